@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cassert>
+#include <type_traits>
+#include <utility>
+#include <variant>
+
+#include "foundation/error.h"
+
+namespace vlt {
+
+// Either a value or the failure that prevented it. Failures travel as values, so
+// no exception ever crosses the event loop.
+template <typename T, typename E = ErrorPtr>
+class [[nodiscard]] Result {
+public:
+    Result(T value) : storage_(std::in_place_index<0>, std::move(value)) {}  // NOLINT(implicit)
+    Result(E error) : storage_(std::in_place_index<1>, std::move(error)) {}  // NOLINT(implicit)
+
+    bool ok() const { return storage_.index() == 0; }
+    explicit operator bool() const { return ok(); }
+
+    T& value() & { assert(ok()); return std::get<0>(storage_); }
+    const T& value() const& { assert(ok()); return std::get<0>(storage_); }
+    T&& value() && { assert(ok()); return std::get<0>(std::move(storage_)); }
+
+    const E& error() const { assert(!ok()); return std::get<1>(storage_); }
+
+private:
+    std::variant<T, E> storage_;
+};
+
+// Success without a value, or a failure.
+template <typename E>
+class [[nodiscard]] Result<void, E> {
+public:
+    Result() = default;
+    Result(E error) : error_(std::move(error)), failed_(true) {}  // NOLINT(implicit)
+
+    bool ok() const { return !failed_; }
+    explicit operator bool() const { return ok(); }
+    const E& error() const { assert(failed_); return error_; }
+
+private:
+    E error_{};
+    bool failed_ = false;
+};
+
+using VoidResult = Result<void, ErrorPtr>;
+
+}  // namespace vlt
