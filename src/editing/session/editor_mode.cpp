@@ -1,0 +1,21 @@
+#include "editing/session/editor_mode.h"
+
+#include "editing/session/editor_text_lookup.h"
+
+namespace vlt {
+
+QString title(EditorMode mode) {
+    return editorText(rawValue(mode).data());
+}
+
+QString accessibilityLabel(EditorMode mode) {
+    switch (mode) {
+    case EditorMode::reshape:
+        return editorText("Reshape mode");
+    case EditorMode::annotate:
+        return editorText("Annotate mode");
+    }
+    return {};
+}
+
+}  // namespace vlt
