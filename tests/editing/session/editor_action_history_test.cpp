@@ -1,0 +1,195 @@
+#include "editing/session/editor_action_history.h"
+
+#include <memory>
+#include <vector>
+
+#include <QUuid>
+#include <gtest/gtest.h>
+
+namespace vlt {
+namespace {
+
+EditorAction strokeAction(float x) {
+    return EditorAction::deformation({{DeformationTool::grow, {x, x}, {}, 10.0f, 1.0f}});
+}
+
+DeformationUndoStatePtr someState() {
+    return std::make_shared<DeformationUndoState>(std::vector<TileVersion>{{{0, 0, 128, 128}, std::nullopt}});
+}
+
+AnnotationObject dot(float x) {
+    return {QUuid::createUuid(), AnnotationStroke{{{x, x}}, 4.0f, {255, 0, 0}}, {}};
+}
+
+std::vector<std::int64_t> ids(std::initializer_list<std::int64_t> list) {
+    return list;
+}
+
+std::vector<std::int64_t> timelineIDs(const EditorActionHistory& history) {
+    std::vector<std::int64_t> result;
+    for (const EditorActionHistory::EntryPtr& entry : history.timeline()) {
+        result.push_back(entry->id);
+    }
+    return result;
+}
+
+TEST(EditorActionHistoryTest, ANewHistoryOffersNothing) {
+    const EditorActionHistory history;
+    EXPECT_EQ(history.availability(), EditorHistoryAvailability{});
+}
+
+TEST(EditorActionHistoryTest, ASixthActionFoldsTheOldestOutOfReach) {
+    EditorActionHistory history;
+    for (int stroke = 1; stroke <= 6; ++stroke) {
+        history.record(strokeAction(static_cast<float>(stroke)), someState());
+    }
+    EXPECT_EQ(history.undoableIDs(), ids({2, 3, 4, 5, 6}));
+    EXPECT_EQ(timelineIDs(history), ids({2, 3, 4, 5, 6}));
+    EXPECT_EQ(history.permanentlyAppliedCount(), 1);
+    EXPECT_EQ(history.appliedCount(), 6);
+    EXPECT_EQ(history.stateRevision(), 6);
+
+    for (int undo = 0; undo < 5; ++undo) {
+        ASSERT_TRUE(history.undo().has_value());
+    }
+    EXPECT_FALSE(history.undo().has_value());
+    const EditorHistoryAvailability availability = history.availability();
+    EXPECT_FALSE(availability.canUndo);
+    EXPECT_TRUE(availability.canRedo);
+    EXPECT_TRUE(availability.canReset);
+    EXPECT_TRUE(availability.isAtUndoLimitBoundary);
+    EXPECT_EQ(history.appliedCount(), 1);
+    EXPECT_EQ(availability.stateRevision, 11);
+}
+
+TEST(EditorActionHistoryTest, AFoldedStrokeReleasesItsTiles) {
+    EditorActionHistory history;
+    DeformationUndoStatePtr first = someState();
+    const std::weak_ptr<DeformationUndoState> watched = first;
+    history.record(strokeAction(1), std::move(first));
+    for (int stroke = 2; stroke <= 5; ++stroke) {
+        history.record(strokeAction(static_cast<float>(stroke)), someState());
+    }
+    EXPECT_FALSE(watched.expired());
+    history.record(strokeAction(6), someState());
+    EXPECT_TRUE(watched.expired());
+}
+
+TEST(EditorActionHistoryTest, RecordingAfterAnUndoDiscardsTheRedoEntries) {
+    EditorActionHistory history;
+    history.record(EditorAction::annotationAdd(dot(1)));
+    history.record(EditorAction::annotationAdd(dot(2)));
+    ASSERT_TRUE(history.undo().has_value());
+    EXPECT_TRUE(history.availability().canRedo);
+
+    history.record(EditorAction::annotationAdd(dot(3)));
+    EXPECT_EQ(timelineIDs(history), ids({1, 3}));
+    EXPECT_FALSE(history.availability().canRedo);
+    EXPECT_TRUE(history.redoableIDs().empty());
+    EXPECT_FALSE(history.redo().has_value());
+}
+
+TEST(EditorActionHistoryTest, UndoAndRedoWithNothingToDoChangeNothing) {
+    EditorActionHistory history;
+    EXPECT_FALSE(history.undo().has_value());
+    EXPECT_FALSE(history.redo().has_value());
+    EXPECT_EQ(history.availability(), EditorHistoryAvailability{});
+
+    history.record(strokeAction(1), someState());
+    EXPECT_FALSE(history.redo().has_value());
+    EXPECT_EQ(history.stateRevision(), 1);
+    EXPECT_EQ(history.appliedCount(), 1);
+}
+
+TEST(EditorActionHistoryTest, UndoThenRedoHandBackTheSameStep) {
+    EditorActionHistory history;
+    const DeformationUndoStatePtr state = someState();
+    history.record(strokeAction(7), state);
+
+    const std::optional<EditorHistoryStep> undone = history.undo();
+    ASSERT_TRUE(undone.has_value());
+    EXPECT_EQ(undone->action, strokeAction(7));
+    EXPECT_EQ(undone->deformationState, state);
+
+    const std::optional<EditorHistoryStep> redone = history.redo();
+    ASSERT_TRUE(redone.has_value());
+    EXPECT_EQ(redone->action, strokeAction(7));
+    EXPECT_EQ(redone->deformationState, state);
+    EXPECT_EQ(history.stateRevision(), 3);
+    EXPECT_EQ(history.undoableIDs(), ids({1}));
+}
+
+TEST(EditorActionHistoryTest, ResetBumpsTheRevisionOnlyWhenSomethingWasApplied) {
+    EditorActionHistory history;
+    history.reset();
+    EXPECT_EQ(history.stateRevision(), 0);
+
+    history.record(strokeAction(1), someState());
+    history.record(strokeAction(2), someState());
+    ASSERT_TRUE(history.undo().has_value());
+    ASSERT_TRUE(history.undo().has_value());
+    const std::int64_t revision = history.stateRevision();
+    history.reset();
+    EXPECT_EQ(history.stateRevision(), revision);
+    EXPECT_EQ(history.availability(), (EditorHistoryAvailability{false, false, false, false, revision}));
+
+    history.record(EditorAction::annotationAdd(dot(1)));
+    history.reset();
+    EXPECT_EQ(history.stateRevision(), revision + 2);
+    history.record(EditorAction::annotationAdd(dot(1)));
+    EXPECT_EQ(timelineIDs(history), ids({1}));
+}
+
+TEST(EditorActionHistoryTest, ResetAfterUndoingToTheLimitStillCountsTheFoldedChange) {
+    EditorActionHistory history;
+    for (int stroke = 1; stroke <= 6; ++stroke) {
+        history.record(strokeAction(static_cast<float>(stroke)), someState());
+    }
+    for (int undo = 0; undo < 5; ++undo) {
+        ASSERT_TRUE(history.undo().has_value());
+    }
+    history.reset();
+    EXPECT_EQ(history.stateRevision(), 12);
+    EXPECT_EQ(history.permanentlyAppliedCount(), 0);
+    EXPECT_FALSE(history.availability().isAtUndoLimitBoundary);
+}
+
+TEST(EditorActionHistoryTest, FoldedAnnotationActionsLiveOnInTheBaseline) {
+    EditorActionHistory history;
+    const AnnotationObject first = dot(1);
+    history.record(EditorAction::annotationAdd(first));
+    history.record(EditorAction::annotationMove(first.id, {3, 4}));
+    for (int stroke = 3; stroke <= 7; ++stroke) {
+        history.record(strokeAction(static_cast<float>(stroke)), someState());
+    }
+
+    ASSERT_EQ(history.annotationBaseline().size(), 1u);
+    EXPECT_EQ(history.annotationBaseline()[0].translation, (Float2{3, 4}));
+    EXPECT_EQ(history.permanentlyAppliedCount(), 2);
+
+    for (int undo = 0; undo < 5; ++undo) {
+        ASSERT_TRUE(history.undo().has_value());
+    }
+    EXPECT_EQ(history.currentAnnotations(), history.annotationBaseline());
+}
+
+TEST(EditorActionHistoryTest, CurrentAnnotationsFollowUndoAndRedo) {
+    EditorActionHistory history;
+    const AnnotationObject first = dot(1);
+    const AnnotationObject second = dot(2);
+    history.record(EditorAction::annotationAdd(first));
+    history.record(strokeAction(5), someState());
+    history.record(EditorAction::annotationAdd(second));
+    history.record(EditorAction::annotationDelete({first.id}));
+    EXPECT_EQ(history.currentAnnotations(), std::vector<AnnotationObject>{second});
+
+    ASSERT_TRUE(history.undo().has_value());
+    EXPECT_EQ(history.currentAnnotations(), (std::vector<AnnotationObject>{first, second}));
+    ASSERT_TRUE(history.undo().has_value());
+    EXPECT_EQ(history.currentAnnotations(), std::vector<AnnotationObject>{first});
+    ASSERT_TRUE(history.redo().has_value());
+    EXPECT_EQ(history.currentAnnotations(), (std::vector<AnnotationObject>{first, second}));
+}
+
+}  // namespace
+}  // namespace vlt
