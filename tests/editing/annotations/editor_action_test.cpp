@@ -1,0 +1,109 @@
+#include "editing/annotations/editor_action.h"
+
+#include <vector>
+
+#include <QUuid>
+#include <gtest/gtest.h>
+
+namespace vlt {
+namespace {
+
+using Annotations = std::vector<AnnotationObject>;
+
+AnnotationObject strokeObject(float x) {
+    return {QUuid::createUuid(), AnnotationStroke{{{x, x}, {x + 5, x}}, 3.0f, {10, 20, 30}}, {}};
+}
+
+AnnotationObject shapeObject() {
+    return {QUuid::createUuid(), AnnotationShape{EditorTool::circle, {0, 0}, {10, 10}, 4.0f, {0, 0, 255}}, {1, 1}};
+}
+
+AnnotationText sampleText(const QString& text) {
+    return {text, {20, 30}, {255, 255, 255}, {QStringLiteral("Liberation Sans"), 40.0f, 9, false}};
+}
+
+AnnotationObject textObject() {
+    return {QUuid::createUuid(), sampleText(QStringLiteral("Before")), {7, 8}};
+}
+
+Annotations applied(const EditorAction& action, Annotations annotations) {
+    action.apply(annotations);
+    return annotations;
+}
+
+TEST(EditorActionTest, EditsOfAnEmptyListLeaveItEmpty) {
+    const QUuid id = QUuid::createUuid();
+    EXPECT_TRUE(applied(EditorAction::annotationMove(id, {1, 1}), {}).empty());
+    EXPECT_TRUE(applied(EditorAction::annotationTextEdit(id, sampleText("x")), {}).empty());
+    EXPECT_TRUE(applied(EditorAction::annotationDelete({id}), {}).empty());
+}
+
+TEST(EditorActionTest, AddPutsTheObjectOnTop) {
+    const AnnotationObject below = strokeObject(1);
+    const AnnotationObject above = shapeObject();
+    EXPECT_EQ(applied(EditorAction::annotationAdd(above), {below}), (Annotations{below, above}));
+}
+
+TEST(EditorActionTest, DeformationLeavesAnnotationsAlone) {
+    const Annotations list = {strokeObject(1), textObject()};
+    const EditorAction stroke = EditorAction::deformation({{DeformationTool::push, {1, 2}, {1, 0}, 5, 1}});
+    EXPECT_TRUE(stroke.isDeformation());
+    EXPECT_EQ(applied(stroke, list), list);
+}
+
+TEST(EditorActionTest, MovesChangeOnlyTheTranslationAndAddUp) {
+    const AnnotationObject object = shapeObject();
+    const Annotations list = {strokeObject(1), object};
+
+    Annotations moved = applied(EditorAction::annotationMove(object.id, {3, 4}), list);
+    moved = applied(EditorAction::annotationMove(object.id, {-1, 2}), moved);
+    EXPECT_EQ(moved[0], list[0]);
+    EXPECT_EQ(moved[1].translation, (Float2{3, 7}));
+    EXPECT_EQ(moved[1].content, object.content);
+    EXPECT_EQ(moved[1].id, object.id);
+
+    EXPECT_EQ(applied(EditorAction::annotationMove(object.id, {0, 0}), list), list);
+    EXPECT_EQ(applied(EditorAction::annotationMove(QUuid::createUuid(), {5, 5}), list), list);
+}
+
+TEST(EditorActionTest, AMoveTouchesOnlyTheFirstObjectWithTheID) {
+    const AnnotationObject object = strokeObject(1);
+    const Annotations moved = applied(EditorAction::annotationMove(object.id, {2, 0}), {object, object});
+    EXPECT_EQ(moved[0].translation, (Float2{2, 0}));
+    EXPECT_EQ(moved[1].translation, (Float2{0, 0}));
+}
+
+TEST(EditorActionTest, TextEditsReplaceOnlyTheContentOfATextObject) {
+    const AnnotationObject text = textObject();
+    const AnnotationText edited = sampleText(QStringLiteral("After\nsecond line"));
+    const Annotations result = applied(EditorAction::annotationTextEdit(text.id, edited), {text});
+    ASSERT_EQ(result.size(), 1u);
+    EXPECT_EQ(result[0].id, text.id);
+    EXPECT_EQ(result[0].translation, text.translation);
+    EXPECT_EQ(result[0].content, AnnotationContent{edited});
+
+    const Annotations others = {strokeObject(1), shapeObject()};
+    EXPECT_EQ(applied(EditorAction::annotationTextEdit(others[0].id, edited), others), others);
+    EXPECT_EQ(applied(EditorAction::annotationTextEdit(others[1].id, edited), others), others);
+}
+
+TEST(EditorActionTest, DeleteRemovesEveryNamedObjectAndKeepsTheOrder) {
+    const AnnotationObject a = strokeObject(1);
+    const AnnotationObject b = shapeObject();
+    const AnnotationObject c = textObject();
+    const AnnotationObject d = strokeObject(9);
+    const Annotations list = {a, c, b, d};
+    EXPECT_EQ(applied(EditorAction::annotationDelete({a.id, b.id, QUuid::createUuid()}), list), (Annotations{c, d}));
+    EXPECT_EQ(applied(EditorAction::annotationDelete({}), list), list);
+}
+
+TEST(AnnotationTextTest, CanonicallyEquivalentSpellingsAreEqual) {
+    const QString composed = QString::fromUtf8("Caf\u00e9");
+    const QString decomposed = QString::fromUtf8("Cafe\u0301");
+    ASSERT_NE(composed, decomposed);
+    EXPECT_EQ(sampleText(composed), sampleText(decomposed));
+    EXPECT_NE(sampleText(composed), sampleText(QStringLiteral("Cafe")));
+}
+
+}  // namespace
+}  // namespace vlt
