@@ -1,0 +1,29 @@
+#include "foundation/diagnostic_session.h"
+
+#include "foundation/diagnostic_log.h"
+#include "foundation/elapsed_milliseconds.h"
+
+namespace vlt {
+
+DiagnosticSession::DiagnosticSession(const Clock& clock) : clock_(clock), launchUptime_(clock.uptimeSeconds()) {}
+
+void DiagnosticSession::start() {
+    if (active_) return;
+    active_ = true;
+    const SessionStartFacts facts = SessionStartFacts::current();
+    DiagnosticLog::writeEvent(DiagnosticEvent::sessionStarted, EventValues().withSessionFacts(facts));
+}
+
+void DiagnosticSession::end() {
+    if (!active_) return;
+    active_ = false;
+    const std::int64_t elapsed = wholeElapsedMilliseconds(launchUptime_, clock_);
+    DiagnosticLog::writeEvent(DiagnosticEvent::sessionEnded, EventValues().withElapsedMilliseconds(elapsed));
+}
+
+DiagnosticSession& DiagnosticSession::shared() {
+    static DiagnosticSession session(SystemClock::shared());
+    return session;
+}
+
+}  // namespace vlt

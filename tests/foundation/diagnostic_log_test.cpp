@@ -1,0 +1,281 @@
+#include <cerrno>
+#include <regex>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "foundation/capturing_event_log_sink.h"
+#include "foundation/diagnostic_log.h"
+#include "foundation/event_log.h"
+#include "foundation/system_error.h"
+
+namespace vlt {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::MatchesRegex;
+
+const QUuid kOperation = QUuid::fromString(QStringLiteral("{0f8e2a7c-41b3-4c55-9a0d-3e6b1f2c9d84}"));
+constexpr const char* kOperationText = "0F8E2A7C-41B3-4C55-9A0D-3E6B1F2C9D84";
+
+class CorruptImageFailure final : public Failure {
+public:
+    std::string typeName() const override { return "ImageImportFailure"; }
+    std::int64_t code() const override { return 1; }
+    std::string diagnosticCode() const override { return "corrupted-image"; }
+};
+
+// An error whose texts come from outside and may hold anything.
+class ForeignError final : public Error {
+public:
+    ForeignError(std::string type, std::string domain) : type_(std::move(type)), domain_(std::move(domain)) {}
+    std::string typeName() const override { return type_; }
+    std::string domain() const override { return domain_; }
+    std::int64_t code() const override { return -7; }
+
+private:
+    std::string type_;
+    std::string domain_;
+};
+
+std::string sessionPart() {
+    return "session_id=" + DiagnosticLog::sessionID();
+}
+
+// The keys of a written line in order ("name key=... key=..."), values ignored.
+std::vector<std::string> keysOf(const std::string& line) {
+    static const std::regex key(" ([a-z_]+)=");
+    std::vector<std::string> keys;
+    for (auto it = std::sregex_iterator(line.begin(), line.end(), key); it != std::sregex_iterator(); ++it) {
+        keys.push_back((*it)[1]);
+    }
+    return keys;
+}
+
+std::vector<std::string> keysOf(const EventDescriptor& descriptor) {
+    std::vector<std::string> keys;
+    for (EventKey key : descriptor.keys) keys.emplace_back(eventKeyName(key));
+    return keys;
+}
+
+TEST(DiagnosticLogLineTest, FailedOperationCarriesElapsedTimeAndTheFourSummaryFields) {
+    ScopedCapturingEventLog log;
+    DiagnosticLog::stillImageSaveFailed(kOperation, 1234, SystemError(ENOSPC, "write"));
+    const auto event = log->lastEvent();
+    ASSERT_TRUE(event);
+    EXPECT_EQ(event->line, "still_image_save_failed " + sessionPart() + " operation_id=" + kOperationText +
+                               " elapsed_ms=1234 error_type=SystemError error_domain=POSIX error_code=28"
+                               " failure_code=unexpected");
+    EXPECT_EQ(event->category, EventLogCategory::output);
+    EXPECT_EQ(event->level, EventLogLevel::error);
+}
+
+TEST(DiagnosticLogLineTest, ImportEventsCarryTheirOriginInEveryEvent) {
+    ScopedCapturingEventLog log;
+    DiagnosticLog::importStarted(kOperation, ImageImportOrigin::drop);
+    DiagnosticLog::importFailed(kOperation, ImageImportOrigin::drop, CorruptImageFailure());
+    const auto events = log->events();
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].line, "import_started " + sessionPart() + " operation_id=" + kOperationText + " origin=drop");
+    EXPECT_EQ(events[0].level, EventLogLevel::standard);
+    EXPECT_EQ(events[1].line, "import_failed " + sessionPart() + " operation_id=" + kOperationText +
+                                  " origin=drop error_type=ImageImportFailure"
+                                  " error_domain=VltMac.ImageImportFailure error_code=1 failure_code=corrupted-image");
+    EXPECT_EQ(events[1].category, EventLogCategory::imageImport);
+}
+
+TEST(DiagnosticLogLineTest, StartedAndFinishedShapes) {
+    ScopedCapturingEventLog log;
+    DiagnosticLog::printStarted(kOperation);
+    DiagnosticLog::printSucceeded(kOperation, 0);
+    DiagnosticLog::shareImageCancelled(kOperation, 987654321012LL);
+    DiagnosticLog::openPanelFinished(kOperation, false);
+    DiagnosticLog::importCancelled(kOperation, ImageImportOrigin::fileOpen);
+    const std::string prefix = sessionPart() + " operation_id=" + kOperationText;
+    EXPECT_THAT(log->lines(), ElementsAre("print_started " + prefix, "print_succeeded " + prefix + " elapsed_ms=0",
+                                          "share_image_cancelled " + prefix + " elapsed_ms=987654321012",
+                                          "open_panel_finished " + prefix + " outcome=cancelled",
+                                          "import_cancelled " + prefix + " origin=file-open"));
+}
+
+TEST(DiagnosticLogLineTest, CrashReportingEventsHaveTheirOwnShapes) {
+    ScopedCapturingEventLog log;
+    DiagnosticLog::crashReporterSkipped();
+    DiagnosticLog::crashReporterFailed("purge_failed");
+    DiagnosticLog::previousCrashCaptured("A1B2-report");
+    const auto events = log->events();
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[0].line, "crash_reporter_skipped " + sessionPart() + " reason=debugger_attached");
+    EXPECT_EQ(events[1].line, "crash_reporter_failed " + sessionPart() + " failure_code=purge_failed");
+    EXPECT_EQ(events[1].level, EventLogLevel::error);
+    EXPECT_EQ(events[2].line, "previous_crash_captured " + sessionPart() + " report_id=A1B2-report");
+    EXPECT_EQ(events[2].category, EventLogCategory::crashReporting);
+}
+
+TEST(DiagnosticLogLineTest, LanguageRelaunchFailureTakesAPreparedSummary) {
+    ScopedCapturingEventLog log;
+    DiagnosticLog::languageRelaunchFailed(DiagnosticErrorSummary("SystemError", "POSIX", 2, "unexpected"));
+    EXPECT_EQ(log->lastEvent()->line, "language_relaunch_failed " + sessionPart() +
+                                          " error_type=SystemError error_domain=POSIX error_code=2 failure_code=unexpected");
+}
+
+TEST(DiagnosticLogIdentifierTest, SessionIdIsLowerCaseAndOperationIdUpperCase) {
+    ScopedCapturingEventLog log;
+    DiagnosticLog::editorPreparationStarted(QUuid::createUuid());
+    DiagnosticLog::editorPreparationCancelled(QUuid::createUuid());
+    const auto events = log->events();
+    ASSERT_EQ(events.size(), 2u);
+    for (const CapturedEvent& event : events) {
+        EXPECT_THAT(*event.value("session_id"), MatchesRegex("[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}"));
+        EXPECT_THAT(*event.value("operation_id"), MatchesRegex("[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}"));
+    }
+    EXPECT_EQ(events[0].value("session_id"), events[1].value("session_id"));
+    EXPECT_NE(events[0].value("operation_id"), events[1].value("operation_id"));
+    EXPECT_EQ(DiagnosticLog::operationIDText(kOperation), kOperationText);
+}
+
+TEST(DiagnosticLogValueTest, BlanksAndEqualSignsAreWrittenUnchanged) {
+    ScopedCapturingEventLog log;
+    DiagnosticLog::settingsSaveFailed(ForeignError("Odd Type", "a=b c"));
+    EXPECT_EQ(log->lastEvent()->line, "settings_save_failed " + sessionPart() +
+                                          " error_type=Odd Type error_domain=a=b c error_code=-7 failure_code=unexpected");
+}
+
+TEST(DiagnosticLogValueTest, ControlCharactersCannotSplitALineOrForgeAnEvent) {
+    ScopedCapturingEventLog log;
+    DiagnosticLog::previousCrashCaptured("r1\nimport_succeeded session_id=x\r\t\x01\x7f");
+    const std::string line = log->lastEvent()->line;
+    EXPECT_EQ(line, "previous_crash_captured " + sessionPart() +
+                        " report_id=r1\\nimport_succeeded session_id=x\\r\\t\\x01\\x7F");
+    EXPECT_EQ(line.find('\n'), std::string::npos);
+}
+
+TEST(DiagnosticLogValueTest, UnicodeLineBreaksAndBrokenUtf8AreEscapedButTextIsKept) {
+    ScopedCapturingEventLog log;
+    DiagnosticLog::crashReporterFailed("é\u2028日本\xc2\x85\xff\xe2\x82");
+    EXPECT_EQ(*log->lastEvent()->value("failure_code"), "é\\u2028日本\\u0085\\xFF\\xE2\\x82");
+}
+
+TEST(DiagnosticLogLevelTest, DisabledLevelWritesNothing) {
+    ScopedCapturingEventLog log;
+    log->setLevelEnabled(EventLogLevel::error, false);
+    DiagnosticLog::settingsLoadFailed(SystemError(EIO));
+    DiagnosticLog::crashReporterEnabled();
+    ASSERT_EQ(log->count(), 1u);
+    EXPECT_EQ(log->lastEvent()->name(), "crash_reporter_enabled");
+    log->setLevelEnabled(EventLogLevel::standard, false);
+    DiagnosticLog::crashReportDiscarded();
+    EXPECT_EQ(log->count(), 1u);
+}
+
+TEST(EventCatalogueTest, FailuresAreErrorsAndEverythingElseDefault) {
+    std::size_t failures = 0;
+    for (const EventDescriptor& descriptor : eventCatalogue()) {
+        const bool isFailure = descriptor.name.ends_with("_failed");
+        failures += isFailure ? 1 : 0;
+        EXPECT_EQ(descriptor.level, isFailure ? EventLogLevel::error : EventLogLevel::standard) << descriptor.name;
+        EXPECT_EQ(keysOf(descriptor).front(), "session_id") << descriptor.name;
+    }
+    EXPECT_EQ(eventCatalogue().size(), 43u);
+    EXPECT_EQ(failures, 14u);
+}
+
+TEST(EventCatalogueTest, FormatUsesThePlatformValueDirectives) {
+    EXPECT_EQ(eventFormat(DiagnosticEvent::importFailed),
+              "import_failed session_id=%{public}s operation_id=%{public}s origin=%{public}s error_type=%{public}s "
+              "error_domain=%{public}s error_code=%{public}ld failure_code=%{public}s");
+    EXPECT_EQ(eventFormat(DiagnosticEvent::sessionStarted),
+              "session_started session_id=%{public}s version=%{public}s build=%{public}s configuration=%{public}s "
+              "process_id=%{public}d os_version=%{public}s");
+    EXPECT_EQ(eventFormat(DiagnosticEvent::crashReporterSkipped),
+              "crash_reporter_skipped session_id=%{public}s reason=debugger_attached");
+}
+
+// Calling every writer once must give exactly the catalogue: each event once, with
+// its own category, level and keys in the catalogue's order.
+TEST(EventCatalogueTest, EveryWriterWritesItsCatalogueEntry) {
+    ScopedCapturingEventLog log;
+    const SystemError error(EPERM);
+    const QUuid id = kOperation;
+    const auto origin = ImageImportOrigin::openPanel;
+    DiagnosticLog::writeEvent(DiagnosticEvent::sessionStarted,
+                              EventValues().withSessionFacts(SessionStartFacts::current()));
+    DiagnosticLog::writeEvent(DiagnosticEvent::sessionEnded, EventValues().withElapsedMilliseconds(5));
+    DiagnosticLog::languageRelaunchFailed(error);
+    DiagnosticLog::openPanelStarted(id);
+    DiagnosticLog::openPanelFinished(id, true);
+    DiagnosticLog::importStarted(id, origin);
+    DiagnosticLog::importSucceeded(id, origin);
+    DiagnosticLog::importCancelled(id, origin);
+    DiagnosticLog::importFailed(id, origin, error);
+    DiagnosticLog::editorPreparationStarted(id);
+    DiagnosticLog::editorPreparationSucceeded(id);
+    DiagnosticLog::editorPreparationCancelled(id);
+    DiagnosticLog::editorPreparationFailed(id, error);
+    DiagnosticLog::editorGraphicsFailed(error);
+    DiagnosticLog::settingsLoadFailed(error);
+    DiagnosticLog::settingsSaveFailed(error);
+    DiagnosticLog::feedbackIdentityFailed(error);
+    DiagnosticLog::feedbackSubmissionStarted(id);
+    DiagnosticLog::feedbackSubmissionSucceeded(id, 1);
+    DiagnosticLog::feedbackSubmissionFailed(id, 1, error);
+    DiagnosticLog::stillImageSaveStarted(id);
+    DiagnosticLog::stillImageSaveSucceeded(id, 1);
+    DiagnosticLog::stillImageSaveCancelled(id, 1);
+    DiagnosticLog::stillImageSaveFailed(id, 1, error);
+    DiagnosticLog::shareImageStarted(id);
+    DiagnosticLog::shareImageSucceeded(id, 1);
+    DiagnosticLog::shareImageCancelled(id, 1);
+    DiagnosticLog::shareImageFailed(id, 1, error);
+    DiagnosticLog::animationVideoSaveStarted(id);
+    DiagnosticLog::animationVideoSaveSucceeded(id, 1);
+    DiagnosticLog::animationVideoSaveCancelled(id, 1);
+    DiagnosticLog::animationVideoSaveFailed(id, 1, error);
+    DiagnosticLog::printStarted(id);
+    DiagnosticLog::printSucceeded(id, 1);
+    DiagnosticLog::printCancelled(id, 1);
+    DiagnosticLog::printFailed(id, 1, error);
+    DiagnosticLog::previousCrashCaptured("report");
+    DiagnosticLog::crashReporterEnabled();
+    DiagnosticLog::crashReporterSkipped();
+    DiagnosticLog::crashReporterFailed("enable_failed");
+    DiagnosticLog::crashReportDiscarded();
+    DiagnosticLog::startupUpdateCheckStarted();
+    DiagnosticLog::startupUpdateCheckFailed(error);
+
+    const auto events = log->events();
+    const auto catalogue = eventCatalogue();
+    ASSERT_EQ(events.size(), catalogue.size());
+    for (std::size_t index = 0; index < events.size(); ++index) {
+        const EventDescriptor& expected = catalogue[index];
+        EXPECT_EQ(events[index].name(), expected.name);
+        EXPECT_EQ(events[index].category, expected.category) << expected.name;
+        EXPECT_EQ(events[index].level, expected.level) << expected.name;
+        EXPECT_EQ(keysOf(events[index].line), keysOf(expected)) << events[index].line;
+    }
+}
+
+TEST(EventLogTest, ScopedCaptureRestoresThePreviousSink) {
+    const auto before = EventLog::sink();
+    {
+        ScopedCapturingEventLog outer;
+        {
+            ScopedCapturingEventLog inner;
+            DiagnosticLog::crashReporterEnabled();
+            EXPECT_EQ(inner->count(), 1u);
+        }
+        DiagnosticLog::crashReporterEnabled();
+        EXPECT_EQ(outer->count(), 1u);
+    }
+    EXPECT_EQ(EventLog::sink(), before);
+}
+
+TEST(EventLogTest, CapturedValueReadsUpToTheNextKey) {
+    const CapturedEvent event{"x session_id=a=b c d=e", EventLogCategory::editor, EventLogLevel::standard};
+    EXPECT_EQ(event.value("session_id"), "a=b c");
+    EXPECT_EQ(event.value("d"), "e");
+    EXPECT_FALSE(event.value("missing"));
+}
+
+}  // namespace
+}  // namespace vlt

@@ -1,0 +1,80 @@
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "foundation/capturing_event_log_sink.h"
+#include "foundation/diagnostic_session.h"
+#include "foundation/elapsed_milliseconds.h"
+
+namespace vlt {
+namespace {
+
+TEST(DiagnosticSessionTest, StartedIsWrittenOncePerSession) {
+    ScopedCapturingEventLog log;
+    ManualClock clock(50.0);
+    DiagnosticSession session(clock);
+    session.start();
+    session.start();
+    const auto events = log->eventsNamed("session_started");
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_TRUE(session.isActive());
+    EXPECT_EQ(events[0].category, EventLogCategory::lifecycle);
+    EXPECT_EQ(events[0].value("configuration"), "Release");
+    EXPECT_EQ(events[0].value("process_id"), std::to_string(::getpid()));
+    EXPECT_NE(events[0].value("version"), "unknown");
+    EXPECT_FALSE(events[0].value("os_version")->empty());
+}
+
+TEST(DiagnosticSessionTest, EndedWithoutStartWritesNothing) {
+    ScopedCapturingEventLog log;
+    ManualClock clock;
+    DiagnosticSession session(clock);
+    session.end();
+    EXPECT_EQ(log->count(), 0u);
+}
+
+TEST(DiagnosticSessionTest, EndedCarriesWholeMillisecondsSinceLaunch) {
+    ScopedCapturingEventLog log;
+    ManualClock clock(100.0);
+    DiagnosticSession session(clock);
+    session.start();
+    clock.advance(12.3459);
+    session.end();
+    session.end();
+    const auto events = log->eventsNamed("session_ended");
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].value("elapsed_ms"), "12345");
+    EXPECT_FALSE(session.isActive());
+}
+
+TEST(DiagnosticSessionTest, ClockGoingBackwardsGivesZero) {
+    ScopedCapturingEventLog log;
+    ManualClock clock(100.0);
+    DiagnosticSession session(clock);
+    session.start();
+    clock.set(90.0);
+    session.end();
+    EXPECT_EQ(log->lastEvent()->value("elapsed_ms"), "0");
+}
+
+TEST(ElapsedMillisecondsTest, RoundsToTheNearestMillisecondAndNeverGoesBelowZero) {
+    ManualClock clock(10.0);
+    EXPECT_EQ(elapsedMilliseconds(10.0 - 0.0004, clock), 0);
+    EXPECT_EQ(elapsedMilliseconds(10.0 - 0.0006, clock), 1);
+    EXPECT_EQ(elapsedMilliseconds(10.0 - 2.4996, clock), 2500);
+    EXPECT_EQ(elapsedMilliseconds(11.0, clock), 0);
+}
+
+TEST(ElapsedMillisecondsTest, WholeMillisecondsDropTheFraction) {
+    ManualClock clock(10.0);
+    EXPECT_EQ(wholeElapsedMilliseconds(10.0 - 2.4996, clock), 2499);
+    EXPECT_EQ(wholeElapsedMilliseconds(10.5, clock), 0);
+}
+
+TEST(ElapsedMillisecondsTest, SystemClockIsTheDefault) {
+    EXPECT_EQ(elapsedMilliseconds(SystemClock::shared().uptimeSeconds() + 60.0), 0);
+    EXPECT_GE(elapsedMilliseconds(SystemClock::shared().uptimeSeconds() - 1.0), 1000);
+}
+
+}  // namespace
+}  // namespace vlt
