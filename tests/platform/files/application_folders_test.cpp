@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include "file_support.h"
+#include "platform/files/application_folders.h"
+
+namespace vlt {
+namespace {
+
+using testing::ScopedEnvironment;
+
+TEST(ApplicationFoldersTest, DataFolderFollowsXdgDataHome) {
+    ScopedEnvironment data("XDG_DATA_HOME", "/srv/data");
+    EXPECT_EQ(ApplicationFolders::applicationDataFolder(), "/srv/data/Veltrano");
+}
+
+TEST(ApplicationFoldersTest, RelativeOrMissingXdgFoldersFallBackToTheHomeFolder) {
+    ScopedEnvironment home("HOME", "/home/ana");
+    {
+        ScopedEnvironment data("XDG_DATA_HOME", "relative/path");
+        EXPECT_EQ(ApplicationFolders::applicationDataFolder(), "/home/ana/.local/share/Veltrano");
+    }
+    ScopedEnvironment config("XDG_CONFIG_HOME", nullptr);
+    EXPECT_EQ(ApplicationFolders::applicationConfigFolder(), "/home/ana/.config/Veltrano");
+}
+
+TEST(ApplicationFoldersTest, TemporaryFolderFollowsTmpdir) {
+    {
+        ScopedEnvironment temporary("TMPDIR", "/var/tmp/ana");
+        EXPECT_EQ(ApplicationFolders::temporaryFolder(), "/var/tmp/ana");
+    }
+    ScopedEnvironment temporary("TMPDIR", "");
+    EXPECT_EQ(ApplicationFolders::temporaryFolder(), "/tmp");
+}
+
+}  // namespace
+}  // namespace vlt

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "file_support.h"
+#include "platform/files/atomic_file.h"
+#include "platform/files/exclusive_rename.h"
+#include "platform/files/file_contents.h"
+#include "platform/files/folder_creation.h"
+
+namespace vlt {
+namespace {
+
+using testing::entryCount;
+using testing::folderOf;
+using testing::readText;
+using testing::writeText;
+
+TEST(AtomicFileTest, WritesANewFileAndReplacesAnOldOneLeavingNoTemporaryFile) {
+    QTemporaryDir temporary;
+    const auto path = folderOf(temporary) / "settings.json";
+    ASSERT_FALSE(replaceFileAtomically(path, "first"));
+    ASSERT_FALSE(replaceFileAtomically(path, "second, longer"));
+    EXPECT_EQ(readText(path), "second, longer");
+    EXPECT_EQ(entryCount(folderOf(temporary)), 1u);
+}
+
+TEST(AtomicFileTest, FailureLeavesTheOldFileAndNoTemporaryFile) {
+    QTemporaryDir temporary;
+    const auto folder = folderOf(temporary);
+    const auto path = folder / "settings.json";
+    writeText(path, "old");
+    // A folder in the way of the file makes the final rename fail.
+    std::filesystem::create_directory(folder / "blocked");
+    std::filesystem::create_directory(folder / "blocked" / "inside");
+    EXPECT_TRUE(replaceFileAtomically(folder / "blocked", "new"));
+    EXPECT_EQ(readText(path), "old");
+    EXPECT_EQ(entryCount(folder), 2u);
+}
+
+TEST(AtomicFileTest, MissingFolderIsReported) {
+    QTemporaryDir temporary;
+    EXPECT_EQ(replaceFileAtomically(folderOf(temporary) / "missing" / "x.json", "x"), std::errc::no_such_file_or_directory);
+}
+
+TEST(ExclusiveRenameTest, MovesOnlyWhenTheDestinationIsFree) {
+    QTemporaryDir temporary;
+    const auto folder = folderOf(temporary);
+    writeText(folder / "a", "A");
+    writeText(folder / "b", "B");
+    EXPECT_EQ(renameWithoutReplacing(folder / "a", folder / "b"), std::errc::file_exists);
+    EXPECT_EQ(readText(folder / "b"), "B");
+    ASSERT_FALSE(renameWithoutReplacing(folder / "a", folder / "c"));
+    EXPECT_EQ(readText(folder / "c"), "A");
+    EXPECT_FALSE(std::filesystem::exists(folder / "a"));
+}
+
+TEST(FolderCreationTest, CreatesIntermediatesAndAcceptsAnExistingFolder) {
+    QTemporaryDir temporary;
+    const auto folder = folderOf(temporary) / "one" / "two" / "three";
+    EXPECT_FALSE(createFolderWithIntermediates(folder));
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_FALSE(createFolderWithIntermediates(folder));
+}
+
+TEST(FolderCreationTest, AFileInThePlaceOfTheFolderIsAnError) {
+    QTemporaryDir temporary;
+    const auto path = folderOf(temporary) / "taken";
+    writeText(path, "x");
+    EXPECT_TRUE(createFolderWithIntermediates(path));
+    EXPECT_TRUE(createFolderWithIntermediates(path / "below"));
+}
+
+TEST(FileContentsTest, ReadsWholeFilesWithinTheLimit) {
+    QTemporaryDir temporary;
+    const auto path = folderOf(temporary) / "data";
+    const std::string text(10000, 'x');
+    writeText(path, text);
+    std::string contents;
+    ASSERT_FALSE(readFileContents(path, 10000, contents));
+    EXPECT_EQ(contents, text);
+}
+
+TEST(FileContentsTest, RefusesLargeFilesFoldersAndMissingFiles) {
+    QTemporaryDir temporary;
+    const auto folder = folderOf(temporary);
+    writeText(folder / "big", std::string(10001, 'x'));
+    std::string contents = "unchanged";
+    EXPECT_EQ(readFileContents(folder / "big", 10000, contents), std::errc::file_too_large);
+    EXPECT_EQ(readFileContents(folder, 10000, contents), std::errc::is_a_directory);
+    EXPECT_EQ(readFileContents(folder / "none", 10000, contents), std::errc::no_such_file_or_directory);
+    EXPECT_EQ(contents, "unchanged");
+}
+
+}  // namespace
+}  // namespace vlt
