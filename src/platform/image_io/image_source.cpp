@@ -1,0 +1,439 @@
+// GLib names a struct member "signals", which Qt defines as a keyword: libvips comes
+// before any Qt header.
+#include <vips/vips.h>
+
+#include "platform/image_io/image_source.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <utility>
+
+#include "platform/image_io/image_io_runtime.h"
+#include "platform/image_io/image_type_identifier.h"
+#include "platform/image_io/tiff_directory.h"
+
+namespace vlt {
+namespace {
+
+enum class Decoder { jpeg, png, bmp, tiff, heif };
+
+// Owns one reference to a libvips image.
+class VipsImageRef {
+public:
+    VipsImageRef() = default;
+    explicit VipsImageRef(VipsImage* image) : image_(image) {}
+    VipsImageRef(VipsImageRef&& other) noexcept : image_(std::exchange(other.image_, nullptr)) {}
+    VipsImageRef& operator=(VipsImageRef&& other) noexcept {
+        std::swap(image_, other.image_);
+        return *this;
+    }
+    VipsImageRef(const VipsImageRef&) = delete;
+    VipsImageRef& operator=(const VipsImageRef&) = delete;
+    ~VipsImageRef() {
+        if (image_ != nullptr) g_object_unref(image_);
+    }
+
+    VipsImage* get() const { return image_; }
+    VipsImage** out() { return &image_; }
+    explicit operator bool() const { return image_ != nullptr; }
+
+private:
+    VipsImage* image_ = nullptr;
+};
+
+std::optional<Decoder> decoderFor(const std::optional<std::string>& identifier) {
+    if (!identifier) return std::nullopt;
+    if (*identifier == kJpegTypeIdentifier) return Decoder::jpeg;
+    if (*identifier == kPngTypeIdentifier) return Decoder::png;
+    if (*identifier == kBmpTypeIdentifier) return Decoder::bmp;
+    if (*identifier == kTiffTypeIdentifier) return Decoder::tiff;
+    if (*identifier == kHeicTypeIdentifier || *identifier == kHeifTypeIdentifier) return Decoder::heif;
+    return std::nullopt;
+}
+
+// Each format goes to its own loader by name: content that was not recognised never
+// reaches a decoder, and no loader is chosen by libvips's own guessing. A truncated
+// file fails instead of being filled with grey.
+VipsImageRef load(Decoder decoder, const std::string& path, int shrink) {
+    VipsImageRef image;
+    const char* file = path.c_str();
+    int status = -1;
+    switch (decoder) {
+    case Decoder::jpeg:
+        status = vips_jpegload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on",
+                               VIPS_FAIL_ON_TRUNCATED, "shrink", shrink, nullptr);
+        break;
+    case Decoder::png:
+        status = vips_pngload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on",
+                              VIPS_FAIL_ON_TRUNCATED, nullptr);
+        break;
+    case Decoder::bmp:
+        status = vips_magickload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on",
+                                 VIPS_FAIL_ON_TRUNCATED, nullptr);
+        break;
+    case Decoder::tiff:
+        status = vips_tiffload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on",
+                               VIPS_FAIL_ON_TRUNCATED, nullptr);
+        break;
+    case Decoder::heif:
+        status = vips_heifload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on",
+                               VIPS_FAIL_ON_TRUNCATED, nullptr);
+        break;
+    }
+    if (status != 0) {
+        vips_error_clear();
+        return {};
+    }
+    return image;
+}
+
+std::optional<std::int64_t> exifOrientation(VipsImage* image) {
+    if (vips_image_get_typeof(image, VIPS_META_EXIF_NAME) == 0) return std::nullopt;
+    const void* data = nullptr;
+    size_t length = 0;
+    if (vips_image_get_blob(image, VIPS_META_EXIF_NAME, &data, &length) != 0) {
+        vips_error_clear();
+        return std::nullopt;
+    }
+    const auto directory = TiffDirectory::readExif({static_cast<const unsigned char*>(data), length});
+    if (!directory) return std::nullopt;
+    const auto value = directory->integer(TiffDirectory::kOrientationTag);
+    if (!value) return std::nullopt;
+    return std::int64_t(*value);
+}
+
+bool isInterlaced(VipsImage* image) {
+    int interlaced = 0;
+    if (vips_image_get_typeof(image, "interlaced") == 0) return false;
+    if (vips_image_get_int(image, "interlaced", &interlaced) != 0) {
+        vips_error_clear();
+        return false;
+    }
+    return interlaced != 0;
+}
+
+std::uint64_t saturatingProduct(std::initializer_list<std::uint64_t> factors) {
+    std::uint64_t product = 1;
+    for (std::uint64_t factor : factors) {
+        if (factor != 0 && product > UINT64_MAX / factor) return UINT64_MAX;
+        product *= factor;
+    }
+    return product;
+}
+
+// The largest buffer the decoder must hold at once for this file, as far as the
+// header tells.
+std::uint64_t decoderBufferBytes(Decoder decoder, VipsImage* image, const std::string& path) {
+    const auto width = std::uint64_t(vips_image_get_width(image));
+    const auto height = std::uint64_t(vips_image_get_height(image));
+    const auto bands = std::uint64_t(vips_image_get_bands(image));
+    const auto sampleBytes = std::uint64_t(vips_format_sizeof(vips_image_get_format(image)));
+    switch (decoder) {
+    case Decoder::jpeg:
+        // Progressive scans keep every DCT coefficient (two bytes each) until the end.
+        return isInterlaced(image) ? saturatingProduct({width, height, bands, 2}) : 0;
+    case Decoder::png:
+        return isInterlaced(image) ? saturatingProduct({width, height, bands, sampleBytes}) : 0;
+    case Decoder::heif:
+        // Decoded whole, in its own planes and then converted.
+        return saturatingProduct({width, height, bands, sampleBytes, 2});
+    case Decoder::bmp:
+        // Read whole by ImageMagick at 16 bits per channel, then copied.
+        return saturatingProduct({width, height, 4, 2, 2});
+    case Decoder::tiff: {
+        const auto directory = TiffDirectory::readFile(path);
+        if (!directory) return 0;
+        const std::uint64_t samples = directory->integer(TiffDirectory::kSamplesPerPixelTag).value_or(1);
+        const std::uint64_t bits = directory->integer(TiffDirectory::kBitsPerSampleTag).value_or(1);
+        const std::uint64_t pixelBits = saturatingProduct({samples, std::max<std::uint64_t>(bits, 1)});
+        const auto tileWidth = directory->integer(TiffDirectory::kTileWidthTag);
+        const auto tileLength = directory->integer(TiffDirectory::kTileLengthTag);
+        if (tileWidth && tileLength) return saturatingProduct({*tileWidth, *tileLength, pixelBits}) / 8;
+        const std::uint64_t rows = std::min(directory->integer(TiffDirectory::kRowsPerStripTag).value_or(height), height);
+        return saturatingProduct({width, std::max<std::uint64_t>(rows, 1), pixelBits}) / 8;
+    }
+    }
+    return 0;
+}
+
+// Leaves at least a factor of two for the final resampling, which looks better than
+// the decoder's block shrink alone.
+int jpegShrinkFactor(double reduction) {
+    if (reduction >= 16) return 8;
+    if (reduction >= 8) return 4;
+    if (reduction >= 4) return 2;
+    return 1;
+}
+
+template <typename Operation>
+bool step(VipsImageRef& image, Operation operation) {
+    VipsImageRef next;
+    if (operation(image.get(), next.out()) != 0) {
+        vips_error_clear();
+        return false;
+    }
+    image = std::move(next);
+    return true;
+}
+
+bool convertToSRGB8(VipsImageRef& image) {
+    if (vips_image_get_typeof(image.get(), VIPS_META_ICC_NAME) != 0) {
+        const bool transformed = step(image, [](VipsImage* in, VipsImage** out) {
+            return vips_icc_transform(in, out, "srgb", "embedded", TRUE, "intent", VIPS_INTENT_RELATIVE,
+                                      "depth", 8, nullptr);
+        });
+        if (!transformed) {
+            // A broken embedded profile: fall back to the plain conversion below.
+            vips_image_remove(image.get(), VIPS_META_ICC_NAME);
+        }
+    }
+    if (!step(image, [](VipsImage* in, VipsImage** out) {
+            return vips_colourspace(in, out, VIPS_INTERPRETATION_sRGB, nullptr);
+        })) {
+        return false;
+    }
+    if (vips_image_get_format(image.get()) != VIPS_FORMAT_UCHAR &&
+        !step(image, [](VipsImage* in, VipsImage** out) { return vips_cast_uchar(in, out, nullptr); })) {
+        return false;
+    }
+    if (vips_image_get_bands(image.get()) > 4 && !step(image, [](VipsImage* in, VipsImage** out) {
+            return vips_extract_band(in, out, 0, "n", 4, nullptr);
+        })) {
+        return false;
+    }
+    return true;
+}
+
+// Makes the 8-bit sRGB picture four channels with premultiplied alpha.
+bool toPremultipliedRGBA(VipsImageRef& image, bool hasAlpha) {
+    if (!hasAlpha || vips_image_get_bands(image.get()) < 4) {
+        if (vips_image_get_bands(image.get()) == 4) {
+            return step(image, [](VipsImage* in, VipsImage** out) {
+                return vips_extract_band(in, out, 0, "n", 3, nullptr);
+            }) && toPremultipliedRGBA(image, false);
+        }
+        return step(image, [](VipsImage* in, VipsImage** out) { return vips_bandjoin_const1(in, out, 255.0, nullptr); });
+    }
+    return step(image, [](VipsImage* in, VipsImage** out) { return vips_premultiply(in, out, nullptr); }) &&
+           step(image, [](VipsImage* in, VipsImage** out) { return vips_rint(in, out, nullptr); }) &&
+           step(image, [](VipsImage* in, VipsImage** out) { return vips_cast_uchar(in, out, nullptr); });
+}
+
+bool applyOrientation(VipsImageRef& image, ImageOrientation orientation) {
+    if (orientation.mirrored && !step(image, [](VipsImage* in, VipsImage** out) {
+            return vips_flip(in, out, VIPS_DIRECTION_HORIZONTAL, nullptr);
+        })) {
+        return false;
+    }
+    VipsAngle angle = VIPS_ANGLE_D0;
+    switch (orientation.clockwiseQuarterTurns % 4) {
+    case 1: angle = VIPS_ANGLE_D90; break;
+    case 2: angle = VIPS_ANGLE_D180; break;
+    case 3: angle = VIPS_ANGLE_D270; break;
+    default: return true;
+    }
+    return step(image, [angle](VipsImage* in, VipsImage** out) { return vips_rot(in, out, angle, nullptr); });
+}
+
+void freeVipsBuffer(void* buffer) { g_free(buffer); }
+
+std::optional<QImage> toQImage(VipsImageRef& image) {
+    size_t size = 0;
+    void* buffer = vips_image_write_to_memory(image.get(), &size);
+    if (buffer == nullptr) {
+        vips_error_clear();
+        return std::nullopt;
+    }
+    const int width = vips_image_get_width(image.get());
+    const int height = vips_image_get_height(image.get());
+    if (size != size_t(width) * size_t(height) * 4) {
+        g_free(buffer);
+        return std::nullopt;
+    }
+    QImage result(static_cast<uchar*>(buffer), width, height, width * 4, QImage::Format_RGBA8888_Premultiplied,
+                  freeVipsBuffer, buffer);
+    return result;
+}
+
+std::int64_t roundedCoordinate(double value) { return std::int64_t(std::llround(value)); }
+
+}  // namespace
+
+Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& path) {
+    ensureImageIORuntime();
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return ImageSourceFailure::unreadable;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return ImageSourceFailure::unreadable;
+    std::array<unsigned char, kTypeSniffLength> head{};
+    file.read(reinterpret_cast<char*>(head.data()), std::streamsize(head.size()));
+    const auto headLength = std::size_t(std::max<std::streamsize>(file.gcount(), 0));
+
+    ImageSource source;
+    source.path_ = path;
+    source.typeIdentifier_ = sniffImageTypeIdentifier(std::span(head.data(), headLength));
+    const std::optional<Decoder> decoder = decoderFor(source.typeIdentifier_);
+    if (!decoder) return source;
+
+    VipsImageRef header = load(*decoder, path, 1);
+    if (!header) return source;
+
+    ImageProperties properties;
+    properties.pixelWidth = vips_image_get_width(header.get());
+    properties.pixelHeight = vips_image_get_height(header.get());
+    switch (*decoder) {
+    case Decoder::jpeg:
+    case Decoder::png:
+        properties.orientation = exifOrientation(header.get());
+        break;
+    case Decoder::tiff:
+        if (const auto directory = TiffDirectory::readFile(path)) {
+            if (const auto value = directory->integer(TiffDirectory::kOrientationTag)) {
+                properties.orientation = std::int64_t(*value);
+            }
+        }
+        break;
+    case Decoder::heif:
+        properties.orientation = 1;
+        break;
+    case Decoder::bmp:
+        break;
+    }
+    source.properties_ = properties;
+    source.decoderBufferBytes_ = decoderBufferBytes(*decoder, header.get(), path);
+    return source;
+}
+
+Result<QImage, ImageSourceFailure> ImageSource::thumbnail(std::int64_t maxPixelSize) const {
+    if (!properties_) return ImageSourceFailure::noImage;
+    const auto orientation =
+        ImageOrientation::fromExifCode(std::int32_t(std::clamp<std::int64_t>(properties_->orientation.value_or(1), 0, 9)));
+    std::int64_t width = properties_->pixelWidth;
+    std::int64_t height = properties_->pixelHeight;
+    if (orientation.swapsAxes()) std::swap(width, height);
+
+    ImageRenderRequest request;
+    request.encodedOrientation = orientation;
+    request.crop = {0, 0, width, height};
+    const std::int64_t longer = std::max(width, height);
+    if (maxPixelSize >= longer) {
+        request.outputWidth = width;
+        request.outputHeight = height;
+    } else {
+        const double scale = double(std::max<std::int64_t>(maxPixelSize, 1)) / double(longer);
+        request.outputWidth = std::max<std::int64_t>(roundedCoordinate(scale * double(width)), 1);
+        request.outputHeight = std::max<std::int64_t>(roundedCoordinate(scale * double(height)), 1);
+    }
+    return render(request);
+}
+
+Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest& request) const {
+    ensureImageIORuntime();
+    const std::optional<Decoder> decoder = decoderFor(typeIdentifier_);
+    if (!decoder) return ImageSourceFailure::unknownType;
+    if (!properties_) return ImageSourceFailure::noImage;
+    if (decoderBufferBytes_ > kMaximumDecoderBufferBytes) return ImageSourceFailure::tooLargeToDecode;
+
+    // 1. Map the crop back into the stored picture: scaling commutes with turning, so
+    //    the turns run last, on the small result, and the decode can stream.
+    const ImageOrientation total = request.userOrientation.after(request.encodedOrientation);
+    const std::int64_t storedWidth = properties_->pixelWidth;
+    const std::int64_t storedHeight = properties_->pixelHeight;
+    const std::int64_t displayedWidth = total.swapsAxes() ? storedHeight : storedWidth;
+    const std::int64_t displayedHeight = total.swapsAxes() ? storedWidth : storedHeight;
+    const PixelRect& crop = request.crop;
+    if (crop.width < 1 || crop.height < 1 || crop.x < 0 || crop.y < 0 || crop.x + crop.width > displayedWidth ||
+        crop.y + crop.height > displayedHeight || request.outputWidth < 1 || request.outputHeight < 1 ||
+        request.outputWidth > VIPS_MAX_COORD || request.outputHeight > VIPS_MAX_COORD) {
+        return ImageSourceFailure::decodeFailed;
+    }
+    const PixelRect storedCrop = total.inverse().map(crop, displayedWidth, displayedHeight);
+    const std::int64_t outputWidth = total.swapsAxes() ? request.outputHeight : request.outputWidth;
+    const std::int64_t outputHeight = total.swapsAxes() ? request.outputWidth : request.outputHeight;
+
+    // 2. Decode, shrinking while loading where the format can.
+    const double reduction = std::min(double(storedCrop.width) / double(outputWidth),
+                                      double(storedCrop.height) / double(outputHeight));
+    const int shrink = *decoder == Decoder::jpeg ? jpegShrinkFactor(reduction) : 1;
+    VipsImageRef image = load(*decoder, path_, shrink);
+    if (!image) return ImageSourceFailure::decodeFailed;
+    if (shrink == 1 && (vips_image_get_width(image.get()) != storedWidth ||
+                        vips_image_get_height(image.get()) != storedHeight)) {
+        return ImageSourceFailure::decodeFailed;
+    }
+
+    // 3. Crop in the (possibly shrunk) stored picture.
+    const double fx = double(vips_image_get_width(image.get())) / double(storedWidth);
+    const double fy = double(vips_image_get_height(image.get())) / double(storedHeight);
+    const std::int64_t loadedWidth = vips_image_get_width(image.get());
+    const std::int64_t loadedHeight = vips_image_get_height(image.get());
+    const std::int64_t left = std::clamp<std::int64_t>(roundedCoordinate(double(storedCrop.x) * fx), 0, loadedWidth - 1);
+    const std::int64_t top = std::clamp<std::int64_t>(roundedCoordinate(double(storedCrop.y) * fy), 0, loadedHeight - 1);
+    const std::int64_t right = std::clamp<std::int64_t>(
+        roundedCoordinate(double(storedCrop.x + storedCrop.width) * fx), left + 1, loadedWidth);
+    const std::int64_t bottom = std::clamp<std::int64_t>(
+        roundedCoordinate(double(storedCrop.y + storedCrop.height) * fy), top + 1, loadedHeight);
+    const int regionWidth = int(right - left);
+    const int regionHeight = int(bottom - top);
+    if ((left != 0 || top != 0 || regionWidth != loadedWidth || regionHeight != loadedHeight) &&
+        !step(image, [&](VipsImage* in, VipsImage** out) {
+            return vips_extract_area(in, out, int(left), int(top), regionWidth, regionHeight, nullptr);
+        })) {
+        return ImageSourceFailure::decodeFailed;
+    }
+
+    // 4. Scale each axis by its own factor, in premultiplied form so that transparent
+    //    pixels do not bleed their colour into their neighbours.
+    const bool hasAlpha = vips_image_hasalpha(image.get()) != 0;
+    const VipsBandFormat decodedFormat = vips_image_get_format(image.get());
+    if (hasAlpha && !step(image, [](VipsImage* in, VipsImage** out) { return vips_premultiply(in, out, nullptr); })) {
+        return ImageSourceFailure::decodeFailed;
+    }
+    const double horizontalScale = double(outputWidth) / double(regionWidth);
+    const double verticalScale = double(outputHeight) / double(regionHeight);
+    if ((regionWidth != outputWidth || regionHeight != outputHeight) &&
+        !step(image, [&](VipsImage* in, VipsImage** out) {
+            return vips_resize(in, out, horizontalScale, "vscale", verticalScale, nullptr);
+        })) {
+        return ImageSourceFailure::decodeFailed;
+    }
+    if (vips_image_get_width(image.get()) != outputWidth || vips_image_get_height(image.get()) != outputHeight) {
+        // Rounding inside the resampler: pad or trim the last row or column.
+        if (!step(image, [&](VipsImage* in, VipsImage** out) {
+                return vips_embed(in, out, 0, 0, int(outputWidth), int(outputHeight), "extend", VIPS_EXTEND_COPY,
+                                  nullptr);
+            })) {
+            return ImageSourceFailure::decodeFailed;
+        }
+    }
+    if (hasAlpha && !(step(image, [](VipsImage* in, VipsImage** out) { return vips_unpremultiply(in, out, nullptr); }) &&
+                      step(image, [](VipsImage* in, VipsImage** out) { return vips_rint(in, out, nullptr); }) &&
+                      step(image, [decodedFormat](VipsImage* in, VipsImage** out) {
+                          return vips_cast(in, out, decodedFormat, nullptr);
+                      }))) {
+        return ImageSourceFailure::decodeFailed;
+    }
+
+    // 5. Colour: 8-bit sRGB, four channels, premultiplied alpha.
+    if (!convertToSRGB8(image) || !toPremultipliedRGBA(image, hasAlpha)) return ImageSourceFailure::decodeFailed;
+
+    // 6. Decode now, into the small result, then turn it upright.
+    if (!step(image, [](VipsImage* in, VipsImage** out) {
+            *out = vips_image_copy_memory(in);
+            return *out == nullptr ? -1 : 0;
+        })) {
+        return ImageSourceFailure::decodeFailed;
+    }
+    if (!applyOrientation(image, total)) return ImageSourceFailure::decodeFailed;
+
+    std::optional<QImage> result = toQImage(image);
+    if (!result || result->width() != request.outputWidth || result->height() != request.outputHeight) {
+        return ImageSourceFailure::decodeFailed;
+    }
+    return *std::move(result);
+}
+
+}  // namespace vlt

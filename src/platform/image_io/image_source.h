@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include <QImage>
+
+#include "foundation/result.h"
+#include "platform/image_io/image_properties.h"
+#include "platform/image_io/image_render_request.h"
+#include "platform/image_io/image_source_failure.h"
+
+namespace vlt {
+
+// An image file opened for reading: its content type and header, and the decodes
+// made from it. Every decode streams from the file: it shrinks while loading where the
+// format allows and never holds the full-resolution picture when the result is
+// smaller. Results are 8-bit sRGB with premultiplied alpha
+// (QImage::Format_RGBA8888_Premultiplied): transparent sources stay transparent, so
+// whoever draws them decides what shows through.
+//
+// Thread-safe to use from any one thread at a time; decodes never touch shared state.
+class ImageSource {
+public:
+    // Fails only when the file cannot be read at all.
+    static Result<ImageSource, ImageSourceFailure> open(const std::string& path);
+
+    // Judged by the content, never by the file name; none for unknown content.
+    const std::optional<std::string>& typeIdentifier() const { return typeIdentifier_; }
+    // 1 when image 0's header could be read, else 0.
+    int imageCount() const { return properties_ ? 1 : 0; }
+    const std::optional<ImageProperties>& properties() const { return properties_; }
+
+    // The whole picture turned upright by its EXIF orientation, scaled so that its
+    // longer side is at most maxPixelSize (never enlarged). Decoded from the full
+    // image data, never from an embedded thumbnail.
+    Result<QImage, ImageSourceFailure> thumbnail(std::int64_t maxPixelSize) const;
+
+    // Decode, orientations, crop and scale in one streamed pipeline.
+    Result<QImage, ImageSourceFailure> render(const ImageRenderRequest& request) const;
+
+private:
+    std::string path_;
+    std::optional<std::string> typeIdentifier_;
+    std::optional<ImageProperties> properties_;
+    // Decoder details read with the header.
+    std::uint64_t decoderBufferBytes_ = 0;
+};
+
+}  // namespace vlt

@@ -1,0 +1,19 @@
+#pragma once
+
+namespace vlt {
+
+// What went wrong below the image source; callers turn it into their own failure.
+enum class ImageSourceFailure {
+    // The file cannot be opened for reading.
+    unreadable,
+    // The content is no image type that can be decoded.
+    unknownType,
+    // The content has the right signature but no readable image header.
+    noImage,
+    // Decoding would need more memory than the decoder budget allows.
+    tooLargeToDecode,
+    // The pixels cannot be decoded (truncated or damaged data, a failing step).
+    decodeFailed,
+};
+
+}  // namespace vlt

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace vlt {
+
+// The first image file directory of a TIFF structure (a TIFF file, or the EXIF block
+// of a JPEG or PNG): its tags with their first value when that value is an integer.
+// Reading is defensive: offsets are checked against the data, nothing is trusted.
+class TiffDirectory {
+public:
+    // Reads count bytes at offset into the buffer; false when they are not there.
+    using ByteReader = std::function<bool(std::uint64_t offset, std::span<unsigned char> buffer)>;
+
+    static constexpr std::uint16_t kImageWidthTag = 256;
+    static constexpr std::uint16_t kImageLengthTag = 257;
+    static constexpr std::uint16_t kBitsPerSampleTag = 258;
+    static constexpr std::uint16_t kOrientationTag = 274;
+    static constexpr std::uint16_t kSamplesPerPixelTag = 277;
+    static constexpr std::uint16_t kRowsPerStripTag = 278;
+    static constexpr std::uint16_t kTileWidthTag = 322;
+    static constexpr std::uint16_t kTileLengthTag = 323;
+
+    static std::optional<TiffDirectory> read(const ByteReader& reader);
+    // An EXIF block, with or without its leading "Exif\0\0".
+    static std::optional<TiffDirectory> readExif(std::span<const unsigned char> exif);
+    static std::optional<TiffDirectory> readFile(const std::string& path);
+
+    bool contains(std::uint16_t tag) const { return present_.count(tag) != 0; }
+    // The first value of an integer-typed tag; none when absent or not an integer.
+    std::optional<std::uint64_t> integer(std::uint16_t tag) const;
+
+private:
+    std::map<std::uint16_t, bool> present_;
+    std::map<std::uint16_t, std::uint64_t> integers_;
+};
+
+}  // namespace vlt
