@@ -1,0 +1,236 @@
+#include "editing/canvas/editor_canvas_overlay_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+namespace vlt {
+namespace {
+
+const AnnotationColor kBlue{0, 0, 255};
+
+// A 1000 by 600 view. With a 952 by 560 canvas one canvas pixel is one view point on
+// the Simulation tab and the image starts at (24, 20).
+EditorCanvasOverlayState overlayState(EditorTab tab, QSize canvas = QSize(952, 560), double zoom = 1.0) {
+    EditorCanvasOverlayState state;
+    state.geometry = EditorViewportGeometry{QSizeF(1000, 600), QSizeF(canvas), tab == EditorTab::comparison, zoom};
+    state.canvasSize = canvas;
+    state.tab = tab;
+    state.showsComparisonLabels = false;
+    return state;
+}
+
+AnnotationObject filledRectangle(Float2 start, Float2 end, Float2 translation = {}) {
+    return AnnotationObject{QUuid::createUuid(),
+                            AnnotationShape{EditorTool::filledRectangle, start, end, 4.0f, kBlue}, translation};
+}
+
+QImage painted(const EditorCanvasOverlayState& state) {
+    QImage image(1000, 600, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    EditorCanvasOverlayView::paint(painter, state);
+    return image;
+}
+
+bool isBlank(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) != 0) return false;
+        }
+    }
+    return true;
+}
+
+bool isBlue(QRgb pixel) {
+    return qAlpha(pixel) > 200 && qBlue(pixel) > 200 && qRed(pixel) < 40 && qGreen(pixel) < 40;
+}
+
+bool isTransparent(QRgb pixel) {
+    return qAlpha(pixel) < 8;
+}
+
+bool near(QRgb pixel, QColor expected, int tolerance = 6) {
+    return std::abs(qRed(pixel) - expected.red()) <= tolerance &&
+           std::abs(qGreen(pixel) - expected.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - expected.blue()) <= tolerance && qAlpha(pixel) > 200;
+}
+
+// The accent line of a selection outline: teal, clearly greener and bluer than red.
+bool hasAccentAround(const QImage& image, int x, int y) {
+    for (int dx = -1; dx <= 1; ++dx) {
+        const QRgb pixel = image.pixel(x + dx, y);
+        if (qAlpha(pixel) > 200 && qGreen(pixel) - qRed(pixel) > 25 && qBlue(pixel) - qRed(pixel) > 25) {
+            return true;
+        }
+    }
+    return false;
+}
+
+EditorCanvasOverlayState withEverything(EditorCanvasOverlayState state) {
+    const AnnotationObject object = filledRectangle({100, 100}, {300, 300});
+    state.annotations.objects = {object};
+    state.annotations.selectedID = object.id;
+    state.annotations.draft = AnnotationDraft{AnnotationStroke{{{10, 10}, {400, 400}}, 6.0f, kBlue}};
+    return state;
+}
+
+TEST(EditorCanvasOverlayAnnotationsTest, NothingIsDrawnOverTheOriginal) {
+    EXPECT_TRUE(isBlank(painted(withEverything(overlayState(EditorTab::original)))));
+    EXPECT_FALSE(isBlank(painted(withEverything(overlayState(EditorTab::simulation)))));
+}
+
+TEST(EditorCanvasOverlayAnnotationsTest, ComparisonDrawsOnlyInTheRightPaneClippedToIt) {
+    // A 2000 by 1000 canvas zoomed 2x overflows both 464-point panes.
+    EditorCanvasOverlayState state = overlayState(EditorTab::comparison, QSize(2000, 1000), 2.0);
+    state.annotations.objects = {filledRectangle({0, 0}, {2000, 1000})};
+    const QImage image = painted(state);
+
+    EXPECT_TRUE(isBlue(image.pixel(744, 300)));
+    EXPECT_TRUE(isBlue(image.pixel(513, 300)));
+    EXPECT_TRUE(isBlue(image.pixel(975, 300)));
+    EXPECT_TRUE(isTransparent(image.pixel(256, 300)));
+    EXPECT_TRUE(isTransparent(image.pixel(487, 300)));
+    EXPECT_TRUE(isTransparent(image.pixel(510, 300)));
+    EXPECT_TRUE(isTransparent(image.pixel(977, 300)));
+    EXPECT_TRUE(isTransparent(image.pixel(744, 18)));
+    EXPECT_TRUE(near(image.pixel(500, 300), QColor(200, 210, 212)));
+}
+
+TEST(EditorCanvasOverlayAnnotationsTest, MovedObjectIsDrawnOnceWithItsOutline) {
+    EditorCanvasOverlayState state = overlayState(EditorTab::simulation);
+    const AnnotationObject object = filledRectangle({100, 100}, {200, 200});
+    state.annotations.objects = {object};
+    state.annotations.selectedID = object.id;
+    state.annotations.hiddenIDs = {object.id};
+    state.annotations.moveDelta = {300, 0};
+    state.annotationOpacity = 0.5f;
+    const QImage image = painted(state);
+
+    EXPECT_TRUE(isTransparent(image.pixel(174, 170)));
+    // One draw at half opacity; a second one on top would reach about 191.
+    EXPECT_NEAR(qAlpha(image.pixel(474, 170)), 128, 4);
+    // Bounds (99...201 + 300) grown by 3 points: the outline runs along x = 396 + 24.
+    state.annotationOpacity = 1.0f;
+    const QImage opaque = painted(state);
+    EXPECT_TRUE(hasAccentAround(opaque, 420, 170));
+    EXPECT_FALSE(hasAccentAround(opaque, 120, 170));
+}
+
+TEST(EditorCanvasOverlayAnnotationsTest, AnimateFadesAnnotationsAndShowsNoSelection) {
+    EditorCanvasOverlayState state = overlayState(EditorTab::animate);
+    const AnnotationObject object = filledRectangle({100, 100}, {200, 200});
+    state.annotations.objects = {object};
+    state.annotations.selectedID = object.id;
+    const QImage image = painted(state);
+    EXPECT_TRUE(isBlue(image.pixel(174, 170)));
+    EXPECT_FALSE(hasAccentAround(image, 120, 170));
+
+    state.tab = EditorTab::simulation;
+    EXPECT_TRUE(hasAccentAround(painted(state), 120, 170));
+
+    state.tab = EditorTab::animate;
+    state.annotationOpacity = 0.0f;
+    EXPECT_TRUE(isBlank(painted(state)));
+}
+
+TEST(EditorCanvasOverlayLabelsTest, ChipsSitInTheVisibleImageAndLongLabelsAreElided) {
+    const QRectF visible(512, 184, 464, 232);
+    const auto shortChip = EditorCanvasOverlayView::comparisonLabelChip(QStringLiteral("After"), Qt::AlignRight, visible);
+    ASSERT_TRUE(shortChip.has_value());
+    EXPECT_EQ(shortChip->shownText, QStringLiteral("After"));
+    EXPECT_DOUBLE_EQ(shortChip->chipRect.right(), visible.right() - 14);
+    EXPECT_DOUBLE_EQ(shortChip->chipRect.top(), visible.top() + 14);
+    EXPECT_DOUBLE_EQ(shortChip->chipRect.height(), 28);
+    EXPECT_NEAR(shortChip->textRect.width(), shortChip->chipRect.width() - 20, 1e-9);
+
+    const QString longLabel = QString(QStringLiteral("Simulation ")).repeated(20);
+    const auto longChip = EditorCanvasOverlayView::comparisonLabelChip(longLabel, Qt::AlignLeft, visible);
+    ASSERT_TRUE(longChip.has_value());
+    EXPECT_DOUBLE_EQ(longChip->chipRect.width(), 464 - 28);
+    EXPECT_DOUBLE_EQ(longChip->chipRect.left(), visible.left() + 14);
+    EXPECT_TRUE(longChip->shownText.endsWith(QChar(0x2026)));
+    EXPECT_LT(longChip->shownText.size(), longLabel.size());
+
+    EXPECT_FALSE(EditorCanvasOverlayView::comparisonLabelChip(QStringLiteral("A"), Qt::AlignLeft,
+                                                             QRectF(10, 10, 4, 100)).has_value());
+}
+
+TEST(EditorCanvasOverlayLabelsTest, LabelChipsAreDrawnOnlyForNonBlankLabels) {
+    EditorCanvasOverlayState state = overlayState(EditorTab::comparison, QSize(2000, 1000));
+    state.showsComparisonLabels = true;
+    state.originalComparisonLabel = QStringLiteral("   ");
+    state.simulationComparisonLabel = QString(QStringLiteral("Simulation ")).repeated(20);
+    const QImage image = painted(state);
+    // Right pane image: (512, 184, 464, 232); the long chip spans 526...962.
+    const QColor chip = QColor::fromRgbF(0.086f, 0.298f, 0.322f);
+    auto isChip = [&](int x, int y) { return near(image.pixel(x, y), chip, 8); };
+    EXPECT_TRUE(isChip(530, 202));
+    EXPECT_TRUE(isChip(958, 202));
+    EXPECT_TRUE(isTransparent(image.pixel(966, 202)));
+    // No chip for the blank Original label.
+    EXPECT_TRUE(isTransparent(image.pixel(60, 202)));
+}
+
+TEST(EditorCanvasOverlayBrushTest, OutlineOnlyInsideTheDisplayedImage) {
+    // 2000 by 1000 canvas fitted at 0.476: image (24, 62, 952, 476); a 200-pixel brush
+    // is 95.2 points wide.
+    EditorCanvasOverlayState state = overlayState(EditorTab::simulation, QSize(2000, 1000));
+    state.toolDiameter = 200;
+    state.hoverPoint = QPointF(500, 300);
+    const QImage image = painted(state);
+    EXPECT_TRUE(near(image.pixel(500, 300), Qt::white, 30));
+    EXPECT_GT(qAlpha(image.pixel(547, 300)), 150);
+    EXPECT_TRUE(isTransparent(image.pixel(530, 300)));
+    EXPECT_TRUE(isTransparent(image.pixel(560, 300)));
+
+    state.hoverPoint = QPointF(500, 40);  // in the pane, above the image
+    EXPECT_TRUE(isBlank(painted(state)));
+
+    state.hoverPoint = QPointF(30, 300);  // the circle is cut at the image edge
+    const QImage clipped = painted(state);
+    EXPECT_GT(qAlpha(clipped.pixel(77, 300)), 150);
+    for (int x = 0; x < 24; ++x) EXPECT_TRUE(isTransparent(clipped.pixel(x, 300 - 10)));
+
+    state.hoverPoint = QPointF(500, 300);
+    for (EditorTool tool : {EditorTool::selectMove, EditorTool::line, EditorTool::rectangle,
+                            EditorTool::filledRectangle, EditorTool::circle, EditorTool::filledCircle,
+                            EditorTool::text}) {
+        state.tool = tool;
+        EXPECT_TRUE(isBlank(painted(state))) << rawValue(tool);
+    }
+    state.tool = EditorTool::eraser;
+    EXPECT_FALSE(isBlank(painted(state)));
+    state.tab = EditorTab::animate;
+    EXPECT_TRUE(isBlank(painted(state)));
+}
+
+TEST(EditorCanvasOverlayBrushTest, ComparisonShowsTheOutlineOnlyOverTheRightPane) {
+    EditorCanvasOverlayState state = overlayState(EditorTab::comparison, QSize(2000, 1000));
+    state.toolDiameter = 200;
+    state.hoverPoint = QPointF(256, 300);
+    const QImage left = painted(state);
+    EXPECT_TRUE(isTransparent(left.pixel(256, 300)));
+
+    state.hoverPoint = QPointF(744, 300);
+    const QImage right = painted(state);
+    EXPECT_TRUE(near(right.pixel(744, 300), Qt::white, 30));
+}
+
+TEST(EditorCanvasOverlayViewTest, IsTransparentToTheMouseAndRepaintsFromItsState) {
+    EditorCanvasOverlayView view;
+    EXPECT_TRUE(view.testAttribute(Qt::WA_TransparentForMouseEvents));
+    view.resize(1000, 600);
+    EditorCanvasOverlayState state = overlayState(EditorTab::simulation);
+    state.annotations.objects = {filledRectangle({100, 100}, {200, 200})};
+    view.setState(state);
+    QImage image(1000, 600, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    view.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    EXPECT_TRUE(isBlue(image.pixel(174, 170)));
+    EXPECT_TRUE(isTransparent(image.pixel(500, 400)));
+}
+
+}  // namespace
+}  // namespace vlt
