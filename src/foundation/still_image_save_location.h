@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace vlt {
+
+// A remembered still-image save folder.
+struct StillImageSaveLocation {
+    // The folder's path as shown to the user.
+    QString displayPath;
+    // The record that lets the output reach the folder again; never empty for a kept entry.
+    QByteArray bookmarkData;
+    // The subfolder below the folder that images go to ("" for none).
+    QString relativeSubfolder;
+
+    // Locations are the same folder when their display paths differ only in letter case.
+    QString identity() const { return displayPath.toLower(); }
+
+    bool operator==(const StillImageSaveLocation&) const = default;
+};
+
+}  // namespace vlt
