@@ -1,0 +1,274 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "foundation/capturing_event_log_sink.h"
+#include "foundation/decoding_error.h"
+#include "foundation/json_application_settings_store.h"
+#include "foundation/system_error.h"
+#include "settings_file_support.h"
+
+namespace vlt {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::MatchesRegex;
+using testing::TemporaryFolder;
+
+class JSONApplicationSettingsStoreTest : public ::testing::Test {
+protected:
+    TemporaryFolder folder;
+    JSONApplicationSettingsStore store{folder / "settings.json"};
+
+    Result<ApplicationSettings> loadText(const std::string& text) {
+        folder.write("settings.json", text);
+        return store.load();
+    }
+
+    ApplicationSettings loadValid(const std::string& text) {
+        Result<ApplicationSettings> result = loadText(text);
+        EXPECT_TRUE(result.ok());
+        return result ? result.value() : ApplicationSettings();
+    }
+
+    // The kind of decoding error a file gives, or none when it loads.
+    std::optional<DecodingError::Kind> decodingFailure(const std::string& text) {
+        const Result<ApplicationSettings> result = loadText(text);
+        if (result) return std::nullopt;
+        const auto* error = dynamic_cast<const DecodingError*>(result.error().get());
+        EXPECT_NE(error, nullptr) << result.error()->typeName();
+        return error ? std::optional(error->kind()) : std::nullopt;
+    }
+};
+
+ApplicationSettings sampleSettings() {
+    ApplicationSettings settings;
+    settings.maximumImageSide = 3000;
+    settings.originalComparisonLabel = QStringLiteral("Before \"A\"");
+    settings.simulationComparisonLabel = QStringLiteral("Après");
+    settings.contactName = QStringLiteral("Dr. Ana");
+    settings.contactEmail = QStringLiteral("ana@clinic.example");
+    settings.contactWebsite = QStringLiteral("https://clinic.example/a");
+    settings.contactAddress = QStringLiteral("Main St\nApt 2");
+    settings.preferredStillImageFileFormat = StillImageFileFormat::jpeg;
+    settings.preferredStillImageJpegQuality = 90;
+    settings.preferredStillImageSaveSelection = StillImageSaveSelection::allThreeTabs;
+    settings.automaticallySizeStillImages = false;
+    settings.preferredStillImageIndividualMaximumDimension = 1200;
+    settings.includeLabelsInStillImages = true;
+    settings.recentStillImageSaveLocations = {
+        {QStringLiteral("/home/ana/Pictures"), QByteArray("bm"), QStringLiteral("Exports/2024")}};
+    settings.lastStillImageSaveLocationPath = QStringLiteral("/home/ana/Pictures");
+    return settings.normalized();
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, WritesTheExactLayout) {
+    ASSERT_TRUE(store.save(sampleSettings()).ok());
+    EXPECT_EQ(folder.read("settings.json"),
+              "{\n"
+              "  \"automaticallySizeStillImages\" : false,\n"
+              "  \"contactAddress\" : \"Main St\\nApt 2\",\n"
+              "  \"contactEmail\" : \"ana@clinic.example\",\n"
+              "  \"contactFreeText\" : \"\",\n"
+              "  \"contactName\" : \"Dr. Ana\",\n"
+              "  \"contactPhoneNumber\" : \"\",\n"
+              "  \"contactWebsite\" : \"https:\\/\\/clinic.example\\/a\",\n"
+              "  \"includeContactInformationInStillImages\" : false,\n"
+              "  \"includeContactInformationWhenSharing\" : false,\n"
+              "  \"includeLabelsInStillImages\" : true,\n"
+              "  \"includeLabelsWhenSharing\" : false,\n"
+              "  \"lastStillImageSaveLocationPath\" : \"\\/home\\/ana\\/Pictures\",\n"
+              "  \"maximumImageSide\" : 3000,\n"
+              "  \"originalComparisonLabel\" : \"Before \\\"A\\\"\",\n"
+              "  \"preferredStillImageFileFormat\" : \"jpeg\",\n"
+              "  \"preferredStillImageIndividualMaximumDimension\" : 1200,\n"
+              "  \"preferredStillImageJpegQuality\" : 90,\n"
+              "  \"preferredStillImageSaveSelection\" : \"allThreeTabs\",\n"
+              "  \"recentStillImageSaveLocations\" : [\n"
+              "    {\n"
+              "      \"bookmarkData\" : \"Ym0=\",\n"
+              "      \"displayPath\" : \"\\/home\\/ana\\/Pictures\",\n"
+              "      \"relativeSubfolder\" : \"Exports\\/2024\"\n"
+              "    }\n"
+              "  ],\n"
+              "  \"simulationComparisonLabel\" : \"Après\",\n"
+              "  \"version\" : 1\n"
+              "}");
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, DefaultsLeaveOutDimensionsAndKeepAnEmptyListLine) {
+    const std::string text = JSONApplicationSettingsStore::encode(ApplicationSettings::defaults());
+    EXPECT_EQ(text.find("Dimension"), std::string::npos);
+    EXPECT_NE(text.find("  \"recentStillImageSaveLocations\" : [\n\n  ],\n"), std::string::npos);
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, RoundTripGivesAnEqualRecord) {
+    for (const ApplicationSettings& settings : {sampleSettings(), ApplicationSettings::defaults()}) {
+        ASSERT_TRUE(store.save(settings).ok());
+        const auto loaded = store.load();
+        ASSERT_TRUE(loaded.ok());
+        EXPECT_EQ(loaded.value(), settings);
+    }
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, ControlCharactersSurviveTheRoundTrip) {
+    ApplicationSettings settings;
+    settings.contactAddress = QStringLiteral("tab\there\u0001 back\\slash \u2028 日本");
+    ASSERT_TRUE(store.save(settings).ok());
+    EXPECT_NE(folder.read("settings.json").find("tab\\there\\u0001 back\\\\slash"), std::string::npos);
+    EXPECT_EQ(store.load().value().contactAddress, settings.contactAddress);
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, MissingFileGivesTheDefaults) {
+    const auto loaded = store.load();
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.value(), ApplicationSettings::defaults());
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, AbsentAndNullKeysTakeTheirDefaults) {
+    EXPECT_EQ(loadValid(R"({"version": 1})"), ApplicationSettings::defaults());
+    EXPECT_EQ(loadValid(R"({"version": 1, "contactName": null, "maximumImageSide": null, "unknown": [1]})"),
+              ApplicationSettings::defaults());
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, ValuesAreNormalisedAndUnknownTextsFallBack) {
+    const ApplicationSettings settings = loadValid(
+        R"({"version": 1, "maximumImageSide": 9000, "preferredStillImageFileFormat": "JPEG",)"
+        R"( "preferredStillImageSaveSelection": "everything", "originalComparisonLabel": ""})");
+    EXPECT_EQ(settings.maximumImageSide, 4096);
+    EXPECT_EQ(settings.preferredStillImageFileFormat, StillImageFileFormat::png);
+    EXPECT_EQ(settings.preferredStillImageSaveSelection, StillImageSaveSelection::currentTab);
+    EXPECT_EQ(settings.originalComparisonLabel, QString());
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, AStoredDimensionTurnsAutomaticSizingOff) {
+    EXPECT_FALSE(loadValid(R"({"version": 1, "preferredStillImageIndividualMaximumDimension": 800})")
+                     .automaticallySizeStillImages);
+    EXPECT_TRUE(loadValid(R"({"version": 1, "preferredStillImageIndividualMaximumDimension": 800,)"
+                          R"( "automaticallySizeStillImages": true})")
+                    .automaticallySizeStillImages);
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, WholeNumbersWrittenAsFloatsAreIntegers) {
+    EXPECT_EQ(loadValid(R"({"version": 1.0, "maximumImageSide": 1000.0})").maximumImageSide, 1000);
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, WrongTypesAreDecodingErrors) {
+    using Kind = DecodingError::Kind;
+    EXPECT_EQ(decodingFailure(R"({"version": 1, "maximumImageSide": "4096"})"), Kind::typeMismatch);
+    EXPECT_EQ(decodingFailure(R"({"version": 1, "maximumImageSide": 4096.5})"), Kind::typeMismatch);
+    EXPECT_EQ(decodingFailure(R"({"version": 1, "maximumImageSide": 1e300})"), Kind::dataCorrupted);
+    EXPECT_EQ(decodingFailure(R"({"version": 1, "maximumImageSide": 18446744073709551615})"), Kind::dataCorrupted);
+    EXPECT_EQ(decodingFailure(R"({"version": 1, "includeLabelsWhenSharing": 1})"), Kind::typeMismatch);
+    EXPECT_EQ(decodingFailure(R"({"version": 1, "contactName": 5})"), Kind::typeMismatch);
+    EXPECT_EQ(decodingFailure(R"({"version": 1, "recentStillImageSaveLocations": {}})"), Kind::typeMismatch);
+    EXPECT_EQ(decodingFailure(R"({"version": "1"})"), Kind::typeMismatch);
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, VersionIsRequired) {
+    EXPECT_EQ(decodingFailure(R"({"maximumImageSide": 4096})"), DecodingError::Kind::keyNotFound);
+    EXPECT_EQ(decodingFailure(R"({"version": null})"), DecodingError::Kind::valueNotFound);
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, RecentLocationsNeedAllThreeStrings) {
+    using Kind = DecodingError::Kind;
+    EXPECT_EQ(decodingFailure(R"({"version": 1, "recentStillImageSaveLocations": [{"displayPath": "/a",)"
+                              R"( "bookmarkData": "Ym0="}]})"),
+              Kind::keyNotFound);
+    EXPECT_EQ(decodingFailure(R"({"version": 1, "recentStillImageSaveLocations": [{"displayPath": "/a",)"
+                              R"( "bookmarkData": "Ym0=", "relativeSubfolder": null}]})"),
+              Kind::valueNotFound);
+    EXPECT_EQ(decodingFailure(R"({"version": 1, "recentStillImageSaveLocations": [{"displayPath": "/a",)"
+                              R"( "bookmarkData": "not base64!", "relativeSubfolder": ""}]})"),
+              Kind::dataCorrupted);
+    EXPECT_EQ(decodingFailure(R"({"version": 1, "recentStillImageSaveLocations": [7]})"), Kind::typeMismatch);
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, BrokenFilesAreClearFailuresNeverCrashes) {
+    using Kind = DecodingError::Kind;
+    const std::string valid = JSONApplicationSettingsStore::encode(sampleSettings());
+    EXPECT_EQ(decodingFailure(valid.substr(0, valid.size() / 2)), Kind::dataCorrupted);
+    EXPECT_EQ(decodingFailure("maximumImageSide=4096"), Kind::dataCorrupted);
+    EXPECT_EQ(decodingFailure(""), Kind::dataCorrupted);
+    EXPECT_EQ(decodingFailure(std::string("{\"version\": 1, \"contactName\": \"\xff\xfe\"}")), Kind::dataCorrupted);
+    EXPECT_EQ(decodingFailure("[1, 2]"), Kind::typeMismatch);
+    EXPECT_EQ(decodingFailure(std::string(100000, '[')), Kind::dataCorrupted);
+    EXPECT_EQ(decodingFailure(std::string("\0\0\0", 3)), Kind::dataCorrupted);
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, HugeFileIsRefusedUnread) {
+    const Result<ApplicationSettings> result =
+        loadText("{\"version\": 1, \"contactName\": \"" + std::string(JSONApplicationSettingsStore::kMaximumFileBytes, 'x') + "\"}");
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error()->domain(), "POSIX");
+    EXPECT_EQ(result.error()->code(), EFBIG);
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, AnotherVersionGivesTheDefaultsAndIsLogged) {
+    ScopedCapturingEventLog log;
+    EXPECT_EQ(loadValid(R"({"version": 2, "maximumImageSide": "whatever"})"), ApplicationSettings::defaults());
+    const auto events = log->eventsNamed("settings_load_failed");
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].value("error_type"), "SettingsFileFailure");
+    EXPECT_EQ(events[0].value("failure_code"), "settings-unsupported-version");
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, UnusableFileIsSetAsideOnceBeforeTheFirstSave) {
+    const std::string damaged = R"({"version": 1, "contactName": )";
+    ASSERT_FALSE(loadText(damaged).ok());
+    EXPECT_EQ(folder.read("settings.json"), damaged);
+
+    ASSERT_TRUE(store.save(sampleSettings()).ok());
+    ASSERT_TRUE(store.save(ApplicationSettings::defaults()).ok());
+    const auto setAside = folder.namesStartingWith("settings.json.unreadable-");
+    ASSERT_EQ(setAside.size(), 1u);
+    EXPECT_THAT(setAside[0], MatchesRegex("settings\\.json\\.unreadable-[0-9]{8}T[0-9]{6}Z"));
+    EXPECT_EQ(folder.read(setAside[0]), damaged);
+    EXPECT_EQ(store.load().value(), ApplicationSettings::defaults());
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, FileOfAnotherVersionIsSetAsideToo) {
+    ScopedCapturingEventLog log;
+    const std::string newer = R"({"version": 2, "futureKey": true})";
+    loadValid(newer);
+    ASSERT_TRUE(store.save(sampleSettings()).ok());
+    const auto setAside = folder.namesStartingWith("settings.json.unreadable-");
+    ASSERT_EQ(setAside.size(), 1u);
+    EXPECT_EQ(folder.read(setAside[0]), newer);
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, ReadableFileIsReplacedInPlace) {
+    loadValid(R"({"version": 1})");
+    ASSERT_TRUE(store.save(sampleSettings()).ok());
+    EXPECT_TRUE(folder.namesStartingWith("settings.json.unreadable-").empty());
+    EXPECT_THAT(folder.namesStartingWith(""), ElementsAre("settings.json"));
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, SaveCreatesMissingFolders) {
+    JSONApplicationSettingsStore nested(folder / "a" / "b" / "settings.json");
+    ASSERT_TRUE(nested.save(sampleSettings()).ok());
+    EXPECT_EQ(nested.load().value(), sampleSettings());
+}
+
+TEST_F(JSONApplicationSettingsStoreTest, UnwritableLocationIsAClearFailure) {
+    folder.write("occupied", "a file where the folder should be");
+    JSONApplicationSettingsStore blocked(folder / "occupied" / "settings.json");
+    const auto loaded = blocked.load();
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.value(), ApplicationSettings::defaults());
+    const VoidResult saved = blocked.save(sampleSettings());
+    ASSERT_FALSE(saved.ok());
+    const auto* error = dynamic_cast<const SystemError*>(saved.error().get());
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(error->operation(), "create folder");
+}
+
+TEST(JSONApplicationSettingsStoreLocationTest, DefaultLocationIsInTheApplicationFolder) {
+    const QByteArray previous = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", "/srv/user-data");
+    EXPECT_EQ(JSONApplicationSettingsStore::defaultSettingsURL(), "/srv/user-data/Veltrano/settings.json");
+    if (previous.isNull()) qunsetenv("XDG_DATA_HOME");
+    else qputenv("XDG_DATA_HOME", previous);
+}
+
+}  // namespace
+}  // namespace vlt
