@@ -1,0 +1,201 @@
+#include "app/model/app_model.h"
+
+#include <utility>
+
+#include "app/model/feedback_identity_storing.h"
+#include "foundation/app_language_preference_storing.h"
+#include "foundation/application_settings_storing.h"
+#include "foundation/diagnostic_log.h"
+#include "platform/tasks/scheduler.h"
+
+namespace vlt {
+
+namespace {
+
+constexpr double kSettingsWriteDelaySeconds = 0.5;
+
+// 32 lower-case hexadecimal characters, the form of an installation identity.
+QString makeRandomInstallationID() {
+    return QUuid::createUuid().toString(QUuid::Id128).toLower();
+}
+
+}  // namespace
+
+AppModel::AppModel(std::shared_ptr<ApplicationSettingsStoring> settingsStore,
+                   std::shared_ptr<AppLanguagePreferenceStoring> languagePreferenceStore, AppLanguage activeLanguage,
+                   std::shared_ptr<FeedbackSubmitting> feedbackClient,
+                   std::shared_ptr<FeedbackIdentityStoring> feedbackIdentityStore,
+                   PrepareEditingCanvas prepareEditingCanvas, Scheduler& scheduler, QObject* parent)
+    : QObject(parent),
+      settings_(ApplicationSettings::defaults()),
+      activeLanguage_(activeLanguage),
+      selectedLanguage_(activeLanguage),
+      settingsStore_(std::move(settingsStore)),
+      languagePreferenceStore_(std::move(languagePreferenceStore)),
+      feedbackClient_(std::move(feedbackClient)),
+      prepareEditingCanvas_(std::move(prepareEditingCanvas)),
+      scheduler_(scheduler),
+      settingsSave_(scheduler, kSettingsWriteDelaySeconds, [this] { saveSettingsNow(); }) {
+    if (languagePreferenceStore_) {
+        const QStringList stored = languagePreferenceStore_->storedPreferredLanguages();
+        if (auto language = appLanguageMatching(stored)) selectedLanguage_ = *language;
+    }
+    loadFeedbackIdentity(feedbackIdentityStore);
+    loadSettings();
+
+    const AppModelFlags flags = flagInputs();
+    lastIsPresentingModal_ = flags.isPresentingModal();
+    lastIsInteractionLocked_ = flags.isInteractionLocked();
+    lastCanGoToEditor_ = flags.canGoToEditor();
+}
+
+AppModel::~AppModel() = default;
+
+void AppModel::loadFeedbackIdentity(const std::shared_ptr<FeedbackIdentityStoring>& store) {
+    if (!store) {
+        feedbackInstallationID_ = makeRandomInstallationID();
+        return;
+    }
+    auto identity = store->loadOrCreate();
+    if (identity.ok()) {
+        feedbackInstallationID_ = identity.value();
+        return;
+    }
+    DiagnosticLog::feedbackIdentityFailed(*identity.error());
+    // The file keeps its content; this run sends a throwaway identity instead.
+    feedbackInstallationID_ = makeRandomInstallationID();
+}
+
+void AppModel::loadSettings() {
+    if (!settingsStore_) return;
+    auto loaded = settingsStore_->load();
+    if (loaded.ok()) {
+        settings_ = std::move(loaded).value();
+        return;
+    }
+    DiagnosticLog::settingsLoadFailed(*loaded.error());
+}
+
+AppModelFlags AppModel::flagInputs() const {
+    AppModelFlags flags;
+    flags.isShortcutsPresented = isShortcutsPresented_;
+    flags.hasFeedbackState = feedbackState_ != nullptr;
+    flags.hasActiveSettingsSection = activeSettingsSection_.has_value();
+    flags.isSaveImagesPresented = isSaveImagesPresented_;
+    flags.isStillImageSaving = isStillImageSaving_;
+    flags.hasSavedStillImages = savedStillImages_.has_value();
+    flags.hasStillImageSaveErrorTitle = stillImageSaveErrorTitle_.has_value();
+    flags.isShareImageOpening = isShareImageOpening_;
+    flags.hasShareImageState = shareImageState_.has_value();
+    flags.isShareImagePreparing = isShareImagePreparing_;
+    flags.hasShareImageErrorTitle = shareImageErrorTitle_.has_value();
+    flags.isAnimationVideoSavePanelPresented = isAnimationVideoSavePanelPresented_;
+    flags.isAnimationVideoSaving = isAnimationVideoSaving_;
+    flags.hasSavedAnimationVideo = savedAnimationVideo_.has_value();
+    flags.hasAnimationVideoSaveErrorTitle = animationVideoSaveErrorTitle_.has_value();
+    flags.isPrinting = isPrinting_;
+    flags.showsPrintError = showsPrintError_;
+    flags.showsReplacementImportError = showsReplacementImportError_;
+    flags.showsEditorPreparationError = showsEditorPreparationError_;
+    flags.showsGraphicsFailure = showsGraphicsFailure_;
+    flags.isCloseRequestPending = isCloseRequestPending_;
+    flags.isClosePreparationPending = isClosePreparationPending_;
+    flags.isImporting = isImporting_;
+    flags.hasDocument = document_ != nullptr;
+    flags.hasEditorSession = editorSession_ != nullptr;
+    flags.isPreparingEditor = isPreparingEditor_;
+    return flags;
+}
+
+template <typename T>
+void AppModel::assign(T& field, T value, void (AppModel::*changed)()) {
+    if (field == value) return;
+    field = std::move(value);
+    emit(this->*changed)();
+    refreshDerivedFlags();
+}
+
+template <typename T>
+void AppModel::assignAlways(T& field, T value, void (AppModel::*changed)()) {
+    field = std::move(value);
+    emit(this->*changed)();
+    refreshDerivedFlags();
+}
+
+void AppModel::refreshDerivedFlags() {
+    const AppModelFlags flags = flagInputs();
+    const bool presenting = flags.isPresentingModal();
+    const bool locked = flags.isInteractionLocked();
+    const bool canGo = flags.canGoToEditor();
+    const bool presentingChanged = std::exchange(lastIsPresentingModal_, presenting) != presenting;
+    const bool lockedChanged = std::exchange(lastIsInteractionLocked_, locked) != locked;
+    const bool canGoChanged = std::exchange(lastCanGoToEditor_, canGo) != canGo;
+    if (presentingChanged) emit isPresentingModalChanged();
+    if (lockedChanged) emit isInteractionLockedChanged();
+    if (canGoChanged) emit canGoToEditorChanged();
+}
+
+void AppModel::presentShortcuts() {
+    if (isInteractionLocked()) return;
+    cancelEditorGesture();
+    setIsShortcutsPresented(true);
+}
+
+void AppModel::setDocument(std::shared_ptr<CropDocument> document) { assignAlways(document_, std::move(document), &AppModel::documentChanged); }
+void AppModel::setEditorSession(std::shared_ptr<EditorSession> session) { assignAlways(editorSession_, std::move(session), &AppModel::editorSessionChanged); }
+void AppModel::setSelectedLanguage(AppLanguage language) { assign(selectedLanguage_, language, &AppModel::selectedLanguageChanged); }
+void AppModel::setIsLanguageRestartInProgress(bool value) { assign(isLanguageRestartInProgress_, value, &AppModel::isLanguageRestartInProgressChanged); }
+void AppModel::setLanguageRestartError(std::optional<QString> value) { assign(languageRestartError_, std::move(value), &AppModel::languageRestartErrorChanged); }
+void AppModel::setIsImporting(bool value) { assign(isImporting_, value, &AppModel::isImportingChanged); }
+void AppModel::setIsReplacingCropImage(bool value) { assign(isReplacingCropImage_, value, &AppModel::isReplacingCropImageChanged); }
+void AppModel::setCropReplacementMotionGeneration(std::int64_t value) { assign(cropReplacementMotionGeneration_, value, &AppModel::cropReplacementMotionGenerationChanged); }
+void AppModel::setIsPreparingEditor(bool value) { assign(isPreparingEditor_, value, &AppModel::isPreparingEditorChanged); }
+void AppModel::setInlineImportError(std::optional<QString> value) { assign(inlineImportError_, std::move(value), &AppModel::inlineImportErrorChanged); }
+void AppModel::setIsShortcutsPresented(bool value) { assign(isShortcutsPresented_, value, &AppModel::isShortcutsPresentedChanged); }
+void AppModel::setFeedbackState(std::shared_ptr<FeedbackDialogState> state) { assignAlways(feedbackState_, std::move(state), &AppModel::feedbackStateChanged); }
+void AppModel::setActiveSettingsSection(std::optional<SettingsSection> value) { assign(activeSettingsSection_, std::move(value), &AppModel::activeSettingsSectionChanged); }
+void AppModel::setSettingsPersistenceError(std::optional<QString> value) { assign(settingsPersistenceError_, std::move(value), &AppModel::settingsPersistenceErrorChanged); }
+void AppModel::setIsSaveImagesPresented(bool value) { assign(isSaveImagesPresented_, value, &AppModel::isSaveImagesPresentedChanged); }
+void AppModel::setIsStillImageSaving(bool value) { assign(isStillImageSaving_, value, &AppModel::isStillImageSavingChanged); }
+void AppModel::setSavedStillImages(std::optional<StillImageSaveResult> value) { assign(savedStillImages_, std::move(value), &AppModel::savedStillImagesChanged); }
+void AppModel::setSavedStillImagesFolderError(std::optional<QString> value) { assign(savedStillImagesFolderError_, std::move(value), &AppModel::savedStillImagesFolderErrorChanged); }
+void AppModel::setStillImageSaveErrorTitle(std::optional<QString> value) { assign(stillImageSaveErrorTitle_, std::move(value), &AppModel::stillImageSaveErrorTitleChanged); }
+void AppModel::setStillImageSaveErrorMessage(std::optional<QString> value) { assign(stillImageSaveErrorMessage_, std::move(value), &AppModel::stillImageSaveErrorMessageChanged); }
+void AppModel::setStillImageSaveDestinationDisplayPath(QString value) { assign(stillImageSaveDestinationDisplayPath_, std::move(value), &AppModel::stillImageSaveDestinationDisplayPathChanged); }
+void AppModel::setStillImageSaveDestinationError(std::optional<QString> value) { assign(stillImageSaveDestinationError_, std::move(value), &AppModel::stillImageSaveDestinationErrorChanged); }
+void AppModel::setHasStillImageSaveDestination(bool value) { assign(hasStillImageSaveDestination_, value, &AppModel::hasStillImageSaveDestinationChanged); }
+void AppModel::setRecentStillImageSaveLocations(std::vector<StillImageRecentLocationState> value) { assign(recentStillImageSaveLocations_, std::move(value), &AppModel::recentStillImageSaveLocationsChanged); }
+void AppModel::setIsShareImageOpening(bool value) { assign(isShareImageOpening_, value, &AppModel::isShareImageOpeningChanged); }
+void AppModel::setShareImageState(std::optional<ShareImageDialogState> value) { assign(shareImageState_, std::move(value), &AppModel::shareImageStateChanged); }
+void AppModel::setIsShareImagePreparing(bool value) { assign(isShareImagePreparing_, value, &AppModel::isShareImagePreparingChanged); }
+void AppModel::setIsNativeShareServiceActive(bool value) { assign(isNativeShareServiceActive_, value, &AppModel::isNativeShareServiceActiveChanged); }
+void AppModel::setShareImageErrorTitle(std::optional<QString> value) { assign(shareImageErrorTitle_, std::move(value), &AppModel::shareImageErrorTitleChanged); }
+void AppModel::setShareImageErrorMessage(std::optional<QString> value) { assign(shareImageErrorMessage_, std::move(value), &AppModel::shareImageErrorMessageChanged); }
+void AppModel::setIsAnimationVideoSaving(bool value) { assign(isAnimationVideoSaving_, value, &AppModel::isAnimationVideoSavingChanged); }
+void AppModel::setIsAnimationVideoCancelling(bool value) { assign(isAnimationVideoCancelling_, value, &AppModel::isAnimationVideoCancellingChanged); }
+void AppModel::setAnimationVideoSaveProgress(double value) { assign(animationVideoSaveProgress_, value, &AppModel::animationVideoSaveProgressChanged); }
+void AppModel::setSavedAnimationVideo(std::optional<AnimationVideoSaveResult> value) { assign(savedAnimationVideo_, std::move(value), &AppModel::savedAnimationVideoChanged); }
+void AppModel::setSavedAnimationVideoFolderError(std::optional<QString> value) { assign(savedAnimationVideoFolderError_, std::move(value), &AppModel::savedAnimationVideoFolderErrorChanged); }
+void AppModel::setAnimationVideoSaveErrorTitle(std::optional<QString> value) { assign(animationVideoSaveErrorTitle_, std::move(value), &AppModel::animationVideoSaveErrorTitleChanged); }
+void AppModel::setAnimationVideoSaveErrorMessage(std::optional<QString> value) { assign(animationVideoSaveErrorMessage_, std::move(value), &AppModel::animationVideoSaveErrorMessageChanged); }
+void AppModel::setIsPrinting(bool value) { assign(isPrinting_, value, &AppModel::isPrintingChanged); }
+void AppModel::setPrintErrorMessage(std::optional<QString> value) { assign(printErrorMessage_, std::move(value), &AppModel::printErrorMessageChanged); }
+void AppModel::setShowsPrintError(bool value) { assign(showsPrintError_, value, &AppModel::showsPrintErrorChanged); }
+void AppModel::setReplacementImportError(std::optional<QString> value) { assign(replacementImportError_, std::move(value), &AppModel::replacementImportErrorChanged); }
+void AppModel::setShowsReplacementImportError(bool value) { assign(showsReplacementImportError_, value, &AppModel::showsReplacementImportErrorChanged); }
+void AppModel::setEditorPreparationError(std::optional<QString> value) { assign(editorPreparationError_, std::move(value), &AppModel::editorPreparationErrorChanged); }
+void AppModel::setShowsEditorPreparationError(bool value) { assign(showsEditorPreparationError_, value, &AppModel::showsEditorPreparationErrorChanged); }
+void AppModel::setShowsGraphicsFailure(bool value) { assign(showsGraphicsFailure_, value, &AppModel::showsGraphicsFailureChanged); }
+void AppModel::setImportTask(TaskHandlePtr task) { assign(importTask_, std::move(task), &AppModel::importTaskChanged); }
+void AppModel::setEditorPreparationTask(TaskHandlePtr task) { assign(editorPreparationTask_, std::move(task), &AppModel::editorPreparationTaskChanged); }
+void AppModel::setImportGeneration(std::int64_t value) { assign(importGeneration_, value, &AppModel::importGenerationChanged); }
+void AppModel::setEditorPreparationGeneration(std::int64_t value) { assign(editorPreparationGeneration_, value, &AppModel::editorPreparationGenerationChanged); }
+void AppModel::setIsImagePickerPresented(bool value) { assign(isImagePickerPresented_, value, &AppModel::isImagePickerPresentedChanged); }
+void AppModel::setIsStillImageFolderPickerPresented(bool value) { assign(isStillImageFolderPickerPresented_, value, &AppModel::isStillImageFolderPickerPresentedChanged); }
+void AppModel::setIsAnimationVideoSavePanelPresented(bool value) { assign(isAnimationVideoSavePanelPresented_, value, &AppModel::isAnimationVideoSavePanelPresentedChanged); }
+void AppModel::setSettings(ApplicationSettings settings) { assign(settings_, std::move(settings), &AppModel::settingsChanged); }
+void AppModel::setIsCloseRequestPending(bool value) { assign(isCloseRequestPending_, value, &AppModel::isCloseRequestPendingChanged); }
+void AppModel::setIsClosePreparationPending(bool value) { assign(isClosePreparationPending_, value, &AppModel::isClosePreparationPendingChanged); }
+void AppModel::setPendingCloseIntent(std::optional<ApplicationCloseIntent> value) { assign(pendingCloseIntent_, std::move(value), &AppModel::pendingCloseIntentChanged); }
+
+}  // namespace vlt

@@ -1,0 +1,101 @@
+#include <optional>
+#include <utility>
+
+#include <QFileInfo>
+#include <QPointer>
+#include <QUuid>
+
+#include "app/model/app_model.h"
+#include "foundation/diagnostic_log.h"
+#include "import/validated_dropped_file_url.h"
+#include "platform/tasks/scheduler.h"
+
+namespace vlt {
+
+namespace {
+
+// A local file that is not a folder; a folder flag that cannot be read counts as not set.
+bool isOpenableLocalFile(const QUrl& url) {
+    if (!url.isLocalFile()) return false;
+    const QString path = url.toLocalFile();
+    return !path.isEmpty() && !QFileInfo(path).isDir();
+}
+
+}  // namespace
+
+void AppModel::openImagePicker() {
+    if (isInteractionLocked() || isImagePickerPresented_ || isImporting_) return;
+    setIsImagePickerPresented(true);
+    const QUuid operationId = QUuid::createUuid();
+    DiagnosticLog::openPanelStarted(operationId);
+
+    QPointer<AppModel> guard(this);
+    auto finish = [guard, operationId](std::optional<QUrl> chosen) {
+        if (!guard) return;
+        guard->setIsImagePickerPresented(false);
+        DiagnosticLog::openPanelFinished(operationId, chosen.has_value());
+        if (chosen) guard->importImage(*chosen, ImageImportOrigin::openPanel);
+    };
+    if (!onOpenImagePanelRequested) {
+        finish(std::nullopt);
+        return;
+    }
+    onOpenImagePanelRequested(std::move(finish));
+}
+
+bool AppModel::openFileURLs(const QList<QUrl>& urls) {
+    if (isCloseRequestPending_ || isInteractionLocked() || isImagePickerPresented_ || urls.isEmpty()) return false;
+    for (const QUrl& url : urls) {
+        if (!isOpenableLocalFile(url)) continue;
+        // A running import does not block files handed over by the system: the new
+        // import supersedes it.
+        importImage(url, ImageImportOrigin::fileOpen);
+        return true;
+    }
+    return false;
+}
+
+bool AppModel::handleDroppedItems(const QList<QUrl>& urls) {
+    if (isInteractionLocked() || isImagePickerPresented_ || isImporting_) return false;
+    auto validated = validatedDroppedFileURL(urls);
+    if (validated.ok()) {
+        importImage(validated.value(), ImageImportOrigin::drop);
+    } else {
+        setInlineImportError(QString::fromStdString(validated.error().userMessage()));
+    }
+    return true;
+}
+
+void AppModel::importImage(const QUrl&, ImageImportOrigin) {
+    // Any preparation still running can no longer apply its result.
+    setEditorPreparationGeneration(editorPreparationGeneration_ + 1);
+    if (editorPreparationTask_) editorPreparationTask_->cancel();
+    setEditorPreparationTask(nullptr);
+    setIsPreparingEditor(false);
+
+    setImportGeneration(importGeneration_ + 1);
+    if (importTask_) importTask_->cancel();
+}
+
+void AppModel::dismissReplacementImportError() {
+    setShowsReplacementImportError(false);
+    setReplacementImportError(std::nullopt);
+    // Yield once so the alert has closed before the panel opens over the window.
+    QPointer<AppModel> guard(this);
+    scheduler_.post([guard] {
+        if (guard) guard->openImagePicker();
+    });
+}
+
+void AppModel::goToEditor() {
+    if (!canGoToEditor() || !document_) return;
+}
+
+void AppModel::cancelAllOperations() {
+    for (const TaskHandlePtr& task : {importTask_, editorPreparationTask_, stillImageSaveTask,
+                                      shareImagePreparationTask, animationVideoSaveTask}) {
+        if (task) task->cancel();
+    }
+}
+
+}  // namespace vlt

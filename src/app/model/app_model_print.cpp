@@ -1,0 +1,9 @@
+#include "app/model/app_model.h"
+
+namespace vlt {
+
+void AppModel::startPrinting() {
+    if (isInteractionLocked() || isImporting_ || !editorSession_ || isEditorTextEntryOpen()) return;
+}
+
+}  // namespace vlt
