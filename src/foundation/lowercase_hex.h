@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string_view>
+
+#include <QString>
+
+namespace vlt {
+
+// True when the text holds anything but the digits 0-9 and the letters a-f
+// (upper-case letters and non-ASCII characters included); false for the empty text.
+// Identifier checks pair it with a length test: exactly 32 characters, and false here.
+bool containsNonLowercaseHexDigit(std::string_view text);
+bool containsNonLowercaseHexDigit(const QString& text);
+
+}  // namespace vlt
