@@ -9,6 +9,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <utility>
 
 #include "platform/image_io/image_io_runtime.h"
@@ -19,6 +20,17 @@ namespace vlt {
 namespace {
 
 enum class Decoder { jpeg, png, bmp, tiff, heif };
+
+// libvips drops a decoder's failure in some multi-threaded vertical reductions, but
+// its error text stays in the one process-wide error buffer. Decodes therefore run
+// one at a time and check that buffer too, so a truncated file can never come out
+// as a picture with grey rows.
+std::mutex& decodeMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+bool decoderReportedError() { return vips_error_buffer()[0] != '\0'; }
 
 // Owns one reference to a libvips image.
 class VipsImageRef {
@@ -274,6 +286,8 @@ Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& pat
 
     ImageSource source;
     source.path_ = path;
+    const std::lock_guard lock(decodeMutex());
+    vips_error_clear();
     source.typeIdentifier_ = sniffImageTypeIdentifier(std::span(head.data(), headLength));
     const std::optional<Decoder> decoder = decoderFor(source.typeIdentifier_);
     if (!decoder) return source;
@@ -358,8 +372,13 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
     const double reduction = std::min(double(storedCrop.width) / double(outputWidth),
                                       double(storedCrop.height) / double(outputHeight));
     const int shrink = *decoder == Decoder::jpeg ? jpegShrinkFactor(reduction) : 1;
+    const std::lock_guard lock(decodeMutex());
+    vips_error_clear();
     VipsImageRef image = load(*decoder, path_, shrink);
     if (!image) return ImageSourceFailure::decodeFailed;
+    // Header probing may leave notes behind (libheif's seeks); only what the pixel
+    // decode reports counts.
+    vips_error_clear();
     if (shrink == 1 && (vips_image_get_width(image.get()) != storedWidth ||
                         vips_image_get_height(image.get()) != storedHeight)) {
         return ImageSourceFailure::decodeFailed;
@@ -425,6 +444,10 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
             *out = vips_image_copy_memory(in);
             return *out == nullptr ? -1 : 0;
         })) {
+        return ImageSourceFailure::decodeFailed;
+    }
+    if (decoderReportedError()) {
+        vips_error_clear();
         return ImageSourceFailure::decodeFailed;
     }
     if (!applyOrientation(image, total)) return ImageSourceFailure::decodeFailed;

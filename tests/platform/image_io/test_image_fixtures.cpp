@@ -1,0 +1,207 @@
+#include <vips/vips.h>
+
+#include "platform/image_io/test_image_fixtures.h"
+
+#include <cstdio>
+
+#include <QBuffer>
+#include <QFile>
+#include <QPainter>
+#include <QTransform>
+
+namespace vlt::test {
+namespace {
+
+std::uint32_t crc32(const unsigned char* data, std::size_t length) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < length; ++i) {
+        crc ^= data[i];
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+void putBigEndian32(QByteArray& bytes, int offset, std::uint32_t value) {
+    bytes[offset] = char(value >> 24);
+    bytes[offset + 1] = char(value >> 16);
+    bytes[offset + 2] = char(value >> 8);
+    bytes[offset + 3] = char(value);
+}
+
+QByteArray encoded(const QImage& image, const char* format, int quality = -1) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format, quality);
+    return bytes;
+}
+
+bool ensureVips() {
+    static const bool ready = VIPS_INIT("veltrano-tests") == 0;
+    return ready;
+}
+
+}  // namespace
+
+QImage fourColourImage(int width, int height) {
+    QImage image(width, height, QImage::Format_RGBA8888);
+    QPainter painter(&image);
+    const int halfWidth = width / 2;
+    const int halfHeight = height / 2;
+    painter.fillRect(0, 0, halfWidth, halfHeight, kTopLeftColour);
+    painter.fillRect(halfWidth, 0, width - halfWidth, halfHeight, kTopRightColour);
+    painter.fillRect(halfWidth, halfHeight, width - halfWidth, height - halfHeight, kBottomRightColour);
+    painter.fillRect(0, halfHeight, halfWidth, height - halfHeight, kBottomLeftColour);
+    return image;
+}
+
+QImage turned(const QImage& picture, int clockwiseQuarterTurns, bool mirrored) {
+    QImage result = mirrored ? picture.mirrored(true, false) : picture;
+    const int turns = ((clockwiseQuarterTurns % 4) + 4) % 4;
+    if (turns != 0) result = result.transformed(QTransform().rotate(90.0 * turns));
+    return result;
+}
+
+// The inverse of each orientation's viewing operation, written out case by case.
+QImage storedForExifOrientation(const QImage& upright, int exifOrientation) {
+    switch (exifOrientation) {
+    case 2: return upright.mirrored(true, false);
+    case 3: return turned(upright, 2, false);
+    case 4: return upright.mirrored(false, true);
+    case 5: return turned(upright, 1, false).mirrored(true, false);
+    case 6: return turned(upright, 3, false);
+    case 7: return turned(upright, 3, false).mirrored(true, false);
+    case 8: return turned(upright, 1, false);
+    default: return upright;
+    }
+}
+
+QByteArray jpegBytes(const QImage& image, int quality) {
+    return encoded(image.convertToFormat(QImage::Format_RGB888), "JPG", quality);
+}
+
+QByteArray withExifOrientation(const QByteArray& jpeg, std::uint16_t orientation) {
+    // APP1: "Exif\0\0", a big-endian TIFF header and one directory with one entry.
+    const unsigned char tiff[] = {
+        'M', 'M', 0, 42, 0, 0, 0, 8,                                  // header, directory at 8
+        0, 1,                                                         // one entry
+        0x01, 0x12, 0, 3, 0, 0, 0, 1,                                 // orientation, SHORT, count 1
+        static_cast<unsigned char>(orientation >> 8), static_cast<unsigned char>(orientation), 0, 0,
+        0, 0, 0, 0,                                                   // no next directory
+    };
+    QByteArray segment("\xFF\xE1", 2);
+    const int length = 2 + 6 + int(sizeof tiff);
+    segment.append(char(length >> 8)).append(char(length & 0xFF));
+    segment.append("Exif\0\0", 6);
+    segment.append(reinterpret_cast<const char*>(tiff), sizeof tiff);
+    QByteArray result = jpeg;
+    result.insert(2, segment);
+    return result;
+}
+
+QByteArray pngBytes(const QImage& image) { return encoded(image, "PNG"); }
+
+QByteArray withAnnouncedPngSize(const QByteArray& png, std::uint32_t width, std::uint32_t height) {
+    // Signature (8), IHDR length (4), "IHDR" (4), width at 16, height at 20, CRC at 29.
+    QByteArray result = png;
+    putBigEndian32(result, 16, width);
+    putBigEndian32(result, 20, height);
+    const auto* chunk = reinterpret_cast<const unsigned char*>(result.constData()) + 12;
+    putBigEndian32(result, 29, crc32(chunk, 17));
+    return result;
+}
+
+QByteArray bmpBytes(const QImage& image) { return encoded(image.convertToFormat(QImage::Format_RGB888), "BMP"); }
+
+bool writeWithVips(const QImage& image, const QString& path, const VipsFixtureOptions& options) {
+    if (!ensureVips()) return false;
+    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
+    VipsImage* current = vips_image_new_from_memory_copy(rgba.constBits(), size_t(rgba.sizeInBytes()), rgba.width(),
+                                                         rgba.height(), 4, VIPS_FORMAT_UCHAR);
+    if (current == nullptr) return false;
+    current->Type = VIPS_INTERPRETATION_sRGB;
+    VipsImage* next = nullptr;
+    // `next` is read after the operation that fills it has run.
+    auto replace = [&current, &next](int status, VipsImage*) {
+        g_object_unref(current);
+        current = status == 0 ? next : nullptr;
+        return current != nullptr;
+    };
+    bool ok = true;
+    if (!options.keepAlpha) ok = replace(vips_extract_band(current, &next, 0, "n", 3, nullptr), next);
+    if (ok && options.grey) ok = replace(vips_colourspace(current, &next, VIPS_INTERPRETATION_B_W, nullptr), next);
+    if (ok && options.sixteenBit) {
+        const auto target = options.grey ? VIPS_INTERPRETATION_GREY16 : VIPS_INTERPRETATION_RGB16;
+        ok = replace(vips_colourspace(current, &next, target, nullptr), next);
+    }
+    if (ok && options.cmyk) ok = replace(vips_colourspace(current, &next, VIPS_INTERPRETATION_CMYK, nullptr), next);
+    if (!ok) {
+        std::fprintf(stderr, "fixture conversion failed: %s\n", vips_error_buffer());
+        vips_error_clear();
+        return false;
+    }
+    if (options.orientation) {
+        // A private copy, so that setting metadata is allowed.
+        ok = replace(vips_copy(current, &next, nullptr), next);
+        if (ok) vips_image_set_int(current, VIPS_META_ORIENTATION, *options.orientation);
+    }
+
+    const QByteArray file = path.toLocal8Bit();
+    int status = -1;
+    if (ok && path.endsWith(".jpg")) {
+        status = vips_jpegsave(current, file.constData(), "Q", 95, "interlace", options.interlaced, nullptr);
+    } else if (ok && path.endsWith(".png")) {
+        status = vips_pngsave(current, file.constData(), "palette", options.palette, "interlace", options.interlaced,
+                              nullptr);
+    } else if (ok && path.endsWith(".tif")) {
+        status = vips_tiffsave(current, file.constData(), "tile", options.tiled, "tile_width", 64, "tile_height", 64,
+                               nullptr);
+    } else if (ok && path.endsWith(".heic")) {
+        status = vips_heifsave(current, file.constData(), "Q", 90, "compression", VIPS_FOREIGN_HEIF_COMPRESSION_HEVC,
+                               nullptr);
+    }
+    if (current != nullptr) g_object_unref(current);
+    if (status != 0) {
+        std::fprintf(stderr, "fixture not written: %s\n", vips_error_buffer());
+        vips_error_clear();
+    }
+    return status == 0;
+}
+
+bool writeLargeGreyPng(const QString& path, int width, int height) {
+    if (!ensureVips()) return false;
+    VipsImage* black = nullptr;
+    if (vips_black(&black, width, height, nullptr) != 0) return false;
+    VipsImage* grey = nullptr;
+    const int castStatus = vips_cast_uchar(black, &grey, nullptr);
+    g_object_unref(black);
+    if (castStatus != 0) return false;
+    const QByteArray file = path.toLocal8Bit();
+    const int status = vips_pngsave(grey, file.constData(), "compression", 9, nullptr);
+    g_object_unref(grey);
+    if (status != 0) vips_error_clear();
+    return status == 0;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QColor colourAt(const QImage& image, double fractionX, double fractionY) {
+    const int x = std::clamp(int(fractionX * image.width()), 0, image.width() - 1);
+    const int y = std::clamp(int(fractionY * image.height()), 0, image.height() - 1);
+    return image.pixelColor(x, y);
+}
+
+bool coloursNear(const QColor& a, const QColor& b, int tolerance) {
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+}  // namespace vlt::test

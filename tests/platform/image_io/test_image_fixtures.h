@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+namespace vlt::test {
+
+// Quadrants: red top left, green top right, blue bottom right, yellow bottom left.
+// Every turn or mirror of it looks different, so its corners tell its orientation.
+QImage fourColourImage(int width, int height);
+inline const QColor kTopLeftColour{255, 0, 0};
+inline const QColor kTopRightColour{0, 255, 0};
+inline const QColor kBottomRightColour{0, 0, 255};
+inline const QColor kBottomLeftColour{255, 255, 0};
+
+// The stored picture that a viewer honouring the EXIF orientation shows as `upright`.
+QImage storedForExifOrientation(const QImage& upright, int exifOrientation);
+// `picture` as shown after a mirror (first) and clockwise quarter turns.
+QImage turned(const QImage& picture, int clockwiseQuarterTurns, bool mirrored);
+
+QByteArray jpegBytes(const QImage& image, int quality = 95);
+// A copy with an EXIF block that holds only the orientation tag (any 16-bit value).
+QByteArray withExifOrientation(const QByteArray& jpeg, std::uint16_t orientation);
+QByteArray pngBytes(const QImage& image);
+// A copy whose header announces another size (pixel data unchanged).
+QByteArray withAnnouncedPngSize(const QByteArray& png, std::uint32_t width, std::uint32_t height);
+QByteArray bmpBytes(const QImage& image);
+
+// Layouts libvips writes that QImage cannot.
+struct VipsFixtureOptions {
+    std::optional<int> orientation;
+    bool keepAlpha = false;
+    bool grey = false;
+    bool sixteenBit = false;
+    bool cmyk = false;
+    bool palette = false;
+    bool interlaced = false;
+    bool tiled = false;
+};
+// The format follows the suffix: .jpg, .png, .tif, .heic. False when it cannot be written.
+bool writeWithVips(const QImage& image, const QString& path, const VipsFixtureOptions& options = {});
+// A PNG of one grey level that decodes to width × height pixels, written streaming.
+bool writeLargeGreyPng(const QString& path, int width, int height);
+
+bool writeFile(const QString& path, const QByteArray& bytes);
+QByteArray readFile(const QString& path);
+
+// The colour at a point given as fractions of the size.
+QColor colourAt(const QImage& image, double fractionX, double fractionY);
+bool coloursNear(const QColor& a, const QColor& b, int tolerance = 48);
+
+}  // namespace vlt::test
