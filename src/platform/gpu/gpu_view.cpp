@@ -1,0 +1,96 @@
+#include "platform/gpu/gpu_view.h"
+
+#include <algorithm>
+
+#include "platform/tasks/main_thread.h"
+
+namespace vlt {
+
+// What the queue's worker and the GUI thread share about a view.
+struct GpuDrawable::Shared {
+    mutable std::mutex mutex;
+    std::shared_ptr<GpuTexture> presented;
+    std::uint64_t presentedCount = 0;
+    std::function<void()> presentedHandler;
+};
+
+void GpuDrawable::presentNow() const {
+    std::shared_ptr<Shared> view = view_.lock();
+    if (!view) return;
+    bool notify = false;
+    {
+        std::lock_guard lock(view->mutex);
+        view->presented = texture_;
+        ++view->presentedCount;
+        notify = static_cast<bool>(view->presentedHandler);
+    }
+    if (!notify) return;
+    postToMainThread([weakView = view_] {
+        std::shared_ptr<Shared> shared = weakView.lock();
+        if (!shared) return;
+        std::function<void()> handler;
+        {
+            std::lock_guard lock(shared->mutex);
+            handler = shared->presentedHandler;
+        }
+        if (handler) handler();
+    });
+}
+
+GpuView::GpuView(std::shared_ptr<GpuDevice> device, GpuPixelFormat colorPixelFormat)
+    : device_(std::move(device)), colorPixelFormat_(colorPixelFormat), shared_(std::make_shared<GpuDrawable::Shared>()) {}
+
+void GpuView::setBoundsSize(double width, double height) {
+    boundsWidth_ = width;
+    boundsHeight_ = height;
+}
+
+void GpuView::setDrawableSize(std::int64_t width, std::int64_t height) {
+    drawableWidth_ = std::max<std::int64_t>(width, 0);
+    drawableHeight_ = std::max<std::int64_t>(height, 0);
+}
+
+std::shared_ptr<GpuDrawable> GpuView::nextDrawable() {
+    if (!device_ || drawableWidth_ == 0 || drawableHeight_ == 0) return nullptr;
+    if (device_->faultInjector().shouldFail(GpuFaultPoint::drawable)) return nullptr;
+    std::lock_guard lock(shared_->mutex);
+    // Only the ring holds a free texture: no frame in flight, not shown, not painted.
+    auto isFree = [](const std::shared_ptr<GpuTexture>& texture) { return texture.use_count() == 1; };
+    std::erase_if(ring_, [&](const std::shared_ptr<GpuTexture>& texture) {
+        return isFree(texture) && (texture->width() != drawableWidth_ || texture->height() != drawableHeight_ ||
+                                   texture->pixelFormat() != colorPixelFormat_);
+    });
+    auto found = std::find_if(ring_.begin(), ring_.end(), isFree);
+    std::shared_ptr<GpuTexture> texture;
+    if (found != ring_.end()) {
+        texture = *found;
+    } else {
+        if (static_cast<int>(ring_.size()) >= kMaximumDrawableCount) return nullptr;
+        texture = device_->makeTexture({colorPixelFormat_, drawableWidth_, drawableHeight_,
+                                        GpuTextureUsage::renderTarget | GpuTextureUsage::shaderRead});
+        if (!texture) return nullptr;
+        ring_.push_back(texture);
+    }
+    return std::shared_ptr<GpuDrawable>(new GpuDrawable(std::move(texture), shared_));
+}
+
+GpuRenderPassDescriptor GpuView::renderPassDescriptor(const GpuDrawable& drawable) const {
+    return GpuRenderPassDescriptor{drawable.texture(), loadAction_, clearColor_};
+}
+
+std::shared_ptr<const GpuTexture> GpuView::presentedTexture() const {
+    std::lock_guard lock(shared_->mutex);
+    return shared_->presented;
+}
+
+std::uint64_t GpuView::presentedFrameCount() const {
+    std::lock_guard lock(shared_->mutex);
+    return shared_->presentedCount;
+}
+
+void GpuView::setPresentedHandler(std::function<void()> handler) {
+    std::lock_guard lock(shared_->mutex);
+    shared_->presentedHandler = std::move(handler);
+}
+
+}  // namespace vlt
