@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QRectF>
 #include <QSizeF>
 
@@ -165,6 +167,8 @@ TEST(InterpolatedPointsTest, StepsToTheEndWithoutTheStart) {
     EXPECT_FLOAT_EQ(points[2].x, 10.0f);
     EXPECT_TRUE(interpolatedPoints({3, 3}, {3, 3}, 1.0f).empty());
     EXPECT_EQ(interpolatedPoints({0, 0}, {0.5f, 0}, 4.0f).size(), 1u);
+    // A position that is not finite yields nothing rather than an unbounded list.
+    EXPECT_TRUE(interpolatedPoints({0, 0}, {INFINITY, 0}, 1.0f).empty());
 }
 
 }  // namespace

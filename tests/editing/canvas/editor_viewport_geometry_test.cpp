@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace vlt {
 namespace {
 
@@ -69,6 +71,13 @@ TEST(EditorViewportGeometryTest, ZoomedImageIsClampedAtItsEdges) {
     const QPointF inside = zoomed.clampedCenter(QPointF(0.4, 0.6));
     EXPECT_DOUBLE_EQ(inside.x(), 0.4);
     EXPECT_DOUBLE_EQ(inside.y(), 0.6);
+}
+
+TEST(EditorViewportGeometryTest, CentreThatIsNotANumberIsTreatedAsTheMiddle) {
+    const auto zoomed = geometry(1000, 600, 2000, 1000, false, 4.0);
+    const QPointF clamped = zoomed.clampedCenter(QPointF(std::nan(""), 0.3));
+    EXPECT_DOUBLE_EQ(clamped.x(), 0.5);
+    EXPECT_DOUBLE_EQ(clamped.y(), 0.3);
 }
 
 TEST(EditorViewportGeometryTest, ScrollerKnobFollowsTheClampedCentre) {
