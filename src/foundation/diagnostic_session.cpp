@@ -2,6 +2,7 @@
 
 #include "foundation/diagnostic_log.h"
 #include "foundation/elapsed_milliseconds.h"
+#include "foundation/event_log.h"
 
 namespace vlt {
 
@@ -10,6 +11,9 @@ DiagnosticSession::DiagnosticSession(const Clock& clock) : clock_(clock), launch
 void DiagnosticSession::start() {
     if (active_) return;
     active_ = true;
+    // Gathering the facts allocates; skip it when nobody would see the line.
+    const EventDescriptor& descriptor = eventDescriptor(DiagnosticEvent::sessionStarted);
+    if (!EventLog::sink()->isEnabled(descriptor.category, descriptor.level)) return;
     const SessionStartFacts facts = SessionStartFacts::current();
     DiagnosticLog::writeEvent(DiagnosticEvent::sessionStarted, EventValues().withSessionFacts(facts));
 }

@@ -25,6 +25,16 @@ TEST(DiagnosticSessionTest, StartedIsWrittenOncePerSession) {
     EXPECT_FALSE(events[0].value("os_version")->empty());
 }
 
+TEST(DiagnosticSessionTest, DisabledLevelStillStartsTheSession) {
+    ScopedCapturingEventLog log;
+    log->setLevelEnabled(EventLogLevel::standard, false);
+    ManualClock clock;
+    DiagnosticSession session(clock);
+    session.start();
+    EXPECT_TRUE(session.isActive());
+    EXPECT_EQ(log->count(), 0u);
+}
+
 TEST(DiagnosticSessionTest, EndedWithoutStartWritesNothing) {
     ScopedCapturingEventLog log;
     ManualClock clock;
