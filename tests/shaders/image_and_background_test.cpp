@@ -1,0 +1,154 @@
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/gpu/srgb_transfer.h"
+#include "shaders/background_fragment.h"
+#include "shaders/background_uniforms.h"
+#include "shaders/image_fragment.h"
+#include "shaders/image_uniforms.h"
+#include "shaders/image_vertex.h"
+#include "shaders/shader_library.h"
+
+namespace vlt {
+namespace {
+
+struct ImageFixture : ::testing::Test {
+    static constexpr std::int64_t kWidth = 20;
+    static constexpr std::int64_t kHeight = 10;
+    std::shared_ptr<GpuTexture> source = GpuTexture::allocate(
+        {GpuPixelFormat::rgba8UnormSrgb, kWidth, kHeight, GpuTextureUsage::shaderRead});
+    std::shared_ptr<GpuTexture> field = GpuTexture::allocate(
+        {GpuPixelFormat::rg32Float, kWidth, kHeight, GpuTextureUsage::shaderRead | GpuTextureUsage::shaderWrite});
+    ImageUniforms uniforms;
+
+    ImageFixture() {
+        for (std::int64_t y = 0; y < kHeight; ++y) {
+            for (std::int64_t x = 0; x < kWidth; ++x) {
+                std::uint8_t* texel = source->row<std::uint8_t>(y) + x * 4;
+                texel[0] = static_cast<std::uint8_t>(x * 12);
+                texel[1] = static_cast<std::uint8_t>(y * 25);
+                texel[2] = static_cast<std::uint8_t>((x * 7 + y * 13) % 256);
+                texel[3] = 255;
+            }
+        }
+        uniforms.imageRect = {0.0f, 0.0f, kWidth, kHeight};
+        uniforms.viewportSize = {kWidth, kHeight};
+        uniforms.canvasSize = {kWidth, kHeight};
+    }
+
+    std::vector<GpuFloat4> row(std::int64_t y) {
+        GpuArguments arguments;
+        arguments.setTexture(kImageSourceTextureIndex, source);
+        arguments.setTexture(kImageDisplacementTextureIndex, field);
+        arguments.setBytes(kImageUniformsBufferIndex, &uniforms, sizeof uniforms);
+        std::vector<GpuFloat4> colors(kWidth);
+        imageFragment(arguments, {0, y, kWidth}, colors.data());
+        return colors;
+    }
+
+    int redCode(const GpuFloat4& color) const { return SrgbTransfer::encode(color.x); }
+    int redAt(std::int64_t x, std::int64_t y) const { return source->row<std::uint8_t>(y)[x * 4]; }
+};
+
+TEST_F(ImageFixture, AZeroFieldAtOneToOneShowsTheCanvasExactlyAtAnyScale) {
+    for (float scale : {0.0f, 0.5f, 1.0f}) {
+        uniforms.displacementScale = scale;
+        for (std::int64_t y = 0; y < kHeight; ++y) {
+            const std::vector<GpuFloat4> colors = row(y);
+            for (std::int64_t x = 0; x < kWidth; ++x) {
+                const std::uint8_t* texel = source->row<std::uint8_t>(y) + x * 4;
+                ASSERT_EQ(SrgbTransfer::encode(colors[x].x), texel[0]);
+                ASSERT_EQ(SrgbTransfer::encode(colors[x].y), texel[1]);
+                ASSERT_EQ(SrgbTransfer::encode(colors[x].z), texel[2]);
+                ASSERT_EQ(colors[x].w, 1.0f);
+            }
+        }
+    }
+}
+
+TEST_F(ImageFixture, ShowsTheCanvasAtThePositionPlusTheScaledField) {
+    for (std::int64_t y = 0; y < kHeight; ++y) {
+        for (std::int64_t x = 0; x < kWidth; ++x) field->row<PackedFloat2>(y)[x] = {4.0f, 0.0f};
+    }
+    uniforms.displacementScale = 0.5f;
+    const std::vector<GpuFloat4> colors = row(3);
+    EXPECT_EQ(redCode(colors[5]), redAt(7, 3));
+    // Beyond the last column the edge texel repeats.
+    EXPECT_EQ(redCode(colors[19]), redAt(19, 3));
+    uniforms.displacementScale = 0.0f;
+    EXPECT_EQ(redCode(row(3)[5]), redAt(5, 3));
+}
+
+TEST_F(ImageFixture, SkipsTheFieldWhereTheOccupancySaysItIsZero) {
+    for (std::int64_t y = 0; y < kHeight; ++y) {
+        for (std::int64_t x = 0; x < kWidth; ++x) field->row<PackedFloat2>(y)[x] = {4.0f, 0.0f};
+    }
+    uniforms.displacementScale = 1.0f;
+    auto occupancy = GpuBuffer::allocate(1);
+    GpuArguments arguments;
+    arguments.setTexture(kImageSourceTextureIndex, source);
+    arguments.setTexture(kImageDisplacementTextureIndex, field);
+    arguments.setBytes(kImageUniformsBufferIndex, &uniforms, sizeof uniforms);
+    arguments.setBuffer(kImageOccupancyBufferIndex, occupancy);
+    std::vector<GpuFloat4> colors(kWidth);
+    imageFragment(arguments, {0, 2, kWidth}, colors.data());
+    EXPECT_EQ(redCode(colors[5]), redAt(5, 2));
+    occupancy->contents()[0] = 1;
+    imageFragment(arguments, {0, 2, kWidth}, colors.data());
+    EXPECT_EQ(redCode(colors[5]), redAt(9, 2));
+}
+
+TEST_F(ImageFixture, TheVertexFunctionSpansTheImageRectInClipSpace) {
+    uniforms.imageRect = {5.0f, 2.5f, 10.0f, 5.0f};
+    GpuArguments arguments;
+    arguments.setBytes(0, &uniforms, sizeof uniforms);
+    const GpuFloat4 topLeft = imageVertex(0, arguments);
+    const GpuFloat4 bottomRight = imageVertex(5, arguments);
+    EXPECT_FLOAT_EQ(topLeft.x, -0.5f);
+    EXPECT_FLOAT_EQ(topLeft.y, 0.5f);
+    EXPECT_FLOAT_EQ(bottomRight.x, 0.5f);
+    EXPECT_FLOAT_EQ(bottomRight.y, -0.5f);
+}
+
+TEST(BackgroundFragment, DrawsAGridOnlyInPanesOneCellInFromTheirOrigin) {
+    BackgroundUniforms uniforms;
+    uniforms.baseColor = {0.8f, 0.8f, 0.8f, 1.0f};
+    uniforms.accentColor = {0.7f, 0.7f, 0.7f, 1.0f};
+    uniforms.constants = {32.0f, 1.0f};
+    uniforms.origin = {10.0f, 0.0f};
+    uniforms.backingScale = 2.0f;
+    GpuArguments arguments;
+    std::vector<GpuFloat4> colors(200);
+
+    uniforms.drawsPane = 0;
+    arguments.setBytes(kBackgroundUniformsBufferIndex, &uniforms, sizeof uniforms);
+    backgroundFragment(arguments, {0, 64, 200}, colors.data());
+    for (const GpuFloat4& color : colors) ASSERT_EQ(color.x, 0.8f);
+
+    uniforms.drawsPane = 1;
+    arguments.setBytes(kBackgroundUniformsBufferIndex, &uniforms, sizeof uniforms);
+    backgroundFragment(arguments, {0, 5, 200}, colors.data());
+    // At 2 pixels per point the first line covers pixels 74 and 75 (64 pixels past
+    // the origin at 10), the next 138 and 139; the pane's own edge has none.
+    for (std::int64_t x = 0; x < 200; ++x) {
+        const bool line = x == 74 || x == 75 || x == 138 || x == 139;
+        ASSERT_EQ(colors[x].x, line ? 0.7f : 0.8f) << x;
+    }
+    backgroundFragment(arguments, {0, 64, 10}, colors.data());
+    for (std::int64_t x = 0; x < 10; ++x) ASSERT_EQ(colors[x].x, 0.7f);
+}
+
+TEST(ShaderLibrary, OffersTheSixFunctionsByName) {
+    const GpuFunctionLibrary library = makeShaderLibrary();
+    EXPECT_EQ(library.makeFunction("clearDisplacement")->kind(), GpuFunctionKind::compute);
+    EXPECT_EQ(library.makeFunction("composeDisplacement")->kind(), GpuFunctionKind::compute);
+    EXPECT_EQ(library.makeFunction("imageVertex")->kind(), GpuFunctionKind::vertex);
+    EXPECT_EQ(library.makeFunction("imageFragment")->kind(), GpuFunctionKind::fragment);
+    EXPECT_EQ(library.makeFunction("backgroundVertex")->kind(), GpuFunctionKind::vertex);
+    EXPECT_EQ(library.makeFunction("backgroundFragment")->kind(), GpuFunctionKind::fragment);
+    EXPECT_FALSE(library.makeFunction("missing").has_value());
+}
+
+}  // namespace
+}  // namespace vlt
