@@ -1,0 +1,77 @@
+#include "import/crop_document.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+namespace vlt {
+namespace {
+
+ImportedImage importedImage(ImageSize encodedSize, std::int32_t orientation) {
+    ImportedImage image;
+    image.fileAccess = SecurityScopedFileAccess::start(QUrl::fromLocalFile("/photos/face.jpg"));
+    image.fileName = "face.jpg";
+    image.format = SupportedImageFormat::jpeg;
+    image.encodedSize = encodedSize;
+    image.exifOrientedSize = sizeAfterExifOrientation(encodedSize, orientation);
+    image.encodedOrientation = orientation;
+    image.previewSize = {30, 40};
+    image.previewImage = QImage(30, 40, QImage::Format_RGBA8888_Premultiplied);
+    return image;
+}
+
+TEST(CropDocument, StartsWithTheWholeOrientedImageAndTheImportedFacts) {
+    const CropDocument document(importedImage({4000, 3000}, 6));
+    EXPECT_EQ(document.exifOrientedSize(), (ImageSize{3000, 4000}));
+    EXPECT_EQ(document.selection().crop, (ImageRect{0, 0, 3000, 4000}));
+    EXPECT_EQ(document.selection().minimumSize, 32);
+    EXPECT_TRUE(document.selection().isFullImage());
+    EXPECT_EQ(document.fileName(), "face.jpg");
+    EXPECT_EQ(document.encodedOrientation(), 6);
+    EXPECT_EQ(document.previewSize(), (ImageSize{30, 40}));
+}
+
+TEST(CropDocument, NotifiesOnlyWhenTheSelectionChanges) {
+    CropDocument document(importedImage({4000, 3000}, 1));
+    QSignalSpy spy(&document, &CropDocument::selectionChanged);
+
+    document.setSelection(document.selection());
+    EXPECT_EQ(spy.count(), 0);
+
+    CropSelection moved = document.selection();
+    moved.crop = {0, 0, 3999.99, 3000};
+    moved.move(0.01, 0);
+    document.setSelection(moved);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(document.selection(), moved);
+
+    CropSelection turned = moved;
+    turned.displayClockwiseQuarterTurns = 1;
+    document.setSelection(turned);
+    EXPECT_EQ(spy.count(), 2);
+}
+
+TEST(CropDocument, EditingCanvasSizeFollowsTheCropAndTheMaximum) {
+    CropDocument document(importedImage({4000, 3000}, 6));
+    EXPECT_EQ(document.editingCanvasSize(4096), (ImageSize{3000, 4000}));
+    EXPECT_EQ(document.editingCanvasSize(2000), (ImageSize{1500, 2000}));
+}
+
+TEST(SecurityScopedFileAccess, IsSharedAndStopsNothingItDidNotStart) {
+    auto access = SecurityScopedFileAccess::start(QUrl::fromLocalFile("/photos/face.jpg"));
+    EXPECT_FALSE(access->didStartAccessing());
+    EXPECT_EQ(access->url().toLocalFile(), "/photos/face.jpg");
+    std::weak_ptr<SecurityScopedFileAccess> watcher = access;
+    {
+        const CropDocument document(importedImage({10, 10}, 1));
+        ImportedImage image = importedImage({10, 10}, 1);
+        image.fileAccess = access;
+        const CropDocument holder(image);
+        access.reset();
+        EXPECT_FALSE(watcher.expired());
+    }
+    EXPECT_TRUE(watcher.expired());
+}
+
+}  // namespace
+}  // namespace vlt

@@ -1,0 +1,158 @@
+#include "import/imported_image.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <QTemporaryDir>
+
+#include "platform/image_io/test_image_fixtures.h"
+
+namespace vlt {
+namespace {
+
+using Case = ImageImportFailure::Case;
+
+class ImportedImageLoading : public ::testing::Test {
+protected:
+    QUrl write(const QString& name, const QByteArray& bytes) const {
+        EXPECT_TRUE(test::writeFile(directory_.filePath(name), bytes));
+        return QUrl::fromLocalFile(directory_.filePath(name));
+    }
+    QUrl writeVips(const QString& name, const QImage& image, const test::VipsFixtureOptions& options = {}) const {
+        EXPECT_TRUE(test::writeWithVips(image, directory_.filePath(name), options));
+        return QUrl::fromLocalFile(directory_.filePath(name));
+    }
+    static Result<ImportedImage, ImageImportFailure> load(const QUrl& url) {
+        return ImportedImage::load(url, SecurityScopedFileAccess::start(url));
+    }
+    static std::optional<Case> failureOf(const QUrl& url) {
+        auto result = load(url);
+        if (result.ok()) return std::nullopt;
+        return result.error().failureCase();
+    }
+    QUrl pngAnnouncing(const QString& name, std::uint32_t width, std::uint32_t height) const {
+        return write(name, test::withAnnouncedPngSize(test::pngBytes(test::fourColourImage(8, 8)), width, height));
+    }
+
+    QTemporaryDir directory_;
+};
+
+TEST_F(ImportedImageLoading, ReadsTheFactsAndAnUprightPreview) {
+    const QImage upright = test::fourColourImage(120, 80);
+    const QByteArray stored = test::jpegBytes(test::storedForExifOrientation(upright, 6));
+    const QUrl url = write("face.jpeg", test::withExifOrientation(stored, 6));
+    auto access = SecurityScopedFileAccess::start(url);
+    auto loaded = ImportedImage::load(url, access);
+    ASSERT_TRUE(loaded.ok());
+    const ImportedImage& image = loaded.value();
+    EXPECT_EQ(image.fileAccess, access);
+    EXPECT_EQ(image.fileName, "face.jpeg");
+    EXPECT_EQ(image.format, SupportedImageFormat::jpeg);
+    EXPECT_EQ(image.encodedSize, (ImageSize{80, 120}));
+    EXPECT_EQ(image.exifOrientedSize, (ImageSize{120, 80}));
+    EXPECT_EQ(image.encodedOrientation, 6);
+    EXPECT_EQ(image.previewSize, (ImageSize{120, 80}));
+    EXPECT_EQ(image.previewImage.format(), QImage::Format_RGBA8888_Premultiplied);
+    EXPECT_TRUE(test::coloursNear(test::colourAt(image.previewImage, 0.25, 0.25), test::kTopLeftColour));
+    EXPECT_TRUE(test::coloursNear(test::colourAt(image.previewImage, 0.75, 0.75), test::kBottomRightColour));
+}
+
+TEST_F(ImportedImageLoading, ThePreviewIsBoundedOnItsLongerSide) {
+    const QUrl url = writeVips("wide.png", test::fourColourImage(5000, 600));
+    auto loaded = load(url);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.value().previewSize, (ImageSize{4096, 492}));
+    EXPECT_EQ(loaded.value().encodedSize, (ImageSize{5000, 600}));
+}
+
+TEST_F(ImportedImageLoading, OrientationsOutsideTheTableAreKeptAndTurnNothing) {
+    const QByteArray jpeg = test::jpegBytes(test::fourColourImage(40, 30));
+    for (std::uint16_t value : {std::uint16_t(0), std::uint16_t(9), std::uint16_t(300)}) {
+        auto loaded = load(write("odd.jpg", test::withExifOrientation(jpeg, value)));
+        ASSERT_TRUE(loaded.ok());
+        EXPECT_EQ(loaded.value().encodedOrientation, value);
+        EXPECT_EQ(loaded.value().exifOrientedSize, (ImageSize{40, 30}));
+        EXPECT_EQ(loaded.value().previewSize, (ImageSize{40, 30}));
+    }
+    auto plain = load(write("plain.jpg", jpeg));
+    ASSERT_TRUE(plain.ok());
+    EXPECT_EQ(plain.value().encodedOrientation, 1);
+}
+
+TEST_F(ImportedImageLoading, DetectsTheFormatByContent) {
+    const QImage picture = test::fourColourImage(32, 32);
+    struct Expectation {
+        QUrl url;
+        SupportedImageFormat format;
+    };
+    const Expectation expectations[] = {
+        {write("really-a-png.jpg", test::pngBytes(picture)), SupportedImageFormat::png},
+        {write("picture.bmp", test::bmpBytes(picture)), SupportedImageFormat::bmp},
+        {writeVips("picture.tif", picture), SupportedImageFormat::tiff},
+        {writeVips("picture.heic", picture), SupportedImageFormat::heif},
+    };
+    for (const Expectation& expectation : expectations) {
+        auto loaded = load(expectation.url);
+        ASSERT_TRUE(loaded.ok()) << expectation.url.toString().toStdString();
+        EXPECT_EQ(loaded.value().format, expectation.format);
+    }
+}
+
+TEST_F(ImportedImageLoading, RefusesContentOfOtherTypesWhateverItsName) {
+    EXPECT_EQ(failureOf(write("empty.jpg", QByteArray())), Case::unsupported);
+    EXPECT_EQ(failureOf(write("notes.jpg", "These are my notes, not a photograph.")), Case::unsupported);
+    EXPECT_EQ(failureOf(write("animation.png", QByteArray("GIF89a\x01\0\x01\0\0\0\0;", 14))), Case::unsupported);
+}
+
+TEST_F(ImportedImageLoading, AFileThatCannotBeReadIsCorrupted) {
+    EXPECT_EQ(failureOf(QUrl::fromLocalFile(directory_.filePath("missing.jpg"))), Case::corrupted);
+    EXPECT_EQ(failureOf(QUrl("https://example.com/face.jpg")), Case::corrupted);
+    EXPECT_EQ(failureOf(QUrl::fromLocalFile(directory_.path())), Case::corrupted);
+}
+
+TEST_F(ImportedImageLoading, TruncatedFilesAreCorrupted) {
+    const QImage picture = test::fourColourImage(256, 256);
+    for (const QString name : {"cut.jpg", "cut.png", "cut.tif", "cut.heic"}) {
+        writeVips("whole-" + name, picture);
+        const QByteArray whole = test::readFile(directory_.filePath("whole-" + name));
+        for (double kept : {0.02, 0.5, 0.9}) {
+            const QUrl url = write(name, whole.left(qsizetype(double(whole.size()) * kept)));
+            EXPECT_EQ(failureOf(url), Case::corrupted) << name.toStdString() << " cut to " << kept;
+        }
+    }
+}
+
+TEST_F(ImportedImageLoading, SizeLimitsAreCheckedBeforeDecoding) {
+    EXPECT_EQ(failureOf(pngAnnouncing("wide.png", 100001, 1)), Case::tooLarge);
+    EXPECT_EQ(failureOf(pngAnnouncing("long.png", 200000, 10)), Case::tooLarge);
+    EXPECT_EQ(failureOf(pngAnnouncing("area.png", 40000, 25001)), Case::tooLarge);
+    EXPECT_EQ(failureOf(pngAnnouncing("bomb.png", 40000, 40000)), Case::tooLarge);
+    // Within the limits the decode itself is tried, and the missing pixels show.
+    EXPECT_EQ(failureOf(pngAnnouncing("edge.png", 40000, 25000)), Case::corrupted);
+    EXPECT_EQ(failureOf(pngAnnouncing("tall.png", 10000, 100000)), Case::corrupted);
+}
+
+TEST_F(ImportedImageLoading, ASideOfZeroIsCorruptedNotTooLarge) {
+    EXPECT_EQ(failureOf(pngAnnouncing("zero-width.png", 0, 100)), Case::corrupted);
+    EXPECT_EQ(failureOf(pngAnnouncing("zero-height.png", 100, 0)), Case::corrupted);
+}
+
+TEST_F(ImportedImageLoading, AHighlyCompressedLargePictureOpensInBoundedMemory) {
+    // 100 million grey pixels in a file of a few hundred kilobytes; decoded whole it
+    // would take 100 MB, in RGBA 400 MB.
+    const QString path = directory_.filePath("flat.png");
+    ASSERT_TRUE(test::writeLargeGreyPng(path, 20000, 5000));
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    auto loaded = load(QUrl::fromLocalFile(path));
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.value().previewSize, (ImageSize{4096, 1024}));
+    const long growthKilobytes = after.ru_maxrss - before.ru_maxrss;
+    EXPECT_LT(growthKilobytes, 80 * 1024);
+}
+
+}  // namespace
+}  // namespace vlt
