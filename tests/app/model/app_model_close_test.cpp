@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+#include "app/model/model_test_support.h"
+
+namespace vlt {
+namespace {
+
+using testing::ModelFixture;
+
+class AppModelCloseTest : public ::testing::Test {
+protected:
+    AppModel& model() { return *fixture.model; }
+
+    CloseRequestDecision request(ApplicationCloseIntent intent = ApplicationCloseIntent::close) {
+        return model().requestClose(intent, [this](bool allowed) { answers.push_back(allowed); });
+    }
+
+    void installWarningHook() {
+        model().onUnsavedChangesWarningRequested = [this](ApplicationCloseIntent intent) { warnings.push_back(intent); };
+    }
+
+    ModelFixture fixture;
+    std::vector<bool> answers;
+    std::vector<ApplicationCloseIntent> warnings;
+};
+
+TEST_F(AppModelCloseTest, WithoutAnEditorTheRequestIsGrantedAtOnce) {
+    model().setDocument(testing::makeCropDocument());
+    EXPECT_EQ(request(), CloseRequestDecision::closeNow);
+    EXPECT_FALSE(model().isCloseRequestPending());
+    fixture.scheduler.advance(1.0);
+    EXPECT_TRUE(answers.empty());
+}
+
+TEST_F(AppModelCloseTest, ACleanEditorIsGrantedAfterTheRequestReturned) {
+    fixture.openEditor();
+    installWarningHook();
+
+    EXPECT_EQ(request(), CloseRequestDecision::awaitingDecision);
+    EXPECT_TRUE(answers.empty());
+    EXPECT_TRUE(model().isCloseRequestPending());
+    EXPECT_FALSE(model().isClosePreparationPending());
+
+    fixture.scheduler.runDue();
+    EXPECT_EQ(answers, std::vector<bool>{true});
+    EXPECT_TRUE(warnings.empty());
+    EXPECT_FALSE(model().isCloseRequestPending());
+    EXPECT_FALSE(model().pendingCloseIntent().has_value());
+}
+
+TEST_F(AppModelCloseTest, AChangeSavedAsAnImageNeedsNoQuestion) {
+    auto session = fixture.openEditor();
+    fixture.makeUnsavedChange();
+    session->setLastSuccessfulStillImageSaveRevision(session->historyStateRevision());
+    installWarningHook();
+
+    EXPECT_EQ(request(), CloseRequestDecision::awaitingDecision);
+    fixture.scheduler.runDue();
+    EXPECT_EQ(answers, std::vector<bool>{true});
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(AppModelCloseTest, UnsavedChangesAskWithTheRequestsIntentAndLock) {
+    fixture.openEditor();
+    fixture.makeUnsavedChange();
+    installWarningHook();
+
+    EXPECT_EQ(request(ApplicationCloseIntent::restartForUpdate), CloseRequestDecision::awaitingDecision);
+    EXPECT_EQ(warnings, std::vector<ApplicationCloseIntent>{ApplicationCloseIntent::restartForUpdate});
+    EXPECT_TRUE(model().isInteractionLocked());
+    EXPECT_FALSE(model().isPresentingModal());
+    fixture.scheduler.advance(5.0);
+    EXPECT_TRUE(answers.empty());
+
+    model().completePendingCloseRequest(false);
+    EXPECT_EQ(answers, std::vector<bool>{false});
+    EXPECT_FALSE(model().isInteractionLocked());
+}
+
+TEST_F(AppModelCloseTest, DiscardingGrantsTheRequestOnce) {
+    fixture.openEditor();
+    fixture.makeUnsavedChange();
+    installWarningHook();
+    request();
+
+    model().completePendingCloseRequest(true);
+    model().completePendingCloseRequest(true);
+    EXPECT_EQ(answers, std::vector<bool>{true});
+}
+
+TEST_F(AppModelCloseTest, SaveImageEndsTheRequestAndOpensTheSaveDialog) {
+    fixture.openEditor();
+    fixture.makeUnsavedChange();
+    installWarningHook();
+    request();
+
+    model().presentSaveImages();
+
+    EXPECT_EQ(answers, std::vector<bool>{false});
+    EXPECT_TRUE(model().isSaveImagesPresented());
+    EXPECT_FALSE(model().isCloseRequestPending());
+}
+
+TEST_F(AppModelCloseTest, ASecondRequestWhileAskingIsDropped) {
+    fixture.openEditor();
+    fixture.makeUnsavedChange();
+    installWarningHook();
+    request();
+
+    bool secondAnswered = false;
+    EXPECT_EQ(model().requestClose(ApplicationCloseIntent::close, [&](bool) { secondAnswered = true; }),
+              CloseRequestDecision::alreadyPending);
+    EXPECT_EQ(warnings.size(), 1u);
+    model().completePendingCloseRequest(false);
+    EXPECT_FALSE(secondAnswered);
+    EXPECT_EQ(answers.size(), 1u);
+}
+
+TEST_F(AppModelCloseTest, WithoutAWayToAskUnsavedChangesAreKept) {
+    fixture.openEditor();
+    fixture.makeUnsavedChange();
+
+    EXPECT_EQ(request(), CloseRequestDecision::awaitingDecision);
+    EXPECT_EQ(answers, std::vector<bool>{false});
+    EXPECT_FALSE(model().isCloseRequestPending());
+}
+
+TEST_F(AppModelCloseTest, WaitingForTheEditorLeavesTheUserWorking) {
+    auto session = fixture.openEditor();
+    std::function<void(bool)> commitFinished;
+    session->prepareCommittedEditorState = [&](EditorStatePreparationIntent intent, std::function<void(bool)> done) {
+        EXPECT_EQ(intent, EditorStatePreparationIntent::close);
+        commitFinished = std::move(done);
+    };
+    installWarningHook();
+
+    EXPECT_EQ(request(), CloseRequestDecision::awaitingDecision);
+    EXPECT_TRUE(model().isClosePreparationPending());
+    EXPECT_FALSE(model().isInteractionLocked());
+
+    fixture.makeUnsavedChange();
+    commitFinished(true);
+    EXPECT_FALSE(model().isClosePreparationPending());
+    EXPECT_TRUE(model().isInteractionLocked());
+    EXPECT_EQ(warnings.size(), 1u);
+}
+
+TEST_F(AppModelCloseTest, TheCommittedHistoryDecidesNotTheOldFlag) {
+    auto session = fixture.openEditor();
+    fixture.makeUnsavedChange();
+    session->prepareCommittedEditorState = [](EditorStatePreparationIntent, std::function<void(bool)> done) {
+        done(false);
+    };
+    installWarningHook();
+
+    request();
+    fixture.scheduler.runDue();
+    EXPECT_TRUE(warnings.empty());
+    EXPECT_EQ(answers, std::vector<bool>{true});
+}
+
+TEST_F(AppModelCloseTest, AReplacedEditorDeniesTheRequest) {
+    auto session = fixture.openEditor();
+    std::function<void(bool)> commitFinished;
+    session->prepareCommittedEditorState = [&](EditorStatePreparationIntent, std::function<void(bool)> done) {
+        commitFinished = std::move(done);
+    };
+    request();
+
+    fixture.openEditor();
+    commitFinished(false);
+    EXPECT_EQ(answers, std::vector<bool>{false});
+    EXPECT_FALSE(model().isCloseRequestPending());
+}
+
+}  // namespace
+}  // namespace vlt

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "app/model/model_test_support.h"
+#include "app/model/output_task_drain.h"
+
+namespace vlt {
+namespace {
+
+// Stands in for a save or export: once asked to stop it still needs a moment to
+// remove its temporary file, and reports its end only after that.
+class FakeOutputTask {
+public:
+    FakeOutputTask() : handle(TaskHandle::create()) {}
+
+    void finishCleanup() {
+        temporaryFileRemoved = true;
+        handle->finish();
+    }
+
+    TaskHandlePtr handle;
+    bool temporaryFileRemoved = false;
+};
+
+TEST(OutputTaskDrainTest, NothingRunningEndsAtOnce) {
+    ManualScheduler scheduler;
+    std::optional<bool> result;
+    OutputTaskDrain(scheduler).drain({}, [&](bool allFinished) { result = allFinished; });
+    EXPECT_EQ(result, true);
+}
+
+TEST(OutputTaskDrainTest, RunningTasksAreCancelledAndWaitedFor) {
+    ManualScheduler scheduler;
+    FakeOutputTask save;
+    FakeOutputTask video;
+    std::optional<bool> result;
+
+    OutputTaskDrain(scheduler).drain({save.handle, video.handle}, [&](bool allFinished) { result = allFinished; });
+    EXPECT_TRUE(save.handle->isCancelled());
+    EXPECT_TRUE(video.handle->isCancelled());
+    EXPECT_FALSE(result.has_value());
+
+    save.finishCleanup();
+    EXPECT_FALSE(result.has_value());
+    video.finishCleanup();
+    EXPECT_EQ(result, true);
+    scheduler.advance(60.0);
+    EXPECT_EQ(result, true);
+}
+
+TEST(OutputTaskDrainTest, ATaskThatNeverEndsIsGivenUpOnAfterTheLimit) {
+    ManualScheduler scheduler;
+    FakeOutputTask stuck;
+    int calls = 0;
+    std::optional<bool> result;
+
+    OutputTaskDrain(scheduler, 10.0).drain({stuck.handle}, [&](bool allFinished) {
+        ++calls;
+        result = allFinished;
+    });
+    scheduler.advance(9.9);
+    EXPECT_FALSE(result.has_value());
+    scheduler.advance(0.2);
+    EXPECT_EQ(result, false);
+
+    stuck.finishCleanup();
+    EXPECT_EQ(calls, 1);
+}
+
+TEST(OutputTaskDrainTest, TerminationWaitsForTheRunningSaveToCleanUp) {
+    testing::ModelFixture fixture;
+    AppModel& model = *fixture.model;
+    FakeOutputTask save;
+    FakeOutputTask shareRemoval;
+    model.stillImageSaveTask = save.handle;
+    model.sharePayloadDeletionTasks.emplace(QUuid::createUuid(), shareRemoval.handle);
+    auto import = TaskHandle::create();
+    model.setImportTask(import);
+
+    bool terminated = false;
+    model.finishOutputTasksBeforeTermination([&] {
+        EXPECT_TRUE(save.temporaryFileRemoved);
+        terminated = true;
+    });
+    EXPECT_TRUE(import->isCancelled());
+    EXPECT_TRUE(save.handle->isCancelled());
+    EXPECT_FALSE(terminated);
+
+    shareRemoval.finishCleanup();
+    save.finishCleanup();
+    EXPECT_TRUE(terminated);
+}
+
+TEST(OutputTaskDrainTest, FinishedTasksDoNotHoldUpTermination) {
+    testing::ModelFixture fixture;
+    FakeOutputTask earlierSave;
+    earlierSave.finishCleanup();
+    fixture.model->animationVideoSaveTask = earlierSave.handle;
+
+    bool terminated = false;
+    fixture.model->finishOutputTasksBeforeTermination([&] { terminated = true; });
+    EXPECT_TRUE(terminated);
+}
+
+}  // namespace
+}  // namespace vlt
