@@ -1,0 +1,90 @@
+#include "editing/preparation/editing_canvas_descriptor.h"
+
+#include <gtest/gtest.h>
+
+#include "import/crop_document.h"
+
+namespace vlt {
+namespace {
+
+ImportedImage importedImage(ImageSize encodedSize, std::int32_t orientation) {
+    ImportedImage image;
+    image.fileAccess = SecurityScopedFileAccess::start(QUrl::fromLocalFile("/photos/face.tif"));
+    image.fileName = "face.tif";
+    image.format = SupportedImageFormat::tiff;
+    image.encodedSize = encodedSize;
+    image.exifOrientedSize = sizeAfterExifOrientation(encodedSize, orientation);
+    image.encodedOrientation = orientation;
+    image.previewSize = image.exifOrientedSize;
+    image.previewImage = QImage(1, 1, QImage::Format_RGBA8888_Premultiplied);
+    return image;
+}
+
+TEST(UserOrientationCode, FollowsTheTurnsAndTheMirror) {
+    const std::int32_t plain[] = {1, 6, 3, 8};
+    const std::int32_t mirrored[] = {2, 7, 4, 5};
+    for (int turns = 0; turns < 4; ++turns) {
+        EXPECT_EQ(userOrientationCode(turns, false), plain[turns]);
+        EXPECT_EQ(userOrientationCode(turns, true), mirrored[turns]);
+        EXPECT_EQ(userOrientationCode(turns + 4, true), mirrored[turns]);
+    }
+}
+
+TEST(EditingCanvasDescriptor, FreezesTheTurnedMirroredCrop) {
+    CropDocument document(importedImage({4000, 3000}, 8));
+    CropSelection selection = document.selection();
+    selection.apply(CropTransformCommand::rotateRight);
+    selection.apply(CropTransformCommand::flipHorizontal);
+    selection.apply(CropTransformCommand::flipHorizontal);
+    selection.apply(CropTransformCommand::flipVertical);
+    selection.apply(CropTransformCommand::flipVertical);
+    selection.crop = {10.4, 20.5, 3000, 1000};
+    CropSelection mirrored = selection;
+    mirrored.isHorizontallyFlipped = true;
+    document.setSelection(mirrored);
+
+    const auto descriptor = EditingCanvasDescriptor::make(document, 2000);
+    ASSERT_TRUE(descriptor.ok());
+    const EditingCanvasDescriptor& value = descriptor.value();
+    EXPECT_EQ(value.sourceURL, QUrl::fromLocalFile("/photos/face.tif"));
+    EXPECT_EQ(value.encodedOrientation, 8);
+    EXPECT_EQ(value.userOrientation, 7);
+    EXPECT_EQ(value.currentImageSize, (ImageSize{4000, 3000}));
+    EXPECT_EQ(value.sourceCrop, (PixelAlignedCrop{10, 21, 3000, 1000}));
+    EXPECT_EQ(value.canvasSize, (ImageSize{2000, 667}));
+    ASSERT_TRUE(value.sourceFingerprint);
+    EXPECT_EQ(*value.sourceFingerprint,
+              (EditingSourceFingerprint{SupportedImageFormat::tiff, {4000, 3000}, {3000, 4000}, 8}));
+}
+
+TEST(EditingCanvasDescriptor, ACropWithoutAWholePixelIsInvalid) {
+    CropDocument document(importedImage({100, 100}, 1));
+    CropSelection selection = document.selection();
+    selection.crop = {99.6, 0, 0.4, 100};
+    document.setSelection(selection);
+    const auto descriptor = EditingCanvasDescriptor::make(document, 4096);
+    ASSERT_FALSE(descriptor.ok());
+    EXPECT_EQ(descriptor.error().diagnosticCode(), "editor-invalid-crop");
+}
+
+TEST(EditingCanvasPreparationFailure, HasStableCodesAndMessages) {
+    using Case = EditingCanvasPreparationFailure::Case;
+    const EditingCanvasPreparationFailure unavailable(Case::sourceUnavailable);
+    const EditingCanvasPreparationFailure changed(Case::sourceChanged);
+    const EditingCanvasPreparationFailure invalid(Case::invalidCrop);
+    const EditingCanvasPreparationFailure decode(Case::decodeFailed);
+    EXPECT_EQ(unavailable.diagnosticCode(), "editor-source-unavailable");
+    EXPECT_EQ(changed.diagnosticCode(), "editor-source-changed");
+    EXPECT_EQ(invalid.diagnosticCode(), "editor-invalid-crop");
+    EXPECT_EQ(decode.diagnosticCode(), "editor-decode-failed");
+    EXPECT_EQ(unavailable.userMessage(),
+              "This image could not be prepared for editing. Please adjust the crop or open it again.");
+    EXPECT_EQ(decode.userMessage(), unavailable.userMessage());
+    EXPECT_EQ(changed.userMessage(), "The source image changed after it was opened. Please open it again before editing.");
+    EXPECT_EQ(invalid.userMessage(), "This crop is not valid. Please adjust it before going to the editor.");
+    EXPECT_EQ(changed.domain(), "VltMac.EditingCanvasPreparationFailure");
+    EXPECT_EQ(decode.code(), 3);
+}
+
+}  // namespace
+}  // namespace vlt

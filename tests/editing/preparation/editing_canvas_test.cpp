@@ -1,0 +1,211 @@
+#include "editing/preparation/editing_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <QColorSpace>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "editing/preparation/preparation_test_support.h"
+#include "platform/image_io/test_image_fixtures.h"
+
+namespace vlt {
+namespace {
+
+using Case = EditingCanvasPreparationFailure::Case;
+
+class EditingCanvasPreparation : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return directory_.filePath(name); }
+
+    static std::optional<Case> preparationFailure(const EditingCanvasDescriptor& descriptor) {
+        auto canvas = EditingCanvas::prepare(descriptor);
+        if (canvas.ok()) return std::nullopt;
+        return canvas.error().failureCase();
+    }
+
+    static EditingCanvasDescriptor descriptorOf(const CropDocument& document, std::int64_t maximum = 4096) {
+        auto descriptor = EditingCanvasDescriptor::make(document, maximum);
+        EXPECT_TRUE(descriptor.ok());
+        return descriptor.value();
+    }
+
+    QTemporaryDir directory_;
+};
+
+TEST_F(EditingCanvasPreparation, FingerprintReadsTheHeaderFacts) {
+    const QImage upright = test::fourColourImage(60, 40);
+    ASSERT_TRUE(test::writeFile(path("six.jpg"), test::withExifOrientation(
+                                                     test::jpegBytes(test::storedForExifOrientation(upright, 6)), 6)));
+    ASSERT_TRUE(test::writeFile(path("plain.png"), test::pngBytes(upright)));
+    EXPECT_EQ(EditingSourceFingerprint::read(QUrl::fromLocalFile(path("six.jpg"))).value(),
+              (EditingSourceFingerprint{SupportedImageFormat::jpeg, {40, 60}, {60, 40}, 6}));
+    EXPECT_EQ(EditingSourceFingerprint::read(QUrl::fromLocalFile(path("plain.png"))).value(),
+              (EditingSourceFingerprint{SupportedImageFormat::png, {60, 40}, {60, 40}, 1}));
+}
+
+TEST_F(EditingCanvasPreparation, FingerprintTellsAMissingFromAChangedSource) {
+    ASSERT_TRUE(test::writeFile(path("notes.jpg"), "no picture here"));
+    ASSERT_TRUE(test::writeFile(path("animation.png"), QByteArray("GIF89a\x01\0\x01\0\0\0\0;", 14)));
+    EXPECT_EQ(EditingSourceFingerprint::read(QUrl::fromLocalFile(path("gone.jpg"))).error().failureCase(),
+              Case::sourceUnavailable);
+    EXPECT_EQ(EditingSourceFingerprint::read(QUrl::fromLocalFile(path("notes.jpg"))).error().failureCase(),
+              Case::sourceUnavailable);
+    EXPECT_EQ(EditingSourceFingerprint::read(QUrl::fromLocalFile(path("animation.png"))).error().failureCase(),
+              Case::sourceUnavailable);
+}
+
+TEST_F(EditingCanvasPreparation, RendersExactlyTheCanvasSizeInSRGB) {
+    ASSERT_TRUE(test::writeWithVips(test::fourColourImage(300, 200), path("wide.png")));
+    const auto document = test::openDocument(path("wide.png"));
+    ASSERT_TRUE(document);
+    const auto descriptor = descriptorOf(*document, 200);
+    EXPECT_EQ(descriptor.canvasSize, (ImageSize{200, 133}));
+
+    auto canvas = EditingCanvas::prepare(descriptor);
+    ASSERT_TRUE(canvas.ok());
+    const QImage& image = canvas.value()->image();
+    EXPECT_EQ(image.size(), QSize(200, 133));
+    EXPECT_EQ(image.format(), QImage::Format_RGBA8888_Premultiplied);
+    EXPECT_TRUE(image.colorSpace() == QColorSpace(QColorSpace::SRgb));
+    EXPECT_EQ(canvas.value()->descriptor(), descriptor);
+    EXPECT_FALSE(canvas.value()->id().isNull());
+    EXPECT_NE(EditingCanvas::prepare(descriptor).value()->id(), canvas.value()->id());
+}
+
+TEST_F(EditingCanvasPreparation, StretchesTheCropOntoTheCanvasAxisByAxis) {
+    ASSERT_TRUE(test::writeWithVips(test::fourColourImage(400, 200), path("quadrants.png")));
+    const auto document = test::openDocument(path("quadrants.png"));
+    ASSERT_TRUE(document);
+    CropSelection selection = document->selection();
+    selection.crop = {150, 50, 100, 100};  // the meeting point of the four quadrants
+    document->setSelection(selection);
+    EditingCanvasDescriptor descriptor = descriptorOf(*document);
+    descriptor.canvasSize = {60, 20};
+
+    const QImage image = EditingCanvas::prepare(descriptor).value()->image();
+    ASSERT_EQ(image.size(), QSize(60, 20));
+    EXPECT_TRUE(test::coloursNear(image.pixelColor(5, 2), test::kTopLeftColour, 8));
+    EXPECT_TRUE(test::coloursNear(image.pixelColor(54, 2), test::kTopRightColour, 8));
+    EXPECT_TRUE(test::coloursNear(image.pixelColor(54, 17), test::kBottomRightColour, 8));
+    EXPECT_TRUE(test::coloursNear(image.pixelColor(5, 17), test::kBottomLeftColour, 8));
+}
+
+TEST_F(EditingCanvasPreparation, ASourceReplacedByAnotherPictureIsChanged) {
+    ASSERT_TRUE(test::writeFile(path("face.png"), test::pngBytes(test::fourColourImage(60, 40))));
+    const auto document = test::openDocument(path("face.png"));
+    ASSERT_TRUE(document);
+    const auto descriptor = descriptorOf(*document);
+
+    ASSERT_TRUE(test::writeFile(path("face.png"), test::pngBytes(test::fourColourImage(61, 40))));
+    EXPECT_EQ(preparationFailure(descriptor), Case::sourceChanged);
+    ASSERT_TRUE(test::writeFile(path("face.png"), test::jpegBytes(test::fourColourImage(60, 40))));
+    EXPECT_EQ(preparationFailure(descriptor), Case::sourceChanged);
+    ASSERT_TRUE(test::writeFile(path("face.png"), test::pngBytes(test::fourColourImage(60, 40))));
+    EXPECT_EQ(preparationFailure(descriptor), std::nullopt);
+}
+
+TEST_F(EditingCanvasPreparation, AChangedOrientationIsAChangedSource) {
+    const QByteArray jpeg = test::jpegBytes(test::fourColourImage(60, 40));
+    ASSERT_TRUE(test::writeFile(path("face.jpg"), test::withExifOrientation(jpeg, 3)));
+    const auto document = test::openDocument(path("face.jpg"));
+    ASSERT_TRUE(document);
+    const auto descriptor = descriptorOf(*document);
+    ASSERT_TRUE(test::writeFile(path("face.jpg"), test::withExifOrientation(jpeg, 1)));
+    EXPECT_EQ(preparationFailure(descriptor), Case::sourceChanged);
+}
+
+TEST_F(EditingCanvasPreparation, ADeletedOrUnreadableSourceIsUnavailable) {
+    ASSERT_TRUE(test::writeFile(path("face.png"), test::pngBytes(test::fourColourImage(60, 40))));
+    const auto document = test::openDocument(path("face.png"));
+    ASSERT_TRUE(document);
+    const auto descriptor = descriptorOf(*document);
+
+    ASSERT_TRUE(test::writeFile(path("face.png"), "overwritten by text"));
+    EXPECT_EQ(preparationFailure(descriptor), Case::sourceUnavailable);
+    ASSERT_TRUE(QFile::remove(path("face.png")));
+    EXPECT_EQ(preparationFailure(descriptor), Case::sourceUnavailable);
+}
+
+TEST_F(EditingCanvasPreparation, ASourceDamagedAfterOpeningFailsToDecode) {
+    ASSERT_TRUE(test::writeWithVips(test::fourColourImage(256, 256), path("face.jpg")));
+    const auto document = test::openDocument(path("face.jpg"));
+    ASSERT_TRUE(document);
+    const auto descriptor = descriptorOf(*document);
+    const QByteArray whole = test::readFile(path("face.jpg"));
+    ASSERT_TRUE(test::writeFile(path("face.jpg"), whole.left(whole.size() / 2)));
+    EXPECT_EQ(preparationFailure(descriptor), Case::decodeFailed);
+}
+
+TEST_F(EditingCanvasPreparation, WithoutAFingerprintTheCheckIsSkipped) {
+    ASSERT_TRUE(test::writeFile(path("face.png"), test::pngBytes(test::fourColourImage(60, 40))));
+    const auto document = test::openDocument(path("face.png"));
+    ASSERT_TRUE(document);
+    EditingCanvasDescriptor descriptor = descriptorOf(*document);
+    descriptor.sourceFingerprint.reset();
+    ASSERT_TRUE(test::writeFile(path("face.png"), test::pngBytes(test::fourColourImage(80, 40))));
+    auto canvas = EditingCanvas::prepare(descriptor);
+    ASSERT_TRUE(canvas.ok());
+    EXPECT_EQ(canvas.value()->image().size(), QSize(60, 40));
+}
+
+TEST_F(EditingCanvasPreparation, ACropOutsideTheSourceIsInvalid) {
+    ASSERT_TRUE(test::writeFile(path("face.png"), test::pngBytes(test::fourColourImage(60, 40))));
+    const auto document = test::openDocument(path("face.png"));
+    ASSERT_TRUE(document);
+    EditingCanvasDescriptor descriptor = descriptorOf(*document);
+    descriptor.sourceCrop = {60, 0, 10, 10};
+    EXPECT_EQ(preparationFailure(descriptor), Case::invalidCrop);
+}
+
+// Every stored orientation, with every quarter turn and mirror the user can choose,
+// must give a canvas whose corners show what the crop screen showed.
+TEST_F(EditingCanvasPreparation, OrientationTableTurnsEveryCornerIntoPlace) {
+    const QImage upright = test::fourColourImage(48, 32);
+    for (int exif = 1; exif <= 8; ++exif) {
+        const QString file = path(QString("oriented-%1.jpg").arg(exif));
+        ASSERT_TRUE(test::writeFile(
+            file, test::withExifOrientation(test::jpegBytes(test::storedForExifOrientation(upright, exif)),
+                                            std::uint16_t(exif))));
+        const auto document = test::openDocument(file);
+        ASSERT_TRUE(document);
+        ASSERT_EQ(document->previewSize(), (ImageSize{48, 32}));
+        for (int turns = 0; turns < 4; ++turns) {
+            for (bool mirrored : {false, true}) {
+                SCOPED_TRACE(testing::Message() << "EXIF " << exif << ", turns " << turns << ", mirror " << mirrored);
+                CropSelection selection = document->selection();
+                selection.clockwiseQuarterTurns = turns;
+                selection.isHorizontallyFlipped = mirrored;
+                selection.resetToFullImage();
+                document->setSelection(selection);
+
+                const QImage canvas = EditingCanvas::prepare(descriptorOf(*document)).value()->image();
+                const QImage expected = test::turned(upright, turns, mirrored);
+                ASSERT_EQ(canvas.size(), expected.size());
+                for (auto [fx, fy] : {std::pair{0.2, 0.2}, {0.8, 0.2}, {0.8, 0.8}, {0.2, 0.8}}) {
+                    EXPECT_TRUE(test::coloursNear(test::colourAt(canvas, fx, fy), test::colourAt(expected, fx, fy)))
+                        << "at " << fx << ", " << fy;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(EditingCanvasPreparation, HeifAndTiffOrientationsComeOutUpright) {
+    const QImage upright = test::fourColourImage(64, 48);
+    ASSERT_TRUE(test::writeWithVips(upright, path("photo.heic")));
+    test::VipsFixtureOptions turned;
+    turned.orientation = 8;
+    ASSERT_TRUE(test::writeWithVips(test::storedForExifOrientation(upright, 8), path("photo.tif"), turned));
+    for (const QString name : {"photo.heic", "photo.tif"}) {
+        const auto document = test::openDocument(path(name));
+        ASSERT_TRUE(document) << name.toStdString();
+        const QImage canvas = EditingCanvas::prepare(descriptorOf(*document)).value()->image();
+        ASSERT_EQ(canvas.size(), QSize(64, 48));
+        EXPECT_TRUE(test::coloursNear(test::colourAt(canvas, 0.2, 0.2), test::kTopLeftColour));
+        EXPECT_TRUE(test::coloursNear(test::colourAt(canvas, 0.8, 0.8), test::kBottomRightColour));
+    }
+}
+
+}  // namespace
+}  // namespace vlt
