@@ -1,0 +1,562 @@
+#include "editing/renderer/metal_deformation_renderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include <QColorSpace>
+
+#include "editing/engine/deformation_tool.h"
+#include "editing/renderer/metal_background_colors.h"
+#include "editing/renderer/transfer_row_pitch.h"
+#include "foundation/precondition.h"
+#include "platform/tasks/main_thread.h"
+#include "shaders/background_fragment.h"
+#include "shaders/background_uniforms.h"
+#include "shaders/background_vertex.h"
+#include "shaders/clear_displacement.h"
+#include "shaders/compose_displacement.h"
+#include "shaders/composition_tool_code.h"
+#include "shaders/composition_uniforms.h"
+#include "shaders/displacement_occupancy.h"
+#include "shaders/image_fragment.h"
+#include "shaders/image_uniforms.h"
+#include "shaders/image_vertex.h"
+#include "shaders/shader_library.h"
+
+namespace vlt {
+
+static_assert(static_cast<std::uint32_t>(CompositionToolCode::grow) == rawValue(DeformationTool::grow));
+static_assert(static_cast<std::uint32_t>(CompositionToolCode::shrink) == rawValue(DeformationTool::shrink));
+static_assert(static_cast<std::uint32_t>(CompositionToolCode::push) == rawValue(DeformationTool::push));
+static_assert(static_cast<std::uint32_t>(CompositionToolCode::reconstruct) ==
+              rawValue(DeformationTool::reconstruct));
+static_assert(kDeformationTexelBytes == bytesPerPixel(GpuPixelFormat::rg32Float));
+
+namespace {
+
+using RenderFailure = MetalDeformationFailure;
+
+constexpr std::string_view kDefaultLibraryName = "default library";
+constexpr std::string_view kFunctionPairSeparator = "/";
+constexpr std::int64_t kOutputTexelBytes = 4;
+constexpr float kGridSpacingPoints = 32.0f;
+constexpr float kGridLineWidthPoints = 1.0f;
+constexpr std::uint32_t kWholeDrawable = 0;
+constexpr std::uint32_t kPaneBackground = 1;
+constexpr double kMinimumBoundsExtent = 1.0;
+constexpr double kMinimumScissorExtent = 1.0;
+
+RenderFailure failure(RenderFailure::Case failureCase) {
+    return RenderFailure(failureCase);
+}
+
+GpuSize threadsPerThreadgroup(const GpuComputePipeline& pipeline) {
+    const std::int64_t width = pipeline.threadExecutionWidth();
+    const std::int64_t height = std::max<std::int64_t>(pipeline.maxTotalThreadsPerThreadgroup() / width, 1);
+    return {width, height};
+}
+
+Result<std::shared_ptr<GpuComputePipeline>, RenderFailure> makeComputePipeline(GpuDevice& device,
+                                                                         const GpuFunctionLibrary& library,
+                                                                         std::string_view name) {
+    const std::optional<GpuFunction> function = library.makeFunction(name);
+    if (!function) return RenderFailure::shaderFunction(std::string(name));
+    std::shared_ptr<GpuComputePipeline> pipeline = device.makeComputePipeline(*function);
+    if (!pipeline) return failure(RenderFailure::Case::pipelineCreation);
+    return pipeline;
+}
+
+Result<std::shared_ptr<GpuRenderPipeline>, RenderFailure> makeRenderPipeline(GpuDevice& device,
+                                                                       const GpuFunctionLibrary& library,
+                                                                       std::string_view vertexName,
+                                                                       std::string_view fragmentName,
+                                                                       GpuPixelFormat format) {
+    const std::optional<GpuFunction> vertex = library.makeFunction(vertexName);
+    const std::optional<GpuFunction> fragment = library.makeFunction(fragmentName);
+    if (!vertex || !fragment) {
+        return RenderFailure::shaderFunction(std::string(vertexName) + std::string(kFunctionPairSeparator) +
+                                       std::string(fragmentName));
+    }
+    std::shared_ptr<GpuRenderPipeline> pipeline = device.makeRenderPipeline({vertex, fragment, format});
+    if (!pipeline) return failure(RenderFailure::Case::pipelineCreation);
+    return pipeline;
+}
+
+// The canvas image as straight-alpha 8-bit sRGB RGBA, the layout of the source texture.
+QImage canvasPixels(const QImage& image) {
+    QImage pixels = image;
+    const QColorSpace space = pixels.colorSpace();
+    if (space.isValid() && space != QColorSpace(QColorSpace::SRgb)) {
+        pixels = pixels.convertedToColorSpace(QColorSpace::SRgb);
+    }
+    return pixels.convertToFormat(QImage::Format_RGBA8888);
+}
+
+BackgroundUniforms backgroundUniforms(PackedFloat2 origin, double backingScale, std::uint32_t drawsPane) {
+    const MetalBackgroundColors& colors = MetalBackgroundColors::shared();
+    BackgroundUniforms uniforms;
+    uniforms.origin = origin;
+    uniforms.backingScale = static_cast<float>(backingScale);
+    uniforms.drawsPane = drawsPane;
+    uniforms.baseColor = colors.base;
+    uniforms.accentColor = colors.accent;
+    uniforms.constants = {kGridSpacingPoints, kGridLineWidthPoints};
+    return uniforms;
+}
+
+struct DrawableScale {
+    double x;
+    double y;
+};
+
+// The clip rectangle in whole drawable pixels, none when it covers less than one.
+std::optional<GpuScissorRect> scissorRect(const QRectF& clip, DrawableScale scale, std::int64_t drawableWidth,
+                                          std::int64_t drawableHeight) {
+    const QRectF scaled(clip.x() * scale.x, clip.y() * scale.y, clip.width() * scale.x, clip.height() * scale.y);
+    const QRectF visible =
+        scaled.intersected(QRectF(0.0, 0.0, static_cast<double>(drawableWidth), static_cast<double>(drawableHeight)));
+    if (!(visible.width() >= kMinimumScissorExtent) || !(visible.height() >= kMinimumScissorExtent)) {
+        return std::nullopt;
+    }
+    const auto x = std::max<std::int64_t>(static_cast<std::int64_t>(std::floor(visible.left())), 0);
+    const auto y = std::max<std::int64_t>(static_cast<std::int64_t>(std::floor(visible.top())), 0);
+    const auto x2 = std::min<std::int64_t>(static_cast<std::int64_t>(std::ceil(visible.right())), drawableWidth);
+    const auto y2 = std::min<std::int64_t>(static_cast<std::int64_t>(std::ceil(visible.bottom())), drawableHeight);
+    return GpuScissorRect{x, y, std::max<std::int64_t>(x2 - x, 1), std::max<std::int64_t>(y2 - y, 1)};
+}
+
+ImageUniforms imageUniforms(const QRectF& imageRect, std::int64_t targetWidth, std::int64_t targetHeight,
+                            std::int64_t canvasWidth, std::int64_t canvasHeight, float displacementScale) {
+    ImageUniforms uniforms;
+    uniforms.imageRect = {static_cast<float>(imageRect.x()), static_cast<float>(imageRect.y()),
+                          static_cast<float>(imageRect.width()), static_cast<float>(imageRect.height())};
+    uniforms.viewportSize = {static_cast<float>(targetWidth), static_cast<float>(targetHeight)};
+    uniforms.canvasSize = {static_cast<float>(canvasWidth), static_cast<float>(canvasHeight)};
+    uniforms.displacementScale = displacementScale;
+    return uniforms;
+}
+
+// Scales outside [0, 1] (and NaN) are brought to the nearest meaningful one.
+float clampedScale(float scale) {
+    if (!(scale > 0.0f)) return 0.0f;
+    return scale > 1.0f ? 1.0f : scale;
+}
+
+bool regionInside(const PixelRegion& region, std::int64_t width, std::int64_t height) {
+    return region.hasPixels() && region.x >= 0 && region.y >= 0 && region.x + region.width <= width &&
+           region.y + region.height <= height;
+}
+
+GpuRegion gpuRegion(const PixelRegion& region) {
+    return {{region.x, region.y}, {region.width, region.height}};
+}
+
+// A read-back in flight: the rows arrive in buffer at the padded pitch.
+struct TileReadback {
+    PixelRegion region;
+    std::shared_ptr<GpuBuffer> buffer;
+    std::int64_t compactRowBytes = 0;
+    std::int64_t paddedRowBytes = 0;
+};
+
+}  // namespace
+
+Result<std::unique_ptr<MetalDeformationRenderer>, MetalDeformationFailure> MetalDeformationRenderer::create(
+    std::shared_ptr<GpuDevice> device, const QImage& canvasImage, GpuPixelFormat colorPixelFormat) {
+    std::unique_ptr<MetalDeformationRenderer> renderer(new MetalDeformationRenderer());
+    if (!device) return failure(RenderFailure::Case::noDevice);
+    renderer->device_ = device;
+    renderer->width_ = canvasImage.width();
+    renderer->height_ = canvasImage.height();
+
+    renderer->commandQueue_ = device->makeCommandQueue();
+    if (!renderer->commandQueue_) return failure(RenderFailure::Case::noDevice);
+
+    const QImage pixels = canvasPixels(canvasImage);
+    if (pixels.isNull()) return failure(RenderFailure::Case::textureCreation);
+    renderer->sourceTexture_ = device->makeTexture(
+        {GpuPixelFormat::rgba8UnormSrgb, renderer->width_, renderer->height_, GpuTextureUsage::shaderRead});
+    if (!renderer->sourceTexture_) return failure(RenderFailure::Case::textureCreation);
+    renderer->sourceTexture_->replaceRegion({{0, 0}, {renderer->width_, renderer->height_}}, pixels.constBits(),
+                                            pixels.bytesPerLine());
+
+    renderer->displacementTexture_ =
+        device->makeTexture({GpuPixelFormat::rg32Float, renderer->width_, renderer->height_,
+                             GpuTextureUsage::shaderRead | GpuTextureUsage::shaderWrite});
+    if (!renderer->displacementTexture_) return failure(RenderFailure::Case::textureCreation);
+    renderer->occupancyBuffer_ = device->makeBuffer(
+        static_cast<std::size_t>(occupancyColumns(renderer->width_) * occupancyRows(renderer->height_)));
+    if (!renderer->occupancyBuffer_) return failure(RenderFailure::Case::textureCreation);
+
+    const std::optional<GpuFunctionLibrary> library = device->makeDefaultLibrary();
+    if (!library) return RenderFailure::shaderFunction(std::string(kDefaultLibraryName));
+
+    auto clear = makeComputePipeline(*device, *library, kClearDisplacementFunctionName);
+    if (!clear) return clear.error();
+    renderer->clearPipeline_ = clear.value();
+    auto compose = makeComputePipeline(*device, *library, kComposeDisplacementFunctionName);
+    if (!compose) return compose.error();
+    renderer->compositionPipeline_ = compose.value();
+
+    auto image = makeRenderPipeline(*device, *library, kImageVertexFunctionName, kImageFragmentFunctionName,
+                                    colorPixelFormat);
+    if (!image) return image.error();
+    renderer->imagePipeline_ = image.value();
+    auto background = makeRenderPipeline(*device, *library, kBackgroundVertexFunctionName,
+                                         kBackgroundFragmentFunctionName, colorPixelFormat);
+    if (!background) return background.error();
+    renderer->backgroundPipeline_ = background.value();
+    renderer->outputImagePipeline_ = renderer->imagePipeline_;
+    if (colorPixelFormat != GpuPixelFormat::bgra8UnormSrgb) {
+        auto output = makeRenderPipeline(*device, *library, kImageVertexFunctionName, kImageFragmentFunctionName,
+                                         GpuPixelFormat::bgra8UnormSrgb);
+        if (!output) return output.error();
+        renderer->outputImagePipeline_ = output.value();
+    }
+
+    auto cleared = renderer->clearDisplacement();
+    if (!cleared) return cleared.error();
+    return renderer;
+}
+
+Result<void, MetalDeformationFailure> MetalDeformationRenderer::ensureScratchTexture(std::int64_t width,
+                                                                                     std::int64_t height) {
+    if (scratchTexture_ && scratchTexture_->width() >= width && scratchTexture_->height() >= height) return {};
+    const std::int64_t newWidth = scratchTexture_ ? std::max(scratchTexture_->width(), width) : width;
+    const std::int64_t newHeight = scratchTexture_ ? std::max(scratchTexture_->height(), height) : height;
+    std::shared_ptr<GpuTexture> texture = device_->makeTexture(
+        {GpuPixelFormat::rg32Float, newWidth, newHeight, GpuTextureUsage::shaderRead | GpuTextureUsage::shaderWrite});
+    if (!texture) return failure(RenderFailure::Case::textureCreation);
+    scratchTexture_ = std::move(texture);
+    return {};
+}
+
+std::optional<GpuSize> MetalDeformationRenderer::scratchTextureSize() const {
+    if (!scratchTexture_) return std::nullopt;
+    return GpuSize{scratchTexture_->width(), scratchTexture_->height()};
+}
+
+void MetalDeformationRenderer::markOccupancy(GpuBlitEncoder& blit, const PixelRegion& region,
+                                             std::uint8_t value) const {
+    const std::int64_t columns = occupancyColumns(width_);
+    const std::int64_t firstColumn = region.x / kOccupancyTileSize;
+    const std::int64_t lastColumn = (region.x + region.width - 1) / kOccupancyTileSize;
+    for (std::int64_t row = region.y / kOccupancyTileSize; row <= (region.y + region.height - 1) / kOccupancyTileSize;
+         ++row) {
+        blit.fill(occupancyBuffer_, static_cast<std::size_t>(row * columns + firstColumn),
+                  static_cast<std::size_t>(lastColumn - firstColumn + 1), value);
+    }
+}
+
+void MetalDeformationRenderer::markUploadOccupancy(GpuBlitEncoder& blit, const DeformationTileUpload& tile) const {
+    const PixelRegion& region = tile.region;
+    const std::int64_t rowBytes = region.width * kDeformationTexelBytes;
+    for (std::int64_t row = region.y / kOccupancyTileSize; row <= (region.y + region.height - 1) / kOccupancyTileSize;
+         ++row) {
+        for (std::int64_t column = region.x / kOccupancyTileSize;
+             column <= (region.x + region.width - 1) / kOccupancyTileSize; ++column) {
+            const PixelRegion occupancyTile{column * kOccupancyTileSize, row * kOccupancyTileSize,
+                                            std::min(kOccupancyTileSize, width_ - column * kOccupancyTileSize),
+                                            std::min(kOccupancyTileSize, height_ - row * kOccupancyTileSize)};
+            // Only a tile the upload covers completely can be known to end up zero.
+            const bool covered = region.x <= occupancyTile.x && region.y <= occupancyTile.y &&
+                                 region.x + region.width >= occupancyTile.x + occupancyTile.width &&
+                                 region.y + region.height >= occupancyTile.y + occupancyTile.height;
+            bool zero = covered;
+            if (zero && tile.bytes) {
+                const std::int64_t offsetX = (occupancyTile.x - region.x) * kDeformationTexelBytes;
+                const std::int64_t spanBytes = occupancyTile.width * kDeformationTexelBytes;
+                for (std::int64_t y = occupancyTile.y; zero && y < occupancyTile.y + occupancyTile.height; ++y) {
+                    const std::uint8_t* bytes = tile.bytes->data() + (y - region.y) * rowBytes + offsetX;
+                    zero = std::all_of(bytes, bytes + spanBytes, [](std::uint8_t b) { return b == 0; });
+                }
+            }
+            blit.fill(occupancyBuffer_, static_cast<std::size_t>(row * occupancyColumns(width_) + column), 1,
+                      zero ? kOccupancyZero : kOccupancyMaybeNonZero);
+        }
+    }
+}
+
+Result<void, MetalDeformationFailure> MetalDeformationRenderer::apply(std::span<const BrushStamp> stamps) {
+    if (stamps.empty()) return {};
+    std::shared_ptr<GpuCommandBuffer> commands = commandQueue_->makeCommandBuffer();
+    if (!commands) return failure(RenderFailure::Case::commandEncoding);
+    const PackedFloat2 canvasSize{static_cast<float>(width_), static_cast<float>(height_)};
+    const GpuSize groupShape = threadsPerThreadgroup(*compositionPipeline_);
+
+    for (const BrushStamp& stamp : stamps) {
+        const PixelRegion region = stamp.affectedRegion(width_, height_);
+        if (!region.hasPixels()) continue;
+        auto scratch = ensureScratchTexture(region.width, region.height);
+        if (!scratch) return scratch.error();
+        if (!scratchTexture_) return failure(RenderFailure::Case::commandEncoding);
+
+        CompositionUniforms uniforms;
+        uniforms.center = {stamp.center.x, stamp.center.y};
+        uniforms.movement = {stamp.movement.x, stamp.movement.y};
+        uniforms.canvasSize = canvasSize;
+        uniforms.regionOrigin = {static_cast<std::uint32_t>(region.x), static_cast<std::uint32_t>(region.y)};
+        uniforms.radius = stamp.radius;
+        uniforms.intensity = stamp.intensity;
+        uniforms.tool = rawValue(stamp.tool);
+
+        std::optional<GpuComputeEncoder> compute = commands->makeComputeEncoder();
+        if (!compute) return failure(RenderFailure::Case::commandEncoding);
+        compute->setComputePipeline(compositionPipeline_);
+        compute->setTexture(displacementTexture_, kComposeFieldTextureIndex);
+        compute->setTexture(scratchTexture_, kComposeScratchTextureIndex);
+        compute->setBytes(&uniforms, sizeof uniforms, kComposeUniformsBufferIndex);
+        compute->dispatchThreads({region.width, region.height}, groupShape);
+        compute->endEncoding();
+
+        std::optional<GpuBlitEncoder> blit = commands->makeBlitEncoder();
+        if (!blit) return failure(RenderFailure::Case::commandEncoding);
+        blit->copy(scratchTexture_, {{0, 0}, {region.width, region.height}}, displacementTexture_,
+                   {region.x, region.y});
+        // Reconstruct never turns a zero tile non-zero.
+        if (stamp.tool != DeformationTool::reconstruct) markOccupancy(*blit, region, kOccupancyMaybeNonZero);
+        blit->endEncoding();
+    }
+    commands->commit();
+    return {};
+}
+
+Result<void, MetalDeformationFailure> MetalDeformationRenderer::clearDisplacement() {
+    std::shared_ptr<GpuCommandBuffer> commands = commandQueue_->makeCommandBuffer();
+    if (!commands) return failure(RenderFailure::Case::commandEncoding);
+    std::optional<GpuComputeEncoder> compute = commands->makeComputeEncoder();
+    if (!compute) return failure(RenderFailure::Case::commandEncoding);
+    compute->setComputePipeline(clearPipeline_);
+    compute->setTexture(displacementTexture_, kClearFieldTextureIndex);
+    compute->dispatchThreads({width_, height_}, threadsPerThreadgroup(*clearPipeline_));
+    compute->endEncoding();
+    std::optional<GpuBlitEncoder> blit = commands->makeBlitEncoder();
+    if (!blit) return failure(RenderFailure::Case::commandEncoding);
+    blit->fill(occupancyBuffer_, 0, occupancyBuffer_->length(), kOccupancyZero);
+    blit->endEncoding();
+    commands->commit();
+    return {};
+}
+
+void MetalDeformationRenderer::draw(GpuView& view, std::span<const MetalRenderPane> panes, double backingScale) {
+    std::shared_ptr<GpuDrawable> drawable = view.nextDrawable();
+    if (!drawable) return;
+    const GpuRenderPassDescriptor pass = view.renderPassDescriptor(*drawable);
+    std::shared_ptr<GpuCommandBuffer> commands = commandQueue_->makeCommandBuffer();
+    if (!commands) return;
+    std::optional<GpuRenderEncoder> encoder = commands->makeRenderEncoder(pass);
+    if (!encoder) return;
+
+    const std::int64_t drawableWidth = drawable->texture()->width();
+    const std::int64_t drawableHeight = drawable->texture()->height();
+    const double boundsWidth = view.boundsWidth() > kMinimumBoundsExtent ? view.boundsWidth() : kMinimumBoundsExtent;
+    const double boundsHeight =
+        view.boundsHeight() > kMinimumBoundsExtent ? view.boundsHeight() : kMinimumBoundsExtent;
+    const DrawableScale scale{static_cast<double>(drawableWidth) / boundsWidth,
+                              static_cast<double>(drawableHeight) / boundsHeight};
+
+    encoder->setRenderPipeline(backgroundPipeline_);
+    const BackgroundUniforms whole = backgroundUniforms({0.0f, 0.0f}, backingScale, kWholeDrawable);
+    encoder->setFragmentBytes(&whole, sizeof whole, kBackgroundUniformsBufferIndex);
+    encoder->drawTriangles(0, kBackgroundVertexCount);
+
+    for (const MetalRenderPane& pane : panes) {
+        const std::optional<GpuScissorRect> scissor = scissorRect(pane.clipRect, scale, drawableWidth, drawableHeight);
+        if (!scissor) continue;
+        encoder->setScissorRect(*scissor);
+        const PackedFloat2 origin{static_cast<float>(pane.clipRect.x() * scale.x),
+                                  static_cast<float>(pane.clipRect.y() * scale.y)};
+        const BackgroundUniforms uniforms = backgroundUniforms(origin, backingScale, kPaneBackground);
+        encoder->setFragmentBytes(&uniforms, sizeof uniforms, kBackgroundUniformsBufferIndex);
+        encoder->drawTriangles(0, kBackgroundVertexCount);
+    }
+
+    encoder->setRenderPipeline(imagePipeline_);
+    encoder->setFragmentTexture(sourceTexture_, kImageSourceTextureIndex);
+    encoder->setFragmentTexture(displacementTexture_, kImageDisplacementTextureIndex);
+    encoder->setFragmentBuffer(occupancyBuffer_, kImageOccupancyBufferIndex);
+    for (const MetalRenderPane& pane : panes) {
+        const std::optional<GpuScissorRect> scissor = scissorRect(pane.clipRect, scale, drawableWidth, drawableHeight);
+        if (!scissor) continue;
+        encoder->setScissorRect(*scissor);
+        const QRectF imageRect(pane.imageRect.x() * scale.x, pane.imageRect.y() * scale.y,
+                               pane.imageRect.width() * scale.x, pane.imageRect.height() * scale.y);
+        const ImageUniforms uniforms =
+            imageUniforms(imageRect, drawableWidth, drawableHeight, width_, height_, pane.displacementScale);
+        encoder->setVertexBytes(&uniforms, sizeof uniforms, kImageVertexUniformsBufferIndex);
+        encoder->setFragmentBytes(&uniforms, sizeof uniforms, kImageUniformsBufferIndex);
+        encoder->drawTriangles(0, kImageVertexCount);
+    }
+    encoder->endEncoding();
+    commands->present(std::move(drawable));
+    commands->commit();
+}
+
+void MetalDeformationRenderer::makeOutputImage(float displacementScale, std::int64_t outputWidth,
+                                               std::int64_t outputHeight, OutputImageCompletion completion) {
+    VLT_PRECONDITION(isMainThread(), "output images are requested on the GUI thread");
+    auto reportLater = [&completion](RenderFailure failure) {
+        postToMainThread([completion = std::move(completion), failure] { completion(failure); });
+    };
+    const float scale = clampedScale(displacementScale);
+    if (outputWidth < 1 || outputHeight < 1) return reportLater(failure(RenderFailure::Case::textureCreation));
+
+    std::shared_ptr<GpuTexture> target = device_->makeTexture(
+        {GpuPixelFormat::bgra8UnormSrgb, outputWidth, outputHeight, GpuTextureUsage::renderTarget});
+    if (!target) return reportLater(failure(RenderFailure::Case::textureCreation));
+    std::shared_ptr<GpuCommandBuffer> commands = commandQueue_->makeCommandBuffer();
+    if (!commands) return reportLater(failure(RenderFailure::Case::textureCreation));
+
+    std::optional<GpuRenderEncoder> encoder =
+        commands->makeRenderEncoder({target, GpuLoadAction::clear, GpuClearColor{}});
+    if (!encoder) return reportLater(failure(RenderFailure::Case::commandEncoding));
+    const ImageUniforms uniforms =
+        imageUniforms(QRectF(0.0, 0.0, static_cast<double>(outputWidth), static_cast<double>(outputHeight)),
+                      outputWidth, outputHeight, width_, height_, scale);
+    encoder->setRenderPipeline(outputImagePipeline_);
+    encoder->setFragmentTexture(sourceTexture_, kImageSourceTextureIndex);
+    encoder->setFragmentTexture(displacementTexture_, kImageDisplacementTextureIndex);
+    encoder->setFragmentBuffer(occupancyBuffer_, kImageOccupancyBufferIndex);
+    encoder->setVertexBytes(&uniforms, sizeof uniforms, kImageVertexUniformsBufferIndex);
+    encoder->setFragmentBytes(&uniforms, sizeof uniforms, kImageUniformsBufferIndex);
+    encoder->drawTriangles(0, kImageVertexCount);
+    encoder->endEncoding();
+
+    const std::int64_t pitch = transferRowPitch(outputWidth * kOutputTexelBytes);
+    std::shared_ptr<GpuBuffer> buffer = device_->makeBuffer(static_cast<std::size_t>(pitch * outputHeight));
+    if (!buffer) return reportLater(failure(RenderFailure::Case::textureCreation));
+    std::optional<GpuBlitEncoder> blit = commands->makeBlitEncoder();
+    if (!blit) return reportLater(failure(RenderFailure::Case::textureCreation));
+    blit->copy(target, {{0, 0}, {outputWidth, outputHeight}}, buffer, 0, static_cast<std::size_t>(pitch));
+    blit->endEncoding();
+
+    commands->addCompletedHandler([buffer, pitch, outputWidth, outputHeight,
+                                   completion = std::move(completion)](const GpuCommandBuffer& finished) {
+        VLT_PRECONDITION(isMainThread(), "GPU results arrive on the GUI thread");
+        if (finished.status() != GpuCommandBufferStatus::completed) {
+            completion(failure(RenderFailure::Case::commandExecution));
+            return;
+        }
+        QImage image(static_cast<int>(outputWidth), static_cast<int>(outputHeight),
+                     QImage::Format_ARGB32_Premultiplied);
+        if (image.isNull()) {
+            completion(failure(RenderFailure::Case::commandExecution));
+            return;
+        }
+        const auto rowBytes = static_cast<std::size_t>(outputWidth * kOutputTexelBytes);
+        for (std::int64_t row = 0; row < outputHeight; ++row) {
+            std::memcpy(image.scanLine(static_cast<int>(row)), buffer->contents() + row * pitch, rowBytes);
+        }
+        image.setColorSpace(QColorSpace(QColorSpace::SRgb));
+        completion(std::move(image));
+    });
+    commands->commit();
+}
+
+Result<void, MetalDeformationFailure> MetalDeformationRenderer::readTiles(std::vector<PixelRegion> regions,
+                                                                          TileReadbackCompletion completion) {
+    VLT_PRECONDITION(isMainThread(), "tiles are read on the GUI thread");
+    if (regions.empty()) {
+        completion(std::vector<DeformationTileSnapshot>{});
+        return {};
+    }
+    std::shared_ptr<GpuCommandBuffer> commands = commandQueue_->makeCommandBuffer();
+    if (!commands) return failure(RenderFailure::Case::commandEncoding);
+    std::optional<GpuBlitEncoder> blit = commands->makeBlitEncoder();
+    if (!blit) return failure(RenderFailure::Case::commandEncoding);
+
+    std::vector<TileReadback> readbacks;
+    readbacks.reserve(regions.size());
+    for (const PixelRegion& region : regions) {
+        VLT_PRECONDITION(regionInside(region, width_, height_), "read-back regions lie inside the canvas");
+        TileReadback readback;
+        readback.region = region;
+        readback.compactRowBytes = region.width * kDeformationTexelBytes;
+        readback.paddedRowBytes = transferRowPitch(readback.compactRowBytes);
+        readback.buffer = device_->makeBuffer(static_cast<std::size_t>(readback.paddedRowBytes * region.height));
+        if (!readback.buffer) return failure(RenderFailure::Case::textureCreation);
+        blit->copy(displacementTexture_, gpuRegion(region), readback.buffer, 0,
+                   static_cast<std::size_t>(readback.paddedRowBytes));
+        readbacks.push_back(std::move(readback));
+    }
+    blit->endEncoding();
+
+    commands->addCompletedHandler(
+        [readbacks = std::move(readbacks), completion = std::move(completion)](const GpuCommandBuffer& finished) {
+            VLT_PRECONDITION(isMainThread(), "GPU results arrive on the GUI thread");
+            // Buffers of copies that never ran hold zeros, which would pass for an
+            // unedited field and be committed as such.
+            if (finished.status() != GpuCommandBufferStatus::completed) {
+                completion(failure(RenderFailure::Case::commandExecution));
+                return;
+            }
+            std::vector<DeformationTileSnapshot> snapshots;
+            snapshots.reserve(readbacks.size());
+            for (const TileReadback& readback : readbacks) {
+                DeformationTileSnapshot snapshot;
+                snapshot.region = readback.region;
+                snapshot.bytes.resize(static_cast<std::size_t>(readback.compactRowBytes * readback.region.height));
+                for (std::int64_t row = 0; row < readback.region.height; ++row) {
+                    std::memcpy(snapshot.bytes.data() + row * readback.compactRowBytes,
+                                readback.buffer->contents() + row * readback.paddedRowBytes,
+                                static_cast<std::size_t>(readback.compactRowBytes));
+                }
+                snapshots.push_back(std::move(snapshot));
+            }
+            completion(std::move(snapshots));
+        });
+    commands->commit();
+    return {};
+}
+
+Result<void, MetalDeformationFailure> MetalDeformationRenderer::upload(std::vector<DeformationTileUpload> tiles,
+                                                                       TileUploadCompletion completion) {
+    VLT_PRECONDITION(isMainThread(), "tiles are uploaded on the GUI thread");
+    if (tiles.empty()) {
+        completion(Result<void, MetalDeformationFailure>());
+        return {};
+    }
+    std::shared_ptr<GpuCommandBuffer> commands = commandQueue_->makeCommandBuffer();
+    if (!commands) return failure(RenderFailure::Case::commandEncoding);
+    std::optional<GpuBlitEncoder> blit = commands->makeBlitEncoder();
+    if (!blit) return failure(RenderFailure::Case::commandEncoding);
+
+    for (const DeformationTileUpload& tile : tiles) {
+        const PixelRegion& region = tile.region;
+        VLT_PRECONDITION(regionInside(region, width_, height_), "uploaded regions lie inside the canvas");
+        const std::int64_t compactRowBytes = region.width * kDeformationTexelBytes;
+        VLT_PRECONDITION(!tile.bytes || static_cast<std::int64_t>(tile.bytes->size()) == compactRowBytes * region.height,
+                         "uploaded bytes hold exactly the region");
+        const std::int64_t paddedRowBytes = transferRowPitch(compactRowBytes);
+        std::shared_ptr<GpuBuffer> buffer = device_->makeBuffer(static_cast<std::size_t>(paddedRowBytes * region.height));
+        if (!buffer) return failure(RenderFailure::Case::textureCreation);
+        if (tile.bytes) {
+            for (std::int64_t row = 0; row < region.height; ++row) {
+                std::memcpy(buffer->contents() + row * paddedRowBytes, tile.bytes->data() + row * compactRowBytes,
+                            static_cast<std::size_t>(compactRowBytes));
+            }
+        }
+        blit->copy(buffer, 0, static_cast<std::size_t>(paddedRowBytes), displacementTexture_, gpuRegion(region));
+        markUploadOccupancy(*blit, tile);
+    }
+    blit->endEncoding();
+
+    commands->addCompletedHandler([completion = std::move(completion)](const GpuCommandBuffer& finished) {
+        VLT_PRECONDITION(isMainThread(), "GPU results arrive on the GUI thread");
+        if (finished.status() != GpuCommandBufferStatus::completed) {
+            completion(failure(RenderFailure::Case::commandExecution));
+            return;
+        }
+        completion(Result<void, MetalDeformationFailure>());
+    });
+    commands->commit();
+    return {};
+}
+
+void MetalDeformationRenderer::waitUntilScheduledWorkCompleted() {
+    commandQueue_->waitUntilIdle();
+}
+
+}  // namespace vlt

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QImage>
+
+#include "editing/engine/brush_stamp.h"
+#include "editing/engine/float2.h"
+#include "editing/renderer/metal_deformation_renderer.h"
+#include "platform/gpu/gpu_device.h"
+
+namespace vlt::testing {
+
+// Runs the GUI thread's event loop until the condition holds (bounded, so a broken
+// test fails instead of hanging).
+bool processEventsUntil(const std::function<bool()>& condition);
+
+std::shared_ptr<GpuDevice> makeDevice(int maximumConcurrency = 0);
+std::shared_ptr<GpuDevice> makeDevice(GpuFunctionLibrary library);
+
+// Light grey with a dark 16-pixel grid and a few coloured discs: every displacement
+// shows in it. Opaque, Format_RGB32.
+QImage syntheticCanvas(int width, int height);
+// White with one black disc.
+QImage discCanvas(int width, int height, Float2 center, float radius);
+
+std::unique_ptr<MetalDeformationRenderer> makeRenderer(const std::shared_ptr<GpuDevice>& device,
+                                                       const QImage& canvas);
+
+// The whole field's bytes, rows top to bottom.
+std::vector<std::uint8_t> readField(MetalDeformationRenderer& renderer);
+Float2 fieldTexel(const std::vector<std::uint8_t>& field, std::int64_t width, std::int64_t x, std::int64_t y);
+
+Result<QImage, MetalDeformationFailure> outputImage(MetalDeformationRenderer& renderer, float scale,
+                                                    std::int64_t width, std::int64_t height);
+
+// The stamps a stroke through the points makes, as the canvas queues it.
+std::vector<BrushStamp> strokeStamps(DeformationTool tool, const std::vector<Float2>& points, float radius);
+
+// The canvas image in the output image's layout, for byte comparisons.
+QImage asOutput(const QImage& canvas);
+
+// Count and centroid of the pixels darker than half grey.
+struct DarkArea {
+    std::int64_t count = 0;
+    double centerX = 0.0;
+    double centerY = 0.0;
+};
+DarkArea darkArea(const QImage& image);
+
+}  // namespace vlt::testing
