@@ -1,14 +1,33 @@
+#include <cstdio>
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QDir>
+#include <QIcon>
+
+#include "app/launch_arguments.h"
+#include "app/veltrano_application.h"
+#include "platform/log/journal_event_log_sink.h"
+#include "platform/single_instance/single_instance.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veltrano"));
+    QApplication::setDesktopFileName(QStringLiteral("veltrano"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vlt-rounded-logo.svg")));
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Veltrano"));
-    window.resize(1180, 820);
-    window.setMinimumSize(820, 480);
-    window.show();
-    return QApplication::exec();
+    const QList<QUrl> files = vlt::filesFromLaunchArguments(QApplication::arguments(), QDir::currentPath());
+    vlt::SingleInstance instance(vlt::SingleInstance::defaultSocketPath());
+    switch (instance.claimOrForward(files)) {
+    case vlt::SingleInstance::Role::forwarded:
+        return 0;
+    case vlt::SingleInstance::Role::failed:
+        std::fprintf(stderr, "Veltrano is already running but did not respond.\n");
+        return 1;
+    case vlt::SingleInstance::Role::primary:
+        break;
+    }
+
+    vlt::installSystemEventLog();
+    vlt::VeltranoApplication veltrano(instance);
+    return veltrano.run(files);
 }

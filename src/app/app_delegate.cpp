@@ -1,0 +1,313 @@
+#include "app/app_delegate.h"
+
+#include <utility>
+
+#include <QMessageBox>
+#include <QWidget>
+
+#include "app/crash_report_coordinating.h"
+#include "app/model/app_model.h"
+#include "app/unsaved_changes_alert.h"
+#include "app/update_controller.h"
+#include "foundation/diagnostic_error_summary.h"
+#include "foundation/diagnostic_log.h"
+#include "platform/tasks/scheduler.h"
+
+namespace vlt {
+
+AppDelegate::AppDelegate(Environment environment, QObject* parent)
+    : QObject(parent), environment_(std::move(environment)) {}
+
+AppDelegate::~AppDelegate() {
+    if (model_) model_->onUnsavedChangesWarningRequested = nullptr;
+}
+
+// MARK: Launch
+
+void AppDelegate::applicationWillFinishLaunching() {
+    if (environment_.crashReports) environment_.crashReports->start();
+}
+
+void AppDelegate::applicationDidFinishLaunching() {
+    DiagnosticLog::sessionStarted();
+    updateController().startUpdaterAndCheckInBackground();
+}
+
+UpdateController& AppDelegate::updateController() {
+    if (!updateController_) {
+        QPointer<AppDelegate> guard(this);
+        updateController_ = std::make_unique<UpdateController>(environment_.updater, [guard] {
+            if (guard) guard->updaterWillRelaunch();
+        });
+    }
+    return *updateController_;
+}
+
+void AppDelegate::openURLs(const QList<QUrl>& urls) {
+    pendingFileOpenURLs_ = urls;
+    openPendingFileURLsIfNeeded();
+}
+
+void AppDelegate::attach(AppModel* model) {
+    if (model_ == model) return;
+    if (model_) model_->onUnsavedChangesWarningRequested = nullptr;
+    for (const auto& connection : std::as_const(modelConnections_)) disconnect(connection);
+    modelConnections_.clear();
+
+    model_ = model;
+    if (!model_) return;
+    QPointer<AppDelegate> guard(this);
+    model_->onUnsavedChangesWarningRequested = [guard](ApplicationCloseIntent intent) {
+        if (guard) guard->presentUnsavedChangesAlert(intent);
+    };
+    watchModelForQueuedFiles();
+    openPendingFileURLsIfNeeded();
+}
+
+void AppDelegate::watchModelForQueuedFiles() {
+    canModelTakeFiles_ = !model_->isCloseRequestPending() && !model_->isInteractionLocked() &&
+                         !model_->isImagePickerPresented();
+    auto changed = [this] { modelAvailabilityMayHaveChanged(); };
+    modelConnections_.append(connect(model_, &AppModel::isCloseRequestPendingChanged, this, changed));
+    modelConnections_.append(connect(model_, &AppModel::isInteractionLockedChanged, this, changed));
+    modelConnections_.append(connect(model_, &AppModel::isImagePickerPresentedChanged, this, changed));
+    // A question whose request ended some other way must not answer a later one.
+    modelConnections_.append(connect(model_, &AppModel::isCloseRequestPendingChanged, this, [this] {
+        if (model_ && !model_->isCloseRequestPending()) closePendingAlertQuietly();
+    }));
+}
+
+void AppDelegate::modelAvailabilityMayHaveChanged() {
+    if (!model_) return;
+    const bool canTake =
+        !model_->isCloseRequestPending() && !model_->isInteractionLocked() && !model_->isImagePickerPresented();
+    const bool becameAvailable = canTake && !canModelTakeFiles_;
+    canModelTakeFiles_ = canTake;
+    if (becameAvailable) openPendingFileURLsIfNeeded();
+}
+
+void AppDelegate::openPendingFileURLsIfNeeded() {
+    if (pendingFileOpenURLs_.isEmpty() || !model_) return;
+    if (model_->openFileURLs(pendingFileOpenURLs_)) pendingFileOpenURLs_.clear();
+}
+
+void AppDelegate::attach(QWidget* window) {
+    if (attachedWindow_ == window) return;
+    attachedWindow_ = window;
+    if (!window || !environment_.scheduler) return;
+    QPointer<AppDelegate> guard(this);
+    QPointer<QWidget> attached(window);
+    environment_.scheduler->post([guard, attached] {
+        if (!guard || !attached || !guard->environment_.crashReports) return;
+        guard->environment_.crashReports->offerPendingReportIfNeeded(attached);
+    });
+}
+
+// MARK: Window close
+
+bool AppDelegate::windowShouldClose(QWidget* window) {
+    if (window != nullptr && window == approvedClosingWindow_) {
+        approvedClosingWindow_ = nullptr;
+        allowApplicationTerminationAfterWindowClose_ = true;
+        return true;
+    }
+    if (!model_) return true;
+
+    QPointer<AppDelegate> guard(this);
+    QPointer<QWidget> closingWindow(window);
+    const CloseRequestDecision decision =
+        model_->requestClose(ApplicationCloseIntent::close, [guard, closingWindow](bool allowed) {
+            if (!guard || !allowed || !closingWindow) return;
+            guard->approvedClosingWindow_ = closingWindow;
+            closingWindow->close();
+        });
+    if (decision == CloseRequestDecision::closeNow) {
+        allowApplicationTerminationAfterWindowClose_ = true;
+        return true;
+    }
+    return false;
+}
+
+void AppDelegate::windowDidClose() { requestTermination(); }
+
+// MARK: Quit
+
+void AppDelegate::requestTermination() {
+    if (isTerminating_) return;
+    if (applicationShouldTerminate() == TerminateReply::now) terminate();
+}
+
+AppDelegate::TerminateReply AppDelegate::applicationShouldTerminate() {
+    if (allowApplicationTerminationAfterLanguageRelaunch_) {
+        allowApplicationTerminationAfterLanguageRelaunch_ = false;
+        return TerminateReply::now;
+    }
+    if (allowApplicationTerminationAfterWindowClose_) {
+        allowApplicationTerminationAfterWindowClose_ = false;
+        return TerminateReply::now;
+    }
+    if (isApplicationTerminationReplyPending_) return TerminateReply::later;
+    if (!model_) return TerminateReply::now;
+
+    const ApplicationCloseIntent intent =
+        isUpdateRelaunchExpected_ ? ApplicationCloseIntent::restartForUpdate : ApplicationCloseIntent::close;
+    QPointer<AppDelegate> guard(this);
+    const CloseRequestDecision decision = model_->requestClose(intent, [guard, intent](bool allowed) {
+        if (!guard) return;
+        if (!allowed) guard->resetRelaunchState(intent);
+        guard->isApplicationTerminationReplyPending_ = false;
+        guard->replyToApplicationShouldTerminate(allowed);
+    });
+    switch (decision) {
+    case CloseRequestDecision::closeNow:
+        return TerminateReply::now;
+    case CloseRequestDecision::alreadyPending:
+        resetRelaunchState(intent);
+        return TerminateReply::cancel;
+    case CloseRequestDecision::awaitingDecision:
+        isApplicationTerminationReplyPending_ = true;
+        return TerminateReply::later;
+    }
+    return TerminateReply::cancel;
+}
+
+void AppDelegate::replyToApplicationShouldTerminate(bool allowed) {
+    emit terminationDecided(allowed);
+    if (allowed) terminate();
+}
+
+void AppDelegate::forceTermination() {
+    closePendingAlertQuietly();
+    terminate();
+}
+
+void AppDelegate::resetRelaunchState(ApplicationCloseIntent intent) {
+    switch (intent) {
+    case ApplicationCloseIntent::close:
+        break;
+    case ApplicationCloseIntent::restartForUpdate:
+        isUpdateRelaunchExpected_ = false;
+        break;
+    case ApplicationCloseIntent::restartForLanguage:
+        isLanguageRelaunchPending_ = false;
+        if (model_) model_->setIsLanguageRestartInProgress(false);
+        break;
+    }
+}
+
+void AppDelegate::terminate() {
+    if (isTerminating_) return;
+    isTerminating_ = true;
+    QPointer<AppDelegate> guard(this);
+    auto finish = [guard] {
+        if (!guard) return;
+        guard->applicationWillTerminate();
+        if (guard->environment_.exitEventLoop) guard->environment_.exitEventLoop();
+    };
+    // Saves, exports and share files in progress are stopped and allowed to remove
+    // their temporary files before the process goes.
+    if (model_) {
+        model_->finishOutputTasksBeforeTermination(std::move(finish));
+    } else {
+        finish();
+    }
+}
+
+void AppDelegate::applicationWillTerminate() {
+    if (model_) model_->applicationWillTerminate();
+    DiagnosticLog::sessionEnded();
+}
+
+// MARK: Unsaved-changes question
+
+void AppDelegate::presentUnsavedChangesAlert(ApplicationCloseIntent intent) {
+    if (!model_) return;
+    // Leaving the request pending would keep every later close, quit and restart
+    // waiting for an answer that never comes.
+    if (unsavedChangesAlert_ || !attachedWindow_) {
+        model_->completePendingCloseRequest(false);
+        return;
+    }
+
+    QMessageBox* alert = UnsavedChangesAlert::create(intent, attachedWindow_);
+    unsavedChangesAlert_ = alert;
+    connect(alert, &QMessageBox::finished, this, [this, alert] {
+        const UnsavedChangesAlert::Answer answer = UnsavedChangesAlert::answer(*alert);
+        if (unsavedChangesAlert_ == alert) unsavedChangesAlert_ = nullptr;
+        alert->deleteLater();
+        if (!model_) return;
+        switch (answer) {
+        case UnsavedChangesAlert::Answer::discard:
+            model_->completePendingCloseRequest(true);
+            break;
+        case UnsavedChangesAlert::Answer::saveImage:
+            model_->presentSaveImages();
+            break;
+        case UnsavedChangesAlert::Answer::cancel:
+            model_->completePendingCloseRequest(false);
+            break;
+        }
+    });
+    alert->open();
+}
+
+void AppDelegate::closePendingAlertQuietly() {
+    QMessageBox* alert = unsavedChangesAlert_;
+    if (!alert) return;
+    unsavedChangesAlert_ = nullptr;
+    disconnect(alert, &QMessageBox::finished, this, nullptr);
+    alert->close();
+    alert->deleteLater();
+}
+
+// MARK: Language relaunch
+
+void AppDelegate::relaunchForLanguageChange() {
+    // One relaunch at a time; a repeated request while it is under way is not a failure.
+    if (isLanguageRelaunchPending_ || !model_) return;
+    isLanguageRelaunchPending_ = true;
+
+    QPointer<AppDelegate> guard(this);
+    const CloseRequestDecision decision =
+        model_->requestClose(ApplicationCloseIntent::restartForLanguage, [guard](bool allowed) {
+            if (!guard) return;
+            if (allowed) {
+                guard->performLanguageRelaunch();
+            } else {
+                guard->resetRelaunchState(ApplicationCloseIntent::restartForLanguage);
+            }
+        });
+    switch (decision) {
+    case CloseRequestDecision::closeNow:
+        performLanguageRelaunch();
+        break;
+    case CloseRequestDecision::alreadyPending:
+        resetRelaunchState(ApplicationCloseIntent::restartForLanguage);
+        break;
+    case CloseRequestDecision::awaitingDecision:
+        break;
+    }
+}
+
+void AppDelegate::performLanguageRelaunch() {
+    VoidResult started = environment_.relaunchApplication ? environment_.relaunchApplication() : VoidResult();
+    QPointer<AppDelegate> guard(this);
+    auto outcome = [guard, started = std::move(started)] {
+        if (!guard) return;
+        guard->isLanguageRelaunchPending_ = false;
+        if (!started.ok()) {
+            if (guard->model_) guard->model_->languageRestartDidFail();
+            DiagnosticLog::languageRelaunchFailed(*started.error());
+            return;
+        }
+        guard->allowApplicationTerminationAfterLanguageRelaunch_ = true;
+        guard->requestTermination();
+    };
+    if (environment_.scheduler) {
+        environment_.scheduler->post(std::move(outcome));
+    } else {
+        outcome();
+    }
+}
+
+}  // namespace vlt

@@ -1,0 +1,127 @@
+#include "app/veltrano_application.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPointer>
+#include <QString>
+#include <QTranslator>
+
+#include "app/about_panel.h"
+#include "app/app_delegate.h"
+#include "app/application_commands.h"
+#include "app/application_relauncher.h"
+#include "app/help_links.h"
+#include "app/main_window.h"
+#include "app/model/app_model.h"
+#include "app/termination_signal_watcher.h"
+#include "editing/preparation/editing_canvas.h"
+#include "foundation/app_language.h"
+#include "foundation/json_application_settings_store.h"
+#include "foundation/settings_file_app_language_preference_store.h"
+#include "platform/single_instance/single_instance.h"
+#include "platform/tasks/scheduler.h"
+#include "platform/updater/package_managed_updater.h"
+
+namespace vlt {
+
+namespace {
+
+// The interface language of this run: the language stored for the next launch comes
+// first, then the system's own preferences; English when none is ours.
+AppLanguage activeInterfaceLanguage(const AppLanguagePreferenceStoring& store) {
+    QStringList preferred = store.storedPreferredLanguages();
+    preferred.append(QLocale::system().uiLanguages());
+    return appLanguageMatching(preferred).value_or(AppLanguage::english);
+}
+
+void installTranslations(AppLanguage language) {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    const QString name = QStringLiteral(":/translations/veltrano_%1.qm")
+                             .arg(QString::fromLatin1(appLanguageRawValue(language)));
+    if (translator->load(name)) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
+}  // namespace
+
+VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* parent)
+    : QObject(parent), instance_(instance) {
+    // The delegate first, so that crash capture can start before anything else runs.
+    AppDelegate::Environment environment;
+    environment.scheduler = &QtScheduler::shared();
+    environment.updater = std::make_shared<PackageManagedUpdater>();
+    environment.relaunchApplication = [this]() -> VoidResult {
+        // The new instance must become the running one, not hand itself over to us.
+        instance_.stopListening();
+        VoidResult started = ApplicationRelauncher::relaunch();
+        if (!started.ok()) instance_.resumeListening();
+        return started;
+    };
+    environment.exitEventLoop = [] { QCoreApplication::quit(); };
+    delegate_ = std::make_unique<AppDelegate>(std::move(environment));
+
+    auto settingsStore = std::make_shared<JSONApplicationSettingsStore>(JSONApplicationSettingsStore::defaultSettingsURL());
+    auto languageStore = std::make_shared<SettingsFileAppLanguagePreferenceStore>();
+    const AppLanguage activeLanguage = activeInterfaceLanguage(*languageStore);
+    installTranslations(activeLanguage);
+
+    PrepareEditingCanvas prepare = [](const EditingCanvasDescriptor& descriptor) {
+        return EditingCanvas::prepare(descriptor);
+    };
+    model_ = std::make_unique<AppModel>(settingsStore, languageStore, activeLanguage, nullptr, nullptr,
+                                        std::move(prepare), QtScheduler::shared());
+
+    window_ = std::make_unique<MainWindow>(*delegate_);
+    ApplicationCommands::Actions actions;
+    QPointer<MainWindow> window(window_.get());
+    actions.quit = [this] { delegate_->requestTermination(); };
+    actions.showAbout = [window] { AboutPanel::present(window); };
+    actions.openDocumentation = [] { HelpLinks::openDocumentation(); };
+    actions.openSupportPage = [activeLanguage] { HelpLinks::openSupportPage(activeLanguage); };
+    commands_ = std::make_unique<ApplicationCommands>(*model_, *window_->menuBar(), std::move(actions));
+
+    signalWatcher_ = std::make_unique<TerminationSignalWatcher>();
+    connect(signalWatcher_.get(), &TerminationSignalWatcher::terminationRequested, this,
+            &VeltranoApplication::handleTerminationSignal);
+    connect(&instance_, &SingleInstance::filesReceived, this, [this](const QList<QUrl>& files) {
+        window_->bringToFront();
+        if (!files.isEmpty()) delegate_->openURLs(files);
+    });
+}
+
+VeltranoApplication::~VeltranoApplication() = default;
+
+int VeltranoApplication::run(const QList<QUrl>& launchFiles) {
+    QApplication::setQuitOnLastWindowClosed(false);
+    delegate_->applicationWillFinishLaunching();
+    delegate_->applicationDidFinishLaunching();
+    if (!launchFiles.isEmpty()) delegate_->openURLs(launchFiles);
+
+    window_->show();
+    delegate_->attach(window_.get());
+    // As soon as the window's content is up: the model takes over the queued files
+    // and the closing questions.
+    QPointer<VeltranoApplication> guard(this);
+    QtScheduler::shared().post([guard] {
+        if (!guard) return;
+        guard->delegate_->attach(guard->model_.get());
+        guard->model_->cleanUpStaleSharePayloads();
+    });
+    return QApplication::exec();
+}
+
+void VeltranoApplication::handleTerminationSignal() {
+    // The first signal asks like Quit does; a second one means it.
+    ++terminationSignalCount_;
+    if (terminationSignalCount_ == 1) {
+        delegate_->requestTermination();
+    } else {
+        delegate_->forceTermination();
+    }
+}
+
+}  // namespace vlt
