@@ -30,7 +30,8 @@ void DialogButtonPainting::drawLabel(QPainter& painter, const QStyleOption* opti
 }
 
 void DialogButtonPainting::drawFocusRing(QPainter& painter, const QStyleOption* option, double cornerRadius) {
-    if (!(option->state & QStyle::State_HasFocus) || !(option->state & QStyle::State_Enabled)) return;
+    const QStyle::State keyboardFocus = QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+    if ((option->state & keyboardFocus) != keyboardFocus || !(option->state & QStyle::State_Enabled)) return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     QColor ring = ModalPalette::accent();

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "ui/keyboard_focus.h"
 #include "ui/modal_palette.h"
 #include "ui/pc_modal_close_icon.h"
 #include "foundation/localized_string.h"
@@ -49,7 +50,7 @@ void ModalCloseButton::paintEvent(QPaintEvent*) {
         painter.drawRoundedRect(square, 7.0, 7.0);
     }
     // Keyboard users land here first when a dialog opens, so the focus must be seen.
-    if (hasFocus()) {
+    if (showsKeyboardFocus(*this)) {
         QColor ring = ModalPalette::accent();
         ring.setAlphaF(0.55f);
         painter.setPen(QPen(ring, 2.0));

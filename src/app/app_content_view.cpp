@@ -1,0 +1,444 @@
+#include "app/app_content_view.h"
+
+#include <QCoreApplication>
+#include <QGraphicsOpacityEffect>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVariantAnimation>
+#include <algorithm>
+#include <cmath>
+
+#include "app/app_alert_texts.h"
+#include "app/graphics_failure_overlay.h"
+#include "app/model/app_model.h"
+#include "app/open_image_panel.h"
+#include "app/replacement_image_loading_overlay.h"
+#include "app/shortcuts_modal.h"
+#include "app/startup_view.h"
+#include "platform/tasks/scheduler.h"
+#include "ui/modal_host.h"
+#include "ui/motion_preference.h"
+
+namespace vlt {
+namespace {
+
+constexpr double kCropEntranceSeconds = 0.501;
+constexpr double kCropEntranceRise = 30.0;
+constexpr double kScreenExitSeconds = 0.249;
+
+QEasingCurve easeOut() {
+    QEasingCurve curve(QEasingCurve::BezierSpline);
+    curve.addCubicBezierSegment(QPointF(0.0, 0.0), QPointF(0.58, 1.0), QPointF(1.0, 1.0));
+    return curve;
+}
+
+QEasingCurve easeIn() {
+    QEasingCurve curve(QEasingCurve::BezierSpline);
+    curve.addCubicBezierSegment(QPointF(0.42, 0.0), QPointF(1.0, 1.0), QPointF(1.0, 1.0));
+    return curve;
+}
+
+QWidget* makePlaceholder(const QString& name, QWidget* parent) {
+    auto* placeholder = new QWidget(parent);
+    placeholder->setObjectName(name);
+    return placeholder;
+}
+
+}  // namespace
+
+AppContentView::AppContentView(AppModel& model, QWidget* parent)
+    : AppContentView(model, QtScheduler::shared(), MotionPreference::shared(), parent) {}
+
+AppContentView::AppContentView(AppModel& model, Scheduler& scheduler, MotionPreference& motion, QWidget* parent)
+    : QWidget(parent), model_(&model), scheduler_(scheduler), motion_(motion) {
+    setObjectName(QStringLiteral("appContentView"));
+    quitApplication_ = [] { QCoreApplication::quit(); };
+    if (!model.onOpenImagePanelRequested) {
+        QPointer<AppContentView> guard(this);
+        model.onOpenImagePanelRequested = [guard](auto finish) {
+            OpenImagePanel::present(guard ? guard->window() : nullptr, std::move(finish));
+        };
+    }
+    connectModel();
+    queuedFilesMayOpen_ =
+        !model.isCloseRequestPending() && !model.isInteractionLocked() && !model.isImagePickerPresented();
+    refresh();
+}
+
+AppContentView::~AppContentView() {
+    for (auto& [kind, box] : alerts_) {
+        if (box) box->disconnect(this);
+    }
+}
+
+void AppContentView::connectModel() {
+    AppModel* model = model_.data();
+    const auto watch = [this, model](auto signal) { connect(model, signal, this, &AppContentView::refresh); };
+    watch(&AppModel::documentChanged);
+    watch(&AppModel::editorSessionChanged);
+    watch(&AppModel::isImportingChanged);
+    watch(&AppModel::isPresentingModalChanged);
+    watch(&AppModel::isInteractionLockedChanged);
+    watch(&AppModel::isCloseRequestPendingChanged);
+    watch(&AppModel::isImagePickerPresentedChanged);
+    watch(&AppModel::activeSettingsSectionChanged);
+    watch(&AppModel::isShortcutsPresentedChanged);
+    watch(&AppModel::feedbackStateChanged);
+    watch(&AppModel::shareImageStateChanged);
+    watch(&AppModel::isSaveImagesPresentedChanged);
+    watch(&AppModel::isStillImageSavingChanged);
+    watch(&AppModel::savedStillImagesChanged);
+    watch(&AppModel::stillImageSaveErrorTitleChanged);
+    watch(&AppModel::stillImageSaveErrorMessageChanged);
+    watch(&AppModel::shareImageErrorTitleChanged);
+    watch(&AppModel::shareImageErrorMessageChanged);
+    watch(&AppModel::isAnimationVideoSavingChanged);
+    watch(&AppModel::savedAnimationVideoChanged);
+    watch(&AppModel::animationVideoSaveErrorTitleChanged);
+    watch(&AppModel::animationVideoSaveErrorMessageChanged);
+    watch(&AppModel::showsGraphicsFailureChanged);
+    watch(&AppModel::showsReplacementImportErrorChanged);
+    watch(&AppModel::showsEditorPreparationErrorChanged);
+    watch(&AppModel::showsPrintErrorChanged);
+
+    // The delayed settings write must not be lost when the application ends.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (model_) model_->applicationWillTerminate();
+    });
+}
+
+void AppContentView::setCropScreenFactory(CropScreenFactory factory) {
+    cropScreenFactory_ = std::move(factory);
+    refresh();
+}
+
+void AppContentView::setEditorScreenFactory(EditorScreenFactory factory) {
+    editorScreenFactory_ = std::move(factory);
+    refresh();
+}
+
+void AppContentView::setOverlayFactory(AppOverlayLayer layer, OverlayFactory factory) {
+    overlayFactories_[layer] = std::move(factory);
+    refresh();
+}
+
+void AppContentView::refresh() {
+    if (!model_) return;
+    // A screen or dialog built here may change the model again; that change is taken
+    // up once the current pass is done.
+    if (refreshing_) {
+        refreshAgain_ = true;
+        return;
+    }
+    refreshing_ = true;
+    do {
+        refreshAgain_ = false;
+        refreshBaseScreen();
+        refreshLock();
+        refreshOverlays();
+        refreshAlerts();
+        refreshQueuedFileGate();
+    } while (refreshAgain_ && model_);
+    refreshing_ = false;
+}
+
+void AppContentView::refreshBaseScreen() {
+    BaseScreen wanted = BaseScreen::startPage;
+    const void* identity = nullptr;
+    if (model_->editorSession()) {
+        wanted = BaseScreen::editor;
+        identity = model_->editorSession().get();
+    } else if (model_->document()) {
+        wanted = BaseScreen::cropScreen;
+        identity = model_->document().get();
+    }
+    const bool factoryArrived = (wanted == BaseScreen::cropScreen && cropScreenIsPlaceholder_ && cropScreenFactory_) ||
+                                (wanted == BaseScreen::editor && editorIsPlaceholder_ && editorScreenFactory_);
+    if (hasBase_ && wanted == baseScreen_ && identity == baseIdentity_ && !factoryArrived) return;
+
+    QWidget* leaving = hasBase_ ? base_.data() : nullptr;
+    const BaseScreen leavingScreen = baseScreen_;
+
+    base_ = makeBaseScreen(wanted);
+    baseScreen_ = wanted;
+    baseIdentity_ = identity;
+    hasBase_ = true;
+    base_->setGeometry(rect());
+    base_->lower();
+    base_->show();
+
+    const bool animate = !motion_.reduceMotion();
+    if (animate && wanted == BaseScreen::cropScreen) animateEntrance(base_, kCropEntranceRise, kCropEntranceSeconds);
+    if (leaving != nullptr) {
+        // The crop screen is drawn above its neighbours while it leaves; the start page
+        // fades out beneath the screen that replaces it.
+        const bool fades = animate && leavingScreen != BaseScreen::editor;
+        retire(leaving, fades, leavingScreen == BaseScreen::cropScreen);
+    }
+    restackOverlays();
+}
+
+QWidget* AppContentView::makeBaseScreen(BaseScreen screen) {
+    switch (screen) {
+    case BaseScreen::startPage:
+        cropScreenIsPlaceholder_ = false;
+        editorIsPlaceholder_ = false;
+        return new StartupView(*model_, scheduler_, motion_, this);
+    case BaseScreen::cropScreen:
+        cropScreenIsPlaceholder_ = !cropScreenFactory_;
+        if (cropScreenFactory_) return cropScreenFactory_(*model_, model_->document(), this);
+        return makePlaceholder(QStringLiteral("cropScreenPlaceholder"), this);
+    case BaseScreen::editor:
+        editorIsPlaceholder_ = !editorScreenFactory_;
+        if (editorScreenFactory_) return editorScreenFactory_(*model_, model_->editorSession(), this);
+        return makePlaceholder(QStringLiteral("editorScreenPlaceholder"), this);
+    }
+    return makePlaceholder(QString(), this);
+}
+
+void AppContentView::animateEntrance(QWidget* screen, double rise, double seconds) {
+    auto* effect = new QGraphicsOpacityEffect(screen);
+    effect->setOpacity(0.0);
+    screen->setGraphicsEffect(effect);
+    auto* animation = new QVariantAnimation(screen);
+    animation->setStartValue(0.0);
+    animation->setEndValue(1.0);
+    animation->setDuration(static_cast<int>(std::lround(seconds * 1000.0)));
+    animation->setEasingCurve(easeOut());
+    QPointer<QWidget> target(screen);
+    QPointer<AppContentView> self(this);
+    connect(animation, &QVariantAnimation::valueChanged, screen, [target, self, effect, rise](const QVariant& value) {
+        if (!target || !self) return;
+        const double progress = value.toDouble();
+        effect->setOpacity(progress);
+        target->setGeometry(self->rect().translated(0, static_cast<int>(std::lround(rise * (1.0 - progress)))));
+    });
+    connect(animation, &QVariantAnimation::finished, screen, [target, self] {
+        if (!target) return;
+        target->setGraphicsEffect(nullptr);
+        if (self) target->setGeometry(self->rect());
+    });
+    animation->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void AppContentView::retire(QWidget* screen, bool fades, bool staysOnTop) {
+    screen->setEnabled(false);
+    screen->setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (!fades) {
+        screen->hide();
+        screen->deleteLater();
+        return;
+    }
+    if (staysOnTop) {
+        base_->stackUnder(screen);
+    } else {
+        screen->lower();
+    }
+    auto* effect = new QGraphicsOpacityEffect(screen);
+    screen->setGraphicsEffect(effect);
+    auto* animation = new QVariantAnimation(screen);
+    animation->setStartValue(1.0);
+    animation->setEndValue(0.0);
+    animation->setDuration(static_cast<int>(std::lround(kScreenExitSeconds * 1000.0)));
+    animation->setEasingCurve(easeIn());
+    connect(animation, &QVariantAnimation::valueChanged, screen,
+            [effect](const QVariant& value) { effect->setOpacity(value.toDouble()); });
+    connect(animation, &QVariantAnimation::finished, screen, [screen] {
+        screen->hide();
+        screen->deleteLater();
+    });
+    animation->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+bool AppContentView::isBaseScreenLocked() const {
+    if (!model_) return false;
+    return model_->isPresentingModal() || model_->isCloseRequestPending() ||
+           (model_->isImporting() && model_->document() != nullptr);
+}
+
+void AppContentView::refreshLock() {
+    if (base_) base_->setEnabled(!isBaseScreenLocked());
+}
+
+void AppContentView::refreshOverlays() {
+    bool changed = false;
+    for (const AppOverlayLayer layer : kAppOverlayLayers) {
+        const bool shown = isAppOverlayLayerShown(layer, *model_);
+        auto existing = overlays_.find(layer);
+        const bool exists = existing != overlays_.end() && existing->second;
+        if (shown == exists) continue;
+        changed = true;
+        if (!shown) {
+            // Dropped later: the dialog may still be inside its own close call.
+            QWidget* overlay = existing->second;
+            overlays_.erase(existing);
+            overlay->hide();
+            overlay->deleteLater();
+            continue;
+        }
+        QWidget* overlay = nullptr;
+        if (auto factory = overlayFactories_.find(layer); factory != overlayFactories_.end() && factory->second) {
+            overlay = factory->second(*model_, this);
+        } else if (layer == AppOverlayLayer::replacementImageLoading) {
+            overlay = new ReplacementImageLoadingOverlay(this, scheduler_, motion_);
+        } else if (layer == AppOverlayLayer::shortcuts) {
+            overlay = new ShortcutsModal(*model_, this, scheduler_, motion_);
+        } else if (layer == AppOverlayLayer::graphicsFailure) {
+            QPointer<AppContentView> guard(this);
+            overlay = new GraphicsFailureOverlay(
+                *model_,
+                [guard] {
+                    if (guard && guard->quitApplication_) guard->quitApplication_();
+                },
+                this, scheduler_, motion_);
+        }
+        if (overlay == nullptr) continue;
+        overlays_[layer] = overlay;
+        overlay->setGeometry(rect());
+        overlay->show();
+        if (auto* host = qobject_cast<ModalHost*>(overlay)) host->present();
+    }
+    if (changed) restackOverlays();
+}
+
+void AppContentView::restackOverlays() {
+    for (const AppOverlayLayer layer : kAppOverlayLayers) {
+        auto overlay = overlays_.find(layer);
+        if (overlay != overlays_.end() && overlay->second) overlay->second->raise();
+    }
+}
+
+QWidget* AppContentView::overlay(AppOverlayLayer layer) const {
+    auto found = overlays_.find(layer);
+    return found != overlays_.end() ? found->second.data() : nullptr;
+}
+
+std::vector<AppOverlayLayer> AppContentView::stackedOverlays() const {
+    std::vector<AppOverlayLayer> stacked;
+    for (QObject* child : children()) {
+        for (const auto& [layer, widget] : overlays_) {
+            if (widget && widget.data() == child) stacked.push_back(layer);
+        }
+    }
+    return stacked;
+}
+
+bool AppContentView::alertCondition(Alert alert) const {
+    switch (alert) {
+    case Alert::replacementImport: return model_->showsReplacementImportError();
+    case Alert::editorPreparation: return model_->showsEditorPreparationError();
+    case Alert::printFailed: return model_->showsPrintError();
+    }
+    return false;
+}
+
+void AppContentView::refreshAlerts() {
+    for (const Alert alert : {Alert::replacementImport, Alert::editorPreparation, Alert::printFailed}) {
+        const bool wanted = alertCondition(alert);
+        const bool shown = alerts_[alert] != nullptr;
+        if (wanted && !shown) showAlert(alert);
+        if (!wanted && shown) closeAlert(alert);
+    }
+}
+
+QMessageBox* AppContentView::alert(Alert alert) const {
+    auto found = alerts_.find(alert);
+    return found != alerts_.end() ? found->second.data() : nullptr;
+}
+
+void AppContentView::showAlert(Alert alert) {
+    auto* box = new QMessageBox(window());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->setIcon(QMessageBox::Warning);
+    QPushButton* closeButton = box->addButton(AppAlertTexts::closeButton(), QMessageBox::RejectRole);
+    box->setEscapeButton(closeButton);
+    QPushButton* reopenButton = nullptr;
+
+    switch (alert) {
+    case Alert::replacementImport:
+        box->setText(AppAlertTexts::replacementImportTitle());
+        box->setInformativeText(AppAlertTexts::replacementImportMessage(model_->replacementImportError(),
+                                                                        model_->editorSession() != nullptr));
+        reopenButton = box->addButton(AppAlertTexts::reopenImagePickerButton(), QMessageBox::AcceptRole);
+        box->setDefaultButton(reopenButton);
+        break;
+    case Alert::editorPreparation:
+        box->setText(AppAlertTexts::editorPreparationTitle());
+        box->setInformativeText(AppAlertTexts::editorPreparationMessage(model_->editorPreparationError()));
+        box->setDefaultButton(closeButton);
+        break;
+    case Alert::printFailed:
+        box->setText(AppAlertTexts::printFailedTitle());
+        box->setInformativeText(AppAlertTexts::printFailedMessage(model_->printErrorMessage()));
+        box->setDefaultButton(closeButton);
+        break;
+    }
+    box->setWindowTitle(box->text());
+
+    QPointer<AppModel> model = model_;
+    connect(box, &QMessageBox::buttonClicked, this, [model, alert, reopenButton](QAbstractButton* clicked) {
+        if (!model) return;
+        if (alert == Alert::replacementImport && clicked == reopenButton) {
+            model->dismissReplacementImportError();
+            return;
+        }
+        switch (alert) {
+        case Alert::replacementImport: model->setShowsReplacementImportError(false); break;
+        case Alert::editorPreparation: model->setShowsEditorPreparationError(false); break;
+        case Alert::printFailed:
+            model->setPrintErrorMessage(std::nullopt);
+            model->setShowsPrintError(false);
+            break;
+        }
+    });
+    // However the alert goes away, its flag goes with it.
+    connect(box, &QDialog::finished, this, [this, model, alert] {
+        alerts_.erase(alert);
+        if (!model) return;
+        if (alert == Alert::replacementImport) model->setShowsReplacementImportError(false);
+        if (alert == Alert::editorPreparation) model->setShowsEditorPreparationError(false);
+        if (alert == Alert::printFailed) model->setShowsPrintError(false);
+    });
+    alerts_[alert] = box;
+    box->open();
+}
+
+void AppContentView::closeAlert(Alert alert) {
+    QPointer<QMessageBox> box = alerts_[alert];
+    alerts_.erase(alert);
+    if (!box) return;
+    box->disconnect(this);
+    box->close();
+}
+
+void AppContentView::refreshQueuedFileGate() {
+    const bool mayOpen =
+        !model_->isCloseRequestPending() && !model_->isInteractionLocked() && !model_->isImagePickerPresented();
+    if (mayOpen == queuedFilesMayOpen_) return;
+    queuedFilesMayOpen_ = mayOpen;
+    if (mayOpen && onQueuedFilesMayOpen_) onQueuedFilesMayOpen_();
+}
+
+void AppContentView::resizeEvent(QResizeEvent* event) {
+    for (QObject* child : children()) {
+        if (auto* widget = qobject_cast<QWidget*>(child); widget != nullptr && !widget->isWindow()) {
+            if (widget->graphicsEffect() == nullptr || widget != base_.data()) widget->setGeometry(rect());
+        }
+    }
+    QWidget::resizeEvent(event);
+}
+
+void AppContentView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (hasAppeared_) return;
+    hasAppeared_ = true;
+    QPointer<AppContentView> guard(this);
+    scheduler_.post([guard] {
+        if (!guard || !guard->model_) return;
+        if (guard->onFirstAppearance_) guard->onFirstAppearance_();
+        if (guard->model_) guard->model_->cleanUpStaleSharePayloads();
+    });
+}
+
+}  // namespace vlt

@@ -1,0 +1,212 @@
+#include "app/app_content_view.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/app_alert_texts.h"
+#include "app/graphics_failure_overlay.h"
+#include "app/shortcuts_modal.h"
+#include "app/startup_view.h"
+#include "app_model_test_factory_support.h"
+#include "import/crop_document.h"
+#include "ui/motion_preference.h"
+
+namespace vlt {
+namespace {
+
+class AppContentViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MotionPreference::shared().setReduceMotion(true);
+        view = std::make_unique<AppContentView>(*model, scheduler, MotionPreference::shared());
+        view->resize(1180, 820);
+        view->show();
+    }
+    void TearDown() override {
+        view.reset();
+        MotionPreference::shared().setReduceMotion(false);
+    }
+
+    // Factories that record the documents the crop screens were made for.
+    void installCropScreens() {
+        view->setCropScreenFactory([this](AppModel&, const std::shared_ptr<CropDocument>& document, QWidget* parent) {
+            cropScreensMade.push_back(document.get());
+            auto* screen = new QLabel(QStringLiteral("crop"), parent);
+            screen->setObjectName(QStringLiteral("testCropScreen"));
+            return screen;
+        });
+    }
+
+    ManualScheduler scheduler;
+    std::unique_ptr<AppModel> model = makeTestAppModel(scheduler);
+    std::unique_ptr<AppContentView> view;
+    std::vector<const CropDocument*> cropScreensMade;
+};
+
+TEST_F(AppContentViewTest, StartPageWhileNoDocumentIsOpen) {
+    EXPECT_EQ(view->baseScreen(), AppContentView::BaseScreen::startPage);
+    EXPECT_NE(qobject_cast<StartupView*>(view->baseScreenWidget()), nullptr);
+    EXPECT_EQ(view->baseScreenWidget()->geometry(), view->rect());
+}
+
+TEST_F(AppContentViewTest, EachNewDocumentGetsANewCropScreen) {
+    installCropScreens();
+    const auto first = makeTestCropDocument();
+    model->setDocument(first);
+    EXPECT_EQ(view->baseScreen(), AppContentView::BaseScreen::cropScreen);
+    QWidget* firstScreen = view->baseScreenWidget();
+    EXPECT_EQ(firstScreen->objectName(), "testCropScreen");
+
+    model->setDocument(first);
+    EXPECT_EQ(view->baseScreenWidget(), firstScreen);
+
+    const auto second = makeTestCropDocument();
+    model->setDocument(second);
+    EXPECT_NE(view->baseScreenWidget(), firstScreen);
+    EXPECT_EQ(cropScreensMade, (std::vector<const CropDocument*>{first.get(), second.get()}));
+
+    model->setDocument(nullptr);
+    EXPECT_EQ(view->baseScreen(), AppContentView::BaseScreen::startPage);
+}
+
+TEST_F(AppContentViewTest, PlaceholderUntilTheCropScreenIsInstalled) {
+    model->setDocument(makeTestCropDocument());
+    EXPECT_EQ(view->baseScreenWidget()->objectName(), "cropScreenPlaceholder");
+    installCropScreens();
+    EXPECT_EQ(view->baseScreenWidget()->objectName(), "testCropScreen");
+}
+
+TEST_F(AppContentViewTest, ReplacementImportLocksTheScreenUnderTheLoadingCard) {
+    installCropScreens();
+    model->setDocument(makeTestCropDocument());
+    model->setIsImporting(true);
+    EXPECT_TRUE(view->isBaseScreenLocked());
+    EXPECT_FALSE(view->baseScreenWidget()->isEnabled());
+    ASSERT_NE(view->overlay(AppOverlayLayer::replacementImageLoading), nullptr);
+    EXPECT_EQ(view->overlay(AppOverlayLayer::replacementImageLoading)->accessibleName(), "Loading image…");
+
+    model->setIsImporting(false);
+    EXPECT_EQ(view->overlay(AppOverlayLayer::replacementImageLoading), nullptr);
+    EXPECT_TRUE(view->baseScreenWidget()->isEnabled());
+}
+
+TEST_F(AppContentViewTest, ImportFromTheStartPageShowsNoLoadingCard) {
+    model->setIsImporting(true);
+    EXPECT_EQ(view->overlay(AppOverlayLayer::replacementImageLoading), nullptr);
+    EXPECT_FALSE(view->isBaseScreenLocked());
+}
+
+TEST_F(AppContentViewTest, OverlaysStackInTheirFixedOrderWhateverOrderTheyOpenIn) {
+    const auto plainLayer = [](const QString& name) {
+        return [name](AppModel&, QWidget* parent) {
+            auto* layer = new QWidget(parent);
+            layer->setObjectName(name);
+            return layer;
+        };
+    };
+    view->setOverlayFactory(AppOverlayLayer::stillImageSaveError, plainLayer(QStringLiteral("saveError")));
+    view->setOverlayFactory(AppOverlayLayer::animationVideoSaving, plainLayer(QStringLiteral("videoSaving")));
+
+    model->setShowsGraphicsFailure(true);
+    model->setIsAnimationVideoSaving(true);
+    model->setStillImageSaveErrorTitle(QStringLiteral("Title"));
+    EXPECT_EQ(view->overlay(AppOverlayLayer::stillImageSaveError), nullptr);
+    model->setStillImageSaveErrorMessage(QStringLiteral("Message"));
+    model->setIsShortcutsPresented(true);
+
+    EXPECT_EQ(view->stackedOverlays(),
+              (std::vector<AppOverlayLayer>{AppOverlayLayer::shortcuts, AppOverlayLayer::stillImageSaveError,
+                                            AppOverlayLayer::animationVideoSaving, AppOverlayLayer::graphicsFailure}));
+    EXPECT_FALSE(view->baseScreenWidget()->isEnabled());
+}
+
+TEST_F(AppContentViewTest, ShortcutsDialogComesAndGoesWithItsFlag) {
+    model->presentShortcuts();
+    auto* modal = qobject_cast<ShortcutsModal*>(view->overlay(AppOverlayLayer::shortcuts));
+    ASSERT_NE(modal, nullptr);
+    EXPECT_EQ(view->window()->focusWidget(), reinterpret_cast<QWidget*>(modal->headerCloseButton()));
+    QTest::keyClick(modal->footerCloseButton(), Qt::Key_Escape);
+    EXPECT_FALSE(model->isShortcutsPresented());
+    EXPECT_EQ(view->overlay(AppOverlayLayer::shortcuts), nullptr);
+}
+
+TEST_F(AppContentViewTest, GraphicsFailureCardClosesWithEscapeAndOffersQuit) {
+    int quitCount = 0;
+    view->setQuitApplication([&] { ++quitCount; });
+    model->setShowsGraphicsFailure(true);
+    auto* card = qobject_cast<GraphicsFailureOverlay*>(view->overlay(AppOverlayLayer::graphicsFailure));
+    ASSERT_NE(card, nullptr);
+    card->quitButton()->click();
+    EXPECT_EQ(quitCount, 1);
+    QTest::keyClick(card->closeButton(), Qt::Key_Escape);
+    EXPECT_FALSE(model->showsGraphicsFailure());
+    EXPECT_TRUE(GraphicsFailureOverlay::message().startsWith("The original image file was not changed. Close and"));
+    EXPECT_TRUE(GraphicsFailureOverlay::message().contains(".\n\nIf the problem persists, contact support at "));
+}
+
+TEST_F(AppContentViewTest, AlertsFollowTheirFlagsAndClearThemWhenDismissed) {
+    model->setPrintErrorMessage(QStringLiteral("The printer is offline."));
+    model->setShowsPrintError(true);
+    QMessageBox* box = view->alert(AppContentView::Alert::printFailed);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "Printing failed");
+    EXPECT_EQ(box->informativeText(), "The printer is offline.");
+    box->escapeButton()->click();
+    EXPECT_FALSE(model->showsPrintError());
+    EXPECT_FALSE(model->printErrorMessage().has_value());
+
+    model->setShowsEditorPreparationError(true);
+    ASSERT_NE(view->alert(AppContentView::Alert::editorPreparation), nullptr);
+    model->setShowsEditorPreparationError(false);
+    EXPECT_EQ(view->alert(AppContentView::Alert::editorPreparation), nullptr);
+}
+
+TEST(AppAlertTextsTest, ReplacementImportMessageNamesWhatIsKept) {
+    EXPECT_EQ(AppAlertTexts::replacementImportMessage(QStringLiteral("The file is damaged."), true),
+              "The replacement image could not be loaded.\n\nThe file is damaged.\n\n"
+              "Your current editor image remains open and unchanged.");
+    EXPECT_EQ(AppAlertTexts::replacementImportMessage(std::nullopt, false),
+              "The replacement image could not be loaded.\n\nThis image could not be opened.\n\n"
+              "Your crop remains available.");
+    EXPECT_EQ(AppAlertTexts::replacementImportMessage(QString(), false),
+              AppAlertTexts::replacementImportMessage(std::nullopt, false));
+}
+
+TEST(AppAlertTextsTest, EditorPreparationAndPrintFallBackToFixedSentences) {
+    EXPECT_EQ(AppAlertTexts::editorPreparationMessage(std::nullopt),
+              "The editing canvas could not be prepared.\n\nThis image could not be prepared for editing. Please "
+              "adjust the crop or open it again.\n\nYour crop remains available. Adjust it or try again.");
+    EXPECT_EQ(AppAlertTexts::editorPreparationMessage(QStringLiteral("Out of memory.")),
+              "The editing canvas could not be prepared.\n\nOut of memory.\n\n"
+              "Your crop remains available. Adjust it or try again.");
+    EXPECT_EQ(AppAlertTexts::printFailedMessage(std::nullopt), "The print job failed.");
+    EXPECT_EQ(AppAlertTexts::printFailedMessage(QString()), "The print job failed.");
+    EXPECT_EQ(AppAlertTexts::printFailedMessage(QStringLiteral("Paper jam.")), "Paper jam.");
+}
+
+TEST_F(AppContentViewTest, FirstAppearanceAttachesOnceAndQueuedFilesWaitForAFreeModel) {
+    int attached = 0;
+    int queuedAttempts = 0;
+    AppContentView fresh(*model, scheduler, MotionPreference::shared());
+    fresh.setOnFirstAppearance([&] { ++attached; });
+    fresh.setOnQueuedFilesMayOpen([&] { ++queuedAttempts; });
+    fresh.show();
+    fresh.hide();
+    fresh.show();
+    scheduler.runDue();
+    EXPECT_EQ(attached, 1);
+    EXPECT_EQ(queuedAttempts, 0);
+
+    model->setIsShortcutsPresented(true);
+    model->setIsImagePickerPresented(true);
+    model->setIsShortcutsPresented(false);
+    EXPECT_EQ(queuedAttempts, 0);
+    model->setIsImagePickerPresented(false);
+    EXPECT_EQ(queuedAttempts, 1);
+}
+
+}  // namespace
+}  // namespace vlt

@@ -1,0 +1,116 @@
+#include "app/shortcuts_modal.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/shortcut_reference_group.h"
+#include "app_model_test_factory_support.h"
+#include "ui/modal_close_button.h"
+#include "ui/motion_preference.h"
+
+namespace vlt {
+namespace {
+
+class ShortcutsModalTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        motion.setReduceMotion(false);
+        window.resize(1180, 820);
+        window.show();
+        model->setIsShortcutsPresented(true);
+    }
+    void TearDown() override { motion.setReduceMotion(false); }
+
+    ShortcutsModal* open() {
+        auto* modal = new ShortcutsModal(*model, &window, scheduler, motion);
+        modal->present();
+        return modal;
+    }
+
+    MotionPreference& motion = MotionPreference::shared();
+    ManualScheduler scheduler;
+    std::unique_ptr<AppModel> model = makeTestAppModel(scheduler);
+    QWidget window;
+};
+
+TEST_F(ShortcutsModalTest, SurfaceHeightFollowsTheWindow) {
+    ShortcutsModal* modal = open();
+    for (const auto& [windowHeight, surfaceHeight] : {std::pair{600, 560}, {400, 440}, {1000, 820}}) {
+        window.resize(1180, windowHeight);
+        EXPECT_EQ(modal->surfaceRect().height(), surfaceHeight) << windowHeight;
+    }
+    EXPECT_EQ(modal->surfaceRect().width(), 900);
+    window.resize(700, 820);
+    EXPECT_EQ(modal->surfaceRect().width(), 680);
+}
+
+TEST_F(ShortcutsModalTest, FocusStartsOnTheHeaderCloseButton) {
+    ShortcutsModal* modal = open();
+    EXPECT_EQ(window.focusWidget(), modal->headerCloseButton());
+    EXPECT_EQ(modal->headerCloseButton()->accessibleName(), "Close Shortcuts");
+    EXPECT_EQ(modal->footerCloseButton()->accessibleName(), "Close Shortcuts");
+    EXPECT_EQ(modal->footerCloseButton()->text(), "Close");
+}
+
+TEST_F(ShortcutsModalTest, EscapeClosesOnceAndClearsTheFlagAfterThePause) {
+    ShortcutsModal* modal = open();
+    QTest::keyClick(modal->headerCloseButton(), Qt::Key_Escape);
+    EXPECT_TRUE(modal->isClosing());
+    EXPECT_FALSE(modal->footerCloseButton()->isEnabled());
+    QTest::keyClick(modal->headerCloseButton(), Qt::Key_Escape);
+    modal->headerCloseButton()->click();
+    EXPECT_TRUE(model->isShortcutsPresented());
+    EXPECT_EQ(scheduler.pendingCount(), 1u);
+
+    scheduler.advance(0.083);
+    EXPECT_FALSE(model->isShortcutsPresented());
+}
+
+TEST_F(ShortcutsModalTest, ReducedMotionClosesInTheSameTurn) {
+    motion.setReduceMotion(true);
+    ShortcutsModal* modal = open();
+    EXPECT_DOUBLE_EQ(modal->veilOpacity(), 1.0);
+    EXPECT_DOUBLE_EQ(modal->surfaceOpacity(), 1.0);
+    modal->footerCloseButton()->click();
+    EXPECT_FALSE(model->isShortcutsPresented());
+    EXPECT_EQ(scheduler.pendingCount(), 0u);
+}
+
+TEST_F(ShortcutsModalTest, ListsEveryGroupWithOneRuleFewerThanRows) {
+    ShortcutsModal* modal = open();
+    const QList<QWidget*> groups = modal->groupList()->widget()->findChildren<QWidget*>(QStringLiteral("shortcutGroup"));
+    ASSERT_EQ(groups.size(), 7);
+    for (int i = 0; i < groups.size(); ++i) {
+        const ShortcutReferenceGroup& group = ShortcutReferenceGroup::all()[static_cast<std::size_t>(i)];
+        EXPECT_EQ(groups[i]->findChild<QLabel*>(QStringLiteral("shortcutGroupTitle"))->text(), group.title);
+        EXPECT_EQ(groups[i]->findChildren<QWidget*>(QStringLiteral("shortcutRow")).size(),
+                  static_cast<qsizetype>(group.entries.size()));
+        EXPECT_EQ(groups[i]->findChildren<QWidget*>(QStringLiteral("shortcutRowRule")).size(),
+                  static_cast<qsizetype>(group.entries.size()) - 1);
+    }
+}
+
+TEST_F(ShortcutsModalTest, GestureChipsKeepTheirWidthLimits) {
+    motion.setReduceMotion(true);
+    ShortcutsModal* modal = open();
+    QTest::qWait(10);
+    int narrowest = 10000;
+    int widest = 0;
+    QWidget* content = modal->groupList()->widget();
+    for (QLabel* label : content->findChildren<QLabel*>()) {
+        if (label->metaObject()->className() != QByteArray("vlt::GestureChip")) continue;
+        narrowest = std::min(narrowest, label->width());
+        widest = std::max(widest, label->width());
+        if (label->text() == "F") {
+            EXPECT_EQ(label->width(), 104);
+        }
+    }
+    EXPECT_EQ(narrowest, 104);
+    EXPECT_LE(widest, 340);
+}
+
+}  // namespace
+}  // namespace vlt
