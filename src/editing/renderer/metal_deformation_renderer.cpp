@@ -279,7 +279,7 @@ void MetalDeformationRenderer::markUploadOccupancy(GpuBlitEncoder& blit, const D
     }
 }
 
-Result<void, MetalDeformationFailure> MetalDeformationRenderer::apply(std::span<const BrushStamp> stamps) {
+Result<void, MetalDeformationFailure> MetalDeformationRenderer::apply(const std::vector<BrushStamp>& stamps) {
     if (stamps.empty()) return {};
     std::shared_ptr<GpuCommandBuffer> commands = commandQueue_->makeCommandBuffer();
     if (!commands) return failure(RenderFailure::Case::commandEncoding);
@@ -340,7 +340,7 @@ Result<void, MetalDeformationFailure> MetalDeformationRenderer::clearDisplacemen
     return {};
 }
 
-void MetalDeformationRenderer::draw(GpuView& view, std::span<const MetalRenderPane> panes, double backingScale) {
+void MetalDeformationRenderer::draw(GpuView& view, const std::vector<MetalRenderPane>& panes, double backingScale) {
     std::shared_ptr<GpuDrawable> drawable = view.nextDrawable();
     if (!drawable) return;
     const GpuRenderPassDescriptor pass = view.renderPassDescriptor(*drawable);

@@ -4,7 +4,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <span>
 #include <vector>
 
 #include <QImage>
@@ -51,14 +50,14 @@ public:
 
     // Composes the stamps into the field in order, each seeing the ones before it.
     // A failure leaves the field as it was.
-    Result<void, MetalDeformationFailure> apply(std::span<const BrushStamp> stamps);
+    Result<void, MetalDeformationFailure> apply(const std::vector<BrushStamp>& stamps);
 
     Result<void, MetalDeformationFailure> clearDisplacement();
 
     // Draws one frame into the view's next drawable and presents it: the workspace
     // background, then each pane's background and image under its clip. A frame
     // that cannot be drawn (no free drawable, no command buffer) is skipped.
-    void draw(GpuView& view, std::span<const MetalRenderPane> panes, double backingScale);
+    void draw(GpuView& view, const std::vector<MetalRenderPane>& panes, double backingScale);
 
     // Renders the whole canvas at the given scale (clamped to [0, 1]) into an image
     // of the requested size: Format_ARGB32_Premultiplied (B, G, R, A in memory),

@@ -3,12 +3,22 @@
 #include <chrono>
 #include <cstring>
 
+#include <QColorSpace>
 #include <QCoreApplication>
 #include <QPainter>
 #include <QThread>
 
 #include "editing/engine/queued_stroke_processor.h"
 #include "shaders/shader_library.h"
+
+namespace vlt {
+
+void PrintTo(const MetalDeformationFailure& failure, std::ostream* stream) {
+    *stream << failure.diagnosticCode();
+    if (!failure.functionName().empty()) *stream << " (" << failure.functionName() << ")";
+}
+
+}  // namespace vlt
 
 namespace vlt::testing {
 
@@ -100,7 +110,9 @@ std::vector<BrushStamp> strokeStamps(DeformationTool tool, const std::vector<Flo
 }
 
 QImage asOutput(const QImage& canvas) {
-    return canvas.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage image = canvas.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    image.setColorSpace(QColorSpace(QColorSpace::SRgb));
+    return image;
 }
 
 DarkArea darkArea(const QImage& image) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 #include <QImage>
@@ -12,6 +13,13 @@
 #include "editing/engine/float2.h"
 #include "editing/renderer/metal_deformation_renderer.h"
 #include "platform/gpu/gpu_device.h"
+
+namespace vlt {
+
+// Readable failures in test messages.
+void PrintTo(const MetalDeformationFailure& failure, std::ostream* stream);
+
+}  // namespace vlt
 
 namespace vlt::testing {
 
@@ -41,7 +49,7 @@ Result<QImage, MetalDeformationFailure> outputImage(MetalDeformationRenderer& re
 // The stamps a stroke through the points makes, as the canvas queues it.
 std::vector<BrushStamp> strokeStamps(DeformationTool tool, const std::vector<Float2>& points, float radius);
 
-// The canvas image in the output image's layout, for byte comparisons.
+// The canvas image in the output image's layout and colour space, for comparisons.
 QImage asOutput(const QImage& canvas);
 
 // Count and centroid of the pixels darker than half grey.

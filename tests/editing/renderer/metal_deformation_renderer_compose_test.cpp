@@ -1,0 +1,139 @@
+#include <algorithm>
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "renderer_test_support.h"
+
+namespace vlt {
+namespace {
+
+using testing::fieldTexel;
+using testing::readField;
+using testing::strokeStamps;
+
+constexpr int kWidth = 300;
+constexpr int kHeight = 200;
+
+struct ComposeFixture : ::testing::Test {
+    std::shared_ptr<GpuDevice> device = testing::makeDevice();
+    std::unique_ptr<MetalDeformationRenderer> renderer =
+        testing::makeRenderer(device, testing::syntheticCanvas(kWidth, kHeight));
+
+    void apply(const std::vector<BrushStamp>& stamps) { ASSERT_TRUE(renderer->apply(stamps).ok()); }
+};
+
+BrushStamp pushStamp(Float2 center, Float2 movement, float radius) {
+    return {DeformationTool::push, center, movement, radius, 1.0f};
+}
+
+TEST_F(ComposeFixture, NothingOutsideAStampsRegionChangesBitForBit) {
+    apply(strokeStamps(DeformationTool::push, {{60, 60}, {140, 90}, {200, 120}}, 30));
+    apply(strokeStamps(DeformationTool::grow, {{120, 100}}, 40));
+    const std::vector<std::uint8_t> before = readField(*renderer);
+
+    for (const BrushStamp& stamp : {pushStamp({130.3f, 95.7f}, {6, -3}, 25), BrushStamp{DeformationTool::shrink,
+                                                                                        {100, 80}, {}, 22, 0.6f},
+                                    BrushStamp{DeformationTool::reconstruct, {150, 100}, {}, 35, 1.0f}}) {
+        const std::vector<std::uint8_t> previous = readField(*renderer);
+        apply({stamp});
+        const std::vector<std::uint8_t> after = readField(*renderer);
+        const PixelRegion region = stamp.affectedRegion(kWidth, kHeight);
+        bool changedInside = false;
+        for (std::int64_t y = 0; y < kHeight; ++y) {
+            for (std::int64_t x = 0; x < kWidth; ++x) {
+                const std::size_t offset = static_cast<std::size_t>((y * kWidth + x) * 8);
+                const bool same = std::memcmp(previous.data() + offset, after.data() + offset, 8) == 0;
+                const bool inside = x >= region.x && x < region.x + region.width && y >= region.y &&
+                                    y < region.y + region.height;
+                if (!inside) {
+                    ASSERT_TRUE(same) << deformationToolName(stamp.tool) << " " << x << "," << y;
+                }
+                changedInside = changedInside || !same;
+            }
+        }
+        EXPECT_TRUE(changedInside) << deformationToolName(stamp.tool);
+    }
+    EXPECT_NE(before, readField(*renderer));
+}
+
+TEST_F(ComposeFixture, StampOrderMatters) {
+    const BrushStamp right = pushStamp({150, 100}, {8, 0}, 30);
+    const BrushStamp down = BrushStamp{DeformationTool::grow, {160, 105}, {}, 30, 1.0f};
+    apply({right, down});
+    const std::vector<std::uint8_t> forward = readField(*renderer);
+    ASSERT_TRUE(renderer->clearDisplacement().ok());
+    apply({down, right});
+    EXPECT_NE(forward, readField(*renderer));
+}
+
+TEST(MetalDeformationRendererCompose, GivesIdenticalBytesWithOneThreadOrMany) {
+    std::vector<std::vector<std::uint8_t>> fields;
+    std::vector<QImage> images;
+    for (int threads : {1, 2, 8}) {
+        auto renderer = testing::makeRenderer(testing::makeDevice(threads), testing::syntheticCanvas(640, 480));
+        ASSERT_TRUE(renderer->apply(strokeStamps(DeformationTool::push, {{100, 100}, {300, 250}, {500, 200}}, 90)).ok());
+        ASSERT_TRUE(renderer->apply(strokeStamps(DeformationTool::shrink, {{320, 240}, {330, 250}}, 120)).ok());
+        ASSERT_TRUE(renderer->apply(strokeStamps(DeformationTool::reconstruct, {{300, 200}, {420, 210}}, 60)).ok());
+        fields.push_back(readField(*renderer));
+        images.push_back(testing::outputImage(*renderer, 1.0f, 500, 375).value());
+    }
+    EXPECT_EQ(fields[0], fields[1]);
+    EXPECT_EQ(fields[0], fields[2]);
+    EXPECT_EQ(images[0], images[1]);
+    EXPECT_EQ(images[0], images[2]);
+}
+
+TEST_F(ComposeFixture, AnEmptyListMakesNoCommandBufferAndStampsOffTheCanvasMakeAnEmptyOne) {
+    const int before = device->faultInjector().requestCount(GpuFaultPoint::commandBuffer);
+    apply({});
+    EXPECT_EQ(device->faultInjector().requestCount(GpuFaultPoint::commandBuffer), before);
+    apply({pushStamp({-500, -500}, {3, 3}, 20)});
+    EXPECT_EQ(device->faultInjector().requestCount(GpuFaultPoint::commandBuffer), before + 1);
+    EXPECT_FALSE(renderer->scratchTextureSize().has_value());
+    const std::vector<std::uint8_t> field = readField(*renderer);
+    EXPECT_TRUE(std::all_of(field.begin(), field.end(), [](std::uint8_t b) { return b == 0; }));
+}
+
+TEST_F(ComposeFixture, TheScratchTextureGrowsPerAxisAndNeverShrinks) {
+    // A stamp at the left edge has a 16 × 31 region; one at the top a 21 × 11 one.
+    apply({pushStamp({0.0f, 100.0f}, {1, 0}, 14.5f)});
+    EXPECT_EQ(renderer->scratchTextureSize(), (GpuSize{16, 31}));
+    apply({pushStamp({150.0f, 0.0f}, {1, 0}, 9.5f)});
+    EXPECT_EQ(renderer->scratchTextureSize(), (GpuSize{21, 31}));
+    apply({pushStamp({150.0f, 100.0f}, {1, 0}, 2.0f)});
+    EXPECT_EQ(renderer->scratchTextureSize(), (GpuSize{21, 31}));
+}
+
+TEST_F(ComposeFixture, AFailureWhileEncodingLeavesTheFieldAsItWas) {
+    apply(strokeStamps(DeformationTool::push, {{50, 50}, {120, 80}}, 25));
+    const std::vector<std::uint8_t> before = readField(*renderer);
+    const std::vector<BrushStamp> stamps = strokeStamps(DeformationTool::push, {{100, 100}, {180, 120}}, 40);
+    ASSERT_GE(stamps.size(), 3u);
+
+    device->faultInjector().inject(GpuFaultPoint::blitEncoder, 2);
+    EXPECT_EQ(renderer->apply(stamps).error(), MetalDeformationFailure(MetalDeformationFailure::Case::commandEncoding));
+    EXPECT_EQ(readField(*renderer), before);
+
+    device->faultInjector().inject(GpuFaultPoint::texture);
+    const BrushStamp larger = pushStamp({150, 100}, {2, 2}, 80);
+    EXPECT_EQ(renderer->apply({larger}).error(), MetalDeformationFailure(MetalDeformationFailure::Case::textureCreation));
+    EXPECT_EQ(readField(*renderer), before);
+
+    device->faultInjector().inject(GpuFaultPoint::commandBuffer);
+    EXPECT_EQ(renderer->apply(stamps).error(), MetalDeformationFailure(MetalDeformationFailure::Case::commandEncoding));
+    device->faultInjector().inject(GpuFaultPoint::commandBuffer);
+    EXPECT_EQ(renderer->clearDisplacement().error(),
+              MetalDeformationFailure(MetalDeformationFailure::Case::commandEncoding));
+    EXPECT_EQ(readField(*renderer), before);
+}
+
+TEST_F(ComposeFixture, ClearingSetsEveryTexelToPositiveZero) {
+    apply(strokeStamps(DeformationTool::shrink, {{150, 100}, {170, 110}}, 60));
+    ASSERT_TRUE(renderer->clearDisplacement().ok());
+    const std::vector<std::uint8_t> field = readField(*renderer);
+    EXPECT_TRUE(std::all_of(field.begin(), field.end(), [](std::uint8_t b) { return b == 0; }));
+}
+
+}  // namespace
+}  // namespace vlt

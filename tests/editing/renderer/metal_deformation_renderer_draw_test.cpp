@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "editing/renderer/presented_frame_image.h"
+#include "renderer_test_support.h"
+
+namespace vlt {
+namespace {
+
+const QRgb kBase = qRgb(236, 234, 227);
+
+struct DrawFixture : ::testing::Test {
+    std::shared_ptr<GpuDevice> device = testing::makeDevice();
+    QImage canvas = testing::syntheticCanvas(100, 80);
+    std::unique_ptr<MetalDeformationRenderer> renderer = testing::makeRenderer(device, canvas);
+    GpuView view{device};
+
+    DrawFixture() {
+        view.setBoundsSize(200, 100);
+        view.setDrawableSize(400, 200);
+    }
+
+    QImage drawFrame(const std::vector<MetalRenderPane>& panes, double backingScale = 2.0) {
+        const std::uint64_t before = view.presentedFrameCount();
+        renderer->draw(view, panes, backingScale);
+        renderer->waitUntilScheduledWorkCompleted();
+        EXPECT_EQ(view.presentedFrameCount(), before + 1);
+        return presentedFrameImage(view);
+    }
+};
+
+TEST_F(DrawFixture, WithoutPanesTheWholeDrawableIsTheWorkspaceColour) {
+    const QImage frame = drawFrame({});
+    ASSERT_EQ(frame.size(), QSize(400, 200));
+    EXPECT_EQ(frame.format(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < 200; y += 7) {
+        for (int x = 0; x < 400; x += 7) ASSERT_EQ(frame.pixel(x, y), kBase) << x << "," << y;
+    }
+}
+
+TEST_F(DrawFixture, PanesShowTheCanvasInTheirClipOverAGriddedBackground) {
+    ASSERT_TRUE(renderer->apply(testing::strokeStamps(DeformationTool::push, {{20, 40}, {60, 40}}, 25)).ok());
+    // Two comparison panes in points; each image is 1:1 in drawable pixels (2 per point).
+    const std::vector<MetalRenderPane> panes = {
+        {QRectF(10, 5, 50, 40), QRectF(0, 0, 98, 100), 0.0f},
+        {QRectF(110, 5, 50, 40), QRectF(102, 0, 98, 100), 1.0f},
+    };
+    const QImage frame = drawFrame(panes);
+    const QImage original = testing::asOutput(canvas);
+    const QImage simulation = testing::outputImage(*renderer, 1.0f, 100, 80).value();
+    for (int y = 0; y < 80; ++y) {
+        for (int x = 0; x < 100; ++x) {
+            ASSERT_EQ(frame.pixel(20 + x, 10 + y), original.pixel(x, y)) << x << "," << y;
+            ASSERT_EQ(frame.pixel(220 + x, 10 + y), simulation.pixel(x, y)) << x << "," << y;
+        }
+    }
+    // The gap between the panes keeps the plain workspace colour; each pane has a
+    // grid line 32 points (64 pixels) in from its own left edge.
+    EXPECT_EQ(frame.pixel(199, 150), kBase);
+    EXPECT_NE(frame.pixel(64, 150), kBase);
+    EXPECT_EQ(frame.pixel(63, 150), kBase);
+    EXPECT_NE(frame.pixel(204 + 64, 150), kBase);
+    EXPECT_EQ(frame.pixel(204 + 66, 150), kBase);
+}
+
+TEST_F(DrawFixture, AnImageLargerThanItsPaneIsCutAtTheClip) {
+    const std::vector<MetalRenderPane> panes = {{QRectF(-20, -10, 300, 240), QRectF(10, 10, 50, 30), 1.0f}};
+    const QImage frame = drawFrame(panes);
+    EXPECT_EQ(frame.pixel(19, 40), kBase);
+    EXPECT_NE(frame.pixel(20, 40), kBase);
+    EXPECT_NE(frame.pixel(119, 79), kBase);
+    EXPECT_EQ(frame.pixel(120, 40), kBase);
+    EXPECT_EQ(frame.pixel(60, 80), kBase);
+}
+
+TEST_F(DrawFixture, PanesOutsideTheDrawableOrThinnerThanAPixelAreSkipped) {
+    const std::vector<MetalRenderPane> panes = {
+        {QRectF(0, 0, 100, 80), QRectF(300, 0, 50, 50), 1.0f},
+        {QRectF(0, 0, 100, 80), QRectF(10, 10, 0.2, 50), 1.0f},
+    };
+    const QImage frame = drawFrame(panes);
+    for (int y = 0; y < 200; y += 5) {
+        for (int x = 0; x < 400; x += 5) ASSERT_EQ(frame.pixel(x, y), kBase) << x << "," << y;
+    }
+}
+
+TEST_F(DrawFixture, EmptyBoundsUseTheDrawableItselfAsScale) {
+    view.setBoundsSize(0, 0);
+    // One point is then 400 × 200 drawable pixels: the image lands on 100 × 80 pixels.
+    const QImage frame = drawFrame({{QRectF(0, 0, 0.25, 0.4), QRectF(0, 0, 0.5, 0.5), 0.0f}}, 1.0);
+    EXPECT_EQ(frame.pixel(5, 5), testing::asOutput(canvas).pixel(5, 5));
+    EXPECT_EQ(frame.pixel(99, 79), testing::asOutput(canvas).pixel(99, 79));
+    EXPECT_EQ(frame.pixel(150, 5), kBase);
+    EXPECT_EQ(frame.pixel(5, 150), kBase);
+}
+
+TEST_F(DrawFixture, AFrameWithoutAFreeDrawableOrCommandBufferIsSkipped) {
+    device->faultInjector().inject(GpuFaultPoint::drawable);
+    renderer->draw(view, {}, 1.0);
+    device->faultInjector().inject(GpuFaultPoint::commandBuffer);
+    renderer->draw(view, {}, 1.0);
+    device->faultInjector().inject(GpuFaultPoint::renderEncoder);
+    renderer->draw(view, {}, 1.0);
+    renderer->waitUntilScheduledWorkCompleted();
+    EXPECT_EQ(view.presentedFrameCount(), 0u);
+    EXPECT_TRUE(presentedFrameImage(view).isNull());
+}
+
+}  // namespace
+}  // namespace vlt
