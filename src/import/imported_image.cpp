@@ -84,7 +84,9 @@ std::optional<QImage> ImportedImage::makeSRGBPreview(const QImage& image) {
     if (image.isNull()) return std::nullopt;
     QImage preview = image.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
     if (preview.isNull()) return std::nullopt;
-    preview.setColorSpace(QColorSpace(QColorSpace::SRgb));
+    // A picture already in sRGB keeps sharing its pixels.
+    const QColorSpace sRGB(QColorSpace::SRgb);
+    if (preview.colorSpace() != sRGB) preview.setColorSpace(sRGB);
     return preview;
 }
 

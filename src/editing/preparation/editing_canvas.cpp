@@ -1,7 +1,5 @@
 #include "editing/preparation/editing_canvas.h"
 
-#include <QColorSpace>
-
 #include "foundation/precondition.h"
 #include "platform/image_io/image_source.h"
 
@@ -60,7 +58,6 @@ Result<SharedEditingCanvas, EditingCanvasPreparationFailure> EditingCanvas::prep
     auto rendered = source.render(request);
     if (!rendered) return EditingCanvasPreparationFailure(Case::decodeFailed);
     QImage image = std::move(rendered).value();
-    image.setColorSpace(QColorSpace(QColorSpace::SRgb));
 
     // 9. The canvas.
     return std::make_shared<const EditingCanvas>(QUuid::createUuid(), descriptor, std::move(image));

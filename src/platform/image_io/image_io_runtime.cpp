@@ -1,6 +1,7 @@
 #include "platform/image_io/image_io_runtime.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <mutex>
 #include <thread>
 
@@ -9,7 +10,9 @@
 namespace vlt {
 namespace {
 
-constexpr int kMaximumWorkerThreads = 8;
+// Beyond four workers the decoders (mostly single-threaded) gain little, while every
+// worker adds its own strip buffers to the peak memory.
+constexpr int kMaximumWorkerThreads = 4;
 
 }  // namespace
 
@@ -23,8 +26,11 @@ void ensureImageIORuntime() {
         vips_cache_set_max(0);
         vips_cache_set_max_mem(0);
         vips_cache_set_max_files(0);
-        const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
-        vips_concurrency_set(std::min(cores, kMaximumWorkerThreads));
+        // An explicit VIPS_CONCURRENCY still decides.
+        if (std::getenv("VIPS_CONCURRENCY") == nullptr) {
+            const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
+            vips_concurrency_set(std::min(cores, kMaximumWorkerThreads));
+        }
     });
 }
 

@@ -12,6 +12,8 @@
 #include <mutex>
 #include <utility>
 
+#include <QColorSpace>
+
 #include "platform/image_io/image_io_runtime.h"
 #include "platform/image_io/image_type_identifier.h"
 #include "platform/image_io/tiff_directory.h"
@@ -267,6 +269,8 @@ std::optional<QImage> toQImage(VipsImageRef& image) {
     }
     QImage result(static_cast<uchar*>(buffer), width, height, width * 4, QImage::Format_RGBA8888_Premultiplied,
                   freeVipsBuffer, buffer);
+    // Set while the image is not shared yet, so that no pixel is copied for it.
+    result.setColorSpace(QColorSpace(QColorSpace::SRgb));
     return result;
 }
 
@@ -439,20 +443,28 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
     // 5. Colour: 8-bit sRGB, four channels, premultiplied alpha.
     if (!convertToSRGB8(image) || !toPremultipliedRGBA(image, hasAlpha)) return ImageSourceFailure::decodeFailed;
 
-    // 6. Decode now, into the small result, then turn it upright.
-    if (!step(image, [](VipsImage* in, VipsImage** out) {
-            *out = vips_image_copy_memory(in);
-            return *out == nullptr ? -1 : 0;
-        })) {
-        return ImageSourceFailure::decodeFailed;
+    // 6. Decode now, into the small result, then turn it upright. Turning needs the
+    //    whole result at hand; without a turn the pipeline runs straight into the
+    //    final buffer.
+    std::optional<QImage> result;
+    if (total != ImageOrientation{}) {
+        if (!step(image, [](VipsImage* in, VipsImage** out) {
+                *out = vips_image_copy_memory(in);
+                return *out == nullptr ? -1 : 0;
+            })) {
+            return ImageSourceFailure::decodeFailed;
+        }
+        if (decoderReportedError()) {
+            vips_error_clear();
+            return ImageSourceFailure::decodeFailed;
+        }
+        if (!applyOrientation(image, total)) return ImageSourceFailure::decodeFailed;
     }
+    result = toQImage(image);
     if (decoderReportedError()) {
         vips_error_clear();
         return ImageSourceFailure::decodeFailed;
     }
-    if (!applyOrientation(image, total)) return ImageSourceFailure::decodeFailed;
-
-    std::optional<QImage> result = toQImage(image);
     if (!result || result->width() != request.outputWidth || result->height() != request.outputHeight) {
         return ImageSourceFailure::decodeFailed;
     }

@@ -1,0 +1,227 @@
+// Import (header + preview) and canvas preparation of large photographs, with the
+// peak memory of each operation measured in a child process of its own. The
+// reference is libvips's own thumbnailer (the core of vipsthumbnail) on the same
+// file and size.
+#include <vips/vips.h>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include <QUrl>
+
+#include "editing/preparation/editing_canvas.h"
+#include "import/crop_document.h"
+#include "import/imported_image.h"
+
+namespace {
+
+constexpr std::int64_t kCanvasMaximum = 4096;
+
+struct Fixture {
+    const char* name;
+    int width;
+    int height;
+    const char* suffix;
+};
+
+constexpr Fixture kFixtures[] = {
+    {"jpeg_6000x4000", 6000, 4000, ".jpg"},
+    {"tiff_12000x8000", 12000, 8000, ".tif"},
+    {"heic_4032x3024", 4032, 3024, ".heic"},
+};
+
+std::filesystem::path fixtureFolder() {
+    return std::filesystem::temp_directory_path() / "veltrano-image-io-bench";
+}
+
+// A smooth colour gradient with mild grain: compresses and decodes like a photograph
+// rather than like flat colour or pure noise.
+bool writeFixture(const Fixture& fixture, const std::string& path) {
+    VipsImage* xyz = nullptr;
+    VipsImage* bands[3] = {};
+    VipsImage* noise = nullptr;
+    VipsImage* joined = nullptr;
+    VipsImage* grained = nullptr;
+    VipsImage* picture = nullptr;
+    bool ok = vips_xyz(&xyz, fixture.width, fixture.height, nullptr) == 0;
+    if (ok) {
+        VipsImage* x = nullptr;
+        VipsImage* y = nullptr;
+        ok = vips_extract_band(xyz, &x, 0, nullptr) == 0 && vips_extract_band(xyz, &y, 1, nullptr) == 0;
+        const double xScale = 255.0 / fixture.width;
+        const double yScale = 255.0 / fixture.height;
+        ok = ok && vips_linear1(x, &bands[0], xScale, 0, nullptr) == 0 &&
+             vips_linear1(y, &bands[1], yScale, 0, nullptr) == 0 &&
+             vips_linear1(x, &bands[2], -xScale * 0.5, 200, nullptr) == 0;
+        if (x) g_object_unref(x);
+        if (y) g_object_unref(y);
+    }
+    ok = ok && vips_bandjoin(bands, &joined, 3, nullptr) == 0 &&
+         vips_gaussnoise(&noise, fixture.width, fixture.height, "mean", 0.0, "sigma", 6.0, nullptr) == 0 &&
+         vips_add(joined, noise, &grained, nullptr) == 0 && vips_cast_uchar(grained, &picture, nullptr) == 0;
+    if (ok) {
+        picture->Type = VIPS_INTERPRETATION_sRGB;
+        const std::string suffix = fixture.suffix;
+        if (suffix == ".jpg") ok = vips_jpegsave(picture, path.c_str(), "Q", 90, nullptr) == 0;
+        if (suffix == ".tif") ok = vips_tiffsave(picture, path.c_str(), nullptr) == 0;
+        if (suffix == ".heic") ok = vips_heifsave(picture, path.c_str(), "Q", 80, nullptr) == 0;
+    }
+    for (VipsImage* image : {xyz, bands[0], bands[1], bands[2], noise, joined, grained, picture}) {
+        if (image) g_object_unref(image);
+    }
+    if (!ok) std::fprintf(stderr, "could not write %s: %s\n", path.c_str(), vips_error_buffer());
+    return ok;
+}
+
+std::string fixturePath(const Fixture& fixture) {
+    std::filesystem::create_directories(fixtureFolder());
+    const std::string path = (fixtureFolder() / (std::string(fixture.name) + fixture.suffix)).string();
+    if (!std::filesystem::exists(path) && !writeFixture(fixture, path)) return {};
+    return path;
+}
+
+bool runImport(const std::string& path) {
+    const QUrl url = QUrl::fromLocalFile(QString::fromStdString(path));
+    return vlt::ImportedImage::load(url, vlt::SecurityScopedFileAccess::start(url)).ok();
+}
+
+// The descriptor is made the way the crop screen makes it: whole image, no turns.
+bool runCanvasPreparation(const std::string& path) {
+    const QUrl url = QUrl::fromLocalFile(QString::fromStdString(path));
+    auto imported = vlt::ImportedImage::load(url, vlt::SecurityScopedFileAccess::start(url));
+    if (!imported.ok()) return false;
+    const vlt::CropDocument document(imported.value());
+    auto descriptor = vlt::EditingCanvasDescriptor::make(document, kCanvasMaximum);
+    return descriptor.ok() && vlt::EditingCanvas::prepare(descriptor.value()).ok();
+}
+
+bool runCanvasPreparationOnly(const vlt::EditingCanvasDescriptor& descriptor) {
+    return vlt::EditingCanvas::prepare(descriptor).ok();
+}
+
+bool runVipsThumbnail(const std::string& path) {
+    VipsImage* thumbnail = nullptr;
+    if (vips_thumbnail(path.c_str(), &thumbnail, int(kCanvasMaximum), nullptr) != 0) return false;
+    VipsImage* decoded = vips_image_copy_memory(thumbnail);
+    g_object_unref(thumbnail);
+    if (decoded) g_object_unref(decoded);
+    return decoded != nullptr;
+}
+
+// The peak resident size of one operation, run alone in a fresh copy of this program
+// that reports its own high-water mark (the parent's would leak into a child's
+// rusage across exec).
+double peakMegabytes(const std::string& operation, const std::string& path) {
+    static std::map<std::string, double> cache;
+    const std::string key = operation + " " + path;
+    if (const auto found = cache.find(key); found != cache.end()) return found->second;
+
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    const std::string command = "'" + self + "' --measure-peak " + operation + " '" + path + "' 2>/dev/null";
+    FILE* child = popen(command.c_str(), "r");
+    if (child == nullptr) return -1;
+    long kilobytes = -1;
+    if (std::fscanf(child, "peak_kB=%ld", &kilobytes) != 1) kilobytes = -1;
+    const int status = pclose(child);
+    const double megabytes = status == 0 && kilobytes >= 0 ? double(kilobytes) / 1024.0 : -1;
+    cache[key] = megabytes;
+    return megabytes;
+}
+
+long highWaterKilobytes() {
+    FILE* status = std::fopen("/proc/self/status", "r");
+    if (status == nullptr) return -1;
+    char line[256];
+    long kilobytes = -1;
+    while (std::fgets(line, sizeof line, status) != nullptr) {
+        if (std::sscanf(line, "VmHWM: %ld kB", &kilobytes) == 1) break;
+    }
+    std::fclose(status);
+    return kilobytes;
+}
+
+void report(benchmark::State& state, const Fixture& fixture, const std::string& operation, const std::string& path) {
+    const double pixels = double(fixture.width) * double(fixture.height);
+    state.counters["source_pixels_per_s"] =
+        benchmark::Counter(pixels, benchmark::Counter::kIsIterationInvariantRate);
+    // The baseline is the same program after loading its libraries and doing nothing.
+    const double baseline = peakMegabytes("none", path);
+    state.counters["peak_MB"] = peakMegabytes(operation, path);
+    state.counters["peak_above_baseline_MB"] = peakMegabytes(operation, path) - baseline;
+    state.counters["decoded_MB"] = pixels * 3 / 1e6;
+}
+
+void importBenchmark(benchmark::State& state, const Fixture* fixture) {
+    const std::string path = fixturePath(*fixture);
+    if (path.empty()) return state.SkipWithError("fixture could not be written");
+    for (auto _ : state) {
+        if (!runImport(path)) return state.SkipWithError("import failed");
+    }
+    report(state, *fixture, "import", path);
+}
+
+void canvasBenchmark(benchmark::State& state, const Fixture* fixture) {
+    const std::string path = fixturePath(*fixture);
+    if (path.empty()) return state.SkipWithError("fixture could not be written");
+    const QUrl url = QUrl::fromLocalFile(QString::fromStdString(path));
+    auto imported = vlt::ImportedImage::load(url, vlt::SecurityScopedFileAccess::start(url));
+    if (!imported.ok()) return state.SkipWithError("import failed");
+    const vlt::CropDocument document(imported.value());
+    const auto descriptor = vlt::EditingCanvasDescriptor::make(document, kCanvasMaximum);
+    if (!descriptor.ok()) return state.SkipWithError("descriptor failed");
+    for (auto _ : state) {
+        if (!runCanvasPreparationOnly(descriptor.value())) return state.SkipWithError("preparation failed");
+    }
+    report(state, *fixture, "canvas", path);
+}
+
+void vipsThumbnailBenchmark(benchmark::State& state, const Fixture* fixture) {
+    const std::string path = fixturePath(*fixture);
+    if (path.empty()) return state.SkipWithError("fixture could not be written");
+    for (auto _ : state) {
+        if (!runVipsThumbnail(path)) return state.SkipWithError("vips_thumbnail failed");
+    }
+    report(state, *fixture, "vips-thumbnail", path);
+}
+
+void registerBenchmarks() {
+    for (const Fixture& fixture : kFixtures) {
+        benchmark::RegisterBenchmark((std::string("Import/") + fixture.name).c_str(), importBenchmark, &fixture)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark((std::string("CanvasPreparation4096/") + fixture.name).c_str(), canvasBenchmark,
+                                     &fixture)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark((std::string("VipsThumbnail4096/") + fixture.name).c_str(),
+                                     vipsThumbnailBenchmark, &fixture)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
+}
+
+int measurePeak(const std::string& operation, const std::string& path) {
+    bool ok = operation == "none";
+    if (operation == "import") ok = runImport(path);
+    if (operation == "canvas") ok = runCanvasPreparation(path);
+    if (operation == "vips-thumbnail") ok = runVipsThumbnail(path);
+    std::printf("peak_kB=%ld\n", highWaterKilobytes());
+    return ok ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (VIPS_INIT(argv[0]) != 0) return 1;
+    if (argc == 4 && std::strcmp(argv[1], "--measure-peak") == 0) return measurePeak(argv[2], argv[3]);
+    registerBenchmarks();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
