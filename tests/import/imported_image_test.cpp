@@ -35,6 +35,22 @@ protected:
         return write(name, test::withAnnouncedPngSize(test::pngBytes(test::fourColourImage(8, 8)), width, height));
     }
 
+    // A TIFF header with one directory that states a size and holds no pixels.
+    static QByteArray tiffAnnouncing(std::uint32_t width, std::uint32_t height) {
+        QByteArray tiff("II*\0\x08\0\0\0", 8);
+        tiff.append("\x02\0", 2);
+        auto entry = [&tiff](std::uint16_t tag, std::uint32_t value) {
+            const char bytes[] = {char(tag & 0xFF), char(tag >> 8), 4, 0, 1, 0, 0, 0,
+                                  char(value & 0xFF), char(value >> 8 & 0xFF), char(value >> 16 & 0xFF),
+                                  char(value >> 24)};
+            tiff.append(bytes, sizeof bytes);
+        };
+        entry(256, width);
+        entry(257, height);
+        tiff.append("\0\0\0\0", 4);
+        return tiff;
+    }
+
     QTemporaryDir directory_;
 };
 
@@ -128,6 +144,9 @@ TEST_F(ImportedImageLoading, SizeLimitsAreCheckedBeforeDecoding) {
     EXPECT_EQ(failureOf(pngAnnouncing("long.png", 200000, 10)), Case::tooLarge);
     EXPECT_EQ(failureOf(pngAnnouncing("area.png", 40000, 25001)), Case::tooLarge);
     EXPECT_EQ(failureOf(pngAnnouncing("bomb.png", 40000, 40000)), Case::tooLarge);
+    // Beyond what the PNG decoder itself accepts in a header.
+    EXPECT_EQ(failureOf(pngAnnouncing("huge.png", 2000000, 1)), Case::tooLarge);
+    EXPECT_EQ(failureOf(write("long.tif", tiffAnnouncing(200000, 10))), Case::tooLarge);
     // Within the limits the decode itself is tried, and the missing pixels show.
     EXPECT_EQ(failureOf(pngAnnouncing("edge.png", 40000, 25000)), Case::corrupted);
     EXPECT_EQ(failureOf(pngAnnouncing("tall.png", 10000, 100000)), Case::corrupted);
@@ -136,6 +155,7 @@ TEST_F(ImportedImageLoading, SizeLimitsAreCheckedBeforeDecoding) {
 TEST_F(ImportedImageLoading, ASideOfZeroIsCorruptedNotTooLarge) {
     EXPECT_EQ(failureOf(pngAnnouncing("zero-width.png", 0, 100)), Case::corrupted);
     EXPECT_EQ(failureOf(pngAnnouncing("zero-height.png", 100, 0)), Case::corrupted);
+    EXPECT_EQ(failureOf(write("zero.tif", tiffAnnouncing(0, 10))), Case::corrupted);
 }
 
 TEST_F(ImportedImageLoading, AHighlyCompressedLargePictureOpensInBoundedMemory) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -173,6 +174,54 @@ std::uint64_t decoderBufferBytes(Decoder decoder, VipsImage* image, const std::s
     return 0;
 }
 
+std::uint32_t littleEndian32(std::span<const unsigned char> bytes, std::size_t offset) {
+    return std::uint32_t(bytes[offset]) | std::uint32_t(bytes[offset + 1]) << 8 |
+           std::uint32_t(bytes[offset + 2]) << 16 | std::uint32_t(bytes[offset + 3]) << 24;
+}
+
+// The size a header announces, read by hand for the formats whose decoders refuse
+// large or empty sizes while reading the header. Nothing here is decoded.
+std::optional<ImageProperties> announcedProperties(Decoder decoder, std::span<const unsigned char> head,
+                                                   const std::string& path) {
+    switch (decoder) {
+    case Decoder::png: {
+        constexpr std::size_t kIhdrEnd = 24;
+        if (head.size() < kIhdrEnd || std::memcmp(head.data() + 12, "IHDR", 4) != 0) return std::nullopt;
+        auto bigEndian = [&head](std::size_t offset) {
+            return std::int64_t(head[offset]) << 24 | std::int64_t(head[offset + 1]) << 16 |
+                   std::int64_t(head[offset + 2]) << 8 | std::int64_t(head[offset + 3]);
+        };
+        return ImageProperties{bigEndian(16), bigEndian(20), std::nullopt};
+    }
+    case Decoder::bmp: {
+        if (head.size() < 26) return std::nullopt;
+        if (littleEndian32(head, 14) == 12) {
+            return ImageProperties{std::int64_t(head[18] | head[19] << 8), std::int64_t(head[20] | head[21] << 8),
+                                   std::nullopt};
+        }
+        // A negative height marks rows stored top down.
+        const auto width = std::int32_t(littleEndian32(head, 18));
+        const auto height = std::int32_t(littleEndian32(head, 22));
+        return ImageProperties{std::int64_t(width), std::abs(std::int64_t(height)), std::nullopt};
+    }
+    case Decoder::tiff: {
+        const auto directory = TiffDirectory::readFile(path);
+        if (!directory) return std::nullopt;
+        const auto width = directory->integer(TiffDirectory::kImageWidthTag);
+        const auto height = directory->integer(TiffDirectory::kImageLengthTag);
+        if (!width || !height) return std::nullopt;
+        const auto orientation = directory->integer(TiffDirectory::kOrientationTag);
+        return ImageProperties{std::int64_t(std::min<std::uint64_t>(*width, INT64_MAX)),
+                               std::int64_t(std::min<std::uint64_t>(*height, INT64_MAX)),
+                               orientation ? std::optional<std::int64_t>(std::int64_t(*orientation)) : std::nullopt};
+    }
+    case Decoder::jpeg:
+    case Decoder::heif:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 // Leaves at least a factor of two for the final resampling, which looks better than
 // the decoder's block shrink alone.
 int jpegShrinkFactor(double reduction) {
@@ -297,7 +346,12 @@ Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& pat
     if (!decoder) return source;
 
     VipsImageRef header = load(*decoder, path, 1);
-    if (!header) return source;
+    if (!header) {
+        // The decoder refuses sizes beyond its own limits (or of zero) before the size
+        // limits of the caller could speak; the header's own words still count.
+        source.properties_ = announcedProperties(*decoder, std::span(head.data(), headLength), path);
+        return source;
+    }
 
     ImageProperties properties;
     properties.pixelWidth = vips_image_get_width(header.get());
