@@ -10,16 +10,19 @@ namespace vlt {
 Result<EditingSourceFingerprint, EditingCanvasPreparationFailure> EditingSourceFingerprint::read(const QUrl& url) {
     using Case = EditingCanvasPreparationFailure::Case;
 
-    // 1. A file that still opens and still holds an image.
+    // 1. A file that still opens.
     if (!url.isLocalFile()) return EditingCanvasPreparationFailure(Case::sourceUnavailable);
     auto opened = ImageSource::open(url.toLocalFile().toStdString());
-    if (!opened || opened.value().imageCount() < 1) return EditingCanvasPreparationFailure(Case::sourceUnavailable);
+    if (!opened) return EditingCanvasPreparationFailure(Case::sourceUnavailable);
     const ImageSource& source = opened.value();
 
-    // 2. Of a supported type.
-    const std::optional<SupportedImageFormat> format =
-        source.typeIdentifier() ? supportedImageFormatFromTypeIdentifier(*source.typeIdentifier()) : std::nullopt;
+    // 2. Still an image of a supported type. Content of another image type (a GIF in
+    //    place of the photograph) is a changed source even though it cannot be read
+    //    here; content of no image type at all is simply no longer there.
+    if (!source.typeIdentifier()) return EditingCanvasPreparationFailure(Case::sourceUnavailable);
+    const std::optional<SupportedImageFormat> format = supportedImageFormatFromTypeIdentifier(*source.typeIdentifier());
     if (!format) return EditingCanvasPreparationFailure(Case::sourceChanged);
+    if (source.imageCount() < 1) return EditingCanvasPreparationFailure(Case::sourceUnavailable);
 
     // 3. With a usable pixel size.
     const auto& properties = source.properties();

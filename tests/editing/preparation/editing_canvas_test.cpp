@@ -52,7 +52,7 @@ TEST_F(EditingCanvasPreparation, FingerprintTellsAMissingFromAChangedSource) {
     EXPECT_EQ(EditingSourceFingerprint::read(QUrl::fromLocalFile(path("notes.jpg"))).error().failureCase(),
               Case::sourceUnavailable);
     EXPECT_EQ(EditingSourceFingerprint::read(QUrl::fromLocalFile(path("animation.png"))).error().failureCase(),
-              Case::sourceUnavailable);
+              Case::sourceChanged);
 }
 
 TEST_F(EditingCanvasPreparation, RendersExactlyTheCanvasSizeInSRGB) {
