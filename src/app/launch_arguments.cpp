@@ -12,7 +12,8 @@ QList<QUrl> filesFromLaunchArguments(const QStringList& arguments, const QString
         if (argument.isEmpty()) continue;
         if (argument.startsWith(QStringLiteral("file:"), Qt::CaseInsensitive)) {
             const QUrl url(argument);
-            if (url.isValid() && url.isLocalFile()) files.append(url);
+            const bool isOnThisComputer = url.host().isEmpty() || url.host() == QStringLiteral("localhost");
+            if (url.isValid() && url.isLocalFile() && isOnThisComputer) files.append(QUrl::fromLocalFile(url.path()));
             continue;
         }
         files.append(QUrl::fromLocalFile(QDir::cleanPath(base.absoluteFilePath(argument))));

@@ -1,0 +1,246 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QSignalSpy>
+
+#include "app/unsaved_changes_alert.h"
+#include "foundation/capturing_event_log_sink.h"
+#include "shell_test_support.h"
+
+namespace vlt {
+namespace {
+
+using testing::ShellFixture;
+
+const QString kCloseMessage = QStringLiteral(
+    "Your latest changes have not been saved.\n\nYour current result has not been saved as an image. If you close "
+    "now, those changes in the editor will be discarded.");
+const QString kUpdateMessage = QStringLiteral(
+    "Your latest changes have not been saved.\n\nYour current result has not been saved as an image. If you "
+    "restart now, those changes in the editor will be discarded.");
+const QString kLanguageMessage =
+    QStringLiteral("Save before restarting?\n\nThe changes are not saved. Restarting now will discard them.");
+
+class QuitTest : public ::testing::Test {
+protected:
+    void openUnsavedEditor() {
+        shell.models.openEditor();
+        shell.models.makeUnsavedChange();
+    }
+    QAbstractButton* discard() { return UnsavedChangesAlert::discardButton(*shell.alert()); }
+    QAbstractButton* saveImage() { return UnsavedChangesAlert::saveImageButton(*shell.alert()); }
+    QAbstractButton* cancel() { return UnsavedChangesAlert::cancelButton(*shell.alert()); }
+
+    ScopedCapturingEventLog log;
+    ShellFixture shell;
+};
+
+TEST_F(QuitTest, WithoutAnEditorTheApplicationEndsAtOnce) {
+    shell.delegate->applicationDidFinishLaunching();
+    shell.model().setDocument(testing::makeCropDocument());
+    shell.delegate->requestTermination();
+
+    EXPECT_EQ(shell.exitCount, 1);
+    EXPECT_EQ(shell.alert(), nullptr);
+    EXPECT_EQ(log->eventsNamed("session_ended").size(), 1u);
+}
+
+TEST_F(QuitTest, ACleanEditorIsAnsweredLaterAndThenEnds) {
+    shell.models.openEditor();
+    EXPECT_EQ(shell.delegate->applicationShouldTerminate(), AppDelegate::TerminateReply::later);
+    EXPECT_EQ(shell.exitCount, 0);
+
+    shell.models.scheduler.runDue();
+    EXPECT_EQ(shell.exitCount, 1);
+    EXPECT_EQ(shell.alert(), nullptr);
+}
+
+TEST_F(QuitTest, UnsavedChangesAskFirstAndCancelKeepsRunning) {
+    openUnsavedEditor();
+    shell.delegate->requestTermination();
+
+    ASSERT_NE(shell.alert(), nullptr);
+    EXPECT_EQ(shell.alert()->text(), QStringLiteral("Unsaved image changes"));
+    EXPECT_EQ(shell.alertInformativeText(), kCloseMessage);
+    EXPECT_EQ(discard()->text(), QStringLiteral("Close Anyway"));
+
+    QSignalSpy decided(shell.delegate.get(), &AppDelegate::terminationDecided);
+    shell.answer(cancel());
+    EXPECT_EQ(shell.exitCount, 0);
+    EXPECT_EQ(decided.count(), 1);
+    EXPECT_FALSE(shell.model().isInteractionLocked());
+    EXPECT_FALSE(shell.delegate->isApplicationTerminationReplyPending());
+}
+
+TEST_F(QuitTest, CloseAnywayEnds) {
+    openUnsavedEditor();
+    shell.delegate->requestTermination();
+    shell.answer(discard());
+    EXPECT_EQ(shell.exitCount, 1);
+}
+
+TEST_F(QuitTest, SaveImageKeepsRunningAndOpensTheSaveDialog) {
+    openUnsavedEditor();
+    shell.delegate->requestTermination();
+    shell.answer(saveImage());
+
+    EXPECT_EQ(shell.exitCount, 0);
+    EXPECT_TRUE(shell.model().isSaveImagesPresented());
+    EXPECT_FALSE(shell.model().isCloseRequestPending());
+}
+
+TEST_F(QuitTest, ASecondQuitWhileAskingNeitherAsksAgainNorEnds) {
+    openUnsavedEditor();
+    shell.delegate->requestTermination();
+    QMessageBox* first = shell.alert();
+
+    shell.delegate->requestTermination();
+    EXPECT_EQ(shell.alert(), first);
+    EXPECT_EQ(shell.exitCount, 0);
+    EXPECT_EQ(shell.window->findChildren<QMessageBox*>().size(), 1);
+}
+
+TEST_F(QuitTest, AQuestionFoundAlreadyShownEndsTheNewRequestSoClosingStillWorksLater) {
+    openUnsavedEditor();
+    shell.delegate->requestTermination();
+    ASSERT_NE(shell.alert(), nullptr);
+
+    shell.delegate->presentUnsavedChangesAlert(ApplicationCloseIntent::close);
+    EXPECT_FALSE(shell.model().isCloseRequestPending());
+    EXPECT_FALSE(shell.delegate->isApplicationTerminationReplyPending());
+    EXPECT_EQ(shell.alert(), nullptr);
+
+    shell.delegate->requestTermination();
+    ASSERT_NE(shell.alert(), nullptr);
+    shell.answer(discard());
+    EXPECT_EQ(shell.exitCount, 1);
+}
+
+TEST_F(QuitTest, TheWindowsCloseButtonAsksOnceAndThenEnds) {
+    openUnsavedEditor();
+    EXPECT_FALSE(shell.window->close());
+    EXPECT_TRUE(shell.window->isVisible());
+    ASSERT_NE(shell.alert(), nullptr);
+
+    shell.answer(discard());
+    EXPECT_FALSE(shell.window->isVisible());
+    EXPECT_EQ(shell.exitCount, 1);
+    EXPECT_EQ(shell.alert(), nullptr);
+}
+
+TEST_F(QuitTest, ClosingTheWindowWithoutEditorEnds) {
+    EXPECT_TRUE(shell.window->close());
+    EXPECT_EQ(shell.exitCount, 1);
+}
+
+TEST_F(QuitTest, AnUpdateRestartUsesTheRestartWordingUntilCancelled) {
+    openUnsavedEditor();
+    shell.delegate->applicationDidFinishLaunching();
+    shell.updater->announceRelaunch();
+    shell.delegate->requestTermination();
+
+    ASSERT_NE(shell.alert(), nullptr);
+    EXPECT_EQ(shell.alertInformativeText(), kUpdateMessage);
+    EXPECT_EQ(discard()->text(), QStringLiteral("Restart Anyway"));
+    EXPECT_EQ(discard()->accessibleName(), QStringLiteral("Restart Veltrano without saving image changes"));
+    shell.answer(cancel());
+    EXPECT_FALSE(shell.delegate->isUpdateRelaunchExpected());
+
+    shell.delegate->requestTermination();
+    EXPECT_EQ(shell.alertInformativeText(), kCloseMessage);
+}
+
+TEST_F(QuitTest, OutputsCleanUpAndPendingSettingsAreWrittenBeforeTheEnd) {
+    shell.delegate->applicationDidFinishLaunching();
+    auto save = TaskHandle::create();
+    shell.model().stillImageSaveTask = save;
+    ApplicationSettings changed = shell.model().settings();
+    changed.contactName = QStringLiteral("Dr. Ana Ruiz");
+    shell.model().updateSettings(changed);
+
+    shell.delegate->requestTermination();
+    EXPECT_TRUE(save->isCancelled());
+    EXPECT_EQ(shell.exitCount, 0);
+    EXPECT_TRUE(log->eventsNamed("session_ended").empty());
+
+    save->finish();
+    EXPECT_EQ(shell.exitCount, 1);
+    ASSERT_EQ(shell.models.settingsStore->writes.size(), 1u);
+    EXPECT_EQ(shell.models.settingsStore->writes.front().contactName, QStringLiteral("Dr. Ana Ruiz"));
+    EXPECT_EQ(log->eventsNamed("session_ended").size(), 1u);
+}
+
+TEST_F(QuitTest, ASecondTerminationSignalEndsWithoutTheAnswer) {
+    openUnsavedEditor();
+    shell.delegate->requestTermination();
+    ASSERT_NE(shell.alert(), nullptr);
+
+    shell.delegate->forceTermination();
+    EXPECT_EQ(shell.exitCount, 1);
+    EXPECT_EQ(shell.alert(), nullptr);
+}
+
+class LanguageRelaunchTest : public QuitTest {
+protected:
+    void chooseJapanese() {
+        shell.model().setSelectedLanguage(AppLanguage::japanese);
+        ASSERT_TRUE(shell.model().beginLanguageRestart());
+    }
+};
+
+TEST_F(LanguageRelaunchTest, WithoutAnEditorTheNewInstanceStartsAndThisOneEnds) {
+    chooseJapanese();
+    shell.delegate->relaunchForLanguageChange();
+    EXPECT_EQ(shell.relaunchCount, 1);
+
+    shell.models.scheduler.runDue();
+    EXPECT_EQ(shell.exitCount, 1);
+    EXPECT_EQ(shell.alert(), nullptr);
+}
+
+TEST_F(LanguageRelaunchTest, UnsavedChangesAskBeforeRestartingAndCancelEndsTheRestart) {
+    openUnsavedEditor();
+    chooseJapanese();
+    shell.delegate->relaunchForLanguageChange();
+
+    ASSERT_NE(shell.alert(), nullptr);
+    EXPECT_EQ(shell.alertInformativeText(), kLanguageMessage);
+    shell.answer(cancel());
+    EXPECT_EQ(shell.relaunchCount, 0);
+    EXPECT_FALSE(shell.model().isLanguageRestartInProgress());
+    EXPECT_FALSE(shell.delegate->isLanguageRelaunchPending());
+}
+
+TEST_F(LanguageRelaunchTest, ASecondRequestWhileTheFirstIsUnderWayIsIgnored) {
+    openUnsavedEditor();
+    chooseJapanese();
+    shell.delegate->relaunchForLanguageChange();
+    shell.delegate->relaunchForLanguageChange();
+
+    EXPECT_TRUE(shell.model().isLanguageRestartInProgress());
+    EXPECT_FALSE(shell.model().languageRestartError().has_value());
+    EXPECT_EQ(shell.window->findChildren<QMessageBox*>().size(), 1);
+
+    shell.answer(discard());
+    shell.models.scheduler.runDue();
+    EXPECT_EQ(shell.relaunchCount, 1);
+    EXPECT_EQ(shell.exitCount, 1);
+}
+
+TEST_F(LanguageRelaunchTest, AFailedRelaunchKeepsRunningAndSaysSo) {
+    shell.relaunchFailure = testing::makeTestError(ENOENT);
+    chooseJapanese();
+    shell.delegate->relaunchForLanguageChange();
+    shell.models.scheduler.runDue();
+
+    EXPECT_EQ(shell.exitCount, 0);
+    EXPECT_FALSE(shell.model().isLanguageRestartInProgress());
+    EXPECT_EQ(shell.model().languageRestartError(),
+              QStringLiteral("Veltrano could not restart. Close and reopen the app."));
+    EXPECT_EQ(log->eventsNamed("language_relaunch_failed").size(), 1u);
+    EXPECT_FALSE(shell.delegate->isLanguageRelaunchPending());
+}
+
+}  // namespace
+}  // namespace vlt

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "app/application_commands.h"
+#include "app/model/model_test_support.h"
+
+namespace vlt {
+namespace {
+
+class ApplicationCommandsTest : public ::testing::Test {
+protected:
+    ApplicationCommandsTest() {
+        ApplicationCommands::Actions actions;
+        actions.quit = [this] { ++quits; };
+        actions.showAbout = [this] { ++aboutPanels; };
+        actions.openDocumentation = [this] { ++documentationPages; };
+        actions.openSupportPage = [this] { ++supportPages; };
+        commands = std::make_unique<ApplicationCommands>(model(), *window.menuBar(), std::move(actions));
+    }
+
+    AppModel& model() { return *models.model; }
+    bool enabled(MenuCommand command) { return commands->action(command)->isEnabled(); }
+    void trigger(MenuCommand command) { commands->action(command)->trigger(); }
+
+    testing::ModelFixture models;
+    QMainWindow window;
+    std::unique_ptr<ApplicationCommands> commands;
+    int quits = 0;
+    int aboutPanels = 0;
+    int documentationPages = 0;
+    int supportPages = 0;
+};
+
+TEST_F(ApplicationCommandsTest, MenusAndShortcutsAreLaidOutForThisPlatform) {
+    const QList<QAction*> menus = window.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 5);
+    EXPECT_EQ(menus[0]->text(), QStringLiteral("File"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("Edit"));
+    EXPECT_EQ(menus[3]->text(), QStringLiteral("Settings"));
+    EXPECT_EQ(menus[4]->text(), QStringLiteral("Help"));
+
+    EXPECT_TRUE(commands->menu(1)->actions().contains(commands->action(MenuCommand::settings)));
+    EXPECT_TRUE(commands->menu(4)->actions().contains(commands->action(MenuCommand::aboutVeltrano)));
+    EXPECT_EQ(commands->action(MenuCommand::settings)->text(), QStringLiteral("Settings…"));
+    EXPECT_EQ(commands->action(MenuCommand::settings)->shortcut(), QKeySequence(QStringLiteral("Ctrl+,")));
+    EXPECT_EQ(commands->action(MenuCommand::redo)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    EXPECT_EQ(commands->action(MenuCommand::quit)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    EXPECT_EQ(commands->action(MenuCommand::fit)->shortcut(), QKeySequence(QStringLiteral("F")));
+    EXPECT_EQ(commands->action(MenuCommand::print)->text(), QStringLiteral("Print…"));
+}
+
+TEST_F(ApplicationCommandsTest, EnabledStatesFollowTheModelAsItChanges) {
+    EXPECT_TRUE(enabled(MenuCommand::openImage));
+    EXPECT_FALSE(enabled(MenuCommand::saveImages));
+    EXPECT_FALSE(enabled(MenuCommand::fit));
+
+    auto session = models.openEditor();
+    EXPECT_TRUE(enabled(MenuCommand::saveImages));
+    EXPECT_TRUE(enabled(MenuCommand::fit));
+    EXPECT_FALSE(enabled(MenuCommand::undo));
+
+    session->setCanUndo(true);
+    EXPECT_TRUE(enabled(MenuCommand::undo));
+    session->setSelectedTab(EditorTab::animate);
+    EXPECT_FALSE(enabled(MenuCommand::undo));
+    EXPECT_FALSE(enabled(MenuCommand::fit));
+    EXPECT_TRUE(enabled(MenuCommand::nextEditorTab));
+
+    model().setIsShortcutsPresented(true);
+    EXPECT_FALSE(enabled(MenuCommand::nextEditorTab));
+    EXPECT_FALSE(enabled(MenuCommand::documentation));
+    EXPECT_TRUE(enabled(MenuCommand::support));
+    EXPECT_TRUE(enabled(MenuCommand::about));
+}
+
+TEST_F(ApplicationCommandsTest, ItemsCallTheirOneOperation) {
+    trigger(MenuCommand::settingsLanguage);
+    EXPECT_EQ(model().activeSettingsSection(), SettingsSection::language);
+    model().closeSettings();
+    trigger(MenuCommand::settings);
+    EXPECT_EQ(model().activeSettingsSection(), SettingsSection::contactInformation);
+    model().closeSettings();
+
+    trigger(MenuCommand::shortcuts);
+    EXPECT_TRUE(model().isShortcutsPresented());
+
+    trigger(MenuCommand::quit);
+    trigger(MenuCommand::about);
+    trigger(MenuCommand::aboutVeltrano);
+    trigger(MenuCommand::support);
+    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(aboutPanels, 2);
+    EXPECT_EQ(supportPages, 1);
+}
+
+TEST_F(ApplicationCommandsTest, ZoomCommandsStayWithinFitAndSixteen) {
+    auto session = models.openEditor();
+    session->setZoom(16.0);
+    trigger(MenuCommand::zoomIn);
+    EXPECT_DOUBLE_EQ(session->zoomFactor(), 16.0);
+
+    session->setZoom(1.4);
+    session->setCenter(QPointF(0.2, 0.7));
+    trigger(MenuCommand::zoomOut);
+    EXPECT_DOUBLE_EQ(session->zoomFactor(), 1.0);
+    EXPECT_EQ(session->center(), QPointF(0.5, 0.5));
+
+    session->setFitScale(2.0);
+    trigger(MenuCommand::actualSize);
+    EXPECT_DOUBLE_EQ(session->zoomFactor(), 1.0);
+    session->setFitScale(0.25);
+    trigger(MenuCommand::actualSize);
+    EXPECT_DOUBLE_EQ(session->zoomFactor(), 4.0);
+}
+
+TEST_F(ApplicationCommandsTest, TogglesInvertTheEditorsPanels) {
+    auto session = models.openEditor();
+    trigger(MenuCommand::toggleInspector);
+    trigger(MenuCommand::toggleToolbar);
+    trigger(MenuCommand::toggleComparisonLabels);
+    EXPECT_FALSE(session->isInspectorExpanded());
+    EXPECT_FALSE(session->isToolRailExpanded());
+    EXPECT_FALSE(session->showsComparisonLabels());
+}
+
+TEST_F(ApplicationCommandsTest, UndoGoesToTheHistoryOrToTheTextBeingTyped) {
+    auto session = models.openEditor();
+    int historyUndos = 0;
+    session->undoEditor = [&historyUndos] { ++historyUndos; };
+    session->setCanUndo(true);
+    trigger(MenuCommand::undo);
+    EXPECT_EQ(historyUndos, 1);
+
+    auto* field = new QLineEdit(&window);
+    window.setCentralWidget(field);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    field->setFocus();
+    field->insert(QStringLiteral("Left cheek"));
+    session->setTextEntryRequest(
+        AnnotationTextRequest{QUuid::createUuid(), AnnotationTextRequest::Edit{QUuid::createUuid()}, QString()});
+    ASSERT_TRUE(enabled(MenuCommand::undo));
+    trigger(MenuCommand::undo);
+
+    EXPECT_EQ(historyUndos, 1);
+    EXPECT_TRUE(field->text().isEmpty());
+}
+
+}  // namespace
+}  // namespace vlt

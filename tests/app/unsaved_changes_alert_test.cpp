@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+#include "app/unsaved_changes_alert.h"
+
+namespace vlt {
+namespace {
+
+class UnsavedChangesAlertTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.resize(600, 400);
+        window.show();
+        alert = UnsavedChangesAlert::create(ApplicationCloseIntent::close, &window);
+        alert->open();
+    }
+    void TearDown() override { delete alert; }
+
+    QPushButton* button(QAbstractButton* found) { return qobject_cast<QPushButton*>(found); }
+
+    QWidget window;
+    QMessageBox* alert = nullptr;
+};
+
+TEST_F(UnsavedChangesAlertTest, IsAWindowModalWarningOnTheWindow) {
+    EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(alert->parentWidget(), &window);
+    EXPECT_EQ(alert->icon(), QMessageBox::Warning);
+    EXPECT_TRUE(alert->isVisible());
+}
+
+TEST_F(UnsavedChangesAlertTest, ThreeButtonsCarryTheirLabels) {
+    QPushButton* discard = button(UnsavedChangesAlert::discardButton(*alert));
+    QPushButton* saveImage = button(UnsavedChangesAlert::saveImageButton(*alert));
+    QPushButton* cancel = button(UnsavedChangesAlert::cancelButton(*alert));
+    ASSERT_TRUE(discard && saveImage && cancel);
+
+    EXPECT_EQ(alert->buttons().size(), 3);
+    EXPECT_EQ(discard->accessibleName(), QStringLiteral("Close Veltrano without saving image changes"));
+    EXPECT_EQ(saveImage->text(), QStringLiteral("Save Image"));
+    EXPECT_EQ(saveImage->accessibleName(), QStringLiteral("Save image before closing"));
+    EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(cancel->accessibleName(), QStringLiteral("Cancel closing Veltrano"));
+}
+
+TEST_F(UnsavedChangesAlertTest, ReturnSavesEscapeCancelsAndTheFocusStartsOnCancel) {
+    QPushButton* discard = button(UnsavedChangesAlert::discardButton(*alert));
+    QPushButton* saveImage = button(UnsavedChangesAlert::saveImageButton(*alert));
+    QPushButton* cancel = button(UnsavedChangesAlert::cancelButton(*alert));
+
+    EXPECT_EQ(alert->defaultButton(), saveImage);
+    EXPECT_EQ(alert->escapeButton(), cancel);
+    EXPECT_FALSE(discard->autoDefault());
+    EXPECT_FALSE(cancel->autoDefault());
+    EXPECT_EQ(alert->focusWidget(), cancel);
+
+    QTest::keyClick(alert, Qt::Key_Return);
+    EXPECT_EQ(UnsavedChangesAlert::answer(*alert), UnsavedChangesAlert::Answer::saveImage);
+}
+
+TEST_F(UnsavedChangesAlertTest, EscapeAnswersCancel) {
+    QTest::keyClick(alert, Qt::Key_Escape);
+    EXPECT_EQ(UnsavedChangesAlert::answer(*alert), UnsavedChangesAlert::Answer::cancel);
+}
+
+TEST(UnsavedChangesAlertTextsTest, BothRestartsUseTheRestartButton) {
+    for (ApplicationCloseIntent intent : {ApplicationCloseIntent::restartForUpdate,
+                                          ApplicationCloseIntent::restartForLanguage}) {
+        const auto texts = UnsavedChangesAlert::texts(intent);
+        EXPECT_EQ(texts.discardTitle, QStringLiteral("Restart Anyway"));
+        EXPECT_EQ(texts.message, QStringLiteral("Unsaved image changes"));
+    }
+    EXPECT_EQ(UnsavedChangesAlert::texts(ApplicationCloseIntent::close).discardTitle, QStringLiteral("Close Anyway"));
+}
+
+}  // namespace
+}  // namespace vlt

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include "app/update_controller.h"
+#include "foundation/capturing_event_log_sink.h"
+#include "platform/updater/fake_updater.h"
+#include "platform/updater/updater_error.h"
+#include "shell_test_support.h"
+
+namespace vlt {
+namespace {
+
+TEST(UpdateControllerTest, StartsOnceAndChecksOnce) {
+    ScopedCapturingEventLog log;
+    auto updater = std::make_shared<FakeUpdater>();
+    UpdateController controller(updater, [] {});
+
+    controller.startUpdaterAndCheckInBackground();
+    controller.startUpdaterAndCheckInBackground();
+
+    EXPECT_EQ(updater->startCount(), 1);
+    EXPECT_EQ(updater->backgroundCheckCount(), 1);
+    EXPECT_EQ(log->eventsNamed("startup_update_check_started").size(), 1u);
+    EXPECT_EQ(log->count(), 1u);
+}
+
+TEST(UpdateControllerTest, AFailedStartLogsOneEventAndIsNotRetried) {
+    ScopedCapturingEventLog log;
+    auto updater = std::make_shared<FakeUpdater>();
+    updater->failStartWith(makeError<UpdaterError>("org.example.updater", 4005, "no feed"));
+    UpdateController controller(updater, [] {});
+
+    controller.startUpdaterAndCheckInBackground();
+    controller.startUpdaterAndCheckInBackground();
+
+    EXPECT_EQ(updater->startCount(), 1);
+    EXPECT_EQ(updater->backgroundCheckCount(), 0);
+    const auto failures = log->eventsNamed("startup_update_check_failed");
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures.front().value("error_domain"), "org.example.updater");
+    EXPECT_EQ(failures.front().value("error_code"), "4005");
+    EXPECT_EQ(failures.front().value("failure_code"), "unexpected");
+    EXPECT_TRUE(log->eventsNamed("startup_update_check_started").empty());
+}
+
+TEST(UpdateControllerTest, TheRelaunchNoticeReachesItsCallback) {
+    auto updater = std::make_shared<FakeUpdater>();
+    int notices = 0;
+    UpdateController controller(updater, [&notices] { ++notices; });
+    controller.startUpdaterAndCheckInBackground();
+    updater->announceRelaunch();
+    EXPECT_EQ(notices, 1);
+}
+
+TEST(UpdateControllerTest, TheDelegateStartsTheCheckAfterTheSessionStarted) {
+    ScopedCapturingEventLog log;
+    testing::ShellFixture shell;
+    shell.delegate->applicationDidFinishLaunching();
+    shell.delegate->applicationDidFinishLaunching();
+
+    EXPECT_EQ(shell.updater->backgroundCheckCount(), 1);
+    EXPECT_TRUE(shell.delegate->updateController().startupCheckGate().hasStarted);
+    const auto lines = log->lines();
+    const auto checkLine = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.rfind("startup_update_check_started", 0) == 0;
+    });
+    ASSERT_NE(checkLine, lines.end());
+}
+
+}  // namespace
+}  // namespace vlt
