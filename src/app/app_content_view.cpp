@@ -46,11 +46,12 @@ QWidget* makePlaceholder(const QString& name, QWidget* parent) {
 
 }  // namespace
 
-AppContentView::AppContentView(AppModel& model, QWidget* parent)
-    : AppContentView(model, QtScheduler::shared(), MotionPreference::shared(), parent) {}
+AppContentView::AppContentView(AppModel& model, QWidget* parent, RootTasks rootTasks)
+    : AppContentView(model, QtScheduler::shared(), MotionPreference::shared(), parent, rootTasks) {}
 
-AppContentView::AppContentView(AppModel& model, Scheduler& scheduler, MotionPreference& motion, QWidget* parent)
-    : QWidget(parent), model_(&model), scheduler_(scheduler), motion_(motion) {
+AppContentView::AppContentView(AppModel& model, Scheduler& scheduler, MotionPreference& motion, QWidget* parent,
+                               RootTasks rootTasks)
+    : QWidget(parent), model_(&model), scheduler_(scheduler), motion_(motion), rootTasks_(rootTasks) {
     setObjectName(QStringLiteral("appContentView"));
     quitApplication_ = [] { QCoreApplication::quit(); };
     if (!model.onOpenImagePanelRequested) {
@@ -101,6 +102,7 @@ void AppContentView::connectModel() {
     watch(&AppModel::showsEditorPreparationErrorChanged);
     watch(&AppModel::showsPrintErrorChanged);
 
+    if (rootTasks_ != RootTasks::run) return;
     // The delayed settings write must not be lost when the application ends.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
         if (model_) model_->applicationWillTerminate();
@@ -413,6 +415,7 @@ void AppContentView::closeAlert(Alert alert) {
 }
 
 void AppContentView::refreshQueuedFileGate() {
+    if (rootTasks_ != RootTasks::run) return;
     const bool mayOpen =
         !model_->isCloseRequestPending() && !model_->isInteractionLocked() && !model_->isImagePickerPresented();
     if (mayOpen == queuedFilesMayOpen_) return;
@@ -431,7 +434,7 @@ void AppContentView::resizeEvent(QResizeEvent* event) {
 
 void AppContentView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (hasAppeared_) return;
+    if (hasAppeared_ || rootTasks_ != RootTasks::run) return;
     hasAppeared_ = true;
     QPointer<AppContentView> guard(this);
     scheduler_.post([guard] {

@@ -33,6 +33,10 @@ class AppContentView final : public QWidget {
 public:
     enum class BaseScreen { startPage, cropScreen, editor };
     enum class Alert { replacementImport, editorPreparation, printFailed };
+    // Who hands the model to the application delegate, sweeps stale share files on
+    // first appearance, watches for the moment queued files may open and writes the
+    // settings when the application ends: this view, or a shell that does it itself.
+    enum class RootTasks { run, leftToTheShell };
 
     using CropScreenFactory =
         std::function<QWidget*(AppModel& model, const std::shared_ptr<CropDocument>& document, QWidget* parent)>;
@@ -42,8 +46,9 @@ public:
     // the model no longer calls for it.
     using OverlayFactory = std::function<QWidget*(AppModel& model, QWidget* parent)>;
 
-    AppContentView(AppModel& model, Scheduler& scheduler, MotionPreference& motion, QWidget* parent = nullptr);
-    explicit AppContentView(AppModel& model, QWidget* parent = nullptr);
+    AppContentView(AppModel& model, Scheduler& scheduler, MotionPreference& motion, QWidget* parent = nullptr,
+                   RootTasks rootTasks = RootTasks::run);
+    explicit AppContentView(AppModel& model, QWidget* parent = nullptr, RootTasks rootTasks = RootTasks::run);
     ~AppContentView() override;
 
     void setCropScreenFactory(CropScreenFactory factory);
@@ -97,6 +102,7 @@ private:
     std::function<void()> onFirstAppearance_;
     std::function<void()> onQueuedFilesMayOpen_;
     std::function<void()> quitApplication_;
+    RootTasks rootTasks_;
 
     BaseScreen baseScreen_ = BaseScreen::startPage;
     QPointer<QWidget> base_;

@@ -39,8 +39,10 @@ ModalHeader::ModalHeader(const QString& title, const QString& subtitle, const QS
     auto* titleBlock = new QVBoxLayout;
     titleBlock->setSpacing(3);
     titleBlock->setContentsMargins(0, 0, 0, 0);
+    titleBlock->addStretch(1);
     titleBlock->addWidget(title_);
     titleBlock->addWidget(subtitle_);
+    titleBlock->addStretch(1);
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(28, 0, 18, 1);

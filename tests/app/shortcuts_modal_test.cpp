@@ -1,5 +1,6 @@
 #include "app/shortcuts_modal.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -110,6 +111,34 @@ TEST_F(ShortcutsModalTest, GestureChipsKeepTheirWidthLimits) {
     }
     EXPECT_EQ(narrowest, 104);
     EXPECT_LE(widest, 340);
+}
+
+}  // namespace
+}  // namespace vlt
+
+namespace vlt {
+namespace {
+
+// Drawn over a white window as a person would see it; the picture stays in the build folder.
+TEST_F(ShortcutsModalTest, RendersOverTheWindowWithVeilBandsAndCards) {
+    motion.setReduceMotion(true);
+    window.setAutoFillBackground(true);
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    window.setPalette(palette);
+    ShortcutsModal* modal = open();
+    QTest::qWait(20);
+    const QImage image = window.grab().toImage();
+    image.save(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("shortcuts_modal_1180x820.png")));
+
+    const QRect surface = modal->surfaceRect();
+    const QColor header = image.pixelColor(surface.left() + 300, surface.top() + 10);
+    EXPECT_EQ(header.rgb(), QColor::fromRgbF(0.973f, 0.969f, 0.949f).rgb());
+    const QColor footer = image.pixelColor(surface.left() + 300, surface.bottom() - 10);
+    EXPECT_EQ(footer.rgb(), header.rgb());
+    const QColor veil = image.pixelColor(5, 5);
+    EXPECT_NEAR(veil.redF(), 0.31 * 0.807 + 0.69, 0.01);
+    EXPECT_NEAR(veil.blueF(), 0.31 * 0.914 + 0.69, 0.01);
 }
 
 }  // namespace
