@@ -26,6 +26,7 @@ const QString& notSelectedText() {
 }  // namespace
 
 CropPresetButton::CropPresetButton(CropPreset preset, QWidget* parent) : QAbstractButton(parent), preset_(preset) {
+    CropAccessibility::setValue(*this, notSelectedText());
     setText(cropPresetTitle(preset));
     setFont(textStyleFont(TextStyle::subheadline));
     setFocusPolicy(Qt::StrongFocus);
@@ -33,7 +34,6 @@ CropPresetButton::CropPresetButton(CropPreset preset, QWidget* parent) : QAbstra
     setObjectName(QString::fromLatin1(rawValue(preset).data(), static_cast<qsizetype>(rawValue(preset).size())));
     setAccessibleName(cropPresetTitle(preset));
     setAccessibleDescription(localizedString("Select this crop aspect ratio"));
-    CropAccessibility::setValue(*this, notSelectedText());
 }
 
 void CropPresetButton::setSelected(bool selected) {

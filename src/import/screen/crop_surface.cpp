@@ -32,11 +32,11 @@ Qt::CursorShape cursorShape(const std::optional<CropInteraction>& interaction) {
 
 CropSurface::CropSurface(std::shared_ptr<CropDocument> document, QWidget* parent)
     : QWidget(parent), document_(std::move(document)) {
+    CropAccessibility::setValue(*this, selectionDescription());
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setAccessibleName(localizedString("Crop preview"));
     setAccessibleDescription(localizedString("Drag the selection area or its corners if necessary"));
-    CropAccessibility::setValue(*this, selectionDescription());
     connect(document_.get(), &CropDocument::selectionChanged, this, &CropSurface::selectionDidChange);
 }
 

@@ -69,13 +69,13 @@ QFont CropTransformPopUpButton::angleFont() {
 }
 
 CropTransformPopUpButton::CropTransformPopUpButton(QWidget* parent) : QToolButton(parent), menu_(new QMenu(this)) {
+    CropAccessibility::setValue(*this, angleText_);
     setPopupMode(QToolButton::InstantPopup);
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAccessibleName(title());
     setToolTip(helpText());
     setAccessibleDescription(helpText());
-    CropAccessibility::setValue(*this, angleText_);
     buildMenu();
     setMenu(menu_);
     rotateLeftShortcut_ = grabShortcut(QKeySequence(Qt::CTRL | Qt::Key_BracketLeft), Qt::WindowShortcut);

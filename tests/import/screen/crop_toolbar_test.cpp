@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QTest>
+
+#include "import/screen/crop_command_button.h"
+#include "import/screen/crop_go_to_editor_button.h"
+#include "import/screen/crop_inspector.h"
+#include "import/screen/crop_palette.h"
+#include "import/screen/crop_screen_test_support.h"
+#include "import/screen/crop_surface.h"
+#include "import/screen/crop_toolbar.h"
+#include "import/screen/crop_view.h"
+#include "import/screen/crop_workspace.h"
+#include "import/screen/crop_workspace_grid.h"
+
+namespace vlt {
+namespace {
+
+using testing::isNear;
+
+// Drawn on a transparent image, so that the opacity of the whole button can be read.
+QImage renderAlone(QWidget& widget) {
+    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+class CropToolbarTest : public ::testing::Test {
+protected:
+    CropToolbarTest() : toolbar(*fixture.model) { toolbar.resize(1180, CropToolbar::kHeight); }
+
+    bool allButtonsEnabled() const {
+        return toolbar.openButton()->isEnabled() && toolbar.goToEditorButton()->isEnabled() &&
+               toolbar.settingsButton()->isEnabled();
+    }
+    bool anyButtonEnabled() const {
+        return toolbar.openButton()->isEnabled() || toolbar.goToEditorButton()->isEnabled() ||
+               toolbar.settingsButton()->isEnabled();
+    }
+    bool showsLoading() const { return toolbar.loadingIndicator()->isVisibleTo(&toolbar); }
+
+    testing::CropScreenFixture fixture;
+    CropToolbar toolbar;
+};
+
+TEST_F(CropToolbarTest, ButtonsFollowWhetherTheModelAllowsGoingOn) {
+    EXPECT_TRUE(allButtonsEnabled());
+    fixture.model->setIsPreparingEditor(true);
+    EXPECT_FALSE(anyButtonEnabled());
+    fixture.model->setIsPreparingEditor(false);
+    fixture.model->setIsImporting(true);
+    EXPECT_FALSE(anyButtonEnabled());
+    fixture.model->setIsImporting(false);
+    fixture.model->setIsShortcutsPresented(true);
+    EXPECT_FALSE(anyButtonEnabled());
+    fixture.model->setIsShortcutsPresented(false);
+    EXPECT_TRUE(allButtonsEnabled());
+}
+
+TEST_F(CropToolbarTest, GoToEditorShowsProgressInsteadOfTheArrowWhilePreparing) {
+    EXPECT_FALSE(toolbar.goToEditorButton()->isBusy());
+    fixture.model->setIsPreparingEditor(true);
+    EXPECT_TRUE(toolbar.goToEditorButton()->isBusy());
+    EXPECT_FALSE(toolbar.goToEditorButton()->isEnabled());
+    fixture.model->setIsPreparingEditor(false);
+    EXPECT_FALSE(toolbar.goToEditorButton()->isBusy());
+}
+
+TEST_F(CropToolbarTest, LoadingShowsOnlyForAnImportThatIsNotAReplacement) {
+    EXPECT_FALSE(showsLoading());
+    fixture.model->setIsImporting(true);
+    EXPECT_TRUE(showsLoading());
+    fixture.model->setIsReplacingCropImage(true);
+    EXPECT_FALSE(showsLoading());
+}
+
+TEST_F(CropToolbarTest, ButtonsCallTheModel) {
+    bool panelRequested = false;
+    fixture.model->onOpenImagePanelRequested = [&](std::function<void(std::optional<QUrl>)>) { panelRequested = true; };
+    toolbar.openButton()->click();
+    EXPECT_TRUE(panelRequested);
+    EXPECT_TRUE(fixture.model->isImagePickerPresented());
+
+    fixture.model->setIsImagePickerPresented(false);
+    toolbar.settingsButton()->click();
+    EXPECT_EQ(fixture.model->activeSettingsSection(), SettingsSection::contactInformation);
+    EXPECT_EQ(toolbar.settingsButton()->accessibleName(), QStringLiteral("Settings"));
+}
+
+TEST_F(CropToolbarTest, ThePrimaryButtonIsFilledWithTheAccentOrTheMutedColour) {
+    CropGoToEditorButton* button = toolbar.goToEditorButton();
+    button->resize(button->sizeHint());
+    EXPECT_GE(button->width(), 142);
+    EXPECT_EQ(button->height(), 42);
+    const QPoint probe(6, button->height() / 2);
+    EXPECT_TRUE(isNear(renderAlone(*button).pixelColor(probe), CropPalette::accent()));
+
+    fixture.model->setIsImporting(true);
+    const QColor disabled = renderAlone(*button).pixelColor(probe);
+    EXPECT_TRUE(isNear(disabled, CropPalette::disabledPrimaryFill()));
+    EXPECT_NEAR(disabled.alphaF(), 0.72, 0.02);
+}
+
+TEST_F(CropToolbarTest, TheCommandButtonIsWashedWhilePressedAndFadedWhenDisabled) {
+    CropCommandButton* button = toolbar.openButton();
+    button->resize(button->sizeHint());
+    EXPECT_EQ(button->height(), 42);
+    const QPoint probe(4, button->height() / 2);
+    EXPECT_TRUE(isNear(renderAlone(*button).pixelColor(probe), Qt::white));
+    button->setDown(true);
+    EXPECT_TRUE(isNear(renderAlone(*button).pixelColor(probe), CropPalette::accentWash()));
+    button->setDown(false);
+    fixture.model->setIsImporting(true);
+    EXPECT_NEAR(renderAlone(*button).pixelColor(probe).alphaF(), 0.45, 0.02);
+}
+
+TEST(CropWorkspaceGridTest, LinesEveryThirtyTwoPointsAndAtAMatchingEdge) {
+    EXPECT_EQ(CropWorkspaceGrid::linePositions(100), (std::vector<double>{32, 64, 96}));
+    EXPECT_EQ(CropWorkspaceGrid::linePositions(64), (std::vector<double>{32, 64}));
+    EXPECT_TRUE(CropWorkspaceGrid::linePositions(31).empty());
+    EXPECT_TRUE(CropWorkspaceGrid::linePositions(0).empty());
+}
+
+class CropViewTest : public ::testing::Test {
+protected:
+    CropViewTest() : fixture({4000, 3000}, {800, 600}), view(*fixture.model, fixture.document) {
+        view.resize(1180, 820);
+    }
+
+    testing::CropScreenFixture fixture;
+    CropView view;
+};
+
+TEST_F(CropViewTest, TheRowBelowTheToolbarTakesNoInputWhileTheModelForbidsIt) {
+    EXPECT_TRUE(view.contentRow()->isEnabled());
+    fixture.model->setIsPreparingEditor(true);
+    EXPECT_FALSE(view.contentRow()->isEnabled());
+    EXPECT_FALSE(view.workspace()->surface()->isEnabled());
+    fixture.model->setIsPreparingEditor(false);
+    EXPECT_TRUE(view.contentRow()->isEnabled());
+}
+
+TEST_F(CropViewTest, LaysOutTheScreenAndDrawsIt) {
+    CropSelection selection = fixture.document->selection();
+    selection.setAspectRatio(CropAspectRatio::classic4By3);
+    selection.dragCorner(CropCorner::topLeft, {600, 400});
+    fixture.document->setSelection(selection);
+    view.show();
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(view.toolbar()->geometry(), QRect(0, 0, 1180, 66));
+    EXPECT_EQ(view.inspector()->width(), CropInspector::kWidth);
+    EXPECT_EQ(view.inspector()->geometry().right(), 1179);
+    const QImage shot = view.grab().toImage();
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("crop_screen.png"));
+    EXPECT_TRUE(shot.save(path));
+
+    // The workspace background shows beside the hint, the toolbar is white.
+    EXPECT_TRUE(isNear(shot.pixelColor(600, 20), Qt::white));
+    const QRect workspace = view.workspace()->geometry().translated(view.contentRow()->pos());
+    EXPECT_TRUE(isNear(shot.pixelColor(workspace.left() + 3, workspace.top() + 3),
+                       CropPalette::workspaceBackground()));
+}
+
+}  // namespace
+}  // namespace vlt

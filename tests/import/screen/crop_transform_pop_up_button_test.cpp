@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+
+#include "import/screen/crop_accessibility.h"
+#include "import/screen/crop_screen_test_support.h"
+#include "import/screen/crop_subtoolbar.h"
+#include "import/screen/crop_transform_pop_up_button.h"
+
+namespace vlt {
+namespace {
+
+QKeyEvent keyPress(int key, Qt::KeyboardModifiers modifiers) { return QKeyEvent(QEvent::KeyPress, key, modifiers); }
+
+class CropTransformPopUpButtonTest : public ::testing::Test {
+protected:
+    CropTransformPopUpButtonTest() {
+        button.refresh(QStringLiteral("0°"), false, [this](CropTransformCommand command) { received.push_back(command); });
+    }
+
+    CropTransformPopUpButton button;
+    std::vector<CropTransformCommand> received;
+};
+
+TEST_F(CropTransformPopUpButtonTest, TheWidthIsTheSameForEveryAngleAndNeverBelowTheMinimum) {
+    const QSize first = button.sizeHint();
+    for (const char* angle : {"90°", "180°", "270°", "0°"}) {
+        button.refresh(QString::fromUtf8(angle), false, {});
+        EXPECT_EQ(button.sizeHint(), first) << angle;
+    }
+    EXPECT_GE(first.width(), CropTransformPopUpButton::kMinimumWidth);
+    EXPECT_EQ(first.height(), 42);
+}
+
+TEST_F(CropTransformPopUpButtonTest, CtrlBracketsRotate) {
+    EXPECT_TRUE(button.performKeyEquivalent(keyPress(Qt::Key_BracketLeft, Qt::ControlModifier)));
+    EXPECT_TRUE(button.performKeyEquivalent(keyPress(Qt::Key_BracketRight, Qt::ControlModifier | Qt::KeypadModifier)));
+    EXPECT_EQ(received,
+              (std::vector<CropTransformCommand>{CropTransformCommand::rotateLeft, CropTransformCommand::rotateRight}));
+}
+
+TEST_F(CropTransformPopUpButtonTest, OnlyCtrlAloneCounts) {
+    EXPECT_FALSE(button.performKeyEquivalent(keyPress(Qt::Key_BracketLeft, Qt::ControlModifier | Qt::ShiftModifier)));
+    EXPECT_FALSE(button.performKeyEquivalent(keyPress(Qt::Key_BracketLeft, Qt::ControlModifier | Qt::AltModifier)));
+    EXPECT_FALSE(button.performKeyEquivalent(keyPress(Qt::Key_BracketLeft, Qt::NoModifier)));
+    EXPECT_FALSE(button.performKeyEquivalent(keyPress(Qt::Key_R, Qt::ControlModifier)));
+    EXPECT_TRUE(received.empty());
+}
+
+TEST_F(CropTransformPopUpButtonTest, ADisabledButtonOrOneWithoutACommandSinkDoesNotHandleTheKeys) {
+    button.setEnabled(false);
+    EXPECT_FALSE(button.performKeyEquivalent(keyPress(Qt::Key_BracketLeft, Qt::ControlModifier)));
+    button.setEnabled(true);
+    button.refresh(QStringLiteral("0°"), false, {});
+    EXPECT_FALSE(button.performKeyEquivalent(keyPress(Qt::Key_BracketRight, Qt::ControlModifier)));
+    EXPECT_TRUE(received.empty());
+}
+
+TEST_F(CropTransformPopUpButtonTest, TheMenuOffersTheFiveCommandsInOrder) {
+    QStringList titles;
+    for (QAction* action : button.commandMenu()->actions()) titles << (action->isSeparator() ? "-" : action->text());
+    EXPECT_EQ(titles, (QStringList{"Rotate left", "Rotate right", "-", "Flip horizontal", "Flip vertical", "-",
+                                   "Reset orientation"}));
+    button.commandMenu()->actions().at(3)->trigger();
+    EXPECT_EQ(received, (std::vector<CropTransformCommand>{CropTransformCommand::flipHorizontal}));
+    EXPECT_EQ(button.commandMenu()->actions().at(0)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_BracketLeft));
+    EXPECT_FALSE(button.commandMenu()->actions().at(0)->icon().isNull());
+}
+
+TEST_F(CropTransformPopUpButtonTest, AccessibilityTellsTheAngleAndTheMirror) {
+    button.refresh(QStringLiteral("90°"), true, {});
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&button);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Crop - Flip"));
+    EXPECT_EQ(accessible->text(QAccessible::Value), QStringLiteral("90°, mirrored"));
+    EXPECT_EQ(button.toolTip(), QStringLiteral("Rotate or flip the source image"));
+}
+
+class CropSubtoolbarTest : public ::testing::Test {
+protected:
+    CropSubtoolbarTest() : subtoolbar(*fixture.model, fixture.document) {}
+
+    QString angle() const { return subtoolbar.transformButton()->angleText(); }
+    QString accessibleValue() const { return CropAccessibility::value(*subtoolbar.transformButton()); }
+
+    testing::CropScreenFixture fixture;
+    CropSubtoolbar subtoolbar;
+};
+
+TEST_F(CropSubtoolbarTest, TheBadgeFollowsTheTurnsButNotTheFlips) {
+    subtoolbar.perform(CropTransformCommand::rotateRight);
+    EXPECT_EQ(angle(), QStringLiteral("90°"));
+    subtoolbar.perform(CropTransformCommand::flipVertical);
+    EXPECT_EQ(angle(), QStringLiteral("90°"));
+    EXPECT_EQ(accessibleValue(), QStringLiteral("90°, mirrored"));
+    subtoolbar.perform(CropTransformCommand::flipHorizontal);
+    EXPECT_EQ(accessibleValue(), QStringLiteral("90°"));
+    for (int i = 0; i < 3; ++i) subtoolbar.perform(CropTransformCommand::rotateRight);
+    EXPECT_EQ(angle(), QStringLiteral("0°"));
+    subtoolbar.perform(CropTransformCommand::rotateLeft);
+    EXPECT_EQ(angle(), QStringLiteral("270°"));
+    subtoolbar.perform(CropTransformCommand::flipHorizontal);
+    subtoolbar.perform(CropTransformCommand::resetOrientation);
+    EXPECT_EQ(angle(), QStringLiteral("0°"));
+    EXPECT_FALSE(fixture.document->selection().isHorizontallyFlipped);
+}
+
+TEST_F(CropSubtoolbarTest, TheKeysReachTheDocumentThroughTheButton) {
+    EXPECT_TRUE(subtoolbar.transformButton()->performKeyEquivalent(keyPress(Qt::Key_BracketRight, Qt::ControlModifier)));
+    EXPECT_EQ(fixture.document->selection().displayClockwiseQuarterTurns, 1);
+}
+
+TEST_F(CropSubtoolbarTest, CommandsAreIgnoredWhileTheEditorIsBeingPrepared) {
+    fixture.model->setIsPreparingEditor(true);
+    const CropSelection before = fixture.document->selection();
+    subtoolbar.perform(CropTransformCommand::rotateRight);
+    subtoolbar.transformButton()->performKeyEquivalent(keyPress(Qt::Key_BracketLeft, Qt::ControlModifier));
+    EXPECT_EQ(fixture.document->selection(), before);
+}
+
+TEST_F(CropSubtoolbarTest, ShowsTheFileName) {
+    EXPECT_EQ(subtoolbar.fileNameLabel()->text(), QStringLiteral("portrait.jpg"));
+}
+
+}  // namespace
+}  // namespace vlt
