@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include <QPointF>
+
+#include "editing/canvas/editor_canvas_representable.h"
+#include "editing/canvas/editor_canvas_view.h"
+#include "editing/engine/deformation_tile_snapshot.h"
+#include "editing/engine/pixel_region.h"
+#include "editing/session/editor_session.h"
+#include "platform/gpu/gpu_device.h"
+#include "platform/tasks/clock.h"
+#include "platform/tasks/scheduler.h"
+
+namespace vlt::testing {
+
+// A canvas of its own size with a horizontal and vertical gradient, so that any
+// displacement changes pixels.
+SharedEditingCanvas makeGradientCanvas(std::int64_t width, std::int64_t height);
+
+// A shown canvas view bound to an editor session through the bridge, with a fake
+// clock and scheduler and a device whose faults the test can inject.
+class CanvasHarness {
+public:
+    explicit CanvasHarness(std::int64_t canvasWidth = 256, std::int64_t canvasHeight = 256,
+                           QSize viewSize = QSize(400, 300));
+    ~CanvasHarness();
+
+    EditorCanvasView& view() { return *view_; }
+    EditorSession& session() { return *session_; }
+    EditorCanvasRepresentable& bridge() { return *bridge_; }
+    GpuDevice& device() { return *device_; }
+
+    // Runs deferred bridge work and GPU completions until nothing is left.
+    void settle();
+
+    // The view point over a canvas pixel in the given panel (0: the only or left one).
+    QPointF viewPointFor(QPointF canvasPixel, int panel = 0);
+
+    // Synthetic pointer input, as the window system sends it.
+    void press(QPointF point, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void drag(QPointF point, Qt::MouseButtons buttons = Qt::LeftButton);
+    void release(QPointF point, Qt::MouseButton button = Qt::LeftButton);
+    void wheel(QPointF point, QPoint angleDelta, Qt::KeyboardModifiers modifiers, QPoint pixelDelta = QPoint(),
+               Qt::ScrollPhase phase = Qt::NoScrollPhase);
+    // A drag from one canvas pixel to another in steps, each step followed by a frame.
+    void stroke(QPointF fromPixel, QPointF toPixel, int steps = 8);
+
+    void selectTool(EditorTool tool);
+    void selectTab(EditorTab tab);
+
+    // The field bytes of a region, read back through the renderer.
+    std::vector<std::uint8_t> fieldBytes(const PixelRegion& region);
+
+    ManualClock clock{100.0};
+    ManualScheduler scheduler{&clock};
+
+private:
+    std::shared_ptr<GpuDevice> device_;
+    std::unique_ptr<EditorSession> session_;
+    std::unique_ptr<EditorCanvasView> view_;
+    std::unique_ptr<EditorCanvasRepresentable> bridge_;
+};
+
+}  // namespace vlt::testing

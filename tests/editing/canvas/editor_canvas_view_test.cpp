@@ -1,0 +1,300 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "editor_canvas_test_support.h"
+#include "editing/renderer/metal_deformation_renderer.h"
+#include "editing/session/editor_messages.h"
+#include "foundation/capturing_event_log_sink.h"
+#include "platform/gpu/gpu_fault_injector.h"
+
+namespace vlt {
+namespace {
+
+using testing::CanvasHarness;
+
+bool allZero(const std::vector<std::uint8_t>& bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t byte) { return byte == 0; });
+}
+
+const PixelRegion kWholeCanvas{0, 0, 256, 256};
+
+TEST(EditorCanvasStrokeTest, PressOnOriginalSwitchesToSimulationAndStartsTheStroke) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::original);
+    harness.press(harness.viewPointFor({100, 100}));
+
+    EXPECT_EQ(harness.view().sessionState().tab, EditorTab::simulation);
+    EXPECT_TRUE(harness.view().isStrokeActive());
+    EXPECT_FALSE(harness.view().isPaused());
+    harness.settle();
+    EXPECT_EQ(harness.session().selectedTab(), EditorTab::simulation);
+    EXPECT_EQ(harness.session().lastNonAnimationTab(), EditorTab::simulation);
+    harness.release(harness.viewPointFor({100, 100}));
+    harness.settle();
+    EXPECT_TRUE(harness.view().isPaused());
+}
+
+TEST(EditorCanvasStrokeTest, PressOnTheOriginalPaneOfComparisonShowsItsMessageAndChangesNothing) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::comparison);
+    const auto before = harness.session().historyStateRevision();
+    harness.press(harness.viewPointFor({100, 100}, 0));
+    harness.settle();
+
+    EXPECT_EQ(harness.session().transientMessage(), EditorMessages::originalImageReadOnly());
+    EXPECT_FALSE(harness.view().isStrokeActive());
+    EXPECT_EQ(harness.session().selectedTab(), EditorTab::comparison);
+    EXPECT_EQ(harness.session().historyStateRevision(), before);
+    EXPECT_FALSE(harness.session().canUndo());
+}
+
+TEST(EditorCanvasStrokeTest, PushDragRecordsOneUndoableStrokeThatUndoAndRedoSwap) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    harness.stroke({80, 80}, {160, 120});
+
+    EXPECT_TRUE(harness.session().canUndo());
+    EXPECT_TRUE(harness.session().canReset());
+    EXPECT_FALSE(harness.view().isHistoryBusy());
+    const std::vector<std::uint8_t> edited = harness.fieldBytes(kWholeCanvas);
+    EXPECT_FALSE(allZero(edited));
+
+    harness.session().undoEditor();
+    harness.settle();
+    EXPECT_TRUE(allZero(harness.fieldBytes(kWholeCanvas)));
+    EXPECT_TRUE(harness.session().canRedo());
+
+    harness.session().redoEditor();
+    harness.settle();
+    EXPECT_EQ(harness.fieldBytes(kWholeCanvas), edited);
+}
+
+TEST(EditorCanvasStrokeTest, StrokesThatChangeNothingRecordNothing) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    const auto revision = harness.session().historyStateRevision();
+
+    // A Push click makes no stamp; Reconstruct on an unedited field changes no tile.
+    harness.press(harness.viewPointFor({120, 120}));
+    harness.release(harness.viewPointFor({120, 120}));
+    harness.settle();
+    harness.selectTool(EditorTool::reconstruct);
+    harness.stroke({60, 60}, {180, 180});
+
+    EXPECT_FALSE(harness.session().canUndo());
+    EXPECT_FALSE(harness.session().canReset());
+    EXPECT_FALSE(harness.view().isHistoryBusy());
+    EXPECT_EQ(harness.session().historyStateRevision(), revision);
+}
+
+TEST(EditorCanvasStrokeTest, UndoAtTheFiveStepBoundaryShowsTheLimitMessage) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    for (int index = 0; index < 6; ++index) {
+        const double y = 30.0 + index * 35.0;
+        harness.stroke({40, y}, {200, y}, 4);
+    }
+    for (int index = 0; index < 5; ++index) {
+        EXPECT_FALSE(harness.session().transientMessage().has_value()) << index;
+        harness.session().undoEditor();
+        harness.settle();
+    }
+    EXPECT_EQ(harness.session().transientMessage(), EditorMessages::undoLimitReached());
+    EXPECT_FALSE(harness.session().canUndo());
+
+    harness.session().clearTransientMessage(EditorMessages::undoLimitReached());
+    harness.session().undoEditor();
+    harness.settle();
+    EXPECT_EQ(harness.session().transientMessage(), EditorMessages::undoLimitReached());
+}
+
+TEST(EditorCanvasStrokeTest, ResetClearsTheFieldAndTheHistory) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    harness.stroke({80, 80}, {160, 120});
+    harness.session().resetEditor();
+    harness.settle();
+
+    EXPECT_TRUE(allZero(harness.fieldBytes(kWholeCanvas)));
+    EXPECT_FALSE(harness.session().canUndo());
+    EXPECT_FALSE(harness.session().canReset());
+}
+
+TEST(EditorCanvasAnimateTest, AnimateWithoutEditsShowsItsMessageAndDoesNotPlay) {
+    CanvasHarness harness;
+    std::vector<bool> playback;
+    harness.selectTab(EditorTab::animate);
+
+    EXPECT_EQ(harness.session().transientMessage(), EditorMessages::nothingToAnimate());
+    EXPECT_FALSE(harness.session().isAnimationPlaying());
+    EXPECT_FALSE(harness.view().isAnimationPlaying());
+    EXPECT_TRUE(harness.view().isPaused());
+}
+
+TEST(EditorCanvasAnimateTest, AnimateAfterAnEditPlaysUntilTheTabChanges) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    harness.stroke({80, 80}, {160, 120});
+    harness.selectTab(EditorTab::animate);
+
+    EXPECT_TRUE(harness.session().isAnimationPlaying());
+    EXPECT_FALSE(harness.view().isPaused());
+    harness.clock.advance(1.0);
+    harness.view().renderFrame();
+    EXPECT_GT(harness.view().animationScale(), 0.0f);
+
+    harness.press(harness.viewPointFor({100, 100}), Qt::MiddleButton);
+    harness.settle();
+    EXPECT_EQ(harness.session().transientMessage(), EditorMessages::stopAnimationHint());
+
+    harness.selectTab(EditorTab::simulation);
+    EXPECT_FALSE(harness.session().isAnimationPlaying());
+    EXPECT_TRUE(harness.view().isPaused());
+    EXPECT_EQ(harness.view().animationScale(), 1.0f);
+}
+
+TEST(EditorCanvasAnimateTest, PressInsideTheImageOnAnimateShowsItsMessage) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::animate);
+    harness.session().clearTransientMessage(EditorMessages::nothingToAnimate());
+    harness.press(harness.viewPointFor({100, 100}));
+    harness.settle();
+    EXPECT_EQ(harness.session().transientMessage(), EditorMessages::animateTabReadOnly());
+    EXPECT_FALSE(harness.view().isStrokeActive());
+}
+
+TEST(EditorCanvasStatePreparationTest, CompletionQueuedDuringAStrokeWaitsForItsReadBack) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    harness.press(harness.viewPointFor({80, 80}));
+    harness.view().renderFrame();
+    harness.drag(harness.viewPointFor({140, 90}));
+    harness.view().renderFrame();
+
+    std::vector<bool> answers;
+    harness.session().prepareCommittedEditorState(EditorStatePreparationIntent::output,
+                                                  [&](bool canReset) { answers.push_back(canReset); });
+    EXPECT_TRUE(answers.empty());
+    harness.settle();
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_TRUE(answers.front());
+    EXPECT_TRUE(harness.session().canUndo());
+}
+
+TEST(EditorCanvasOutputTest, SnapshotCarriesTheSimulationAndTheAnnotations) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    harness.stroke({80, 80}, {160, 120});
+    harness.selectTool(EditorTool::draw);
+    harness.stroke({30, 200}, {90, 220}, 3);
+
+    std::optional<Result<StillImageRenderSnapshot>> snapshot;
+    harness.session().makeStillImageSnapshot([&](Result<StillImageRenderSnapshot> result) { snapshot = result; });
+    harness.settle();
+    ASSERT_TRUE(snapshot.has_value());
+    ASSERT_TRUE(snapshot->ok());
+    EXPECT_EQ(snapshot->value().simulation.size(), QSize(256, 256));
+    EXPECT_EQ(snapshot->value().original.size(), QSize(256, 256));
+    EXPECT_EQ(snapshot->value().annotations.size(), 1u);
+    EXPECT_NE(snapshot->value().simulation.convertToFormat(QImage::Format_RGBA8888),
+              snapshot->value().original.convertToFormat(QImage::Format_RGBA8888));
+}
+
+TEST(EditorCanvasOutputTest, SnapshotAskedForDuringAStrokeFailsAtOnce) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    harness.press(harness.viewPointFor({80, 80}));
+
+    std::optional<std::string> code;
+    harness.session().makeStillImageSnapshot([&](Result<StillImageRenderSnapshot> result) {
+        ASSERT_FALSE(result.ok());
+        code = dynamic_cast<const DiagnosticCodeProviding&>(*result.error()).diagnosticCode();
+        EXPECT_EQ(result.error()->userMessage(), "The complete image could not be prepared.");
+    });
+    EXPECT_EQ(code, "still-renderer-unavailable");
+    harness.release(harness.viewPointFor({80, 80}));
+}
+
+TEST(EditorCanvasFailureTest, ComposeFailureRestoresTheCommittedTilesAndLogsOnce) {
+    ScopedCapturingEventLog log;
+    CanvasHarness harness;
+    int reported = 0;
+    harness.bridge().onGraphicsFailure = [&] { ++reported; };
+    harness.selectTab(EditorTab::simulation);
+    harness.stroke({80, 80}, {160, 120});
+    const std::vector<std::uint8_t> committed = harness.fieldBytes(kWholeCanvas);
+
+    harness.press(harness.viewPointFor({100, 140}));
+    harness.view().renderFrame();
+    harness.drag(harness.viewPointFor({150, 150}));
+    harness.view().renderFrame();
+    harness.device().faultInjector().inject(GpuFaultPoint::computeEncoder, 0, GpuFaultInjector::kEveryTime);
+    harness.drag(harness.viewPointFor({190, 170}));
+    harness.view().renderFrame();
+    harness.release(harness.viewPointFor({190, 170}));
+    harness.settle();
+
+    EXPECT_TRUE(harness.view().hasGraphicsFailure());
+    EXPECT_FALSE(harness.view().isStrokeActive());
+    EXPECT_EQ(harness.fieldBytes(kWholeCanvas), committed);
+    EXPECT_EQ(log->eventsNamed("editor_graphics_failed").size(), 1u);
+    EXPECT_EQ(log->eventsNamed("editor_graphics_failed").front().value("failure_code"),
+              "metal-command-encoding-failed");
+    EXPECT_EQ(reported, 1);
+
+    // Every later press on the image is refused, and reported no more.
+    harness.press(harness.viewPointFor({60, 60}));
+    EXPECT_FALSE(harness.view().isStrokeActive());
+    harness.release(harness.viewPointFor({60, 60}));
+    harness.settle();
+    EXPECT_EQ(log->eventsNamed("editor_graphics_failed").size(), 1u);
+    EXPECT_EQ(reported, 1);
+}
+
+TEST(EditorCanvasFailureTest, ReadBackThatCannotStartRestoresTheTilesBeforeFailing) {
+    ScopedCapturingEventLog log;
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    harness.press(harness.viewPointFor({80, 80}));
+    harness.view().renderFrame();
+    harness.drag(harness.viewPointFor({160, 110}));
+    harness.view().renderFrame();
+    // The read-back's transfer buffer is refused; the restoring upload's is not.
+    harness.device().faultInjector().inject(GpuFaultPoint::buffer, 0, 1);
+    harness.release(harness.viewPointFor({160, 110}));
+    harness.settle();
+
+    EXPECT_TRUE(harness.view().hasGraphicsFailure());
+    EXPECT_FALSE(harness.view().isHistoryBusy());
+    EXPECT_FALSE(harness.session().canUndo());
+    EXPECT_TRUE(allZero(harness.fieldBytes(kWholeCanvas)));
+    EXPECT_EQ(log->eventsNamed("editor_graphics_failed").size(), 1u);
+}
+
+TEST(EditorCanvasFailureTest, RendererThatCannotBeMadeLeavesTheCanvasFailedAndOutputsUnavailable) {
+    ScopedCapturingEventLog log;
+    ManualClock clock;
+    ManualScheduler scheduler(&clock);
+    EditorSession session(nullptr, testing::makeGradientCanvas(64, 64), QStringLiteral("A"), QStringLiteral("B"),
+                          scheduler);
+    auto device = GpuDevice::create(GpuDeviceOptions{std::nullopt, 1});
+    EditorCanvasView view(device, clock, scheduler);
+    EditorCanvasRepresentable bridge(session, scheduler);
+    int reported = 0;
+    bridge.onGraphicsFailure = [&] { ++reported; };
+    bridge.bind(&view);
+
+    EXPECT_TRUE(view.hasGraphicsFailure());
+    EXPECT_EQ(view.renderer(), nullptr);
+    EXPECT_EQ(reported, 1);
+    ASSERT_EQ(log->eventsNamed("editor_graphics_failed").size(), 1u);
+    EXPECT_EQ(log->eventsNamed("editor_graphics_failed").front().value("failure_code"), "metal-shader-unavailable");
+
+    std::optional<bool> prepared;
+    session.prepareCommittedEditorState(EditorStatePreparationIntent::output, [&](bool can) { prepared = can; });
+    EXPECT_EQ(prepared, false);
+}
+
+}  // namespace
+}  // namespace vlt
