@@ -4,6 +4,7 @@
 #include <QGraphicsOpacityEffect>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QVariantAnimation>
 #include <algorithm>
 #include <cmath>
@@ -271,9 +272,19 @@ void AppContentView::refreshOverlays() {
         if (shown == exists) continue;
         changed = true;
         if (!shown) {
-            // Dropped later: the dialog may still be inside its own close call.
             QWidget* overlay = existing->second;
             overlays_.erase(existing);
+            auto* loadingCard = qobject_cast<ModalHost*>(overlay);
+            if (layer == AppOverlayLayer::replacementImageLoading && loadingCard != nullptr && !motion_.reduceMotion()) {
+                // The loading card fades out as it came; the screen beneath is usable at once.
+                loadingCard->setAttribute(Qt::WA_TransparentForMouseEvents);
+                loadingCard->setDismissAction(nullptr);
+                loadingCard->requestClose();
+                QTimer::singleShot(static_cast<int>(std::lround(ModalHost::closeFadeSeconds * 1000.0)), loadingCard,
+                                   &QObject::deleteLater);
+                continue;
+            }
+            // Dropped later: the dialog may still be inside its own close call.
             overlay->hide();
             overlay->deleteLater();
             continue;

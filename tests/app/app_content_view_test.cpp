@@ -1,6 +1,7 @@
 #include "app/app_content_view.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "app/startup_view.h"
 #include "app_model_test_factory_support.h"
 #include "import/crop_document.h"
+#include "ui/modal_host.h"
 #include "ui/motion_preference.h"
 
 namespace vlt {
@@ -206,6 +208,98 @@ TEST_F(AppContentViewTest, FirstAppearanceAttachesOnceAndQueuedFilesWaitForAFree
     EXPECT_EQ(queuedAttempts, 0);
     model->setIsImagePickerPresented(false);
     EXPECT_EQ(queuedAttempts, 1);
+}
+
+}  // namespace
+}  // namespace vlt
+
+namespace vlt {
+namespace {
+
+TEST_F(AppContentViewTest, ReopenImagePickerClearsTheAlertAndOpensThePanelOneTurnLater) {
+    installCropScreens();
+    model->setDocument(makeTestCropDocument());
+    int panelRequests = 0;
+    model->onOpenImagePanelRequested = [&](std::function<void(std::optional<QUrl>)>) { ++panelRequests; };
+    model->setReplacementImportError(QStringLiteral("Unreadable."));
+    model->setShowsReplacementImportError(true);
+    QMessageBox* box = view->alert(AppContentView::Alert::replacementImport);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "Image not opened");
+    EXPECT_TRUE(box->informativeText().endsWith("Unreadable.\n\nYour crop remains available."));
+
+    QAbstractButton* reopen = nullptr;
+    for (QAbstractButton* button : box->buttons()) {
+        if (button->text() == "Reopen image picker") reopen = button;
+    }
+    ASSERT_NE(reopen, nullptr);
+    reopen->click();
+    EXPECT_FALSE(model->showsReplacementImportError());
+    EXPECT_FALSE(model->replacementImportError().has_value());
+    EXPECT_EQ(panelRequests, 0);
+    scheduler.runDue();
+    EXPECT_EQ(panelRequests, 1);
+}
+
+TEST_F(AppContentViewTest, WithMotionTheStartPageFadesOutBeneathTheRisingCropScreen) {
+    MotionPreference::shared().setReduceMotion(false);
+    installCropScreens();
+    QPointer<QWidget> startPage = view->baseScreenWidget();
+    model->setDocument(makeTestCropDocument());
+    QWidget* crop = view->baseScreenWidget();
+    ASSERT_TRUE(startPage);
+    EXPECT_NE(crop->graphicsEffect(), nullptr);
+    EXPECT_FALSE(startPage->isEnabled());
+    const QObjectList& children = view->children();
+    EXPECT_LT(children.indexOf(startPage.data()), children.indexOf(crop));
+
+    QTest::qWait(700);
+    EXPECT_FALSE(startPage);
+    EXPECT_EQ(crop->graphicsEffect(), nullptr);
+    EXPECT_EQ(crop->geometry(), view->rect());
+}
+
+TEST_F(AppContentViewTest, WithReducedMotionScreensChangeAtOnce) {
+    installCropScreens();
+    QPointer<QWidget> startPage = view->baseScreenWidget();
+    model->setDocument(makeTestCropDocument());
+    EXPECT_EQ(view->baseScreenWidget()->graphicsEffect(), nullptr);
+    EXPECT_EQ(view->baseScreenWidget()->geometry(), view->rect());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(startPage);
+}
+
+TEST_F(AppContentViewTest, LoadingCardIsCentredAndNamesItself) {
+    model->setDocument(makeTestCropDocument());
+    model->setIsImporting(true);
+    auto* card = qobject_cast<ModalHost*>(view->overlay(AppOverlayLayer::replacementImageLoading));
+    ASSERT_NE(card, nullptr);
+    const QRect surface = card->surfaceRect();
+    EXPECT_EQ(surface.center().x(), view->rect().center().x());
+    EXPECT_NEAR(surface.center().y(), view->rect().center().y(), 1);
+    EXPECT_GE(surface.width(), 68 + 32);
+    QTest::keyClick(card, Qt::Key_Escape);
+    EXPECT_NE(view->overlay(AppOverlayLayer::replacementImageLoading), nullptr);
+}
+
+}  // namespace
+}  // namespace vlt
+
+namespace vlt {
+namespace {
+
+TEST_F(AppContentViewTest, WithMotionTheLoadingCardFadesOutAndLetsClicksThrough) {
+    MotionPreference::shared().setReduceMotion(false);
+    model->setDocument(makeTestCropDocument());
+    model->setIsImporting(true);
+    QPointer<QWidget> card = view->overlay(AppOverlayLayer::replacementImageLoading);
+    ASSERT_TRUE(card);
+    model->setIsImporting(false);
+    EXPECT_EQ(view->overlay(AppOverlayLayer::replacementImageLoading), nullptr);
+    ASSERT_TRUE(card);
+    EXPECT_TRUE(card->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QTest::qWait(300);
+    EXPECT_FALSE(card);
 }
 
 }  // namespace
