@@ -9,16 +9,19 @@
 #include "platform/gpu/gpu_texture.h"
 #include "shaders/shader_vector_types.h"
 
+// Sampling sits in the innermost loops; the compiler's size heuristics would
+// otherwise keep some of these out of line.
+#define VLT_SHADING_INLINE inline __attribute__((always_inline))
+
 namespace vlt::shading {
 
 inline constexpr float kPixelCentreOffset = 0.5f;
 inline constexpr float kZero = 0.0f;
 inline constexpr float kOne = 1.0f;
-inline constexpr float kCodeMaximum = 255.0f;
 
 // Adding +0 turns −0 into +0 and leaves every other value as it is. Stored field
 // values never hold −0, so an all-zero tile is all-zero bytes.
-inline float withoutNegativeZero(float value) {
+VLT_SHADING_INLINE float withoutNegativeZero(float value) {
     return value + kZero;
 }
 
@@ -30,7 +33,7 @@ struct Footprint {
     float fraction = 0.0f;
 };
 
-inline Footprint footprintAlong(float coordinate, std::int64_t extent) {
+VLT_SHADING_INLINE Footprint footprintAlong(float coordinate, std::int64_t extent) {
     const float last = static_cast<float>(extent - 1);
     // Written so that NaN lands on the first texel instead of an undefined index.
     const float clamped = coordinate > kZero ? (coordinate < last ? coordinate : last) : kZero;
@@ -39,7 +42,7 @@ inline Footprint footprintAlong(float coordinate, std::int64_t extent) {
     return {first, second, clamped - static_cast<float>(first)};
 }
 
-inline float lerp(float a, float b, float t) {
+VLT_SHADING_INLINE float lerp(float a, float b, float t) {
     return a * (kOne - t) + b * t;
 }
 
@@ -56,7 +59,7 @@ struct FieldView {
     PackedFloat2 at(std::int64_t x, std::int64_t y) const { return row(y)[x]; }
 };
 
-inline PackedFloat2 sampleField(const FieldView& field, const Footprint& fx, const Footprint& fy) {
+VLT_SHADING_INLINE PackedFloat2 sampleField(const FieldView& field, const Footprint& fx, const Footprint& fy) {
     const PackedFloat2* top = field.row(fy.first);
     const PackedFloat2* bottom = field.row(fy.second);
     const PackedFloat2 a = top[fx.first];
@@ -67,50 +70,65 @@ inline PackedFloat2 sampleField(const FieldView& field, const Footprint& fx, con
             lerp(lerp(a.y, b.y, fx.fraction), lerp(c.y, d.y, fx.fraction), fy.fraction)};
 }
 
-inline PackedFloat2 sampleField(const FieldView& field, float x, float y) {
+VLT_SHADING_INLINE PackedFloat2 sampleField(const FieldView& field, float x, float y) {
     return sampleField(field, footprintAlong(x, field.width), footprintAlong(y, field.height));
 }
 
-// An RGBA8 sRGB texture read in linear light.
+// An RGBA8 sRGB texture read in linear light: colour codes through the sRGB table,
+// alpha codes through a table of code / 255 (exactly the quotient, 255 giving 1).
 struct ImageView {
     const std::uint8_t* bytes = nullptr;
     std::int64_t width = 0;
     std::int64_t height = 0;
     std::int64_t rowBytes = 0;
     const float* decode = nullptr;
+    const float* alpha = nullptr;
 
-    ImageView(const GpuTexture& texture, const float* decodeTable)
+    ImageView(const GpuTexture& texture, const float* decodeTable, const float* alphaTable)
         : bytes(texture.data()),
           width(texture.width()),
           height(texture.height()),
           rowBytes(texture.rowBytes()),
-          decode(decodeTable) {}
+          decode(decodeTable),
+          alpha(alphaTable) {}
 
     const std::uint8_t* row(std::int64_t y) const { return bytes + y * rowBytes; }
 };
 
 inline constexpr std::int64_t kRgbaBytes = 4;
 
-inline GpuFloat4 texelColor(const ImageView& image, const std::uint8_t* texel) {
-    return {image.decode[texel[0]], image.decode[texel[1]], image.decode[texel[2]],
-            static_cast<float>(texel[3]) / kCodeMaximum};
+// Four lanes computed at once; each lane is the same IEEE arithmetic as the scalar
+// code, so results do not depend on whether the target has vector units.
+typedef float Lanes __attribute__((vector_size(16)));
+
+VLT_SHADING_INLINE Lanes texelLanes(const ImageView& image, const std::uint8_t* texel) {
+    return Lanes{image.decode[texel[0]], image.decode[texel[1]], image.decode[texel[2]], image.alpha[texel[3]]};
 }
 
-inline GpuFloat4 lerp(const GpuFloat4& a, const GpuFloat4& b, float t) {
-    return {lerp(a.x, b.x, t), lerp(a.y, b.y, t), lerp(a.z, b.z, t), lerp(a.w, b.w, t)};
+VLT_SHADING_INLINE Lanes lerp(Lanes a, Lanes b, float t) {
+    const Lanes weightB = {t, t, t, t};
+    const Lanes weightA = Lanes{kOne, kOne, kOne, kOne} - weightB;
+    return a * weightA + b * weightB;
+}
+
+VLT_SHADING_INLINE GpuFloat4 toColor(Lanes lanes) {
+    return {lanes[0], lanes[1], lanes[2], lanes[3]};
 }
 
 // Filtering straight colours is exact for the opaque canvases the editor works on.
-inline GpuFloat4 sampleImageRows(const ImageView& image, const std::uint8_t* top, const std::uint8_t* bottom,
-                                 const Footprint& fx, float fractionY) {
-    const GpuFloat4 a = texelColor(image, top + fx.first * kRgbaBytes);
-    const GpuFloat4 b = texelColor(image, top + fx.second * kRgbaBytes);
-    const GpuFloat4 c = texelColor(image, bottom + fx.first * kRgbaBytes);
-    const GpuFloat4 d = texelColor(image, bottom + fx.second * kRgbaBytes);
-    return lerp(lerp(a, b, fx.fraction), lerp(c, d, fx.fraction), fractionY);
+VLT_SHADING_INLINE GpuFloat4 sampleImageRows(const ImageView& image, const std::uint8_t* top,
+                                             const std::uint8_t* bottom, const Footprint& fx, float fractionY) {
+    // On a texel centre the other three texels weigh nothing: the texel itself is
+    // the exact result, so 1:1 drawing skips the blend.
+    if (fx.fraction == kZero && fractionY == kZero) return toColor(texelLanes(image, top + fx.first * kRgbaBytes));
+    const Lanes a = texelLanes(image, top + fx.first * kRgbaBytes);
+    const Lanes b = texelLanes(image, top + fx.second * kRgbaBytes);
+    const Lanes c = texelLanes(image, bottom + fx.first * kRgbaBytes);
+    const Lanes d = texelLanes(image, bottom + fx.second * kRgbaBytes);
+    return toColor(lerp(lerp(a, b, fx.fraction), lerp(c, d, fx.fraction), fractionY));
 }
 
-inline GpuFloat4 sampleImage(const ImageView& image, float x, float y) {
+VLT_SHADING_INLINE GpuFloat4 sampleImage(const ImageView& image, float x, float y) {
     const Footprint fx = footprintAlong(x, image.width);
     const Footprint fy = footprintAlong(y, image.height);
     return sampleImageRows(image, image.row(fy.first), image.row(fy.second), fx, fy.fraction);

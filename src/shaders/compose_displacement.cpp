@@ -1,5 +1,8 @@
 #include "shaders/compose_displacement.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "shaders/bilinear_sampling.h"
 #include "shaders/composition_tool_code.h"
 #include "shaders/deformation_constants.h"
@@ -10,13 +13,13 @@ namespace {
 
 using namespace shading;
 
-inline float falloffWeight(float distanceSquared, float radiusSquared, float intensity) {
+VLT_SHADING_INLINE float falloffWeight(float distanceSquared, float radiusSquared, float intensity) {
     const float ratio = distanceSquared / radiusSquared;
     const float remaining = kOne - ratio;
     return intensity * (remaining * remaining);
 }
 
-inline float reconstructed(float component, float keep) {
+VLT_SHADING_INLINE float reconstructed(float component, float keep) {
     const float value = component * keep;
     const bool negligible = value < kReconstructZeroThreshold && value > -kReconstructZeroThreshold;
     return negligible ? kZero : withoutNegativeZero(value);
@@ -24,13 +27,34 @@ inline float reconstructed(float component, float keep) {
 
 // Samples the field where the pixel takes its content from, then removes the offset
 // so the pixel keeps showing that content.
-inline PackedFloat2 resampled(const FieldView& field, float x, float y, PackedFloat2 offset) {
+VLT_SHADING_INLINE PackedFloat2 resampled(const FieldView& field, float x, float y, PackedFloat2 offset) {
     const PackedFloat2 sampled = sampleField(field, x - offset.x, y - offset.y);
     return {withoutNegativeZero(sampled.x - offset.x), withoutNegativeZero(sampled.y - offset.y)};
 }
 
-inline PackedFloat2 composeTexel(const CompositionUniforms& u, float radiusSquared, const FieldView& field,
-                                 std::int64_t x, std::int64_t y) {
+// A pixel inside the stamp's circle, at (px, py) = centre + (dx, dy).
+template <CompositionToolCode Tool>
+VLT_SHADING_INLINE PackedFloat2 composedInside(const CompositionUniforms& u, float radiusSquared,
+                                               const FieldView& field, PackedFloat2 current, float px, float py,
+                                               float dx, float dy, float distanceSquared) {
+    const float weight = falloffWeight(distanceSquared, radiusSquared, u.intensity);
+    if constexpr (Tool == CompositionToolCode::push) {
+        return resampled(field, px, py, {weight * u.movement.x, weight * u.movement.y});
+    } else if constexpr (Tool == CompositionToolCode::grow) {
+        const float pull = kGrowShrinkStrength * weight;
+        return resampled(field, px, py, {pull * dx, pull * dy});
+    } else if constexpr (Tool == CompositionToolCode::shrink) {
+        const float push = -(kGrowShrinkStrength * weight);
+        return resampled(field, px, py, {push * dx, push * dy});
+    } else {
+        const float keep = kOne - kReconstructRate * weight;
+        return {reconstructed(current.x, keep), reconstructed(current.y, keep)};
+    }
+}
+
+template <CompositionToolCode Tool>
+PackedFloat2 composedTexel(const CompositionUniforms& u, float radiusSquared, const FieldView& field,
+                           std::int64_t x, std::int64_t y) {
     const PackedFloat2 current = field.at(x, y);
     const float px = static_cast<float>(x);
     const float py = static_cast<float>(y);
@@ -38,24 +62,52 @@ inline PackedFloat2 composeTexel(const CompositionUniforms& u, float radiusSquar
     const float dy = py - u.center.y;
     const float distanceSquared = dx * dx + dy * dy;
     if (!(distanceSquared < radiusSquared)) return current;
-    const float weight = falloffWeight(distanceSquared, radiusSquared, u.intensity);
-    switch (static_cast<CompositionToolCode>(u.tool)) {
-    case CompositionToolCode::push:
-        return resampled(field, px, py, {weight * u.movement.x, weight * u.movement.y});
-    case CompositionToolCode::grow: {
-        const float pull = kGrowShrinkStrength * weight;
-        return resampled(field, px, py, {pull * dx, pull * dy});
+    return composedInside<Tool>(u, radiusSquared, field, current, px, py, dx, dy, distanceSquared);
+}
+
+// Rows are split where they cross the circle: the parts outside are copied as
+// they are, only the part inside is composed. The split uses the same test as a
+// pixel-by-pixel pass, so the bytes are the same.
+template <CompositionToolCode Tool>
+void composeRegion(const CompositionUniforms& u, const FieldView& field, GpuTexture& scratch,
+                   const GpuGridRegion& region) {
+    const float radiusSquared = u.radius * u.radius;
+    const std::int64_t originX = u.regionOrigin.x;
+    const std::int64_t first = originX + region.x0;
+    const std::int64_t end = originX + region.x1;
+    for (std::uint32_t gy = region.y0; gy < region.y1; ++gy) {
+        const std::int64_t y = static_cast<std::int64_t>(u.regionOrigin.y) + gy;
+        const PackedFloat2* in = field.row(y);
+        PackedFloat2* out = scratch.row<PackedFloat2>(gy);
+        const float py = static_cast<float>(y);
+        const float dy = py - u.center.y;
+        const float dySquared = dy * dy;
+        auto inside = [&](std::int64_t x) {
+            const float dx = static_cast<float>(x) - u.center.x;
+            return dx * dx + dySquared < radiusSquared;
+        };
+
+        std::int64_t insideBegin = end;
+        std::int64_t insideEnd = end;
+        if (dySquared < radiusSquared) {
+            const float half = std::sqrt(radiusSquared - dySquared);
+            insideBegin = std::clamp<std::int64_t>(static_cast<std::int64_t>(std::ceil(u.center.x - half)), first, end);
+            insideEnd = std::clamp<std::int64_t>(static_cast<std::int64_t>(std::floor(u.center.x + half)) + 1,
+                                                 insideBegin, end);
+            while (insideBegin > first && inside(insideBegin - 1)) --insideBegin;
+            while (insideBegin < insideEnd && !inside(insideBegin)) ++insideBegin;
+            while (insideEnd < end && inside(insideEnd)) ++insideEnd;
+            while (insideEnd > insideBegin && !inside(insideEnd - 1)) --insideEnd;
+        }
+        std::copy(in + first, in + insideBegin, out + (first - originX));
+        for (std::int64_t x = insideBegin; x < insideEnd; ++x) {
+            const float px = static_cast<float>(x);
+            const float dx = px - u.center.x;
+            out[x - originX] =
+                composedInside<Tool>(u, radiusSquared, field, in[x], px, py, dx, dy, dx * dx + dy * dy);
+        }
+        std::copy(in + insideEnd, in + end, out + (insideEnd - originX));
     }
-    case CompositionToolCode::shrink: {
-        const float push = -(kGrowShrinkStrength * weight);
-        return resampled(field, px, py, {push * dx, push * dy});
-    }
-    case CompositionToolCode::reconstruct: {
-        const float keep = kOne - kReconstructRate * weight;
-        return {reconstructed(current.x, keep), reconstructed(current.y, keep)};
-    }
-    }
-    return current;
 }
 
 }  // namespace
@@ -64,20 +116,38 @@ void composeDisplacement(const GpuArguments& arguments, const GpuGridRegion& reg
     const auto uniforms = arguments.bytes<CompositionUniforms>(kComposeUniformsBufferIndex);
     const FieldView field(*arguments.texture(kComposeFieldTextureIndex));
     GpuTexture& scratch = *arguments.texture(kComposeScratchTextureIndex);
-    const float radiusSquared = uniforms.radius * uniforms.radius;
+    switch (static_cast<CompositionToolCode>(uniforms.tool)) {
+    case CompositionToolCode::push:
+        return composeRegion<CompositionToolCode::push>(uniforms, field, scratch, region);
+    case CompositionToolCode::grow:
+        return composeRegion<CompositionToolCode::grow>(uniforms, field, scratch, region);
+    case CompositionToolCode::shrink:
+        return composeRegion<CompositionToolCode::shrink>(uniforms, field, scratch, region);
+    case CompositionToolCode::reconstruct:
+        return composeRegion<CompositionToolCode::reconstruct>(uniforms, field, scratch, region);
+    }
+    // An unknown tool changes nothing: the region is copied.
     for (std::uint32_t gy = region.y0; gy < region.y1; ++gy) {
-        PackedFloat2* out = scratch.row<PackedFloat2>(gy);
-        const std::int64_t y = static_cast<std::int64_t>(uniforms.regionOrigin.y) + gy;
-        for (std::uint32_t gx = region.x0; gx < region.x1; ++gx) {
-            const std::int64_t x = static_cast<std::int64_t>(uniforms.regionOrigin.x) + gx;
-            out[gx] = composeTexel(uniforms, radiusSquared, field, x, y);
-        }
+        const PackedFloat2* in = field.row(uniforms.regionOrigin.y + gy) + uniforms.regionOrigin.x;
+        std::copy(in + region.x0, in + region.x1, scratch.row<PackedFloat2>(gy) + region.x0);
     }
 }
 
 PackedFloat2 composeDisplacementTexel(const CompositionUniforms& uniforms, const GpuTexture& field, std::int64_t x,
                                       std::int64_t y) {
-    return composeTexel(uniforms, uniforms.radius * uniforms.radius, FieldView(field), x, y);
+    const float radiusSquared = uniforms.radius * uniforms.radius;
+    const FieldView view(field);
+    switch (static_cast<CompositionToolCode>(uniforms.tool)) {
+    case CompositionToolCode::push:
+        return composedTexel<CompositionToolCode::push>(uniforms, radiusSquared, view, x, y);
+    case CompositionToolCode::grow:
+        return composedTexel<CompositionToolCode::grow>(uniforms, radiusSquared, view, x, y);
+    case CompositionToolCode::shrink:
+        return composedTexel<CompositionToolCode::shrink>(uniforms, radiusSquared, view, x, y);
+    case CompositionToolCode::reconstruct:
+        return composedTexel<CompositionToolCode::reconstruct>(uniforms, radiusSquared, view, x, y);
+    }
+    return view.at(x, y);
 }
 
 float brushFalloffWeight(float distanceSquared, float radius, float intensity) {

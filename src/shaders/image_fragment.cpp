@@ -36,9 +36,10 @@ bool isZeroAt(const std::uint8_t* merged, const Footprint& fx) {
 
 }  // namespace
 
-void imageFragment(const GpuArguments& arguments, const GpuFragmentSpan& span, GpuFloat4* colors) {
+GpuSpanColors imageFragment(const GpuArguments& arguments, const GpuFragmentSpan& span, GpuFloat4* colors) {
     const auto u = arguments.bytes<ImageUniforms>(kImageUniformsBufferIndex);
-    const ImageView image(*arguments.texture(kImageSourceTextureIndex), SrgbTransfer::decodeTable().data());
+    const ImageView image(*arguments.texture(kImageSourceTextureIndex), SrgbTransfer::decodeTable().data(),
+                          SrgbTransfer::unormTable().data());
     const FieldView field(*arguments.texture(kImageDisplacementTextureIndex));
 
     const float toCanvasX = u.canvasSize.x / u.imageRect.z;
@@ -66,6 +67,7 @@ void imageFragment(const GpuArguments& arguments, const GpuFragmentSpan& span, G
             colors[i] = sampleImageRows(image, top, bottom, fx, fy.fraction);
         }
     }
+    return GpuSpanColors::perPixel;
 }
 
 }  // namespace vlt

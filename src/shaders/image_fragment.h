@@ -17,6 +17,6 @@ inline constexpr int kImageOccupancyBufferIndex = 1;
 // edges at the canvas's outer pixel edges, so a 1:1 image on whole pixels with a
 // zero field reproduces the canvas exactly. Where the field is zero (scale 0, or
 // zero tiles according to the occupancy summary) the field is not sampled at all.
-void imageFragment(const GpuArguments& arguments, const GpuFragmentSpan& span, GpuFloat4* colors);
+GpuSpanColors imageFragment(const GpuArguments& arguments, const GpuFragmentSpan& span, GpuFloat4* colors);
 
 }  // namespace vlt

@@ -1,6 +1,8 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <random>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -129,6 +131,41 @@ TEST(ComposeDisplacement, KernelWritesEachRegionTexelToTheScratchTexture) {
         }
     }
     EXPECT_EQ(scratch->row<PackedFloat2>(11)[11].x, 9.0f);
+}
+
+TEST(ComposeDisplacement, KernelMatchesThePerTexelRuleForAnyStamp) {
+    std::mt19937 random(11);
+    std::uniform_real_distribution<float> position(-10.0f, 90.0f);
+    std::uniform_real_distribution<float> size(0.3f, 40.0f);
+    auto texture = field(80, 60, {0.0f, 0.0f});
+    for (std::int64_t y = 0; y < 60; ++y) {
+        for (std::int64_t x = 0; x < 80; ++x) texture->row<PackedFloat2>(y)[x] = {std::sin(x * 0.2f), std::cos(y * 0.3f)};
+    }
+    auto scratch = field(80, 60, {0.0f, 0.0f});
+    for (int trial = 0; trial < 300; ++trial) {
+        auto uniforms = stamp(static_cast<CompositionToolCode>(trial % 4), {position(random), position(random)},
+                              size(random), {size(random) * 0.2f, -size(random) * 0.1f});
+        uniforms.intensity = 0.3f + 0.7f * static_cast<float>(trial % 5) / 4.0f;
+        const auto x0 = std::clamp<std::int64_t>(static_cast<std::int64_t>(std::floor(uniforms.center.x - uniforms.radius)), 0, 79);
+        const auto y0 = std::clamp<std::int64_t>(static_cast<std::int64_t>(std::floor(uniforms.center.y - uniforms.radius)), 0, 59);
+        const auto x1 = std::clamp<std::int64_t>(static_cast<std::int64_t>(std::ceil(uniforms.center.x + uniforms.radius)), 0, 79);
+        const auto y1 = std::clamp<std::int64_t>(static_cast<std::int64_t>(std::ceil(uniforms.center.y + uniforms.radius)), 0, 59);
+        uniforms.regionOrigin = {static_cast<std::uint32_t>(x0), static_cast<std::uint32_t>(y0)};
+        GpuArguments arguments;
+        arguments.setTexture(kComposeFieldTextureIndex, texture);
+        arguments.setTexture(kComposeScratchTextureIndex, scratch);
+        arguments.setBytes(kComposeUniformsBufferIndex, &uniforms, sizeof uniforms);
+        const auto width = static_cast<std::uint32_t>(x1 - x0 + 1);
+        const auto height = static_cast<std::uint32_t>(y1 - y0 + 1);
+        composeDisplacement(arguments, {0, 0, width, height});
+        for (std::uint32_t gy = 0; gy < height; ++gy) {
+            for (std::uint32_t gx = 0; gx < width; ++gx) {
+                const PackedFloat2 expected = composeDisplacementTexel(uniforms, *texture, x0 + gx, y0 + gy);
+                const PackedFloat2 actual = scratch->row<PackedFloat2>(gy)[gx];
+                ASSERT_EQ(std::memcmp(&expected, &actual, sizeof actual), 0) << trial << ": " << gx << "," << gy;
+            }
+        }
+    }
 }
 
 }  // namespace

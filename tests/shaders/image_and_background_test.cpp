@@ -1,3 +1,4 @@
+#include <cmath>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -123,20 +124,36 @@ TEST(BackgroundFragment, DrawsAGridOnlyInPanesOneCellInFromTheirOrigin) {
 
     uniforms.drawsPane = 0;
     arguments.setBytes(kBackgroundUniformsBufferIndex, &uniforms, sizeof uniforms);
-    backgroundFragment(arguments, {0, 64, 200}, colors.data());
-    for (const GpuFloat4& color : colors) ASSERT_EQ(color.x, 0.8f);
+    EXPECT_EQ(backgroundFragment(arguments, {0, 64, 200}, colors.data()), GpuSpanColors::uniform);
+    EXPECT_EQ(colors[0].x, 0.8f);
 
     uniforms.drawsPane = 1;
     arguments.setBytes(kBackgroundUniformsBufferIndex, &uniforms, sizeof uniforms);
-    backgroundFragment(arguments, {0, 5, 200}, colors.data());
+    EXPECT_EQ(backgroundFragment(arguments, {0, 5, 200}, colors.data()), GpuSpanColors::perPixel);
     // At 2 pixels per point the first line covers pixels 74 and 75 (64 pixels past
     // the origin at 10), the next 138 and 139; the pane's own edge has none.
     for (std::int64_t x = 0; x < 200; ++x) {
         const bool line = x == 74 || x == 75 || x == 138 || x == 139;
         ASSERT_EQ(colors[x].x, line ? 0.7f : 0.8f) << x;
     }
-    backgroundFragment(arguments, {0, 64, 10}, colors.data());
-    for (std::int64_t x = 0; x < 10; ++x) ASSERT_EQ(colors[x].x, 0.7f);
+    // Row 64 lies on a horizontal line: the whole span is the accent colour.
+    EXPECT_EQ(backgroundFragment(arguments, {0, 64, 10}, colors.data()), GpuSpanColors::uniform);
+    EXPECT_EQ(colors[0].x, 0.7f);
+
+    // Any origin and scale: the line search agrees with testing every pixel.
+    uniforms.origin = {3.3f, 0.0f};
+    for (float scale : {1.0f, 1.5f, 2.0f, 3.0f}) {
+        uniforms.backingScale = scale;
+        arguments.setBytes(kBackgroundUniformsBufferIndex, &uniforms, sizeof uniforms);
+        std::vector<GpuFloat4> wide(1000);
+        ASSERT_EQ(backgroundFragment(arguments, {7, 5, 1000}, wide.data()), GpuSpanColors::perPixel);
+        for (std::int64_t i = 0; i < 1000; ++i) {
+            const float points = (static_cast<float>(7 + i) + 0.5f - 3.3f) / scale;
+            const float cell = std::floor(points / 32.0f);
+            const bool line = cell >= 1.0f && points - cell * 32.0f < 1.0f;
+            ASSERT_EQ(wide[i].x, line ? 0.7f : 0.8f) << scale << " " << i;
+        }
+    }
 }
 
 TEST(ShaderLibrary, OffersTheSixFunctionsByName) {

@@ -21,6 +21,8 @@ public:
 
     // Writes count colours as consecutive texels starting at destination.
     static void store(GpuPixelFormat format, const GpuFloat4* colors, std::int64_t count, std::uint8_t* destination);
+    // Writes one colour count times.
+    static void fill(GpuPixelFormat format, const GpuFloat4& color, std::int64_t count, std::uint8_t* destination);
 };
 
 }  // namespace vlt

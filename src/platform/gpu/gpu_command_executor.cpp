@@ -87,22 +87,30 @@ void run(const GpuFillBufferCommand& command) {
     std::memset(command.buffer->contents() + command.offset, command.value, command.length);
 }
 
+template <std::size_t TexelBytes>
+void fillRows(GpuTexture& target, const std::uint8_t* texel) {
+    forEachRow(0, target.height(), rowsPerChunk(target.width(), kPixelsPerChunk),
+               [&](std::int64_t begin, std::int64_t end) {
+                   for (std::int64_t y = begin; y < end; ++y) {
+                       std::uint8_t* row = target.row<std::uint8_t>(y);
+                       for (std::int64_t x = 0; x < target.width(); ++x) {
+                           std::memcpy(row + x * static_cast<std::int64_t>(TexelBytes), texel, TexelBytes);
+                       }
+                   }
+               });
+}
+
 void clearTarget(const GpuRenderPassDescriptor& descriptor) {
     GpuTexture& target = *descriptor.colorTexture;
     const GpuClearColor& c = descriptor.clearColor;
     const GpuFloat4 color{static_cast<float>(c.red), static_cast<float>(c.green), static_cast<float>(c.blue),
                           static_cast<float>(c.alpha)};
     const auto texel = GpuColorStore::encode(target.pixelFormat(), color);
-    const std::int64_t texelBytes = bytesPerPixel(target.pixelFormat());
-    forEachRow(0, target.height(), rowsPerChunk(target.width(), kPixelsPerChunk),
-               [&](std::int64_t begin, std::int64_t end) {
-                   for (std::int64_t y = begin; y < end; ++y) {
-                       std::uint8_t* row = target.row<std::uint8_t>(y);
-                       for (std::int64_t x = 0; x < target.width(); ++x) {
-                           std::memcpy(row + x * texelBytes, texel.data(), static_cast<std::size_t>(texelBytes));
-                       }
-                   }
-               });
+    if (bytesPerPixel(target.pixelFormat()) == 4) {
+        fillRows<4>(target, texel.data());
+    } else {
+        fillRows<8>(target, texel.data());
+    }
 }
 
 GpuScreenPoint toScreen(const GpuFloat4& clip, std::int64_t width, std::int64_t height) {
@@ -154,8 +162,11 @@ void run(const GpuDrawCommand& command, GpuTexture& target) {
                            const auto [x0, x1] = triangles[t].rowSpan(y, minX, maxX);
                            if (x1 <= x0) continue;
                            const GpuFragmentSpan span{x0, y, x1 - x0};
-                           fragment(command.fragmentArguments, span, colors.data());
-                           GpuColorStore::store(format, colors.data(), span.count, row + x0 * texelBytes);
+                           if (fragment(command.fragmentArguments, span, colors.data()) == GpuSpanColors::uniform) {
+                               GpuColorStore::fill(format, colors[0], span.count, row + x0 * texelBytes);
+                           } else {
+                               GpuColorStore::store(format, colors.data(), span.count, row + x0 * texelBytes);
+                           }
                        }
                    }
                });

@@ -26,13 +26,21 @@ struct GpuFragmentSpan {
     std::int64_t count = 0;
 };
 
+// What a fragment function wrote for a span.
+enum class GpuSpanColors {
+    // One colour per pixel.
+    perPixel,
+    // Only colors[0], which holds for the whole span (a flat fill stores faster).
+    uniform,
+};
+
 // A compute kernel runs the threads of a grid region.
 using GpuComputeKernel = void (*)(const GpuArguments& arguments, const GpuGridRegion& region);
 // A vertex function returns the clip-space position (x, y, z, w) of one vertex.
 using GpuVertexFunction = GpuFloat4 (*)(std::uint32_t vertexID, const GpuArguments& arguments);
-// A fragment function writes one linear, straight-alpha colour per pixel of a span.
-using GpuFragmentFunction = void (*)(const GpuArguments& arguments, const GpuFragmentSpan& span,
-                                     GpuFloat4* colors);
+// A fragment function writes the linear, straight-alpha colours of a span.
+using GpuFragmentFunction = GpuSpanColors (*)(const GpuArguments& arguments, const GpuFragmentSpan& span,
+                                              GpuFloat4* colors);
 
 enum class GpuFunctionKind {
     compute,

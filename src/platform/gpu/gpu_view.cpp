@@ -54,24 +54,24 @@ std::shared_ptr<GpuDrawable> GpuView::nextDrawable() {
     if (!device_ || drawableWidth_ == 0 || drawableHeight_ == 0) return nullptr;
     if (device_->faultInjector().shouldFail(GpuFaultPoint::drawable)) return nullptr;
     std::lock_guard lock(shared_->mutex);
-    // Only the ring holds a free texture: no frame in flight, not shown, not painted.
-    auto isFree = [](const std::shared_ptr<GpuTexture>& texture) { return texture.use_count() == 1; };
-    std::erase_if(ring_, [&](const std::shared_ptr<GpuTexture>& texture) {
-        return isFree(texture) && (texture->width() != drawableWidth_ || texture->height() != drawableHeight_ ||
-                                   texture->pixelFormat() != colorPixelFormat_);
+    // Free: only the ring holds the drawable and only the drawable its texture (no
+    // frame in flight, not shown, not being painted).
+    auto isFree = [](const std::shared_ptr<GpuDrawable>& drawable) {
+        return drawable.use_count() == 1 && drawable->texture().use_count() == 1;
+    };
+    std::erase_if(ring_, [&](const std::shared_ptr<GpuDrawable>& drawable) {
+        const GpuTexture& texture = *drawable->texture();
+        return isFree(drawable) && (texture.width() != drawableWidth_ || texture.height() != drawableHeight_ ||
+                                    texture.pixelFormat() != colorPixelFormat_);
     });
     auto found = std::find_if(ring_.begin(), ring_.end(), isFree);
-    std::shared_ptr<GpuTexture> texture;
-    if (found != ring_.end()) {
-        texture = *found;
-    } else {
-        if (static_cast<int>(ring_.size()) >= kMaximumDrawableCount) return nullptr;
-        texture = device_->makeTexture({colorPixelFormat_, drawableWidth_, drawableHeight_,
-                                        GpuTextureUsage::renderTarget | GpuTextureUsage::shaderRead});
-        if (!texture) return nullptr;
-        ring_.push_back(texture);
-    }
-    return std::shared_ptr<GpuDrawable>(new GpuDrawable(std::move(texture), shared_));
+    if (found != ring_.end()) return *found;
+    if (static_cast<int>(ring_.size()) >= kMaximumDrawableCount) return nullptr;
+    std::shared_ptr<GpuTexture> texture = device_->makeTexture(
+        {colorPixelFormat_, drawableWidth_, drawableHeight_, GpuTextureUsage::renderTarget | GpuTextureUsage::shaderRead});
+    if (!texture) return nullptr;
+    ring_.push_back(std::shared_ptr<GpuDrawable>(new GpuDrawable(std::move(texture), shared_)));
+    return ring_.back();
 }
 
 GpuRenderPassDescriptor GpuView::renderPassDescriptor(const GpuDrawable& drawable) const {

@@ -83,7 +83,8 @@ private:
     std::int64_t drawableHeight_ = 0;
     GpuClearColor clearColor_;
     GpuLoadAction loadAction_ = GpuLoadAction::clear;
-    std::vector<std::shared_ptr<GpuTexture>> ring_;
+    // Drawables are kept and handed out again, so a frame allocates nothing.
+    std::vector<std::shared_ptr<GpuDrawable>> ring_;
     std::shared_ptr<GpuDrawable::Shared> shared_;
 };
 

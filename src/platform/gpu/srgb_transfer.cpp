@@ -14,31 +14,27 @@ constexpr double kCurveOffset = 0.055;
 constexpr double kCurveScale = 1.055;
 constexpr double kCurveExponent = 2.4;
 
-// Encoding first looks up the code at the start of the value's bucket and then steps
-// over the thresholds inside the bucket. Buckets are narrow enough that even the
-// steepest part of the curve puts at most one threshold inside one.
-constexpr int kEncodeBucketCount = 4096;
-
 struct Tables {
     std::array<float, SrgbTransfer::kCodeCount> decoded{};
-    // threshold[c]: the lowest linear value that encodes to code c (threshold[0] unused).
-    std::array<float, SrgbTransfer::kCodeCount> threshold{};
-    std::array<std::uint8_t, kEncodeBucketCount + 1> bucketCode{};
+    std::array<float, SrgbTransfer::kCodeCount> unorm{};
+    SrgbTransfer::EncodeTables encode;
 
     Tables() {
         for (int code = 0; code < SrgbTransfer::kCodeCount; ++code) {
             decoded[code] = static_cast<float>(SrgbTransfer::decodeExact(code / kCodeMaximum));
+            unorm[code] = static_cast<float>(code) / static_cast<float>(kCodeMaximum);
         }
         const double halfCode = 0.5;
-        threshold[0] = 0.0f;
+        encode.threshold[0] = 0.0f;
         for (int code = 1; code < SrgbTransfer::kCodeCount; ++code) {
-            threshold[code] = static_cast<float>(SrgbTransfer::decodeExact((code - halfCode) / kCodeMaximum));
+            encode.threshold[code] = static_cast<float>(SrgbTransfer::decodeExact((code - halfCode) / kCodeMaximum));
         }
+        const int buckets = SrgbTransfer::kEncodeBucketCount;
         int code = 0;
-        for (int bucket = 0; bucket <= kEncodeBucketCount; ++bucket) {
-            const float start = static_cast<float>(bucket) / static_cast<float>(kEncodeBucketCount);
-            while (code + 1 < SrgbTransfer::kCodeCount && threshold[code + 1] <= start) ++code;
-            bucketCode[bucket] = static_cast<std::uint8_t>(code);
+        for (int bucket = 0; bucket <= buckets; ++bucket) {
+            const float start = static_cast<float>(bucket) / static_cast<float>(buckets);
+            while (code + 1 < SrgbTransfer::kCodeCount && encode.threshold[code + 1] <= start) ++code;
+            encode.bucketCode[bucket] = static_cast<std::uint8_t>(code);
         }
     }
 };
@@ -54,13 +50,12 @@ const std::array<float, SrgbTransfer::kCodeCount>& SrgbTransfer::decodeTable() {
     return tables().decoded;
 }
 
-std::uint8_t SrgbTransfer::encode(float linear) {
-    if (!(linear > 0.0f)) return 0;
-    if (linear >= 1.0f) return kCodeCount - 1;
-    const Tables& t = tables();
-    int code = t.bucketCode[static_cast<int>(linear * static_cast<float>(kEncodeBucketCount))];
-    while (code + 1 < kCodeCount && linear >= t.threshold[code + 1]) ++code;
-    return static_cast<std::uint8_t>(code);
+const std::array<float, SrgbTransfer::kCodeCount>& SrgbTransfer::unormTable() {
+    return tables().unorm;
+}
+
+const SrgbTransfer::EncodeTables& SrgbTransfer::encodeTables() {
+    return tables().encode;
 }
 
 double SrgbTransfer::decodeExact(double encoded) {

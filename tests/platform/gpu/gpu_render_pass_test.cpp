@@ -26,10 +26,11 @@ GpuFloat4 quadVertex(std::uint32_t vertexID, const GpuArguments& arguments) {
 }
 
 // Opaque red, with the pixel's column in green so spans can be checked.
-void columnFragment(const GpuArguments&, const GpuFragmentSpan& span, GpuFloat4* colors) {
+GpuSpanColors columnFragment(const GpuArguments&, const GpuFragmentSpan& span, GpuFloat4* colors) {
     for (std::int64_t i = 0; i < span.count; ++i) {
         colors[i] = {1.0f, SrgbTransfer::decode(static_cast<std::uint8_t>(span.x + i)), 0.0f, 1.0f};
     }
+    return GpuSpanColors::perPixel;
 }
 
 GpuFloat4 fullTargetVertex(std::uint32_t vertexID, const GpuArguments&) {
@@ -38,8 +39,10 @@ GpuFloat4 fullTargetVertex(std::uint32_t vertexID, const GpuArguments&) {
     return kTriangle[vertexID];
 }
 
-void halfRedFragment(const GpuArguments&, const GpuFragmentSpan& span, GpuFloat4* colors) {
-    for (std::int64_t i = 0; i < span.count; ++i) colors[i] = {1.0f, 0.0f, 0.0f, 0.5f};
+// Writes its colour once and declares it for the whole span.
+GpuSpanColors halfRedFragment(const GpuArguments&, const GpuFragmentSpan&, GpuFloat4* colors) {
+    colors[0] = {1.0f, 0.0f, 0.0f, 0.5f};
+    return GpuSpanColors::uniform;
 }
 
 struct RenderFixture : ::testing::Test {
