@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/model/editor_preparation_flow.h"
+#include "app/model/flow_test_support.h"
+#include "app/model/import_flow.h"
+#include "app/model/model_test_support.h"
+#include "editing/session/editor_session.h"
+#include "foundation/capturing_event_log_sink.h"
+#include "import/crop_document.h"
+
+namespace vlt {
+namespace {
+
+SharedEditingCanvas makeCanvas(const EditingCanvasDescriptor& descriptor) {
+    QImage image(static_cast<int>(descriptor.canvasSize.width), static_cast<int>(descriptor.canvasSize.height),
+                 QImage::Format_RGBA8888_Premultiplied);
+    image.fill(Qt::gray);
+    return std::make_shared<const EditingCanvas>(QUuid::createUuid(), descriptor, image);
+}
+
+// A model with a document open and a preparation that answers what the test chose.
+class EditorPreparationFlowTest : public ::testing::Test {
+protected:
+    EditorPreparationFlowTest() {
+        fixture.model = std::make_unique<AppModel>(
+            fixture.settingsStore, fixture.languageStore, AppLanguage::english, nullptr, fixture.identityStore,
+            [this](const EditingCanvasDescriptor& descriptor)
+                -> Result<SharedEditingCanvas, EditingCanvasPreparationFailure> {
+                prepared.push_back(descriptor);
+                if (failure) return *failure;
+                return makeCanvas(descriptor);
+            },
+            fixture.scheduler);
+        model().setDocument(testing::makeCropDocument());
+    }
+
+    AppModel& model() { return *fixture.model; }
+    void goToEditor() { EditorPreparationFlow::start(model(), background.runner()); }
+
+    ScopedCapturingEventLog log;
+    testing::ModelFixture fixture;
+    testing::ManualBackgroundRunner background;
+    std::vector<EditingCanvasDescriptor> prepared;
+    std::optional<EditingCanvasPreparationFailure> failure;
+};
+
+TEST_F(EditorPreparationFlowTest, PreparesTheCanvasAndOpensTheEditor) {
+    goToEditor();
+    EXPECT_TRUE(model().isPreparingEditor());
+    EXPECT_FALSE(model().canGoToEditor());
+    EXPECT_EQ(model().editorPreparationGeneration(), 1);
+    background.runAll();
+
+    ASSERT_NE(model().editorSession(), nullptr);
+    EXPECT_EQ(model().editorSession()->document(), model().document());
+    EXPECT_FALSE(model().isPreparingEditor());
+    EXPECT_EQ(log->eventsNamed("editor_preparation_started").size(), 1u);
+    EXPECT_EQ(log->eventsNamed("editor_preparation_succeeded").size(), 1u);
+}
+
+TEST_F(EditorPreparationFlowTest, PressingTwiceStartsOnePreparation) {
+    goToEditor();
+    goToEditor();
+    EXPECT_EQ(background.pendingCount(), 1u);
+    EXPECT_EQ(model().editorPreparationGeneration(), 1);
+}
+
+TEST_F(EditorPreparationFlowTest, TheSessionGetsTheLabelsOfTheMomentTheCanvasArrives) {
+    goToEditor();
+    ApplicationSettings settings = model().settings();
+    settings.originalComparisonLabel = QStringLiteral("Before");
+    settings.simulationComparisonLabel = QStringLiteral("After");
+    model().updateSettings(settings.normalized());
+    background.runAll();
+    ASSERT_NE(model().editorSession(), nullptr);
+    EXPECT_EQ(model().editorSession()->originalComparisonLabel(), QStringLiteral("Before"));
+    EXPECT_EQ(model().editorSession()->simulationComparisonLabel(), QStringLiteral("After"));
+}
+
+TEST_F(EditorPreparationFlowTest, AnImportDuringThePreparationDropsTheCanvas) {
+    goToEditor();
+    testing::ManualBackgroundRunner importWork;
+    ImportFlow::start(
+        model(), QUrl::fromLocalFile(QDir::temp().filePath(QStringLiteral("other.jpg"))), ImageImportOrigin::drop,
+        [](const QUrl& url, SharedFileAccess) -> Result<ImportedImage, ImageImportFailure> {
+            return testing::makeImportedImage(url);
+        },
+        importWork.runner());
+    EXPECT_FALSE(model().isPreparingEditor()) << "cleared at once";
+    background.runAll();
+    EXPECT_EQ(model().editorSession(), nullptr);
+    EXPECT_EQ(log->eventsNamed("editor_preparation_cancelled").size(), 1u);
+    EXPECT_TRUE(log->eventsNamed("editor_preparation_succeeded").empty());
+}
+
+TEST_F(EditorPreparationFlowTest, AFailureShowsTheAlertAndKeepsTheCrop) {
+    CropSelection square = model().document()->selection();
+    square.setAspectRatio(CropAspectRatio::square);
+    model().document()->setSelection(square);
+    failure = EditingCanvasPreparationFailure(EditingCanvasPreparationFailure::Case::sourceChanged);
+    goToEditor();
+    background.runAll();
+    EXPECT_TRUE(model().showsEditorPreparationError());
+    EXPECT_EQ(model().editorPreparationError(), QString::fromStdString(failure->userMessage()));
+    EXPECT_FALSE(model().isPreparingEditor());
+    EXPECT_EQ(model().document()->selection(), square);
+    const auto failed = log->eventsNamed("editor_preparation_failed");
+    ASSERT_EQ(failed.size(), 1u);
+    EXPECT_EQ(failed.front().value("failure_code"), "editor-source-changed");
+}
+
+TEST_F(EditorPreparationFlowTest, ACropWithoutAWholePixelFailsBeforeAnythingStarts) {
+    CropSelection sliver = model().document()->selection();
+    sliver.crop = ImageRect{399.7, 10, 0.2, 50};
+    model().document()->setSelection(sliver);
+    bool wasPreparing = false;
+    QObject::connect(&model(), &AppModel::isPreparingEditorChanged, [&] { wasPreparing = true; });
+    goToEditor();
+    EXPECT_FALSE(wasPreparing);
+    EXPECT_EQ(background.pendingCount(), 0u);
+    EXPECT_TRUE(model().showsEditorPreparationError());
+    EXPECT_EQ(model().editorPreparationGeneration(), 0);
+}
+
+TEST_F(EditorPreparationFlowTest, ACancelledPreparationUnlocksTheCropScreen) {
+    goToEditor();
+    model().cancelAllOperations();
+    background.runAll();
+    EXPECT_EQ(model().editorSession(), nullptr);
+    EXPECT_FALSE(model().isPreparingEditor());
+    EXPECT_FALSE(model().showsEditorPreparationError());
+    EXPECT_EQ(log->eventsNamed("editor_preparation_cancelled").size(), 1u);
+}
+
+TEST_F(EditorPreparationFlowTest, ACanvasForAnotherDocumentIsDropped) {
+    goToEditor();
+    model().setDocument(testing::makeCropDocument());
+    background.runAll();
+    EXPECT_EQ(model().editorSession(), nullptr);
+    EXPECT_EQ(log->eventsNamed("editor_preparation_cancelled").size(), 1u);
+}
+
+// The real loader and the real preparation, on files that change behind the user's back.
+class EditorSourceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        path = folder.filePath(QStringLiteral("photo.jpg"));
+        const QUrl url = testing::writeJpeg(path, 320, 240);
+        ImportFlow::start(model(), url, ImageImportOrigin::openPanel, &ImportedImage::load, background.runner());
+        background.runAll();
+        ASSERT_NE(model().document(), nullptr);
+    }
+
+    AppModel& model() { return *fixture.model; }
+    void goToEditor() {
+        EditorPreparationFlow::start(model(), background.runner());
+        background.runAll();
+    }
+    std::string failureCode() {
+        const auto failed = log->eventsNamed("editor_preparation_failed");
+        return failed.empty() ? std::string() : failed.back().value("failure_code").value_or("");
+    }
+
+    ScopedCapturingEventLog log;
+    testing::ModelFixture fixture;
+    testing::ManualBackgroundRunner background;
+    QTemporaryDir folder;
+    QString path;
+};
+
+TEST_F(EditorSourceTest, AnUnchangedFileOpensTheEditor) {
+    goToEditor();
+    ASSERT_NE(model().editorSession(), nullptr);
+    EXPECT_EQ(model().editorSession()->canvasSize(), (ImageSize{320, 240}));
+}
+
+TEST_F(EditorSourceTest, ADeletedFileCannotBePrepared) {
+    ASSERT_TRUE(QFile::remove(path));
+    goToEditor();
+    EXPECT_EQ(model().editorSession(), nullptr);
+    EXPECT_TRUE(model().showsEditorPreparationError());
+    EXPECT_EQ(failureCode(), "editor-source-unavailable");
+}
+
+TEST_F(EditorSourceTest, AReplacedFileIsRecognised) {
+    ASSERT_TRUE(QFile::remove(path));
+    testing::writeJpeg(path, 200, 300);
+    goToEditor();
+    EXPECT_EQ(model().editorSession(), nullptr);
+    EXPECT_EQ(failureCode(), "editor-source-changed");
+    EXPECT_EQ(model().editorPreparationError(),
+              QStringLiteral("The source image changed after it was opened. Please open it again before editing."));
+}
+
+}  // namespace
+}  // namespace vlt

@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/model/flow_test_support.h"
+#include "app/model/import_flow.h"
+#include "app/model/model_test_support.h"
+#include "foundation/capturing_event_log_sink.h"
+#include "import/crop_document.h"
+
+namespace vlt {
+namespace {
+
+using testing::makeImportedImage;
+
+// Imports through a loader that answers what the test prepared for each file.
+class ImportFlowTest : public ::testing::Test {
+protected:
+    ImportFlowTest() {
+        load = [this](const QUrl& url, SharedFileAccess access) -> Result<ImportedImage, ImageImportFailure> {
+            ++loadCount;
+            if (throws) throw std::runtime_error("out of memory");
+            if (failure) return *failure;
+            ImportedImage image = makeImportedImage(url);
+            image.fileAccess = std::move(access);
+            return image;
+        };
+    }
+
+    AppModel& model() { return *fixture.model; }
+    void importFile(const QString& name, ImageImportOrigin origin = ImageImportOrigin::openPanel) {
+        ImportFlow::start(model(), QUrl::fromLocalFile(QDir::temp().filePath(name)), origin, load,
+                          background.runner());
+    }
+    void openDocument() {
+        importFile(QStringLiteral("first.jpg"));
+        background.runAll();
+        ASSERT_NE(model().document(), nullptr);
+    }
+
+    ScopedCapturingEventLog log;
+    testing::ModelFixture fixture;
+    testing::ManualBackgroundRunner background;
+    LoadImportedImage load;
+    std::optional<ImageImportFailure> failure;
+    bool throws = false;
+    int loadCount = 0;
+};
+
+TEST_F(ImportFlowTest, ASuccessfulImportOpensTheDocument) {
+    model().setInlineImportError(QStringLiteral("old message"));
+    importFile(QStringLiteral("portrait.jpg"), ImageImportOrigin::drop);
+    EXPECT_TRUE(model().isImporting());
+    EXPECT_FALSE(model().isReplacingCropImage());
+    EXPECT_FALSE(model().inlineImportError().has_value());
+    EXPECT_EQ(model().importGeneration(), 1);
+    EXPECT_EQ(log->eventsNamed("import_started").front().value("origin"), "drop");
+
+    background.runAll();
+    ASSERT_NE(model().document(), nullptr);
+    EXPECT_EQ(model().document()->fileName(), QStringLiteral("portrait.jpg"));
+    EXPECT_FALSE(model().isImporting());
+    EXPECT_EQ(model().cropReplacementMotionGeneration(), 0);
+    EXPECT_EQ(log->eventsNamed("import_succeeded").size(), 1u);
+    EXPECT_TRUE(model().importTask()->isFinished());
+}
+
+TEST_F(ImportFlowTest, ANewerImportMakesTheOlderOneStale) {
+    importFile(QStringLiteral("older.jpg"));
+    importFile(QStringLiteral("newer.jpg"), ImageImportOrigin::fileOpen);
+    EXPECT_EQ(background.pendingCount(), 2u);
+
+    background.runNext();
+    EXPECT_EQ(model().document(), nullptr);
+    EXPECT_TRUE(model().isImporting()) << "the newer import still runs";
+    EXPECT_EQ(log->eventsNamed("import_cancelled").size(), 1u);
+
+    background.runNext();
+    ASSERT_NE(model().document(), nullptr);
+    EXPECT_EQ(model().document()->fileName(), QStringLiteral("newer.jpg"));
+    EXPECT_FALSE(model().isImporting());
+}
+
+TEST_F(ImportFlowTest, AStaleFailureIsNeitherShownNorEndsTheNewerImport) {
+    failure = ImageImportFailure(ImageImportFailure::Case::corrupted);
+    importFile(QStringLiteral("a.jpg"));
+    importFile(QStringLiteral("b.jpg"));
+    background.runNext();
+    EXPECT_TRUE(model().isImporting());
+    EXPECT_FALSE(model().inlineImportError().has_value());
+    EXPECT_TRUE(log->eventsNamed("import_failed").empty());
+    EXPECT_EQ(log->eventsNamed("import_cancelled").size(), 1u);
+}
+
+TEST_F(ImportFlowTest, OpeningAnotherImageFromTheCropScreenReplacesTheDocument) {
+    openDocument();
+    CropSelection shrunk = model().document()->selection();
+    shrunk.setAspectRatio(CropAspectRatio::square);
+    model().document()->setSelection(shrunk);
+    const auto first = model().document();
+
+    importFile(QStringLiteral("second.jpg"));
+    EXPECT_TRUE(model().isReplacingCropImage());
+    EXPECT_TRUE(model().isInteractionLocked());
+    background.runAll();
+
+    ASSERT_NE(model().document(), first);
+    EXPECT_TRUE(model().document()->selection().isFullImage());
+    EXPECT_EQ(model().cropReplacementMotionGeneration(), 1);
+    EXPECT_FALSE(model().isReplacingCropImage());
+}
+
+TEST_F(ImportFlowTest, OpeningAFileFromTheEditorClearsTheSessionOnSuccess) {
+    openDocument();
+    fixture.openEditor();
+    importFile(QStringLiteral("second.jpg"));
+    EXPECT_FALSE(model().isReplacingCropImage()) << "an editor is open, not a crop";
+    background.runAll();
+    EXPECT_EQ(model().editorSession(), nullptr);
+    EXPECT_EQ(model().cropReplacementMotionGeneration(), 0);
+}
+
+TEST_F(ImportFlowTest, AFailureWithoutADocumentIsShownOnTheStartPage) {
+    failure = ImageImportFailure(ImageImportFailure::Case::corrupted);
+    importFile(QStringLiteral("broken.jpg"));
+    background.runAll();
+    EXPECT_EQ(model().inlineImportError(), QString::fromStdString(failure->userMessage()));
+    EXPECT_FALSE(model().showsReplacementImportError());
+    EXPECT_FALSE(model().isImporting());
+    const auto failed = log->eventsNamed("import_failed");
+    ASSERT_EQ(failed.size(), 1u);
+    EXPECT_EQ(failed.front().value("failure_code"), "corrupted-image");
+}
+
+TEST_F(ImportFlowTest, AFailedReplacementShowsTheAlertAndKeepsTheEditor) {
+    openDocument();
+    const auto session = fixture.openEditor();
+    const auto document = model().document();
+    failure = ImageImportFailure(ImageImportFailure::Case::tooLarge);
+    importFile(QStringLiteral("huge.jpg"));
+    background.runAll();
+    EXPECT_TRUE(model().showsReplacementImportError());
+    EXPECT_EQ(model().replacementImportError(), QString::fromStdString(failure->userMessage()));
+    EXPECT_FALSE(model().inlineImportError().has_value());
+    EXPECT_EQ(model().document(), document);
+    EXPECT_EQ(model().editorSession(), session);
+    EXPECT_FALSE(model().isImporting());
+}
+
+TEST_F(ImportFlowTest, AnUnexpectedErrorGetsTheGenericMessage) {
+    throws = true;
+    importFile(QStringLiteral("odd.jpg"));
+    background.runAll();
+    EXPECT_EQ(model().inlineImportError(),
+              QStringLiteral("This image could not be opened. Please choose another local image."));
+    EXPECT_FALSE(model().isImporting());
+}
+
+TEST_F(ImportFlowTest, ACancelledImportNeverLeavesTheScreenLocked) {
+    openDocument();
+    const auto document = model().document();
+    importFile(QStringLiteral("second.jpg"));
+    EXPECT_FALSE(model().canGoToEditor());
+    model().cancelAllOperations();
+    background.runAll();
+
+    EXPECT_EQ(model().document(), document) << "a cancelled result changes nothing";
+    EXPECT_FALSE(model().isImporting());
+    EXPECT_FALSE(model().isReplacingCropImage());
+    EXPECT_TRUE(model().canGoToEditor());
+    EXPECT_EQ(log->eventsNamed("import_cancelled").size(), 1u);
+    EXPECT_TRUE(log->eventsNamed("import_succeeded").size() == 1u) << "only the first import";
+}
+
+TEST_F(ImportFlowTest, ACancelledFailureIsNotShown) {
+    failure = ImageImportFailure(ImageImportFailure::Case::unsupported);
+    importFile(QStringLiteral("text.jpg"));
+    model().cancelAllOperations();
+    background.runAll();
+    EXPECT_FALSE(model().inlineImportError().has_value());
+    EXPECT_FALSE(model().isImporting());
+    EXPECT_TRUE(log->eventsNamed("import_failed").empty());
+    EXPECT_EQ(log->eventsNamed("import_cancelled").size(), 1u);
+}
+
+TEST_F(ImportFlowTest, AnImportMakesARunningPreparationStale) {
+    auto preparation = TaskHandle::create();
+    model().setEditorPreparationTask(preparation);
+    model().setIsPreparingEditor(true);
+    importFile(QStringLiteral("portrait.jpg"));
+    EXPECT_TRUE(preparation->isCancelled());
+    EXPECT_FALSE(model().isPreparingEditor());
+    EXPECT_EQ(model().editorPreparationGeneration(), 1);
+}
+
+TEST_F(ImportFlowTest, AResultForAModelThatIsGoneDoesNothing) {
+    importFile(QStringLiteral("portrait.jpg"));
+    fixture.model.reset();
+    background.runAll();
+    EXPECT_TRUE(log->eventsNamed("import_succeeded").empty());
+}
+
+TEST(ImportFlowThreadTest, ARealPhotographIsDecodedOffTheGuiThread) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QUrl url = testing::writeJpeg(folder.filePath(QStringLiteral("photo.jpg")), 640, 480);
+    testing::ModelFixture fixture;
+    ImportFlow::start(*fixture.model, url, ImageImportOrigin::openPanel, &ImportedImage::load,
+                      threadPoolBackgroundRunner());
+    EXPECT_TRUE(fixture.model->isImporting());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !fixture.model->isImporting(); }, 20000));
+    ASSERT_NE(fixture.model->document(), nullptr);
+    EXPECT_EQ(fixture.model->document()->exifOrientedSize(), (ImageSize{640, 480}));
+}
+
+}  // namespace
+}  // namespace vlt
