@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "editor_canvas_test_support.h"
+
+namespace vlt {
+namespace {
+
+using testing::CanvasHarness;
+
+double doubleClickInterval() {
+    return QApplication::doubleClickInterval() / 1000.0;
+}
+
+class EditorCanvasAnnotationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        harness.selectTab(EditorTab::simulation);
+        harness.selectTool(EditorTool::draw);
+    }
+
+    // A horizontal freehand line across the middle of the canvas at a height.
+    void drawLine(double y) {
+        harness.selectTool(EditorTool::draw);
+        harness.stroke({60, y}, {200, y}, 4);
+    }
+
+    std::size_t annotationCount() { return harness.view().currentAnnotations().size(); }
+    std::size_t timelineSize() { return harness.view().editorHistory().timeline().size(); }
+
+    void click(QPointF pixel) {
+        harness.press(harness.viewPointFor(pixel));
+        harness.release(harness.viewPointFor(pixel));
+    }
+
+    CanvasHarness harness;
+};
+
+TEST_F(EditorCanvasAnnotationTest, DrawClickOnAnAnnotationDrawsItsDotOnlyAfterTheDoubleClickInterval) {
+    drawLine(120);
+    ASSERT_EQ(annotationCount(), 1u);
+
+    click({130, 120});
+    EXPECT_TRUE(harness.view().hasPendingAnnotationClick());
+    EXPECT_EQ(annotationCount(), 1u);
+    harness.scheduler.advance(doubleClickInterval() * 0.5);
+    EXPECT_EQ(annotationCount(), 1u);
+    harness.scheduler.advance(doubleClickInterval());
+    EXPECT_FALSE(harness.view().hasPendingAnnotationClick());
+    ASSERT_EQ(annotationCount(), 2u);
+    const auto* dot = std::get_if<AnnotationStroke>(&harness.view().currentAnnotations().back().content);
+    ASSERT_NE(dot, nullptr);
+    EXPECT_EQ(dot->points.size(), 1u);
+}
+
+TEST_F(EditorCanvasAnnotationTest, SecondClickNearbySelectsTheAnnotationForMovingAndDrawsNothing) {
+    drawLine(120);
+    const QUuid line = harness.view().currentAnnotations().front().id;
+
+    click({130, 120});
+    click({131, 121});
+    harness.scheduler.advance(doubleClickInterval() * 2);
+    harness.settle();
+
+    EXPECT_EQ(annotationCount(), 1u);
+    EXPECT_EQ(harness.view().annotationPresentation().selectedID, line);
+    EXPECT_EQ(harness.session().activeTool(), EditorTool::selectMove);
+    EXPECT_TRUE(harness.session().hasSelectedAnnotation());
+    EXPECT_FALSE(harness.session().hasSelectedTextAnnotation());
+}
+
+TEST_F(EditorCanvasAnnotationTest, HeldBrushPressStartsItsStrokeOnlyBeyondTheDragThreshold) {
+    drawLine(120);
+    harness.selectTool(EditorTool::push);
+    const QPointF start = harness.viewPointFor({130, 120});
+    harness.press(start);
+    harness.drag(start + QPointF(3, 0));
+    EXPECT_TRUE(harness.view().hasPendingAnnotationClick());
+    EXPECT_FALSE(harness.view().isStrokeActive());
+
+    harness.drag(start + QPointF(5, 0));
+    EXPECT_FALSE(harness.view().hasPendingAnnotationClick());
+    EXPECT_TRUE(harness.view().isStrokeActive());
+    harness.drag(start + QPointF(40, 10));
+    harness.view().renderFrame();
+    harness.release(start + QPointF(40, 10));
+    harness.settle();
+    EXPECT_TRUE(harness.view().editorHistory().timeline().back()->action.isDeformation());
+}
+
+TEST_F(EditorCanvasAnnotationTest, ToolChangeDuringAHeldPressKeepsTheStrokeOnItsOwnTool) {
+    drawLine(120);
+    harness.selectTool(EditorTool::push);
+    const QPointF start = harness.viewPointFor({130, 120});
+    harness.press(start);
+    harness.selectTool(EditorTool::grow);
+    EXPECT_TRUE(harness.view().hasPendingAnnotationClick());
+
+    for (int step = 1; step <= 6; ++step) {
+        harness.drag(start + QPointF(8.0 * step, 3.0 * step));
+        harness.view().renderFrame();
+    }
+    harness.release(start + QPointF(48, 18));
+    harness.settle();
+
+    const auto& last = harness.view().editorHistory().timeline().back()->action;
+    ASSERT_TRUE(last.isDeformation());
+    const auto& stamps = std::get<EditorAction::Deformation>(last.value).stamps;
+    ASSERT_FALSE(stamps.empty());
+    for (const BrushStamp& stamp : stamps) EXPECT_EQ(stamp.tool, DeformationTool::push);
+}
+
+TEST_F(EditorCanvasAnnotationTest, ToolChangeToAnAnnotationToolDuringAHeldPressStillEndsCleanly) {
+    drawLine(120);
+    harness.selectTool(EditorTool::reconstruct);
+    const QPointF start = harness.viewPointFor({130, 120});
+    harness.press(start);
+    harness.selectTool(EditorTool::eraser);
+    harness.drag(start + QPointF(30, 0));
+    harness.clock.advance(0.2);
+    harness.view().renderFrame();
+    harness.drag(start + QPointF(60, 0));
+    harness.view().renderFrame();
+    harness.release(start + QPointF(60, 0));
+    harness.settle();
+    EXPECT_FALSE(harness.view().isStrokeActive());
+    EXPECT_FALSE(harness.view().isHistoryBusy());
+    EXPECT_EQ(annotationCount(), 1u);
+}
+
+TEST_F(EditorCanvasAnnotationTest, EraserDragAcrossThreeAnnotationsRecordsOneDeleteThatOneUndoRestores) {
+    drawLine(60);
+    drawLine(120);
+    drawLine(180);
+    ASSERT_EQ(annotationCount(), 3u);
+    const std::size_t recorded = timelineSize();
+
+    harness.selectTool(EditorTool::eraser);
+    harness.press(harness.viewPointFor({130, 20}));
+    for (double y = 40; y <= 230; y += 20) {
+        harness.drag(harness.viewPointFor({130, y}));
+        if (y == 140) {
+            EXPECT_EQ(harness.view().annotationPresentation().hiddenIDs.size(), 2);
+        }
+    }
+    harness.release(harness.viewPointFor({130, 230}));
+    harness.settle();
+
+    EXPECT_EQ(annotationCount(), 0u);
+    ASSERT_EQ(timelineSize(), recorded + 1);
+    const auto& action = harness.view().editorHistory().timeline().back()->action;
+    ASSERT_EQ(action.kind(), EditorAction::Kind::annotationDelete);
+    EXPECT_EQ(std::get<EditorAction::AnnotationDelete>(action.value).ids.size(), 3u);
+
+    harness.session().undoEditor();
+    harness.settle();
+    EXPECT_EQ(annotationCount(), 3u);
+}
+
+TEST_F(EditorCanvasAnnotationTest, EraserClickDeletesAfterTheIntervalAndOnlyTheUpperOfTwo) {
+    drawLine(120);
+    drawLine(120);
+    const QUuid upper = harness.view().currentAnnotations().back().id;
+    harness.selectTool(EditorTool::eraser);
+    click({130, 120});
+    EXPECT_EQ(annotationCount(), 2u);
+    harness.scheduler.advance(doubleClickInterval() * 1.5);
+    ASSERT_EQ(annotationCount(), 1u);
+    EXPECT_NE(harness.view().currentAnnotations().front().id, upper);
+}
+
+TEST_F(EditorCanvasAnnotationTest, ShapesTooSmallRecordNothingAndOnePointStrokesRecord) {
+    harness.selectTool(EditorTool::line);
+    click({40, 40});
+    harness.selectTool(EditorTool::rectangle);
+    harness.stroke({40, 200}, {120, 200}, 2);
+    EXPECT_EQ(annotationCount(), 0u);
+
+    harness.selectTool(EditorTool::draw);
+    click({200, 40});
+    harness.settle();
+    ASSERT_EQ(annotationCount(), 1u);
+    EXPECT_EQ(std::get<AnnotationStroke>(harness.view().currentAnnotations().front().content).points.size(), 1u);
+}
+
+TEST_F(EditorCanvasAnnotationTest, SelectMoveDragsTheSelectionAndEmptyCanvasClearsIt) {
+    drawLine(120);
+    const QUuid line = harness.view().currentAnnotations().front().id;
+    harness.selectTool(EditorTool::selectMove);
+    harness.stroke({130, 120}, {130, 150}, 3);
+
+    ASSERT_EQ(annotationCount(), 1u);
+    EXPECT_NEAR(harness.view().currentAnnotations().front().translation.y, 30.0f, 0.5f);
+    EXPECT_EQ(harness.view().annotationPresentation().selectedID, line);
+
+    click({20, 230});
+    harness.settle();
+    EXPECT_FALSE(harness.view().annotationPresentation().selectedID.has_value());
+    EXPECT_FALSE(harness.session().hasSelectedAnnotation());
+}
+
+TEST_F(EditorCanvasAnnotationTest, DeleteKeyRemovesTheSelectedAnnotation) {
+    drawLine(120);
+    harness.selectTool(EditorTool::selectMove);
+    click({130, 120});
+    ASSERT_TRUE(harness.view().annotationPresentation().selectedID.has_value());
+    QTest::keyClick(&harness.view(), Qt::Key_Delete);
+    harness.settle();
+    EXPECT_EQ(annotationCount(), 0u);
+    EXPECT_FALSE(harness.session().hasSelectedAnnotation());
+
+    QTest::keyClick(&harness.view(), Qt::Key_Escape);
+    EXPECT_FALSE(harness.view().annotationPresentation().selectedID.has_value());
+}
+
+TEST_F(EditorCanvasAnnotationTest, TextToolAsksForTextAndCommitsAddAndEditByTheirRules) {
+    harness.selectTool(EditorTool::text);
+    click({40, 40});
+    harness.settle();
+    ASSERT_TRUE(harness.session().textEntryRequest().has_value());
+    const AnnotationTextRequest add = *harness.session().textEntryRequest();
+    EXPECT_TRUE(std::holds_alternative<AnnotationTextRequest::Add>(add.purpose));
+
+    harness.session().commitTextEntry(add, QStringLiteral("  \n "));
+    EXPECT_EQ(annotationCount(), 0u);
+    harness.session().commitTextEntry(add, QStringLiteral(" Hello\n"));
+    ASSERT_EQ(annotationCount(), 1u);
+    const AnnotationObject text = harness.view().currentAnnotations().front();
+    EXPECT_EQ(std::get<AnnotationText>(text.content).text, QStringLiteral(" Hello\n"));
+
+    const AnnotationTextRequest edit{QUuid::createUuid(), AnnotationTextRequest::Edit{text.id}, QStringLiteral(" Hello\n")};
+    const std::size_t recorded = timelineSize();
+    harness.session().commitTextEntry(edit, QStringLiteral(" Hello\n"));
+    harness.session().commitTextEntry(edit, QStringLiteral(" "));
+    EXPECT_EQ(timelineSize(), recorded);
+    harness.session().commitTextEntry(edit, QStringLiteral("Bye"));
+    EXPECT_EQ(timelineSize(), recorded + 1);
+    EXPECT_EQ(std::get<AnnotationText>(harness.view().currentAnnotations().front().content).text,
+              QStringLiteral("Bye"));
+}
+
+TEST_F(EditorCanvasAnnotationTest, ChangingTheToolInTheMiddleOfAShapeRecordsTheShapeFirst) {
+    harness.selectTool(EditorTool::circle);
+    harness.press(harness.viewPointFor({60, 60}));
+    harness.drag(harness.viewPointFor({120, 100}));
+    harness.selectTool(EditorTool::line);
+    EXPECT_FALSE(harness.view().hasActiveAnnotationGesture());
+    ASSERT_EQ(annotationCount(), 1u);
+    EXPECT_EQ(std::get<AnnotationShape>(harness.view().currentAnnotations().front().content).tool,
+              EditorTool::circle);
+    harness.release(harness.viewPointFor({120, 100}));
+}
+
+TEST_F(EditorCanvasAnnotationTest, SuspendingDuringAHeldClickDropsItWithoutPerformingIt) {
+    drawLine(120);
+    click({130, 120});
+    ASSERT_TRUE(harness.view().hasPendingAnnotationClick());
+    harness.bridge().setInteractionSuspended(true);
+    EXPECT_FALSE(harness.view().hasPendingAnnotationClick());
+    harness.scheduler.advance(doubleClickInterval() * 2);
+    EXPECT_EQ(annotationCount(), 1u);
+}
+
+}  // namespace
+}  // namespace vlt

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include <QScrollBar>
+#include <QTest>
+
+#include "editor_canvas_test_support.h"
+#include "editing/session/editor_messages.h"
+
+namespace vlt {
+namespace {
+
+using testing::CanvasHarness;
+
+TEST(EditorCanvasZoomTest, CtrlWheelZoomsAboutThePointerKeepingTheImagePointFixed) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    const QPointF pointer = harness.viewPointFor({110, 140});
+    const auto before = harness.view().canvasPoint(pointer, true);
+    ASSERT_TRUE(before.has_value());
+
+    harness.wheel(pointer, QPoint(0, 120 * 5), Qt::ControlModifier);
+    EXPECT_NEAR(harness.view().sessionState().zoomFactor, std::exp(0.08 * 5), 1e-9);
+    const auto after = harness.view().canvasPoint(pointer, true);
+    ASSERT_TRUE(after.has_value());
+    EXPECT_NEAR(after->x, before->x, 0.01);
+    EXPECT_NEAR(after->y, before->y, 0.01);
+
+    harness.settle();
+    EXPECT_NEAR(harness.session().zoomFactor(), std::exp(0.4), 1e-9);
+    EXPECT_NEAR(harness.session().center().x(), harness.view().sessionState().center.x(), 1e-12);
+}
+
+TEST(EditorCanvasZoomTest, ZoomOverTheRightComparisonPaneKeepsItsImagePointFixed) {
+    CanvasHarness harness(256, 256, QSize(700, 300));
+    harness.selectTab(EditorTab::comparison);
+    const QPointF pointer = harness.viewPointFor({200, 60}, 1);
+    const auto before = harness.view().canvasPoint(pointer, true);
+    ASSERT_TRUE(before.has_value());
+    harness.view().zoom(3.0, pointer);
+    const auto after = harness.view().canvasPoint(pointer, true);
+    ASSERT_TRUE(after.has_value());
+    EXPECT_NEAR(after->x, before->x, 0.01);
+    EXPECT_NEAR(after->y, before->y, 0.01);
+}
+
+TEST(EditorCanvasZoomTest, ZoomAtItsLimitsChangesAndReportsNothing) {
+    CanvasHarness harness;
+    int reports = 0;
+    harness.view().onZoomChange = [&](double) { ++reports; };
+    harness.wheel(QPointF(200, 150), QPoint(0, -120), Qt::ControlModifier);
+    EXPECT_EQ(harness.view().sessionState().zoomFactor, 1.0);
+    harness.view().zoom(16.0, QPointF(200, 150));
+    EXPECT_EQ(reports, 1);
+    harness.wheel(QPointF(200, 150), QPoint(0, 120), Qt::ControlModifier);
+    EXPECT_EQ(harness.view().sessionState().zoomFactor, 16.0);
+    EXPECT_EQ(reports, 1);
+}
+
+TEST(EditorCanvasWheelTest, AltWheelResizesTheBrushWithinTheSessionRange) {
+    CanvasHarness harness;
+    const double diameter = harness.session().toolDiameter();
+    harness.wheel(QPointF(200, 150), QPoint(0, 120 * 2), Qt::AltModifier);
+    harness.settle();
+    EXPECT_NEAR(harness.session().toolDiameter(), diameter * 1.05 * 1.05, 1e-9);
+    EXPECT_EQ(harness.view().sessionState().zoomFactor, 1.0);
+
+    harness.wheel(QPointF(200, 150), QPoint(0, -120 * 400), Qt::AltModifier);
+    harness.settle();
+    EXPECT_EQ(harness.session().toolDiameter(), harness.session().toolDiameterRange().lower);
+}
+
+TEST(EditorCanvasWheelTest, AltResizeSwallowsTheMomentumThatFollowsUntilItEnds) {
+    CanvasHarness harness;
+    std::vector<double> proposals;
+    harness.view().onBrushDiameterChange = [&](double value) { proposals.push_back(value); };
+    harness.wheel(QPointF(200, 150), QPoint(), Qt::AltModifier, QPoint(0, 10), Qt::ScrollUpdate);
+    harness.wheel(QPointF(200, 150), QPoint(), Qt::AltModifier, QPoint(0, 10), Qt::ScrollMomentum);
+    harness.wheel(QPointF(200, 150), QPoint(), Qt::AltModifier, QPoint(0, 10), Qt::ScrollMomentum);
+    EXPECT_EQ(proposals.size(), 1u);
+    harness.wheel(QPointF(200, 150), QPoint(), Qt::NoModifier, QPoint(), Qt::ScrollEnd);
+    harness.wheel(QPointF(200, 150), QPoint(), Qt::AltModifier, QPoint(0, 10), Qt::ScrollMomentum);
+    EXPECT_EQ(proposals.size(), 2u);
+}
+
+TEST(EditorCanvasWheelTest, ClassicWheelPansWithToolsThatHaveNoBrushSize) {
+    CanvasHarness harness;
+    harness.selectTool(EditorTool::eraser);
+    harness.view().zoom(4.0, QPointF(200, 150));
+    harness.settle();
+    const double diameter = harness.session().toolDiameter();
+    const QPointF center = harness.view().sessionState().center;
+    harness.wheel(QPointF(200, 150), QPoint(0, 120 * 3), Qt::NoModifier);
+    harness.settle();
+    EXPECT_EQ(harness.session().toolDiameter(), diameter);
+    EXPECT_LT(harness.view().sessionState().center.y(), center.y());
+}
+
+TEST(EditorCanvasPanTest, SpacebarAtTheFitShowsTheHintAndMovesNothing) {
+    CanvasHarness harness;
+    QTest::keyPress(&harness.view(), Qt::Key_Space);
+    harness.settle();
+    EXPECT_FALSE(harness.view().isTemporarilyMoving());
+    EXPECT_EQ(harness.session().transientMessage(), EditorMessages::zoomInBeforeMoving());
+    QTest::keyRelease(&harness.view(), Qt::Key_Space);
+}
+
+TEST(EditorCanvasPanTest, HeldSpacebarTurnsAPrimaryDragIntoAPanInsteadOfAStroke) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    harness.view().zoom(4.0, QPointF(200, 150));
+    const QPointF center = harness.view().sessionState().center;
+
+    QTest::keyPress(&harness.view(), Qt::Key_Space);
+    EXPECT_TRUE(harness.view().isTemporarilyMoving());
+    harness.press(QPointF(200, 150));
+    EXPECT_TRUE(harness.view().isPanning());
+    EXPECT_FALSE(harness.view().isStrokeActive());
+    harness.drag(QPointF(160, 120));
+    EXPECT_GT(harness.view().sessionState().center.x(), center.x());
+    EXPECT_GT(harness.view().sessionState().center.y(), center.y());
+    QTest::keyRelease(&harness.view(), Qt::Key_Space);
+    EXPECT_FALSE(harness.view().isPanning());
+    EXPECT_FALSE(harness.view().isTemporarilyMoving());
+    harness.release(QPointF(160, 120));
+    harness.settle();
+    EXPECT_FALSE(harness.session().canUndo());
+}
+
+TEST(EditorCanvasPanTest, MiddleButtonPansOnlyWhenZoomedIn) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    harness.press(QPointF(200, 150), Qt::MiddleButton);
+    harness.settle();
+    EXPECT_EQ(harness.session().transientMessage(), EditorMessages::zoomInBeforeMoving());
+    EXPECT_FALSE(harness.view().isPanning());
+    harness.release(QPointF(200, 150), Qt::MiddleButton);
+
+    harness.view().zoom(2.0, QPointF(200, 150));
+    const QPointF center = harness.view().sessionState().center;
+    harness.press(QPointF(200, 150), Qt::MiddleButton);
+    EXPECT_TRUE(harness.view().isPanning());
+    harness.drag(QPointF(230, 150), Qt::MiddleButton);
+    EXPECT_LT(harness.view().sessionState().center.x(), center.x());
+    harness.release(QPointF(230, 150), Qt::MiddleButton);
+    EXPECT_FALSE(harness.view().isPanning());
+    EXPECT_FALSE(harness.view().isStrokeActive());
+}
+
+TEST(EditorCanvasPanTest, MoveModeAtTheFitLetsThePressStartTheTool) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    harness.session().setMoveMode(true);
+    harness.settle();
+    harness.press(harness.viewPointFor({100, 100}));
+    EXPECT_FALSE(harness.view().isPanning());
+    EXPECT_TRUE(harness.view().isStrokeActive());
+    harness.release(harness.viewPointFor({100, 100}));
+}
+
+TEST(EditorCanvasScrollerTest, ScrollersShowOnlyWhenZoomedAndStepByTheirRules) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    EXPECT_FALSE(harness.view().horizontalScroller()->isVisible());
+    harness.view().zoom(4.0, QPointF(200, 150));
+    EXPECT_TRUE(harness.view().horizontalScroller()->isVisible());
+    EXPECT_TRUE(harness.view().verticalScroller()->isVisible());
+
+    EXPECT_DOUBLE_EQ(EditorCanvasView::scrollerValue(EditorCanvasView::ScrollerPart::incrementArrow, 0.5, 0.25),
+                     0.55);
+    EXPECT_DOUBLE_EQ(EditorCanvasView::scrollerValue(EditorCanvasView::ScrollerPart::decrementPage, 0.5, 0.25),
+                     0.5 - 0.225);
+    EXPECT_DOUBLE_EQ(EditorCanvasView::scrollerValue(EditorCanvasView::ScrollerPart::incrementPage, 0.5, 0.01),
+                     0.55);
+    EXPECT_DOUBLE_EQ(EditorCanvasView::scrollerValue(EditorCanvasView::ScrollerPart::decrementArrow, 0.02, 0.5),
+                     0.0);
+
+    const QPointF center = harness.view().sessionState().center;
+    const auto knob = harness.view().viewportGeometry().scrollerKnob(true, center);
+    ASSERT_TRUE(knob.has_value());
+    harness.view().horizontalScroller()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_NEAR(harness.view().sessionState().center.x(), center.x() + 0.05 * (1.0 - knob->knobProportion), 1e-3);
+}
+
+TEST(EditorCanvasKeyTest, ToolLettersEndTheStrokeAndSelectTheTool) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    harness.press(harness.viewPointFor({80, 80}));
+    harness.drag(harness.viewPointFor({140, 80}));
+    QTest::keyClick(&harness.view(), Qt::Key_G);
+    EXPECT_FALSE(harness.view().isStrokeActive());
+    harness.release(harness.viewPointFor({140, 80}));
+    harness.settle();
+    EXPECT_EQ(harness.session().activeTool(), EditorTool::grow);
+    EXPECT_TRUE(harness.session().canUndo());
+
+    QTest::keyClick(&harness.view(), Qt::Key_Z, Qt::ControlModifier);
+    harness.settle();
+    EXPECT_FALSE(harness.session().canUndo());
+    QTest::keyClick(&harness.view(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    harness.settle();
+    EXPECT_TRUE(harness.session().canUndo());
+}
+
+TEST(EditorCanvasKeyTest, KeysOnTheAnimateTabReachTheParent) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::animate);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_D, Qt::NoModifier, QStringLiteral("d"));
+    QApplication::sendEvent(&harness.view(), &key);
+    EXPECT_FALSE(key.isAccepted());
+    harness.settle();
+    EXPECT_EQ(harness.session().activeTool(), EditorTool::push);
+}
+
+TEST(EditorCanvasCursorTest, BrushToolsHideTheCursorOverTheImageOnly) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    harness.drag(harness.viewPointFor({100, 100}), Qt::NoButton);
+    EXPECT_TRUE(harness.view().hidesSystemCursor());
+    EXPECT_EQ(harness.view().cursor().shape(), Qt::BlankCursor);
+    harness.drag(QPointF(2, 2), Qt::NoButton);
+    EXPECT_FALSE(harness.view().hidesSystemCursor());
+    EXPECT_EQ(harness.view().cursor().shape(), Qt::ArrowCursor);
+}
+
+}  // namespace
+}  // namespace vlt
