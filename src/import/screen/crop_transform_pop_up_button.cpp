@@ -87,13 +87,12 @@ void CropTransformPopUpButton::buildMenu() {
     style->setParent(menu_);
     menu_->setStyle(style);
     const auto add = [this](const char* text, CropTransformCommand command, QIcon icon, QKeySequence keys) {
-        QAction* action = menu_->addAction(std::move(icon), localizedString(text));
+        // The keys are shown after a tab, where menus show shortcuts; the button grabs
+        // them for the whole window, so the action itself must not claim them too.
+        QString title = localizedString(text);
+        if (!keys.isEmpty()) title += QLatin1Char('\t') + keys.toString(QKeySequence::NativeText);
+        QAction* action = menu_->addAction(std::move(icon), title);
         action->setIconVisibleInMenu(true);
-        if (!keys.isEmpty()) {
-            // Shown in the menu; the window-wide keys are grabbed by the button itself.
-            action->setShortcut(keys);
-            action->setShortcutContext(Qt::WidgetShortcut);
-        }
         connect(action, &QAction::triggered, this, [this, command] { run(command); });
     };
     add("Rotate left", CropTransformCommand::rotateLeft, menuIcon(QStringLiteral("crop-rotate"), kIconSide, false),

@@ -179,6 +179,24 @@ TEST_F(CropSurfaceTest, ThePreviewIsDrawnTurnedAndMirroredAsTheSelectionSays) {
     EXPECT_TRUE(testing::isNear(colourAt({0.8, 0.2}), Qt::blue));
 }
 
+TEST_F(CropSurfaceTest, TheCursorTellsWhatAPressWouldDo) {
+    setCrop({100, 100, 400, 300});
+    surface.show();
+    QTest::mouseMove(&surface, QPoint(59, 59));
+    EXPECT_EQ(surface.cursor().shape(), Qt::SizeFDiagCursor);
+    QTest::mouseMove(&surface, QPoint(259, 59));
+    EXPECT_EQ(surface.cursor().shape(), Qt::SizeBDiagCursor);
+    QTest::mouseMove(&surface, QPoint(150, 120));
+    EXPECT_EQ(surface.cursor().shape(), Qt::OpenHandCursor);
+    QTest::mousePress(&surface, Qt::LeftButton, Qt::NoModifier, QPoint(150, 120));
+    QTest::mouseMove(&surface, QPoint(160, 125));
+    EXPECT_EQ(surface.cursor().shape(), Qt::ClosedHandCursor);
+    QTest::mouseRelease(&surface, Qt::LeftButton, Qt::NoModifier, QPoint(160, 125));
+    EXPECT_EQ(surface.cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseMove(&surface, QPoint(20, 20));
+    EXPECT_EQ(surface.cursor().shape(), Qt::ArrowCursor);
+}
+
 TEST_F(CropSurfaceTest, DescribesTheSelectionInWholeSourcePixels) {
     setCrop({10, 10, 300.4, 200.6});
     EXPECT_EQ(surface.selectionDescription(), QStringLiteral("Selection 300 by 201 source pixels"));
