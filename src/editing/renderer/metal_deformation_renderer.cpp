@@ -153,6 +153,30 @@ GpuRegion gpuRegion(const PixelRegion& region) {
     return {{region.x, region.y}, {region.width, region.height}};
 }
 
+void releaseOutputRows(void* rows) {
+    delete static_cast<std::shared_ptr<GpuBuffer>*>(rows);
+}
+
+// The output image from the transfer rows. Rows without padding become the image
+// as they are (no copy: the image keeps the buffer); padded rows are compacted.
+QImage outputImageFromRows(const std::shared_ptr<GpuBuffer>& buffer, std::int64_t pitch, std::int64_t width,
+                           std::int64_t height) {
+    const std::int64_t rowBytes = width * kOutputTexelBytes;
+    if (pitch == rowBytes) {
+        auto* holder = new std::shared_ptr<GpuBuffer>(buffer);
+        return QImage(buffer->contents(), static_cast<int>(width), static_cast<int>(height),
+                      static_cast<qsizetype>(rowBytes), QImage::Format_ARGB32_Premultiplied, &releaseOutputRows,
+                      holder);
+    }
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) return image;
+    for (std::int64_t row = 0; row < height; ++row) {
+        std::memcpy(image.scanLine(static_cast<int>(row)), buffer->contents() + row * pitch,
+                    static_cast<std::size_t>(rowBytes));
+    }
+    return image;
+}
+
 // A read-back in flight: the rows arrive in buffer at the padded pitch.
 struct TileReadback {
     PixelRegion region;
@@ -439,15 +463,10 @@ void MetalDeformationRenderer::makeOutputImage(float displacementScale, std::int
             completion(failure(RenderFailure::Case::commandExecution));
             return;
         }
-        QImage image(static_cast<int>(outputWidth), static_cast<int>(outputHeight),
-                     QImage::Format_ARGB32_Premultiplied);
+        QImage image = outputImageFromRows(buffer, pitch, outputWidth, outputHeight);
         if (image.isNull()) {
             completion(failure(RenderFailure::Case::commandExecution));
             return;
-        }
-        const auto rowBytes = static_cast<std::size_t>(outputWidth * kOutputTexelBytes);
-        for (std::int64_t row = 0; row < outputHeight; ++row) {
-            std::memcpy(image.scanLine(static_cast<int>(row)), buffer->contents() + row * pitch, rowBytes);
         }
         image.setColorSpace(QColorSpace(QColorSpace::SRgb));
         completion(std::move(image));
@@ -497,11 +516,15 @@ Result<void, MetalDeformationFailure> MetalDeformationRenderer::readTiles(std::v
             for (const TileReadback& readback : readbacks) {
                 DeformationTileSnapshot snapshot;
                 snapshot.region = readback.region;
-                snapshot.bytes.resize(static_cast<std::size_t>(readback.compactRowBytes * readback.region.height));
-                for (std::int64_t row = 0; row < readback.region.height; ++row) {
-                    std::memcpy(snapshot.bytes.data() + row * readback.compactRowBytes,
-                                readback.buffer->contents() + row * readback.paddedRowBytes,
-                                static_cast<std::size_t>(readback.compactRowBytes));
+                const std::uint8_t* rows = readback.buffer->contents();
+                if (readback.paddedRowBytes == readback.compactRowBytes) {
+                    snapshot.bytes.assign(rows, rows + readback.compactRowBytes * readback.region.height);
+                } else {
+                    snapshot.bytes.reserve(static_cast<std::size_t>(readback.compactRowBytes * readback.region.height));
+                    for (std::int64_t row = 0; row < readback.region.height; ++row) {
+                        const std::uint8_t* start = rows + row * readback.paddedRowBytes;
+                        snapshot.bytes.insert(snapshot.bytes.end(), start, start + readback.compactRowBytes);
+                    }
                 }
                 snapshots.push_back(std::move(snapshot));
             }

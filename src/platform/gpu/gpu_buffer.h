@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 namespace vlt {
 
@@ -18,14 +17,19 @@ public:
     GpuBuffer(const GpuBuffer&) = delete;
     GpuBuffer& operator=(const GpuBuffer&) = delete;
 
-    std::size_t length() const { return bytes_.size(); }
-    std::uint8_t* contents() { return bytes_.data(); }
-    const std::uint8_t* contents() const { return bytes_.data(); }
+    std::size_t length() const { return length_; }
+    std::uint8_t* contents() { return bytes_.get(); }
+    const std::uint8_t* contents() const { return bytes_.get(); }
 
 private:
-    explicit GpuBuffer(std::size_t length) : bytes_(length) {}
+    struct FreeBytes {
+        void operator()(std::uint8_t* bytes) const;
+    };
 
-    std::vector<std::uint8_t> bytes_;
+    GpuBuffer(std::uint8_t* bytes, std::size_t length) : bytes_(bytes), length_(length) {}
+
+    std::unique_ptr<std::uint8_t, FreeBytes> bytes_;
+    std::size_t length_;
 };
 
 }  // namespace vlt

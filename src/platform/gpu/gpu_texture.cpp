@@ -1,5 +1,6 @@
 #include "platform/gpu/gpu_texture.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -16,7 +17,11 @@ constexpr std::size_t kStorageAlignment = 64;
 }  // namespace
 
 void GpuTexture::AlignedDelete::operator()(std::uint8_t* bytes) const {
-    std::free(bytes);
+    if (bytes == nullptr) return;
+    // The allocation's start is stored just before the aligned bytes.
+    void* block = nullptr;
+    std::memcpy(&block, bytes - sizeof(void*), sizeof(void*));
+    std::free(block);
 }
 
 GpuTexture::GpuTexture(const GpuTextureDescriptor& descriptor, std::int64_t rowBytes, std::uint8_t* bytes)
@@ -30,11 +35,15 @@ std::shared_ptr<GpuTexture> GpuTexture::allocate(const GpuTextureDescriptor& des
     const std::int64_t rowBytes = descriptor.width * texelBytes;
     if (descriptor.height > limit / rowBytes) return nullptr;
     const std::size_t total = static_cast<std::size_t>(rowBytes * descriptor.height);
-    const std::size_t rounded = (total + kStorageAlignment - 1) / kStorageAlignment * kStorageAlignment;
-    void* memory = std::aligned_alloc(kStorageAlignment, rounded);
-    if (memory == nullptr) return nullptr;
-    std::memset(memory, 0, rounded);
-    return std::shared_ptr<GpuTexture>(new GpuTexture(descriptor, rowBytes, static_cast<std::uint8_t*>(memory)));
+    // calloc hands out fresh pages of large blocks without touching them, so a big
+    // texture costs nothing until it is written, and then on the thread writing it.
+    void* block = std::calloc(total + kStorageAlignment + sizeof(void*), 1);
+    if (block == nullptr) return nullptr;
+    const auto start = reinterpret_cast<std::uintptr_t>(block) + sizeof(void*);
+    const std::uintptr_t aligned = (start + kStorageAlignment - 1) / kStorageAlignment * kStorageAlignment;
+    auto* bytes = reinterpret_cast<std::uint8_t*>(aligned);
+    std::memcpy(bytes - sizeof(void*), &block, sizeof(void*));
+    return std::shared_ptr<GpuTexture>(new GpuTexture(descriptor, rowBytes, bytes));
 }
 
 void GpuTexture::replaceRegion(const GpuRegion& region, const std::uint8_t* source, std::int64_t sourceRowBytes) {
