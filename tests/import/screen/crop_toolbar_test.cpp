@@ -164,6 +164,11 @@ TEST_F(CropViewTest, LaysOutTheScreenAndDrawsIt) {
     const QRect workspace = view.workspace()->geometry().translated(view.contentRow()->pos());
     EXPECT_TRUE(isNear(shot.pixelColor(workspace.left() + 3, workspace.top() + 3),
                        CropPalette::workspaceBackground()));
+
+    fixture.model->setIsPreparingEditor(true);
+    QCoreApplication::processEvents();
+    const QImage preparing = view.grab().toImage();
+    EXPECT_TRUE(preparing.save(QDir(QCoreApplication::applicationDirPath()).filePath("crop_screen_preparing.png")));
 }
 
 }  // namespace
