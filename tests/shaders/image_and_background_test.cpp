@@ -8,8 +8,6 @@
 #include "shaders/background_uniforms.h"
 #include "shaders/image_fragment.h"
 #include "shaders/image_uniforms.h"
-#include "shaders/image_vertex.h"
-#include "shaders/shader_library.h"
 
 namespace vlt {
 namespace {
@@ -100,18 +98,6 @@ TEST_F(ImageFixture, SkipsTheFieldWhereTheOccupancySaysItIsZero) {
     EXPECT_EQ(redCode(colors[5]), redAt(9, 2));
 }
 
-TEST_F(ImageFixture, TheVertexFunctionSpansTheImageRectInClipSpace) {
-    uniforms.imageRect = {5.0f, 2.5f, 10.0f, 5.0f};
-    GpuArguments arguments;
-    arguments.setBytes(0, &uniforms, sizeof uniforms);
-    const GpuFloat4 topLeft = imageVertex(0, arguments);
-    const GpuFloat4 bottomRight = imageVertex(5, arguments);
-    EXPECT_FLOAT_EQ(topLeft.x, -0.5f);
-    EXPECT_FLOAT_EQ(topLeft.y, 0.5f);
-    EXPECT_FLOAT_EQ(bottomRight.x, 0.5f);
-    EXPECT_FLOAT_EQ(bottomRight.y, -0.5f);
-}
-
 TEST(BackgroundFragment, DrawsAGridOnlyInPanesOneCellInFromTheirOrigin) {
     BackgroundUniforms uniforms;
     uniforms.baseColor = {0.8f, 0.8f, 0.8f, 1.0f};
@@ -154,17 +140,6 @@ TEST(BackgroundFragment, DrawsAGridOnlyInPanesOneCellInFromTheirOrigin) {
             ASSERT_EQ(wide[i].x, line ? 0.7f : 0.8f) << scale << " " << i;
         }
     }
-}
-
-TEST(ShaderLibrary, OffersTheSixFunctionsByName) {
-    const GpuFunctionLibrary library = makeShaderLibrary();
-    EXPECT_EQ(library.makeFunction("clearDisplacement")->kind(), GpuFunctionKind::compute);
-    EXPECT_EQ(library.makeFunction("composeDisplacement")->kind(), GpuFunctionKind::compute);
-    EXPECT_EQ(library.makeFunction("imageVertex")->kind(), GpuFunctionKind::vertex);
-    EXPECT_EQ(library.makeFunction("imageFragment")->kind(), GpuFunctionKind::fragment);
-    EXPECT_EQ(library.makeFunction("backgroundVertex")->kind(), GpuFunctionKind::vertex);
-    EXPECT_EQ(library.makeFunction("backgroundFragment")->kind(), GpuFunctionKind::fragment);
-    EXPECT_FALSE(library.makeFunction("missing").has_value());
 }
 
 }  // namespace

@@ -366,7 +366,8 @@ Result<void, MetalDeformationFailure> MetalDeformationRenderer::clearDisplacemen
 
 void MetalDeformationRenderer::draw(GpuView& view, const std::vector<MetalRenderPane>& panes, double backingScale) {
     std::shared_ptr<GpuDrawable> drawable = view.nextDrawable();
-    if (!drawable) return;
+    // Pipelines draw only into the format they were made for.
+    if (!drawable || drawable->texture()->pixelFormat() != imagePipeline_->colorPixelFormat()) return;
     const GpuRenderPassDescriptor pass = view.renderPassDescriptor(*drawable);
     std::shared_ptr<GpuCommandBuffer> commands = commandQueue_->makeCommandBuffer();
     if (!commands) return;

@@ -86,8 +86,6 @@ public:
     std::optional<GpuSize> scratchTextureSize() const;
 
 private:
-    struct Pipelines;
-
     MetalDeformationRenderer() = default;
 
     Result<void, MetalDeformationFailure> ensureScratchTexture(std::int64_t width, std::int64_t height);

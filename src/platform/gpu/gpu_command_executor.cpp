@@ -87,30 +87,17 @@ void run(const GpuFillBufferCommand& command) {
     std::memset(command.buffer->contents() + command.offset, command.value, command.length);
 }
 
-template <std::size_t TexelBytes>
-void fillRows(GpuTexture& target, const std::uint8_t* texel) {
-    forEachRow(0, target.height(), rowsPerChunk(target.width(), kPixelsPerChunk),
-               [&](std::int64_t begin, std::int64_t end) {
-                   for (std::int64_t y = begin; y < end; ++y) {
-                       std::uint8_t* row = target.row<std::uint8_t>(y);
-                       for (std::int64_t x = 0; x < target.width(); ++x) {
-                           std::memcpy(row + x * static_cast<std::int64_t>(TexelBytes), texel, TexelBytes);
-                       }
-                   }
-               });
-}
-
 void clearTarget(const GpuRenderPassDescriptor& descriptor) {
     GpuTexture& target = *descriptor.colorTexture;
     const GpuClearColor& c = descriptor.clearColor;
     const GpuFloat4 color{static_cast<float>(c.red), static_cast<float>(c.green), static_cast<float>(c.blue),
                           static_cast<float>(c.alpha)};
-    const auto texel = GpuColorStore::encode(target.pixelFormat(), color);
-    if (bytesPerPixel(target.pixelFormat()) == 4) {
-        fillRows<4>(target, texel.data());
-    } else {
-        fillRows<8>(target, texel.data());
-    }
+    forEachRow(0, target.height(), rowsPerChunk(target.width(), kPixelsPerChunk),
+               [&](std::int64_t begin, std::int64_t end) {
+                   for (std::int64_t y = begin; y < end; ++y) {
+                       GpuColorStore::fill(target.pixelFormat(), color, target.width(), target.row<std::uint8_t>(y));
+                   }
+               });
 }
 
 GpuScreenPoint toScreen(const GpuFloat4& clip, std::int64_t width, std::int64_t height) {
