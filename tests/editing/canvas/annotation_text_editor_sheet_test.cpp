@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <QFontDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include "editing/canvas/annotation_font_panel_controller.h"
+#include "editing/canvas/annotation_text_editor_sheet.h"
+#include "editing/session/editor_session.h"
+#include "editor_canvas_test_support.h"
+#include "ui/motion_preference.h"
+#include "ui/settings_primary_button_style.h"
+
+namespace vlt {
+namespace {
+
+AnnotationTextRequest addRequest() {
+    return AnnotationTextRequest{QUuid::createUuid(), AnnotationTextRequest::Add{{10, 20}, {255, 0, 0}, {}}, {}};
+}
+
+AnnotationTextRequest editRequest(const QString& initial) {
+    return AnnotationTextRequest{QUuid::createUuid(), AnnotationTextRequest::Edit{QUuid::createUuid()}, initial};
+}
+
+class AnnotationTextEditorSheetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MotionPreference::shared().setReduceMotion(true);
+        window.resize(900, 700);
+        window.show();
+    }
+    void TearDown() override { MotionPreference::shared().setReduceMotion(false); }
+
+    AnnotationTextEditorSheet* makeSheet(const AnnotationTextRequest& request) {
+        auto* sheet = new AnnotationTextEditorSheet(
+            request, [this] { ++cancels; }, [this](const QString& text) { commits.push_back(text); }, &window,
+            scheduler, MotionPreference::shared());
+        sheet->present();
+        return sheet;
+    }
+
+    ManualClock clock;
+    ManualScheduler scheduler{&clock};
+    QWidget window;
+    int cancels = 0;
+    std::vector<QString> commits;
+};
+
+TEST_F(AnnotationTextEditorSheetTest, AddSheetShowsItsTextsAndSavesOnlyNonBlankText) {
+    QPointer<AnnotationTextEditorSheet> sheet = makeSheet(addRequest());
+    EXPECT_EQ(sheet->headingLabel()->text(), QStringLiteral("Add text"));
+    EXPECT_EQ(sheet->explanationLabel()->text(), QStringLiteral("Add multiline text to the Simulation."));
+    EXPECT_EQ(sheet->cancelButton()->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(sheet->saveButton()->text(), QStringLiteral("Save"));
+    EXPECT_GE(sheet->textEditor()->height(), AnnotationTextEditorSheet::kMinimumEditorHeight - 4);
+    EXPECT_EQ(window.focusWidget(), sheet->textEditor());
+
+    EXPECT_FALSE(sheet->saveButton()->isEnabled());
+    QTest::keyClicks(sheet->textEditor(), QStringLiteral("  "));
+    sheet->textEditor()->insertPlainText(QStringLiteral("\n "));
+    EXPECT_FALSE(sheet->saveButton()->isEnabled());
+    QTest::keyClicks(sheet->textEditor(), QStringLiteral("a"));
+    EXPECT_TRUE(sheet->saveButton()->isEnabled());
+
+    QTest::mouseClick(sheet->saveButton(), Qt::LeftButton);
+    ASSERT_EQ(commits.size(), 1u);
+    EXPECT_EQ(commits.front(), QStringLiteral("  \n a"));
+    EXPECT_EQ(cancels, 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(sheet.isNull());
+}
+
+TEST_F(AnnotationTextEditorSheetTest, EditSheetSavesOnlyAChangedText) {
+    AnnotationTextEditorSheet* sheet = makeSheet(editRequest(QStringLiteral(" Label ")));
+    EXPECT_EQ(sheet->headingLabel()->text(), QStringLiteral("Edit text"));
+    EXPECT_EQ(sheet->explanationLabel()->text(),
+              QStringLiteral("Correct the selected text while preserving its appearance and position."));
+    EXPECT_EQ(sheet->textEditor()->toPlainText(), QStringLiteral(" Label "));
+    EXPECT_FALSE(sheet->saveButton()->isEnabled());
+    sheet->save();
+    EXPECT_TRUE(commits.empty());
+
+    sheet->textEditor()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(sheet->textEditor(), QStringLiteral("x"));
+    EXPECT_TRUE(sheet->saveButton()->isEnabled());
+    QTest::keyClick(sheet->textEditor(), Qt::Key_Return, Qt::ControlModifier);
+    ASSERT_EQ(commits.size(), 1u);
+    EXPECT_EQ(commits.front(), QStringLiteral(" Label x"));
+}
+
+TEST_F(AnnotationTextEditorSheetTest, EscapeCancelsWithoutCommitting) {
+    AnnotationTextEditorSheet* sheet = makeSheet(addRequest());
+    QTest::keyClicks(sheet->textEditor(), QStringLiteral("draft"));
+    QTest::keyClick(sheet->textEditor(), Qt::Key_Escape);
+    EXPECT_EQ(cancels, 1);
+    EXPECT_TRUE(commits.empty());
+}
+
+TEST_F(AnnotationTextEditorSheetTest, SessionSheetCommitsThroughTheCanvasAndClearsTheRequest) {
+    testing::CanvasHarness harness;
+    harness.session().setTextEntryRequest(addRequest());
+    auto* sheet = AnnotationTextEditorSheet::presentForSession(harness.session(), &window, scheduler,
+                                                               MotionPreference::shared());
+    ASSERT_NE(sheet, nullptr);
+    QTest::keyClicks(sheet->textEditor(), QStringLiteral("Note"));
+    sheet->save();
+    EXPECT_FALSE(harness.session().textEntryRequest().has_value());
+    ASSERT_EQ(harness.view().currentAnnotations().size(), 1u);
+    EXPECT_EQ(std::get<AnnotationText>(harness.view().currentAnnotations().front().content).text,
+              QStringLiteral("Note"));
+
+    harness.session().setTextEntryRequest(addRequest());
+    sheet = AnnotationTextEditorSheet::presentForSession(harness.session(), &window, scheduler,
+                                                         MotionPreference::shared());
+    sheet->cancel();
+    EXPECT_FALSE(harness.session().textEntryRequest().has_value());
+    EXPECT_EQ(harness.view().currentAnnotations().size(), 1u);
+}
+
+TEST(AnnotationFontPanelControllerTest, ChangesAreReportedAsAnnotationFontStyles) {
+    auto& controller = AnnotationFontPanelController::shared();
+    std::vector<AnnotationFontStyle> changes;
+    controller.open(AnnotationFontStyle{QStringLiteral("System"), 30.0f, 9, true},
+                    [&](const AnnotationFontStyle& style) { changes.push_back(style); });
+    ASSERT_NE(controller.dialog(), nullptr);
+    EXPECT_TRUE(controller.dialog()->isVisible());
+    EXPECT_FALSE(controller.dialog()->isModal());
+    EXPECT_TRUE(controller.selectedFont().italic());
+    EXPECT_EQ(controller.selectedFont().weight(), QFont::Bold);
+    EXPECT_DOUBLE_EQ(controller.selectedFont().pointSizeF(), 30.0);
+
+    QFont unknown(QStringLiteral("No Such Family Anywhere"));
+    unknown.setPointSizeF(0.5);
+    unknown.setWeight(QFont::Black);
+    controller.changeFont(unknown);
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes.back().family, QStringLiteral("System"));
+    EXPECT_EQ(changes.back().size, 1.0f);
+    EXPECT_EQ(changes.back().weight, 12);
+    EXPECT_FALSE(changes.back().italic);
+
+    QFont known(QStringLiteral("DejaVu Sans"));
+    known.setPointSizeF(18.0);
+    known.setWeight(QFont::Thin);
+    known.setItalic(true);
+    controller.changeFont(known);
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes.back().family, QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(changes.back().size, 18.0f);
+    EXPECT_EQ(changes.back().weight, 2);
+    EXPECT_TRUE(changes.back().italic);
+    controller.dialog()->hide();
+}
+
+TEST(AnnotationFontPanelControllerTest, ChosenFontGoesToTheLastSessionAndNowhereOnceItIsGone) {
+    auto& controller = AnnotationFontPanelController::shared();
+    ManualClock clock;
+    ManualScheduler scheduler(&clock);
+    auto session = std::make_unique<EditorSession>(nullptr, testing::makeGradientCanvas(64, 64), QStringLiteral("A"),
+                                                   QStringLiteral("B"), scheduler);
+    controller.openForSession(*session);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(40.0);
+    controller.changeFont(font);
+    EXPECT_EQ(session->annotationFont().family, QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(session->annotationFont().size, 40.0f);
+
+    session.reset();
+    controller.changeFont(font);
+    controller.dialog()->hide();
+}
+
+}  // namespace
+}  // namespace vlt
