@@ -12,6 +12,9 @@ struct GpuDrawable::Shared {
     std::shared_ptr<GpuTexture> presented;
     std::uint64_t presentedCount = 0;
     std::function<void()> presentedHandler;
+    // A notification is on its way to the GUI thread; frames presented before it
+    // runs need no other.
+    bool notificationPending = false;
 };
 
 void GpuDrawable::presentNow() const {
@@ -22,7 +25,8 @@ void GpuDrawable::presentNow() const {
         std::lock_guard lock(view->mutex);
         view->presented = texture_;
         ++view->presentedCount;
-        notify = static_cast<bool>(view->presentedHandler);
+        notify = view->presentedHandler && !view->notificationPending;
+        view->notificationPending = view->notificationPending || notify;
     }
     if (!notify) return;
     postToMainThread([weakView = view_] {
@@ -31,6 +35,7 @@ void GpuDrawable::presentNow() const {
         std::function<void()> handler;
         {
             std::lock_guard lock(shared->mutex);
+            shared->notificationPending = false;
             handler = shared->presentedHandler;
         }
         if (handler) handler();

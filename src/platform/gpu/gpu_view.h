@@ -71,7 +71,8 @@ public:
     std::shared_ptr<const GpuTexture> presentedTexture() const;
     std::uint64_t presentedFrameCount() const;
 
-    // Runs on the GUI thread after each present, e.g. to schedule a repaint.
+    // Runs on the GUI thread after a present, e.g. to schedule a repaint; frames
+    // presented while a call is pending share it.
     void setPresentedHandler(std::function<void()> handler);
 
 private:

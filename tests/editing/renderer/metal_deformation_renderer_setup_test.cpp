@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "editing/renderer/default_gpu_device.h"
 #include "renderer_test_support.h"
 #include "shaders/shader_library.h"
 
@@ -49,6 +50,11 @@ TEST(MetalDeformationRendererSetUp, BuildsWithAClearedFieldOfTheCanvasSize) {
     const std::vector<std::uint8_t> field = testing::readField(*renderer);
     ASSERT_EQ(field.size(), 70u * 30u * 8u);
     EXPECT_TRUE(std::all_of(field.begin(), field.end(), [](std::uint8_t b) { return b == 0; }));
+}
+
+TEST(MetalDeformationRendererSetUp, TheDefaultDeviceIsSharedAndCarriesTheShaderLibrary) {
+    EXPECT_EQ(defaultGpuDevice(), defaultGpuDevice());
+    EXPECT_NE(testing::makeRenderer(defaultGpuDevice(), testing::syntheticCanvas(8, 8)), nullptr);
 }
 
 TEST(MetalDeformationRendererSetUp, WithoutADeviceOrQueueTheDeviceIsUnavailable) {

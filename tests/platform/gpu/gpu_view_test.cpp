@@ -43,6 +43,22 @@ TEST_F(ViewFixture, PresentingShowsTheFrameAndTellsTheGuiThread) {
     ASSERT_TRUE(testing::processEventsUntil([&] { return notified == 1; }));
 }
 
+TEST_F(ViewFixture, FramesPresentedBeforeTheGuiThreadRunsShareOneNotification) {
+    view.setDrawableSize(4, 4);
+    int notified = 0;
+    view.setPresentedHandler([&] { ++notified; });
+    for (int frame = 0; frame < 3; ++frame) {
+        auto drawable = view.nextDrawable();
+        ASSERT_NE(drawable, nullptr);
+        presentCleared(drawable, {0.0, 0.0, 1.0, 1.0});
+    }
+    ASSERT_TRUE(testing::processEventsUntil([&] { return notified == 1; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(notified, 1);
+    presentCleared(view.nextDrawable(), {1.0, 0.0, 0.0, 1.0});
+    ASSERT_TRUE(testing::processEventsUntil([&] { return notified == 2; }));
+}
+
 TEST_F(ViewFixture, NeverHandsOutTheShownFrameOrOneStillInUse) {
     view.setDrawableSize(4, 4);
     auto first = view.nextDrawable();
