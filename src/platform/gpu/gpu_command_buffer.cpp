@@ -72,6 +72,7 @@ void GpuCommandBuffer::commit() {
 }
 
 void GpuCommandBuffer::waitUntilCompleted() const {
+    VLT_PRECONDITION(status() != GpuCommandBufferStatus::notEnqueued, "only committed work can be waited for");
     std::unique_lock lock(doneMutex_);
     doneCondition_.wait(lock, [this] { return done_; });
 }
