@@ -1,0 +1,92 @@
+#include "editor_screen/editor_mode_button.h"
+
+#include <algorithm>
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "editing/session/editor_help_texts.h"
+#include "editor_screen/editor_font.h"
+#include "editor_screen/editor_icon.h"
+#include "editor_screen/editor_palette.h"
+#include "editor_screen/editor_plain_button_style.h"
+
+namespace vlt {
+namespace {
+
+constexpr double kCornerRadius = 4.0;
+constexpr double kTitleSize = 11.0;
+constexpr double kExpandedSpacing = 5.0;
+
+}  // namespace
+
+EditorModeButton::EditorModeButton(EditorMode mode, std::function<void()> action, QWidget* parent)
+    : EditorButton(EditorPlainButtonStyle::shared(), parent), mode_(mode) {
+    setText(title(mode));
+    setToolTip(mode == EditorMode::reshape ? EditorHelpTexts::reshapeTools() : EditorHelpTexts::annotationTools());
+    setAccessibleName(accessibilityLabel(mode));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFont(titleFont());
+    connect(this, &QAbstractButton::clicked, this, [action = std::move(action)] {
+        if (action) action();
+    });
+}
+
+void EditorModeButton::setExpanded(bool expanded) {
+    if (expanded_ == expanded) return;
+    expanded_ = expanded;
+    updateGeometry();
+    update();
+}
+
+QString EditorModeButton::iconName() const {
+    const QString base = mode_ == EditorMode::reshape ? QStringLiteral("editor-reshape") : QStringLiteral("editor-annotate");
+    return isSelected() ? base + QStringLiteral("-selected") : base;
+}
+
+double EditorModeButton::iconSide() const { return mode_ == EditorMode::reshape ? 42.0 : 34.0; }
+
+QFont EditorModeButton::titleFont() const {
+    return editorSystemFont(kTitleSize, isSelected() ? QFont::DemiBold : QFont::Normal);
+}
+
+void EditorModeButton::checkStateSet() {
+    EditorButton::checkStateSet();
+    setFont(titleFont());
+}
+
+QSizeF EditorModeButton::contentSize() const {
+    const double minimumHeight = expanded_ ? kMinimumHeightExpanded : kMinimumHeightCollapsed;
+    double height = iconSide();
+    if (expanded_) height += kExpandedSpacing + QFontMetricsF(font()).height();
+    return {iconSide(), std::max(height, minimumHeight)};
+}
+
+void EditorModeButton::paintEvent(QPaintEvent* event) {
+    if (isSelected()) {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setOpacity(buttonStyle().opacity(state()));
+        QPainterPath face;
+        face.addRoundedRect(QRectF(rect()), kCornerRadius, kCornerRadius);
+        painter.fillPath(face, EditorPalette::ink());
+    }
+    EditorButton::paintEvent(event);
+}
+
+void EditorModeButton::paintContent(QPainter& painter, const QRectF& contentRect, const QColor&) {
+    const QColor ink = isSelected() ? QColor(Qt::white) : EditorPalette::ink();
+    const double side = iconSide();
+    const QFontMetricsF metrics(font());
+    const double stackHeight = side + (expanded_ ? kExpandedSpacing + metrics.height() : 0.0);
+    const double top = contentRect.top() + (contentRect.height() - stackHeight) / 2.0;
+    EditorIcon::paint(painter, QRectF(contentRect.center().x() - side / 2.0, top, side, side), iconName());
+    if (!expanded_) return;
+    painter.setFont(font());
+    painter.setPen(ink);
+    painter.drawText(QRectF(contentRect.left(), top + side + kExpandedSpacing, contentRect.width(), metrics.height()),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, text());
+}
+
+}  // namespace vlt

@@ -1,0 +1,99 @@
+#include "editor_screen/editor_tab_button.h"
+
+#include <algorithm>
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "editor_screen/animation_tab_icon.h"
+#include "editor_screen/editor_font.h"
+#include "editor_screen/editor_icon.h"
+#include "editor_screen/editor_palette.h"
+#include "editor_screen/editor_plain_button_style.h"
+
+namespace vlt {
+namespace {
+
+constexpr double kCornerRadius = 4.0;
+constexpr double kTitleSize = 13.0;
+constexpr double kSpacing = 7.0;
+constexpr double kSidePadding = 12.0;
+
+QString tabIconName(EditorTab tab) {
+    switch (tab) {
+    case EditorTab::original:
+        return QStringLiteral("editor-original-tab");
+    case EditorTab::simulation:
+        return QStringLiteral("editor-simulation-tab");
+    case EditorTab::comparison:
+        return QStringLiteral("editor-combined-tab");
+    case EditorTab::animate:
+        break;
+    }
+    return {};
+}
+
+}  // namespace
+
+EditorTabButton::EditorTabButton(EditorTab tab, std::function<void()> action, QWidget* parent)
+    : EditorButton(EditorPlainButtonStyle::shared(), parent), tab_(tab) {
+    setText(title(tab));
+    setToolTip(help(tab));
+    setAccessibleName(title(tab));
+    setFont(titleFont());
+    connect(this, &QAbstractButton::clicked, this, [action = std::move(action)] {
+        if (action) action();
+    });
+}
+
+QFont EditorTabButton::titleFont() const {
+    return editorSystemFont(kTitleSize, isSelected() ? QFont::DemiBold : QFont::Normal);
+}
+
+void EditorTabButton::checkStateSet() {
+    EditorButton::checkStateSet();
+    setFont(titleFont());
+    updateGeometry();
+}
+
+QSizeF EditorTabButton::contentSize() const {
+    const QFontMetricsF metrics(font());
+    const double width = kSidePadding + kIconSide + kSpacing + metrics.horizontalAdvance(text()) + kSidePadding;
+    return {std::max(width, double(kMinimumWidth)),
+            std::max(std::max(kIconSide, metrics.height()), double(kMinimumHeight))};
+}
+
+void EditorTabButton::paintEvent(QPaintEvent* event) {
+    if (isSelected()) {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setOpacity(buttonStyle().opacity(state()));
+        QPainterPath face;
+        face.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kCornerRadius, kCornerRadius);
+        painter.fillPath(face, Qt::white);
+        painter.setPen(QPen(EditorPalette::tabBorder(), 1.0));
+        painter.drawPath(face);
+    }
+    EditorButton::paintEvent(event);
+}
+
+void EditorTabButton::paintContent(QPainter& painter, const QRectF& contentRect, const QColor&) {
+    const QColor ink = isSelected() ? EditorPalette::ink() : EditorPalette::secondaryText();
+    const QFontMetricsF metrics(font());
+    const double textWidth = metrics.horizontalAdvance(text());
+    const double rowWidth = kIconSide + kSpacing + textWidth;
+    const double left = contentRect.left() + (contentRect.width() - rowWidth) / 2.0;
+    const QRectF iconFrame(left, contentRect.center().y() - kIconSide / 2.0, kIconSide, kIconSide);
+    if (tab_ == EditorTab::animate) {
+        AnimationTabIcon{}.paint(painter, iconFrame, ink);
+    } else {
+        EditorIcon::paint(painter, iconFrame, tabIconName(tab_), ink);
+    }
+    painter.setFont(font());
+    painter.setPen(ink);
+    painter.drawText(QRectF(iconFrame.right() + kSpacing, contentRect.top(), textWidth + 1.0, contentRect.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
+}
+
+}  // namespace vlt

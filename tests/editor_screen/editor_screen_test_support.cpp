@@ -1,0 +1,133 @@
+#include "editor_screen_test_support.h"
+
+#include <cstdlib>
+
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadialGradient>
+
+#include "editing/preparation/editing_canvas.h"
+
+namespace vlt::testing {
+
+SyntheticCanvas::SyntheticCanvas(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("syntheticCanvas"));
+}
+
+void SyntheticCanvas::mousePressEvent(QMouseEvent* event) {
+    ++presses;
+    event->accept();
+}
+
+void SyntheticCanvas::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillRect(rect(), QColor::fromRgbF(0.925, 0.918, 0.890));
+    // Two side-by-side panes, as the Comparison tab shows them.
+    const int margin = 16;
+    const int gap = 8;
+    const int paneWidth = (width() - 2 * margin - gap) / 2;
+    const int paneHeight = std::min(height() - 2 * margin, paneWidth * 5 / 4);
+    const int top = (height() - paneHeight) / 2;
+    for (int pane = 0; pane < 2; ++pane) {
+        const QRect frame(margin + pane * (paneWidth + gap), top, paneWidth, paneHeight);
+        QLinearGradient backdrop(frame.topLeft(), frame.bottomLeft());
+        backdrop.setColorAt(0.0, QColor(92, 118, 128));
+        backdrop.setColorAt(1.0, QColor(46, 60, 66));
+        painter.fillRect(frame, backdrop);
+        const QPointF centre = frame.center();
+        const double faceWidth = frame.width() * (pane == 0 ? 0.36 : 0.32);
+        QRadialGradient skin(centre, faceWidth);
+        skin.setColorAt(0.0, QColor(232, 196, 170));
+        skin.setColorAt(1.0, QColor(196, 150, 122));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(skin);
+        painter.drawEllipse(centre, faceWidth / 2.0, faceWidth * 0.66);
+        painter.setBrush(QColor(196, 150, 122));
+        painter.drawRect(QRectF(centre.x() - faceWidth * 0.16, centre.y() + faceWidth * 0.55, faceWidth * 0.32,
+                                frame.bottom() - centre.y() - faceWidth * 0.55));
+        painter.setBrush(QColor(60, 40, 30));
+        painter.drawEllipse(QPointF(centre.x() - faceWidth * 0.17, centre.y() - faceWidth * 0.1), 5, 3);
+        painter.drawEllipse(QPointF(centre.x() + faceWidth * 0.17, centre.y() - faceWidth * 0.1), 5, 3);
+        // The labels the Comparison tab draws over its panes.
+        painter.setBrush(QColor(0, 0, 0, 150));
+        const QRectF chip(frame.left() + 10, frame.top() + 10, 86, 22);
+        painter.drawRoundedRect(chip, 4, 4);
+        painter.setPen(Qt::white);
+        painter.drawText(chip, Qt::AlignCenter, pane == 0 ? QStringLiteral("Original") : QStringLiteral("Simulation"));
+        painter.setPen(Qt::NoPen);
+    }
+}
+
+namespace {
+
+SharedEditingCanvas makeCanvas(std::int64_t width, std::int64_t height) {
+    EditingCanvasDescriptor descriptor;
+    descriptor.canvasSize = ImageSize{width, height};
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGBA8888_Premultiplied);
+    image.fill(Qt::gray);
+    return std::make_shared<const EditingCanvas>(QUuid::createUuid(), descriptor, image);
+}
+
+}  // namespace
+
+EditorScreenFixture::EditorScreenFixture(std::int64_t canvasWidth, std::int64_t canvasHeight) {
+    model = std::make_unique<AppModel>(std::make_shared<MemorySettingsStore>(), std::make_shared<MemoryLanguageStore>(),
+                                       AppLanguage::english, nullptr, nullptr, PrepareEditingCanvas(), scheduler);
+    session = std::make_shared<EditorSession>(nullptr, makeCanvas(canvasWidth, canvasHeight),
+                                              QStringLiteral("Original"), QStringLiteral("Simulation"), scheduler);
+    model->setEditorSession(session);
+}
+
+EditorScreenFixture::~EditorScreenFixture() = default;
+
+EditorViewServices EditorScreenFixture::services() {
+    EditorViewServices result;
+    result.makeCanvas = [this](EditorSession&, std::function<void()> onGraphicsFailure, QWidget* parent) {
+        canvas = new SyntheticCanvas(parent);
+        reportGraphicsFailure = std::move(onGraphicsFailure);
+        SyntheticCanvas* made = canvas;
+        return EditorCanvasHost{made, [made](bool suspended) { made->suspensions.push_back(suspended); }};
+    };
+    result.makeTextEntrySheet = [this](const AnnotationTextRequest&, std::function<void()> onCancel,
+                                       std::function<void(const QString&)> onCommit, QWidget* parent) {
+        auto* sheet = new QWidget(parent);
+        sheets.push_back(sheet);
+        cancelSheet = std::move(onCancel);
+        commitSheet = std::move(onCommit);
+        return sheet;
+    };
+    result.presentFontPanel = [this](EditorSession&) { ++fontPanelOpenings; };
+    return result;
+}
+
+::testing::AssertionResult colorNear(const QColor& actual, const QColor& expected, int tolerance) {
+    const QColor a = actual.toRgb();
+    const QColor e = expected.toRgb();
+    const bool near = std::abs(a.red() - e.red()) <= tolerance && std::abs(a.green() - e.green()) <= tolerance &&
+                      std::abs(a.blue() - e.blue()) <= tolerance && std::abs(a.alpha() - e.alpha()) <= tolerance;
+    if (near) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << a.name(QColor::HexArgb).toStdString() << " is not near "
+                                         << e.name(QColor::HexArgb).toStdString();
+}
+
+QImage render(QWidget& widget) {
+    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+QRect inkBounds(const QImage& image, int alphaThreshold) {
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(row[x]) > alphaThreshold) bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+}  // namespace vlt::testing

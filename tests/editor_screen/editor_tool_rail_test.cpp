@@ -1,0 +1,117 @@
+#include "editor_screen/editor_tool_rail.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QScrollArea>
+
+#include "editor_screen/editor_label_button.h"
+#include "editor_screen/editor_mode_button.h"
+#include "editor_screen/editor_tool_button.h"
+#include "editor_screen_test_support.h"
+
+namespace vlt {
+namespace {
+
+class EditorToolRailTest : public ::testing::Test {
+protected:
+    EditorToolRailTest() : rail(*fixture.session) {
+        rail.resize(rail.width(), 754);
+        rail.show();
+        QApplication::processEvents();
+    }
+
+    std::vector<EditorTool> visibleTools() const {
+        std::vector<EditorTool> tools;
+        for (const EditorTool tool : kAllEditorTools) {
+            if (rail.toolButton(tool)->isVisibleTo(&rail)) tools.push_back(tool);
+        }
+        return tools;
+    }
+
+    testing::EditorScreenFixture fixture;
+    EditorToolRail rail;
+};
+
+TEST_F(EditorToolRailTest, ListsTheToolsOfTheCurrentMode) {
+    EXPECT_EQ(visibleTools(), (std::vector<EditorTool>{EditorTool::push, EditorTool::grow, EditorTool::shrink,
+                                                       EditorTool::reconstruct}));
+    rail.modeButton(EditorMode::annotate)->click();
+    EXPECT_EQ(fixture.session->mode(), EditorMode::annotate);
+    const auto tools = visibleTools();
+    ASSERT_EQ(tools.size(), 9u);
+    EXPECT_EQ(tools.front(), EditorTool::selectMove);
+    EXPECT_EQ(tools.back(), EditorTool::eraser);
+}
+
+TEST_F(EditorToolRailTest, ShowsWhichModeAndToolAreSelected) {
+    rail.modeButton(EditorMode::annotate)->click();
+    EXPECT_TRUE(rail.modeButton(EditorMode::annotate)->isSelected());
+    EXPECT_EQ(rail.modeButton(EditorMode::annotate)->iconName(), QStringLiteral("editor-annotate-selected"));
+    EXPECT_EQ(rail.modeButton(EditorMode::reshape)->iconName(), QStringLiteral("editor-reshape"));
+    EXPECT_TRUE(rail.toolButton(EditorTool::selectMove)->isSelected());
+
+    rail.toolButton(EditorTool::text)->click();
+    EXPECT_EQ(fixture.session->activeTool(), EditorTool::text);
+    EXPECT_TRUE(rail.toolButton(EditorTool::text)->isSelected());
+    EXPECT_FALSE(rail.toolButton(EditorTool::selectMove)->isSelected());
+    // A click never toggles the selection away.
+    rail.toolButton(EditorTool::text)->click();
+    EXPECT_TRUE(rail.toolButton(EditorTool::text)->isSelected());
+}
+
+TEST_F(EditorToolRailTest, PressingTheSelectedModeStillSetsIt) {
+    fixture.session->setMoveMode(true);
+    rail.modeButton(EditorMode::reshape)->click();
+    EXPECT_FALSE(fixture.session->isMoveMode());
+}
+
+TEST_F(EditorToolRailTest, CollapsesToIconsOnly) {
+    EXPECT_EQ(rail.width(), 108);
+    EXPECT_EQ(rail.collapseButton()->toolTip(), QStringLiteral("Collapse toolbar (Ctrl+T)"));
+    EXPECT_GE(rail.modeButton(EditorMode::reshape)->height(), 70);
+    EXPECT_GE(rail.toolButton(EditorTool::push)->height(), 68);
+
+    rail.collapseButton()->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(fixture.session->isToolRailExpanded());
+    EXPECT_EQ(rail.width(), 58);
+    EXPECT_EQ(rail.collapseButton()->toolTip(), QStringLiteral("Expand toolbar (Ctrl+T)"));
+    EXPECT_FALSE(rail.modeButton(EditorMode::reshape)->isExpanded());
+    EXPECT_EQ(rail.modeButton(EditorMode::reshape)->height(), 43);
+    EXPECT_FALSE(rail.toolButton(EditorTool::push)->showsLabel());
+    EXPECT_EQ(rail.toolButton(EditorTool::push)->height(), 42);
+    // The mode buttons touch: no padding around them while collapsed.
+    EXPECT_EQ(rail.modeButton(EditorMode::annotate)->y(), rail.modeButton(EditorMode::reshape)->geometry().bottom() + 1);
+}
+
+TEST_F(EditorToolRailTest, ShapeIconsAreSmallerThanTheOthers) {
+    EXPECT_EQ(rail.toolButton(EditorTool::circle)->iconSide(), 24.0);
+    EXPECT_EQ(rail.toolButton(EditorTool::draw)->iconSide(), 34.0);
+    EXPECT_EQ(rail.modeButton(EditorMode::reshape)->iconSide(), 42.0);
+    EXPECT_EQ(rail.modeButton(EditorMode::annotate)->iconSide(), 34.0);
+}
+
+TEST_F(EditorToolRailTest, ALongTitleWrapsToAtMostTwoLines) {
+    rail.modeButton(EditorMode::annotate)->click();
+    QApplication::processEvents();
+    auto* button = rail.toolButton(EditorTool::filledRectangle);
+    EXPECT_EQ(button->text(), QStringLiteral("Filled rectangle"));
+    const QFontMetricsF metrics(button->titleFont());
+    const QRectF title = metrics.boundingRect(QRectF(0, 0, button->width(), 1e6),
+                                              Qt::AlignHCenter | Qt::TextWordWrap, button->text());
+    EXPECT_LE(title.height(), 2 * metrics.lineSpacing() + 0.5);
+    EXPECT_EQ(button->toolTip(), QStringLiteral("Place a filled rectangular annotation"));
+}
+
+TEST_F(EditorToolRailTest, TheListScrollsWhileTheModesAndCollapseStay) {
+    rail.resize(rail.width(), 400);
+    rail.modeButton(EditorMode::annotate)->click();
+    QApplication::processEvents();
+    EXPECT_GT(rail.toolList()->widget()->height(), rail.toolList()->viewport()->height());
+    EXPECT_EQ(rail.collapseButton()->geometry().bottom(), rail.height() - 1);
+    EXPECT_GE(rail.modeButton(EditorMode::reshape)->y(), 15);
+}
+
+}  // namespace
+}  // namespace vlt

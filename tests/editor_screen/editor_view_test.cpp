@@ -1,0 +1,246 @@
+#include "editor_screen/editor_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+#include "editing/session/editor_messages.h"
+#include "editor_screen/editor_collapsed_inspector_strip.h"
+#include "editor_screen/editor_inspector.h"
+#include "editor_screen/editor_label_button.h"
+#include "editor_screen/editor_paragraph_label.h"
+#include "editor_screen/editor_persistent_message.h"
+#include "editor_screen/editor_status_bar.h"
+#include "editor_screen/editor_tool_rail.h"
+#include "editor_screen/editor_output_button_surface.h"
+#include "editor_screen/editor_toolbar.h"
+#include "editor_screen/editor_transient_message.h"
+#include "editor_screen/editor_viewport_header.h"
+#include "editor_screen_test_support.h"
+
+namespace vlt {
+namespace {
+
+class EditorViewTest : public ::testing::Test {
+protected:
+    EditorViewTest() : view(*fixture.model, fixture.session, fixture.services()) {
+        view.resize(1180, 820);
+        view.show();
+        settle();
+    }
+
+    void settle() {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents();
+        QApplication::processEvents();
+    }
+
+    QRect inView(QWidget* widget) const { return QRect(widget->mapTo(&view, QPoint(0, 0)), widget->size()); }
+
+    testing::EditorScreenFixture fixture;
+    EditorView view;
+};
+
+TEST_F(EditorViewTest, LaysOutTheColumnsAtTheirWidths) {
+    EXPECT_EQ(inView(view.toolbar()), QRect(0, 0, 1180, 66));
+    EXPECT_EQ(view.toolRail()->width(), 108);
+    EXPECT_EQ(view.inspector()->width(), 310);
+    EXPECT_FALSE(view.inspectorStrip()->isVisible());
+    EXPECT_EQ(inView(view.inspector()).right(), 1179);
+    EXPECT_EQ(view.viewportHeader()->height(), 52);
+    EXPECT_EQ(view.statusBar()->height(), 30);
+    EXPECT_EQ(inView(view.statusBar()).bottom(), 819);
+    // The canvas takes everything left between the rail and the inspector.
+    EXPECT_EQ(inView(view.canvas()), QRect(108, 66 + 52, 1180 - 108 - 310, 820 - 66 - 52 - 30));
+}
+
+TEST_F(EditorViewTest, CollapsingChangesOnlyTheCollapsedColumn) {
+    const int canvasWidth = view.canvas()->width();
+    fixture.session->setToolRailExpanded(false);
+    settle();
+    EXPECT_EQ(view.toolRail()->width(), 58);
+    EXPECT_EQ(view.inspector()->width(), 310);
+    EXPECT_EQ(view.canvas()->width(), canvasWidth + 50);
+
+    fixture.session->setInspectorExpanded(false);
+    settle();
+    EXPECT_FALSE(view.inspector()->isVisible());
+    ASSERT_TRUE(view.inspectorStrip()->isVisible());
+    EXPECT_EQ(view.inspectorStrip()->width(), 38);
+    EXPECT_EQ(view.canvas()->width(), canvasWidth + 50 + 310 - 38);
+
+    view.inspectorStrip()->click();
+    settle();
+    EXPECT_TRUE(fixture.session->isInspectorExpanded());
+    EXPECT_TRUE(view.inspector()->isVisible());
+    EXPECT_EQ(view.inspectorStrip()->toolTip(), QStringLiteral("Show inspector"));
+}
+
+TEST_F(EditorViewTest, TheAnimateTabAndAVideoSaveLockEditingButKeepItVisible) {
+    fixture.session->setSelectedTab(EditorTab::animate);
+    EXPECT_TRUE(view.isEditingLocked());
+    EXPECT_FALSE(view.toolRail()->isEnabled());
+    EXPECT_FALSE(view.inspector()->isEnabled());
+    EXPECT_FALSE(view.inspectorStrip()->isEnabled());
+    EXPECT_TRUE(view.toolRail()->isVisible());
+
+    fixture.session->setSelectedTab(EditorTab::comparison);
+    EXPECT_TRUE(view.toolRail()->isEnabled());
+    fixture.model->setIsAnimationVideoSaving(true);
+    EXPECT_FALSE(view.toolRail()->isEnabled());
+    EXPECT_FALSE(view.inspector()->isEnabled());
+    EXPECT_TRUE(view.viewportHeader()->isOutputBusy());
+}
+
+TEST_F(EditorViewTest, TheInteractionLockSuspendsTheCanvasButNotTheTools) {
+    fixture.model->setIsShortcutsPresented(true);
+    EXPECT_TRUE(view.toolRail()->isEnabled());
+    EXPECT_TRUE(view.inspector()->isEnabled());
+    ASSERT_FALSE(fixture.canvas->suspensions.empty());
+    EXPECT_TRUE(fixture.canvas->suspensions.back());
+    fixture.model->setIsShortcutsPresented(false);
+    EXPECT_FALSE(fixture.canvas->suspensions.back());
+}
+
+TEST_F(EditorViewTest, AClickUnderTheTransientBannerReachesTheCanvas) {
+    fixture.session->showTransientMessage(QStringLiteral("Zoom in before moving the image"), 4.0);
+    settle();
+    QWidget* banner = view.transientBanner();
+    ASSERT_TRUE(banner->isVisible());
+    const QRect bounds = inView(banner);
+    // 68 below the top of the header, centred over the canvas column.
+    EXPECT_EQ(bounds.top(), 66 + 68);
+    EXPECT_NEAR(bounds.center().x(), inView(view.viewportBlock()).center().x(), 1);
+
+    QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, bounds.center());
+    EXPECT_EQ(fixture.canvas->presses, 1);
+
+    fixture.scheduler.advance(4.0);
+    EXPECT_FALSE(banner->isVisible());
+}
+
+TEST_F(EditorViewTest, AShortTransientMessageIsOneLineAsWideAsItsText) {
+    fixture.session->showTransientMessage(QStringLiteral("Short"), 4.0);
+    settle();
+    const auto* banner = view.transientBanner();
+    const int textWidth = QFontMetrics(banner->font()).boundingRect(QStringLiteral("Short")).width();
+    EXPECT_NEAR(banner->width(), textWidth + 28, 2);
+    EXPECT_FALSE(banner->wrapsWithin(1000));
+}
+
+TEST_F(EditorViewTest, ALongTransientMessageWrapsWithin680) {
+    fixture.session->showTransientMessage(EditorMessages::undoLimitReached() + QLatin1Char(' ') +
+                                              EditorMessages::zoomedImageMoveHint(),
+                                          4.0);
+    settle();
+    const auto* banner = view.transientBanner();
+    EXPECT_EQ(banner->width(), 680);
+    EXPECT_GT(banner->height(), 2 * 9 + QFontMetrics(banner->font()).height() + 4);
+}
+
+TEST_F(EditorViewTest, ALongPersistentMessageWrapsWithin680AtTheLowerLeft) {
+    fixture.session->showPersistentMessage(QString(QStringLiteral("The temporary shared image is locked. ")).repeated(6));
+    settle();
+    auto* banner = view.persistentBanner();
+    ASSERT_TRUE(banner->isVisible());
+    const QRect bounds = inView(banner);
+    const QRect block = inView(view.viewportBlock());
+    EXPECT_LE(banner->width(), 680);
+    EXPECT_GE(banner->width(), 600);
+    EXPECT_EQ(bounds.left(), block.left() + 12);
+    EXPECT_EQ(bounds.bottom(), block.bottom() - 12);
+    EXPECT_GT(banner->text()->lineCount(banner->text()->width()), 1);
+
+    // The dismiss target keeps its square at the right end of the row.
+    auto* dismiss = banner->dismissButton();
+    EXPECT_EQ(dismiss->size(), QSize(28, 28));
+    EXPECT_EQ(dismiss->geometry().right(), banner->width() - 8 - 1);
+    EXPECT_EQ(dismiss->accessibleName(), QStringLiteral("Dismiss editor message"));
+    dismiss->click();
+    EXPECT_FALSE(fixture.session->persistentMessage().has_value());
+    EXPECT_FALSE(banner->isVisible());
+}
+
+TEST_F(EditorViewTest, BothBannersCanShowTogether) {
+    fixture.session->showTransientMessage(QStringLiteral("Zoom in before moving the image"), 4.0);
+    fixture.session->showPersistentMessage(QStringLiteral("The temporary shared image is locked and will be removed later."));
+    settle();
+    EXPECT_TRUE(view.transientBanner()->isVisible());
+    EXPECT_TRUE(view.persistentBanner()->isVisible());
+    EXPECT_LT(inView(view.transientBanner()).bottom(), inView(view.persistentBanner()).top());
+}
+
+TEST_F(EditorViewTest, AGraphicsFailureShowsTheBannerAndRaisesTheFlagOnce) {
+    int notifications = 0;
+    QObject::connect(fixture.model.get(), &AppModel::showsGraphicsFailureChanged, [&] { ++notifications; });
+    fixture.reportGraphicsFailure();
+    fixture.reportGraphicsFailure();
+    EXPECT_EQ(fixture.session->persistentMessage(), QStringLiteral("The editing canvas cannot be used."));
+    EXPECT_TRUE(fixture.model->showsGraphicsFailure());
+    EXPECT_EQ(notifications, 1);
+
+    fixture.session->clearPersistentMessage();
+    EXPECT_TRUE(fixture.model->showsGraphicsFailure());
+}
+
+TEST_F(EditorViewTest, TheTextSheetIsUpExactlyWhileARequestIsPending) {
+    const AnnotationTextRequest request{QUuid::createUuid(), AnnotationTextRequest::Add{}, QString()};
+    fixture.session->setTextEntryRequest(request);
+    ASSERT_EQ(fixture.sheets.size(), 1u);
+    EXPECT_EQ(view.textEntrySheet(), fixture.sheets.front());
+
+    // Without the canvas's commit command, committing only closes the sheet.
+    fixture.commitSheet(QStringLiteral("Left cheek"));
+    EXPECT_FALSE(fixture.session->textEntryRequest().has_value());
+    settle();
+    EXPECT_EQ(view.textEntrySheet(), nullptr);
+
+    std::vector<QString> committed;
+    fixture.session->commitTextEntry = [&](const AnnotationTextRequest& answered, const QString& text) {
+        EXPECT_EQ(answered, request);
+        committed.push_back(text);
+    };
+    fixture.session->setTextEntryRequest(request);
+    fixture.commitSheet(QStringLiteral("  two\nlines "));
+    EXPECT_EQ(committed, std::vector<QString>{QStringLiteral("  two\nlines ")});
+    EXPECT_FALSE(fixture.session->textEntryRequest().has_value());
+
+    fixture.session->setTextEntryRequest(request);
+    fixture.cancelSheet();
+    EXPECT_EQ(committed.size(), 1u);
+    EXPECT_FALSE(fixture.session->textEntryRequest().has_value());
+}
+
+TEST_F(EditorViewTest, TheStatusBarStatesTheCanvasSize) {
+    testing::EditorScreenFixture large(4096, 2731);
+    EditorView other(*large.model, large.session, large.services());
+    EXPECT_EQ(other.statusBar()->findChild<QLabel*>()->text(), QStringLiteral("Editing canvas 4096 × 2731 px"));
+}
+
+TEST_F(EditorViewTest, RendersTheScreenAt1180By820) {
+    fixture.session->setCanUndo(true);
+    fixture.session->setCanReset(true);
+    fixture.session->setZoom(1.6);
+    fixture.session->setToolSuggestionsExpanded(true);
+    settle();
+    const QImage shot = view.grab().toImage();
+    ASSERT_EQ(shot.size(), QSize(1180, 820));
+    EXPECT_TRUE(shot.save(QStringLiteral(VLT_EDITOR_SCREENSHOT_PATH)));
+
+    // Chosen pixels: the white toolbar and its divider, the ink Output face, the rail.
+    EXPECT_TRUE(testing::colorNear(shot.pixelColor(600, 10), Qt::white));
+    EXPECT_TRUE(testing::colorNear(shot.pixelColor(600, 65), QColor::fromRgbF(0.847, 0.878, 0.882)));
+    const QRect output = inView(view.toolbar()->outputButton());
+    EXPECT_TRUE(testing::colorNear(shot.pixelColor(output.left() + 8, output.center().y()),
+                                   QColor::fromRgbF(0.086, 0.298, 0.322)));
+    const QRect header = inView(view.viewportHeader());
+    EXPECT_TRUE(testing::colorNear(shot.pixelColor(header.center().x(), header.bottom()),
+                                   QColor::fromRgbF(0.847, 0.878, 0.882)));
+    EXPECT_TRUE(testing::colorNear(shot.pixelColor(20, 700), Qt::white));
+    EXPECT_TRUE(testing::colorNear(shot.pixelColor(1100, 740), Qt::white));
+}
+
+}  // namespace
+}  // namespace vlt

@@ -1,0 +1,150 @@
+#include "editor_screen/editor_viewport_header.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include <QApplication>
+
+#include "editing/session/editor_messages.h"
+#include "editor_screen/editor_continuous_slider.h"
+#include "editor_screen/editor_tab_button.h"
+#include "editor_screen/editor_text_button.h"
+#include "editor_screen_test_support.h"
+
+namespace vlt {
+namespace {
+
+class EditorViewportHeaderTest : public ::testing::Test {
+protected:
+    EditorViewportHeaderTest() : header(*fixture.session) {}
+
+    // A move of the slider as the user makes it.
+    void slideTo(double value) {
+        EditorContinuousSlider* slider = header.zoomSlider();
+        slider->setValue(static_cast<int>(std::lround(value / slider->upper() * EditorContinuousSlider::kSteps)));
+    }
+
+    testing::EditorScreenFixture fixture;
+    EditorViewportHeader header;
+};
+
+TEST_F(EditorViewportHeaderTest, TheSliderFollowsTheZoom) {
+    EXPECT_DOUBLE_EQ(header.zoomSlider()->doubleValue(), 0.0);
+    EXPECT_EQ(header.zoomReadout()->text(), QStringLiteral("0%"));
+    fixture.session->setZoom(16.0);
+    EXPECT_DOUBLE_EQ(header.zoomSlider()->doubleValue(), 4.0);
+    fixture.session->setZoom(4.0);
+    EXPECT_NEAR(header.zoomSlider()->doubleValue(), 2.0, 1e-3);
+}
+
+TEST_F(EditorViewportHeaderTest, TheZoomFollowsTheSlider) {
+    slideTo(3.0);
+    EXPECT_NEAR(fixture.session->zoomFactor(), 8.0, 1e-2);
+    fixture.session->setMoveMode(true);
+    fixture.session->setCenter(QPointF(0.3, 0.7));
+
+    // Back at the left end the image is fitted: recentred, move mode off.
+    slideTo(0.0);
+    EXPECT_DOUBLE_EQ(fixture.session->zoomFactor(), 1.0);
+    EXPECT_EQ(fixture.session->center(), QPointF(0.5, 0.5));
+    EXPECT_FALSE(fixture.session->isMoveMode());
+}
+
+TEST_F(EditorViewportHeaderTest, TheReadoutShowsThePercentageAndGoesOneToOne) {
+    fixture.session->setFitScale(0.25);
+    fixture.session->setZoom(2.5);
+    EXPECT_EQ(header.zoomReadout()->text(), QStringLiteral("50%"));
+    header.zoomReadout()->click();
+    EXPECT_DOUBLE_EQ(fixture.session->zoomFactor(), 4.0);
+    EXPECT_EQ(header.zoomReadout()->text(), QStringLiteral("100%"));
+}
+
+TEST_F(EditorViewportHeaderTest, OneToOneStaysWithinFitAndSixteen) {
+    EXPECT_DOUBLE_EQ(EditorViewportHeader::oneToOneZoom(2.0), 1.0);
+    EXPECT_DOUBLE_EQ(EditorViewportHeader::oneToOneZoom(0.01), 16.0);
+    EXPECT_DOUBLE_EQ(EditorViewportHeader::oneToOneZoom(0.0), 16.0);
+    EXPECT_DOUBLE_EQ(EditorViewportHeader::oneToOneZoom(0.5), 2.0);
+}
+
+TEST_F(EditorViewportHeaderTest, ChoosingAnimateFitsTheImage) {
+    fixture.session->setZoom(3.0);
+    header.tabButton(EditorTab::animate)->click();
+    EXPECT_EQ(fixture.session->selectedTab(), EditorTab::animate);
+    EXPECT_DOUBLE_EQ(fixture.session->zoomFactor(), 1.0);
+    EXPECT_EQ(fixture.session->lastNonAnimationTab(), EditorTab::comparison);
+    EXPECT_FALSE(header.zoomGroup()->isEnabled());
+    EXPECT_TRUE(header.tabBar()->isEnabled());
+
+    header.tabButton(EditorTab::original)->click();
+    EXPECT_EQ(fixture.session->selectedTab(), EditorTab::original);
+    EXPECT_EQ(fixture.session->lastNonAnimationTab(), EditorTab::original);
+    EXPECT_TRUE(header.zoomGroup()->isEnabled());
+    EXPECT_TRUE(header.tabButton(EditorTab::original)->isSelected());
+    EXPECT_FALSE(header.tabButton(EditorTab::animate)->isSelected());
+}
+
+TEST_F(EditorViewportHeaderTest, ChoosingTheSelectedTabWritesNothingButRefreshesTheHint) {
+    fixture.session->setSelectedTab(EditorTab::simulation);
+    fixture.session->setLastNonAnimationTab(EditorTab::simulation);
+    fixture.session->setZoomFactor(2.0);
+    int tabWrites = 0;
+    QObject::connect(fixture.session.get(), &EditorSession::selectedTabChanged, [&] { ++tabWrites; });
+    header.tabButton(EditorTab::simulation)->click();
+    EXPECT_EQ(tabWrites, 0);
+    EXPECT_EQ(fixture.session->transientMessage(), EditorMessages::zoomedImageMoveHint());
+}
+
+TEST_F(EditorViewportHeaderTest, AVideoSaveDisablesTabsAndZoomOnAnyTab) {
+    header.setOutputBusy(true);
+    EXPECT_FALSE(header.tabBar()->isEnabled());
+    EXPECT_FALSE(header.zoomGroup()->isEnabled());
+    EXPECT_FALSE(header.tabButton(EditorTab::original)->isEnabled());
+    header.setOutputBusy(false);
+    EXPECT_TRUE(header.tabButton(EditorTab::original)->isEnabled());
+}
+
+TEST_F(EditorViewportHeaderTest, LabelIsShownSelectedOnlyOnComparison) {
+    EXPECT_TRUE(header.labelButton()->isSelected());
+    fixture.session->setSelectedTab(EditorTab::simulation);
+    EXPECT_FALSE(header.labelButton()->isSelected());
+    header.labelButton()->click();
+    EXPECT_FALSE(fixture.session->showsComparisonLabels());
+    header.labelButton()->click();
+    EXPECT_TRUE(fixture.session->showsComparisonLabels());
+    EXPECT_FALSE(header.labelButton()->isSelected());
+    fixture.session->setSelectedTab(EditorTab::comparison);
+    EXPECT_TRUE(header.labelButton()->isSelected());
+}
+
+TEST_F(EditorViewportHeaderTest, MoveAndFitGoThroughTheSession) {
+    header.moveButton()->click();
+    EXPECT_FALSE(fixture.session->isMoveMode());
+    EXPECT_EQ(fixture.session->transientMessage(), EditorMessages::zoomInBeforeMoving());
+    fixture.session->setZoom(2.0);
+    header.moveButton()->click();
+    EXPECT_TRUE(fixture.session->isMoveMode());
+    EXPECT_TRUE(header.moveButton()->isSelected());
+    header.fitButton()->click();
+    EXPECT_DOUBLE_EQ(fixture.session->zoomFactor(), 1.0);
+    EXPECT_FALSE(header.moveButton()->isSelected());
+    EXPECT_FALSE(header.fitButton()->isSelected());
+}
+
+TEST_F(EditorViewportHeaderTest, KeepsItsGeometryWhenNarrow) {
+    header.resize(500, EditorViewportHeader::kHeight);
+    header.show();
+    QApplication::processEvents();
+    EXPECT_EQ(header.height(), 52);
+    EXPECT_GE(header.tabButton(EditorTab::original)->width(), 104);
+    EXPECT_GE(header.tabButton(EditorTab::original)->height(), 48);
+    EXPECT_EQ(header.zoomSlider()->width(), 150);
+    EXPECT_GE(header.fitButton()->width(), 43);
+    EXPECT_GE(header.fitButton()->height(), 31);
+    EXPECT_GE(header.zoomReadout()->width(), 46);
+    // The row keeps its natural width and scrolls instead of squeezing.
+    EXPECT_GT(header.zoomGroup()->parentWidget()->width(), 500);
+}
+
+}  // namespace
+}  // namespace vlt
