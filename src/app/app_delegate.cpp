@@ -22,7 +22,7 @@ AppDelegate::~AppDelegate() {
     if (model_) model_->onUnsavedChangesWarningRequested = nullptr;
 }
 
-// MARK: Launch
+// Launch
 
 void AppDelegate::applicationWillFinishLaunching() {
     if (environment_.crashReports) environment_.crashReports->start();
@@ -103,7 +103,7 @@ void AppDelegate::attach(QWidget* window) {
     });
 }
 
-// MARK: Window close
+// Window close
 
 bool AppDelegate::windowShouldClose(QWidget* window) {
     if (window != nullptr && window == approvedClosingWindow_) {
@@ -130,7 +130,7 @@ bool AppDelegate::windowShouldClose(QWidget* window) {
 
 void AppDelegate::windowDidClose() { requestTermination(); }
 
-// MARK: Quit
+// Quit
 
 void AppDelegate::requestTermination() {
     if (isTerminating_) return;
@@ -218,7 +218,7 @@ void AppDelegate::applicationWillTerminate() {
     DiagnosticLog::sessionEnded();
 }
 
-// MARK: Unsaved-changes question
+// Unsaved-changes question
 
 void AppDelegate::presentUnsavedChangesAlert(ApplicationCloseIntent intent) {
     if (!model_) return;
@@ -260,7 +260,7 @@ void AppDelegate::closePendingAlertQuietly() {
     alert->deleteLater();
 }
 
-// MARK: Language relaunch
+// Language relaunch
 
 void AppDelegate::relaunchForLanguageChange() {
     // One relaunch at a time; a repeated request while it is under way is not a failure.

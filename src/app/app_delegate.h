@@ -50,7 +50,7 @@ public:
     explicit AppDelegate(Environment environment, QObject* parent = nullptr);
     ~AppDelegate() override;
 
-    // MARK: Launch
+    // Launch
 
     // Before the first window: crash capture starts and holds a previous report.
     void applicationWillFinishLaunching();
@@ -65,7 +65,7 @@ public:
     // The application window; the crash report held from the previous run is offered in it.
     void attach(QWidget* window);
 
-    // MARK: Closing and termination
+    // Closing and termination
 
     // The window's close question: true lets it close.
     bool windowShouldClose(QWidget* window);
@@ -83,7 +83,7 @@ public:
     // The updater is about to relaunch the application: the coming termination is a restart.
     void updaterWillRelaunch() { isUpdateRelaunchExpected_ = true; }
 
-    // MARK: State, for the window and for tests
+    // State, for the window and for tests
 
     AppModel* model() const { return model_; }
     const QList<QUrl>& pendingFileOpenURLs() const { return pendingFileOpenURLs_; }

@@ -7,20 +7,12 @@
 #include <QWidget>
 
 #include "app/model/app_model.h"
+#include "app/model/print_command_title.h"
 #include "app/model/zoom_command_targets.h"
 #include "editing/session/editor_session.h"
 #include "foundation/localized_string.h"
 
 namespace vlt {
-
-namespace {
-
-QString printCommandTitle() {
-    static const QString title = localizedString("Print…");
-    return title;
-}
-
-}  // namespace
 
 ApplicationCommands::ApplicationCommands(AppModel& model, QMenuBar& menuBar, Actions actions, QObject* parent)
     : QObject(parent), model_(model), actions_(std::move(actions)) {

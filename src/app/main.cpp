@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QStyle>
 
 #include "app/launch_arguments.h"
 #include "app/veltrano_application.h"
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Veltrano"));
     QApplication::setDesktopFileName(QStringLiteral("veltrano"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vlt-rounded-logo.svg")));
+    // One light look whatever the desktop's theme: the screens are drawn for it.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(QApplication::style()->standardPalette());
 
     const QList<QUrl> files = vlt::filesFromLaunchArguments(QApplication::arguments(), QDir::currentPath());
     vlt::SingleInstance instance(vlt::SingleInstance::defaultSocketPath());

@@ -8,6 +8,7 @@
 #include <QTranslator>
 
 #include "app/about_panel.h"
+#include "app/app_content_view.h"
 #include "app/app_delegate.h"
 #include "app/application_commands.h"
 #include "app/application_relauncher.h"
@@ -19,9 +20,11 @@
 #include "foundation/app_language.h"
 #include "foundation/json_application_settings_store.h"
 #include "foundation/settings_file_app_language_preference_store.h"
+#include "import/screen/crop_view.h"
 #include "platform/single_instance/single_instance.h"
 #include "platform/tasks/scheduler.h"
 #include "platform/updater/package_managed_updater.h"
+#include "ui/motion_preference.h"
 
 namespace vlt {
 
@@ -76,6 +79,16 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
                                         std::move(prepare), QtScheduler::shared());
 
     window_ = std::make_unique<MainWindow>(*delegate_);
+    // The delegate itself hands the model over, opens queued files and writes the
+    // settings on the way out, so the root view leaves those tasks to the shell.
+    auto* rootView = new AppContentView(*model_, QtScheduler::shared(), MotionPreference::shared(), window_.get(),
+                                        AppContentView::RootTasks::leftToTheShell);
+    rootView->setQuitApplication([this] { delegate_->requestTermination(); });
+    rootView->setCropScreenFactory(
+        [](AppModel& model, const std::shared_ptr<CropDocument>& document, QWidget* parent) -> QWidget* {
+            return new CropView(model, document, parent);
+        });
+    window_->setRootView(rootView);
     ApplicationCommands::Actions actions;
     QPointer<MainWindow> window(window_.get());
     actions.quit = [this] { delegate_->requestTermination(); };

@@ -70,21 +70,21 @@ public:
              Scheduler& scheduler, QObject* parent = nullptr);
     ~AppModel() override;
 
-    // MARK: Derived flags
+    // Derived flags
 
     AppModelFlags flagInputs() const;
     bool isPresentingModal() const { return flagInputs().isPresentingModal(); }
     bool isInteractionLocked() const { return flagInputs().isInteractionLocked(); }
     bool canGoToEditor() const { return flagInputs().canGoToEditor(); }
 
-    // MARK: Document and editor
+    // Document and editor
 
     const std::shared_ptr<CropDocument>& document() const { return document_; }
     void setDocument(std::shared_ptr<CropDocument> document);
     const std::shared_ptr<EditorSession>& editorSession() const { return editorSession_; }
     void setEditorSession(std::shared_ptr<EditorSession> session);
 
-    // MARK: Settings and language
+    // Settings and language
 
     const ApplicationSettings& settings() const { return settings_; }
     AppLanguage activeLanguage() const { return activeLanguage_; }
@@ -95,7 +95,7 @@ public:
     const std::optional<QString>& languageRestartError() const { return languageRestartError_; }
     void setLanguageRestartError(std::optional<QString> value);
 
-    // MARK: Import, crop and editor preparation
+    // Import, crop and editor preparation
 
     bool isImporting() const { return isImporting_; }
     void setIsImporting(bool value);
@@ -108,7 +108,7 @@ public:
     const std::optional<QString>& inlineImportError() const { return inlineImportError_; }
     void setInlineImportError(std::optional<QString> value);
 
-    // MARK: Dialogs
+    // Dialogs
 
     bool isShortcutsPresented() const { return isShortcutsPresented_; }
     void setIsShortcutsPresented(bool value);
@@ -119,7 +119,7 @@ public:
     const std::optional<QString>& settingsPersistenceError() const { return settingsPersistenceError_; }
     void setSettingsPersistenceError(std::optional<QString> value);
 
-    // MARK: Still-image output
+    // Still-image output
 
     bool isSaveImagesPresented() const { return isSaveImagesPresented_; }
     void setIsSaveImagesPresented(bool value);
@@ -144,7 +144,7 @@ public:
     }
     void setRecentStillImageSaveLocations(std::vector<StillImageRecentLocationState> value);
 
-    // MARK: Share
+    // Share
 
     bool isShareImageOpening() const { return isShareImageOpening_; }
     void setIsShareImageOpening(bool value);
@@ -159,7 +159,7 @@ public:
     const std::optional<QString>& shareImageErrorMessage() const { return shareImageErrorMessage_; }
     void setShareImageErrorMessage(std::optional<QString> value);
 
-    // MARK: Animation video
+    // Animation video
 
     bool isAnimationVideoSaving() const { return isAnimationVideoSaving_; }
     void setIsAnimationVideoSaving(bool value);
@@ -176,7 +176,7 @@ public:
     const std::optional<QString>& animationVideoSaveErrorMessage() const { return animationVideoSaveErrorMessage_; }
     void setAnimationVideoSaveErrorMessage(std::optional<QString> value);
 
-    // MARK: Printing
+    // Printing
 
     bool isPrinting() const { return isPrinting_; }
     void setIsPrinting(bool value);
@@ -185,7 +185,7 @@ public:
     bool showsPrintError() const { return showsPrintError_; }
     void setShowsPrintError(bool value);
 
-    // MARK: Failures shown over any screen
+    // Failures shown over any screen
 
     const std::optional<QString>& replacementImportError() const { return replacementImportError_; }
     void setReplacementImportError(std::optional<QString> value);
@@ -198,13 +198,13 @@ public:
     bool showsGraphicsFailure() const { return showsGraphicsFailure_; }
     void setShowsGraphicsFailure(bool value);
 
-    // MARK: Close request (written only by the close operations)
+    // Close request (written only by the close operations)
 
     bool isCloseRequestPending() const { return isCloseRequestPending_; }
     bool isClosePreparationPending() const { return isClosePreparationPending_; }
     const std::optional<ApplicationCloseIntent>& pendingCloseIntent() const { return pendingCloseIntent_; }
 
-    // MARK: Tasks, generations and pickers
+    // Tasks, generations and pickers
 
     const TaskHandlePtr& importTask() const { return importTask_; }
     void setImportTask(TaskHandlePtr task);
@@ -221,7 +221,7 @@ public:
     bool isAnimationVideoSavePanelPresented() const { return isAnimationVideoSavePanelPresented_; }
     void setIsAnimationVideoSavePanelPresented(bool value);
 
-    // MARK: Unobserved storage
+    // Unobserved storage
 
     const std::shared_ptr<ApplicationSettingsStoring>& settingsStore() const { return settingsStore_; }
     const std::shared_ptr<AppLanguagePreferenceStoring>& languagePreferenceStore() const {
@@ -247,13 +247,13 @@ public:
     // the chosen file, or none when the panel was cancelled.
     std::function<void(std::function<void(std::optional<QUrl>)>)> onOpenImagePanelRequested;
 
-    // MARK: Shortcuts (this file)
+    // Shortcuts (this file)
 
     // Opens the Shortcuts dialog unless interaction is locked, dropping an unfinished
     // editor gesture first.
     void presentShortcuts();
 
-    // MARK: Close, quit and restart (app_model_close.cpp)
+    // Close, quit and restart (app_model_close.cpp)
 
     // The one entry for closing the window, quitting and both restarts.
     CloseRequestDecision requestClose(ApplicationCloseIntent intent, std::function<void(bool allowed)> completion);
@@ -262,7 +262,7 @@ public:
     // A relaunch for the new language could not be started.
     void languageRestartDidFail();
 
-    // MARK: Settings (app_model_settings.cpp)
+    // Settings (app_model_settings.cpp)
 
     void presentSettings(SettingsSection section);
     void closeSettings();
@@ -278,7 +278,7 @@ public:
     // The application is about to end: the delayed write happens now.
     void applicationWillTerminate();
 
-    // MARK: Import and editor preparation (app_model_import.cpp)
+    // Import and editor preparation (app_model_import.cpp)
 
     void openImagePicker();
     // Files handed over by the system; true when one of them is being imported, false
@@ -293,7 +293,7 @@ public:
     // Stops every task the model owns; output tasks clean up in the background.
     void cancelAllOperations();
 
-    // MARK: Outputs in flight (app_model_output_tasks.cpp)
+    // Outputs in flight (app_model_output_tasks.cpp)
 
     // The output tasks that write files and must clean up before the process ends.
     std::vector<TaskHandlePtr> runningOutputTasks() const;
@@ -301,20 +301,20 @@ public:
     // up (or the time limit passed): at once when none runs.
     void finishOutputTasksBeforeTermination(std::function<void()> done);
 
-    // MARK: Still images (app_model_still_images.cpp)
+    // Still images (app_model_still_images.cpp)
 
     void requestSaveImages();
     // Ends a pending close request with false, then opens the Save images dialog.
     void presentSaveImages();
 
-    // MARK: Video, share and print (app_model_video.cpp, app_model_share.cpp, app_model_print.cpp)
+    // Video, share and print (app_model_video.cpp, app_model_share.cpp, app_model_print.cpp)
 
     void requestAnimationVideoSave();
     void requestShareImage();
     void cleanUpStaleSharePayloads();
     void startPrinting();
 
-    // MARK: Feedback (app_model_feedback.cpp)
+    // Feedback (app_model_feedback.cpp)
 
     void presentFeedback();
 
