@@ -123,7 +123,6 @@ TEST(EditorCanvasStrokeTest, ResetClearsTheFieldAndTheHistory) {
 
 TEST(EditorCanvasAnimateTest, AnimateWithoutEditsShowsItsMessageAndDoesNotPlay) {
     CanvasHarness harness;
-    std::vector<bool> playback;
     harness.selectTab(EditorTab::animate);
 
     EXPECT_EQ(harness.session().transientMessage(), EditorMessages::nothingToAnimate());
@@ -294,6 +293,26 @@ TEST(EditorCanvasFailureTest, RendererThatCannotBeMadeLeavesTheCanvasFailedAndOu
     std::optional<bool> prepared;
     session.prepareCommittedEditorState(EditorStatePreparationIntent::output, [&](bool can) { prepared = can; });
     EXPECT_EQ(prepared, false);
+}
+
+
+TEST(EditorCanvasFailureTest, UndoWhoseUploadCannotStartLeavesFieldAndHistoryTogether) {
+    ScopedCapturingEventLog log;
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    harness.stroke({80, 80}, {160, 120});
+    const std::vector<std::uint8_t> edited = harness.fieldBytes(kWholeCanvas);
+
+    harness.device().faultInjector().inject(GpuFaultPoint::commandBuffer, 0, 1);
+    harness.session().undoEditor();
+    harness.settle();
+
+    EXPECT_TRUE(harness.view().hasGraphicsFailure());
+    EXPECT_EQ(harness.fieldBytes(kWholeCanvas), edited);
+    // The stroke is still the applied one, as the field shows.
+    EXPECT_TRUE(harness.session().canUndo());
+    EXPECT_FALSE(harness.session().canRedo());
+    EXPECT_EQ(log->eventsNamed("editor_graphics_failed").size(), 1u);
 }
 
 }  // namespace
