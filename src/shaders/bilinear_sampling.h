@@ -4,6 +4,7 @@
 // -ffp-contract=off; other code calls the functions of deformation_kernels.h.
 
 #include <cstdint>
+#include <cstring>
 
 #include "platform/gpu/gpu_float4.h"
 #include "platform/gpu/gpu_texture.h"
@@ -59,15 +60,28 @@ struct FieldView {
     PackedFloat2 at(std::int64_t x, std::int64_t y) const { return row(y)[x]; }
 };
 
+// Both components of a field texel at once; each lane is the scalar arithmetic.
+typedef float Pair __attribute__((vector_size(8)));
+
+VLT_SHADING_INLINE Pair pairAt(const PackedFloat2* row, std::int64_t x) {
+    Pair pair;
+    std::memcpy(&pair, row + x, sizeof pair);
+    return pair;
+}
+
+VLT_SHADING_INLINE Pair lerp(Pair a, Pair b, float t) {
+    const Pair weightB = {t, t};
+    const Pair weightA = Pair{kOne, kOne} - weightB;
+    return a * weightA + b * weightB;
+}
+
 VLT_SHADING_INLINE PackedFloat2 sampleField(const FieldView& field, const Footprint& fx, const Footprint& fy) {
     const PackedFloat2* top = field.row(fy.first);
     const PackedFloat2* bottom = field.row(fy.second);
-    const PackedFloat2 a = top[fx.first];
-    const PackedFloat2 b = top[fx.second];
-    const PackedFloat2 c = bottom[fx.first];
-    const PackedFloat2 d = bottom[fx.second];
-    return {lerp(lerp(a.x, b.x, fx.fraction), lerp(c.x, d.x, fx.fraction), fy.fraction),
-            lerp(lerp(a.y, b.y, fx.fraction), lerp(c.y, d.y, fx.fraction), fy.fraction)};
+    const Pair upper = lerp(pairAt(top, fx.first), pairAt(top, fx.second), fx.fraction);
+    const Pair lower = lerp(pairAt(bottom, fx.first), pairAt(bottom, fx.second), fx.fraction);
+    const Pair sampled = lerp(upper, lower, fy.fraction);
+    return {sampled[0], sampled[1]};
 }
 
 VLT_SHADING_INLINE PackedFloat2 sampleField(const FieldView& field, float x, float y) {
