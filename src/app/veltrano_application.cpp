@@ -17,6 +17,7 @@
 #include "app/model/app_model.h"
 #include "app/termination_signal_watcher.h"
 #include "editing/preparation/editing_canvas.h"
+#include "editor_screen/editor_view.h"
 #include "foundation/app_language.h"
 #include "foundation/json_application_settings_store.h"
 #include "foundation/settings_file_app_language_preference_store.h"
@@ -87,6 +88,10 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
     rootView->setCropScreenFactory(
         [](AppModel& model, const std::shared_ptr<CropDocument>& document, QWidget* parent) -> QWidget* {
             return new CropView(model, document, parent);
+        });
+    rootView->setEditorScreenFactory(
+        [](AppModel& model, const std::shared_ptr<EditorSession>& session, QWidget* parent) -> QWidget* {
+            return new EditorView(model, session, EditorViewServices::standard(), parent);
         });
     window_->setRootView(rootView);
     ApplicationCommands::Actions actions;
