@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include <QApplication>
+#include <QNativeGestureEvent>
+#include <QPointingDevice>
 #include <QScrollBar>
 #include <QTest>
 
@@ -56,6 +59,23 @@ TEST(EditorCanvasZoomTest, ZoomAtItsLimitsChangesAndReportsNothing) {
     harness.wheel(QPointF(200, 150), QPoint(0, 120), Qt::ControlModifier);
     EXPECT_EQ(harness.view().sessionState().zoomFactor, 16.0);
     EXPECT_EQ(reports, 1);
+}
+
+TEST(EditorCanvasZoomTest, PinchZoomsAboutThePointerExceptOnAnimate) {
+    CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
+    const QPointF pointer = harness.viewPointFor({128, 128});
+    QNativeGestureEvent pinch(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(), 2, pointer, pointer,
+                              harness.view().mapToGlobal(pointer), 0.5, QPointF(), 1);
+    QApplication::sendEvent(&harness.view(), &pinch);
+    EXPECT_DOUBLE_EQ(harness.view().sessionState().zoomFactor, 1.5);
+
+    harness.selectTab(EditorTab::animate);
+    const double animateZoom = harness.view().sessionState().zoomFactor;
+    QNativeGestureEvent ignored(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(), 2, pointer, pointer,
+                                harness.view().mapToGlobal(pointer), 0.5, QPointF(), 2);
+    QApplication::sendEvent(&harness.view(), &ignored);
+    EXPECT_DOUBLE_EQ(harness.view().sessionState().zoomFactor, animateZoom);
 }
 
 TEST(EditorCanvasWheelTest, AltWheelResizesTheBrushWithinTheSessionRange) {
