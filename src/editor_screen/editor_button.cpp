@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QEnterEvent>
+#include <QImage>
 #include <QPainter>
 
 #include "editor_screen/editor_button_style.h"
@@ -48,12 +49,31 @@ QSize EditorButton::sizeHint() const {
 QSize EditorButton::minimumSizeHint() const { return sizeHint(); }
 
 void EditorButton::paintEvent(QPaintEvent*) {
+    const EditorButtonState current = state();
+    const double opacity = style_->opacity(current);
     QPainter painter(this);
+    if (opacity >= 1.0) {
+        paintLayers(painter, current);
+        return;
+    }
+    // The opacity applies to the button as a whole, so an outline over its face does
+    // not show through twice.
+    const double ratio = devicePixelRatioF();
+    QImage layer((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(ratio);
+    layer.fill(Qt::transparent);
+    {
+        QPainter layerPainter(&layer);
+        paintLayers(layerPainter, current);
+    }
+    painter.setOpacity(opacity);
+    painter.drawImage(QPointF(0, 0), layer);
+}
+
+void EditorButton::paintLayers(QPainter& painter, const EditorButtonState& current) {
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const EditorButtonState current = state();
     const QRectF bounds(rect());
-    painter.setOpacity(style_->opacity(current));
     style_->paintFace(painter, bounds, current);
     painter.save();
     painter.setClipPath(style_->clipShape(bounds), Qt::IntersectClip);

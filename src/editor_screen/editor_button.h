@@ -55,6 +55,7 @@ protected:
 
 private:
     void setHovered(bool hovered);
+    void paintLayers(QPainter& painter, const EditorButtonState& current);
 
     const EditorButtonStyle* style_;
     std::optional<QColor> foregroundOverride_;

@@ -1,0 +1,223 @@
+#include "editor_screen/editor_inspector.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+
+#include "editing/annotations/annotation_font_style.h"
+#include "editor_screen/editor_color_well.h"
+#include "editor_screen/editor_continuous_slider.h"
+#include "editor_screen/editor_image_view.h"
+#include "editor_screen/editor_label_button.h"
+#include "editor_screen/editor_paragraph_label.h"
+#include "editor_screen/editor_text_button.h"
+#include "editor_screen/suggestion_flow.h"
+#include "editor_screen/suggestion_hint_box.h"
+#include "editor_screen_test_support.h"
+
+namespace vlt {
+namespace {
+
+class EditorInspectorTest : public ::testing::Test {
+protected:
+    EditorInspectorTest() : inspector(*fixture.session) {
+        inspector.setFontPanelPresenter([this](EditorSession&) { ++fontPanelOpenings; });
+        inspector.resize(310, 800);
+        inspector.show();
+        QApplication::processEvents();
+    }
+
+    struct Sections {
+        bool size;
+        bool color;
+        bool font;
+        bool selectedText;
+        bool suggestions;
+
+        friend bool operator==(const Sections&, const Sections&) = default;
+    };
+
+    Sections sections() const {
+        return {inspector.sizeSection()->isVisibleTo(&inspector), inspector.colorSection()->isVisibleTo(&inspector),
+                inspector.fontRow()->isVisibleTo(&inspector),
+                inspector.selectedTextSection()->isVisibleTo(&inspector),
+                inspector.suggestionsSection()->isVisibleTo(&inspector)};
+    }
+
+    testing::EditorScreenFixture fixture;
+    EditorInspector inspector;
+    int fontPanelOpenings = 0;
+};
+
+TEST_F(EditorInspectorTest, PushShowsItsBrushAndSuggestions) {
+    EXPECT_EQ(inspector.heading()->text(), QStringLiteral("RESHAPE · PUSH"));
+    EXPECT_EQ(inspector.toolTitle()->text(), QStringLiteral("Push"));
+    EXPECT_EQ(inspector.shortcutLine()->text(), QStringLiteral("Shortcut: P"));
+    EXPECT_EQ(inspector.toolIcon()->assetName(), QStringLiteral("editor-brush-drag"));
+    EXPECT_EQ(sections(), (Sections{true, false, false, false, true}));
+    EXPECT_EQ(inspector.sizeSectionTitle()->text(), QStringLiteral("BRUSH"));
+    EXPECT_EQ(inspector.sizeLabel()->text(), QStringLiteral("Size"));
+    EXPECT_EQ(inspector.sizeValue()->text(), QStringLiteral("200 px"));
+    EXPECT_TRUE(inspector.usageParagraph()->text().startsWith(QStringLiteral("Moves the image area")));
+}
+
+TEST_F(EditorInspectorTest, ReconstructHasNoSuggestions) {
+    fixture.session->selectTool(EditorTool::reconstruct);
+    EXPECT_EQ(sections(), (Sections{true, false, false, false, false}));
+}
+
+TEST_F(EditorInspectorTest, DrawShowsStrokeSizeAndColour) {
+    fixture.session->selectTool(EditorTool::draw);
+    EXPECT_EQ(inspector.heading()->text(), QStringLiteral("ANNOTATE · DRAW"));
+    EXPECT_EQ(sections(), (Sections{true, true, false, false, false}));
+    EXPECT_EQ(inspector.sizeSectionTitle()->text(), QStringLiteral("PROPERTIES"));
+    EXPECT_EQ(inspector.sizeLabel()->text(), QStringLiteral("Stroke size"));
+    EXPECT_EQ(inspector.sizeValue()->text(), QStringLiteral("8 px"));
+    EXPECT_DOUBLE_EQ(inspector.sizeSlider()->lower(), 1.0);
+    EXPECT_DOUBLE_EQ(inspector.sizeSlider()->upper(), 300.0);
+}
+
+TEST_F(EditorInspectorTest, TextShowsColourAndFontButNoSize) {
+    fixture.session->setAnnotationFont(AnnotationFontStyle{QStringLiteral("Liberation Sans"), 24.4f, 9, true});
+    fixture.session->selectTool(EditorTool::text);
+    EXPECT_EQ(sections(), (Sections{false, true, true, false, false}));
+    EXPECT_EQ(inspector.fontButton()->text(), QStringLiteral("Liberation Sans, 24 pt, italic"));
+    EXPECT_EQ(inspector.fontButton()->trailingText(), QStringLiteral("Choose…"));
+    inspector.fontButton()->click();
+    EXPECT_EQ(fontPanelOpenings, 1);
+}
+
+TEST_F(EditorInspectorTest, FilledShapesShowOnlyTheColour) {
+    for (const EditorTool tool : {EditorTool::filledRectangle, EditorTool::filledCircle}) {
+        fixture.session->selectTool(tool);
+        EXPECT_EQ(sections(), (Sections{false, true, false, false, false}));
+        EXPECT_EQ(inspector.shortcutLine()->text(), QStringLiteral("No shortcut available"));
+    }
+}
+
+TEST_F(EditorInspectorTest, SelectMoveOffersEditTextOnlyForASelectedText) {
+    fixture.session->selectTool(EditorTool::selectMove);
+    EXPECT_EQ(sections(), (Sections{false, false, false, false, false}));
+    fixture.session->setHasSelectedAnnotation(true);
+    fixture.session->setHasSelectedTextAnnotation(true);
+    EXPECT_EQ(sections(), (Sections{false, false, false, true, false}));
+
+    inspector.editTextButton()->click();  // the canvas has not installed its command: nothing happens
+    int edits = 0;
+    fixture.session->editSelectedTextAnnotation = [&] { ++edits; };
+    inspector.editTextButton()->click();
+    EXPECT_EQ(edits, 1);
+    EXPECT_EQ(inspector.editTextButton()->trailingText(), QStringLiteral("F2"));
+
+    fixture.session->setHasSelectedTextAnnotation(false);
+    EXPECT_FALSE(inspector.selectedTextSection()->isVisibleTo(&inspector));
+}
+
+TEST_F(EditorInspectorTest, EraserShowsOnlyItsIdentityAndUsage) {
+    fixture.session->selectTool(EditorTool::eraser);
+    EXPECT_EQ(sections(), (Sections{false, false, false, false, false}));
+    EXPECT_EQ(inspector.toolTitle()->text(), QStringLiteral("Eraser"));
+    EXPECT_EQ(inspector.usageParagraph()->text(), guidance(EditorTool::eraser));
+}
+
+TEST_F(EditorInspectorTest, TheSizeValueRoundsHalvesAwayFromZero) {
+    fixture.session->setDeformationToolDiameter(24.5);
+    EXPECT_EQ(inspector.sizeValue()->text(), QStringLiteral("25 px"));
+    fixture.session->setDeformationToolDiameter(24.49);
+    EXPECT_EQ(inspector.sizeValue()->text(), QStringLiteral("24 px"));
+}
+
+TEST_F(EditorInspectorTest, TheSliderWritesTheDiameterOfTheCurrentMode) {
+    EditorContinuousSlider* slider = inspector.sizeSlider();
+    EXPECT_DOUBLE_EQ(slider->lower(), 16.0);
+    EXPECT_DOUBLE_EQ(slider->upper(), 500.0);
+    slider->setValue(EditorContinuousSlider::kSteps);
+    EXPECT_DOUBLE_EQ(fixture.session->deformationToolDiameter(), 500.0);
+    EXPECT_EQ(inspector.sizeValue()->text(), QStringLiteral("500 px"));
+
+    fixture.session->setMode(EditorMode::annotate);
+    fixture.session->selectTool(EditorTool::line);
+    slider->setValue(0);
+    EXPECT_DOUBLE_EQ(fixture.session->annotationToolDiameter(), 1.0);
+    EXPECT_DOUBLE_EQ(fixture.session->deformationToolDiameter(), 500.0);
+}
+
+TEST_F(EditorInspectorTest, ATinyCanvasHoldsTheReshapeSliderStill) {
+    testing::EditorScreenFixture tiny(30, 20);
+    EditorInspector small(*tiny.session);
+    EXPECT_DOUBLE_EQ(small.sizeSlider()->lower(), 15.0);
+    EXPECT_DOUBLE_EQ(small.sizeSlider()->upper(), 15.0);
+    EXPECT_EQ(small.sizeSlider()->maximum(), 0);
+}
+
+TEST_F(EditorInspectorTest, PickingTheSameColourNotifiesNobody) {
+    fixture.session->selectTool(EditorTool::draw);
+    int notifications = 0;
+    QObject::connect(fixture.session.get(), &EditorSession::annotationColorChanged, [&] { ++notifications; });
+    emit inspector.colorWell()->colorPicked(QColor(255, 255, 255));
+    EXPECT_EQ(notifications, 0);
+    emit inspector.colorWell()->colorPicked(QColor::fromRgbF(1.0, 0.5, 0.0));
+    EXPECT_EQ(notifications, 1);
+    EXPECT_EQ(fixture.session->annotationColor(), (AnnotationColor{255, 128, 0}));
+    EXPECT_EQ(inspector.colorWell()->color(), QColor(255, 128, 0));
+}
+
+TEST_F(EditorInspectorTest, TheHideButtonCollapsesTheInspector) {
+    EXPECT_EQ(inspector.hideButton()->text(), QStringLiteral("Hide inspector"));
+    EXPECT_GE(inspector.hideButton()->height(), 40);
+    inspector.hideButton()->click();
+    EXPECT_FALSE(fixture.session->isInspectorExpanded());
+}
+
+TEST_F(EditorInspectorTest, SuggestionsExpandAndKeepTheirStateAcrossTools) {
+    EXPECT_FALSE(inspector.suggestionsContent()->isVisibleTo(&inspector));
+    inspector.suggestionsHeader()->click();
+    EXPECT_TRUE(fixture.session->isToolSuggestionsExpanded());
+    EXPECT_TRUE(inspector.suggestionsContent()->isVisibleTo(&inspector));
+    fixture.session->selectTool(EditorTool::grow);
+    EXPECT_TRUE(inspector.suggestionsContent()->isVisibleTo(&inspector));
+    inspector.suggestionsHeader()->click();
+    EXPECT_FALSE(inspector.suggestionsContent()->isVisibleTo(&inspector));
+    EXPECT_TRUE(inspector.suggestionsHeader()->isVisibleTo(&inspector));
+}
+
+TEST_F(EditorInspectorTest, EachBrushShowsItsOwnRowsAndChoice) {
+    fixture.session->setToolSuggestionsExpanded(true);
+    SuggestionFlow* push = inspector.activeSuggestionFlow();
+    ASSERT_NE(push, nullptr);
+    EXPECT_EQ(push->chips(0).size(), 3u);
+    EXPECT_EQ(push->chips(1).size(), 4u);
+    EXPECT_EQ(push->chips(2).size(), 2u);
+    EXPECT_TRUE(push->chip(QStringLiteral("Nose"))->isSelected());
+    EXPECT_EQ(inspector.suggestionHint()->hint(), suggestionHint(EditorTool::push, QStringLiteral("Nose")));
+
+    fixture.session->selectTool(EditorTool::shrink);
+    SuggestionFlow* shrink = inspector.activeSuggestionFlow();
+    ASSERT_NE(shrink, push);
+    EXPECT_EQ(shrink->chips(0).size(), 3u);
+    EXPECT_EQ(shrink->chips(1).size(), 2u);
+    EXPECT_TRUE(shrink->chip(QStringLiteral("Breast"))->isSelected());
+    shrink->chip(QStringLiteral("Ears"))->click();
+    EXPECT_EQ(fixture.session->selectedShrinkSuggestion(), QStringLiteral("Ears"));
+    EXPECT_TRUE(shrink->chip(QStringLiteral("Ears"))->isSelected());
+    EXPECT_FALSE(shrink->chip(QStringLiteral("Breast"))->isSelected());
+    EXPECT_EQ(inspector.suggestionHint()->hint(),
+              QStringLiteral("Reduce the apparent size of prominent ears with small, gradual passes."));
+
+    fixture.session->selectTool(EditorTool::push);
+    EXPECT_TRUE(inspector.activeSuggestionFlow()->chip(QStringLiteral("Nose"))->isSelected());
+    fixture.session->selectTool(EditorTool::shrink);
+    EXPECT_TRUE(inspector.activeSuggestionFlow()->chip(QStringLiteral("Ears"))->isSelected());
+}
+
+TEST_F(EditorInspectorTest, AnUnknownKeyShowsAnEmptyHintBox) {
+    fixture.session->setToolSuggestionsExpanded(true);
+    fixture.session->setSelectedPushSuggestion(QStringLiteral("Lips"));
+    QApplication::processEvents();
+    EXPECT_TRUE(inspector.suggestionHint()->hint().isEmpty());
+    EXPECT_GE(inspector.suggestionHint()->height(), 20);
+}
+
+}  // namespace
+}  // namespace vlt
