@@ -44,11 +44,6 @@ const QString& EditorScreenTexts::share() {
     return text;
 }
 
-const QString& EditorScreenTexts::print() {
-    static const QString text = localizedString("Print…");
-    return text;
-}
-
 const QString& EditorScreenTexts::inspectorCaption() {
     static const QString text = localizedString("INSPECTOR");
     return text;

@@ -18,7 +18,6 @@ public:
     static const QString& saveImages();
     static const QString& saveVideo();
     static const QString& share();
-    static const QString& print();
     static const QString& inspectorCaption();
     static const QString& dismissEditorMessage();
     static const QString& zoomCaption();

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "app/model/app_model.h"
+#include "app/model/print_command_title.h"
 #include "editing/session/editor_help_texts.h"
 #include "editing/session/editor_session.h"
 #include "editor_screen/editor_command_button_style.h"
@@ -156,7 +157,7 @@ void EditorToolbar::buildOutputMenu() {
     outputMenu_->addSeparator();
     shareAction_ = addItem(EditorScreenTexts::share(), "editor-output-share", EditorHelpTexts::share(),
                            &AppModel::requestShareImage);
-    printAction_ = addItem(EditorScreenTexts::print(), "editor-output-print", EditorHelpTexts::print(),
+    printAction_ = addItem(printCommandTitle(), "editor-output-print", EditorHelpTexts::print(),
                            &AppModel::startPrinting);
     outputButton_->setMenu(outputMenu_);
 }
