@@ -240,7 +240,7 @@ QWidget* EditorInspector::makeColorSection(QWidget* parent) {
     fontButton_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     fontButton_->setToolTip(EditorHelpTexts::annotationFont());
     connect(fontButton_, &QAbstractButton::clicked, this, [this] {
-        if (fontPanelPresenter_) fontPanelPresenter_(session_);
+        if (fontPanelPresenter_) fontPanelPresenter_(session_, window());
     });
     fontColumn->addWidget(fontButton_);
     column->addWidget(fontRow_);

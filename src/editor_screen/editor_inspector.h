@@ -32,8 +32,8 @@ class EditorInspector final : public QWidget {
     Q_OBJECT
 
 public:
-    // Opens the shared font dialog for the session's annotation font.
-    using FontPanelPresenter = std::function<void(EditorSession& session)>;
+    // Opens the shared font dialog for the session's annotation font, beside `window`.
+    using FontPanelPresenter = std::function<void(EditorSession& session, QWidget* window)>;
 
     static constexpr int kWidth = 310;
 

@@ -18,6 +18,7 @@
 #include "editor_screen/editor_transient_message.h"
 #include "editor_screen/editor_viewport_header.h"
 #include "foundation/precondition.h"
+#include "ui/modal_host.h"
 
 namespace vlt {
 namespace {
@@ -75,9 +76,7 @@ EditorView::EditorView(AppModel& model, std::shared_ptr<EditorSession> session, 
     refreshTextEntrySheet();
 }
 
-EditorView::~EditorView() {
-    if (textEntrySheet_) delete textEntrySheet_.data();
-}
+EditorView::~EditorView() = default;
 
 QWidget* EditorView::makeCentreColumn(QWidget* parent) {
     auto* column = new QWidget(parent);
@@ -179,12 +178,24 @@ void EditorView::refreshTextEntrySheet() {
     const auto& request = session_->textEntryRequest();
     const bool showsThisRequest = textEntrySheet_ && request && request->id == textEntrySheetRequestID_;
     if (showsThisRequest) return;
-    if (textEntrySheet_) textEntrySheet_->deleteLater();
-    textEntrySheet_.clear();
+    closeTextEntrySheet();
     if (!request || !services_.makeTextEntrySheet) return;
     textEntrySheetRequestID_ = request->id;
     textEntrySheet_ = services_.makeTextEntrySheet(
-        *request, [this] { cancelTextEntry(); }, [this](const QString& text) { commitTextEntry(text); }, window());
+        *request, [this] { cancelTextEntry(); }, [this](const QString& text) { commitTextEntry(text); }, this);
+}
+
+void EditorView::closeTextEntrySheet() {
+    QWidget* sheet = textEntrySheet_.data();
+    textEntrySheet_.clear();
+    if (!sheet) return;
+    // A dialog sheet closes itself after answering, with its fade; one whose request
+    // went away otherwise is asked to close the same way.
+    if (auto* dialog = qobject_cast<ModalHost*>(sheet)) {
+        dialog->requestClose();
+        return;
+    }
+    sheet->deleteLater();
 }
 
 void EditorView::cancelTextEntry() { session_->setTextEntryRequest(std::nullopt); }

@@ -71,6 +71,7 @@ private:
     void refreshBanners();
     void refreshTextEntrySheet();
     void placeBanners();
+    void closeTextEntrySheet();
     void cancelTextEntry();
     void commitTextEntry(const QString& text);
 

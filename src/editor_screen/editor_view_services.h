@@ -30,8 +30,8 @@ struct EditorViewServices {
     std::function<QWidget*(const AnnotationTextRequest& request, std::function<void()> onCancel,
                            std::function<void(const QString& text)> onCommit, QWidget* parent)>
         makeTextEntrySheet;
-    // Opens the shared font dialog on the session's annotation font.
-    std::function<void(EditorSession& session)> presentFontPanel;
+    // Opens the shared font dialog on the session's annotation font, beside `window`.
+    std::function<void(EditorSession& session, QWidget* window)> presentFontPanel;
 
     // The application's own: the live canvas, its text sheet and font dialog.
     static EditorViewServices standard();

@@ -22,7 +22,7 @@ namespace {
 class EditorInspectorTest : public ::testing::Test {
 protected:
     EditorInspectorTest() : inspector(*fixture.session) {
-        inspector.setFontPanelPresenter([this](EditorSession&) { ++fontPanelOpenings; });
+        inspector.setFontPanelPresenter([this](EditorSession&, QWidget*) { ++fontPanelOpenings; });
         inspector.resize(310, 800);
         inspector.show();
         QApplication::processEvents();

@@ -98,7 +98,7 @@ EditorViewServices EditorScreenFixture::services() {
         commitSheet = std::move(onCommit);
         return sheet;
     };
-    result.presentFontPanel = [this](EditorSession&) { ++fontPanelOpenings; };
+    result.presentFontPanel = [this](EditorSession&, QWidget*) { ++fontPanelOpenings; };
     return result;
 }
 
