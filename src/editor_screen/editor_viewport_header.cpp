@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "editing/session/editor_help_texts.h"
 #include "editing/session/editor_session.h"
@@ -62,6 +63,7 @@ EditorViewportHeader::EditorViewportHeader(EditorSession& session, QWidget* pare
     layout->addStretch(1);
     zoomGroup_ = makeZoomGroup(row_);
     layout->addWidget(zoomGroup_);
+    scroller_->viewport()->installEventFilter(this);
     scroller_->setWidget(row_);
     // The scroll area paints its content with the window colour; the band has its own fill.
     row_->setAutoFillBackground(false);
@@ -195,6 +197,21 @@ void EditorViewportHeader::layoutRow() {
     scroller_->setGeometry(rect());
     const QSize natural = row_->sizeHint();
     row_->resize(std::max(natural.width(), width()), height());
+}
+
+bool EditorViewportHeader::eventFilter(QObject* watched, QEvent* event) {
+    // The band only scrolls sideways, so an ordinary wheel turn scrolls it that way.
+    if (watched == scroller_->viewport() && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        QScrollBar* bar = scroller_->horizontalScrollBar();
+        const QPoint delta = wheel->angleDelta();
+        const int steps = std::abs(delta.x()) > std::abs(delta.y()) ? delta.x() : delta.y();
+        if (bar->maximum() > 0 && steps != 0) {
+            bar->setValue(bar->value() - steps / 2);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void EditorViewportHeader::paintEvent(QPaintEvent*) {

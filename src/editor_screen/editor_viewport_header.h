@@ -47,6 +47,7 @@ public:
     static double oneToOneZoom(double fitScale);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

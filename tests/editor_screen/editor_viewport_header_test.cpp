@@ -5,6 +5,10 @@
 #include <cmath>
 
 #include <QApplication>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
 
 #include "editing/session/editor_messages.h"
 #include "editor_screen/editor_continuous_slider.h"
@@ -144,6 +148,34 @@ TEST_F(EditorViewportHeaderTest, KeepsItsGeometryWhenNarrow) {
     EXPECT_GE(header.zoomReadout()->width(), 46);
     // The row keeps its natural width and scrolls instead of squeezing.
     EXPECT_GT(header.zoomGroup()->parentWidget()->width(), 500);
+}
+
+TEST_F(EditorViewportHeaderTest, ADragOfTheSliderSurvivesTheZoomItWrites) {
+    header.resize(1000, EditorViewportHeader::kHeight);
+    header.show();
+    QApplication::processEvents();
+    EditorContinuousSlider* slider = header.zoomSlider();
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = Qt::Horizontal;
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.sliderValue = slider->value();
+    const QRect handle =
+        slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+
+    QTest::mousePress(slider, Qt::LeftButton, {}, handle.center());
+    ASSERT_TRUE(slider->isSliderDown());
+    QMouseEvent move(QEvent::MouseMove, QPointF(handle.center() + QPoint(60, 0)),
+                     slider->mapToGlobal(QPointF(handle.center() + QPoint(60, 0))), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(slider, &move);
+    EXPECT_GT(fixture.session->zoomFactor(), 1.5);
+    // The same slider is still held: nothing was rebuilt under the pointer.
+    EXPECT_TRUE(slider->isSliderDown());
+    EXPECT_EQ(header.zoomSlider(), slider);
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, handle.center() + QPoint(60, 0));
 }
 
 }  // namespace
