@@ -18,6 +18,7 @@
 #include "app/model/application_close_intent.h"
 #include "app/model/close_request_decision.h"
 #include "app/model/debounced_action.h"
+#include "app/model/import_flow.h"
 #include "app/model/settings_section.h"
 #include "app/model/share_image_dialog_state.h"
 #include "app/model/still_image_recent_location_state.h"
@@ -246,6 +247,10 @@ public:
     // Installed by the window: shows the open panel for one local image and reports
     // the chosen file, or none when the panel was cancelled.
     std::function<void(std::function<void(std::optional<QUrl>)>)> onOpenImagePanelRequested;
+    // Reads and previews an opened photograph; tests put a fake in its place.
+    LoadImportedImage loadImportedImage = &ImportedImage::load;
+    // Where the decoding and the editing canvas preparation run, off the GUI thread.
+    BackgroundRunner runInBackground = threadPoolBackgroundRunner();
 
     // Shortcuts (this file)
 

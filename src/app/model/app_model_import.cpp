@@ -6,6 +6,8 @@
 #include <QUuid>
 
 #include "app/model/app_model.h"
+#include "app/model/editor_preparation_flow.h"
+#include "app/model/import_flow.h"
 #include "foundation/diagnostic_log.h"
 #include "import/validated_dropped_file_url.h"
 #include "platform/tasks/scheduler.h"
@@ -66,15 +68,8 @@ bool AppModel::handleDroppedItems(const QList<QUrl>& urls) {
     return true;
 }
 
-void AppModel::importImage(const QUrl&, ImageImportOrigin) {
-    // Any preparation still running can no longer apply its result.
-    setEditorPreparationGeneration(editorPreparationGeneration_ + 1);
-    if (editorPreparationTask_) editorPreparationTask_->cancel();
-    setEditorPreparationTask(nullptr);
-    setIsPreparingEditor(false);
-
-    setImportGeneration(importGeneration_ + 1);
-    if (importTask_) importTask_->cancel();
+void AppModel::importImage(const QUrl& url, ImageImportOrigin origin) {
+    ImportFlow::start(*this, url, origin, loadImportedImage, runInBackground);
 }
 
 void AppModel::dismissReplacementImportError() {
@@ -87,9 +82,7 @@ void AppModel::dismissReplacementImportError() {
     });
 }
 
-void AppModel::goToEditor() {
-    if (!canGoToEditor() || !document_) return;
-}
+void AppModel::goToEditor() { EditorPreparationFlow::start(*this, runInBackground); }
 
 void AppModel::cancelAllOperations() {
     for (const TaskHandlePtr& task : {importTask_, editorPreparationTask_, stillImageSaveTask,

@@ -4,9 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/model/editor_preparation_flow.h"
 #include "app/model/flow_test_support.h"
-#include "app/model/import_flow.h"
 #include "app/model/model_test_support.h"
 #include "editing/session/editor_session.h"
 #include "foundation/capturing_event_log_sink.h"
@@ -36,10 +34,11 @@ protected:
             },
             fixture.scheduler);
         model().setDocument(testing::makeCropDocument());
+        model().runInBackground = background.runner();
     }
 
     AppModel& model() { return *fixture.model; }
-    void goToEditor() { EditorPreparationFlow::start(model(), background.runner()); }
+    void goToEditor() { model().goToEditor(); }
 
     ScopedCapturingEventLog log;
     testing::ModelFixture fixture;
@@ -84,12 +83,12 @@ TEST_F(EditorPreparationFlowTest, TheSessionGetsTheLabelsOfTheMomentTheCanvasArr
 TEST_F(EditorPreparationFlowTest, AnImportDuringThePreparationDropsTheCanvas) {
     goToEditor();
     testing::ManualBackgroundRunner importWork;
-    ImportFlow::start(
-        model(), QUrl::fromLocalFile(QDir::temp().filePath(QStringLiteral("other.jpg"))), ImageImportOrigin::drop,
-        [](const QUrl& url, SharedFileAccess) -> Result<ImportedImage, ImageImportFailure> {
-            return testing::makeImportedImage(url);
-        },
-        importWork.runner());
+    model().runInBackground = importWork.runner();
+    model().loadImportedImage = [](const QUrl& url, SharedFileAccess) -> Result<ImportedImage, ImageImportFailure> {
+        return testing::makeImportedImage(url);
+    };
+    model().importImage(QUrl::fromLocalFile(QDir::temp().filePath(QStringLiteral("other.jpg"))),
+                        ImageImportOrigin::drop);
     EXPECT_FALSE(model().isPreparingEditor()) << "cleared at once";
     background.runAll();
     EXPECT_EQ(model().editorSession(), nullptr);
@@ -151,14 +150,15 @@ protected:
         ASSERT_TRUE(folder.isValid());
         path = folder.filePath(QStringLiteral("photo.jpg"));
         const QUrl url = testing::writeJpeg(path, 320, 240);
-        ImportFlow::start(model(), url, ImageImportOrigin::openPanel, &ImportedImage::load, background.runner());
+        model().runInBackground = background.runner();
+        model().importImage(url, ImageImportOrigin::openPanel);
         background.runAll();
         ASSERT_NE(model().document(), nullptr);
     }
 
     AppModel& model() { return *fixture.model; }
     void goToEditor() {
-        EditorPreparationFlow::start(model(), background.runner());
+        model().goToEditor();
         background.runAll();
     }
     std::string failureCode() {

@@ -33,8 +33,9 @@ protected:
 
     AppModel& model() { return *fixture.model; }
     void importFile(const QString& name, ImageImportOrigin origin = ImageImportOrigin::openPanel) {
-        ImportFlow::start(model(), QUrl::fromLocalFile(QDir::temp().filePath(name)), origin, load,
-                          background.runner());
+        model().loadImportedImage = load;
+        model().runInBackground = background.runner();
+        model().importImage(QUrl::fromLocalFile(QDir::temp().filePath(name)), origin);
     }
     void openDocument() {
         importFile(QStringLiteral("first.jpg"));
@@ -209,8 +210,7 @@ TEST(ImportFlowThreadTest, ARealPhotographIsDecodedOffTheGuiThread) {
     ASSERT_TRUE(folder.isValid());
     const QUrl url = testing::writeJpeg(folder.filePath(QStringLiteral("photo.jpg")), 640, 480);
     testing::ModelFixture fixture;
-    ImportFlow::start(*fixture.model, url, ImageImportOrigin::openPanel, &ImportedImage::load,
-                      threadPoolBackgroundRunner());
+    fixture.model->importImage(url, ImageImportOrigin::openPanel);
     EXPECT_TRUE(fixture.model->isImporting());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !fixture.model->isImporting(); }, 20000));
     ASSERT_NE(fixture.model->document(), nullptr);

@@ -70,6 +70,24 @@ TEST_F(CropToolbarTest, GoToEditorShowsProgressInsteadOfTheArrowWhilePreparing) 
     EXPECT_FALSE(toolbar.goToEditorButton()->isBusy());
 }
 
+TEST_F(CropToolbarTest, GoToEditorIsDisabledAndBusyUntilThePreparationEnds) {
+    std::vector<std::function<void()>> held;
+    fixture.model->runInBackground = [&](std::function<void()> work) { held.push_back(std::move(work)); };
+    toolbar.goToEditorButton()->click();
+    ASSERT_EQ(held.size(), 1u);
+    EXPECT_TRUE(fixture.model->isPreparingEditor());
+    EXPECT_TRUE(toolbar.goToEditorButton()->isBusy());
+    EXPECT_FALSE(toolbar.goToEditorButton()->isEnabled());
+    toolbar.goToEditorButton()->click();
+    EXPECT_EQ(held.size(), 1u) << "a second press starts nothing";
+
+    held.front()();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_FALSE(fixture.model->isPreparingEditor());
+    EXPECT_FALSE(toolbar.goToEditorButton()->isBusy());
+    EXPECT_TRUE(fixture.model->showsEditorPreparationError()) << "the fixture's preparation always fails";
+}
+
 TEST_F(CropToolbarTest, LoadingShowsOnlyForAnImportThatIsNotAReplacement) {
     EXPECT_FALSE(showsLoading());
     fixture.model->setIsImporting(true);
