@@ -11,11 +11,13 @@ namespace vlt {
 namespace {
 
 QSvgRenderer* rendererFor(const QString& assetName) {
-    static std::map<QString, std::unique_ptr<QSvgRenderer>> renderers;
-    auto found = renderers.find(assetName);
-    if (found == renderers.end()) {
+    // Kept for the life of the process and never destroyed: renderers are objects that
+    // must not outlive the application object in an orderly shutdown.
+    static auto* renderers = new std::map<QString, std::unique_ptr<QSvgRenderer>>;
+    auto found = renderers->find(assetName);
+    if (found == renderers->end()) {
         auto renderer = std::make_unique<QSvgRenderer>(QStringLiteral(":/icons/%1.svg").arg(assetName));
-        found = renderers.emplace(assetName, std::move(renderer)).first;
+        found = renderers->emplace(assetName, std::move(renderer)).first;
     }
     return found->second->isValid() ? found->second.get() : nullptr;
 }
