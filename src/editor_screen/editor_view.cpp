@@ -76,7 +76,11 @@ EditorView::EditorView(AppModel& model, std::shared_ptr<EditorSession> session, 
     refreshTextEntrySheet();
 }
 
-EditorView::~EditorView() = default;
+EditorView::~EditorView() {
+    // The parts hold the session by reference: they go before this view lets go of it.
+    const auto parts = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    qDeleteAll(parts);
+}
 
 QWidget* EditorView::makeCentreColumn(QWidget* parent) {
     auto* column = new QWidget(parent);

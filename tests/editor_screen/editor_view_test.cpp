@@ -219,6 +219,18 @@ TEST_F(EditorViewTest, TheStatusBarStatesTheCanvasSize) {
     EXPECT_EQ(other.statusBar()->findChild<QLabel*>()->text(), QStringLiteral("Editing canvas 4096 × 2731 px"));
 }
 
+TEST(EditorViewLifetimeTest, TheScreenKeepsItsSessionUntilItIsGone) {
+    testing::EditorScreenFixture fixture;
+    std::weak_ptr<EditorSession> watched = fixture.session;
+    auto view = std::make_unique<EditorView>(*fixture.model, fixture.session, fixture.services());
+    fixture.model->setEditorSession(nullptr);
+    fixture.session.reset();
+    ASSERT_FALSE(watched.expired());
+    watched.lock()->setCanUndo(true);
+    view.reset();
+    EXPECT_TRUE(watched.expired());
+}
+
 TEST_F(EditorViewTest, RendersTheScreenAt1180By820) {
     fixture.session->setCanUndo(true);
     fixture.session->setCanReset(true);
