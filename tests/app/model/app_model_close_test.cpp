@@ -22,6 +22,14 @@ protected:
         model().onUnsavedChangesWarningRequested = [this](ApplicationCloseIntent intent) { warnings.push_back(intent); };
     }
 
+    // An editor with unsaved changes, and a close request that asks about them.
+    CloseRequestDecision askAboutUnsavedChanges(ApplicationCloseIntent intent = ApplicationCloseIntent::close) {
+        fixture.openEditor();
+        fixture.makeUnsavedChange();
+        installWarningHook();
+        return request(intent);
+    }
+
     ModelFixture fixture;
     std::vector<bool> answers;
     std::vector<ApplicationCloseIntent> warnings;
@@ -64,11 +72,7 @@ TEST_F(AppModelCloseTest, AChangeSavedAsAnImageNeedsNoQuestion) {
 }
 
 TEST_F(AppModelCloseTest, UnsavedChangesAskWithTheRequestsIntentAndLock) {
-    fixture.openEditor();
-    fixture.makeUnsavedChange();
-    installWarningHook();
-
-    EXPECT_EQ(request(ApplicationCloseIntent::restartForUpdate), CloseRequestDecision::awaitingDecision);
+    EXPECT_EQ(askAboutUnsavedChanges(ApplicationCloseIntent::restartForUpdate), CloseRequestDecision::awaitingDecision);
     EXPECT_EQ(warnings, std::vector<ApplicationCloseIntent>{ApplicationCloseIntent::restartForUpdate});
     EXPECT_TRUE(model().isInteractionLocked());
     EXPECT_FALSE(model().isPresentingModal());
@@ -81,10 +85,7 @@ TEST_F(AppModelCloseTest, UnsavedChangesAskWithTheRequestsIntentAndLock) {
 }
 
 TEST_F(AppModelCloseTest, DiscardingGrantsTheRequestOnce) {
-    fixture.openEditor();
-    fixture.makeUnsavedChange();
-    installWarningHook();
-    request();
+    askAboutUnsavedChanges();
 
     model().completePendingCloseRequest(true);
     model().completePendingCloseRequest(true);
@@ -92,10 +93,7 @@ TEST_F(AppModelCloseTest, DiscardingGrantsTheRequestOnce) {
 }
 
 TEST_F(AppModelCloseTest, SaveImageEndsTheRequestAndOpensTheSaveDialog) {
-    fixture.openEditor();
-    fixture.makeUnsavedChange();
-    installWarningHook();
-    request();
+    askAboutUnsavedChanges();
 
     model().presentSaveImages();
 
@@ -105,10 +103,7 @@ TEST_F(AppModelCloseTest, SaveImageEndsTheRequestAndOpensTheSaveDialog) {
 }
 
 TEST_F(AppModelCloseTest, ASecondRequestWhileAskingIsDropped) {
-    fixture.openEditor();
-    fixture.makeUnsavedChange();
-    installWarningHook();
-    request();
+    askAboutUnsavedChanges();
 
     bool secondAnswered = false;
     EXPECT_EQ(model().requestClose(ApplicationCloseIntent::close, [&](bool) { secondAnswered = true; }),

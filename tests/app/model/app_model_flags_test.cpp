@@ -8,9 +8,7 @@
 namespace vlt {
 namespace {
 
-using PresentingField = bool AppModelFlags::*;
-
-const std::vector<PresentingField> kPresentingFields = {
+const std::vector<bool AppModelFlags::*> kPresentingFields = {
     &AppModelFlags::isShortcutsPresented,
     &AppModelFlags::hasFeedbackState,
     &AppModelFlags::hasActiveSettingsSection,
@@ -33,22 +31,9 @@ const std::vector<PresentingField> kPresentingFields = {
     &AppModelFlags::showsGraphicsFailure,
 };
 
-AppModelFlags cropScreen() {
-    AppModelFlags flags;
-    flags.hasDocument = true;
-    return flags;
-}
-
-TEST(AppModelFlagsTest, NothingShownNothingLocked) {
-    const AppModelFlags fresh;
-    EXPECT_FALSE(fresh.isPresentingModal());
-    EXPECT_FALSE(fresh.isInteractionLocked());
-    EXPECT_FALSE(fresh.canGoToEditor());
-}
-
 TEST(AppModelFlagsTest, EveryDialogCardAlertAndOutputPresentsAndLocks) {
     for (std::size_t index = 0; index < kPresentingFields.size(); ++index) {
-        AppModelFlags flags = cropScreen();
+        AppModelFlags flags{.hasDocument = true};
         flags.*kPresentingFields[index] = true;
         EXPECT_TRUE(flags.isPresentingModal()) << "field " << index;
         EXPECT_TRUE(flags.isInteractionLocked()) << "field " << index;
@@ -56,42 +41,31 @@ TEST(AppModelFlagsTest, EveryDialogCardAlertAndOutputPresentsAndLocks) {
     }
 }
 
-TEST(AppModelFlagsTest, CloseRequestLocksOnlyOnceTheEditorHasCommitted) {
-    AppModelFlags flags = cropScreen();
-    flags.isCloseRequestPending = true;
-    flags.isClosePreparationPending = true;
-    EXPECT_FALSE(flags.isInteractionLocked());
-    EXPECT_FALSE(flags.canGoToEditor());
-
-    flags.isClosePreparationPending = false;
-    EXPECT_TRUE(flags.isInteractionLocked());
-    EXPECT_FALSE(flags.isPresentingModal());
-}
-
-TEST(AppModelFlagsTest, OnlyAReplacementImportLocks) {
-    AppModelFlags startPage;
-    startPage.isImporting = true;
-    EXPECT_FALSE(startPage.isInteractionLocked());
-
-    AppModelFlags replacing = cropScreen();
-    replacing.isImporting = true;
-    EXPECT_TRUE(replacing.isInteractionLocked());
-    EXPECT_FALSE(replacing.canGoToEditor());
-}
-
-TEST(AppModelFlagsTest, EditorPreparationLocksAndBlocksASecondStart) {
-    AppModelFlags flags = cropScreen();
-    EXPECT_TRUE(flags.canGoToEditor());
-    flags.isPreparingEditor = true;
-    EXPECT_TRUE(flags.isInteractionLocked());
-    EXPECT_FALSE(flags.canGoToEditor());
-}
-
-TEST(AppModelFlagsTest, GoToEditorNeedsADocumentWithoutEditor) {
-    AppModelFlags editor = cropScreen();
-    editor.hasEditorSession = true;
-    EXPECT_FALSE(editor.canGoToEditor());
-    EXPECT_FALSE(AppModelFlags().canGoToEditor());
+// Nothing presented: what locks, and when the crop may go to the editor.
+TEST(AppModelFlagsTest, LockAndGoToEditorTruthTable) {
+    struct Case {
+        const char* name;
+        AppModelFlags flags;
+        bool locked;
+        bool canGoToEditor;
+    };
+    const Case cases[] = {
+        {"start page", {}, false, false},
+        {"crop screen", {.hasDocument = true}, false, true},
+        {"editor", {.hasDocument = true, .hasEditorSession = true}, false, false},
+        {"import from the start page", {.isImporting = true}, false, false},
+        {"replacement import", {.isImporting = true, .hasDocument = true}, true, false},
+        {"editor preparation", {.hasDocument = true, .isPreparingEditor = true}, true, false},
+        {"close waiting for the editor",
+         {.isCloseRequestPending = true, .isClosePreparationPending = true, .hasDocument = true}, false, false},
+        {"close asking", {.isCloseRequestPending = true, .hasDocument = true}, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_FALSE(c.flags.isPresentingModal());
+        EXPECT_EQ(c.flags.isInteractionLocked(), c.locked);
+        EXPECT_EQ(c.flags.canGoToEditor(), c.canGoToEditor);
+    }
 }
 
 TEST(AppModelDerivedFlagsTest, PanelsShareServiceAndVideoCancellationDoNotCount) {

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/model/flow_test_support.h"
 #include "app/model/model_test_support.h"
 #include "editing/session/editor_session.h"
 #include "foundation/capturing_event_log_sink.h"
@@ -13,26 +12,16 @@
 namespace vlt {
 namespace {
 
-SharedEditingCanvas makeCanvas(const EditingCanvasDescriptor& descriptor) {
-    QImage image(static_cast<int>(descriptor.canvasSize.width), static_cast<int>(descriptor.canvasSize.height),
-                 QImage::Format_RGBA8888_Premultiplied);
-    image.fill(Qt::gray);
-    return std::make_shared<const EditingCanvas>(QUuid::createUuid(), descriptor, image);
-}
-
 // A model with a document open and a preparation that answers what the test chose.
 class EditorPreparationFlowTest : public ::testing::Test {
 protected:
     EditorPreparationFlowTest() {
-        fixture.model = std::make_unique<AppModel>(
-            fixture.settingsStore, fixture.languageStore, AppLanguage::english, nullptr, fixture.identityStore,
-            [this](const EditingCanvasDescriptor& descriptor)
-                -> Result<SharedEditingCanvas, EditingCanvasPreparationFailure> {
-                prepared.push_back(descriptor);
-                if (failure) return *failure;
-                return makeCanvas(descriptor);
-            },
-            fixture.scheduler);
+        fixture.rebuild(AppLanguage::english,
+                        [this](const EditingCanvasDescriptor& descriptor)
+                            -> Result<SharedEditingCanvas, EditingCanvasPreparationFailure> {
+                            if (failure) return *failure;
+                            return testing::makeCanvas(descriptor);
+                        });
         model().setDocument(testing::makeCropDocument());
         model().runInBackground = background.runner();
     }
@@ -43,7 +32,6 @@ protected:
     ScopedCapturingEventLog log;
     testing::ModelFixture fixture;
     testing::ManualBackgroundRunner background;
-    std::vector<EditingCanvasDescriptor> prepared;
     std::optional<EditingCanvasPreparationFailure> failure;
 };
 
@@ -82,15 +70,13 @@ TEST_F(EditorPreparationFlowTest, TheSessionGetsTheLabelsOfTheMomentTheCanvasArr
 
 TEST_F(EditorPreparationFlowTest, AnImportDuringThePreparationDropsTheCanvas) {
     goToEditor();
-    testing::ManualBackgroundRunner importWork;
-    model().runInBackground = importWork.runner();
     model().loadImportedImage = [](const QUrl& url, SharedFileAccess) -> Result<ImportedImage, ImageImportFailure> {
         return testing::makeImportedImage(url);
     };
     model().importImage(QUrl::fromLocalFile(QDir::temp().filePath(QStringLiteral("other.jpg"))),
                         ImageImportOrigin::drop);
     EXPECT_FALSE(model().isPreparingEditor()) << "cleared at once";
-    background.runAll();
+    background.runNext();
     EXPECT_EQ(model().editorSession(), nullptr);
     EXPECT_EQ(log->eventsNamed("editor_preparation_cancelled").size(), 1u);
     EXPECT_TRUE(log->eventsNamed("editor_preparation_succeeded").empty());

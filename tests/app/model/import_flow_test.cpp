@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/model/flow_test_support.h"
 #include "app/model/import_flow.h"
 #include "app/model/model_test_support.h"
 #include "foundation/capturing_event_log_sink.h"
@@ -15,27 +14,26 @@
 namespace vlt {
 namespace {
 
-using testing::makeImportedImage;
+QUrl temporaryFile(const QString& name) { return QUrl::fromLocalFile(QDir::temp().filePath(name)); }
 
 // Imports through a loader that answers what the test prepared for each file.
 class ImportFlowTest : public ::testing::Test {
 protected:
     ImportFlowTest() {
-        load = [this](const QUrl& url, SharedFileAccess access) -> Result<ImportedImage, ImageImportFailure> {
-            ++loadCount;
+        model().loadImportedImage = [this](const QUrl& url,
+                                           SharedFileAccess access) -> Result<ImportedImage, ImageImportFailure> {
             if (throws) throw std::runtime_error("out of memory");
             if (failure) return *failure;
-            ImportedImage image = makeImportedImage(url);
+            ImportedImage image = testing::makeImportedImage(url);
             image.fileAccess = std::move(access);
             return image;
         };
+        model().runInBackground = background.runner();
     }
 
     AppModel& model() { return *fixture.model; }
     void importFile(const QString& name, ImageImportOrigin origin = ImageImportOrigin::openPanel) {
-        model().loadImportedImage = load;
-        model().runInBackground = background.runner();
-        model().importImage(QUrl::fromLocalFile(QDir::temp().filePath(name)), origin);
+        model().importImage(temporaryFile(name), origin);
     }
     void openDocument() {
         importFile(QStringLiteral("first.jpg"));
@@ -46,10 +44,8 @@ protected:
     ScopedCapturingEventLog log;
     testing::ModelFixture fixture;
     testing::ManualBackgroundRunner background;
-    LoadImportedImage load;
     std::optional<ImageImportFailure> failure;
     bool throws = false;
-    int loadCount = 0;
 };
 
 TEST_F(ImportFlowTest, ASuccessfulImportOpensTheDocument) {
@@ -174,7 +170,7 @@ TEST_F(ImportFlowTest, ACancelledImportNeverLeavesTheScreenLocked) {
     EXPECT_FALSE(model().isReplacingCropImage());
     EXPECT_TRUE(model().canGoToEditor());
     EXPECT_EQ(log->eventsNamed("import_cancelled").size(), 1u);
-    EXPECT_TRUE(log->eventsNamed("import_succeeded").size() == 1u) << "only the first import";
+    EXPECT_EQ(log->eventsNamed("import_succeeded").size(), 1u) << "only the first import";
 }
 
 TEST_F(ImportFlowTest, ACancelledFailureIsNotShown) {
@@ -192,10 +188,11 @@ TEST_F(ImportFlowTest, AnImportMakesARunningPreparationStale) {
     auto preparation = TaskHandle::create();
     model().setEditorPreparationTask(preparation);
     model().setIsPreparingEditor(true);
-    importFile(QStringLiteral("portrait.jpg"));
+    importFile(QStringLiteral("portrait.jpg"), ImageImportOrigin::fileOpen);
     EXPECT_TRUE(preparation->isCancelled());
     EXPECT_FALSE(model().isPreparingEditor());
     EXPECT_EQ(model().editorPreparationGeneration(), 1);
+    EXPECT_EQ(model().editorPreparationTask(), nullptr);
 }
 
 TEST_F(ImportFlowTest, AResultForAModelThatIsGoneDoesNothing) {
@@ -203,6 +200,83 @@ TEST_F(ImportFlowTest, AResultForAModelThatIsGoneDoesNothing) {
     fixture.model.reset();
     background.runAll();
     EXPECT_TRUE(log->eventsNamed("import_succeeded").empty());
+}
+
+TEST_F(ImportFlowTest, HandedOverFilesOpenTheFirstLocalFileOnce) {
+    const QUrl folder = QUrl::fromLocalFile(QDir::tempPath());
+    const QUrl remote(QStringLiteral("https://example.com/a.jpg"));
+    EXPECT_FALSE(model().openFileURLs({}));
+    EXPECT_FALSE(model().openFileURLs({folder, remote}));
+    EXPECT_EQ(model().importGeneration(), 0);
+
+    EXPECT_TRUE(model().openFileURLs({remote, folder, temporaryFile(QStringLiteral("a.jpg")),
+                                      temporaryFile(QStringLiteral("b.jpg"))}));
+    EXPECT_EQ(model().importGeneration(), 1);
+    background.runAll();
+    EXPECT_EQ(model().document()->fileName(), QStringLiteral("a.jpg"));
+    EXPECT_EQ(log->eventsNamed("import_started").front().value("origin"), "file-open");
+}
+
+TEST_F(ImportFlowTest, HandedOverFilesWaitWhileLockedAskingOrChoosing) {
+    const QList<QUrl> image = {temporaryFile(QStringLiteral("a.jpg"))};
+    model().setIsShortcutsPresented(true);
+    EXPECT_FALSE(model().openFileURLs(image));
+    model().setIsShortcutsPresented(false);
+
+    model().setIsImagePickerPresented(true);
+    EXPECT_FALSE(model().openFileURLs(image));
+    model().setIsImagePickerPresented(false);
+
+    fixture.openEditor();
+    fixture.makeUnsavedChange();
+    model().onUnsavedChangesWarningRequested = [](ApplicationCloseIntent) {};
+    model().requestClose(ApplicationCloseIntent::close, [](bool) {});
+    EXPECT_FALSE(model().openFileURLs(image));
+    EXPECT_EQ(model().importGeneration(), 0);
+}
+
+TEST_F(ImportFlowTest, ARefusedDropIsExplainedOnTheStartPage) {
+    const QUrl image = temporaryFile(QStringLiteral("a.jpg"));
+    EXPECT_TRUE(model().handleDroppedItems({image, image}));
+    EXPECT_EQ(model().inlineImportError(), QStringLiteral("Please choose exactly one image at a time."));
+    EXPECT_EQ(model().importGeneration(), 0);
+
+    model().setIsImporting(true);
+    EXPECT_FALSE(model().handleDroppedItems({image}));
+}
+
+TEST_F(ImportFlowTest, TheOpenPanelLogsItsOutcome) {
+    std::function<void(std::optional<QUrl>)> answer;
+    model().onOpenImagePanelRequested = [&](std::function<void(std::optional<QUrl>)> completion) {
+        answer = std::move(completion);
+    };
+
+    model().openImagePicker();
+    EXPECT_TRUE(model().isImagePickerPresented());
+    model().openImagePicker();
+    ASSERT_TRUE(answer);
+    answer(std::nullopt);
+
+    EXPECT_FALSE(model().isImagePickerPresented());
+    EXPECT_EQ(log->eventsNamed("open_panel_started").size(), 1u);
+    const auto finished = log->eventsNamed("open_panel_finished");
+    ASSERT_EQ(finished.size(), 1u);
+    EXPECT_EQ(finished.front().value("outcome"), "cancelled");
+    EXPECT_EQ(model().importGeneration(), 0);
+}
+
+TEST_F(ImportFlowTest, DismissingAFailedReplacementOffersThePanelAgain) {
+    int panels = 0;
+    model().onOpenImagePanelRequested = [&](std::function<void(std::optional<QUrl>)>) { ++panels; };
+    model().setReplacementImportError(QStringLiteral("This image could not be opened."));
+    model().setShowsReplacementImportError(true);
+
+    model().dismissReplacementImportError();
+    EXPECT_FALSE(model().showsReplacementImportError());
+    EXPECT_FALSE(model().replacementImportError().has_value());
+    EXPECT_EQ(panels, 0);
+    fixture.scheduler.runDue();
+    EXPECT_EQ(panels, 1);
 }
 
 TEST(ImportFlowThreadTest, ARealPhotographIsDecodedOffTheGuiThread) {

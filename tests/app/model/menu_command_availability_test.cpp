@@ -8,113 +8,76 @@
 namespace vlt {
 namespace {
 
-std::set<MenuCommand> enabledCommands(const MenuCommandAvailability& availability) {
-    std::set<MenuCommand> enabled;
+using Commands = std::set<MenuCommand>;
+
+Commands enabledCommands(const MenuCommandAvailability& availability) {
+    Commands enabled;
     for (MenuCommand command : kAllMenuCommands) {
         if (availability.isEnabled(command)) enabled.insert(command);
     }
     return enabled;
 }
 
-MenuCommandAvailability editor() {
-    MenuCommandAvailability availability;
-    availability.hasEditorSession = true;
-    return availability;
+Commands allBut(const Commands& excluded) {
+    Commands commands(kAllMenuCommands.begin(), kAllMenuCommands.end());
+    for (MenuCommand command : excluded) commands.erase(command);
+    return commands;
 }
 
-const std::set<MenuCommand> kWithoutEditor = {
-    MenuCommand::openImage,
-    MenuCommand::quit,
-    MenuCommand::settings,
-    MenuCommand::settingsContactInformation,
-    MenuCommand::settingsComparisonLabels,
-    MenuCommand::settingsLanguage,
-    MenuCommand::settingsPerformance,
-    MenuCommand::shortcuts,
-    MenuCommand::documentation,
-    MenuCommand::support,
-    MenuCommand::sendFeedback,
-    MenuCommand::about,
-    MenuCommand::aboutVeltrano,
-};
+const Commands kAlwaysOn = {MenuCommand::quit, MenuCommand::support, MenuCommand::about, MenuCommand::aboutVeltrano};
+const Commands kViewport = {MenuCommand::fit,          MenuCommand::actualSize,
+                            MenuCommand::zoomIn,       MenuCommand::zoomOut,
+                            MenuCommand::toggleComparisonLabels, MenuCommand::toggleInspector,
+                            MenuCommand::toggleToolbar};
 
-TEST(MenuCommandAvailabilityTest, StartPageAndCropScreenOfferOnlyGeneralCommands) {
-    EXPECT_EQ(enabledCommands(MenuCommandAvailability{}), kWithoutEditor);
-}
-
-TEST(MenuCommandAvailabilityTest, TheEditorOffersEverythingButAnEmptyHistory) {
-    std::set<MenuCommand> expected(kAllMenuCommands.begin(), kAllMenuCommands.end());
-    expected.erase(MenuCommand::undo);
-    expected.erase(MenuCommand::redo);
-    EXPECT_EQ(enabledCommands(editor()), expected);
-
-    MenuCommandAvailability withHistory = editor();
-    withHistory.canUndo = true;
-    EXPECT_TRUE(withHistory.isEnabled(MenuCommand::undo));
-    EXPECT_FALSE(withHistory.isEnabled(MenuCommand::redo));
-}
-
-TEST(MenuCommandAvailabilityTest, TypingATextLeavesUndoRedoOpenImageSupportAndAbout) {
-    MenuCommandAvailability typing = editor();
-    typing.isTextEntryOpen = true;
-    const std::set<MenuCommand> expected = {MenuCommand::undo,    MenuCommand::redo,  MenuCommand::openImage,
-                                            MenuCommand::support, MenuCommand::about, MenuCommand::aboutVeltrano,
-                                            MenuCommand::quit};
-    EXPECT_EQ(enabledCommands(typing), expected);
-}
-
-TEST(MenuCommandAvailabilityTest, TheAnimateTabHasNoViewportOrHistoryCommands) {
-    MenuCommandAvailability animate = editor();
-    animate.isAnimateTabSelected = true;
-    animate.canUndo = true;
-    animate.canRedo = true;
-    for (MenuCommand command : {MenuCommand::undo, MenuCommand::redo, MenuCommand::fit, MenuCommand::actualSize,
-                                MenuCommand::zoomIn, MenuCommand::zoomOut, MenuCommand::toggleComparisonLabels,
-                                MenuCommand::toggleInspector, MenuCommand::toggleToolbar}) {
-        EXPECT_FALSE(animate.isEnabled(command)) << static_cast<int>(command);
+Commands withoutEditor() {
+    Commands commands = allBut(kViewport);
+    for (MenuCommand command : {MenuCommand::saveImages, MenuCommand::saveVideo, MenuCommand::share, MenuCommand::print,
+                                MenuCommand::undo, MenuCommand::redo, MenuCommand::previousEditorTab,
+                                MenuCommand::nextEditorTab}) {
+        commands.erase(command);
     }
-    for (MenuCommand command : {MenuCommand::previousEditorTab, MenuCommand::nextEditorTab, MenuCommand::saveImages,
-                                MenuCommand::saveVideo, MenuCommand::share, MenuCommand::print}) {
-        EXPECT_TRUE(animate.isEnabled(command)) << static_cast<int>(command);
+    return commands;
+}
+
+Commands joined(Commands commands, const Commands& more) {
+    commands.insert(more.begin(), more.end());
+    return commands;
+}
+
+TEST(MenuCommandAvailabilityTest, EnabledCommandsPerSituation) {
+    struct Case {
+        const char* name;
+        MenuCommandAvailability availability;
+        Commands enabled;
+    };
+    const Case cases[] = {
+        {"start page or crop screen", {}, withoutEditor()},
+        {"editor, empty history", {.hasEditorSession = true}, allBut({MenuCommand::undo, MenuCommand::redo})},
+        {"editor, undo possible", {.hasEditorSession = true, .canUndo = true}, allBut({MenuCommand::redo})},
+        {"typing a text",
+         {.hasEditorSession = true, .isTextEntryOpen = true},
+         joined(kAlwaysOn, {MenuCommand::undo, MenuCommand::redo, MenuCommand::openImage})},
+        {"animate tab",
+         {.hasEditorSession = true, .isAnimateTabSelected = true, .canUndo = true, .canRedo = true},
+         allBut(joined(kViewport, {MenuCommand::undo, MenuCommand::redo}))},
+        {"replacement import over the editor",
+         {.isInteractionLocked = true, .isImporting = true, .hasEditorSession = true},
+         kAlwaysOn},
+        {"share service active",
+         {.isNativeShareServiceActive = true, .hasEditorSession = true},
+         allBut({MenuCommand::undo, MenuCommand::redo, MenuCommand::saveVideo})},
+        {"dialog over the editor",
+         {.isInteractionLocked = true, .isPresentingModal = true, .hasEditorSession = true, .canUndo = true},
+         kAlwaysOn},
+        {"close request asking",
+         {.isInteractionLocked = true, .isCloseRequestPending = true, .hasEditorSession = true, .canUndo = true},
+         kAlwaysOn},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(enabledCommands(c.availability), c.enabled);
     }
-}
-
-TEST(MenuCommandAvailabilityTest, SaveImagesFollowsTheLockDuringAReplacementImport) {
-    MenuCommandAvailability replacing = editor();
-    replacing.isImporting = true;
-    replacing.isInteractionLocked = true;
-    for (MenuCommand command : {MenuCommand::saveImages, MenuCommand::saveVideo, MenuCommand::share,
-                                MenuCommand::print, MenuCommand::openImage}) {
-        EXPECT_FALSE(replacing.isEnabled(command)) << static_cast<int>(command);
-    }
-}
-
-TEST(MenuCommandAvailabilityTest, AnActiveShareServiceBlocksOnlyTheVideo) {
-    MenuCommandAvailability sharing = editor();
-    sharing.isNativeShareServiceActive = true;
-    EXPECT_FALSE(sharing.isEnabled(MenuCommand::saveVideo));
-    EXPECT_TRUE(sharing.isEnabled(MenuCommand::share));
-    EXPECT_TRUE(sharing.isEnabled(MenuCommand::saveImages));
-}
-
-TEST(MenuCommandAvailabilityTest, ADialogLeavesOnlyQuitSupportAndAbout) {
-    MenuCommandAvailability dialog = editor();
-    dialog.isPresentingModal = true;
-    dialog.isInteractionLocked = true;
-    dialog.canUndo = true;
-    const std::set<MenuCommand> expected = {MenuCommand::quit, MenuCommand::support, MenuCommand::about,
-                                            MenuCommand::aboutVeltrano};
-    EXPECT_EQ(enabledCommands(dialog), expected);
-}
-
-TEST(MenuCommandAvailabilityTest, AVideoExportBlocksHistoryAndSaving) {
-    MenuCommandAvailability exporting = editor();
-    exporting.isAnimationVideoSaving = true;
-    exporting.isPresentingModal = true;
-    exporting.isInteractionLocked = true;
-    exporting.canUndo = true;
-    EXPECT_FALSE(exporting.isEnabled(MenuCommand::undo));
-    EXPECT_FALSE(exporting.isEnabled(MenuCommand::saveImages));
 }
 
 TEST(ZoomCommandTargetsTest, StepsStayWithinFitAndSixteen) {

@@ -1,6 +1,9 @@
 #include "app/model/model_test_support.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QUuid>
 
 #include "editing/preparation/editing_canvas.h"
@@ -26,39 +29,21 @@ void FakeLanguageStore::save(AppLanguage language) {
 }
 
 Result<QString> FakeIdentityStore::loadOrCreate() {
-    ++loadCount;
     if (failure) return failure;
     return identity;
 }
 
-ModelFixture::ModelFixture(AppLanguage activeLanguage) : activeLanguage_(activeLanguage) {
-    model = std::make_unique<AppModel>(settingsStore, languageStore, activeLanguage_, nullptr, identityStore,
-                                       PrepareEditingCanvas(), scheduler);
-}
-
-std::shared_ptr<EditorSession> makeEditorSession(Scheduler& scheduler) {
-    EditingCanvasDescriptor descriptor;
-    descriptor.canvasSize = ImageSize{64, 48};
-    QImage image(64, 48, QImage::Format_RGBA8888_Premultiplied);
-    image.fill(Qt::gray);
-    auto canvas = std::make_shared<const EditingCanvas>(QUuid::createUuid(), descriptor, image);
-    return std::make_shared<EditorSession>(nullptr, canvas, QStringLiteral("Original"),
-                                           QStringLiteral("Simulation"), scheduler);
-}
-
-std::shared_ptr<CropDocument> makeCropDocument() {
-    ImportedImage imported;
-    imported.fileName = QStringLiteral("portrait.jpg");
-    imported.encodedSize = ImageSize{400, 300};
-    imported.exifOrientedSize = ImageSize{400, 300};
-    imported.previewSize = ImageSize{400, 300};
-    imported.previewImage = QImage(400, 300, QImage::Format_RGBA8888_Premultiplied);
-    imported.previewImage.fill(Qt::gray);
-    return std::make_shared<CropDocument>(imported);
+void ModelFixture::rebuild(AppLanguage activeLanguage, PrepareEditingCanvas prepare) {
+    model.reset();
+    model = std::make_unique<AppModel>(settingsStore, languageStore, activeLanguage, nullptr, identityStore,
+                                       std::move(prepare), scheduler);
 }
 
 std::shared_ptr<EditorSession> ModelFixture::openEditor() {
-    auto session = makeEditorSession(scheduler);
+    EditingCanvasDescriptor descriptor;
+    descriptor.canvasSize = ImageSize{64, 48};
+    auto session = std::make_shared<EditorSession>(nullptr, makeCanvas(descriptor), QStringLiteral("Original"),
+                                                   QStringLiteral("Simulation"), scheduler);
     model->setEditorSession(session);
     return session;
 }
@@ -67,6 +52,55 @@ void ModelFixture::makeUnsavedChange() {
     const auto& session = model->editorSession();
     session->setCanReset(true);
     session->setHistoryStateRevision(session->historyStateRevision() + 1);
+}
+
+BackgroundRunner ManualBackgroundRunner::runner() {
+    return [this](std::function<void()> work) { jobs_.push_back(std::move(work)); };
+}
+
+void ManualBackgroundRunner::runNext() {
+    std::function<void()> job = std::move(jobs_.front());
+    jobs_.erase(jobs_.begin());
+    job();
+    QCoreApplication::sendPostedEvents();
+}
+
+void ManualBackgroundRunner::runAll() {
+    while (!jobs_.empty()) runNext();
+}
+
+SharedEditingCanvas makeCanvas(const EditingCanvasDescriptor& descriptor) {
+    QImage image(static_cast<int>(descriptor.canvasSize.width), static_cast<int>(descriptor.canvasSize.height),
+                 QImage::Format_RGBA8888_Premultiplied);
+    image.fill(Qt::gray);
+    return std::make_shared<const EditingCanvas>(QUuid::createUuid(), descriptor, image);
+}
+
+ImportedImage makeImportedImage(const QUrl& url, int width, int height) {
+    ImportedImage image;
+    image.fileName = QFileInfo(url.toLocalFile()).fileName();
+    image.encodedSize = {width, height};
+    image.exifOrientedSize = {width, height};
+    image.previewSize = {width, height};
+    image.previewImage = QImage(width, height, QImage::Format_RGBA8888_Premultiplied);
+    image.previewImage.fill(Qt::gray);
+    return image;
+}
+
+std::shared_ptr<CropDocument> makeCropDocument() {
+    return std::make_shared<CropDocument>(makeImportedImage(QUrl::fromLocalFile(QStringLiteral("/photos/portrait.jpg"))));
+}
+
+QUrl writeJpeg(const QString& path, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(0, 0, width / 2, height / 2, Qt::red);
+    painter.fillRect(width / 2, 0, width - width / 2, height / 2, Qt::green);
+    painter.fillRect(0, height / 2, width / 2, height - height / 2, Qt::blue);
+    painter.fillRect(width / 2, height / 2, width - width / 2, height - height / 2, Qt::yellow);
+    painter.end();
+    image.save(path, "JPEG", 90);
+    return QUrl::fromLocalFile(path);
 }
 
 ErrorPtr makeTestError(int code) { return makeSystemError(code, "write", "/tmp/settings.json"); }

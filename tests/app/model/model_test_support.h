@@ -1,16 +1,20 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include <QStringList>
+#include <QUrl>
 
 #include "app/model/app_model.h"
+#include "app/model/background_runner.h"
 #include "app/model/feedback_identity_storing.h"
 #include "editing/session/editor_session.h"
 #include "foundation/app_language_preference_storing.h"
 #include "foundation/application_settings_storing.h"
+#include "import/imported_image.h"
 #include "platform/tasks/clock.h"
 #include "platform/tasks/scheduler.h"
 
@@ -42,14 +46,15 @@ public:
 
     QString identity = QStringLiteral("0123456789abcdef0123456789abcdef");
     ErrorPtr failure;
-    int loadCount = 0;
 };
 
 // A model on fakes and a manual scheduler, with helpers to open an editor.
 class ModelFixture {
 public:
-    explicit ModelFixture(AppLanguage activeLanguage = AppLanguage::english);
+    ModelFixture() { rebuild(); }
 
+    // Makes the model anew on the current stores, as a new launch would.
+    void rebuild(AppLanguage activeLanguage = AppLanguage::english, PrepareEditingCanvas prepare = {});
     // A session on a small canvas; installed as the model's editor session.
     std::shared_ptr<EditorSession> openEditor();
     // Gives the open editor a change that no image save covers.
@@ -61,15 +66,31 @@ public:
     std::shared_ptr<FakeLanguageStore> languageStore = std::make_shared<FakeLanguageStore>();
     std::shared_ptr<FakeIdentityStore> identityStore = std::make_shared<FakeIdentityStore>();
     std::unique_ptr<AppModel> model;
-
-private:
-    AppLanguage activeLanguage_;
 };
 
-// A session that is not attached to any model, for flag and close tests.
-std::shared_ptr<EditorSession> makeEditorSession(Scheduler& scheduler);
+// Holds background work until the test releases it, then lets the results that the
+// work posted reach the model. Nothing runs on another thread.
+class ManualBackgroundRunner {
+public:
+    BackgroundRunner runner();
+
+    std::size_t pendingCount() const { return jobs_.size(); }
+    // Runs the oldest job and delivers what it posted.
+    void runNext();
+    void runAll();
+
+private:
+    std::vector<std::function<void()>> jobs_;
+};
+
+// A grey canvas of the descriptor's size.
+SharedEditingCanvas makeCanvas(const EditingCanvasDescriptor& descriptor);
+// An imported picture of the given size, as the loader would give it for url.
+ImportedImage makeImportedImage(const QUrl& url, int width = 400, int height = 300);
 // A document of a small imported picture.
 std::shared_ptr<CropDocument> makeCropDocument();
+// Writes a JPEG of four coloured quadrants and returns its URL.
+QUrl writeJpeg(const QString& path, int width, int height);
 
 // An error of no particular kind, for stores that are told to fail.
 ErrorPtr makeTestError(int code = 5);
