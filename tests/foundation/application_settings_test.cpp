@@ -186,22 +186,17 @@ TEST(RecentSaveLocationsTest, LastPathFollowsTheKeptEntries) {
     EXPECT_EQ(settings.normalized().lastStillImageSaveLocationPath, QString());
 }
 
-TEST(ApplicationSettingsUpdateTest, RecordingAFolderPutsItFirstAndMakesItTheLast) {
+TEST(ApplicationSettingsUpdateTest, RecordingAFolderPutsItFirstAndRemovingIgnoresCase) {
     const ApplicationSettings settings = ApplicationSettings()
                                              .recordingStillImageSaveLocation(folder(QStringLiteral("/a")))
                                              .recordingStillImageSaveLocation(folder(QStringLiteral("/b")))
                                              .recordingStillImageSaveLocation(folder(QStringLiteral("/A")));
     EXPECT_EQ(pathsOf(settings), QStringList({"/A", "/b"}));
     EXPECT_EQ(settings.lastStillImageSaveLocationPath, QStringLiteral("/A"));
-}
 
-TEST(ApplicationSettingsUpdateTest, RemovingAFolderIgnoresCase) {
-    const ApplicationSettings settings = ApplicationSettings()
-                                             .recordingStillImageSaveLocation(folder(QStringLiteral("/a")))
-                                             .recordingStillImageSaveLocation(folder(QStringLiteral("/b")));
-    const ApplicationSettings removed = settings.removingRecentStillImageSaveLocation(QStringLiteral("/B"));
-    EXPECT_EQ(pathsOf(removed), QStringList({"/a"}));
-    EXPECT_EQ(removed.lastStillImageSaveLocationPath, QStringLiteral("/a"));
+    const ApplicationSettings removed = settings.removingRecentStillImageSaveLocation(QStringLiteral("/a"));
+    EXPECT_EQ(pathsOf(removed), QStringList({"/b"}));
+    EXPECT_EQ(removed.lastStillImageSaveLocationPath, QStringLiteral("/b"));
 }
 
 TEST(ApplicationSettingsUpdateTest, RemovingAnUnknownFolderReturnsTheRecordUntouched) {

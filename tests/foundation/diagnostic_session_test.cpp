@@ -9,20 +9,30 @@
 namespace vlt {
 namespace {
 
-TEST(DiagnosticSessionTest, StartedIsWrittenOncePerSession) {
+TEST(DiagnosticSessionTest, StartedAndEndedAreWrittenOnceEach) {
     ScopedCapturingEventLog log;
-    ManualClock clock(50.0);
+    ManualClock clock(100.0);
     DiagnosticSession session(clock);
+    session.end();
+    EXPECT_EQ(log->count(), 0u) << "no end without a start";
+
     session.start();
     session.start();
-    const auto events = log->eventsNamed("session_started");
-    ASSERT_EQ(events.size(), 1u);
     EXPECT_TRUE(session.isActive());
-    EXPECT_EQ(events[0].category, EventLogCategory::lifecycle);
-    EXPECT_EQ(events[0].value("configuration"), "Release");
-    EXPECT_EQ(events[0].value("process_id"), std::to_string(::getpid()));
-    EXPECT_NE(events[0].value("version"), "unknown");
-    EXPECT_FALSE(events[0].value("os_version")->empty());
+    const auto started = log->eventsNamed("session_started");
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].value("configuration"), "Release");
+    EXPECT_EQ(started[0].value("process_id"), std::to_string(::getpid()));
+    EXPECT_NE(started[0].value("version"), "unknown");
+    EXPECT_FALSE(started[0].value("os_version")->empty());
+
+    clock.advance(12.3459);
+    session.end();
+    session.end();
+    EXPECT_FALSE(session.isActive());
+    const auto ended = log->eventsNamed("session_ended");
+    ASSERT_EQ(ended.size(), 1u);
+    EXPECT_EQ(ended[0].value("elapsed_ms"), "12345") << "whole milliseconds since launch";
 }
 
 TEST(DiagnosticSessionTest, DisabledLevelStillStartsTheSession) {
@@ -33,28 +43,6 @@ TEST(DiagnosticSessionTest, DisabledLevelStillStartsTheSession) {
     session.start();
     EXPECT_TRUE(session.isActive());
     EXPECT_EQ(log->count(), 0u);
-}
-
-TEST(DiagnosticSessionTest, EndedWithoutStartWritesNothing) {
-    ScopedCapturingEventLog log;
-    ManualClock clock;
-    DiagnosticSession session(clock);
-    session.end();
-    EXPECT_EQ(log->count(), 0u);
-}
-
-TEST(DiagnosticSessionTest, EndedCarriesWholeMillisecondsSinceLaunch) {
-    ScopedCapturingEventLog log;
-    ManualClock clock(100.0);
-    DiagnosticSession session(clock);
-    session.start();
-    clock.advance(12.3459);
-    session.end();
-    session.end();
-    const auto events = log->eventsNamed("session_ended");
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].value("elapsed_ms"), "12345");
-    EXPECT_FALSE(session.isActive());
 }
 
 TEST(DiagnosticSessionTest, ClockGoingBackwardsGivesZero) {

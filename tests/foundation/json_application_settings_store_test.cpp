@@ -5,6 +5,7 @@
 #include "foundation/decoding_error.h"
 #include "foundation/json_application_settings_store.h"
 #include "foundation/system_error.h"
+#include "platform/files/file_support.h"
 #include "settings_file_support.h"
 
 namespace vlt {
@@ -118,13 +119,10 @@ TEST_F(JSONApplicationSettingsStoreTest, ControlCharactersSurviveTheRoundTrip) {
     EXPECT_EQ(store.load().value().contactAddress, settings.contactAddress);
 }
 
-TEST_F(JSONApplicationSettingsStoreTest, MissingFileGivesTheDefaults) {
-    const auto loaded = store.load();
-    ASSERT_TRUE(loaded.ok());
-    EXPECT_EQ(loaded.value(), ApplicationSettings::defaults());
-}
-
-TEST_F(JSONApplicationSettingsStoreTest, AbsentAndNullKeysTakeTheirDefaults) {
+TEST_F(JSONApplicationSettingsStoreTest, MissingFileAbsentAndNullKeysGiveTheDefaults) {
+    const auto missing = store.load();
+    ASSERT_TRUE(missing.ok());
+    EXPECT_EQ(missing.value(), ApplicationSettings::defaults());
     EXPECT_EQ(loadValid(R"({"version": 1})"), ApplicationSettings::defaults());
     EXPECT_EQ(loadValid(R"({"version": 1, "contactName": null, "maximumImageSide": null, "unknown": [1]})"),
               ApplicationSettings::defaults());
@@ -152,47 +150,37 @@ TEST_F(JSONApplicationSettingsStoreTest, WholeNumbersWrittenAsFloatsAreIntegers)
     EXPECT_EQ(loadValid(R"({"version": 1.0, "maximumImageSide": 1000.0})").maximumImageSide, 1000);
 }
 
-TEST_F(JSONApplicationSettingsStoreTest, WrongTypesAreDecodingErrors) {
-    using Kind = DecodingError::Kind;
-    EXPECT_EQ(decodingFailure(R"({"version": 1, "maximumImageSide": "4096"})"), Kind::typeMismatch);
-    EXPECT_EQ(decodingFailure(R"({"version": 1, "maximumImageSide": 4096.5})"), Kind::typeMismatch);
-    EXPECT_EQ(decodingFailure(R"({"version": 1, "maximumImageSide": 1e300})"), Kind::dataCorrupted);
-    EXPECT_EQ(decodingFailure(R"({"version": 1, "maximumImageSide": 18446744073709551615})"), Kind::dataCorrupted);
-    EXPECT_EQ(decodingFailure(R"({"version": 1, "includeLabelsWhenSharing": 1})"), Kind::typeMismatch);
-    EXPECT_EQ(decodingFailure(R"({"version": 1, "contactName": 5})"), Kind::typeMismatch);
-    EXPECT_EQ(decodingFailure(R"({"version": 1, "recentStillImageSaveLocations": {}})"), Kind::typeMismatch);
-    EXPECT_EQ(decodingFailure(R"({"version": "1"})"), Kind::typeMismatch);
-}
-
-TEST_F(JSONApplicationSettingsStoreTest, VersionIsRequired) {
-    EXPECT_EQ(decodingFailure(R"({"maximumImageSide": 4096})"), DecodingError::Kind::keyNotFound);
-    EXPECT_EQ(decodingFailure(R"({"version": null})"), DecodingError::Kind::valueNotFound);
-}
-
-TEST_F(JSONApplicationSettingsStoreTest, RecentLocationsNeedAllThreeStrings) {
-    using Kind = DecodingError::Kind;
-    EXPECT_EQ(decodingFailure(R"({"version": 1, "recentStillImageSaveLocations": [{"displayPath": "/a",)"
-                              R"( "bookmarkData": "Ym0="}]})"),
-              Kind::keyNotFound);
-    EXPECT_EQ(decodingFailure(R"({"version": 1, "recentStillImageSaveLocations": [{"displayPath": "/a",)"
-                              R"( "bookmarkData": "Ym0=", "relativeSubfolder": null}]})"),
-              Kind::valueNotFound);
-    EXPECT_EQ(decodingFailure(R"({"version": 1, "recentStillImageSaveLocations": [{"displayPath": "/a",)"
-                              R"( "bookmarkData": "not base64!", "relativeSubfolder": ""}]})"),
-              Kind::dataCorrupted);
-    EXPECT_EQ(decodingFailure(R"({"version": 1, "recentStillImageSaveLocations": [7]})"), Kind::typeMismatch);
-}
-
-TEST_F(JSONApplicationSettingsStoreTest, BrokenFilesAreClearFailuresNeverCrashes) {
+TEST_F(JSONApplicationSettingsStoreTest, BrokenFilesAreClearDecodingErrorsNeverCrashes) {
     using Kind = DecodingError::Kind;
     const std::string valid = JSONApplicationSettingsStore::encode(sampleSettings());
-    EXPECT_EQ(decodingFailure(valid.substr(0, valid.size() / 2)), Kind::dataCorrupted);
-    EXPECT_EQ(decodingFailure("maximumImageSide=4096"), Kind::dataCorrupted);
-    EXPECT_EQ(decodingFailure(""), Kind::dataCorrupted);
-    EXPECT_EQ(decodingFailure(std::string("{\"version\": 1, \"contactName\": \"\xff\xfe\"}")), Kind::dataCorrupted);
-    EXPECT_EQ(decodingFailure("[1, 2]"), Kind::typeMismatch);
-    EXPECT_EQ(decodingFailure(std::string(100000, '[')), Kind::dataCorrupted);
-    EXPECT_EQ(decodingFailure(std::string("\0\0\0", 3)), Kind::dataCorrupted);
+    const std::string location = R"({"version": 1, "recentStillImageSaveLocations": [{"displayPath": "/a", )";
+    const std::pair<std::string, Kind> cases[] = {
+        {R"({"version": 1, "maximumImageSide": "4096"})", Kind::typeMismatch},
+        {R"({"version": 1, "maximumImageSide": 4096.5})", Kind::typeMismatch},
+        {R"({"version": 1, "maximumImageSide": 1e300})", Kind::dataCorrupted},
+        {R"({"version": 1, "maximumImageSide": 18446744073709551615})", Kind::dataCorrupted},
+        {R"({"version": 1, "includeLabelsWhenSharing": 1})", Kind::typeMismatch},
+        {R"({"version": 1, "contactName": 5})", Kind::typeMismatch},
+        {R"({"version": 1, "recentStillImageSaveLocations": {}})", Kind::typeMismatch},
+        {R"({"version": 1, "recentStillImageSaveLocations": [7]})", Kind::typeMismatch},
+        {location + R"("bookmarkData": "Ym0="}]})", Kind::keyNotFound},
+        {location + R"("bookmarkData": "Ym0=", "relativeSubfolder": null}]})", Kind::valueNotFound},
+        {location + R"("bookmarkData": "not base64!", "relativeSubfolder": ""}]})", Kind::dataCorrupted},
+        {R"({"version": "1"})", Kind::typeMismatch},
+        {R"({"maximumImageSide": 4096})", Kind::keyNotFound},
+        {R"({"version": null})", Kind::valueNotFound},
+        {valid.substr(0, valid.size() / 2), Kind::dataCorrupted},
+        {"maximumImageSide=4096", Kind::dataCorrupted},
+        {"", Kind::dataCorrupted},
+        {"{\"version\": 1, \"contactName\": \"\xff\xfe\"}", Kind::dataCorrupted},
+        {"[1, 2]", Kind::typeMismatch},
+        {std::string(100000, '['), Kind::dataCorrupted},
+        {std::string("\0\0\0", 3), Kind::dataCorrupted},
+    };
+    for (const auto& [text, kind] : cases) {
+        SCOPED_TRACE(text.substr(0, 80));
+        EXPECT_EQ(decodingFailure(text), kind);
+    }
 }
 
 TEST_F(JSONApplicationSettingsStoreTest, HugeFileIsRefusedUnread) {
@@ -201,15 +189,6 @@ TEST_F(JSONApplicationSettingsStoreTest, HugeFileIsRefusedUnread) {
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.error()->domain(), "POSIX");
     EXPECT_EQ(result.error()->code(), EFBIG);
-}
-
-TEST_F(JSONApplicationSettingsStoreTest, AnotherVersionGivesTheDefaultsAndIsLogged) {
-    ScopedCapturingEventLog log;
-    EXPECT_EQ(loadValid(R"({"version": 2, "maximumImageSide": "whatever"})"), ApplicationSettings::defaults());
-    const auto events = log->eventsNamed("settings_load_failed");
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].value("error_type"), "SettingsFileFailure");
-    EXPECT_EQ(events[0].value("failure_code"), "settings-unsupported-version");
 }
 
 TEST_F(JSONApplicationSettingsStoreTest, UnusableFileIsSetAsideOnceBeforeTheFirstSave) {
@@ -226,10 +205,15 @@ TEST_F(JSONApplicationSettingsStoreTest, UnusableFileIsSetAsideOnceBeforeTheFirs
     EXPECT_EQ(store.load().value(), ApplicationSettings::defaults());
 }
 
-TEST_F(JSONApplicationSettingsStoreTest, FileOfAnotherVersionIsSetAsideToo) {
+TEST_F(JSONApplicationSettingsStoreTest, FileOfAnotherVersionGivesTheDefaultsIsLoggedAndSetAside) {
     ScopedCapturingEventLog log;
-    const std::string newer = R"({"version": 2, "futureKey": true})";
-    loadValid(newer);
+    const std::string newer = R"({"version": 2, "maximumImageSide": "whatever"})";
+    EXPECT_EQ(loadValid(newer), ApplicationSettings::defaults());
+    const auto events = log->eventsNamed("settings_load_failed");
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].value("error_type"), "SettingsFileFailure");
+    EXPECT_EQ(events[0].value("failure_code"), "settings-unsupported-version");
+
     ASSERT_TRUE(store.save(sampleSettings()).ok());
     const auto setAside = folder.namesStartingWith("settings.json.unreadable-");
     ASSERT_EQ(setAside.size(), 1u);
@@ -263,11 +247,8 @@ TEST_F(JSONApplicationSettingsStoreTest, UnwritableLocationIsAClearFailure) {
 }
 
 TEST(JSONApplicationSettingsStoreLocationTest, DefaultLocationIsInTheApplicationFolder) {
-    const QByteArray previous = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", "/srv/user-data");
+    const testing::ScopedEnvironment data("XDG_DATA_HOME", "/srv/user-data");
     EXPECT_EQ(JSONApplicationSettingsStore::defaultSettingsURL(), "/srv/user-data/Veltrano/settings.json");
-    if (previous.isNull()) qunsetenv("XDG_DATA_HOME");
-    else qputenv("XDG_DATA_HOME", previous);
 }
 
 }  // namespace

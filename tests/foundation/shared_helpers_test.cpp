@@ -2,10 +2,8 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
-#include "foundation/info_dictionary.h"
 #include "foundation/localized_string.h"
 #include "foundation/lowercase_hex.h"
-#include "veltrano_version.h"
 
 namespace vlt {
 namespace {
@@ -41,12 +39,6 @@ TEST(LocalizedStringTest, LooksUpTheEnglishTextAndFallsBackToIt) {
     EXPECT_EQ(localizedStdString("Original"), "Original (fr)");
     QCoreApplication::removeTranslator(&translator);
     EXPECT_EQ(localizedString("Original"), QStringLiteral("Original"));
-}
-
-TEST(InfoDictionaryTest, VersionKeysComeFromTheBuild) {
-    EXPECT_EQ(infoDictionaryString("CFBundleShortVersionString"), version::kShortVersion);
-    EXPECT_EQ(infoDictionaryString("CFBundleVersion"), version::kBuild);
-    EXPECT_EQ(infoDictionaryString("CFBundleIdentifier"), "unknown");
 }
 
 }  // namespace
