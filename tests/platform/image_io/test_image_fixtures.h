@@ -12,11 +12,12 @@ namespace vlt::test {
 
 // Quadrants: red top left, green top right, blue bottom right, yellow bottom left.
 // Every turn or mirror of it looks different, so its corners tell its orientation.
+// The colours lie inside the CMYK gamut, so that every pixel layout keeps them.
 QImage fourColourImage(int width, int height);
-inline const QColor kTopLeftColour{255, 0, 0};
-inline const QColor kTopRightColour{0, 255, 0};
-inline const QColor kBottomRightColour{0, 0, 255};
-inline const QColor kBottomLeftColour{255, 255, 0};
+inline const QColor kTopLeftColour{200, 64, 64};
+inline const QColor kTopRightColour{64, 160, 64};
+inline const QColor kBottomRightColour{64, 64, 176};
+inline const QColor kBottomLeftColour{200, 192, 64};
 
 // The stored picture that a viewer honouring the EXIF orientation shows as `upright`.
 QImage storedForExifOrientation(const QImage& upright, int exifOrientation);
@@ -33,7 +34,7 @@ QByteArray bmpBytes(const QImage& image);
 
 // Layouts libvips writes that QImage cannot.
 struct VipsFixtureOptions {
-    std::optional<int> orientation;
+    std::optional<int> orientation = std::nullopt;
     bool keepAlpha = false;
     bool grey = false;
     bool sixteenBit = false;
@@ -44,7 +45,7 @@ struct VipsFixtureOptions {
 };
 // The format follows the suffix: .jpg, .png, .tif, .heic. False when it cannot be written.
 bool writeWithVips(const QImage& image, const QString& path, const VipsFixtureOptions& options = {});
-// A PNG of one grey level that decodes to width × height pixels, written streaming.
+// A black PNG that decodes to width × height grey pixels, written streaming.
 bool writeLargeGreyPng(const QString& path, int width, int height);
 
 bool writeFile(const QString& path, const QByteArray& bytes);
