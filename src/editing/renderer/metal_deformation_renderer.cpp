@@ -144,6 +144,16 @@ float clampedScale(float scale) {
     return scale > 1.0f ? 1.0f : scale;
 }
 
+GpuScissorRect united(const GpuScissorRect& a, const GpuScissorRect& b) {
+    if (a.isEmpty()) return b;
+    if (b.isEmpty()) return a;
+    const std::int64_t left = std::min(a.x, b.x);
+    const std::int64_t top = std::min(a.y, b.y);
+    const std::int64_t right = std::max(a.x + a.width, b.x + b.width);
+    const std::int64_t bottom = std::max(a.y + a.height, b.y + b.height);
+    return {left, top, right - left, bottom - top};
+}
+
 bool regionInside(const PixelRegion& region, std::int64_t width, std::int64_t height) {
     return region.hasPixels() && region.x >= 0 && region.y >= 0 && region.x + region.width <= width &&
            region.y + region.height <= height;
@@ -344,6 +354,7 @@ Result<void, MetalDeformationFailure> MetalDeformationRenderer::apply(const std:
         blit->endEncoding();
     }
     commands->commit();
+    for (const BrushStamp& stamp : stamps) drawnFrames_.fieldChanged(stamp.affectedRegion(width_, height_));
     return {};
 }
 
@@ -361,6 +372,7 @@ Result<void, MetalDeformationFailure> MetalDeformationRenderer::clearDisplacemen
     blit->fill(occupancyBuffer_, 0, occupancyBuffer_->length(), kOccupancyZero);
     blit->endEncoding();
     commands->commit();
+    drawnFrames_.fieldChangedEverywhere();
     return {};
 }
 
@@ -368,11 +380,8 @@ void MetalDeformationRenderer::draw(GpuView& view, const std::vector<MetalRender
     std::shared_ptr<GpuDrawable> drawable = view.nextDrawable();
     // Pipelines draw only into the format they were made for.
     if (!drawable || drawable->texture()->pixelFormat() != imagePipeline_->colorPixelFormat()) return;
-    const GpuRenderPassDescriptor pass = view.renderPassDescriptor(*drawable);
     std::shared_ptr<GpuCommandBuffer> commands = commandQueue_->makeCommandBuffer();
     if (!commands) return;
-    std::optional<GpuRenderEncoder> encoder = commands->makeRenderEncoder(pass);
-    if (!encoder) return;
 
     const std::int64_t drawableWidth = drawable->texture()->width();
     const std::int64_t drawableHeight = drawable->texture()->height();
@@ -381,6 +390,34 @@ void MetalDeformationRenderer::draw(GpuView& view, const std::vector<MetalRender
         view.boundsHeight() > kMinimumBoundsExtent ? view.boundsHeight() : kMinimumBoundsExtent;
     const DrawableScale scale{static_cast<double>(drawableWidth) / boundsWidth,
                               static_cast<double>(drawableHeight) / boundsHeight};
+
+    GpuRenderPassDescriptor pass = view.renderPassDescriptor(*drawable);
+    frameLayout_.drawableWidth = drawableWidth;
+    frameLayout_.drawableHeight = drawableHeight;
+    frameLayout_.boundsWidth = view.boundsWidth();
+    frameLayout_.boundsHeight = view.boundsHeight();
+    frameLayout_.backingScale = backingScale;
+    frameLayout_.loadAction = pass.loadAction;
+    frameLayout_.clearColor = pass.clearColor;
+    frameLayout_.panes = panes;
+    const DrawnFrameHistory::Start start = drawnFrames_.startFrame(*drawable->texture(), frameLayout_);
+    pass.contentsTag = start.contentsTag;
+    if (start.reuse) {
+        GpuScissorRect damage{};
+        for (const MetalRenderPane& pane : panes) {
+            const bool displaces = pane.displacementScale > 0.0f || pane.displacementScale < 0.0f;
+            const std::optional<GpuScissorRect> scissor =
+                scissorRect(pane.clipRect, scale, drawableWidth, drawableHeight);
+            if (!displaces || !scissor) continue;
+            const QRectF imageRect(pane.imageRect.x() * scale.x, pane.imageRect.y() * scale.y,
+                                   pane.imageRect.width() * scale.x, pane.imageRect.height() * scale.y);
+            damage = united(damage, pixelsSamplingField(start.reuse->changedField, imageRect, width_, height_)
+                                        .intersected(*scissor));
+        }
+        pass.partialRedraw = GpuPartialRedraw{start.reuse->expectedContents, damage};
+    }
+    std::optional<GpuRenderEncoder> encoder = commands->makeRenderEncoder(pass);
+    if (!encoder) return;
 
     encoder->setRenderPipeline(backgroundPipeline_);
     const BackgroundUniforms whole = backgroundUniforms({0.0f, 0.0f}, backingScale, kWholeDrawable);
@@ -576,6 +613,7 @@ Result<void, MetalDeformationFailure> MetalDeformationRenderer::upload(std::vect
         completion(Result<void, MetalDeformationFailure>());
     });
     commands->commit();
+    for (const DeformationTileUpload& tile : tiles) drawnFrames_.fieldChanged(tile.region);
     return {};
 }
 

@@ -12,6 +12,7 @@
 #include "editing/engine/deformation_tile_snapshot.h"
 #include "editing/engine/deformation_tile_upload.h"
 #include "editing/engine/pixel_region.h"
+#include "editing/renderer/drawn_frame_history.h"
 #include "editing/renderer/metal_deformation_failure.h"
 #include "editing/renderer/metal_render_pane.h"
 #include "foundation/result.h"
@@ -108,6 +109,10 @@ private:
     // The image pipeline for output images when drawables use another format.
     std::shared_ptr<GpuRenderPipeline> outputImagePipeline_;
     std::shared_ptr<GpuTexture> scratchTexture_;
+    // Frames drawn lately, so that a frame redraws only what the field changed.
+    DrawnFrameHistory drawnFrames_;
+    // The layout of the frame being drawn, kept to reuse its storage.
+    DrawnFrameLayout frameLayout_;
 };
 
 }  // namespace vlt

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include <oneapi/tbb/blocked_range.h>
@@ -57,6 +58,7 @@ void run(const GpuDispatchCommand& command) {
 }
 
 void run(const GpuCopyTextureCommand& command) {
+    command.destination->setContentsTag(GpuTexture::kUnknownContents);
     const auto rowBytes = static_cast<std::size_t>(command.sourceRegion.size.width *
                                                    bytesPerPixel(command.source->pixelFormat()));
     copyRows(texelAddress(*command.source, command.sourceRegion.origin),
@@ -75,6 +77,7 @@ void run(const GpuCopyTextureToBufferCommand& command) {
 }
 
 void run(const GpuCopyBufferToTextureCommand& command) {
+    command.destination->setContentsTag(GpuTexture::kUnknownContents);
     const auto rowBytes = static_cast<std::size_t>(command.destinationRegion.size.width *
                                                    bytesPerPixel(command.destination->pixelFormat()));
     copyRows(command.source->contents() + command.sourceOffset, command.sourceBytesPerRow,
@@ -87,15 +90,31 @@ void run(const GpuFillBufferCommand& command) {
     std::memset(command.buffer->contents() + command.offset, command.value, command.length);
 }
 
-void clearTarget(const GpuRenderPassDescriptor& descriptor) {
+// The pixels a pass may write: the damage when the target still shows the frame
+// the pass expects, else all of it.
+GpuScissorRect passLimit(const GpuRenderPassDescriptor& descriptor) {
+    const GpuTexture& target = *descriptor.colorTexture;
+    const GpuScissorRect whole{0, 0, target.width(), target.height()};
+    const std::optional<GpuPartialRedraw>& partial = descriptor.partialRedraw;
+    if (!partial || partial->expectedContents == GpuTexture::kUnknownContents ||
+        target.contentsTag() != partial->expectedContents) {
+        return whole;
+    }
+    return partial->damage.intersected(whole);
+}
+
+void clearTarget(const GpuRenderPassDescriptor& descriptor, const GpuScissorRect& limit) {
+    if (limit.isEmpty()) return;
     GpuTexture& target = *descriptor.colorTexture;
     const GpuClearColor& c = descriptor.clearColor;
     const GpuFloat4 color{static_cast<float>(c.red), static_cast<float>(c.green), static_cast<float>(c.blue),
                           static_cast<float>(c.alpha)};
-    forEachRow(0, target.height(), rowsPerChunk(target.width(), kPixelsPerChunk),
+    const std::int64_t texelBytes = bytesPerPixel(target.pixelFormat());
+    forEachRow(limit.y, limit.y + limit.height, rowsPerChunk(limit.width, kPixelsPerChunk),
                [&](std::int64_t begin, std::int64_t end) {
                    for (std::int64_t y = begin; y < end; ++y) {
-                       GpuColorStore::fill(target.pixelFormat(), color, target.width(), target.row<std::uint8_t>(y));
+                       GpuColorStore::fill(target.pixelFormat(), color, limit.width,
+                                           target.row<std::uint8_t>(y) + limit.x * texelBytes);
                    }
                });
 }
@@ -114,14 +133,16 @@ std::vector<GpuFloat4>& spanColors(std::int64_t count) {
     return colors;
 }
 
-void run(const GpuDrawCommand& command, GpuTexture& target) {
+void run(const GpuDrawCommand& command, GpuTexture& target, const GpuScissorRect& limit) {
+    const GpuScissorRect scissor = command.scissor.intersected(limit);
+    if (scissor.isEmpty()) return;
     const GpuVertexFunction vertex = command.pipeline->vertexFunction().vertexFunction();
     const GpuFragmentFunction fragment = command.pipeline->fragmentFunction().fragmentFunction();
 
     std::array<GpuTriangleCoverage, GpuRenderEncoder::kMaximumVerticesPerDraw / 3> triangles;
     const std::uint32_t triangleCount = command.vertexCount / 3;
-    std::int64_t firstRow = command.scissor.y + command.scissor.height;
-    std::int64_t endRow = command.scissor.y;
+    std::int64_t firstRow = scissor.y + scissor.height;
+    std::int64_t endRow = scissor.y;
     for (std::uint32_t t = 0; t < triangleCount; ++t) {
         std::array<GpuScreenPoint, 3> corners;
         for (std::uint32_t k = 0; k < 3; ++k) {
@@ -133,16 +154,16 @@ void run(const GpuDrawCommand& command, GpuTexture& target) {
         firstRow = std::min(firstRow, triangles[t].firstRow());
         endRow = std::max(endRow, triangles[t].endRow());
     }
-    firstRow = std::max(firstRow, command.scissor.y);
-    endRow = std::min(endRow, command.scissor.y + command.scissor.height);
+    firstRow = std::max(firstRow, scissor.y);
+    endRow = std::min(endRow, scissor.y + scissor.height);
 
-    const std::int64_t minX = command.scissor.x;
-    const std::int64_t maxX = command.scissor.x + command.scissor.width;
+    const std::int64_t minX = scissor.x;
+    const std::int64_t maxX = scissor.x + scissor.width;
     const GpuPixelFormat format = target.pixelFormat();
     const std::int64_t texelBytes = bytesPerPixel(format);
-    forEachRow(firstRow, endRow, rowsPerChunk(command.scissor.width, kPixelsPerChunk),
+    forEachRow(firstRow, endRow, rowsPerChunk(scissor.width, kPixelsPerChunk),
                [&](std::int64_t begin, std::int64_t end) {
-                   std::vector<GpuFloat4>& colors = spanColors(command.scissor.width);
+                   std::vector<GpuFloat4>& colors = spanColors(scissor.width);
                    for (std::int64_t y = begin; y < end; ++y) {
                        std::uint8_t* row = target.row<std::uint8_t>(y);
                        for (std::uint32_t t = 0; t < triangleCount; ++t) {
@@ -169,7 +190,8 @@ Overloaded(Visitors...) -> Overloaded<Visitors...>;
 }  // namespace
 
 void executeGpuCommands(const std::vector<GpuCommand>& commands) {
-    GpuTexture* target = nullptr;
+    const GpuRenderPassDescriptor* pass = nullptr;
+    GpuScissorRect limit;
     for (const GpuCommand& command : commands) {
         std::visit(Overloaded{
                        [](const GpuDispatchCommand& c) { run(c); },
@@ -177,12 +199,16 @@ void executeGpuCommands(const std::vector<GpuCommand>& commands) {
                        [](const GpuCopyTextureToBufferCommand& c) { run(c); },
                        [](const GpuCopyBufferToTextureCommand& c) { run(c); },
                        [](const GpuFillBufferCommand& c) { run(c); },
-                       [&target](const GpuBeginRenderPassCommand& c) {
-                           target = c.descriptor.colorTexture.get();
-                           if (c.descriptor.loadAction == GpuLoadAction::clear) clearTarget(c.descriptor);
+                       [&](const GpuBeginRenderPassCommand& c) {
+                           pass = &c.descriptor;
+                           limit = passLimit(c.descriptor);
+                           if (c.descriptor.loadAction == GpuLoadAction::clear) clearTarget(c.descriptor, limit);
                        },
-                       [&target](const GpuDrawCommand& c) { run(c, *target); },
-                       [&target](const GpuEndRenderPassCommand&) { target = nullptr; },
+                       [&](const GpuDrawCommand& c) { run(c, *pass->colorTexture, limit); },
+                       [&](const GpuEndRenderPassCommand&) {
+                           pass->colorTexture->setContentsTag(pass->contentsTag);
+                           pass = nullptr;
+                       },
                        [](const GpuPresentCommand& c) { c.drawable->presentNow(); },
                    },
                    command);

@@ -46,10 +46,16 @@ std::shared_ptr<GpuTexture> GpuTexture::allocate(const GpuTextureDescriptor& des
     return std::shared_ptr<GpuTexture>(new GpuTexture(descriptor, rowBytes, bytes));
 }
 
+std::uint64_t GpuTexture::makeContentsTag() {
+    static std::atomic<std::uint64_t> next{kUnknownContents + 1};
+    return next.fetch_add(1, std::memory_order_relaxed);
+}
+
 void GpuTexture::replaceRegion(const GpuRegion& region, const std::uint8_t* source, std::int64_t sourceRowBytes) {
     VLT_PRECONDITION(region.fitsInside(width(), height()), "replaced region lies inside the texture");
     const std::int64_t copyBytes = region.size.width * bytesPerPixel(pixelFormat());
     VLT_PRECONDITION(sourceRowBytes >= copyBytes, "source rows hold the region's width");
+    setContentsTag(kUnknownContents);
     for (std::int64_t r = 0; r < region.size.height; ++r) {
         std::uint8_t* target = data() + (region.origin.y + r) * rowBytes_ + region.origin.x * bytesPerPixel(pixelFormat());
         std::memcpy(target, source + r * sourceRowBytes, static_cast<std::size_t>(copyBytes));

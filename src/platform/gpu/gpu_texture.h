@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -59,6 +60,14 @@ public:
         return reinterpret_cast<const Texel*>(bytes_.get() + y * rowBytes_);
     }
 
+    // Which frame the pixels show, as tagged by the render pass that drew them last;
+    // kUnknownContents when nothing is known (a new texture, or writes of other kinds).
+    // Tags are unique in the process (makeContentsTag), so no two drawers mix them up.
+    static constexpr std::uint64_t kUnknownContents = 0;
+    static std::uint64_t makeContentsTag();
+    std::uint64_t contentsTag() const { return contentsTag_.load(std::memory_order_acquire); }
+    void setContentsTag(std::uint64_t tag) { contentsTag_.store(tag, std::memory_order_release); }
+
     // Copies CPU bytes into a region at once, outside the command queue; only for
     // textures that no submitted work uses yet.
     void replaceRegion(const GpuRegion& region, const std::uint8_t* source, std::int64_t sourceRowBytes);
@@ -73,6 +82,7 @@ private:
     GpuTextureDescriptor descriptor_;
     std::int64_t rowBytes_;
     std::unique_ptr<std::uint8_t, AlignedDelete> bytes_;
+    std::atomic<std::uint64_t> contentsTag_{kUnknownContents};
 };
 
 }  // namespace vlt

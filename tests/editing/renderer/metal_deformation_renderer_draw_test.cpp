@@ -1,3 +1,5 @@
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include "editing/renderer/presented_frame_image.h"
@@ -103,6 +105,65 @@ TEST_F(DrawFixture, AFrameWithoutAFreeDrawableOrCommandBufferIsSkipped) {
     renderer->waitUntilScheduledWorkCompleted();
     EXPECT_EQ(view.presentedFrameCount(), 0u);
     EXPECT_TRUE(presentedFrameImage(view).isNull());
+}
+
+// Frames drawn while the field changes redraw only near the changes; each must be
+// byte for byte the frame a fresh view draws in full.
+TEST_F(DrawFixture, FramesDrawnWhileTheFieldChangesEqualFullRedraws) {
+    const std::vector<std::vector<MetalRenderPane>> layouts = {
+        {{QRectF(10, 5, 50, 40), QRectF(0, 0, 98, 100), 0.0f}, {QRectF(110, 5, 50, 40), QRectF(102, 0, 98, 100), 1.0f}},
+        // Zoomed in and cut by its clip, at a scale between 0 and 1.
+        {{QRectF(-37.25, -20.5, 310.5, 248.25), QRectF(4, 3, 190, 94), 0.625f}},
+    };
+    auto fullRedraw = [&](const std::vector<MetalRenderPane>& panes) {
+        GpuView fresh(device);
+        fresh.setBoundsSize(200, 100);
+        fresh.setDrawableSize(400, 200);
+        renderer->draw(fresh, panes, 2.0);
+        renderer->waitUntilScheduledWorkCompleted();
+        return presentedFrameImage(fresh).copy();
+    };
+    std::vector<QImage> held;
+    int step = 0;
+    auto change = [&](int index) {
+        const float x = static_cast<float>((index * 37) % 110) - 5.0f;
+        const float y = static_cast<float>((index * 23) % 90) - 5.0f;
+        switch (index % 5) {
+        case 0:
+            return renderer->apply(testing::strokeStamps(DeformationTool::push, {{x, y}, {x + 9, y + 4}}, 12)).ok();
+        case 1:
+            return renderer->apply(testing::strokeStamps(DeformationTool::grow, {{x, y}, {x + 1, y}}, 20)).ok();
+        case 2:
+            return renderer->apply(testing::strokeStamps(DeformationTool::reconstruct, {{x, y}, {x, y + 2}}, 9)).ok();
+        case 3: {
+            bool uploaded = false;
+            const bool started =
+                renderer->upload({DeformationTileUpload{{60, 50, 40, 30}, std::nullopt}}, [&](auto) { uploaded = true; })
+                    .ok();
+            return started && testing::processEventsUntil([&] { return uploaded; });
+        }
+        default:
+            return index % 10 == 9 ? renderer->clearDisplacement().ok() : true;
+        }
+    };
+    for (const std::vector<MetalRenderPane>& panes : layouts) {
+        for (int frame = 0; frame < 24; ++frame, ++step) {
+            ASSERT_TRUE(change(step));
+            // A failed frame leaves its drawable as it was; later frames must notice.
+            const bool fails = step % 11 == 6;
+            if (fails) device->faultInjector().inject(GpuFaultPoint::commandExecution);
+            const std::uint64_t presented = view.presentedFrameCount();
+            renderer->draw(view, panes, 2.0);
+            renderer->waitUntilScheduledWorkCompleted();
+            ASSERT_EQ(view.presentedFrameCount(), presented + (fails ? 0 : 1));
+            if (fails) continue;
+            const QImage shown = presentedFrameImage(view).copy();
+            // Holding a frame now and then moves the view on to its other drawables.
+            if (step % 4 == 1) held.push_back(presentedFrameImage(view));
+            if (held.size() > 1) held.erase(held.begin());
+            ASSERT_EQ(shown, fullRedraw(panes)) << "frame " << frame;
+        }
+    }
 }
 
 }  // namespace

@@ -124,6 +124,49 @@ TEST_F(RenderFixture, AFullTargetTriangleCoversEveryPixelAndLoadKeepsOldContents
     EXPECT_EQ(pixel(1, 0)[2], 128);
 }
 
+TEST_F(RenderFixture, APartialRedrawWritesOnlyItsDamageWhenTheTargetShowsTheExpectedFrame) {
+    auto drawColumns = [&](const GpuRenderPassDescriptor& pass, GpuFragmentFunction fragment) {
+        auto commands = queue->makeCommandBuffer();
+        auto encoder = commands->makeRenderEncoder(pass);
+        encoder->setRenderPipeline(pipeline(&fullTargetVertex, fragment));
+        encoder->drawTriangles(0, 3);
+        encoder->endEncoding();
+        commands->commit();
+        commands->waitUntilCompleted();
+    };
+    const std::uint64_t first = GpuTexture::makeContentsTag();
+    const std::uint64_t second = GpuTexture::makeContentsTag();
+    EXPECT_EQ(target->contentsTag(), GpuTexture::kUnknownContents);
+    drawColumns({target, GpuLoadAction::clear, {0.0, 0.0, 1.0, 1.0}, first}, &columnFragment);
+    EXPECT_EQ(target->contentsTag(), first);
+
+    // Half-red only inside the damage, the clear included; the rest keeps its columns.
+    drawColumns({target, GpuLoadAction::clear, {0.0, 0.0, 1.0, 1.0}, second, GpuPartialRedraw{first, {5, 6, 7, 8}}},
+                &halfRedFragment);
+    EXPECT_EQ(target->contentsTag(), second);
+    for (std::int64_t y = 0; y < 48; ++y) {
+        for (std::int64_t x = 0; x < 64; ++x) {
+            const bool damaged = x >= 5 && x < 12 && y >= 6 && y < 14;
+            ASSERT_EQ(pixel(x, y)[3], damaged ? 128 : 255) << x << "," << y;
+            if (!damaged) {
+                ASSERT_EQ(pixel(x, y)[1], x);
+            }
+        }
+    }
+
+    // A target that does not show the expected frame is drawn in full.
+    drawColumns({target, GpuLoadAction::clear, {0.0, 0.0, 1.0, 1.0}, first, GpuPartialRedraw{first, {0, 0, 1, 1}}},
+                &columnFragment);
+    for (std::int64_t y = 0; y < 48; ++y) {
+        for (std::int64_t x = 0; x < 64; ++x) ASSERT_EQ(pixel(x, y)[1], x) << x << "," << y;
+    }
+
+    // Other writes make the contents unknown again.
+    const std::array<std::uint8_t, 4> texel{1, 2, 3, 4};
+    target->replaceRegion({{0, 0}, {1, 1}}, texel.data(), 4);
+    EXPECT_EQ(target->contentsTag(), GpuTexture::kUnknownContents);
+}
+
 TEST(GpuTriangleCoverage, TwoTrianglesSharingAnEdgeCoverEachPixelOnce) {
     std::mt19937 random(42);
     std::uniform_real_distribution<double> coordinate(-5.0, 45.0);
