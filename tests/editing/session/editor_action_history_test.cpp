@@ -25,6 +25,18 @@ std::vector<std::int64_t> ids(std::initializer_list<std::int64_t> list) {
     return list;
 }
 
+void recordStrokes(EditorActionHistory& history, int count) {
+    for (int stroke = 1; stroke <= count; ++stroke) {
+        history.record(strokeAction(static_cast<float>(stroke)), someState());
+    }
+}
+
+void undoTimes(EditorActionHistory& history, int count) {
+    for (int undo = 0; undo < count; ++undo) {
+        ASSERT_TRUE(history.undo().has_value());
+    }
+}
+
 std::vector<std::int64_t> timelineIDs(const EditorActionHistory& history) {
     std::vector<std::int64_t> result;
     for (const EditorActionHistory::EntryPtr& entry : history.timeline()) {
@@ -33,25 +45,16 @@ std::vector<std::int64_t> timelineIDs(const EditorActionHistory& history) {
     return result;
 }
 
-TEST(EditorActionHistoryTest, ANewHistoryOffersNothing) {
-    const EditorActionHistory history;
-    EXPECT_EQ(history.availability(), EditorHistoryAvailability{});
-}
-
 TEST(EditorActionHistoryTest, ASixthActionFoldsTheOldestOutOfReach) {
     EditorActionHistory history;
-    for (int stroke = 1; stroke <= 6; ++stroke) {
-        history.record(strokeAction(static_cast<float>(stroke)), someState());
-    }
+    recordStrokes(history, 6);
     EXPECT_EQ(history.undoableIDs(), ids({2, 3, 4, 5, 6}));
     EXPECT_EQ(timelineIDs(history), ids({2, 3, 4, 5, 6}));
     EXPECT_EQ(history.permanentlyAppliedCount(), 1);
     EXPECT_EQ(history.appliedCount(), 6);
     EXPECT_EQ(history.stateRevision(), 6);
 
-    for (int undo = 0; undo < 5; ++undo) {
-        ASSERT_TRUE(history.undo().has_value());
-    }
+    undoTimes(history, 5);
     EXPECT_FALSE(history.undo().has_value());
     const EditorHistoryAvailability availability = history.availability();
     EXPECT_FALSE(availability.canUndo);
@@ -67,9 +70,7 @@ TEST(EditorActionHistoryTest, AFoldedStrokeReleasesItsTiles) {
     DeformationUndoStatePtr first = someState();
     const std::weak_ptr<DeformationUndoState> watched = first;
     history.record(strokeAction(1), std::move(first));
-    for (int stroke = 2; stroke <= 5; ++stroke) {
-        history.record(strokeAction(static_cast<float>(stroke)), someState());
-    }
+    recordStrokes(history, 4);
     EXPECT_FALSE(watched.expired());
     history.record(strokeAction(6), someState());
     EXPECT_TRUE(watched.expired());
@@ -142,12 +143,8 @@ TEST(EditorActionHistoryTest, ResetBumpsTheRevisionOnlyWhenSomethingWasApplied) 
 
 TEST(EditorActionHistoryTest, ResetAfterUndoingToTheLimitStillCountsTheFoldedChange) {
     EditorActionHistory history;
-    for (int stroke = 1; stroke <= 6; ++stroke) {
-        history.record(strokeAction(static_cast<float>(stroke)), someState());
-    }
-    for (int undo = 0; undo < 5; ++undo) {
-        ASSERT_TRUE(history.undo().has_value());
-    }
+    recordStrokes(history, 6);
+    undoTimes(history, 5);
     history.reset();
     EXPECT_EQ(history.stateRevision(), 12);
     EXPECT_EQ(history.permanentlyAppliedCount(), 0);
@@ -159,17 +156,13 @@ TEST(EditorActionHistoryTest, FoldedAnnotationActionsLiveOnInTheBaseline) {
     const AnnotationObject first = dot(1);
     history.record(EditorAction::annotationAdd(first));
     history.record(EditorAction::annotationMove(first.id, {3, 4}));
-    for (int stroke = 3; stroke <= 7; ++stroke) {
-        history.record(strokeAction(static_cast<float>(stroke)), someState());
-    }
+    recordStrokes(history, 5);
 
     ASSERT_EQ(history.annotationBaseline().size(), 1u);
     EXPECT_EQ(history.annotationBaseline()[0].translation, (Float2{3, 4}));
     EXPECT_EQ(history.permanentlyAppliedCount(), 2);
 
-    for (int undo = 0; undo < 5; ++undo) {
-        ASSERT_TRUE(history.undo().has_value());
-    }
+    undoTimes(history, 5);
     EXPECT_EQ(history.currentAnnotations(), history.annotationBaseline());
 }
 

@@ -19,29 +19,23 @@ TEST(EditorTabTest, RawValuesAreExactAndInTabBarOrder) {
     for (EditorTab tab : kAllEditorTabs) EXPECT_EQ(editorTabFromRawValue(rawValue(tab)), tab);
     EXPECT_EQ(editorTabFromRawValue("original"), std::nullopt);
     EXPECT_EQ(editorTabFromRawValue("Animate "), std::nullopt);
-    EXPECT_EQ(title(EditorTab::comparison), QStringLiteral("Comparison"));
-    EXPECT_EQ(help(EditorTab::animate),
-              QStringLiteral("Morphing animation from the Original to the Simulation image"));
 }
 
 TEST(EditorTabTest, EditRefusalOnlyWhereEditingIsImpossible) {
-    EXPECT_EQ(editRefusalMessage(EditorTab::animate, false),
-              QStringLiteral("You can't modify the image on the Animate tab. Select the "
-                             "Simulation or Comparison tab to edit it."));
-    EXPECT_EQ(editRefusalMessage(EditorTab::comparison, true),
-              QStringLiteral("You can't modify the original image"));
+    const auto onAnimate = editRefusalMessage(EditorTab::animate, false);
+    const auto onOriginal = editRefusalMessage(EditorTab::comparison, true);
+    ASSERT_TRUE(onAnimate && onOriginal);
+    EXPECT_NE(*onAnimate, *onOriginal);
     EXPECT_EQ(editRefusalMessage(EditorTab::comparison, false), std::nullopt);
     EXPECT_EQ(editRefusalMessage(EditorTab::simulation, true), std::nullopt);
     EXPECT_EQ(editRefusalMessage(EditorTab::original, false), std::nullopt);
 }
 
-TEST(EditorModeTest, RawValuesTitlesAndLabels) {
+TEST(EditorModeTest, RawValuesAreExactAndCaseSensitive) {
     EXPECT_EQ(rawValue(EditorMode::reshape), "Reshape");
     EXPECT_EQ(rawValue(EditorMode::annotate), "Annotate");
     EXPECT_EQ(editorModeFromRawValue("Annotate"), EditorMode::annotate);
     EXPECT_EQ(editorModeFromRawValue("annotate"), std::nullopt);
-    EXPECT_EQ(title(EditorMode::reshape), QStringLiteral("Reshape"));
-    EXPECT_EQ(accessibilityLabel(EditorMode::annotate), QStringLiteral("Annotate mode"));
 }
 
 TEST(EditorToolTest, RawValuesAreExactAndCaseSensitive) {
@@ -76,20 +70,11 @@ TEST(EditorToolTest, ShortcutLettersAndHelpTextsAgree) {
     EXPECT_EQ(editorToolForShortcut(QLatin1Char('l')), std::nullopt);
 }
 
-TEST(EditorToolTest, ModesIconsAndInspectorTexts) {
+TEST(EditorToolTest, ModesIconsAndRoundBrushes) {
     EXPECT_EQ(editorMode(EditorTool::reconstruct), EditorMode::reshape);
     EXPECT_EQ(editorMode(EditorTool::selectMove), EditorMode::annotate);
     EXPECT_EQ(iconName(EditorTool::push), "editor-brush-drag");
-    EXPECT_EQ(iconName(EditorTool::filledCircle), "editor-filled-circle");
     EXPECT_EQ(iconResourcePath(EditorTool::eraser), QStringLiteral(":/icons/editor-eraser.svg"));
-    EXPECT_EQ(inspectorSectionTitle(EditorTool::shrink), QStringLiteral("BRUSH"));
-    EXPECT_EQ(inspectorSectionTitle(EditorTool::text), QStringLiteral("PROPERTIES"));
-    EXPECT_EQ(sizeLabel(EditorTool::circle), QStringLiteral("Stroke size"));
-    EXPECT_EQ(sizeLabel(EditorTool::filledCircle), QStringLiteral("Size"));
-    EXPECT_EQ(accessibilityLabel(EditorTool::selectMove),
-              QStringLiteral("Select or move annotation tool"));
-    EXPECT_TRUE(guidance(EditorTool::line).contains(QLatin1Char('\n')));
-    EXPECT_FALSE(guidance(EditorTool::push).contains(QLatin1Char('\n')));
 
     std::vector<EditorTool> round;
     for (EditorTool tool : kAllEditorTools) {
