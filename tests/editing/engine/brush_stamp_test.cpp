@@ -10,48 +10,41 @@
 namespace vlt {
 namespace {
 
-BrushStamp stampAt(float x, float y, float radius) {
-    return {DeformationTool::grow, {x, y}, {}, radius, 1.0f};
-}
-
 TEST(DeformationToolTest, RawValuesAreTheComposeKernelCodes) {
-    EXPECT_EQ(rawValue(DeformationTool::grow), 0u);
-    EXPECT_EQ(rawValue(DeformationTool::shrink), 1u);
-    EXPECT_EQ(rawValue(DeformationTool::push), 2u);
-    EXPECT_EQ(rawValue(DeformationTool::reconstruct), 3u);
-    for (DeformationTool tool : kAllDeformationTools) {
-        EXPECT_EQ(deformationToolFromRawValue(rawValue(tool)), tool);
+    const DeformationTool inKernelOrder[] = {DeformationTool::grow, DeformationTool::shrink, DeformationTool::push,
+                                             DeformationTool::reconstruct};
+    for (std::uint32_t code = 0; code < 4; ++code) {
+        EXPECT_EQ(rawValue(inKernelOrder[code]), code);
+        EXPECT_EQ(deformationToolFromRawValue(code), inKernelOrder[code]);
     }
     EXPECT_FALSE(deformationToolFromRawValue(4).has_value());
     EXPECT_FALSE(deformationToolFromRawValue(0xFFFFFFFFu).has_value());
 }
 
-TEST(BrushStampAffectedRegionTest, InteriorDabCoversItsBoundingPixelsInclusive) {
-    EXPECT_EQ(stampAt(50.0f, 40.0f, 0.5f).affectedRegion(100, 100), (PixelRegion{49, 39, 3, 3}));
-    EXPECT_EQ(stampAt(50.5f, 40.5f, 0.5f).affectedRegion(100, 100), (PixelRegion{50, 40, 2, 2}));
-    EXPECT_EQ(stampAt(50.0f, 50.0f, 10.0f).affectedRegion(100, 100), (PixelRegion{40, 40, 21, 21}));
-}
-
-TEST(BrushStampAffectedRegionTest, IsClippedToTheCanvas) {
-    EXPECT_EQ(stampAt(0.0f, 0.0f, 2.0f).affectedRegion(100, 100), (PixelRegion{0, 0, 3, 3}));
-    EXPECT_EQ(stampAt(99.0f, 99.0f, 5.0f).affectedRegion(100, 100), (PixelRegion{94, 94, 6, 6}));
-    EXPECT_EQ(stampAt(50.0f, 50.0f, 1000.0f).affectedRegion(100, 80), (PixelRegion{0, 0, 100, 80}));
-}
-
-TEST(BrushStampAffectedRegionTest, OutsideTheCanvasIsEmpty) {
-    EXPECT_EQ(stampAt(-10.0f, 50.0f, 5.0f).affectedRegion(100, 100), PixelRegion{});
-    EXPECT_EQ(stampAt(50.0f, 200.0f, 5.0f).affectedRegion(100, 100), PixelRegion{});
-    EXPECT_EQ(stampAt(50.0f, 50.0f, 5.0f).affectedRegion(0, 0), PixelRegion{});
-}
-
-TEST(BrushStampAffectedRegionTest, FarAwayOrNonFiniteDabsAreEmptyRatherThanOverflowing) {
+// The pixels a dab can touch: its bounding pixels inclusive, clipped to the canvas,
+// and nothing (rather than an overflow) for dabs far away or not at a number.
+TEST(BrushStampAffectedRegionTest, CoversTheBoundingPixelsWithinTheCanvas) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float infinity = std::numeric_limits<float>::infinity();
-    EXPECT_EQ(stampAt(nan, 5.0f, 3.0f).affectedRegion(100, 100), PixelRegion{});
-    EXPECT_EQ(stampAt(infinity, 5.0f, 3.0f).affectedRegion(100, 100), PixelRegion{});
-    EXPECT_EQ(stampAt(1e30f, 5.0f, 3.0f).affectedRegion(100, 100), PixelRegion{});
-    EXPECT_EQ(stampAt(-1e30f, 5.0f, 3.0f).affectedRegion(100, 100), PixelRegion{});
-    EXPECT_EQ(stampAt(5.0f, 5.0f, 1e30f).affectedRegion(100, 100), (PixelRegion{0, 0, 100, 100}));
+    struct Case {
+        float x, y, radius;
+        std::int64_t width, height;
+        PixelRegion expected;
+    };
+    const Case cases[] = {
+        {50, 40, 0.5f, 100, 100, {49, 39, 3, 3}},      {50.5f, 40.5f, 0.5f, 100, 100, {50, 40, 2, 2}},
+        {50, 50, 10, 100, 100, {40, 40, 21, 21}},      {0, 0, 2, 100, 100, {0, 0, 3, 3}},
+        {99, 99, 5, 100, 100, {94, 94, 6, 6}},         {50, 50, 1000, 100, 80, {0, 0, 100, 80}},
+        {-10, 50, 5, 100, 100, {}},                    {50, 200, 5, 100, 100, {}},
+        {50, 50, 5, 0, 0, {}},                         {nan, 5, 3, 100, 100, {}},
+        {infinity, 5, 3, 100, 100, {}},                {1e30f, 5, 3, 100, 100, {}},
+        {-1e30f, 5, 3, 100, 100, {}},                  {5, 5, 1e30f, 100, 100, {0, 0, 100, 100}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.x << ", " << c.y << " radius " << c.radius);
+        const BrushStamp stamp{DeformationTool::grow, {c.x, c.y}, {}, c.radius, 1.0f};
+        EXPECT_EQ(stamp.affectedRegion(c.width, c.height), c.expected);
+    }
 }
 
 }  // namespace

@@ -128,31 +128,21 @@ TEST_F(QueuedStrokeProcessorTest, DrainingAnEmptyQueueChangesNothing) {
 
 TEST(QueuedStrokeProcessorDeathTest, MisuseStopsTheProcess) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_DEATH(
-        {
-            QueuedStrokeProcessor processor;
-            std::vector<BrushStamp> stamps;
-            processor.append(StrokeSample::move(kGrow, {1, 1}, 5));
-            processor.drain(stamps);
-        },
-        "open stroke");
-    EXPECT_DEATH(
-        {
-            QueuedStrokeProcessor processor;
-            std::vector<BrushStamp> stamps;
-            processor.append(StrokeSample::begin(kGrow, {1, 1}, 0));
-            processor.drain(stamps);
-        },
-        "radius");
-    EXPECT_DEATH(
-        {
-            QueuedStrokeProcessor processor;
-            std::vector<BrushStamp> stamps;
-            processor.append(StrokeSample::begin(kGrow, {1, 1}, 5));
-            processor.append(StrokeSample::reconstructRepeat({1, 1}, 5));
-            processor.drain(stamps);
-        },
-        "Reconstruct");
+    const std::pair<std::vector<StrokeSample>, const char*> misuses[] = {
+        {{StrokeSample::move(kGrow, {1, 1}, 5)}, "open stroke"},
+        {{StrokeSample::begin(kGrow, {1, 1}, 0)}, "radius"},
+        {{StrokeSample::begin(kGrow, {1, 1}, 5), StrokeSample::reconstructRepeat({1, 1}, 5)}, "Reconstruct"},
+    };
+    for (const auto& [samples, message] : misuses) {
+        EXPECT_DEATH(
+            {
+                QueuedStrokeProcessor processor;
+                for (const StrokeSample& sample : samples) processor.append(sample);
+                std::vector<BrushStamp> stamps;
+                processor.drain(stamps);
+            },
+            message);
+    }
 }
 
 }  // namespace
