@@ -13,8 +13,8 @@
 #include "app/model/app_model.h"
 #include "app/startup_palette.h"
 #include "foundation/localized_string.h"
-#include "ui/keyboard_focus.h"
 #include "ui/activity_indicator.h"
+#include "ui/keyboard_focus.h"
 #include "ui/text_style.h"
 
 namespace vlt {
@@ -123,8 +123,7 @@ ImportTarget::ImportTarget(AppModel& model, QWidget* parent) : QAbstractButton(p
 
     loading_ = new QWidget(this);
     loading_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto* spinner = new ActivityIndicator(ActivityIndicator::Size::large, loading_);
-    spinner->setTint(StartupPalette::accent());
+    auto* spinner = new ActivityIndicator(ActivityIndicator::large, StartupPalette::accent(), loading_);
     static const QString loadingText = localizedString("Loading image…");
     auto* loadingLabel =
         makeLabel(loadingText, textStyleFont(TextStyle::title2, QFont::DemiBold), StartupPalette::ink(), loading_);

@@ -21,8 +21,7 @@ ReplacementImageLoadingOverlay::ReplacementImageLoadingOverlay(QWidget* parent, 
     // Only the import's end removes the card; Escape does nothing here.
     setExitCommand([] {});
 
-    auto* spinner = new ActivityIndicator(ActivityIndicator::Size::large, surface());
-    spinner->setTint(ModalPalette::accent());
+    auto* spinner = new ActivityIndicator(ActivityIndicator::large, ModalPalette::accent(), surface());
     auto* label = new QLabel(loadingText, surface());
     label->setFont(textStyleFont(TextStyle::title3, QFont::DemiBold));
     QPalette palette = label->palette();

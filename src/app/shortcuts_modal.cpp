@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "app/gesture_chip.h"
@@ -19,6 +18,7 @@
 #include "ui/settings_palette.h"
 #include "ui/settings_primary_button_style.h"
 #include "ui/text_style.h"
+#include "ui/vertical_scroll_area.h"
 
 namespace vlt {
 namespace {
@@ -144,16 +144,11 @@ ShortcutsModal::ShortcutsModal(AppModel& model, QWidget* parent, Scheduler& sche
 }
 
 QWidget* ShortcutsModal::buildGroupList() {
-    groupList_ = new QScrollArea(surface());
-    groupList_->setObjectName(QStringLiteral("shortcutGroupList"));
-    groupList_->setFrameShape(QFrame::NoFrame);
-    groupList_->setWidgetResizable(true);
-    groupList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    groupList_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setWhiteBackground(*groupList_->viewport());
+    auto* groupList = new VerticalScrollArea(surface());
+    groupList->setObjectName(QStringLiteral("shortcutGroupList"));
+    setWhiteBackground(*groupList->viewport());
 
     auto* content = new QWidget;
-    setWhiteBackground(*content);
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(32, 24, 32, 8);
     layout->setSpacing(22);
@@ -161,7 +156,8 @@ QWidget* ShortcutsModal::buildGroupList() {
         layout->addWidget(makeGroupSection(group, content));
     }
     layout->addStretch(1);
-    groupList_->setWidget(content);
+    groupList->setContent(content);
+    groupList_ = groupList;
     return groupList_;
 }
 

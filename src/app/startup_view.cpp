@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QGraphicsOpacityEffect>
 #include <QPainter>
-#include <QScrollArea>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
 #include <algorithm>
@@ -16,9 +15,10 @@
 #include "app/shortcut_reference.h"
 #include "app/startup_palette.h"
 #include "app/startup_toolbar.h"
-#include "app/workspace_grid.h"
 #include "platform/tasks/scheduler.h"
 #include "ui/motion_preference.h"
+#include "ui/vertical_scroll_area.h"
+#include "ui/workspace_grid.h"
 
 namespace vlt {
 namespace {
@@ -132,16 +132,10 @@ StartupView::StartupView(AppModel& model, Scheduler& scheduler, MotionPreference
 
     auto* host = new ColumnHost(column_, nullptr);
     content_ = host;
-    scrollArea_ = new QScrollArea;
-    scrollArea_->setObjectName(QStringLiteral("startupScrollArea"));
-    scrollArea_->setFrameShape(QFrame::NoFrame);
-    scrollArea_->setWidgetResizable(true);
-    scrollArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scrollArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scrollArea_->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
-    scrollArea_->viewport()->setAutoFillBackground(false);
-    host->setAutoFillBackground(false);
-    scrollArea_->setWidget(host);
+    auto* scrollArea = new VerticalScrollArea;
+    scrollArea->setObjectName(QStringLiteral("startupScrollArea"));
+    scrollArea->setContent(host);
+    scrollArea_ = scrollArea;
 
     grid_ = new WorkspaceGrid;
     auto* pageArea = new PageArea(grid_, scrollArea_, this);

@@ -16,6 +16,12 @@ EditorButton::EditorButton(const EditorButtonStyle& style, QWidget* parent) : QA
     if (const auto font = style.font()) setFont(*font);
 }
 
+void EditorButton::runOnClick(std::function<void()> action) {
+    connect(this, &QAbstractButton::clicked, this, [action = std::move(action)] {
+        if (action) action();
+    });
+}
+
 void EditorButton::setSelected(bool selected) {
     if (selected && !isCheckable()) setCheckable(true);
     if (isCheckable()) setChecked(selected);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QAbstractButton>
@@ -43,6 +44,9 @@ signals:
     void hoveredChanged(bool hovered);
 
 protected:
+    // Runs the action on every click; an empty action does nothing.
+    void runOnClick(std::function<void()> action);
+
     // The label's natural size, without the style's padding.
     virtual QSizeF contentSize() const = 0;
     virtual void paintContent(QPainter& painter, const QRectF& contentRect, const QColor& foreground) = 0;

@@ -10,9 +10,7 @@ EditorHistoryButton::EditorHistoryButton(EditorHistoryGlyph::Kind glyph, const Q
     setFixedSize(kSide, kSide);
     setAccessibleName(label);
     setToolTip(help);
-    connect(this, &QAbstractButton::clicked, this, [action = std::move(action)] {
-        if (action) action();
-    });
+    runOnClick(std::move(action));
 }
 
 QSizeF EditorHistoryButton::contentSize() const { return {kSide, kSide}; }

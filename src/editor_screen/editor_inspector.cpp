@@ -5,8 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "editing/annotations/annotation_color.h"
@@ -25,12 +23,12 @@
 #include "editor_screen/editor_plain_button_style.h"
 #include "editor_screen/editor_rule.h"
 #include "editor_screen/editor_screen_texts.h"
-#include "editor_screen/editor_scroll_bar_look.h"
 #include "editor_screen/editor_suggestions_disclosure_button_style.h"
 #include "editor_screen/suggestion_flow.h"
 #include "editor_screen/suggestion_hint_box.h"
 #include "editor_screen/tool_suggestions.h"
 #include "ui/text_style.h"
+#include "ui/vertical_scroll_area.h"
 
 namespace vlt {
 namespace {
@@ -46,22 +44,6 @@ constexpr double kHeadingTracking = 1.3;
 constexpr int kUsageAbove = 20;
 constexpr double kUsageLineSpacing = 4.0;
 constexpr double kRowButtonCornerRadius = 5.0;
-
-bool hasSizeSection(EditorTool tool) {
-    switch (tool) {
-    case EditorTool::push:
-    case EditorTool::grow:
-    case EditorTool::shrink:
-    case EditorTool::reconstruct:
-    case EditorTool::draw:
-    case EditorTool::line:
-    case EditorTool::rectangle:
-    case EditorTool::circle:
-        return true;
-    default:
-        return false;
-    }
-}
 
 bool hasColorSection(EditorTool tool) {
     switch (tool) {
@@ -96,6 +78,22 @@ void addDivider(QVBoxLayout* column, QWidget* parent, int above, int below) {
     column->addSpacing(below);
 }
 
+// A full-width outlined row: the text at the left, a second text at the right.
+EditorLabelButton* makeRowButton(const QString& text, const QFont& font, const QColor& foreground,
+                                 const QString& trailingText, const QColor& trailingColor, double padding,
+                                 int minimumHeight, QWidget* parent) {
+    auto* button = new EditorLabelButton(EditorPlainButtonStyle::shared(), text, parent);
+    button->setArrangement(EditorLabelButton::Arrangement::spread);
+    button->setFont(font);
+    button->setForegroundOverride(foreground);
+    button->setTrailingText(trailingText, trailingColor);
+    button->setLabelPadding(QMarginsF(padding, 0, padding, 0));
+    button->setLabelOutline(EditorPalette::divider(), kRowButtonCornerRadius);
+    button->setMinimumHeight(minimumHeight);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return button;
+}
+
 }  // namespace
 
 EditorInspector::EditorInspector(EditorSession& session, QWidget* parent) : QWidget(parent), session_(session) {
@@ -104,12 +102,7 @@ EditorInspector::EditorInspector(EditorSession& session, QWidget* parent) : QWid
     panel->setContentsMargins(1, 0, 0, 0);
     panel->setSpacing(0);
 
-    scrollArea_ = new QScrollArea(this);
-    scrollArea_->setFrameShape(QFrame::NoFrame);
-    scrollArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scrollArea_->setWidgetResizable(true);
-    scrollArea_->viewport()->setAutoFillBackground(false);
-    applyEditorScrollBarLook(*scrollArea_->verticalScrollBar());
+    scrollArea_ = new VerticalScrollArea(this);
 
     auto* content = new QWidget(scrollArea_);
     auto* column = new QVBoxLayout(content);
@@ -134,9 +127,7 @@ EditorInspector::EditorInspector(EditorSession& session, QWidget* parent) : QWid
     suggestionsSection_ = makeSuggestionsSection(content);
     column->addWidget(suggestionsSection_);
     column->addStretch(1);
-    scrollArea_->setWidget(content);
-    // The scroll area paints its content with the window colour; the panel is white.
-    content->setAutoFillBackground(false);
+    scrollArea_->setContent(content);
     panel->addWidget(scrollArea_, 1);
 
     hideButton_ = makeHideButton();
@@ -228,16 +219,10 @@ QWidget* EditorInspector::makeColorSection(QWidget* parent) {
     fontLabel->setText(EditorScreenTexts::font());
     fontColumn->addWidget(fontLabel);
     fontColumn->addSpacing(kFontSpacing);
-    fontButton_ = new EditorLabelButton(EditorPlainButtonStyle::shared(), QString(), fontRow_);
+    fontButton_ = makeRowButton(QString(), textStyleFont(TextStyle::callout), EditorPalette::primaryText(),
+                                EditorScreenTexts::chooseEllipsis(), EditorPalette::ink(), kFontButtonPadding,
+                                kFontButtonMinimumHeight, fontRow_);
     fontButton_->setObjectName(QStringLiteral("editorFontButton"));
-    fontButton_->setArrangement(EditorLabelButton::Arrangement::spread);
-    fontButton_->setFont(textStyleFont(TextStyle::callout));
-    fontButton_->setForegroundOverride(EditorPalette::primaryText());
-    fontButton_->setTrailingText(EditorScreenTexts::chooseEllipsis(), EditorPalette::ink());
-    fontButton_->setLabelPadding(QMarginsF(kFontButtonPadding, 0, kFontButtonPadding, 0));
-    fontButton_->setLabelOutline(EditorPalette::divider(), kRowButtonCornerRadius);
-    fontButton_->setMinimumHeight(kFontButtonMinimumHeight);
-    fontButton_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     fontButton_->setToolTip(EditorHelpTexts::annotationFont());
     connect(fontButton_, &QAbstractButton::clicked, this, [this] {
         if (fontPanelPresenter_) fontPanelPresenter_(session_, window());
@@ -260,15 +245,9 @@ QWidget* EditorInspector::makeSelectedTextSection(QWidget* parent) {
     column->addWidget(caption);
     column->addSpacing(kButtonAbove);
 
-    editTextButton_ = new EditorLabelButton(EditorPlainButtonStyle::shared(), EditorScreenTexts::editText(), section);
-    editTextButton_->setArrangement(EditorLabelButton::Arrangement::spread);
-    editTextButton_->setFont(textStyleFont(TextStyle::callout, QFont::DemiBold));
-    editTextButton_->setForegroundOverride(EditorPalette::ink());
-    editTextButton_->setTrailingText(QStringLiteral("F2"), EditorPalette::mutedText());
-    editTextButton_->setLabelPadding(QMarginsF(kButtonPadding, 0, kButtonPadding, 0));
-    editTextButton_->setLabelOutline(EditorPalette::divider(), kRowButtonCornerRadius);
-    editTextButton_->setMinimumHeight(kButtonMinimumHeight);
-    editTextButton_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    editTextButton_ = makeRowButton(EditorScreenTexts::editText(), textStyleFont(TextStyle::callout, QFont::DemiBold),
+                                    EditorPalette::ink(), QStringLiteral("F2"), EditorPalette::mutedText(),
+                                    kButtonPadding, kButtonMinimumHeight, section);
     editTextButton_->setToolTip(EditorHelpTexts::editSelectedText());
     connect(editTextButton_, &QAbstractButton::clicked, this, [this] {
         if (session_.editSelectedTextAnnotation) session_.editSelectedTextAnnotation();
@@ -391,7 +370,7 @@ void EditorInspector::refresh() {
     const auto letter = shortcutKey(tool);
     shortcutLine_->setText(letter ? EditorScreenTexts::shortcut(QLatin1Char(*letter)) : EditorScreenTexts::noShortcut());
 
-    sizeSection_->setVisible(hasSizeSection(tool));
+    sizeSection_->setVisible(hasAdjustableSize(tool));
     sizeSectionTitle_->setText(inspectorSectionTitle(tool));
     sizeLabel_->setText(vlt::sizeLabel(tool));
     sizeValue_->setText(EditorScreenTexts::pixels(std::lround(session_.toolDiameter())));

@@ -8,7 +8,6 @@
 #include "editing/session/editor_tool.h"
 
 class QLabel;
-class QScrollArea;
 class QVBoxLayout;
 
 namespace vlt {
@@ -22,6 +21,7 @@ class EditorParagraphLabel;
 class EditorSession;
 class SuggestionFlow;
 class SuggestionHintBox;
+class VerticalScrollArea;
 
 // The panel at the right of the editor. For the active tool it shows the heading, the
 // tool's icon, title and shortcut, then the sections the tool has: brush or stroke
@@ -46,7 +46,7 @@ public:
 
     bool isSuggestionsButtonHovered() const { return isSuggestionsButtonHovered_; }
 
-    QScrollArea* scrollArea() const { return scrollArea_; }
+    VerticalScrollArea* scrollArea() const { return scrollArea_; }
     QLabel* heading() const { return heading_; }
     EditorImageView* toolIcon() const { return toolIcon_; }
     QLabel* toolTitle() const { return toolTitle_; }
@@ -90,7 +90,7 @@ private:
     FontPanelPresenter fontPanelPresenter_;
     bool isSuggestionsButtonHovered_ = false;
 
-    QScrollArea* scrollArea_ = nullptr;
+    VerticalScrollArea* scrollArea_ = nullptr;
     QLabel* heading_ = nullptr;
     EditorImageView* toolIcon_ = nullptr;
     QLabel* toolTitle_ = nullptr;

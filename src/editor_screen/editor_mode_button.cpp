@@ -4,33 +4,29 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 
 #include "editing/session/editor_help_texts.h"
 #include "editor_screen/editor_font.h"
 #include "editor_screen/editor_icon.h"
 #include "editor_screen/editor_palette.h"
-#include "editor_screen/editor_plain_button_style.h"
+#include "editor_screen/editor_toggle_button_style.h"
 
 namespace vlt {
 namespace {
 
-constexpr double kCornerRadius = 4.0;
 constexpr double kTitleSize = 11.0;
 constexpr double kExpandedSpacing = 5.0;
 
 }  // namespace
 
 EditorModeButton::EditorModeButton(EditorMode mode, std::function<void()> action, QWidget* parent)
-    : EditorButton(EditorPlainButtonStyle::shared(), parent), mode_(mode) {
+    : EditorButton(EditorToggleButtonStyle::mode(), parent), mode_(mode) {
     setText(title(mode));
     setToolTip(mode == EditorMode::reshape ? EditorHelpTexts::reshapeTools() : EditorHelpTexts::annotationTools());
     setAccessibleName(accessibilityLabel(mode));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFont(titleFont());
-    connect(this, &QAbstractButton::clicked, this, [action = std::move(action)] {
-        if (action) action();
-    });
+    runOnClick(std::move(action));
 }
 
 void EditorModeButton::setExpanded(bool expanded) {
@@ -61,18 +57,6 @@ QSizeF EditorModeButton::contentSize() const {
     double height = iconSide();
     if (expanded_) height += kExpandedSpacing + QFontMetricsF(font()).height();
     return {iconSide(), std::max(height, minimumHeight)};
-}
-
-void EditorModeButton::paintEvent(QPaintEvent* event) {
-    if (isSelected()) {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setOpacity(buttonStyle().opacity(state()));
-        QPainterPath face;
-        face.addRoundedRect(QRectF(rect()), kCornerRadius, kCornerRadius);
-        painter.fillPath(face, EditorPalette::ink());
-    }
-    EditorButton::paintEvent(event);
 }
 
 void EditorModeButton::paintContent(QPainter& painter, const QRectF& contentRect, const QColor&) {

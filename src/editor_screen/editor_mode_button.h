@@ -28,7 +28,6 @@ public:
 protected:
     QSizeF contentSize() const override;
     void paintContent(QPainter& painter, const QRectF& contentRect, const QColor& foreground) override;
-    void paintEvent(QPaintEvent* event) override;
     void checkStateSet() override;
 
 private:

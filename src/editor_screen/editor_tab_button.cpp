@@ -4,18 +4,16 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 
 #include "editor_screen/animation_tab_icon.h"
 #include "editor_screen/editor_font.h"
 #include "editor_screen/editor_icon.h"
 #include "editor_screen/editor_palette.h"
-#include "editor_screen/editor_plain_button_style.h"
+#include "editor_screen/editor_toggle_button_style.h"
 
 namespace vlt {
 namespace {
 
-constexpr double kCornerRadius = 4.0;
 constexpr double kTitleSize = 13.0;
 constexpr double kSpacing = 7.0;
 constexpr double kSidePadding = 12.0;
@@ -37,14 +35,12 @@ QString tabIconName(EditorTab tab) {
 }  // namespace
 
 EditorTabButton::EditorTabButton(EditorTab tab, std::function<void()> action, QWidget* parent)
-    : EditorButton(EditorPlainButtonStyle::shared(), parent), tab_(tab) {
+    : EditorButton(EditorToggleButtonStyle::tab(), parent), tab_(tab) {
     setText(title(tab));
     setToolTip(help(tab));
     setAccessibleName(title(tab));
     setFont(titleFont());
-    connect(this, &QAbstractButton::clicked, this, [action = std::move(action)] {
-        if (action) action();
-    });
+    runOnClick(std::move(action));
 }
 
 QFont EditorTabButton::titleFont() const {
@@ -62,20 +58,6 @@ QSizeF EditorTabButton::contentSize() const {
     const double width = kSidePadding + kIconSide + kSpacing + metrics.horizontalAdvance(text()) + kSidePadding;
     return {std::max(width, double(kMinimumWidth)),
             std::max(std::max(kIconSide, metrics.height()), double(kMinimumHeight))};
-}
-
-void EditorTabButton::paintEvent(QPaintEvent* event) {
-    if (isSelected()) {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setOpacity(buttonStyle().opacity(state()));
-        QPainterPath face;
-        face.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kCornerRadius, kCornerRadius);
-        painter.fillPath(face, Qt::white);
-        painter.setPen(QPen(EditorPalette::tabBorder(), 1.0));
-        painter.drawPath(face);
-    }
-    EditorButton::paintEvent(event);
 }
 
 void EditorTabButton::paintContent(QPainter& painter, const QRectF& contentRect, const QColor&) {

@@ -6,17 +6,15 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 
 #include "editor_screen/editor_font.h"
 #include "editor_screen/editor_icon.h"
 #include "editor_screen/editor_palette.h"
-#include "editor_screen/editor_plain_button_style.h"
+#include "editor_screen/editor_toggle_button_style.h"
 
 namespace vlt {
 namespace {
 
-constexpr double kCornerRadius = 4.0;
 constexpr double kTitleSize = 11.0;
 constexpr double kLabelSpacing = 4.0;
 constexpr double kMinimumTitleScale = 0.85;
@@ -40,15 +38,13 @@ constexpr int kTitleFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
 }  // namespace
 
 EditorToolButton::EditorToolButton(EditorTool tool, std::function<void()> action, QWidget* parent)
-    : EditorButton(EditorPlainButtonStyle::shared(), parent), tool_(tool) {
+    : EditorButton(EditorToggleButtonStyle::tool(), parent), tool_(tool) {
     setFont(editorSystemFont(kTitleSize));
     setText(title(tool));
     setToolTip(help(tool));
     setAccessibleName(accessibilityLabel(tool));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    connect(this, &QAbstractButton::clicked, this, [action = std::move(action)] {
-        if (action) action();
-    });
+    runOnClick(std::move(action));
 }
 
 void EditorToolButton::setShowsLabel(bool shows) {
@@ -92,18 +88,6 @@ int EditorToolButton::heightForWidth(int width) const {
 }
 
 QSizeF EditorToolButton::contentSize() const { return {iconSide(), contentHeight(std::max(1, width()))}; }
-
-void EditorToolButton::paintEvent(QPaintEvent* event) {
-    if (isSelected()) {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setOpacity(buttonStyle().opacity(state()));
-        QPainterPath face;
-        face.addRoundedRect(QRectF(rect()), kCornerRadius, kCornerRadius);
-        painter.fillPath(face, EditorPalette::selectedFill());
-    }
-    EditorButton::paintEvent(event);
-}
 
 void EditorToolButton::paintContent(QPainter& painter, const QRectF& contentRect, const QColor&) {
     const QColor ink = isSelected() ? EditorPalette::ink() : EditorPalette::secondaryText();

@@ -32,7 +32,6 @@ public:
 protected:
     QSizeF contentSize() const override;
     void paintContent(QPainter& painter, const QRectF& contentRect, const QColor& foreground) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     QSizeF titleSize(const QFont& font, double width) const;

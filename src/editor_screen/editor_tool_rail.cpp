@@ -1,8 +1,6 @@
 #include "editor_screen/editor_tool_rail.h"
 
 #include <QPainter>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "editing/session/editor_help_texts.h"
@@ -13,8 +11,8 @@
 #include "editor_screen/editor_palette.h"
 #include "editor_screen/editor_plain_button_style.h"
 #include "editor_screen/editor_rule.h"
-#include "editor_screen/editor_scroll_bar_look.h"
 #include "editor_screen/editor_tool_button.h"
+#include "ui/vertical_scroll_area.h"
 
 namespace vlt {
 namespace {
@@ -68,17 +66,13 @@ QWidget* EditorToolRail::makeDivider() {
     return holder;
 }
 
-QScrollArea* EditorToolRail::makeToolList() {
-    auto* scroll = new QScrollArea(this);
+VerticalScrollArea* EditorToolRail::makeToolList() {
+    auto* scroll = new VerticalScrollArea(this);
     scroll->setObjectName(QStringLiteral("editorToolList"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scroll->setWidgetResizable(true);
-    applyEditorScrollBarLook(*scroll->verticalScrollBar());
+    // Nine labelled tools are taller than the rail of a window of the default size; a
+    // scroller would take a third of the narrow column, so the edges fade instead.
+    scroll->useEdgeFades(Qt::white);
     auto* content = new QWidget(scroll);
-    content->setAutoFillBackground(false);
-    scroll->viewport()->setAutoFillBackground(false);
     toolLayout_ = new QVBoxLayout(content);
     for (const EditorTool tool : kAllEditorTools) {
         auto* button = new EditorToolButton(tool, [this, tool] { session_.selectTool(tool); }, content);
@@ -86,9 +80,7 @@ QScrollArea* EditorToolRail::makeToolList() {
         toolLayout_->addWidget(button);
     }
     toolLayout_->addStretch(1);
-    scroll->setWidget(content);
-    // The scroll area paints its content with the window colour; the rail is white.
-    content->setAutoFillBackground(false);
+    scroll->setContent(content);
     return scroll;
 }
 

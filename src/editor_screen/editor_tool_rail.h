@@ -7,7 +7,6 @@
 #include "editing/session/editor_mode.h"
 #include "editing/session/editor_tool.h"
 
-class QScrollArea;
 class QVBoxLayout;
 
 namespace vlt {
@@ -16,6 +15,7 @@ class EditorLabelButton;
 class EditorModeButton;
 class EditorSession;
 class EditorToolButton;
+class VerticalScrollArea;
 
 // The column at the left of the editor: the mode switch, the tools of the current mode
 // in a scrolling list, and the collapse button. Expanded it is 108 points wide with
@@ -33,7 +33,7 @@ public:
     EditorModeButton* modeButton(EditorMode mode) const { return modeButtons_.at(mode); }
     EditorToolButton* toolButton(EditorTool tool) const { return toolButtons_.at(tool); }
     EditorLabelButton* collapseButton() const { return collapseButton_; }
-    QScrollArea* toolList() const { return toolList_; }
+    VerticalScrollArea* toolList() const { return toolList_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,7 +41,7 @@ protected:
 private:
     QWidget* makeModeGroup();
     QWidget* makeDivider();
-    QScrollArea* makeToolList();
+    VerticalScrollArea* makeToolList();
     EditorLabelButton* makeCollapseButton();
     void connectSession();
     void refresh();
@@ -51,7 +51,7 @@ private:
     QVBoxLayout* toolLayout_ = nullptr;
     std::map<EditorMode, EditorModeButton*> modeButtons_;
     std::map<EditorTool, EditorToolButton*> toolButtons_;
-    QScrollArea* toolList_ = nullptr;
+    VerticalScrollArea* toolList_ = nullptr;
     EditorLabelButton* collapseButton_ = nullptr;
 };
 

@@ -14,12 +14,12 @@
 #include "editing/session/editor_session.h"
 #include "editor_screen/editor_continuous_slider.h"
 #include "editor_screen/editor_font.h"
+#include "editor_screen/editor_outlined_button_style.h"
 #include "editor_screen/editor_palette.h"
 #include "editor_screen/editor_rule.h"
 #include "editor_screen/editor_screen_texts.h"
 #include "editor_screen/editor_tab_button.h"
 #include "editor_screen/editor_text_button.h"
-#include "editor_screen/editor_viewport_button_style.h"
 #include "editor_screen/editor_zoom_readout_button_style.h"
 
 namespace vlt {

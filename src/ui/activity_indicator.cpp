@@ -1,20 +1,28 @@
 #include "ui/activity_indicator.h"
 
+#include <algorithm>
+
 #include <QPainter>
 #include <QVariantAnimation>
 
 namespace vlt {
 namespace {
-constexpr int kSpokes = 12;
-}
 
-ActivityIndicator::ActivityIndicator(Size size, QWidget* parent)
-    : QWidget(parent), diameter_(static_cast<int>(size)), tint_(Qt::darkGray), rotation_(new QVariantAnimation(this)) {
+constexpr int kSpokes = 12;
+constexpr int kTurnMilliseconds = 1000;
+// Spokes thinner than this vanish in the small frames of 13 to 16 points.
+constexpr double kThinnestSpoke = 1.2;
+
+}  // namespace
+
+ActivityIndicator::ActivityIndicator(int diameter, const QColor& tint, QWidget* parent)
+    : QWidget(parent), diameter_(diameter), tint_(tint), rotation_(new QVariantAnimation(this)) {
     setFixedSize(diameter_, diameter_);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
     rotation_->setStartValue(0);
     rotation_->setEndValue(kSpokes);
-    rotation_->setDuration(1000);
+    rotation_->setDuration(kTurnMilliseconds);
     rotation_->setLoopCount(-1);
     connect(rotation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
         const int phase = value.toInt() % kSpokes;
@@ -22,11 +30,6 @@ ActivityIndicator::ActivityIndicator(Size size, QWidget* parent)
         phase_ = phase;
         update();
     });
-}
-
-void ActivityIndicator::setTint(const QColor& tint) {
-    tint_ = tint;
-    update();
 }
 
 QSize ActivityIndicator::sizeHint() const { return {diameter_, diameter_}; }
@@ -45,7 +48,7 @@ void ActivityIndicator::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const double radius = diameter_ / 2.0;
-    const double spokeWidth = diameter_ / 11.0;
+    const double spokeWidth = std::max(kThinnestSpoke, diameter_ / 10.0);
     painter.translate(radius, radius);
     for (int spoke = 0; spoke < kSpokes; ++spoke) {
         const int age = (phase_ - spoke + kSpokes) % kSpokes;

@@ -8,15 +8,17 @@ class QVariantAnimation;
 namespace vlt {
 
 // An indeterminate spinner: twelve spokes whose brightness runs round once a second.
+// It takes no input and no focus.
 class ActivityIndicator final : public QWidget {
     Q_OBJECT
 
 public:
-    enum class Size { regular = 20, large = 32 };
+    // Diameters of the platform's large control size and of the small one.
+    static constexpr int large = 32;
+    static constexpr int small = 16;
 
-    explicit ActivityIndicator(Size size = Size::large, QWidget* parent = nullptr);
+    explicit ActivityIndicator(int diameter, const QColor& tint, QWidget* parent = nullptr);
 
-    void setTint(const QColor& tint);
     QSize sizeHint() const override;
 
 protected:

@@ -1,15 +1,20 @@
-#include "app/workspace_grid.h"
+#include "ui/workspace_grid.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
-#include "app/startup_palette.h"
+#include "ui/srgb_color.h"
 
 namespace vlt {
 
 WorkspaceGrid::WorkspaceGrid(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+}
+
+const QColor& WorkspaceGrid::lineColor() {
+    static const QColor color = makeSRGBColor(0.176, 0.302, 0.318, 0.055);
+    return color;
 }
 
 std::vector<double> WorkspaceGrid::linePositions(double extent) {
@@ -36,7 +41,7 @@ void WorkspaceGrid::paintEvent(QPaintEvent*) {
         path.lineTo(width, y);
     }
     QPainter painter(this);
-    painter.setPen(QPen(StartupPalette::gridLine(), 1.0));
+    painter.setPen(QPen(lineColor(), 1.0));
     painter.drawPath(path);
 }
 

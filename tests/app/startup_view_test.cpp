@@ -14,7 +14,6 @@
 #include "app/import_target.h"
 #include "app/shortcut_reference.h"
 #include "app/startup_palette.h"
-#include "app/workspace_grid.h"
 #include "app_model_test_factory_support.h"
 #include "ui/motion_preference.h"
 
@@ -197,27 +196,6 @@ TEST(StartupViewEntranceTest, ReducedMotionDrawsTheColumnInPlaceAtOnce) {
     EXPECT_DOUBLE_EQ(view.entranceOffset(), 0.0);
     EXPECT_EQ(scheduler.pendingCount(), 0u);
     MotionPreference::shared().setReduceMotion(false);
-}
-
-TEST(WorkspaceGridTest, LinesEvery32PointsFromTheTopLeftIncludingTheFarEdge) {
-    EXPECT_TRUE(WorkspaceGrid::linePositions(31.0).empty());
-    EXPECT_EQ(WorkspaceGrid::linePositions(64.0), (std::vector<double>{32.0, 64.0}));
-    EXPECT_EQ(WorkspaceGrid::linePositions(100.0), (std::vector<double>{32.0, 64.0, 96.0}));
-    EXPECT_EQ(WorkspaceGrid::linePositions(1180.0).size(), 36u);
-}
-
-TEST(WorkspaceGridTest, DrawsFaintLinesOnlyAtTheGridPositions) {
-    WorkspaceGrid grid;
-    grid.resize(65, 65);
-    QImage image(65, 65, QImage::Format_ARGB32);
-    image.fill(StartupPalette::background());
-    grid.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    const QRgb background = StartupPalette::background().rgb();
-    EXPECT_EQ(image.pixel(10, 10), background);
-    EXPECT_NE(image.pixel(32, 10), background);
-    EXPECT_NE(image.pixel(10, 32), background);
-    EXPECT_NE(image.pixel(64, 10), background);
-    EXPECT_LT(std::abs(image.pixelColor(32, 10).red() - StartupPalette::background().red()), 20);
 }
 
 // Renders the page as a person would see it; the picture stays in the build folder.

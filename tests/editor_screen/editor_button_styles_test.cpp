@@ -3,14 +3,13 @@
 #include <QApplication>
 #include <QEnterEvent>
 
-#include "editor_screen/editor_command_button_style.h"
 #include "editor_screen/editor_history_button.h"
 #include "editor_screen/editor_label_button.h"
+#include "editor_screen/editor_outlined_button_style.h"
 #include "editor_screen/editor_palette.h"
 #include "editor_screen/editor_suggestion_button_style.h"
 #include "editor_screen/editor_suggestions_disclosure_button_style.h"
 #include "editor_screen/editor_text_button.h"
-#include "editor_screen/editor_viewport_button_style.h"
 #include "editor_screen/editor_zoom_readout_button_style.h"
 #include "editor_screen_test_support.h"
 

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include "editor_screen/editor_label_button.h"
 #include "editor_screen/editor_mode_button.h"
 #include "editor_screen/editor_tool_button.h"
 #include "editor_screen_test_support.h"
+#include "ui/vertical_scroll_area.h"
 
 namespace vlt {
 namespace {
@@ -104,13 +106,27 @@ TEST_F(EditorToolRailTest, ALongTitleWrapsToAtMostTwoLines) {
     EXPECT_EQ(button->toolTip(), QStringLiteral("Place a filled rectangular annotation"));
 }
 
+// Under the toolbar of a window of the default height the nine annotation tools do
+// not fit; the list scrolls without a scroller and fades at the edge that hides tools.
 TEST_F(EditorToolRailTest, TheListScrollsWhileTheModesAndCollapseStay) {
-    rail.resize(rail.width(), 400);
+    rail.resize(rail.width(), 820 - 66);
     rail.modeButton(EditorMode::annotate)->click();
     QApplication::processEvents();
-    EXPECT_GT(rail.toolList()->widget()->height(), rail.toolList()->viewport()->height());
+    VerticalScrollArea& list = *rail.toolList();
+    EXPECT_GT(list.widget()->height(), list.viewport()->height());
+    EXPECT_FALSE(list.verticalScrollBar()->isVisible());
+    EXPECT_EQ(list.viewport()->width(), rail.width() - 1);
+    EXPECT_FALSE(list.fadesTop());
+    EXPECT_TRUE(list.fadesBottom());
     EXPECT_EQ(rail.collapseButton()->geometry().bottom(), rail.height() - 1);
     EXPECT_GE(rail.modeButton(EditorMode::reshape)->y(), 15);
+
+    QWheelEvent wheel(QPointF(20, 20), list.viewport()->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, -1200),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(list.viewport(), &wheel);
+    EXPECT_EQ(list.verticalScrollBar()->value(), list.verticalScrollBar()->maximum());
+    EXPECT_TRUE(list.fadesTop());
+    EXPECT_FALSE(list.fadesBottom());
 }
 
 }  // namespace

@@ -89,6 +89,24 @@ constexpr EditorMode editorMode(EditorTool tool) {
     return isReshapeTool(tool) ? EditorMode::reshape : EditorMode::annotate;
 }
 
+// The brushes, Draw, Line, Rectangle and Circle have a size that the inspector and the
+// wheel adjust; the filled shapes, Text, Select / Move and Eraser have none.
+constexpr bool hasAdjustableSize(EditorTool tool) {
+    switch (tool) {
+    case EditorTool::push:
+    case EditorTool::grow:
+    case EditorTool::shrink:
+    case EditorTool::reconstruct:
+    case EditorTool::draw:
+    case EditorTool::line:
+    case EditorTool::rectangle:
+    case EditorTool::circle:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Draw and Eraser show a round brush outline like the reshape brushes.
 constexpr bool hasRoundAnnotationBrush(EditorTool tool) {
     return tool == EditorTool::draw || tool == EditorTool::eraser;

@@ -21,7 +21,7 @@ QSize CropCommandButton::sizeHint() const {
 void CropCommandButton::paintEvent(QPaintEvent*) {
     const CropCommandButtonStyle style{isEnabled()};
     QPainter painter(this);
-    style.drawBackground(painter, QRectF(rect()), isDown());
+    style.face(isDown()).paint(painter, QRectF(rect()));
     painter.setPen(CropCommandButtonStyle::textColour());
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, text());

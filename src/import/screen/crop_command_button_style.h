@@ -2,10 +2,9 @@
 
 #include <QColor>
 #include <QFont>
-#include <QRectF>
 #include <QSize>
 
-class QPainter;
+#include "ui/rounded_button_face.h"
 
 namespace vlt {
 
@@ -15,19 +14,11 @@ namespace vlt {
 struct CropCommandButtonStyle {
     bool isEnabled = true;
 
-    static constexpr int kHorizontalPadding = 14;
-    static constexpr int kMinimumHeight = 42;
-    static constexpr double kCornerRadius = 5.0;
-    static constexpr double kDisabledOpacity = 0.45;
-
     static QFont font();
     static QColor textColour();
 
-    QColor fill(bool isPressed) const;
-    double opacity() const { return isEnabled ? 1.0 : kDisabledOpacity; }
+    RoundedButtonFace face(bool isPressed) const;
     QSize sizeForLabel(QSize label) const;
-    // Sets the painter's opacity for the whole button, fills and outlines the shape.
-    void drawBackground(QPainter& painter, const QRectF& rect, bool isPressed) const;
 };
 
 }  // namespace vlt

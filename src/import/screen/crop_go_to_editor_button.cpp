@@ -5,7 +5,7 @@
 
 #include "foundation/localized_string.h"
 #include "import/screen/crop_primary_button_style.h"
-#include "import/screen/crop_progress_indicator.h"
+#include "ui/activity_indicator.h"
 
 namespace vlt {
 
@@ -25,7 +25,7 @@ const QString& arrowText() {
 
 CropGoToEditorButton::CropGoToEditorButton(QWidget* parent)
     : QPushButton(titleText(), parent),
-      indicator_(new CropProgressIndicator(kTrailingSide, CropPrimaryButtonStyle::textColour(), this)) {
+      indicator_(new ActivityIndicator(kTrailingSide, CropPrimaryButtonStyle::textColour(), this)) {
     setFont(CropPrimaryButtonStyle::font());
     setAutoDefault(false);
     setFocusPolicy(Qt::TabFocus);
@@ -73,7 +73,7 @@ void CropGoToEditorButton::changeEvent(QEvent* event) {
 void CropGoToEditorButton::paintEvent(QPaintEvent*) {
     const CropPrimaryButtonStyle style{isEnabled()};
     QPainter painter(this);
-    style.drawBackground(painter, QRectF(rect()), isDown());
+    style.face(isDown()).paint(painter, QRectF(rect()));
 
     const QSize label = labelSize();
     const QFontMetrics metrics(font());

@@ -4,7 +4,7 @@
 
 namespace vlt {
 
-class CropProgressIndicator;
+class ActivityIndicator;
 
 // "Go to editor" in the primary style: the text and, after it, an arrow, or a small
 // progress indicator while the editing canvas is being prepared.
@@ -34,7 +34,7 @@ private:
     void placeIndicator();
 
     bool busy_ = false;
-    CropProgressIndicator* indicator_;
+    ActivityIndicator* indicator_;
 };
 
 }  // namespace vlt

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -16,9 +15,10 @@
 #include "import/screen/crop_frame_glyph.h"
 #include "import/screen/crop_palette.h"
 #include "import/screen/crop_preset_button.h"
-#include "import/screen/crop_progress_indicator.h"
 #include "import/screen/crop_ready_glyph.h"
+#include "ui/activity_indicator.h"
 #include "ui/text_style.h"
+#include "ui/vertical_scroll_area.h"
 
 namespace vlt {
 
@@ -140,13 +140,8 @@ CropInspector::CropInspector(AppModel& model, std::shared_ptr<CropDocument> docu
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 0, 0, 0);
     layout->setSpacing(0);
-    auto* scroll = new QScrollArea;
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scroll->setWidget(makeScrollContent());
-    scroll->viewport()->setAutoFillBackground(false);
+    auto* scroll = new VerticalScrollArea;
+    scroll->setContent(makeScrollContent());
     layout->addWidget(scroll, 1);
     layout->addWidget(makeFooter());
 
@@ -258,7 +253,7 @@ QWidget* CropInspector::makeFooter() {
     footerIcon_ = new QStackedWidget;
     footerIcon_->setFixedSize(13, 13);
     footerIcon_->addWidget(new ReadyGlyph);
-    footerIcon_->addWidget(new CropProgressIndicator(13, CropPalette::bodyText()));
+    footerIcon_->addWidget(new ActivityIndicator(13, CropPalette::bodyText()));
     row->addWidget(footerIcon_, 0, Qt::AlignVCenter);
     footerText_ = makeLabel(QString(), TextStyle::callout, QFont::Normal, CropPalette::bodyText());
     row->addWidget(footerText_, 0, Qt::AlignVCenter);

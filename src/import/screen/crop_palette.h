@@ -18,8 +18,6 @@ struct CropPalette {
 
     // The fill of the size box behind the selection size readout.
     static const QColor& sizeBoxFill();
-    // The workspace grid lines, at 5.5 % opacity.
-    static const QColor& gridLine();
     // The fill of a disabled primary button; made at each use, like the platform did.
     static QColor disabledPrimaryFill();
 };

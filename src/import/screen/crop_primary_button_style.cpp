@@ -1,34 +1,30 @@
 #include "import/screen/crop_primary_button_style.h"
 
-#include <algorithm>
-
-#include <QPainter>
-#include <QPainterPath>
-
 #include "import/screen/crop_palette.h"
 #include "ui/text_style.h"
 
 namespace vlt {
+namespace {
+
+constexpr int kHorizontalPadding = 15;
+constexpr QSize kMinimumSize{142, 42};
+constexpr double kCornerRadius = 5.0;
+constexpr float kPressedFillOpacity = 0.88f;
+constexpr double kDisabledOpacity = 0.72;
+
+}  // namespace
 
 QFont CropPrimaryButtonStyle::font() { return textStyleFont(TextStyle::body, QFont::DemiBold); }
 
-QColor CropPrimaryButtonStyle::fill(bool isPressed) const {
-    if (!isEnabled) return CropPalette::disabledPrimaryFill();
-    QColor colour = CropPalette::accent();
-    colour.setAlphaF(static_cast<float>(isPressed ? kPressedFillOpacity : 1.0));
-    return colour;
+RoundedButtonFace CropPrimaryButtonStyle::face(bool isPressed) const {
+    if (!isEnabled) return {kCornerRadius, CropPalette::disabledPrimaryFill(), QColor(), kDisabledOpacity};
+    QColor fill = CropPalette::accent();
+    fill.setAlphaF(isPressed ? kPressedFillOpacity : 1.0f);
+    return {kCornerRadius, fill, QColor(), 1.0};
 }
 
 QSize CropPrimaryButtonStyle::sizeForLabel(QSize label) const {
-    return {std::max(kMinimumWidth, label.width() + 2 * kHorizontalPadding), std::max(kMinimumHeight, label.height())};
-}
-
-void CropPrimaryButtonStyle::drawBackground(QPainter& painter, const QRectF& rect, bool isPressed) const {
-    painter.setOpacity(opacity());
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath shape;
-    shape.addRoundedRect(rect, kCornerRadius, kCornerRadius);
-    painter.fillPath(shape, fill(isPressed));
+    return RoundedButtonFace::size(label, kHorizontalPadding, kMinimumSize);
 }
 
 }  // namespace vlt

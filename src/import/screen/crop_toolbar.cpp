@@ -13,7 +13,7 @@
 #include "import/screen/crop_command_button.h"
 #include "import/screen/crop_go_to_editor_button.h"
 #include "import/screen/crop_palette.h"
-#include "import/screen/crop_progress_indicator.h"
+#include "ui/activity_indicator.h"
 #include "ui/text_style.h"
 
 namespace vlt {
@@ -85,7 +85,7 @@ CropToolbar::CropToolbar(AppModel& model, QWidget* parent) : QWidget(parent), mo
     auto* loadingRow = new QHBoxLayout(loading_);
     loadingRow->setContentsMargins(0, 0, 0, 0);
     loadingRow->setSpacing(8);
-    loadingRow->addWidget(new CropProgressIndicator(16, CropPalette::secondaryText()));
+    loadingRow->addWidget(new ActivityIndicator(ActivityIndicator::small, CropPalette::secondaryText()));
     auto* loadingText = new QLabel(localizedString("Loading image…"));
     loadingText->setFont(textStyleFont(TextStyle::callout));
     QPalette loadingPalette = loadingText->palette();

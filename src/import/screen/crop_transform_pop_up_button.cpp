@@ -12,7 +12,7 @@
 #include "foundation/localized_string.h"
 #include "import/screen/crop_accessibility.h"
 #include "import/screen/crop_asset_image.h"
-#include "import/screen/srgb_color.h"
+#include "ui/srgb_color.h"
 #include "ui/text_style.h"
 
 namespace vlt {

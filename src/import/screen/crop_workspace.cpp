@@ -11,8 +11,8 @@
 #include "import/screen/crop_asset_image.h"
 #include "import/screen/crop_palette.h"
 #include "import/screen/crop_surface.h"
-#include "import/screen/crop_workspace_grid.h"
 #include "ui/text_style.h"
+#include "ui/workspace_grid.h"
 
 namespace vlt {
 
@@ -60,7 +60,7 @@ protected:
 }  // namespace
 
 CropWorkspace::CropWorkspace(std::shared_ptr<CropDocument> document, QWidget* parent)
-    : QWidget(parent), grid_(new CropWorkspaceGrid(this)) {
+    : QWidget(parent), grid_(new WorkspaceGrid(this)) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 10, 0, 0);
     column->setSpacing(8);

@@ -8,7 +8,7 @@ namespace vlt {
 
 class CropDocument;
 class CropSurface;
-class CropWorkspaceGrid;
+class WorkspaceGrid;
 
 // The area around the photograph: the grid backdrop, the drag hint and the crop surface.
 class CropWorkspace final : public QWidget {
@@ -25,7 +25,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    CropWorkspaceGrid* grid_;
+    WorkspaceGrid* grid_;
     QWidget* hint_;
     CropSurface* surface_;
 };

@@ -14,7 +14,6 @@
 #include "import/screen/crop_toolbar.h"
 #include "import/screen/crop_view.h"
 #include "import/screen/crop_workspace.h"
-#include "import/screen/crop_workspace_grid.h"
 
 namespace vlt {
 namespace {
@@ -134,13 +133,6 @@ TEST_F(CropToolbarTest, TheCommandButtonIsWashedWhilePressedAndFadedWhenDisabled
     button->setDown(false);
     fixture.model->setIsImporting(true);
     EXPECT_NEAR(renderAlone(*button).pixelColor(probe).alphaF(), 0.45, 0.02);
-}
-
-TEST(CropWorkspaceGridTest, LinesEveryThirtyTwoPointsAndAtAMatchingEdge) {
-    EXPECT_EQ(CropWorkspaceGrid::linePositions(100), (std::vector<double>{32, 64, 96}));
-    EXPECT_EQ(CropWorkspaceGrid::linePositions(64), (std::vector<double>{32, 64}));
-    EXPECT_TRUE(CropWorkspaceGrid::linePositions(31).empty());
-    EXPECT_TRUE(CropWorkspaceGrid::linePositions(0).empty());
 }
 
 class CropViewTest : public ::testing::Test {
