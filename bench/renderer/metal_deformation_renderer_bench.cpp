@@ -1,8 +1,10 @@
 // Figures for the deformation renderer on a 4096 × 4096 canvas, each for 1 and 2
 // threads and for every core: composing one drag frame of Push stamps, drawing a
-// Comparison frame and a 1:1 Simulation frame, one brush frame (compose and
-// Comparison draw; the goal is 16 ms on 2 cores), a full-size output image, and
-// the tile read-back of a whole stroke. Times are wall-clock per operation.
+// whole Comparison frame and a whole 1:1 Simulation frame (as after a zoom, a pan or
+// on Animate), one brush frame (compose and Comparison draw; the goal is 16 ms on 2
+// cores) as the editor draws it, redrawing only what the stamps changed, and the
+// same with every pixel redrawn, a full-size output image, and the tile read-back of
+// a whole stroke. Times are wall-clock per operation.
 
 #include <algorithm>
 #include <atomic>
@@ -176,6 +178,16 @@ void BM_ComposeDragFrame(benchmark::State& state) {
     state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
+// The panes moved by a distinct thousandth of a point in each of 1000 frames: the
+// same work as the panes themselves, but no frame can reuse an earlier one.
+const std::vector<MetalRenderPane>& nudged(const std::vector<MetalRenderPane>& panes, std::int64_t frame,
+                                           std::vector<MetalRenderPane>& storage) {
+    constexpr double kNudgePoints = 0.001;
+    storage = panes;
+    for (MetalRenderPane& pane : storage) pane.imageRect.translate(static_cast<double>(frame % 1000) * kNudgePoints, 0.0);
+    return storage;
+}
+
 void drawBenchmark(benchmark::State& state, const std::vector<MetalRenderPane>& panes) {
     auto device = GpuDevice::create({makeShaderLibrary(), threadsOf(state)});
     auto renderer = std::move(MetalDeformationRenderer::create(device, canvasImage(), GpuPixelFormat::bgra8UnormSrgb)).value();
@@ -183,8 +195,10 @@ void drawBenchmark(benchmark::State& state, const std::vector<MetalRenderPane>& 
     GpuView view(device);
     view.setBoundsSize(kViewWidth, kViewHeight);
     view.setDrawableSize(static_cast<std::int64_t>(kViewWidth), static_cast<std::int64_t>(kViewHeight));
+    std::vector<MetalRenderPane> storage;
+    std::int64_t frame = 0;
     for (auto _ : state) {
-        renderer->draw(view, panes, 1.0);
+        renderer->draw(view, nudged(panes, frame++, storage), 1.0);
         renderer->waitUntilScheduledWorkCompleted();
     }
     reportFrames(state, static_cast<std::int64_t>(kViewWidth * kViewHeight));
@@ -198,7 +212,7 @@ void BM_DrawSimulationFrameAtOneToOne(benchmark::State& state) {
     drawBenchmark(state, simulationPaneAtOneToOne());
 }
 
-void BM_BrushFrame(benchmark::State& state) {
+void brushFrames(benchmark::State& state, bool redrawsEverything) {
     auto device = GpuDevice::create({makeShaderLibrary(), threadsOf(state)});
     auto renderer = std::move(MetalDeformationRenderer::create(device, canvasImage(), GpuPixelFormat::bgra8UnormSrgb)).value();
     GpuView view(device);
@@ -212,17 +226,27 @@ void BM_BrushFrame(benchmark::State& state) {
     renderer->draw(view, panes, 1.0);
     renderer->waitUntilScheduledWorkCompleted();
 
+    std::vector<MetalRenderPane> storage = panes;
     std::size_t frame = 0;
     const std::int64_t allocationsBefore = gAllocations.load();
     for (auto _ : state) {
-        mustApply(*renderer, frames[frame++ % frames.size()]);
-        renderer->draw(view, panes, 1.0);
+        mustApply(*renderer, frames[frame % frames.size()]);
+        renderer->draw(view, redrawsEverything ? nudged(panes, static_cast<std::int64_t>(frame), storage) : panes, 1.0);
         renderer->waitUntilScheduledWorkCompleted();
+        ++frame;
     }
     const std::int64_t allocations = gAllocations.load() - allocationsBefore;
     reportFrames(state, static_cast<std::int64_t>(kViewWidth * kViewHeight));
     state.counters["allocations/frame"] =
         static_cast<double>(allocations) / static_cast<double>(std::max<std::int64_t>(state.iterations(), 1));
+}
+
+void BM_BrushFrame(benchmark::State& state) {
+    brushFrames(state, false);
+}
+
+void BM_BrushFrameRedrawingEverything(benchmark::State& state) {
+    brushFrames(state, true);
 }
 
 void BM_MakeOutputImage(benchmark::State& state) {
@@ -275,6 +299,7 @@ BENCHMARK(BM_ComposeDragFrame)->Apply(threadCounts);
 BENCHMARK(BM_DrawComparisonFrame)->Apply(threadCounts);
 BENCHMARK(BM_DrawSimulationFrameAtOneToOne)->Apply(threadCounts);
 BENCHMARK(BM_BrushFrame)->Apply(threadCounts);
+BENCHMARK(BM_BrushFrameRedrawingEverything)->Apply(threadCounts);
 BENCHMARK(BM_MakeOutputImage)->Apply(threadCounts);
 BENCHMARK(BM_TileReadbackOfStroke)->Apply(threadCounts);
 
