@@ -10,24 +10,11 @@
 namespace vlt {
 namespace {
 
-// A failure enumeration in the system's style: cases with values first.
 class SampleFailure final : public Failure {
 public:
-    enum class Case { wrongSize, unsupported, corrupted };
-    explicit SampleFailure(Case c) : case_(c) {}
     std::string typeName() const override { return "SampleFailure"; }
-    std::int64_t code() const override { return static_cast<std::int64_t>(case_); }
-    std::string diagnosticCode() const override {
-        switch (case_) {
-        case Case::wrongSize: return "sample-wrong-size";
-        case Case::unsupported: return "sample-unsupported";
-        case Case::corrupted: return "sample-corrupted";
-        }
-        return {};
-    }
-
-private:
-    Case case_;
+    std::int64_t code() const override { return 2; }
+    std::string diagnosticCode() const override { return "sample-corrupted"; }
 };
 
 // A wrapper that hands on the platform error it was made from.
@@ -44,7 +31,7 @@ private:
 };
 
 TEST(DiagnosticErrorSummaryTest, OwnFailureIsDescribedByItsTypeModuleDomainAndCaseNumber) {
-    const DiagnosticErrorSummary summary(SampleFailure(SampleFailure::Case::corrupted));
+    const DiagnosticErrorSummary summary{SampleFailure()};
     EXPECT_EQ(summary, DiagnosticErrorSummary("SampleFailure", "VltMac.SampleFailure", 2, "sample-corrupted"));
 }
 

@@ -165,14 +165,6 @@ TEST_F(EditorSourceTest, AnUnchangedFileOpensTheEditor) {
     EXPECT_EQ(model().editorSession()->canvasSize(), (ImageSize{320, 240}));
 }
 
-TEST_F(EditorSourceTest, ADeletedFileCannotBePrepared) {
-    ASSERT_TRUE(QFile::remove(path));
-    goToEditor();
-    EXPECT_EQ(model().editorSession(), nullptr);
-    EXPECT_TRUE(model().showsEditorPreparationError());
-    EXPECT_EQ(failureCode(), "editor-source-unavailable");
-}
-
 TEST_F(EditorSourceTest, AReplacedFileIsRecognised) {
     ASSERT_TRUE(QFile::remove(path));
     testing::writeJpeg(path, 200, 300);

@@ -23,13 +23,6 @@ public:
     bool temporaryFileRemoved = false;
 };
 
-TEST(OutputTaskDrainTest, NothingRunningEndsAtOnce) {
-    ManualScheduler scheduler;
-    std::optional<bool> result;
-    OutputTaskDrain(scheduler).drain({}, [&](bool allFinished) { result = allFinished; });
-    EXPECT_EQ(result, true);
-}
-
 TEST(OutputTaskDrainTest, RunningTasksAreCancelledAndWaitedFor) {
     ManualScheduler scheduler;
     FakeOutputTask save;

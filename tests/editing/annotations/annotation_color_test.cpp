@@ -5,20 +5,19 @@
 namespace vlt {
 namespace {
 
-TEST(AnnotationColorTest, RoundsComponentsToTheNearestByte) {
-    EXPECT_EQ(AnnotationColor::fromColor(QColor::fromRgbF(0.5f, 0.0f, 1.0f)), (AnnotationColor{128, 0, 255}));
-    EXPECT_EQ(AnnotationColor::fromColor(QColor(12, 200, 99)), (AnnotationColor{12, 200, 99}));
-}
-
-TEST(AnnotationColorTest, ClampsExtendedComponents) {
+// Components round to the nearest byte; extended components clamp; other colour
+// models convert to RGB.
+TEST(AnnotationColorTest, TakesTheNearestBytesOfAnyColour) {
     const QColor extended = QColor::fromRgbF(-0.02f, 1.03f, 0.5f);
     ASSERT_EQ(extended.spec(), QColor::ExtendedRgb);
-    EXPECT_EQ(AnnotationColor::fromColor(extended), (AnnotationColor{0, 255, 128}));
-}
-
-TEST(AnnotationColorTest, ConvertsOtherColourModelsToRgb) {
-    EXPECT_EQ(AnnotationColor::fromColor(QColor::fromHsv(120, 255, 255)), (AnnotationColor{0, 255, 0}));
-    EXPECT_EQ(AnnotationColor::fromColor(QColor::fromCmyk(0, 0, 0, 255)), (AnnotationColor{0, 0, 0}));
+    const std::pair<QColor, AnnotationColor> cases[] = {
+        {QColor::fromRgbF(0.5f, 0.0f, 1.0f), {128, 0, 255}}, {QColor(12, 200, 99), {12, 200, 99}},
+        {extended, {0, 255, 128}},                            {QColor::fromHsv(120, 255, 255), {0, 255, 0}},
+        {QColor::fromCmyk(0, 0, 0, 255), {0, 0, 0}},
+    };
+    for (const auto& [colour, expected] : cases) {
+        EXPECT_EQ(AnnotationColor::fromColor(colour), expected) << colour.name().toStdString();
+    }
 }
 
 TEST(AnnotationColorTest, PlatformColourIsOpaqueWithTheSameBytes) {

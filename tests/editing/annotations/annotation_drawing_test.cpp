@@ -42,14 +42,7 @@ bool isLight(QRgb pixel) {
     return qAlpha(pixel) > 128 && qRed(pixel) > 200 && qGreen(pixel) > 200 && qBlue(pixel) > 200;
 }
 
-bool isEmpty(const QImage& image) {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) != 0) return false;
-        }
-    }
-    return true;
-}
+bool isEmpty(const QImage& image) { return image == blankImage(image.width(), image.height()); }
 
 struct Band {
     int painted = 0;

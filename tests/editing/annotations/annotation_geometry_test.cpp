@@ -42,9 +42,6 @@ TEST(AnnotationHaloTest, WidthsAreClampedShares) {
     EXPECT_EQ(annotationHaloWidth(-5.0f), 1.0f);
     EXPECT_FLOAT_EQ(annotationHaloWidth(10.0f), 2.0f);
     EXPECT_EQ(annotationHaloWidth(30.0f), 4.0f);
-    EXPECT_EQ(3.0f + annotationHaloExtraWidth(3.0f), 5.0f);
-    EXPECT_FLOAT_EQ(10.0f + annotationHaloExtraWidth(10.0f), 14.0f);
-    EXPECT_EQ(30.0f + annotationHaloExtraWidth(30.0f), 38.0f);
     EXPECT_FLOAT_EQ(annotationTextHaloWidth(40.0f), 2.4f);
     EXPECT_EQ(annotationTextHaloWidth(10.0f), 1.0f);
     EXPECT_EQ(annotationTextHaloWidth(160.0f), 4.0f);

@@ -31,13 +31,6 @@ Annotations applied(const EditorAction& action, Annotations annotations) {
     return annotations;
 }
 
-TEST(EditorActionTest, EditsOfAnEmptyListLeaveItEmpty) {
-    const QUuid id = QUuid::createUuid();
-    EXPECT_TRUE(applied(EditorAction::annotationMove(id, {1, 1}), {}).empty());
-    EXPECT_TRUE(applied(EditorAction::annotationTextEdit(id, sampleText("x")), {}).empty());
-    EXPECT_TRUE(applied(EditorAction::annotationDelete({id}), {}).empty());
-}
-
 TEST(EditorActionTest, AddPutsTheObjectOnTop) {
     const AnnotationObject below = strokeObject(1);
     const AnnotationObject above = shapeObject();
@@ -64,6 +57,7 @@ TEST(EditorActionTest, MovesChangeOnlyTheTranslationAndAddUp) {
 
     EXPECT_EQ(applied(EditorAction::annotationMove(object.id, {0, 0}), list), list);
     EXPECT_EQ(applied(EditorAction::annotationMove(QUuid::createUuid(), {5, 5}), list), list);
+    EXPECT_TRUE(applied(EditorAction::annotationMove(object.id, {1, 1}), {}).empty());
 }
 
 TEST(EditorActionTest, AMoveTouchesOnlyTheFirstObjectWithTheID) {
@@ -85,6 +79,7 @@ TEST(EditorActionTest, TextEditsReplaceOnlyTheContentOfATextObject) {
     const Annotations others = {strokeObject(1), shapeObject()};
     EXPECT_EQ(applied(EditorAction::annotationTextEdit(others[0].id, edited), others), others);
     EXPECT_EQ(applied(EditorAction::annotationTextEdit(others[1].id, edited), others), others);
+    EXPECT_TRUE(applied(EditorAction::annotationTextEdit(text.id, edited), {}).empty());
 }
 
 TEST(EditorActionTest, DeleteRemovesEveryNamedObjectAndKeepsTheOrder) {
@@ -95,6 +90,7 @@ TEST(EditorActionTest, DeleteRemovesEveryNamedObjectAndKeepsTheOrder) {
     const Annotations list = {a, c, b, d};
     EXPECT_EQ(applied(EditorAction::annotationDelete({a.id, b.id, QUuid::createUuid()}), list), (Annotations{c, d}));
     EXPECT_EQ(applied(EditorAction::annotationDelete({}), list), list);
+    EXPECT_TRUE(applied(EditorAction::annotationDelete({a.id}), {}).empty());
 }
 
 TEST(AnnotationTextTest, CanonicallyEquivalentSpellingsAreEqual) {

@@ -10,14 +10,6 @@
 namespace vlt {
 namespace {
 
-TEST(AnimationVideoFailureTest, RendererUnavailableHasItsCodeAndMessage) {
-    const AnimationVideoFailure failure(AnimationVideoFailure::Case::rendererUnavailable);
-    EXPECT_EQ(failure.diagnosticCode(), "video-renderer-unavailable");
-    EXPECT_EQ(failure.userMessage(), "The complete animation could not be prepared.");
-    EXPECT_EQ(failure.domain(), "VltMac.AnimationVideoFailure");
-    EXPECT_EQ(failure.code(), 0);
-}
-
 TEST(AnimationVideoFrameWriterTest, AnswersRendererUnavailableOnceAndWritesNothing) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());

@@ -34,11 +34,7 @@ TEST(AtomicFileTest, FailureLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_TRUE(replaceFileAtomically(folder / "blocked", "new"));
     EXPECT_EQ(readText(path), "old");
     EXPECT_EQ(entryCount(folder), 2u);
-}
-
-TEST(AtomicFileTest, MissingFolderIsReported) {
-    QTemporaryDir temporary;
-    EXPECT_EQ(replaceFileAtomically(folderOf(temporary) / "missing" / "x.json", "x"), std::errc::no_such_file_or_directory);
+    EXPECT_EQ(replaceFileAtomically(folder / "missing" / "x.json", "x"), std::errc::no_such_file_or_directory);
 }
 
 TEST(ExclusiveRenameTest, MovesOnlyWhenTheDestinationIsFree) {
@@ -53,37 +49,29 @@ TEST(ExclusiveRenameTest, MovesOnlyWhenTheDestinationIsFree) {
     EXPECT_FALSE(std::filesystem::exists(folder / "a"));
 }
 
-TEST(FolderCreationTest, CreatesIntermediatesAndAcceptsAnExistingFolder) {
+TEST(FolderCreationTest, CreatesIntermediatesAcceptsAnExistingFolderAndRefusesAFile) {
     QTemporaryDir temporary;
     const auto folder = folderOf(temporary) / "one" / "two" / "three";
     EXPECT_FALSE(createFolderWithIntermediates(folder));
     EXPECT_TRUE(std::filesystem::is_directory(folder));
     EXPECT_FALSE(createFolderWithIntermediates(folder));
+
+    const auto taken = folderOf(temporary) / "taken";
+    writeText(taken, "x");
+    EXPECT_TRUE(createFolderWithIntermediates(taken));
+    EXPECT_TRUE(createFolderWithIntermediates(taken / "below"));
 }
 
-TEST(FolderCreationTest, AFileInThePlaceOfTheFolderIsAnError) {
-    QTemporaryDir temporary;
-    const auto path = folderOf(temporary) / "taken";
-    writeText(path, "x");
-    EXPECT_TRUE(createFolderWithIntermediates(path));
-    EXPECT_TRUE(createFolderWithIntermediates(path / "below"));
-}
-
-TEST(FileContentsTest, ReadsWholeFilesWithinTheLimit) {
-    QTemporaryDir temporary;
-    const auto path = folderOf(temporary) / "data";
-    const std::string text(10000, 'x');
-    writeText(path, text);
-    std::string contents;
-    ASSERT_FALSE(readFileContents(path, 10000, contents));
-    EXPECT_EQ(contents, text);
-}
-
-TEST(FileContentsTest, RefusesLargeFilesFoldersAndMissingFiles) {
+TEST(FileContentsTest, ReadsWholeFilesWithinTheLimitAndRefusesTheRest) {
     QTemporaryDir temporary;
     const auto folder = folderOf(temporary);
+    writeText(folder / "data", std::string(10000, 'x'));
     writeText(folder / "big", std::string(10001, 'x'));
-    std::string contents = "unchanged";
+    std::string contents;
+    ASSERT_FALSE(readFileContents(folder / "data", 10000, contents));
+    EXPECT_EQ(contents, std::string(10000, 'x'));
+
+    contents = "unchanged";
     EXPECT_EQ(readFileContents(folder / "big", 10000, contents), std::errc::file_too_large);
     EXPECT_EQ(readFileContents(folder, 10000, contents), std::errc::is_a_directory);
     EXPECT_EQ(readFileContents(folder / "none", 10000, contents), std::errc::no_such_file_or_directory);
