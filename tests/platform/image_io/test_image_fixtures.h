@@ -43,7 +43,7 @@ struct VipsFixtureOptions {
     bool interlaced = false;
     bool tiled = false;
 };
-// The format follows the suffix: .jpg, .png, .tif, .heic. False when it cannot be written.
+// The format follows the suffix (.jpg, .png, .tif, .heic). False when it cannot be written.
 bool writeWithVips(const QImage& image, const QString& path, const VipsFixtureOptions& options = {});
 // A black PNG that decodes to width × height grey pixels, written streaming.
 bool writeLargeGreyPng(const QString& path, int width, int height);
