@@ -4,7 +4,6 @@
 
 #include "foundation/app_language.h"
 #include "foundation/settings_file_app_language_preference_store.h"
-#include "platform/files/file_support.h"
 #include "settings_file_support.h"
 
 namespace vlt {

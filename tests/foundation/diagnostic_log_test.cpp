@@ -226,12 +226,5 @@ TEST(EventLogTest, ScopedCaptureRestoresThePreviousSink) {
     EXPECT_EQ(EventLog::sink(), before);
 }
 
-TEST(EventLogTest, CapturedValueReadsUpToTheNextKey) {
-    const CapturedEvent event{"x session_id=a=b c d=e", EventLogCategory::editor, EventLogLevel::standard};
-    EXPECT_EQ(event.value("session_id"), "a=b c");
-    EXPECT_EQ(event.value("d"), "e");
-    EXPECT_FALSE(event.value("missing"));
-}
-
 }  // namespace
 }  // namespace vlt

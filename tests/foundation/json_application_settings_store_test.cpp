@@ -5,7 +5,6 @@
 #include "foundation/decoding_error.h"
 #include "foundation/json_application_settings_store.h"
 #include "foundation/system_error.h"
-#include "platform/files/file_support.h"
 #include "settings_file_support.h"
 
 namespace vlt {
