@@ -4,10 +4,11 @@
 #include <cmath>
 
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
-#include <QTimer>
 
+#include "editing/canvas/canvas_frame_clock.h"
 #include "editing/canvas/editor_canvas_overlay_view.h"
 #include "editing/renderer/metal_deformation_failure.h"
 #include "editing/renderer/metal_deformation_renderer.h"
@@ -67,13 +68,10 @@ EditorCanvasView::EditorCanvasView(std::shared_ptr<GpuDevice> device, const Cloc
     gpuView_->setClearColor(GpuClearColor{kClearColorRed, kClearColorGreen, kClearColorBlue, 1.0});
     QPointer<EditorCanvasView> self(this);
     gpuView_->setPresentedHandler([self] {
-        if (self) self->update();
+        if (self) self->framePresented();
     });
 
-    frameClock_ = new QTimer(this);
-    frameClock_->setTimerType(Qt::PreciseTimer);
-    frameClock_->setInterval(kFrameIntervalMilliseconds);
-    connect(frameClock_, &QTimer::timeout, this, [this] { renderFrame(); });
+    frameClock_ = std::make_unique<CanvasFrameClock>(this, [this] { frameClockTicked(); });
 
     overlayView_ = new EditorCanvasOverlayView(this);
     overlayView_->setGeometry(rect());
@@ -149,15 +147,36 @@ void EditorCanvasView::setCanvas(SharedEditingCanvas canvas) {
 // --- Frame clock ---------------------------------------------------------------------
 
 bool EditorCanvasView::isPaused() const {
-    return !frameClock_->isActive();
+    return !frameClock_->isRunning();
 }
 
 void EditorCanvasView::unpause() {
-    if (!frameClock_->isActive()) frameClock_->start();
+    if (frameClock_->isRunning()) return;
+    if (const QScreen* shownOn = screen()) frameClock_->setFramesPerSecond(shownOn->refreshRate());
+    frameClock_->start();
 }
 
 void EditorCanvasView::pause() {
     frameClock_->stop();
+    frameAwaitsPresent_ = false;
+}
+
+void EditorCanvasView::frameClockTicked() {
+    // Drawing into a queue that is still busy with the last frame would only make
+    // every later frame older when it is shown; the samples wait and are drained
+    // together.
+    if (renderer_ && renderer_->isDrawingFrame()) {
+        frameAwaitsPresent_ = true;
+        return;
+    }
+    renderFrame();
+}
+
+void EditorCanvasView::framePresented() {
+    update();
+    if (!frameAwaitsPresent_) return;
+    frameAwaitsPresent_ = false;
+    if (!isPaused()) renderFrame();
 }
 
 void EditorCanvasView::drawFrameNow() {

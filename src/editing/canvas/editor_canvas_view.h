@@ -34,10 +34,10 @@
 #include "platform/tasks/scheduler.h"
 
 class QScrollBar;
-class QTimer;
 
 namespace vlt {
 
+class CanvasFrameClock;
 class Clock;
 class EditorCanvasOverlayView;
 class GpuDevice;
@@ -59,8 +59,6 @@ class EditorCanvasView final : public QWidget {
     Q_OBJECT
 
 public:
-    // The frame clock's period while a stroke is open or Animate plays.
-    static constexpr int kFrameIntervalMilliseconds = 16;
     static constexpr double kMaximumZoom = 16.0;
     static constexpr double kClearColorRed = 236.0 / 255.0;
     static constexpr double kClearColorGreen = 234.0 / 255.0;
@@ -203,6 +201,8 @@ private:
     void unpause();
     void pause();
     void drawFrameNow();
+    void frameClockTicked();
+    void framePresented();
 
     // Strokes and history.
     void handlePrimaryPress(QPointF point, double now);
@@ -254,7 +254,11 @@ private:
     bool updatingScrollers_ = false;
     EditorCanvasOverlayView* overlayView_ = nullptr;
     std::unique_ptr<GpuView> gpuView_;
-    QTimer* frameClock_ = nullptr;
+    // Runs while a stroke is open or Animate plays.
+    std::unique_ptr<CanvasFrameClock> frameClock_;
+    // A tick came while the previous frame was still being drawn; the frame follows
+    // as soon as that one is shown, so frames never queue up behind each other.
+    bool frameAwaitsPresent_ = false;
 
     SharedEditingCanvas canvas_;
     std::shared_ptr<MetalDeformationRenderer> renderer_;

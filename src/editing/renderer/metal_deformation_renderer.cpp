@@ -454,6 +454,11 @@ void MetalDeformationRenderer::draw(GpuView& view, const std::vector<MetalRender
     encoder->endEncoding();
     commands->present(std::move(drawable));
     commands->commit();
+    lastFrameCommands_ = std::move(commands);
+}
+
+bool MetalDeformationRenderer::isDrawingFrame() const {
+    return lastFrameCommands_ && lastFrameCommands_->status() == GpuCommandBufferStatus::committed;
 }
 
 void MetalDeformationRenderer::makeOutputImage(float displacementScale, std::int64_t outputWidth,

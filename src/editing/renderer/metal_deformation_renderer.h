@@ -60,6 +60,9 @@ public:
     // that cannot be drawn (no free drawable, no command buffer) is skipped.
     void draw(GpuView& view, const std::vector<MetalRenderPane>& panes, double backingScale);
 
+    // Whether the last frame handed to draw() is still waiting for or being drawn.
+    bool isDrawingFrame() const;
+
     // Renders the whole canvas at the given scale (clamped to [0, 1]) into an image
     // of the requested size: Format_ARGB32_Premultiplied (B, G, R, A in memory),
     // sRGB. The completion runs once on the GUI thread, never inside this call.
@@ -109,6 +112,8 @@ private:
     // The image pipeline for output images when drawables use another format.
     std::shared_ptr<GpuRenderPipeline> outputImagePipeline_;
     std::shared_ptr<GpuTexture> scratchTexture_;
+    // The work of the last frame drawn, to tell whether it has finished.
+    std::shared_ptr<GpuCommandBuffer> lastFrameCommands_;
     // Frames drawn lately, so that a frame redraws only what the field changed.
     DrawnFrameHistory drawnFrames_;
     // The layout of the frame being drawn, kept to reuse its storage.

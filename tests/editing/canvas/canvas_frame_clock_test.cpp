@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include <QCoreApplication>
+#include <QObject>
+
+#include "editing/canvas/canvas_frame_clock.h"
+
+namespace vlt {
+namespace {
+
+// Lets the event loop run for a while (not a timing check: generous bounds only).
+void processEventsFor(std::chrono::milliseconds duration) {
+    const auto end = std::chrono::steady_clock::now() + duration;
+    while (std::chrono::steady_clock::now() < end) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+bool processEventsUntil(const std::function<bool()>& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+TEST(CanvasFrameClockTest, TicksWhileRunningAndNeverAfterStop) {
+    QObject owner;
+    int ticks = 0;
+    CanvasFrameClock clock(&owner, [&] { ++ticks; });
+    EXPECT_FALSE(clock.isRunning());
+    clock.start();
+    EXPECT_TRUE(clock.isRunning());
+    ASSERT_TRUE(processEventsUntil([&] { return ticks >= 3; }));
+    clock.stop();
+    const int stoppedAt = ticks;
+    processEventsFor(std::chrono::milliseconds(60));
+    EXPECT_EQ(ticks, stoppedAt);
+}
+
+TEST(CanvasFrameClockTest, ATickMayStopTheClock) {
+    QObject owner;
+    int ticks = 0;
+    std::unique_ptr<CanvasFrameClock> clock;
+    clock = std::make_unique<CanvasFrameClock>(&owner, [&] {
+        ++ticks;
+        clock->stop();
+    });
+    clock->start();
+    ASSERT_TRUE(processEventsUntil([&] { return ticks == 1; }));
+    processEventsFor(std::chrono::milliseconds(60));
+    EXPECT_EQ(ticks, 1);
+    EXPECT_FALSE(clock->isRunning());
+}
+
+TEST(CanvasFrameClockTest, FramesMissedWhileTheGuiThreadWasBusyAreDroppedNotBurst) {
+    QObject owner;
+    int ticks = 0;
+    CanvasFrameClock clock(&owner, [&] { ++ticks; });
+    clock.setFramesPerSecond(120.0);
+    clock.start();
+    // About twenty frames pass without the event loop.
+    std::this_thread::sleep_for(std::chrono::milliseconds(170));
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_LE(ticks, 2);
+    clock.stop();
+}
+
+TEST(CanvasFrameClockTest, TakesTheDisplayRateWithinItsLimits) {
+    QObject owner;
+    CanvasFrameClock clock(&owner, [] {});
+    EXPECT_NEAR(clock.framesPerSecond(), CanvasFrameClock::kDefaultFramesPerSecond, 1e-3);
+    clock.setFramesPerSecond(144.0);
+    EXPECT_NEAR(clock.framesPerSecond(), 144.0, 1e-3);
+    clock.setFramesPerSecond(1000.0);
+    EXPECT_NEAR(clock.framesPerSecond(), CanvasFrameClock::kMaximumFramesPerSecond, 1e-3);
+    clock.setFramesPerSecond(5.0);
+    EXPECT_NEAR(clock.framesPerSecond(), CanvasFrameClock::kMinimumFramesPerSecond, 1e-3);
+    clock.setFramesPerSecond(0.0);
+    EXPECT_NEAR(clock.framesPerSecond(), CanvasFrameClock::kDefaultFramesPerSecond, 1e-3);
+}
+
+}  // namespace
+}  // namespace vlt
