@@ -78,7 +78,7 @@ void ApplicationCommands::buildMenus(QMenuBar& menuBar) {
     addItem(*help, MenuCommand::support, localizedString("Support"));
     addItem(*help, MenuCommand::sendFeedback, localizedString("Send Feedback"));
     help->addSeparator();
-    addItem(*help, MenuCommand::about, localizedString("About"));
+    // Without an application menu, About is listed once, here.
     addItem(*help, MenuCommand::aboutVeltrano, localizedString("About Veltrano"));
 
     menus_ = {file, edit, view, settings, help};

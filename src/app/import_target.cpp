@@ -31,6 +31,8 @@ QLabel* makeLabel(const QString& text, const QFont& font, const QColor& colour, 
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
+    // Inside a button a label would take the button's text role and draw in black.
+    label->setForegroundRole(QPalette::WindowText);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }

@@ -1,5 +1,6 @@
 #include "editor_screen/editor_tool_rail.h"
 
+#include <QScrollBar>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -81,6 +82,13 @@ VerticalScrollArea* EditorToolRail::makeToolList() {
     }
     toolLayout_->addStretch(1);
     scroll->setContent(content);
+    // A mode or size change lays the list out anew; the active tool's place is known
+    // once the list's new range is.
+    connect(scroll->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] {
+        if (!revealAfterLayout_) return;
+        revealAfterLayout_ = false;
+        revealActiveTool();
+    });
     return scroll;
 }
 
@@ -100,6 +108,10 @@ void EditorToolRail::connectSession() {
     connect(&session_, &EditorSession::selectedReshapeToolChanged, this, &EditorToolRail::refresh);
     connect(&session_, &EditorSession::selectedAnnotationToolChanged, this, &EditorToolRail::refresh);
     connect(&session_, &EditorSession::isToolRailExpandedChanged, this, &EditorToolRail::refresh);
+}
+
+void EditorToolRail::revealActiveTool() {
+    toolList_->ensureWidgetVisible(toolButtons_.at(session_.activeTool()), 0, 0);
 }
 
 void EditorToolRail::refresh() {
@@ -134,6 +146,10 @@ void EditorToolRail::refresh() {
         },
         kChevronSize, std::nullopt});
     collapseButton_->setToolTip(expanded ? EditorHelpTexts::collapseToolbar() : EditorHelpTexts::expandToolbar());
+
+    // A tool chosen by its key may lie below the fold; the list brings it into view.
+    revealActiveTool();
+    revealAfterLayout_ = true;
 }
 
 void EditorToolRail::paintEvent(QPaintEvent*) {

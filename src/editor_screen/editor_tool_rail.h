@@ -45,6 +45,7 @@ private:
     EditorLabelButton* makeCollapseButton();
     void connectSession();
     void refresh();
+    void revealActiveTool();
 
     EditorSession& session_;
     QVBoxLayout* modeLayout_ = nullptr;
@@ -53,6 +54,7 @@ private:
     std::map<EditorTool, EditorToolButton*> toolButtons_;
     VerticalScrollArea* toolList_ = nullptr;
     EditorLabelButton* collapseButton_ = nullptr;
+    bool revealAfterLayout_ = false;
 };
 
 }  // namespace vlt

@@ -27,11 +27,14 @@ namespace {
 
 constexpr int kLeadingInset = 12;
 constexpr int kRowSpacing = 8;
+constexpr int kTightRowSpacing = 4;
 constexpr int kMinimumGap = 6;
 constexpr int kTabSeparatorHeight = 24;
 constexpr int kZoomSpacing = 13;
+constexpr int kTightZoomSpacing = 6;
 constexpr int kZoomTrailingPadding = 8;
 constexpr int kZoomSliderWidth = 150;
+constexpr int kNarrowestZoomSlider = 72;
 constexpr double kCaptionSize = 10.0;
 constexpr double kCaptionTracking = 1.2;
 // Above this the zoom counts as zoomed in; at or below it the slider fits the image.
@@ -54,15 +57,15 @@ EditorViewportHeader::EditorViewportHeader(EditorSession& session, QWidget* pare
 
     row_ = new QWidget(scroller_);
     row_->setAutoFillBackground(false);
-    auto* layout = new QHBoxLayout(row_);
-    layout->setContentsMargins(kLeadingInset, 0, 0, 1);
-    layout->setSpacing(kRowSpacing);
+    rowLayout_ = new QHBoxLayout(row_);
+    rowLayout_->setContentsMargins(kLeadingInset, 0, 0, 1);
+    rowLayout_->setSpacing(kRowSpacing);
     tabBar_ = makeTabBar(row_);
-    layout->addWidget(tabBar_);
-    layout->addSpacing(kMinimumGap);
-    layout->addStretch(1);
+    rowLayout_->addWidget(tabBar_);
+    rowLayout_->addSpacing(kMinimumGap);
+    rowLayout_->addStretch(1);
     zoomGroup_ = makeZoomGroup(row_);
-    layout->addWidget(zoomGroup_);
+    rowLayout_->addWidget(zoomGroup_);
     scroller_->viewport()->installEventFilter(this);
     scroller_->setWidget(row_);
     // The scroll area paints its content with the window colour; the band has its own fill.
@@ -95,6 +98,7 @@ QWidget* EditorViewportHeader::makeZoomGroup(QWidget* parent) {
     auto* layout = new QHBoxLayout(group);
     layout->setContentsMargins(0, 0, kZoomTrailingPadding, 0);
     layout->setSpacing(kZoomSpacing);
+    zoomLayout_ = layout;
 
     zoomCaption_ = new QLabel(EditorScreenTexts::zoomCaption(), group);
     zoomCaption_->setFont(editorSystemFont(kCaptionSize, QFont::Bold, kCaptionTracking));
@@ -195,8 +199,46 @@ void EditorViewportHeader::resizeEvent(QResizeEvent*) { layoutRow(); }
 
 void EditorViewportHeader::layoutRow() {
     scroller_->setGeometry(rect());
+    chooseDensity(width());
     const QSize natural = row_->sizeHint();
     row_->resize(std::max(natural.width(), width()), height());
+}
+
+int EditorViewportHeader::rowWidth(Density density, int sliderWidth) {
+    const bool tight = density != Density::regular;
+    rowLayout_->setSpacing(tight ? kTightRowSpacing : kRowSpacing);
+    zoomLayout_->setSpacing(tight ? kTightZoomSpacing : kZoomSpacing);
+    zoomSlider_->setFixedWidth(sliderWidth);
+    for (const auto& [tab, button] : tabButtons_) button->setCompact(density >= Density::compactTabs);
+    zoomCaption_->setVisible(density < Density::captionless);
+    // Size hints are cached along the way up; they must be fresh before measuring.
+    for (QWidget* part : {tabBar_, zoomGroup_}) {
+        part->layout()->invalidate();
+        part->updateGeometry();
+    }
+    rowLayout_->invalidate();
+    return rowLayout_->sizeHint().width();
+}
+
+void EditorViewportHeader::chooseDensity(int available) {
+    // Only the width and the selected tab's heavier title change what fits; a zoom
+    // change while the slider is dragged must not measure, and so resize, the slider.
+    const DensityInputs inputs{available, session_.selectedTab()};
+    if (densityInputs_ == inputs) return;
+    densityInputs_ = inputs;
+    if (rowWidth(Density::regular, kZoomSliderWidth) <= available) {
+        density_ = Density::regular;
+        return;
+    }
+    for (const Density density : {Density::tight, Density::captionless, Density::compactTabs}) {
+        const int spare = available - rowWidth(density, kNarrowestZoomSlider);
+        density_ = density;
+        if (spare >= 0 || density == Density::compactTabs) {
+            // The slider takes back whatever room is left, up to its regular width.
+            rowWidth(density, std::clamp(kNarrowestZoomSlider + spare, kNarrowestZoomSlider, kZoomSliderWidth));
+            return;
+        }
+    }
 }
 
 bool EditorViewportHeader::eventFilter(QObject* watched, QEvent* event) {

@@ -47,6 +47,10 @@ TEST_F(ApplicationCommandsTest, MenusAndShortcutsAreLaidOutForThisPlatform) {
 
     EXPECT_TRUE(commands->menu(1)->actions().contains(commands->action(MenuCommand::settings)));
     EXPECT_TRUE(commands->menu(4)->actions().contains(commands->action(MenuCommand::aboutVeltrano)));
+    EXPECT_EQ(commands->action(MenuCommand::about), nullptr);
+    int aboutItems = 0;
+    for (const QAction* item : commands->menu(4)->actions()) aboutItems += item->text().startsWith(QStringLiteral("About"));
+    EXPECT_EQ(aboutItems, 1);
     EXPECT_EQ(commands->action(MenuCommand::settings)->text(), QStringLiteral("Settings…"));
     EXPECT_EQ(commands->action(MenuCommand::settings)->shortcut(), QKeySequence(QStringLiteral("Ctrl+,")));
     EXPECT_EQ(commands->action(MenuCommand::redo)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
@@ -76,7 +80,7 @@ TEST_F(ApplicationCommandsTest, EnabledStatesFollowTheModelAsItChanges) {
     EXPECT_FALSE(enabled(MenuCommand::nextEditorTab));
     EXPECT_FALSE(enabled(MenuCommand::documentation));
     EXPECT_TRUE(enabled(MenuCommand::support));
-    EXPECT_TRUE(enabled(MenuCommand::about));
+    EXPECT_TRUE(enabled(MenuCommand::aboutVeltrano));
 }
 
 TEST_F(ApplicationCommandsTest, ItemsCallTheirOneOperation) {
@@ -91,11 +95,10 @@ TEST_F(ApplicationCommandsTest, ItemsCallTheirOneOperation) {
     EXPECT_TRUE(model().isShortcutsPresented());
 
     trigger(MenuCommand::quit);
-    trigger(MenuCommand::about);
     trigger(MenuCommand::aboutVeltrano);
     trigger(MenuCommand::support);
     EXPECT_EQ(quits, 1);
-    EXPECT_EQ(aboutPanels, 2);
+    EXPECT_EQ(aboutPanels, 1);
     EXPECT_EQ(supportPages, 1);
 }
 

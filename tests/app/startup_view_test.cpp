@@ -212,6 +212,18 @@ TEST_F(StartupViewTest, RendersAtTheDefaultWindowSize) {
     EXPECT_EQ(image.pixelColor(card), QColor(Qt::white));
     const QColor page = image.pixelColor(10, 800);
     EXPECT_NEAR(page.redF(), StartupPalette::background().redF(), 0.02);
+
+    // The headline is drawn in the page's ink, not in the button text colour of the card.
+    const QRect headline(target().headlineLabel()->mapTo(view.get(), QPoint()), target().headlineLabel()->size());
+    QColor darkest = Qt::white;
+    for (int y = headline.top(); y <= headline.bottom(); ++y) {
+        for (int x = headline.left(); x <= headline.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.lightnessF() < darkest.lightnessF()) darkest = pixel;
+        }
+    }
+    EXPECT_NEAR(darkest.greenF(), StartupPalette::ink().greenF(), 0.05);
+    EXPECT_NEAR(darkest.blueF(), StartupPalette::ink().blueF(), 0.05);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -45,7 +45,8 @@ TEST_F(VeltranoApplicationTest, StartsIntoItsOneWindowWithTheRootViewAndMenus) {
     EXPECT_GE(window.height(), MainWindow::kMinimumHeight);
 
     window.resize(MainWindow::kDefaultWidth, MainWindow::kDefaultHeight);
-    window.grab().save(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("veltrano_window.png")));
+    QApplication::processEvents();
+    window.grab().save(QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("veltrano_window.png")));
     MotionPreference::shared().setReduceMotion(false);
 }
 

@@ -10,11 +10,12 @@
 #include "editor_screen/editor_collapsed_inspector_strip.h"
 #include "editor_screen/editor_inspector.h"
 #include "editor_screen/editor_label_button.h"
+#include "editor_screen/editor_output_button_surface.h"
 #include "editor_screen/editor_paragraph_label.h"
 #include "editor_screen/editor_persistent_message.h"
 #include "editor_screen/editor_status_bar.h"
+#include "editor_screen/editor_text_button.h"
 #include "editor_screen/editor_tool_rail.h"
-#include "editor_screen/editor_output_button_surface.h"
 #include "editor_screen/editor_toolbar.h"
 #include "editor_screen/editor_transient_message.h"
 #include "editor_screen/editor_viewport_header.h"
@@ -250,6 +251,8 @@ TEST_F(EditorViewTest, RendersTheScreenAt1180By820) {
     const QRect header = inView(view.viewportHeader());
     EXPECT_TRUE(testing::colorNear(shot.pixelColor(header.center().x(), header.bottom()),
                                    QColor::fromRgbF(0.847, 0.878, 0.882)));
+    // With the rail and the inspector open, the whole band is in view, "Label" included.
+    EXPECT_TRUE(header.contains(inView(view.viewportHeader()->labelButton())));
     EXPECT_TRUE(testing::colorNear(shot.pixelColor(20, 700), Qt::white));
     EXPECT_TRUE(testing::colorNear(shot.pixelColor(1100, 740), Qt::white));
 }

@@ -1,5 +1,7 @@
 #include "import/screen/crop_preset_button.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -21,6 +23,14 @@ const QString& selectedText() {
 const QString& notSelectedText() {
     static const QString text = localizedString("Not selected");
     return text;
+}
+
+// Every glyph is centred in a slot as tall as the tallest one, so the titles of a grid
+// row stand on one line.
+int glyphSlotHeight() {
+    int tallest = 0;
+    for (const CropPreset preset : kAllCropPresets) tallest = std::max(tallest, cropPresetGlyphSize(preset).height());
+    return tallest;
 }
 
 }  // namespace
@@ -46,8 +56,7 @@ void CropPresetButton::setSelected(bool selected) {
 
 QSize CropPresetButton::sizeHint() const {
     const QFontMetrics metrics(font());
-    const QSize glyph = cropPresetGlyphSize(preset_);
-    const int height = glyph.height() + kGlyphToTitle + metrics.height() + 16;
+    const int height = glyphSlotHeight() + kGlyphToTitle + metrics.height() + 16;
     return {std::max(10, metrics.horizontalAdvance(text()) + 8), std::max(kMinimumHeight, height)};
 }
 
@@ -65,9 +74,11 @@ void CropPresetButton::paintEvent(QPaintEvent*) {
 
     const QFontMetricsF metrics(font());
     const QSize glyph = cropPresetGlyphSize(preset_);
-    const double contentHeight = glyph.height() + kGlyphToTitle + metrics.height();
+    const int slot = glyphSlotHeight();
+    const double contentHeight = slot + kGlyphToTitle + metrics.height();
     const double top = (height() - contentHeight) / 2;
-    const QRectF glyphRect((width() - glyph.width()) / 2.0, top, glyph.width(), glyph.height());
+    const QRectF glyphRect((width() - glyph.width()) / 2.0, top + (slot - glyph.height()) / 2.0, glyph.width(),
+                           glyph.height());
     QPen outline(CropPalette::accent(), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     if (preset_ == CropPreset::free) outline.setDashPattern({3, 2});
     painter.setPen(outline);
@@ -75,7 +86,7 @@ void CropPresetButton::paintEvent(QPaintEvent*) {
     painter.drawRect(glyphRect.adjusted(0.5, 0.5, -0.5, -0.5));
 
     painter.setPen(isSelected_ ? CropPalette::accent() : CropPalette::bodyText());
-    const QRectF titleRect(2, top + glyph.height() + kGlyphToTitle, width() - 4, metrics.height());
+    const QRectF titleRect(2, top + slot + kGlyphToTitle, width() - 4, metrics.height());
     painter.drawText(titleRect, Qt::AlignHCenter | Qt::AlignTop,
                      metrics.elidedText(text(), Qt::ElideRight, titleRect.width()));
 
