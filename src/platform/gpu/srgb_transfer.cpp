@@ -1,6 +1,8 @@
 #include "platform/gpu/srgb_transfer.h"
 
+#include <bit>
 #include <cmath>
+#include <limits>
 
 namespace vlt {
 
@@ -29,10 +31,12 @@ struct Tables {
         for (int code = 1; code < SrgbTransfer::kCodeCount; ++code) {
             encode.threshold[code] = static_cast<float>(SrgbTransfer::decodeExact((code - halfCode) / kCodeMaximum));
         }
-        const int buckets = SrgbTransfer::kEncodeBucketCount;
+        encode.threshold[SrgbTransfer::kCodeCount] = std::numeric_limits<float>::infinity();
         int code = 0;
-        for (int bucket = 0; bucket <= buckets; ++bucket) {
-            const float start = static_cast<float>(bucket) / static_cast<float>(buckets);
+        for (int bucket = 0; bucket < SrgbTransfer::kEncodeBucketCount; ++bucket) {
+            const auto startBits = SrgbTransfer::kEncodeFloorBits +
+                                   (static_cast<std::uint32_t>(bucket) << SrgbTransfer::kEncodeBucketShift);
+            const float start = std::bit_cast<float>(startBits);
             while (code + 1 < SrgbTransfer::kCodeCount && encode.threshold[code + 1] <= start) ++code;
             encode.bucketCode[bucket] = static_cast<std::uint8_t>(code);
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace vlt {
@@ -20,15 +21,22 @@ public:
     // Plain 8-bit values (alpha) as code / 255, 255 giving exactly 1.
     static const std::array<float, kCodeCount>& unormTable();
 
-    // Encoding looks up the code at the start of the value's bucket and then steps
-    // over the thresholds inside the bucket. Buckets are narrow enough that even the
-    // steepest part of the curve puts at most one threshold inside one.
-    static constexpr int kEncodeBucketCount = 4096;
+    // Encoding looks up the code at the start of the value's bucket and then checks
+    // the one threshold that may lie inside the bucket. Buckets are runs of float bit
+    // patterns (a fixed share of each binade), narrow enough that even the steepest
+    // part of the curve puts at most one threshold inside one; values below the
+    // lowest bucket are below the first threshold.
+    static constexpr int kEncodeBucketShift = 15;
+    static constexpr std::uint32_t kEncodeFloorBits = 114u << 23;  // 2⁻¹³
+    static constexpr std::uint32_t kOneBits = 127u << 23;
+    static constexpr std::uint32_t kInfinityBits = 255u << 23;
+    static constexpr int kEncodeBucketCount = static_cast<int>((kOneBits - kEncodeFloorBits) >> kEncodeBucketShift);
 
     struct EncodeTables {
-        // threshold[c]: the lowest linear value that encodes to code c.
-        std::array<float, kCodeCount> threshold{};
-        std::array<std::uint8_t, kEncodeBucketCount + 1> bucketCode{};
+        // threshold[c]: the lowest linear value that encodes to code c; one more
+        // entry, +∞, ends the search at the top code.
+        std::array<float, kCodeCount + 1> threshold{};
+        std::array<std::uint8_t, kEncodeBucketCount> bucketCode{};
     };
 
     static const EncodeTables& encodeTables();
@@ -39,11 +47,12 @@ public:
 
     // The same with the tables at hand, for loops over many values.
     static std::uint8_t encode(float linear, const EncodeTables& tables) {
-        if (!(linear > 0.0f)) return 0;
-        if (linear >= 1.0f) return kCodeCount - 1;
-        int code = tables.bucketCode[static_cast<int>(linear * static_cast<float>(kEncodeBucketCount))];
-        while (code + 1 < kCodeCount && linear >= tables.threshold[code + 1]) ++code;
-        return static_cast<std::uint8_t>(code);
+        const std::uint32_t bits = std::bit_cast<std::uint32_t>(linear);
+        if (bits < kEncodeFloorBits) return 0;
+        // 1 up to +∞ give the top code; NaN and every negative value (sign bit set) 0.
+        if (bits >= kOneBits) return bits <= kInfinityBits ? kCodeCount - 1 : 0;
+        const int code = tables.bucketCode[(bits - kEncodeFloorBits) >> kEncodeBucketShift];
+        return static_cast<std::uint8_t>(code + (linear >= tables.threshold[code + 1] ? 1 : 0));
     }
 
     // The continuous transfer functions, for building tables and constants.

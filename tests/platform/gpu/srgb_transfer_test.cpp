@@ -1,4 +1,6 @@
+#include <bit>
 #include <cmath>
+#include <limits>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -29,7 +31,41 @@ TEST(SrgbTransfer, EncodingRoundsToTheNearestCodeInEncodedSpace) {
     }
 }
 
+// The code of a value is the last whose threshold it reaches; the bucketed lookup
+// must agree wherever the answer can change and anywhere else.
+TEST(SrgbTransfer, EncodingAgreesWithTheThresholdsAroundEveryThresholdAndBucket) {
+    const SrgbTransfer::EncodeTables& tables = SrgbTransfer::encodeTables();
+    auto byThresholds = [&](float value) {
+        int code = 0;
+        while (code + 1 < SrgbTransfer::kCodeCount && value >= tables.threshold[code + 1]) ++code;
+        return code;
+    };
+    auto check = [&](float value) {
+        if (!(value > 0.0f) || value >= 1.0f) return;
+        ASSERT_EQ(SrgbTransfer::encode(value), byThresholds(value)) << value;
+    };
+    for (int code = 1; code < SrgbTransfer::kCodeCount; ++code) {
+        const float threshold = tables.threshold[code];
+        check(threshold);
+        check(std::nextafter(threshold, 0.0f));
+        check(std::nextafter(threshold, 1.0f));
+    }
+    for (int bucket = 0; bucket < SrgbTransfer::kEncodeBucketCount; ++bucket) {
+        const auto bits = SrgbTransfer::kEncodeFloorBits + (static_cast<std::uint32_t>(bucket) << SrgbTransfer::kEncodeBucketShift);
+        check(std::bit_cast<float>(bits));
+        check(std::bit_cast<float>(bits - 1));
+    }
+    std::mt19937 random(3);
+    std::uniform_int_distribution<std::uint32_t> pattern(0, SrgbTransfer::kOneBits - 1);
+    for (int i = 0; i < 200000; ++i) check(std::bit_cast<float>(pattern(random)));
+}
+
 TEST(SrgbTransfer, OutOfRangeValuesClampAndPremultiplyRounds) {
+    EXPECT_EQ(SrgbTransfer::encode(-0.0f), 0);
+    EXPECT_EQ(SrgbTransfer::encode(std::numeric_limits<float>::denorm_min()), 0);
+    EXPECT_EQ(SrgbTransfer::encode(std::numeric_limits<float>::infinity()), 255);
+    EXPECT_EQ(SrgbTransfer::encode(-std::numeric_limits<float>::infinity()), 0);
+    EXPECT_EQ(SrgbTransfer::encode(-std::nanf("")), 0);
     EXPECT_EQ(SrgbTransfer::encode(-1.0f), 0);
     EXPECT_EQ(SrgbTransfer::encode(std::nanf("")), 0);
     EXPECT_EQ(SrgbTransfer::encode(7.0f), 255);
