@@ -225,11 +225,16 @@ void EditorCanvasView::refreshOverlay() {
 }
 
 std::vector<MetalRenderPane> EditorCanvasView::renderPanes() const {
+    std::vector<MetalRenderPane> panes;
+    renderPanes(panes);
+    return panes;
+}
+
+void EditorCanvasView::renderPanes(std::vector<MetalRenderPane>& panes) const {
     const EditorViewportGeometry geometry = viewportGeometry();
     const QPointF center = geometry.clampedCenter(state_.center);
     const std::vector<QRectF> panels = geometry.panelRects();
-    std::vector<MetalRenderPane> panes;
-    panes.reserve(panels.size());
+    panes.clear();
     for (std::size_t index = 0; index < panels.size(); ++index) {
         float scale = 0.0f;
         switch (state_.tab) {
@@ -248,7 +253,6 @@ std::vector<MetalRenderPane> EditorCanvasView::renderPanes() const {
         }
         panes.push_back(MetalRenderPane{geometry.imageRect(panels[index], center), panels[index], scale});
     }
-    return panes;
 }
 
 void EditorCanvasView::renderFrame() {
@@ -279,8 +283,8 @@ void EditorCanvasView::renderFrame() {
     const double backingScale = devicePixelRatioF();
     gpuView_->setDrawableSize(static_cast<std::int64_t>(std::lround(width() * backingScale)),
                               static_cast<std::int64_t>(std::lround(height() * backingScale)));
-    const std::vector<MetalRenderPane> panes = renderPanes();
-    renderer_->draw(*gpuView_, panes, backingScale);
+    renderPanes(framePanes_);
+    renderer_->draw(*gpuView_, framePanes_, backingScale);
 
     refreshOverlay();
 

@@ -134,6 +134,8 @@ public:
     void refreshOverlay();
     void renderFrame();
     std::vector<MetalRenderPane> renderPanes() const;
+    // The same into a list whose storage is reused from frame to frame.
+    void renderPanes(std::vector<MetalRenderPane>& panes) const;
     void updateHistoryAvailability();
     // Ends an open stroke; its commit follows the next frame.
     void endStroke();
@@ -280,6 +282,7 @@ private:
     QueuedStrokeProcessor queuedStroke_;
     StationaryReconstructPlanner reconstructPlanner_;
     std::vector<BrushStamp> pendingStamps_;
+    std::vector<MetalRenderPane> framePanes_;
     std::vector<BrushStamp> activeStamps_;
     // The tool of the open stroke: every move sample of a stroke carries it, whatever
     // the current tool became since the press.
