@@ -7,6 +7,7 @@
 // a whole stroke. Times are wall-clock per operation.
 
 #include <algorithm>
+#include <cmath>
 #include <atomic>
 #include <cstdlib>
 #include <new>
@@ -106,6 +107,24 @@ std::vector<BrushStamp> dragFrame(int frame) {
     for (int i = 0; i < kStampsPerDragFrame; ++i) {
         const float x = start + spacing * (static_cast<float>(i) + 0.5f) * 0.5f;
         stamps.push_back({DeformationTool::push, {x, x}, {spacing * 0.5f, spacing * 0.5f}, kBrushRadius, 1.0f});
+    }
+    return stamps;
+}
+
+// The same drag, circling the canvas centre so that every stamp is in view at 1:1.
+std::vector<BrushStamp> dragFrameInView(int frame) {
+    constexpr float kCircleRadius = 250.0f;
+    const float spacing = std::max(kBrushRadius * 0.2f, 1.0f);
+    const float centre = kCanvasSide * 0.5f;
+    std::vector<BrushStamp> stamps;
+    for (int i = 0; i < kStampsPerDragFrame; ++i) {
+        const float angle = static_cast<float>(frame * kStampsPerDragFrame + i) * spacing / kCircleRadius;
+        const Float2 direction{-std::sin(angle), std::cos(angle)};
+        stamps.push_back({DeformationTool::push,
+                          {centre + kCircleRadius * std::cos(angle), centre + kCircleRadius * std::sin(angle)},
+                          {direction.x * spacing * 0.5f, direction.y * spacing * 0.5f},
+                          kBrushRadius,
+                          1.0f});
     }
     return stamps;
 }
@@ -212,15 +231,15 @@ void BM_DrawSimulationFrameAtOneToOne(benchmark::State& state) {
     drawBenchmark(state, simulationPaneAtOneToOne());
 }
 
-void brushFrames(benchmark::State& state, bool redrawsEverything) {
+void brushFrames(benchmark::State& state, bool redrawsEverything, bool atOneToOne = false) {
     auto device = GpuDevice::create({makeShaderLibrary(), threadsOf(state)});
     auto renderer = std::move(MetalDeformationRenderer::create(device, canvasImage(), GpuPixelFormat::bgra8UnormSrgb)).value();
     GpuView view(device);
     view.setBoundsSize(kViewWidth, kViewHeight);
     view.setDrawableSize(static_cast<std::int64_t>(kViewWidth), static_cast<std::int64_t>(kViewHeight));
-    const std::vector<MetalRenderPane> panes = comparisonPanes();
+    const std::vector<MetalRenderPane> panes = atOneToOne ? simulationPaneAtOneToOne() : comparisonPanes();
     std::vector<std::vector<BrushStamp>> frames;
-    for (int frame = 0; frame < 64; ++frame) frames.push_back(dragFrame(frame));
+    for (int frame = 0; frame < 64; ++frame) frames.push_back(atOneToOne ? dragFrameInView(frame) : dragFrame(frame));
     // Warm up so that recycled command buffers, the view's drawables and the scratch
     // texture exist: a drag pays for those once, not per frame.
     constexpr int kWarmUpFrames = 8;
@@ -251,6 +270,12 @@ void BM_BrushFrame(benchmark::State& state) {
 
 void BM_BrushFrameRedrawingEverything(benchmark::State& state) {
     brushFrames(state, true);
+}
+
+// Brushing zoomed in to 1:1 on the Simulation tab: the stamps' neighbourhood is a
+// large part of the view.
+void BM_BrushFrameAtOneToOne(benchmark::State& state) {
+    brushFrames(state, false, true);
 }
 
 void BM_MakeOutputImage(benchmark::State& state) {
@@ -304,6 +329,7 @@ BENCHMARK(BM_DrawComparisonFrame)->Apply(threadCounts);
 BENCHMARK(BM_DrawSimulationFrameAtOneToOne)->Apply(threadCounts);
 BENCHMARK(BM_BrushFrame)->Apply(threadCounts);
 BENCHMARK(BM_BrushFrameRedrawingEverything)->Apply(threadCounts);
+BENCHMARK(BM_BrushFrameAtOneToOne)->Apply(threadCounts);
 BENCHMARK(BM_MakeOutputImage)->Apply(threadCounts);
 BENCHMARK(BM_TileReadbackOfStroke)->Apply(threadCounts);
 

@@ -95,6 +95,18 @@ TEST_F(DrawFixture, EmptyBoundsUseTheDrawableItselfAsScale) {
     EXPECT_EQ(frame.pixel(5, 150), kBase);
 }
 
+TEST_F(DrawFixture, TellsWhetherItsLastFrameIsStillBeingDrawn) {
+    EXPECT_FALSE(renderer->isDrawingFrame());
+    renderer->draw(view, {}, 1.0);
+    renderer->waitUntilScheduledWorkCompleted();
+    EXPECT_FALSE(renderer->isDrawingFrame());
+    // A frame whose work failed is over as well.
+    device->faultInjector().inject(GpuFaultPoint::commandExecution);
+    renderer->draw(view, {}, 1.0);
+    renderer->waitUntilScheduledWorkCompleted();
+    EXPECT_FALSE(renderer->isDrawingFrame());
+}
+
 TEST_F(DrawFixture, AFrameWithoutAFreeDrawableOrCommandBufferIsSkipped) {
     device->faultInjector().inject(GpuFaultPoint::drawable);
     renderer->draw(view, {}, 1.0);
