@@ -36,15 +36,20 @@ GraphicsFailureOverlay::GraphicsFailureOverlay(AppModel& model, std::function<vo
                                    localizedString("Close GPU editor error"), surface());
     connect(header, &ModalHeader::closeClicked, this, [this] { closeCard(); });
 
-    auto* body = new QLabel(message(), surface());
-    body->setObjectName(QStringLiteral("graphicsFailureMessage"));
-    body->setWordWrap(true);
-    body->setFont(textStyleFont(TextStyle::body));
-    body->setContentsMargins(28, 22, 28, 22);
+    // The padding belongs to a layout around the label: the label's own margins were lost
+    // once the card was shown, leaving the text against the card's edge.
+    auto* body = new QWidget(surface());
     body->setFixedWidth(560);
-    QPalette palette = body->palette();
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(28, 22, 28, 22);
+    auto* text = new QLabel(message(), body);
+    text->setObjectName(QStringLiteral("graphicsFailureMessage"));
+    text->setWordWrap(true);
+    text->setFont(textStyleFont(TextStyle::body));
+    QPalette palette = text->palette();
     palette.setColor(QPalette::WindowText, ModalPalette::errorText());
-    body->setPalette(palette);
+    text->setPalette(palette);
+    bodyLayout->addWidget(text);
 
     auto* footer = new ModalFooter(10, surface());
     quitButton_ = new QPushButton(localizedString("Quit Veltrano"), footer);

@@ -139,7 +139,6 @@ ImportTarget::ImportTarget(AppModel& model, QWidget* parent) : QAbstractButton(p
     error_->setObjectName(QStringLiteral("inlineImportError"));
     error_->setAlignment(Qt::AlignCenter);
     error_->setWordWrap(true);
-    error_->setContentsMargins(24, 0, 24, 0);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 20, 0, 20);
@@ -147,7 +146,11 @@ ImportTarget::ImportTarget(AppModel& model, QWidget* parent) : QAbstractButton(p
     layout->addStretch(1);
     layout->addWidget(normal_);
     layout->addWidget(loading_);
-    layout->addWidget(error_);
+    // The side space belongs to a layout around the label, like the failure card's padding.
+    auto* errorRow = new QHBoxLayout;
+    errorRow->setContentsMargins(24, 0, 24, 0);
+    errorRow->addWidget(error_);
+    layout->addLayout(errorRow);
     layout->addStretch(1);
 
     connect(this, &QAbstractButton::clicked, this, [this] {

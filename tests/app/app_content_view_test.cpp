@@ -1,5 +1,6 @@
 #include "app/app_content_view.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QMessageBox>
@@ -14,6 +15,7 @@
 #include "app_model_test_factory_support.h"
 #include "import/crop_document.h"
 #include "ui/modal_host.h"
+#include "ui/modal_surface.h"
 #include "ui/motion_preference.h"
 
 namespace vlt {
@@ -141,6 +143,11 @@ TEST_F(AppContentViewTest, GraphicsFailureCardClosesWithEscapeAndOffersQuit) {
     model->setShowsGraphicsFailure(true);
     auto* card = qobject_cast<GraphicsFailureOverlay*>(view->overlay(AppOverlayLayer::graphicsFailure));
     ASSERT_NE(card, nullptr);
+    QApplication::processEvents();
+    // The message keeps its padding once the card is on screen.
+    auto* message = card->findChild<QLabel*>(QStringLiteral("graphicsFailureMessage"));
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->mapTo(card->surface(), QPoint()).x(), 28);
     card->quitButton()->click();
     EXPECT_EQ(quitCount, 1);
     QTest::keyClick(card->closeButton(), Qt::Key_Escape);
