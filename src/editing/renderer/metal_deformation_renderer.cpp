@@ -9,6 +9,7 @@
 
 #include "editing/engine/deformation_tool.h"
 #include "editing/renderer/metal_background_colors.h"
+#include "editing/renderer/scissor_pieces.h"
 #include "editing/renderer/transfer_row_pitch.h"
 #include "foundation/precondition.h"
 #include "platform/tasks/main_thread.h"
@@ -125,6 +126,30 @@ std::optional<GpuScissorRect> scissorRect(const QRectF& clip, DrawableScale scal
     const auto x2 = std::min<std::int64_t>(static_cast<std::int64_t>(std::ceil(visible.right())), drawableWidth);
     const auto y2 = std::min<std::int64_t>(static_cast<std::int64_t>(std::ceil(visible.bottom())), drawableHeight);
     return GpuScissorRect{x, y, std::max<std::int64_t>(x2 - x, 1), std::max<std::int64_t>(y2 - y, 1)};
+}
+
+QRectF drawableImageRect(const QRectF& imageRect, DrawableScale scale) {
+    return {imageRect.x() * scale.x, imageRect.y() * scale.y, imageRect.width() * scale.x,
+            imageRect.height() * scale.y};
+}
+
+// Pixels whose centres lie inside the image quad with two pixels to spare on every
+// side, so that no rounding on the way through clip space can leave one uncovered;
+// empty when the image is too small or its rectangle unusable.
+GpuScissorRect surelyCoveredPixels(const QRectF& imageRect) {
+    constexpr double kSpare = 2.0;
+    constexpr double kLimit = 1.0e12;
+    const double left = std::floor(imageRect.left()) + kSpare;
+    const double right = std::floor(imageRect.right()) - kSpare;
+    const double top = std::floor(imageRect.top()) + kSpare;
+    const double bottom = std::floor(imageRect.bottom()) - kSpare;
+    if (!(right > left) || !(bottom > top) || !(left > -kLimit) || !(right < kLimit) || !(top > -kLimit) ||
+        !(bottom < kLimit)) {
+        return {};
+    }
+    const auto x = static_cast<std::int64_t>(left);
+    const auto y = static_cast<std::int64_t>(top);
+    return {x, y, static_cast<std::int64_t>(right) - x, static_cast<std::int64_t>(bottom) - y};
 }
 
 ImageUniforms imageUniforms(const QRectF& imageRect, std::int64_t targetWidth, std::int64_t targetHeight,
@@ -409,8 +434,7 @@ void MetalDeformationRenderer::draw(GpuView& view, const std::vector<MetalRender
             const std::optional<GpuScissorRect> scissor =
                 scissorRect(pane.clipRect, scale, drawableWidth, drawableHeight);
             if (!displaces || !scissor) continue;
-            const QRectF imageRect(pane.imageRect.x() * scale.x, pane.imageRect.y() * scale.y,
-                                   pane.imageRect.width() * scale.x, pane.imageRect.height() * scale.y);
+            const QRectF imageRect = drawableImageRect(pane.imageRect, scale);
             damage = united(damage, pixelsSamplingField(start.reuse->changedField, imageRect, width_, height_)
                                         .intersected(*scissor));
         }
@@ -419,20 +443,39 @@ void MetalDeformationRenderer::draw(GpuView& view, const std::vector<MetalRender
     std::optional<GpuRenderEncoder> encoder = commands->makeRenderEncoder(pass);
     if (!encoder) return;
 
+    // Every pixel ends as the last draw that covers it, so backgrounds are drawn only
+    // where nothing drawn later covers them for certain: the workspace outside the
+    // panes, each pane's grid outside its image.
     encoder->setRenderPipeline(backgroundPipeline_);
     const BackgroundUniforms whole = backgroundUniforms({0.0f, 0.0f}, backingScale, kWholeDrawable);
     encoder->setFragmentBytes(&whole, sizeof whole, kBackgroundUniformsBufferIndex);
-    encoder->drawTriangles(0, kBackgroundVertexCount);
+    ScissorPieces workspace({0, 0, drawableWidth, drawableHeight});
+    for (const MetalRenderPane& pane : panes) {
+        const std::optional<GpuScissorRect> scissor = scissorRect(pane.clipRect, scale, drawableWidth, drawableHeight);
+        if (scissor) workspace.cut(*scissor);
+    }
+    if (workspace.isCut()) {
+        for (std::size_t index = 0; index < workspace.size(); ++index) {
+            encoder->setScissorRect(workspace[index]);
+            encoder->drawTriangles(0, kBackgroundVertexCount);
+        }
+    } else {
+        encoder->drawTriangles(0, kBackgroundVertexCount);
+    }
 
     for (const MetalRenderPane& pane : panes) {
         const std::optional<GpuScissorRect> scissor = scissorRect(pane.clipRect, scale, drawableWidth, drawableHeight);
         if (!scissor) continue;
-        encoder->setScissorRect(*scissor);
         const PackedFloat2 origin{static_cast<float>(pane.clipRect.x() * scale.x),
                                   static_cast<float>(pane.clipRect.y() * scale.y)};
         const BackgroundUniforms uniforms = backgroundUniforms(origin, backingScale, kPaneBackground);
         encoder->setFragmentBytes(&uniforms, sizeof uniforms, kBackgroundUniformsBufferIndex);
-        encoder->drawTriangles(0, kBackgroundVertexCount);
+        ScissorPieces grid(*scissor);
+        grid.cut(surelyCoveredPixels(drawableImageRect(pane.imageRect, scale)));
+        for (std::size_t index = 0; index < grid.size(); ++index) {
+            encoder->setScissorRect(grid[index]);
+            encoder->drawTriangles(0, kBackgroundVertexCount);
+        }
     }
 
     encoder->setRenderPipeline(imagePipeline_);
@@ -443,8 +486,7 @@ void MetalDeformationRenderer::draw(GpuView& view, const std::vector<MetalRender
         const std::optional<GpuScissorRect> scissor = scissorRect(pane.clipRect, scale, drawableWidth, drawableHeight);
         if (!scissor) continue;
         encoder->setScissorRect(*scissor);
-        const QRectF imageRect(pane.imageRect.x() * scale.x, pane.imageRect.y() * scale.y,
-                               pane.imageRect.width() * scale.x, pane.imageRect.height() * scale.y);
+        const QRectF imageRect = drawableImageRect(pane.imageRect, scale);
         const ImageUniforms uniforms =
             imageUniforms(imageRect, drawableWidth, drawableHeight, width_, height_, pane.displacementScale);
         encoder->setVertexBytes(&uniforms, sizeof uniforms, kImageVertexUniformsBufferIndex);

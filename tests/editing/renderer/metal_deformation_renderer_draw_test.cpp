@@ -2,7 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "editing/renderer/metal_background_colors.h"
 #include "editing/renderer/presented_frame_image.h"
+#include "shaders/background_fragment.h"
+#include "shaders/background_uniforms.h"
+#include "shaders/background_vertex.h"
+#include "shaders/image_fragment.h"
+#include "shaders/image_uniforms.h"
+#include "shaders/image_vertex.h"
+#include "shaders/shader_library.h"
 #include "renderer_test_support.h"
 
 namespace vlt {
@@ -93,6 +101,95 @@ TEST_F(DrawFixture, EmptyBoundsUseTheDrawableItselfAsScale) {
     EXPECT_EQ(frame.pixel(99, 79), testing::asOutput(canvas).pixel(99, 79));
     EXPECT_EQ(frame.pixel(150, 5), kBase);
     EXPECT_EQ(frame.pixel(5, 150), kBase);
+}
+
+// The frame encoded the plain way: the workspace over the whole drawable, each pane's
+// grid over its whole clip, then the images.
+QImage drawnWithEveryBackground(GpuDevice& device, const QImage& canvas, const std::vector<std::uint8_t>& field,
+                                const std::vector<MetalRenderPane>& panes, const std::vector<GpuScissorRect>& clips) {
+    const GpuFunctionLibrary library = makeShaderLibrary();
+    auto pipeline = [&](std::string_view vertex, std::string_view fragment) {
+        return device.makeRenderPipeline(
+            {library.makeFunction(vertex), library.makeFunction(fragment), GpuPixelFormat::bgra8UnormSrgb});
+    };
+    const QImage pixels = canvas.convertToFormat(QImage::Format_RGBA8888);
+    auto source = device.makeTexture({GpuPixelFormat::rgba8UnormSrgb, pixels.width(), pixels.height(),
+                                      GpuTextureUsage::shaderRead});
+    source->replaceRegion({{0, 0}, {pixels.width(), pixels.height()}}, pixels.constBits(), pixels.bytesPerLine());
+    auto displacement = device.makeTexture({GpuPixelFormat::rg32Float, pixels.width(), pixels.height(),
+                                            GpuTextureUsage::shaderRead | GpuTextureUsage::shaderWrite});
+    displacement->replaceRegion({{0, 0}, {pixels.width(), pixels.height()}}, field.data(), pixels.width() * 8);
+    auto target = device.makeTexture(
+        {GpuPixelFormat::bgra8UnormSrgb, 400, 200, GpuTextureUsage::renderTarget | GpuTextureUsage::shaderRead});
+
+    auto queue = device.makeCommandQueue();
+    auto commands = queue->makeCommandBuffer();
+    auto encoder = commands->makeRenderEncoder({target, GpuLoadAction::clear, {236 / 255.0, 234 / 255.0, 227 / 255.0, 1}});
+    const MetalBackgroundColors& colors = MetalBackgroundColors::shared();
+    BackgroundUniforms background;
+    background.backingScale = 2.0f;
+    background.baseColor = colors.base;
+    background.accentColor = colors.accent;
+    background.constants = {32.0f, 1.0f};
+    encoder->setRenderPipeline(pipeline(kBackgroundVertexFunctionName, kBackgroundFragmentFunctionName));
+    encoder->setFragmentBytes(&background, sizeof background, kBackgroundUniformsBufferIndex);
+    encoder->drawTriangles(0, kBackgroundVertexCount);
+    for (std::size_t i = 0; i < panes.size(); ++i) {
+        background.drawsPane = 1;
+        background.origin = {static_cast<float>(panes[i].clipRect.x() * 2), static_cast<float>(panes[i].clipRect.y() * 2)};
+        encoder->setScissorRect(clips[i]);
+        encoder->setFragmentBytes(&background, sizeof background, kBackgroundUniformsBufferIndex);
+        encoder->drawTriangles(0, kBackgroundVertexCount);
+    }
+    encoder->setRenderPipeline(pipeline(kImageVertexFunctionName, kImageFragmentFunctionName));
+    encoder->setFragmentTexture(source, kImageSourceTextureIndex);
+    encoder->setFragmentTexture(displacement, kImageDisplacementTextureIndex);
+    for (std::size_t i = 0; i < panes.size(); ++i) {
+        const QRectF& r = panes[i].imageRect;
+        ImageUniforms image;
+        image.imageRect = {static_cast<float>(r.x() * 2), static_cast<float>(r.y() * 2), static_cast<float>(r.width() * 2),
+                           static_cast<float>(r.height() * 2)};
+        image.viewportSize = {400.0f, 200.0f};
+        image.canvasSize = {static_cast<float>(pixels.width()), static_cast<float>(pixels.height())};
+        image.displacementScale = panes[i].displacementScale;
+        encoder->setScissorRect(clips[i]);
+        encoder->setVertexBytes(&image, sizeof image, kImageVertexUniformsBufferIndex);
+        encoder->setFragmentBytes(&image, sizeof image, kImageUniformsBufferIndex);
+        encoder->drawTriangles(0, kImageVertexCount);
+    }
+    encoder->endEncoding();
+    commands->commit();
+    commands->waitUntilCompleted();
+    QImage frame(target->data(), 400, 200, static_cast<qsizetype>(target->rowBytes()),
+                 QImage::Format_ARGB32_Premultiplied);
+    return frame.copy();
+}
+
+// Backgrounds that the images or the panes cover are not drawn at all; the frame
+// must be exactly the one that draws them and then covers them.
+TEST_F(DrawFixture, SkippingCoveredBackgroundsChangesNoPixel) {
+    ASSERT_TRUE(renderer->apply(testing::strokeStamps(DeformationTool::grow, {{40, 30}, {44, 33}}, 30)).ok());
+    ASSERT_TRUE(renderer->apply(testing::strokeStamps(DeformationTool::push, {{80, 60}, {60, 70}}, 18)).ok());
+    const std::vector<std::uint8_t> field = testing::readField(*renderer);
+    const std::vector<std::vector<MetalRenderPane>> layouts = {
+        {{QRectF(10.3, 5.7, 50.2, 40.1), QRectF(0, 0, 98, 100), 0.0f},
+         {QRectF(110.6, 5.2, 50.5, 40.4), QRectF(102, 0, 98, 100), 1.0f}},
+        // Larger than its clip on every side, and one that covers nothing of its clip.
+        {{QRectF(-37.25, -20.5, 310.5, 248.25), QRectF(4, 3, 190, 94), 0.625f}},
+        {{QRectF(150, 80, 1.2, 0.9), QRectF(100, 50, 100, 50), 1.0f}},
+    };
+    const std::vector<std::vector<GpuScissorRect>> clips = {
+        {{0, 0, 196, 200}, {204, 0, 196, 200}},
+        {{8, 6, 380, 188}},
+        {{200, 100, 200, 100}},
+    };
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+        const QImage frame = drawFrame(layouts[i]);
+        const QImage expected = drawnWithEveryBackground(*device, canvas, field, layouts[i], clips[i]);
+        for (int y = 0; y < 200; ++y) {
+            for (int x = 0; x < 400; ++x) ASSERT_EQ(frame.pixel(x, y), expected.pixel(x, y)) << i << ": " << x << "," << y;
+        }
+    }
 }
 
 TEST_F(DrawFixture, TellsWhetherItsLastFrameIsStillBeingDrawn) {
