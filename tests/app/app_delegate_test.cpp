@@ -44,6 +44,10 @@ TEST_F(QuitTest, WithoutAnEditorTheApplicationEndsAtOnce) {
     EXPECT_EQ(shell.exitCount, 1);
     EXPECT_EQ(shell.alert(), nullptr);
     EXPECT_EQ(log->eventsNamed("session_ended").size(), 1u);
+
+    ShellFixture other;
+    EXPECT_TRUE(other.window->close());
+    EXPECT_EQ(other.exitCount, 1);
 }
 
 TEST_F(QuitTest, ACleanEditorIsAnsweredLaterAndThenEnds) {
@@ -56,38 +60,37 @@ TEST_F(QuitTest, ACleanEditorIsAnsweredLaterAndThenEnds) {
     EXPECT_EQ(shell.alert(), nullptr);
 }
 
-TEST_F(QuitTest, UnsavedChangesAskFirstAndCancelKeepsRunning) {
-    openUnsavedEditor();
-    shell.delegate->requestTermination();
+TEST_F(QuitTest, UnsavedChangesAskFirstAndTheAnswerDecides) {
+    struct Case {
+        UnsavedChangesAlert::Answer answer;
+        int exits;
+        bool savesImages;
+    };
+    for (const Case& example : {Case{UnsavedChangesAlert::Answer::cancel, 0, false},
+                                Case{UnsavedChangesAlert::Answer::discard, 1, false},
+                                Case{UnsavedChangesAlert::Answer::saveImage, 0, true}}) {
+        SCOPED_TRACE(int(example.answer));
+        ShellFixture asking;
+        asking.models.openEditor();
+        asking.models.makeUnsavedChange();
+        asking.delegate->requestTermination();
+        ASSERT_NE(asking.alert(), nullptr);
+        EXPECT_EQ(asking.alertInformativeText(), kCloseMessage);
+        EXPECT_EQ(UnsavedChangesAlert::discardButton(*asking.alert())->text(), QStringLiteral("Close Anyway"));
 
-    ASSERT_NE(shell.alert(), nullptr);
-    EXPECT_EQ(shell.alert()->text(), QStringLiteral("Unsaved image changes"));
-    EXPECT_EQ(shell.alertInformativeText(), kCloseMessage);
-    EXPECT_EQ(discard()->text(), QStringLiteral("Close Anyway"));
-
-    QSignalSpy decided(shell.delegate.get(), &AppDelegate::terminationDecided);
-    shell.answer(cancel());
-    EXPECT_EQ(shell.exitCount, 0);
-    EXPECT_EQ(decided.count(), 1);
-    EXPECT_FALSE(shell.model().isInteractionLocked());
-    EXPECT_FALSE(shell.delegate->isApplicationTerminationReplyPending());
-}
-
-TEST_F(QuitTest, CloseAnywayEnds) {
-    openUnsavedEditor();
-    shell.delegate->requestTermination();
-    shell.answer(discard());
-    EXPECT_EQ(shell.exitCount, 1);
-}
-
-TEST_F(QuitTest, SaveImageKeepsRunningAndOpensTheSaveDialog) {
-    openUnsavedEditor();
-    shell.delegate->requestTermination();
-    shell.answer(saveImage());
-
-    EXPECT_EQ(shell.exitCount, 0);
-    EXPECT_TRUE(shell.model().isSaveImagesPresented());
-    EXPECT_FALSE(shell.model().isCloseRequestPending());
+        QSignalSpy decided(asking.delegate.get(), &AppDelegate::terminationDecided);
+        QAbstractButton* chosen = example.answer == UnsavedChangesAlert::Answer::cancel
+                                      ? UnsavedChangesAlert::cancelButton(*asking.alert())
+                                  : example.answer == UnsavedChangesAlert::Answer::discard
+                                      ? UnsavedChangesAlert::discardButton(*asking.alert())
+                                      : UnsavedChangesAlert::saveImageButton(*asking.alert());
+        asking.answer(chosen);
+        EXPECT_EQ(asking.exitCount, example.exits);
+        EXPECT_EQ(decided.count(), 1);
+        EXPECT_EQ(asking.model().isSaveImagesPresented(), example.savesImages);
+        EXPECT_FALSE(asking.model().isCloseRequestPending());
+        EXPECT_FALSE(asking.delegate->isApplicationTerminationReplyPending());
+    }
 }
 
 TEST_F(QuitTest, ASecondQuitWhileAskingNeitherAsksAgainNorEnds) {
@@ -127,11 +130,6 @@ TEST_F(QuitTest, TheWindowsCloseButtonAsksOnceAndThenEnds) {
     EXPECT_FALSE(shell.window->isVisible());
     EXPECT_EQ(shell.exitCount, 1);
     EXPECT_EQ(shell.alert(), nullptr);
-}
-
-TEST_F(QuitTest, ClosingTheWindowWithoutEditorEnds) {
-    EXPECT_TRUE(shell.window->close());
-    EXPECT_EQ(shell.exitCount, 1);
 }
 
 TEST_F(QuitTest, AnUpdateRestartUsesTheRestartWordingUntilCancelled) {

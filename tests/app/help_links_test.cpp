@@ -27,21 +27,9 @@ TEST(HelpLinksTest, SupportPagesFollowTheInterfaceLanguage) {
     }
 }
 
-TEST(HelpLinksTest, SitesAreHttpsRootsOfTheirHosts) {
-    for (const QUrl& site : {HelpLinks::documentationURL(), HelpLinks::websiteURL()}) {
-        EXPECT_EQ(site.scheme(), QStringLiteral("https"));
-        EXPECT_FALSE(site.host().isEmpty());
-        EXPECT_TRUE(site.path().isEmpty());
-    }
-}
-
-TEST(AboutPanelTest, NamesTheProductVersionAndLinkedSite) {
-    EXPECT_EQ(AboutPanel::applicationName(), QStringLiteral("Veltrano"));
+TEST(AboutPanelTest, LinksTheProductSite) {
     EXPECT_FALSE(AboutPanel::applicationVersion().isEmpty());
-    const QString credits = AboutPanel::creditsHtml();
-    EXPECT_TRUE(credits.contains(HelpLinks::websiteURL().host()));
-    EXPECT_TRUE(credits.contains(QStringLiteral("href=\"https://")));
-    EXPECT_TRUE(credits.contains(QStringLiteral("#164c52")));
+    EXPECT_TRUE(AboutPanel::creditsHtml().contains(HelpLinks::websiteURL().host()));
 }
 
 }  // namespace

@@ -37,16 +37,5 @@ TEST(ShortcutReferenceGroupTest, GesturesNameLinuxKeysNotMacSymbols) {
     EXPECT_EQ(ShortcutReferenceGroup::all()[2].entries[1].gesture, "Ctrl+Shift+Z");
 }
 
-TEST(ShortcutReferenceGroupTest, TableIsBuiltOnceAndIdentifiedByTexts) {
-    EXPECT_EQ(&ShortcutReferenceGroup::all(), &ShortcutReferenceGroup::all());
-    const ShortcutReferenceGroup group(QStringLiteral("Crop"), {{QStringLiteral("a"), QStringLiteral("1")},
-                                                                {QStringLiteral("b"), QStringLiteral("2")}});
-    EXPECT_EQ(group.id(), "Crop");
-    ASSERT_EQ(group.entries.size(), 2u);
-    EXPECT_EQ(group.entries[1].id(), "b");
-    EXPECT_NE(group, ShortcutReferenceGroup(QStringLiteral("Crop"), {{QStringLiteral("b"), QStringLiteral("2")},
-                                                                     {QStringLiteral("a"), QStringLiteral("1")}}));
-}
-
 }  // namespace
 }  // namespace vlt

@@ -12,19 +12,14 @@
 #include <gtest/gtest.h>
 
 #include "app/import_target.h"
+#include "app/model/model_test_support.h"
 #include "app/shortcut_reference.h"
 #include "app/startup_palette.h"
-#include "app_model_test_factory_support.h"
+#include "app/startup_toolbar.h"
 #include "ui/motion_preference.h"
 
 namespace vlt {
 namespace {
-
-QMimeData* filesMime(const QList<QUrl>& urls) {
-    auto* mime = new QMimeData;
-    mime->setUrls(urls);
-    return mime;
-}
 
 class StartupViewTest : public ::testing::Test {
 protected:
@@ -37,124 +32,156 @@ protected:
     }
     void TearDown() override { MotionPreference::shared().setReduceMotion(false); }
 
-    QString localFile(const QString& name) {
+    QUrl localFile(const QString& name) {
         const QString path = directory.filePath(name);
         QFile file(path);
         file.open(QIODevice::WriteOnly);
         file.write("not really an image");
-        return path;
+        return QUrl::fromLocalFile(path);
+    }
+
+    // The strongest dash along the top edge of the card.
+    QColor dashColourAtTopEdge() {
+        const QImage image = target().grab().toImage();
+        QColor strongest = Qt::white;
+        for (int x = 20; x < 60; ++x) {
+            const QColor colour = image.pixelColor(x, 1);
+            if (colour.lightness() < strongest.lightness()) strongest = colour;
+        }
+        return strongest;
     }
 
     ImportTarget& target() { return *view->importTarget(); }
     std::optional<QString> error() const { return model->inlineImportError(); }
 
-    ManualScheduler scheduler;
-    std::unique_ptr<AppModel> model = makeTestAppModel(scheduler);
+    testing::ModelFixture models;
+    ManualScheduler& scheduler = models.scheduler;
+    std::unique_ptr<AppModel>& model = models.model;
     std::unique_ptr<StartupView> view;
     QTemporaryDir directory;
 };
 
-TEST_F(StartupViewTest, TwoFilesAskForExactlyOneImage) {
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(localFile("a.jpg")), QUrl::fromLocalFile(localFile("b.jpg"))});
-    EXPECT_TRUE(target().handleDrop(mime));
-    EXPECT_EQ(error(), "Please choose exactly one image at a time.");
-    EXPECT_FALSE(model->isImporting());
-}
-
-TEST_F(StartupViewTest, PlainTextAndWebAddressesAskForAnImageFile) {
-    QMimeData text;
-    text.setText(QStringLiteral("/home/someone/photo.jpg"));
-    EXPECT_TRUE(target().handleDrop(text));
-    EXPECT_EQ(error(), "Please drop one image file.");
-
-    model->setInlineImportError(std::nullopt);
-    QMimeData web;
-    web.setUrls({QUrl(QStringLiteral("https://example.org/photo.jpg"))});
-    EXPECT_TRUE(target().handleDrop(web));
-    EXPECT_EQ(error(), "Please drop one image file.");
-}
-
-TEST_F(StartupViewTest, AFolderIsRefusedByTheModelsCheck) {
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(directory.path())});
-    EXPECT_TRUE(target().handleDrop(mime));
-    EXPECT_EQ(error(), "Folders cannot be opened here. Please choose one image file.");
-}
-
-TEST_F(StartupViewTest, DropsWhileBusyAreRefusedSilentlyAndKeepTheEarlierError) {
-    model->setInlineImportError(QStringLiteral("Earlier"));
-    QMimeData two;
-    two.setUrls({QUrl::fromLocalFile(localFile("a.jpg")), QUrl::fromLocalFile(localFile("b.jpg"))});
-    QMimeData text;
-    text.setText(QStringLiteral("hello"));
-
-    model->setIsImporting(true);
-    EXPECT_FALSE(target().handleDrop(two));
-    EXPECT_FALSE(target().handleDrop(text));
-    model->setIsImporting(false);
-
-    model->setIsImagePickerPresented(true);
-    EXPECT_FALSE(target().handleDrop(two));
-    model->setIsImagePickerPresented(false);
-
-    model->setIsShortcutsPresented(true);
-    EXPECT_FALSE(target().handleDrop(two));
-    EXPECT_EQ(error(), "Earlier");
+// What a drop on the card does, by what is dropped and what the model is busy with.
+TEST_F(StartupViewTest, DropsAreTakenOrRefusedByWhatTheyHoldAndWhetherTheModelIsFree) {
+    enum class Busy { no, importing, picking, modal };
+    struct Case {
+        const char* name;
+        std::function<void(QMimeData&)> fill;
+        Busy busy;
+        bool taken;
+        std::optional<QString> error;
+    };
+    const auto files = [this](QStringList names) {
+        return [this, names](QMimeData& mime) {
+            QList<QUrl> urls;
+            for (const QString& name : names) urls << localFile(name);
+            mime.setUrls(urls);
+        };
+    };
+    const auto text = [](QMimeData& mime) { mime.setText(QStringLiteral("/home/someone/photo.jpg")); };
+    const auto web = [](QMimeData& mime) { mime.setUrls({QUrl(QStringLiteral("https://example.org/photo.jpg"))}); };
+    const auto folder = [this](QMimeData& mime) { mime.setUrls({QUrl::fromLocalFile(directory.path())}); };
+    const QString oneImage = QStringLiteral("Please choose exactly one image at a time.");
+    const QString oneFile = QStringLiteral("Please drop one image file.");
+    const Case cases[] = {
+        {"two files", files({"a.jpg", "b.jpg"}), Busy::no, true, oneImage},
+        {"text", text, Busy::no, true, oneFile},
+        {"web address", web, Busy::no, true, oneFile},
+        {"folder", folder, Busy::no, true, QStringLiteral("Folders cannot be opened here. Please choose one image file.")},
+        {"two files while importing", files({"a.jpg", "b.jpg"}), Busy::importing, false, QStringLiteral("Earlier")},
+        {"text while importing", text, Busy::importing, false, QStringLiteral("Earlier")},
+        {"two files while the panel is up", files({"a.jpg", "b.jpg"}), Busy::picking, false, QStringLiteral("Earlier")},
+        {"two files under a dialog", files({"a.jpg", "b.jpg"}), Busy::modal, false, QStringLiteral("Earlier")},
+    };
+    for (const Case& example : cases) {
+        SCOPED_TRACE(example.name);
+        model->setInlineImportError(QStringLiteral("Earlier"));
+        model->setIsImporting(example.busy == Busy::importing);
+        model->setIsImagePickerPresented(example.busy == Busy::picking);
+        model->setIsShortcutsPresented(example.busy == Busy::modal);
+        QMimeData mime;
+        example.fill(mime);
+        EXPECT_EQ(target().handleDrop(mime), example.taken);
+        EXPECT_EQ(error(), example.error);
+        model->setIsShortcutsPresented(false);
+        model->setIsImagePickerPresented(false);
+        model->setIsImporting(false);
+    }
 }
 
 TEST_F(StartupViewTest, OneLocalFileStartsAnImport) {
     QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(localFile("portrait.jpg"))});
+    mime.setUrls({localFile("portrait.jpg")});
     const auto generation = model->importGeneration();
     EXPECT_TRUE(target().handleDrop(mime));
     EXPECT_EQ(model->importGeneration(), generation + 1);
     EXPECT_FALSE(error().has_value());
 }
 
-TEST_F(StartupViewTest, HeadlineSwitchesWhileADragIsOverTheCard) {
+TEST_F(StartupViewTest, HeadlineAndBorderFollowADragOverTheCard) {
+    EXPECT_GE(target().height(), 238);
+    const QColor resting = dashColourAtTopEdge();
+    EXPECT_LT(resting.lightness(), 240);
     ASSERT_EQ(target().headlineLabel()->text(), "Drag an image here");
-    std::unique_ptr<QMimeData> mime(filesMime({QUrl::fromLocalFile(localFile("a.jpg"))}));
-    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+
+    QMimeData mime;
+    mime.setUrls({localFile("a.jpg")});
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&target(), &enter);
     EXPECT_TRUE(enter.isAccepted());
     EXPECT_TRUE(target().isDropTargeted());
     EXPECT_EQ(target().headlineLabel()->text(), "Drop to open image");
+    // The line is thinner than two pixels, so only its shade is compared.
+    EXPECT_GT(resting.lightness() - dashColourAtTopEdge().lightness(), 20);
 
     QDragLeaveEvent leave;
     QCoreApplication::sendEvent(&target(), &leave);
     EXPECT_FALSE(target().isDropTargeted());
     EXPECT_EQ(target().headlineLabel()->text(), "Drag an image here");
+
+    QEnterEvent hover(QPointF(10, 10), QPointF(10, 10), QPointF(10, 10));
+    QCoreApplication::sendEvent(&target(), &hover);
+    EXPECT_TRUE(target().isHovering());
+    EXPECT_GT(resting.lightness() - dashColourAtTopEdge().lightness(), 20);
 }
 
-TEST_F(StartupViewTest, ImportingShowsTheSpinnerAndIgnoresClicks) {
+TEST_F(StartupViewTest, ClicksReachTheModelAndTheCardIgnoresThemWhileImporting) {
+    int panelRequests = 0;
+    model->onOpenImagePanelRequested = [&](std::function<void(std::optional<QUrl>)>) { ++panelRequests; };
+    QTest::mouseClick(&target(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 200));
+    EXPECT_EQ(panelRequests, 1);
+    model->setIsImagePickerPresented(false);
+
+    view->toolbar()->settingsButton()->click();
+    EXPECT_EQ(model->activeSettingsSection(), SettingsSection::contactInformation);
+    model->closeSettings();
+    view->shortcutReference()->allShortcutsLink()->click();
+    EXPECT_TRUE(model->isShortcutsPresented());
+    model->setIsShortcutsPresented(false);
+
     model->setIsImporting(true);
     EXPECT_TRUE(target().loadingContent()->isVisible());
     EXPECT_FALSE(target().normalContent()->isVisible());
     QTest::mouseClick(&target(), Qt::LeftButton);
-    EXPECT_FALSE(model->isImagePickerPresented());
-
+    EXPECT_EQ(panelRequests, 1);
     model->setInlineImportError(QStringLiteral("That file could not be read."));
     EXPECT_TRUE(target().errorLabel()->isVisible());
-    EXPECT_EQ(target().errorLabel()->text(), "That file could not be read.");
 }
 
-TEST_F(StartupViewTest, ColumnIsAtMost760WideAndCentred) {
+TEST_F(StartupViewTest, TheColumnIsAtMost760WideAndScrollsInALowWindow) {
     const QWidget* column = view->contentColumn();
     EXPECT_EQ(column->width(), 760);
     EXPECT_EQ(column->mapTo(view.get(), QPoint(0, 0)).x(), (1180 - 760) / 2);
+    EXPECT_EQ(view->scrollArea()->verticalScrollBar()->maximum(), 0);
     view->resize(700, 820);
     QTest::qWait(5);
     EXPECT_EQ(column->width(), 700 - 80);
+    view->resize(700, 420);
+    QTest::qWait(5);
+    EXPECT_GT(view->scrollArea()->verticalScrollBar()->maximum(), 0);
     view->resize(2400, 820);
     QTest::qWait(5);
     EXPECT_EQ(column->width(), 760);
-}
-
-TEST_F(StartupViewTest, ALowWindowScrollsTheColumn) {
-    view->resize(1180, 420);
-    QTest::qWait(5);
-    EXPECT_GT(view->scrollArea()->verticalScrollBar()->maximum(), 0);
 }
 
 TEST_F(StartupViewTest, ShortcutCardTextsUseLinuxKeys) {
@@ -163,55 +190,43 @@ TEST_F(StartupViewTest, ShortcutCardTextsUseLinuxKeys) {
     EXPECT_EQ(ShortcutReference::panImageShortcutText(), "Middle mouse button + drag\nor Spacebar + drag");
 }
 
-TEST_F(StartupViewTest, AllShortcutsOpensTheDialogUnlessLocked) {
-    view->shortcutReference()->allShortcutsLink()->click();
-    EXPECT_TRUE(model->isShortcutsPresented());
-}
-
-TEST(StartupViewEntranceTest, ColumnRisesIntoPlaceOneTurnAfterShowing) {
-    MotionPreference::shared().setReduceMotion(false);
-    ManualScheduler scheduler;
-    auto model = makeTestAppModel(scheduler);
-    StartupView view(*model, scheduler, MotionPreference::shared());
-    view.resize(1180, 820);
-    view.show();
-    EXPECT_FALSE(view.hasEntered());
-    EXPECT_DOUBLE_EQ(view.entranceOpacity(), 0.0);
-    EXPECT_DOUBLE_EQ(view.entranceOffset(), 50.0);
-    scheduler.runDue();
-    EXPECT_TRUE(view.hasEntered());
-    QTest::qWait(800);
-    EXPECT_DOUBLE_EQ(view.entranceOpacity(), 1.0);
-    EXPECT_DOUBLE_EQ(view.entranceOffset(), 0.0);
-}
-
-TEST(StartupViewEntranceTest, ReducedMotionDrawsTheColumnInPlaceAtOnce) {
-    MotionPreference::shared().setReduceMotion(true);
-    ManualScheduler scheduler;
-    auto model = makeTestAppModel(scheduler);
-    StartupView view(*model, scheduler, MotionPreference::shared());
-    view.show();
-    EXPECT_TRUE(view.hasEntered());
-    EXPECT_DOUBLE_EQ(view.entranceOpacity(), 1.0);
-    EXPECT_DOUBLE_EQ(view.entranceOffset(), 0.0);
-    EXPECT_EQ(scheduler.pendingCount(), 0u);
+TEST(StartupViewEntranceTest, TheColumnRisesIntoPlaceOneTurnAfterShowingUnlessMotionIsReduced) {
+    for (const bool reduced : {false, true}) {
+        SCOPED_TRACE(reduced);
+        MotionPreference::shared().setReduceMotion(reduced);
+        testing::ModelFixture models;
+        StartupView view(*models.model, models.scheduler, MotionPreference::shared());
+        view.resize(1180, 820);
+        view.show();
+        EXPECT_EQ(view.hasEntered(), reduced);
+        EXPECT_DOUBLE_EQ(view.entranceOpacity(), reduced ? 1.0 : 0.0);
+        EXPECT_DOUBLE_EQ(view.entranceOffset(), reduced ? 0.0 : 50.0);
+        EXPECT_EQ(models.scheduler.pendingCount(), reduced ? 0u : 1u);
+        models.scheduler.runDue();
+        EXPECT_TRUE(view.hasEntered());
+        QTest::qWait(reduced ? 0 : 800);
+        EXPECT_DOUBLE_EQ(view.entranceOpacity(), 1.0);
+        EXPECT_DOUBLE_EQ(view.entranceOffset(), 0.0);
+    }
     MotionPreference::shared().setReduceMotion(false);
 }
 
 // Renders the page as a person would see it; the picture stays in the build folder.
 TEST_F(StartupViewTest, RendersAtTheDefaultWindowSize) {
-    view->resize(1180, 820);
     QTest::qWait(20);
     const QImage image = view->grab().toImage();
     ASSERT_EQ(image.size(), QSize(1180, 820));
     const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("startup_view_1180x820.png"));
     EXPECT_TRUE(image.save(path));
 
+    // The white toolbar with its rule, Settings at its right; the white card on the page.
+    EXPECT_EQ(view->toolbar()->geometry(), QRect(0, 0, 1180, 66));
+    EXPECT_EQ(view->toolbar()->settingsButton()->geometry().right(), 1180 - 12 - 1);
     EXPECT_EQ(image.pixelColor(5, 30), QColor(Qt::white));
+    EXPECT_EQ(image.pixel(200, 65), StartupPalette::hairline().rgb());
     const QPoint card = target().mapTo(view.get(), QPoint(target().width() / 2, 8));
     EXPECT_EQ(image.pixelColor(card), QColor(Qt::white));
-    const QColor page = image.pixelColor(10, 800);
-    EXPECT_NEAR(page.redF(), StartupPalette::background().redF(), 0.02);
+    EXPECT_NEAR(image.pixelColor(10, 800).redF(), StartupPalette::background().redF(), 0.02);
 
     // The headline is drawn in the page's ink, not in the button text colour of the card.
     const QRect headline(target().headlineLabel()->mapTo(view.get(), QPoint()), target().headlineLabel()->size());

