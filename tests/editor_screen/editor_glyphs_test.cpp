@@ -37,6 +37,8 @@ TEST(EditorHistoryGlyphTest, StaysSquareAndCentredInAWideFrame) {
     const QSizeF frame(40, 20);
     EXPECT_DOUBLE_EQ(EditorHistoryGlyph::scale(frame), 0.625);
     EXPECT_DOUBLE_EQ(EditorHistoryGlyph::lineWidth(frame), 1.25);
+    // Very small glyphs keep a visible stroke.
+    EXPECT_DOUBLE_EQ(EditorHistoryGlyph::lineWidth(QSizeF(4, 4)), 0.875);
 
     for (const auto kind : {EditorHistoryGlyph::Kind::undo, EditorHistoryGlyph::Kind::redo,
                             EditorHistoryGlyph::Kind::reset}) {
@@ -62,12 +64,7 @@ TEST(EditorHistoryGlyphTest, RedoIsUndoMirroredAcrossTheWholeFrame) {
     EXPECT_FALSE(inked(redo, 11, 3));
 }
 
-TEST(EditorHistoryGlyphTest, TinyGlyphsKeepAVisibleStroke) {
-    EXPECT_DOUBLE_EQ(EditorHistoryGlyph::lineWidth(QSizeF(4, 4)), EditorHistoryGlyph::kMinimumLineWidth);
-    EXPECT_DOUBLE_EQ(EditorHistoryGlyph::lineWidth(QSizeF(32, 32)), 2.0);
-}
-
-TEST(EditorChevronTest, PointsTheWayItIsTold) {
+TEST(EditorChevronTest, ChevronsPointTheWayTheyAreTold) {
     const QImage left = paintGlyph(EditorChevron{EditorChevron::Direction::left}, QSize(70, 120));
     const QImage right = paintGlyph(EditorChevron{EditorChevron::Direction::right}, QSize(70, 120));
     // The tip of a left chevron is its leftmost point, halfway down.
@@ -76,9 +73,7 @@ TEST(EditorChevronTest, PointsTheWayItIsTold) {
     const QRect ink = testing::inkBounds(left);
     EXPECT_NEAR(ink.left(), 0.22 * 70 - 0.8, 1.5);
     EXPECT_NEAR(ink.right(), 0.78 * 70 + 0.8, 1.5);
-}
 
-TEST(EditorDisclosureChevronTest, PointsUpOrDown) {
     const QImage up = paintGlyph(EditorDisclosureChevron{true}, QSize(100, 60));
     const QImage down = paintGlyph(EditorDisclosureChevron{false}, QSize(100, 60));
     EXPECT_TRUE(inked(up, 50, 14));

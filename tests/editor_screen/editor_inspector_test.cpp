@@ -50,55 +50,58 @@ protected:
     int fontPanelOpenings = 0;
 };
 
-TEST_F(EditorInspectorTest, PushShowsItsBrushAndSuggestions) {
-    EXPECT_EQ(inspector.heading()->text(), QStringLiteral("RESHAPE · PUSH"));
-    EXPECT_EQ(inspector.toolTitle()->text(), QStringLiteral("Push"));
-    EXPECT_EQ(inspector.shortcutLine()->text(), QStringLiteral("Shortcut: P"));
-    EXPECT_EQ(inspector.toolIcon()->assetName(), QStringLiteral("editor-brush-drag"));
-    EXPECT_EQ(sections(), (Sections{true, false, false, false, true}));
-    EXPECT_EQ(inspector.sizeSectionTitle()->text(), QStringLiteral("BRUSH"));
-    EXPECT_EQ(inspector.sizeLabel()->text(), QStringLiteral("Size"));
-    EXPECT_EQ(inspector.sizeValue()->text(), QStringLiteral("200 px"));
-    EXPECT_TRUE(inspector.usageParagraph()->text().startsWith(QStringLiteral("Moves the image area")));
+// Which sections each tool shows, and how its size is named.
+TEST_F(EditorInspectorTest, EachToolShowsItsOwnSections) {
+    struct Case {
+        EditorTool tool;
+        Sections shown;
+        const char* heading;
+        const char* sizeTitle;
+        const char* sizeLabel;
+        const char* shortcut;
+    };
+    const Case cases[] = {
+        {EditorTool::push, {true, false, false, false, true}, "RESHAPE · PUSH", "BRUSH", "Size", "Shortcut: P"},
+        {EditorTool::reconstruct, {true, false, false, false, false}, "RESHAPE · RECONSTRUCT", "BRUSH", "Size",
+         "Shortcut: R"},
+        {EditorTool::draw, {true, true, false, false, false}, "ANNOTATE · DRAW", "PROPERTIES", "Stroke size",
+         "Shortcut: D"},
+        {EditorTool::circle, {true, true, false, false, false}, "ANNOTATE · CIRCLE", "PROPERTIES", "Stroke size",
+         "No shortcut available"},
+        {EditorTool::filledRectangle, {false, true, false, false, false}, "ANNOTATE · FILLED RECTANGLE", nullptr,
+         nullptr, "No shortcut available"},
+        {EditorTool::text, {false, true, true, false, false}, "ANNOTATE · TEXT", nullptr, nullptr, "Shortcut: T"},
+        {EditorTool::selectMove, {false, false, false, false, false}, "ANNOTATE · SELECT / MOVE", nullptr, nullptr,
+         "Shortcut: V"},
+        {EditorTool::eraser, {false, false, false, false, false}, "ANNOTATE · ERASER", nullptr, nullptr,
+         "Shortcut: E"},
+    };
+    for (const Case& example : cases) {
+        SCOPED_TRACE(rawValue(example.tool));
+        fixture.session->setMode(editorMode(example.tool));
+        fixture.session->selectTool(example.tool);
+        EXPECT_EQ(sections(), example.shown);
+        EXPECT_EQ(inspector.heading()->text(), QString::fromUtf8(example.heading));
+        EXPECT_EQ(inspector.toolTitle()->text(), title(example.tool));
+        EXPECT_EQ(inspector.shortcutLine()->text(), QString::fromUtf8(example.shortcut));
+        EXPECT_EQ(inspector.toolIcon()->assetName(), QString::fromLatin1(iconName(example.tool).data()));
+        EXPECT_EQ(inspector.usageParagraph()->text(), guidance(example.tool));
+        if (example.sizeTitle == nullptr) continue;
+        EXPECT_EQ(inspector.sizeSectionTitle()->text(), QString::fromUtf8(example.sizeTitle));
+        EXPECT_EQ(inspector.sizeLabel()->text(), QString::fromUtf8(example.sizeLabel));
+    }
 }
 
-TEST_F(EditorInspectorTest, ReconstructHasNoSuggestions) {
-    fixture.session->selectTool(EditorTool::reconstruct);
-    EXPECT_EQ(sections(), (Sections{true, false, false, false, false}));
-}
-
-TEST_F(EditorInspectorTest, DrawShowsStrokeSizeAndColour) {
-    fixture.session->selectTool(EditorTool::draw);
-    EXPECT_EQ(inspector.heading()->text(), QStringLiteral("ANNOTATE · DRAW"));
-    EXPECT_EQ(sections(), (Sections{true, true, false, false, false}));
-    EXPECT_EQ(inspector.sizeSectionTitle()->text(), QStringLiteral("PROPERTIES"));
-    EXPECT_EQ(inspector.sizeLabel()->text(), QStringLiteral("Stroke size"));
-    EXPECT_EQ(inspector.sizeValue()->text(), QStringLiteral("8 px"));
-    EXPECT_DOUBLE_EQ(inspector.sizeSlider()->lower(), 1.0);
-    EXPECT_DOUBLE_EQ(inspector.sizeSlider()->upper(), 300.0);
-}
-
-TEST_F(EditorInspectorTest, TextShowsColourAndFontButNoSize) {
+TEST_F(EditorInspectorTest, TheFontButtonDescribesTheFontAndOpensThePanel) {
     fixture.session->setAnnotationFont(AnnotationFontStyle{QStringLiteral("Liberation Sans"), 24.4f, 9, true});
     fixture.session->selectTool(EditorTool::text);
-    EXPECT_EQ(sections(), (Sections{false, true, true, false, false}));
     EXPECT_EQ(inspector.fontButton()->text(), QStringLiteral("Liberation Sans, 24 pt, italic"));
-    EXPECT_EQ(inspector.fontButton()->trailingText(), QStringLiteral("Choose…"));
     inspector.fontButton()->click();
     EXPECT_EQ(fontPanelOpenings, 1);
 }
 
-TEST_F(EditorInspectorTest, FilledShapesShowOnlyTheColour) {
-    for (const EditorTool tool : {EditorTool::filledRectangle, EditorTool::filledCircle}) {
-        fixture.session->selectTool(tool);
-        EXPECT_EQ(sections(), (Sections{false, true, false, false, false}));
-        EXPECT_EQ(inspector.shortcutLine()->text(), QStringLiteral("No shortcut available"));
-    }
-}
-
 TEST_F(EditorInspectorTest, SelectMoveOffersEditTextOnlyForASelectedText) {
     fixture.session->selectTool(EditorTool::selectMove);
-    EXPECT_EQ(sections(), (Sections{false, false, false, false, false}));
     fixture.session->setHasSelectedAnnotation(true);
     fixture.session->setHasSelectedTextAnnotation(true);
     EXPECT_EQ(sections(), (Sections{false, false, false, true, false}));
@@ -108,17 +111,9 @@ TEST_F(EditorInspectorTest, SelectMoveOffersEditTextOnlyForASelectedText) {
     fixture.session->editSelectedTextAnnotation = [&] { ++edits; };
     inspector.editTextButton()->click();
     EXPECT_EQ(edits, 1);
-    EXPECT_EQ(inspector.editTextButton()->trailingText(), QStringLiteral("F2"));
 
     fixture.session->setHasSelectedTextAnnotation(false);
     EXPECT_FALSE(inspector.selectedTextSection()->isVisibleTo(&inspector));
-}
-
-TEST_F(EditorInspectorTest, EraserShowsOnlyItsIdentityAndUsage) {
-    fixture.session->selectTool(EditorTool::eraser);
-    EXPECT_EQ(sections(), (Sections{false, false, false, false, false}));
-    EXPECT_EQ(inspector.toolTitle()->text(), QStringLiteral("Eraser"));
-    EXPECT_EQ(inspector.usageParagraph()->text(), guidance(EditorTool::eraser));
 }
 
 TEST_F(EditorInspectorTest, TheSizeValueRoundsHalvesAwayFromZero) {
@@ -139,6 +134,8 @@ TEST_F(EditorInspectorTest, TheSliderWritesTheDiameterOfTheCurrentMode) {
     fixture.session->setMode(EditorMode::annotate);
     fixture.session->selectTool(EditorTool::line);
     slider->setValue(0);
+    EXPECT_DOUBLE_EQ(slider->lower(), 1.0);
+    EXPECT_DOUBLE_EQ(slider->upper(), 300.0);
     EXPECT_DOUBLE_EQ(fixture.session->annotationToolDiameter(), 1.0);
     EXPECT_DOUBLE_EQ(fixture.session->deformationToolDiameter(), 500.0);
 }
@@ -164,8 +161,6 @@ TEST_F(EditorInspectorTest, PickingTheSameColourNotifiesNobody) {
 }
 
 TEST_F(EditorInspectorTest, TheHideButtonCollapsesTheInspector) {
-    EXPECT_EQ(inspector.hideButton()->text(), QStringLiteral("Hide inspector"));
-    EXPECT_GE(inspector.hideButton()->height(), 40);
     inspector.hideButton()->click();
     EXPECT_FALSE(fixture.session->isInspectorExpanded());
 }

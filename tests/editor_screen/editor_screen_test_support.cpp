@@ -2,10 +2,8 @@
 
 #include <cstdlib>
 
-#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRadialGradient>
 
 #include "editing/preparation/editing_canvas.h"
 
@@ -21,42 +19,14 @@ void SyntheticCanvas::mousePressEvent(QMouseEvent* event) {
 }
 
 void SyntheticCanvas::paintEvent(QPaintEvent*) {
+    // The workspace with two panes side by side, as the Comparison tab shows them.
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, true);
     painter.fillRect(rect(), QColor::fromRgbF(0.925, 0.918, 0.890));
-    // Two side-by-side panes, as the Comparison tab shows them.
     const int margin = 16;
-    const int gap = 8;
-    const int paneWidth = (width() - 2 * margin - gap) / 2;
-    const int paneHeight = std::min(height() - 2 * margin, paneWidth * 5 / 4);
-    const int top = (height() - paneHeight) / 2;
+    const int paneWidth = (width() - 2 * margin - 8) / 2;
     for (int pane = 0; pane < 2; ++pane) {
-        const QRect frame(margin + pane * (paneWidth + gap), top, paneWidth, paneHeight);
-        QLinearGradient backdrop(frame.topLeft(), frame.bottomLeft());
-        backdrop.setColorAt(0.0, QColor(92, 118, 128));
-        backdrop.setColorAt(1.0, QColor(46, 60, 66));
-        painter.fillRect(frame, backdrop);
-        const QPointF centre = frame.center();
-        const double faceWidth = frame.width() * (pane == 0 ? 0.36 : 0.32);
-        QRadialGradient skin(centre, faceWidth);
-        skin.setColorAt(0.0, QColor(232, 196, 170));
-        skin.setColorAt(1.0, QColor(196, 150, 122));
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(skin);
-        painter.drawEllipse(centre, faceWidth / 2.0, faceWidth * 0.66);
-        painter.setBrush(QColor(196, 150, 122));
-        painter.drawRect(QRectF(centre.x() - faceWidth * 0.16, centre.y() + faceWidth * 0.55, faceWidth * 0.32,
-                                frame.bottom() - centre.y() - faceWidth * 0.55));
-        painter.setBrush(QColor(60, 40, 30));
-        painter.drawEllipse(QPointF(centre.x() - faceWidth * 0.17, centre.y() - faceWidth * 0.1), 5, 3);
-        painter.drawEllipse(QPointF(centre.x() + faceWidth * 0.17, centre.y() - faceWidth * 0.1), 5, 3);
-        // The labels the Comparison tab draws over its panes.
-        painter.setBrush(QColor(0, 0, 0, 150));
-        const QRectF chip(frame.left() + 10, frame.top() + 10, 86, 22);
-        painter.drawRoundedRect(chip, 4, 4);
-        painter.setPen(Qt::white);
-        painter.drawText(chip, Qt::AlignCenter, pane == 0 ? QStringLiteral("Original") : QStringLiteral("Simulation"));
-        painter.setPen(Qt::NoPen);
+        painter.fillRect(margin + pane * (paneWidth + 8), margin, paneWidth, height() - 2 * margin,
+                         QColor(92, 118, 128));
     }
 }
 

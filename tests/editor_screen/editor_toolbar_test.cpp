@@ -25,11 +25,6 @@ protected:
         fixture.session->setCanReset(true);
     }
 
-    bool historyEnabled() const {
-        return toolbar.undoButton()->isEnabled() || toolbar.redoButton()->isEnabled() ||
-               toolbar.resetButton()->isEnabled();
-    }
-
     testing::EditorScreenFixture fixture;
     EditorToolbar toolbar;
 };
@@ -38,7 +33,6 @@ TEST_F(EditorToolbarTest, HistoryButtonsFollowTheHistory) {
     EXPECT_FALSE(toolbar.undoButton()->isEnabled());
     EXPECT_FALSE(toolbar.redoButton()->isEnabled());
     EXPECT_FALSE(toolbar.resetButton()->isEnabled());
-
     fixture.session->setCanUndo(true);
     EXPECT_TRUE(toolbar.undoButton()->isEnabled());
     EXPECT_FALSE(toolbar.redoButton()->isEnabled());
@@ -46,67 +40,58 @@ TEST_F(EditorToolbarTest, HistoryButtonsFollowTheHistory) {
     EXPECT_TRUE(toolbar.resetButton()->isEnabled());
 }
 
-TEST_F(EditorToolbarTest, TheAnimateTabDisablesTheHistoryUntilItIsLeft) {
+// What is enabled: the history buttons, "Open another image", the Output menu, Settings,
+// and the four output items.
+struct Enabled {
+    bool history, open, output, settings, saveImages, saveVideo, share, print;
+    friend bool operator==(const Enabled&, const Enabled&) = default;
+};
+
+// With a history that can undo, redo and reset: what each state of the session and
+// the model leaves enabled.
+TEST_F(EditorToolbarTest, EveryControlFollowsItsOwnRule) {
+    struct Case {
+        const char* name;
+        std::function<void(bool)> apply;
+        Enabled enabled;
+    };
+    AppModel& model = *fixture.model;
+    EditorSession& session = *fixture.session;
+    const AnnotationTextRequest request{QUuid::createUuid(), AnnotationTextRequest::Add{}, {}};
+    const Case cases[] = {
+        {"nothing running", [](bool) {}, {true, true, true, true, true, true, true, true}},
+        {"Animate tab",
+         [&](bool on) { session.setSelectedTab(on ? EditorTab::animate : EditorTab::simulation); },
+         {false, true, true, true, true, true, true, true}},
+        {"video saving", [&](bool on) { model.setIsAnimationVideoSaving(on); },
+         {false, false, false, false, false, false, false, false}},
+        {"dialog up", [&](bool on) { model.setIsShortcutsPresented(on); },
+         {true, false, false, false, false, false, false, false}},
+        {"importing", [&](bool on) { model.setIsImporting(on); }, {true, false, true, true, true, true, true, true}},
+        {"text entry pending",
+         [&](bool on) { session.setTextEntryRequest(on ? std::optional(request) : std::nullopt); },
+         {true, true, true, true, false, false, false, false}},
+        {"share menu open", [&](bool on) { model.setIsNativeShareServiceActive(on); },
+         {true, true, true, true, true, true, false, true}},
+    };
     allowEverything();
-    fixture.session->setSelectedTab(EditorTab::animate);
-    EXPECT_FALSE(historyEnabled());
-    fixture.session->setSelectedTab(EditorTab::simulation);
-    EXPECT_TRUE(toolbar.undoButton()->isEnabled());
-    EXPECT_TRUE(toolbar.redoButton()->isEnabled());
-    EXPECT_TRUE(toolbar.resetButton()->isEnabled());
-}
-
-TEST_F(EditorToolbarTest, AVideoSaveLocksTheWholeBar) {
-    allowEverything();
-    fixture.model->setIsAnimationVideoSaving(true);
-    EXPECT_FALSE(historyEnabled());
-    EXPECT_FALSE(toolbar.openAnotherImageButton()->isEnabled());
-    EXPECT_FALSE(toolbar.outputButton()->isEnabled());
-    EXPECT_FALSE(toolbar.settingsButton()->isEnabled());
-
-    fixture.model->setIsAnimationVideoSaving(false);
-    EXPECT_TRUE(historyEnabled());
-    EXPECT_TRUE(toolbar.outputButton()->isEnabled());
-}
-
-TEST_F(EditorToolbarTest, TheInteractionLockLeavesTheHistoryAlone) {
-    allowEverything();
-    fixture.model->setIsShortcutsPresented(true);
-    ASSERT_TRUE(fixture.model->isInteractionLocked());
-    EXPECT_FALSE(toolbar.openAnotherImageButton()->isEnabled());
-    EXPECT_FALSE(toolbar.outputButton()->isEnabled());
-    EXPECT_FALSE(toolbar.settingsButton()->isEnabled());
-    EXPECT_FALSE(toolbar.saveImagesAction()->isEnabled());
-    EXPECT_TRUE(toolbar.undoButton()->isEnabled());
-    EXPECT_TRUE(toolbar.resetButton()->isEnabled());
-}
-
-TEST_F(EditorToolbarTest, AnImportDisablesOnlyOpenAnotherImage) {
-    allowEverything();
-    fixture.model->setIsImporting(true);
-    EXPECT_FALSE(toolbar.openAnotherImageButton()->isEnabled());
-    EXPECT_TRUE(toolbar.undoButton()->isEnabled());
-    fixture.model->setIsImporting(false);
-    EXPECT_TRUE(toolbar.openAnotherImageButton()->isEnabled());
-}
-
-TEST_F(EditorToolbarTest, APendingTextEntryDisablesTheOutputsButNotTheMenu) {
-    fixture.session->setTextEntryRequest(AnnotationTextRequest{QUuid::createUuid(), AnnotationTextRequest::Add{}, {}});
-    EXPECT_TRUE(toolbar.outputButton()->isEnabled());
-    for (QAction* action : {toolbar.saveImagesAction(), toolbar.saveVideoAction(), toolbar.shareAction(),
-                            toolbar.printAction()}) {
-        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+    for (const Case& example : cases) {
+        SCOPED_TRACE(example.name);
+        example.apply(true);
+        const bool history = toolbar.undoButton()->isEnabled();
+        EXPECT_EQ(toolbar.redoButton()->isEnabled(), history);
+        EXPECT_EQ(toolbar.resetButton()->isEnabled(), history);
+        const Enabled actual{history,
+                             toolbar.openAnotherImageButton()->isEnabled(),
+                             toolbar.outputButton()->isEnabled(),
+                             toolbar.settingsButton()->isEnabled(),
+                             toolbar.saveImagesAction()->isEnabled(),
+                             toolbar.saveVideoAction()->isEnabled(),
+                             toolbar.shareAction()->isEnabled(),
+                             toolbar.printAction()->isEnabled()};
+        EXPECT_EQ(actual, example.enabled);
+        example.apply(false);
     }
-    fixture.session->setTextEntryRequest(std::nullopt);
-    EXPECT_TRUE(toolbar.saveImagesAction()->isEnabled());
-}
-
-TEST_F(EditorToolbarTest, AnActiveShareServiceDisablesOnlyShare) {
-    fixture.model->setIsNativeShareServiceActive(true);
-    EXPECT_FALSE(toolbar.shareAction()->isEnabled());
-    EXPECT_TRUE(toolbar.saveImagesAction()->isEnabled());
-    EXPECT_TRUE(toolbar.saveVideoAction()->isEnabled());
-    EXPECT_TRUE(toolbar.printAction()->isEnabled());
 }
 
 TEST_F(EditorToolbarTest, TheOutputMenuListsItsFourItemsInOrder) {

@@ -45,6 +45,11 @@ TEST_F(CropInspectorTest, ANewDocumentHighlightsFullImageAndAShrunkCropFree) {
     EXPECT_EQ(highlighted(), CropPreset::fullImage);
     shrinkCrop();
     EXPECT_EQ(highlighted(), CropPreset::free);
+    // Glyphs of every height leave the titles of a row on one line.
+    for (CropPreset preset : kAllCropPresets) {
+        EXPECT_EQ(inspector.presetButton(preset)->sizeHint().height(),
+                  inspector.presetButton(CropPreset::fullImage)->sizeHint().height());
+    }
 }
 
 TEST_F(CropInspectorTest, FreeKeepsTheSquareCropAndFullImageRestoresEverything) {
@@ -145,15 +150,6 @@ TEST_F(CropInspectorTest, TheResetLinkRestoresTheFullImage) {
     EXPECT_EQ(highlighted(), CropPreset::fullImage);
 }
 
-TEST_F(CropInspectorTest, ButtonsTellTheirStateToAccessibility) {
-    CropPresetButton* full = inspector.presetButton(CropPreset::fullImage);
-    EXPECT_EQ(full->accessibleName(), QStringLiteral("Full image"));
-    EXPECT_EQ(full->accessibleDescription(), QStringLiteral("Select this crop aspect ratio"));
-    inspector.presetButton(CropPreset::square)->click();
-    EXPECT_FALSE(full->isSelected());
-    EXPECT_TRUE(inspector.presetButton(CropPreset::square)->isSelected());
-}
-
 class CropInspectorSizeTest : public CropInspectorTest {
 protected:
     CropInspectorSizeTest() : CropInspectorTest({3000, 4000}) {}
@@ -181,7 +177,6 @@ TEST(CropPresetTest, RawValuesRoundTripAndOthersAreRefused) {
     for (CropPreset preset : kAllCropPresets) EXPECT_EQ(cropPresetFromRawValue(rawValue(preset)), preset);
     EXPECT_FALSE(cropPresetFromRawValue("FullImage").has_value());
     EXPECT_FALSE(cropPresetFromRawValue("").has_value());
-    EXPECT_EQ(cropPresetTitle(CropPreset::portrait9By16), QStringLiteral("Vertical 9:16"));
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <QAccessible>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QTest>
 
@@ -36,19 +37,26 @@ TEST_F(CropTransformPopUpButtonTest, TheWidthIsTheSameForEveryAngleAndNeverBelow
     EXPECT_EQ(first.height(), 42);
 }
 
-TEST_F(CropTransformPopUpButtonTest, CtrlBracketsRotate) {
-    EXPECT_TRUE(button.performKeyEquivalent(keyPress(Qt::Key_BracketLeft, Qt::ControlModifier)));
-    EXPECT_TRUE(button.performKeyEquivalent(keyPress(Qt::Key_BracketRight, Qt::ControlModifier | Qt::KeypadModifier)));
-    EXPECT_EQ(received,
-              (std::vector<CropTransformCommand>{CropTransformCommand::rotateLeft, CropTransformCommand::rotateRight}));
-}
-
-TEST_F(CropTransformPopUpButtonTest, OnlyCtrlAloneCounts) {
-    EXPECT_FALSE(button.performKeyEquivalent(keyPress(Qt::Key_BracketLeft, Qt::ControlModifier | Qt::ShiftModifier)));
-    EXPECT_FALSE(button.performKeyEquivalent(keyPress(Qt::Key_BracketLeft, Qt::ControlModifier | Qt::AltModifier)));
-    EXPECT_FALSE(button.performKeyEquivalent(keyPress(Qt::Key_BracketLeft, Qt::NoModifier)));
-    EXPECT_FALSE(button.performKeyEquivalent(keyPress(Qt::Key_R, Qt::ControlModifier)));
-    EXPECT_TRUE(received.empty());
+// Ctrl alone with a bracket rotates; the keypad flag does not matter, other modifiers do.
+TEST_F(CropTransformPopUpButtonTest, OnlyCtrlWithABracketRotates) {
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        std::optional<CropTransformCommand> command;
+    };
+    const Case cases[] = {
+        {Qt::Key_BracketLeft, Qt::ControlModifier, CropTransformCommand::rotateLeft},
+        {Qt::Key_BracketRight, Qt::ControlModifier | Qt::KeypadModifier, CropTransformCommand::rotateRight},
+        {Qt::Key_BracketLeft, Qt::ControlModifier | Qt::ShiftModifier, std::nullopt},
+        {Qt::Key_BracketLeft, Qt::ControlModifier | Qt::AltModifier, std::nullopt},
+        {Qt::Key_BracketLeft, Qt::NoModifier, std::nullopt},
+        {Qt::Key_R, Qt::ControlModifier, std::nullopt},
+    };
+    for (const Case& example : cases) {
+        received.clear();
+        EXPECT_EQ(button.performKeyEquivalent(keyPress(example.key, example.modifiers)), example.command.has_value());
+        EXPECT_EQ(received, example.command ? std::vector{*example.command} : std::vector<CropTransformCommand>{});
+    }
 }
 
 TEST_F(CropTransformPopUpButtonTest, ADisabledButtonOrOneWithoutACommandSinkDoesNotHandleTheKeys) {
@@ -109,11 +117,6 @@ TEST_F(CropSubtoolbarTest, TheBadgeFollowsTheTurnsButNotTheFlips) {
     EXPECT_FALSE(fixture.document->selection().isHorizontallyFlipped);
 }
 
-TEST_F(CropSubtoolbarTest, TheKeysReachTheDocumentThroughTheButton) {
-    EXPECT_TRUE(subtoolbar.transformButton()->performKeyEquivalent(keyPress(Qt::Key_BracketRight, Qt::ControlModifier)));
-    EXPECT_EQ(fixture.document->selection().displayClockwiseQuarterTurns, 1);
-}
-
 TEST_F(CropSubtoolbarTest, CtrlBracketsWorkFromAnywhereInTheWindow) {
     subtoolbar.show();
     subtoolbar.activateWindow();
@@ -133,10 +136,6 @@ TEST_F(CropSubtoolbarTest, CommandsAreIgnoredWhileTheEditorIsBeingPrepared) {
     subtoolbar.perform(CropTransformCommand::rotateRight);
     subtoolbar.transformButton()->performKeyEquivalent(keyPress(Qt::Key_BracketLeft, Qt::ControlModifier));
     EXPECT_EQ(fixture.document->selection(), before);
-}
-
-TEST_F(CropSubtoolbarTest, ShowsTheFileName) {
-    EXPECT_EQ(subtoolbar.fileNameLabel()->text(), QStringLiteral("portrait.jpg"));
 }
 
 }  // namespace
