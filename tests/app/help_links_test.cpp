@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/about_panel.h"
 #include "app/help_links.h"
 
 namespace vlt {
@@ -25,11 +24,6 @@ TEST(HelpLinksTest, SupportPagesFollowTheInterfaceLanguage) {
         EXPECT_EQ(url.path(), path);
         EXPECT_FALSE(url.toString().endsWith(QLatin1Char('/')));
     }
-}
-
-TEST(AboutPanelTest, LinksTheProductSite) {
-    EXPECT_FALSE(AboutPanel::applicationVersion().isEmpty());
-    EXPECT_TRUE(AboutPanel::creditsHtml().contains(HelpLinks::websiteURL().host()));
 }
 
 }  // namespace

@@ -129,16 +129,5 @@ TEST_F(EditorToolbarTest, CommandsReachTheModel) {
     EXPECT_EQ(fixture.model->activeSettingsSection(), SettingsSection::contactInformation);
 }
 
-TEST_F(EditorToolbarTest, HasTheFixedGeometryOfTheBar) {
-    toolbar.resize(1180, EditorToolbar::kHeight);
-    toolbar.show();
-    EXPECT_EQ(toolbar.height(), 66);
-    EXPECT_EQ(toolbar.outputButton()->size(), QSize(150, 42));
-    EXPECT_EQ(toolbar.undoButton()->size(), QSize(30, 30));
-    EXPECT_EQ(toolbar.resetButton()->height(), 30);
-    EXPECT_EQ(toolbar.settingsButton()->geometry().right(), 1180 - 14 - 1);
-    EXPECT_GE(toolbar.openAnotherImageButton()->height(), 40);
-}
-
 }  // namespace
 }  // namespace vlt

@@ -34,16 +34,14 @@ protected:
     EditorViewportHeader header;
 };
 
-TEST_F(EditorViewportHeaderTest, TheSliderFollowsTheZoom) {
+TEST_F(EditorViewportHeaderTest, SliderAndZoomFollowEachOther) {
     EXPECT_DOUBLE_EQ(header.zoomSlider()->doubleValue(), 0.0);
     EXPECT_EQ(header.zoomReadout()->text(), QStringLiteral("0%"));
     fixture.session->setZoom(16.0);
     EXPECT_DOUBLE_EQ(header.zoomSlider()->doubleValue(), 4.0);
     fixture.session->setZoom(4.0);
     EXPECT_NEAR(header.zoomSlider()->doubleValue(), 2.0, 1e-3);
-}
 
-TEST_F(EditorViewportHeaderTest, TheZoomFollowsTheSlider) {
     slideTo(3.0);
     EXPECT_NEAR(fixture.session->zoomFactor(), 8.0, 1e-2);
     fixture.session->setMoveMode(true);
@@ -63,9 +61,7 @@ TEST_F(EditorViewportHeaderTest, TheReadoutShowsThePercentageAndGoesOneToOne) {
     header.zoomReadout()->click();
     EXPECT_DOUBLE_EQ(fixture.session->zoomFactor(), 4.0);
     EXPECT_EQ(header.zoomReadout()->text(), QStringLiteral("100%"));
-}
-
-TEST_F(EditorViewportHeaderTest, OneToOneStaysWithinFitAndSixteen) {
+    // One to one never goes below Fit or beyond sixteen times Fit.
     EXPECT_DOUBLE_EQ(EditorViewportHeader::oneToOneZoom(2.0), 1.0);
     EXPECT_DOUBLE_EQ(EditorViewportHeader::oneToOneZoom(0.01), 16.0);
     EXPECT_DOUBLE_EQ(EditorViewportHeader::oneToOneZoom(0.0), 16.0);

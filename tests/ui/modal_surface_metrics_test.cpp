@@ -5,24 +5,15 @@
 namespace vlt {
 namespace {
 
-constexpr ModalSurfaceMetrics kShortcutsLike{680, 900, 440, 820};
+// The Shortcuts dialog's limits are tested with the dialog; these are another dialog's.
 constexpr ModalSurfaceMetrics kSettingsLike{720, 940, 360, 650};
 
-TEST(ModalSurfaceMetricsTest, HeightFollowsTheWindowBetweenItsLimits) {
-    EXPECT_EQ(kShortcutsLike.surfaceSize({1180, 600}).height(), 560);
-    EXPECT_EQ(kShortcutsLike.surfaceSize({1180, 400}).height(), 440);
-    EXPECT_EQ(kShortcutsLike.surfaceSize({1180, 1000}).height(), 820);
-    EXPECT_EQ(kSettingsLike.surfaceSize({1180, 1000}).height(), 650);
-    EXPECT_EQ(kSettingsLike.surfaceSize({1180, 500}).height(), 460);
-    EXPECT_EQ(kSettingsLike.surfaceSize({1180, 300}).height(), 360);
-}
-
-TEST(ModalSurfaceMetricsTest, WidthKeepsMarginsUntilItsMinimumAndStopsAtItsMaximum) {
-    EXPECT_EQ(kShortcutsLike.surfaceSize({1600, 800}).width(), 900);
-    EXPECT_EQ(kShortcutsLike.surfaceSize({856, 800}).width(), 800);
-    EXPECT_EQ(kShortcutsLike.surfaceSize({700, 800}).width(), 680);
-    EXPECT_EQ(kSettingsLike.surfaceSize({1180, 820}).width(), 940);
-    EXPECT_EQ(kSettingsLike.surfaceSize({600, 820}).width(), 720);
+TEST(ModalSurfaceMetricsTest, SizeKeepsMarginsBetweenItsLimits) {
+    const std::pair<QSize, QSize> cases[] = {
+        {{1180, 1000}, {940, 650}}, {{1180, 500}, {940, 460}}, {{1180, 300}, {940, 360}},
+        {{856, 820}, {800, 650}},   {{600, 820}, {720, 650}},
+    };
+    for (const auto& [window, surface] : cases) EXPECT_EQ(kSettingsLike.surfaceSize(window), surface) << window.width();
 }
 
 }  // namespace

@@ -79,15 +79,6 @@ TEST_F(CropTransformPopUpButtonTest, TheMenuOffersTheFiveCommandsInOrder) {
     EXPECT_FALSE(button.commandMenu()->actions().at(0)->icon().isNull());
 }
 
-TEST_F(CropTransformPopUpButtonTest, AccessibilityTellsTheAngleAndTheMirror) {
-    button.refresh(QStringLiteral("90°"), true, {});
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&button);
-    ASSERT_NE(accessible, nullptr);
-    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Crop - Flip"));
-    EXPECT_EQ(accessible->text(QAccessible::Value), QStringLiteral("90°, mirrored"));
-    EXPECT_EQ(button.toolTip(), QStringLiteral("Rotate or flip the source image"));
-}
-
 class CropSubtoolbarTest : public ::testing::Test {
 protected:
     CropSubtoolbarTest() : subtoolbar(*fixture.model, fixture.document) {}
