@@ -16,6 +16,8 @@
 #include "app/replacement_image_loading_overlay.h"
 #include "app/shortcuts_modal.h"
 #include "app/startup_view.h"
+#include "app/unavailable_feature_modal.h"
+#include "foundation/localized_string.h"
 #include "platform/tasks/scheduler.h"
 #include "ui/modal_host.h"
 #include "ui/motion_preference.h"
@@ -296,6 +298,14 @@ void AppContentView::refreshOverlays() {
             overlay = new ReplacementImageLoadingOverlay(this, scheduler_, motion_);
         } else if (layer == AppOverlayLayer::shortcuts) {
             overlay = new ShortcutsModal(*model_, this, scheduler_, motion_);
+        } else if (layer == AppOverlayLayer::settings) {
+            overlay = makeUnavailableFeatureOverlay(localizedString("Settings"), [](AppModel& model) {
+                model.closeSettings();
+            });
+        } else if (layer == AppOverlayLayer::stillImageSave) {
+            overlay = makeUnavailableFeatureOverlay(localizedString("Save images"), [](AppModel& model) {
+                model.setIsSaveImagesPresented(false);
+            });
         } else if (layer == AppOverlayLayer::graphicsFailure) {
             QPointer<AppContentView> guard(this);
             overlay = new GraphicsFailureOverlay(
@@ -312,6 +322,16 @@ void AppContentView::refreshOverlays() {
         if (auto* host = qobject_cast<ModalHost*>(overlay)) host->present();
     }
     if (changed) restackOverlays();
+}
+
+QWidget* AppContentView::makeUnavailableFeatureOverlay(const QString& title, void (*dismiss)(AppModel&)) {
+    QPointer<AppModel> model = model_;
+    return new UnavailableFeatureModal(
+        title,
+        [model, dismiss] {
+            if (model) dismiss(*model);
+        },
+        this, scheduler_, motion_);
 }
 
 void AppContentView::restackOverlays() {

@@ -13,6 +13,7 @@
 #include "app/model/model_test_support.h"
 #include "app/shortcuts_modal.h"
 #include "app/startup_view.h"
+#include "app/unavailable_feature_modal.h"
 #include "import/crop_document.h"
 #include "ui/modal_host.h"
 #include "ui/modal_surface.h"
@@ -160,6 +161,24 @@ TEST_F(AppContentViewTest, GraphicsFailureCardClosesWithEscapeAndOffersQuit) {
     EXPECT_FALSE(model->showsGraphicsFailure());
     EXPECT_TRUE(GraphicsFailureOverlay::message().startsWith("The original image file was not changed. Close and"));
     EXPECT_TRUE(GraphicsFailureOverlay::message().contains(".\n\nIf the problem persists, contact support at "));
+}
+
+TEST_F(AppContentViewTest, DialogsThatDoNotExistYetNeverLeaveTheWindowLocked) {
+    model->presentSettings(SettingsSection::contactInformation);
+    auto* settings = qobject_cast<UnavailableFeatureModal*>(view->overlay(AppOverlayLayer::settings));
+    ASSERT_NE(settings, nullptr);
+    EXPECT_FALSE(view->baseScreenWidget()->isEnabled());
+    settings->closeButton()->click();
+    EXPECT_FALSE(model->activeSettingsSection().has_value());
+    EXPECT_EQ(view->overlay(AppOverlayLayer::settings), nullptr);
+    EXPECT_TRUE(view->baseScreenWidget()->isEnabled());
+
+    model->setIsSaveImagesPresented(true);
+    auto* saveImages = qobject_cast<UnavailableFeatureModal*>(view->overlay(AppOverlayLayer::stillImageSave));
+    ASSERT_NE(saveImages, nullptr);
+    QTest::keyClick(saveImages->closeButton(), Qt::Key_Escape);
+    EXPECT_FALSE(model->isSaveImagesPresented());
+    EXPECT_FALSE(model->isInteractionLocked());
 }
 
 TEST_F(AppContentViewTest, AlertsFollowTheirFlagsAndClearThemWhenDismissed) {
