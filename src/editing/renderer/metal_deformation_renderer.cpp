@@ -107,31 +107,35 @@ BackgroundUniforms backgroundUniforms(PackedFloat2 origin, double backingScale, 
     return uniforms;
 }
 
-struct DrawableScale {
-    double x;
-    double y;
-};
+// A drawable and the scale from view points to its pixels.
+struct DrawableFrame {
+    struct Scale {
+        double x;
+        double y;
+    };
+    Scale scale;
+    std::int64_t width;
+    std::int64_t height;
 
-// The clip rectangle in whole drawable pixels, none when it covers less than one.
-std::optional<GpuScissorRect> scissorRect(const QRectF& clip, DrawableScale scale, std::int64_t drawableWidth,
-                                          std::int64_t drawableHeight) {
-    const QRectF scaled(clip.x() * scale.x, clip.y() * scale.y, clip.width() * scale.x, clip.height() * scale.y);
-    const QRectF visible =
-        scaled.intersected(QRectF(0.0, 0.0, static_cast<double>(drawableWidth), static_cast<double>(drawableHeight)));
-    if (!(visible.width() >= kMinimumScissorExtent) || !(visible.height() >= kMinimumScissorExtent)) {
-        return std::nullopt;
+    // The clip rectangle in whole drawable pixels, none when it covers less than one.
+    std::optional<GpuScissorRect> scissorRect(const QRectF& clip) const {
+        const QRectF scaled(clip.x() * scale.x, clip.y() * scale.y, clip.width() * scale.x, clip.height() * scale.y);
+        const QRectF visible =
+            scaled.intersected(QRectF(0.0, 0.0, static_cast<double>(width), static_cast<double>(height)));
+        if (!(visible.width() >= kMinimumScissorExtent) || !(visible.height() >= kMinimumScissorExtent)) {
+            return std::nullopt;
+        }
+        const auto x = std::max<std::int64_t>(static_cast<std::int64_t>(std::floor(visible.left())), 0);
+        const auto y = std::max<std::int64_t>(static_cast<std::int64_t>(std::floor(visible.top())), 0);
+        const auto x2 = std::min<std::int64_t>(static_cast<std::int64_t>(std::ceil(visible.right())), width);
+        const auto y2 = std::min<std::int64_t>(static_cast<std::int64_t>(std::ceil(visible.bottom())), height);
+        return GpuScissorRect{x, y, std::max<std::int64_t>(x2 - x, 1), std::max<std::int64_t>(y2 - y, 1)};
     }
-    const auto x = std::max<std::int64_t>(static_cast<std::int64_t>(std::floor(visible.left())), 0);
-    const auto y = std::max<std::int64_t>(static_cast<std::int64_t>(std::floor(visible.top())), 0);
-    const auto x2 = std::min<std::int64_t>(static_cast<std::int64_t>(std::ceil(visible.right())), drawableWidth);
-    const auto y2 = std::min<std::int64_t>(static_cast<std::int64_t>(std::ceil(visible.bottom())), drawableHeight);
-    return GpuScissorRect{x, y, std::max<std::int64_t>(x2 - x, 1), std::max<std::int64_t>(y2 - y, 1)};
-}
 
-QRectF drawableImageRect(const QRectF& imageRect, DrawableScale scale) {
-    return {imageRect.x() * scale.x, imageRect.y() * scale.y, imageRect.width() * scale.x,
-            imageRect.height() * scale.y};
-}
+    QRectF imageRect(const QRectF& points) const {
+        return {points.x() * scale.x, points.y() * scale.y, points.width() * scale.x, points.height() * scale.y};
+    }
+};
 
 // Pixels whose centres lie inside the image quad with two pixels to spare on every
 // side, so that no rounding on the way through clip space can leave one uncovered;
@@ -177,6 +181,55 @@ GpuScissorRect united(const GpuScissorRect& a, const GpuScissorRect& b) {
     const std::int64_t right = std::max(a.x + a.width, b.x + b.width);
     const std::int64_t bottom = std::max(a.y + a.height, b.y + b.height);
     return {left, top, right - left, bottom - top};
+}
+
+// The drawable pixels that can show something else once the field changed in
+// changedField: those of every displaced pane whose field sample reaches a changed
+// texel. A pane at scale 0 never reads the field.
+GpuScissorRect imageDamage(const PixelRegion& changedField, const std::vector<MetalRenderPane>& panes,
+                           const DrawableFrame& frame, std::int64_t canvasWidth, std::int64_t canvasHeight) {
+    GpuScissorRect damage{};
+    for (const MetalRenderPane& pane : panes) {
+        const bool displaces = pane.displacementScale > 0.0f || pane.displacementScale < 0.0f;
+        const std::optional<GpuScissorRect> scissor = frame.scissorRect(pane.clipRect);
+        if (!displaces || !scissor) continue;
+        const GpuScissorRect sampling =
+            pixelsSamplingField(changedField, frame.imageRect(pane.imageRect), canvasWidth, canvasHeight);
+        damage = united(damage, sampling.intersected(*scissor));
+    }
+    return damage;
+}
+
+// The workspace and each pane's grid. Every pixel ends as the last draw that covers
+// it, so a background is drawn only where nothing drawn later covers it for certain:
+// the workspace outside the panes, a pane's grid outside its image.
+void encodeBackgrounds(GpuRenderEncoder& encoder, const std::vector<MetalRenderPane>& panes,
+                       const DrawableFrame& frame, double backingScale) {
+    const BackgroundUniforms whole = backgroundUniforms({0.0f, 0.0f}, backingScale, kWholeDrawable);
+    encoder.setFragmentBytes(&whole, sizeof whole, kBackgroundUniformsBufferIndex);
+    ScissorPieces workspace({0, 0, frame.width, frame.height});
+    for (const MetalRenderPane& pane : panes) {
+        if (const std::optional<GpuScissorRect> scissor = frame.scissorRect(pane.clipRect)) workspace.cut(*scissor);
+    }
+    for (std::size_t index = 0; index < workspace.size(); ++index) {
+        encoder.setScissorRect(workspace[index]);
+        encoder.drawTriangles(0, kBackgroundVertexCount);
+    }
+
+    for (const MetalRenderPane& pane : panes) {
+        const std::optional<GpuScissorRect> scissor = frame.scissorRect(pane.clipRect);
+        if (!scissor) continue;
+        const PackedFloat2 origin{static_cast<float>(pane.clipRect.x() * frame.scale.x),
+                                  static_cast<float>(pane.clipRect.y() * frame.scale.y)};
+        const BackgroundUniforms uniforms = backgroundUniforms(origin, backingScale, kPaneBackground);
+        encoder.setFragmentBytes(&uniforms, sizeof uniforms, kBackgroundUniformsBufferIndex);
+        ScissorPieces grid(*scissor);
+        grid.cut(surelyCoveredPixels(frame.imageRect(pane.imageRect)));
+        for (std::size_t index = 0; index < grid.size(); ++index) {
+            encoder.setScissorRect(grid[index]);
+            encoder.drawTriangles(0, kBackgroundVertexCount);
+        }
+    }
 }
 
 bool regionInside(const PixelRegion& region, std::int64_t width, std::int64_t height) {
@@ -413,8 +466,10 @@ void MetalDeformationRenderer::draw(GpuView& view, const std::vector<MetalRender
     const double boundsWidth = view.boundsWidth() > kMinimumBoundsExtent ? view.boundsWidth() : kMinimumBoundsExtent;
     const double boundsHeight =
         view.boundsHeight() > kMinimumBoundsExtent ? view.boundsHeight() : kMinimumBoundsExtent;
-    const DrawableScale scale{static_cast<double>(drawableWidth) / boundsWidth,
-                              static_cast<double>(drawableHeight) / boundsHeight};
+    const DrawableFrame frame{{static_cast<double>(drawableWidth) / boundsWidth,
+                               static_cast<double>(drawableHeight) / boundsHeight},
+                              drawableWidth,
+                              drawableHeight};
 
     GpuRenderPassDescriptor pass = view.renderPassDescriptor(*drawable);
     frameLayout_.drawableWidth = drawableWidth;
@@ -428,67 +483,25 @@ void MetalDeformationRenderer::draw(GpuView& view, const std::vector<MetalRender
     const DrawnFrameHistory::Start start = drawnFrames_.startFrame(*drawable->texture(), frameLayout_);
     pass.contentsTag = start.contentsTag;
     if (start.reuse) {
-        GpuScissorRect damage{};
-        for (const MetalRenderPane& pane : panes) {
-            const bool displaces = pane.displacementScale > 0.0f || pane.displacementScale < 0.0f;
-            const std::optional<GpuScissorRect> scissor =
-                scissorRect(pane.clipRect, scale, drawableWidth, drawableHeight);
-            if (!displaces || !scissor) continue;
-            const QRectF imageRect = drawableImageRect(pane.imageRect, scale);
-            damage = united(damage, pixelsSamplingField(start.reuse->changedField, imageRect, width_, height_)
-                                        .intersected(*scissor));
-        }
-        pass.partialRedraw = GpuPartialRedraw{start.reuse->expectedContents, damage};
+        pass.partialRedraw = GpuPartialRedraw{
+            start.reuse->expectedContents, imageDamage(start.reuse->changedField, panes, frame, width_, height_)};
     }
     std::optional<GpuRenderEncoder> encoder = commands->makeRenderEncoder(pass);
     if (!encoder) return;
 
-    // Every pixel ends as the last draw that covers it, so backgrounds are drawn only
-    // where nothing drawn later covers them for certain: the workspace outside the
-    // panes, each pane's grid outside its image.
     encoder->setRenderPipeline(backgroundPipeline_);
-    const BackgroundUniforms whole = backgroundUniforms({0.0f, 0.0f}, backingScale, kWholeDrawable);
-    encoder->setFragmentBytes(&whole, sizeof whole, kBackgroundUniformsBufferIndex);
-    ScissorPieces workspace({0, 0, drawableWidth, drawableHeight});
-    for (const MetalRenderPane& pane : panes) {
-        const std::optional<GpuScissorRect> scissor = scissorRect(pane.clipRect, scale, drawableWidth, drawableHeight);
-        if (scissor) workspace.cut(*scissor);
-    }
-    if (workspace.isCut()) {
-        for (std::size_t index = 0; index < workspace.size(); ++index) {
-            encoder->setScissorRect(workspace[index]);
-            encoder->drawTriangles(0, kBackgroundVertexCount);
-        }
-    } else {
-        encoder->drawTriangles(0, kBackgroundVertexCount);
-    }
-
-    for (const MetalRenderPane& pane : panes) {
-        const std::optional<GpuScissorRect> scissor = scissorRect(pane.clipRect, scale, drawableWidth, drawableHeight);
-        if (!scissor) continue;
-        const PackedFloat2 origin{static_cast<float>(pane.clipRect.x() * scale.x),
-                                  static_cast<float>(pane.clipRect.y() * scale.y)};
-        const BackgroundUniforms uniforms = backgroundUniforms(origin, backingScale, kPaneBackground);
-        encoder->setFragmentBytes(&uniforms, sizeof uniforms, kBackgroundUniformsBufferIndex);
-        ScissorPieces grid(*scissor);
-        grid.cut(surelyCoveredPixels(drawableImageRect(pane.imageRect, scale)));
-        for (std::size_t index = 0; index < grid.size(); ++index) {
-            encoder->setScissorRect(grid[index]);
-            encoder->drawTriangles(0, kBackgroundVertexCount);
-        }
-    }
+    encodeBackgrounds(*encoder, panes, frame, backingScale);
 
     encoder->setRenderPipeline(imagePipeline_);
     encoder->setFragmentTexture(sourceTexture_, kImageSourceTextureIndex);
     encoder->setFragmentTexture(displacementTexture_, kImageDisplacementTextureIndex);
     encoder->setFragmentBuffer(occupancyBuffer_, kImageOccupancyBufferIndex);
     for (const MetalRenderPane& pane : panes) {
-        const std::optional<GpuScissorRect> scissor = scissorRect(pane.clipRect, scale, drawableWidth, drawableHeight);
+        const std::optional<GpuScissorRect> scissor = frame.scissorRect(pane.clipRect);
         if (!scissor) continue;
         encoder->setScissorRect(*scissor);
-        const QRectF imageRect = drawableImageRect(pane.imageRect, scale);
-        const ImageUniforms uniforms =
-            imageUniforms(imageRect, drawableWidth, drawableHeight, width_, height_, pane.displacementScale);
+        const ImageUniforms uniforms = imageUniforms(frame.imageRect(pane.imageRect), drawableWidth, drawableHeight,
+                                                     width_, height_, pane.displacementScale);
         encoder->setVertexBytes(&uniforms, sizeof uniforms, kImageVertexUniformsBufferIndex);
         encoder->setFragmentBytes(&uniforms, sizeof uniforms, kImageUniformsBufferIndex);
         encoder->drawTriangles(0, kImageVertexCount);
