@@ -40,14 +40,17 @@ constexpr double kDragStepPoints = 9.0;
 constexpr double kDragRadiusPoints = 140.0;
 constexpr int kWarmUpFrames = 4;
 
+// The application lives until the process ends and is never destroyed: destroying
+// it in an exit handler would run after Qt's own globals are gone, and crash.
 void ensureApplication() {
-    static std::unique_ptr<QApplication> application = [] {
+    static QApplication* application = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "bench_canvas_view";
         static char* argv[] = {name, nullptr};
-        return std::make_unique<QApplication>(argc, argv);
+        return new QApplication(argc, argv);
     }();
+    static_cast<void>(application);
 }
 
 SharedEditingCanvas makeCanvas() {
