@@ -24,7 +24,8 @@ constexpr ByteOrder kBgraOrder{2, 0};
 
 void packEightBit(const GpuFloat4& color, const SrgbTransfer::EncodeTables& tables, ByteOrder order,
                   std::uint8_t* texel) {
-    const std::uint8_t alpha = SrgbTransfer::alphaCode(color.w);
+    // Opaque colours, nearly all of them, need no rounding.
+    const std::uint8_t alpha = color.w >= 1.0f ? kOpaqueCode : SrgbTransfer::alphaCode(color.w);
     std::uint8_t red = SrgbTransfer::encode(color.x, tables);
     std::uint8_t green = SrgbTransfer::encode(color.y, tables);
     std::uint8_t blue = SrgbTransfer::encode(color.z, tables);
