@@ -492,14 +492,20 @@ void EditorCanvasView::applyHistoryStep(const EditorHistoryStep& step, bool isUn
 
 // --- Commands ------------------------------------------------------------------------
 
-void EditorCanvasView::undo() {
-    VLT_PRECONDITION(isMainThread(), "editor commands run on the main thread");
-    flushPendingAnnotationClick();
+// Commands act on committed work: an annotation gesture or brush stroke still open
+// is finished first, as if the pointer had been released.
+void EditorCanvasView::finishOpenInteraction() {
     if (activeAnnotationGesture_) {
         finishAnnotationGesture(true);
     } else if (isStrokeActive_) {
         endStroke();
     }
+}
+
+void EditorCanvasView::undo() {
+    VLT_PRECONDITION(isMainThread(), "editor commands run on the main thread");
+    flushPendingAnnotationClick();
+    finishOpenInteraction();
     if (!isHistoryBusy_) {
         if (auto step = editorHistory_.undo()) applyHistoryStep(*step, true);
     }
@@ -511,11 +517,7 @@ void EditorCanvasView::undo() {
 void EditorCanvasView::redo() {
     VLT_PRECONDITION(isMainThread(), "editor commands run on the main thread");
     flushPendingAnnotationClick();
-    if (activeAnnotationGesture_) {
-        finishAnnotationGesture(true);
-    } else if (isStrokeActive_) {
-        endStroke();
-    }
+    finishOpenInteraction();
     if (!isHistoryBusy_) {
         if (auto step = editorHistory_.redo()) applyHistoryStep(*step, false);
     }
@@ -616,11 +618,7 @@ void EditorCanvasView::prepareCommittedState(EditorStatePreparationIntent intent
     } else {
         flushPendingAnnotationClick();
     }
-    if (activeAnnotationGesture_) {
-        finishAnnotationGesture(true);
-    } else if (isStrokeActive_) {
-        endStroke();
-    }
+    finishOpenInteraction();
     if (isHistoryIdle()) {
         if (completion) completion(deformationHistory_ ? editorHistory_.availability().canReset : false);
         return;
@@ -669,11 +667,7 @@ void EditorCanvasView::writeAnimationVideo(const QString& destinationPath, std::
 void EditorCanvasView::startAnimationPlayback() {
     if (state_.tab != EditorTab::animate || isInteractionSuspended_) return;
     if (pendingAnnotationClick_ && !pendingAnnotationClick_->isPointerDown) flushPendingAnnotationClick();
-    if (activeAnnotationGesture_) {
-        finishAnnotationGesture(true);
-    } else if (isStrokeActive_) {
-        endStroke();
-    }
+    finishOpenInteraction();
     animationScale_ = 0.0f;
     isAnimationStartPending_ = true;
     startAnimationIfPending();

@@ -139,6 +139,7 @@ public:
     void updateHistoryAvailability();
     // Ends an open stroke; its commit follows the next frame.
     void endStroke();
+    void finishOpenInteraction();
     // The canvas pixel under a view point; none outside the image, and none on a
     // read-only panel when those are refused.
     std::optional<Float2> canvasPoint(QPointF viewPoint, bool refusingReadOnlyPanels) const;

@@ -40,25 +40,8 @@ constexpr double kMinimumPinchFactor = 0.1;
 // One notch of a classic wheel reports 120 eighths of a degree; it counts as one line.
 constexpr double kAngleDeltaPerLine = 120.0;
 
-// Tools the wheel resizes: the brushes, draw, line, rectangle and circle.
-bool hasBrushSize(EditorTool tool) {
-    switch (tool) {
-    case EditorTool::push:
-    case EditorTool::grow:
-    case EditorTool::shrink:
-    case EditorTool::reconstruct:
-    case EditorTool::draw:
-    case EditorTool::line:
-    case EditorTool::rectangle:
-    case EditorTool::circle:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool showsBrushOutline(EditorTool tool) {
-    return isReshapeTool(tool) || tool == EditorTool::draw || tool == EditorTool::eraser;
+    return isReshapeTool(tool) || hasRoundAnnotationBrush(tool);
 }
 
 bool containsClosed(const QRectF& rect, QPointF point) {
@@ -507,10 +490,10 @@ void EditorCanvasView::wheelEvent(QWheelEvent* event) {
     const double deltaX = precise ? event->pixelDelta().x() : event->angleDelta().x() / kAngleDeltaPerLine;
     const double deltaY = precise ? event->pixelDelta().y() : event->angleDelta().y() / kAngleDeltaPerLine;
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const bool resizable = hasBrushSize(state_.tool) && deltaY != 0.0 && !std::isnan(deltaY);
+    const bool resizable = hasAdjustableSize(state_.tool) && deltaY != 0.0 && !std::isnan(deltaY);
     // Some platforms turn a vertical wheel with Alt held into a horizontal one.
     const double altDeltaY = deltaY == 0.0 ? deltaX : deltaY;
-    const bool altResizable = hasBrushSize(state_.tool) && altDeltaY != 0.0 && !std::isnan(altDeltaY);
+    const bool altResizable = hasAdjustableSize(state_.tool) && altDeltaY != 0.0 && !std::isnan(altDeltaY);
 
     if (modifiers & (Qt::ControlModifier | Qt::MetaModifier)) {
         const double rate = precise ? kPreciseZoomRate : kLineZoomRate;
