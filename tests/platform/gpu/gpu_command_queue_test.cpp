@@ -25,7 +25,7 @@ struct QueueFixture : ::testing::Test {
     }
 };
 
-TEST_F(QueueFixture, RunsCommandBuffersInCommitOrderAndReportsOnTheGuiThread) {
+TEST_F(QueueFixture, RunsCommandBuffersInCommitOrderAndReportsOnTheGuiThreadLater) {
     std::vector<int> order;
     bool handlersOnGuiThread = true;
     for (int i = 1; i <= 5; ++i) {
@@ -37,20 +37,13 @@ TEST_F(QueueFixture, RunsCommandBuffersInCommitOrderAndReportsOnTheGuiThread) {
         });
         commands->commit();
     }
+    // Never inside commit, nor before the event loop runs.
+    queue->waitUntilIdle();
+    EXPECT_TRUE(order.empty());
     ASSERT_TRUE(processEventsUntil([&] { return order.size() == 5; }));
     EXPECT_EQ(order, (std::vector<int>{1, 2, 3, 4, 5}));
     EXPECT_TRUE(handlersOnGuiThread);
     EXPECT_EQ(buffer->contents()[0], 5);
-}
-
-TEST_F(QueueFixture, HandlersNeverRunInsideCommit) {
-    bool ran = false;
-    auto commands = fillCommand(1);
-    commands->addCompletedHandler([&](const GpuCommandBuffer&) { ran = true; });
-    commands->commit();
-    commands->waitUntilCompleted();
-    EXPECT_FALSE(ran);
-    ASSERT_TRUE(processEventsUntil([&] { return ran; }));
 }
 
 TEST_F(QueueFixture, AFailedCommandBufferRunsNoneOfItsWorkAndStillReports) {
@@ -70,26 +63,20 @@ TEST_F(QueueFixture, AFailedCommandBufferRunsNoneOfItsWorkAndStillReports) {
     EXPECT_EQ(buffer->contents()[0], 4);
 }
 
-TEST_F(QueueFixture, FinishedCommandBuffersAreRecycled) {
-    GpuCommandBuffer* first = nullptr;
+TEST_F(QueueFixture, FinishedCommandBuffersAreRecycledOnceTheirOwnersLetGo) {
+    auto held = fillCommand(1);
+    held->commit();
+    GpuCommandBuffer* released = nullptr;
     {
-        auto commands = fillCommand(1);
-        first = commands.get();
+        auto commands = fillCommand(2);
+        released = commands.get();
         commands->commit();
     }
     queue->waitUntilIdle();
     auto again = queue->makeCommandBuffer();
-    EXPECT_EQ(again.get(), first);
+    EXPECT_EQ(again.get(), released);
     EXPECT_EQ(again->status(), GpuCommandBufferStatus::notEnqueued);
-}
-
-TEST_F(QueueFixture, ABufferStillHeldByItsOwnerIsNotHandedOutAgain) {
-    auto held = fillCommand(1);
-    held->commit();
-    held->waitUntilCompleted();
-    queue->waitUntilIdle();
-    auto other = queue->makeCommandBuffer();
-    EXPECT_NE(other.get(), held.get());
+    EXPECT_NE(queue->makeCommandBuffer().get(), held.get());
     EXPECT_EQ(held->status(), GpuCommandBufferStatus::completed);
 }
 
@@ -114,27 +101,6 @@ TEST(GpuFaultInjector, FailsTheChosenRequestsOnly) {
     for (int i = 0; i < 4; ++i) EXPECT_TRUE(faults.shouldFail(GpuFaultPoint::buffer));
     faults.clear();
     EXPECT_FALSE(faults.shouldFail(GpuFaultPoint::buffer));
-}
-
-TEST(GpuDevice, EveryMakingStepCanBeRefused) {
-    auto device = GpuDevice::create();
-    GpuFaultInjector& faults = device->faultInjector();
-    faults.inject(GpuFaultPoint::commandQueue);
-    EXPECT_EQ(device->makeCommandQueue(), nullptr);
-    faults.inject(GpuFaultPoint::texture);
-    EXPECT_EQ(device->makeTexture({GpuPixelFormat::rg32Float, 4, 4, GpuTextureUsage::shaderRead}), nullptr);
-    faults.inject(GpuFaultPoint::buffer);
-    EXPECT_EQ(device->makeBuffer(64), nullptr);
-
-    auto queue = device->makeCommandQueue();
-    faults.inject(GpuFaultPoint::commandBuffer);
-    EXPECT_EQ(queue->makeCommandBuffer(), nullptr);
-    auto commands = queue->makeCommandBuffer();
-    faults.inject(GpuFaultPoint::computeEncoder);
-    EXPECT_FALSE(commands->makeComputeEncoder().has_value());
-    faults.inject(GpuFaultPoint::blitEncoder);
-    EXPECT_FALSE(commands->makeBlitEncoder().has_value());
-    EXPECT_TRUE(commands->makeBlitEncoder().has_value());
 }
 
 TEST(GpuDevice, RefusesTexturesItCannotHold) {

@@ -91,24 +91,19 @@ TEST_F(RenderFixture, AQuadCoversExactlyThePixelsWhoseCentresLieInIt) {
     EXPECT_EQ(pixel(0, 0)[3], 255);
 }
 
-TEST_F(RenderFixture, TheScissorLimitsDrawsAndPersistsUntilChanged) {
-    render(GpuLoadAction::clear, [&](GpuRenderEncoder& encoder) {
-        encoder.setRenderPipeline(pipeline(&fullTargetVertex, &columnFragment));
-        encoder.setScissorRect({4, 6, 10, 3});
-        encoder.drawTriangles(0, 3);
-    });
-    for (std::int64_t y = 0; y < 48; ++y) {
-        for (std::int64_t x = 0; x < 64; ++x) {
-            ASSERT_EQ(isRed(x, y), x >= 4 && x < 14 && y >= 6 && y < 9) << x << "," << y;
+TEST_F(RenderFixture, TheScissorLimitsAFullTargetTriangleAndLoadKeepsOldContents) {
+    for (const bool scissored : {true, false}) {
+        render(GpuLoadAction::clear, [&](GpuRenderEncoder& encoder) {
+            encoder.setRenderPipeline(pipeline(&fullTargetVertex, &columnFragment));
+            if (scissored) encoder.setScissorRect({4, 6, 10, 3});
+            encoder.drawTriangles(0, 3);
+        });
+        for (std::int64_t y = 0; y < 48; ++y) {
+            for (std::int64_t x = 0; x < 64; ++x) {
+                ASSERT_EQ(isRed(x, y), !scissored || (x >= 4 && x < 14 && y >= 6 && y < 9)) << x << "," << y;
+            }
         }
     }
-}
-
-TEST_F(RenderFixture, AFullTargetTriangleCoversEveryPixelAndLoadKeepsOldContents) {
-    render(GpuLoadAction::clear, [&](GpuRenderEncoder& encoder) {
-        encoder.setRenderPipeline(pipeline(&fullTargetVertex, &columnFragment));
-        encoder.drawTriangles(0, 3);
-    });
     const QuadBytes quad{0.0f, 0.0f, 2.0f, 1.0f, 64.0f, 48.0f};
     render(GpuLoadAction::load, [&](GpuRenderEncoder& encoder) {
         encoder.setRenderPipeline(pipeline(&quadVertex, &halfRedFragment));
