@@ -49,7 +49,7 @@ TEST(DrawnFrameHistoryTest, AFrameReusesWhatItsTargetShowsWhenOnlyTheFieldChange
     EXPECT_NE(e.contentsTag, c.contentsTag);
 }
 
-TEST(DrawnFrameHistoryTest, AnotherLayoutOrAWholeFieldChangeRedrawsEverything) {
+TEST(DrawnFrameHistoryTest, AnotherLayoutAWholeFieldChangeOrAForgottenTargetRedrawsEverything) {
     DrawnFrameHistory history;
     auto target = drawable();
     history.startFrame(*target, layout());
@@ -60,17 +60,15 @@ TEST(DrawnFrameHistoryTest, AnotherLayoutOrAWholeFieldChangeRedrawsEverything) {
     DrawnFrameLayout moved = layout(0.5f);
     moved.backingScale = 1.0;
     EXPECT_FALSE(history.startFrame(*target, moved).reuse.has_value());
-}
 
-TEST(DrawnFrameHistoryTest, ForgetsTheOldestTargetWhenMoreTakeTurns) {
-    DrawnFrameHistory history;
-    std::vector<std::shared_ptr<GpuTexture>> targets;
-    for (std::size_t i = 0; i <= DrawnFrameHistory::kRememberedFrames; ++i) {
-        targets.push_back(drawable());
-        history.startFrame(*targets.back(), layout());
+    // The oldest target is forgotten when more take turns.
+    std::vector<std::shared_ptr<GpuTexture>> others;
+    for (std::size_t i = 0; i < DrawnFrameHistory::kRememberedFrames; ++i) {
+        others.push_back(drawable());
+        history.startFrame(*others.back(), moved);
     }
-    EXPECT_FALSE(history.startFrame(*targets.front(), layout()).reuse.has_value());
-    EXPECT_TRUE(history.startFrame(*targets.back(), layout()).reuse.has_value());
+    EXPECT_FALSE(history.startFrame(*target, moved).reuse.has_value());
+    EXPECT_TRUE(history.startFrame(*others.back(), moved).reuse.has_value());
 }
 
 TEST(PixelsSamplingFieldTest, CoversTheChangedTexelsAndTheirBilinearNeighboursWithAMargin) {

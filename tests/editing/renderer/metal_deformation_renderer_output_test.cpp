@@ -74,12 +74,5 @@ TEST(MetalDeformationRendererOutput, FailuresArriveOnceThroughTheCompletion) {
     }
 }
 
-TEST(MetalDeformationRendererOutput, SeesCompositionsEncodedBeforeIt) {
-    const QImage canvas = testing::syntheticCanvas(120, 90);
-    auto renderer = testing::makeRenderer(testing::makeDevice(), canvas);
-    ASSERT_TRUE(renderer->apply(testing::strokeStamps(DeformationTool::push, {{30, 40}, {80, 50}}, 25)).ok());
-    EXPECT_NE(testing::outputImage(*renderer, 1.0f, 120, 90).value(), testing::asOutput(canvas));
-}
-
 }  // namespace
 }  // namespace vlt

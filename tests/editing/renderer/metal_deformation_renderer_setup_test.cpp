@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "editing/renderer/default_gpu_device.h"
@@ -9,37 +12,11 @@ namespace {
 
 using Case = MetalDeformationFailure::Case;
 
-Result<std::unique_ptr<MetalDeformationRenderer>, MetalDeformationFailure> create(
-    const std::shared_ptr<GpuDevice>& device) {
-    return MetalDeformationRenderer::create(device, testing::syntheticCanvas(64, 48), GpuPixelFormat::bgra8UnormSrgb);
-}
-
-MetalDeformationFailure failureOf(const std::shared_ptr<GpuDevice>& device) {
-    auto made = create(device);
+MetalDeformationFailure failureOf(const std::shared_ptr<GpuDevice>& device,
+                                  const QImage& canvas = testing::syntheticCanvas(64, 48)) {
+    auto made = MetalDeformationRenderer::create(device, canvas, GpuPixelFormat::bgra8UnormSrgb);
     EXPECT_FALSE(made.ok());
     return made.ok() ? MetalDeformationFailure() : made.error();
-}
-
-TEST(MetalDeformationFailure, NamesItsCasesWithStableCodes) {
-    const MetalDeformationFailure missing = MetalDeformationFailure::shaderFunction("imageVertex/imageFragment");
-    EXPECT_EQ(missing.diagnosticCode(), "metal-shader-unavailable");
-    EXPECT_EQ(missing.functionName(), "imageVertex/imageFragment");
-    EXPECT_EQ(missing.domain(), "VltMac.MetalDeformationFailure");
-    EXPECT_EQ(missing.code(), 0);
-    EXPECT_EQ(missing.userMessage(), "");
-
-    const std::vector<std::pair<Case, std::string>> others = {
-        {Case::noDevice, "metal-device-unavailable"},
-        {Case::textureCreation, "metal-texture-creation-failed"},
-        {Case::pipelineCreation, "metal-pipeline-creation-failed"},
-        {Case::commandEncoding, "metal-command-encoding-failed"},
-        {Case::commandExecution, "metal-command-execution-failed"},
-    };
-    for (std::size_t i = 0; i < others.size(); ++i) {
-        const MetalDeformationFailure failure(others[i].first);
-        EXPECT_EQ(failure.diagnosticCode(), others[i].second);
-        EXPECT_EQ(failure.code(), static_cast<std::int64_t>(i));
-    }
 }
 
 TEST(MetalDeformationRendererSetUp, BuildsWithAClearedFieldOfTheCanvasSize) {
@@ -57,22 +34,27 @@ TEST(MetalDeformationRendererSetUp, TheDefaultDeviceIsSharedAndCarriesTheShaderL
     EXPECT_NE(testing::makeRenderer(defaultGpuDevice(), testing::syntheticCanvas(8, 8)), nullptr);
 }
 
-TEST(MetalDeformationRendererSetUp, WithoutADeviceOrQueueTheDeviceIsUnavailable) {
+// Each step of the set-up that the device refuses, the first time or after one success.
+TEST(MetalDeformationRendererSetUp, RefusedStepsFailWithTheirCase) {
     EXPECT_EQ(failureOf(nullptr), MetalDeformationFailure(Case::noDevice));
-    auto device = testing::makeDevice();
-    device->faultInjector().inject(GpuFaultPoint::commandQueue);
-    EXPECT_EQ(failureOf(device), MetalDeformationFailure(Case::noDevice));
-}
-
-TEST(MetalDeformationRendererSetUp, TexturesThatCannotBeMadeFailTextureCreation) {
-    for (int skipped : {0, 1}) {
+    EXPECT_EQ(failureOf(testing::makeDevice(), QImage()), MetalDeformationFailure(Case::textureCreation));
+    const std::vector<std::tuple<GpuFaultPoint, int, Case>> cases = {
+        {GpuFaultPoint::commandQueue, 0, Case::noDevice},
+        {GpuFaultPoint::texture, 0, Case::textureCreation},
+        {GpuFaultPoint::texture, 1, Case::textureCreation},
+        {GpuFaultPoint::computePipeline, 0, Case::pipelineCreation},
+        {GpuFaultPoint::computePipeline, 1, Case::pipelineCreation},
+        {GpuFaultPoint::renderPipeline, 0, Case::pipelineCreation},
+        {GpuFaultPoint::renderPipeline, 1, Case::pipelineCreation},
+        // The initial clear.
+        {GpuFaultPoint::commandBuffer, 0, Case::commandEncoding},
+        {GpuFaultPoint::computeEncoder, 0, Case::commandEncoding},
+    };
+    for (const auto& [point, skipped, expected] : cases) {
         auto device = testing::makeDevice();
-        device->faultInjector().inject(GpuFaultPoint::texture, skipped);
-        EXPECT_EQ(failureOf(device), MetalDeformationFailure(Case::textureCreation)) << skipped;
+        device->faultInjector().inject(point, skipped);
+        EXPECT_EQ(failureOf(device), MetalDeformationFailure(expected)) << toString(point) << " after " << skipped;
     }
-    auto device = testing::makeDevice();
-    EXPECT_EQ(MetalDeformationRenderer::create(device, QImage(), GpuPixelFormat::bgra8UnormSrgb).error(),
-              MetalDeformationFailure(Case::textureCreation));
 }
 
 TEST(MetalDeformationRendererSetUp, MissingShaderFunctionsAreNamed) {
@@ -88,27 +70,9 @@ TEST(MetalDeformationRendererSetUp, MissingShaderFunctionsAreNamed) {
         {"backgroundFragment", "backgroundVertex/backgroundFragment"},
     };
     for (const auto& [missing, reported] : cases) {
-        const MetalDeformationFailure failure = failureOf(testing::makeDevice(library.without(missing)));
-        EXPECT_EQ(failure, MetalDeformationFailure::shaderFunction(reported)) << missing;
-        EXPECT_EQ(failure.diagnosticCode(), "metal-shader-unavailable");
-    }
-}
-
-TEST(MetalDeformationRendererSetUp, RefusedPipelinesFailPipelineCreation) {
-    for (GpuFaultPoint point : {GpuFaultPoint::computePipeline, GpuFaultPoint::renderPipeline}) {
-        for (int skipped : {0, 1}) {
-            auto device = testing::makeDevice();
-            device->faultInjector().inject(point, skipped);
-            EXPECT_EQ(failureOf(device), MetalDeformationFailure(Case::pipelineCreation));
-        }
-    }
-}
-
-TEST(MetalDeformationRendererSetUp, AFailedInitialClearFailsCommandEncoding) {
-    for (GpuFaultPoint point : {GpuFaultPoint::commandBuffer, GpuFaultPoint::computeEncoder}) {
-        auto device = testing::makeDevice();
-        device->faultInjector().inject(point);
-        EXPECT_EQ(failureOf(device), MetalDeformationFailure(Case::commandEncoding));
+        EXPECT_EQ(failureOf(testing::makeDevice(library.without(missing))),
+                  MetalDeformationFailure::shaderFunction(reported))
+            << missing;
     }
 }
 

@@ -1,12 +1,7 @@
 #include "renderer_test_support.h"
 
-#include <chrono>
-#include <cstring>
-
 #include <QColorSpace>
-#include <QCoreApplication>
 #include <QPainter>
-#include <QThread>
 
 #include "editing/engine/queued_stroke_processor.h"
 #include "shaders/shader_library.h"
@@ -21,16 +16,6 @@ void PrintTo(const MetalDeformationFailure& failure, std::ostream* stream) {
 }  // namespace vlt
 
 namespace vlt::testing {
-
-bool processEventsUntil(const std::function<bool()>& condition) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::yieldCurrentThread();
-    }
-    return true;
-}
 
 std::shared_ptr<GpuDevice> makeDevice(int maximumConcurrency) {
     return GpuDevice::create({makeShaderLibrary(), maximumConcurrency});
@@ -81,13 +66,6 @@ std::vector<std::uint8_t> readField(MetalDeformationRenderer& renderer) {
                                       });
     if (!started || !processEventsUntil([&] { return snapshots.has_value(); })) return {};
     return std::move(snapshots->front().bytes);
-}
-
-Float2 fieldTexel(const std::vector<std::uint8_t>& field, std::int64_t width, std::int64_t x, std::int64_t y) {
-    Float2 texel;
-    std::memcpy(&texel.x, field.data() + (y * width + x) * 8, 4);
-    std::memcpy(&texel.y, field.data() + (y * width + x) * 8 + 4, 4);
-    return texel;
 }
 
 Result<QImage, MetalDeformationFailure> outputImage(MetalDeformationRenderer& renderer, float scale,

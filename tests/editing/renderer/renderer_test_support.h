@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -13,6 +12,7 @@
 #include "editing/engine/float2.h"
 #include "editing/renderer/metal_deformation_renderer.h"
 #include "platform/gpu/gpu_device.h"
+#include "platform/gpu/gpu_test_support.h"
 
 namespace vlt {
 
@@ -22,10 +22,6 @@ void PrintTo(const MetalDeformationFailure& failure, std::ostream* stream);
 }  // namespace vlt
 
 namespace vlt::testing {
-
-// Runs the GUI thread's event loop until the condition holds (bounded, so a broken
-// test fails instead of hanging).
-bool processEventsUntil(const std::function<bool()>& condition);
 
 std::shared_ptr<GpuDevice> makeDevice(int maximumConcurrency = 0);
 std::shared_ptr<GpuDevice> makeDevice(GpuFunctionLibrary library);
@@ -41,7 +37,6 @@ std::unique_ptr<MetalDeformationRenderer> makeRenderer(const std::shared_ptr<Gpu
 
 // The whole field's bytes, rows top to bottom.
 std::vector<std::uint8_t> readField(MetalDeformationRenderer& renderer);
-Float2 fieldTexel(const std::vector<std::uint8_t>& field, std::int64_t width, std::int64_t x, std::int64_t y);
 
 Result<QImage, MetalDeformationFailure> outputImage(MetalDeformationRenderer& renderer, float scale,
                                                     std::int64_t width, std::int64_t height);

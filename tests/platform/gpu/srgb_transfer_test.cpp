@@ -62,9 +62,10 @@ TEST(SrgbTransfer, EncodingAgreesWithTheThresholdsAroundEveryThresholdAndBucket)
 
 TEST(SrgbTransfer, OutOfRangeValuesClampAndPremultiplyRounds) {
     constexpr float kInfinity = std::numeric_limits<float>::infinity();
-    const std::pair<float, int> cases[] = {{-0.0f, 0}, {std::numeric_limits<float>::denorm_min(), 0}, {kInfinity, 255},
-                                           {-kInfinity, 0}, {-std::nanf(""), 0}, {std::nanf(""), 0}, {-1.0f, 0},
-                                           {7.0f, 255}};
+    const std::pair<float, int> cases[] = {{-0.0f, 0},        {std::numeric_limits<float>::denorm_min(), 0},
+                                           {kInfinity, 255},  {-kInfinity, 0},
+                                           {-std::nanf(""), 0}, {std::nanf(""), 0},
+                                           {-1.0f, 0},        {7.0f, 255}};
     for (const auto& [value, code] : cases) EXPECT_EQ(SrgbTransfer::encode(value), code) << value;
     EXPECT_EQ(SrgbTransfer::alphaCode(0.5f), 128);
     EXPECT_EQ(SrgbTransfer::premultiply(200, 255), 200);
