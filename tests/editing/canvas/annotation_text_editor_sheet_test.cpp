@@ -12,7 +12,6 @@
 #include "editing/session/editor_session.h"
 #include "editor_canvas_test_support.h"
 #include "ui/motion_preference.h"
-#include "ui/settings_primary_button_style.h"
 
 namespace vlt {
 namespace {
@@ -52,9 +51,6 @@ protected:
 TEST_F(AnnotationTextEditorSheetTest, AddSheetShowsItsTextsAndSavesOnlyNonBlankText) {
     QPointer<AnnotationTextEditorSheet> sheet = makeSheet(addRequest());
     EXPECT_EQ(sheet->headingLabel()->text(), QStringLiteral("Add text"));
-    EXPECT_EQ(sheet->explanationLabel()->text(), QStringLiteral("Add multiline text to the Simulation."));
-    EXPECT_EQ(sheet->cancelButton()->text(), QStringLiteral("Cancel"));
-    EXPECT_EQ(sheet->saveButton()->text(), QStringLiteral("Save"));
     EXPECT_GE(sheet->textEditor()->height(), AnnotationTextEditorSheet::kMinimumEditorHeight - 4);
     EXPECT_EQ(window.focusWidget(), sheet->textEditor());
 
@@ -76,8 +72,6 @@ TEST_F(AnnotationTextEditorSheetTest, AddSheetShowsItsTextsAndSavesOnlyNonBlankT
 TEST_F(AnnotationTextEditorSheetTest, EditSheetSavesOnlyAChangedText) {
     AnnotationTextEditorSheet* sheet = makeSheet(editRequest(QStringLiteral(" Label ")));
     EXPECT_EQ(sheet->headingLabel()->text(), QStringLiteral("Edit text"));
-    EXPECT_EQ(sheet->explanationLabel()->text(),
-              QStringLiteral("Correct the selected text while preserving its appearance and position."));
     EXPECT_EQ(sheet->textEditor()->toPlainText(), QStringLiteral(" Label "));
     EXPECT_FALSE(sheet->saveButton()->isEnabled());
     sheet->save();
@@ -89,14 +83,6 @@ TEST_F(AnnotationTextEditorSheetTest, EditSheetSavesOnlyAChangedText) {
     QTest::keyClick(sheet->textEditor(), Qt::Key_Return, Qt::ControlModifier);
     ASSERT_EQ(commits.size(), 1u);
     EXPECT_EQ(commits.front(), QStringLiteral(" Label x"));
-}
-
-TEST_F(AnnotationTextEditorSheetTest, EscapeCancelsWithoutCommitting) {
-    AnnotationTextEditorSheet* sheet = makeSheet(addRequest());
-    QTest::keyClicks(sheet->textEditor(), QStringLiteral("draft"));
-    QTest::keyClick(sheet->textEditor(), Qt::Key_Escape);
-    EXPECT_EQ(cancels, 1);
-    EXPECT_TRUE(commits.empty());
 }
 
 TEST_F(AnnotationTextEditorSheetTest, SessionSheetCommitsThroughTheCanvasAndClearsTheRequest) {
@@ -115,7 +101,9 @@ TEST_F(AnnotationTextEditorSheetTest, SessionSheetCommitsThroughTheCanvasAndClea
     harness.session().setTextEntryRequest(addRequest());
     sheet = AnnotationTextEditorSheet::presentForSession(harness.session(), &window, scheduler,
                                                          MotionPreference::shared());
-    sheet->cancel();
+    // Escape cancels without committing.
+    QTest::keyClicks(sheet->textEditor(), QStringLiteral("draft"));
+    QTest::keyClick(sheet->textEditor(), Qt::Key_Escape);
     EXPECT_FALSE(harness.session().textEntryRequest().has_value());
     EXPECT_EQ(harness.view().currentAnnotations().size(), 1u);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include <QApplication>
 #include <QNativeGestureEvent>
@@ -16,36 +17,31 @@ namespace {
 
 using testing::CanvasHarness;
 
-TEST(EditorCanvasZoomTest, CtrlWheelZoomsAboutThePointerKeepingTheImagePointFixed) {
-    CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
-    const QPointF pointer = harness.viewPointFor({110, 140});
-    const auto before = harness.view().canvasPoint(pointer, true);
-    ASSERT_TRUE(before.has_value());
-
-    harness.wheel(pointer, QPoint(0, 120 * 5), Qt::ControlModifier);
-    EXPECT_NEAR(harness.view().sessionState().zoomFactor, std::exp(0.08 * 5), 1e-9);
-    const auto after = harness.view().canvasPoint(pointer, true);
-    ASSERT_TRUE(after.has_value());
-    EXPECT_NEAR(after->x, before->x, 0.01);
-    EXPECT_NEAR(after->y, before->y, 0.01);
-
-    harness.settle();
-    EXPECT_NEAR(harness.session().zoomFactor(), std::exp(0.4), 1e-9);
-    EXPECT_NEAR(harness.session().center().x(), harness.view().sessionState().center.x(), 1e-12);
-}
-
-TEST(EditorCanvasZoomTest, ZoomOverTheRightComparisonPaneKeepsItsImagePointFixed) {
-    CanvasHarness harness(256, 256, QSize(700, 300));
-    harness.selectTab(EditorTab::comparison);
-    const QPointF pointer = harness.viewPointFor({200, 60}, 1);
-    const auto before = harness.view().canvasPoint(pointer, true);
-    ASSERT_TRUE(before.has_value());
-    harness.view().zoom(3.0, pointer);
-    const auto after = harness.view().canvasPoint(pointer, true);
-    ASSERT_TRUE(after.has_value());
-    EXPECT_NEAR(after->x, before->x, 0.01);
-    EXPECT_NEAR(after->y, before->y, 0.01);
+TEST(EditorCanvasZoomTest, CtrlWheelZoomsAboutThePointerKeepingTheImagePointFixedInEitherPane) {
+    struct Case {
+        EditorTab tab;
+        QSize viewSize;
+        int panel;
+        QPointF pixel;
+    };
+    for (const Case& c : {Case{EditorTab::simulation, QSize(400, 300), 0, {110, 140}},
+                          Case{EditorTab::comparison, QSize(700, 300), 1, {200, 60}}}) {
+        SCOPED_TRACE(std::string(rawValue(c.tab)));
+        CanvasHarness harness(c.viewSize);
+        harness.selectTab(c.tab);
+        const QPointF pointer = harness.viewPointFor(c.pixel, c.panel);
+        const auto before = harness.view().canvasPoint(pointer, true);
+        ASSERT_TRUE(before.has_value());
+        harness.wheel(pointer, QPoint(0, 120 * 5), Qt::ControlModifier);
+        EXPECT_NEAR(harness.view().sessionState().zoomFactor, std::exp(0.08 * 5), 1e-9);
+        const auto after = harness.view().canvasPoint(pointer, true);
+        ASSERT_TRUE(after.has_value());
+        EXPECT_NEAR(after->x, before->x, 0.01);
+        EXPECT_NEAR(after->y, before->y, 0.01);
+        harness.settle();
+        EXPECT_NEAR(harness.session().zoomFactor(), std::exp(0.4), 1e-9);
+        EXPECT_EQ(harness.session().center(), harness.view().sessionState().center);
+    }
 }
 
 TEST(EditorCanvasZoomTest, ZoomAtItsLimitsChangesAndReportsNothing) {
@@ -78,21 +74,18 @@ TEST(EditorCanvasZoomTest, PinchZoomsAboutThePointerExceptOnAnimate) {
     EXPECT_DOUBLE_EQ(harness.view().sessionState().zoomFactor, animateZoom);
 }
 
-TEST(EditorCanvasWheelTest, AltWheelResizesTheBrushWithinTheSessionRange) {
+TEST(EditorCanvasWheelTest, AltWheelResizesTheBrushWithinTheSessionRangeAndSwallowsTheMomentumThatFollows) {
     CanvasHarness harness;
     const double diameter = harness.session().toolDiameter();
     harness.wheel(QPointF(200, 150), QPoint(0, 120 * 2), Qt::AltModifier);
     harness.settle();
     EXPECT_NEAR(harness.session().toolDiameter(), diameter * 1.05 * 1.05, 1e-9);
     EXPECT_EQ(harness.view().sessionState().zoomFactor, 1.0);
-
     harness.wheel(QPointF(200, 150), QPoint(0, -120 * 400), Qt::AltModifier);
     harness.settle();
     EXPECT_EQ(harness.session().toolDiameter(), harness.session().toolDiameterRange().lower);
-}
 
-TEST(EditorCanvasWheelTest, AltResizeSwallowsTheMomentumThatFollowsUntilItEnds) {
-    CanvasHarness harness;
+    // A trackpad: one proposal per movement, none for the momentum until it ends.
     std::vector<double> proposals;
     harness.view().onBrushDiameterChange = [&](double value) { proposals.push_back(value); };
     harness.wheel(QPointF(200, 150), QPoint(), Qt::AltModifier, QPoint(0, 10), Qt::ScrollUpdate);
@@ -117,21 +110,17 @@ TEST(EditorCanvasWheelTest, ClassicWheelPansWithToolsThatHaveNoBrushSize) {
     EXPECT_LT(harness.view().sessionState().center.y(), center.y());
 }
 
-TEST(EditorCanvasPanTest, SpacebarAtTheFitShowsTheHintAndMovesNothing) {
+TEST(EditorCanvasPanTest, HeldSpacebarTurnsAPrimaryDragIntoAPanOnlyWhenZoomedIn) {
     CanvasHarness harness;
+    harness.selectTab(EditorTab::simulation);
     QTest::keyPress(&harness.view(), Qt::Key_Space);
     harness.settle();
     EXPECT_FALSE(harness.view().isTemporarilyMoving());
     EXPECT_EQ(harness.session().transientMessage(), EditorMessages::zoomInBeforeMoving());
     QTest::keyRelease(&harness.view(), Qt::Key_Space);
-}
 
-TEST(EditorCanvasPanTest, HeldSpacebarTurnsAPrimaryDragIntoAPanInsteadOfAStroke) {
-    CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
     harness.view().zoom(4.0, QPointF(200, 150));
     const QPointF center = harness.view().sessionState().center;
-
     QTest::keyPress(&harness.view(), Qt::Key_Space);
     EXPECT_TRUE(harness.view().isTemporarilyMoving());
     harness.press(QPointF(200, 150));
@@ -187,14 +176,14 @@ TEST(EditorCanvasScrollerTest, ScrollersShowOnlyWhenZoomedAndStepByTheirRules) {
     EXPECT_TRUE(harness.view().horizontalScroller()->isVisible());
     EXPECT_TRUE(harness.view().verticalScroller()->isVisible());
 
-    EXPECT_DOUBLE_EQ(EditorCanvasView::scrollerValue(EditorCanvasView::ScrollerPart::incrementArrow, 0.5, 0.25),
-                     0.55);
-    EXPECT_DOUBLE_EQ(EditorCanvasView::scrollerValue(EditorCanvasView::ScrollerPart::decrementPage, 0.5, 0.25),
-                     0.5 - 0.225);
-    EXPECT_DOUBLE_EQ(EditorCanvasView::scrollerValue(EditorCanvasView::ScrollerPart::incrementPage, 0.5, 0.01),
-                     0.55);
-    EXPECT_DOUBLE_EQ(EditorCanvasView::scrollerValue(EditorCanvasView::ScrollerPart::decrementArrow, 0.02, 0.5),
-                     0.0);
+    using Part = EditorCanvasView::ScrollerPart;
+    const std::tuple<Part, double, double, double> steps[] = {{Part::incrementArrow, 0.5, 0.25, 0.55},
+                                                              {Part::decrementPage, 0.5, 0.25, 0.5 - 0.225},
+                                                              {Part::incrementPage, 0.5, 0.01, 0.55},
+                                                              {Part::decrementArrow, 0.02, 0.5, 0.0}};
+    for (const auto& [part, value, knob, expected] : steps) {
+        EXPECT_DOUBLE_EQ(EditorCanvasView::scrollerValue(part, value, knob), expected);
+    }
 
     const QPointF center = harness.view().sessionState().center;
     const auto knob = harness.view().viewportGeometry().scrollerKnob(true, center);

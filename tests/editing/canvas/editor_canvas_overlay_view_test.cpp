@@ -21,9 +21,9 @@ EditorCanvasOverlayState overlayState(EditorTab tab, QSize canvas = QSize(952, 5
     return state;
 }
 
-AnnotationObject filledRectangle(Float2 start, Float2 end, Float2 translation = {}) {
-    return AnnotationObject{QUuid::createUuid(),
-                            AnnotationShape{EditorTool::filledRectangle, start, end, 4.0f, kBlue}, translation};
+AnnotationObject filledRectangle(Float2 start, Float2 end) {
+    return AnnotationObject{QUuid::createUuid(), AnnotationShape{EditorTool::filledRectangle, start, end, 4.0f, kBlue},
+                            {}};
 }
 
 QImage painted(const EditorCanvasOverlayState& state) {
@@ -35,16 +35,9 @@ QImage painted(const EditorCanvasOverlayState& state) {
 }
 
 bool isBlank(const QImage& image) {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) != 0) return false;
-        }
-    }
-    return true;
-}
-
-bool isBlue(QRgb pixel) {
-    return qAlpha(pixel) > 200 && qBlue(pixel) > 200 && qRed(pixel) < 40 && qGreen(pixel) < 40;
+    QImage blank(image.size(), image.format());
+    blank.fill(Qt::transparent);
+    return image == blank;
 }
 
 bool isTransparent(QRgb pixel) {
@@ -57,28 +50,28 @@ bool near(QRgb pixel, QColor expected, int tolerance = 6) {
            std::abs(qBlue(pixel) - expected.blue()) <= tolerance && qAlpha(pixel) > 200;
 }
 
+bool isBlue(QRgb pixel) {
+    return near(pixel, Qt::blue, 40);
+}
+
 // The accent line of a selection outline: teal, clearly greener and bluer than red.
 bool hasAccentAround(const QImage& image, int x, int y) {
     for (int dx = -1; dx <= 1; ++dx) {
         const QRgb pixel = image.pixel(x + dx, y);
-        if (qAlpha(pixel) > 200 && qGreen(pixel) - qRed(pixel) > 25 && qBlue(pixel) - qRed(pixel) > 25) {
-            return true;
-        }
+        if (qAlpha(pixel) > 200 && qGreen(pixel) - qRed(pixel) > 25 && qBlue(pixel) - qRed(pixel) > 25) return true;
     }
     return false;
 }
 
-EditorCanvasOverlayState withEverything(EditorCanvasOverlayState state) {
+TEST(EditorCanvasOverlayAnnotationsTest, NothingIsDrawnOverTheOriginal) {
+    EditorCanvasOverlayState state = overlayState(EditorTab::original);
     const AnnotationObject object = filledRectangle({100, 100}, {300, 300});
     state.annotations.objects = {object};
     state.annotations.selectedID = object.id;
     state.annotations.draft = AnnotationDraft{AnnotationStroke{{{10, 10}, {400, 400}}, 6.0f, kBlue}};
-    return state;
-}
-
-TEST(EditorCanvasOverlayAnnotationsTest, NothingIsDrawnOverTheOriginal) {
-    EXPECT_TRUE(isBlank(painted(withEverything(overlayState(EditorTab::original)))));
-    EXPECT_FALSE(isBlank(painted(withEverything(overlayState(EditorTab::simulation)))));
+    EXPECT_TRUE(isBlank(painted(state)));
+    state.tab = EditorTab::simulation;
+    EXPECT_FALSE(isBlank(painted(state)));
 }
 
 TEST(EditorCanvasOverlayAnnotationsTest, ComparisonDrawsOnlyInTheRightPaneClippedToIt) {
@@ -86,53 +79,40 @@ TEST(EditorCanvasOverlayAnnotationsTest, ComparisonDrawsOnlyInTheRightPaneClippe
     EditorCanvasOverlayState state = overlayState(EditorTab::comparison, QSize(2000, 1000), 2.0);
     state.annotations.objects = {filledRectangle({0, 0}, {2000, 1000})};
     const QImage image = painted(state);
-
-    EXPECT_TRUE(isBlue(image.pixel(744, 300)));
-    EXPECT_TRUE(isBlue(image.pixel(513, 300)));
-    EXPECT_TRUE(isBlue(image.pixel(975, 300)));
-    EXPECT_TRUE(isTransparent(image.pixel(256, 300)));
-    EXPECT_TRUE(isTransparent(image.pixel(487, 300)));
-    EXPECT_TRUE(isTransparent(image.pixel(510, 300)));
-    EXPECT_TRUE(isTransparent(image.pixel(977, 300)));
+    for (int x : {513, 744, 975}) EXPECT_TRUE(isBlue(image.pixel(x, 300))) << x;
+    for (int x : {256, 487, 510, 977}) EXPECT_TRUE(isTransparent(image.pixel(x, 300))) << x;
     EXPECT_TRUE(isTransparent(image.pixel(744, 18)));
     EXPECT_TRUE(near(image.pixel(500, 300), QColor(200, 210, 212)));
 }
 
-TEST(EditorCanvasOverlayAnnotationsTest, MovedObjectIsDrawnOnceWithItsOutline) {
+TEST(EditorCanvasOverlayAnnotationsTest, TheSelectionIsOutlinedWhereItIsMovedButNotOnAnimate) {
     EditorCanvasOverlayState state = overlayState(EditorTab::simulation);
     const AnnotationObject object = filledRectangle({100, 100}, {200, 200});
     state.annotations.objects = {object};
     state.annotations.selectedID = object.id;
+    EXPECT_TRUE(hasAccentAround(painted(state), 120, 170));
+    state.tab = EditorTab::animate;
+    const QImage animate = painted(state);
+    EXPECT_TRUE(isBlue(animate.pixel(174, 170)));
+    EXPECT_FALSE(hasAccentAround(animate, 120, 170));
+    // On Animate annotations fade with the morph.
+    state.annotationOpacity = 0.0f;
+    EXPECT_TRUE(isBlank(painted(state)));
+
+    // The canvas hides the object it moves: it is drawn once, at its moved place.
+    state.tab = EditorTab::simulation;
     state.annotations.hiddenIDs = {object.id};
     state.annotations.moveDelta = {300, 0};
     state.annotationOpacity = 0.5f;
-    const QImage image = painted(state);
-
-    EXPECT_TRUE(isTransparent(image.pixel(174, 170)));
+    const QImage translucent = painted(state);
+    EXPECT_TRUE(isTransparent(translucent.pixel(174, 170)));
     // One draw at half opacity; a second one on top would reach about 191.
-    EXPECT_NEAR(qAlpha(image.pixel(474, 170)), 128, 4);
+    EXPECT_NEAR(qAlpha(translucent.pixel(474, 170)), 128, 4);
     // Bounds (99...201 + 300) grown by 3 points: the outline runs along x = 396 + 24.
     state.annotationOpacity = 1.0f;
     const QImage opaque = painted(state);
     EXPECT_TRUE(hasAccentAround(opaque, 420, 170));
     EXPECT_FALSE(hasAccentAround(opaque, 120, 170));
-}
-
-TEST(EditorCanvasOverlayAnnotationsTest, AnimateFadesAnnotationsAndShowsNoSelection) {
-    EditorCanvasOverlayState state = overlayState(EditorTab::animate);
-    const AnnotationObject object = filledRectangle({100, 100}, {200, 200});
-    state.annotations.objects = {object};
-    state.annotations.selectedID = object.id;
-    const QImage image = painted(state);
-    EXPECT_TRUE(isBlue(image.pixel(174, 170)));
-    EXPECT_FALSE(hasAccentAround(image, 120, 170));
-
-    state.tab = EditorTab::simulation;
-    EXPECT_TRUE(hasAccentAround(painted(state), 120, 170));
-
-    state.tab = EditorTab::animate;
-    state.annotationOpacity = 0.0f;
-    EXPECT_TRUE(isBlank(painted(state)));
 }
 
 TEST(EditorCanvasOverlayLabelsTest, ChipsSitInTheVisibleImageAndLongLabelsAreElided) {
@@ -165,15 +145,14 @@ TEST(EditorCanvasOverlayLabelsTest, LabelChipsAreDrawnOnlyForNonBlankLabels) {
     const QImage image = painted(state);
     // Right pane image: (512, 184, 464, 232); the long chip spans 526...962.
     const QColor chip = QColor::fromRgbF(0.086f, 0.298f, 0.322f);
-    auto isChip = [&](int x, int y) { return near(image.pixel(x, y), chip, 8); };
-    EXPECT_TRUE(isChip(530, 202));
-    EXPECT_TRUE(isChip(958, 202));
+    EXPECT_TRUE(near(image.pixel(530, 202), chip, 8));
+    EXPECT_TRUE(near(image.pixel(958, 202), chip, 8));
     EXPECT_TRUE(isTransparent(image.pixel(966, 202)));
     // No chip for the blank Original label.
     EXPECT_TRUE(isTransparent(image.pixel(60, 202)));
 }
 
-TEST(EditorCanvasOverlayBrushTest, OutlineOnlyInsideTheDisplayedImage) {
+TEST(EditorCanvasOverlayBrushTest, OutlineOnlyInsideTheDisplayedSimulationImage) {
     // 2000 by 1000 canvas fitted at 0.476: image (24, 62, 952, 476); a 200-pixel brush
     // is 95.2 points wide.
     EditorCanvasOverlayState state = overlayState(EditorTab::simulation, QSize(2000, 1000));
@@ -204,18 +183,14 @@ TEST(EditorCanvasOverlayBrushTest, OutlineOnlyInsideTheDisplayedImage) {
     EXPECT_FALSE(isBlank(painted(state)));
     state.tab = EditorTab::animate;
     EXPECT_TRUE(isBlank(painted(state)));
-}
 
-TEST(EditorCanvasOverlayBrushTest, ComparisonShowsTheOutlineOnlyOverTheRightPane) {
-    EditorCanvasOverlayState state = overlayState(EditorTab::comparison, QSize(2000, 1000));
+    // On Comparison only over the right pane.
+    state = overlayState(EditorTab::comparison, QSize(2000, 1000));
     state.toolDiameter = 200;
     state.hoverPoint = QPointF(256, 300);
-    const QImage left = painted(state);
-    EXPECT_TRUE(isTransparent(left.pixel(256, 300)));
-
+    EXPECT_TRUE(isTransparent(painted(state).pixel(256, 300)));
     state.hoverPoint = QPointF(744, 300);
-    const QImage right = painted(state);
-    EXPECT_TRUE(near(right.pixel(744, 300), Qt::white, 30));
+    EXPECT_TRUE(near(painted(state).pixel(744, 300), Qt::white, 30));
 }
 
 TEST(EditorCanvasOverlayViewTest, IsTransparentToTheMouseAndRepaintsFromItsState) {

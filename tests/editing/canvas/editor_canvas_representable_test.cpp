@@ -16,19 +16,32 @@ std::string diagnosticCodeOf(const ErrorPtr& error) {
     return coded == nullptr ? std::string() : coded->diagnosticCode();
 }
 
-TEST(EditorCanvasRepresentableTest, CommandsAfterTheViewIsGoneAnswerWithoutTheCanvas) {
+// A device without the shader library: the canvas can never render.
+TEST(EditorCanvasRepresentableTest, ARendererThatCannotBeMadeIsReportedOnceAndCommandsAnswerWithoutIt) {
     ScopedCapturingEventLog log;
     ManualClock clock;
     ManualScheduler scheduler(&clock);
     EditorSession session(nullptr, testing::makeGradientCanvas(64, 48), QStringLiteral("A"), QStringLiteral("B"),
                           scheduler);
     EditorCanvasRepresentable bridge(session, scheduler);
+    int reported = 0;
+    bridge.onGraphicsFailure = [&] { ++reported; };
+    std::vector<bool> prepared;
     {
         EditorCanvasView view(GpuDevice::create(GpuDeviceOptions{std::nullopt, 1}), clock, scheduler);
         bridge.bind(&view);
+        EXPECT_TRUE(view.hasGraphicsFailure());
+        EXPECT_EQ(view.renderer(), nullptr);
+        session.prepareCommittedEditorState(EditorStatePreparationIntent::output,
+                                            [&](bool can) { prepared.push_back(can); });
+        EXPECT_EQ(prepared, std::vector<bool>{false});
     }
-    ASSERT_EQ(bridge.view(), nullptr);
+    EXPECT_EQ(reported, 1);
+    ASSERT_EQ(log->eventsNamed("editor_graphics_failed").size(), 1u);
+    EXPECT_EQ(log->eventsNamed("editor_graphics_failed").front().value("failure_code"), "metal-shader-unavailable");
 
+    // Once the view is gone, plain commands do nothing and the others answer at once.
+    ASSERT_EQ(bridge.view(), nullptr);
     session.undoEditor();
     session.redoEditor();
     session.resetEditor();
@@ -38,10 +51,9 @@ TEST(EditorCanvasRepresentableTest, CommandsAfterTheViewIsGoneAnswerWithoutTheCa
     session.stopAnimationPlayback();
     session.commitTextEntry(AnnotationTextRequest{QUuid::createUuid(), AnnotationTextRequest::Add{}, {}},
                             QStringLiteral("text"));
-
-    std::optional<bool> prepared;
-    session.prepareCommittedEditorState(EditorStatePreparationIntent::output, [&](bool can) { prepared = can; });
-    EXPECT_EQ(prepared, false);
+    session.prepareCommittedEditorState(EditorStatePreparationIntent::output,
+                                        [&](bool can) { prepared.push_back(can); });
+    EXPECT_EQ(prepared, (std::vector<bool>{false, false}));
 
     std::string snapshotCode;
     session.makeStillImageSnapshot([&](Result<StillImageRenderSnapshot> result) {
@@ -49,7 +61,6 @@ TEST(EditorCanvasRepresentableTest, CommandsAfterTheViewIsGoneAnswerWithoutTheCa
         snapshotCode = diagnosticCodeOf(result.error());
     });
     EXPECT_EQ(snapshotCode, "still-renderer-unavailable");
-
     QTemporaryDir folder;
     std::string videoCode;
     session.writeAnimationVideo(folder.filePath(QStringLiteral("a.mp4")), [](double) {},
@@ -58,18 +69,6 @@ TEST(EditorCanvasRepresentableTest, CommandsAfterTheViewIsGoneAnswerWithoutTheCa
                                     videoCode = diagnosticCodeOf(result.error());
                                 });
     EXPECT_EQ(videoCode, "video-renderer-unavailable");
-}
-
-TEST(EditorCanvasRepresentableTest, VideoCommandAnswersRendererUnavailableUntilExportLands) {
-    CanvasHarness harness;
-    QTemporaryDir folder;
-    std::string code;
-    harness.session().writeAnimationVideo(folder.filePath(QStringLiteral("a.mp4")), [](double) {},
-                                          [&](Result<AnimationVideoDescriptor> result) {
-                                              ASSERT_FALSE(result.ok());
-                                              code = diagnosticCodeOf(result.error());
-                                          });
-    EXPECT_EQ(code, "video-renderer-unavailable");
 }
 
 TEST(EditorCanvasRepresentableTest, CentreOutsideTheRangeComesBackCorrectedOnTheNextTurn) {
@@ -96,7 +95,7 @@ TEST(EditorCanvasRepresentableTest, SessionStateReachesTheViewOncePerTurn) {
 }
 
 TEST(EditorCanvasRepresentableTest, FitScaleIsReportedToTheSession) {
-    CanvasHarness harness(256, 256, QSize(512, 512));
+    CanvasHarness harness(QSize(512, 512));
     harness.selectTab(EditorTab::simulation);
     const double large = harness.view().viewportGeometry().fitScale();
     EXPECT_DOUBLE_EQ(harness.session().fitScale(), large);
@@ -106,7 +105,8 @@ TEST(EditorCanvasRepresentableTest, FitScaleIsReportedToTheSession) {
     EXPECT_LT(harness.session().fitScale(), large);
 }
 
-TEST(EditorCanvasRepresentableTest, ChangingTheTabInTheMiddleOfAStrokeCommitsIt) {
+// A tab change ends and commits a brush stroke; a tool change records a shape first.
+TEST(EditorCanvasRepresentableTest, ChangingTheTabOrToolFinishesTheWorkInProgress) {
     CanvasHarness harness;
     harness.selectTab(EditorTab::simulation);
     harness.press(harness.viewPointFor({80, 80}));
@@ -116,30 +116,15 @@ TEST(EditorCanvasRepresentableTest, ChangingTheTabInTheMiddleOfAStrokeCommitsIt)
     harness.release(harness.viewPointFor({150, 80}, 1));
     harness.settle();
     EXPECT_TRUE(harness.session().canUndo());
-}
 
-TEST(EditorCanvasRepresentableTest, SuspensionStopsAnimateAndItsEndRestartsIt) {
-    CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
-    harness.stroke({80, 80}, {160, 120});
-    harness.selectTab(EditorTab::animate);
-    ASSERT_TRUE(harness.session().isAnimationPlaying());
-
-    harness.bridge().setInteractionSuspended(true);
-    EXPECT_FALSE(harness.session().isAnimationPlaying());
-    EXPECT_TRUE(harness.view().isPaused());
-
-    harness.bridge().setInteractionSuspended(false);
-    EXPECT_TRUE(harness.session().isAnimationPlaying());
-    EXPECT_FALSE(harness.view().isPaused());
-}
-
-TEST(EditorCanvasRepresentableTest, SuspendedCanvasIgnoresPresses) {
-    CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
-    harness.bridge().setInteractionSuspended(true);
-    harness.press(harness.viewPointFor({80, 80}));
-    EXPECT_FALSE(harness.view().isStrokeActive());
+    harness.selectTool(EditorTool::circle);
+    harness.press(harness.viewPointFor({60, 60}, 1));
+    harness.drag(harness.viewPointFor({120, 100}, 1));
+    harness.selectTool(EditorTool::line);
+    EXPECT_FALSE(harness.view().hasActiveAnnotationGesture());
+    ASSERT_EQ(harness.view().currentAnnotations().size(), 1u);
+    EXPECT_EQ(std::get<AnnotationShape>(harness.view().currentAnnotations().front().content).tool, EditorTool::circle);
+    harness.release(harness.viewPointFor({120, 100}, 1));
 }
 
 }  // namespace

@@ -21,9 +21,8 @@ SharedEditingCanvas makeGradientCanvas(std::int64_t width, std::int64_t height) 
     return std::make_shared<const EditingCanvas>(QUuid::createUuid(), descriptor, image);
 }
 
-CanvasHarness::CanvasHarness(std::int64_t canvasWidth, std::int64_t canvasHeight, QSize viewSize)
-    : device_(GpuDevice::create(GpuDeviceOptions{makeShaderLibrary(), 2})) {
-    session_ = std::make_unique<EditorSession>(nullptr, makeGradientCanvas(canvasWidth, canvasHeight),
+CanvasHarness::CanvasHarness(QSize viewSize) : device_(GpuDevice::create(GpuDeviceOptions{makeShaderLibrary(), 2})) {
+    session_ = std::make_unique<EditorSession>(nullptr, makeGradientCanvas(256, 256),
                                                QStringLiteral("Original"), QStringLiteral("Simulation"), scheduler);
     view_ = std::make_unique<EditorCanvasView>(device_, clock, scheduler);
     view_->resize(viewSize);
@@ -92,6 +91,11 @@ void CanvasHarness::stroke(QPointF fromPixel, QPointF toPixel, int steps) {
     settle();
 }
 
+void CanvasHarness::click(QPointF pixel) {
+    press(viewPointFor(pixel));
+    release(viewPointFor(pixel));
+}
+
 void CanvasHarness::selectTool(EditorTool tool) {
     session_->selectTool(tool);
     settle();
@@ -102,11 +106,21 @@ void CanvasHarness::selectTab(EditorTab tab) {
     settle();
 }
 
-std::vector<std::uint8_t> CanvasHarness::fieldBytes(const PixelRegion& region) {
+void CanvasHarness::undo() {
+    session_->undoEditor();
+    settle();
+}
+
+void CanvasHarness::redo() {
+    session_->redoEditor();
+    settle();
+}
+
+std::vector<std::uint8_t> CanvasHarness::field() {
     std::vector<std::uint8_t> bytes;
     bool done = false;
     auto started = view_->renderer()->readTiles(
-        {region}, [&](Result<std::vector<DeformationTileSnapshot>, MetalDeformationFailure> result) {
+        {{0, 0, 256, 256}}, [&](Result<std::vector<DeformationTileSnapshot>, MetalDeformationFailure> result) {
             done = true;
             if (result.ok() && !result.value().empty()) bytes = result.value().front().bytes;
         });

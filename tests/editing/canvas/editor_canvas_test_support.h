@@ -9,7 +9,6 @@
 #include "editing/canvas/editor_canvas_representable.h"
 #include "editing/canvas/editor_canvas_view.h"
 #include "editing/engine/deformation_tile_snapshot.h"
-#include "editing/engine/pixel_region.h"
 #include "editing/session/editor_session.h"
 #include "platform/gpu/gpu_device.h"
 #include "platform/tasks/clock.h"
@@ -25,8 +24,8 @@ SharedEditingCanvas makeGradientCanvas(std::int64_t width, std::int64_t height);
 // clock and scheduler and a device whose faults the test can inject.
 class CanvasHarness {
 public:
-    explicit CanvasHarness(std::int64_t canvasWidth = 256, std::int64_t canvasHeight = 256,
-                           QSize viewSize = QSize(400, 300));
+    // A 256 by 256 canvas.
+    explicit CanvasHarness(QSize viewSize = QSize(400, 300));
     ~CanvasHarness();
 
     EditorCanvasView& view() { return *view_; }
@@ -49,12 +48,17 @@ public:
                Qt::ScrollPhase phase = Qt::NoScrollPhase);
     // A drag from one canvas pixel to another in steps, each step followed by a frame.
     void stroke(QPointF fromPixel, QPointF toPixel, int steps = 8);
+    // A press and release at a canvas pixel.
+    void click(QPointF pixel);
 
     void selectTool(EditorTool tool);
     void selectTab(EditorTab tab);
+    // The session's commands, with their GPU work run.
+    void undo();
+    void redo();
 
-    // The field bytes of a region, read back through the renderer.
-    std::vector<std::uint8_t> fieldBytes(const PixelRegion& region);
+    // The whole field's bytes, read back through the renderer.
+    std::vector<std::uint8_t> field();
 
     ManualClock clock{100.0};
     ManualScheduler scheduler{&clock};
