@@ -125,10 +125,7 @@ TEST(AnnotationFontPanelControllerTest, ChangesAreReportedAsAnnotationFontStyles
     unknown.setWeight(QFont::Black);
     controller.changeFont(unknown);
     ASSERT_EQ(changes.size(), 1u);
-    EXPECT_EQ(changes.back().family, QStringLiteral("System"));
-    EXPECT_EQ(changes.back().size, 1.0f);
-    EXPECT_EQ(changes.back().weight, 12);
-    EXPECT_FALSE(changes.back().italic);
+    EXPECT_EQ(changes.back(), (AnnotationFontStyle{QStringLiteral("System"), 1.0f, 12, false}));
 
     QFont known(QStringLiteral("DejaVu Sans"));
     known.setPointSizeF(18.0);
@@ -136,10 +133,7 @@ TEST(AnnotationFontPanelControllerTest, ChangesAreReportedAsAnnotationFontStyles
     known.setItalic(true);
     controller.changeFont(known);
     ASSERT_EQ(changes.size(), 2u);
-    EXPECT_EQ(changes.back().family, QStringLiteral("DejaVu Sans"));
-    EXPECT_EQ(changes.back().size, 18.0f);
-    EXPECT_EQ(changes.back().weight, 2);
-    EXPECT_TRUE(changes.back().italic);
+    EXPECT_EQ(changes.back(), (AnnotationFontStyle{QStringLiteral("DejaVu Sans"), 18.0f, 2, true}));
     controller.dialog()->hide();
 }
 

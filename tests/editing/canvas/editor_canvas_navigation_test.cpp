@@ -61,16 +61,16 @@ TEST(EditorCanvasZoomTest, PinchZoomsAboutThePointerExceptOnAnimate) {
     CanvasHarness harness;
     harness.selectTab(EditorTab::simulation);
     const QPointF pointer = harness.viewPointFor({128, 128});
-    QNativeGestureEvent pinch(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(), 2, pointer, pointer,
-                              harness.view().mapToGlobal(pointer), 0.5, QPointF(), 1);
-    QApplication::sendEvent(&harness.view(), &pinch);
+    auto pinch = [&](quint64 sequence) {
+        QNativeGestureEvent event(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(), 2, pointer, pointer,
+                                  harness.view().mapToGlobal(pointer), 0.5, QPointF(), sequence);
+        QApplication::sendEvent(&harness.view(), &event);
+    };
+    pinch(1);
     EXPECT_DOUBLE_EQ(harness.view().sessionState().zoomFactor, 1.5);
-
     harness.selectTab(EditorTab::animate);
     const double animateZoom = harness.view().sessionState().zoomFactor;
-    QNativeGestureEvent ignored(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(), 2, pointer, pointer,
-                                harness.view().mapToGlobal(pointer), 0.5, QPointF(), 2);
-    QApplication::sendEvent(&harness.view(), &ignored);
+    pinch(2);
     EXPECT_DOUBLE_EQ(harness.view().sessionState().zoomFactor, animateZoom);
 }
 
@@ -110,62 +110,51 @@ TEST(EditorCanvasWheelTest, ClassicWheelPansWithToolsThatHaveNoBrushSize) {
     EXPECT_LT(harness.view().sessionState().center.y(), center.y());
 }
 
-TEST(EditorCanvasPanTest, HeldSpacebarTurnsAPrimaryDragIntoAPanOnlyWhenZoomedIn) {
+TEST(EditorCanvasPanTest, SpacebarAndMiddleButtonPanOnlyWhenZoomedIn) {
     CanvasHarness harness;
     harness.selectTab(EditorTab::simulation);
+    // At the fit both show the hint, and in move mode a press starts the tool instead.
     QTest::keyPress(&harness.view(), Qt::Key_Space);
-    harness.settle();
     EXPECT_FALSE(harness.view().isTemporarilyMoving());
+    QTest::keyRelease(&harness.view(), Qt::Key_Space);
+    harness.settle();
     EXPECT_EQ(harness.session().transientMessage(), EditorMessages::zoomInBeforeMoving());
-    QTest::keyRelease(&harness.view(), Qt::Key_Space);
-
-    harness.view().zoom(4.0, QPointF(200, 150));
-    const QPointF center = harness.view().sessionState().center;
-    QTest::keyPress(&harness.view(), Qt::Key_Space);
-    EXPECT_TRUE(harness.view().isTemporarilyMoving());
-    harness.press(QPointF(200, 150));
-    EXPECT_TRUE(harness.view().isPanning());
-    EXPECT_FALSE(harness.view().isStrokeActive());
-    harness.drag(QPointF(160, 120));
-    EXPECT_GT(harness.view().sessionState().center.x(), center.x());
-    EXPECT_GT(harness.view().sessionState().center.y(), center.y());
-    QTest::keyRelease(&harness.view(), Qt::Key_Space);
-    EXPECT_FALSE(harness.view().isPanning());
-    EXPECT_FALSE(harness.view().isTemporarilyMoving());
-    harness.release(QPointF(160, 120));
-    harness.settle();
-    EXPECT_FALSE(harness.session().canUndo());
-}
-
-TEST(EditorCanvasPanTest, MiddleButtonPansOnlyWhenZoomedIn) {
-    CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
+    harness.session().clearTransientMessage(EditorMessages::zoomInBeforeMoving());
     harness.press(QPointF(200, 150), Qt::MiddleButton);
     harness.settle();
     EXPECT_EQ(harness.session().transientMessage(), EditorMessages::zoomInBeforeMoving());
     EXPECT_FALSE(harness.view().isPanning());
     harness.release(QPointF(200, 150), Qt::MiddleButton);
-
-    harness.view().zoom(2.0, QPointF(200, 150));
-    const QPointF center = harness.view().sessionState().center;
-    harness.press(QPointF(200, 150), Qt::MiddleButton);
-    EXPECT_TRUE(harness.view().isPanning());
-    harness.drag(QPointF(230, 150), Qt::MiddleButton);
-    EXPECT_LT(harness.view().sessionState().center.x(), center.x());
-    harness.release(QPointF(230, 150), Qt::MiddleButton);
-    EXPECT_FALSE(harness.view().isPanning());
-    EXPECT_FALSE(harness.view().isStrokeActive());
-}
-
-TEST(EditorCanvasPanTest, MoveModeAtTheFitLetsThePressStartTheTool) {
-    CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
     harness.session().setMoveMode(true);
     harness.settle();
     harness.press(harness.viewPointFor({100, 100}));
     EXPECT_FALSE(harness.view().isPanning());
     EXPECT_TRUE(harness.view().isStrokeActive());
     harness.release(harness.viewPointFor({100, 100}));
+    harness.session().setMoveMode(false);
+    harness.settle();
+
+    // Zoomed in, a drag moves the image with the pointer.
+    harness.view().zoom(2.0, QPointF(200, 150));
+    for (const Qt::MouseButton button : {Qt::MiddleButton, Qt::LeftButton}) {
+        if (button == Qt::LeftButton) QTest::keyPress(&harness.view(), Qt::Key_Space);
+        const QPointF center = harness.view().sessionState().center;
+        harness.press(QPointF(200, 150), button);
+        EXPECT_TRUE(harness.view().isPanning());
+        harness.drag(QPointF(160, 120), button);
+        EXPECT_GT(harness.view().sessionState().center.x(), center.x());
+        EXPECT_GT(harness.view().sessionState().center.y(), center.y());
+        if (button == Qt::LeftButton) {
+            // Releasing the Spacebar ends the pan.
+            QTest::keyRelease(&harness.view(), Qt::Key_Space);
+            EXPECT_FALSE(harness.view().isTemporarilyMoving());
+            EXPECT_FALSE(harness.view().isPanning());
+        }
+        harness.release(QPointF(160, 120), button);
+        EXPECT_FALSE(harness.view().isPanning());
+    }
+    harness.settle();
+    EXPECT_FALSE(harness.session().canUndo());
 }
 
 TEST(EditorCanvasScrollerTest, ScrollersShowOnlyWhenZoomedAndStepByTheirRules) {
@@ -210,16 +199,6 @@ TEST(EditorCanvasKeyTest, ToolLettersEndTheStrokeAndSelectTheTool) {
     QTest::keyClick(&harness.view(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     harness.settle();
     EXPECT_TRUE(harness.session().canUndo());
-}
-
-TEST(EditorCanvasKeyTest, KeysOnTheAnimateTabReachTheParent) {
-    CanvasHarness harness;
-    harness.selectTab(EditorTab::animate);
-    QKeyEvent key(QEvent::KeyPress, Qt::Key_D, Qt::NoModifier, QStringLiteral("d"));
-    QApplication::sendEvent(&harness.view(), &key);
-    EXPECT_FALSE(key.isAccepted());
-    harness.settle();
-    EXPECT_EQ(harness.session().activeTool(), EditorTool::push);
 }
 
 TEST(EditorCanvasCursorTest, BrushToolsHideTheCursorOverTheImageOnly) {

@@ -91,6 +91,13 @@ void CanvasHarness::stroke(QPointF fromPixel, QPointF toPixel, int steps) {
     settle();
 }
 
+void CanvasHarness::openStroke(QPointF fromPixel, QPointF toPixel) {
+    press(viewPointFor(fromPixel));
+    view_->renderFrame();
+    drag(viewPointFor(toPixel));
+    view_->renderFrame();
+}
+
 void CanvasHarness::click(QPointF pixel) {
     press(viewPointFor(pixel));
     release(viewPointFor(pixel));

@@ -48,6 +48,9 @@ public:
                Qt::ScrollPhase phase = Qt::NoScrollPhase);
     // A drag from one canvas pixel to another in steps, each step followed by a frame.
     void stroke(QPointF fromPixel, QPointF toPixel, int steps = 8);
+    // A press at one canvas pixel and a drag to another, each followed by a frame; the
+    // stroke stays open.
+    void openStroke(QPointF fromPixel, QPointF toPixel);
     // A press and release at a canvas pixel.
     void click(QPointF pixel);
 

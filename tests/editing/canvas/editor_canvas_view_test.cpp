@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 
 #include "editor_canvas_test_support.h"
@@ -113,7 +115,7 @@ TEST(EditorCanvasStrokeTest, UndoAtTheFiveStepBoundaryShowsTheLimitMessage) {
     EXPECT_EQ(harness.session().transientMessage(), EditorMessages::undoLimitReached());
 }
 
-TEST(EditorCanvasAnimateTest, WithoutEditsAnimateShowsItsMessagesAndDoesNotPlay) {
+TEST(EditorCanvasAnimateTest, WithoutEditsAnimateShowsItsMessagesDoesNotPlayAndPassesKeysOn) {
     CanvasHarness harness;
     harness.selectTab(EditorTab::animate);
     EXPECT_EQ(harness.session().transientMessage(), EditorMessages::nothingToAnimate());
@@ -125,6 +127,13 @@ TEST(EditorCanvasAnimateTest, WithoutEditsAnimateShowsItsMessagesAndDoesNotPlay)
     harness.settle();
     EXPECT_EQ(harness.session().transientMessage(), EditorMessages::animateTabReadOnly());
     EXPECT_FALSE(harness.view().isStrokeActive());
+
+    // Keys reach the parent.
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_D, Qt::NoModifier, QStringLiteral("d"));
+    QApplication::sendEvent(&harness.view(), &key);
+    EXPECT_FALSE(key.isAccepted());
+    harness.settle();
+    EXPECT_EQ(harness.session().activeTool(), EditorTool::push);
 }
 
 TEST(EditorCanvasAnimateTest, AnimateAfterAnEditPlaysWhileItIsShownAndInteractionIsNotSuspended) {
@@ -163,10 +172,7 @@ TEST(EditorCanvasAnimateTest, AnimateAfterAnEditPlaysWhileItIsShownAndInteractio
 TEST(EditorCanvasStatePreparationTest, CompletionQueuedDuringAStrokeWaitsForItsReadBack) {
     CanvasHarness harness;
     harness.selectTab(EditorTab::simulation);
-    harness.press(harness.viewPointFor({80, 80}));
-    harness.view().renderFrame();
-    harness.drag(harness.viewPointFor({140, 90}));
-    harness.view().renderFrame();
+    harness.openStroke({80, 80}, {140, 90});
 
     std::vector<bool> answers;
     harness.session().prepareCommittedEditorState(EditorStatePreparationIntent::output,
@@ -226,10 +232,7 @@ TEST(EditorCanvasFailureTest, ComposeFailureRestoresTheCommittedTilesAndLogsOnce
     harness.stroke({80, 80}, {160, 120});
     const std::vector<std::uint8_t> committed = harness.field();
 
-    harness.press(harness.viewPointFor({100, 140}));
-    harness.view().renderFrame();
-    harness.drag(harness.viewPointFor({150, 150}));
-    harness.view().renderFrame();
+    harness.openStroke({100, 140}, {150, 150});
     harness.device().faultInjector().inject(GpuFaultPoint::computeEncoder, 0, GpuFaultInjector::kEveryTime);
     harness.drag(harness.viewPointFor({190, 170}));
     harness.view().renderFrame();
@@ -257,10 +260,7 @@ TEST(EditorCanvasFailureTest, ReadBackThatCannotStartRestoresTheTilesBeforeFaili
     ScopedCapturingEventLog log;
     CanvasHarness harness;
     harness.selectTab(EditorTab::simulation);
-    harness.press(harness.viewPointFor({80, 80}));
-    harness.view().renderFrame();
-    harness.drag(harness.viewPointFor({160, 110}));
-    harness.view().renderFrame();
+    harness.openStroke({80, 80}, {160, 110});
     // The read-back's transfer buffer is refused; the restoring upload's is not.
     harness.device().faultInjector().inject(GpuFaultPoint::buffer, 0, 1);
     harness.release(harness.viewPointFor({160, 110}));
