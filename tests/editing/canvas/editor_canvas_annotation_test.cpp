@@ -16,10 +16,7 @@ double doubleClickInterval() {
 
 class EditorCanvasAnnotationTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        harness.selectTab(EditorTab::simulation);
-        harness.selectTool(EditorTool::draw);
-    }
+    void SetUp() override { harness.selectTool(EditorTool::draw); }
 
     // A horizontal freehand line across the middle of the canvas at a height.
     void drawLine(double y) {

@@ -59,7 +59,6 @@ TEST(EditorCanvasZoomTest, ZoomAtItsLimitsChangesAndReportsNothing) {
 
 TEST(EditorCanvasZoomTest, PinchZoomsAboutThePointerExceptOnAnimate) {
     CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
     const QPointF pointer = harness.viewPointFor({128, 128});
     auto pinch = [&](quint64 sequence) {
         QNativeGestureEvent event(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(), 2, pointer, pointer,
@@ -112,7 +111,6 @@ TEST(EditorCanvasWheelTest, ClassicWheelPansWithToolsThatHaveNoBrushSize) {
 
 TEST(EditorCanvasPanTest, SpacebarAndMiddleButtonPanOnlyWhenZoomedIn) {
     CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
     // At the fit both show the hint, and in move mode a press starts the tool instead.
     QTest::keyPress(&harness.view(), Qt::Key_Space);
     EXPECT_FALSE(harness.view().isTemporarilyMoving());
@@ -159,7 +157,6 @@ TEST(EditorCanvasPanTest, SpacebarAndMiddleButtonPanOnlyWhenZoomedIn) {
 
 TEST(EditorCanvasScrollerTest, ScrollersShowOnlyWhenZoomedAndStepByTheirRules) {
     CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
     EXPECT_FALSE(harness.view().horizontalScroller()->isVisible());
     harness.view().zoom(4.0, QPointF(200, 150));
     EXPECT_TRUE(harness.view().horizontalScroller()->isVisible());
@@ -183,7 +180,6 @@ TEST(EditorCanvasScrollerTest, ScrollersShowOnlyWhenZoomedAndStepByTheirRules) {
 
 TEST(EditorCanvasKeyTest, ToolLettersEndTheStrokeAndSelectTheTool) {
     CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
     harness.press(harness.viewPointFor({80, 80}));
     harness.drag(harness.viewPointFor({140, 80}));
     QTest::keyClick(&harness.view(), Qt::Key_G);
@@ -203,7 +199,6 @@ TEST(EditorCanvasKeyTest, ToolLettersEndTheStrokeAndSelectTheTool) {
 
 TEST(EditorCanvasCursorTest, BrushToolsHideTheCursorOverTheImageOnly) {
     CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
     harness.drag(harness.viewPointFor({100, 100}), Qt::NoButton);
     EXPECT_TRUE(harness.view().hidesSystemCursor());
     EXPECT_EQ(harness.view().cursor().shape(), Qt::BlankCursor);

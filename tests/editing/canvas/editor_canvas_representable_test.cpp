@@ -96,7 +96,6 @@ TEST(EditorCanvasRepresentableTest, SessionStateReachesTheViewOncePerTurn) {
 
 TEST(EditorCanvasRepresentableTest, FitScaleIsReportedToTheSession) {
     CanvasHarness harness(QSize(512, 512));
-    harness.selectTab(EditorTab::simulation);
     const double large = harness.view().viewportGeometry().fitScale();
     EXPECT_DOUBLE_EQ(harness.session().fitScale(), large);
     harness.view().resize(256, 256);
@@ -108,7 +107,6 @@ TEST(EditorCanvasRepresentableTest, FitScaleIsReportedToTheSession) {
 // A tab change ends and commits a brush stroke; a tool change records a shape first.
 TEST(EditorCanvasRepresentableTest, ChangingTheTabOrToolFinishesTheWorkInProgress) {
     CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
     harness.press(harness.viewPointFor({80, 80}));
     harness.drag(harness.viewPointFor({150, 80}));
     harness.selectTab(EditorTab::comparison);

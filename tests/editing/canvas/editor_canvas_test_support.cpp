@@ -24,6 +24,7 @@ SharedEditingCanvas makeGradientCanvas(std::int64_t width, std::int64_t height) 
 CanvasHarness::CanvasHarness(QSize viewSize) : device_(GpuDevice::create(GpuDeviceOptions{makeShaderLibrary(), 2})) {
     session_ = std::make_unique<EditorSession>(nullptr, makeGradientCanvas(256, 256),
                                                QStringLiteral("Original"), QStringLiteral("Simulation"), scheduler);
+    session_->setSelectedTab(EditorTab::simulation);
     view_ = std::make_unique<EditorCanvasView>(device_, clock, scheduler);
     view_->resize(viewSize);
     view_->show();

@@ -24,7 +24,7 @@ SharedEditingCanvas makeGradientCanvas(std::int64_t width, std::int64_t height);
 // clock and scheduler and a device whose faults the test can inject.
 class CanvasHarness {
 public:
-    // A 256 by 256 canvas.
+    // A 256 by 256 canvas, shown on the Simulation tab.
     explicit CanvasHarness(QSize viewSize = QSize(400, 300));
     ~CanvasHarness();
 

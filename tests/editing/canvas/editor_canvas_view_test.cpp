@@ -58,7 +58,6 @@ TEST(EditorCanvasStrokeTest, PressOnTheOriginalPaneOfComparisonShowsItsMessageAn
 
 TEST(EditorCanvasStrokeTest, PushDragRecordsOneStrokeThatUndoRedoAndResetFollow) {
     CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
     harness.stroke({80, 80}, {160, 120});
     EXPECT_TRUE(harness.session().canUndo());
     EXPECT_FALSE(harness.view().isHistoryBusy());
@@ -80,7 +79,6 @@ TEST(EditorCanvasStrokeTest, PushDragRecordsOneStrokeThatUndoRedoAndResetFollow)
 
 TEST(EditorCanvasStrokeTest, StrokesThatChangeNothingRecordNothing) {
     CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
     const auto revision = harness.session().historyStateRevision();
 
     // A Push click makes no stamp; Reconstruct on an unedited field changes no tile.
@@ -97,7 +95,6 @@ TEST(EditorCanvasStrokeTest, StrokesThatChangeNothingRecordNothing) {
 
 TEST(EditorCanvasStrokeTest, UndoAtTheFiveStepBoundaryShowsTheLimitMessage) {
     CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
     for (int index = 0; index < 6; ++index) {
         const double y = 30.0 + index * 35.0;
         harness.stroke({40, y}, {200, y}, 4);
@@ -138,7 +135,6 @@ TEST(EditorCanvasAnimateTest, WithoutEditsAnimateShowsItsMessagesDoesNotPlayAndP
 
 TEST(EditorCanvasAnimateTest, AnimateAfterAnEditPlaysWhileItIsShownAndInteractionIsNotSuspended) {
     CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
     harness.stroke({80, 80}, {160, 120});
     harness.selectTab(EditorTab::animate);
     EXPECT_TRUE(harness.session().isAnimationPlaying());
@@ -171,7 +167,6 @@ TEST(EditorCanvasAnimateTest, AnimateAfterAnEditPlaysWhileItIsShownAndInteractio
 
 TEST(EditorCanvasStatePreparationTest, CompletionQueuedDuringAStrokeWaitsForItsReadBack) {
     CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
     harness.openStroke({80, 80}, {140, 90});
 
     std::vector<bool> answers;
@@ -186,7 +181,6 @@ TEST(EditorCanvasStatePreparationTest, CompletionQueuedDuringAStrokeWaitsForItsR
 
 TEST(EditorCanvasOutputTest, SnapshotFailsAtOnceDuringAStrokeAndCarriesTheSimulationAndTheAnnotationsAfterIt) {
     CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
     harness.press(harness.viewPointFor({80, 80}));
     std::optional<Result<StillImageRenderSnapshot>> snapshot;
     harness.session().makeStillImageSnapshot([&](Result<StillImageRenderSnapshot> result) { snapshot = result; });
@@ -228,7 +222,6 @@ TEST(EditorCanvasFailureTest, ComposeFailureRestoresTheCommittedTilesAndLogsOnce
     CanvasHarness harness;
     int reported = 0;
     harness.bridge().onGraphicsFailure = [&] { ++reported; };
-    harness.selectTab(EditorTab::simulation);
     harness.stroke({80, 80}, {160, 120});
     const std::vector<std::uint8_t> committed = harness.field();
 
@@ -259,7 +252,6 @@ TEST(EditorCanvasFailureTest, ComposeFailureRestoresTheCommittedTilesAndLogsOnce
 TEST(EditorCanvasFailureTest, ReadBackThatCannotStartRestoresTheTilesBeforeFailing) {
     ScopedCapturingEventLog log;
     CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
     harness.openStroke({80, 80}, {160, 110});
     // The read-back's transfer buffer is refused; the restoring upload's is not.
     harness.device().faultInjector().inject(GpuFaultPoint::buffer, 0, 1);
@@ -276,7 +268,6 @@ TEST(EditorCanvasFailureTest, ReadBackThatCannotStartRestoresTheTilesBeforeFaili
 TEST(EditorCanvasFailureTest, UndoWhoseUploadCannotStartLeavesFieldAndHistoryTogether) {
     ScopedCapturingEventLog log;
     CanvasHarness harness;
-    harness.selectTab(EditorTab::simulation);
     harness.stroke({80, 80}, {160, 120});
     const std::vector<std::uint8_t> edited = harness.field();
 

@@ -70,7 +70,7 @@ TEST(MetalDeformationRendererSetUp, MissingShaderFunctionsAreNamed) {
         {"backgroundFragment", "backgroundVertex/backgroundFragment"},
     };
     for (const auto& [missing, reported] : cases) {
-        EXPECT_EQ(failureOf(testing::makeDevice(library.without(missing))),
+        EXPECT_EQ(failureOf(GpuDevice::create({library.without(missing), 0})),
                   MetalDeformationFailure::shaderFunction(reported))
             << missing;
     }

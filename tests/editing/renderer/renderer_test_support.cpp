@@ -21,10 +21,6 @@ std::shared_ptr<GpuDevice> makeDevice(int maximumConcurrency) {
     return GpuDevice::create({makeShaderLibrary(), maximumConcurrency});
 }
 
-std::shared_ptr<GpuDevice> makeDevice(GpuFunctionLibrary library) {
-    return GpuDevice::create({std::move(library), 0});
-}
-
 QImage syntheticCanvas(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor(220, 220, 215));

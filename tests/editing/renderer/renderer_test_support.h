@@ -24,7 +24,6 @@ void PrintTo(const MetalDeformationFailure& failure, std::ostream* stream);
 namespace vlt::testing {
 
 std::shared_ptr<GpuDevice> makeDevice(int maximumConcurrency = 0);
-std::shared_ptr<GpuDevice> makeDevice(GpuFunctionLibrary library);
 
 // Light grey with a dark 16-pixel grid and a few coloured discs: every displacement
 // shows in it. Opaque, Format_RGB32.
