@@ -78,7 +78,6 @@ TEST_F(EditorCanvasAnnotationTest, HeldBrushPressStartsItsStrokeBeyondTheDragThr
         harness.view().renderFrame();
     }
     harness.release(start + QPointF(48, 18));
-    harness.settle();
 
     const auto& last = harness.view().editorHistory().timeline().back()->action;
     ASSERT_TRUE(last.isDeformation());
@@ -99,7 +98,6 @@ TEST_F(EditorCanvasAnnotationTest, ToolChangeToAnAnnotationToolDuringAHeldPressS
     harness.drag(start + QPointF(60, 0));
     harness.view().renderFrame();
     harness.release(start + QPointF(60, 0));
-    harness.settle();
     EXPECT_FALSE(harness.view().isStrokeActive());
     EXPECT_FALSE(harness.view().isHistoryBusy());
     EXPECT_EQ(annotationCount(), 1u);
@@ -121,7 +119,6 @@ TEST_F(EditorCanvasAnnotationTest, EraserDragAcrossThreeAnnotationsRecordsOneDel
         }
     }
     harness.release(harness.viewPointFor({130, 230}));
-    harness.settle();
 
     EXPECT_EQ(annotationCount(), 0u);
     ASSERT_EQ(timelineSize(), recorded + 1);
@@ -129,8 +126,7 @@ TEST_F(EditorCanvasAnnotationTest, EraserDragAcrossThreeAnnotationsRecordsOneDel
     ASSERT_EQ(action.kind(), EditorAction::Kind::annotationDelete);
     EXPECT_EQ(std::get<EditorAction::AnnotationDelete>(action.value).ids.size(), 3u);
 
-    harness.session().undoEditor();
-    harness.settle();
+    harness.undo();
     EXPECT_EQ(annotationCount(), 3u);
 }
 

@@ -185,7 +185,6 @@ TEST(EditorCanvasKeyTest, ToolLettersEndTheStrokeAndSelectTheTool) {
     QTest::keyClick(&harness.view(), Qt::Key_G);
     EXPECT_FALSE(harness.view().isStrokeActive());
     harness.release(harness.viewPointFor({140, 80}));
-    harness.settle();
     EXPECT_EQ(harness.session().activeTool(), EditorTool::grow);
     EXPECT_TRUE(harness.session().canUndo());
 

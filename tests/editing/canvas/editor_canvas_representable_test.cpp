@@ -112,7 +112,6 @@ TEST(EditorCanvasRepresentableTest, ChangingTheTabOrToolFinishesTheWorkInProgres
     harness.selectTab(EditorTab::comparison);
     EXPECT_FALSE(harness.view().isStrokeActive());
     harness.release(harness.viewPointFor({150, 80}, 1));
-    harness.settle();
     EXPECT_TRUE(harness.session().canUndo());
 
     harness.selectTool(EditorTool::circle);

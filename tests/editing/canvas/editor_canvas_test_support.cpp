@@ -70,6 +70,7 @@ void CanvasHarness::release(QPointF point, Qt::MouseButton button) {
     QMouseEvent event(QEvent::MouseButtonRelease, point, view_->mapToGlobal(point), button, Qt::NoButton,
                       Qt::NoModifier);
     QApplication::sendEvent(view_.get(), &event);
+    settle();
 }
 
 void CanvasHarness::wheel(QPointF point, QPoint angleDelta, Qt::KeyboardModifiers modifiers, QPoint pixelDelta,
@@ -89,7 +90,6 @@ void CanvasHarness::stroke(QPointF fromPixel, QPointF toPixel, int steps) {
         view_->renderFrame();
     }
     release(viewPointFor(toPixel));
-    settle();
 }
 
 void CanvasHarness::openStroke(QPointF fromPixel, QPointF toPixel) {

@@ -39,7 +39,8 @@ public:
     // The view point over a canvas pixel in the given panel (0: the only or left one).
     QPointF viewPointFor(QPointF canvasPixel, int panel = 0);
 
-    // Synthetic pointer input, as the window system sends it.
+    // Synthetic pointer input, as the window system sends it; a release also runs
+    // the work it starts (the read-back of a finished stroke).
     void press(QPointF point, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void drag(QPointF point, Qt::MouseButtons buttons = Qt::LeftButton);

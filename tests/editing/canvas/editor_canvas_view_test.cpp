@@ -38,7 +38,6 @@ TEST(EditorCanvasStrokeTest, PressOnOriginalSwitchesToSimulationAndStartsTheStro
     EXPECT_EQ(harness.session().selectedTab(), EditorTab::simulation);
     EXPECT_EQ(harness.session().lastNonAnimationTab(), EditorTab::simulation);
     harness.release(harness.viewPointFor({100, 100}));
-    harness.settle();
     EXPECT_TRUE(harness.view().isPaused());
 }
 
@@ -192,7 +191,6 @@ TEST(EditorCanvasOutputTest, SnapshotFailsAtOnceDuringAStrokeAndCarriesTheSimula
     harness.drag(harness.viewPointFor({160, 120}));
     harness.view().renderFrame();
     harness.release(harness.viewPointFor({160, 120}));
-    harness.settle();
     harness.selectTool(EditorTool::draw);
     harness.stroke({30, 200}, {90, 220}, 3);
     snapshot.reset();
@@ -230,7 +228,6 @@ TEST(EditorCanvasFailureTest, ComposeFailureRestoresTheCommittedTilesAndLogsOnce
     harness.drag(harness.viewPointFor({190, 170}));
     harness.view().renderFrame();
     harness.release(harness.viewPointFor({190, 170}));
-    harness.settle();
 
     EXPECT_TRUE(harness.view().hasGraphicsFailure());
     EXPECT_FALSE(harness.view().isStrokeActive());
@@ -244,25 +241,29 @@ TEST(EditorCanvasFailureTest, ComposeFailureRestoresTheCommittedTilesAndLogsOnce
     harness.press(harness.viewPointFor({60, 60}));
     EXPECT_FALSE(harness.view().isStrokeActive());
     harness.release(harness.viewPointFor({60, 60}));
-    harness.settle();
     EXPECT_EQ(log->eventsNamed("editor_graphics_failed").size(), 1u);
     EXPECT_EQ(reported, 1);
 }
 
-TEST(EditorCanvasFailureTest, ReadBackThatCannotStartRestoresTheTilesBeforeFailing) {
-    ScopedCapturingEventLog log;
-    CanvasHarness harness;
-    harness.openStroke({80, 80}, {160, 110});
-    // The read-back's transfer buffer is refused; the restoring upload's is not.
-    harness.device().faultInjector().inject(GpuFaultPoint::buffer, 0, 1);
-    harness.release(harness.viewPointFor({160, 110}));
-    harness.settle();
-
-    EXPECT_TRUE(harness.view().hasGraphicsFailure());
-    EXPECT_FALSE(harness.view().isHistoryBusy());
-    EXPECT_FALSE(harness.session().canUndo());
-    EXPECT_TRUE(allZero(harness.field()));
-    EXPECT_EQ(log->eventsNamed("editor_graphics_failed").size(), 1u);
+// Whether the read-back of a finished stroke cannot start or its work fails, the
+// touched tiles are put back before the failure, so the field and the history agree.
+TEST(EditorCanvasFailureTest, AFailedReadBackRestoresTheTilesAndRecordsNothing) {
+    // The read-back's transfer buffer is refused, or its work fails (the stroke's
+    // last frame runs first); the restoring upload goes through.
+    for (const GpuFaultPoint point : {GpuFaultPoint::buffer, GpuFaultPoint::commandExecution}) {
+        SCOPED_TRACE(std::string(toString(point)));
+        ScopedCapturingEventLog log;
+        CanvasHarness harness;
+        harness.openStroke({80, 80}, {160, 110});
+        harness.settle();
+        harness.device().faultInjector().inject(point, point == GpuFaultPoint::commandExecution ? 1 : 0);
+        harness.release(harness.viewPointFor({160, 110}));
+        EXPECT_TRUE(harness.view().hasGraphicsFailure());
+        EXPECT_FALSE(harness.view().isHistoryBusy());
+        EXPECT_FALSE(harness.session().canUndo());
+        EXPECT_TRUE(allZero(harness.field()));
+        EXPECT_EQ(log->eventsNamed("editor_graphics_failed").size(), 1u);
+    }
 }
 
 TEST(EditorCanvasFailureTest, UndoWhoseUploadCannotStartLeavesFieldAndHistoryTogether) {
