@@ -63,26 +63,25 @@ bool hasAccentAround(const QImage& image, int x, int y) {
     return false;
 }
 
-TEST(EditorCanvasOverlayAnnotationsTest, NothingIsDrawnOverTheOriginal) {
-    EditorCanvasOverlayState state = overlayState(EditorTab::original);
-    const AnnotationObject object = filledRectangle({100, 100}, {300, 300});
+TEST(EditorCanvasOverlayAnnotationsTest, AnnotationsAppearOnlyOverTheSimulationClippedToItsPane) {
+    // A 2000 by 1000 canvas zoomed 2x overflows both 464-point panes of Comparison.
+    EditorCanvasOverlayState state = overlayState(EditorTab::comparison, QSize(2000, 1000), 2.0);
+    const AnnotationObject object = filledRectangle({0, 0}, {2000, 1000});
+    state.annotations.objects = {object};
+    const QImage image = painted(state);
+    for (int x : {513, 744, 975}) EXPECT_TRUE(isBlue(image.pixel(x, 300))) << x;
+    for (int x : {256, 487, 510, 977}) EXPECT_TRUE(isTransparent(image.pixel(x, 300))) << x;
+    EXPECT_TRUE(isTransparent(image.pixel(744, 18)));
+    EXPECT_TRUE(near(image.pixel(500, 300), QColor(200, 210, 212)));
+
+    // Nothing at all over the Original: no annotation, selection or draft.
+    state = overlayState(EditorTab::original);
     state.annotations.objects = {object};
     state.annotations.selectedID = object.id;
     state.annotations.draft = AnnotationDraft{AnnotationStroke{{{10, 10}, {400, 400}}, 6.0f, kBlue}};
     EXPECT_TRUE(isBlank(painted(state)));
     state.tab = EditorTab::simulation;
     EXPECT_FALSE(isBlank(painted(state)));
-}
-
-TEST(EditorCanvasOverlayAnnotationsTest, ComparisonDrawsOnlyInTheRightPaneClippedToIt) {
-    // A 2000 by 1000 canvas zoomed 2x overflows both 464-point panes.
-    EditorCanvasOverlayState state = overlayState(EditorTab::comparison, QSize(2000, 1000), 2.0);
-    state.annotations.objects = {filledRectangle({0, 0}, {2000, 1000})};
-    const QImage image = painted(state);
-    for (int x : {513, 744, 975}) EXPECT_TRUE(isBlue(image.pixel(x, 300))) << x;
-    for (int x : {256, 487, 510, 977}) EXPECT_TRUE(isTransparent(image.pixel(x, 300))) << x;
-    EXPECT_TRUE(isTransparent(image.pixel(744, 18)));
-    EXPECT_TRUE(near(image.pixel(500, 300), QColor(200, 210, 212)));
 }
 
 TEST(EditorCanvasOverlayAnnotationsTest, TheSelectionIsOutlinedWhereItIsMovedButNotOnAnimate) {

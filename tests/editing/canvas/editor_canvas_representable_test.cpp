@@ -71,19 +71,7 @@ TEST(EditorCanvasRepresentableTest, ARendererThatCannotBeMadeIsReportedOnceAndCo
     EXPECT_EQ(videoCode, "video-renderer-unavailable");
 }
 
-TEST(EditorCanvasRepresentableTest, CentreOutsideTheRangeComesBackCorrectedOnTheNextTurn) {
-    CanvasHarness harness;
-    harness.session().setZoomFactor(2.0);
-    harness.session().setCenter(QPointF(-3.0, 0.5));
-    harness.scheduler.runDue();
-    const QPointF corrected = harness.view().sessionState().center;
-    EXPECT_GT(corrected.x(), 0.0);
-    harness.settle();
-    EXPECT_EQ(harness.session().center(), corrected);
-    EXPECT_EQ(harness.session().zoomFactor(), 2.0);
-}
-
-TEST(EditorCanvasRepresentableTest, SessionStateReachesTheViewOncePerTurn) {
+TEST(EditorCanvasRepresentableTest, SessionStateReachesTheViewOncePerTurnAndACentreOutOfRangeComesBackCorrected) {
     CanvasHarness harness;
     harness.session().selectTool(EditorTool::shrink);
     harness.session().setShowsComparisonLabels(false);
@@ -92,6 +80,15 @@ TEST(EditorCanvasRepresentableTest, SessionStateReachesTheViewOncePerTurn) {
     EXPECT_EQ(harness.view().sessionState().tool, EditorTool::shrink);
     EXPECT_FALSE(harness.view().sessionState().showsComparisonLabels);
     EXPECT_EQ(harness.view().sessionState().toolDiameter, harness.session().toolDiameter());
+
+    harness.session().setZoomFactor(2.0);
+    harness.session().setCenter(QPointF(-3.0, 0.5));
+    harness.scheduler.runDue();
+    const QPointF corrected = harness.view().sessionState().center;
+    EXPECT_GT(corrected.x(), 0.0);
+    harness.settle();
+    EXPECT_EQ(harness.session().center(), corrected);
+    EXPECT_EQ(harness.session().zoomFactor(), 2.0);
 }
 
 TEST(EditorCanvasRepresentableTest, FitScaleIsReportedToTheSession) {

@@ -26,11 +26,17 @@ std::string diagnosticCodeOf(const ErrorPtr& error) {
     return coded == nullptr ? std::string() : coded->diagnosticCode();
 }
 
-TEST(EditorCanvasStrokeTest, PressOnOriginalSwitchesToSimulationAndStartsTheStroke) {
+TEST(EditorCanvasStrokeTest, PressOnTheOriginalPaneOfComparisonIsRefusedAndOnOriginalSwitchesAndStartsTheStroke) {
     CanvasHarness harness;
+    harness.selectTab(EditorTab::comparison);
+    harness.press(harness.viewPointFor({100, 100}, 0));
+    harness.settle();
+    EXPECT_EQ(harness.session().transientMessage(), EditorMessages::originalImageReadOnly());
+    EXPECT_FALSE(harness.view().isStrokeActive());
+    EXPECT_EQ(harness.session().selectedTab(), EditorTab::comparison);
+
     harness.selectTab(EditorTab::original);
     harness.press(harness.viewPointFor({100, 100}));
-
     EXPECT_EQ(harness.view().sessionState().tab, EditorTab::simulation);
     EXPECT_TRUE(harness.view().isStrokeActive());
     EXPECT_FALSE(harness.view().isPaused());
@@ -41,55 +47,34 @@ TEST(EditorCanvasStrokeTest, PressOnOriginalSwitchesToSimulationAndStartsTheStro
     EXPECT_TRUE(harness.view().isPaused());
 }
 
-TEST(EditorCanvasStrokeTest, PressOnTheOriginalPaneOfComparisonShowsItsMessageAndChangesNothing) {
+TEST(EditorCanvasStrokeTest, StrokesThatChangeNothingRecordNothingAndAPushDragOneThatUndoRedoAndResetFollow) {
     CanvasHarness harness;
-    harness.selectTab(EditorTab::comparison);
-    const auto before = harness.session().historyStateRevision();
-    harness.press(harness.viewPointFor({100, 100}, 0));
-    harness.settle();
-
-    EXPECT_EQ(harness.session().transientMessage(), EditorMessages::originalImageReadOnly());
-    EXPECT_FALSE(harness.view().isStrokeActive());
-    EXPECT_EQ(harness.session().selectedTab(), EditorTab::comparison);
-    EXPECT_EQ(harness.session().historyStateRevision(), before);
+    const auto revision = harness.session().historyStateRevision();
+    // A Push click makes no stamp; Reconstruct on an unedited field changes no tile.
+    harness.click({120, 120});
+    harness.selectTool(EditorTool::reconstruct);
+    harness.stroke({60, 60}, {180, 180});
     EXPECT_FALSE(harness.session().canUndo());
-}
+    EXPECT_FALSE(harness.session().canReset());
+    EXPECT_FALSE(harness.view().isHistoryBusy());
+    EXPECT_EQ(harness.session().historyStateRevision(), revision);
 
-TEST(EditorCanvasStrokeTest, PushDragRecordsOneStrokeThatUndoRedoAndResetFollow) {
-    CanvasHarness harness;
+    harness.selectTool(EditorTool::push);
     harness.stroke({80, 80}, {160, 120});
     EXPECT_TRUE(harness.session().canUndo());
     EXPECT_FALSE(harness.view().isHistoryBusy());
     const std::vector<std::uint8_t> edited = harness.field();
     EXPECT_FALSE(allZero(edited));
-
     harness.undo();
     EXPECT_TRUE(allZero(harness.field()));
     EXPECT_TRUE(harness.session().canRedo());
     harness.redo();
     EXPECT_EQ(harness.field(), edited);
-
     harness.session().resetEditor();
     harness.settle();
     EXPECT_TRUE(allZero(harness.field()));
     EXPECT_FALSE(harness.session().canUndo());
     EXPECT_FALSE(harness.session().canReset());
-}
-
-TEST(EditorCanvasStrokeTest, StrokesThatChangeNothingRecordNothing) {
-    CanvasHarness harness;
-    const auto revision = harness.session().historyStateRevision();
-
-    // A Push click makes no stamp; Reconstruct on an unedited field changes no tile.
-    harness.click({120, 120});
-    harness.settle();
-    harness.selectTool(EditorTool::reconstruct);
-    harness.stroke({60, 60}, {180, 180});
-
-    EXPECT_FALSE(harness.session().canUndo());
-    EXPECT_FALSE(harness.session().canReset());
-    EXPECT_FALSE(harness.view().isHistoryBusy());
-    EXPECT_EQ(harness.session().historyStateRevision(), revision);
 }
 
 TEST(EditorCanvasStrokeTest, UndoAtTheFiveStepBoundaryShowsTheLimitMessage) {
@@ -164,33 +149,25 @@ TEST(EditorCanvasAnimateTest, AnimateAfterAnEditPlaysWhileItIsShownAndInteractio
     EXPECT_FALSE(harness.view().isStrokeActive());
 }
 
-TEST(EditorCanvasStatePreparationTest, CompletionQueuedDuringAStrokeWaitsForItsReadBack) {
+// While a stroke is open a snapshot is refused at once, and a state preparation
+// waits for the stroke's read-back.
+TEST(EditorCanvasOutputTest, OutputsDuringAStrokeAndAfterIt) {
     CanvasHarness harness;
-    harness.openStroke({80, 80}, {140, 90});
-
-    std::vector<bool> answers;
-    harness.session().prepareCommittedEditorState(EditorStatePreparationIntent::output,
-                                                  [&](bool canReset) { answers.push_back(canReset); });
-    EXPECT_TRUE(answers.empty());
-    harness.settle();
-    ASSERT_EQ(answers.size(), 1u);
-    EXPECT_TRUE(answers.front());
-    EXPECT_TRUE(harness.session().canUndo());
-}
-
-TEST(EditorCanvasOutputTest, SnapshotFailsAtOnceDuringAStrokeAndCarriesTheSimulationAndTheAnnotationsAfterIt) {
-    CanvasHarness harness;
-    harness.press(harness.viewPointFor({80, 80}));
+    harness.openStroke({80, 80}, {160, 120});
     std::optional<Result<StillImageRenderSnapshot>> snapshot;
     harness.session().makeStillImageSnapshot([&](Result<StillImageRenderSnapshot> result) { snapshot = result; });
     ASSERT_TRUE(snapshot.has_value());
     ASSERT_FALSE(snapshot->ok());
     EXPECT_EQ(diagnosticCodeOf(snapshot->error()), "still-renderer-unavailable");
+    std::vector<bool> answers;
+    harness.session().prepareCommittedEditorState(EditorStatePreparationIntent::output,
+                                                  [&](bool canReset) { answers.push_back(canReset); });
+    EXPECT_TRUE(answers.empty());
+    harness.settle();
+    EXPECT_EQ(answers, std::vector<bool>{true});
+    EXPECT_TRUE(harness.session().canUndo());
 
-    harness.view().renderFrame();
-    harness.drag(harness.viewPointFor({160, 120}));
-    harness.view().renderFrame();
-    harness.release(harness.viewPointFor({160, 120}));
+    // The snapshot carries the Simulation and the annotations.
     harness.selectTool(EditorTool::draw);
     harness.stroke({30, 200}, {90, 220}, 3);
     snapshot.reset();
