@@ -5,26 +5,15 @@
 
 #include <QCoreApplication>
 #include <QObject>
+#include <QTest>
 
 #include "editing/canvas/canvas_frame_clock.h"
 
 namespace vlt {
 namespace {
 
-// Lets the event loop run for a while (not a timing check: generous bounds only).
-void processEventsFor(std::chrono::milliseconds duration) {
-    const auto end = std::chrono::steady_clock::now() + duration;
-    while (std::chrono::steady_clock::now() < end) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-bool processEventsUntil(const std::function<bool()>& condition) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
+// The waits only let the event loop run: generous bounds, no timing checks.
+constexpr int kPatienceMilliseconds = 10000;
 
 TEST(CanvasFrameClockTest, TicksWhileRunningAndNeverAfterStopEvenFromATick) {
     QObject owner;
@@ -36,16 +25,16 @@ TEST(CanvasFrameClockTest, TicksWhileRunningAndNeverAfterStopEvenFromATick) {
     EXPECT_FALSE(clock->isRunning());
     clock->start();
     EXPECT_TRUE(clock->isRunning());
-    ASSERT_TRUE(processEventsUntil([&] { return ticks == 3; }));
-    processEventsFor(std::chrono::milliseconds(60));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks == 3; }, kPatienceMilliseconds));
+    QTest::qWait(60);
     EXPECT_EQ(ticks, 3);
     EXPECT_FALSE(clock->isRunning());
 
     clock->start();
-    ASSERT_TRUE(processEventsUntil([&] { return ticks >= 5; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 5; }, kPatienceMilliseconds));
     clock->stop();
     const int stoppedAt = ticks;
-    processEventsFor(std::chrono::milliseconds(60));
+    QTest::qWait(60);
     EXPECT_EQ(ticks, stoppedAt);
 }
 
