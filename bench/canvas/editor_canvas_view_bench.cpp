@@ -78,43 +78,78 @@ int threadsOf(const benchmark::State& state) {
     return static_cast<int>(state.range(0));
 }
 
-void sendMouse(QWidget& widget, QEvent::Type type, QPointF point, Qt::MouseButton button, Qt::MouseButtons buttons) {
-    QMouseEvent event(type, point, widget.mapToGlobal(point), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(&widget, &event);
-}
 
+// A live canvas with its session and bridge, and a pointer that drags the Push brush
+// round a circle in the right-hand panel.
+class DragRig {
+public:
+    DragRig(int threads, EditorTab tab)
+        : parallelism_(tbb::global_control::max_allowed_parallelism, static_cast<std::size_t>(threads)),
+          session_(nullptr, sharedCanvas(), QStringLiteral("Original"), QStringLiteral("Simulation")),
+          view_(GpuDevice::create(GpuDeviceOptions{makeShaderLibrary(), threads}), SystemClock::shared(),
+                QtScheduler::shared()),
+          bridge_(session_) {
+        session_.setSelectedTab(tab);
+        view_.resize(kWindowWidth, kWindowHeight);
+        view_.show();
+        bridge_.bind(&view_);
+        QCoreApplication::processEvents();
+        centre_ = view_.viewportGeometry().panelRects().back().center();
+        sendMouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+    }
+
+    ~DragRig() {
+        sendMouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+        view_.renderer()->waitUntilScheduledWorkCompleted();
+        QCoreApplication::processEvents();
+    }
+
+    void move() {
+        angle_ += kDragStepPoints / kDragRadiusPoints;
+        sendMouse(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
+    }
+
+    EditorCanvasView& view() { return view_; }
+    double stampRadius() const { return session_.toolDiameter() * 0.5; }
+
+private:
+    void sendMouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        const QPointF point =
+            centre_ + QPointF(std::cos(angle_) * kDragRadiusPoints, std::sin(angle_) * kDragRadiusPoints);
+        QMouseEvent event(type, point, view_.mapToGlobal(point), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(&view_, &event);
+    }
+
+    tbb::global_control parallelism_;
+    EditorSession session_;
+    EditorCanvasView view_;
+    EditorCanvasRepresentable bridge_;
+    QPointF centre_;
+    double angle_ = 0.0;
+};
+
+// Frames drawn back to back: one move, its frame on the compute queue, then the
+// widget's paint.
 void runDrag(benchmark::State& state, EditorTab tab) {
     ensureApplication();
-    const int threads = threadsOf(state);
-    tbb::global_control parallelism(tbb::global_control::max_allowed_parallelism, static_cast<std::size_t>(threads));
-    auto device = GpuDevice::create(GpuDeviceOptions{makeShaderLibrary(), threads});
-
-    EditorSession session(nullptr, sharedCanvas(), QStringLiteral("Original"), QStringLiteral("Simulation"));
-    session.setSelectedTab(tab);
-    EditorCanvasView view(device, SystemClock::shared(), QtScheduler::shared());
-    view.resize(kWindowWidth, kWindowHeight);
-    view.show();
-    EditorCanvasRepresentable bridge(session);
-    bridge.bind(&view);
-    QCoreApplication::processEvents();
-
-    const QRectF panel = view.viewportGeometry().panelRects().back();
-    const QPointF centre = panel.center();
-    double angle = 0.0;
-    const auto pointAt = [&](double a) {
-        return centre + QPointF(std::cos(a) * kDragRadiusPoints, std::sin(a) * kDragRadiusPoints);
+    DragRig rig(threadsOf(state), tab);
+    EditorCanvasView& view = rig.view();
+    const auto drawFrame = [&] {
+        rig.move();
+        view.renderFrame();
+        view.renderer()->waitUntilScheduledWorkCompleted();
     };
-    sendMouse(view, QEvent::MouseButtonPress, pointAt(angle), Qt::LeftButton, Qt::LeftButton);
+    // Posted events only: the view's own frame clock would draw an extra frame.
+    const auto paintFrame = [&] {
+        QCoreApplication::sendPostedEvents();
+        view.repaint();
+    };
 
     // The first frames of a stroke grow the scratch field and fill the drawable ring;
     // a drag pays that once, not per frame.
     for (int frame = 0; frame < kWarmUpFrames; ++frame) {
-        angle += kDragStepPoints / kDragRadiusPoints;
-        sendMouse(view, QEvent::MouseMove, pointAt(angle), Qt::NoButton, Qt::LeftButton);
-        view.renderFrame();
-        view.renderer()->waitUntilScheduledWorkCompleted();
-        QCoreApplication::sendPostedEvents();
-        view.repaint();
+        drawFrame();
+        paintFrame();
     }
 
     using Milliseconds = std::chrono::duration<double, std::milli>;
@@ -123,23 +158,15 @@ void runDrag(benchmark::State& state, EditorTab tab) {
     double paintMilliseconds = 0.0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        angle += kDragStepPoints / kDragRadiusPoints;
-        sendMouse(view, QEvent::MouseMove, pointAt(angle), Qt::NoButton, Qt::LeftButton);
-        view.renderFrame();
-        view.renderer()->waitUntilScheduledWorkCompleted();
+        drawFrame();
         const auto rendered = std::chrono::steady_clock::now();
-        // Posted events only: the view's own frame clock would draw an extra frame.
-        QCoreApplication::sendPostedEvents();
-        view.repaint();
+        paintFrame();
         const auto end = std::chrono::steady_clock::now();
         renderMilliseconds += Milliseconds(rendered - start).count();
         paintMilliseconds += Milliseconds(end - rendered).count();
         worstMilliseconds = std::max(worstMilliseconds, Milliseconds(end - start).count());
     }
 
-    sendMouse(view, QEvent::MouseButtonRelease, pointAt(angle), Qt::LeftButton, Qt::NoButton);
-    view.renderer()->waitUntilScheduledWorkCompleted();
-    QCoreApplication::processEvents();
     state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["worst_ms"] = worstMilliseconds;
     // Where a frame's time goes: composing and drawing on the compute queue, then
@@ -147,38 +174,19 @@ void runDrag(benchmark::State& state, EditorTab tab) {
     const double frames = static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
     state.counters["render_ms"] = renderMilliseconds / frames;
     state.counters["paint_ms"] = paintMilliseconds / frames;
-    state.counters["stamp_radius"] = session.toolDiameter() * 0.5;
+    state.counters["stamp_radius"] = rig.stampRadius();
 }
 
 // The drag as the application runs it: the frame clock draws, the present
 // notification repaints, all through the event loop. One iteration is one shown frame.
 void runPacedDrag(benchmark::State& state, EditorTab tab) {
     ensureApplication();
-    const int threads = threadsOf(state);
-    tbb::global_control parallelism(tbb::global_control::max_allowed_parallelism, static_cast<std::size_t>(threads));
-    auto device = GpuDevice::create(GpuDeviceOptions{makeShaderLibrary(), threads});
-
-    EditorSession session(nullptr, sharedCanvas(), QStringLiteral("Original"), QStringLiteral("Simulation"));
-    session.setSelectedTab(tab);
-    EditorCanvasView view(device, SystemClock::shared(), QtScheduler::shared());
-    view.resize(kWindowWidth, kWindowHeight);
-    view.show();
-    EditorCanvasRepresentable bridge(session);
-    bridge.bind(&view);
-    QCoreApplication::processEvents();
-
-    const QRectF panel = view.viewportGeometry().panelRects().back();
-    const QPointF centre = panel.center();
-    double angle = 0.0;
-    const auto pointAt = [&](double a) {
-        return centre + QPointF(std::cos(a) * kDragRadiusPoints, std::sin(a) * kDragRadiusPoints);
-    };
-    sendMouse(view, QEvent::MouseButtonPress, pointAt(angle), Qt::LeftButton, Qt::LeftButton);
+    DragRig rig(threadsOf(state), tab);
+    const GpuView& gpuView = rig.view().gpuView();
     const auto nextShownFrame = [&] {
-        angle += kDragStepPoints / kDragRadiusPoints;
-        sendMouse(view, QEvent::MouseMove, pointAt(angle), Qt::NoButton, Qt::LeftButton);
-        const std::uint64_t shown = view.gpuView().presentedFrameCount();
-        while (view.gpuView().presentedFrameCount() == shown) {
+        rig.move();
+        const std::uint64_t shown = gpuView.presentedFrameCount();
+        while (gpuView.presentedFrameCount() == shown) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
         // The repaint the present asked for.
@@ -196,9 +204,6 @@ void runPacedDrag(benchmark::State& state, EditorTab tab) {
         last = now;
     }
 
-    sendMouse(view, QEvent::MouseButtonRelease, pointAt(angle), Qt::LeftButton, Qt::NoButton);
-    view.renderer()->waitUntilScheduledWorkCompleted();
-    QCoreApplication::processEvents();
     state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["worst_ms"] = worstGapMilliseconds;
 }
