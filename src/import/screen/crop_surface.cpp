@@ -38,6 +38,12 @@ CropSurface::CropSurface(std::shared_ptr<CropDocument> document, QWidget* parent
     setAccessibleName(localizedString("Crop preview"));
     setAccessibleDescription(localizedString("Drag the selection area or its corners if necessary"));
     connect(document_.get(), &CropDocument::selectionChanged, this, &CropSurface::selectionDidChange);
+    previewRefresh_.setSingleShot(true);
+    previewRefresh_.setInterval(kPreviewRefreshDelayMs);
+    connect(&previewRefresh_, &QTimer::timeout, this, [this] {
+        previewRefreshDue_ = true;
+        update();
+    });
 }
 
 CropViewMapping CropSurface::mapping() const {
@@ -88,12 +94,20 @@ QImage CropSurface::orientedPreview(const QImage& preview, const CropSelection& 
 
 const QImage& CropSurface::scaledPreview(const CropSelection& selection, QSize targetPixels) {
     const int turns = ((selection.clockwiseQuarterTurns % 4) + 4) % 4;
-    if (cache_.turns != turns || cache_.mirrored != selection.isHorizontallyFlipped || cache_.size != targetPixels) {
-        cache_.turns = turns;
-        cache_.mirrored = selection.isHorizontallyFlipped;
-        cache_.size = targetPixels;
-        cache_.image = orientedPreview(document_->previewImage(), selection, targetPixels);
+    const bool sameOrientation = cache_.turns == turns && cache_.mirrored == selection.isHorizontallyFlipped;
+    if (sameOrientation && cache_.size == targetPixels) return cache_.image;
+    if (sameOrientation && !cache_.image.isNull() && !previewRefreshDue_) {
+        // A window resize sends a size per step: smooth scaling the large preview each
+        // time would stall it, so the last picture is stretched until the size rests.
+        previewRefresh_.start();
+        return cache_.image;
     }
+    previewRefresh_.stop();
+    previewRefreshDue_ = false;
+    cache_.turns = turns;
+    cache_.mirrored = selection.isHorizontallyFlipped;
+    cache_.size = targetPixels;
+    cache_.image = orientedPreview(document_->previewImage(), selection, targetPixels);
     return cache_.image;
 }
 

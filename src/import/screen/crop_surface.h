@@ -4,6 +4,7 @@
 #include <optional>
 
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 #include "import/image_point.h"
@@ -39,6 +40,8 @@ public:
     // The preview of the selection's orientation: first mirrored left to right when the
     // selection is, then turned clockwise by its quarter turns.
     static QImage orientedPreview(const QImage& preview, const CropSelection& selection, QSize targetPixels);
+    // The pixel size of the picture last prepared for drawing (it lags a window resize).
+    QSize preparedPreviewSize() const { return cache_.size; }
 
     QSize sizeHint() const override { return {640, 480}; }
     QSize minimumSizeHint() const override { return {60, 60}; }
@@ -69,6 +72,10 @@ private:
         QImage image;
     };
     PreviewCache cache_;
+    // Rebuilds the exact picture once a window resize has come to rest.
+    static constexpr int kPreviewRefreshDelayMs = 150;
+    QTimer previewRefresh_;
+    bool previewRefreshDue_ = false;
 };
 
 }  // namespace vlt

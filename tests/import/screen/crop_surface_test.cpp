@@ -160,6 +160,26 @@ TEST_F(CropSurfaceTest, ThePreviewIsDrawnTurnedAndMirroredAsTheSelectionSays) {
     EXPECT_TRUE(testing::isNear(colourAt({0.8, 0.2}), Qt::blue));
 }
 
+TEST_F(CropSurfaceTest, DuringAResizeTheLastPictureIsStretchedUntilTheSizeRests) {
+    const auto colourAt = [this](QPointF fraction) {
+        const QImage shot = surface.grab().toImage();
+        const QRectF image = surface.mapping().imageRect;
+        return shot.pixelColor(QPoint(qRound(image.left() + fraction.x() * image.width()),
+                                      qRound(image.top() + fraction.y() * image.height())));
+    };
+    EXPECT_TRUE(testing::isNear(colourAt({0.2, 0.2}), Qt::red));
+    EXPECT_EQ(surface.preparedPreviewSize(), QSize(400, 300));
+
+    surface.resize(818, 618);
+    EXPECT_TRUE(testing::isNear(colourAt({0.2, 0.2}), Qt::red));
+    EXPECT_TRUE(testing::isNear(colourAt({0.8, 0.8}), Qt::yellow));
+    EXPECT_EQ(surface.preparedPreviewSize(), QSize(400, 300));
+
+    QTest::qWait(300);
+    EXPECT_TRUE(testing::isNear(colourAt({0.8, 0.8}), Qt::yellow));
+    EXPECT_EQ(surface.preparedPreviewSize(), QSize(800, 600));
+}
+
 TEST_F(CropSurfaceTest, TheCursorTellsWhatAPressWouldDo) {
     setCrop({100, 100, 400, 300});
     surface.show();
