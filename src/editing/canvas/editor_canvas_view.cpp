@@ -1,5 +1,7 @@
 #include "editing/canvas/editor_canvas_view.h"
 
+#include "editing/renderer/default_gpu_device.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -23,7 +25,6 @@
 #include "platform/gpu/gpu_view.h"
 #include "platform/tasks/clock.h"
 #include "platform/tasks/main_thread.h"
-#include "shaders/shader_library.h"
 
 namespace vlt {
 
@@ -53,7 +54,7 @@ DeformationTool deformationTool(EditorTool tool) {
 }
 
 EditorCanvasView::EditorCanvasView(QWidget* parent)
-    : EditorCanvasView(defaultDevice(), SystemClock::shared(), QtScheduler::shared(), parent) {}
+    : EditorCanvasView(defaultGpuDevice(), SystemClock::shared(), QtScheduler::shared(), parent) {}
 
 EditorCanvasView::EditorCanvasView(std::shared_ptr<GpuDevice> device, const Clock& clock, Scheduler& scheduler,
                                    QWidget* parent)
@@ -91,11 +92,6 @@ EditorCanvasView::~EditorCanvasView() {
     *alive_ = false;
     pendingAnnotationClickWork_.cancel();
     releaseCursorLease();
-}
-
-std::shared_ptr<GpuDevice> EditorCanvasView::defaultDevice() {
-    static const std::shared_ptr<GpuDevice> device = GpuDevice::create(GpuDeviceOptions{makeShaderLibrary(), 0});
-    return device;
 }
 
 // --- Canvas --------------------------------------------------------------------------

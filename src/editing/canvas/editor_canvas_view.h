@@ -72,9 +72,6 @@ public:
                      QWidget* parent = nullptr);
     ~EditorCanvasView() override;
 
-    // One compute device for every canvas of the process, using every core.
-    static std::shared_ptr<GpuDevice> defaultDevice();
-
     // Callbacks, set by the bridge.
     std::function<void(double zoom, QPointF center)> onViewportChange;
     std::function<void(double zoom)> onZoomChange;
