@@ -1,6 +1,7 @@
 #include "editing/canvas/editor_canvas_view.h"
 
 #include "editing/renderer/default_gpu_device.h"
+#include "platform/gpu/srgb_transfer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -66,7 +67,13 @@ EditorCanvasView::EditorCanvasView(std::shared_ptr<GpuDevice> device, const Cloc
     setAccessibleName(tr("Editor image view"));
 
     gpuView_ = std::make_unique<GpuView>(std::move(device), GpuPixelFormat::bgra8UnormSrgb);
-    gpuView_->setClearColor(GpuClearColor{kClearColorRed, kClearColorGreen, kClearColorBlue, 1.0});
+    // The drawable stores sRGB codes, so its clear colour is given in linear light:
+    // the same colour as the widget's own fill before the first frame.
+    const auto linear = [](double encoded) {
+        return static_cast<double>(SrgbTransfer::decode(static_cast<std::uint8_t>(std::lround(encoded * 255.0))));
+    };
+    gpuView_->setClearColor(
+        GpuClearColor{linear(kClearColorRed), linear(kClearColorGreen), linear(kClearColorBlue), 1.0});
     QPointer<EditorCanvasView> self(this);
     gpuView_->setPresentedHandler([self] {
         if (self) self->framePresented();
