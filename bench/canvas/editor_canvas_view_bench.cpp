@@ -25,8 +25,8 @@
 #include "editing/renderer/metal_deformation_renderer.h"
 #include "editing/session/editor_session.h"
 #include "platform/gpu/gpu_device.h"
-#include "platform/tasks/clock.h"
-#include "platform/tasks/scheduler.h"
+#include "base/clock.h"
+#include "base/scheduler.h"
 #include "shaders/shader_library.h"
 
 namespace vlt {

@@ -18,7 +18,7 @@
 #include "app/startup_view.h"
 #include "app/unavailable_feature_modal.h"
 #include "foundation/localized_string.h"
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 #include "ui/modal_host.h"
 #include "ui/motion_preference.h"
 

@@ -11,7 +11,7 @@
 #include "app/update_controller.h"
 #include "foundation/diagnostic_error_summary.h"
 #include "foundation/diagnostic_log.h"
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 
 namespace vlt {
 

@@ -11,7 +11,7 @@
 
 #include "app/model/app_model.h"
 #include "app/model/application_close_intent.h"
-#include "foundation/result.h"
+#include "base/result.h"
 
 class QWidget;
 

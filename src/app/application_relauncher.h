@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "foundation/error.h"
-#include "foundation/result.h"
+#include "base/error.h"
+#include "base/result.h"
 
 namespace vlt {
 

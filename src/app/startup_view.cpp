@@ -15,7 +15,7 @@
 #include "app/shortcut_reference.h"
 #include "app/startup_palette.h"
 #include "app/startup_toolbar.h"
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 #include "ui/motion_preference.h"
 #include "ui/vertical_scroll_area.h"
 #include "ui/workspace_grid.h"

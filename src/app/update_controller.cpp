@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "foundation/diagnostic_log.h"
-#include "foundation/precondition.h"
-#include "platform/tasks/main_thread.h"
+#include "base/precondition.h"
+#include "base/main_thread.h"
 #include "platform/updater/updater.h"
 
 namespace vlt {

@@ -23,7 +23,7 @@
 #include "foundation/settings_file_app_language_preference_store.h"
 #include "import/screen/crop_view.h"
 #include "platform/single_instance/single_instance.h"
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 #include "platform/updater/package_managed_updater.h"
 #include "ui/motion_preference.h"
 

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "editing/session/editor_tool.h"
+#include "editing/engine/editor_tool.h"
 
 class QLabel;
 class QVBoxLayout;

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "editing/session/editor_mode.h"
+#include "editing/engine/editor_mode.h"
 #include "editor_screen/editor_button.h"
 
 namespace vlt {

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "editing/session/editor_tool.h"
+#include "editing/engine/editor_tool.h"
 #include "editor_screen/editor_button.h"
 
 namespace vlt {

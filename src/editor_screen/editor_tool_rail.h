@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
-#include "editing/session/editor_mode.h"
-#include "editing/session/editor_tool.h"
+#include "editing/engine/editor_mode.h"
+#include "editing/engine/editor_tool.h"
 
 class QVBoxLayout;
 

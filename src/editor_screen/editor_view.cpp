@@ -17,7 +17,7 @@
 #include "editor_screen/editor_toolbar.h"
 #include "editor_screen/editor_transient_message.h"
 #include "editor_screen/editor_viewport_header.h"
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 #include "ui/modal_host.h"
 
 namespace vlt {

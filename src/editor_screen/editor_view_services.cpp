@@ -7,7 +7,7 @@
 #include "editing/canvas/annotation_text_editor_sheet.h"
 #include "editing/canvas/editor_canvas_representable.h"
 #include "editing/canvas/editor_canvas_view.h"
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 #include "ui/motion_preference.h"
 
 namespace vlt {

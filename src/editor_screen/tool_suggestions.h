@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "editing/session/editor_tool.h"
+#include "editing/engine/editor_tool.h"
 
 namespace vlt {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "foundation/application_settings.h"
-#include "foundation/result.h"
+#include "base/result.h"
 
 namespace vlt {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "foundation/error.h"
+#include "base/error.h"
 
 namespace vlt {
 

@@ -10,7 +10,7 @@
 #include "foundation/diagnostic_session.h"
 #include "foundation/event_log.h"
 #include "foundation/info_dictionary.h"
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 
 namespace vlt {
 

@@ -8,7 +8,7 @@
 #include <QUuid>
 
 #include "foundation/diagnostic_error_summary.h"
-#include "foundation/error.h"
+#include "base/error.h"
 #include "foundation/event_catalogue.h"
 #include "foundation/image_import_origin.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/tasks/clock.h"
+#include "base/clock.h"
 
 namespace vlt {
 

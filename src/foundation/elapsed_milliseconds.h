@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/tasks/clock.h"
+#include "base/clock.h"
 
 namespace vlt {
 

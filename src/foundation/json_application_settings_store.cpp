@@ -12,12 +12,12 @@
 #include "foundation/diagnostic_log.h"
 #include "foundation/pretty_printed_json.h"
 #include "foundation/settings_file_failure.h"
-#include "foundation/system_error.h"
-#include "platform/files/application_folders.h"
-#include "platform/files/atomic_file.h"
-#include "platform/files/exclusive_rename.h"
-#include "platform/files/file_contents.h"
-#include "platform/files/folder_creation.h"
+#include "base/system_error.h"
+#include "base/application_folders.h"
+#include "base/atomic_file.h"
+#include "base/exclusive_rename.h"
+#include "base/file_contents.h"
+#include "base/folder_creation.h"
 
 namespace vlt {
 

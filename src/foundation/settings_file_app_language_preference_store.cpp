@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-#include "platform/files/application_folders.h"
+#include "base/application_folders.h"
 
 namespace vlt {
 

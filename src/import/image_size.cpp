@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 
 namespace vlt {
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QUrl>
 
-#include "foundation/result.h"
+#include "base/result.h"
 #include "import/image_import_failure.h"
 #include "import/image_size.h"
 #include "import/security_scoped_file_access.h"

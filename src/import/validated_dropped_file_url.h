@@ -3,7 +3,7 @@
 #include <QList>
 #include <QUrl>
 
-#include "foundation/result.h"
+#include "base/result.h"
 #include "import/startup_drop_failure.h"
 
 namespace vlt {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 #include "ui/modal_surface_metrics.h"
 #include "ui/soft_shadow.h"
 

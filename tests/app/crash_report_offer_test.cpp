@@ -4,7 +4,7 @@
 
 #include "app/app_delegate.h"
 #include "app/crash_report_coordinating.h"
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 
 namespace vlt {
 namespace {

@@ -14,8 +14,8 @@
 #include "editor_screen/editor_view_services.h"
 #include "foundation/app_language_preference_storing.h"
 #include "foundation/application_settings_storing.h"
-#include "platform/tasks/clock.h"
-#include "platform/tasks/scheduler.h"
+#include "base/clock.h"
+#include "base/scheduler.h"
 
 namespace vlt::testing {
 

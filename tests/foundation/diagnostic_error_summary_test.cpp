@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "foundation/cancellation_error.h"
+#include "base/cancellation_error.h"
 #include "foundation/decoding_error.h"
 #include "foundation/diagnostic_error_summary.h"
-#include "foundation/system_error.h"
+#include "base/system_error.h"
 
 namespace vlt {
 namespace {

@@ -8,7 +8,7 @@
 #include "foundation/capturing_event_log_sink.h"
 #include "foundation/diagnostic_log.h"
 #include "foundation/event_log.h"
-#include "foundation/system_error.h"
+#include "base/system_error.h"
 
 namespace vlt {
 namespace {

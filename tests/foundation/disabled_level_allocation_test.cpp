@@ -6,7 +6,7 @@
 
 #include "foundation/capturing_event_log_sink.h"
 #include "foundation/diagnostic_log.h"
-#include "foundation/system_error.h"
+#include "base/system_error.h"
 
 // Counts every allocation of this test program, so a test can prove that a code path
 // allocates nothing.

@@ -4,7 +4,7 @@
 #include "foundation/capturing_event_log_sink.h"
 #include "foundation/decoding_error.h"
 #include "foundation/json_application_settings_store.h"
-#include "foundation/system_error.h"
+#include "base/system_error.h"
 #include "settings_file_support.h"
 
 namespace vlt {

@@ -6,7 +6,7 @@
 
 #include <QTemporaryDir>
 
-#include "platform/files/file_support.h"
+#include "base/file_support.h"
 
 namespace vlt::testing {
 

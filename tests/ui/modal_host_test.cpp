@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 #include "ui/modal_surface.h"
 #include "ui/motion_preference.h"
 

@@ -6,7 +6,7 @@
 #include "foundation/app_language_preference_storing.h"
 #include "foundation/application_settings_storing.h"
 #include "foundation/diagnostic_log.h"
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 
 namespace vlt {
 

@@ -28,7 +28,7 @@
 #include "foundation/app_language.h"
 #include "foundation/application_settings.h"
 #include "foundation/image_import_origin.h"
-#include "foundation/result.h"
+#include "base/result.h"
 
 namespace vlt {
 

@@ -4,7 +4,7 @@
 
 #include "app/model/app_model.h"
 #include "foundation/localized_string.h"
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 
 namespace vlt {
 

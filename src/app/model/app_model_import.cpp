@@ -10,7 +10,7 @@
 #include "app/model/import_flow.h"
 #include "foundation/diagnostic_log.h"
 #include "import/validated_dropped_file_url.h"
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 
 namespace vlt {
 

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 
 namespace vlt {
 

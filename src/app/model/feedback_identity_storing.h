@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "foundation/result.h"
+#include "base/result.h"
 
 namespace vlt {
 

@@ -8,12 +8,12 @@
 
 #include "app/model/app_model.h"
 #include "app/model/unexpected_task_error.h"
-#include "foundation/cancellation_error.h"
+#include "base/cancellation_error.h"
 #include "foundation/diagnostic_log.h"
 #include "foundation/localized_string.h"
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 #include "import/crop_document.h"
-#include "platform/tasks/main_thread.h"
+#include "base/main_thread.h"
 
 namespace vlt {
 

@@ -9,7 +9,7 @@
 #include "app/model/background_runner.h"
 #include "app/model/task_handle.h"
 #include "foundation/image_import_origin.h"
-#include "foundation/result.h"
+#include "base/result.h"
 #include "import/image_import_failure.h"
 #include "import/imported_image.h"
 #include "import/security_scoped_file_access.h"

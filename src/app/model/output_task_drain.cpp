@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 
 namespace vlt {
 

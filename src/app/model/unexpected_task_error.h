@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "foundation/error.h"
+#include "base/error.h"
 
 namespace vlt {
 

@@ -9,7 +9,7 @@
 
 #include "editing/annotations/font_manager_weight.h"
 #include "editing/annotations/unicode_text.h"
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 
 namespace vlt {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "editing/annotations/annotation_shape_geometry.h"
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 
 namespace vlt {
 

@@ -8,7 +8,7 @@
 
 #include "editing/annotations/annotation_color.h"
 #include "editing/engine/float2.h"
-#include "editing/session/editor_tool.h"
+#include "editing/engine/editor_tool.h"
 
 namespace vlt {
 

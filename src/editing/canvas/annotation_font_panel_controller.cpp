@@ -7,8 +7,8 @@
 
 #include "editing/annotations/font_manager_weight.h"
 #include "editing/session/editor_session.h"
-#include "foundation/precondition.h"
-#include "platform/tasks/main_thread.h"
+#include "base/precondition.h"
+#include "base/main_thread.h"
 
 namespace vlt {
 

@@ -7,9 +7,9 @@
 #include <QString>
 
 #include "editing/annotations/annotation_presentation.h"
-#include "editing/canvas/editor_viewport_geometry.h"
+#include "editing/session/editor_viewport_geometry.h"
 #include "editing/session/editor_tab.h"
-#include "editing/session/editor_tool.h"
+#include "editing/engine/editor_tool.h"
 
 namespace vlt {
 

@@ -11,8 +11,8 @@
 
 #include "editing/annotations/annotation_bounds.h"
 #include "editing/annotations/annotation_drawing.h"
-#include "foundation/precondition.h"
-#include "platform/tasks/main_thread.h"
+#include "base/precondition.h"
+#include "base/main_thread.h"
 #include "ui/application_accent_color.h"
 
 namespace vlt {

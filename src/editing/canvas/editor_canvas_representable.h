@@ -6,7 +6,7 @@
 #include <QPointer>
 
 #include "editing/session/editor_tab.h"
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 
 class QWidget;
 

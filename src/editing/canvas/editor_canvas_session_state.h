@@ -6,7 +6,7 @@
 #include "editing/annotations/annotation_color.h"
 #include "editing/annotations/annotation_font_style.h"
 #include "editing/session/editor_tab.h"
-#include "editing/session/editor_tool.h"
+#include "editing/engine/editor_tool.h"
 
 namespace vlt {
 

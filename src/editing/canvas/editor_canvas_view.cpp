@@ -18,14 +18,14 @@
 #include "editing/renderer/presented_frame_image.h"
 #include "editing/session/editor_messages.h"
 #include "foundation/diagnostic_log.h"
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 #include "output/still/still_image_output_failure.h"
 #include "output/video/animation_video_failure.h"
 #include "output/video/animation_video_frame_writer.h"
 #include "platform/gpu/gpu_device.h"
 #include "platform/gpu/gpu_view.h"
-#include "platform/tasks/clock.h"
-#include "platform/tasks/main_thread.h"
+#include "base/clock.h"
+#include "base/main_thread.h"
 
 namespace vlt {
 

@@ -13,7 +13,7 @@
 #include "editing/annotations/annotation_text_request.h"
 #include "editing/canvas/active_annotation_gesture.h"
 #include "editing/canvas/editor_canvas_session_state.h"
-#include "editing/canvas/editor_viewport_geometry.h"
+#include "editing/session/editor_viewport_geometry.h"
 #include "editing/canvas/pending_annotation_click.h"
 #include "editing/engine/brush_stamp.h"
 #include "editing/engine/deformation_animation_timeline.h"
@@ -29,9 +29,9 @@
 #include "editing/session/editor_history_step.h"
 #include "editing/session/editor_state_preparation_intent.h"
 #include "editing/session/still_image_render_snapshot.h"
-#include "foundation/error.h"
-#include "foundation/result.h"
-#include "platform/tasks/scheduler.h"
+#include "base/error.h"
+#include "base/result.h"
+#include "base/scheduler.h"
 
 class QScrollBar;
 

@@ -10,7 +10,7 @@
 #include "editing/annotations/annotation_bounds.h"
 #include "editing/annotations/annotation_hit_test.h"
 #include "editing/canvas/editor_canvas_view.h"
-#include "platform/tasks/clock.h"
+#include "base/clock.h"
 
 namespace vlt {
 

@@ -13,9 +13,9 @@
 #include "editing/canvas/editor_canvas_overlay_view.h"
 #include "editing/canvas/editor_canvas_view.h"
 #include "editing/session/editor_messages.h"
-#include "foundation/precondition.h"
-#include "platform/tasks/clock.h"
-#include "platform/tasks/main_thread.h"
+#include "base/precondition.h"
+#include "base/clock.h"
+#include "base/main_thread.h"
 
 namespace vlt {
 

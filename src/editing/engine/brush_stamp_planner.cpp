@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 
 namespace vlt {
 

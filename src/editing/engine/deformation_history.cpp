@@ -5,7 +5,7 @@
 #include <unordered_set>
 #include <utility>
 
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 
 namespace vlt {
 

@@ -1,6 +1,6 @@
 #include "editing/preparation/editing_canvas.h"
 
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 #include "platform/image_io/image_source.h"
 
 namespace vlt {

@@ -7,7 +7,7 @@
 
 #include "editing/preparation/editing_canvas_descriptor.h"
 #include "editing/preparation/editing_canvas_preparation_failure.h"
-#include "foundation/result.h"
+#include "base/result.h"
 
 namespace vlt {
 

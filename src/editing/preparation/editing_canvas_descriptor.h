@@ -7,7 +7,7 @@
 
 #include "editing/preparation/editing_canvas_preparation_failure.h"
 #include "editing/preparation/editing_source_fingerprint.h"
-#include "foundation/result.h"
+#include "base/result.h"
 #include "import/image_size.h"
 #include "import/pixel_aligned_crop.h"
 

@@ -5,7 +5,7 @@
 #include <QUrl>
 
 #include "editing/preparation/editing_canvas_preparation_failure.h"
-#include "foundation/result.h"
+#include "base/result.h"
 #include "import/image_size.h"
 #include "import/supported_image_format.h"
 

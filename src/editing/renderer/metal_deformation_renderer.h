@@ -15,7 +15,7 @@
 #include "editing/renderer/drawn_frame_history.h"
 #include "editing/renderer/metal_deformation_failure.h"
 #include "editing/renderer/metal_render_pane.h"
-#include "foundation/result.h"
+#include "base/result.h"
 #include "platform/gpu/gpu_device.h"
 #include "platform/gpu/gpu_view.h"
 

@@ -1,6 +1,6 @@
 #include "editing/session/editor_help_texts.h"
 
-#include "editing/session/editor_text_lookup.h"
+#include "editing/engine/editor_text_lookup.h"
 
 namespace vlt {
 

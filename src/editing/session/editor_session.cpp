@@ -7,7 +7,7 @@
 #include <QPointer>
 
 #include "editing/session/editor_messages.h"
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 
 namespace vlt {
 

@@ -14,15 +14,15 @@
 #include "editing/annotations/annotation_text_request.h"
 #include "editing/preparation/editing_canvas.h"
 #include "editing/session/animation_video_descriptor.h"
-#include "editing/session/editor_mode.h"
+#include "editing/engine/editor_mode.h"
 #include "editing/session/editor_state_preparation_intent.h"
 #include "editing/session/editor_tab.h"
-#include "editing/session/editor_tool.h"
+#include "editing/engine/editor_tool.h"
 #include "editing/session/still_image_render_snapshot.h"
 #include "editing/session/tool_diameter_range.h"
-#include "foundation/result.h"
+#include "base/result.h"
 #include "import/image_size.h"
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 
 namespace vlt {
 

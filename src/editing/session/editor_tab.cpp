@@ -1,7 +1,7 @@
 #include "editing/session/editor_tab.h"
 
 #include "editing/session/editor_messages.h"
-#include "editing/session/editor_text_lookup.h"
+#include "editing/engine/editor_text_lookup.h"
 
 namespace vlt {
 

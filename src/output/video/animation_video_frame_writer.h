@@ -9,7 +9,7 @@
 
 #include "editing/annotations/annotation_object.h"
 #include "editing/session/animation_video_descriptor.h"
-#include "foundation/result.h"
+#include "base/result.h"
 
 namespace vlt {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 #include "platform/gpu/gpu_buffer.h"
 #include "platform/gpu/gpu_texture.h"
 

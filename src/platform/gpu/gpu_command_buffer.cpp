@@ -1,8 +1,8 @@
 #include "platform/gpu/gpu_command_buffer.h"
 
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 #include "platform/gpu/gpu_command_queue.h"
-#include "platform/tasks/main_thread.h"
+#include "base/main_thread.h"
 
 namespace vlt {
 

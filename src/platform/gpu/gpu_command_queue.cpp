@@ -2,7 +2,7 @@
 
 #include <oneapi/tbb/task_arena.h>
 
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 
 namespace vlt {
 

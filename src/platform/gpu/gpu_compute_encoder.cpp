@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 #include "platform/gpu/gpu_command_buffer.h"
 
 namespace vlt {

@@ -1,6 +1,6 @@
 #include "platform/gpu/gpu_fault_injector.h"
 
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 
 namespace vlt {
 

@@ -1,6 +1,6 @@
 #include "platform/gpu/gpu_render_encoder.h"
 
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 #include "platform/gpu/gpu_command_buffer.h"
 
 namespace vlt {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <limits>
 
-#include "foundation/precondition.h"
+#include "base/precondition.h"
 
 namespace vlt {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/tasks/main_thread.h"
+#include "base/main_thread.h"
 
 namespace vlt {
 

@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "foundation/result.h"
+#include "base/result.h"
 #include "platform/image_io/image_properties.h"
 #include "platform/image_io/image_render_request.h"
 #include "platform/image_io/image_source_failure.h"

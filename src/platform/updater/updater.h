@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "foundation/result.h"
+#include "base/result.h"
 
 namespace vlt {
 

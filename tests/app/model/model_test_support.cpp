@@ -7,7 +7,7 @@
 #include <QUuid>
 
 #include "editing/preparation/editing_canvas.h"
-#include "foundation/system_error.h"
+#include "base/system_error.h"
 #include "import/crop_document.h"
 
 namespace vlt::testing {

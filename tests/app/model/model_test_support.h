@@ -15,8 +15,8 @@
 #include "foundation/app_language_preference_storing.h"
 #include "foundation/application_settings_storing.h"
 #include "import/imported_image.h"
-#include "platform/tasks/clock.h"
-#include "platform/tasks/scheduler.h"
+#include "base/clock.h"
+#include "base/scheduler.h"
 
 namespace vlt::testing {
 

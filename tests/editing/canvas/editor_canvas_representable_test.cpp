@@ -4,7 +4,7 @@
 
 #include "editor_canvas_test_support.h"
 #include "foundation/capturing_event_log_sink.h"
-#include "foundation/error.h"
+#include "base/error.h"
 
 namespace vlt {
 namespace {

@@ -11,8 +11,8 @@
 #include "editing/engine/deformation_tile_snapshot.h"
 #include "editing/session/editor_session.h"
 #include "platform/gpu/gpu_device.h"
-#include "platform/tasks/clock.h"
-#include "platform/tasks/scheduler.h"
+#include "base/clock.h"
+#include "base/scheduler.h"
 
 namespace vlt::testing {
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "editing/session/editor_messages.h"
-#include "platform/tasks/clock.h"
+#include "base/clock.h"
 
 namespace vlt {
 namespace {

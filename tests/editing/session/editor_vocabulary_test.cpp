@@ -5,9 +5,9 @@
 
 #include "editing/session/editor_help_texts.h"
 #include "editing/session/editor_messages.h"
-#include "editing/session/editor_mode.h"
+#include "editing/engine/editor_mode.h"
 #include "editing/session/editor_tab.h"
-#include "editing/session/editor_tool.h"
+#include "editing/engine/editor_tool.h"
 
 namespace vlt {
 namespace {

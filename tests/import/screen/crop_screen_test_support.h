@@ -6,7 +6,7 @@
 
 #include "app/model/app_model.h"
 #include "import/crop_document.h"
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 
 namespace vlt::testing {
 

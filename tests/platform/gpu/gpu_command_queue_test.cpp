@@ -4,7 +4,7 @@
 
 #include "gpu_test_support.h"
 #include "platform/gpu/gpu_device.h"
-#include "platform/tasks/main_thread.h"
+#include "base/main_thread.h"
 
 namespace vlt {
 namespace {

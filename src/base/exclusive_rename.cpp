@@ -1,4 +1,4 @@
-#include "platform/files/exclusive_rename.h"
+#include "base/exclusive_rename.h"
 
 #include <fcntl.h>
 #include <stdio.h>

@@ -1,4 +1,4 @@
-#include "platform/files/file_contents.h"
+#include "base/file_contents.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "platform/files/application_folders.h"
+#include "base/application_folders.h"
 
 #include <pwd.h>
 #include <unistd.h>

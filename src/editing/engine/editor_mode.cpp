@@ -1,6 +1,6 @@
-#include "editing/session/editor_mode.h"
+#include "editing/engine/editor_mode.h"
 
-#include "editing/session/editor_text_lookup.h"
+#include "editing/engine/editor_text_lookup.h"
 
 namespace vlt {
 

@@ -1,4 +1,4 @@
-#include "platform/tasks/clock.h"
+#include "base/clock.h"
 
 #include <ctime>
 

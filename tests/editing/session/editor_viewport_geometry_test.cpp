@@ -1,4 +1,4 @@
-#include "editing/canvas/editor_viewport_geometry.h"
+#include "editing/session/editor_viewport_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "foundation/cancellation_error.h"
+#include "base/cancellation_error.h"
 
 namespace vlt {
 

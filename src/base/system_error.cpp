@@ -1,4 +1,4 @@
-#include "foundation/system_error.h"
+#include "base/system_error.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "platform/tasks/main_thread.h"
+#include "base/main_thread.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

@@ -1,4 +1,4 @@
-#include "platform/files/folder_creation.h"
+#include "base/folder_creation.h"
 
 namespace vlt {
 

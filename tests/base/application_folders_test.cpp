@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "file_support.h"
-#include "platform/files/application_folders.h"
+#include "base/application_folders.h"
 
 namespace vlt {
 namespace {

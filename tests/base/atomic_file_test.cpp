@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "file_support.h"
-#include "platform/files/atomic_file.h"
-#include "platform/files/exclusive_rename.h"
-#include "platform/files/file_contents.h"
-#include "platform/files/folder_creation.h"
+#include "base/atomic_file.h"
+#include "base/exclusive_rename.h"
+#include "base/file_contents.h"
+#include "base/folder_creation.h"
 
 namespace vlt {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <system_error>
 
-#include "foundation/error.h"
+#include "base/error.h"
 
 namespace vlt {
 

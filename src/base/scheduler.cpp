@@ -1,11 +1,11 @@
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 
 #include <QCoreApplication>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 
-#include "platform/tasks/clock.h"
+#include "base/clock.h"
 
 namespace vlt {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/error.h"
+#include "base/error.h"
 
 namespace vlt {
 

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "editing/session/editor_mode.h"
+#include "editing/engine/editor_mode.h"
 
 namespace vlt {
 

@@ -1,6 +1,6 @@
-#include "editing/session/editor_tool.h"
+#include "editing/engine/editor_tool.h"
 
-#include "editing/session/editor_text_lookup.h"
+#include "editing/engine/editor_text_lookup.h"
 
 namespace vlt {
 

@@ -1,4 +1,4 @@
-#include "platform/tasks/scheduler.h"
+#include "base/scheduler.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
-#include "platform/tasks/clock.h"
-#include "platform/tasks/main_thread.h"
+#include "base/clock.h"
+#include "base/main_thread.h"
 
 namespace vlt {
 namespace {
