@@ -74,10 +74,7 @@ const SharedEditingCanvas& sharedCanvas() {
     return canvas;
 }
 
-int threadsOf(const benchmark::State& state) {
-    return static_cast<int>(state.range(0));
-}
-
+int threadsOf(const benchmark::State& state) { return static_cast<int>(state.range(0)); }
 
 // A live canvas with its session and bridge, and a pointer that drags the Push brush
 // round a circle in the right-hand panel.
@@ -208,13 +205,9 @@ void runPacedDrag(benchmark::State& state, EditorTab tab) {
     state.counters["worst_ms"] = worstGapMilliseconds;
 }
 
-void BM_CanvasPushDragComparison(benchmark::State& state) {
-    runDrag(state, EditorTab::comparison);
-}
+void BM_CanvasPushDragComparison(benchmark::State& state) { runDrag(state, EditorTab::comparison); }
 
-void BM_CanvasPushDragSimulation(benchmark::State& state) {
-    runDrag(state, EditorTab::simulation);
-}
+void BM_CanvasPushDragSimulation(benchmark::State& state) { runDrag(state, EditorTab::simulation); }
 
 void threadArguments(benchmark::internal::Benchmark* benchmark) {
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
@@ -223,13 +216,9 @@ void threadArguments(benchmark::internal::Benchmark* benchmark) {
     benchmark->ArgName("threads")->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(3.0);
 }
 
-void BM_CanvasPushDragComparisonPaced(benchmark::State& state) {
-    runPacedDrag(state, EditorTab::comparison);
-}
+void BM_CanvasPushDragComparisonPaced(benchmark::State& state) { runPacedDrag(state, EditorTab::comparison); }
 
-void BM_CanvasPushDragSimulationPaced(benchmark::State& state) {
-    runPacedDrag(state, EditorTab::simulation);
-}
+void BM_CanvasPushDragSimulationPaced(benchmark::State& state) { runPacedDrag(state, EditorTab::simulation); }
 
 BENCHMARK(BM_CanvasPushDragComparison)->Apply(threadArguments);
 BENCHMARK(BM_CanvasPushDragSimulation)->Apply(threadArguments);

@@ -38,8 +38,8 @@ void BM_TileRegionsOfLongStroke(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(history.tileRegions(stamps));
     }
-    state.counters["stamps/s"] = benchmark::Counter(static_cast<double>(stamps.size() * state.iterations()),
-                                                    benchmark::Counter::kIsRate);
+    state.counters["stamps/s"] =
+        benchmark::Counter(static_cast<double>(stamps.size() * state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_TileRegionsOfLongStroke);
 

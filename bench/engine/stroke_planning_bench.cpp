@@ -23,7 +23,8 @@ void BM_DrainDragFrame(benchmark::State& state) {
     for (auto _ : state) {
         for (int event = 0; event < eventsPerFrame; ++event) {
             x += 7.0f;
-            processor.append(StrokeSample::move(DeformationTool::push, {x, 300.0f + 40.0f * std::sin(x * 0.01f)}, radius));
+            processor.append(
+                StrokeSample::move(DeformationTool::push, {x, 300.0f + 40.0f * std::sin(x * 0.01f)}, radius));
         }
         stamps.clear();
         processor.drain(stamps);

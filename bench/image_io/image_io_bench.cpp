@@ -49,9 +49,7 @@ bool writeFlatGreyFixture(const Fixture& fixture, const std::string& path) {
     return ok;
 }
 
-std::filesystem::path fixtureFolder() {
-    return std::filesystem::temp_directory_path() / "veltrano-image-io-bench";
-}
+std::filesystem::path fixtureFolder() { return std::filesystem::temp_directory_path() / "veltrano-image-io-bench"; }
 
 // A smooth colour gradient with mild grain: compresses and decodes like a photograph
 // rather than like flat colour or pure noise.
@@ -162,8 +160,7 @@ long highWaterKilobytes() {
 
 void report(benchmark::State& state, const Fixture& fixture, const std::string& operation, const std::string& path) {
     const double pixels = double(fixture.width) * double(fixture.height);
-    state.counters["source_pixels_per_s"] =
-        benchmark::Counter(pixels, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["source_pixels_per_s"] = benchmark::Counter(pixels, benchmark::Counter::kIsIterationInvariantRate);
     // The baseline is the same program after loading its libraries and doing nothing.
     const double baseline = peakMegabytes("none", path);
     state.counters["peak_MB"] = peakMegabytes(operation, path);
@@ -213,8 +210,8 @@ void registerBenchmarks() {
                                      &fixture)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
-        benchmark::RegisterBenchmark((std::string("VipsThumbnail4096/") + fixture.name).c_str(),
-                                     vipsThumbnailBenchmark, &fixture)
+        benchmark::RegisterBenchmark((std::string("VipsThumbnail4096/") + fixture.name).c_str(), vipsThumbnailBenchmark,
+                                     &fixture)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
     }

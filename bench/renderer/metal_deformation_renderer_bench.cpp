@@ -36,13 +36,9 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
+void operator delete(void* memory) noexcept { std::free(memory); }
 
-void operator delete(void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace vlt {
 namespace {
@@ -174,13 +170,12 @@ void editField(MetalDeformationRenderer& renderer) {
     renderer.waitUntilScheduledWorkCompleted();
 }
 
-int threadsOf(const benchmark::State& state) {
-    return static_cast<int>(state.range(0));
-}
+int threadsOf(const benchmark::State& state) { return static_cast<int>(state.range(0)); }
 
 void reportFrames(benchmark::State& state, std::int64_t pixelsPerFrame) {
     state.SetItemsProcessed(state.iterations() * pixelsPerFrame);
-    state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["frames/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 void BM_ComposeDragFrame(benchmark::State& state) {
@@ -194,7 +189,8 @@ void BM_ComposeDragFrame(benchmark::State& state) {
         renderer->waitUntilScheduledWorkCompleted();
     }
     state.SetItemsProcessed(pixels);
-    state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["frames/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 // The panes moved by a distinct thousandth of a point in each of 1000 frames: the
@@ -203,13 +199,15 @@ const std::vector<MetalRenderPane>& nudged(const std::vector<MetalRenderPane>& p
                                            std::vector<MetalRenderPane>& storage) {
     constexpr double kNudgePoints = 0.001;
     storage = panes;
-    for (MetalRenderPane& pane : storage) pane.imageRect.translate(static_cast<double>(frame % 1000) * kNudgePoints, 0.0);
+    for (MetalRenderPane& pane : storage)
+        pane.imageRect.translate(static_cast<double>(frame % 1000) * kNudgePoints, 0.0);
     return storage;
 }
 
 void drawBenchmark(benchmark::State& state, const std::vector<MetalRenderPane>& panes) {
     auto device = GpuDevice::create({makeShaderLibrary(), threadsOf(state)});
-    auto renderer = std::move(MetalDeformationRenderer::create(device, canvasImage(), GpuPixelFormat::bgra8UnormSrgb)).value();
+    auto renderer =
+        std::move(MetalDeformationRenderer::create(device, canvasImage(), GpuPixelFormat::bgra8UnormSrgb)).value();
     editField(*renderer);
     GpuView view(device);
     view.setBoundsSize(kViewWidth, kViewHeight);
@@ -223,17 +221,14 @@ void drawBenchmark(benchmark::State& state, const std::vector<MetalRenderPane>& 
     reportFrames(state, static_cast<std::int64_t>(kViewWidth * kViewHeight));
 }
 
-void BM_DrawComparisonFrame(benchmark::State& state) {
-    drawBenchmark(state, comparisonPanes());
-}
+void BM_DrawComparisonFrame(benchmark::State& state) { drawBenchmark(state, comparisonPanes()); }
 
-void BM_DrawSimulationFrameAtOneToOne(benchmark::State& state) {
-    drawBenchmark(state, simulationPaneAtOneToOne());
-}
+void BM_DrawSimulationFrameAtOneToOne(benchmark::State& state) { drawBenchmark(state, simulationPaneAtOneToOne()); }
 
 void brushFrames(benchmark::State& state, bool redrawsEverything, bool atOneToOne = false) {
     auto device = GpuDevice::create({makeShaderLibrary(), threadsOf(state)});
-    auto renderer = std::move(MetalDeformationRenderer::create(device, canvasImage(), GpuPixelFormat::bgra8UnormSrgb)).value();
+    auto renderer =
+        std::move(MetalDeformationRenderer::create(device, canvasImage(), GpuPixelFormat::bgra8UnormSrgb)).value();
     GpuView view(device);
     view.setBoundsSize(kViewWidth, kViewHeight);
     view.setDrawableSize(static_cast<std::int64_t>(kViewWidth), static_cast<std::int64_t>(kViewHeight));
@@ -264,19 +259,13 @@ void brushFrames(benchmark::State& state, bool redrawsEverything, bool atOneToOn
         static_cast<double>(allocations) / static_cast<double>(std::max<std::int64_t>(state.iterations(), 1));
 }
 
-void BM_BrushFrame(benchmark::State& state) {
-    brushFrames(state, false);
-}
+void BM_BrushFrame(benchmark::State& state) { brushFrames(state, false); }
 
-void BM_BrushFrameRedrawingEverything(benchmark::State& state) {
-    brushFrames(state, true);
-}
+void BM_BrushFrameRedrawingEverything(benchmark::State& state) { brushFrames(state, true); }
 
 // Brushing zoomed in to 1:1 on the Simulation tab: the stamps' neighbourhood is a
 // large part of the view.
-void BM_BrushFrameAtOneToOne(benchmark::State& state) {
-    brushFrames(state, false, true);
-}
+void BM_BrushFrameAtOneToOne(benchmark::State& state) { brushFrames(state, false, true); }
 
 void BM_MakeOutputImage(benchmark::State& state) {
     auto renderer = makeRenderer(threadsOf(state));

@@ -32,9 +32,9 @@ void AboutPanel::present(QWidget* parent) {
         panel->setWindowTitle(applicationName());
         panel->setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
         panel->setTextFormat(Qt::RichText);
-        panel->setText(QStringLiteral("<b>%1</b><br>%2<br><br>%3")
-                           .arg(applicationName().toHtmlEscaped(), applicationVersion().toHtmlEscaped(),
-                                creditsHtml()));
+        panel->setText(
+            QStringLiteral("<b>%1</b><br>%2<br><br>%3")
+                .arg(applicationName().toHtmlEscaped(), applicationVersion().toHtmlEscaped(), creditsHtml()));
         panel->setTextInteractionFlags(Qt::TextBrowserInteraction);
         panel->setStandardButtons(QMessageBox::Ok);
         panel->setWindowModality(Qt::NonModal);

@@ -277,7 +277,8 @@ void AppContentView::refreshOverlays() {
             QWidget* overlay = existing->second;
             overlays_.erase(existing);
             auto* loadingCard = qobject_cast<ModalHost*>(overlay);
-            if (layer == AppOverlayLayer::replacementImageLoading && loadingCard != nullptr && !motion_.reduceMotion()) {
+            if (layer == AppOverlayLayer::replacementImageLoading && loadingCard != nullptr &&
+                !motion_.reduceMotion()) {
                 // The loading card fades out as it came; the screen beneath is usable at once.
                 loadingCard->setAttribute(Qt::WA_TransparentForMouseEvents);
                 loadingCard->setDismissAction(nullptr);
@@ -299,13 +300,11 @@ void AppContentView::refreshOverlays() {
         } else if (layer == AppOverlayLayer::shortcuts) {
             overlay = new ShortcutsModal(*model_, this, scheduler_, motion_);
         } else if (layer == AppOverlayLayer::settings) {
-            overlay = makeUnavailableFeatureOverlay(localizedString("Settings"), [](AppModel& model) {
-                model.closeSettings();
-            });
+            overlay = makeUnavailableFeatureOverlay(localizedString("Settings"),
+                                                    [](AppModel& model) { model.closeSettings(); });
         } else if (layer == AppOverlayLayer::stillImageSave) {
-            overlay = makeUnavailableFeatureOverlay(localizedString("Save images"), [](AppModel& model) {
-                model.setIsSaveImagesPresented(false);
-            });
+            overlay = makeUnavailableFeatureOverlay(localizedString("Save images"),
+                                                    [](AppModel& model) { model.setIsSaveImagesPresented(false); });
         } else if (layer == AppOverlayLayer::graphicsFailure) {
             QPointer<AppContentView> guard(this);
             overlay = new GraphicsFailureOverlay(
@@ -358,9 +357,12 @@ std::vector<AppOverlayLayer> AppContentView::stackedOverlays() const {
 
 bool AppContentView::alertCondition(Alert alert) const {
     switch (alert) {
-    case Alert::replacementImport: return model_->showsReplacementImportError();
-    case Alert::editorPreparation: return model_->showsEditorPreparationError();
-    case Alert::printFailed: return model_->showsPrintError();
+    case Alert::replacementImport:
+        return model_->showsReplacementImportError();
+    case Alert::editorPreparation:
+        return model_->showsEditorPreparationError();
+    case Alert::printFailed:
+        return model_->showsPrintError();
     }
     return false;
 }
@@ -417,8 +419,12 @@ void AppContentView::showAlert(Alert alert) {
             return;
         }
         switch (alert) {
-        case Alert::replacementImport: model->setShowsReplacementImportError(false); break;
-        case Alert::editorPreparation: model->setShowsEditorPreparationError(false); break;
+        case Alert::replacementImport:
+            model->setShowsReplacementImportError(false);
+            break;
+        case Alert::editorPreparation:
+            model->setShowsEditorPreparationError(false);
+            break;
         case Alert::printFailed:
             model->setPrintErrorMessage(std::nullopt);
             model->setShowsPrintError(false);

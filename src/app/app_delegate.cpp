@@ -65,8 +65,8 @@ void AppDelegate::attach(AppModel* model) {
 }
 
 void AppDelegate::watchModelForQueuedFiles() {
-    canModelTakeFiles_ = !model_->isCloseRequestPending() && !model_->isInteractionLocked() &&
-                         !model_->isImagePickerPresented();
+    canModelTakeFiles_ =
+        !model_->isCloseRequestPending() && !model_->isInteractionLocked() && !model_->isImagePickerPresented();
     auto changed = [this] { modelAvailabilityMayHaveChanged(); };
     modelConnections_.append(connect(model_, &AppModel::isCloseRequestPendingChanged, this, changed));
     modelConnections_.append(connect(model_, &AppModel::isInteractionLockedChanged, this, changed));

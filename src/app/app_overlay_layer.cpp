@@ -6,23 +6,34 @@ namespace vlt {
 
 bool isAppOverlayLayerShown(AppOverlayLayer layer, const AppModel& model) {
     switch (layer) {
-    case AppOverlayLayer::replacementImageLoading: return model.isImporting() && model.document() != nullptr;
-    case AppOverlayLayer::settings: return model.activeSettingsSection().has_value();
-    case AppOverlayLayer::shortcuts: return model.isShortcutsPresented();
-    case AppOverlayLayer::feedback: return model.feedbackState() != nullptr;
-    case AppOverlayLayer::shareImage: return model.shareImageState().has_value();
-    case AppOverlayLayer::stillImageSave: return model.isSaveImagesPresented();
-    case AppOverlayLayer::stillImageSaving: return model.isStillImageSaving();
-    case AppOverlayLayer::stillImageSaved: return model.savedStillImages().has_value();
+    case AppOverlayLayer::replacementImageLoading:
+        return model.isImporting() && model.document() != nullptr;
+    case AppOverlayLayer::settings:
+        return model.activeSettingsSection().has_value();
+    case AppOverlayLayer::shortcuts:
+        return model.isShortcutsPresented();
+    case AppOverlayLayer::feedback:
+        return model.feedbackState() != nullptr;
+    case AppOverlayLayer::shareImage:
+        return model.shareImageState().has_value();
+    case AppOverlayLayer::stillImageSave:
+        return model.isSaveImagesPresented();
+    case AppOverlayLayer::stillImageSaving:
+        return model.isStillImageSaving();
+    case AppOverlayLayer::stillImageSaved:
+        return model.savedStillImages().has_value();
     case AppOverlayLayer::stillImageSaveError:
         return model.stillImageSaveErrorTitle().has_value() && model.stillImageSaveErrorMessage().has_value();
     case AppOverlayLayer::shareImageError:
         return model.shareImageErrorTitle().has_value() && model.shareImageErrorMessage().has_value();
-    case AppOverlayLayer::animationVideoSaving: return model.isAnimationVideoSaving();
-    case AppOverlayLayer::animationVideoSaved: return model.savedAnimationVideo().has_value();
+    case AppOverlayLayer::animationVideoSaving:
+        return model.isAnimationVideoSaving();
+    case AppOverlayLayer::animationVideoSaved:
+        return model.savedAnimationVideo().has_value();
     case AppOverlayLayer::animationVideoSaveError:
         return model.animationVideoSaveErrorTitle().has_value() && model.animationVideoSaveErrorMessage().has_value();
-    case AppOverlayLayer::graphicsFailure: return model.showsGraphicsFailure();
+    case AppOverlayLayer::graphicsFailure:
+        return model.showsGraphicsFailure();
     }
     return false;
 }

@@ -27,13 +27,20 @@ enum class AppOverlayLayer {
 
 // Every layer, bottom to top.
 inline constexpr std::array<AppOverlayLayer, 14> kAppOverlayLayers = {
-    AppOverlayLayer::replacementImageLoading, AppOverlayLayer::settings,
-    AppOverlayLayer::shortcuts,               AppOverlayLayer::feedback,
-    AppOverlayLayer::shareImage,              AppOverlayLayer::stillImageSave,
-    AppOverlayLayer::stillImageSaving,        AppOverlayLayer::stillImageSaved,
-    AppOverlayLayer::stillImageSaveError,     AppOverlayLayer::shareImageError,
-    AppOverlayLayer::animationVideoSaving,    AppOverlayLayer::animationVideoSaved,
-    AppOverlayLayer::animationVideoSaveError, AppOverlayLayer::graphicsFailure,
+    AppOverlayLayer::replacementImageLoading,
+    AppOverlayLayer::settings,
+    AppOverlayLayer::shortcuts,
+    AppOverlayLayer::feedback,
+    AppOverlayLayer::shareImage,
+    AppOverlayLayer::stillImageSave,
+    AppOverlayLayer::stillImageSaving,
+    AppOverlayLayer::stillImageSaved,
+    AppOverlayLayer::stillImageSaveError,
+    AppOverlayLayer::shareImageError,
+    AppOverlayLayer::animationVideoSaving,
+    AppOverlayLayer::animationVideoSaved,
+    AppOverlayLayer::animationVideoSaveError,
+    AppOverlayLayer::graphicsFailure,
 };
 
 // Whether the model's state calls for the layer.

@@ -37,7 +37,8 @@ protected:
         outline.setAlphaF(0.18f);
         painter.setPen(QPen(outline, 1.0));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.25, 0.25, -0.25, -0.25), kMarkCornerRadius, kMarkCornerRadius);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.25, 0.25, -0.25, -0.25), kMarkCornerRadius,
+                                kMarkCornerRadius);
     }
 };
 

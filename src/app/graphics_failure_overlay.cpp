@@ -17,18 +17,17 @@
 namespace vlt {
 
 const QString& GraphicsFailureOverlay::message() {
-    static const QString text = localizedString("The original image file was not changed.") + QLatin1Char(' ') +
-                                localizedString("Close and reopen Veltrano before editing this image again.") +
-                                QLatin1Char(' ') +
-                                localizedString("Changes made in the current editor session have not been saved.") +
-                                QStringLiteral("\n\n") +
-                                localizedString("If the problem persists, contact support at") + QLatin1Char(' ') +
-                                QString::fromLatin1(supportEmailAddress) + QLatin1Char('.');
+    static const QString text =
+        localizedString("The original image file was not changed.") + QLatin1Char(' ') +
+        localizedString("Close and reopen Veltrano before editing this image again.") + QLatin1Char(' ') +
+        localizedString("Changes made in the current editor session have not been saved.") + QStringLiteral("\n\n") +
+        localizedString("If the problem persists, contact support at") + QLatin1Char(' ') +
+        QString::fromLatin1(supportEmailAddress) + QLatin1Char('.');
     return text;
 }
 
-GraphicsFailureOverlay::GraphicsFailureOverlay(AppModel& model, std::function<void()> quitApplication,
-                                               QWidget* parent, Scheduler& scheduler, MotionPreference& motion)
+GraphicsFailureOverlay::GraphicsFailureOverlay(AppModel& model, std::function<void()> quitApplication, QWidget* parent,
+                                               Scheduler& scheduler, MotionPreference& motion)
     : ModalHost(std::nullopt, parent, scheduler, motion), model_(&model) {
     setObjectName(QStringLiteral("graphicsFailureOverlay"));
     auto* header = new ModalHeader(localizedString("GPU editor unavailable"),

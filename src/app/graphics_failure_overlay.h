@@ -12,7 +12,6 @@ class QPushButton;
 
 namespace vlt {
 
-
 // The card shown when the editing canvas reports that the GPU cannot be used: it
 // explains that nothing was lost on disk and offers to quit or to close the card.
 class GraphicsFailureOverlay final : public ModalHost {

@@ -30,15 +30,24 @@ const QUrl& HelpLinks::websiteURL() {
 
 QString HelpLinks::supportPathCode(AppLanguage language) {
     switch (language) {
-    case AppLanguage::english: return QStringLiteral("en");
-    case AppLanguage::french: return QStringLiteral("fr");
-    case AppLanguage::spanish: return QStringLiteral("es");
-    case AppLanguage::brazilianPortuguese: return QStringLiteral("pt-br");
-    case AppLanguage::korean: return QStringLiteral("ko");
-    case AppLanguage::japanese: return QStringLiteral("ja");
-    case AppLanguage::italian: return QStringLiteral("it");
-    case AppLanguage::turkish: return QStringLiteral("tr");
-    case AppLanguage::simplifiedChinese: return QStringLiteral("zh-hans");
+    case AppLanguage::english:
+        return QStringLiteral("en");
+    case AppLanguage::french:
+        return QStringLiteral("fr");
+    case AppLanguage::spanish:
+        return QStringLiteral("es");
+    case AppLanguage::brazilianPortuguese:
+        return QStringLiteral("pt-br");
+    case AppLanguage::korean:
+        return QStringLiteral("ko");
+    case AppLanguage::japanese:
+        return QStringLiteral("ja");
+    case AppLanguage::italian:
+        return QStringLiteral("it");
+    case AppLanguage::turkish:
+        return QStringLiteral("tr");
+    case AppLanguage::simplifiedChinese:
+        return QStringLiteral("zh-hans");
     }
     return QStringLiteral("en");
 }

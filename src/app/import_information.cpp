@@ -34,10 +34,12 @@ ImportInformation::ImportInformation(QWidget* parent) : QWidget(parent) {
     privacy->setFont(callout);
     privacy->setWordWrap(true);
     privacy->setTextFormat(Qt::RichText);
-    privacy->setText(QStringLiteral("<span style=\"color:%1; font-weight:600\">%2</span><span style=\"color:%3\">%4</span>")
-                         .arg(StartupPalette::bodyText().name(QColor::HexRgb),
-                              localizedString("Privacy safe: ").toHtmlEscaped(), QStringLiteral("rgba(%1,%2,%3,0.82)").arg(fadedBody.red()).arg(fadedBody.green()).arg(fadedBody.blue()),
-                              localizedString("Your images are never uploaded or transmitted to us.").toHtmlEscaped()));
+    privacy->setText(
+        QStringLiteral("<span style=\"color:%1; font-weight:600\">%2</span><span style=\"color:%3\">%4</span>")
+            .arg(
+                StartupPalette::bodyText().name(QColor::HexRgb), localizedString("Privacy safe: ").toHtmlEscaped(),
+                QStringLiteral("rgba(%1,%2,%3,0.82)").arg(fadedBody.red()).arg(fadedBody.green()).arg(fadedBody.blue()),
+                localizedString("Your images are never uploaded or transmitted to us.").toHtmlEscaped()));
     privacy->setAccessibleName(localizedString("Privacy safe: ") +
                                localizedString("Your images are never uploaded or transmitted to us."));
 

@@ -40,7 +40,8 @@ QLabel* makeLabel(const QString& text, const QFont& font, const QColor& colour, 
 // The upload icon on two rounded squares of the icon-well colour.
 class IconWell final : public QWidget {
 public:
-    explicit IconWell(QWidget* parent) : QWidget(parent), icon_(new QSvgWidget(QStringLiteral(":/icons/upload-image.svg"), this)) {
+    explicit IconWell(QWidget* parent)
+        : QWidget(parent), icon_(new QSvgWidget(QStringLiteral(":/icons/upload-image.svg"), this)) {
         setFixedSize(94, 94);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         icon_->renderer()->setAspectRatioMode(Qt::KeepAspectRatio);
@@ -98,7 +99,8 @@ ImportTarget::ImportTarget(AppModel& model, QWidget* parent) : QAbstractButton(p
     normal_ = new QWidget(this);
     normal_->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto* iconWell = new IconWell(normal_);
-    headline_ = makeLabel(restingHeadline(), textStyleFont(TextStyle::title, QFont::DemiBold), StartupPalette::ink(), normal_);
+    headline_ =
+        makeLabel(restingHeadline(), textStyleFont(TextStyle::title, QFont::DemiBold), StartupPalette::ink(), normal_);
     headline_->setObjectName(QStringLiteral("importHeadline"));
 
     const QFont title3 = textStyleFont(TextStyle::title3);

@@ -10,7 +10,6 @@ class QMimeData;
 
 namespace vlt {
 
-
 // The start page's drop and browse card. A click anywhere on it opens the open panel;
 // a drop of one local file hands that file to the model. While an import runs it shows
 // a spinner and ignores clicks. The model's inline import error shows beneath.

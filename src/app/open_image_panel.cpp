@@ -11,8 +11,8 @@ namespace vlt {
 
 QString OpenImagePanel::nameFilter() {
     // JPEG, PNG, BMP, TIFF, HEIC and HEIF, in both letter cases that cameras write.
-    static const QStringList patterns = {QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.jpe"),
-                                         QStringLiteral("*.png"), QStringLiteral("*.bmp"),  QStringLiteral("*.tif"),
+    static const QStringList patterns = {QStringLiteral("*.jpg"),  QStringLiteral("*.jpeg"), QStringLiteral("*.jpe"),
+                                         QStringLiteral("*.png"),  QStringLiteral("*.bmp"),  QStringLiteral("*.tif"),
                                          QStringLiteral("*.tiff"), QStringLiteral("*.heic"), QStringLiteral("*.heif")};
     QStringList all = patterns;
     for (const QString& pattern : patterns) all.append(pattern.toUpper());
@@ -32,7 +32,8 @@ QFileDialog* OpenImagePanel::create(QWidget* window) {
     panel->setOption(QFileDialog::DontResolveSymlinks, false);
     panel->setWindowModality(window != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
 
-    auto* message = new QLabel(localizedString("Choose one local image to crop. The original file will not be changed."), panel);
+    auto* message =
+        new QLabel(localizedString("Choose one local image to crop. The original file will not be changed."), panel);
     message->setObjectName(QStringLiteral("openPanelMessage"));
     message->setWordWrap(true);
     if (auto* grid = qobject_cast<QGridLayout*>(panel->layout())) {

@@ -66,7 +66,8 @@ protected:
         const QRect textRect = rect().adjusted(2, 0, -2, -2);
         painter.setPen(QColor::fromRgbF(0.48f, 0.53f, 0.51f, isDown() ? 0.7f : 1.0f));
         painter.drawText(textRect, Qt::AlignCenter, text());
-        const int baseline = (textRect.height() + metrics.ascent() - metrics.descent()) / 2 + metrics.underlinePos() + 1;
+        const int baseline =
+            (textRect.height() + metrics.ascent() - metrics.descent()) / 2 + metrics.underlinePos() + 1;
         painter.fillRect(QRect(textRect.left(), baseline, textRect.width(), 1), StartupPalette::cardRule());
         if (showsKeyboardFocus(*this)) {
             painter.setPen(QPen(StartupPalette::accentLight(), 1.0, Qt::DotLine));

@@ -9,7 +9,6 @@ class QAbstractButton;
 
 namespace vlt {
 
-
 // The start page's card of three shortcuts worth knowing, with the link that opens the
 // full Shortcuts dialog.
 class ShortcutReference final : public QWidget {

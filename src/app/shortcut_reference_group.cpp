@@ -55,9 +55,7 @@ std::vector<ShortcutReferenceGroup> buildTable() {
           {t("Select Draw"), keys("D")},
           {t("Select Eraser"), keys("E")},
           {t("Select Text"), keys("T")}}},
-        {t("Crop"),
-         {{t("Rotate the crop left"), keys("Ctrl+[")},
-          {t("Rotate the crop right"), keys("Ctrl+]")}}},
+        {t("Crop"), {{t("Rotate the crop left"), keys("Ctrl+[")}, {t("Rotate the crop right"), keys("Ctrl+]")}}},
     };
 }
 

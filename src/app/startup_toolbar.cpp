@@ -17,7 +17,8 @@ namespace {
 // "Settings" beside the sliders icon, plain (no bezel), 42 points high.
 class SettingsButton final : public QAbstractButton {
 public:
-    explicit SettingsButton(QWidget* parent) : QAbstractButton(parent), icon_(QStringLiteral(":/icons/settings-sliders.svg")) {
+    explicit SettingsButton(QWidget* parent)
+        : QAbstractButton(parent), icon_(QStringLiteral(":/icons/settings-sliders.svg")) {
         static const QString title = localizedString("Settings");
         setText(title);
         setAccessibleName(title);
@@ -43,7 +44,8 @@ protected:
         const QRect iconRect(10, (height() - 30) / 2, 30, 30);
         icon_.paint(&painter, iconRect);
         painter.setPen(StartupPalette::accent());
-        painter.drawText(QRect(iconRect.right() + 1 + 8, 0, width(), height()), Qt::AlignVCenter | Qt::AlignLeft, text());
+        painter.drawText(QRect(iconRect.right() + 1 + 8, 0, width(), height()), Qt::AlignVCenter | Qt::AlignLeft,
+                         text());
         if (showsKeyboardFocus(*this)) {
             QColor ring = StartupPalette::accent();
             ring.setAlphaF(0.45f);

@@ -9,7 +9,6 @@ class QAbstractButton;
 
 namespace vlt {
 
-
 // The start page's white top bar, 66 points high, with the Settings button at the right.
 class StartupToolbar final : public QWidget {
     Q_OBJECT

@@ -12,8 +12,8 @@
 
 namespace vlt {
 
-UnavailableFeatureModal::UnavailableFeatureModal(const QString& title, std::function<void()> dismiss,
-                                                 QWidget* parent, Scheduler& scheduler, MotionPreference& motion)
+UnavailableFeatureModal::UnavailableFeatureModal(const QString& title, std::function<void()> dismiss, QWidget* parent,
+                                                 Scheduler& scheduler, MotionPreference& motion)
     : ModalHost(std::nullopt, parent, scheduler, motion) {
     setObjectName(QStringLiteral("unavailableFeatureModal"));
     static const QString subtitle = localizedString("This part of Veltrano is not available in this version yet.");

@@ -16,8 +16,8 @@ class UnavailableFeatureModal final : public ModalHost {
     Q_OBJECT
 
 public:
-    UnavailableFeatureModal(const QString& title, std::function<void()> dismiss, QWidget* parent,
-                            Scheduler& scheduler, MotionPreference& motion);
+    UnavailableFeatureModal(const QString& title, std::function<void()> dismiss, QWidget* parent, Scheduler& scheduler,
+                            MotionPreference& motion);
 
     QPushButton* closeButton() const { return closeButton_; }
 

@@ -90,11 +90,9 @@ QMessageBox* UnsavedChangesAlert::create(ApplicationCloseIntent intent, QWidget*
     alert->setText(words.message);
     alert->setInformativeText(words.informativeText);
 
-    addButton(*alert, words.discardTitle, words.discardAccessibilityLabel, QMessageBox::DestructiveRole,
-              kDiscardName);
-    QPushButton* saveImage =
-        addButton(*alert, words.saveImageTitle, words.saveImageAccessibilityLabel, QMessageBox::AcceptRole,
-                  kSaveImageName);
+    addButton(*alert, words.discardTitle, words.discardAccessibilityLabel, QMessageBox::DestructiveRole, kDiscardName);
+    QPushButton* saveImage = addButton(*alert, words.saveImageTitle, words.saveImageAccessibilityLabel,
+                                       QMessageBox::AcceptRole, kSaveImageName);
     QPushButton* cancel =
         addButton(*alert, words.cancelTitle, words.cancelAccessibilityLabel, QMessageBox::RejectRole, kCancelName);
     alert->setDefaultButton(saveImage);
@@ -111,7 +109,9 @@ UnsavedChangesAlert::Answer UnsavedChangesAlert::answer(const QMessageBox& alert
     return Answer::cancel;
 }
 
-QAbstractButton* UnsavedChangesAlert::discardButton(const QMessageBox& alert) { return findButton(alert, kDiscardName); }
+QAbstractButton* UnsavedChangesAlert::discardButton(const QMessageBox& alert) {
+    return findButton(alert, kDiscardName);
+}
 
 QAbstractButton* UnsavedChangesAlert::saveImageButton(const QMessageBox& alert) {
     return findButton(alert, kSaveImageName);

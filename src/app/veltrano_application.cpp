@@ -41,8 +41,8 @@ AppLanguage activeInterfaceLanguage(const AppLanguagePreferenceStoring& store) {
 
 void installTranslations(AppLanguage language) {
     auto* translator = new QTranslator(QCoreApplication::instance());
-    const QString name = QStringLiteral(":/translations/veltrano_%1.qm")
-                             .arg(QString::fromLatin1(appLanguageRawValue(language)));
+    const QString name =
+        QStringLiteral(":/translations/veltrano_%1.qm").arg(QString::fromLatin1(appLanguageRawValue(language)));
     if (translator->load(name)) {
         QCoreApplication::installTranslator(translator);
     } else {
@@ -68,7 +68,8 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
     environment.exitEventLoop = [] { QCoreApplication::quit(); };
     delegate_ = std::make_unique<AppDelegate>(std::move(environment));
 
-    auto settingsStore = std::make_shared<JSONApplicationSettingsStore>(JSONApplicationSettingsStore::defaultSettingsURL());
+    auto settingsStore =
+        std::make_shared<JSONApplicationSettingsStore>(JSONApplicationSettingsStore::defaultSettingsURL());
     auto languageStore = std::make_shared<SettingsFileAppLanguagePreferenceStore>();
     const AppLanguage activeLanguage = activeInterfaceLanguage(*languageStore);
     installTranslations(activeLanguage);
@@ -85,10 +86,8 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
     auto* rootView = new AppContentView(*model_, QtScheduler::shared(), MotionPreference::shared(), window_.get(),
                                         AppContentView::RootTasks::leftToTheShell);
     rootView->setQuitApplication([this] { delegate_->requestTermination(); });
-    rootView->setCropScreenFactory(
-        [](AppModel& model, const std::shared_ptr<CropDocument>& document, QWidget* parent) -> QWidget* {
-            return new CropView(model, document, parent);
-        });
+    rootView->setCropScreenFactory([](AppModel& model, const std::shared_ptr<CropDocument>& document,
+                                      QWidget* parent) -> QWidget* { return new CropView(model, document, parent); });
     rootView->setEditorScreenFactory(
         [](AppModel& model, const std::shared_ptr<EditorSession>& session, QWidget* parent) -> QWidget* {
             return new EditorView(model, session, EditorViewServices::standard(), parent);

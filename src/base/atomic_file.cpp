@@ -11,9 +11,7 @@ namespace vlt {
 
 namespace {
 
-std::error_code lastError() {
-    return {errno, std::generic_category()};
-}
+std::error_code lastError() { return {errno, std::generic_category()}; }
 
 std::error_code writeAll(int descriptor, std::string_view contents) {
     while (!contents.empty()) {

@@ -13,7 +13,6 @@ namespace vlt {
 // folder, are synced, renamed over the old file, and the folder is synced so the
 // rename survives a power cut. On failure the old file is left as it was and the
 // temporary file is removed.
-std::error_code replaceFileAtomically(const std::filesystem::path& path, std::string_view contents,
-                                      mode_t mode = 0644);
+std::error_code replaceFileAtomically(const std::filesystem::path& path, std::string_view contents, mode_t mode = 0644);
 
 }  // namespace vlt

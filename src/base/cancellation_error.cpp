@@ -7,12 +7,8 @@ ErrorPtr makeCancellationError() {
     return shared;
 }
 
-bool isCancellation(const Error& error) {
-    return dynamic_cast<const CancellationError*>(&error) != nullptr;
-}
+bool isCancellation(const Error& error) { return dynamic_cast<const CancellationError*>(&error) != nullptr; }
 
-bool isCancellation(const ErrorPtr& error) {
-    return error != nullptr && isCancellation(*error);
-}
+bool isCancellation(const ErrorPtr& error) { return error != nullptr && isCancellation(*error); }
 
 }  // namespace vlt

@@ -11,9 +11,7 @@ namespace vlt {
 
 namespace {
 
-std::error_code lastError() {
-    return {errno, std::generic_category()};
-}
+std::error_code lastError() { return {errno, std::generic_category()}; }
 
 std::error_code readOpenFile(int descriptor, std::size_t maximumBytes, std::string& contents) {
     struct stat status {};

@@ -20,11 +20,23 @@ public:
     bool ok() const { return storage_.index() == 0; }
     explicit operator bool() const { return ok(); }
 
-    T& value() & { VLT_PRECONDITION(ok(), "value() of a failed result"); return std::get<0>(storage_); }
-    const T& value() const& { VLT_PRECONDITION(ok(), "value() of a failed result"); return std::get<0>(storage_); }
-    T&& value() && { VLT_PRECONDITION(ok(), "value() of a failed result"); return std::get<0>(std::move(storage_)); }
+    T& value() & {
+        VLT_PRECONDITION(ok(), "value() of a failed result");
+        return std::get<0>(storage_);
+    }
+    const T& value() const& {
+        VLT_PRECONDITION(ok(), "value() of a failed result");
+        return std::get<0>(storage_);
+    }
+    T&& value() && {
+        VLT_PRECONDITION(ok(), "value() of a failed result");
+        return std::get<0>(std::move(storage_));
+    }
 
-    const E& error() const { VLT_PRECONDITION(!ok(), "error() of a successful result"); return std::get<1>(storage_); }
+    const E& error() const {
+        VLT_PRECONDITION(!ok(), "error() of a successful result");
+        return std::get<1>(storage_);
+    }
 
 private:
     std::variant<T, E> storage_;
@@ -39,7 +51,10 @@ public:
 
     bool ok() const { return !failed_; }
     explicit operator bool() const { return ok(); }
-    const E& error() const { VLT_PRECONDITION(failed_, "error() of a successful result"); return error_; }
+    const E& error() const {
+        VLT_PRECONDITION(failed_, "error() of a successful result");
+        return error_;
+    }
 
 private:
     E error_{};

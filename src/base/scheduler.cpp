@@ -55,8 +55,8 @@ void ManualScheduler::advance(double seconds) {
 }
 
 std::size_t ManualScheduler::pendingCount() const {
-    return static_cast<std::size_t>(std::count_if(queue_.begin(), queue_.end(),
-                                                  [](const auto& item) { return !*item.second.cancelled; }));
+    return static_cast<std::size_t>(
+        std::count_if(queue_.begin(), queue_.end(), [](const auto& item) { return !*item.second.cancelled; }));
 }
 
 }  // namespace vlt

@@ -10,9 +10,7 @@ SystemError::SystemError(int errnoValue, std::string operation, std::string path
 SystemError::SystemError(const std::error_code& error, std::string operation, std::string path)
     : SystemError(error.value(), std::move(operation), std::move(path)) {}
 
-std::string SystemError::userMessage() const {
-    return std::error_code(errnoValue_, std::generic_category()).message();
-}
+std::string SystemError::userMessage() const { return std::error_code(errnoValue_, std::generic_category()).message(); }
 
 std::string SystemError::description() const {
     std::string text = operation_;

@@ -16,7 +16,8 @@ EditorHistoryButton::EditorHistoryButton(EditorHistoryGlyph::Kind glyph, const Q
 QSizeF EditorHistoryButton::contentSize() const { return {kSide, kSide}; }
 
 void EditorHistoryButton::paintContent(QPainter& painter, const QRectF& contentRect, const QColor& foreground) {
-    const QRectF frame(contentRect.center() - QPointF(kGlyphSide / 2.0, kGlyphSide / 2.0), QSizeF(kGlyphSide, kGlyphSide));
+    const QRectF frame(contentRect.center() - QPointF(kGlyphSide / 2.0, kGlyphSide / 2.0),
+                       QSizeF(kGlyphSide, kGlyphSide));
     glyph_.paint(painter, frame, foreground);
 }
 

@@ -45,13 +45,9 @@ QPainterPath resetPath(const Grid& at) {
 
 }  // namespace
 
-double EditorHistoryGlyph::scale(const QSizeF& size) {
-    return std::min(size.width(), size.height()) / kGridUnits;
-}
+double EditorHistoryGlyph::scale(const QSizeF& size) { return std::min(size.width(), size.height()) / kGridUnits; }
 
-double EditorHistoryGlyph::lineWidth(const QSizeF& size) {
-    return std::max(2.0 * scale(size), kMinimumLineWidth);
-}
+double EditorHistoryGlyph::lineWidth(const QSizeF& size) { return std::max(2.0 * scale(size), kMinimumLineWidth); }
 
 QPainterPath EditorHistoryGlyph::path(const QSizeF& size) const {
     const double s = scale(size);

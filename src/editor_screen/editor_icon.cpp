@@ -28,9 +28,7 @@ QString cacheKey(const QString& assetName, const QSize& pixels, const std::optio
 
 }  // namespace
 
-QString EditorIcon::resourcePath(const QString& assetName) {
-    return QStringLiteral(":/icons/%1.svg").arg(assetName);
-}
+QString EditorIcon::resourcePath(const QString& assetName) { return QStringLiteral(":/icons/%1.svg").arg(assetName); }
 
 bool EditorIcon::exists(const QString& assetName) { return QFile::exists(resourcePath(assetName)); }
 

@@ -296,9 +296,8 @@ QWidget* EditorInspector::makeSuggestionsSection(QWidget* parent) {
     auto* content = sectionColumn(suggestionsContent_);
     content->addSpacing(kContentAbove);
     for (const EditorTool tool : {EditorTool::push, EditorTool::grow, EditorTool::shrink}) {
-        auto* flow = new SuggestionFlow(suggestionRows(tool),
-                                        [this](const QString& key) { selectSuggestion(session_, key); },
-                                        suggestionsContent_);
+        auto* flow = new SuggestionFlow(
+            suggestionRows(tool), [this](const QString& key) { selectSuggestion(session_, key); }, suggestionsContent_);
         suggestionFlows_[tool] = flow;
         content->addWidget(flow);
     }
@@ -317,11 +316,11 @@ EditorLabelButton* EditorInspector::makeHideButton() {
     button->setFont(textStyleFont(TextStyle::callout));
     button->setForegroundOverride(EditorPalette::mutedText());
     button->setSpacing(8.0);
-    button->setLeadingGlyph(EditorButtonGlyph{
-        [](QPainter& painter, const QRectF& frame, const QColor& color) {
-            EditorChevron{EditorChevron::Direction::right}.paint(painter, frame, color);
-        },
-        kChevronSize, std::nullopt});
+    button->setLeadingGlyph(EditorButtonGlyph{[](QPainter& painter, const QRectF& frame, const QColor& color) {
+                                                  EditorChevron{EditorChevron::Direction::right}.paint(painter, frame,
+                                                                                                       color);
+                                              },
+                                              kChevronSize, std::nullopt});
     button->setMinimumHeight(kMinimumHeight);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(button, &QAbstractButton::clicked, this, [this] { session_.setInspectorExpanded(false); });
@@ -368,7 +367,8 @@ void EditorInspector::refresh() {
     toolIcon_->setAssetName(assetName(tool));
     toolTitle_->setText(title(tool));
     const auto letter = shortcutKey(tool);
-    shortcutLine_->setText(letter ? EditorScreenTexts::shortcut(QLatin1Char(*letter)) : EditorScreenTexts::noShortcut());
+    shortcutLine_->setText(letter ? EditorScreenTexts::shortcut(QLatin1Char(*letter))
+                                  : EditorScreenTexts::noShortcut());
 
     sizeSection_->setVisible(hasAdjustableSize(tool));
     sizeSectionTitle_->setText(inspectorSectionTitle(tool));

@@ -118,8 +118,8 @@ void EditorLabelButton::paintContent(QPainter& painter, const QRectF& contentRec
         painter.drawText(QRectF(x, label.top(), textWidth + 1.0, label.height()),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
     }
-    double trailingX = arrangement_ == Arrangement::spread ? label.right() - trailingWidth() + spacing_
-                                                           : x + textWidth + spacing_;
+    double trailingX =
+        arrangement_ == Arrangement::spread ? label.right() - trailingWidth() + spacing_ : x + textWidth + spacing_;
     if (!trailingText_.isEmpty()) {
         const double width = metrics.horizontalAdvance(trailingText_);
         painter.setPen(trailingTextColor_.value_or(foreground));

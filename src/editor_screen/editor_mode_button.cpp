@@ -37,7 +37,8 @@ void EditorModeButton::setExpanded(bool expanded) {
 }
 
 QString EditorModeButton::iconName() const {
-    const QString base = mode_ == EditorMode::reshape ? QStringLiteral("editor-reshape") : QStringLiteral("editor-annotate");
+    const QString base =
+        mode_ == EditorMode::reshape ? QStringLiteral("editor-reshape") : QStringLiteral("editor-annotate");
     return isSelected() ? base + QStringLiteral("-selected") : base;
 }
 

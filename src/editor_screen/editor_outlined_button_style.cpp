@@ -54,7 +54,7 @@ const EditorViewportButtonStyle& EditorViewportButtonStyle::shared() {
 }
 
 EditorViewportButtonStyle::EditorViewportButtonStyle()
-    : EditorOutlinedButtonStyle(Look{4.0, EditorPalette::selectedFill(), true, EditorPalette::secondaryText(), 12.0,
-                                     10.0, QSizeF(43, 31)}) {}
+    : EditorOutlinedButtonStyle(
+          Look{4.0, EditorPalette::selectedFill(), true, EditorPalette::secondaryText(), 12.0, 10.0, QSizeF(43, 31)}) {}
 
 }  // namespace vlt

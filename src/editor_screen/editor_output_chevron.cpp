@@ -6,9 +6,7 @@
 
 namespace vlt {
 
-double EditorOutputChevron::scale(const QSizeF& size) {
-    return std::min(size.width(), size.height()) / kGridUnits;
-}
+double EditorOutputChevron::scale(const QSizeF& size) { return std::min(size.width(), size.height()) / kGridUnits; }
 
 double EditorOutputChevron::lineWidth(const QSizeF& size) {
     constexpr double kMinimumLineWidth = 0.9;

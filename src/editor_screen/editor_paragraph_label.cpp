@@ -8,8 +8,7 @@
 
 namespace vlt {
 
-EditorParagraphLabel::EditorParagraphLabel(const QFont& font, const QColor& color, double lineSpacing,
-                                           QWidget* parent)
+EditorParagraphLabel::EditorParagraphLabel(const QFont& font, const QColor& color, double lineSpacing, QWidget* parent)
     : QWidget(parent), font_(font), color_(color), lineSpacing_(lineSpacing) {
     setFont(font);
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);

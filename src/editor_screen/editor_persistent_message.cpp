@@ -33,11 +33,10 @@ EditorPersistentMessage::EditorPersistentMessage(std::function<void()> dismiss, 
     setObjectName(QStringLiteral("editorPersistentMessage"));
     dismissButton_->setFixedSize(kDismissSide, kDismissSide);
     dismissButton_->setForegroundOverride(QColor(Qt::white));
-    dismissButton_->setLeadingGlyph(EditorButtonGlyph{
-        [](QPainter& painter, const QRectF& frame, const QColor& color) {
-            EditorMessageCloseIcon{}.paint(painter, frame, color);
-        },
-        QSizeF(kIconSide, kIconSide), std::nullopt});
+    dismissButton_->setLeadingGlyph(EditorButtonGlyph{[](QPainter& painter, const QRectF& frame, const QColor& color) {
+                                                          EditorMessageCloseIcon{}.paint(painter, frame, color);
+                                                      },
+                                                      QSizeF(kIconSide, kIconSide), std::nullopt});
     dismissButton_->setAccessibleName(EditorScreenTexts::dismissEditorMessage());
     dismissButton_->setToolTip(EditorHelpTexts::dismiss());
     connect(dismissButton_, &QAbstractButton::clicked, this, [dismiss = std::move(dismiss)] {
@@ -72,7 +71,8 @@ void EditorPersistentMessage::resizeEvent(QResizeEvent*) {
     const int textHeight = text_->heightForWidth(textWidth);
     const int rowHeight = height() - 2 * kVerticalPadding;
     text_->setGeometry(kHorizontalPadding, kVerticalPadding + (rowHeight - textHeight) / 2, textWidth, textHeight);
-    dismissButton_->move(width() - kHorizontalPadding - kDismissSide, kVerticalPadding + (rowHeight - kDismissSide) / 2);
+    dismissButton_->move(width() - kHorizontalPadding - kDismissSide,
+                         kVerticalPadding + (rowHeight - kDismissSide) / 2);
 }
 
 void EditorPersistentMessage::paintEvent(QPaintEvent*) {

@@ -34,7 +34,8 @@ void EditorToggleButtonStyle::paintFace(QPainter& painter, const QRectF& rect, c
     if (state.isSelected) painter.fillPath(clipShape(rect), selectedFill_);
 }
 
-void EditorToggleButtonStyle::paintOutline(QPainter& painter, const QRectF& rect, const EditorButtonState& state) const {
+void EditorToggleButtonStyle::paintOutline(QPainter& painter, const QRectF& rect,
+                                           const EditorButtonState& state) const {
     if (state.isSelected && selectedOutline_.isValid()) strokeOutline(painter, clipShape(rect), selectedOutline_);
 }
 

@@ -77,8 +77,8 @@ double EditorToolButton::contentHeight(double width) const {
     double height = iconSide();
     if (showsLabel_) {
         const QFont title = titleFont(width);
-        height += kLabelSpacing + std::min(titleSize(title, width).height(),
-                                           kMaximumTitleLines * QFontMetricsF(title).lineSpacing());
+        height += kLabelSpacing +
+                  std::min(titleSize(title, width).height(), kMaximumTitleLines * QFontMetricsF(title).lineSpacing());
     }
     return std::max(height, minimumHeight);
 }
@@ -94,9 +94,9 @@ void EditorToolButton::paintContent(QPainter& painter, const QRectF& contentRect
     const double side = iconSide();
     const QFont title = titleFont();
     const QFontMetricsF metrics(title);
-    const double titleHeight =
-        showsLabel_ ? std::min(titleSize(title, contentRect.width()).height(), kMaximumTitleLines * metrics.lineSpacing())
-                    : 0.0;
+    const double titleHeight = showsLabel_ ? std::min(titleSize(title, contentRect.width()).height(),
+                                                      kMaximumTitleLines * metrics.lineSpacing())
+                                           : 0.0;
     const double stackHeight = side + (showsLabel_ ? kLabelSpacing + titleHeight : 0.0);
     const double top = contentRect.top() + (contentRect.height() - stackHeight) / 2.0;
 

@@ -48,7 +48,8 @@ QWidget* EditorToolRail::makeModeGroup() {
     auto* group = new QWidget(this);
     modeLayout_ = new QVBoxLayout(group);
     for (const EditorMode mode : kAllEditorModes) {
-        auto* button = new EditorModeButton(mode, [this, mode] { session_.setMode(mode); }, group);
+        auto* button = new EditorModeButton(
+            mode, [this, mode] { session_.setMode(mode); }, group);
         modeButtons_[mode] = button;
         modeLayout_->addWidget(button);
     }
@@ -76,7 +77,8 @@ VerticalScrollArea* EditorToolRail::makeToolList() {
     auto* content = new QWidget(scroll);
     toolLayout_ = new QVBoxLayout(content);
     for (const EditorTool tool : kAllEditorTools) {
-        auto* button = new EditorToolButton(tool, [this, tool] { session_.selectTool(tool); }, content);
+        auto* button = new EditorToolButton(
+            tool, [this, tool] { session_.selectTool(tool); }, content);
         toolButtons_[tool] = button;
         toolLayout_->addWidget(button);
     }

@@ -58,8 +58,8 @@ EditorToolbar::EditorToolbar(AppModel& model, EditorSession& session, QWidget* p
     row->setContentsMargins(kSidePadding, 0, kSidePadding, 0);
     row->setSpacing(kSpacing);
 
-    row->addWidget(new EditorImageView(QStringLiteral("editor-vlt-logo"), QSize(kLogoSide, kLogoSide),
-                                       kLogoCornerRadius, this));
+    row->addWidget(
+        new EditorImageView(QStringLiteral("editor-vlt-logo"), QSize(kLogoSide, kLogoSide), kLogoCornerRadius, this));
 
     // The divider's trailing padding adds to the row's spacing.
     auto* divider = new EditorRule(EditorPalette::divider(), QSize(1, kDividerHeight), this);
@@ -80,7 +80,8 @@ EditorToolbar::EditorToolbar(AppModel& model, EditorSession& session, QWidget* p
     buildOutputMenu();
     row->addWidget(outputButton_);
 
-    settingsButton_ = new EditorImageButton(QStringLiteral("settings-sliders"), QSize(kSettingsSide, kSettingsSide), this);
+    settingsButton_ =
+        new EditorImageButton(QStringLiteral("settings-sliders"), QSize(kSettingsSide, kSettingsSide), this);
     settingsButton_->setAccessibleName(EditorHelpTexts::settings());
     settingsButton_->setToolTip(EditorHelpTexts::settings());
     connect(settingsButton_, &QAbstractButton::clicked, this, [this] {
@@ -110,10 +111,12 @@ QWidget* EditorToolbar::makeHistoryGroup() {
     layout->setContentsMargins(kGroupPadding, kGroupPadding, kGroupPadding, kGroupPadding);
     layout->setSpacing(kGroupSpacing);
 
-    undoButton_ = new EditorHistoryButton(EditorHistoryGlyph::Kind::undo, EditorScreenTexts::undo(),
-                                          EditorHelpTexts::undo(), [this] { runCommand(session_.undoEditor); }, group);
-    redoButton_ = new EditorHistoryButton(EditorHistoryGlyph::Kind::redo, EditorScreenTexts::redo(),
-                                          EditorHelpTexts::redo(), [this] { runCommand(session_.redoEditor); }, group);
+    undoButton_ = new EditorHistoryButton(
+        EditorHistoryGlyph::Kind::undo, EditorScreenTexts::undo(), EditorHelpTexts::undo(),
+        [this] { runCommand(session_.undoEditor); }, group);
+    redoButton_ = new EditorHistoryButton(
+        EditorHistoryGlyph::Kind::redo, EditorScreenTexts::redo(), EditorHelpTexts::redo(),
+        [this] { runCommand(session_.redoEditor); }, group);
     layout->addWidget(undoButton_);
     layout->addWidget(redoButton_);
 
@@ -125,11 +128,11 @@ QWidget* EditorToolbar::makeHistoryGroup() {
     resetButton_->setFont(editorSystemFont(kResetFontSize));
     resetButton_->setSpacing(kResetSpacing);
     resetButton_->setLabelPadding(QMarginsF(kResetPadding, 0, kResetPadding, 0));
-    resetButton_->setLeadingGlyph(EditorButtonGlyph{
-        [](QPainter& painter, const QRectF& frame, const QColor& color) {
-            EditorHistoryGlyph{EditorHistoryGlyph::Kind::reset}.paint(painter, frame, color);
-        },
-        QSizeF(kResetGlyphSide, kResetGlyphSide), std::nullopt});
+    resetButton_->setLeadingGlyph(EditorButtonGlyph{[](QPainter& painter, const QRectF& frame, const QColor& color) {
+                                                        EditorHistoryGlyph{EditorHistoryGlyph::Kind::reset}.paint(
+                                                            painter, frame, color);
+                                                    },
+                                                    QSizeF(kResetGlyphSide, kResetGlyphSide), std::nullopt});
     resetButton_->setFixedHeight(kResetHeight);
     resetButton_->setToolTip(EditorHelpTexts::reset());
     connect(resetButton_, &QAbstractButton::clicked, this, [this] { runCommand(session_.resetEditor); });
@@ -157,8 +160,8 @@ void EditorToolbar::buildOutputMenu() {
     outputMenu_->addSeparator();
     shareAction_ = addItem(EditorScreenTexts::share(), "editor-output-share", EditorHelpTexts::share(),
                            &AppModel::requestShareImage);
-    printAction_ = addItem(printCommandTitle(), "editor-output-print", EditorHelpTexts::print(),
-                           &AppModel::startPrinting);
+    printAction_ =
+        addItem(printCommandTitle(), "editor-output-print", EditorHelpTexts::print(), &AppModel::startPrinting);
     outputButton_->setMenu(outputMenu_);
 }
 

@@ -66,9 +66,9 @@ void EditorTransientMessage::paintEvent(QPaintEvent*) {
     painter.setClipping(false);
     painter.setPen(Qt::white);
     painter.setFont(font());
-    painter.drawText(QRectF(rect()).adjusted(kHorizontalPadding, kVerticalPadding, -kHorizontalPadding,
-                                             -kVerticalPadding),
-                     kTextFlags, message_);
+    painter.drawText(
+        QRectF(rect()).adjusted(kHorizontalPadding, kVerticalPadding, -kHorizontalPadding, -kVerticalPadding),
+        kTextFlags, message_);
 }
 
 }  // namespace vlt

@@ -98,9 +98,12 @@ QWidget* EditorView::makeCentreColumn(QWidget* parent) {
     block->addWidget(header_);
 
     QPointer<EditorView> self(this);
-    canvas_ = services_.makeCanvas(*session_, [self] {
-        if (self) self->reportGraphicsFailure();
-    }, viewportBlock_);
+    canvas_ = services_.makeCanvas(
+        *session_,
+        [self] {
+            if (self) self->reportGraphicsFailure();
+        },
+        viewportBlock_);
     VLT_PRECONDITION(canvas_.widget != nullptr, "the canvas factory must make a widget");
     canvas_.widget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     block->addWidget(canvas_.widget, 1);

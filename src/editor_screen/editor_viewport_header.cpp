@@ -82,7 +82,8 @@ QWidget* EditorViewportHeader::makeTabBar(QWidget* parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     for (const EditorTab tab : kAllEditorTabs) {
-        auto* button = new EditorTabButton(tab, [this, tab] { chooseTab(tab); }, bar);
+        auto* button = new EditorTabButton(
+            tab, [this, tab] { chooseTab(tab); }, bar);
         tabButtons_[tab] = button;
         layout->addWidget(button);
         if (tab != EditorTab::animate) {

@@ -18,7 +18,8 @@ SuggestionFlow::SuggestionFlow(SuggestionRows rows, std::function<void(const QSt
         line->setSpacing(kSpacing);
         std::vector<Chip> rowChips;
         for (const QString& key : row) {
-            auto* button = new EditorTextButton(EditorSuggestionButtonStyle::shared(), suggestionAreaDisplayName(key), this);
+            auto* button =
+                new EditorTextButton(EditorSuggestionButtonStyle::shared(), suggestionAreaDisplayName(key), this);
             connect(button, &QAbstractButton::clicked, this, [action, key] {
                 if (action) action(key);
             });

@@ -31,12 +31,10 @@ constexpr std::array<Hint, 20> kHints = {{
     {EditorTool::grow, "Lips",
      "Enlarge the vermilion evenly; keep the brush slightly larger than the lip being treated."},
     {EditorTool::grow, "Cheeks", "Add mid-face volume for a filler-like fullness."},
-    {EditorTool::grow, "Breast",
-     "Increase breast volume symmetrically; work in small steps and compare both sides."},
+    {EditorTool::grow, "Breast", "Increase breast volume symmetrically; work in small steps and compare both sides."},
     {EditorTool::grow, "Buttocks", "Add projection and roundness for an augmentation effect."},
     {EditorTool::grow, "Calves", "Increase calf volume for a more defined lower leg."},
-    {EditorTool::grow, "Eyes",
-     "Slightly enlarge the eye opening; use a small brush and apply the effect gradually."},
+    {EditorTool::grow, "Eyes", "Slightly enlarge the eye opening; use a small brush and apply the effect gradually."},
     {EditorTool::shrink, "Breast", "Reduce breast volume for a reduction simulation; compare both sides."},
     {EditorTool::shrink, "Nose", "Reduce the nasal tip with a small brush."},
     {EditorTool::shrink, "Nostrils", "Narrow flared nostrils; treat each side separately."},
@@ -45,8 +43,8 @@ constexpr std::array<Hint, 20> kHints = {{
 }};
 
 constexpr std::array<const char*, 15> kAreaNames = {
-    "Nose", "Chin & jaw", "Cheeks", "Neck", "Ears", "Waist", "Hips", "Arms",
-    "Thighs", "Lips", "Breast", "Buttocks", "Calves", "Eyes", "Nostrils",
+    "Nose",   "Chin & jaw", "Cheeks", "Neck",     "Ears",   "Waist", "Hips",     "Arms",
+    "Thighs", "Lips",       "Breast", "Buttocks", "Calves", "Eyes",  "Nostrils",
 };
 
 }  // namespace

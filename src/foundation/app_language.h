@@ -24,8 +24,14 @@ enum class AppLanguage {
 };
 
 inline constexpr std::array kAllAppLanguages = {
-    AppLanguage::english, AppLanguage::french,  AppLanguage::spanish, AppLanguage::brazilianPortuguese,
-    AppLanguage::korean,  AppLanguage::japanese, AppLanguage::italian, AppLanguage::turkish,
+    AppLanguage::english,
+    AppLanguage::french,
+    AppLanguage::spanish,
+    AppLanguage::brazilianPortuguese,
+    AppLanguage::korean,
+    AppLanguage::japanese,
+    AppLanguage::italian,
+    AppLanguage::turkish,
     AppLanguage::simplifiedChinese,
 };
 

@@ -58,8 +58,8 @@ QString matchingLastPath(const QString& lastPath, const std::vector<StillImageSa
 
 }  // namespace
 
-std::vector<StillImageSaveLocation> normalizedRecentSaveLocations(const QString& lastPath,
-                                                                  const std::vector<StillImageSaveLocation>& locations) {
+std::vector<StillImageSaveLocation> normalizedRecentSaveLocations(
+    const QString& lastPath, const std::vector<StillImageSaveLocation>& locations) {
     std::vector<StillImageSaveLocation> result;
     const auto lastUsed = std::find_if(locations.begin(), locations.end(), [&](const StillImageSaveLocation& location) {
         return equalIgnoringCase(location.displayPath, lastPath);
@@ -69,9 +69,7 @@ std::vector<StillImageSaveLocation> normalizedRecentSaveLocations(const QString&
     return result;
 }
 
-ApplicationSettings ApplicationSettings::defaults() {
-    return ApplicationSettings().normalized();
-}
+ApplicationSettings ApplicationSettings::defaults() { return ApplicationSettings().normalized(); }
 
 ApplicationSettings ApplicationSettings::normalized() const {
     ApplicationSettings result = *this;
@@ -81,15 +79,16 @@ ApplicationSettings ApplicationSettings::normalized() const {
     result.contactName = firstUserPerceivedCharacters(contactName, kMaximumNameCharacters);
     result.contactPhoneNumber = firstUserPerceivedCharacters(contactPhoneNumber, kMaximumPhoneNumberCharacters);
     result.contactAddress = firstUserPerceivedCharacters(contactAddress, kMaximumAddressCharacters);
-    result.contactEmail =
-        isValidContactEmail(contactEmail) ? firstUserPerceivedCharacters(contactEmail, kMaximumEmailCharacters) : QString();
+    result.contactEmail = isValidContactEmail(contactEmail)
+                              ? firstUserPerceivedCharacters(contactEmail, kMaximumEmailCharacters)
+                              : QString();
     result.contactWebsite = isValidContactWebsite(contactWebsite)
                                 ? firstUserPerceivedCharacters(contactWebsite, kMaximumWebsiteCharacters)
                                 : QString();
     result.contactFreeText = firstUserPerceivedCharacters(singleLineText(contactFreeText), kMaximumFreeTextCharacters);
     if (preferredStillImageComparisonMaximumStackedDimension) {
-        result.preferredStillImageComparisonMaximumStackedDimension =
-            std::clamp(*preferredStillImageComparisonMaximumStackedDimension, std::int64_t{2}, 2 * result.maximumImageSide);
+        result.preferredStillImageComparisonMaximumStackedDimension = std::clamp(
+            *preferredStillImageComparisonMaximumStackedDimension, std::int64_t{2}, 2 * result.maximumImageSide);
     }
     result.recentStillImageSaveLocations =
         normalizedRecentSaveLocations(lastStillImageSaveLocationPath, recentStillImageSaveLocations);
@@ -165,17 +164,24 @@ ApplicationSettings ApplicationSettings::recordingStillImageSaveLocation(const S
 
 ApplicationSettings ApplicationSettings::removingRecentStillImageSaveLocation(const QString& displayPath) const {
     ApplicationSettings result = *this;
-    const auto removed = std::erase_if(result.recentStillImageSaveLocations, [&](const StillImageSaveLocation& location) {
-        return equalIgnoringCase(location.displayPath, displayPath);
-    });
+    const auto removed = std::erase_if(
+        result.recentStillImageSaveLocations,
+        [&](const StillImageSaveLocation& location) { return equalIgnoringCase(location.displayPath, displayPath); });
     if (removed == 0) return *this;
-    if (equalIgnoringCase(result.lastStillImageSaveLocationPath, displayPath)) result.lastStillImageSaveLocationPath.clear();
+    if (equalIgnoringCase(result.lastStillImageSaveLocationPath, displayPath))
+        result.lastStillImageSaveLocationPath.clear();
     return result.normalized();
 }
 
 WatermarkTexts ApplicationSettings::watermarkTexts() const {
-    return WatermarkTexts{originalComparisonLabel, simulationComparisonLabel, contactName,    contactEmail,
-                          contactPhoneNumber,      contactWebsite,            contactAddress, contactFreeText};
+    return WatermarkTexts{originalComparisonLabel,
+                          simulationComparisonLabel,
+                          contactName,
+                          contactEmail,
+                          contactPhoneNumber,
+                          contactWebsite,
+                          contactAddress,
+                          contactFreeText};
 }
 
 }  // namespace vlt

@@ -87,8 +87,6 @@ void CapturingEventLogSink::clear() {
 ScopedCapturingEventLog::ScopedCapturingEventLog()
     : sink_(std::make_shared<CapturingEventLogSink>()), previous_(EventLog::install(sink_)) {}
 
-ScopedCapturingEventLog::~ScopedCapturingEventLog() {
-    EventLog::install(previous_);
-}
+ScopedCapturingEventLog::~ScopedCapturingEventLog() { EventLog::install(previous_); }
 
 }  // namespace vlt

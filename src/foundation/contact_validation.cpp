@@ -27,9 +27,7 @@ bool containsWhitespaceOrLineBreak(const QString& text) {
     return !allScalars(text, [](char32_t scalar) { return !QChar::isSpace(scalar); });
 }
 
-bool isLetterDigitOrMark(char32_t scalar) {
-    return QChar::isLetterOrNumber(scalar) || QChar::isMark(scalar);
-}
+bool isLetterDigitOrMark(char32_t scalar) { return QChar::isLetterOrNumber(scalar) || QChar::isMark(scalar); }
 
 // Non-empty, no "-" at either end, only letters, digits and "-".
 bool isValidDomainLabel(const QString& label) {
@@ -107,7 +105,8 @@ bool isValidContactEmail(const QString& text) {
     const QStringList pieces = text.split(u'@', Qt::KeepEmptyParts);
     if (pieces.size() != 2 || pieces[0].isEmpty() || pieces[1].isEmpty()) return false;
     const QString& localPart = pieces[0];
-    if (localPart.startsWith(u'.') || localPart.endsWith(u'.') || localPart.contains(QStringLiteral(".."))) return false;
+    if (localPart.startsWith(u'.') || localPart.endsWith(u'.') || localPart.contains(QStringLiteral("..")))
+        return false;
     return isValidDomain(pieces[1]);
 }
 

@@ -64,9 +64,9 @@ std::size_t utf8SequenceLength(std::string_view text, char32_t& scalar) {
 
 void appendOperationId(std::string& line, const QUuid& id) {
     char text[40];
-    const int length = std::snprintf(text, sizeof text, "%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X",
-                                     id.data1, id.data2, id.data3, id.data4[0], id.data4[1], id.data4[2],
-                                     id.data4[3], id.data4[4], id.data4[5], id.data4[6], id.data4[7]);
+    const int length = std::snprintf(text, sizeof text, "%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X", id.data1,
+                                     id.data2, id.data3, id.data4[0], id.data4[1], id.data4[2], id.data4[3],
+                                     id.data4[4], id.data4[5], id.data4[6], id.data4[7]);
     line.append(text, static_cast<std::size_t>(length));
 }
 
@@ -81,24 +81,53 @@ void appendKeyValue(std::string& line, EventKey key, const EventValues& values,
     line += '=';
     const SessionStartFacts* facts = values.sessionFacts;
     switch (key) {
-    case EventKey::sessionId: appendEventLogValue(line, DiagnosticLog::sessionID()); break;
-    case EventKey::operationId: appendOperationId(line, *values.operationId); break;
-    case EventKey::origin: line += imageImportOriginText(*values.origin); break;
-    case EventKey::outcome: line += *values.selected ? "selected" : "cancelled"; break;
-    case EventKey::reportId: appendEventLogValue(line, values.reportId); break;
-    case EventKey::version: appendEventLogValue(line, facts->version); break;
-    case EventKey::build: appendEventLogValue(line, facts->build); break;
-    case EventKey::configuration: appendEventLogValue(line, facts->configuration); break;
-    case EventKey::processId: appendInteger(line, facts->processId); break;
-    case EventKey::osVersion: appendEventLogValue(line, facts->osVersion); break;
-    case EventKey::elapsedMs: appendInteger(line, *values.elapsedMilliseconds); break;
-    case EventKey::errorType: appendEventLogValue(line, summary->type); break;
-    case EventKey::errorDomain: appendEventLogValue(line, summary->domain); break;
-    case EventKey::errorCode: appendInteger(line, summary->code); break;
+    case EventKey::sessionId:
+        appendEventLogValue(line, DiagnosticLog::sessionID());
+        break;
+    case EventKey::operationId:
+        appendOperationId(line, *values.operationId);
+        break;
+    case EventKey::origin:
+        line += imageImportOriginText(*values.origin);
+        break;
+    case EventKey::outcome:
+        line += *values.selected ? "selected" : "cancelled";
+        break;
+    case EventKey::reportId:
+        appendEventLogValue(line, values.reportId);
+        break;
+    case EventKey::version:
+        appendEventLogValue(line, facts->version);
+        break;
+    case EventKey::build:
+        appendEventLogValue(line, facts->build);
+        break;
+    case EventKey::configuration:
+        appendEventLogValue(line, facts->configuration);
+        break;
+    case EventKey::processId:
+        appendInteger(line, facts->processId);
+        break;
+    case EventKey::osVersion:
+        appendEventLogValue(line, facts->osVersion);
+        break;
+    case EventKey::elapsedMs:
+        appendInteger(line, *values.elapsedMilliseconds);
+        break;
+    case EventKey::errorType:
+        appendEventLogValue(line, summary->type);
+        break;
+    case EventKey::errorDomain:
+        appendEventLogValue(line, summary->domain);
+        break;
+    case EventKey::errorCode:
+        appendInteger(line, summary->code);
+        break;
     case EventKey::failureCode:
         appendEventLogValue(line, summary ? std::string_view(summary->stableCode) : values.failureCode);
         break;
-    case EventKey::reasonDebuggerAttached: break;
+    case EventKey::reasonDebuggerAttached:
+        break;
     }
 }
 
@@ -106,17 +135,26 @@ void appendKeyValue(std::string& line, EventKey key, const EventValues& values,
 void requireValues(const EventDescriptor& descriptor, const EventValues& values) {
     for (EventKey key : descriptor.keys) {
         switch (key) {
-        case EventKey::operationId: VLT_PRECONDITION(values.operationId, "event needs an operation id"); break;
-        case EventKey::origin: VLT_PRECONDITION(values.origin.has_value(), "event needs an origin"); break;
-        case EventKey::outcome: VLT_PRECONDITION(values.selected.has_value(), "event needs an outcome"); break;
-        case EventKey::version: VLT_PRECONDITION(values.sessionFacts, "event needs session facts"); break;
+        case EventKey::operationId:
+            VLT_PRECONDITION(values.operationId, "event needs an operation id");
+            break;
+        case EventKey::origin:
+            VLT_PRECONDITION(values.origin.has_value(), "event needs an origin");
+            break;
+        case EventKey::outcome:
+            VLT_PRECONDITION(values.selected.has_value(), "event needs an outcome");
+            break;
+        case EventKey::version:
+            VLT_PRECONDITION(values.sessionFacts, "event needs session facts");
+            break;
         case EventKey::elapsedMs:
             VLT_PRECONDITION(values.elapsedMilliseconds.has_value(), "event needs elapsed milliseconds");
             break;
         case EventKey::errorType:
             VLT_PRECONDITION(values.error || values.summary, "event needs an error or a summary");
             break;
-        default: break;
+        default:
+            break;
         }
     }
 }
@@ -133,13 +171,15 @@ void writeOperation(DiagnosticEvent event, const QUuid& operationId) {
 }
 
 void writeOperationFinished(DiagnosticEvent event, const QUuid& operationId, std::int64_t elapsedMilliseconds) {
-    DiagnosticLog::writeEvent(event, EventValues().withOperationId(operationId).withElapsedMilliseconds(elapsedMilliseconds));
+    DiagnosticLog::writeEvent(event,
+                              EventValues().withOperationId(operationId).withElapsedMilliseconds(elapsedMilliseconds));
 }
 
 void writeOperationFailed(DiagnosticEvent event, const QUuid& operationId, std::int64_t elapsedMilliseconds,
                           const Error& error) {
     DiagnosticLog::writeEvent(
-        event, EventValues().withOperationId(operationId).withElapsedMilliseconds(elapsedMilliseconds).withError(error));
+        event,
+        EventValues().withOperationId(operationId).withElapsedMilliseconds(elapsedMilliseconds).withError(error));
 }
 
 void writeImport(DiagnosticEvent event, const QUuid& operationId, ImageImportOrigin origin) {
@@ -150,9 +190,7 @@ void writeFailure(DiagnosticEvent event, const Error& error) {
     DiagnosticLog::writeEvent(event, EventValues().withError(error));
 }
 
-void writeSession(DiagnosticEvent event) {
-    DiagnosticLog::writeEvent(event, EventValues());
-}
+void writeSession(DiagnosticEvent event) { DiagnosticLog::writeEvent(event, EventValues()); }
 
 }  // namespace
 
@@ -177,13 +215,18 @@ void appendEventLogValue(std::string& line, std::string_view value) {
             value.remove_prefix(1);
             continue;
         }
-        if (scalar == '\n') line += "\\n";
-        else if (scalar == '\r') line += "\\r";
-        else if (scalar == '\t') line += "\\t";
-        else if (scalar < 0x20 || scalar == 0x7F) appendHexEscape(line, "\\x", static_cast<unsigned>(scalar), 2);
+        if (scalar == '\n')
+            line += "\\n";
+        else if (scalar == '\r')
+            line += "\\r";
+        else if (scalar == '\t')
+            line += "\\t";
+        else if (scalar < 0x20 || scalar == 0x7F)
+            appendHexEscape(line, "\\x", static_cast<unsigned>(scalar), 2);
         else if ((scalar >= 0x80 && scalar <= 0x9F) || scalar == 0x2028 || scalar == 0x2029)
             appendHexEscape(line, "\\u", static_cast<unsigned>(scalar), 4);
-        else line.append(value.data(), length);
+        else
+            line.append(value.data(), length);
         value.remove_prefix(length);
     }
 }
@@ -199,13 +242,9 @@ std::string DiagnosticLog::operationIDText(const QUuid& operationId) {
     return text;
 }
 
-double DiagnosticLog::launchUptime() {
-    return DiagnosticSession::shared().launchUptime();
-}
+double DiagnosticLog::launchUptime() { return DiagnosticSession::shared().launchUptime(); }
 
-bool DiagnosticLog::isSessionActive() {
-    return DiagnosticSession::shared().isActive();
-}
+bool DiagnosticLog::isSessionActive() { return DiagnosticSession::shared().isActive(); }
 
 void DiagnosticLog::writeEvent(DiagnosticEvent event, const EventValues& values) {
     const EventDescriptor& descriptor = eventDescriptor(event);
@@ -263,7 +302,9 @@ void DiagnosticLog::editorPreparationCancelled(const QUuid& id) {
 void DiagnosticLog::editorPreparationFailed(const QUuid& id, const Error& error) {
     writeEvent(DiagnosticEvent::editorPreparationFailed, EventValues().withOperationId(id).withError(error));
 }
-void DiagnosticLog::editorGraphicsFailed(const Error& error) { writeFailure(DiagnosticEvent::editorGraphicsFailed, error); }
+void DiagnosticLog::editorGraphicsFailed(const Error& error) {
+    writeFailure(DiagnosticEvent::editorGraphicsFailed, error);
+}
 
 void DiagnosticLog::settingsLoadFailed(const Error& error) { writeFailure(DiagnosticEvent::settingsLoadFailed, error); }
 void DiagnosticLog::settingsSaveFailed(const Error& error) { writeFailure(DiagnosticEvent::settingsSaveFailed, error); }
@@ -281,7 +322,9 @@ void DiagnosticLog::feedbackSubmissionFailed(const QUuid& id, std::int64_t ms, c
     writeOperationFailed(DiagnosticEvent::feedbackSubmissionFailed, id, ms, error);
 }
 
-void DiagnosticLog::stillImageSaveStarted(const QUuid& id) { writeOperation(DiagnosticEvent::stillImageSaveStarted, id); }
+void DiagnosticLog::stillImageSaveStarted(const QUuid& id) {
+    writeOperation(DiagnosticEvent::stillImageSaveStarted, id);
+}
 void DiagnosticLog::stillImageSaveSucceeded(const QUuid& id, std::int64_t ms) {
     writeOperationFinished(DiagnosticEvent::stillImageSaveSucceeded, id, ms);
 }

@@ -40,15 +40,42 @@ struct EventValues {
     const SessionStartFacts* sessionFacts = nullptr;
 
     // The referenced values must outlive the write; writers pass their own arguments.
-    EventValues& withOperationId(const QUuid& value) { operationId = &value; return *this; }
-    EventValues& withOrigin(ImageImportOrigin value) { origin = value; return *this; }
-    EventValues& withSelected(bool value) { selected = value; return *this; }
-    EventValues& withReportId(std::string_view value) { reportId = value; return *this; }
-    EventValues& withFailureCode(std::string_view value) { failureCode = value; return *this; }
-    EventValues& withElapsedMilliseconds(std::int64_t value) { elapsedMilliseconds = value; return *this; }
-    EventValues& withError(const Error& value) { error = &value; return *this; }
-    EventValues& withSummary(const DiagnosticErrorSummary& value) { summary = &value; return *this; }
-    EventValues& withSessionFacts(const SessionStartFacts& value) { sessionFacts = &value; return *this; }
+    EventValues& withOperationId(const QUuid& value) {
+        operationId = &value;
+        return *this;
+    }
+    EventValues& withOrigin(ImageImportOrigin value) {
+        origin = value;
+        return *this;
+    }
+    EventValues& withSelected(bool value) {
+        selected = value;
+        return *this;
+    }
+    EventValues& withReportId(std::string_view value) {
+        reportId = value;
+        return *this;
+    }
+    EventValues& withFailureCode(std::string_view value) {
+        failureCode = value;
+        return *this;
+    }
+    EventValues& withElapsedMilliseconds(std::int64_t value) {
+        elapsedMilliseconds = value;
+        return *this;
+    }
+    EventValues& withError(const Error& value) {
+        error = &value;
+        return *this;
+    }
+    EventValues& withSummary(const DiagnosticErrorSummary& value) {
+        summary = &value;
+        return *this;
+    }
+    EventValues& withSessionFacts(const SessionStartFacts& value) {
+        sessionFacts = &value;
+        return *this;
+    }
 };
 
 // The event log's writers, one per event, callable from any thread. Writing never
@@ -99,7 +126,8 @@ public:
     static void feedbackIdentityFailed(const Error& error);
     static void feedbackSubmissionStarted(const QUuid& operationId);
     static void feedbackSubmissionSucceeded(const QUuid& operationId, std::int64_t elapsedMilliseconds);
-    static void feedbackSubmissionFailed(const QUuid& operationId, std::int64_t elapsedMilliseconds, const Error& error);
+    static void feedbackSubmissionFailed(const QUuid& operationId, std::int64_t elapsedMilliseconds,
+                                         const Error& error);
 
     // Output.
     static void stillImageSaveStarted(const QUuid& operationId);
@@ -113,7 +141,8 @@ public:
     static void animationVideoSaveStarted(const QUuid& operationId);
     static void animationVideoSaveSucceeded(const QUuid& operationId, std::int64_t elapsedMilliseconds);
     static void animationVideoSaveCancelled(const QUuid& operationId, std::int64_t elapsedMilliseconds);
-    static void animationVideoSaveFailed(const QUuid& operationId, std::int64_t elapsedMilliseconds, const Error& error);
+    static void animationVideoSaveFailed(const QUuid& operationId, std::int64_t elapsedMilliseconds,
+                                         const Error& error);
     static void printStarted(const QUuid& operationId);
     static void printSucceeded(const QUuid& operationId, std::int64_t elapsedMilliseconds);
     static void printCancelled(const QUuid& operationId, std::int64_t elapsedMilliseconds);

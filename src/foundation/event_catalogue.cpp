@@ -2,7 +2,6 @@
 
 #include <array>
 
-
 namespace vlt {
 
 namespace {
@@ -15,16 +14,16 @@ constexpr EventKey kSession[] = {K::sessionId};
 constexpr EventKey kSessionFailure[] = {K::sessionId, K::errorType, K::errorDomain, K::errorCode, K::failureCode};
 constexpr EventKey kOperation[] = {K::sessionId, K::operationId};
 constexpr EventKey kOperationFinished[] = {K::sessionId, K::operationId, K::elapsedMs};
-constexpr EventKey kOperationFailed[] = {K::sessionId, K::operationId, K::elapsedMs, K::errorType,
-                                         K::errorDomain, K::errorCode, K::failureCode};
-constexpr EventKey kOperationFailedNoElapsed[] = {K::sessionId, K::operationId, K::errorType, K::errorDomain,
-                                                  K::errorCode, K::failureCode};
+constexpr EventKey kOperationFailed[] = {K::sessionId,   K::operationId, K::elapsedMs,  K::errorType,
+                                         K::errorDomain, K::errorCode,   K::failureCode};
+constexpr EventKey kOperationFailedNoElapsed[] = {K::sessionId,   K::operationId, K::errorType,
+                                                  K::errorDomain, K::errorCode,   K::failureCode};
 constexpr EventKey kImport[] = {K::sessionId, K::operationId, K::origin};
-constexpr EventKey kImportFailed[] = {K::sessionId, K::operationId, K::origin, K::errorType,
-                                      K::errorDomain, K::errorCode, K::failureCode};
+constexpr EventKey kImportFailed[] = {K::sessionId,   K::operationId, K::origin,     K::errorType,
+                                      K::errorDomain, K::errorCode,   K::failureCode};
 constexpr EventKey kOpenPanelFinished[] = {K::sessionId, K::operationId, K::outcome};
-constexpr EventKey kSessionStarted[] = {K::sessionId, K::version, K::build, K::configuration, K::processId,
-                                        K::osVersion};
+constexpr EventKey kSessionStarted[] = {K::sessionId,     K::version,   K::build,
+                                        K::configuration, K::processId, K::osVersion};
 constexpr EventKey kSessionEnded[] = {K::sessionId, K::elapsedMs};
 constexpr EventKey kReport[] = {K::sessionId, K::reportId};
 constexpr EventKey kReporterSkipped[] = {K::sessionId, K::reasonDebuggerAttached};
@@ -97,40 +96,55 @@ static_assert(catalogueFollowsEnumeration(), "the catalogue lists every event on
 std::string_view valueDirective(EventKey key) {
     switch (key) {
     case K::elapsedMs:
-    case K::errorCode: return "%{public}ld";
-    case K::processId: return "%{public}d";
-    default: return "%{public}s";
+    case K::errorCode:
+        return "%{public}ld";
+    case K::processId:
+        return "%{public}d";
+    default:
+        return "%{public}s";
     }
 }
 
 }  // namespace
 
-std::span<const EventDescriptor> eventCatalogue() {
-    return kCatalogue;
-}
+std::span<const EventDescriptor> eventCatalogue() { return kCatalogue; }
 
-const EventDescriptor& eventDescriptor(DiagnosticEvent event) {
-    return kCatalogue[static_cast<std::size_t>(event)];
-}
+const EventDescriptor& eventDescriptor(DiagnosticEvent event) { return kCatalogue[static_cast<std::size_t>(event)]; }
 
 std::string_view eventKeyName(EventKey key) {
     switch (key) {
-    case K::sessionId: return "session_id";
-    case K::operationId: return "operation_id";
-    case K::origin: return "origin";
-    case K::outcome: return "outcome";
-    case K::reportId: return "report_id";
-    case K::version: return "version";
-    case K::build: return "build";
-    case K::configuration: return "configuration";
-    case K::processId: return "process_id";
-    case K::osVersion: return "os_version";
-    case K::reasonDebuggerAttached: return "reason";
-    case K::elapsedMs: return "elapsed_ms";
-    case K::errorType: return "error_type";
-    case K::errorDomain: return "error_domain";
-    case K::errorCode: return "error_code";
-    case K::failureCode: return "failure_code";
+    case K::sessionId:
+        return "session_id";
+    case K::operationId:
+        return "operation_id";
+    case K::origin:
+        return "origin";
+    case K::outcome:
+        return "outcome";
+    case K::reportId:
+        return "report_id";
+    case K::version:
+        return "version";
+    case K::build:
+        return "build";
+    case K::configuration:
+        return "configuration";
+    case K::processId:
+        return "process_id";
+    case K::osVersion:
+        return "os_version";
+    case K::reasonDebuggerAttached:
+        return "reason";
+    case K::elapsedMs:
+        return "elapsed_ms";
+    case K::errorType:
+        return "error_type";
+    case K::errorDomain:
+        return "error_domain";
+    case K::errorCode:
+        return "error_code";
+    case K::failureCode:
+        return "failure_code";
     }
     return "";
 }

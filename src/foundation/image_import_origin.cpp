@@ -4,15 +4,19 @@ namespace vlt {
 
 std::string_view imageImportOriginText(ImageImportOrigin origin) {
     switch (origin) {
-    case ImageImportOrigin::fileOpen: return "file-open";
-    case ImageImportOrigin::openPanel: return "open-panel";
-    case ImageImportOrigin::drop: return "drop";
+    case ImageImportOrigin::fileOpen:
+        return "file-open";
+    case ImageImportOrigin::openPanel:
+        return "open-panel";
+    case ImageImportOrigin::drop:
+        return "drop";
     }
     return "drop";
 }
 
 std::optional<ImageImportOrigin> imageImportOriginFromText(std::string_view text) {
-    for (ImageImportOrigin origin : {ImageImportOrigin::fileOpen, ImageImportOrigin::openPanel, ImageImportOrigin::drop}) {
+    for (ImageImportOrigin origin :
+         {ImageImportOrigin::fileOpen, ImageImportOrigin::openPanel, ImageImportOrigin::drop}) {
         if (imageImportOriginText(origin) == text) return origin;
     }
     return std::nullopt;

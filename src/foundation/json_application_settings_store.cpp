@@ -41,9 +41,12 @@ bool nestsTooDeeply(std::string_view bytes) {
     bool escaped = false;
     for (char character : bytes) {
         if (inString) {
-            if (escaped) escaped = false;
-            else if (character == '\\') escaped = true;
-            else if (character == '"') inString = false;
+            if (escaped)
+                escaped = false;
+            else if (character == '\\')
+                escaped = true;
+            else if (character == '"')
+                inString = false;
         } else if (character == '"') {
             inString = true;
         } else if (character == '[' || character == '{') {
@@ -205,7 +208,8 @@ Result<SettingsDocument> decodeDocument(const Json& object) {
     readInteger("preferredStillImageJpegQuality", document.preferredStillImageJpegQuality);
     readString("preferredStillImageSaveSelection", document.preferredStillImageSaveSelection);
     readBool("automaticallySizeStillImages", document.automaticallySizeStillImages);
-    readInteger("preferredStillImageIndividualMaximumDimension", document.preferredStillImageIndividualMaximumDimension);
+    readInteger("preferredStillImageIndividualMaximumDimension",
+                document.preferredStillImageIndividualMaximumDimension);
     readInteger("preferredStillImageComparisonMaximumStackedDimension",
                 document.preferredStillImageComparisonMaximumStackedDimension);
     readBool("includeLabelsInStillImages", document.includeLabelsInStillImages);
@@ -357,13 +361,15 @@ std::string JSONApplicationSettingsStore::encode(const ApplicationSettings& sett
     document["contactWebsite"] = settings.contactWebsite.toStdString();
     document["contactAddress"] = settings.contactAddress.toStdString();
     document["contactFreeText"] = settings.contactFreeText.toStdString();
-    document["preferredStillImageFileFormat"] = std::string(stillImageFileFormatRawValue(settings.preferredStillImageFileFormat));
+    document["preferredStillImageFileFormat"] =
+        std::string(stillImageFileFormatRawValue(settings.preferredStillImageFileFormat));
     document["preferredStillImageJpegQuality"] = settings.preferredStillImageJpegQuality;
     document["preferredStillImageSaveSelection"] =
         std::string(stillImageSaveSelectionRawValue(settings.preferredStillImageSaveSelection));
     document["automaticallySizeStillImages"] = settings.automaticallySizeStillImages;
     if (settings.preferredStillImageIndividualMaximumDimension) {
-        document["preferredStillImageIndividualMaximumDimension"] = *settings.preferredStillImageIndividualMaximumDimension;
+        document["preferredStillImageIndividualMaximumDimension"] =
+            *settings.preferredStillImageIndividualMaximumDimension;
     }
     if (settings.preferredStillImageComparisonMaximumStackedDimension) {
         document["preferredStillImageComparisonMaximumStackedDimension"] =

@@ -8,8 +8,6 @@ QString localizedString(const char* englishText) {
     return QCoreApplication::translate(kLocalizationContext, englishText);
 }
 
-std::string localizedStdString(const char* englishText) {
-    return localizedString(englishText).toStdString();
-}
+std::string localizedStdString(const char* englishText) { return localizedString(englishText).toStdString(); }
 
 }  // namespace vlt

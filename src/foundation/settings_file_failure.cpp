@@ -8,9 +8,7 @@ SettingsFileFailure SettingsFileFailure::unsupportedVersion(std::int64_t version
     return SettingsFileFailure(Case::unsupportedVersion, version);
 }
 
-std::string SettingsFileFailure::diagnosticCode() const {
-    return "settings-unsupported-version";
-}
+std::string SettingsFileFailure::diagnosticCode() const { return "settings-unsupported-version"; }
 
 std::string SettingsFileFailure::userMessage() const {
     return localizedStdString("The settings file was written by another version of Veltrano.");

@@ -14,11 +14,16 @@ constexpr std::array kAllSelections = {StillImageSaveSelection::currentTab, Stil
 
 std::string_view stillImageSaveSelectionRawValue(StillImageSaveSelection selection) {
     switch (selection) {
-    case StillImageSaveSelection::currentTab: return "currentTab";
-    case StillImageSaveSelection::original: return "original";
-    case StillImageSaveSelection::simulation: return "simulation";
-    case StillImageSaveSelection::comparison: return "comparison";
-    case StillImageSaveSelection::allThreeTabs: return "allThreeTabs";
+    case StillImageSaveSelection::currentTab:
+        return "currentTab";
+    case StillImageSaveSelection::original:
+        return "original";
+    case StillImageSaveSelection::simulation:
+        return "simulation";
+    case StillImageSaveSelection::comparison:
+        return "comparison";
+    case StillImageSaveSelection::allThreeTabs:
+        return "allThreeTabs";
     }
     return "currentTab";
 }

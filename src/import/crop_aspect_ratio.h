@@ -23,10 +23,10 @@ enum class CropAspectRatio {
 };
 
 inline constexpr std::array<CropAspectRatio, 12> kAllCropAspectRatios = {
-    CropAspectRatio::free,         CropAspectRatio::square,        CropAspectRatio::landscape16By9,
+    CropAspectRatio::free,          CropAspectRatio::square,       CropAspectRatio::landscape16By9,
     CropAspectRatio::portrait9By16, CropAspectRatio::classic4By3,  CropAspectRatio::classic3By4,
-    CropAspectRatio::social4By5,   CropAspectRatio::social5By4,    CropAspectRatio::cinema21By9,
-    CropAspectRatio::cinema9By21,  CropAspectRatio::portrait2By3,  CropAspectRatio::portrait3By2,
+    CropAspectRatio::social4By5,    CropAspectRatio::social5By4,   CropAspectRatio::cinema21By9,
+    CropAspectRatio::cinema9By21,   CropAspectRatio::portrait2By3, CropAspectRatio::portrait3By2,
 };
 
 std::string_view rawValue(CropAspectRatio aspectRatio);

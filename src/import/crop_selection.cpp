@@ -12,9 +12,7 @@ constexpr double kFullImageTolerance = 1e-6;
 // The clamp computes the far edge as (D - w) + w, which may round past D by an ulp.
 constexpr double kEdgeRoundingTolerance = 1e-6;
 
-bool isFinite(ImagePoint point) {
-    return std::isfinite(point.x) && std::isfinite(point.y);
-}
+bool isFinite(ImagePoint point) { return std::isfinite(point.x) && std::isfinite(point.y); }
 
 }  // namespace
 
@@ -118,10 +116,30 @@ void CropSelection::dragCorner(CropCorner corner, ImagePoint pointer, double r) 
     // The anchor is the corner opposite the dragged one; s points toward the dragged one.
     double ax = crop.x, ay = crop.y, sx = 1, sy = 1;
     switch (corner) {
-    case CropCorner::topLeft: ax = crop.right(); ay = crop.bottom(); sx = -1; sy = -1; break;
-    case CropCorner::topRight: ax = crop.x; ay = crop.bottom(); sx = 1; sy = -1; break;
-    case CropCorner::bottomRight: ax = crop.x; ay = crop.y; sx = 1; sy = 1; break;
-    case CropCorner::bottomLeft: ax = crop.right(); ay = crop.y; sx = -1; sy = 1; break;
+    case CropCorner::topLeft:
+        ax = crop.right();
+        ay = crop.bottom();
+        sx = -1;
+        sy = -1;
+        break;
+    case CropCorner::topRight:
+        ax = crop.x;
+        ay = crop.bottom();
+        sx = 1;
+        sy = -1;
+        break;
+    case CropCorner::bottomRight:
+        ax = crop.x;
+        ay = crop.y;
+        sx = 1;
+        sy = 1;
+        break;
+    case CropCorner::bottomLeft:
+        ax = crop.right();
+        ay = crop.y;
+        sx = -1;
+        sy = 1;
+        break;
     }
 
     const double dx = std::max(sx * (pointer.x - ax), 0.0);
@@ -219,12 +237,11 @@ void CropSelection::clampCropIntoDisplayedImage() {
 
 void CropSelection::checkInvariant() const {
     const ImageSize displayed = displayedSize();
-    VLT_PRECONDITION(std::isfinite(crop.x) && std::isfinite(crop.y) && std::isfinite(crop.width) &&
-                         std::isfinite(crop.height),
-                     "the crop stays finite");
+    VLT_PRECONDITION(
+        std::isfinite(crop.x) && std::isfinite(crop.y) && std::isfinite(crop.width) && std::isfinite(crop.height),
+        "the crop stays finite");
     VLT_PRECONDITION(crop.width > 0 && crop.height > 0, "the crop keeps a positive size");
-    VLT_PRECONDITION(crop.x >= 0 && crop.y >= 0 &&
-                         crop.right() <= double(displayed.width) + kEdgeRoundingTolerance &&
+    VLT_PRECONDITION(crop.x >= 0 && crop.y >= 0 && crop.right() <= double(displayed.width) + kEdgeRoundingTolerance &&
                          crop.bottom() <= double(displayed.height) + kEdgeRoundingTolerance,
                      "the crop stays inside the displayed image");
 }

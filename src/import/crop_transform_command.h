@@ -14,11 +14,8 @@ enum class CropTransformCommand {
 };
 
 inline constexpr std::array<CropTransformCommand, 5> kAllCropTransformCommands = {
-    CropTransformCommand::rotateLeft,
-    CropTransformCommand::rotateRight,
-    CropTransformCommand::flipHorizontal,
-    CropTransformCommand::flipVertical,
-    CropTransformCommand::resetOrientation,
+    CropTransformCommand::rotateLeft,   CropTransformCommand::rotateRight,      CropTransformCommand::flipHorizontal,
+    CropTransformCommand::flipVertical, CropTransformCommand::resetOrientation,
 };
 
 }  // namespace vlt

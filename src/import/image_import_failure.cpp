@@ -6,9 +6,12 @@ namespace vlt {
 
 std::string ImageImportFailure::diagnosticCode() const {
     switch (case_) {
-    case Case::unsupported: return "unsupported-content";
-    case Case::corrupted: return "corrupted-image";
-    case Case::tooLarge: return "source-too-large";
+    case Case::unsupported:
+        return "unsupported-content";
+    case Case::corrupted:
+        return "corrupted-image";
+    case Case::tooLarge:
+        return "source-too-large";
     }
     return {};
 }
@@ -16,8 +19,7 @@ std::string ImageImportFailure::diagnosticCode() const {
 std::string ImageImportFailure::userMessage() const {
     switch (case_) {
     case Case::unsupported:
-        return QCoreApplication::translate("ImageImportFailure",
-                                           "Choose a JPEG, PNG, BMP, TIFF, HEIC, or HEIF image.")
+        return QCoreApplication::translate("ImageImportFailure", "Choose a JPEG, PNG, BMP, TIFF, HEIC, or HEIF image.")
             .toStdString();
     case Case::corrupted:
         return QCoreApplication::translate("ImageImportFailure",

@@ -24,9 +24,7 @@ public:
     std::string diagnosticCode() const override;
     std::string userMessage() const override;
 
-    friend bool operator==(const ImageImportFailure& a, const ImageImportFailure& b) {
-        return a.case_ == b.case_;
-    }
+    friend bool operator==(const ImageImportFailure& a, const ImageImportFailure& b) { return a.case_ == b.case_; }
 
 private:
     Case case_;

@@ -25,9 +25,7 @@ public:
     std::int64_t code() const override { return static_cast<std::int64_t>(case_); }
     std::string userMessage() const override;
 
-    friend bool operator==(const StartupDropFailure& a, const StartupDropFailure& b) {
-        return a.case_ == b.case_;
-    }
+    friend bool operator==(const StartupDropFailure& a, const StartupDropFailure& b) { return a.case_ == b.case_; }
 
 private:
     Case case_;

@@ -10,11 +10,16 @@ namespace vlt {
 
 std::string_view rawValue(SupportedImageFormat format) {
     switch (format) {
-    case SupportedImageFormat::jpeg: return "jpeg";
-    case SupportedImageFormat::png: return "png";
-    case SupportedImageFormat::bmp: return "bmp";
-    case SupportedImageFormat::tiff: return "tiff";
-    case SupportedImageFormat::heif: return "heif";
+    case SupportedImageFormat::jpeg:
+        return "jpeg";
+    case SupportedImageFormat::png:
+        return "png";
+    case SupportedImageFormat::bmp:
+        return "bmp";
+    case SupportedImageFormat::tiff:
+        return "tiff";
+    case SupportedImageFormat::heif:
+        return "heif";
     }
     return {};
 }

@@ -16,7 +16,7 @@ enum class SupportedImageFormat {
 };
 
 inline constexpr std::array<SupportedImageFormat, 5> kAllSupportedImageFormats = {
-    SupportedImageFormat::jpeg, SupportedImageFormat::png, SupportedImageFormat::bmp,
+    SupportedImageFormat::jpeg, SupportedImageFormat::png,  SupportedImageFormat::bmp,
     SupportedImageFormat::tiff, SupportedImageFormat::heif,
 };
 

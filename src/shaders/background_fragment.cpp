@@ -13,9 +13,7 @@ constexpr float kPixelCentreOffset = 0.5f;
 constexpr std::uint32_t kWholeTarget = 0;
 constexpr float kFirstLineCell = 1.0f;
 
-GpuFloat4 colorOf(const PackedFloat4& c) {
-    return {c.x, c.y, c.z, c.w};
-}
+GpuFloat4 colorOf(const PackedFloat4& c) { return {c.x, c.y, c.z, c.w}; }
 
 struct Grid {
     float spacing;

@@ -22,9 +22,7 @@ inline constexpr float kOne = 1.0f;
 
 // Adding +0 turns −0 into +0 and leaves every other value as it is. Stored field
 // values never hold −0, so an all-zero tile is all-zero bytes.
-VLT_SHADING_INLINE float withoutNegativeZero(float value) {
-    return value + kZero;
-}
+VLT_SHADING_INLINE float withoutNegativeZero(float value) { return value + kZero; }
 
 // The two texels and the weight of one axis of a bilinear sample with pixel centres
 // at integer coordinates and clamp-to-edge addressing.
@@ -43,9 +41,7 @@ VLT_SHADING_INLINE Footprint footprintAlong(float coordinate, std::int64_t exten
     return {first, second, clamped - static_cast<float>(first)};
 }
 
-VLT_SHADING_INLINE float lerp(float a, float b, float t) {
-    return a * (kOne - t) + b * t;
-}
+VLT_SHADING_INLINE float lerp(float a, float b, float t) { return a * (kOne - t) + b * t; }
 
 struct FieldView {
     const std::uint8_t* bytes = nullptr;
@@ -56,7 +52,9 @@ struct FieldView {
     explicit FieldView(const GpuTexture& texture)
         : bytes(texture.data()), width(texture.width()), height(texture.height()), rowBytes(texture.rowBytes()) {}
 
-    const PackedFloat2* row(std::int64_t y) const { return reinterpret_cast<const PackedFloat2*>(bytes + y * rowBytes); }
+    const PackedFloat2* row(std::int64_t y) const {
+        return reinterpret_cast<const PackedFloat2*>(bytes + y * rowBytes);
+    }
     PackedFloat2 at(std::int64_t x, std::int64_t y) const { return row(y)[x]; }
 };
 
@@ -125,9 +123,7 @@ VLT_SHADING_INLINE Lanes lerp(Lanes a, Lanes b, float t) {
     return a * weightA + b * weightB;
 }
 
-VLT_SHADING_INLINE GpuFloat4 toColor(Lanes lanes) {
-    return {lanes[0], lanes[1], lanes[2], lanes[3]};
-}
+VLT_SHADING_INLINE GpuFloat4 toColor(Lanes lanes) { return {lanes[0], lanes[1], lanes[2], lanes[3]}; }
 
 // Filtering straight colours is exact for the opaque canvases the editor works on.
 VLT_SHADING_INLINE GpuFloat4 sampleImageRows(const ImageView& image, const std::uint8_t* top,

@@ -53,8 +53,8 @@ VLT_SHADING_INLINE PackedFloat2 composedInside(const CompositionUniforms& u, flo
 }
 
 template <CompositionToolCode Tool>
-PackedFloat2 composedTexel(const CompositionUniforms& u, float radiusSquared, const FieldView& field,
-                           std::int64_t x, std::int64_t y) {
+PackedFloat2 composedTexel(const CompositionUniforms& u, float radiusSquared, const FieldView& field, std::int64_t x,
+                           std::int64_t y) {
     const PackedFloat2 current = field.at(x, y);
     const float px = static_cast<float>(x);
     const float py = static_cast<float>(y);
@@ -98,8 +98,7 @@ VLT_SHADING_INLINE Lanes lanesLerp(Lanes a, Lanes b, Lanes t) {
 }
 
 // The field sampled bilinearly at four positions, returned as x and y components.
-VLT_SHADING_INLINE void lanesSampleField(const FieldView& field, Lanes x, Lanes y, Lanes& sampledX,
-                                         Lanes& sampledY) {
+VLT_SHADING_INLINE void lanesSampleField(const FieldView& field, Lanes x, Lanes y, Lanes& sampledX, Lanes& sampledY) {
     const LaneFootprint fx = lanesFootprint(x, field.width);
     const LaneFootprint fy = lanesFootprint(y, field.height);
     Lanes topLeftX, topLeftY, topRightX, topRightY, bottomLeftX, bottomLeftY, bottomRightX, bottomRightY;
@@ -222,8 +221,7 @@ void composeRegion(const CompositionUniforms& u, const FieldView& field, GpuText
         for (std::int64_t x = insideBegin + groups * kLaneCount; x < insideEnd; ++x) {
             const float px = static_cast<float>(x);
             const float dx = px - u.center.x;
-            out[x - originX] =
-                composedInside<Tool>(u, radiusSquared, field, in[x], px, py, dx, dy, dx * dx + dy * dy);
+            out[x - originX] = composedInside<Tool>(u, radiusSquared, field, in[x], px, py, dx, dy, dx * dx + dy * dy);
         }
         std::copy(in + insideEnd, in + end, out + (insideEnd - originX));
     }

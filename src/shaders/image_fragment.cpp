@@ -52,8 +52,8 @@ GpuSpanColors imageFragment(const GpuArguments& arguments, const GpuFragmentSpan
 
     const float scale = u.displacementScale;
     const bool displaces = scale > kZero || scale < kZero;
-    const std::uint8_t* merged = displaces ? mergedOccupancy(arguments.buffer(kImageOccupancyBufferIndex), field, fy)
-                                           : nullptr;
+    const std::uint8_t* merged =
+        displaces ? mergedOccupancy(arguments.buffer(kImageOccupancyBufferIndex), field, fy) : nullptr;
 
     for (std::int64_t i = 0; i < span.count; ++i) {
         const float canvasX =

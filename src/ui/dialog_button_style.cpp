@@ -21,8 +21,7 @@ void drawFocusRing(QPainter& painter, const QStyleOption& option, double cornerR
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(ring, 2.0));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(option.rect).adjusted(1.0, 1.0, -1.0, -1.0), cornerRadius - 1.0,
-                            cornerRadius - 1.0);
+    painter.drawRoundedRect(QRectF(option.rect).adjusted(1.0, 1.0, -1.0, -1.0), cornerRadius - 1.0, cornerRadius - 1.0);
 }
 
 }  // namespace

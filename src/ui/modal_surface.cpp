@@ -24,8 +24,8 @@ protected:
         painter.setPen(QPen(ModalPalette::surfaceBorder(), 1.0));
         painter.setBrush(Qt::NoBrush);
         const double inset = 0.5;
-        painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), ModalSurface::cornerRadius - inset,
-                                ModalSurface::cornerRadius - inset);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset),
+                                ModalSurface::cornerRadius - inset, ModalSurface::cornerRadius - inset);
     }
 };
 

@@ -21,7 +21,8 @@ void boxBlurAlpha(std::vector<float>& alpha, int width, int height, int radius, 
     const float window = static_cast<float>(2 * radius + 1);
     for (int lineIndex = 0; lineIndex < lineCount; ++lineIndex) {
         const int start = horizontal ? lineIndex * width : lineIndex;
-        for (int i = 0; i < lineLength; ++i) line[static_cast<std::size_t>(i)] = alpha[static_cast<std::size_t>(start + i * step)];
+        for (int i = 0; i < lineLength; ++i)
+            line[static_cast<std::size_t>(i)] = alpha[static_cast<std::size_t>(start + i * step)];
         float sum = 0.0f;
         for (int i = -radius; i <= radius; ++i) {
             if (i >= 0 && i < lineLength) sum += line[static_cast<std::size_t>(i)];
@@ -63,7 +64,8 @@ void SoftShadow::rebuild(QSize shapeSize, double devicePixelRatio) {
         for (int x = 0; x < width; ++x) alpha[static_cast<std::size_t>(y * width + x)] = row[x];
     }
     // A blur "radius" in the design tools spreads the edge over about twice sigma.
-    const int boxRadius = std::max(1, static_cast<int>(std::lround(blurRadius_ * devicePixelRatio / 2.0 / kBoxPasses * 1.7)));
+    const int boxRadius =
+        std::max(1, static_cast<int>(std::lround(blurRadius_ * devicePixelRatio / 2.0 / kBoxPasses * 1.7)));
     for (int pass = 0; pass < kBoxPasses; ++pass) {
         boxBlurAlpha(alpha, width, height, boxRadius, true);
         boxBlurAlpha(alpha, width, height, boxRadius, false);

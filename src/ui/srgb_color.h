@@ -14,8 +14,8 @@ inline QColor makeSRGBColor(double red, double green, double blue, double opacit
 }  // namespace vlt
 
 // Defines `Palette::name()`: the colour of these components, made on first use and kept.
-#define VLT_PALETTE_COLOR(Palette, name, ...)                                  \
-    const QColor& Palette::name() {                                            \
-        static const QColor color = ::vlt::makeSRGBColor(__VA_ARGS__);         \
-        return color;                                                          \
+#define VLT_PALETTE_COLOR(Palette, name, ...)                          \
+    const QColor& Palette::name() {                                    \
+        static const QColor color = ::vlt::makeSRGBColor(__VA_ARGS__); \
+        return color;                                                  \
     }

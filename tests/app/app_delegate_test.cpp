@@ -66,9 +66,9 @@ TEST_F(QuitTest, UnsavedChangesAskFirstAndTheAnswerDecides) {
         int exits;
         bool savesImages;
     };
-    for (const Case& example : {Case{UnsavedChangesAlert::Answer::cancel, 0, false},
-                                Case{UnsavedChangesAlert::Answer::discard, 1, false},
-                                Case{UnsavedChangesAlert::Answer::saveImage, 0, true}}) {
+    for (const Case& example :
+         {Case{UnsavedChangesAlert::Answer::cancel, 0, false}, Case{UnsavedChangesAlert::Answer::discard, 1, false},
+          Case{UnsavedChangesAlert::Answer::saveImage, 0, true}}) {
         SCOPED_TRACE(int(example.answer));
         ShellFixture asking;
         asking.models.openEditor();

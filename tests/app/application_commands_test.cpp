@@ -49,7 +49,8 @@ TEST_F(ApplicationCommandsTest, MenusAndShortcutsAreLaidOutForThisPlatform) {
     EXPECT_TRUE(commands->menu(4)->actions().contains(commands->action(MenuCommand::aboutVeltrano)));
     EXPECT_EQ(commands->action(MenuCommand::about), nullptr);
     int aboutItems = 0;
-    for (const QAction* item : commands->menu(4)->actions()) aboutItems += item->text().startsWith(QStringLiteral("About"));
+    for (const QAction* item : commands->menu(4)->actions())
+        aboutItems += item->text().startsWith(QStringLiteral("About"));
     EXPECT_EQ(aboutItems, 1);
     EXPECT_EQ(commands->action(MenuCommand::settings)->text(), QStringLiteral("Settings…"));
     EXPECT_EQ(commands->action(MenuCommand::settings)->shortcut(), QKeySequence(QStringLiteral("Ctrl+,")));

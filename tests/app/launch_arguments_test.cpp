@@ -11,9 +11,12 @@ namespace vlt {
 namespace {
 
 TEST(LaunchArgumentsTest, EveryArgumentAfterTheProgramIsAFile) {
-    const QStringList arguments = {QStringLiteral("veltrano"), QStringLiteral("portrait.jpg"),
-                                   QStringLiteral("../shots/side view.heic"), QStringLiteral("/srv/a.png"),
-                                   QStringLiteral("file:///srv/b%20c.tiff"), QString()};
+    const QStringList arguments = {QStringLiteral("veltrano"),
+                                   QStringLiteral("portrait.jpg"),
+                                   QStringLiteral("../shots/side view.heic"),
+                                   QStringLiteral("/srv/a.png"),
+                                   QStringLiteral("file:///srv/b%20c.tiff"),
+                                   QString()};
     const QList<QUrl> files = filesFromLaunchArguments(arguments, QStringLiteral("/home/ana/photos"));
 
     ASSERT_EQ(files.size(), 4);

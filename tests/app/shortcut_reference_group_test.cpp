@@ -8,8 +8,13 @@ namespace {
 TEST(ShortcutReferenceGroupTest, SevenGroupsOfThirtyOneRowsInTableOrder) {
     const auto& groups = ShortcutReferenceGroup::all();
     ASSERT_EQ(groups.size(), 7u);
-    const std::vector<QString> titles = {"Must use",      "File and output",  "History and selection",
-                                         "View and navigation", "Reshape tools", "Annotation tools", "Crop"};
+    const std::vector<QString> titles = {"Must use",
+                                         "File and output",
+                                         "History and selection",
+                                         "View and navigation",
+                                         "Reshape tools",
+                                         "Annotation tools",
+                                         "Crop"};
     const std::vector<std::size_t> rowCounts = {3, 4, 5, 9, 4, 4, 2};
     std::size_t total = 0;
     for (std::size_t i = 0; i < groups.size(); ++i) {
@@ -18,7 +23,8 @@ TEST(ShortcutReferenceGroupTest, SevenGroupsOfThirtyOneRowsInTableOrder) {
         total += groups[i].entries.size();
     }
     EXPECT_EQ(total, 31u);
-    EXPECT_EQ(groups[3].entries[3], (ShortcutReferenceEntry{"Zoom out incrementally", QString::fromUtf8("Ctrl+\u2212")}));
+    EXPECT_EQ(groups[3].entries[3],
+              (ShortcutReferenceEntry{"Zoom out incrementally", QString::fromUtf8("Ctrl+\u2212")}));
     EXPECT_EQ(groups[6].entries[1].gesture, "Ctrl+]");
 }
 

@@ -66,7 +66,8 @@ TEST_F(ShortcutsModalTest, EscapeClosesOnceAndClearsTheFlagAfterThePause) {
 
 TEST_F(ShortcutsModalTest, ListsEveryGroupWithOneRuleFewerThanRows) {
     ShortcutsModal* modal = open();
-    const QList<QWidget*> groups = modal->groupList()->widget()->findChildren<QWidget*>(QStringLiteral("shortcutGroup"));
+    const QList<QWidget*> groups =
+        modal->groupList()->widget()->findChildren<QWidget*>(QStringLiteral("shortcutGroup"));
     ASSERT_EQ(groups.size(), 7);
     for (int i = 0; i < groups.size(); ++i) {
         const ShortcutReferenceGroup& group = ShortcutReferenceGroup::all()[static_cast<std::size_t>(i)];

@@ -87,7 +87,8 @@ TEST_F(StartupViewTest, DropsAreTakenOrRefusedByWhatTheyHoldAndWhetherTheModelIs
         {"two files", files({"a.jpg", "b.jpg"}), Busy::no, true, oneImage},
         {"text", text, Busy::no, true, oneFile},
         {"web address", web, Busy::no, true, oneFile},
-        {"folder", folder, Busy::no, true, QStringLiteral("Folders cannot be opened here. Please choose one image file.")},
+        {"folder", folder, Busy::no, true,
+         QStringLiteral("Folders cannot be opened here. Please choose one image file.")},
         {"two files while importing", files({"a.jpg", "b.jpg"}), Busy::importing, false, QStringLiteral("Earlier")},
         {"text while importing", text, Busy::importing, false, QStringLiteral("Earlier")},
         {"two files while the panel is up", files({"a.jpg", "b.jpg"}), Busy::picking, false, QStringLiteral("Earlier")},
@@ -216,7 +217,8 @@ TEST_F(StartupViewTest, RendersAtTheDefaultWindowSize) {
     QTest::qWait(20);
     const QImage image = view->grab().toImage();
     ASSERT_EQ(image.size(), QSize(1180, 820));
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("startup_view_1180x820.png"));
+    const QString path =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("startup_view_1180x820.png"));
     EXPECT_TRUE(image.save(path));
 
     // The white toolbar with its rule, Settings at its right; the white card on the page.

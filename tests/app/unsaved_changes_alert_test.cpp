@@ -45,8 +45,8 @@ TEST_F(UnsavedChangesAlertTest, ReturnSavesEscapeCancelsAndTheFocusStartsOnCance
 }
 
 TEST(UnsavedChangesAlertTextsTest, BothRestartsUseTheRestartButton) {
-    for (ApplicationCloseIntent intent : {ApplicationCloseIntent::restartForUpdate,
-                                          ApplicationCloseIntent::restartForLanguage}) {
+    for (ApplicationCloseIntent intent :
+         {ApplicationCloseIntent::restartForUpdate, ApplicationCloseIntent::restartForLanguage}) {
         const auto texts = UnsavedChangesAlert::texts(intent);
         EXPECT_EQ(texts.discardTitle, QStringLiteral("Restart Anyway"));
         EXPECT_EQ(texts.message, QStringLiteral("Unsaved image changes"));

@@ -19,8 +19,14 @@ TEST(ManualSchedulerTest, RunsDueWorkInOrderAndMovesTheClock) {
     ManualScheduler scheduler(&clock);
     std::vector<std::string> ran;
     std::vector<double> seenAt;
-    scheduler.schedule(0.5, [&] { ran.push_back("half"); seenAt.push_back(clock.uptimeSeconds()); });
-    scheduler.schedule(0.1, [&] { ran.push_back("tenth"); seenAt.push_back(clock.uptimeSeconds()); });
+    scheduler.schedule(0.5, [&] {
+        ran.push_back("half");
+        seenAt.push_back(clock.uptimeSeconds());
+    });
+    scheduler.schedule(0.1, [&] {
+        ran.push_back("tenth");
+        seenAt.push_back(clock.uptimeSeconds());
+    });
     scheduler.post([&] { ran.push_back("posted"); });
     scheduler.schedule(0.1, [&] { ran.push_back("tenth-second"); });
 

@@ -89,9 +89,11 @@ TEST(EditorButtonStylesTest, PressingASuggestionDimsOnlyItsFace) {
     const int faceX = chip.height() / 2;  // inside the capsule's round end
 
     const int outlineX = chip.width() / 2;  // on the flat top edge
-    EXPECT_TRUE(testing::colorNear(testing::render(chip).pixelColor(outlineX, 0), EditorPalette::suggestionBorder(), 4));
+    EXPECT_TRUE(
+        testing::colorNear(testing::render(chip).pixelColor(outlineX, 0), EditorPalette::suggestionBorder(), 4));
     hover(chip);
-    EXPECT_TRUE(testing::colorNear(testing::render(chip).pixelColor(outlineX, 0), EditorPalette::suggestionAccent(), 4));
+    EXPECT_TRUE(
+        testing::colorNear(testing::render(chip).pixelColor(outlineX, 0), EditorPalette::suggestionAccent(), 4));
     EXPECT_TRUE(testing::colorNear(testing::render(chip).pixelColor(faceX, 3), Qt::white));
 
     chip.setSelected(true);

@@ -40,8 +40,8 @@ TEST(EditorHistoryGlyphTest, StaysSquareAndCentredInAWideFrame) {
     // Very small glyphs keep a visible stroke.
     EXPECT_DOUBLE_EQ(EditorHistoryGlyph::lineWidth(QSizeF(4, 4)), 0.875);
 
-    for (const auto kind : {EditorHistoryGlyph::Kind::undo, EditorHistoryGlyph::Kind::redo,
-                            EditorHistoryGlyph::Kind::reset}) {
+    for (const auto kind :
+         {EditorHistoryGlyph::Kind::undo, EditorHistoryGlyph::Kind::redo, EditorHistoryGlyph::Kind::reset}) {
         const QRect ink = testing::inkBounds(paintGlyph(EditorHistoryGlyph{kind}, QSize(40, 20)));
         // The 32-unit grid becomes a 20-point square from x 10 to 30.
         EXPECT_GE(ink.left(), 9) << int(kind);
@@ -89,8 +89,8 @@ TEST(AnimationTabIconTest, FramesAPlayTriangle) {
     EXPECT_NEAR(ink.right(), 18, 1);
     EXPECT_NEAR(ink.top(), 2, 1);
     EXPECT_NEAR(ink.bottom(), 17, 1);
-    EXPECT_TRUE(inked(icon, 10, 10));   // inside the triangle
-    EXPECT_FALSE(inked(icon, 6, 10));   // between outline and triangle
+    EXPECT_TRUE(inked(icon, 10, 10));  // inside the triangle
+    EXPECT_FALSE(inked(icon, 6, 10));  // between outline and triangle
 }
 
 TEST(EditorOutputChevronTest, IsADownwardChevronCentredInItsFrame) {

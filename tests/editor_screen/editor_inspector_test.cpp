@@ -40,8 +40,7 @@ protected:
 
     Sections sections() const {
         return {inspector.sizeSection()->isVisibleTo(&inspector), inspector.colorSection()->isVisibleTo(&inspector),
-                inspector.fontRow()->isVisibleTo(&inspector),
-                inspector.selectedTextSection()->isVisibleTo(&inspector),
+                inspector.fontRow()->isVisibleTo(&inspector), inspector.selectedTextSection()->isVisibleTo(&inspector),
                 inspector.suggestionsSection()->isVisibleTo(&inspector)};
     }
 
@@ -62,19 +61,38 @@ TEST_F(EditorInspectorTest, EachToolShowsItsOwnSections) {
     };
     const Case cases[] = {
         {EditorTool::push, {true, false, false, false, true}, "RESHAPE · PUSH", "BRUSH", "Size", "Shortcut: P"},
-        {EditorTool::reconstruct, {true, false, false, false, false}, "RESHAPE · RECONSTRUCT", "BRUSH", "Size",
+        {EditorTool::reconstruct,
+         {true, false, false, false, false},
+         "RESHAPE · RECONSTRUCT",
+         "BRUSH",
+         "Size",
          "Shortcut: R"},
-        {EditorTool::draw, {true, true, false, false, false}, "ANNOTATE · DRAW", "PROPERTIES", "Stroke size",
+        {EditorTool::draw,
+         {true, true, false, false, false},
+         "ANNOTATE · DRAW",
+         "PROPERTIES",
+         "Stroke size",
          "Shortcut: D"},
-        {EditorTool::circle, {true, true, false, false, false}, "ANNOTATE · CIRCLE", "PROPERTIES", "Stroke size",
+        {EditorTool::circle,
+         {true, true, false, false, false},
+         "ANNOTATE · CIRCLE",
+         "PROPERTIES",
+         "Stroke size",
          "No shortcut available"},
-        {EditorTool::filledRectangle, {false, true, false, false, false}, "ANNOTATE · FILLED RECTANGLE", nullptr,
-         nullptr, "No shortcut available"},
+        {EditorTool::filledRectangle,
+         {false, true, false, false, false},
+         "ANNOTATE · FILLED RECTANGLE",
+         nullptr,
+         nullptr,
+         "No shortcut available"},
         {EditorTool::text, {false, true, true, false, false}, "ANNOTATE · TEXT", nullptr, nullptr, "Shortcut: T"},
-        {EditorTool::selectMove, {false, false, false, false, false}, "ANNOTATE · SELECT / MOVE", nullptr, nullptr,
+        {EditorTool::selectMove,
+         {false, false, false, false, false},
+         "ANNOTATE · SELECT / MOVE",
+         nullptr,
+         nullptr,
          "Shortcut: V"},
-        {EditorTool::eraser, {false, false, false, false, false}, "ANNOTATE · ERASER", nullptr, nullptr,
-         "Shortcut: E"},
+        {EditorTool::eraser, {false, false, false, false, false}, "ANNOTATE · ERASER", nullptr, nullptr, "Shortcut: E"},
     };
     for (const Case& example : cases) {
         SCOPED_TRACE(rawValue(example.tool));

@@ -76,10 +76,8 @@ protected:
         window.resize(1180, 820);
         root = new AppContentView(*model, QtScheduler::shared(), MotionPreference::shared(), &window,
                                   AppContentView::RootTasks::leftToTheShell);
-        root->setCropScreenFactory(
-            [](AppModel& owner, const std::shared_ptr<CropDocument>& document, QWidget* parent) -> QWidget* {
-                return new CropView(owner, document, parent);
-            });
+        root->setCropScreenFactory([](AppModel& owner, const std::shared_ptr<CropDocument>& document,
+                                      QWidget* parent) -> QWidget* { return new CropView(owner, document, parent); });
         root->setEditorScreenFactory(
             [](AppModel& owner, const std::shared_ptr<EditorSession>& session, QWidget* parent) -> QWidget* {
                 return new EditorView(owner, session, EditorViewServices::standard(), parent);
@@ -96,8 +94,8 @@ protected:
     // Original or Simulation tab.
     QPointF pointFor(QPointF pixel) {
         const EditorViewportGeometry geometry = canvas()->viewportGeometry();
-        const QRectF image = geometry.imageRect(geometry.panelRects().front(),
-                                                geometry.clampedCenter(canvas()->sessionState().center));
+        const QRectF image =
+            geometry.imageRect(geometry.panelRects().front(), geometry.clampedCenter(canvas()->sessionState().center));
         const ImageSize size = session().canvasSize();
         return {image.x() + pixel.x() / double(size.width - 1) * image.width(),
                 image.y() + pixel.y() / double(size.height - 1) * image.height()};
@@ -209,7 +207,8 @@ TEST_F(EditorRoadTest, APhotographIsCroppedReshapedAnnotatedZoomedUndoneAndRedon
 
     // Tabs and zoom.
     EditorViewportHeader* header = editor()->viewportHeader();
-    for (const EditorTab tab : {EditorTab::original, EditorTab::comparison, EditorTab::animate, EditorTab::simulation}) {
+    for (const EditorTab tab :
+         {EditorTab::original, EditorTab::comparison, EditorTab::animate, EditorTab::simulation}) {
         header->tabButton(tab)->click();
         QTest::qWait(30);
         EXPECT_EQ(session().selectedTab(), tab);
@@ -236,8 +235,8 @@ TEST_F(EditorRoadTest, APhotographIsCroppedReshapedAnnotatedZoomedUndoneAndRedon
     // The canvas draws its frames asynchronously; give the last one time to land
     // before keeping a picture of the finished editor beside the screenshot.
     QTest::qWait(300);
-    editor()->grab().save(QStringLiteral(VLT_EDITOR_SCREENSHOT_PATH).replace(QStringLiteral(".png"),
-                                                                              QStringLiteral("_road.png")));
+    editor()->grab().save(
+        QStringLiteral(VLT_EDITOR_SCREENSHOT_PATH).replace(QStringLiteral(".png"), QStringLiteral("_road.png")));
 }
 
 }  // namespace

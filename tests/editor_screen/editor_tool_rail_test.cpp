@@ -83,7 +83,8 @@ TEST_F(EditorToolRailTest, CollapsesToIconsOnly) {
     EXPECT_FALSE(rail.toolButton(EditorTool::push)->showsLabel());
     EXPECT_EQ(rail.toolButton(EditorTool::push)->height(), 42);
     // The mode buttons touch: no padding around them while collapsed.
-    EXPECT_EQ(rail.modeButton(EditorMode::annotate)->y(), rail.modeButton(EditorMode::reshape)->geometry().bottom() + 1);
+    EXPECT_EQ(rail.modeButton(EditorMode::annotate)->y(),
+              rail.modeButton(EditorMode::reshape)->geometry().bottom() + 1);
 }
 
 TEST_F(EditorToolRailTest, ALongTitleWrapsToAtMostTwoLines) {
@@ -92,8 +93,8 @@ TEST_F(EditorToolRailTest, ALongTitleWrapsToAtMostTwoLines) {
     auto* button = rail.toolButton(EditorTool::filledRectangle);
     EXPECT_EQ(button->text(), QStringLiteral("Filled rectangle"));
     const QFontMetricsF metrics(button->titleFont());
-    const QRectF title = metrics.boundingRect(QRectF(0, 0, button->width(), 1e6),
-                                              Qt::AlignHCenter | Qt::TextWordWrap, button->text());
+    const QRectF title =
+        metrics.boundingRect(QRectF(0, 0, button->width(), 1e6), Qt::AlignHCenter | Qt::TextWordWrap, button->text());
     EXPECT_LE(title.height(), 2 * metrics.lineSpacing() + 0.5);
 }
 

@@ -129,9 +129,8 @@ TEST_F(EditorViewTest, AShortTransientMessageIsOneLineAndALongOneWrapsWithin680)
     EXPECT_NEAR(banner->width(), textWidth + 28, 2);
     EXPECT_FALSE(banner->wrapsWithin(1000));
 
-    fixture.session->showTransientMessage(EditorMessages::undoLimitReached() + QLatin1Char(' ') +
-                                              EditorMessages::zoomedImageMoveHint(),
-                                          4.0);
+    fixture.session->showTransientMessage(
+        EditorMessages::undoLimitReached() + QLatin1Char(' ') + EditorMessages::zoomedImageMoveHint(), 4.0);
     settle();
     EXPECT_EQ(banner->width(), 680);
     EXPECT_GT(banner->height(), 2 * 9 + QFontMetrics(banner->font()).height() + 4);
@@ -139,7 +138,8 @@ TEST_F(EditorViewTest, AShortTransientMessageIsOneLineAndALongOneWrapsWithin680)
 
 TEST_F(EditorViewTest, ALongPersistentMessageWrapsWithin680AtTheLowerLeft) {
     fixture.session->showTransientMessage(QStringLiteral("Zoom in before moving the image"), 4.0);
-    fixture.session->showPersistentMessage(QString(QStringLiteral("The temporary shared image is locked. ")).repeated(6));
+    fixture.session->showPersistentMessage(
+        QString(QStringLiteral("The temporary shared image is locked. ")).repeated(6));
     settle();
     // Both kinds can be on screen together, one above the other.
     EXPECT_LT(inView(view.transientBanner()).bottom(), inView(view.persistentBanner()).top());

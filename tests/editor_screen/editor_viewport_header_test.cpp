@@ -178,8 +178,7 @@ TEST_F(EditorViewportHeaderTest, ADragOfTheSliderSurvivesTheZoomItWrites) {
     option.maximum = slider->maximum();
     option.sliderPosition = slider->sliderPosition();
     option.sliderValue = slider->value();
-    const QRect handle =
-        slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+    const QRect handle = slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
 
     QTest::mousePress(slider, Qt::LeftButton, {}, handle.center());
     ASSERT_TRUE(slider->isSliderDown());

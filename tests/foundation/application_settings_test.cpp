@@ -19,9 +19,7 @@ QStringList pathsOf(const ApplicationSettings& settings) {
 }
 
 // "é" written as e + combining acute accent: one character, two UTF-16 units.
-QString decomposedE(int count) {
-    return QString(QStringLiteral("e\u0301")).repeated(count);
-}
+QString decomposedE(int count) { return QString(QStringLiteral("e\u0301")).repeated(count); }
 
 TEST(ApplicationSettingsTest, DefaultsAreTheDocumentedValues) {
     const ApplicationSettings settings = ApplicationSettings::defaults();
@@ -81,7 +79,8 @@ TEST(ApplicationSettingsNormalisationTest, FreeTextBecomesOneLineThenIsCut) {
 TEST(ApplicationSettingsNormalisationTest, InvalidEmailAndWebsiteAreEmptied) {
     const ApplicationSettings settings = ApplicationSettings().updatingWatermarkTexts(
         {QStringLiteral("Before"), QStringLiteral("After"), QStringLiteral("Dr. Ana"), QStringLiteral("not an email"),
-         QStringLiteral("+1 555"), QStringLiteral("ftp://clinic.example"), QStringLiteral("Main St"), QStringLiteral("x")});
+         QStringLiteral("+1 555"), QStringLiteral("ftp://clinic.example"), QStringLiteral("Main St"),
+         QStringLiteral("x")});
     EXPECT_EQ(settings.contactEmail, QString());
     EXPECT_EQ(settings.contactWebsite, QString());
     EXPECT_EQ(settings.originalComparisonLabel, QStringLiteral("Before"));
@@ -111,15 +110,15 @@ TEST_P(ContactEmailRuleTest, JudgesTheAddress) {
     EXPECT_EQ(isValidContactEmail(QString::fromUtf8(GetParam().text)), GetParam().valid) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Addresses, ContactEmailRuleTest,
-                         ::testing::Values(RuleCase{"", true}, RuleCase{"a@b.c", true},
-                                           RuleCase{"josé.garcía@clínica.es", true}, RuleCase{"ユーザー@例え.テスト", true},
-                                           RuleCase{"first+tag@mail-host.example", true}, RuleCase{".a@b.c", false},
-                                           RuleCase{"a.@b.c", false}, RuleCase{"a..b@c.d", false}, RuleCase{"a@b", false},
-                                           RuleCase{"a@-b.c", false}, RuleCase{"a@b-.c", false}, RuleCase{"a@b..c", false},
-                                           RuleCase{"a@b.c.", false}, RuleCase{"a@b@c.d", false}, RuleCase{"@b.c", false},
-                                           RuleCase{"a@", false}, RuleCase{"a b@c.d", false}, RuleCase{"a@b.c\n", false},
-                                           RuleCase{"a@b_c.d", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Addresses, ContactEmailRuleTest,
+    ::testing::Values(RuleCase{"", true}, RuleCase{"a@b.c", true}, RuleCase{"josé.garcía@clínica.es", true},
+                      RuleCase{"ユーザー@例え.テスト", true}, RuleCase{"first+tag@mail-host.example", true},
+                      RuleCase{".a@b.c", false}, RuleCase{"a.@b.c", false}, RuleCase{"a..b@c.d", false},
+                      RuleCase{"a@b", false}, RuleCase{"a@-b.c", false}, RuleCase{"a@b-.c", false},
+                      RuleCase{"a@b..c", false}, RuleCase{"a@b.c.", false}, RuleCase{"a@b@c.d", false},
+                      RuleCase{"@b.c", false}, RuleCase{"a@", false}, RuleCase{"a b@c.d", false},
+                      RuleCase{"a@b.c\n", false}, RuleCase{"a@b_c.d", false}));
 
 TEST(ContactEmailRuleLengthTest, CountsCharactersNotCodeUnits) {
     const QString domain = QStringLiteral("@b.c");
@@ -136,15 +135,16 @@ TEST_P(ContactWebsiteRuleTest, JudgesTheAddress) {
 INSTANTIATE_TEST_SUITE_P(
     Addresses, ContactWebsiteRuleTest,
     ::testing::Values(RuleCase{"", true}, RuleCase{"http://1.2.3.4", true}, RuleCase{"HTTPS://Example.COM", true},
-                      RuleCase{"https://www.clinic.example/path?q=1#top", true}, RuleCase{"http://clinic.example:8080", true},
-                      RuleCase{"https://user@clinic.example", true}, RuleCase{"http://[::1]:8080/", true},
-                      RuleCase{"https://müller-praxis.de", true}, RuleCase{"http://255.255.255.255", true},
-                      RuleCase{"http://256.1.1.1", false}, RuleCase{"http://1.2.3", false},
-                      RuleCase{"http://localhost", false}, RuleCase{"https://www.clinic", false},
-                      RuleCase{"ftp://clinic.example", false}, RuleCase{"clinic.example", false},
-                      RuleCase{"http://-clinic.example", false}, RuleCase{"http://clinic-.example", false},
-                      RuleCase{"http://clinic..example", false}, RuleCase{"http:// clinic.example", false},
-                      RuleCase{"http://", false}, RuleCase{"https:clinic.example", false}));
+                      RuleCase{"https://www.clinic.example/path?q=1#top", true},
+                      RuleCase{"http://clinic.example:8080", true}, RuleCase{"https://user@clinic.example", true},
+                      RuleCase{"http://[::1]:8080/", true}, RuleCase{"https://müller-praxis.de", true},
+                      RuleCase{"http://255.255.255.255", true}, RuleCase{"http://256.1.1.1", false},
+                      RuleCase{"http://1.2.3", false}, RuleCase{"http://localhost", false},
+                      RuleCase{"https://www.clinic", false}, RuleCase{"ftp://clinic.example", false},
+                      RuleCase{"clinic.example", false}, RuleCase{"http://-clinic.example", false},
+                      RuleCase{"http://clinic-.example", false}, RuleCase{"http://clinic..example", false},
+                      RuleCase{"http:// clinic.example", false}, RuleCase{"http://", false},
+                      RuleCase{"https:clinic.example", false}));
 
 TEST(RecentSaveLocationsTest, KeepsFiveValidDistinctFoldersWithTheLastUsedFirst) {
     std::vector<StillImageSaveLocation> locations;

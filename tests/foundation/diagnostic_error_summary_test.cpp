@@ -59,7 +59,8 @@ TEST(DiagnosticErrorSummaryTest, WrapperWithoutUnderlyingErrorDescribesItself) {
 }
 
 TEST(DiagnosticErrorSummaryTest, PlatformErrorsHaveNoStableCode) {
-    EXPECT_EQ(DiagnosticErrorSummary(SystemError(ENOENT)), DiagnosticErrorSummary("SystemError", "POSIX", ENOENT, "unexpected"));
+    EXPECT_EQ(DiagnosticErrorSummary(SystemError(ENOENT)),
+              DiagnosticErrorSummary("SystemError", "POSIX", ENOENT, "unexpected"));
     EXPECT_EQ(DiagnosticErrorSummary(CancellationError()),
               DiagnosticErrorSummary("CancellationError", "VltPlatform.CancellationError", 1, "unexpected"));
     const DecodingError decoding(DecodingError::Kind::keyNotFound, "version", "missing");

@@ -38,9 +38,7 @@ private:
     std::string domain_;
 };
 
-std::string sessionPart() {
-    return "session_id=" + DiagnosticLog::sessionID();
-}
+std::string sessionPart() { return "session_id=" + DiagnosticLog::sessionID(); }
 
 // The keys of a written line in order ("name key=... key=..."), values ignored.
 std::vector<std::string> keysOf(const std::string& line) {
@@ -73,8 +71,10 @@ TEST(DiagnosticLogLineTest, EventShapes) {
          operation + " elapsed_ms=987654321012"},
         {[] { DiagnosticLog::stillImageSaveFailed(kOperation, 1234, SystemError(ENOSPC, "write")); },
          "still_image_save_failed",
-         operation + " elapsed_ms=1234 error_type=SystemError error_domain=POSIX error_code=28 failure_code=unexpected"},
-        {[] { DiagnosticLog::openPanelFinished(kOperation, false); }, "open_panel_finished", operation + " outcome=cancelled"},
+         operation +
+             " elapsed_ms=1234 error_type=SystemError error_domain=POSIX error_code=28 failure_code=unexpected"},
+        {[] { DiagnosticLog::openPanelFinished(kOperation, false); }, "open_panel_finished",
+         operation + " outcome=cancelled"},
         {[] { DiagnosticLog::importStarted(kOperation, ImageImportOrigin::drop); }, "import_started",
          operation + " origin=drop"},
         {[] { DiagnosticLog::importCancelled(kOperation, ImageImportOrigin::fileOpen); }, "import_cancelled",
@@ -115,8 +115,10 @@ TEST(DiagnosticLogIdentifierTest, SessionIdIsLowerCaseAndOperationIdUpperCase) {
     const auto events = log->events();
     ASSERT_EQ(events.size(), 2u);
     for (const CapturedEvent& event : events) {
-        EXPECT_THAT(*event.value("session_id"), MatchesRegex("[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}"));
-        EXPECT_THAT(*event.value("operation_id"), MatchesRegex("[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}"));
+        EXPECT_THAT(*event.value("session_id"),
+                    MatchesRegex("[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}"));
+        EXPECT_THAT(*event.value("operation_id"),
+                    MatchesRegex("[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}"));
     }
     EXPECT_EQ(events[0].value("session_id"), events[1].value("session_id"));
     EXPECT_NE(events[0].value("operation_id"), events[1].value("operation_id"));

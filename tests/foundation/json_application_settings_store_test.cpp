@@ -128,9 +128,9 @@ TEST_F(JSONApplicationSettingsStoreTest, MissingFileAbsentAndNullKeysGiveTheDefa
 }
 
 TEST_F(JSONApplicationSettingsStoreTest, ValuesAreNormalisedAndUnknownTextsFallBack) {
-    const ApplicationSettings settings = loadValid(
-        R"({"version": 1, "maximumImageSide": 9000, "preferredStillImageFileFormat": "JPEG",)"
-        R"( "preferredStillImageSaveSelection": "everything", "originalComparisonLabel": ""})");
+    const ApplicationSettings settings =
+        loadValid(R"({"version": 1, "maximumImageSide": 9000, "preferredStillImageFileFormat": "JPEG",)"
+                  R"( "preferredStillImageSaveSelection": "everything", "originalComparisonLabel": ""})");
     EXPECT_EQ(settings.maximumImageSide, 4096);
     EXPECT_EQ(settings.preferredStillImageFileFormat, StillImageFileFormat::png);
     EXPECT_EQ(settings.preferredStillImageSaveSelection, StillImageSaveSelection::currentTab);
@@ -184,7 +184,8 @@ TEST_F(JSONApplicationSettingsStoreTest, BrokenFilesAreClearDecodingErrorsNeverC
 
 TEST_F(JSONApplicationSettingsStoreTest, HugeFileIsRefusedUnread) {
     const Result<ApplicationSettings> result =
-        loadText("{\"version\": 1, \"contactName\": \"" + std::string(JSONApplicationSettingsStore::kMaximumFileBytes, 'x') + "\"}");
+        loadText("{\"version\": 1, \"contactName\": \"" +
+                 std::string(JSONApplicationSettingsStore::kMaximumFileBytes, 'x') + "\"}");
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.error()->domain(), "POSIX");
     EXPECT_EQ(result.error()->code(), EFBIG);

@@ -13,8 +13,9 @@ namespace {
 // Codes are logged and are numbered in declaration order.
 TEST(ImageImportFailure, HasStableCodes) {
     using Case = ImageImportFailure::Case;
-    const std::pair<Case, const char*> cases[] = {
-        {Case::unsupported, "unsupported-content"}, {Case::corrupted, "corrupted-image"}, {Case::tooLarge, "source-too-large"}};
+    const std::pair<Case, const char*> cases[] = {{Case::unsupported, "unsupported-content"},
+                                                  {Case::corrupted, "corrupted-image"},
+                                                  {Case::tooLarge, "source-too-large"}};
     for (std::size_t index = 0; index < std::size(cases); ++index) {
         const ImageImportFailure failure(cases[index].first);
         EXPECT_EQ(failure.diagnosticCode(), cases[index].second);

@@ -40,8 +40,17 @@ protected:
         QByteArray tiff("II*\0\x08\0\0\0", 8);
         tiff.append("\x02\0", 2);
         auto entry = [&tiff](std::uint16_t tag, std::uint32_t value) {
-            const char bytes[] = {char(tag & 0xFF), char(tag >> 8), 4, 0, 1, 0, 0, 0,
-                                  char(value & 0xFF), char(value >> 8 & 0xFF), char(value >> 16 & 0xFF),
+            const char bytes[] = {char(tag & 0xFF),
+                                  char(tag >> 8),
+                                  4,
+                                  0,
+                                  1,
+                                  0,
+                                  0,
+                                  0,
+                                  char(value & 0xFF),
+                                  char(value >> 8 & 0xFF),
+                                  char(value >> 16 & 0xFF),
                                   char(value >> 24)};
             tiff.append(bytes, sizeof bytes);
         };

@@ -17,8 +17,8 @@ constexpr Tool kTools[] = {Tool::push, Tool::grow, Tool::shrink, Tool::reconstru
 
 template <typename Texel>
 std::shared_ptr<GpuTexture> field(std::int64_t width, std::int64_t height, Texel texel) {
-    auto texture = GpuTexture::allocate({GpuPixelFormat::rg32Float, width, height,
-                                         GpuTextureUsage::shaderRead | GpuTextureUsage::shaderWrite});
+    auto texture = GpuTexture::allocate(
+        {GpuPixelFormat::rg32Float, width, height, GpuTextureUsage::shaderRead | GpuTextureUsage::shaderWrite});
     for (std::int64_t y = 0; y < height; ++y) {
         for (std::int64_t x = 0; x < width; ++x) texture->row<PackedFloat2>(y)[x] = texel(x, y);
     }
@@ -35,9 +35,7 @@ CompositionUniforms stamp(Tool tool, PackedFloat2 center, float radius, PackedFl
     return uniforms;
 }
 
-bool isNegativeZero(float value) {
-    return value == 0.0f && std::signbit(value);
-}
+bool isNegativeZero(float value) { return value == 0.0f && std::signbit(value); }
 
 TEST(BrushFalloff, FallsFromFullStrengthAtTheCentreToNothingAtTheRadius) {
     EXPECT_EQ(brushFalloffWeight(0.0f, 10.0f, 1.0f), 1.0f);
@@ -116,8 +114,8 @@ TEST(ComposeDisplacement, KernelWritesThePerTexelRuleAndCopiesOutsideTheCircle) 
         arguments.setTexture(kComposeFieldTextureIndex, texture);
         arguments.setTexture(kComposeScratchTextureIndex, scratch);
         arguments.setBytes(kComposeUniformsBufferIndex, &uniforms, sizeof uniforms);
-        composeDisplacement(arguments, {0, 0, static_cast<std::uint32_t>(x1 - x0 + 1),
-                                        static_cast<std::uint32_t>(y1 - y0 + 1)});
+        composeDisplacement(arguments,
+                            {0, 0, static_cast<std::uint32_t>(x1 - x0 + 1), static_cast<std::uint32_t>(y1 - y0 + 1)});
         for (std::int64_t y = y0; y <= y1; ++y) {
             for (std::int64_t x = x0; x <= x1; ++x) {
                 const PackedFloat2 expected = composeDisplacementTexel(uniforms, *texture, x, y);

@@ -15,8 +15,8 @@ namespace {
 struct ImageFixture : ::testing::Test {
     static constexpr std::int64_t kWidth = 20;
     static constexpr std::int64_t kHeight = 10;
-    std::shared_ptr<GpuTexture> source = GpuTexture::allocate(
-        {GpuPixelFormat::rgba8UnormSrgb, kWidth, kHeight, GpuTextureUsage::shaderRead});
+    std::shared_ptr<GpuTexture> source =
+        GpuTexture::allocate({GpuPixelFormat::rgba8UnormSrgb, kWidth, kHeight, GpuTextureUsage::shaderRead});
     std::shared_ptr<GpuTexture> field = GpuTexture::allocate(
         {GpuPixelFormat::rg32Float, kWidth, kHeight, GpuTextureUsage::shaderRead | GpuTextureUsage::shaderWrite});
     ImageUniforms uniforms;

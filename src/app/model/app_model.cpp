@@ -15,9 +15,7 @@ namespace {
 constexpr double kSettingsWriteDelaySeconds = 0.5;
 
 // 32 lower-case hexadecimal characters, the form of an installation identity.
-QString makeRandomInstallationID() {
-    return QUuid::createUuid().toString(QUuid::Id128).toLower();
-}
+QString makeRandomInstallationID() { return QUuid::createUuid().toString(QUuid::Id128).toLower(); }
 
 }  // namespace
 
@@ -141,61 +139,166 @@ void AppModel::presentShortcuts() {
     setIsShortcutsPresented(true);
 }
 
-void AppModel::setDocument(std::shared_ptr<CropDocument> document) { assignAlways(document_, std::move(document), &AppModel::documentChanged); }
-void AppModel::setEditorSession(std::shared_ptr<EditorSession> session) { assignAlways(editorSession_, std::move(session), &AppModel::editorSessionChanged); }
-void AppModel::setSelectedLanguage(AppLanguage language) { assign(selectedLanguage_, language, &AppModel::selectedLanguageChanged); }
-void AppModel::setIsLanguageRestartInProgress(bool value) { assign(isLanguageRestartInProgress_, value, &AppModel::isLanguageRestartInProgressChanged); }
-void AppModel::setLanguageRestartError(std::optional<QString> value) { assign(languageRestartError_, std::move(value), &AppModel::languageRestartErrorChanged); }
+void AppModel::setDocument(std::shared_ptr<CropDocument> document) {
+    assignAlways(document_, std::move(document), &AppModel::documentChanged);
+}
+void AppModel::setEditorSession(std::shared_ptr<EditorSession> session) {
+    assignAlways(editorSession_, std::move(session), &AppModel::editorSessionChanged);
+}
+void AppModel::setSelectedLanguage(AppLanguage language) {
+    assign(selectedLanguage_, language, &AppModel::selectedLanguageChanged);
+}
+void AppModel::setIsLanguageRestartInProgress(bool value) {
+    assign(isLanguageRestartInProgress_, value, &AppModel::isLanguageRestartInProgressChanged);
+}
+void AppModel::setLanguageRestartError(std::optional<QString> value) {
+    assign(languageRestartError_, std::move(value), &AppModel::languageRestartErrorChanged);
+}
 void AppModel::setIsImporting(bool value) { assign(isImporting_, value, &AppModel::isImportingChanged); }
-void AppModel::setIsReplacingCropImage(bool value) { assign(isReplacingCropImage_, value, &AppModel::isReplacingCropImageChanged); }
-void AppModel::setCropReplacementMotionGeneration(std::int64_t value) { assign(cropReplacementMotionGeneration_, value, &AppModel::cropReplacementMotionGenerationChanged); }
-void AppModel::setIsPreparingEditor(bool value) { assign(isPreparingEditor_, value, &AppModel::isPreparingEditorChanged); }
-void AppModel::setInlineImportError(std::optional<QString> value) { assign(inlineImportError_, std::move(value), &AppModel::inlineImportErrorChanged); }
-void AppModel::setIsShortcutsPresented(bool value) { assign(isShortcutsPresented_, value, &AppModel::isShortcutsPresentedChanged); }
-void AppModel::setFeedbackState(std::shared_ptr<FeedbackDialogState> state) { assignAlways(feedbackState_, std::move(state), &AppModel::feedbackStateChanged); }
-void AppModel::setActiveSettingsSection(std::optional<SettingsSection> value) { assign(activeSettingsSection_, std::move(value), &AppModel::activeSettingsSectionChanged); }
-void AppModel::setSettingsPersistenceError(std::optional<QString> value) { assign(settingsPersistenceError_, std::move(value), &AppModel::settingsPersistenceErrorChanged); }
-void AppModel::setIsSaveImagesPresented(bool value) { assign(isSaveImagesPresented_, value, &AppModel::isSaveImagesPresentedChanged); }
-void AppModel::setIsStillImageSaving(bool value) { assign(isStillImageSaving_, value, &AppModel::isStillImageSavingChanged); }
-void AppModel::setSavedStillImages(std::optional<StillImageSaveResult> value) { assign(savedStillImages_, std::move(value), &AppModel::savedStillImagesChanged); }
-void AppModel::setSavedStillImagesFolderError(std::optional<QString> value) { assign(savedStillImagesFolderError_, std::move(value), &AppModel::savedStillImagesFolderErrorChanged); }
-void AppModel::setStillImageSaveErrorTitle(std::optional<QString> value) { assign(stillImageSaveErrorTitle_, std::move(value), &AppModel::stillImageSaveErrorTitleChanged); }
-void AppModel::setStillImageSaveErrorMessage(std::optional<QString> value) { assign(stillImageSaveErrorMessage_, std::move(value), &AppModel::stillImageSaveErrorMessageChanged); }
-void AppModel::setStillImageSaveDestinationDisplayPath(QString value) { assign(stillImageSaveDestinationDisplayPath_, std::move(value), &AppModel::stillImageSaveDestinationDisplayPathChanged); }
-void AppModel::setStillImageSaveDestinationError(std::optional<QString> value) { assign(stillImageSaveDestinationError_, std::move(value), &AppModel::stillImageSaveDestinationErrorChanged); }
-void AppModel::setHasStillImageSaveDestination(bool value) { assign(hasStillImageSaveDestination_, value, &AppModel::hasStillImageSaveDestinationChanged); }
-void AppModel::setRecentStillImageSaveLocations(std::vector<StillImageRecentLocationState> value) { assign(recentStillImageSaveLocations_, std::move(value), &AppModel::recentStillImageSaveLocationsChanged); }
-void AppModel::setIsShareImageOpening(bool value) { assign(isShareImageOpening_, value, &AppModel::isShareImageOpeningChanged); }
-void AppModel::setShareImageState(std::optional<ShareImageDialogState> value) { assign(shareImageState_, std::move(value), &AppModel::shareImageStateChanged); }
-void AppModel::setIsShareImagePreparing(bool value) { assign(isShareImagePreparing_, value, &AppModel::isShareImagePreparingChanged); }
-void AppModel::setIsNativeShareServiceActive(bool value) { assign(isNativeShareServiceActive_, value, &AppModel::isNativeShareServiceActiveChanged); }
-void AppModel::setShareImageErrorTitle(std::optional<QString> value) { assign(shareImageErrorTitle_, std::move(value), &AppModel::shareImageErrorTitleChanged); }
-void AppModel::setShareImageErrorMessage(std::optional<QString> value) { assign(shareImageErrorMessage_, std::move(value), &AppModel::shareImageErrorMessageChanged); }
-void AppModel::setIsAnimationVideoSaving(bool value) { assign(isAnimationVideoSaving_, value, &AppModel::isAnimationVideoSavingChanged); }
-void AppModel::setIsAnimationVideoCancelling(bool value) { assign(isAnimationVideoCancelling_, value, &AppModel::isAnimationVideoCancellingChanged); }
-void AppModel::setAnimationVideoSaveProgress(double value) { assign(animationVideoSaveProgress_, value, &AppModel::animationVideoSaveProgressChanged); }
-void AppModel::setSavedAnimationVideo(std::optional<AnimationVideoSaveResult> value) { assign(savedAnimationVideo_, std::move(value), &AppModel::savedAnimationVideoChanged); }
-void AppModel::setSavedAnimationVideoFolderError(std::optional<QString> value) { assign(savedAnimationVideoFolderError_, std::move(value), &AppModel::savedAnimationVideoFolderErrorChanged); }
-void AppModel::setAnimationVideoSaveErrorTitle(std::optional<QString> value) { assign(animationVideoSaveErrorTitle_, std::move(value), &AppModel::animationVideoSaveErrorTitleChanged); }
-void AppModel::setAnimationVideoSaveErrorMessage(std::optional<QString> value) { assign(animationVideoSaveErrorMessage_, std::move(value), &AppModel::animationVideoSaveErrorMessageChanged); }
+void AppModel::setIsReplacingCropImage(bool value) {
+    assign(isReplacingCropImage_, value, &AppModel::isReplacingCropImageChanged);
+}
+void AppModel::setCropReplacementMotionGeneration(std::int64_t value) {
+    assign(cropReplacementMotionGeneration_, value, &AppModel::cropReplacementMotionGenerationChanged);
+}
+void AppModel::setIsPreparingEditor(bool value) {
+    assign(isPreparingEditor_, value, &AppModel::isPreparingEditorChanged);
+}
+void AppModel::setInlineImportError(std::optional<QString> value) {
+    assign(inlineImportError_, std::move(value), &AppModel::inlineImportErrorChanged);
+}
+void AppModel::setIsShortcutsPresented(bool value) {
+    assign(isShortcutsPresented_, value, &AppModel::isShortcutsPresentedChanged);
+}
+void AppModel::setFeedbackState(std::shared_ptr<FeedbackDialogState> state) {
+    assignAlways(feedbackState_, std::move(state), &AppModel::feedbackStateChanged);
+}
+void AppModel::setActiveSettingsSection(std::optional<SettingsSection> value) {
+    assign(activeSettingsSection_, std::move(value), &AppModel::activeSettingsSectionChanged);
+}
+void AppModel::setSettingsPersistenceError(std::optional<QString> value) {
+    assign(settingsPersistenceError_, std::move(value), &AppModel::settingsPersistenceErrorChanged);
+}
+void AppModel::setIsSaveImagesPresented(bool value) {
+    assign(isSaveImagesPresented_, value, &AppModel::isSaveImagesPresentedChanged);
+}
+void AppModel::setIsStillImageSaving(bool value) {
+    assign(isStillImageSaving_, value, &AppModel::isStillImageSavingChanged);
+}
+void AppModel::setSavedStillImages(std::optional<StillImageSaveResult> value) {
+    assign(savedStillImages_, std::move(value), &AppModel::savedStillImagesChanged);
+}
+void AppModel::setSavedStillImagesFolderError(std::optional<QString> value) {
+    assign(savedStillImagesFolderError_, std::move(value), &AppModel::savedStillImagesFolderErrorChanged);
+}
+void AppModel::setStillImageSaveErrorTitle(std::optional<QString> value) {
+    assign(stillImageSaveErrorTitle_, std::move(value), &AppModel::stillImageSaveErrorTitleChanged);
+}
+void AppModel::setStillImageSaveErrorMessage(std::optional<QString> value) {
+    assign(stillImageSaveErrorMessage_, std::move(value), &AppModel::stillImageSaveErrorMessageChanged);
+}
+void AppModel::setStillImageSaveDestinationDisplayPath(QString value) {
+    assign(stillImageSaveDestinationDisplayPath_, std::move(value),
+           &AppModel::stillImageSaveDestinationDisplayPathChanged);
+}
+void AppModel::setStillImageSaveDestinationError(std::optional<QString> value) {
+    assign(stillImageSaveDestinationError_, std::move(value), &AppModel::stillImageSaveDestinationErrorChanged);
+}
+void AppModel::setHasStillImageSaveDestination(bool value) {
+    assign(hasStillImageSaveDestination_, value, &AppModel::hasStillImageSaveDestinationChanged);
+}
+void AppModel::setRecentStillImageSaveLocations(std::vector<StillImageRecentLocationState> value) {
+    assign(recentStillImageSaveLocations_, std::move(value), &AppModel::recentStillImageSaveLocationsChanged);
+}
+void AppModel::setIsShareImageOpening(bool value) {
+    assign(isShareImageOpening_, value, &AppModel::isShareImageOpeningChanged);
+}
+void AppModel::setShareImageState(std::optional<ShareImageDialogState> value) {
+    assign(shareImageState_, std::move(value), &AppModel::shareImageStateChanged);
+}
+void AppModel::setIsShareImagePreparing(bool value) {
+    assign(isShareImagePreparing_, value, &AppModel::isShareImagePreparingChanged);
+}
+void AppModel::setIsNativeShareServiceActive(bool value) {
+    assign(isNativeShareServiceActive_, value, &AppModel::isNativeShareServiceActiveChanged);
+}
+void AppModel::setShareImageErrorTitle(std::optional<QString> value) {
+    assign(shareImageErrorTitle_, std::move(value), &AppModel::shareImageErrorTitleChanged);
+}
+void AppModel::setShareImageErrorMessage(std::optional<QString> value) {
+    assign(shareImageErrorMessage_, std::move(value), &AppModel::shareImageErrorMessageChanged);
+}
+void AppModel::setIsAnimationVideoSaving(bool value) {
+    assign(isAnimationVideoSaving_, value, &AppModel::isAnimationVideoSavingChanged);
+}
+void AppModel::setIsAnimationVideoCancelling(bool value) {
+    assign(isAnimationVideoCancelling_, value, &AppModel::isAnimationVideoCancellingChanged);
+}
+void AppModel::setAnimationVideoSaveProgress(double value) {
+    assign(animationVideoSaveProgress_, value, &AppModel::animationVideoSaveProgressChanged);
+}
+void AppModel::setSavedAnimationVideo(std::optional<AnimationVideoSaveResult> value) {
+    assign(savedAnimationVideo_, std::move(value), &AppModel::savedAnimationVideoChanged);
+}
+void AppModel::setSavedAnimationVideoFolderError(std::optional<QString> value) {
+    assign(savedAnimationVideoFolderError_, std::move(value), &AppModel::savedAnimationVideoFolderErrorChanged);
+}
+void AppModel::setAnimationVideoSaveErrorTitle(std::optional<QString> value) {
+    assign(animationVideoSaveErrorTitle_, std::move(value), &AppModel::animationVideoSaveErrorTitleChanged);
+}
+void AppModel::setAnimationVideoSaveErrorMessage(std::optional<QString> value) {
+    assign(animationVideoSaveErrorMessage_, std::move(value), &AppModel::animationVideoSaveErrorMessageChanged);
+}
 void AppModel::setIsPrinting(bool value) { assign(isPrinting_, value, &AppModel::isPrintingChanged); }
-void AppModel::setPrintErrorMessage(std::optional<QString> value) { assign(printErrorMessage_, std::move(value), &AppModel::printErrorMessageChanged); }
+void AppModel::setPrintErrorMessage(std::optional<QString> value) {
+    assign(printErrorMessage_, std::move(value), &AppModel::printErrorMessageChanged);
+}
 void AppModel::setShowsPrintError(bool value) { assign(showsPrintError_, value, &AppModel::showsPrintErrorChanged); }
-void AppModel::setReplacementImportError(std::optional<QString> value) { assign(replacementImportError_, std::move(value), &AppModel::replacementImportErrorChanged); }
-void AppModel::setShowsReplacementImportError(bool value) { assign(showsReplacementImportError_, value, &AppModel::showsReplacementImportErrorChanged); }
-void AppModel::setEditorPreparationError(std::optional<QString> value) { assign(editorPreparationError_, std::move(value), &AppModel::editorPreparationErrorChanged); }
-void AppModel::setShowsEditorPreparationError(bool value) { assign(showsEditorPreparationError_, value, &AppModel::showsEditorPreparationErrorChanged); }
-void AppModel::setShowsGraphicsFailure(bool value) { assign(showsGraphicsFailure_, value, &AppModel::showsGraphicsFailureChanged); }
+void AppModel::setReplacementImportError(std::optional<QString> value) {
+    assign(replacementImportError_, std::move(value), &AppModel::replacementImportErrorChanged);
+}
+void AppModel::setShowsReplacementImportError(bool value) {
+    assign(showsReplacementImportError_, value, &AppModel::showsReplacementImportErrorChanged);
+}
+void AppModel::setEditorPreparationError(std::optional<QString> value) {
+    assign(editorPreparationError_, std::move(value), &AppModel::editorPreparationErrorChanged);
+}
+void AppModel::setShowsEditorPreparationError(bool value) {
+    assign(showsEditorPreparationError_, value, &AppModel::showsEditorPreparationErrorChanged);
+}
+void AppModel::setShowsGraphicsFailure(bool value) {
+    assign(showsGraphicsFailure_, value, &AppModel::showsGraphicsFailureChanged);
+}
 void AppModel::setImportTask(TaskHandlePtr task) { assign(importTask_, std::move(task), &AppModel::importTaskChanged); }
-void AppModel::setEditorPreparationTask(TaskHandlePtr task) { assign(editorPreparationTask_, std::move(task), &AppModel::editorPreparationTaskChanged); }
-void AppModel::setImportGeneration(std::int64_t value) { assign(importGeneration_, value, &AppModel::importGenerationChanged); }
-void AppModel::setEditorPreparationGeneration(std::int64_t value) { assign(editorPreparationGeneration_, value, &AppModel::editorPreparationGenerationChanged); }
-void AppModel::setIsImagePickerPresented(bool value) { assign(isImagePickerPresented_, value, &AppModel::isImagePickerPresentedChanged); }
-void AppModel::setIsStillImageFolderPickerPresented(bool value) { assign(isStillImageFolderPickerPresented_, value, &AppModel::isStillImageFolderPickerPresentedChanged); }
-void AppModel::setIsAnimationVideoSavePanelPresented(bool value) { assign(isAnimationVideoSavePanelPresented_, value, &AppModel::isAnimationVideoSavePanelPresentedChanged); }
-void AppModel::setSettings(ApplicationSettings settings) { assign(settings_, std::move(settings), &AppModel::settingsChanged); }
-void AppModel::setIsCloseRequestPending(bool value) { assign(isCloseRequestPending_, value, &AppModel::isCloseRequestPendingChanged); }
-void AppModel::setIsClosePreparationPending(bool value) { assign(isClosePreparationPending_, value, &AppModel::isClosePreparationPendingChanged); }
-void AppModel::setPendingCloseIntent(std::optional<ApplicationCloseIntent> value) { assign(pendingCloseIntent_, std::move(value), &AppModel::pendingCloseIntentChanged); }
+void AppModel::setEditorPreparationTask(TaskHandlePtr task) {
+    assign(editorPreparationTask_, std::move(task), &AppModel::editorPreparationTaskChanged);
+}
+void AppModel::setImportGeneration(std::int64_t value) {
+    assign(importGeneration_, value, &AppModel::importGenerationChanged);
+}
+void AppModel::setEditorPreparationGeneration(std::int64_t value) {
+    assign(editorPreparationGeneration_, value, &AppModel::editorPreparationGenerationChanged);
+}
+void AppModel::setIsImagePickerPresented(bool value) {
+    assign(isImagePickerPresented_, value, &AppModel::isImagePickerPresentedChanged);
+}
+void AppModel::setIsStillImageFolderPickerPresented(bool value) {
+    assign(isStillImageFolderPickerPresented_, value, &AppModel::isStillImageFolderPickerPresentedChanged);
+}
+void AppModel::setIsAnimationVideoSavePanelPresented(bool value) {
+    assign(isAnimationVideoSavePanelPresented_, value, &AppModel::isAnimationVideoSavePanelPresentedChanged);
+}
+void AppModel::setSettings(ApplicationSettings settings) {
+    assign(settings_, std::move(settings), &AppModel::settingsChanged);
+}
+void AppModel::setIsCloseRequestPending(bool value) {
+    assign(isCloseRequestPending_, value, &AppModel::isCloseRequestPendingChanged);
+}
+void AppModel::setIsClosePreparationPending(bool value) {
+    assign(isClosePreparationPending_, value, &AppModel::isClosePreparationPendingChanged);
+}
+void AppModel::setPendingCloseIntent(std::optional<ApplicationCloseIntent> value) {
+    assign(pendingCloseIntent_, std::move(value), &AppModel::pendingCloseIntentChanged);
+}
 
 }  // namespace vlt

@@ -29,8 +29,8 @@ CloseRequestDecision AppModel::requestClose(ApplicationCloseIntent intent, std::
 }
 
 void AppModel::closePreparationDidFinish(const std::shared_ptr<EditorSession>& session, bool hasChanges) {
-    const bool isSameRequest = isCloseRequestPending_ && session && closePreparationSession_.lock() == session &&
-                               editorSession_ == session;
+    const bool isSameRequest =
+        isCloseRequestPending_ && session && closePreparationSession_.lock() == session && editorSession_ == session;
     if (!isSameRequest) {
         completePendingCloseRequest(false);
         return;

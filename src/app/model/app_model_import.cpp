@@ -85,8 +85,8 @@ void AppModel::dismissReplacementImportError() {
 void AppModel::goToEditor() { EditorPreparationFlow::start(*this, runInBackground); }
 
 void AppModel::cancelAllOperations() {
-    for (const TaskHandlePtr& task : {importTask_, editorPreparationTask_, stillImageSaveTask,
-                                      shareImagePreparationTask, animationVideoSaveTask}) {
+    for (const TaskHandlePtr& task :
+         {importTask_, editorPreparationTask_, stillImageSaveTask, shareImagePreparationTask, animationVideoSaveTask}) {
         if (task) task->cancel();
     }
 }

@@ -146,7 +146,8 @@ QString ImportFlow::failureMessage(const Error& error) {
     if (const auto* failure = dynamic_cast<const ImageImportFailure*>(&error)) {
         return QString::fromStdString(failure->userMessage());
     }
-    static const QString generic = localizedString("This image could not be opened. Please choose another local image.");
+    static const QString generic =
+        localizedString("This image could not be opened. Please choose another local image.");
     return generic;
 }
 

@@ -14,9 +14,12 @@ enum class StillImageKind {
 
 constexpr std::string_view toRawValue(StillImageKind kind) {
     switch (kind) {
-    case StillImageKind::original: return "original";
-    case StillImageKind::simulation: return "simulation";
-    case StillImageKind::comparison: return "comparison";
+    case StillImageKind::original:
+        return "original";
+    case StillImageKind::simulation:
+        return "simulation";
+    case StillImageKind::comparison:
+        return "comparison";
     }
     return "original";
 }

@@ -4,9 +4,7 @@
 
 namespace vlt {
 
-std::shared_ptr<TaskHandle> TaskHandle::create() {
-    return std::shared_ptr<TaskHandle>(new TaskHandle());
-}
+std::shared_ptr<TaskHandle> TaskHandle::create() { return std::shared_ptr<TaskHandle>(new TaskHandle()); }
 
 void TaskHandle::cancel() { stopSource_.request_stop(); }
 

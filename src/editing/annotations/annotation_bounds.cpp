@@ -10,13 +10,9 @@ namespace vlt {
 
 namespace {
 
-QRectF grown(const QRectF& rect, double by) {
-    return rect.adjusted(-by, -by, by, by);
-}
+QRectF grown(const QRectF& rect, double by) { return rect.adjusted(-by, -by, by, by); }
 
-double halfWidth(float size) {
-    return std::max(0.5 * size, 0.0);
-}
+double halfWidth(float size) { return std::max(0.5 * size, 0.0); }
 
 QRectF strokeBounds(const AnnotationStroke& stroke) {
     if (stroke.points.empty()) return QRectF();
@@ -41,8 +37,8 @@ QRectF textBounds(const AnnotationText& text) {
 }
 
 QRectF shapeBounds(const AnnotationShape& shape) {
-    const bool isStroked = shape.tool == EditorTool::line || shape.tool == EditorTool::rectangle ||
-                           shape.tool == EditorTool::circle;
+    const bool isStroked =
+        shape.tool == EditorTool::line || shape.tool == EditorTool::rectangle || shape.tool == EditorTool::circle;
     const double margin = annotationHaloWidth(shape.size) + (isStroked ? halfWidth(shape.size) : 0.0);
     return grown(annotationShapeRect(shape), margin);
 }

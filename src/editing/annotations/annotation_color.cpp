@@ -24,8 +24,7 @@ AnnotationColor AnnotationColor::fromColor(const QColor& color) {
 }
 
 QColor AnnotationColor::platformColor() const {
-    return QColor::fromRgbF(static_cast<float>(red / kComponentMaximum),
-                            static_cast<float>(green / kComponentMaximum),
+    return QColor::fromRgbF(static_cast<float>(red / kComponentMaximum), static_cast<float>(green / kComponentMaximum),
                             static_cast<float>(blue / kComponentMaximum), 1.0f);
 }
 

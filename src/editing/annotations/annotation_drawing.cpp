@@ -12,9 +12,7 @@ namespace vlt {
 
 namespace {
 
-QPointF widen(Float2 point) {
-    return QPointF(point.x, point.y);
-}
+QPointF widen(Float2 point) { return QPointF(point.x, point.y); }
 
 // Qt takes a width of 0 as a one-device-pixel line, which is also what the thinnest
 // requested line should look like; negative widths are meaningless there.
@@ -63,16 +61,15 @@ void drawAnnotationObject(QPainter& painter, const AnnotationObject& object) {
     painter.restore();
 }
 
-void drawAnnotationStroke(QPainter& painter, const std::vector<Float2>& points,
-                          const AnnotationColor& color, float size) {
+void drawAnnotationStroke(QPainter& painter, const std::vector<Float2>& points, const AnnotationColor& color,
+                          float size) {
     if (points.empty() || !(size > 0.0f)) return;
     drawAnnotationStrokePath(painter, points, haloColor(color).platformColor(),
                              static_cast<double>(size) + annotationHaloExtraWidth(size));
     drawAnnotationStrokePath(painter, points, color.platformColor(), size);
 }
 
-void drawAnnotationStrokePath(QPainter& painter, const std::vector<Float2>& points,
-                              const QColor& color, double width) {
+void drawAnnotationStrokePath(QPainter& painter, const std::vector<Float2>& points, const QColor& color, double width) {
     if (points.empty()) return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -121,9 +118,8 @@ void drawAnnotationText(QPainter& painter, const AnnotationText& text) {
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.fillPath(glyphs, text.color.platformColor());
     // Drawn over the fill, so half of the outline lies on the glyph's edge.
-    painter.strokePath(glyphs, linePen(haloColor(text.color).platformColor(),
-                                       annotationTextHaloWidth(text.font.size), Qt::FlatCap,
-                                       Qt::RoundJoin));
+    painter.strokePath(glyphs, linePen(haloColor(text.color).platformColor(), annotationTextHaloWidth(text.font.size),
+                                       Qt::FlatCap, Qt::RoundJoin));
     painter.restore();
 }
 

@@ -23,11 +23,10 @@ void drawAnnotationObject(QPainter& painter, const AnnotationObject& object);
 
 // A freehand stroke: its halo line, then the line itself. Nothing for no points or a
 // size that is not positive.
-void drawAnnotationStroke(QPainter& painter, const std::vector<Float2>& points,
-                          const AnnotationColor& color, float size);
+void drawAnnotationStroke(QPainter& painter, const std::vector<Float2>& points, const AnnotationColor& color,
+                          float size);
 // One round-capped, round-joined polyline; a single point becomes a dot of that width.
-void drawAnnotationStrokePath(QPainter& painter, const std::vector<Float2>& points,
-                              const QColor& color, double width);
+void drawAnnotationStrokePath(QPainter& painter, const std::vector<Float2>& points, const QColor& color, double width);
 // Nothing for a shape too small to draw.
 void drawAnnotationShape(QPainter& painter, const AnnotationShape& shape);
 // Glyphs filled in the text colour and outlined in the halo colour; nothing for a text

@@ -26,9 +26,7 @@ const QString kPreferredFamilyTwin = QStringLiteral("Liberation Sans");
 
 // Without a GUI application there is no font database to ask (command-line tools,
 // model tests); the preferred font is then described rather than resolved.
-bool hasFontDatabase() {
-    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-}
+bool hasFontDatabase() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr; }
 
 QFont preferredBoldFont(double size) {
     const QStringList families = QFontDatabase::families();

@@ -37,16 +37,10 @@ AnnotationColor haloColor(const AnnotationColor& color) {
     return {255, 255, 255};
 }
 
-float annotationHaloWidth(float size) {
-    return clampedHalo(kHaloShareOfSize * size);
-}
+float annotationHaloWidth(float size) { return clampedHalo(kHaloShareOfSize * size); }
 
-float annotationHaloExtraWidth(float size) {
-    return 2.0f * annotationHaloWidth(size);
-}
+float annotationHaloExtraWidth(float size) { return 2.0f * annotationHaloWidth(size); }
 
-float annotationTextHaloWidth(float fontSize) {
-    return clampedHalo(kTextHaloShareOfFontSize * fontSize);
-}
+float annotationTextHaloWidth(float fontSize) { return clampedHalo(kTextHaloShareOfFontSize * fontSize); }
 
 }  // namespace vlt

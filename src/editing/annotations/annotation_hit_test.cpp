@@ -19,13 +19,9 @@ struct Point {
     double y;
 };
 
-Point widen(Float2 p) {
-    return {p.x, p.y};
-}
+Point widen(Float2 p) { return {p.x, p.y}; }
 
-double distance(Point a, Point b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
-}
+double distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
 // Distance to the closest point of a segment; a segment too short to have a
 // direction counts as its start point.
@@ -42,21 +38,16 @@ bool containsClosed(const QRectF& rect, Point p) {
     return p.x >= rect.left() && p.x <= rect.right() && p.y >= rect.top() && p.y <= rect.bottom();
 }
 
-QRectF grown(const QRectF& rect, double by) {
-    return rect.adjusted(-by, -by, by, by);
-}
+QRectF grown(const QRectF& rect, double by) { return rect.adjusted(-by, -by, by, by); }
 
-double halfWidth(float size) {
-    return std::max(0.5 * size, 0.0);
-}
+double halfWidth(float size) { return std::max(0.5 * size, 0.0); }
 
 bool strokeHitTest(const AnnotationStroke& stroke, Point point, double tolerance) {
     if (stroke.points.empty()) return false;
     const double reach = tolerance + annotationHaloWidth(stroke.size) + halfWidth(stroke.size);
     if (distance(point, widen(stroke.points.front())) <= reach) return true;
     for (std::size_t index = 1; index < stroke.points.size(); ++index) {
-        const double gap =
-            distanceToSegment(point, widen(stroke.points[index - 1]), widen(stroke.points[index]));
+        const double gap = distanceToSegment(point, widen(stroke.points[index - 1]), widen(stroke.points[index]));
         if (gap <= reach) return true;
     }
     return false;

@@ -7,13 +7,9 @@ namespace vlt {
 
 namespace {
 
-bool isRectangleKind(EditorTool tool) {
-    return tool == EditorTool::rectangle || tool == EditorTool::filledRectangle;
-}
+bool isRectangleKind(EditorTool tool) { return tool == EditorTool::rectangle || tool == EditorTool::filledRectangle; }
 
-bool isCircleKind(EditorTool tool) {
-    return tool == EditorTool::circle || tool == EditorTool::filledCircle;
-}
+bool isCircleKind(EditorTool tool) { return tool == EditorTool::circle || tool == EditorTool::filledCircle; }
 
 }  // namespace
 

@@ -19,8 +19,7 @@ struct AnnotationText {
     AnnotationFontStyle font;
 
     friend bool operator==(const AnnotationText& a, const AnnotationText& b) {
-        return canonicallyEquivalent(a.text, b.text) && a.origin == b.origin && a.color == b.color &&
-               a.font == b.font;
+        return canonicallyEquivalent(a.text, b.text) && a.origin == b.origin && a.color == b.color && a.font == b.font;
     }
 };
 

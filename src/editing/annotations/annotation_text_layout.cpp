@@ -24,8 +24,7 @@ const QString kArialBlackFamily = QStringLiteral("Arial Black");
 const QString kSystemFamily = QStringLiteral("DejaVu Sans");
 
 bool namesSystemFont(const QString& family) {
-    return family.isEmpty() || family == QLatin1String("System") ||
-           family.startsWith(QLatin1Char('.'));
+    return family.isEmpty() || family == QLatin1String("System") || family.startsWith(QLatin1Char('.'));
 }
 
 bool namesArialBlack(const QString& family) {

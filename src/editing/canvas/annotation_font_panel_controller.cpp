@@ -39,8 +39,8 @@ AnnotationFontPanelController& AnnotationFontPanelController::shared() {
 
 QFont AnnotationFontPanelController::platformFont(const AnnotationFontStyle& style) {
     const double size = std::max(style.size, kMinimumFontSize);
-    const bool available = style.family != systemFamilyName() && !style.family.isEmpty() &&
-                           QFontDatabase::hasFamily(style.family);
+    const bool available =
+        style.family != systemFamilyName() && !style.family.isEmpty() && QFontDatabase::hasFamily(style.family);
     QFont font = available ? QFont(style.family) : systemFontOfSize(size);
     font.setPointSizeF(size);
     font.setWeight(qtFontWeight(style.weight));
@@ -82,11 +82,12 @@ void AnnotationFontPanelController::open(const AnnotationFontStyle& style,
 
 void AnnotationFontPanelController::openForSession(EditorSession& session, QWidget* parent) {
     QPointer<EditorSession> weak(&session);
-    open(session.annotationFont(),
-         [weak](const AnnotationFontStyle& style) {
-             if (weak) weak->setAnnotationFont(style);
-         },
-         parent);
+    open(
+        session.annotationFont(),
+        [weak](const AnnotationFontStyle& style) {
+            if (weak) weak->setAnnotationFont(style);
+        },
+        parent);
 }
 
 void AnnotationFontPanelController::changeFont(const QFont& font) {

@@ -113,8 +113,8 @@ AnnotationTextEditorSheet::AnnotationTextEditorSheet(AnnotationTextRequest reque
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    auto* header = new ModalHeader(isAdd ? addTitle : editTitle, isAdd ? addExplanation : editExplanation,
-                                   cancelTitle, content);
+    auto* header =
+        new ModalHeader(isAdd ? addTitle : editTitle, isAdd ? addExplanation : editExplanation, cancelTitle, content);
     header->closeButton()->hide();
     heading_ = header->titleLabel();
     explanation_ = header->subtitleLabel();
@@ -210,17 +210,11 @@ bool AnnotationTextEditorSheet::canSave(const AnnotationTextRequest& request, co
     return text != request.initialText;
 }
 
-QString AnnotationTextEditorSheet::text() const {
-    return editor_->toPlainText();
-}
+QString AnnotationTextEditorSheet::text() const { return editor_->toPlainText(); }
 
-bool AnnotationTextEditorSheet::canSave() const {
-    return canSave(request_, text());
-}
+bool AnnotationTextEditorSheet::canSave() const { return canSave(request_, text()); }
 
-void AnnotationTextEditorSheet::refreshSaveButton() {
-    saveButton_->setEnabled(!answered_ && canSave());
-}
+void AnnotationTextEditorSheet::refreshSaveButton() { saveButton_->setEnabled(!answered_ && canSave()); }
 
 void AnnotationTextEditorSheet::cancel() {
     if (answered_) return;

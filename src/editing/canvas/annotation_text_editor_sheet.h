@@ -35,8 +35,8 @@ public:
 
     // Shows the sheet for the session's pending text request: Cancel clears the
     // request; Save hands the text to the canvas, then clears it. Null without a request.
-    static AnnotationTextEditorSheet* presentForSession(EditorSession& session, QWidget* parent,
-                                                        Scheduler& scheduler, MotionPreference& motion);
+    static AnnotationTextEditorSheet* presentForSession(EditorSession& session, QWidget* parent, Scheduler& scheduler,
+                                                        MotionPreference& motion);
 
     // Blank text is never saved; an edit is saved only when the text changed.
     static bool canSave(const AnnotationTextRequest& request, const QString& text);

@@ -36,14 +36,12 @@ void CanvasFrameClock::stop() {
 }
 
 void CanvasFrameClock::setFramesPerSecond(double framesPerSecond) {
-    const double usable = std::isfinite(framesPerSecond) && framesPerSecond > 0.0 ? framesPerSecond
-                                                                                 : kDefaultFramesPerSecond;
+    const double usable =
+        std::isfinite(framesPerSecond) && framesPerSecond > 0.0 ? framesPerSecond : kDefaultFramesPerSecond;
     period_ = periodOf(std::clamp(usable, kMinimumFramesPerSecond, kMaximumFramesPerSecond));
 }
 
-double CanvasFrameClock::framesPerSecond() const {
-    return 1.0 / std::chrono::duration<double>(period_).count();
-}
+double CanvasFrameClock::framesPerSecond() const { return 1.0 / std::chrono::duration<double>(period_).count(); }
 
 void CanvasFrameClock::arm() {
     // Qt's timers count whole milliseconds: waiting the fraction less lets a tick come

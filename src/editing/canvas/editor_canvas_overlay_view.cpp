@@ -62,9 +62,7 @@ PaneImage paneImage(const EditorCanvasOverlayState& state, const QRectF& pane) {
     return {image, image.intersected(pane)};
 }
 
-bool isUsable(const QRectF& rect) {
-    return !rect.isNull() && rect.width() > 0.0 && rect.height() > 0.0;
-}
+bool isUsable(const QRectF& rect) { return !rect.isNull() && rect.width() > 0.0 && rect.height() > 0.0; }
 
 bool containsClosed(const QRectF& rect, QPointF point) {
     return point.x() >= rect.left() && point.x() <= rect.right() && point.y() >= rect.top() &&
@@ -89,8 +87,8 @@ std::vector<QRectF> annotatedPanes(const EditorCanvasOverlayState& state) {
 }
 
 const AnnotationObject* findObject(const std::vector<AnnotationObject>& objects, const QUuid& id) {
-    const auto found = std::find_if(objects.begin(), objects.end(),
-                                    [&](const AnnotationObject& object) { return object.id == id; });
+    const auto found =
+        std::find_if(objects.begin(), objects.end(), [&](const AnnotationObject& object) { return object.id == id; });
     return found == objects.end() ? nullptr : &*found;
 }
 
@@ -131,8 +129,7 @@ void drawAnnotationsInPane(QPainter& painter, const EditorCanvasOverlayState& st
             // The object being dragged is hidden in its place and drawn here instead.
             if (presentation.hiddenIDs.contains(moved.id)) drawAnnotationObject(painter, moved);
             if (state.tab != EditorTab::animate) {
-                EditorCanvasOverlayView::drawSelectionOutline(painter, moved,
-                                                              placed.image.width() / canvasWidth);
+                EditorCanvasOverlayView::drawSelectionOutline(painter, moved, placed.image.width() / canvasWidth);
             }
         }
     }
@@ -167,8 +164,7 @@ void drawComparisonDecorations(QPainter& painter, const EditorCanvasOverlayState
     const std::vector<QRectF> panels = state.geometry.panelRects();
 
     if (const auto gap = state.geometry.comparisonGapRect(); gap && gap->width() > 0.0) {
-        painter.fillRect(QRectF(gap->center().x() - 0.5, gap->top(), 1.0, gap->height()),
-                         comparisonDividerColor());
+        painter.fillRect(QRectF(gap->center().x() - 0.5, gap->top(), 1.0, gap->height()), comparisonDividerColor());
     }
     if (!state.showsComparisonLabels || panels.size() < 2) return;
     if (!state.originalComparisonLabel.trimmed().isEmpty()) {
@@ -204,8 +200,7 @@ void drawBrushOutline(QPainter& painter, const EditorCanvasOverlayState& state) 
     const PaneImage placed = paneImage(state, *pane);
     if (!containsClosed(placed.image, hover) || !isUsable(placed.visible)) return;
 
-    const double diameter =
-        state.toolDiameter * placed.image.width() / std::max(state.canvasSize.width(), 1);
+    const double diameter = state.toolDiameter * placed.image.width() / std::max(state.canvasSize.width(), 1);
     QColor outerColour(Qt::black);
     outerColour.setAlphaF(static_cast<float>(kBrushOuterAlpha));
 
@@ -247,14 +242,13 @@ void EditorCanvasOverlayView::paint(QPainter& painter, const EditorCanvasOverlay
     drawBrushOutline(painter, state);
 }
 
-void EditorCanvasOverlayView::drawSelectionOutline(QPainter& painter, const AnnotationObject& object,
-                                                   double scale) {
+void EditorCanvasOverlayView::drawSelectionOutline(QPainter& painter, const AnnotationObject& object, double scale) {
     const QRectF bounds = annotationContentBounds(object.content);
     if (bounds.isNull()) return;
     const double s = std::max(scale, kMinimumSelectionScale);
     const double margin = kSelectionMarginPoints / s;
-    const QRectF outline = bounds.translated(object.translation.x, object.translation.y)
-                               .adjusted(-margin, -margin, margin, margin);
+    const QRectF outline =
+        bounds.translated(object.translation.x, object.translation.y).adjusted(-margin, -margin, margin, margin);
 
     QPen outer(Qt::black, kSelectionOuterLinePoints / s);
     outer.setJoinStyle(Qt::MiterJoin);
@@ -279,12 +273,12 @@ std::optional<EditorCanvasOverlayView::LabelChip> EditorCanvasOverlayView::compa
     }
     const QFontMetricsF metrics(comparisonLabelFont());
     const double textWidth = metrics.horizontalAdvance(label);
-    const double chipWidth = std::min(textWidth + 2.0 * kLabelPadding,
-                                      std::max(visible.width() - 2.0 * kLabelInset, kMinimumLabelSide));
+    const double chipWidth =
+        std::min(textWidth + 2.0 * kLabelPadding, std::max(visible.width() - 2.0 * kLabelInset, kMinimumLabelSide));
     if (chipWidth <= kMinimumLabelSide) return std::nullopt;
 
-    const double chipLeft = alignment.testFlag(Qt::AlignRight) ? visible.right() - kLabelInset - chipWidth
-                                                               : visible.left() + kLabelInset;
+    const double chipLeft =
+        alignment.testFlag(Qt::AlignRight) ? visible.right() - kLabelInset - chipWidth : visible.left() + kLabelInset;
     const QRectF chip(chipLeft, visible.top() + kLabelInset, chipWidth, kLabelChipHeight);
     const double textHeight = metrics.height();
     const QRectF text(chip.left() + kLabelPadding, chip.center().y() - textHeight * 0.5,

@@ -43,7 +43,7 @@ public:
 
     // None when the pane shows too little of the image for a chip.
     static std::optional<LabelChip> comparisonLabelChip(const QString& label, Qt::Alignment alignment,
-                                                       const QRectF& visibleImageRect);
+                                                        const QRectF& visibleImageRect);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -37,9 +37,7 @@ EditorCanvasRepresentable::EditorCanvasRepresentable(EditorSession& session, Sch
     connect(&session, &EditorSession::isMoveModeChanged, this, changed);
 }
 
-EditorCanvasRepresentable::~EditorCanvasRepresentable() {
-    pendingUpdate_.cancel();
-}
+EditorCanvasRepresentable::~EditorCanvasRepresentable() { pendingUpdate_.cancel(); }
 
 EditorCanvasView* EditorCanvasRepresentable::makeView(QWidget* parent) {
     auto* view = new EditorCanvasView(parent);

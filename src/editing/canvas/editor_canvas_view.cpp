@@ -31,13 +31,9 @@ namespace vlt {
 
 namespace {
 
-bool isUsableRadius(float radius) {
-    return std::isfinite(radius) && radius > 0.0f;
-}
+bool isUsableRadius(float radius) { return std::isfinite(radius) && radius > 0.0f; }
 
-ErrorPtr sharedError(const MetalDeformationFailure& failure) {
-    return makeError<MetalDeformationFailure>(failure);
-}
+ErrorPtr sharedError(const MetalDeformationFailure& failure) { return makeError<MetalDeformationFailure>(failure); }
 
 }  // namespace
 
@@ -130,14 +126,13 @@ void EditorCanvasView::setCanvas(SharedEditingCanvas canvas) {
     } else if (gpuView_->device() == nullptr) {
         failure = MetalDeformationFailure(MetalDeformationFailure::Case::noDevice);
     } else {
-        auto created = MetalDeformationRenderer::create(gpuView_->device(), canvas_->image(),
-                                                        gpuView_->colorPixelFormat());
+        auto created =
+            MetalDeformationRenderer::create(gpuView_->device(), canvas_->image(), gpuView_->colorPixelFormat());
         if (created.ok()) {
             renderer_ = std::shared_ptr<MetalDeformationRenderer>(std::move(created).value());
             const ImageSize size = canvas_->descriptor().canvasSize;
-            deformationHistory_ =
-                std::make_unique<DeformationHistory>(std::max<std::int64_t>(size.width, 1),
-                                                     std::max<std::int64_t>(size.height, 1));
+            deformationHistory_ = std::make_unique<DeformationHistory>(std::max<std::int64_t>(size.width, 1),
+                                                                       std::max<std::int64_t>(size.height, 1));
         } else {
             failure = created.error();
         }
@@ -149,9 +144,7 @@ void EditorCanvasView::setCanvas(SharedEditingCanvas canvas) {
 
 // --- Frame clock ---------------------------------------------------------------------
 
-bool EditorCanvasView::isPaused() const {
-    return !frameClock_->isRunning();
-}
+bool EditorCanvasView::isPaused() const { return !frameClock_->isRunning(); }
 
 void EditorCanvasView::unpause() {
     if (frameClock_->isRunning()) return;
@@ -182,9 +175,7 @@ void EditorCanvasView::framePresented() {
     if (!isPaused()) renderFrame();
 }
 
-void EditorCanvasView::drawFrameNow() {
-    renderFrame();
-}
+void EditorCanvasView::drawFrameNow() { renderFrame(); }
 
 void EditorCanvasView::requestRedraw() {
     if (!isVisible()) return;
@@ -221,8 +212,7 @@ void EditorCanvasView::refreshOverlay() {
     overlay.tool = state_.tool;
     overlay.toolDiameter = state_.toolDiameter;
     overlay.annotations = annotationPresentation_;
-    overlay.annotationOpacity =
-        state_.tab == EditorTab::animate ? std::clamp(animationScale_, 0.0f, 1.0f) : 1.0f;
+    overlay.annotationOpacity = state_.tab == EditorTab::animate ? std::clamp(animationScale_, 0.0f, 1.0f) : 1.0f;
     overlay.hoverPoint = hoverPoint_;
     overlayView_->setState(std::move(overlay));
 }
@@ -367,8 +357,8 @@ void EditorCanvasView::commitStroke() {
     }
 }
 
-void EditorCanvasView::finishReadback(
-    std::vector<BrushStamp> stamps, Result<std::vector<DeformationTileSnapshot>, MetalDeformationFailure> result) {
+void EditorCanvasView::finishReadback(std::vector<BrushStamp> stamps,
+                                      Result<std::vector<DeformationTileSnapshot>, MetalDeformationFailure> result) {
     VLT_PRECONDITION(isMainThread(), "read-back results arrive on the main thread");
     isHistoryBusy_ = false;
     if (!result.ok()) {
@@ -440,9 +430,7 @@ void EditorCanvasView::reportGraphicsFailure(const Error& error) {
     if (onGraphicsFailure) onGraphicsFailure();
 }
 
-bool EditorCanvasView::isHistoryIdle() const {
-    return !isHistoryBusy_ && !isStrokeActive_ && !finishStrokeAfterFrame_;
-}
+bool EditorCanvasView::isHistoryIdle() const { return !isHistoryBusy_ && !isStrokeActive_ && !finishStrokeAfterFrame_; }
 
 void EditorCanvasView::updateHistoryAvailability() {
     if (!deformationHistory_) {
@@ -456,10 +444,9 @@ void EditorCanvasView::updateHistoryAvailability() {
     }
     const EditorHistoryAvailability history = editorHistory_.availability();
     if (onHistoryAvailabilityChange) {
-        onHistoryAvailabilityChange(EditorHistoryAvailability{history.canUndo && !isHistoryBusy_,
-                                                              history.canRedo && !isHistoryBusy_,
-                                                              history.canReset && !isHistoryBusy_,
-                                                              history.isAtUndoLimitBoundary, history.stateRevision});
+        onHistoryAvailabilityChange(EditorHistoryAvailability{
+            history.canUndo && !isHistoryBusy_, history.canRedo && !isHistoryBusy_, history.canReset && !isHistoryBusy_,
+            history.isAtUndoLimitBoundary, history.stateRevision});
     }
     if (isHistoryIdle() && !pendingStatePreparationCompletions_.empty()) {
         auto completions = std::exchange(pendingStatePreparationCompletions_, {});
@@ -468,9 +455,7 @@ void EditorCanvasView::updateHistoryAvailability() {
     startAnimationIfPending();
 }
 
-void EditorCanvasView::recordAction(EditorAction action) {
-    editorHistory_.record(std::move(action));
-}
+void EditorCanvasView::recordAction(EditorAction action) { editorHistory_.record(std::move(action)); }
 
 void EditorCanvasView::applyHistoryStep(const EditorHistoryStep& step, bool isUndo) {
     if (step.action.isDeformation()) {
@@ -641,16 +626,15 @@ void EditorCanvasView::makeStillImageSnapshot(std::function<void(Result<StillIma
     }
     QImage original = canvas_->image();
     std::vector<AnnotationObject> annotations = currentAnnotations();
-    renderer_->makeOutputImage(
-        1.0f, renderer_->width(), renderer_->height(),
-        [original = std::move(original), annotations = std::move(annotations),
-         completion = std::move(completion)](Result<QImage, MetalDeformationFailure> result) {
-            if (!result.ok()) {
-                completion(sharedError(result.error()));
-                return;
-            }
-            completion(StillImageRenderSnapshot{original, result.value(), annotations});
-        });
+    renderer_->makeOutputImage(1.0f, renderer_->width(), renderer_->height(),
+                               [original = std::move(original), annotations = std::move(annotations),
+                                completion = std::move(completion)](Result<QImage, MetalDeformationFailure> result) {
+                                   if (!result.ok()) {
+                                       completion(sharedError(result.error()));
+                                       return;
+                                   }
+                                   completion(StillImageRenderSnapshot{original, result.value(), annotations});
+                               });
 }
 
 void EditorCanvasView::writeAnimationVideo(const QString& destinationPath, std::function<void(double)> progress,
@@ -677,8 +661,7 @@ void EditorCanvasView::startAnimationPlayback() {
 }
 
 void EditorCanvasView::startAnimationIfPending() {
-    if (!isAnimationStartPending_ || state_.tab != EditorTab::animate || isInteractionSuspended_ ||
-        !isHistoryIdle()) {
+    if (!isAnimationStartPending_ || state_.tab != EditorTab::animate || isInteractionSuspended_ || !isHistoryIdle()) {
         return;
     }
     isAnimationStartPending_ = false;

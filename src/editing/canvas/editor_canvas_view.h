@@ -210,7 +210,8 @@ private:
     void queueStrokeMove(Float2 point, float radius, double now);
     void cancelStroke();
     void commitStroke();
-    void finishReadback(std::vector<BrushStamp> stamps, Result<std::vector<DeformationTileSnapshot>, class MetalDeformationFailure> result);
+    void finishReadback(std::vector<BrushStamp> stamps,
+                        Result<std::vector<DeformationTileSnapshot>, class MetalDeformationFailure> result);
     void restoreCommittedTiles(const std::vector<BrushStamp>& stamps);
     void applyHistoryStep(const EditorHistoryStep& step, bool isUndo);
     void startUpload(std::vector<DeformationTileUpload> tiles, std::function<void()> onStartFailure);

@@ -50,8 +50,7 @@ const AnnotationObject* findObject(const std::vector<AnnotationObject>& objects,
 double EditorCanvasView::pixelScale() const {
     if (!canvas_) return 1.0;
     const double canvasWidth = static_cast<double>(canvas_->descriptor().canvasSize.width);
-    return std::max(viewportGeometry().displayedImageSize().width() / std::max(canvasWidth, 1.0),
-                    kMinimumPixelScale);
+    return std::max(viewportGeometry().displayedImageSize().width() / std::max(canvasWidth, 1.0), kMinimumPixelScale);
 }
 
 std::optional<QUuid> EditorCanvasView::topmostAnnotation(Float2 point, float tolerance) const {
@@ -74,7 +73,7 @@ bool EditorCanvasView::handleAnnotationClick(Float2 point, QPointF viewPoint, do
         float distance = static_cast<float>(kDoubleClickDistancePoints);
         if (canvas_) {
             distance = scale <= kMinimumPixelScale ? kFarDoubleClickDistance
-                                                    : static_cast<float>(kDoubleClickDistancePoints / scale);
+                                                   : static_cast<float>(kDoubleClickDistancePoints / scale);
         }
         if (squaredDistance(point, pendingAnnotationClick_->imagePoint) <= distance * distance) {
             dropPendingAnnotationClick();
@@ -202,8 +201,7 @@ void EditorCanvasView::requestTextEntry(Float2 origin, AnnotationColor color, An
 
 std::optional<QUuid> EditorCanvasView::selectedAnnotation(Float2 point) const {
     if (!annotationPresentation_.selectedID) return std::nullopt;
-    const AnnotationObject* selected =
-        findObject(annotationPresentation_.objects, *annotationPresentation_.selectedID);
+    const AnnotationObject* selected = findObject(annotationPresentation_.objects, *annotationPresentation_.selectedID);
     if (selected == nullptr) return std::nullopt;
     const double margin = kSelectionMarginPoints / pixelScale();
     const QRectF bounds = annotationContentBounds(selected->content)
@@ -224,7 +222,8 @@ void EditorCanvasView::beginAnnotationGesture(EditorTool tool, Float2 point, Ann
         std::optional<QUuid> target = selectedAnnotation(point);
         if (!target) target = topmostAnnotation(point, static_cast<float>(kHitTolerancePoints / pixelScale()));
         annotationPresentation_.selectedID = target;
-        if (target) activeAnnotationGesture_ = ActiveAnnotationGesture{ActiveAnnotationGesture::Move{*target, point, point}};
+        if (target)
+            activeAnnotationGesture_ = ActiveAnnotationGesture{ActiveAnnotationGesture::Move{*target, point, point}};
         break;
     }
     case EditorTool::draw:

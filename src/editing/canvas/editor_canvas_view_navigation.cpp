@@ -40,9 +40,7 @@ constexpr double kMinimumPinchFactor = 0.1;
 // One notch of a classic wheel reports 120 eighths of a degree; it counts as one line.
 constexpr double kAngleDeltaPerLine = 120.0;
 
-bool showsBrushOutline(EditorTool tool) {
-    return isReshapeTool(tool) || hasRoundAnnotationBrush(tool);
-}
+bool showsBrushOutline(EditorTool tool) { return isReshapeTool(tool) || hasRoundAnnotationBrush(tool); }
 
 bool containsClosed(const QRectF& rect, QPointF point) {
     return point.x() >= rect.left() && point.x() <= rect.right() && point.y() >= rect.top() &&
@@ -84,12 +82,12 @@ void EditorCanvasView::layoutScrollers() {
     const double w = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, horizontalScroller_);
     const double W = width();
     const double H = height();
-    horizontalScroller_->setGeometry(QRectF(kScrollerInset, std::max(H - w - kScrollerEdgeGap, 0.0),
-                                            std::max(W - w - kScrollerLengthInset, 0.0), w)
-                                         .toRect());
-    verticalScroller_->setGeometry(QRectF(std::max(W - w - kScrollerEdgeGap, 0.0), kScrollerInset, w,
-                                          std::max(H - w - kScrollerLengthInset, 0.0))
-                                       .toRect());
+    horizontalScroller_->setGeometry(
+        QRectF(kScrollerInset, std::max(H - w - kScrollerEdgeGap, 0.0), std::max(W - w - kScrollerLengthInset, 0.0), w)
+            .toRect());
+    verticalScroller_->setGeometry(
+        QRectF(std::max(W - w - kScrollerEdgeGap, 0.0), kScrollerInset, w, std::max(H - w - kScrollerLengthInset, 0.0))
+            .toRect());
 }
 
 void EditorCanvasView::reportFitScaleIfChanged() {

@@ -22,8 +22,7 @@ PixelRegion BrushStamp::affectedRegion(std::int64_t width, std::int64_t height) 
     const float minYf = std::floor(center.y - radius);
     const float maxXf = std::ceil(center.x + radius);
     const float maxYf = std::ceil(center.y + radius);
-    const bool finite = std::isfinite(minXf) && std::isfinite(minYf) && std::isfinite(maxXf) &&
-                        std::isfinite(maxYf);
+    const bool finite = std::isfinite(minXf) && std::isfinite(minYf) && std::isfinite(maxXf) && std::isfinite(maxYf);
     if (!finite || width <= 0 || height <= 0) {
         return {};
     }

@@ -12,18 +12,13 @@ namespace {
 
 constexpr float kFullIntensity = 1.0f;
 
-bool isUsableRadius(float radius) {
-    return std::isfinite(radius) && radius > 0.0f;
-}
+bool isUsableRadius(float radius) { return std::isfinite(radius) && radius > 0.0f; }
 
 }  // namespace
 
-float BrushStampPlanner::spacing(float radius) {
-    return std::max(radius * kSpacingPerRadius, kMinimumSpacing);
-}
+float BrushStampPlanner::spacing(float radius) { return std::max(radius * kSpacingPerRadius, kMinimumSpacing); }
 
-void BrushStampPlanner::begin(DeformationTool tool, Float2 point, float radius,
-                              std::vector<BrushStamp>& into) {
+void BrushStampPlanner::begin(DeformationTool tool, Float2 point, float radius, std::vector<BrushStamp>& into) {
     VLT_PRECONDITION(isUsableRadius(radius), "a stroke needs a finite radius above 0");
     VLT_PRECONDITION(point.isFinite(), "a stroke point must be finite");
     if (tool != DeformationTool::push) {
@@ -33,8 +28,7 @@ void BrushStampPlanner::begin(DeformationTool tool, Float2 point, float radius,
     activeTool_ = tool;
 }
 
-void BrushStampPlanner::appendStamps(DeformationTool tool, Float2 point, float radius,
-                                     std::vector<BrushStamp>& into) {
+void BrushStampPlanner::appendStamps(DeformationTool tool, Float2 point, float radius, std::vector<BrushStamp>& into) {
     VLT_PRECONDITION(activeTool_.has_value(), "a move needs an open stroke");
     VLT_PRECONDITION(isUsableRadius(radius), "a stroke needs a finite radius above 0");
     VLT_PRECONDITION(tool == *activeTool_, "a move must keep the tool of its stroke");
@@ -47,8 +41,7 @@ void BrushStampPlanner::appendStamps(DeformationTool tool, Float2 point, float r
     }
 
     const float stampSpacing = spacing(radius);
-    const auto stepCount =
-        std::max<std::int64_t>(static_cast<std::int64_t>(std::ceil(distance / stampSpacing)), 1);
+    const auto stepCount = std::max<std::int64_t>(static_cast<std::int64_t>(std::ceil(distance / stampSpacing)), 1);
     const Float2 step = delta / static_cast<float>(stepCount);
     const float stepLength = step.length();
     const float partialIntensity = std::min(stepLength / stampSpacing, kFullIntensity);
@@ -67,10 +60,8 @@ void BrushStampPlanner::appendStamps(DeformationTool tool, Float2 point, float r
     lastPoint_ = point;
 }
 
-void BrushStampPlanner::appendReconstructRepeat(Float2 point, float radius,
-                                                std::vector<BrushStamp>& into) {
-    VLT_PRECONDITION(activeTool_ == DeformationTool::reconstruct,
-                     "a resting repeat needs an open Reconstruct stroke");
+void BrushStampPlanner::appendReconstructRepeat(Float2 point, float radius, std::vector<BrushStamp>& into) {
+    VLT_PRECONDITION(activeTool_ == DeformationTool::reconstruct, "a resting repeat needs an open Reconstruct stroke");
     VLT_PRECONDITION(point.isFinite(), "a stroke point must be finite");
     VLT_PRECONDITION(isUsableRadius(radius), "a stroke needs a finite radius above 0");
     lastPoint_ = point;

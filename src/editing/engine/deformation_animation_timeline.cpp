@@ -9,9 +9,7 @@ namespace vlt {
 namespace {
 
 // Half a cosine: zero slope at both ends, 0.5 at the midpoint.
-double easeInOut(double fraction) {
-    return 0.5 * (1.0 - std::cos(std::numbers::pi * std::min(fraction, 1.0)));
-}
+double easeInOut(double fraction) { return 0.5 * (1.0 - std::cos(std::numbers::pi * std::min(fraction, 1.0))); }
 
 }  // namespace
 

@@ -17,16 +17,14 @@ bool isAllZero(const std::vector<std::uint8_t>& bytes) {
 
 }  // namespace
 
-DeformationHistory::DeformationHistory(std::int64_t width, std::int64_t height)
-    : width_(width), height_(height) {
+DeformationHistory::DeformationHistory(std::int64_t width, std::int64_t height) : width_(width), height_(height) {
     VLT_PRECONDITION(width >= 0 && height >= 0, "a canvas size cannot be negative");
 }
 
 PixelRegion DeformationHistory::tileRegion(TileKey key) const {
     const std::int64_t x = key.x * kDeformationTileSize;
     const std::int64_t y = key.y * kDeformationTileSize;
-    return {x, y, std::min(width_ - x, kDeformationTileSize),
-            std::min(height_ - y, kDeformationTileSize)};
+    return {x, y, std::min(width_ - x, kDeformationTileSize), std::min(height_ - y, kDeformationTileSize)};
 }
 
 std::vector<PixelRegion> DeformationHistory::tileRegions(const std::vector<BrushStamp>& stamps) const {
@@ -109,8 +107,7 @@ std::vector<DeformationTileUpload> DeformationHistory::swap(std::vector<TileVers
     return uploads;
 }
 
-std::vector<DeformationTileUpload> DeformationHistory::restoreTiles(
-    const std::vector<BrushStamp>& stamps) const {
+std::vector<DeformationTileUpload> DeformationHistory::restoreTiles(const std::vector<BrushStamp>& stamps) const {
     std::vector<DeformationTileUpload> uploads;
     for (const PixelRegion& region : tileRegions(stamps)) {
         const std::vector<std::uint8_t>* bytes = committedBytes(keyOf(region));

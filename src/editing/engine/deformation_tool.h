@@ -23,9 +23,7 @@ inline constexpr std::array<DeformationTool, 4> kAllDeformationTools = {
     DeformationTool::reconstruct,
 };
 
-constexpr std::uint32_t rawValue(DeformationTool tool) {
-    return static_cast<std::uint32_t>(tool);
-}
+constexpr std::uint32_t rawValue(DeformationTool tool) { return static_cast<std::uint32_t>(tool); }
 
 constexpr std::optional<DeformationTool> deformationToolFromRawValue(std::uint32_t raw) {
     if (raw >= kAllDeformationTools.size()) {

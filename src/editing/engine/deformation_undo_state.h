@@ -14,8 +14,7 @@ namespace vlt {
 class DeformationUndoState {
 public:
     DeformationUndoState() = default;
-    explicit DeformationUndoState(std::vector<TileVersion> changedTiles)
-        : tiles(std::move(changedTiles)) {}
+    explicit DeformationUndoState(std::vector<TileVersion> changedTiles) : tiles(std::move(changedTiles)) {}
 
     DeformationUndoState(const DeformationUndoState&) = delete;
     DeformationUndoState& operator=(const DeformationUndoState&) = delete;

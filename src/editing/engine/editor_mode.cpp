@@ -4,9 +4,7 @@
 
 namespace vlt {
 
-QString title(EditorMode mode) {
-    return editorText(rawValue(mode).data());
-}
+QString title(EditorMode mode) { return editorText(rawValue(mode).data()); }
 
 QString accessibilityLabel(EditorMode mode) {
     switch (mode) {

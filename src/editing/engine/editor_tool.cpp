@@ -24,12 +24,10 @@ constexpr std::array<ToolTexts, kAllEditorTools.size()> kToolTexts = {{
     {"Size", "Contract an area smoothly (S)", "Shrink reshape tool",
      "Contract an area smoothly toward the centre of the brush. Use short, controlled passes for "
      "precise changes."},
-    {"Size", "Progressively return a changed area toward the Original (R)",
-     "Reconstruct reshape tool",
+    {"Size", "Progressively return a changed area toward the Original (R)", "Reconstruct reshape tool",
      "Brush over a changed area to progressively return it toward the Original, without "
      "resetting the rest of the simulation."},
-    {"Size", "Select the topmost drawing object and drag it to move (V)",
-     "Select or move annotation tool",
+    {"Size", "Select the topmost drawing object and drag it to move (V)", "Select or move annotation tool",
      "Select the topmost annotation under the pointer, then drag it to reposition it on the "
      "Simulation.\nYou can also double-click any annotation to select it without first "
      "choosing this tool."},
@@ -54,15 +52,12 @@ constexpr std::array<ToolTexts, kAllEditorTools.size()> kToolTexts = {{
     {"Size", "Add multiline text to the Simulation (T)", "Text annotation tool",
      "With the Text tool selected, click the Simulation image exactly where you want to add "
      "your text.\nDouble-click existing text to select it, then drag to move it."},
-    {"Size", "Delete each complete drawing object touched by the eraser (E)",
-     "Annotation eraser tool",
+    {"Size", "Delete each complete drawing object touched by the eraser (E)", "Annotation eraser tool",
      "Remove complete annotation objects touched by the eraser. The photograph and deformation "
      "are not affected."},
 }};
 
-const ToolTexts& textsOf(EditorTool tool) {
-    return kToolTexts[static_cast<std::size_t>(tool)];
-}
+const ToolTexts& textsOf(EditorTool tool) { return kToolTexts[static_cast<std::size_t>(tool)]; }
 
 }  // namespace
 
@@ -81,28 +76,18 @@ QString iconResourcePath(EditorTool tool) {
            QStringLiteral(".svg");
 }
 
-QString title(EditorTool tool) {
-    return editorText(rawValue(tool).data());
-}
+QString title(EditorTool tool) { return editorText(rawValue(tool).data()); }
 
 QString inspectorSectionTitle(EditorTool tool) {
     return isReshapeTool(tool) ? editorText("BRUSH") : editorText("PROPERTIES");
 }
 
-QString sizeLabel(EditorTool tool) {
-    return editorText(textsOf(tool).sizeLabel);
-}
+QString sizeLabel(EditorTool tool) { return editorText(textsOf(tool).sizeLabel); }
 
-QString help(EditorTool tool) {
-    return editorText(textsOf(tool).help);
-}
+QString help(EditorTool tool) { return editorText(textsOf(tool).help); }
 
-QString accessibilityLabel(EditorTool tool) {
-    return editorText(textsOf(tool).accessibilityLabel);
-}
+QString accessibilityLabel(EditorTool tool) { return editorText(textsOf(tool).accessibilityLabel); }
 
-QString guidance(EditorTool tool) {
-    return editorText(textsOf(tool).guidance);
-}
+QString guidance(EditorTool tool) { return editorText(textsOf(tool).guidance); }
 
 }  // namespace vlt

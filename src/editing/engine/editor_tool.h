@@ -29,10 +29,10 @@ enum class EditorTool {
 };
 
 inline constexpr std::array<EditorTool, 13> kAllEditorTools = {
-    EditorTool::push,      EditorTool::grow,           EditorTool::shrink,
+    EditorTool::push,        EditorTool::grow,         EditorTool::shrink,
     EditorTool::reconstruct, EditorTool::selectMove,   EditorTool::draw,
-    EditorTool::line,      EditorTool::rectangle,      EditorTool::filledRectangle,
-    EditorTool::circle,    EditorTool::filledCircle,   EditorTool::text,
+    EditorTool::line,        EditorTool::rectangle,    EditorTool::filledRectangle,
+    EditorTool::circle,      EditorTool::filledCircle, EditorTool::text,
     EditorTool::eraser,
 };
 
@@ -80,9 +80,7 @@ constexpr bool isReshapeTool(EditorTool tool) {
     return static_cast<std::size_t>(tool) < static_cast<std::size_t>(EditorTool::selectMove);
 }
 
-constexpr bool isAnnotationTool(EditorTool tool) {
-    return !isReshapeTool(tool);
-}
+constexpr bool isAnnotationTool(EditorTool tool) { return !isReshapeTool(tool); }
 
 // The mode whose rail holds the tool.
 constexpr EditorMode editorMode(EditorTool tool) {

@@ -5,8 +5,7 @@
 
 namespace vlt {
 
-void StationaryReconstructPlanner::begin(DeformationTool tool, Float2 point, float radius,
-                                         double now) {
+void StationaryReconstructPlanner::begin(DeformationTool tool, Float2 point, float radius, double now) {
     point_ = point;
     radius_ = radius;
     isActive_ = tool == DeformationTool::reconstruct;

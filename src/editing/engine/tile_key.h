@@ -18,9 +18,7 @@ struct TileKey {
 
     friend bool operator==(const TileKey&, const TileKey&) = default;
 
-    friend bool operator<(const TileKey& a, const TileKey& b) {
-        return a.y != b.y ? a.y < b.y : a.x < b.x;
-    }
+    friend bool operator<(const TileKey& a, const TileKey& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; }
 };
 
 }  // namespace vlt

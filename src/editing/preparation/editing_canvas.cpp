@@ -21,7 +21,8 @@ Result<SharedEditingCanvas, EditingCanvasPreparationFailure> EditingCanvas::prep
     if (descriptor.sourceFingerprint) {
         auto current = EditingSourceFingerprint::read(descriptor.sourceURL);
         if (!current) return current.error();
-        if (!(current.value() == *descriptor.sourceFingerprint)) return EditingCanvasPreparationFailure(Case::sourceChanged);
+        if (!(current.value() == *descriptor.sourceFingerprint))
+            return EditingCanvasPreparationFailure(Case::sourceChanged);
     }
 
     // 2. Open it again for decoding.

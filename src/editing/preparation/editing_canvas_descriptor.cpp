@@ -31,8 +31,8 @@ Result<EditingCanvasDescriptor, EditingCanvasPreparationFailure> EditingCanvasDe
     descriptor.currentImageSize = turnedSize;
     descriptor.sourceCrop = sourceCrop;
     descriptor.canvasSize = sourceCrop.size().fitting(maximumDimension);
-    descriptor.sourceFingerprint = EditingSourceFingerprint{
-        document.format(), document.encodedSize(), document.exifOrientedSize(), document.encodedOrientation()};
+    descriptor.sourceFingerprint = EditingSourceFingerprint{document.format(), document.encodedSize(),
+                                                            document.exifOrientedSize(), document.encodedOrientation()};
     return descriptor;
 }
 

@@ -33,7 +33,7 @@ struct EditingCanvasDescriptor {
     // Freezes the document's crop. Main thread; invalidCrop when the crop has no
     // whole pixel.
     static Result<EditingCanvasDescriptor, EditingCanvasPreparationFailure> make(const CropDocument& document,
-                                                                                std::int64_t maximumDimension);
+                                                                                 std::int64_t maximumDimension);
 
     friend bool operator==(const EditingCanvasDescriptor&, const EditingCanvasDescriptor&) = default;
 };

@@ -6,10 +6,14 @@ namespace vlt {
 
 std::string EditingCanvasPreparationFailure::diagnosticCode() const {
     switch (case_) {
-    case Case::sourceUnavailable: return "editor-source-unavailable";
-    case Case::sourceChanged: return "editor-source-changed";
-    case Case::invalidCrop: return "editor-invalid-crop";
-    case Case::decodeFailed: return "editor-decode-failed";
+    case Case::sourceUnavailable:
+        return "editor-source-unavailable";
+    case Case::sourceChanged:
+        return "editor-source-changed";
+    case Case::invalidCrop:
+        return "editor-invalid-crop";
+    case Case::decodeFailed:
+        return "editor-decode-failed";
     }
     return {};
 }

@@ -37,7 +37,8 @@ Result<EditingSourceFingerprint, EditingCanvasPreparationFailure> EditingSourceF
         orientation = std::int32_t(*properties->orientation);
     }
     const ImageSize encodedSize{properties->pixelWidth, properties->pixelHeight};
-    return EditingSourceFingerprint{*format, encodedSize, sizeAfterExifOrientation(encodedSize, orientation), orientation};
+    return EditingSourceFingerprint{*format, encodedSize, sizeAfterExifOrientation(encodedSize, orientation),
+                                    orientation};
 }
 
 }  // namespace vlt

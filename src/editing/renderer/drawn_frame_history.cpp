@@ -62,8 +62,8 @@ DrawnFrameHistory::Start DrawnFrameHistory::startFrame(const GpuTexture& target,
     return start;
 }
 
-GpuScissorRect pixelsSamplingField(const PixelRegion& changedField, const QRectF& imageRect,
-                                   std::int64_t canvasWidth, std::int64_t canvasHeight) {
+GpuScissorRect pixelsSamplingField(const PixelRegion& changedField, const QRectF& imageRect, std::int64_t canvasWidth,
+                                   std::int64_t canvasHeight) {
     if (!changedField.hasPixels()) return {};
     // A target pixel centred at p samples the field around canvas position
     // (p − origin) · canvas / size − ½, touching the texel below it and the next;
@@ -75,8 +75,8 @@ GpuScissorRect pixelsSamplingField(const PixelRegion& changedField, const QRectF
     const double right = imageRect.x() +
                          (static_cast<double>(changedField.x + changedField.width) + kPixelCentre) * perTexelX -
                          kPixelCentre + kDamageMarginPixels;
-    const double top = imageRect.y() + (static_cast<double>(changedField.y) - kPixelCentre) * perTexelY -
-                       kPixelCentre - kDamageMarginPixels;
+    const double top = imageRect.y() + (static_cast<double>(changedField.y) - kPixelCentre) * perTexelY - kPixelCentre -
+                       kDamageMarginPixels;
     const double bottom = imageRect.y() +
                           (static_cast<double>(changedField.y + changedField.height) + kPixelCentre) * perTexelY -
                           kPixelCentre + kDamageMarginPixels;

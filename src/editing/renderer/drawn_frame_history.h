@@ -80,7 +80,7 @@ private:
 // sample touches a texel of changedField (canvas pixels), widened by a margin of
 // whole pixels so rounding never leaves one out. Not clipped to any target; empty
 // when changedField has no pixels.
-GpuScissorRect pixelsSamplingField(const PixelRegion& changedField, const QRectF& imageRect,
-                                   std::int64_t canvasWidth, std::int64_t canvasHeight);
+GpuScissorRect pixelsSamplingField(const PixelRegion& changedField, const QRectF& imageRect, std::int64_t canvasWidth,
+                                   std::int64_t canvasHeight);
 
 }  // namespace vlt

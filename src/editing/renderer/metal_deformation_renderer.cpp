@@ -31,8 +31,7 @@ namespace vlt {
 static_assert(static_cast<std::uint32_t>(CompositionToolCode::grow) == rawValue(DeformationTool::grow));
 static_assert(static_cast<std::uint32_t>(CompositionToolCode::shrink) == rawValue(DeformationTool::shrink));
 static_assert(static_cast<std::uint32_t>(CompositionToolCode::push) == rawValue(DeformationTool::push));
-static_assert(static_cast<std::uint32_t>(CompositionToolCode::reconstruct) ==
-              rawValue(DeformationTool::reconstruct));
+static_assert(static_cast<std::uint32_t>(CompositionToolCode::reconstruct) == rawValue(DeformationTool::reconstruct));
 static_assert(kDeformationTexelBytes == bytesPerPixel(GpuPixelFormat::rg32Float));
 
 namespace {
@@ -49,9 +48,7 @@ constexpr std::uint32_t kPaneBackground = 1;
 constexpr double kMinimumBoundsExtent = 1.0;
 constexpr double kMinimumScissorExtent = 1.0;
 
-RenderFailure failure(RenderFailure::Case failureCase) {
-    return RenderFailure(failureCase);
-}
+RenderFailure failure(RenderFailure::Case failureCase) { return RenderFailure(failureCase); }
 
 GpuSize threadsPerThreadgroup(const GpuComputePipeline& pipeline) {
     const std::int64_t width = pipeline.threadExecutionWidth();
@@ -60,8 +57,8 @@ GpuSize threadsPerThreadgroup(const GpuComputePipeline& pipeline) {
 }
 
 Result<std::shared_ptr<GpuComputePipeline>, RenderFailure> makeComputePipeline(GpuDevice& device,
-                                                                         const GpuFunctionLibrary& library,
-                                                                         std::string_view name) {
+                                                                               const GpuFunctionLibrary& library,
+                                                                               std::string_view name) {
     const std::optional<GpuFunction> function = library.makeFunction(name);
     if (!function) return RenderFailure::shaderFunction(std::string(name));
     std::shared_ptr<GpuComputePipeline> pipeline = device.makeComputePipeline(*function);
@@ -70,15 +67,15 @@ Result<std::shared_ptr<GpuComputePipeline>, RenderFailure> makeComputePipeline(G
 }
 
 Result<std::shared_ptr<GpuRenderPipeline>, RenderFailure> makeRenderPipeline(GpuDevice& device,
-                                                                       const GpuFunctionLibrary& library,
-                                                                       std::string_view vertexName,
-                                                                       std::string_view fragmentName,
-                                                                       GpuPixelFormat format) {
+                                                                             const GpuFunctionLibrary& library,
+                                                                             std::string_view vertexName,
+                                                                             std::string_view fragmentName,
+                                                                             GpuPixelFormat format) {
     const std::optional<GpuFunction> vertex = library.makeFunction(vertexName);
     const std::optional<GpuFunction> fragment = library.makeFunction(fragmentName);
     if (!vertex || !fragment) {
         return RenderFailure::shaderFunction(std::string(vertexName) + std::string(kFunctionPairSeparator) +
-                                       std::string(fragmentName));
+                                             std::string(fragmentName));
     }
     std::shared_ptr<GpuRenderPipeline> pipeline = device.makeRenderPipeline({vertex, fragment, format});
     if (!pipeline) return failure(RenderFailure::Case::pipelineCreation);
@@ -203,8 +200,8 @@ GpuScissorRect imageDamage(const PixelRegion& changedField, const std::vector<Me
 // The workspace and each pane's grid. Every pixel ends as the last draw that covers
 // it, so a background is drawn only where nothing drawn later covers it for certain:
 // the workspace outside the panes, a pane's grid outside its image.
-void encodeBackgrounds(GpuRenderEncoder& encoder, const std::vector<MetalRenderPane>& panes,
-                       const DrawableFrame& frame, double backingScale) {
+void encodeBackgrounds(GpuRenderEncoder& encoder, const std::vector<MetalRenderPane>& panes, const DrawableFrame& frame,
+                       double backingScale) {
     const BackgroundUniforms whole = backgroundUniforms({0.0f, 0.0f}, backingScale, kWholeDrawable);
     encoder.setFragmentBytes(&whole, sizeof whole, kBackgroundUniformsBufferIndex);
     ScissorPieces workspace({0, 0, frame.width, frame.height});
@@ -237,13 +234,9 @@ bool regionInside(const PixelRegion& region, std::int64_t width, std::int64_t he
            region.y + region.height <= height;
 }
 
-GpuRegion gpuRegion(const PixelRegion& region) {
-    return {{region.x, region.y}, {region.width, region.height}};
-}
+GpuRegion gpuRegion(const PixelRegion& region) { return {{region.x, region.y}, {region.width, region.height}}; }
 
-void releaseOutputRows(void* rows) {
-    delete static_cast<std::shared_ptr<GpuBuffer>*>(rows);
-}
+void releaseOutputRows(void* rows) { delete static_cast<std::shared_ptr<GpuBuffer>*>(rows); }
 
 // The output image from the transfer rows. Rows without padding become the image
 // as they are (no copy: the image keeps the buffer); padded rows are compacted.
@@ -312,8 +305,8 @@ Result<std::unique_ptr<MetalDeformationRenderer>, MetalDeformationFailure> Metal
     if (!compose) return compose.error();
     renderer->compositionPipeline_ = compose.value();
 
-    auto image = makeRenderPipeline(*device, *library, kImageVertexFunctionName, kImageFragmentFunctionName,
-                                    colorPixelFormat);
+    auto image =
+        makeRenderPipeline(*device, *library, kImageVertexFunctionName, kImageFragmentFunctionName, colorPixelFormat);
     if (!image) return image.error();
     renderer->imagePipeline_ = image.value();
     auto background = makeRenderPipeline(*device, *library, kBackgroundVertexFunctionName,
@@ -464,12 +457,11 @@ void MetalDeformationRenderer::draw(GpuView& view, const std::vector<MetalRender
     const std::int64_t drawableWidth = drawable->texture()->width();
     const std::int64_t drawableHeight = drawable->texture()->height();
     const double boundsWidth = view.boundsWidth() > kMinimumBoundsExtent ? view.boundsWidth() : kMinimumBoundsExtent;
-    const double boundsHeight =
-        view.boundsHeight() > kMinimumBoundsExtent ? view.boundsHeight() : kMinimumBoundsExtent;
-    const DrawableFrame frame{{static_cast<double>(drawableWidth) / boundsWidth,
-                               static_cast<double>(drawableHeight) / boundsHeight},
-                              drawableWidth,
-                              drawableHeight};
+    const double boundsHeight = view.boundsHeight() > kMinimumBoundsExtent ? view.boundsHeight() : kMinimumBoundsExtent;
+    const DrawableFrame frame{
+        {static_cast<double>(drawableWidth) / boundsWidth, static_cast<double>(drawableHeight) / boundsHeight},
+        drawableWidth,
+        drawableHeight};
 
     GpuRenderPassDescriptor pass = view.renderPassDescriptor(*drawable);
     frameLayout_.drawableWidth = drawableWidth;
@@ -483,8 +475,8 @@ void MetalDeformationRenderer::draw(GpuView& view, const std::vector<MetalRender
     const DrawnFrameHistory::Start start = drawnFrames_.startFrame(*drawable->texture(), frameLayout_);
     pass.contentsTag = start.contentsTag;
     if (start.reuse) {
-        pass.partialRedraw = GpuPartialRedraw{
-            start.reuse->expectedContents, imageDamage(start.reuse->changedField, panes, frame, width_, height_)};
+        pass.partialRedraw = GpuPartialRedraw{start.reuse->expectedContents,
+                                              imageDamage(start.reuse->changedField, panes, frame, width_, height_)};
     }
     std::optional<GpuRenderEncoder> encoder = commands->makeRenderEncoder(pass);
     if (!encoder) return;
@@ -648,10 +640,12 @@ Result<void, MetalDeformationFailure> MetalDeformationRenderer::upload(std::vect
         const PixelRegion& region = tile.region;
         VLT_PRECONDITION(regionInside(region, width_, height_), "uploaded regions lie inside the canvas");
         const std::int64_t compactRowBytes = region.width * kDeformationTexelBytes;
-        VLT_PRECONDITION(!tile.bytes || static_cast<std::int64_t>(tile.bytes->size()) == compactRowBytes * region.height,
-                         "uploaded bytes hold exactly the region");
+        VLT_PRECONDITION(
+            !tile.bytes || static_cast<std::int64_t>(tile.bytes->size()) == compactRowBytes * region.height,
+            "uploaded bytes hold exactly the region");
         const std::int64_t paddedRowBytes = transferRowPitch(compactRowBytes);
-        std::shared_ptr<GpuBuffer> buffer = device_->makeBuffer(static_cast<std::size_t>(paddedRowBytes * region.height));
+        std::shared_ptr<GpuBuffer> buffer =
+            device_->makeBuffer(static_cast<std::size_t>(paddedRowBytes * region.height));
         if (!buffer) return failure(RenderFailure::Case::textureCreation);
         if (tile.bytes) {
             for (std::int64_t row = 0; row < region.height; ++row) {
@@ -677,8 +671,6 @@ Result<void, MetalDeformationFailure> MetalDeformationRenderer::upload(std::vect
     return {};
 }
 
-void MetalDeformationRenderer::waitUntilScheduledWorkCompleted() {
-    commandQueue_->waitUntilIdle();
-}
+void MetalDeformationRenderer::waitUntilScheduledWorkCompleted() { commandQueue_->waitUntilIdle(); }
 
 }  // namespace vlt

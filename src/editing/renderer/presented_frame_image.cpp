@@ -8,9 +8,7 @@ namespace vlt {
 
 namespace {
 
-void releaseFrame(void* frame) {
-    delete static_cast<std::shared_ptr<const GpuTexture>*>(frame);
-}
+void releaseFrame(void* frame) { delete static_cast<std::shared_ptr<const GpuTexture>*>(frame); }
 
 }  // namespace
 

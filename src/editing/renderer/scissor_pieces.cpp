@@ -20,15 +20,14 @@ void ScissorPieces::cut(const GpuScissorRect& hole) {
         const GpuScissorRect& piece = pieces_[index];
         const GpuScissorRect overlap = piece.intersected(hole);
         // Full-width bands above and below the overlap, then what is left beside it.
-        const bool kept =
-            overlap.isEmpty()
-                ? keep(piece)
-                : keep({piece.x, piece.y, piece.width, overlap.y - piece.y}) &&
-                      keep({piece.x, overlap.y + overlap.height, piece.width,
-                            piece.y + piece.height - overlap.y - overlap.height}) &&
-                      keep({piece.x, overlap.y, overlap.x - piece.x, overlap.height}) &&
-                      keep({overlap.x + overlap.width, overlap.y, piece.x + piece.width - overlap.x - overlap.width,
-                            overlap.height});
+        const bool kept = overlap.isEmpty()
+                              ? keep(piece)
+                              : keep({piece.x, piece.y, piece.width, overlap.y - piece.y}) &&
+                                    keep({piece.x, overlap.y + overlap.height, piece.width,
+                                          piece.y + piece.height - overlap.y - overlap.height}) &&
+                                    keep({piece.x, overlap.y, overlap.x - piece.x, overlap.height}) &&
+                                    keep({overlap.x + overlap.width, overlap.y,
+                                          piece.x + piece.width - overlap.x - overlap.width, overlap.height});
         if (!kept) {
             isCut_ = false;
             return;

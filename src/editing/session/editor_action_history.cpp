@@ -77,10 +77,8 @@ void EditorActionHistory::reset() {
 
 EditorHistoryAvailability EditorActionHistory::availability() const {
     return {
-        !undoableIDs_.empty(),
-        !redoableIDs_.empty(),
-        appliedCount_ > 0,
-        undoableIDs_.empty() && permanentlyAppliedCount_ >= 1,
+        !undoableIDs_.empty(), !redoableIDs_.empty(),
+        appliedCount_ > 0,     undoableIDs_.empty() && permanentlyAppliedCount_ >= 1,
         stateRevision_,
     };
 }

@@ -40,8 +40,7 @@ const QString& EditorHelpTexts::reset() {
 }
 
 const QString& EditorHelpTexts::saveImages() {
-    static const QString text =
-        editorText("Save the complete Original, Simulation, or Comparison image");
+    static const QString text = editorText("Save the complete Original, Simulation, or Comparison image");
     return text;
 }
 
@@ -96,20 +95,17 @@ const QString& EditorHelpTexts::fitImage() {
 }
 
 const QString& EditorHelpTexts::moveZoomedImage() {
-    static const QString text =
-        editorText("Move around a zoomed image (middle mouse button or Spacebar)");
+    static const QString text = editorText("Move around a zoomed image (middle mouse button or Spacebar)");
     return text;
 }
 
 const QString& EditorHelpTexts::toggleComparisonLabels() {
-    static const QString text =
-        editorText("Toggle Original/Simulation labels on the Comparison tab (Ctrl+L)");
+    static const QString text = editorText("Toggle Original/Simulation labels on the Comparison tab (Ctrl+L)");
     return text;
 }
 
 const QString& EditorHelpTexts::brushSize() {
-    static const QString text =
-        editorText("Adjust brush size (Alt + two-finger scroll or mouse wheel)");
+    static const QString text = editorText("Adjust brush size (Alt + two-finger scroll or mouse wheel)");
     return text;
 }
 

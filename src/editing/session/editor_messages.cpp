@@ -5,8 +5,7 @@
 namespace vlt {
 
 const QString& EditorMessages::zoomedImageMoveHint() {
-    static const QString text =
-        editorText("Hold the middle mouse button or Spacebar to move the zoomed image.");
+    static const QString text = editorText("Hold the middle mouse button or Spacebar to move the zoomed image.");
     return text;
 }
 
@@ -38,14 +37,12 @@ const QString& EditorMessages::stopAnimationHint() {
 }
 
 const QString& EditorMessages::noAnimationToSave() {
-    static const QString text =
-        editorText("No edits have been made, so there is no animation to save.");
+    static const QString text = editorText("No edits have been made, so there is no animation to save.");
     return text;
 }
 
 const QString& EditorMessages::noChangesToSave() {
-    static const QString text =
-        editorText("No edits have been made, so there are no changes to save.");
+    static const QString text = editorText("No edits have been made, so there are no changes to save.");
     return text;
 }
 
@@ -67,8 +64,7 @@ const QString& EditorMessages::undoLimitReached() {
 }
 
 const QString& EditorMessages::sharedImageLocked() {
-    static const QString text =
-        editorText("The temporary shared image is locked and will be removed later.");
+    static const QString text = editorText("The temporary shared image is locked and will be removed later.");
     return text;
 }
 

@@ -60,8 +60,8 @@ ImageSize canvasSizeOf(const SharedEditingCanvas& canvas) {
 }  // namespace
 
 EditorSession::EditorSession(std::shared_ptr<CropDocument> document, SharedEditingCanvas editingCanvas,
-                             QString originalComparisonLabel, QString simulationComparisonLabel,
-                             Scheduler& scheduler, QObject* parent)
+                             QString originalComparisonLabel, QString simulationComparisonLabel, Scheduler& scheduler,
+                             QObject* parent)
     : QObject(parent),
       document_(std::move(document)),
       editingCanvas_(std::move(editingCanvas)),
@@ -69,13 +69,11 @@ EditorSession::EditorSession(std::shared_ptr<CropDocument> document, SharedEditi
       scheduler_(scheduler),
       originalComparisonLabel_(std::move(originalComparisonLabel)),
       simulationComparisonLabel_(std::move(simulationComparisonLabel)),
-      annotationFont_(AnnotationFontStyle::defaultStyle(static_cast<int>(canvasSize_.width),
-                                                        static_cast<int>(canvasSize_.height))),
+      annotationFont_(
+          AnnotationFontStyle::defaultStyle(static_cast<int>(canvasSize_.width), static_cast<int>(canvasSize_.height))),
       deformationToolDiameter_(initialReshapeDiameter(canvasSize_)) {}
 
-EditorSession::~EditorSession() {
-    transientMessageTask_.cancel();
-}
+EditorSession::~EditorSession() { transientMessageTask_.cancel(); }
 
 void EditorSession::setSelectedTab(EditorTab tab) {
     if (store(selectedTab_, tab)) emit selectedTabChanged(tab);
@@ -219,9 +217,7 @@ void EditorSession::setToolDiameter(double diameter) {
     }
 }
 
-void EditorSession::clampToolDiameterIntoRange() {
-    setToolDiameter(toolDiameterRange().clamp(toolDiameter()));
-}
+void EditorSession::clampToolDiameterIntoRange() { setToolDiameter(toolDiameterRange().clamp(toolDiameter())); }
 
 void EditorSession::selectTool(EditorTool tool) {
     storeMode(editorMode(tool));
@@ -304,8 +300,8 @@ void EditorSession::updateZoomHint(bool showHint, std::optional<double> zoom) {
 
 int EditorSession::zoomSliderPercent() const {
     const double pixelZoom = fitScale_ > kSmallestFitScale ? 1.0 / fitScale_ : kZoomOfUnknownPixelSize;
-    const double percent = pixelZoom > kFitZoomTolerance ? (zoomFactor_ - 1.0) / (pixelZoom - 1.0) * 100.0
-                                                         : (zoomFactor_ - 1.0) * 100.0;
+    const double percent =
+        pixelZoom > kFitZoomTolerance ? (zoomFactor_ - 1.0) / (pixelZoom - 1.0) * 100.0 : (zoomFactor_ - 1.0) * 100.0;
     const double rounded = std::round(percent);
     if (std::isnan(rounded)) return 0;
     constexpr double kLargest = std::numeric_limits<int>::max();
@@ -339,8 +335,6 @@ void EditorSession::showPersistentMessage(const QString& text) {
     setPersistentMessage(text);
 }
 
-void EditorSession::clearPersistentMessage() {
-    setPersistentMessage(std::nullopt);
-}
+void EditorSession::clearPersistentMessage() { setPersistentMessage(std::nullopt); }
 
 }  // namespace vlt

@@ -5,19 +5,14 @@
 
 namespace vlt {
 
-QString title(EditorTab tab) {
-    return editorText(rawValue(tab).data());
-}
+QString title(EditorTab tab) { return editorText(rawValue(tab).data()); }
 
 const QString& help(EditorTab tab) {
-    static const QString original =
-        editorText("Original, unmodified image (switch tabs: Left/Right Arrow keys)");
-    static const QString simulation =
-        editorText("Editable Simulation image (switch tabs: Left/Right Arrow keys)");
+    static const QString original = editorText("Original, unmodified image (switch tabs: Left/Right Arrow keys)");
+    static const QString simulation = editorText("Editable Simulation image (switch tabs: Left/Right Arrow keys)");
     static const QString comparison =
         editorText("Combined Original and Simulation view (switch tabs: Left/Right Arrow keys)");
-    static const QString animate =
-        editorText("Morphing animation from the Original to the Simulation image");
+    static const QString animate = editorText("Morphing animation from the Original to the Simulation image");
     switch (tab) {
     case EditorTab::original:
         return original;

@@ -47,9 +47,7 @@ constexpr std::optional<EditorTab> editorTabFromRawValue(std::string_view raw) {
 }
 
 // Simulation and Comparison take brush strokes and annotations.
-constexpr bool isEditable(EditorTab tab) {
-    return tab == EditorTab::simulation || tab == EditorTab::comparison;
-}
+constexpr bool isEditable(EditorTab tab) { return tab == EditorTab::simulation || tab == EditorTab::comparison; }
 
 QString title(EditorTab tab);
 // The help text of the tab button.

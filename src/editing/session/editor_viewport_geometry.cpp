@@ -46,8 +46,8 @@ std::vector<QRectF> EditorViewportGeometry::panelRects() const {
 }
 
 double EditorViewportGeometry::fitScale() const {
-    const bool hasArea = viewportSize.width() > 0.0 && viewportSize.height() > 0.0 &&
-                         imageSize.width() > 0.0 && imageSize.height() > 0.0;
+    const bool hasArea = viewportSize.width() > 0.0 && viewportSize.height() > 0.0 && imageSize.width() > 0.0 &&
+                         imageSize.height() > 0.0;
     if (!hasArea) return 1.0;
     const QRectF panel = panelRects().front();
     return std::min(panel.width() / imageSize.width(), panel.height() / imageSize.height());
@@ -69,12 +69,11 @@ QRectF EditorViewportGeometry::imageRect(const QRectF& panel, QPointF center) co
     const QSizeF displayed = displayedImageSize();
     const QPointF clamped = clampedCenter(center);
     return QRectF(panel.center().x() - displayed.width() * clamped.x(),
-                  panel.center().y() - displayed.height() * clamped.y(), displayed.width(),
-                  displayed.height());
+                  panel.center().y() - displayed.height() * clamped.y(), displayed.width(), displayed.height());
 }
 
-std::optional<EditorViewportGeometry::ScrollerKnob> EditorViewportGeometry::scrollerKnob(
-    bool horizontal, QPointF center) const {
+std::optional<EditorViewportGeometry::ScrollerKnob> EditorViewportGeometry::scrollerKnob(bool horizontal,
+                                                                                         QPointF center) const {
     const QRectF panel = panelRects().front();
     const QSizeF displayed = displayedImageSize();
     const double extent = horizontal ? panel.width() : panel.height();
@@ -84,8 +83,7 @@ std::optional<EditorViewportGeometry::ScrollerKnob> EditorViewportGeometry::scro
     const double proportion = std::min(extent / size, 1.0);
     const QPointF clamped = clampedCenter(center);
     const double position = horizontal ? clamped.x() : clamped.y();
-    const double value =
-        (position - proportion * 0.5) / std::max(1.0 - proportion, kMinimumScrollableShare);
+    const double value = (position - proportion * 0.5) / std::max(1.0 - proportion, kMinimumScrollableShare);
     return ScrollerKnob{std::clamp(value, 0.0, 1.0), proportion};
 }
 
@@ -98,11 +96,9 @@ std::optional<QRectF> EditorViewportGeometry::comparisonGapRect() const {
 }
 
 bool EditorViewportGeometry::operator==(const EditorViewportGeometry& other) const {
-    return viewportSize.width() == other.viewportSize.width() &&
-           viewportSize.height() == other.viewportSize.height() &&
-           imageSize.width() == other.imageSize.width() &&
-           imageSize.height() == other.imageSize.height() && isComparison == other.isComparison &&
-           zoomFactor == other.zoomFactor;
+    return viewportSize.width() == other.viewportSize.width() && viewportSize.height() == other.viewportSize.height() &&
+           imageSize.width() == other.imageSize.width() && imageSize.height() == other.imageSize.height() &&
+           isComparison == other.isComparison && zoomFactor == other.zoomFactor;
 }
 
 }  // namespace vlt

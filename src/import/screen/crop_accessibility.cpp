@@ -16,8 +16,8 @@ constexpr const char* kSelectedProperty = "vltAccessibleSelected";
 class ValueCarryingWidget final : public QAccessibleWidget {
 public:
     explicit ValueCarryingWidget(QWidget* widget)
-        : QAccessibleWidget(widget, qobject_cast<QAbstractButton*>(widget) != nullptr ? QAccessible::Button
-                                                                                          : QAccessible::Graphic) {}
+        : QAccessibleWidget(
+              widget, qobject_cast<QAbstractButton*>(widget) != nullptr ? QAccessible::Button : QAccessible::Graphic) {}
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value) return widget()->property(kValueProperty).toString();

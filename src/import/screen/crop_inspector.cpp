@@ -114,11 +114,21 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         switch (event->key()) {
-        case Qt::Key_Up: inspector_.movePresetFocus(CropInspector::MoveDirection::up); break;
-        case Qt::Key_Down: inspector_.movePresetFocus(CropInspector::MoveDirection::down); break;
-        case Qt::Key_Left: inspector_.movePresetFocus(CropInspector::MoveDirection::left); break;
-        case Qt::Key_Right: inspector_.movePresetFocus(CropInspector::MoveDirection::right); break;
-        default: QWidget::keyPressEvent(event); return;
+        case Qt::Key_Up:
+            inspector_.movePresetFocus(CropInspector::MoveDirection::up);
+            break;
+        case Qt::Key_Down:
+            inspector_.movePresetFocus(CropInspector::MoveDirection::down);
+            break;
+        case Qt::Key_Left:
+            inspector_.movePresetFocus(CropInspector::MoveDirection::left);
+            break;
+        case Qt::Key_Right:
+            inspector_.movePresetFocus(CropInspector::MoveDirection::right);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
         }
         event->accept();
     }
@@ -170,8 +180,8 @@ QWidget* CropInspector::makeScrollContent() {
     heading->addWidget(new FrameGlyphTile, 0, Qt::AlignVCenter);
     auto* headingTexts = new QVBoxLayout;
     headingTexts->setSpacing(2);
-    headingTexts->addWidget(makeLabel(localizedString("Choose the frame"), TextStyle::title2, QFont::DemiBold,
-                                      CropPalette::ink()));
+    headingTexts->addWidget(
+        makeLabel(localizedString("Choose the frame"), TextStyle::title2, QFont::DemiBold, CropPalette::ink()));
     headingTexts->addWidget(makeLabel(localizedString("Non-destructive source crop"), TextStyle::callout, QFont::Normal,
                                       CropPalette::secondaryText()));
     heading->addLayout(headingTexts, 1);
@@ -199,7 +209,8 @@ QWidget* CropInspector::makeScrollContent() {
         presetButtons_[static_cast<std::size_t>(index)] = button;
         gridLayout->addWidget(button, index / kColumns, index % kColumns);
         connect(button, &QAbstractButton::clicked, this, [this, preset] { select(preset); });
-        connect(button, &CropPresetButton::focusEntered, this, [this](CropPreset entered) { focusedPreset_ = entered; });
+        connect(button, &CropPresetButton::focusEntered, this,
+                [this](CropPreset entered) { focusedPreset_ = entered; });
         connect(button, &CropPresetButton::focusLeft, this, [this](CropPreset left) {
             if (focusedPreset_ == left) focusedPreset_.reset();
         });
@@ -305,10 +316,18 @@ void CropInspector::movePresetFocus(MoveDirection direction) {
     const CropPreset current = focusedPreset_.value_or(selectedCropPreset(document_->selection()));
     int step = 0;
     switch (direction) {
-    case MoveDirection::up: step = -kColumns; break;
-    case MoveDirection::down: step = kColumns; break;
-    case MoveDirection::left: step = -1; break;
-    case MoveDirection::right: step = 1; break;
+    case MoveDirection::up:
+        step = -kColumns;
+        break;
+    case MoveDirection::down:
+        step = kColumns;
+        break;
+    case MoveDirection::left:
+        step = -1;
+        break;
+    case MoveDirection::right:
+        step = 1;
+        break;
     }
     if (step == 0) return;
     const int target = cropPresetIndex(current) + step;

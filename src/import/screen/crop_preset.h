@@ -28,9 +28,9 @@ enum class CropPreset {
 };
 
 inline constexpr std::array<CropPreset, 9> kAllCropPresets = {
-    CropPreset::fullImage, CropPreset::free,        CropPreset::landscape16By9,
-    CropPreset::portrait9By16, CropPreset::square,  CropPreset::classic4By3,
-    CropPreset::social4By5, CropPreset::cinema21By9, CropPreset::portrait2By3,
+    CropPreset::fullImage,     CropPreset::free,        CropPreset::landscape16By9,
+    CropPreset::portrait9By16, CropPreset::square,      CropPreset::classic4By3,
+    CropPreset::social4By5,    CropPreset::cinema21By9, CropPreset::portrait2By3,
 };
 
 std::string_view rawValue(CropPreset preset);

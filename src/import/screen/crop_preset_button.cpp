@@ -104,8 +104,11 @@ void CropPresetButton::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_Left:
-    case Qt::Key_Right: event->ignore(); return;
-    default: QAbstractButton::keyPressEvent(event);
+    case Qt::Key_Right:
+        event->ignore();
+        return;
+    default:
+        QAbstractButton::keyPressEvent(event);
     }
 }
 

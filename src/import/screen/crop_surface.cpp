@@ -21,9 +21,11 @@ Qt::CursorShape cursorShape(const std::optional<CropInteraction>& interaction) {
     if (interaction->kind == CropInteraction::Kind::move) return Qt::OpenHandCursor;
     switch (interaction->corner) {
     case CropCorner::topLeft:
-    case CropCorner::bottomRight: return Qt::SizeFDiagCursor;
+    case CropCorner::bottomRight:
+        return Qt::SizeFDiagCursor;
     case CropCorner::topRight:
-    case CropCorner::bottomLeft: return Qt::SizeBDiagCursor;
+    case CropCorner::bottomLeft:
+        return Qt::SizeBDiagCursor;
     }
     return Qt::ArrowCursor;
 }
@@ -59,7 +61,8 @@ std::optional<CropInteraction> CropSurface::interaction(QPointF p) const {
         {CropCorner::bottomLeft, crop.bottomLeft()},
     }};
     for (const auto& [corner, point] : corners) {
-        if (std::hypot(p.x() - point.x(), p.y() - point.y()) <= kCornerHitRadius) return CropInteraction::resize(corner);
+        if (std::hypot(p.x() - point.x(), p.y() - point.y()) <= kCornerHitRadius)
+            return CropInteraction::resize(corner);
     }
     // The border itself belongs to the crop.
     if (p.x() >= crop.left() && p.x() <= crop.right() && p.y() >= crop.top() && p.y() <= crop.bottom()) {

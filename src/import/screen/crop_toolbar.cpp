@@ -54,8 +54,10 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        if (!isEnabled()) painter.setOpacity(0.4);
-        else if (isDown()) painter.setOpacity(0.7);
+        if (!isEnabled())
+            painter.setOpacity(0.4);
+        else if (isDown())
+            painter.setOpacity(0.7);
         CropAssetImage::draw(painter, QStringLiteral("settings-sliders"), QRectF(rect()));
     }
 };

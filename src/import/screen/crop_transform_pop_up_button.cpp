@@ -201,8 +201,7 @@ void CropTransformPopUpButton::paintEvent(QPaintEvent*) {
     painter.setPen(makeSRGBColor(0.063, 0.176, 0.196));
     painter.drawText(badgeRect, Qt::AlignCenter, angleText_);
 
-    const QRectF chevron(badgeRect.right() + kBadgeToChevron, (h - kChevronHeight) / 2, kChevronWidth,
-                         kChevronHeight);
+    const QRectF chevron(badgeRect.right() + kBadgeToChevron, (h - kChevronHeight) / 2, kChevronWidth, kChevronHeight);
     QPainterPath vee;
     vee.moveTo(chevron.topLeft());
     vee.lineTo(chevron.center().x(), chevron.bottom());

@@ -15,16 +15,16 @@ CropViewMapping CropViewMapping::make(QSizeF viewSize, const CropSelection& sele
     const double availableWidth = std::max(viewSize.width() - 2 * kMargin, 1.0);
     const double availableHeight = std::max(viewSize.height() - 2 * kMargin, 1.0);
     const double scale = std::min(availableWidth / pw, availableHeight / ph);
-    mapping.imageRect = QRectF((viewSize.width() - scale * pw) * 0.5, (viewSize.height() - scale * ph) * 0.5,
-                               scale * pw, scale * ph);
+    mapping.imageRect =
+        QRectF((viewSize.width() - scale * pw) * 0.5, (viewSize.height() - scale * ph) * 0.5, scale * pw, scale * ph);
 
     const double dw = std::max<double>(static_cast<double>(mapping.fullResolutionSize.width), 1);
     const double dh = std::max<double>(static_cast<double>(mapping.fullResolutionSize.height), 1);
     const ImageRect& crop = selection.crop;
     const QRectF previewCrop(crop.x * pw / dw, crop.y * ph / dh, crop.width * pw / dw, crop.height * ph / dh);
-    mapping.cropRect = QRectF(mapping.imageRect.left() + previewCrop.x() * scale,
-                              mapping.imageRect.top() + previewCrop.y() * scale, previewCrop.width() * scale,
-                              previewCrop.height() * scale);
+    mapping.cropRect =
+        QRectF(mapping.imageRect.left() + previewCrop.x() * scale, mapping.imageRect.top() + previewCrop.y() * scale,
+               previewCrop.width() * scale, previewCrop.height() * scale);
     return mapping;
 }
 

@@ -6,7 +6,8 @@ namespace vlt {
 
 std::string StillImageOutputFailure::diagnosticCode() const {
     switch (case_) {
-    case Case::rendererUnavailable: return "still-renderer-unavailable";
+    case Case::rendererUnavailable:
+        return "still-renderer-unavailable";
     }
     return {};
 }

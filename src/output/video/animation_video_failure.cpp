@@ -6,7 +6,8 @@ namespace vlt {
 
 std::string AnimationVideoFailure::diagnosticCode() const {
     switch (case_) {
-    case Case::rendererUnavailable: return "video-renderer-unavailable";
+    case Case::rendererUnavailable:
+        return "video-renderer-unavailable";
     }
     return {};
 }

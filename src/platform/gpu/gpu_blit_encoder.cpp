@@ -18,9 +18,7 @@ bool bufferHoldsRows(const GpuBuffer& buffer, std::size_t offset, std::size_t by
 
 }  // namespace
 
-GpuBlitEncoder::GpuBlitEncoder(GpuBlitEncoder&& other) noexcept : buffer_(other.buffer_) {
-    other.buffer_ = nullptr;
-}
+GpuBlitEncoder::GpuBlitEncoder(GpuBlitEncoder&& other) noexcept : buffer_(other.buffer_) { other.buffer_ = nullptr; }
 
 GpuBlitEncoder::~GpuBlitEncoder() {
     if (buffer_ != nullptr) endEncoding();
@@ -31,7 +29,8 @@ void GpuBlitEncoder::copy(std::shared_ptr<GpuTexture> source, const GpuRegion& s
     VLT_PRECONDITION(buffer_ != nullptr, "the encoder is still encoding");
     VLT_PRECONDITION(source && destination, "a copy has both textures");
     VLT_PRECONDITION(source->pixelFormat() == destination->pixelFormat(), "texture copies keep the pixel format");
-    VLT_PRECONDITION(sourceRegion.fitsInside(source->width(), source->height()), "the copied region lies in the source");
+    VLT_PRECONDITION(sourceRegion.fitsInside(source->width(), source->height()),
+                     "the copied region lies in the source");
     const GpuRegion target{destinationOrigin, sourceRegion.size};
     VLT_PRECONDITION(target.fitsInside(destination->width(), destination->height()),
                      "the copied region lies in the destination");
@@ -44,11 +43,12 @@ void GpuBlitEncoder::copy(std::shared_ptr<GpuTexture> source, const GpuRegion& s
                           std::size_t destinationBytesPerRow) {
     VLT_PRECONDITION(buffer_ != nullptr, "the encoder is still encoding");
     VLT_PRECONDITION(source && destination, "a copy has its texture and buffer");
-    VLT_PRECONDITION(sourceRegion.fitsInside(source->width(), source->height()), "the copied region lies in the source");
+    VLT_PRECONDITION(sourceRegion.fitsInside(source->width(), source->height()),
+                     "the copied region lies in the source");
     if (sourceRegion.isEmpty()) return;
-    VLT_PRECONDITION(bufferHoldsRows(*destination, destinationOffset, destinationBytesPerRow, sourceRegion,
-                                     source->pixelFormat()),
-                     "the buffer holds the copied rows");
+    VLT_PRECONDITION(
+        bufferHoldsRows(*destination, destinationOffset, destinationBytesPerRow, sourceRegion, source->pixelFormat()),
+        "the buffer holds the copied rows");
     buffer_->append(GpuCopyTextureToBufferCommand{std::move(source), sourceRegion, std::move(destination),
                                                   destinationOffset, destinationBytesPerRow});
 }
@@ -60,9 +60,9 @@ void GpuBlitEncoder::copy(std::shared_ptr<GpuBuffer> source, std::size_t sourceO
     VLT_PRECONDITION(destinationRegion.fitsInside(destination->width(), destination->height()),
                      "the copied region lies in the destination");
     if (destinationRegion.isEmpty()) return;
-    VLT_PRECONDITION(bufferHoldsRows(*source, sourceOffset, sourceBytesPerRow, destinationRegion,
-                                     destination->pixelFormat()),
-                     "the buffer holds the copied rows");
+    VLT_PRECONDITION(
+        bufferHoldsRows(*source, sourceOffset, sourceBytesPerRow, destinationRegion, destination->pixelFormat()),
+        "the buffer holds the copied rows");
     buffer_->append(GpuCopyBufferToTextureCommand{std::move(source), sourceOffset, sourceBytesPerRow,
                                                   std::move(destination), destinationRegion});
 }

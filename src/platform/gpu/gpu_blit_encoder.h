@@ -26,9 +26,8 @@ public:
     void copy(std::shared_ptr<GpuTexture> source, const GpuRegion& sourceRegion,
               std::shared_ptr<GpuTexture> destination, GpuOrigin destinationOrigin);
     // Texture rows into a buffer, one row every bytesPerRow bytes from the offset.
-    void copy(std::shared_ptr<GpuTexture> source, const GpuRegion& sourceRegion,
-              std::shared_ptr<GpuBuffer> destination, std::size_t destinationOffset,
-              std::size_t destinationBytesPerRow);
+    void copy(std::shared_ptr<GpuTexture> source, const GpuRegion& sourceRegion, std::shared_ptr<GpuBuffer> destination,
+              std::size_t destinationOffset, std::size_t destinationBytesPerRow);
     // Buffer rows into a texture region.
     void copy(std::shared_ptr<GpuBuffer> source, std::size_t sourceOffset, std::size_t sourceBytesPerRow,
               std::shared_ptr<GpuTexture> destination, const GpuRegion& destinationRegion);

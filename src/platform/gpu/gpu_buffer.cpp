@@ -4,9 +4,7 @@
 
 namespace vlt {
 
-void GpuBuffer::FreeBytes::operator()(std::uint8_t* bytes) const {
-    std::free(bytes);
-}
+void GpuBuffer::FreeBytes::operator()(std::uint8_t* bytes) const { std::free(bytes); }
 
 std::shared_ptr<GpuBuffer> GpuBuffer::allocate(std::size_t length) {
     if (length == 0) return nullptr;

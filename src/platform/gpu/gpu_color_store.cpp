@@ -54,8 +54,8 @@ void storeEightBit(const GpuFloat4* colors, std::int64_t count, std::uint8_t* de
     for (std::int64_t i = 0; i < count; ++i) {
         const GpuFloat4& c = colors[i];
         // Runs of one colour (flat areas, grid rows) are encoded once.
-        const bool repeated = hasPrevious && c.x == previous.x && c.y == previous.y && c.z == previous.z &&
-                              c.w == previous.w;
+        const bool repeated =
+            hasPrevious && c.x == previous.x && c.y == previous.y && c.z == previous.z && c.w == previous.w;
         if (!repeated) {
             packEightBit(c, tables, Order, packed.data());
             previous = c;
@@ -92,8 +92,7 @@ std::array<std::uint8_t, GpuColorStore::kMaximumTexelBytes> GpuColorStore::encod
     return texel;
 }
 
-void GpuColorStore::fill(GpuPixelFormat format, const GpuFloat4& color, std::int64_t count,
-                         std::uint8_t* destination) {
+void GpuColorStore::fill(GpuPixelFormat format, const GpuFloat4& color, std::int64_t count, std::uint8_t* destination) {
     const auto texel = encode(format, color);
     if (bytesPerPixel(format) == static_cast<std::int64_t>(kEightBitTexelBytes)) {
         repeat<kEightBitTexelBytes>(texel.data(), count, destination);

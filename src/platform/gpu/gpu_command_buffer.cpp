@@ -54,9 +54,7 @@ void GpuCommandBuffer::append(GpuCommand command) {
     commands_.push_back(std::move(command));
 }
 
-void GpuCommandBuffer::encoderEnded() {
-    encoderOpen_ = false;
-}
+void GpuCommandBuffer::encoderEnded() { encoderOpen_ = false; }
 
 void GpuCommandBuffer::commit() {
     VLT_PRECONDITION(status() == GpuCommandBufferStatus::notEnqueued, "a command buffer is committed once");

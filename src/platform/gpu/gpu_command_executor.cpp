@@ -59,8 +59,8 @@ void run(const GpuDispatchCommand& command) {
 
 void run(const GpuCopyTextureCommand& command) {
     command.destination->setContentsTag(GpuTexture::kUnknownContents);
-    const auto rowBytes = static_cast<std::size_t>(command.sourceRegion.size.width *
-                                                   bytesPerPixel(command.source->pixelFormat()));
+    const auto rowBytes =
+        static_cast<std::size_t>(command.sourceRegion.size.width * bytesPerPixel(command.source->pixelFormat()));
     copyRows(texelAddress(*command.source, command.sourceRegion.origin),
              static_cast<std::size_t>(command.source->rowBytes()),
              texelAddress(*command.destination, command.destinationOrigin),
@@ -68,8 +68,8 @@ void run(const GpuCopyTextureCommand& command) {
 }
 
 void run(const GpuCopyTextureToBufferCommand& command) {
-    const auto rowBytes = static_cast<std::size_t>(command.sourceRegion.size.width *
-                                                   bytesPerPixel(command.source->pixelFormat()));
+    const auto rowBytes =
+        static_cast<std::size_t>(command.sourceRegion.size.width * bytesPerPixel(command.source->pixelFormat()));
     copyRows(texelAddress(*command.source, command.sourceRegion.origin),
              static_cast<std::size_t>(command.source->rowBytes()),
              command.destination->contents() + command.destinationOffset, command.destinationBytesPerRow, rowBytes,

@@ -19,7 +19,8 @@ struct GpuCommandQueue::Arena {
 };
 
 GpuCommandQueue::GpuCommandQueue(std::shared_ptr<GpuFaultInjector> faults, int maximumConcurrency)
-    : faults_(std::move(faults)), arena_(std::make_unique<Arena>(Arena{tbb::task_arena(arenaConcurrency(maximumConcurrency))})) {
+    : faults_(std::move(faults)),
+      arena_(std::make_unique<Arena>(Arena{tbb::task_arena(arenaConcurrency(maximumConcurrency))})) {
     worker_ = std::thread([this] { runWorker(); });
 }
 

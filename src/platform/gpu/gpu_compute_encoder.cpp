@@ -43,10 +43,10 @@ void GpuComputeEncoder::dispatchThreads(GpuSize grid, GpuSize threadsPerThreadgr
     VLT_PRECONDITION(grid.width <= std::numeric_limits<std::uint32_t>::max() &&
                          grid.height <= std::numeric_limits<std::uint32_t>::max(),
                      "a grid fits 32-bit thread positions");
-    VLT_PRECONDITION(threadsPerThreadgroup.width > 0 && threadsPerThreadgroup.height > 0 &&
-                         threadsPerThreadgroup.width * threadsPerThreadgroup.height <=
-                             pipeline_->maxTotalThreadsPerThreadgroup(),
-                     "a thread group fits the pipeline");
+    VLT_PRECONDITION(
+        threadsPerThreadgroup.width > 0 && threadsPerThreadgroup.height > 0 &&
+            threadsPerThreadgroup.width * threadsPerThreadgroup.height <= pipeline_->maxTotalThreadsPerThreadgroup(),
+        "a thread group fits the pipeline");
     if (grid.width == 0 || grid.height == 0) return;
     buffer_->append(GpuDispatchCommand{pipeline_, arguments_, grid});
 }

@@ -67,7 +67,8 @@ void GpuRenderEncoder::drawTriangles(std::uint32_t vertexStart, std::uint32_t ve
     VLT_PRECONDITION(pipeline_->colorPixelFormat() == targetFormat_, "the pipeline was made for the target's format");
     VLT_PRECONDITION(vertexCount % 3 == 0 && vertexCount <= kMaximumVerticesPerDraw, "a draw holds whole triangles");
     if (vertexCount == 0) return;
-    buffer_->append(GpuDrawCommand{pipeline_, scissor_, vertexArguments_, fragmentArguments_, vertexStart, vertexCount});
+    buffer_->append(
+        GpuDrawCommand{pipeline_, scissor_, vertexArguments_, fragmentArguments_, vertexStart, vertexCount});
 }
 
 void GpuRenderEncoder::endEncoding() {

@@ -57,7 +57,8 @@ void GpuTexture::replaceRegion(const GpuRegion& region, const std::uint8_t* sour
     VLT_PRECONDITION(sourceRowBytes >= copyBytes, "source rows hold the region's width");
     setContentsTag(kUnknownContents);
     for (std::int64_t r = 0; r < region.size.height; ++r) {
-        std::uint8_t* target = data() + (region.origin.y + r) * rowBytes_ + region.origin.x * bytesPerPixel(pixelFormat());
+        std::uint8_t* target =
+            data() + (region.origin.y + r) * rowBytes_ + region.origin.x * bytesPerPixel(pixelFormat());
         std::memcpy(target, source + r * sourceRowBytes, static_cast<std::size_t>(copyBytes));
     }
 }

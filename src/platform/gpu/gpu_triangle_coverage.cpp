@@ -9,13 +9,9 @@ namespace {
 
 constexpr double kPixelCentre = 0.5;
 
-bool precedes(const GpuScreenPoint& a, const GpuScreenPoint& b) {
-    return a.x < b.x || (a.x == b.x && a.y < b.y);
-}
+bool precedes(const GpuScreenPoint& a, const GpuScreenPoint& b) { return a.x < b.x || (a.x == b.x && a.y < b.y); }
 
-double centreOf(std::int64_t index) {
-    return static_cast<double>(index) + kPixelCentre;
-}
+double centreOf(std::int64_t index) { return static_cast<double>(index) + kPixelCentre; }
 
 }  // namespace
 
@@ -55,7 +51,7 @@ bool GpuTriangleCoverage::covers(std::int64_t column, std::int64_t row) const {
 }
 
 std::pair<std::int64_t, std::int64_t> GpuTriangleCoverage::rowSpan(std::int64_t row, std::int64_t minX,
-                                                                    std::int64_t maxX) const {
+                                                                   std::int64_t maxX) const {
     if (empty_ || minX >= maxX || row < firstRow_ || row >= endRow_) return {minX, minX};
     const double y = centreOf(row);
     std::int64_t begin = minX;

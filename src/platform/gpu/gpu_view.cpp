@@ -43,7 +43,9 @@ void GpuDrawable::presentNow() const {
 }
 
 GpuView::GpuView(std::shared_ptr<GpuDevice> device, GpuPixelFormat colorPixelFormat)
-    : device_(std::move(device)), colorPixelFormat_(colorPixelFormat), shared_(std::make_shared<GpuDrawable::Shared>()) {}
+    : device_(std::move(device)),
+      colorPixelFormat_(colorPixelFormat),
+      shared_(std::make_shared<GpuDrawable::Shared>()) {}
 
 void GpuView::setBoundsSize(double width, double height) {
     boundsWidth_ = width;
@@ -72,8 +74,9 @@ std::shared_ptr<GpuDrawable> GpuView::nextDrawable() {
     auto found = std::find_if(ring_.begin(), ring_.end(), isFree);
     if (found != ring_.end()) return *found;
     if (static_cast<int>(ring_.size()) >= kMaximumDrawableCount) return nullptr;
-    std::shared_ptr<GpuTexture> texture = device_->makeTexture(
-        {colorPixelFormat_, drawableWidth_, drawableHeight_, GpuTextureUsage::renderTarget | GpuTextureUsage::shaderRead});
+    std::shared_ptr<GpuTexture> texture =
+        device_->makeTexture({colorPixelFormat_, drawableWidth_, drawableHeight_,
+                              GpuTextureUsage::renderTarget | GpuTextureUsage::shaderRead});
     if (!texture) return nullptr;
     ring_.push_back(std::shared_ptr<GpuDrawable>(new GpuDrawable(std::move(texture), shared_)));
     return ring_.back();

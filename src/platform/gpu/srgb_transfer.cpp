@@ -50,17 +50,11 @@ const Tables& tables() {
 
 }  // namespace
 
-const std::array<float, SrgbTransfer::kCodeCount>& SrgbTransfer::decodeTable() {
-    return tables().decoded;
-}
+const std::array<float, SrgbTransfer::kCodeCount>& SrgbTransfer::decodeTable() { return tables().decoded; }
 
-const std::array<float, SrgbTransfer::kCodeCount>& SrgbTransfer::unormTable() {
-    return tables().unorm;
-}
+const std::array<float, SrgbTransfer::kCodeCount>& SrgbTransfer::unormTable() { return tables().unorm; }
 
-const SrgbTransfer::EncodeTables& SrgbTransfer::encodeTables() {
-    return tables().encode;
-}
+const SrgbTransfer::EncodeTables& SrgbTransfer::encodeTables() { return tables().encode; }
 
 double SrgbTransfer::decodeExact(double encoded) {
     if (encoded <= kDecodeLinearLimit) return encoded / kLinearSlope;

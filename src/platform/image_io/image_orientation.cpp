@@ -6,14 +6,22 @@ namespace vlt {
 
 ImageOrientation ImageOrientation::fromExifCode(std::int32_t code) {
     switch (code) {
-    case 2: return {true, 0};
-    case 3: return {false, 2};
-    case 4: return {true, 2};
-    case 5: return {true, 3};
-    case 6: return {false, 1};
-    case 7: return {true, 1};
-    case 8: return {false, 3};
-    default: return {false, 0};
+    case 2:
+        return {true, 0};
+    case 3:
+        return {false, 2};
+    case 4:
+        return {true, 2};
+    case 5:
+        return {true, 3};
+    case 6:
+        return {false, 1};
+    case 7:
+        return {true, 1};
+    case 8:
+        return {false, 3};
+    default:
+        return {false, 0};
     }
 }
 

@@ -78,24 +78,24 @@ VipsImageRef load(Decoder decoder, const std::string& path, int shrink) {
     int status = -1;
     switch (decoder) {
     case Decoder::jpeg:
-        status = vips_jpegload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on",
-                               VIPS_FAIL_ON_TRUNCATED, "shrink", shrink, nullptr);
+        status = vips_jpegload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on", VIPS_FAIL_ON_TRUNCATED,
+                               "shrink", shrink, nullptr);
         break;
     case Decoder::png:
-        status = vips_pngload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on",
-                              VIPS_FAIL_ON_TRUNCATED, nullptr);
+        status = vips_pngload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on", VIPS_FAIL_ON_TRUNCATED,
+                              nullptr);
         break;
     case Decoder::bmp:
-        status = vips_magickload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on",
-                                 VIPS_FAIL_ON_TRUNCATED, nullptr);
+        status = vips_magickload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on", VIPS_FAIL_ON_TRUNCATED,
+                                 nullptr);
         break;
     case Decoder::tiff:
-        status = vips_tiffload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on",
-                               VIPS_FAIL_ON_TRUNCATED, nullptr);
+        status = vips_tiffload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on", VIPS_FAIL_ON_TRUNCATED,
+                               nullptr);
         break;
     case Decoder::heif:
-        status = vips_heifload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on",
-                               VIPS_FAIL_ON_TRUNCATED, nullptr);
+        status = vips_heifload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on", VIPS_FAIL_ON_TRUNCATED,
+                               nullptr);
         break;
     }
     if (status != 0) {
@@ -167,7 +167,8 @@ std::uint64_t decoderBufferBytes(Decoder decoder, VipsImage* image, const std::s
         const auto tileWidth = directory->integer(TiffDirectory::kTileWidthTag);
         const auto tileLength = directory->integer(TiffDirectory::kTileLengthTag);
         if (tileWidth && tileLength) return saturatingProduct({*tileWidth, *tileLength, pixelBits}) / 8;
-        const std::uint64_t rows = std::min(directory->integer(TiffDirectory::kRowsPerStripTag).value_or(height), height);
+        const std::uint64_t rows =
+            std::min(directory->integer(TiffDirectory::kRowsPerStripTag).value_or(height), height);
         return saturatingProduct({width, std::max<std::uint64_t>(rows, 1), pixelBits}) / 8;
     }
     }
@@ -245,8 +246,8 @@ bool step(VipsImageRef& image, Operation operation) {
 bool convertToSRGB8(VipsImageRef& image) {
     if (vips_image_get_typeof(image.get(), VIPS_META_ICC_NAME) != 0) {
         const bool transformed = step(image, [](VipsImage* in, VipsImage** out) {
-            return vips_icc_transform(in, out, "srgb", "embedded", TRUE, "intent", VIPS_INTENT_RELATIVE,
-                                      "depth", 8, nullptr);
+            return vips_icc_transform(in, out, "srgb", "embedded", TRUE, "intent", VIPS_INTENT_RELATIVE, "depth", 8,
+                                      nullptr);
         });
         if (!transformed) {
             // A broken embedded profile: fall back to the plain conversion below.
@@ -262,9 +263,8 @@ bool convertToSRGB8(VipsImageRef& image) {
         !step(image, [](VipsImage* in, VipsImage** out) { return vips_cast_uchar(in, out, nullptr); })) {
         return false;
     }
-    if (vips_image_get_bands(image.get()) > 4 && !step(image, [](VipsImage* in, VipsImage** out) {
-            return vips_extract_band(in, out, 0, "n", 4, nullptr);
-        })) {
+    if (vips_image_get_bands(image.get()) > 4 &&
+        !step(image, [](VipsImage* in, VipsImage** out) { return vips_extract_band(in, out, 0, "n", 4, nullptr); })) {
         return false;
     }
     return true;
@@ -274,11 +274,12 @@ bool convertToSRGB8(VipsImageRef& image) {
 bool toPremultipliedRGBA(VipsImageRef& image, bool hasAlpha) {
     if (!hasAlpha || vips_image_get_bands(image.get()) < 4) {
         if (vips_image_get_bands(image.get()) == 4) {
-            return step(image, [](VipsImage* in, VipsImage** out) {
-                return vips_extract_band(in, out, 0, "n", 3, nullptr);
-            }) && toPremultipliedRGBA(image, false);
+            return step(image, [](VipsImage* in,
+                                  VipsImage** out) { return vips_extract_band(in, out, 0, "n", 3, nullptr); }) &&
+                   toPremultipliedRGBA(image, false);
         }
-        return step(image, [](VipsImage* in, VipsImage** out) { return vips_bandjoin_const1(in, out, 255.0, nullptr); });
+        return step(image,
+                    [](VipsImage* in, VipsImage** out) { return vips_bandjoin_const1(in, out, 255.0, nullptr); });
     }
     return step(image, [](VipsImage* in, VipsImage** out) { return vips_premultiply(in, out, nullptr); }) &&
            step(image, [](VipsImage* in, VipsImage** out) { return vips_rint(in, out, nullptr); }) &&
@@ -293,10 +294,17 @@ bool applyOrientation(VipsImageRef& image, ImageOrientation orientation) {
     }
     VipsAngle angle = VIPS_ANGLE_D0;
     switch (orientation.clockwiseQuarterTurns % 4) {
-    case 1: angle = VIPS_ANGLE_D90; break;
-    case 2: angle = VIPS_ANGLE_D180; break;
-    case 3: angle = VIPS_ANGLE_D270; break;
-    default: return true;
+    case 1:
+        angle = VIPS_ANGLE_D90;
+        break;
+    case 2:
+        angle = VIPS_ANGLE_D180;
+        break;
+    case 3:
+        angle = VIPS_ANGLE_D270;
+        break;
+    default:
+        return true;
     }
     return step(image, [angle](VipsImage* in, VipsImage** out) { return vips_rot(in, out, angle, nullptr); });
 }
@@ -381,8 +389,8 @@ Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& pat
 
 Result<QImage, ImageSourceFailure> ImageSource::thumbnail(std::int64_t maxPixelSize) const {
     if (!properties_) return ImageSourceFailure::noImage;
-    const auto orientation =
-        ImageOrientation::fromExifCode(std::int32_t(std::clamp<std::int64_t>(properties_->orientation.value_or(1), 0, 9)));
+    const auto orientation = ImageOrientation::fromExifCode(
+        std::int32_t(std::clamp<std::int64_t>(properties_->orientation.value_or(1), 0, 9)));
     std::int64_t width = properties_->pixelWidth;
     std::int64_t height = properties_->pixelHeight;
     if (orientation.swapsAxes()) std::swap(width, height);
@@ -427,8 +435,8 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
     const std::int64_t outputHeight = total.swapsAxes() ? request.outputWidth : request.outputHeight;
 
     // 2. Decode, shrinking while loading where the format can.
-    const double reduction = std::min(double(storedCrop.width) / double(outputWidth),
-                                      double(storedCrop.height) / double(outputHeight));
+    const double reduction =
+        std::min(double(storedCrop.width) / double(outputWidth), double(storedCrop.height) / double(outputHeight));
     const int shrink = *decoder == Decoder::jpeg ? jpegShrinkFactor(reduction) : 1;
     const std::lock_guard lock(decodeMutex());
     vips_error_clear();
@@ -437,8 +445,8 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
     // Header probing may leave notes behind (libheif's seeks); only what the pixel
     // decode reports counts.
     vips_error_clear();
-    if (shrink == 1 && (vips_image_get_width(image.get()) != storedWidth ||
-                        vips_image_get_height(image.get()) != storedHeight)) {
+    if (shrink == 1 &&
+        (vips_image_get_width(image.get()) != storedWidth || vips_image_get_height(image.get()) != storedHeight)) {
         return ImageSourceFailure::decodeFailed;
     }
 
@@ -447,10 +455,12 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
     const double fy = double(vips_image_get_height(image.get())) / double(storedHeight);
     const std::int64_t loadedWidth = vips_image_get_width(image.get());
     const std::int64_t loadedHeight = vips_image_get_height(image.get());
-    const std::int64_t left = std::clamp<std::int64_t>(roundedCoordinate(double(storedCrop.x) * fx), 0, loadedWidth - 1);
-    const std::int64_t top = std::clamp<std::int64_t>(roundedCoordinate(double(storedCrop.y) * fy), 0, loadedHeight - 1);
-    const std::int64_t right = std::clamp<std::int64_t>(
-        roundedCoordinate(double(storedCrop.x + storedCrop.width) * fx), left + 1, loadedWidth);
+    const std::int64_t left =
+        std::clamp<std::int64_t>(roundedCoordinate(double(storedCrop.x) * fx), 0, loadedWidth - 1);
+    const std::int64_t top =
+        std::clamp<std::int64_t>(roundedCoordinate(double(storedCrop.y) * fy), 0, loadedHeight - 1);
+    const std::int64_t right = std::clamp<std::int64_t>(roundedCoordinate(double(storedCrop.x + storedCrop.width) * fx),
+                                                        left + 1, loadedWidth);
     const std::int64_t bottom = std::clamp<std::int64_t>(
         roundedCoordinate(double(storedCrop.y + storedCrop.height) * fy), top + 1, loadedHeight);
     const int regionWidth = int(right - left);
@@ -486,11 +496,12 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
             return ImageSourceFailure::decodeFailed;
         }
     }
-    if (hasAlpha && !(step(image, [](VipsImage* in, VipsImage** out) { return vips_unpremultiply(in, out, nullptr); }) &&
-                      step(image, [](VipsImage* in, VipsImage** out) { return vips_rint(in, out, nullptr); }) &&
-                      step(image, [decodedFormat](VipsImage* in, VipsImage** out) {
-                          return vips_cast(in, out, decodedFormat, nullptr);
-                      }))) {
+    if (hasAlpha &&
+        !(step(image, [](VipsImage* in, VipsImage** out) { return vips_unpremultiply(in, out, nullptr); }) &&
+          step(image, [](VipsImage* in, VipsImage** out) { return vips_rint(in, out, nullptr); }) &&
+          step(image, [decodedFormat](VipsImage* in, VipsImage** out) {
+              return vips_cast(in, out, decodedFormat, nullptr);
+          }))) {
         return ImageSourceFailure::decodeFailed;
     }
 

@@ -106,9 +106,7 @@ std::optional<std::string> sniffImageTypeIdentifier(std::span<const unsigned cha
     return std::nullopt;
 }
 
-bool isKnownImageTypeIdentifier(std::string_view identifier) {
-    return knownType(identifier) != nullptr;
-}
+bool isKnownImageTypeIdentifier(std::string_view identifier) { return knownType(identifier) != nullptr; }
 
 bool imageTypeConforms(std::string_view identifier, std::string_view parent) {
     for (const KnownType* type = knownType(identifier); type != nullptr; type = knownType(type->parent)) {

@@ -26,11 +26,11 @@ struct ByteOrder {
 // Byte size of one value of each TIFF field type; 0 for types that hold no integer.
 int integerTypeSize(std::uint16_t type) {
     switch (type) {
-    case 1:   // BYTE
-    case 6:   // SBYTE
+    case 1:  // BYTE
+    case 6:  // SBYTE
         return 1;
-    case 3:   // SHORT
-    case 8:   // SSHORT
+    case 3:  // SHORT
+    case 8:  // SSHORT
         return 2;
     case 4:   // LONG
     case 9:   // SLONG

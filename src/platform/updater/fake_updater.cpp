@@ -12,9 +12,7 @@ VoidResult FakeUpdater::startUpdater() {
 
 void FakeUpdater::checkForUpdatesInBackground() { ++backgroundCheckCount_; }
 
-void FakeUpdater::setWillRelaunchHandler(std::function<void()> handler) {
-    willRelaunch_ = std::move(handler);
-}
+void FakeUpdater::setWillRelaunchHandler(std::function<void()> handler) { willRelaunch_ = std::move(handler); }
 
 void FakeUpdater::announceRelaunch() {
     if (willRelaunch_) willRelaunch_();

@@ -19,7 +19,9 @@ protected:
     }
 
     void installWarningHook() {
-        model().onUnsavedChangesWarningRequested = [this](ApplicationCloseIntent intent) { warnings.push_back(intent); };
+        model().onUnsavedChangesWarningRequested = [this](ApplicationCloseIntent intent) {
+            warnings.push_back(intent);
+        };
     }
 
     // An editor with unsaved changes, and a close request that asks about them.

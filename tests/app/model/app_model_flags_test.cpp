@@ -57,7 +57,9 @@ TEST(AppModelFlagsTest, LockAndGoToEditorTruthTable) {
         {"replacement import", {.isImporting = true, .hasDocument = true}, true, false},
         {"editor preparation", {.hasDocument = true, .isPreparingEditor = true}, true, false},
         {"close waiting for the editor",
-         {.isCloseRequestPending = true, .isClosePreparationPending = true, .hasDocument = true}, false, false},
+         {.isCloseRequestPending = true, .isClosePreparationPending = true, .hasDocument = true},
+         false,
+         false},
         {"close asking", {.isCloseRequestPending = true, .hasDocument = true}, true, false},
     };
     for (const Case& c : cases) {

@@ -14,8 +14,8 @@ using testing::ModelFixture;
 TEST(AppModelStartTest, LoadsSettingsAndIdentityWithoutWriting) {
     ScopedCapturingEventLog log;
     ModelFixture fixture;
-    fixture.settingsStore->stored = ApplicationSettings::defaults().updatingComparisonLabels(
-        QStringLiteral("Before"), QStringLiteral("After"));
+    fixture.settingsStore->stored =
+        ApplicationSettings::defaults().updatingComparisonLabels(QStringLiteral("Before"), QStringLiteral("After"));
     fixture.rebuild();
 
     EXPECT_EQ(fixture.model->settings(), fixture.settingsStore->stored);
@@ -36,7 +36,8 @@ TEST(AppModelStartTest, UnreadableStoresGiveDefaultsAFreshIdentityAndOneEventEac
     EXPECT_EQ(fixture.model->settings(), ApplicationSettings::defaults());
     EXPECT_EQ(log->eventsNamed("settings_load_failed").size(), 1u);
     const QString identity = fixture.model->feedbackInstallationID();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9a-f]{32}$")).match(identity).hasMatch()) << identity.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9a-f]{32}$")).match(identity).hasMatch())
+        << identity.toStdString();
     EXPECT_NE(identity, fixture.identityStore->identity);
     EXPECT_EQ(log->eventsNamed("feedback_identity_failed").size(), 1u);
     fixture.scheduler.advance(10.0);

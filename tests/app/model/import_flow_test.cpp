@@ -201,8 +201,8 @@ TEST_F(ImportFlowTest, HandedOverFilesOpenTheFirstLocalFileOnce) {
     EXPECT_FALSE(model().openFileURLs({folder, remote}));
     EXPECT_EQ(model().importGeneration(), 0);
 
-    EXPECT_TRUE(model().openFileURLs({remote, folder, temporaryFile(QStringLiteral("a.jpg")),
-                                      temporaryFile(QStringLiteral("b.jpg"))}));
+    EXPECT_TRUE(model().openFileURLs(
+        {remote, folder, temporaryFile(QStringLiteral("a.jpg")), temporaryFile(QStringLiteral("b.jpg"))}));
     EXPECT_EQ(model().importGeneration(), 1);
     background.runAll();
     EXPECT_EQ(model().document()->fileName(), QStringLiteral("a.jpg"));

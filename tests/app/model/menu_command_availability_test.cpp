@@ -25,16 +25,19 @@ Commands allBut(const Commands& excluded) {
 }
 
 const Commands kAlwaysOn = {MenuCommand::quit, MenuCommand::support, MenuCommand::about, MenuCommand::aboutVeltrano};
-const Commands kViewport = {MenuCommand::fit,          MenuCommand::actualSize,
-                            MenuCommand::zoomIn,       MenuCommand::zoomOut,
-                            MenuCommand::toggleComparisonLabels, MenuCommand::toggleInspector,
+const Commands kViewport = {MenuCommand::fit,
+                            MenuCommand::actualSize,
+                            MenuCommand::zoomIn,
+                            MenuCommand::zoomOut,
+                            MenuCommand::toggleComparisonLabels,
+                            MenuCommand::toggleInspector,
                             MenuCommand::toggleToolbar};
 
 Commands withoutEditor() {
     Commands commands = allBut(kViewport);
-    for (MenuCommand command : {MenuCommand::saveImages, MenuCommand::saveVideo, MenuCommand::share, MenuCommand::print,
-                                MenuCommand::undo, MenuCommand::redo, MenuCommand::previousEditorTab,
-                                MenuCommand::nextEditorTab}) {
+    for (MenuCommand command :
+         {MenuCommand::saveImages, MenuCommand::saveVideo, MenuCommand::share, MenuCommand::print, MenuCommand::undo,
+          MenuCommand::redo, MenuCommand::previousEditorTab, MenuCommand::nextEditorTab}) {
         commands.erase(command);
     }
     return commands;

@@ -88,7 +88,8 @@ ImportedImage makeImportedImage(const QUrl& url, int width, int height) {
 }
 
 std::shared_ptr<CropDocument> makeCropDocument() {
-    return std::make_shared<CropDocument>(makeImportedImage(QUrl::fromLocalFile(QStringLiteral("/photos/portrait.jpg"))));
+    return std::make_shared<CropDocument>(
+        makeImportedImage(QUrl::fromLocalFile(QStringLiteral("/photos/portrait.jpg"))));
 }
 
 QUrl writeJpeg(const QString& path, int width, int height) {

@@ -11,8 +11,10 @@ TEST(AnnotationColorTest, TakesTheNearestBytesOfAnyColour) {
     const QColor extended = QColor::fromRgbF(-0.02f, 1.03f, 0.5f);
     ASSERT_EQ(extended.spec(), QColor::ExtendedRgb);
     const std::pair<QColor, AnnotationColor> cases[] = {
-        {QColor::fromRgbF(0.5f, 0.0f, 1.0f), {128, 0, 255}}, {QColor(12, 200, 99), {12, 200, 99}},
-        {extended, {0, 255, 128}},                            {QColor::fromHsv(120, 255, 255), {0, 255, 0}},
+        {QColor::fromRgbF(0.5f, 0.0f, 1.0f), {128, 0, 255}},
+        {QColor(12, 200, 99), {12, 200, 99}},
+        {extended, {0, 255, 128}},
+        {QColor::fromHsv(120, 255, 255), {0, 255, 0}},
         {QColor::fromCmyk(0, 0, 0, 255), {0, 0, 0}},
     };
     for (const auto& [colour, expected] : cases) {

@@ -30,13 +30,9 @@ QImage drawn(const AnnotationObject& annotation, double scale = 1.0, int width =
     return image;
 }
 
-bool isPainted(const QImage& image, int x, int y) {
-    return qAlpha(image.pixel(x, y)) > 128;
-}
+bool isPainted(const QImage& image, int x, int y) { return qAlpha(image.pixel(x, y)) > 128; }
 
-bool isDark(QRgb pixel) {
-    return qAlpha(pixel) > 128 && qRed(pixel) < 60 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
-}
+bool isDark(QRgb pixel) { return qAlpha(pixel) > 128 && qRed(pixel) < 60 && qGreen(pixel) < 60 && qBlue(pixel) < 60; }
 
 bool isLight(QRgb pixel) {
     return qAlpha(pixel) > 128 && qRed(pixel) > 200 && qGreen(pixel) > 200 && qBlue(pixel) > 200;

@@ -142,12 +142,10 @@ TEST(AnnotationBoundsTest, BoundsIncludeHalfWidthAndHalo) {
     EXPECT_EQ(annotationContentBounds(stroke), QRectF(3, -2, 54, 29));
     EXPECT_TRUE(annotationContentBounds(AnnotationStroke{{}, 10.0f, kWhite}).isNull());
 
-    EXPECT_EQ(annotationContentBounds(shape(EditorTool::line, {0, 0}, {100, 0}, 10.0f)),
-              QRectF(-7, -7, 114, 14));
+    EXPECT_EQ(annotationContentBounds(shape(EditorTool::line, {0, 0}, {100, 0}, 10.0f)), QRectF(-7, -7, 114, 14));
     EXPECT_EQ(annotationContentBounds(shape(EditorTool::filledRectangle, {0, 0}, {100, 50}, 10.0f)),
               QRectF(-2, -2, 104, 54));
-    EXPECT_EQ(annotationContentBounds(shape(EditorTool::circle, {0, 0}, {40, 10}, 10.0f)),
-              QRectF(-7, -7, 54, 54));
+    EXPECT_EQ(annotationContentBounds(shape(EditorTool::circle, {0, 0}, {40, 10}, 10.0f)), QRectF(-7, -7, 54, 54));
 
     const AnnotationText hello = text(QStringLiteral("Hi"));
     const QSizeF box = annotationTextBoxSize(hello);

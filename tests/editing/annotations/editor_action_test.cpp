@@ -22,9 +22,7 @@ AnnotationText sampleText(const QString& text) {
     return {text, {20, 30}, {255, 255, 255}, {QStringLiteral("Liberation Sans"), 40.0f, 9, false}};
 }
 
-AnnotationObject textObject() {
-    return {QUuid::createUuid(), sampleText(QStringLiteral("Before")), {7, 8}};
-}
+AnnotationObject textObject() { return {QUuid::createUuid(), sampleText(QStringLiteral("Before")), {7, 8}}; }
 
 Annotations applied(const EditorAction& action, Annotations annotations) {
     action.apply(annotations);

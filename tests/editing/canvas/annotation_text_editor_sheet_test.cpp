@@ -88,8 +88,8 @@ TEST_F(AnnotationTextEditorSheetTest, EditSheetSavesOnlyAChangedText) {
 TEST_F(AnnotationTextEditorSheetTest, SessionSheetCommitsThroughTheCanvasAndClearsTheRequest) {
     testing::CanvasHarness harness;
     harness.session().setTextEntryRequest(addRequest());
-    auto* sheet = AnnotationTextEditorSheet::presentForSession(harness.session(), &window, scheduler,
-                                                               MotionPreference::shared());
+    auto* sheet =
+        AnnotationTextEditorSheet::presentForSession(harness.session(), &window, scheduler, MotionPreference::shared());
     ASSERT_NE(sheet, nullptr);
     QTest::keyClicks(sheet->textEditor(), QStringLiteral("Note"));
     sheet->save();
@@ -99,8 +99,8 @@ TEST_F(AnnotationTextEditorSheetTest, SessionSheetCommitsThroughTheCanvasAndClea
               QStringLiteral("Note"));
 
     harness.session().setTextEntryRequest(addRequest());
-    sheet = AnnotationTextEditorSheet::presentForSession(harness.session(), &window, scheduler,
-                                                         MotionPreference::shared());
+    sheet =
+        AnnotationTextEditorSheet::presentForSession(harness.session(), &window, scheduler, MotionPreference::shared());
     // Escape cancels without committing.
     QTest::keyClicks(sheet->textEditor(), QStringLiteral("draft"));
     QTest::keyClick(sheet->textEditor(), Qt::Key_Escape);

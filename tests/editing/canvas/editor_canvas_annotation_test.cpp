@@ -10,9 +10,7 @@ namespace {
 
 using testing::CanvasHarness;
 
-double doubleClickInterval() {
-    return QApplication::doubleClickInterval() / 1000.0;
-}
+double doubleClickInterval() { return QApplication::doubleClickInterval() / 1000.0; }
 
 class EditorCanvasAnnotationTest : public ::testing::Test {
 protected:
@@ -186,7 +184,8 @@ TEST_F(EditorCanvasAnnotationTest, TextToolAsksForTextAndCommitsAddAndEditByThei
     const AnnotationObject text = harness.view().currentAnnotations().front();
     EXPECT_EQ(std::get<AnnotationText>(text.content).text, QStringLiteral(" Hello\n"));
 
-    const AnnotationTextRequest edit{QUuid::createUuid(), AnnotationTextRequest::Edit{text.id}, QStringLiteral(" Hello\n")};
+    const AnnotationTextRequest edit{QUuid::createUuid(), AnnotationTextRequest::Edit{text.id},
+                                     QStringLiteral(" Hello\n")};
     const std::size_t recorded = timelineSize();
     harness.session().commitTextEntry(edit, QStringLiteral(" Hello\n"));
     harness.session().commitTextEntry(edit, QStringLiteral(" "));

@@ -22,8 +22,8 @@ EditorCanvasOverlayState overlayState(EditorTab tab, QSize canvas = QSize(952, 5
 }
 
 AnnotationObject filledRectangle(Float2 start, Float2 end) {
-    return AnnotationObject{QUuid::createUuid(), AnnotationShape{EditorTool::filledRectangle, start, end, 4.0f, kBlue},
-                            {}};
+    return AnnotationObject{
+        QUuid::createUuid(), AnnotationShape{EditorTool::filledRectangle, start, end, 4.0f, kBlue}, {}};
 }
 
 QImage painted(const EditorCanvasOverlayState& state) {
@@ -40,9 +40,7 @@ bool isBlank(const QImage& image) {
     return image == blank;
 }
 
-bool isTransparent(QRgb pixel) {
-    return qAlpha(pixel) < 8;
-}
+bool isTransparent(QRgb pixel) { return qAlpha(pixel) < 8; }
 
 bool near(QRgb pixel, QColor expected, int tolerance = 6) {
     return std::abs(qRed(pixel) - expected.red()) <= tolerance &&
@@ -50,9 +48,7 @@ bool near(QRgb pixel, QColor expected, int tolerance = 6) {
            std::abs(qBlue(pixel) - expected.blue()) <= tolerance && qAlpha(pixel) > 200;
 }
 
-bool isBlue(QRgb pixel) {
-    return near(pixel, Qt::blue, 40);
-}
+bool isBlue(QRgb pixel) { return near(pixel, Qt::blue, 40); }
 
 // The accent line of a selection outline: teal, clearly greener and bluer than red.
 bool hasAccentAround(const QImage& image, int x, int y) {
@@ -116,7 +112,8 @@ TEST(EditorCanvasOverlayAnnotationsTest, TheSelectionIsOutlinedWhereItIsMovedBut
 
 TEST(EditorCanvasOverlayLabelsTest, ChipsSitInTheVisibleImageAndLongLabelsAreElided) {
     const QRectF visible(512, 184, 464, 232);
-    const auto shortChip = EditorCanvasOverlayView::comparisonLabelChip(QStringLiteral("After"), Qt::AlignRight, visible);
+    const auto shortChip =
+        EditorCanvasOverlayView::comparisonLabelChip(QStringLiteral("After"), Qt::AlignRight, visible);
     ASSERT_TRUE(shortChip.has_value());
     EXPECT_EQ(shortChip->shownText, QStringLiteral("After"));
     EXPECT_DOUBLE_EQ(shortChip->chipRect.right(), visible.right() - 14);
@@ -132,8 +129,9 @@ TEST(EditorCanvasOverlayLabelsTest, ChipsSitInTheVisibleImageAndLongLabelsAreEli
     EXPECT_TRUE(longChip->shownText.endsWith(QChar(0x2026)));
     EXPECT_LT(longChip->shownText.size(), longLabel.size());
 
-    EXPECT_FALSE(EditorCanvasOverlayView::comparisonLabelChip(QStringLiteral("A"), Qt::AlignLeft,
-                                                             QRectF(10, 10, 4, 100)).has_value());
+    EXPECT_FALSE(
+        EditorCanvasOverlayView::comparisonLabelChip(QStringLiteral("A"), Qt::AlignLeft, QRectF(10, 10, 4, 100))
+            .has_value());
 }
 
 TEST(EditorCanvasOverlayLabelsTest, LabelChipsAreDrawnOnlyForNonBlankLabels) {
@@ -172,9 +170,9 @@ TEST(EditorCanvasOverlayBrushTest, OutlineOnlyInsideTheDisplayedSimulationImage)
     for (int x = 0; x < 24; ++x) EXPECT_TRUE(isTransparent(clipped.pixel(x, 300 - 10)));
 
     state.hoverPoint = QPointF(500, 300);
-    for (EditorTool tool : {EditorTool::selectMove, EditorTool::line, EditorTool::rectangle,
-                            EditorTool::filledRectangle, EditorTool::circle, EditorTool::filledCircle,
-                            EditorTool::text}) {
+    for (EditorTool tool :
+         {EditorTool::selectMove, EditorTool::line, EditorTool::rectangle, EditorTool::filledRectangle,
+          EditorTool::circle, EditorTool::filledCircle, EditorTool::text}) {
         state.tool = tool;
         EXPECT_TRUE(isBlank(painted(state))) << rawValue(tool);
     }

@@ -63,11 +63,12 @@ TEST(EditorCanvasRepresentableTest, ARendererThatCannotBeMadeIsReportedOnceAndCo
     EXPECT_EQ(snapshotCode, "still-renderer-unavailable");
     QTemporaryDir folder;
     std::string videoCode;
-    session.writeAnimationVideo(folder.filePath(QStringLiteral("a.mp4")), [](double) {},
-                                [&](Result<AnimationVideoDescriptor> result) {
-                                    ASSERT_FALSE(result.ok());
-                                    videoCode = diagnosticCodeOf(result.error());
-                                });
+    session.writeAnimationVideo(
+        folder.filePath(QStringLiteral("a.mp4")), [](double) {},
+        [&](Result<AnimationVideoDescriptor> result) {
+            ASSERT_FALSE(result.ok());
+            videoCode = diagnosticCodeOf(result.error());
+        });
     EXPECT_EQ(videoCode, "video-renderer-unavailable");
 }
 

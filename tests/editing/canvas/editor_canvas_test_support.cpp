@@ -22,8 +22,8 @@ SharedEditingCanvas makeGradientCanvas(std::int64_t width, std::int64_t height) 
 }
 
 CanvasHarness::CanvasHarness(QSize viewSize) : device_(GpuDevice::create(GpuDeviceOptions{makeShaderLibrary(), 2})) {
-    session_ = std::make_unique<EditorSession>(nullptr, makeGradientCanvas(256, 256),
-                                               QStringLiteral("Original"), QStringLiteral("Simulation"), scheduler);
+    session_ = std::make_unique<EditorSession>(nullptr, makeGradientCanvas(256, 256), QStringLiteral("Original"),
+                                               QStringLiteral("Simulation"), scheduler);
     session_->setSelectedTab(EditorTab::simulation);
     view_ = std::make_unique<EditorCanvasView>(device_, clock, scheduler);
     view_->resize(viewSize);
@@ -75,8 +75,7 @@ void CanvasHarness::release(QPointF point, Qt::MouseButton button) {
 
 void CanvasHarness::wheel(QPointF point, QPoint angleDelta, Qt::KeyboardModifiers modifiers, QPoint pixelDelta,
                           Qt::ScrollPhase phase) {
-    QWheelEvent event(point, view_->mapToGlobal(point), pixelDelta, angleDelta, Qt::NoButton, modifiers, phase,
-                      false);
+    QWheelEvent event(point, view_->mapToGlobal(point), pixelDelta, angleDelta, Qt::NoButton, modifiers, phase, false);
     QApplication::sendEvent(view_.get(), &event);
 }
 

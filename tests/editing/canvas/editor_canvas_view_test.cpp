@@ -184,11 +184,12 @@ TEST(EditorCanvasOutputTest, OutputsDuringAStrokeAndAfterIt) {
     // Until the video export lands, the video command answers that it cannot render.
     QTemporaryDir folder;
     std::string videoCode;
-    harness.session().writeAnimationVideo(folder.filePath(QStringLiteral("a.mp4")), [](double) {},
-                                          [&](Result<AnimationVideoDescriptor> result) {
-                                              ASSERT_FALSE(result.ok());
-                                              videoCode = diagnosticCodeOf(result.error());
-                                          });
+    harness.session().writeAnimationVideo(
+        folder.filePath(QStringLiteral("a.mp4")), [](double) {},
+        [&](Result<AnimationVideoDescriptor> result) {
+            ASSERT_FALSE(result.ok());
+            videoCode = diagnosticCodeOf(result.error());
+        });
     EXPECT_EQ(videoCode, "video-renderer-unavailable");
 }
 

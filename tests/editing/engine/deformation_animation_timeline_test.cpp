@@ -12,18 +12,15 @@ constexpr double kVideoFrameRate = 30.0;
 
 const DeformationAnimationTimeline timeline;
 
-float videoFrameScale(int frame) {
-    return timeline.scale(frame / kVideoFrameRate);
-}
+float videoFrameScale(int frame) { return timeline.scale(frame / kVideoFrameRate); }
 
 // Holds at the Original, eases in, holds at the Simulation, eases out, three seconds
 // a loop, repeating before and after.
 TEST(DeformationAnimationTimelineTest, SpotValuesThroughOneLoopAndItsRepeats) {
     const std::pair<double, float> spots[] = {
-        {0.0, 0.0f},         {0.29, 0.0f}, {0.3, 0.0f},         {0.6, 0.14644662f}, {0.9, 0.5f},
-        {1.2, 0.85355341f},  {1.5, 1.0f},  {1.6, 1.0f},         {1.8, 1.0f},        {2.1, 0.85355341f},
-        {2.4, 0.5f},         {2.7, 0.14644662f}, {3.0, 0.0f},   {-0.6, 0.5f},       {4.5, 1.0f},
-        {9.0, 0.0f},
+        {0.0, 0.0f}, {0.29, 0.0f}, {0.3, 0.0f}, {0.6, 0.14644662f}, {0.9, 0.5f}, {1.2, 0.85355341f},
+        {1.5, 1.0f}, {1.6, 1.0f},  {1.8, 1.0f}, {2.1, 0.85355341f}, {2.4, 0.5f}, {2.7, 0.14644662f},
+        {3.0, 0.0f}, {-0.6, 0.5f}, {4.5, 1.0f}, {9.0, 0.0f},
     };
     for (const auto& [seconds, scale] : spots) {
         // The holds are exact: scale 0 must show the canvas itself.

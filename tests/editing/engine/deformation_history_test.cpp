@@ -78,9 +78,7 @@ private:
     std::vector<float> texels_;
 };
 
-BrushStamp grow(float x, float y, float radius) {
-    return {DeformationTool::grow, {x, y}, {}, radius, 1.0f};
-}
+BrushStamp grow(float x, float y, float radius) { return {DeformationTool::grow, {x, y}, {}, radius, 1.0f}; }
 
 BrushStamp reconstruct(float x, float y, float radius) {
     return {DeformationTool::reconstruct, {x, y}, {}, radius, 1.0f};
@@ -99,9 +97,7 @@ protected:
         return history.commit(field.readTiles(history.tileRegions(stamps)));
     }
 
-    void swapAndUpload(const DeformationUndoStatePtr& state) {
-        field.upload(history.swap(state->tiles));
-    }
+    void swapAndUpload(const DeformationUndoStatePtr& state) { field.upload(history.swap(state->tiles)); }
 
     DeformationHistory history{kWidth, kHeight};
     InMemoryField field{kWidth, kHeight};

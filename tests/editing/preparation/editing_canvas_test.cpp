@@ -35,8 +35,8 @@ protected:
 
 TEST_F(EditingCanvasPreparation, FingerprintReadsTheHeaderFacts) {
     const QImage upright = test::fourColourImage(60, 40);
-    ASSERT_TRUE(test::writeFile(path("six.jpg"), test::withExifOrientation(
-                                                     test::jpegBytes(test::storedForExifOrientation(upright, 6)), 6)));
+    ASSERT_TRUE(test::writeFile(
+        path("six.jpg"), test::withExifOrientation(test::jpegBytes(test::storedForExifOrientation(upright, 6)), 6)));
     ASSERT_TRUE(test::writeFile(path("plain.png"), test::pngBytes(upright)));
     EXPECT_EQ(EditingSourceFingerprint::read(QUrl::fromLocalFile(path("six.jpg"))).value(),
               (EditingSourceFingerprint{SupportedImageFormat::jpeg, {40, 60}, {60, 40}, 6}));

@@ -37,11 +37,11 @@ std::vector<std::uint8_t> outside(std::vector<std::uint8_t> field, const PixelRe
 TEST_F(ComposeFixture, NothingOutsideAStampsRegionChangesBitForBit) {
     apply(strokeStamps(DeformationTool::push, {{60, 60}, {140, 90}, {200, 120}}, 30));
     apply(strokeStamps(DeformationTool::grow, {{120, 100}}, 40));
-    for (const BrushStamp& stamp : {pushStamp({130.3f, 95.7f}, {6, -3}, 25),
-                                    BrushStamp{DeformationTool::shrink, {100, 80}, {}, 22, 0.6f},
-                                    BrushStamp{DeformationTool::reconstruct, {150, 100}, {}, 35, 1.0f},
-                                    // At the canvas corner.
-                                    pushStamp({2.0f, 197.0f}, {-4, 3}, 20)}) {
+    for (const BrushStamp& stamp :
+         {pushStamp({130.3f, 95.7f}, {6, -3}, 25), BrushStamp{DeformationTool::shrink, {100, 80}, {}, 22, 0.6f},
+          BrushStamp{DeformationTool::reconstruct, {150, 100}, {}, 35, 1.0f},
+          // At the canvas corner.
+          pushStamp({2.0f, 197.0f}, {-4, 3}, 20)}) {
         const std::vector<std::uint8_t> previous = readField(*renderer);
         apply({stamp});
         const std::vector<std::uint8_t> after = readField(*renderer);
@@ -68,7 +68,8 @@ TEST(MetalDeformationRendererCompose, GivesIdenticalBytesWithOneThreadOrMany) {
     std::vector<QImage> images;
     for (int threads : {1, 2, 8}) {
         auto renderer = testing::makeRenderer(testing::makeDevice(threads), testing::syntheticCanvas(640, 480));
-        ASSERT_TRUE(renderer->apply(strokeStamps(DeformationTool::push, {{100, 100}, {300, 250}, {500, 200}}, 90)).ok());
+        ASSERT_TRUE(
+            renderer->apply(strokeStamps(DeformationTool::push, {{100, 100}, {300, 250}, {500, 200}}, 90)).ok());
         ASSERT_TRUE(renderer->apply(strokeStamps(DeformationTool::shrink, {{320, 240}, {330, 250}}, 120)).ok());
         ASSERT_TRUE(renderer->apply(strokeStamps(DeformationTool::reconstruct, {{300, 200}, {420, 210}}, 60)).ok());
         fields.push_back(readField(*renderer));
@@ -113,7 +114,8 @@ TEST_F(ComposeFixture, AFailureWhileEncodingLeavesTheFieldAsItWas) {
 
     device->faultInjector().inject(GpuFaultPoint::texture);
     const BrushStamp larger = pushStamp({150, 100}, {2, 2}, 80);
-    EXPECT_EQ(renderer->apply({larger}).error(), MetalDeformationFailure(MetalDeformationFailure::Case::textureCreation));
+    EXPECT_EQ(renderer->apply({larger}).error(),
+              MetalDeformationFailure(MetalDeformationFailure::Case::textureCreation));
     EXPECT_EQ(readField(*renderer), before);
 
     device->faultInjector().inject(GpuFaultPoint::commandBuffer);

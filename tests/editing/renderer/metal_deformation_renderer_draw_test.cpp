@@ -194,7 +194,8 @@ TEST_F(DrawFixture, FramesDrawnWhileTheFieldChangesEqualPlainFullRedraws) {
         case 3: {
             bool uploaded = false;
             const bool started =
-                renderer->upload({DeformationTileUpload{{60, 50, 40, 30}, std::nullopt}}, [&](auto) { uploaded = true; })
+                renderer
+                    ->upload({DeformationTileUpload{{60, 50, 40, 30}, std::nullopt}}, [&](auto) { uploaded = true; })
                     .ok();
             return started && testing::processEventsUntil([&] { return uploaded; });
         }

@@ -41,9 +41,8 @@ struct TransferFixture : ::testing::Test {
 
     std::optional<Result<void, MetalDeformationFailure>> write(std::vector<DeformationTileUpload> tiles) {
         std::optional<Result<void, MetalDeformationFailure>> outcome;
-        auto started = renderer->upload(std::move(tiles), [&](Result<void, MetalDeformationFailure> result) {
-            outcome = std::move(result);
-        });
+        auto started = renderer->upload(
+            std::move(tiles), [&](Result<void, MetalDeformationFailure> result) { outcome = std::move(result); });
         if (!started) return started;
         EXPECT_TRUE(testing::processEventsUntil([&] { return outcome.has_value(); }));
         return outcome;
@@ -62,8 +61,10 @@ TEST_F(TransferFixture, EmptyListsCompleteBeforeReturningWithoutGpuWork) {
     const int buffersBefore = device->faultInjector().requestCount(GpuFaultPoint::commandBuffer);
     bool readDone = false;
     bool uploadDone = false;
-    EXPECT_TRUE(renderer->readTiles({}, [&](Snapshots result) { readDone = result.ok() && result.value().empty(); }).ok());
-    EXPECT_TRUE(renderer->upload({}, [&](Result<void, MetalDeformationFailure> result) { uploadDone = result.ok(); }).ok());
+    EXPECT_TRUE(
+        renderer->readTiles({}, [&](Snapshots result) { readDone = result.ok() && result.value().empty(); }).ok());
+    EXPECT_TRUE(
+        renderer->upload({}, [&](Result<void, MetalDeformationFailure> result) { uploadDone = result.ok(); }).ok());
     EXPECT_TRUE(readDone);
     EXPECT_TRUE(uploadDone);
     EXPECT_EQ(device->faultInjector().requestCount(GpuFaultPoint::commandBuffer), buffersBefore);
@@ -94,7 +95,8 @@ TEST_F(TransferFixture, DrawingFollowsUploadsIntoAndOutOfZeroTiles) {
     std::vector<DeformationTileUpload> zeros;
     for (std::int64_t y = 0; y < kHeight; y += 128) {
         for (std::int64_t x = 0; x < kWidth; x += 128) {
-            const PixelRegion region{x, y, std::min<std::int64_t>(128, kWidth - x), std::min<std::int64_t>(128, kHeight - y)};
+            const PixelRegion region{x, y, std::min<std::int64_t>(128, kWidth - x),
+                                     std::min<std::int64_t>(128, kHeight - y)};
             std::vector<std::uint8_t> bytes(static_cast<std::size_t>(region.width * region.height * 8));
             for (std::size_t i = 0; i < bytes.size(); i += 8) {
                 const float texel[2] = {4.0f, 0.0f};
@@ -146,8 +148,8 @@ TEST_F(TransferFixture, FailuresWhileEncodingAreReturnedAndNothingCompletes) {
         ASSERT_FALSE(readStarted.ok());
         EXPECT_EQ(readStarted.error(), MetalDeformationFailure(expected));
         device->faultInjector().inject(point);
-        auto uploadStarted = renderer->upload({{tile, std::nullopt}},
-                                              [&](Result<void, MetalDeformationFailure>) { completed = true; });
+        auto uploadStarted =
+            renderer->upload({{tile, std::nullopt}}, [&](Result<void, MetalDeformationFailure>) { completed = true; });
         ASSERT_FALSE(uploadStarted.ok());
         EXPECT_EQ(uploadStarted.error(), MetalDeformationFailure(expected));
     }

@@ -47,8 +47,7 @@ QImage discCanvas(int width, int height, Float2 center, float radius) {
     return image;
 }
 
-std::unique_ptr<MetalDeformationRenderer> makeRenderer(const std::shared_ptr<GpuDevice>& device,
-                                                       const QImage& canvas) {
+std::unique_ptr<MetalDeformationRenderer> makeRenderer(const std::shared_ptr<GpuDevice>& device, const QImage& canvas) {
     auto made = MetalDeformationRenderer::create(device, canvas, GpuPixelFormat::bgra8UnormSrgb);
     if (!made) return nullptr;
     return std::move(made).value();
@@ -56,16 +55,17 @@ std::unique_ptr<MetalDeformationRenderer> makeRenderer(const std::shared_ptr<Gpu
 
 std::vector<std::uint8_t> readField(MetalDeformationRenderer& renderer) {
     std::optional<std::vector<DeformationTileSnapshot>> snapshots;
-    auto started = renderer.readTiles({{0, 0, renderer.width(), renderer.height()}},
-                                      [&](Result<std::vector<DeformationTileSnapshot>, MetalDeformationFailure> result) {
-                                          if (result) snapshots = std::move(result).value();
-                                      });
+    auto started =
+        renderer.readTiles({{0, 0, renderer.width(), renderer.height()}},
+                           [&](Result<std::vector<DeformationTileSnapshot>, MetalDeformationFailure> result) {
+                               if (result) snapshots = std::move(result).value();
+                           });
     if (!started || !processEventsUntil([&] { return snapshots.has_value(); })) return {};
     return std::move(snapshots->front().bytes);
 }
 
-Result<QImage, MetalDeformationFailure> outputImage(MetalDeformationRenderer& renderer, float scale,
-                                                    std::int64_t width, std::int64_t height) {
+Result<QImage, MetalDeformationFailure> outputImage(MetalDeformationRenderer& renderer, float scale, std::int64_t width,
+                                                    std::int64_t height) {
     std::optional<Result<QImage, MetalDeformationFailure>> outcome;
     renderer.makeOutputImage(scale, width, height,
                              [&](Result<QImage, MetalDeformationFailure> result) { outcome = std::move(result); });

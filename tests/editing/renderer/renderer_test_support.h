@@ -31,14 +31,13 @@ QImage syntheticCanvas(int width, int height);
 // White with one black disc.
 QImage discCanvas(int width, int height, Float2 center, float radius);
 
-std::unique_ptr<MetalDeformationRenderer> makeRenderer(const std::shared_ptr<GpuDevice>& device,
-                                                       const QImage& canvas);
+std::unique_ptr<MetalDeformationRenderer> makeRenderer(const std::shared_ptr<GpuDevice>& device, const QImage& canvas);
 
 // The whole field's bytes, rows top to bottom.
 std::vector<std::uint8_t> readField(MetalDeformationRenderer& renderer);
 
-Result<QImage, MetalDeformationFailure> outputImage(MetalDeformationRenderer& renderer, float scale,
-                                                    std::int64_t width, std::int64_t height);
+Result<QImage, MetalDeformationFailure> outputImage(MetalDeformationRenderer& renderer, float scale, std::int64_t width,
+                                                    std::int64_t height);
 
 // The stamps a stroke through the points makes, as the canvas queues it.
 std::vector<BrushStamp> strokeStamps(DeformationTool tool, const std::vector<Float2>& points, float radius);

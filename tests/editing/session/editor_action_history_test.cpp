@@ -17,13 +17,9 @@ DeformationUndoStatePtr someState() {
     return std::make_shared<DeformationUndoState>(std::vector<TileVersion>{{{0, 0, 128, 128}, std::nullopt}});
 }
 
-AnnotationObject dot(float x) {
-    return {QUuid::createUuid(), AnnotationStroke{{{x, x}}, 4.0f, {255, 0, 0}}, {}};
-}
+AnnotationObject dot(float x) { return {QUuid::createUuid(), AnnotationStroke{{{x, x}}, 4.0f, {255, 0, 0}}, {}}; }
 
-std::vector<std::int64_t> ids(std::initializer_list<std::int64_t> list) {
-    return list;
-}
+std::vector<std::int64_t> ids(std::initializer_list<std::int64_t> list) { return list; }
 
 void recordStrokes(EditorActionHistory& history, int count) {
     for (int stroke = 1; stroke <= count; ++stroke) {

@@ -21,8 +21,8 @@ SharedEditingCanvas makeCanvas(std::int64_t width, std::int64_t height) {
 class EditorSessionTest : public ::testing::Test {
 protected:
     std::unique_ptr<EditorSession> makeSession(std::int64_t width, std::int64_t height) {
-        return std::make_unique<EditorSession>(nullptr, makeCanvas(width, height),
-                                               QStringLiteral("Before"), QStringLiteral("After"), scheduler);
+        return std::make_unique<EditorSession>(nullptr, makeCanvas(width, height), QStringLiteral("Before"),
+                                               QStringLiteral("After"), scheduler);
     }
 
     ManualClock clock{0.0};

@@ -41,10 +41,9 @@ TEST(EditorModeTest, RawValuesAreExactAndCaseSensitive) {
 TEST(EditorToolTest, RawValuesAreExactAndCaseSensitive) {
     std::vector<std::string> raws;
     for (EditorTool tool : kAllEditorTools) raws.emplace_back(rawValue(tool));
-    EXPECT_EQ(raws, (std::vector<std::string>{"Push", "Grow", "Shrink", "Reconstruct",
-                                              "Select / Move", "Draw", "Line", "Rectangle",
-                                              "Filled rectangle", "Circle", "Filled circle",
-                                              "Text", "Eraser"}));
+    EXPECT_EQ(raws,
+              (std::vector<std::string>{"Push", "Grow", "Shrink", "Reconstruct", "Select / Move", "Draw", "Line",
+                                        "Rectangle", "Filled rectangle", "Circle", "Filled circle", "Text", "Eraser"}));
     for (EditorTool tool : kAllEditorTools) EXPECT_EQ(editorToolFromRawValue(rawValue(tool)), tool);
     EXPECT_EQ(editorToolFromRawValue("Select / Move"), EditorTool::selectMove);
     EXPECT_EQ(editorToolFromRawValue("Select/Move"), std::nullopt);
@@ -60,8 +59,7 @@ TEST(EditorToolTest, ShortcutLettersAndHelpTextsAgree) {
     for (EditorTool tool : kAllEditorTools) {
         const QString helpText = help(tool);
         if (const auto key = shortcutKey(tool)) {
-            EXPECT_TRUE(helpText.endsWith(QStringLiteral("(%1)").arg(QLatin1Char(*key))))
-                << helpText.toStdString();
+            EXPECT_TRUE(helpText.endsWith(QStringLiteral("(%1)").arg(QLatin1Char(*key)))) << helpText.toStdString();
             EXPECT_EQ(editorToolForShortcut(QChar::fromLatin1(*key).toLower()), tool);
         } else {
             EXPECT_FALSE(helpText.endsWith(QLatin1Char(')'))) << helpText.toStdString();
@@ -87,8 +85,7 @@ TEST(EditorTextsTest, ConstantsAreLookedUpOnceAndUsePlatformKeyNames) {
     EXPECT_EQ(&EditorMessages::undoLimitReached(), &EditorMessages::undoLimitReached());
     EXPECT_TRUE(EditorMessages::undoLimitReached().startsWith(QStringLiteral("You\u2019ve reached")));
     EXPECT_EQ(EditorHelpTexts::undo(), QStringLiteral("Undo the last action (Ctrl+Z)"));
-    EXPECT_EQ(EditorHelpTexts::synchronizedZoom(),
-              QStringLiteral("Synchronized zoom (Ctrl + mouse wheel)"));
+    EXPECT_EQ(EditorHelpTexts::synchronizedZoom(), QStringLiteral("Synchronized zoom (Ctrl + mouse wheel)"));
     EXPECT_EQ(EditorHelpTexts::brushSize(),
               QStringLiteral("Adjust brush size (Alt + two-finger scroll or mouse wheel)"));
     EXPECT_FALSE(EditorHelpTexts::share().contains(QStringLiteral("macOS")));

@@ -31,8 +31,8 @@ std::shared_ptr<CropDocument> makeDocument(ImageSize fullSize, const QImage& pre
 }
 
 CropScreenFixture::CropScreenFixture(ImageSize fullSize, QSize previewSize) {
-    auto unusedPreparation = [](const EditingCanvasDescriptor&)
-        -> Result<SharedEditingCanvas, EditingCanvasPreparationFailure> {
+    auto unusedPreparation =
+        [](const EditingCanvasDescriptor&) -> Result<SharedEditingCanvas, EditingCanvasPreparationFailure> {
         return EditingCanvasPreparationFailure(EditingCanvasPreparationFailure::Case::decodeFailed);
     };
     model = std::make_unique<AppModel>(nullptr, nullptr, AppLanguage::english, nullptr, nullptr, unusedPreparation,

@@ -163,8 +163,7 @@ TEST_F(CropViewTest, LaysOutTheScreenAndDrawsIt) {
     // The workspace background shows beside the hint, the toolbar is white.
     EXPECT_TRUE(isNear(shot.pixelColor(600, 20), Qt::white));
     const QRect workspace = view.workspace()->geometry().translated(view.contentRow()->pos());
-    EXPECT_TRUE(isNear(shot.pixelColor(workspace.left() + 3, workspace.top() + 3),
-                       CropPalette::workspaceBackground()));
+    EXPECT_TRUE(isNear(shot.pixelColor(workspace.left() + 3, workspace.top() + 3), CropPalette::workspaceBackground()));
 
     fixture.model->setIsPreparingEditor(true);
     QCoreApplication::processEvents();

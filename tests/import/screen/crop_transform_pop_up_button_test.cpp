@@ -20,7 +20,8 @@ QKeyEvent keyPress(int key, Qt::KeyboardModifiers modifiers) { return QKeyEvent(
 class CropTransformPopUpButtonTest : public ::testing::Test {
 protected:
     CropTransformPopUpButtonTest() {
-        button.refresh(QStringLiteral("0°"), false, [this](CropTransformCommand command) { received.push_back(command); });
+        button.refresh(QStringLiteral("0°"), false,
+                       [this](CropTransformCommand command) { received.push_back(command); });
     }
 
     CropTransformPopUpButton button;
@@ -70,7 +71,8 @@ TEST_F(CropTransformPopUpButtonTest, ADisabledButtonOrOneWithoutACommandSinkDoes
 
 TEST_F(CropTransformPopUpButtonTest, TheMenuOffersTheFiveCommandsInOrder) {
     QStringList titles;
-    for (QAction* action : button.commandMenu()->actions()) titles << (action->isSeparator() ? "-" : action->text().section('\t', 0, 0));
+    for (QAction* action : button.commandMenu()->actions())
+        titles << (action->isSeparator() ? "-" : action->text().section('\t', 0, 0));
     EXPECT_EQ(titles, (QStringList{"Rotate left", "Rotate right", "-", "Flip horizontal", "Flip vertical", "-",
                                    "Reset orientation"}));
     button.commandMenu()->actions().at(3)->trigger();

@@ -26,8 +26,8 @@ void countThreads(const GpuArguments& arguments, const GpuGridRegion& region) {
 std::vector<std::uint8_t> runCount(int concurrency, std::int64_t width, std::int64_t height) {
     auto device = GpuDevice::create({GpuFunctionLibrary({GpuFunction::compute("count", &countThreads)}), concurrency});
     auto queue = device->makeCommandQueue();
-    auto texture = device->makeTexture({GpuPixelFormat::rg32Float, width, height,
-                                        GpuTextureUsage::shaderRead | GpuTextureUsage::shaderWrite});
+    auto texture = device->makeTexture(
+        {GpuPixelFormat::rg32Float, width, height, GpuTextureUsage::shaderRead | GpuTextureUsage::shaderWrite});
     auto pipeline = device->makeComputePipeline(*device->makeDefaultLibrary()->makeFunction("count"));
     auto commands = queue->makeCommandBuffer();
     auto encoder = commands->makeComputeEncoder();
@@ -101,7 +101,8 @@ TEST_F(BlitFixture, CopiesATextureRectangleIntoPaddedBufferRowsAndBack) {
 }
 
 TEST_F(BlitFixture, CopiesBetweenTexturesAndFillsBuffers) {
-    auto source = testing::makeFilledTexture(*device, GpuPixelFormat::rgba8UnormSrgb, 16, 16, GpuTextureUsage::shaderRead);
+    auto source =
+        testing::makeFilledTexture(*device, GpuPixelFormat::rgba8UnormSrgb, 16, 16, GpuTextureUsage::shaderRead);
     auto destination = device->makeTexture({GpuPixelFormat::rgba8UnormSrgb, 8, 8, GpuTextureUsage::shaderRead});
     auto buffer = device->makeBuffer(32);
     run([&](GpuBlitEncoder& blit) {

@@ -65,7 +65,9 @@ struct RenderFixture : ::testing::Test {
         commands->waitUntilCompleted();
     }
 
-    const std::uint8_t* pixel(std::int64_t x, std::int64_t y) const { return target->data() + y * target->rowBytes() + x * 4; }
+    const std::uint8_t* pixel(std::int64_t x, std::int64_t y) const {
+        return target->data() + y * target->rowBytes() + x * 4;
+    }
     bool isRed(std::int64_t x, std::int64_t y) const { return pixel(x, y)[2] == 255 && pixel(x, y)[0] == 0; }
 };
 

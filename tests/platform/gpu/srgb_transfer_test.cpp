@@ -51,7 +51,8 @@ TEST(SrgbTransfer, EncodingAgreesWithTheThresholdsAroundEveryThresholdAndBucket)
         check(std::nextafter(threshold, 1.0f));
     }
     for (int bucket = 0; bucket < SrgbTransfer::kEncodeBucketCount; ++bucket) {
-        const auto bits = SrgbTransfer::kEncodeFloorBits + (static_cast<std::uint32_t>(bucket) << SrgbTransfer::kEncodeBucketShift);
+        const auto bits =
+            SrgbTransfer::kEncodeFloorBits + (static_cast<std::uint32_t>(bucket) << SrgbTransfer::kEncodeBucketShift);
         check(std::bit_cast<float>(bits));
         check(std::bit_cast<float>(bits - 1));
     }
@@ -62,10 +63,10 @@ TEST(SrgbTransfer, EncodingAgreesWithTheThresholdsAroundEveryThresholdAndBucket)
 
 TEST(SrgbTransfer, OutOfRangeValuesClampAndPremultiplyRounds) {
     constexpr float kInfinity = std::numeric_limits<float>::infinity();
-    const std::pair<float, int> cases[] = {{-0.0f, 0},        {std::numeric_limits<float>::denorm_min(), 0},
-                                           {kInfinity, 255},  {-kInfinity, 0},
+    const std::pair<float, int> cases[] = {{-0.0f, 0},          {std::numeric_limits<float>::denorm_min(), 0},
+                                           {kInfinity, 255},    {-kInfinity, 0},
                                            {-std::nanf(""), 0}, {std::nanf(""), 0},
-                                           {-1.0f, 0},        {7.0f, 255}};
+                                           {-1.0f, 0},          {7.0f, 255}};
     for (const auto& [value, code] : cases) EXPECT_EQ(SrgbTransfer::encode(value), code) << value;
     EXPECT_EQ(SrgbTransfer::alphaCode(0.5f), 128);
     EXPECT_EQ(SrgbTransfer::premultiply(200, 255), 200);

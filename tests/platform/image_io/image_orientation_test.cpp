@@ -62,8 +62,8 @@ TEST(ImageOrientation, MapsARectangleWhereItsPixelsLand) {
         int marked = 0;
         for (int y = 0; y < result.height(); ++y) {
             for (int x = 0; x < result.width(); ++x) {
-                const bool inside = x >= mapped.x && x < mapped.x + mapped.width && y >= mapped.y &&
-                                    y < mapped.y + mapped.height;
+                const bool inside =
+                    x >= mapped.x && x < mapped.x + mapped.width && y >= mapped.y && y < mapped.y + mapped.height;
                 const bool white = result.pixel(x, y) == qRgb(255, 255, 255);
                 EXPECT_EQ(inside, white) << "orientation " << code << " at " << x << "," << y;
                 marked += white;

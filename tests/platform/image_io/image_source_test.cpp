@@ -55,8 +55,8 @@ TEST_F(ImageSourceTest, DetectsTheTypeByContentNotByNameAndDecodesIt) {
 }
 
 TEST_F(ImageSourceTest, TextOrAnEmptyFileHasNoTypeAndNoImage) {
-    for (const auto& [name, content] : {std::pair{"notes.jpg", QByteArray("just some words")},
-                                        std::pair{"empty.png", QByteArray()}}) {
+    for (const auto& [name, content] :
+         {std::pair{"notes.jpg", QByteArray("just some words")}, std::pair{"empty.png", QByteArray()}}) {
         const auto source = ImageSource::open(write(name, content));
         ASSERT_TRUE(source.ok());
         EXPECT_EQ(source.value().typeIdentifier(), std::nullopt);
@@ -138,10 +138,14 @@ TEST_F(ImageSourceTest, RenderRefusesACropOutsideThePicture) {
 TEST_F(ImageSourceTest, EveryPixelLayoutComesOutAsPremultipliedSRGB) {
     const QImage picture = test::fourColourImage(64, 48);
     const std::pair<const char*, test::VipsFixtureOptions> layouts[] = {
-        {"rgb16.png", {.sixteenBit = true}}, {"palette.png", {.palette = true}},
-        {"cmyk.jpg", {.cmyk = true}},        {"cmyk.tif", {.cmyk = true}},
-        {"rgb16.tif", {.sixteenBit = true}}, {"tiled.tif", {.tiled = true}},
-        {"progressive.jpg", {.interlaced = true}}, {"interlaced.png", {.interlaced = true}},
+        {"rgb16.png", {.sixteenBit = true}},
+        {"palette.png", {.palette = true}},
+        {"cmyk.jpg", {.cmyk = true}},
+        {"cmyk.tif", {.cmyk = true}},
+        {"rgb16.tif", {.sixteenBit = true}},
+        {"tiled.tif", {.tiled = true}},
+        {"progressive.jpg", {.interlaced = true}},
+        {"interlaced.png", {.interlaced = true}},
     };
     for (const auto& [name, options] : layouts) {
         SCOPED_TRACE(name);

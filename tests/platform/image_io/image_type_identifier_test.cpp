@@ -15,7 +15,10 @@ std::optional<std::string> sniff(const QByteArray& bytes) {
 }
 
 QByteArray isoMedia(const char* majorBrand, const char* compatibleBrand) {
-    QByteArray box("\x00\x00\x00\x18" "ftyp", 8);
+    QByteArray box(
+        "\x00\x00\x00\x18"
+        "ftyp",
+        8);
     box.append(majorBrand, 4).append("\0\0\0\0", 4).append("mif1", 4).append(compatibleBrand, 4);
     return box;
 }
@@ -42,7 +45,10 @@ TEST(ImageTypeSniffing, AnswersNothingForTextEmptyOrShortContent) {
     EXPECT_EQ(sniff(QByteArray("\xFF\xD8", 2)), std::nullopt);
     EXPECT_EQ(sniff(QByteArray("BMW is not a bitmap, just a line of text.")), std::nullopt);
     EXPECT_EQ(sniff(QByteArray("hello, this is plain text")), std::nullopt);
-    EXPECT_EQ(sniff(QByteArray("\0\0\0\x08" "ftypheic", 12)), std::nullopt);
+    EXPECT_EQ(sniff(QByteArray("\0\0\0\x08"
+                               "ftypheic",
+                               12)),
+              std::nullopt);
 }
 
 TEST(ImageTypeIdentifiers, KnowTheirTypesCaseInsensitivelyAndConformOnlyToThemselves) {

@@ -66,14 +66,22 @@ QImage turned(const QImage& picture, int clockwiseQuarterTurns, bool mirrored) {
 // The inverse of each orientation's viewing operation, written out case by case.
 QImage storedForExifOrientation(const QImage& upright, int exifOrientation) {
     switch (exifOrientation) {
-    case 2: return upright.mirrored(true, false);
-    case 3: return turned(upright, 2, false);
-    case 4: return upright.mirrored(false, true);
-    case 5: return turned(upright, 1, false).mirrored(true, false);
-    case 6: return turned(upright, 3, false);
-    case 7: return turned(upright, 3, false).mirrored(true, false);
-    case 8: return turned(upright, 1, false);
-    default: return upright;
+    case 2:
+        return upright.mirrored(true, false);
+    case 3:
+        return turned(upright, 2, false);
+    case 4:
+        return upright.mirrored(false, true);
+    case 5:
+        return turned(upright, 1, false).mirrored(true, false);
+    case 6:
+        return turned(upright, 3, false);
+    case 7:
+        return turned(upright, 3, false).mirrored(true, false);
+    case 8:
+        return turned(upright, 1, false);
+    default:
+        return upright;
     }
 }
 
@@ -84,11 +92,32 @@ QByteArray jpegBytes(const QImage& image, int quality) {
 QByteArray withExifOrientation(const QByteArray& jpeg, std::uint16_t orientation) {
     // APP1: "Exif\0\0", a big-endian TIFF header and one directory with one entry.
     const unsigned char tiff[] = {
-        'M', 'M', 0, 42, 0, 0, 0, 8,                                  // header, directory at 8
-        0, 1,                                                         // one entry
-        0x01, 0x12, 0, 3, 0, 0, 0, 1,                                 // orientation, SHORT, count 1
-        static_cast<unsigned char>(orientation >> 8), static_cast<unsigned char>(orientation), 0, 0,
-        0, 0, 0, 0,                                                   // no next directory
+        'M',
+        'M',
+        0,
+        42,
+        0,
+        0,
+        0,
+        8,  // header, directory at 8
+        0,
+        1,  // one entry
+        0x01,
+        0x12,
+        0,
+        3,
+        0,
+        0,
+        0,
+        1,  // orientation, SHORT, count 1
+        static_cast<unsigned char>(orientation >> 8),
+        static_cast<unsigned char>(orientation),
+        0,
+        0,
+        0,
+        0,
+        0,
+        0,  // no next directory
     };
     QByteArray segment("\xFF\xE1", 2);
     const int length = 2 + 6 + int(sizeof tiff);
@@ -145,10 +174,15 @@ bool writeWithVips(const QImage& image, const QString& path, const VipsFixtureOp
     // The saver and its settings follow the suffix, given in libvips's file name options.
     QStringList settings;
     if (path.endsWith(".jpg")) settings << "Q=95";
-    if (path.endsWith(".heic")) settings << "Q=90" << "compression=hevc";
+    if (path.endsWith(".heic"))
+        settings << "Q=90"
+                 << "compression=hevc";
     if (options.interlaced) settings << "interlace";
     if (options.palette) settings << "palette";
-    if (options.tiled) settings << "tile" << "tile_width=64" << "tile_height=64";
+    if (options.tiled)
+        settings << "tile"
+                 << "tile_width=64"
+                 << "tile_height=64";
     const QByteArray file = (path + "[" + settings.join(',') + "]").toLocal8Bit();
     const int status = ok ? vips_image_write_to_file(current, file.constData(), nullptr) : -1;
     if (current != nullptr) g_object_unref(current);

@@ -14,12 +14,11 @@ std::vector<unsigned char> bytes(std::initializer_list<int> values) {
 }
 
 TEST(TiffDirectory, ReadsTheOrientationOfALittleEndianExifBlock) {
-    const auto exif = bytes({'E', 'x', 'i', 'f', 0, 0,              // prefix
-                             'I', 'I', 42, 0, 8, 0, 0, 0,           // header
-                             2, 0,                                  // two entries
-                             0x12, 0x01, 3, 0, 1, 0, 0, 0, 6, 0, 0, 0,
-                             0x0F, 0x01, 2, 0, 4, 0, 0, 0, 'A', 'B', 'C', 0,
-                             0, 0, 0, 0});
+    const auto exif = bytes({'E',  'x',  'i', 'f', 0, 0,          // prefix
+                             'I',  'I',  42,  0,   8, 0, 0,   0,  // header
+                             2,    0,                             // two entries
+                             0x12, 0x01, 3,   0,   1, 0, 0,   0,   6,   0, 0, 0, 0x0F, 0x01,
+                             2,    0,    4,   0,   0, 0, 'A', 'B', 'C', 0, 0, 0, 0,    0});
     const auto directory = TiffDirectory::readExif(exif);
     ASSERT_TRUE(directory);
     EXPECT_EQ(directory->integer(TiffDirectory::kOrientationTag), 6u);
@@ -29,11 +28,9 @@ TEST(TiffDirectory, ReadsTheOrientationOfALittleEndianExifBlock) {
 }
 
 TEST(TiffDirectory, ReadsBigEndianValuesStoredOutsideTheEntry) {
-    const auto tiff = bytes({'M', 'M', 0, 42, 0, 0, 0, 8,
-                             0, 1,
-                             0x01, 0x16, 0, 4, 0, 0, 0, 2, 0, 0, 0, 26,  // two LONGs at offset 26
-                             0, 0, 0, 0,
-                             0, 0, 0x10, 0, 0, 0, 0, 1});
+    const auto tiff = bytes({'M', 'M', 0, 42, 0, 0, 0,    8, 0, 1,  0x01, 0x16,
+                             0,   4,   0, 0,  0, 2, 0,    0, 0, 26,  // two LONGs at offset 26
+                             0,   0,   0, 0,  0, 0, 0x10, 0, 0, 0,  0,    1});
     const auto directory = TiffDirectory::readExif(tiff);
     ASSERT_TRUE(directory);
     EXPECT_EQ(directory->integer(TiffDirectory::kRowsPerStripTag), 4096u);
@@ -46,8 +43,8 @@ TEST(TiffDirectory, RefusesDamagedStructuresWithoutReadingOutside) {
     // A directory that claims more entries than any image has.
     EXPECT_FALSE(TiffDirectory::readExif(bytes({'I', 'I', 42, 0, 8, 0, 0, 0, 0xFF, 0xFF})));
     // Entries that run past the end: the readable ones count, the rest is ignored.
-    const auto cut = TiffDirectory::readExif(bytes({'I', 'I', 42, 0, 8, 0, 0, 0, 3, 0,
-                                                    0x12, 0x01, 3, 0, 1, 0, 0, 0, 3, 0, 0, 0}));
+    const auto cut =
+        TiffDirectory::readExif(bytes({'I', 'I', 42, 0, 8, 0, 0, 0, 3, 0, 0x12, 0x01, 3, 0, 1, 0, 0, 0, 3, 0, 0, 0}));
     ASSERT_TRUE(cut);
     EXPECT_EQ(cut->integer(TiffDirectory::kOrientationTag), 3u);
 }
