@@ -19,6 +19,7 @@
 #include "app/unavailable_feature_modal.h"
 #include "foundation/localized_string.h"
 #include "base/scheduler.h"
+#include "settings_feedback/settings_modal.h"
 #include "ui/modal_host.h"
 #include "ui/motion_preference.h"
 
@@ -300,8 +301,13 @@ void AppContentView::refreshOverlays() {
         } else if (layer == AppOverlayLayer::shortcuts) {
             overlay = new ShortcutsModal(*model_, this, scheduler_, motion_);
         } else if (layer == AppOverlayLayer::settings) {
-            overlay = makeUnavailableFeatureOverlay(localizedString("Settings"),
-                                                    [](AppModel& model) { model.closeSettings(); });
+            QPointer<AppContentView> guard(this);
+            overlay = new SettingsModal(
+                *model_,
+                [guard] {
+                    if (guard && guard->relaunchForLanguageChange_) guard->relaunchForLanguageChange_();
+                },
+                this, scheduler_, motion_);
         } else if (layer == AppOverlayLayer::stillImageSave) {
             overlay = makeUnavailableFeatureOverlay(localizedString("Save images"),
                                                     [](AppModel& model) { model.setIsSaveImagesPresented(false); });

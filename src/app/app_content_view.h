@@ -62,6 +62,8 @@ public:
     void setOnQueuedFilesMayOpen(std::function<void()> action) { onQueuedFilesMayOpen_ = std::move(action); }
     // The normal termination path, for "Quit Veltrano" on the graphics failure card.
     void setQuitApplication(std::function<void()> action) { quitApplication_ = std::move(action); }
+    // Starts the application anew in the language chosen in the settings.
+    void setRelaunchForLanguageChange(std::function<void()> action) { relaunchForLanguageChange_ = std::move(action); }
 
     BaseScreen baseScreen() const { return baseScreen_; }
     QWidget* baseScreenWidget() const { return base_; }
@@ -103,6 +105,7 @@ private:
     std::function<void()> onFirstAppearance_;
     std::function<void()> onQueuedFilesMayOpen_;
     std::function<void()> quitApplication_;
+    std::function<void()> relaunchForLanguageChange_;
     RootTasks rootTasks_;
 
     BaseScreen baseScreen_ = BaseScreen::startPage;

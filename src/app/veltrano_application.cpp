@@ -86,6 +86,7 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
     auto* rootView = new AppContentView(*model_, QtScheduler::shared(), MotionPreference::shared(), window_.get(),
                                         AppContentView::RootTasks::leftToTheShell);
     rootView->setQuitApplication([this] { delegate_->requestTermination(); });
+    rootView->setRelaunchForLanguageChange([this] { delegate_->relaunchForLanguageChange(); });
     rootView->setCropScreenFactory([](AppModel& model, const std::shared_ptr<CropDocument>& document,
                                       QWidget* parent) -> QWidget* { return new CropView(model, document, parent); });
     rootView->setEditorScreenFactory(

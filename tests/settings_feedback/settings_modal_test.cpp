@@ -1,0 +1,157 @@
+#include "settings_feedback/settings_modal.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/model/model_test_support.h"
+#include "settings_feedback/settings_contact_section.h"
+#include "settings_feedback/settings_draft_controller.h"
+#include "settings_feedback/settings_language_section.h"
+#include "settings_feedback/settings_navigation_rail.h"
+#include "settings_feedback/settings_notice_frame.h"
+#include "settings_feedback/settings_performance_section.h"
+#include "ui/motion_preference.h"
+#include "ui/settings_field_border.h"
+#include "ui/settings_single_track_slider.h"
+#include "ui/settings_text_field.h"
+
+namespace vlt {
+namespace {
+
+class SettingsModalTest : public ::testing::Test {
+protected:
+    void SetUp() override { motion.setReduceMotion(true); }
+    void TearDown() override { motion.setReduceMotion(false); }
+
+    SettingsModal& open(SettingsSection section) {
+        models.model->presentSettings(section);
+        window.resize(1180, 820);
+        window.show();
+        modal = new SettingsModal(*models.model, {}, &window, models.scheduler, motion);
+        modal->present();
+        QApplication::setActiveWindow(&window);
+        return *modal;
+    }
+
+    testing::ModelFixture models;
+    MotionPreference& motion = MotionPreference::shared();
+    QWidget window;
+    SettingsModal* modal = nullptr;
+};
+
+TEST_F(SettingsModalTest, OpensAtTheAskedSectionWithItsRailEntryFocused) {
+    open(SettingsSection::performance);
+    SettingsRailEntry* entry = modal->rail()->entry(SettingsSection::performance);
+    EXPECT_TRUE(entry->hasFocus());
+    EXPECT_TRUE(entry->isSelected());
+    EXPECT_FALSE(modal->rail()->entry(SettingsSection::language)->isSelected());
+    EXPECT_TRUE(modal->performanceSection()->isVisible());
+    EXPECT_FALSE(modal->contactSection()->isVisible());
+    EXPECT_EQ(entry->accessibleName(), "Performance settings");
+
+    // Surface height min(max(H − 40, 360), 650) at full width.
+    const std::pair<int, int> heights[] = {{1000, 650}, {820, 650}, {500, 460}, {300, 360}};
+    for (const auto& [area, height] : heights) {
+        window.resize(1180, area);
+        EXPECT_EQ(modal->surfaceRect().size(), QSize(940, height)) << area;
+    }
+}
+
+TEST_F(SettingsModalTest, TypedNumbersAreFilteredAndClampedWhenTheFocusLeaves) {
+    open(SettingsSection::performance);
+    SettingsTextField* number = modal->performanceSection()->numberField();
+    number->setFocus();
+    number->selectAll();
+    QTest::keyClicks(number, QStringLiteral("1234"));
+    EXPECT_EQ(models.model->settings().maximumImageSide, 1234);
+    EXPECT_EQ(modal->performanceSection()->slider()->value(), 1234.0);
+    EXPECT_TRUE(number->border()->showsFocus());
+
+    // Pasted: only the first eight digits stay, and the setting waits.
+    number->selectAll();
+    number->insert(QStringLiteral("12ab34567890"));
+    EXPECT_EQ(number->text(), "12345678");
+    EXPECT_EQ(models.model->settings().maximumImageSide, 1234);
+    modal->rail()->entry(SettingsSection::language)->setFocus();
+    EXPECT_EQ(number->text(), "4096");
+    EXPECT_EQ(models.model->settings().maximumImageSide, 4096);
+    EXPECT_FALSE(number->border()->showsFocus());
+}
+
+TEST_F(SettingsModalTest, InvalidEmailDisablesDoneAndEscapeLeadsBackToIt) {
+    open(SettingsSection::contactInformation);
+    SettingsContactSection* contact = modal->contactSection();
+    SettingsTextField* email = contact->textField(SettingsContactField::email);
+    email->setFocus();
+    QTest::keyClicks(email, QStringLiteral("ana@"));
+    EXPECT_TRUE(contact->emailMessage()->isVisible());
+    EXPECT_FALSE(modal->doneButton()->isEnabled());
+
+    modal->rail()->entry(SettingsSection::language)->click();
+    EXPECT_TRUE(modal->languageSection()->isVisible());
+    QTest::keyClick(modal->rail()->entry(SettingsSection::language), Qt::Key_Escape);
+    EXPECT_TRUE(contact->isVisible());
+    EXPECT_TRUE(email->hasFocus());
+    EXPECT_TRUE(models.model->activeSettingsSection().has_value());
+
+    QTest::keyClicks(email, QStringLiteral("clinic.example"));
+    EXPECT_FALSE(contact->emailMessage()->isVisible());
+    EXPECT_TRUE(modal->doneButton()->isEnabled());
+    EXPECT_EQ(models.model->settings().contactEmail, "ana@clinic.example");
+}
+
+TEST_F(SettingsModalTest, FooterShowsTheSaveErrorAndDoneStillCloses) {
+    models.settingsStore->saveFailure = testing::makeTestError();
+    open(SettingsSection::contactInformation);
+    EXPECT_TRUE(modal->saveIndicator()->isVisible());
+    QTest::keyClicks(modal->contactSection()->textField(SettingsContactField::name), QStringLiteral("Ana"));
+    modal->doneButton()->click();
+    EXPECT_TRUE(modal->persistenceErrorLabel()->isVisible());
+    EXPECT_EQ(modal->persistenceErrorLabel()->text(),
+              "These settings could not be saved. They remain active for this session.");
+    EXPECT_FALSE(modal->saveIndicator()->isVisible());
+    EXPECT_FALSE(models.model->activeSettingsSection().has_value());
+    EXPECT_EQ(models.model->settings().contactName, "Ana");
+}
+
+TEST_F(SettingsModalTest, LanguagesAreListedInTheirOwnNamesAndAChoiceShowsTheNotice) {
+    open(SettingsSection::language);
+    SettingsLanguageSection* section = modal->languageSection();
+    const std::pair<AppLanguage, const char*> names[] = {
+        {AppLanguage::english, "English"},
+        {AppLanguage::french, "Français"},
+        {AppLanguage::spanish, "Español"},
+        {AppLanguage::brazilianPortuguese, "Português (Brasil)"},
+        {AppLanguage::korean, "한국어"},
+        {AppLanguage::japanese, "日本語"},
+        {AppLanguage::italian, "Italiano"},
+        {AppLanguage::turkish, "Türkçe"},
+        {AppLanguage::simplifiedChinese, "简体中文"},
+    };
+    QWidget* previous = nullptr;
+    for (const auto& [language, name] : names) {
+        QRadioButton* option = section->option(language);
+        EXPECT_EQ(option->text(), QString::fromUtf8(name));
+        if (previous != nullptr) {
+            EXPECT_GT(option->y(), previous->y());
+        }
+        previous = option;
+    }
+    EXPECT_EQ(section->option(AppLanguage::turkish)->accessibleName(), "Use Turkish");
+    EXPECT_TRUE(section->option(AppLanguage::english)->isChecked());
+    EXPECT_FALSE(section->restartNotice()->isVisible());
+
+    section->option(AppLanguage::korean)->click();
+    EXPECT_TRUE(section->restartNotice()->isVisible());
+    EXPECT_EQ(models.languageStore->stored, QStringList{QStringLiteral("ko")});
+    section->option(AppLanguage::english)->click();
+    EXPECT_FALSE(section->restartNotice()->isVisible());
+    EXPECT_EQ(models.languageStore->stored, QStringList{QStringLiteral("en")});
+}
+
+}  // namespace
+}  // namespace vlt
