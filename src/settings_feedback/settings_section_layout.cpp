@@ -15,7 +15,10 @@ QLabel* makeSettingsLabel(const QString& text, const QFont& font, const QColor& 
     label->setPalette(colours);
     if (wraps) {
         label->setWordWrap(true);
-        label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        policy.setHeightForWidth(true);
+        label->setSizePolicy(policy);
     }
     return label;
 }

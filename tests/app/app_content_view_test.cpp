@@ -164,15 +164,6 @@ TEST_F(AppContentViewTest, GraphicsFailureCardClosesWithEscapeAndOffersQuit) {
 }
 
 TEST_F(AppContentViewTest, DialogsThatDoNotExistYetNeverLeaveTheWindowLocked) {
-    model->presentSettings(SettingsSection::contactInformation);
-    auto* settings = qobject_cast<UnavailableFeatureModal*>(view->overlay(AppOverlayLayer::settings));
-    ASSERT_NE(settings, nullptr);
-    EXPECT_FALSE(view->baseScreenWidget()->isEnabled());
-    settings->closeButton()->click();
-    EXPECT_FALSE(model->activeSettingsSection().has_value());
-    EXPECT_EQ(view->overlay(AppOverlayLayer::settings), nullptr);
-    EXPECT_TRUE(view->baseScreenWidget()->isEnabled());
-
     model->setIsSaveImagesPresented(true);
     auto* saveImages = qobject_cast<UnavailableFeatureModal*>(view->overlay(AppOverlayLayer::stillImageSave));
     ASSERT_NE(saveImages, nullptr);
