@@ -97,3 +97,23 @@ function(vlt_add_existing_subdirectories)
     endif()
   endforeach()
 endfunction()
+
+# vlt_generate_protobuf_c(<out_var> PROTO <path relative to ROOT> ROOT <folder>)
+# Runs protoc-c at build time; the C code lands in generated/ under the same relative
+# path, so it is included as "folder/name.pb-c.h".
+function(vlt_generate_protobuf_c out_var)
+  cmake_parse_arguments(ARG "" "PROTO;ROOT" "" ${ARGN})
+  find_program(VLT_PROTOC_C protoc-c REQUIRED)
+  string(REGEX REPLACE "\\.proto$" "" stem "${ARG_PROTO}")
+  set(generated_dir "${CMAKE_BINARY_DIR}/generated")
+  set(outputs "${generated_dir}/${stem}.pb-c.c" "${generated_dir}/${stem}.pb-c.h")
+  add_custom_command(
+    OUTPUT ${outputs}
+    COMMAND "${CMAKE_COMMAND}" -E make_directory "${generated_dir}"
+    COMMAND "${VLT_PROTOC_C}" "--c_out=${generated_dir}" "--proto_path=${ARG_ROOT}" "${ARG_ROOT}/${ARG_PROTO}"
+    DEPENDS "${ARG_ROOT}/${ARG_PROTO}"
+    COMMENT "protoc-c ${ARG_PROTO}"
+    VERBATIM)
+  set_source_files_properties(${outputs} PROPERTIES GENERATED TRUE)
+  set(${out_var} ${outputs} PARENT_SCOPE)
+endfunction()

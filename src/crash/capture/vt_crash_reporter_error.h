@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "base/error.h"
+
+namespace vlt {
+
+// The codes of the crash capture component's errors.
+enum class VTCrashReporterErrorCode : std::int64_t {
+    otherFailure = 0,
+    operatingSystemFailure = 1,
+    crashLogInvalid = 2,
+    alreadyEnabled = 3,
+};
+
+// An error of the crash capture component, in its own domain; the description is the
+// message its callers show or log.
+class VTCrashReporterError final : public Error {
+public:
+    static constexpr const char* kDomain = "VTCrashReporterErrorDomain";
+
+    VTCrashReporterError(VTCrashReporterErrorCode code, std::string description);
+
+    std::string typeName() const override { return "VTCrashReporterError"; }
+    std::string domain() const override { return kDomain; }
+    std::int64_t code() const override { return static_cast<std::int64_t>(code_); }
+    const std::string& description() const { return description_; }
+
+private:
+    VTCrashReporterErrorCode code_;
+    std::string description_;
+};
+
+}  // namespace vlt
