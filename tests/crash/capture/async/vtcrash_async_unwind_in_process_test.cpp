@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <csetjmp>
+#include <csignal>
+#include <elf.h>
+#include <link.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include "crash/capture/async/vtcrash_async_dwarf_unwind.h"
+
+// Marker functions, each alone in a section named after it, so that the linker's
+// __start_ and __stop_ symbols give its exact address range: the oracle for the walk.
+#define VTCRASH_MARKER(section_name) __attribute__((noipa, section(#section_name)))
+
+extern "C" {
+extern const char __start_vtcrash_marker_outer[], __stop_vtcrash_marker_outer[];
+extern const char __start_vtcrash_marker_middle[], __stop_vtcrash_marker_middle[];
+extern const char __start_vtcrash_marker_last_call[], __stop_vtcrash_marker_last_call[];
+extern const char __start_vtcrash_marker_signal[], __stop_vtcrash_marker_signal[];
+}
+
+namespace {
+
+volatile int sink;
+sigjmp_buf backToTest;
+
+// The signal arrives as the system call returns, so the interrupted pc is inside the
+// marker itself.
+void signalThisThread(long pid, long tid) {
+#if defined(__x86_64__)
+    long result = SYS_tgkill;
+    asm volatile("syscall" : "+a"(result) : "D"(pid), "S"(tid), "d"(long{SIGUSR1}) : "rcx", "r11", "memory");
+#elif defined(__aarch64__)
+    register long number asm("x8") = SYS_tgkill;
+    register long first asm("x0") = pid;
+    register long second asm("x1") = tid;
+    register long third asm("x2") = SIGUSR1;
+    asm volatile("svc 0" : "+r"(first) : "r"(number), "r"(second), "r"(third) : "memory");
+#endif
+}
+
+}  // namespace
+
+VTCRASH_MARKER(vtcrash_marker_signal) [[noreturn]] void markerSignal(int depth) {
+    sink = depth;
+    const long pid = ::getpid();
+    const long tid = ::syscall(SYS_gettid);
+    // Inlined here, so that the signal interrupts this function.
+    [&]() __attribute__((always_inline)) { signalThisThread(pid, tid); }
+    ();
+    __builtin_trap();
+}
+
+// Its last instruction is the call: the return address lies past its end.
+VTCRASH_MARKER(vtcrash_marker_last_call) void markerLastCall(int depth) {
+    sink = depth;
+    markerSignal(depth + 1);
+}
+
+VTCRASH_MARKER(vtcrash_marker_middle) void markerMiddle(int depth) {
+    markerLastCall(depth + 1);
+    sink = depth;
+}
+
+VTCRASH_MARKER(vtcrash_marker_outer) void markerOuter(int depth) {
+    markerMiddle(depth + 1);
+    sink = depth;
+}
+
+namespace {
+
+constexpr size_t kMaxImages = 64;
+constexpr size_t kMaxFrames = 64;
+
+// What capture-enable time prepares for each loaded image: its code span and windows
+// over its unwind tables.
+struct Image {
+    uint64_t start, end;
+    vtcrash_async_mobject hdr_window, frame_window;
+    vtcrash_async_dwarf_eh_frame_hdr hdr;
+    vtcrash_async_dwarf_frame_reader reader;
+};
+
+vtcrash_async_task task;
+Image images[kMaxImages];
+size_t imageCount;
+
+struct Walk {
+    uint64_t pcs[kMaxFrames];
+    size_t count;
+};
+Walk fromContext, fromHandler;
+
+int addImage(dl_phdr_info* info, size_t, void*) {
+    if (imageCount == kMaxImages) return 1;
+    Image& image = images[imageCount];
+    const ElfW(Phdr)* eh_frame_hdr = nullptr;
+    image.start = UINT64_MAX;
+    image.end = 0;
+    for (int i = 0; i < info->dlpi_phnum; ++i) {
+        const ElfW(Phdr)& segment = info->dlpi_phdr[i];
+        if (segment.p_type == PT_GNU_EH_FRAME) eh_frame_hdr = &segment;
+        if (segment.p_type != PT_LOAD) continue;
+        image.start = std::min<uint64_t>(image.start, info->dlpi_addr + segment.p_vaddr);
+        image.end = std::max<uint64_t>(image.end, info->dlpi_addr + segment.p_vaddr + segment.p_memsz);
+    }
+    if (eh_frame_hdr == nullptr) return 0;
+    const uint64_t hdr_address = info->dlpi_addr + eh_frame_hdr->p_vaddr;
+    if (vtcrash_async_mobject_init(&image.hdr_window, &task, hdr_address, eh_frame_hdr->p_memsz, false) != VTCRASH_OK ||
+        vtcrash_async_dwarf_eh_frame_hdr_init(&image.hdr, &image.hdr_window, vtcrash_async_byteorder_host(), true) !=
+            VTCRASH_OK) {
+        return 0;
+    }
+    // .eh_frame runs at most to the end of the image; the window stops where it can.
+    const uint64_t eh_frame = image.hdr.eh_frame_address;
+    if (vtcrash_async_mobject_init(&image.frame_window, &task, eh_frame, image.end - eh_frame, false) != VTCRASH_OK) {
+        return 0;
+    }
+    vtcrash_async_dwarf_frame_reader_init(&image.reader, &image.frame_window, vtcrash_async_byteorder_host(), true);
+    ++imageCount;
+    return 0;
+}
+
+// Crash-time code: walks from `state` while an image knows the caller.
+void walk(vtcrash_async_thread_state state, Walk* out) {
+    out->count = 0;
+    while (out->count < kMaxFrames && vtcrash_async_thread_state_has_reg(&state, VTCRASH_REG_IP)) {
+        const uint64_t pc = vtcrash_async_thread_state_get_reg(&state, VTCRASH_REG_IP);
+        out->pcs[out->count++] = pc;
+        const Image* image = nullptr;
+        for (size_t i = 0; i < imageCount && image == nullptr; ++i) {
+            if (images[i].start <= pc && pc < images[i].end) image = &images[i];
+        }
+        vtcrash_async_thread_state caller;
+        if (image == nullptr ||
+            vtcrash_async_dwarf_unwind_frame(&image->reader, &image->hdr, &state, &caller) != VTCRASH_OK) {
+            return;
+        }
+        state = caller;
+    }
+}
+
+vtcrash_error_t walkFromHere(vtcrash_async_thread_state* state, void* out) {
+    walk(*state, static_cast<Walk*>(out));
+    return VTCRASH_OK;
+}
+
+void onSignal(int, siginfo_t*, void* context) {
+    vtcrash_async_thread_state state;
+    vtcrash_async_thread_state_ucontext_init(&state, static_cast<ucontext_t*>(context));
+    walk(state, &fromContext);
+    // From the handler itself the walk must pass through the signal trampoline.
+    vtcrash_async_thread_state_current(walkFromHere, &fromHandler);
+    siglongjmp(backToTest, 1);
+}
+
+// The marker holding each frame, from the first marker frame on.
+std::vector<std::string> markersOf(const Walk& walk) {
+    const struct {
+        const char* name;
+        const char* start;
+        const char* stop;
+    } markers[] = {
+        {"signal", __start_vtcrash_marker_signal, __stop_vtcrash_marker_signal},
+        {"last_call", __start_vtcrash_marker_last_call, __stop_vtcrash_marker_last_call},
+        {"middle", __start_vtcrash_marker_middle, __stop_vtcrash_marker_middle},
+        {"outer", __start_vtcrash_marker_outer, __stop_vtcrash_marker_outer},
+    };
+    std::vector<std::string> names;
+    for (size_t i = 0; i < walk.count; ++i) {
+        std::string name = "other";
+        for (const auto& marker : markers) {
+            // A return address may sit just past the end of a function that never returns.
+            if (uint64_t(marker.start) < walk.pcs[i] && walk.pcs[i] <= uint64_t(marker.stop)) name = marker.name;
+            if (i == 0 && walk.pcs[i] == uint64_t(marker.start)) name = marker.name;
+        }
+        if (name != "other" || !names.empty()) names.push_back(name);
+    }
+    return names;
+}
+
+TEST(AsyncDwarfUnwindInProcess, WalksFromARealSignalBackThroughTheMarkersInOrder) {
+    ASSERT_EQ(vtcrash_async_task_init(&task), VTCRASH_OK);
+    imageCount = 0;
+    dl_iterate_phdr(addImage, nullptr);
+    struct sigaction action = {}, previous = {};
+    action.sa_sigaction = onSignal;
+    action.sa_flags = SA_SIGINFO;
+    sigemptyset(&action.sa_mask);
+    ASSERT_EQ(sigaction(SIGUSR1, &action, &previous), 0);
+
+    if (sigsetjmp(backToTest, 1) == 0) markerOuter(0);
+    sigaction(SIGUSR1, &previous, nullptr);
+    vtcrash_async_task_free(&task);
+
+    const std::vector<std::string> expected = {"signal", "last_call", "middle", "outer"};
+    const std::vector<std::string> context = markersOf(fromContext);
+    ASSERT_GE(context.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(context.begin(), context.begin() + 4), expected);
+    // The first frame is the interrupted pc itself.
+    EXPECT_EQ(markersOf(fromContext).front(), "signal");
+    EXPECT_GT(fromContext.count, expected.size() + 1) << "the walk goes on into the test body";
+
+    const std::vector<std::string> handler = markersOf(fromHandler);
+    ASSERT_GE(handler.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(handler.begin(), handler.begin() + 4), expected);
+}
+
+}  // namespace
