@@ -25,9 +25,9 @@ namespace {
 volatile int sink;
 sigjmp_buf backToTest;
 
-// The signal arrives as the system call returns, so the interrupted pc is inside the
-// marker itself.
-void signalThisThread(long pid, long tid) {
+// The signal arrives as the system call returns; inlined, so that the interrupted pc is
+// inside the marker itself.
+inline __attribute__((always_inline)) void signalThisThread(long pid, long tid) {
 #if defined(__x86_64__)
     long result = SYS_tgkill;
     asm volatile("syscall" : "+a"(result) : "D"(pid), "S"(tid), "d"(long{SIGUSR1}) : "rcx", "r11", "memory");
@@ -155,8 +155,8 @@ void onSignal(int, siginfo_t*, void* context) {
     siglongjmp(backToTest, 1);
 }
 
-// The marker holding each frame, from the first marker frame on.
-std::vector<std::string> markersOf(const Walk& walk) {
+// The marker holding each frame; from the first marker frame on when `from_first_marker`.
+std::vector<std::string> markersOf(const Walk& walk, bool from_first_marker) {
     const struct {
         const char* name;
         const char* start;
@@ -175,7 +175,7 @@ std::vector<std::string> markersOf(const Walk& walk) {
             if (uint64_t(marker.start) < walk.pcs[i] && walk.pcs[i] <= uint64_t(marker.stop)) name = marker.name;
             if (i == 0 && walk.pcs[i] == uint64_t(marker.start)) name = marker.name;
         }
-        if (name != "other" || !names.empty()) names.push_back(name);
+        if (name != "other" || !names.empty() || !from_first_marker) names.push_back(name);
     }
     return names;
 }
@@ -195,14 +195,13 @@ TEST(AsyncDwarfUnwindInProcess, WalksFromARealSignalBackThroughTheMarkersInOrder
     vtcrash_async_task_free(&task);
 
     const std::vector<std::string> expected = {"signal", "last_call", "middle", "outer"};
-    const std::vector<std::string> context = markersOf(fromContext);
+    // The first frame is the interrupted pc itself.
+    const std::vector<std::string> context = markersOf(fromContext, false);
     ASSERT_GE(context.size(), expected.size());
     EXPECT_EQ(std::vector<std::string>(context.begin(), context.begin() + 4), expected);
-    // The first frame is the interrupted pc itself.
-    EXPECT_EQ(markersOf(fromContext).front(), "signal");
     EXPECT_GT(fromContext.count, expected.size() + 1) << "the walk goes on into the test body";
 
-    const std::vector<std::string> handler = markersOf(fromHandler);
+    const std::vector<std::string> handler = markersOf(fromHandler, true);
     ASSERT_GE(handler.size(), expected.size());
     EXPECT_EQ(std::vector<std::string>(handler.begin(), handler.begin() + 4), expected);
 }
