@@ -9,6 +9,8 @@ bool isLowercaseHexDigit(Unit unit) {
     return (unit >= 0x30 && unit <= 0x39) || (unit >= 0x61 && unit <= 0x66);
 }
 
+constexpr std::size_t kIdentifierLength = 32;
+
 }  // namespace
 
 bool containsNonLowercaseHexDigit(std::string_view text) {
@@ -23,6 +25,10 @@ bool containsNonLowercaseHexDigit(const QString& text) {
         if (!isLowercaseHexDigit(unit.unicode())) return true;
     }
     return false;
+}
+
+bool isLowercaseHexIdentifier(std::string_view text) {
+    return text.size() == kIdentifierLength && !containsNonLowercaseHexDigit(text);
 }
 
 }  // namespace vlt

@@ -12,4 +12,7 @@ namespace vlt {
 bool containsNonLowercaseHexDigit(std::string_view text);
 bool containsNonLowercaseHexDigit(const QString& text);
 
+// The form of every identifier sent to the services: exactly 32 characters of 0-9 and a-f.
+bool isLowercaseHexIdentifier(std::string_view text);
+
 }  // namespace vlt
