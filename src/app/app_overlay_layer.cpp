@@ -13,7 +13,7 @@ bool isAppOverlayLayerShown(AppOverlayLayer layer, const AppModel& model) {
     case AppOverlayLayer::shortcuts:
         return model.isShortcutsPresented();
     case AppOverlayLayer::feedback:
-        return model.feedbackState() != nullptr;
+        return model.feedbackState().has_value();
     case AppOverlayLayer::shareImage:
         return model.shareImageState().has_value();
     case AppOverlayLayer::stillImageSave:

@@ -6,6 +6,7 @@
 #include "foundation/app_language_preference_storing.h"
 #include "foundation/application_settings_storing.h"
 #include "foundation/diagnostic_log.h"
+#include "foundation/installation_identity_store.h"
 #include "base/scheduler.h"
 
 namespace vlt {
@@ -14,8 +15,7 @@ namespace {
 
 constexpr double kSettingsWriteDelaySeconds = 0.5;
 
-// 32 lower-case hexadecimal characters, the form of an installation identity.
-QString makeRandomInstallationID() { return QUuid::createUuid().toString(QUuid::Id128).toLower(); }
+QString makeRandomInstallationID() { return QString::fromStdString(InstallationIdentityStore::makeIdentifier()); }
 
 }  // namespace
 
@@ -77,7 +77,7 @@ void AppModel::loadSettings() {
 AppModelFlags AppModel::flagInputs() const {
     AppModelFlags flags;
     flags.isShortcutsPresented = isShortcutsPresented_;
-    flags.hasFeedbackState = feedbackState_ != nullptr;
+    flags.hasFeedbackState = feedbackState_.has_value();
     flags.hasActiveSettingsSection = activeSettingsSection_.has_value();
     flags.isSaveImagesPresented = isSaveImagesPresented_;
     flags.isStillImageSaving = isStillImageSaving_;
@@ -169,9 +169,6 @@ void AppModel::setInlineImportError(std::optional<QString> value) {
 }
 void AppModel::setIsShortcutsPresented(bool value) {
     assign(isShortcutsPresented_, value, &AppModel::isShortcutsPresentedChanged);
-}
-void AppModel::setFeedbackState(std::shared_ptr<FeedbackDialogState> state) {
-    assignAlways(feedbackState_, std::move(state), &AppModel::feedbackStateChanged);
 }
 void AppModel::setActiveSettingsSection(std::optional<SettingsSection> value) {
     assign(activeSettingsSection_, std::move(value), &AppModel::activeSettingsSectionChanged);

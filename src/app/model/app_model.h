@@ -18,6 +18,7 @@
 #include "app/model/application_close_intent.h"
 #include "app/model/close_request_decision.h"
 #include "app/model/debounced_action.h"
+#include "app/model/feedback_dialog_state.h"
 #include "app/model/import_flow.h"
 #include "app/model/settings_section.h"
 #include "app/model/share_image_dialog_state.h"
@@ -28,6 +29,7 @@
 #include "foundation/app_language.h"
 #include "foundation/application_settings.h"
 #include "foundation/image_import_origin.h"
+#include "base/clock.h"
 #include "base/result.h"
 
 namespace vlt {
@@ -36,7 +38,6 @@ class AppLanguagePreferenceStoring;
 class ApplicationSettingsStoring;
 class CropDocument;
 class EditorSession;
-class FeedbackDialogState;
 class FeedbackIdentityStoring;
 class FeedbackSubmitting;
 class Scheduler;
@@ -52,7 +53,7 @@ using PrepareEditingCanvas =
 // the process and knows no widget.
 //
 // Every field has a change signal that fires only when the value changed; the fields
-// holding objects (document, editorSession, feedbackState) signal on every write. The
+// holding objects (document, editorSession) signal on every write. The
 // derived flags are pure functions of the fields (AppModelFlags); their signals fire
 // whenever a write changed their value.
 //
@@ -113,8 +114,9 @@ public:
 
     bool isShortcutsPresented() const { return isShortcutsPresented_; }
     void setIsShortcutsPresented(bool value);
-    const std::shared_ptr<FeedbackDialogState>& feedbackState() const { return feedbackState_; }
-    void setFeedbackState(std::shared_ptr<FeedbackDialogState> state);
+    // Set exactly while the feedback dialog is open; written only by the feedback
+    // operations below.
+    const std::optional<FeedbackDialogState>& feedbackState() const { return feedbackState_; }
     const std::optional<SettingsSection>& activeSettingsSection() const { return activeSettingsSection_; }
     void setActiveSettingsSection(std::optional<SettingsSection> value);
     const std::optional<QString>& settingsPersistenceError() const { return settingsPersistenceError_; }
@@ -247,6 +249,8 @@ public:
     // Installed by the window: shows the open panel for one local image and reports
     // the chosen file, or none when the panel was cancelled.
     std::function<void(std::function<void(std::optional<QUrl>)>)> onOpenImagePanelRequested;
+    // The monotonic clock of elapsed times; tests put a manual one in its place.
+    const Clock* uptimeClock = &SystemClock::shared();
     // Reads and previews an opened photograph; tests put a fake in its place.
     LoadImportedImage loadImportedImage = &ImportedImage::load;
     // Where the decoding and the editing canvas preparation run, off the GUI thread.
@@ -321,7 +325,16 @@ public:
 
     // Feedback (app_model_feedback.cpp)
 
+    // Opens the feedback dialog unless interaction is locked, dropping an unfinished
+    // editor gesture first; the name starts as the settings' contact name.
     void presentFeedback();
+    // Closes the dialog, unless a submission is running.
+    void dismissFeedback();
+    // The dialog's texts as the user edits them.
+    void editFeedbackDraft(const FeedbackDraft& draft);
+    // The dialog's Send: validates the trimmed texts and, when they pass, sends them.
+    // The outcome arrives later in feedbackState(); one submission at a time.
+    void submitFeedback();
 
 signals:
     void isPresentingModalChanged();
@@ -408,6 +421,12 @@ private:
     static void prepareEditorStateForClose(EditorSession& session, std::function<void(bool hasChanges)> completion);
     static bool isAheadOfLastImageSave(const EditorSession& session);
     void loadFeedbackIdentity(const std::shared_ptr<FeedbackIdentityStoring>& store);
+    void setFeedbackState(std::optional<FeedbackDialogState> state);
+    void feedbackSubmissionDidEnd(std::uint64_t opening, const QUuid& operationID, double startSeconds,
+                                  const TaskHandlePtr& task, VoidResult outcome);
+    void applyFeedbackAccepted(std::uint64_t opening, const QUuid& operationID, double startSeconds);
+    void applyFeedbackFailure(std::uint64_t opening, const QUuid& operationID, double startSeconds,
+                              const ErrorPtr& error);
     void loadSettings();
 
     // Observed fields, in the order of their accessors above.
@@ -424,7 +443,7 @@ private:
     bool isPreparingEditor_ = false;
     std::optional<QString> inlineImportError_;
     bool isShortcutsPresented_ = false;
-    std::shared_ptr<FeedbackDialogState> feedbackState_;
+    std::optional<FeedbackDialogState> feedbackState_;
     std::optional<SettingsSection> activeSettingsSection_;
     std::optional<QString> settingsPersistenceError_;
     bool isSaveImagesPresented_ = false;
@@ -474,6 +493,7 @@ private:
     std::shared_ptr<AppLanguagePreferenceStoring> languagePreferenceStore_;
     std::shared_ptr<FeedbackSubmitting> feedbackClient_;
     QString feedbackInstallationID_;
+    std::uint64_t feedbackOpenings_ = 0;
     PrepareEditingCanvas prepareEditingCanvas_;
     Scheduler& scheduler_;
     bool areSettingsDirty_ = false;

@@ -33,10 +33,23 @@ Result<QString> FakeIdentityStore::loadOrCreate() {
     return identity;
 }
 
+void FakeFeedbackClient::submit(const FeedbackSubmissionRequest& request, std::stop_token, Completion completion) {
+    requests.push_back(request);
+    pending.push_back(std::move(completion));
+}
+
+void FakeFeedbackClient::answer(VoidResult outcome) {
+    Completion completion = std::move(pending.front());
+    pending.erase(pending.begin());
+    completion(std::move(outcome));
+}
+
 void ModelFixture::rebuild(AppLanguage activeLanguage, PrepareEditingCanvas prepare) {
     model.reset();
-    model = std::make_unique<AppModel>(settingsStore, languageStore, activeLanguage, nullptr, identityStore,
+    std::shared_ptr<FeedbackSubmitting> client = feedbackClient ? feedbackClient : fakeFeedbackClient;
+    model = std::make_unique<AppModel>(settingsStore, languageStore, activeLanguage, client, identityStore,
                                        std::move(prepare), scheduler);
+    model->uptimeClock = &clock;
 }
 
 std::shared_ptr<EditorSession> ModelFixture::openEditor() {

@@ -11,6 +11,7 @@
 #include "app/model/app_model.h"
 #include "app/model/background_runner.h"
 #include "app/model/feedback_identity_storing.h"
+#include "app/model/feedback_submitting.h"
 #include "editing/session/editor_session.h"
 #include "foundation/app_language_preference_storing.h"
 #include "foundation/application_settings_storing.h"
@@ -48,6 +49,18 @@ public:
     ErrorPtr failure;
 };
 
+// Keeps every request and its completion until the test answers it.
+class FakeFeedbackClient final : public FeedbackSubmitting {
+public:
+    void submit(const FeedbackSubmissionRequest& request, std::stop_token stop, Completion completion) override;
+
+    // Completes the oldest unanswered request.
+    void answer(VoidResult outcome);
+
+    std::vector<FeedbackSubmissionRequest> requests;
+    std::vector<Completion> pending;
+};
+
 // A model on fakes and a manual scheduler, with helpers to open an editor.
 class ModelFixture {
 public:
@@ -65,6 +78,9 @@ public:
     std::shared_ptr<FakeSettingsStore> settingsStore = std::make_shared<FakeSettingsStore>();
     std::shared_ptr<FakeLanguageStore> languageStore = std::make_shared<FakeLanguageStore>();
     std::shared_ptr<FakeIdentityStore> identityStore = std::make_shared<FakeIdentityStore>();
+    // The model's feedback client: the fake below unless a test puts another in.
+    std::shared_ptr<FeedbackSubmitting> feedbackClient;
+    std::shared_ptr<FakeFeedbackClient> fakeFeedbackClient = std::make_shared<FakeFeedbackClient>();
     std::unique_ptr<AppModel> model;
 };
 
