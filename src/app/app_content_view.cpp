@@ -19,6 +19,7 @@
 #include "app/unavailable_feature_modal.h"
 #include "foundation/localized_string.h"
 #include "base/scheduler.h"
+#include "settings_feedback/feedback_modal.h"
 #include "settings_feedback/settings_modal.h"
 #include "ui/modal_host.h"
 #include "ui/motion_preference.h"
@@ -308,6 +309,8 @@ void AppContentView::refreshOverlays() {
                     if (guard && guard->relaunchForLanguageChange_) guard->relaunchForLanguageChange_();
                 },
                 this, scheduler_, motion_);
+        } else if (layer == AppOverlayLayer::feedback) {
+            overlay = new FeedbackModal(*model_, this, scheduler_, motion_);
         } else if (layer == AppOverlayLayer::stillImageSave) {
             overlay = makeUnavailableFeatureOverlay(localizedString("Save images"),
                                                     [](AppModel& model) { model.setIsSaveImagesPresented(false); });

@@ -15,6 +15,8 @@
 #include "app/help_links.h"
 #include "app/main_window.h"
 #include "app/model/app_model.h"
+#include "app/model/feedback_identity_store.h"
+#include "app/model/firebase_feedback_client.h"
 #include "app/termination_signal_watcher.h"
 #include "editing/preparation/editing_canvas.h"
 #include "editor_screen/editor_view.h"
@@ -77,8 +79,9 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
     PrepareEditingCanvas prepare = [](const EditingCanvasDescriptor& descriptor) {
         return EditingCanvas::prepare(descriptor);
     };
-    model_ = std::make_unique<AppModel>(settingsStore, languageStore, activeLanguage, nullptr, nullptr,
-                                        std::move(prepare), QtScheduler::shared());
+    model_ = std::make_unique<AppModel>(
+        settingsStore, languageStore, activeLanguage, std::make_shared<FirebaseFeedbackClient>(),
+        std::make_shared<FeedbackIdentityStore>(), std::move(prepare), QtScheduler::shared());
 
     window_ = std::make_unique<MainWindow>(*delegate_);
     // The delegate itself hands the model over, opens queued files and writes the
