@@ -6,7 +6,8 @@
 namespace vlt {
 
 // Where the cloud services live. One base address for all of them, which the
-// environment variable VELTRANO_SERVICE_URL replaces (a staging or loopback server).
+// environment variable VELTRANO_SERVICE_URL replaces (a staging or loopback server)
+// when it holds an "http" or "https" address with a host.
 class ServiceEndpoint {
 public:
     ServiceEndpoint() = delete;

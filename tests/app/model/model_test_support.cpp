@@ -33,21 +33,9 @@ Result<QString> FakeIdentityStore::loadOrCreate() {
     return identity;
 }
 
-void FakeFeedbackClient::submit(const FeedbackSubmissionRequest& request, std::stop_token, Completion completion) {
-    requests.push_back(request);
-    pending.push_back(std::move(completion));
-}
-
-void FakeFeedbackClient::answer(VoidResult outcome) {
-    Completion completion = std::move(pending.front());
-    pending.erase(pending.begin());
-    completion(std::move(outcome));
-}
-
 void ModelFixture::rebuild(AppLanguage activeLanguage, PrepareEditingCanvas prepare) {
     model.reset();
-    std::shared_ptr<FeedbackSubmitting> client = feedbackClient ? feedbackClient : fakeFeedbackClient;
-    model = std::make_unique<AppModel>(settingsStore, languageStore, activeLanguage, client, identityStore,
+    model = std::make_unique<AppModel>(settingsStore, languageStore, activeLanguage, fakeFeedbackClient, identityStore,
                                        std::move(prepare), scheduler);
     model->uptimeClock = &clock;
 }

@@ -49,14 +49,18 @@ public:
     ErrorPtr failure;
 };
 
-// Keeps every request and its completion until the test answers it.
+// Keeps every request and its completion until the test answers the oldest.
 class FakeFeedbackClient final : public FeedbackSubmitting {
 public:
-    void submit(const FeedbackSubmissionRequest& request, std::stop_token stop, Completion completion) override;
-
-    // Completes the oldest unanswered request.
-    void answer(VoidResult outcome);
-
+    void submit(const FeedbackSubmissionRequest& request, std::stop_token, Completion completion) override {
+        requests.push_back(request);
+        pending.push_back(std::move(completion));
+    }
+    void answer(VoidResult outcome) {
+        Completion completion = std::move(pending.front());
+        pending.erase(pending.begin());
+        completion(std::move(outcome));
+    }
     std::vector<FeedbackSubmissionRequest> requests;
     std::vector<Completion> pending;
 };
@@ -78,8 +82,6 @@ public:
     std::shared_ptr<FakeSettingsStore> settingsStore = std::make_shared<FakeSettingsStore>();
     std::shared_ptr<FakeLanguageStore> languageStore = std::make_shared<FakeLanguageStore>();
     std::shared_ptr<FakeIdentityStore> identityStore = std::make_shared<FakeIdentityStore>();
-    // The model's feedback client: the fake below unless a test puts another in.
-    std::shared_ptr<FeedbackSubmitting> feedbackClient;
     std::shared_ptr<FakeFeedbackClient> fakeFeedbackClient = std::make_shared<FakeFeedbackClient>();
     std::unique_ptr<AppModel> model;
 };
