@@ -66,8 +66,8 @@ AppContentView::AppContentView(AppModel& model, Scheduler& scheduler, MotionPref
         };
     }
     connectModel();
-    queuedFilesMayOpen_ =
-        !model.isCloseRequestPending() && !model.isInteractionLocked() && !model.isImagePickerPresented();
+    queuedFilesMayOpen_ = !model.closeRequestState().isCloseRequestPending && !model.isInteractionLocked() &&
+                          !model.importState().isImagePickerPresented;
     refresh();
 }
 
@@ -80,15 +80,13 @@ AppContentView::~AppContentView() {
 void AppContentView::connectModel() {
     AppModel* model = model_.data();
     const auto watch = [this, model](auto signal) { connect(model, signal, this, &AppContentView::refresh); };
-    watch(&AppModel::documentChanged);
-    watch(&AppModel::editorSessionChanged);
-    watch(&AppModel::isImportingChanged);
+    watch(&AppModel::importStateChanged);
+    watch(&AppModel::editorStateChanged);
     watch(&AppModel::isPresentingModalChanged);
     watch(&AppModel::isInteractionLockedChanged);
-    watch(&AppModel::isCloseRequestPendingChanged);
-    watch(&AppModel::isImagePickerPresentedChanged);
-    watch(&AppModel::activeSettingsSectionChanged);
-    watch(&AppModel::isShortcutsPresentedChanged);
+    watch(&AppModel::closeRequestStateChanged);
+    watch(&AppModel::settingsStateChanged);
+    watch(&AppModel::shortcutsStateChanged);
     watch(&AppModel::feedbackStateChanged);
     watch(&AppModel::shareImageStateChanged);
     watch(&AppModel::isSaveImagesPresentedChanged);
@@ -102,9 +100,6 @@ void AppContentView::connectModel() {
     watch(&AppModel::savedAnimationVideoChanged);
     watch(&AppModel::animationVideoSaveErrorTitleChanged);
     watch(&AppModel::animationVideoSaveErrorMessageChanged);
-    watch(&AppModel::showsGraphicsFailureChanged);
-    watch(&AppModel::showsReplacementImportErrorChanged);
-    watch(&AppModel::showsEditorPreparationErrorChanged);
     watch(&AppModel::showsPrintErrorChanged);
 
     if (rootTasks_ != RootTasks::run) return;
@@ -152,12 +147,12 @@ void AppContentView::refresh() {
 void AppContentView::refreshBaseScreen() {
     BaseScreen wanted = BaseScreen::startPage;
     const void* identity = nullptr;
-    if (model_->editorSession()) {
+    if (const auto& session = model_->editorState().editorSession) {
         wanted = BaseScreen::editor;
-        identity = model_->editorSession().get();
-    } else if (model_->document()) {
+        identity = session.get();
+    } else if (const auto& document = model_->importState().document) {
         wanted = BaseScreen::cropScreen;
-        identity = model_->document().get();
+        identity = document.get();
     }
     const bool factoryArrived = (wanted == BaseScreen::cropScreen && cropScreenIsPlaceholder_ && cropScreenFactory_) ||
                                 (wanted == BaseScreen::editor && editorIsPlaceholder_ && editorScreenFactory_);
@@ -193,11 +188,11 @@ QWidget* AppContentView::makeBaseScreen(BaseScreen screen) {
         return new StartupView(*model_, scheduler_, motion_, this);
     case BaseScreen::cropScreen:
         cropScreenIsPlaceholder_ = !cropScreenFactory_;
-        if (cropScreenFactory_) return cropScreenFactory_(*model_, model_->document(), this);
+        if (cropScreenFactory_) return cropScreenFactory_(*model_, model_->importState().document, this);
         return makePlaceholder(QStringLiteral("cropScreenPlaceholder"), this);
     case BaseScreen::editor:
         editorIsPlaceholder_ = !editorScreenFactory_;
-        if (editorScreenFactory_) return editorScreenFactory_(*model_, model_->editorSession(), this);
+        if (editorScreenFactory_) return editorScreenFactory_(*model_, model_->editorState().editorSession, this);
         return makePlaceholder(QStringLiteral("editorScreenPlaceholder"), this);
     }
     return makePlaceholder(QString(), this);
@@ -259,8 +254,9 @@ void AppContentView::retire(QWidget* screen, bool fades, bool staysOnTop) {
 
 bool AppContentView::isBaseScreenLocked() const {
     if (!model_) return false;
-    return model_->isPresentingModal() || model_->isCloseRequestPending() ||
-           (model_->isImporting() && model_->document() != nullptr);
+    const ImportState& importState = model_->importState();
+    return model_->isPresentingModal() || model_->closeRequestState().isCloseRequestPending ||
+           (importState.isImporting && importState.document != nullptr);
 }
 
 void AppContentView::refreshLock() {
@@ -367,9 +363,9 @@ std::vector<AppOverlayLayer> AppContentView::stackedOverlays() const {
 bool AppContentView::alertCondition(Alert alert) const {
     switch (alert) {
     case Alert::replacementImport:
-        return model_->showsReplacementImportError();
+        return model_->importState().showsReplacementImportError;
     case Alert::editorPreparation:
-        return model_->showsEditorPreparationError();
+        return model_->editorState().showsEditorPreparationError;
     case Alert::printFailed:
         return model_->showsPrintError();
     }
@@ -402,14 +398,14 @@ void AppContentView::showAlert(Alert alert) {
     switch (alert) {
     case Alert::replacementImport:
         box->setText(AppAlertTexts::replacementImportTitle());
-        box->setInformativeText(AppAlertTexts::replacementImportMessage(model_->replacementImportError(),
-                                                                        model_->editorSession() != nullptr));
+        box->setInformativeText(AppAlertTexts::replacementImportMessage(
+            model_->importState().replacementImportError, model_->editorState().editorSession != nullptr));
         reopenButton = box->addButton(AppAlertTexts::reopenImagePickerButton(), QMessageBox::AcceptRole);
         box->setDefaultButton(reopenButton);
         break;
     case Alert::editorPreparation:
         box->setText(AppAlertTexts::editorPreparationTitle());
-        box->setInformativeText(AppAlertTexts::editorPreparationMessage(model_->editorPreparationError()));
+        box->setInformativeText(AppAlertTexts::editorPreparationMessage(model_->editorState().editorPreparationError));
         box->setDefaultButton(closeButton);
         break;
     case Alert::printFailed:
@@ -429,10 +425,10 @@ void AppContentView::showAlert(Alert alert) {
         }
         switch (alert) {
         case Alert::replacementImport:
-            model->setShowsReplacementImportError(false);
+            model->closeReplacementImportError();
             break;
         case Alert::editorPreparation:
-            model->setShowsEditorPreparationError(false);
+            model->closeEditorPreparationError();
             break;
         case Alert::printFailed:
             model->setPrintErrorMessage(std::nullopt);
@@ -444,8 +440,8 @@ void AppContentView::showAlert(Alert alert) {
     connect(box, &QDialog::finished, this, [this, model, alert] {
         alerts_.erase(alert);
         if (!model) return;
-        if (alert == Alert::replacementImport) model->setShowsReplacementImportError(false);
-        if (alert == Alert::editorPreparation) model->setShowsEditorPreparationError(false);
+        if (alert == Alert::replacementImport) model->closeReplacementImportError();
+        if (alert == Alert::editorPreparation) model->closeEditorPreparationError();
         if (alert == Alert::printFailed) model->setShowsPrintError(false);
     });
     alerts_[alert] = box;
@@ -462,8 +458,8 @@ void AppContentView::closeAlert(Alert alert) {
 
 void AppContentView::refreshQueuedFileGate() {
     if (rootTasks_ != RootTasks::run) return;
-    const bool mayOpen =
-        !model_->isCloseRequestPending() && !model_->isInteractionLocked() && !model_->isImagePickerPresented();
+    const bool mayOpen = !model_->closeRequestState().isCloseRequestPending && !model_->isInteractionLocked() &&
+                         !model_->importState().isImagePickerPresented;
     if (mayOpen == queuedFilesMayOpen_) return;
     queuedFilesMayOpen_ = mayOpen;
     if (mayOpen && onQueuedFilesMayOpen_) onQueuedFilesMayOpen_();

@@ -65,25 +65,28 @@ void AppDelegate::attach(AppModel* model) {
 }
 
 void AppDelegate::watchModelForQueuedFiles() {
-    canModelTakeFiles_ =
-        !model_->isCloseRequestPending() && !model_->isInteractionLocked() && !model_->isImagePickerPresented();
+    canModelTakeFiles_ = canModelTakeFiles();
     auto changed = [this] { modelAvailabilityMayHaveChanged(); };
-    modelConnections_.append(connect(model_, &AppModel::isCloseRequestPendingChanged, this, changed));
+    modelConnections_.append(connect(model_, &AppModel::closeRequestStateChanged, this, changed));
     modelConnections_.append(connect(model_, &AppModel::isInteractionLockedChanged, this, changed));
-    modelConnections_.append(connect(model_, &AppModel::isImagePickerPresentedChanged, this, changed));
+    modelConnections_.append(connect(model_, &AppModel::importStateChanged, this, changed));
     // A question whose request ended some other way must not answer a later one.
-    modelConnections_.append(connect(model_, &AppModel::isCloseRequestPendingChanged, this, [this] {
-        if (model_ && !model_->isCloseRequestPending()) closePendingAlertQuietly();
+    modelConnections_.append(connect(model_, &AppModel::closeRequestStateChanged, this, [this] {
+        if (model_ && !model_->closeRequestState().isCloseRequestPending) closePendingAlertQuietly();
     }));
 }
 
 void AppDelegate::modelAvailabilityMayHaveChanged() {
     if (!model_) return;
-    const bool canTake =
-        !model_->isCloseRequestPending() && !model_->isInteractionLocked() && !model_->isImagePickerPresented();
+    const bool canTake = canModelTakeFiles();
     const bool becameAvailable = canTake && !canModelTakeFiles_;
     canModelTakeFiles_ = canTake;
     if (becameAvailable) openPendingFileURLsIfNeeded();
+}
+
+bool AppDelegate::canModelTakeFiles() const {
+    return !model_->closeRequestState().isCloseRequestPending && !model_->isInteractionLocked() &&
+           !model_->importState().isImagePickerPresented;
 }
 
 void AppDelegate::openPendingFileURLsIfNeeded() {
@@ -190,7 +193,7 @@ void AppDelegate::resetRelaunchState(ApplicationCloseIntent intent) {
         break;
     case ApplicationCloseIntent::restartForLanguage:
         isLanguageRelaunchPending_ = false;
-        if (model_) model_->setIsLanguageRestartInProgress(false);
+        if (model_) model_->languageRestartDidCancel();
         break;
     }
 }

@@ -107,6 +107,7 @@ private:
     void applicationWillTerminate();
     void watchModelForQueuedFiles();
     void modelAvailabilityMayHaveChanged();
+    bool canModelTakeFiles() const;
     void closePendingAlertQuietly();
 
     Environment environment_;

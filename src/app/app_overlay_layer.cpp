@@ -7,11 +7,11 @@ namespace vlt {
 bool isAppOverlayLayerShown(AppOverlayLayer layer, const AppModel& model) {
     switch (layer) {
     case AppOverlayLayer::replacementImageLoading:
-        return model.isImporting() && model.document() != nullptr;
+        return model.importState().isImporting && model.importState().document != nullptr;
     case AppOverlayLayer::settings:
-        return model.activeSettingsSection().has_value();
+        return model.settingsState().activeSettingsSection.has_value();
     case AppOverlayLayer::shortcuts:
-        return model.isShortcutsPresented();
+        return model.shortcutsState().isShortcutsPresented;
     case AppOverlayLayer::feedback:
         return model.feedbackState().has_value();
     case AppOverlayLayer::shareImage:
@@ -33,7 +33,7 @@ bool isAppOverlayLayerShown(AppOverlayLayer layer, const AppModel& model) {
     case AppOverlayLayer::animationVideoSaveError:
         return model.animationVideoSaveErrorTitle().has_value() && model.animationVideoSaveErrorMessage().has_value();
     case AppOverlayLayer::graphicsFailure:
-        return model.showsGraphicsFailure();
+        return model.editorState().showsGraphicsFailure;
     }
     return false;
 }

@@ -21,11 +21,11 @@ ApplicationCommands::ApplicationCommands(AppModel& model, QMenuBar& menuBar, Act
     auto refreshLater = [this] { refresh(); };
     connect(&model_, &AppModel::isInteractionLockedChanged, this, refreshLater);
     connect(&model_, &AppModel::isPresentingModalChanged, this, refreshLater);
-    connect(&model_, &AppModel::isImportingChanged, this, refreshLater);
-    connect(&model_, &AppModel::isCloseRequestPendingChanged, this, refreshLater);
+    connect(&model_, &AppModel::importStateChanged, this, refreshLater);
+    connect(&model_, &AppModel::closeRequestStateChanged, this, refreshLater);
     connect(&model_, &AppModel::isAnimationVideoSavingChanged, this, refreshLater);
     connect(&model_, &AppModel::isNativeShareServiceActiveChanged, this, refreshLater);
-    connect(&model_, &AppModel::editorSessionChanged, this, [this] {
+    connect(&model_, &AppModel::editorStateChanged, this, [this] {
         watchEditorSession();
         refresh();
     });
@@ -103,11 +103,11 @@ MenuCommandAvailability ApplicationCommands::availability() const {
     MenuCommandAvailability availability;
     availability.isInteractionLocked = model_.isInteractionLocked();
     availability.isPresentingModal = model_.isPresentingModal();
-    availability.isImporting = model_.isImporting();
-    availability.isCloseRequestPending = model_.isCloseRequestPending();
+    availability.isImporting = model_.importState().isImporting;
+    availability.isCloseRequestPending = model_.closeRequestState().isCloseRequestPending;
     availability.isAnimationVideoSaving = model_.isAnimationVideoSaving();
     availability.isNativeShareServiceActive = model_.isNativeShareServiceActive();
-    if (const auto& session = model_.editorSession()) {
+    if (const auto& session = model_.editorState().editorSession) {
         availability.hasEditorSession = true;
         availability.isTextEntryOpen = session->textEntryRequest().has_value();
         availability.isAnimateTabSelected = session->selectedTab() == EditorTab::animate;
@@ -123,7 +123,7 @@ void ApplicationCommands::refresh() {
 }
 
 void ApplicationCommands::watchEditorSession() {
-    EditorSession* session = model_.editorSession().get();
+    EditorSession* session = model_.editorState().editorSession.get();
     if (watchedSession_ == session) return;
     for (const auto& connection : std::as_const(sessionConnections_)) disconnect(connection);
     sessionConnections_.clear();
@@ -137,7 +137,7 @@ void ApplicationCommands::watchEditorSession() {
 }
 
 void ApplicationCommands::perform(MenuCommand command) {
-    const std::shared_ptr<EditorSession> session = model_.editorSession();
+    const std::shared_ptr<EditorSession> session = model_.editorState().editorSession;
     switch (command) {
     case MenuCommand::openImage:
         model_.openImagePicker();
@@ -237,7 +237,7 @@ void ApplicationCommands::perform(MenuCommand command) {
 }
 
 void ApplicationCommands::performHistoryCommand(bool isUndo) {
-    const std::shared_ptr<EditorSession> session = model_.editorSession();
+    const std::shared_ptr<EditorSession> session = model_.editorState().editorSession;
     if (!session) return;
     if (session->textEntryRequest().has_value()) {
         // The text sheet is open: the text being typed undoes its own typing.

@@ -71,7 +71,7 @@ GraphicsFailureOverlay::GraphicsFailureOverlay(AppModel& model, std::function<vo
     setExitCommand([this] { closeCard(); });
     QPointer<AppModel> guard = model_;
     setDismissAction([guard] {
-        if (guard) guard->setShowsGraphicsFailure(false);
+        if (guard) guard->closeGraphicsFailure();
     });
 }
 

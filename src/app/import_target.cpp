@@ -158,18 +158,18 @@ ImportTarget::ImportTarget(AppModel& model, QWidget* parent) : QAbstractButton(p
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (model_) model_->openImagePicker();
     });
-    connect(&model, &AppModel::isImportingChanged, this, &ImportTarget::refresh);
-    connect(&model, &AppModel::inlineImportErrorChanged, this, &ImportTarget::refresh);
+    connect(&model, &AppModel::importStateChanged, this, &ImportTarget::refresh);
     refresh();
 }
 
 void ImportTarget::refresh() {
     if (!model_) return;
-    const bool importing = model_->isImporting();
+    const ImportState& importState = model_->importState();
+    const bool importing = importState.isImporting;
     normal_->setVisible(!importing);
     loading_->setVisible(importing);
     setEnabled(!importing);
-    const std::optional<QString>& error = model_->inlineImportError();
+    const std::optional<QString>& error = importState.inlineImportError;
     error_->setVisible(error.has_value());
     error_->setText(error.value_or(QString()));
     updateGeometry();
@@ -183,7 +183,8 @@ QSize ImportTarget::sizeHint() const {
 QSize ImportTarget::minimumSizeHint() const { return {0, sizeHint().height()}; }
 
 bool ImportTarget::isDropRefused() const {
-    return !model_ || model_->isInteractionLocked() || model_->isImagePickerPresented() || model_->isImporting();
+    return !model_ || model_->isInteractionLocked() || model_->importState().isImagePickerPresented ||
+           model_->importState().isImporting;
 }
 
 bool ImportTarget::handleDrop(const QMimeData& mimeData) {
@@ -194,13 +195,13 @@ bool ImportTarget::handleDrop(const QMimeData& mimeData) {
 
     if (itemCount != 1) {
         if (isDropRefused()) return false;
-        model_->setInlineImportError(chooseOneImageMessage());
+        model_->refuseDrop(chooseOneImageMessage());
         return true;
     }
     const bool isFileItem = !urls.isEmpty() && urls.first().isLocalFile() && !urls.first().toLocalFile().isEmpty();
     if (!isFileItem) {
         if (isDropRefused()) return false;
-        model_->setInlineImportError(dropOneFileMessage());
+        model_->refuseDrop(dropOneFileMessage());
         return true;
     }
     // The model repeats the lock tests and checks that the file is no folder.

@@ -138,7 +138,7 @@ ShortcutsModal::ShortcutsModal(AppModel& model, QWidget* parent, Scheduler& sche
     setExitCommand([this] { close(); });
     QPointer<AppModel> modelGuard = model_;
     setDismissAction([modelGuard] {
-        if (modelGuard) modelGuard->setIsShortcutsPresented(false);
+        if (modelGuard) modelGuard->closeShortcuts();
     });
     connect(this, &ModalHost::closingStarted, footerCloseButton_, [this] { footerCloseButton_->setEnabled(false); });
 }

@@ -166,7 +166,7 @@ void EditorToolbar::buildOutputMenu() {
 }
 
 void EditorToolbar::connectModel() {
-    for (auto signal : {&AppModel::isImportingChanged, &AppModel::isInteractionLockedChanged,
+    for (auto signal : {&AppModel::importStateChanged, &AppModel::isInteractionLockedChanged,
                         &AppModel::isAnimationVideoSavingChanged, &AppModel::isNativeShareServiceActiveChanged}) {
         connect(model_.data(), signal, this, &EditorToolbar::refresh);
     }
@@ -183,7 +183,7 @@ void EditorToolbar::refresh() {
     const bool historyAllowed = session_.selectedTab() != EditorTab::animate && !model_->isAnimationVideoSaving();
     const bool textEntryPending = session_.textEntryRequest().has_value();
 
-    openButton_->setEnabled(!model_->isImporting() && !locked);
+    openButton_->setEnabled(!model_->importState().isImporting && !locked);
     undoButton_->setEnabled(session_.canUndo() && historyAllowed);
     redoButton_->setEnabled(session_.canRedo() && historyAllowed);
     resetButton_->setEnabled(session_.canReset() && historyAllowed);

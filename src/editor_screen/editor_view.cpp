@@ -215,7 +215,7 @@ void EditorView::commitTextEntry(const QString& text) {
 
 void EditorView::reportGraphicsFailure() {
     session_->showPersistentMessage(EditorScreenTexts::canvasUnavailable());
-    if (model_) model_->setShowsGraphicsFailure(true);
+    if (model_) model_->reportGraphicsFailure();
 }
 
 bool EditorView::eventFilter(QObject* watched, QEvent* event) {

@@ -38,10 +38,10 @@ SettingsDraftController::SettingsDraftController(AppModel& model, std::function<
     : QObject(parent),
       model_(&model),
       relaunchForLanguageChange_(std::move(relaunchForLanguageChange)),
-      draft_(SettingsDraft::fromSettings(model.settings())),
-      selectedSection_(model.activeSettingsSection().value_or(SettingsSection::contactInformation)),
+      draft_(SettingsDraft::fromSettings(model.settingsState().settings)),
+      selectedSection_(model.settingsState().activeSettingsSection.value_or(SettingsSection::contactInformation)),
       focusedField_(SettingsFocusField::navigation(selectedSection_)) {
-    connect(&model, &AppModel::activeSettingsSectionChanged, this, &SettingsDraftController::modelSectionDidChange);
+    connect(&model, &AppModel::settingsStateChanged, this, &SettingsDraftController::modelSectionDidChange);
 }
 
 bool SettingsDraftController::isDraftValid() const {
@@ -111,8 +111,8 @@ void SettingsDraftController::setSelectedSection(SettingsSection section) {
 
 void SettingsDraftController::showSectionInModel(SettingsSection section) {
     if (!model_) return;
-    if (model_->activeSettingsSection()) {
-        model_->setActiveSettingsSection(section);
+    if (model_->settingsState().activeSettingsSection) {
+        model_->selectSettingsSection(section);
     } else {
         model_->presentSettings(section);
     }
@@ -120,7 +120,7 @@ void SettingsDraftController::showSectionInModel(SettingsSection section) {
 
 void SettingsDraftController::modelSectionDidChange() {
     // Our own write comes back here too; only a section chosen elsewhere is news.
-    const std::optional<SettingsSection> section = model_->activeSettingsSection();
+    const std::optional<SettingsSection> section = model_->settingsState().activeSettingsSection;
     if (!section || *section == selectedSection_) return;
     selectSection(*section);
 }
@@ -142,7 +142,7 @@ void SettingsDraftController::focusDidChange(std::optional<SettingsFocusField> f
 void SettingsDraftController::commitMaximumImageSideText() {
     if (!model_) return;
     const std::int64_t read =
-        readDecimalInteger(draft_.maximumImageSideText).value_or(model_->settings().maximumImageSide);
+        readDecimalInteger(draft_.maximumImageSideText).value_or(model_->settingsState().settings.maximumImageSide);
     applyMaximumImageSide(clampedSide(read));
 }
 
@@ -158,7 +158,7 @@ void SettingsDraftController::filterMaximumImageSideText(const QString& text) {
     const std::optional<std::int64_t> side = readDecimalInteger(digits);
     if (side && isInSideRange(*side)) {
         draft_.maximumImageSide = *side;
-        model_->updateSettings(model_->settings().updatingMaximumImageSide(*side));
+        model_->updateSettings(model_->settingsState().settings.updatingMaximumImageSide(*side));
     }
     // The field shows the filtered text even when the draft already held it.
     if (textChanged || digits != text) emit stateChanged();
@@ -177,7 +177,7 @@ void SettingsDraftController::applyMaximumImageSide(std::int64_t side) {
     const bool draftChanged = draft_.maximumImageSide != side || draft_.maximumImageSideText != text;
     draft_.maximumImageSide = side;
     draft_.maximumImageSideText = text;
-    model_->updateSettings(model_->settings().updatingMaximumImageSide(side));
+    model_->updateSettings(model_->settingsState().settings.updatingMaximumImageSide(side));
     if (draftChanged) emit stateChanged();
 }
 
@@ -186,8 +186,8 @@ void SettingsDraftController::commitComparisonLabel(const QString& text, Compari
     QString& field =
         label == ComparisonLabel::original ? draft_.originalComparisonLabel : draft_.simulationComparisonLabel;
     field = firstUserPerceivedCharacters(text, ApplicationSettings::kMaximumLabelCharacters);
-    model_->updateSettings(
-        model_->settings().updatingComparisonLabels(draft_.originalComparisonLabel, draft_.simulationComparisonLabel));
+    model_->updateSettings(model_->settingsState().settings.updatingComparisonLabels(draft_.originalComparisonLabel,
+                                                                                     draft_.simulationComparisonLabel));
     emit stateChanged();
 }
 
@@ -201,7 +201,7 @@ void SettingsDraftController::writeContactField(SettingsContactField field, cons
 
 void SettingsDraftController::commitDraft() {
     if (!model_) return;
-    ApplicationSettings settings = model_->settings();
+    ApplicationSettings settings = model_->settingsState().settings;
     settings.contactName = draft_.contactName;
     settings.contactPhoneNumber = draft_.contactPhoneNumber;
     settings.contactAddress = draft_.contactAddress;
@@ -212,10 +212,9 @@ void SettingsDraftController::commitDraft() {
 }
 
 void SettingsDraftController::chooseLanguage(AppLanguage language) {
-    if (!model_ || language == model_->selectedLanguage()) return;
+    if (!model_ || language == model_->settingsState().selectedLanguage) return;
     if (model_->languagePreferenceStore()) model_->languagePreferenceStore()->save(language);
-    model_->setSelectedLanguage(language);
-    model_->setLanguageRestartError(std::nullopt);
+    model_->selectLanguage(language);
 }
 
 }  // namespace vlt

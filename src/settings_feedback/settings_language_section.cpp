@@ -70,13 +70,14 @@ SettingsLanguageSection::SettingsLanguageSection(SettingsDraftController& contro
 
 void SettingsLanguageSection::refresh() {
     const AppModel& model = controller_.model();
-    const bool isRestarting = model.isLanguageRestartInProgress();
-    options_.at(model.selectedLanguage())->setChecked(true);
+    const SettingsState& state = model.settingsState();
+    const bool isRestarting = state.isLanguageRestartInProgress;
+    options_.at(state.selectedLanguage)->setChecked(true);
     picker_->setEnabled(!isRestarting);
-    restartNotice_->setVisible(model.selectedLanguage() != model.activeLanguage());
+    restartNotice_->setVisible(state.selectedLanguage != state.activeLanguage);
     restartButton_->setEnabled(!isRestarting);
-    error_->setVisible(model.languageRestartError().has_value());
-    error_->setText(model.languageRestartError().value_or(QString()));
+    error_->setVisible(state.languageRestartError.has_value());
+    error_->setText(state.languageRestartError.value_or(QString()));
 }
 
 }  // namespace vlt

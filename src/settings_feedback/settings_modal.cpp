@@ -173,10 +173,7 @@ QWidget* SettingsModal::focusTarget(SettingsFocusField field) const {
 
 void SettingsModal::connectModel() {
     const auto watch = [this](auto signal) { connect(model_.data(), signal, this, &SettingsModal::refresh); };
-    watch(&AppModel::settingsPersistenceErrorChanged);
-    watch(&AppModel::selectedLanguageChanged);
-    watch(&AppModel::isLanguageRestartInProgressChanged);
-    watch(&AppModel::languageRestartErrorChanged);
+    watch(&AppModel::settingsStateChanged);
     connect(controller_, &SettingsDraftController::stateChanged, this, &SettingsModal::refresh);
     connect(controller_, &SettingsDraftController::focusRequested, this, &SettingsModal::moveFocus);
     connect(controller_, &SettingsDraftController::closingStarted, this, [this] { requestClose(); });
@@ -197,7 +194,7 @@ void SettingsModal::refresh() {
     language_->refresh();
     performance_->refresh();
 
-    const std::optional<QString>& saveError = model_->settingsPersistenceError();
+    const std::optional<QString>& saveError = model_->settingsState().settingsPersistenceError;
     persistenceError_->setVisible(saveError.has_value());
     persistenceError_->setText(saveError.value_or(QString()));
     saveIndicator_->setVisible(!saveError.has_value());

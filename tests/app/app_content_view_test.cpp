@@ -11,6 +11,7 @@
 #include "app/app_alert_texts.h"
 #include "app/graphics_failure_overlay.h"
 #include "app/model/model_test_support.h"
+#include "app/model/app_model_test_access.h"
 #include "app/shortcuts_modal.h"
 #include "app/startup_view.h"
 #include "app/unavailable_feature_modal.h"
@@ -59,34 +60,34 @@ TEST_F(AppContentViewTest, EachNewDocumentGetsANewCropScreen) {
 
     installCropScreens();
     const auto first = testing::makeCropDocument();
-    model->setDocument(first);
+    AppModelTestAccess::setDocument(*model, first);
     EXPECT_EQ(view->baseScreen(), AppContentView::BaseScreen::cropScreen);
     QWidget* firstScreen = view->baseScreenWidget();
     EXPECT_EQ(firstScreen->objectName(), "testCropScreen");
 
-    model->setDocument(first);
+    AppModelTestAccess::setDocument(*model, first);
     EXPECT_EQ(view->baseScreenWidget(), firstScreen);
 
     const auto second = testing::makeCropDocument();
-    model->setDocument(second);
+    AppModelTestAccess::setDocument(*model, second);
     EXPECT_NE(view->baseScreenWidget(), firstScreen);
     EXPECT_EQ(cropScreensMade, (std::vector<const CropDocument*>{first.get(), second.get()}));
 
-    model->setDocument(nullptr);
+    AppModelTestAccess::setDocument(*model, nullptr);
     EXPECT_EQ(view->baseScreen(), AppContentView::BaseScreen::startPage);
 }
 
 // Only a replacement import shows the card; the screen beneath is locked and Escape
 // does not take the card away.
 TEST_F(AppContentViewTest, ReplacementImportLocksTheScreenUnderACentredLoadingCard) {
-    model->setIsImporting(true);
+    AppModelTestAccess::setImporting(*model, true);
     EXPECT_EQ(view->overlay(AppOverlayLayer::replacementImageLoading), nullptr);
     EXPECT_FALSE(view->isBaseScreenLocked());
-    model->setIsImporting(false);
+    AppModelTestAccess::setImporting(*model, false);
 
     installCropScreens();
-    model->setDocument(testing::makeCropDocument());
-    model->setIsImporting(true);
+    AppModelTestAccess::setDocument(*model, testing::makeCropDocument());
+    AppModelTestAccess::setImporting(*model, true);
     EXPECT_TRUE(view->isBaseScreenLocked());
     EXPECT_FALSE(view->baseScreenWidget()->isEnabled());
     auto* card = qobject_cast<ModalHost*>(view->overlay(AppOverlayLayer::replacementImageLoading));
@@ -98,18 +99,18 @@ TEST_F(AppContentViewTest, ReplacementImportLocksTheScreenUnderACentredLoadingCa
     QTest::keyClick(card, Qt::Key_Escape);
     EXPECT_NE(view->overlay(AppOverlayLayer::replacementImageLoading), nullptr);
 
-    model->setIsImporting(false);
+    AppModelTestAccess::setImporting(*model, false);
     EXPECT_EQ(view->overlay(AppOverlayLayer::replacementImageLoading), nullptr);
     EXPECT_TRUE(view->baseScreenWidget()->isEnabled());
 }
 
 TEST_F(AppContentViewTest, WithMotionTheLoadingCardFadesOutAndLetsClicksThrough) {
     MotionPreference::shared().setReduceMotion(false);
-    model->setDocument(testing::makeCropDocument());
-    model->setIsImporting(true);
+    AppModelTestAccess::setDocument(*model, testing::makeCropDocument());
+    AppModelTestAccess::setImporting(*model, true);
     QPointer<QWidget> card = view->overlay(AppOverlayLayer::replacementImageLoading);
     ASSERT_TRUE(card);
-    model->setIsImporting(false);
+    AppModelTestAccess::setImporting(*model, false);
     EXPECT_EQ(view->overlay(AppOverlayLayer::replacementImageLoading), nullptr);
     ASSERT_TRUE(card);
     EXPECT_TRUE(card->testAttribute(Qt::WA_TransparentForMouseEvents));
@@ -128,26 +129,27 @@ TEST_F(AppContentViewTest, OverlaysStackInTheirFixedOrderWhateverOrderTheyOpenIn
     view->setOverlayFactory(AppOverlayLayer::stillImageSaveError, plainLayer(QStringLiteral("saveError")));
     view->setOverlayFactory(AppOverlayLayer::animationVideoSaving, plainLayer(QStringLiteral("videoSaving")));
 
-    model->setShowsGraphicsFailure(true);
+    // Shortcuts first: once anything else is up, the model refuses to open it.
+    model->presentShortcuts();
+    model->reportGraphicsFailure();
     model->setIsAnimationVideoSaving(true);
     model->setStillImageSaveErrorTitle(QStringLiteral("Title"));
     EXPECT_EQ(view->overlay(AppOverlayLayer::stillImageSaveError), nullptr);
     model->setStillImageSaveErrorMessage(QStringLiteral("Message"));
-    model->setIsShortcutsPresented(true);
 
     EXPECT_EQ(view->stackedOverlays(),
               (std::vector<AppOverlayLayer>{AppOverlayLayer::shortcuts, AppOverlayLayer::stillImageSaveError,
                                             AppOverlayLayer::animationVideoSaving, AppOverlayLayer::graphicsFailure}));
     EXPECT_FALSE(view->baseScreenWidget()->isEnabled());
     EXPECT_NE(qobject_cast<ShortcutsModal*>(view->overlay(AppOverlayLayer::shortcuts)), nullptr);
-    model->setIsShortcutsPresented(false);
+    model->closeShortcuts();
     EXPECT_EQ(view->overlay(AppOverlayLayer::shortcuts), nullptr);
 }
 
 TEST_F(AppContentViewTest, GraphicsFailureCardClosesWithEscapeAndOffersQuit) {
     int quitCount = 0;
     view->setQuitApplication([&] { ++quitCount; });
-    model->setShowsGraphicsFailure(true);
+    model->reportGraphicsFailure();
     auto* card = qobject_cast<GraphicsFailureOverlay*>(view->overlay(AppOverlayLayer::graphicsFailure));
     ASSERT_NE(card, nullptr);
     QApplication::processEvents();
@@ -158,7 +160,7 @@ TEST_F(AppContentViewTest, GraphicsFailureCardClosesWithEscapeAndOffersQuit) {
     card->quitButton()->click();
     EXPECT_EQ(quitCount, 1);
     QTest::keyClick(card->closeButton(), Qt::Key_Escape);
-    EXPECT_FALSE(model->showsGraphicsFailure());
+    EXPECT_FALSE(model->editorState().showsGraphicsFailure);
     EXPECT_TRUE(GraphicsFailureOverlay::message().startsWith("The original image file was not changed. Close and"));
     EXPECT_TRUE(GraphicsFailureOverlay::message().contains(".\n\nIf the problem persists, contact support at "));
 }
@@ -182,19 +184,23 @@ TEST_F(AppContentViewTest, AlertsFollowTheirFlagsAndClearThemWhenDismissed) {
     EXPECT_FALSE(model->showsPrintError());
     EXPECT_FALSE(model->printErrorMessage().has_value());
 
-    model->setShowsEditorPreparationError(true);
+    AppModelTestAccess::changeEditorState(*model,
+                                          [&](EditorState& state) { state.showsEditorPreparationError = true; });
     ASSERT_NE(view->alert(AppContentView::Alert::editorPreparation), nullptr);
-    model->setShowsEditorPreparationError(false);
+    AppModelTestAccess::changeEditorState(*model,
+                                          [&](EditorState& state) { state.showsEditorPreparationError = false; });
     EXPECT_EQ(view->alert(AppContentView::Alert::editorPreparation), nullptr);
 }
 
 TEST_F(AppContentViewTest, ReopenImagePickerClearsTheAlertAndOpensThePanelOneTurnLater) {
     installCropScreens();
-    model->setDocument(testing::makeCropDocument());
+    AppModelTestAccess::setDocument(*model, testing::makeCropDocument());
     int panelRequests = 0;
     model->onOpenImagePanelRequested = [&](std::function<void(std::optional<QUrl>)>) { ++panelRequests; };
-    model->setReplacementImportError(QStringLiteral("Unreadable."));
-    model->setShowsReplacementImportError(true);
+    AppModelTestAccess::changeImportState(
+        *model, [&](ImportState& state) { state.replacementImportError = QStringLiteral("Unreadable."); });
+    AppModelTestAccess::changeImportState(*model,
+                                          [&](ImportState& state) { state.showsReplacementImportError = true; });
     QMessageBox* box = view->alert(AppContentView::Alert::replacementImport);
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->informativeText().endsWith("Unreadable.\n\nYour crop remains available."));
@@ -205,8 +211,8 @@ TEST_F(AppContentViewTest, ReopenImagePickerClearsTheAlertAndOpensThePanelOneTur
     }
     ASSERT_NE(reopen, nullptr);
     reopen->click();
-    EXPECT_FALSE(model->showsReplacementImportError());
-    EXPECT_FALSE(model->replacementImportError().has_value());
+    EXPECT_FALSE(model->importState().showsReplacementImportError);
+    EXPECT_FALSE(model->importState().replacementImportError.has_value());
     EXPECT_EQ(panelRequests, 0);
     scheduler.runDue();
     EXPECT_EQ(panelRequests, 1);
@@ -248,11 +254,11 @@ TEST_F(AppContentViewTest, FirstAppearanceAttachesOnceAndQueuedFilesWaitForAFree
     EXPECT_EQ(attached, 1);
     EXPECT_EQ(queuedAttempts, 0);
 
-    model->setIsShortcutsPresented(true);
-    model->setIsImagePickerPresented(true);
-    model->setIsShortcutsPresented(false);
+    model->presentShortcuts();
+    AppModelTestAccess::setImagePickerPresented(*model, true);
+    model->closeShortcuts();
     EXPECT_EQ(queuedAttempts, 0);
-    model->setIsImagePickerPresented(false);
+    AppModelTestAccess::setImagePickerPresented(*model, false);
     EXPECT_EQ(queuedAttempts, 1);
 }
 
@@ -260,7 +266,7 @@ TEST_F(AppContentViewTest, WithMotionTheStartPageFadesOutBeneathTheRisingCropScr
     MotionPreference::shared().setReduceMotion(false);
     installCropScreens();
     QPointer<QWidget> startPage = view->baseScreenWidget();
-    model->setDocument(testing::makeCropDocument());
+    AppModelTestAccess::setDocument(*model, testing::makeCropDocument());
     QWidget* crop = view->baseScreenWidget();
     ASSERT_TRUE(startPage);
     EXPECT_NE(crop->graphicsEffect(), nullptr);
@@ -277,7 +283,7 @@ TEST_F(AppContentViewTest, WithMotionTheStartPageFadesOutBeneathTheRisingCropScr
 TEST_F(AppContentViewTest, WithReducedMotionScreensChangeAtOnce) {
     installCropScreens();
     QPointer<QWidget> startPage = view->baseScreenWidget();
-    model->setDocument(testing::makeCropDocument());
+    AppModelTestAccess::setDocument(*model, testing::makeCropDocument());
     EXPECT_EQ(view->baseScreenWidget()->graphicsEffect(), nullptr);
     EXPECT_EQ(view->baseScreenWidget()->geometry(), view->rect());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -7,6 +7,7 @@
 #include "app/unsaved_changes_alert.h"
 #include "foundation/capturing_event_log_sink.h"
 #include "shell_test_support.h"
+#include "app/model/app_model_test_access.h"
 
 namespace vlt {
 namespace {
@@ -38,7 +39,7 @@ protected:
 
 TEST_F(QuitTest, WithoutAnEditorTheApplicationEndsAtOnce) {
     shell.delegate->applicationDidFinishLaunching();
-    shell.model().setDocument(testing::makeCropDocument());
+    AppModelTestAccess::setDocument(shell.model(), testing::makeCropDocument());
     shell.delegate->requestTermination();
 
     EXPECT_EQ(shell.exitCount, 1);
@@ -88,7 +89,7 @@ TEST_F(QuitTest, UnsavedChangesAskFirstAndTheAnswerDecides) {
         EXPECT_EQ(asking.exitCount, example.exits);
         EXPECT_EQ(decided.count(), 1);
         EXPECT_EQ(asking.model().isSaveImagesPresented(), example.savesImages);
-        EXPECT_FALSE(asking.model().isCloseRequestPending());
+        EXPECT_FALSE(asking.model().closeRequestState().isCloseRequestPending);
         EXPECT_FALSE(asking.delegate->isApplicationTerminationReplyPending());
     }
 }
@@ -110,7 +111,7 @@ TEST_F(QuitTest, AQuestionFoundAlreadyShownEndsTheNewRequestSoClosingStillWorksL
     ASSERT_NE(shell.alert(), nullptr);
 
     shell.delegate->presentUnsavedChangesAlert(ApplicationCloseIntent::close);
-    EXPECT_FALSE(shell.model().isCloseRequestPending());
+    EXPECT_FALSE(shell.model().closeRequestState().isCloseRequestPending);
     EXPECT_FALSE(shell.delegate->isApplicationTerminationReplyPending());
     EXPECT_EQ(shell.alert(), nullptr);
 
@@ -153,7 +154,7 @@ TEST_F(QuitTest, OutputsCleanUpAndPendingSettingsAreWrittenBeforeTheEnd) {
     shell.delegate->applicationDidFinishLaunching();
     auto save = TaskHandle::create();
     shell.model().stillImageSaveTask = save;
-    ApplicationSettings changed = shell.model().settings();
+    ApplicationSettings changed = shell.model().settingsState().settings;
     changed.contactName = QStringLiteral("Dr. Ana Ruiz");
     shell.model().updateSettings(changed);
 
@@ -182,7 +183,7 @@ TEST_F(QuitTest, ASecondTerminationSignalEndsWithoutTheAnswer) {
 class LanguageRelaunchTest : public QuitTest {
 protected:
     void chooseJapanese() {
-        shell.model().setSelectedLanguage(AppLanguage::japanese);
+        shell.model().selectLanguage(AppLanguage::japanese);
         ASSERT_TRUE(shell.model().beginLanguageRestart());
     }
 };
@@ -206,7 +207,7 @@ TEST_F(LanguageRelaunchTest, UnsavedChangesAskBeforeRestartingAndCancelEndsTheRe
     EXPECT_EQ(shell.alertInformativeText(), kLanguageMessage);
     shell.answer(cancel());
     EXPECT_EQ(shell.relaunchCount, 0);
-    EXPECT_FALSE(shell.model().isLanguageRestartInProgress());
+    EXPECT_FALSE(shell.model().settingsState().isLanguageRestartInProgress);
     EXPECT_FALSE(shell.delegate->isLanguageRelaunchPending());
 }
 
@@ -216,8 +217,8 @@ TEST_F(LanguageRelaunchTest, ASecondRequestWhileTheFirstIsUnderWayIsIgnored) {
     shell.delegate->relaunchForLanguageChange();
     shell.delegate->relaunchForLanguageChange();
 
-    EXPECT_TRUE(shell.model().isLanguageRestartInProgress());
-    EXPECT_FALSE(shell.model().languageRestartError().has_value());
+    EXPECT_TRUE(shell.model().settingsState().isLanguageRestartInProgress);
+    EXPECT_FALSE(shell.model().settingsState().languageRestartError.has_value());
     EXPECT_EQ(shell.window->findChildren<QMessageBox*>().size(), 1);
 
     shell.answer(discard());
@@ -233,8 +234,8 @@ TEST_F(LanguageRelaunchTest, AFailedRelaunchKeepsRunningAndSaysSo) {
     shell.models.scheduler.runDue();
 
     EXPECT_EQ(shell.exitCount, 0);
-    EXPECT_FALSE(shell.model().isLanguageRestartInProgress());
-    EXPECT_EQ(shell.model().languageRestartError(),
+    EXPECT_FALSE(shell.model().settingsState().isLanguageRestartInProgress);
+    EXPECT_EQ(shell.model().settingsState().languageRestartError,
               QStringLiteral("Veltrano could not restart. Close and reopen the app."));
     EXPECT_EQ(log->eventsNamed("language_relaunch_failed").size(), 1u);
     EXPECT_FALSE(shell.delegate->isLanguageRelaunchPending());

@@ -9,6 +9,7 @@
 
 #include "app/application_commands.h"
 #include "app/model/model_test_support.h"
+#include "app/model/app_model_test_access.h"
 
 namespace vlt {
 namespace {
@@ -77,7 +78,7 @@ TEST_F(ApplicationCommandsTest, EnabledStatesFollowTheModelAsItChanges) {
     EXPECT_FALSE(enabled(MenuCommand::fit));
     EXPECT_TRUE(enabled(MenuCommand::nextEditorTab));
 
-    model().setIsShortcutsPresented(true);
+    model().presentShortcuts();
     EXPECT_FALSE(enabled(MenuCommand::nextEditorTab));
     EXPECT_FALSE(enabled(MenuCommand::documentation));
     EXPECT_TRUE(enabled(MenuCommand::support));
@@ -86,14 +87,14 @@ TEST_F(ApplicationCommandsTest, EnabledStatesFollowTheModelAsItChanges) {
 
 TEST_F(ApplicationCommandsTest, ItemsCallTheirOneOperation) {
     trigger(MenuCommand::settingsLanguage);
-    EXPECT_EQ(model().activeSettingsSection(), SettingsSection::language);
+    EXPECT_EQ(model().settingsState().activeSettingsSection, SettingsSection::language);
     model().closeSettings();
     trigger(MenuCommand::settings);
-    EXPECT_EQ(model().activeSettingsSection(), SettingsSection::contactInformation);
+    EXPECT_EQ(model().settingsState().activeSettingsSection, SettingsSection::contactInformation);
     model().closeSettings();
 
     trigger(MenuCommand::shortcuts);
-    EXPECT_TRUE(model().isShortcutsPresented());
+    EXPECT_TRUE(model().shortcutsState().isShortcutsPresented);
 
     trigger(MenuCommand::quit);
     trigger(MenuCommand::aboutVeltrano);

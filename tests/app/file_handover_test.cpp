@@ -8,6 +8,7 @@
 
 #include "platform/single_instance/single_instance.h"
 #include "shell_test_support.h"
+#include "app/model/app_model_test_access.h"
 
 namespace vlt {
 namespace {
@@ -37,36 +38,36 @@ TEST_F(FileHandoverTest, FilesGivenAtLaunchWaitForTheModelAndArriveOnce) {
 
     shell.delegate->openURLs({first});
     EXPECT_EQ(shell.delegate->pendingFileOpenURLs().size(), 1);
-    EXPECT_EQ(shell.model().importGeneration(), 0);
+    EXPECT_EQ(shell.model().importState().importGeneration, 0);
 
     shell.delegate->attach(&shell.model());
     EXPECT_TRUE(shell.delegate->pendingFileOpenURLs().isEmpty());
-    EXPECT_EQ(shell.model().importGeneration(), 1);
+    EXPECT_EQ(shell.model().importState().importGeneration, 1);
 
     shell.delegate->openPendingFileURLsIfNeeded();
-    EXPECT_EQ(shell.model().importGeneration(), 1);
+    EXPECT_EQ(shell.model().importState().importGeneration, 1);
 }
 
 TEST_F(FileHandoverTest, FilesHandedOverTwiceBeforeDeliveryKeepOnlyTheSecondList) {
     testing::ShellFixture shell;
-    shell.model().setIsShortcutsPresented(true);
+    shell.model().presentShortcuts();
     shell.delegate->openURLs({first});
     shell.delegate->openURLs({second});
     EXPECT_EQ(shell.delegate->pendingFileOpenURLs(), QList<QUrl>{second});
 
-    shell.model().setIsShortcutsPresented(false);
+    shell.model().closeShortcuts();
     EXPECT_TRUE(shell.delegate->pendingFileOpenURLs().isEmpty());
-    EXPECT_EQ(shell.model().importGeneration(), 1);
+    EXPECT_EQ(shell.model().importState().importGeneration, 1);
 }
 
 TEST_F(FileHandoverTest, ARefusedListStaysQueuedUntilTheOpenPanelCloses) {
     testing::ShellFixture shell;
-    shell.model().setIsImagePickerPresented(true);
+    AppModelTestAccess::setImagePickerPresented(shell.model(), true);
     shell.delegate->openURLs({first});
-    EXPECT_EQ(shell.model().importGeneration(), 0);
+    EXPECT_EQ(shell.model().importState().importGeneration, 0);
 
-    shell.model().setIsImagePickerPresented(false);
-    EXPECT_EQ(shell.model().importGeneration(), 1);
+    AppModelTestAccess::setImagePickerPresented(shell.model(), false);
+    EXPECT_EQ(shell.model().importState().importGeneration, 1);
 }
 
 TEST_F(FileHandoverTest, ASecondLaunchHandsItsFilesToTheRunningInstanceOnce) {
@@ -85,7 +86,7 @@ TEST_F(FileHandoverTest, ASecondLaunchHandsItsFilesToTheRunningInstanceOnce) {
         [&] { return secondLaunch.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready; }, 10000));
 
     EXPECT_EQ(secondLaunch.get(), SingleInstance::Role::forwarded);
-    EXPECT_EQ(shell.model().importGeneration(), 1);
+    EXPECT_EQ(shell.model().importState().importGeneration, 1);
     EXPECT_TRUE(shell.delegate->pendingFileOpenURLs().isEmpty());
 }
 

@@ -99,7 +99,7 @@ TEST(SettingsDialogRoadTest, EditsReachTheSettingsFileAndTheDialogClosesWithEsca
     QTest::keyClick(modal->rail()->entry(SettingsSection::language), Qt::Key_Escape);
     EXPECT_EQ(readJson(settingsPath).value("maximumImageSide").toInt(), 500);
     QTRY_VERIFY_WITH_TIMEOUT(view->overlay(AppOverlayLayer::settings) == nullptr, 2000);
-    EXPECT_FALSE(model.activeSettingsSection().has_value());
+    EXPECT_FALSE(model.settingsState().activeSettingsSection.has_value());
     EXPECT_TRUE(view->baseScreenWidget()->isEnabled());
 }
 
@@ -165,18 +165,18 @@ TEST_F(SettingsRestartTest, AFailedRelaunchIsShownUnderTheLanguages) {
 TEST(SettingsDialogScreenshotTest, EachSectionAt1180By820) {
     MotionPreference::shared().setReduceMotion(true);
     testing::ModelFixture models;
-    ApplicationSettings settings = models.model->settings();
+    ApplicationSettings settings = models.model->settingsState().settings;
     settings.contactName = QStringLiteral("Dr. Ana Ruiz");
     settings.maximumImageSide = 3000;
     models.model->updateSettings(settings);
-    models.model->setSelectedLanguage(AppLanguage::french);
+    models.model->selectLanguage(AppLanguage::french);
     AppContentView view(*models.model, models.scheduler, MotionPreference::shared());
     view.resize(1180, 820);
     view.show();
 
     for (const SettingsSection section : kAllSettingsSections) {
         models.model->presentSettings(section);
-        models.model->setActiveSettingsSection(section);
+        models.model->selectSettingsSection(section);
         SettingsModal* modal = settingsModal(view);
         ASSERT_NE(modal, nullptr);
         // The contact section shows an e-mail address on its way; the others a valid one.

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/model/model_test_support.h"
+#include "app/model/app_model_test_access.h"
 #include "app/shortcut_reference_group.h"
 #include "ui/modal_close_button.h"
 #include "ui/motion_preference.h"
@@ -21,7 +22,7 @@ protected:
         motion.setReduceMotion(false);
         window.resize(1180, 820);
         window.show();
-        model->setIsShortcutsPresented(true);
+        model->presentShortcuts();
     }
     void TearDown() override { motion.setReduceMotion(false); }
 
@@ -57,11 +58,11 @@ TEST_F(ShortcutsModalTest, EscapeClosesOnceAndClearsTheFlagAfterThePause) {
     EXPECT_FALSE(modal->footerCloseButton()->isEnabled());
     QTest::keyClick(modal->headerCloseButton(), Qt::Key_Escape);
     modal->headerCloseButton()->click();
-    EXPECT_TRUE(model->isShortcutsPresented());
+    EXPECT_TRUE(model->shortcutsState().isShortcutsPresented);
     EXPECT_EQ(scheduler.pendingCount(), 1u);
 
     scheduler.advance(0.083);
-    EXPECT_FALSE(model->isShortcutsPresented());
+    EXPECT_FALSE(model->shortcutsState().isShortcutsPresented);
 }
 
 TEST_F(ShortcutsModalTest, ListsEveryGroupWithOneRuleFewerThanRows) {

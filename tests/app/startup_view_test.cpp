@@ -13,6 +13,7 @@
 
 #include "app/import_target.h"
 #include "app/model/model_test_support.h"
+#include "app/model/app_model_test_access.h"
 #include "app/shortcut_reference.h"
 #include "app/startup_palette.h"
 #include "app/startup_toolbar.h"
@@ -52,7 +53,7 @@ protected:
     }
 
     ImportTarget& target() { return *view->importTarget(); }
-    std::optional<QString> error() const { return model->inlineImportError(); }
+    std::optional<QString> error() const { return model->importState().inlineImportError; }
 
     testing::ModelFixture models;
     ManualScheduler& scheduler = models.scheduler;
@@ -96,26 +97,30 @@ TEST_F(StartupViewTest, DropsAreTakenOrRefusedByWhatTheyHoldAndWhetherTheModelIs
     };
     for (const Case& example : cases) {
         SCOPED_TRACE(example.name);
-        model->setInlineImportError(QStringLiteral("Earlier"));
-        model->setIsImporting(example.busy == Busy::importing);
-        model->setIsImagePickerPresented(example.busy == Busy::picking);
-        model->setIsShortcutsPresented(example.busy == Busy::modal);
+        AppModelTestAccess::changeImportState(*model, [&](ImportState& state) {
+            state.inlineImportError = QStringLiteral("Earlier");
+            state.isImporting = example.busy == Busy::importing;
+            state.isImagePickerPresented = example.busy == Busy::picking;
+        });
+        if (example.busy == Busy::modal) model->presentShortcuts();
         QMimeData mime;
         example.fill(mime);
         EXPECT_EQ(target().handleDrop(mime), example.taken);
         EXPECT_EQ(error(), example.error);
-        model->setIsShortcutsPresented(false);
-        model->setIsImagePickerPresented(false);
-        model->setIsImporting(false);
+        model->closeShortcuts();
+        AppModelTestAccess::changeImportState(*model, [](ImportState& state) {
+            state.isImagePickerPresented = false;
+            state.isImporting = false;
+        });
     }
 }
 
 TEST_F(StartupViewTest, OneLocalFileStartsAnImport) {
     QMimeData mime;
     mime.setUrls({localFile("portrait.jpg")});
-    const auto generation = model->importGeneration();
+    const auto generation = model->importState().importGeneration;
     EXPECT_TRUE(target().handleDrop(mime));
-    EXPECT_EQ(model->importGeneration(), generation + 1);
+    EXPECT_EQ(model->importState().importGeneration, generation + 1);
     EXPECT_FALSE(error().has_value());
 }
 
@@ -151,21 +156,22 @@ TEST_F(StartupViewTest, ClicksReachTheModelAndTheCardIgnoresThemWhileImporting) 
     model->onOpenImagePanelRequested = [&](std::function<void(std::optional<QUrl>)>) { ++panelRequests; };
     QTest::mouseClick(&target(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 200));
     EXPECT_EQ(panelRequests, 1);
-    model->setIsImagePickerPresented(false);
+    AppModelTestAccess::setImagePickerPresented(*model, false);
 
     view->toolbar()->settingsButton()->click();
-    EXPECT_EQ(model->activeSettingsSection(), SettingsSection::contactInformation);
+    EXPECT_EQ(model->settingsState().activeSettingsSection, SettingsSection::contactInformation);
     model->closeSettings();
     view->shortcutReference()->allShortcutsLink()->click();
-    EXPECT_TRUE(model->isShortcutsPresented());
-    model->setIsShortcutsPresented(false);
+    EXPECT_TRUE(model->shortcutsState().isShortcutsPresented);
+    model->closeShortcuts();
 
-    model->setIsImporting(true);
+    AppModelTestAccess::setImporting(*model, true);
     EXPECT_TRUE(target().loadingContent()->isVisible());
     EXPECT_FALSE(target().normalContent()->isVisible());
     QTest::mouseClick(&target(), Qt::LeftButton);
     EXPECT_EQ(panelRequests, 1);
-    model->setInlineImportError(QStringLiteral("That file could not be read."));
+    AppModelTestAccess::changeImportState(
+        *model, [&](ImportState& state) { state.inlineImportError = QStringLiteral("That file could not be read."); });
     EXPECT_TRUE(target().errorLabel()->isVisible());
 }
 

@@ -86,7 +86,7 @@ protected:
         window.show();
     }
 
-    EditorSession& session() { return *model->editorSession(); }
+    EditorSession& session() { return *model->editorState().editorSession; }
     EditorView* editor() { return qobject_cast<EditorView*>(root->baseScreenWidget()); }
     EditorCanvasView* canvas() { return qobject_cast<EditorCanvasView*>(editor()->canvas()); }
 
@@ -141,16 +141,17 @@ protected:
 TEST_F(EditorRoadTest, APhotographIsCroppedReshapedAnnotatedZoomedUndoneAndRedone) {
     ASSERT_TRUE(folder.isValid());
     model->importImage(QUrl::fromLocalFile(writePhotograph(folder)), ImageImportOrigin::openPanel);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return model->document() && !model->isImporting(); }, kPatience));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return model->importState().document && !model->importState().isImporting; }, kPatience));
 
     // Crop: a square from the landscape photograph.
     auto* crop = qobject_cast<CropView*>(root->baseScreenWidget());
     ASSERT_NE(crop, nullptr);
     crop->inspector()->presetButton(CropPreset::square)->click();
-    const ImageRect chosen = model->document()->selection().crop;
+    const ImageRect chosen = model->importState().document->selection().crop;
     EXPECT_NEAR(chosen.width, chosen.height, 1.0);
     crop->toolbar()->goToEditorButton()->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return model->editorSession() && editor() != nullptr; }, kPatience));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model->editorState().editorSession && editor() != nullptr; }, kPatience));
     EXPECT_EQ(session().canvasSize().width, session().canvasSize().height);
     ASSERT_NE(canvas(), nullptr);
     ASSERT_NE(canvas()->renderer(), nullptr) << "the canvas has no renderer";

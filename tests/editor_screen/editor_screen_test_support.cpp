@@ -1,4 +1,5 @@
 #include "editor_screen_test_support.h"
+#include "app/model/app_model_test_access.h"
 
 #include <cstdlib>
 
@@ -47,7 +48,7 @@ EditorScreenFixture::EditorScreenFixture(std::int64_t canvasWidth, std::int64_t 
                                        AppLanguage::english, nullptr, nullptr, PrepareEditingCanvas(), scheduler);
     session = std::make_shared<EditorSession>(nullptr, makeCanvas(canvasWidth, canvasHeight),
                                               QStringLiteral("Original"), QStringLiteral("Simulation"), scheduler);
-    model->setEditorSession(session);
+    AppModelTestAccess::setEditorSession(*model, session);
 }
 
 EditorScreenFixture::~EditorScreenFixture() = default;

@@ -11,6 +11,7 @@
 #include "editor_screen/editor_output_button_surface.h"
 #include "editor_screen/editor_text_button.h"
 #include "editor_screen_test_support.h"
+#include "app/model/app_model_test_access.h"
 
 namespace vlt {
 namespace {
@@ -67,9 +68,11 @@ TEST_F(EditorToolbarTest, EveryControlFollowsItsOwnRule) {
          [&](bool on) { model.setIsAnimationVideoSaving(on); },
          {false, false, false, false, false, false, false, false}},
         {"dialog up",
-         [&](bool on) { model.setIsShortcutsPresented(on); },
+         [&](bool on) { on ? model.presentShortcuts() : model.closeShortcuts(); },
          {true, false, false, false, false, false, false, false}},
-        {"importing", [&](bool on) { model.setIsImporting(on); }, {true, false, true, true, true, true, true, true}},
+        {"importing",
+         [&](bool on) { AppModelTestAccess::setImporting(model, on); },
+         {true, false, true, true, true, true, true, true}},
         {"text entry pending",
          [&](bool on) { session.setTextEntryRequest(on ? std::optional(request) : std::nullopt); },
          {true, true, true, true, false, false, false, false}},
@@ -129,7 +132,7 @@ TEST_F(EditorToolbarTest, CommandsReachTheModel) {
     toolbar.openAnotherImageButton()->click();
     EXPECT_EQ(panelRequests, 1);
     toolbar.settingsButton()->click();
-    EXPECT_EQ(fixture.model->activeSettingsSection(), SettingsSection::contactInformation);
+    EXPECT_EQ(fixture.model->settingsState().activeSettingsSection, SettingsSection::contactInformation);
 }
 
 }  // namespace

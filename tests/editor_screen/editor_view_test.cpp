@@ -20,6 +20,7 @@
 #include "editor_screen/editor_transient_message.h"
 #include "editor_screen/editor_viewport_header.h"
 #include "editor_screen_test_support.h"
+#include "app/model/app_model_test_access.h"
 
 namespace vlt {
 namespace {
@@ -95,12 +96,12 @@ TEST_F(EditorViewTest, TheAnimateTabAndAVideoSaveLockEditingButKeepItVisible) {
 }
 
 TEST_F(EditorViewTest, TheInteractionLockSuspendsTheCanvasButNotTheTools) {
-    fixture.model->setIsShortcutsPresented(true);
+    fixture.model->presentShortcuts();
     EXPECT_TRUE(view.toolRail()->isEnabled());
     EXPECT_TRUE(view.inspector()->isEnabled());
     ASSERT_FALSE(fixture.canvas->suspensions.empty());
     EXPECT_TRUE(fixture.canvas->suspensions.back());
-    fixture.model->setIsShortcutsPresented(false);
+    fixture.model->closeShortcuts();
     EXPECT_FALSE(fixture.canvas->suspensions.back());
 }
 
@@ -164,15 +165,15 @@ TEST_F(EditorViewTest, ALongPersistentMessageWrapsWithin680AtTheLowerLeft) {
 
 TEST_F(EditorViewTest, AGraphicsFailureShowsTheBannerAndRaisesTheFlagOnce) {
     int notifications = 0;
-    QObject::connect(fixture.model.get(), &AppModel::showsGraphicsFailureChanged, [&] { ++notifications; });
+    QObject::connect(fixture.model.get(), &AppModel::editorStateChanged, [&] { ++notifications; });
     fixture.reportGraphicsFailure();
     fixture.reportGraphicsFailure();
     EXPECT_EQ(fixture.session->persistentMessage(), QStringLiteral("The editing canvas cannot be used."));
-    EXPECT_TRUE(fixture.model->showsGraphicsFailure());
+    EXPECT_TRUE(fixture.model->editorState().showsGraphicsFailure);
     EXPECT_EQ(notifications, 1);
 
     fixture.session->clearPersistentMessage();
-    EXPECT_TRUE(fixture.model->showsGraphicsFailure());
+    EXPECT_TRUE(fixture.model->editorState().showsGraphicsFailure);
 }
 
 TEST_F(EditorViewTest, TheTextSheetIsUpExactlyWhileARequestIsPending) {
@@ -213,7 +214,7 @@ TEST(EditorViewLifetimeTest, TheScreenKeepsItsSessionUntilItIsGone) {
     testing::EditorScreenFixture fixture;
     std::weak_ptr<EditorSession> watched = fixture.session;
     auto view = std::make_unique<EditorView>(*fixture.model, fixture.session, fixture.services());
-    fixture.model->setEditorSession(nullptr);
+    AppModelTestAccess::setEditorSession(*fixture.model, nullptr);
     fixture.session.reset();
     ASSERT_FALSE(watched.expired());
     watched.lock()->setCanUndo(true);

@@ -24,7 +24,7 @@ protected:
         models.model->presentSettings(section);
         controller = std::make_unique<SettingsDraftController>(*models.model, [this] { ++relaunchCount; });
     }
-    const ApplicationSettings& settings() const { return models.model->settings(); }
+    const ApplicationSettings& settings() const { return models.model->settingsState().settings; }
 
     testing::ModelFixture models;
     std::unique_ptr<SettingsDraftController> controller;
@@ -166,10 +166,10 @@ TEST_F(SettingsDraftControllerTest, InvalidAddressesKeepTheDialogOpenAndTakeTheF
         EXPECT_FALSE(controller->isDraftValid());
         EXPECT_EQ(closing.count(), 0);
         EXPECT_FALSE(controller->isClosing());
-        EXPECT_FALSE(models.model->isLanguageRestartInProgress());
+        EXPECT_FALSE(models.model->settingsState().isLanguageRestartInProgress);
         EXPECT_EQ(relaunchCount, 0);
         EXPECT_EQ(controller->selectedSection(), SettingsSection::contactInformation);
-        EXPECT_EQ(models.model->activeSettingsSection(), SettingsSection::contactInformation);
+        EXPECT_EQ(models.model->settingsState().activeSettingsSection, SettingsSection::contactInformation);
         EXPECT_EQ(controller->focusedField(), SettingsFocusField(row.focus));
     }
 }
@@ -195,12 +195,12 @@ TEST_F(SettingsDraftControllerTest, SectionsFollowTheRailAndTheModel) {
     open(SettingsSection::performance);
     EXPECT_EQ(controller->focusedField(), SettingsFocusField::navigation(SettingsSection::performance));
     controller->selectSection(SettingsSection::language);
-    EXPECT_EQ(models.model->activeSettingsSection(), SettingsSection::language);
+    EXPECT_EQ(models.model->settingsState().activeSettingsSection, SettingsSection::language);
     EXPECT_EQ(controller->focusedField(), SettingsFocusField::navigation(SettingsSection::language));
 
-    models.model->setActiveSettingsSection(SettingsSection::comparisonLabels);
+    models.model->selectSettingsSection(SettingsSection::comparisonLabels);
     EXPECT_EQ(controller->selectedSection(), SettingsSection::comparisonLabels);
-    models.model->setActiveSettingsSection(std::nullopt);
+    models.model->closeSettings();
     EXPECT_EQ(controller->selectedSection(), SettingsSection::comparisonLabels);
 }
 
@@ -209,18 +209,18 @@ TEST_F(SettingsDraftControllerTest, LanguageChoicesAreStoredAndOneRestartStarts)
     controller->chooseLanguage(AppLanguage::english);
     EXPECT_TRUE(models.languageStore->stored.isEmpty());
 
-    models.model->setLanguageRestartError(QStringLiteral("earlier failure"));
+    models.model->languageRestartDidFail();
     controller->chooseLanguage(AppLanguage::japanese);
     EXPECT_EQ(models.languageStore->stored, QStringList{QStringLiteral("ja")});
-    EXPECT_EQ(models.model->selectedLanguage(), AppLanguage::japanese);
-    EXPECT_FALSE(models.model->languageRestartError().has_value());
+    EXPECT_EQ(models.model->settingsState().selectedLanguage, AppLanguage::japanese);
+    EXPECT_FALSE(models.model->settingsState().languageRestartError.has_value());
 
     // A number still being typed is taken up before the restart writes the file.
     controller->filterMaximumImageSideText(QStringLiteral("9000"));
     controller->restartNow();
     controller->restartNow();
     EXPECT_EQ(relaunchCount, 1);
-    EXPECT_TRUE(models.model->isLanguageRestartInProgress());
+    EXPECT_TRUE(models.model->settingsState().isLanguageRestartInProgress);
     ASSERT_FALSE(models.settingsStore->writes.empty());
     EXPECT_EQ(models.settingsStore->writes.back().maximumImageSide, 4096);
 }

@@ -67,7 +67,7 @@ TEST_F(SettingsModalTest, TypedNumbersAreFilteredAndClampedWhenTheFocusLeaves) {
     number->setFocus();
     number->selectAll();
     QTest::keyClicks(number, QStringLiteral("1234"));
-    EXPECT_EQ(models.model->settings().maximumImageSide, 1234);
+    EXPECT_EQ(models.model->settingsState().settings.maximumImageSide, 1234);
     EXPECT_EQ(modal->performanceSection()->slider()->value(), 1234.0);
     EXPECT_TRUE(number->border()->showsFocus());
 
@@ -75,10 +75,10 @@ TEST_F(SettingsModalTest, TypedNumbersAreFilteredAndClampedWhenTheFocusLeaves) {
     number->selectAll();
     number->insert(QStringLiteral("12ab34567890"));
     EXPECT_EQ(number->text(), "12345678");
-    EXPECT_EQ(models.model->settings().maximumImageSide, 1234);
+    EXPECT_EQ(models.model->settingsState().settings.maximumImageSide, 1234);
     modal->rail()->entry(SettingsSection::language)->setFocus();
     EXPECT_EQ(number->text(), "4096");
-    EXPECT_EQ(models.model->settings().maximumImageSide, 4096);
+    EXPECT_EQ(models.model->settingsState().settings.maximumImageSide, 4096);
     EXPECT_FALSE(number->border()->showsFocus());
 }
 
@@ -96,12 +96,12 @@ TEST_F(SettingsModalTest, InvalidEmailDisablesDoneAndEscapeLeadsBackToIt) {
     QTest::keyClick(modal->rail()->entry(SettingsSection::language), Qt::Key_Escape);
     EXPECT_TRUE(contact->isVisible());
     EXPECT_TRUE(email->hasFocus());
-    EXPECT_TRUE(models.model->activeSettingsSection().has_value());
+    EXPECT_TRUE(models.model->settingsState().activeSettingsSection.has_value());
 
     QTest::keyClicks(email, QStringLiteral("clinic.example"));
     EXPECT_FALSE(contact->emailMessage()->isVisible());
     EXPECT_TRUE(modal->doneButton()->isEnabled());
-    EXPECT_EQ(models.model->settings().contactEmail, "ana@clinic.example");
+    EXPECT_EQ(models.model->settingsState().settings.contactEmail, "ana@clinic.example");
 }
 
 TEST_F(SettingsModalTest, FooterShowsTheSaveErrorAndDoneStillCloses) {
@@ -114,8 +114,8 @@ TEST_F(SettingsModalTest, FooterShowsTheSaveErrorAndDoneStillCloses) {
     EXPECT_EQ(modal->persistenceErrorLabel()->text(),
               "These settings could not be saved. They remain active for this session.");
     EXPECT_FALSE(modal->saveIndicator()->isVisible());
-    EXPECT_FALSE(models.model->activeSettingsSection().has_value());
-    EXPECT_EQ(models.model->settings().contactName, "Ana");
+    EXPECT_FALSE(models.model->settingsState().activeSettingsSection.has_value());
+    EXPECT_EQ(models.model->settingsState().settings.contactName, "Ana");
 }
 
 TEST_F(SettingsModalTest, LanguagesAreListedInTheirOwnNamesAndAChoiceShowsTheNotice) {

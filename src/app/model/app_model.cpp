@@ -25,18 +25,17 @@ AppModel::AppModel(std::shared_ptr<ApplicationSettingsStoring> settingsStore,
                    std::shared_ptr<FeedbackIdentityStoring> feedbackIdentityStore,
                    PrepareEditingCanvas prepareEditingCanvas, Scheduler& scheduler, QObject* parent)
     : QObject(parent),
-      settings_(ApplicationSettings::defaults()),
-      activeLanguage_(activeLanguage),
-      selectedLanguage_(activeLanguage),
       settingsStore_(std::move(settingsStore)),
       languagePreferenceStore_(std::move(languagePreferenceStore)),
       feedbackClient_(std::move(feedbackClient)),
       prepareEditingCanvas_(std::move(prepareEditingCanvas)),
       scheduler_(scheduler),
       settingsSave_(scheduler, kSettingsWriteDelaySeconds, [this] { saveSettingsNow(); }) {
+    settings_.activeLanguage = activeLanguage;
+    settings_.selectedLanguage = activeLanguage;
     if (languagePreferenceStore_) {
         const QStringList stored = languagePreferenceStore_->storedPreferredLanguages();
-        if (auto language = appLanguageMatching(stored)) selectedLanguage_ = *language;
+        if (auto language = appLanguageMatching(stored)) settings_.selectedLanguage = *language;
     }
     loadFeedbackIdentity(feedbackIdentityStore);
     loadSettings();
@@ -68,7 +67,7 @@ void AppModel::loadSettings() {
     if (!settingsStore_) return;
     auto loaded = settingsStore_->load();
     if (loaded.ok()) {
-        settings_ = std::move(loaded).value();
+        settings_.settings = std::move(loaded).value();
         return;
     }
     DiagnosticLog::settingsLoadFailed(*loaded.error());
@@ -76,9 +75,9 @@ void AppModel::loadSettings() {
 
 AppModelFlags AppModel::flagInputs() const {
     AppModelFlags flags;
-    flags.isShortcutsPresented = isShortcutsPresented_;
+    flags.isShortcutsPresented = shortcuts_.isShortcutsPresented;
     flags.hasFeedbackState = feedbackState_.has_value();
-    flags.hasActiveSettingsSection = activeSettingsSection_.has_value();
+    flags.hasActiveSettingsSection = settings_.activeSettingsSection.has_value();
     flags.isSaveImagesPresented = isSaveImagesPresented_;
     flags.isStillImageSaving = isStillImageSaving_;
     flags.hasSavedStillImages = savedStillImages_.has_value();
@@ -93,15 +92,15 @@ AppModelFlags AppModel::flagInputs() const {
     flags.hasAnimationVideoSaveErrorTitle = animationVideoSaveErrorTitle_.has_value();
     flags.isPrinting = isPrinting_;
     flags.showsPrintError = showsPrintError_;
-    flags.showsReplacementImportError = showsReplacementImportError_;
-    flags.showsEditorPreparationError = showsEditorPreparationError_;
-    flags.showsGraphicsFailure = showsGraphicsFailure_;
-    flags.isCloseRequestPending = isCloseRequestPending_;
-    flags.isClosePreparationPending = isClosePreparationPending_;
-    flags.isImporting = isImporting_;
-    flags.hasDocument = document_ != nullptr;
-    flags.hasEditorSession = editorSession_ != nullptr;
-    flags.isPreparingEditor = isPreparingEditor_;
+    flags.showsReplacementImportError = import_.showsReplacementImportError;
+    flags.showsEditorPreparationError = editor_.showsEditorPreparationError;
+    flags.showsGraphicsFailure = editor_.showsGraphicsFailure;
+    flags.isCloseRequestPending = closeRequest_.isCloseRequestPending;
+    flags.isClosePreparationPending = closeRequest_.isClosePreparationPending;
+    flags.isImporting = import_.isImporting;
+    flags.hasDocument = import_.document != nullptr;
+    flags.hasEditorSession = editor_.editorSession != nullptr;
+    flags.isPreparingEditor = editor_.isPreparingEditor;
     return flags;
 }
 
@@ -133,48 +132,6 @@ void AppModel::refreshDerivedFlags() {
     if (canGoChanged) emit canGoToEditorChanged();
 }
 
-void AppModel::presentShortcuts() {
-    if (isInteractionLocked()) return;
-    cancelEditorGesture();
-    setIsShortcutsPresented(true);
-}
-
-void AppModel::setDocument(std::shared_ptr<CropDocument> document) {
-    assignAlways(document_, std::move(document), &AppModel::documentChanged);
-}
-void AppModel::setEditorSession(std::shared_ptr<EditorSession> session) {
-    assignAlways(editorSession_, std::move(session), &AppModel::editorSessionChanged);
-}
-void AppModel::setSelectedLanguage(AppLanguage language) {
-    assign(selectedLanguage_, language, &AppModel::selectedLanguageChanged);
-}
-void AppModel::setIsLanguageRestartInProgress(bool value) {
-    assign(isLanguageRestartInProgress_, value, &AppModel::isLanguageRestartInProgressChanged);
-}
-void AppModel::setLanguageRestartError(std::optional<QString> value) {
-    assign(languageRestartError_, std::move(value), &AppModel::languageRestartErrorChanged);
-}
-void AppModel::setIsImporting(bool value) { assign(isImporting_, value, &AppModel::isImportingChanged); }
-void AppModel::setIsReplacingCropImage(bool value) {
-    assign(isReplacingCropImage_, value, &AppModel::isReplacingCropImageChanged);
-}
-void AppModel::setCropReplacementMotionGeneration(std::int64_t value) {
-    assign(cropReplacementMotionGeneration_, value, &AppModel::cropReplacementMotionGenerationChanged);
-}
-void AppModel::setIsPreparingEditor(bool value) {
-    assign(isPreparingEditor_, value, &AppModel::isPreparingEditorChanged);
-}
-void AppModel::setInlineImportError(std::optional<QString> value) {
-    assign(inlineImportError_, std::move(value), &AppModel::inlineImportErrorChanged);
-}
-void AppModel::setIsShortcutsPresented(bool value) {
-    assign(isShortcutsPresented_, value, &AppModel::isShortcutsPresentedChanged);
-}
-void AppModel::setActiveSettingsSection(std::optional<SettingsSection> value) {
-    assign(activeSettingsSection_, std::move(value), &AppModel::activeSettingsSectionChanged);
-}
-void AppModel::setSettingsPersistenceError(std::optional<QString> value) {
-    assign(settingsPersistenceError_, std::move(value), &AppModel::settingsPersistenceErrorChanged);
 }
 void AppModel::setIsSaveImagesPresented(bool value) {
     assign(isSaveImagesPresented_, value, &AppModel::isSaveImagesPresentedChanged);
@@ -251,51 +208,11 @@ void AppModel::setPrintErrorMessage(std::optional<QString> value) {
     assign(printErrorMessage_, std::move(value), &AppModel::printErrorMessageChanged);
 }
 void AppModel::setShowsPrintError(bool value) { assign(showsPrintError_, value, &AppModel::showsPrintErrorChanged); }
-void AppModel::setReplacementImportError(std::optional<QString> value) {
-    assign(replacementImportError_, std::move(value), &AppModel::replacementImportErrorChanged);
-}
-void AppModel::setShowsReplacementImportError(bool value) {
-    assign(showsReplacementImportError_, value, &AppModel::showsReplacementImportErrorChanged);
-}
-void AppModel::setEditorPreparationError(std::optional<QString> value) {
-    assign(editorPreparationError_, std::move(value), &AppModel::editorPreparationErrorChanged);
-}
-void AppModel::setShowsEditorPreparationError(bool value) {
-    assign(showsEditorPreparationError_, value, &AppModel::showsEditorPreparationErrorChanged);
-}
-void AppModel::setShowsGraphicsFailure(bool value) {
-    assign(showsGraphicsFailure_, value, &AppModel::showsGraphicsFailureChanged);
-}
-void AppModel::setImportTask(TaskHandlePtr task) { assign(importTask_, std::move(task), &AppModel::importTaskChanged); }
-void AppModel::setEditorPreparationTask(TaskHandlePtr task) {
-    assign(editorPreparationTask_, std::move(task), &AppModel::editorPreparationTaskChanged);
-}
-void AppModel::setImportGeneration(std::int64_t value) {
-    assign(importGeneration_, value, &AppModel::importGenerationChanged);
-}
-void AppModel::setEditorPreparationGeneration(std::int64_t value) {
-    assign(editorPreparationGeneration_, value, &AppModel::editorPreparationGenerationChanged);
-}
-void AppModel::setIsImagePickerPresented(bool value) {
-    assign(isImagePickerPresented_, value, &AppModel::isImagePickerPresentedChanged);
-}
 void AppModel::setIsStillImageFolderPickerPresented(bool value) {
     assign(isStillImageFolderPickerPresented_, value, &AppModel::isStillImageFolderPickerPresentedChanged);
 }
 void AppModel::setIsAnimationVideoSavePanelPresented(bool value) {
     assign(isAnimationVideoSavePanelPresented_, value, &AppModel::isAnimationVideoSavePanelPresentedChanged);
-}
-void AppModel::setSettings(ApplicationSettings settings) {
-    assign(settings_, std::move(settings), &AppModel::settingsChanged);
-}
-void AppModel::setIsCloseRequestPending(bool value) {
-    assign(isCloseRequestPending_, value, &AppModel::isCloseRequestPendingChanged);
-}
-void AppModel::setIsClosePreparationPending(bool value) {
-    assign(isClosePreparationPending_, value, &AppModel::isClosePreparationPendingChanged);
-}
-void AppModel::setPendingCloseIntent(std::optional<ApplicationCloseIntent> value) {
-    assign(pendingCloseIntent_, std::move(value), &AppModel::pendingCloseIntentChanged);
 }
 
 }  // namespace vlt

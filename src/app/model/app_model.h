@@ -17,11 +17,16 @@
 #include "app/model/app_model_flags.h"
 #include "app/model/application_close_intent.h"
 #include "app/model/close_request_decision.h"
+#include "app/model/close_request_state.h"
 #include "app/model/debounced_action.h"
 #include "app/model/feedback_dialog_state.h"
+#include "app/model/editor_state.h"
 #include "app/model/import_flow.h"
+#include "app/model/import_state.h"
 #include "app/model/settings_section.h"
+#include "app/model/settings_state.h"
 #include "app/model/share_image_dialog_state.h"
+#include "app/model/shortcuts_state.h"
 #include "app/model/still_image_recent_location_state.h"
 #include "app/model/still_image_save_result.h"
 #include "app/model/task_handle.h"
@@ -52,13 +57,16 @@ using PrepareEditingCanvas =
 // is shown follows from its fields alone. It lives on the GUI thread for the life of
 // the process and knows no widget.
 //
-// Every field has a change signal that fires only when the value changed; the fields
-// holding objects (document, editorSession) signal on every write. The
-// derived flags are pure functions of the fields (AppModelFlags); their signals fire
-// whenever a write changed their value.
+// The model grows by areas. Each area keeps its fields in one value struct with one
+// change signal that fires only when a write changed the struct; widgets read the
+// struct and call the area's operations, and only the area's own source file
+// (app_model_<area>.cpp) writes it. The derived flags are pure functions of the fields
+// (AppModelFlags); their signals fire whenever a write changed their value.
 //
-// The operations of each area live in their own source file (app_model_close.cpp,
-// app_model_settings.cpp, app_model_import.cpp, app_model_still_images.cpp, …).
+// An area is: a `<Area>State` struct with `operator==` in its own header, a read-only
+// `<area>State()` accessor, one `<area>StateChanged` signal, one private
+// `change<Area>State` defined in app_model_<area>.cpp, public operations for what
+// widgets may do, and its share of flagInputs().
 class AppModel final : public QObject {
     Q_OBJECT
 
@@ -79,48 +87,22 @@ public:
     bool isInteractionLocked() const { return flagInputs().isInteractionLocked(); }
     bool canGoToEditor() const { return flagInputs().canGoToEditor(); }
 
-    // Document and editor
+    // The areas, read-only
 
-    const std::shared_ptr<CropDocument>& document() const { return document_; }
-    void setDocument(std::shared_ptr<CropDocument> document);
-    const std::shared_ptr<EditorSession>& editorSession() const { return editorSession_; }
-    void setEditorSession(std::shared_ptr<EditorSession> session);
+    const ImportState& importState() const { return import_; }
+    const EditorState& editorState() const { return editor_; }
+    const CloseRequestState& closeRequestState() const { return closeRequest_; }
+    const SettingsState& settingsState() const { return settings_; }
+    const ShortcutsState& shortcutsState() const { return shortcuts_; }
 
-    // Settings and language
+    // The output areas (feedback, still images, share, video, print) still keep loose
+    // fields with public setters; each becomes an area like the ones above as it is built.
 
-    const ApplicationSettings& settings() const { return settings_; }
-    AppLanguage activeLanguage() const { return activeLanguage_; }
-    AppLanguage selectedLanguage() const { return selectedLanguage_; }
-    void setSelectedLanguage(AppLanguage language);
-    bool isLanguageRestartInProgress() const { return isLanguageRestartInProgress_; }
-    void setIsLanguageRestartInProgress(bool value);
-    const std::optional<QString>& languageRestartError() const { return languageRestartError_; }
-    void setLanguageRestartError(std::optional<QString> value);
+    // Feedback
 
-    // Import, crop and editor preparation
-
-    bool isImporting() const { return isImporting_; }
-    void setIsImporting(bool value);
-    bool isReplacingCropImage() const { return isReplacingCropImage_; }
-    void setIsReplacingCropImage(bool value);
-    std::int64_t cropReplacementMotionGeneration() const { return cropReplacementMotionGeneration_; }
-    void setCropReplacementMotionGeneration(std::int64_t value);
-    bool isPreparingEditor() const { return isPreparingEditor_; }
-    void setIsPreparingEditor(bool value);
-    const std::optional<QString>& inlineImportError() const { return inlineImportError_; }
-    void setInlineImportError(std::optional<QString> value);
-
-    // Dialogs
-
-    bool isShortcutsPresented() const { return isShortcutsPresented_; }
-    void setIsShortcutsPresented(bool value);
     // Set exactly while the feedback dialog is open; written only by the feedback
     // operations below.
     const std::optional<FeedbackDialogState>& feedbackState() const { return feedbackState_; }
-    const std::optional<SettingsSection>& activeSettingsSection() const { return activeSettingsSection_; }
-    void setActiveSettingsSection(std::optional<SettingsSection> value);
-    const std::optional<QString>& settingsPersistenceError() const { return settingsPersistenceError_; }
-    void setSettingsPersistenceError(std::optional<QString> value);
 
     // Still-image output
 
@@ -188,37 +170,8 @@ public:
     bool showsPrintError() const { return showsPrintError_; }
     void setShowsPrintError(bool value);
 
-    // Failures shown over any screen
+    // Pickers of the outputs
 
-    const std::optional<QString>& replacementImportError() const { return replacementImportError_; }
-    void setReplacementImportError(std::optional<QString> value);
-    bool showsReplacementImportError() const { return showsReplacementImportError_; }
-    void setShowsReplacementImportError(bool value);
-    const std::optional<QString>& editorPreparationError() const { return editorPreparationError_; }
-    void setEditorPreparationError(std::optional<QString> value);
-    bool showsEditorPreparationError() const { return showsEditorPreparationError_; }
-    void setShowsEditorPreparationError(bool value);
-    bool showsGraphicsFailure() const { return showsGraphicsFailure_; }
-    void setShowsGraphicsFailure(bool value);
-
-    // Close request (written only by the close operations)
-
-    bool isCloseRequestPending() const { return isCloseRequestPending_; }
-    bool isClosePreparationPending() const { return isClosePreparationPending_; }
-    const std::optional<ApplicationCloseIntent>& pendingCloseIntent() const { return pendingCloseIntent_; }
-
-    // Tasks, generations and pickers
-
-    const TaskHandlePtr& importTask() const { return importTask_; }
-    void setImportTask(TaskHandlePtr task);
-    const TaskHandlePtr& editorPreparationTask() const { return editorPreparationTask_; }
-    void setEditorPreparationTask(TaskHandlePtr task);
-    std::int64_t importGeneration() const { return importGeneration_; }
-    void setImportGeneration(std::int64_t value);
-    std::int64_t editorPreparationGeneration() const { return editorPreparationGeneration_; }
-    void setEditorPreparationGeneration(std::int64_t value);
-    bool isImagePickerPresented() const { return isImagePickerPresented_; }
-    void setIsImagePickerPresented(bool value);
     bool isStillImageFolderPickerPresented() const { return isStillImageFolderPickerPresented_; }
     void setIsStillImageFolderPickerPresented(bool value);
     bool isAnimationVideoSavePanelPresented() const { return isAnimationVideoSavePanelPresented_; }
@@ -256,11 +209,12 @@ public:
     // Where the decoding and the editing canvas preparation run, off the GUI thread.
     BackgroundRunner runInBackground = threadPoolBackgroundRunner();
 
-    // Shortcuts (this file)
+    // Shortcuts (app_model_shortcuts.cpp)
 
     // Opens the Shortcuts dialog unless interaction is locked, dropping an unfinished
     // editor gesture first.
     void presentShortcuts();
+    void closeShortcuts();
 
     // Close, quit and restart (app_model_close.cpp)
 
@@ -268,12 +222,12 @@ public:
     CloseRequestDecision requestClose(ApplicationCloseIntent intent, std::function<void(bool allowed)> completion);
     // Ends the pending request with a decision; nothing happens without one.
     void completePendingCloseRequest(bool allowed);
-    // A relaunch for the new language could not be started.
-    void languageRestartDidFail();
 
     // Settings (app_model_settings.cpp)
 
     void presentSettings(SettingsSection section);
+    // Moves the open settings dialog to another section; nothing while it is closed.
+    void selectSettingsSection(SettingsSection section);
     void closeSettings();
     // Applies a complete settings record at once and writes it 0.5 s after the last change.
     void updateSettings(const ApplicationSettings& settings);
@@ -282,12 +236,20 @@ public:
     bool saveSettingsNow();
     bool hasPendingSettingsSave() const { return settingsSave_.isPending(); }
     void cancelPendingSettingsSave() { settingsSave_.cancel(); }
+    // The language for the next launch, as chosen in the settings dialog; an earlier
+    // restart failure no longer applies.
+    void selectLanguage(AppLanguage language);
     // True when the relaunch for the selected language may proceed.
     bool beginLanguageRestart();
+    // The relaunch was called off (the user kept the window open): the language may be
+    // chosen again.
+    void languageRestartDidCancel();
+    // A relaunch for the new language could not be started.
+    void languageRestartDidFail();
     // The application is about to end: the delayed write happens now.
     void applicationWillTerminate();
 
-    // Import and editor preparation (app_model_import.cpp)
+    // Import (app_model_import.cpp)
 
     void openImagePicker();
     // Files handed over by the system; true when one of them is being imported, false
@@ -296,11 +258,23 @@ public:
     // A drop on the start page; false when it was ignored, true when it was imported
     // or refused with a message.
     bool handleDroppedItems(const QList<QUrl>& urls);
+    // A drop the start page refused before it reached the model, with its message.
+    void refuseDrop(const QString& message);
     void importImage(const QUrl& url, ImageImportOrigin origin);
+    // Closes the replacement import alert and opens the picker again.
     void dismissReplacementImportError();
-    void goToEditor();
+    // Closes the replacement import alert.
+    void closeReplacementImportError();
     // Stops every task the model owns; output tasks clean up in the background.
     void cancelAllOperations();
+
+    // Editor (app_model_editor.cpp)
+
+    void goToEditor();
+    void closeEditorPreparationError();
+    // The editor cannot draw: the graphics failure card replaces everything else.
+    void reportGraphicsFailure();
+    void closeGraphicsFailure();
 
     // Outputs in flight (app_model_output_tasks.cpp)
 
@@ -341,21 +315,13 @@ signals:
     void isInteractionLockedChanged();
     void canGoToEditorChanged();
 
-    void documentChanged();
-    void editorSessionChanged();
-    void settingsChanged();
-    void selectedLanguageChanged();
-    void isLanguageRestartInProgressChanged();
-    void languageRestartErrorChanged();
-    void isImportingChanged();
-    void isReplacingCropImageChanged();
-    void cropReplacementMotionGenerationChanged();
-    void isPreparingEditorChanged();
-    void inlineImportErrorChanged();
-    void isShortcutsPresentedChanged();
+    void importStateChanged();
+    void editorStateChanged();
+    void closeRequestStateChanged();
+    void settingsStateChanged();
+    void shortcutsStateChanged();
+
     void feedbackStateChanged();
-    void activeSettingsSectionChanged();
-    void settingsPersistenceErrorChanged();
     void isSaveImagesPresentedChanged();
     void isStillImageSavingChanged();
     void savedStillImagesChanged();
@@ -382,33 +348,39 @@ signals:
     void isPrintingChanged();
     void printErrorMessageChanged();
     void showsPrintErrorChanged();
-    void replacementImportErrorChanged();
-    void showsReplacementImportErrorChanged();
-    void editorPreparationErrorChanged();
-    void showsEditorPreparationErrorChanged();
-    void showsGraphicsFailureChanged();
-    void isCloseRequestPendingChanged();
-    void isClosePreparationPendingChanged();
-    void pendingCloseIntentChanged();
-    void importTaskChanged();
-    void editorPreparationTaskChanged();
-    void importGenerationChanged();
-    void editorPreparationGenerationChanged();
-    void isImagePickerPresentedChanged();
     void isStillImageFolderPickerPresentedChanged();
     void isAnimationVideoSavePanelPresentedChanged();
 
 private:
+    // The flows are the import and editor areas' long-running work.
+    friend class ImportFlow;
+    friend class EditorPreparationFlow;
+    // Lets tests put an area in a state that would otherwise take a whole road to reach.
+    friend class AppModelTestAccess;
+
+    // Each area's one setter, defined in the area's own source file. The edit runs on
+    // a copy; the area's signal and the derived flags follow only when the copy differs.
+    void changeImportState(const std::function<void(ImportState&)>& edit);
+    void changeEditorState(const std::function<void(EditorState&)>& edit);
+    void changeCloseRequestState(const std::function<void(CloseRequestState&)>& edit);
+    void changeSettingsState(const std::function<void(SettingsState&)>& edit);
+    void changeShortcutsState(const std::function<void(ShortcutsState&)>& edit);
+    template <typename State>
+    void changeArea(State& state, const std::function<void(State&)>& edit, void (AppModel::*changed)()) {
+        State next = state;
+        edit(next);
+        if (next == state) return;
+        state = std::move(next);
+        emit(this->*changed)();
+        refreshDerivedFlags();
+    }
+
     template <typename T>
     void assign(T& field, T value, void (AppModel::*changed)());
     template <typename T>
     void assignAlways(T& field, T value, void (AppModel::*changed)());
     void refreshDerivedFlags();
 
-    void setSettings(ApplicationSettings settings);
-    void setIsCloseRequestPending(bool value);
-    void setIsClosePreparationPending(bool value);
-    void setPendingCloseIntent(std::optional<ApplicationCloseIntent> value);
     void closePreparationDidFinish(const std::shared_ptr<EditorSession>& session, bool hasChanges);
 
     // The editor session's side of the model's operations (app_model_editor.cpp).
@@ -429,23 +401,15 @@ private:
                               const ErrorPtr& error);
     void loadSettings();
 
-    // Observed fields, in the order of their accessors above.
-    std::shared_ptr<CropDocument> document_;
-    std::shared_ptr<EditorSession> editorSession_;
-    ApplicationSettings settings_;
-    AppLanguage activeLanguage_;
-    AppLanguage selectedLanguage_;
-    bool isLanguageRestartInProgress_ = false;
-    std::optional<QString> languageRestartError_;
-    bool isImporting_ = false;
-    bool isReplacingCropImage_ = false;
-    std::int64_t cropReplacementMotionGeneration_ = 0;
-    bool isPreparingEditor_ = false;
-    std::optional<QString> inlineImportError_;
-    bool isShortcutsPresented_ = false;
+    // The areas.
+    ImportState import_;
+    EditorState editor_;
+    CloseRequestState closeRequest_;
+    SettingsState settings_;
+    ShortcutsState shortcuts_;
+
+    // The output areas' fields, in the order of their accessors above.
     std::optional<FeedbackDialogState> feedbackState_;
-    std::optional<SettingsSection> activeSettingsSection_;
-    std::optional<QString> settingsPersistenceError_;
     bool isSaveImagesPresented_ = false;
     bool isStillImageSaving_ = false;
     std::optional<StillImageSaveResult> savedStillImages_;
@@ -472,19 +436,6 @@ private:
     bool isPrinting_ = false;
     std::optional<QString> printErrorMessage_;
     bool showsPrintError_ = false;
-    std::optional<QString> replacementImportError_;
-    bool showsReplacementImportError_ = false;
-    std::optional<QString> editorPreparationError_;
-    bool showsEditorPreparationError_ = false;
-    bool showsGraphicsFailure_ = false;
-    bool isCloseRequestPending_ = false;
-    bool isClosePreparationPending_ = false;
-    std::optional<ApplicationCloseIntent> pendingCloseIntent_;
-    TaskHandlePtr importTask_;
-    TaskHandlePtr editorPreparationTask_;
-    std::int64_t importGeneration_ = 0;
-    std::int64_t editorPreparationGeneration_ = 0;
-    bool isImagePickerPresented_ = false;
     bool isStillImageFolderPickerPresented_ = false;
     bool isAnimationVideoSavePanelPresented_ = false;
 

@@ -3,21 +3,26 @@
 #include <QPointer>
 
 #include "app/model/app_model.h"
-#include "foundation/localized_string.h"
 #include "base/scheduler.h"
 
 namespace vlt {
 
+void AppModel::changeCloseRequestState(const std::function<void(CloseRequestState&)>& edit) {
+    changeArea(closeRequest_, edit, &AppModel::closeRequestStateChanged);
+}
+
 CloseRequestDecision AppModel::requestClose(ApplicationCloseIntent intent, std::function<void(bool)> completion) {
-    if (isCloseRequestPending_) return CloseRequestDecision::alreadyPending;
-    std::shared_ptr<EditorSession> session = editorSession_;
+    if (closeRequest_.isCloseRequestPending) return CloseRequestDecision::alreadyPending;
+    std::shared_ptr<EditorSession> session = editor_.editorSession;
     if (!session) return CloseRequestDecision::closeNow;
 
     pendingCloseRequestCompletion_ = std::move(completion);
     closePreparationSession_ = session;
-    setPendingCloseIntent(intent);
-    setIsClosePreparationPending(true);
-    setIsCloseRequestPending(true);
+    changeCloseRequestState([intent](CloseRequestState& state) {
+        state.pendingCloseIntent = intent;
+        state.isClosePreparationPending = true;
+        state.isCloseRequestPending = true;
+    });
 
     QPointer<AppModel> guard(this);
     std::weak_ptr<EditorSession> weakSession = session;
@@ -29,20 +34,20 @@ CloseRequestDecision AppModel::requestClose(ApplicationCloseIntent intent, std::
 }
 
 void AppModel::closePreparationDidFinish(const std::shared_ptr<EditorSession>& session, bool hasChanges) {
-    const bool isSameRequest =
-        isCloseRequestPending_ && session && closePreparationSession_.lock() == session && editorSession_ == session;
+    const bool isSameRequest = closeRequest_.isCloseRequestPending && session &&
+                               closePreparationSession_.lock() == session && editor_.editorSession == session;
     if (!isSameRequest) {
         completePendingCloseRequest(false);
         return;
     }
-    setIsClosePreparationPending(false);
+    changeCloseRequestState([](CloseRequestState& state) { state.isClosePreparationPending = false; });
 
     if (hasChanges && isAheadOfLastImageSave(*session)) {
         if (!onUnsavedChangesWarningRequested) {
             completePendingCloseRequest(false);
             return;
         }
-        onUnsavedChangesWarningRequested(pendingCloseIntent_.value_or(ApplicationCloseIntent::close));
+        onUnsavedChangesWarningRequested(closeRequest_.pendingCloseIntent.value_or(ApplicationCloseIntent::close));
         return;
     }
 
@@ -55,18 +60,11 @@ void AppModel::closePreparationDidFinish(const std::shared_ptr<EditorSession>& s
 }
 
 void AppModel::completePendingCloseRequest(bool allowed) {
-    if (!isCloseRequestPending_) return;
+    if (!closeRequest_.isCloseRequestPending) return;
     auto completion = std::exchange(pendingCloseRequestCompletion_, {});
     closePreparationSession_.reset();
-    setPendingCloseIntent(std::nullopt);
-    setIsClosePreparationPending(false);
-    setIsCloseRequestPending(false);
+    changeCloseRequestState([](CloseRequestState& state) { state = CloseRequestState{}; });
     if (completion) completion(allowed);
-}
-
-void AppModel::languageRestartDidFail() {
-    setIsLanguageRestartInProgress(false);
-    setLanguageRestartError(localizedString("Veltrano could not restart. Close and reopen the app."));
 }
 
 }  // namespace vlt

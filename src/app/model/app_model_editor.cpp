@@ -1,22 +1,43 @@
 #include <utility>
 
 #include "app/model/app_model.h"
+#include "app/model/editor_preparation_flow.h"
 #include "editing/session/editor_session.h"
 
 namespace vlt {
 
+void AppModel::changeEditorState(const std::function<void(EditorState&)>& edit) {
+    changeArea(editor_, edit, &AppModel::editorStateChanged);
+}
+
+void AppModel::goToEditor() { EditorPreparationFlow::start(*this, runInBackground); }
+
+void AppModel::closeEditorPreparationError() {
+    changeEditorState([](EditorState& state) { state.showsEditorPreparationError = false; });
+}
+
+void AppModel::reportGraphicsFailure() {
+    changeEditorState([](EditorState& state) { state.showsGraphicsFailure = true; });
+}
+
+void AppModel::closeGraphicsFailure() {
+    changeEditorState([](EditorState& state) { state.showsGraphicsFailure = false; });
+}
+
 void AppModel::cancelEditorGesture() {
-    if (editorSession_ && editorSession_->cancelEditorGesture) editorSession_->cancelEditorGesture();
+    const auto& session = editor_.editorSession;
+    if (session && session->cancelEditorGesture) session->cancelEditorGesture();
 }
 
 bool AppModel::isEditorTextEntryOpen() const {
-    return editorSession_ && editorSession_->textEntryRequest().has_value();
+    return editor_.editorSession && editor_.editorSession->textEntryRequest().has_value();
 }
 
 void AppModel::carryComparisonLabelsIntoEditor() {
-    if (!editorSession_) return;
-    editorSession_->setOriginalComparisonLabel(settings_.originalComparisonLabel);
-    editorSession_->setSimulationComparisonLabel(settings_.simulationComparisonLabel);
+    const auto& session = editor_.editorSession;
+    if (!session) return;
+    session->setOriginalComparisonLabel(settings_.settings.originalComparisonLabel);
+    session->setSimulationComparisonLabel(settings_.settings.simulationComparisonLabel);
 }
 
 void AppModel::prepareEditorStateForClose(EditorSession& session, std::function<void(bool)> completion) {

@@ -6,7 +6,6 @@
 #include <QUuid>
 
 #include "app/model/app_model.h"
-#include "app/model/editor_preparation_flow.h"
 #include "app/model/import_flow.h"
 #include "foundation/diagnostic_log.h"
 #include "import/validated_dropped_file_url.h"
@@ -25,16 +24,20 @@ bool isOpenableLocalFile(const QUrl& url) {
 
 }  // namespace
 
+void AppModel::changeImportState(const std::function<void(ImportState&)>& edit) {
+    changeArea(import_, edit, &AppModel::importStateChanged);
+}
+
 void AppModel::openImagePicker() {
-    if (isInteractionLocked() || isImagePickerPresented_ || isImporting_) return;
-    setIsImagePickerPresented(true);
+    if (isInteractionLocked() || import_.isImagePickerPresented || import_.isImporting) return;
+    changeImportState([](ImportState& state) { state.isImagePickerPresented = true; });
     const QUuid operationId = QUuid::createUuid();
     DiagnosticLog::openPanelStarted(operationId);
 
     QPointer<AppModel> guard(this);
     auto finish = [guard, operationId](std::optional<QUrl> chosen) {
         if (!guard) return;
-        guard->setIsImagePickerPresented(false);
+        guard->changeImportState([](ImportState& state) { state.isImagePickerPresented = false; });
         DiagnosticLog::openPanelFinished(operationId, chosen.has_value());
         if (chosen) guard->importImage(*chosen, ImageImportOrigin::openPanel);
     };
@@ -46,7 +49,10 @@ void AppModel::openImagePicker() {
 }
 
 bool AppModel::openFileURLs(const QList<QUrl>& urls) {
-    if (isCloseRequestPending_ || isInteractionLocked() || isImagePickerPresented_ || urls.isEmpty()) return false;
+    if (closeRequest_.isCloseRequestPending || isInteractionLocked() || import_.isImagePickerPresented ||
+        urls.isEmpty()) {
+        return false;
+    }
     for (const QUrl& url : urls) {
         if (!isOpenableLocalFile(url)) continue;
         // A running import does not block files handed over by the system: the new
@@ -58,14 +64,18 @@ bool AppModel::openFileURLs(const QList<QUrl>& urls) {
 }
 
 bool AppModel::handleDroppedItems(const QList<QUrl>& urls) {
-    if (isInteractionLocked() || isImagePickerPresented_ || isImporting_) return false;
+    if (isInteractionLocked() || import_.isImagePickerPresented || import_.isImporting) return false;
     auto validated = validatedDroppedFileURL(urls);
     if (validated.ok()) {
         importImage(validated.value(), ImageImportOrigin::drop);
     } else {
-        setInlineImportError(QString::fromStdString(validated.error().userMessage()));
+        refuseDrop(QString::fromStdString(validated.error().userMessage()));
     }
     return true;
+}
+
+void AppModel::refuseDrop(const QString& message) {
+    changeImportState([&message](ImportState& state) { state.inlineImportError = message; });
 }
 
 void AppModel::importImage(const QUrl& url, ImageImportOrigin origin) {
@@ -73,8 +83,10 @@ void AppModel::importImage(const QUrl& url, ImageImportOrigin origin) {
 }
 
 void AppModel::dismissReplacementImportError() {
-    setShowsReplacementImportError(false);
-    setReplacementImportError(std::nullopt);
+    changeImportState([](ImportState& state) {
+        state.showsReplacementImportError = false;
+        state.replacementImportError = std::nullopt;
+    });
     // Yield once so the alert has closed before the panel opens over the window.
     QPointer<AppModel> guard(this);
     scheduler_.post([guard] {
@@ -82,11 +94,13 @@ void AppModel::dismissReplacementImportError() {
     });
 }
 
-void AppModel::goToEditor() { EditorPreparationFlow::start(*this, runInBackground); }
+void AppModel::closeReplacementImportError() {
+    changeImportState([](ImportState& state) { state.showsReplacementImportError = false; });
+}
 
 void AppModel::cancelAllOperations() {
-    for (const TaskHandlePtr& task :
-         {importTask_, editorPreparationTask_, stillImageSaveTask, shareImagePreparationTask, animationVideoSaveTask}) {
+    for (const TaskHandlePtr& task : {import_.importTask, editor_.editorPreparationTask, stillImageSaveTask,
+                                      shareImagePreparationTask, animationVideoSaveTask}) {
         if (task) task->cancel();
     }
 }

@@ -3,7 +3,7 @@
 namespace vlt {
 
 void AppModel::startPrinting() {
-    if (isInteractionLocked() || isImporting_ || !editorSession_ || isEditorTextEntryOpen()) return;
+    if (isInteractionLocked() || import_.isImporting || !editor_.editorSession || isEditorTextEntryOpen()) return;
 }
 
 }  // namespace vlt

@@ -15,56 +15,90 @@ const QString& settingsSaveFailureText() {
 
 }  // namespace
 
+void AppModel::changeSettingsState(const std::function<void(SettingsState&)>& edit) {
+    changeArea(settings_, edit, &AppModel::settingsStateChanged);
+}
+
 void AppModel::presentSettings(SettingsSection section) {
     if (isInteractionLocked()) return;
     cancelEditorGesture();
-    setSettingsPersistenceError(std::nullopt);
-    setActiveSettingsSection(section);
+    changeSettingsState([section](SettingsState& state) {
+        state.settingsPersistenceError = std::nullopt;
+        state.activeSettingsSection = section;
+    });
+}
+
+void AppModel::selectSettingsSection(SettingsSection section) {
+    changeSettingsState([section](SettingsState& state) {
+        if (state.activeSettingsSection) state.activeSettingsSection = section;
+    });
 }
 
 void AppModel::closeSettings() {
-    setActiveSettingsSection(std::nullopt);
-    if (shareImageStateAfterSettings && editorSession_) {
+    changeSettingsState([](SettingsState& state) { state.activeSettingsSection = std::nullopt; });
+    if (shareImageStateAfterSettings && editor_.editorSession) {
         auto restored = std::exchange(shareImageStateAfterSettings, std::nullopt);
         setShareImageState(restored);
     }
 }
 
 void AppModel::updateSettings(const ApplicationSettings& settings) {
-    if (settings == settings_) return;
-    setSettings(settings);
+    if (settings == settings_.settings) return;
     areSettingsDirty_ = true;
+    changeSettingsState([&settings](SettingsState& state) {
+        state.settings = settings;
+        state.settingsPersistenceError = std::nullopt;
+    });
     carryComparisonLabelsIntoEditor();
-    setSettingsPersistenceError(std::nullopt);
     settingsSave_.trigger();
 }
 
 bool AppModel::saveSettingsNow() {
     if (!areSettingsDirty_) return true;
     if (!settingsStore_) return false;
-    const VoidResult written = settingsStore_->save(settings_);
+    const VoidResult written = settingsStore_->save(settings_.settings);
     if (written.ok()) {
         areSettingsDirty_ = false;
-        setSettingsPersistenceError(std::nullopt);
+        changeSettingsState([](SettingsState& state) { state.settingsPersistenceError = std::nullopt; });
         return true;
     }
     // The values stay in force and stay dirty, so the next change or immediate
     // write tries again.
-    setSettingsPersistenceError(settingsSaveFailureText());
+    changeSettingsState([](SettingsState& state) { state.settingsPersistenceError = settingsSaveFailureText(); });
     DiagnosticLog::settingsSaveFailed(*written.error());
     return false;
 }
 
+void AppModel::selectLanguage(AppLanguage language) {
+    changeSettingsState([language](SettingsState& state) {
+        state.selectedLanguage = language;
+        state.languageRestartError = std::nullopt;
+    });
+}
+
 bool AppModel::beginLanguageRestart() {
-    if (selectedLanguage_ == activeLanguage_) return false;
-    if (isLanguageRestartInProgress_) return false;
+    if (settings_.selectedLanguage == settings_.activeLanguage) return false;
+    if (settings_.isLanguageRestartInProgress) return false;
     settingsSave_.cancel();
     // The new instance reads the settings file at launch; relaunching over a failed
     // write would lose the latest changes, so the dialog stays open with the message.
     if (!saveSettingsNow()) return false;
-    setIsLanguageRestartInProgress(true);
-    setLanguageRestartError(std::nullopt);
+    changeSettingsState([](SettingsState& state) {
+        state.isLanguageRestartInProgress = true;
+        state.languageRestartError = std::nullopt;
+    });
     return true;
+}
+
+void AppModel::languageRestartDidCancel() {
+    changeSettingsState([](SettingsState& state) { state.isLanguageRestartInProgress = false; });
+}
+
+void AppModel::languageRestartDidFail() {
+    changeSettingsState([](SettingsState& state) {
+        state.isLanguageRestartInProgress = false;
+        state.languageRestartError = localizedString("Veltrano could not restart. Close and reopen the app.");
+    });
 }
 
 void AppModel::applicationWillTerminate() {

@@ -3,7 +3,7 @@
 namespace vlt {
 
 void AppModel::requestShareImage() {
-    if (isInteractionLocked() || isNativeShareServiceActive_ || isImporting_ || !editorSession_ ||
+    if (isInteractionLocked() || isNativeShareServiceActive_ || import_.isImporting || !editor_.editorSession ||
         isEditorTextEntryOpen()) {
         return;
     }

@@ -44,40 +44,46 @@ PreparationOutcome prepare(const PrepareEditingCanvas& prepareCanvas, const Edit
 }
 
 bool isCurrent(const AppModel* model, const EditorPreparationFlow::Run& run) {
-    return model != nullptr && model->editorPreparationGeneration() == run.generation;
-}
-
-void showFailure(AppModel& model, const Error& error) {
-    model.setEditorPreparationError(EditorPreparationFlow::failureMessage(error));
-    model.setShowsEditorPreparationError(true);
+    return model != nullptr && model->editorState().editorPreparationGeneration == run.generation;
 }
 
 }  // namespace
 
+void EditorPreparationFlow::showFailure(AppModel& model, const Error& error) {
+    const QString message = failureMessage(error);
+    model.changeEditorState([&message](EditorState& state) {
+        state.editorPreparationError = message;
+        state.showsEditorPreparationError = true;
+        state.isPreparingEditor = false;
+    });
+}
+
 void EditorPreparationFlow::start(AppModel& model, const BackgroundRunner& runInBackground) {
-    const std::shared_ptr<CropDocument> document = model.document();
+    const std::shared_ptr<CropDocument> document = model.importState().document;
     if (!model.canGoToEditor() || !document) return;
 
     Run run;
     run.operationId = QUuid::createUuid();
     DiagnosticLog::editorPreparationStarted(run.operationId);
 
-    auto descriptor = EditingCanvasDescriptor::make(*document, model.settings().maximumImageSide);
+    auto descriptor = EditingCanvasDescriptor::make(*document, model.settingsState().settings.maximumImageSide);
     if (!descriptor.ok()) {
         DiagnosticLog::editorPreparationFailed(run.operationId, descriptor.error());
         showFailure(model, descriptor.error());
         return;
     }
 
-    VLT_PRECONDITION(model.editorPreparationGeneration() < std::numeric_limits<std::int64_t>::max(),
+    VLT_PRECONDITION(model.editorState().editorPreparationGeneration < std::numeric_limits<std::int64_t>::max(),
                      "generation counter overflow");
-    model.setEditorPreparationGeneration(model.editorPreparationGeneration() + 1);
-    run.generation = model.editorPreparationGeneration();
+    run.generation = model.editorState().editorPreparationGeneration + 1;
     run.document = document;
-    model.setIsPreparingEditor(true);
-    if (model.editorPreparationTask()) model.editorPreparationTask()->cancel();
+    if (model.editorState().editorPreparationTask) model.editorState().editorPreparationTask->cancel();
     run.task = TaskHandle::create();
-    model.setEditorPreparationTask(run.task);
+    model.changeEditorState([&run](EditorState& state) {
+        state.editorPreparationGeneration = run.generation;
+        state.isPreparingEditor = true;
+        state.editorPreparationTask = run.task;
+    });
 
     QPointer<AppModel> guard(&model);
     PrepareEditingCanvas prepareCanvas = model.prepareEditingCanvas();
@@ -101,23 +107,26 @@ void EditorPreparationFlow::didFinish(AppModel* model, const Run& run, const Sha
         return;
     }
     const std::shared_ptr<CropDocument> document = run.document.lock();
-    if (!isCurrent(model, run) || !document || document != model->document()) {
+    if (!isCurrent(model, run) || !document || document != model->importState().document) {
         DiagnosticLog::editorPreparationCancelled(run.operationId);
         return;
     }
     // The labels are read now: a change made while the canvas was prepared counts.
-    const ApplicationSettings& settings = model->settings();
+    const ApplicationSettings& settings = model->settingsState().settings;
     auto session = std::make_shared<EditorSession>(document, canvas, settings.originalComparisonLabel,
                                                    settings.simulationComparisonLabel, model->scheduler());
-    model->setEditorSession(std::move(session));
-    model->setIsPreparingEditor(false);
+    model->changeEditorState([&session](EditorState& state) {
+        state.editorSession = std::move(session);
+        state.isPreparingEditor = false;
+    });
     DiagnosticLog::editorPreparationSucceeded(run.operationId);
 }
 
 void EditorPreparationFlow::didFail(AppModel* model, const Run& run, const Error& error) {
     if (isCancellation(error) || run.task->isCancelled()) {
         DiagnosticLog::editorPreparationCancelled(run.operationId);
-        if (isCurrent(model, run)) model->setIsPreparingEditor(false);
+        if (isCurrent(model, run))
+            model->changeEditorState([](EditorState& state) { state.isPreparingEditor = false; });
         return;
     }
     if (!isCurrent(model, run)) {
@@ -126,7 +135,6 @@ void EditorPreparationFlow::didFail(AppModel* model, const Run& run, const Error
     }
     DiagnosticLog::editorPreparationFailed(run.operationId, error);
     showFailure(*model, error);
-    model->setIsPreparingEditor(false);
 }
 
 QString EditorPreparationFlow::failureMessage(const Error& error) {

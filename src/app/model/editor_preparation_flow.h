@@ -36,6 +36,10 @@ public:
 
     // The preparation failure's own text, else a generic one.
     static QString failureMessage(const Error& error);
+
+private:
+    // Shows the failure's alert; the preparation, if any ran, has ended.
+    static void showFailure(AppModel& model, const Error& error);
 };
 
 }  // namespace vlt

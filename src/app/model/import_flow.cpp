@@ -48,43 +48,48 @@ std::int64_t nextGeneration(std::int64_t generation) {
 }
 
 bool isCurrent(const AppModel* model, const ImportFlow::Run& run) {
-    return model != nullptr && model->importGeneration() == run.generation;
+    return model != nullptr && model->importState().importGeneration == run.generation;
 }
 
 // The newest import has ended without a document: the screens may act again.
-void endImport(AppModel& model) {
-    model.setIsImporting(false);
-    model.setIsReplacingCropImage(false);
-}
-
 }  // namespace
+
+void ImportFlow::endImport(AppModel& model) {
+    model.changeImportState([](ImportState& state) {
+        state.isImporting = false;
+        state.isReplacingCropImage = false;
+    });
+}
 
 void ImportFlow::start(AppModel& model, const QUrl& url, ImageImportOrigin origin, const LoadImportedImage& load,
                        const BackgroundRunner& runInBackground) {
     Run run;
     run.url = url;
     run.origin = origin;
-    run.replacesCrop = model.document() != nullptr && model.editorSession() == nullptr;
+    run.replacesCrop = model.importState().document != nullptr && model.editorState().editorSession == nullptr;
 
     // A preparation still running can no longer apply its result.
-    model.setEditorPreparationGeneration(nextGeneration(model.editorPreparationGeneration()));
-    if (model.editorPreparationTask()) model.editorPreparationTask()->cancel();
-    model.setEditorPreparationTask(nullptr);
-    model.setIsPreparingEditor(false);
+    if (model.editorState().editorPreparationTask) model.editorState().editorPreparationTask->cancel();
+    model.changeEditorState([](EditorState& state) {
+        state.editorPreparationGeneration = nextGeneration(state.editorPreparationGeneration);
+        state.editorPreparationTask = nullptr;
+        state.isPreparingEditor = false;
+    });
 
-    model.setImportGeneration(nextGeneration(model.importGeneration()));
-    run.generation = model.importGeneration();
+    run.generation = nextGeneration(model.importState().importGeneration);
     run.operationId = QUuid::createUuid();
-    if (model.importTask()) model.importTask()->cancel();
-
-    model.setIsImporting(true);
-    model.setIsReplacingCropImage(run.replacesCrop);
-    if (!model.document()) model.setInlineImportError(std::nullopt);
-    DiagnosticLog::importStarted(run.operationId, origin);
-
+    if (model.importState().importTask) model.importState().importTask->cancel();
     run.fileAccess = SecurityScopedFileAccess::start(url);
     run.task = TaskHandle::create();
-    model.setImportTask(run.task);
+
+    model.changeImportState([&run](ImportState& state) {
+        state.importGeneration = run.generation;
+        state.isImporting = true;
+        state.isReplacingCropImage = run.replacesCrop;
+        if (!state.document) state.inlineImportError = std::nullopt;
+        state.importTask = run.task;
+    });
+    DiagnosticLog::importStarted(run.operationId, origin);
 
     QPointer<AppModel> guard(&model);
     runInBackground([load, run, guard]() mutable {
@@ -111,10 +116,12 @@ void ImportFlow::didFinish(AppModel* model, const Run& run, const ImportedImage&
         DiagnosticLog::importCancelled(run.operationId, run.origin);
         return;
     }
-    if (run.replacesCrop) model->setCropReplacementMotionGeneration(model->cropReplacementMotionGeneration() + 1);
-    model->setDocument(std::make_shared<CropDocument>(image));
-    model->setEditorSession(nullptr);
-    model->setInlineImportError(std::nullopt);
+    model->changeImportState([&run, &image](ImportState& state) {
+        if (run.replacesCrop) ++state.cropReplacementMotionGeneration;
+        state.document = std::make_shared<CropDocument>(image);
+        state.inlineImportError = std::nullopt;
+    });
+    model->changeEditorState([](EditorState& state) { state.editorSession = nullptr; });
     endImport(*model);
     DiagnosticLog::importSucceeded(run.operationId, run.origin);
 }
@@ -133,13 +140,16 @@ void ImportFlow::didFail(AppModel* model, const Run& run, const Error& error) {
     }
     DiagnosticLog::importFailed(run.operationId, run.origin, error);
     const QString message = failureMessage(error);
-    if (model->document()) {
-        model->setReplacementImportError(message);
-        model->setShowsReplacementImportError(true);
-    } else {
-        model->setInlineImportError(message);
-    }
-    endImport(*model);
+    model->changeImportState([&message](ImportState& state) {
+        if (state.document) {
+            state.replacementImportError = message;
+            state.showsReplacementImportError = true;
+        } else {
+            state.inlineImportError = message;
+        }
+        state.isImporting = false;
+        state.isReplacingCropImage = false;
+    });
 }
 
 QString ImportFlow::failureMessage(const Error& error) {

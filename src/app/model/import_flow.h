@@ -50,6 +50,10 @@ public:
 
     // The text shown for a failure: the import failure's own, else a generic one.
     static QString failureMessage(const Error& error);
+
+private:
+    // The newest import has ended without a document: the screens may act again.
+    static void endImport(AppModel& model);
 };
 
 }  // namespace vlt

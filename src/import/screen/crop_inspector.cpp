@@ -156,8 +156,8 @@ CropInspector::CropInspector(AppModel& model, std::shared_ptr<CropDocument> docu
     layout->addWidget(makeFooter());
 
     connect(document_.get(), &CropDocument::selectionChanged, this, &CropInspector::refreshSelection);
-    connect(&model_, &AppModel::settingsChanged, this, &CropInspector::refreshSettings);
-    connect(&model_, &AppModel::isPreparingEditorChanged, this, &CropInspector::refreshPreparation);
+    connect(&model_, &AppModel::settingsStateChanged, this, &CropInspector::refreshSettings);
+    connect(&model_, &AppModel::editorStateChanged, this, &CropInspector::refreshPreparation);
     refreshSelection();
     refreshSettings();
     refreshPreparation();
@@ -289,7 +289,7 @@ QString CropInspector::maximumDimensionNotice(std::int64_t maximumImageSide) {
 }
 
 QString CropInspector::selectionSizeText() const {
-    const ImageSize size = document_->editingCanvasSize(model_.settings().maximumImageSide);
+    const ImageSize size = document_->editingCanvasSize(model_.settingsState().settings.maximumImageSide);
     static const QString format = localizedString("%1 × %2 px");
     return format.arg(static_cast<qlonglong>(size.width)).arg(static_cast<qlonglong>(size.height));
 }
@@ -353,11 +353,11 @@ void CropInspector::refreshSelection() {
 
 void CropInspector::refreshSettings() {
     sizeValue_->setText(selectionSizeText());
-    notice_->setText(maximumDimensionNotice(model_.settings().maximumImageSide));
+    notice_->setText(maximumDimensionNotice(model_.settingsState().settings.maximumImageSide));
 }
 
 void CropInspector::refreshPreparation() {
-    const bool preparing = model_.isPreparingEditor();
+    const bool preparing = model_.editorState().isPreparingEditor;
     static const QString ready = localizedString("Crop ready");
     static const QString preparingText = localizedString("Preparing editing canvas…");
     footerIcon_->setCurrentIndex(preparing ? 1 : 0);

@@ -106,8 +106,8 @@ CropToolbar::CropToolbar(AppModel& model, QWidget* parent) : QWidget(parent), mo
     connect(goToEditorButton_, &QAbstractButton::clicked, this, [this] { model_.goToEditor(); });
     connect(settingsButton_, &QAbstractButton::clicked, this,
             [this] { model_.presentSettings(SettingsSection::contactInformation); });
-    for (auto signal : {&AppModel::canGoToEditorChanged, &AppModel::isImportingChanged,
-                        &AppModel::isReplacingCropImageChanged, &AppModel::isPreparingEditorChanged}) {
+    for (auto signal :
+         {&AppModel::canGoToEditorChanged, &AppModel::importStateChanged, &AppModel::editorStateChanged}) {
         connect(&model_, signal, this, &CropToolbar::refresh);
     }
     refresh();
@@ -118,8 +118,9 @@ void CropToolbar::refresh() {
     openButton_->setEnabled(enabled);
     goToEditorButton_->setEnabled(enabled);
     settingsButton_->setEnabled(enabled);
-    loading_->setVisible(model_.isImporting() && !model_.isReplacingCropImage());
-    goToEditorButton_->setBusy(model_.isPreparingEditor());
+    const ImportState& importState = model_.importState();
+    loading_->setVisible(importState.isImporting && !importState.isReplacingCropImage);
+    goToEditorButton_->setBusy(model_.editorState().isPreparingEditor);
 }
 
 void CropToolbar::paintEvent(QPaintEvent*) {

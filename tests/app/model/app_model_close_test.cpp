@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/model/model_test_support.h"
+#include "app/model/app_model_test_access.h"
 
 namespace vlt {
 namespace {
@@ -38,9 +39,9 @@ protected:
 };
 
 TEST_F(AppModelCloseTest, WithoutAnEditorTheRequestIsGrantedAtOnce) {
-    model().setDocument(testing::makeCropDocument());
+    AppModelTestAccess::setDocument(model(), testing::makeCropDocument());
     EXPECT_EQ(request(), CloseRequestDecision::closeNow);
-    EXPECT_FALSE(model().isCloseRequestPending());
+    EXPECT_FALSE(model().closeRequestState().isCloseRequestPending);
     fixture.scheduler.advance(1.0);
     EXPECT_TRUE(answers.empty());
 }
@@ -51,14 +52,14 @@ TEST_F(AppModelCloseTest, ACleanEditorIsGrantedAfterTheRequestReturned) {
 
     EXPECT_EQ(request(), CloseRequestDecision::awaitingDecision);
     EXPECT_TRUE(answers.empty());
-    EXPECT_TRUE(model().isCloseRequestPending());
-    EXPECT_FALSE(model().isClosePreparationPending());
+    EXPECT_TRUE(model().closeRequestState().isCloseRequestPending);
+    EXPECT_FALSE(model().closeRequestState().isClosePreparationPending);
 
     fixture.scheduler.runDue();
     EXPECT_EQ(answers, std::vector<bool>{true});
     EXPECT_TRUE(warnings.empty());
-    EXPECT_FALSE(model().isCloseRequestPending());
-    EXPECT_FALSE(model().pendingCloseIntent().has_value());
+    EXPECT_FALSE(model().closeRequestState().isCloseRequestPending);
+    EXPECT_FALSE(model().closeRequestState().pendingCloseIntent.has_value());
 }
 
 TEST_F(AppModelCloseTest, AChangeSavedAsAnImageNeedsNoQuestion) {
@@ -101,7 +102,7 @@ TEST_F(AppModelCloseTest, SaveImageEndsTheRequestAndOpensTheSaveDialog) {
 
     EXPECT_EQ(answers, std::vector<bool>{false});
     EXPECT_TRUE(model().isSaveImagesPresented());
-    EXPECT_FALSE(model().isCloseRequestPending());
+    EXPECT_FALSE(model().closeRequestState().isCloseRequestPending);
 }
 
 TEST_F(AppModelCloseTest, ASecondRequestWhileAskingIsDropped) {
@@ -122,7 +123,7 @@ TEST_F(AppModelCloseTest, WithoutAWayToAskUnsavedChangesAreKept) {
 
     EXPECT_EQ(request(), CloseRequestDecision::awaitingDecision);
     EXPECT_EQ(answers, std::vector<bool>{false});
-    EXPECT_FALSE(model().isCloseRequestPending());
+    EXPECT_FALSE(model().closeRequestState().isCloseRequestPending);
 }
 
 TEST_F(AppModelCloseTest, WaitingForTheEditorLeavesTheUserWorking) {
@@ -135,12 +136,12 @@ TEST_F(AppModelCloseTest, WaitingForTheEditorLeavesTheUserWorking) {
     installWarningHook();
 
     EXPECT_EQ(request(), CloseRequestDecision::awaitingDecision);
-    EXPECT_TRUE(model().isClosePreparationPending());
+    EXPECT_TRUE(model().closeRequestState().isClosePreparationPending);
     EXPECT_FALSE(model().isInteractionLocked());
 
     fixture.makeUnsavedChange();
     commitFinished(true);
-    EXPECT_FALSE(model().isClosePreparationPending());
+    EXPECT_FALSE(model().closeRequestState().isClosePreparationPending);
     EXPECT_TRUE(model().isInteractionLocked());
     EXPECT_EQ(warnings.size(), 1u);
 }
@@ -170,7 +171,7 @@ TEST_F(AppModelCloseTest, AReplacedEditorDeniesTheRequest) {
     fixture.openEditor();
     commitFinished(false);
     EXPECT_EQ(answers, std::vector<bool>{false});
-    EXPECT_FALSE(model().isCloseRequestPending());
+    EXPECT_FALSE(model().closeRequestState().isCloseRequestPending);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "app/model/app_model_flags.h"
 #include "app/model/model_test_support.h"
+#include "app/model/app_model_test_access.h"
 
 namespace vlt {
 namespace {
@@ -73,7 +74,7 @@ TEST(AppModelFlagsTest, LockAndGoToEditorTruthTable) {
 TEST(AppModelDerivedFlagsTest, PanelsShareServiceAndVideoCancellationDoNotCount) {
     testing::ModelFixture fixture;
     AppModel& model = *fixture.model;
-    model.setIsImagePickerPresented(true);
+    AppModelTestAccess::setImagePickerPresented(model, true);
     model.setIsStillImageFolderPickerPresented(true);
     model.setIsNativeShareServiceActive(true);
     model.setIsAnimationVideoCancelling(true);
@@ -87,14 +88,14 @@ TEST(AppModelDerivedFlagsTest, FlagSignalsFireOnlyWhenTheFlagChanges) {
     QSignalSpy presenting(&model, &AppModel::isPresentingModalChanged);
     QSignalSpy locked(&model, &AppModel::isInteractionLockedChanged);
 
-    model.setIsShortcutsPresented(true);
-    model.setShowsGraphicsFailure(true);
+    model.presentShortcuts();
+    model.reportGraphicsFailure();
     EXPECT_EQ(presenting.count(), 1);
     EXPECT_EQ(locked.count(), 1);
 
-    model.setIsShortcutsPresented(false);
+    model.closeShortcuts();
     EXPECT_EQ(presenting.count(), 1);
-    model.setShowsGraphicsFailure(false);
+    model.closeGraphicsFailure();
     EXPECT_EQ(presenting.count(), 2);
     EXPECT_FALSE(model.isInteractionLocked());
 }
@@ -104,13 +105,13 @@ TEST(AppModelDerivedFlagsTest, GoToEditorFollowsDocumentDialogsAndImports) {
     AppModel& model = *fixture.model;
     QSignalSpy canGo(&model, &AppModel::canGoToEditorChanged);
 
-    model.setDocument(testing::makeCropDocument());
+    AppModelTestAccess::setDocument(model, testing::makeCropDocument());
     EXPECT_TRUE(model.canGoToEditor());
     model.presentSettings(SettingsSection::language);
     EXPECT_FALSE(model.canGoToEditor());
     model.closeSettings();
     EXPECT_TRUE(model.canGoToEditor());
-    model.setIsImporting(true);
+    AppModelTestAccess::setImporting(model, true);
     EXPECT_FALSE(model.canGoToEditor());
     EXPECT_TRUE(model.isInteractionLocked());
     EXPECT_EQ(canGo.count(), 4);

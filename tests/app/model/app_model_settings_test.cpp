@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/model/model_test_support.h"
+#include "app/model/app_model_test_access.h"
 #include "foundation/capturing_event_log_sink.h"
 
 namespace vlt {
@@ -19,7 +20,9 @@ ApplicationSettings withContactName(const ApplicationSettings& settings, const Q
 
 class AppModelSettingsTest : public ::testing::Test {
 protected:
-    void change(const QString& name) { model().updateSettings(withContactName(model().settings(), name)); }
+    void change(const QString& name) {
+        model().updateSettings(withContactName(model().settingsState().settings, name));
+    }
     AppModel& model() { return *fixture.model; }
     const std::vector<ApplicationSettings>& writes() { return fixture.settingsStore->writes; }
 
@@ -57,19 +60,20 @@ TEST_F(AppModelSettingsTest, QuittingWithinTheDelayStillWritesOnce) {
 }
 
 TEST_F(AppModelSettingsTest, TheSameValuesScheduleNothingAndKeepAShownError) {
-    model().setSettingsPersistenceError(kSaveFailureText);
-    model().updateSettings(model().settings());
+    AppModelTestAccess::changeSettingsState(
+        model(), [&](SettingsState& state) { state.settingsPersistenceError = kSaveFailureText; });
+    model().updateSettings(model().settingsState().settings);
     fixture.scheduler.advance(1.0);
 
     EXPECT_TRUE(writes().empty());
     EXPECT_FALSE(model().hasPendingSettingsSave());
-    EXPECT_EQ(model().settingsPersistenceError(), kSaveFailureText);
+    EXPECT_EQ(model().settingsState().settingsPersistenceError, kSaveFailureText);
 }
 
 TEST_F(AppModelSettingsTest, ComparisonLabelsReachAnOpenEditorAtOnce) {
     auto session = fixture.openEditor();
     model().updateSettings(
-        model().settings().updatingComparisonLabels(QStringLiteral("Before"), QStringLiteral("After")));
+        model().settingsState().settings.updatingComparisonLabels(QStringLiteral("Before"), QStringLiteral("After")));
 
     EXPECT_EQ(session->originalComparisonLabel(), QStringLiteral("Before"));
     EXPECT_EQ(session->simulationComparisonLabel(), QStringLiteral("After"));
@@ -81,29 +85,30 @@ TEST_F(AppModelSettingsTest, AFailedWriteKeepsTheValuesAndRetriesLater) {
     change(QStringLiteral("Dr. Ana Ruiz"));
     fixture.scheduler.advance(0.5);
 
-    EXPECT_EQ(model().settings().contactName, QStringLiteral("Dr. Ana Ruiz"));
-    EXPECT_EQ(model().settingsPersistenceError(), kSaveFailureText);
+    EXPECT_EQ(model().settingsState().settings.contactName, QStringLiteral("Dr. Ana Ruiz"));
+    EXPECT_EQ(model().settingsState().settingsPersistenceError, kSaveFailureText);
     EXPECT_TRUE(model().areSettingsDirty());
     EXPECT_EQ(log->eventsNamed("settings_save_failed").size(), 1u);
 
     fixture.settingsStore->saveFailure = nullptr;
     EXPECT_TRUE(model().saveSettingsNow());
     EXPECT_EQ(writes().size(), 1u);
-    EXPECT_FALSE(model().settingsPersistenceError().has_value());
+    EXPECT_FALSE(model().settingsState().settingsPersistenceError.has_value());
     EXPECT_FALSE(model().areSettingsDirty());
 }
 
 TEST_F(AppModelSettingsTest, OpeningTheDialogClearsAnOldErrorButNotWhileLocked) {
-    model().setSettingsPersistenceError(kSaveFailureText);
-    model().setShowsGraphicsFailure(true);
+    AppModelTestAccess::changeSettingsState(
+        model(), [&](SettingsState& state) { state.settingsPersistenceError = kSaveFailureText; });
+    model().reportGraphicsFailure();
     model().presentSettings(SettingsSection::performance);
-    EXPECT_FALSE(model().activeSettingsSection().has_value());
-    EXPECT_TRUE(model().settingsPersistenceError().has_value());
+    EXPECT_FALSE(model().settingsState().activeSettingsSection.has_value());
+    EXPECT_TRUE(model().settingsState().settingsPersistenceError.has_value());
 
-    model().setShowsGraphicsFailure(false);
+    model().closeGraphicsFailure();
     model().presentSettings(SettingsSection::performance);
-    EXPECT_EQ(model().activeSettingsSection(), SettingsSection::performance);
-    EXPECT_FALSE(model().settingsPersistenceError().has_value());
+    EXPECT_EQ(model().settingsState().activeSettingsSection, SettingsSection::performance);
+    EXPECT_FALSE(model().settingsState().settingsPersistenceError.has_value());
 }
 
 TEST_F(AppModelSettingsTest, ClosingTheDialogReopensTheShareDialogItCameFrom) {
@@ -114,7 +119,7 @@ TEST_F(AppModelSettingsTest, ClosingTheDialogReopensTheShareDialogItCameFrom) {
 
     model().closeSettings();
 
-    EXPECT_FALSE(model().activeSettingsSection().has_value());
+    EXPECT_FALSE(model().settingsState().activeSettingsSection.has_value());
     EXPECT_EQ(model().shareImageState(), choices);
     EXPECT_FALSE(model().shareImageStateAfterSettings.has_value());
 }
@@ -123,14 +128,16 @@ TEST_F(AppModelSettingsTest, LanguageRestartNeedsAnotherLanguageWritesAtOnceAndR
     change(QStringLiteral("Dr. Ana Ruiz"));
     EXPECT_FALSE(model().beginLanguageRestart()) << "the active language needs no restart";
     EXPECT_TRUE(writes().empty());
-    EXPECT_FALSE(model().isLanguageRestartInProgress());
+    EXPECT_FALSE(model().settingsState().isLanguageRestartInProgress);
 
-    model().setSelectedLanguage(AppLanguage::japanese);
-    model().setLanguageRestartError(QStringLiteral("Veltrano could not restart. Close and reopen the app."));
+    model().selectLanguage(AppLanguage::japanese);
+    AppModelTestAccess::changeSettingsState(model(), [&](SettingsState& state) {
+        state.languageRestartError = QStringLiteral("Veltrano could not restart. Close and reopen the app.");
+    });
     EXPECT_TRUE(model().beginLanguageRestart());
     EXPECT_EQ(writes().size(), 1u);
-    EXPECT_TRUE(model().isLanguageRestartInProgress());
-    EXPECT_FALSE(model().languageRestartError().has_value());
+    EXPECT_TRUE(model().settingsState().isLanguageRestartInProgress);
+    EXPECT_FALSE(model().settingsState().languageRestartError.has_value());
     EXPECT_FALSE(model().hasPendingSettingsSave());
 
     EXPECT_FALSE(model().beginLanguageRestart());
@@ -139,11 +146,11 @@ TEST_F(AppModelSettingsTest, LanguageRestartNeedsAnotherLanguageWritesAtOnceAndR
 TEST_F(AppModelSettingsTest, LanguageRestartWaitsWhenTheLatestSettingsCannotBeWritten) {
     fixture.settingsStore->saveFailure = testing::makeTestError(ENOSPC);
     change(QStringLiteral("Dr. Ana Ruiz"));
-    model().setSelectedLanguage(AppLanguage::italian);
+    model().selectLanguage(AppLanguage::italian);
 
     EXPECT_FALSE(model().beginLanguageRestart());
-    EXPECT_FALSE(model().isLanguageRestartInProgress());
-    EXPECT_EQ(model().settingsPersistenceError(), kSaveFailureText);
+    EXPECT_FALSE(model().settingsState().isLanguageRestartInProgress);
+    EXPECT_EQ(model().settingsState().settingsPersistenceError, kSaveFailureText);
     EXPECT_TRUE(model().areSettingsDirty());
 
     fixture.settingsStore->saveFailure = nullptr;
@@ -152,10 +159,12 @@ TEST_F(AppModelSettingsTest, LanguageRestartWaitsWhenTheLatestSettingsCannotBeWr
 }
 
 TEST_F(AppModelSettingsTest, RelaunchFailureIsShownAndEndsTheRestart) {
-    model().setIsLanguageRestartInProgress(true);
+    AppModelTestAccess::changeSettingsState(model(),
+                                            [&](SettingsState& state) { state.isLanguageRestartInProgress = true; });
     model().languageRestartDidFail();
-    EXPECT_FALSE(model().isLanguageRestartInProgress());
-    EXPECT_EQ(model().languageRestartError(), QStringLiteral("Veltrano could not restart. Close and reopen the app."));
+    EXPECT_FALSE(model().settingsState().isLanguageRestartInProgress);
+    EXPECT_EQ(model().settingsState().languageRestartError,
+              QStringLiteral("Veltrano could not restart. Close and reopen the app."));
 }
 
 }  // namespace

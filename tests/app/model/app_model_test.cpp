@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 
 #include "app/model/model_test_support.h"
+#include "app/model/app_model_test_access.h"
 #include "foundation/capturing_event_log_sink.h"
 
 namespace vlt {
@@ -18,7 +19,7 @@ TEST(AppModelStartTest, LoadsSettingsAndIdentityWithoutWriting) {
         ApplicationSettings::defaults().updatingComparisonLabels(QStringLiteral("Before"), QStringLiteral("After"));
     fixture.rebuild();
 
-    EXPECT_EQ(fixture.model->settings(), fixture.settingsStore->stored);
+    EXPECT_EQ(fixture.model->settingsState().settings, fixture.settingsStore->stored);
     EXPECT_EQ(fixture.model->feedbackInstallationID(), fixture.identityStore->identity);
     EXPECT_FALSE(fixture.model->areSettingsDirty());
     fixture.scheduler.advance(10.0);
@@ -33,7 +34,7 @@ TEST(AppModelStartTest, UnreadableStoresGiveDefaultsAFreshIdentityAndOneEventEac
     fixture.identityStore->failure = testing::makeTestError();
     fixture.rebuild();
 
-    EXPECT_EQ(fixture.model->settings(), ApplicationSettings::defaults());
+    EXPECT_EQ(fixture.model->settingsState().settings, ApplicationSettings::defaults());
     EXPECT_EQ(log->eventsNamed("settings_load_failed").size(), 1u);
     const QString identity = fixture.model->feedbackInstallationID();
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9a-f]{32}$")).match(identity).hasMatch())
@@ -48,38 +49,41 @@ TEST(AppModelStartTest, SelectedLanguageComesFromTheStoredPreference) {
     ModelFixture fixture;
     fixture.languageStore->stored = QStringList{QStringLiteral("pt_BR")};
     fixture.rebuild();
-    EXPECT_EQ(fixture.model->selectedLanguage(), AppLanguage::brazilianPortuguese);
-    EXPECT_EQ(fixture.model->activeLanguage(), AppLanguage::english);
+    EXPECT_EQ(fixture.model->settingsState().selectedLanguage, AppLanguage::brazilianPortuguese);
+    EXPECT_EQ(fixture.model->settingsState().activeLanguage, AppLanguage::english);
 
     fixture.languageStore->stored = QStringList{QStringLiteral("de")};
     fixture.rebuild(AppLanguage::french);
-    EXPECT_EQ(fixture.model->selectedLanguage(), AppLanguage::french);
+    EXPECT_EQ(fixture.model->settingsState().selectedLanguage, AppLanguage::french);
 }
 
-TEST(AppModelObservationTest, ValueFieldsSignalOnlyOnChangeObjectFieldsOnEveryWrite) {
+TEST(AppModelObservationTest, AnAreaSignalsOnceForEachWriteThatChangedIt) {
     ModelFixture fixture;
     AppModel& model = *fixture.model;
-    QSignalSpy error(&model, &AppModel::inlineImportErrorChanged);
+    QSignalSpy import(&model, &AppModel::importStateChanged);
+    QSignalSpy shortcuts(&model, &AppModel::shortcutsStateChanged);
+    QSignalSpy settings(&model, &AppModel::settingsStateChanged);
+    QSignalSpy presenting(&model, &AppModel::isPresentingModalChanged);
     QSignalSpy progress(&model, &AppModel::animationVideoSaveProgressChanged);
     QSignalSpy share(&model, &AppModel::shareImageStateChanged);
-    QSignalSpy document(&model, &AppModel::documentChanged);
-    QSignalSpy session(&model, &AppModel::editorSessionChanged);
 
     for (int write = 0; write < 2; ++write) {
-        model.setInlineImportError(QStringLiteral("Please drop one image file."));
+        model.refuseDrop(QStringLiteral("Please drop one image file."));
+        model.presentShortcuts();
         model.setAnimationVideoSaveProgress(0.25 * write);
         model.setShareImageState(ShareImageDialogState{});
     }
-    const auto opened = testing::makeCropDocument();
-    model.setDocument(opened);
-    model.setDocument(opened);
-    model.setEditorSession(nullptr);
+    model.closeShortcuts();
+    model.setShareImageState(std::nullopt);
+    // Clearing the old failure and opening at a section is one write.
+    model.presentSettings(SettingsSection::language);
 
-    EXPECT_EQ(error.count(), 1);
+    EXPECT_EQ(import.count(), 1);
+    EXPECT_EQ(shortcuts.count(), 2);
+    EXPECT_EQ(settings.count(), 1);
+    EXPECT_EQ(presenting.count(), 3);
     EXPECT_EQ(progress.count(), 1);
-    EXPECT_EQ(share.count(), 1);
-    EXPECT_EQ(document.count(), 2);
-    EXPECT_EQ(session.count(), 1);
+    EXPECT_EQ(share.count(), 2);
 }
 
 TEST(AppModelShortcutsTest, OpeningDropsAnUnfinishedGestureUnlessLocked) {
@@ -90,12 +94,12 @@ TEST(AppModelShortcutsTest, OpeningDropsAnUnfinishedGestureUnlessLocked) {
 
     fixture.model->setIsSaveImagesPresented(true);
     fixture.model->presentShortcuts();
-    EXPECT_FALSE(fixture.model->isShortcutsPresented());
+    EXPECT_FALSE(fixture.model->shortcutsState().isShortcutsPresented);
     EXPECT_EQ(cancelledGestures, 0);
 
     fixture.model->setIsSaveImagesPresented(false);
     fixture.model->presentShortcuts();
-    EXPECT_TRUE(fixture.model->isShortcutsPresented());
+    EXPECT_TRUE(fixture.model->shortcutsState().isShortcutsPresented);
     EXPECT_EQ(cancelledGestures, 1);
 }
 

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "app/model/model_test_support.h"
+#include "app/model/app_model_test_access.h"
 #include "editing/session/editor_session.h"
 #include "foundation/capturing_event_log_sink.h"
 #include "import/crop_document.h"
@@ -22,7 +23,7 @@ protected:
                             if (failure) return *failure;
                             return testing::makeCanvas(descriptor);
                         });
-        model().setDocument(testing::makeCropDocument());
+        AppModelTestAccess::setDocument(model(), testing::makeCropDocument());
         model().runInBackground = background.runner();
     }
 
@@ -37,14 +38,14 @@ protected:
 
 TEST_F(EditorPreparationFlowTest, PreparesTheCanvasAndOpensTheEditor) {
     goToEditor();
-    EXPECT_TRUE(model().isPreparingEditor());
+    EXPECT_TRUE(model().editorState().isPreparingEditor);
     EXPECT_FALSE(model().canGoToEditor());
-    EXPECT_EQ(model().editorPreparationGeneration(), 1);
+    EXPECT_EQ(model().editorState().editorPreparationGeneration, 1);
     background.runAll();
 
-    ASSERT_NE(model().editorSession(), nullptr);
-    EXPECT_EQ(model().editorSession()->document(), model().document());
-    EXPECT_FALSE(model().isPreparingEditor());
+    ASSERT_NE(model().editorState().editorSession, nullptr);
+    EXPECT_EQ(model().editorState().editorSession->document(), model().importState().document);
+    EXPECT_FALSE(model().editorState().isPreparingEditor);
     EXPECT_EQ(log->eventsNamed("editor_preparation_started").size(), 1u);
     EXPECT_EQ(log->eventsNamed("editor_preparation_succeeded").size(), 1u);
 }
@@ -53,19 +54,19 @@ TEST_F(EditorPreparationFlowTest, PressingTwiceStartsOnePreparation) {
     goToEditor();
     goToEditor();
     EXPECT_EQ(background.pendingCount(), 1u);
-    EXPECT_EQ(model().editorPreparationGeneration(), 1);
+    EXPECT_EQ(model().editorState().editorPreparationGeneration, 1);
 }
 
 TEST_F(EditorPreparationFlowTest, TheSessionGetsTheLabelsOfTheMomentTheCanvasArrives) {
     goToEditor();
-    ApplicationSettings settings = model().settings();
+    ApplicationSettings settings = model().settingsState().settings;
     settings.originalComparisonLabel = QStringLiteral("Before");
     settings.simulationComparisonLabel = QStringLiteral("After");
     model().updateSettings(settings.normalized());
     background.runAll();
-    ASSERT_NE(model().editorSession(), nullptr);
-    EXPECT_EQ(model().editorSession()->originalComparisonLabel(), QStringLiteral("Before"));
-    EXPECT_EQ(model().editorSession()->simulationComparisonLabel(), QStringLiteral("After"));
+    ASSERT_NE(model().editorState().editorSession, nullptr);
+    EXPECT_EQ(model().editorState().editorSession->originalComparisonLabel(), QStringLiteral("Before"));
+    EXPECT_EQ(model().editorState().editorSession->simulationComparisonLabel(), QStringLiteral("After"));
 }
 
 TEST_F(EditorPreparationFlowTest, AnImportDuringThePreparationDropsTheCanvas) {
@@ -75,57 +76,58 @@ TEST_F(EditorPreparationFlowTest, AnImportDuringThePreparationDropsTheCanvas) {
     };
     model().importImage(QUrl::fromLocalFile(QDir::temp().filePath(QStringLiteral("other.jpg"))),
                         ImageImportOrigin::drop);
-    EXPECT_FALSE(model().isPreparingEditor()) << "cleared at once";
+    EXPECT_FALSE(model().editorState().isPreparingEditor) << "cleared at once";
     background.runNext();
-    EXPECT_EQ(model().editorSession(), nullptr);
+    EXPECT_EQ(model().editorState().editorSession, nullptr);
     EXPECT_EQ(log->eventsNamed("editor_preparation_cancelled").size(), 1u);
     EXPECT_TRUE(log->eventsNamed("editor_preparation_succeeded").empty());
 }
 
 TEST_F(EditorPreparationFlowTest, AFailureShowsTheAlertAndKeepsTheCrop) {
-    CropSelection square = model().document()->selection();
+    CropSelection square = model().importState().document->selection();
     square.setAspectRatio(CropAspectRatio::square);
-    model().document()->setSelection(square);
+    model().importState().document->setSelection(square);
     failure = EditingCanvasPreparationFailure(EditingCanvasPreparationFailure::Case::sourceChanged);
     goToEditor();
     background.runAll();
-    EXPECT_TRUE(model().showsEditorPreparationError());
-    EXPECT_EQ(model().editorPreparationError(), QString::fromStdString(failure->userMessage()));
-    EXPECT_FALSE(model().isPreparingEditor());
-    EXPECT_EQ(model().document()->selection(), square);
+    EXPECT_TRUE(model().editorState().showsEditorPreparationError);
+    EXPECT_EQ(model().editorState().editorPreparationError, QString::fromStdString(failure->userMessage()));
+    EXPECT_FALSE(model().editorState().isPreparingEditor);
+    EXPECT_EQ(model().importState().document->selection(), square);
     const auto failed = log->eventsNamed("editor_preparation_failed");
     ASSERT_EQ(failed.size(), 1u);
     EXPECT_EQ(failed.front().value("failure_code"), "editor-source-changed");
 }
 
 TEST_F(EditorPreparationFlowTest, ACropWithoutAWholePixelFailsBeforeAnythingStarts) {
-    CropSelection sliver = model().document()->selection();
+    CropSelection sliver = model().importState().document->selection();
     sliver.crop = ImageRect{399.7, 10, 0.2, 50};
-    model().document()->setSelection(sliver);
+    model().importState().document->setSelection(sliver);
     bool wasPreparing = false;
-    QObject::connect(&model(), &AppModel::isPreparingEditorChanged, [&] { wasPreparing = true; });
+    QObject::connect(&model(), &AppModel::editorStateChanged,
+                     [&] { wasPreparing = wasPreparing || model().editorState().isPreparingEditor; });
     goToEditor();
     EXPECT_FALSE(wasPreparing);
     EXPECT_EQ(background.pendingCount(), 0u);
-    EXPECT_TRUE(model().showsEditorPreparationError());
-    EXPECT_EQ(model().editorPreparationGeneration(), 0);
+    EXPECT_TRUE(model().editorState().showsEditorPreparationError);
+    EXPECT_EQ(model().editorState().editorPreparationGeneration, 0);
 }
 
 TEST_F(EditorPreparationFlowTest, ACancelledPreparationUnlocksTheCropScreen) {
     goToEditor();
     model().cancelAllOperations();
     background.runAll();
-    EXPECT_EQ(model().editorSession(), nullptr);
-    EXPECT_FALSE(model().isPreparingEditor());
-    EXPECT_FALSE(model().showsEditorPreparationError());
+    EXPECT_EQ(model().editorState().editorSession, nullptr);
+    EXPECT_FALSE(model().editorState().isPreparingEditor);
+    EXPECT_FALSE(model().editorState().showsEditorPreparationError);
     EXPECT_EQ(log->eventsNamed("editor_preparation_cancelled").size(), 1u);
 }
 
 TEST_F(EditorPreparationFlowTest, ACanvasForAnotherDocumentIsDropped) {
     goToEditor();
-    model().setDocument(testing::makeCropDocument());
+    AppModelTestAccess::setDocument(model(), testing::makeCropDocument());
     background.runAll();
-    EXPECT_EQ(model().editorSession(), nullptr);
+    EXPECT_EQ(model().editorState().editorSession, nullptr);
     EXPECT_EQ(log->eventsNamed("editor_preparation_cancelled").size(), 1u);
 }
 
@@ -139,7 +141,7 @@ protected:
         model().runInBackground = background.runner();
         model().importImage(url, ImageImportOrigin::openPanel);
         background.runAll();
-        ASSERT_NE(model().document(), nullptr);
+        ASSERT_NE(model().importState().document, nullptr);
     }
 
     AppModel& model() { return *fixture.model; }
@@ -161,17 +163,17 @@ protected:
 
 TEST_F(EditorSourceTest, AnUnchangedFileOpensTheEditor) {
     goToEditor();
-    ASSERT_NE(model().editorSession(), nullptr);
-    EXPECT_EQ(model().editorSession()->canvasSize(), (ImageSize{320, 240}));
+    ASSERT_NE(model().editorState().editorSession, nullptr);
+    EXPECT_EQ(model().editorState().editorSession->canvasSize(), (ImageSize{320, 240}));
 }
 
 TEST_F(EditorSourceTest, AReplacedFileIsRecognised) {
     ASSERT_TRUE(QFile::remove(path));
     testing::writeJpeg(path, 200, 300);
     goToEditor();
-    EXPECT_EQ(model().editorSession(), nullptr);
+    EXPECT_EQ(model().editorState().editorSession, nullptr);
     EXPECT_EQ(failureCode(), "editor-source-changed");
-    EXPECT_EQ(model().editorPreparationError(),
+    EXPECT_EQ(model().editorState().editorPreparationError,
               QStringLiteral("The source image changed after it was opened. Please open it again before editing."));
 }
 

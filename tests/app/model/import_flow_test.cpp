@@ -8,6 +8,7 @@
 
 #include "app/model/import_flow.h"
 #include "app/model/model_test_support.h"
+#include "app/model/app_model_test_access.h"
 #include "foundation/capturing_event_log_sink.h"
 #include "import/crop_document.h"
 
@@ -38,7 +39,7 @@ protected:
     void openDocument() {
         importFile(QStringLiteral("first.jpg"));
         background.runAll();
-        ASSERT_NE(model().document(), nullptr);
+        ASSERT_NE(model().importState().document, nullptr);
     }
 
     ScopedCapturingEventLog log;
@@ -49,21 +50,22 @@ protected:
 };
 
 TEST_F(ImportFlowTest, ASuccessfulImportOpensTheDocument) {
-    model().setInlineImportError(QStringLiteral("old message"));
+    AppModelTestAccess::changeImportState(
+        model(), [&](ImportState& state) { state.inlineImportError = QStringLiteral("old message"); });
     importFile(QStringLiteral("portrait.jpg"), ImageImportOrigin::drop);
-    EXPECT_TRUE(model().isImporting());
-    EXPECT_FALSE(model().isReplacingCropImage());
-    EXPECT_FALSE(model().inlineImportError().has_value());
-    EXPECT_EQ(model().importGeneration(), 1);
+    EXPECT_TRUE(model().importState().isImporting);
+    EXPECT_FALSE(model().importState().isReplacingCropImage);
+    EXPECT_FALSE(model().importState().inlineImportError.has_value());
+    EXPECT_EQ(model().importState().importGeneration, 1);
     EXPECT_EQ(log->eventsNamed("import_started").front().value("origin"), "drop");
 
     background.runAll();
-    ASSERT_NE(model().document(), nullptr);
-    EXPECT_EQ(model().document()->fileName(), QStringLiteral("portrait.jpg"));
-    EXPECT_FALSE(model().isImporting());
-    EXPECT_EQ(model().cropReplacementMotionGeneration(), 0);
+    ASSERT_NE(model().importState().document, nullptr);
+    EXPECT_EQ(model().importState().document->fileName(), QStringLiteral("portrait.jpg"));
+    EXPECT_FALSE(model().importState().isImporting);
+    EXPECT_EQ(model().importState().cropReplacementMotionGeneration, 0);
     EXPECT_EQ(log->eventsNamed("import_succeeded").size(), 1u);
-    EXPECT_TRUE(model().importTask()->isFinished());
+    EXPECT_TRUE(model().importState().importTask->isFinished());
 }
 
 TEST_F(ImportFlowTest, ANewerImportMakesTheOlderOneStale) {
@@ -72,14 +74,14 @@ TEST_F(ImportFlowTest, ANewerImportMakesTheOlderOneStale) {
     EXPECT_EQ(background.pendingCount(), 2u);
 
     background.runNext();
-    EXPECT_EQ(model().document(), nullptr);
-    EXPECT_TRUE(model().isImporting()) << "the newer import still runs";
+    EXPECT_EQ(model().importState().document, nullptr);
+    EXPECT_TRUE(model().importState().isImporting) << "the newer import still runs";
     EXPECT_EQ(log->eventsNamed("import_cancelled").size(), 1u);
 
     background.runNext();
-    ASSERT_NE(model().document(), nullptr);
-    EXPECT_EQ(model().document()->fileName(), QStringLiteral("newer.jpg"));
-    EXPECT_FALSE(model().isImporting());
+    ASSERT_NE(model().importState().document, nullptr);
+    EXPECT_EQ(model().importState().document->fileName(), QStringLiteral("newer.jpg"));
+    EXPECT_FALSE(model().importState().isImporting);
 }
 
 TEST_F(ImportFlowTest, FailuresThatNoLongerCountAreNotShown) {
@@ -87,52 +89,52 @@ TEST_F(ImportFlowTest, FailuresThatNoLongerCountAreNotShown) {
     importFile(QStringLiteral("a.jpg"));
     importFile(QStringLiteral("b.jpg"));
     background.runNext();
-    EXPECT_TRUE(model().isImporting()) << "a stale failure does not end the newer import";
+    EXPECT_TRUE(model().importState().isImporting) << "a stale failure does not end the newer import";
     EXPECT_EQ(log->eventsNamed("import_cancelled").size(), 1u);
 
     model().cancelAllOperations();
     background.runAll();
-    EXPECT_FALSE(model().isImporting());
-    EXPECT_FALSE(model().inlineImportError().has_value());
+    EXPECT_FALSE(model().importState().isImporting);
+    EXPECT_FALSE(model().importState().inlineImportError.has_value());
     EXPECT_TRUE(log->eventsNamed("import_failed").empty());
     EXPECT_EQ(log->eventsNamed("import_cancelled").size(), 2u);
 }
 
 TEST_F(ImportFlowTest, OpeningAnotherImageFromTheCropScreenReplacesTheDocument) {
     openDocument();
-    CropSelection shrunk = model().document()->selection();
+    CropSelection shrunk = model().importState().document->selection();
     shrunk.setAspectRatio(CropAspectRatio::square);
-    model().document()->setSelection(shrunk);
-    const auto first = model().document();
+    model().importState().document->setSelection(shrunk);
+    const auto first = model().importState().document;
 
     importFile(QStringLiteral("second.jpg"));
-    EXPECT_TRUE(model().isReplacingCropImage());
+    EXPECT_TRUE(model().importState().isReplacingCropImage);
     EXPECT_TRUE(model().isInteractionLocked());
     background.runAll();
 
-    ASSERT_NE(model().document(), first);
-    EXPECT_TRUE(model().document()->selection().isFullImage());
-    EXPECT_EQ(model().cropReplacementMotionGeneration(), 1);
-    EXPECT_FALSE(model().isReplacingCropImage());
+    ASSERT_NE(model().importState().document, first);
+    EXPECT_TRUE(model().importState().document->selection().isFullImage());
+    EXPECT_EQ(model().importState().cropReplacementMotionGeneration, 1);
+    EXPECT_FALSE(model().importState().isReplacingCropImage);
 }
 
 TEST_F(ImportFlowTest, OpeningAFileFromTheEditorClearsTheSessionOnSuccess) {
     openDocument();
     fixture.openEditor();
     importFile(QStringLiteral("second.jpg"));
-    EXPECT_FALSE(model().isReplacingCropImage()) << "an editor is open, not a crop";
+    EXPECT_FALSE(model().importState().isReplacingCropImage) << "an editor is open, not a crop";
     background.runAll();
-    EXPECT_EQ(model().editorSession(), nullptr);
-    EXPECT_EQ(model().cropReplacementMotionGeneration(), 0);
+    EXPECT_EQ(model().editorState().editorSession, nullptr);
+    EXPECT_EQ(model().importState().cropReplacementMotionGeneration, 0);
 }
 
 TEST_F(ImportFlowTest, AFailureWithoutADocumentIsShownOnTheStartPage) {
     failure = ImageImportFailure(ImageImportFailure::Case::corrupted);
     importFile(QStringLiteral("broken.jpg"));
     background.runAll();
-    EXPECT_EQ(model().inlineImportError(), QString::fromStdString(failure->userMessage()));
-    EXPECT_FALSE(model().showsReplacementImportError());
-    EXPECT_FALSE(model().isImporting());
+    EXPECT_EQ(model().importState().inlineImportError, QString::fromStdString(failure->userMessage()));
+    EXPECT_FALSE(model().importState().showsReplacementImportError);
+    EXPECT_FALSE(model().importState().isImporting);
     const auto failed = log->eventsNamed("import_failed");
     ASSERT_EQ(failed.size(), 1u);
     EXPECT_EQ(failed.front().value("failure_code"), "corrupted-image");
@@ -140,37 +142,37 @@ TEST_F(ImportFlowTest, AFailureWithoutADocumentIsShownOnTheStartPage) {
     throws = true;
     importFile(QStringLiteral("odd.jpg"));
     background.runAll();
-    EXPECT_EQ(model().inlineImportError(),
+    EXPECT_EQ(model().importState().inlineImportError,
               QStringLiteral("This image could not be opened. Please choose another local image."));
-    EXPECT_FALSE(model().isImporting());
+    EXPECT_FALSE(model().importState().isImporting);
 }
 
 TEST_F(ImportFlowTest, AFailedReplacementShowsTheAlertAndKeepsTheEditor) {
     openDocument();
     const auto session = fixture.openEditor();
-    const auto document = model().document();
+    const auto document = model().importState().document;
     failure = ImageImportFailure(ImageImportFailure::Case::tooLarge);
     importFile(QStringLiteral("huge.jpg"));
     background.runAll();
-    EXPECT_TRUE(model().showsReplacementImportError());
-    EXPECT_EQ(model().replacementImportError(), QString::fromStdString(failure->userMessage()));
-    EXPECT_FALSE(model().inlineImportError().has_value());
-    EXPECT_EQ(model().document(), document);
-    EXPECT_EQ(model().editorSession(), session);
-    EXPECT_FALSE(model().isImporting());
+    EXPECT_TRUE(model().importState().showsReplacementImportError);
+    EXPECT_EQ(model().importState().replacementImportError, QString::fromStdString(failure->userMessage()));
+    EXPECT_FALSE(model().importState().inlineImportError.has_value());
+    EXPECT_EQ(model().importState().document, document);
+    EXPECT_EQ(model().editorState().editorSession, session);
+    EXPECT_FALSE(model().importState().isImporting);
 }
 
 TEST_F(ImportFlowTest, ACancelledImportNeverLeavesTheScreenLocked) {
     openDocument();
-    const auto document = model().document();
+    const auto document = model().importState().document;
     importFile(QStringLiteral("second.jpg"));
     EXPECT_FALSE(model().canGoToEditor());
     model().cancelAllOperations();
     background.runAll();
 
-    EXPECT_EQ(model().document(), document) << "a cancelled result changes nothing";
-    EXPECT_FALSE(model().isImporting());
-    EXPECT_FALSE(model().isReplacingCropImage());
+    EXPECT_EQ(model().importState().document, document) << "a cancelled result changes nothing";
+    EXPECT_FALSE(model().importState().isImporting);
+    EXPECT_FALSE(model().importState().isReplacingCropImage);
     EXPECT_TRUE(model().canGoToEditor());
     EXPECT_EQ(log->eventsNamed("import_cancelled").size(), 1u);
     EXPECT_EQ(log->eventsNamed("import_succeeded").size(), 1u) << "only the first import";
@@ -178,13 +180,14 @@ TEST_F(ImportFlowTest, ACancelledImportNeverLeavesTheScreenLocked) {
 
 TEST_F(ImportFlowTest, AnImportMakesARunningPreparationStale) {
     auto preparation = TaskHandle::create();
-    model().setEditorPreparationTask(preparation);
-    model().setIsPreparingEditor(true);
+    AppModelTestAccess::changeEditorState(model(),
+                                          [&](EditorState& state) { state.editorPreparationTask = preparation; });
+    AppModelTestAccess::setPreparingEditor(model(), true);
     importFile(QStringLiteral("portrait.jpg"), ImageImportOrigin::fileOpen);
     EXPECT_TRUE(preparation->isCancelled());
-    EXPECT_FALSE(model().isPreparingEditor());
-    EXPECT_EQ(model().editorPreparationGeneration(), 1);
-    EXPECT_EQ(model().editorPreparationTask(), nullptr);
+    EXPECT_FALSE(model().editorState().isPreparingEditor);
+    EXPECT_EQ(model().editorState().editorPreparationGeneration, 1);
+    EXPECT_EQ(model().editorState().editorPreparationTask, nullptr);
 }
 
 TEST_F(ImportFlowTest, AResultForAModelThatIsGoneDoesNothing) {
@@ -199,41 +202,41 @@ TEST_F(ImportFlowTest, HandedOverFilesOpenTheFirstLocalFileOnce) {
     const QUrl remote(QStringLiteral("https://example.com/a.jpg"));
     EXPECT_FALSE(model().openFileURLs({}));
     EXPECT_FALSE(model().openFileURLs({folder, remote}));
-    EXPECT_EQ(model().importGeneration(), 0);
+    EXPECT_EQ(model().importState().importGeneration, 0);
 
     EXPECT_TRUE(model().openFileURLs(
         {remote, folder, temporaryFile(QStringLiteral("a.jpg")), temporaryFile(QStringLiteral("b.jpg"))}));
-    EXPECT_EQ(model().importGeneration(), 1);
+    EXPECT_EQ(model().importState().importGeneration, 1);
     background.runAll();
-    EXPECT_EQ(model().document()->fileName(), QStringLiteral("a.jpg"));
+    EXPECT_EQ(model().importState().document->fileName(), QStringLiteral("a.jpg"));
     EXPECT_EQ(log->eventsNamed("import_started").front().value("origin"), "file-open");
 }
 
 TEST_F(ImportFlowTest, HandedOverFilesWaitWhileLockedAskingOrChoosing) {
     const QList<QUrl> image = {temporaryFile(QStringLiteral("a.jpg"))};
-    model().setIsShortcutsPresented(true);
+    model().presentShortcuts();
     EXPECT_FALSE(model().openFileURLs(image));
-    model().setIsShortcutsPresented(false);
+    model().closeShortcuts();
 
-    model().setIsImagePickerPresented(true);
+    AppModelTestAccess::setImagePickerPresented(model(), true);
     EXPECT_FALSE(model().openFileURLs(image));
-    model().setIsImagePickerPresented(false);
+    AppModelTestAccess::setImagePickerPresented(model(), false);
 
     fixture.openEditor();
     fixture.makeUnsavedChange();
     model().onUnsavedChangesWarningRequested = [](ApplicationCloseIntent) {};
     model().requestClose(ApplicationCloseIntent::close, [](bool) {});
     EXPECT_FALSE(model().openFileURLs(image));
-    EXPECT_EQ(model().importGeneration(), 0);
+    EXPECT_EQ(model().importState().importGeneration, 0);
 }
 
 TEST_F(ImportFlowTest, ARefusedDropIsExplainedOnTheStartPage) {
     const QUrl image = temporaryFile(QStringLiteral("a.jpg"));
     EXPECT_TRUE(model().handleDroppedItems({image, image}));
-    EXPECT_EQ(model().inlineImportError(), QStringLiteral("Please choose exactly one image at a time."));
-    EXPECT_EQ(model().importGeneration(), 0);
+    EXPECT_EQ(model().importState().inlineImportError, QStringLiteral("Please choose exactly one image at a time."));
+    EXPECT_EQ(model().importState().importGeneration, 0);
 
-    model().setIsImporting(true);
+    AppModelTestAccess::setImporting(model(), true);
     EXPECT_FALSE(model().handleDroppedItems({image}));
 }
 
@@ -244,28 +247,31 @@ TEST_F(ImportFlowTest, TheOpenPanelLogsItsOutcome) {
     };
 
     model().openImagePicker();
-    EXPECT_TRUE(model().isImagePickerPresented());
+    EXPECT_TRUE(model().importState().isImagePickerPresented);
     model().openImagePicker();
     ASSERT_TRUE(answer);
     answer(std::nullopt);
 
-    EXPECT_FALSE(model().isImagePickerPresented());
+    EXPECT_FALSE(model().importState().isImagePickerPresented);
     EXPECT_EQ(log->eventsNamed("open_panel_started").size(), 1u);
     const auto finished = log->eventsNamed("open_panel_finished");
     ASSERT_EQ(finished.size(), 1u);
     EXPECT_EQ(finished.front().value("outcome"), "cancelled");
-    EXPECT_EQ(model().importGeneration(), 0);
+    EXPECT_EQ(model().importState().importGeneration, 0);
 }
 
 TEST_F(ImportFlowTest, DismissingAFailedReplacementOffersThePanelAgain) {
     int panels = 0;
     model().onOpenImagePanelRequested = [&](std::function<void(std::optional<QUrl>)>) { ++panels; };
-    model().setReplacementImportError(QStringLiteral("This image could not be opened."));
-    model().setShowsReplacementImportError(true);
+    AppModelTestAccess::changeImportState(model(), [&](ImportState& state) {
+        state.replacementImportError = QStringLiteral("This image could not be opened.");
+    });
+    AppModelTestAccess::changeImportState(model(),
+                                          [&](ImportState& state) { state.showsReplacementImportError = true; });
 
     model().dismissReplacementImportError();
-    EXPECT_FALSE(model().showsReplacementImportError());
-    EXPECT_FALSE(model().replacementImportError().has_value());
+    EXPECT_FALSE(model().importState().showsReplacementImportError);
+    EXPECT_FALSE(model().importState().replacementImportError.has_value());
     EXPECT_EQ(panels, 0);
     fixture.scheduler.runDue();
     EXPECT_EQ(panels, 1);
@@ -277,10 +283,10 @@ TEST(ImportFlowThreadTest, ARealPhotographIsDecodedOffTheGuiThread) {
     const QUrl url = testing::writeJpeg(folder.filePath(QStringLiteral("photo.jpg")), 640, 480);
     testing::ModelFixture fixture;
     fixture.model->importImage(url, ImageImportOrigin::openPanel);
-    EXPECT_TRUE(fixture.model->isImporting());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !fixture.model->isImporting(); }, 20000));
-    ASSERT_NE(fixture.model->document(), nullptr);
-    EXPECT_EQ(fixture.model->document()->exifOrientedSize(), (ImageSize{640, 480}));
+    EXPECT_TRUE(fixture.model->importState().isImporting);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !fixture.model->importState().isImporting; }, 20000));
+    ASSERT_NE(fixture.model->importState().document, nullptr);
+    EXPECT_EQ(fixture.model->importState().document->exifOrientedSize(), (ImageSize{640, 480}));
 }
 
 }  // namespace

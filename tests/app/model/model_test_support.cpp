@@ -1,4 +1,5 @@
 #include "app/model/model_test_support.h"
+#include "app/model/app_model_test_access.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -45,12 +46,12 @@ std::shared_ptr<EditorSession> ModelFixture::openEditor() {
     descriptor.canvasSize = ImageSize{64, 48};
     auto session = std::make_shared<EditorSession>(nullptr, makeCanvas(descriptor), QStringLiteral("Original"),
                                                    QStringLiteral("Simulation"), scheduler);
-    model->setEditorSession(session);
+    AppModelTestAccess::setEditorSession(*model, session);
     return session;
 }
 
 void ModelFixture::makeUnsavedChange() {
-    const auto& session = model->editorSession();
+    const auto& session = model->editorState().editorSession;
     session->setCanReset(true);
     session->setHistoryStateRevision(session->historyStateRevision() + 1);
 }

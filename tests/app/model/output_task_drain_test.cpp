@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/model/model_test_support.h"
+#include "app/model/app_model_test_access.h"
 #include "app/model/output_task_drain.h"
 
 namespace vlt {
@@ -69,7 +70,7 @@ TEST(OutputTaskDrainTest, TerminationWaitsForTheRunningSaveToCleanUp) {
     model.stillImageSaveTask = save.handle;
     model.sharePayloadDeletionTasks.emplace(QUuid::createUuid(), shareRemoval.handle);
     auto import = TaskHandle::create();
-    model.setImportTask(import);
+    AppModelTestAccess::changeImportState(model, [&](ImportState& state) { state.importTask = import; });
 
     bool terminated = false;
     model.finishOutputTasksBeforeTermination([&] {

@@ -8,6 +8,7 @@
 #include "import/screen/crop_inspector.h"
 #include "import/screen/crop_preset_button.h"
 #include "import/screen/crop_screen_test_support.h"
+#include "app/model/app_model_test_access.h"
 
 namespace vlt {
 namespace {
@@ -129,7 +130,7 @@ TEST_F(CropInspectorTest, ArrowKeysPressedOnAPresetButtonReachTheGrid) {
 
 TEST_F(CropInspectorTest, NothingChangesWhileTheEditorIsBeingPrepared) {
     inspector.select(CropPreset::square);
-    fixture.model->setIsPreparingEditor(true);
+    AppModelTestAccess::setPreparingEditor(*fixture.model, true);
     const CropSelection before = selection();
     inspector.select(CropPreset::cinema21By9);
     inspector.movePresetFocus(Direction::down);
@@ -138,7 +139,7 @@ TEST_F(CropInspectorTest, NothingChangesWhileTheEditorIsBeingPrepared) {
     EXPECT_TRUE(inspector.showsPreparationProgress());
     EXPECT_EQ(inspector.footerLabel()->text(), QStringLiteral("Preparing editing canvas…"));
 
-    fixture.model->setIsPreparingEditor(false);
+    AppModelTestAccess::setPreparingEditor(*fixture.model, false);
     EXPECT_FALSE(inspector.showsPreparationProgress());
     EXPECT_EQ(inspector.footerLabel()->text(), QStringLiteral("Crop ready"));
 }
@@ -155,7 +156,7 @@ protected:
     CropInspectorSizeTest() : CropInspectorTest({3000, 4000}) {}
 
     void setMaximumImageSide(std::int64_t side) {
-        ApplicationSettings settings = fixture.model->settings();
+        ApplicationSettings settings = fixture.model->settingsState().settings;
         settings.maximumImageSide = side;
         fixture.model->updateSettings(settings.normalized());
     }

@@ -34,10 +34,11 @@ TEST(CropScreenRoadTest, AJpegIsOpenedCroppedTurnedAndReachesTheEditor) {
     ManualScheduler scheduler;
     AppModel model(nullptr, nullptr, AppLanguage::english, nullptr, nullptr, PrepareEditingCanvas(), scheduler);
     ASSERT_TRUE(model.openFileURLs({QUrl::fromLocalFile(path)}));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isImporting(); }, kWaitMilliseconds));
-    ASSERT_NE(model.document(), nullptr) << model.inlineImportError().value_or(QString()).toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.importState().isImporting; }, kWaitMilliseconds));
+    ASSERT_NE(model.importState().document, nullptr)
+        << model.importState().inlineImportError.value_or(QString()).toStdString();
 
-    CropView view(model, model.document());
+    CropView view(model, model.importState().document);
     view.resize(1180, 820);
     view.show();
     view.activateWindow();
@@ -45,7 +46,7 @@ TEST(CropScreenRoadTest, AJpegIsOpenedCroppedTurnedAndReachesTheEditor) {
 
     view.inspector()->presetButton(CropPreset::square)->click();
     QTest::keyClick(&view, Qt::Key_BracketRight, Qt::ControlModifier);
-    const CropSelection& selection = model.document()->selection();
+    const CropSelection& selection = model.importState().document->selection();
     EXPECT_EQ(selection.displayClockwiseQuarterTurns, 1);
     EXPECT_EQ(selection.displayedSize(), (ImageSize{900, 1200}));
     ASSERT_DOUBLE_EQ(selection.crop.width, selection.crop.height);
@@ -60,11 +61,12 @@ TEST(CropScreenRoadTest, AJpegIsOpenedCroppedTurnedAndReachesTheEditor) {
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("crop_screen_photo.png"))));
 
     view.toolbar()->goToEditorButton()->click();
-    EXPECT_TRUE(model.isPreparingEditor());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isPreparingEditor(); }, kWaitMilliseconds));
-    ASSERT_NE(model.editorSession(), nullptr) << model.editorPreparationError().value_or(QString()).toStdString();
+    EXPECT_TRUE(model.editorState().isPreparingEditor);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.editorState().isPreparingEditor; }, kWaitMilliseconds));
+    ASSERT_NE(model.editorState().editorSession, nullptr)
+        << model.editorState().editorPreparationError.value_or(QString()).toStdString();
 
-    const QImage& canvas = model.editorSession()->editingCanvas()->image();
+    const QImage& canvas = model.editorState().editorSession->editingCanvas()->image();
     EXPECT_EQ(canvas.width(), 900);
     EXPECT_EQ(canvas.height(), 900);
     // Turned clockwise, the photograph's bottom-left quadrant is at the top left.

@@ -1,4 +1,5 @@
 #include "import/screen/crop_screen_test_support.h"
+#include "app/model/app_model_test_access.h"
 
 #include <cstdlib>
 
@@ -38,7 +39,7 @@ CropScreenFixture::CropScreenFixture(ImageSize fullSize, QSize previewSize) {
     model = std::make_unique<AppModel>(nullptr, nullptr, AppLanguage::english, nullptr, nullptr, unusedPreparation,
                                        scheduler);
     document = makeDocument(fullSize, makeQuadrantPreview(previewSize.width(), previewSize.height()));
-    model->setDocument(document);
+    AppModelTestAccess::setDocument(*model, document);
 }
 
 bool isNear(QColor actual, QColor expected, int tolerance) {

@@ -10,6 +10,7 @@
 #include "import/screen/crop_inspector.h"
 #include "import/screen/crop_palette.h"
 #include "import/screen/crop_screen_test_support.h"
+#include "app/model/app_model_test_access.h"
 #include "import/screen/crop_surface.h"
 #include "import/screen/crop_toolbar.h"
 #include "import/screen/crop_view.h"
@@ -48,15 +49,15 @@ protected:
 
 TEST_F(CropToolbarTest, ButtonsFollowWhetherTheModelAllowsGoingOn) {
     EXPECT_TRUE(allButtonsEnabled());
-    fixture.model->setIsPreparingEditor(true);
+    AppModelTestAccess::setPreparingEditor(*fixture.model, true);
     EXPECT_FALSE(anyButtonEnabled());
-    fixture.model->setIsPreparingEditor(false);
-    fixture.model->setIsImporting(true);
+    AppModelTestAccess::setPreparingEditor(*fixture.model, false);
+    AppModelTestAccess::setImporting(*fixture.model, true);
     EXPECT_FALSE(anyButtonEnabled());
-    fixture.model->setIsImporting(false);
-    fixture.model->setIsShortcutsPresented(true);
+    AppModelTestAccess::setImporting(*fixture.model, false);
+    fixture.model->presentShortcuts();
     EXPECT_FALSE(anyButtonEnabled());
-    fixture.model->setIsShortcutsPresented(false);
+    fixture.model->closeShortcuts();
     EXPECT_TRUE(allButtonsEnabled());
 }
 
@@ -66,7 +67,7 @@ TEST_F(CropToolbarTest, GoToEditorIsDisabledAndBusyUntilThePreparationEnds) {
     fixture.model->runInBackground = [&](std::function<void()> work) { held.push_back(std::move(work)); };
     toolbar.goToEditorButton()->click();
     ASSERT_EQ(held.size(), 1u);
-    EXPECT_TRUE(fixture.model->isPreparingEditor());
+    EXPECT_TRUE(fixture.model->editorState().isPreparingEditor);
     EXPECT_TRUE(toolbar.goToEditorButton()->isBusy());
     EXPECT_FALSE(toolbar.goToEditorButton()->isEnabled());
     toolbar.goToEditorButton()->click();
@@ -74,16 +75,16 @@ TEST_F(CropToolbarTest, GoToEditorIsDisabledAndBusyUntilThePreparationEnds) {
 
     held.front()();
     QCoreApplication::sendPostedEvents();
-    EXPECT_FALSE(fixture.model->isPreparingEditor());
+    EXPECT_FALSE(fixture.model->editorState().isPreparingEditor);
     EXPECT_FALSE(toolbar.goToEditorButton()->isBusy());
-    EXPECT_TRUE(fixture.model->showsEditorPreparationError()) << "the fixture's preparation always fails";
+    EXPECT_TRUE(fixture.model->editorState().showsEditorPreparationError) << "the fixture's preparation always fails";
 }
 
 TEST_F(CropToolbarTest, LoadingShowsOnlyForAnImportThatIsNotAReplacement) {
     EXPECT_FALSE(showsLoading());
-    fixture.model->setIsImporting(true);
+    AppModelTestAccess::setImporting(*fixture.model, true);
     EXPECT_TRUE(showsLoading());
-    fixture.model->setIsReplacingCropImage(true);
+    AppModelTestAccess::setReplacingCropImage(*fixture.model, true);
     EXPECT_FALSE(showsLoading());
 }
 
@@ -92,11 +93,11 @@ TEST_F(CropToolbarTest, ButtonsCallTheModel) {
     fixture.model->onOpenImagePanelRequested = [&](std::function<void(std::optional<QUrl>)>) { panelRequested = true; };
     toolbar.openButton()->click();
     EXPECT_TRUE(panelRequested);
-    EXPECT_TRUE(fixture.model->isImagePickerPresented());
+    EXPECT_TRUE(fixture.model->importState().isImagePickerPresented);
 
-    fixture.model->setIsImagePickerPresented(false);
+    AppModelTestAccess::setImagePickerPresented(*fixture.model, false);
     toolbar.settingsButton()->click();
-    EXPECT_EQ(fixture.model->activeSettingsSection(), SettingsSection::contactInformation);
+    EXPECT_EQ(fixture.model->settingsState().activeSettingsSection, SettingsSection::contactInformation);
 }
 
 TEST_F(CropToolbarTest, ThePrimaryButtonIsFilledWithTheAccentOrTheMutedColour) {
@@ -107,7 +108,7 @@ TEST_F(CropToolbarTest, ThePrimaryButtonIsFilledWithTheAccentOrTheMutedColour) {
     const QPoint probe(6, button->height() / 2);
     EXPECT_TRUE(isNear(renderAlone(*button).pixelColor(probe), CropPalette::accent()));
 
-    fixture.model->setIsImporting(true);
+    AppModelTestAccess::setImporting(*fixture.model, true);
     const QColor disabled = renderAlone(*button).pixelColor(probe);
     EXPECT_TRUE(isNear(disabled, CropPalette::disabledPrimaryFill()));
     EXPECT_NEAR(disabled.alphaF(), 0.72, 0.02);
@@ -122,7 +123,7 @@ TEST_F(CropToolbarTest, TheCommandButtonIsWashedWhilePressedAndFadedWhenDisabled
     button->setDown(true);
     EXPECT_TRUE(isNear(renderAlone(*button).pixelColor(probe), CropPalette::accentWash()));
     button->setDown(false);
-    fixture.model->setIsImporting(true);
+    AppModelTestAccess::setImporting(*fixture.model, true);
     EXPECT_NEAR(renderAlone(*button).pixelColor(probe).alphaF(), 0.45, 0.02);
 }
 
@@ -138,10 +139,10 @@ protected:
 
 TEST_F(CropViewTest, TheRowBelowTheToolbarTakesNoInputWhileTheModelForbidsIt) {
     EXPECT_TRUE(view.contentRow()->isEnabled());
-    fixture.model->setIsPreparingEditor(true);
+    AppModelTestAccess::setPreparingEditor(*fixture.model, true);
     EXPECT_FALSE(view.contentRow()->isEnabled());
     EXPECT_FALSE(view.workspace()->surface()->isEnabled());
-    fixture.model->setIsPreparingEditor(false);
+    AppModelTestAccess::setPreparingEditor(*fixture.model, false);
     EXPECT_TRUE(view.contentRow()->isEnabled());
 }
 
@@ -165,7 +166,7 @@ TEST_F(CropViewTest, LaysOutTheScreenAndDrawsIt) {
     const QRect workspace = view.workspace()->geometry().translated(view.contentRow()->pos());
     EXPECT_TRUE(isNear(shot.pixelColor(workspace.left() + 3, workspace.top() + 3), CropPalette::workspaceBackground()));
 
-    fixture.model->setIsPreparingEditor(true);
+    AppModelTestAccess::setPreparingEditor(*fixture.model, true);
     QCoreApplication::processEvents();
     const QImage preparing = view.grab().toImage();
     EXPECT_TRUE(preparing.save(QDir(QCoreApplication::applicationDirPath()).filePath("crop_screen_preparing.png")));

@@ -9,6 +9,7 @@
 
 #include "import/screen/crop_accessibility.h"
 #include "import/screen/crop_screen_test_support.h"
+#include "app/model/app_model_test_access.h"
 #include "import/screen/crop_subtoolbar.h"
 #include "import/screen/crop_transform_pop_up_button.h"
 
@@ -124,7 +125,7 @@ TEST_F(CropSubtoolbarTest, CtrlBracketsWorkFromAnywhereInTheWindow) {
 }
 
 TEST_F(CropSubtoolbarTest, CommandsAreIgnoredWhileTheEditorIsBeingPrepared) {
-    fixture.model->setIsPreparingEditor(true);
+    AppModelTestAccess::setPreparingEditor(*fixture.model, true);
     const CropSelection before = fixture.document->selection();
     subtoolbar.perform(CropTransformCommand::rotateRight);
     subtoolbar.transformButton()->performKeyEquivalent(keyPress(Qt::Key_BracketLeft, Qt::ControlModifier));
