@@ -53,16 +53,9 @@ void EditorTabButton::checkStateSet() {
     updateGeometry();
 }
 
-void EditorTabButton::setCompact(bool compact) {
-    if (compact_ == compact) return;
-    compact_ = compact;
-    updateGeometry();
-    update();
-}
-
 QSizeF EditorTabButton::contentSize() const {
     const QFontMetricsF metrics(font());
-    const double icon = compact_ ? 0.0 : kIconSide + kSpacing;
+    const double icon = kIconSide + kSpacing;
     const double width = kSidePadding + icon + metrics.horizontalAdvance(text()) + kSidePadding;
     return {std::max(width, double(kMinimumWidth)),
             std::max(std::max(kIconSide, metrics.height()), double(kMinimumHeight))};
@@ -71,15 +64,13 @@ QSizeF EditorTabButton::contentSize() const {
 void EditorTabButton::paintContent(QPainter& painter, const QRectF& contentRect, const QColor&) {
     const QColor ink = isSelected() ? EditorPalette::ink() : EditorPalette::secondaryText();
     const double textWidth = QFontMetricsF(font()).horizontalAdvance(text());
-    const double icon = compact_ ? 0.0 : kIconSide + kSpacing;
+    const double icon = kIconSide + kSpacing;
     const double left = contentRect.left() + (contentRect.width() - icon - textWidth) / 2.0;
-    if (!compact_) {
-        const QRectF iconFrame(left, contentRect.center().y() - kIconSide / 2.0, kIconSide, kIconSide);
-        if (tab_ == EditorTab::animate) {
-            AnimationTabIcon{}.paint(painter, iconFrame, ink);
-        } else {
-            EditorIcon::paint(painter, iconFrame, tabIconName(tab_), ink);
-        }
+    const QRectF iconFrame(left, contentRect.center().y() - kIconSide / 2.0, kIconSide, kIconSide);
+    if (tab_ == EditorTab::animate) {
+        AnimationTabIcon{}.paint(painter, iconFrame, ink);
+    } else {
+        EditorIcon::paint(painter, iconFrame, tabIconName(tab_), ink);
     }
     painter.setFont(font());
     painter.setPen(ink);

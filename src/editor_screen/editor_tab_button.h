@@ -20,10 +20,6 @@ public:
     EditorTabButton(EditorTab tab, std::function<void()> action, QWidget* parent = nullptr);
 
     EditorTab tab() const { return tab_; }
-    // A compact tab leaves out its icon, for a band too narrow for both; its title and
-    // its width of at least 104 stay.
-    void setCompact(bool compact);
-    bool isCompact() const { return compact_; }
 
 protected:
     QSizeF contentSize() const override;
@@ -34,7 +30,6 @@ private:
     QFont titleFont() const;
 
     EditorTab tab_;
-    bool compact_ = false;
 };
 
 }  // namespace vlt

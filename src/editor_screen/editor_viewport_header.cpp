@@ -27,14 +27,11 @@ namespace {
 
 constexpr int kLeadingInset = 12;
 constexpr int kRowSpacing = 8;
-constexpr int kTightRowSpacing = 4;
 constexpr int kMinimumGap = 6;
 constexpr int kTabSeparatorHeight = 24;
 constexpr int kZoomSpacing = 13;
-constexpr int kTightZoomSpacing = 6;
 constexpr int kZoomTrailingPadding = 8;
 constexpr int kZoomSliderWidth = 150;
-constexpr int kNarrowestZoomSlider = 72;
 constexpr double kCaptionSize = 10.0;
 constexpr double kCaptionTracking = 1.2;
 // Above this the zoom counts as zoomed in; at or below it the slider fits the image.
@@ -67,6 +64,7 @@ EditorViewportHeader::EditorViewportHeader(EditorSession& session, QWidget* pare
     zoomGroup_ = makeZoomGroup(row_);
     rowLayout_->addWidget(zoomGroup_);
     scroller_->viewport()->installEventFilter(this);
+    row_->installEventFilter(this);
     scroller_->setWidget(row_);
     // The scroll area paints its content with the window colour; the band has its own fill.
     row_->setAutoFillBackground(false);
@@ -99,7 +97,6 @@ QWidget* EditorViewportHeader::makeZoomGroup(QWidget* parent) {
     auto* layout = new QHBoxLayout(group);
     layout->setContentsMargins(0, 0, kZoomTrailingPadding, 0);
     layout->setSpacing(kZoomSpacing);
-    zoomLayout_ = layout;
 
     zoomCaption_ = new QLabel(EditorScreenTexts::zoomCaption(), group);
     zoomCaption_->setFont(editorSystemFont(kCaptionSize, QFont::Bold, kCaptionTracking));
@@ -200,49 +197,26 @@ void EditorViewportHeader::resizeEvent(QResizeEvent*) { layoutRow(); }
 
 void EditorViewportHeader::layoutRow() {
     scroller_->setGeometry(rect());
-    chooseDensity(width());
-    const QSize natural = row_->sizeHint();
-    row_->resize(std::max(natural.width(), width()), height());
-}
-
-int EditorViewportHeader::rowWidth(Density density, int sliderWidth) {
-    const bool tight = density != Density::regular;
-    rowLayout_->setSpacing(tight ? kTightRowSpacing : kRowSpacing);
-    zoomLayout_->setSpacing(tight ? kTightZoomSpacing : kZoomSpacing);
-    zoomSlider_->setFixedWidth(sliderWidth);
-    for (const auto& [tab, button] : tabButtons_) button->setCompact(density >= Density::compactTabs);
-    zoomCaption_->setVisible(density < Density::captionless);
-    // Size hints are cached along the way up; they must be fresh before measuring.
+    // A selected tab's heavier title widens it; the size hints cached along the way up
+    // must be fresh before the row is measured.
     for (QWidget* part : {tabBar_, zoomGroup_}) {
         part->layout()->invalidate();
         part->updateGeometry();
     }
     rowLayout_->invalidate();
-    return rowLayout_->sizeHint().width();
+    fitRowToContent();
 }
 
-void EditorViewportHeader::chooseDensity(int available) {
-    // Only the width and the selected tab's heavier title change what fits; a zoom
-    // change while the slider is dragged must not measure, and so resize, the slider.
-    const DensityInputs inputs{available, session_.selectedTab()};
-    if (densityInputs_ == inputs) return;
-    densityInputs_ = inputs;
-    if (rowWidth(Density::regular, kZoomSliderWidth) <= available) {
-        density_ = Density::regular;
-        return;
-    }
-    for (const Density density : {Density::tight, Density::captionless, Density::compactTabs}) {
-        const int spare = available - rowWidth(density, kNarrowestZoomSlider);
-        density_ = density;
-        if (spare >= 0 || density == Density::compactTabs) {
-            // The slider takes back whatever room is left, up to its regular width.
-            rowWidth(density, std::clamp(kNarrowestZoomSlider + spare, kNarrowestZoomSlider, kZoomSliderWidth));
-            return;
-        }
-    }
+void EditorViewportHeader::fitRowToContent() {
+    // The row is at least as wide as the band, so the zoom group keeps to the right
+    // edge; a wider row scrolls.
+    row_->resize(std::max(row_->sizeHint().width(), width()), height());
 }
 
 bool EditorViewportHeader::eventFilter(QObject* watched, QEvent* event) {
+    // The row lives in the scroller, outside any layout: when its content asks for
+    // more room (or less), the row itself must follow.
+    if (watched == row_ && event->type() == QEvent::LayoutRequest) fitRowToContent();
     // The band only scrolls sideways, so an ordinary wheel turn scrolls it that way.
     if (watched == scroller_->viewport() && event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);

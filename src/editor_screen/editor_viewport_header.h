@@ -21,9 +21,8 @@ class EditorTextButton;
 // caption, the zoom slider (Fit to sixteen times Fit on a log2 scale), the readout
 // that doubles as the one-to-one button, and "Fit", "Move" and "Label". While an
 // animation video is saved (output busy) the tabs and the zoom group are disabled; on
-// the Animate tab the zoom group is. A band too narrow for its regular layout first
-// tightens its spacing and narrows the slider, then drops the "ZOOM" caption, then the
-// tab icons; only a band that still does not fit scrolls sideways.
+// the Animate tab the zoom group is. A band narrower than its controls keeps every one
+// of them at its size and scrolls sideways, by the wheel or as the focus moves.
 class EditorViewportHeader final : public QWidget {
     Q_OBJECT
 
@@ -31,11 +30,7 @@ public:
     static constexpr int kHeight = 52;
     static constexpr double kZoomSliderMaximum = 4.0;
 
-    enum class Density { regular, tight, captionless, compactTabs };
-
     explicit EditorViewportHeader(EditorSession& session, QWidget* parent = nullptr);
-
-    Density density() const { return density_; }
 
     void setOutputBusy(bool busy);
     bool isOutputBusy() const { return outputBusy_; }
@@ -62,28 +57,17 @@ private:
     QWidget* makeTabBar(QWidget* parent);
     QWidget* makeZoomGroup(QWidget* parent);
     void layoutRow();
-    void chooseDensity(int available);
-    // Lays the row out at this density and slider width and returns the width it needs.
-    int rowWidth(Density density, int sliderWidth);
+    void fitRowToContent();
     void chooseTab(EditorTab tab);
     void zoomSliderMoved(double value);
     void connectSession();
     void refresh();
 
     EditorSession& session_;
-    struct DensityInputs {
-        int available = -1;
-        EditorTab selectedTab = EditorTab::original;
-        friend bool operator==(const DensityInputs&, const DensityInputs&) = default;
-    };
-
     bool outputBusy_ = false;
-    Density density_ = Density::regular;
-    DensityInputs densityInputs_;
     QScrollArea* scroller_ = nullptr;
     QWidget* row_ = nullptr;
     QHBoxLayout* rowLayout_ = nullptr;
-    QHBoxLayout* zoomLayout_ = nullptr;
     QWidget* tabBar_ = nullptr;
     QWidget* zoomGroup_ = nullptr;
     std::map<EditorTab, EditorTabButton*> tabButtons_;
