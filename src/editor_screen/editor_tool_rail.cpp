@@ -71,9 +71,9 @@ QWidget* EditorToolRail::makeDivider() {
 VerticalScrollArea* EditorToolRail::makeToolList() {
     auto* scroll = new VerticalScrollArea(this);
     scroll->setObjectName(QStringLiteral("editorToolList"));
-    // Nine labelled tools are taller than the rail of a window of the default size; a
-    // scroller would take a third of the narrow column, so the edges fade instead.
-    scroll->useEdgeFades(Qt::white);
+    // Nine labelled tools are taller than the rail of a window of the default size. The
+    // scroller floats in the list's trailing padding, clear of the tools' faces.
+    scroll->useOverlayScroller();
     auto* content = new QWidget(scroll);
     toolLayout_ = new QVBoxLayout(content);
     for (const EditorTool tool : kAllEditorTools) {

@@ -1,57 +1,22 @@
 #include "ui/vertical_scroll_area.h"
 
-#include <QLinearGradient>
-#include <QPainter>
 #include <QScrollBar>
 
 namespace vlt {
 namespace {
 
-constexpr int kFadeHeight = 28;
+constexpr int kScrollerWidth = 6;
+
+const QString& slimScrollerStyle() {
+    static const QString style = QStringLiteral(
+        "QScrollBar:vertical { background: transparent; width: 6px; margin: 2px 0 2px 0; }"
+        "QScrollBar::handle:vertical { background: rgba(0, 0, 0, 60); border-radius: 3px; min-height: 24px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }");
+    return style;
+}
 
 }  // namespace
-
-// Painted over the viewport; it takes no input, so everything beneath stays usable.
-class VerticalScrollArea::EdgeFades final : public QWidget {
-public:
-    EdgeFades(const QColor& background, QScrollArea& area) : QWidget(&area), area_(area), background_(background) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
-    }
-
-    bool fadesTop() const {
-        const QScrollBar* bar = area_.verticalScrollBar();
-        return bar->value() > bar->minimum();
-    }
-
-    bool fadesBottom() const {
-        const QScrollBar* bar = area_.verticalScrollBar();
-        return bar->value() < bar->maximum();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        QColor clear = background_;
-        clear.setAlpha(0);
-        if (fadesTop()) {
-            QLinearGradient fade(0, 0, 0, kFadeHeight);
-            fade.setColorAt(0.0, background_);
-            fade.setColorAt(1.0, clear);
-            painter.fillRect(QRect(0, 0, width(), kFadeHeight), fade);
-        }
-        if (fadesBottom()) {
-            QLinearGradient fade(0, height() - kFadeHeight, 0, height());
-            fade.setColorAt(0.0, clear);
-            fade.setColorAt(1.0, background_);
-            painter.fillRect(QRect(0, height() - kFadeHeight, width(), kFadeHeight), fade);
-        }
-    }
-
-private:
-    QScrollArea& area_;
-    QColor background_;
-};
 
 VerticalScrollArea::VerticalScrollArea(QWidget* parent) : QScrollArea(parent) {
     setFrameShape(QFrame::NoFrame);
@@ -59,11 +24,7 @@ VerticalScrollArea::VerticalScrollArea(QWidget* parent) : QScrollArea(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setAutoFillBackground(false);
-    verticalScrollBar()->setStyleSheet(QStringLiteral(
-        "QScrollBar:vertical { background: transparent; width: 6px; margin: 2px 0 2px 0; }"
-        "QScrollBar::handle:vertical { background: rgba(0, 0, 0, 60); border-radius: 3px; min-height: 24px; }"
-        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"
-        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }"));
+    verticalScrollBar()->setStyleSheet(slimScrollerStyle());
 }
 
 void VerticalScrollArea::setContent(QWidget* content) {
@@ -72,24 +33,44 @@ void VerticalScrollArea::setContent(QWidget* content) {
     content->setAutoFillBackground(false);
 }
 
-void VerticalScrollArea::useEdgeFades(const QColor& background) {
-    if (fades_ != nullptr) return;
+void VerticalScrollArea::useOverlayScroller() {
+    if (overlay_ != nullptr) return;
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    fades_ = new EdgeFades(background, *this);
-    fades_->setGeometry(viewport()->geometry());
-    fades_->raise();
-    const auto repaint = [this] { fades_->update(); };
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, fades_, repaint);
-    connect(verticalScrollBar(), &QScrollBar::rangeChanged, fades_, repaint);
+    overlay_ = new QScrollBar(Qt::Vertical, this);
+    overlay_->setObjectName(QStringLiteral("overlayScroller"));
+    overlay_->setStyleSheet(slimScrollerStyle());
+    overlay_->setFocusPolicy(Qt::NoFocus);
+    // The area's own scroller keeps the range and the position; the floating one mirrors
+    // it both ways.
+    QScrollBar* inner = verticalScrollBar();
+    connect(inner, &QScrollBar::rangeChanged, this, &VerticalScrollArea::followContentRange);
+    connect(inner, &QScrollBar::valueChanged, overlay_, &QScrollBar::setValue);
+    connect(overlay_, &QScrollBar::valueChanged, inner, &QScrollBar::setValue);
+    followContentRange();
+    placeOverlayScroller();
 }
 
-bool VerticalScrollArea::fadesTop() const { return fades_ != nullptr && fades_->fadesTop(); }
+void VerticalScrollArea::followContentRange() {
+    const QScrollBar* inner = verticalScrollBar();
+    overlay_->setRange(inner->minimum(), inner->maximum());
+    // The visible height, as the area gives it to its own scroller, sizes the handle.
+    overlay_->setPageStep(viewport()->height());
+    overlay_->setSingleStep(inner->singleStep());
+    overlay_->setValue(inner->value());
+    overlay_->setVisible(inner->maximum() > inner->minimum());
+}
 
-bool VerticalScrollArea::fadesBottom() const { return fades_ != nullptr && fades_->fadesBottom(); }
+void VerticalScrollArea::placeOverlayScroller() {
+    const QRect area = viewport()->geometry();
+    overlay_->setGeometry(area.right() + 1 - kScrollerWidth, area.top(), kScrollerWidth, area.height());
+    overlay_->raise();
+}
 
 void VerticalScrollArea::resizeEvent(QResizeEvent* event) {
     QScrollArea::resizeEvent(event);
-    if (fades_ != nullptr) fades_->setGeometry(viewport()->geometry());
+    if (overlay_ == nullptr) return;
+    placeOverlayScroller();
+    followContentRange();
 }
 
 }  // namespace vlt

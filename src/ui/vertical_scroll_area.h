@@ -2,6 +2,8 @@
 
 #include <QScrollArea>
 
+class QScrollBar;
+
 namespace vlt {
 
 // A frameless area that scrolls its content vertically only, for side columns, pages
@@ -17,20 +19,21 @@ public:
     // The content takes the area's width and scrolls when it is taller.
     void setContent(QWidget* content);
 
-    // Hides the scroller: the content still follows the wheel and the keyboard focus,
-    // and a soft fade into `background` marks each edge beyond which there is more.
-    void useEdgeFades(const QColor& background);
-    bool usesEdgeFades() const { return fades_ != nullptr; }
-    // Whether the top or the bottom edge fades now: there is content beyond it.
-    bool fadesTop() const;
-    bool fadesBottom() const;
+    // Floats the scroller over the content's trailing edge instead of beside it, so a
+    // column as narrow as its buttons keeps its whole width and still shows where the
+    // list stands. The scroller shows while there is more than fits.
+    void useOverlayScroller();
+    // The floating scroller; null unless useOverlayScroller() was called.
+    QScrollBar* overlayScroller() const { return overlay_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    class EdgeFades;
-    EdgeFades* fades_ = nullptr;
+    void placeOverlayScroller();
+    void followContentRange();
+
+    QScrollBar* overlay_ = nullptr;
 };
 
 }  // namespace vlt

@@ -99,17 +99,16 @@ TEST_F(EditorToolRailTest, ALongTitleWrapsToAtMostTwoLines) {
 }
 
 // Under the toolbar of a window of the default height the nine annotation tools do
-// not fit; the list scrolls without a scroller and fades at the edge that hides tools.
+// not fit; the list scrolls under a floating scroller that takes none of its width.
 TEST_F(EditorToolRailTest, TheListScrollsWhileTheModesAndCollapseStay) {
     rail.resize(rail.width(), 820 - 66);
     rail.modeButton(EditorMode::annotate)->click();
     QApplication::processEvents();
     VerticalScrollArea& list = *rail.toolList();
+    QScrollBar* scroller = list.overlayScroller();
     EXPECT_GT(list.widget()->height(), list.viewport()->height());
-    EXPECT_FALSE(list.verticalScrollBar()->isVisible());
+    EXPECT_TRUE(scroller->isVisible());
     EXPECT_EQ(list.viewport()->width(), rail.width() - 1);
-    EXPECT_FALSE(list.fadesTop());
-    EXPECT_TRUE(list.fadesBottom());
     EXPECT_EQ(rail.collapseButton()->geometry().bottom(), rail.height() - 1);
     EXPECT_GE(rail.modeButton(EditorMode::reshape)->y(), 15);
 
@@ -117,8 +116,12 @@ TEST_F(EditorToolRailTest, TheListScrollsWhileTheModesAndCollapseStay) {
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(list.viewport(), &wheel);
     EXPECT_EQ(list.verticalScrollBar()->value(), list.verticalScrollBar()->maximum());
-    EXPECT_TRUE(list.fadesTop());
-    EXPECT_FALSE(list.fadesBottom());
+    EXPECT_EQ(scroller->value(), scroller->maximum());
+
+    // Back in Reshape everything fits, and the scroller goes.
+    rail.modeButton(EditorMode::reshape)->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(scroller->isVisible());
 }
 
 // A tool chosen by its key is brought into view, also right after a mode change.

@@ -5,6 +5,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -19,11 +20,14 @@
 #include "editor_screen/editor_status_bar.h"
 #include "editor_screen/editor_tab_button.h"
 #include "editor_screen/editor_text_button.h"
+#include "editor_screen/editor_palette.h"
+#include "editor_screen/editor_tool_button.h"
 #include "editor_screen/editor_tool_rail.h"
 #include "editor_screen/editor_toolbar.h"
 #include "editor_screen/editor_transient_message.h"
 #include "editor_screen/editor_viewport_header.h"
 #include "editor_screen_test_support.h"
+#include "ui/vertical_scroll_area.h"
 #include "app/model/app_model_test_access.h"
 
 namespace vlt {
@@ -126,6 +130,38 @@ TEST_F(EditorViewTest, ANarrowHeaderScrollsSidewaysKeepingEveryControlWhole) {
     EXPECT_TRUE(shown(header.labelButton()));
     EXPECT_FALSE(shown(header.tabButton(EditorTab::original)));
     EXPECT_EQ(fixture.session->selectedTab(), EditorTab::comparison);
+}
+
+// The nine annotation tools do not fit under the toolbar of a window of the default
+// size: a slim indicator at the rail's edge shows where the list stands, taking no
+// width from the tools, and nothing is drawn over the selected tool.
+TEST_F(EditorViewTest, TheToolListShowsItsScrollPositionAndLeavesTheSelectedToolClear) {
+    fixture.session->setMode(EditorMode::annotate);
+    fixture.session->selectTool(EditorTool::text);
+    settle();
+    VerticalScrollArea& list = *view.toolRail()->toolList();
+    QScrollBar* indicator = nullptr;
+    for (QScrollBar* bar : list.findChildren<QScrollBar*>()) {
+        if (bar->isVisible()) indicator = bar;
+    }
+    ASSERT_NE(indicator, nullptr);
+    EXPECT_GT(indicator->maximum(), 0);
+    EXPECT_EQ(indicator->value(), list.verticalScrollBar()->value());
+    EXPECT_EQ(list.viewport()->width(), view.toolRail()->width() - 1);
+
+    // Text was brought into view at the bottom edge, with Eraser still below it.
+    const QRect text = inView(view.toolRail()->toolButton(EditorTool::text));
+    const QRect eraser = inView(view.toolRail()->toolButton(EditorTool::eraser));
+    EXPECT_GT(eraser.bottom(), inView(list.viewport()).bottom());
+    const QImage shot = view.grab().toImage();
+    for (const QPoint& point : {QPoint(text.left() + 3, text.bottom() - 3), QPoint(text.right() - 3, text.bottom() - 3),
+                                QPoint(text.right() - 3, text.top() + 3)}) {
+        EXPECT_TRUE(testing::colorNear(shot.pixelColor(point), EditorPalette::selectedFill()))
+            << point.x() << "," << point.y();
+    }
+
+    indicator->setValue(indicator->maximum());
+    EXPECT_EQ(list.verticalScrollBar()->value(), list.verticalScrollBar()->maximum());
 }
 
 TEST_F(EditorViewTest, TheInteractionLockSuspendsTheCanvasButNotTheTools) {
