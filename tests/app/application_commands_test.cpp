@@ -85,6 +85,25 @@ TEST_F(ApplicationCommandsTest, EnabledStatesFollowTheModelAsItChanges) {
     EXPECT_TRUE(enabled(MenuCommand::aboutVeltrano));
 }
 
+// A replacement import locks the editor without a dialog: Save images… stays offered
+// (the request itself then does nothing) while the other outputs are not.
+TEST_F(ApplicationCommandsTest, WhileAnImportReplacesTheEditorsImageSaveImagesStaysOffered) {
+    testing::ManualBackgroundRunner background;
+    model().runInBackground = background.runner();
+    AppModelTestAccess::setDocument(model(), testing::makeCropDocument());
+    models.openEditor();
+    model().importImage(QUrl::fromLocalFile(QStringLiteral("/nonexistent/next.jpg")), ImageImportOrigin::openPanel);
+    ASSERT_TRUE(model().isInteractionLocked());
+    ASSERT_FALSE(model().isPresentingModal());
+
+    EXPECT_TRUE(enabled(MenuCommand::saveImages));
+    for (const MenuCommand command : {MenuCommand::saveVideo, MenuCommand::share, MenuCommand::print}) {
+        EXPECT_FALSE(enabled(command)) << static_cast<int>(command);
+    }
+    trigger(MenuCommand::saveImages);
+    EXPECT_FALSE(model().isSaveImagesPresented());
+}
+
 TEST_F(ApplicationCommandsTest, ItemsCallTheirOneOperation) {
     trigger(MenuCommand::settingsLanguage);
     EXPECT_EQ(model().settingsState().activeSettingsSection, SettingsSection::language);

@@ -18,10 +18,10 @@ bool MenuCommandAvailability::isHistoryCommandAvailable(bool canStep) const {
 }
 
 bool MenuCommandAvailability::isSaveImagesAvailable() const {
-    // Follows the interaction lock like the other outputs: a replacement import or an
-    // editor preparation must not be raced by a save of the image being replaced.
-    return hasEditorSession && !isInteractionLocked && !isPresentingModal && !isCloseRequestPending &&
-           !isAnimationVideoSaving && !isTextEntryOpen;
+    // Not tied to the interaction lock: while an import replaces the image the item
+    // stays, and the save request itself refuses to start.
+    return hasEditorSession && !isPresentingModal && !isCloseRequestPending && !isAnimationVideoSaving &&
+           !isTextEntryOpen;
 }
 
 bool MenuCommandAvailability::isEnabled(MenuCommand command) const {

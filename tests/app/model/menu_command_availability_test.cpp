@@ -66,7 +66,7 @@ TEST(MenuCommandAvailabilityTest, EnabledCommandsPerSituation) {
          allBut(joined(kViewport, {MenuCommand::undo, MenuCommand::redo}))},
         {"replacement import over the editor",
          {.isInteractionLocked = true, .isImporting = true, .hasEditorSession = true},
-         kAlwaysOn},
+         joined(kAlwaysOn, {MenuCommand::saveImages})},
         {"share service active",
          {.isNativeShareServiceActive = true, .hasEditorSession = true},
          allBut({MenuCommand::undo, MenuCommand::redo, MenuCommand::saveVideo})},
