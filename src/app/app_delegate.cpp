@@ -266,8 +266,13 @@ void AppDelegate::closePendingAlertQuietly() {
 // Language relaunch
 
 void AppDelegate::relaunchForLanguageChange() {
-    // One relaunch at a time; a repeated request while it is under way is not a failure.
-    if (isLanguageRelaunchPending_ || !model_) return;
+    if (!model_) return;
+    // One relaunch at a time. A second request says this one cannot restart and frees
+    // the language section again; the first request still runs to its end.
+    if (isLanguageRelaunchPending_) {
+        model_->languageRestartDidFail();
+        return;
+    }
     isLanguageRelaunchPending_ = true;
 
     QPointer<AppDelegate> guard(this);
