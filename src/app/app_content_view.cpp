@@ -11,6 +11,7 @@
 
 #include "app/app_alert_texts.h"
 #include "app/graphics_failure_overlay.h"
+#include "app/image_folder_memory.h"
 #include "app/model/app_model.h"
 #include "app/open_image_panel.h"
 #include "app/replacement_image_loading_overlay.h"
@@ -62,7 +63,8 @@ AppContentView::AppContentView(AppModel& model, Scheduler& scheduler, MotionPref
     if (!model.onOpenImagePanelRequested) {
         QPointer<AppContentView> guard(this);
         model.onOpenImagePanelRequested = [guard](auto finish) {
-            OpenImagePanel::present(guard ? guard->window() : nullptr, std::move(finish));
+            const QString startFolder = guard ? guard->openPanelStartFolder() : ImageFolderMemory::startFolder({});
+            OpenImagePanel::present(guard ? guard->window() : nullptr, startFolder, std::move(finish));
         };
     }
     connectModel();
@@ -102,11 +104,25 @@ void AppContentView::connectModel() {
     watch(&AppModel::animationVideoSaveErrorMessageChanged);
     watch(&AppModel::showsPrintErrorChanged);
 
+    connect(model, &AppModel::importStateChanged, this, [this] {
+        if (imageFolders_ && model_) imageFolders_->remember(model_->importState().lastImageFolder);
+    });
+
     if (rootTasks_ != RootTasks::run) return;
     // The delayed settings write must not be lost when the application ends.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
         if (model_) model_->applicationWillTerminate();
     });
+}
+
+void AppContentView::setImageFolderMemory(std::shared_ptr<ImageFolderMemory> memory) {
+    imageFolders_ = std::move(memory);
+}
+
+QString AppContentView::openPanelStartFolder() const {
+    QString lastImageFolder = model_ ? model_->importState().lastImageFolder : QString();
+    if (lastImageFolder.isEmpty() && imageFolders_) lastImageFolder = imageFolders_->recalled();
+    return ImageFolderMemory::startFolder(lastImageFolder);
 }
 
 void AppContentView::setCropScreenFactory(CropScreenFactory factory) {

@@ -16,6 +16,7 @@ namespace vlt {
 
 class CropDocument;
 class EditorSession;
+class ImageFolderMemory;
 class MotionPreference;
 class Scheduler;
 
@@ -60,6 +61,9 @@ public:
     // second each time the model turns free to open files handed over by the system.
     void setOnFirstAppearance(std::function<void()> action) { onFirstAppearance_ = std::move(action); }
     void setOnQueuedFilesMayOpen(std::function<void()> action) { onQueuedFilesMayOpen_ = std::move(action); }
+    // Keeps the folder of the last image opened across launches; without one the open
+    // panel still starts there within this run.
+    void setImageFolderMemory(std::shared_ptr<ImageFolderMemory> memory);
     // The normal termination path, for "Quit Veltrano" on the graphics failure card.
     void setQuitApplication(std::function<void()> action) { quitApplication_ = std::move(action); }
     // Starts the application anew in the language chosen in the settings.
@@ -79,6 +83,7 @@ protected:
 
 private:
     void connectModel();
+    QString openPanelStartFolder() const;
     void refresh();
     void refreshBaseScreen();
     void refreshLock();
@@ -106,6 +111,7 @@ private:
     std::function<void()> onQueuedFilesMayOpen_;
     std::function<void()> quitApplication_;
     std::function<void()> relaunchForLanguageChange_;
+    std::shared_ptr<ImageFolderMemory> imageFolders_;
     RootTasks rootTasks_;
 
     BaseScreen baseScreen_ = BaseScreen::startPage;

@@ -19,8 +19,9 @@ QString OpenImagePanel::nameFilter() {
     return localizedString("Images") + QStringLiteral(" (") + all.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
-QFileDialog* OpenImagePanel::create(QWidget* window) {
+QFileDialog* OpenImagePanel::create(QWidget* window, const QString& startFolder) {
     auto* panel = new QFileDialog(window);
+    panel->setDirectory(startFolder);
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setWindowTitle(localizedString("Open Image"));
     panel->setFileMode(QFileDialog::ExistingFile);
@@ -42,8 +43,9 @@ QFileDialog* OpenImagePanel::create(QWidget* window) {
     return panel;
 }
 
-void OpenImagePanel::present(QWidget* window, std::function<void(std::optional<QUrl> file)> completion) {
-    QFileDialog* panel = create(window);
+void OpenImagePanel::present(QWidget* window, const QString& startFolder,
+                             std::function<void(std::optional<QUrl> file)> completion) {
+    QFileDialog* panel = create(window, startFolder);
     QObject::connect(panel, &QFileDialog::finished, panel, [panel, completion = std::move(completion)](int result) {
         std::optional<QUrl> file;
         const QList<QUrl> chosen = panel->selectedUrls();

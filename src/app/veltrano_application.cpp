@@ -13,6 +13,7 @@
 #include "app/application_commands.h"
 #include "app/application_relauncher.h"
 #include "app/help_links.h"
+#include "app/image_folder_memory.h"
 #include "app/main_window.h"
 #include "app/model/app_model.h"
 #include "app/model/feedback_identity_store.h"
@@ -90,6 +91,8 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
                                         AppContentView::RootTasks::leftToTheShell);
     rootView->setQuitApplication([this] { delegate_->requestTermination(); });
     rootView->setRelaunchForLanguageChange([this] { delegate_->relaunchForLanguageChange(); });
+    rootView->setImageFolderMemory(
+        std::make_shared<ImageFolderMemory>(SettingsFileAppLanguagePreferenceStore::defaultFilePath()));
     rootView->setCropScreenFactory([](AppModel& model, const std::shared_ptr<CropDocument>& document,
                                       QWidget* parent) -> QWidget* { return new CropView(model, document, parent); });
     rootView->setEditorScreenFactory(

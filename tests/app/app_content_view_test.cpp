@@ -1,20 +1,25 @@
 #include "app/app_content_view.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPointer>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/app_alert_texts.h"
 #include "app/graphics_failure_overlay.h"
+#include "app/image_folder_memory.h"
 #include "app/model/model_test_support.h"
 #include "app/model/app_model_test_access.h"
 #include "app/shortcuts_modal.h"
 #include "app/startup_view.h"
 #include "app/unavailable_feature_modal.h"
+#include "base/file_support.h"
 #include "import/crop_document.h"
 #include "ui/modal_host.h"
 #include "ui/modal_surface.h"
@@ -288,6 +293,50 @@ TEST_F(AppContentViewTest, WithReducedMotionScreensChangeAtOnce) {
     EXPECT_EQ(view->baseScreenWidget()->geometry(), view->rect());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(startPage);
+}
+
+// The open panel starts in the folder of the last image opened, also after a new
+// launch; before any, or once that folder is gone, in Pictures, else at home.
+TEST_F(AppContentViewTest, TheOpenPanelStartsWhereTheLastImageCameFrom) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const testing::ScopedEnvironment homeVariable("HOME", home.path().toUtf8().constData());
+    const testing::ScopedEnvironment config("XDG_CONFIG_HOME", home.filePath("config").toUtf8().constData());
+    const QString memoryFile = home.filePath(QStringLiteral("config/Veltrano/Veltrano.conf"));
+    testing::ManualBackgroundRunner background;
+    const auto launch = [&] {
+        view.reset();
+        models.rebuild();
+        model->runInBackground = background.runner();
+        view = std::make_unique<AppContentView>(*model, scheduler, MotionPreference::shared());
+        view->setImageFolderMemory(std::make_shared<ImageFolderMemory>(memoryFile));
+        view->show();
+    };
+    const auto panelFolder = [&] {
+        model->openImagePicker();
+        QFileDialog* panel = view->findChild<QFileDialog*>();
+        if (panel == nullptr) return QString();
+        const QString folder = panel->directory().absolutePath();
+        panel->reject();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return folder;
+    };
+    launch();
+    EXPECT_EQ(panelFolder(), QDir(home.path()).absolutePath());
+    ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Pictures/shoot")));
+    EXPECT_EQ(panelFolder(), home.filePath(QStringLiteral("Pictures")));
+
+    // A file dropped from the shoot folder: its import fails, but that is where the
+    // user was looking.
+    model->importImage(QUrl::fromLocalFile(home.filePath(QStringLiteral("Pictures/shoot/a.jpg"))),
+                       ImageImportOrigin::drop);
+    background.runAll();
+    EXPECT_EQ(panelFolder(), home.filePath(QStringLiteral("Pictures/shoot")));
+    launch();
+    EXPECT_EQ(panelFolder(), home.filePath(QStringLiteral("Pictures/shoot")));
+
+    ASSERT_TRUE(QDir(home.filePath(QStringLiteral("Pictures/shoot"))).removeRecursively());
+    EXPECT_EQ(panelFolder(), home.filePath(QStringLiteral("Pictures")));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "app/open_image_panel.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <gtest/gtest.h>
 
@@ -8,7 +9,7 @@ namespace {
 
 TEST(OpenImagePanelTest, OffersOneFileOfTheSixFormats) {
     QWidget window;
-    QFileDialog* panel = OpenImagePanel::create(&window);
+    QFileDialog* panel = OpenImagePanel::create(&window, QDir::homePath());
     EXPECT_EQ(panel->fileMode(), QFileDialog::ExistingFile);
     const QString filter = OpenImagePanel::nameFilter();
     for (const char* pattern : {"*.jpg", "*.jpeg", "*.png", "*.bmp", "*.tif", "*.tiff", "*.heic", "*.heif", "*.JPG"}) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include <QFileInfo>
 #include <QPointer>
 
 #include "app/model/app_model.h"
@@ -88,6 +89,7 @@ void ImportFlow::start(AppModel& model, const QUrl& url, ImageImportOrigin origi
         state.isReplacingCropImage = run.replacesCrop;
         if (!state.document) state.inlineImportError = std::nullopt;
         state.importTask = run.task;
+        if (run.url.isLocalFile()) state.lastImageFolder = QFileInfo(run.url.toLocalFile()).absolutePath();
     });
     DiagnosticLog::importStarted(run.operationId, origin);
 

@@ -28,6 +28,9 @@ struct ImportState {
     std::optional<QString> replacementImportError;
     bool showsReplacementImportError = false;
     bool isImagePickerPresented = false;
+    // The folder of the last local file an import started from, whatever its outcome:
+    // the open panel starts there.
+    QString lastImageFolder;
     TaskHandlePtr importTask;
     // Only the newest import may apply its result.
     std::int64_t importGeneration = 0;
