@@ -132,7 +132,6 @@ void AppModel::refreshDerivedFlags() {
     if (canGoChanged) emit canGoToEditorChanged();
 }
 
-}
 void AppModel::setIsSaveImagesPresented(bool value) {
     assign(isSaveImagesPresented_, value, &AppModel::isSaveImagesPresentedChanged);
 }

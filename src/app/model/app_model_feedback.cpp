@@ -46,7 +46,7 @@ void AppModel::presentFeedback() {
     cancelEditorGesture();
     FeedbackDialogState state;
     state.opening = ++feedbackOpenings_;
-    state.name = settings_.contactName.trimmed();
+    state.name = settings_.settings.contactName.trimmed();
     setFeedbackState(std::move(state));
 }
 
