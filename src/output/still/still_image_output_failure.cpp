@@ -8,6 +8,18 @@ std::string StillImageOutputFailure::diagnosticCode() const {
     switch (case_) {
     case Case::rendererUnavailable:
         return "still-renderer-unavailable";
+    case Case::renderFailed:
+        return "still-render-failed";
+    case Case::invalidBaseName:
+        return "still-invalid-base-name";
+    case Case::noAvailableFilename:
+        return "still-no-available-filename";
+    case Case::encodeFailed:
+        return "still-encode-failed";
+    case Case::validationFailed:
+        return "still-validation-failed";
+    case Case::publishFailed:
+        return "still-publish-failed";
     }
     return {};
 }
@@ -16,10 +28,33 @@ std::string StillImageOutputFailure::userMessage() const {
     const char* text = "";
     switch (case_) {
     case Case::rendererUnavailable:
+    case Case::renderFailed:
         text = QT_TRANSLATE_NOOP("StillImageOutputFailure", "The complete image could not be prepared.");
+        break;
+    case Case::invalidBaseName:
+        text = QT_TRANSLATE_NOOP("StillImageOutputFailure", "Enter a valid filename.");
+        break;
+    case Case::noAvailableFilename:
+        text = QT_TRANSLATE_NOOP("StillImageOutputFailure",
+                                 "Veltrano could not find an available filename after 999 versions.");
+        break;
+    case Case::encodeFailed:
+        text = QT_TRANSLATE_NOOP("StillImageOutputFailure", "The image could not be encoded.");
+        break;
+    case Case::validationFailed:
+        text = QT_TRANSLATE_NOOP("StillImageOutputFailure", "The saved image could not be validated.");
+        break;
+    case Case::publishFailed:
+        text = QT_TRANSLATE_NOOP("StillImageOutputFailure", "The disk may be full or the location unavailable.");
         break;
     }
     return QCoreApplication::translate("StillImageOutputFailure", text).toStdString();
+}
+
+std::optional<StillImageOutputFailure::Case> stillImageOutputFailureCase(const ErrorPtr& error) {
+    const auto* failure = dynamic_cast<const StillImageOutputFailure*>(error.get());
+    if (failure == nullptr) return std::nullopt;
+    return failure->failureCase();
 }
 
 }  // namespace vlt

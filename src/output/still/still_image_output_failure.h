@@ -1,24 +1,38 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/error.h"
 
 namespace vlt {
 
-// Why a still image could not be made or saved.
+// Why a still image could not be made or saved. A refused exclusive rename is no case
+// here: it travels as the system's own error.
 class StillImageOutputFailure final : public Failure {
 public:
     enum class Case {
         // The editor has no renderer or canvas, its history is busy, or a stroke is
         // still open or awaiting its last frame.
         rendererUnavailable,
+        // The composer could not make its canvas or the finished image.
+        renderFailed,
+        // The base name breaks the naming rules, or a final file name would not fit
+        // the folder's limit on the length of a name.
+        invalidBaseName,
+        // Every version from 1 to 999 is taken.
+        noAvailableFilename,
+        encodeFailed,
+        // The written file does not decode completely to the rendered size.
+        validationFailed,
+        publishFailed,
     };
 
     explicit StillImageOutputFailure(Case failureCase) : case_(failureCase) {}
 
-    static ErrorPtr rendererUnavailable() { return makeError<StillImageOutputFailure>(Case::rendererUnavailable); }
+    static ErrorPtr make(Case failureCase) { return makeError<StillImageOutputFailure>(failureCase); }
+    static ErrorPtr rendererUnavailable() { return make(Case::rendererUnavailable); }
 
     Case failureCase() const { return case_; }
 
@@ -34,5 +48,8 @@ public:
 private:
     Case case_;
 };
+
+// The case of a still-image failure; none for any other error (or none at all).
+std::optional<StillImageOutputFailure::Case> stillImageOutputFailureCase(const ErrorPtr& error);
 
 }  // namespace vlt

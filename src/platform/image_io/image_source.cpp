@@ -17,6 +17,7 @@
 
 #include "platform/image_io/image_io_runtime.h"
 #include "platform/image_io/image_type_identifier.h"
+#include "platform/image_io/vips_image_ref.h"
 #include "platform/image_io/tiff_directory.h"
 
 namespace vlt {
@@ -34,30 +35,6 @@ std::mutex& decodeMutex() {
 }
 
 bool decoderReportedError() { return vips_error_buffer()[0] != '\0'; }
-
-// Owns one reference to a libvips image.
-class VipsImageRef {
-public:
-    VipsImageRef() = default;
-    explicit VipsImageRef(VipsImage* image) : image_(image) {}
-    VipsImageRef(VipsImageRef&& other) noexcept : image_(std::exchange(other.image_, nullptr)) {}
-    VipsImageRef& operator=(VipsImageRef&& other) noexcept {
-        std::swap(image_, other.image_);
-        return *this;
-    }
-    VipsImageRef(const VipsImageRef&) = delete;
-    VipsImageRef& operator=(const VipsImageRef&) = delete;
-    ~VipsImageRef() {
-        if (image_ != nullptr) g_object_unref(image_);
-    }
-
-    VipsImage* get() const { return image_; }
-    VipsImage** out() { return &image_; }
-    explicit operator bool() const { return image_ != nullptr; }
-
-private:
-    VipsImage* image_ = nullptr;
-};
 
 std::optional<Decoder> decoderFor(const std::optional<std::string>& identifier) {
     if (!identifier) return std::nullopt;

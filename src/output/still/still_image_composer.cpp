@@ -1,0 +1,246 @@
+#include "output/still/still_image_composer.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+#include <QPainter>
+#include <QStringList>
+
+#include "base/precondition.h"
+#include "editing/annotations/annotation_drawing.h"
+#include "output/still/still_image_output_failure.h"
+#include "output/still/watermark_text_layout.h"
+
+namespace vlt {
+namespace {
+
+constexpr double kFontSizeFraction = 0.02;
+constexpr double kMinimumFontSize = 7.0;
+constexpr double kMaximumFontSize = 36.0;
+constexpr double kMarginFraction = 0.012;
+constexpr double kMinimumMargin = 3.0;
+constexpr double kMaximumMargin = 24.0;
+constexpr double kContactExtentFraction = 0.6;
+constexpr double kContactLetterSpacingFraction = 0.02;
+
+ErrorPtr renderFailed() { return StillImageOutputFailure::make(StillImageOutputFailure::Case::renderFailed); }
+
+void expectDrawable(const StillImageRenderSnapshot& snapshot) {
+    VLT_PRECONDITION(!snapshot.original.isNull() && !snapshot.simulation.isNull(), "snapshot images without a size");
+}
+
+void prepare(QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
+// The image reduced with area averaging (bilinear sampling alone would alias a large
+// reduction), then copied into its rectangle.
+void drawImage(QPainter& painter, const QImage& image, const QRect& target) {
+    if (image.size() == target.size()) {
+        painter.drawImage(target.topLeft(), image);
+        return;
+    }
+    painter.drawImage(target.topLeft(), image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+void drawAnnotations(QPainter& painter, const StillImageRenderSnapshot& snapshot, const QRect& pane) {
+    if (snapshot.annotations.empty()) return;
+    painter.save();
+    painter.setClipRect(pane);
+    painter.translate(pane.topLeft());
+    painter.scale(double(pane.width()) / double(snapshot.simulation.width()),
+                  double(pane.height()) / double(snapshot.simulation.height()));
+    for (const AnnotationObject& object : snapshot.annotations) drawAnnotationObject(painter, object);
+    painter.restore();
+}
+
+QRectF wholeRect(const QImage& canvas) { return QRectF(0.0, 0.0, canvas.width(), canvas.height()); }
+
+double shorterSide(const QRectF& rect) { return std::min(rect.width(), rect.height()); }
+
+WatermarkTextLayout contactLayout(const QString& text, double fontSize, double wrapWidth) {
+    return WatermarkTextLayout(text, fontSize, kContactLetterSpacingFraction * fontSize, wrapWidth);
+}
+
+QStringList addressLines(const QString& address) {
+    QString unified = address;
+    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    unified.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines;
+    for (const QString& line : unified.split(QLatin1Char('\n'))) {
+        if (const QString trimmed = line.trimmed(); !trimmed.isEmpty()) lines.append(trimmed);
+    }
+    return lines;
+}
+
+}  // namespace
+
+Result<QImage> StillImageComposer::renderSingle(StillImageKind kind, const StillImageRenderSnapshot& snapshot,
+                                                const StillImageExportOptions& options) {
+    expectDrawable(snapshot);
+    VLT_PRECONDITION(options.individualMaximumDimension >= 1, "individual maximum below 1");
+    VLT_PRECONDITION(kind != StillImageKind::comparison, "a comparison is no single image");
+
+    // 1. The output size of the image being output.
+    const QImage& image = kind == StillImageKind::original ? snapshot.original : snapshot.simulation;
+    const double longer = double(std::max(image.width(), image.height()));
+    const double scale = std::min(double(options.individualMaximumDimension) / longer, 1.0);
+    const StillImagePixelSize size = scaledSize(image.width(), image.height(), scale);
+
+    // 2. The canvas, then the picture over all of it.
+    std::optional<QImage> canvas =
+        makeCanvas(size.width, size.height, options.fileFormat == StillImageFileFormat::jpeg);
+    if (!canvas) return renderFailed();
+    QPainter painter;
+    if (!painter.begin(&*canvas)) return renderFailed();
+    prepare(painter);
+    const QRect whole(0, 0, canvas->width(), canvas->height());
+    drawImage(painter, image, whole);
+
+    // 3. Annotations, label and contact block.
+    if (kind == StillImageKind::simulation) drawAnnotations(painter, snapshot, whole);
+    const ApplicationSettings& texts = options.watermarkSettings;
+    if (options.includeLabels) {
+        const bool isOriginal = kind == StillImageKind::original;
+        drawLabel(painter, isOriginal ? texts.originalComparisonLabel : texts.simulationComparisonLabel, !isOriginal,
+                  wholeRect(*canvas));
+    }
+    if (options.includeContactInformation) drawContactBlock(painter, contactText(texts), wholeRect(*canvas));
+    if (!painter.end()) return renderFailed();
+    return *std::move(canvas);
+}
+
+Result<QImage> StillImageComposer::renderComparison(const StillImageRenderSnapshot& snapshot,
+                                                    const StillImageExportOptions& options) {
+    expectDrawable(snapshot);
+    VLT_PRECONDITION(options.comparisonMaximumStackedDimension >= 2, "comparison maximum below 2");
+
+    // 1. Layout from the Original's size.
+    const StillImageComparisonLayout layout = comparisonLayout(snapshot.original.width(), snapshot.original.height(),
+                                                               options.comparisonMaximumStackedDimension);
+    std::optional<QImage> canvas =
+        makeCanvas(layout.canvasWidth, layout.canvasHeight, options.fileFormat == StillImageFileFormat::jpeg);
+    if (!canvas) return renderFailed();
+    QPainter painter;
+    if (!painter.begin(&*canvas)) return renderFailed();
+    prepare(painter);
+
+    // 2. Panes: Original left or below, Simulation right or on top.
+    const int paneWidth = int(layout.paneWidth);
+    const int paneHeight = int(layout.paneHeight);
+    const QRect originalPane =
+        layout.isStacked ? QRect(0, paneHeight, paneWidth, paneHeight) : QRect(0, 0, paneWidth, paneHeight);
+    const QRect simulationPane =
+        layout.isStacked ? QRect(0, 0, paneWidth, paneHeight) : QRect(paneWidth, 0, paneWidth, paneHeight);
+    drawImage(painter, snapshot.original, originalPane);
+    drawImage(painter, snapshot.simulation, simulationPane);
+    drawAnnotations(painter, snapshot, simulationPane);
+
+    // 3. Labels in the halves, contact block over the whole.
+    const QRectF whole = wholeRect(*canvas);
+    const ApplicationSettings& texts = options.watermarkSettings;
+    if (options.includeLabels) {
+        const double halfWidth = whole.width() / 2.0;
+        const double halfHeight = whole.height() / 2.0;
+        if (layout.isStacked) {
+            drawLabel(painter, texts.originalComparisonLabel, false,
+                      QRectF(whole.x(), whole.y() + halfHeight, whole.width(), halfHeight));
+            drawLabel(painter, texts.simulationComparisonLabel, true,
+                      QRectF(whole.x(), whole.y(), whole.width(), halfHeight));
+        } else {
+            drawLabel(painter, texts.originalComparisonLabel, false,
+                      QRectF(whole.x(), whole.y(), halfWidth, whole.height()));
+            drawLabel(painter, texts.simulationComparisonLabel, true,
+                      QRectF(whole.x() + halfWidth, whole.y(), halfWidth, whole.height()));
+        }
+    }
+    if (options.includeContactInformation) drawContactBlock(painter, contactText(texts), whole);
+    if (!painter.end()) return renderFailed();
+    return *std::move(canvas);
+}
+
+Result<QImage> StillImageComposer::render(StillImageKind kind, const StillImageRenderSnapshot& snapshot,
+                                          const StillImageExportOptions& options) {
+    if (kind == StillImageKind::comparison) return renderComparison(snapshot, options);
+    return renderSingle(kind, snapshot, options);
+}
+
+QString StillImageComposer::contactText(const ApplicationSettings& settings) {
+    QStringList pieces;
+    for (const QString* field :
+         {&settings.contactName, &settings.contactEmail, &settings.contactPhoneNumber, &settings.contactWebsite}) {
+        if (const QString trimmed = field->trimmed(); !trimmed.isEmpty()) pieces.append(trimmed);
+    }
+    pieces.append(addressLines(settings.contactAddress));
+    if (const QString freeText = settings.contactFreeText.trimmed(); !freeText.isEmpty()) pieces.append(freeText);
+    return pieces.join(QLatin1Char('\n'));
+}
+
+StillImagePixelSize StillImageComposer::scaledSize(std::int64_t width, std::int64_t height, double scale) {
+    auto side = [scale](std::int64_t length) {
+        return std::max<std::int64_t>(std::llround(double(length) * scale), 1);
+    };
+    return {side(width), side(height)};
+}
+
+StillImageComparisonLayout StillImageComposer::comparisonLayout(std::int64_t width, std::int64_t height,
+                                                                std::int64_t maximum) {
+    const double scale = std::min(double(maximum) / (2.0 * double(std::min(width, height))), 1.0);
+    const StillImagePixelSize pane = scaledSize(width, height, scale);
+    const bool stacked = height < width;
+    return {pane.width, pane.height, stacked ? pane.width : 2 * pane.width, stacked ? 2 * pane.height : pane.height,
+            stacked};
+}
+
+std::optional<QImage> StillImageComposer::makeCanvas(std::int64_t width, std::int64_t height, bool opaque) {
+    if (width < 1 || height < 1 || width > INT_MAX || height > INT_MAX) return std::nullopt;
+    QImage canvas(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
+    if (canvas.isNull()) return std::nullopt;
+    canvas.fill(opaque ? Qt::white : Qt::transparent);
+    return canvas;
+}
+
+double StillImageComposer::watermarkFontSize(const QRectF& rect) {
+    const double shorter = std::min(std::floor(rect.height()), std::floor(rect.width()));
+    return std::clamp(shorter * kFontSizeFraction, kMinimumFontSize, kMaximumFontSize);
+}
+
+double StillImageComposer::watermarkMargin(const QRectF& rect) {
+    return std::clamp(shorterSide(rect) * kMarginFraction, kMinimumMargin, kMaximumMargin);
+}
+
+void StillImageComposer::drawLabel(QPainter& painter, const QString& label, bool alignRight, const QRectF& rect) {
+    const QString text = label.trimmed();
+    if (text.isEmpty()) return;
+    const double margin = watermarkMargin(rect);
+    const WatermarkTextLayout layout(text, watermarkFontSize(rect));
+    const double x = alignRight ? rect.right() - margin - layout.size().width() : rect.left() + margin;
+    layout.draw(painter, QPointF(x, rect.top() + margin));
+}
+
+std::optional<StillImageTextPlacement> StillImageComposer::contactBlockPlacement(const QString& contactText,
+                                                                                 const QRectF& rect) {
+    if (contactText.isEmpty()) return std::nullopt;
+    const double margin = watermarkMargin(rect);
+    const double maximumWidth = std::max(rect.width() * kContactExtentFraction - margin, 1.0);
+    const double maximumHeight = std::max(rect.height() * kContactExtentFraction - margin, 1.0);
+
+    double size = watermarkFontSize(rect);
+    QSizeF measured = contactLayout(contactText, size, maximumWidth).size();
+    while (measured.height() > maximumHeight && size > kMinimumContactFontSize) {
+        size = std::max(size - 1.0, kMinimumContactFontSize);
+        measured = contactLayout(contactText, size, maximumWidth).size();
+    }
+    const QRectF box(rect.left() + margin, rect.bottom() - margin - measured.height(), maximumWidth, measured.height());
+    return StillImageTextPlacement{size, box};
+}
+
+void StillImageComposer::drawContactBlock(QPainter& painter, const QString& contactText, const QRectF& rect) {
+    const std::optional<StillImageTextPlacement> placement = contactBlockPlacement(contactText, rect);
+    if (!placement) return;
+    contactLayout(contactText, placement->fontSize, placement->rect.width()).draw(painter, placement->rect.topLeft());
+}
+
+}  // namespace vlt

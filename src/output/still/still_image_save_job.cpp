@@ -1,0 +1,62 @@
+#include "output/still/still_image_save_job.h"
+
+#include <mutex>
+
+#include "output/still/concurrent_image_work.h"
+#include "output/still/still_image_composer.h"
+#include "output/still/still_image_file_naming.h"
+#include "output/still/still_image_save_transaction.h"
+
+namespace vlt {
+
+std::filesystem::path stillImageSaveFolder(const StillImageSaveRequest& request) {
+    const QString subfolder = request.subfolderName.trimmed();
+    if (subfolder.isEmpty()) return request.destinationFolder;
+    return request.destinationFolder / subfolder.toStdString();
+}
+
+Result<std::vector<StillImageRenderedImage>> composeStillImages(const StillImageRenderSnapshot& snapshot,
+                                                                const std::vector<StillImageKind>& kinds,
+                                                                const StillImageExportOptions& options,
+                                                                std::stop_token stopToken,
+                                                                const StillImageSaveProgressHandler& progress) {
+    std::vector<StillImageRenderedImage> images(kinds.size());
+    std::mutex progressMutex;
+    const VoidResult composed =
+        runConcurrentImageWork(kinds.size(), kMaximumConcurrentImages, stopToken, [&](std::size_t index) -> VoidResult {
+            if (progress) {
+                const std::lock_guard lock(progressMutex);
+                progress(StillImageSaveStep::composing, kinds[index]);
+            }
+            Result<QImage> image = StillImageComposer::render(kinds[index], snapshot, options);
+            if (!image.ok()) return image.error();
+            images[index] = StillImageRenderedImage{kinds[index], std::move(image).value()};
+            return {};
+        });
+    if (!composed.ok()) return composed.error();
+    return images;
+}
+
+Result<StillImageSaveResult, StillImageSaveFailure> runStillImageSaveJob(const StillImageSaveRequest& request,
+                                                                         std::stop_token stopToken,
+                                                                         const StillImageSaveProgressHandler& progress,
+                                                                         StillImageFileSystem& fileSystem) {
+    // 1. The folder.
+    const std::filesystem::path folder = stillImageSaveFolder(request);
+    if (folder != request.destinationFolder) {
+        if (VoidResult created = StillImageFileNaming::createDestinationFolder(folder); !created.ok()) {
+            return StillImageSaveFailure{created.error(), {}};
+        }
+    }
+
+    // 2. The images.
+    Result<std::vector<StillImageRenderedImage>> images =
+        composeStillImages(request.snapshot, request.kinds, request.options, stopToken, progress);
+    if (!images.ok()) return StillImageSaveFailure{images.error(), {}};
+
+    // 3. The files.
+    const StillImageTransactionPayload payload{std::move(images).value(), folder, request.baseName, request.options};
+    return StillImageSaveTransaction(fileSystem).save(payload, std::move(stopToken), progress);
+}
+
+}  // namespace vlt

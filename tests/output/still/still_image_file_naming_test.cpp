@@ -1,0 +1,131 @@
+#include "output/still/still_image_file_naming.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include <QTemporaryDir>
+#include <QTimeZone>
+
+#include "base/system_error.h"
+#include "output/still/still_image_output_failure.h"
+#include "output/still/still_output_test_support.h"
+
+namespace vlt {
+namespace {
+
+const QString kEnterBase = QStringLiteral("Enter a base filename.");
+const QString kBaseTooLong = QStringLiteral("The base filename must be 180 characters or fewer.");
+const QString kInvalidBase = QStringLiteral("Enter a valid system filename without a path separator.");
+const QString kFolderTooLong = QStringLiteral("The subfolder name must be 255 characters or fewer.");
+const QString kInvalidFolder = QStringLiteral("Enter a valid system folder name without a path separator.");
+
+QString repeated(const char* text, int count) { return QString::fromUtf8(text).repeated(count); }
+
+TEST(StillImageFileNamingTest, BaseAndSubfolderNamesFollowTheirRules) {
+    // Each CJK character takes three bytes: 78 leave room for "-v999-comparison.jpg".
+    const std::vector<std::tuple<QString, std::optional<QString>, std::optional<QString>>> cases = {
+        {QString(), kEnterBase, std::nullopt},
+        {QStringLiteral(" \n "), kEnterBase, std::nullopt},
+        {repeated("a", 180), std::nullopt, std::nullopt},
+        {QStringLiteral("  ") + repeated("a", 180) + QStringLiteral(" "), std::nullopt, std::nullopt},
+        {repeated("a", 181), kBaseTooLong, std::nullopt},
+        {repeated("a", 256), kBaseTooLong, kFolderTooLong},
+        {QStringLiteral("."), kInvalidBase, kInvalidFolder},
+        {QStringLiteral(".."), kInvalidBase, kInvalidFolder},
+        {QStringLiteral("..."), std::nullopt, std::nullopt},
+        {QStringLiteral("a/b"), kInvalidBase, kInvalidFolder},
+        {QStringLiteral("a:b"), kInvalidBase, kInvalidFolder},
+        {QString::fromUtf8("a\0b", 3), kInvalidBase, kInvalidFolder},
+        {QStringLiteral("a\u0007b"), kInvalidBase, kInvalidFolder},
+        {repeated("写", 78), std::nullopt, std::nullopt},
+        {repeated("写", 79), kInvalidBase, std::nullopt},
+        {repeated("写", 85), kInvalidBase, std::nullopt},
+        {repeated("写", 86), kInvalidBase, kInvalidFolder},
+    };
+    for (const auto& [text, baseMessage, folderMessage] : cases) {
+        SCOPED_TRACE(text.left(12).toStdString());
+        EXPECT_EQ(StillImageFileNaming::baseNameValidationMessage(text), baseMessage);
+        EXPECT_EQ(StillImageFileNaming::subfolderValidationMessage(text), folderMessage);
+    }
+}
+
+TEST(StillImageFileNamingTest, FileNamesCarryATwoDigitVersionAtLeast) {
+    using Naming = StillImageFileNaming;
+    EXPECT_EQ(Naming::fileName(QStringLiteral(" Patient "), StillImageKind::comparison, StillImageFileFormat::png, 3),
+              QStringLiteral("Patient-v03-comparison.png"));
+    EXPECT_EQ(Naming::fileName(QStringLiteral("P"), StillImageKind::original, StillImageFileFormat::jpeg, 100),
+              QStringLiteral("P-v100-original.jpg"));
+}
+
+TEST(StillImageFileNamingTest, TheVersionSearchCountsEveryKindOfTheSameExtension) {
+    QTemporaryDir folder;
+    const std::filesystem::path path = folder.path().toStdString();
+    test::ScriptedFileSystem fileSystem;
+    auto version = [&](StillImageFileFormat format) {
+        return StillImageFileNaming::firstAvailableVersion(path, QStringLiteral("Name"), format, fileSystem);
+    };
+    EXPECT_EQ(version(StillImageFileFormat::jpeg).value(), 1);
+    std::ofstream(path / "Name-v01-comparison.jpg") << "x";
+    std::filesystem::create_symlink(path / "missing", path / "Name-v02-simulation.jpg");
+    std::ofstream(path / "Name-v01-original.png") << "x";
+    EXPECT_EQ(version(StillImageFileFormat::jpeg).value(), 3);
+    EXPECT_EQ(version(StillImageFileFormat::png).value(), 2);
+
+    fileSystem.onEntryExists = [](const std::filesystem::path&) { return std::optional<Result<bool>>(true); };
+    EXPECT_EQ(stillImageOutputFailureCase(version(StillImageFileFormat::png).error()),
+              StillImageOutputFailure::Case::noAvailableFilename);
+    EXPECT_EQ(stillImageOutputFailureCase(StillImageFileNaming::firstAvailableVersion(
+                                              path, QStringLiteral("a/b"), StillImageFileFormat::png, fileSystem)
+                                              .error()),
+              StillImageOutputFailure::Case::invalidBaseName);
+}
+
+TEST(StillImageFileNamingTest, DefaultNamesAreMadeFromTheSanitisedStemAndTheDate) {
+    const QDateTime date(QDate(2026, 3, 5), QTime(12, 0), QTimeZone::systemTimeZone());
+    auto named = [&](const char* path) { return StillImageFileNaming::defaultBaseName(QString::fromUtf8(path), date); };
+    EXPECT_EQ(named("/photos/Portrait.final.jpg"), QStringLiteral("Portrait.final-2026-03-05"));
+    EXPECT_EQ(named("/photos/a:b.jpg"), QStringLiteral("a_b-2026-03-05"));
+    EXPECT_EQ(named("/photos/   .jpg"), QStringLiteral("VLT-2026-03-05"));
+    EXPECT_EQ(named("/photos/.hidden"), QStringLiteral(".hidden-2026-03-05"));
+    EXPECT_EQ(StillImageFileNaming::sanitizedStem(QStringLiteral(" a\u0001b ")), QStringLiteral("a_b"));
+    EXPECT_EQ(StillImageFileNaming::sanitizedStem(QStringLiteral(" : ")), QStringLiteral("_"));
+    const QString longName = StillImageFileNaming::defaultBaseName(repeated("x", 400) + ".jpg", date);
+    EXPECT_EQ(longName, repeated("x", 169) + QStringLiteral("-2026-03-05"));
+}
+
+TEST(StillImageFileNamingTest, DestinationFolderIsCreatedOnceAndAFileInTheWayIsRefused) {
+    QTemporaryDir folder;
+    const std::filesystem::path root = folder.path().toStdString();
+    EXPECT_TRUE(StillImageFileNaming::createDestinationFolder(root / "Sub").ok());
+    EXPECT_TRUE(StillImageFileNaming::createDestinationFolder(root / "Sub").ok());
+    std::ofstream(root / "File") << "x";
+    const auto blocked = StillImageFileNaming::createDestinationFolder(root / "File");
+    EXPECT_EQ(dynamic_cast<const SystemError&>(*blocked.error()).errnoValue(), EEXIST);
+    EXPECT_FALSE(StillImageFileNaming::createDestinationFolder(root / "Missing" / "Sub").ok());
+}
+
+TEST(StillImageFileNamingTest, RememberedSubfoldersJoinTheNonEmptyParts) {
+    for (const auto& [remembered, typed, joined] :
+         {std::tuple{"/Cases/2026/", " Ana ", "Cases/2026/Ana"}, std::tuple{"", "Ana", "Ana"},
+          std::tuple{"//Cases", "  ", "Cases"}, std::tuple{"", "", ""}}) {
+        EXPECT_EQ(StillImageFileNaming::sanitizedSubfolderPath(QString::fromUtf8(remembered), QString::fromUtf8(typed)),
+                  QString::fromUtf8(joined));
+    }
+}
+
+TEST(StillImageFileNamingTest, SizeTextsParseOnlyPlainNumbersWithinTheBounds) {
+    for (const auto& [text, value] :
+         {std::pair{" 12 ", std::optional<std::int64_t>(12)}, std::pair{"4096", std::optional<std::int64_t>(4096)},
+          std::pair{"1 2", std::optional<std::int64_t>()}, std::pair{"-3", std::optional<std::int64_t>()},
+          std::pair{"+3", std::optional<std::int64_t>()}, std::pair{"5000", std::optional<std::int64_t>()},
+          std::pair{"0", std::optional<std::int64_t>()}, std::pair{"١٢", std::optional<std::int64_t>()},
+          std::pair{"99999999999999999999", std::optional<std::int64_t>()},
+          std::pair{" ", std::optional<std::int64_t>()}}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(StillImageFileNaming::parseDimensionText(QString::fromUtf8(text), 1, 4096), value);
+    }
+}
+
+}  // namespace
+}  // namespace vlt

@@ -1,0 +1,101 @@
+#include "output/still/still_image_save_job.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QThreadPool>
+
+#include "base/system_error.h"
+#include "output/still/still_output_test_support.h"
+
+namespace vlt {
+namespace {
+
+// A photograph-like canvas: a gradient with a darker band, so labels, contact block
+// and annotations can be judged by eye in the written file.
+QImage gradient(int width, int height, int hueShift) {
+    QImage image(width, height, QImage::Format_RGBA8888_Premultiplied);
+    QPainter painter(&image);
+    QLinearGradient fill(0, 0, width, height);
+    fill.setColorAt(0, QColor::fromHsv((200 + hueShift) % 360, 120, 230));
+    fill.setColorAt(1, QColor::fromHsv((20 + hueShift) % 360, 160, 120));
+    painter.fillRect(image.rect(), fill);
+    return image;
+}
+
+StillImageSaveRequest request(const std::filesystem::path& folder) {
+    StillImageSaveRequest made;
+    made.snapshot = {gradient(900, 600, 0), gradient(900, 600, 40), {}};
+    const AnnotationFontStyle font{QStringLiteral("Arial"), 40.0f, 9, false};
+    made.snapshot.annotations = {
+        {QUuid::createUuid(), AnnotationStroke{{{100, 400}, {300, 250}, {500, 420}}, 10.0f, {230, 40, 40}}, {}},
+        {QUuid::createUuid(), AnnotationText{QStringLiteral("Note"), {600, 100}, {255, 230, 0}, font}, {}}};
+    made.kinds = {kAllStillImageKinds.begin(), kAllStillImageKinds.end()};
+    made.destinationFolder = folder;
+    made.subfolderName = QStringLiteral(" Look ");
+    made.baseName = QStringLiteral("Comparison");
+    made.options.includeLabels = made.options.includeContactInformation = true;
+    ApplicationSettings& texts = made.options.watermarkSettings;
+    texts.originalComparisonLabel = QStringLiteral("Before");
+    texts.simulationComparisonLabel = QStringLiteral("After");
+    texts.contactName = QStringLiteral("Dr. Ana Example");
+    texts.contactEmail = QStringLiteral("ana@example.org");
+    texts.contactAddress = QStringLiteral("Main Street 1\r\n1000 Town");
+    return made;
+}
+
+// Runs the save on a pool thread, as the application does, and waits for it.
+Result<StillImageSaveResult, StillImageSaveFailure> saveOnWorker(const StillImageSaveRequest& request,
+                                                                 std::vector<StillImageSaveStep>* steps = nullptr) {
+    std::optional<Result<StillImageSaveResult, StillImageSaveFailure>> result;
+    QThreadPool pool;
+    pool.start([&] {
+        result = runStillImageSaveJob(request, {}, [&](StillImageSaveStep step, StillImageKind) {
+            if (steps) steps->push_back(step);
+        });
+    });
+    pool.waitForDone();
+    return *result;
+}
+
+TEST(StillImageSaveJobTest, SavesAllThreeKindsIntoItsSubfolderForAPersonToLookAt) {
+    // Kept in the build folder: Look/Comparison-v01-comparison.png shows the labels
+    // and the contact block.
+    const std::filesystem::path folder =
+        QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("still-image-output").toStdString();
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::vector<StillImageSaveStep> steps;
+    const auto result = saveOnWorker(request(folder), &steps);
+
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result.value().folder, folder / "Look");
+    EXPECT_EQ(result.value().fileNames.back(), QStringLiteral("Comparison-v01-comparison.png"));
+    EXPECT_EQ(steps.size(), std::size_t(3 * kStillImageSaveStepsPerImage));
+    const QImage comparison(QString::fromStdString((folder / "Look" / "Comparison-v01-comparison.png").string()));
+    EXPECT_EQ(comparison.size(), QSize(900, 1200));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "Look"), {}), 3);
+}
+
+TEST(StillImageSaveJobTest, ABlankSubfolderMeansTheFolderItselfAndAFileInTheWayFails) {
+    QTemporaryDir directory;
+    const std::filesystem::path folder = directory.path().toStdString();
+    StillImageSaveRequest blank = request(folder);
+    blank.kinds = {StillImageKind::original};
+    blank.subfolderName = QStringLiteral("  ");
+    EXPECT_EQ(saveOnWorker(blank).value().folder, folder);
+
+    std::ofstream(folder / "Look") << "x";
+    const auto blocked = saveOnWorker(request(folder));
+    ASSERT_FALSE(blocked.ok());
+    EXPECT_EQ(dynamic_cast<const SystemError&>(*blocked.error().underlying).errnoValue(), EEXIST);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
+}
+
+}  // namespace
+}  // namespace vlt

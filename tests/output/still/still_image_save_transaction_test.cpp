@@ -1,0 +1,172 @@
+#include "output/still/still_image_save_transaction.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include <QTemporaryDir>
+
+#include "base/cancellation_error.h"
+#include "base/system_error.h"
+#include "output/still/still_image_composer.h"
+#include "output/still/still_image_output_failure.h"
+#include "output/still/still_output_test_support.h"
+
+namespace vlt {
+namespace {
+
+using Transaction = StillImageSaveTransaction;
+
+std::vector<std::string> entries(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string contents(const std::filesystem::path& path) {
+    std::ifstream stream(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(stream), {});
+}
+
+class StillImageSaveTransactionTest : public ::testing::Test {
+protected:
+    StillImageTransactionPayload payload(StillImageFileFormat format = StillImageFileFormat::png) const {
+        StillImageExportOptions options;
+        options.fileFormat = format;
+        const StillImageRenderSnapshot snapshot = test::colourSnapshot(64, 48, true);
+        StillImageTransactionPayload made{{}, folder_, QStringLiteral(" Patient "), options};
+        for (StillImageKind kind : kAllStillImageKinds) {
+            made.images.push_back({kind, StillImageComposer::render(kind, snapshot, options).value()});
+        }
+        return made;
+    }
+
+    std::filesystem::path writeWith(const StillImageExportOptions& options, const std::string& name) const {
+        const std::filesystem::path path = folder_ / name;
+        FileDescriptor file(systemStillImageFileSystem().createNewFile(path).value());
+        EXPECT_TRUE(Transaction::encode(payload().images[1].image, file.get(), options).ok());
+        return path;
+    }
+
+    QTemporaryDir directory_;
+    std::filesystem::path folder_ = directory_.path().toStdString();
+    test::ScriptedFileSystem fileSystem_;
+};
+
+TEST_F(StillImageSaveTransactionTest, PublishesEveryImageSyncedAndReadBackUnderOneVersion) {
+    std::ofstream(folder_ / "Patient-v01-simulation.png") << "another format";
+    const auto result = Transaction(fileSystem_).save(payload(StillImageFileFormat::jpeg));
+
+    ASSERT_TRUE(result.ok());
+    const std::vector<QString> names = {QStringLiteral("Patient-v01-original.jpg"),
+                                        QStringLiteral("Patient-v01-simulation.jpg"),
+                                        QStringLiteral("Patient-v01-comparison.jpg")};
+    EXPECT_EQ(result.value(),
+              (StillImageSaveResult{folder_, names, {kAllStillImageKinds.begin(), kAllStillImageKinds.end()}}));
+    EXPECT_EQ(entries(folder_).size(), 4u);
+    const QImage comparison(QString::fromStdString((folder_ / "Patient-v01-comparison.jpg").string()));
+    EXPECT_EQ(comparison.size(), QSize(64, 96));
+    EXPECT_TRUE(test::near(comparison.pixelColor(32, 72), Qt::red, 24));
+
+    // Each file is synced before its rename, the folder after the last one.
+    const std::vector<std::string>& calls = fileSystem_.calls;
+    ASSERT_EQ(calls.back(), "sync folder");
+    for (std::size_t index = 0; index < calls.size(); ++index) {
+        if (calls[index].rfind("rename ", 0) != 0) continue;
+        const std::string synced = "sync " + calls[index].substr(7);
+        EXPECT_NE(std::find(calls.begin(), calls.begin() + std::ptrdiff_t(index), synced),
+                  calls.begin() + std::ptrdiff_t(index));
+    }
+}
+
+TEST_F(StillImageSaveTransactionTest, JpegQualityIsHeldWithinSixtyAndAHundred) {
+    StillImageExportOptions options;
+    options.fileFormat = StillImageFileFormat::jpeg;
+    for (const auto& [asked, used] : {std::pair{40, 60}, std::pair{120, 100}}) {
+        options.jpegQuality = asked;
+        const std::string askedBytes = contents(writeWith(options, "asked" + std::to_string(asked) + ".jpg"));
+        options.jpegQuality = used;
+        EXPECT_EQ(askedBytes, contents(writeWith(options, "used" + std::to_string(used) + ".jpg")));
+    }
+}
+
+TEST_F(StillImageSaveTransactionTest, ANameTakenBeforeItsRenameFailsAndTheOtherFileIsKept) {
+    fileSystem_.beforeRename = [](const std::filesystem::path& to) {
+        if (!std::filesystem::exists(to)) std::ofstream(to) << "someone else's";
+    };
+    const auto result = Transaction(fileSystem_).save(payload());
+
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(dynamic_cast<const SystemError&>(*result.error().underlying).errnoValue(), EEXIST);
+    EXPECT_TRUE(result.error().cleanupPaths.empty());
+    EXPECT_EQ(entries(folder_), std::vector<std::string>{"Patient-v01-original.png"});
+    EXPECT_EQ(contents(folder_ / "Patient-v01-original.png"), "someone else's");
+}
+
+TEST_F(StillImageSaveTransactionTest, AStopKeepsWhatWasPublishedAndRemovesTheRest) {
+    for (const auto& [step, published] :
+         {std::pair{StillImageSaveStep::encoding, std::vector<std::string>{}},
+          std::pair{StillImageSaveStep::publishing, std::vector<std::string>{"Patient-v01-original.png"}}}) {
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directory(folder_);
+        std::stop_source stop;
+        const auto result = Transaction(fileSystem_)
+                                .save(payload(), stop.get_token(), [&](StillImageSaveStep reported, StillImageKind) {
+                                    if (reported == step) stop.request_stop();
+                                });
+        ASSERT_FALSE(result.ok());
+        EXPECT_TRUE(isCancellation(result.error().underlying));
+        EXPECT_EQ(entries(folder_), published);
+    }
+}
+
+TEST_F(StillImageSaveTransactionTest, TemporaryFilesThatCannotBeRemovedAreNamed) {
+    fileSystem_.onSync = [](const std::filesystem::path&) { return VoidResult(makeSystemError(EIO)); };
+    fileSystem_.onRemove = [](const std::filesystem::path&) { return VoidResult(makeSystemError(EPERM)); };
+    const auto result = Transaction(fileSystem_).save(payload());
+
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(dynamic_cast<const SystemError&>(*result.error().underlying).errnoValue(), EIO);
+    // Images not yet begun when the first one failed were never written.
+    std::vector<std::string> named;
+    for (const std::filesystem::path& path : result.error().cleanupPaths) named.push_back(path.filename());
+    std::sort(named.begin(), named.end());
+    EXPECT_FALSE(named.empty());
+    EXPECT_EQ(named, entries(folder_));
+    for (const std::string& name : named) EXPECT_TRUE(name.starts_with(".vlt-still-") && name.ends_with(".tmp.png"));
+}
+
+TEST_F(StillImageSaveTransactionTest, FinalNamesBeyondTheFolderLimitAreRefusedBeforeWriting) {
+    fileSystem_.nameLimit = 25;
+    const auto result = Transaction(fileSystem_).save(payload());
+    EXPECT_EQ(stillImageOutputFailureCase(result.error().underlying), StillImageOutputFailure::Case::invalidBaseName);
+    EXPECT_TRUE(entries(folder_).empty());
+}
+
+TEST_F(StillImageSaveTransactionTest, OnlyCompleteFilesOfTheRenderedSizePassValidation) {
+    const QImage image = payload().images[1].image;
+    for (const auto& [format, name] :
+         {std::pair{StillImageFileFormat::jpeg, "whole.jpg"}, std::pair{StillImageFileFormat::png, "whole.png"}}) {
+        StillImageExportOptions options;
+        options.fileFormat = format;
+        const std::filesystem::path whole = writeWith(options, name);
+        const std::string bytes = contents(whole);
+        const std::filesystem::path cut = folder_ / (std::string("cut-") + name);
+        std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() * 3 / 4);
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(Transaction::validateWrittenImage(whole, image.width(), image.height()).ok());
+        for (const auto& failing : {Transaction::validateWrittenImage(whole, image.width() + 1, image.height()),
+                                    Transaction::validateWrittenImage(cut, image.width(), image.height())}) {
+            EXPECT_EQ(stillImageOutputFailureCase(failing.error()), StillImageOutputFailure::Case::validationFailed);
+        }
+    }
+    std::ofstream(folder_ / "empty.png");
+    EXPECT_EQ(stillImageOutputFailureCase(Transaction::validateWrittenImage(folder_ / "empty.png", 1, 1).error()),
+              StillImageOutputFailure::Case::validationFailed);
+    const auto missing = Transaction::validateWrittenImage(folder_ / "missing.png", 1, 1);
+    EXPECT_EQ(dynamic_cast<const SystemError&>(*missing.error()).errnoValue(), ENOENT);
+}
+
+}  // namespace
+}  // namespace vlt
