@@ -17,8 +17,8 @@
 
 #include "platform/image_io/image_io_runtime.h"
 #include "platform/image_io/image_type_identifier.h"
-#include "platform/image_io/vips_image_ref.h"
 #include "platform/image_io/tiff_directory.h"
+#include "platform/image_io/vips_image_ref.h"
 
 namespace vlt {
 namespace {

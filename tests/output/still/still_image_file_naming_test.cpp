@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 
-#include "base/system_error.h"
 #include "output/still/still_image_output_failure.h"
 #include "output/still/still_output_test_support.h"
 
@@ -72,7 +71,11 @@ TEST(StillImageFileNamingTest, TheVersionSearchCountsEveryKindOfTheSameExtension
     EXPECT_EQ(version(StillImageFileFormat::jpeg).value(), 3);
     EXPECT_EQ(version(StillImageFileFormat::png).value(), 2);
 
-    fileSystem.onEntryExists = [](const std::filesystem::path&) { return std::optional<Result<bool>>(true); };
+    for (int taken = 2; taken <= 999; ++taken) {
+        std::ofstream(path / StillImageFileNaming::fileName(QStringLiteral("Name"), StillImageKind::simulation,
+                                                            StillImageFileFormat::png, taken)
+                                 .toStdString());
+    }
     EXPECT_EQ(stillImageOutputFailureCase(version(StillImageFileFormat::png).error()),
               StillImageOutputFailure::Case::noAvailableFilename);
     EXPECT_EQ(stillImageOutputFailureCase(StillImageFileNaming::firstAvailableVersion(
@@ -92,26 +95,6 @@ TEST(StillImageFileNamingTest, DefaultNamesAreMadeFromTheSanitisedStemAndTheDate
     EXPECT_EQ(StillImageFileNaming::sanitizedStem(QStringLiteral(" : ")), QStringLiteral("_"));
     const QString longName = StillImageFileNaming::defaultBaseName(repeated("x", 400) + ".jpg", date);
     EXPECT_EQ(longName, repeated("x", 169) + QStringLiteral("-2026-03-05"));
-}
-
-TEST(StillImageFileNamingTest, DestinationFolderIsCreatedOnceAndAFileInTheWayIsRefused) {
-    QTemporaryDir folder;
-    const std::filesystem::path root = folder.path().toStdString();
-    EXPECT_TRUE(StillImageFileNaming::createDestinationFolder(root / "Sub").ok());
-    EXPECT_TRUE(StillImageFileNaming::createDestinationFolder(root / "Sub").ok());
-    std::ofstream(root / "File") << "x";
-    const auto blocked = StillImageFileNaming::createDestinationFolder(root / "File");
-    EXPECT_EQ(dynamic_cast<const SystemError&>(*blocked.error()).errnoValue(), EEXIST);
-    EXPECT_FALSE(StillImageFileNaming::createDestinationFolder(root / "Missing" / "Sub").ok());
-}
-
-TEST(StillImageFileNamingTest, RememberedSubfoldersJoinTheNonEmptyParts) {
-    for (const auto& [remembered, typed, joined] :
-         {std::tuple{"/Cases/2026/", " Ana ", "Cases/2026/Ana"}, std::tuple{"", "Ana", "Ana"},
-          std::tuple{"//Cases", "  ", "Cases"}, std::tuple{"", "", ""}}) {
-        EXPECT_EQ(StillImageFileNaming::sanitizedSubfolderPath(QString::fromUtf8(remembered), QString::fromUtf8(typed)),
-                  QString::fromUtf8(joined));
-    }
 }
 
 TEST(StillImageFileNamingTest, SizeTextsParseOnlyPlainNumbersWithinTheBounds) {

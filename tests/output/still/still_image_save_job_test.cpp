@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QThreadPool>
 
@@ -16,25 +15,9 @@
 namespace vlt {
 namespace {
 
-// A photograph-like canvas: a gradient with a darker band, so labels, contact block
-// and annotations can be judged by eye in the written file.
-QImage gradient(int width, int height, int hueShift) {
-    QImage image(width, height, QImage::Format_RGBA8888_Premultiplied);
-    QPainter painter(&image);
-    QLinearGradient fill(0, 0, width, height);
-    fill.setColorAt(0, QColor::fromHsv((200 + hueShift) % 360, 120, 230));
-    fill.setColorAt(1, QColor::fromHsv((20 + hueShift) % 360, 160, 120));
-    painter.fillRect(image.rect(), fill);
-    return image;
-}
-
 StillImageSaveRequest request(const std::filesystem::path& folder) {
     StillImageSaveRequest made;
-    made.snapshot = {gradient(900, 600, 0), gradient(900, 600, 40), {}};
-    const AnnotationFontStyle font{QStringLiteral("Arial"), 40.0f, 9, false};
-    made.snapshot.annotations = {
-        {QUuid::createUuid(), AnnotationStroke{{{100, 400}, {300, 250}, {500, 420}}, 10.0f, {230, 40, 40}}, {}},
-        {QUuid::createUuid(), AnnotationText{QStringLiteral("Note"), {600, 100}, {255, 230, 0}, font}, {}}};
+    made.snapshot = test::colourSnapshot(900, 600, true);
     made.kinds = {kAllStillImageKinds.begin(), kAllStillImageKinds.end()};
     made.destinationFolder = folder;
     made.subfolderName = QStringLiteral(" Look ");

@@ -15,16 +15,13 @@
 
 namespace vlt::test {
 
-inline QImage solidImage(int width, int height, const QColor& colour) {
-    QImage image(width, height, QImage::Format_RGBA8888_Premultiplied);
-    image.fill(colour);
-    return image;
-}
-
 // A red Original and a blue Simulation; with `marked`, a filled green rectangle over
 // the Simulation's middle rows, from beyond its left edge to three quarters across.
 inline StillImageRenderSnapshot colourSnapshot(int width, int height, bool marked = false) {
-    StillImageRenderSnapshot snapshot{solidImage(width, height, Qt::red), solidImage(width, height, Qt::blue), {}};
+    StillImageRenderSnapshot snapshot{QImage(width, height, QImage::Format_RGBA8888_Premultiplied), {}, {}};
+    snapshot.original.fill(Qt::red);
+    snapshot.simulation = snapshot.original.copy();
+    snapshot.simulation.fill(Qt::blue);
     if (marked) {
         const AnnotationShape shape{EditorTool::filledRectangle,
                                     {-float(width) / 2, float(height) / 4},
@@ -48,7 +45,6 @@ inline bool near(const QColor& actual, const QColor& expected, int tolerance = 8
 // that a test sets to fail or to interfere with one of them.
 class ScriptedFileSystem final : public StillImageFileSystem {
 public:
-    std::function<std::optional<Result<bool>>(const std::filesystem::path&)> onEntryExists;
     std::optional<std::size_t> nameLimit;
     std::function<VoidResult(const std::filesystem::path&)> onSync;
     std::function<void(const std::filesystem::path& to)> beforeRename;
@@ -56,12 +52,7 @@ public:
     // Written from the transaction's working threads.
     std::vector<std::string> calls;
 
-    Result<bool> entryExists(const std::filesystem::path& path) override {
-        if (onEntryExists) {
-            if (auto answer = onEntryExists(path)) return *answer;
-        }
-        return real().entryExists(path);
-    }
+    Result<bool> entryExists(const std::filesystem::path& path) override { return real().entryExists(path); }
     std::size_t nameLengthLimit(const std::filesystem::path& folder) override {
         return nameLimit ? *nameLimit : real().nameLengthLimit(folder);
     }

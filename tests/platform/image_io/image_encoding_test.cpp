@@ -16,7 +16,6 @@ TEST(ImageEncodingTest, PngKeepsStraightAlphaAndJpegTheOpaqueColours) {
     QImage image(40, 30, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor(30, 160, 90));
     image.setPixelColor(5, 5, QColor(250, 20, 10, 128));
-    image.setPixelColor(6, 5, QColor(0, 0, 0, 0));
     QTemporaryDir folder;
     for (const auto& [format, name] :
          {std::pair{ImageEncodingFormat::png, "a.png"}, std::pair{ImageEncodingFormat::jpeg, "a.jpg"}}) {
@@ -28,17 +27,12 @@ TEST(ImageEncodingTest, PngKeepsStraightAlphaAndJpegTheOpaqueColours) {
         }
         EXPECT_EQ(readBackImageSize(path), (DecodedImageSize{40, 30}));
         const QImage written(QString::fromStdString(path));
-        const QColor plain = written.pixelColor(20, 20);
-        EXPECT_NEAR(plain.green(), 160, 4);
-        EXPECT_NEAR(plain.red(), 30, 4);
+        EXPECT_NEAR(written.pixelColor(20, 20).green(), 160, 4);
+        EXPECT_EQ(written.hasAlphaChannel(), format == ImageEncodingFormat::png);
         if (format == ImageEncodingFormat::png) {
-            EXPECT_TRUE(written.hasAlphaChannel());
-            const QColor half = written.pixelColor(5, 5);
-            EXPECT_NEAR(half.red(), 250, 2);
-            EXPECT_NEAR(half.alpha(), 128, 1);
-            EXPECT_EQ(written.pixelColor(6, 5).alpha(), 0);
-        } else {
-            EXPECT_FALSE(written.hasAlphaChannel());
+            // Stored straight: the half-covered red stays red instead of darkening.
+            EXPECT_NEAR(written.pixelColor(5, 5).red(), 250, 2);
+            EXPECT_NEAR(written.pixelColor(5, 5).alpha(), 128, 1);
         }
     }
 }
