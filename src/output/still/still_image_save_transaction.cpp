@@ -50,7 +50,7 @@ public:
 
 private:
     VoidResult writeAndPublish() {
-        // 1. One version for every file of this save, and names the folder can hold.
+        // 1. One version for every file of this save.
         const StillImageFileFormat format = payload_.options.fileFormat;
         const Result<int> version =
             StillImageFileNaming::firstAvailableVersion(payload_.folder, payload_.baseName, format, fileSystem_);
