@@ -31,6 +31,7 @@ namespace {
 constexpr double kCropEntranceSeconds = 0.501;
 constexpr double kCropEntranceRise = 30.0;
 constexpr double kScreenExitSeconds = 0.249;
+constexpr const char* kEntranceAnimationName = "screenEntrance";
 
 QEasingCurve easeOut() {
     QEasingCurve curve(QEasingCurve::BezierSpline);
@@ -219,6 +220,7 @@ void AppContentView::animateEntrance(QWidget* screen, double rise, double second
     effect->setOpacity(0.0);
     screen->setGraphicsEffect(effect);
     auto* animation = new QVariantAnimation(screen);
+    animation->setObjectName(QLatin1String(kEntranceAnimationName));
     animation->setStartValue(0.0);
     animation->setEndValue(1.0);
     animation->setDuration(static_cast<int>(std::lround(seconds * 1000.0)));
@@ -226,13 +228,13 @@ void AppContentView::animateEntrance(QWidget* screen, double rise, double second
     QPointer<QWidget> target(screen);
     QPointer<AppContentView> self(this);
     connect(animation, &QVariantAnimation::valueChanged, screen, [target, self, effect, rise](const QVariant& value) {
-        if (!target || !self) return;
+        if (!target || !self || target->graphicsEffect() != effect) return;
         const double progress = value.toDouble();
         effect->setOpacity(progress);
         target->setGeometry(self->rect().translated(0, static_cast<int>(std::lround(rise * (1.0 - progress)))));
     });
-    connect(animation, &QVariantAnimation::finished, screen, [target, self] {
-        if (!target) return;
+    connect(animation, &QVariantAnimation::finished, screen, [target, self, effect] {
+        if (!target || target->graphicsEffect() != effect) return;
         target->setGraphicsEffect(nullptr);
         if (self) target->setGeometry(self->rect());
     });
@@ -252,10 +254,19 @@ void AppContentView::retire(QWidget* screen, bool fades, bool staysOnTop) {
     } else {
         screen->lower();
     }
+    // A screen that leaves while it still rises stops rising and fades from where it is;
+    // its rising effect is replaced below, so nothing of the rise may run any more.
+    double opacity = 1.0;
+    if (auto* rising = qobject_cast<QGraphicsOpacityEffect*>(screen->graphicsEffect())) opacity = rising->opacity();
+    if (auto* entrance =
+            screen->findChild<QVariantAnimation*>(QLatin1String(kEntranceAnimationName), Qt::FindDirectChildrenOnly)) {
+        entrance->stop();
+    }
     auto* effect = new QGraphicsOpacityEffect(screen);
+    effect->setOpacity(opacity);
     screen->setGraphicsEffect(effect);
     auto* animation = new QVariantAnimation(screen);
-    animation->setStartValue(1.0);
+    animation->setStartValue(opacity);
     animation->setEndValue(0.0);
     animation->setDuration(static_cast<int>(std::lround(kScreenExitSeconds * 1000.0)));
     animation->setEasingCurve(easeIn());

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QPointer>
 #include <QMessageBox>
@@ -283,6 +284,23 @@ TEST_F(AppContentViewTest, WithMotionTheStartPageFadesOutBeneathTheRisingCropScr
     EXPECT_FALSE(startPage);
     EXPECT_EQ(crop->graphicsEffect(), nullptr);
     EXPECT_EQ(crop->geometry(), view->rect());
+}
+
+TEST_F(AppContentViewTest, ACropScreenReplacedWhileItStillRisesFadesOutFromWhereItWas) {
+    MotionPreference::shared().setReduceMotion(false);
+    installCropScreens();
+    AppModelTestAccess::setDocument(*model, testing::makeCropDocument());
+    QPointer<QWidget> rising = view->baseScreenWidget();
+    QTest::qWait(100);
+    AppModelTestAccess::setDocument(*model, testing::makeCropDocument());
+    ASSERT_TRUE(rising);
+    const auto* fading = qobject_cast<QGraphicsOpacityEffect*>(rising->graphicsEffect());
+    ASSERT_NE(fading, nullptr);
+    EXPECT_LT(fading->opacity(), 1.0);
+
+    QTest::qWait(700);
+    EXPECT_FALSE(rising);
+    EXPECT_EQ(view->baseScreenWidget()->graphicsEffect(), nullptr);
 }
 
 TEST_F(AppContentViewTest, WithReducedMotionScreensChangeAtOnce) {
