@@ -109,6 +109,8 @@ void AppDelegate::attach(QWidget* window) {
 // Window close
 
 bool AppDelegate::windowShouldClose(QWidget* window) {
+    // Once the application has decided to end, nothing may hold it back any more.
+    if (isTerminating()) return true;
     if (window != nullptr && window == approvedClosingWindow_) {
         approvedClosingWindow_ = nullptr;
         allowApplicationTerminationAfterWindowClose_ = true;
@@ -136,7 +138,7 @@ void AppDelegate::windowDidClose() { requestTermination(); }
 // Quit
 
 void AppDelegate::requestTermination() {
-    if (isTerminating_) return;
+    if (isTerminating()) return;
     if (applicationShouldTerminate() == TerminateReply::now) terminate();
 }
 
@@ -181,6 +183,11 @@ void AppDelegate::replyToApplicationShouldTerminate(bool allowed) {
 
 void AppDelegate::forceTermination() {
     closePendingAlertQuietly();
+    // Already on the way out and still waiting for output tasks: stop waiting.
+    if (termination_ == Termination::finishingTasks) {
+        finishTermination();
+        return;
+    }
     terminate();
 }
 
@@ -199,13 +206,11 @@ void AppDelegate::resetRelaunchState(ApplicationCloseIntent intent) {
 }
 
 void AppDelegate::terminate() {
-    if (isTerminating_) return;
-    isTerminating_ = true;
+    if (isTerminating()) return;
+    termination_ = Termination::finishingTasks;
     QPointer<AppDelegate> guard(this);
     auto finish = [guard] {
-        if (!guard) return;
-        guard->applicationWillTerminate();
-        if (guard->environment_.exitEventLoop) guard->environment_.exitEventLoop();
+        if (guard) guard->finishTermination();
     };
     // Saves, exports and share files in progress are stopped and allowed to remove
     // their temporary files before the process goes.
@@ -214,6 +219,13 @@ void AppDelegate::terminate() {
     } else {
         finish();
     }
+}
+
+void AppDelegate::finishTermination() {
+    if (termination_ == Termination::ended) return;
+    termination_ = Termination::ended;
+    applicationWillTerminate();
+    if (environment_.exitEventLoop) environment_.exitEventLoop();
 }
 
 void AppDelegate::applicationWillTerminate() {

@@ -93,7 +93,7 @@ public:
     bool isApplicationTerminationReplyPending() const { return isApplicationTerminationReplyPending_; }
     bool isUpdateRelaunchExpected() const { return isUpdateRelaunchExpected_; }
     bool isLanguageRelaunchPending() const { return isLanguageRelaunchPending_; }
-    bool isTerminating() const { return isTerminating_; }
+    bool isTerminating() const { return termination_ != Termination::running; }
 
 signals:
     // The delayed answer to a termination that asked first: false keeps the application running.
@@ -104,6 +104,7 @@ private:
     void resetRelaunchState(ApplicationCloseIntent intent);
     void performLanguageRelaunch();
     void terminate();
+    void finishTermination();
     void applicationWillTerminate();
     void watchModelForQueuedFiles();
     void modelAvailabilityMayHaveChanged();
@@ -121,7 +122,9 @@ private:
     bool isApplicationTerminationReplyPending_ = false;
     bool isUpdateRelaunchExpected_ = false;
     bool isLanguageRelaunchPending_ = false;
-    bool isTerminating_ = false;
+    // Once past running there is no way back: the process ends.
+    enum class Termination { running, finishingTasks, ended };
+    Termination termination_ = Termination::running;
     QPointer<QMessageBox> unsavedChangesAlert_;
     bool canModelTakeFiles_ = false;
     QList<QMetaObject::Connection> modelConnections_;

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QStyle>
 
+#include "app/background_work_at_exit.h"
 #include "app/launch_arguments.h"
 #include "app/veltrano_application.h"
 #include "platform/log/journal_event_log_sink.h"
@@ -20,18 +21,23 @@ int main(int argc, char** argv) {
     QApplication::setPalette(QApplication::style()->standardPalette());
 
     const QList<QUrl> files = vlt::filesFromLaunchArguments(QApplication::arguments(), QDir::currentPath());
-    vlt::SingleInstance instance(vlt::SingleInstance::defaultSocketPath());
-    switch (instance.claimOrForward(files)) {
-    case vlt::SingleInstance::Role::forwarded:
-        return 0;
-    case vlt::SingleInstance::Role::failed:
-        std::fprintf(stderr, "Veltrano is already running but did not respond.\n");
-        return 1;
-    case vlt::SingleInstance::Role::primary:
-        break;
-    }
+    int status = 0;
+    {
+        vlt::SingleInstance instance(vlt::SingleInstance::defaultSocketPath());
+        switch (instance.claimOrForward(files)) {
+        case vlt::SingleInstance::Role::forwarded:
+            return 0;
+        case vlt::SingleInstance::Role::failed:
+            std::fprintf(stderr, "Veltrano is already running but did not respond.\n");
+            return 1;
+        case vlt::SingleInstance::Role::primary:
+            break;
+        }
 
-    vlt::installSystemEventLog();
-    vlt::VeltranoApplication veltrano(instance);
-    return veltrano.run(files);
+        vlt::installSystemEventLog();
+        vlt::VeltranoApplication veltrano(instance);
+        status = veltrano.run(files);
+    }
+    // The window, the model and the single-instance socket are gone by now.
+    return vlt::leaveUnfinishedBackgroundWork(status);
 }

@@ -68,7 +68,9 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
         if (!started.ok()) instance_.resumeListening();
         return started;
     };
-    environment.exitEventLoop = [] { QCoreApplication::quit(); };
+    // Not quit(): that asks every window to close once more, and the window's close
+    // question would start a new close request and veto an end already decided.
+    environment.exitEventLoop = [] { QCoreApplication::exit(0); };
     delegate_ = std::make_unique<AppDelegate>(std::move(environment));
 
     auto settingsStore =

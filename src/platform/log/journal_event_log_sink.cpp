@@ -1,5 +1,8 @@
 #include "platform/log/journal_event_log_sink.h"
 
+#include <cstdlib>
+#include <cstring>
+
 #include <syslog.h>
 #include <unistd.h>
 
@@ -37,7 +40,10 @@ void JournalEventLogSink::write(const EventLogEntry& entry) {
 bool JournalEventLogSink::isJournalAvailable() { return ::access(kJournalSocket, W_OK) == 0; }
 
 std::shared_ptr<EventLogSink> makeSystemEventLogSink() {
-    if (JournalEventLogSink::isJournalAvailable()) return std::make_shared<JournalEventLogSink>();
+    const char* chosen = std::getenv(kEventLogVariable);
+    const bool wantsStandardError = chosen != nullptr && std::strcmp(chosen, "stderr") == 0;
+    if (!wantsStandardError && JournalEventLogSink::isJournalAvailable())
+        return std::make_shared<JournalEventLogSink>();
     return std::make_shared<StderrEventLogSink>();
 }
 

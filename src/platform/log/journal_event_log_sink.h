@@ -19,7 +19,12 @@ public:
     static bool isJournalAvailable();
 };
 
-// The sink the application runs with: the journal when there is one, else standard error.
+// Set to "stderr", the events go to standard error even where a journal runs: to
+// follow them in a terminal, or for a program that drives the application.
+inline constexpr const char* kEventLogVariable = "VELTRANO_EVENT_LOG";
+
+// The sink the application runs with: the journal when there is one (and standard error
+// is not asked for), else standard error.
 std::shared_ptr<EventLogSink> makeSystemEventLogSink();
 
 // Installs makeSystemEventLogSink() as the process's event log. Called once at start.

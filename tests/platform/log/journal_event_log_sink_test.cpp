@@ -1,3 +1,5 @@
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include "foundation/diagnostic_log.h"
@@ -8,11 +10,15 @@
 namespace vlt {
 namespace {
 
-TEST(JournalEventLogSinkTest, SystemSinkIsTheJournalOnlyWhereOneRuns) {
-    const auto sink = makeSystemEventLogSink();
-    const bool isJournal = dynamic_cast<JournalEventLogSink*>(sink.get()) != nullptr;
-    EXPECT_EQ(isJournal, JournalEventLogSink::isJournalAvailable());
-    EXPECT_EQ(!isJournal, dynamic_cast<StderrEventLogSink*>(sink.get()) != nullptr);
+TEST(JournalEventLogSinkTest, SystemSinkIsTheJournalOnlyWhereOneRunsAndStandardErrorIsNotAskedFor) {
+    for (const char* choice : {"journal", "stderr"}) {
+        ::setenv(kEventLogVariable, choice, 1);
+        const auto sink = makeSystemEventLogSink();
+        const bool isJournal = dynamic_cast<JournalEventLogSink*>(sink.get()) != nullptr;
+        EXPECT_EQ(isJournal, choice[0] == 'j' && JournalEventLogSink::isJournalAvailable()) << choice;
+        EXPECT_EQ(!isJournal, dynamic_cast<StderrEventLogSink*>(sink.get()) != nullptr);
+    }
+    ::unsetenv(kEventLogVariable);
 }
 
 TEST(JournalEventLogSinkTest, InstalledSinkTakesEventsOfEveryLevel) {
