@@ -1,7 +1,7 @@
 #include "base/file_contents.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
+#include "base/regular_file.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -13,15 +13,11 @@ namespace {
 
 std::error_code lastError() { return {errno, std::generic_category()}; }
 
-std::error_code readOpenFile(int descriptor, std::size_t maximumBytes, std::string& contents) {
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0) return lastError();
-    if (S_ISDIR(status.st_mode)) return std::make_error_code(std::errc::is_a_directory);
-    if (!S_ISREG(status.st_mode)) return std::make_error_code(std::errc::invalid_argument);
-    if (static_cast<std::size_t>(status.st_size) > maximumBytes) return std::make_error_code(std::errc::file_too_large);
+std::error_code readOpenFile(const RegularFile& file, std::size_t maximumBytes, std::string& contents) {
+    if (file.size() > maximumBytes) return std::make_error_code(std::errc::file_too_large);
 
     std::string buffer;
-    buffer.resize(static_cast<std::size_t>(status.st_size));
+    buffer.resize(static_cast<std::size_t>(file.size()));
     std::size_t filled = 0;
     // The file may grow while it is read; one byte of room tells that it went past the limit.
     while (true) {
@@ -29,7 +25,7 @@ std::error_code readOpenFile(int descriptor, std::size_t maximumBytes, std::stri
             if (buffer.size() > maximumBytes) return std::make_error_code(std::errc::file_too_large);
             buffer.resize(std::min(buffer.size() + 4096, maximumBytes + 1));
         }
-        const ssize_t count = ::read(descriptor, buffer.data() + filled, buffer.size() - filled);
+        const ssize_t count = ::read(file.descriptor(), buffer.data() + filled, buffer.size() - filled);
         if (count < 0) {
             if (errno == EINTR) continue;
             return lastError();
@@ -46,11 +42,9 @@ std::error_code readOpenFile(int descriptor, std::size_t maximumBytes, std::stri
 }  // namespace
 
 std::error_code readFileContents(const std::filesystem::path& path, std::size_t maximumBytes, std::string& contents) {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (descriptor < 0) return lastError();
-    const std::error_code error = readOpenFile(descriptor, maximumBytes, contents);
-    ::close(descriptor);
-    return error;
+    RegularFile file;
+    if (const std::error_code error = RegularFile::open(path, file)) return error;
+    return readOpenFile(file, maximumBytes, contents);
 }
 
 }  // namespace vlt

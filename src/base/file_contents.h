@@ -8,9 +8,9 @@
 namespace vlt {
 
 // Reads a whole regular file into `contents`. A file larger than `maximumBytes`
-// is refused with EFBIG before anything is read, and anything that is not a
-// regular file (a folder, a device, a pipe) with EINVAL (EISDIR for a folder), so a
-// damaged or hostile path can neither exhaust memory nor block the caller.
+// is refused with EFBIG before anything is read, and anything that is not a regular
+// file as RegularFile refuses it, so a damaged or hostile path can neither exhaust
+// memory nor block the caller.
 std::error_code readFileContents(const std::filesystem::path& path, std::size_t maximumBytes, std::string& contents);
 
 }  // namespace vlt

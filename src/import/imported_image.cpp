@@ -38,7 +38,11 @@ Result<ImportedImage, ImageImportFailure> ImportedImage::load(const QUrl& url, S
     // 1. A readable local file.
     if (!url.isLocalFile()) return failure(ImageImportFailure::Case::corrupted);
     auto opened = ImageSource::open(url.toLocalFile().toStdString());
-    if (!opened) return failure(ImageImportFailure::Case::corrupted);
+    if (!opened) {
+        // A pipe, a device or a folder holds no image to read.
+        const bool isFile = opened.error() != ImageSourceFailure::notAFile;
+        return failure(isFile ? ImageImportFailure::Case::corrupted : ImageImportFailure::Case::unsupported);
+    }
     const ImageSource& source = opened.value();
 
     // 2. Content of a supported type, whatever the file is called.

@@ -1,6 +1,6 @@
 #include "import/validated_dropped_file_url.h"
 
-#include <QFileInfo>
+#include "base/regular_file.h"
 
 namespace vlt {
 
@@ -10,7 +10,10 @@ Result<QUrl, StartupDropFailure> validatedDroppedFileURL(const QList<QUrl>& urls
 
     const QUrl& url = urls.front();
     if (!url.isLocalFile()) return StartupDropFailure(StartupDropFailure::Case::notAFile);
-    if (QFileInfo(url.toLocalFile()).isDir()) return StartupDropFailure(StartupDropFailure::Case::folder);
+    const std::error_code kind = RegularFile::check(url.toLocalFile().toStdString());
+    if (kind == std::errc::is_a_directory) return StartupDropFailure(StartupDropFailure::Case::folder);
+    // A pipe or a device is no image file; one that cannot be looked at is left to the import to report.
+    if (kind == std::errc::invalid_argument) return StartupDropFailure(StartupDropFailure::Case::notAFile);
     return url;
 }
 

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "file_support.h"
@@ -5,6 +7,7 @@
 #include "base/exclusive_rename.h"
 #include "base/file_contents.h"
 #include "base/folder_creation.h"
+#include "base/regular_file.h"
 
 namespace vlt {
 namespace {
@@ -75,6 +78,10 @@ TEST(FileContentsTest, ReadsWholeFilesWithinTheLimitAndRefusesTheRest) {
     EXPECT_EQ(readFileContents(folder / "big", 10000, contents), std::errc::file_too_large);
     EXPECT_EQ(readFileContents(folder, 10000, contents), std::errc::is_a_directory);
     EXPECT_EQ(readFileContents(folder / "none", 10000, contents), std::errc::no_such_file_or_directory);
+    // Neither waits for a writer that never comes.
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    EXPECT_EQ(readFileContents(folder / "pipe", 10000, contents), std::errc::invalid_argument);
+    EXPECT_EQ(RegularFile::check(folder / "pipe"), std::errc::invalid_argument);
     EXPECT_EQ(contents, "unchanged");
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QTemporaryDir>
 
 #include "import/image_import_failure.h"
@@ -23,7 +25,7 @@ TEST(ImageImportFailure, HasStableCodes) {
     }
 }
 
-TEST(ValidatedDroppedFileURL, AcceptsExactlyOneFileThatIsNoFolder) {
+TEST(ValidatedDroppedFileURL, AcceptsExactlyOneFileThatIsNoFolderNorPipe) {
     QTemporaryDir directory;
     const QUrl file = QUrl::fromLocalFile(directory.filePath("face.jpg"));
     const QUrl missing = QUrl::fromLocalFile(directory.filePath("gone.jpg"));
@@ -32,6 +34,9 @@ TEST(ValidatedDroppedFileURL, AcceptsExactlyOneFileThatIsNoFolder) {
     EXPECT_EQ(validatedDroppedFileURL({file, file}).error().failureCase(), Case::multipleItems);
     EXPECT_EQ(validatedDroppedFileURL({QUrl("https://example.com/a.jpg")}).error().failureCase(), Case::notAFile);
     EXPECT_EQ(validatedDroppedFileURL({QUrl::fromLocalFile(directory.path())}).error().failureCase(), Case::folder);
+    const QString pipe = directory.filePath("face.jpg.pipe");
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    EXPECT_EQ(validatedDroppedFileURL({QUrl::fromLocalFile(pipe)}).error().failureCase(), Case::notAFile);
     EXPECT_EQ(validatedDroppedFileURL({missing}).value(), missing);
     EXPECT_EQ(validatedDroppedFileURL({file}).value(), file);
 }

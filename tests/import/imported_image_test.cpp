@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QTemporaryDir>
 
@@ -128,12 +129,15 @@ TEST_F(ImportedImageLoading, RefusesContentOfOtherTypesWhateverItsName) {
     EXPECT_EQ(failureOf(write("empty.jpg", QByteArray())), Case::unsupported);
     EXPECT_EQ(failureOf(write("notes.jpg", "These are my notes, not a photograph.")), Case::unsupported);
     EXPECT_EQ(failureOf(write("animation.png", QByteArray("GIF89a\x01\0\x01\0\0\0\0;", 14))), Case::unsupported);
+    // Neither a folder nor a pipe is an image file; the pipe is never waited on.
+    EXPECT_EQ(failureOf(QUrl::fromLocalFile(directory_.path())), Case::unsupported);
+    ASSERT_EQ(::mkfifo(directory_.filePath("pipe.jpg").toLocal8Bit().constData(), 0600), 0);
+    EXPECT_EQ(failureOf(QUrl::fromLocalFile(directory_.filePath("pipe.jpg"))), Case::unsupported);
 }
 
 TEST_F(ImportedImageLoading, AFileThatCannotBeReadIsCorrupted) {
     EXPECT_EQ(failureOf(QUrl::fromLocalFile(directory_.filePath("missing.jpg"))), Case::corrupted);
     EXPECT_EQ(failureOf(QUrl("https://example.com/face.jpg")), Case::corrupted);
-    EXPECT_EQ(failureOf(QUrl::fromLocalFile(directory_.path())), Case::corrupted);
 }
 
 TEST_F(ImportedImageLoading, TruncatedFilesAreCorrupted) {

@@ -8,13 +8,12 @@
 #include <array>
 #include <cmath>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <utility>
 
 #include <QColorSpace>
 
+#include "base/regular_file.h"
 #include "platform/image_io/image_io_runtime.h"
 #include "platform/image_io/image_type_identifier.h"
 #include "platform/image_io/tiff_directory.h"
@@ -51,6 +50,9 @@ std::optional<Decoder> decoderFor(const std::optional<std::string>& identifier) 
 // file fails instead of being filled with grey.
 VipsImageRef load(Decoder decoder, const std::string& path, int shrink) {
     VipsImageRef image;
+    // The decoders open the path themselves: what was a file when the header was read
+    // may be a pipe by now, which they would wait on for ever.
+    if (RegularFile::check(path)) return image;
     const char* file = path.c_str();
     int status = -1;
     switch (decoder) {
@@ -314,13 +316,13 @@ std::int64_t roundedCoordinate(double value) { return std::int64_t(std::llround(
 
 Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& path) {
     ensureImageIORuntime();
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return ImageSourceFailure::unreadable;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return ImageSourceFailure::unreadable;
+    RegularFile file;
+    if (const std::error_code error = RegularFile::open(path, file)) {
+        const bool isFile = error != std::errc::is_a_directory && error != std::errc::invalid_argument;
+        return isFile ? ImageSourceFailure::unreadable : ImageSourceFailure::notAFile;
+    }
     std::array<unsigned char, kTypeSniffLength> head{};
-    file.read(reinterpret_cast<char*>(head.data()), std::streamsize(head.size()));
-    const auto headLength = std::size_t(std::max<std::streamsize>(file.gcount(), 0));
+    const std::size_t headLength = file.readAt(0, head);
 
     ImageSource source;
     source.path_ = path;

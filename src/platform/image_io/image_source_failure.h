@@ -6,6 +6,8 @@ namespace vlt {
 enum class ImageSourceFailure {
     // The file cannot be opened for reading.
     unreadable,
+    // The path names no regular file (a folder, a pipe, a device): nothing is read.
+    notAFile,
     // The content is no image type that can be decoded.
     unknownType,
     // The content has the right signature but no readable image header.

@@ -1,8 +1,9 @@
 #include "platform/image_io/tiff_directory.h"
 
+#include "base/regular_file.h"
+
 #include <array>
 #include <cstring>
-#include <fstream>
 
 namespace vlt {
 namespace {
@@ -120,14 +121,10 @@ std::optional<TiffDirectory> TiffDirectory::readExif(std::span<const unsigned ch
 }
 
 std::optional<TiffDirectory> TiffDirectory::readFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
+    RegularFile file;
+    if (RegularFile::open(path, file)) return std::nullopt;
     return read([&file](std::uint64_t offset, std::span<unsigned char> buffer) {
-        file.clear();
-        file.seekg(std::streamoff(offset));
-        if (!file) return false;
-        file.read(reinterpret_cast<char*>(buffer.data()), std::streamsize(buffer.size()));
-        return file.gcount() == std::streamsize(buffer.size());
+        return file.readAt(offset, buffer) == buffer.size();
     });
 }
 

@@ -29,6 +29,7 @@ public:
     static std::optional<TiffDirectory> read(const ByteReader& reader);
     // An EXIF block, with or without its leading "Exif\0\0".
     static std::optional<TiffDirectory> readExif(std::span<const unsigned char> exif);
+    // None for anything but a regular file (never waits on a pipe).
     static std::optional<TiffDirectory> readFile(const std::string& path);
 
     bool contains(std::uint16_t tag) const { return present_.count(tag) != 0; }

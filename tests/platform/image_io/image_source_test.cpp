@@ -4,7 +4,10 @@
 
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include "platform/image_io/test_image_fixtures.h"
+#include "platform/image_io/tiff_directory.h"
 
 namespace vlt {
 namespace {
@@ -35,9 +38,13 @@ protected:
     QTemporaryDir directory_;
 };
 
-TEST_F(ImageSourceTest, AMissingFileOrAFolderCannotBeOpened) {
+TEST_F(ImageSourceTest, AMissingFileIsUnreadableAndAFolderOrAPipeIsNoFile) {
+    // Nobody ever writes into the pipe: reading it would wait for ever.
+    ASSERT_EQ(::mkfifo(path("pipe.jpg").c_str(), 0600), 0);
     EXPECT_EQ(ImageSource::open(path("missing.jpg")).error(), ImageSourceFailure::unreadable);
-    EXPECT_EQ(ImageSource::open(directory_.path().toStdString()).error(), ImageSourceFailure::unreadable);
+    EXPECT_EQ(ImageSource::open(directory_.path().toStdString()).error(), ImageSourceFailure::notAFile);
+    EXPECT_EQ(ImageSource::open(path("pipe.jpg")).error(), ImageSourceFailure::notAFile);
+    EXPECT_FALSE(TiffDirectory::readFile(path("pipe.jpg")));
 }
 
 TEST_F(ImageSourceTest, DetectsTheTypeByContentNotByNameAndDecodesIt) {
