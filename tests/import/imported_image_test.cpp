@@ -36,29 +36,24 @@ protected:
         return write(name, test::withAnnouncedPngSize(test::pngBytes(test::fourColourImage(8, 8)), width, height));
     }
 
-    // A TIFF header with one directory that states a size and holds no pixels.
-    static QByteArray tiffAnnouncing(std::uint32_t width, std::uint32_t height) {
+    // A TIFF header with one directory of the given (LONG) entries and no pixels.
+    static QByteArray tiffWith(std::initializer_list<std::pair<std::uint16_t, std::uint32_t>> entries) {
         QByteArray tiff("II*\0\x08\0\0\0", 8);
-        tiff.append("\x02\0", 2);
-        auto entry = [&tiff](std::uint16_t tag, std::uint32_t value) {
-            const char bytes[] = {char(tag & 0xFF),
-                                  char(tag >> 8),
-                                  4,
-                                  0,
-                                  1,
-                                  0,
-                                  0,
-                                  0,
-                                  char(value & 0xFF),
-                                  char(value >> 8 & 0xFF),
-                                  char(value >> 16 & 0xFF),
-                                  char(value >> 24)};
-            tiff.append(bytes, sizeof bytes);
+        const auto append = [&tiff](std::uint32_t value, int bytes) {
+            for (int index = 0; index < bytes; ++index) tiff.append(char(value >> (8 * index) & 0xFF));
         };
-        entry(256, width);
-        entry(257, height);
-        tiff.append("\0\0\0\0", 4);
+        append(std::uint32_t(entries.size()), 2);
+        for (const auto& [tag, value] : entries) {
+            append(tag, 2);
+            append(4, 2);
+            append(1, 4);
+            append(value, 4);
+        }
+        append(0, 4);
         return tiff;
+    }
+    static QByteArray tiffAnnouncing(std::uint32_t width, std::uint32_t height) {
+        return tiffWith({{256, width}, {257, height}});
     }
 
     QTemporaryDir directory_;
@@ -171,6 +166,27 @@ TEST_F(ImportedImageLoading, AnnouncedSizesMeetTheLimitsBeforeDecoding) {
     for (const auto& [url, expected] : cases) {
         EXPECT_EQ(failureOf(url), expected) << url.fileName().toStdString();
     }
+}
+
+TEST_F(ImportedImageLoading, APictureWithMoreSamplesThanAnyLayoutIsRefusedBeforeDecoding) {
+    // A few bytes announcing 8000 eight-bit samples in each of 4096 x 4096 pixels, one
+    // row per strip: each strip fits the decoder budget, but every row the decoder and
+    // the scaling hold is 32 MB.
+    const QUrl url = write("bands.tif", tiffWith({{256, 4096},
+                                                  {257, 4096},
+                                                  {258, 8},
+                                                  {259, 1},
+                                                  {262, 1},
+                                                  {273, 8},
+                                                  {277, 8000},
+                                                  {278, 1},
+                                                  {279, 4096 * 8000}}));
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    EXPECT_EQ(failureOf(url), Case::corrupted);
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 80 * 1024);
 }
 
 TEST_F(ImportedImageLoading, AHighlyCompressedLargePictureOpensInBoundedMemory) {

@@ -24,6 +24,12 @@ namespace {
 
 enum class Decoder { jpeg, png, bmp, tiff, heif };
 
+// The most samples a pixel of any supported layout has: CMYK with alpha.
+constexpr std::uint64_t kMaximumSamplesPerPixel = 5;
+// Rows of full width held at once between the decoder and the result, with room to
+// spare (measured at about forty with four workers).
+constexpr std::uint64_t kRowsHeldWhileDecoding = 64;
+
 // libvips drops a decoder's failure in some multi-threaded vertical reductions, but
 // its error text stays in the one process-wide error buffer. Decodes therefore run
 // one at a time and check that buffer too, so a truncated file can never come out
@@ -118,9 +124,20 @@ std::uint64_t saturatingProduct(std::initializer_list<std::uint64_t> factors) {
     return product;
 }
 
-// The largest buffer the decoder must hold at once for this file, as far as the
-// header tells.
-std::uint64_t decoderBufferBytes(Decoder decoder, VipsImage* image, const std::string& path) {
+// Samples in each pixel as the header tells them; a TIFF says so in its directory too.
+std::uint64_t samplesPerPixel(Decoder decoder, VipsImage* header, const std::string& path) {
+    std::uint64_t samples = header ? std::uint64_t(std::max(vips_image_get_bands(header), 0)) : 0;
+    if (decoder == Decoder::tiff) {
+        if (const auto directory = TiffDirectory::readFile(path)) {
+            samples = std::max(samples, directory->integer(TiffDirectory::kSamplesPerPixelTag).value_or(1));
+        }
+    }
+    return samples;
+}
+
+// The largest buffer the decoder must hold at once for the whole image or one strip
+// or tile of it, as far as the header tells.
+std::uint64_t wholeBufferBytes(Decoder decoder, VipsImage* image, const std::string& path) {
     const auto width = std::uint64_t(vips_image_get_width(image));
     const auto height = std::uint64_t(vips_image_get_height(image));
     const auto bands = std::uint64_t(vips_image_get_bands(image));
@@ -152,6 +169,17 @@ std::uint64_t decoderBufferBytes(Decoder decoder, VipsImage* image, const std::s
     }
     }
     return 0;
+}
+
+// What decoding needs at most at once: the whole-image buffer where the format has
+// one, and in any case the rows of full width that the decoder's workers, the shrink
+// and the conversions hold together, each row as wide as its bands and samples make it.
+std::uint64_t decoderBufferBytes(Decoder decoder, VipsImage* image, const std::string& path) {
+    const auto width = std::uint64_t(vips_image_get_width(image));
+    const std::uint64_t bands = samplesPerPixel(decoder, image, path);
+    const auto sampleBytes = std::uint64_t(vips_format_sizeof(vips_image_get_format(image)));
+    const std::uint64_t rows = saturatingProduct({width, bands, sampleBytes, kRowsHeldWhileDecoding});
+    return std::max(rows, wholeBufferBytes(decoder, image, path));
 }
 
 std::uint32_t littleEndian32(std::span<const unsigned char> bytes, std::size_t offset) {
@@ -337,6 +365,7 @@ Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& pat
         // The decoder refuses sizes beyond its own limits (or of zero) before the size
         // limits of the caller could speak; the header's own words still count.
         source.properties_ = announcedProperties(*decoder, std::span(head.data(), headLength), path);
+        source.samplesPerPixel_ = samplesPerPixel(*decoder, nullptr, path);
         return source;
     }
 
@@ -362,6 +391,7 @@ Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& pat
         break;
     }
     source.properties_ = properties;
+    source.samplesPerPixel_ = samplesPerPixel(*decoder, header.get(), path);
     source.decoderBufferBytes_ = decoderBufferBytes(*decoder, header.get(), path);
     return source;
 }
@@ -394,6 +424,7 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
     const std::optional<Decoder> decoder = decoderFor(typeIdentifier_);
     if (!decoder) return ImageSourceFailure::unknownType;
     if (!properties_) return ImageSourceFailure::noImage;
+    if (samplesPerPixel_ > kMaximumSamplesPerPixel) return ImageSourceFailure::unsupportedLayout;
     if (decoderBufferBytes_ > kMaximumDecoderBufferBytes) return ImageSourceFailure::tooLargeToDecode;
 
     // 1. Map the crop back into the stored picture: scaling commutes with turning, so

@@ -45,6 +45,7 @@ private:
     std::optional<std::string> typeIdentifier_;
     std::optional<ImageProperties> properties_;
     // Decoder details read with the header.
+    std::uint64_t samplesPerPixel_ = 0;
     std::uint64_t decoderBufferBytes_ = 0;
 };
 

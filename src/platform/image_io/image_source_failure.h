@@ -12,6 +12,8 @@ enum class ImageSourceFailure {
     unknownType,
     // The content has the right signature but no readable image header.
     noImage,
+    // The pixels have more samples than any supported layout (CMYK with alpha).
+    unsupportedLayout,
     // Decoding would need more memory than the decoder budget allows.
     tooLargeToDecode,
     // The pixels cannot be decoded (truncated or damaged data, a failing step).
