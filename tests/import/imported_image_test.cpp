@@ -189,6 +189,27 @@ TEST_F(ImportedImageLoading, APictureWithMoreSamplesThanAnyLayoutIsRefusedBefore
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 80 * 1024);
 }
 
+// Wider than some image libraries allow by default, and well within the limits: 160
+// million pixels (480 MB decoded whole) in 8-bit run-length data of a few megabytes.
+TEST_F(ImportedImageLoading, ALargeBitmapOpensInBoundedMemory) {
+    QByteArray row;
+    for (int left = 20000; left > 0; left -= 255) row.append(char(std::min(left, 255))).append('\0');
+    QByteArray pixels;
+    for (int y = 0; y < 8000; ++y) pixels.append(row).append('\0').append(char(y + 1 < 8000 ? 0 : 1));
+    const QUrl url = write("plain.bmp", test::bmpBytes(20000, 8000, 8, 1, QByteArray("\x32\x64\xC8\0", 4), pixels));
+
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    auto loaded = load(url);
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.value().encodedSize, (ImageSize{20000, 8000}));
+    EXPECT_TRUE(test::coloursNear(test::colourAt(loaded.value().previewImage, 0.9, 0.5), QColor(200, 100, 50), 2));
+    // The scaling holds rows of full width, three samples each: about 100 MB here.
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 200 * 1024);
+}
+
 TEST_F(ImportedImageLoading, AHighlyCompressedLargePictureOpensInBoundedMemory) {
     // 100 million grey pixels in a file of a few hundred kilobytes; decoded whole it
     // would take 100 MB, in RGBA 400 MB.

@@ -14,6 +14,7 @@
 #include <QColorSpace>
 
 #include "base/regular_file.h"
+#include "platform/image_io/bmp_vips_image.h"
 #include "platform/image_io/image_io_runtime.h"
 #include "platform/image_io/image_type_identifier.h"
 #include "platform/image_io/tiff_directory.h"
@@ -29,6 +30,7 @@ constexpr std::uint64_t kMaximumSamplesPerPixel = 5;
 // Rows of full width held at once between the decoder and the result, with room to
 // spare (measured at about forty with four workers).
 constexpr std::uint64_t kRowsHeldWhileDecoding = 64;
+constexpr std::uint64_t kBmpRowIndexBytesPerRow = 32;
 
 // libvips drops a decoder's failure in some multi-threaded vertical reductions, but
 // its error text stays in the one process-wide error buffer. Decodes therefore run
@@ -71,8 +73,9 @@ VipsImageRef load(Decoder decoder, const std::string& path, int shrink) {
                               nullptr);
         break;
     case Decoder::bmp:
-        status = vips_magickload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on", VIPS_FAIL_ON_TRUNCATED,
-                                 nullptr);
+        // Our own decoder: no outside policy may call a valid bitmap too large.
+        *image.out() = newBmpVipsImage(path);
+        status = image ? 0 : -1;
         break;
     case Decoder::tiff:
         status = vips_tiffload(file, image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on", VIPS_FAIL_ON_TRUNCATED,
@@ -152,8 +155,8 @@ std::uint64_t wholeBufferBytes(Decoder decoder, VipsImage* image, const std::str
         // Decoded whole, in its own planes and then converted.
         return saturatingProduct({width, height, bands, sampleBytes, 2});
     case Decoder::bmp:
-        // Read whole by ImageMagick at 16 bits per channel, then copied.
-        return saturatingProduct({width, height, 4, 2, 2});
+        // Decoded a few rows at a time; run-length data keeps where each row starts.
+        return saturatingProduct({height, kBmpRowIndexBytesPerRow});
     case Decoder::tiff: {
         const auto directory = TiffDirectory::readFile(path);
         if (!directory) return 0;

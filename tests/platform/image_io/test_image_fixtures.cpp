@@ -143,6 +143,32 @@ QByteArray withAnnouncedPngSize(const QByteArray& png, std::uint32_t width, std:
 
 QByteArray bmpBytes(const QImage& image) { return encoded(image.convertToFormat(QImage::Format_RGB888), "BMP"); }
 
+QByteArray bmpBytes(int width, int height, int bitsPerPixel, int compression, const QByteArray& table,
+                    const QByteArray& pixels, int headerBytes, QList<std::uint32_t> headerMasks) {
+    QByteArray header("BM");
+    const auto put = [&header](std::int64_t value, int bytes) {
+        for (int index = 0; index < bytes; ++index) header.append(char(value >> (8 * index) & 0xFF));
+    };
+    const int fieldBytes = headerBytes == 12 ? 2 : 4;
+    const std::int64_t pixelOffset = 14 + headerBytes + table.size();
+    put(pixelOffset + pixels.size(), 4);
+    put(0, 4);
+    put(pixelOffset, 4);
+    put(headerBytes, 4);
+    put(width, fieldBytes);
+    put(height, fieldBytes);
+    put(1, 2);
+    put(bitsPerPixel, 2);
+    if (headerBytes > 12) {
+        put(compression, 4);
+        put(pixels.size(), 4);
+        header.append(QByteArray(16, '\0'));
+        for (const std::uint32_t mask : headerMasks) put(mask, 4);
+        header.append(QByteArray(14 + headerBytes - header.size(), '\0'));
+    }
+    return header + table + pixels;
+}
+
 bool writeWithVips(const QImage& image, const QString& path, const VipsFixtureOptions& options) {
     if (!ensureVips()) return false;
     const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);

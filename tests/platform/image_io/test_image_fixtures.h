@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QString>
 
 namespace vlt::test {
@@ -31,6 +32,11 @@ QByteArray pngBytes(const QImage& image);
 // A copy whose header announces another size (pixel data unchanged).
 QByteArray withAnnouncedPngSize(const QByteArray& png, std::uint32_t width, std::uint32_t height);
 QByteArray bmpBytes(const QImage& image);
+// A bitmap around hand-laid data: a header of `headerBytes` (12, 40 or 108, whose masks
+// are `headerMasks`), then `table` (palette entries or masks), then `pixels`. A negative
+// height stores the rows top down.
+QByteArray bmpBytes(int width, int height, int bitsPerPixel, int compression, const QByteArray& table,
+                    const QByteArray& pixels, int headerBytes = 40, QList<std::uint32_t> headerMasks = {});
 
 // Layouts libvips writes that QImage cannot.
 struct VipsFixtureOptions {
