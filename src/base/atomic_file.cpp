@@ -11,6 +11,9 @@ namespace vlt {
 
 namespace {
 
+// As many as the system itself follows before it gives up.
+constexpr int kMaximumLinkHops = 40;
+
 std::error_code lastError() { return {errno, std::generic_category()}; }
 
 std::error_code writeAll(int descriptor, std::string_view contents) {
@@ -47,7 +50,25 @@ std::error_code fillTemporaryFile(int descriptor, std::string_view contents, mod
 
 }  // namespace
 
-std::error_code replaceFileAtomically(const std::filesystem::path& path, std::string_view contents, mode_t mode) {
+std::error_code resolveFileLinks(const std::filesystem::path& path, std::filesystem::path& target) {
+    std::filesystem::path current = path;
+    for (int hop = 0; hop < kMaximumLinkHops; ++hop) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, error))) {
+            target = current;
+            return {};
+        }
+        const std::filesystem::path next = std::filesystem::read_symlink(current, error);
+        if (error) return error;
+        // A relative link is relative to the folder that holds it.
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return std::make_error_code(std::errc::too_many_symbolic_link_levels);
+}
+
+std::error_code replaceFileAtomically(const std::filesystem::path& link, std::string_view contents, mode_t mode) {
+    std::filesystem::path path;
+    if (const std::error_code error = resolveFileLinks(link, path)) return error;
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     std::string temporaryPath = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
 

@@ -327,21 +327,28 @@ VoidResult JSONApplicationSettingsStore::save(const ApplicationSettings& setting
     if (const std::error_code error = createFolderWithIntermediates(folder)) {
         return makeSystemError(error, "create folder", folder.string());
     }
+    // A settings file that is a link (a dotfile kept elsewhere) stays one: what it leads
+    // to is set aside and rewritten.
+    std::filesystem::path target;
+    if (const std::error_code error = resolveFileLinks(settingsURL_, target)) {
+        return makeSystemError(error, "write", settingsURL_.string());
+    }
     if (unusableFileNeedsSettingAside_) {
-        VoidResult setAside = setAsideUnusableFile();
+        VoidResult setAside = setAsideUnusableFile(target);
         if (!setAside) return setAside;
         unusableFileNeedsSettingAside_ = false;
     }
-    if (const std::error_code error = replaceFileAtomically(settingsURL_, bytes)) {
+    // It holds the practitioner's name, address and telephone number: theirs alone.
+    if (const std::error_code error = replaceFileAtomically(target, bytes, kFileMode)) {
         return makeSystemError(error, "write", settingsURL_.string());
     }
     return {};
 }
 
-VoidResult JSONApplicationSettingsStore::setAsideUnusableFile() {
+VoidResult JSONApplicationSettingsStore::setAsideUnusableFile(const std::filesystem::path& file) {
     for (int attempt = 0; attempt < kSetAsideAttempts; ++attempt) {
-        const std::filesystem::path destination = setAsidePath(settingsURL_, attempt);
-        const std::error_code error = renameWithoutReplacing(settingsURL_, destination);
+        const std::filesystem::path destination = setAsidePath(file, attempt);
+        const std::error_code error = renameWithoutReplacing(file, destination);
         // Gone in the meantime: there is nothing left to keep.
         if (!error || error == std::errc::no_such_file_or_directory) return {};
         if (error != std::errc::file_exists) return makeSystemError(error, "set aside", settingsURL_.string());

@@ -5,6 +5,8 @@
 #include <mutex>
 #include <optional>
 
+#include <sys/types.h>
+
 #include "foundation/application_settings_storing.h"
 
 namespace vlt {
@@ -39,9 +41,11 @@ public:
     static constexpr std::int64_t kCurrentVersion = 1;
     // Far beyond any real settings file; larger files are refused unread.
     static constexpr std::size_t kMaximumFileBytes = 4 * 1024 * 1024;
+    // Read and written by its owner only.
+    static constexpr mode_t kFileMode = 0600;
 
 private:
-    VoidResult setAsideUnusableFile();
+    VoidResult setAsideUnusableFile(const std::filesystem::path& file);
 
     const std::filesystem::path settingsURL_;
     std::mutex mutex_;

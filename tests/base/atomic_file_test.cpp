@@ -20,8 +20,8 @@ using testing::writeText;
 TEST(AtomicFileTest, WritesANewFileAndReplacesAnOldOneLeavingNoTemporaryFile) {
     QTemporaryDir temporary;
     const auto path = folderOf(temporary) / "settings.json";
-    ASSERT_FALSE(replaceFileAtomically(path, "first"));
-    ASSERT_FALSE(replaceFileAtomically(path, "second, longer"));
+    ASSERT_FALSE(replaceFileAtomically(path, "first", 0644));
+    ASSERT_FALSE(replaceFileAtomically(path, "second, longer", 0644));
     EXPECT_EQ(readText(path), "second, longer");
     EXPECT_EQ(entryCount(folderOf(temporary)), 1u);
 }
@@ -34,10 +34,42 @@ TEST(AtomicFileTest, FailureLeavesTheOldFileAndNoTemporaryFile) {
     // A folder in the way of the file makes the final rename fail.
     std::filesystem::create_directory(folder / "blocked");
     std::filesystem::create_directory(folder / "blocked" / "inside");
-    EXPECT_TRUE(replaceFileAtomically(folder / "blocked", "new"));
+    EXPECT_TRUE(replaceFileAtomically(folder / "blocked", "new", 0644));
     EXPECT_EQ(readText(path), "old");
     EXPECT_EQ(entryCount(folder), 2u);
-    EXPECT_EQ(replaceFileAtomically(folder / "missing" / "x.json", "x"), std::errc::no_such_file_or_directory);
+    EXPECT_EQ(replaceFileAtomically(folder / "missing" / "x.json", "x", 0644), std::errc::no_such_file_or_directory);
+}
+
+TEST(AtomicFileTest, TheFileGetsTheModeAskedAndALinkStaysALinkToTheReplacedFile) {
+    QTemporaryDir temporary;
+    const auto folder = folderOf(temporary);
+    std::filesystem::create_directory(folder / "dotfiles");
+    writeText(folder / "dotfiles" / "kept.json", "old");
+    std::filesystem::permissions(folder / "dotfiles" / "kept.json", std::filesystem::perms(0644));
+    // A relative link to a relative link, one that leads nowhere yet, and a cycle.
+    std::filesystem::create_symlink("dotfiles/kept.json", folder / "inner.json");
+    std::filesystem::create_symlink("inner.json", folder / "outer.json");
+    std::filesystem::create_symlink("dotfiles/new.json", folder / "dangling.json");
+    std::filesystem::create_symlink("loop.json", folder / "loop.json");
+    const struct {
+        std::filesystem::path written;
+        std::filesystem::path file;
+    } cases[] = {
+        {folder / "dotfiles" / "kept.json", folder / "dotfiles" / "kept.json"},
+        {folder / "outer.json", folder / "dotfiles" / "kept.json"},
+        {folder / "dangling.json", folder / "dotfiles" / "new.json"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.written);
+        ASSERT_FALSE(replaceFileAtomically(row.written, row.written.string(), 0600));
+        EXPECT_EQ(readText(row.file), row.written.string());
+        EXPECT_EQ(std::filesystem::status(row.file).permissions(), std::filesystem::perms(0600));
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "outer.json"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "inner.json"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "dangling.json"));
+    EXPECT_EQ(entryCount(folder / "dotfiles"), 2u);
+    EXPECT_EQ(replaceFileAtomically(folder / "loop.json", "x", 0600), std::errc::too_many_symbolic_link_levels);
 }
 
 TEST(ExclusiveRenameTest, MovesOnlyWhenTheDestinationIsFree) {

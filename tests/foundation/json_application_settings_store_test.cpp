@@ -227,6 +227,27 @@ TEST_F(JSONApplicationSettingsStoreTest, ReadableFileIsReplacedInPlace) {
     EXPECT_THAT(folder.namesStartingWith(""), ElementsAre("settings.json"));
 }
 
+// The file holds the practitioner's contact details; a managed dotfile stays managed.
+TEST_F(JSONApplicationSettingsStoreTest, SavingWritesForTheOwnerOnlyAndThroughALink) {
+    folder.write("settings.json", R"({"version": 1})");
+    std::filesystem::permissions(folder / "settings.json", std::filesystem::perms(0644));
+    ASSERT_TRUE(store.save(sampleSettings()).ok());
+    EXPECT_EQ(std::filesystem::status(folder / "settings.json").permissions(), std::filesystem::perms(0600));
+
+    std::filesystem::create_directory(folder / "dotfiles");
+    folder.write("dotfiles/veltrano.json", R"({"version": 1, "contactName": )");
+    std::filesystem::create_symlink("dotfiles/veltrano.json", folder / "linked.json");
+    JSONApplicationSettingsStore linked(folder / "linked.json");
+    ASSERT_FALSE(linked.load().ok());
+    ASSERT_TRUE(linked.save(sampleSettings()).ok());
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "linked.json"));
+    EXPECT_EQ(linked.load().value(), sampleSettings());
+    EXPECT_EQ(std::filesystem::status(folder / "linked.json").permissions(), std::filesystem::perms(0600));
+    // The unreadable file was set aside beside the file the link leads to.
+    EXPECT_EQ(folder.namesStartingWith("linked.json"), std::vector<std::string>{"linked.json"});
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "dotfiles"), {}), 2);
+}
+
 TEST_F(JSONApplicationSettingsStoreTest, SaveCreatesMissingFolders) {
     JSONApplicationSettingsStore nested(folder / "a" / "b" / "settings.json");
     ASSERT_TRUE(nested.save(sampleSettings()).ok());
