@@ -1,6 +1,5 @@
 #include "platform/single_instance/file_handover_message.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,6 +9,16 @@ namespace vlt {
 namespace {
 
 constexpr auto kFilesKey = "files";
+
+// QDir calls ":name" absolute (a resource of the program) and a URL made of "//name"
+// names a host: neither is a file on this computer.
+bool isAbsoluteLocalPath(const QString& path) {
+    if (!path.startsWith(QLatin1Char('/')) || path.startsWith(QLatin1String("//")) || path.contains(QChar(u'\0'))) {
+        return false;
+    }
+    const QUrl url = QUrl::fromLocalFile(path);
+    return url.isValid() && url.isLocalFile() && url.host().isEmpty() && url.toLocalFile() == path;
+}
 
 }  // namespace
 
@@ -35,7 +44,7 @@ std::optional<QList<QUrl>> FileHandoverMessage::decode(const QByteArray& message
     for (const QJsonValue& value : paths.toArray()) {
         if (!value.isString()) return std::nullopt;
         const QString path = value.toString();
-        if (path.isEmpty() || !QDir::isAbsolutePath(path) || path.contains(QChar(u'\0'))) return std::nullopt;
+        if (!isAbsoluteLocalPath(path)) return std::nullopt;
         files.append(QUrl::fromLocalFile(path));
     }
     return files;

@@ -27,6 +27,11 @@ TEST(FileHandoverMessageTest, AnythingButAbsoluteLocalPathsIsRefusedWhole) {
         QByteArray("{\"files\":[\"/tmp/a.jpg\", 7]}\n"),
         QByteArray("{\"files\":[\"relative/a.jpg\"]}\n"),
         QByteArray("{\"files\":[\"\"]}\n"),
+        QByteArray("{\"files\":[\":rel.png\"]}\n"),
+        QByteArray("{\"files\":[\"//\"]}\n"),
+        QByteArray("{\"files\":[\"//[\"]}\n"),
+        QByteArray("{\"files\":[\"//server/share/a.jpg\"]}\n"),
+        QByteArray("{\"files\":[\"/tmp/a\\u0000.jpg\"]}\n"),
     };
     for (const QByteArray& message : refused) {
         EXPECT_FALSE(FileHandoverMessage::decode(message).has_value()) << message.toStdString();
