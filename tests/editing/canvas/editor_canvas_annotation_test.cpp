@@ -40,7 +40,9 @@ TEST_F(EditorCanvasAnnotationTest, DrawClickOnAnAnnotationDrawsItsDotAfterTheInt
     harness.scheduler.advance(doubleClickInterval());
     EXPECT_FALSE(harness.view().hasPendingAnnotationClick());
     ASSERT_EQ(annotationCount(), 2u);
-    const auto* dot = std::get_if<AnnotationStroke>(&harness.view().currentAnnotations().back().content);
+    // The list comes by value: it must outlive the pointer into it.
+    const std::vector<AnnotationObject> annotations = harness.view().currentAnnotations();
+    const auto* dot = std::get_if<AnnotationStroke>(&annotations.back().content);
     ASSERT_NE(dot, nullptr);
     EXPECT_EQ(dot->points.size(), 1u);
 
