@@ -57,7 +57,11 @@ Result<SharedEditingCanvas, EditingCanvasPreparationFailure> EditingCanvas::prep
     request.outputWidth = descriptor.canvasSize.width;
     request.outputHeight = descriptor.canvasSize.height;
     auto rendered = source.render(request);
-    if (!rendered) return EditingCanvasPreparationFailure(Case::decodeFailed);
+    if (!rendered) {
+        // A canvas the decoder cannot make is the crop's fault, not the photograph's.
+        const bool badRequest = rendered.error() == ImageSourceFailure::invalidRequest;
+        return EditingCanvasPreparationFailure(badRequest ? Case::invalidCrop : Case::decodeFailed);
+    }
     QImage image = std::move(rendered).value();
 
     // 9. The canvas.

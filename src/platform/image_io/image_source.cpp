@@ -343,6 +343,151 @@ std::optional<QImage> toQImage(VipsImageRef& image) {
 
 std::int64_t roundedCoordinate(double value) { return std::int64_t(std::llround(value)); }
 
+using StepResult = Result<void, ImageSourceFailure>;
+
+// Where a render request lies in the stored picture, and what it asks of the decoder.
+struct RenderPlan {
+    ImageOrientation total;
+    std::int64_t storedWidth = 0;
+    std::int64_t storedHeight = 0;
+    PixelRect storedCrop;
+    // The output size before the turns, which run last.
+    std::int64_t outputWidth = 0;
+    std::int64_t outputHeight = 0;
+    int shrink = 1;
+};
+
+// Maps the crop back into the stored picture: scaling commutes with turning, so the
+// turns run last, on the small result, and the decode can stream. None when the crop
+// leaves the picture or the output size is beyond what can be made.
+std::optional<RenderPlan> planRender(Decoder decoder, const ImageProperties& properties,
+                                     const ImageRenderRequest& request) {
+    RenderPlan plan;
+    plan.total = request.userOrientation.after(request.encodedOrientation);
+    plan.storedWidth = properties.pixelWidth;
+    plan.storedHeight = properties.pixelHeight;
+    const bool swaps = plan.total.swapsAxes();
+    const std::int64_t displayedWidth = swaps ? plan.storedHeight : plan.storedWidth;
+    const std::int64_t displayedHeight = swaps ? plan.storedWidth : plan.storedHeight;
+    const PixelRect& crop = request.crop;
+    const bool cropInside = crop.width >= 1 && crop.height >= 1 && crop.x >= 0 && crop.y >= 0 &&
+                            crop.x + crop.width <= displayedWidth && crop.y + crop.height <= displayedHeight;
+    const bool outputPossible = request.outputWidth >= 1 && request.outputHeight >= 1 &&
+                                request.outputWidth <= VIPS_MAX_COORD && request.outputHeight <= VIPS_MAX_COORD;
+    if (!cropInside || !outputPossible) return std::nullopt;
+
+    plan.storedCrop = plan.total.inverse().map(crop, displayedWidth, displayedHeight);
+    plan.outputWidth = swaps ? request.outputHeight : request.outputWidth;
+    plan.outputHeight = swaps ? request.outputWidth : request.outputHeight;
+    const double reduction = std::min(double(plan.storedCrop.width) / double(plan.outputWidth),
+                                      double(plan.storedCrop.height) / double(plan.outputHeight));
+    plan.shrink = decoder == Decoder::jpeg ? jpegShrinkFactor(reduction) : 1;
+    return plan;
+}
+
+// Opens the pixels for decoding, shrinking while loading where the format can.
+Result<VipsImageRef, ImageSourceFailure> openPixels(Decoder decoder, const std::string& path, const RenderPlan& plan) {
+    VipsImageRef image = load(decoder, path, plan.shrink);
+    if (!image) return ImageSourceFailure::decodeFailed;
+    // Header probing may leave notes behind (libheif's seeks); only what the pixel
+    // decode reports counts.
+    vips_error_clear();
+    // Another size than the header said: the file is not what was opened.
+    const bool sizeAsOpened = vips_image_get_width(image.get()) == plan.storedWidth &&
+                              vips_image_get_height(image.get()) == plan.storedHeight;
+    if (plan.shrink == 1 && !sizeAsOpened) return ImageSourceFailure::decodeFailed;
+    return image;
+}
+
+// Crops in the (possibly shrunk) stored picture.
+StepResult cropStored(VipsImageRef& image, const RenderPlan& plan) {
+    const std::int64_t loadedWidth = vips_image_get_width(image.get());
+    const std::int64_t loadedHeight = vips_image_get_height(image.get());
+    const double fx = double(loadedWidth) / double(plan.storedWidth);
+    const double fy = double(loadedHeight) / double(plan.storedHeight);
+    const PixelRect& crop = plan.storedCrop;
+    const std::int64_t left = std::clamp<std::int64_t>(roundedCoordinate(double(crop.x) * fx), 0, loadedWidth - 1);
+    const std::int64_t top = std::clamp<std::int64_t>(roundedCoordinate(double(crop.y) * fy), 0, loadedHeight - 1);
+    const std::int64_t right =
+        std::clamp<std::int64_t>(roundedCoordinate(double(crop.x + crop.width) * fx), left + 1, loadedWidth);
+    const std::int64_t bottom =
+        std::clamp<std::int64_t>(roundedCoordinate(double(crop.y + crop.height) * fy), top + 1, loadedHeight);
+    const bool whole = left == 0 && top == 0 && right == loadedWidth && bottom == loadedHeight;
+    if (whole || step(image, [&](VipsImage* in, VipsImage** out) {
+            return vips_extract_area(in, out, int(left), int(top), int(right - left), int(bottom - top), nullptr);
+        })) {
+        return {};
+    }
+    return ImageSourceFailure::processingFailed;
+}
+
+// Scales each axis by its own factor, in premultiplied form so that transparent pixels
+// do not bleed their colour into their neighbours.
+StepResult scaleToOutput(VipsImageRef& image, const RenderPlan& plan, bool hasAlpha) {
+    const auto failed = ImageSourceFailure::processingFailed;
+    const VipsBandFormat decodedFormat = vips_image_get_format(image.get());
+    if (hasAlpha && !step(image, [](VipsImage* in, VipsImage** out) { return vips_premultiply(in, out, nullptr); })) {
+        return failed;
+    }
+    const int regionWidth = vips_image_get_width(image.get());
+    const int regionHeight = vips_image_get_height(image.get());
+    const double horizontalScale = double(plan.outputWidth) / double(regionWidth);
+    const double verticalScale = double(plan.outputHeight) / double(regionHeight);
+    if ((regionWidth != plan.outputWidth || regionHeight != plan.outputHeight) &&
+        !step(image, [&](VipsImage* in, VipsImage** out) {
+            return vips_resize(in, out, horizontalScale, "vscale", verticalScale, nullptr);
+        })) {
+        return failed;
+    }
+    // Rounding inside the resampler: pad or trim the last row or column.
+    if ((vips_image_get_width(image.get()) != plan.outputWidth ||
+         vips_image_get_height(image.get()) != plan.outputHeight) &&
+        !step(image, [&](VipsImage* in, VipsImage** out) {
+            return vips_embed(in, out, 0, 0, int(plan.outputWidth), int(plan.outputHeight), "extend", VIPS_EXTEND_COPY,
+                              nullptr);
+        })) {
+        return failed;
+    }
+    const bool unpremultiplied =
+        !hasAlpha ||
+        (step(image, [](VipsImage* in, VipsImage** out) { return vips_unpremultiply(in, out, nullptr); }) &&
+         step(image, [](VipsImage* in, VipsImage** out) { return vips_rint(in, out, nullptr); }) &&
+         step(image,
+              [decodedFormat](VipsImage* in, VipsImage** out) { return vips_cast(in, out, decodedFormat, nullptr); }));
+    return unpremultiplied ? StepResult() : StepResult(failed);
+}
+
+// Makes the picture 8-bit sRGB, four channels, premultiplied alpha.
+StepResult convertColour(VipsImageRef& image, bool hasAlpha) {
+    if (convertToSRGB8(image) && toPremultipliedRGBA(image, hasAlpha)) return {};
+    return ImageSourceFailure::processingFailed;
+}
+
+// Runs the pipeline: the pixels are decoded now, into the small result, which is then
+// turned upright. Turning needs the whole result at hand; without a turn the pipeline
+// runs straight into the final buffer.
+Result<QImage, ImageSourceFailure> computePixels(VipsImageRef& image, ImageOrientation total, std::int64_t width,
+                                                 std::int64_t height) {
+    if (total != ImageOrientation{}) {
+        const bool computed = step(image, [](VipsImage* in, VipsImage** out) {
+            *out = vips_image_copy_memory(in);
+            return *out == nullptr ? -1 : 0;
+        });
+        if (!computed || decoderReportedError()) {
+            vips_error_clear();
+            return ImageSourceFailure::decodeFailed;
+        }
+        if (!applyOrientation(image, total)) return ImageSourceFailure::processingFailed;
+    }
+    std::optional<QImage> result = toQImage(image);
+    if (!result || decoderReportedError()) {
+        vips_error_clear();
+        return ImageSourceFailure::decodeFailed;
+    }
+    if (result->width() != width || result->height() != height) return ImageSourceFailure::processingFailed;
+    return *std::move(result);
+}
+
 }  // namespace
 
 Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& path) {
@@ -424,129 +569,30 @@ Result<QImage, ImageSourceFailure> ImageSource::thumbnail(std::int64_t maxPixelS
 
 Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest& request) const {
     ensureImageIORuntime();
+    // 1. What the header allows, before a pixel is decoded.
     const std::optional<Decoder> decoder = decoderFor(typeIdentifier_);
     if (!decoder) return ImageSourceFailure::unknownType;
     if (!properties_) return ImageSourceFailure::noImage;
     if (samplesPerPixel_ > kMaximumSamplesPerPixel) return ImageSourceFailure::unsupportedLayout;
     if (decoderBufferBytes_ > kMaximumDecoderBufferBytes) return ImageSourceFailure::tooLargeToDecode;
 
-    // 1. Map the crop back into the stored picture: scaling commutes with turning, so
-    //    the turns run last, on the small result, and the decode can stream.
-    const ImageOrientation total = request.userOrientation.after(request.encodedOrientation);
-    const std::int64_t storedWidth = properties_->pixelWidth;
-    const std::int64_t storedHeight = properties_->pixelHeight;
-    const std::int64_t displayedWidth = total.swapsAxes() ? storedHeight : storedWidth;
-    const std::int64_t displayedHeight = total.swapsAxes() ? storedWidth : storedHeight;
-    const PixelRect& crop = request.crop;
-    if (crop.width < 1 || crop.height < 1 || crop.x < 0 || crop.y < 0 || crop.x + crop.width > displayedWidth ||
-        crop.y + crop.height > displayedHeight || request.outputWidth < 1 || request.outputHeight < 1 ||
-        request.outputWidth > VIPS_MAX_COORD || request.outputHeight > VIPS_MAX_COORD) {
-        return ImageSourceFailure::decodeFailed;
-    }
-    const PixelRect storedCrop = total.inverse().map(crop, displayedWidth, displayedHeight);
-    const std::int64_t outputWidth = total.swapsAxes() ? request.outputHeight : request.outputWidth;
-    const std::int64_t outputHeight = total.swapsAxes() ? request.outputWidth : request.outputHeight;
+    // 2. The request, in the stored picture.
+    const std::optional<RenderPlan> plan = planRender(*decoder, *properties_, request);
+    if (!plan) return ImageSourceFailure::invalidRequest;
 
-    // 2. Decode, shrinking while loading where the format can.
-    const double reduction =
-        std::min(double(storedCrop.width) / double(outputWidth), double(storedCrop.height) / double(outputHeight));
-    const int shrink = *decoder == Decoder::jpeg ? jpegShrinkFactor(reduction) : 1;
+    // 3-6. One pipeline from the file to the result.
     const std::lock_guard lock(decodeMutex());
     vips_error_clear();
-    VipsImageRef image = load(*decoder, path_, shrink);
-    if (!image) return ImageSourceFailure::decodeFailed;
-    // Header probing may leave notes behind (libheif's seeks); only what the pixel
-    // decode reports counts.
-    vips_error_clear();
-    if (shrink == 1 &&
-        (vips_image_get_width(image.get()) != storedWidth || vips_image_get_height(image.get()) != storedHeight)) {
-        return ImageSourceFailure::decodeFailed;
-    }
-
-    // 3. Crop in the (possibly shrunk) stored picture.
-    const double fx = double(vips_image_get_width(image.get())) / double(storedWidth);
-    const double fy = double(vips_image_get_height(image.get())) / double(storedHeight);
-    const std::int64_t loadedWidth = vips_image_get_width(image.get());
-    const std::int64_t loadedHeight = vips_image_get_height(image.get());
-    const std::int64_t left =
-        std::clamp<std::int64_t>(roundedCoordinate(double(storedCrop.x) * fx), 0, loadedWidth - 1);
-    const std::int64_t top =
-        std::clamp<std::int64_t>(roundedCoordinate(double(storedCrop.y) * fy), 0, loadedHeight - 1);
-    const std::int64_t right = std::clamp<std::int64_t>(roundedCoordinate(double(storedCrop.x + storedCrop.width) * fx),
-                                                        left + 1, loadedWidth);
-    const std::int64_t bottom = std::clamp<std::int64_t>(
-        roundedCoordinate(double(storedCrop.y + storedCrop.height) * fy), top + 1, loadedHeight);
-    const int regionWidth = int(right - left);
-    const int regionHeight = int(bottom - top);
-    if ((left != 0 || top != 0 || regionWidth != loadedWidth || regionHeight != loadedHeight) &&
-        !step(image, [&](VipsImage* in, VipsImage** out) {
-            return vips_extract_area(in, out, int(left), int(top), regionWidth, regionHeight, nullptr);
-        })) {
-        return ImageSourceFailure::decodeFailed;
-    }
-
-    // 4. Scale each axis by its own factor, in premultiplied form so that transparent
-    //    pixels do not bleed their colour into their neighbours.
+    auto opened = openPixels(*decoder, path_, *plan);
+    if (!opened) return opened.error();
+    VipsImageRef image = std::move(opened).value();
+    if (auto cropped = cropStored(image, *plan); !cropped) return cropped.error();
     const bool hasAlpha = vips_image_hasalpha(image.get()) != 0;
-    const VipsBandFormat decodedFormat = vips_image_get_format(image.get());
-    if (hasAlpha && !step(image, [](VipsImage* in, VipsImage** out) { return vips_premultiply(in, out, nullptr); })) {
-        return ImageSourceFailure::decodeFailed;
-    }
-    const double horizontalScale = double(outputWidth) / double(regionWidth);
-    const double verticalScale = double(outputHeight) / double(regionHeight);
-    if ((regionWidth != outputWidth || regionHeight != outputHeight) &&
-        !step(image, [&](VipsImage* in, VipsImage** out) {
-            return vips_resize(in, out, horizontalScale, "vscale", verticalScale, nullptr);
-        })) {
-        return ImageSourceFailure::decodeFailed;
-    }
-    if (vips_image_get_width(image.get()) != outputWidth || vips_image_get_height(image.get()) != outputHeight) {
-        // Rounding inside the resampler: pad or trim the last row or column.
-        if (!step(image, [&](VipsImage* in, VipsImage** out) {
-                return vips_embed(in, out, 0, 0, int(outputWidth), int(outputHeight), "extend", VIPS_EXTEND_COPY,
-                                  nullptr);
-            })) {
-            return ImageSourceFailure::decodeFailed;
-        }
-    }
-    if (hasAlpha &&
-        !(step(image, [](VipsImage* in, VipsImage** out) { return vips_unpremultiply(in, out, nullptr); }) &&
-          step(image, [](VipsImage* in, VipsImage** out) { return vips_rint(in, out, nullptr); }) &&
-          step(image, [decodedFormat](VipsImage* in, VipsImage** out) {
-              return vips_cast(in, out, decodedFormat, nullptr);
-          }))) {
-        return ImageSourceFailure::decodeFailed;
-    }
+    if (auto scaled = scaleToOutput(image, *plan, hasAlpha); !scaled) return scaled.error();
+    if (auto converted = convertColour(image, hasAlpha); !converted) return converted.error();
 
-    // 5. Colour: 8-bit sRGB, four channels, premultiplied alpha.
-    if (!convertToSRGB8(image) || !toPremultipliedRGBA(image, hasAlpha)) return ImageSourceFailure::decodeFailed;
-
-    // 6. Decode now, into the small result, then turn it upright. Turning needs the
-    //    whole result at hand; without a turn the pipeline runs straight into the
-    //    final buffer.
-    std::optional<QImage> result;
-    if (total != ImageOrientation{}) {
-        if (!step(image, [](VipsImage* in, VipsImage** out) {
-                *out = vips_image_copy_memory(in);
-                return *out == nullptr ? -1 : 0;
-            })) {
-            return ImageSourceFailure::decodeFailed;
-        }
-        if (decoderReportedError()) {
-            vips_error_clear();
-            return ImageSourceFailure::decodeFailed;
-        }
-        if (!applyOrientation(image, total)) return ImageSourceFailure::decodeFailed;
-    }
-    result = toQImage(image);
-    if (decoderReportedError()) {
-        vips_error_clear();
-        return ImageSourceFailure::decodeFailed;
-    }
-    if (!result || result->width() != request.outputWidth || result->height() != request.outputHeight) {
-        return ImageSourceFailure::decodeFailed;
-    }
-    return *std::move(result);
+    // 7. The pixels.
+    return computePixels(image, plan->total, request.outputWidth, request.outputHeight);
 }
 
 }  // namespace vlt

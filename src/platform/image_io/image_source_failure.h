@@ -16,8 +16,12 @@ enum class ImageSourceFailure {
     unsupportedLayout,
     // Decoding would need more memory than the decoder budget allows.
     tooLargeToDecode,
-    // The pixels cannot be decoded (truncated or damaged data, a failing step).
+    // The request lies outside the picture or asks for an output beyond what can be made.
+    invalidRequest,
+    // The pixels cannot be decoded (truncated or damaged data).
     decodeFailed,
+    // A step after decoding (cropping, scaling, colour conversion, turning) failed.
+    processingFailed,
 };
 
 }  // namespace vlt

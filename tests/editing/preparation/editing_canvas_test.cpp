@@ -129,12 +129,15 @@ TEST_F(EditingCanvasPreparation, WithoutAFingerprintTheCheckIsSkipped) {
     EXPECT_EQ(canvas.value()->image().size(), QSize(60, 40));
 }
 
-TEST_F(EditingCanvasPreparation, ACropOutsideTheSourceIsInvalid) {
+TEST_F(EditingCanvasPreparation, ACropOutsideTheSourceOrACanvasBeyondTheLimitsIsInvalid) {
     ASSERT_TRUE(test::writeFile(path("face.png"), test::pngBytes(test::fourColourImage(60, 40))));
     const auto document = test::openDocument(path("face.png"));
     ASSERT_TRUE(document);
     EditingCanvasDescriptor descriptor = descriptorOf(*document);
     descriptor.sourceCrop = {60, 0, 10, 10};
+    EXPECT_EQ(preparationFailure(descriptor), Case::invalidCrop);
+    descriptor.sourceCrop = {0, 0, 60, 40};
+    descriptor.canvasSize = {20'000'000, 40};
     EXPECT_EQ(preparationFailure(descriptor), Case::invalidCrop);
 }
 

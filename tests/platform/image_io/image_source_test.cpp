@@ -130,16 +130,31 @@ TEST_F(ImageSourceTest, RenderCropsAndStretchesEachAxisOntoTheExactSize) {
     EXPECT_TRUE(coloursNear(colourAt(rendered, 0.99, 0.99), test::kTopRightColour, 2));
 }
 
-TEST_F(ImageSourceTest, RenderRefusesACropOutsideThePicture) {
+// A request the picture cannot answer is the caller's mistake, never damage.
+TEST_F(ImageSourceTest, RenderTellsARequestOutsideThePictureFromADamagedOne) {
     const auto source = ImageSource::open(write("small.png", test::pngBytes(test::fourColourImage(20, 10))));
-    ImageRenderRequest request;
-    request.crop = {15, 0, 10, 10};
-    request.outputWidth = 10;
-    request.outputHeight = 10;
-    EXPECT_EQ(source.value().render(request).error(), ImageSourceFailure::decodeFailed);
-    request.crop = {0, 0, 20, 10};
-    request.outputWidth = 0;
-    EXPECT_EQ(source.value().render(request).error(), ImageSourceFailure::decodeFailed);
+    const QByteArray whole = test::pngBytes(test::fourColourImage(200, 100));
+    const auto damaged = ImageSource::open(write("cut.png", whole.left(whole.size() / 2)));
+    const struct {
+        const ImageSource& source;
+        PixelRect crop;
+        std::int64_t width;
+        std::int64_t height;
+        ImageSourceFailure failure;
+    } cases[] = {
+        {source.value(), {15, 0, 10, 10}, 10, 10, ImageSourceFailure::invalidRequest},
+        {source.value(), {-1, 0, 10, 10}, 10, 10, ImageSourceFailure::invalidRequest},
+        {source.value(), {0, 0, 20, 10}, 0, 10, ImageSourceFailure::invalidRequest},
+        {source.value(), {0, 0, 20, 10}, 20'000'000, 10, ImageSourceFailure::invalidRequest},
+        {damaged.value(), {0, 0, 200, 100}, 200, 100, ImageSourceFailure::decodeFailed},
+    };
+    for (const auto& row : cases) {
+        ImageRenderRequest request;
+        request.crop = row.crop;
+        request.outputWidth = row.width;
+        request.outputHeight = row.height;
+        EXPECT_EQ(row.source.render(request).error(), row.failure) << row.crop.x << " " << row.width;
+    }
 }
 
 TEST_F(ImageSourceTest, EveryPixelLayoutComesOutAsPremultipliedSRGB) {
