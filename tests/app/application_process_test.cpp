@@ -183,10 +183,12 @@ TEST(ApplicationProcessTest, QuitWithTheEditorOpenEndsTheProcessOnceAndForAll) {
         if (row.unsavedChange) {
             // The editor opens on the comparison; the simulation alone fills the middle
             // of the (offscreen) screen.
+            // Pauses are generous: a loaded two-core machine or a sanitizer build is slow to
+            // switch tabs and to commit the stroke, and nothing is logged for either.
             application.pressKey(KEY_LEFT);
-            QThread::msleep(200);
+            QThread::msleep(500);
             application.drag(400, 320, 60);
-            QThread::msleep(300);
+            QThread::msleep(1000);
         }
 
         row.quit(application);
