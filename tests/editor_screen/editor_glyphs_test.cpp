@@ -1,3 +1,6 @@
+#include <array>
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -14,105 +17,55 @@
 namespace vlt {
 namespace {
 
+using Paint = std::function<void(QPainter&, const QRectF&)>;
+
 template <typename Glyph>
-QImage paintGlyph(const Glyph& glyph, QSize size) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    glyph.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), Qt::black);
-    return image;
+Paint glyph(Glyph made) {
+    return [made](QPainter& painter, const QRectF& frame) { made.paint(painter, frame, Qt::black); };
 }
 
-bool inked(const QImage& image, int x, int y) { return qAlpha(image.pixel(x, y)) > 64; }
-
-// The leftmost inked column of one row, or -1.
-int leftmostInk(const QImage& image, int y) {
-    for (int x = 0; x < image.width(); ++x) {
-        if (inked(image, x, y)) return x;
+// Each glyph drawn in black into its frame: the box its ink fills (to a pixel), where
+// it leaves ink and where it must not.
+TEST(EditorGlyphsTest, EachGlyphDrawsItsShapeWhereItBelongsInItsFrame) {
+    using History = EditorHistoryGlyph::Kind;
+    using Direction = EditorChevron::Direction;
+    struct Case {
+        const char* name;
+        Paint paint;
+        QSize frame;
+        std::array<int, 4> ink;  // left, top, right, bottom
+        std::vector<QPoint> inked;
+        std::vector<QPoint> clear;
+    };
+    const Case cases[] = {
+        // The 32-unit history grid is a 20-point square in the middle of a wide frame;
+        // redo mirrors undo, its arrowhead at the upper right.
+        {"undo", glyph(EditorHistoryGlyph{History::undo}), {40, 20}, {11, 0, 28, 19}, {{11, 3}}, {{28, 3}}},
+        {"redo", glyph(EditorHistoryGlyph{History::redo}), {40, 20}, {11, 0, 28, 19}, {{28, 3}}, {{11, 3}}},
+        {"reset", glyph(EditorHistoryGlyph{History::reset}), {40, 20}, {10, 0, 29, 19}, {{20, 18}}, {{20, 10}}},
+        // Chevrons have their tip halfway down.
+        {"left", glyph(EditorChevron{Direction::left}), {70, 120}, {14, 8, 55, 111}, {{15, 60}}, {{15, 12}}},
+        {"right", glyph(EditorChevron{Direction::right}), {70, 120}, {14, 8, 55, 111}, {{54, 60}}, {{54, 12}}},
+        {"up", glyph(EditorDisclosureChevron{true}), {100, 60}, {7, 12, 92, 47}, {{50, 14}}, {{50, 46}}},
+        {"down", glyph(EditorDisclosureChevron{false}), {100, 60}, {7, 12, 92, 47}, {{50, 46}}, {{50, 14}}},
+        {"output", glyph(EditorOutputChevron{}), {24, 48}, {6, 20, 17, 26}, {{12, 24}}, {{12, 21}}},
+        // A play triangle inside a rounded frame.
+        {"animation", glyph(AnimationTabIcon{}), {20, 20}, {0, 2, 19, 17}, {{10, 10}}, {{6, 10}}},
+        {"close", glyph(EditorMessageCloseIcon{}), {24, 24}, {8, 8, 16, 16}, {{12, 12}, {8, 8}, {15, 8}}, {{12, 4}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage image(c.frame, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        c.paint(painter, QRectF(QPointF(0, 0), QSizeF(c.frame)));
+        painter.end();
+        const QRect ink = testing::inkBounds(image);
+        const std::array<int, 4> edges{ink.left(), ink.top(), ink.right(), ink.bottom()};
+        for (std::size_t i = 0; i < 4; ++i) EXPECT_NEAR(edges[i], c.ink[i], 1) << "edge " << i;
+        for (const QPoint& point : c.inked) EXPECT_GT(qAlpha(image.pixel(point)), 64) << point.x() << "," << point.y();
+        for (const QPoint& point : c.clear) EXPECT_LE(qAlpha(image.pixel(point)), 64) << point.x() << "," << point.y();
     }
-    return -1;
-}
-
-TEST(EditorHistoryGlyphTest, StaysSquareAndCentredInAWideFrame) {
-    const QSizeF frame(40, 20);
-    EXPECT_DOUBLE_EQ(EditorHistoryGlyph::scale(frame), 0.625);
-    EXPECT_DOUBLE_EQ(EditorHistoryGlyph::lineWidth(frame), 1.25);
-    // Very small glyphs keep a visible stroke.
-    EXPECT_DOUBLE_EQ(EditorHistoryGlyph::lineWidth(QSizeF(4, 4)), 0.875);
-
-    for (const auto kind :
-         {EditorHistoryGlyph::Kind::undo, EditorHistoryGlyph::Kind::redo, EditorHistoryGlyph::Kind::reset}) {
-        const QRect ink = testing::inkBounds(paintGlyph(EditorHistoryGlyph{kind}, QSize(40, 20)));
-        // The 32-unit grid becomes a 20-point square from x 10 to 30.
-        EXPECT_GE(ink.left(), 9) << int(kind);
-        EXPECT_LE(ink.right(), 30) << int(kind);
-        EXPECT_GE(ink.top(), 0) << int(kind);
-        EXPECT_GE(ink.height(), 18) << int(kind);
-    }
-}
-
-TEST(EditorHistoryGlyphTest, RedoIsUndoMirroredAcrossTheWholeFrame) {
-    const QImage undo = paintGlyph(EditorHistoryGlyph{EditorHistoryGlyph::Kind::undo}, QSize(40, 20));
-    const QImage redo = paintGlyph(EditorHistoryGlyph{EditorHistoryGlyph::Kind::redo}, QSize(40, 20));
-    const QRect undoInk = testing::inkBounds(undo);
-    const QRect redoInk = testing::inkBounds(redo);
-    EXPECT_NEAR(redoInk.left(), 40 - 1 - undoInk.right(), 1);
-    EXPECT_NEAR(redoInk.right(), 40 - 1 - undoInk.left(), 1);
-    // The undo arrowhead sits at the upper left, the redo one at the upper right.
-    EXPECT_TRUE(inked(undo, 11, 3));
-    EXPECT_TRUE(inked(redo, 28, 3));
-    EXPECT_FALSE(inked(redo, 11, 3));
-}
-
-TEST(EditorChevronTest, ChevronsPointTheWayTheyAreTold) {
-    const QImage left = paintGlyph(EditorChevron{EditorChevron::Direction::left}, QSize(70, 120));
-    const QImage right = paintGlyph(EditorChevron{EditorChevron::Direction::right}, QSize(70, 120));
-    // The tip of a left chevron is its leftmost point, halfway down.
-    EXPECT_LT(leftmostInk(left, 60), leftmostInk(left, 12));
-    EXPECT_GT(leftmostInk(right, 60), leftmostInk(right, 12));
-    const QRect ink = testing::inkBounds(left);
-    EXPECT_NEAR(ink.left(), 0.22 * 70 - 0.8, 1.5);
-    EXPECT_NEAR(ink.right(), 0.78 * 70 + 0.8, 1.5);
-
-    const QImage up = paintGlyph(EditorDisclosureChevron{true}, QSize(100, 60));
-    const QImage down = paintGlyph(EditorDisclosureChevron{false}, QSize(100, 60));
-    EXPECT_TRUE(inked(up, 50, 14));
-    EXPECT_FALSE(inked(up, 50, 46));
-    EXPECT_TRUE(inked(down, 50, 46));
-    EXPECT_FALSE(inked(down, 50, 14));
-}
-
-TEST(AnimationTabIconTest, FramesAPlayTriangle) {
-    const QImage icon = paintGlyph(AnimationTabIcon{}, QSize(20, 20));
-    const QRect ink = testing::inkBounds(icon);
-    EXPECT_NEAR(ink.left(), 1, 1);
-    EXPECT_NEAR(ink.right(), 18, 1);
-    EXPECT_NEAR(ink.top(), 2, 1);
-    EXPECT_NEAR(ink.bottom(), 17, 1);
-    EXPECT_TRUE(inked(icon, 10, 10));  // inside the triangle
-    EXPECT_FALSE(inked(icon, 6, 10));  // between outline and triangle
-}
-
-TEST(EditorOutputChevronTest, IsADownwardChevronCentredInItsFrame) {
-    const QImage chevron = paintGlyph(EditorOutputChevron{}, QSize(24, 48));
-    const QRect ink = testing::inkBounds(chevron);
-    // A 24-unit square centred 12 points down.
-    EXPECT_NEAR(ink.left(), 6, 1);
-    EXPECT_NEAR(ink.right(), 17, 1);
-    EXPECT_NEAR(ink.top(), 12 + 8, 1);
-    EXPECT_NEAR(ink.bottom(), 12 + 14, 2);
-    EXPECT_DOUBLE_EQ(EditorOutputChevron::lineWidth(QSizeF(12, 12)), 0.9);
-}
-
-TEST(EditorMessageCloseIconTest, CrossesTheFrameDiagonally) {
-    const QImage cross = paintGlyph(EditorMessageCloseIcon{}, QSize(24, 24));
-    EXPECT_TRUE(inked(cross, 12, 12));
-    EXPECT_TRUE(inked(cross, 8, 8));
-    EXPECT_TRUE(inked(cross, 15, 8));
-    EXPECT_FALSE(inked(cross, 12, 4));
-    const QRect ink = testing::inkBounds(cross);
-    // Each 12-point bar turned by 45 degrees spans about 8.5 points.
-    EXPECT_NEAR(ink.width(), 9, 2);
 }
 
 }  // namespace

@@ -19,17 +19,7 @@ void SyntheticCanvas::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void SyntheticCanvas::paintEvent(QPaintEvent*) {
-    // The workspace with two panes side by side, as the Comparison tab shows them.
-    QPainter painter(this);
-    painter.fillRect(rect(), QColor::fromRgbF(0.925, 0.918, 0.890));
-    const int margin = 16;
-    const int paneWidth = (width() - 2 * margin - 8) / 2;
-    for (int pane = 0; pane < 2; ++pane) {
-        painter.fillRect(margin + pane * (paneWidth + 8), margin, paneWidth, height() - 2 * margin,
-                         QColor(92, 118, 128));
-    }
-}
+void SyntheticCanvas::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), QColor(92, 118, 128)); }
 
 namespace {
 

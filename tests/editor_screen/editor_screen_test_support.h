@@ -31,8 +31,7 @@ public:
     QStringList storedPreferredLanguages() const override { return {}; }
 };
 
-// Stands in for the live canvas: paints a portrait-like picture and records what
-// reaches it.
+// Stands in for the live canvas: paints a flat picture and records what reaches it.
 class SyntheticCanvas final : public QWidget {
     Q_OBJECT
 

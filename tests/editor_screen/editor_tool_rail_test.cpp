@@ -38,6 +38,10 @@ protected:
 TEST_F(EditorToolRailTest, ListsTheToolsOfTheCurrentMode) {
     EXPECT_EQ(visibleTools(), (std::vector<EditorTool>{EditorTool::push, EditorTool::grow, EditorTool::shrink,
                                                        EditorTool::reconstruct}));
+    // Pressing the selected mode still sets it, which leaves move mode.
+    fixture.session->setMoveMode(true);
+    rail.modeButton(EditorMode::reshape)->click();
+    EXPECT_FALSE(fixture.session->isMoveMode());
     rail.modeButton(EditorMode::annotate)->click();
     EXPECT_EQ(fixture.session->mode(), EditorMode::annotate);
     const auto tools = visibleTools();
@@ -60,12 +64,6 @@ TEST_F(EditorToolRailTest, ShowsWhichModeAndToolAreSelected) {
     // A click never toggles the selection away.
     rail.toolButton(EditorTool::text)->click();
     EXPECT_TRUE(rail.toolButton(EditorTool::text)->isSelected());
-}
-
-TEST_F(EditorToolRailTest, PressingTheSelectedModeStillSetsIt) {
-    fixture.session->setMoveMode(true);
-    rail.modeButton(EditorMode::reshape)->click();
-    EXPECT_FALSE(fixture.session->isMoveMode());
 }
 
 TEST_F(EditorToolRailTest, CollapsesToIconsOnly) {
@@ -108,7 +106,6 @@ TEST_F(EditorToolRailTest, TheListScrollsWhileTheModesAndCollapseStay) {
     QScrollBar* scroller = list.overlayScroller();
     EXPECT_GT(list.widget()->height(), list.viewport()->height());
     EXPECT_TRUE(scroller->isVisible());
-    EXPECT_EQ(list.viewport()->width(), rail.width() - 1);
     EXPECT_EQ(rail.collapseButton()->geometry().bottom(), rail.height() - 1);
     EXPECT_GE(rail.modeButton(EditorMode::reshape)->y(), 15);
 
