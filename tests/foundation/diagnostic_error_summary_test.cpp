@@ -30,42 +30,25 @@ private:
     ErrorPtr underlying_;
 };
 
-TEST(DiagnosticErrorSummaryTest, OwnFailureIsDescribedByItsTypeModuleDomainAndCaseNumber) {
-    const DiagnosticErrorSummary summary{SampleFailure()};
-    EXPECT_EQ(summary, DiagnosticErrorSummary("SampleFailure", "VltMac.SampleFailure", 2, "sample-corrupted"));
-}
-
-TEST(DiagnosticErrorSummaryTest, WrapperIsDescribedByItsUnderlyingErrorButKeepsItsOwnCode) {
-    const SampleSystemFailure wrapper(makeSystemError(EACCES, "open", "/tmp/x"));
-    const DiagnosticErrorSummary summary(wrapper);
-    EXPECT_EQ(summary.type, "SystemError");
-    EXPECT_EQ(summary.domain, "POSIX");
-    EXPECT_EQ(summary.code, EACCES);
-    EXPECT_EQ(summary.stableCode, "sample-system-failed");
-}
-
-TEST(DiagnosticErrorSummaryTest, OnlyOneLevelIsUnwrapped) {
-    const auto inner = makeError<SampleSystemFailure>(makeSystemError(ENOSPC));
-    const SampleSystemFailure outer(inner);
-    const DiagnosticErrorSummary summary(outer);
-    EXPECT_EQ(summary.type, "SampleSystemFailure");
-    EXPECT_EQ(summary.domain, "VltMac.SampleSystemFailure");
-}
-
-TEST(DiagnosticErrorSummaryTest, WrapperWithoutUnderlyingErrorDescribesItself) {
-    const SampleSystemFailure wrapper(nullptr);
-    EXPECT_EQ(DiagnosticErrorSummary(wrapper),
-              DiagnosticErrorSummary("SampleSystemFailure", "VltMac.SampleSystemFailure", 0, "sample-system-failed"));
-}
-
-TEST(DiagnosticErrorSummaryTest, PlatformErrorsHaveNoStableCode) {
-    EXPECT_EQ(DiagnosticErrorSummary(SystemError(ENOENT)),
-              DiagnosticErrorSummary("SystemError", "POSIX", ENOENT, "unexpected"));
-    EXPECT_EQ(DiagnosticErrorSummary(CancellationError()),
-              DiagnosticErrorSummary("CancellationError", "VltPlatform.CancellationError", 1, "unexpected"));
+// Our own failures name their type, module domain and case; a wrapper of one platform
+// error is described by that error (one level deep) but keeps its own stable code.
+TEST(DiagnosticErrorSummaryTest, DescribesEachKindOfError) {
+    const auto wrapped = makeError<SampleSystemFailure>(makeSystemError(ENOSPC));
     const DecodingError decoding(DecodingError::Kind::keyNotFound, "version", "missing");
-    EXPECT_EQ(DiagnosticErrorSummary(decoding),
-              DiagnosticErrorSummary("DecodingError", "VltPlatform.DecodingError", 2, "unexpected"));
+    const std::pair<DiagnosticErrorSummary, DiagnosticErrorSummary> cases[] = {
+        {DiagnosticErrorSummary(SampleFailure()), {"SampleFailure", "VltMac.SampleFailure", 2, "sample-corrupted"}},
+        {DiagnosticErrorSummary(SampleSystemFailure(makeSystemError(EACCES, "open", "/tmp/x"))),
+         {"SystemError", "POSIX", EACCES, "sample-system-failed"}},
+        {DiagnosticErrorSummary(SampleSystemFailure(wrapped)),
+         {"SampleSystemFailure", "VltMac.SampleSystemFailure", 0, "sample-system-failed"}},
+        {DiagnosticErrorSummary(SampleSystemFailure(nullptr)),
+         {"SampleSystemFailure", "VltMac.SampleSystemFailure", 0, "sample-system-failed"}},
+        {DiagnosticErrorSummary(SystemError(ENOENT)), {"SystemError", "POSIX", ENOENT, "unexpected"}},
+        {DiagnosticErrorSummary(CancellationError()),
+         {"CancellationError", "VltPlatform.CancellationError", 1, "unexpected"}},
+        {DiagnosticErrorSummary(decoding), {"DecodingError", "VltPlatform.DecodingError", 2, "unexpected"}},
+    };
+    for (const auto& [actual, expected] : cases) EXPECT_EQ(actual, expected) << expected.type;
 }
 
 TEST(PlatformErrorTest, CancellationIsRecognisedOnlyForTheCancellationError) {
