@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 
-#include "editing/renderer/transfer_row_pitch.h"
 #include "renderer_test_support.h"
 
 namespace vlt {
@@ -48,14 +47,6 @@ struct TransferFixture : ::testing::Test {
         return outcome;
     }
 };
-
-TEST(TransferRowPitch, RoundsRowsUpTo256Bytes) {
-    EXPECT_EQ(transferRowPitch(128 * 8), 1024);
-    EXPECT_EQ(transferRowPitch(100 * 8), 1024);
-    EXPECT_EQ(transferRowPitch(1 * 4), 256);
-    EXPECT_EQ(transferRowPitch(256), 256);
-    EXPECT_EQ(transferRowPitch(257), 512);
-}
 
 TEST_F(TransferFixture, EmptyListsCompleteBeforeReturningWithoutGpuWork) {
     const int buffersBefore = device->faultInjector().requestCount(GpuFaultPoint::commandBuffer);
