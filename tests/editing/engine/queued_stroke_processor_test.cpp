@@ -9,6 +9,7 @@ namespace {
 
 constexpr DeformationTool kPush = DeformationTool::push;
 constexpr DeformationTool kGrow = DeformationTool::grow;
+constexpr DeformationTool kShrink = DeformationTool::shrink;
 constexpr DeformationTool kReconstruct = DeformationTool::reconstruct;
 
 class QueuedStrokeProcessorTest : public ::testing::Test {
@@ -22,68 +23,52 @@ protected:
     QueuedStrokeProcessor processor;
 };
 
-TEST_F(QueuedStrokeProcessorTest, PushClickWithoutMovementMakesNoStamp) {
-    processor.append(StrokeSample::begin(kPush, {10, 10}, 5));
-    processor.append(StrokeSample::move(kPush, {10, 10}, 5));
-    processor.append(StrokeSample::end());
-    EXPECT_TRUE(drain().empty());
-    EXPECT_FALSE(processor.planner().activeTool().has_value());
+BrushStamp dab(DeformationTool tool, Float2 center, float radius, float intensity = 1, Float2 movement = {}) {
+    return {tool, center, movement, radius, intensity};
 }
 
-TEST_F(QueuedStrokeProcessorTest, OtherToolsDabOnceAtFullStrengthOnAClick) {
-    for (DeformationTool tool : {DeformationTool::grow, DeformationTool::shrink, kReconstruct}) {
-        processor.append(StrokeSample::begin(tool, {7, 8}, 5));
+// Samples as the canvas queues them, and the dabs they make. Brushes of radius 10 step
+// every 2 pixels, of radius 4 or less every pixel.
+TEST_F(QueuedStrokeProcessorTest, SamplesBecomeTheirDabs) {
+    using Sample = StrokeSample;
+    struct Case {
+        const char* name;
+        std::vector<StrokeSample> samples;
+        std::vector<BrushStamp> dabs;
+    };
+    const Case cases[] = {
+        {"a Push click without movement", {Sample::begin(kPush, {10, 10}, 5), Sample::move(kPush, {10, 10}, 5)}, {}},
+        {"a Grow click", {Sample::begin(kGrow, {7, 8}, 5)}, {dab(kGrow, {7, 8}, 5)}},
+        {"a Shrink click", {Sample::begin(kShrink, {7, 8}, 5)}, {dab(kShrink, {7, 8}, 5)}},
+        {"a Reconstruct click", {Sample::begin(kReconstruct, {7, 8}, 5)}, {dab(kReconstruct, {7, 8}, 5)}},
+        {"a move shorter than a step: one weaker dab at the new point",
+         {Sample::begin(kGrow, {0, 0}, 3), Sample::move(kGrow, {0.5f, 0}, 3)},
+         {dab(kGrow, {0, 0}, 3), dab(kGrow, {0.5f, 0}, 3, 0.5f)}},
+        {"a long move: equal full steps",
+         {Sample::begin(kGrow, {0, 0}, 10), Sample::move(kGrow, {6, 0}, 10)},
+         {dab(kGrow, {0, 0}, 10), dab(kGrow, {2, 0}, 10), dab(kGrow, {4, 0}, 10), dab(kGrow, {6, 0}, 10)}},
+        {"Push dabs at the step midpoints, carrying the step",
+         {Sample::begin(kPush, {0, 0}, 10), Sample::move(kPush, {6, 0}, 10)},
+         {dab(kPush, {1, 0}, 10, 1, {2, 0}), dab(kPush, {3, 0}, 10, 1, {2, 0}), dab(kPush, {5, 0}, 10, 1, {2, 0})}},
+        {"steps end exactly at each new point, carrying no remainder",
+         {Sample::begin(kGrow, {0, 0}, 10), Sample::move(kGrow, {3, 0}, 10), Sample::move(kGrow, {6, 0}, 10)},
+         {dab(kGrow, {0, 0}, 10), dab(kGrow, {1.5f, 0}, 10, 0.75f), dab(kGrow, {3, 0}, 10, 0.75f),
+          dab(kGrow, {4.5f, 0}, 10, 0.75f), dab(kGrow, {6, 0}, 10, 0.75f)}},
+        {"a small brush steps no less than a pixel",
+         {Sample::begin(kGrow, {0, 0}, 4), Sample::move(kGrow, {0, 2}, 4)},
+         {dab(kGrow, {0, 0}, 4), dab(kGrow, {0, 1}, 4), dab(kGrow, {0, 2}, 4)}},
+        {"Reconstruct repeats dab at the resting point",
+         {Sample::begin(kReconstruct, {5, 5}, 8), Sample::reconstructRepeat({6, 5}, 8),
+          Sample::reconstructRepeat({6, 5}, 8)},
+         {dab(kReconstruct, {5, 5}, 8), dab(kReconstruct, {6, 5}, 8), dab(kReconstruct, {6, 5}, 8)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const StrokeSample& sample : c.samples) processor.append(sample);
         processor.append(StrokeSample::end());
-        EXPECT_EQ(drain(), (std::vector<BrushStamp>{{tool, {7, 8}, {}, 5, 1}}));
+        EXPECT_EQ(drain(), c.dabs);
+        EXPECT_FALSE(processor.planner().activeTool().has_value());
     }
-}
-
-TEST_F(QueuedStrokeProcessorTest, ShortMoveGivesOneWeakerDabAtTheNewPoint) {
-    processor.append(StrokeSample::begin(kGrow, {0, 0}, 3));
-    processor.append(StrokeSample::move(kGrow, {0.5f, 0}, 3));
-    const std::vector<BrushStamp> stamps = drain();
-    ASSERT_EQ(stamps.size(), 2u);
-    EXPECT_EQ(stamps[1], (BrushStamp{kGrow, {0.5f, 0}, {}, 3, 0.5f}));
-}
-
-TEST_F(QueuedStrokeProcessorTest, LongMoveIsCutIntoEqualFullStrengthSteps) {
-    processor.append(StrokeSample::begin(kGrow, {0, 0}, 10));
-    processor.append(StrokeSample::move(kGrow, {10, 0}, 10));
-    const std::vector<BrushStamp> stamps = drain();
-    ASSERT_EQ(stamps.size(), 6u);
-    for (int i = 1; i <= 5; ++i) {
-        EXPECT_EQ(stamps[i], (BrushStamp{kGrow, {2.0f * i, 0}, {}, 10, 1}));
-    }
-    EXPECT_EQ(processor.planner().lastPoint(), (Float2{10, 0}));
-}
-
-TEST_F(QueuedStrokeProcessorTest, PushStampsSitAtStepMidpointsAndCarryTheStep) {
-    processor.append(StrokeSample::begin(kPush, {0, 0}, 10));
-    processor.append(StrokeSample::move(kPush, {10, 0}, 10));
-    const std::vector<BrushStamp> stamps = drain();
-    ASSERT_EQ(stamps.size(), 5u);
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(stamps[i], (BrushStamp{kPush, {1.0f + 2.0f * i, 0}, {2, 0}, 10, 1}));
-    }
-}
-
-TEST_F(QueuedStrokeProcessorTest, StepsEndExactlyAtEachNewPointWithoutCarryingARemainder) {
-    processor.append(StrokeSample::begin(kGrow, {0, 0}, 10));
-    processor.append(StrokeSample::move(kGrow, {3, 0}, 10));
-    processor.append(StrokeSample::move(kGrow, {6, 0}, 10));
-    const std::vector<BrushStamp> stamps = drain();
-    ASSERT_EQ(stamps.size(), 5u);
-    EXPECT_EQ(stamps[2].center, (Float2{3, 0}));
-    EXPECT_FLOAT_EQ(stamps[2].intensity, 0.75f);
-    EXPECT_EQ(stamps[4].center, (Float2{6, 0}));
-}
-
-TEST_F(QueuedStrokeProcessorTest, SpacingHasAFloorOfOnePixel) {
-    EXPECT_FLOAT_EQ(BrushStampPlanner::spacing(4), 1.0f);
-    EXPECT_FLOAT_EQ(BrushStampPlanner::spacing(50), 10.0f);
-    processor.append(StrokeSample::begin(kGrow, {0, 0}, 4));
-    processor.append(StrokeSample::move(kGrow, {0, 3}, 4));
-    EXPECT_EQ(drain().size(), 4u);
 }
 
 TEST_F(QueuedStrokeProcessorTest, TinyMovesAccumulateFromTheSameLastPoint) {

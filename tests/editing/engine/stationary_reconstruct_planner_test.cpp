@@ -7,15 +7,6 @@
 namespace vlt {
 namespace {
 
-TEST(StationaryReconstructPlannerTest, OnlyReconstructStrokesRepeat) {
-    StationaryReconstructPlanner planner;
-    QueuedStrokeProcessor queue;
-    planner.begin(DeformationTool::grow, {5, 5}, 4, 10.0);
-    EXPECT_FALSE(planner.isActive());
-    EXPECT_EQ(planner.queueDueRepeats(20.0, queue), 0);
-    EXPECT_TRUE(queue.pending().empty());
-}
-
 TEST(StationaryReconstructPlannerTest, ALateFrameQueuesOneRepeatPerPassedInterval) {
     StationaryReconstructPlanner planner;
     QueuedStrokeProcessor queue;
@@ -50,14 +41,19 @@ TEST(StationaryReconstructPlannerTest, ALongStallCatchesUpAtMostOneSecondOfRepea
     EXPECT_EQ(planner.queueDueRepeats(3600.01, queue), 0);
 }
 
-TEST(StationaryReconstructPlannerTest, DeactivationStopsRepeatsAndUpdates) {
+// Other brushes never repeat, nor a Reconstruct stroke after it was deactivated.
+TEST(StationaryReconstructPlannerTest, OnlyAnActiveReconstructStrokeRepeats) {
     StationaryReconstructPlanner planner;
     QueuedStrokeProcessor queue;
+    planner.begin(DeformationTool::grow, {5, 5}, 4, 10.0);
+    EXPECT_FALSE(planner.isActive());
+    EXPECT_EQ(planner.queueDueRepeats(20.0, queue), 0);
     planner.begin(DeformationTool::reconstruct, {0, 0}, 4, 0.0);
     planner.deactivate();
     planner.update({3, 3}, 4, 1.0);
     EXPECT_EQ(planner.point(), (Float2{0, 0}));
     EXPECT_EQ(planner.queueDueRepeats(1.0, queue), 0);
+    EXPECT_TRUE(queue.pending().empty());
 }
 
 }  // namespace
