@@ -29,26 +29,6 @@ protected:
     ManualScheduler scheduler{&clock};
 };
 
-TEST_F(EditorSessionTest, StartsWithTheDocumentedDefaults) {
-    const auto session = makeSession(1000, 800);
-    EXPECT_EQ(session->selectedTab(), EditorTab::comparison);
-    EXPECT_EQ(session->lastNonAnimationTab(), EditorTab::comparison);
-    EXPECT_EQ(session->mode(), EditorMode::reshape);
-    EXPECT_EQ(session->activeTool(), EditorTool::push);
-    EXPECT_EQ(session->selectedAnnotationTool(), EditorTool::selectMove);
-    EXPECT_EQ(session->toolDiameter(), 200.0);
-    EXPECT_EQ(session->annotationToolDiameter(), 8.0);
-    EXPECT_EQ(session->annotationColor(), (AnnotationColor{255, 255, 255}));
-    EXPECT_EQ(session->annotationFont().size, 40.0f);
-    EXPECT_EQ(session->zoomFactor(), 1.0);
-    EXPECT_EQ(session->center(), QPointF(0.5, 0.5));
-    EXPECT_TRUE(session->showsComparisonLabels());
-    EXPECT_EQ(session->originalComparisonLabel(), QStringLiteral("Before"));
-    EXPECT_EQ(session->simulationComparisonLabel(), QStringLiteral("After"));
-    EXPECT_FALSE(session->isMoveMode());
-    EXPECT_FALSE(session->canUndo() || session->canRedo() || session->canReset());
-}
-
 TEST_F(EditorSessionTest, InitialBrushIsAFifthOfTheLongerSideWithinTheReshapeRange) {
     EXPECT_EQ(makeSession(40, 30)->deformationToolDiameter(), 16.0);
     EXPECT_EQ(makeSession(2, 2)->deformationToolDiameter(), 1.0);
@@ -135,27 +115,26 @@ TEST_F(EditorSessionTest, ZoomHintOnlyOnEditableTabsAndTheFitRemovesOnlyIt) {
     EXPECT_EQ(session->transientMessage(), QStringLiteral("Saved"));
 }
 
-TEST_F(EditorSessionTest, ANewerMessageReplacesAndRestartsTheTimer) {
+// A newer transient message replaces the shown one and restarts its timer; blank ones
+// are ignored; clearing names the message it removes. A persistent one stays until cleared.
+TEST_F(EditorSessionTest, MessagesReplaceIgnoreBlanksAndClearByName) {
     const auto session = makeSession(1000, 800);
     session->showTransientMessage(QStringLiteral("First"), 4.0);
     scheduler.advance(3.0);
     session->showTransientMessage(QStringLiteral("Second"), 4.0);
-    EXPECT_EQ(session->transientMessage(), QStringLiteral("Second"));
     scheduler.advance(2.0);
+    session->showTransientMessage(QStringLiteral("  \n\t "), 4.0);
     EXPECT_EQ(session->transientMessage(), QStringLiteral("Second"));
     scheduler.advance(2.0);
     EXPECT_FALSE(session->transientMessage().has_value());
     EXPECT_EQ(scheduler.pendingCount(), 0u);
-}
 
-TEST_F(EditorSessionTest, BlankMessagesAreIgnored) {
-    const auto session = makeSession(1000, 800);
-    session->showTransientMessage(QStringLiteral("Kept"), 4.0);
-    scheduler.advance(3.0);
-    session->showTransientMessage(QStringLiteral("  \n\t "), 4.0);
-    EXPECT_EQ(session->transientMessage(), QStringLiteral("Kept"));
-    scheduler.advance(1.0);
+    session->showTransientMessage(QStringLiteral("Shown"), 4.0);
+    session->clearTransientMessage(QStringLiteral("Other"));
+    EXPECT_EQ(session->transientMessage(), QStringLiteral("Shown"));
+    session->clearTransientMessage(QStringLiteral("Shown"));
     EXPECT_FALSE(session->transientMessage().has_value());
+    EXPECT_EQ(scheduler.pendingCount(), 0u);
 
     session->showPersistentMessage(QStringLiteral(" \n"));
     EXPECT_FALSE(session->persistentMessage().has_value());
@@ -164,16 +143,6 @@ TEST_F(EditorSessionTest, BlankMessagesAreIgnored) {
     EXPECT_EQ(session->persistentMessage(), EditorMessages::sharedImageLocked());
     session->clearPersistentMessage();
     EXPECT_FALSE(session->persistentMessage().has_value());
-}
-
-TEST_F(EditorSessionTest, ClearingRemovesOnlyTheNamedMessage) {
-    const auto session = makeSession(1000, 800);
-    session->showTransientMessage(QStringLiteral("Shown"), 4.0);
-    session->clearTransientMessage(QStringLiteral("Other"));
-    EXPECT_EQ(session->transientMessage(), QStringLiteral("Shown"));
-    session->clearTransientMessage(QStringLiteral("Shown"));
-    EXPECT_FALSE(session->transientMessage().has_value());
-    EXPECT_EQ(scheduler.pendingCount(), 0u);
 }
 
 TEST_F(EditorSessionTest, APendingTimerOutlivesItsSessionHarmlessly) {
@@ -207,6 +176,10 @@ TEST_F(EditorSessionTest, TabEdgesShowMessagesAndAnimateReturnsToTheLastTab) {
     scheduler.advance(4.0);
     EXPECT_FALSE(session->transientMessage().has_value());
 
+    // Leaving Animate stops the playback once; without a canvas it only switches the tab.
+    session->exitAnimationTab();
+    EXPECT_EQ(session->selectedTab(), EditorTab::comparison);
+    session->setSelectedTab(EditorTab::animate);
     int stops = 0;
     session->stopAnimationPlayback = [&] { ++stops; };
     session->exitAnimationTab();
@@ -214,14 +187,6 @@ TEST_F(EditorSessionTest, TabEdgesShowMessagesAndAnimateReturnsToTheLastTab) {
     EXPECT_EQ(session->selectedTab(), EditorTab::comparison);
     session->exitAnimationTab();
     EXPECT_EQ(stops, 1);
-}
-
-TEST_F(EditorSessionTest, ExitingAnimateWithoutACanvasOnlySwitchesTheTab) {
-    const auto session = makeSession(1000, 800);
-    session->setLastNonAnimationTab(EditorTab::simulation);
-    session->setSelectedTab(EditorTab::animate);
-    session->exitAnimationTab();
-    EXPECT_EQ(session->selectedTab(), EditorTab::simulation);
 }
 
 TEST_F(EditorSessionTest, MoveModeNeedsAZoomedImage) {

@@ -73,11 +73,5 @@ TEST(EditorViewportGeometryTest, AZoomedImageIsClampedAtItsEdgesAndTheScrollersF
     EXPECT_DOUBLE_EQ(image.center().y(), panel.center().y());
 }
 
-TEST(EditorViewportGeometryTest, ComparesFieldByField) {
-    EXPECT_EQ(geometry(10, 10, 5, 5), geometry(10, 10, 5, 5));
-    EXPECT_NE(geometry(10, 10, 5, 5), geometry(10, 10, 5, 5, true));
-    EXPECT_NE(geometry(10, 10, 5, 5), geometry(10, 10, 5, 5, false, 2.0));
-}
-
 }  // namespace
 }  // namespace vlt
