@@ -174,11 +174,5 @@ TEST_F(CropInspectorSizeTest, TheReadoutAndTheNoticeFollowTheMaximumImageSide) {
                              "smooth. Lower this limit in Settings / Performance on a less powerful computer."));
 }
 
-TEST(CropPresetTest, RawValuesRoundTripAndOthersAreRefused) {
-    for (CropPreset preset : kAllCropPresets) EXPECT_EQ(cropPresetFromRawValue(rawValue(preset)), preset);
-    EXPECT_FALSE(cropPresetFromRawValue("FullImage").has_value());
-    EXPECT_FALSE(cropPresetFromRawValue("").has_value());
-}
-
 }  // namespace
 }  // namespace vlt

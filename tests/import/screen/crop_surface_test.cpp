@@ -71,6 +71,13 @@ protected:
         fixture.document->setSelection(selection);
     }
     const ImageRect& crop() const { return fixture.document->selection().crop; }
+    // The colour shown at a fraction of the image's width and height.
+    QColor colourAt(QPointF fraction) {
+        const QImage shot = surface.grab().toImage();
+        const QRectF image = surface.mapping().imageRect;
+        return shot.pixelColor(QPoint(qRound(image.left() + fraction.x() * image.width()),
+                                      qRound(image.top() + fraction.y() * image.height())));
+    }
     void drag(QPoint from, QPoint to) {
         QTest::mousePress(&surface, Qt::LeftButton, Qt::NoModifier, from);
         QTest::mouseMove(&surface, QPoint((from.x() + to.x()) / 2, (from.y() + to.y()) / 2));
@@ -138,12 +145,6 @@ TEST_F(CropSurfaceTest, AfterATurnTheVisibleBottomRightHandleIsStillTheOneDragge
 }
 
 TEST_F(CropSurfaceTest, ThePreviewIsDrawnTurnedAndMirroredAsTheSelectionSays) {
-    const auto colourAt = [this](QPointF fraction) {
-        const QImage shot = surface.grab().toImage();
-        const QRectF image = surface.mapping().imageRect;
-        return shot.pixelColor(QPoint(qRound(image.left() + fraction.x() * image.width()),
-                                      qRound(image.top() + fraction.y() * image.height())));
-    };
     // The crop covers everything, so nothing is dimmed at these probes.
     EXPECT_TRUE(testing::isNear(colourAt({0.2, 0.2}), Qt::red));
 
@@ -161,12 +162,6 @@ TEST_F(CropSurfaceTest, ThePreviewIsDrawnTurnedAndMirroredAsTheSelectionSays) {
 }
 
 TEST_F(CropSurfaceTest, DuringAResizeTheLastPictureIsStretchedUntilTheSizeRests) {
-    const auto colourAt = [this](QPointF fraction) {
-        const QImage shot = surface.grab().toImage();
-        const QRectF image = surface.mapping().imageRect;
-        return shot.pixelColor(QPoint(qRound(image.left() + fraction.x() * image.width()),
-                                      qRound(image.top() + fraction.y() * image.height())));
-    };
     EXPECT_TRUE(testing::isNear(colourAt({0.2, 0.2}), Qt::red));
     EXPECT_EQ(surface.preparedPreviewSize(), QSize(400, 300));
 

@@ -111,19 +111,6 @@ TEST_F(CropSubtoolbarTest, TheBadgeFollowsTheTurnsButNotTheFlips) {
     EXPECT_FALSE(fixture.document->selection().isHorizontallyFlipped);
 }
 
-TEST_F(CropSubtoolbarTest, CtrlBracketsWorkFromAnywhereInTheWindow) {
-    subtoolbar.show();
-    subtoolbar.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&subtoolbar));
-    QTest::keyClick(&subtoolbar, Qt::Key_BracketRight, Qt::ControlModifier);
-    EXPECT_EQ(fixture.document->selection().displayClockwiseQuarterTurns, 1);
-    QTest::keyClick(&subtoolbar, Qt::Key_BracketRight, Qt::ControlModifier | Qt::ShiftModifier);
-    QTest::keyClick(&subtoolbar, Qt::Key_BracketLeft, Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_EQ(fixture.document->selection().displayClockwiseQuarterTurns, 1);
-    QTest::keyClick(&subtoolbar, Qt::Key_BracketLeft, Qt::ControlModifier);
-    EXPECT_EQ(fixture.document->selection().displayClockwiseQuarterTurns, 0);
-}
-
 TEST_F(CropSubtoolbarTest, CommandsAreIgnoredWhileTheEditorIsBeingPrepared) {
     AppModelTestAccess::setPreparingEditor(*fixture.model, true);
     const CropSelection before = fixture.document->selection();
