@@ -20,9 +20,7 @@ TEST(AnnotationColorTest, TakesTheNearestBytesOfAnyColour) {
     for (const auto& [colour, expected] : cases) {
         EXPECT_EQ(AnnotationColor::fromColor(colour), expected) << colour.name().toStdString();
     }
-}
-
-TEST(AnnotationColorTest, PlatformColourIsOpaqueWithTheSameBytes) {
+    // And back: opaque, with the same bytes.
     const QColor color = AnnotationColor{45, 77, 81}.platformColor();
     EXPECT_EQ(color.alpha(), 255);
     EXPECT_EQ(AnnotationColor::fromColor(color), (AnnotationColor{45, 77, 81}));

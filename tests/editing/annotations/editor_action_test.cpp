@@ -29,17 +29,13 @@ Annotations applied(const EditorAction& action, Annotations annotations) {
     return annotations;
 }
 
-TEST(EditorActionTest, AddPutsTheObjectOnTop) {
+TEST(EditorActionTest, AddPutsTheObjectOnTopAndADeformationLeavesAnnotationsAlone) {
     const AnnotationObject below = strokeObject(1);
     const AnnotationObject above = shapeObject();
     EXPECT_EQ(applied(EditorAction::annotationAdd(above), {below}), (Annotations{below, above}));
-}
-
-TEST(EditorActionTest, DeformationLeavesAnnotationsAlone) {
-    const Annotations list = {strokeObject(1), textObject()};
     const EditorAction stroke = EditorAction::deformation({{DeformationTool::push, {1, 2}, {1, 0}, 5, 1}});
     EXPECT_TRUE(stroke.isDeformation());
-    EXPECT_EQ(applied(stroke, list), list);
+    EXPECT_EQ(applied(stroke, {below, above}), (Annotations{below, above}));
 }
 
 TEST(EditorActionTest, MovesChangeOnlyTheTranslationAndAddUp) {
@@ -56,13 +52,11 @@ TEST(EditorActionTest, MovesChangeOnlyTheTranslationAndAddUp) {
     EXPECT_EQ(applied(EditorAction::annotationMove(object.id, {0, 0}), list), list);
     EXPECT_EQ(applied(EditorAction::annotationMove(QUuid::createUuid(), {5, 5}), list), list);
     EXPECT_TRUE(applied(EditorAction::annotationMove(object.id, {1, 1}), {}).empty());
-}
 
-TEST(EditorActionTest, AMoveTouchesOnlyTheFirstObjectWithTheID) {
-    const AnnotationObject object = strokeObject(1);
-    const Annotations moved = applied(EditorAction::annotationMove(object.id, {2, 0}), {object, object});
-    EXPECT_EQ(moved[0].translation, (Float2{2, 0}));
-    EXPECT_EQ(moved[1].translation, (Float2{0, 0}));
+    // Only the first object with the id moves.
+    const Annotations twice = applied(EditorAction::annotationMove(object.id, {2, 0}), {object, object});
+    EXPECT_EQ(twice[0].translation, (Float2{3, 1}));
+    EXPECT_EQ(twice[1].translation, (Float2{1, 1}));
 }
 
 TEST(EditorActionTest, TextEditsReplaceOnlyTheContentOfATextObject) {
