@@ -32,7 +32,9 @@
 #include "import/screen/crop_inspector.h"
 #include "import/screen/crop_preset_button.h"
 #include "import/screen/crop_toolbar.h"
+#include "import/screen/crop_surface.h"
 #include "import/screen/crop_view.h"
+#include "import/screen/crop_workspace.h"
 #include "import/crop_document.h"
 #include "ui/motion_preference.h"
 
@@ -84,6 +86,7 @@ protected:
             });
         root->resize(window.size());
         window.show();
+        window.activateWindow();
     }
 
     EditorSession& session() { return *model->editorState().editorSession; }
@@ -138,18 +141,29 @@ protected:
     AppContentView* root = nullptr;
 };
 
-TEST_F(EditorRoadTest, APhotographIsCroppedReshapedAnnotatedZoomedUndoneAndRedone) {
+TEST_F(EditorRoadTest, APhotographIsCroppedTurnedReshapedAnnotatedZoomedUndoneAndRedone) {
     ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     model->importImage(QUrl::fromLocalFile(writePhotograph(folder)), ImageImportOrigin::openPanel);
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return model->importState().document && !model->importState().isImporting; }, kPatience));
 
-    // Crop: a square from the landscape photograph.
+    // Crop: a square from the landscape photograph, turned by the window's key and
+    // moved down on the surface.
     auto* crop = qobject_cast<CropView*>(root->baseScreenWidget());
     ASSERT_NE(crop, nullptr);
     crop->inspector()->presetButton(CropPreset::square)->click();
-    const ImageRect chosen = model->importState().document->selection().crop;
-    EXPECT_NEAR(chosen.width, chosen.height, 1.0);
+    QTest::keyClick(&window, Qt::Key_BracketRight, Qt::ControlModifier);
+    const CropSelection& selection = model->importState().document->selection();
+    EXPECT_EQ(selection.displayClockwiseQuarterTurns, 1);
+    EXPECT_EQ(selection.displayedSize(), (ImageSize{1200, 1600}));
+    CropSurface* surface = crop->workspace()->surface();
+    const QPoint middle = surface->mapping().cropRect.center().toPoint();
+    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, middle);
+    QTest::mouseMove(surface, middle + QPoint(0, 30));
+    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, middle + QPoint(0, 30));
+    EXPECT_GT(selection.crop.y, 200);
+    EXPECT_NEAR(selection.crop.width, selection.crop.height, 1.0);
     crop->toolbar()->goToEditorButton()->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return model->editorState().editorSession && editor() != nullptr; }, kPatience));
     EXPECT_EQ(session().canvasSize().width, session().canvasSize().height);
