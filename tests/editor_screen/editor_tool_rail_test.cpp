@@ -121,23 +121,5 @@ TEST_F(EditorToolRailTest, TheListScrollsWhileTheModesAndCollapseStay) {
     EXPECT_FALSE(scroller->isVisible());
 }
 
-// A tool chosen by its key is brought into view, also right after a mode change.
-TEST_F(EditorToolRailTest, TheActiveToolScrollsIntoView) {
-    rail.resize(rail.width(), 820 - 66);
-    QApplication::processEvents();
-    const auto shown = [this](EditorTool tool) {
-        QWidget* viewport = rail.toolList()->viewport();
-        const QRect button(rail.toolButton(tool)->mapTo(viewport, QPoint()), rail.toolButton(tool)->size());
-        return viewport->rect().contains(button);
-    };
-    fixture.session->setMode(EditorMode::annotate);
-    fixture.session->selectTool(EditorTool::eraser);
-    QApplication::processEvents();
-    EXPECT_TRUE(shown(EditorTool::eraser));
-    fixture.session->selectTool(EditorTool::selectMove);
-    QApplication::processEvents();
-    EXPECT_TRUE(shown(EditorTool::selectMove));
-}
-
 }  // namespace
 }  // namespace vlt
