@@ -65,7 +65,6 @@ TEST(DiagnosticLogLineTest, EventShapes) {
         std::string fields;
     };
     const Case cases[] = {
-        {[] { DiagnosticLog::printStarted(kOperation); }, "print_started", operation},
         {[] { DiagnosticLog::printSucceeded(kOperation, 0); }, "print_succeeded", operation + " elapsed_ms=0"},
         {[] { DiagnosticLog::shareImageCancelled(kOperation, 987654321012LL); }, "share_image_cancelled",
          operation + " elapsed_ms=987654321012"},
@@ -86,8 +85,6 @@ TEST(DiagnosticLogLineTest, EventShapes) {
         {[] { DiagnosticLog::languageRelaunchFailed(DiagnosticErrorSummary("SystemError", "POSIX", 2, "unexpected")); },
          "language_relaunch_failed", " error_type=SystemError error_domain=POSIX error_code=2 failure_code=unexpected"},
         {[] { DiagnosticLog::crashReporterSkipped(); }, "crash_reporter_skipped", " reason=debugger_attached"},
-        {[] { DiagnosticLog::crashReporterFailed("purge_failed"); }, "crash_reporter_failed",
-         " failure_code=purge_failed"},
         {[] { DiagnosticLog::previousCrashCaptured("A1B2-report"); }, "previous_crash_captured",
          " report_id=A1B2-report"},
         // Values from outside keep blanks and equal signs; control characters cannot
