@@ -47,26 +47,5 @@ TEST(CropDocument, NotifiesOnlyWhenTheSelectionChanges) {
     EXPECT_EQ(spy.count(), 2);
 }
 
-TEST(CropDocument, EditingCanvasSizeFollowsTheCropAndTheMaximum) {
-    CropDocument document(importedImage({4000, 3000}, 6));
-    EXPECT_EQ(document.editingCanvasSize(4096), (ImageSize{3000, 4000}));
-    EXPECT_EQ(document.editingCanvasSize(2000), (ImageSize{1500, 2000}));
-}
-
-TEST(SecurityScopedFileAccess, IsSharedAndStopsNothingItDidNotStart) {
-    auto access = SecurityScopedFileAccess::start(QUrl::fromLocalFile("/photos/face.jpg"));
-    EXPECT_FALSE(access->didStartAccessing());
-    EXPECT_EQ(access->url().toLocalFile(), "/photos/face.jpg");
-    std::weak_ptr<SecurityScopedFileAccess> watcher = access;
-    {
-        ImportedImage image = importedImage({10, 10}, 1);
-        image.fileAccess = access;
-        const CropDocument holder(image);
-        access.reset();
-        EXPECT_FALSE(watcher.expired());
-    }
-    EXPECT_TRUE(watcher.expired());
-}
-
 }  // namespace
 }  // namespace vlt

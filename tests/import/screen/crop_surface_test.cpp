@@ -26,15 +26,6 @@ TEST(CropViewMappingTest, FitsThePreviewWithANineMarginAndConvertsPointsToFullPi
     EXPECT_LT(outside.y, 0);
 }
 
-TEST(CropViewMappingTest, AQuarterTurnSwapsThePreviewSides) {
-    CropSelection selection({8000, 6000}, 32);
-    selection.apply(CropTransformCommand::rotateRight);
-    const CropViewMapping mapping = CropViewMapping::make(QSizeF(1018, 818), selection, {4096, 3072});
-    EXPECT_EQ(mapping.previewSize, (ImageSize{3072, 4096}));
-    EXPECT_EQ(mapping.fullResolutionSize, (ImageSize{6000, 8000}));
-    EXPECT_GT(mapping.imageRect.height(), mapping.imageRect.width());
-}
-
 TEST(CropOverlayTest, BandsSurroundASmallerCropAndVanishForTheFullImage) {
     const QRectF image(10, 20, 300, 200);
     for (const QRectF& band : CropOverlay{image, image}.dimmingBands()) EXPECT_EQ(band.width() * band.height(), 0);
