@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QWidget>
 
-#include "app/crash_report_coordinating.h"
+#include "crash/crash_report_coordinating.h"
 #include "app/model/app_model.h"
 #include "app/unsaved_changes_alert.h"
 #include "app/update_controller.h"

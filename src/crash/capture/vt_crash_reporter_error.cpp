@@ -4,7 +4,7 @@
 
 namespace vlt {
 
-VTCrashReporterError::VTCrashReporterError(VTCrashReporterErrorCode code, std::string description)
-    : code_(code), description_(std::move(description)) {}
+VTCrashReporterError::VTCrashReporterError(VTCrashReporterErrorCode code, std::string description, ErrorPtr underlying)
+    : code_(code), description_(std::move(description)), underlying_(std::move(underlying)) {}
 
 }  // namespace vlt
