@@ -19,6 +19,7 @@
 #include "app/model/feedback_identity_store.h"
 #include "app/model/firebase_feedback_client.h"
 #include "app/termination_signal_watcher.h"
+#include "crash/mac_crash_report_coordinator.h"
 #include "editing/preparation/editing_canvas.h"
 #include "editor_screen/editor_view.h"
 #include "foundation/app_language.h"
@@ -60,6 +61,8 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
     // The delegate first, so that crash capture can start before anything else runs.
     AppDelegate::Environment environment;
     environment.scheduler = &QtScheduler::shared();
+    environment.crashReports =
+        std::make_shared<MacCrashReportCoordinator>(MacCrashReportCoordinator::standardServices());
     environment.updater = std::make_shared<PackageManagedUpdater>();
     environment.relaunchApplication = [this]() -> VoidResult {
         // The new instance must become the running one, not hand itself over to us.

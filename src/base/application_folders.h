@@ -17,6 +17,8 @@ public:
     static std::optional<std::filesystem::path> userDataFolder();
     // The user's configuration folder: $XDG_CONFIG_HOME when absolute, else ~/.config.
     static std::optional<std::filesystem::path> userConfigFolder();
+    // The user's cache folder: $XDG_CACHE_HOME when absolute, else ~/.cache.
+    static std::optional<std::filesystem::path> userCacheFolder();
     // $TMPDIR when it is an absolute path, else /tmp.
     static std::filesystem::path temporaryFolder();
 

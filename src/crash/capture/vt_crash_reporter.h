@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <sys/types.h>
@@ -24,6 +25,39 @@ public:
     const std::string& applicationIdentifier() const { return applicationIdentifier_; }
     const std::string& applicationVersion() const { return applicationVersion_; }
     const std::optional<std::string>& applicationMarketingVersion() const { return applicationMarketingVersion_; }
+
+    // The application's own facts: its identifier, build and version.
+    static VTCrashReporter forApplication(VTCrashReporterConfig configuration);
+
+    // Where the crash log of this application waits for the next launch: a folder named
+    // after the application identifier ("/" becomes "_") in the component's folder under
+    // the base path or the user's cache folder.
+    std::filesystem::path crashReportDirectory() const;
+    std::filesystem::path queuedCrashReportDirectory() const;
+    std::filesystem::path crashReportPath() const;
+    // Creates both folders when missing.
+    VoidResult populateCrashReportDirectory() const;
+
+    // True as soon as the file exists, whatever it holds.
+    bool hasPendingCrashReport() const;
+    Result<std::vector<std::uint8_t>> loadPendingCrashReportData() const;
+    // Removes the crash log; the reason when it was missing or could not be removed.
+    VoidResult purgePendingCrashReport() const;
+
+    // Capture for the rest of the process, once per process: the crash log's folder,
+    // the writer's facts, handlers for SIGABRT, SIGBUS, SIGFPE, SIGILL, SIGSEGV and
+    // SIGTRAP (signal handler type 0; any other type installs none) and, when
+    // configured, the handler of uncaught exceptions. A second attempt in the process,
+    // also after a failed first one, fails with alreadyEnabled.
+    VoidResult enableCrashReporter();
+    bool isEnabled() const { return enabled_; }
+
+    // The component's folder in the base path.
+    static constexpr const char* kDataFolderName = "vtcrash";
+    static constexpr const char* kCrashReportFileName = "live_report.vtcrash";
+    static constexpr const char* kQueuedReportsFolderName = "queued_reports";
+    // The signal handler type that installs the signal handlers.
+    static constexpr std::uint64_t kSignalHandlerTypeSignals = 0;
 
     // Bytes every report carries verbatim; none by default.
     void setCustomData(std::optional<std::vector<std::uint8_t>> customData);
@@ -52,6 +86,7 @@ private:
     std::string applicationVersion_;
     std::optional<std::string> applicationMarketingVersion_;
     std::optional<std::vector<std::uint8_t>> customData_;
+    bool enabled_ = false;
 };
 
 }  // namespace vlt
