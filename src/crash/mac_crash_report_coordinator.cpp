@@ -41,8 +41,8 @@ QString fileSizeText(std::int64_t bytes) {
 CrashReportAlert unavailableAlert() {
     static const QString message = localizedString("Crash report unavailable");
     static const QString information = localizedString(
-        "Veltrano detected a previous crash but could not prepare its diagnostic report. The system's own crash "
-        "record remains available.");
+        "Veltrano detected a previous crash but could not prepare its diagnostic report. Any crash record kept by "
+        "the system remains available.");
     static const QString ok = localizedString("OK");
     return {CrashReportAlert::Style::warning, message, information, ok, {}};
 }

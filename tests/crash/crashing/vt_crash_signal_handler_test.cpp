@@ -2,104 +2,75 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
 #include <unistd.h>
+
+#include "crash/capture/vt_crash_reporter.h"
+#include "crash/capture/vt_crash_reporter_error.h"
 
 namespace vlt {
 namespace {
 
-// What the callbacks and the previous actions saw, for one raised signal.
-struct Seen {
-    int callbacks = 0;
-    int previousInfoHandler = 0;
-    int previousPlainHandler = 0;
-    bool passedOnAnswer = false;
-};
-Seen seen;
+int callbacks = 0;
+int previousHandlers = 0;
 
 bool passingOn(int signo, siginfo_t* info, ucontext_t* userContext, void*, const VTCrashSignalContinuation* next) {
-    ++seen.callbacks;
-    seen.passedOnAnswer = vtcrash_signal_continue(next, signo, info, userContext);
-    return seen.passedOnAnswer;
+    ++callbacks;
+    return vtcrash_signal_continue(next, signo, info, userContext);
 }
 
-bool handling(int, siginfo_t*, ucontext_t*, void* context, const VTCrashSignalContinuation*) {
-    ++*static_cast<int*>(context);
-    return true;
-}
-
-void previousInfoHandler(int, siginfo_t*, void*) { ++seen.previousInfoHandler; }
-void previousPlainHandler(int) { ++seen.previousPlainHandler; }
-
-void installPrevious(int signo, void (*plain)(int), void (*withInfo)(int, siginfo_t*, void*)) {
-    struct sigaction action {};
-    sigemptyset(&action.sa_mask);
-    if (withInfo != nullptr) {
-        action.sa_sigaction = withInfo;
-        action.sa_flags = SA_SIGINFO;
-    } else {
-        action.sa_handler = plain;
-    }
-    ASSERT_EQ(::sigaction(signo, &action, nullptr), 0);
-}
+bool handling(int, siginfo_t*, ucontext_t*, void*, const VTCrashSignalContinuation*) { return true; }
 
 TEST(VTCrashSignalHandlerTest, CallbacksRunLastRegisteredFirstThenThePreviousAction) {
-    const struct {
-        const char* previous;
-        void (*plain)(int);
-        void (*withInfo)(int, siginfo_t*, void*);
-        Seen expected;
-    } rows[] = {
-        {"three-argument handler", nullptr, previousInfoHandler, {1, 1, 0, true}},
-        {"plain handler", previousPlainHandler, nullptr, {1, 0, 1, true}},
-        {"ignored", SIG_IGN, nullptr, {1, 0, 0, true}},
+    const std::tuple<void (*)(int), VTCrashSignalCallback, int, int> rows[] = {
+        {[](int) { ++previousHandlers; }, passingOn, 2, 1},
+        {SIG_IGN, passingOn, 2, 0},
+        {[](int) { ++previousHandlers; }, handling, 0, 0},
     };
-    for (const auto& row : rows) {
-        installPrevious(SIGUSR1, row.plain, row.withInfo);
-        seen = {};
+    for (const auto& [previous, later, expectedCallbacks, expectedPreviousHandlers] : rows) {
+        ::signal(SIGUSR1, previous);
+        callbacks = previousHandlers = 0;
         ASSERT_TRUE(VTCrashSignalHandler::sharedHandler().registerHandlerForSignal(SIGUSR1, passingOn, nullptr));
+        ASSERT_TRUE(VTCrashSignalHandler::sharedHandler().registerHandlerForSignal(SIGUSR1, later, nullptr));
         ::raise(SIGUSR1);
-        EXPECT_EQ(seen.callbacks, row.expected.callbacks) << row.previous;
-        EXPECT_EQ(seen.previousInfoHandler, row.expected.previousInfoHandler) << row.previous;
-        EXPECT_EQ(seen.previousPlainHandler, row.expected.previousPlainHandler) << row.previous;
-        EXPECT_EQ(seen.passedOnAnswer, row.expected.passedOnAnswer) << row.previous;
+        EXPECT_EQ(callbacks, expectedCallbacks);
+        EXPECT_EQ(previousHandlers, expectedPreviousHandlers);
         VTCrashSignalHandler::resetHandlers();
+        EXPECT_EQ(::signal(SIGUSR1, SIG_DFL), previous);  // back in place
     }
-
-    // The later callback runs first and, handling the signal, keeps it from the earlier one.
-    int handled = 0;
-    seen = {};
-    ASSERT_TRUE(VTCrashSignalHandler::sharedHandler().registerHandlerForSignal(SIGUSR2, passingOn, nullptr));
-    ASSERT_TRUE(VTCrashSignalHandler::sharedHandler().registerHandlerForSignal(SIGUSR2, handling, &handled));
-    ::raise(SIGUSR2);
-    EXPECT_EQ(handled, 1);
-    EXPECT_EQ(seen.callbacks, 0);
-    VTCrashSignalHandler::resetHandlers();
-
-    // Reset puts the action from before back in place.
-    struct sigaction restored {};
-    ::sigaction(SIGUSR1, nullptr, &restored);
-    EXPECT_EQ(restored.sa_handler, SIG_IGN);
 }
 
-// In a child process: a hang becomes SIGALRM, which fails the expected signal.
-void raiseUnderRegistry(int signo, bool ignoredBefore) {
+// The death tests run in child processes, which keep what they install; a hang ends in
+// SIGALRM, which fails the expected signal.
+void raiseUnderRegistry(int signo, void (*previous)(int)) {
     ::alarm(5);
-    if (ignoredBefore) ::signal(signo, SIG_IGN);
+    ::signal(signo, previous);
     if (!VTCrashSignalHandler::sharedHandler().registerHandlerForSignal(signo, passingOn, nullptr)) ::_exit(2);
-    if (signo == SIGSEGV) {
-        *static_cast<volatile int*>(nullptr) = 1;
-    } else {
-        ::raise(signo);
-    }
+    if (signo == SIGSEGV) *static_cast<volatile int*>(nullptr) = 1;
+    ::raise(signo);
     ::_exit(0);
 }
 
-TEST(VTCrashSignalHandlerDeathTest, ASignalNothingHandlesEndsTheProcessInsteadOfComingBack) {
+// Exits with the second attempt's error code.
+void enableTwice(const std::string& basePath) {
+    VTCrashReporterConfig configuration;
+    configuration.basePath = basePath;
+    VTCrashReporter first("org.veltrano/tests", "7", std::nullopt, configuration), second = first;
+    if (!first.enableCrashReporter() || !std::filesystem::is_directory(first.queuedCrashReportDirectory())) ::_exit(1);
+    if (first.crashReportDirectory() != std::filesystem::path(basePath) / "vtcrash/org.veltrano_tests") ::_exit(1);
+    const VoidResult again = second.enableCrashReporter();
+    ::_exit(again ? 0 : static_cast<int>(again.error()->code()));
+}
+
+TEST(VTCrashSignalHandlerDeathTest, NothingComesBackAndCaptureIsEnabledOnce) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    // A fault the previous action ignored would otherwise run the faulting write forever.
-    EXPECT_EXIT(raiseUnderRegistry(SIGSEGV, true), ::testing::KilledBySignal(SIGSEGV), "");
+    // An ignored fault would run the faulting write again, forever.
+    EXPECT_EXIT(raiseUnderRegistry(SIGSEGV, SIG_IGN), ::testing::KilledBySignal(SIGSEGV), "");
     // Re-raised under our own handler it would come straight back.
-    EXPECT_EXIT(raiseUnderRegistry(SIGUSR1, false), ::testing::KilledBySignal(SIGUSR1), "");
+    EXPECT_EXIT(raiseUnderRegistry(SIGUSR1, SIG_DFL), ::testing::KilledBySignal(SIGUSR1), "");
+    QTemporaryDir base;
+    EXPECT_EXIT(enableTwice(base.path().toStdString()),
+                ::testing::ExitedWithCode(static_cast<int>(VTCrashReporterErrorCode::alreadyEnabled)), "");
 }
 
 }  // namespace
