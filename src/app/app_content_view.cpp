@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/animation_video_save_overlays.h"
+#include "app/animation_video_save_panel.h"
 #include "app/app_alert_texts.h"
 #include "app/graphics_failure_overlay.h"
 #include "app/image_folder_memory.h"
@@ -68,6 +70,12 @@ AppContentView::AppContentView(AppModel& model, Scheduler& scheduler, MotionPref
             OpenImagePanel::present(guard ? guard->window() : nullptr, startFolder, std::move(finish));
         };
     }
+    if (!model.onAnimationVideoSavePanelRequested) {
+        QPointer<AppContentView> guard(this);
+        model.onAnimationVideoSavePanelRequested = [guard](const QString& proposedName, auto finish) {
+            AnimationVideoSavePanel::present(guard ? guard->window() : nullptr, proposedName, std::move(finish));
+        };
+    }
     connectModel();
     queuedFilesMayOpen_ = !model.closeRequestState().isCloseRequestPending && !model.isInteractionLocked() &&
                           !model.importState().isImagePickerPresented;
@@ -99,10 +107,7 @@ void AppContentView::connectModel() {
     watch(&AppModel::stillImageSaveErrorMessageChanged);
     watch(&AppModel::shareImageErrorTitleChanged);
     watch(&AppModel::shareImageErrorMessageChanged);
-    watch(&AppModel::isAnimationVideoSavingChanged);
-    watch(&AppModel::savedAnimationVideoChanged);
-    watch(&AppModel::animationVideoSaveErrorTitleChanged);
-    watch(&AppModel::animationVideoSaveErrorMessageChanged);
+    watch(&AppModel::animationVideoSaveStateChanged);
     watch(&AppModel::showsPrintErrorChanged);
 
     connect(model, &AppModel::importStateChanged, this, [this] {
@@ -337,6 +342,12 @@ void AppContentView::refreshOverlays() {
         } else if (layer == AppOverlayLayer::stillImageSave) {
             overlay = makeUnavailableFeatureOverlay(localizedString("Save images"),
                                                     [](AppModel& model) { model.setIsSaveImagesPresented(false); });
+        } else if (layer == AppOverlayLayer::animationVideoSaving) {
+            overlay = new AnimationVideoSavingOverlay(*model_, this, scheduler_, motion_);
+        } else if (layer == AppOverlayLayer::animationVideoSaved) {
+            overlay = new AnimationVideoSavedOverlay(*model_, this, scheduler_, motion_);
+        } else if (layer == AppOverlayLayer::animationVideoSaveError) {
+            overlay = new AnimationVideoSaveErrorOverlay(*model_, this, scheduler_, motion_);
         } else if (layer == AppOverlayLayer::graphicsFailure) {
             QPointer<AppContentView> guard(this);
             overlay = new GraphicsFailureOverlay(

@@ -27,11 +27,12 @@ bool isAppOverlayLayerShown(AppOverlayLayer layer, const AppModel& model) {
     case AppOverlayLayer::shareImageError:
         return model.shareImageErrorTitle().has_value() && model.shareImageErrorMessage().has_value();
     case AppOverlayLayer::animationVideoSaving:
-        return model.isAnimationVideoSaving();
+        return model.animationVideoSaveState().isSaving;
     case AppOverlayLayer::animationVideoSaved:
-        return model.savedAnimationVideo().has_value();
+        return model.animationVideoSaveState().savedVideo.has_value();
     case AppOverlayLayer::animationVideoSaveError:
-        return model.animationVideoSaveErrorTitle().has_value() && model.animationVideoSaveErrorMessage().has_value();
+        return model.animationVideoSaveState().errorTitle.has_value() &&
+               model.animationVideoSaveState().errorMessage.has_value();
     case AppOverlayLayer::graphicsFailure:
         return model.editorState().showsGraphicsFailure;
     }

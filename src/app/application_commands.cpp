@@ -23,7 +23,7 @@ ApplicationCommands::ApplicationCommands(AppModel& model, QMenuBar& menuBar, Act
     connect(&model_, &AppModel::isPresentingModalChanged, this, refreshLater);
     connect(&model_, &AppModel::importStateChanged, this, refreshLater);
     connect(&model_, &AppModel::closeRequestStateChanged, this, refreshLater);
-    connect(&model_, &AppModel::isAnimationVideoSavingChanged, this, refreshLater);
+    connect(&model_, &AppModel::animationVideoSaveStateChanged, this, refreshLater);
     connect(&model_, &AppModel::isNativeShareServiceActiveChanged, this, refreshLater);
     connect(&model_, &AppModel::editorStateChanged, this, [this] {
         watchEditorSession();

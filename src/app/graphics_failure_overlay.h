@@ -3,18 +3,15 @@
 #include <QPointer>
 #include <functional>
 
-#include "ui/modal_host.h"
-
-class QLabel;
-class QPushButton;
-
-#include "app/model/app_model.h"
+#include "ui/output_result_overlay.h"
 
 namespace vlt {
 
+class AppModel;
+
 // The card shown when the editing canvas reports that the GPU cannot be used: it
 // explains that nothing was lost on disk and offers to quit or to close the card.
-class GraphicsFailureOverlay final : public ModalHost {
+class GraphicsFailureOverlay final : public OutputResultOverlay {
     Q_OBJECT
 
 public:
@@ -25,15 +22,8 @@ public:
     static const QString& message();
     static constexpr const char* supportEmailAddress = "support@veltrano.app";
 
-    QPushButton* quitButton() const { return quitButton_; }
-    QPushButton* closeButton() const { return closeButton_; }
-
-private:
-    void closeCard();
-
-    QPointer<AppModel> model_;
-    QPushButton* quitButton_;
-    QPushButton* closeButton_;
+    QPushButton* quitButton() const { return secondaryButton(); }
+    QPushButton* closeButton() const { return primaryButton(); }
 };
 
 }  // namespace vlt

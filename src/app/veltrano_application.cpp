@@ -26,6 +26,7 @@
 #include "foundation/json_application_settings_store.h"
 #include "foundation/settings_file_app_language_preference_store.h"
 #include "import/screen/crop_view.h"
+#include "platform/desktop/desktop_file_manager.h"
 #include "platform/single_instance/single_instance.h"
 #include "base/scheduler.h"
 #include "platform/updater/package_managed_updater.h"
@@ -88,6 +89,7 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
     model_ = std::make_unique<AppModel>(
         settingsStore, languageStore, activeLanguage, std::make_shared<FirebaseFeedbackClient>(),
         std::make_shared<FeedbackIdentityStore>(), std::move(prepare), QtScheduler::shared());
+    model_->fileManager = std::make_shared<DesktopFileManager>();
 
     window_ = std::make_unique<MainWindow>(*delegate_);
     // The delegate itself hands the model over, opens queued files and writes the

@@ -167,7 +167,7 @@ void EditorToolbar::buildOutputMenu() {
 
 void EditorToolbar::connectModel() {
     for (auto signal : {&AppModel::importStateChanged, &AppModel::isInteractionLockedChanged,
-                        &AppModel::isAnimationVideoSavingChanged, &AppModel::isNativeShareServiceActiveChanged}) {
+                        &AppModel::animationVideoSaveStateChanged, &AppModel::isNativeShareServiceActiveChanged}) {
         connect(model_.data(), signal, this, &EditorToolbar::refresh);
     }
     connect(&session_, &EditorSession::canUndoChanged, this, &EditorToolbar::refresh);

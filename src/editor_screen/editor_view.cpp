@@ -119,7 +119,7 @@ QWidget* EditorView::makeCentreColumn(QWidget* parent) {
 }
 
 void EditorView::connectModel() {
-    connect(model_.data(), &AppModel::isAnimationVideoSavingChanged, this, &EditorView::refreshLocks);
+    connect(model_.data(), &AppModel::animationVideoSaveStateChanged, this, &EditorView::refreshLocks);
     connect(model_.data(), &AppModel::isInteractionLockedChanged, this, &EditorView::refreshLocks);
     connect(session_.get(), &EditorSession::selectedTabChanged, this, &EditorView::refreshLocks);
     connect(session_.get(), &EditorSession::isInspectorExpandedChanged, this, &EditorView::refreshInspector);

@@ -2,6 +2,7 @@
 
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
@@ -148,6 +149,12 @@ QRect ModalHost::surfaceRect() const {
 QRect ModalHost::currentSurfaceRect() const {
     const double rise = entrance_ == Entrance::dialog ? surfaceRise * (1.0 - surfaceProgress_) : 0.0;
     return surfaceRect().translated(0, static_cast<int>(std::lround(rise)));
+}
+
+void ModalHost::surfaceContentChanged() {
+    if (QLayout* layout = surface_->layout()) layout->activate();
+    layoutSurface();
+    update();
 }
 
 void ModalHost::layoutSurface() {

@@ -72,6 +72,10 @@ signals:
     void closingStarted();
 
 protected:
+    // Places the surface again after its content changed size (cards whose texts
+    // change while they are up).
+    void surfaceContentChanged();
+
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

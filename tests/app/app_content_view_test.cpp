@@ -138,7 +138,8 @@ TEST_F(AppContentViewTest, OverlaysStackInTheirFixedOrderWhateverOrderTheyOpenIn
     // Shortcuts first: once anything else is up, the model refuses to open it.
     model->presentShortcuts();
     model->reportGraphicsFailure();
-    model->setIsAnimationVideoSaving(true);
+    AppModelTestAccess::changeAnimationVideoSaveState(*model,
+                                                      [](AnimationVideoSaveState& state) { state.isSaving = true; });
     model->setStillImageSaveErrorTitle(QStringLiteral("Title"));
     EXPECT_EQ(view->overlay(AppOverlayLayer::stillImageSaveError), nullptr);
     model->setStillImageSaveErrorMessage(QStringLiteral("Message"));
@@ -160,9 +161,8 @@ TEST_F(AppContentViewTest, GraphicsFailureCardClosesWithEscapeAndOffersQuit) {
     ASSERT_NE(card, nullptr);
     QApplication::processEvents();
     // The message keeps its padding once the card is on screen.
-    auto* message = card->findChild<QLabel*>(QStringLiteral("graphicsFailureMessage"));
-    ASSERT_NE(message, nullptr);
-    EXPECT_EQ(message->mapTo(card->surface(), QPoint()).x(), 28);
+    EXPECT_EQ(card->messageLabel()->mapTo(card->surface(), QPoint()).x(), 26);
+    EXPECT_EQ(card->messageLabel()->text(), GraphicsFailureOverlay::message());
     card->quitButton()->click();
     EXPECT_EQ(quitCount, 1);
     QTest::keyClick(card->closeButton(), Qt::Key_Escape);

@@ -65,7 +65,10 @@ TEST_F(EditorToolbarTest, EveryControlFollowsItsOwnRule) {
          [&](bool on) { session.setSelectedTab(on ? EditorTab::animate : EditorTab::simulation); },
          {false, true, true, true, true, true, true, true}},
         {"video saving",
-         [&](bool on) { model.setIsAnimationVideoSaving(on); },
+         [&](bool on) {
+             AppModelTestAccess::changeAnimationVideoSaveState(
+                 model, [on](AnimationVideoSaveState& state) { state.isSaving = on; });
+         },
          {false, false, false, false, false, false, false, false}},
         {"dialog up",
          [&](bool on) { on ? model.presentShortcuts() : model.closeShortcuts(); },

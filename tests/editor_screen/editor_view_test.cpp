@@ -98,7 +98,8 @@ TEST_F(EditorViewTest, TheAnimateTabAndAVideoSaveLockEditingButKeepItVisible) {
 
     fixture.session->setSelectedTab(EditorTab::comparison);
     EXPECT_TRUE(view.toolRail()->isEnabled());
-    fixture.model->setIsAnimationVideoSaving(true);
+    AppModelTestAccess::changeAnimationVideoSaveState(*fixture.model,
+                                                      [](AnimationVideoSaveState& state) { state.isSaving = true; });
     EXPECT_FALSE(view.toolRail()->isEnabled());
     EXPECT_FALSE(view.inspector()->isEnabled());
     EXPECT_TRUE(view.viewportHeader()->isOutputBusy());

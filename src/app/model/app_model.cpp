@@ -86,10 +86,10 @@ AppModelFlags AppModel::flagInputs() const {
     flags.hasShareImageState = shareImageState_.has_value();
     flags.isShareImagePreparing = isShareImagePreparing_;
     flags.hasShareImageErrorTitle = shareImageErrorTitle_.has_value();
-    flags.isAnimationVideoSavePanelPresented = isAnimationVideoSavePanelPresented_;
-    flags.isAnimationVideoSaving = isAnimationVideoSaving_;
-    flags.hasSavedAnimationVideo = savedAnimationVideo_.has_value();
-    flags.hasAnimationVideoSaveErrorTitle = animationVideoSaveErrorTitle_.has_value();
+    flags.isAnimationVideoSavePanelPresented = animationVideoSave_.isSavePanelPresented;
+    flags.isAnimationVideoSaving = animationVideoSave_.isSaving;
+    flags.hasSavedAnimationVideo = animationVideoSave_.savedVideo.has_value();
+    flags.hasAnimationVideoSaveErrorTitle = animationVideoSave_.errorTitle.has_value();
     flags.isPrinting = isPrinting_;
     flags.showsPrintError = showsPrintError_;
     flags.showsReplacementImportError = import_.showsReplacementImportError;
@@ -181,27 +181,6 @@ void AppModel::setShareImageErrorTitle(std::optional<QString> value) {
 void AppModel::setShareImageErrorMessage(std::optional<QString> value) {
     assign(shareImageErrorMessage_, std::move(value), &AppModel::shareImageErrorMessageChanged);
 }
-void AppModel::setIsAnimationVideoSaving(bool value) {
-    assign(isAnimationVideoSaving_, value, &AppModel::isAnimationVideoSavingChanged);
-}
-void AppModel::setIsAnimationVideoCancelling(bool value) {
-    assign(isAnimationVideoCancelling_, value, &AppModel::isAnimationVideoCancellingChanged);
-}
-void AppModel::setAnimationVideoSaveProgress(double value) {
-    assign(animationVideoSaveProgress_, value, &AppModel::animationVideoSaveProgressChanged);
-}
-void AppModel::setSavedAnimationVideo(std::optional<AnimationVideoSaveResult> value) {
-    assign(savedAnimationVideo_, std::move(value), &AppModel::savedAnimationVideoChanged);
-}
-void AppModel::setSavedAnimationVideoFolderError(std::optional<QString> value) {
-    assign(savedAnimationVideoFolderError_, std::move(value), &AppModel::savedAnimationVideoFolderErrorChanged);
-}
-void AppModel::setAnimationVideoSaveErrorTitle(std::optional<QString> value) {
-    assign(animationVideoSaveErrorTitle_, std::move(value), &AppModel::animationVideoSaveErrorTitleChanged);
-}
-void AppModel::setAnimationVideoSaveErrorMessage(std::optional<QString> value) {
-    assign(animationVideoSaveErrorMessage_, std::move(value), &AppModel::animationVideoSaveErrorMessageChanged);
-}
 void AppModel::setIsPrinting(bool value) { assign(isPrinting_, value, &AppModel::isPrintingChanged); }
 void AppModel::setPrintErrorMessage(std::optional<QString> value) {
     assign(printErrorMessage_, std::move(value), &AppModel::printErrorMessageChanged);
@@ -209,9 +188,6 @@ void AppModel::setPrintErrorMessage(std::optional<QString> value) {
 void AppModel::setShowsPrintError(bool value) { assign(showsPrintError_, value, &AppModel::showsPrintErrorChanged); }
 void AppModel::setIsStillImageFolderPickerPresented(bool value) {
     assign(isStillImageFolderPickerPresented_, value, &AppModel::isStillImageFolderPickerPresentedChanged);
-}
-void AppModel::setIsAnimationVideoSavePanelPresented(bool value) {
-    assign(isAnimationVideoSavePanelPresented_, value, &AppModel::isAnimationVideoSavePanelPresentedChanged);
 }
 
 }  // namespace vlt

@@ -13,7 +13,7 @@
 #include <QUrl>
 #include <QUuid>
 
-#include "app/model/animation_video_save_result.h"
+#include "app/model/animation_video_save_state.h"
 #include "app/model/app_model_flags.h"
 #include "app/model/application_close_intent.h"
 #include "app/model/close_request_decision.h"
@@ -43,6 +43,7 @@ class AppLanguagePreferenceStoring;
 class ApplicationSettingsStoring;
 class CropDocument;
 class EditorSession;
+class FileManager;
 class FeedbackIdentityStoring;
 class FeedbackSubmitting;
 class Scheduler;
@@ -94,8 +95,10 @@ public:
     const CloseRequestState& closeRequestState() const { return closeRequest_; }
     const SettingsState& settingsState() const { return settings_; }
     const ShortcutsState& shortcutsState() const { return shortcuts_; }
+    const AnimationVideoSaveState& animationVideoSaveState() const { return animationVideoSave_; }
+    bool isAnimationVideoSaving() const { return animationVideoSave_.isSaving; }
 
-    // The output areas (feedback, still images, share, video, print) still keep loose
+    // The output areas (feedback, still images, share, print) still keep loose
     // fields with public setters; each becomes an area like the ones above as it is built.
 
     // Feedback
@@ -144,23 +147,6 @@ public:
     const std::optional<QString>& shareImageErrorMessage() const { return shareImageErrorMessage_; }
     void setShareImageErrorMessage(std::optional<QString> value);
 
-    // Animation video
-
-    bool isAnimationVideoSaving() const { return isAnimationVideoSaving_; }
-    void setIsAnimationVideoSaving(bool value);
-    bool isAnimationVideoCancelling() const { return isAnimationVideoCancelling_; }
-    void setIsAnimationVideoCancelling(bool value);
-    double animationVideoSaveProgress() const { return animationVideoSaveProgress_; }
-    void setAnimationVideoSaveProgress(double value);
-    const std::optional<AnimationVideoSaveResult>& savedAnimationVideo() const { return savedAnimationVideo_; }
-    void setSavedAnimationVideo(std::optional<AnimationVideoSaveResult> value);
-    const std::optional<QString>& savedAnimationVideoFolderError() const { return savedAnimationVideoFolderError_; }
-    void setSavedAnimationVideoFolderError(std::optional<QString> value);
-    const std::optional<QString>& animationVideoSaveErrorTitle() const { return animationVideoSaveErrorTitle_; }
-    void setAnimationVideoSaveErrorTitle(std::optional<QString> value);
-    const std::optional<QString>& animationVideoSaveErrorMessage() const { return animationVideoSaveErrorMessage_; }
-    void setAnimationVideoSaveErrorMessage(std::optional<QString> value);
-
     // Printing
 
     bool isPrinting() const { return isPrinting_; }
@@ -174,8 +160,6 @@ public:
 
     bool isStillImageFolderPickerPresented() const { return isStillImageFolderPickerPresented_; }
     void setIsStillImageFolderPickerPresented(bool value);
-    bool isAnimationVideoSavePanelPresented() const { return isAnimationVideoSavePanelPresented_; }
-    void setIsAnimationVideoSavePanelPresented(bool value);
 
     // Unobserved storage
 
@@ -202,6 +186,12 @@ public:
     // Installed by the window: shows the open panel for one local image and reports
     // the chosen file, or none when the panel was cancelled.
     std::function<void(std::function<void(std::optional<QUrl>)>)> onOpenImagePanelRequested;
+    // Installed by the window: shows the save panel for the video with the proposed
+    // file name and reports the chosen path, or none when the panel was cancelled.
+    std::function<void(const QString& proposedName, std::function<void(std::optional<QString>)>)>
+        onAnimationVideoSavePanelRequested;
+    // Shows saved files; none leaves "Open containing folder" with only its message.
+    std::shared_ptr<FileManager> fileManager;
     // The monotonic clock of elapsed times; tests put a manual one in its place.
     const Clock* uptimeClock = &SystemClock::shared();
     // Reads and previews an opened photograph; tests put a fake in its place.
@@ -290,9 +280,21 @@ public:
     // Ends a pending close request with false, then opens the Save images dialog.
     void presentSaveImages();
 
-    // Video, share and print (app_model_video.cpp, app_model_share.cpp, app_model_print.cpp)
+    // Animation video (app_model_video.cpp)
 
+    // Asks the editor to commit its work, then shows the save panel when there is an
+    // animation to save.
     void requestAnimationVideoSave();
+    // The saving card's Cancel; only the first press while saving counts.
+    void cancelAnimationVideoSave();
+    // The saved card's "Open containing folder".
+    void revealSavedAnimationVideo();
+    // The Close of the saved card and of the error card.
+    void closeSavedAnimationVideo();
+    void closeAnimationVideoSaveError();
+
+    // Share and print (app_model_share.cpp, app_model_print.cpp)
+
     void requestShareImage();
     void cleanUpStaleSharePayloads();
     void startPrinting();
@@ -320,6 +322,7 @@ signals:
     void closeRequestStateChanged();
     void settingsStateChanged();
     void shortcutsStateChanged();
+    void animationVideoSaveStateChanged();
 
     void feedbackStateChanged();
     void isSaveImagesPresentedChanged();
@@ -338,18 +341,10 @@ signals:
     void isNativeShareServiceActiveChanged();
     void shareImageErrorTitleChanged();
     void shareImageErrorMessageChanged();
-    void isAnimationVideoSavingChanged();
-    void isAnimationVideoCancellingChanged();
-    void animationVideoSaveProgressChanged();
-    void savedAnimationVideoChanged();
-    void savedAnimationVideoFolderErrorChanged();
-    void animationVideoSaveErrorTitleChanged();
-    void animationVideoSaveErrorMessageChanged();
     void isPrintingChanged();
     void printErrorMessageChanged();
     void showsPrintErrorChanged();
     void isStillImageFolderPickerPresentedChanged();
-    void isAnimationVideoSavePanelPresentedChanged();
 
 private:
     // The flows are the import and editor areas' long-running work.
@@ -365,6 +360,7 @@ private:
     void changeCloseRequestState(const std::function<void(CloseRequestState&)>& edit);
     void changeSettingsState(const std::function<void(SettingsState&)>& edit);
     void changeShortcutsState(const std::function<void(ShortcutsState&)>& edit);
+    void changeAnimationVideoSaveState(const std::function<void(AnimationVideoSaveState&)>& edit);
     template <typename State>
     void changeArea(State& state, const std::function<void(State&)>& edit, void (AppModel::*changed)()) {
         State next = state;
@@ -401,12 +397,29 @@ private:
                               const ErrorPtr& error);
     void loadSettings();
 
+    // The video save's steps (app_model_video.cpp).
+    void completeAnimationVideoSaveRequest(const std::shared_ptr<EditorSession>& session, bool hasEdits);
+    void presentAnimationVideoSavePanel(const std::shared_ptr<EditorSession>& session);
+    void handleAnimationVideoSavePanelResult(const std::optional<QString>& path,
+                                             const std::shared_ptr<EditorSession>& session,
+                                             const AnimationVideoSaveOperation& operation);
+    void startAnimationVideoSave(const QString& path, const std::shared_ptr<EditorSession>& session,
+                                 const AnimationVideoSaveOperation& operation);
+    void updateAnimationVideoSaveProgress(double percent);
+    void completeAnimationVideoSave(const AnimationVideoSaveResult& result,
+                                    const std::shared_ptr<EditorSession>& session,
+                                    const AnimationVideoSaveOperation& operation);
+    void failAnimationVideoSave(const ErrorPtr& error, bool taskCancelled,
+                                const AnimationVideoSaveOperation& operation);
+    void finishAnimationVideoSave(AnimationVideoSaveState& state);
+
     // The areas.
     ImportState import_;
     EditorState editor_;
     CloseRequestState closeRequest_;
     SettingsState settings_;
     ShortcutsState shortcuts_;
+    AnimationVideoSaveState animationVideoSave_;
 
     // The output areas' fields, in the order of their accessors above.
     std::optional<FeedbackDialogState> feedbackState_;
@@ -426,18 +439,10 @@ private:
     bool isNativeShareServiceActive_ = false;
     std::optional<QString> shareImageErrorTitle_;
     std::optional<QString> shareImageErrorMessage_;
-    bool isAnimationVideoSaving_ = false;
-    bool isAnimationVideoCancelling_ = false;
-    double animationVideoSaveProgress_ = 0.0;
-    std::optional<AnimationVideoSaveResult> savedAnimationVideo_;
-    std::optional<QString> savedAnimationVideoFolderError_;
-    std::optional<QString> animationVideoSaveErrorTitle_;
-    std::optional<QString> animationVideoSaveErrorMessage_;
     bool isPrinting_ = false;
     std::optional<QString> printErrorMessage_;
     bool showsPrintError_ = false;
     bool isStillImageFolderPickerPresented_ = false;
-    bool isAnimationVideoSavePanelPresented_ = false;
 
     // Unobserved storage.
     std::shared_ptr<ApplicationSettingsStoring> settingsStore_;

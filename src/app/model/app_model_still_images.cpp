@@ -8,7 +8,7 @@ void AppModel::requestSaveImages() {
 
 void AppModel::presentSaveImages() {
     completePendingCloseRequest(false);
-    if (isAnimationVideoSaving_ || isPrinting_) return;
+    if (animationVideoSave_.isSaving || isPrinting_) return;
     setIsSaveImagesPresented(true);
 }
 

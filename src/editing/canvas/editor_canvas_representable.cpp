@@ -168,10 +168,11 @@ void EditorCanvasRepresentable::installCommands(EditorCanvasView* view) {
     session.stopAnimationPlayback = [weak] {
         if (weak) weak->stopAnimationPlayback();
     };
-    session.writeAnimationVideo = [weak](const QString& destinationPath, EditorSession::VideoProgress progress,
+    session.writeAnimationVideo = [weak](const QString& destinationPath, std::stop_token stop,
+                                         EditorSession::VideoProgress progress,
                                          EditorSession::AnimationVideoCompletion completion) {
         if (weak) {
-            weak->writeAnimationVideo(destinationPath, std::move(progress), std::move(completion));
+            weak->writeAnimationVideo(destinationPath, std::move(stop), std::move(progress), std::move(completion));
         } else if (completion) {
             completion(AnimationVideoFailure::rendererUnavailable());
         }

@@ -637,7 +637,8 @@ void EditorCanvasView::makeStillImageSnapshot(std::function<void(Result<StillIma
                                });
 }
 
-void EditorCanvasView::writeAnimationVideo(const QString& destinationPath, std::function<void(double)> progress,
+void EditorCanvasView::writeAnimationVideo(const QString& destinationPath, std::stop_token stop,
+                                           std::function<void(double)> progress,
                                            std::function<void(Result<AnimationVideoDescriptor>)> completion) {
     if (!completion) return;
     if (!isHistoryIdle() || !renderer_ || !canvas_) {
@@ -646,7 +647,7 @@ void EditorCanvasView::writeAnimationVideo(const QString& destinationPath, std::
     }
     const ImageSize size = canvas_->descriptor().canvasSize;
     writeAnimationVideoFrames(destinationPath, renderer_, size.width, size.height, currentAnnotations(),
-                              std::move(progress), std::move(completion));
+                              std::move(stop), std::move(progress), std::move(completion));
 }
 
 // --- Animate -------------------------------------------------------------------------

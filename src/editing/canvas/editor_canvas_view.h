@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <vector>
 
 #include <QPointF>
@@ -153,7 +154,7 @@ public:
     void commitTextEntry(const AnnotationTextRequest& request, const QString& text);
     void prepareCommittedState(EditorStatePreparationIntent intent, std::function<void(bool canReset)> completion);
     void makeStillImageSnapshot(std::function<void(Result<StillImageRenderSnapshot>)> completion);
-    void writeAnimationVideo(const QString& destinationPath, std::function<void(double)> progress,
+    void writeAnimationVideo(const QString& destinationPath, std::stop_token stop, std::function<void(double)> progress,
                              std::function<void(Result<AnimationVideoDescriptor>)> completion);
     void startAnimationPlayback();
     void stopAnimationPlayback();

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stop_token>
 
 #include <QObject>
 #include <QPointF>
@@ -47,10 +48,12 @@ public:
         std::function<void(EditorStatePreparationIntent intent, std::function<void(bool canReset)> completion)>;
     using StillImageSnapshotCompletion = std::function<void(Result<StillImageRenderSnapshot>)>;
     using StillImageSnapshotCommand = std::function<void(StillImageSnapshotCompletion completion)>;
-    using VideoProgress = std::function<void(double fraction)>;
+    // Percent, 0 to 100.
+    using VideoProgress = std::function<void(double percent)>;
     using AnimationVideoCompletion = std::function<void(Result<AnimationVideoDescriptor>)>;
-    using AnimationVideoCommand = std::function<void(const QString& destinationPath, VideoProgress progress,
-                                                     AnimationVideoCompletion completion)>;
+    // Writes the morph video into a new file; a stop request ends it with a cancellation.
+    using AnimationVideoCommand = std::function<void(const QString& destinationPath, std::stop_token stop,
+                                                     VideoProgress progress, AnimationVideoCompletion completion)>;
 
     // The menu's zoom in and out multiply or divide the zoom by this.
     static constexpr double kZoomStep = 1.4142135623730951;

@@ -1,20 +1,304 @@
 #include "output/video/animation_video_frame_writer.h"
 
+#include <bit>
+#include <deque>
+#include <optional>
+#include <unordered_map>
+#include <utility>
+
+#include <QImage>
+
+#include "base/cancellation_error.h"
+#include "base/main_thread.h"
+#include "base/precondition.h"
+#include "base/serial_worker.h"
+#include "editing/renderer/metal_deformation_renderer.h"
 #include "output/video/animation_video_failure.h"
+#include "output/video/animation_video_format.h"
+#include "output/video/animation_video_frame_composer.h"
+#include "output/video/animation_video_frame_plan.h"
+#include "output/video/animation_video_size.h"
+#include "platform/video/h264_video_writer.h"
 
 namespace vlt {
 
-void writeAnimationVideoFrames(const QString& destinationPath, std::shared_ptr<MetalDeformationRenderer> renderer,
+namespace {
+
+// Frames asked for but not yet encoded: enough to keep the renderer and the encoder
+// busy at once, few enough to bound memory.
+constexpr std::size_t kFramesInFlight = 4;
+
+ErrorPtr writerError(const VideoWriterFailure& failure) {
+    using Case = AnimationVideoFailure::Case;
+    switch (failure.stage) {
+    case VideoWriterStage::encoderUnavailable:
+        return AnimationVideoFailure::make(Case::encoderUnavailable);
+    case VideoWriterStage::pictureCreation:
+        return AnimationVideoSystemFailure::make(Case::frameCreationFailed, failure.underlying);
+    case VideoWriterStage::append:
+        return AnimationVideoSystemFailure::make(Case::frameAppendFailed, failure.underlying);
+    case VideoWriterStage::container:
+        break;
+    }
+    return AnimationVideoSystemFailure::make(Case::writerFailed, failure.underlying);
+}
+
+ErrorPtr rendererError(const MetalDeformationFailure& failure) { return makeError<MetalDeformationFailure>(failure); }
+
+// What the encoding thread keeps between frames; only that thread touches it.
+struct EncodingState {
+    std::string path;
+    VideoWriterSettings settings;
+    std::int64_t canvasWidth = 0;
+    std::int64_t canvasHeight = 0;
+    std::vector<AnnotationObject> annotations;
+    std::stop_token stop;
+    std::unique_ptr<H264VideoWriter> writer;
+    // Pictures that later frames show again, by the bits of their frame's scale.
+    std::unordered_map<std::uint32_t, VideoPicture> pictures;
+    bool failed = false;
+
+    // False once the work has failed or is to stop; nothing more is then written.
+    bool isLive() const { return !failed && !stop.stop_requested(); }
+
+    VoidResult open() {
+        auto created = H264VideoWriter::create(path, settings);
+        if (!created.ok()) return writerError(created.error());
+        writer = std::move(created).value();
+        return {};
+    }
+
+    VoidResult encode(const AnimationVideoFrame& frame, QImage rendered) {
+        const auto key = std::bit_cast<std::uint32_t>(frame.scale);
+        VideoPicture picture;
+        if (frame.rendersPicture) {
+            drawAnimationVideoAnnotations(rendered, canvasWidth, canvasHeight, annotations, frame.scale);
+            auto made = writer->makePicture(rendered.constBits(), rendered.bytesPerLine());
+            if (!made.ok()) return writerError(made.error());
+            picture = std::move(made).value();
+            if (!frame.isLastOfPicture) pictures[key] = picture;
+        } else {
+            picture = pictures[key];
+            if (frame.isLastOfPicture) pictures.erase(key);
+        }
+        auto appended = writer->append(picture, frame.index);
+        if (!appended.ok()) return writerError(appended.error());
+        return {};
+    }
+
+    VoidResult finish() {
+        auto finished = writer->finish();
+        if (!finished.ok()) return writerError(finished.error());
+        return {};
+    }
+
+    // Closes the file as it is, so that it can be removed.
+    void abandon() {
+        writer.reset();
+        pictures.clear();
+    }
+};
+
+// One run of the frame writer. It keeps itself alive until it has completed.
+class FrameWriterOperation final : public std::enable_shared_from_this<FrameWriterOperation> {
+public:
+    FrameWriterOperation(std::shared_ptr<MetalDeformationRenderer> renderer, AnimationVideoSize size,
+                         std::shared_ptr<EncodingState> encoding, AnimationVideoProgress progress,
+                         AnimationVideoFramesCompletion completion)
+        : renderer_(std::move(renderer)),
+          size_(size),
+          encoding_(std::move(encoding)),
+          progress_(std::move(progress)),
+          completion_(std::move(completion)),
+          frames_(planAnimationVideoFrames()) {}
+
+    void start() {
+        self_ = shared_from_this();
+        // A stop may come from any thread; the main thread acts on it.
+        std::weak_ptr<FrameWriterOperation> weak = self_;
+        stopCallback_.emplace(encoding_->stop, [weak] {
+            postToMainThread([weak] {
+                if (auto operation = weak.lock()) operation->fail(makeCancellationError());
+            });
+        });
+        onWorker([](EncodingState& state) -> std::optional<VoidResult> {
+            if (!state.isLive()) return std::nullopt;
+            return state.open();
+        });
+        requestFrames();
+    }
+
+private:
+    struct PendingFrame {
+        AnimationVideoFrame frame;
+        bool isReady = false;
+        QImage rendered;
+    };
+
+    // Runs `step` on the encoding thread; a failure it returns reaches fail() here.
+    template <typename Step>
+    void onWorker(Step step, std::function<void(FrameWriterOperation&)> done = {}) {
+        std::weak_ptr<FrameWriterOperation> weak = self_;
+        worker_.post([weak, encoding = encoding_, step = std::move(step), done = std::move(done)]() mutable {
+            std::optional<VoidResult> outcome = step(*encoding);
+            if (!outcome) return;
+            if (!outcome->ok()) encoding->failed = true;
+            postToMainThread([weak, result = std::move(*outcome), done = std::move(done)] {
+                auto operation = weak.lock();
+                if (!operation) return;
+                if (!result.ok()) {
+                    operation->fail(result.error());
+                } else if (done) {
+                    done(*operation);
+                }
+            });
+        });
+    }
+
+    void requestFrames() {
+        while (!isEnding_ && nextFrame_ < frames_.size() && framesInFlight_ < kFramesInFlight) {
+            const AnimationVideoFrame frame = frames_[nextFrame_++];
+            ++framesInFlight_;
+            pending_.push_back({frame, !frame.rendersPicture, QImage()});
+            if (!frame.rendersPicture) continue;
+            auto self = self_;
+            renderer_->makeOutputImage(frame.scale, size_.width, size_.height,
+                                       [self, index = frame.index](Result<QImage, MetalDeformationFailure> image) {
+                                           self->frameRendered(index, std::move(image));
+                                       });
+        }
+        handReadyFramesToEncoder();
+    }
+
+    void frameRendered(std::int64_t index, Result<QImage, MetalDeformationFailure> image) {
+        if (isEnding_) return;
+        if (!image.ok()) {
+            fail(rendererError(image.error()));
+            return;
+        }
+        for (PendingFrame& pending : pending_) {
+            if (pending.frame.index != index) continue;
+            pending.rendered = std::move(image).value();
+            pending.isReady = true;
+        }
+        handReadyFramesToEncoder();
+    }
+
+    // Frames reach the encoder in order, each once its picture is there.
+    void handReadyFramesToEncoder() {
+        while (!isEnding_ && !pending_.empty() && pending_.front().isReady) {
+            PendingFrame pending = std::move(pending_.front());
+            pending_.pop_front();
+            const std::int64_t index = pending.frame.index;
+            onWorker(
+                [frame = pending.frame,
+                 rendered = std::move(pending.rendered)](EncodingState& state) mutable -> std::optional<VoidResult> {
+                    if (!state.isLive()) return std::nullopt;
+                    return state.encode(frame, std::move(rendered));
+                },
+                [index](FrameWriterOperation& operation) { operation.frameEncoded(index); });
+        }
+    }
+
+    void frameEncoded(std::int64_t index) {
+        if (isEnding_) return;
+        --framesInFlight_;
+        report(static_cast<double>(index + 1) / AnimationVideoFormat::kFrameCount *
+               AnimationVideoFormat::kFramesProgressPercent);
+        if (index + 1 < AnimationVideoFormat::kFrameCount) {
+            requestFrames();
+            return;
+        }
+        onWorker(
+            [](EncodingState& state) -> std::optional<VoidResult> {
+                if (!state.isLive()) return std::nullopt;
+                return state.finish();
+            },
+            [](FrameWriterOperation& operation) { operation.succeed(); });
+    }
+
+    void succeed() {
+        if (isEnding_) return;
+        isEnding_ = true;
+        report(AnimationVideoFormat::kFinishedProgressPercent);
+        const AnimationVideoDescriptor descriptor{QSize(static_cast<int>(size_.width), static_cast<int>(size_.height)),
+                                                  AnimationVideoFormat::kDurationSeconds};
+        complete(descriptor);
+    }
+
+    // Ends the run: the encoding thread lets go of the file first, so the caller may
+    // remove it at once.
+    void fail(ErrorPtr error) {
+        if (isEnding_) return;
+        isEnding_ = true;
+        pending_.clear();
+        std::weak_ptr<FrameWriterOperation> weak = self_;
+        worker_.post([weak, encoding = encoding_, error = std::move(error)] {
+            encoding->failed = true;
+            encoding->abandon();
+            postToMainThread([weak, error] {
+                if (auto operation = weak.lock()) operation->complete(error);
+            });
+        });
+    }
+
+    void report(double percent) {
+        if (progress_) progress_(percent);
+    }
+
+    void complete(Result<AnimationVideoDescriptor> result) {
+        auto completion = std::exchange(completion_, {});
+        stopCallback_.reset();
+        // Dropped on a later turn: this call may run inside the worker's last message.
+        auto keepAlive = std::exchange(self_, nullptr);
+        postToMainThread([keepAlive] {});
+        if (completion) completion(std::move(result));
+    }
+
+    std::shared_ptr<MetalDeformationRenderer> renderer_;
+    AnimationVideoSize size_;
+    std::shared_ptr<EncodingState> encoding_;
+    AnimationVideoProgress progress_;
+    AnimationVideoFramesCompletion completion_;
+    std::vector<AnimationVideoFrame> frames_;
+    std::deque<PendingFrame> pending_;
+    std::size_t nextFrame_ = 0;
+    std::size_t framesInFlight_ = 0;
+    bool isEnding_ = false;
+    std::optional<std::stop_callback<std::function<void()>>> stopCallback_;
+    std::shared_ptr<FrameWriterOperation> self_;
+    SerialWorker worker_{SerialWorker::Priority::batch};
+};
+
+}  // namespace
+
+void writeAnimationVideoFrames(const QString& path, std::shared_ptr<MetalDeformationRenderer> renderer,
                                std::int64_t canvasWidth, std::int64_t canvasHeight,
-                               std::vector<AnnotationObject> annotations, AnimationVideoProgress progress,
-                               AnimationVideoFramesCompletion completion) {
-    static_cast<void>(destinationPath);
-    static_cast<void>(renderer);
-    static_cast<void>(canvasWidth);
-    static_cast<void>(canvasHeight);
-    static_cast<void>(annotations);
-    static_cast<void>(progress);
-    if (completion) completion(AnimationVideoFailure::rendererUnavailable());
+                               std::vector<AnnotationObject> annotations, std::stop_token stop,
+                               AnimationVideoProgress progress, AnimationVideoFramesCompletion completion) {
+    VLT_PRECONDITION(isMainThread(), "video frames are written from the GUI thread");
+    auto failLater = [&completion](ErrorPtr error) {
+        postToMainThread([completion = std::move(completion), error = std::move(error)] {
+            if (completion) completion(error);
+        });
+    };
+    if (!renderer) return failLater(AnimationVideoFailure::rendererUnavailable());
+    auto size = AnimationVideoSize::forCanvas(canvasWidth, canvasHeight);
+    if (!size.ok()) return failLater(size.error());
+    if (stop.stop_requested()) return failLater(makeCancellationError());
+
+    auto encoding = std::make_shared<EncodingState>();
+    encoding->path = path.toStdString();
+    encoding->settings =
+        VideoWriterSettings{static_cast<int>(size.value().width), static_cast<int>(size.value().height),
+                            AnimationVideoFormat::kFramesPerSecond, AnimationVideoFormat::kAverageBitRate};
+    encoding->canvasWidth = canvasWidth;
+    encoding->canvasHeight = canvasHeight;
+    encoding->annotations = std::move(annotations);
+    encoding->stop = stop;
+    auto operation = std::make_shared<FrameWriterOperation>(std::move(renderer), size.value(), std::move(encoding),
+                                                            std::move(progress), std::move(completion));
+    operation->start();
 }
 
 }  // namespace vlt

@@ -71,13 +71,12 @@ TEST(AppModelFlagsTest, LockAndGoToEditorTruthTable) {
     }
 }
 
-TEST(AppModelDerivedFlagsTest, PanelsShareServiceAndVideoCancellationDoNotCount) {
+TEST(AppModelDerivedFlagsTest, PanelsAndTheShareServiceDoNotCount) {
     testing::ModelFixture fixture;
     AppModel& model = *fixture.model;
     AppModelTestAccess::setImagePickerPresented(model, true);
     model.setIsStillImageFolderPickerPresented(true);
     model.setIsNativeShareServiceActive(true);
-    model.setIsAnimationVideoCancelling(true);
     EXPECT_FALSE(model.isPresentingModal());
     EXPECT_FALSE(model.isInteractionLocked());
 }

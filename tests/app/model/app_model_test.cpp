@@ -64,13 +64,14 @@ TEST(AppModelObservationTest, AnAreaSignalsOnceForEachWriteThatChangedIt) {
     QSignalSpy shortcuts(&model, &AppModel::shortcutsStateChanged);
     QSignalSpy settings(&model, &AppModel::settingsStateChanged);
     QSignalSpy presenting(&model, &AppModel::isPresentingModalChanged);
-    QSignalSpy progress(&model, &AppModel::animationVideoSaveProgressChanged);
+    QSignalSpy video(&model, &AppModel::animationVideoSaveStateChanged);
     QSignalSpy share(&model, &AppModel::shareImageStateChanged);
 
     for (int write = 0; write < 2; ++write) {
         model.refuseDrop(QStringLiteral("Please drop one image file."));
         model.presentShortcuts();
-        model.setAnimationVideoSaveProgress(0.25 * write);
+        AppModelTestAccess::changeAnimationVideoSaveState(
+            model, [write](AnimationVideoSaveState& state) { state.progress = 0.25 * write; });
         model.setShareImageState(ShareImageDialogState{});
     }
     model.closeShortcuts();
@@ -82,7 +83,7 @@ TEST(AppModelObservationTest, AnAreaSignalsOnceForEachWriteThatChangedIt) {
     EXPECT_EQ(shortcuts.count(), 2);
     EXPECT_EQ(settings.count(), 1);
     EXPECT_EQ(presenting.count(), 3);
-    EXPECT_EQ(progress.count(), 1);
+    EXPECT_EQ(video.count(), 1);
     EXPECT_EQ(share.count(), 2);
 }
 

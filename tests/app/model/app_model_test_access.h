@@ -21,6 +21,10 @@ public:
     static void changeSettingsState(AppModel& model, const std::function<void(SettingsState&)>& edit) {
         model.changeSettingsState(edit);
     }
+    static void changeAnimationVideoSaveState(AppModel& model,
+                                              const std::function<void(AnimationVideoSaveState&)>& edit) {
+        model.changeAnimationVideoSaveState(edit);
+    }
     static void setImporting(AppModel& model, bool importing) {
         model.changeImportState([importing](ImportState& state) { state.isImporting = importing; });
     }

@@ -2,12 +2,15 @@
 #include "app/model/app_model_test_access.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QUuid>
 
 #include "editing/preparation/editing_canvas.h"
+#include "base/cancellation_error.h"
 #include "base/system_error.h"
 #include "import/crop_document.h"
 
@@ -104,6 +107,45 @@ QUrl writeJpeg(const QString& path, int width, int height) {
     painter.end();
     image.save(path, "JPEG", 90);
     return QUrl::fromLocalFile(path);
+}
+
+HeldVideoSave::HeldVideoSave(AppModel& model, EditorSession& session, QString destination)
+    : model(model), destination(std::move(destination)) {
+    model.runInBackground = [](std::function<void()> work) { work(); };
+    model.onAnimationVideoSavePanelRequested = [this](const QString& name, auto finishPanel) {
+        proposedNames << name;
+        finishPanel(this->destination);
+    };
+    session.prepareCommittedEditorState = [](EditorStatePreparationIntent, std::function<void(bool)> completion) {
+        completion(true);
+    };
+    session.writeAnimationVideo = [this](const QString&, std::stop_token token, EditorSession::VideoProgress report,
+                                         EditorSession::AnimationVideoCompletion completion) {
+        stop = std::move(token);
+        progress = std::move(report);
+        pendingFrames = std::move(completion);
+    };
+}
+
+void HeldVideoSave::start() {
+    model.requestAnimationVideoSave();
+    processEventsUntil([this] { return pendingFrames != nullptr; });
+}
+
+void HeldVideoSave::finish(Result<AnimationVideoDescriptor> result) {
+    if (auto frames = std::exchange(pendingFrames, {})) frames(std::move(result));
+    processEventsUntil([this] { return !model.animationVideoSaveState().isSaving; });
+}
+
+void HeldVideoSave::finish() { finish(makeCancellationError()); }
+
+bool processEventsUntil(const std::function<bool()>& done) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QTimer tick;
+    tick.start(10);
+    while (!done() && elapsed.elapsed() < 60000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return done();
 }
 
 ErrorPtr makeTestError(int code) { return makeSystemError(code, "write", "/tmp/settings.json"); }

@@ -110,6 +110,32 @@ std::shared_ptr<CropDocument> makeCropDocument();
 // Writes a JPEG of four coloured quadrants and returns its URL.
 QUrl writeJpeg(const QString& path, int width, int height);
 
+// Takes a video save along the model's own road up to its frames, which then wait
+// until the test ends them: meanwhile the model is in its saving state. The session
+// gets the two commands a canvas installs and reports edits; the panel answers with
+// `destination`. File work runs at once on the calling thread.
+class HeldVideoSave {
+public:
+    HeldVideoSave(AppModel& model, EditorSession& session, QString destination);
+
+    // Requests the save and delivers what it posts until the frames are asked for.
+    void start();
+    // The frames end with `result` and the model's save winds down.
+    void finish(Result<AnimationVideoDescriptor> result);
+    // The same with a cancellation.
+    void finish();
+
+    AppModel& model;
+    QString destination;
+    QStringList proposedNames;
+    std::stop_token stop;
+    EditorSession::VideoProgress progress;
+    EditorSession::AnimationVideoCompletion pendingFrames;
+};
+
+// Delivers posted events until `done` holds or 60 s have passed; whether it holds.
+bool processEventsUntil(const std::function<bool()>& done);
+
 // An error of no particular kind, for stores that are told to fail.
 ErrorPtr makeTestError(int code = 5);
 

@@ -64,7 +64,7 @@ TEST(EditorCanvasRepresentableTest, ARendererThatCannotBeMadeIsReportedOnceAndCo
     QTemporaryDir folder;
     std::string videoCode;
     session.writeAnimationVideo(
-        folder.filePath(QStringLiteral("a.mp4")), [](double) {},
+        folder.filePath(QStringLiteral("a.mp4")), {}, [](double) {},
         [&](Result<AnimationVideoDescriptor> result) {
             ASSERT_FALSE(result.ok());
             videoCode = diagnosticCodeOf(result.error());

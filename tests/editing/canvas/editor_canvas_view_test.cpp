@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "editor_canvas_test_support.h"
 #include "editing/renderer/metal_deformation_renderer.h"
@@ -159,6 +161,13 @@ TEST(EditorCanvasOutputTest, OutputsDuringAStrokeAndAfterIt) {
     ASSERT_TRUE(snapshot.has_value());
     ASSERT_FALSE(snapshot->ok());
     EXPECT_EQ(diagnosticCodeOf(snapshot->error()), "still-renderer-unavailable");
+    std::string videoCode;
+    harness.session().writeAnimationVideo(
+        QStringLiteral("/nonexistent/a.mp4"), {}, [](double) {},
+        [&](Result<AnimationVideoDescriptor> result) {
+            if (!result.ok()) videoCode = diagnosticCodeOf(result.error());
+        });
+    EXPECT_EQ(videoCode, "video-renderer-unavailable");
     std::vector<bool> answers;
     harness.session().prepareCommittedEditorState(EditorStatePreparationIntent::output,
                                                   [&](bool canReset) { answers.push_back(canReset); });
@@ -181,16 +190,19 @@ TEST(EditorCanvasOutputTest, OutputsDuringAStrokeAndAfterIt) {
     EXPECT_NE(snapshot->value().simulation.convertToFormat(QImage::Format_RGBA8888),
               snapshot->value().original.convertToFormat(QImage::Format_RGBA8888));
 
-    // Until the video export lands, the video command answers that it cannot render.
+    // The video command writes the morph of this canvas at its own size.
     QTemporaryDir folder;
-    std::string videoCode;
+    std::optional<Result<AnimationVideoDescriptor>> video;
     harness.session().writeAnimationVideo(
-        folder.filePath(QStringLiteral("a.mp4")), [](double) {},
-        [&](Result<AnimationVideoDescriptor> result) {
-            ASSERT_FALSE(result.ok());
-            videoCode = diagnosticCodeOf(result.error());
-        });
-    EXPECT_EQ(videoCode, "video-renderer-unavailable");
+        folder.filePath(QStringLiteral("a.mp4")), {}, [](double) {},
+        [&](Result<AnimationVideoDescriptor> result) { video = result; });
+    QTimer tick;
+    tick.start(20);
+    for (int turn = 0; turn < 6000 && !video; ++turn) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    ASSERT_TRUE(video.has_value());
+    ASSERT_TRUE(video->ok());
+    EXPECT_EQ(video->value(), (AnimationVideoDescriptor{QSize(256, 256), 9.0}));
+    EXPECT_GT(QFileInfo(folder.filePath(QStringLiteral("a.mp4"))).size(), 1000);
 }
 
 TEST(EditorCanvasFailureTest, ComposeFailureRestoresTheCommittedTilesAndLogsOnce) {

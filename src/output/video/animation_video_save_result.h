@@ -10,7 +10,7 @@ namespace vlt {
 // not be removed afterwards (none when cleanup succeeded).
 struct AnimationVideoSaveResult {
     QString destination;
-    std::optional<QString> cleanupURL;
+    std::optional<QString> cleanupPath;
 
     friend bool operator==(const AnimationVideoSaveResult&, const AnimationVideoSaveResult&) = default;
 };

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "base/result.h"
+#include "platform/video/video_picture.h"
+#include "platform/video/video_writer_failure.h"
+
+namespace vlt {
+
+struct VideoWriterSettings {
+    // Even, at least 2.
+    int width = 0;
+    int height = 0;
+    int framesPerSecond = 30;
+    std::int64_t averageBitRate = 12'000'000;
+};
+
+// Writes one H.264 track (High profile, 4:2:0, BT.709 tags) into a new MPEG-4 file, fed
+// with 32-bit BGRA pictures. Pictures are appended in order, one per frame index; the
+// last one lasts one frame, so n frames make a file of n / framesPerSecond seconds.
+// libx264 is preferred; without it any other H.264 encoder that opens will do.
+//
+// Not thread-safe: one thread at a time. A writer dropped before finish() leaves an
+// unplayable file behind, which the caller removes.
+class H264VideoWriter {
+public:
+    static Result<std::unique_ptr<H264VideoWriter>, VideoWriterFailure> create(const std::string& path,
+                                                                               const VideoWriterSettings& settings);
+    ~H264VideoWriter();
+    H264VideoWriter(const H264VideoWriter&) = delete;
+    H264VideoWriter& operator=(const H264VideoWriter&) = delete;
+
+    // Converts a picture of the writer's size; the alpha bytes are ignored, so
+    // premultiplied pixels come out as if drawn over black.
+    Result<VideoPicture, VideoWriterFailure> makePicture(const std::uint8_t* bgra, std::ptrdiff_t bytesPerRow);
+    // Encodes the picture as frame `frameIndex` and writes what the encoder hands back.
+    // The encoder blocks while it is busy, which paces whoever feeds it.
+    Result<void, VideoWriterFailure> append(const VideoPicture& picture, std::int64_t frameIndex);
+    // Drains the encoder and completes the file.
+    Result<void, VideoWriterFailure> finish();
+
+    const std::string& encoderName() const;
+
+private:
+    struct State;
+    explicit H264VideoWriter(std::unique_ptr<State> state);
+    Result<void, VideoWriterFailure> writePendingPackets();
+
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace vlt
