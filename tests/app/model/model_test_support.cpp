@@ -11,6 +11,9 @@
 
 #include "editing/preparation/editing_canvas.h"
 #include "base/cancellation_error.h"
+#include "editing/renderer/default_gpu_device.h"
+#include "editing/renderer/metal_deformation_renderer.h"
+#include "output/video/animation_video_frame_writer.h"
 #include "base/system_error.h"
 #include "import/crop_document.h"
 
@@ -44,11 +47,11 @@ void ModelFixture::rebuild(AppLanguage activeLanguage, PrepareEditingCanvas prep
     model->uptimeClock = &clock;
 }
 
-std::shared_ptr<EditorSession> ModelFixture::openEditor() {
+std::shared_ptr<EditorSession> ModelFixture::openEditor(std::shared_ptr<CropDocument> document) {
     EditingCanvasDescriptor descriptor;
     descriptor.canvasSize = ImageSize{64, 48};
-    auto session = std::make_shared<EditorSession>(nullptr, makeCanvas(descriptor), QStringLiteral("Original"),
-                                                   QStringLiteral("Simulation"), scheduler);
+    auto session = std::make_shared<EditorSession>(std::move(document), makeCanvas(descriptor),
+                                                   QStringLiteral("Original"), QStringLiteral("Simulation"), scheduler);
     AppModelTestAccess::setEditorSession(*model, session);
     return session;
 }
@@ -138,6 +141,32 @@ void HeldVideoSave::finish(Result<AnimationVideoDescriptor> result) {
 }
 
 void HeldVideoSave::finish() { finish(makeCancellationError()); }
+
+void installMorphVideoCommand(EditorSession& session) {
+    constexpr int kWidth = 48;
+    constexpr int kHeight = 32;
+    QImage image(kWidth, kHeight, QImage::Format_RGBA8888_Premultiplied);
+    for (int pixel = 0; pixel < kWidth * kHeight; ++pixel) {
+        image.setPixelColor(pixel % kWidth, pixel / kWidth, QColor(5 * (pixel % kWidth), 7 * (pixel / kWidth), 120));
+    }
+    std::shared_ptr<MetalDeformationRenderer> renderer =
+        MetalDeformationRenderer::create(defaultGpuDevice(), image, GpuPixelFormat::bgra8UnormSrgb).value();
+    static_cast<void>(renderer->apply({BrushStamp{DeformationTool::push, {24, 16}, {8, 0}, 12, 1.0f}}));
+    session.prepareCommittedEditorState = [](EditorStatePreparationIntent, std::function<void(bool)> completion) {
+        completion(true);
+    };
+    session.writeAnimationVideo = [renderer](const QString& path, std::stop_token stop,
+                                             EditorSession::VideoProgress progress,
+                                             EditorSession::AnimationVideoCompletion completion) {
+        writeAnimationVideoFrames(path, renderer, kWidth, kHeight, {}, std::move(stop), std::move(progress),
+                                  std::move(completion));
+    };
+}
+
+void RecordingFileManager::showItems(const QStringList& paths, std::function<void(bool)> completion) {
+    requests.push_back(paths);
+    QTimer::singleShot(0, [completion = std::move(completion), shown = answer] { completion(shown); });
+}
 
 bool processEventsUntil(const std::function<bool()>& done) {
     QElapsedTimer elapsed;

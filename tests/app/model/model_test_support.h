@@ -16,6 +16,7 @@
 #include "foundation/app_language_preference_storing.h"
 #include "foundation/application_settings_storing.h"
 #include "import/imported_image.h"
+#include "platform/desktop/file_manager.h"
 #include "base/clock.h"
 #include "base/scheduler.h"
 
@@ -73,7 +74,7 @@ public:
     // Makes the model anew on the current stores, as a new launch would.
     void rebuild(AppLanguage activeLanguage = AppLanguage::english, PrepareEditingCanvas prepare = {});
     // A session on a small canvas; installed as the model's editor session.
-    std::shared_ptr<EditorSession> openEditor();
+    std::shared_ptr<EditorSession> openEditor(std::shared_ptr<CropDocument> document = nullptr);
     // Gives the open editor a change that no image save covers.
     void makeUnsavedChange();
 
@@ -131,6 +132,20 @@ public:
     std::stop_token stop;
     EditorSession::VideoProgress progress;
     EditorSession::AnimationVideoCompletion pendingFrames;
+};
+
+// Gives the session the commands a canvas installs, with edits to save and a real
+// video command: a small gradient canvas rendered by a real renderer, morphed by one
+// Push stamp, written by the real frame writer.
+void installMorphVideoCommand(EditorSession& session);
+
+// Remembers the files it was asked to show and answers with `answer`, on a later turn.
+class RecordingFileManager final : public FileManager {
+public:
+    void showItems(const QStringList& paths, std::function<void(bool)> completion) override;
+
+    std::vector<QStringList> requests;
+    bool answer = true;
 };
 
 // Delivers posted events until `done` holds or 60 s have passed; whether it holds.

@@ -193,16 +193,13 @@ TEST(EditorCanvasOutputTest, OutputsDuringAStrokeAndAfterIt) {
     // The video command writes the morph of this canvas at its own size.
     QTemporaryDir folder;
     std::optional<Result<AnimationVideoDescriptor>> video;
-    harness.session().writeAnimationVideo(
-        folder.filePath(QStringLiteral("a.mp4")), {}, [](double) {},
-        [&](Result<AnimationVideoDescriptor> result) { video = result; });
+    harness.session().writeAnimationVideo(folder.filePath("a.mp4"), {}, {}, [&](auto result) { video = result; });
     QTimer tick;
     tick.start(20);
     for (int turn = 0; turn < 6000 && !video; ++turn) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    ASSERT_TRUE(video.has_value());
-    ASSERT_TRUE(video->ok());
+    ASSERT_TRUE(video.has_value() && video->ok());
     EXPECT_EQ(video->value(), (AnimationVideoDescriptor{QSize(256, 256), 9.0}));
-    EXPECT_GT(QFileInfo(folder.filePath(QStringLiteral("a.mp4"))).size(), 1000);
+    EXPECT_GT(QFileInfo(folder.filePath("a.mp4")).size(), 1000);
 }
 
 TEST(EditorCanvasFailureTest, ComposeFailureRestoresTheCommittedTilesAndLogsOnce) {

@@ -1,9 +1,8 @@
 #include "video_probe_support.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QTimer>
 
@@ -11,55 +10,34 @@ namespace vlt::testing {
 
 namespace {
 
-constexpr int kToolTimeoutMilliseconds = 60000;
-
+// The tool's standard output; empty unless it exited with 0.
 QByteArray run(const QString& program, const QStringList& arguments, bool* succeeded = nullptr) {
     QProcess process;
-    process.start(program, arguments);
-    const bool finished = process.waitForFinished(kToolTimeoutMilliseconds);
-    const bool ok = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    process.start(program, QStringList{"-v", "error"} + arguments);
+    const bool ok =
+        process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     if (succeeded != nullptr) *succeeded = ok;
     return ok ? process.readAllStandardOutput() : QByteArray();
 }
 
-QJsonObject probe(const QString& path, const QString& section) {
-    const QByteArray output =
-        run(QStringLiteral("ffprobe"),
-            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-count_frames"),
-             QStringLiteral("-select_streams"), QStringLiteral("v"), QStringLiteral("-show_streams"),
-             QStringLiteral("-show_format"), QStringLiteral("-of"), QStringLiteral("json"), path});
-    const QJsonObject root = QJsonDocument::fromJson(output).object();
-    if (section == QStringLiteral("format")) return root.value(section).toObject();
-    const QJsonArray streams = root.value(QStringLiteral("streams")).toArray();
-    QJsonObject first = streams.isEmpty() ? QJsonObject() : streams.first().toObject();
-    if (!first.isEmpty()) first.insert(QStringLiteral("vlt_stream_count"), streams.size());
-    return first;
-}
-
 }  // namespace
 
-QJsonObject probeVideoStream(const QString& path) { return probe(path, QStringLiteral("stream")); }
-
-QJsonObject probeVideoFormat(const QString& path) { return probe(path, QStringLiteral("format")); }
+QJsonObject probeVideo(const QString& path) {
+    const QStringList arguments{
+        "-count_frames", "-select_streams", "v", "-show_streams", "-show_format", "-of", "json", path};
+    return QJsonDocument::fromJson(run("ffprobe", arguments)).object();
+}
 
 QByteArray decodeFrameRgb(const QString& path, int index) {
-    return run(QStringLiteral("ffmpeg"),
-               {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path, QStringLiteral("-vf"),
-                QStringLiteral("select=eq(n\\,%1)").arg(index), QStringLiteral("-frames:v"), QStringLiteral("1"),
-                QStringLiteral("-f"), QStringLiteral("rawvideo"), QStringLiteral("-pix_fmt"), QStringLiteral("rgb24"),
-                QStringLiteral("-")});
+    return run("ffmpeg", {"-i", path, "-vf", QString("select=eq(n\\,%1)").arg(index), "-frames:v", "1", "-f",
+                          "rawvideo", "-pix_fmt", "rgb24", "-"});
 }
 
 bool runFfmpeg(const QStringList& arguments) {
     bool succeeded = false;
-    run(QStringLiteral("ffmpeg"),
-        QStringList{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y")} + arguments, &succeeded);
+    run("ffmpeg", QStringList{"-y"} + arguments, &succeeded);
     return succeeded;
 }
-
-}  // namespace vlt::testing
-
-namespace vlt::testing {
 
 bool runEventsUntil(const std::function<bool()>& done, int timeoutMilliseconds) {
     QElapsedTimer elapsed;

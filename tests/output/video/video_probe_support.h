@@ -4,15 +4,13 @@
 
 #include <QByteArray>
 #include <QJsonObject>
-#include <QString>
 #include <QStringList>
 
 namespace vlt::testing {
 
-// What ffprobe reports about a file's first video stream and its container; an empty
-// object when ffprobe failed.
-QJsonObject probeVideoStream(const QString& path);
-QJsonObject probeVideoFormat(const QString& path);
+// ffprobe's report of the file's video streams (frames counted) and container as
+// JSON: {"streams": [...], "format": {...}}; empty when ffprobe failed.
+QJsonObject probeVideo(const QString& path);
 // Frame `index`, decoded by ffmpeg into RGB24 rows; empty when decoding failed.
 QByteArray decodeFrameRgb(const QString& path, int index);
 // Runs ffmpeg with the arguments; true when it exited with 0.

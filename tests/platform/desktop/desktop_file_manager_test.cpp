@@ -1,0 +1,80 @@
+#include "platform/desktop/desktop_file_manager.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QProcess>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace vlt {
+namespace {
+
+// Stands in for the desktop's file manager on the test's own bus.
+class FileManagerService final : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+
+public slots:
+    void ShowItems(const QStringList& uris, const QString&) { shown.append(uris); }
+
+public:
+    QStringList shown;
+};
+
+TEST(DesktopFileManagerTest, AsksTheFileManagerOnTheBusAndOpensTheFolderWhenNoneAnswers) {
+    // A private session bus, started for the test and stopped with it.
+    QProcess daemon;
+    daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+    ASSERT_TRUE(daemon.waitForReadyRead(10000));
+    const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
+    QDBusConnection serviceSide = QDBusConnection::connectToBus(address, "vlt-file-manager-service");
+    FileManagerService service;
+    ASSERT_TRUE(serviceSide.registerObject("/org/freedesktop/FileManager1", &service, QDBusConnection::ExportAllSlots));
+
+    struct Case {
+        const char* name;
+        bool serviceRunning;
+        bool busConnected;
+        bool folderOpens;
+        QStringList shown;
+        bool answer;
+    };
+    const Case cases[] = {
+        {"file manager answers", true, true, false, {"file:///tmp/a%20b/%C3%A7.mp4"}, true},
+        {"no file manager", false, true, true, {}, true},
+        {"no bus, nothing opens the folder", true, false, false, {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        service.shown.clear();
+        if (c.serviceRunning) {
+            ASSERT_TRUE(serviceSide.registerService("org.freedesktop.FileManager1"));
+        } else {
+            serviceSide.unregisterService("org.freedesktop.FileManager1");
+        }
+        QList<QUrl> opened;
+        DesktopFileManager fileManager(c.busConnected
+                                           ? QDBusConnection::connectToBus(address, "vlt-file-manager-client")
+                                           : QDBusConnection("none"),
+                                       [&](const QUrl& folder) {
+                                           opened.append(folder);
+                                           return c.folderOpens;
+                                       });
+        std::optional<bool> answer;
+        fileManager.showItems({QString::fromUtf8("/tmp/a b/ç.mp4")}, [&](bool shown) { answer = shown; });
+        EXPECT_FALSE(answer.has_value());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 10000));
+        EXPECT_EQ(answer, c.answer);
+        EXPECT_EQ(service.shown, c.shown);
+        const QList<QUrl> expectedFolder =
+            c.shown.isEmpty() ? QList<QUrl>{QUrl::fromLocalFile("/tmp/a b")} : QList<QUrl>{};
+        EXPECT_EQ(opened, expectedFolder);
+    }
+    daemon.kill();
+    daemon.waitForFinished(5000);
+}
+
+}  // namespace
+}  // namespace vlt
+
+#include "desktop_file_manager_test.moc"
