@@ -72,6 +72,13 @@ struct EncodingState {
         const auto key = std::bit_cast<std::uint32_t>(frame.scale);
         VideoPicture picture;
         if (frame.rendersPicture) {
+            // The writer reads B, G, R, A rows of exactly its size.
+            if (rendered.size() != QSize(settings.width, settings.height)) {
+                return AnimationVideoFailure::make(AnimationVideoFailure::Case::frameCreationFailed);
+            }
+            if (rendered.format() != QImage::Format_ARGB32_Premultiplied) {
+                rendered.convertTo(QImage::Format_ARGB32_Premultiplied);
+            }
             drawAnimationVideoAnnotations(rendered, canvasWidth, canvasHeight, annotations, frame.scale);
             auto made = writer->makePicture(rendered.constBits(), rendered.bytesPerLine());
             if (!made.ok()) return writerError(made.error());

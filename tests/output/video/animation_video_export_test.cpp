@@ -126,6 +126,7 @@ TEST(AnimationVideoExportTest, WritesTheNineSecondMorphAndPublishesItWithNothing
     const QByteArray original = decodeFrameRgb(destination, 0);
     ASSERT_EQ(original.size(), 96 * 64 * 3);
     EXPECT_LT(component(original, 96, 16, 14, 0), 120);
+    EXPECT_NEAR(component(original, 96, 48, 30, 0), 40 + 170 * 48 / 96, 6);
     for (int frame : {45, 135, 225}) {
         const QByteArray simulation = decodeFrameRgb(destination, frame);
         ASSERT_EQ(simulation.size(), original.size());
