@@ -2,7 +2,7 @@
 // drawn, encoded, validated and published) of a 4096-pixel-wide canvas, against the
 // ffmpeg command-line tool encoding the same 270 raw frames with the same encoder
 // settings in the same run. Reported: both times, their ratio (goal: at most 1.2) and
-// the GUI thread during the export: its longest single piece of work (goal: at most
+// the GUI thread during the export: its longest single event handled (goal: at most
 // 16 ms), as wall time and as the time the thread itself ran, and the longest gap
 // between two turns of its event loop; on a busy machine the wall times also count
 // time the system gave to other threads. A 4096 × 2304 canvas makes a 1920 × 1080
@@ -44,7 +44,7 @@ namespace {
 constexpr int kCanvasWidth = 4096;
 
 // Annotations and fonts need a GUI application; no screen is needed. It times every
-// event it delivers, so the longest piece of work on the GUI thread can be told apart
+// event it delivers, so the longest stretch of work on the GUI thread can be told apart
 // from time the system gave to other threads.
 class TimingApplication final : public QGuiApplication {
 public:

@@ -8,10 +8,10 @@
 
 namespace vlt {
 
-// One thread of its own that runs posted work one piece at a time, in the order
-// posted: for work that keeps state between pieces (an encoder) and must not run on
+// One thread of its own that runs posted jobs one at a time, in the order
+// posted: for work that keeps state from job to job (an encoder) and must not run on
 // the GUI thread. Destroying the worker drops what has not started and waits for the
-// piece that runs; it must not be destroyed from its own thread.
+// job that runs; it must not be destroyed from its own thread.
 class SerialWorker {
 public:
     enum class Priority {
