@@ -17,6 +17,8 @@
 #include "app/model/app_model.h"
 #include "app/open_image_panel.h"
 #include "app/replacement_image_loading_overlay.h"
+#include "app/share_image_error_overlay.h"
+#include "app/share_image_modal.h"
 #include "app/shortcuts_modal.h"
 #include "app/startup_view.h"
 #include "app/unavailable_feature_modal.h"
@@ -99,14 +101,12 @@ void AppContentView::connectModel() {
     watch(&AppModel::settingsStateChanged);
     watch(&AppModel::shortcutsStateChanged);
     watch(&AppModel::feedbackStateChanged);
-    watch(&AppModel::shareImageStateChanged);
+    watch(&AppModel::shareStateChanged);
     watch(&AppModel::isSaveImagesPresentedChanged);
     watch(&AppModel::isStillImageSavingChanged);
     watch(&AppModel::savedStillImagesChanged);
     watch(&AppModel::stillImageSaveErrorTitleChanged);
     watch(&AppModel::stillImageSaveErrorMessageChanged);
-    watch(&AppModel::shareImageErrorTitleChanged);
-    watch(&AppModel::shareImageErrorMessageChanged);
     watch(&AppModel::animationVideoSaveStateChanged);
     watch(&AppModel::showsPrintErrorChanged);
 
@@ -339,6 +339,10 @@ void AppContentView::refreshOverlays() {
                 this, scheduler_, motion_);
         } else if (layer == AppOverlayLayer::feedback) {
             overlay = new FeedbackModal(*model_, this, scheduler_, motion_);
+        } else if (layer == AppOverlayLayer::shareImage) {
+            overlay = new ShareImageModal(*model_, this, scheduler_, motion_);
+        } else if (layer == AppOverlayLayer::shareImageError) {
+            overlay = new ShareImageErrorOverlay(*model_, this, scheduler_, motion_);
         } else if (layer == AppOverlayLayer::stillImageSave) {
             overlay = makeUnavailableFeatureOverlay(localizedString("Save images"),
                                                     [](AppModel& model) { model.setIsSaveImagesPresented(false); });

@@ -15,7 +15,7 @@ bool isAppOverlayLayerShown(AppOverlayLayer layer, const AppModel& model) {
     case AppOverlayLayer::feedback:
         return model.feedbackState().has_value();
     case AppOverlayLayer::shareImage:
-        return model.shareImageState().has_value();
+        return model.shareState().shareImageState.has_value();
     case AppOverlayLayer::stillImageSave:
         return model.isSaveImagesPresented();
     case AppOverlayLayer::stillImageSaving:
@@ -25,7 +25,8 @@ bool isAppOverlayLayerShown(AppOverlayLayer layer, const AppModel& model) {
     case AppOverlayLayer::stillImageSaveError:
         return model.stillImageSaveErrorTitle().has_value() && model.stillImageSaveErrorMessage().has_value();
     case AppOverlayLayer::shareImageError:
-        return model.shareImageErrorTitle().has_value() && model.shareImageErrorMessage().has_value();
+        return model.shareState().shareImageErrorTitle.has_value() &&
+               model.shareState().shareImageErrorMessage.has_value();
     case AppOverlayLayer::animationVideoSaving:
         return model.animationVideoSaveState().isSaving;
     case AppOverlayLayer::animationVideoSaved:

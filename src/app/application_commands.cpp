@@ -24,7 +24,7 @@ ApplicationCommands::ApplicationCommands(AppModel& model, QMenuBar& menuBar, Act
     connect(&model_, &AppModel::importStateChanged, this, refreshLater);
     connect(&model_, &AppModel::closeRequestStateChanged, this, refreshLater);
     connect(&model_, &AppModel::animationVideoSaveStateChanged, this, refreshLater);
-    connect(&model_, &AppModel::isNativeShareServiceActiveChanged, this, refreshLater);
+    connect(&model_, &AppModel::shareStateChanged, this, refreshLater);
     connect(&model_, &AppModel::editorStateChanged, this, [this] {
         watchEditorSession();
         refresh();
@@ -106,7 +106,7 @@ MenuCommandAvailability ApplicationCommands::availability() const {
     availability.isImporting = model_.importState().isImporting;
     availability.isCloseRequestPending = model_.closeRequestState().isCloseRequestPending;
     availability.isAnimationVideoSaving = model_.isAnimationVideoSaving();
-    availability.isNativeShareServiceActive = model_.isNativeShareServiceActive();
+    availability.isNativeShareServiceActive = model_.shareState().isNativeShareServiceActive;
     if (const auto& session = model_.editorState().editorSession) {
         availability.hasEditorSession = true;
         availability.isTextEntryOpen = session->textEntryRequest().has_value();

@@ -27,6 +27,9 @@
 #include "foundation/settings_file_app_language_preference_store.h"
 #include "import/screen/crop_view.h"
 #include "platform/desktop/desktop_file_manager.h"
+#include "platform/share/dbus_desktop_portal.h"
+#include "platform/share/desktop_share_services.h"
+#include "platform/share/menu_share_picker.h"
 #include "platform/single_instance/single_instance.h"
 #include "base/scheduler.h"
 #include "platform/updater/package_managed_updater.h"
@@ -107,6 +110,9 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
             return new EditorView(model, session, EditorViewServices::standard(), parent);
         });
     window_->setRootView(rootView);
+    model_->sharePicker = std::make_shared<MenuSharePicker>(
+        rootView, std::make_shared<PopupShareMenuDriver>(),
+        std::make_shared<DesktopShareServices>(std::make_shared<DBusDesktopPortal>(), model_->fileManager));
     ApplicationCommands::Actions actions;
     QPointer<MainWindow> window(window_.get());
     actions.quit = [this] { delegate_->requestTermination(); };

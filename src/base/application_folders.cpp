@@ -41,6 +41,10 @@ std::optional<std::filesystem::path> ApplicationFolders::userConfigFolder() {
     return xdgFolder("XDG_CONFIG_HOME", ".config");
 }
 
+std::optional<std::filesystem::path> ApplicationFolders::userRuntimeFolder() {
+    return absoluteEnvironmentPath("XDG_RUNTIME_DIR");
+}
+
 std::optional<std::filesystem::path> ApplicationFolders::userCacheFolder() {
     return xdgFolder("XDG_CACHE_HOME", ".cache");
 }

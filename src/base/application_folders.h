@@ -17,6 +17,9 @@ public:
     static std::optional<std::filesystem::path> userDataFolder();
     // The user's configuration folder: $XDG_CONFIG_HOME when absolute, else ~/.config.
     static std::optional<std::filesystem::path> userConfigFolder();
+    // $XDG_RUNTIME_DIR when it is an absolute path: private to the user and emptied
+    // at logout. None without it.
+    static std::optional<std::filesystem::path> userRuntimeFolder();
     // The user's cache folder: $XDG_CACHE_HOME when absolute, else ~/.cache.
     static std::optional<std::filesystem::path> userCacheFolder();
     // $TMPDIR when it is an absolute path, else /tmp.

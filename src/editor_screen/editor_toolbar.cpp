@@ -167,7 +167,7 @@ void EditorToolbar::buildOutputMenu() {
 
 void EditorToolbar::connectModel() {
     for (auto signal : {&AppModel::importStateChanged, &AppModel::isInteractionLockedChanged,
-                        &AppModel::animationVideoSaveStateChanged, &AppModel::isNativeShareServiceActiveChanged}) {
+                        &AppModel::animationVideoSaveStateChanged, &AppModel::shareStateChanged}) {
         connect(model_.data(), signal, this, &EditorToolbar::refresh);
     }
     connect(&session_, &EditorSession::canUndoChanged, this, &EditorToolbar::refresh);
@@ -192,7 +192,7 @@ void EditorToolbar::refresh() {
     const bool outputAllowed = !locked && !textEntryPending;
     saveImagesAction_->setEnabled(outputAllowed);
     saveVideoAction_->setEnabled(outputAllowed);
-    shareAction_->setEnabled(outputAllowed && !model_->isNativeShareServiceActive());
+    shareAction_->setEnabled(outputAllowed && !model_->shareState().isNativeShareServiceActive);
     printAction_->setEnabled(outputAllowed);
 
     settingsButton_->setEnabled(!locked);

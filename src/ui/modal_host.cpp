@@ -140,10 +140,14 @@ void ModalHost::setSurfaceProgress(double value) {
 
 QRect ModalHost::surfaceRect() const {
     const QSize area = size();
-    const QSize surfaceSize = metrics_ ? metrics_->surfaceSize(area) : surface_->sizeHint();
+    const QSize surfaceSize = surfaceSizeFor(area);
     const int x = (area.width() - surfaceSize.width()) / 2;
     const int y = (area.height() - surfaceSize.height()) / 2;
     return {QPoint(x, y), surfaceSize};
+}
+
+QSize ModalHost::surfaceSizeFor(QSize area) const {
+    return metrics_ ? metrics_->surfaceSize(area) : surface_->sizeHint();
 }
 
 QRect ModalHost::currentSurfaceRect() const {

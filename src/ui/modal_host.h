@@ -72,6 +72,10 @@ signals:
     void closingStarted();
 
 protected:
+    // The surface's size in an area of this size: from the metrics, else the content's
+    // size hint. Dialogs with a rule of their own replace it.
+    virtual QSize surfaceSizeFor(QSize area) const;
+
     // Places the surface again after its content changed size (cards whose texts
     // change while they are up).
     void surfaceContentChanged();

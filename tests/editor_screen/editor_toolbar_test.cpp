@@ -80,7 +80,10 @@ TEST_F(EditorToolbarTest, EveryControlFollowsItsOwnRule) {
          [&](bool on) { session.setTextEntryRequest(on ? std::optional(request) : std::nullopt); },
          {true, true, true, true, false, false, false, false}},
         {"share menu open",
-         [&](bool on) { model.setIsNativeShareServiceActive(on); },
+         [&](bool on) {
+             AppModelTestAccess::changeShareState(model,
+                                                  [on](ShareState& state) { state.isNativeShareServiceActive = on; });
+         },
          {true, true, true, true, true, true, false, true}},
     };
     allowEverything();

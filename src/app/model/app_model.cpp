@@ -8,6 +8,8 @@
 #include "foundation/diagnostic_log.h"
 #include "foundation/installation_identity_store.h"
 #include "base/scheduler.h"
+#include "output/share/share_image_payload_store.h"
+#include "platform/share/share_picker.h"
 
 namespace vlt {
 
@@ -31,6 +33,7 @@ AppModel::AppModel(std::shared_ptr<ApplicationSettingsStoring> settingsStore,
       prepareEditingCanvas_(std::move(prepareEditingCanvas)),
       scheduler_(scheduler),
       settingsSave_(scheduler, kSettingsWriteDelaySeconds, [this] { saveSettingsNow(); }) {
+    shareImagePayloadStore = std::make_shared<const ShareImagePayloadStore>();
     settings_.activeLanguage = activeLanguage;
     settings_.selectedLanguage = activeLanguage;
     if (languagePreferenceStore_) {
@@ -82,10 +85,10 @@ AppModelFlags AppModel::flagInputs() const {
     flags.isStillImageSaving = isStillImageSaving_;
     flags.hasSavedStillImages = savedStillImages_.has_value();
     flags.hasStillImageSaveErrorTitle = stillImageSaveErrorTitle_.has_value();
-    flags.isShareImageOpening = isShareImageOpening_;
-    flags.hasShareImageState = shareImageState_.has_value();
-    flags.isShareImagePreparing = isShareImagePreparing_;
-    flags.hasShareImageErrorTitle = shareImageErrorTitle_.has_value();
+    flags.isShareImageOpening = share_.isShareImageOpening;
+    flags.hasShareImageState = share_.shareImageState.has_value();
+    flags.isShareImagePreparing = share_.isShareImagePreparing;
+    flags.hasShareImageErrorTitle = share_.shareImageErrorTitle.has_value();
     flags.isAnimationVideoSavePanelPresented = animationVideoSave_.isSavePanelPresented;
     flags.isAnimationVideoSaving = animationVideoSave_.isSaving;
     flags.hasSavedAnimationVideo = animationVideoSave_.savedVideo.has_value();
@@ -162,24 +165,6 @@ void AppModel::setHasStillImageSaveDestination(bool value) {
 }
 void AppModel::setRecentStillImageSaveLocations(std::vector<StillImageRecentLocationState> value) {
     assign(recentStillImageSaveLocations_, std::move(value), &AppModel::recentStillImageSaveLocationsChanged);
-}
-void AppModel::setIsShareImageOpening(bool value) {
-    assign(isShareImageOpening_, value, &AppModel::isShareImageOpeningChanged);
-}
-void AppModel::setShareImageState(std::optional<ShareImageDialogState> value) {
-    assign(shareImageState_, std::move(value), &AppModel::shareImageStateChanged);
-}
-void AppModel::setIsShareImagePreparing(bool value) {
-    assign(isShareImagePreparing_, value, &AppModel::isShareImagePreparingChanged);
-}
-void AppModel::setIsNativeShareServiceActive(bool value) {
-    assign(isNativeShareServiceActive_, value, &AppModel::isNativeShareServiceActiveChanged);
-}
-void AppModel::setShareImageErrorTitle(std::optional<QString> value) {
-    assign(shareImageErrorTitle_, std::move(value), &AppModel::shareImageErrorTitleChanged);
-}
-void AppModel::setShareImageErrorMessage(std::optional<QString> value) {
-    assign(shareImageErrorMessage_, std::move(value), &AppModel::shareImageErrorMessageChanged);
 }
 void AppModel::setIsPrinting(bool value) { assign(isPrinting_, value, &AppModel::isPrintingChanged); }
 void AppModel::setPrintErrorMessage(std::optional<QString> value) {

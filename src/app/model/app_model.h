@@ -25,12 +25,15 @@
 #include "app/model/import_state.h"
 #include "app/model/settings_section.h"
 #include "app/model/settings_state.h"
-#include "app/model/share_image_dialog_state.h"
+#include "app/model/share_payload_deletion.h"
+#include "app/model/share_state.h"
 #include "app/model/shortcuts_state.h"
 #include "app/model/still_image_recent_location_state.h"
 #include "app/model/still_image_save_result.h"
 #include "app/model/task_handle.h"
 #include "editing/preparation/editing_canvas.h"
+#include "editing/session/still_image_render_snapshot.h"
+#include "output/share/share_image_payload.h"
 #include "foundation/app_language.h"
 #include "foundation/application_settings.h"
 #include "foundation/image_import_origin.h"
@@ -47,6 +50,9 @@ class FileManager;
 class FeedbackIdentityStoring;
 class FeedbackSubmitting;
 class Scheduler;
+class ShareImagePayloadStore;
+class SharePicker;
+struct SharePickerOutcome;
 
 // Makes the editing canvas from a descriptor. Runs on a worker thread and blocks until
 // the canvas is ready or has failed; EditingCanvas::prepare in the application.
@@ -97,8 +103,9 @@ public:
     const ShortcutsState& shortcutsState() const { return shortcuts_; }
     const AnimationVideoSaveState& animationVideoSaveState() const { return animationVideoSave_; }
     bool isAnimationVideoSaving() const { return animationVideoSave_.isSaving; }
+    const ShareState& shareState() const { return share_; }
 
-    // The output areas (feedback, still images, share, print) still keep loose
+    // The output areas (feedback, still images, print) still keep loose
     // fields with public setters; each becomes an area like the ones above as it is built.
 
     // Feedback
@@ -132,21 +139,6 @@ public:
     }
     void setRecentStillImageSaveLocations(std::vector<StillImageRecentLocationState> value);
 
-    // Share
-
-    bool isShareImageOpening() const { return isShareImageOpening_; }
-    void setIsShareImageOpening(bool value);
-    const std::optional<ShareImageDialogState>& shareImageState() const { return shareImageState_; }
-    void setShareImageState(std::optional<ShareImageDialogState> value);
-    bool isShareImagePreparing() const { return isShareImagePreparing_; }
-    void setIsShareImagePreparing(bool value);
-    bool isNativeShareServiceActive() const { return isNativeShareServiceActive_; }
-    void setIsNativeShareServiceActive(bool value);
-    const std::optional<QString>& shareImageErrorTitle() const { return shareImageErrorTitle_; }
-    void setShareImageErrorTitle(std::optional<QString> value);
-    const std::optional<QString>& shareImageErrorMessage() const { return shareImageErrorMessage_; }
-    void setShareImageErrorMessage(std::optional<QString> value);
-
     // Printing
 
     bool isPrinting() const { return isPrinting_; }
@@ -174,11 +166,6 @@ public:
     Scheduler& scheduler() const { return scheduler_; }
 
     TaskHandlePtr stillImageSaveTask;
-    TaskHandlePtr staleSharePayloadCleanupTask;
-    TaskHandlePtr shareImagePreparationTask;
-    std::optional<ShareImageDialogState> shareImageStateAfterSettings;
-    std::optional<QUuid> activeShareOperationID;
-    std::map<QUuid, TaskHandlePtr> sharePayloadDeletionTasks;
     TaskHandlePtr animationVideoSaveTask;
     TaskHandlePtr feedbackSubmissionTask;
     // Installed by the application delegate: asks the user about unsaved changes.
@@ -196,8 +183,14 @@ public:
     const Clock* uptimeClock = &SystemClock::shared();
     // Reads and previews an opened photograph; tests put a fake in its place.
     LoadImportedImage loadImportedImage = &ImportedImage::load;
-    // Where the decoding and the editing canvas preparation run, off the GUI thread.
+    // Where the decoding, the editing canvas preparation and the share's file work
+    // run, off the GUI thread.
     BackgroundRunner runInBackground = threadPoolBackgroundRunner();
+    // Where shared files are written; one for the life of the model.
+    std::shared_ptr<const ShareImagePayloadStore> shareImagePayloadStore;
+    // Installed by the window: offers a prepared file to the desktop's sharing
+    // services. Without one a share ends as cancelled.
+    std::shared_ptr<SharePicker> sharePicker;
 
     // Shortcuts (app_model_shortcuts.cpp)
 
@@ -293,10 +286,24 @@ public:
     void closeSavedAnimationVideo();
     void closeAnimationVideoSaveError();
 
-    // Share and print (app_model_share.cpp, app_model_print.cpp)
+    // Share (app_model_share.cpp)
 
+    // The Share command: the editor commits its work, then the share dialog opens.
     void requestShareImage();
+    // The sweep of shared files that earlier runs left behind; one at a time.
     void cleanUpStaleSharePayloads();
+    // The dialog's close, Cancel and Escape: while an image is prepared the dialog
+    // stays and the preparation is cancelled.
+    void dismissShareDialog();
+    // The dialog's "Edit ›" links: the dialog makes way for the settings and comes
+    // back with these choices when they close.
+    void openSettingsFromShareDialog(SettingsSection section, const ShareImageDialogState& choices);
+    // The dialog's Continue: prepares the JPEG and hands it to the picker.
+    void startSharePreparation(const ShareImageDialogState& choices);
+    void closeShareImageError();
+
+    // Print (app_model_print.cpp)
+
     void startPrinting();
 
     // Feedback (app_model_feedback.cpp)
@@ -323,6 +330,7 @@ signals:
     void settingsStateChanged();
     void shortcutsStateChanged();
     void animationVideoSaveStateChanged();
+    void shareStateChanged();
 
     void feedbackStateChanged();
     void isSaveImagesPresentedChanged();
@@ -335,12 +343,6 @@ signals:
     void stillImageSaveDestinationErrorChanged();
     void hasStillImageSaveDestinationChanged();
     void recentStillImageSaveLocationsChanged();
-    void isShareImageOpeningChanged();
-    void shareImageStateChanged();
-    void isShareImagePreparingChanged();
-    void isNativeShareServiceActiveChanged();
-    void shareImageErrorTitleChanged();
-    void shareImageErrorMessageChanged();
     void isPrintingChanged();
     void printErrorMessageChanged();
     void showsPrintErrorChanged();
@@ -361,6 +363,7 @@ private:
     void changeSettingsState(const std::function<void(SettingsState&)>& edit);
     void changeShortcutsState(const std::function<void(ShortcutsState&)>& edit);
     void changeAnimationVideoSaveState(const std::function<void(AnimationVideoSaveState&)>& edit);
+    void changeShareState(const std::function<void(ShareState&)>& edit);
     template <typename State>
     void changeArea(State& state, const std::function<void(State&)>& edit, void (AppModel::*changed)()) {
         State next = state;
@@ -413,6 +416,27 @@ private:
                                 const AnimationVideoSaveOperation& operation);
     void finishAnimationVideoSave(AnimationVideoSaveState& state);
 
+    // The share's steps (app_model_share.cpp).
+    struct ShareOperation {
+        QUuid id;
+        double startedAt = 0.0;
+    };
+    void completeShareImageRequest(const std::shared_ptr<EditorSession>& session);
+    void restoreShareDialogAfterSettings();
+    void composeShareImage(Result<StillImageRenderSnapshot> snapshot, const std::shared_ptr<EditorSession>& session,
+                           const ShareImageDialogState& choices, const ShareOperation& operation,
+                           const TaskHandlePtr& task);
+    void presentSharePicker(Result<ShareImagePayload> payload, const std::shared_ptr<EditorSession>& session,
+                            const ShareOperation& operation, const TaskHandlePtr& task);
+    void failSharePreparation(const ErrorPtr& error, const std::optional<ShareImagePayload>& payload,
+                              const ShareOperation& operation, const TaskHandlePtr& task);
+    void handleSharePickerOutcome(const SharePickerOutcome& outcome, const ShareImagePayload& payload,
+                                  const ShareOperation& operation);
+    void scheduleSharePayloadDeletion(const ShareImagePayload& payload, std::optional<double> delaySeconds,
+                                      bool reportsFailure);
+    void startSharePayloadDeletion(const QUuid& key, const ShareImagePayload& payload, bool reportsFailure);
+    void endSharePayloadDeletion(const QUuid& key, bool removed, bool reportsFailure);
+
     // The areas.
     ImportState import_;
     EditorState editor_;
@@ -420,6 +444,7 @@ private:
     SettingsState settings_;
     ShortcutsState shortcuts_;
     AnimationVideoSaveState animationVideoSave_;
+    ShareState share_;
 
     // The output areas' fields, in the order of their accessors above.
     std::optional<FeedbackDialogState> feedbackState_;
@@ -433,12 +458,6 @@ private:
     std::optional<QString> stillImageSaveDestinationError_;
     bool hasStillImageSaveDestination_ = false;
     std::vector<StillImageRecentLocationState> recentStillImageSaveLocations_;
-    bool isShareImageOpening_ = false;
-    std::optional<ShareImageDialogState> shareImageState_;
-    bool isShareImagePreparing_ = false;
-    bool isNativeShareServiceActive_ = false;
-    std::optional<QString> shareImageErrorTitle_;
-    std::optional<QString> shareImageErrorMessage_;
     bool isPrinting_ = false;
     std::optional<QString> printErrorMessage_;
     bool showsPrintError_ = false;
@@ -456,6 +475,10 @@ private:
     DebouncedAction settingsSave_;
     std::function<void(bool)> pendingCloseRequestCompletion_;
     std::weak_ptr<EditorSession> closePreparationSession_;
+    // The share area's work in flight: removals of shared files under their own keys,
+    // and the sweep of earlier runs' files.
+    std::map<QUuid, SharePayloadDeletion> sharePayloadDeletions_;
+    TaskHandlePtr staleSharePayloadCleanupTask_;
 
     // Last values of the derived flags, so their signals fire only on a change.
     bool lastIsPresentingModal_ = false;

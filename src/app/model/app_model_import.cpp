@@ -100,7 +100,7 @@ void AppModel::closeReplacementImportError() {
 
 void AppModel::cancelAllOperations() {
     for (const TaskHandlePtr& task : {import_.importTask, editor_.editorPreparationTask, stillImageSaveTask,
-                                      shareImagePreparationTask, animationVideoSaveTask}) {
+                                      share_.shareImagePreparationTask, animationVideoSaveTask}) {
         if (task) task->cancel();
     }
 }

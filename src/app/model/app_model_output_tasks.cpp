@@ -12,8 +12,8 @@ std::vector<TaskHandlePtr> AppModel::runningOutputTasks() const {
     };
     collect(stillImageSaveTask);
     collect(animationVideoSaveTask);
-    collect(shareImagePreparationTask);
-    for (const auto& [operationId, task] : sharePayloadDeletionTasks) collect(task);
+    collect(share_.shareImagePreparationTask);
+    for (const auto& [key, deletion] : sharePayloadDeletions_) collect(deletion.task);
     return tasks;
 }
 

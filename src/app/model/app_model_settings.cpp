@@ -36,10 +36,7 @@ void AppModel::selectSettingsSection(SettingsSection section) {
 
 void AppModel::closeSettings() {
     changeSettingsState([](SettingsState& state) { state.activeSettingsSection = std::nullopt; });
-    if (shareImageStateAfterSettings && editor_.editorSession) {
-        auto restored = std::exchange(shareImageStateAfterSettings, std::nullopt);
-        setShareImageState(restored);
-    }
+    restoreShareDialogAfterSettings();
 }
 
 void AppModel::updateSettings(const ApplicationSettings& settings) {

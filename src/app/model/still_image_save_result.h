@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/model/still_image_kind.h"
+#include "output/still/still_image_kind.h"
 
 namespace vlt {
 

@@ -76,7 +76,7 @@ TEST(AppModelDerivedFlagsTest, PanelsAndTheShareServiceDoNotCount) {
     AppModel& model = *fixture.model;
     AppModelTestAccess::setImagePickerPresented(model, true);
     model.setIsStillImageFolderPickerPresented(true);
-    model.setIsNativeShareServiceActive(true);
+    AppModelTestAccess::changeShareState(model, [](ShareState& state) { state.isNativeShareServiceActive = true; });
     EXPECT_FALSE(model.isPresentingModal());
     EXPECT_FALSE(model.isInteractionLocked());
 }

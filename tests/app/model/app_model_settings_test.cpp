@@ -114,14 +114,15 @@ TEST_F(AppModelSettingsTest, OpeningTheDialogClearsAnOldErrorButNotWhileLocked) 
 TEST_F(AppModelSettingsTest, ClosingTheDialogReopensTheShareDialogItCameFrom) {
     fixture.openEditor();
     const ShareImageDialogState choices{StillImageKind::comparison, true, false};
-    model().shareImageStateAfterSettings = choices;
-    model().presentSettings(SettingsSection::contactInformation);
+    AppModelTestAccess::changeShareState(model(), [&](ShareState& state) { state.shareImageState = choices; });
+    model().openSettingsFromShareDialog(SettingsSection::contactInformation, choices);
+    EXPECT_FALSE(model().shareState().shareImageState.has_value());
 
     model().closeSettings();
 
     EXPECT_FALSE(model().settingsState().activeSettingsSection.has_value());
-    EXPECT_EQ(model().shareImageState(), choices);
-    EXPECT_FALSE(model().shareImageStateAfterSettings.has_value());
+    EXPECT_EQ(model().shareState().shareImageState, choices);
+    EXPECT_FALSE(model().shareState().shareImageStateAfterSettings.has_value());
 }
 
 TEST_F(AppModelSettingsTest, LanguageRestartNeedsAnotherLanguageWritesAtOnceAndRunsOnce) {

@@ -65,17 +65,17 @@ TEST(AppModelObservationTest, AnAreaSignalsOnceForEachWriteThatChangedIt) {
     QSignalSpy settings(&model, &AppModel::settingsStateChanged);
     QSignalSpy presenting(&model, &AppModel::isPresentingModalChanged);
     QSignalSpy video(&model, &AppModel::animationVideoSaveStateChanged);
-    QSignalSpy share(&model, &AppModel::shareImageStateChanged);
+    QSignalSpy share(&model, &AppModel::shareStateChanged);
 
     for (int write = 0; write < 2; ++write) {
         model.refuseDrop(QStringLiteral("Please drop one image file."));
         model.presentShortcuts();
         AppModelTestAccess::changeAnimationVideoSaveState(
             model, [write](AnimationVideoSaveState& state) { state.progress = 0.25 * write; });
-        model.setShareImageState(ShareImageDialogState{});
+        AppModelTestAccess::changeShareState(model, [](ShareState& state) { state.shareImageState.emplace(); });
     }
     model.closeShortcuts();
-    model.setShareImageState(std::nullopt);
+    AppModelTestAccess::changeShareState(model, [](ShareState& state) { state.shareImageState.reset(); });
     // Clearing the old failure and opening at a section is one write.
     model.presentSettings(SettingsSection::language);
 

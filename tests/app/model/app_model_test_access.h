@@ -25,6 +25,9 @@ public:
                                               const std::function<void(AnimationVideoSaveState&)>& edit) {
         model.changeAnimationVideoSaveState(edit);
     }
+    static void changeShareState(AppModel& model, const std::function<void(ShareState&)>& edit) {
+        model.changeShareState(edit);
+    }
     static void setImporting(AppModel& model, bool importing) {
         model.changeImportState([importing](ImportState& state) { state.isImporting = importing; });
     }

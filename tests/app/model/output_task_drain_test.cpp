@@ -66,9 +66,10 @@ TEST(OutputTaskDrainTest, TerminationWaitsForTheRunningSaveToCleanUp) {
     testing::ModelFixture fixture;
     AppModel& model = *fixture.model;
     FakeOutputTask save;
-    FakeOutputTask shareRemoval;
+    FakeOutputTask sharePreparation;
     model.stillImageSaveTask = save.handle;
-    model.sharePayloadDeletionTasks.emplace(QUuid::createUuid(), shareRemoval.handle);
+    AppModelTestAccess::changeShareState(
+        model, [&](ShareState& state) { state.shareImagePreparationTask = sharePreparation.handle; });
     auto import = TaskHandle::create();
     AppModelTestAccess::changeImportState(model, [&](ImportState& state) { state.importTask = import; });
 
@@ -81,7 +82,7 @@ TEST(OutputTaskDrainTest, TerminationWaitsForTheRunningSaveToCleanUp) {
     EXPECT_TRUE(save.handle->isCancelled());
     EXPECT_FALSE(terminated);
 
-    shareRemoval.finishCleanup();
+    sharePreparation.finishCleanup();
     save.finishCleanup();
     EXPECT_TRUE(terminated);
 }

@@ -1,0 +1,34 @@
+#include "app/model/share_image_dialog_state.h"
+
+#include "output/still/still_image_composer.h"
+
+namespace vlt {
+
+StillImageKind ShareImageDialogState::kindForTab(EditorTab tab) {
+    switch (tab) {
+    case EditorTab::original:
+        return StillImageKind::original;
+    case EditorTab::comparison:
+        return StillImageKind::comparison;
+    case EditorTab::simulation:
+    case EditorTab::animate:
+        return StillImageKind::simulation;
+    }
+    return StillImageKind::simulation;
+}
+
+bool ShareImageDialogState::hasComparisonLabels(const ApplicationSettings& settings) {
+    return !settings.originalComparisonLabel.trimmed().isEmpty() ||
+           !settings.simulationComparisonLabel.trimmed().isEmpty();
+}
+
+bool ShareImageDialogState::hasContactInformation(const ApplicationSettings& settings) {
+    return !StillImageComposer::contactText(settings).isEmpty();
+}
+
+ShareImageDialogState ShareImageDialogState::effective(const ApplicationSettings& settings) const {
+    return {selectedKind, includeLabels && hasComparisonLabels(settings),
+            includeContactInformation && hasContactInformation(settings)};
+}
+
+}  // namespace vlt

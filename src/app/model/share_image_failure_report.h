@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include "base/error.h"
+
+namespace vlt {
+
+// The error card's texts for a share that failed.
+struct ShareImageFailureReport {
+    QString title;
+    QString message;
+
+    // A failure of the preparation: "Sharing unavailable" when the picker could not be
+    // shown, else "Image not shared", with the failure's own reason.
+    static ShareImageFailureReport forPreparation(const ErrorPtr& error);
+    // The chosen sharing service failed.
+    static ShareImageFailureReport forService();
+};
+
+}  // namespace vlt
