@@ -179,7 +179,7 @@ void ShareKindRow::paintEvent(QPaintEvent*) {
         painter.drawEllipse(radio.adjusted(kRadioDotInset, kRadioDotInset, -kRadioDotInset, -kRadioDotInset));
     }
 
-    const QFont titleFont = textStyleFont(TextStyle::title3, QFont::DemiBold);
+    const QFont titleFont = textStyleFont(TextStyle::title3);
     const QFont detailFont = textStyleFont(TextStyle::body);
     const QFontMetrics titleMetrics(titleFont);
     const QFontMetrics detailMetrics(detailFont);
@@ -315,6 +315,7 @@ QWidget* ShareImageModal::buildWatermarkRow(Watermark watermark, const QString& 
     detail->setWordWrap(true);
     texts->addWidget(toggle);
     texts->addWidget(detail);
+    texts->addStretch(1);
     line->addLayout(texts, 1);
     line->addSpacing(8);
 

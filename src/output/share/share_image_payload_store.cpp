@@ -48,8 +48,9 @@ private:
     bool kept_ = false;
 };
 
-VoidResult writeAndValidate(int file, const std::filesystem::path& path, const QImage& image) {
-    if (!encodeImage(image, {ImageEncodingFormat::jpeg, ShareImagePayloadStore::kJpegQuality}, file)) {
+VoidResult writeAndValidate(const ShareImagePayloadStore::JpegWriter& writer, int file,
+                            const std::filesystem::path& path, const QImage& image) {
+    if (!writer(image, file)) {
         return failure(ShareImageFailure::Case::encodeFailed);
     }
     struct stat written {};
@@ -69,8 +70,12 @@ std::filesystem::path normalized(const std::filesystem::path& path, std::error_c
 
 }  // namespace
 
-ShareImagePayloadStore::ShareImagePayloadStore(std::optional<std::filesystem::path> root)
-    : root_(root ? std::move(*root) : defaultRoot()) {}
+ShareImagePayloadStore::ShareImagePayloadStore(std::optional<std::filesystem::path> root, JpegWriter writer)
+    : root_(root ? std::move(*root) : defaultRoot()), writer_(writer ? std::move(writer) : JpegWriter(&writeJpeg)) {}
+
+bool ShareImagePayloadStore::writeJpeg(const QImage& image, int descriptor) {
+    return encodeImage(image, {ImageEncodingFormat::jpeg, kJpegQuality}, descriptor);
+}
 
 std::filesystem::path ShareImagePayloadStore::defaultRoot() {
     std::optional<std::filesystem::path> base = ApplicationFolders::userRuntimeFolder();
@@ -117,7 +122,7 @@ Result<ShareImagePayload> ShareImagePayloadStore::preparePayload(const QImage& i
 
     const std::filesystem::path workingPath = root_ / folderName;
     const std::filesystem::path filePath = workingPath / QFile::encodeName(name).toStdString();
-    if (VoidResult written = writeAndValidate(file.get(), filePath, image); !written) return written.error();
+    if (VoidResult written = writeAndValidate(writer_, file.get(), filePath, image); !written) return written.error();
     if (::fchmod(file.get(), kReadOnlyForEveryone) != 0) {
         return failure(ShareImageFailure::Case::temporaryLocationUnavailable);
     }

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stop_token>
 
@@ -24,8 +25,12 @@ public:
     static constexpr auto kStaleAge = std::chrono::seconds(86400);
     static constexpr int kJpegQuality = 95;
 
-    // Without a root the default one is used. Creates nothing.
-    explicit ShareImagePayloadStore(std::optional<std::filesystem::path> root = std::nullopt);
+    // Writes the picture as a JPEG into an open file; false when it cannot.
+    using JpegWriter = std::function<bool(const QImage& image, int descriptor)>;
+
+    // Without a root the default one is used; without a writer, writeJpeg. Creates
+    // nothing.
+    explicit ShareImagePayloadStore(std::optional<std::filesystem::path> root = std::nullopt, JpegWriter writer = {});
 
     // "Veltrano/Share" in the user's runtime folder, else in the user's cache folder:
     // never in the temporary folder that every user may write to.
@@ -53,9 +58,12 @@ public:
     static bool isValidBaseName(const QString& baseName);
     // "portrait-2026-12-05-comparison.jpg"; the base name must be valid.
     static QString fileName(const QString& baseName, StillImageKind kind);
+    // Quality 95, sRGB, no metadata.
+    static bool writeJpeg(const QImage& image, int descriptor);
 
 private:
     std::filesystem::path root_;
+    JpegWriter writer_;
 };
 
 }  // namespace vlt
