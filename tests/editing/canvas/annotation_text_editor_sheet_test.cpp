@@ -20,10 +20,6 @@ AnnotationTextRequest addRequest() {
     return AnnotationTextRequest{QUuid::createUuid(), AnnotationTextRequest::Add{{10, 20}, {255, 0, 0}, {}}, {}};
 }
 
-AnnotationTextRequest editRequest(const QString& initial) {
-    return AnnotationTextRequest{QUuid::createUuid(), AnnotationTextRequest::Edit{QUuid::createUuid()}, initial};
-}
-
 class AnnotationTextEditorSheetTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -33,44 +29,51 @@ protected:
     }
     void TearDown() override { MotionPreference::shared().setReduceMotion(false); }
 
-    AnnotationTextEditorSheet* makeSheet(const AnnotationTextRequest& request) {
-        auto* sheet = new AnnotationTextEditorSheet(
-            request, [this] { ++cancels; }, [this](const QString& text) { commits.push_back(text); }, &window,
-            scheduler, MotionPreference::shared());
-        sheet->present();
-        return sheet;
-    }
-
     ManualClock clock;
     ManualScheduler scheduler{&clock};
     QWidget window;
-    int cancels = 0;
-    std::vector<QString> commits;
 };
 
-TEST_F(AnnotationTextEditorSheetTest, AddSheetShowsItsTextsAndSavesOnlyNonBlankText) {
-    QPointer<AnnotationTextEditorSheet> sheet = makeSheet(addRequest());
+// The session's sheet: blank text cannot be saved, saved text reaches the canvas as it
+// was typed, Escape commits nothing, and either way the request is cleared.
+TEST_F(AnnotationTextEditorSheetTest, AddSheetSavesOnlyNonBlankTextThroughTheCanvas) {
+    testing::CanvasHarness harness;
+    harness.session().setTextEntryRequest(addRequest());
+    QPointer<AnnotationTextEditorSheet> sheet =
+        AnnotationTextEditorSheet::presentForSession(harness.session(), &window, scheduler, MotionPreference::shared());
+    ASSERT_NE(sheet, nullptr);
     EXPECT_EQ(sheet->headingLabel()->text(), QStringLiteral("Add text"));
-    EXPECT_GE(sheet->textEditor()->height(), AnnotationTextEditorSheet::kMinimumEditorHeight - 4);
     EXPECT_EQ(window.focusWidget(), sheet->textEditor());
-
     EXPECT_FALSE(sheet->saveButton()->isEnabled());
     QTest::keyClicks(sheet->textEditor(), QStringLiteral("  "));
     sheet->textEditor()->insertPlainText(QStringLiteral("\n "));
     EXPECT_FALSE(sheet->saveButton()->isEnabled());
     QTest::keyClicks(sheet->textEditor(), QStringLiteral("a"));
-    EXPECT_TRUE(sheet->saveButton()->isEnabled());
-
     QTest::mouseClick(sheet->saveButton(), Qt::LeftButton);
-    ASSERT_EQ(commits.size(), 1u);
-    EXPECT_EQ(commits.front(), QStringLiteral("  \n a"));
-    EXPECT_EQ(cancels, 0);
+    EXPECT_FALSE(harness.session().textEntryRequest().has_value());
+    ASSERT_EQ(harness.view().currentAnnotations().size(), 1u);
+    EXPECT_EQ(std::get<AnnotationText>(harness.view().currentAnnotations().front().content).text,
+              QStringLiteral("  \n a"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(sheet.isNull());
+
+    harness.session().setTextEntryRequest(addRequest());
+    sheet =
+        AnnotationTextEditorSheet::presentForSession(harness.session(), &window, scheduler, MotionPreference::shared());
+    QTest::keyClicks(sheet->textEditor(), QStringLiteral("draft"));
+    QTest::keyClick(sheet->textEditor(), Qt::Key_Escape);
+    EXPECT_FALSE(harness.session().textEntryRequest().has_value());
+    EXPECT_EQ(harness.view().currentAnnotations().size(), 1u);
 }
 
 TEST_F(AnnotationTextEditorSheetTest, EditSheetSavesOnlyAChangedText) {
-    AnnotationTextEditorSheet* sheet = makeSheet(editRequest(QStringLiteral(" Label ")));
+    std::vector<QString> commits;
+    const AnnotationTextRequest edit{QUuid::createUuid(), AnnotationTextRequest::Edit{QUuid::createUuid()},
+                                     QStringLiteral(" Label ")};
+    auto* sheet = new AnnotationTextEditorSheet(
+        edit, [] {}, [&](const QString& text) { commits.push_back(text); }, &window, scheduler,
+        MotionPreference::shared());
+    sheet->present();
     EXPECT_EQ(sheet->headingLabel()->text(), QStringLiteral("Edit text"));
     EXPECT_EQ(sheet->textEditor()->toPlainText(), QStringLiteral(" Label "));
     EXPECT_FALSE(sheet->saveButton()->isEnabled());
@@ -85,30 +88,7 @@ TEST_F(AnnotationTextEditorSheetTest, EditSheetSavesOnlyAChangedText) {
     EXPECT_EQ(commits.front(), QStringLiteral(" Label x"));
 }
 
-TEST_F(AnnotationTextEditorSheetTest, SessionSheetCommitsThroughTheCanvasAndClearsTheRequest) {
-    testing::CanvasHarness harness;
-    harness.session().setTextEntryRequest(addRequest());
-    auto* sheet =
-        AnnotationTextEditorSheet::presentForSession(harness.session(), &window, scheduler, MotionPreference::shared());
-    ASSERT_NE(sheet, nullptr);
-    QTest::keyClicks(sheet->textEditor(), QStringLiteral("Note"));
-    sheet->save();
-    EXPECT_FALSE(harness.session().textEntryRequest().has_value());
-    ASSERT_EQ(harness.view().currentAnnotations().size(), 1u);
-    EXPECT_EQ(std::get<AnnotationText>(harness.view().currentAnnotations().front().content).text,
-              QStringLiteral("Note"));
-
-    harness.session().setTextEntryRequest(addRequest());
-    sheet =
-        AnnotationTextEditorSheet::presentForSession(harness.session(), &window, scheduler, MotionPreference::shared());
-    // Escape cancels without committing.
-    QTest::keyClicks(sheet->textEditor(), QStringLiteral("draft"));
-    QTest::keyClick(sheet->textEditor(), Qt::Key_Escape);
-    EXPECT_FALSE(harness.session().textEntryRequest().has_value());
-    EXPECT_EQ(harness.view().currentAnnotations().size(), 1u);
-}
-
-TEST(AnnotationFontPanelControllerTest, ChangesAreReportedAsAnnotationFontStyles) {
+TEST(AnnotationFontPanelControllerTest, ChangesReachTheLastSessionAsFontStylesAndNowhereOnceItIsGone) {
     auto& controller = AnnotationFontPanelController::shared();
     std::vector<AnnotationFontStyle> changes;
     controller.open(AnnotationFontStyle{QStringLiteral("System"), 30.0f, 9, true},
@@ -127,31 +107,21 @@ TEST(AnnotationFontPanelControllerTest, ChangesAreReportedAsAnnotationFontStyles
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes.back(), (AnnotationFontStyle{QStringLiteral("System"), 1.0f, 12, false}));
 
-    QFont known(QStringLiteral("DejaVu Sans"));
-    known.setPointSizeF(18.0);
-    known.setWeight(QFont::Thin);
-    known.setItalic(true);
-    controller.changeFont(known);
-    ASSERT_EQ(changes.size(), 2u);
-    EXPECT_EQ(changes.back(), (AnnotationFontStyle{QStringLiteral("DejaVu Sans"), 18.0f, 2, true}));
-    controller.dialog()->hide();
-}
-
-TEST(AnnotationFontPanelControllerTest, ChosenFontGoesToTheLastSessionAndNowhereOnceItIsGone) {
-    auto& controller = AnnotationFontPanelController::shared();
     ManualClock clock;
     ManualScheduler scheduler(&clock);
     auto session = std::make_unique<EditorSession>(nullptr, testing::makeGradientCanvas(64, 64), QStringLiteral("A"),
                                                    QStringLiteral("B"), scheduler);
     controller.openForSession(*session);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(40.0);
-    controller.changeFont(font);
-    EXPECT_EQ(session->annotationFont().family, QStringLiteral("DejaVu Sans"));
-    EXPECT_EQ(session->annotationFont().size, 40.0f);
+    QFont known(QStringLiteral("DejaVu Sans"));
+    known.setPointSizeF(18.0);
+    known.setWeight(QFont::Thin);
+    known.setItalic(true);
+    controller.changeFont(known);
+    EXPECT_EQ(changes.size(), 1u);
+    EXPECT_EQ(session->annotationFont(), (AnnotationFontStyle{QStringLiteral("DejaVu Sans"), 18.0f, 2, true}));
 
     session.reset();
-    controller.changeFont(font);
+    controller.changeFont(known);
     controller.dialog()->hide();
 }
 

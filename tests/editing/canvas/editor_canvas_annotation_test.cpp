@@ -58,49 +58,38 @@ TEST_F(EditorCanvasAnnotationTest, DrawClickOnAnAnnotationDrawsItsDotAfterTheInt
     EXPECT_FALSE(harness.session().hasSelectedTextAnnotation());
 }
 
-// A brush press on an annotation is held; a tool change meanwhile must not change the
-// stroke that the drag then starts.
+// A brush press on an annotation is held; a tool change meanwhile, to a brush or an
+// annotation tool, must not change the stroke that the drag then starts.
 TEST_F(EditorCanvasAnnotationTest, HeldBrushPressStartsItsStrokeBeyondTheDragThresholdOnItsOwnTool) {
     drawLine(120);
-    harness.selectTool(EditorTool::push);
-    const QPointF start = harness.viewPointFor({130, 120});
-    harness.press(start);
-    harness.selectTool(EditorTool::grow);
-    harness.drag(start + QPointF(3, 0));
-    EXPECT_TRUE(harness.view().hasPendingAnnotationClick());
-    EXPECT_FALSE(harness.view().isStrokeActive());
+    for (const EditorTool changedTo : {EditorTool::grow, EditorTool::eraser}) {
+        SCOPED_TRACE(std::string(rawValue(changedTo)));
+        harness.selectTool(EditorTool::push);
+        const QPointF start = harness.viewPointFor({130, 120});
+        harness.press(start);
+        harness.selectTool(changedTo);
+        harness.drag(start + QPointF(3, 0));
+        EXPECT_TRUE(harness.view().hasPendingAnnotationClick());
+        EXPECT_FALSE(harness.view().isStrokeActive());
 
-    harness.drag(start + QPointF(5, 0));
-    EXPECT_FALSE(harness.view().hasPendingAnnotationClick());
-    EXPECT_TRUE(harness.view().isStrokeActive());
-    for (int step = 1; step <= 6; ++step) {
-        harness.drag(start + QPointF(8.0 * step, 3.0 * step));
-        harness.view().renderFrame();
+        harness.drag(start + QPointF(5, 0));
+        EXPECT_FALSE(harness.view().hasPendingAnnotationClick());
+        EXPECT_TRUE(harness.view().isStrokeActive());
+        for (int step = 1; step <= 6; ++step) {
+            harness.drag(start + QPointF(8.0 * step, 3.0 * step));
+            harness.view().renderFrame();
+        }
+        harness.release(start + QPointF(48, 18));
+        EXPECT_FALSE(harness.view().isStrokeActive());
+        EXPECT_FALSE(harness.view().isHistoryBusy());
+        EXPECT_EQ(annotationCount(), 1u);
+
+        const auto& last = harness.view().editorHistory().timeline().back()->action;
+        ASSERT_TRUE(last.isDeformation());
+        const auto& stamps = std::get<EditorAction::Deformation>(last.value).stamps;
+        ASSERT_FALSE(stamps.empty());
+        for (const BrushStamp& stamp : stamps) EXPECT_EQ(stamp.tool, DeformationTool::push);
     }
-    harness.release(start + QPointF(48, 18));
-
-    const auto& last = harness.view().editorHistory().timeline().back()->action;
-    ASSERT_TRUE(last.isDeformation());
-    const auto& stamps = std::get<EditorAction::Deformation>(last.value).stamps;
-    ASSERT_FALSE(stamps.empty());
-    for (const BrushStamp& stamp : stamps) EXPECT_EQ(stamp.tool, DeformationTool::push);
-}
-
-TEST_F(EditorCanvasAnnotationTest, ToolChangeToAnAnnotationToolDuringAHeldPressStillEndsCleanly) {
-    drawLine(120);
-    harness.selectTool(EditorTool::reconstruct);
-    const QPointF start = harness.viewPointFor({130, 120});
-    harness.press(start);
-    harness.selectTool(EditorTool::eraser);
-    harness.drag(start + QPointF(30, 0));
-    harness.clock.advance(0.2);
-    harness.view().renderFrame();
-    harness.drag(start + QPointF(60, 0));
-    harness.view().renderFrame();
-    harness.release(start + QPointF(60, 0));
-    EXPECT_FALSE(harness.view().isStrokeActive());
-    EXPECT_FALSE(harness.view().isHistoryBusy());
-    EXPECT_EQ(annotationCount(), 1u);
 }
 
 TEST_F(EditorCanvasAnnotationTest, EraserClickDeletesTheUpperOfTwoLaterAndADragThreeInOneUndoableAction) {
