@@ -22,19 +22,15 @@ QImage applied(const QImage& picture, ImageOrientation orientation) {
     return test::turned(picture, orientation.clockwiseQuarterTurns, orientation.mirrored);
 }
 
-TEST(ImageOrientation, ShowsEachExifCodeAsItsStoredPictureDemands) {
+TEST(ImageOrientation, ShowsEachExifCodeAsItsStoredPictureDemandsAndOthersAsStored) {
     const QImage upright = numberedPicture();
     for (int code = 1; code <= 8; ++code) {
         const QImage stored = test::storedForExifOrientation(upright, code);
         EXPECT_EQ(applied(stored, ImageOrientation::fromExifCode(code)), upright) << "orientation " << code;
         EXPECT_EQ(ImageOrientation::fromExifCode(code).exifCode(), code);
     }
-}
-
-TEST(ImageOrientation, CodesOutsideTheTableTurnNothing) {
-    EXPECT_EQ(ImageOrientation::fromExifCode(0), ImageOrientation{});
-    EXPECT_EQ(ImageOrientation::fromExifCode(9), ImageOrientation{});
-    EXPECT_EQ(ImageOrientation::fromExifCode(-3), ImageOrientation{});
+    // Codes outside the table turn nothing.
+    for (int code : {0, 9, -3}) EXPECT_EQ(ImageOrientation::fromExifCode(code), ImageOrientation{}) << code;
 }
 
 TEST(ImageOrientation, ComposesAndInvertsLikeThePictureOperations) {

@@ -90,40 +90,13 @@ QByteArray jpegBytes(const QImage& image, int quality) {
 }
 
 QByteArray withExifOrientation(const QByteArray& jpeg, std::uint16_t orientation) {
-    // APP1: "Exif\0\0", a big-endian TIFF header and one directory with one entry.
-    const unsigned char tiff[] = {
-        'M',
-        'M',
-        0,
-        42,
-        0,
-        0,
-        0,
-        8,  // header, directory at 8
-        0,
-        1,  // one entry
-        0x01,
-        0x12,
-        0,
-        3,
-        0,
-        0,
-        0,
-        1,  // orientation, SHORT, count 1
-        static_cast<unsigned char>(orientation >> 8),
-        static_cast<unsigned char>(orientation),
-        0,
-        0,
-        0,
-        0,
-        0,
-        0,  // no next directory
-    };
+    // APP1: "Exif\0\0", a big-endian TIFF header (directory at 8) and one directory
+    // with one entry, the orientation as a SHORT, and no next directory.
+    QByteArray tiff("MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01", 18);
+    tiff.append(char(orientation >> 8)).append(char(orientation & 0xFF)).append(QByteArray(6, '\0'));
     QByteArray segment("\xFF\xE1", 2);
-    const int length = 2 + 6 + int(sizeof tiff);
-    segment.append(char(length >> 8)).append(char(length & 0xFF));
-    segment.append("Exif\0\0", 6);
-    segment.append(reinterpret_cast<const char*>(tiff), sizeof tiff);
+    const int length = 2 + 6 + int(tiff.size());
+    segment.append(char(length >> 8)).append(char(length & 0xFF)).append("Exif\0\0", 6).append(tiff);
     QByteArray result = jpeg;
     result.insert(2, segment);
     return result;
@@ -200,15 +173,10 @@ bool writeWithVips(const QImage& image, const QString& path, const VipsFixtureOp
     // The saver and its settings follow the suffix, given in libvips's file name options.
     QStringList settings;
     if (path.endsWith(".jpg")) settings << "Q=95";
-    if (path.endsWith(".heic"))
-        settings << "Q=90"
-                 << "compression=hevc";
+    if (path.endsWith(".heic")) settings.append({"Q=90", "compression=hevc"});
     if (options.interlaced) settings << "interlace";
     if (options.palette) settings << "palette";
-    if (options.tiled)
-        settings << "tile"
-                 << "tile_width=64"
-                 << "tile_height=64";
+    if (options.tiled) settings.append({"tile", "tile_width=64", "tile_height=64"});
     const QByteArray file = (path + "[" + settings.join(',') + "]").toLocal8Bit();
     const int status = ok ? vips_image_write_to_file(current, file.constData(), nullptr) : -1;
     if (current != nullptr) g_object_unref(current);
