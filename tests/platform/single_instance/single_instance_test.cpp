@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <future>
-
 #include <QFile>
 #include <QLocalSocket>
 #include <QSignalSpy>
@@ -18,37 +16,8 @@ protected:
     void SetUp() override { ASSERT_TRUE(folder.isValid()); }
     QString socketPath() const { return folder.filePath(QStringLiteral("instance")); }
 
-    // A later launch runs in another thread: its waits block, and the running
-    // instance answers from this thread's event loop.
-    SingleInstance::Role launchAgain(const QList<QUrl>& files) {
-        const QString path = socketPath();
-        auto launch = std::async(std::launch::async, [path, files] {
-            SingleInstance later(path);
-            return later.claimOrForward(files, 5000);
-        });
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return launch.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready; }, 10000));
-        return launch.get();
-    }
-
     QTemporaryDir folder;
 };
-
-TEST_F(SingleInstanceTest, TheFirstLaunchRunsAndLaterOnesHandOverTheirFiles) {
-    SingleInstance running(socketPath());
-    ASSERT_EQ(running.claimOrForward({}), SingleInstance::Role::primary);
-    EXPECT_TRUE(running.isListening());
-    QSignalSpy received(&running, &SingleInstance::filesReceived);
-
-    const QList<QUrl> files = {QUrl::fromLocalFile(QStringLiteral("/srv/photos/portrait.jpg"))};
-    EXPECT_EQ(launchAgain(files), SingleInstance::Role::forwarded);
-    ASSERT_EQ(received.count(), 1);
-    EXPECT_EQ(received[0][0].value<QList<QUrl>>(), files);
-
-    EXPECT_EQ(launchAgain({}), SingleInstance::Role::forwarded);
-    ASSERT_EQ(received.count(), 2);
-    EXPECT_TRUE(received[1][0].value<QList<QUrl>>().isEmpty());
-}
 
 TEST_F(SingleInstanceTest, ASocketLeftByACrashedInstanceIsTakenOver) {
     QFile stale(socketPath());
