@@ -41,7 +41,8 @@ std::vector<pid_t> threadIds() {
     return ids;
 }
 
-// The GNU build-id note of an ELF file, as lower-case hexadecimal, read from the file.
+// The GNU build-id note of an ELF file, as lower-case hexadecimal, read from its
+// section headers.
 std::string fileBuildId(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     const auto read = [&](uint64_t offset, void* out, size_t size) {
@@ -50,28 +51,22 @@ std::string fileBuildId(const std::string& path) {
     };
     ElfW(Ehdr) header;
     read(0, &header, sizeof header);
-    for (int index = 0; index < header.e_phnum; ++index) {
-        ElfW(Phdr) segment;
-        read(header.e_phoff + index * sizeof segment, &segment, sizeof segment);
-        if (segment.p_type != PT_NOTE) continue;
-        std::string notes(segment.p_filesz, '\0');
-        read(segment.p_offset, notes.data(), notes.size());
-        const size_t align = segment.p_align == 8 ? 8 : 4;
-        for (size_t at = 0; at + sizeof(ElfW(Nhdr)) <= notes.size();) {
-            ElfW(Nhdr) note;
-            std::memcpy(&note, notes.data() + at, sizeof note);
-            const size_t desc = at + sizeof note + (note.n_namesz + align - 1) / align * align;
-            if (note.n_type == NT_GNU_BUILD_ID && notes.compare(at + sizeof note, 4, std::string("GNU\0", 4)) == 0) {
-                std::string hex;
-                for (size_t byte = 0; byte < note.n_descsz; ++byte) {
-                    char digits[3];
-                    std::snprintf(digits, sizeof digits, "%02x", uint8_t(notes[desc + byte]));
-                    hex += digits;
-                }
-                return hex;
-            }
-            at = desc + (note.n_descsz + align - 1) / align * align;
+    for (int index = 0; index < header.e_shnum; ++index) {
+        ElfW(Shdr) section;
+        read(header.e_shoff + index * sizeof section, &section, sizeof section);
+        struct {
+            ElfW(Nhdr) header;
+            char name[4];
+            uint8_t id[64];
+        } note{};
+        if (section.sh_type != SHT_NOTE) continue;
+        read(section.sh_offset, &note, std::min<size_t>(section.sh_size, sizeof note));
+        if (note.header.n_type != NT_GNU_BUILD_ID || std::memcmp(note.name, "GNU", 4) != 0) continue;
+        std::string hex;
+        for (size_t byte = 0; byte < std::min<size_t>(note.header.n_descsz, 64); ++byte) {
+            hex += {"0123456789abcdef"[note.id[byte] >> 4], "0123456789abcdef"[note.id[byte] & 15]};
         }
+        return hex;
     }
     return {};
 }

@@ -155,27 +155,23 @@ std::string failureOf(const Result<VTCrashReport>& decoded) {
     return error.description();
 }
 
-TEST(VTCrashReportTest, OnlyAFileWithTheTextHeaderAndVersionOneIsDecoded) {
-    SampleLog sample;
-    const std::vector<std::uint8_t> file = sample.bytes();
-    std::vector<std::uint8_t> edited(file.begin(), file.begin() + 8);
-    EXPECT_EQ(failureOf(VTCrashReport::fromData(edited)), "Could not decode truncated crash log");
-    edited = file, edited[6] = 'H';
-    EXPECT_EQ(failureOf(VTCrashReport::fromData(edited)), "Could not decode invalid crash log header");
-    edited = file, edited[7] = 2;
-    EXPECT_EQ(failureOf(VTCrashReport::fromData(edited)), "Could not decode unsupported crash report version: 2");
-}
-
+// A change to the log before it is packed, or to the packed file.
 struct RefusedCase {
     const char* situation;
     std::function<void(Vtcrash__CrashReport&)> change;
     std::string message;
+    std::function<void(std::vector<std::uint8_t>&)> editFile = [](auto&) {};
 };
 
-TEST(VTCrashReportTest, EveryDecodingFailureHasItsOwnMessage) {
+TEST(VTCrashReportTest, OnlyAFileWithTheHeaderAndVersionOneIsDecodedAndEveryFailureHasItsOwnMessage) {
     static std::uint8_t seventeenBytes[17] = {};
     static const int minusOne = -1;
+    const auto unchanged = [](auto&) {};
     const RefusedCase cases[] = {
+        {"only the header", unchanged, "Could not decode truncated crash log", [](auto& file) { file.resize(8); }},
+        {"another header", unchanged, "Could not decode invalid crash log header", [](auto& file) { file[6] = 'H'; }},
+        {"version 2", unchanged, "Could not decode unsupported crash report version: 2",
+         [](auto& file) { file[7] = 2; }},
         {"a 15-byte report uuid", [](auto& log) { log.report_info->uuid.len = 15; },
          "Report UUID value is not a standard 16 bytes"},
         {"a 17-byte report uuid",
@@ -195,7 +191,8 @@ TEST(VTCrashReportTest, EveryDecodingFailureHasItsOwnMessage) {
         SCOPED_TRACE(c.situation);
         SampleLog sample;
         c.change(sample.report);
-        const std::vector<std::uint8_t> file = sample.bytes();
+        std::vector<std::uint8_t> file = sample.bytes();
+        c.editFile(file);
         std::string expected = c.message;
         if (const auto at = expected.find("%lu"); at != std::string::npos) {
             expected.replace(at, 3, std::to_string(file.size() - 8));
