@@ -118,15 +118,6 @@ TEST(AsyncDwarfExpression, EvaluatesArithmeticStackOperatorsRegistersAndCheckedR
     }
 }
 
-TEST(AsyncDwarfExpression, ThirtyTwoBitImagesComputeInTheirOwnWord) {
-    uint32_t result = 0;
-    EXPECT_EQ(evaluate<uint32_t>({0x30, 0x31, 0x1c}, {}, &result), VTCRASH_OK);
-    EXPECT_EQ(result, UINT32_MAX);
-    const uint64_t stored = 0x1122334455667788;
-    EXPECT_EQ(evaluate<uint32_t>(Bytes{0x0e} + le(uint64_t(&stored)) + Bytes{0x94, 0x08}, {}, &result),
-              VTCRASH_ERR_INVAL);
-}
-
 TEST(AsyncDwarfEncodedPointer, EveryFormatAndApplicationDecodes) {
     Task task;
     const uint64_t target = 0xabcdef0123456789;
@@ -190,17 +181,6 @@ TEST(AsyncDwarfEncodedPointer, EveryFormatAndApplicationDecodes) {
         EXPECT_EQ(value, c.value + (c.relative_to_location ? location : 0)) << c.situation;
         EXPECT_EQ(size, c.size) << c.situation;
     }
-
-    // A 32-bit image's absolute pointer is four bytes.
-    const Bytes stored = le(uint64_t(0x1111111122222222));
-    vtcrash_async_mobject window;
-    vtcrash_async_mobject_init(&window, &task.task, uint64_t(stored.data()), stored.size(), true);
-    gnu_ehptr_reader<uint32_t> reader(vtcrash_async_byteorder_host());
-    uint32_t value = 0;
-    uint64_t size = 0;
-    EXPECT_EQ(reader.read(&window, uint64_t(stored.data()), 0, DW_EH_PE_absptr, &value, &size), VTCRASH_OK);
-    EXPECT_EQ(value, 0x22222222u);
-    EXPECT_EQ(size, 4u);
 }
 
 }  // namespace

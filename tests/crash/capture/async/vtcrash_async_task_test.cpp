@@ -131,7 +131,7 @@ TEST(AsyncTaskMemory, WindowsRunningIntoAGuardPageAreShorter) {
     }
 }
 
-TEST(AsyncTaskMemory, NumbersAreReadInEitherByteOrderAndCutByTheirWindow) {
+TEST(AsyncTaskMemory, NumbersAreReadInTheHostOrderAndCutByTheirWindow) {
     GuardedPages pages;
     auto* bytes = reinterpret_cast<uint8_t*>(pages.base);
     const uint8_t value[] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08};
@@ -142,16 +142,9 @@ TEST(AsyncTaskMemory, NumbersAreReadInEitherByteOrderAndCutByTheirWindow) {
     Task task(VTCRASH_TASK_READER_VM);
 
     uint64_t word = 0;
-    uint16_t half = 0;
     EXPECT_EQ(vtcrash_async_task_read_uint64(&task.task, vtcrash_async_byteorder_host(), pages.base, 0, &word),
               VTCRASH_OK);
     EXPECT_EQ(word, 0x0807060504030201u);
-    EXPECT_EQ(vtcrash_async_task_read_uint64(&task.task, vtcrash_async_byteorder_swapped(), pages.base, 0, &word),
-              VTCRASH_OK);
-    EXPECT_EQ(word, 0x0102030405060708u);
-    EXPECT_EQ(vtcrash_async_task_read_uint16(&task.task, vtcrash_async_byteorder_swapped(), pages.base, 2, &half),
-              VTCRASH_OK);
-    EXPECT_EQ(half, 0x0304);
 
     uint64_t number = 0;
     uint64_t size = 0;
