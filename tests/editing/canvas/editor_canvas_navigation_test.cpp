@@ -74,7 +74,7 @@ TEST(EditorCanvasZoomTest, PinchZoomsExceptOnAnimateAndZoomAtItsLimitsChangesAnd
     EXPECT_DOUBLE_EQ(harness.view().sessionState().zoomFactor, animateZoom);
 }
 
-TEST(EditorCanvasWheelTest, AltWheelResizesTheBrushWithinTheSessionRangeAndSwallowsTheMomentumThatFollows) {
+TEST(EditorCanvasWheelTest, AltWheelResizesTheBrushWithinItsRangeSwallowingTheMomentumAndOtherToolsPan) {
     CanvasHarness harness;
     const double diameter = harness.session().toolDiameter();
     harness.wheel(QPointF(200, 150), QPoint(0, 120 * 2), Qt::AltModifier);
@@ -95,18 +95,16 @@ TEST(EditorCanvasWheelTest, AltWheelResizesTheBrushWithinTheSessionRangeAndSwall
     harness.wheel(QPointF(200, 150), QPoint(), Qt::NoModifier, QPoint(), Qt::ScrollEnd);
     harness.wheel(QPointF(200, 150), QPoint(), Qt::AltModifier, QPoint(0, 10), Qt::ScrollMomentum);
     EXPECT_EQ(proposals.size(), 2u);
-}
 
-TEST(EditorCanvasWheelTest, ClassicWheelPansWithToolsThatHaveNoBrushSize) {
-    CanvasHarness harness;
+    // A tool without a brush size pans instead, zoomed in.
     harness.selectTool(EditorTool::eraser);
     harness.view().zoom(4.0, QPointF(200, 150));
     harness.settle();
-    const double diameter = harness.session().toolDiameter();
+    const double eraserDiameter = harness.session().toolDiameter();
     const QPointF center = harness.view().sessionState().center;
     harness.wheel(QPointF(200, 150), QPoint(0, 120 * 3), Qt::NoModifier);
     harness.settle();
-    EXPECT_EQ(harness.session().toolDiameter(), diameter);
+    EXPECT_EQ(harness.session().toolDiameter(), eraserDiameter);
     EXPECT_LT(harness.view().sessionState().center.y(), center.y());
 }
 

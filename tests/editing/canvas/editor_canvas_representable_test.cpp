@@ -4,17 +4,11 @@
 
 #include "editor_canvas_test_support.h"
 #include "foundation/capturing_event_log_sink.h"
-#include "base/error.h"
 
 namespace vlt {
 namespace {
 
 using testing::CanvasHarness;
-
-std::string diagnosticCodeOf(const ErrorPtr& error) {
-    const auto* coded = dynamic_cast<const DiagnosticCodeProviding*>(error.get());
-    return coded == nullptr ? std::string() : coded->diagnosticCode();
-}
 
 // A device without the shader library: the canvas can never render.
 TEST(EditorCanvasRepresentableTest, ARendererThatCannotBeMadeIsReportedOnceAndCommandsAnswerWithoutIt) {
@@ -58,7 +52,7 @@ TEST(EditorCanvasRepresentableTest, ARendererThatCannotBeMadeIsReportedOnceAndCo
     std::string snapshotCode;
     session.makeStillImageSnapshot([&](Result<StillImageRenderSnapshot> result) {
         ASSERT_FALSE(result.ok());
-        snapshotCode = diagnosticCodeOf(result.error());
+        snapshotCode = testing::diagnosticCodeOf(result.error());
     });
     EXPECT_EQ(snapshotCode, "still-renderer-unavailable");
     QTemporaryDir folder;
@@ -67,13 +61,13 @@ TEST(EditorCanvasRepresentableTest, ARendererThatCannotBeMadeIsReportedOnceAndCo
         folder.filePath(QStringLiteral("a.mp4")), {}, [](double) {},
         [&](Result<AnimationVideoDescriptor> result) {
             ASSERT_FALSE(result.ok());
-            videoCode = diagnosticCodeOf(result.error());
+            videoCode = testing::diagnosticCodeOf(result.error());
         });
     EXPECT_EQ(videoCode, "video-renderer-unavailable");
 }
 
-TEST(EditorCanvasRepresentableTest, SessionStateReachesTheViewOncePerTurnAndACentreOutOfRangeComesBackCorrected) {
-    CanvasHarness harness;
+TEST(EditorCanvasRepresentableTest, StateReachesTheViewOncePerTurnACentreOutOfRangeComesBackAndTheFitScaleGoesBack) {
+    CanvasHarness harness(QSize(512, 512));
     harness.session().selectTool(EditorTool::shrink);
     harness.session().setShowsComparisonLabels(false);
     EXPECT_EQ(harness.view().sessionState().tool, EditorTool::push);
@@ -90,10 +84,7 @@ TEST(EditorCanvasRepresentableTest, SessionStateReachesTheViewOncePerTurnAndACen
     harness.settle();
     EXPECT_EQ(harness.session().center(), corrected);
     EXPECT_EQ(harness.session().zoomFactor(), 2.0);
-}
 
-TEST(EditorCanvasRepresentableTest, FitScaleIsReportedToTheSession) {
-    CanvasHarness harness(QSize(512, 512));
     const double large = harness.view().viewportGeometry().fitScale();
     EXPECT_DOUBLE_EQ(harness.session().fitScale(), large);
     harness.view().resize(256, 256);

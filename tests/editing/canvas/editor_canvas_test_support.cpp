@@ -21,6 +21,11 @@ SharedEditingCanvas makeGradientCanvas(std::int64_t width, std::int64_t height) 
     return std::make_shared<const EditingCanvas>(QUuid::createUuid(), descriptor, image);
 }
 
+std::string diagnosticCodeOf(const ErrorPtr& error) {
+    const auto* coded = dynamic_cast<const DiagnosticCodeProviding*>(error.get());
+    return coded == nullptr ? std::string() : coded->diagnosticCode();
+}
+
 CanvasHarness::CanvasHarness(QSize viewSize) : device_(GpuDevice::create(GpuDeviceOptions{makeShaderLibrary(), 2})) {
     session_ = std::make_unique<EditorSession>(nullptr, makeGradientCanvas(256, 256), QStringLiteral("Original"),
                                                QStringLiteral("Simulation"), scheduler);

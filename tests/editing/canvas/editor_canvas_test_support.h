@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <QPointF>
@@ -12,6 +13,7 @@
 #include "editing/session/editor_session.h"
 #include "platform/gpu/gpu_device.h"
 #include "base/clock.h"
+#include "base/error.h"
 #include "base/scheduler.h"
 
 namespace vlt::testing {
@@ -19,6 +21,9 @@ namespace vlt::testing {
 // A canvas of its own size with a horizontal and vertical gradient, so that any
 // displacement changes pixels.
 SharedEditingCanvas makeGradientCanvas(std::int64_t width, std::int64_t height);
+
+// The diagnostic code an error carries, or none.
+std::string diagnosticCodeOf(const ErrorPtr& error);
 
 // A shown canvas view bound to an editor session through the bridge, with a fake
 // clock and scheduler and a device whose faults the test can inject.

@@ -23,11 +23,6 @@ bool allZero(const std::vector<std::uint8_t>& bytes) {
     return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t byte) { return byte == 0; });
 }
 
-std::string diagnosticCodeOf(const ErrorPtr& error) {
-    const auto* coded = dynamic_cast<const DiagnosticCodeProviding*>(error.get());
-    return coded == nullptr ? std::string() : coded->diagnosticCode();
-}
-
 TEST(EditorCanvasStrokeTest, PressOnTheOriginalPaneOfComparisonIsRefusedAndOnOriginalSwitchesAndStartsTheStroke) {
     CanvasHarness harness;
     harness.selectTab(EditorTab::comparison);
@@ -160,12 +155,12 @@ TEST(EditorCanvasOutputTest, OutputsDuringAStrokeAndAfterIt) {
     harness.session().makeStillImageSnapshot([&](Result<StillImageRenderSnapshot> result) { snapshot = result; });
     ASSERT_TRUE(snapshot.has_value());
     ASSERT_FALSE(snapshot->ok());
-    EXPECT_EQ(diagnosticCodeOf(snapshot->error()), "still-renderer-unavailable");
+    EXPECT_EQ(testing::diagnosticCodeOf(snapshot->error()), "still-renderer-unavailable");
     std::string videoCode;
     harness.session().writeAnimationVideo(
         QStringLiteral("/nonexistent/a.mp4"), {}, [](double) {},
         [&](Result<AnimationVideoDescriptor> result) {
-            if (!result.ok()) videoCode = diagnosticCodeOf(result.error());
+            if (!result.ok()) videoCode = testing::diagnosticCodeOf(result.error());
         });
     EXPECT_EQ(videoCode, "video-renderer-unavailable");
     std::vector<bool> answers;
