@@ -2,12 +2,10 @@
 
 #include <csetjmp>
 #include <csignal>
-#include <elf.h>
-#include <link.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include "crash/capture/async/vtcrash_async_dwarf_unwind.h"
+#include "crash/capture/async/vtcrash_frame_cursor.h"
 
 // Marker functions, each alone in a section named after it, so that the linker's
 // __start_ and __stop_ symbols give its exact address range: the oracle for the walk.
@@ -70,21 +68,10 @@ VTCRASH_MARKER(vtcrash_marker_outer) void markerOuter(int depth) {
 
 namespace {
 
-constexpr size_t kMaxImages = 64;
 constexpr size_t kMaxFrames = 64;
 
-// What capture-enable time prepares for each loaded image: its code span and windows
-// over its unwind tables.
-struct Image {
-    uint64_t start, end;
-    vtcrash_async_mobject hdr_window, frame_window;
-    vtcrash_async_dwarf_eh_frame_hdr hdr;
-    vtcrash_async_dwarf_frame_reader reader;
-};
-
 vtcrash_async_task task;
-Image images[kMaxImages];
-size_t imageCount;
+vtcrash_async_image_list images;
 
 struct Walk {
     uint64_t pcs[kMaxFrames];
@@ -92,52 +79,16 @@ struct Walk {
 };
 Walk fromContext, fromHandler;
 
-int addImage(dl_phdr_info* info, size_t, void*) {
-    if (imageCount == kMaxImages) return 1;
-    Image& image = images[imageCount];
-    const ElfW(Phdr)* eh_frame_hdr = nullptr;
-    image.start = UINT64_MAX;
-    image.end = 0;
-    for (int i = 0; i < info->dlpi_phnum; ++i) {
-        const ElfW(Phdr)& segment = info->dlpi_phdr[i];
-        if (segment.p_type == PT_GNU_EH_FRAME) eh_frame_hdr = &segment;
-        if (segment.p_type != PT_LOAD) continue;
-        image.start = std::min<uint64_t>(image.start, info->dlpi_addr + segment.p_vaddr);
-        image.end = std::max<uint64_t>(image.end, info->dlpi_addr + segment.p_vaddr + segment.p_memsz);
-    }
-    if (eh_frame_hdr == nullptr) return 0;
-    const uint64_t hdr_address = info->dlpi_addr + eh_frame_hdr->p_vaddr;
-    if (vtcrash_async_mobject_init(&image.hdr_window, &task, hdr_address, eh_frame_hdr->p_memsz, false) != VTCRASH_OK ||
-        vtcrash_async_dwarf_eh_frame_hdr_init(&image.hdr, &image.hdr_window, vtcrash_async_byteorder_host(), true) !=
-            VTCRASH_OK) {
-        return 0;
-    }
-    // .eh_frame runs at most to the end of the image; the window stops where it can.
-    const uint64_t eh_frame = image.hdr.eh_frame_address;
-    if (vtcrash_async_mobject_init(&image.frame_window, &task, eh_frame, image.end - eh_frame, false) != VTCRASH_OK) {
-        return 0;
-    }
-    vtcrash_async_dwarf_frame_reader_init(&image.reader, &image.frame_window, vtcrash_async_byteorder_host(), true);
-    ++imageCount;
-    return 0;
-}
-
-// Crash-time code: walks from `state` while an image knows the caller.
-void walk(vtcrash_async_thread_state state, Walk* out) {
+// Crash-time code: walks from `state` with call frame information alone, the way the
+// writer finds each frame's image and its unwind tables.
+void walk(const vtcrash_async_thread_state& state, Walk* out) {
+    const vtcrash_frame_reader_t dwarfOnly[] = {vtcrash_frame_reader_dwarf};
+    vtcrash_frame_cursor cursor;
+    vtcrash_frame_cursor_init(&cursor, &task, &state, &images);
     out->count = 0;
-    while (out->count < kMaxFrames && vtcrash_async_thread_state_has_reg(&state, VTCRASH_REG_IP)) {
-        const uint64_t pc = vtcrash_async_thread_state_get_reg(&state, VTCRASH_REG_IP);
-        out->pcs[out->count++] = pc;
-        const Image* image = nullptr;
-        for (size_t i = 0; i < imageCount && image == nullptr; ++i) {
-            if (images[i].start <= pc && pc < images[i].end) image = &images[i];
-        }
-        vtcrash_async_thread_state caller;
-        if (image == nullptr ||
-            vtcrash_async_dwarf_unwind_frame(&image->reader, &image->hdr, &state, &caller) != VTCRASH_OK) {
-            return;
-        }
-        state = caller;
+    while (out->count < kMaxFrames &&
+           vtcrash_frame_cursor_next_with_readers(&cursor, dwarfOnly, 1) == VTCRASH_FRAME_OK) {
+        vtcrash_frame_cursor_get_reg(&cursor, VTCRASH_REG_IP, &out->pcs[out->count++]);
     }
 }
 
@@ -182,8 +133,8 @@ std::vector<std::string> markersOf(const Walk& walk, bool from_first_marker) {
 
 TEST(AsyncDwarfUnwindInProcess, WalksFromARealSignalBackThroughTheMarkersInOrder) {
     ASSERT_EQ(vtcrash_async_task_init(&task), VTCRASH_OK);
-    imageCount = 0;
-    dl_iterate_phdr(addImage, nullptr);
+    ASSERT_EQ(vtcrash_async_image_list_init(&images, &task), VTCRASH_OK);
+    vtcrash_async_image_list_sync(&images);
     struct sigaction action = {}, previous = {};
     action.sa_sigaction = onSignal;
     action.sa_flags = SA_SIGINFO;
@@ -192,6 +143,7 @@ TEST(AsyncDwarfUnwindInProcess, WalksFromARealSignalBackThroughTheMarkersInOrder
 
     if (sigsetjmp(backToTest, 1) == 0) markerOuter(0);
     sigaction(SIGUSR1, &previous, nullptr);
+    vtcrash_async_image_list_free(&images);
     vtcrash_async_task_free(&task);
 
     const std::vector<std::string> expected = {"signal", "last_call", "middle", "outer"};
