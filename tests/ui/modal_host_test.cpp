@@ -100,16 +100,6 @@ TEST_F(ModalHostTest, EscapeClosesOnceAndDismissesAfterThePause) {
     EXPECT_EQ(dismissCount, 1);
 }
 
-TEST_F(ModalHostTest, ExitCommandReplacesTheDefaultClose) {
-    ModalHost* host = makeHost();
-    int exitCount = 0;
-    host->setExitCommand([&] { ++exitCount; });
-    host->present();
-    QTest::keyClick(otherButton, Qt::Key_Escape);
-    EXPECT_EQ(exitCount, 1);
-    EXPECT_FALSE(host->isClosing());
-}
-
 TEST_F(ModalHostTest, DismissStillRunsWhenTheDialogIsDestroyedDuringThePause) {
     ModalHost* host = makeHost();
     host->present();
