@@ -5,8 +5,9 @@
 
 namespace vlt {
 
-// Titles and messages of the three alerts the root view shows for the model. An error
-// text that is missing or empty falls back to a fixed sentence.
+// Titles and messages of the two alerts and the print failure card that the root view
+// shows for the model. An error text that is missing or empty falls back to a fixed
+// sentence.
 struct AppAlertTexts {
     static const QString& replacementImportTitle();
     static QString replacementImportMessage(const std::optional<QString>& importError, bool hasEditorSession);

@@ -12,10 +12,12 @@
 #include "app/animation_video_save_overlays.h"
 #include "app/animation_video_save_panel.h"
 #include "app/app_alert_texts.h"
+#include "app/application_print_window.h"
 #include "app/graphics_failure_overlay.h"
 #include "app/image_folder_memory.h"
 #include "app/model/app_model.h"
 #include "app/open_image_panel.h"
+#include "app/print_error_overlay.h"
 #include "app/replacement_image_loading_overlay.h"
 #include "app/share_image_error_overlay.h"
 #include "app/share_image_modal.h"
@@ -78,6 +80,14 @@ AppContentView::AppContentView(AppModel& model, Scheduler& scheduler, MotionPref
             AnimationVideoSavePanel::present(guard ? guard->window() : nullptr, proposedName, std::move(finish));
         };
     }
+    if (!model.findPrintWindow) {
+        QPointer<AppContentView> guard(this);
+        model.findPrintWindow = [guard]() -> std::shared_ptr<PrintWindow> {
+            QWidget* window = ApplicationPrintWindow::hostWindow(guard);
+            if (window == nullptr || !guard) return nullptr;
+            return std::make_shared<ApplicationPrintWindow>(window, guard->scheduler_);
+        };
+    }
     connectModel();
     queuedFilesMayOpen_ = !model.closeRequestState().isCloseRequestPending && !model.isInteractionLocked() &&
                           !model.importState().isImagePickerPresented;
@@ -108,7 +118,7 @@ void AppContentView::connectModel() {
     watch(&AppModel::stillImageSaveErrorTitleChanged);
     watch(&AppModel::stillImageSaveErrorMessageChanged);
     watch(&AppModel::animationVideoSaveStateChanged);
-    watch(&AppModel::showsPrintErrorChanged);
+    watch(&AppModel::printStateChanged);
 
     connect(model, &AppModel::importStateChanged, this, [this] {
         if (imageFolders_ && model_) imageFolders_->remember(model_->importState().lastImageFolder);
@@ -352,6 +362,8 @@ void AppContentView::refreshOverlays() {
             overlay = new AnimationVideoSavedOverlay(*model_, this, scheduler_, motion_);
         } else if (layer == AppOverlayLayer::animationVideoSaveError) {
             overlay = new AnimationVideoSaveErrorOverlay(*model_, this, scheduler_, motion_);
+        } else if (layer == AppOverlayLayer::printError) {
+            overlay = new PrintErrorOverlay(*model_, this, scheduler_, motion_);
         } else if (layer == AppOverlayLayer::graphicsFailure) {
             QPointer<AppContentView> guard(this);
             overlay = new GraphicsFailureOverlay(
@@ -408,14 +420,12 @@ bool AppContentView::alertCondition(Alert alert) const {
         return model_->importState().showsReplacementImportError;
     case Alert::editorPreparation:
         return model_->editorState().showsEditorPreparationError;
-    case Alert::printFailed:
-        return model_->showsPrintError();
     }
     return false;
 }
 
 void AppContentView::refreshAlerts() {
-    for (const Alert alert : {Alert::replacementImport, Alert::editorPreparation, Alert::printFailed}) {
+    for (const Alert alert : {Alert::replacementImport, Alert::editorPreparation}) {
         const bool wanted = alertCondition(alert);
         const bool shown = alerts_[alert] != nullptr;
         if (wanted && !shown) showAlert(alert);
@@ -450,11 +460,6 @@ void AppContentView::showAlert(Alert alert) {
         box->setInformativeText(AppAlertTexts::editorPreparationMessage(model_->editorState().editorPreparationError));
         box->setDefaultButton(closeButton);
         break;
-    case Alert::printFailed:
-        box->setText(AppAlertTexts::printFailedTitle());
-        box->setInformativeText(AppAlertTexts::printFailedMessage(model_->printErrorMessage()));
-        box->setDefaultButton(closeButton);
-        break;
     }
     box->setWindowTitle(box->text());
 
@@ -472,10 +477,6 @@ void AppContentView::showAlert(Alert alert) {
         case Alert::editorPreparation:
             model->closeEditorPreparationError();
             break;
-        case Alert::printFailed:
-            model->setPrintErrorMessage(std::nullopt);
-            model->setShowsPrintError(false);
-            break;
         }
     });
     // However the alert goes away, its flag goes with it.
@@ -484,7 +485,6 @@ void AppContentView::showAlert(Alert alert) {
         if (!model) return;
         if (alert == Alert::replacementImport) model->closeReplacementImportError();
         if (alert == Alert::editorPreparation) model->closeEditorPreparationError();
-        if (alert == Alert::printFailed) model->setShowsPrintError(false);
     });
     alerts_[alert] = box;
     box->open();

@@ -23,7 +23,7 @@ class Scheduler;
 // The one root view of the window. It picks the base screen from the model alone
 // (editor when an editor session exists, else the crop screen of the open document,
 // else the start page), stacks the dialogs and cards above it in their fixed order,
-// shows the model's three alerts, and runs the window's root tasks.
+// shows the model's two alerts, and runs the window's root tasks.
 //
 // The crop screen, the editor and most dialogs come from other parts of the program
 // and are installed as factories; until one is installed its place stays empty (a
@@ -33,7 +33,7 @@ class AppContentView final : public QWidget {
 
 public:
     enum class BaseScreen { startPage, cropScreen, editor };
-    enum class Alert { replacementImport, editorPreparation, printFailed };
+    enum class Alert { replacementImport, editorPreparation };
     // Who hands the model to the application delegate, sweeps stale share files on
     // first appearance, watches for the moment queued files may open and writes the
     // settings when the application ends: this view, or a shell that does it itself.

@@ -34,6 +34,8 @@ bool isAppOverlayLayerShown(AppOverlayLayer layer, const AppModel& model) {
     case AppOverlayLayer::animationVideoSaveError:
         return model.animationVideoSaveState().errorTitle.has_value() &&
                model.animationVideoSaveState().errorMessage.has_value();
+    case AppOverlayLayer::printError:
+        return model.printState().showsPrintError;
     case AppOverlayLayer::graphicsFailure:
         return model.editorState().showsGraphicsFailure;
     }

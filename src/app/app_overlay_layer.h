@@ -22,11 +22,12 @@ enum class AppOverlayLayer {
     animationVideoSaving = 148,
     animationVideoSaved = 150,
     animationVideoSaveError = 160,
+    printError = 165,
     graphicsFailure = 170,
 };
 
 // Every layer, bottom to top.
-inline constexpr std::array<AppOverlayLayer, 14> kAppOverlayLayers = {
+inline constexpr std::array<AppOverlayLayer, 15> kAppOverlayLayers = {
     AppOverlayLayer::replacementImageLoading,
     AppOverlayLayer::settings,
     AppOverlayLayer::shortcuts,
@@ -40,6 +41,7 @@ inline constexpr std::array<AppOverlayLayer, 14> kAppOverlayLayers = {
     AppOverlayLayer::animationVideoSaving,
     AppOverlayLayer::animationVideoSaved,
     AppOverlayLayer::animationVideoSaveError,
+    AppOverlayLayer::printError,
     AppOverlayLayer::graphicsFailure,
 };
 

@@ -25,6 +25,7 @@
 #include "ui/modal_host.h"
 #include "ui/modal_surface.h"
 #include "ui/motion_preference.h"
+#include "ui/output_result_overlay.h"
 
 namespace vlt {
 namespace {
@@ -180,22 +181,24 @@ TEST_F(AppContentViewTest, DialogsThatDoNotExistYetNeverLeaveTheWindowLocked) {
     EXPECT_FALSE(model->isInteractionLocked());
 }
 
-TEST_F(AppContentViewTest, AlertsFollowTheirFlagsAndClearThemWhenDismissed) {
-    model->setPrintErrorMessage(QStringLiteral("The printer is offline."));
-    model->setShowsPrintError(true);
-    QMessageBox* box = view->alert(AppContentView::Alert::printFailed);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->informativeText(), "The printer is offline.");
-    box->escapeButton()->click();
-    EXPECT_FALSE(model->showsPrintError());
-    EXPECT_FALSE(model->printErrorMessage().has_value());
-
+TEST_F(AppContentViewTest, AlertsFollowTheirFlags) {
     AppModelTestAccess::changeEditorState(*model,
                                           [&](EditorState& state) { state.showsEditorPreparationError = true; });
     ASSERT_NE(view->alert(AppContentView::Alert::editorPreparation), nullptr);
     AppModelTestAccess::changeEditorState(*model,
                                           [&](EditorState& state) { state.showsEditorPreparationError = false; });
     EXPECT_EQ(view->alert(AppContentView::Alert::editorPreparation), nullptr);
+}
+
+TEST_F(AppContentViewTest, APrintFailureIsACardThatClearsTheFailureWhenClosed) {
+    AppModelTestAccess::changePrintState(*model, [](PrintState& state) { state.showsPrintError = true; });
+    auto* card = qobject_cast<OutputResultOverlay*>(view->overlay(AppOverlayLayer::printError));
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(card->content().title, "Printing failed");
+    EXPECT_EQ(card->messageLabel()->text(), "The print job failed.");
+    card->primaryButton()->click();
+    EXPECT_EQ(model->printState(), PrintState{});
+    EXPECT_EQ(view->overlay(AppOverlayLayer::printError), nullptr);
 }
 
 TEST_F(AppContentViewTest, ReopenImagePickerClearsTheAlertAndOpensThePanelOneTurnLater) {

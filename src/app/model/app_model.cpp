@@ -93,8 +93,8 @@ AppModelFlags AppModel::flagInputs() const {
     flags.isAnimationVideoSaving = animationVideoSave_.isSaving;
     flags.hasSavedAnimationVideo = animationVideoSave_.savedVideo.has_value();
     flags.hasAnimationVideoSaveErrorTitle = animationVideoSave_.errorTitle.has_value();
-    flags.isPrinting = isPrinting_;
-    flags.showsPrintError = showsPrintError_;
+    flags.isPrinting = print_.isPrinting;
+    flags.showsPrintError = print_.showsPrintError;
     flags.showsReplacementImportError = import_.showsReplacementImportError;
     flags.showsEditorPreparationError = editor_.showsEditorPreparationError;
     flags.showsGraphicsFailure = editor_.showsGraphicsFailure;
@@ -166,11 +166,6 @@ void AppModel::setHasStillImageSaveDestination(bool value) {
 void AppModel::setRecentStillImageSaveLocations(std::vector<StillImageRecentLocationState> value) {
     assign(recentStillImageSaveLocations_, std::move(value), &AppModel::recentStillImageSaveLocationsChanged);
 }
-void AppModel::setIsPrinting(bool value) { assign(isPrinting_, value, &AppModel::isPrintingChanged); }
-void AppModel::setPrintErrorMessage(std::optional<QString> value) {
-    assign(printErrorMessage_, std::move(value), &AppModel::printErrorMessageChanged);
-}
-void AppModel::setShowsPrintError(bool value) { assign(showsPrintError_, value, &AppModel::showsPrintErrorChanged); }
 void AppModel::setIsStillImageFolderPickerPresented(bool value) {
     assign(isStillImageFolderPickerPresented_, value, &AppModel::isStillImageFolderPickerPresentedChanged);
 }

@@ -23,6 +23,7 @@
 #include "app/model/editor_state.h"
 #include "app/model/import_flow.h"
 #include "app/model/import_state.h"
+#include "app/model/print_state.h"
 #include "app/model/settings_section.h"
 #include "app/model/settings_state.h"
 #include "app/model/share_payload_deletion.h"
@@ -36,7 +37,10 @@
 #include "output/share/share_image_payload.h"
 #include "foundation/app_language.h"
 #include "foundation/application_settings.h"
+#include "editing/session/still_image_render_snapshot.h"
 #include "foundation/image_import_origin.h"
+#include "output/print/print_operation.h"
+#include "output/print/print_operation_outcome.h"
 #include "base/clock.h"
 #include "base/result.h"
 
@@ -49,6 +53,7 @@ class EditorSession;
 class FileManager;
 class FeedbackIdentityStoring;
 class FeedbackSubmitting;
+class PrintWindow;
 class Scheduler;
 class ShareImagePayloadStore;
 class SharePicker;
@@ -105,7 +110,9 @@ public:
     bool isAnimationVideoSaving() const { return animationVideoSave_.isSaving; }
     const ShareState& shareState() const { return share_; }
 
-    // The output areas (feedback, still images, print) still keep loose
+    const PrintState& printState() const { return print_; }
+
+    // The output areas (feedback, still images) still keep loose
     // fields with public setters; each becomes an area like the ones above as it is built.
 
     // Feedback
@@ -139,15 +146,6 @@ public:
     }
     void setRecentStillImageSaveLocations(std::vector<StillImageRecentLocationState> value);
 
-    // Printing
-
-    bool isPrinting() const { return isPrinting_; }
-    void setIsPrinting(bool value);
-    const std::optional<QString>& printErrorMessage() const { return printErrorMessage_; }
-    void setPrintErrorMessage(std::optional<QString> value);
-    bool showsPrintError() const { return showsPrintError_; }
-    void setShowsPrintError(bool value);
-
     // Pickers of the outputs
 
     bool isStillImageFolderPickerPresented() const { return isStillImageFolderPickerPresented_; }
@@ -168,6 +166,9 @@ public:
     TaskHandlePtr stillImageSaveTask;
     TaskHandlePtr animationVideoSaveTask;
     TaskHandlePtr feedbackSubmissionTask;
+    // Installed by the root view: the window a print runs over (the active window, else
+    // the main window); none without a window.
+    std::function<std::shared_ptr<PrintWindow>()> findPrintWindow;
     // Installed by the application delegate: asks the user about unsaved changes.
     std::function<void(ApplicationCloseIntent)> onUnsavedChangesWarningRequested;
     // Installed by the window: shows the open panel for one local image and reports
@@ -304,7 +305,13 @@ public:
 
     // Print (app_model_print.cpp)
 
+    // The Print command: the editor commits its work and gives its picture, then the
+    // preview opens over the window. The outcome is logged; a failure shows its card.
     void startPrinting();
+    // Closes the print failure card.
+    void closePrintError();
+    // The print whose preview or dialog is up; none while a print is prepared.
+    const PrintOperation* printOperationCoordinator() const { return printOperationCoordinator_.get(); }
 
     // Feedback (app_model_feedback.cpp)
 
@@ -331,6 +338,7 @@ signals:
     void shortcutsStateChanged();
     void animationVideoSaveStateChanged();
     void shareStateChanged();
+    void printStateChanged();
 
     void feedbackStateChanged();
     void isSaveImagesPresentedChanged();
@@ -343,9 +351,6 @@ signals:
     void stillImageSaveDestinationErrorChanged();
     void hasStillImageSaveDestinationChanged();
     void recentStillImageSaveLocationsChanged();
-    void isPrintingChanged();
-    void printErrorMessageChanged();
-    void showsPrintErrorChanged();
     void isStillImageFolderPickerPresentedChanged();
 
 private:
@@ -364,6 +369,7 @@ private:
     void changeShortcutsState(const std::function<void(ShortcutsState&)>& edit);
     void changeAnimationVideoSaveState(const std::function<void(AnimationVideoSaveState&)>& edit);
     void changeShareState(const std::function<void(ShareState&)>& edit);
+    void changePrintState(const std::function<void(PrintState&)>& edit);
     template <typename State>
     void changeArea(State& state, const std::function<void(State&)>& edit, void (AppModel::*changed)()) {
         State next = state;
@@ -415,6 +421,22 @@ private:
     void failAnimationVideoSave(const ErrorPtr& error, bool taskCancelled,
                                 const AnimationVideoSaveOperation& operation);
     void finishAnimationVideoSave(AnimationVideoSaveState& state);
+    // One print as its events name and time it.
+    struct PrintRun {
+        QUuid id;
+        double startUptime = 0.0;
+    };
+    // The print's steps go on only while it is the print under way (app_model_print.cpp).
+    bool isActivePrint(const PrintRun& run) const;
+    // False, and the print ended as cancelled, when the editor is gone or replaced.
+    bool printCanGoOn(const std::weak_ptr<EditorSession>& session, const PrintRun& run);
+    void printPreparationDidFinish(const std::weak_ptr<EditorSession>& session,
+                                   const std::shared_ptr<PrintWindow>& window, const PrintRun& run);
+    void printSnapshotDidArrive(Result<StillImageRenderSnapshot> snapshot, const std::weak_ptr<EditorSession>& session,
+                                const std::shared_ptr<PrintWindow>& window, const PrintRun& run);
+    void completePrinting(PrintOperationOutcome outcome, const PrintRun& run);
+    // Ends a print that has not reached its preview yet.
+    void cancelPrintPreparation();
 
     // The share's steps (app_model_share.cpp).
     struct ShareOperation {
@@ -445,6 +467,7 @@ private:
     ShortcutsState shortcuts_;
     AnimationVideoSaveState animationVideoSave_;
     ShareState share_;
+    PrintState print_;
 
     // The output areas' fields, in the order of their accessors above.
     std::optional<FeedbackDialogState> feedbackState_;
@@ -458,9 +481,6 @@ private:
     std::optional<QString> stillImageSaveDestinationError_;
     bool hasStillImageSaveDestination_ = false;
     std::vector<StillImageRecentLocationState> recentStillImageSaveLocations_;
-    bool isPrinting_ = false;
-    std::optional<QString> printErrorMessage_;
-    bool showsPrintError_ = false;
     bool isStillImageFolderPickerPresented_ = false;
 
     // Unobserved storage.
@@ -479,6 +499,8 @@ private:
     // and the sweep of earlier runs' files.
     std::map<QUuid, SharePayloadDeletion> sharePayloadDeletions_;
     TaskHandlePtr staleSharePayloadCleanupTask_;
+    std::optional<PrintRun> activePrint_;
+    std::unique_ptr<PrintOperation> printOperationCoordinator_;
 
     // Last values of the derived flags, so their signals fire only on a change.
     bool lastIsPresentingModal_ = false;

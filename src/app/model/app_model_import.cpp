@@ -103,6 +103,7 @@ void AppModel::cancelAllOperations() {
                                       share_.shareImagePreparationTask, animationVideoSaveTask}) {
         if (task) task->cancel();
     }
+    cancelPrintPreparation();
 }
 
 }  // namespace vlt

@@ -8,7 +8,7 @@ void AppModel::requestSaveImages() {
 
 void AppModel::presentSaveImages() {
     completePendingCloseRequest(false);
-    if (animationVideoSave_.isSaving || isPrinting_) return;
+    if (animationVideoSave_.isSaving || print_.isPrinting) return;
     setIsSaveImagesPresented(true);
 }
 

@@ -28,6 +28,9 @@ public:
     static void changeShareState(AppModel& model, const std::function<void(ShareState&)>& edit) {
         model.changeShareState(edit);
     }
+    static void changePrintState(AppModel& model, const std::function<void(PrintState&)>& edit) {
+        model.changePrintState(edit);
+    }
     static void setImporting(AppModel& model, bool importing) {
         model.changeImportState([importing](ImportState& state) { state.isImporting = importing; });
     }
