@@ -23,8 +23,8 @@
 #include "app/share_image_modal.h"
 #include "app/shortcuts_modal.h"
 #include "app/startup_view.h"
-#include "app/unavailable_feature_modal.h"
-#include "foundation/localized_string.h"
+#include "app/still_image_folder_picker.h"
+#include "app/still_image_save_modal.h"
 #include "base/scheduler.h"
 #include "settings_feedback/feedback_modal.h"
 #include "settings_feedback/settings_modal.h"
@@ -88,6 +88,12 @@ AppContentView::AppContentView(AppModel& model, Scheduler& scheduler, MotionPref
             return std::make_shared<ApplicationPrintWindow>(window, guard->scheduler_);
         };
     }
+    if (!model.onStillImageFolderPickerRequested) {
+        QPointer<AppContentView> guard(this);
+        model.onStillImageFolderPickerRequested = [guard](const QString& startFolder, auto finish) {
+            StillImageFolderPicker::present(guard ? guard->window() : nullptr, startFolder, std::move(finish));
+        };
+    }
     connectModel();
     queuedFilesMayOpen_ = !model.closeRequestState().isCloseRequestPending && !model.isInteractionLocked() &&
                           !model.importState().isImagePickerPresented;
@@ -112,11 +118,7 @@ void AppContentView::connectModel() {
     watch(&AppModel::shortcutsStateChanged);
     watch(&AppModel::feedbackStateChanged);
     watch(&AppModel::shareStateChanged);
-    watch(&AppModel::isSaveImagesPresentedChanged);
-    watch(&AppModel::isStillImageSavingChanged);
-    watch(&AppModel::savedStillImagesChanged);
-    watch(&AppModel::stillImageSaveErrorTitleChanged);
-    watch(&AppModel::stillImageSaveErrorMessageChanged);
+    watch(&AppModel::stillImageSaveStateChanged);
     watch(&AppModel::animationVideoSaveStateChanged);
     watch(&AppModel::printStateChanged);
 
@@ -354,8 +356,7 @@ void AppContentView::refreshOverlays() {
         } else if (layer == AppOverlayLayer::shareImageError) {
             overlay = new ShareImageErrorOverlay(*model_, this, scheduler_, motion_);
         } else if (layer == AppOverlayLayer::stillImageSave) {
-            overlay = makeUnavailableFeatureOverlay(localizedString("Save images"),
-                                                    [](AppModel& model) { model.setIsSaveImagesPresented(false); });
+            overlay = new StillImageSaveModal(*model_, this, scheduler_, motion_);
         } else if (layer == AppOverlayLayer::animationVideoSaving) {
             overlay = new AnimationVideoSavingOverlay(*model_, this, scheduler_, motion_);
         } else if (layer == AppOverlayLayer::animationVideoSaved) {
@@ -380,16 +381,6 @@ void AppContentView::refreshOverlays() {
         if (auto* host = qobject_cast<ModalHost*>(overlay)) host->present();
     }
     if (changed) restackOverlays();
-}
-
-QWidget* AppContentView::makeUnavailableFeatureOverlay(const QString& title, void (*dismiss)(AppModel&)) {
-    QPointer<AppModel> model = model_;
-    return new UnavailableFeatureModal(
-        title,
-        [model, dismiss] {
-            if (model) dismiss(*model);
-        },
-        this, scheduler_, motion_);
 }
 
 void AppContentView::restackOverlays() {

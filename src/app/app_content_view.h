@@ -91,7 +91,6 @@ private:
     void refreshAlerts();
     void refreshQueuedFileGate();
     void restackOverlays();
-    QWidget* makeUnavailableFeatureOverlay(const QString& title, void (*dismiss)(AppModel&));
     QWidget* makeBaseScreen(BaseScreen screen);
     void animateEntrance(QWidget* screen, double rise, double seconds);
     void retire(QWidget* screen, bool fades, bool staysOnTop);

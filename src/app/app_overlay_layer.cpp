@@ -17,13 +17,14 @@ bool isAppOverlayLayerShown(AppOverlayLayer layer, const AppModel& model) {
     case AppOverlayLayer::shareImage:
         return model.shareState().shareImageState.has_value();
     case AppOverlayLayer::stillImageSave:
-        return model.isSaveImagesPresented();
+        return model.stillImageSaveState().isSaveImagesPresented;
     case AppOverlayLayer::stillImageSaving:
-        return model.isStillImageSaving();
+        return model.stillImageSaveState().isSaving;
     case AppOverlayLayer::stillImageSaved:
-        return model.savedStillImages().has_value();
+        return model.stillImageSaveState().savedImages.has_value();
     case AppOverlayLayer::stillImageSaveError:
-        return model.stillImageSaveErrorTitle().has_value() && model.stillImageSaveErrorMessage().has_value();
+        return model.stillImageSaveState().errorTitle.has_value() &&
+               model.stillImageSaveState().errorMessage.has_value();
     case AppOverlayLayer::shareImageError:
         return model.shareState().shareImageErrorTitle.has_value() &&
                model.shareState().shareImageErrorMessage.has_value();

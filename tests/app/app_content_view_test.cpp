@@ -19,7 +19,6 @@
 #include "app/model/app_model_test_access.h"
 #include "app/shortcuts_modal.h"
 #include "app/startup_view.h"
-#include "app/unavailable_feature_modal.h"
 #include "base/file_support.h"
 #include "import/crop_document.h"
 #include "ui/modal_host.h"
@@ -141,9 +140,11 @@ TEST_F(AppContentViewTest, OverlaysStackInTheirFixedOrderWhateverOrderTheyOpenIn
     model->reportGraphicsFailure();
     AppModelTestAccess::changeAnimationVideoSaveState(*model,
                                                       [](AnimationVideoSaveState& state) { state.isSaving = true; });
-    model->setStillImageSaveErrorTitle(QStringLiteral("Title"));
+    AppModelTestAccess::changeStillImageSaveState(
+        *model, [](StillImageSaveState& state) { state.errorTitle = QStringLiteral("Title"); });
     EXPECT_EQ(view->overlay(AppOverlayLayer::stillImageSaveError), nullptr);
-    model->setStillImageSaveErrorMessage(QStringLiteral("Message"));
+    AppModelTestAccess::changeStillImageSaveState(
+        *model, [](StillImageSaveState& state) { state.errorMessage = QStringLiteral("Message"); });
 
     EXPECT_EQ(view->stackedOverlays(),
               (std::vector<AppOverlayLayer>{AppOverlayLayer::shortcuts, AppOverlayLayer::stillImageSaveError,
@@ -170,15 +171,6 @@ TEST_F(AppContentViewTest, GraphicsFailureCardClosesWithEscapeAndOffersQuit) {
     EXPECT_FALSE(model->editorState().showsGraphicsFailure);
     EXPECT_TRUE(GraphicsFailureOverlay::message().startsWith("The original image file was not changed. Close and"));
     EXPECT_TRUE(GraphicsFailureOverlay::message().contains(".\n\nIf the problem persists, contact support at "));
-}
-
-TEST_F(AppContentViewTest, DialogsThatDoNotExistYetNeverLeaveTheWindowLocked) {
-    model->setIsSaveImagesPresented(true);
-    auto* saveImages = qobject_cast<UnavailableFeatureModal*>(view->overlay(AppOverlayLayer::stillImageSave));
-    ASSERT_NE(saveImages, nullptr);
-    QTest::keyClick(saveImages->closeButton(), Qt::Key_Escape);
-    EXPECT_FALSE(model->isSaveImagesPresented());
-    EXPECT_FALSE(model->isInteractionLocked());
 }
 
 TEST_F(AppContentViewTest, AlertsFollowTheirFlags) {

@@ -88,7 +88,7 @@ TEST_F(QuitTest, UnsavedChangesAskFirstAndTheAnswerDecides) {
         asking.answer(chosen);
         EXPECT_EQ(asking.exitCount, example.exits);
         EXPECT_EQ(decided.count(), 1);
-        EXPECT_EQ(asking.model().isSaveImagesPresented(), example.savesImages);
+        EXPECT_EQ(asking.model().stillImageSaveState().isSaveImagesPresented, example.savesImages);
         EXPECT_FALSE(asking.model().closeRequestState().isCloseRequestPending);
         EXPECT_FALSE(asking.delegate->isApplicationTerminationReplyPending());
     }

@@ -101,7 +101,7 @@ TEST_F(ApplicationCommandsTest, WhileAnImportReplacesTheEditorsImageSaveImagesSt
         EXPECT_FALSE(enabled(command)) << static_cast<int>(command);
     }
     trigger(MenuCommand::saveImages);
-    EXPECT_FALSE(model().isSaveImagesPresented());
+    EXPECT_FALSE(model().stillImageSaveState().isSaveImagesPresented);
 }
 
 TEST_F(ApplicationCommandsTest, ItemsCallTheirOneOperation) {

@@ -81,10 +81,10 @@ AppModelFlags AppModel::flagInputs() const {
     flags.isShortcutsPresented = shortcuts_.isShortcutsPresented;
     flags.hasFeedbackState = feedbackState_.has_value();
     flags.hasActiveSettingsSection = settings_.activeSettingsSection.has_value();
-    flags.isSaveImagesPresented = isSaveImagesPresented_;
-    flags.isStillImageSaving = isStillImageSaving_;
-    flags.hasSavedStillImages = savedStillImages_.has_value();
-    flags.hasStillImageSaveErrorTitle = stillImageSaveErrorTitle_.has_value();
+    flags.isSaveImagesPresented = stillImageSave_.isSaveImagesPresented;
+    flags.isStillImageSaving = stillImageSave_.isSaving;
+    flags.hasSavedStillImages = stillImageSave_.savedImages.has_value();
+    flags.hasStillImageSaveErrorTitle = stillImageSave_.errorTitle.has_value();
     flags.isShareImageOpening = share_.isShareImageOpening;
     flags.hasShareImageState = share_.shareImageState.has_value();
     flags.isShareImagePreparing = share_.isShareImagePreparing;
@@ -133,41 +133,6 @@ void AppModel::refreshDerivedFlags() {
     if (presentingChanged) emit isPresentingModalChanged();
     if (lockedChanged) emit isInteractionLockedChanged();
     if (canGoChanged) emit canGoToEditorChanged();
-}
-
-void AppModel::setIsSaveImagesPresented(bool value) {
-    assign(isSaveImagesPresented_, value, &AppModel::isSaveImagesPresentedChanged);
-}
-void AppModel::setIsStillImageSaving(bool value) {
-    assign(isStillImageSaving_, value, &AppModel::isStillImageSavingChanged);
-}
-void AppModel::setSavedStillImages(std::optional<StillImageSaveResult> value) {
-    assign(savedStillImages_, std::move(value), &AppModel::savedStillImagesChanged);
-}
-void AppModel::setSavedStillImagesFolderError(std::optional<QString> value) {
-    assign(savedStillImagesFolderError_, std::move(value), &AppModel::savedStillImagesFolderErrorChanged);
-}
-void AppModel::setStillImageSaveErrorTitle(std::optional<QString> value) {
-    assign(stillImageSaveErrorTitle_, std::move(value), &AppModel::stillImageSaveErrorTitleChanged);
-}
-void AppModel::setStillImageSaveErrorMessage(std::optional<QString> value) {
-    assign(stillImageSaveErrorMessage_, std::move(value), &AppModel::stillImageSaveErrorMessageChanged);
-}
-void AppModel::setStillImageSaveDestinationDisplayPath(QString value) {
-    assign(stillImageSaveDestinationDisplayPath_, std::move(value),
-           &AppModel::stillImageSaveDestinationDisplayPathChanged);
-}
-void AppModel::setStillImageSaveDestinationError(std::optional<QString> value) {
-    assign(stillImageSaveDestinationError_, std::move(value), &AppModel::stillImageSaveDestinationErrorChanged);
-}
-void AppModel::setHasStillImageSaveDestination(bool value) {
-    assign(hasStillImageSaveDestination_, value, &AppModel::hasStillImageSaveDestinationChanged);
-}
-void AppModel::setRecentStillImageSaveLocations(std::vector<StillImageRecentLocationState> value) {
-    assign(recentStillImageSaveLocations_, std::move(value), &AppModel::recentStillImageSaveLocationsChanged);
-}
-void AppModel::setIsStillImageFolderPickerPresented(bool value) {
-    assign(isStillImageFolderPickerPresented_, value, &AppModel::isStillImageFolderPickerPresentedChanged);
 }
 
 }  // namespace vlt

@@ -29,8 +29,7 @@
 #include "app/model/share_payload_deletion.h"
 #include "app/model/share_state.h"
 #include "app/model/shortcuts_state.h"
-#include "app/model/still_image_recent_location_state.h"
-#include "app/model/still_image_save_result.h"
+#include "app/model/still_image_save_state.h"
 #include "app/model/task_handle.h"
 #include "editing/preparation/editing_canvas.h"
 #include "editing/session/still_image_render_snapshot.h"
@@ -43,6 +42,10 @@
 #include "output/print/print_operation_outcome.h"
 #include "base/clock.h"
 #include "base/result.h"
+#include "output/still/still_image_export_options.h"
+#include "output/still/still_image_file_system.h"
+#include "output/still/still_image_save_failure.h"
+#include "output/still/still_image_save_destinations.h"
 
 namespace vlt {
 
@@ -109,47 +112,16 @@ public:
     const AnimationVideoSaveState& animationVideoSaveState() const { return animationVideoSave_; }
     bool isAnimationVideoSaving() const { return animationVideoSave_.isSaving; }
     const ShareState& shareState() const { return share_; }
-
     const PrintState& printState() const { return print_; }
-
-    // The output areas (feedback, still images) still keep loose
-    // fields with public setters; each becomes an area like the ones above as it is built.
+    // The Save images dialog, its destination, the save and its cards
+    // (app_model_still_images.cpp).
+    const StillImageSaveState& stillImageSaveState() const { return stillImageSave_; }
 
     // Feedback
 
     // Set exactly while the feedback dialog is open; written only by the feedback
     // operations below.
     const std::optional<FeedbackDialogState>& feedbackState() const { return feedbackState_; }
-
-    // Still-image output
-
-    bool isSaveImagesPresented() const { return isSaveImagesPresented_; }
-    void setIsSaveImagesPresented(bool value);
-    bool isStillImageSaving() const { return isStillImageSaving_; }
-    void setIsStillImageSaving(bool value);
-    const std::optional<StillImageSaveResult>& savedStillImages() const { return savedStillImages_; }
-    void setSavedStillImages(std::optional<StillImageSaveResult> value);
-    const std::optional<QString>& savedStillImagesFolderError() const { return savedStillImagesFolderError_; }
-    void setSavedStillImagesFolderError(std::optional<QString> value);
-    const std::optional<QString>& stillImageSaveErrorTitle() const { return stillImageSaveErrorTitle_; }
-    void setStillImageSaveErrorTitle(std::optional<QString> value);
-    const std::optional<QString>& stillImageSaveErrorMessage() const { return stillImageSaveErrorMessage_; }
-    void setStillImageSaveErrorMessage(std::optional<QString> value);
-    const QString& stillImageSaveDestinationDisplayPath() const { return stillImageSaveDestinationDisplayPath_; }
-    void setStillImageSaveDestinationDisplayPath(QString value);
-    const std::optional<QString>& stillImageSaveDestinationError() const { return stillImageSaveDestinationError_; }
-    void setStillImageSaveDestinationError(std::optional<QString> value);
-    bool hasStillImageSaveDestination() const { return hasStillImageSaveDestination_; }
-    void setHasStillImageSaveDestination(bool value);
-    const std::vector<StillImageRecentLocationState>& recentStillImageSaveLocations() const {
-        return recentStillImageSaveLocations_;
-    }
-    void setRecentStillImageSaveLocations(std::vector<StillImageRecentLocationState> value);
-
-    // Pickers of the outputs
-
-    bool isStillImageFolderPickerPresented() const { return isStillImageFolderPickerPresented_; }
-    void setIsStillImageFolderPickerPresented(bool value);
 
     // Unobserved storage
 
@@ -180,6 +152,15 @@ public:
         onAnimationVideoSavePanelRequested;
     // Shows saved files; none leaves "Open containing folder" with only its message.
     std::shared_ptr<FileManager> fileManager;
+    // Installed by the window: shows the folder picker of the Save images dialog,
+    // starting in the given folder (none: the picker's own choice), and reports the
+    // chosen folder, or none when the picker was cancelled.
+    std::function<void(const QString& startFolder, std::function<void(std::optional<QString>)>)>
+        onStillImageFolderPickerRequested;
+    // Where Pictures is and whether a folder takes new files; tests put their own in.
+    StillImageFolderEnvironment stillImageFolders = StillImageFolderEnvironment::system();
+    // The file operations of still-image saves; tests make them fail.
+    StillImageFileSystem* stillImageFileSystem = &systemStillImageFileSystem();
     // The monotonic clock of elapsed times; tests put a manual one in its place.
     const Clock* uptimeClock = &SystemClock::shared();
     // Reads and previews an opened photograph; tests put a fake in its place.
@@ -270,9 +251,38 @@ public:
 
     // Still images (app_model_still_images.cpp)
 
+    // The Output menu's "Save images…": asks the editor to commit its work, then opens
+    // the dialog when there is something to save.
     void requestSaveImages();
-    // Ends a pending close request with false, then opens the Save images dialog.
+    // The unsaved-changes question's save choice: ends the pending close request, then
+    // opens the dialog while the editor it asked about still has changes.
     void presentSaveImages();
+    // Close button, Cancel and Escape; nothing while the folder picker is open.
+    void dismissSaveImages();
+    // The dialog's Save: checks the names and the destination again, closes the dialog
+    // and starts the save. Nothing happens while the inputs do not pass.
+    void saveStillImages(const QString& baseName, const QString& subfolder, const StillImageExportOptions& options);
+    // The saving card's Cancel; the save reports its own end.
+    void cancelStillImageSave();
+    // The saved card's "Open containing folder" and Close, and the error card's Close.
+    void revealSavedStillImages();
+    void closeSavedStillImages();
+    void closeStillImageSaveError();
+
+    // Destinations (app_model_still_images.cpp). A recent folder is named by its
+    // display path in lower case.
+
+    // Rebuilds the destination from the settings: the last folder used, when it still
+    // resolves. Runs before the dialog opens.
+    void refreshStillImageSaveDestination();
+    // Resolves every recent folder again and records which are available.
+    void refreshRecentStillImageSaveLocations();
+    void selectRecentStillImageSaveLocation(const QString& pathKey);
+    // The Veltrano folder inside Pictures.
+    void useDefaultStillImageSaveLocation();
+    // Opens the folder picker in the given folder (empty: the picker's choice).
+    void presentStillImageFolderPicker(const QString& startFolder);
+    void removeRecentStillImageSaveLocation(const QString& pathKey);
 
     // Animation video (app_model_video.cpp)
 
@@ -341,17 +351,7 @@ signals:
     void printStateChanged();
 
     void feedbackStateChanged();
-    void isSaveImagesPresentedChanged();
-    void isStillImageSavingChanged();
-    void savedStillImagesChanged();
-    void savedStillImagesFolderErrorChanged();
-    void stillImageSaveErrorTitleChanged();
-    void stillImageSaveErrorMessageChanged();
-    void stillImageSaveDestinationDisplayPathChanged();
-    void stillImageSaveDestinationErrorChanged();
-    void hasStillImageSaveDestinationChanged();
-    void recentStillImageSaveLocationsChanged();
-    void isStillImageFolderPickerPresentedChanged();
+    void stillImageSaveStateChanged();
 
 private:
     // The flows are the import and editor areas' long-running work.
@@ -370,6 +370,7 @@ private:
     void changeAnimationVideoSaveState(const std::function<void(AnimationVideoSaveState&)>& edit);
     void changeShareState(const std::function<void(ShareState&)>& edit);
     void changePrintState(const std::function<void(PrintState&)>& edit);
+    void changeStillImageSaveState(const std::function<void(StillImageSaveState&)>& edit);
     template <typename State>
     void changeArea(State& state, const std::function<void(State&)>& edit, void (AppModel::*changed)()) {
         State next = state;
@@ -459,6 +460,24 @@ private:
     void startSharePayloadDeletion(const QUuid& key, const ShareImagePayload& payload, bool reportsFailure);
     void endSharePayloadDeletion(const QUuid& key, bool removed, bool reportsFailure);
 
+    // The still-image save's steps and destinations (app_model_still_images.cpp).
+    void completeSaveImagesRequest(const std::shared_ptr<EditorSession>& session, bool hasEdits);
+    bool mayPresentSaveImages() const;
+    void startStillImageSave(const ResolvedStillImageSaveLocation& destination, const QString& baseName,
+                             const QString& subfolder, const StillImageExportOptions& options);
+    void completeStillImageSave(const StillImageSaveResult& result, const std::shared_ptr<EditorSession>& session,
+                                const ResolvedStillImageSaveLocation& destination, const QString& subfolder,
+                                std::int64_t revision, const StillImageSaveOperation& operation);
+    void failStillImageSave(const StillImageSaveFailure& failure, bool taskCancelled,
+                            const StillImageSaveOperation& operation);
+    void applyStillImageSaveLocation(const ResolvedStillImageSaveLocation& location);
+    void clearStillImageSaveDestination(const QString& displayPath, const QString& message);
+    void setRecentStillImageSaveLocationAvailability(const QString& pathKey, bool isAvailable);
+    void handleStillImageFolderPickerResult(const std::optional<QString>& folder);
+    StillImageSaveDestinations stillImageSaveDestinations() const {
+        return StillImageSaveDestinations(stillImageFolders);
+    }
+
     // The areas.
     ImportState import_;
     EditorState editor_;
@@ -468,20 +487,10 @@ private:
     AnimationVideoSaveState animationVideoSave_;
     ShareState share_;
     PrintState print_;
+    StillImageSaveState stillImageSave_;
 
     // The output areas' fields, in the order of their accessors above.
     std::optional<FeedbackDialogState> feedbackState_;
-    bool isSaveImagesPresented_ = false;
-    bool isStillImageSaving_ = false;
-    std::optional<StillImageSaveResult> savedStillImages_;
-    std::optional<QString> savedStillImagesFolderError_;
-    std::optional<QString> stillImageSaveErrorTitle_;
-    std::optional<QString> stillImageSaveErrorMessage_;
-    QString stillImageSaveDestinationDisplayPath_;
-    std::optional<QString> stillImageSaveDestinationError_;
-    bool hasStillImageSaveDestination_ = false;
-    std::vector<StillImageRecentLocationState> recentStillImageSaveLocations_;
-    bool isStillImageFolderPickerPresented_ = false;
 
     // Unobserved storage.
     std::shared_ptr<ApplicationSettingsStoring> settingsStore_;

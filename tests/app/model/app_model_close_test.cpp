@@ -101,7 +101,7 @@ TEST_F(AppModelCloseTest, SaveImageEndsTheRequestAndOpensTheSaveDialog) {
     model().presentSaveImages();
 
     EXPECT_EQ(answers, std::vector<bool>{false});
-    EXPECT_TRUE(model().isSaveImagesPresented());
+    EXPECT_TRUE(model().stillImageSaveState().isSaveImagesPresented);
     EXPECT_FALSE(model().closeRequestState().isCloseRequestPending);
 }
 

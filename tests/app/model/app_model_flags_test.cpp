@@ -75,7 +75,8 @@ TEST(AppModelDerivedFlagsTest, PanelsAndTheShareServiceDoNotCount) {
     testing::ModelFixture fixture;
     AppModel& model = *fixture.model;
     AppModelTestAccess::setImagePickerPresented(model, true);
-    model.setIsStillImageFolderPickerPresented(true);
+    AppModelTestAccess::changeStillImageSaveState(
+        model, [](StillImageSaveState& state) { state.isFolderPickerPresented = true; });
     AppModelTestAccess::changeShareState(model, [](ShareState& state) { state.isNativeShareServiceActive = true; });
     EXPECT_FALSE(model.isPresentingModal());
     EXPECT_FALSE(model.isInteractionLocked());

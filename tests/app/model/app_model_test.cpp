@@ -93,12 +93,16 @@ TEST(AppModelShortcutsTest, OpeningDropsAnUnfinishedGestureUnlessLocked) {
     int cancelledGestures = 0;
     session->cancelEditorGesture = [&cancelledGestures] { ++cancelledGestures; };
 
-    fixture.model->setIsSaveImagesPresented(true);
+    const auto presentSaveImages = [&](bool presented) {
+        AppModelTestAccess::changeStillImageSaveState(
+            *fixture.model, [presented](StillImageSaveState& state) { state.isSaveImagesPresented = presented; });
+    };
+    presentSaveImages(true);
     fixture.model->presentShortcuts();
     EXPECT_FALSE(fixture.model->shortcutsState().isShortcutsPresented);
     EXPECT_EQ(cancelledGestures, 0);
 
-    fixture.model->setIsSaveImagesPresented(false);
+    presentSaveImages(false);
     fixture.model->presentShortcuts();
     EXPECT_TRUE(fixture.model->shortcutsState().isShortcutsPresented);
     EXPECT_EQ(cancelledGestures, 1);

@@ -31,6 +31,9 @@ public:
     static void changePrintState(AppModel& model, const std::function<void(PrintState&)>& edit) {
         model.changePrintState(edit);
     }
+    static void changeStillImageSaveState(AppModel& model, const std::function<void(StillImageSaveState&)>& edit) {
+        model.changeStillImageSaveState(edit);
+    }
     static void setImporting(AppModel& model, bool importing) {
         model.changeImportState([importing](ImportState& state) { state.isImporting = importing; });
     }

@@ -1,0 +1,147 @@
+#include "app/still_image_save_modal.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "app/model/app_model.h"
+#include "app/still_image_file_format_section.h"
+#include "app/still_image_save_navigation.h"
+#include "app/still_image_size_section.h"
+#include "app/still_image_watermarks_section.h"
+#include "app/still_image_where_what_section.h"
+#include "foundation/localized_string.h"
+#include "ui/modal_close_button.h"
+#include "ui/modal_footer.h"
+#include "ui/modal_header.h"
+#include "ui/modal_palette.h"
+#include "ui/modal_surface.h"
+#include "ui/settings_primary_button_style.h"
+#include "ui/settings_secondary_button_style.h"
+#include "ui/vertical_scroll_area.h"
+
+namespace vlt {
+namespace {
+
+void fill(QWidget& widget, const QColor& colour) {
+    QPalette colours = widget.palette();
+    colours.setColor(QPalette::Window, colour);
+    widget.setPalette(colours);
+    widget.setAutoFillBackground(true);
+}
+
+}  // namespace
+
+StillImageSaveModal::StillImageSaveModal(AppModel& model, QWidget* parent, Scheduler& scheduler,
+                                         MotionPreference& motion, const QDateTime& now)
+    : ModalHost(surfaceMetrics(), parent, scheduler, motion),
+      viewModel_(new StillImageSaveViewModel(model, now, this)) {
+    setObjectName(QStringLiteral("stillImageSaveModal"));
+    header_ = new ModalHeader(localizedString("Save images"), localizedString("Choose what to save and where it goes."),
+                              localizedString("Close Save images"), surface());
+    header_->closeButton()->setToolTip(localizedString("Close"));
+    connect(header_, &ModalHeader::closeClicked, viewModel_, &StillImageSaveViewModel::cancel);
+    surface()->column()->addWidget(header_);
+    surface()->column()->addWidget(buildBody(), 1);
+    surface()->column()->addWidget(buildFooter());
+
+    setInitialFocus(navigation_->row(StillImageSaveSection::whereWhat));
+    setExitCommand([this] { viewModel_->cancel(); });
+    connect(viewModel_, &StillImageSaveViewModel::stateChanged, this, &StillImageSaveModal::refresh);
+    refresh();
+}
+
+QWidget* StillImageSaveModal::buildBody() {
+    auto* body = new QWidget(surface());
+    auto* row = new QHBoxLayout(body);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+
+    navigation_ = new StillImageSaveNavigation(body);
+    connect(navigation_, &StillImageSaveNavigation::sectionClicked, viewModel_,
+            &StillImageSaveViewModel::selectSection);
+    row->addWidget(navigation_);
+    auto* divider = new QWidget(body);
+    divider->setFixedWidth(1);
+    fill(*divider, ModalPalette::divider());
+    row->addWidget(divider);
+
+    contentArea_ = new VerticalScrollArea(body);
+    contentArea_->setObjectName(QStringLiteral("stillImageSaveContentArea"));
+    fill(*contentArea_->viewport(), Qt::white);
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(32, 24, 32, 24);
+    column->setSpacing(18);
+    whereWhat_ = new StillImageWhereWhatSection(*viewModel_, content);
+    fileFormat_ = new StillImageFileFormatSection(*viewModel_, content);
+    size_ = new StillImageSizeSection(*viewModel_, content);
+    watermarks_ = new StillImageWatermarksSection(*viewModel_, content);
+    for (const StillImageSaveSection section : kAllStillImageSaveSections) column->addWidget(sectionWidget(section));
+    column->addStretch(1);
+    contentArea_->setContent(content);
+    row->addWidget(contentArea_, 1);
+    return body;
+}
+
+QWidget* StillImageSaveModal::buildFooter() {
+    auto* footer = new ModalFooter(10, surface());
+    cancel_ = new QPushButton(localizedString("Cancel"), footer);
+    SettingsSecondaryButtonStyle::apply(*cancel_);
+    connect(cancel_, &QPushButton::clicked, viewModel_, &StillImageSaveViewModel::cancel);
+    save_ = new QPushButton(localizedString("Save"), footer);
+    SettingsPrimaryButtonStyle::apply(*save_);
+    save_->setAccessibleName(localizedString("Save images"));
+    connect(save_, &QPushButton::clicked, viewModel_, &StillImageSaveViewModel::save);
+    footer->row()->addStretch(1);
+    footer->row()->addWidget(cancel_);
+    footer->row()->addWidget(save_);
+    return footer;
+}
+
+QWidget* StillImageSaveModal::sectionWidget(StillImageSaveSection section) const {
+    switch (section) {
+    case StillImageSaveSection::whereWhat:
+        return whereWhat_;
+    case StillImageSaveSection::fileFormat:
+        return fileFormat_;
+    case StillImageSaveSection::imageSize:
+        return size_;
+    case StillImageSaveSection::watermarks:
+        return watermarks_;
+    }
+    return whereWhat_;
+}
+
+void StillImageSaveModal::refresh() {
+    const StillImageSaveSection selected = viewModel_->selectedSection();
+    navigation_->setSelectedSection(selected);
+    for (const StillImageSaveSection section : kAllStillImageSaveSections) {
+        sectionWidget(section)->setVisible(section == selected);
+    }
+    if (shownSection_ != selected) {
+        shownSection_ = selected;
+        contentArea_->verticalScrollBar()->setValue(0);
+    }
+    whereWhat_->refresh();
+    fileFormat_->refresh();
+    size_->refresh();
+    watermarks_->refresh();
+    save_->setEnabled(viewModel_->canSave());
+}
+
+void StillImageSaveModal::keyPressEvent(QKeyEvent* event) {
+    // Return is the dialog's default action wherever the focus is, except in the
+    // address editor, which takes it for a new line.
+    const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (isReturn && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        if (viewModel_->canSave()) viewModel_->save();
+        return;
+    }
+    ModalHost::keyPressEvent(event);
+}
+
+}  // namespace vlt

@@ -1,0 +1,90 @@
+#include "app/still_image_save_navigation.h"
+
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "ui/keyboard_focus.h"
+#include "ui/modal_palette.h"
+#include "ui/text_style.h"
+
+namespace vlt {
+namespace {
+
+constexpr double kBarCornerRadius = 2.0;
+constexpr float kFocusRingOpacity = 0.55f;
+
+}  // namespace
+
+StillImageSaveNavigationRow::StillImageSaveNavigationRow(StillImageSaveSection section, QWidget* parent)
+    : QAbstractButton(parent) {
+    setText(stillImageSaveSectionTitle(section));
+    setCheckable(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedHeight(height);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFont(textStyleFont(TextStyle::body));
+}
+
+void StillImageSaveNavigationRow::setSelected(bool selected) {
+    if (selected == isChecked()) return;
+    setChecked(selected);
+    setFont(textStyleFont(TextStyle::body, selected ? QFont::DemiBold : QFont::Normal));
+    update();
+}
+
+QSize StillImageSaveNavigationRow::sizeHint() const {
+    const QFontMetrics metrics(textStyleFont(TextStyle::body, QFont::DemiBold));
+    return {metrics.horizontalAdvance(text()) + 2 * horizontalPadding, height};
+}
+
+void StillImageSaveNavigationRow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area(rect());
+    if (isSelected()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ModalPalette::selectionFill());
+        painter.drawRoundedRect(area, cornerRadius, cornerRadius);
+        painter.setBrush(ModalPalette::accent());
+        painter.drawRoundedRect(QRectF(0.0, (area.height() - barHeight) / 2.0, barWidth, barHeight), kBarCornerRadius,
+                                kBarCornerRadius);
+    }
+    if (showsKeyboardFocus(*this)) {
+        QColor ring = ModalPalette::accent();
+        ring.setAlphaF(kFocusRingOpacity);
+        painter.setPen(QPen(ring, 2.0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(area.adjusted(1.0, 1.0, -1.0, -1.0), cornerRadius - 1.0, cornerRadius - 1.0);
+    }
+    painter.setPen(ModalPalette::textPrimary());
+    painter.setFont(font());
+    const QRect label = rect().adjusted(horizontalPadding, 0, -horizontalPadding, 0);
+    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
+                     fontMetrics().elidedText(text(), Qt::ElideRight, label.width()));
+}
+
+StillImageSaveNavigation::StillImageSaveNavigation(QWidget* parent) : QWidget(parent) {
+    setFixedWidth(width);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(12, 18, 12, 18);
+    column->setSpacing(2);
+    for (const StillImageSaveSection section : kAllStillImageSaveSections) {
+        auto* row = new StillImageSaveNavigationRow(section, this);
+        connect(row, &QAbstractButton::clicked, this, [this, section] { emit sectionClicked(section); });
+        rows_[section] = row;
+        column->addWidget(row);
+    }
+    column->addStretch(1);
+}
+
+void StillImageSaveNavigation::setSelectedSection(StillImageSaveSection section) {
+    for (const auto& [rowSection, row] : rows_) row->setSelected(rowSection == section);
+}
+
+void StillImageSaveNavigation::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), ModalPalette::headerFill());
+}
+
+}  // namespace vlt
