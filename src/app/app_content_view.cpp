@@ -25,6 +25,7 @@
 #include "app/startup_view.h"
 #include "app/still_image_folder_picker.h"
 #include "app/still_image_save_modal.h"
+#include "app/still_image_save_overlays.h"
 #include "base/scheduler.h"
 #include "settings_feedback/feedback_modal.h"
 #include "settings_feedback/settings_modal.h"
@@ -357,6 +358,12 @@ void AppContentView::refreshOverlays() {
             overlay = new ShareImageErrorOverlay(*model_, this, scheduler_, motion_);
         } else if (layer == AppOverlayLayer::stillImageSave) {
             overlay = new StillImageSaveModal(*model_, this, scheduler_, motion_);
+        } else if (layer == AppOverlayLayer::stillImageSaving) {
+            overlay = new StillImageSavingOverlay(*model_, this, scheduler_, motion_);
+        } else if (layer == AppOverlayLayer::stillImageSaved) {
+            overlay = new StillImageSavedOverlay(*model_, this, scheduler_, motion_);
+        } else if (layer == AppOverlayLayer::stillImageSaveError) {
+            overlay = new StillImageSaveErrorOverlay(*model_, this, scheduler_, motion_);
         } else if (layer == AppOverlayLayer::animationVideoSaving) {
             overlay = new AnimationVideoSavingOverlay(*model_, this, scheduler_, motion_);
         } else if (layer == AppOverlayLayer::animationVideoSaved) {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "app/model/app_model_test_access.h"
 #include "app/model/model_test_support.h"
 #include "app/still_image_save_modal.h"
+#include "app/still_image_save_overlays.h"
 #include "app/still_image_where_what_section.h"
 #include "output/still/folder_bookmark.h"
 #include "output/still/still_output_test_support.h"
@@ -132,6 +134,30 @@ TEST_F(StillImageSaveModalTest, TheRecentMenuOffersAvailableFoldersAndRemovesGon
     section->recentMenu()->actions().at(1)->trigger();
     EXPECT_EQ(model().settingsState().settings.recentStillImageSaveLocations.size(), 1u);
     EXPECT_TRUE(dialog->saveButton()->isEnabled());
+}
+
+TEST_F(StillImageSaveModalTest, TheSavingCardCancelsAndTheErrorCardClosesFromItsCloseIcon) {
+    remember({QStringLiteral("out")});
+    open()->saveButton()->click();
+    auto* saving = qobject_cast<StillImageSavingOverlay*>(view->overlay(AppOverlayLayer::stillImageSaving));
+    ASSERT_NE(saving, nullptr);
+    EXPECT_EQ(saving->titleLabel()->text(), "Your image is being saved");
+    saving->cancelButton()->click();
+    background.runAll();
+    EXPECT_EQ(view->overlay(AppOverlayLayer::stillImageSaving), nullptr);
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("out/Smith-v01-comparison.png"))));
+
+    AppModelTestAccess::changeStillImageSaveState(model(), [](StillImageSaveState& state) {
+        state.errorTitle = QStringLiteral("Image not saved");
+        state.errorMessage = QStringLiteral("The image could not be saved. The saved image could not be validated.");
+    });
+    auto* error = qobject_cast<StillImageSaveErrorOverlay*>(view->overlay(AppOverlayLayer::stillImageSaveError));
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(error->header()->titleLabel()->text(), "Image not saved");
+    error->header()->closeButton()->click();
+    EXPECT_FALSE(model().stillImageSaveState().errorTitle);
+    EXPECT_FALSE(model().stillImageSaveState().errorMessage);
+    EXPECT_FALSE(model().isInteractionLocked());
 }
 
 }  // namespace

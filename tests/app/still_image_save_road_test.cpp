@@ -7,20 +7,24 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadialGradient>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/app_content_view.h"
+#include "app/still_image_file_format_section.h"
 #include "app/still_image_save_modal.h"
 #include "app/still_image_save_navigation.h"
+#include "app/still_image_save_overlays.h"
 #include "app/still_image_selection_option.h"
+#include "app/still_image_watermarks_section.h"
 #include "app/still_image_where_what_section.h"
 #include "editing/canvas/editor_canvas_view.h"
 #include "editing/preparation/editing_canvas.h"
 #include "editing/session/editor_session.h"
-#include "editor_screen/editor_tool_rail.h"
-#include "editor_screen/editor_tool_button.h"
 #include "editor_screen/editor_tab_button.h"
+#include "editor_screen/editor_tool_button.h"
+#include "editor_screen/editor_tool_rail.h"
 #include "editor_screen/editor_view.h"
 #include "editor_screen/editor_viewport_header.h"
 #include "foundation/json_application_settings_store.h"
@@ -51,10 +55,11 @@ QString writePhotograph(const QString& path) {
     return path;
 }
 
-// The whole road on the real event loop with real files: a JPEG is opened, cropped and
-// reshaped, the dialog picks a folder in the real picker and saves all three kinds,
-// the saved card reports them, and the files decode to the sizes the editor shows.
-// Pictures of each dialog section and of the saved card stay beside the test binary.
+// The whole road on the real event loop with real files: a JPEG is opened,
+// cropped and reshaped, the dialog picks a folder in the real picker and saves
+// all three kinds, the saved card reports them, and the files decode to the
+// sizes the editor shows. Pictures of each dialog section and of the saved card
+// stay beside the test binary.
 TEST(StillImageSaveRoadTest, AReshapedPhotographIsSavedAsAllThreeKindsAndDecodes) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -138,14 +143,31 @@ TEST(StillImageSaveRoadTest, AReshapedPhotographIsSavedAsAllThreeKindsAndDecodes
     QTest::keyClicks(baseName, QStringLiteral("Road"));
     for (const StillImageSaveSection section : kAllStillImageSaveSections) {
         dialog->navigation()->row(section)->click();
+        // JPEG shows its quality; the watermark editor is opened.
+        if (section == StillImageSaveSection::fileFormat) {
+            dialog->fileFormatSection()->formatOption(StillImageFileFormat::jpeg)->click();
+        }
+        if (section == StillImageSaveSection::watermarks) dialog->watermarksSection()->editorDisclosure()->click();
         QApplication::processEvents();
         const QString name = stillImageSaveSectionTitle(section).toLower().replace(QRegularExpression("[^a-z]+"), "_");
         EXPECT_TRUE(window.grab().save(QStringLiteral(VLT_TEST_SCREENSHOT_DIR "/still_image_save_%1.png").arg(name)));
+        dialog->fileFormatSection()->formatOption(StillImageFileFormat::png)->click();
     }
     ASSERT_TRUE(dialog->saveButton()->isEnabled());
     dialog->saveButton()->click();
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return model.stillImageSaveState().savedImages.has_value(); }, kPatience));
+    // 4. The saved card, and the files.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return root->overlay(AppOverlayLayer::stillImageSaved) != nullptr; }, kPatience));
+    auto* card = qobject_cast<StillImageSavedOverlay*>(root->overlay(AppOverlayLayer::stillImageSaved));
+    ASSERT_NE(card, nullptr);
+    QApplication::processEvents();
+    EXPECT_TRUE(window.grab().save(QStringLiteral(VLT_TEST_SCREENSHOT_DIR "/still_image_saved_card.png")));
+    EXPECT_EQ(card->content().title, "Images saved");
+    EXPECT_EQ(card->content().detail, target +
+                                          "\nRoad-v01-original.png\nRoad-v01-simulation.png\n"
+                                          "Road-v01-comparison.png");
+    EXPECT_EQ(session.lastSuccessfulStillImageSaveRevision(), session.historyStateRevision());
+
     const QImage original(target + "/Road-v01-original.png");
     const QImage simulation(target + "/Road-v01-simulation.png");
     const QImage comparison(target + "/Road-v01-comparison.png");
@@ -156,6 +178,9 @@ TEST(StillImageSaveRoadTest, AReshapedPhotographIsSavedAsAllThreeKindsAndDecodes
                                          : QSize(2 * original.width(), original.height()));
     EXPECT_NE(original, simulation) << "the reshape did not reach the saved Simulation";
 
+    QTest::keyClick(card, Qt::Key_Return);
+    EXPECT_FALSE(model.stillImageSaveState().savedImages);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return root->overlay(AppOverlayLayer::stillImageSaved) == nullptr; }));
     EXPECT_EQ(model.settingsState().settings.lastStillImageSaveLocationPath, target);
     MotionPreference::shared().setReduceMotion(false);
 }

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <utility>
 
+#include <QFileInfo>
 #include <QPointer>
 
 #include "app/model/app_model.h"
@@ -13,6 +14,7 @@
 #include "output/still/security_scoped_folder_access.h"
 #include "output/still/still_image_file_naming.h"
 #include "output/still/still_image_save_job.h"
+#include "platform/desktop/file_manager.h"
 
 namespace vlt {
 
@@ -26,6 +28,8 @@ const QString& noEditsText() {
 }
 
 QString chooseLocationText() { return localizedString("Choose a save location."); }
+
+QString revealFailureText() { return localizedString("The file manager could not open the containing folder."); }
 
 bool equalIgnoringCase(const QString& left, const QString& right) {
     return left.compare(right, Qt::CaseInsensitive) == 0;
@@ -246,6 +250,37 @@ void AppModel::cancelStillImageSave() {
 }
 
 // The cards
+
+void AppModel::revealSavedStillImages() {
+    const std::optional<StillImageSaveResult>& saved = stillImageSave_.savedImages;
+    if (!saved || saved->fileNames.empty()) return;
+    const QString folder = QString::fromStdString(saved->folder.string());
+    const QString firstFile = folder + QLatin1Char('/') + saved->fileNames.front();
+
+    // 1. Access to the folder, through its recent entry, for as long as the request runs.
+    SharedFolderAccess access;
+    if (const StillImageSaveLocation* recent = recentLocationWithPath(settings_.settings, folder)) {
+        const Result<ResolvedStillImageSaveLocation> resolved = stillImageSaveDestinations().resolve(*recent);
+        if (resolved.ok()) access = SecurityScopedFolderAccess::start(resolved.value().accessRootPath);
+    }
+
+    // 2. The file manager, with the first file selected.
+    if (!QFileInfo::exists(firstFile) || !fileManager) {
+        changeStillImageSaveState(
+            [](StillImageSaveState& state) { state.savedImagesFolderError = revealFailureText(); });
+        return;
+    }
+    changeStillImageSaveState([](StillImageSaveState& state) { state.savedImagesFolderError.reset(); });
+    QPointer<AppModel> guard(this);
+    const StillImageSaveResult shownResult = *saved;
+    fileManager->showItems({firstFile}, [guard, access, shownResult](bool shown) {
+        if (!guard || shown) return;
+        guard->changeStillImageSaveState([&shownResult](StillImageSaveState& state) {
+            // Only while the card that asked is still up.
+            if (state.savedImages == shownResult) state.savedImagesFolderError = revealFailureText();
+        });
+    });
+}
 
 void AppModel::closeSavedStillImages() {
     changeStillImageSaveState([](StillImageSaveState& state) {

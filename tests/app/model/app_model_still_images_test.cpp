@@ -10,6 +10,7 @@
 #include "foundation/capturing_event_log_sink.h"
 #include "output/still/folder_bookmark.h"
 #include "output/still/still_output_test_support.h"
+#include "platform/desktop/file_manager.h"
 
 namespace vlt {
 namespace {
@@ -240,6 +241,38 @@ TEST_F(AppModelStillImagesTest, APickedFolderThatCannotTakeFilesIsRefused) {
     EXPECT_FALSE(state().isFolderPickerPresented);
     EXPECT_EQ(state().destinationDisplayPath, path(QStringLiteral("locked")));
     EXPECT_EQ(state().destinationError, "This folder cannot be accessed. Choose another save location.");
+}
+
+class AnsweringFileManager final : public FileManager {
+public:
+    void showItems(const QStringList& paths, std::function<void(bool)> completion) override {
+        shownPaths << paths;
+        completion(answer);
+    }
+    bool answer = true;
+    QStringList shownPaths;
+};
+
+TEST_F(AppModelStillImagesTest, OpeningTheFolderSelectsTheFirstFileAndSaysWhenNothingCouldShowIt) {
+    auto files = std::make_shared<AnsweringFileManager>();
+    model().fileManager = files;
+    remember(QStringLiteral("out"));
+    openDialog();
+    save(StillImageSaveSelection::allThreeTabs);
+
+    model().revealSavedStillImages();
+    EXPECT_EQ(files->shownPaths, QStringList{path(QStringLiteral("out/Smith-v01-original.png"))});
+    EXPECT_FALSE(state().savedImagesFolderError);
+    files->answer = false;
+    model().revealSavedStillImages();
+    EXPECT_EQ(state().savedImagesFolderError, "The file manager could not open the containing folder.");
+    files->answer = true;
+    QFile::remove(path(QStringLiteral("out/Smith-v01-original.png")));
+    model().revealSavedStillImages();
+    EXPECT_EQ(files->shownPaths.size(), 2);
+    EXPECT_TRUE(state().savedImagesFolderError);
+    model().closeSavedStillImages();
+    EXPECT_FALSE(state().savedImagesFolderError);
 }
 
 }  // namespace
