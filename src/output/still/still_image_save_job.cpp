@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include "base/cancellation_error.h"
 #include "output/still/concurrent_image_work.h"
 #include "output/still/still_image_composer.h"
 #include "output/still/still_image_file_naming.h"
@@ -54,9 +55,11 @@ Result<StillImageSaveResult, StillImageSaveFailure> runStillImageSaveJob(const S
         composeStillImages(request.snapshot, request.kinds, request.options, stopToken, progress);
     if (!images.ok()) return StillImageSaveFailure{images.error(), {}};
 
-    // 3. The files.
+    // 3. The files. A stop no longer reaches the transaction once it has started: it
+    // would keep the files already renamed and report nothing of them.
+    if (stopToken.stop_requested()) return StillImageSaveFailure{makeCancellationError(), {}};
     const StillImageTransactionPayload payload{std::move(images).value(), folder, request.baseName, request.options};
-    return StillImageSaveTransaction(fileSystem).save(payload, std::move(stopToken), progress);
+    return StillImageSaveTransaction(fileSystem).save(payload, {}, progress);
 }
 
 }  // namespace vlt

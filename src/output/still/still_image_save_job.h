@@ -44,9 +44,11 @@ Result<std::vector<StillImageRenderedImage>> composeStillImages(const StillImage
                                                                 const StillImageSaveProgressHandler& progress = {});
 
 // A whole save on the calling worker thread: the subfolder, the composed images, then
-// the transaction. Every failure (a refused subfolder, a failed composition, anything
-// in the transaction, or a stop: the cancellation error) comes back as one
-// StillImageSaveFailure; only the transaction can leave cleanup paths.
+// the transaction. The stop token reaches the folder and the composition only: once
+// the transaction starts it runs to its end, and its success is reported. Every failure
+// (a refused subfolder, a failed composition, anything in the transaction, or a stop:
+// the cancellation error) comes back as one StillImageSaveFailure; only the
+// transaction can leave cleanup paths.
 Result<StillImageSaveResult, StillImageSaveFailure> runStillImageSaveJob(
     const StillImageSaveRequest& request, std::stop_token stopToken = {},
     const StillImageSaveProgressHandler& progress = {},

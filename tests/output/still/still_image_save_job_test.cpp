@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QThreadPool>
 
+#include "base/cancellation_error.h"
 #include "base/system_error.h"
 #include "output/still/still_output_test_support.h"
 
@@ -32,14 +33,18 @@ StillImageSaveRequest request(const std::filesystem::path& folder) {
     return made;
 }
 
-// Runs the save on a pool thread, as the application does, and waits for it.
-Result<StillImageSaveResult, StillImageSaveFailure> saveOnWorker(const StillImageSaveRequest& request,
-                                                                 std::vector<StillImageSaveStep>* steps = nullptr) {
+// Runs the save on a pool thread, as the application does, and waits for it. A stop is
+// requested when the save reaches `stopAt`, if given.
+Result<StillImageSaveResult, StillImageSaveFailure> saveOnWorker(
+    const StillImageSaveRequest& request, std::vector<StillImageSaveStep>* steps = nullptr,
+    std::optional<StillImageSaveStep> stopAt = std::nullopt) {
     std::optional<Result<StillImageSaveResult, StillImageSaveFailure>> result;
+    std::stop_source stop;
     QThreadPool pool;
     pool.start([&] {
-        result = runStillImageSaveJob(request, {}, [&](StillImageSaveStep step, StillImageKind) {
+        result = runStillImageSaveJob(request, stop.get_token(), [&](StillImageSaveStep step, StillImageKind) {
             if (steps) steps->push_back(step);
+            if (step == stopAt) stop.request_stop();
         });
     });
     pool.waitForDone();
@@ -78,6 +83,23 @@ TEST(StillImageSaveJobTest, ABlankSubfolderMeansTheFolderItselfAndAFileInTheWayF
     ASSERT_FALSE(blocked.ok());
     EXPECT_EQ(dynamic_cast<const SystemError&>(*blocked.error().underlying).errnoValue(), EEXIST);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
+}
+
+TEST(StillImageSaveJobTest, AStopWhileComposingSavesNothingAndOnceFilesAreWrittenTheSaveRunsToItsEnd) {
+    QTemporaryDir directory;
+    const std::filesystem::path folder = directory.path().toStdString();
+    StillImageSaveRequest blank = request(folder);
+    blank.subfolderName.clear();
+
+    const auto stoppedEarly = saveOnWorker(blank, nullptr, StillImageSaveStep::composing);
+    ASSERT_FALSE(stoppedEarly.ok());
+    EXPECT_NE(dynamic_cast<const CancellationError*>(stoppedEarly.error().underlying.get()), nullptr);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 0);
+
+    // A stop during publishing would otherwise keep some files and report none of them.
+    const auto stoppedLate = saveOnWorker(blank, nullptr, StillImageSaveStep::publishing);
+    ASSERT_TRUE(stoppedLate.ok());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 3);
 }
 
 }  // namespace
