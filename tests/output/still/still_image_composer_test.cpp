@@ -81,15 +81,6 @@ TEST(StillImageComposerTest, JpegCanvasesAreWhiteAndPngCanvasesTransparent) {
     }
 }
 
-TEST(StillImageComposerTest, LabelSizeAndMarginFollowTheShorterSideWithinTheirBounds) {
-    for (const auto& [side, size, margin] : {std::tuple{200.0, 7.0, 3.0}, std::tuple{1000.0, 20.0, 12.0},
-                                             std::tuple{4000.0, 36.0, 24.0}, std::tuple{9000.0, 36.0, 24.0}}) {
-        const QRectF rect(0, 0, side * 3, side);
-        EXPECT_DOUBLE_EQ(StillImageComposer::watermarkFontSize(rect), size);
-        EXPECT_DOUBLE_EQ(StillImageComposer::watermarkMargin(rect), margin);
-    }
-}
-
 // The glyph outline is black and the fill white: only the fill is looked for.
 int whitePixels(const QImage& image, const QRect& area) {
     int count = 0;

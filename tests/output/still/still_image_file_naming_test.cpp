@@ -49,14 +49,6 @@ TEST(StillImageFileNamingTest, BaseAndSubfolderNamesFollowTheirRules) {
     }
 }
 
-TEST(StillImageFileNamingTest, FileNamesCarryATwoDigitVersionAtLeast) {
-    using Naming = StillImageFileNaming;
-    EXPECT_EQ(Naming::fileName(QStringLiteral(" Patient "), StillImageKind::comparison, StillImageFileFormat::png, 3),
-              QStringLiteral("Patient-v03-comparison.png"));
-    EXPECT_EQ(Naming::fileName(QStringLiteral("P"), StillImageKind::original, StillImageFileFormat::jpeg, 100),
-              QStringLiteral("P-v100-original.jpg"));
-}
-
 TEST(StillImageFileNamingTest, TheVersionSearchCountsEveryKindOfTheSameExtension) {
     QTemporaryDir folder;
     const std::filesystem::path path = folder.path().toStdString();

@@ -2,15 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QThreadPool>
 
 #include "base/cancellation_error.h"
-#include "base/system_error.h"
 #include "output/still/still_output_test_support.h"
 
 namespace vlt {
@@ -68,21 +65,6 @@ TEST(StillImageSaveJobTest, SavesAllThreeKindsIntoItsSubfolderForAPersonToLookAt
     const QImage comparison(QString::fromStdString((folder / "Look" / "Comparison-v01-comparison.png").string()));
     EXPECT_EQ(comparison.size(), QSize(900, 1200));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "Look"), {}), 3);
-}
-
-TEST(StillImageSaveJobTest, ABlankSubfolderMeansTheFolderItselfAndAFileInTheWayFails) {
-    QTemporaryDir directory;
-    const std::filesystem::path folder = directory.path().toStdString();
-    StillImageSaveRequest blank = request(folder);
-    blank.kinds = {StillImageKind::original};
-    blank.subfolderName = QStringLiteral("  ");
-    EXPECT_EQ(saveOnWorker(blank).value().folder, folder);
-
-    std::ofstream(folder / "Look") << "x";
-    const auto blocked = saveOnWorker(request(folder));
-    ASSERT_FALSE(blocked.ok());
-    EXPECT_EQ(dynamic_cast<const SystemError&>(*blocked.error().underlying).errnoValue(), EEXIST);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
 }
 
 TEST(StillImageSaveJobTest, AStopWhileComposingSavesNothingAndOnceFilesAreWrittenTheSaveRunsToItsEnd) {

@@ -172,25 +172,5 @@ TEST(AnimationVideoExportTest, ACancelledOrRefusedExportLeavesTheDestinationAsIt
     }
 }
 
-TEST(AnimationVideoExportTest, AFailedMoveReportsTheUncertainDestinationAndKeepsTheWrittenVideo) {
-    MorphScene scene(16, 16);
-    QTemporaryDir folder;
-    const QString destination = folder.filePath(QStringLiteral("morph.mp4"));
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("morph.mp4")));
-    QFile(folder.filePath(QStringLiteral("morph.mp4/keep"))).open(QIODevice::WriteOnly);
-
-    auto result = scene.exportTo(destination);
-    ASSERT_FALSE(result.ok());
-    const AnimationVideoSaveFailure& failure = saveFailureOf(result.error());
-    EXPECT_TRUE(failure.destinationStateUncertain());
-    const auto* system = dynamic_cast<const AnimationVideoSystemFailure*>(failure.underlying().get());
-    ASSERT_NE(system, nullptr);
-    EXPECT_EQ(system->diagnosticCode(), "video-publish-failed");
-    ASSERT_TRUE(failure.cleanupPath().has_value());
-    const QStringList kept = QDir(*failure.cleanupPath()).entryList(QDir::Files | QDir::Hidden);
-    ASSERT_EQ(kept.size(), 1);
-    EXPECT_TRUE(kept.first().startsWith(".vlt-animation-") && kept.first().endsWith(".tmp.mp4"));
-}
-
 }  // namespace
 }  // namespace vlt
