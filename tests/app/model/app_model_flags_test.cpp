@@ -100,22 +100,5 @@ TEST(AppModelDerivedFlagsTest, FlagSignalsFireOnlyWhenTheFlagChanges) {
     EXPECT_FALSE(model.isInteractionLocked());
 }
 
-TEST(AppModelDerivedFlagsTest, GoToEditorFollowsDocumentDialogsAndImports) {
-    testing::ModelFixture fixture;
-    AppModel& model = *fixture.model;
-    QSignalSpy canGo(&model, &AppModel::canGoToEditorChanged);
-
-    AppModelTestAccess::setDocument(model, testing::makeCropDocument());
-    EXPECT_TRUE(model.canGoToEditor());
-    model.presentSettings(SettingsSection::language);
-    EXPECT_FALSE(model.canGoToEditor());
-    model.closeSettings();
-    EXPECT_TRUE(model.canGoToEditor());
-    AppModelTestAccess::setImporting(model, true);
-    EXPECT_FALSE(model.canGoToEditor());
-    EXPECT_TRUE(model.isInteractionLocked());
-    EXPECT_EQ(canGo.count(), 4);
-}
-
 }  // namespace
 }  // namespace vlt

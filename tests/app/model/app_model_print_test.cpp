@@ -29,16 +29,10 @@ public:
 // An editor on the Animate tab whose preparation and snapshot wait for the test.
 struct PrintFixture {
     PrintFixture() {
-        EditingCanvasDescriptor descriptor;
-        descriptor.canvasSize = ImageSize{64, 48};
-        session =
-            std::make_shared<EditorSession>(testing::makeCropDocument(), testing::makeCanvas(descriptor),
-                                            QStringLiteral("Original"), QStringLiteral("Simulation"), models.scheduler);
         session->prepareCommittedEditorState = [this](auto, std::function<void(bool)> done) { prepared = done; };
         session->makeStillImageSnapshot = [this](auto done) { snapshotted = done; };
         session->setLastNonAnimationTab(EditorTab::original);
         session->setSelectedTab(EditorTab::animate);
-        AppModelTestAccess::setEditorSession(model(), session);
         model().findPrintWindow = [this] { return window; };
         picture.fill(Qt::red);
     }
@@ -47,7 +41,7 @@ struct PrintFixture {
     testing::ModelFixture models;
     ScopedCapturingEventLog log;
     std::shared_ptr<FakePrintWindow> window = std::make_shared<FakePrintWindow>();
-    std::shared_ptr<EditorSession> session;
+    std::shared_ptr<EditorSession> session = models.openEditor(testing::makeCropDocument());
     std::function<void(bool)> prepared;
     EditorSession::StillImageSnapshotCompletion snapshotted;
     QImage picture{8, 6, QImage::Format_ARGB32_Premultiplied};

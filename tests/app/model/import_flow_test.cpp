@@ -3,8 +3,6 @@
 #include <stdexcept>
 
 #include <QDir>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include "app/model/import_flow.h"
 #include "app/model/model_test_support.h"
@@ -258,35 +256,6 @@ TEST_F(ImportFlowTest, TheOpenPanelLogsItsOutcome) {
     ASSERT_EQ(finished.size(), 1u);
     EXPECT_EQ(finished.front().value("outcome"), "cancelled");
     EXPECT_EQ(model().importState().importGeneration, 0);
-}
-
-TEST_F(ImportFlowTest, DismissingAFailedReplacementOffersThePanelAgain) {
-    int panels = 0;
-    model().onOpenImagePanelRequested = [&](std::function<void(std::optional<QUrl>)>) { ++panels; };
-    AppModelTestAccess::changeImportState(model(), [&](ImportState& state) {
-        state.replacementImportError = QStringLiteral("This image could not be opened.");
-    });
-    AppModelTestAccess::changeImportState(model(),
-                                          [&](ImportState& state) { state.showsReplacementImportError = true; });
-
-    model().dismissReplacementImportError();
-    EXPECT_FALSE(model().importState().showsReplacementImportError);
-    EXPECT_FALSE(model().importState().replacementImportError.has_value());
-    EXPECT_EQ(panels, 0);
-    fixture.scheduler.runDue();
-    EXPECT_EQ(panels, 1);
-}
-
-TEST(ImportFlowThreadTest, ARealPhotographIsDecodedOffTheGuiThread) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QUrl url = testing::writeJpeg(folder.filePath(QStringLiteral("photo.jpg")), 640, 480);
-    testing::ModelFixture fixture;
-    fixture.model->importImage(url, ImageImportOrigin::openPanel);
-    EXPECT_TRUE(fixture.model->importState().isImporting);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !fixture.model->importState().isImporting; }, 20000));
-    ASSERT_NE(fixture.model->importState().document, nullptr);
-    EXPECT_EQ(fixture.model->importState().document->exifOrientedSize(), (ImageSize{640, 480}));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <set>
 
 #include "app/model/menu_command_availability.h"
-#include "app/model/zoom_command_targets.h"
 
 namespace vlt {
 namespace {
@@ -81,21 +80,6 @@ TEST(MenuCommandAvailabilityTest, EnabledCommandsPerSituation) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(enabledCommands(c.availability), c.enabled);
     }
-}
-
-TEST(ZoomCommandTargetsTest, StepsStayWithinFitAndSixteen) {
-    EXPECT_DOUBLE_EQ(ZoomCommandTargets::zoomIn(16.0), 16.0);
-    EXPECT_DOUBLE_EQ(ZoomCommandTargets::zoomIn(2.0), 2.0 * ZoomCommandTargets::kZoomStep);
-    EXPECT_TRUE(ZoomCommandTargets::returnsToFit(ZoomCommandTargets::zoomOut(ZoomCommandTargets::kZoomStep)));
-    EXPECT_TRUE(ZoomCommandTargets::returnsToFit(ZoomCommandTargets::zoomOut(1.2)));
-    EXPECT_FALSE(ZoomCommandTargets::returnsToFit(ZoomCommandTargets::zoomOut(2.0)));
-}
-
-TEST(ZoomCommandTargetsTest, ActualSizeShowsOneCanvasPixelPerPoint) {
-    EXPECT_DOUBLE_EQ(ZoomCommandTargets::actualSize(0.25), 4.0);
-    EXPECT_DOUBLE_EQ(ZoomCommandTargets::actualSize(2.0), 1.0);
-    EXPECT_DOUBLE_EQ(ZoomCommandTargets::actualSize(0.01), 16.0);
-    EXPECT_DOUBLE_EQ(ZoomCommandTargets::actualSize(0.0), 16.0);
 }
 
 }  // namespace

@@ -47,9 +47,9 @@ void ModelFixture::rebuild(AppLanguage activeLanguage, PrepareEditingCanvas prep
     model->uptimeClock = &clock;
 }
 
-std::shared_ptr<EditorSession> ModelFixture::openEditor(std::shared_ptr<CropDocument> document) {
+std::shared_ptr<EditorSession> ModelFixture::openEditor(std::shared_ptr<CropDocument> document, ImageSize size) {
     EditingCanvasDescriptor descriptor;
-    descriptor.canvasSize = ImageSize{64, 48};
+    descriptor.canvasSize = size;
     auto session = std::make_shared<EditorSession>(std::move(document), makeCanvas(descriptor),
                                                    QStringLiteral("Original"), QStringLiteral("Simulation"), scheduler);
     AppModelTestAccess::setEditorSession(*model, session);

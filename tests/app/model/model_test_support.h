@@ -73,8 +73,9 @@ public:
 
     // Makes the model anew on the current stores, as a new launch would.
     void rebuild(AppLanguage activeLanguage = AppLanguage::english, PrepareEditingCanvas prepare = {});
-    // A session on a small canvas; installed as the model's editor session.
-    std::shared_ptr<EditorSession> openEditor(std::shared_ptr<CropDocument> document = nullptr);
+    // A session on a canvas of `size`; installed as the model's editor session.
+    std::shared_ptr<EditorSession> openEditor(std::shared_ptr<CropDocument> document = nullptr,
+                                              ImageSize size = {64, 48});
     // Gives the open editor a change that no image save covers.
     void makeUnsavedChange();
 

@@ -20,11 +20,7 @@ protected:
         if (edit) edit(settings);
         AppModelTestAccess::changeSettingsState(*fixture.model,
                                                 [&](SettingsState& state) { state.settings = settings; });
-        EditingCanvasDescriptor descriptor;
-        descriptor.canvasSize = ImageSize{width, height};
-        AppModelTestAccess::setEditorSession(
-            *fixture.model,
-            std::make_shared<EditorSession>(nullptr, testing::makeCanvas(descriptor), "O", "S", fixture.scheduler));
+        fixture.openEditor(nullptr, ImageSize{width, height});
         viewModel = std::make_unique<StillImageSaveViewModel>(*fixture.model, kNow);
         return *viewModel;
     }
