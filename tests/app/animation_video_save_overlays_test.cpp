@@ -1,7 +1,6 @@
 #include "app/animation_video_save_overlays.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
@@ -11,7 +10,6 @@
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
-#include "app/animation_video_save_panel.h"
 #include "app/app_content_view.h"
 #include "app/model/model_test_support.h"
 #include "foundation/capturing_event_log_sink.h"
@@ -114,19 +112,6 @@ TEST_F(AnimationVideoSaveOverlaysTest, TheErrorCardShowsTheModelsTextsVerbatimAn
     EXPECT_FALSE(card->secondaryButton()->isVisible());
     QTest::keyClick(card, Qt::Key_Return);
     EXPECT_EQ(view->overlay(AppOverlayLayer::animationVideoSaveError), nullptr);
-}
-
-TEST(AnimationVideoSavePanelTest, SavesOneMpeg4FileUnderTheProposedName) {
-    QWidget window;
-    QFileDialog* panel = AnimationVideoSavePanel::create(&window, "face-animation.mp4");
-    EXPECT_EQ(panel->acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_EQ(panel->windowModality(), Qt::WindowModal);
-    EXPECT_EQ(panel->windowTitle(), "Save video");
-    EXPECT_EQ(panel->nameFilters(), QStringList{"MPEG-4 movie (*.mp4)"});
-    EXPECT_EQ(panel->defaultSuffix(), "mp4");
-    EXPECT_EQ(panel->labelText(QFileDialog::Accept), "Save");
-    EXPECT_TRUE(panel->selectedFiles().value(0).endsWith("/face-animation.mp4"));
-    delete panel;
 }
 
 }  // namespace

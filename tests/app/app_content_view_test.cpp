@@ -169,17 +169,6 @@ TEST_F(AppContentViewTest, GraphicsFailureCardClosesWithEscapeAndOffersQuit) {
     EXPECT_EQ(quitCount, 1);
     QTest::keyClick(card->closeButton(), Qt::Key_Escape);
     EXPECT_FALSE(model->editorState().showsGraphicsFailure);
-    EXPECT_TRUE(GraphicsFailureOverlay::message().startsWith("The original image file was not changed. Close and"));
-    EXPECT_TRUE(GraphicsFailureOverlay::message().contains(".\n\nIf the problem persists, contact support at "));
-}
-
-TEST_F(AppContentViewTest, AlertsFollowTheirFlags) {
-    AppModelTestAccess::changeEditorState(*model,
-                                          [&](EditorState& state) { state.showsEditorPreparationError = true; });
-    ASSERT_NE(view->alert(AppContentView::Alert::editorPreparation), nullptr);
-    AppModelTestAccess::changeEditorState(*model,
-                                          [&](EditorState& state) { state.showsEditorPreparationError = false; });
-    EXPECT_EQ(view->alert(AppContentView::Alert::editorPreparation), nullptr);
 }
 
 TEST_F(AppContentViewTest, APrintFailureIsACardThatClearsTheFailureWhenClosed) {
@@ -226,8 +215,6 @@ TEST(AppAlertTextsTest, MessagesFallBackToFixedSentencesAndNameWhatIsKept) {
     const std::pair<QString, QString> cases[] = {
         {AppAlertTexts::replacementImportMessage(QStringLiteral("The file is damaged."), true),
          replaced + "The file is damaged.\n\nYour current editor image remains open and unchanged."},
-        {AppAlertTexts::replacementImportMessage(std::nullopt, false),
-         replaced + "This image could not be opened.\n\nYour crop remains available."},
         {AppAlertTexts::replacementImportMessage(QString(), false),
          replaced + "This image could not be opened.\n\nYour crop remains available."},
         {AppAlertTexts::editorPreparationMessage(std::nullopt),
@@ -235,7 +222,6 @@ TEST(AppAlertTextsTest, MessagesFallBackToFixedSentencesAndNameWhatIsKept) {
              cropKept},
         {AppAlertTexts::editorPreparationMessage(QStringLiteral("Out of memory.")),
          prepared + "Out of memory." + cropKept},
-        {AppAlertTexts::printFailedMessage(std::nullopt), "The print job failed."},
         {AppAlertTexts::printFailedMessage(QString()), "The print job failed."},
         {AppAlertTexts::printFailedMessage(QStringLiteral("Paper jam.")), "Paper jam."},
     };
@@ -296,16 +282,6 @@ TEST_F(AppContentViewTest, ACropScreenReplacedWhileItStillRisesFadesOutFromWhere
     QTest::qWait(700);
     EXPECT_FALSE(rising);
     EXPECT_EQ(view->baseScreenWidget()->graphicsEffect(), nullptr);
-}
-
-TEST_F(AppContentViewTest, WithReducedMotionScreensChangeAtOnce) {
-    installCropScreens();
-    QPointer<QWidget> startPage = view->baseScreenWidget();
-    AppModelTestAccess::setDocument(*model, testing::makeCropDocument());
-    EXPECT_EQ(view->baseScreenWidget()->graphicsEffect(), nullptr);
-    EXPECT_EQ(view->baseScreenWidget()->geometry(), view->rect());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(startPage);
 }
 
 // The open panel starts in the folder of the last image opened, also after a new

@@ -191,12 +191,6 @@ TEST_F(StartupViewTest, TheColumnIsAtMost760WideAndScrollsInALowWindow) {
     EXPECT_EQ(column->width(), 760);
 }
 
-TEST_F(StartupViewTest, ShortcutCardTextsUseLinuxKeys) {
-    EXPECT_EQ(ShortcutReference::zoomImageShortcutText(), "Ctrl + mouse wheel");
-    EXPECT_EQ(ShortcutReference::brushSizeShortcutText(), "Alt + 2-finger scroll\nor mouse wheel");
-    EXPECT_EQ(ShortcutReference::panImageShortcutText(), "Middle mouse button + drag\nor Spacebar + drag");
-}
-
 TEST(StartupViewEntranceTest, TheColumnRisesIntoPlaceOneTurnAfterShowingUnlessMotionIsReduced) {
     for (const bool reduced : {false, true}) {
         SCOPED_TRACE(reduced);

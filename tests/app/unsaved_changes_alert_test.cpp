@@ -44,15 +44,5 @@ TEST_F(UnsavedChangesAlertTest, ReturnSavesEscapeCancelsAndTheFocusStartsOnCance
     EXPECT_EQ(UnsavedChangesAlert::answer(*alert), UnsavedChangesAlert::Answer::saveImage);
 }
 
-TEST(UnsavedChangesAlertTextsTest, BothRestartsUseTheRestartButton) {
-    for (ApplicationCloseIntent intent :
-         {ApplicationCloseIntent::restartForUpdate, ApplicationCloseIntent::restartForLanguage}) {
-        const auto texts = UnsavedChangesAlert::texts(intent);
-        EXPECT_EQ(texts.discardTitle, QStringLiteral("Restart Anyway"));
-        EXPECT_EQ(texts.message, QStringLiteral("Unsaved image changes"));
-    }
-    EXPECT_EQ(UnsavedChangesAlert::texts(ApplicationCloseIntent::close).discardTitle, QStringLiteral("Close Anyway"));
-}
-
 }  // namespace
 }  // namespace vlt
