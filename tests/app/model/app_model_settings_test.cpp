@@ -47,18 +47,6 @@ TEST_F(AppModelSettingsTest, ABurstOfChangesIsWrittenOnceHalfASecondAfterTheLast
     EXPECT_EQ(writes().size(), 1u);
 }
 
-TEST_F(AppModelSettingsTest, QuittingWithinTheDelayStillWritesOnce) {
-    change(QStringLiteral("Dr. Ana Ruiz"));
-    fixture.scheduler.advance(0.2);
-
-    model().applicationWillTerminate();
-    ASSERT_EQ(writes().size(), 1u);
-    EXPECT_EQ(writes().front().contactName, QStringLiteral("Dr. Ana Ruiz"));
-
-    fixture.scheduler.advance(1.0);
-    EXPECT_EQ(writes().size(), 1u);
-}
-
 TEST_F(AppModelSettingsTest, TheSameValuesScheduleNothingAndKeepAShownError) {
     AppModelTestAccess::changeSettingsState(
         model(), [&](SettingsState& state) { state.settingsPersistenceError = kSaveFailureText; });
@@ -111,20 +99,6 @@ TEST_F(AppModelSettingsTest, OpeningTheDialogClearsAnOldErrorButNotWhileLocked) 
     EXPECT_FALSE(model().settingsState().settingsPersistenceError.has_value());
 }
 
-TEST_F(AppModelSettingsTest, ClosingTheDialogReopensTheShareDialogItCameFrom) {
-    fixture.openEditor();
-    const ShareImageDialogState choices{StillImageKind::comparison, true, false};
-    AppModelTestAccess::changeShareState(model(), [&](ShareState& state) { state.shareImageState = choices; });
-    model().openSettingsFromShareDialog(SettingsSection::contactInformation, choices);
-    EXPECT_FALSE(model().shareState().shareImageState.has_value());
-
-    model().closeSettings();
-
-    EXPECT_FALSE(model().settingsState().activeSettingsSection.has_value());
-    EXPECT_EQ(model().shareState().shareImageState, choices);
-    EXPECT_FALSE(model().shareState().shareImageStateAfterSettings.has_value());
-}
-
 TEST_F(AppModelSettingsTest, LanguageRestartNeedsAnotherLanguageWritesAtOnceAndRunsOnce) {
     change(QStringLiteral("Dr. Ana Ruiz"));
     EXPECT_FALSE(model().beginLanguageRestart()) << "the active language needs no restart";
@@ -157,15 +131,6 @@ TEST_F(AppModelSettingsTest, LanguageRestartWaitsWhenTheLatestSettingsCannotBeWr
     fixture.settingsStore->saveFailure = nullptr;
     EXPECT_TRUE(model().beginLanguageRestart());
     EXPECT_EQ(writes().back().contactName, QStringLiteral("Dr. Ana Ruiz"));
-}
-
-TEST_F(AppModelSettingsTest, RelaunchFailureIsShownAndEndsTheRestart) {
-    AppModelTestAccess::changeSettingsState(model(),
-                                            [&](SettingsState& state) { state.isLanguageRestartInProgress = true; });
-    model().languageRestartDidFail();
-    EXPECT_FALSE(model().settingsState().isLanguageRestartInProgress);
-    EXPECT_EQ(model().settingsState().languageRestartError,
-              QStringLiteral("Veltrano could not restart. Close and reopen the app."));
 }
 
 }  // namespace

@@ -76,39 +76,25 @@ TEST_F(AppModelStillImagesTest, WithoutEditsOnlyTheMessageShows) {
     EXPECT_EQ(log->count(), 0u);
 }
 
-TEST_F(AppModelStillImagesTest, ASaveRecordsItsFolderAndOnlyChangesThatItSavedCountForClosing) {
-    struct Case {
-        StillImageSaveSelection selection;
-        QStringList files;
-        bool savesTheChanges;
-    };
-    for (const Case& c : {Case{StillImageSaveSelection::original, {"Smith-v01-original.png"}, false},
-                          Case{StillImageSaveSelection::allThreeTabs,
-                               {"Smith-v01-comparison.png", "Smith-v01-original.png", "Smith-v01-simulation.png"},
-                               true}}) {
-        SCOPED_TRACE(c.files.size());
-        const QString target = QStringLiteral("out-%1").arg(c.files.size());
-        remember(target);
-        openDialog();
-        ASSERT_TRUE(state().isSaveImagesPresented);
-        ASSERT_EQ(state().destinationDisplayPath, path(target));
-        const std::int64_t before = session->lastSuccessfulStillImageSaveRevision();
-        const std::size_t writes = fixture.settingsStore->writes.size();
+// The Original alone does not save the editor's changes; the subfolder joins the recent
+// folders, written at once.
+TEST_F(AppModelStillImagesTest, ASaveOfTheOriginalRecordsItsSubfolderButLeavesTheChangesUnsaved) {
+    remember(QStringLiteral("out"));
+    openDialog();
+    ASSERT_TRUE(state().isSaveImagesPresented);
+    ASSERT_EQ(state().destinationDisplayPath, path(QStringLiteral("out")));
+    const std::int64_t before = session->lastSuccessfulStillImageSaveRevision();
+    const std::size_t writes = fixture.settingsStore->writes.size();
 
-        save(c.selection, QStringLiteral(" Look "));
-        EXPECT_FALSE(state().isSaving);
-        EXPECT_FALSE(state().isSaveImagesPresented);
-        EXPECT_EQ(entries(target + "/Look"), c.files);
-        ASSERT_TRUE(state().savedImages);
-        EXPECT_EQ(state().savedImages->fileNames.size(), std::size_t(c.files.size()));
-        EXPECT_EQ(session->lastSuccessfulStillImageSaveRevision() != before, c.savesTheChanges);
-        // The subfolder joins the recent folders, written at once.
-        EXPECT_EQ(settings().lastStillImageSaveLocationPath, path(target + "/Look"));
-        EXPECT_EQ(settings().recentStillImageSaveLocations.front().relativeSubfolder, "Look");
-        EXPECT_EQ(fixture.settingsStore->writes.size(), writes + 1);
-        EXPECT_EQ(log->eventsNamed("still_image_save_succeeded").size(), c.files.size() == 1 ? 1u : 2u);
-        model().closeSavedStillImages();
-    }
+    save(StillImageSaveSelection::original, QStringLiteral(" Look "));
+    EXPECT_FALSE(state().isSaving || state().isSaveImagesPresented);
+    EXPECT_EQ(entries(QStringLiteral("out/Look")), QStringList{"Smith-v01-original.png"});
+    ASSERT_TRUE(state().savedImages);
+    EXPECT_EQ(session->lastSuccessfulStillImageSaveRevision(), before);
+    EXPECT_EQ(settings().lastStillImageSaveLocationPath, path(QStringLiteral("out/Look")));
+    EXPECT_EQ(settings().recentStillImageSaveLocations.front().relativeSubfolder, "Look");
+    EXPECT_EQ(fixture.settingsStore->writes.size(), writes + 1);
+    EXPECT_EQ(log->eventsNamed("still_image_save_succeeded").size(), 1u);
 }
 
 TEST_F(AppModelStillImagesTest, ASubfolderNamingAFileFailsAndCreatesNothing) {

@@ -24,25 +24,6 @@ public:
     bool temporaryFileRemoved = false;
 };
 
-TEST(OutputTaskDrainTest, RunningTasksAreCancelledAndWaitedFor) {
-    ManualScheduler scheduler;
-    FakeOutputTask save;
-    FakeOutputTask video;
-    std::optional<bool> result;
-
-    OutputTaskDrain(scheduler).drain({save.handle, video.handle}, [&](bool allFinished) { result = allFinished; });
-    EXPECT_TRUE(save.handle->isCancelled());
-    EXPECT_TRUE(video.handle->isCancelled());
-    EXPECT_FALSE(result.has_value());
-
-    save.finishCleanup();
-    EXPECT_FALSE(result.has_value());
-    video.finishCleanup();
-    EXPECT_EQ(result, true);
-    scheduler.advance(60.0);
-    EXPECT_EQ(result, true);
-}
-
 TEST(OutputTaskDrainTest, ATaskThatNeverEndsIsGivenUpOnAfterTheLimit) {
     ManualScheduler scheduler;
     FakeOutputTask stuck;
