@@ -249,24 +249,6 @@ TEST_F(AppContentViewTest, FirstAppearanceAttachesOnceAndQueuedFilesWaitForAFree
     EXPECT_EQ(queuedAttempts, 1);
 }
 
-TEST_F(AppContentViewTest, WithMotionTheStartPageFadesOutBeneathTheRisingCropScreen) {
-    MotionPreference::shared().setReduceMotion(false);
-    installCropScreens();
-    QPointer<QWidget> startPage = view->baseScreenWidget();
-    AppModelTestAccess::setDocument(*model, testing::makeCropDocument());
-    QWidget* crop = view->baseScreenWidget();
-    ASSERT_TRUE(startPage);
-    EXPECT_NE(crop->graphicsEffect(), nullptr);
-    EXPECT_FALSE(startPage->isEnabled());
-    const QObjectList& children = view->children();
-    EXPECT_LT(children.indexOf(startPage.data()), children.indexOf(crop));
-
-    QTest::qWait(700);
-    EXPECT_FALSE(startPage);
-    EXPECT_EQ(crop->graphicsEffect(), nullptr);
-    EXPECT_EQ(crop->geometry(), view->rect());
-}
-
 TEST_F(AppContentViewTest, ACropScreenReplacedWhileItStillRisesFadesOutFromWhereItWas) {
     MotionPreference::shared().setReduceMotion(false);
     installCropScreens();

@@ -37,28 +37,20 @@ protected:
     ShellFixture shell;
 };
 
-TEST_F(QuitTest, WithoutAnEditorTheApplicationEndsAtOnce) {
+TEST_F(QuitTest, WithNothingUnsavedTheApplicationEndsAtOnceOrAfterTheEditorAnswered) {
     shell.delegate->applicationDidFinishLaunching();
     AppModelTestAccess::setDocument(shell.model(), testing::makeCropDocument());
     shell.delegate->requestTermination();
-
     EXPECT_EQ(shell.exitCount, 1);
-    EXPECT_EQ(shell.alert(), nullptr);
     EXPECT_EQ(log->eventsNamed("session_ended").size(), 1u);
 
-    ShellFixture other;
-    EXPECT_TRUE(other.window->close());
-    EXPECT_EQ(other.exitCount, 1);
-}
-
-TEST_F(QuitTest, ACleanEditorIsAnsweredLaterAndThenEnds) {
-    shell.models.openEditor();
-    EXPECT_EQ(shell.delegate->applicationShouldTerminate(), AppDelegate::TerminateReply::later);
-    EXPECT_EQ(shell.exitCount, 0);
-
-    shell.models.scheduler.runDue();
-    EXPECT_EQ(shell.exitCount, 1);
-    EXPECT_EQ(shell.alert(), nullptr);
+    ShellFixture clean;
+    clean.models.openEditor();
+    EXPECT_FALSE(clean.window->close());
+    EXPECT_EQ(clean.exitCount, 0);
+    clean.models.scheduler.runDue();
+    EXPECT_EQ(clean.exitCount, 1);
+    EXPECT_EQ(clean.alert(), nullptr);
 }
 
 TEST_F(QuitTest, UnsavedChangesAskFirstAndTheAnswerDecides) {

@@ -60,16 +60,6 @@ TEST_F(FileHandoverTest, FilesHandedOverTwiceBeforeDeliveryKeepOnlyTheSecondList
     EXPECT_EQ(shell.model().importState().importGeneration, 1);
 }
 
-TEST_F(FileHandoverTest, ARefusedListStaysQueuedUntilTheOpenPanelCloses) {
-    testing::ShellFixture shell;
-    AppModelTestAccess::setImagePickerPresented(shell.model(), true);
-    shell.delegate->openURLs({first});
-    EXPECT_EQ(shell.model().importState().importGeneration, 0);
-
-    AppModelTestAccess::setImagePickerPresented(shell.model(), false);
-    EXPECT_EQ(shell.model().importState().importGeneration, 1);
-}
-
 TEST_F(FileHandoverTest, ASecondLaunchHandsItsFilesToTheRunningInstanceOnce) {
     testing::ShellFixture shell;
     SingleInstance running(folder.filePath(QStringLiteral("instance")));

@@ -10,12 +10,13 @@
 namespace vlt {
 namespace {
 
-TEST(LaunchArgumentsTest, EveryArgumentAfterTheProgramIsAFile) {
+TEST(LaunchArgumentsTest, EveryLocalArgumentAfterTheProgramIsAFile) {
     const QStringList arguments = {QStringLiteral("veltrano"),
                                    QStringLiteral("portrait.jpg"),
                                    QStringLiteral("../shots/side view.heic"),
                                    QStringLiteral("/srv/a.png"),
                                    QStringLiteral("file:///srv/b%20c.tiff"),
+                                   QStringLiteral("file://server/share/x.jpg"),
                                    QString()};
     const QList<QUrl> files = filesFromLaunchArguments(arguments, QStringLiteral("/home/ana/photos"));
 
@@ -24,12 +25,6 @@ TEST(LaunchArgumentsTest, EveryArgumentAfterTheProgramIsAFile) {
     EXPECT_EQ(files[1].toLocalFile(), QStringLiteral("/home/ana/shots/side view.heic"));
     EXPECT_EQ(files[2].toLocalFile(), QStringLiteral("/srv/a.png"));
     EXPECT_EQ(files[3].toLocalFile(), QStringLiteral("/srv/b c.tiff"));
-}
-
-TEST(LaunchArgumentsTest, RemoteAddressesAreNotFiles) {
-    const QStringList arguments = {QStringLiteral("veltrano"), QStringLiteral("file://server/share/x.jpg")};
-    EXPECT_TRUE(filesFromLaunchArguments(arguments, QStringLiteral("/tmp")).isEmpty());
-    EXPECT_TRUE(filesFromLaunchArguments({QStringLiteral("veltrano")}, QStringLiteral("/tmp")).isEmpty());
 }
 
 TEST(TerminationSignalWatcherTest, SignalsArriveOnTheEventLoop) {

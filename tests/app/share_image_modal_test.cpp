@@ -83,14 +83,6 @@ TEST_F(ShareImageModalTest, KindsChangeTheSummaryAndTogglesWriteBothSharingFlags
     EXPECT_FALSE(model().settingsState().settings.includeContactInformationWhenSharing);
 }
 
-TEST_F(ShareImageModalTest, TheSurfaceIsNineTenthsOfTheWindowWithinItsLimits) {
-    ShareImageModal* modal = open({});
-    for (const auto& [windowHeight, surfaceHeight] : {std::pair{400, 430}, {700, 630}, {1000, 820}}) {
-        window.resize(1180, windowHeight);
-        EXPECT_EQ(modal->surfaceRect().height(), surfaceHeight) << windowHeight;
-    }
-}
-
 TEST_F(ShareImageModalTest, WhilePreparingTheChoicesAreLockedAndEscapeCancels) {
     ShareImageModal* modal = open({StillImageKind::comparison, false, false});
     QTest::keyClick(modal->continueButton(), Qt::Key_Return);
