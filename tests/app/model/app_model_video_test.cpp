@@ -88,24 +88,6 @@ TEST(AppModelVideoTest, ThePanelProposesTheDocumentsNameAndClosingItLogsACancell
     }
 }
 
-TEST(AppModelVideoTest, AFailedMoveShowsTheUncertainDestinationAndTheFolderLeftBehind) {
-    VideoFixture fixture;
-    ASSERT_TRUE(QDir(fixture.folder.path()).mkdir(QStringLiteral("morph.mp4")));
-    fixture.save();
-    const AnimationVideoSaveState& state = fixture.models.model->animationVideoSaveState();
-    EXPECT_EQ(state.errorTitle, "Video not saved");
-    const QStringList hidden = QDir(fixture.folder.path()).entryList({".vlt-animation-*"}, QDir::Dirs | QDir::Hidden);
-    ASSERT_EQ(hidden.size(), 1);
-    EXPECT_EQ(state.errorMessage,
-              "Animation video could not be saved. The animation video could not be placed at the selected "
-              "location.\n\nThe system may have started replacing the destination. Check the file before "
-              "retrying.\n\nVeltrano could not remove its temporary video file. You may delete it manually:\n" +
-                  fixture.folder.filePath(hidden.first()));
-    EXPECT_EQ(fixture.log->lastEvent()->value("failure_code"), "video-publish-failed");
-    fixture.models.model->closeAnimationVideoSaveError();
-    EXPECT_FALSE(fixture.models.model->isInteractionLocked());
-}
-
 // The file is published whatever became of the editor, so the save succeeded; only
 // its card belongs to the editor that asked for it.
 TEST(AppModelVideoTest, ASaveFinishedAfterTheEditorWasReplacedIsLoggedAsSucceededAndShowsNothing) {
