@@ -100,7 +100,10 @@ TEST_F(AnimationVideoSaveOverlaysTest, TheSavedCardShowsWhereTheVideoWentReveals
     EXPECT_FALSE(model.isInteractionLocked());
 }
 
+// A folder in the destination's place: the move fails, the destination may have been
+// touched, and the written video is left in a hidden folder that the card names.
 TEST_F(AnimationVideoSaveOverlaysTest, TheErrorCardShowsTheModelsTextsVerbatimAndReturnClosesIt) {
+    ScopedCapturingEventLog log;
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("morph.mp4")));
     model.requestAnimationVideoSave();
     auto* card = cardOn<AnimationVideoSaveErrorOverlay>(AppOverlayLayer::animationVideoSaveError);
@@ -109,6 +112,8 @@ TEST_F(AnimationVideoSaveOverlaysTest, TheErrorCardShowsTheModelsTextsVerbatimAn
     EXPECT_EQ(card->header()->subtitleLabel()->text(), "The requested action could not be completed.");
     EXPECT_EQ(card->messageLabel()->text(), *model.animationVideoSaveState().errorMessage);
     EXPECT_TRUE(card->messageLabel()->text().contains("\n\nThe system may have started replacing the destination."));
+    EXPECT_TRUE(card->messageLabel()->text().contains(":\n" + folder.filePath(".vlt-animation-")));
+    EXPECT_EQ(log->lastEvent()->value("failure_code"), "video-publish-failed");
     EXPECT_FALSE(card->secondaryButton()->isVisible());
     QTest::keyClick(card, Qt::Key_Return);
     EXPECT_EQ(view->overlay(AppOverlayLayer::animationVideoSaveError), nullptr);

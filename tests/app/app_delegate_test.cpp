@@ -20,8 +20,6 @@ const QString kCloseMessage = QStringLiteral(
 const QString kUpdateMessage = QStringLiteral(
     "Your latest changes have not been saved.\n\nYour current result has not been saved as an image. If you "
     "restart now, those changes in the editor will be discarded.");
-const QString kLanguageMessage =
-    QStringLiteral("Save before restarting?\n\nThe changes are not saved. Restarting now will discard them.");
 
 class QuitTest : public ::testing::Test {
 protected:
@@ -190,19 +188,6 @@ TEST_F(LanguageRelaunchTest, WithoutAnEditorTheNewInstanceStartsAndThisOneEnds) 
     EXPECT_EQ(shell.alert(), nullptr);
 }
 
-TEST_F(LanguageRelaunchTest, UnsavedChangesAskBeforeRestartingAndCancelEndsTheRestart) {
-    openUnsavedEditor();
-    chooseJapanese();
-    shell.delegate->relaunchForLanguageChange();
-
-    ASSERT_NE(shell.alert(), nullptr);
-    EXPECT_EQ(shell.alertInformativeText(), kLanguageMessage);
-    shell.answer(cancel());
-    EXPECT_EQ(shell.relaunchCount, 0);
-    EXPECT_FALSE(shell.model().settingsState().isLanguageRestartInProgress);
-    EXPECT_FALSE(shell.delegate->isLanguageRelaunchPending());
-}
-
 // A second request while the first waits for its answer says the restart failed and
 // clears the restart state; the first request still runs to its end.
 TEST_F(LanguageRelaunchTest, ASecondRequestWhileTheFirstIsUnderWaySaysItCouldNotRestart) {
@@ -220,20 +205,6 @@ TEST_F(LanguageRelaunchTest, ASecondRequestWhileTheFirstIsUnderWaySaysItCouldNot
     shell.models.scheduler.runDue();
     EXPECT_EQ(shell.relaunchCount, 1);
     EXPECT_EQ(shell.exitCount, 1);
-}
-
-TEST_F(LanguageRelaunchTest, AFailedRelaunchKeepsRunningAndSaysSo) {
-    shell.relaunchFailure = testing::makeTestError(ENOENT);
-    chooseJapanese();
-    shell.delegate->relaunchForLanguageChange();
-    shell.models.scheduler.runDue();
-
-    EXPECT_EQ(shell.exitCount, 0);
-    EXPECT_FALSE(shell.model().settingsState().isLanguageRestartInProgress);
-    EXPECT_EQ(shell.model().settingsState().languageRestartError,
-              QStringLiteral("Veltrano could not restart. Close and reopen the app."));
-    EXPECT_EQ(log->eventsNamed("language_relaunch_failed").size(), 1u);
-    EXPECT_FALSE(shell.delegate->isLanguageRelaunchPending());
 }
 
 }  // namespace

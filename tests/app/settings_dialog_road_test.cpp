@@ -18,6 +18,7 @@
 #include "app/startup_view.h"
 #include "app/unsaved_changes_alert.h"
 #include "base/scheduler.h"
+#include "foundation/capturing_event_log_sink.h"
 #include "foundation/json_application_settings_store.h"
 #include "foundation/settings_file_app_language_preference_store.h"
 #include "settings_feedback/settings_comparison_labels_section.h"
@@ -138,20 +139,26 @@ TEST_F(SettingsRestartTest, QuickPressesStartOneRestartAndARefusedCloseEnablesTh
     ASSERT_NE(shell.alert(), nullptr);
     EXPECT_EQ(shell.window->findChildren<QMessageBox*>().size(), 1);
 
+    EXPECT_EQ(shell.alertInformativeText(),
+              "Save before restarting?\n\nThe changes are not saved. Restarting now will discard them.");
     shell.answer(UnsavedChangesAlert::cancelButton(*shell.alert()));
     EXPECT_EQ(shell.relaunchCount, 0);
+    EXPECT_FALSE(shell.model().settingsState().isLanguageRestartInProgress);
     EXPECT_TRUE(section->restartButton()->isEnabled());
     EXPECT_TRUE(section->picker()->isEnabled());
     EXPECT_TRUE(section->restartNotice()->isVisible());
 }
 
-TEST_F(SettingsRestartTest, AFailedRelaunchIsShownUnderTheLanguages) {
+TEST_F(SettingsRestartTest, AFailedRelaunchKeepsRunningAndIsShownUnderTheLanguages) {
+    ScopedCapturingEventLog log;
     shell.relaunchFailure = testing::makeTestError();
     SettingsLanguageSection* section = openLanguageSection();
     section->option(AppLanguage::italian)->click();
     section->restartButton()->click();
     shell.models.scheduler.runDue();
     EXPECT_EQ(shell.relaunchCount, 1);
+    EXPECT_EQ(shell.exitCount, 0);
+    EXPECT_EQ(log->eventsNamed("language_relaunch_failed").size(), 1u);
     EXPECT_TRUE(section->errorLabel()->isVisible());
     EXPECT_EQ(section->errorLabel()->text(), "Veltrano could not restart. Close and reopen the app.");
     EXPECT_TRUE(section->restartButton()->isEnabled());
