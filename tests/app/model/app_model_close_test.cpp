@@ -88,16 +88,6 @@ TEST_F(AppModelCloseTest, UnsavedChangesAskWithTheRequestsIntentAndLockUntilAnsw
     EXPECT_FALSE(model().isInteractionLocked());
 }
 
-TEST_F(AppModelCloseTest, SaveImageEndsTheRequestAndOpensTheSaveDialog) {
-    askAboutUnsavedChanges();
-
-    model().presentSaveImages();
-
-    EXPECT_EQ(answers, std::vector<bool>{false});
-    EXPECT_TRUE(model().stillImageSaveState().isSaveImagesPresented);
-    EXPECT_FALSE(model().closeRequestState().isCloseRequestPending);
-}
-
 TEST_F(AppModelCloseTest, ASecondRequestWhileAskingIsDropped) {
     askAboutUnsavedChanges();
 

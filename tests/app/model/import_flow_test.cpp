@@ -176,18 +176,6 @@ TEST_F(ImportFlowTest, ACancelledImportNeverLeavesTheScreenLocked) {
     EXPECT_EQ(log->eventsNamed("import_succeeded").size(), 1u) << "only the first import";
 }
 
-TEST_F(ImportFlowTest, AnImportMakesARunningPreparationStale) {
-    auto preparation = TaskHandle::create();
-    AppModelTestAccess::changeEditorState(model(),
-                                          [&](EditorState& state) { state.editorPreparationTask = preparation; });
-    AppModelTestAccess::setPreparingEditor(model(), true);
-    importFile(QStringLiteral("portrait.jpg"), ImageImportOrigin::fileOpen);
-    EXPECT_TRUE(preparation->isCancelled());
-    EXPECT_FALSE(model().editorState().isPreparingEditor);
-    EXPECT_EQ(model().editorState().editorPreparationGeneration, 1);
-    EXPECT_EQ(model().editorState().editorPreparationTask, nullptr);
-}
-
 TEST_F(ImportFlowTest, AResultForAModelThatIsGoneDoesNothing) {
     importFile(QStringLiteral("portrait.jpg"));
     fixture.model.reset();
@@ -226,16 +214,6 @@ TEST_F(ImportFlowTest, HandedOverFilesWaitWhileLockedAskingOrChoosing) {
     model().requestClose(ApplicationCloseIntent::close, [](bool) {});
     EXPECT_FALSE(model().openFileURLs(image));
     EXPECT_EQ(model().importState().importGeneration, 0);
-}
-
-TEST_F(ImportFlowTest, ARefusedDropIsExplainedOnTheStartPage) {
-    const QUrl image = temporaryFile(QStringLiteral("a.jpg"));
-    EXPECT_TRUE(model().handleDroppedItems({image, image}));
-    EXPECT_EQ(model().importState().inlineImportError, QStringLiteral("Please choose exactly one image at a time."));
-    EXPECT_EQ(model().importState().importGeneration, 0);
-
-    AppModelTestAccess::setImporting(model(), true);
-    EXPECT_FALSE(model().handleDroppedItems({image}));
 }
 
 TEST_F(ImportFlowTest, TheOpenPanelLogsItsOutcome) {
