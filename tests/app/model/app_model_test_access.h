@@ -15,9 +15,6 @@ public:
     static void changeImportState(AppModel& model, const std::function<void(ImportState&)>& edit) {
         model.changeImportState(edit);
     }
-    static void changeEditorState(AppModel& model, const std::function<void(EditorState&)>& edit) {
-        model.changeEditorState(edit);
-    }
     static void changeSettingsState(AppModel& model, const std::function<void(SettingsState&)>& edit) {
         model.changeSettingsState(edit);
     }
