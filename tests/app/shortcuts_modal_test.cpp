@@ -39,17 +39,6 @@ protected:
     QWidget window;
 };
 
-TEST_F(ShortcutsModalTest, SurfaceHeightFollowsTheWindow) {
-    ShortcutsModal* modal = open();
-    for (const auto& [windowHeight, surfaceHeight] : {std::pair{600, 560}, {400, 440}, {1000, 820}}) {
-        window.resize(1180, windowHeight);
-        EXPECT_EQ(modal->surfaceRect().height(), surfaceHeight) << windowHeight;
-    }
-    EXPECT_EQ(modal->surfaceRect().width(), 900);
-    window.resize(700, 820);
-    EXPECT_EQ(modal->surfaceRect().width(), 680);
-}
-
 TEST_F(ShortcutsModalTest, EscapeClosesOnceAndClearsTheFlagAfterThePause) {
     ShortcutsModal* modal = open();
     EXPECT_EQ(window.focusWidget(), modal->headerCloseButton());
