@@ -81,7 +81,16 @@ QWidget* makeNotice(const QList<QWidget*>& rows, int spacing, QWidget* parent) {
     auto* column = new QVBoxLayout(notice);
     column->setSpacing(spacing);
     column->addStretch(1);
-    for (QWidget* row : rows) column->addWidget(row, 0, Qt::AlignHCenter);
+    for (QWidget* row : rows) {
+        // A wrapping label given an alignment keeps its narrow hint and is cut off;
+        // it takes the full width and centres its own lines instead.
+        if (auto* label = qobject_cast<QLabel*>(row)) {
+            label->setAlignment(Qt::AlignHCenter);
+            column->addWidget(label);
+        } else {
+            column->addWidget(row, 0, Qt::AlignHCenter);
+        }
+    }
     column->addStretch(1);
     return notice;
 }

@@ -69,6 +69,10 @@ TEST_F(FeedbackModalTest, FormSendingReceivedAndAFailedSendFollowTheModel) {
     answer(VoidResult());
     EXPECT_EQ(modal->phase(), Phase::received);
     EXPECT_TRUE(modal->closeButton()->isVisible() && !modal->cancelButton()->isVisible());
+
+    // The thanks wraps across the sheet instead of being cut to a sliver.
+    for (const QLabel* label : modal->findChildren<QLabel*>())
+        EXPECT_TRUE(!label->isVisible() || label->height() >= label->heightForWidth(label->width()));
 }
 
 TEST_F(FeedbackModalTest, EscapeClosesOnceAndNeverWhileSending) {
