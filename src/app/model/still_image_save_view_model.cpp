@@ -220,9 +220,10 @@ std::optional<QString> StillImageSaveViewModel::comparisonMaximumMessage() const
 
 QString StillImageSaveViewModel::comparisonMaximumHelpText() const {
     if (height_ < width_) {
+        // Named in the order the composer stacks the panes: the Simulation on top.
         return localizedString(
-            "Landscape images are stacked vertically. This value limits the total height; Original is above and "
-            "Simulation below.");
+            "Landscape images are stacked vertically. This value limits the total height; Simulation is above and "
+            "Original below.");
     }
     return localizedString(
         "Portrait and square images are arranged side by side. This value limits the total width; Original is left "

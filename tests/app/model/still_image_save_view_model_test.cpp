@@ -57,6 +57,8 @@ TEST_F(StillImageSaveViewModelTest, SizeTextsFollowAutoTheCanvasAndTheStoredLimi
         });
         EXPECT_EQ(dialog.individualMaximumText(), c.individualText);
         EXPECT_EQ(dialog.comparisonMaximumText(), c.comparisonText);
+        // The help places the panes as the saved Comparison does: the Simulation on top.
+        EXPECT_EQ(dialog.comparisonMaximumHelpText().contains("Simulation is above"), c.width > c.height);
     }
 }
 
