@@ -1,10 +1,11 @@
 #include "platform/desktop/desktop_file_manager.h"
 
+#include "platform/desktop/default_folder_opener.h"
+
 #include <memory>
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -20,8 +21,9 @@ constexpr const char* kMethod = "ShowItems";
 }  // namespace
 
 DesktopFileManager::DesktopFileManager()
-    : DesktopFileManager(QDBusConnection::sessionBus(),
-                         [](const QUrl& folder) { return QDesktopServices::openUrl(folder); }) {}
+    : DesktopFileManager(QDBusConnection::sessionBus(), [](const QUrl& folder, std::function<void(bool)> completion) {
+          openFolderWithDefaultApplication(folder.toLocalFile(), std::move(completion));
+      }) {}
 
 DesktopFileManager::DesktopFileManager(QDBusConnection bus, OpenFolder openFolder)
     : bus_(std::move(bus)), openFolder_(std::move(openFolder)) {}
@@ -30,8 +32,13 @@ void DesktopFileManager::showItems(const QStringList& paths, std::function<void(
     auto finish = std::make_shared<std::function<void(bool)>>(std::move(completion));
     const QUrl folder = paths.isEmpty() ? QUrl() : QUrl::fromLocalFile(QFileInfo(paths.first()).absolutePath());
     auto fallBack = [finish, folder, openFolder = openFolder_] {
-        const bool opened = !folder.isEmpty() && openFolder && openFolder(folder);
-        if (*finish) (*finish)(opened);
+        if (folder.isEmpty() || !openFolder) {
+            if (*finish) (*finish)(false);
+            return;
+        }
+        openFolder(folder, [finish](bool opened) {
+            if (*finish) (*finish)(opened);
+        });
     };
     if (paths.isEmpty() || !bus_.isConnected()) {
         QTimer::singleShot(0, fallBack);

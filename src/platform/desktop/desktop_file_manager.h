@@ -15,9 +15,9 @@ namespace vlt {
 // instead, without a selection.
 class DesktopFileManager final : public FileManager {
 public:
-    using OpenFolder = std::function<bool(const QUrl& folder)>;
+    using OpenFolder = std::function<void(const QUrl& folder, std::function<void(bool opened)> completion)>;
 
-    // The session bus and QDesktopServices.
+    // The session bus and the default application through xdg-open.
     DesktopFileManager();
     // A given bus and folder opener, so that tests need no desktop session.
     DesktopFileManager(QDBusConnection bus, OpenFolder openFolder);

@@ -1,8 +1,12 @@
 #include "platform/desktop/desktop_file_manager.h"
 
+#include "platform/desktop/default_folder_opener.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -56,9 +60,9 @@ TEST(DesktopFileManagerTest, AsksTheFileManagerOnTheBusAndOpensTheFolderWhenNone
         DesktopFileManager fileManager(c.busConnected
                                            ? QDBusConnection::connectToBus(address, "vlt-file-manager-client")
                                            : QDBusConnection("none"),
-                                       [&](const QUrl& folder) {
+                                       [&](const QUrl& folder, std::function<void(bool)> completion) {
                                            opened.append(folder);
-                                           return c.folderOpens;
+                                           completion(c.folderOpens);
                                        });
         std::optional<bool> answer;
         fileManager.showItems({QString::fromUtf8("/tmp/a b/ç.mp4")}, [&](bool shown) { answer = shown; });
@@ -72,6 +76,40 @@ TEST(DesktopFileManagerTest, AsksTheFileManagerOnTheBusAndOpensTheFolderWhenNone
     }
     daemon.kill();
     daemon.waitForFinished(5000);
+}
+
+TEST(DesktopFileManagerTest, TheDefaultApplicationCountsOnlyWhenItsOpenerSucceeds) {
+    QTemporaryDir bin;
+    const auto opener = [&](const char* name, const char* body) {
+        const QString path = bin.filePath(QLatin1String(name));
+        QFile script(path);
+        script.open(QIODevice::WriteOnly);
+        script.write(QByteArray("#!/bin/sh\n") + body + "\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        return path;
+    };
+    const struct {
+        const char* situation;
+        QString program;
+        bool opened;
+    } cases[] = {
+        {"opened", opener("opens", "exit 0"), true},
+        // A desktop without any application for folders: xdg-open starts, then fails.
+        {"nothing to open folders with", opener("fails", "exit 3"), false},
+        {"no opener at all", bin.filePath("missing"), false},
+        {"an application still in the foreground", opener("stays", "exec sleep 1"), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.situation);
+        std::optional<bool> answer;
+        openFolderWithDefaultApplication(
+            bin.path(), [&](bool opened) { answer = opened; }, c.program, 300);
+        EXPECT_FALSE(answer.has_value());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 10000));
+        EXPECT_EQ(answer, c.opened);
+    }
+    QTest::qWait(1200);  // the opener left in the foreground ends and its process is freed
 }
 
 }  // namespace

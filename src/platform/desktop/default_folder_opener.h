@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+namespace vlt {
+
+// Opens a folder with the desktop's default application through `xdg-open`, and tells
+// whether that worked: QDesktopServices only says that xdg-open started, so a desktop
+// with nothing to open folders would count as success. The completion runs once on the
+// main thread, never inside the call. An opener still running after `patienceMs` has
+// found an application (some stay in the foreground until their window closes), so the
+// answer is then true and the process is left to end on its own.
+void openFolderWithDefaultApplication(const QString& folder, std::function<void(bool opened)> completion,
+                                      const QString& program = QStringLiteral("xdg-open"), int patienceMs = 3000);
+
+}  // namespace vlt
