@@ -44,11 +44,22 @@ function(vlt_add_folder_library name)
   endif()
 endfunction()
 
-# vlt_add_gtest(<name> SOURCES ... [DEPS ...] [GUI])
+# vlt_add_test_environment(<test>)
+# The environment every test runs in: headless Qt, the test data, and in the sanitizer
+# build the sanitizers' options.
+function(vlt_add_test_environment name)
+  set(environment "QT_QPA_PLATFORM=offscreen" "VLT_TEST_DATA_DIR=${PROJECT_SOURCE_DIR}/tests/data"
+    ${VLT_SANITIZER_TEST_ENVIRONMENT})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 300)
+endfunction()
+
+# vlt_add_gtest(<name> SOURCES ... [DEPS ...] [GUI] [NOT_SANITIZED])
 # One test executable registered as one CTest test. GUI tests get a QApplication on the
-# offscreen platform with a fixed font; the others a QCoreApplication.
+# offscreen platform with a fixed font; the others a QCoreApplication. NOT_SANITIZED
+# tests (those that crash on purpose and catch the crash themselves) are built but
+# reported as disabled in the sanitizer build, whose own handlers would take the crash.
 function(vlt_add_gtest name)
-  cmake_parse_arguments(ARG "GUI" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI;NOT_SANITIZED" "" "SOURCES;DEPS" ${ARGN})
   vlt_resolve_deps(deps ${ARG_DEPS})
   add_executable(${name} ${ARG_SOURCES})
   target_compile_options(${name} PRIVATE ${VLT_WARNINGS})
@@ -59,25 +70,29 @@ function(vlt_add_gtest name)
     target_link_libraries(${name} PRIVATE vlt_test_main ${deps})
   endif()
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VLT_TEST_DATA_DIR=${PROJECT_SOURCE_DIR}/tests/data"
-    TIMEOUT 300)
+  vlt_add_test_environment(${name})
+  if(ARG_NOT_SANITIZED AND VLT_SANITIZE)
+    set_tests_properties(${name} PROPERTIES DISABLED TRUE)
+  endif()
 endfunction()
 
-# vlt_add_folder_tests(<name> [GUI] [DEPS ...])
+# vlt_add_folder_tests(<name> [GUI] [NOT_SANITIZED] [DEPS ...])
 # One test executable from every *_test.cpp of the calling folder (none: nothing).
 function(vlt_add_folder_tests name)
-  cmake_parse_arguments(ARG "GUI" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI;NOT_SANITIZED" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp")
   file(GLOB helpers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*_support.cpp")
   if(NOT sources)
     return()
   endif()
+  set(flags "")
   if(ARG_GUI)
-    vlt_add_gtest(${name} GUI SOURCES ${sources} ${helpers} DEPS ${ARG_DEPS})
-  else()
-    vlt_add_gtest(${name} SOURCES ${sources} ${helpers} DEPS ${ARG_DEPS})
+    list(APPEND flags GUI)
   endif()
+  if(ARG_NOT_SANITIZED)
+    list(APPEND flags NOT_SANITIZED)
+  endif()
+  vlt_add_gtest(${name} ${flags} SOURCES ${sources} ${helpers} DEPS ${ARG_DEPS})
 endfunction()
 
 # vlt_add_benchmark(<name> SOURCES ... [DEPS ...])
