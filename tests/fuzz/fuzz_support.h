@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+
+namespace vlt::fuzz {
+
+// A file that a target rewrites with each input, for readers that take a path. It lives
+// in a private folder that is removed when the process ends.
+class ScratchFile {
+public:
+    explicit ScratchFile(std::string_view name);
+    ~ScratchFile();
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    void write(const void* data, std::size_t size) const;
+
+private:
+    std::filesystem::path folder_;
+    std::filesystem::path path_;
+};
+
+// A broken promise of the code under test: reported like a crash, so the fuzzer keeps
+// the input and the replay fails on it.
+void check(bool condition, const char* promise);
+
+}  // namespace vlt::fuzz
