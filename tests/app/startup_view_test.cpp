@@ -205,9 +205,9 @@ TEST(StartupViewEntranceTest, TheColumnRisesIntoPlaceOneTurnAfterShowingUnlessMo
         EXPECT_EQ(models.scheduler.pendingCount(), reduced ? 0u : 1u);
         models.scheduler.runDue();
         EXPECT_TRUE(view.hasEntered());
-        QTest::qWait(reduced ? 0 : 800);
-        EXPECT_DOUBLE_EQ(view.entranceOpacity(), 1.0);
-        EXPECT_DOUBLE_EQ(view.entranceOffset(), 0.0);
+        // Qt runs the entrance on its own clock; a loaded machine may need longer than its length.
+        EXPECT_TRUE(
+            QTest::qWaitFor([&view] { return view.entranceOpacity() == 1.0 && view.entranceOffset() == 0.0; }, 5000));
     }
     MotionPreference::shared().setReduceMotion(false);
 }
