@@ -261,9 +261,8 @@ TEST_F(AppContentViewTest, ACropScreenReplacedWhileItStillRisesFadesOutFromWhere
     ASSERT_NE(fading, nullptr);
     EXPECT_LT(fading->opacity(), 1.0);
 
-    QTest::qWait(700);
-    EXPECT_FALSE(rising);
-    EXPECT_EQ(view->baseScreenWidget()->graphicsEffect(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return rising.isNull() && view->baseScreenWidget()->graphicsEffect() == nullptr; }, 5000));
 }
 
 // The open panel starts in the folder of the last image opened, also after a new
