@@ -3,17 +3,12 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "ui/keyboard_focus.h"
+#include "ui/modal_navigation_row_painting.h"
 #include "ui/modal_palette.h"
 #include "ui/text_style.h"
 
 namespace vlt {
-namespace {
-
-constexpr double kBarCornerRadius = 2.0;
-constexpr float kFocusRingOpacity = 0.55f;
-
-}  // namespace
+namespace {}  // namespace
 
 StillImageSaveNavigationRow::StillImageSaveNavigationRow(StillImageSaveSection section, QWidget* parent)
     : QAbstractButton(parent) {
@@ -38,29 +33,8 @@ QSize StillImageSaveNavigationRow::sizeHint() const {
 }
 
 void StillImageSaveNavigationRow::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF area(rect());
-    if (isSelected()) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(ModalPalette::selectionFill());
-        painter.drawRoundedRect(area, cornerRadius, cornerRadius);
-        painter.setBrush(ModalPalette::accent());
-        painter.drawRoundedRect(QRectF(0.0, (area.height() - barHeight) / 2.0, barWidth, barHeight), kBarCornerRadius,
-                                kBarCornerRadius);
-    }
-    if (showsKeyboardFocus(*this)) {
-        QColor ring = ModalPalette::accent();
-        ring.setAlphaF(kFocusRingOpacity);
-        painter.setPen(QPen(ring, 2.0));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(area.adjusted(1.0, 1.0, -1.0, -1.0), cornerRadius - 1.0, cornerRadius - 1.0);
-    }
-    painter.setPen(ModalPalette::textPrimary());
-    painter.setFont(font());
-    const QRect label = rect().adjusted(horizontalPadding, 0, -horizontalPadding, 0);
-    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
-                     fontMetrics().elidedText(text(), Qt::ElideRight, label.width()));
+    paintModalNavigationRow(*this, isSelected(), ModalPalette::textPrimary(),
+                            {horizontalPadding, cornerRadius, barWidth, barHeight});
 }
 
 StillImageSaveNavigation::StillImageSaveNavigation(QWidget* parent) : QWidget(parent) {

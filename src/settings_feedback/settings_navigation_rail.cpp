@@ -3,17 +3,12 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "ui/keyboard_focus.h"
+#include "ui/modal_navigation_row_painting.h"
 #include "ui/modal_palette.h"
 #include "ui/text_style.h"
 
 namespace vlt {
-namespace {
-
-constexpr double kBarCornerRadius = 2.0;
-constexpr float kFocusRingOpacity = 0.55f;
-
-}  // namespace
+namespace {}  // namespace
 
 SettingsRailEntry::SettingsRailEntry(SettingsSection section, QWidget* parent)
     : QAbstractButton(parent), section_(section) {
@@ -40,29 +35,8 @@ QSize SettingsRailEntry::sizeHint() const {
 }
 
 void SettingsRailEntry::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF area(rect());
-    if (isSelected()) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(ModalPalette::selectionFill());
-        painter.drawRoundedRect(area, cornerRadius, cornerRadius);
-        painter.setBrush(ModalPalette::accent());
-        const QRectF bar(0.0, (area.height() - barHeight) / 2.0, barWidth, barHeight);
-        painter.drawRoundedRect(bar, kBarCornerRadius, kBarCornerRadius);
-    }
-    if (showsKeyboardFocus(*this)) {
-        QColor ring = ModalPalette::accent();
-        ring.setAlphaF(kFocusRingOpacity);
-        painter.setPen(QPen(ring, 2.0));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(area.adjusted(1.0, 1.0, -1.0, -1.0), cornerRadius - 1.0, cornerRadius - 1.0);
-    }
-    painter.setPen(ModalPalette::accent());
-    painter.setFont(font());
-    const QRect label = rect().adjusted(horizontalPadding, 0, -horizontalPadding, 0);
-    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
-                     fontMetrics().elidedText(text(), Qt::ElideRight, label.width()));
+    paintModalNavigationRow(*this, isSelected(), ModalPalette::accent(),
+                            {horizontalPadding, cornerRadius, barWidth, barHeight});
 }
 
 SettingsNavigationRail::SettingsNavigationRail(QWidget* parent) : QWidget(parent) {

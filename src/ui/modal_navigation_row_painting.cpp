@@ -1,0 +1,45 @@
+#include "ui/modal_navigation_row_painting.h"
+
+#include <QAbstractButton>
+#include <QPainter>
+
+#include "ui/keyboard_focus.h"
+#include "ui/modal_palette.h"
+
+namespace vlt {
+namespace {
+
+constexpr double kBarCornerRadius = 2.0;
+constexpr float kFocusRingOpacity = 0.55f;
+
+}  // namespace
+
+void paintModalNavigationRow(QAbstractButton& row, bool selected, const QColor& textColor,
+                             const ModalNavigationRowMetrics& metrics) {
+    QPainter painter(&row);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area(row.rect());
+    const double radius = metrics.cornerRadius;
+    if (selected) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ModalPalette::selectionFill());
+        painter.drawRoundedRect(area, radius, radius);
+        painter.setBrush(ModalPalette::accent());
+        const QRectF bar(0.0, (area.height() - metrics.barHeight) / 2.0, metrics.barWidth, metrics.barHeight);
+        painter.drawRoundedRect(bar, kBarCornerRadius, kBarCornerRadius);
+    }
+    if (showsKeyboardFocus(row)) {
+        QColor ring = ModalPalette::accent();
+        ring.setAlphaF(kFocusRingOpacity);
+        painter.setPen(QPen(ring, 2.0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(area.adjusted(1.0, 1.0, -1.0, -1.0), radius - 1.0, radius - 1.0);
+    }
+    painter.setPen(textColor);
+    painter.setFont(row.font());
+    const QRect label = row.rect().adjusted(metrics.horizontalPadding, 0, -metrics.horizontalPadding, 0);
+    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
+                     row.fontMetrics().elidedText(row.text(), Qt::ElideRight, label.width()));
+}
+
+}  // namespace vlt
