@@ -9,23 +9,6 @@
 #include "output/print/printing_failure.h"
 
 namespace vlt {
-namespace {
-
-StillImageKind printedTab(EditorTab tab) {
-    switch (tab) {
-    case EditorTab::original:
-        return StillImageKind::original;
-    case EditorTab::simulation:
-    case EditorTab::animate:
-        return StillImageKind::simulation;
-    case EditorTab::comparison:
-        return StillImageKind::comparison;
-    }
-    return StillImageKind::simulation;
-}
-
-}  // namespace
-
 void AppModel::changePrintState(const std::function<void(PrintState&)>& edit) {
     changeArea(print_, edit, &AppModel::printStateChanged);
 }
@@ -105,7 +88,7 @@ void AppModel::printSnapshotDidArrive(Result<StillImageRenderSnapshot> snapshot,
     const std::shared_ptr<EditorSession> session = weakSession.lock();
     PrintJob job;
     job.snapshot = std::move(snapshot).value();
-    job.currentTab = printedTab(session->selectedTab());
+    job.currentTab = stillImageKindOfTab(session->selectedTab());
     job.settings = settings_.settings;
     job.documentName = session->document() ? session->document()->fileName() : QString();
     QPointer<AppModel> guard(this);

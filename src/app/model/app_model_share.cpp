@@ -73,8 +73,7 @@ void AppModel::completeShareImageRequest(const std::shared_ptr<EditorSession>& s
     if (!session || session != editor_.editorSession) return;
     if (isPresentingModal() || closeRequest_.isCloseRequestPending) return;
     const ApplicationSettings& settings = settings_.settings;
-    const ShareImageDialogState choices{ShareImageDialogState::kindForTab(session->selectedTab()),
-                                        settings.includeLabelsWhenSharing,
+    const ShareImageDialogState choices{stillImageKindOfTab(session->selectedTab()), settings.includeLabelsWhenSharing,
                                         settings.includeContactInformationWhenSharing};
     changeShareState([&choices](ShareState& state) { state.shareImageState = choices; });
 }

@@ -4,19 +4,6 @@
 
 namespace vlt {
 
-StillImageKind ShareImageDialogState::kindForTab(EditorTab tab) {
-    switch (tab) {
-    case EditorTab::original:
-        return StillImageKind::original;
-    case EditorTab::comparison:
-        return StillImageKind::comparison;
-    case EditorTab::simulation:
-    case EditorTab::animate:
-        return StillImageKind::simulation;
-    }
-    return StillImageKind::simulation;
-}
-
 bool ShareImageDialogState::hasComparisonLabels(const ApplicationSettings& settings) {
     return !settings.originalComparisonLabel.trimmed().isEmpty() ||
            !settings.simulationComparisonLabel.trimmed().isEmpty();

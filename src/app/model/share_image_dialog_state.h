@@ -1,6 +1,5 @@
 #pragma once
 
-#include "editing/session/editor_tab.h"
 #include "foundation/application_settings.h"
 #include "output/still/still_image_kind.h"
 
@@ -13,8 +12,6 @@ struct ShareImageDialogState {
     bool includeLabels = false;
     bool includeContactInformation = false;
 
-    // The kind a share from this tab starts with; Animate shares the Simulation.
-    static StillImageKind kindForTab(EditorTab tab);
     // At least one comparison label is more than blanks.
     static bool hasComparisonLabels(const ApplicationSettings& settings);
     // The composer's contact block is not empty.

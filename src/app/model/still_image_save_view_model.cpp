@@ -43,19 +43,6 @@ auto& textOf(Texts& texts, Field field) {
 
 bool isBlank(const QString& text) { return text.trimmed().isEmpty(); }
 
-StillImageKind kindOfTab(EditorTab tab) {
-    switch (tab) {
-    case EditorTab::original:
-        return StillImageKind::original;
-    case EditorTab::comparison:
-        return StillImageKind::comparison;
-    case EditorTab::simulation:
-    case EditorTab::animate:
-        return StillImageKind::simulation;
-    }
-    return StillImageKind::simulation;
-}
-
 QString decimal(std::int64_t value) { return QString::number(value); }
 
 }  // namespace
@@ -117,7 +104,7 @@ StillImageSaveViewModel::StillImageSaveViewModel(AppModel& model, const QDateTim
     if (session) {
         width_ = std::max<std::int64_t>(session->canvasSize().width, 1);
         height_ = std::max<std::int64_t>(session->canvasSize().height, 1);
-        currentTab_ = kindOfTab(session->selectedTab());
+        currentTab_ = stillImageKindOfTab(session->selectedTab());
         if (session->document()) sourceName = session->document()->fileName();
     }
     baseName_ = StillImageFileNaming::defaultBaseName(sourceName, now);

@@ -51,4 +51,17 @@ std::vector<StillImageKind> stillImageKinds(StillImageSaveSelection selection, S
     return {currentTab};
 }
 
+StillImageKind stillImageKindOfTab(EditorTab tab) {
+    switch (tab) {
+    case EditorTab::original:
+        return StillImageKind::original;
+    case EditorTab::comparison:
+        return StillImageKind::comparison;
+    case EditorTab::simulation:
+    case EditorTab::animate:
+        return StillImageKind::simulation;
+    }
+    return StillImageKind::simulation;
+}
+
 }  // namespace vlt

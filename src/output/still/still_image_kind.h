@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include "editing/session/editor_tab.h"
 #include "foundation/still_image_save_selection.h"
 
 namespace vlt {
@@ -23,6 +24,9 @@ std::string_view stillImageKindRawValue(StillImageKind kind);
 std::optional<StillImageKind> stillImageKindFromRawValue(std::string_view text);
 // "Original", "Simulation", "Comparison" in the interface language.
 QString stillImageKindTitle(StillImageKind kind);
+
+// The image a tab shows: Animate counts as the Simulation it ends on.
+StillImageKind stillImageKindOfTab(EditorTab tab);
 
 // The kinds one output produces, in output order: the current tab's kind alone, one
 // named kind, or all three.
