@@ -20,19 +20,11 @@
 #include "ui/modal_surface.h"
 #include "ui/settings_primary_button_style.h"
 #include "ui/settings_secondary_button_style.h"
+#include "ui/sectioned_modal_body.h"
 #include "ui/vertical_scroll_area.h"
 
 namespace vlt {
-namespace {
-
-void fill(QWidget& widget, const QColor& colour) {
-    QPalette colours = widget.palette();
-    colours.setColor(QPalette::Window, colour);
-    widget.setPalette(colours);
-    widget.setAutoFillBackground(true);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 StillImageSaveModal::StillImageSaveModal(AppModel& model, QWidget* parent, Scheduler& scheduler,
                                          MotionPreference& motion, const QDateTime& now)
@@ -54,36 +46,20 @@ StillImageSaveModal::StillImageSaveModal(AppModel& model, QWidget* parent, Sched
 }
 
 QWidget* StillImageSaveModal::buildBody() {
-    auto* body = new QWidget(surface());
-    auto* row = new QHBoxLayout(body);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
-
-    navigation_ = new StillImageSaveNavigation(body);
+    navigation_ = new StillImageSaveNavigation(surface());
     connect(navigation_, &StillImageSaveNavigation::sectionClicked, viewModel_,
             &StillImageSaveViewModel::selectSection);
-    row->addWidget(navigation_);
-    auto* divider = new QWidget(body);
-    divider->setFixedWidth(1);
-    fill(*divider, ModalPalette::divider());
-    row->addWidget(divider);
-
-    contentArea_ = new VerticalScrollArea(body);
-    contentArea_->setObjectName(QStringLiteral("stillImageSaveContentArea"));
-    fill(*contentArea_->viewport(), Qt::white);
-    auto* content = new QWidget;
-    auto* column = new QVBoxLayout(content);
-    column->setContentsMargins(32, 24, 32, 24);
-    column->setSpacing(18);
+    SectionedModalBody body(surface(), navigation_, QStringLiteral("stillImageSaveContentArea"), 18);
+    contentArea_ = body.contentArea();
+    QWidget* content = body.content();
     whereWhat_ = new StillImageWhereWhatSection(*viewModel_, content);
     fileFormat_ = new StillImageFileFormatSection(*viewModel_, content);
     size_ = new StillImageSizeSection(*viewModel_, content);
     watermarks_ = new StillImageWatermarksSection(*viewModel_, content);
-    for (const StillImageSaveSection section : kAllStillImageSaveSections) column->addWidget(sectionWidget(section));
-    column->addStretch(1);
-    contentArea_->setContent(content);
-    row->addWidget(contentArea_, 1);
-    return body;
+    for (const StillImageSaveSection section : kAllStillImageSaveSections)
+        body.column()->addWidget(sectionWidget(section));
+    body.finish();
+    return body.widget();
 }
 
 QWidget* StillImageSaveModal::buildFooter() {

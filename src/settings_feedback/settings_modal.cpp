@@ -25,19 +25,13 @@
 #include "ui/settings_text_editor.h"
 #include "ui/settings_text_field.h"
 #include "ui/text_style.h"
+#include "ui/sectioned_modal_body.h"
 #include "ui/vertical_scroll_area.h"
 
 namespace vlt {
 namespace {
 
 constexpr int kSavedCheckSide = 16;
-
-void fill(QWidget& widget, const QColor& colour) {
-    QPalette colours = widget.palette();
-    colours.setColor(QPalette::Window, colour);
-    widget.setPalette(colours);
-    widget.setAutoFillBackground(true);
-}
 
 }  // namespace
 
@@ -71,36 +65,18 @@ SettingsModal::SettingsModal(AppModel& model, std::function<void()> relaunchForL
 SettingsModal::~SettingsModal() { disconnect(qApp, nullptr, this, nullptr); }
 
 QWidget* SettingsModal::buildBody() {
-    auto* body = new QWidget(surface());
-    auto* row = new QHBoxLayout(body);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
-
-    rail_ = new SettingsNavigationRail(body);
+    rail_ = new SettingsNavigationRail(surface());
     connect(rail_, &SettingsNavigationRail::sectionClicked, controller_, &SettingsDraftController::selectSection);
-    row->addWidget(rail_);
-
-    auto* divider = new QWidget(body);
-    divider->setFixedWidth(navigationDividerWidth);
-    fill(*divider, ModalPalette::divider());
-    row->addWidget(divider);
-
-    contentArea_ = new VerticalScrollArea(body);
-    contentArea_->setObjectName(QStringLiteral("settingsContentArea"));
-    fill(*contentArea_->viewport(), Qt::white);
-    auto* content = new QWidget;
-    auto* column = new QVBoxLayout(content);
-    column->setContentsMargins(32, 24, 32, 24);
-    column->setSpacing(12);
+    SectionedModalBody body(surface(), rail_, QStringLiteral("settingsContentArea"), 12);
+    contentArea_ = body.contentArea();
+    QWidget* content = body.content();
     contact_ = new SettingsContactSection(*controller_, content);
     comparisonLabels_ = new SettingsComparisonLabelsSection(*controller_, content);
     language_ = new SettingsLanguageSection(*controller_, content);
     performance_ = new SettingsPerformanceSection(*controller_, content);
-    for (const SettingsSection section : kAllSettingsSections) column->addWidget(sectionWidget(section));
-    column->addStretch(1);
-    contentArea_->setContent(content);
-    row->addWidget(contentArea_, 1);
-    return body;
+    for (const SettingsSection section : kAllSettingsSections) body.column()->addWidget(sectionWidget(section));
+    body.finish();
+    return body.widget();
 }
 
 QWidget* SettingsModal::buildFooter() {

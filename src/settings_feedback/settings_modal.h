@@ -34,7 +34,6 @@ class SettingsModal final : public ModalHost {
 
 public:
     static ModalSurfaceMetrics surfaceMetrics() { return {720, 940, 360, 650}; }
-    static constexpr int navigationDividerWidth = 1;
 
     // relaunchForLanguageChange starts a new instance in the chosen language once the
     // model has begun the restart.
