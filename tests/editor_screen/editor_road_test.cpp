@@ -88,6 +88,7 @@ protected:
         window.show();
         window.activateWindow();
     }
+    ~EditorRoadTest() override { MotionPreference::shared().setReduceMotion(false); }
 
     EditorSession& session() { return *model->editorState().editorSession; }
     EditorView* editor() { return qobject_cast<EditorView*>(root->baseScreenWidget()); }
