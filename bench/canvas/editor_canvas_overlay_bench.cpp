@@ -6,7 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "editing/canvas/editor_canvas_overlay_view.h"
+#include "canvas/editor_canvas_overlay_view.h"
 
 namespace vlt {
 namespace {

@@ -20,8 +20,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "editing/canvas/editor_canvas_representable.h"
-#include "editing/canvas/editor_canvas_view.h"
+#include "canvas/editor_canvas_representable.h"
+#include "canvas/editor_canvas_view.h"
 #include "editing/renderer/metal_deformation_renderer.h"
 #include "editing/session/editor_session.h"
 #include "platform/gpu/gpu_device.h"

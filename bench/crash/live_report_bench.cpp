@@ -13,10 +13,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "crash/capture/async/vtcrash_async_thread_capture.h"
-#include "crash/capture/vt_crash_reporter.h"
-#include "crash/capture/vt_crash_shared_images.h"
-#include "crash/capture/vtcrash_log_writer.h"
+#include "crash_capture/async/vtcrash_async_thread_capture.h"
+#include "crash_capture/vt_crash_reporter.h"
+#include "crash_capture/vt_crash_shared_images.h"
+#include "crash_capture/vtcrash_log_writer.h"
 
 // Every allocation of the process passes through here, so that the crash-time write can
 // be shown to make none.

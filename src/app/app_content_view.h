@@ -10,7 +10,7 @@
 
 #include <QMessageBox>
 
-#include "app/model/app_model.h"
+#include "model/app_model.h"
 
 namespace vlt {
 

@@ -5,8 +5,8 @@
 #include <QMessageBox>
 #include <QWidget>
 
-#include "crash/crash_report_coordinating.h"
-#include "app/model/app_model.h"
+#include "crash_reports/crash_report_coordinating.h"
+#include "model/app_model.h"
 #include "app/unsaved_changes_alert.h"
 #include "app/update_controller.h"
 #include "foundation/diagnostic_error_summary.h"

@@ -9,8 +9,8 @@
 #include <QPointer>
 #include <QUrl>
 
-#include "app/model/app_model.h"
-#include "app/model/application_close_intent.h"
+#include "model/app_model.h"
+#include "model/application_close_intent.h"
 #include "base/result.h"
 
 class QWidget;

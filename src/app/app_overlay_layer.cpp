@@ -1,6 +1,6 @@
 #include "app/app_overlay_layer.h"
 
-#include "app/model/app_model.h"
+#include "model/app_model.h"
 
 namespace vlt {
 

@@ -6,9 +6,9 @@
 #include <QMenuBar>
 #include <QWidget>
 
-#include "app/model/app_model.h"
-#include "app/model/print_command_title.h"
-#include "app/model/zoom_command_targets.h"
+#include "model/app_model.h"
+#include "model/print_command_title.h"
+#include "model/zoom_command_targets.h"
 #include "editing/session/editor_session.h"
 #include "foundation/localized_string.h"
 

@@ -9,8 +9,8 @@
 #include <QKeySequence>
 #include <QPointer>
 
-#include "app/model/menu_command.h"
-#include "app/model/menu_command_availability.h"
+#include "model/menu_command.h"
+#include "model/menu_command_availability.h"
 
 class QAction;
 class QMenu;

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "output/print/print_operation_coordinator.h"
+#include "screens/print/print_operation_coordinator.h"
 
 namespace vlt {
 

@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/model/print_window.h"
+#include "model/print_window.h"
 
 namespace vlt {
 

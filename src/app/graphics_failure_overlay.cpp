@@ -1,6 +1,6 @@
 #include "app/graphics_failure_overlay.h"
 
-#include "app/model/app_model.h"
+#include "model/app_model.h"
 #include "foundation/localized_string.h"
 
 namespace vlt {

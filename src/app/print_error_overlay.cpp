@@ -1,7 +1,7 @@
 #include "app/print_error_overlay.h"
 
 #include "app/app_alert_texts.h"
-#include "app/model/app_model.h"
+#include "model/app_model.h"
 #include "foundation/localized_string.h"
 
 namespace vlt {

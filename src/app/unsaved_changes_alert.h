@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/model/application_close_intent.h"
+#include "model/application_close_intent.h"
 
 class QAbstractButton;
 class QMessageBox;

@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/model/startup_update_check_gate.h"
+#include "model/startup_update_check_gate.h"
 
 namespace vlt {
 

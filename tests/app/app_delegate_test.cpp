@@ -7,7 +7,7 @@
 #include "app/unsaved_changes_alert.h"
 #include "foundation/capturing_event_log_sink.h"
 #include "shell_test_support.h"
-#include "app/model/app_model_test_access.h"
+#include "model/app_model_test_access.h"
 
 namespace vlt {
 namespace {

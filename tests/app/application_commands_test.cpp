@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "app/application_commands.h"
-#include "app/model/model_test_support.h"
-#include "app/model/app_model_test_access.h"
+#include "model/model_test_support.h"
+#include "model/app_model_test_access.h"
 
 namespace vlt {
 namespace {

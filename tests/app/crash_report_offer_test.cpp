@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "app/app_delegate.h"
-#include "crash/crash_report_coordinating.h"
+#include "crash_reports/crash_report_coordinating.h"
 #include "base/scheduler.h"
 
 namespace vlt {

@@ -13,7 +13,7 @@
 #include "app/veltrano_application.h"
 #include "base/file_support.h"
 #include "platform/single_instance/single_instance.h"
-#include "settings_feedback/feedback_modal.h"
+#include "screens/feedback/feedback_modal.h"
 #include "support/loopback_http_server.h"
 #include "ui/settings_text_editor.h"
 

@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "app/app_content_view.h"
-#include "app/model/model_test_support.h"
-#include "app/share_image_modal.h"
+#include "model/model_test_support.h"
+#include "screens/share/share_image_modal.h"
 #include "foundation/capturing_event_log_sink.h"
 #include "output/share/share_image_payload_store.h"
 #include "platform/share/desktop_share_services.h"

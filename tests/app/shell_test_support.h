@@ -4,7 +4,7 @@
 
 #include "app/app_delegate.h"
 #include "app/main_window.h"
-#include "app/model/model_test_support.h"
+#include "model/model_test_support.h"
 #include "platform/updater/fake_updater.h"
 
 class QMessageBox;

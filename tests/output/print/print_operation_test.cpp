@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "base/scheduler.h"
-#include "output/print/print_accessory_view_controller.h"
-#include "output/print/print_operation_coordinator.h"
+#include "screens/print/print_accessory_view_controller.h"
+#include "screens/print/print_operation_coordinator.h"
 #include "output/print/print_pages.h"
 #include "output/print/printing_failure.h"
 #include "output/still/still_image_output_failure.h"

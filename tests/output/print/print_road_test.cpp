@@ -13,15 +13,15 @@
 #include <QTest>
 
 #include "app/app_content_view.h"
-#include "app/model/app_model.h"
+#include "model/app_model.h"
 #include "editing/preparation/editing_canvas.h"
-#include "editor_screen/editor_toolbar.h"
-#include "editor_screen/editor_view.h"
+#include "screens/editor/editor_toolbar.h"
+#include "screens/editor/editor_view.h"
 #include "foundation/capturing_event_log_sink.h"
-#include "import/screen/crop_go_to_editor_button.h"
-#include "import/screen/crop_toolbar.h"
-#include "import/screen/crop_view.h"
-#include "output/print/print_operation_coordinator.h"
+#include "screens/crop/crop_go_to_editor_button.h"
+#include "screens/crop/crop_toolbar.h"
+#include "screens/crop/crop_view.h"
+#include "screens/print/print_operation_coordinator.h"
 #include "ui/motion_preference.h"
 
 namespace vlt {

@@ -1,0 +1,718 @@
+#include "canvas/editor_canvas_view.h"
+
+#include "editing/renderer/default_gpu_device.h"
+#include "platform/gpu/srgb_transfer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShowEvent>
+
+#include "canvas/canvas_frame_clock.h"
+#include "canvas/editor_canvas_overlay_view.h"
+#include "editing/renderer/metal_deformation_failure.h"
+#include "editing/renderer/metal_deformation_renderer.h"
+#include "editing/renderer/presented_frame_image.h"
+#include "editing/session/editor_messages.h"
+#include "foundation/diagnostic_log.h"
+#include "base/precondition.h"
+#include "output/still/still_image_output_failure.h"
+#include "output/video/animation_video_failure.h"
+#include "output/video/animation_video_frame_writer.h"
+#include "platform/gpu/gpu_device.h"
+#include "platform/gpu/gpu_view.h"
+#include "base/clock.h"
+#include "base/main_thread.h"
+
+namespace vlt {
+
+namespace {
+
+bool isUsableRadius(float radius) { return std::isfinite(radius) && radius > 0.0f; }
+
+ErrorPtr sharedError(const MetalDeformationFailure& failure) { return makeError<MetalDeformationFailure>(failure); }
+
+}  // namespace
+
+DeformationTool deformationTool(EditorTool tool) {
+    switch (tool) {
+    case EditorTool::grow:
+        return DeformationTool::grow;
+    case EditorTool::shrink:
+        return DeformationTool::shrink;
+    case EditorTool::reconstruct:
+        return DeformationTool::reconstruct;
+    default:
+        return DeformationTool::push;
+    }
+}
+
+EditorCanvasView::EditorCanvasView(QWidget* parent)
+    : EditorCanvasView(defaultGpuDevice(), SystemClock::shared(), QtScheduler::shared(), parent) {}
+
+EditorCanvasView::EditorCanvasView(std::shared_ptr<GpuDevice> device, const Clock& clock, Scheduler& scheduler,
+                                   QWidget* parent)
+    : QWidget(parent), clock_(clock), scheduler_(scheduler) {
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
+    setAttribute(Qt::WA_AcceptTouchEvents, false);
+    setAccessibleName(tr("Editor image view"));
+
+    gpuView_ = std::make_unique<GpuView>(std::move(device), GpuPixelFormat::bgra8UnormSrgb);
+    // The drawable stores sRGB codes, so its clear colour is given in linear light:
+    // the same colour as the widget's own fill before the first frame.
+    const auto linear = [](double encoded) {
+        return static_cast<double>(SrgbTransfer::decode(static_cast<std::uint8_t>(std::lround(encoded * 255.0))));
+    };
+    gpuView_->setClearColor(
+        GpuClearColor{linear(kClearColorRed), linear(kClearColorGreen), linear(kClearColorBlue), 1.0});
+    QPointer<EditorCanvasView> self(this);
+    gpuView_->setPresentedHandler([self] {
+        if (self) self->framePresented();
+    });
+
+    frameClock_ = std::make_unique<CanvasFrameClock>(this, [this] { frameClockTicked(); });
+
+    overlayView_ = new EditorCanvasOverlayView(this);
+    overlayView_->setGeometry(rect());
+
+    horizontalScroller_ = new QScrollBar(Qt::Horizontal, this);
+    verticalScroller_ = new QScrollBar(Qt::Vertical, this);
+    for (QScrollBar* scroller : {horizontalScroller_, verticalScroller_}) {
+        scroller->setFocusPolicy(Qt::NoFocus);
+        scroller->hide();
+        const bool horizontal = scroller == horizontalScroller_;
+        connect(scroller, &QScrollBar::actionTriggered, this,
+                [this, horizontal](int action) { scrollerChanged(horizontal, action); });
+    }
+}
+
+EditorCanvasView::~EditorCanvasView() {
+    *alive_ = false;
+    pendingAnnotationClickWork_.cancel();
+    releaseCursorLease();
+}
+
+// --- Canvas --------------------------------------------------------------------------
+
+void EditorCanvasView::setCanvas(SharedEditingCanvas canvas) {
+    VLT_PRECONDITION(isMainThread(), "the canvas lives on the main thread");
+    cancelGesture();
+    stopAnimationPlayback();
+    canvas_ = std::move(canvas);
+    hasGraphicsFailure_ = false;
+    hasReportedGraphicsFailure_ = false;
+    // Results of the previous canvas's GPU work must not land in the new histories.
+    *alive_ = false;
+    alive_ = std::make_shared<bool>(true);
+    isHistoryBusy_ = false;
+    isStrokeActive_ = false;
+    finishStrokeAfterFrame_ = false;
+    activeStamps_.clear();
+    queuedStroke_.reset();
+    reconstructPlanner_.deactivate();
+    editorHistory_.reset();
+    annotationPresentation_ = AnnotationPresentation{};
+    renderer_.reset();
+    deformationHistory_.reset();
+
+    std::optional<MetalDeformationFailure> failure;
+    if (canvas_ == nullptr) {
+        failure = MetalDeformationFailure(MetalDeformationFailure::Case::textureCreation);
+    } else if (gpuView_->device() == nullptr) {
+        failure = MetalDeformationFailure(MetalDeformationFailure::Case::noDevice);
+    } else {
+        auto created =
+            MetalDeformationRenderer::create(gpuView_->device(), canvas_->image(), gpuView_->colorPixelFormat());
+        if (created.ok()) {
+            renderer_ = std::shared_ptr<MetalDeformationRenderer>(std::move(created).value());
+            const ImageSize size = canvas_->descriptor().canvasSize;
+            deformationHistory_ = std::make_unique<DeformationHistory>(std::max<std::int64_t>(size.width, 1),
+                                                                       std::max<std::int64_t>(size.height, 1));
+        } else {
+            failure = created.error();
+        }
+    }
+    if (failure) failGraphics(*failure);
+    reportAnnotationSelection();
+    updateHistoryAvailability();
+}
+
+// --- Frame clock ---------------------------------------------------------------------
+
+bool EditorCanvasView::isPaused() const { return !frameClock_->isRunning(); }
+
+void EditorCanvasView::unpause() {
+    if (frameClock_->isRunning()) return;
+    if (const QScreen* shownOn = screen()) frameClock_->setFramesPerSecond(shownOn->refreshRate());
+    frameClock_->start();
+}
+
+void EditorCanvasView::pause() {
+    frameClock_->stop();
+    frameAwaitsPresent_ = false;
+}
+
+void EditorCanvasView::frameClockTicked() {
+    // Drawing into a queue that is still busy with the last frame would only make
+    // every later frame older when it is shown; the samples wait and are drained
+    // together.
+    if (renderer_ && renderer_->isDrawingFrame()) {
+        frameAwaitsPresent_ = true;
+        return;
+    }
+    renderFrame();
+}
+
+void EditorCanvasView::framePresented() {
+    update();
+    if (!frameAwaitsPresent_) return;
+    frameAwaitsPresent_ = false;
+    if (!isPaused()) renderFrame();
+}
+
+void EditorCanvasView::drawFrameNow() { renderFrame(); }
+
+void EditorCanvasView::requestRedraw() {
+    if (!isVisible()) return;
+    const bool playing = animationStartedAt_ && state_.tab == EditorTab::animate && !isInteractionSuspended_;
+    if (playing || isStrokeActive_) {
+        unpause();
+    } else {
+        drawFrameNow();
+    }
+}
+
+EditorViewportGeometry EditorCanvasView::viewportGeometry() const {
+    QSizeF imageSize(1.0, 1.0);
+    if (canvas_) {
+        const ImageSize size = canvas_->descriptor().canvasSize;
+        imageSize = QSizeF(static_cast<double>(size.width), static_cast<double>(size.height));
+    }
+    return EditorViewportGeometry{QSizeF(width(), height()), imageSize, state_.tab == EditorTab::comparison,
+                                  state_.zoomFactor};
+}
+
+void EditorCanvasView::refreshOverlay() {
+    EditorCanvasOverlayState overlay;
+    overlay.geometry = viewportGeometry();
+    if (canvas_) {
+        const ImageSize size = canvas_->descriptor().canvasSize;
+        overlay.canvasSize = QSize(static_cast<int>(size.width), static_cast<int>(size.height));
+    }
+    overlay.tab = state_.tab;
+    overlay.center = state_.center;
+    overlay.showsComparisonLabels = state_.showsComparisonLabels;
+    overlay.originalComparisonLabel = state_.originalComparisonLabel;
+    overlay.simulationComparisonLabel = state_.simulationComparisonLabel;
+    overlay.tool = state_.tool;
+    overlay.toolDiameter = state_.toolDiameter;
+    overlay.annotations = annotationPresentation_;
+    overlay.annotationOpacity = state_.tab == EditorTab::animate ? std::clamp(animationScale_, 0.0f, 1.0f) : 1.0f;
+    overlay.hoverPoint = hoverPoint_;
+    overlayView_->setState(std::move(overlay));
+}
+
+std::vector<MetalRenderPane> EditorCanvasView::renderPanes() const {
+    std::vector<MetalRenderPane> panes;
+    renderPanes(panes);
+    return panes;
+}
+
+void EditorCanvasView::renderPanes(std::vector<MetalRenderPane>& panes) const {
+    const EditorViewportGeometry geometry = viewportGeometry();
+    const QPointF center = geometry.clampedCenter(state_.center);
+    const std::vector<QRectF> panels = geometry.panelRects();
+    panes.clear();
+    for (std::size_t index = 0; index < panels.size(); ++index) {
+        float scale = 0.0f;
+        switch (state_.tab) {
+        case EditorTab::original:
+            scale = 0.0f;
+            break;
+        case EditorTab::simulation:
+            scale = 1.0f;
+            break;
+        case EditorTab::comparison:
+            scale = index == 0 ? 0.0f : 1.0f;
+            break;
+        case EditorTab::animate:
+            scale = animationScale_;
+            break;
+        }
+        panes.push_back(MetalRenderPane{geometry.imageRect(panels[index], center), panels[index], scale});
+    }
+}
+
+void EditorCanvasView::renderFrame() {
+    VLT_PRECONDITION(isMainThread(), "the canvas draws on the main thread");
+    if (!renderer_) return;
+    const double now = clock_.uptimeSeconds();
+
+    if (animationStartedAt_ && state_.tab == EditorTab::animate && !isInteractionSuspended_) {
+        animationScale_ = animationTimeline_.scale(now - *animationStartedAt_);
+    }
+    if (isStrokeActive_ && reconstructPlanner_.isActive()) {
+        reconstructPlanner_.queueDueRepeats(now, queuedStroke_);
+    }
+
+    pendingStamps_.clear();
+    queuedStroke_.drain(pendingStamps_);
+    if (!pendingStamps_.empty()) {
+        auto applied = renderer_->apply(pendingStamps_);
+        if (applied.ok()) {
+            activeStamps_.insert(activeStamps_.end(), pendingStamps_.begin(), pendingStamps_.end());
+        } else {
+            failGraphics(applied.error());
+            cancelStroke();
+        }
+    }
+
+    gpuView_->setBoundsSize(width(), height());
+    const double backingScale = devicePixelRatioF();
+    gpuView_->setDrawableSize(static_cast<std::int64_t>(std::lround(width() * backingScale)),
+                              static_cast<std::int64_t>(std::lround(height() * backingScale)));
+    renderPanes(framePanes_);
+    renderer_->draw(*gpuView_, framePanes_, backingScale);
+
+    refreshOverlay();
+
+    if (finishStrokeAfterFrame_) {
+        finishStrokeAfterFrame_ = false;
+        commitStroke();
+        pause();
+    }
+}
+
+void EditorCanvasView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor::fromRgbF(kClearColorRed, kClearColorGreen, kClearColorBlue));
+    const QImage frame = presentedFrameImage(*gpuView_);
+    if (!frame.isNull()) {
+        const double backingScale = devicePixelRatioF();
+        painter.drawImage(QRectF(0.0, 0.0, frame.width() / backingScale, frame.height() / backingScale), frame);
+    }
+}
+
+// --- Strokes -------------------------------------------------------------------------
+
+void EditorCanvasView::beginStroke(DeformationTool tool, Float2 point, float radius, double now) {
+    if (!isUsableRadius(radius) || !point.isFinite()) return;
+    activeStamps_.clear();
+    queuedStroke_.reset();
+    queuedStroke_.append(StrokeSample::begin(tool, point, radius));
+    reconstructPlanner_.begin(tool, point, radius, now);
+    strokeTool_ = tool;
+    isStrokeActive_ = true;
+    finishStrokeAfterFrame_ = false;
+    unpause();
+    drawFrameNow();
+}
+
+void EditorCanvasView::queueStrokeMove(Float2 point, float radius, double now) {
+    if (!isStrokeActive_ || !isUsableRadius(radius) || !point.isFinite()) return;
+    queuedStroke_.append(StrokeSample::move(strokeTool_, point, radius));
+    reconstructPlanner_.update(point, radius, now);
+}
+
+void EditorCanvasView::endStroke() {
+    if (!isStrokeActive_) return;
+    isStrokeActive_ = false;
+    reconstructPlanner_.deactivate();
+    queuedStroke_.append(StrokeSample::end());
+    finishStrokeAfterFrame_ = true;
+    drawFrameNow();
+}
+
+void EditorCanvasView::commitStroke() {
+    if (activeStamps_.empty() || !renderer_ || !deformationHistory_) {
+        activeStamps_.clear();
+        updateHistoryAvailability();
+        return;
+    }
+    std::vector<BrushStamp> stamps(activeStamps_.begin(), activeStamps_.end());
+    activeStamps_.clear();
+    isHistoryBusy_ = true;
+    std::vector<PixelRegion> regions = deformationHistory_->tileRegions(stamps);
+    QPointer<EditorCanvasView> self(this);
+    std::weak_ptr<bool> alive = alive_;
+    auto started = renderer_->readTiles(
+        std::move(regions),
+        [self, alive, stamps](Result<std::vector<DeformationTileSnapshot>, MetalDeformationFailure> result) {
+            if (!self || alive.expired() || !*alive.lock()) return;
+            self->finishReadback(stamps, std::move(result));
+        });
+    if (!started.ok()) {
+        // The stroke's stamps are in the field but will never be in the history:
+        // put the committed tiles back so the two agree, then fail.
+        isHistoryBusy_ = false;
+        restoreCommittedTiles(stamps);
+        failGraphics(started.error());
+        updateHistoryAvailability();
+        refreshOverlay();
+    }
+}
+
+void EditorCanvasView::finishReadback(std::vector<BrushStamp> stamps,
+                                      Result<std::vector<DeformationTileSnapshot>, MetalDeformationFailure> result) {
+    VLT_PRECONDITION(isMainThread(), "read-back results arrive on the main thread");
+    isHistoryBusy_ = false;
+    if (!result.ok()) {
+        restoreCommittedTiles(stamps);
+        failGraphics(result.error());
+        updateHistoryAvailability();
+        refreshOverlay();
+        return;
+    }
+    if (deformationHistory_) {
+        DeformationUndoStatePtr state = deformationHistory_->commit(result.value());
+        if (state) editorHistory_.record(EditorAction::deformation(std::move(stamps)), std::move(state));
+    }
+    updateHistoryAvailability();
+    requestRedraw();
+}
+
+void EditorCanvasView::restoreCommittedTiles(const std::vector<BrushStamp>& stamps) {
+    if (stamps.empty() || !renderer_ || !deformationHistory_) return;
+    startUpload(deformationHistory_->restoreTiles(stamps), nullptr);
+}
+
+void EditorCanvasView::startUpload(std::vector<DeformationTileUpload> tiles, std::function<void()> onStartFailure) {
+    isHistoryBusy_ = true;
+    updateHistoryAvailability();
+    QPointer<EditorCanvasView> self(this);
+    std::weak_ptr<bool> alive = alive_;
+    auto started = renderer_->upload(std::move(tiles), [self, alive](Result<void, MetalDeformationFailure> result) {
+        if (!self || alive.expired() || !*alive.lock()) return;
+        self->isHistoryBusy_ = false;
+        if (!result.ok()) self->failGraphics(result.error());
+        self->updateHistoryAvailability();
+        self->requestRedraw();
+    });
+    if (!started.ok()) {
+        isHistoryBusy_ = false;
+        if (onStartFailure) onStartFailure();
+        failGraphics(started.error());
+        updateHistoryAvailability();
+        refreshOverlay();
+    }
+}
+
+void EditorCanvasView::cancelStroke() {
+    if (!isStrokeActive_ && !finishStrokeAfterFrame_ && activeStamps_.empty()) return;
+    isStrokeActive_ = false;
+    finishStrokeAfterFrame_ = false;
+    reconstructPlanner_.deactivate();
+    queuedStroke_.reset();
+    pause();
+    if (!activeStamps_.empty() && renderer_ && deformationHistory_) {
+        std::vector<BrushStamp> stamps(activeStamps_.begin(), activeStamps_.end());
+        activeStamps_.clear();
+        restoreCommittedTiles(stamps);
+    } else {
+        activeStamps_.clear();
+    }
+}
+
+void EditorCanvasView::failGraphics(const Error& error) {
+    hasGraphicsFailure_ = true;
+    reportGraphicsFailure(error);
+}
+
+void EditorCanvasView::reportGraphicsFailure(const Error& error) {
+    if (hasReportedGraphicsFailure_) return;
+    hasReportedGraphicsFailure_ = true;
+    DiagnosticLog::editorGraphicsFailed(error);
+    if (onGraphicsFailure) onGraphicsFailure();
+}
+
+bool EditorCanvasView::isHistoryIdle() const { return !isHistoryBusy_ && !isStrokeActive_ && !finishStrokeAfterFrame_; }
+
+void EditorCanvasView::updateHistoryAvailability() {
+    if (!deformationHistory_) {
+        if (onHistoryAvailabilityChange) {
+            onHistoryAvailabilityChange(
+                EditorHistoryAvailability{false, false, false, false, editorHistory_.stateRevision()});
+        }
+        auto completions = std::exchange(pendingStatePreparationCompletions_, {});
+        for (auto& completion : completions) completion(false);
+        return;
+    }
+    const EditorHistoryAvailability history = editorHistory_.availability();
+    if (onHistoryAvailabilityChange) {
+        onHistoryAvailabilityChange(EditorHistoryAvailability{
+            history.canUndo && !isHistoryBusy_, history.canRedo && !isHistoryBusy_, history.canReset && !isHistoryBusy_,
+            history.isAtUndoLimitBoundary, history.stateRevision});
+    }
+    if (isHistoryIdle() && !pendingStatePreparationCompletions_.empty()) {
+        auto completions = std::exchange(pendingStatePreparationCompletions_, {});
+        for (auto& completion : completions) completion(history.canReset);
+    }
+    startAnimationIfPending();
+}
+
+void EditorCanvasView::recordAction(EditorAction action) { editorHistory_.record(std::move(action)); }
+
+void EditorCanvasView::applyHistoryStep(const EditorHistoryStep& step, bool isUndo) {
+    if (step.action.isDeformation()) {
+        if (!step.deformationState || !deformationHistory_ || !renderer_) return;
+        DeformationUndoStatePtr state = step.deformationState;
+        std::vector<DeformationTileUpload> tiles = deformationHistory_->swap(state->tiles);
+        startUpload(std::move(tiles), [this, state, isUndo] {
+            // Nothing reached the field: put the mirror and the history back where
+            // the field still is.
+            deformationHistory_->swap(state->tiles);
+            if (isUndo) {
+                static_cast<void>(editorHistory_.redo());
+            } else {
+                static_cast<void>(editorHistory_.undo());
+            }
+        });
+        return;
+    }
+    refreshAnnotationPresentation();
+    updateHistoryAvailability();
+}
+
+// --- Commands ------------------------------------------------------------------------
+
+// Commands act on committed work: an annotation gesture or brush stroke still open
+// is finished first, as if the pointer had been released.
+void EditorCanvasView::finishOpenInteraction() {
+    if (activeAnnotationGesture_) {
+        finishAnnotationGesture(true);
+    } else if (isStrokeActive_) {
+        endStroke();
+    }
+}
+
+void EditorCanvasView::undo() {
+    VLT_PRECONDITION(isMainThread(), "editor commands run on the main thread");
+    flushPendingAnnotationClick();
+    finishOpenInteraction();
+    if (!isHistoryBusy_) {
+        if (auto step = editorHistory_.undo()) applyHistoryStep(*step, true);
+    }
+    if (editorHistory_.availability().isAtUndoLimitBoundary && onTransientMessage) {
+        onTransientMessage(EditorMessages::undoLimitReached());
+    }
+}
+
+void EditorCanvasView::redo() {
+    VLT_PRECONDITION(isMainThread(), "editor commands run on the main thread");
+    flushPendingAnnotationClick();
+    finishOpenInteraction();
+    if (!isHistoryBusy_) {
+        if (auto step = editorHistory_.redo()) applyHistoryStep(*step, false);
+    }
+}
+
+void EditorCanvasView::resetEdits() {
+    VLT_PRECONDITION(isMainThread(), "editor commands run on the main thread");
+    cancelGesture();
+    if (!isHistoryIdle() || !renderer_ || !deformationHistory_) return;
+    auto cleared = renderer_->clearDisplacement();
+    if (!cleared.ok()) {
+        failGraphics(cleared.error());
+        refreshOverlay();
+        return;
+    }
+    deformationHistory_->reset();
+    editorHistory_.reset();
+    annotationPresentation_ = AnnotationPresentation{};
+    reportAnnotationSelection();
+    updateHistoryAvailability();
+    requestRedraw();
+}
+
+bool EditorCanvasView::cancelGesture() {
+    const bool hadClick = pendingAnnotationClick_.has_value();
+    const bool hadGesture = activeAnnotationGesture_.has_value();
+    const bool strokeInFlight = !activeStamps_.empty() || finishStrokeAfterFrame_;
+    if (!isStrokeActive_ && !strokeInFlight && !hadClick && !hadGesture) return false;
+    const bool cancelsStroke = isStrokeActive_ || strokeInFlight;
+    dropPendingAnnotationClick();
+    if (hadGesture) {
+        activeAnnotationGesture_.reset();
+        refreshAnnotationPresentation();
+    }
+    if (cancelsStroke) cancelStroke();
+    refreshOverlay();
+    return true;
+}
+
+bool EditorCanvasView::deleteSelectedAnnotation() {
+    if (activeAnnotationGesture_ || !annotationPresentation_.selectedID) return false;
+    const QUuid selected = *annotationPresentation_.selectedID;
+    const auto& objects = annotationPresentation_.objects;
+    if (std::none_of(objects.begin(), objects.end(), [&](const AnnotationObject& o) { return o.id == selected; })) {
+        return false;
+    }
+    dropPendingAnnotationClick();
+    recordAction(EditorAction::annotationDelete({selected}));
+    annotationPresentation_.selectedID.reset();
+    refreshAnnotationPresentation();
+    updateHistoryAvailability();
+    return true;
+}
+
+bool EditorCanvasView::editSelectedTextAnnotation() {
+    if (activeAnnotationGesture_ || !annotationPresentation_.selectedID) return false;
+    const QUuid selected = *annotationPresentation_.selectedID;
+    for (const AnnotationObject& object : annotationPresentation_.objects) {
+        if (object.id != selected) continue;
+        const auto* text = std::get_if<AnnotationText>(&object.content);
+        if (text == nullptr) return false;
+        if (onTextEntryRequest) {
+            onTextEntryRequest(
+                AnnotationTextRequest{QUuid::createUuid(), AnnotationTextRequest::Edit{object.id}, text->text});
+        }
+        return true;
+    }
+    return false;
+}
+
+void EditorCanvasView::commitTextEntry(const AnnotationTextRequest& request, const QString& text) {
+    if (text.trimmed().isEmpty()) return;
+    if (const auto* edit = std::get_if<AnnotationTextRequest::Edit>(&request.purpose)) {
+        for (const AnnotationObject& object : annotationPresentation_.objects) {
+            if (object.id != edit->annotationID) continue;
+            const auto* existing = std::get_if<AnnotationText>(&object.content);
+            if (existing == nullptr || existing->text == text) return;
+            AnnotationText replaced = *existing;
+            replaced.text = text;
+            recordAction(EditorAction::annotationTextEdit(object.id, std::move(replaced)));
+            refreshAnnotationPresentation();
+            updateHistoryAvailability();
+            return;
+        }
+        return;
+    }
+    const auto& add = std::get<AnnotationTextRequest::Add>(request.purpose);
+    recordAction(EditorAction::annotationAdd(
+        AnnotationObject{QUuid::createUuid(), AnnotationText{text, add.origin, add.color, add.font}, {}}));
+    refreshAnnotationPresentation();
+    updateHistoryAvailability();
+}
+
+void EditorCanvasView::prepareCommittedState(EditorStatePreparationIntent intent,
+                                             std::function<void(bool canReset)> completion) {
+    if (intent == EditorStatePreparationIntent::close) {
+        dropPendingAnnotationClick();
+    } else {
+        flushPendingAnnotationClick();
+    }
+    finishOpenInteraction();
+    if (isHistoryIdle()) {
+        if (completion) completion(deformationHistory_ ? editorHistory_.availability().canReset : false);
+        return;
+    }
+    if (completion) pendingStatePreparationCompletions_.push_back(std::move(completion));
+}
+
+std::vector<AnnotationObject> EditorCanvasView::currentAnnotations() const {
+    return editorHistory_.currentAnnotations();
+}
+
+void EditorCanvasView::makeStillImageSnapshot(std::function<void(Result<StillImageRenderSnapshot>)> completion) {
+    if (!completion) return;
+    if (!isHistoryIdle() || !renderer_ || !canvas_) {
+        completion(StillImageOutputFailure::rendererUnavailable());
+        return;
+    }
+    QImage original = canvas_->image();
+    std::vector<AnnotationObject> annotations = currentAnnotations();
+    renderer_->makeOutputImage(1.0f, renderer_->width(), renderer_->height(),
+                               [original = std::move(original), annotations = std::move(annotations),
+                                completion = std::move(completion)](Result<QImage, MetalDeformationFailure> result) {
+                                   if (!result.ok()) {
+                                       completion(sharedError(result.error()));
+                                       return;
+                                   }
+                                   completion(StillImageRenderSnapshot{original, result.value(), annotations});
+                               });
+}
+
+void EditorCanvasView::writeAnimationVideo(const QString& destinationPath, std::stop_token stop,
+                                           std::function<void(double)> progress,
+                                           std::function<void(Result<AnimationVideoDescriptor>)> completion) {
+    if (!completion) return;
+    if (!isHistoryIdle() || !renderer_ || !canvas_) {
+        completion(AnimationVideoFailure::rendererUnavailable());
+        return;
+    }
+    const ImageSize size = canvas_->descriptor().canvasSize;
+    writeAnimationVideoFrames(destinationPath, renderer_, size.width, size.height, currentAnnotations(),
+                              std::move(stop), std::move(progress), std::move(completion));
+}
+
+// --- Animate -------------------------------------------------------------------------
+
+void EditorCanvasView::startAnimationPlayback() {
+    if (state_.tab != EditorTab::animate || isInteractionSuspended_) return;
+    if (pendingAnnotationClick_ && !pendingAnnotationClick_->isPointerDown) flushPendingAnnotationClick();
+    finishOpenInteraction();
+    animationScale_ = 0.0f;
+    isAnimationStartPending_ = true;
+    startAnimationIfPending();
+}
+
+void EditorCanvasView::startAnimationIfPending() {
+    if (!isAnimationStartPending_ || state_.tab != EditorTab::animate || isInteractionSuspended_ || !isHistoryIdle()) {
+        return;
+    }
+    isAnimationStartPending_ = false;
+    if (editorHistory_.availability().canReset) {
+        animationScale_ = 0.0f;
+        animationStartedAt_ = clock_.uptimeSeconds();
+        unpause();
+        if (onAnimationPlaybackChange) onAnimationPlaybackChange(true);
+        return;
+    }
+    if (onTransientMessage) onTransientMessage(EditorMessages::nothingToAnimate());
+    if (onAnimationPlaybackChange) onAnimationPlaybackChange(false);
+    requestRedraw();
+}
+
+void EditorCanvasView::stopAnimationPlayback() {
+    isAnimationStartPending_ = false;
+    animationStartedAt_.reset();
+    animationScale_ = 1.0f;
+    if (!isStrokeActive_) pause();
+    if (onAnimationPlaybackChange) onAnimationPlaybackChange(false);
+    requestRedraw();
+}
+
+// --- Widget life -----------------------------------------------------------------------
+
+void EditorCanvasView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    overlayView_->setGeometry(rect());
+    layoutScrollers();
+    state_.center = viewportGeometry().clampedCenter(state_.center);
+    updateScrollers();
+    updateCursor();
+    refreshOverlay();
+    reportFitScaleIfChanged();
+    requestRedraw();
+}
+
+void EditorCanvasView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!hasScheduledInitialKeyboardFocus_) {
+        hasScheduledInitialKeyboardFocus_ = true;
+        QPointer<EditorCanvasView> self(this);
+        QPointer<QWidget> shownIn(window());
+        scheduler_.post([self, shownIn] {
+            if (!self || self->window() != shownIn || self->isInteractionSuspended_) return;
+            self->setFocus(Qt::OtherFocusReason);
+        });
+    }
+    requestRedraw();
+}
+
+}  // namespace vlt

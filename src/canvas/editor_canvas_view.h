@@ -1,0 +1,312 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stop_token>
+#include <vector>
+
+#include <QPointF>
+#include <QPointer>
+#include <QWidget>
+
+#include "editing/annotations/annotation_presentation.h"
+#include "editing/annotations/annotation_text_request.h"
+#include "canvas/active_annotation_gesture.h"
+#include "canvas/editor_canvas_session_state.h"
+#include "editing/session/editor_viewport_geometry.h"
+#include "canvas/pending_annotation_click.h"
+#include "editing/engine/brush_stamp.h"
+#include "editing/engine/deformation_animation_timeline.h"
+#include "editing/engine/deformation_history.h"
+#include "editing/engine/deformation_tool.h"
+#include "editing/engine/queued_stroke_processor.h"
+#include "editing/engine/stationary_reconstruct_planner.h"
+#include "editing/preparation/editing_canvas.h"
+#include "editing/renderer/metal_render_pane.h"
+#include "editing/session/animation_video_descriptor.h"
+#include "editing/session/editor_action_history.h"
+#include "editing/session/editor_history_availability.h"
+#include "editing/session/editor_history_step.h"
+#include "editing/session/editor_state_preparation_intent.h"
+#include "editing/session/still_image_render_snapshot.h"
+#include "base/error.h"
+#include "base/result.h"
+#include "base/scheduler.h"
+
+class QScrollBar;
+
+namespace vlt {
+
+class CanvasFrameClock;
+class Clock;
+class EditorCanvasOverlayView;
+class GpuDevice;
+class GpuView;
+class MetalDeformationRenderer;
+
+// The brush of a reshape tool; annotation tools have none and give Push.
+DeformationTool deformationTool(EditorTool tool);
+
+// The editing surface of the editor screen. It owns the renderer, the deformation
+// tile history and the editor action history, turns pointer input into brush strokes
+// and annotation gestures, and paints the panes of the current tab with the overlay
+// on top.
+//
+// It draws once per change and runs its frame clock only while a brush stroke is open
+// or Animate plays. It reports back only through the callbacks below, which the
+// canvas bridge routes into the editor session. GUI thread only.
+class EditorCanvasView final : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr double kMaximumZoom = 16.0;
+    static constexpr double kClearColorRed = 236.0 / 255.0;
+    static constexpr double kClearColorGreen = 234.0 / 255.0;
+    static constexpr double kClearColorBlue = 227.0 / 255.0;
+
+    // The system clock, the Qt scheduler and the shared default device.
+    explicit EditorCanvasView(QWidget* parent = nullptr);
+    // The device may be null: the canvas then reports a graphics failure when it gets
+    // its canvas.
+    EditorCanvasView(std::shared_ptr<GpuDevice> device, const Clock& clock, Scheduler& scheduler,
+                     QWidget* parent = nullptr);
+    ~EditorCanvasView() override;
+
+    // Callbacks, set by the bridge.
+    std::function<void(double zoom, QPointF center)> onViewportChange;
+    std::function<void(double zoom)> onZoomChange;
+    std::function<void(double scale)> onFitScaleChange;
+    std::function<void(const EditorHistoryAvailability&)> onHistoryAvailabilityChange;
+    std::function<void(EditorTab)> onSelectTab;
+    std::function<void(double diameter)> onBrushDiameterChange;
+    std::function<void(EditorTool)> onToolShortcut;
+    std::function<void(bool hasSelection, bool isText)> onAnnotationSelectionChange;
+    std::function<void(const AnnotationTextRequest&)> onTextEntryRequest;
+    std::function<void(bool playing)> onAnimationPlaybackChange;
+    std::function<void()> onGraphicsFailure;
+    std::function<void(const QString&)> onTransientMessage;
+
+    // --- State the bridge copies in ---------------------------------------------
+    const EditorCanvasSessionState& sessionState() const { return state_; }
+    // Stores the values as given; the bridge clamps zoom and centre first.
+    void storeSessionState(const EditorCanvasSessionState& state) { state_ = state; }
+    bool isInteractionSuspended() const { return isInteractionSuspended_; }
+    void setInteractionSuspended(bool suspended) { isInteractionSuspended_ = suspended; }
+
+    const SharedEditingCanvas& canvas() const { return canvas_; }
+    // Takes a new editing canvas: a fresh renderer, tile history, action history and
+    // annotation list. A renderer that cannot be made leaves the canvas in its
+    // graphics-failure state.
+    void setCanvas(SharedEditingCanvas canvas);
+    const std::shared_ptr<MetalDeformationRenderer>& renderer() const { return renderer_; }
+    const DeformationHistory* deformationHistory() const { return deformationHistory_.get(); }
+    const EditorActionHistory& editorHistory() const { return editorHistory_; }
+    const AnnotationPresentation& annotationPresentation() const { return annotationPresentation_; }
+    const GpuView& gpuView() const { return *gpuView_; }
+
+    EditorViewportGeometry viewportGeometry() const;
+    double reportedFitScale() const { return reportedFitScale_; }
+    void setReportedFitScale(double scale) { reportedFitScale_ = scale; }
+
+    // --- Observable flags -------------------------------------------------------
+    bool isStrokeActive() const { return isStrokeActive_; }
+    bool finishesStrokeAfterFrame() const { return finishStrokeAfterFrame_; }
+    bool isHistoryBusy() const { return isHistoryBusy_; }
+    bool hasGraphicsFailure() const { return hasGraphicsFailure_; }
+    bool isPaused() const;
+    bool isAnimationPlaying() const { return animationStartedAt_.has_value(); }
+    float animationScale() const { return animationScale_; }
+    bool isTemporarilyMoving() const { return isTemporarilyMoving_; }
+    bool isPanning() const { return lastDragPoint_.has_value(); }
+    const std::optional<QPointF>& hoverPoint() const { return hoverPoint_; }
+    bool hidesSystemCursor() const { return cursorHideLeaseActive_; }
+    bool hasPendingAnnotationClick() const { return pendingAnnotationClick_.has_value(); }
+    bool hasActiveAnnotationGesture() const { return activeAnnotationGesture_.has_value(); }
+    QScrollBar* horizontalScroller() const { return horizontalScroller_; }
+    QScrollBar* verticalScroller() const { return verticalScroller_; }
+    EditorCanvasOverlayView* overlayView() const { return overlayView_; }
+
+    // --- Frame loop and strokes -------------------------------------------------
+    void requestRedraw();
+    void refreshOverlay();
+    void renderFrame();
+    std::vector<MetalRenderPane> renderPanes() const;
+    // The same into a list whose storage is reused from frame to frame.
+    void renderPanes(std::vector<MetalRenderPane>& panes) const;
+    void updateHistoryAvailability();
+    // Ends an open stroke; its commit follows the next frame.
+    void endStroke();
+    void finishOpenInteraction();
+    // The canvas pixel under a view point; none outside the image, and none on a
+    // read-only panel when those are refused.
+    std::optional<Float2> canvasPoint(QPointF viewPoint, bool refusingReadOnlyPanels) const;
+
+    // --- Editor commands ----------------------------------------------------------
+    void undo();
+    void redo();
+    void resetEdits();
+    // Drops a held click and an annotation gesture and cancels an open or uncommitted
+    // stroke; true when anything was cancelled.
+    bool cancelGesture();
+    bool deleteSelectedAnnotation();
+    bool editSelectedTextAnnotation();
+    void commitTextEntry(const AnnotationTextRequest& request, const QString& text);
+    void prepareCommittedState(EditorStatePreparationIntent intent, std::function<void(bool canReset)> completion);
+    void makeStillImageSnapshot(std::function<void(Result<StillImageRenderSnapshot>)> completion);
+    void writeAnimationVideo(const QString& destinationPath, std::stop_token stop, std::function<void(double)> progress,
+                             std::function<void(Result<AnimationVideoDescriptor>)> completion);
+    void startAnimationPlayback();
+    void stopAnimationPlayback();
+
+    // --- Annotations --------------------------------------------------------------
+    void finishAnnotationGesture(bool commit);
+    void flushPendingAnnotationClick();
+    void clearAnnotationSelection();
+    void refreshAnnotationPresentation();
+    void reportAnnotationSelection();
+    // The annotations the history describes: its baseline with every applied action.
+    std::vector<AnnotationObject> currentAnnotations() const;
+
+    // --- Navigation -----------------------------------------------------------------
+    void zoom(double requestedFactor, QPointF anchor);
+    void pan(QPointF delta);
+    void updateScrollers();
+    void updateCursor();
+    bool shouldHideSystemCursor() const;
+    // Forgets the pointer: the pan, the Spacebar move and the hover point; the cursor
+    // goes back to the arrow.
+    void forgetPointer();
+
+    // What a click on a scroller part makes of the value (0...1).
+    enum class ScrollerPart { decrementPage, incrementPage, decrementArrow, incrementArrow, knob };
+    static double scrollerValue(ScrollerPart part, double value, double knobProportion);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Frame clock.
+    void unpause();
+    void pause();
+    void drawFrameNow();
+    void frameClockTicked();
+    void framePresented();
+
+    // Strokes and history.
+    void handlePrimaryPress(QPointF point, double now);
+    void beginStroke(DeformationTool tool, Float2 point, float radius, double now);
+    void queueStrokeMove(Float2 point, float radius, double now);
+    void cancelStroke();
+    void commitStroke();
+    void finishReadback(std::vector<BrushStamp> stamps,
+                        Result<std::vector<DeformationTileSnapshot>, class MetalDeformationFailure> result);
+    void restoreCommittedTiles(const std::vector<BrushStamp>& stamps);
+    void applyHistoryStep(const EditorHistoryStep& step, bool isUndo);
+    void startUpload(std::vector<DeformationTileUpload> tiles, std::function<void()> onStartFailure);
+    void reportGraphicsFailure(const Error& error);
+    void failGraphics(const Error& error);
+    void startAnimationIfPending();
+    bool isHistoryIdle() const;
+    void recordAction(EditorAction action);
+
+    // Annotations.
+    bool handleAnnotationClick(Float2 point, QPointF viewPoint, double now);
+    bool schedulePendingAnnotationClick();
+    void performPendingAnnotationClick(const PendingAnnotationClick& click);
+    bool promotePendingAnnotationClick(QPointF viewPoint);
+    void beginAnnotationGesture(EditorTool tool, Float2 point, AnnotationColor color, AnnotationFontStyle font,
+                                float size);
+    void updateAnnotationGesture(Float2 point);
+    void eraseAnnotations(Float2 point, float radius, ActiveAnnotationGesture::Eraser& eraser);
+    std::optional<QUuid> selectedAnnotation(Float2 point) const;
+    std::optional<QUuid> topmostAnnotation(Float2 point, float tolerance) const;
+    void dropPendingAnnotationClick();
+    void requestTextEntry(Float2 origin, AnnotationColor color, AnnotationFontStyle font);
+    // View points per canvas pixel.
+    double pixelScale() const;
+
+    // Navigation.
+    void layoutScrollers();
+    void reportFitScaleIfChanged();
+    void scrollerChanged(bool horizontal, int action);
+    void afterViewportChange();
+    void setViewCursor(Qt::CursorShape shape);
+    void releaseCursorLease();
+    void handleKey(QKeyEvent* event);
+    bool startPan(QPointF point);
+
+    const Clock& clock_;
+    Scheduler& scheduler_;
+
+    QScrollBar* horizontalScroller_ = nullptr;
+    QScrollBar* verticalScroller_ = nullptr;
+    bool updatingScrollers_ = false;
+    EditorCanvasOverlayView* overlayView_ = nullptr;
+    std::unique_ptr<GpuView> gpuView_;
+    // Runs while a stroke is open or Animate plays.
+    std::unique_ptr<CanvasFrameClock> frameClock_;
+    // A tick came while the previous frame was still being drawn; the frame follows
+    // as soon as that one is shown, so frames never queue up behind each other.
+    bool frameAwaitsPresent_ = false;
+
+    SharedEditingCanvas canvas_;
+    std::shared_ptr<MetalDeformationRenderer> renderer_;
+    std::unique_ptr<DeformationHistory> deformationHistory_;
+    EditorActionHistory editorHistory_;
+
+    EditorCanvasSessionState state_;
+    bool isInteractionSuspended_ = false;
+
+    bool isTemporarilyMoving_ = false;
+    bool suppressesBrushSizeScrollMomentum_ = false;
+    std::optional<QPointF> lastDragPoint_;
+    // The button that started the pan in progress.
+    Qt::MouseButton panButton_ = Qt::NoButton;
+    std::optional<QPointF> hoverPoint_;
+    bool cursorHideLeaseActive_ = false;
+    double reportedFitScale_ = 0.0;
+
+    QueuedStrokeProcessor queuedStroke_;
+    StationaryReconstructPlanner reconstructPlanner_;
+    std::vector<BrushStamp> pendingStamps_;
+    std::vector<MetalRenderPane> framePanes_;
+    std::vector<BrushStamp> activeStamps_;
+    // The tool of the open stroke: every move sample of a stroke carries it, whatever
+    // the current tool became since the press.
+    DeformationTool strokeTool_ = DeformationTool::push;
+    bool isStrokeActive_ = false;
+    bool finishStrokeAfterFrame_ = false;
+    bool isHistoryBusy_ = false;
+    bool hasGraphicsFailure_ = false;
+    bool hasReportedGraphicsFailure_ = false;
+
+    AnnotationPresentation annotationPresentation_;
+    std::optional<ActiveAnnotationGesture> activeAnnotationGesture_;
+    std::optional<PendingAnnotationClick> pendingAnnotationClick_;
+    ScheduledWork pendingAnnotationClickWork_;
+    std::vector<std::function<void(bool)>> pendingStatePreparationCompletions_;
+
+    DeformationAnimationTimeline animationTimeline_;
+    std::optional<double> animationStartedAt_;
+    float animationScale_ = 1.0f;
+    bool isAnimationStartPending_ = false;
+
+    bool hasScheduledInitialKeyboardFocus_ = false;
+    // Cleared when the view goes away, so late GPU completions and timers do nothing.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+}  // namespace vlt

@@ -1,0 +1,210 @@
+#include "crash_capture/async/vtcrash_frame_cursor.h"
+
+#include "crash_capture/async/vtcrash_async_byteorder.h"
+#include "crash_capture/async/vtcrash_async_dwarf_unwind.h"
+
+namespace {
+
+constexpr const char* kFrameErrorTexts[] = {
+    "No error",         "Unknown error",  "No frames are available", "Corrupted frame", "Operation not supported",
+    "Invalid argument", "Internal error", "Invalid register",
+};
+
+// Frames live above the first page: an instruction pointer there is the end of a stack
+// (a zero return address) or garbage.
+constexpr uint64_t kFirstPageEnd = 4096;
+
+constexpr vtcrash_frame_reader_t kReaders[] = {vtcrash_frame_reader_dwarf, vtcrash_frame_reader_frame_pointer};
+
+// Opens the windows onto the image's .eh_frame_hdr and .eh_frame. The .eh_frame has
+// no recorded size: its window runs to the end of the image, or to the first page that
+// cannot be read.
+bool openUnwindTables(const vtcrash_async_task* task, const vtcrash_async_image* image,
+                      vtcrash_frame_unwind_tables* tables) {
+    const vtcrash_async_elf& elf = image->elf;
+    tables->image = image;
+    tables->usable = false;
+    if (elf.eh_frame_hdr_addr == 0 || elf.eh_frame_hdr_size == 0) return false;
+    if (vtcrash_async_mobject_init(&tables->hdr_window, task, elf.eh_frame_hdr_addr, elf.eh_frame_hdr_size, false) !=
+            VTCRASH_OK ||
+        vtcrash_async_dwarf_eh_frame_hdr_init(&tables->hdr, &tables->hdr_window, vtcrash_async_byteorder_host(),
+                                              true) != VTCRASH_OK) {
+        return false;
+    }
+    const uint64_t eh_frame = tables->hdr.eh_frame_address;
+    if (eh_frame < elf.span_start || eh_frame >= elf.span_end ||
+        vtcrash_async_mobject_init(&tables->frame_window, task, eh_frame, elf.span_end - eh_frame, false) !=
+            VTCRASH_OK ||
+        vtcrash_async_dwarf_frame_reader_init(&tables->reader, &tables->frame_window, vtcrash_async_byteorder_host(),
+                                              true) != VTCRASH_OK) {
+        return false;
+    }
+    tables->usable = true;
+    return true;
+}
+
+// The image's tables from the cache, opened into it when missing.
+const vtcrash_frame_unwind_tables* cachedUnwindTables(const vtcrash_async_task* task, vtcrash_frame_unwind_cache* cache,
+                                                      const vtcrash_async_image* image) {
+    for (size_t index = 0; index < cache->count; ++index) {
+        if (cache->entries[index].image == image) return &cache->entries[index];
+    }
+    size_t slot = cache->count;
+    if (slot < VTCRASH_FRAME_UNWIND_CACHE_SIZE) {
+        ++cache->count;
+    } else {
+        slot = cache->next_replaced;
+        cache->next_replaced = (slot + 1) % VTCRASH_FRAME_UNWIND_CACHE_SIZE;
+    }
+    openUnwindTables(task, image, &cache->entries[slot]);
+    return &cache->entries[slot];
+}
+
+vtcrash_frame_error_t unwindWithTables(const vtcrash_async_task* task, vtcrash_frame_unwind_cache* cache,
+                                       const vtcrash_async_image* image, const vtcrash_async_thread_state* current,
+                                       vtcrash_async_thread_state* next) {
+    vtcrash_frame_unwind_tables local;
+    const vtcrash_frame_unwind_tables* tables = &local;
+    if (cache != nullptr) {
+        tables = cachedUnwindTables(task, cache, image);
+    } else {
+        openUnwindTables(task, image, &local);
+    }
+    if (!tables->usable) return VTCRASH_FRAME_ENOFRAME;
+    switch (vtcrash_async_dwarf_unwind_frame(&tables->reader, &tables->hdr, current, next)) {
+    case VTCRASH_OK:
+        return VTCRASH_FRAME_OK;
+    case VTCRASH_ERR_NOTFOUND:
+    case VTCRASH_ERR_NOTSUP:
+        return VTCRASH_FRAME_ENOTSUP;
+    default:
+        return VTCRASH_FRAME_ENOFRAME;
+    }
+}
+
+}  // namespace
+
+void vtcrash_frame_unwind_cache_init(vtcrash_frame_unwind_cache* cache) {
+    cache->count = 0;
+    cache->next_replaced = 0;
+}
+
+const char* vtcrash_frame_strerror(vtcrash_frame_error_t error) {
+    const auto index = static_cast<size_t>(error);
+    return index < sizeof kFrameErrorTexts / sizeof kFrameErrorTexts[0] ? kFrameErrorTexts[index]
+                                                                        : "Unhandled error code";
+}
+
+vtcrash_frame_error_t vtcrash_frame_reader_dwarf(const vtcrash_frame_cursor* cursor,
+                                                 const vtcrash_async_thread_state* current,
+                                                 const vtcrash_async_thread_state*, vtcrash_async_thread_state* next) {
+    if (!vtcrash_async_thread_state_has_reg(current, VTCRASH_REG_IP)) return VTCRASH_FRAME_EBADFRAME;
+    const uint64_t ip = vtcrash_async_thread_state_get_reg(current, VTCRASH_REG_IP);
+    if (ip == 0 || cursor->image_list == nullptr) return VTCRASH_FRAME_ENOTSUP;
+
+    // A return address may lie just past the end of its image, after a last call that
+    // never returns: it belongs to the byte before it.
+    const uint64_t address = current->ip_is_exact ? ip : ip - 1;
+    vtcrash_async_image_list_set_reading(cursor->image_list, true);
+    const vtcrash_async_image* image = vtcrash_async_image_list_image_containing_address(cursor->image_list, address);
+    const vtcrash_frame_error_t result =
+        image == nullptr ? VTCRASH_FRAME_ENOTSUP
+                         : unwindWithTables(cursor->task, cursor->unwind_cache, image, current, next);
+    vtcrash_async_image_list_set_reading(cursor->image_list, false);
+    return result;
+}
+
+vtcrash_frame_error_t vtcrash_frame_reader_frame_pointer(const vtcrash_frame_cursor* cursor,
+                                                         const vtcrash_async_thread_state* current,
+                                                         const vtcrash_async_thread_state* previous,
+                                                         vtcrash_async_thread_state* next) {
+    if (!vtcrash_async_thread_state_has_reg(current, VTCRASH_REG_FP)) return VTCRASH_FRAME_EBADFRAME;
+    const uint64_t frame_pointer = vtcrash_async_thread_state_get_reg(current, VTCRASH_REG_FP);
+    if (frame_pointer == 0) return VTCRASH_FRAME_ENOFRAME;
+
+    // Frame records lie ever further from where the stack started.
+    if (previous != nullptr && vtcrash_async_thread_state_has_reg(previous, VTCRASH_REG_FP)) {
+        const uint64_t previous_pointer = vtcrash_async_thread_state_get_reg(previous, VTCRASH_REG_FP);
+        const uint32_t direction = vtcrash_async_thread_state_get_stack_direction(current);
+        if ((direction == VTCRASH_STACK_DIRECTION_DOWN && frame_pointer < previous_pointer) ||
+            (direction == VTCRASH_STACK_DIRECTION_UP && frame_pointer > previous_pointer)) {
+            return VTCRASH_FRAME_EBADFRAME;
+        }
+    }
+
+    // The frame record: the caller's frame pointer, then the return address.
+    uint64_t record[2] = {};
+    const size_t word = vtcrash_async_thread_state_get_greg_size(current);
+    for (size_t index = 0; index < 2; ++index) {
+        uint64_t value = 0;
+        if (vtcrash_async_task_memcpy(cursor->task, frame_pointer, static_cast<int64_t>(index * word), &value, word) !=
+            VTCRASH_OK) {
+            return VTCRASH_FRAME_EBADFRAME;
+        }
+        record[index] = value;
+    }
+    vtcrash_async_thread_state_copy(next, current);
+    vtcrash_async_thread_state_clear_all_regs(next);
+    vtcrash_async_thread_state_set_reg(next, VTCRASH_REG_FP, record[0]);
+    vtcrash_async_thread_state_set_reg(next, VTCRASH_REG_IP, record[1]);
+#if defined(__x86_64__)
+    // The record sits where the call left the stack: the caller's stack pointer is just
+    // above it, which lets call frame information take over again in the caller.
+    vtcrash_async_thread_state_set_reg(next, VTCRASH_REG_SP, frame_pointer + 2 * word);
+#endif
+    return VTCRASH_FRAME_OK;
+}
+
+void vtcrash_frame_cursor_init(vtcrash_frame_cursor* cursor, const vtcrash_async_task* task,
+                               const vtcrash_async_thread_state* thread_state, vtcrash_async_image_list* image_list) {
+    cursor->task = task;
+    cursor->image_list = image_list;
+    cursor->unwind_cache = nullptr;
+    cursor->depth = 0;
+    vtcrash_async_thread_state_copy(&cursor->frame, thread_state);
+    vtcrash_async_thread_state_copy(&cursor->prev_frame, thread_state);
+}
+
+vtcrash_frame_error_t vtcrash_frame_cursor_next(vtcrash_frame_cursor* cursor) {
+    return vtcrash_frame_cursor_next_with_readers(cursor, kReaders, sizeof kReaders / sizeof kReaders[0]);
+}
+
+vtcrash_frame_error_t vtcrash_frame_cursor_next_with_readers(vtcrash_frame_cursor* cursor,
+                                                             const vtcrash_frame_reader_t* readers, size_t count) {
+    if (cursor->depth == 0) {
+        cursor->depth = 1;
+        return VTCRASH_FRAME_OK;
+    }
+    if (count == 0) return VTCRASH_FRAME_EINVAL;
+
+    const vtcrash_async_thread_state* previous = cursor->depth == 1 ? nullptr : &cursor->prev_frame;
+    vtcrash_async_thread_state next;
+    vtcrash_frame_error_t result = VTCRASH_FRAME_EUNKNOWN;
+    for (size_t index = 0; index < count; ++index) {
+        result = readers[index](cursor, &cursor->frame, previous, &next);
+        if (result == VTCRASH_FRAME_OK) break;
+    }
+    if (result != VTCRASH_FRAME_OK) return result;
+    if (!vtcrash_async_thread_state_has_reg(&next, VTCRASH_REG_IP) ||
+        vtcrash_async_thread_state_get_reg(&next, VTCRASH_REG_IP) <= kFirstPageEnd) {
+        return VTCRASH_FRAME_ENOFRAME;
+    }
+    vtcrash_async_thread_state_copy(&cursor->prev_frame, &cursor->frame);
+    vtcrash_async_thread_state_copy(&cursor->frame, &next);
+    ++cursor->depth;
+    return VTCRASH_FRAME_OK;
+}
+
+vtcrash_frame_error_t vtcrash_frame_cursor_get_reg(const vtcrash_frame_cursor* cursor, uint32_t reg, uint64_t* out) {
+    if (!vtcrash_async_thread_state_has_reg(&cursor->frame, reg)) return VTCRASH_FRAME_ENOTSUP;
+    *out = vtcrash_async_thread_state_get_reg(&cursor->frame, reg);
+    return VTCRASH_FRAME_OK;
+}
+
+const char* vtcrash_frame_cursor_get_regname(const vtcrash_frame_cursor* cursor, uint32_t reg) {
+    return vtcrash_async_thread_state_get_reg_name(&cursor->frame, reg);
+}
+
+size_t vtcrash_frame_cursor_get_regcount(const vtcrash_frame_cursor* cursor) {
+    return vtcrash_async_thread_state_get_reg_count(&cursor->frame);
+}

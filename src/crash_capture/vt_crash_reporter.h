@@ -1,0 +1,92 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+#include "base/result.h"
+#include "crash_capture/vt_crash_reporter_config.h"
+#include "crash_capture/vt_crash_uncaught_exception.h"
+
+namespace vlt {
+
+// The object through which the application uses crash capture. A live report is a
+// crash log of the running process, written without crashing: every thread's stack, the
+// loaded objects and the facts of the process, in the crash log's format.
+class VTCrashReporter {
+public:
+    VTCrashReporter(std::string applicationIdentifier, std::string applicationVersion,
+                    std::optional<std::string> applicationMarketingVersion, VTCrashReporterConfig configuration);
+
+    const VTCrashReporterConfig& configuration() const { return configuration_; }
+    const std::string& applicationIdentifier() const { return applicationIdentifier_; }
+    const std::string& applicationVersion() const { return applicationVersion_; }
+    const std::optional<std::string>& applicationMarketingVersion() const { return applicationMarketingVersion_; }
+
+    // The application's own facts: its identifier, build and version.
+    static VTCrashReporter forApplication(VTCrashReporterConfig configuration);
+
+    // Where the crash log of this application waits for the next launch: a folder named
+    // after the application identifier ("/" becomes "_") in the component's folder under
+    // the base path or the user's cache folder.
+    std::filesystem::path crashReportDirectory() const;
+    std::filesystem::path queuedCrashReportDirectory() const;
+    std::filesystem::path crashReportPath() const;
+    // Creates both folders when missing.
+    VoidResult populateCrashReportDirectory() const;
+
+    // True as soon as the file exists, whatever it holds.
+    bool hasPendingCrashReport() const;
+    Result<std::vector<std::uint8_t>> loadPendingCrashReportData() const;
+    // Removes the crash log; the reason when it was missing or could not be removed.
+    VoidResult purgePendingCrashReport() const;
+
+    // Capture for the rest of the process, once per process: the crash log's folder,
+    // the writer's facts, handlers for SIGABRT, SIGBUS, SIGFPE, SIGILL, SIGSEGV and
+    // SIGTRAP (signal handler type 0; any other type installs none) and, when
+    // configured, the handler of uncaught exceptions. A second attempt in the process,
+    // also after a failed first one, fails with alreadyEnabled.
+    VoidResult enableCrashReporter();
+    bool isEnabled() const { return enabled_; }
+
+    // The component's folder in the base path.
+    static constexpr const char* kDataFolderName = "vtcrash";
+    static constexpr const char* kCrashReportFileName = "live_report.vtcrash";
+    static constexpr const char* kQueuedReportsFolderName = "queued_reports";
+    // The signal handler type that installs the signal handlers.
+    static constexpr std::uint64_t kSignalHandlerTypeSignals = 0;
+
+    // Bytes every report carries verbatim; none by default.
+    void setCustomData(std::optional<std::vector<std::uint8_t>> customData);
+    const std::optional<std::vector<std::uint8_t>>& customData() const { return customData_; }
+
+    // The symbol sources the crash-time lookup knows, of the configured ones.
+    static std::uint32_t mapToAsyncSymbolicationStrategy(std::uint64_t strategy);
+
+    // A live report with the calling thread marked as the crashed one, or `thread` (a
+    // kernel thread id), in which case the calling thread is left out. Its signal is
+    // SIGTRAP (TRAP_TRACE) at the return address into the caller. The bytes are a whole
+    // crash log; failures are VTCrashReporterErrors.
+    Result<std::vector<std::uint8_t>> generateLiveReport();
+    Result<std::vector<std::uint8_t>> generateLiveReportWithException(const VTCrashUncaughtException& exception);
+    Result<std::vector<std::uint8_t>> generateLiveReportWithThread(pid_t thread);
+    Result<std::vector<std::uint8_t>> generateLiveReportWithThread(
+        pid_t thread, const std::optional<VTCrashUncaughtException>& exception);
+
+private:
+    Result<std::vector<std::uint8_t>> writeLiveReport(std::optional<pid_t> thread,
+                                                      const std::optional<VTCrashUncaughtException>& exception,
+                                                      std::uint64_t callerAddress) const;
+
+    VTCrashReporterConfig configuration_;
+    std::string applicationIdentifier_;
+    std::string applicationVersion_;
+    std::optional<std::string> applicationMarketingVersion_;
+    std::optional<std::vector<std::uint8_t>> customData_;
+    bool enabled_ = false;
+};
+
+}  // namespace vlt

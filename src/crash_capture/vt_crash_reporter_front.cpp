@@ -1,0 +1,140 @@
+// The reporter's files and its enabling; live reports are in vt_crash_reporter.cpp.
+
+#include <cerrno>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <unistd.h>
+
+#include "base/application_folders.h"
+#include "base/file_contents.h"
+#include "base/folder_creation.h"
+#include "base/precondition.h"
+#include "base/system_error.h"
+#include "crash_capture/async/vtcrash_async_thread_capture.h"
+#include "crash_capture/vt_crash_reporter.h"
+#include "crash_capture/vt_crash_reporter_error.h"
+#include "crash_capture/vt_crash_reporter_log.h"
+#include "crash_capture/vt_crash_shared_images.h"
+#include "crash_capture/vt_crash_signal_handler.h"
+#include "crash_capture/vtcrash_crash_handlers.h"
+#include "foundation/event_log_sink.h"
+#include "foundation/info_dictionary.h"
+
+namespace vlt {
+
+namespace {
+
+// Set by the first attempt to enable, whatever its outcome, and never cleared.
+std::mutex enableLock;
+bool enableAttempted = false;
+
+// A crash log is at most as large as its writer's limit; beyond this it is not ours.
+constexpr std::size_t kPendingReportReadLimit = std::size_t{1} << 30;
+
+std::string folderNameFor(std::string identifier) {
+    for (char& character : identifier) {
+        if (character == '/') character = '_';
+    }
+    return identifier;
+}
+
+// A copy that lives as long as the process, for crash-time code.
+char* permanentCopy(const std::string& text) {
+    char* copy = new char[text.size() + 1];
+    std::memcpy(copy, text.c_str(), text.size() + 1);
+    return copy;
+}
+
+}  // namespace
+
+VTCrashReporter VTCrashReporter::forApplication(VTCrashReporterConfig configuration) {
+    return VTCrashReporter(std::string(kEventLogSubsystem), infoDictionaryString("CFBundleVersion"),
+                           infoDictionaryString("CFBundleShortVersionString"), std::move(configuration));
+}
+
+std::filesystem::path VTCrashReporter::crashReportDirectory() const {
+    const std::filesystem::path base = configuration_.basePath.value_or(
+        ApplicationFolders::userCacheFolder().value_or(ApplicationFolders::temporaryFolder()));
+    return base / kDataFolderName / folderNameFor(applicationIdentifier_);
+}
+
+std::filesystem::path VTCrashReporter::queuedCrashReportDirectory() const {
+    return crashReportDirectory() / kQueuedReportsFolderName;
+}
+
+std::filesystem::path VTCrashReporter::crashReportPath() const { return crashReportDirectory() / kCrashReportFileName; }
+
+VoidResult VTCrashReporter::populateCrashReportDirectory() const {
+    for (const std::filesystem::path& folder : {crashReportDirectory(), queuedCrashReportDirectory()}) {
+        if (const std::error_code error = createFolderWithIntermediates(folder)) {
+            return makeSystemError(error, "mkdir", folder.string());
+        }
+    }
+    return {};
+}
+
+bool VTCrashReporter::hasPendingCrashReport() const {
+    std::error_code ignored;
+    return std::filesystem::exists(crashReportPath(), ignored);
+}
+
+Result<std::vector<std::uint8_t>> VTCrashReporter::loadPendingCrashReportData() const {
+    std::string contents;
+    if (const std::error_code error = readFileContents(crashReportPath(), kPendingReportReadLimit, contents)) {
+        return makeSystemError(error, "read", crashReportPath().string());
+    }
+    return std::vector<std::uint8_t>(contents.begin(), contents.end());
+}
+
+VoidResult VTCrashReporter::purgePendingCrashReport() const {
+    if (::unlink(crashReportPath().c_str()) != 0) return makeSystemError(errno, "unlink", crashReportPath().string());
+    return {};
+}
+
+VoidResult VTCrashReporter::enableCrashReporter() {
+    // 1. Once per process.
+    {
+        const std::lock_guard lock(enableLock);
+        if (enableAttempted) {
+            return makeError<VTCrashReporterError>(VTCrashReporterErrorCode::alreadyEnabled,
+                                                   "A VTCrashReporter instance has already been enabled");
+        }
+        enableAttempted = true;
+    }
+    // 2. The folders.
+    if (VoidResult populated = populateCrashReportDirectory(); !populated) return populated;
+
+    // 3-5. Everything the crash-time paths need, gathered now.
+    VLT_PRECONDITION(!applicationIdentifier_.empty(), "_applicationIdentifier != nil");
+    vtcrash_crash_context* context = vtcrash_shared_crash_context();
+    context->report_path = permanentCopy(crashReportPath().string());
+    context->report_byte_limit = configuration_.maxReportBytes;
+    vtcrash_log_writer_init(&context->writer, applicationIdentifier_.c_str(), applicationVersion_.c_str(),
+                            applicationMarketingVersion_ ? applicationMarketingVersion_->c_str() : nullptr,
+                            mapToAsyncSymbolicationStrategy(configuration_.symbolicationStrategy), false);
+    if (customData_) vtcrash_log_writer_set_custom_data(&context->writer, customData_->data(), customData_->size());
+    VTCrashSharedImages& images = VTCrashSharedImages::shared();
+    images.sync();
+    context->task = images.task();
+    context->image_list = images.imageList();
+    if (vtcrash_async_thread_capture_prepare() != VTCRASH_OK) {
+        vtCrashReporterLog("Other threads cannot be captured; crash logs will hold the crashed thread only");
+    }
+
+    // 6. The handlers.
+    if (configuration_.signalHandlerType == kSignalHandlerTypeSignals) {
+        for (const int signo : VTCRASH_CRASH_SIGNALS) {
+            VoidResult registered =
+                VTCrashSignalHandler::sharedHandler().registerHandlerForSignal(signo, vtcrash_signal_callback, context);
+            if (!registered) return registered;
+        }
+    }
+    // 7. Uncaught exceptions.
+    if (configuration_.shouldRegisterUncaughtExceptionHandler) std::set_terminate(vtcrash_uncaught_exception_handler);
+
+    enabled_ = true;
+    return {};
+}
+
+}  // namespace vlt

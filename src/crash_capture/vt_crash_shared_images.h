@@ -1,0 +1,30 @@
+#pragma once
+
+#include "crash_capture/async/vtcrash_async_image_list.h"
+
+namespace vlt {
+
+// The process's own memory reader and its list of loaded objects: one of each per
+// process, made on first use and never freed, because crash-time code may read them at
+// any moment until the process ends.
+class VTCrashSharedImages {
+public:
+    static VTCrashSharedImages& shared();
+
+    const vtcrash_async_task* task() const { return &task_; }
+    vtcrash_async_image_list* imageList() { return &imageList_; }
+    // Brings the list in line with the loader when objects were loaded or unloaded since
+    // the last call. Takes the loader's lock: never at crash time.
+    void sync();
+
+    VTCrashSharedImages(const VTCrashSharedImages&) = delete;
+    VTCrashSharedImages& operator=(const VTCrashSharedImages&) = delete;
+
+private:
+    VTCrashSharedImages();
+
+    vtcrash_async_task task_{};
+    vtcrash_async_image_list imageList_{};
+};
+
+}  // namespace vlt

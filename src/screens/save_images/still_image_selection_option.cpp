@@ -1,0 +1,69 @@
+#include "screens/save_images/still_image_selection_option.h"
+
+#include <QPainter>
+
+#include "ui/keyboard_focus.h"
+#include "ui/modal_palette.h"
+#include "ui/text_style.h"
+
+namespace vlt {
+
+StillImageSelectionOption::StillImageSelectionOption(QWidget* parent) : QAbstractButton(parent) {
+    setCheckable(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFont(textStyleFont(TextStyle::body));
+}
+
+void StillImageSelectionOption::setSelected(bool selected) {
+    if (selected == isChecked()) return;
+    setChecked(selected);
+    setFont(textStyleFont(TextStyle::body, selected ? QFont::DemiBold : QFont::Normal));
+    update();
+}
+
+QSize StillImageSelectionOption::sizeHint() const {
+    const QFontMetrics metrics(textStyleFont(TextStyle::body, QFont::DemiBold));
+    const int width = 2 * horizontalPadding + int(ringSide) + spacing + metrics.horizontalAdvance(text());
+    return {width, minimumHeight};
+}
+
+QSize StillImageSelectionOption::minimumSizeHint() const {
+    return {2 * horizontalPadding + int(ringSide), minimumHeight};
+}
+
+void StillImageSelectionOption::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area(rect());
+    if (isSelected()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ModalPalette::selectionFill());
+        painter.drawRoundedRect(area, cornerRadius, cornerRadius);
+    }
+    if (showsKeyboardFocus(*this)) {
+        painter.setPen(QPen(ModalPalette::accent(), 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(area.adjusted(1.0, 1.0, -1.0, -1.0), cornerRadius - 1.0, cornerRadius - 1.0);
+    }
+
+    const QRectF ring(horizontalPadding, (area.height() - ringSide) / 2.0, ringSide, ringSide);
+    const double half = ringWidth / 2.0;
+    painter.setPen(QPen(isSelected() ? ModalPalette::accent() : ModalPalette::cardBorder(), ringWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(ring.adjusted(half, half, -half, -half));
+    if (isSelected()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ModalPalette::accent());
+        painter.drawEllipse(ring.adjusted(dotInset, dotInset, -dotInset, -dotInset));
+    }
+
+    painter.setPen(ModalPalette::textPrimary());
+    painter.setFont(font());
+    const int textLeft = int(ring.right()) + spacing;
+    const QRect label(textLeft, 0, width() - textLeft - horizontalPadding, height());
+    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
+                     fontMetrics().elidedText(text(), Qt::ElideRight, label.width()));
+}
+
+}  // namespace vlt

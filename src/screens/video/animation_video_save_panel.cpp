@@ -1,0 +1,52 @@
+#include "screens/video/animation_video_save_panel.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QStandardPaths>
+
+#include "foundation/localized_string.h"
+
+namespace vlt {
+
+QString AnimationVideoSavePanel::nameFilter() { return localizedString("MPEG-4 movie") + QStringLiteral(" (*.mp4)"); }
+
+QFileDialog* AnimationVideoSavePanel::create(QWidget* window, const QString& proposedName) {
+    auto* panel = new QFileDialog(window);
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    panel->setWindowTitle(localizedString("Save video"));
+    panel->setAcceptMode(QFileDialog::AcceptSave);
+    panel->setFileMode(QFileDialog::AnyFile);
+    panel->setNameFilter(nameFilter());
+    panel->setDefaultSuffix(QStringLiteral("mp4"));
+    panel->setLabelText(QFileDialog::Accept, localizedString("Save"));
+    // Qt's own panel, so that the message can stand under the file list.
+    panel->setOption(QFileDialog::DontUseNativeDialog, true);
+    panel->setWindowModality(window != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
+    const QString movies = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    panel->setDirectory(QDir(movies).exists() ? movies : QDir::homePath());
+    panel->selectFile(proposedName);
+
+    auto* message = new QLabel(localizedString("Choose where to save the animation video."), panel);
+    message->setObjectName(QStringLiteral("videoSavePanelMessage"));
+    message->setWordWrap(true);
+    if (auto* grid = qobject_cast<QGridLayout*>(panel->layout())) {
+        grid->addWidget(message, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    return panel;
+}
+
+void AnimationVideoSavePanel::present(QWidget* window, const QString& proposedName,
+                                      std::function<void(std::optional<QString> path)> completion) {
+    QFileDialog* panel = create(window, proposedName);
+    QObject::connect(panel, &QFileDialog::finished, panel, [panel, completion = std::move(completion)](int result) {
+        std::optional<QString> path;
+        const QStringList chosen = panel->selectedFiles();
+        if (result == QDialog::Accepted && !chosen.isEmpty() && !chosen.first().isEmpty()) path = chosen.first();
+        if (completion) completion(path);
+    });
+    panel->open();
+}
+
+}  // namespace vlt

@@ -1,0 +1,28 @@
+#include "ui/settings_labeled_text_field.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "ui/settings_section_layout.h"
+#include "ui/modal_palette.h"
+#include "ui/settings_text_field.h"
+#include "ui/text_style.h"
+
+namespace vlt {
+
+QLabel* makeSettingsFieldLabel(const QString& text, QWidget* parent) {
+    return makeSettingsLabel(text, textStyleFont(TextStyle::callout, QFont::Medium), ModalPalette::textSecondary(),
+                             parent);
+}
+
+SettingsLabeledTextField::SettingsLabeledTextField(const QString& label, QWidget* parent) : QWidget(parent) {
+    label_ = makeSettingsFieldLabel(label, this);
+    field_ = new SettingsTextField(this);
+    field_->setAccessibleName(label);
+    label_->setBuddy(field_);
+    QVBoxLayout* column = makeSettingsColumn(this, 5);
+    column->addWidget(label_);
+    column->addWidget(field_);
+}
+
+}  // namespace vlt

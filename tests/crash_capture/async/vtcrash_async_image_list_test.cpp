@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <dlfcn.h>
+#include <link.h>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "crash_capture/async/vtcrash_async_image_list.h"
+
+namespace {
+
+struct LoadedObject {
+    std::string name;
+    uint64_t bias;
+    uint64_t phdr;
+    uint32_t phnum;
+};
+
+// Named objects of this process, as the loader reports them.
+std::vector<LoadedObject> loadedObjects() {
+    std::vector<LoadedObject> objects;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void* data) {
+            if (info->dlpi_name != nullptr && info->dlpi_name[0] == '/') {
+                static_cast<std::vector<LoadedObject>*>(data)->push_back(
+                    {info->dlpi_name, info->dlpi_addr, uint64_t(info->dlpi_phdr), info->dlpi_phnum});
+            }
+            return 0;
+        },
+        &objects);
+    return objects;
+}
+
+struct ImageList {
+    ImageList() {
+        vtcrash_async_task_init(&task);
+        vtcrash_async_image_list_init(&list, &task);
+    }
+    ~ImageList() { vtcrash_async_image_list_free(&list); }
+
+    void append(const LoadedObject& object) {
+        ASSERT_EQ(vtcrash_async_image_list_append(&list, object.name.c_str(), object.bias, object.phdr, object.phnum),
+                  VTCRASH_OK);
+    }
+    // The names in list order, objects found at crash time marked with "+".
+    std::vector<std::string> names() {
+        std::vector<std::string> names;
+        for (auto* image = vtcrash_async_image_list_next(&list, nullptr); image != nullptr;
+             image = vtcrash_async_image_list_next(&list, image)) {
+            names.push_back((image->found_index >= 0 ? "+" : "") + std::string(image->elf.name));
+        }
+        return names;
+    }
+    uint64_t header(const LoadedObject& object) {
+        vtcrash_async_elf elf;
+        vtcrash_async_elf_init(&elf, &task, "", object.bias, object.phdr, object.phnum);
+        return elf.header_addr;
+    }
+
+    vtcrash_async_task task;
+    vtcrash_async_image_list list;
+};
+
+TEST(VTCrashImageList, EditsKeepOrderAndRetiredNodesAreReused) {
+    const auto objects = loadedObjects();
+    ASSERT_GE(objects.size(), 4u);
+    const std::string a = objects[0].name, b = objects[1].name, c = objects[2].name, d = objects[3].name;
+    ImageList images;
+    EXPECT_EQ(vtcrash_async_image_list_next(&images.list, nullptr), nullptr);
+
+    struct Step {
+        const char* situation;
+        char edit;  // 'a'ppend, 'r'emove, 'R'emove while a reader walks
+        size_t object;
+        std::vector<std::string> names;
+        size_t nodes;
+    };
+    const std::vector<Step> steps = {
+        {"first append", 'a', 0, {a}, 1},
+        {"appends link in order", 'a', 1, {a, b}, 2},
+        {"third", 'a', 2, {a, b, c}, 3},
+        {"the middle one relinks its neighbours and is freed", 'r', 1, {a, c}, 2},
+        {"a node removed under a reader is retired, not freed", 'R', 0, {c}, 2},
+        {"the next append reuses the retired node", 'a', 3, {c, d}, 2},
+        {"an unknown header changes nothing", 'r', 1, {c, d}, 2},
+        {"removed without a reader, nodes are freed", 'r', 2, {d}, 1},
+        {"the last one leaves the list empty", 'r', 3, {}, 0},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.situation);
+        if (step.edit == 'a') images.append(objects[step.object]);
+        if (step.edit == 'R') vtcrash_async_image_list_set_reading(&images.list, true);
+        if (step.edit != 'a') vtcrash_async_image_list_remove(&images.list, images.header(objects[step.object]));
+        if (step.edit == 'R') vtcrash_async_image_list_set_reading(&images.list, false);
+        EXPECT_EQ(images.names(), step.names);
+        EXPECT_EQ(vtcrash_async_image_list_node_count(&images.list), step.nodes);
+    }
+}
+
+TEST(VTCrashImageList, ReadersWalkWhileAWriterChangesTheList) {
+    const auto objects = loadedObjects();
+    ImageList images;
+    images.append(objects[0]);
+    std::atomic<bool> writing{true};
+    std::thread writer([&] {
+        for (int round = 0; round < 300; ++round) {
+            const auto& object = objects[1 + round % (objects.size() - 1)];
+            images.append(object);
+            vtcrash_async_image_list_remove(&images.list, images.header(object));
+        }
+        writing = false;
+    });
+    size_t walks = 0, bad = 0;
+    while (writing || walks == 0) {
+        vtcrash_async_image_list_set_reading(&images.list, true);
+        for (auto* image = vtcrash_async_image_list_next(&images.list, nullptr); image != nullptr;
+             image = vtcrash_async_image_list_next(&images.list, image)) {
+            bad += image->elf.name == nullptr || image->elf.name[0] != '/';
+        }
+        vtcrash_async_image_list_set_reading(&images.list, false);
+        ++walks;
+    }
+    writer.join();
+    EXPECT_EQ(bad, 0u);
+    EXPECT_EQ(images.names(), std::vector<std::string>{objects[0].name});
+}
+
+TEST(VTCrashImageList, FollowsTheLoaderAndFindsObjectsLoadedSinceTheLastSync) {
+    ImageList images;
+    vtcrash_async_image_list_sync(&images.list);
+    const auto count = [&](const std::string& name) {
+        size_t found = 0;
+        for (const auto& listed : images.names()) found += listed.find(name) != std::string::npos;
+        return found;
+    };
+    const std::string path = VTCRASH_TEST_OBJECT;
+    ASSERT_EQ(count(path), 0u);
+
+    void* object = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(object, nullptr) << dlerror();
+    EXPECT_EQ(vtcrash_async_image_list_add_loaded_since_sync(&images.list), 1u);
+    EXPECT_EQ(images.names().back(), "+" + path);
+    EXPECT_EQ(vtcrash_async_image_list_add_loaded_since_sync(&images.list), 0u) << "found once only";
+
+    // Its whole span belongs to it: code, and the zero-filled variables past its file.
+    auto* counter = dlsym(object, "vtcrash_test_object_counter");
+    auto* function = dlsym(object, "vtcrash_test_object_wait_a");
+    for (void* inside : {counter, function}) {
+        const auto* image = vtcrash_async_image_list_image_containing_address(&images.list, uint64_t(inside));
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(image->elf.name, path);
+        EXPECT_FALSE(vtcrash_async_elf_contains_address(&image->elf, image->elf.span_end));
+        EXPECT_FALSE(vtcrash_async_elf_contains_address(&image->elf, image->elf.span_start - 1));
+    }
+
+    EXPECT_TRUE(vtcrash_async_image_list_sync(&images.list));
+    EXPECT_EQ(count(path), 1u) << "listed once, no longer as found at crash time";
+    EXPECT_FALSE(vtcrash_async_image_list_sync(&images.list)) << "the loader's counters did not move";
+    ASSERT_EQ(dlclose(object), 0);
+    EXPECT_TRUE(vtcrash_async_image_list_sync(&images.list));
+    EXPECT_EQ(count(path), 0u);
+}
+
+// The symbol lookup's answers for addresses in a loaded object, with the loader's own
+// bounds of its exported functions as the oracle.
+TEST(VTCrashImageReader, SymbolsCoverTheirFunctionsOnly) {
+    void* object = dlopen(VTCRASH_TEST_OBJECT, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(object, nullptr);
+    ImageList images;
+    vtcrash_async_image_list_sync(&images.list);
+    auto* wait_a = reinterpret_cast<uint8_t*>(dlsym(object, "vtcrash_test_object_wait_a"));
+    Dl_info info;
+    void* entry = nullptr;
+    ASSERT_TRUE(dladdr1(wait_a, &info, &entry, RTLD_DL_SYMENT));
+    const auto* symbol = static_cast<const ElfW(Sym)*>(entry);
+    const auto* image = vtcrash_async_image_list_image_containing_address(&images.list, uint64_t(wait_a));
+    ASSERT_NE(image, nullptr);
+    EXPECT_NE(image->elf.eh_frame_hdr_addr, 0u);
+    EXPECT_GE(image->elf.build_id_length, 16u);
+
+    struct Case {
+        const char* situation;
+        uint64_t pc;
+        uint32_t strategy;
+        vtcrash_error_t result;
+        std::string name;
+    };
+    const Case cases[] = {
+        {"first byte", uint64_t(wait_a), 1, VTCRASH_OK, "vtcrash_test_object_wait_a"},
+        {"last byte", uint64_t(wait_a) + symbol->st_size - 1, 1, VTCRASH_OK, "vtcrash_test_object_wait_a"},
+        {"without the symbol tables", uint64_t(wait_a), 0, VTCRASH_ERR_NOTFOUND, ""},
+        {"below every function", image->elf.header_addr, 1, VTCRASH_ERR_NOTFOUND, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.situation);
+        std::pair<uint64_t, std::string> found{0, ""};
+        const auto result = vtcrash_async_find_symbol(
+            &image->elf, c.strategy, c.pc,
+            [](uint64_t address, const char* name, void* context) {
+                *static_cast<std::pair<uint64_t, std::string>*>(context) = {address, name};
+            },
+            &found);
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(found.second, c.name);
+        EXPECT_EQ(found.first, c.result == VTCRASH_OK ? uint64_t(wait_a) : 0);
+    }
+    dlclose(object);
+}
+
+}  // namespace

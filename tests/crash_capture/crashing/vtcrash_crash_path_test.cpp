@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <elf.h>
+#include <map>
+#include <nlohmann/json.hpp>
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "base/file_contents.h"
+#include "crash_capture/vt_crash_report.h"
+#include "crash_reports/crash_report_alert_presenter.h"
+#include "crash_reports/firebase_mac_crash_report_client.h"
+#include "crash_reports/mac_crash_report_coordinator.h"
+#include "crash_reports/mac_crash_report_identity_store.h"
+#include "crash_reports/vt_crash_capture.h"
+#include "support/loopback_http_server.h"
+
+extern char** environ;
+
+namespace vlt {
+namespace {
+
+// Runs the crasher with capture enabled under `basePath` and answers the signal it died
+// by; 0 when it exited or was still running at the deadline (a handler must never hang).
+int runCrasher(const std::string& kind, const std::string& basePath) {
+    const char* arguments[] = {VTCRASH_CRASHER, kind.c_str(), basePath.c_str(), nullptr};
+    pid_t child = 0;
+    if (::posix_spawn(&child, VTCRASH_CRASHER, nullptr, nullptr, const_cast<char**>(arguments), environ)) return 0;
+    int status = 0;
+    for (int waited = 0; ::waitpid(child, &status, WNOHANG) == 0; waited += 10) {
+        if (waited >= 10'000) ::kill(child, SIGKILL);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return WIFSIGNALED(status) && WTERMSIG(status) != SIGKILL ? WTERMSIG(status) : 0;
+}
+
+// Where the crasher, like the application, leaves its crash log under `basePath`.
+std::filesystem::path crashLogPath(const std::string& basePath) {
+    VTCrashReporterConfig configuration = VTCrashCapture::applicationConfiguration();
+    configuration.basePath = basePath;
+    return VTCrashReporter::forApplication(configuration).crashReportPath();
+}
+
+struct Range {
+    std::uint64_t start = 0, end = 0;
+};
+
+// An ELF file's GNU build-id, in lower-case hexadecimal, and its sections' address ranges.
+struct ElfFile {
+    std::string buildId;
+    std::map<std::string, Range> sections;
+};
+ElfFile readElfFile(const std::string& path) {
+    std::string file;
+    ElfFile facts;
+    if (readFileContents(path, std::size_t{1} << 28, file)) return facts;
+    const auto* header = reinterpret_cast<const Elf64_Ehdr*>(file.data());
+    const auto* sections = reinterpret_cast<const Elf64_Shdr*>(file.data() + header->e_shoff);
+    const char* names = file.data() + sections[header->e_shstrndx].sh_offset;
+    for (int index = 0; index < header->e_shnum; ++index) {
+        const Elf64_Shdr& section = sections[index];
+        facts.sections[names + section.sh_name] = {section.sh_addr, section.sh_addr + section.sh_size};
+        const auto* note = reinterpret_cast<const Elf64_Nhdr*>(file.data() + section.sh_offset);
+        if (section.sh_type != SHT_NOTE || note->n_type != NT_GNU_BUILD_ID) continue;
+        const auto* id = reinterpret_cast<const unsigned char*>(note + 1) + ((note->n_namesz + 3) & ~3u);
+        for (unsigned byte = 0; byte < note->n_descsz; ++byte) {
+            facts.buildId += {"0123456789abcdef"[id[byte] >> 4], "0123456789abcdef"[id[byte] & 15]};
+        }
+    }
+    return facts;
+}
+
+// True when the frames, innermost first, pass through the marker functions in order.
+bool passesThrough(const std::vector<VTCrashReportStackFrameInfo>& frames, const std::vector<Range>& markers) {
+    std::size_t next = 0;
+    for (const auto& frame : frames) {
+        const std::uint64_t pc = frame.instructionPointer;
+        if (next < markers.size() && pc >= markers[next].start && pc < markers[next].end) ++next;
+    }
+    return next == markers.size();
+}
+
+struct CrashCase {
+    const char* kind;
+    int signal;
+    const char* code;
+    std::vector<const char*> markers;  // innermost first
+    std::size_t threads = 0;           // 0: not checked
+};
+
+TEST(VTCrashCrashPathTest, EveryKindOfCrashLeavesALogOfTheCrashedThread) {
+    const std::vector<const char*> onMain = {"crash", "main"}, onWorker = {"crash", "worker"};
+    const std::vector<const char*> recursion = {"recurse", "recurse"};
+    const CrashCase cases[] = {
+        {"null-write", SIGSEGV, "SEGV_MAPERR", onMain},
+        {"bus-error", SIGBUS, "BUS_ADRERR", onMain},
+#if defined(__x86_64__)
+        {"builtin-trap", SIGILL, "ILL_ILLOPN", onMain},
+        {"breakpoint", SIGTRAP, "SI_KERNEL", onMain},
+        // Only x86 traps on an integer division by zero.
+        {"divide-by-zero", SIGFPE, "FPE_INTDIV", onMain},
+#else
+        {"builtin-trap", SIGTRAP, "TRAP_BRKPT", onMain},
+        {"breakpoint", SIGTRAP, "TRAP_BRKPT", onMain},
+#endif
+        {"abort", SIGABRT, "SI_TKILL", onMain},
+        {"throw", SIGABRT, "SI_TKILL", onMain},
+        {"stack-overflow", SIGSEGV, "SEGV_MAPERR", recursion},
+        {"worker", SIGSEGV, "SEGV_MAPERR", onWorker, 5},
+        // The second faulting worker waits for the first one's log instead of ending the process.
+        {"two-workers", SIGSEGV, "SEGV_MAPERR", onWorker, 3},
+        {"worker-recursion", SIGSEGV, "SEGV_ACCERR", recursion, 2},
+        {"hundred-threads", SIGSEGV, "SEGV_MAPERR", onMain, 101},
+    };
+    const ElfFile crasherFile = readElfFile(VTCRASH_CRASHER);
+    const std::string crasherUUID = crasherFile.buildId.substr(0, 32);
+    ASSERT_EQ(crasherUUID.size(), 32u);
+    for (const CrashCase& test : cases) {
+        SCOPED_TRACE(test.kind);
+        QTemporaryDir base;
+        const std::string basePath = base.path().toStdString();
+        EXPECT_EQ(runCrasher(test.kind, basePath), test.signal);
+        std::string bytes;
+        ASSERT_FALSE(readFileContents(crashLogPath(basePath), PreparedMacCrashReport::kMaximumBytes, bytes));
+        const std::vector<std::uint8_t> log(bytes.begin(), bytes.end());
+        const Result<VTCrashReport> decoded = VTCrashReport::fromData(log);
+        ASSERT_TRUE(decoded);
+        const VTCrashReport& report = decoded.value();
+        EXPECT_EQ(report.signalInfo().name, std::string("SIG") + sigabbrev_np(test.signal));
+        EXPECT_EQ(report.signalInfo().code, test.code);
+
+        // Exactly one crashed thread, the main thread (number 0) or the worker, its
+        // registers first with the instruction pointer of frame 0.
+        const auto& threads = report.threads();
+        EXPECT_TRUE(test.threads == 0 || threads.size() == test.threads) << threads.size();
+        const auto crashed = std::find_if(threads.begin(), threads.end(), [](const auto& t) { return t.crashed; });
+        ASSERT_NE(crashed, threads.end());
+        EXPECT_EQ(std::count_if(threads.begin(), threads.end(), [](const auto& t) { return t.crashed; }), 1);
+        EXPECT_EQ(crashed->threadNumber != 0, std::string(test.kind).find("worker") != std::string::npos);
+        ASSERT_FALSE(crashed->stackFrames.empty() || crashed->registers.empty());
+        EXPECT_EQ(crashed->registers[0].registerValue, crashed->stackFrames[0].instructionPointer);
+        const auto& images = report.images();
+        const auto crasher = std::find_if(images.begin(), images.end(),
+                                          [](const auto& image) { return image.imageName() == VTCRASH_CRASHER; });
+        ASSERT_NE(crasher, images.end());
+        EXPECT_EQ(crasher->imageUUID(), crasherUUID);
+        // Marker functions by their sections, moved to where the crasher was loaded.
+        const auto marker = [&](const std::string& name) {
+            const Range inFile = crasherFile.sections.at("vtcrash_marker_" + name);
+            return Range{crasher->imageBaseAddress() + inFile.start, crasher->imageBaseAddress() + inFile.end};
+        };
+        std::vector<Range> expected;
+        for (const char* name : test.markers) expected.push_back(marker(name));
+        EXPECT_TRUE(passesThrough(crashed->stackFrames, expected));
+
+        // What would leave the machine: no reason, no path, 64 threads of 256 frames at most.
+        const auto prepared = PreparedMacCrashReport::make(log, std::string(32, 'a'), false);
+        ASSERT_TRUE(prepared);
+        const MacCrashReportPayload& payload = prepared.value().request.report;
+        const std::string sent = toJson(prepared.value().request).dump();
+        EXPECT_EQ(sent.find("/vtcrash_crasher"), std::string::npos);
+        EXPECT_EQ(sent.find("render queue"), std::string::npos);
+        EXPECT_EQ(payload.threads.size(), std::min<std::size_t>(threads.size(), 64));
+        EXPECT_LE(payload.threads[0].frames.size(), 256u);
+        const std::size_t crasherIndex = crasher - images.begin();
+        EXPECT_EQ(payload.binaryImages[crasherIndex].name, "vtcrash_crasher");
+        EXPECT_EQ(payload.binaryImages[crasherIndex].uuid, MacCrashReportPayload::normalizedImageUUID(crasherUUID));
+        if (std::string(test.kind) == "throw") {
+            ASSERT_TRUE(report.exceptionInfo());
+            EXPECT_EQ(report.exceptionInfo()->exceptionName, "std::runtime_error");
+            EXPECT_EQ(report.exceptionInfo()->exceptionReason, "the render queue stopped");
+            EXPECT_EQ(payload.exceptionName, "std::runtime_error");
+        }
+    }
+}
+
+// A crash of the crasher, then the next launch's coordinator on the same folder: the
+// consent sheet, "Send report" to a loopback service, the log purged, the thanks.
+TEST(NextLaunchReportTest, ACrashIsOfferedAtTheNextLaunchSentOnConsentAndPurged) {
+    QTemporaryDir base;
+    const std::string basePath = base.path().toStdString();
+    ASSERT_EQ(runCrasher("abort", basePath), SIGABRT);
+
+    testing::LoopbackHttpServer server;
+    server.respond = [](const testing::LoopbackRequest& request) {
+        const auto id = nlohmann::json::parse(request.body.toStdString())["report"]["reportId"];
+        const nlohmann::json reply = {
+            {"accepted", true}, {"duplicate", false}, {"reportId", id}, {"notificationStatus", "sent"}};
+        return testing::LoopbackReply::with(200, QByteArray::fromStdString(reply.dump()));
+    };
+    const MacCrashReportIdentityStore identity(base.filePath("crash-report-installation.json").toStdString());
+    VTCrashReporterConfig configuration = VTCrashCapture::applicationConfiguration();
+    configuration.basePath = basePath;
+    MacCrashReportCoordinator coordinator(
+        {std::make_shared<FirebaseMacCrashReportClient>(server.url(FirebaseMacCrashReportClient::kPath)),
+         [identity] { return identity.loadOrCreate(); },
+         [configuration] { return std::make_unique<VTCrashCapture>(VTCrashReporter::forApplication(configuration)); },
+         // As under a debugger: this test process keeps its own signal handlers.
+         [] { return true; }, std::make_shared<CrashReportAlertPresenter>()});
+    QWidget window;
+    window.show();
+    const auto sheetSaying = [&window](const QString& message) -> QMessageBox* {
+        const auto boxes = window.findChildren<QMessageBox*>();
+        const auto box = std::find_if(boxes.begin(), boxes.end(), [&](auto* b) { return b->text() == message; });
+        return box == boxes.end() ? nullptr : *box;
+    };
+
+    coordinator.start();
+    coordinator.offerPendingReportIfNeeded(&window);
+    QMessageBox* consent = sheetSaying("Veltrano encountered an unexpected error");
+    ASSERT_NE(consent, nullptr);
+    EXPECT_EQ(consent->windowModality(), Qt::WindowModal);
+    EXPECT_TRUE(consent->informativeText().contains("Signal: SIGABRT (SI_TKILL)"));
+    consent->findChild<QPushButton*>(CrashReportAlertPresenter::kFirstButtonName)->click();
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sheetSaying("Crash report sent") != nullptr; }, 10'000));
+    ASSERT_EQ(server.requests.size(), 1u);
+    const auto sent = nlohmann::json::parse(server.requests[0].body.toStdString());
+    EXPECT_EQ(sent["installationId"], identity.loadOrCreate().value());
+    EXPECT_FALSE(std::filesystem::exists(crashLogPath(basePath)));
+}
+
+}  // namespace
+}  // namespace vlt

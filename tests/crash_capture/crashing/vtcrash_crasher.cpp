@@ -1,0 +1,124 @@
+// Crashes on purpose with capture enabled as the application enables it; built only for
+// tests. `vtcrash_crasher KIND BASE_PATH` leaves its crash log where the application
+// looks under BASE_PATH (the user's cache folder makes it the application's own).
+
+#include <atomic>
+#include <fcntl.h>
+#include <stdexcept>
+#include <string>
+#include <sys/mman.h>
+#include <sys/resource.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include "base/alternate_signal_stack.h"
+#include "crash_capture/vt_crash_reporter.h"
+
+// Each marker function alone in a section named after it: the section headers of this
+// file give the tests the exact address range of each, the oracle of the stack walk.
+#define VTCRASH_MARKER(name) __attribute__((noipa, section(#name)))
+
+namespace {
+
+volatile int sink;
+std::atomic<int> parkedThreads{0};
+std::string basePath;
+
+void crashByKind(const std::string& kind);
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winfinite-recursion"
+VTCRASH_MARKER(vtcrash_marker_recurse) int markerRecurse(int depth) {
+    volatile char frame[256];
+    frame[0] = static_cast<char>(depth);
+    return markerRecurse(depth + 1) + frame[0];
+}
+#pragma GCC diagnostic pop
+
+VTCRASH_MARKER(vtcrash_marker_parked) void markerParked() {
+    parkedThreads.fetch_add(1);
+    for (;;) ::pause();
+}
+
+VTCRASH_MARKER(vtcrash_marker_crash) void markerCrash(const std::string& kind) {
+    crashByKind(kind);
+    sink = 1;
+}
+
+VTCRASH_MARKER(vtcrash_marker_main) void markerMain(const std::string& kind) {
+    markerCrash(kind);
+    sink = 2;
+}
+
+VTCRASH_MARKER(vtcrash_marker_worker) void markerWorker(const std::string& kind) {
+    // As every thread the application starts: a stack for signal handlers first.
+    vlt::AlternateSignalStack::installForCurrentThread();
+    markerCrash(kind);
+    sink = 3;
+}
+
+void park(int count) {
+    for (int index = 0; index < count; ++index) std::thread(markerParked).detach();
+    while (parkedThreads.load() < count) ::usleep(1000);
+}
+
+// Workers that fault at the same moment: one writes the log, the others must wait for it.
+void crashOnWorkers(int count) {
+    static std::atomic<int> ready{0};
+    std::vector<std::thread> workers;
+    for (int index = 0; index < count; ++index) {
+        workers.emplace_back([count] {
+            for (ready.fetch_add(1); ready.load() < count;) {}
+            markerWorker("null-write");
+        });
+    }
+    for (std::thread& worker : workers) worker.join();
+}
+
+void crashByKind(const std::string& kind) {
+    if (kind == "hundred-threads") park(100);
+    if (kind == "null-write" || kind == "hundred-threads") *static_cast<volatile int*>(nullptr) = 1;
+    if (kind == "bus-error") {
+        // A page of a file that has no byte there.
+        const int file = ::open((basePath + "/empty").c_str(), O_RDWR | O_CREAT | O_TRUNC, 0600);
+        sink = static_cast<volatile char*>(::mmap(nullptr, 4096, PROT_READ, MAP_SHARED, file, 0))[0];
+    }
+    if (kind == "builtin-trap") __builtin_trap();
+#if defined(__x86_64__)
+    if (kind == "breakpoint") asm volatile("int3");
+#elif defined(__aarch64__)
+    if (kind == "breakpoint") asm volatile("brk #0");
+#endif
+    if (kind == "divide-by-zero") {
+        volatile int numerator = 7, zero = 0;
+        sink = numerator / zero;
+    }
+    if (kind == "abort") std::abort();
+    if (kind == "throw") throw std::runtime_error("the render queue stopped");
+    if (kind == "stack-overflow" || kind == "worker-recursion") sink = markerRecurse(0);
+    if (kind == "worker") park(3);
+    if (kind == "worker" || kind == "two-workers") crashOnWorkers(kind == "worker" ? 1 : 2);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) return 2;
+    const std::string kind = argv[1];
+    basePath = argv[2];
+    // No core file: the crash log is what is looked at.
+    const rlimit noCore = {0, 0};
+    ::setrlimit(RLIMIT_CORE, &noCore);
+    vlt::VTCrashReporterConfig configuration;
+    configuration.basePath = basePath;
+    configuration.maxReportBytes = 10 * 1024 * 1024;
+    if (!vlt::VTCrashReporter::forApplication(configuration).enableCrashReporter()) return 3;
+
+    if (kind == "worker-recursion") {
+        std::thread(markerWorker, kind).join();
+    } else {
+        markerMain(kind);
+    }
+    return 1;
+}

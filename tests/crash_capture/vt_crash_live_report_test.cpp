@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <dirent.h>
+#include <dlfcn.h>
+#include <elf.h>
+#include <fstream>
+#include <link.h>
+#include <pthread.h>
+#include <string>
+#include <sys/syscall.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include <QProcess>
+
+#include "crash_capture/async/vtcrash_async_thread_capture.h"
+#include "crash_capture/vt_crash_report.h"
+#include "crash_capture/vt_crash_reporter.h"
+#include "crash_capture/vt_crash_reporter_error.h"
+
+namespace vlt {
+namespace {
+
+pid_t threadId() { return static_cast<pid_t>(syscall(SYS_gettid)); }
+
+// The thread ids of this process in the order a report lists them: main thread first.
+std::vector<pid_t> threadIds() {
+    std::vector<pid_t> ids;
+    DIR* folder = opendir("/proc/self/task");
+    while (const dirent* entry = readdir(folder)) {
+        if (entry->d_name[0] != '.') ids.push_back(std::stoi(entry->d_name));
+    }
+    closedir(folder);
+    std::sort(ids.begin(), ids.end());
+    std::stable_partition(ids.begin(), ids.end(), [](pid_t id) { return id == getpid(); });
+    return ids;
+}
+
+// The GNU build-id note of an ELF file, as lower-case hexadecimal, read from its
+// section headers.
+std::string fileBuildId(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    const auto read = [&](uint64_t offset, void* out, size_t size) {
+        file.seekg(std::streamoff(offset));
+        file.read(static_cast<char*>(out), std::streamsize(size));
+    };
+    ElfW(Ehdr) header;
+    read(0, &header, sizeof header);
+    for (int index = 0; index < header.e_shnum; ++index) {
+        ElfW(Shdr) section;
+        read(header.e_shoff + index * sizeof section, &section, sizeof section);
+        struct {
+            ElfW(Nhdr) header;
+            char name[4];
+            uint8_t id[64];
+        } note{};
+        if (section.sh_type != SHT_NOTE) continue;
+        read(section.sh_offset, &note, std::min<size_t>(section.sh_size, sizeof note));
+        if (note.header.n_type != NT_GNU_BUILD_ID || std::memcmp(note.name, "GNU", 4) != 0) continue;
+        std::string hex;
+        for (size_t byte = 0; byte < std::min<size_t>(note.header.n_descsz, 64); ++byte) {
+            hex += {"0123456789abcdef"[note.id[byte] >> 4], "0123456789abcdef"[note.id[byte] & 15]};
+        }
+        return hex;
+    }
+    return {};
+}
+
+// Four workers, each waiting inside its own function of the test object (the last one
+// in a function whose final instruction is a call that never returns), and one thread
+// that blocks the capture signal.
+class ParkedThreads {
+public:
+    static constexpr size_t kWorkers = 4;
+    static constexpr const char* kMarkers[kWorkers] = {"vtcrash_test_object_wait_a", "vtcrash_test_object_wait_b",
+                                                       "vtcrash_test_object_wait_c", "vtcrash_test_object_wait_d"};
+    static constexpr size_t kBlocker = kWorkers;
+
+    ParkedThreads() {
+        object_ = dlopen(VTCRASH_TEST_OBJECT, RTLD_NOW | RTLD_LOCAL);
+        EXPECT_NE(object_, nullptr);
+        for (size_t index = 0; index < kWorkers; ++index) {
+            workers_[index] = {this, index, reinterpret_cast<Wait>(dlsym(object_, kMarkers[index]))};
+            pthread_create(&threads_[index], nullptr, &ParkedThreads::work, &workers_[index]);
+        }
+        pthread_create(&threads_[kBlocker], nullptr, &ParkedThreads::block, this);
+        waitUntilInside();
+    }
+    ~ParkedThreads() {
+        gate_ = 1;
+        for (pthread_t thread : threads_) pthread_join(thread, nullptr);
+        dlclose(object_);
+    }
+
+    // Every worker has gone round its loop since the last call.
+    void waitUntilInside() {
+        for (volatile int& inside : inside_) inside = 0;
+        for (size_t index = 0; index < kWorkers; ++index) {
+            while (inside_[index] == 0 || ids_[kBlocker] == 0) std::this_thread::yield();
+        }
+    }
+    pid_t id(size_t index) const { return ids_[index]; }
+    // The bounds of a marker function, from the loader.
+    std::pair<uint64_t, uint64_t> marker(size_t index) const {
+        void* address = dlsym(object_, kMarkers[index]);
+        Dl_info info;
+        void* entry = nullptr;
+        dladdr1(address, &info, &entry, RTLD_DL_SYMENT);
+        return {uint64_t(address), uint64_t(address) + static_cast<const ElfW(Sym)*>(entry)->st_size};
+    }
+
+private:
+    using Wait = void (*)(volatile int*, volatile int*);
+    struct Worker {
+        ParkedThreads* parked;
+        size_t index;
+        Wait wait;
+    };
+
+    static void* work(void* data) {
+        const auto* worker = static_cast<Worker*>(data);
+        worker->parked->ids_[worker->index] = threadId();
+        worker->wait(&worker->parked->gate_, &worker->parked->inside_[worker->index]);
+        return nullptr;
+    }
+    static void* block(void* data) {
+        auto* parked = static_cast<ParkedThreads*>(data);
+        sigset_t capture;
+        sigemptyset(&capture);
+        sigaddset(&capture, vtcrash_async_thread_capture_signal());
+        pthread_sigmask(SIG_BLOCK, &capture, nullptr);
+        parked->ids_[kBlocker] = threadId();
+        while (parked->gate_ == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return nullptr;
+    }
+
+    void* object_ = nullptr;
+    volatile int gate_ = 0;
+    volatile int inside_[kWorkers] = {};
+    volatile pid_t ids_[kWorkers + 1] = {};
+    Worker workers_[kWorkers];
+    pthread_t threads_[kWorkers + 1];
+};
+
+VTCrashReporter reporterWithLimit(uint64_t maxReportBytes) {
+    VTCrashReporterConfig configuration;
+    configuration.symbolicationStrategy = 1;
+    configuration.maxReportBytes = maxReportBytes;
+    return VTCrashReporter("org.veltrano.tests", "7", "1.2", configuration);
+}
+
+TEST(VTCrashLiveReport, DescribesEveryThreadOfTheRunningProcess) {
+    ASSERT_EQ(vtcrash_async_thread_capture_prepare(), VTCRASH_OK);
+    ParkedThreads parked;
+    const std::vector<pid_t> ids = threadIds();
+    const auto started = std::chrono::steady_clock::now();
+    const auto bytes = reporterWithLimit(0).generateLiveReport();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10)) << "a silent thread holds nobody";
+    ASSERT_TRUE(bytes);
+    const auto report = VTCrashReport::fromData(bytes.value());
+    ASSERT_TRUE(report);
+
+    // One thread per task, in id order with the main thread first; the caller crashed.
+    const auto& threads = report.value().threads();
+    ASSERT_EQ(threads.size(), ids.size());
+    const auto indexOf = [&](pid_t id) { return std::find(ids.begin(), ids.end(), id) - ids.begin(); };
+    for (const auto& thread : threads) {
+        EXPECT_EQ(thread.crashed, thread.threadNumber == indexOf(threadId())) << thread.threadNumber;
+        EXPECT_EQ(thread.registers.empty(), !thread.crashed);
+    }
+    EXPECT_TRUE(threads[indexOf(parked.id(ParkedThreads::kBlocker))].stackFrames.empty()) << "blocks the signal";
+
+    // Each worker's stack passes through its own marker, which the symbols name. Its
+    // frame there is a return address: it may lie just past the marker's end.
+    for (size_t index = 0; index < ParkedThreads::kWorkers; ++index) {
+        SCOPED_TRACE(ParkedThreads::kMarkers[index]);
+        const auto [start, end] = parked.marker(index);
+        const auto& frames = threads[indexOf(parked.id(index))].stackFrames;
+        const auto inMarker = std::find_if(frames.begin(), frames.end(), [&](const auto& frame) {
+            return frame.instructionPointer > start && frame.instructionPointer <= end;
+        });
+        ASSERT_NE(inMarker, frames.end());
+        ASSERT_TRUE(inMarker->symbolInfo);
+        EXPECT_EQ(inMarker->symbolInfo->symbolName, ParkedThreads::kMarkers[index]);
+        EXPECT_EQ(inMarker->symbolInfo->startAddress, start);
+    }
+
+    // The test program's image carries the first 16 bytes of its file's build-id.
+    char path[4096] = {};
+    ASSERT_GT(readlink("/proc/self/exe", path, sizeof path - 1), 0);
+    const auto& images = report.value().images();
+    const auto executable =
+        std::find_if(images.begin(), images.end(), [&](const auto& image) { return image.imageName() == path; });
+    ASSERT_NE(executable, images.end());
+    const std::string buildId = fileBuildId(path);
+    ASSERT_GE(buildId.size(), 32u);
+    EXPECT_EQ(executable->imageUUID(), buildId.substr(0, 32));
+    EXPECT_EQ(executable->imageBuildID(), buildId);
+
+    EXPECT_EQ(report.value().signalInfo().name, "SIGTRAP");
+    EXPECT_EQ(report.value().signalInfo().code, "TRAP_TRACE");
+    parked.waitUntilInside();
+}
+
+TEST(VTCrashLiveReport, AByteLimitCutsTheLogAndTheReaderRefusesIt) {
+    const auto bytes = reporterWithLimit(2048).generateLiveReport();
+    ASSERT_TRUE(bytes);
+    EXPECT_LE(bytes.value().size(), 2048u);
+    EXPECT_GT(bytes.value().size(), 1024u);
+    const auto report = VTCrashReport::fromData(bytes.value());
+    ASSERT_FALSE(report);
+    EXPECT_EQ(report.error()->code(), int64_t(VTCrashReporterErrorCode::crashLogInvalid));
+}
+
+// While another capture holds the threads, a report still lists the thread that writes it.
+TEST(VTCrashLiveReport, WithoutTheThreadListTheCallingThreadIsStillWritten) {
+    ASSERT_EQ(vtcrash_async_thread_capture_prepare(), VTCRASH_OK);
+    const vtcrash_captured_thread* held = nullptr;
+    size_t count = 0;
+    ASSERT_EQ(vtcrash_async_thread_capture_begin(&held, &count), VTCRASH_OK);
+    std::optional<Result<VTCrashReport>> report;
+    std::thread([&] {
+        const auto bytes = reporterWithLimit(0).generateLiveReport();
+        ASSERT_TRUE(bytes);
+        report = VTCrashReport::fromData(bytes.value());
+    }).join();
+    vtcrash_async_thread_capture_end();
+    ASSERT_TRUE(report && *report);
+    ASSERT_EQ(report->value().threads().size(), 1u);
+    EXPECT_TRUE(report->value().threads()[0].crashed);
+    EXPECT_FALSE(report->value().threads()[0].stackFrames.empty());
+}
+
+TEST(VTCrashLiveReport, TheToolPrintsALiveReportOfItself) {
+    QProcess tool;
+    tool.start(QStringLiteral(VTCRASH_LIVE_REPORT_TOOL), {});
+    ASSERT_TRUE(tool.waitForFinished(10000));
+    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    const std::string text = tool.readAllStandardOutput().toStdString();
+    for (const char* expected : {"Exception Type:  SIGTRAP", "Thread 0 Crashed:", "__libc_start_main",
+                                 "Thread 3:", "__sched_yield", "Binary Images:"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+    }
+}
+
+}  // namespace
+}  // namespace vlt

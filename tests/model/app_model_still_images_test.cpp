@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "model/app_model_test_access.h"
+#include "model/model_test_support.h"
+#include "base/system_error.h"
+#include "foundation/capturing_event_log_sink.h"
+#include "output/still/folder_bookmark.h"
+#include "output/still/still_output_test_support.h"
+#include "platform/desktop/file_manager.h"
+
+namespace vlt {
+namespace {
+
+class AppModelStillImagesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        model().runInBackground = background.runner();
+        model().stillImageFolders.picturesFolder = [this] { return picturesPath; };
+        session = fixture.openEditor();
+        session->prepareCommittedEditorState = [this](EditorStatePreparationIntent, std::function<void(bool)> done) {
+            done(hasEdits);
+        };
+        session->makeStillImageSnapshot = [](EditorSession::StillImageSnapshotCompletion done) {
+            done(test::colourSnapshot(64, 48));
+        };
+    }
+
+    AppModel& model() { return *fixture.model; }
+    const StillImageSaveState& state() { return model().stillImageSaveState(); }
+    const ApplicationSettings& settings() { return model().settingsState().settings; }
+    QString path(const QString& name) { return folder.filePath(name); }
+
+    // A folder remembered as the last one saved into.
+    void remember(const QString& name) {
+        QDir().mkpath(path(name));
+        const StillImageSaveLocation location{path(name), FolderBookmark::create(path(name)).value(), QString()};
+        AppModelTestAccess::changeSettingsState(model(), [&](SettingsState& changed) {
+            changed.settings = changed.settings.recordingStillImageSaveLocation(location);
+        });
+    }
+    void openDialog() {
+        fixture.makeUnsavedChange();
+        model().requestSaveImages();
+    }
+    void save(StillImageSaveSelection selection, const QString& subfolder = QString()) {
+        StillImageExportOptions options;
+        options.selection = selection;
+        model().saveStillImages(QStringLiteral("Smith"), subfolder, options);
+        background.runAll();
+    }
+    QStringList entries(const QString& name) {
+        return QDir(path(name)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    QTemporaryDir folder;
+    QString picturesPath;
+    bool hasEdits = true;
+    testing::ModelFixture fixture;
+    testing::ManualBackgroundRunner background;
+    std::shared_ptr<EditorSession> session;
+    ScopedCapturingEventLog log;
+};
+
+TEST_F(AppModelStillImagesTest, WithoutEditsOnlyTheMessageShows) {
+    hasEdits = false;
+    remember(QStringLiteral("out"));
+    model().requestSaveImages();
+    EXPECT_EQ(session->transientMessage(), "No edits have been made, so there are no changes to save.");
+    EXPECT_FALSE(state().isSaveImagesPresented);
+    EXPECT_FALSE(state().hasDestination);
+    EXPECT_EQ(log->count(), 0u);
+}
+
+// The Original alone does not save the editor's changes; the subfolder joins the recent
+// folders, written at once.
+TEST_F(AppModelStillImagesTest, ASaveOfTheOriginalRecordsItsSubfolderButLeavesTheChangesUnsaved) {
+    remember(QStringLiteral("out"));
+    openDialog();
+    ASSERT_TRUE(state().isSaveImagesPresented);
+    ASSERT_EQ(state().destinationDisplayPath, path(QStringLiteral("out")));
+    const std::int64_t before = session->lastSuccessfulStillImageSaveRevision();
+    const std::size_t writes = fixture.settingsStore->writes.size();
+
+    save(StillImageSaveSelection::original, QStringLiteral(" Look "));
+    EXPECT_FALSE(state().isSaving || state().isSaveImagesPresented);
+    EXPECT_EQ(entries(QStringLiteral("out/Look")), QStringList{"Smith-v01-original.png"});
+    ASSERT_TRUE(state().savedImages);
+    EXPECT_EQ(session->lastSuccessfulStillImageSaveRevision(), before);
+    EXPECT_EQ(settings().lastStillImageSaveLocationPath, path(QStringLiteral("out/Look")));
+    EXPECT_EQ(settings().recentStillImageSaveLocations.front().relativeSubfolder, "Look");
+    EXPECT_EQ(fixture.settingsStore->writes.size(), writes + 1);
+    EXPECT_EQ(log->eventsNamed("still_image_save_succeeded").size(), 1u);
+}
+
+TEST_F(AppModelStillImagesTest, ASubfolderNamingAFileFailsAndCreatesNothing) {
+    remember(QStringLiteral("out"));
+    QFile blocker(path(QStringLiteral("out/Look")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    openDialog();
+    save(StillImageSaveSelection::allThreeTabs, QStringLiteral("Look"));
+
+    EXPECT_EQ(state().errorTitle, "Image not saved");
+    EXPECT_EQ(state().errorMessage, "The image could not be saved. The disk may be full or the location unavailable.");
+    EXPECT_EQ(entries(QStringLiteral("out")), QStringList{"Look"});
+    EXPECT_EQ(log->eventsNamed("still_image_save_failed").size(), 1u);
+    EXPECT_FALSE(settings().lastStillImageSaveLocationPath.endsWith("Look"));
+}
+
+// A Cancel before any file is written ends quietly; once files are written the save
+// runs to its end and reports every file, rather than keeping some and naming none.
+TEST_F(AppModelStillImagesTest, ACancelIsQuietBeforeWritingAndTooLateOnceFilesAreWritten) {
+    remember(QStringLiteral("out"));
+    test::ScriptedFileSystem files;
+    model().stillImageFileSystem = &files;
+
+    openDialog();
+    StillImageExportOptions options;
+    options.selection = StillImageSaveSelection::allThreeTabs;
+    model().saveStillImages(QStringLiteral("Smith"), QString(), options);
+    model().cancelStillImageSave();
+    background.runAll();
+    EXPECT_FALSE(state().isSaving);
+    EXPECT_FALSE(state().errorTitle);
+    EXPECT_TRUE(entries(QStringLiteral("out")).isEmpty());
+    EXPECT_EQ(log->eventsNamed("still_image_save_cancelled").size(), 1u);
+
+    openDialog();
+    model().saveStillImages(QStringLiteral("Smith"), QString(), options);
+    const TaskHandlePtr task = model().stillImageSaveTask;
+    files.onSync = [task](const std::filesystem::path&) -> VoidResult {
+        task->cancel();
+        return {};
+    };
+    background.runAll();
+    EXPECT_FALSE(state().errorTitle);
+    ASSERT_TRUE(state().savedImages);
+    EXPECT_EQ(state().savedImages->fileNames.size(), 3u);
+    EXPECT_EQ(entries(QStringLiteral("out")).size(), 3);
+    EXPECT_EQ(log->eventsNamed("still_image_save_succeeded").size(), 1u);
+    EXPECT_TRUE(task->isFinished());
+}
+
+TEST_F(AppModelStillImagesTest, ASaveFinishedAfterTheEditorWasReplacedCountsAsSucceededWithoutACard) {
+    remember(QStringLiteral("out"));
+    openDialog();
+    StillImageExportOptions options;
+    options.selection = StillImageSaveSelection::original;
+    model().saveStillImages(QStringLiteral("Smith"), QString(), options);
+    fixture.openEditor();
+    background.runAll();
+
+    EXPECT_EQ(entries(QStringLiteral("out")), QStringList{"Smith-v01-original.png"});
+    EXPECT_FALSE(state().isSaving);
+    EXPECT_FALSE(state().savedImages);
+    EXPECT_EQ(log->eventsNamed("still_image_save_succeeded").size(), 1u);
+    EXPECT_TRUE(log->eventsNamed("still_image_save_cancelled").empty());
+}
+
+TEST_F(AppModelStillImagesTest, RecentFoldersKeepFiveNewestFirstAndShowWhichAreGone) {
+    for (const char* name : {"a", "b", "c", "d", "e", "f", "B"}) remember(QString::fromLatin1(name));
+    QDir(path(QStringLiteral("e"))).removeRecursively();
+    QDir(path(QStringLiteral("B"))).removeRecursively();
+    openDialog();
+
+    std::vector<std::pair<QString, bool>> shown;
+    for (const StillImageRecentLocationState& recent : state().recentLocations) {
+        shown.emplace_back(QDir(folder.path()).relativeFilePath(recent.location.displayPath), recent.isAvailable);
+    }
+    EXPECT_EQ(shown, (std::vector<std::pair<QString, bool>>{
+                         {"B", false}, {"f", true}, {"e", false}, {"d", true}, {"c", true}}));
+    // The last folder is gone: its path stays on show, and Save has nowhere to go.
+    EXPECT_EQ(state().destinationDisplayPath, path(QStringLiteral("B")));
+    EXPECT_EQ(state().destinationError, "This folder no longer exists. Choose another save location.");
+    EXPECT_FALSE(state().hasDestination);
+
+    model().selectRecentStillImageSaveLocation(path(QStringLiteral("d")).toLower());
+    EXPECT_TRUE(state().hasDestination);
+    model().removeRecentStillImageSaveLocation(path(QStringLiteral("e")).toLower());
+    EXPECT_TRUE(state().hasDestination);
+    model().removeRecentStillImageSaveLocation(path(QStringLiteral("D")).toLower());
+    EXPECT_FALSE(state().hasDestination);
+    EXPECT_EQ(state().destinationError, "Choose a save location.");
+    EXPECT_EQ(state().recentLocations.size(), 3u);
+}
+
+TEST_F(AppModelStillImagesTest, PicturesIsMadeOnAFreshAccountButNoFolderAboveIt) {
+    struct Case {
+        QString home;
+        bool homeExists;
+        std::optional<QString> error;
+    };
+    for (const Case& c : {Case{"fresh", true, {}}, Case{"nobody", false, "The Pictures folder cannot be accessed."}}) {
+        SCOPED_TRACE(c.home.toStdString());
+        if (c.homeExists) QDir().mkpath(path(c.home));
+        picturesPath = path(c.home + "/Pictures");
+        openDialog();
+        model().useDefaultStillImageSaveLocation();
+        EXPECT_EQ(state().destinationError, c.error);
+        EXPECT_EQ(QFileInfo(picturesPath + "/Veltrano").isDir(), !c.error);
+        EXPECT_EQ(QFileInfo::exists(path(c.home)), c.homeExists);
+        EXPECT_EQ(state().destinationDisplayPath, c.error ? picturesPath : picturesPath + "/Veltrano");
+        model().dismissSaveImages();
+    }
+}
+
+TEST_F(AppModelStillImagesTest, APickedFolderThatCannotTakeFilesIsRefused) {
+    std::function<void(std::optional<QString>)> answer;
+    model().onStillImageFolderPickerRequested = [&](const QString&, auto finish) { answer = std::move(finish); };
+    model().stillImageFolders.validateWritableFolder = [](const QString& folderPath) -> VoidResult {
+        if (folderPath.endsWith("locked")) return makeSystemError(EACCES, "write", folderPath.toStdString());
+        return {};
+    };
+    QDir().mkpath(path(QStringLiteral("locked")));
+    openDialog();
+    model().presentStillImageFolderPicker(QString());
+    model().dismissSaveImages();
+    EXPECT_TRUE(state().isSaveImagesPresented);
+    answer(path(QStringLiteral("locked")));
+    EXPECT_FALSE(state().isFolderPickerPresented);
+    EXPECT_EQ(state().destinationDisplayPath, path(QStringLiteral("locked")));
+    EXPECT_EQ(state().destinationError, "This folder cannot be accessed. Choose another save location.");
+}
+
+class AnsweringFileManager final : public FileManager {
+public:
+    void showItems(const QStringList& paths, std::function<void(bool)> completion) override {
+        shownPaths << paths;
+        completion(answer);
+    }
+    bool answer = true;
+    QStringList shownPaths;
+};
+
+TEST_F(AppModelStillImagesTest, OpeningTheFolderSelectsTheFirstFileAndSaysWhenNothingCouldShowIt) {
+    auto files = std::make_shared<AnsweringFileManager>();
+    model().fileManager = files;
+    remember(QStringLiteral("out"));
+    openDialog();
+    save(StillImageSaveSelection::allThreeTabs);
+
+    model().revealSavedStillImages();
+    EXPECT_EQ(files->shownPaths, QStringList{path(QStringLiteral("out/Smith-v01-original.png"))});
+    EXPECT_FALSE(state().savedImagesFolderError);
+    files->answer = false;
+    model().revealSavedStillImages();
+    EXPECT_EQ(state().savedImagesFolderError, "The file manager could not open the containing folder.");
+    files->answer = true;
+    QFile::remove(path(QStringLiteral("out/Smith-v01-original.png")));
+    model().revealSavedStillImages();
+    EXPECT_EQ(files->shownPaths.size(), 2);
+    EXPECT_TRUE(state().savedImagesFolderError);
+    model().closeSavedStillImages();
+    EXPECT_FALSE(state().savedImagesFolderError);
+}
+
+}  // namespace
+}  // namespace vlt

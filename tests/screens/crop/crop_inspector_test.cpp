@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "foundation/application_settings.h"
+#include "screens/crop/crop_inspector.h"
+#include "screens/crop/crop_preset_button.h"
+#include "screens/crop/crop_screen_test_support.h"
+#include "model/app_model_test_access.h"
+
+namespace vlt {
+namespace {
+
+using Direction = CropInspector::MoveDirection;
+
+class CropInspectorTest : public ::testing::Test {
+protected:
+    explicit CropInspectorTest(ImageSize fullSize = {800, 600})
+        : fixture(fullSize, {400, 300}), inspector(*fixture.model, fixture.document) {}
+
+    CropPreset highlighted() const {
+        std::optional<CropPreset> found;
+        for (CropPreset preset : kAllCropPresets) {
+            if (inspector.presetButton(preset)->isSelected()) {
+                EXPECT_FALSE(found.has_value()) << "two presets highlighted";
+                found = preset;
+            }
+        }
+        EXPECT_TRUE(found.has_value());
+        return found.value_or(CropPreset::free);
+    }
+    const CropSelection& selection() const { return fixture.document->selection(); }
+    void shrinkCrop() {
+        CropSelection shrunk = selection();
+        shrunk.dragCorner(CropCorner::bottomRight, {400, 300});
+        fixture.document->setSelection(shrunk);
+    }
+
+    testing::CropScreenFixture fixture;
+    CropInspector inspector;
+};
+
+TEST_F(CropInspectorTest, ANewDocumentHighlightsFullImageAndAShrunkCropFree) {
+    EXPECT_EQ(highlighted(), CropPreset::fullImage);
+    shrinkCrop();
+    EXPECT_EQ(highlighted(), CropPreset::free);
+    // Glyphs of every height leave the titles of a row on one line.
+    for (CropPreset preset : kAllCropPresets) {
+        EXPECT_EQ(inspector.presetButton(preset)->sizeHint().height(),
+                  inspector.presetButton(CropPreset::fullImage)->sizeHint().height());
+    }
+}
+
+TEST_F(CropInspectorTest, FreeKeepsTheSquareCropAndFullImageRestoresEverything) {
+    inspector.select(CropPreset::square);
+    EXPECT_EQ(highlighted(), CropPreset::square);
+    const ImageRect square = selection().crop;
+    EXPECT_DOUBLE_EQ(square.width, square.height);
+
+    inspector.select(CropPreset::free);
+    EXPECT_EQ(selection().crop, square);
+    EXPECT_EQ(highlighted(), CropPreset::free);
+
+    inspector.select(CropPreset::square);
+    inspector.select(CropPreset::fullImage);
+    EXPECT_TRUE(selection().isFullImage());
+    EXPECT_EQ(selection().aspectRatio, CropAspectRatio::free);
+    EXPECT_EQ(highlighted(), CropPreset::fullImage);
+}
+
+TEST_F(CropInspectorTest, ATurnedFourByThreeCropStillHighlightsClassic) {
+    inspector.select(CropPreset::classic4By3);
+    CropSelection turned = selection();
+    turned.apply(CropTransformCommand::rotateRight);
+    fixture.document->setSelection(turned);
+    EXPECT_EQ(selection().aspectRatio, CropAspectRatio::classic3By4);
+    EXPECT_EQ(highlighted(), CropPreset::classic4By3);
+}
+
+TEST_F(CropInspectorTest, TheRightArrowAppliesAndFocusesTheNextPreset) {
+    shrinkCrop();
+    inspector.movePresetFocus(Direction::right);
+    EXPECT_EQ(inspector.focusedPreset(), CropPreset::landscape16By9);
+    EXPECT_EQ(selection().aspectRatio, CropAspectRatio::landscape16By9);
+    inspector.movePresetFocus(Direction::right);
+    EXPECT_EQ(inspector.focusedPreset(), CropPreset::portrait9By16);
+    EXPECT_EQ(highlighted(), CropPreset::portrait9By16);
+    inspector.movePresetFocus(Direction::right);
+    EXPECT_EQ(inspector.focusedPreset(), CropPreset::square);
+    const ImageRect square = selection().crop;
+    inspector.movePresetFocus(Direction::up);
+    EXPECT_EQ(inspector.focusedPreset(), CropPreset::free);
+    EXPECT_EQ(selection().crop, square);
+    EXPECT_EQ(highlighted(), CropPreset::free);
+}
+
+TEST_F(CropInspectorTest, ArrowKeysStopAtTheEdgesOfTheGrid) {
+    for (CropPreset top : {CropPreset::fullImage, CropPreset::free, CropPreset::landscape16By9}) {
+        inspector.select(top);
+        const CropSelection before = selection();
+        inspector.movePresetFocus(Direction::up);
+        EXPECT_EQ(selection(), before);
+    }
+    inspector.select(CropPreset::fullImage);
+    inspector.movePresetFocus(Direction::left);
+    EXPECT_EQ(highlighted(), CropPreset::fullImage);
+    EXPECT_FALSE(inspector.focusedPreset().has_value());
+
+    inspector.select(CropPreset::portrait2By3);
+    inspector.movePresetFocus(Direction::down);
+    inspector.movePresetFocus(Direction::right);
+    EXPECT_EQ(highlighted(), CropPreset::portrait2By3);
+}
+
+TEST_F(CropInspectorTest, ArrowKeysPressedOnAPresetButtonReachTheGrid) {
+    inspector.show();
+    inspector.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&inspector));
+    CropPresetButton* square = inspector.presetButton(CropPreset::square);
+    square->setFocus();
+    ASSERT_EQ(inspector.focusedPreset(), CropPreset::square);
+    QTest::keyClick(square, Qt::Key_Down);
+    EXPECT_EQ(highlighted(), CropPreset::cinema21By9);
+    EXPECT_EQ(inspector.focusedPreset(), CropPreset::cinema21By9);
+    QTest::keyClick(inspector.presetButton(CropPreset::cinema21By9), Qt::Key_Left);
+    EXPECT_EQ(highlighted(), CropPreset::social4By5);
+}
+
+TEST_F(CropInspectorTest, NothingChangesWhileTheEditorIsBeingPrepared) {
+    inspector.select(CropPreset::square);
+    AppModelTestAccess::setPreparingEditor(*fixture.model, true);
+    const CropSelection before = selection();
+    inspector.select(CropPreset::cinema21By9);
+    inspector.movePresetFocus(Direction::down);
+    inspector.resetToFullImage();
+    EXPECT_EQ(selection(), before);
+    EXPECT_TRUE(inspector.showsPreparationProgress());
+    EXPECT_EQ(inspector.footerLabel()->text(), QStringLiteral("Preparing editing canvas…"));
+
+    AppModelTestAccess::setPreparingEditor(*fixture.model, false);
+    EXPECT_FALSE(inspector.showsPreparationProgress());
+    EXPECT_EQ(inspector.footerLabel()->text(), QStringLiteral("Crop ready"));
+}
+
+TEST_F(CropInspectorTest, TheResetLinkRestoresTheFullImage) {
+    inspector.select(CropPreset::cinema21By9);
+    inspector.resetLink()->click();
+    EXPECT_TRUE(selection().isFullImage());
+    EXPECT_EQ(highlighted(), CropPreset::fullImage);
+}
+
+class CropInspectorSizeTest : public CropInspectorTest {
+protected:
+    CropInspectorSizeTest() : CropInspectorTest({3000, 4000}) {}
+
+    void setMaximumImageSide(std::int64_t side) {
+        ApplicationSettings settings = fixture.model->settingsState().settings;
+        settings.maximumImageSide = side;
+        fixture.model->updateSettings(settings.normalized());
+    }
+};
+
+TEST_F(CropInspectorSizeTest, TheReadoutAndTheNoticeFollowTheMaximumImageSide) {
+    setMaximumImageSide(4096);
+    EXPECT_EQ(inspector.sizeLabel()->text(), QStringLiteral("3000 × 4000 px"));
+    EXPECT_TRUE(inspector.noticeLabel()->text().startsWith(QStringLiteral("Maximum image dimension: 4096 px. ")));
+
+    setMaximumImageSide(2000);
+    EXPECT_EQ(inspector.sizeLabel()->text(), QStringLiteral("1500 × 2000 px"));
+    EXPECT_EQ(inspector.noticeLabel()->text(),
+              QStringLiteral("Maximum image dimension: 2000 px. Larger selections are downsized to keep editing "
+                             "smooth. Lower this limit in Settings / Performance on a less powerful computer."));
+}
+
+}  // namespace
+}  // namespace vlt

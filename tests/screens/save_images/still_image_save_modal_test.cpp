@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/app_content_view.h"
+#include "model/app_model_test_access.h"
+#include "model/model_test_support.h"
+#include "screens/save_images/still_image_save_modal.h"
+#include "screens/save_images/still_image_save_overlays.h"
+#include "screens/save_images/still_image_where_what_section.h"
+#include "output/still/folder_bookmark.h"
+#include "output/still/still_output_test_support.h"
+#include "ui/modal_close_button.h"
+#include "ui/modal_header.h"
+#include "ui/motion_preference.h"
+#include "ui/settings_text_field.h"
+
+namespace vlt {
+namespace {
+
+class StillImageSaveModalTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        MotionPreference::shared().setReduceMotion(true);
+        model().runInBackground = background.runner();
+        model().onStillImageFolderPickerRequested = [this](const QString& start, auto finish) {
+            pickerStart = start;
+            answerPicker = std::move(finish);
+        };
+        session = models.openEditor();
+        session->prepareCommittedEditorState = [](EditorStatePreparationIntent, std::function<void(bool)> done) {
+            done(true);
+        };
+        session->makeStillImageSnapshot = [](EditorSession::StillImageSnapshotCompletion done) {
+            done(test::colourSnapshot(64, 48));
+        };
+        view = std::make_unique<AppContentView>(model(), models.scheduler, MotionPreference::shared(), nullptr,
+                                                AppContentView::RootTasks::leftToTheShell);
+        view->resize(1180, 820);
+        view->show();
+    }
+    void TearDown() override { MotionPreference::shared().setReduceMotion(false); }
+
+    AppModel& model() { return *models.model; }
+    // Remembers folders, newest last, as saves would have.
+    void remember(const QStringList& names) {
+        for (const QString& name : names) {
+            const QString path = folder.filePath(name);
+            QDir().mkpath(path);
+            const StillImageSaveLocation location{path, FolderBookmark::create(path).value(), QString()};
+            AppModelTestAccess::changeSettingsState(model(), [&](SettingsState& state) {
+                state.settings = state.settings.recordingStillImageSaveLocation(location);
+            });
+        }
+    }
+    StillImageSaveModal* open() {
+        model().requestSaveImages();
+        return qobject_cast<StillImageSaveModal*>(view->overlay(AppOverlayLayer::stillImageSave));
+    }
+
+    QTemporaryDir folder;
+    testing::ModelFixture models;
+    testing::ManualBackgroundRunner background;
+    std::shared_ptr<EditorSession> session;
+    std::unique_ptr<AppContentView> view;
+    QString pickerStart;
+    std::function<void(std::optional<QString>)> answerPicker;
+};
+
+TEST_F(StillImageSaveModalTest, ReturnSavesOnlyWhileSaveIsEnabled) {
+    remember({QStringLiteral("out")});
+    StillImageSaveModal* dialog = open();
+    ASSERT_NE(dialog, nullptr);
+    SettingsTextField* baseName = dialog->whereWhatSection()->baseNameField();
+    baseName->setFocus();
+    baseName->selectAll();
+    QTest::keyClicks(baseName, QStringLiteral("a/b"));
+    EXPECT_FALSE(dialog->saveButton()->isEnabled());
+    EXPECT_EQ(dialog->whereWhatSection()->baseNameMessageLabel()->text(),
+              "Enter a valid system filename without a path separator.");
+    QTest::keyClick(baseName, Qt::Key_Return);
+    EXPECT_TRUE(model().stillImageSaveState().isSaveImagesPresented);
+
+    baseName->selectAll();
+    QTest::keyClicks(baseName, QStringLiteral("Smith"));
+    QTest::keyClick(baseName, Qt::Key_Return);
+    EXPECT_FALSE(model().stillImageSaveState().isSaveImagesPresented);
+    EXPECT_TRUE(model().stillImageSaveState().isSaving);
+    background.runAll();
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("out/Smith-v01-comparison.png"))));
+}
+
+TEST_F(StillImageSaveModalTest, EscapeAndTheCloseButtonWaitForTheFolderPicker) {
+    remember({QStringLiteral("start")});
+    StillImageSaveModal* dialog = open();
+    ASSERT_NE(dialog, nullptr);
+    dialog->whereWhatSection()->browseButton()->click();
+    EXPECT_EQ(pickerStart, folder.filePath(QStringLiteral("start")));
+    QTest::keyClick(dialog->whereWhatSection()->baseNameField(), Qt::Key_Escape);
+    dialog->header()->closeButton()->click();
+    EXPECT_TRUE(model().stillImageSaveState().isSaveImagesPresented);
+
+    answerPicker(std::nullopt);
+    dialog->header()->closeButton()->click();
+    EXPECT_FALSE(model().stillImageSaveState().isSaveImagesPresented);
+}
+
+TEST_F(StillImageSaveModalTest, TheRecentMenuOffersAvailableFoldersAndRemovesGoneOnes) {
+    StillImageSaveModal* dialog = open();
+    ASSERT_NE(dialog, nullptr);
+    StillImageWhereWhatSection* section = dialog->whereWhatSection();
+    EXPECT_EQ(section->folderBox()->text(), "No folder selected");
+    EXPECT_FALSE(section->recentButton()->isVisible());
+    EXPECT_FALSE(dialog->saveButton()->isEnabled());
+    model().dismissSaveImages();
+
+    remember({QStringLiteral("gone"), QStringLiteral("here")});
+    dialog = open();
+    section = dialog->whereWhatSection();
+    QDir(folder.filePath(QStringLiteral("gone"))).removeRecursively();
+    emit section->recentMenu()->aboutToShow();
+    QStringList rows;
+    for (QAction* action : section->recentMenu()->actions()) rows << action->text();
+    EXPECT_EQ(rows, (QStringList{folder.filePath(QStringLiteral("here")),
+                                 folder.filePath(QStringLiteral("gone")) + " — Unavailable - Remove"}));
+    section->recentMenu()->actions().at(1)->trigger();
+    EXPECT_EQ(model().settingsState().settings.recentStillImageSaveLocations.size(), 1u);
+    EXPECT_TRUE(dialog->saveButton()->isEnabled());
+}
+
+TEST_F(StillImageSaveModalTest, TheSavingCardCancelsAndTheErrorCardClosesFromItsCloseIcon) {
+    remember({QStringLiteral("out")});
+    open()->saveButton()->click();
+    auto* saving = qobject_cast<StillImageSavingOverlay*>(view->overlay(AppOverlayLayer::stillImageSaving));
+    ASSERT_NE(saving, nullptr);
+    EXPECT_EQ(saving->titleLabel()->text(), "Your image is being saved");
+    saving->cancelButton()->click();
+    background.runAll();
+    EXPECT_EQ(view->overlay(AppOverlayLayer::stillImageSaving), nullptr);
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("out/Smith-v01-comparison.png"))));
+
+    AppModelTestAccess::changeStillImageSaveState(model(), [](StillImageSaveState& state) {
+        state.errorTitle = QStringLiteral("Image not saved");
+        state.errorMessage = QStringLiteral("The image could not be saved. The saved image could not be validated.");
+    });
+    auto* error = qobject_cast<StillImageSaveErrorOverlay*>(view->overlay(AppOverlayLayer::stillImageSaveError));
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(error->header()->titleLabel()->text(), "Image not saved");
+    error->header()->closeButton()->click();
+    EXPECT_FALSE(model().stillImageSaveState().errorTitle);
+    EXPECT_FALSE(model().stillImageSaveState().errorMessage);
+    EXPECT_FALSE(model().isInteractionLocked());
+}
+
+}  // namespace
+}  // namespace vlt

@@ -1,0 +1,131 @@
+#include "screens/share/share_image_modal.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "model/app_model_test_access.h"
+#include "model/model_test_support.h"
+#include "screens/share/share_image_error_overlay.h"
+#include "ui/motion_preference.h"
+
+namespace vlt {
+namespace {
+
+using Watermark = ShareImageModal::Watermark;
+
+class ShareImageModalTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.resize(1180, 820);
+        window.show();
+        session = models.openEditor();
+        // A snapshot that never arrives keeps the preparation running.
+        session->makeStillImageSnapshot = [](auto) {};
+    }
+    AppModel& model() { return *models.model; }
+    ShareImageModal* open(ShareImageDialogState choices) {
+        AppModelTestAccess::changeShareState(model(), [&](ShareState& state) { state.shareImageState = choices; });
+        auto* modal = new ShareImageModal(model(), &window, models.scheduler, MotionPreference::shared());
+        modal->present();
+        return modal;
+    }
+    void changeSettings(const std::function<void(ApplicationSettings&)>& edit) {
+        ApplicationSettings settings = model().settingsState().settings;
+        edit(settings);
+        model().updateSettings(settings.normalized());
+    }
+
+    testing::ModelFixture models;
+    std::shared_ptr<EditorSession> session;
+    QWidget window;
+};
+
+// A watermark that would not be drawn is shown off and handed over off, whatever
+// the stored choice; filled in, it shows the stored choice again.
+TEST_F(ShareImageModalTest, WatermarksThatAreNotConfiguredShowAndGoOff) {
+    changeSettings([](ApplicationSettings& settings) {
+        settings.originalComparisonLabel = QStringLiteral("  ");
+        settings.simulationComparisonLabel.clear();
+    });
+    ShareImageModal* modal = open({StillImageKind::simulation, true, true});
+    for (const Watermark watermark : {Watermark::labels, Watermark::contactInformation}) {
+        EXPECT_FALSE(modal->toggle(watermark)->isChecked() || modal->toggle(watermark)->isEnabled());
+        EXPECT_EQ(modal->toggleDetail(watermark)->text(), QStringLiteral("Not configured in Settings"));
+    }
+    EXPECT_EQ(modal->currentDialogState(), (ShareImageDialogState{StillImageKind::simulation, false, false}));
+
+    changeSettings([](ApplicationSettings& settings) {
+        settings.contactName = QStringLiteral("Dr. Ana Ruiz");
+        settings.contactAddress = QStringLiteral("Main Street 1\r\n\r\n Town ");
+    });
+    EXPECT_TRUE(modal->toggle(Watermark::contactInformation)->isChecked());
+    EXPECT_EQ(modal->toggleDetail(Watermark::contactInformation)->text(),
+              QStringLiteral("Dr. Ana Ruiz · Main Street 1 · Town"));
+    EXPECT_TRUE(modal->currentDialogState().includeContactInformation);
+}
+
+TEST_F(ShareImageModalTest, KindsChangeTheSummaryAndTogglesWriteBothSharingFlags) {
+    ShareImageModal* modal = open({StillImageKind::simulation, false, false});
+    EXPECT_EQ(modal->summaryLabel()->text(), QStringLiteral("Simulation · JPEG"));
+    for (const auto& [kind, summary] : {std::pair{StillImageKind::original, "Original · JPEG"},
+                                        std::pair{StillImageKind::comparison, "Comparison · JPEG"}}) {
+        modal->kindRow(kind)->click();
+        EXPECT_EQ(modal->summaryLabel()->text(), QString::fromUtf8(summary));
+        EXPECT_TRUE(modal->kindRow(kind)->isChecked());
+    }
+    EXPECT_FALSE(model().areSettingsDirty()) << "the kind is never stored";
+
+    modal->toggle(Watermark::labels)->click();
+    EXPECT_TRUE(model().settingsState().settings.includeLabelsWhenSharing);
+    EXPECT_FALSE(model().settingsState().settings.includeContactInformationWhenSharing);
+}
+
+TEST_F(ShareImageModalTest, WhilePreparingTheChoicesAreLockedAndEscapeCancels) {
+    ShareImageModal* modal = open({StillImageKind::comparison, false, false});
+    QTest::keyClick(modal->continueButton(), Qt::Key_Return);
+    ASSERT_TRUE(model().shareState().isShareImagePreparing);
+    const TaskHandlePtr preparation = model().shareState().shareImagePreparationTask;
+
+    EXPECT_FALSE(modal->continueButton()->isEnabled() || modal->kindRow(StillImageKind::original)->isEnabled() ||
+                 modal->editLink(Watermark::labels)->isEnabled() || modal->toggle(Watermark::labels)->isEnabled());
+    EXPECT_EQ(modal->continueLabel()->text(), QStringLiteral("Preparing"));
+    EXPECT_EQ(modal->continueButton()->accessibleName(),
+              QStringLiteral("Preparing image for the desktop's sharing apps"));
+    QTest::keyClick(modal->cancelButton(), Qt::Key_Return);
+    EXPECT_EQ(model().shareState().shareImagePreparationTask, preparation) << "Return does not start another";
+
+    QTest::keyClick(modal->cancelButton(), Qt::Key_Escape);
+    EXPECT_TRUE(preparation->isCancelled());
+}
+
+TEST_F(ShareImageModalTest, EditLeavesForTheSettingsAndTheDialogComesBack) {
+    changeSettings([](ApplicationSettings& settings) { settings.simulationComparisonLabel = QStringLiteral("After"); });
+    ShareImageModal* modal = open({StillImageKind::simulation, true, true});
+    modal->kindRow(StillImageKind::original)->click();
+    modal->editLink(Watermark::contactInformation)->click();
+    EXPECT_EQ(model().settingsState().activeSettingsSection, SettingsSection::contactInformation);
+    EXPECT_FALSE(model().shareState().shareImageState.has_value());
+
+    model().closeSettings();
+    EXPECT_EQ(model().shareState().shareImageState, (ShareImageDialogState{StillImageKind::original, true, false}));
+}
+
+TEST_F(ShareImageModalTest, TheErrorCardClosesWithCloseAndReturnButNotEscape) {
+    AppModelTestAccess::changeShareState(model(), [](ShareState& state) {
+        state.shareImageErrorTitle = QStringLiteral("Image not shared");
+        state.shareImageErrorMessage = QStringLiteral("The image could not be shared. Reason.");
+    });
+    auto* card = new ShareImageErrorOverlay(model(), &window, models.scheduler, MotionPreference::shared());
+    card->present();
+    EXPECT_EQ(card->messageLabel()->text(), QStringLiteral("The image could not be shared. Reason."));
+    QTest::keyClick(card->primaryButton(), Qt::Key_Escape);
+    EXPECT_TRUE(model().shareState().shareImageErrorTitle.has_value());
+    QTest::keyClick(card->primaryButton(), Qt::Key_Return);
+    EXPECT_FALSE(model().shareState().shareImageErrorTitle || model().shareState().shareImageErrorMessage);
+}
+
+}  // namespace
+}  // namespace vlt

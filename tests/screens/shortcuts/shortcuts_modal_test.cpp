@@ -1,0 +1,92 @@
+#include "screens/shortcuts/shortcuts_modal.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "model/model_test_support.h"
+#include "model/app_model_test_access.h"
+#include "screens/shortcuts/shortcut_reference_group.h"
+#include "ui/modal_close_button.h"
+#include "ui/motion_preference.h"
+
+namespace vlt {
+namespace {
+
+class ShortcutsModalTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        motion.setReduceMotion(false);
+        window.resize(1180, 820);
+        window.show();
+        model->presentShortcuts();
+    }
+    void TearDown() override { motion.setReduceMotion(false); }
+
+    ShortcutsModal* open() {
+        auto* modal = new ShortcutsModal(*model, &window, scheduler, motion);
+        modal->present();
+        return modal;
+    }
+
+    MotionPreference& motion = MotionPreference::shared();
+    testing::ModelFixture models;
+    ManualScheduler& scheduler = models.scheduler;
+    std::unique_ptr<AppModel>& model = models.model;
+    QWidget window;
+};
+
+TEST_F(ShortcutsModalTest, EscapeClosesOnceAndClearsTheFlagAfterThePause) {
+    ShortcutsModal* modal = open();
+    EXPECT_EQ(window.focusWidget(), modal->headerCloseButton());
+    QTest::keyClick(modal->headerCloseButton(), Qt::Key_Escape);
+    EXPECT_TRUE(modal->isClosing());
+    EXPECT_FALSE(modal->footerCloseButton()->isEnabled());
+    QTest::keyClick(modal->headerCloseButton(), Qt::Key_Escape);
+    modal->headerCloseButton()->click();
+    EXPECT_TRUE(model->shortcutsState().isShortcutsPresented);
+    EXPECT_EQ(scheduler.pendingCount(), 1u);
+
+    scheduler.advance(0.083);
+    EXPECT_FALSE(model->shortcutsState().isShortcutsPresented);
+}
+
+TEST_F(ShortcutsModalTest, ListsEveryGroupWithOneRuleFewerThanRows) {
+    ShortcutsModal* modal = open();
+    const QList<QWidget*> groups =
+        modal->groupList()->widget()->findChildren<QWidget*>(QStringLiteral("shortcutGroup"));
+    ASSERT_EQ(groups.size(), 7);
+    for (int i = 0; i < groups.size(); ++i) {
+        const ShortcutReferenceGroup& group = ShortcutReferenceGroup::all()[static_cast<std::size_t>(i)];
+        EXPECT_EQ(groups[i]->findChild<QLabel*>(QStringLiteral("shortcutGroupTitle"))->text(), group.title);
+        EXPECT_EQ(groups[i]->findChildren<QWidget*>(QStringLiteral("shortcutRow")).size(),
+                  static_cast<qsizetype>(group.entries.size()));
+        EXPECT_EQ(groups[i]->findChildren<QWidget*>(QStringLiteral("shortcutRowRule")).size(),
+                  static_cast<qsizetype>(group.entries.size()) - 1);
+    }
+}
+
+// Drawn over a white window as a person would see it; the picture stays in the build folder.
+TEST_F(ShortcutsModalTest, RendersOverTheWindowWithVeilBandsAndCards) {
+    motion.setReduceMotion(true);
+    window.setAutoFillBackground(true);
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    window.setPalette(palette);
+    ShortcutsModal* modal = open();
+    QTest::qWait(20);
+    const QImage image = window.grab().toImage();
+    image.save(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("shortcuts_modal_1180x820.png")));
+
+    const QRect surface = modal->surfaceRect();
+    const QColor header = image.pixelColor(surface.left() + 300, surface.top() + 10);
+    EXPECT_EQ(header.rgb(), QColor::fromRgbF(0.973f, 0.969f, 0.949f).rgb());
+    const QColor footer = image.pixelColor(surface.left() + 300, surface.bottom() - 10);
+    EXPECT_EQ(footer.rgb(), header.rgb());
+}
+
+}  // namespace
+}  // namespace vlt
