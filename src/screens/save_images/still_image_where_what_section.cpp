@@ -26,8 +26,6 @@ namespace vlt {
 namespace {
 
 constexpr double kBoxCornerRadius = 5.0;
-constexpr int kExplanationWidth = 300;
-constexpr int kExplanationPadding = 14;
 
 const QString& explanationText() {
     static const QString text = localizedString(
@@ -89,6 +87,30 @@ void StillImageSelectedFolderBox::paintEvent(QPaintEvent*) {
                      fontMetrics().elidedText(text(), Qt::ElideMiddle, label.width()));
 }
 
+StillImageFolderExplanation::StillImageFolderExplanation(const QString& text, QWidget* box)
+    : QFrame(box, Qt::Popup), box_(box) {
+    setObjectName(QStringLiteral("selectedFolderExplanation"));
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::WindowText, ModalPalette::cardBorder());
+    setPalette(colours);
+    setAutoFillBackground(true);
+    setFixedWidth(width);
+    // The click that closes it must not open it again through the box beneath.
+    setAttribute(Qt::WA_NoMouseReplay);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(padding, padding, padding, padding);
+    column->addWidget(callout(text, ModalPalette::textPrimary(), this));
+}
+
+void StillImageFolderExplanation::showAboveBox() {
+    adjustSize();
+    const QPoint boxTop = box_->mapToGlobal(QPoint(0, 0));
+    move(boxTop.x(), boxTop.y() - height());
+    show();
+}
+
 StillImageWhereWhatSection::StillImageWhereWhatSection(StillImageSaveViewModel& viewModel, QWidget* parent)
     : QWidget(parent), viewModel_(viewModel) {
     setObjectName(QStringLiteral("stillImageWhereWhatSection"));
@@ -115,15 +137,7 @@ QWidget* StillImageWhereWhatSection::buildDestinationCard() {
     folderColumn->addWidget(destinationError_);
     card->column()->addWidget(folder);
 
-    explanation_ = new QLabel(explanationText(), this, Qt::Popup);
-    explanation_->setObjectName(QStringLiteral("selectedFolderExplanation"));
-    explanation_->setWordWrap(true);
-    explanation_->setFont(textStyleFont(TextStyle::callout));
-    explanation_->setFixedWidth(kExplanationWidth);
-    explanation_->setContentsMargins(kExplanationPadding, kExplanationPadding, kExplanationPadding,
-                                     kExplanationPadding);
-    // The click that closes it must not reopen it through the box beneath.
-    explanation_->setAttribute(Qt::WA_NoMouseReplay);
+    explanation_ = new StillImageFolderExplanation(explanationText(), folderBox_);
     explanation_->installEventFilter(this);
 
     // Browse…, Pictures and the recent folders.
@@ -265,12 +279,6 @@ bool StillImageWhereWhatSection::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void StillImageWhereWhatSection::placeExplanation() {
-    explanation_->adjustSize();
-    const QPoint boxTop = folderBox_->mapToGlobal(QPoint(0, 0));
-    explanation_->move(boxTop.x(), boxTop.y() - explanation_->height());
-}
-
 void StillImageWhereWhatSection::refresh() {
     const StillImageSaveState& destination = viewModel_.model().stillImageSaveState();
     static const QString noFolder = localizedString("No folder selected");
@@ -282,8 +290,7 @@ void StillImageWhereWhatSection::refresh() {
 
     const bool explains = viewModel_.isSelectedFolderExplanationPresented() && isVisible();
     if (explains && !explanation_->isVisible()) {
-        placeExplanation();
-        explanation_->show();
+        explanation_->showAboveBox();
     } else if (!explains && explanation_->isVisible()) {
         explanation_->hide();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QFrame>
 #include <QPointer>
 #include <map>
 
@@ -35,6 +36,26 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
+// The explanation of the chosen folder, shown above the box as a popover. Like every
+// popup it holds the pointer and the keys while it is up, so it must close the way
+// popups do (a frame, unlike a label, keeps those default handlers): on Escape and on
+// a click anywhere outside it, a click on the box included.
+class StillImageFolderExplanation final : public QFrame {
+    Q_OBJECT
+
+public:
+    StillImageFolderExplanation(const QString& text, QWidget* box);
+
+    static constexpr int width = 300;
+    static constexpr int padding = 14;
+
+    // Above the box, its left edges aligned.
+    void showAboveBox();
+
+private:
+    QWidget* box_;
+};
+
 // "Where / What": the destination card (the chosen folder with its notice, Browse…,
 // Pictures, the recent folders, the subfolder and base name fields with the preview)
 // and the "What to save" card. It shows the view-model and the model's destination
@@ -46,7 +67,7 @@ public:
     StillImageWhereWhatSection(StillImageSaveViewModel& viewModel, QWidget* parent = nullptr);
 
     StillImageSelectedFolderBox* folderBox() const { return folderBox_; }
-    QLabel* folderExplanation() const { return explanation_; }
+    StillImageFolderExplanation* folderExplanation() const { return explanation_; }
     QLabel* destinationErrorLabel() const { return destinationError_; }
     QPushButton* browseButton() const { return browse_; }
     QPushButton* picturesButton() const { return pictures_; }
@@ -69,11 +90,10 @@ private:
     QWidget* buildNameFields(QWidget* parent);
     QWidget* buildSelectionCard();
     void fillRecentMenu();
-    void placeExplanation();
 
     StillImageSaveViewModel& viewModel_;
     StillImageSelectedFolderBox* folderBox_ = nullptr;
-    QLabel* explanation_ = nullptr;
+    StillImageFolderExplanation* explanation_ = nullptr;
     QLabel* destinationError_ = nullptr;
     QPushButton* browse_ = nullptr;
     QPushButton* pictures_ = nullptr;

@@ -403,14 +403,15 @@ void ShareImageModal::refresh() {
         row->setEnabled(!preparing);
     }
 
-    // A watermark that is not configured cannot be switched and shows as off, since
-    // it would not be drawn; its stored choice stays as it is.
+    // A watermark that is not configured cannot be switched; it still shows the stored
+    // choice, which comes back into force once the watermark is filled in. It is
+    // handed over as off all the same (currentDialogState).
     const std::map<Watermark, std::pair<bool, bool>> watermarks{
         {Watermark::labels, {includeLabels_, hasLabels}},
         {Watermark::contactInformation, {includeContactInformation_, hasContact}}};
     for (const auto& [watermark, choice] : watermarks) {
         const auto& [isOn, isConfigured] = choice;
-        toggles_.at(watermark)->setChecked(isOn && isConfigured);
+        toggles_.at(watermark)->setChecked(isOn);
         toggles_.at(watermark)->setEnabled(isConfigured && !preparing);
         editLinks_.at(watermark)->setEnabled(!preparing);
     }

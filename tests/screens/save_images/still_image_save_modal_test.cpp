@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include "app/app_content_view.h"
 #include "model/app_model_test_access.h"
@@ -110,6 +111,43 @@ TEST_F(StillImageSaveModalTest, EscapeAndTheCloseButtonWaitForTheFolderPicker) {
 
     answerPicker(std::nullopt);
     dialog->header()->closeButton()->click();
+    EXPECT_FALSE(model().stillImageSaveState().isSaveImagesPresented);
+}
+
+// The explanation is a popup: while it is up it holds the pointer and the keys, so
+// each way of closing it must work and hand both back to the dialog.
+TEST_F(StillImageSaveModalTest, TheFolderExplanationClosesByEscapeAClickOutsideOrOnTheBox) {
+    StillImageSaveModal* dialog = open();
+    ASSERT_NE(dialog, nullptr);
+    StillImageWhereWhatSection* section = dialog->whereWhatSection();
+    QWindow* window = view->window()->windowHandle();
+    ASSERT_NE(window, nullptr);
+    const auto clickAt = [window](QWidget* widget) {
+        QTest::mouseClick(window, Qt::LeftButton, {},
+                          window->mapFromGlobal(widget->mapToGlobal(widget->rect().center())));
+    };
+    const auto explains = [&] { return section->folderExplanation()->isVisible(); };
+
+    clickAt(section->folderBox());
+    ASSERT_TRUE(explains());
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(explains());
+    EXPECT_TRUE(model().stillImageSaveState().isSaveImagesPresented);
+
+    clickAt(section->folderBox());
+    ASSERT_TRUE(explains());
+    clickAt(section->folderBox());
+    EXPECT_FALSE(explains()) << "a second click on the box closes it";
+
+    clickAt(section->folderBox());
+    ASSERT_TRUE(explains());
+    clickAt(section->baseNameField());
+    EXPECT_FALSE(explains());
+    // The dialog has the pointer and the keys again.
+    clickAt(section->baseNameField());
+    for (const char letter : {'S', 'm', 'i', 't', 'h'}) QTest::keyClick(window, letter);
+    EXPECT_TRUE(section->baseNameField()->text().endsWith(QStringLiteral("Smith")));
+    QTest::keyClick(window, Qt::Key_Escape);
     EXPECT_FALSE(model().stillImageSaveState().isSaveImagesPresented);
 }
 

@@ -43,16 +43,17 @@ protected:
     QWidget window;
 };
 
-// A watermark that would not be drawn is shown off and handed over off, whatever
-// the stored choice; filled in, it shows the stored choice again.
-TEST_F(ShareImageModalTest, WatermarksThatAreNotConfiguredShowAndGoOff) {
+// A watermark that would not be drawn cannot be switched and is handed over off, but
+// its toggle still shows the stored choice.
+TEST_F(ShareImageModalTest, WatermarksThatAreNotConfiguredShowTheStoredChoiceAndGoOff) {
     changeSettings([](ApplicationSettings& settings) {
         settings.originalComparisonLabel = QStringLiteral("  ");
         settings.simulationComparisonLabel.clear();
     });
     ShareImageModal* modal = open({StillImageKind::simulation, true, true});
     for (const Watermark watermark : {Watermark::labels, Watermark::contactInformation}) {
-        EXPECT_FALSE(modal->toggle(watermark)->isChecked() || modal->toggle(watermark)->isEnabled());
+        EXPECT_TRUE(modal->toggle(watermark)->isChecked());
+        EXPECT_FALSE(modal->toggle(watermark)->isEnabled());
         EXPECT_EQ(modal->toggleDetail(watermark)->text(), QStringLiteral("Not configured in Settings"));
     }
     EXPECT_EQ(modal->currentDialogState(), (ShareImageDialogState{StillImageKind::simulation, false, false}));
