@@ -13,7 +13,6 @@ namespace vlt {
 
 namespace {
 
-constexpr double kFitScaleTolerance = 1e-6;
 constexpr double kCenterTolerance = 1e-6;
 
 }  // namespace
@@ -215,14 +214,10 @@ void EditorCanvasRepresentable::update() {
 
     const EditorCanvasSessionState previous = view.sessionState();
     const bool toolOrTabChanged = next.tool != previous.tool || next.tab != previous.tab;
-    if (toolOrTabChanged && (view.isStrokeActive() || view.hasActiveAnnotationGesture())) {
-        if (view.hasActiveAnnotationGesture()) {
-            view.finishAnnotationGesture(true);
-        } else {
-            view.endStroke();
-        }
+    if (toolOrTabChanged) {
+        view.finishOpenInteraction();
+        view.flushPendingAnnotationClick();
     }
-    if (toolOrTabChanged) view.flushPendingAnnotationClick();
     if (next.tool != EditorTool::selectMove && next.tool != previous.tool) view.clearAnnotationSelection();
 
     next.zoomFactor = std::clamp(next.zoomFactor, 1.0, EditorCanvasView::kMaximumZoom);
@@ -251,15 +246,7 @@ void EditorCanvasRepresentable::update() {
         }
     }
 
-    view.updateScrollers();
-    view.updateCursor();
-    view.refreshOverlay();
-    const double fitScale = view.viewportGeometry().fitScale();
-    if (std::abs(fitScale - view.reportedFitScale()) > kFitScaleTolerance) {
-        view.setReportedFitScale(fitScale);
-        if (view.onFitScaleChange) view.onFitScaleChange(fitScale);
-    }
-    view.requestRedraw();
+    view.navigation().refresh();
     const QPointF offset = clampedCenter - sessionCenter;
     if (std::hypot(offset.x(), offset.y()) > kCenterTolerance && view.onViewportChange) {
         view.onViewportChange(next.zoomFactor, clampedCenter);

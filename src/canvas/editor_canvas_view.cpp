@@ -8,7 +8,6 @@
 
 #include <QPainter>
 #include <QScreen>
-#include <QScrollBar>
 #include <QShowEvent>
 
 #include "canvas/canvas_frame_clock.h"
@@ -55,7 +54,11 @@ EditorCanvasView::EditorCanvasView(QWidget* parent)
 
 EditorCanvasView::EditorCanvasView(std::shared_ptr<GpuDevice> device, const Clock& clock, Scheduler& scheduler,
                                    QWidget* parent)
-    : QWidget(parent), clock_(clock), scheduler_(scheduler) {
+    : QWidget(parent),
+      clock_(clock),
+      scheduler_(scheduler),
+      overlayView_(new EditorCanvasOverlayView(this)),
+      navigation_(*this) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, true);
@@ -77,24 +80,13 @@ EditorCanvasView::EditorCanvasView(std::shared_ptr<GpuDevice> device, const Cloc
 
     frameClock_ = std::make_unique<CanvasFrameClock>(this, [this] { frameClockTicked(); });
 
-    overlayView_ = new EditorCanvasOverlayView(this);
     overlayView_->setGeometry(rect());
-
-    horizontalScroller_ = new QScrollBar(Qt::Horizontal, this);
-    verticalScroller_ = new QScrollBar(Qt::Vertical, this);
-    for (QScrollBar* scroller : {horizontalScroller_, verticalScroller_}) {
-        scroller->setFocusPolicy(Qt::NoFocus);
-        scroller->hide();
-        const bool horizontal = scroller == horizontalScroller_;
-        connect(scroller, &QScrollBar::actionTriggered, this,
-                [this, horizontal](int action) { scrollerChanged(horizontal, action); });
-    }
 }
 
 EditorCanvasView::~EditorCanvasView() {
     *alive_ = false;
     pendingAnnotationClickWork_.cancel();
-    releaseCursorLease();
+    navigation_.releaseCursorLease();
 }
 
 // --- Canvas --------------------------------------------------------------------------
@@ -197,6 +189,11 @@ EditorViewportGeometry EditorCanvasView::viewportGeometry() const {
                                   state_.zoomFactor};
 }
 
+void EditorCanvasView::setViewport(double zoomFactor, QPointF center) {
+    state_.zoomFactor = zoomFactor;
+    state_.center = center;
+}
+
 void EditorCanvasView::refreshOverlay() {
     EditorCanvasOverlayState overlay;
     overlay.geometry = viewportGeometry();
@@ -213,7 +210,7 @@ void EditorCanvasView::refreshOverlay() {
     overlay.toolDiameter = state_.toolDiameter;
     overlay.annotations = annotationPresentation_;
     overlay.annotationOpacity = state_.tab == EditorTab::animate ? std::clamp(animationScale_, 0.0f, 1.0f) : 1.0f;
-    overlay.hoverPoint = hoverPoint_;
+    overlay.hoverPoint = navigation_.hoverPoint();
     overlayView_->setState(std::move(overlay));
 }
 
@@ -300,8 +297,8 @@ void EditorCanvasView::paintEvent(QPaintEvent*) {
 
 // --- Strokes -------------------------------------------------------------------------
 
-void EditorCanvasView::beginStroke(DeformationTool tool, Float2 point, float radius, double now) {
-    if (!isUsableRadius(radius) || !point.isFinite()) return;
+bool EditorCanvasView::beginStroke(DeformationTool tool, Float2 point, float radius, double now) {
+    if (!isUsableRadius(radius) || !point.isFinite()) return false;
     activeStamps_.clear();
     queuedStroke_.reset();
     queuedStroke_.append(StrokeSample::begin(tool, point, radius));
@@ -311,6 +308,7 @@ void EditorCanvasView::beginStroke(DeformationTool tool, Float2 point, float rad
     finishStrokeAfterFrame_ = false;
     unpause();
     drawFrameNow();
+    return true;
 }
 
 void EditorCanvasView::queueStrokeMove(Float2 point, float radius, double now) {
@@ -692,13 +690,9 @@ void EditorCanvasView::stopAnimationPlayback() {
 void EditorCanvasView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     overlayView_->setGeometry(rect());
-    layoutScrollers();
+    navigation_.layoutScrollers();
     state_.center = viewportGeometry().clampedCenter(state_.center);
-    updateScrollers();
-    updateCursor();
-    refreshOverlay();
-    reportFitScaleIfChanged();
-    requestRedraw();
+    navigation_.refresh();
 }
 
 void EditorCanvasView::showEvent(QShowEvent* event) {

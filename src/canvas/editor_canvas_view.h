@@ -13,6 +13,8 @@
 #include "editing/annotations/annotation_presentation.h"
 #include "editing/annotations/annotation_text_request.h"
 #include "canvas/active_annotation_gesture.h"
+#include "canvas/canvas_gesture.h"
+#include "canvas/canvas_navigation_controller.h"
 #include "canvas/editor_canvas_session_state.h"
 #include "editing/session/editor_viewport_geometry.h"
 #include "canvas/pending_annotation_click.h"
@@ -33,8 +35,6 @@
 #include "base/error.h"
 #include "base/result.h"
 #include "base/scheduler.h"
-
-class QScrollBar;
 
 namespace vlt {
 
@@ -106,8 +106,8 @@ public:
     const GpuView& gpuView() const { return *gpuView_; }
 
     EditorViewportGeometry viewportGeometry() const;
-    double reportedFitScale() const { return reportedFitScale_; }
-    void setReportedFitScale(double scale) { reportedFitScale_ = scale; }
+    // Stores a zoom and centre the canvas chose itself (pan, wheel, pinch, scrollers).
+    void setViewport(double zoomFactor, QPointF center);
 
     // --- Observable flags -------------------------------------------------------
     bool isStrokeActive() const { return isStrokeActive_; }
@@ -117,15 +117,12 @@ public:
     bool isPaused() const;
     bool isAnimationPlaying() const { return animationStartedAt_.has_value(); }
     float animationScale() const { return animationScale_; }
-    bool isTemporarilyMoving() const { return isTemporarilyMoving_; }
-    bool isPanning() const { return lastDragPoint_.has_value(); }
-    const std::optional<QPointF>& hoverPoint() const { return hoverPoint_; }
-    bool hidesSystemCursor() const { return cursorHideLeaseActive_; }
+    CanvasGesture gesture() const { return gesture_; }
     bool hasPendingAnnotationClick() const { return pendingAnnotationClick_.has_value(); }
     bool hasActiveAnnotationGesture() const { return activeAnnotationGesture_.has_value(); }
-    QScrollBar* horizontalScroller() const { return horizontalScroller_; }
-    QScrollBar* verticalScroller() const { return verticalScroller_; }
     EditorCanvasOverlayView* overlayView() const { return overlayView_; }
+    CanvasNavigationController& navigation() { return navigation_; }
+    const CanvasNavigationController& navigation() const { return navigation_; }
 
     // --- Frame loop and strokes -------------------------------------------------
     void requestRedraw();
@@ -168,19 +165,10 @@ public:
     // The annotations the history describes: its baseline with every applied action.
     std::vector<AnnotationObject> currentAnnotations() const;
 
-    // --- Navigation -----------------------------------------------------------------
-    void zoom(double requestedFactor, QPointF anchor);
-    void pan(QPointF delta);
-    void updateScrollers();
-    void updateCursor();
-    bool shouldHideSystemCursor() const;
+    // --- Pointer ----------------------------------------------------------------------
     // Forgets the pointer: the pan, the Spacebar move and the hover point; the cursor
     // goes back to the arrow.
     void forgetPointer();
-
-    // What a click on a scroller part makes of the value (0...1).
-    enum class ScrollerPart { decrementPage, incrementPage, decrementArrow, incrementArrow, knob };
-    static double scrollerValue(ScrollerPart part, double value, double knobProportion);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -205,9 +193,17 @@ private:
     void frameClockTicked();
     void framePresented();
 
+    // Input routing.
+    void pressPrimary(QPointF point, double now);
+    void pressMiddle(QPointF point);
+    void dragPrimary(QPointF point, double now);
+    // The release of a button ends the gesture that it holds.
+    void releaseButton(Qt::MouseButton button);
+    Qt::MouseButton gestureButton() const;
+    void handleKey(QKeyEvent* event);
+
     // Strokes and history.
-    void handlePrimaryPress(QPointF point, double now);
-    void beginStroke(DeformationTool tool, Float2 point, float radius, double now);
+    bool beginStroke(DeformationTool tool, Float2 point, float radius, double now);
     void queueStrokeMove(Float2 point, float radius, double now);
     void cancelStroke();
     void commitStroke();
@@ -226,8 +222,8 @@ private:
     bool handleAnnotationClick(Float2 point, QPointF viewPoint, double now);
     bool schedulePendingAnnotationClick();
     void performPendingAnnotationClick(const PendingAnnotationClick& click);
-    bool promotePendingAnnotationClick(QPointF viewPoint);
-    void beginAnnotationGesture(EditorTool tool, Float2 point, AnnotationColor color, AnnotationFontStyle font,
+    void promotePendingAnnotationClick(QPointF viewPoint);
+    bool beginAnnotationGesture(EditorTool tool, Float2 point, AnnotationColor color, AnnotationFontStyle font,
                                 float size);
     void updateAnnotationGesture(Float2 point);
     void eraseAnnotations(Float2 point, float radius, ActiveAnnotationGesture::Eraser& eraser);
@@ -238,23 +234,12 @@ private:
     // View points per canvas pixel.
     double pixelScale() const;
 
-    // Navigation.
-    void layoutScrollers();
-    void reportFitScaleIfChanged();
-    void scrollerChanged(bool horizontal, int action);
-    void afterViewportChange();
-    void setViewCursor(Qt::CursorShape shape);
-    void releaseCursorLease();
-    void handleKey(QKeyEvent* event);
-    bool startPan(QPointF point);
-
     const Clock& clock_;
     Scheduler& scheduler_;
 
-    QScrollBar* horizontalScroller_ = nullptr;
-    QScrollBar* verticalScroller_ = nullptr;
-    bool updatingScrollers_ = false;
     EditorCanvasOverlayView* overlayView_ = nullptr;
+    // After the overlay, so that its scrollers stack above it.
+    CanvasNavigationController navigation_;
     std::unique_ptr<GpuView> gpuView_;
     // Runs while a stroke is open or Animate plays.
     std::unique_ptr<CanvasFrameClock> frameClock_;
@@ -269,15 +254,8 @@ private:
 
     EditorCanvasSessionState state_;
     bool isInteractionSuspended_ = false;
-
-    bool isTemporarilyMoving_ = false;
-    bool suppressesBrushSizeScrollMomentum_ = false;
-    std::optional<QPointF> lastDragPoint_;
-    // The button that started the pan in progress.
-    Qt::MouseButton panButton_ = Qt::NoButton;
-    std::optional<QPointF> hoverPoint_;
-    bool cursorHideLeaseActive_ = false;
-    double reportedFitScale_ = 0.0;
+    // The gesture that holds the pointer; each pointer event goes to it.
+    CanvasGesture gesture_ = CanvasGesture::none;
 
     QueuedStrokeProcessor queuedStroke_;
     StationaryReconstructPlanner reconstructPlanner_;

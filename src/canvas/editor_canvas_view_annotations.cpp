@@ -101,28 +101,30 @@ bool EditorCanvasView::handleAnnotationClick(Float2 point, QPointF viewPoint, do
     return true;
 }
 
-bool EditorCanvasView::promotePendingAnnotationClick(QPointF viewPoint) {
-    if (!pendingAnnotationClick_ || !pendingAnnotationClick_->isPointerDown) return false;
+void EditorCanvasView::promotePendingAnnotationClick(QPointF viewPoint) {
+    if (!pendingAnnotationClick_ || !pendingAnnotationClick_->isPointerDown) return;
     const QPointF moved = viewPoint - pendingAnnotationClick_->viewPoint;
-    if (std::hypot(moved.x(), moved.y()) <= kHeldClickDragThresholdPoints) return true;
+    if (std::hypot(moved.x(), moved.y()) <= kHeldClickDragThresholdPoints) return;
 
     const PendingAnnotationClick click = *pendingAnnotationClick_;
     dropPendingAnnotationClick();
     const float radius = click.diameter * 0.5f;
+    gesture_ = CanvasGesture::none;
     if (isReshapeTool(click.tool)) {
-        beginStroke(deformationTool(click.tool), click.imagePoint, radius, click.timestamp);
-    } else {
-        beginAnnotationGesture(click.tool, click.imagePoint, click.color, click.font, click.diameter);
+        if (beginStroke(deformationTool(click.tool), click.imagePoint, radius, click.timestamp)) {
+            gesture_ = CanvasGesture::stroke;
+        }
+    } else if (beginAnnotationGesture(click.tool, click.imagePoint, click.color, click.font, click.diameter)) {
+        gesture_ = CanvasGesture::annotation;
     }
     const std::optional<Float2> mapped = canvasPoint(viewPoint, true);
-    if (!mapped) return true;
+    if (!mapped) return;
     if (activeAnnotationGesture_) {
         updateAnnotationGesture(*mapped);
     } else if (isReshapeTool(click.tool) && isStrokeActive_) {
         // The stroke keeps the tool it was pressed with, whatever the tool is now.
         queueStrokeMove(*mapped, radius, clock_.uptimeSeconds());
     }
-    return true;
 }
 
 bool EditorCanvasView::schedulePendingAnnotationClick() {
@@ -215,7 +217,7 @@ std::optional<QUuid> EditorCanvasView::selectedAnnotation(Float2 point) const {
     return std::nullopt;
 }
 
-void EditorCanvasView::beginAnnotationGesture(EditorTool tool, Float2 point, AnnotationColor color,
+bool EditorCanvasView::beginAnnotationGesture(EditorTool tool, Float2 point, AnnotationColor color,
                                               AnnotationFontStyle font, float size) {
     switch (tool) {
     case EditorTool::selectMove: {
@@ -239,7 +241,7 @@ void EditorCanvasView::beginAnnotationGesture(EditorTool tool, Float2 point, Ann
         break;
     case EditorTool::text:
         requestTextEntry(point, color, std::move(font));
-        return;
+        return false;
     case EditorTool::eraser: {
         ActiveAnnotationGesture::Eraser eraser;
         eraser.radius = std::max(size * 0.5f, 0.5f);
@@ -252,9 +254,10 @@ void EditorCanvasView::beginAnnotationGesture(EditorTool tool, Float2 point, Ann
     case EditorTool::grow:
     case EditorTool::shrink:
     case EditorTool::reconstruct:
-        return;
+        return false;
     }
     refreshAnnotationPresentation();
+    return activeAnnotationGesture_.has_value();
 }
 
 void EditorCanvasView::updateAnnotationGesture(Float2 point) {

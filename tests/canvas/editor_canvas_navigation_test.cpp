@@ -62,7 +62,7 @@ TEST(EditorCanvasZoomTest, PinchZoomsExceptOnAnimateAndZoomAtItsLimitsChangesAnd
     EXPECT_DOUBLE_EQ(harness.view().sessionState().zoomFactor, 1.5);
     EXPECT_EQ(reports, 1);
 
-    harness.view().zoom(16.0, QPointF(200, 150));
+    harness.view().navigation().zoom(16.0, QPointF(200, 150));
     EXPECT_EQ(reports, 2);
     harness.wheel(QPointF(200, 150), QPoint(0, 120), Qt::ControlModifier);
     EXPECT_EQ(harness.view().sessionState().zoomFactor, 16.0);
@@ -98,7 +98,7 @@ TEST(EditorCanvasWheelTest, AltWheelResizesTheBrushWithinItsRangeSwallowingTheMo
 
     // A tool without a brush size pans instead, zoomed in.
     harness.selectTool(EditorTool::eraser);
-    harness.view().zoom(4.0, QPointF(200, 150));
+    harness.view().navigation().zoom(4.0, QPointF(200, 150));
     harness.settle();
     const double eraserDiameter = harness.session().toolDiameter();
     const QPointF center = harness.view().sessionState().center;
@@ -112,7 +112,7 @@ TEST(EditorCanvasPanTest, SpacebarAndMiddleButtonPanOnlyWhenZoomedIn) {
     CanvasHarness harness;
     // At the fit both show the hint, and in move mode a press starts the tool instead.
     QTest::keyPress(&harness.view(), Qt::Key_Space);
-    EXPECT_FALSE(harness.view().isTemporarilyMoving());
+    EXPECT_FALSE(harness.view().navigation().isSpacebarHeld());
     QTest::keyRelease(&harness.view(), Qt::Key_Space);
     harness.settle();
     EXPECT_EQ(harness.session().transientMessage(), EditorMessages::zoomInBeforeMoving());
@@ -120,35 +120,35 @@ TEST(EditorCanvasPanTest, SpacebarAndMiddleButtonPanOnlyWhenZoomedIn) {
     harness.press(QPointF(200, 150), Qt::MiddleButton);
     harness.settle();
     EXPECT_EQ(harness.session().transientMessage(), EditorMessages::zoomInBeforeMoving());
-    EXPECT_FALSE(harness.view().isPanning());
+    EXPECT_NE(harness.view().gesture(), CanvasGesture::pan);
     harness.release(QPointF(200, 150), Qt::MiddleButton);
     harness.session().setMoveMode(true);
     harness.settle();
     harness.press(harness.viewPointFor({100, 100}));
-    EXPECT_FALSE(harness.view().isPanning());
+    EXPECT_NE(harness.view().gesture(), CanvasGesture::pan);
     EXPECT_TRUE(harness.view().isStrokeActive());
     harness.release(harness.viewPointFor({100, 100}));
     harness.session().setMoveMode(false);
     harness.settle();
 
     // Zoomed in, a drag moves the image with the pointer.
-    harness.view().zoom(2.0, QPointF(200, 150));
+    harness.view().navigation().zoom(2.0, QPointF(200, 150));
     for (const Qt::MouseButton button : {Qt::MiddleButton, Qt::LeftButton}) {
         if (button == Qt::LeftButton) QTest::keyPress(&harness.view(), Qt::Key_Space);
         const QPointF center = harness.view().sessionState().center;
         harness.press(QPointF(200, 150), button);
-        EXPECT_TRUE(harness.view().isPanning());
+        EXPECT_EQ(harness.view().gesture(), CanvasGesture::pan);
         harness.drag(QPointF(160, 120), button);
         EXPECT_GT(harness.view().sessionState().center.x(), center.x());
         EXPECT_GT(harness.view().sessionState().center.y(), center.y());
         if (button == Qt::LeftButton) {
             // Releasing the Spacebar ends the pan.
             QTest::keyRelease(&harness.view(), Qt::Key_Space);
-            EXPECT_FALSE(harness.view().isTemporarilyMoving());
-            EXPECT_FALSE(harness.view().isPanning());
+            EXPECT_FALSE(harness.view().navigation().isSpacebarHeld());
+            EXPECT_NE(harness.view().gesture(), CanvasGesture::pan);
         }
         harness.release(QPointF(160, 120), button);
-        EXPECT_FALSE(harness.view().isPanning());
+        EXPECT_NE(harness.view().gesture(), CanvasGesture::pan);
     }
     harness.settle();
     EXPECT_FALSE(harness.session().canUndo());
@@ -156,24 +156,24 @@ TEST(EditorCanvasPanTest, SpacebarAndMiddleButtonPanOnlyWhenZoomedIn) {
 
 TEST(EditorCanvasScrollerTest, ScrollersShowOnlyWhenZoomedAndStepByTheirRules) {
     CanvasHarness harness;
-    EXPECT_FALSE(harness.view().horizontalScroller()->isVisible());
-    harness.view().zoom(4.0, QPointF(200, 150));
-    EXPECT_TRUE(harness.view().horizontalScroller()->isVisible());
-    EXPECT_TRUE(harness.view().verticalScroller()->isVisible());
+    EXPECT_FALSE(harness.view().navigation().horizontalScroller()->isVisible());
+    harness.view().navigation().zoom(4.0, QPointF(200, 150));
+    EXPECT_TRUE(harness.view().navigation().horizontalScroller()->isVisible());
+    EXPECT_TRUE(harness.view().navigation().verticalScroller()->isVisible());
 
-    using Part = EditorCanvasView::ScrollerPart;
+    using Part = CanvasNavigationController::ScrollerPart;
     const std::tuple<Part, double, double, double> steps[] = {{Part::incrementArrow, 0.5, 0.25, 0.55},
                                                               {Part::decrementPage, 0.5, 0.25, 0.5 - 0.225},
                                                               {Part::incrementPage, 0.5, 0.01, 0.55},
                                                               {Part::decrementArrow, 0.02, 0.5, 0.0}};
     for (const auto& [part, value, knob, expected] : steps) {
-        EXPECT_DOUBLE_EQ(EditorCanvasView::scrollerValue(part, value, knob), expected);
+        EXPECT_DOUBLE_EQ(CanvasNavigationController::scrollerValue(part, value, knob), expected);
     }
 
     const QPointF center = harness.view().sessionState().center;
     const auto knob = harness.view().viewportGeometry().scrollerKnob(true, center);
     ASSERT_TRUE(knob.has_value());
-    harness.view().horizontalScroller()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    harness.view().navigation().horizontalScroller()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_NEAR(harness.view().sessionState().center.x(), center.x() + 0.05 * (1.0 - knob->knobProportion), 1e-3);
 }
 
@@ -198,10 +198,10 @@ TEST(EditorCanvasKeyTest, ToolLettersEndTheStrokeAndSelectTheTool) {
 TEST(EditorCanvasCursorTest, BrushToolsHideTheCursorOverTheImageOnly) {
     CanvasHarness harness;
     harness.drag(harness.viewPointFor({100, 100}), Qt::NoButton);
-    EXPECT_TRUE(harness.view().hidesSystemCursor());
+    EXPECT_TRUE(harness.view().navigation().hidesSystemCursor());
     EXPECT_EQ(harness.view().cursor().shape(), Qt::BlankCursor);
     harness.drag(QPointF(2, 2), Qt::NoButton);
-    EXPECT_FALSE(harness.view().hidesSystemCursor());
+    EXPECT_FALSE(harness.view().navigation().hidesSystemCursor());
     EXPECT_EQ(harness.view().cursor().shape(), Qt::ArrowCursor);
 }
 
