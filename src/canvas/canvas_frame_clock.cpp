@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QTimer>
+#include <QMetaObject>
+#include <QObject>
 
 namespace vlt {
 
@@ -16,51 +17,98 @@ std::chrono::steady_clock::duration periodOf(double framesPerSecond) {
 
 }  // namespace
 
-CanvasFrameClock::CanvasFrameClock(QObject* parent, std::function<void()> tick)
-    : timer_(new QTimer(parent)), tick_(std::move(tick)), period_(periodOf(kDefaultFramesPerSecond)) {
-    timer_->setSingleShot(true);
-    timer_->setTimerType(Qt::PreciseTimer);
-    QObject::connect(timer_, &QTimer::timeout, timer_, [this] { fire(); });
+CanvasFrameClock::CanvasFrameClock(std::function<void()> tick)
+    : receiver_(std::make_unique<QObject>()), tick_(std::move(tick)), timeline_(std::make_shared<Timeline>()) {
+    timeline_->period = periodOf(kDefaultFramesPerSecond);
+}
+
+CanvasFrameClock::~CanvasFrameClock() {
+    {
+        const std::lock_guard lock(timeline_->mutex);
+        timeline_->running = false;
+        timeline_->quitting = true;
+    }
+    timeline_->changed.notify_all();
+    if (thread_.joinable()) thread_.join();
+    // Ticks still on their way are dropped with their receiver, after this.
 }
 
 void CanvasFrameClock::start() {
     if (running_) return;
     running_ = true;
-    nextDue_ = Clock::now() + period_;
-    arm();
+    {
+        const std::lock_guard lock(timeline_->mutex);
+        timeline_->running = true;
+        ++timeline_->generation;
+        timeline_->origin = Clock::now();
+        timeline_->due = 0;
+        timeline_->tickPosted = false;
+    }
+    if (!thread_.joinable()) thread_ = std::thread([this] { runTimeline(); });
+    timeline_->changed.notify_all();
 }
 
 void CanvasFrameClock::stop() {
     running_ = false;
-    timer_->stop();
+    {
+        const std::lock_guard lock(timeline_->mutex);
+        timeline_->running = false;
+        ++timeline_->generation;
+    }
+    timeline_->changed.notify_all();
 }
 
 void CanvasFrameClock::setFramesPerSecond(double framesPerSecond) {
     const double usable =
         std::isfinite(framesPerSecond) && framesPerSecond > 0.0 ? framesPerSecond : kDefaultFramesPerSecond;
-    period_ = periodOf(std::clamp(usable, kMinimumFramesPerSecond, kMaximumFramesPerSecond));
-}
-
-double CanvasFrameClock::framesPerSecond() const { return 1.0 / std::chrono::duration<double>(period_).count(); }
-
-void CanvasFrameClock::arm() {
-    // Qt's timers count whole milliseconds: waiting the fraction less lets a tick come
-    // up to a millisecond early, never late, and the next one is still due on time.
-    const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(nextDue_ - Clock::now());
-    timer_->start(static_cast<int>(std::max<std::chrono::milliseconds::rep>(wait.count(), 0)));
-}
-
-void CanvasFrameClock::fire() {
-    if (!running_) return;
-    const Clock::time_point now = Clock::now();
-    nextDue_ += period_;
-    if (nextDue_ <= now) {
-        const auto missed = (now - nextDue_) / period_ + 1;
-        nextDue_ += missed * period_;
+    const Clock::duration period = periodOf(std::clamp(usable, kMinimumFramesPerSecond, kMaximumFramesPerSecond));
+    {
+        const std::lock_guard lock(timeline_->mutex);
+        if (period == timeline_->period) return;
+        // The tick that fell due last stays where it was; the new rate runs from it.
+        timeline_->origin += timeline_->due * (timeline_->period - period);
+        timeline_->period = period;
     }
-    tick_();
-    // The tick may have stopped (and even restarted) the clock.
-    if (running_ && !timer_->isActive()) arm();
+    timeline_->changed.notify_all();
+}
+
+double CanvasFrameClock::framesPerSecond() const {
+    const std::lock_guard lock(timeline_->mutex);
+    return 1.0 / std::chrono::duration<double>(timeline_->period).count();
+}
+
+void CanvasFrameClock::runTimeline() {
+    Timeline& timeline = *timeline_;
+    std::unique_lock lock(timeline.mutex);
+    while (!timeline.quitting) {
+        if (!timeline.running) {
+            timeline.changed.wait(lock);
+            continue;
+        }
+        const Clock::time_point next = timeline.origin + (timeline.due + 1) * timeline.period;
+        if (Clock::now() < next) {
+            // Woken early by a stop, a restart or a new rate: look again.
+            timeline.changed.wait_until(lock, next);
+            continue;
+        }
+        // Every tick that fell due meanwhile is passed over at once: the timeline
+        // never falls behind, and a late GUI thread gets one tick, not a burst.
+        timeline.due = (Clock::now() - timeline.origin) / timeline.period;
+        if (timeline.tickPosted) continue;
+        timeline.tickPosted = true;
+        const std::uint64_t generation = timeline.generation;
+        QMetaObject::invokeMethod(
+            receiver_.get(), [this, generation] { fire(generation); }, Qt::QueuedConnection);
+    }
+}
+
+void CanvasFrameClock::fire(std::uint64_t generation) {
+    {
+        const std::lock_guard lock(timeline_->mutex);
+        if (generation != timeline_->generation) return;
+        timeline_->tickPosted = false;
+    }
+    if (running_) tick_();
 }
 
 }  // namespace vlt

@@ -1,25 +1,31 @@
 #pragma once
 
 #include <chrono>
+#include <condition_variable>
 #include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 class QObject;
-class QTimer;
 
 namespace vlt {
 
 // The canvas's display loop: one tick per display refresh while running, on the GUI
-// thread. Each tick is due one period after the previous tick was due, on the
-// monotonic clock, so timer latency never adds up into a slower rate; ticks missed
-// while the GUI thread was busy are dropped instead of firing in a burst.
+// thread. Tick k is due at start + k periods on the monotonic clock, whatever
+// happened to the ticks before it, so neither timer latency nor a busy GUI thread
+// shifts the ones after. A thread of the clock's own sleeps until each due time to
+// the microsecond and posts the tick; ticks that fall due while one is still waiting
+// for the GUI thread are dropped instead of firing in a burst.
 class CanvasFrameClock {
 public:
     static constexpr double kDefaultFramesPerSecond = 60.0;
     static constexpr double kMinimumFramesPerSecond = 30.0;
     static constexpr double kMaximumFramesPerSecond = 240.0;
 
-    // The timer is a child of parent; tick runs on each due frame.
-    CanvasFrameClock(QObject* parent, std::function<void()> tick);
+    // Made on the GUI thread; tick runs there on each due frame.
+    explicit CanvasFrameClock(std::function<void()> tick);
+    ~CanvasFrameClock();
 
     CanvasFrameClock(const CanvasFrameClock&) = delete;
     CanvasFrameClock& operator=(const CanvasFrameClock&) = delete;
@@ -30,21 +36,38 @@ public:
     bool isRunning() const { return running_; }
 
     // The display's refresh rate; unusable rates give the default, others are kept
-    // within the limits above.
+    // within the limits above. A running clock keeps its timeline's origin.
     void setFramesPerSecond(double framesPerSecond);
     double framesPerSecond() const;
 
 private:
     using Clock = std::chrono::steady_clock;
 
-    void arm();
-    void fire();
+    // What the GUI thread and the clock's thread share, under mutex.
+    struct Timeline {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool running = false;
+        bool quitting = false;
+        // Which start the timeline belongs to: a tick posted before a stop or a
+        // restart is recognised as stale.
+        std::uint64_t generation = 0;
+        Clock::time_point origin;
+        Clock::duration period;
+        // Ticks since the origin that fell due; the next is due at origin + (due + 1) periods.
+        std::int64_t due = 0;
+        bool tickPosted = false;
+    };
 
-    QTimer* timer_;
+    void runTimeline();
+    void fire(std::uint64_t generation);
+
+    // Lives on the GUI thread; ticks reach it as posted calls.
+    std::unique_ptr<QObject> receiver_;
     std::function<void()> tick_;
-    Clock::duration period_;
-    Clock::time_point nextDue_;
+    std::shared_ptr<Timeline> timeline_;
     bool running_ = false;
+    std::thread thread_;
 };
 
 }  // namespace vlt

@@ -78,7 +78,7 @@ EditorCanvasView::EditorCanvasView(std::shared_ptr<GpuDevice> device, const Cloc
         if (self) self->framePresented();
     });
 
-    frameClock_ = std::make_unique<CanvasFrameClock>(this, [this] { frameClockTicked(); });
+    frameClock_ = std::make_unique<CanvasFrameClock>([this] { frameClockTicked(); });
 
     overlayView_->setGeometry(rect());
 }
@@ -287,12 +287,17 @@ void EditorCanvasView::renderFrame() {
 
 void EditorCanvasView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor::fromRgbF(kClearColorRed, kClearColorGreen, kClearColorBlue));
-    const QImage frame = presentedFrameImage(*gpuView_);
-    if (!frame.isNull()) {
-        const double backingScale = devicePixelRatioF();
-        painter.drawImage(QRectF(0.0, 0.0, frame.width() / backingScale, frame.height() / backingScale), frame);
+    const bool opaque = renderer_ && renderer_->drawsOpaqueFrames();
+    const QImage frame = presentedFrameImage(*gpuView_, opaque ? FrameOpacity::opaque : FrameOpacity::mayBeTransparent);
+    const double backingScale = devicePixelRatioF();
+    const QRectF frameRect(0.0, 0.0, frame.width() / backingScale, frame.height() / backingScale);
+    // An opaque frame of the widget's size is the whole paint: one copy of its pixels
+    // at the device pixel ratio they were drawn at. Anything else shows the clear
+    // colour where the frame leaves the widget uncovered or lets it through.
+    if (!opaque || !frameRect.contains(QRectF(rect()))) {
+        painter.fillRect(rect(), QColor::fromRgbF(kClearColorRed, kClearColorGreen, kClearColorBlue));
     }
+    if (!frame.isNull()) painter.drawImage(frameRect, frame);
 }
 
 // --- Strokes -------------------------------------------------------------------------

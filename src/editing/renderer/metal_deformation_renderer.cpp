@@ -92,6 +92,17 @@ QImage canvasPixels(const QImage& image) {
     return pixels.convertToFormat(QImage::Format_RGBA8888);
 }
 
+// Whether every pixel of straight-alpha RGBA rows is opaque.
+bool isOpaque(const QImage& pixels) {
+    std::uint32_t alphas = 0xFFu;
+    for (int y = 0; y < pixels.height(); ++y) {
+        const uchar* row = pixels.constScanLine(y);
+        for (int x = 0; x < pixels.width(); ++x) alphas &= row[4 * x + 3];
+        if (alphas != 0xFFu) return false;
+    }
+    return true;
+}
+
 BackgroundUniforms backgroundUniforms(PackedFloat2 origin, double backingScale, std::uint32_t drawsPane) {
     const MetalBackgroundColors& colors = MetalBackgroundColors::shared();
     BackgroundUniforms uniforms;
@@ -286,6 +297,7 @@ Result<std::unique_ptr<MetalDeformationRenderer>, MetalDeformationFailure> Metal
     if (!renderer->sourceTexture_) return failure(RenderFailure::Case::textureCreation);
     renderer->sourceTexture_->replaceRegion({{0, 0}, {renderer->width_, renderer->height_}}, pixels.constBits(),
                                             pixels.bytesPerLine());
+    renderer->drawsOpaqueFrames_ = isOpaque(pixels);
 
     renderer->displacementTexture_ =
         device->makeTexture({GpuPixelFormat::rg32Float, renderer->width_, renderer->height_,

@@ -60,6 +60,10 @@ public:
     // that cannot be drawn (no free drawable, no command buffer) is skipped.
     void draw(GpuView& view, const std::vector<MetalRenderPane>& panes, double backingScale);
 
+    // Whether every frame draw() makes is opaque: the workspace is, and so is the
+    // image when the canvas has no transparent pixel.
+    bool drawsOpaqueFrames() const { return drawsOpaqueFrames_; }
+
     // Whether the last frame handed to draw() is still waiting for or being drawn.
     bool isDrawingFrame() const;
 
@@ -102,6 +106,7 @@ private:
     std::shared_ptr<GpuCommandQueue> commandQueue_;
     std::shared_ptr<GpuTexture> sourceTexture_;
     std::shared_ptr<GpuTexture> displacementTexture_;
+    bool drawsOpaqueFrames_ = false;
     // Which 128-pixel tiles of the field may be non-zero; kept up to date by the
     // same command stream that changes the field.
     std::shared_ptr<GpuBuffer> occupancyBuffer_;

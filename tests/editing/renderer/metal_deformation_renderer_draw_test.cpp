@@ -40,7 +40,7 @@ struct DrawFixture : ::testing::Test {
         renderer->draw(view, panes, backingScale);
         renderer->waitUntilScheduledWorkCompleted();
         EXPECT_EQ(view.presentedFrameCount(), before + 1);
-        return presentedFrameImage(view).copy();
+        return testing::asOutput(presentedFrameImage(view).copy());
     }
 
     // The frame of the renderer's current field encoded the plain way: the workspace
@@ -214,7 +214,7 @@ TEST_F(DrawFixture, FramesDrawnWhileTheFieldChangesEqualPlainFullRedraws) {
             renderer->waitUntilScheduledWorkCompleted();
             ASSERT_EQ(view.presentedFrameCount(), presented + (fails ? 0 : 1));
             if (fails) continue;
-            const QImage shown = presentedFrameImage(view).copy();
+            const QImage shown = testing::asOutput(presentedFrameImage(view).copy());
             // Holding a frame now and then moves the view on to its other drawables.
             if (step % 4 == 1) held.push_back(presentedFrameImage(view));
             if (held.size() > 1) held.erase(held.begin());
