@@ -30,24 +30,9 @@ namespace vlt {
 
 namespace {
 
-bool isUsableRadius(float radius) { return std::isfinite(radius) && radius > 0.0f; }
-
 ErrorPtr sharedError(const MetalDeformationFailure& failure) { return makeError<MetalDeformationFailure>(failure); }
 
 }  // namespace
-
-DeformationTool deformationTool(EditorTool tool) {
-    switch (tool) {
-    case EditorTool::grow:
-        return DeformationTool::grow;
-    case EditorTool::shrink:
-        return DeformationTool::shrink;
-    case EditorTool::reconstruct:
-        return DeformationTool::reconstruct;
-    default:
-        return DeformationTool::push;
-    }
-}
 
 EditorCanvasView::EditorCanvasView(QWidget* parent)
     : EditorCanvasView(defaultGpuDevice(), SystemClock::shared(), QtScheduler::shared(), parent) {}
@@ -97,16 +82,11 @@ void EditorCanvasView::setCanvas(SharedEditingCanvas canvas) {
     stopAnimationPlayback();
     canvas_ = std::move(canvas);
     hasGraphicsFailure_ = false;
-    hasReportedGraphicsFailure_ = false;
     // Results of the previous canvas's GPU work must not land in the new histories.
     *alive_ = false;
     alive_ = std::make_shared<bool>(true);
     isHistoryBusy_ = false;
-    isStrokeActive_ = false;
-    finishStrokeAfterFrame_ = false;
-    activeStamps_.clear();
-    queuedStroke_.reset();
-    reconstructPlanner_.deactivate();
+    strokes_.cancel();
     editorHistory_.reset();
     annotationPresentation_ = AnnotationPresentation{};
     renderer_.reset();
@@ -172,7 +152,7 @@ void EditorCanvasView::drawFrameNow() { renderFrame(); }
 void EditorCanvasView::requestRedraw() {
     if (!isVisible()) return;
     const bool playing = animationStartedAt_ && state_.tab == EditorTab::animate && !isInteractionSuspended_;
-    if (playing || isStrokeActive_) {
+    if (playing || strokes_.isOpen()) {
         unpause();
     } else {
         drawFrameNow();
@@ -253,16 +233,11 @@ void EditorCanvasView::renderFrame() {
     if (animationStartedAt_ && state_.tab == EditorTab::animate && !isInteractionSuspended_) {
         animationScale_ = animationTimeline_.scale(now - *animationStartedAt_);
     }
-    if (isStrokeActive_ && reconstructPlanner_.isActive()) {
-        reconstructPlanner_.queueDueRepeats(now, queuedStroke_);
-    }
-
-    pendingStamps_.clear();
-    queuedStroke_.drain(pendingStamps_);
-    if (!pendingStamps_.empty()) {
-        auto applied = renderer_->apply(pendingStamps_);
+    const std::vector<BrushStamp>& stamps = strokes_.drainFrame(now);
+    if (!stamps.empty()) {
+        auto applied = renderer_->apply(stamps);
         if (applied.ok()) {
-            activeStamps_.insert(activeStamps_.end(), pendingStamps_.begin(), pendingStamps_.end());
+            strokes_.frameApplied();
         } else {
             failGraphics(applied.error());
             cancelStroke();
@@ -278,9 +253,8 @@ void EditorCanvasView::renderFrame() {
 
     refreshOverlay();
 
-    if (finishStrokeAfterFrame_) {
-        finishStrokeAfterFrame_ = false;
-        commitStroke();
+    if (auto finished = strokes_.takeFinishedStroke()) {
+        commitStroke(std::move(*finished));
         pause();
     }
 }
@@ -303,42 +277,21 @@ void EditorCanvasView::paintEvent(QPaintEvent*) {
 // --- Strokes -------------------------------------------------------------------------
 
 bool EditorCanvasView::beginStroke(DeformationTool tool, Float2 point, float radius, double now) {
-    if (!isUsableRadius(radius) || !point.isFinite()) return false;
-    activeStamps_.clear();
-    queuedStroke_.reset();
-    queuedStroke_.append(StrokeSample::begin(tool, point, radius));
-    reconstructPlanner_.begin(tool, point, radius, now);
-    strokeTool_ = tool;
-    isStrokeActive_ = true;
-    finishStrokeAfterFrame_ = false;
+    if (!strokes_.begin(tool, point, radius, now)) return false;
     unpause();
     drawFrameNow();
     return true;
 }
 
-void EditorCanvasView::queueStrokeMove(Float2 point, float radius, double now) {
-    if (!isStrokeActive_ || !isUsableRadius(radius) || !point.isFinite()) return;
-    queuedStroke_.append(StrokeSample::move(strokeTool_, point, radius));
-    reconstructPlanner_.update(point, radius, now);
-}
-
 void EditorCanvasView::endStroke() {
-    if (!isStrokeActive_) return;
-    isStrokeActive_ = false;
-    reconstructPlanner_.deactivate();
-    queuedStroke_.append(StrokeSample::end());
-    finishStrokeAfterFrame_ = true;
-    drawFrameNow();
+    if (strokes_.end()) drawFrameNow();
 }
 
-void EditorCanvasView::commitStroke() {
-    if (activeStamps_.empty() || !renderer_ || !deformationHistory_) {
-        activeStamps_.clear();
+void EditorCanvasView::commitStroke(std::vector<BrushStamp> stamps) {
+    if (stamps.empty() || !renderer_ || !deformationHistory_) {
         updateHistoryAvailability();
         return;
     }
-    std::vector<BrushStamp> stamps(activeStamps_.begin(), activeStamps_.end());
-    activeStamps_.clear();
     isHistoryBusy_ = true;
     std::vector<PixelRegion> regions = deformationHistory_->tileRegions(stamps);
     QPointer<EditorCanvasView> self(this);
@@ -406,34 +359,23 @@ void EditorCanvasView::startUpload(std::vector<DeformationTileUpload> tiles, std
 }
 
 void EditorCanvasView::cancelStroke() {
-    if (!isStrokeActive_ && !finishStrokeAfterFrame_ && activeStamps_.empty()) return;
-    isStrokeActive_ = false;
-    finishStrokeAfterFrame_ = false;
-    reconstructPlanner_.deactivate();
-    queuedStroke_.reset();
+    if (!strokes_.isUnderWay()) return;
+    const std::vector<BrushStamp> applied = strokes_.cancel();
     pause();
-    if (!activeStamps_.empty() && renderer_ && deformationHistory_) {
-        std::vector<BrushStamp> stamps(activeStamps_.begin(), activeStamps_.end());
-        activeStamps_.clear();
-        restoreCommittedTiles(stamps);
-    } else {
-        activeStamps_.clear();
-    }
+    restoreCommittedTiles(applied);
 }
 
 void EditorCanvasView::failGraphics(const Error& error) {
+    // Only the first failure is reported: the canvas stays failed until a new canvas.
+    if (hasGraphicsFailure_) return;
     hasGraphicsFailure_ = true;
-    reportGraphicsFailure(error);
-}
-
-void EditorCanvasView::reportGraphicsFailure(const Error& error) {
-    if (hasReportedGraphicsFailure_) return;
-    hasReportedGraphicsFailure_ = true;
     DiagnosticLog::editorGraphicsFailed(error);
     if (onGraphicsFailure) onGraphicsFailure();
 }
 
-bool EditorCanvasView::isHistoryIdle() const { return !isHistoryBusy_ && !isStrokeActive_ && !finishStrokeAfterFrame_; }
+bool EditorCanvasView::isHistoryIdle() const {
+    return !isHistoryBusy_ && strokes_.phase() == BrushStrokeController::Phase::idle;
+}
 
 void EditorCanvasView::updateHistoryAvailability() {
     if (!deformationHistory_) {
@@ -488,7 +430,7 @@ void EditorCanvasView::applyHistoryStep(const EditorHistoryStep& step, bool isUn
 void EditorCanvasView::finishOpenInteraction() {
     if (activeAnnotationGesture_) {
         finishAnnotationGesture(true);
-    } else if (isStrokeActive_) {
+    } else {
         endStroke();
     }
 }
@@ -535,9 +477,8 @@ void EditorCanvasView::resetEdits() {
 bool EditorCanvasView::cancelGesture() {
     const bool hadClick = pendingAnnotationClick_.has_value();
     const bool hadGesture = activeAnnotationGesture_.has_value();
-    const bool strokeInFlight = !activeStamps_.empty() || finishStrokeAfterFrame_;
-    if (!isStrokeActive_ && !strokeInFlight && !hadClick && !hadGesture) return false;
-    const bool cancelsStroke = isStrokeActive_ || strokeInFlight;
+    const bool cancelsStroke = strokes_.isUnderWay();
+    if (!cancelsStroke && !hadClick && !hadGesture) return false;
     dropPendingAnnotationClick();
     if (hadGesture) {
         activeAnnotationGesture_.reset();
@@ -685,7 +626,7 @@ void EditorCanvasView::stopAnimationPlayback() {
     isAnimationStartPending_ = false;
     animationStartedAt_.reset();
     animationScale_ = 1.0f;
-    if (!isStrokeActive_) pause();
+    if (!strokes_.isOpen()) pause();
     if (onAnimationPlaybackChange) onAnimationPlaybackChange(false);
     requestRedraw();
 }

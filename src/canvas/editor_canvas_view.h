@@ -13,6 +13,7 @@
 #include "editing/annotations/annotation_presentation.h"
 #include "editing/annotations/annotation_text_request.h"
 #include "canvas/active_annotation_gesture.h"
+#include "canvas/brush_stroke_controller.h"
 #include "canvas/canvas_gesture.h"
 #include "canvas/canvas_navigation_controller.h"
 #include "canvas/editor_canvas_session_state.h"
@@ -22,8 +23,6 @@
 #include "editing/engine/deformation_animation_timeline.h"
 #include "editing/engine/deformation_history.h"
 #include "editing/engine/deformation_tool.h"
-#include "editing/engine/queued_stroke_processor.h"
-#include "editing/engine/stationary_reconstruct_planner.h"
 #include "editing/preparation/editing_canvas.h"
 #include "editing/renderer/metal_render_pane.h"
 #include "editing/session/animation_video_descriptor.h"
@@ -44,9 +43,6 @@ class EditorCanvasOverlayView;
 class GpuDevice;
 class GpuView;
 class MetalDeformationRenderer;
-
-// The brush of a reshape tool; annotation tools have none and give Push.
-DeformationTool deformationTool(EditorTool tool);
 
 // The editing surface of the editor screen. It owns the renderer, the deformation
 // tile history and the editor action history, turns pointer input into brush strokes
@@ -110,8 +106,6 @@ public:
     void setViewport(double zoomFactor, QPointF center);
 
     // --- Observable flags -------------------------------------------------------
-    bool isStrokeActive() const { return isStrokeActive_; }
-    bool finishesStrokeAfterFrame() const { return finishStrokeAfterFrame_; }
     bool isHistoryBusy() const { return isHistoryBusy_; }
     bool hasGraphicsFailure() const { return hasGraphicsFailure_; }
     bool isPaused() const;
@@ -122,6 +116,7 @@ public:
     bool hasActiveAnnotationGesture() const { return activeAnnotationGesture_.has_value(); }
     EditorCanvasOverlayView* overlayView() const { return overlayView_; }
     CanvasNavigationController& navigation() { return navigation_; }
+    const BrushStrokeController& strokes() const { return strokes_; }
     const CanvasNavigationController& navigation() const { return navigation_; }
 
     // --- Frame loop and strokes -------------------------------------------------
@@ -204,15 +199,13 @@ private:
 
     // Strokes and history.
     bool beginStroke(DeformationTool tool, Float2 point, float radius, double now);
-    void queueStrokeMove(Float2 point, float radius, double now);
     void cancelStroke();
-    void commitStroke();
+    void commitStroke(std::vector<BrushStamp> stamps);
     void finishReadback(std::vector<BrushStamp> stamps,
                         Result<std::vector<DeformationTileSnapshot>, class MetalDeformationFailure> result);
     void restoreCommittedTiles(const std::vector<BrushStamp>& stamps);
     void applyHistoryStep(const EditorHistoryStep& step, bool isUndo);
     void startUpload(std::vector<DeformationTileUpload> tiles, std::function<void()> onStartFailure);
-    void reportGraphicsFailure(const Error& error);
     void failGraphics(const Error& error);
     void startAnimationIfPending();
     bool isHistoryIdle() const;
@@ -257,19 +250,13 @@ private:
     // The gesture that holds the pointer; each pointer event goes to it.
     CanvasGesture gesture_ = CanvasGesture::none;
 
-    QueuedStrokeProcessor queuedStroke_;
-    StationaryReconstructPlanner reconstructPlanner_;
-    std::vector<BrushStamp> pendingStamps_;
+    BrushStrokeController strokes_;
     std::vector<MetalRenderPane> framePanes_;
-    std::vector<BrushStamp> activeStamps_;
-    // The tool of the open stroke: every move sample of a stroke carries it, whatever
-    // the current tool became since the press.
-    DeformationTool strokeTool_ = DeformationTool::push;
-    bool isStrokeActive_ = false;
-    bool finishStrokeAfterFrame_ = false;
+    // A tile read-back or upload is in flight; strokes, undo, redo and reset wait.
     bool isHistoryBusy_ = false;
+    // A GPU operation of this canvas failed, which is reported once; no press starts
+    // a stroke or an annotation gesture any more.
     bool hasGraphicsFailure_ = false;
-    bool hasReportedGraphicsFailure_ = false;
 
     AnnotationPresentation annotationPresentation_;
     std::optional<ActiveAnnotationGesture> activeAnnotationGesture_;

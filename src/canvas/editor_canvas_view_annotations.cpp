@@ -121,9 +121,9 @@ void EditorCanvasView::promotePendingAnnotationClick(QPointF viewPoint) {
     if (!mapped) return;
     if (activeAnnotationGesture_) {
         updateAnnotationGesture(*mapped);
-    } else if (isReshapeTool(click.tool) && isStrokeActive_) {
+    } else if (isReshapeTool(click.tool)) {
         // The stroke keeps the tool it was pressed with, whatever the tool is now.
-        queueStrokeMove(*mapped, radius, clock_.uptimeSeconds());
+        strokes_.move(*mapped, radius, clock_.uptimeSeconds());
     }
 }
 
@@ -163,7 +163,7 @@ void EditorCanvasView::performPendingAnnotationClick(const PendingAnnotationClic
     case EditorTool::grow:
     case EditorTool::shrink:
     case EditorTool::reconstruct:
-        if (isHistoryBusy_ || hasGraphicsFailure_ || isStrokeActive_) return;
+        if (isHistoryBusy_ || hasGraphicsFailure_ || strokes_.isOpen()) return;
         beginStroke(deformationTool(click.tool), click.imagePoint, click.diameter * 0.5f, click.timestamp);
         endStroke();
         return;

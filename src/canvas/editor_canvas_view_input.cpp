@@ -179,7 +179,7 @@ void EditorCanvasView::dragPrimary(QPointF point, double now) {
         return;
     case CanvasGesture::stroke:
         if (auto mapped = canvasPoint(point, true)) {
-            queueStrokeMove(*mapped, static_cast<float>(state_.toolDiameter * 0.5), now);
+            strokes_.move(*mapped, static_cast<float>(state_.toolDiameter * 0.5), now);
         }
         return;
     }

@@ -70,17 +70,17 @@ TEST_F(EditorCanvasAnnotationTest, HeldBrushPressStartsItsStrokeBeyondTheDragThr
         harness.selectTool(changedTo);
         harness.drag(start + QPointF(3, 0));
         EXPECT_TRUE(harness.view().hasPendingAnnotationClick());
-        EXPECT_FALSE(harness.view().isStrokeActive());
+        EXPECT_FALSE(harness.view().strokes().isOpen());
 
         harness.drag(start + QPointF(5, 0));
         EXPECT_FALSE(harness.view().hasPendingAnnotationClick());
-        EXPECT_TRUE(harness.view().isStrokeActive());
+        EXPECT_TRUE(harness.view().strokes().isOpen());
         for (int step = 1; step <= 6; ++step) {
             harness.drag(start + QPointF(8.0 * step, 3.0 * step));
             harness.view().renderFrame();
         }
         harness.release(start + QPointF(48, 18));
-        EXPECT_FALSE(harness.view().isStrokeActive());
+        EXPECT_FALSE(harness.view().strokes().isOpen());
         EXPECT_FALSE(harness.view().isHistoryBusy());
         EXPECT_EQ(annotationCount(), 1u);
 

@@ -126,7 +126,7 @@ TEST(EditorCanvasPanTest, SpacebarAndMiddleButtonPanOnlyWhenZoomedIn) {
     harness.settle();
     harness.press(harness.viewPointFor({100, 100}));
     EXPECT_NE(harness.view().gesture(), CanvasGesture::pan);
-    EXPECT_TRUE(harness.view().isStrokeActive());
+    EXPECT_TRUE(harness.view().strokes().isOpen());
     harness.release(harness.viewPointFor({100, 100}));
     harness.session().setMoveMode(false);
     harness.settle();
@@ -182,7 +182,7 @@ TEST(EditorCanvasKeyTest, ToolLettersEndTheStrokeAndSelectTheTool) {
     harness.press(harness.viewPointFor({80, 80}));
     harness.drag(harness.viewPointFor({140, 80}));
     QTest::keyClick(&harness.view(), Qt::Key_G);
-    EXPECT_FALSE(harness.view().isStrokeActive());
+    EXPECT_FALSE(harness.view().strokes().isOpen());
     harness.release(harness.viewPointFor({140, 80}));
     EXPECT_EQ(harness.session().activeTool(), EditorTool::grow);
     EXPECT_TRUE(harness.session().canUndo());

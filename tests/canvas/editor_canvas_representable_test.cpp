@@ -99,7 +99,7 @@ TEST(EditorCanvasRepresentableTest, ChangingTheTabOrToolFinishesTheWorkInProgres
     harness.press(harness.viewPointFor({80, 80}));
     harness.drag(harness.viewPointFor({150, 80}));
     harness.selectTab(EditorTab::comparison);
-    EXPECT_FALSE(harness.view().isStrokeActive());
+    EXPECT_FALSE(harness.view().strokes().isOpen());
     harness.release(harness.viewPointFor({150, 80}, 1));
     EXPECT_TRUE(harness.session().canUndo());
 

@@ -29,13 +29,13 @@ TEST(EditorCanvasStrokeTest, PressOnTheOriginalPaneOfComparisonIsRefusedAndOnOri
     harness.press(harness.viewPointFor({100, 100}, 0));
     harness.settle();
     EXPECT_EQ(harness.session().transientMessage(), EditorMessages::originalImageReadOnly());
-    EXPECT_FALSE(harness.view().isStrokeActive());
+    EXPECT_FALSE(harness.view().strokes().isOpen());
     EXPECT_EQ(harness.session().selectedTab(), EditorTab::comparison);
 
     harness.selectTab(EditorTab::original);
     harness.press(harness.viewPointFor({100, 100}));
     EXPECT_EQ(harness.view().sessionState().tab, EditorTab::simulation);
-    EXPECT_TRUE(harness.view().isStrokeActive());
+    EXPECT_TRUE(harness.view().strokes().isOpen());
     EXPECT_FALSE(harness.view().isPaused());
     harness.settle();
     EXPECT_EQ(harness.session().selectedTab(), EditorTab::simulation);
@@ -104,7 +104,7 @@ TEST(EditorCanvasAnimateTest, WithoutEditsAnimateShowsItsMessagesDoesNotPlayAndP
     harness.press(harness.viewPointFor({100, 100}));
     harness.settle();
     EXPECT_EQ(harness.session().transientMessage(), EditorMessages::animateTabReadOnly());
-    EXPECT_FALSE(harness.view().isStrokeActive());
+    EXPECT_FALSE(harness.view().strokes().isOpen());
 
     // Keys reach the parent.
     QKeyEvent key(QEvent::KeyPress, Qt::Key_D, Qt::NoModifier, QStringLiteral("d"));
@@ -143,7 +143,7 @@ TEST(EditorCanvasAnimateTest, AnimateAfterAnEditPlaysWhileItIsShownAndInteractio
     // A suspended canvas ignores presses.
     harness.bridge().setInteractionSuspended(true);
     harness.press(harness.viewPointFor({80, 80}));
-    EXPECT_FALSE(harness.view().isStrokeActive());
+    EXPECT_FALSE(harness.view().strokes().isOpen());
 }
 
 // While a stroke is open a snapshot is refused at once, and a state preparation
@@ -212,7 +212,7 @@ TEST(EditorCanvasFailureTest, ComposeFailureRestoresTheCommittedTilesAndLogsOnce
     harness.release(harness.viewPointFor({190, 170}));
 
     EXPECT_TRUE(harness.view().hasGraphicsFailure());
-    EXPECT_FALSE(harness.view().isStrokeActive());
+    EXPECT_FALSE(harness.view().strokes().isOpen());
     EXPECT_EQ(harness.field(), committed);
     EXPECT_EQ(log->eventsNamed("editor_graphics_failed").size(), 1u);
     EXPECT_EQ(log->eventsNamed("editor_graphics_failed").front().value("failure_code"),
@@ -221,7 +221,7 @@ TEST(EditorCanvasFailureTest, ComposeFailureRestoresTheCommittedTilesAndLogsOnce
 
     // Every later press on the image is refused, and reported no more.
     harness.press(harness.viewPointFor({60, 60}));
-    EXPECT_FALSE(harness.view().isStrokeActive());
+    EXPECT_FALSE(harness.view().strokes().isOpen());
     harness.release(harness.viewPointFor({60, 60}));
     EXPECT_EQ(log->eventsNamed("editor_graphics_failed").size(), 1u);
     EXPECT_EQ(reported, 1);

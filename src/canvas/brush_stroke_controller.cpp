@@ -1,0 +1,82 @@
+#include "canvas/brush_stroke_controller.h"
+
+#include <cmath>
+
+namespace vlt {
+
+namespace {
+
+bool isUsableRadius(float radius) { return std::isfinite(radius) && radius > 0.0f; }
+
+}  // namespace
+
+DeformationTool deformationTool(EditorTool tool) {
+    switch (tool) {
+    case EditorTool::grow:
+        return DeformationTool::grow;
+    case EditorTool::shrink:
+        return DeformationTool::shrink;
+    case EditorTool::reconstruct:
+        return DeformationTool::reconstruct;
+    default:
+        return DeformationTool::push;
+    }
+}
+
+bool BrushStrokeController::begin(DeformationTool tool, Float2 point, float radius, double now) {
+    if (!isUsableRadius(radius) || !point.isFinite()) return false;
+    appliedStamps_.clear();
+    queue_.reset();
+    queue_.append(StrokeSample::begin(tool, point, radius));
+    reconstructPlanner_.begin(tool, point, radius, now);
+    tool_ = tool;
+    phase_ = Phase::open;
+    return true;
+}
+
+void BrushStrokeController::move(Float2 point, float radius, double now) {
+    if (phase_ != Phase::open || !isUsableRadius(radius) || !point.isFinite()) return;
+    queue_.append(StrokeSample::move(tool_, point, radius));
+    reconstructPlanner_.update(point, radius, now);
+}
+
+bool BrushStrokeController::end() {
+    if (phase_ != Phase::open) return false;
+    phase_ = Phase::awaitingFinalFrame;
+    reconstructPlanner_.deactivate();
+    queue_.append(StrokeSample::end());
+    return true;
+}
+
+const std::vector<BrushStamp>& BrushStrokeController::drainFrame(double now) {
+    if (phase_ == Phase::open && reconstructPlanner_.isActive()) reconstructPlanner_.queueDueRepeats(now, queue_);
+    frameStamps_.clear();
+    queue_.drain(frameStamps_);
+    return frameStamps_;
+}
+
+void BrushStrokeController::frameApplied() {
+    appliedStamps_.insert(appliedStamps_.end(), frameStamps_.begin(), frameStamps_.end());
+}
+
+std::optional<std::vector<BrushStamp>> BrushStrokeController::takeFinishedStroke() {
+    if (phase_ != Phase::awaitingFinalFrame) return std::nullopt;
+    phase_ = Phase::idle;
+    return takeAppliedStamps();
+}
+
+std::vector<BrushStamp> BrushStrokeController::cancel() {
+    phase_ = Phase::idle;
+    reconstructPlanner_.deactivate();
+    queue_.reset();
+    return takeAppliedStamps();
+}
+
+std::vector<BrushStamp> BrushStrokeController::takeAppliedStamps() {
+    // A copy, so that the list keeps its storage for the next stroke.
+    std::vector<BrushStamp> stamps(appliedStamps_.begin(), appliedStamps_.end());
+    appliedStamps_.clear();
+    return stamps;
+}
+
+}  // namespace vlt
