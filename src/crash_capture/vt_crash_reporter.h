@@ -40,6 +40,8 @@ public:
 
     // True as soon as the file exists, whatever it holds.
     bool hasPendingCrashReport() const;
+    // The whole crash log; a file over the report byte limit, or anything but a regular
+    // file, is refused before a byte is read.
     Result<std::vector<std::uint8_t>> loadPendingCrashReportData() const;
     // Removes the crash log; the reason when it was missing or could not be removed.
     VoidResult purgePendingCrashReport() const;

@@ -29,8 +29,9 @@ namespace {
 std::mutex enableLock;
 bool enableAttempted = false;
 
-// A crash log is at most as large as its writer's limit; beyond this it is not ours.
-constexpr std::size_t kPendingReportReadLimit = std::size_t{1} << 30;
+// What a pending crash log may hold when its writer had no limit: as much as a report
+// carries at most.
+constexpr std::size_t kPendingReportReadLimitWithoutWriterLimit = std::size_t{10} << 20;
 
 std::string folderNameFor(std::string identifier) {
     for (char& character : identifier) {
@@ -80,8 +81,12 @@ bool VTCrashReporter::hasPendingCrashReport() const {
 }
 
 Result<std::vector<std::uint8_t>> VTCrashReporter::loadPendingCrashReportData() const {
+    // A file larger than the writer could have made is not read at all: it is no report of
+    // ours, and reading it whole would stall or exhaust the launch.
+    const std::size_t limit =
+        configuration_.maxReportBytes != 0 ? configuration_.maxReportBytes : kPendingReportReadLimitWithoutWriterLimit;
     std::string contents;
-    if (const std::error_code error = readFileContents(crashReportPath(), kPendingReportReadLimit, contents)) {
+    if (const std::error_code error = readFileContents(crashReportPath(), limit, contents)) {
         return makeSystemError(error, "read", crashReportPath().string());
     }
     return std::vector<std::uint8_t>(contents.begin(), contents.end());

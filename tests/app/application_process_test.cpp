@@ -1,9 +1,12 @@
 #include <csignal>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <vector>
 
 #include <fcntl.h>
 #include <linux/input.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +17,8 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include "crash_reports/vt_crash_capture.h"
+
 namespace vlt {
 namespace {
 
@@ -21,22 +26,25 @@ constexpr int kPatienceMilliseconds = 20000;
 // The close question is up long before this; a process that quits without asking is gone by then.
 constexpr int kQuestionMilliseconds = 700;
 
-// The built application in a process of its own, headless, on folders of its own. Keys
-// and the mouse reach it through Qt's own evdev input plugins, reading pipes that this
-// side writes as if they were input devices; the event log comes on stderr.
+// The built application in a process of its own, headless, on folders of its own (or on
+// those of `home`, so that one launch finds what an earlier one left), its data memory
+// limited when a limit is given. Keys and the mouse reach it through Qt's own evdev input
+// plugins, reading pipes that this side writes as if they were input devices; the event
+// log comes on stderr.
 class ApplicationProcess {
 public:
-    explicit ApplicationProcess(const QStringList& arguments) {
+    explicit ApplicationProcess(const QStringList& arguments, const QString& home = {}, rlim_t dataLimit = 0)
+        : homePath_(home.isEmpty() ? ownHome_.path() : home) {
         ::signal(SIGPIPE, SIG_IGN);  // a process that died fails the test, not ends it
         int keyboard[2] = {-1, -1};
         int mouse[2] = {-1, -1};
         if (::pipe2(keyboard, O_CLOEXEC) != 0 || ::pipe2(mouse, O_CLOEXEC) != 0) return;
         keyboard_ = keyboard[1];
         mouse_ = mouse[1];
-        environment_.insert(QStringLiteral("HOME"), home_.path());
-        environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"), home_.path());
+        environment_.insert(QStringLiteral("HOME"), homePath_);
+        environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"), homePath_);
         for (const char* folder : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"}) {
-            environment_.insert(QLatin1String(folder), home_.filePath(QLatin1String(folder)));
+            environment_.insert(QLatin1String(folder), homePath_ + QLatin1Char('/') + QLatin1String(folder));
         }
         environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         // The desktop's theme would order the question's buttons its own way.
@@ -48,9 +56,11 @@ public:
             QStringLiteral("evdevkeyboard:/dev/fd/%1,evdevmouse:/dev/fd/%2:nocompress").arg(keyboard[0]).arg(mouse[0]));
         process_.setProcessEnvironment(withInput);
         process_.setProcessChannelMode(QProcess::MergedChannels);
-        process_.setChildProcessModifier([input = keyboard[0], pointer = mouse[0]] {
+        process_.setChildProcessModifier([input = keyboard[0], pointer = mouse[0], dataLimit] {
             ::fcntl(input, F_SETFD, 0);
             ::fcntl(pointer, F_SETFD, 0);
+            const rlimit limit = {dataLimit, dataLimit};
+            if (dataLimit != 0) ::setrlimit(RLIMIT_DATA, &limit);
         });
         process_.start(QStringLiteral(VLT_APPLICATION_PATH), arguments);
         ::close(keyboard[0]);
@@ -66,6 +76,10 @@ public:
     int eventCount(const char* event) {
         log_ += process_.readAll();
         return int(log_.count(QByteArray("] ") + event + ' '));
+    }
+    bool logHas(const char* text) {
+        eventCount("");
+        return log_.contains(text);
     }
 
     bool waitForEvent(const char* event, int count = 1) {
@@ -134,7 +148,8 @@ private:
         events_.clear();
     }
 
-    QTemporaryDir home_;
+    QTemporaryDir ownHome_;
+    QString homePath_;
     QProcessEnvironment environment_ = QProcessEnvironment::systemEnvironment();
     QProcess process_;
     QByteArray log_;
@@ -144,6 +159,20 @@ private:
 };
 
 void quitByKey(ApplicationProcess& application) { application.pressKey(KEY_Q, KEY_LEFTCTRL); }
+
+// Escape answers the crash report's question, "Don't send", or its notice, "OK". Pressed
+// until the log is gone, since nothing tells when the sheet has opened.
+bool discardCrashReport(ApplicationProcess& application) {
+    for (const QDeadlineTimer deadline(kPatienceMilliseconds); !deadline.hasExpired();) {
+        application.pressKey(KEY_ESC);
+        if (application.endsWithin(0)) return false;
+        for (const QDeadlineTimer step(200); !step.hasExpired();) {
+            if (application.eventCount("crash_report_discarded") > 0) return true;
+            QThread::msleep(10);
+        }
+    }
+    return false;
+}
 
 TEST(ApplicationProcessTest, QuitWithTheEditorOpenEndsTheProcessOnceAndForAll) {
     const struct {
@@ -210,6 +239,43 @@ TEST(ApplicationProcessTest, APipeIsNoImageFromTheCommandLineNorFromASecondLaunc
     quitByKey(application);
     EXPECT_TRUE(application.endsWithin(kPatienceMilliseconds));
     EXPECT_EQ(application.eventCount("session_ended"), 1);
+}
+
+// A crash log that the last run left (or whatever lies at its path) costs the launch
+// little, even in a process whose memory is tight, and is removed only once answered.
+TEST(ApplicationProcessTest, APendingCrashLogIsOfferedInBoundedMemoryAndRemovedOnceAnswered) {
+#if defined(__SANITIZE_ADDRESS__)
+    constexpr rlim_t kDataLimit = 0;  // the sanitizer's shadow memory alone is far larger
+#else
+    constexpr rlim_t kDataLimit = rlim_t{512} << 20;
+#endif
+    const struct {
+        const char* situation;
+        std::function<void(const std::string& path)> place;
+        const char* offered;
+    } cases[] = {
+        {"a sparse file of 1 GiB", [](const std::string& path) { std::filesystem::resize_file(path, 1ull << 30); },
+         "failure_code=pending_report_invalid"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.situation);
+        QTemporaryDir home;
+        VTCrashReporterConfig configuration = VTCrashCapture::applicationConfiguration();
+        configuration.basePath = home.filePath(QStringLiteral("XDG_CACHE_HOME")).toStdString();
+        const VTCrashReporter reporter = VTCrashReporter::forApplication(configuration);
+        ASSERT_TRUE(reporter.populateCrashReportDirectory());
+        const std::string path = reporter.crashReportPath().string();
+        std::ofstream(path).close();
+        row.place(path);
+
+        ApplicationProcess application({}, home.path(), kDataLimit);
+        ASSERT_TRUE(application.waitForEvent("session_started"));
+        EXPECT_TRUE(application.logHas(row.offered));
+        EXPECT_TRUE(discardCrashReport(application));
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(path)));
+        application.sendSignal(SIGTERM);
+        EXPECT_TRUE(application.endsWithin(kPatienceMilliseconds));
+    }
 }
 
 }  // namespace
