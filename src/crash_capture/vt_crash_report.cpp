@@ -5,7 +5,8 @@
 #include <memory>
 #include <string>
 
-#include <QStringDecoder>
+#include <QByteArrayView>
+#include <QString>
 
 #include "crash_capture/crash_log.pb-c.h"
 #include "crash_capture/vt_crash_reporter_error.h"
@@ -43,11 +44,8 @@ ErrorPtr invalidLogPlain(const char* text) {
     return makeError<VTCrashReporterError>(VTCrashReporterErrorCode::crashLogInvalid, text);
 }
 
-bool isValidUtf8(const char* text) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    [[maybe_unused]] const QString decoded = decoder(QByteArrayView(text));
-    return !decoder.hasError();
-}
+// Checked where it lies: a text of a crash log may be as long as the log.
+bool isValidUtf8(const char* text) { return QByteArrayView(text).isValidUtf8(); }
 
 // An optional text that is absent or not UTF-8 gives no value.
 std::optional<std::string> optionalText(const char* text) {
@@ -82,7 +80,8 @@ std::optional<std::span<const std::uint8_t>> nonEmptyBytes(protobuf_c_boolean pr
     return std::span<const std::uint8_t>(bytes.data, bytes.len);
 }
 
-Result<MessagePtr> decodeCrashData(std::span<const std::uint8_t> data) {
+Result<MessagePtr> decodeCrashData(std::span<const std::uint8_t> data,
+                                   const std::optional<VTCrashReportLimits>& limits) {
     if (data.size() <= VTCRASH_LOG_FILE_HEADER_LENGTH) {
         return invalidLog(QT_TRANSLATE_NOOP("Veltrano", "Could not decode truncated crash log"));
     }
@@ -95,7 +94,16 @@ Result<MessagePtr> decodeCrashData(std::span<const std::uint8_t> data) {
                           version);
     }
     const std::span<const std::uint8_t> body = data.subspan(VTCRASH_LOG_FILE_HEADER_LENGTH);
-    MessagePtr message(vtcrash__crash_report__unpack(nullptr, body.size(), body.data()));
+    MessagePtr message;
+    if (limits) {
+        const std::optional<std::string> bounded = boundedCrashLogMessage(body, *limits);
+        if (bounded) {
+            message.reset(vtcrash__crash_report__unpack(nullptr, bounded->size(),
+                                                        reinterpret_cast<const std::uint8_t*>(bounded->data())));
+        }
+    } else {
+        message.reset(vtcrash__crash_report__unpack(nullptr, body.size(), body.data()));
+    }
     if (!message) {
         return invalidLog(QT_TRANSLATE_NOOP("Veltrano", "Could not decode crash report with size of %lu bytes."), "%lu",
                           body.size());
@@ -321,8 +329,9 @@ Result<VTCrashReportMachExceptionInfo> extractMachExceptionInfo(
 
 }  // namespace
 
-Result<VTCrashReport> VTCrashReport::fromData(std::span<const std::uint8_t> data) {
-    auto decoded = decodeCrashData(data);
+Result<VTCrashReport> VTCrashReport::fromData(std::span<const std::uint8_t> data,
+                                              const std::optional<VTCrashReportLimits>& limits) {
+    auto decoded = decodeCrashData(data, limits);
     if (!decoded) return decoded.error();
     const Message& message = *decoded.value();
     VTCrashReport report;

@@ -8,6 +8,7 @@
 
 #include "base/result.h"
 #include "crash_capture/vt_crash_report_info.h"
+#include "crash_capture/vt_crash_report_limits.h"
 
 namespace vlt {
 
@@ -18,7 +19,10 @@ public:
     using UUID = std::array<std::uint8_t, 16>;
 
     // The whole file: header and message. Every failure has the code crashLogInvalid.
-    static Result<VTCrashReport> fromData(std::span<const std::uint8_t> data);
+    // Within limits, only what they keep is decoded, so that neither time nor memory
+    // grows with what a log holds beyond them.
+    static Result<VTCrashReport> fromData(std::span<const std::uint8_t> data,
+                                          const std::optional<VTCrashReportLimits>& limits = std::nullopt);
 
     const VTCrashReportSystemInfo& systemInfo() const { return systemInfo_; }
     const std::optional<VTCrashReportMachineInfo>& machineInfo() const { return machineInfo_; }

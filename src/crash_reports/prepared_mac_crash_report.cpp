@@ -40,18 +40,22 @@ std::string hexadecimal(std::uint64_t value) {
     return text;
 }
 
+// Texts are looked at up to this many bytes, however long the log makes them: far beyond
+// the longest cut, and beyond any text our own writer leaves.
+constexpr std::size_t kLongestTextBytes = 64 * 1024;
+
 // Cleaned first, then cut.
 std::string cleaned(std::string_view text, qsizetype characters) {
-    const QString clean = QString::fromStdString(MacCrashReportPayload::sanitizedText(text));
+    const QString clean =
+        QString::fromStdString(MacCrashReportPayload::sanitizedText(text.substr(0, kLongestTextBytes)));
     return firstUserPerceivedCharacters(clean, characters).toStdString();
 }
 
-std::string lastPathComponent(const std::string& path) {
-    std::string trimmed = path;
-    while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
-    if (trimmed == "/") return trimmed;
-    const std::size_t slash = trimmed.rfind('/');
-    return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
+std::string_view lastPathComponent(std::string_view path) {
+    while (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
+    if (path == "/") return path;
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
 std::vector<MacCrashReportBinaryImage> binaryImagesOf(const VTCrashReport& report) {
@@ -61,7 +65,7 @@ std::vector<MacCrashReportBinaryImage> binaryImagesOf(const VTCrashReport& repor
     images.reserve(kept);
     for (std::size_t index = 0; index < kept; ++index) {
         const VTCrashReportBinaryImageInfo& image = source[index];
-        const std::string name = lastPathComponent(image.imageName());
+        const std::string_view name = lastPathComponent(image.imageName());
         MacCrashReportBinaryImage entry;
         entry.name = cleaned(name.empty() ? "unknown" : name, kNameCharacters);
         entry.baseAddress = hexadecimal(image.imageBaseAddress());
@@ -177,8 +181,10 @@ Result<PreparedMacCrashReport> PreparedMacCrashReport::make(std::span<const std:
     using Case = MacCrashReportFailure::Case;
     // 1. Size.
     if (reportData.empty() || reportData.size() > kMaximumBytes) return failure(Case::tooLarge);
-    // 2. Decoding.
-    const Result<VTCrashReport> decoded = VTCrashReport::fromData(reportData);
+    // 2. Decoding, of no more than the payload carries.
+    const VTCrashReportLimits limits = {kMaximumThreads - 1, kMaximumFramesPerThread, kMaximumRegisters,
+                                        kMaximumImages};
+    const Result<VTCrashReport> decoded = VTCrashReport::fromData(reportData, limits);
     if (!decoded) return failure(Case::unavailable);
     const VTCrashReport& report = decoded.value();
     // 3, 4. Threads, with exactly one crashed thread that has frames.
