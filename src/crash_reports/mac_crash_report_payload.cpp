@@ -1,12 +1,13 @@
 #include "crash_reports/mac_crash_report_payload.h"
 
+#include <QByteArray>
 #include <QChar>
-#include <QCryptographicHash>
 #include <QList>
 #include <QString>
 #include <nlohmann/json.hpp>
 
 #include "foundation/lowercase_hex.h"
+#include "platform/crypto/sha256_digest.h"
 
 namespace vlt {
 
@@ -79,10 +80,9 @@ nlohmann::ordered_json toJson(const MacCrashReportPayload& payload) {
 }  // namespace
 
 std::string MacCrashReportPayload::reportIdentifier(std::span<const std::uint8_t> crashLog) {
-    const QByteArray digest = QCryptographicHash::hash(
-        QByteArrayView(reinterpret_cast<const char*>(crashLog.data()), static_cast<qsizetype>(crashLog.size())),
-        QCryptographicHash::Sha256);
-    return digest.left(16).toHex().toStdString();
+    constexpr qsizetype kIdentifierBytes = 16;
+    const Sha256Digest digest = sha256Digest(crashLog);
+    return QByteArray(reinterpret_cast<const char*>(digest.data()), kIdentifierBytes).toHex().toStdString();
 }
 
 std::string MacCrashReportPayload::sanitizedText(std::string_view text) {

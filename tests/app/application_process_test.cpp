@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "crash_reports/vt_crash_capture.h"
+#include "support/absurd_crash_log.h"
 
 namespace vlt {
 namespace {
@@ -241,30 +242,6 @@ TEST(ApplicationProcessTest, APipeIsNoImageFromTheCommandLineNorFromASecondLaunc
     EXPECT_EQ(application.eventCount("session_ended"), 1);
 }
 
-// A crash log of 10 MiB that a reader could spend without bound on: after a crashed thread
-// of one frame, threads, images and frames by the hundred thousand.
-std::string absurdCrashLog() {
-    const auto field = [](char number, const std::string& contents) {
-        std::string out(1, char(number << 3 | 2));
-        std::size_t length = contents.size();
-        for (; length >= 0x80; length >>= 7) out += char(length | 0x80);
-        return out + char(length) + contents;
-    };
-    const auto repeated = [](const std::string& unit) {
-        std::string out;
-        while (out.size() < (std::size_t{10} << 20) / 3 - 100) out += unit;
-        return out;
-    };
-    return std::string("vtcrash\1", 8) + field(1, "\x12\1x\x18\1\x20\1") +
-           field(2,
-                 "\x0a\1a\x12\1"
-                 "1") +
-           field(6, std::string("\x0a\4NAME\x12\4CODE\x18\0", 14)) +
-           field(3, std::string("\x08\0\x18\1", 4) + field(2, "\x18\x80\x20")) +
-           repeated(std::string("\x1a\4\x08\1\x18\0", 6)) + repeated(std::string("\x22\6\x08\0\x10\0\x1a\0", 8)) +
-           field(3, std::string("\x08\2\x18\0", 4) + repeated("\x12\2\x18\1"));
-}
-
 // A crash log that the last run left (or whatever lies at its path) costs the launch
 // little, even in a process whose memory is tight, and is removed only once answered.
 TEST(ApplicationProcessTest, APendingCrashLogIsOfferedInBoundedMemoryAndRemovedOnceAnswered) {
@@ -284,7 +261,7 @@ TEST(ApplicationProcessTest, APendingCrashLogIsOfferedInBoundedMemoryAndRemovedO
              std::filesystem::resize_file(path, 1ull << 30);
          },
          "failure_code=pending_report_invalid"},
-        {"a crafted log of 10 MiB", [](const std::string& path) { std::ofstream(path) << absurdCrashLog(); },
+        {"a crafted log of 10 MiB", [](const std::string& path) { std::ofstream(path) << testing::absurdCrashLog(); },
          "previous_crash_captured"},
     };
     for (const auto& row : cases) {

@@ -44,6 +44,8 @@ TEST(PreparedMacCrashReportTest, TextsLoseControlCharactersAndImageIdentifiersTa
     EXPECT_EQ(MacCrashReportPayload::normalizedImageUUID("0123456789ABCDEF0123456789ABCDEF"),
               "01234567-89ab-cdef-0123-456789abcdef");
     EXPECT_EQ(MacCrashReportPayload::normalizedImageUUID("0123456789abcdef0123456789abcde"), std::nullopt);
+    EXPECT_EQ(MacCrashReportPayload::reportIdentifier(std::vector<std::uint8_t>{'a', 'b', 'c'}),
+              "ba7816bf8f01cfea414140de5dae2223");
 }
 
 TEST(FirebaseMacCrashReportClientTest, StatusesAndRepliesMapToTheirFailures) {
