@@ -43,7 +43,8 @@ EditorCanvasView::EditorCanvasView(std::shared_ptr<GpuDevice> device, const Cloc
       clock_(clock),
       scheduler_(scheduler),
       overlayView_(new EditorCanvasOverlayView(this)),
-      navigation_(*this) {
+      navigation_(*this),
+      annotations_(*this, editorHistory_, scheduler) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, true);
@@ -70,7 +71,6 @@ EditorCanvasView::EditorCanvasView(std::shared_ptr<GpuDevice> device, const Cloc
 
 EditorCanvasView::~EditorCanvasView() {
     *alive_ = false;
-    pendingAnnotationClickWork_.cancel();
     navigation_.releaseCursorLease();
 }
 
@@ -88,7 +88,7 @@ void EditorCanvasView::setCanvas(SharedEditingCanvas canvas) {
     isHistoryBusy_ = false;
     strokes_.cancel();
     editorHistory_.reset();
-    annotationPresentation_ = AnnotationPresentation{};
+    annotations_.resetPresentation();
     renderer_.reset();
     deformationHistory_.reset();
 
@@ -110,7 +110,7 @@ void EditorCanvasView::setCanvas(SharedEditingCanvas canvas) {
         }
     }
     if (failure) failGraphics(*failure);
-    reportAnnotationSelection();
+    annotations_.reportSelection();
     updateHistoryAvailability();
 }
 
@@ -188,7 +188,7 @@ void EditorCanvasView::refreshOverlay() {
     overlay.simulationComparisonLabel = state_.simulationComparisonLabel;
     overlay.tool = state_.tool;
     overlay.toolDiameter = state_.toolDiameter;
-    overlay.annotations = annotationPresentation_;
+    overlay.annotations = annotations_.presentation();
     overlay.annotationOpacity = state_.tab == EditorTab::animate ? std::clamp(animationScale_, 0.0f, 1.0f) : 1.0f;
     overlay.hoverPoint = navigation_.hoverPoint();
     overlayView_->setState(std::move(overlay));
@@ -285,6 +285,12 @@ bool EditorCanvasView::beginStroke(DeformationTool tool, Float2 point, float rad
 
 void EditorCanvasView::endStroke() {
     if (strokes_.end()) drawFrameNow();
+}
+
+void EditorCanvasView::clickBrush(EditorTool tool, Float2 point, float radius, double timestamp) {
+    if (isHistoryBusy_ || hasGraphicsFailure_ || strokes_.isOpen()) return;
+    beginStroke(deformationTool(tool), point, radius, timestamp);
+    endStroke();
 }
 
 void EditorCanvasView::commitStroke(std::vector<BrushStamp> stamps) {
@@ -400,8 +406,6 @@ void EditorCanvasView::updateHistoryAvailability() {
     startAnimationIfPending();
 }
 
-void EditorCanvasView::recordAction(EditorAction action) { editorHistory_.record(std::move(action)); }
-
 void EditorCanvasView::applyHistoryStep(const EditorHistoryStep& step, bool isUndo) {
     if (step.action.isDeformation()) {
         if (!step.deformationState || !deformationHistory_ || !renderer_) return;
@@ -419,17 +423,15 @@ void EditorCanvasView::applyHistoryStep(const EditorHistoryStep& step, bool isUn
         });
         return;
     }
-    refreshAnnotationPresentation();
+    annotations_.refreshPresentation();
     updateHistoryAvailability();
 }
 
 // --- Commands ------------------------------------------------------------------------
 
-// Commands act on committed work: an annotation gesture or brush stroke still open
-// is finished first, as if the pointer had been released.
 void EditorCanvasView::finishOpenInteraction() {
-    if (activeAnnotationGesture_) {
-        finishAnnotationGesture(true);
+    if (annotations_.hasActiveGesture()) {
+        annotations_.finishGesture(true);
     } else {
         endStroke();
     }
@@ -437,7 +439,7 @@ void EditorCanvasView::finishOpenInteraction() {
 
 void EditorCanvasView::undo() {
     VLT_PRECONDITION(isMainThread(), "editor commands run on the main thread");
-    flushPendingAnnotationClick();
+    annotations_.flushHeldClick();
     finishOpenInteraction();
     if (!isHistoryBusy_) {
         if (auto step = editorHistory_.undo()) applyHistoryStep(*step, true);
@@ -449,7 +451,7 @@ void EditorCanvasView::undo() {
 
 void EditorCanvasView::redo() {
     VLT_PRECONDITION(isMainThread(), "editor commands run on the main thread");
-    flushPendingAnnotationClick();
+    annotations_.flushHeldClick();
     finishOpenInteraction();
     if (!isHistoryBusy_) {
         if (auto step = editorHistory_.redo()) applyHistoryStep(*step, false);
@@ -468,87 +470,42 @@ void EditorCanvasView::resetEdits() {
     }
     deformationHistory_->reset();
     editorHistory_.reset();
-    annotationPresentation_ = AnnotationPresentation{};
-    reportAnnotationSelection();
+    annotations_.resetPresentation();
+    annotations_.reportSelection();
     updateHistoryAvailability();
     requestRedraw();
 }
 
 bool EditorCanvasView::cancelGesture() {
-    const bool hadClick = pendingAnnotationClick_.has_value();
-    const bool hadGesture = activeAnnotationGesture_.has_value();
+    const bool hadClick = annotations_.hasHeldClick();
+    const bool hadGesture = annotations_.hasActiveGesture();
     const bool cancelsStroke = strokes_.isUnderWay();
     if (!cancelsStroke && !hadClick && !hadGesture) return false;
-    dropPendingAnnotationClick();
-    if (hadGesture) {
-        activeAnnotationGesture_.reset();
-        refreshAnnotationPresentation();
-    }
+    annotations_.dropHeldClick();
+    if (hadGesture) annotations_.finishGesture(false);
     if (cancelsStroke) cancelStroke();
     refreshOverlay();
     return true;
 }
 
-bool EditorCanvasView::deleteSelectedAnnotation() {
-    if (activeAnnotationGesture_ || !annotationPresentation_.selectedID) return false;
-    const QUuid selected = *annotationPresentation_.selectedID;
-    const auto& objects = annotationPresentation_.objects;
-    if (std::none_of(objects.begin(), objects.end(), [&](const AnnotationObject& o) { return o.id == selected; })) {
-        return false;
-    }
-    dropPendingAnnotationClick();
-    recordAction(EditorAction::annotationDelete({selected}));
-    annotationPresentation_.selectedID.reset();
-    refreshAnnotationPresentation();
-    updateHistoryAvailability();
-    return true;
-}
+bool EditorCanvasView::deleteSelectedAnnotation() { return annotations_.deleteSelected(); }
 
-bool EditorCanvasView::editSelectedTextAnnotation() {
-    if (activeAnnotationGesture_ || !annotationPresentation_.selectedID) return false;
-    const QUuid selected = *annotationPresentation_.selectedID;
-    for (const AnnotationObject& object : annotationPresentation_.objects) {
-        if (object.id != selected) continue;
-        const auto* text = std::get_if<AnnotationText>(&object.content);
-        if (text == nullptr) return false;
-        if (onTextEntryRequest) {
-            onTextEntryRequest(
-                AnnotationTextRequest{QUuid::createUuid(), AnnotationTextRequest::Edit{object.id}, text->text});
-        }
-        return true;
-    }
-    return false;
-}
+bool EditorCanvasView::editSelectedTextAnnotation() { return annotations_.editSelectedText(); }
 
 void EditorCanvasView::commitTextEntry(const AnnotationTextRequest& request, const QString& text) {
-    if (text.trimmed().isEmpty()) return;
-    if (const auto* edit = std::get_if<AnnotationTextRequest::Edit>(&request.purpose)) {
-        for (const AnnotationObject& object : annotationPresentation_.objects) {
-            if (object.id != edit->annotationID) continue;
-            const auto* existing = std::get_if<AnnotationText>(&object.content);
-            if (existing == nullptr || existing->text == text) return;
-            AnnotationText replaced = *existing;
-            replaced.text = text;
-            recordAction(EditorAction::annotationTextEdit(object.id, std::move(replaced)));
-            refreshAnnotationPresentation();
-            updateHistoryAvailability();
-            return;
-        }
-        return;
-    }
-    const auto& add = std::get<AnnotationTextRequest::Add>(request.purpose);
-    recordAction(EditorAction::annotationAdd(
-        AnnotationObject{QUuid::createUuid(), AnnotationText{text, add.origin, add.color, add.font}, {}}));
-    refreshAnnotationPresentation();
-    updateHistoryAvailability();
+    annotations_.commitTextEntry(request, text);
 }
+
+void EditorCanvasView::flushPendingAnnotationClick() { annotations_.flushHeldClick(); }
+
+void EditorCanvasView::clearAnnotationSelection() { annotations_.clearSelection(); }
 
 void EditorCanvasView::prepareCommittedState(EditorStatePreparationIntent intent,
                                              std::function<void(bool canReset)> completion) {
     if (intent == EditorStatePreparationIntent::close) {
-        dropPendingAnnotationClick();
+        annotations_.dropHeldClick();
     } else {
-        flushPendingAnnotationClick();
+        annotations_.flushHeldClick();
     }
     finishOpenInteraction();
     if (isHistoryIdle()) {
@@ -598,7 +555,7 @@ void EditorCanvasView::writeAnimationVideo(const QString& destinationPath, std::
 
 void EditorCanvasView::startAnimationPlayback() {
     if (state_.tab != EditorTab::animate || isInteractionSuspended_) return;
-    if (pendingAnnotationClick_ && !pendingAnnotationClick_->isPointerDown) flushPendingAnnotationClick();
+    annotations_.flushHeldClick();
     finishOpenInteraction();
     animationScale_ = 0.0f;
     isAnimationStartPending_ = true;

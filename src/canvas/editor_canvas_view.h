@@ -10,15 +10,13 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "editing/annotations/annotation_presentation.h"
 #include "editing/annotations/annotation_text_request.h"
-#include "canvas/active_annotation_gesture.h"
+#include "canvas/annotation_gesture_controller.h"
 #include "canvas/brush_stroke_controller.h"
 #include "canvas/canvas_gesture.h"
 #include "canvas/canvas_navigation_controller.h"
 #include "canvas/editor_canvas_session_state.h"
 #include "editing/session/editor_viewport_geometry.h"
-#include "canvas/pending_annotation_click.h"
 #include "editing/engine/brush_stamp.h"
 #include "editing/engine/deformation_animation_timeline.h"
 #include "editing/engine/deformation_history.h"
@@ -45,9 +43,9 @@ class GpuView;
 class MetalDeformationRenderer;
 
 // The editing surface of the editor screen. It owns the renderer, the deformation
-// tile history and the editor action history, turns pointer input into brush strokes
-// and annotation gestures, and paints the panes of the current tab with the overlay
-// on top.
+// tile history and the editor action history, and paints the panes of the current tab
+// with the overlay on top. Pointer input goes to the gesture that holds the pointer;
+// the navigation, brush-stroke and annotation-gesture controllers do the work of each.
 //
 // It draws once per change and runs its frame clock only while a brush stroke is open
 // or Animate plays. It reports back only through the callbacks below, which the
@@ -98,7 +96,6 @@ public:
     const std::shared_ptr<MetalDeformationRenderer>& renderer() const { return renderer_; }
     const DeformationHistory* deformationHistory() const { return deformationHistory_.get(); }
     const EditorActionHistory& editorHistory() const { return editorHistory_; }
-    const AnnotationPresentation& annotationPresentation() const { return annotationPresentation_; }
     const GpuView& gpuView() const { return *gpuView_; }
 
     EditorViewportGeometry viewportGeometry() const;
@@ -112,12 +109,11 @@ public:
     bool isAnimationPlaying() const { return animationStartedAt_.has_value(); }
     float animationScale() const { return animationScale_; }
     CanvasGesture gesture() const { return gesture_; }
-    bool hasPendingAnnotationClick() const { return pendingAnnotationClick_.has_value(); }
-    bool hasActiveAnnotationGesture() const { return activeAnnotationGesture_.has_value(); }
     EditorCanvasOverlayView* overlayView() const { return overlayView_; }
     CanvasNavigationController& navigation() { return navigation_; }
-    const BrushStrokeController& strokes() const { return strokes_; }
     const CanvasNavigationController& navigation() const { return navigation_; }
+    const BrushStrokeController& strokes() const { return strokes_; }
+    const AnnotationGestureController& annotations() const { return annotations_; }
 
     // --- Frame loop and strokes -------------------------------------------------
     void requestRedraw();
@@ -129,6 +125,12 @@ public:
     void updateHistoryAvailability();
     // Ends an open stroke; its commit follows the next frame.
     void endStroke();
+    // A click of a brush, held on an annotation until it proved a single click: a
+    // stroke that begins and ends at once. Nothing while the history is busy, after a
+    // graphics failure or while a stroke is open.
+    void clickBrush(EditorTool tool, Float2 point, float radius, double timestamp);
+    // Commands act on committed work: an annotation gesture or brush stroke still
+    // under way is finished first, as if the pointer had been released.
     void finishOpenInteraction();
     // The canvas pixel under a view point; none outside the image, and none on a
     // read-only panel when those are refused.
@@ -152,11 +154,9 @@ public:
     void stopAnimationPlayback();
 
     // --- Annotations --------------------------------------------------------------
-    void finishAnnotationGesture(bool commit);
+    // Performs at once a held click whose button is up.
     void flushPendingAnnotationClick();
     void clearAnnotationSelection();
-    void refreshAnnotationPresentation();
-    void reportAnnotationSelection();
     // The annotations the history describes: its baseline with every applied action.
     std::vector<AnnotationObject> currentAnnotations() const;
 
@@ -196,6 +196,9 @@ private:
     void releaseButton(Qt::MouseButton button);
     Qt::MouseButton gestureButton() const;
     void handleKey(QKeyEvent* event);
+    // A held click dragged beyond its threshold acts as if no annotation had been
+    // under its press.
+    void startDraggedHeldClick(const PendingAnnotationClick& click, QPointF point);
 
     // Strokes and history.
     bool beginStroke(DeformationTool tool, Float2 point, float radius, double now);
@@ -209,23 +212,6 @@ private:
     void failGraphics(const Error& error);
     void startAnimationIfPending();
     bool isHistoryIdle() const;
-    void recordAction(EditorAction action);
-
-    // Annotations.
-    bool handleAnnotationClick(Float2 point, QPointF viewPoint, double now);
-    bool schedulePendingAnnotationClick();
-    void performPendingAnnotationClick(const PendingAnnotationClick& click);
-    void promotePendingAnnotationClick(QPointF viewPoint);
-    bool beginAnnotationGesture(EditorTool tool, Float2 point, AnnotationColor color, AnnotationFontStyle font,
-                                float size);
-    void updateAnnotationGesture(Float2 point);
-    void eraseAnnotations(Float2 point, float radius, ActiveAnnotationGesture::Eraser& eraser);
-    std::optional<QUuid> selectedAnnotation(Float2 point) const;
-    std::optional<QUuid> topmostAnnotation(Float2 point, float tolerance) const;
-    void dropPendingAnnotationClick();
-    void requestTextEntry(Float2 origin, AnnotationColor color, AnnotationFontStyle font);
-    // View points per canvas pixel.
-    double pixelScale() const;
 
     const Clock& clock_;
     Scheduler& scheduler_;
@@ -244,6 +230,8 @@ private:
     std::shared_ptr<MetalDeformationRenderer> renderer_;
     std::unique_ptr<DeformationHistory> deformationHistory_;
     EditorActionHistory editorHistory_;
+    // After the action history, which it records into.
+    AnnotationGestureController annotations_;
 
     EditorCanvasSessionState state_;
     bool isInteractionSuspended_ = false;
@@ -258,10 +246,6 @@ private:
     // a stroke or an annotation gesture any more.
     bool hasGraphicsFailure_ = false;
 
-    AnnotationPresentation annotationPresentation_;
-    std::optional<ActiveAnnotationGesture> activeAnnotationGesture_;
-    std::optional<PendingAnnotationClick> pendingAnnotationClick_;
-    ScheduledWork pendingAnnotationClickWork_;
     std::vector<std::function<void(bool)>> pendingStatePreparationCompletions_;
 
     DeformationAnimationTimeline animationTimeline_;

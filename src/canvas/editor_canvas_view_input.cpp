@@ -115,9 +115,19 @@ void EditorCanvasView::pressPrimary(QPointF point, double now) {
         mapped->x = std::clamp(mapped->x, 0.0f, static_cast<float>(std::max<std::int64_t>(size.width - 1, 0)));
         mapped->y = std::clamp(mapped->y, 0.0f, static_cast<float>(std::max<std::int64_t>(size.height - 1, 0)));
     }
-    if (state_.tool != EditorTool::selectMove && handleAnnotationClick(*mapped, point, now)) {
-        if (hasPendingAnnotationClick()) gesture_ = CanvasGesture::heldAnnotationClick;
-        return;
+    if (state_.tool != EditorTool::selectMove) {
+        switch (annotations_.press(*mapped, point, now)) {
+        case AnnotationGestureController::PressOutcome::notTaken:
+            break;
+        case AnnotationGestureController::PressOutcome::held:
+            gesture_ = CanvasGesture::heldAnnotationClick;
+            return;
+        case AnnotationGestureController::PressOutcome::selectedForMoving:
+            state_.tool = EditorTool::selectMove;
+            refreshOverlay();
+            if (onToolShortcut) onToolShortcut(EditorTool::selectMove);
+            return;
+        }
     }
     if (isReshapeTool(state_.tool)) {
         if (beginStroke(deformationTool(state_.tool), *mapped, static_cast<float>(state_.toolDiameter * 0.5), now)) {
@@ -125,8 +135,8 @@ void EditorCanvasView::pressPrimary(QPointF point, double now) {
         }
         return;
     }
-    if (beginAnnotationGesture(state_.tool, *mapped, state_.annotationColor, state_.annotationFont,
-                               static_cast<float>(state_.toolDiameter))) {
+    if (annotations_.beginGesture(state_.tool, *mapped, state_.annotationColor, state_.annotationFont,
+                                  static_cast<float>(state_.toolDiameter))) {
         gesture_ = CanvasGesture::annotation;
     }
 }
@@ -171,11 +181,10 @@ void EditorCanvasView::dragPrimary(QPointF point, double now) {
         navigation_.dragPan(point);
         return;
     case CanvasGesture::heldAnnotationClick:
-        promotePendingAnnotationClick(point);
+        if (auto click = annotations_.takeDraggedHeldClick(point)) startDraggedHeldClick(*click, point);
         return;
     case CanvasGesture::annotation:
-        if (!activeAnnotationGesture_) return;
-        if (auto mapped = canvasPoint(point, true)) updateAnnotationGesture(*mapped);
+        if (auto mapped = canvasPoint(point, true)) annotations_.updateGesture(*mapped);
         return;
     case CanvasGesture::stroke:
         if (auto mapped = canvasPoint(point, true)) {
@@ -199,6 +208,26 @@ void EditorCanvasView::mouseReleaseEvent(QMouseEvent* event) {
         releaseButton(gestureButton());
     }
     navigation_.updateCursor();
+}
+
+void EditorCanvasView::startDraggedHeldClick(const PendingAnnotationClick& click, QPointF point) {
+    const float radius = click.diameter * 0.5f;
+    gesture_ = CanvasGesture::none;
+    if (isReshapeTool(click.tool)) {
+        if (beginStroke(deformationTool(click.tool), click.imagePoint, radius, click.timestamp)) {
+            gesture_ = CanvasGesture::stroke;
+        }
+    } else if (annotations_.beginGesture(click.tool, click.imagePoint, click.color, click.font, click.diameter)) {
+        gesture_ = CanvasGesture::annotation;
+    }
+    const std::optional<Float2> mapped = canvasPoint(point, true);
+    if (!mapped) return;
+    if (gesture_ == CanvasGesture::annotation) {
+        annotations_.updateGesture(*mapped);
+    } else if (gesture_ == CanvasGesture::stroke) {
+        // The stroke keeps the tool it was pressed with, whatever the tool is now.
+        strokes_.move(*mapped, radius, clock_.uptimeSeconds());
+    }
 }
 
 Qt::MouseButton EditorCanvasView::gestureButton() const {
@@ -225,10 +254,10 @@ void EditorCanvasView::releaseButton(Qt::MouseButton button) {
         navigation_.updateCursor();
         return;
     case CanvasGesture::heldAnnotationClick:
-        schedulePendingAnnotationClick();
+        annotations_.releaseHeldClick();
         return;
     case CanvasGesture::annotation:
-        finishAnnotationGesture(true);
+        annotations_.finishGesture(true);
         return;
     case CanvasGesture::stroke:
         endStroke();

@@ -34,11 +34,11 @@ TEST_F(EditorCanvasAnnotationTest, DrawClickOnAnAnnotationDrawsItsDotAfterTheInt
     const QUuid line = harness.view().currentAnnotations().front().id;
 
     click({130, 120});
-    EXPECT_TRUE(harness.view().hasPendingAnnotationClick());
+    EXPECT_TRUE(harness.view().annotations().hasHeldClick());
     harness.scheduler.advance(doubleClickInterval() * 0.5);
     EXPECT_EQ(annotationCount(), 1u);
     harness.scheduler.advance(doubleClickInterval());
-    EXPECT_FALSE(harness.view().hasPendingAnnotationClick());
+    EXPECT_FALSE(harness.view().annotations().hasHeldClick());
     ASSERT_EQ(annotationCount(), 2u);
     // The list comes by value: it must outlive the pointer into it.
     const std::vector<AnnotationObject> annotations = harness.view().currentAnnotations();
@@ -52,7 +52,7 @@ TEST_F(EditorCanvasAnnotationTest, DrawClickOnAnAnnotationDrawsItsDotAfterTheInt
     harness.scheduler.advance(doubleClickInterval() * 2);
     harness.settle();
     EXPECT_EQ(annotationCount(), 2u);
-    EXPECT_EQ(harness.view().annotationPresentation().selectedID, line);
+    EXPECT_EQ(harness.view().annotations().presentation().selectedID, line);
     EXPECT_EQ(harness.session().activeTool(), EditorTool::selectMove);
     EXPECT_TRUE(harness.session().hasSelectedAnnotation());
     EXPECT_FALSE(harness.session().hasSelectedTextAnnotation());
@@ -69,11 +69,11 @@ TEST_F(EditorCanvasAnnotationTest, HeldBrushPressStartsItsStrokeBeyondTheDragThr
         harness.press(start);
         harness.selectTool(changedTo);
         harness.drag(start + QPointF(3, 0));
-        EXPECT_TRUE(harness.view().hasPendingAnnotationClick());
+        EXPECT_TRUE(harness.view().annotations().hasHeldClick());
         EXPECT_FALSE(harness.view().strokes().isOpen());
 
         harness.drag(start + QPointF(5, 0));
-        EXPECT_FALSE(harness.view().hasPendingAnnotationClick());
+        EXPECT_FALSE(harness.view().annotations().hasHeldClick());
         EXPECT_TRUE(harness.view().strokes().isOpen());
         for (int step = 1; step <= 6; ++step) {
             harness.drag(start + QPointF(8.0 * step, 3.0 * step));
@@ -109,7 +109,7 @@ TEST_F(EditorCanvasAnnotationTest, EraserClickDeletesTheUpperOfTwoLaterAndADragT
     for (double y = 40; y <= 230; y += 20) {
         harness.drag(harness.viewPointFor({130, y}));
         if (y == 140) {
-            EXPECT_EQ(harness.view().annotationPresentation().hiddenIDs.size(), 2);
+            EXPECT_EQ(harness.view().annotations().presentation().hiddenIDs.size(), 2);
         }
     }
     harness.release(harness.viewPointFor({130, 230}));
@@ -142,17 +142,17 @@ TEST_F(EditorCanvasAnnotationTest, SelectMoveDragsTheSelectionEmptyCanvasOrEscap
     harness.stroke({130, 120}, {130, 150}, 3);
     ASSERT_EQ(annotationCount(), 1u);
     EXPECT_NEAR(harness.view().currentAnnotations().front().translation.y, 30.0f, 0.5f);
-    EXPECT_EQ(harness.view().annotationPresentation().selectedID, line);
+    EXPECT_EQ(harness.view().annotations().presentation().selectedID, line);
 
     click({20, 230});
     harness.settle();
-    EXPECT_FALSE(harness.view().annotationPresentation().selectedID.has_value());
+    EXPECT_FALSE(harness.view().annotations().presentation().selectedID.has_value());
     EXPECT_FALSE(harness.session().hasSelectedAnnotation());
 
     click({130, 150});
-    ASSERT_TRUE(harness.view().annotationPresentation().selectedID.has_value());
+    ASSERT_TRUE(harness.view().annotations().presentation().selectedID.has_value());
     QTest::keyClick(&harness.view(), Qt::Key_Escape);
-    EXPECT_FALSE(harness.view().annotationPresentation().selectedID.has_value());
+    EXPECT_FALSE(harness.view().annotations().presentation().selectedID.has_value());
     click({130, 150});
     QTest::keyClick(&harness.view(), Qt::Key_Delete);
     harness.settle();
@@ -190,9 +190,9 @@ TEST_F(EditorCanvasAnnotationTest, TextToolAsksForTextAndCommitsAddAndEditByThei
 TEST_F(EditorCanvasAnnotationTest, SuspendingDuringAHeldClickDropsItWithoutPerformingIt) {
     drawLine(120);
     click({130, 120});
-    ASSERT_TRUE(harness.view().hasPendingAnnotationClick());
+    ASSERT_TRUE(harness.view().annotations().hasHeldClick());
     harness.bridge().setInteractionSuspended(true);
-    EXPECT_FALSE(harness.view().hasPendingAnnotationClick());
+    EXPECT_FALSE(harness.view().annotations().hasHeldClick());
     harness.scheduler.advance(doubleClickInterval() * 2);
     EXPECT_EQ(annotationCount(), 1u);
 }

@@ -107,7 +107,7 @@ TEST(EditorCanvasRepresentableTest, ChangingTheTabOrToolFinishesTheWorkInProgres
     harness.press(harness.viewPointFor({60, 60}, 1));
     harness.drag(harness.viewPointFor({120, 100}, 1));
     harness.selectTool(EditorTool::line);
-    EXPECT_FALSE(harness.view().hasActiveAnnotationGesture());
+    EXPECT_FALSE(harness.view().annotations().hasActiveGesture());
     ASSERT_EQ(harness.view().currentAnnotations().size(), 1u);
     EXPECT_EQ(std::get<AnnotationShape>(harness.view().currentAnnotations().front().content).tool, EditorTool::circle);
     harness.release(harness.viewPointFor({120, 100}, 1));

@@ -199,7 +199,7 @@ TEST_F(EditorRoadTest, APhotographIsCroppedTurnedReshapedAnnotatedZoomedUndoneAn
         selectTool(tool);
         EXPECT_TRUE(recordsAStep([&] { drag(area.topLeft() * side, area.bottomRight() * side); })) << rawValue(tool);
     }
-    const std::size_t drawn = canvas()->annotationPresentation().objects.size();
+    const std::size_t drawn = canvas()->annotations().presentation().objects.size();
     EXPECT_EQ(drawn, shapes.size());
 
     selectTool(EditorTool::text);
@@ -212,14 +212,14 @@ TEST_F(EditorRoadTest, APhotographIsCroppedTurnedReshapedAnnotatedZoomedUndoneAn
     QTest::keyClicks(sheet->textEditor(), QStringLiteral("Left cheek"));
     EXPECT_TRUE(recordsAStep([&] { sheet->saveButton()->click(); }));
     EXPECT_FALSE(session().textEntryRequest().has_value());
-    EXPECT_EQ(canvas()->annotationPresentation().objects.size(), drawn + 1);
+    EXPECT_EQ(canvas()->annotations().presentation().objects.size(), drawn + 1);
 
     // Select / Move drags the filled rectangle away; the eraser removes the line.
     selectTool(EditorTool::selectMove);
     EXPECT_TRUE(recordsAStep([&] { drag(QPointF(0.70, 0.40) * side, QPointF(0.70, 0.50) * side); }));
     selectTool(EditorTool::eraser);
     EXPECT_TRUE(recordsAStep([&] { drag(QPointF(0.20, 0.25) * side, QPointF(0.20, 0.40) * side); }));
-    EXPECT_EQ(canvas()->annotationPresentation().objects.size(), drawn);
+    EXPECT_EQ(canvas()->annotations().presentation().objects.size(), drawn);
 
     // Tabs and zoom.
     EditorViewportHeader* header = editor()->viewportHeader();
@@ -242,10 +242,10 @@ TEST_F(EditorRoadTest, APhotographIsCroppedTurnedReshapedAnnotatedZoomedUndoneAn
     EditorToolbar* toolbar = editor()->toolbar();
     ASSERT_TRUE(toolbar->undoButton()->isEnabled());
     EXPECT_TRUE(recordsAStep([&] { toolbar->undoButton()->click(); }));
-    EXPECT_EQ(canvas()->annotationPresentation().objects.size(), drawn + 1);
+    EXPECT_EQ(canvas()->annotations().presentation().objects.size(), drawn + 1);
     EXPECT_TRUE(toolbar->redoButton()->isEnabled());
     EXPECT_TRUE(recordsAStep([&] { toolbar->redoButton()->click(); }));
-    EXPECT_EQ(canvas()->annotationPresentation().objects.size(), drawn);
+    EXPECT_EQ(canvas()->annotations().presentation().objects.size(), drawn);
     EXPECT_FALSE(toolbar->redoButton()->isEnabled());
 
     // The canvas draws its frames asynchronously; give the last one time to land
