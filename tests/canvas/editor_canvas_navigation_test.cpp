@@ -152,6 +152,14 @@ TEST(EditorCanvasPanTest, SpacebarAndMiddleButtonPanOnlyWhenZoomedIn) {
     }
     harness.settle();
     EXPECT_FALSE(harness.session().canUndo());
+
+    // A stroke holds the pointer: the middle button pans no more until its release.
+    harness.press(harness.viewPointFor({100, 100}));
+    const QPointF center = harness.view().sessionState().center;
+    harness.press(QPointF(200, 150), Qt::MiddleButton);
+    harness.drag(QPointF(160, 120), Qt::LeftButton | Qt::MiddleButton);
+    EXPECT_EQ(harness.view().gesture(), CanvasGesture::stroke);
+    EXPECT_EQ(harness.view().sessionState().center, center);
 }
 
 TEST(EditorCanvasScrollerTest, ScrollersShowOnlyWhenZoomedAndStepByTheirRules) {
