@@ -206,6 +206,7 @@ void AppContentView::refreshBaseScreen() {
 
     const bool animate = !motion_.reduceMotion();
     if (animate && wanted == BaseScreen::cropScreen) animateEntrance(base_, kCropEntranceRise, kCropEntranceSeconds);
+    if (auto* startPage = qobject_cast<StartupView*>(leaving)) startPage->settleEntrance();
     if (leaving != nullptr) {
         // The crop screen is drawn above its neighbours while it leaves; the start page
         // fades out beneath the screen that replaces it.

@@ -51,6 +51,8 @@ public:
         // The desktop's theme would order the question's buttons its own way.
         environment_.remove(QStringLiteral("QT_QPA_PLATFORMTHEME"));
         environment_.insert(QStringLiteral("VELTRANO_EVENT_LOG"), QStringLiteral("stderr"));
+        // Qt's own messages stand out from the event log by their first word.
+        environment_.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("qt-%{type} %{category}: %{message}"));
         QProcessEnvironment withInput = environment_;
         withInput.insert(
             QStringLiteral("QT_QPA_GENERIC_PLUGINS"),
@@ -83,13 +85,25 @@ public:
         return log_.contains(text);
     }
 
-    bool waitForEvent(const char* event, int count = 1) {
-        const QDeadlineTimer deadline(kPatienceMilliseconds);
+    bool waitForEvent(const char* event, int count = 1, int milliseconds = kPatienceMilliseconds) {
+        const QDeadlineTimer deadline(milliseconds);
         while (eventCount(event) < count) {
             if (deadline.hasExpired() || process_.state() == QProcess::NotRunning) return false;
             process_.waitForReadyRead(int(deadline.remainingTime()));
         }
         return true;
+    }
+
+    // The warnings and errors Qt printed so far, one a line; the input plugins' own
+    // complaints about the pipes that stand in for devices are this side's business.
+    QByteArrayList qtWarnings() {
+        eventCount("");
+        QByteArrayList warnings;
+        for (const QByteArray& line : log_.split('\n')) {
+            const bool serious = line.startsWith("qt-warning") || line.startsWith("qt-critical");
+            if (serious && !line.contains(": evdev")) warnings << line;
+        }
+        return warnings;
     }
 
     // True once the process has ended on its own (status 0) within the time given.
@@ -210,6 +224,8 @@ TEST(ApplicationProcessTest, QuitWithTheEditorOpenEndsTheProcessOnceAndForAll) {
         ASSERT_TRUE(application.waitForEvent("import_succeeded"));
         for (const int key : {KEY_TAB, KEY_TAB, KEY_SPACE}) application.pressKey(key);
         ASSERT_TRUE(application.waitForEvent("editor_preparation_succeeded"));
+        const QByteArrayList warnings = application.qtWarnings();
+        EXPECT_TRUE(warnings.isEmpty()) << "on the road to the editor: " << warnings.join('\n').constData();
         if (row.unsavedChange) {
             // The editor opens on the comparison; the simulation alone fills the middle
             // of the (offscreen) screen.

@@ -185,7 +185,7 @@ void StartupView::showEvent(QShowEvent* event) {
     entranceScheduled_ = true;
     QPointer<StartupView> guard(this);
     scheduler_.post([guard] {
-        if (!guard) return;
+        if (!guard || guard->hasEntered_) return;
         guard->hasEntered_ = true;
         guard->entrance_ = new QVariantAnimation(guard);
         guard->entrance_->setStartValue(0.0);
@@ -197,6 +197,12 @@ void StartupView::showEvent(QShowEvent* event) {
                 [view](const QVariant& value) { view->setEntranceProgress(value.toDouble()); });
         guard->entrance_->start(QAbstractAnimation::DeleteWhenStopped);
     });
+}
+
+void StartupView::settleEntrance() {
+    hasEntered_ = true;
+    if (entrance_) entrance_->stop();
+    setEntranceProgress(1.0);
 }
 
 void StartupView::paintEvent(QPaintEvent*) {

@@ -31,6 +31,9 @@ public:
     StartupView(AppModel& model, Scheduler& scheduler, MotionPreference& motion, QWidget* parent = nullptr);
 
     bool hasEntered() const { return hasEntered_; }
+    // The page is leaving: the column stands in its place at once, without an effect
+    // of its own, since Qt cannot paint the page's fading effect around another one.
+    void settleEntrance();
     // The column's entrance state: opacity 0…1 and its distance below its place.
     double entranceOpacity() const;
     double entranceOffset() const;
@@ -64,7 +67,7 @@ private:
     ImportTarget* importTarget_;
     ShortcutReference* shortcutReference_;
     QGraphicsOpacityEffect* columnOpacity_ = nullptr;
-    QVariantAnimation* entrance_ = nullptr;
+    QPointer<QVariantAnimation> entrance_;
     double entranceProgress_ = 0.0;
     bool hasEntered_ = false;
     bool entranceScheduled_ = false;
