@@ -194,6 +194,7 @@ void AppDelegate::forceTermination() {
 void AppDelegate::resetRelaunchState(ApplicationCloseIntent intent) {
     switch (intent) {
     case ApplicationCloseIntent::close:
+    case ApplicationCloseIntent::openAnotherImage:
         break;
     case ApplicationCloseIntent::restartForUpdate:
         isUpdateRelaunchExpected_ = false;

@@ -13,9 +13,11 @@ constexpr auto kDiscardName = "unsavedChangesDiscard";
 constexpr auto kSaveImageName = "unsavedChangesSaveImage";
 constexpr auto kCancelName = "unsavedChangesCancel";
 
-bool isRestart(ApplicationCloseIntent intent) { return intent != ApplicationCloseIntent::close; }
+bool isRestart(ApplicationCloseIntent intent) {
+    return intent == ApplicationCloseIntent::restartForUpdate || intent == ApplicationCloseIntent::restartForLanguage;
+}
 
-QString closeOrRestartMessage(ApplicationCloseIntent intent) {
+QString discardMessage(ApplicationCloseIntent intent) {
     switch (intent) {
     case ApplicationCloseIntent::close: {
         static const QString text = localizedString(
@@ -29,6 +31,12 @@ QString closeOrRestartMessage(ApplicationCloseIntent intent) {
             "will be discarded.");
     case ApplicationCloseIntent::restartForLanguage:
         return localizedString("The changes are not saved. Restarting now will discard them.");
+    case ApplicationCloseIntent::openAnotherImage: {
+        static const QString text = localizedString(
+            "Your current result has not been saved as an image. If you open another image now, those changes in "
+            "the editor will be discarded.");
+        return text;
+    }
     }
     return {};
 }
@@ -64,20 +72,27 @@ UnsavedChangesAlert::Texts UnsavedChangesAlert::texts(ApplicationCloseIntent int
     static const QString restartAnyway = localizedString("Restart Anyway");
     static const QString closeWithoutSaving = localizedString("Close Veltrano without saving image changes");
     static const QString restartWithoutSaving = localizedString("Restart Veltrano without saving image changes");
+    static const QString openAnyway = localizedString("Open Anyway");
+    static const QString openWithoutSaving = localizedString("Open another image without saving image changes");
     static const QString saveImage = localizedString("Save Image");
     static const QString saveImageBeforeClosing = localizedString("Save image before closing");
+    static const QString saveImageBeforeOpening = localizedString("Save image before opening another image");
     static const QString cancel = localizedString("Cancel");
     static const QString cancelClosing = localizedString("Cancel closing Veltrano");
+    static const QString cancelOpening = localizedString("Cancel opening another image");
 
+    const bool opens = intent == ApplicationCloseIntent::openAnotherImage;
     Texts texts;
     texts.message = message;
-    texts.informativeText = lead(intent) + QStringLiteral("\n\n") + closeOrRestartMessage(intent);
-    texts.discardTitle = isRestart(intent) ? restartAnyway : closeAnyway;
-    texts.discardAccessibilityLabel = isRestart(intent) ? restartWithoutSaving : closeWithoutSaving;
+    texts.informativeText = lead(intent) + QStringLiteral("\n\n") + discardMessage(intent);
+    texts.discardTitle = opens ? openAnyway : isRestart(intent) ? restartAnyway : closeAnyway;
+    texts.discardAccessibilityLabel = opens               ? openWithoutSaving
+                                      : isRestart(intent) ? restartWithoutSaving
+                                                          : closeWithoutSaving;
     texts.saveImageTitle = saveImage;
-    texts.saveImageAccessibilityLabel = saveImageBeforeClosing;
+    texts.saveImageAccessibilityLabel = opens ? saveImageBeforeOpening : saveImageBeforeClosing;
     texts.cancelTitle = cancel;
-    texts.cancelAccessibilityLabel = cancelClosing;
+    texts.cancelAccessibilityLabel = opens ? cancelOpening : cancelClosing;
     return texts;
 }
 

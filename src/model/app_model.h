@@ -214,13 +214,15 @@ public:
     // The application is about to end: the delayed write happens now.
     void applicationWillTerminate();
 
-    // Import (app_model_import.cpp)
+    // Import (app_model_import.cpp). Each way of opening an image asks first while the
+    // editor holds unsaved changes, as closing does.
 
     void openImagePicker();
-    // Files handed over by the system; true when one of them is being imported, false
+    // Files handed over by the system; true when one of them was taken (it is being
+    // imported, or waits for the unsaved-changes answer, which may drop it), false
     // when the caller should keep the list for a later attempt.
     bool openFileURLs(const QList<QUrl>& urls);
-    // A drop on the start page; false when it was ignored, true when it was imported
+    // A drop on the start page; false when it was ignored, true when it was taken
     // or refused with a message.
     bool handleDroppedItems(const QList<QUrl>& urls);
     // A drop the start page refused before it reached the model, with its message.
@@ -388,6 +390,13 @@ private:
     void refreshDerivedFlags();
 
     void closePreparationDidFinish(const std::shared_ptr<EditorSession>& session, bool hasChanges);
+    // Runs `open` once the editor's work may go: at once without an editor, after the
+    // editor committed its work when nothing is unsaved, after "Open Anyway" otherwise;
+    // never after Cancel or "Save Image".
+    void askBeforeReplacingEditor(std::function<void()> open);
+    // The open panel, once the question (if any) is answered.
+    void presentOpenImagePanel();
+    bool mayOpenImagePicker() const;
 
     // The editor session's side of the model's operations (app_model_editor.cpp).
     void cancelEditorGesture();

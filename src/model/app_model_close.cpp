@@ -59,6 +59,15 @@ void AppModel::closePreparationDidFinish(const std::shared_ptr<EditorSession>& s
     });
 }
 
+void AppModel::askBeforeReplacingEditor(std::function<void()> open) {
+    QPointer<AppModel> guard(this);
+    const CloseRequestDecision decision =
+        requestClose(ApplicationCloseIntent::openAnotherImage, [guard, open](bool allowed) {
+            if (guard && allowed) open();
+        });
+    if (decision == CloseRequestDecision::closeNow) open();
+}
+
 void AppModel::completePendingCloseRequest(bool allowed) {
     if (!closeRequest_.isCloseRequestPending) return;
     auto completion = std::exchange(pendingCloseRequestCompletion_, {});

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -28,8 +29,18 @@ void AppModel::changeImportState(const std::function<void(ImportState&)>& edit) 
     changeArea(import_, edit, &AppModel::importStateChanged);
 }
 
+bool AppModel::mayOpenImagePicker() const {
+    return !isInteractionLocked() && !import_.isImagePickerPresented && !import_.isImporting;
+}
+
 void AppModel::openImagePicker() {
-    if (isInteractionLocked() || import_.isImagePickerPresented || import_.isImporting) return;
+    if (!mayOpenImagePicker()) return;
+    askBeforeReplacingEditor([this] { presentOpenImagePanel(); });
+}
+
+void AppModel::presentOpenImagePanel() {
+    // Things may have moved on while the question was up.
+    if (!mayOpenImagePicker()) return;
     changeImportState([](ImportState& state) { state.isImagePickerPresented = true; });
     const QUuid operationId = QUuid::createUuid();
     DiagnosticLog::openPanelStarted(operationId);
@@ -53,21 +64,19 @@ bool AppModel::openFileURLs(const QList<QUrl>& urls) {
         urls.isEmpty()) {
         return false;
     }
-    for (const QUrl& url : urls) {
-        if (!isOpenableLocalFile(url)) continue;
-        // A running import does not block files handed over by the system: the new
-        // import supersedes it.
-        importImage(url, ImageImportOrigin::fileOpen);
-        return true;
-    }
-    return false;
+    const auto found = std::find_if(urls.begin(), urls.end(), isOpenableLocalFile);
+    if (found == urls.end()) return false;
+    // A running import does not block files handed over by the system: the new import
+    // supersedes it.
+    askBeforeReplacingEditor([this, url = *found] { importImage(url, ImageImportOrigin::fileOpen); });
+    return true;
 }
 
 bool AppModel::handleDroppedItems(const QList<QUrl>& urls) {
     if (isInteractionLocked() || import_.isImagePickerPresented || import_.isImporting) return false;
     auto validated = validatedDroppedFileURL(urls);
     if (validated.ok()) {
-        importImage(validated.value(), ImageImportOrigin::drop);
+        askBeforeReplacingEditor([this, url = validated.value()] { importImage(url, ImageImportOrigin::drop); });
     } else {
         refuseDrop(QString::fromStdString(validated.error().userMessage()));
     }

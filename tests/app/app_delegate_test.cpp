@@ -21,6 +21,10 @@ const QString kUpdateMessage = QStringLiteral(
     "Your latest changes have not been saved.\n\nYour current result has not been saved as an image. If you "
     "restart now, those changes in the editor will be discarded.");
 
+const QString kOpenMessage = QStringLiteral(
+    "Your latest changes have not been saved.\n\nYour current result has not been saved as an image. If you open "
+    "another image now, those changes in the editor will be discarded.");
+
 class QuitTest : public ::testing::Test {
 protected:
     void openUnsavedEditor() {
@@ -82,6 +86,43 @@ TEST_F(QuitTest, UnsavedChangesAskFirstAndTheAnswerDecides) {
         EXPECT_FALSE(asking.model().closeRequestState().isCloseRequestPending);
         EXPECT_FALSE(asking.delegate->isApplicationTerminationReplyPending());
     }
+}
+
+// Another image would take the editor's place: a second launch with a file, Ctrl+O
+// and the toolbar's "Open another image" ask first, and only "Open Anyway" goes on.
+TEST_F(QuitTest, OpeningAnotherImageOverUnsavedChangesAsksFirst) {
+    openUnsavedEditor();
+    const QList<QUrl> secondLaunch = {QUrl::fromLocalFile(QStringLiteral("/tmp/other.png"))};
+    std::function<void(std::optional<QUrl>)> panel;
+    shell.model().onOpenImagePanelRequested = [&panel](auto finish) { panel = std::move(finish); };
+    const auto imports = [this] { return shell.model().importState().importGeneration; };
+
+    shell.delegate->openURLs(secondLaunch);
+    ASSERT_NE(shell.alert(), nullptr);
+    EXPECT_EQ(shell.alertInformativeText(), kOpenMessage);
+    EXPECT_EQ(discard()->text(), QStringLiteral("Open Anyway"));
+    shell.delegate->requestTermination();
+    EXPECT_EQ(shell.window->findChildren<QMessageBox*>().size(), 1) << "one question at a time";
+    shell.answer(cancel());
+    EXPECT_EQ(imports(), 0);
+    EXPECT_TRUE(shell.delegate->pendingFileOpenURLs().isEmpty()) << "Cancel drops the file";
+
+    shell.model().openImagePicker();
+    ASSERT_NE(shell.alert(), nullptr);
+    shell.answer(saveImage());
+    EXPECT_FALSE(panel);
+    EXPECT_TRUE(shell.model().stillImageSaveState().isSaveImagesPresented);
+    shell.model().dismissSaveImages();
+
+    shell.model().openImagePicker();
+    shell.answer(discard());
+    ASSERT_TRUE(panel);
+    panel(std::nullopt);
+    shell.delegate->openURLs(secondLaunch);
+    shell.answer(discard());
+    EXPECT_EQ(imports(), 1);
+    EXPECT_NE(shell.model().editorState().editorSession, nullptr) << "the editor stays until the import succeeds";
+    EXPECT_EQ(shell.exitCount, 0);
 }
 
 TEST_F(QuitTest, ASecondQuitWhileAskingNeitherAsksAgainNorEnds) {

@@ -243,6 +243,38 @@ TEST(ApplicationProcessTest, QuitWithTheEditorOpenEndsTheProcessOnceAndForAll) {
     }
 }
 
+// What a file manager's Open does while the editor holds a stroke: the running window
+// asks before it lets the stroke go.
+TEST(ApplicationProcessTest, ASecondLaunchWithAnotherFileAsksBeforeReplacingAnUnsavedStroke) {
+    QTemporaryDir pictures;
+    QImage picture(640, 480, QImage::Format_RGB32);
+    for (const char* name : {"portrait.png", "other.png"}) {
+        picture.fill(QColor(180, 120, 90));
+        ASSERT_TRUE(picture.save(pictures.filePath(QLatin1String(name))));
+    }
+    ApplicationProcess application({pictures.filePath(QStringLiteral("portrait.png"))});
+    ASSERT_TRUE(application.waitForEvent("import_succeeded"));
+    for (const int key : {KEY_TAB, KEY_TAB, KEY_SPACE}) application.pressKey(key);
+    ASSERT_TRUE(application.waitForEvent("editor_preparation_succeeded"));
+    application.pressKey(KEY_LEFT);
+    QThread::msleep(500);
+    application.drag(400, 320, 60);
+    QThread::msleep(1000);
+
+    const QStringList other = {pictures.filePath(QStringLiteral("other.png"))};
+    EXPECT_EQ(application.launchAgain(other), 0);
+    EXPECT_FALSE(application.waitForEvent("import_started", 2, kQuestionMilliseconds)) << "replaced without asking";
+    application.pressKey(KEY_ESC);
+    EXPECT_EQ(application.launchAgain(other), 0);
+    EXPECT_FALSE(application.waitForEvent("import_started", 2, kQuestionMilliseconds)) << "Cancel opened it";
+    // The question opens on Cancel; the stop before it is Open Anyway.
+    application.pressKey(KEY_TAB, KEY_LEFTSHIFT);
+    application.pressKey(KEY_SPACE);
+    EXPECT_TRUE(application.waitForEvent("import_succeeded", 2));
+    application.sendSignal(SIGTERM);
+    EXPECT_TRUE(application.endsWithin(kPatienceMilliseconds));
+}
+
 TEST(ApplicationProcessTest, APipeIsNoImageFromTheCommandLineNorFromASecondLaunch) {
     QTemporaryDir pictures;
     // Nobody ever writes into it: reading it would wait for ever.

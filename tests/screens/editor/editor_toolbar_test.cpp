@@ -132,6 +132,7 @@ TEST_F(EditorToolbarTest, CommandsReachTheModel) {
     int panelRequests = 0;
     fixture.model->onOpenImagePanelRequested = [&](auto) { ++panelRequests; };
     toolbar.openAnotherImageButton()->click();
+    fixture.scheduler.runDue();
     EXPECT_EQ(panelRequests, 1);
     toolbar.settingsButton()->click();
     EXPECT_EQ(fixture.model->settingsState().activeSettingsSection, SettingsSection::contactInformation);
