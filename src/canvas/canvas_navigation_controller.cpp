@@ -35,11 +35,6 @@ constexpr double kAngleDeltaPerLine = 120.0;
 
 bool showsBrushOutline(EditorTool tool) { return isReshapeTool(tool) || hasRoundAnnotationBrush(tool); }
 
-bool containsClosed(const QRectF& rect, QPointF point) {
-    return point.x() >= rect.left() && point.x() <= rect.right() && point.y() >= rect.top() &&
-           point.y() <= rect.bottom();
-}
-
 }  // namespace
 
 CanvasNavigationController::CanvasNavigationController(EditorCanvasView& view)
@@ -196,7 +191,7 @@ void CanvasNavigationController::zoom(double requestedFactor, QPointF anchor) {
     const std::vector<QRectF> panels = before.panelRects();
     QRectF anchorPanel = panels.empty() ? QRectF() : panels.front();
     for (const QRectF& panel : panels) {
-        if (containsClosed(panel, anchor)) {
+        if (EditorViewportGeometry::containsClosed(panel, anchor)) {
             anchorPanel = panel;
             break;
         }
@@ -253,11 +248,11 @@ bool CanvasNavigationController::shouldHideSystemCursor() const {
     switch (state.tab) {
     case EditorTab::original:
     case EditorTab::simulation:
-        return !panels.empty() && containsClosed(panels[0], *hoverPoint_) &&
-               containsClosed(geometry.imageRect(panels[0], center), *hoverPoint_);
+        return !panels.empty() && EditorViewportGeometry::containsClosed(panels[0], *hoverPoint_) &&
+               EditorViewportGeometry::containsClosed(geometry.imageRect(panels[0], center), *hoverPoint_);
     case EditorTab::comparison:
-        return panels.size() == 2 && containsClosed(panels[1], *hoverPoint_) &&
-               containsClosed(geometry.imageRect(panels[1], center), *hoverPoint_);
+        return panels.size() == 2 && EditorViewportGeometry::containsClosed(panels[1], *hoverPoint_) &&
+               EditorViewportGeometry::containsClosed(geometry.imageRect(panels[1], center), *hoverPoint_);
     case EditorTab::animate:
         return false;
     }

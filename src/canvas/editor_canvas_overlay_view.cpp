@@ -64,11 +64,6 @@ PaneImage paneImage(const EditorCanvasOverlayState& state, const QRectF& pane) {
 
 bool isUsable(const QRectF& rect) { return !rect.isNull() && rect.width() > 0.0 && rect.height() > 0.0; }
 
-bool containsClosed(const QRectF& rect, QPointF point) {
-    return point.x() >= rect.left() && point.x() <= rect.right() && point.y() >= rect.top() &&
-           point.y() <= rect.bottom();
-}
-
 // Annotations belong to the Simulation: never on the Original, on the right pane of
 // the Comparison.
 std::vector<QRectF> annotatedPanes(const EditorCanvasOverlayState& state) {
@@ -182,7 +177,7 @@ std::optional<QRectF> brushPane(const EditorCanvasOverlayState& state, QPointF h
     case EditorTab::simulation:
         return panels.front();
     case EditorTab::comparison:
-        if (panels.size() == 2 && containsClosed(panels[1], hover)) return panels[1];
+        if (panels.size() == 2 && EditorViewportGeometry::containsClosed(panels[1], hover)) return panels[1];
         return std::nullopt;
     case EditorTab::animate:
         return std::nullopt;
@@ -198,7 +193,7 @@ void drawBrushOutline(QPainter& painter, const EditorCanvasOverlayState& state) 
     if (!pane) return;
 
     const PaneImage placed = paneImage(state, *pane);
-    if (!containsClosed(placed.image, hover) || !isUsable(placed.visible)) return;
+    if (!EditorViewportGeometry::containsClosed(placed.image, hover) || !isUsable(placed.visible)) return;
 
     const double diameter = state.toolDiameter * placed.image.width() / std::max(state.canvasSize.width(), 1);
     QColor outerColour(Qt::black);

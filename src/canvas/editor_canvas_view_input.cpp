@@ -16,15 +16,6 @@
 
 namespace vlt {
 
-namespace {
-
-bool containsClosed(const QRectF& rect, QPointF point) {
-    return point.x() >= rect.left() && point.x() <= rect.right() && point.y() >= rect.top() &&
-           point.y() <= rect.bottom();
-}
-
-}  // namespace
-
 // --- Point mapping -------------------------------------------------------------------
 
 std::optional<Float2> EditorCanvasView::canvasPoint(QPointF viewPoint, bool refusingReadOnlyPanels) const {
@@ -33,7 +24,7 @@ std::optional<Float2> EditorCanvasView::canvasPoint(QPointF viewPoint, bool refu
     const std::vector<QRectF> panels = geometry.panelRects();
     std::optional<std::size_t> panelIndex;
     for (std::size_t index = 0; index < panels.size(); ++index) {
-        if (containsClosed(panels[index], viewPoint)) {
+        if (EditorViewportGeometry::containsClosed(panels[index], viewPoint)) {
             panelIndex = index;
             break;
         }
@@ -44,7 +35,8 @@ std::optional<Float2> EditorCanvasView::canvasPoint(QPointF viewPoint, bool refu
         if (state_.tab == EditorTab::comparison && *panelIndex == 0) return std::nullopt;
     }
     const QRectF image = geometry.imageRect(panels[*panelIndex], geometry.clampedCenter(state_.center));
-    if (!containsClosed(image, viewPoint) || image.width() <= 0.0 || image.height() <= 0.0) return std::nullopt;
+    if (!EditorViewportGeometry::containsClosed(image, viewPoint) || image.width() <= 0.0 || image.height() <= 0.0)
+        return std::nullopt;
     const ImageSize size = canvas_->descriptor().canvasSize;
     const double spanX = std::max<double>(static_cast<double>(size.width - 1), 1.0);
     const double spanY = std::max<double>(static_cast<double>(size.height - 1), 1.0);

@@ -47,6 +47,13 @@ struct EditorViewportGeometry {
     std::optional<QRectF> comparisonGapRect() const;
 
     bool operator==(const EditorViewportGeometry& other) const;
+
+    // Hit tests count a point on a rectangle's edge as inside (QRectF::contains does
+    // not for its right and bottom edges), so the image's last pixel can be reached.
+    static bool containsClosed(const QRectF& rect, QPointF point) {
+        return point.x() >= rect.left() && point.x() <= rect.right() && point.y() >= rect.top() &&
+               point.y() <= rect.bottom();
+    }
 };
 
 }  // namespace vlt
