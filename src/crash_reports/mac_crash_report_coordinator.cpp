@@ -166,8 +166,8 @@ void MacCrashReportCoordinator::offerPendingReportIfNeeded(QWidget* window) {
 
 void MacCrashReportCoordinator::presentUnavailableAlert(QWidget* window) {
     QPointer<MacCrashReportCoordinator> guard(this);
-    services_.alerts->present(window, unavailableAlert(), [guard](CrashReportAlertAnswer) {
-        if (guard) guard->purgePendingReport();
+    services_.alerts->present(window, unavailableAlert(), [guard](CrashReportAlertAnswer answer) {
+        if (guard && answer != CrashReportAlertAnswer::dismissed) guard->purgePendingReport();
     });
 }
 
@@ -188,7 +188,9 @@ CrashReportAlertPresenting::Completion MacCrashReportCoordinator::sendOrPurge(QW
     QPointer<MacCrashReportCoordinator> guard(this);
     QPointer<QWidget> windowGuard(window);
     return [guard, windowGuard, report](CrashReportAlertAnswer answer) {
-        if (!guard) return;
+        // Only an answer settles the report: a sheet that went with its window, as when
+        // the application quits before the user answered, leaves it for the next launch.
+        if (!guard || answer == CrashReportAlertAnswer::dismissed) return;
         if (answer == CrashReportAlertAnswer::firstButton && windowGuard) {
             guard->sendPendingReport(windowGuard, report);
         } else {

@@ -62,7 +62,8 @@ private:
     void presentConsentAlert(QWidget* window);
     void presentSendFailureAlert(QWidget* window, const PreparedMacCrashReport& report);
     void presentSentAlert(QWidget* window, const std::string& reportId);
-    // Sends on the first button while the window lives; purges otherwise.
+    // Sends on the first button while the window lives, purges on the second; a sheet that
+    // went without an answer changes nothing.
     CrashReportAlertPresenting::Completion sendOrPurge(QWidget* window, const PreparedMacCrashReport& report);
     void sendPendingReport(QWidget* window, const PreparedMacCrashReport& report);
     void purgePendingReport();

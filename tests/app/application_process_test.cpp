@@ -291,7 +291,8 @@ TEST(ApplicationProcessTest, APipeIsNoImageFromTheCommandLineNorFromASecondLaunc
 }
 
 // A crash log that the last run left (or whatever lies at its path) costs the launch
-// little, even in a process whose memory is tight, and is removed only once answered.
+// little, even in a process whose memory is tight, and is removed only once answered: a
+// quit while the question is up leaves it for the next launch, which asks again.
 TEST(ApplicationProcessTest, APendingCrashLogIsOfferedInBoundedMemoryAndRemovedOnceAnswered) {
 #if defined(__SANITIZE_ADDRESS__)
     constexpr rlim_t kDataLimit = 0;  // the sanitizer's shadow memory alone is far larger
@@ -302,15 +303,18 @@ TEST(ApplicationProcessTest, APendingCrashLogIsOfferedInBoundedMemoryAndRemovedO
         const char* situation;
         std::function<void(const std::string& path)> place;
         const char* offered;
+        std::function<void(ApplicationProcess&)> quitAtTheQuestion = nullptr;
     } cases[] = {
-        {"a sparse file of 1 GiB",
+        {"a sparse file of 1 GiB, SIGTERM at the notice",
          [](const std::string& path) {
              std::ofstream(path).close();
              std::filesystem::resize_file(path, 1ull << 30);
          },
-         "failure_code=pending_report_invalid"},
-        {"a crafted log of 10 MiB", [](const std::string& path) { std::ofstream(path) << testing::absurdCrashLog(); },
-         "previous_crash_captured"},
+         "failure_code=pending_report_invalid",
+         [](ApplicationProcess& application) { application.sendSignal(SIGTERM); }},
+        {"a crafted log of 10 MiB, SIGINT at the question",
+         [](const std::string& path) { std::ofstream(path) << testing::absurdCrashLog(); }, "previous_crash_captured",
+         [](ApplicationProcess& application) { application.sendSignal(SIGINT); }},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.situation);
@@ -321,6 +325,13 @@ TEST(ApplicationProcessTest, APendingCrashLogIsOfferedInBoundedMemoryAndRemovedO
         ASSERT_TRUE(reporter.populateCrashReportDirectory());
         const std::string path = reporter.crashReportPath().string();
         row.place(path);
+        if (row.quitAtTheQuestion) {
+            ApplicationProcess first({}, home.path(), kDataLimit);
+            ASSERT_TRUE(first.waitForEvent("session_started"));
+            row.quitAtTheQuestion(first);
+            EXPECT_TRUE(first.endsWithin(kPatienceMilliseconds));
+            EXPECT_EQ(first.eventCount("crash_report_discarded"), 0);
+        }
 
         ApplicationProcess application({}, home.path(), kDataLimit);
         ASSERT_TRUE(application.waitForEvent("session_started"));
