@@ -43,14 +43,16 @@ public:
     // The whole crash log; a file over the report byte limit, or anything but a regular
     // file, is refused before a byte is read.
     Result<std::vector<std::uint8_t>> loadPendingCrashReportData() const;
-    // Removes the crash log; the reason when it was missing or could not be removed.
+    // Removes whatever stands at the crash log's path; the reason when nothing was there or
+    // it could not be removed.
     VoidResult purgePendingCrashReport() const;
 
     // Capture for the rest of the process, once per process: the crash log's folder,
     // the writer's facts, handlers for SIGABRT, SIGBUS, SIGFPE, SIGILL, SIGSEGV and
     // SIGTRAP (signal handler type 0; any other type installs none) and, when
-    // configured, the handler of uncaught exceptions. A second attempt in the process,
-    // also after a failed first one, fails with alreadyEnabled.
+    // configured, the handler of uncaught exceptions. Fails without installing anything
+    // when a crash could not write the log, as with a folder at its path. A second attempt
+    // in the process, also after a failed first one, fails with alreadyEnabled.
     VoidResult enableCrashReporter();
     bool isEnabled() const { return enabled_; }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <mutex>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "base/application_folders.h"
@@ -32,6 +33,15 @@ bool enableAttempted = false;
 // What a pending crash log may hold when its writer had no limit: as much as a report
 // carries at most.
 constexpr std::size_t kPendingReportReadLimitWithoutWriterLimit = std::size_t{10} << 20;
+
+VoidResult crashTimeCanWrite(const std::filesystem::path& path) {
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
+        return makeSystemError(EISDIR, "create", path.string());
+    }
+    if (::access(path.parent_path().c_str(), W_OK | X_OK) != 0) return makeSystemError(errno, "create", path.string());
+    return {};
+}
 
 std::string folderNameFor(std::string identifier) {
     for (char& character : identifier) {
@@ -93,7 +103,13 @@ Result<std::vector<std::uint8_t>> VTCrashReporter::loadPendingCrashReportData() 
 }
 
 VoidResult VTCrashReporter::purgePendingCrashReport() const {
-    if (::unlink(crashReportPath().c_str()) != 0) return makeSystemError(errno, "unlink", crashReportPath().string());
+    // Whatever stands at the path goes, a folder with everything in it too; a link is
+    // removed, never followed.
+    const std::filesystem::path path = crashReportPath();
+    std::error_code error;
+    const std::uintmax_t removed = std::filesystem::remove_all(path, error);
+    if (error) return makeSystemError(error, "remove", path.string());
+    if (removed == 0) return makeSystemError(ENOENT, "remove", path.string());
     return {};
 }
 
@@ -107,8 +123,10 @@ VoidResult VTCrashReporter::enableCrashReporter() {
         }
         enableAttempted = true;
     }
-    // 2. The folders.
+    // 2. The folders, and a pending path that a crash can write: it replaces a file or a
+    //    link there, but a folder would keep every crash of this run from being recorded.
     if (VoidResult populated = populateCrashReportDirectory(); !populated) return populated;
+    if (VoidResult writable = crashTimeCanWrite(crashReportPath()); !writable) return writable;
 
     // 3-5. Everything the crash-time paths need, gathered now.
     VLT_PRECONDITION(!applicationIdentifier_.empty(), "_applicationIdentifier != nil");

@@ -312,6 +312,9 @@ TEST(ApplicationProcessTest, APendingCrashLogIsOfferedInBoundedMemoryAndRemovedO
          },
          "failure_code=pending_report_invalid",
          [](ApplicationProcess& application) { application.sendSignal(SIGTERM); }},
+        {"a folder, which no crash could replace",
+         [](const std::string& path) { std::filesystem::create_directories(path + "/inside"); },
+         "failure_code=enable_failed"},
         {"a crafted log of 10 MiB, SIGINT at the question",
          [](const std::string& path) { std::ofstream(path) << testing::absurdCrashLog(); }, "previous_crash_captured",
          [](ApplicationProcess& application) { application.sendSignal(SIGINT); }},
@@ -336,6 +339,7 @@ TEST(ApplicationProcessTest, APendingCrashLogIsOfferedInBoundedMemoryAndRemovedO
         ApplicationProcess application({}, home.path(), kDataLimit);
         ASSERT_TRUE(application.waitForEvent("session_started"));
         EXPECT_TRUE(application.logHas(row.offered));
+        EXPECT_NE(application.logHas("crash_reporter_enabled"), application.logHas("failure_code=enable_failed"));
         EXPECT_TRUE(discardCrashReport(application));
         EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(path)));
         application.sendSignal(SIGTERM);
