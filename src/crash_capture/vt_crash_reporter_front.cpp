@@ -1,6 +1,7 @@
 // The reporter's files and its enabling; live reports are in vt_crash_reporter.cpp.
 
 #include <cerrno>
+#include <fcntl.h>
 #include <cstring>
 #include <mutex>
 #include <string>
@@ -48,13 +49,6 @@ std::string folderNameFor(std::string identifier) {
         if (character == '/') character = '_';
     }
     return identifier;
-}
-
-// A copy that lives as long as the process, for crash-time code.
-char* permanentCopy(const std::string& text) {
-    char* copy = new char[text.size() + 1];
-    std::memcpy(copy, text.c_str(), text.size() + 1);
-    return copy;
 }
 
 }  // namespace
@@ -131,7 +125,12 @@ VoidResult VTCrashReporter::enableCrashReporter() {
     // 3-5. Everything the crash-time paths need, gathered now.
     VLT_PRECONDITION(!applicationIdentifier_.empty(), "_applicationIdentifier != nil");
     vtcrash_crash_context* context = vtcrash_shared_crash_context();
-    context->report_path = permanentCopy(crashReportPath().string());
+    // The folder stays open for the rest of the run: crash time then needs no more than
+    // one descriptor of its own, and no path lookup above the file.
+    const int folder = ::open(crashReportDirectory().c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) return makeSystemError(errno, "open", crashReportDirectory().string());
+    context->report_folder_fd = folder;
+    context->report_file_name = kCrashReportFileName;
     context->report_byte_limit = configuration_.maxReportBytes;
     vtcrash_log_writer_init(&context->writer, applicationIdentifier_.c_str(), applicationVersion_.c_str(),
                             applicationMarketingVersion_ ? applicationMarketingVersion_->c_str() : nullptr,

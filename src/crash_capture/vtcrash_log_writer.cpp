@@ -514,7 +514,8 @@ vtcrash_error_t vtcrash_write_report(vtcrash_crash_context* context, pid_t crash
                                      const vtcrash_async_thread_state* current_state,
                                      const vtcrash_log_signal_info* signal_info) {
     vtcrash_async_file file;
-    if (vtcrash_async_file_create(&file, context->report_path, context->report_byte_limit) != VTCRASH_OK) {
+    if (vtcrash_async_file_create(&file, context->report_folder_fd, context->report_file_name,
+                                  context->report_byte_limit) != VTCRASH_OK) {
         return VTCRASH_ERR_INTERNAL;
     }
     const vtcrash_error_t written = vtcrash_log_writer_write(&context->writer, crashed_thread, context->task,

@@ -94,16 +94,18 @@ void vtcrash_log_writer_free(vtcrash_log_writer* writer);
 // What the crash-time paths need, filled when capture is enabled.
 struct vtcrash_crash_context {
     vtcrash_log_writer writer;
-    // The pending report's path.
-    char* report_path;
+    // The pending report: its folder, open for the whole run, and its name there.
+    int report_folder_fd;
+    const char* report_file_name;
     // 0: no limit.
     uint64_t report_byte_limit;
     const vtcrash_async_task* task;
     vtcrash_async_image_list* image_list;
 };
 
-// Crash time: writes the log into the context's report path (created, or truncated).
-// VTCRASH_ERR_INTERNAL when the file cannot be opened, flushed or closed.
+// Crash time: writes the log into the context's report file, created afresh (a link there
+// is replaced, never followed). VTCRASH_ERR_INTERNAL when it cannot be created, flushed or
+// closed.
 vtcrash_error_t vtcrash_write_report(vtcrash_crash_context* context, pid_t crashed_thread,
                                      const vtcrash_async_thread_state* current_state,
                                      const vtcrash_log_signal_info* signal_info);

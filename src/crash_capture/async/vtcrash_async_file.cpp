@@ -25,13 +25,16 @@ void vtcrash_async_file_init(vtcrash_async_file* file, int fd, uint64_t limit_by
     file->buffer_length = 0;
 }
 
-vtcrash_error_t vtcrash_async_file_create(vtcrash_async_file* file, const char* path, uint64_t limit_bytes) {
-    // The named constants: numeric open flags differ between systems.
-    constexpr int kFlags = O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC;
+vtcrash_error_t vtcrash_async_file_create(vtcrash_async_file* file, int folder_fd, const char* name,
+                                          uint64_t limit_bytes) {
+    // The named constants: numeric open flags differ between systems. O_EXCL with O_CREAT
+    // never follows a link; O_NOFOLLOW says so once more.
+    constexpr int kFlags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
     constexpr mode_t kMode = 0644;
+    ::unlinkat(folder_fd, name, 0);
     int fd = -1;
     do {
-        fd = ::open(path, kFlags, kMode);
+        fd = ::openat(folder_fd, name, kFlags, kMode);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) return VTCRASH_ERR_OUTPUT;
     vtcrash_async_file_init(file, fd, limit_bytes);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -88,24 +90,24 @@ TEST(VTCrashAsyncFileTest, WritesAreBufferedDirectRetriedOrRefusedWhole) {
     }
 }
 
-TEST(VTCrashAsyncFileTest, CreateMakesTheFileWithMode644AndEmptiesAnOldOne) {
+TEST(VTCrashAsyncFileTest, CreateMakesTheFileAfreshWithMode644) {
     QTemporaryDir folder;
     const std::string path = folder.filePath(QStringLiteral("live_report.vtcrash")).toStdString();
+    const int folderFd = ::open(folder.path().toLocal8Bit().constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     ::umask(022);
 
     vtcrash_async_file file;
     struct stat status {};
     for (const char* contents : {"old report", ""}) {
-        ASSERT_EQ(vtcrash_async_file_create(&file, path.c_str(), 0), VTCRASH_OK);
+        ASSERT_EQ(vtcrash_async_file_create(&file, folderFd, "live_report.vtcrash", 0), VTCRASH_OK);
         EXPECT_TRUE(vtcrash_async_file_write(&file, contents, std::strlen(contents)));
         EXPECT_TRUE(vtcrash_async_file_close(&file));
         ASSERT_EQ(::stat(path.c_str(), &status), 0);
         EXPECT_EQ(status.st_mode & 0777, 0644u);
         EXPECT_EQ(status.st_size, off_t(std::strlen(contents)));
     }
-
-    const std::string missingFolder = folder.filePath(QStringLiteral("missing/live_report.vtcrash")).toStdString();
-    EXPECT_EQ(vtcrash_async_file_create(&file, missingFolder.c_str(), 0), VTCRASH_ERR_OUTPUT);
+    ::close(folderFd);
+    EXPECT_EQ(vtcrash_async_file_create(&file, folderFd, "live_report.vtcrash", 0), VTCRASH_ERR_OUTPUT);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <elf.h>
+#include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
 
@@ -180,6 +181,21 @@ TEST(VTCrashCrashPathTest, EveryKindOfCrashLeavesALogOfTheCrashedThread) {
             EXPECT_EQ(payload.exceptionName, "std::runtime_error");
         }
     }
+}
+
+// A link at the pending path is replaced by the log, never followed to its target.
+TEST(VTCrashCrashPathTest, ALinkAtThePendingPathIsReplacedNotFollowed) {
+    QTemporaryDir base;
+    const std::string basePath = base.path().toStdString();
+    const std::filesystem::path log = crashLogPath(basePath), target = basePath + "/target";
+    std::filesystem::create_directories(log.parent_path());
+    std::ofstream(target) << "kept";
+    std::filesystem::create_symlink(target, log);
+    ASSERT_EQ(runCrasher("abort", basePath), SIGABRT);
+    std::string contents;
+    EXPECT_FALSE(readFileContents(target, 100, contents));
+    EXPECT_EQ(contents, "kept");
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(log)));
 }
 
 // A crash of the crasher, then the next launch's coordinator on the same folder: the
