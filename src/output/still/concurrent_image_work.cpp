@@ -2,24 +2,27 @@
 
 #include <algorithm>
 #include <atomic>
+#include <numeric>
 #include <optional>
 #include <thread>
-#include <vector>
 
 #include "base/cancellation_error.h"
+#include "base/usable_cpu_count.h"
 
 namespace vlt {
 
-VoidResult runConcurrentImageWork(std::size_t count, std::size_t maximumThreads, const std::stop_token& stopToken,
+VoidResult runConcurrentImageWork(const std::vector<std::size_t>& order, const std::stop_token& stopToken,
                                   const std::function<VoidResult(std::size_t index)>& work) {
+    const std::size_t count = order.size();
     std::vector<std::optional<VoidResult>> outcomes(count);
-    std::atomic<std::size_t> nextIndex{0};
+    std::atomic<std::size_t> next{0};
     std::atomic<bool> halted{false};
 
     auto worker = [&] {
         for (;;) {
-            const std::size_t index = nextIndex.fetch_add(1);
-            if (index >= count || halted.load()) return;
+            const std::size_t position = next.fetch_add(1);
+            if (position >= count || halted.load()) return;
+            const std::size_t index = order[position];
             if (stopToken.stop_requested()) {
                 outcomes[index] = VoidResult(makeCancellationError());
                 halted = true;
@@ -30,10 +33,9 @@ VoidResult runConcurrentImageWork(std::size_t count, std::size_t maximumThreads,
         }
     };
 
-    const std::size_t helperCount = std::min(count, std::max<std::size_t>(maximumThreads, 1)) - (count > 0 ? 1 : 0);
+    const std::size_t threads = std::min(count, std::size_t(usableCpuCount()));
     std::vector<std::jthread> helpers;
-    helpers.reserve(helperCount);
-    for (std::size_t helper = 0; helper < helperCount; ++helper) helpers.emplace_back(worker);
+    for (std::size_t helper = 1; helper < threads; ++helper) helpers.emplace_back(worker);
     worker();
     helpers.clear();
 
@@ -41,6 +43,14 @@ VoidResult runConcurrentImageWork(std::size_t count, std::size_t maximumThreads,
         if (outcome && !outcome->ok()) return *outcome;
     }
     return {};
+}
+
+std::vector<std::size_t> largestFirst(const std::vector<std::int64_t>& pixelCounts) {
+    std::vector<std::size_t> order(pixelCounts.size());
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return pixelCounts[a] > pixelCounts[b]; });
+    return order;
 }
 
 }  // namespace vlt

@@ -23,8 +23,15 @@ Result<std::vector<StillImageRenderedImage>> composeStillImages(const StillImage
                                                                 const StillImageSaveProgressHandler& progress) {
     std::vector<StillImageRenderedImage> images(kinds.size());
     std::mutex progressMutex;
+    // The Comparison holds both pictures side by side: it goes first.
+    std::vector<std::int64_t> pixelCounts;
+    for (StillImageKind kind : kinds) {
+        const QImage& shown = kind == StillImageKind::simulation ? snapshot.simulation : snapshot.original;
+        const std::int64_t pixels = std::int64_t(shown.width()) * shown.height();
+        pixelCounts.push_back(kind == StillImageKind::comparison ? 2 * pixels : pixels);
+    }
     const VoidResult composed =
-        runConcurrentImageWork(kinds.size(), kMaximumConcurrentImages, stopToken, [&](std::size_t index) -> VoidResult {
+        runConcurrentImageWork(largestFirst(pixelCounts), stopToken, [&](std::size_t index) -> VoidResult {
             if (progress) {
                 const std::lock_guard lock(progressMutex);
                 progress(StillImageSaveStep::composing, kinds[index]);

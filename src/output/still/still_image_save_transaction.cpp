@@ -71,7 +71,11 @@ private:
         }
 
         // 3. Every image written, synced and read back under its hidden name.
-        if (VoidResult written = runConcurrentImageWork(payload_.images.size(), kMaximumConcurrentImages, stopToken_,
+        std::vector<std::int64_t> pixelCounts;
+        for (const StillImageRenderedImage& rendered : payload_.images) {
+            pixelCounts.push_back(std::int64_t(rendered.image.width()) * rendered.image.height());
+        }
+        if (VoidResult written = runConcurrentImageWork(largestFirst(pixelCounts), stopToken_,
                                                         [this](std::size_t index) { return writeTemporary(index); });
             !written.ok()) {
             return written;

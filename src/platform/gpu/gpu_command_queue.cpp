@@ -4,14 +4,14 @@
 
 #include "base/alternate_signal_stack.h"
 #include "base/precondition.h"
+#include "base/usable_cpu_count.h"
 
 namespace vlt {
 
 namespace {
 
-int arenaConcurrency(int maximumConcurrency) {
-    return maximumConcurrency > 0 ? maximumConcurrency : tbb::task_arena::automatic;
-}
+// Every processor the process may use, under a control group's quota too.
+int arenaConcurrency(int maximumConcurrency) { return maximumConcurrency > 0 ? maximumConcurrency : usableCpuCount(); }
 
 }  // namespace
 

@@ -18,7 +18,7 @@ namespace vlt {
 struct GpuDeviceOptions {
     // The library that makeDefaultLibrary() hands out; none models a missing one.
     std::optional<GpuFunctionLibrary> defaultLibrary;
-    // Threads one command may use at once; 0 uses every core.
+    // Threads one command may use at once; 0 uses every processor the process may use.
     int maximumConcurrency = 0;
 };
 

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <mutex>
-#include <thread>
 
 #include <vips/vips.h>
+
+#include "base/usable_cpu_count.h"
 
 namespace vlt {
 namespace {
@@ -28,8 +29,7 @@ void ensureImageIORuntime() {
         vips_cache_set_max_files(0);
         // An explicit VIPS_CONCURRENCY still decides.
         if (std::getenv("VIPS_CONCURRENCY") == nullptr) {
-            const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
-            vips_concurrency_set(std::min(cores, kMaximumWorkerThreads));
+            vips_concurrency_set(std::min(usableCpuCount(), kMaximumWorkerThreads));
         }
     });
 }

@@ -1,71 +1,234 @@
-#include "platform/image_io/vips_image_ref.h"
-
 #include "platform/image_io/image_read_back.h"
+
+// libjpeg's header needs FILE and size_t declared before it.
+#include <cstddef>
+#include <cstdio>
+
+#include <jpeglib.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <array>
-#include <fstream>
+#include <csetjmp>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <vector>
 
-#include "platform/image_io/image_io_runtime.h"
+#include "base/regular_file.h"
 #include "platform/image_io/image_type_identifier.h"
 
 namespace vlt {
 namespace {
 
-constexpr int kStripRows = 64;
+using FilePointer = std::unique_ptr<FILE, int (*)(FILE*)>;
 
-std::optional<std::string> sniffFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::array<unsigned char, kTypeSniffLength> head{};
-    file.read(reinterpret_cast<char*>(head.data()), std::streamsize(head.size()));
-    const auto length = std::size_t(std::max<std::streamsize>(file.gcount(), 0));
-    return sniffImageTypeIdentifier(std::span(head.data(), length));
+FilePointer openFile(const std::string& path) {
+    // Only a regular file: a pipe would keep the reader waiting for ever.
+    if (RegularFile::check(path)) return {nullptr, &std::fclose};
+    return {std::fopen(path.c_str(), "rb"), &std::fclose};
 }
 
-// Streams the file through the decoder that its content names; a warning counts as
-// a failure.
-VipsImageRef open(const std::string& type, const std::string& path) {
-    VipsImageRef image;
-    int status = -1;
-    if (type == kJpegTypeIdentifier) {
-        status = vips_jpegload(path.c_str(), image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on",
-                               VIPS_FAIL_ON_WARNING, nullptr);
-    } else if (type == kPngTypeIdentifier) {
-        status = vips_pngload(path.c_str(), image.out(), "access", VIPS_ACCESS_SEQUENTIAL, "fail_on",
-                              VIPS_FAIL_ON_WARNING, nullptr);
-    }
-    if (status != 0) return {};
-    return image;
+// --- JPEG ------------------------------------------------------------------------------
+
+struct JpegErrors {
+    jpeg_error_mgr manager;
+    std::jmp_buf escape;
+};
+
+[[noreturn]] void leaveJpeg(j_common_ptr decoder) {
+    std::longjmp(reinterpret_cast<JpegErrors*>(decoder->err)->escape, 1);
 }
 
-// Pulls the rows strip by strip on this thread. libvips's threaded sinks can lose a
-// worker's decode failure (it only logs "error in tile"), so none is used here: each
-// strip's failure comes straight back, without the shared error buffer, and several
-// files can be read back at once.
-bool decodeEveryRow(VipsImage* image) {
-    VipsRegion* region = vips_region_new(image);
-    if (region == nullptr) return false;
-    const int width = vips_image_get_width(image);
-    const int height = vips_image_get_height(image);
-    bool decoded = true;
-    for (int top = 0; decoded && top < height; top += kStripRows) {
-        VipsRect strip{0, top, width, std::min(kStripRows, height - top)};
-        decoded = vips_region_prepare(region, &strip) == 0;
+void keepJpegQuiet(j_common_ptr) {}
+
+// Every entropy-coded segment is decoded, but no pixels are reconstructed: skipping
+// rows still decodes each block's coefficients (so a damaged or missing segment is
+// noticed), only the inverse transforms, upsampling and colour conversion are left
+// out. The last row is read in full and the decoder then reads on to the end marker.
+// Any complaint of the decoder, a warning included (a premature end, a bad code),
+// fails the file.
+std::optional<DecodedImageSize> readBackJpeg(FILE* file) {
+    jpeg_decompress_struct decoder{};
+    JpegErrors errors{};
+    decoder.err = jpeg_std_error(&errors.manager);
+    errors.manager.error_exit = leaveJpeg;
+    errors.manager.output_message = keepJpegQuiet;
+    if (setjmp(errors.escape) != 0) {
+        jpeg_destroy_decompress(&decoder);
+        return std::nullopt;
     }
-    g_object_unref(region);
-    return decoded;
+    jpeg_create_decompress(&decoder);
+    jpeg_stdio_src(&decoder, file);
+    if (jpeg_read_header(&decoder, TRUE) != JPEG_HEADER_OK) {
+        jpeg_destroy_decompress(&decoder);
+        return std::nullopt;
+    }
+    jpeg_start_decompress(&decoder);
+    if (decoder.output_height > 1) jpeg_skip_scanlines(&decoder, decoder.output_height - 1);
+    JSAMPARRAY lastRow = (*decoder.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&decoder), JPOOL_IMAGE,
+                                                      decoder.output_width * decoder.output_components, 1);
+    const bool readLastRow = jpeg_read_scanlines(&decoder, lastRow, 1) == 1;
+    jpeg_finish_decompress(&decoder);
+    const bool clean = readLastRow && errors.manager.num_warnings == 0;
+    const DecodedImageSize size{decoder.image_width, decoder.image_height};
+    jpeg_destroy_decompress(&decoder);
+    if (!clean) return std::nullopt;
+    return size;
+}
+
+// --- PNG -------------------------------------------------------------------------------
+
+constexpr std::array<unsigned char, 8> kPngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr std::uint32_t kMaximumChunkLength = 0x7FFFFFFFu;
+constexpr std::size_t kChunkBufferBytes = std::size_t(1) << 18;
+constexpr unsigned char kLastFilterType = 4;
+
+std::uint32_t bigEndian32(const unsigned char* bytes) {
+    return std::uint32_t(bytes[0]) << 24 | std::uint32_t(bytes[1]) << 16 | std::uint32_t(bytes[2]) << 8 |
+           std::uint32_t(bytes[3]);
+}
+
+bool readExactly(FILE* file, unsigned char* into, std::size_t count) {
+    return std::fread(into, 1, count, file) == count;
+}
+
+// The samples of one pixel of a non-interlaced 8-bit PNG, none for other layouts.
+std::optional<std::uint64_t> bytesPerPixel(unsigned char bitDepth, unsigned char colourType, unsigned char interlace) {
+    if (bitDepth != 8 || interlace != 0) return std::nullopt;
+    switch (colourType) {
+    case 0:
+        return 1;
+    case 2:
+        return 3;
+    case 4:
+        return 2;
+    case 6:
+        return 4;
+    default:
+        return std::nullopt;
+    }
+}
+
+// Inflates the image data and checks what reconstruction would rely on, without
+// reconstructing: every row starts with a known filter type and the data holds
+// exactly the rows the header announces, checked by the stream's own checksum.
+class PngDataCheck {
+public:
+    explicit PngDataCheck(std::uint64_t rowBytes, std::uint64_t rows)
+        : rowBytes_(rowBytes + 1), expected_(rowBytes_ * rows), output_(kChunkBufferBytes) {
+        usable_ = inflateInit(&stream_) == Z_OK;
+    }
+    ~PngDataCheck() {
+        if (usable_) inflateEnd(&stream_);
+    }
+    PngDataCheck(const PngDataCheck&) = delete;
+    PngDataCheck& operator=(const PngDataCheck&) = delete;
+
+    bool feed(const unsigned char* data, std::size_t count) {
+        if (!usable_ || ended_) return usable_ && count == 0;
+        stream_.next_in = const_cast<unsigned char*>(data);
+        stream_.avail_in = static_cast<uInt>(count);
+        while (stream_.avail_in > 0 && !ended_) {
+            stream_.next_out = output_.data();
+            stream_.avail_out = static_cast<uInt>(output_.size());
+            const int status = inflate(&stream_, Z_NO_FLUSH);
+            if (status != Z_OK && status != Z_STREAM_END) return false;
+            if (!checkRows(output_.size() - stream_.avail_out)) return false;
+            ended_ = status == Z_STREAM_END;
+        }
+        return stream_.avail_in == 0;
+    }
+
+    bool complete() const { return ended_ && produced_ == expected_; }
+
+private:
+    bool checkRows(std::size_t count) {
+        if (produced_ + count > expected_) return false;
+        std::size_t offset = 0;
+        while (offset < count) {
+            const std::uint64_t inRow = produced_ % rowBytes_;
+            if (inRow == 0 && output_[offset] > kLastFilterType) return false;
+            const std::size_t step = std::size_t(std::min<std::uint64_t>(rowBytes_ - inRow, count - offset));
+            offset += step;
+            produced_ += step;
+        }
+        return true;
+    }
+
+    std::uint64_t rowBytes_;
+    std::uint64_t expected_;
+    std::uint64_t produced_ = 0;
+    std::vector<unsigned char> output_;
+    z_stream stream_{};
+    bool usable_ = false;
+    bool ended_ = false;
+};
+
+// Every chunk's checksum, the whole compressed image data and the end chunk with
+// nothing after it. Only layouts this system writes are read this way; none for the
+// rest.
+std::optional<DecodedImageSize> readBackPng(FILE* file) {
+    std::array<unsigned char, kPngSignature.size()> signature{};
+    if (!readExactly(file, signature.data(), signature.size()) || signature != kPngSignature) return std::nullopt;
+    std::optional<DecodedImageSize> size;
+    std::unique_ptr<PngDataCheck> data;
+    bool dataEnded = false;
+    std::vector<unsigned char> chunk(kChunkBufferBytes);
+    for (bool first = true;; first = false) {
+        std::array<unsigned char, 8> head{};
+        if (!readExactly(file, head.data(), head.size())) return std::nullopt;
+        const std::uint32_t length = bigEndian32(head.data());
+        if (length > kMaximumChunkLength) return std::nullopt;
+        const bool isHeader = std::memcmp(head.data() + 4, "IHDR", 4) == 0;
+        const bool isData = std::memcmp(head.data() + 4, "IDAT", 4) == 0;
+        const bool isEnd = std::memcmp(head.data() + 4, "IEND", 4) == 0;
+        if (first != isHeader) return std::nullopt;
+        // An unknown critical chunk (upper-case first letter) is not ours to skip.
+        const bool critical = (head[4] & 0x20) == 0;
+        if (critical && !isHeader && !isData && !isEnd && std::memcmp(head.data() + 4, "PLTE", 4) != 0) {
+            return std::nullopt;
+        }
+        if (data && !isData) dataEnded = true;
+        if (isData && (dataEnded || !data)) return std::nullopt;
+
+        uLong crc = crc32(0L, head.data() + 4, 4);
+        for (std::uint32_t left = length; left > 0;) {
+            const std::size_t count = std::min<std::size_t>(left, chunk.size());
+            if (!readExactly(file, chunk.data(), count)) return std::nullopt;
+            crc = crc32(crc, chunk.data(), static_cast<uInt>(count));
+            if (isHeader && length == 13) {
+                const std::uint32_t width = bigEndian32(chunk.data());
+                const std::uint32_t height = bigEndian32(chunk.data() + 4);
+                const auto pixelBytes = bytesPerPixel(chunk[8], chunk[9], chunk[12]);
+                if (!pixelBytes || width == 0 || height == 0 || chunk[10] != 0 || chunk[11] != 0) return std::nullopt;
+                size = DecodedImageSize{width, height};
+                data = std::make_unique<PngDataCheck>(*pixelBytes * width, height);
+            }
+            if (isData && !data->feed(chunk.data(), count)) return std::nullopt;
+            left -= static_cast<std::uint32_t>(count);
+        }
+        std::array<unsigned char, 4> stored{};
+        if (!readExactly(file, stored.data(), stored.size()) || bigEndian32(stored.data()) != crc) return std::nullopt;
+        if (isHeader && !size) return std::nullopt;
+        if (isEnd) break;
+    }
+    if (!data || !data->complete() || std::fgetc(file) != EOF) return std::nullopt;
+    return size;
 }
 
 }  // namespace
 
 std::optional<DecodedImageSize> readBackImageSize(const std::string& path) {
-    ensureImageIORuntime();
-    const std::optional<std::string> type = sniffFile(path);
-    if (!type) return std::nullopt;
-    const VipsImageRef image = open(*type, path);
-    if (!image || !decodeEveryRow(image.get())) return std::nullopt;
-    return DecodedImageSize{vips_image_get_width(image.get()), vips_image_get_height(image.get())};
+    const FilePointer file = openFile(path);
+    if (!file) return std::nullopt;
+    std::array<unsigned char, kTypeSniffLength> head{};
+    const std::size_t length = std::fread(head.data(), 1, head.size(), file.get());
+    const std::optional<std::string> type = sniffImageTypeIdentifier(std::span(head.data(), length));
+    std::rewind(file.get());
+    if (type == kJpegTypeIdentifier) return readBackJpeg(file.get());
+    if (type == kPngTypeIdentifier) return readBackPng(file.get());
+    return std::nullopt;
 }
 
 }  // namespace vlt

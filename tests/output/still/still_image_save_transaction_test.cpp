@@ -145,7 +145,7 @@ TEST_F(StillImageSaveTransactionTest, FinalNamesBeyondTheFolderLimitAreRefusedBe
     EXPECT_TRUE(entries(folder_).empty());
 }
 
-TEST_F(StillImageSaveTransactionTest, OnlyCompleteFilesOfTheRenderedSizePassValidation) {
+TEST_F(StillImageSaveTransactionTest, OnlyCompleteUndamagedFilesOfTheRenderedSizePassValidation) {
     const QImage image = payload().images[1].image;
     for (const auto& [format, name] :
          {std::pair{StillImageFileFormat::jpeg, "whole.jpg"}, std::pair{StillImageFileFormat::png, "whole.png"}}) {
@@ -155,10 +155,16 @@ TEST_F(StillImageSaveTransactionTest, OnlyCompleteFilesOfTheRenderedSizePassVali
         const std::string bytes = contents(whole);
         const std::filesystem::path cut = folder_ / (std::string("cut-") + name);
         std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() * 3 / 4);
+        // Markers in the middle of the compressed data, where only its decoding looks.
+        std::string markers = bytes;
+        for (std::size_t at = bytes.size() / 2; at < bytes.size() / 2 + 32; at += 2) markers.replace(at, 2, "\xff\x12");
+        const std::filesystem::path damaged = folder_ / (std::string("damaged-") + name);
+        std::ofstream(damaged, std::ios::binary) << markers;
         SCOPED_TRACE(name);
         EXPECT_TRUE(Transaction::validateWrittenImage(whole, image.width(), image.height()).ok());
         for (const auto& failing : {Transaction::validateWrittenImage(whole, image.width() + 1, image.height()),
-                                    Transaction::validateWrittenImage(cut, image.width(), image.height())}) {
+                                    Transaction::validateWrittenImage(cut, image.width(), image.height()),
+                                    Transaction::validateWrittenImage(damaged, image.width(), image.height())}) {
             EXPECT_EQ(stillImageOutputFailureCase(failing.error()), StillImageOutputFailure::Case::validationFailed);
         }
     }
