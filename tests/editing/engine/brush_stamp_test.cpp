@@ -10,17 +10,6 @@
 namespace vlt {
 namespace {
 
-TEST(DeformationToolTest, RawValuesAreTheComposeKernelCodes) {
-    const DeformationTool inKernelOrder[] = {DeformationTool::grow, DeformationTool::shrink, DeformationTool::push,
-                                             DeformationTool::reconstruct};
-    for (std::uint32_t code = 0; code < 4; ++code) {
-        EXPECT_EQ(rawValue(inKernelOrder[code]), code);
-        EXPECT_EQ(deformationToolFromRawValue(code), inKernelOrder[code]);
-    }
-    EXPECT_FALSE(deformationToolFromRawValue(4).has_value());
-    EXPECT_FALSE(deformationToolFromRawValue(0xFFFFFFFFu).has_value());
-}
-
 // The pixels a dab can touch: its bounding pixels inclusive, clipped to the canvas,
 // and nothing (rather than an overflow) for dabs far away or not at a number.
 TEST(BrushStampAffectedRegionTest, CoversTheBoundingPixelsWithinTheCanvas) {

@@ -8,11 +8,8 @@ namespace vlt {
 namespace {
 
 constexpr float kTolerance = 1e-6f;
-constexpr double kVideoFrameRate = 30.0;
 
 const DeformationAnimationTimeline timeline;
-
-float videoFrameScale(int frame) { return timeline.scale(frame / kVideoFrameRate); }
 
 // Holds at the Original, eases in, holds at the Simulation, eases out, three seconds
 // a loop, repeating before and after.
@@ -30,20 +27,6 @@ TEST(DeformationAnimationTimelineTest, SpotValuesThroughOneLoopAndItsRepeats) {
             EXPECT_NEAR(timeline.scale(seconds), scale, kTolerance) << seconds << " s";
         }
     }
-}
-
-TEST(DeformationAnimationTimelineTest, VideoFramesFollowTheLoop) {
-    for (int frame = 0; frame <= 9; ++frame) {
-        EXPECT_EQ(videoFrameScale(frame), 0.0f) << frame;
-    }
-    EXPECT_NEAR(videoFrameScale(27), 0.5f, kTolerance);
-    for (int frame = 45; frame <= 54; ++frame) {
-        EXPECT_EQ(videoFrameScale(frame), 1.0f) << frame;
-    }
-    EXPECT_NEAR(videoFrameScale(72), 0.5f, kTolerance);
-    EXPECT_NEAR(videoFrameScale(89), 0.0019026509f, 1e-8f);
-    EXPECT_EQ(videoFrameScale(90), 0.0f);
-    EXPECT_EQ(videoFrameScale(269), videoFrameScale(89));
 }
 
 TEST(DeformationAnimationTimelineTest, StaysWithinZeroAndOne) {

@@ -158,28 +158,6 @@ TEST_F(DeformationHistoryTest, UndoAndRedoRestoreTheFieldByteForByte) {
     EXPECT_EQ(history.committedTileCount(), 0u);
 }
 
-TEST_F(DeformationHistoryTest, SwappingTwiceGivesInverseUploadsAndTheSameState) {
-    const DeformationUndoStatePtr state = stroke({grow(100, 100, 40)});
-    ASSERT_NE(state, nullptr);
-    const std::vector<TileVersion> before = state->tiles;
-    const Bytes committed = *history.committedBytes({0, 0});
-
-    const std::vector<DeformationTileUpload> undo = history.swap(state->tiles);
-    ASSERT_EQ(undo.size(), before.size());
-    EXPECT_FALSE(undo[0].bytes.has_value());
-    EXPECT_EQ(history.committedBytes({0, 0}), nullptr);
-    EXPECT_EQ(state->tiles[0].alternate, committed);
-
-    const std::vector<DeformationTileUpload> redo = history.swap(state->tiles);
-    EXPECT_EQ(redo[0].bytes, committed);
-    EXPECT_EQ(state->tiles, before);
-    ASSERT_NE(history.committedBytes({0, 0}), nullptr);
-    EXPECT_EQ(*history.committedBytes({0, 0}), committed);
-
-    std::vector<TileVersion> none;
-    EXPECT_TRUE(history.swap(none).empty());
-}
-
 TEST_F(DeformationHistoryTest, ReconstructingATileToZeroDropsItFromTheMirror) {
     ASSERT_NE(stroke({grow(64, 64, 30)}), nullptr);
     const Bytes edited = *history.committedBytes({0, 0});

@@ -94,16 +94,6 @@ TEST_F(QueuedStrokeProcessorTest, ResetDropsQueuedSamplesButKeepsTheLastPoint) {
     EXPECT_TRUE(drain().empty());
 }
 
-TEST_F(QueuedStrokeProcessorTest, ReconstructRepeatsDabAtTheRestingPoint) {
-    processor.append(StrokeSample::begin(kReconstruct, {5, 5}, 8));
-    processor.append(StrokeSample::reconstructRepeat({6, 5}, 8));
-    processor.append(StrokeSample::reconstructRepeat({6, 5}, 8));
-    const std::vector<BrushStamp> stamps = drain();
-    ASSERT_EQ(stamps.size(), 3u);
-    EXPECT_EQ(stamps[2], (BrushStamp{kReconstruct, {6, 5}, {}, 8, 1}));
-    EXPECT_EQ(processor.planner().lastPoint(), (Float2{6, 5}));
-}
-
 TEST_F(QueuedStrokeProcessorTest, DrainingAnEmptyQueueChangesNothing) {
     std::vector<BrushStamp> stamps{{kGrow, {1, 1}, {}, 1, 1}};
     processor.drain(stamps);
