@@ -97,19 +97,6 @@ TEST(AnnotationDrawingTest, OnePointStrokeIsTwoConcentricDots) {
     EXPECT_FALSE(isPainted(image, 57, 57));
 }
 
-TEST(AnnotationDrawingTest, ShapesTooSmallDrawNothing) {
-    EXPECT_TRUE(isEmpty(drawn(object(AnnotationShape{EditorTool::rectangle, {10, 50}, {150, 50}, 4, kWhite}))));
-    EXPECT_TRUE(isEmpty(drawn(object(AnnotationShape{EditorTool::line, {10, 50}, {10.9f, 50}, 4, kWhite}))));
-    EXPECT_TRUE(isEmpty(drawn(object(AnnotationShape{EditorTool::filledCircle, {10, 50}, {10.6f, 50.6f}, 4, kWhite}))));
-}
-
-TEST(AnnotationDrawingTest, HorizontallyDraggedCircleLiesBelowTheLine) {
-    const QImage image = drawn(object(AnnotationShape{EditorTool::filledCircle, {20, 10}, {100, 10}, 4, kBlue}));
-    EXPECT_EQ(image.pixel(60, 50), qRgb(0, 0, 255));
-    EXPECT_FALSE(isPainted(image, 60, 5));
-    EXPECT_FALSE(isPainted(image, 60, 95));
-}
-
 TEST(AnnotationDrawingTest, OpenShapesStrokeOnlyTheirOutline) {
     const QImage rectangle = drawn(object(AnnotationShape{EditorTool::rectangle, {20, 20}, {120, 100}, 6, kWhite}));
     EXPECT_TRUE(isLight(rectangle.pixel(20, 60)));
@@ -139,19 +126,6 @@ TEST(AnnotationDrawingTest, TextIsFilledAndOutlinedButBlankTextDrawsNothing) {
     EXPECT_FALSE(isPainted(image, 5, 5));
 
     EXPECT_TRUE(isEmpty(drawn(object(AnnotationText{QStringLiteral(" \n\t"), {10, 10}, kWhite, font}))));
-}
-
-TEST(AnnotationDrawingTest, PainterStateIsLeftAsFound) {
-    QImage image = blankImage();
-    QPainter painter(&image);
-    painter.setOpacity(0.5);
-    const QTransform before = painter.transform();
-    drawAnnotationObject(painter, object(AnnotationStroke{{{20, 20}, {60, 60}}, 8, kWhite}, {5, 5}));
-    EXPECT_EQ(painter.transform(), before);
-    EXPECT_EQ(painter.opacity(), 0.5);
-    painter.end();
-    // Halo and line are each drawn at half opacity, one over the other.
-    EXPECT_NEAR(qAlpha(image.pixel(45, 45)), 191, 3);
 }
 
 }  // namespace

