@@ -92,16 +92,6 @@ TEST_F(ComposeFixture, AnEmptyListMakesNoCommandBufferAndStampsOffTheCanvasMakeA
     EXPECT_TRUE(std::all_of(field.begin(), field.end(), [](std::uint8_t b) { return b == 0; }));
 }
 
-TEST_F(ComposeFixture, TheScratchTextureGrowsPerAxisAndNeverShrinks) {
-    // A stamp at the left edge has a 16 × 31 region; one at the top a 21 × 11 one.
-    apply({pushStamp({0.0f, 100.0f}, {1, 0}, 14.5f)});
-    EXPECT_EQ(renderer->scratchTextureSize(), (GpuSize{16, 31}));
-    apply({pushStamp({150.0f, 0.0f}, {1, 0}, 9.5f)});
-    EXPECT_EQ(renderer->scratchTextureSize(), (GpuSize{21, 31}));
-    apply({pushStamp({150.0f, 100.0f}, {1, 0}, 2.0f)});
-    EXPECT_EQ(renderer->scratchTextureSize(), (GpuSize{21, 31}));
-}
-
 TEST_F(ComposeFixture, AFailureWhileEncodingLeavesTheFieldAsItWas) {
     apply(strokeStamps(DeformationTool::push, {{50, 50}, {120, 80}}, 25));
     const std::vector<std::uint8_t> before = readField(*renderer);
