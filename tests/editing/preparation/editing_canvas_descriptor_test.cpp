@@ -20,16 +20,6 @@ ImportedImage importedImage(ImageSize encodedSize, std::int32_t orientation) {
     return image;
 }
 
-TEST(UserOrientationCode, FollowsTheTurnsAndTheMirror) {
-    const std::int32_t plain[] = {1, 6, 3, 8};
-    const std::int32_t mirrored[] = {2, 7, 4, 5};
-    for (int turns = 0; turns < 4; ++turns) {
-        EXPECT_EQ(userOrientationCode(turns, false), plain[turns]);
-        EXPECT_EQ(userOrientationCode(turns, true), mirrored[turns]);
-        EXPECT_EQ(userOrientationCode(turns + 4, true), mirrored[turns]);
-    }
-}
-
 TEST(EditingCanvasDescriptor, FreezesTheTurnedMirroredCrop) {
     CropDocument document(importedImage({4000, 3000}, 8));
     CropSelection selection = document.selection();
@@ -55,25 +45,6 @@ TEST(EditingCanvasDescriptor, FreezesTheTurnedMirroredCrop) {
     ASSERT_TRUE(value.sourceFingerprint);
     EXPECT_EQ(*value.sourceFingerprint,
               (EditingSourceFingerprint{SupportedImageFormat::tiff, {4000, 3000}, {3000, 4000}, 8}));
-}
-
-TEST(EditingCanvasDescriptor, ACropWithoutAWholePixelIsInvalid) {
-    CropDocument document(importedImage({100, 100}, 1));
-    CropSelection selection = document.selection();
-    selection.crop = {99.6, 0, 0.4, 100};
-    document.setSelection(selection);
-    const auto descriptor = EditingCanvasDescriptor::make(document, 4096);
-    ASSERT_FALSE(descriptor.ok());
-    EXPECT_EQ(descriptor.error().diagnosticCode(), "editor-invalid-crop");
-}
-
-TEST(EditingCanvasPreparationFailure, UnavailableAndUndecodableSourcesShareTheirMessage) {
-    using Case = EditingCanvasPreparationFailure::Case;
-    const EditingCanvasPreparationFailure unavailable(Case::sourceUnavailable);
-    const EditingCanvasPreparationFailure decode(Case::decodeFailed);
-    EXPECT_EQ(unavailable.diagnosticCode(), "editor-source-unavailable");
-    EXPECT_EQ(decode.diagnosticCode(), "editor-decode-failed");
-    EXPECT_EQ(decode.userMessage(), unavailable.userMessage());
 }
 
 }  // namespace
