@@ -14,7 +14,6 @@
 #include "ui/modal_palette.h"
 #include "ui/modal_surface.h"
 #include "ui/motion_preference.h"
-#include "ui/output_progress_overlay.h"
 
 namespace vlt {
 namespace {
@@ -87,13 +86,6 @@ TEST_F(OutputResultOverlayTest, ALongDetailScrollsInsideItsBoxAndAnErrorNoticeAp
     QApplication::processEvents();
     EXPECT_TRUE(shown.additionalErrorLabel()->isVisible());
     EXPECT_GT(shown.surface()->height(), height);
-}
-
-TEST(OutputProgressOverlayTest, ThePercentageIsRoundedHalvesAwayFromZero) {
-    for (auto [percent, text] : {std::pair{0.0, "0%"}, std::pair{0.4, "0%"}, std::pair{94.5, "95%"},
-                                 std::pair{98.0, "98%"}, std::pair{99.5, "100%"}}) {
-        EXPECT_EQ(OutputProgressOverlay::percentageText(percent), text) << percent;
-    }
 }
 
 }  // namespace
