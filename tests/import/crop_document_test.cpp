@@ -20,13 +20,6 @@ ImportedImage importedImage(ImageSize encodedSize, std::int32_t orientation) {
     return image;
 }
 
-TEST(CropDocument, StartsWithTheWholeOrientedImageAndTheImportedFacts) {
-    const CropDocument document(importedImage({4000, 3000}, 6));
-    EXPECT_EQ(document.exifOrientedSize(), (ImageSize{3000, 4000}));
-    EXPECT_EQ(document.selection().crop, (ImageRect{0, 0, 3000, 4000}));
-    EXPECT_EQ(document.selection().minimumSize, 32);
-}
-
 TEST(CropDocument, NotifiesOnlyWhenTheSelectionChanges) {
     CropDocument document(importedImage({4000, 3000}, 1));
     QSignalSpy spy(&document, &CropDocument::selectionChanged);

@@ -79,14 +79,6 @@ TEST_F(ImportedImageLoading, ReadsTheFactsAndAnUprightPreview) {
     EXPECT_TRUE(test::coloursNear(test::colourAt(image.previewImage, 0.75, 0.75), test::kBottomRightColour));
 }
 
-TEST_F(ImportedImageLoading, ThePreviewIsBoundedOnItsLongerSide) {
-    const QUrl url = writeVips("wide.png", test::fourColourImage(5000, 600));
-    auto loaded = load(url);
-    ASSERT_TRUE(loaded.ok());
-    EXPECT_EQ(loaded.value().previewSize, (ImageSize{4096, 492}));
-    EXPECT_EQ(loaded.value().encodedSize, (ImageSize{5000, 600}));
-}
-
 TEST_F(ImportedImageLoading, OrientationsOutsideTheTableAreKeptAndTurnNothing) {
     const QByteArray jpeg = test::jpegBytes(test::fourColourImage(40, 30));
     for (std::uint16_t value : {std::uint16_t(0), std::uint16_t(9), std::uint16_t(300)}) {
