@@ -35,15 +35,6 @@ INSTANTIATE_TEST_SUITE_P(
                       MatchCase{{"tr-TR", "it"}, AppLanguage::turkish}, MatchCase{{"english"}, std::nullopt},
                       MatchCase{{"es-419"}, AppLanguage::spanish}));
 
-TEST(AppLanguageTest, CodesAreExactAndCaseSensitive) {
-    for (AppLanguage language : kAllAppLanguages) {
-        EXPECT_EQ(appLanguageFromRawValue(appLanguageRawValue(language)), language);
-    }
-    EXPECT_EQ(appLanguageFromRawValue("EN"), std::nullopt);
-    EXPECT_EQ(appLanguageFromRawValue("zh"), std::nullopt);
-    EXPECT_EQ(appLanguageRawValue(AppLanguage::simplifiedChinese), "zh-Hans");
-}
-
 TEST(SettingsFileAppLanguagePreferenceStoreTest, SavesAOneElementListThatMatchesBack) {
     TemporaryFolder folder;
     const QString path = QString::fromStdString((folder / "config" / "Veltrano.conf").string());

@@ -3,7 +3,6 @@
 
 #include "foundation/application_settings.h"
 #include "foundation/contact_validation.h"
-#include "foundation/user_perceived_text.h"
 
 namespace vlt {
 namespace {
@@ -52,6 +51,7 @@ TEST(ApplicationSettingsNormalisationTest, TextsAreCutToUserPerceivedCharacters)
     EXPECT_EQ(normalized.contactName, QString(QStringLiteral("👩‍👩‍👧")).repeated(100));
     EXPECT_EQ(normalized.contactPhoneNumber, QStringLiteral("한국어").repeated(20).left(50));
     EXPECT_EQ(normalized.contactAddress, QStringLiteral("Line one\nLine two"));
+    EXPECT_EQ(settings.updatingComparisonLabels(decomposedE(70), QString()).originalComparisonLabel, decomposedE(50));
 }
 
 // Every kind of line break becomes one blank; other blanks stay.
@@ -72,13 +72,6 @@ TEST(ApplicationSettingsNormalisationTest, InvalidEmailAndWebsiteAreEmptied) {
     EXPECT_EQ(settings.contactWebsite, QString());
     EXPECT_EQ(settings.originalComparisonLabel, QStringLiteral("Before"));
     EXPECT_EQ(settings.contactName, QStringLiteral("Dr. Ana"));
-}
-
-TEST(UserPerceivedTextTest, CountsGraphemeClusters) {
-    EXPECT_EQ(userPerceivedCharacterCount(decomposedE(3)), 3);
-    EXPECT_EQ(userPerceivedCharacterCount(QStringLiteral("🇫🇷🇯🇵")), 2);
-    EXPECT_EQ(userPerceivedCharacterCount(QString()), 0);
-    EXPECT_EQ(firstUserPerceivedCharacters(QStringLiteral("🇫🇷🇯🇵"), 1), QStringLiteral("🇫🇷"));
 }
 
 struct RuleCase {
@@ -181,13 +174,6 @@ TEST(ApplicationSettingsUpdateTest, RecordingAFolderPutsItFirstAndRemovingIgnore
     EXPECT_EQ(removed.lastStillImageSaveLocationPath, QStringLiteral("/b"));
 }
 
-TEST(ApplicationSettingsUpdateTest, RemovingAnUnknownFolderReturnsTheRecordUntouched) {
-    ApplicationSettings raw;
-    raw.maximumImageSide = 100;
-    raw.contactEmail = QStringLiteral("invalid");
-    EXPECT_EQ(raw.removingRecentStillImageSaveLocation(QStringLiteral("/nowhere")), raw);
-}
-
 TEST(ApplicationSettingsUpdateTest, AbsentDimensionKeepsTheStoredOne) {
     StillImagePreferences preferences;
     preferences.automaticallySizeStillImages = false;
@@ -205,16 +191,6 @@ TEST(ApplicationSettingsUpdateTest, AbsentDimensionKeepsTheStoredOne) {
     EXPECT_EQ(second.preferredStillImageFileFormat, StillImageFileFormat::jpeg);
     EXPECT_EQ(second.preferredStillImageJpegQuality, 60);
     EXPECT_FALSE(second.automaticallySizeStillImages);
-}
-
-TEST(ApplicationSettingsUpdateTest, SharePreferencesAndLabelsAreReplaced) {
-    const ApplicationSettings settings = ApplicationSettings()
-                                             .updatingSharePreferences(true, false)
-                                             .updatingComparisonLabels(decomposedE(70), QStringLiteral("Après"));
-    EXPECT_TRUE(settings.includeLabelsWhenSharing);
-    EXPECT_FALSE(settings.includeContactInformationWhenSharing);
-    EXPECT_EQ(settings.originalComparisonLabel, decomposedE(50));
-    EXPECT_EQ(settings.simulationComparisonLabel, QStringLiteral("Après"));
 }
 
 }  // namespace
