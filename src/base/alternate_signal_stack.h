@@ -7,9 +7,9 @@ namespace vlt {
 // A stack of its own on which the calling thread runs signal handlers, so that a
 // handler still runs when the thread has overflowed its own stack. The stack is mapped
 // with a guard page below it (an overflow of the handler itself faults instead of
-// running into other memory) and is given back when the thread ends. Every thread that
-// the application starts itself installs one as its first step; installing again on the
-// same thread does nothing.
+// running into other memory) and is given back when the thread ends. Every thread gets
+// one as its first step when crash capture is linked in (it wraps thread creation);
+// installing again on the same thread does nothing.
 class AlternateSignalStack {
 public:
     AlternateSignalStack() = delete;

@@ -19,6 +19,7 @@
 #include "crash_capture/vt_crash_reporter_log.h"
 #include "crash_capture/vt_crash_shared_images.h"
 #include "crash_capture/vt_crash_signal_handler.h"
+#include "crash_capture/vt_crash_thread_signal_stacks.h"
 #include "crash_capture/vtcrash_crash_handlers.h"
 #include "foundation/event_log_sink.h"
 #include "foundation/info_dictionary.h"
@@ -142,6 +143,9 @@ VoidResult VTCrashReporter::enableCrashReporter() {
     context->image_list = images.imageList();
     if (vtcrash_async_thread_capture_prepare() != VTCRASH_OK) {
         vtCrashReporterLog("Other threads cannot be captured; crash logs will hold the crashed thread only");
+    }
+    if (!VTCrashThreadSignalStacks::areGivenToNewThreads()) {
+        vtCrashReporterLog("Threads are started without a signal stack; their stack overflows go unrecorded");
     }
 
     // 6. The handlers.

@@ -2,7 +2,6 @@
 
 #include <oneapi/tbb/task_arena.h>
 
-#include "base/alternate_signal_stack.h"
 #include "base/precondition.h"
 #include "base/usable_cpu_count.h"
 
@@ -22,10 +21,7 @@ struct GpuCommandQueue::Arena {
 GpuCommandQueue::GpuCommandQueue(std::shared_ptr<GpuFaultInjector> faults, int maximumConcurrency)
     : faults_(std::move(faults)),
       arena_(std::make_unique<Arena>(Arena{tbb::task_arena(arenaConcurrency(maximumConcurrency))})) {
-    worker_ = std::thread([this] {
-        AlternateSignalStack::installForCurrentThread();
-        runWorker();
-    });
+    worker_ = std::thread([this] { runWorker(); });
 }
 
 GpuCommandQueue::~GpuCommandQueue() {

@@ -9,7 +9,6 @@
 #include <string>
 #include <thread>
 
-#include "base/alternate_signal_stack.h"
 #include "base/cancellation_error.h"
 #include "base/main_thread.h"
 #include "platform/http/curl_easy_handle.h"
@@ -39,7 +38,6 @@ public:
         workers_.remove_if([](const Worker& worker) { return worker.finished->load(); });
         auto finished = std::make_shared<std::atomic<bool>>(false);
         std::jthread thread([work = std::move(work), finished](std::stop_token stop) {
-            AlternateSignalStack::installForCurrentThread();
             work(stop);
             finished->store(true);
         });

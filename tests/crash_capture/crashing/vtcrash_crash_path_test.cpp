@@ -119,6 +119,7 @@ TEST(VTCrashCrashPathTest, EveryKindOfCrashLeavesALogOfTheCrashedThread) {
         // The second faulting worker waits for the first one's log instead of ending the process.
         {"two-workers", SIGSEGV, "SEGV_MAPERR", onWorker, 3},
         {"worker-recursion", SIGSEGV, "SEGV_ACCERR", recursion, 2},
+        {"pool-worker-overflow", SIGSEGV, "SEGV_ACCERR", recursion},
         {"hundred-threads", SIGSEGV, "SEGV_MAPERR", onMain, 101},
     };
     const ElfFile crasherFile = readElfFile(VTCRASH_CRASHER);

@@ -12,7 +12,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "base/alternate_signal_stack.h"
+#include <oneapi/tbb/task_arena.h>
+
 #include "crash_capture/vt_crash_reporter.h"
 
 // Each marker function alone in a section named after it: the section headers of this
@@ -52,8 +53,6 @@ VTCRASH_MARKER(vtcrash_marker_main) void markerMain(const std::string& kind) {
 }
 
 VTCRASH_MARKER(vtcrash_marker_worker) void markerWorker(const std::string& kind) {
-    // As every thread the application starts: a stack for signal handlers first.
-    vlt::AlternateSignalStack::installForCurrentThread();
     markerCrash(kind);
     sink = 3;
 }
@@ -97,6 +96,12 @@ void crashByKind(const std::string& kind) {
     if (kind == "abort") std::abort();
     if (kind == "throw") throw std::runtime_error("the render queue stopped");
     if (kind == "stack-overflow" || kind == "worker-recursion") sink = markerRecurse(0);
+    if (kind == "pool-worker-overflow") {
+        // On a oneTBB worker, a thread that no code of ours started.
+        static tbb::task_arena pool;
+        pool.enqueue([] { sink = markerRecurse(0); });
+        for (;;) ::pause();
+    }
     if (kind == "worker") park(3);
     if (kind == "worker" || kind == "two-workers") crashOnWorkers(kind == "worker" ? 1 : 2);
 }
