@@ -2,6 +2,7 @@
 
 #include "crash_capture/async/vtcrash_async_byteorder.h"
 #include "crash_capture/async/vtcrash_async_dwarf_unwind.h"
+#include "crash_capture/async/vtcrash_async_task.h"
 
 namespace {
 
@@ -14,7 +15,8 @@ constexpr const char* kFrameErrorTexts[] = {
 // (a zero return address) or garbage.
 constexpr uint64_t kFirstPageEnd = 4096;
 
-constexpr vtcrash_frame_reader_t kReaders[] = {vtcrash_frame_reader_dwarf, vtcrash_frame_reader_frame_pointer};
+constexpr vtcrash_frame_reader_t kReaders[] = {vtcrash_frame_reader_dwarf, vtcrash_frame_reader_return_address,
+                                               vtcrash_frame_reader_frame_pointer};
 
 // Opens the windows onto the image's .eh_frame_hdr and .eh_frame. The .eh_frame has
 // no recorded size: its window runs to the end of the image, or to the first page that
@@ -112,6 +114,42 @@ vtcrash_frame_error_t vtcrash_frame_reader_dwarf(const vtcrash_frame_cursor* cur
                          : unwindWithTables(cursor->task, cursor->unwind_cache, image, current, next);
     vtcrash_async_image_list_set_reading(cursor->image_list, false);
     return result;
+}
+
+vtcrash_frame_error_t vtcrash_frame_reader_return_address(const vtcrash_frame_cursor* cursor,
+                                                          const vtcrash_async_thread_state* current,
+                                                          const vtcrash_async_thread_state* previous,
+                                                          vtcrash_async_thread_state* next) {
+    if (previous != nullptr || !current->ip_is_exact || cursor->image_list == nullptr ||
+        !vtcrash_async_thread_state_has_reg(current, VTCRASH_REG_IP) ||
+        !vtcrash_async_thread_state_has_reg(current, VTCRASH_REG_SP)) {
+        return VTCRASH_FRAME_ENOTSUP;
+    }
+    const uint64_t ip = vtcrash_async_thread_state_get_reg(current, VTCRASH_REG_IP);
+    uint64_t stack_pointer = vtcrash_async_thread_state_get_reg(current, VTCRASH_REG_SP);
+#if defined(__x86_64__)
+    uint64_t return_address = 0;
+    if (vtcrash_async_task_memcpy(cursor->task, stack_pointer, 0, &return_address, sizeof return_address) !=
+            VTCRASH_OK ||
+        !vtcrash_async_address_apply_offset(stack_pointer, sizeof return_address, &stack_pointer)) {
+        return VTCRASH_FRAME_EBADFRAME;
+    }
+#elif defined(__aarch64__)
+    if (!vtcrash_async_thread_state_has_reg(current, VTCRASH_ARM64_LR)) return VTCRASH_FRAME_ENOTSUP;
+    const uint64_t return_address = vtcrash_async_thread_state_get_reg(current, VTCRASH_ARM64_LR);
+#endif
+    vtcrash_async_image_list_set_reading(cursor->image_list, true);
+    const bool went_nowhere = vtcrash_async_image_list_image_containing_address(cursor->image_list, ip) == nullptr;
+    const bool returns_into_image = return_address != 0 && vtcrash_async_image_list_image_containing_address(
+                                                               cursor->image_list, return_address - 1) != nullptr;
+    vtcrash_async_image_list_set_reading(cursor->image_list, false);
+    if (!went_nowhere || !returns_into_image) return VTCRASH_FRAME_ENOTSUP;
+
+    vtcrash_async_thread_state_copy(next, current);
+    vtcrash_async_thread_state_clear_volatile_regs(next);
+    vtcrash_async_thread_state_set_reg(next, VTCRASH_REG_IP, return_address);
+    vtcrash_async_thread_state_set_reg(next, VTCRASH_REG_SP, stack_pointer);
+    return VTCRASH_FRAME_OK;
 }
 
 vtcrash_frame_error_t vtcrash_frame_reader_frame_pointer(const vtcrash_frame_cursor* cursor,

@@ -42,6 +42,13 @@ VTCRASH_MARKER(vtcrash_marker_parked) void markerParked() {
     for (;;) ::pause();
 }
 
+// A call through a null function pointer: the crash is at pc 0, its caller is this.
+VTCRASH_MARKER(vtcrash_marker_null_call) void markerNullCall() {
+    void (*volatile nowhere)() = nullptr;
+    nowhere();
+    sink = 4;
+}
+
 VTCRASH_MARKER(vtcrash_marker_crash) void markerCrash(const std::string& kind) {
     crashByKind(kind);
     sink = 1;
@@ -89,6 +96,7 @@ void crashByKind(const std::string& kind) {
 #elif defined(__aarch64__)
     if (kind == "breakpoint") asm volatile("brk #0");
 #endif
+    if (kind == "null-call") markerNullCall();
     if (kind == "divide-by-zero") {
         volatile int numerator = 7, zero = 0;
         sink = numerator / zero;
