@@ -10,11 +10,13 @@
 #include <utility>
 #include <vector>
 
+// What readers load of a node is atomic; the rest is the writers', under the lock.
 struct vtcrash_async_image_node {
-    vtcrash_async_image* image;
-    // Written under the lock only.
+    std::atomic<vtcrash_async_image*> image;
     vtcrash_async_image_node* prev;
     std::atomic<vtcrash_async_image_node*> next;
+    // The next retired node, while this one waits on the free list.
+    vtcrash_async_image_node* free_next;
 };
 
 namespace {
@@ -75,6 +77,7 @@ struct vtcrash_async_image_list_storage {
     std::atomic<vtcrash_async_image_node*> head{nullptr};
     vtcrash_async_image_node* tail = nullptr;
     std::atomic<int32_t> refcount{0};
+    // Nodes unlinked while a reader was active, chained by free_next.
     vtcrash_async_image_node* free_list = nullptr;
     std::atomic<size_t> node_count{0};
     // Every record ever appended, freed with the list.
@@ -124,7 +127,7 @@ vtcrash_error_t vtcrash_async_image_list_init(vtcrash_async_image_list* list, co
 void vtcrash_async_image_list_free(vtcrash_async_image_list* list) {
     auto* storage = list->storage;
     for (auto* node = storage->head.load(); node != nullptr;) delete std::exchange(node, node->next.load());
-    for (auto* node = storage->free_list; node != nullptr;) delete std::exchange(node, node->next.load());
+    for (auto* node = storage->free_list; node != nullptr;) delete std::exchange(node, node->free_next);
     delete storage;
     list->storage = nullptr;
 }
@@ -140,16 +143,18 @@ vtcrash_error_t vtcrash_async_image_list_append(vtcrash_async_image_list* list, 
 
     auto* storage = list->storage;
     const std::lock_guard lock(storage->write_lock);
-    vtcrash_async_image_node* node = storage->free_list;
+    // A retired node is taken again only while no reader is active: one may still stand
+    // on it, and must not find it rewritten. A reader that starts now cannot reach it.
+    vtcrash_async_image_node* node = storage->refcount.load() == 0 ? storage->free_list : nullptr;
     if (node != nullptr) {
-        storage->free_list = node->next.load();
-        if (storage->free_list != nullptr) storage->free_list->prev = nullptr;
+        storage->free_list = node->free_next;
     } else {
         node = new vtcrash_async_image_node();
         storage->node_count.fetch_add(1);
     }
-    node->image = &owned->image;
+    node->image.store(&owned->image);
     node->prev = nullptr;
+    node->free_next = nullptr;
     node->next.store(nullptr);
     owned->image.node = node;
     storage->records.push_back(std::move(owned));
@@ -170,7 +175,7 @@ void vtcrash_async_image_list_remove(vtcrash_async_image_list* list, uint64_t he
     auto* storage = list->storage;
     const std::lock_guard lock(storage->write_lock);
     vtcrash_async_image_node* node = storage->head.load();
-    while (node != nullptr && node->image->elf.header_addr != header_addr) node = node->next.load();
+    while (node != nullptr && node->image.load()->elf.header_addr != header_addr) node = node->next.load();
     if (node == nullptr) return;
 
     // The unlink and the reader count below are sequentially consistent: a reader that
@@ -187,12 +192,11 @@ void vtcrash_async_image_list_remove(vtcrash_async_image_list* list, uint64_t he
         storage->tail = node->prev;
     }
 
-    // A reader may stand on the node: it is retired onto the free list, where its next
-    // link leads the reader through retired nodes to the end, never to freed memory.
+    // A reader may stand on the node: it is retired, unchanged, so its next link still
+    // leads that reader on through the list (or through nodes retired after it), never to
+    // freed memory; it waits on the free list until no reader is active.
     if (storage->refcount.load() >= 1) {
-        node->prev = nullptr;
-        node->next.store(storage->free_list, std::memory_order_release);
-        if (storage->free_list != nullptr) storage->free_list->prev = node;
+        node->free_next = storage->free_list;
         storage->free_list = node;
     } else {
         delete node;
@@ -213,8 +217,8 @@ bool vtcrash_async_image_list_sync(vtcrash_async_image_list* list) {
     vtcrash_async_image_list_set_reading(list, true);
     for (auto* node = storage->head.load(); node != nullptr; node = node->next.load()) {
         bool loaded = false;
-        for (const auto& object : snapshot.objects) loaded = loaded || listedObjectMatches(node->image, object);
-        if (!loaded) gone.push_back(node->image->elf.header_addr);
+        for (const auto& object : snapshot.objects) loaded = loaded || listedObjectMatches(node->image.load(), object);
+        if (!loaded) gone.push_back(node->image.load()->elf.header_addr);
     }
     vtcrash_async_image_list_set_reading(list, false);
     for (const uint64_t header_addr : gone) vtcrash_async_image_list_remove(list, header_addr);
@@ -224,7 +228,7 @@ bool vtcrash_async_image_list_sync(vtcrash_async_image_list* list) {
     for (const auto& object : snapshot.objects) {
         bool listed = false;
         for (auto* node = storage->head.load(); node != nullptr && !listed; node = node->next.load()) {
-            listed = listedObjectMatches(node->image, object);
+            listed = listedObjectMatches(node->image.load(), object);
         }
         if (!listed && vtcrash_async_image_list_append(list, object.name.c_str(), object.load_bias, object.phdr_addr,
                                                        object.phnum) == VTCRASH_OK) {
@@ -292,7 +296,7 @@ vtcrash_async_image* vtcrash_async_image_list_next(vtcrash_async_image_list* lis
     int32_t next_found = 0;
     if (current == nullptr || current->node != nullptr) {
         vtcrash_async_image_node* node = current == nullptr ? storage->head.load() : current->node->next.load();
-        if (node != nullptr) return node->image;
+        if (node != nullptr) return node->image.load();
     } else {
         next_found = current->found_index + 1;
     }

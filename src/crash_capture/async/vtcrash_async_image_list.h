@@ -70,5 +70,6 @@ vtcrash_async_image* vtcrash_async_image_list_next(vtcrash_async_image_list* lis
 vtcrash_async_image* vtcrash_async_image_list_image_containing_address(vtcrash_async_image_list* list,
                                                                        uint64_t address);
 
-// Nodes allocated so far, live and retired; retired ones are reused before allocating.
+// Nodes allocated so far, live and retired; retired ones are reused, once no reader is
+// active, before allocating.
 size_t vtcrash_async_image_list_node_count(const vtcrash_async_image_list* list);

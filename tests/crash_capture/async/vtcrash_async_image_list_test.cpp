@@ -99,6 +99,26 @@ TEST(VTCrashImageList, EditsKeepOrderAndRetiredNodesAreReused) {
     }
 }
 
+// A reader that stands on a node as it is removed walks on through the rest of the list,
+// and the node is taken again only once no reader is left.
+TEST(VTCrashImageList, AReaderStandingOnARemovedNodeWalksOnToTheRest) {
+    const auto objects = loadedObjects();
+    ImageList images;
+    for (size_t index = 0; index < 3; ++index) images.append(objects[index]);
+    vtcrash_async_image_list_set_reading(&images.list, true);
+    auto* standing = vtcrash_async_image_list_next(&images.list, vtcrash_async_image_list_next(&images.list, nullptr));
+    vtcrash_async_image_list_remove(&images.list, images.header(objects[1]));
+    images.append(objects[3]);
+    std::vector<std::string> rest;
+    for (auto* image = vtcrash_async_image_list_next(&images.list, standing); image != nullptr;
+         image = vtcrash_async_image_list_next(&images.list, image)) {
+        rest.push_back(image->elf.name);
+    }
+    vtcrash_async_image_list_set_reading(&images.list, false);
+    EXPECT_EQ(rest, (std::vector<std::string>{objects[2].name, objects[3].name}));
+    EXPECT_EQ(vtcrash_async_image_list_node_count(&images.list), 4u);
+}
+
 TEST(VTCrashImageList, ReadersWalkWhileAWriterChangesTheList) {
     const auto objects = loadedObjects();
     ImageList images;
