@@ -87,11 +87,14 @@ struct vtcrash_async_image_list_storage {
     unsigned long long loader_adds = 0;
     unsigned long long loader_subs = 0;
 
-    // Objects found at crash time, published by raising found_count.
+    // Objects found at crash time, published by raising found_count, and their paths one
+    // after the other. Left uninitialised, so that pages never used are never touched:
+    // a record is written before found_count publishes it.
     std::atomic<bool> finding{false};
     std::atomic<uint32_t> found_count{0};
+    size_t found_names_used = 0;
     vtcrash_async_image found[VTCRASH_IMAGE_LIST_RESERVED];
-    char found_names[VTCRASH_IMAGE_LIST_RESERVED][VTCRASH_IMAGE_LIST_RESERVED_NAME_SIZE];
+    char found_names[VTCRASH_IMAGE_LIST_RESERVED_NAMES_SIZE];
 };
 
 namespace {
@@ -112,7 +115,10 @@ bool holdsDynamicSection(vtcrash_async_image_list* list, uint64_t dynamic_addr) 
 // might be looking at them.
 void forgetFoundObjects(vtcrash_async_image_list_storage* storage) {
     if (storage->finding.exchange(true, std::memory_order_acquire)) return;
-    if (storage->refcount.load() == 0) storage->found_count.store(0, std::memory_order_release);
+    if (storage->refcount.load() == 0) {
+        storage->found_count.store(0, std::memory_order_release);
+        storage->found_names_used = 0;
+    }
     storage->finding.store(false, std::memory_order_release);
 }
 
@@ -120,7 +126,7 @@ void forgetFoundObjects(vtcrash_async_image_list_storage* storage) {
 
 vtcrash_error_t vtcrash_async_image_list_init(vtcrash_async_image_list* list, const vtcrash_async_task* task) {
     list->task = task;
-    list->storage = new vtcrash_async_image_list_storage();
+    list->storage = new vtcrash_async_image_list_storage;
     return VTCRASH_OK;
 }
 
@@ -264,15 +270,22 @@ size_t vtcrash_async_image_list_add_loaded_since_sync(vtcrash_async_image_list* 
         if (dynamic_addr == 0 || index >= VTCRASH_IMAGE_LIST_RESERVED || holdsDynamicSection(list, dynamic_addr)) {
             continue;
         }
-        char* name = storage->found_names[index];
-        if (vtcrash_async_task_read_string(list->task, reinterpret_cast<uint64_t>(object.l_name), UINT64_MAX, name,
-                                           VTCRASH_IMAGE_LIST_RESERVED_NAME_SIZE) != VTCRASH_OK) {
-            name[0] = '\0';
+        // Paths follow one another in the pool; once it is full, objects go without one.
+        const size_t room = VTCRASH_IMAGE_LIST_RESERVED_NAMES_SIZE - storage->found_names_used;
+        char* pooled = storage->found_names + storage->found_names_used;
+        const size_t size = room < VTCRASH_IMAGE_LIST_RESERVED_NAME_SIZE ? room : VTCRASH_IMAGE_LIST_RESERVED_NAME_SIZE;
+        const char* name = "";
+        size_t name_size = 0;
+        if (room != 0 && vtcrash_async_task_read_string(list->task, reinterpret_cast<uint64_t>(object.l_name),
+                                                        UINT64_MAX, pooled, size) == VTCRASH_OK) {
+            name = pooled;
+            while (pooled[name_size++] != '\0') {}
         }
         vtcrash_async_image* image = &storage->found[index];
         if (vtcrash_async_elf_init_at_bias(&image->elf, list->task, name, object.l_addr) != VTCRASH_OK) continue;
         image->node = nullptr;
         image->found_index = static_cast<int32_t>(index);
+        storage->found_names_used += name_size;
         storage->found_count.store(index + 1, std::memory_order_release);
         ++added;
     }

@@ -31,9 +31,11 @@ struct vtcrash_async_image_list {
     vtcrash_async_image_list_storage* storage;
 };
 
-// How many objects loaded since the last sync crash time can still describe.
-constexpr size_t VTCRASH_IMAGE_LIST_RESERVED = 32;
-// The longest path kept for such an object, NUL included.
+// How many objects loaded since the last sync crash time can still describe (plugins,
+// printing and the desktop portals load hundreds), the bytes their paths may take
+// together, and the longest path kept for one, NUL included.
+constexpr size_t VTCRASH_IMAGE_LIST_RESERVED = 1024;
+constexpr size_t VTCRASH_IMAGE_LIST_RESERVED_NAMES_SIZE = 128 * 1024;
 constexpr size_t VTCRASH_IMAGE_LIST_RESERVED_NAME_SIZE = 512;
 
 // Allocates the list and its reserved records; the task must outlive the list.

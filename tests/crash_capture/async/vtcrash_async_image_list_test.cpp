@@ -2,10 +2,13 @@
 
 #include <atomic>
 #include <dlfcn.h>
+#include <filesystem>
 #include <link.h>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <QTemporaryDir>
 
 #include "crash_capture/async/vtcrash_async_image_list.h"
 
@@ -160,9 +163,19 @@ TEST(VTCrashImageList, FollowsTheLoaderAndFindsObjectsLoadedSinceTheLastSync) {
 
     void* object = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(object, nullptr) << dlerror();
-    EXPECT_EQ(vtcrash_async_image_list_add_loaded_since_sync(&images.list), 1u);
-    EXPECT_EQ(images.names().back(), "+" + path);
+    // A run loads hundreds of objects after capture is enabled; copies stand in for them.
+    QTemporaryDir folder;
+    std::vector<void*> copies;
+    for (int index = 0; index < 300; ++index) {
+        const std::string copy = folder.filePath(QString::number(index)).toStdString();
+        std::filesystem::copy_file(path, copy);
+        copies.push_back(dlopen(copy.c_str(), RTLD_NOW | RTLD_LOCAL));
+    }
+    EXPECT_EQ(vtcrash_async_image_list_add_loaded_since_sync(&images.list), 1u + copies.size());
+    EXPECT_EQ(images.names()[images.names().size() - copies.size() - 1], "+" + path);
+    EXPECT_EQ(images.names().back(), "+" + folder.filePath(QStringLiteral("299")).toStdString());
     EXPECT_EQ(vtcrash_async_image_list_add_loaded_since_sync(&images.list), 0u) << "found once only";
+    for (void* copy : copies) dlclose(copy);
 
     // Its whole span belongs to it: code, and the zero-filled variables past its file.
     auto* counter = dlsym(object, "vtcrash_test_object_counter");
