@@ -29,11 +29,11 @@ OutputResultContent graphicsFailureContent(AppModel& model, std::function<void()
 
 const QString& GraphicsFailureOverlay::message() {
     static const QString text =
-        localizedString("The original image file was not changed.") + QLatin1Char(' ') +
-        localizedString("Close and reopen Veltrano before editing this image again.") + QLatin1Char(' ') +
-        localizedString("Changes made in the current editor session have not been saved.") + QStringLiteral("\n\n") +
-        localizedString("If the problem persists, contact support at") + QLatin1Char(' ') +
-        QString::fromLatin1(supportEmailAddress) + QLatin1Char('.');
+        localizedString(
+            "The original image file was not changed. Close and reopen Veltrano before editing this image "
+            "again. Changes made in the current editor session have not been saved.\n\nIf the problem "
+            "persists, contact support at %1.")
+            .arg(QString::fromLatin1(supportEmailAddress));
     return text;
 }
 

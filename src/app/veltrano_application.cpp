@@ -5,7 +5,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QString>
-#include <QTranslator>
 
 #include "app/about_panel.h"
 #include "app/app_content_view.h"
@@ -23,6 +22,7 @@
 #include "editing/preparation/editing_canvas.h"
 #include "screens/editor/editor_view.h"
 #include "foundation/app_language.h"
+#include "foundation/interface_translations.h"
 #include "foundation/json_application_settings_store.h"
 #include "foundation/settings_file_app_language_preference_store.h"
 #include "screens/crop/crop_view.h"
@@ -33,6 +33,7 @@
 #include "platform/single_instance/single_instance.h"
 #include "base/scheduler.h"
 #include "platform/updater/package_managed_updater.h"
+#include "ui/interface_font.h"
 #include "ui/motion_preference.h"
 
 namespace vlt {
@@ -47,22 +48,17 @@ AppLanguage activeInterfaceLanguage(const AppLanguagePreferenceStoring& store) {
     return appLanguageMatching(preferred).value_or(AppLanguage::english);
 }
 
-void installTranslations(AppLanguage language) {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    const QString name =
-        QStringLiteral(":/translations/veltrano_%1.qm").arg(QString::fromLatin1(appLanguageRawValue(language)));
-    if (translator->load(name)) {
-        QCoreApplication::installTranslator(translator);
-    } else {
-        delete translator;
-    }
-}
-
 }  // namespace
 
 VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* parent)
     : QObject(parent), instance_(instance) {
-    // The delegate first, so that crash capture can start before anything else runs.
+    // The language first: every text looked up from here on is kept once computed.
+    auto languageStore = std::make_shared<SettingsFileAppLanguagePreferenceStore>();
+    const AppLanguage activeLanguage = activeInterfaceLanguage(*languageStore);
+    translations_ = std::make_unique<InterfaceTranslations>(activeLanguage);
+    applyInterfaceFont(activeLanguage);
+
+    // Then the delegate, so that crash capture can start before anything else runs.
     AppDelegate::Environment environment;
     environment.scheduler = &QtScheduler::shared();
     environment.crashReports =
@@ -82,9 +78,6 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
 
     auto settingsStore =
         std::make_shared<JSONApplicationSettingsStore>(JSONApplicationSettingsStore::defaultSettingsURL());
-    auto languageStore = std::make_shared<SettingsFileAppLanguagePreferenceStore>();
-    const AppLanguage activeLanguage = activeInterfaceLanguage(*languageStore);
-    installTranslations(activeLanguage);
 
     PrepareEditingCanvas prepare = [](const EditingCanvasDescriptor& descriptor) {
         return EditingCanvas::prepare(descriptor);

@@ -11,6 +11,7 @@ namespace vlt {
 class AppDelegate;
 class AppModel;
 class ApplicationCommands;
+class InterfaceTranslations;
 class MainWindow;
 class SingleInstance;
 class TerminationSignalWatcher;
@@ -38,6 +39,7 @@ private:
     void handleTerminationSignal();
 
     SingleInstance& instance_;
+    std::unique_ptr<InterfaceTranslations> translations_;
     std::unique_ptr<AppDelegate> delegate_;
     std::unique_ptr<AppModel> model_;
     std::unique_ptr<MainWindow> window_;

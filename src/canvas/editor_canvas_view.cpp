@@ -17,6 +17,7 @@
 #include "editing/renderer/presented_frame_image.h"
 #include "editing/session/editor_messages.h"
 #include "foundation/diagnostic_log.h"
+#include "foundation/localized_string.h"
 #include "base/precondition.h"
 #include "output/still/still_image_output_failure.h"
 #include "output/video/animation_video_failure.h"
@@ -49,7 +50,7 @@ EditorCanvasView::EditorCanvasView(std::shared_ptr<GpuDevice> device, const Cloc
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, true);
     setAttribute(Qt::WA_AcceptTouchEvents, false);
-    setAccessibleName(tr("Editor image view"));
+    setAccessibleName(localizedString("Editor image view"));
 
     gpuView_ = std::make_unique<GpuView>(std::move(device), GpuPixelFormat::bgra8UnormSrgb);
     // The drawable stores sRGB codes, so its clear colour is given in linear light:

@@ -1,6 +1,6 @@
 #include "import/image_import_failure.h"
 
-#include <QCoreApplication>
+#include "foundation/localized_string.h"
 
 namespace vlt {
 
@@ -19,15 +19,11 @@ std::string ImageImportFailure::diagnosticCode() const {
 std::string ImageImportFailure::userMessage() const {
     switch (case_) {
     case Case::unsupported:
-        return QCoreApplication::translate("ImageImportFailure", "Choose a JPEG, PNG, BMP, TIFF, HEIC, or HEIF image.")
-            .toStdString();
+        return localizedStdString("Choose a JPEG, PNG, BMP, TIFF, HEIC, or HEIF image.");
     case Case::corrupted:
-        return QCoreApplication::translate("ImageImportFailure",
-                                           "This image could not be read. It may be damaged, or incompatible")
-            .toStdString();
+        return localizedStdString("This image could not be read. It may be damaged, or incompatible");
     case Case::tooLarge:
-        return QCoreApplication::translate("ImageImportFailure", "This image is too large to open safely.")
-            .toStdString();
+        return localizedStdString("This image is too large to open safely.");
     }
     return {};
 }

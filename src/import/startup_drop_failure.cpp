@@ -1,20 +1,17 @@
 #include "import/startup_drop_failure.h"
 
-#include <QCoreApplication>
+#include "foundation/localized_string.h"
 
 namespace vlt {
 
 std::string StartupDropFailure::userMessage() const {
     switch (case_) {
     case Case::notAFile:
-        return QCoreApplication::translate("StartupDropFailure", "Please drop one image file.").toStdString();
+        return localizedStdString("Please drop one image file.");
     case Case::multipleItems:
-        return QCoreApplication::translate("StartupDropFailure", "Please choose exactly one image at a time.")
-            .toStdString();
+        return localizedStdString("Please choose exactly one image at a time.");
     case Case::folder:
-        return QCoreApplication::translate("StartupDropFailure",
-                                           "Folders cannot be opened here. Please choose one image file.")
-            .toStdString();
+        return localizedStdString("Folders cannot be opened here. Please choose one image file.");
     }
     return {};
 }

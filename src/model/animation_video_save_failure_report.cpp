@@ -41,7 +41,7 @@ AnimationVideoSaveFailureReport reportAnimationVideoSaveFailure(const ErrorPtr& 
         report.message = localizedString("Animation video export was cancelled, but cleanup needs attention.");
     } else {
         report.title = localizedString("Video not saved");
-        report.message = localizedString("Animation video could not be saved. ") + reasonFor(underlying);
+        report.message = localizedString("Animation video could not be saved. %1").arg(reasonFor(underlying));
     }
 
     const bool uncertain = saveFailure != nullptr && saveFailure->destinationStateUncertain();

@@ -13,15 +13,18 @@ struct SectionTexts {
 SectionTexts textsOf(SettingsSection section) {
     switch (section) {
     case SettingsSection::contactInformation:
-        return {"Contact information", "Contact information settings"};
+        return {QT_TRANSLATE_NOOP("Veltrano", "Contact information"),
+                QT_TRANSLATE_NOOP("Veltrano", "Contact information settings")};
     case SettingsSection::comparisonLabels:
-        return {"Comparison labels", "Comparison label settings"};
+        return {QT_TRANSLATE_NOOP("Veltrano", "Comparison labels"),
+                QT_TRANSLATE_NOOP("Veltrano", "Comparison label settings")};
     case SettingsSection::language:
-        return {"Language", "Language settings"};
+        return {QT_TRANSLATE_NOOP("Veltrano", "Language"), QT_TRANSLATE_NOOP("Veltrano", "Language settings")};
     case SettingsSection::performance:
-        return {"Performance", "Performance settings"};
+        return {QT_TRANSLATE_NOOP("Veltrano", "Performance"), QT_TRANSLATE_NOOP("Veltrano", "Performance settings")};
     }
-    return {"Contact information", "Contact information settings"};
+    return {QT_TRANSLATE_NOOP("Veltrano", "Contact information"),
+            QT_TRANSLATE_NOOP("Veltrano", "Contact information settings")};
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ StillImageSaveFailureReport reportStillImageSaveFailure(const StillImageSaveFail
         report.message = localizedString("Image saving was cancelled, but cleanup needs attention.");
     } else {
         report.title = localizedString("Image not saved");
-        report.message = localizedString("The image could not be saved. ") + reasonText(failure.underlying);
+        report.message = localizedString("The image could not be saved. %1").arg(reasonText(failure.underlying));
     }
     if (hasCleanupPaths) report.message += cleanupParagraph(failure.cleanupPaths);
     return report;

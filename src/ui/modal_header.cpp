@@ -28,17 +28,22 @@ QLabel* makeLabel(const QString& text, TextStyle style, const QColor& colour, QW
 ModalHeader::ModalHeader(const QString& title, const QString& subtitle, const QString& closeAccessibleLabel,
                          QWidget* parent)
     : QWidget(parent) {
-    setFixedHeight(height);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // At least the band's height; a subtitle longer than the dialog is wide (a longer
+    // language) wraps, and the band grows with it.
+    setMinimumHeight(height);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Minimum);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
 
     title_ = makeLabel(title, TextStyle::title, ModalPalette::textPrimary(), this);
     subtitle_ = makeLabel(subtitle, TextStyle::body, ModalPalette::textMuted(), this);
+    subtitle_->setWordWrap(true);
     closeButton_ = new ModalCloseButton(closeAccessibleLabel, this);
     connect(closeButton_, &QAbstractButton::clicked, this, &ModalHeader::closeClicked);
 
     auto* titleBlock = new QVBoxLayout;
     titleBlock->setSpacing(3);
-    titleBlock->setContentsMargins(0, 0, 0, 0);
+    titleBlock->setContentsMargins(0, 14, 0, 14);
     titleBlock->addStretch(1);
     titleBlock->addWidget(title_);
     titleBlock->addWidget(subtitle_);
@@ -47,8 +52,7 @@ ModalHeader::ModalHeader(const QString& title, const QString& subtitle, const QS
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(28, 0, 18, 1);
     row->setSpacing(16);
-    row->addLayout(titleBlock);
-    row->addStretch(1);
+    row->addLayout(titleBlock, 1);
     row->addWidget(closeButton_, 0, Qt::AlignVCenter);
 }
 
@@ -56,7 +60,7 @@ void ModalHeader::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillPath(ModalSurface::bandPath(QRectF(rect()), ModalSurface::Band::top), ModalPalette::headerFill());
-    painter.fillRect(QRectF(0, height - 1, width(), 1), ModalPalette::divider());
+    painter.fillRect(QRectF(0, rect().height() - 1, width(), 1), ModalPalette::divider());
 }
 
 }  // namespace vlt

@@ -1,5 +1,7 @@
 #include "ui/modal_navigation_row_painting.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QPainter>
 
@@ -38,8 +40,16 @@ void paintModalNavigationRow(QAbstractButton& row, bool selected, const QColor& 
     painter.setPen(textColor);
     painter.setFont(row.font());
     const QRect label = row.rect().adjusted(metrics.horizontalPadding, 0, -metrics.horizontalPadding, 0);
-    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
-                     row.fontMetrics().elidedText(row.text(), Qt::ElideRight, label.width()));
+    const bool fits = row.fontMetrics().horizontalAdvance(row.text()) <= label.width();
+    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter | (fits ? 0 : Qt::TextWordWrap), row.text());
+}
+
+int modalNavigationRowMinimumWidth(const QAbstractButton& row, const ModalNavigationRowMetrics& metrics) {
+    int widest = 0;
+    for (const QString& word : row.text().split(u' ', Qt::SkipEmptyParts)) {
+        widest = std::max(widest, row.fontMetrics().horizontalAdvance(word));
+    }
+    return widest + 2 * metrics.horizontalPadding;
 }
 
 }  // namespace vlt

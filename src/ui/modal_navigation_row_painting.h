@@ -14,9 +14,13 @@ struct ModalNavigationRowMetrics {
 };
 
 // One row of a dialog's section rail: the selection fill with the accent bar at its
-// leading edge, the keyboard focus ring, and the title elided to the row. The dialogs'
-// rails differ only in the title's colour.
+// leading edge, the keyboard focus ring, and the title, on a second line where one is
+// too short for it (a longer language). The dialogs' rails differ only in the title's
+// colour.
 void paintModalNavigationRow(QAbstractButton& row, bool selected, const QColor& textColor,
                              const ModalNavigationRowMetrics& metrics);
+
+// The narrowest row that still shows its whole title: its longest word and the padding.
+int modalNavigationRowMinimumWidth(const QAbstractButton& row, const ModalNavigationRowMetrics& metrics);
 
 }  // namespace vlt

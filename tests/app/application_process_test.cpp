@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <fcntl.h>
@@ -11,13 +12,16 @@
 #include <unistd.h>
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 #include "crash_reports/vt_crash_capture.h"
+#include "foundation/interface_translations.h"
 #include "support/absurd_crash_log.h"
 
 namespace vlt {
@@ -54,11 +58,18 @@ public:
         // Qt's own messages stand out from the event log by their first word.
         environment_.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("qt-%{type} %{category}: %{message}"));
         QProcessEnvironment withInput = environment_;
-        withInput.insert(
-            QStringLiteral("QT_QPA_GENERIC_PLUGINS"),
-            QStringLiteral("evdevkeyboard:/dev/fd/%1,evdevmouse:/dev/fd/%2:nocompress").arg(keyboard[0]).arg(mouse[0]));
+        // The text probe writes what the windows show into a file of ours.
+        withInput.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(VLT_TEST_PLUGIN_DIR));
+        withInput.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"),
+                         QStringLiteral("evdevkeyboard:/dev/fd/%1,evdevmouse:/dev/fd/%2:nocompress,vlttextprobe:%3")
+                             .arg(keyboard[0])
+                             .arg(mouse[0])
+                             .arg(ownHome_.filePath(QStringLiteral("visible-texts.txt"))));
         process_.setProcessEnvironment(withInput);
+        // Into a file rather than a pipe: an application relaunched by this one writes on
+        // after this one has ended, when a pipe would be closed under it.
         process_.setProcessChannelMode(QProcess::MergedChannels);
+        process_.setStandardOutputFile(ownHome_.filePath(QStringLiteral("output.log")));
         process_.setChildProcessModifier([input = keyboard[0], pointer = mouse[0], dataLimit] {
             ::fcntl(input, F_SETFD, 0);
             ::fcntl(pointer, F_SETFD, 0);
@@ -77,7 +88,8 @@ public:
     }
 
     int eventCount(const char* event) {
-        log_ += process_.readAll();
+        QFile output(ownHome_.filePath(QStringLiteral("output.log")));
+        if (output.open(QIODevice::ReadOnly)) log_ = output.readAll();
         return int(log_.count(QByteArray("] ") + event + ' '));
     }
     bool logHas(const char* text) {
@@ -89,7 +101,7 @@ public:
         const QDeadlineTimer deadline(milliseconds);
         while (eventCount(event) < count) {
             if (deadline.hasExpired() || process_.state() == QProcess::NotRunning) return false;
-            process_.waitForReadyRead(int(deadline.remainingTime()));
+            process_.waitForFinished(20);
         }
         return true;
     }
@@ -111,6 +123,41 @@ public:
         const bool ended = process_.waitForFinished(milliseconds) || process_.state() == QProcess::NotRunning;
         eventCount("");
         return ended && process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
+    }
+
+    // True once the windows show `text` as one whole text (a label, a button, an
+    // accessible name), within the time given.
+    bool showsWithin(const QString& text, int milliseconds = kPatienceMilliseconds) {
+        const QDeadlineTimer deadline(milliseconds);
+        do {
+            QFile file(ownHome_.filePath(QStringLiteral("visible-texts.txt")));
+            if (file.open(QIODevice::ReadOnly) && QString::fromUtf8(file.readAll()).split(u'\n').contains(text)) {
+                return true;
+            }
+            QThread::msleep(50);
+        } while (!deadline.hasExpired());
+        return false;
+    }
+
+    // The process whose windows the probe reports last: a relaunched application is no
+    // child of ours.
+    pid_t shownProcessId() {
+        QFile file(ownHome_.filePath(QStringLiteral("visible-texts.txt")));
+        if (!file.open(QIODevice::ReadOnly)) return 0;
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        for (const QString& line : lines) {
+            if (line.startsWith(QStringLiteral("process: "))) return pid_t(line.mid(9).toInt());
+        }
+        return 0;
+    }
+
+    // Presses Tab until the keyboard focus is on the control titled `title`.
+    bool tabTo(const QString& title) {
+        for (int press = 0; press < 12; ++press) {
+            if (showsWithin(QStringLiteral("focus: ") + title, 400)) return true;
+            pressKey(KEY_TAB);
+        }
+        return false;
     }
 
     void sendSignal(int number) {
@@ -345,6 +392,41 @@ TEST(ApplicationProcessTest, APendingCrashLogIsOfferedInBoundedMemoryAndRemovedO
         application.sendSignal(SIGTERM);
         EXPECT_TRUE(application.endsWithin(kPatienceMilliseconds));
     }
+}
+
+// The language road as a person takes it: Ctrl+, opens the settings, the keyboard
+// picks Français and "Restart now", and the application that comes back shows its
+// start page in French.
+TEST(ApplicationProcessTest, ChoosingFrenchRestartsIntoAFrenchStartPage) {
+    QTranslator french;
+    ASSERT_TRUE(french.load(InterfaceTranslations::tablePath(AppLanguage::french)));
+    const QString dragHere = french.translate("Veltrano", "Drag an image here");
+    ASSERT_FALSE(dragHere.isEmpty());
+    ASSERT_NE(dragHere, "Drag an image here");
+
+    ApplicationProcess application({});
+    ASSERT_TRUE(application.waitForEvent("session_started"));
+    ASSERT_TRUE(application.showsWithin(QStringLiteral("Drag an image here")));
+    application.pressKey(KEY_COMMA, KEY_LEFTCTRL);
+    ASSERT_TRUE(application.showsWithin(QStringLiteral("Contact information settings")));
+    // Tab to the rail's Language entry, Space; Tab into the list, Down to Français;
+    // Tab to "Restart now", Space.
+    ASSERT_TRUE(application.tabTo(QStringLiteral("Language")));
+    application.pressKey(KEY_SPACE);
+    ASSERT_TRUE(application.tabTo(QStringLiteral("English")));
+    application.pressKey(KEY_DOWN);
+    ASSERT_TRUE(application.showsWithin(QStringLiteral("Restart the app to apply this change.")));
+    ASSERT_TRUE(application.tabTo(QStringLiteral("Restart now")));
+    application.pressKey(KEY_SPACE);
+
+    ASSERT_TRUE(application.endsWithin(kPatienceMilliseconds));
+    EXPECT_TRUE(application.showsWithin(dragHere)) << "no French start page";
+    const pid_t relaunched = application.shownProcessId();
+    ASSERT_GT(relaunched, 0);
+    const std::unique_ptr<void, std::function<void(void*)>> ending(
+        reinterpret_cast<void*>(1), [relaunched](void*) { ::kill(relaunched, SIGKILL); });
+    EXPECT_TRUE(application.showsWithin(dragHere));
+    EXPECT_TRUE(application.showsWithin(french.translate("Veltrano", "Open the file browser")));
 }
 
 }  // namespace

@@ -22,9 +22,9 @@ inline constexpr std::array<EditorMode, 2> kAllEditorModes = {
 constexpr std::string_view rawValue(EditorMode mode) {
     switch (mode) {
     case EditorMode::reshape:
-        return "Reshape";
+        return QT_TRANSLATE_NOOP("Veltrano", "Reshape");
     case EditorMode::annotate:
-        return "Annotate";
+        return QT_TRANSLATE_NOOP("Veltrano", "Annotate");
     }
     return {};
 }

@@ -39,31 +39,31 @@ inline constexpr std::array<EditorTool, 13> kAllEditorTools = {
 constexpr std::string_view rawValue(EditorTool tool) {
     switch (tool) {
     case EditorTool::push:
-        return "Push";
+        return QT_TRANSLATE_NOOP("Veltrano", "Push");
     case EditorTool::grow:
-        return "Grow";
+        return QT_TRANSLATE_NOOP("Veltrano", "Grow");
     case EditorTool::shrink:
-        return "Shrink";
+        return QT_TRANSLATE_NOOP("Veltrano", "Shrink");
     case EditorTool::reconstruct:
-        return "Reconstruct";
+        return QT_TRANSLATE_NOOP("Veltrano", "Reconstruct");
     case EditorTool::selectMove:
-        return "Select / Move";
+        return QT_TRANSLATE_NOOP("Veltrano", "Select / Move");
     case EditorTool::draw:
-        return "Draw";
+        return QT_TRANSLATE_NOOP("Veltrano", "Draw");
     case EditorTool::line:
-        return "Line";
+        return QT_TRANSLATE_NOOP("Veltrano", "Line");
     case EditorTool::rectangle:
-        return "Rectangle";
+        return QT_TRANSLATE_NOOP("Veltrano", "Rectangle");
     case EditorTool::filledRectangle:
-        return "Filled rectangle";
+        return QT_TRANSLATE_NOOP("Veltrano", "Filled rectangle");
     case EditorTool::circle:
-        return "Circle";
+        return QT_TRANSLATE_NOOP("Veltrano", "Circle");
     case EditorTool::filledCircle:
-        return "Filled circle";
+        return QT_TRANSLATE_NOOP("Veltrano", "Filled circle");
     case EditorTool::text:
-        return "Text";
+        return QT_TRANSLATE_NOOP("Veltrano", "Text");
     case EditorTool::eraser:
-        return "Eraser";
+        return QT_TRANSLATE_NOOP("Veltrano", "Eraser");
     }
     return {};
 }

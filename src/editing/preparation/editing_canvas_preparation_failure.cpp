@@ -1,6 +1,6 @@
 #include "editing/preparation/editing_canvas_preparation_failure.h"
 
-#include <QCoreApplication>
+#include "foundation/localized_string.h"
 
 namespace vlt {
 
@@ -23,21 +23,20 @@ std::string EditingCanvasPreparationFailure::userMessage() const {
     switch (case_) {
     case Case::sourceUnavailable:
     case Case::decodeFailed:
-        text = QT_TRANSLATE_NOOP("EditingCanvasPreparationFailure",
+        text = QT_TRANSLATE_NOOP("Veltrano",
                                  "This image could not be prepared for editing. Please adjust the crop or open "
                                  "it again.");
         break;
     case Case::sourceChanged:
-        text = QT_TRANSLATE_NOOP("EditingCanvasPreparationFailure",
+        text = QT_TRANSLATE_NOOP("Veltrano",
                                  "The source image changed after it was opened. Please open it again before "
                                  "editing.");
         break;
     case Case::invalidCrop:
-        text = QT_TRANSLATE_NOOP("EditingCanvasPreparationFailure",
-                                 "This crop is not valid. Please adjust it before going to the editor.");
+        text = QT_TRANSLATE_NOOP("Veltrano", "This crop is not valid. Please adjust it before going to the editor.");
         break;
     }
-    return QCoreApplication::translate("EditingCanvasPreparationFailure", text).toStdString();
+    return localizedStdString(text);
 }
 
 }  // namespace vlt

@@ -27,13 +27,13 @@ inline constexpr std::array<EditorTab, 4> kAllEditorTabs = {
 constexpr std::string_view rawValue(EditorTab tab) {
     switch (tab) {
     case EditorTab::original:
-        return "Original";
+        return QT_TRANSLATE_NOOP("Veltrano", "Original");
     case EditorTab::simulation:
-        return "Simulation";
+        return QT_TRANSLATE_NOOP("Veltrano", "Simulation");
     case EditorTab::comparison:
-        return "Comparison";
+        return QT_TRANSLATE_NOOP("Veltrano", "Comparison");
     case EditorTab::animate:
-        return "Animate";
+        return QT_TRANSLATE_NOOP("Veltrano", "Animate");
     }
     return {};
 }

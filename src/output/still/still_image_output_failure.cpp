@@ -1,6 +1,6 @@
 #include "output/still/still_image_output_failure.h"
 
-#include <QCoreApplication>
+#include "foundation/localized_string.h"
 
 namespace vlt {
 
@@ -29,26 +29,25 @@ std::string StillImageOutputFailure::userMessage() const {
     switch (case_) {
     case Case::rendererUnavailable:
     case Case::renderFailed:
-        text = QT_TRANSLATE_NOOP("StillImageOutputFailure", "The complete image could not be prepared.");
+        text = QT_TRANSLATE_NOOP("Veltrano", "The complete image could not be prepared.");
         break;
     case Case::invalidBaseName:
-        text = QT_TRANSLATE_NOOP("StillImageOutputFailure", "Enter a valid filename.");
+        text = QT_TRANSLATE_NOOP("Veltrano", "Enter a valid filename.");
         break;
     case Case::noAvailableFilename:
-        text = QT_TRANSLATE_NOOP("StillImageOutputFailure",
-                                 "Veltrano could not find an available filename after 999 versions.");
+        text = QT_TRANSLATE_NOOP("Veltrano", "Veltrano could not find an available filename after 999 versions.");
         break;
     case Case::encodeFailed:
-        text = QT_TRANSLATE_NOOP("StillImageOutputFailure", "The image could not be encoded.");
+        text = QT_TRANSLATE_NOOP("Veltrano", "The image could not be encoded.");
         break;
     case Case::validationFailed:
-        text = QT_TRANSLATE_NOOP("StillImageOutputFailure", "The saved image could not be validated.");
+        text = QT_TRANSLATE_NOOP("Veltrano", "The saved image could not be validated.");
         break;
     case Case::publishFailed:
-        text = QT_TRANSLATE_NOOP("StillImageOutputFailure", "The disk may be full or the location unavailable.");
+        text = QT_TRANSLATE_NOOP("Veltrano", "The disk may be full or the location unavailable.");
         break;
     }
-    return QCoreApplication::translate("StillImageOutputFailure", text).toStdString();
+    return localizedStdString(text);
 }
 
 std::optional<StillImageOutputFailure::Case> stillImageOutputFailureCase(const ErrorPtr& error) {

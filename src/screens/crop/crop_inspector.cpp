@@ -173,7 +173,7 @@ QWidget* CropInspector::makeScrollContent() {
     column->setContentsMargins(18, 24, 18, 24);
     column->setSpacing(0);
 
-    column->addWidget(makeSectionTitle("CROP · SOURCE IMAGE", 1.2));
+    column->addWidget(makeSectionTitle(QT_TRANSLATE_NOOP("Veltrano", "CROP · SOURCE IMAGE"), 1.2));
     column->addSpacing(14);
     auto* heading = new QHBoxLayout;
     heading->setSpacing(10);
@@ -196,7 +196,7 @@ QWidget* CropInspector::makeScrollContent() {
     column->addWidget(makeDivider());
     column->addSpacing(18);
 
-    column->addWidget(makeSectionTitle("SELECTION ASPECT RATIO", 1.2));
+    column->addWidget(makeSectionTitle(QT_TRANSLATE_NOOP("Veltrano", "SELECTION ASPECT RATIO"), 1.2));
     column->addSpacing(12);
     auto* grid = new PresetGrid(*this);
     auto* gridLayout = new QGridLayout(grid);
@@ -221,7 +221,7 @@ QWidget* CropInspector::makeScrollContent() {
     column->addWidget(makeDivider());
     column->addSpacing(18);
 
-    column->addWidget(makeSectionTitle("SELECTION SIZE", 1.1));
+    column->addWidget(makeSectionTitle(QT_TRANSLATE_NOOP("Veltrano", "SELECTION SIZE"), 1.1));
     column->addSpacing(12);
     auto* sizeBox = new SizeBox;
     auto* sizeRow = new QHBoxLayout(sizeBox);

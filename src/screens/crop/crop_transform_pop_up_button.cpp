@@ -95,17 +95,17 @@ void CropTransformPopUpButton::buildMenu() {
         action->setIconVisibleInMenu(true);
         connect(action, &QAction::triggered, this, [this, command] { run(command); });
     };
-    add("Rotate left", CropTransformCommand::rotateLeft, menuIcon(QStringLiteral("crop-rotate"), kIconSide, false),
-        QKeySequence(Qt::CTRL | Qt::Key_BracketLeft));
-    add("Rotate right", CropTransformCommand::rotateRight, menuIcon(QStringLiteral("crop-rotate"), kIconSide, true),
-        QKeySequence(Qt::CTRL | Qt::Key_BracketRight));
+    add(QT_TRANSLATE_NOOP("Veltrano", "Rotate left"), CropTransformCommand::rotateLeft,
+        menuIcon(QStringLiteral("crop-rotate"), kIconSide, false), QKeySequence(Qt::CTRL | Qt::Key_BracketLeft));
+    add(QT_TRANSLATE_NOOP("Veltrano", "Rotate right"), CropTransformCommand::rotateRight,
+        menuIcon(QStringLiteral("crop-rotate"), kIconSide, true), QKeySequence(Qt::CTRL | Qt::Key_BracketRight));
     menu_->addSeparator();
-    add("Flip horizontal", CropTransformCommand::flipHorizontal,
+    add(QT_TRANSLATE_NOOP("Veltrano", "Flip horizontal"), CropTransformCommand::flipHorizontal,
         menuIcon(QStringLiteral("crop-flip-horizontal"), kFlipIconSide, false), {});
-    add("Flip vertical", CropTransformCommand::flipVertical,
+    add(QT_TRANSLATE_NOOP("Veltrano", "Flip vertical"), CropTransformCommand::flipVertical,
         menuIcon(QStringLiteral("crop-flip-vertical"), kFlipIconSide, false), {});
     menu_->addSeparator();
-    add("Reset orientation", CropTransformCommand::resetOrientation, QIcon(), {});
+    add(QT_TRANSLATE_NOOP("Veltrano", "Reset orientation"), CropTransformCommand::resetOrientation, QIcon(), {});
 }
 
 void CropTransformPopUpButton::refresh(const QString& angle, bool isMirrored, Perform perform) {
@@ -115,7 +115,7 @@ void CropTransformPopUpButton::refresh(const QString& angle, bool isMirrored, Pe
         updateGeometry();
         QWidget::update();
     }
-    CropAccessibility::setValue(*this, isMirrored ? angle + localizedString(", mirrored") : angle);
+    CropAccessibility::setValue(*this, isMirrored ? localizedString("%1, mirrored").arg(angle) : angle);
 }
 
 void CropTransformPopUpButton::run(CropTransformCommand command) {

@@ -11,6 +11,7 @@
 #include "editing/annotations/annotation_font_style.h"
 #include "editing/session/editor_help_texts.h"
 #include "editing/session/editor_session.h"
+#include "foundation/localized_string.h"
 #include "screens/editor/editor_chevron.h"
 #include "screens/editor/editor_color_well.h"
 #include "screens/editor/editor_continuous_slider.h"
@@ -328,9 +329,10 @@ EditorLabelButton* EditorInspector::makeHideButton() {
 }
 
 QString EditorInspector::fontDescription(const AnnotationFontStyle& font) {
-    QString description = QStringLiteral("%1, %2 pt").arg(font.family).arg(std::lround(font.size));
-    if (font.italic) description += QStringLiteral(", italic");
-    return description;
+    // Family, size in points, then the style: one text each, so a language may reorder them.
+    static const QString upright = localizedString("%1, %2 pt");
+    static const QString italic = localizedString("%1, %2 pt, italic");
+    return (font.italic ? italic : upright).arg(font.family).arg(std::lround(font.size));
 }
 
 SuggestionFlow* EditorInspector::activeSuggestionFlow() const {

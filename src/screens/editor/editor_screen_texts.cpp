@@ -1,5 +1,7 @@
 #include "screens/editor/editor_screen_texts.h"
 
+#include <QLocale>
+
 #include "foundation/localized_string.h"
 
 namespace vlt {
@@ -146,7 +148,9 @@ QString EditorScreenTexts::zoomPercent(int percent) {
 
 QString EditorScreenTexts::inspectorHeading(const QString& modeTitle, const QString& toolTitle) {
     static const QString format = localizedString("%1 · %2");
-    return format.arg(modeTitle.toUpper(), toolTitle.toUpper());
+    // Upper case as the interface language writes it (Turkish "i" becomes "İ").
+    const QLocale locale;
+    return format.arg(locale.toUpper(modeTitle), locale.toUpper(toolTitle));
 }
 
 QString EditorScreenTexts::shortcut(QChar letter) {

@@ -58,7 +58,7 @@ PrintAccessoryViewController::PrintAccessoryViewController(StillImageKind curren
     title->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     contentPopup_ = new QComboBox(this);
     contentPopup_->setObjectName(QStringLiteral("vlt.print.content"));
-    contentPopup_->addItem(localizedString("Current Tab (") + stillImageKindTitle(currentTab) + QLatin1Char(')'));
+    contentPopup_->addItem(localizedString("Current Tab (%1)").arg(stillImageKindTitle(currentTab)));
     contentPopup_->addItem(localizedString("Original"));
     contentPopup_->addItem(localizedString("Simulation"));
     contentPopup_->addItem(localizedString("Comparison"));

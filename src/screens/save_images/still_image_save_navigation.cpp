@@ -32,6 +32,10 @@ QSize StillImageSaveNavigationRow::sizeHint() const {
     return {metrics.horizontalAdvance(text()) + 2 * horizontalPadding, height};
 }
 
+QSize StillImageSaveNavigationRow::minimumSizeHint() const {
+    return {modalNavigationRowMinimumWidth(*this, {horizontalPadding, cornerRadius, barWidth, barHeight}), height};
+}
+
 void StillImageSaveNavigationRow::paintEvent(QPaintEvent*) {
     paintModalNavigationRow(*this, isSelected(), ModalPalette::textPrimary(),
                             {horizontalPadding, cornerRadius, barWidth, barHeight});

@@ -25,6 +25,7 @@ public:
     void setSelected(bool selected);
     bool isSelected() const { return isChecked(); }
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -52,9 +52,10 @@ void showSummary(QLabel& label, bool enabled, const QString& enabledText, const 
 }  // namespace
 
 QString StillImageWatermarksSection::websiteMessageText() {
-    static const QString before = localizedString("Enter a complete http:// or https:// address such as ");
-    static const QString after = localizedString(", or leave this field empty.");
-    return before + QStringLiteral("https://www.example.com") + after;
+    static const QString text =
+        localizedString("Enter a complete http:// or https:// address such as %1, or leave this field empty.")
+            .arg(QStringLiteral("https://www.example.com"));
+    return text;
 }
 
 StillImageWatermarksSection::StillImageWatermarksSection(StillImageSaveViewModel& viewModel, QWidget* parent)

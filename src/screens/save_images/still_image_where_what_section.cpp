@@ -257,7 +257,7 @@ QWidget* StillImageWhereWhatSection::buildSelectionCard() {
 }
 
 void StillImageWhereWhatSection::fillRecentMenu() {
-    static const QString unavailableSuffix = localizedString(" — Unavailable - Remove");
+    static const QString unavailableFormat = localizedString("%1 — Unavailable - Remove");
     recentMenu_->clear();
     for (const StillImageRecentLocationState& recent : viewModel_.model().stillImageSaveState().recentLocations) {
         const QString key = recent.location.identity();
@@ -266,7 +266,7 @@ void StillImageWhereWhatSection::fillRecentMenu() {
             connect(action, &QAction::triggered, this,
                     [this, key] { viewModel_.model().selectRecentStillImageSaveLocation(key); });
         } else {
-            QAction* action = recentMenu_->addAction(recent.location.displayPath + unavailableSuffix);
+            QAction* action = recentMenu_->addAction(unavailableFormat.arg(recent.location.displayPath));
             connect(action, &QAction::triggered, this,
                     [this, key] { viewModel_.model().removeRecentStillImageSaveLocation(key); });
         }

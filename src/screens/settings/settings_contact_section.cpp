@@ -24,9 +24,10 @@ constexpr int kAddressMinimumHeight = 92;
 }  // namespace
 
 QString SettingsContactSection::websiteMessageText() {
-    static const QString before = localizedString("Enter a complete http:// or https:// address such as ");
-    static const QString after = localizedString(", or leave the field empty.");
-    return before + QStringLiteral("https://www.example.com") + after;
+    static const QString text =
+        localizedString("Enter a complete http:// or https:// address such as %1, or leave the field empty.")
+            .arg(QStringLiteral("https://www.example.com"));
+    return text;
 }
 
 SettingsContactSection::SettingsContactSection(SettingsDraftController& controller, QWidget* parent)

@@ -34,6 +34,10 @@ QSize SettingsRailEntry::sizeHint() const {
     return {metrics.horizontalAdvance(text()) + 2 * horizontalPadding, height};
 }
 
+QSize SettingsRailEntry::minimumSizeHint() const {
+    return {modalNavigationRowMinimumWidth(*this, {horizontalPadding, cornerRadius, barWidth, barHeight}), height};
+}
+
 void SettingsRailEntry::paintEvent(QPaintEvent*) {
     paintModalNavigationRow(*this, isSelected(), ModalPalette::accent(),
                             {horizontalPadding, cornerRadius, barWidth, barHeight});

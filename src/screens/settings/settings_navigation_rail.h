@@ -26,6 +26,7 @@ public:
     static constexpr double barHeight = 46.0;
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -20,7 +20,11 @@ public:
         QPalette palette = this->palette();
         palette.setColor(QPalette::WindowText, StartupPalette::accent());
         setPalette(palette);
-        setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+        // Its height follows its width: a line longer than the item wraps, and the
+        // layout must leave room for that.
+        QSizePolicy policy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+        policy.setHeightForWidth(true);
+        setSizePolicy(policy);
     }
 
     // As wide as the longest line, so a short chip hugs its text.
@@ -64,7 +68,9 @@ ShortcutItem::ShortcutItem(const QString& title, const QString& shortcut, QWidge
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
     layout->addStretch(1);
-    layout->addWidget(caption_, 0, Qt::AlignHCenter);
+    // The caption takes the item's whole width, so that the width it wraps at is the one
+    // its height was measured for (a longer translation runs onto a second line).
+    layout->addWidget(caption_);
     layout->addWidget(chip_, 0, Qt::AlignHCenter);
     layout->addStretch(1);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);

@@ -88,7 +88,7 @@ const QString& ShortcutReference::panImageShortcutText() {
     return text;
 }
 
-QString ShortcutReference::zoomImageShortcutText() { return QStringLiteral("Ctrl + mouse wheel"); }
+QString ShortcutReference::zoomImageShortcutText() { return localizedString("Ctrl + mouse wheel"); }
 
 ShortcutReference::ShortcutReference(AppModel& model, QWidget* parent) : QWidget(parent), model_(&model) {
     auto* titleRow = new QHBoxLayout;

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QLocale>
+#include <QTranslator>
+
+#include "foundation/app_language.h"
+
+namespace vlt {
+
+// The string tables of one interface language, installed into the running application
+// for as long as this object lives: our own texts (compiled in as
+// ":/translations/veltrano_<code>.qm") and Qt's own (standard buttons, file, print,
+// colour and font dialogs). Numbers and dates follow the same language. English needs
+// no table. Create it before the first text is looked up: texts are kept once computed.
+class InterfaceTranslations final {
+public:
+    explicit InterfaceTranslations(AppLanguage language);
+    ~InterfaceTranslations();
+    InterfaceTranslations(const InterfaceTranslations&) = delete;
+    InterfaceTranslations& operator=(const InterfaceTranslations&) = delete;
+
+    // False when the language has a table of ours that could not be loaded.
+    bool isComplete() const { return complete_; }
+
+    // ":/translations/veltrano_fr.qm"; "veltrano_zh_Hans.qm" for simplified Chinese.
+    static QString tablePath(AppLanguage language);
+
+private:
+    QTranslator own_;
+    QTranslator qt_;
+    QLocale previousLocale_;
+    bool complete_ = true;
+};
+
+}  // namespace vlt
