@@ -75,6 +75,9 @@ QStringList cutTexts(const QWidget& root) {
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget);
                    button && !button->text().isEmpty() && button->minimumSizeHint().width() > button->width() + 1) {
             cut << describe(*button, button->text());
+        } else if (!widget->layout() && widget->hasHeightForWidth() && !widget->accessibleName().isEmpty() &&
+                   widget->heightForWidth(widget->width()) > widget->height() + 1) {
+            cut << describe(*widget, widget->accessibleName());  // a paragraph drawn by its own widget
         } else if (const auto* popup = qobject_cast<const QComboBox*>(widget);
                    popup && popup->minimumSizeHint().width() > popup->width() + 1) {
             cut << describe(*popup, popup->currentText());
