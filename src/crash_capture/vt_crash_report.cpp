@@ -47,6 +47,16 @@ ErrorPtr invalidLogPlain(const char* text) {
 // Checked where it lies: a text of a crash log may be as long as the log.
 bool isValidUtf8(const char* text) { return QByteArrayView(text).isValidUtf8(); }
 
+// Seconds since 1970 from the first moment of the year 1 to the last of 9999: what a date
+// can be written as. A log that names another moment is damaged, and its moment is none.
+constexpr std::int64_t kFirstCalendarSecond = -62'135'596'800;
+constexpr std::int64_t kLastCalendarSecond = 253'402'300'799;
+
+std::optional<VTCrashTimestamp> calendarTimestamp(std::int64_t seconds) {
+    if (seconds < kFirstCalendarSecond || seconds > kLastCalendarSecond) return std::nullopt;
+    return VTCrashTimestamp(std::chrono::seconds(seconds));
+}
+
 // An optional text that is absent or not UTF-8 gives no value.
 std::optional<std::string> optionalText(const char* text) {
     if (text == nullptr || !isValidUtf8(text)) return std::nullopt;
@@ -145,7 +155,7 @@ Result<VTCrashReportSystemInfo> extractSystemInfo(const Vtcrash__CrashReport__Sy
     info.operatingSystemVersion = requiredText(system->os_version);
     info.operatingSystemBuild = optionalText(system->os_build);
     info.architecture = storedNumber(system->architecture);
-    if (system->timestamp != 0) info.timestamp = VTCrashTimestamp(std::chrono::seconds(system->timestamp));
+    if (system->timestamp != 0) info.timestamp = calendarTimestamp(system->timestamp);
     if (processor) {
         info.processorInfo = *processor;
     } else {
@@ -196,8 +206,8 @@ Result<VTCrashReportProcessInfo> extractProcessInfo(const Vtcrash__CrashReport__
     info.processName = optionalText(process->process_name);
     info.processID = process->process_id;
     info.processPath = optionalText(process->process_path);
-    if (process->has_start_time) {
-        info.processStartTime = VTCrashTimestamp(std::chrono::seconds(static_cast<std::int64_t>(process->start_time)));
+    if (process->has_start_time && process->start_time <= std::uint64_t(kLastCalendarSecond)) {
+        info.processStartTime = calendarTimestamp(static_cast<std::int64_t>(process->start_time));
     }
     info.parentProcessName = optionalText(process->parent_process_name);
     info.parentProcessID = process->parent_process_id;

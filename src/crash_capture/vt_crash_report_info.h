@@ -52,7 +52,7 @@ struct VTCrashReportSystemInfo {
     std::string operatingSystemVersion;
     std::optional<std::string> operatingSystemBuild;
     std::int32_t architecture = kVTCrashArchitectureUnknown;
-    // The moment of the crash.
+    // The moment of the crash; none when the log has none, or one outside the years 1 to 9999.
     std::optional<VTCrashTimestamp> timestamp;
     // The machine's processor, or one made from the architecture.
     VTCrashReportProcessorInfo processorInfo;

@@ -129,9 +129,13 @@ std::optional<std::vector<MacCrashReportThread>> threadsOf(const VTCrashReport& 
     return result;
 }
 
-std::string isoDate(std::chrono::system_clock::time_point moment) {
-    const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(moment.time_since_epoch()).count();
-    return QDateTime::fromMSecsSinceEpoch(milliseconds, Qt::UTC).toString(Qt::ISODateWithMs).toStdString();
+// The crash's moment, or the preparation's when the log has none. Both are counted in
+// milliseconds, never in the system clock's nanoseconds, which end in the year 2262.
+std::string crashDate(const std::optional<VTCrashTimestamp>& timestamp, std::chrono::system_clock::time_point now) {
+    const std::chrono::milliseconds moment =
+        timestamp ? std::chrono::milliseconds(timestamp->time_since_epoch())
+                  : std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch());
+    return QDateTime::fromMSecsSinceEpoch(moment.count(), Qt::UTC).toString(Qt::ISODateWithMs).toStdString();
 }
 
 MacCrashReportPayload payloadOf(const VTCrashReport& report, std::span<const std::uint8_t> reportData,
@@ -147,7 +151,7 @@ MacCrashReportPayload payloadOf(const VTCrashReport& report, std::span<const std
     payload.appVersion = cleaned(application.applicationMarketingVersion.value_or("unknown"), kVersionCharacters);
     payload.appBuild = cleaned(application.applicationVersion, kVersionCharacters);
     payload.buildConfiguration = kBuildConfiguration;
-    payload.crashAtUtc = isoDate(system.timestamp ? std::chrono::system_clock::time_point(*system.timestamp) : now);
+    payload.crashAtUtc = crashDate(system.timestamp, now);
     payload.operatingSystem = std::string(kOperatingSystemName) + " " +
                               cleaned(system.operatingSystemVersion, kVersionCharacters) + " (" +
                               cleaned(system.operatingSystemBuild.value_or("unknown"), kVersionCharacters) + ")";
