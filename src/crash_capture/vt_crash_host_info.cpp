@@ -68,7 +68,7 @@ std::optional<VTCrashHostInfo> VTCrashHostInfo::currentHostInfo() {
         const std::string etc = readFact("/etc/os-release");
         return etc.empty() ? readFact("/usr/lib/os-release") : etc;
     }();
-    info.osName_ = osReleaseValue(osRelease, "NAME");
+    info.osPrettyName_ = osReleaseValue(osRelease, "PRETTY_NAME");
     info.osVersion_ = osReleaseValue(osRelease, "VERSION_ID");
 
     const std::string product = readFact("/sys/devices/virtual/dmi/id/product_name");

@@ -34,8 +34,9 @@ public:
     const std::string& kernelRelease() const { return kernelRelease_; }
     // The processor architecture ("x86_64", "aarch64").
     const std::string& machine() const { return machine_; }
-    // The distribution's name and version ("Debian GNU/Linux", "12"); empty when unknown.
-    const std::string& osName() const { return osName_; }
+    // The distribution's name as it presents itself ("Debian GNU/Linux 12 (bookworm)") and
+    // its version ("12"); empty when unknown.
+    const std::string& osPrettyName() const { return osPrettyName_; }
     const std::string& osVersion() const { return osVersion_; }
     const std::optional<std::string>& model() const { return model_; }
     // Cores, and the processors the system schedules on; 0 when unknown.
@@ -46,7 +47,7 @@ private:
     VTCrashKernelVersion kernelVersion_;
     std::string kernelRelease_;
     std::string machine_;
-    std::string osName_;
+    std::string osPrettyName_;
     std::string osVersion_;
     std::optional<std::string> model_;
     std::uint32_t processorCount_ = 0;

@@ -154,6 +154,7 @@ Result<VTCrashReportSystemInfo> extractSystemInfo(const Vtcrash__CrashReport__Sy
     info.operatingSystem = storedNumber(system->operating_system);
     info.operatingSystemVersion = requiredText(system->os_version);
     info.operatingSystemBuild = optionalText(system->os_build);
+    info.operatingSystemName = optionalText(system->os_name);
     info.architecture = storedNumber(system->architecture);
     if (system->timestamp != 0) info.timestamp = calendarTimestamp(system->timestamp);
     if (processor) {

@@ -51,6 +51,8 @@ struct VTCrashReportSystemInfo {
     std::int32_t operatingSystem = kVTCrashOSUnknown;
     std::string operatingSystemVersion;
     std::optional<std::string> operatingSystemBuild;
+    // The distribution's name as it presents itself, in logs of this system.
+    std::optional<std::string> operatingSystemName;
     std::int32_t architecture = kVTCrashArchitectureUnknown;
     // The moment of the crash; none when the log has none, or one outside the years 1 to 9999.
     std::optional<VTCrashTimestamp> timestamp;

@@ -30,7 +30,7 @@ namespace report_info {
 constexpr uint32_t kUserRequested = 1, kUuid = 2;
 }
 namespace system_info {
-constexpr uint32_t kOperatingSystem = 1, kOSVersion = 2, kArchitecture = 3, kTimestamp = 4, kOSBuild = 5;
+constexpr uint32_t kOperatingSystem = 1, kOSVersion = 2, kArchitecture = 3, kTimestamp = 4, kOSBuild = 5, kOSName = 6;
 }
 namespace processor {
 constexpr uint32_t kEncoding = 1, kType = 2, kSubtype = 3;
@@ -287,6 +287,7 @@ void writeHeadSections(WriteContext& context, vtcrash_async_file* file) {
                         VTCRASH__CRASH_REPORT__SYSTEM_INFO__OPERATING_SYSTEM__LINUX) +
                packString(out, system_info::kOSVersion, writer->os_version) +
                packString(out, system_info::kOSBuild, writer->os_build) +
+               (writer->os_name != nullptr ? packString(out, system_info::kOSName, writer->os_name) : 0) +
                packEnum(out, system_info::kArchitecture, VTCRASH__ARCHITECTURE__ARCHITECTURE_UNKNOWN) +
                packInt64(out, system_info::kTimestamp, timestamp);
     });
@@ -406,6 +407,7 @@ vtcrash_error_t vtcrash_log_writer_init(vtcrash_log_writer* writer, const char* 
         writer->processor_count = host->processorCount();
         writer->logical_processor_count = host->logicalProcessorCount();
         writer->os_build = copyText(host->kernelRelease());
+        if (!host->osPrettyName().empty()) writer->os_name = copyText(host->osPrettyName());
         const auto& kernel = host->kernelVersion();
         std::string version = host->osVersion();
         if (version.empty()) {
@@ -499,10 +501,11 @@ vtcrash_error_t vtcrash_log_writer_write(vtcrash_log_writer* writer, pid_t crash
 vtcrash_error_t vtcrash_log_writer_close(vtcrash_log_writer*) { return VTCRASH_OK; }
 
 void vtcrash_log_writer_free(vtcrash_log_writer* writer) {
-    for (char* text : {writer->os_version, writer->os_build, writer->model, writer->application_identifier,
-                       writer->application_version, writer->application_marketing_version, writer->process_name,
-                       writer->process_path, writer->parent_process_name, writer->uncaught_exception.name,
-                       writer->uncaught_exception.reason}) {
+    for (char* text :
+         {writer->os_version, writer->os_build, writer->os_name, writer->model, writer->application_identifier,
+          writer->application_version, writer->application_marketing_version, writer->process_name,
+          writer->process_path, writer->parent_process_name, writer->uncaught_exception.name,
+          writer->uncaught_exception.reason}) {
         std::free(text);
     }
     std::free(writer->uncaught_exception.return_addresses);

@@ -33,9 +33,11 @@ struct vtcrash_log_writer {
     // True for a report of a running process, false for a crash.
     bool user_requested;
     uint8_t report_uuid[16];
-    // The distribution's version, and the kernel release as the build.
+    // The distribution's version, and the kernel release as the build; the distribution's
+    // name as it presents itself, null when unknown.
     char* os_version;
     char* os_build;
+    char* os_name;
     char* model;
     // Processor numbers in the crash log's (Mach) numbering.
     int64_t cpu_type;

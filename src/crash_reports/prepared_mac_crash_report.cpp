@@ -152,9 +152,14 @@ MacCrashReportPayload payloadOf(const VTCrashReport& report, std::span<const std
     payload.appBuild = cleaned(application.applicationVersion, kVersionCharacters);
     payload.buildConfiguration = kBuildConfiguration;
     payload.crashAtUtc = crashDate(system.timestamp, now);
-    payload.operatingSystem = std::string(kOperatingSystemName) + " " +
-                              cleaned(system.operatingSystemVersion, kVersionCharacters) + " (" +
-                              cleaned(system.operatingSystemBuild.value_or("unknown"), kVersionCharacters) + ")";
+    // "Debian GNU/Linux 12 (bookworm) (Linux 6.1.0-18-amd64)", or without the
+    // distribution's own name "Linux 12 (6.1.0-18-amd64)".
+    const std::string build = cleaned(system.operatingSystemBuild.value_or("unknown"), kVersionCharacters);
+    payload.operatingSystem =
+        system.operatingSystemName
+            ? cleaned(*system.operatingSystemName, kVersionCharacters) + " (" + kOperatingSystemName + " " + build + ")"
+            : std::string(kOperatingSystemName) + " " + cleaned(system.operatingSystemVersion, kVersionCharacters) +
+                  " (" + build + ")";
     payload.architecture = kArchitecture;
     payload.signalName = cleaned(signal.name, kSignalNameCharacters);
     payload.signalCode = cleaned(signal.code, kVersionCharacters);

@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include "base/file_contents.h"
+#include "crash_capture/vt_crash_host_info.h"
 #include "crash_capture/vt_crash_report.h"
 #include "crash_reports/crash_report_alert_presenter.h"
 #include "crash_reports/firebase_mac_crash_report_client.h"
@@ -174,6 +175,8 @@ TEST(VTCrashCrashPathTest, EveryKindOfCrashLeavesALogOfTheCrashedThread) {
         EXPECT_EQ(sent.find("render queue"), std::string::npos);
         EXPECT_EQ(payload.threads.size(), std::min<std::size_t>(threads.size(), 64));
         EXPECT_LE(payload.threads[0].frames.size(), 256u);
+        EXPECT_EQ(payload.operatingSystem.rfind(VTCrashHostInfo::currentHostInfo()->osPrettyName() + " (Linux ", 0),
+                  0u);
         const std::size_t crasherIndex = crasher - images.begin();
         EXPECT_EQ(payload.binaryImages[crasherIndex].name, "vtcrash_crasher");
         EXPECT_EQ(payload.binaryImages[crasherIndex].uuid, MacCrashReportPayload::normalizedImageUUID(crasherUUID));
