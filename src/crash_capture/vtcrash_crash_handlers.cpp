@@ -3,7 +3,9 @@
 #include <atomic>
 #include <cstdlib>
 #include <ctime>
+#include <cstring>
 #include <cxxabi.h>
+#include <dlfcn.h>
 #include <exception>
 #include <execinfo.h>
 #include <string>
@@ -40,6 +42,24 @@ std::uint64_t faultAddress(int signo, const siginfo_t* info) {
     const bool fault = signo == SIGSEGV || signo == SIGBUS || signo == SIGILL || signo == SIGFPE || signo == SIGTRAP;
     if (info == nullptr || !fault || info->si_code <= 0) return 0;
     return reinterpret_cast<std::uint64_t>(info->si_addr);
+}
+
+// Where the backtrace of an uncaught exception starts: after this handler's frames and
+// the runtime's throwing and terminating ones, at the frame that threw (called
+// __cxa_throw or __cxa_rethrow), or at the noexcept function an exception was to leave.
+// Without names to go by, after this handler's own frame.
+int firstThrowingFrame(void* const* frames, int count) {
+    static constexpr const char* kThrowing[] = {"__cxa_throw", "__cxa_rethrow", "__cxa_call_terminate",
+                                                "_ZSt17rethrow_exceptionNSt15__exception_ptr13exception_ptrE"};
+    for (int index = 0; index < count; ++index) {
+        Dl_info symbol{};
+        // A return address after a call that never returns may lie past its function.
+        if (::dladdr(static_cast<char*>(frames[index]) - 1, &symbol) == 0 || symbol.dli_sname == nullptr) continue;
+        for (const char* throwing : kThrowing) {
+            if (std::strcmp(symbol.dli_sname, throwing) == 0) return index + 1;
+        }
+    }
+    return count > 0 ? 1 : 0;
 }
 
 }  // namespace
@@ -90,10 +110,13 @@ bool vtcrash_signal_callback(int signo, siginfo_t* info, ucontext_t* userContext
         constexpr int kMaximumAddresses = static_cast<int>(VTCRASH_LOG_WRITER_MAX_FRAMES);
         void* frames[kMaximumAddresses];
         const int count = ::backtrace(frames, kMaximumAddresses);
+        const int first = firstThrowingFrame(frames, count);
         std::uint64_t addresses[kMaximumAddresses];
-        for (int index = 0; index < count; ++index) addresses[index] = reinterpret_cast<std::uint64_t>(frames[index]);
+        for (int index = first; index < count; ++index) {
+            addresses[index - first] = reinterpret_cast<std::uint64_t>(frames[index]);
+        }
         vtcrash_log_writer_set_exception(&vtcrash_shared_crash_context()->writer, name.c_str(), reason.c_str(),
-                                         addresses, static_cast<size_t>(count));
+                                         addresses, static_cast<size_t>(count - first));
     }
     std::abort();
 }

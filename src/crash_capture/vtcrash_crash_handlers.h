@@ -21,6 +21,7 @@ constexpr int VTCRASH_CRASH_SIGNALS[] = {SIGABRT, SIGBUS, SIGFPE, SIGILL, SIGSEG
 bool vtcrash_signal_callback(int signo, siginfo_t* info, ucontext_t* userContext, void* context,
                              const vlt::VTCrashSignalContinuation* next);
 
-// The std::terminate handler: the first uncaught exception's type name and what() go
-// into the shared context's writer state, then abort() takes the SIGABRT path.
+// The std::terminate handler: the first uncaught exception's type name, what() and the
+// backtrace from the frame that threw go into the shared context's writer state, then
+// abort() takes the SIGABRT path.
 [[noreturn]] void vtcrash_uncaught_exception_handler();

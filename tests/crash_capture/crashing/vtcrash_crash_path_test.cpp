@@ -185,6 +185,9 @@ TEST(VTCrashCrashPathTest, EveryKindOfCrashLeavesALogOfTheCrashedThread) {
             EXPECT_EQ(report.exceptionInfo()->exceptionName, "std::runtime_error");
             EXPECT_EQ(report.exceptionInfo()->exceptionReason, "the render queue stopped");
             EXPECT_EQ(payload.exceptionName, "std::runtime_error");
+            // The backtrace starts at the throw: a return address, at most just past the function.
+            const std::uint64_t thrower = report.exceptionInfo()->stackFrames.value().at(0).instructionPointer;
+            EXPECT_TRUE(thrower > marker("throw").start && thrower <= marker("throw").end);
         }
     }
 }

@@ -49,6 +49,8 @@ VTCRASH_MARKER(vtcrash_marker_null_call) void markerNullCall() {
     sink = 4;
 }
 
+VTCRASH_MARKER(vtcrash_marker_throw) void markerThrow() { throw std::runtime_error("the render queue stopped"); }
+
 VTCRASH_MARKER(vtcrash_marker_crash) void markerCrash(const std::string& kind) {
     crashByKind(kind);
     sink = 1;
@@ -102,7 +104,7 @@ void crashByKind(const std::string& kind) {
         sink = numerator / zero;
     }
     if (kind == "abort") std::abort();
-    if (kind == "throw") throw std::runtime_error("the render queue stopped");
+    if (kind == "throw") markerThrow();
     if (kind == "stack-overflow" || kind == "worker-recursion") sink = markerRecurse(0);
     if (kind == "pool-worker-overflow") {
         // On a oneTBB worker, a thread that no code of ours started.
