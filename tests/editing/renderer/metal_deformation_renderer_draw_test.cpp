@@ -124,7 +124,7 @@ TEST_F(DrawFixture, PanesShowTheCanvasAndTheSimulationInTheirClips) {
     const QImage frame = drawFrame({{QRectF(10, 5, 50, 40), QRectF(0, 0, 98, 100), 0.0f},
                                     {QRectF(110, 5, 50, 40), QRectF(102, 0, 98, 100), 1.0f}});
     const QImage original = testing::asOutput(canvas);
-    const QImage simulation = testing::outputImage(*renderer, 1.0f, 100, 80).value();
+    const QImage simulation = testing::renderedOutput(*renderer, 1.0f, 100, 80);
     for (int y = 0; y < 80; ++y) {
         for (int x = 0; x < 100; ++x) {
             ASSERT_EQ(frame.pixel(20 + x, 10 + y), original.pixel(x, y)) << x << "," << y;

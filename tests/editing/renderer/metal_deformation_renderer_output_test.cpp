@@ -17,7 +17,7 @@ TEST(MetalDeformationRendererOutput, IsPremultipliedBgraInMemoryAndSrgb) {
     canvas.setPixel(2, 0, qRgba(0, 0, 255, 0));
     canvas.setPixel(3, 0, qRgba(255, 255, 255, 51));
     auto renderer = testing::makeRenderer(testing::makeDevice(), canvas);
-    const QImage image = testing::outputImage(*renderer, 1.0f, 4, 2).value();
+    const QImage image = testing::renderedOutput(*renderer, 1.0f, 4, 2);
 
     EXPECT_EQ(image.format(), QImage::Format_ARGB32_Premultiplied);
     EXPECT_EQ(image.colorSpace(), QColorSpace(QColorSpace::SRgb));
@@ -34,11 +34,11 @@ TEST(MetalDeformationRendererOutput, ScalesTheWholeCanvasToAnySize) {
         for (int x = 32; x < 64; ++x) canvas.setPixel(x, y, qRgb(250, 250, 250));
     }
     auto renderer = testing::makeRenderer(testing::makeDevice(), canvas);
-    const QImage small = testing::outputImage(*renderer, 0.0f, 16, 8).value();
+    const QImage small = testing::renderedOutput(*renderer, 0.0f, 16, 8);
     EXPECT_EQ(small.size(), QSize(16, 8));
     EXPECT_EQ(small.pixel(2, 4), qRgb(10, 200, 30));
     EXPECT_EQ(small.pixel(13, 4), qRgb(250, 250, 250));
-    const QImage single = testing::outputImage(*renderer, 1.0f, 1, 1).value();
+    const QImage single = testing::renderedOutput(*renderer, 1.0f, 1, 1);
     EXPECT_EQ(single.size(), QSize(1, 1));
     EXPECT_EQ(qAlpha(single.pixel(0, 0)), 255);
 }

@@ -8,13 +8,13 @@ namespace vlt {
 namespace {
 
 using testing::darkArea;
-using testing::outputImage;
+using testing::renderedOutput;
 using testing::strokeStamps;
 
 constexpr int kSide = 256;
 
 QImage simulation(MetalDeformationRenderer& renderer) {
-    return outputImage(renderer, 1.0f, renderer.width(), renderer.height()).value();
+    return renderedOutput(renderer, 1.0f, renderer.width(), renderer.height());
 }
 
 TEST(DeformationTools, PushMovesAMarkedDotInTheDragDirectionByAboutTheDragLength) {
@@ -69,15 +69,15 @@ TEST(DeformationTools, AZeroFieldDrawsTheCanvasExactlyAndScalesBeyondTheRangeDra
     const QImage canvas = testing::syntheticCanvas(203, 157);
     auto renderer = testing::makeRenderer(testing::makeDevice(), canvas);
     for (float scale : {0.0f, 1.0f}) {
-        EXPECT_EQ(outputImage(*renderer, scale, 203, 157).value(), testing::asOutput(canvas)) << scale;
+        EXPECT_EQ(renderedOutput(*renderer, scale, 203, 157), testing::asOutput(canvas)) << scale;
     }
 
     ASSERT_TRUE(renderer->apply(strokeStamps(DeformationTool::push, {{60, 60}, {150, 130}}, 50)).ok());
-    const QImage unedited = outputImage(*renderer, 0.0f, 200, 200).value();
-    const QImage full = outputImage(*renderer, 1.0f, 200, 200).value();
+    const QImage unedited = renderedOutput(*renderer, 0.0f, 200, 200);
+    const QImage full = renderedOutput(*renderer, 1.0f, 200, 200);
     EXPECT_NE(unedited, full);
-    EXPECT_EQ(outputImage(*renderer, 1.7f, 200, 200).value(), full);
-    EXPECT_EQ(outputImage(*renderer, -0.2f, 200, 200).value(), unedited);
+    EXPECT_EQ(renderedOutput(*renderer, 1.7f, 200, 200), full);
+    EXPECT_EQ(renderedOutput(*renderer, -0.2f, 200, 200), unedited);
 }
 
 }  // namespace

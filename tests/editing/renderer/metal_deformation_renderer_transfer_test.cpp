@@ -98,14 +98,14 @@ TEST_F(TransferFixture, DrawingFollowsUploadsIntoAndOutOfZeroTiles) {
         }
     }
     ASSERT_TRUE(write(shifted)->ok());
-    const QImage moved = testing::outputImage(*renderer, 1.0f, kWidth, kHeight).value();
+    const QImage moved = testing::renderedOutput(*renderer, 1.0f, kWidth, kHeight);
     const QImage expected = testing::asOutput(canvas);
     EXPECT_EQ(moved.pixel(10, 50), expected.pixel(14, 50));
     EXPECT_EQ(moved.pixel(200, 150), expected.pixel(204, 150));
     EXPECT_NE(moved, expected);
 
     ASSERT_TRUE(write(zeros)->ok());
-    EXPECT_EQ(testing::outputImage(*renderer, 1.0f, kWidth, kHeight).value(), expected);
+    EXPECT_EQ(testing::renderedOutput(*renderer, 1.0f, kWidth, kHeight), expected);
     const std::vector<std::uint8_t> field = testing::readField(*renderer);
     EXPECT_TRUE(std::all_of(field.begin(), field.end(), [](std::uint8_t b) { return b == 0; }));
 }

@@ -1,5 +1,7 @@
 #include "renderer_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <QColorSpace>
 #include <QPainter>
 
@@ -71,6 +73,13 @@ Result<QImage, MetalDeformationFailure> outputImage(MetalDeformationRenderer& re
                              [&](Result<QImage, MetalDeformationFailure> result) { outcome = std::move(result); });
     if (!processEventsUntil([&] { return outcome.has_value(); })) return MetalDeformationFailure();
     return std::move(*outcome);
+}
+
+QImage renderedOutput(MetalDeformationRenderer& renderer, float scale, std::int64_t width, std::int64_t height) {
+    Result<QImage, MetalDeformationFailure> made = outputImage(renderer, scale, width, height);
+    if (made) return std::move(made).value();
+    ADD_FAILURE() << "no output image of " << width << " by " << height;
+    return {};
 }
 
 std::vector<BrushStamp> strokeStamps(DeformationTool tool, const std::vector<Float2>& points, float radius) {

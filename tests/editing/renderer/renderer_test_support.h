@@ -38,6 +38,9 @@ std::vector<std::uint8_t> readField(MetalDeformationRenderer& renderer);
 
 Result<QImage, MetalDeformationFailure> outputImage(MetalDeformationRenderer& renderer, float scale, std::int64_t width,
                                                     std::int64_t height);
+// The output image; when there is none, the calling test fails and gets an empty image,
+// instead of the whole test program ending on the missing value.
+QImage renderedOutput(MetalDeformationRenderer& renderer, float scale, std::int64_t width, std::int64_t height);
 
 // The stamps a stroke through the points makes, as the canvas queues it.
 std::vector<BrushStamp> strokeStamps(DeformationTool tool, const std::vector<Float2>& points, float radius);
