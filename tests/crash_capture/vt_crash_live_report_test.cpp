@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstring>
@@ -99,7 +100,7 @@ public:
 
     // Every worker has gone round its loop since the last call.
     void waitUntilInside() {
-        for (volatile int& inside : inside_) inside = 0;
+        for (std::atomic<int>& inside : inside_) inside = 0;
         for (size_t index = 0; index < kWorkers; ++index) {
             while (inside_[index] == 0 || ids_[kBlocker] == 0) std::this_thread::yield();
         }
@@ -115,7 +116,7 @@ public:
     }
 
 private:
-    using Wait = void (*)(volatile int*, volatile int*);
+    using Wait = void (*)(std::atomic<int>*, std::atomic<int>*);
     struct Worker {
         ParkedThreads* parked;
         size_t index;
@@ -140,9 +141,9 @@ private:
     }
 
     void* object_ = nullptr;
-    volatile int gate_ = 0;
-    volatile int inside_[kWorkers] = {};
-    volatile pid_t ids_[kWorkers + 1] = {};
+    std::atomic<int> gate_ = 0;
+    std::atomic<int> inside_[kWorkers] = {};
+    std::atomic<pid_t> ids_[kWorkers + 1] = {};
     Worker workers_[kWorkers];
     pthread_t threads_[kWorkers + 1];
 };
