@@ -822,6 +822,10 @@ Haga doble clic en una línea existente para seleccionarla y arrástrela para mo
         <translation>Agrandar el bermellón de forma uniforme; mantenga el pincel algo mayor que el labio tratado.</translation>
     </message>
     <message>
+        <source>Enter a base filename.</source>
+        <translation>Introduzca un nombre de archivo base.</translation>
+    </message>
+    <message>
         <source>Enter a complete http:// or https:// address such as %1, or leave the field empty.</source>
         <translation>Introduzca una dirección completa con http:// o https://, como %1, o deje el campo vacío.</translation>
     </message>
@@ -840,6 +844,14 @@ Haga doble clic en una línea existente para seleccionarla y arrástrela para mo
     <message>
         <source>Enter a valid filename.</source>
         <translation>Introduzca un nombre de archivo válido.</translation>
+    </message>
+    <message>
+        <source>Enter a valid system filename without a path separator.</source>
+        <translation>Introduzca un nombre de archivo válido para el sistema, sin separador de ruta.</translation>
+    </message>
+    <message>
+        <source>Enter a valid system folder name without a path separator.</source>
+        <translation>Introduzca un nombre de carpeta válido para el sistema, sin separador de ruta.</translation>
     </message>
     <message>
         <source>Enter a whole number from 1 to %1.</source>
@@ -1242,6 +1254,14 @@ o barra espaciadora + arrastrar</translation>
     <message>
         <source>No shortcut available</source>
         <translation>No hay ningún atajo disponible</translation>
+    </message>
+    <message>
+        <source>No web browser could open the documentation.</source>
+        <translation>Ningún navegador web ha podido abrir la documentación.</translation>
+    </message>
+    <message>
+        <source>No web browser could open the support page.</source>
+        <translation>Ningún navegador web ha podido abrir la página de asistencia.</translation>
     </message>
     <message>
         <source>Non-destructive source crop</source>
@@ -1960,6 +1980,22 @@ También puede hacer doble clic en cualquier anotación para seleccionarla sin e
         <translation>El vídeo de animación se ha guardado correctamente.</translation>
     </message>
     <message>
+        <source>The base filename cannot be “.” or “..”.</source>
+        <translation>El nombre de archivo base no puede ser «.» ni «..».</translation>
+    </message>
+    <message>
+        <source>The base filename cannot contain line breaks, tabs or other control characters.</source>
+        <translation>El nombre de archivo base no puede contener saltos de línea, tabulaciones ni otros caracteres de control.</translation>
+    </message>
+    <message>
+        <source>The base filename is too long for the file system.</source>
+        <translation>El nombre de archivo base es demasiado largo para el sistema de archivos.</translation>
+    </message>
+    <message>
+        <source>The base filename must be 180 characters or fewer.</source>
+        <translation>El nombre de archivo base debe tener 180 caracteres como máximo.</translation>
+    </message>
+    <message>
         <source>The changes are not saved. Restarting now will discard them.</source>
         <translation>Los cambios no se han guardado. Si reinicia ahora, se descartarán.</translation>
     </message>
@@ -2006,6 +2042,10 @@ También puede hacer doble clic en cualquier anotación para seleccionarla sin e
     <message>
         <source>The feedback service returned an invalid response.</source>
         <translation>El servicio de comentarios ha devuelto una respuesta no válida.</translation>
+    </message>
+    <message>
+        <source>The file could not be written. The disk may be full.</source>
+        <translation>No se ha podido escribir el archivo. Puede que el disco esté lleno.</translation>
     </message>
     <message>
         <source>The file manager could not open the containing folder.</source>
@@ -2062,6 +2102,22 @@ Si el problema persiste, póngase en contacto con el soporte en %1.</translation
     <message>
         <source>The source image changed after it was opened. Please open it again before editing.</source>
         <translation>La imagen de origen ha cambiado después de abrirse. Vuelva a abrirla antes de editarla.</translation>
+    </message>
+    <message>
+        <source>The subfolder name cannot be “.” or “..”.</source>
+        <translation>El nombre de la subcarpeta no puede ser «.» ni «..».</translation>
+    </message>
+    <message>
+        <source>The subfolder name cannot contain line breaks, tabs or other control characters.</source>
+        <translation>El nombre de la subcarpeta no puede contener saltos de línea, tabulaciones ni otros caracteres de control.</translation>
+    </message>
+    <message>
+        <source>The subfolder name is too long for the file system.</source>
+        <translation>El nombre de la subcarpeta es demasiado largo para el sistema de archivos.</translation>
+    </message>
+    <message>
+        <source>The subfolder name must be 255 characters or fewer.</source>
+        <translation>El nombre de la subcarpeta debe tener 255 caracteres como máximo.</translation>
     </message>
     <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>

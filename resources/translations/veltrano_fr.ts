@@ -822,6 +822,10 @@ Double-cliquez sur une ligne existante pour la sélectionner, puis faites-la gli
         <translation>Agrandir le vermillon de façon régulière ; gardez le pinceau un peu plus grand que la lèvre traitée.</translation>
     </message>
     <message>
+        <source>Enter a base filename.</source>
+        <translation>Saisissez un nom de fichier de base.</translation>
+    </message>
+    <message>
         <source>Enter a complete http:// or https:// address such as %1, or leave the field empty.</source>
         <translation>Saisissez une adresse complète commençant par http:// ou https://, par exemple %1, ou laissez le champ vide.</translation>
     </message>
@@ -840,6 +844,14 @@ Double-cliquez sur une ligne existante pour la sélectionner, puis faites-la gli
     <message>
         <source>Enter a valid filename.</source>
         <translation>Saisissez un nom de fichier valide.</translation>
+    </message>
+    <message>
+        <source>Enter a valid system filename without a path separator.</source>
+        <translation>Saisissez un nom de fichier valide pour le système, sans séparateur de chemin.</translation>
+    </message>
+    <message>
+        <source>Enter a valid system folder name without a path separator.</source>
+        <translation>Saisissez un nom de dossier valide pour le système, sans séparateur de chemin.</translation>
     </message>
     <message>
         <source>Enter a whole number from 1 to %1.</source>
@@ -1242,6 +1254,14 @@ ou barre d’espace + glisser</translation>
     <message>
         <source>No shortcut available</source>
         <translation>Aucun raccourci disponible</translation>
+    </message>
+    <message>
+        <source>No web browser could open the documentation.</source>
+        <translation>Aucun navigateur web n’a pu ouvrir la documentation.</translation>
+    </message>
+    <message>
+        <source>No web browser could open the support page.</source>
+        <translation>Aucun navigateur web n’a pu ouvrir la page d’assistance.</translation>
     </message>
     <message>
         <source>Non-destructive source crop</source>
@@ -1960,6 +1980,22 @@ Vous pouvez aussi double-cliquer sur une annotation pour la sélectionner sans c
         <translation>La vidéo d’animation a bien été enregistrée.</translation>
     </message>
     <message>
+        <source>The base filename cannot be “.” or “..”.</source>
+        <translation>Le nom de fichier de base ne peut pas être « . » ni « .. ».</translation>
+    </message>
+    <message>
+        <source>The base filename cannot contain line breaks, tabs or other control characters.</source>
+        <translation>Le nom de fichier de base ne peut pas contenir de sauts de ligne, de tabulations ni d’autres caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>The base filename is too long for the file system.</source>
+        <translation>Le nom de fichier de base est trop long pour le système de fichiers.</translation>
+    </message>
+    <message>
+        <source>The base filename must be 180 characters or fewer.</source>
+        <translation>Le nom de fichier de base doit comporter 180 caractères au maximum.</translation>
+    </message>
+    <message>
         <source>The changes are not saved. Restarting now will discard them.</source>
         <translation>Les modifications ne sont pas enregistrées. Elles seront perdues si vous redémarrez maintenant.</translation>
     </message>
@@ -2006,6 +2042,10 @@ Vous pouvez aussi double-cliquer sur une annotation pour la sélectionner sans c
     <message>
         <source>The feedback service returned an invalid response.</source>
         <translation>Le service de commentaires a renvoyé une réponse non valide.</translation>
+    </message>
+    <message>
+        <source>The file could not be written. The disk may be full.</source>
+        <translation>Impossible d’écrire le fichier. Le disque est peut-être plein.</translation>
     </message>
     <message>
         <source>The file manager could not open the containing folder.</source>
@@ -2062,6 +2102,22 @@ Si le problème persiste, contactez l’assistance à l’adresse %1.</translati
     <message>
         <source>The source image changed after it was opened. Please open it again before editing.</source>
         <translation>L’image source a été modifiée après son ouverture. Rouvrez-la avant de la modifier.</translation>
+    </message>
+    <message>
+        <source>The subfolder name cannot be “.” or “..”.</source>
+        <translation>Le nom du sous-dossier ne peut pas être « . » ni « .. ».</translation>
+    </message>
+    <message>
+        <source>The subfolder name cannot contain line breaks, tabs or other control characters.</source>
+        <translation>Le nom du sous-dossier ne peut pas contenir de sauts de ligne, de tabulations ni d’autres caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>The subfolder name is too long for the file system.</source>
+        <translation>Le nom du sous-dossier est trop long pour le système de fichiers.</translation>
+    </message>
+    <message>
+        <source>The subfolder name must be 255 characters or fewer.</source>
+        <translation>Le nom du sous-dossier doit comporter 255 caractères au maximum.</translation>
     </message>
     <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>

@@ -822,6 +822,10 @@ Fai doppio clic su una linea esistente per selezionarla, poi trascinala per spos
         <translation>Ingrandisci il vermiglio in modo uniforme; tieni il pennello leggermente più grande del labbro trattato.</translation>
     </message>
     <message>
+        <source>Enter a base filename.</source>
+        <translation>Inserisci un nome file di base.</translation>
+    </message>
+    <message>
         <source>Enter a complete http:// or https:// address such as %1, or leave the field empty.</source>
         <translation>Inserisci un indirizzo completo con http:// o https://, ad esempio %1, oppure lascia vuoto il campo.</translation>
     </message>
@@ -840,6 +844,14 @@ Fai doppio clic su una linea esistente per selezionarla, poi trascinala per spos
     <message>
         <source>Enter a valid filename.</source>
         <translation>Inserisci un nome file valido.</translation>
+    </message>
+    <message>
+        <source>Enter a valid system filename without a path separator.</source>
+        <translation>Inserisci un nome file valido per il sistema, senza separatori di percorso.</translation>
+    </message>
+    <message>
+        <source>Enter a valid system folder name without a path separator.</source>
+        <translation>Inserisci un nome cartella valido per il sistema, senza separatori di percorso.</translation>
     </message>
     <message>
         <source>Enter a whole number from 1 to %1.</source>
@@ -1242,6 +1254,14 @@ o barra spaziatrice + trascina</translation>
     <message>
         <source>No shortcut available</source>
         <translation>Nessuna scorciatoia disponibile</translation>
+    </message>
+    <message>
+        <source>No web browser could open the documentation.</source>
+        <translation>Nessun browser web è riuscito ad aprire la documentazione.</translation>
+    </message>
+    <message>
+        <source>No web browser could open the support page.</source>
+        <translation>Nessun browser web è riuscito ad aprire la pagina di assistenza.</translation>
     </message>
     <message>
         <source>Non-destructive source crop</source>
@@ -1960,6 +1980,22 @@ Puoi anche fare doppio clic su un’annotazione per selezionarla senza scegliere
         <translation>Il video dell’animazione è stato salvato.</translation>
     </message>
     <message>
+        <source>The base filename cannot be “.” or “..”.</source>
+        <translation>Il nome file di base non può essere «.» né «..».</translation>
+    </message>
+    <message>
+        <source>The base filename cannot contain line breaks, tabs or other control characters.</source>
+        <translation>Il nome file di base non può contenere a capo, tabulazioni o altri caratteri di controllo.</translation>
+    </message>
+    <message>
+        <source>The base filename is too long for the file system.</source>
+        <translation>Il nome file di base è troppo lungo per il file system.</translation>
+    </message>
+    <message>
+        <source>The base filename must be 180 characters or fewer.</source>
+        <translation>Il nome file di base deve contenere al massimo 180 caratteri.</translation>
+    </message>
+    <message>
         <source>The changes are not saved. Restarting now will discard them.</source>
         <translation>Le modifiche non sono salvate. Riavviando ora andranno perse.</translation>
     </message>
@@ -2006,6 +2042,10 @@ Puoi anche fare doppio clic su un’annotazione per selezionarla senza scegliere
     <message>
         <source>The feedback service returned an invalid response.</source>
         <translation>Il servizio di feedback ha restituito una risposta non valida.</translation>
+    </message>
+    <message>
+        <source>The file could not be written. The disk may be full.</source>
+        <translation>Impossibile scrivere il file. Il disco potrebbe essere pieno.</translation>
     </message>
     <message>
         <source>The file manager could not open the containing folder.</source>
@@ -2062,6 +2102,22 @@ Se il problema persiste, contatta l’assistenza all’indirizzo %1.</translatio
     <message>
         <source>The source image changed after it was opened. Please open it again before editing.</source>
         <translation>L’immagine di origine è cambiata dopo l’apertura. Riaprila prima di modificarla.</translation>
+    </message>
+    <message>
+        <source>The subfolder name cannot be “.” or “..”.</source>
+        <translation>Il nome della sottocartella non può essere «.» né «..».</translation>
+    </message>
+    <message>
+        <source>The subfolder name cannot contain line breaks, tabs or other control characters.</source>
+        <translation>Il nome della sottocartella non può contenere a capo, tabulazioni o altri caratteri di controllo.</translation>
+    </message>
+    <message>
+        <source>The subfolder name is too long for the file system.</source>
+        <translation>Il nome della sottocartella è troppo lungo per il file system.</translation>
+    </message>
+    <message>
+        <source>The subfolder name must be 255 characters or fewer.</source>
+        <translation>Il nome della sottocartella deve contenere al massimo 255 caratteri.</translation>
     </message>
     <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>

@@ -822,6 +822,10 @@ Double-click an existing line to select it, then drag to move it.</source>
         <translation>赤唇部を均等に拡大します。ブラシは施術する唇よりやや大きめにしてください。</translation>
     </message>
     <message>
+        <source>Enter a base filename.</source>
+        <translation>ベースファイル名を入力してください。</translation>
+    </message>
+    <message>
         <source>Enter a complete http:// or https:// address such as %1, or leave the field empty.</source>
         <translation>http://またはhttps://で始まる完全なアドレス（例：%1）を入力するか、フィールドを空欄のままにしてください。</translation>
     </message>
@@ -840,6 +844,14 @@ Double-click an existing line to select it, then drag to move it.</source>
     <message>
         <source>Enter a valid filename.</source>
         <translation>有効なファイル名を入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter a valid system filename without a path separator.</source>
+        <translation>パス区切り文字を含まない、システムで有効なファイル名を入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter a valid system folder name without a path separator.</source>
+        <translation>パス区切り文字を含まない、システムで有効なフォルダー名を入力してください。</translation>
     </message>
     <message>
         <source>Enter a whole number from 1 to %1.</source>
@@ -1242,6 +1254,14 @@ or Spacebar + drag</source>
     <message>
         <source>No shortcut available</source>
         <translation>ショートカットなし</translation>
+    </message>
+    <message>
+        <source>No web browser could open the documentation.</source>
+        <translation>ドキュメントを開けるWebブラウザーがありません。</translation>
+    </message>
+    <message>
+        <source>No web browser could open the support page.</source>
+        <translation>サポートページを開けるWebブラウザーがありません。</translation>
     </message>
     <message>
         <source>Non-destructive source crop</source>
@@ -1960,6 +1980,22 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>アニメーション動画を保存しました。</translation>
     </message>
     <message>
+        <source>The base filename cannot be “.” or “..”.</source>
+        <translation>ベースファイル名に「.」や「..」は使えません。</translation>
+    </message>
+    <message>
+        <source>The base filename cannot contain line breaks, tabs or other control characters.</source>
+        <translation>ベースファイル名に改行、タブ、その他の制御文字は使えません。</translation>
+    </message>
+    <message>
+        <source>The base filename is too long for the file system.</source>
+        <translation>ベースファイル名がファイルシステムの上限より長すぎます。</translation>
+    </message>
+    <message>
+        <source>The base filename must be 180 characters or fewer.</source>
+        <translation>ベースファイル名は180文字以内にしてください。</translation>
+    </message>
+    <message>
         <source>The changes are not saved. Restarting now will discard them.</source>
         <translation>変更は保存されていません。今再起動すると変更は破棄されます。</translation>
     </message>
@@ -2006,6 +2042,10 @@ You can also double-click any annotation to select it without first choosing thi
     <message>
         <source>The feedback service returned an invalid response.</source>
         <translation>フィードバックサービスから無効な応答が返されました。</translation>
+    </message>
+    <message>
+        <source>The file could not be written. The disk may be full.</source>
+        <translation>ファイルを書き込めませんでした。ディスクがいっぱいの可能性があります。</translation>
     </message>
     <message>
         <source>The file manager could not open the containing folder.</source>
@@ -2062,6 +2102,22 @@ If the problem persists, contact support at %1.</source>
     <message>
         <source>The source image changed after it was opened. Please open it again before editing.</source>
         <translation>ソース画像が開いた後に変更されました。編集する前に画像を開き直してください。</translation>
+    </message>
+    <message>
+        <source>The subfolder name cannot be “.” or “..”.</source>
+        <translation>サブフォルダー名に「.」や「..」は使えません。</translation>
+    </message>
+    <message>
+        <source>The subfolder name cannot contain line breaks, tabs or other control characters.</source>
+        <translation>サブフォルダー名に改行、タブ、その他の制御文字は使えません。</translation>
+    </message>
+    <message>
+        <source>The subfolder name is too long for the file system.</source>
+        <translation>サブフォルダー名がファイルシステムの上限より長すぎます。</translation>
+    </message>
+    <message>
+        <source>The subfolder name must be 255 characters or fewer.</source>
+        <translation>サブフォルダー名は255文字以内にしてください。</translation>
     </message>
     <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>

@@ -821,6 +821,10 @@ Double-click an existing line to select it, then drag to move it.</source>
         <translation>입술 홍순부를 고르게 확대합니다. 브러시를 시술하는 입술보다 약간 크게 유지하십시오.</translation>
     </message>
     <message>
+        <source>Enter a base filename.</source>
+        <translation>기본 파일 이름을 입력하세요.</translation>
+    </message>
+    <message>
         <source>Enter a complete http:// or https:// address such as %1, or leave the field empty.</source>
         <translation>http:// 또는 https://로 시작하는 전체 주소(예: %1)를 입력하거나 필드를 비워 두십시오.</translation>
     </message>
@@ -839,6 +843,14 @@ Double-click an existing line to select it, then drag to move it.</source>
     <message>
         <source>Enter a valid filename.</source>
         <translation>올바른 파일 이름을 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Enter a valid system filename without a path separator.</source>
+        <translation>경로 구분 기호 없이 시스템에서 사용할 수 있는 파일 이름을 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Enter a valid system folder name without a path separator.</source>
+        <translation>경로 구분 기호 없이 시스템에서 사용할 수 있는 폴더 이름을 입력하세요.</translation>
     </message>
     <message>
         <source>Enter a whole number from 1 to %1.</source>
@@ -1241,6 +1253,14 @@ or Spacebar + drag</source>
     <message>
         <source>No shortcut available</source>
         <translation>단축키 없음</translation>
+    </message>
+    <message>
+        <source>No web browser could open the documentation.</source>
+        <translation>문서를 열 수 있는 웹 브라우저가 없습니다.</translation>
+    </message>
+    <message>
+        <source>No web browser could open the support page.</source>
+        <translation>지원 페이지를 열 수 있는 웹 브라우저가 없습니다.</translation>
     </message>
     <message>
         <source>Non-destructive source crop</source>
@@ -1959,6 +1979,22 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>애니메이션 비디오가 저장되었습니다.</translation>
     </message>
     <message>
+        <source>The base filename cannot be “.” or “..”.</source>
+        <translation>기본 파일 이름은 “.” 또는 “..”일 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The base filename cannot contain line breaks, tabs or other control characters.</source>
+        <translation>기본 파일 이름에는 줄바꿈, 탭 또는 기타 제어 문자를 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The base filename is too long for the file system.</source>
+        <translation>기본 파일 이름이 파일 시스템에서 허용하는 길이보다 깁니다.</translation>
+    </message>
+    <message>
+        <source>The base filename must be 180 characters or fewer.</source>
+        <translation>기본 파일 이름은 180자 이하여야 합니다.</translation>
+    </message>
+    <message>
         <source>The changes are not saved. Restarting now will discard them.</source>
         <translation>변경 사항이 저장되지 않았습니다. 지금 다시 시작하면 변경 사항이 삭제됩니다.</translation>
     </message>
@@ -2005,6 +2041,10 @@ You can also double-click any annotation to select it without first choosing thi
     <message>
         <source>The feedback service returned an invalid response.</source>
         <translation>피드백 서비스에서 잘못된 응답을 반환했습니다.</translation>
+    </message>
+    <message>
+        <source>The file could not be written. The disk may be full.</source>
+        <translation>파일을 기록할 수 없습니다. 디스크가 가득 찼을 수 있습니다.</translation>
     </message>
     <message>
         <source>The file manager could not open the containing folder.</source>
@@ -2061,6 +2101,22 @@ If the problem persists, contact support at %1.</source>
     <message>
         <source>The source image changed after it was opened. Please open it again before editing.</source>
         <translation>소스 이미지가 열린 후에 변경되었습니다. 편집하기 전에 이미지를 다시 여십시오.</translation>
+    </message>
+    <message>
+        <source>The subfolder name cannot be “.” or “..”.</source>
+        <translation>하위 폴더 이름은 “.” 또는 “..”일 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The subfolder name cannot contain line breaks, tabs or other control characters.</source>
+        <translation>하위 폴더 이름에는 줄바꿈, 탭 또는 기타 제어 문자를 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The subfolder name is too long for the file system.</source>
+        <translation>하위 폴더 이름이 파일 시스템에서 허용하는 길이보다 깁니다.</translation>
+    </message>
+    <message>
+        <source>The subfolder name must be 255 characters or fewer.</source>
+        <translation>하위 폴더 이름은 255자 이하여야 합니다.</translation>
     </message>
     <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>

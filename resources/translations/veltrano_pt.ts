@@ -822,6 +822,10 @@ Clique duas vezes em uma linha existente para selecioná-la e arraste para movê
         <translation>Aumentar o vermelhão de forma uniforme; mantenha o pincel um pouco maior que o lábio tratado.</translation>
     </message>
     <message>
+        <source>Enter a base filename.</source>
+        <translation>Digite um nome de arquivo base.</translation>
+    </message>
+    <message>
         <source>Enter a complete http:// or https:// address such as %1, or leave the field empty.</source>
         <translation>Digite um endereço completo com http:// ou https://, como %1, ou deixe o campo em branco.</translation>
     </message>
@@ -840,6 +844,14 @@ Clique duas vezes em uma linha existente para selecioná-la e arraste para movê
     <message>
         <source>Enter a valid filename.</source>
         <translation>Digite um nome de arquivo válido.</translation>
+    </message>
+    <message>
+        <source>Enter a valid system filename without a path separator.</source>
+        <translation>Digite um nome de arquivo válido para o sistema, sem separador de caminho.</translation>
+    </message>
+    <message>
+        <source>Enter a valid system folder name without a path separator.</source>
+        <translation>Digite um nome de pasta válido para o sistema, sem separador de caminho.</translation>
     </message>
     <message>
         <source>Enter a whole number from 1 to %1.</source>
@@ -1242,6 +1254,14 @@ ou barra de espaço + arrastar</translation>
     <message>
         <source>No shortcut available</source>
         <translation>Nenhum atalho disponível</translation>
+    </message>
+    <message>
+        <source>No web browser could open the documentation.</source>
+        <translation>Nenhum navegador conseguiu abrir a documentação.</translation>
+    </message>
+    <message>
+        <source>No web browser could open the support page.</source>
+        <translation>Nenhum navegador conseguiu abrir a página de suporte.</translation>
     </message>
     <message>
         <source>Non-destructive source crop</source>
@@ -1960,6 +1980,22 @@ Você também pode clicar duas vezes em qualquer anotação para selecioná-la s
         <translation>O vídeo de animação foi salvo com sucesso.</translation>
     </message>
     <message>
+        <source>The base filename cannot be “.” or “..”.</source>
+        <translation>O nome de arquivo base não pode ser “.” nem “..”.</translation>
+    </message>
+    <message>
+        <source>The base filename cannot contain line breaks, tabs or other control characters.</source>
+        <translation>O nome de arquivo base não pode conter quebras de linha, tabulações nem outros caracteres de controle.</translation>
+    </message>
+    <message>
+        <source>The base filename is too long for the file system.</source>
+        <translation>O nome de arquivo base é longo demais para o sistema de arquivos.</translation>
+    </message>
+    <message>
+        <source>The base filename must be 180 characters or fewer.</source>
+        <translation>O nome de arquivo base deve ter no máximo 180 caracteres.</translation>
+    </message>
+    <message>
         <source>The changes are not saved. Restarting now will discard them.</source>
         <translation>As alterações não foram salvas. Reiniciar agora irá descartá-las.</translation>
     </message>
@@ -2006,6 +2042,10 @@ Você também pode clicar duas vezes em qualquer anotação para selecioná-la s
     <message>
         <source>The feedback service returned an invalid response.</source>
         <translation>O serviço de feedback retornou uma resposta inválida.</translation>
+    </message>
+    <message>
+        <source>The file could not be written. The disk may be full.</source>
+        <translation>Não foi possível gravar o arquivo. O disco pode estar cheio.</translation>
     </message>
     <message>
         <source>The file manager could not open the containing folder.</source>
@@ -2062,6 +2102,22 @@ Se o problema persistir, entre em contato com o suporte pelo endereço %1.</tran
     <message>
         <source>The source image changed after it was opened. Please open it again before editing.</source>
         <translation>A imagem de origem foi alterada depois de aberta. Abra-a novamente antes de editar.</translation>
+    </message>
+    <message>
+        <source>The subfolder name cannot be “.” or “..”.</source>
+        <translation>O nome da subpasta não pode ser “.” nem “..”.</translation>
+    </message>
+    <message>
+        <source>The subfolder name cannot contain line breaks, tabs or other control characters.</source>
+        <translation>O nome da subpasta não pode conter quebras de linha, tabulações nem outros caracteres de controle.</translation>
+    </message>
+    <message>
+        <source>The subfolder name is too long for the file system.</source>
+        <translation>O nome da subpasta é longo demais para o sistema de arquivos.</translation>
+    </message>
+    <message>
+        <source>The subfolder name must be 255 characters or fewer.</source>
+        <translation>O nome da subpasta deve ter no máximo 255 caracteres.</translation>
     </message>
     <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>

@@ -822,6 +822,10 @@ Mevcut bir çizgiyi seçmek için çift tıklayın, ardından taşımak için s�
         <translation>Dudak kırmızısını eşit şekilde büyütün; fırçayı işlenen dudaktan biraz büyük tutun.</translation>
     </message>
     <message>
+        <source>Enter a base filename.</source>
+        <translation>Bir temel dosya adı girin.</translation>
+    </message>
+    <message>
         <source>Enter a complete http:// or https:// address such as %1, or leave the field empty.</source>
         <translation>Tam bir http:// veya https:// adresi girin, örneğin %1; ya da alanı boş bırakın.</translation>
     </message>
@@ -840,6 +844,14 @@ Mevcut bir çizgiyi seçmek için çift tıklayın, ardından taşımak için s�
     <message>
         <source>Enter a valid filename.</source>
         <translation>Geçerli bir dosya adı girin.</translation>
+    </message>
+    <message>
+        <source>Enter a valid system filename without a path separator.</source>
+        <translation>Yol ayırıcı içermeyen, sistemde geçerli bir dosya adı girin.</translation>
+    </message>
+    <message>
+        <source>Enter a valid system folder name without a path separator.</source>
+        <translation>Yol ayırıcı içermeyen, sistemde geçerli bir klasör adı girin.</translation>
     </message>
     <message>
         <source>Enter a whole number from 1 to %1.</source>
@@ -1242,6 +1254,14 @@ veya Boşluk tuşu + sürükleme</translation>
     <message>
         <source>No shortcut available</source>
         <translation>Kısayol yok</translation>
+    </message>
+    <message>
+        <source>No web browser could open the documentation.</source>
+        <translation>Belgeleri hiçbir web tarayıcısı açamadı.</translation>
+    </message>
+    <message>
+        <source>No web browser could open the support page.</source>
+        <translation>Destek sayfasını hiçbir web tarayıcısı açamadı.</translation>
     </message>
     <message>
         <source>Non-destructive source crop</source>
@@ -1960,6 +1980,22 @@ Bu aracı seçmeden de herhangi bir ek açıklamayı çift tıklayarak seçebili
         <translation>Animasyon videosu başarıyla kaydedildi.</translation>
     </message>
     <message>
+        <source>The base filename cannot be “.” or “..”.</source>
+        <translation>Temel dosya adı “.” veya “..” olamaz.</translation>
+    </message>
+    <message>
+        <source>The base filename cannot contain line breaks, tabs or other control characters.</source>
+        <translation>Temel dosya adı satır sonu, sekme veya başka denetim karakterleri içeremez.</translation>
+    </message>
+    <message>
+        <source>The base filename is too long for the file system.</source>
+        <translation>Temel dosya adı dosya sistemi için çok uzun.</translation>
+    </message>
+    <message>
+        <source>The base filename must be 180 characters or fewer.</source>
+        <translation>Temel dosya adı en fazla 180 karakter olmalıdır.</translation>
+    </message>
+    <message>
         <source>The changes are not saved. Restarting now will discard them.</source>
         <translation>Değişiklikler kaydedilmedi. Şimdi yeniden başlatmak bu değişiklikleri silecek.</translation>
     </message>
@@ -2006,6 +2042,10 @@ Bu aracı seçmeden de herhangi bir ek açıklamayı çift tıklayarak seçebili
     <message>
         <source>The feedback service returned an invalid response.</source>
         <translation>Geri bildirim hizmeti geçersiz bir yanıt döndürdü.</translation>
+    </message>
+    <message>
+        <source>The file could not be written. The disk may be full.</source>
+        <translation>Dosya yazılamadı. Disk dolu olabilir.</translation>
     </message>
     <message>
         <source>The file manager could not open the containing folder.</source>
@@ -2062,6 +2102,22 @@ Sorun devam ederse destek ekibiyle iletişime geçin: %1.</translation>
     <message>
         <source>The source image changed after it was opened. Please open it again before editing.</source>
         <translation>Kaynak görüntü açıldıktan sonra değişti. Lütfen düzenlemeden önce yeniden açın.</translation>
+    </message>
+    <message>
+        <source>The subfolder name cannot be “.” or “..”.</source>
+        <translation>Alt klasör adı “.” veya “..” olamaz.</translation>
+    </message>
+    <message>
+        <source>The subfolder name cannot contain line breaks, tabs or other control characters.</source>
+        <translation>Alt klasör adı satır sonu, sekme veya başka denetim karakterleri içeremez.</translation>
+    </message>
+    <message>
+        <source>The subfolder name is too long for the file system.</source>
+        <translation>Alt klasör adı dosya sistemi için çok uzun.</translation>
+    </message>
+    <message>
+        <source>The subfolder name must be 255 characters or fewer.</source>
+        <translation>Alt klasör adı en fazla 255 karakter olmalıdır.</translation>
     </message>
     <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>

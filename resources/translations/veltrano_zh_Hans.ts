@@ -822,6 +822,10 @@ Double-click an existing line to select it, then drag to move it.</source>
         <translation>均匀放大唇红；画笔应略大于所处理的嘴唇。</translation>
     </message>
     <message>
+        <source>Enter a base filename.</source>
+        <translation>请输入基本文件名。</translation>
+    </message>
+    <message>
         <source>Enter a complete http:// or https:// address such as %1, or leave the field empty.</source>
         <translation>请输入以 http:// 或 https:// 开头的完整地址（例如 %1），或将此字段留空。</translation>
     </message>
@@ -840,6 +844,14 @@ Double-click an existing line to select it, then drag to move it.</source>
     <message>
         <source>Enter a valid filename.</source>
         <translation>请输入有效的文件名。</translation>
+    </message>
+    <message>
+        <source>Enter a valid system filename without a path separator.</source>
+        <translation>请输入系统可用、且不含路径分隔符的文件名。</translation>
+    </message>
+    <message>
+        <source>Enter a valid system folder name without a path separator.</source>
+        <translation>请输入系统可用、且不含路径分隔符的文件夹名称。</translation>
     </message>
     <message>
         <source>Enter a whole number from 1 to %1.</source>
@@ -1242,6 +1254,14 @@ or Spacebar + drag</source>
     <message>
         <source>No shortcut available</source>
         <translation>无可用快捷键</translation>
+    </message>
+    <message>
+        <source>No web browser could open the documentation.</source>
+        <translation>没有可以打开文档的网页浏览器。</translation>
+    </message>
+    <message>
+        <source>No web browser could open the support page.</source>
+        <translation>没有可以打开支持页面的网页浏览器。</translation>
     </message>
     <message>
         <source>Non-destructive source crop</source>
@@ -1960,6 +1980,22 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>动画视频已成功保存。</translation>
     </message>
     <message>
+        <source>The base filename cannot be “.” or “..”.</source>
+        <translation>基本文件名不能是“.”或“..”。</translation>
+    </message>
+    <message>
+        <source>The base filename cannot contain line breaks, tabs or other control characters.</source>
+        <translation>基本文件名不能包含换行符、制表符或其他控制字符。</translation>
+    </message>
+    <message>
+        <source>The base filename is too long for the file system.</source>
+        <translation>基本文件名超出了文件系统允许的长度。</translation>
+    </message>
+    <message>
+        <source>The base filename must be 180 characters or fewer.</source>
+        <translation>基本文件名不能超过 180 个字符。</translation>
+    </message>
+    <message>
         <source>The changes are not saved. Restarting now will discard them.</source>
         <translation>更改尚未保存。现在重新启动将丢弃这些更改。</translation>
     </message>
@@ -2006,6 +2042,10 @@ You can also double-click any annotation to select it without first choosing thi
     <message>
         <source>The feedback service returned an invalid response.</source>
         <translation>反馈服务返回了无效的响应。</translation>
+    </message>
+    <message>
+        <source>The file could not be written. The disk may be full.</source>
+        <translation>无法写入文件。磁盘可能已满。</translation>
     </message>
     <message>
         <source>The file manager could not open the containing folder.</source>
@@ -2062,6 +2102,22 @@ If the problem persists, contact support at %1.</source>
     <message>
         <source>The source image changed after it was opened. Please open it again before editing.</source>
         <translation>源图像在打开后已被更改。请在编辑前重新打开。</translation>
+    </message>
+    <message>
+        <source>The subfolder name cannot be “.” or “..”.</source>
+        <translation>子文件夹名称不能是“.”或“..”。</translation>
+    </message>
+    <message>
+        <source>The subfolder name cannot contain line breaks, tabs or other control characters.</source>
+        <translation>子文件夹名称不能包含换行符、制表符或其他控制字符。</translation>
+    </message>
+    <message>
+        <source>The subfolder name is too long for the file system.</source>
+        <translation>子文件夹名称超出了文件系统允许的长度。</translation>
+    </message>
+    <message>
+        <source>The subfolder name must be 255 characters or fewer.</source>
+        <translation>子文件夹名称不能超过 255 个字符。</translation>
     </message>
     <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>

@@ -1,6 +1,10 @@
 #include "app/help_links.h"
 
-#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPointer>
+
+#include "foundation/localized_string.h"
+#include "platform/desktop/default_application_opener.h"
 
 namespace vlt {
 
@@ -8,6 +12,21 @@ namespace {
 
 constexpr auto kDocumentationHost = "docs.veltrano.com";
 constexpr auto kWebsiteHost = "www.veltrano.com";
+
+// Through xdg-open, whose exit status tells whether a browser took the page and whose
+// messages stay out of our log.
+void openPage(const QUrl& page, const QString& failureText, QWidget* window) {
+    QPointer<QWidget> guard(window);
+    openWithDefaultApplication(page.toString(), [guard, page, failureText](bool opened) {
+        if (opened || !guard) return;
+        auto* alert = new QMessageBox(QMessageBox::Warning, QString(), failureText, QMessageBox::Ok, guard);
+        alert->setInformativeText(page.toString());
+        alert->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        alert->setAttribute(Qt::WA_DeleteOnClose);
+        alert->setWindowModality(Qt::WindowModal);
+        alert->open();
+    });
+}
 
 QUrl siteRoot(const char* host) {
     QUrl url;
@@ -58,10 +77,12 @@ QUrl HelpLinks::supportPageURL(AppLanguage language) {
     return url;
 }
 
-void HelpLinks::openDocumentation() { QDesktopServices::openUrl(documentationURL()); }
+void HelpLinks::openDocumentation(QWidget* window) {
+    openPage(documentationURL(), localizedString("No web browser could open the documentation."), window);
+}
 
-void HelpLinks::openSupportPage(AppLanguage interfaceLanguage) {
-    QDesktopServices::openUrl(supportPageURL(interfaceLanguage));
+void HelpLinks::openSupportPage(AppLanguage interfaceLanguage, QWidget* window) {
+    openPage(supportPageURL(interfaceLanguage), localizedString("No web browser could open the support page."), window);
 }
 
 }  // namespace vlt

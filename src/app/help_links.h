@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+class QWidget;
+
 #include "foundation/app_language.h"
 
 namespace vlt {
@@ -20,11 +22,12 @@ public:
     // The web site with the two path components "<code>/support", no trailing slash.
     static QUrl supportPageURL(AppLanguage language);
 
-    // Open in the user's default browser; when none takes the address nothing is shown.
-    static void openDocumentation();
+    // Open in the user's default browser. When none takes the address, an alert on the
+    // window says so and shows the address to copy.
+    static void openDocumentation(QWidget* window);
     // The support page in the language the interface is shown in, not the one
     // chosen for the next launch.
-    static void openSupportPage(AppLanguage interfaceLanguage);
+    static void openSupportPage(AppLanguage interfaceLanguage, QWidget* window);
 };
 
 }  // namespace vlt

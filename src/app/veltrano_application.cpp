@@ -110,8 +110,8 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
     QPointer<MainWindow> window(window_.get());
     actions.quit = [this] { delegate_->requestTermination(); };
     actions.showAbout = [window] { AboutPanel::present(window); };
-    actions.openDocumentation = [] { HelpLinks::openDocumentation(); };
-    actions.openSupportPage = [activeLanguage] { HelpLinks::openSupportPage(activeLanguage); };
+    actions.openDocumentation = [window] { HelpLinks::openDocumentation(window); };
+    actions.openSupportPage = [activeLanguage, window] { HelpLinks::openSupportPage(activeLanguage, window); };
     commands_ = std::make_unique<ApplicationCommands>(*model_, *window_->menuBar(), std::move(actions));
 
     signalWatcher_ = std::make_unique<TerminationSignalWatcher>();

@@ -14,10 +14,6 @@ namespace {
 // Paths this long are no folder anyone chose; they are dropped rather than carried around.
 constexpr qsizetype kMaximumPathBytes = 32768;
 
-bool equalIgnoringCase(const QString& left, const QString& right) {
-    return left.compare(right, Qt::CaseInsensitive) == 0;
-}
-
 // An absolute path in its plain form: what a file URL made from it gives back.
 bool isPlainAbsolutePath(const QString& path) {
     if (!path.startsWith(u'/') || path.contains(QChar(u'\0'))) return false;
@@ -43,7 +39,7 @@ void offer(std::vector<StillImageSaveLocation>& result, const StillImageSaveLoca
     const std::optional<StillImageSaveLocation> kept = keptLocation(location);
     if (!kept) return;
     const bool repeated = std::any_of(result.begin(), result.end(), [&](const StillImageSaveLocation& other) {
-        return equalIgnoringCase(other.displayPath, kept->displayPath);
+        return other.displayPath == kept->displayPath;
     });
     if (!repeated) result.push_back(*kept);
 }
@@ -51,7 +47,7 @@ void offer(std::vector<StillImageSaveLocation>& result, const StillImageSaveLoca
 QString matchingLastPath(const QString& lastPath, const std::vector<StillImageSaveLocation>& locations) {
     if (locations.empty()) return QString();
     for (const StillImageSaveLocation& location : locations) {
-        if (equalIgnoringCase(location.displayPath, lastPath)) return location.displayPath;
+        if (location.displayPath == lastPath) return location.displayPath;
     }
     return locations.front().displayPath;
 }
@@ -62,7 +58,7 @@ std::vector<StillImageSaveLocation> normalizedRecentSaveLocations(
     const QString& lastPath, const std::vector<StillImageSaveLocation>& locations) {
     std::vector<StillImageSaveLocation> result;
     const auto lastUsed = std::find_if(locations.begin(), locations.end(), [&](const StillImageSaveLocation& location) {
-        return equalIgnoringCase(location.displayPath, lastPath);
+        return location.displayPath == lastPath;
     });
     if (lastUsed != locations.end()) offer(result, *lastUsed);
     for (const StillImageSaveLocation& location : locations) offer(result, location);
@@ -164,12 +160,11 @@ ApplicationSettings ApplicationSettings::recordingStillImageSaveLocation(const S
 
 ApplicationSettings ApplicationSettings::removingRecentStillImageSaveLocation(const QString& displayPath) const {
     ApplicationSettings result = *this;
-    const auto removed = std::erase_if(
-        result.recentStillImageSaveLocations,
-        [&](const StillImageSaveLocation& location) { return equalIgnoringCase(location.displayPath, displayPath); });
+    const auto removed =
+        std::erase_if(result.recentStillImageSaveLocations,
+                      [&](const StillImageSaveLocation& location) { return location.displayPath == displayPath; });
     if (removed == 0) return *this;
-    if (equalIgnoringCase(result.lastStillImageSaveLocationPath, displayPath))
-        result.lastStillImageSaveLocationPath.clear();
+    if (result.lastStillImageSaveLocationPath == displayPath) result.lastStillImageSaveLocationPath.clear();
     return result.normalized();
 }
 

@@ -98,7 +98,7 @@ struct ApplicationSettings {
     ApplicationSettings updatingSharePreferences(bool includeLabels, bool includeContactInformation) const;
     // Puts the folder first and makes it the last used one.
     ApplicationSettings recordingStillImageSaveLocation(const StillImageSaveLocation& location) const;
-    // Forgets every recent folder with this path (ignoring case); returns this record
+    // Forgets every recent folder with this path; returns this record
     // untouched when none has it.
     ApplicationSettings removingRecentStillImageSaveLocation(const QString& displayPath) const;
 
@@ -106,7 +106,7 @@ struct ApplicationSettings {
 };
 
 // The recent folders as kept: the one named by lastPath first, then the others in
-// order; entries that are invalid, repeated (ignoring case) or beyond the fifth are
+// order; entries that are invalid, repeated or beyond the fifth are
 // dropped, and paths and subfolders are trimmed.
 std::vector<StillImageSaveLocation> normalizedRecentSaveLocations(const QString& lastPath,
                                                                   const std::vector<StillImageSaveLocation>& locations);

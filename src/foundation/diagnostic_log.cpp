@@ -334,6 +334,9 @@ void DiagnosticLog::stillImageSaveCancelled(const QUuid& id, std::int64_t ms) {
 void DiagnosticLog::stillImageSaveFailed(const QUuid& id, std::int64_t ms, const Error& error) {
     writeOperationFailed(DiagnosticEvent::stillImageSaveFailed, id, ms, error);
 }
+void DiagnosticLog::stillImageFolderSyncFailed(const QUuid& id, const Error& error) {
+    writeEvent(DiagnosticEvent::stillImageFolderSyncFailed, EventValues().withOperationId(id).withError(error));
+}
 void DiagnosticLog::shareImageStarted(const QUuid& id) { writeOperation(DiagnosticEvent::shareImageStarted, id); }
 void DiagnosticLog::shareImageSucceeded(const QUuid& id, std::int64_t ms) {
     writeOperationFinished(DiagnosticEvent::shareImageSucceeded, id, ms);

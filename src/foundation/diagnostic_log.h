@@ -134,6 +134,8 @@ public:
     static void stillImageSaveSucceeded(const QUuid& operationId, std::int64_t elapsedMilliseconds);
     static void stillImageSaveCancelled(const QUuid& operationId, std::int64_t elapsedMilliseconds);
     static void stillImageSaveFailed(const QUuid& operationId, std::int64_t elapsedMilliseconds, const Error& error);
+    // The files are published, but the folder holding their names could not be synced.
+    static void stillImageFolderSyncFailed(const QUuid& operationId, const Error& error);
     static void shareImageStarted(const QUuid& operationId);
     static void shareImageSucceeded(const QUuid& operationId, std::int64_t elapsedMilliseconds);
     static void shareImageCancelled(const QUuid& operationId, std::int64_t elapsedMilliseconds);

@@ -62,6 +62,7 @@ constexpr std::array kCatalogue = {
     VLT_EVENT(stillImageSaveSucceeded, "still_image_save_succeeded", C::output, kOperationFinished),
     VLT_EVENT(stillImageSaveCancelled, "still_image_save_cancelled", C::output, kOperationFinished),
     VLT_EVENT(stillImageSaveFailed, "still_image_save_failed", C::output, kOperationFailed),
+    VLT_EVENT(stillImageFolderSyncFailed, "still_image_folder_sync_failed", C::output, kOperationFailedNoElapsed),
     VLT_EVENT(shareImageStarted, "share_image_started", C::output, kOperation),
     VLT_EVENT(shareImageSucceeded, "share_image_succeeded", C::output, kOperationFinished),
     VLT_EVENT(shareImageCancelled, "share_image_cancelled", C::output, kOperationFinished),

@@ -34,6 +34,7 @@ enum class DiagnosticEvent {
     stillImageSaveSucceeded,
     stillImageSaveCancelled,
     stillImageSaveFailed,
+    stillImageFolderSyncFailed,
     shareImageStarted,
     shareImageSucceeded,
     shareImageCancelled,

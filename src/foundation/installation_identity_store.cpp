@@ -27,11 +27,18 @@ InstallationIdentityStore::InstallationIdentityStore(std::filesystem::path fileP
       writeFile_(writeFile != nullptr ? writeFile : &replaceFileAtomically) {}
 
 Result<std::string> InstallationIdentityStore::loadOrCreate() const {
-    std::error_code existenceError;
-    const bool exists = std::filesystem::exists(filePath_, existenceError);
-    if (!exists) return create();
+    // The entry itself, not where a link leads: a link whose target is missing is a
+    // damaged file, and writing through it would create a file outside our folder.
+    std::error_code statusError;
+    const std::filesystem::file_status entry = std::filesystem::symlink_status(filePath_, statusError);
+    if (!std::filesystem::exists(entry)) return create();
     Result<std::string> loaded = load();
     if (loaded.ok() || policy_ == DamagedIdentityPolicy::reject) return loaded;
+    if (std::filesystem::is_symlink(entry) && !std::filesystem::exists(filePath_, statusError)) {
+        // Replaced where it stands: the dangling link gives way to a file of our own.
+        std::filesystem::remove(filePath_, statusError);
+        if (statusError) return makeSystemError(statusError, "remove", filePath_.string());
+    }
     return create();
 }
 

@@ -47,7 +47,9 @@ public:
     // The identifier in the file, or a new one saved there when nothing exists at the
     // path (and, under the replace policy, when the file is unusable). Fails with the
     // read, decoding or write error, or an InstallationIdentityFailure for a well-formed
-    // file with an unusable identity; nothing is written then under reject.
+    // file with an unusable identity; nothing is written then under reject. A symbolic
+    // link whose target is missing is an unusable file: nothing is created through it,
+    // and under replace the new file takes the link's own place.
     Result<std::string> loadOrCreate() const;
 
     const std::filesystem::path& filePath() const { return filePath_; }

@@ -14,8 +14,9 @@ struct StillImageSaveLocation {
     // The subfolder below the folder that images go to ("" for none).
     QString relativeSubfolder;
 
-    // Locations are the same folder when their display paths differ only in letter case.
-    QString identity() const { return displayPath.toLower(); }
+    // The key that names a recent folder: its path exactly, since two paths that differ
+    // only in letter case are two folders here.
+    const QString& identity() const { return displayPath; }
 
     bool operator==(const StillImageSaveLocation&) const = default;
 };

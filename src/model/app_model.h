@@ -272,7 +272,7 @@ public:
     void closeStillImageSaveError();
 
     // Destinations (app_model_still_images.cpp). A recent folder is named by its
-    // display path in lower case.
+    // display path, compared exactly.
 
     // Rebuilds the destination from the settings: the last folder used, when it still
     // resolves. Runs before the dialog opens.

@@ -77,9 +77,9 @@ bool AppModel::beginLanguageRestart() {
     if (settings_.selectedLanguage == settings_.activeLanguage) return false;
     if (settings_.isLanguageRestartInProgress) return false;
     settingsSave_.cancel();
-    // The new instance reads the settings file at launch; relaunching over a failed
-    // write would lose the latest changes, so the dialog stays open with the message.
-    if (!saveSettingsNow()) return false;
+    // The language lives in its own file, so a settings file that cannot be written
+    // must not hold the restart back; the failed write has been reported.
+    saveSettingsNow();
     changeSettingsState([](SettingsState& state) {
         state.isLanguageRestartInProgress = true;
         state.languageRestartError = std::nullopt;

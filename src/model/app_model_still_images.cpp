@@ -31,20 +31,9 @@ QString chooseLocationText() { return localizedString("Choose a save location.")
 
 QString revealFailureText() { return localizedString("The file manager could not open the containing folder."); }
 
-bool equalIgnoringCase(const QString& left, const QString& right) {
-    return left.compare(right, Qt::CaseInsensitive) == 0;
-}
-
-const StillImageSaveLocation* recentLocationWithKey(const ApplicationSettings& settings, const QString& pathKey) {
-    for (const StillImageSaveLocation& location : settings.recentStillImageSaveLocations) {
-        if (location.identity() == pathKey) return &location;
-    }
-    return nullptr;
-}
-
 const StillImageSaveLocation* recentLocationWithPath(const ApplicationSettings& settings, const QString& path) {
     for (const StillImageSaveLocation& location : settings.recentStillImageSaveLocations) {
-        if (equalIgnoringCase(location.displayPath, path)) return &location;
+        if (location.identity() == path) return &location;
     }
     return nullptr;
 }
@@ -224,6 +213,7 @@ void AppModel::completeStillImageSave(const StillImageSaveResult& result, const 
     // 3. A save of the Original alone does not save the changes.
     if (isSameEditor && savesTheChanges(result.includedKinds))
         session->setLastSuccessfulStillImageSaveRevision(revision);
+    if (result.folderSyncFailure) DiagnosticLog::stillImageFolderSyncFailed(operation.id, *result.folderSyncFailure);
     DiagnosticLog::stillImageSaveSucceeded(operation.id, elapsedMilliseconds(operation.startedAt, *uptimeClock));
 }
 
@@ -356,7 +346,7 @@ void AppModel::refreshStillImageSaveDestination() {
 
 void AppModel::selectRecentStillImageSaveLocation(const QString& pathKey) {
     if (!stillImageSave_.isSaveImagesPresented) return;
-    const StillImageSaveLocation* found = recentLocationWithKey(settings_.settings, pathKey);
+    const StillImageSaveLocation* found = recentLocationWithPath(settings_.settings, pathKey);
     if (found == nullptr) return;
     const StillImageSaveLocation location = *found;
     const Result<ResolvedStillImageSaveLocation> resolved = stillImageSaveDestinations().resolve(location);
@@ -415,11 +405,11 @@ void AppModel::handleStillImageFolderPickerResult(const std::optional<QString>& 
 }
 
 void AppModel::removeRecentStillImageSaveLocation(const QString& pathKey) {
-    const StillImageSaveLocation* found = recentLocationWithKey(settings_.settings, pathKey);
+    const StillImageSaveLocation* found = recentLocationWithPath(settings_.settings, pathKey);
     if (found == nullptr) return;
     const QString displayPath = found->displayPath;
     const StillImageSaveState& state = stillImageSave_;
-    const bool isCurrent = state.hasDestination && equalIgnoringCase(state.destinationDisplayPath, displayPath);
+    const bool isCurrent = state.hasDestination && state.destinationDisplayPath == displayPath;
 
     updateSettings(settings_.settings.removingRecentStillImageSaveLocation(displayPath));
     refreshRecentStillImageSaveLocations();

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -102,6 +103,22 @@ TEST(SettingsDialogRoadTest, EditsReachTheSettingsFileAndTheDialogClosesWithEsca
     QTRY_VERIFY_WITH_TIMEOUT(view->overlay(AppOverlayLayer::settings) == nullptr, 2000);
     EXPECT_FALSE(model.settingsState().activeSettingsSection.has_value());
     EXPECT_TRUE(view->baseScreenWidget()->isEnabled());
+
+    // A folder where the settings file should be: the write fails, yet the language has
+    // a file of its own, so "Restart now" goes ahead, a size still being typed taken up.
+    int relaunches = 0;
+    view->setRelaunchForLanguageChange([&relaunches] { ++relaunches; });
+    QFile::remove(settingsPath);
+    QDir().mkdir(settingsPath);
+    commands.action(MenuCommand::settingsPerformance)->trigger();
+    modal = settingsModal(*view);
+    ASSERT_NE(modal, nullptr);
+    modal->performanceSection()->numberField()->selectAll();
+    QTest::keyClicks(modal->performanceSection()->numberField(), QStringLiteral("9000"));
+    modal->languageSection()->restartButton()->click();
+    EXPECT_EQ(relaunches, 1);
+    EXPECT_EQ(model.settingsState().settings.maximumImageSide, 4096);
+    EXPECT_TRUE(modal->persistenceErrorLabel()->isVisible());
 }
 
 class SettingsRestartTest : public ::testing::Test {

@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RecentSaveLocationsTest, KeepsFiveValidDistinctFoldersWithTheLastUsedFirst) {
     std::vector<StillImageSaveLocation> locations;
     for (int index = 1; index <= 7; ++index) locations.push_back(folder(QStringLiteral("/data/f%1").arg(index)));
-    const auto kept = normalizedRecentSaveLocations(QStringLiteral("/DATA/F6"), locations);
+    const auto kept = normalizedRecentSaveLocations(QStringLiteral("/data/f6"), locations);
     QStringList paths;
     for (const auto& location : kept) paths << location.displayPath;
     EXPECT_EQ(paths, QStringList({"/data/f6", "/data/f1", "/data/f2", "/data/f3", "/data/f4"}));
@@ -135,7 +135,8 @@ TEST(RecentSaveLocationsTest, DropsInvalidAndRepeatedEntriesAndTrims) {
     noBookmark.bookmarkData.clear();
     const std::vector<StillImageSaveLocation> locations = {
         folder(QStringLiteral("  /data/Photos \n"), QStringLiteral(" Exports ")),
-        folder(QStringLiteral("/DATA/photos")),
+        folder(QStringLiteral("/data/Photos")),
+        folder(QStringLiteral("/data/photos")),
         noBookmark,
         folder(QStringLiteral("relative/folder")),
         folder(QStringLiteral("/data/trailing/")),
@@ -144,33 +145,34 @@ TEST(RecentSaveLocationsTest, DropsInvalidAndRepeatedEntriesAndTrims) {
         folder(QStringLiteral("/")),
     };
     const auto kept = normalizedRecentSaveLocations(QString(), locations);
-    ASSERT_EQ(kept.size(), 2u);
+    ASSERT_EQ(kept.size(), 3u);
     EXPECT_EQ(kept[0].displayPath, QStringLiteral("/data/Photos"));
     EXPECT_EQ(kept[0].relativeSubfolder, QStringLiteral("Exports"));
-    EXPECT_EQ(kept[1].displayPath, QStringLiteral("/"));
+    EXPECT_EQ(kept[1].displayPath, QStringLiteral("/data/photos")) << "another folder";
+    EXPECT_EQ(kept[2].displayPath, QStringLiteral("/"));
 }
 
 TEST(RecentSaveLocationsTest, LastPathFollowsTheKeptEntries) {
     ApplicationSettings settings;
     settings.recentStillImageSaveLocations = {folder(QStringLiteral("/a")), folder(QStringLiteral("/b"))};
-    settings.lastStillImageSaveLocationPath = QStringLiteral("/B");
+    settings.lastStillImageSaveLocationPath = QStringLiteral("/b");
     EXPECT_EQ(settings.normalized().lastStillImageSaveLocationPath, QStringLiteral("/b"));
-    settings.lastStillImageSaveLocationPath = QStringLiteral("/gone");
+    settings.lastStillImageSaveLocationPath = QStringLiteral("/B");
     EXPECT_EQ(settings.normalized().lastStillImageSaveLocationPath, QStringLiteral("/a"));
     settings.recentStillImageSaveLocations.clear();
     EXPECT_EQ(settings.normalized().lastStillImageSaveLocationPath, QString());
 }
 
-TEST(ApplicationSettingsUpdateTest, RecordingAFolderPutsItFirstAndRemovingIgnoresCase) {
+TEST(ApplicationSettingsUpdateTest, RecordingAFolderPutsItFirstAndLetterCaseNamesAnotherFolder) {
     const ApplicationSettings settings = ApplicationSettings()
                                              .recordingStillImageSaveLocation(folder(QStringLiteral("/a")))
                                              .recordingStillImageSaveLocation(folder(QStringLiteral("/b")))
                                              .recordingStillImageSaveLocation(folder(QStringLiteral("/A")));
-    EXPECT_EQ(pathsOf(settings), QStringList({"/A", "/b"}));
+    EXPECT_EQ(pathsOf(settings), QStringList({"/A", "/b", "/a"}));
     EXPECT_EQ(settings.lastStillImageSaveLocationPath, QStringLiteral("/A"));
 
-    const ApplicationSettings removed = settings.removingRecentStillImageSaveLocation(QStringLiteral("/a"));
-    EXPECT_EQ(pathsOf(removed), QStringList({"/b"}));
+    const ApplicationSettings removed = settings.removingRecentStillImageSaveLocation(QStringLiteral("/A"));
+    EXPECT_EQ(pathsOf(removed), QStringList({"/b", "/a"}));
     EXPECT_EQ(removed.lastStillImageSaveLocationPath, QStringLiteral("/b"));
 }
 

@@ -119,18 +119,6 @@ TEST(DiagnosticLogIdentifierTest, SessionIdIsLowerCaseAndOperationIdUpperCase) {
     EXPECT_EQ(DiagnosticLog::operationIDText(kOperation), kOperationText);
 }
 
-TEST(DiagnosticLogLevelTest, DisabledLevelWritesNothing) {
-    ScopedCapturingEventLog log;
-    log->setLevelEnabled(EventLogLevel::error, false);
-    DiagnosticLog::settingsLoadFailed(SystemError(EIO));
-    DiagnosticLog::crashReporterEnabled();
-    ASSERT_EQ(log->count(), 1u);
-    EXPECT_EQ(log->lastEvent()->name(), "crash_reporter_enabled");
-    log->setLevelEnabled(EventLogLevel::standard, false);
-    DiagnosticLog::crashReportDiscarded();
-    EXPECT_EQ(log->count(), 1u);
-}
-
 // Calling every writer once must give exactly the catalogue: each event once, with
 // its own category, level and keys in the catalogue's order; failures are errors.
 TEST(EventCatalogueTest, EveryWriterWritesItsCatalogueEntry) {
@@ -163,6 +151,7 @@ TEST(EventCatalogueTest, EveryWriterWritesItsCatalogueEntry) {
     DiagnosticLog::stillImageSaveSucceeded(id, 1);
     DiagnosticLog::stillImageSaveCancelled(id, 1);
     DiagnosticLog::stillImageSaveFailed(id, 1, error);
+    DiagnosticLog::stillImageFolderSyncFailed(id, error);
     DiagnosticLog::shareImageStarted(id);
     DiagnosticLog::shareImageSucceeded(id, 1);
     DiagnosticLog::shareImageCancelled(id, 1);

@@ -35,6 +35,18 @@ TEST(InstallationIdentityStoreTest, UnusableFilesAreKeptUnderRejectAndReplacedUn
     }
 }
 
+// A link whose target is missing is a damaged file; nothing is made through it, outside
+// the application's folder.
+TEST(InstallationIdentityStoreTest, ALinkToAMissingFileIsDamagedAndNothingIsCreatedThroughIt) {
+    testing::TemporaryFolder folder;
+    std::filesystem::create_symlink(folder / "outside.json", folder / "id.json");
+    EXPECT_FALSE(InstallationIdentityStore(folder / "id.json", Policy::reject).loadOrCreate().ok());
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "id.json"));
+    const auto replaced = InstallationIdentityStore(folder / "id.json", Policy::replace).loadOrCreate();
+    EXPECT_EQ(folder.read("id.json"), identityFile(replaced.value()));
+    EXPECT_FALSE(std::filesystem::is_symlink(folder / "id.json") || std::filesystem::exists(folder / "outside.json"));
+}
+
 TEST(InstallationIdentityStoreTest, ValidFilesAreKeptMissingOnesCreatedForTheOwnerUnlessWritingFails) {
     testing::TemporaryFolder folder;
     const std::string content = "{\"note\":[1],\"installationId\":\"" + kStored + "\",\"schemaVersion\":1}";

@@ -118,20 +118,5 @@ TEST_F(AppModelSettingsTest, LanguageRestartNeedsAnotherLanguageWritesAtOnceAndR
     EXPECT_FALSE(model().beginLanguageRestart());
 }
 
-TEST_F(AppModelSettingsTest, LanguageRestartWaitsWhenTheLatestSettingsCannotBeWritten) {
-    fixture.settingsStore->saveFailure = testing::makeTestError(ENOSPC);
-    change(QStringLiteral("Dr. Ana Ruiz"));
-    model().selectLanguage(AppLanguage::italian);
-
-    EXPECT_FALSE(model().beginLanguageRestart());
-    EXPECT_FALSE(model().settingsState().isLanguageRestartInProgress);
-    EXPECT_EQ(model().settingsState().settingsPersistenceError, kSaveFailureText);
-    EXPECT_TRUE(model().areSettingsDirty());
-
-    fixture.settingsStore->saveFailure = nullptr;
-    EXPECT_TRUE(model().beginLanguageRestart());
-    EXPECT_EQ(writes().back().contactName, QStringLiteral("Dr. Ana Ruiz"));
-}
-
 }  // namespace
 }  // namespace vlt

@@ -74,7 +74,7 @@ ShareImagePayloadStore::ShareImagePayloadStore(std::optional<std::filesystem::pa
     : root_(root ? std::move(*root) : defaultRoot()), writer_(writer ? std::move(writer) : JpegWriter(&writeJpeg)) {}
 
 bool ShareImagePayloadStore::writeJpeg(const QImage& image, int descriptor) {
-    return encodeImage(image, {ImageEncodingFormat::jpeg, kJpegQuality}, descriptor);
+    return encodeImage(image, {ImageEncodingFormat::jpeg, kJpegQuality}, descriptor).written();
 }
 
 std::filesystem::path ShareImagePayloadStore::defaultRoot() {

@@ -23,11 +23,19 @@ constexpr mode_t kNewFolderMode = 0777;
 
 bool isControlCharacter(QChar character) { return character.unicode() < 0x20; }
 
-// ".", "..", a path separator, the colon that the file manager shows as a slash, or a
-// control character: NUL would cut the path short, the others garble it.
-bool breaksNameRules(const QString& trimmed) {
-    return trimmed == QLatin1String(".") || trimmed == QLatin1String("..") || trimmed.contains(QLatin1Char('/')) ||
-           trimmed.contains(QLatin1Char(':')) || std::any_of(trimmed.begin(), trimmed.end(), isControlCharacter);
+// The rules a trimmed name can break after its length in characters, each with a
+// text of its own so that the dialog says which one.
+enum class NameRule { dotName, pathSeparator, controlCharacter, byteLength };
+
+// "." and "..", a path separator or the colon that the file manager shows as a slash,
+// a control character (NUL would cut the path short, the others garble it), or more
+// bytes than a name may take once `tailBytes` are added.
+std::optional<NameRule> brokenNameRule(const QString& trimmed, qsizetype tailBytes) {
+    if (trimmed == QLatin1String(".") || trimmed == QLatin1String("..")) return NameRule::dotName;
+    if (trimmed.contains(QLatin1Char('/')) || trimmed.contains(QLatin1Char(':'))) return NameRule::pathSeparator;
+    if (std::any_of(trimmed.begin(), trimmed.end(), isControlCharacter)) return NameRule::controlCharacter;
+    if (trimmed.toUtf8().size() + tailBytes > StillImageFileNaming::kMaximumNameBytes) return NameRule::byteLength;
+    return std::nullopt;
 }
 
 // The longest tail that a base name gets in a file name.
@@ -69,14 +77,22 @@ std::filesystem::path pathOf(const std::filesystem::path& folder, const QString&
 
 std::optional<QString> StillImageFileNaming::baseNameValidationMessage(const QString& text) {
     const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty()) return localizedString(QT_TRANSLATE_NOOP("Veltrano", "Enter a base filename."));
+    if (trimmed.isEmpty()) return localizedString("Enter a base filename.");
     if (userPerceivedCharacterCount(trimmed) > kMaximumBaseNameCharacters) {
-        return localizedString(QT_TRANSLATE_NOOP("Veltrano", "The base filename must be 180 characters or fewer."));
+        return localizedString("The base filename must be 180 characters or fewer.");
     }
     static const qsizetype tailBytes = longestFileNameTailBytes();
-    if (breaksNameRules(trimmed) || trimmed.toUtf8().size() + tailBytes > kMaximumNameBytes) {
-        return localizedString(
-            QT_TRANSLATE_NOOP("Veltrano", "Enter a valid system filename without a path separator."));
+    const std::optional<NameRule> broken = brokenNameRule(trimmed, tailBytes);
+    if (!broken) return std::nullopt;
+    switch (*broken) {
+    case NameRule::dotName:
+        return localizedString("The base filename cannot be “.” or “..”.");
+    case NameRule::pathSeparator:
+        return localizedString("Enter a valid system filename without a path separator.");
+    case NameRule::controlCharacter:
+        return localizedString("The base filename cannot contain line breaks, tabs or other control characters.");
+    case NameRule::byteLength:
+        return localizedString("The base filename is too long for the file system.");
     }
     return std::nullopt;
 }
@@ -85,11 +101,19 @@ std::optional<QString> StillImageFileNaming::subfolderValidationMessage(const QS
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty()) return std::nullopt;
     if (userPerceivedCharacterCount(trimmed) > kMaximumSubfolderCharacters) {
-        return localizedString(QT_TRANSLATE_NOOP("Veltrano", "The subfolder name must be 255 characters or fewer."));
+        return localizedString("The subfolder name must be 255 characters or fewer.");
     }
-    if (breaksNameRules(trimmed) || trimmed.toUtf8().size() > kMaximumNameBytes) {
-        return localizedString(
-            QT_TRANSLATE_NOOP("Veltrano", "Enter a valid system folder name without a path separator."));
+    const std::optional<NameRule> broken = brokenNameRule(trimmed, 0);
+    if (!broken) return std::nullopt;
+    switch (*broken) {
+    case NameRule::dotName:
+        return localizedString("The subfolder name cannot be “.” or “..”.");
+    case NameRule::pathSeparator:
+        return localizedString("Enter a valid system folder name without a path separator.");
+    case NameRule::controlCharacter:
+        return localizedString("The subfolder name cannot contain line breaks, tabs or other control characters.");
+    case NameRule::byteLength:
+        return localizedString("The subfolder name is too long for the file system.");
     }
     return std::nullopt;
 }

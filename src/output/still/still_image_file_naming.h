@@ -24,10 +24,10 @@ struct StillImageFileNaming {
     // The limit of nearly every Linux file system on the bytes of one name.
     static constexpr qsizetype kMaximumNameBytes = 255;
 
-    // None when the base name is valid, else the message the dialog shows. Besides
-    // its length and path characters, control characters (which would cut or garble
-    // a path) and a name whose longest file name would exceed 255 bytes in UTF-8 are
-    // refused.
+    // None when the base name is valid, else the message the dialog shows, one for
+    // each rule: its length, "." and "..", path characters, control characters (which
+    // would cut or garble a path) and a name whose longest file name would exceed 255
+    // bytes in UTF-8.
     static std::optional<QString> baseNameValidationMessage(const QString& text);
     // None when valid; a blank text is valid and means no subfolder.
     static std::optional<QString> subfolderValidationMessage(const QString& text);

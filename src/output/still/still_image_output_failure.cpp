@@ -20,6 +20,8 @@ std::string StillImageOutputFailure::diagnosticCode() const {
         return "still-validation-failed";
     case Case::publishFailed:
         return "still-publish-failed";
+    case Case::writeFailed:
+        return "still-write-failed";
     }
     return {};
 }
@@ -45,6 +47,9 @@ std::string StillImageOutputFailure::userMessage() const {
         break;
     case Case::publishFailed:
         text = QT_TRANSLATE_NOOP("Veltrano", "The disk may be full or the location unavailable.");
+        break;
+    case Case::writeFailed:
+        text = QT_TRANSLATE_NOOP("Veltrano", "The file could not be written. The disk may be full.");
         break;
     }
     return localizedStdString(text);

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "base/error.h"
 #include "output/still/still_image_kind.h"
 
 namespace vlt {
@@ -15,6 +16,9 @@ struct StillImageSaveResult {
     std::filesystem::path folder;
     std::vector<QString> fileNames;
     std::vector<StillImageKind> includedKinds;
+    // Set when the folder could not be synced once the files were published (a folder
+    // that may be written but not read, for one): the save stands, and this is logged.
+    ErrorPtr folderSyncFailure;
 
     friend bool operator==(const StillImageSaveResult&, const StillImageSaveResult&) = default;
 };

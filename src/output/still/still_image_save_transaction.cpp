@@ -44,8 +44,12 @@ public:
 
     Result<StillImageSaveResult, StillImageSaveFailure> run() {
         VoidResult outcome = writeAndPublish();
-        if (outcome.ok()) return StillImageSaveResult{payload_.folder, publishedNames_, publishedKinds_};
-        return StillImageSaveFailure{outcome.error(), removeTemporaryFiles()};
+        if (!outcome.ok()) return StillImageSaveFailure{outcome.error(), removeTemporaryFiles()};
+        // 5. The new names themselves should survive a power cut too; once every file
+        //    is published, a folder that cannot be synced no longer fails the save.
+        const VoidResult synced = fileSystem_.syncFolder(payload_.folder);
+        return StillImageSaveResult{payload_.folder, publishedNames_, publishedKinds_,
+                                    synced.ok() ? nullptr : synced.error()};
     }
 
 private:
@@ -93,9 +97,7 @@ private:
             publishedNames_.push_back(pending.finalName);
             publishedKinds_.push_back(pending.kind);
         }
-
-        // 5. The new names themselves must survive a power cut too.
-        return fileSystem_.syncFolder(payload_.folder);
+        return {};
     }
 
     // One image on one of the working threads; touches only its own entries.
@@ -111,8 +113,9 @@ private:
             !encoded.ok()) {
             return encoded;
         }
+        // A full disk often shows only here, when the delayed blocks are allocated.
         if (VoidResult synced = fileSystem_.syncAndClose(std::move(file).value(), temporary); !synced.ok()) {
-            return synced;
+            return StillImageOutputFailure::writeFailed(synced.error());
         }
 
         report(StillImageSaveStep::validating, rendered.kind);
@@ -169,7 +172,11 @@ VoidResult StillImageSaveTransaction::encode(const QImage& image, int descriptor
     const ImageEncodingOptions encoding{
         options.fileFormat == StillImageFileFormat::jpeg ? ImageEncodingFormat::jpeg : ImageEncodingFormat::png,
         jpegQuality(options)};
-    if (!encodeImage(image, encoding, descriptor)) return failure(StillImageOutputFailure::Case::encodeFailed);
+    const ImageEncodingResult encoded = encodeImage(image, encoding, descriptor);
+    if (encoded.status == ImageEncodingResult::Status::writeFailed) {
+        return StillImageOutputFailure::writeFailed(makeSystemError(encoded.writeErrno, "write"));
+    }
+    if (!encoded.written()) return failure(StillImageOutputFailure::Case::encodeFailed);
     return {};
 }
 

@@ -25,7 +25,8 @@ namespace vlt {
 // One version for all files; each image goes to a hidden ".vlt-still-…" file in the
 // folder, is synced, decoded in full and checked against its size (images side by
 // side on a few threads); then the files are renamed exclusively in payload order and
-// the folder is synced. A stop request is honoured before each image in either loop
+// the folder is synced (a failure there is reported in the result, not as a failed
+// save: the files are already published). A stop request is honoured before each image in either loop
 // (an image being written is finished first): files already published stay.
 class StillImageSaveTransaction {
 public:
@@ -37,7 +38,8 @@ public:
 
     // The quality the encoder is given: the option limited to 60...100.
     static int jpegQuality(const StillImageExportOptions& options);
-    // Encodes into an open file; fails with encodeFailed.
+    // Encodes into an open file; fails with encodeFailed, or writeFailed with the
+    // system's error when the bytes could not be written.
     static VoidResult encode(const QImage& image, int descriptor, const StillImageExportOptions& options);
     // Fails with validationFailed unless the file decodes completely to exactly this
     // size, or with the system error of reading its size.

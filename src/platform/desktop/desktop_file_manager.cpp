@@ -1,6 +1,6 @@
 #include "platform/desktop/desktop_file_manager.h"
 
-#include "platform/desktop/default_folder_opener.h"
+#include "platform/desktop/default_application_opener.h"
 
 #include <memory>
 
@@ -22,7 +22,7 @@ constexpr const char* kMethod = "ShowItems";
 
 DesktopFileManager::DesktopFileManager()
     : DesktopFileManager(QDBusConnection::sessionBus(), [](const QUrl& folder, std::function<void(bool)> completion) {
-          openFolderWithDefaultApplication(folder.toLocalFile(), std::move(completion));
+          openWithDefaultApplication(folder.toLocalFile(), std::move(completion));
       }) {}
 
 DesktopFileManager::DesktopFileManager(QDBusConnection bus, OpenFolder openFolder)

@@ -2,7 +2,10 @@
 
 #include "platform/image_io/image_encoding.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 
 #include <QRgb>
 
@@ -12,20 +15,36 @@
 namespace vlt {
 namespace {
 
-// Owns one libvips output target.
-class VipsTargetRef {
+// Owns one libvips output target that writes to a descriptor itself, so that a failed
+// write keeps its errno instead of vanishing into the encoder's failure.
+class DescriptorTarget {
 public:
-    explicit VipsTargetRef(VipsTarget* target) : target_(target) {}
-    VipsTargetRef(const VipsTargetRef&) = delete;
-    VipsTargetRef& operator=(const VipsTargetRef&) = delete;
-    ~VipsTargetRef() {
+    explicit DescriptorTarget(int descriptor) : descriptor_(descriptor), target_(vips_target_custom_new()) {
+        if (target_ != nullptr) g_signal_connect(target_, "write", G_CALLBACK(&DescriptorTarget::write), this);
+    }
+    DescriptorTarget(const DescriptorTarget&) = delete;
+    DescriptorTarget& operator=(const DescriptorTarget&) = delete;
+    ~DescriptorTarget() {
         if (target_ != nullptr) g_object_unref(target_);
     }
 
-    VipsTarget* get() const { return target_; }
+    VipsTarget* get() const { return target_ != nullptr ? VIPS_TARGET(target_) : nullptr; }
+    int writeErrno() const { return writeErrno_; }
 
 private:
-    VipsTarget* target_;
+    // libvips calls again for what is left after a short write; -1 ends the encode.
+    static gint64 write(VipsTargetCustom*, const void* data, gint64 length, DescriptorTarget* self) {
+        ssize_t written = 0;
+        do {
+            written = ::write(self->descriptor_, data, std::size_t(length));
+        } while (written < 0 && errno == EINTR);
+        if (written < 0) self->writeErrno_ = errno;
+        return written;
+    }
+
+    int descriptor_;
+    int writeErrno_ = 0;
+    VipsTargetCustom* target_;
 };
 
 // Premultiplied 0xAARRGGBB words as R, G, B bytes; the alpha is dropped.
@@ -69,18 +88,21 @@ QImage premultipliedWords(const QImage& image) {
 
 // The encoders do not report to the shared error buffer on success, and clearing it
 // here could hide a concurrent decoder's complaint, so it is left alone.
-bool encodeImage(const QImage& image, const ImageEncodingOptions& options, int descriptor) {
-    if (image.isNull() || descriptor < 0) return false;
+ImageEncodingResult encodeImage(const QImage& image, const ImageEncodingOptions& options, int descriptor) {
+    using Status = ImageEncodingResult::Status;
+    if (image.isNull() || descriptor < 0) return {Status::encoderFailed};
     if (options.format == ImageEncodingFormat::png) return writePng(image, descriptor);
     ensureImageIORuntime();
     const QImage source = premultipliedWords(image);
-    if (source.isNull()) return false;
+    if (source.isNull()) return {Status::encoderFailed};
 
     const VipsImageRef pixels = pipelineOver(source);
-    const VipsTargetRef target(vips_target_new_to_descriptor(descriptor));
-    if (!pixels || target.get() == nullptr) return false;
-    return vips_jpegsave_target(pixels.get(), target.get(), "Q", std::clamp(options.jpegQuality, 1, 100), "strip", TRUE,
-                                nullptr) == 0;
+    const DescriptorTarget target(descriptor);
+    if (!pixels || target.get() == nullptr) return {Status::encoderFailed};
+    const int saved = vips_jpegsave_target(pixels.get(), target.get(), "Q", std::clamp(options.jpegQuality, 1, 100),
+                                           "strip", TRUE, nullptr);
+    if (target.writeErrno() != 0) return {Status::writeFailed, target.writeErrno()};
+    return {saved == 0 ? Status::written : Status::encoderFailed};
 }
 
 }  // namespace vlt

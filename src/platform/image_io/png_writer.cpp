@@ -117,12 +117,16 @@ private:
 
 }  // namespace
 
-bool writePng(const QImage& image, int descriptor) {
-    if (image.isNull() || descriptor < 0) return false;
+ImageEncodingResult writePng(const QImage& image, int descriptor) {
+    using Status = ImageEncodingResult::Status;
+    // A write that fails leaves its errno for the caller (nothing runs in between); one
+    // that wrote nothing is an I/O error.
+    const auto failedWrite = [] { return ImageEncodingResult{Status::writeFailed, errno != 0 ? errno : EIO}; };
+    if (image.isNull() || descriptor < 0) return {Status::encoderFailed};
     const QImage words = image.format() == QImage::Format_ARGB32_Premultiplied || image.format() == QImage::Format_RGB32
                              ? image
                              : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (words.isNull()) return false;
+    if (words.isNull()) return {Status::encoderFailed};
     const bool withAlpha = !isOpaque(words);
     const std::size_t pixelBytes = withAlpha ? 4 : 3;
     const std::size_t rowBytes = pixelBytes * std::size_t(words.width());
@@ -135,12 +139,12 @@ bool writePng(const QImage& image, int descriptor) {
     header[9] = withAlpha ? kColourTypeRgba : kColourTypeRgb;
     if (!writeAll(descriptor, kSignature.data(), kSignature.size()) ||
         !writeChunk(descriptor, "IHDR", header.data(), header.size())) {
-        return false;
+        return failedWrite();
     }
 
     // 2. The rows, filtered and compressed as they come.
     Deflater deflater;
-    if (!deflater.usable()) return false;
+    if (!deflater.usable()) return {Status::encoderFailed};
     z_stream& stream = deflater.stream();
     std::vector<unsigned char> rows[2] = {std::vector<unsigned char>(rowBytes), std::vector<unsigned char>(rowBytes)};
     std::vector<unsigned char> filtered(rowBytes + 1);
@@ -162,18 +166,21 @@ bool writePng(const QImage& image, int descriptor) {
         stream.next_in = filtered.data();
         stream.avail_in = static_cast<uInt>(filtered.size());
         while (stream.avail_in > 0) {
-            if (deflate(&stream, Z_NO_FLUSH) == Z_STREAM_ERROR || !flushFull()) return false;
+            if (deflate(&stream, Z_NO_FLUSH) == Z_STREAM_ERROR) return {Status::encoderFailed};
+            if (!flushFull()) return failedWrite();
         }
     }
     for (int status = Z_OK; status != Z_STREAM_END;) {
         status = deflate(&stream, Z_FINISH);
-        if (status == Z_STREAM_ERROR || !flushFull()) return false;
+        if (status == Z_STREAM_ERROR) return {Status::encoderFailed};
+        if (!flushFull()) return failedWrite();
     }
     const std::size_t pending = compressed.size() - stream.avail_out;
-    if (pending > 0 && !writeChunk(descriptor, "IDAT", compressed.data(), pending)) return false;
+    if (pending > 0 && !writeChunk(descriptor, "IDAT", compressed.data(), pending)) return failedWrite();
 
     // 3. The end.
-    return writeChunk(descriptor, "IEND", nullptr, 0);
+    if (!writeChunk(descriptor, "IEND", nullptr, 0)) return failedWrite();
+    return {};
 }
 
 }  // namespace vlt

@@ -1,7 +1,6 @@
 #include "platform/share/desktop_share_services.h"
 
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -9,7 +8,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QUrl>
 
+#include "platform/desktop/default_application_opener.h"
 #include "platform/desktop/file_manager.h"
 #include "platform/share/desktop_portal.h"
 #include "platform/share/share_service_failure.h"
@@ -62,7 +63,9 @@ DesktopShareServices::Launcher DesktopShareServices::systemLauncher() {
         });
         process->start(program, arguments);
     };
-    launcher.openDefault = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    launcher.openDefault = [](const QString& filePath, std::function<void(bool)> done) {
+        openWithDefaultApplication(filePath, std::move(done));
+    };
     return launcher;
 }
 
@@ -96,10 +99,16 @@ void DesktopShareServices::openWith(const QString& filePath, SharePickerCompleti
         });
         return;
     }
-    const bool opened = launcher_.openDefault && launcher_.openDefault(QUrl::fromLocalFile(filePath));
-    answerLater(std::move(completion),
-                opened ? SharePickerOutcome::shared()
+    auto answer = [completion = std::move(completion)](bool opened) {
+        completion(opened
+                       ? SharePickerOutcome::shared()
                        : SharePickerOutcome::failed(ShareServiceFailure::make(ShareServiceFailure::Case::openFailed)));
+    };
+    if (!launcher_.openDefault) {
+        QTimer::singleShot(0, [answer = std::move(answer)] { answer(false); });
+        return;
+    }
+    launcher_.openDefault(filePath, std::move(answer));
 }
 
 void DesktopShareServices::sendByEmail(const QString& filePath, SharePickerCompletion completion) {

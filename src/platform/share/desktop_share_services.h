@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <QUrl>
 
 #include "platform/share/share_services.h"
 
@@ -17,7 +16,7 @@ class FileManager;
 
 // The Linux services of the share menu:
 // - Open With…: the portal's application chooser; without the portal the file opens
-//   in its default application.
+//   in its default application, and the share counts only when one took it.
 // - Send by Email…: the portal's e-mail composer with the file attached, else
 //   `xdg-email --attach`; offered only when one of them is there.
 // - Copy Image: the JPEG's bytes, the decoded image and the file's address on the
@@ -33,7 +32,9 @@ public:
         // Runs the program; the callback gets whether it ran and exited with 0.
         std::function<void(const QString& program, const QStringList& arguments, std::function<void(bool)> done)>
             runProgram;
-        std::function<bool(const QUrl& url)> openDefault;
+        // Opens the file with its default application; the callback gets whether an
+        // application took it.
+        std::function<void(const QString& filePath, std::function<void(bool)> done)> openDefault;
     };
 
     DesktopShareServices(std::shared_ptr<DesktopPortal> portal, std::shared_ptr<FileManager> fileManager,
@@ -42,7 +43,7 @@ public:
     bool canSendByEmail() override;
     void run(ShareMenuEntry entry, const QString& filePath, SharePickerCompletion completion) override;
 
-    // PATH lookup, QProcess and QDesktopServices.
+    // PATH lookup, QProcess and xdg-open.
     static Launcher systemLauncher();
 
 private:

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QStandardPaths>
@@ -10,16 +11,40 @@
 
 namespace vlt {
 
+namespace {
+
+const QString kExtension = QStringLiteral("mp4");
+
+// The file holds an MP4 whatever name was typed, so a name that ends in another
+// extension gets ".mp4" added before the panel accepts it; the panel then asks about
+// replacing an existing file under the name actually written.
+class VideoFileDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+protected:
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        if (!chosen.isEmpty() && !QFileInfo(chosen.first()).isDir() &&
+            QFileInfo(chosen.first()).suffix().compare(kExtension, Qt::CaseInsensitive) != 0) {
+            selectFile(chosen.first() + QLatin1Char('.') + kExtension);
+        }
+        QFileDialog::accept();
+    }
+};
+
+}  // namespace
+
 QString AnimationVideoSavePanel::nameFilter() { return localizedString("MPEG-4 movie") + QStringLiteral(" (*.mp4)"); }
 
 QFileDialog* AnimationVideoSavePanel::create(QWidget* window, const QString& proposedName) {
-    auto* panel = new QFileDialog(window);
+    auto* panel = new VideoFileDialog(window);
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setWindowTitle(localizedString("Save video"));
     panel->setAcceptMode(QFileDialog::AcceptSave);
     panel->setFileMode(QFileDialog::AnyFile);
     panel->setNameFilter(nameFilter());
-    panel->setDefaultSuffix(QStringLiteral("mp4"));
+    panel->setDefaultSuffix(kExtension);
     panel->setLabelText(QFileDialog::Accept, localizedString("Save"));
     // Qt's own panel, so that the message can stand under the file list.
     panel->setOption(QFileDialog::DontUseNativeDialog, true);

@@ -16,8 +16,16 @@ namespace {
 const QString kEnterBase = QStringLiteral("Enter a base filename.");
 const QString kBaseTooLong = QStringLiteral("The base filename must be 180 characters or fewer.");
 const QString kInvalidBase = QStringLiteral("Enter a valid system filename without a path separator.");
+const QString kDotBase = QStringLiteral("The base filename cannot be “.” or “..”.");
+const QString kControlInBase =
+    QStringLiteral("The base filename cannot contain line breaks, tabs or other control characters.");
+const QString kBaseBytes = QStringLiteral("The base filename is too long for the file system.");
 const QString kFolderTooLong = QStringLiteral("The subfolder name must be 255 characters or fewer.");
 const QString kInvalidFolder = QStringLiteral("Enter a valid system folder name without a path separator.");
+const QString kDotFolder = QStringLiteral("The subfolder name cannot be “.” or “..”.");
+const QString kControlInFolder =
+    QStringLiteral("The subfolder name cannot contain line breaks, tabs or other control characters.");
+const QString kFolderBytes = QStringLiteral("The subfolder name is too long for the file system.");
 
 QString repeated(const char* text, int count) { return QString::fromUtf8(text).repeated(count); }
 
@@ -30,17 +38,17 @@ TEST(StillImageFileNamingTest, BaseAndSubfolderNamesFollowTheirRules) {
         {QStringLiteral("  ") + repeated("a", 180) + QStringLiteral(" "), std::nullopt, std::nullopt},
         {repeated("a", 181), kBaseTooLong, std::nullopt},
         {repeated("a", 256), kBaseTooLong, kFolderTooLong},
-        {QStringLiteral("."), kInvalidBase, kInvalidFolder},
-        {QStringLiteral(".."), kInvalidBase, kInvalidFolder},
+        {QStringLiteral("."), kDotBase, kDotFolder},
+        {QStringLiteral(".."), kDotBase, kDotFolder},
         {QStringLiteral("..."), std::nullopt, std::nullopt},
         {QStringLiteral("a/b"), kInvalidBase, kInvalidFolder},
         {QStringLiteral("a:b"), kInvalidBase, kInvalidFolder},
-        {QString::fromUtf8("a\0b", 3), kInvalidBase, kInvalidFolder},
-        {QStringLiteral("a\u0007b"), kInvalidBase, kInvalidFolder},
+        {QString::fromUtf8("a\0b", 3), kControlInBase, kControlInFolder},
+        {QStringLiteral("a\tb"), kControlInBase, kControlInFolder},
         {repeated("写", 78), std::nullopt, std::nullopt},
-        {repeated("写", 79), kInvalidBase, std::nullopt},
-        {repeated("写", 85), kInvalidBase, std::nullopt},
-        {repeated("写", 86), kInvalidBase, kInvalidFolder},
+        {repeated("写", 79), kBaseBytes, std::nullopt},
+        {repeated("写", 85), kBaseBytes, std::nullopt},
+        {repeated("写", 86), kBaseBytes, kFolderBytes},
     };
     for (const auto& [text, baseMessage, folderMessage] : cases) {
         SCOPED_TRACE(text.left(12).toStdString());

@@ -64,7 +64,7 @@ TEST_F(StillImageSaveTransactionTest, PublishesEveryImageSyncedAndReadBackUnderO
                                         QStringLiteral("Patient-v01-simulation.jpg"),
                                         QStringLiteral("Patient-v01-comparison.jpg")};
     EXPECT_EQ(result.value(),
-              (StillImageSaveResult{folder_, names, {kAllStillImageKinds.begin(), kAllStillImageKinds.end()}}));
+              (StillImageSaveResult{folder_, names, {kAllStillImageKinds.begin(), kAllStillImageKinds.end()}, {}}));
     EXPECT_EQ(entries(folder_).size(), 4u);
     const QImage comparison(QString::fromStdString((folder_ / "Patient-v01-comparison.jpg").string()));
     EXPECT_EQ(comparison.size(), QSize(64, 96));
@@ -128,7 +128,9 @@ TEST_F(StillImageSaveTransactionTest, TemporaryFilesThatCannotBeRemovedAreNamed)
     const auto result = Transaction(fileSystem_).save(payload());
 
     ASSERT_FALSE(result.ok());
-    EXPECT_EQ(dynamic_cast<const SystemError&>(*result.error().underlying).errnoValue(), EIO);
+    const auto& failure = dynamic_cast<const StillImageOutputFailure&>(*result.error().underlying);
+    EXPECT_EQ(failure.failureCase(), StillImageOutputFailure::Case::writeFailed);
+    EXPECT_EQ(dynamic_cast<const SystemError&>(*failure.underlyingError()).errnoValue(), EIO);
     // Images not yet begun when the first one failed were never written.
     std::vector<std::string> named;
     for (const std::filesystem::path& path : result.error().cleanupPaths) named.push_back(path.filename());

@@ -46,6 +46,7 @@ inline bool near(const QColor& actual, const QColor& expected, int tolerance = 8
 class ScriptedFileSystem final : public StillImageFileSystem {
 public:
     std::optional<std::size_t> nameLimit;
+    std::function<Result<FileDescriptor>(const std::filesystem::path&)> onCreate;
     std::function<VoidResult(const std::filesystem::path&)> onSync;
     std::function<void(const std::filesystem::path& to)> beforeRename;
     std::function<VoidResult(const std::filesystem::path&)> onRemove;
@@ -58,6 +59,7 @@ public:
     }
     Result<FileDescriptor> createNewFile(const std::filesystem::path& path) override {
         log("create " + path.filename().string());
+        if (onCreate) return onCreate(path);
         return real().createNewFile(path);
     }
     VoidResult syncAndClose(FileDescriptor file, const std::filesystem::path& path) override {

@@ -1,6 +1,6 @@
 #include "platform/desktop/desktop_file_manager.h"
 
-#include "platform/desktop/default_folder_opener.h"
+#include "platform/desktop/default_application_opener.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -103,7 +103,7 @@ TEST(DesktopFileManagerTest, TheDefaultApplicationCountsOnlyWhenItsOpenerSucceed
     for (const auto& c : cases) {
         SCOPED_TRACE(c.situation);
         std::optional<bool> answer;
-        openFolderWithDefaultApplication(
+        openWithDefaultApplication(
             bin.path(), [&](bool opened) { answer = opened; }, c.program, 300);
         EXPECT_FALSE(answer.has_value());
         EXPECT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 10000));

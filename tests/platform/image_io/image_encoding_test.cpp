@@ -23,7 +23,7 @@ TEST(ImageEncodingTest, PngKeepsStraightAlphaAndJpegTheOpaqueColours) {
         const std::string path = folder.filePath(name).toStdString();
         {
             const FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644));
-            ASSERT_TRUE(encodeImage(image, ImageEncodingOptions{format, 95}, file.get()));
+            ASSERT_TRUE(encodeImage(image, ImageEncodingOptions{format, 95}, file.get()).written());
         }
         EXPECT_EQ(readBackImageSize(path), (DecodedImageSize{40, 30}));
         const QImage written(QString::fromStdString(path));

@@ -36,7 +36,6 @@ protected:
     QString emailProgram;
     QStringList ranArguments;
     bool programSucceeds = true;
-    std::optional<QUrl> opened;
     DesktopShareServices services{
         portal, nullptr,
         DesktopShareServices::Launcher{[this](const QString&) { return emailProgram; },
@@ -44,10 +43,7 @@ protected:
                                            ranArguments = arguments;
                                            done(programSucceeds);
                                        },
-                                       [this](const QUrl& url) {
-                                           opened = url;
-                                           return true;
-                                       }}};
+                                       {}}};
 };
 
 TEST_F(ServicesTest, ThePortalsAnswerBecomesTheOutcome) {
@@ -58,11 +54,9 @@ TEST_F(ServicesTest, ThePortalsAnswerBecomesTheOutcome) {
     }
 }
 
-TEST_F(ServicesTest, WithoutThePortalTheDefaultApplicationAndXdgEmailStandIn) {
+TEST_F(ServicesTest, WithoutThePortalXdgEmailStandsIn) {
     portal->present = false;
     EXPECT_FALSE(services.canSendByEmail());
-    EXPECT_EQ(run(ShareMenuEntry::openWith), Kind::shared);
-    EXPECT_EQ(opened, QUrl::fromLocalFile(path));
 
     emailProgram = QStringLiteral("/usr/bin/xdg-email");
     EXPECT_TRUE(services.canSendByEmail());

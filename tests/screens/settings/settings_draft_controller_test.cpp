@@ -204,26 +204,5 @@ TEST_F(SettingsDraftControllerTest, SectionsFollowTheRailAndTheModel) {
     EXPECT_EQ(controller->selectedSection(), SettingsSection::comparisonLabels);
 }
 
-TEST_F(SettingsDraftControllerTest, LanguageChoicesAreStoredAndOneRestartStarts) {
-    open(SettingsSection::language);
-    controller->chooseLanguage(AppLanguage::english);
-    EXPECT_TRUE(models.languageStore->stored.isEmpty());
-
-    models.model->languageRestartDidFail();
-    controller->chooseLanguage(AppLanguage::japanese);
-    EXPECT_EQ(models.languageStore->stored, QStringList{QStringLiteral("ja")});
-    EXPECT_EQ(models.model->settingsState().selectedLanguage, AppLanguage::japanese);
-    EXPECT_FALSE(models.model->settingsState().languageRestartError.has_value());
-
-    // A number still being typed is taken up before the restart writes the file.
-    controller->filterMaximumImageSideText(QStringLiteral("9000"));
-    controller->restartNow();
-    controller->restartNow();
-    EXPECT_EQ(relaunchCount, 1);
-    EXPECT_TRUE(models.model->settingsState().isLanguageRestartInProgress);
-    ASSERT_FALSE(models.settingsStore->writes.empty());
-    EXPECT_EQ(models.settingsStore->writes.back().maximumImageSide, 4096);
-}
-
 }  // namespace
 }  // namespace vlt

@@ -121,6 +121,8 @@ TEST_F(SettingsModalTest, LanguagesAreListedInTheirOwnNamesAndAChoiceShowsTheNot
     EXPECT_EQ(section->option(AppLanguage::turkish)->accessibleName(), "Use Turkish");
     EXPECT_TRUE(section->option(AppLanguage::english)->isChecked());
     EXPECT_FALSE(section->restartNotice()->isVisible());
+    section->option(AppLanguage::english)->click();
+    EXPECT_TRUE(models.languageStore->stored.isEmpty()) << "the language already chosen is not stored again";
 
     section->option(AppLanguage::korean)->click();
     EXPECT_TRUE(section->restartNotice()->isVisible());

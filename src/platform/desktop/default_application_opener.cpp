@@ -1,4 +1,4 @@
-#include "platform/desktop/default_folder_opener.h"
+#include "platform/desktop/default_application_opener.h"
 
 #include <memory>
 
@@ -7,8 +7,8 @@
 
 namespace vlt {
 
-void openFolderWithDefaultApplication(const QString& folder, std::function<void(bool)> completion,
-                                      const QString& program, int patienceMs) {
+void openWithDefaultApplication(const QString& target, std::function<void(bool)> completion, const QString& program,
+                                int patienceMs) {
     auto* process = new QProcess;
     auto finish = std::make_shared<std::function<void(bool)>>(std::move(completion));
     // Whichever comes first answers; the others find the completion spent.
@@ -33,7 +33,7 @@ void openFolderWithDefaultApplication(const QString& folder, std::function<void(
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
     // Started from the event loop, so the completion never runs inside this call.
-    QTimer::singleShot(0, process, [process, program, folder] { process->start(program, {folder}); });
+    QTimer::singleShot(0, process, [process, program, target] { process->start(program, {target}); });
 }
 
 }  // namespace vlt
