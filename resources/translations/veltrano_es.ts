@@ -76,6 +76,10 @@ Glossary (English = es); later texts follow it:
         <translation>%1 · %2</translation>
     </message>
     <message>
+        <source>%1 · JPEG</source>
+        <translation>%1 · JPEG</translation>
+    </message>
+    <message>
         <source>%1 × %2 px</source>
         <translation>%1 × %2 px</translation>
     </message>
@@ -418,6 +422,10 @@ o rueda del ratón</translation>
         <translation>Cerrar Configuración</translation>
     </message>
     <message>
+        <source>Close Share image</source>
+        <translation>Cerrar Compartir imagen</translation>
+    </message>
+    <message>
         <source>Close Shortcuts</source>
         <translation>Cerrar Atajos</translation>
     </message>
@@ -498,12 +506,24 @@ o rueda del ratón</translation>
         <translation>Ajustes de información de contacto</translation>
     </message>
     <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Continue to the desktop&apos;s sharing apps</source>
+        <translation>Continuar a las aplicaciones para compartir del escritorio</translation>
+    </message>
+    <message>
         <source>Contract an area smoothly (S)</source>
         <translation>Contraer una zona suavemente (S)</translation>
     </message>
     <message>
         <source>Contract an area smoothly toward the centre of the brush. Use short, controlled passes for precise changes.</source>
         <translation>Contraer una zona suavemente hacia el centro del pincel. Use pasadas cortas y controladas para cambios precisos.</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>Copiar imagen</translation>
     </message>
     <message>
         <source>Correct the selected text while preserving its appearance and position.</source>
@@ -1046,6 +1066,10 @@ Haga doble clic en una línea existente para seleccionarla y arrástrela para mo
         <translation>Imagen no guardada</translation>
     </message>
     <message>
+        <source>Image not shared</source>
+        <translation>Imagen no compartida</translation>
+    </message>
+    <message>
         <source>Image saved</source>
         <translation>Imagen guardada</translation>
     </message>
@@ -1084,6 +1108,10 @@ Haga doble clic en una línea existente para seleccionarla y arrástrela para mo
     <message>
         <source>Italiano</source>
         <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>JPEG image (.jpg)</source>
+        <translation>Imagen JPEG (.jpg)</translation>
     </message>
     <message>
         <source>JPEG quality</source>
@@ -1276,12 +1304,20 @@ o barra espaciadora + arrastrar</translation>
         <translation>Fosas nasales</translation>
     </message>
     <message>
+        <source>Not configured in Settings</source>
+        <translation>No configurado en Configuración</translation>
+    </message>
+    <message>
         <source>Not selected</source>
         <translation>No seleccionado</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>One JPEG, handed to your installed sharing apps.</source>
+        <translation>Un JPEG, entregado a las aplicaciones para compartir que tenga instaladas.</translation>
     </message>
     <message>
         <source>Only the Original label is set; Simulation will have no label.</source>
@@ -1310,6 +1346,10 @@ o barra espaciadora + arrastrar</translation>
     <message>
         <source>Open Save images</source>
         <translation>Abrir Guardar imágenes</translation>
+    </message>
+    <message>
+        <source>Open With…</source>
+        <translation>Abrir con…</translation>
     </message>
     <message>
         <source>Open another image</source>
@@ -1380,6 +1420,10 @@ o barra espaciadora + arrastrar</translation>
         <translation>DESPLAZAR IMAGEN</translation>
     </message>
     <message>
+        <source>PNG image (.png)</source>
+        <translation>Imagen PNG (.png)</translation>
+    </message>
+    <message>
         <source>PNG is the default lossless format, but it produces larger files.</source>
         <translation>PNG es el formato sin pérdida predeterminado, pero genera archivos más grandes.</translation>
     </message>
@@ -1444,8 +1488,16 @@ Haga doble clic en un rectángulo existente para seleccionarlo y arrástrelo par
         <translation>Português (Brasil)</translation>
     </message>
     <message>
+        <source>Preparing</source>
+        <translation>Preparando</translation>
+    </message>
+    <message>
         <source>Preparing editing canvas…</source>
         <translation>Preparando el lienzo de edición…</translation>
+    </message>
+    <message>
+        <source>Preparing image for the desktop&apos;s sharing apps</source>
+        <translation>Preparando la imagen para las aplicaciones para compartir del escritorio</translation>
     </message>
     <message>
         <source>Preview:</source>
@@ -1810,6 +1862,10 @@ También puede hacer doble clic en cualquier anotación para seleccionarla sin e
         <translation>Enviar comentarios</translation>
     </message>
     <message>
+        <source>Send by Email…</source>
+        <translation>Enviar por correo electrónico…</translation>
+    </message>
+    <message>
         <source>Send report</source>
         <translation>Enviar informe</translation>
     </message>
@@ -1842,8 +1898,20 @@ También puede hacer doble clic en cualquier anotación para seleccionarla sin e
         <translation>Compartir</translation>
     </message>
     <message>
+        <source>Share image</source>
+        <translation>Compartir imagen</translation>
+    </message>
+    <message>
         <source>Share…</source>
         <translation>Compartir…</translation>
+    </message>
+    <message>
+        <source>Sharing could not start. %1</source>
+        <translation>No se ha podido iniciar el uso compartido. %1</translation>
+    </message>
+    <message>
+        <source>Sharing unavailable</source>
+        <translation>Uso compartido no disponible</translation>
     </message>
     <message>
         <source>Shortcut: %1</source>
@@ -1856,6 +1924,10 @@ También puede hacer doble clic en cualquier anotación para seleccionarla sin e
     <message>
         <source>Show image labels in Comparison</source>
         <translation>Mostrar las etiquetas de imagen en Comparación</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Mostrar en el gestor de archivos</translation>
     </message>
     <message>
         <source>Show inspector</source>
@@ -2060,6 +2132,10 @@ También puede hacer doble clic en cualquier anotación para seleccionarla sin e
         <translation>No se ha podido guardar la imagen. %1</translation>
     </message>
     <message>
+        <source>The image could not be shared. %1</source>
+        <translation>No se ha podido compartir la imagen. %1</translation>
+    </message>
+    <message>
         <source>The image was saved successfully.</source>
         <translation>La imagen se ha guardado correctamente.</translation>
     </message>
@@ -2094,6 +2170,10 @@ Si el problema persiste, póngase en contacto con el soporte en %1.</translation
     <message>
         <source>The saved image could not be validated.</source>
         <translation>No se ha podido validar la imagen guardada.</translation>
+    </message>
+    <message>
+        <source>The selected sharing app could not share the image.</source>
+        <translation>La aplicación para compartir seleccionada no ha podido compartir la imagen.</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>
@@ -2134,6 +2214,14 @@ Si el problema persiste, póngase en contacto con el soporte en %1.</translation
     <message>
         <source>The temporary shared image is locked and will be removed later.</source>
         <translation>La imagen temporal compartida está bloqueada y se eliminará más tarde.</translation>
+    </message>
+    <message>
+        <source>The temporary sharing image could not be prepared.</source>
+        <translation>No se ha podido preparar la imagen temporal para compartir.</translation>
+    </message>
+    <message>
+        <source>The temporary sharing image could not be validated.</source>
+        <translation>No se ha podido validar la imagen temporal para compartir.</translation>
     </message>
     <message>
         <source>These optional settings allow you to control the pixel dimensions of your saved images.</source>
@@ -2402,6 +2490,14 @@ Señal: %3 (%4)</translation>
         <translation>Vista y navegación</translation>
     </message>
     <message>
+        <source>WATERMARKS</source>
+        <translation>MARCAS DE AGUA</translation>
+    </message>
+    <message>
+        <source>WHAT TO SHARE</source>
+        <translation>QUÉ COMPARTIR</translation>
+    </message>
+    <message>
         <source>Waist</source>
         <translation>Cintura</translation>
     </message>
@@ -2574,6 +2670,10 @@ Haga doble clic en un texto existente para seleccionarlo y arrástrelo para move
     <message>
         <source>unknown</source>
         <translation>desconocida</translation>
+    </message>
+    <message>
+        <source>– Edit ›</source>
+        <translation>– Editar ›</translation>
     </message>
     <message>
         <source>日本語</source>

@@ -76,6 +76,10 @@ Glossary (English = fr); later texts follow it:
         <translation>%1 · %2</translation>
     </message>
     <message>
+        <source>%1 · JPEG</source>
+        <translation>%1 · JPEG</translation>
+    </message>
+    <message>
         <source>%1 × %2 px</source>
         <translation>%1 × %2 px</translation>
     </message>
@@ -418,6 +422,10 @@ ou molette de la souris</translation>
         <translation>Fermer les paramètres</translation>
     </message>
     <message>
+        <source>Close Share image</source>
+        <translation>Fermer la fenêtre Partager l’image</translation>
+    </message>
+    <message>
         <source>Close Shortcuts</source>
         <translation>Fermer les raccourcis</translation>
     </message>
@@ -498,12 +506,24 @@ ou molette de la souris</translation>
         <translation>Réglages des coordonnées</translation>
     </message>
     <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Continue to the desktop&apos;s sharing apps</source>
+        <translation>Continuer vers les applications de partage du bureau</translation>
+    </message>
+    <message>
         <source>Contract an area smoothly (S)</source>
         <translation>Contracter une zone en douceur (S)</translation>
     </message>
     <message>
         <source>Contract an area smoothly toward the centre of the brush. Use short, controlled passes for precise changes.</source>
         <translation>Contracter une zone en douceur vers le centre du pinceau. Procédez par passages courts et maîtrisés pour des modifications précises.</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>Copier l’image</translation>
     </message>
     <message>
         <source>Correct the selected text while preserving its appearance and position.</source>
@@ -1046,6 +1066,10 @@ Double-cliquez sur une ligne existante pour la sélectionner, puis faites-la gli
         <translation>Image non enregistrée</translation>
     </message>
     <message>
+        <source>Image not shared</source>
+        <translation>Image non partagée</translation>
+    </message>
+    <message>
         <source>Image saved</source>
         <translation>Image enregistrée</translation>
     </message>
@@ -1084,6 +1108,10 @@ Double-cliquez sur une ligne existante pour la sélectionner, puis faites-la gli
     <message>
         <source>Italiano</source>
         <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>JPEG image (.jpg)</source>
+        <translation>Image JPEG (.jpg)</translation>
     </message>
     <message>
         <source>JPEG quality</source>
@@ -1276,12 +1304,20 @@ ou barre d’espace + glisser</translation>
         <translation>Narines</translation>
     </message>
     <message>
+        <source>Not configured in Settings</source>
+        <translation>Non configuré dans les paramètres</translation>
+    </message>
+    <message>
         <source>Not selected</source>
         <translation>Non sélectionné</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>One JPEG, handed to your installed sharing apps.</source>
+        <translation>Une image JPEG, transmise à vos applications de partage installées.</translation>
     </message>
     <message>
         <source>Only the Original label is set; Simulation will have no label.</source>
@@ -1310,6 +1346,10 @@ ou barre d’espace + glisser</translation>
     <message>
         <source>Open Save images</source>
         <translation>Ouvrir Enregistrer les images</translation>
+    </message>
+    <message>
+        <source>Open With…</source>
+        <translation>Ouvrir avec…</translation>
     </message>
     <message>
         <source>Open another image</source>
@@ -1380,6 +1420,10 @@ ou barre d’espace + glisser</translation>
         <translation>DÉPLACER L’IMAGE</translation>
     </message>
     <message>
+        <source>PNG image (.png)</source>
+        <translation>Image PNG (.png)</translation>
+    </message>
+    <message>
         <source>PNG is the default lossless format, but it produces larger files.</source>
         <translation>PNG est le format sans perte par défaut, mais il produit des fichiers plus volumineux.</translation>
     </message>
@@ -1444,8 +1488,16 @@ Double-cliquez sur un rectangle existant pour le sélectionner, puis faites-le g
         <translation>Português (Brasil)</translation>
     </message>
     <message>
+        <source>Preparing</source>
+        <translation>Préparation</translation>
+    </message>
+    <message>
         <source>Preparing editing canvas…</source>
         <translation>Préparation du canevas d’édition…</translation>
+    </message>
+    <message>
+        <source>Preparing image for the desktop&apos;s sharing apps</source>
+        <translation>Préparation de l’image pour les applications de partage du bureau</translation>
     </message>
     <message>
         <source>Preview:</source>
@@ -1810,6 +1862,10 @@ Vous pouvez aussi double-cliquer sur une annotation pour la sélectionner sans c
         <translation>Envoyer des commentaires</translation>
     </message>
     <message>
+        <source>Send by Email…</source>
+        <translation>Envoyer par e-mail…</translation>
+    </message>
+    <message>
         <source>Send report</source>
         <translation>Envoyer le rapport</translation>
     </message>
@@ -1842,8 +1898,20 @@ Vous pouvez aussi double-cliquer sur une annotation pour la sélectionner sans c
         <translation>Partager</translation>
     </message>
     <message>
+        <source>Share image</source>
+        <translation>Partager l’image</translation>
+    </message>
+    <message>
         <source>Share…</source>
         <translation>Partager…</translation>
+    </message>
+    <message>
+        <source>Sharing could not start. %1</source>
+        <translation>Le partage n’a pas pu démarrer. %1</translation>
+    </message>
+    <message>
+        <source>Sharing unavailable</source>
+        <translation>Partage indisponible</translation>
     </message>
     <message>
         <source>Shortcut: %1</source>
@@ -1856,6 +1924,10 @@ Vous pouvez aussi double-cliquer sur une annotation pour la sélectionner sans c
     <message>
         <source>Show image labels in Comparison</source>
         <translation>Afficher les libellés des images dans Comparaison</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Afficher dans le gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>Show inspector</source>
@@ -2060,6 +2132,10 @@ Vous pouvez aussi double-cliquer sur une annotation pour la sélectionner sans c
         <translation>Impossible d’enregistrer l’image. %1</translation>
     </message>
     <message>
+        <source>The image could not be shared. %1</source>
+        <translation>L’image n’a pas pu être partagée. %1</translation>
+    </message>
+    <message>
         <source>The image was saved successfully.</source>
         <translation>L’image a bien été enregistrée.</translation>
     </message>
@@ -2094,6 +2170,10 @@ Si le problème persiste, contactez l’assistance à l’adresse %1.</translati
     <message>
         <source>The saved image could not be validated.</source>
         <translation>Impossible de valider l’image enregistrée.</translation>
+    </message>
+    <message>
+        <source>The selected sharing app could not share the image.</source>
+        <translation>L’application de partage choisie n’a pas pu partager l’image.</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>
@@ -2134,6 +2214,14 @@ Si le problème persiste, contactez l’assistance à l’adresse %1.</translati
     <message>
         <source>The temporary shared image is locked and will be removed later.</source>
         <translation>L’image partagée temporaire est verrouillée et sera supprimée plus tard.</translation>
+    </message>
+    <message>
+        <source>The temporary sharing image could not be prepared.</source>
+        <translation>L’image temporaire de partage n’a pas pu être préparée.</translation>
+    </message>
+    <message>
+        <source>The temporary sharing image could not be validated.</source>
+        <translation>L’image temporaire de partage n’a pas pu être vérifiée.</translation>
     </message>
     <message>
         <source>These optional settings allow you to control the pixel dimensions of your saved images.</source>
@@ -2402,6 +2490,14 @@ Signal : %3 (%4)</translation>
         <translation>Affichage et navigation</translation>
     </message>
     <message>
+        <source>WATERMARKS</source>
+        <translation>FILIGRANES</translation>
+    </message>
+    <message>
+        <source>WHAT TO SHARE</source>
+        <translation>CONTENU À PARTAGER</translation>
+    </message>
+    <message>
         <source>Waist</source>
         <translation>Taille</translation>
     </message>
@@ -2574,6 +2670,10 @@ Double-cliquez sur un texte existant pour le sélectionner, puis faites-le gliss
     <message>
         <source>unknown</source>
         <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>– Edit ›</source>
+        <translation>– Modifier ›</translation>
     </message>
     <message>
         <source>日本語</source>

@@ -76,6 +76,10 @@ Glossary (English = it); later texts follow it:
         <translation>%1 · %2</translation>
     </message>
     <message>
+        <source>%1 · JPEG</source>
+        <translation>%1 · JPEG</translation>
+    </message>
+    <message>
         <source>%1 × %2 px</source>
         <translation>%1 × %2 px</translation>
     </message>
@@ -418,6 +422,10 @@ o rotellina del mouse</translation>
         <translation>Chiudi Impostazioni</translation>
     </message>
     <message>
+        <source>Close Share image</source>
+        <translation>Chiudi Condividi immagine</translation>
+    </message>
+    <message>
         <source>Close Shortcuts</source>
         <translation>Chiudi Scorciatoie</translation>
     </message>
@@ -498,12 +506,24 @@ o rotellina del mouse</translation>
         <translation>Impostazioni dei dati di contatto</translation>
     </message>
     <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Continue to the desktop&apos;s sharing apps</source>
+        <translation>Continua con le app di condivisione del desktop</translation>
+    </message>
+    <message>
         <source>Contract an area smoothly (S)</source>
         <translation>Contrai un’area in modo graduale (S)</translation>
     </message>
     <message>
         <source>Contract an area smoothly toward the centre of the brush. Use short, controlled passes for precise changes.</source>
         <translation>Contrai un’area in modo graduale verso il centro del pennello. Usa passate brevi e controllate per modifiche precise.</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>Copia immagine</translation>
     </message>
     <message>
         <source>Correct the selected text while preserving its appearance and position.</source>
@@ -1046,6 +1066,10 @@ Fai doppio clic su una linea esistente per selezionarla, poi trascinala per spos
         <translation>Immagine non salvata</translation>
     </message>
     <message>
+        <source>Image not shared</source>
+        <translation>Immagine non condivisa</translation>
+    </message>
+    <message>
         <source>Image saved</source>
         <translation>Immagine salvata</translation>
     </message>
@@ -1084,6 +1108,10 @@ Fai doppio clic su una linea esistente per selezionarla, poi trascinala per spos
     <message>
         <source>Italiano</source>
         <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>JPEG image (.jpg)</source>
+        <translation>Immagine JPEG (.jpg)</translation>
     </message>
     <message>
         <source>JPEG quality</source>
@@ -1276,12 +1304,20 @@ o barra spaziatrice + trascina</translation>
         <translation>Narici</translation>
     </message>
     <message>
+        <source>Not configured in Settings</source>
+        <translation>Non configurato nelle Impostazioni</translation>
+    </message>
+    <message>
         <source>Not selected</source>
         <translation>Non selezionato</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>One JPEG, handed to your installed sharing apps.</source>
+        <translation>Un JPEG, passato alle app di condivisione installate.</translation>
     </message>
     <message>
         <source>Only the Original label is set; Simulation will have no label.</source>
@@ -1310,6 +1346,10 @@ o barra spaziatrice + trascina</translation>
     <message>
         <source>Open Save images</source>
         <translation>Apri Salva immagini</translation>
+    </message>
+    <message>
+        <source>Open With…</source>
+        <translation>Apri con…</translation>
     </message>
     <message>
         <source>Open another image</source>
@@ -1380,6 +1420,10 @@ o barra spaziatrice + trascina</translation>
         <translation>SPOSTA IMMAGINE</translation>
     </message>
     <message>
+        <source>PNG image (.png)</source>
+        <translation>Immagine PNG (.png)</translation>
+    </message>
+    <message>
         <source>PNG is the default lossless format, but it produces larger files.</source>
         <translation>PNG è il formato predefinito senza perdita di qualità, ma produce file più grandi.</translation>
     </message>
@@ -1444,8 +1488,16 @@ Fai doppio clic su un rettangolo esistente per selezionarlo, poi trascinalo per 
         <translation>Português (Brasil)</translation>
     </message>
     <message>
+        <source>Preparing</source>
+        <translation>Preparazione</translation>
+    </message>
+    <message>
         <source>Preparing editing canvas…</source>
         <translation>Preparazione della tela di modifica…</translation>
+    </message>
+    <message>
+        <source>Preparing image for the desktop&apos;s sharing apps</source>
+        <translation>Preparazione dell’immagine per le app di condivisione del desktop</translation>
     </message>
     <message>
         <source>Preview:</source>
@@ -1810,6 +1862,10 @@ Puoi anche fare doppio clic su un’annotazione per selezionarla senza scegliere
         <translation>Invia feedback</translation>
     </message>
     <message>
+        <source>Send by Email…</source>
+        <translation>Invia per email…</translation>
+    </message>
+    <message>
         <source>Send report</source>
         <translation>Invia segnalazione</translation>
     </message>
@@ -1842,8 +1898,20 @@ Puoi anche fare doppio clic su un’annotazione per selezionarla senza scegliere
         <translation>Condividi</translation>
     </message>
     <message>
+        <source>Share image</source>
+        <translation>Condividi immagine</translation>
+    </message>
+    <message>
         <source>Share…</source>
         <translation>Condividi…</translation>
+    </message>
+    <message>
+        <source>Sharing could not start. %1</source>
+        <translation>Impossibile avviare la condivisione. %1</translation>
+    </message>
+    <message>
+        <source>Sharing unavailable</source>
+        <translation>Condivisione non disponibile</translation>
     </message>
     <message>
         <source>Shortcut: %1</source>
@@ -1856,6 +1924,10 @@ Puoi anche fare doppio clic su un’annotazione per selezionarla senza scegliere
     <message>
         <source>Show image labels in Comparison</source>
         <translation>Mostra le etichette delle immagini in Confronto</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Mostra nel file manager</translation>
     </message>
     <message>
         <source>Show inspector</source>
@@ -2060,6 +2132,10 @@ Puoi anche fare doppio clic su un’annotazione per selezionarla senza scegliere
         <translation>Impossibile salvare l’immagine. %1</translation>
     </message>
     <message>
+        <source>The image could not be shared. %1</source>
+        <translation>Impossibile condividere l’immagine. %1</translation>
+    </message>
+    <message>
         <source>The image was saved successfully.</source>
         <translation>L’immagine è stata salvata.</translation>
     </message>
@@ -2094,6 +2170,10 @@ Se il problema persiste, contatta l’assistenza all’indirizzo %1.</translatio
     <message>
         <source>The saved image could not be validated.</source>
         <translation>Impossibile convalidare l’immagine salvata.</translation>
+    </message>
+    <message>
+        <source>The selected sharing app could not share the image.</source>
+        <translation>L’app di condivisione selezionata non è riuscita a condividere l’immagine.</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>
@@ -2134,6 +2214,14 @@ Se il problema persiste, contatta l’assistenza all’indirizzo %1.</translatio
     <message>
         <source>The temporary shared image is locked and will be removed later.</source>
         <translation>L’immagine condivisa temporanea è bloccata e verrà rimossa in seguito.</translation>
+    </message>
+    <message>
+        <source>The temporary sharing image could not be prepared.</source>
+        <translation>Impossibile preparare l’immagine temporanea di condivisione.</translation>
+    </message>
+    <message>
+        <source>The temporary sharing image could not be validated.</source>
+        <translation>Impossibile verificare l’immagine temporanea di condivisione.</translation>
     </message>
     <message>
         <source>These optional settings allow you to control the pixel dimensions of your saved images.</source>
@@ -2402,6 +2490,14 @@ Segnale: %3 (%4)</translation>
         <translation>Vista e navigazione</translation>
     </message>
     <message>
+        <source>WATERMARKS</source>
+        <translation>FILIGRANE</translation>
+    </message>
+    <message>
+        <source>WHAT TO SHARE</source>
+        <translation>COSA CONDIVIDERE</translation>
+    </message>
+    <message>
         <source>Waist</source>
         <translation>Vita</translation>
     </message>
@@ -2574,6 +2670,10 @@ Fai doppio clic su un testo esistente per selezionarlo, poi trascinalo per spost
     <message>
         <source>unknown</source>
         <translation>sconosciuta</translation>
+    </message>
+    <message>
+        <source>– Edit ›</source>
+        <translation>– Modifica ›</translation>
     </message>
     <message>
         <source>日本語</source>

@@ -76,6 +76,10 @@ Glossary (English = ja); later texts follow it:
         <translation>%1 · %2</translation>
     </message>
     <message>
+        <source>%1 · JPEG</source>
+        <translation>%1 · JPEG</translation>
+    </message>
+    <message>
         <source>%1 × %2 px</source>
         <translation>%1 × %2 px</translation>
     </message>
@@ -418,6 +422,10 @@ or mouse wheel</source>
         <translation>設定を閉じる</translation>
     </message>
     <message>
+        <source>Close Share image</source>
+        <translation>画像の共有を閉じる</translation>
+    </message>
+    <message>
         <source>Close Shortcuts</source>
         <translation>ショートカットを閉じる</translation>
     </message>
@@ -498,12 +506,24 @@ or mouse wheel</source>
         <translation>連絡先情報の設定</translation>
     </message>
     <message>
+        <source>Continue</source>
+        <translation>続ける</translation>
+    </message>
+    <message>
+        <source>Continue to the desktop&apos;s sharing apps</source>
+        <translation>デスクトップの共有アプリに進む</translation>
+    </message>
+    <message>
         <source>Contract an area smoothly (S)</source>
         <translation>領域をなめらかに収縮 (S)</translation>
     </message>
     <message>
         <source>Contract an area smoothly toward the centre of the brush. Use short, controlled passes for precise changes.</source>
         <translation>領域をブラシの中心に向かってなめらかに収縮させます。精密に変更するには、短く制御されたストロークで行ってください。</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>画像をコピー</translation>
     </message>
     <message>
         <source>Correct the selected text while preserving its appearance and position.</source>
@@ -1046,6 +1066,10 @@ Double-click an existing line to select it, then drag to move it.</source>
         <translation>画像を保存できませんでした</translation>
     </message>
     <message>
+        <source>Image not shared</source>
+        <translation>画像を共有できませんでした</translation>
+    </message>
+    <message>
         <source>Image saved</source>
         <translation>画像を保存しました</translation>
     </message>
@@ -1084,6 +1108,10 @@ Double-click an existing line to select it, then drag to move it.</source>
     <message>
         <source>Italiano</source>
         <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>JPEG image (.jpg)</source>
+        <translation>JPEG画像（.jpg）</translation>
     </message>
     <message>
         <source>JPEG quality</source>
@@ -1276,12 +1304,20 @@ or Spacebar + drag</source>
         <translation>小鼻</translation>
     </message>
     <message>
+        <source>Not configured in Settings</source>
+        <translation>設定で未設定</translation>
+    </message>
+    <message>
         <source>Not selected</source>
         <translation>未選択</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>One JPEG, handed to your installed sharing apps.</source>
+        <translation>1枚のJPEGを、インストールされている共有アプリに渡します。</translation>
     </message>
     <message>
         <source>Only the Original label is set; Simulation will have no label.</source>
@@ -1310,6 +1346,10 @@ or Spacebar + drag</source>
     <message>
         <source>Open Save images</source>
         <translation>画像を保存を開く</translation>
+    </message>
+    <message>
+        <source>Open With…</source>
+        <translation>このアプリケーションで開く…</translation>
     </message>
     <message>
         <source>Open another image</source>
@@ -1380,6 +1420,10 @@ or Spacebar + drag</source>
         <translation>画像のパン</translation>
     </message>
     <message>
+        <source>PNG image (.png)</source>
+        <translation>PNG画像（.png）</translation>
+    </message>
+    <message>
         <source>PNG is the default lossless format, but it produces larger files.</source>
         <translation>PNGはデフォルトの可逆圧縮形式ですが、ファイルサイズが大きくなります。</translation>
     </message>
@@ -1444,8 +1488,16 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
         <translation>Português (Brasil)</translation>
     </message>
     <message>
+        <source>Preparing</source>
+        <translation>準備中</translation>
+    </message>
+    <message>
         <source>Preparing editing canvas…</source>
         <translation>編集キャンバスを準備しています…</translation>
+    </message>
+    <message>
+        <source>Preparing image for the desktop&apos;s sharing apps</source>
+        <translation>デスクトップの共有アプリ用に画像を準備しています</translation>
     </message>
     <message>
         <source>Preview:</source>
@@ -1810,6 +1862,10 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>フィードバックを送信</translation>
     </message>
     <message>
+        <source>Send by Email…</source>
+        <translation>メールで送信…</translation>
+    </message>
+    <message>
         <source>Send report</source>
         <translation>レポートを送信</translation>
     </message>
@@ -1842,8 +1898,20 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>共有</translation>
     </message>
     <message>
+        <source>Share image</source>
+        <translation>画像を共有</translation>
+    </message>
+    <message>
         <source>Share…</source>
         <translation>共有…</translation>
+    </message>
+    <message>
+        <source>Sharing could not start. %1</source>
+        <translation>共有を開始できませんでした。%1</translation>
+    </message>
+    <message>
+        <source>Sharing unavailable</source>
+        <translation>共有を利用できません</translation>
     </message>
     <message>
         <source>Shortcut: %1</source>
@@ -1856,6 +1924,10 @@ You can also double-click any annotation to select it without first choosing thi
     <message>
         <source>Show image labels in Comparison</source>
         <translation>比較で画像ラベルを表示</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>ファイルマネージャーで表示</translation>
     </message>
     <message>
         <source>Show inspector</source>
@@ -2060,6 +2132,10 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>画像を保存できませんでした。%1</translation>
     </message>
     <message>
+        <source>The image could not be shared. %1</source>
+        <translation>画像を共有できませんでした。%1</translation>
+    </message>
+    <message>
         <source>The image was saved successfully.</source>
         <translation>画像を保存しました。</translation>
     </message>
@@ -2094,6 +2170,10 @@ If the problem persists, contact support at %1.</source>
     <message>
         <source>The saved image could not be validated.</source>
         <translation>保存した画像を検証できませんでした。</translation>
+    </message>
+    <message>
+        <source>The selected sharing app could not share the image.</source>
+        <translation>選択した共有アプリで画像を共有できませんでした。</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>
@@ -2134,6 +2214,14 @@ If the problem persists, contact support at %1.</source>
     <message>
         <source>The temporary shared image is locked and will be removed later.</source>
         <translation>一時共有画像はロックされているため、後で削除されます。</translation>
+    </message>
+    <message>
+        <source>The temporary sharing image could not be prepared.</source>
+        <translation>共有用の一時画像を準備できませんでした。</translation>
+    </message>
+    <message>
+        <source>The temporary sharing image could not be validated.</source>
+        <translation>共有用の一時画像を検証できませんでした。</translation>
     </message>
     <message>
         <source>These optional settings allow you to control the pixel dimensions of your saved images.</source>
@@ -2402,6 +2490,14 @@ Signal: %3 (%4)</source>
         <translation>表示とナビゲーション</translation>
     </message>
     <message>
+        <source>WATERMARKS</source>
+        <translation>透かし</translation>
+    </message>
+    <message>
+        <source>WHAT TO SHARE</source>
+        <translation>共有する内容</translation>
+    </message>
+    <message>
         <source>Waist</source>
         <translation>ウエスト</translation>
     </message>
@@ -2574,6 +2670,10 @@ Double-click existing text to select it, then drag to move it.</source>
     <message>
         <source>unknown</source>
         <translation>不明</translation>
+    </message>
+    <message>
+        <source>– Edit ›</source>
+        <translation>– 編集 ›</translation>
     </message>
     <message>
         <source>日本語</source>

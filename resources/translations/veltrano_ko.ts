@@ -75,6 +75,10 @@ Glossary (English = ko); later texts follow it:
         <translation>%1 · %2</translation>
     </message>
     <message>
+        <source>%1 · JPEG</source>
+        <translation>%1 · JPEG</translation>
+    </message>
+    <message>
         <source>%1 × %2 px</source>
         <translation>%1 × %2 px</translation>
     </message>
@@ -417,6 +421,10 @@ or mouse wheel</source>
         <translation>설정 닫기</translation>
     </message>
     <message>
+        <source>Close Share image</source>
+        <translation>이미지 공유 닫기</translation>
+    </message>
+    <message>
         <source>Close Shortcuts</source>
         <translation>단축키 닫기</translation>
     </message>
@@ -497,12 +505,24 @@ or mouse wheel</source>
         <translation>연락처 정보 설정</translation>
     </message>
     <message>
+        <source>Continue</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Continue to the desktop&apos;s sharing apps</source>
+        <translation>데스크톱의 공유 앱으로 계속</translation>
+    </message>
+    <message>
         <source>Contract an area smoothly (S)</source>
         <translation>영역을 부드럽게 축소 (S)</translation>
     </message>
     <message>
         <source>Contract an area smoothly toward the centre of the brush. Use short, controlled passes for precise changes.</source>
         <translation>영역을 브러시 중심 쪽으로 부드럽게 축소합니다. 정밀하게 변경하려면 짧고 조절된 동작으로 적용하십시오.</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>이미지 복사</translation>
     </message>
     <message>
         <source>Correct the selected text while preserving its appearance and position.</source>
@@ -1045,6 +1065,10 @@ Double-click an existing line to select it, then drag to move it.</source>
         <translation>이미지가 저장되지 않음</translation>
     </message>
     <message>
+        <source>Image not shared</source>
+        <translation>이미지가 공유되지 않음</translation>
+    </message>
+    <message>
         <source>Image saved</source>
         <translation>이미지 저장 완료</translation>
     </message>
@@ -1083,6 +1107,10 @@ Double-click an existing line to select it, then drag to move it.</source>
     <message>
         <source>Italiano</source>
         <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>JPEG image (.jpg)</source>
+        <translation>JPEG 이미지(.jpg)</translation>
     </message>
     <message>
         <source>JPEG quality</source>
@@ -1275,12 +1303,20 @@ or Spacebar + drag</source>
         <translation>콧볼</translation>
     </message>
     <message>
+        <source>Not configured in Settings</source>
+        <translation>설정에서 구성되지 않음</translation>
+    </message>
+    <message>
         <source>Not selected</source>
         <translation>선택 안 됨</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>One JPEG, handed to your installed sharing apps.</source>
+        <translation>JPEG 하나를 설치된 공유 앱에 전달합니다.</translation>
     </message>
     <message>
         <source>Only the Original label is set; Simulation will have no label.</source>
@@ -1309,6 +1345,10 @@ or Spacebar + drag</source>
     <message>
         <source>Open Save images</source>
         <translation>이미지 저장 열기</translation>
+    </message>
+    <message>
+        <source>Open With…</source>
+        <translation>다음으로 열기…</translation>
     </message>
     <message>
         <source>Open another image</source>
@@ -1379,6 +1419,10 @@ or Spacebar + drag</source>
         <translation>이미지 이동</translation>
     </message>
     <message>
+        <source>PNG image (.png)</source>
+        <translation>PNG 이미지(.png)</translation>
+    </message>
+    <message>
         <source>PNG is the default lossless format, but it produces larger files.</source>
         <translation>PNG는 기본 무손실 형식이지만 파일 크기가 커집니다.</translation>
     </message>
@@ -1443,8 +1487,16 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
         <translation>Português (Brasil)</translation>
     </message>
     <message>
+        <source>Preparing</source>
+        <translation>준비 중</translation>
+    </message>
+    <message>
         <source>Preparing editing canvas…</source>
         <translation>편집 캔버스 준비 중…</translation>
+    </message>
+    <message>
+        <source>Preparing image for the desktop&apos;s sharing apps</source>
+        <translation>데스크톱의 공유 앱을 위해 이미지를 준비하는 중</translation>
     </message>
     <message>
         <source>Preview:</source>
@@ -1809,6 +1861,10 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>피드백 보내기</translation>
     </message>
     <message>
+        <source>Send by Email…</source>
+        <translation>이메일로 보내기…</translation>
+    </message>
+    <message>
         <source>Send report</source>
         <translation>보고서 보내기</translation>
     </message>
@@ -1841,8 +1897,20 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>공유</translation>
     </message>
     <message>
+        <source>Share image</source>
+        <translation>이미지 공유</translation>
+    </message>
+    <message>
         <source>Share…</source>
         <translation>공유…</translation>
+    </message>
+    <message>
+        <source>Sharing could not start. %1</source>
+        <translation>공유를 시작할 수 없습니다. %1</translation>
+    </message>
+    <message>
+        <source>Sharing unavailable</source>
+        <translation>공유를 사용할 수 없음</translation>
     </message>
     <message>
         <source>Shortcut: %1</source>
@@ -1855,6 +1923,10 @@ You can also double-click any annotation to select it without first choosing thi
     <message>
         <source>Show image labels in Comparison</source>
         <translation>비교에서 이미지 레이블 표시</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>파일 관리자에서 보기</translation>
     </message>
     <message>
         <source>Show inspector</source>
@@ -2059,6 +2131,10 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>이미지를 저장할 수 없습니다. %1</translation>
     </message>
     <message>
+        <source>The image could not be shared. %1</source>
+        <translation>이미지를 공유할 수 없습니다. %1</translation>
+    </message>
+    <message>
         <source>The image was saved successfully.</source>
         <translation>이미지가 저장되었습니다.</translation>
     </message>
@@ -2093,6 +2169,10 @@ If the problem persists, contact support at %1.</source>
     <message>
         <source>The saved image could not be validated.</source>
         <translation>저장된 이미지를 검증할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The selected sharing app could not share the image.</source>
+        <translation>선택한 공유 앱이 이미지를 공유할 수 없습니다.</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>
@@ -2133,6 +2213,14 @@ If the problem persists, contact support at %1.</source>
     <message>
         <source>The temporary shared image is locked and will be removed later.</source>
         <translation>임시 공유 이미지가 잠겨 있으므로 나중에 제거됩니다.</translation>
+    </message>
+    <message>
+        <source>The temporary sharing image could not be prepared.</source>
+        <translation>임시 공유 이미지를 준비할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The temporary sharing image could not be validated.</source>
+        <translation>임시 공유 이미지를 검증할 수 없습니다.</translation>
     </message>
     <message>
         <source>These optional settings allow you to control the pixel dimensions of your saved images.</source>
@@ -2401,6 +2489,14 @@ Signal: %3 (%4)</source>
         <translation>보기 및 탐색</translation>
     </message>
     <message>
+        <source>WATERMARKS</source>
+        <translation>워터마크</translation>
+    </message>
+    <message>
+        <source>WHAT TO SHARE</source>
+        <translation>공유할 항목</translation>
+    </message>
+    <message>
         <source>Waist</source>
         <translation>허리</translation>
     </message>
@@ -2573,6 +2669,10 @@ Double-click existing text to select it, then drag to move it.</source>
     <message>
         <source>unknown</source>
         <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>– Edit ›</source>
+        <translation>– 편집 ›</translation>
     </message>
     <message>
         <source>日本語</source>

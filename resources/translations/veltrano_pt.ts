@@ -76,6 +76,10 @@ Glossary (English = pt); later texts follow it:
         <translation>%1 · %2</translation>
     </message>
     <message>
+        <source>%1 · JPEG</source>
+        <translation>%1 · JPEG</translation>
+    </message>
+    <message>
         <source>%1 × %2 px</source>
         <translation>%1 × %2 px</translation>
     </message>
@@ -418,6 +422,10 @@ ou roda do mouse</translation>
         <translation>Fechar Configurações</translation>
     </message>
     <message>
+        <source>Close Share image</source>
+        <translation>Fechar Compartilhar imagem</translation>
+    </message>
+    <message>
         <source>Close Shortcuts</source>
         <translation>Fechar Atalhos</translation>
     </message>
@@ -498,12 +506,24 @@ ou roda do mouse</translation>
         <translation>Configurações de informações de contato</translation>
     </message>
     <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Continue to the desktop&apos;s sharing apps</source>
+        <translation>Continuar para os aplicativos de compartilhamento da área de trabalho</translation>
+    </message>
+    <message>
         <source>Contract an area smoothly (S)</source>
         <translation>Contrair uma área suavemente (S)</translation>
     </message>
     <message>
         <source>Contract an area smoothly toward the centre of the brush. Use short, controlled passes for precise changes.</source>
         <translation>Contrair uma área suavemente em direção ao centro do pincel. Use passadas curtas e controladas para alterações precisas.</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>Copiar imagem</translation>
     </message>
     <message>
         <source>Correct the selected text while preserving its appearance and position.</source>
@@ -1046,6 +1066,10 @@ Clique duas vezes em uma linha existente para selecioná-la e arraste para movê
         <translation>Imagem não salva</translation>
     </message>
     <message>
+        <source>Image not shared</source>
+        <translation>Imagem não compartilhada</translation>
+    </message>
+    <message>
         <source>Image saved</source>
         <translation>Imagem salva</translation>
     </message>
@@ -1084,6 +1108,10 @@ Clique duas vezes em uma linha existente para selecioná-la e arraste para movê
     <message>
         <source>Italiano</source>
         <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>JPEG image (.jpg)</source>
+        <translation>Imagem JPEG (.jpg)</translation>
     </message>
     <message>
         <source>JPEG quality</source>
@@ -1276,12 +1304,20 @@ ou barra de espaço + arrastar</translation>
         <translation>Narinas</translation>
     </message>
     <message>
+        <source>Not configured in Settings</source>
+        <translation>Não configurado em Configurações</translation>
+    </message>
+    <message>
         <source>Not selected</source>
         <translation>Não selecionado</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>One JPEG, handed to your installed sharing apps.</source>
+        <translation>Um JPEG, entregue aos aplicativos de compartilhamento instalados.</translation>
     </message>
     <message>
         <source>Only the Original label is set; Simulation will have no label.</source>
@@ -1310,6 +1346,10 @@ ou barra de espaço + arrastar</translation>
     <message>
         <source>Open Save images</source>
         <translation>Abrir Salvar imagens</translation>
+    </message>
+    <message>
+        <source>Open With…</source>
+        <translation>Abrir com…</translation>
     </message>
     <message>
         <source>Open another image</source>
@@ -1380,6 +1420,10 @@ ou barra de espaço + arrastar</translation>
         <translation>MOVER A IMAGEM</translation>
     </message>
     <message>
+        <source>PNG image (.png)</source>
+        <translation>Imagem PNG (.png)</translation>
+    </message>
+    <message>
         <source>PNG is the default lossless format, but it produces larger files.</source>
         <translation>PNG é o formato sem perdas padrão, mas gera arquivos maiores.</translation>
     </message>
@@ -1444,8 +1488,16 @@ Clique duas vezes em um retângulo existente para selecioná-lo e arraste para m
         <translation>Português (Brasil)</translation>
     </message>
     <message>
+        <source>Preparing</source>
+        <translation>Preparando</translation>
+    </message>
+    <message>
         <source>Preparing editing canvas…</source>
         <translation>Preparando a tela de edição…</translation>
+    </message>
+    <message>
+        <source>Preparing image for the desktop&apos;s sharing apps</source>
+        <translation>Preparando a imagem para os aplicativos de compartilhamento da área de trabalho</translation>
     </message>
     <message>
         <source>Preview:</source>
@@ -1810,6 +1862,10 @@ Você também pode clicar duas vezes em qualquer anotação para selecioná-la s
         <translation>Enviar feedback</translation>
     </message>
     <message>
+        <source>Send by Email…</source>
+        <translation>Enviar por e-mail…</translation>
+    </message>
+    <message>
         <source>Send report</source>
         <translation>Enviar relatório</translation>
     </message>
@@ -1842,8 +1898,20 @@ Você também pode clicar duas vezes em qualquer anotação para selecioná-la s
         <translation>Compartilhar</translation>
     </message>
     <message>
+        <source>Share image</source>
+        <translation>Compartilhar imagem</translation>
+    </message>
+    <message>
         <source>Share…</source>
         <translation>Compartilhar…</translation>
+    </message>
+    <message>
+        <source>Sharing could not start. %1</source>
+        <translation>Não foi possível iniciar o compartilhamento. %1</translation>
+    </message>
+    <message>
+        <source>Sharing unavailable</source>
+        <translation>Compartilhamento indisponível</translation>
     </message>
     <message>
         <source>Shortcut: %1</source>
@@ -1856,6 +1924,10 @@ Você também pode clicar duas vezes em qualquer anotação para selecioná-la s
     <message>
         <source>Show image labels in Comparison</source>
         <translation>Mostrar rótulos das imagens em Comparação</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Mostrar no gerenciador de arquivos</translation>
     </message>
     <message>
         <source>Show inspector</source>
@@ -2060,6 +2132,10 @@ Você também pode clicar duas vezes em qualquer anotação para selecioná-la s
         <translation>Não foi possível salvar a imagem. %1</translation>
     </message>
     <message>
+        <source>The image could not be shared. %1</source>
+        <translation>Não foi possível compartilhar a imagem. %1</translation>
+    </message>
+    <message>
         <source>The image was saved successfully.</source>
         <translation>A imagem foi salva com sucesso.</translation>
     </message>
@@ -2094,6 +2170,10 @@ Se o problema persistir, entre em contato com o suporte pelo endereço %1.</tran
     <message>
         <source>The saved image could not be validated.</source>
         <translation>Não foi possível validar a imagem salva.</translation>
+    </message>
+    <message>
+        <source>The selected sharing app could not share the image.</source>
+        <translation>O aplicativo de compartilhamento selecionado não conseguiu compartilhar a imagem.</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>
@@ -2134,6 +2214,14 @@ Se o problema persistir, entre em contato com o suporte pelo endereço %1.</tran
     <message>
         <source>The temporary shared image is locked and will be removed later.</source>
         <translation>A imagem compartilhada temporária está bloqueada e será removida mais tarde.</translation>
+    </message>
+    <message>
+        <source>The temporary sharing image could not be prepared.</source>
+        <translation>Não foi possível preparar a imagem temporária de compartilhamento.</translation>
+    </message>
+    <message>
+        <source>The temporary sharing image could not be validated.</source>
+        <translation>Não foi possível validar a imagem temporária de compartilhamento.</translation>
     </message>
     <message>
         <source>These optional settings allow you to control the pixel dimensions of your saved images.</source>
@@ -2402,6 +2490,14 @@ Sinal: %3 (%4)</translation>
         <translation>Visualização e navegação</translation>
     </message>
     <message>
+        <source>WATERMARKS</source>
+        <translation>MARCAS D&apos;ÁGUA</translation>
+    </message>
+    <message>
+        <source>WHAT TO SHARE</source>
+        <translation>O QUE COMPARTILHAR</translation>
+    </message>
+    <message>
         <source>Waist</source>
         <translation>Cintura</translation>
     </message>
@@ -2574,6 +2670,10 @@ Clique duas vezes em um texto existente para selecioná-lo e arraste para movê-
     <message>
         <source>unknown</source>
         <translation>desconhecida</translation>
+    </message>
+    <message>
+        <source>– Edit ›</source>
+        <translation>– Editar ›</translation>
     </message>
     <message>
         <source>日本語</source>

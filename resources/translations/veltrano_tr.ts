@@ -76,6 +76,10 @@ Glossary (English = tr); later texts follow it:
         <translation>%1 · %2</translation>
     </message>
     <message>
+        <source>%1 · JPEG</source>
+        <translation>%1 · JPEG</translation>
+    </message>
+    <message>
         <source>%1 × %2 px</source>
         <translation>%1 × %2 px</translation>
     </message>
@@ -418,6 +422,10 @@ veya fare tekerleği</translation>
         <translation>Ayarları kapat</translation>
     </message>
     <message>
+        <source>Close Share image</source>
+        <translation>Görüntüyü paylaş penceresini kapat</translation>
+    </message>
+    <message>
         <source>Close Shortcuts</source>
         <translation>Kısayolları kapat</translation>
     </message>
@@ -498,12 +506,24 @@ veya fare tekerleği</translation>
         <translation>İletişim bilgileri ayarları</translation>
     </message>
     <message>
+        <source>Continue</source>
+        <translation>Devam</translation>
+    </message>
+    <message>
+        <source>Continue to the desktop&apos;s sharing apps</source>
+        <translation>Masaüstünün paylaşım uygulamalarına devam et</translation>
+    </message>
+    <message>
         <source>Contract an area smoothly (S)</source>
         <translation>Bir alanı yumuşakça daralt (S)</translation>
     </message>
     <message>
         <source>Contract an area smoothly toward the centre of the brush. Use short, controlled passes for precise changes.</source>
         <translation>Bir alanı fırçanın merkezine doğru yumuşakça daraltın. Hassas değişiklikler için kısa, kontrollü geçişler yapın.</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>Görüntüyü kopyala</translation>
     </message>
     <message>
         <source>Correct the selected text while preserving its appearance and position.</source>
@@ -1046,6 +1066,10 @@ Mevcut bir çizgiyi seçmek için çift tıklayın, ardından taşımak için s�
         <translation>Görüntü kaydedilmedi</translation>
     </message>
     <message>
+        <source>Image not shared</source>
+        <translation>Görüntü paylaşılmadı</translation>
+    </message>
+    <message>
         <source>Image saved</source>
         <translation>Görüntü kaydedildi</translation>
     </message>
@@ -1084,6 +1108,10 @@ Mevcut bir çizgiyi seçmek için çift tıklayın, ardından taşımak için s�
     <message>
         <source>Italiano</source>
         <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>JPEG image (.jpg)</source>
+        <translation>JPEG görüntüsü (.jpg)</translation>
     </message>
     <message>
         <source>JPEG quality</source>
@@ -1276,12 +1304,20 @@ veya Boşluk tuşu + sürükleme</translation>
         <translation>Burun delikleri</translation>
     </message>
     <message>
+        <source>Not configured in Settings</source>
+        <translation>Ayarlar’da yapılandırılmadı</translation>
+    </message>
+    <message>
         <source>Not selected</source>
         <translation>Seçili değil</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>One JPEG, handed to your installed sharing apps.</source>
+        <translation>Yüklü paylaşım uygulamalarınıza iletilen tek bir JPEG.</translation>
     </message>
     <message>
         <source>Only the Original label is set; Simulation will have no label.</source>
@@ -1310,6 +1346,10 @@ veya Boşluk tuşu + sürükleme</translation>
     <message>
         <source>Open Save images</source>
         <translation>Görüntüleri Kaydet&apos;i aç</translation>
+    </message>
+    <message>
+        <source>Open With…</source>
+        <translation>Birlikte aç…</translation>
     </message>
     <message>
         <source>Open another image</source>
@@ -1380,6 +1420,10 @@ veya Boşluk tuşu + sürükleme</translation>
         <translation>GÖRÜNTÜ KAYDIRMA</translation>
     </message>
     <message>
+        <source>PNG image (.png)</source>
+        <translation>PNG görüntüsü (.png)</translation>
+    </message>
+    <message>
         <source>PNG is the default lossless format, but it produces larger files.</source>
         <translation>PNG varsayılan kayıpsız biçimdir ancak daha büyük dosyalar oluşturur.</translation>
     </message>
@@ -1444,8 +1488,16 @@ Mevcut bir dikdörtgeni seçmek için çift tıklayın, ardından taşımak içi
         <translation>Português (Brasil)</translation>
     </message>
     <message>
+        <source>Preparing</source>
+        <translation>Hazırlanıyor</translation>
+    </message>
+    <message>
         <source>Preparing editing canvas…</source>
         <translation>Düzenleme tuvali hazırlanıyor…</translation>
+    </message>
+    <message>
+        <source>Preparing image for the desktop&apos;s sharing apps</source>
+        <translation>Görüntü masaüstünün paylaşım uygulamaları için hazırlanıyor</translation>
     </message>
     <message>
         <source>Preview:</source>
@@ -1810,6 +1862,10 @@ Bu aracı seçmeden de herhangi bir ek açıklamayı çift tıklayarak seçebili
         <translation>Geri bildirim gönder</translation>
     </message>
     <message>
+        <source>Send by Email…</source>
+        <translation>E-postayla gönder…</translation>
+    </message>
+    <message>
         <source>Send report</source>
         <translation>Rapor gönder</translation>
     </message>
@@ -1842,8 +1898,20 @@ Bu aracı seçmeden de herhangi bir ek açıklamayı çift tıklayarak seçebili
         <translation>Paylaş</translation>
     </message>
     <message>
+        <source>Share image</source>
+        <translation>Görüntüyü paylaş</translation>
+    </message>
+    <message>
         <source>Share…</source>
         <translation>Paylaş…</translation>
+    </message>
+    <message>
+        <source>Sharing could not start. %1</source>
+        <translation>Paylaşım başlatılamadı. %1</translation>
+    </message>
+    <message>
+        <source>Sharing unavailable</source>
+        <translation>Paylaşım kullanılamıyor</translation>
     </message>
     <message>
         <source>Shortcut: %1</source>
@@ -1856,6 +1924,10 @@ Bu aracı seçmeden de herhangi bir ek açıklamayı çift tıklayarak seçebili
     <message>
         <source>Show image labels in Comparison</source>
         <translation>Karşılaştırmada görüntü etiketlerini göster</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Dosya yöneticisinde göster</translation>
     </message>
     <message>
         <source>Show inspector</source>
@@ -2060,6 +2132,10 @@ Bu aracı seçmeden de herhangi bir ek açıklamayı çift tıklayarak seçebili
         <translation>Görüntü kaydedilemedi. %1</translation>
     </message>
     <message>
+        <source>The image could not be shared. %1</source>
+        <translation>Görüntü paylaşılamadı. %1</translation>
+    </message>
+    <message>
         <source>The image was saved successfully.</source>
         <translation>Görüntü başarıyla kaydedildi.</translation>
     </message>
@@ -2094,6 +2170,10 @@ Sorun devam ederse destek ekibiyle iletişime geçin: %1.</translation>
     <message>
         <source>The saved image could not be validated.</source>
         <translation>Kaydedilen görüntü doğrulanamadı.</translation>
+    </message>
+    <message>
+        <source>The selected sharing app could not share the image.</source>
+        <translation>Seçilen paylaşım uygulaması görüntüyü paylaşamadı.</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>
@@ -2134,6 +2214,14 @@ Sorun devam ederse destek ekibiyle iletişime geçin: %1.</translation>
     <message>
         <source>The temporary shared image is locked and will be removed later.</source>
         <translation>Geçici paylaşılan görüntü kilitli; daha sonra kaldırılacak.</translation>
+    </message>
+    <message>
+        <source>The temporary sharing image could not be prepared.</source>
+        <translation>Geçici paylaşım görüntüsü hazırlanamadı.</translation>
+    </message>
+    <message>
+        <source>The temporary sharing image could not be validated.</source>
+        <translation>Geçici paylaşım görüntüsü doğrulanamadı.</translation>
     </message>
     <message>
         <source>These optional settings allow you to control the pixel dimensions of your saved images.</source>
@@ -2402,6 +2490,14 @@ Sinyal: %3 (%4)</translation>
         <translation>Görünüm ve gezinme</translation>
     </message>
     <message>
+        <source>WATERMARKS</source>
+        <translation>FİLİGRANLAR</translation>
+    </message>
+    <message>
+        <source>WHAT TO SHARE</source>
+        <translation>PAYLAŞILACAKLAR</translation>
+    </message>
+    <message>
         <source>Waist</source>
         <translation>Bel</translation>
     </message>
@@ -2574,6 +2670,10 @@ Mevcut bir metni seçmek için çift tıklayın, ardından taşımak için sür�
     <message>
         <source>unknown</source>
         <translation>bilinmiyor</translation>
+    </message>
+    <message>
+        <source>– Edit ›</source>
+        <translation>– Düzenle ›</translation>
     </message>
     <message>
         <source>日本語</source>

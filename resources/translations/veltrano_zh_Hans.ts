@@ -76,6 +76,10 @@ Glossary (English = zh-Hans); later texts follow it:
         <translation>%1 · %2</translation>
     </message>
     <message>
+        <source>%1 · JPEG</source>
+        <translation>%1 · JPEG</translation>
+    </message>
+    <message>
         <source>%1 × %2 px</source>
         <translation>%1 × %2 px</translation>
     </message>
@@ -418,6 +422,10 @@ or mouse wheel</source>
         <translation>关闭设置</translation>
     </message>
     <message>
+        <source>Close Share image</source>
+        <translation>关闭共享图像</translation>
+    </message>
+    <message>
         <source>Close Shortcuts</source>
         <translation>关闭快捷键</translation>
     </message>
@@ -498,12 +506,24 @@ or mouse wheel</source>
         <translation>联系信息设置</translation>
     </message>
     <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Continue to the desktop&apos;s sharing apps</source>
+        <translation>继续前往桌面的共享应用</translation>
+    </message>
+    <message>
         <source>Contract an area smoothly (S)</source>
         <translation>平滑收缩区域 (S)</translation>
     </message>
     <message>
         <source>Contract an area smoothly toward the centre of the brush. Use short, controlled passes for precise changes.</source>
         <translation>将区域向画笔中心平滑收缩。使用短而可控的涂抹进行精确更改。</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>复制图像</translation>
     </message>
     <message>
         <source>Correct the selected text while preserving its appearance and position.</source>
@@ -1046,6 +1066,10 @@ Double-click an existing line to select it, then drag to move it.</source>
         <translation>图像未保存</translation>
     </message>
     <message>
+        <source>Image not shared</source>
+        <translation>图像未共享</translation>
+    </message>
+    <message>
         <source>Image saved</source>
         <translation>图像已保存</translation>
     </message>
@@ -1084,6 +1108,10 @@ Double-click an existing line to select it, then drag to move it.</source>
     <message>
         <source>Italiano</source>
         <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>JPEG image (.jpg)</source>
+        <translation>JPEG 图像 (.jpg)</translation>
     </message>
     <message>
         <source>JPEG quality</source>
@@ -1276,12 +1304,20 @@ or Spacebar + drag</source>
         <translation>鼻翼</translation>
     </message>
     <message>
+        <source>Not configured in Settings</source>
+        <translation>未在设置中配置</translation>
+    </message>
+    <message>
         <source>Not selected</source>
         <translation>未选择</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>One JPEG, handed to your installed sharing apps.</source>
+        <translation>一个 JPEG 文件，交给已安装的共享应用。</translation>
     </message>
     <message>
         <source>Only the Original label is set; Simulation will have no label.</source>
@@ -1310,6 +1346,10 @@ or Spacebar + drag</source>
     <message>
         <source>Open Save images</source>
         <translation>打开“保存图像”</translation>
+    </message>
+    <message>
+        <source>Open With…</source>
+        <translation>打开方式…</translation>
     </message>
     <message>
         <source>Open another image</source>
@@ -1380,6 +1420,10 @@ or Spacebar + drag</source>
         <translation>平移图像</translation>
     </message>
     <message>
+        <source>PNG image (.png)</source>
+        <translation>PNG 图像 (.png)</translation>
+    </message>
+    <message>
         <source>PNG is the default lossless format, but it produces larger files.</source>
         <translation>PNG 是默认的无损格式，但文件较大。</translation>
     </message>
@@ -1444,8 +1488,16 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
         <translation>Português (Brasil)</translation>
     </message>
     <message>
+        <source>Preparing</source>
+        <translation>正在准备</translation>
+    </message>
+    <message>
         <source>Preparing editing canvas…</source>
         <translation>正在准备编辑画布…</translation>
+    </message>
+    <message>
+        <source>Preparing image for the desktop&apos;s sharing apps</source>
+        <translation>正在为桌面的共享应用准备图像</translation>
     </message>
     <message>
         <source>Preview:</source>
@@ -1810,6 +1862,10 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>发送反馈</translation>
     </message>
     <message>
+        <source>Send by Email…</source>
+        <translation>通过电子邮件发送…</translation>
+    </message>
+    <message>
         <source>Send report</source>
         <translation>发送报告</translation>
     </message>
@@ -1842,8 +1898,20 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>共享</translation>
     </message>
     <message>
+        <source>Share image</source>
+        <translation>共享图像</translation>
+    </message>
+    <message>
         <source>Share…</source>
         <translation>共享…</translation>
+    </message>
+    <message>
+        <source>Sharing could not start. %1</source>
+        <translation>无法开始共享。%1</translation>
+    </message>
+    <message>
+        <source>Sharing unavailable</source>
+        <translation>共享不可用</translation>
     </message>
     <message>
         <source>Shortcut: %1</source>
@@ -1856,6 +1924,10 @@ You can also double-click any annotation to select it without first choosing thi
     <message>
         <source>Show image labels in Comparison</source>
         <translation>在对比图中显示图像标签</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>在文件管理器中显示</translation>
     </message>
     <message>
         <source>Show inspector</source>
@@ -2060,6 +2132,10 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>无法保存图像。%1</translation>
     </message>
     <message>
+        <source>The image could not be shared. %1</source>
+        <translation>无法共享图像。%1</translation>
+    </message>
+    <message>
         <source>The image was saved successfully.</source>
         <translation>图像已成功保存。</translation>
     </message>
@@ -2094,6 +2170,10 @@ If the problem persists, contact support at %1.</source>
     <message>
         <source>The saved image could not be validated.</source>
         <translation>无法验证已保存的图像。</translation>
+    </message>
+    <message>
+        <source>The selected sharing app could not share the image.</source>
+        <translation>所选共享应用无法共享该图像。</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>
@@ -2134,6 +2214,14 @@ If the problem persists, contact support at %1.</source>
     <message>
         <source>The temporary shared image is locked and will be removed later.</source>
         <translation>临时共享图像已被锁定，稍后将被移除。</translation>
+    </message>
+    <message>
+        <source>The temporary sharing image could not be prepared.</source>
+        <translation>无法准备临时共享图像。</translation>
+    </message>
+    <message>
+        <source>The temporary sharing image could not be validated.</source>
+        <translation>无法验证临时共享图像。</translation>
     </message>
     <message>
         <source>These optional settings allow you to control the pixel dimensions of your saved images.</source>
@@ -2402,6 +2490,14 @@ Signal: %3 (%4)</source>
         <translation>视图与导航</translation>
     </message>
     <message>
+        <source>WATERMARKS</source>
+        <translation>水印</translation>
+    </message>
+    <message>
+        <source>WHAT TO SHARE</source>
+        <translation>共享内容</translation>
+    </message>
+    <message>
         <source>Waist</source>
         <translation>腰部</translation>
     </message>
@@ -2574,6 +2670,10 @@ Double-click existing text to select it, then drag to move it.</source>
     <message>
         <source>unknown</source>
         <translation>未知</translation>
+    </message>
+    <message>
+        <source>– Edit ›</source>
+        <translation>– 编辑 ›</translation>
     </message>
     <message>
         <source>日本語</source>

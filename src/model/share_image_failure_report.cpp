@@ -12,28 +12,27 @@ QString reasonOf(const ErrorPtr& error) {
     const bool hasOwnReason = dynamic_cast<const ShareImageFailure*>(error.get()) != nullptr ||
                               dynamic_cast<const StillImageOutputFailure*>(error.get()) != nullptr;
     if (hasOwnReason) return QString::fromStdString(error->userMessage());
-    return localizedString(QT_TRANSLATE_NOOP("Veltrano", "The temporary sharing image could not be prepared."));
+    return localizedString("The temporary sharing image could not be prepared.");
 }
 
-QString notSharedTitle() { return localizedString(QT_TRANSLATE_NOOP("Veltrano", "Image not shared")); }
+QString notSharedTitle() { return localizedString("Image not shared"); }
 
 QString notSharedMessage(const QString& reason) {
-    return localizedString(QT_TRANSLATE_NOOP("Veltrano", "The image could not be shared. %1")).arg(reason);
+    return localizedString("The image could not be shared. %1").arg(reason);
 }
 
 }  // namespace
 
 ShareImageFailureReport ShareImageFailureReport::forPreparation(const ErrorPtr& error) {
     if (shareImageFailureCase(error) == ShareImageFailure::Case::pickerUnavailable) {
-        return {localizedString(QT_TRANSLATE_NOOP("Veltrano", "Sharing unavailable")),
-                localizedString(QT_TRANSLATE_NOOP("Veltrano", "Sharing could not start. %1")).arg(reasonOf(error))};
+        return {localizedString("Sharing unavailable"),
+                localizedString("Sharing could not start. %1").arg(reasonOf(error))};
     }
     return {notSharedTitle(), notSharedMessage(reasonOf(error))};
 }
 
 ShareImageFailureReport ShareImageFailureReport::forService() {
-    return {notSharedTitle(), notSharedMessage(localizedString(QT_TRANSLATE_NOOP(
-                                  "Veltrano", "The selected sharing app could not share the image.")))};
+    return {notSharedTitle(), notSharedMessage(localizedString("The selected sharing app could not share the image."))};
 }
 
 }  // namespace vlt

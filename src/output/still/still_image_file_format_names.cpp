@@ -5,8 +5,8 @@
 namespace vlt {
 
 QString stillImageFileFormatTitle(StillImageFileFormat format) {
-    return format == StillImageFileFormat::jpeg ? localizedString(QT_TRANSLATE_NOOP("Veltrano", "JPEG image (.jpg)"))
-                                                : localizedString(QT_TRANSLATE_NOOP("Veltrano", "PNG image (.png)"));
+    return format == StillImageFileFormat::jpeg ? localizedString("JPEG image (.jpg)")
+                                                : localizedString("PNG image (.png)");
 }
 
 QString stillImageFileExtension(StillImageFileFormat format) {

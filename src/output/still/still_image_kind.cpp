@@ -26,11 +26,11 @@ std::optional<StillImageKind> stillImageKindFromRawValue(std::string_view text) 
 QString stillImageKindTitle(StillImageKind kind) {
     switch (kind) {
     case StillImageKind::original:
-        return localizedString(QT_TRANSLATE_NOOP("Veltrano", "Original"));
+        return localizedString("Original");
     case StillImageKind::simulation:
-        return localizedString(QT_TRANSLATE_NOOP("Veltrano", "Simulation"));
+        return localizedString("Simulation");
     case StillImageKind::comparison:
-        return localizedString(QT_TRANSLATE_NOOP("Veltrano", "Comparison"));
+        return localizedString("Comparison");
     }
     return {};
 }

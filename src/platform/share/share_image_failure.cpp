@@ -29,7 +29,7 @@ std::string ShareImageFailure::userMessage() const {
         return localizedStdString(
             QT_TRANSLATE_NOOP("Veltrano", "Veltrano could not prepare the selected image for sharing."));
     case Case::validationFailed:
-        return localizedStdString(QT_TRANSLATE_NOOP("Veltrano", "The temporary sharing image could not be validated."));
+        return localizedStdString("The temporary sharing image could not be validated.");
     case Case::pickerUnavailable:
         return localizedStdString(
             QT_TRANSLATE_NOOP("Veltrano", "The system could not open the Share menu for this application."));

@@ -12,13 +12,13 @@ namespace vlt {
 QString shareMenuEntryTitle(ShareMenuEntry entry) {
     switch (entry) {
     case ShareMenuEntry::openWith:
-        return localizedString(QT_TRANSLATE_NOOP("Veltrano", "Open With…"));
+        return localizedString("Open With…");
     case ShareMenuEntry::sendByEmail:
-        return localizedString(QT_TRANSLATE_NOOP("Veltrano", "Send by Email…"));
+        return localizedString("Send by Email…");
     case ShareMenuEntry::copyImage:
-        return localizedString(QT_TRANSLATE_NOOP("Veltrano", "Copy Image"));
+        return localizedString("Copy Image");
     case ShareMenuEntry::showInFileManager:
-        return localizedString(QT_TRANSLATE_NOOP("Veltrano", "Show in File Manager"));
+        return localizedString("Show in File Manager");
     }
     return {};
 }

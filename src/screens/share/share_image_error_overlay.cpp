@@ -20,10 +20,10 @@ ShareImageErrorOverlay::ShareImageErrorOverlay(AppModel& model, QWidget* parent,
 OutputResultContent ShareImageErrorOverlay::contentFor(AppModel& model) {
     OutputResultContent content;
     content.title = model.shareState().shareImageErrorTitle.value_or(QString());
-    content.subtitle = localizedString(QT_TRANSLATE_NOOP("Veltrano", "The requested action could not be completed."));
-    content.closeAccessibilityLabel = localizedString(QT_TRANSLATE_NOOP("Veltrano", "Close error message"));
+    content.subtitle = localizedString("The requested action could not be completed.");
+    content.closeAccessibilityLabel = localizedString("Close error message");
     content.message = model.shareState().shareImageErrorMessage.value_or(QString());
-    content.primaryTitle = localizedString(QT_TRANSLATE_NOOP("Veltrano", "Close"));
+    content.primaryTitle = localizedString("Close");
     QPointer<AppModel> guard(&model);
     content.primaryAction = [guard] {
         if (guard) guard->closeShareImageError();

@@ -61,7 +61,7 @@ constexpr KindTexts kKindRows[] = {
      QT_TRANSLATE_NOOP("Veltrano", "Original + Simulation side by side.")},
 };
 
-QString notConfiguredText() { return localizedString(QT_TRANSLATE_NOOP("Veltrano", "Not configured in Settings")); }
+QString notConfiguredText() { return localizedString("Not configured in Settings"); }
 
 void setTextColour(QWidget& widget, const QColor& colour) {
     QPalette palette = widget.palette();
@@ -210,10 +210,10 @@ ShareImageModal::ShareImageModal(AppModel& model, QWidget* parent, Scheduler& sc
         includeContactInformation_ = state->includeContactInformation;
     }
 
-    static const QString title = localizedString(QT_TRANSLATE_NOOP("Veltrano", "Share image"));
+    static const QString title = localizedString("Share image");
     static const QString subtitle =
-        localizedString(QT_TRANSLATE_NOOP("Veltrano", "One JPEG, handed to your installed sharing apps."));
-    static const QString closeLabel = localizedString(QT_TRANSLATE_NOOP("Veltrano", "Close Share image"));
+        localizedString("One JPEG, handed to your installed sharing apps.");
+    static const QString closeLabel = localizedString("Close Share image");
     auto* header = new ModalHeader(title, subtitle, closeLabel, surface());
     headerCloseButton_ = header->closeButton();
     QPointer<AppModel> guard = model_;
@@ -267,7 +267,7 @@ QWidget* ShareImageModal::buildKindSection(QWidget* parent) {
     auto* column = new QVBoxLayout(section);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(12);
-    column->addWidget(makeHeading(localizedString(QT_TRANSLATE_NOOP("Veltrano", "WHAT TO SHARE")), section));
+    column->addWidget(makeHeading(localizedString("WHAT TO SHARE"), section));
     auto* card = new OptionCard(section);
     for (const KindTexts& texts : kKindRows) {
         auto* row = new ShareKindRow(localizedString(texts.title), localizedString(texts.detail), card);
@@ -287,13 +287,13 @@ QWidget* ShareImageModal::buildWatermarkSection(QWidget* parent) {
     auto* column = new QVBoxLayout(section);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(12);
-    column->addWidget(makeHeading(localizedString(QT_TRANSLATE_NOOP("Veltrano", "WATERMARKS")), section));
+    column->addWidget(makeHeading(localizedString("WATERMARKS"), section));
     auto* card = new OptionCard(section);
     card->addRow(buildWatermarkRow(
-        Watermark::labels, localizedString(QT_TRANSLATE_NOOP("Veltrano", "Include Original / Simulation labels")),
+        Watermark::labels, localizedString("Include Original / Simulation labels"),
         card));
     card->addRow(buildWatermarkRow(Watermark::contactInformation,
-                                   localizedString(QT_TRANSLATE_NOOP("Veltrano", "Include contact information")),
+                                   localizedString("Include contact information"),
                                    card));
     column->addWidget(card);
     return section;
@@ -319,7 +319,7 @@ QWidget* ShareImageModal::buildWatermarkRow(Watermark watermark, const QString& 
     line->addLayout(texts, 1);
     line->addSpacing(8);
 
-    auto* link = new QPushButton(localizedString(QT_TRANSLATE_NOOP("Veltrano", "– Edit ›")), row);
+    auto* link = new QPushButton(localizedString("– Edit ›"), row);
     link->setFlat(true);
     link->setCursor(Qt::PointingHandCursor);
     link->setFont(textStyleFont(TextStyle::callout, QFont::DemiBold));
@@ -342,7 +342,7 @@ QWidget* ShareImageModal::buildWatermarkRow(Watermark watermark, const QString& 
 void ShareImageModal::buildFooter(QWidget* footer) {
     auto* row = static_cast<ModalFooter*>(footer)->row();
     summary_ = makeLabel(QString(), textStyleFont(TextStyle::callout), ModalPalette::textMuted(), footer);
-    cancelButton_ = new QPushButton(localizedString(QT_TRANSLATE_NOOP("Veltrano", "Cancel")), footer);
+    cancelButton_ = new QPushButton(localizedString("Cancel"), footer);
     SettingsSecondaryButtonStyle::apply(*cancelButton_);
     continueButton_ = new QPushButton(footer);
     SettingsPrimaryButtonStyle::apply(*continueButton_);
@@ -422,14 +422,14 @@ void ShareImageModal::refresh() {
         ->setText(hasContact ? contactSummary(contactText) : notConfiguredText());
 
     summary_->setText(
-        localizedString(QT_TRANSLATE_NOOP("Veltrano", "%1 · JPEG")).arg(stillImageKindTitle(selectedKind_)));
+        localizedString("%1 · JPEG").arg(stillImageKindTitle(selectedKind_)));
 
     continueButton_->setEnabled(!preparing);
-    continueLabel_->setText(preparing ? localizedString(QT_TRANSLATE_NOOP("Veltrano", "Preparing"))
-                                      : localizedString(QT_TRANSLATE_NOOP("Veltrano", "Continue")));
+    continueLabel_->setText(preparing ? localizedString("Preparing")
+                                      : localizedString("Continue"));
     continueButton_->setAccessibleName(
-        preparing ? localizedString(QT_TRANSLATE_NOOP("Veltrano", "Preparing image for the desktop's sharing apps"))
-                  : localizedString(QT_TRANSLATE_NOOP("Veltrano", "Continue to the desktop's sharing apps")));
+        preparing ? localizedString("Preparing image for the desktop's sharing apps")
+                  : localizedString("Continue to the desktop's sharing apps"));
     progress_->setVisible(preparing);
     const int contentWidth = continueButton_->layout()->sizeHint().width();
     continueButton_->setMinimumSize(std::max(kButtonMinimumWidth, contentWidth), kButtonHeight);
