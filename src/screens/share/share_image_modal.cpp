@@ -211,8 +211,7 @@ ShareImageModal::ShareImageModal(AppModel& model, QWidget* parent, Scheduler& sc
     }
 
     static const QString title = localizedString("Share image");
-    static const QString subtitle =
-        localizedString("One JPEG, handed to your installed sharing apps.");
+    static const QString subtitle = localizedString("One JPEG, handed to your installed sharing apps.");
     static const QString closeLabel = localizedString("Close Share image");
     auto* header = new ModalHeader(title, subtitle, closeLabel, surface());
     headerCloseButton_ = header->closeButton();
@@ -289,12 +288,9 @@ QWidget* ShareImageModal::buildWatermarkSection(QWidget* parent) {
     column->setSpacing(12);
     column->addWidget(makeHeading(localizedString("WATERMARKS"), section));
     auto* card = new OptionCard(section);
-    card->addRow(buildWatermarkRow(
-        Watermark::labels, localizedString("Include Original / Simulation labels"),
-        card));
-    card->addRow(buildWatermarkRow(Watermark::contactInformation,
-                                   localizedString("Include contact information"),
-                                   card));
+    card->addRow(buildWatermarkRow(Watermark::labels, localizedString("Include Original / Simulation labels"), card));
+    card->addRow(
+        buildWatermarkRow(Watermark::contactInformation, localizedString("Include contact information"), card));
     column->addWidget(card);
     return section;
 }
@@ -421,15 +417,12 @@ void ShareImageModal::refresh() {
     toggleDetails_.at(Watermark::contactInformation)
         ->setText(hasContact ? contactSummary(contactText) : notConfiguredText());
 
-    summary_->setText(
-        localizedString("%1 · JPEG").arg(stillImageKindTitle(selectedKind_)));
+    summary_->setText(localizedString("%1 · JPEG").arg(stillImageKindTitle(selectedKind_)));
 
     continueButton_->setEnabled(!preparing);
-    continueLabel_->setText(preparing ? localizedString("Preparing")
-                                      : localizedString("Continue"));
-    continueButton_->setAccessibleName(
-        preparing ? localizedString("Preparing image for the desktop's sharing apps")
-                  : localizedString("Continue to the desktop's sharing apps"));
+    continueLabel_->setText(preparing ? localizedString("Preparing") : localizedString("Continue"));
+    continueButton_->setAccessibleName(preparing ? localizedString("Preparing image for the desktop's sharing apps")
+                                                 : localizedString("Continue to the desktop's sharing apps"));
     progress_->setVisible(preparing);
     const int contentWidth = continueButton_->layout()->sizeHint().width();
     continueButton_->setMinimumSize(std::max(kButtonMinimumWidth, contentWidth), kButtonHeight);
