@@ -14,6 +14,7 @@
 #include "base/precondition.h"
 #include "base/main_thread.h"
 #include "ui/application_accent_color.h"
+#include "ui/keyboard_focus.h"
 
 namespace vlt {
 
@@ -285,6 +286,10 @@ void EditorCanvasOverlayView::paintEvent(QPaintEvent*) {
     VLT_PRECONDITION(isMainThread(), "the canvas overlay draws on the main thread");
     QPainter painter(this);
     paint(painter, state_);
+    // The canvas beneath takes keys (brush size, zoom, tabs); its focus shows on top.
+    if (parentWidget() != nullptr && showsKeyboardFocus(*parentWidget())) {
+        paintFocusRing(painter, QRectF(rect()), 0.0, applicationAccentColor());
+    }
 }
 
 }  // namespace vlt

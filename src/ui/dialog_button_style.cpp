@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 
+#include "ui/keyboard_focus.h"
 #include "ui/modal_palette.h"
 #include "ui/text_style.h"
 
@@ -11,17 +12,11 @@ namespace vlt {
 namespace {
 
 constexpr int kLabelVerticalRoom = 8;
-constexpr float kFocusRingOpacity = 0.45f;
 
 void drawFocusRing(QPainter& painter, const QStyleOption& option, double cornerRadius) {
     const QStyle::State keyboardFocus = QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
     if ((option.state & keyboardFocus) != keyboardFocus || !(option.state & QStyle::State_Enabled)) return;
-    QColor ring = ModalPalette::accent();
-    ring.setAlphaF(kFocusRingOpacity);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(ring, 2.0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(option.rect).adjusted(1.0, 1.0, -1.0, -1.0), cornerRadius - 1.0, cornerRadius - 1.0);
+    paintFocusRing(painter, QRectF(option.rect), cornerRadius, ModalPalette::accent());
 }
 
 }  // namespace

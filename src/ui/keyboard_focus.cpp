@@ -1,12 +1,37 @@
 #include "ui/keyboard_focus.h"
 
+#include <QPainter>
+#include <QPainterPath>
 #include <QWidget>
 
 namespace vlt {
+namespace {
+
+constexpr double kRingWidth = 2.0;
+constexpr double kSeparatorWidth = 1.5;
+
+}  // namespace
 
 bool showsKeyboardFocus(const QWidget& widget) {
     const QWidget* window = widget.window();
     return widget.hasFocus() && window != nullptr && window->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void paintFocusRing(QPainter& painter, const QPainterPath& shape, const QColor& accent) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipPath(shape, Qt::IntersectClip);
+    painter.setBrush(Qt::NoBrush);
+    // A stroke along the edge is half inside the shape: twice the width shows one width.
+    painter.strokePath(shape, QPen(Qt::white, 2.0 * (kRingWidth + kSeparatorWidth)));
+    painter.strokePath(shape, QPen(accent, 2.0 * kRingWidth));
+    painter.restore();
+}
+
+void paintFocusRing(QPainter& painter, const QRectF& rect, double cornerRadius, const QColor& accent) {
+    QPainterPath shape;
+    shape.addRoundedRect(rect, cornerRadius, cornerRadius);
+    paintFocusRing(painter, shape, accent);
 }
 
 }  // namespace vlt

@@ -1,5 +1,9 @@
 #pragma once
 
+class QColor;
+class QPainter;
+class QPainterPath;
+class QRectF;
 class QWidget;
 
 namespace vlt {
@@ -8,5 +12,11 @@ namespace vlt {
 // user has moved focus with the keyboard in this window (as the platform's own
 // controls do, so a ring does not appear merely because a window opened).
 bool showsKeyboardFocus(const QWidget& widget);
+
+// The focus ring of a custom-drawn control, drawn last, inside the control's shape: a
+// 2-point band of the screen's accent colour along the edge and a thin white band
+// within it, so the ring shows on white faces and on faces filled with the accent alike.
+void paintFocusRing(QPainter& painter, const QPainterPath& shape, const QColor& accent);
+void paintFocusRing(QPainter& painter, const QRectF& rect, double cornerRadius, const QColor& accent);
 
 }  // namespace vlt

@@ -50,13 +50,7 @@ void ModalCloseButton::paintEvent(QPaintEvent*) {
         painter.drawRoundedRect(square, 7.0, 7.0);
     }
     // Keyboard users land here first when a dialog opens, so the focus must be seen.
-    if (showsKeyboardFocus(*this)) {
-        QColor ring = ModalPalette::accent();
-        ring.setAlphaF(0.55f);
-        painter.setPen(QPen(ring, 2.0));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(square, 7.0, 7.0);
-    }
+    if (showsKeyboardFocus(*this)) paintFocusRing(painter, square, 7.0, ModalPalette::accent());
     QColor glyph = foreground_;
     if (!isEnabled()) glyph.setAlphaF(0.4f);
     PCModalCloseIcon::paint(painter, QRectF(rect()).center(), glyph);

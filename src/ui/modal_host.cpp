@@ -8,6 +8,7 @@
 #include <QVariantAnimation>
 #include <cmath>
 
+#include "ui/focus_chain.h"
 #include "ui/modal_palette.h"
 #include "ui/modal_surface.h"
 #include "ui/motion_preference.h"
@@ -64,6 +65,7 @@ void ModalHost::present() {
     animate(veilAnimation_, veilProgress_, 1.0, reduceMotion ? 0.0 : veilFadeInSeconds);
     animate(surfaceAnimation_, surfaceProgress_, 1.0,
             reduceMotion ? 0.0 : (rises ? surfaceFadeInSeconds : veilFadeInSeconds));
+    orderFocusChainByLayout(surface_);
     QWidget* focusTarget = initialFocus_ ? initialFocus_.data() : this;
     focusTarget->setFocus(Qt::OtherFocusReason);
 }

@@ -21,7 +21,8 @@ class MotionPreference;
 // that takes every click, and a centred white surface above it.
 //
 // Opening fades the veil in (ease-out 0.083 s) while the surface fades in and rises
-// 6 points (ease-out 0.167 s) and focus moves to the dialog's chosen control. Closing
+// 6 points (ease-out 0.167 s), Tab is set to follow the surface's layout and focus
+// moves to the dialog's chosen control. Closing
 // runs once: veil and surface fade out together (0.083 s) and the dismiss action runs
 // 0.083 s later, through the scheduler. Under reduced motion nothing animates and the
 // dismiss action runs at once. Escape runs the exit command, which closes by default.

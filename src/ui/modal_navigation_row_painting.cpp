@@ -12,7 +12,6 @@ namespace vlt {
 namespace {
 
 constexpr double kBarCornerRadius = 2.0;
-constexpr float kFocusRingOpacity = 0.55f;
 
 }  // namespace
 
@@ -30,13 +29,7 @@ void paintModalNavigationRow(QAbstractButton& row, bool selected, const QColor& 
         const QRectF bar(0.0, (area.height() - metrics.barHeight) / 2.0, metrics.barWidth, metrics.barHeight);
         painter.drawRoundedRect(bar, kBarCornerRadius, kBarCornerRadius);
     }
-    if (showsKeyboardFocus(row)) {
-        QColor ring = ModalPalette::accent();
-        ring.setAlphaF(kFocusRingOpacity);
-        painter.setPen(QPen(ring, 2.0));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(area.adjusted(1.0, 1.0, -1.0, -1.0), radius - 1.0, radius - 1.0);
-    }
+    if (showsKeyboardFocus(row)) paintFocusRing(painter, area, radius, ModalPalette::accent());
     painter.setPen(textColor);
     painter.setFont(row.font());
     const QRect label = row.rect().adjusted(metrics.horizontalPadding, 0, -metrics.horizontalPadding, 0);

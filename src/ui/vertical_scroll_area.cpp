@@ -19,6 +19,9 @@ const QString& slimScrollerStyle() {
 }  // namespace
 
 VerticalScrollArea::VerticalScrollArea(QWidget* parent) : QScrollArea(parent) {
+    // The area is no stop of its own: Tab goes to the controls in it, which the area
+    // scrolls into view, and the wheel scrolls it.
+    setFocusPolicy(Qt::NoFocus);
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

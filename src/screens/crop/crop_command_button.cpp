@@ -3,6 +3,8 @@
 #include <QPainter>
 
 #include "screens/crop/crop_command_button_style.h"
+#include "screens/crop/crop_palette.h"
+#include "ui/keyboard_focus.h"
 
 namespace vlt {
 
@@ -21,10 +23,12 @@ QSize CropCommandButton::sizeHint() const {
 void CropCommandButton::paintEvent(QPaintEvent*) {
     const CropCommandButtonStyle style{isEnabled()};
     QPainter painter(this);
-    style.face(isDown()).paint(painter, QRectF(rect()));
+    const RoundedButtonFace face = style.face(isDown());
+    face.paint(painter, QRectF(rect()));
     painter.setPen(CropCommandButtonStyle::textColour());
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, text());
+    if (showsKeyboardFocus(*this)) paintFocusRing(painter, QRectF(rect()), face.cornerRadius, CropPalette::accent());
 }
 
 }  // namespace vlt

@@ -5,7 +5,9 @@
 
 #include "foundation/localized_string.h"
 #include "screens/crop/crop_primary_button_style.h"
+#include "screens/crop/crop_palette.h"
 #include "ui/activity_indicator.h"
+#include "ui/keyboard_focus.h"
 
 namespace vlt {
 
@@ -73,7 +75,8 @@ void CropGoToEditorButton::changeEvent(QEvent* event) {
 void CropGoToEditorButton::paintEvent(QPaintEvent*) {
     const CropPrimaryButtonStyle style{isEnabled()};
     QPainter painter(this);
-    style.face(isDown()).paint(painter, QRectF(rect()));
+    const RoundedButtonFace face = style.face(isDown());
+    face.paint(painter, QRectF(rect()));
 
     const QSize label = labelSize();
     const QFontMetrics metrics(font());
@@ -83,6 +86,8 @@ void CropGoToEditorButton::paintEvent(QPaintEvent*) {
     painter.setPen(CropPrimaryButtonStyle::textColour());
     painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft, text());
     if (!busy_) painter.drawText(trailingRect().adjusted(-4, -4, 4, 4), Qt::AlignCenter, arrowText());
+    painter.setOpacity(1.0);
+    if (showsKeyboardFocus(*this)) paintFocusRing(painter, QRectF(rect()), face.cornerRadius, CropPalette::accent());
 }
 
 }  // namespace vlt

@@ -14,6 +14,7 @@
 #include "screens/crop/crop_go_to_editor_button.h"
 #include "screens/crop/crop_palette.h"
 #include "ui/activity_indicator.h"
+#include "ui/keyboard_focus.h"
 #include "ui/text_style.h"
 
 namespace vlt {
@@ -59,6 +60,7 @@ protected:
         else if (isDown())
             painter.setOpacity(0.7);
         CropAssetImage::draw(painter, QStringLiteral("settings-sliders"), QRectF(rect()));
+        if (showsKeyboardFocus(*this)) paintFocusRing(painter, QRectF(rect()), 6.0, CropPalette::accent());
     }
 };
 

@@ -12,6 +12,8 @@
 #include "foundation/localized_string.h"
 #include "screens/crop/crop_accessibility.h"
 #include "screens/crop/crop_asset_image.h"
+#include "screens/crop/crop_palette.h"
+#include "ui/keyboard_focus.h"
 #include "ui/srgb_color.h"
 #include "ui/text_style.h"
 
@@ -209,6 +211,7 @@ void CropTransformPopUpButton::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(makeSRGBColor(0.478, 0.576, 0.596), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(vee);
+    if (showsKeyboardFocus(*this)) paintFocusRing(painter, frame, CropPalette::accent());
 }
 
 }  // namespace vlt

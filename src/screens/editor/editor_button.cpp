@@ -8,6 +8,8 @@
 #include <QPainter>
 
 #include "screens/editor/editor_button_style.h"
+#include "screens/editor/editor_palette.h"
+#include "ui/keyboard_focus.h"
 
 namespace vlt {
 
@@ -58,8 +60,10 @@ void EditorButton::paintEvent(QPaintEvent*) {
     const EditorButtonState current = state();
     const double opacity = style_->opacity(current);
     QPainter painter(this);
+    const QRectF bounds(rect());
     if (opacity >= 1.0) {
         paintLayers(painter, current);
+        if (showsKeyboardFocus(*this)) paintFocusRing(painter, style_->clipShape(bounds), EditorPalette::ink());
         return;
     }
     // The opacity applies to the button as a whole, so an outline over its face does
@@ -74,6 +78,8 @@ void EditorButton::paintEvent(QPaintEvent*) {
     }
     painter.setOpacity(opacity);
     painter.drawImage(QPointF(0, 0), layer);
+    painter.setOpacity(1.0);
+    if (showsKeyboardFocus(*this)) paintFocusRing(painter, style_->clipShape(bounds), EditorPalette::ink());
 }
 
 void EditorButton::paintLayers(QPainter& painter, const EditorButtonState& current) {

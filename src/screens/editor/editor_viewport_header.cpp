@@ -46,6 +46,7 @@ EditorViewportHeader::EditorViewportHeader(EditorSession& session, QWidget* pare
 
     scroller_ = new QScrollArea(this);
     scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setFocusPolicy(Qt::NoFocus);
     scroller_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroller_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroller_->setWidgetResizable(false);

@@ -41,11 +41,7 @@ void StillImageSelectionOption::paintEvent(QPaintEvent*) {
         painter.setBrush(ModalPalette::selectionFill());
         painter.drawRoundedRect(area, cornerRadius, cornerRadius);
     }
-    if (showsKeyboardFocus(*this)) {
-        painter.setPen(QPen(ModalPalette::accent(), 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(area.adjusted(1.0, 1.0, -1.0, -1.0), cornerRadius - 1.0, cornerRadius - 1.0);
-    }
+    if (showsKeyboardFocus(*this)) paintFocusRing(painter, area, cornerRadius, ModalPalette::accent());
 
     const QRectF ring(horizontalPadding, (area.height() - ringSide) / 2.0, ringSide, ringSide);
     const double half = ringWidth / 2.0;

@@ -119,17 +119,21 @@ QWidget* StillImageWatermarksSection::buildEditor() {
         callout(localizedString("Changes made here are also saved in Settings, even if image saving is cancelled."),
                 ModalPalette::textMuted(), card));
     card->column()->addWidget(heading(localizedString("Original / Simulation labels"), card));
-    card->column()->addWidget(makeEqualSettingsColumns(
-        textField(localizedString("Original label"), Field::originalLabel, nullptr, card),
-        textField(localizedString("Simulation label"), Field::simulationLabel, nullptr, card), 16, card));
+    // Each row's fields are made one after the other, so that they are made in the order shown.
+    const auto addRow = [this, card](const QString& leftLabel, Field left, QLabel** leftMessage,
+                                     const QString& rightLabel, Field right, QLabel** rightMessage) {
+        QWidget* leading = textField(leftLabel, left, leftMessage, card);
+        QWidget* trailing = textField(rightLabel, right, rightMessage, card);
+        card->column()->addWidget(makeEqualSettingsColumns(leading, trailing, 16, card));
+    };
+    addRow(localizedString("Original label"), Field::originalLabel, nullptr, localizedString("Simulation label"),
+           Field::simulationLabel, nullptr);
     card->column()->addSpacing(4);
     card->column()->addWidget(heading(localizedString("Contact information"), card));
-    card->column()->addWidget(makeEqualSettingsColumns(
-        textField(localizedString("Name"), Field::contactName, nullptr, card),
-        textField(localizedString("Email"), Field::contactEmail, &emailMessage_, card), 16, card));
-    card->column()->addWidget(makeEqualSettingsColumns(
-        textField(localizedString("Phone number"), Field::contactPhoneNumber, nullptr, card),
-        textField(localizedString("Web site address"), Field::contactWebsite, &websiteMessage_, card), 16, card));
+    addRow(localizedString("Name"), Field::contactName, nullptr, localizedString("Email"), Field::contactEmail,
+           &emailMessage_);
+    addRow(localizedString("Phone number"), Field::contactPhoneNumber, nullptr, localizedString("Web site address"),
+           Field::contactWebsite, &websiteMessage_);
     emailMessage_->setText(localizedString("Enter a valid email address, or leave this field empty."));
     websiteMessage_->setText(websiteMessageText());
 

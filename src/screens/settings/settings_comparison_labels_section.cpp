@@ -28,12 +28,12 @@ SettingsComparisonLabelsSection::SettingsComparisonLabelsSection(SettingsDraftCo
 
     auto* card = new SettingsSectionCard(this);
     card->column()->setSpacing(16);
-    card->column()->addWidget(
-        makeEqualSettingsColumns(makeLabelColumn(localizedString("Original image label"),
-                                                 localizedString("Default: “Original” · left or bottom"), &original_),
-                                 makeLabelColumn(localizedString("Simulation image label"),
-                                                 localizedString("Default: “Simulation” · right or top"), &simulation_),
-                                 16, card));
+    // Made one after the other, so that they are made in the order shown.
+    QWidget* original = makeLabelColumn(localizedString("Original image label"),
+                                        localizedString("Default: “Original” · left or bottom"), &original_);
+    QWidget* simulation = makeLabelColumn(localizedString("Simulation image label"),
+                                          localizedString("Default: “Simulation” · right or top"), &simulation_);
+    card->column()->addWidget(makeEqualSettingsColumns(original, simulation, 16, card));
     card->column()->addWidget(new SettingsNoteBox(note, QString(), card));
 
     connect(original_, &QLineEdit::textEdited, this, [this](const QString& text) {

@@ -42,15 +42,16 @@ SettingsContactSection::SettingsContactSection(SettingsDraftController& controll
 
     auto* card = new SettingsSectionCard(this);
     card->column()->setSpacing(12);
-    card->column()->addWidget(makeEqualSettingsColumns(
-        makeFieldColumn(SettingsContactField::name, localizedString("Name"), nullptr, QString()),
-        makeFieldColumn(SettingsContactField::email, localizedString("Email"), &emailMessage_, emailMessage), 16,
-        card));
-    card->column()->addWidget(makeEqualSettingsColumns(
-        makeFieldColumn(SettingsContactField::phoneNumber, localizedString("Phone number"), nullptr, QString()),
-        makeFieldColumn(SettingsContactField::website, localizedString("Web site"), &websiteMessage_,
-                        websiteMessageText()),
-        16, card));
+    // Each field is made before the next one, so that they are made in the order shown.
+    QWidget* name = makeFieldColumn(SettingsContactField::name, localizedString("Name"), nullptr, QString());
+    QWidget* email =
+        makeFieldColumn(SettingsContactField::email, localizedString("Email"), &emailMessage_, emailMessage);
+    card->column()->addWidget(makeEqualSettingsColumns(name, email, 16, card));
+    QWidget* phone =
+        makeFieldColumn(SettingsContactField::phoneNumber, localizedString("Phone number"), nullptr, QString());
+    QWidget* website = makeFieldColumn(SettingsContactField::website, localizedString("Web site"), &websiteMessage_,
+                                       websiteMessageText());
+    card->column()->addWidget(makeEqualSettingsColumns(phone, website, 16, card));
 
     static const QString addressLabel = localizedString("Address");
     auto* addressColumn = new QWidget(card);

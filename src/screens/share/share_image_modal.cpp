@@ -19,6 +19,7 @@
 #include "ui/modal_footer.h"
 #include "ui/modal_header.h"
 #include "ui/modal_palette.h"
+#include "ui/keyboard_focus.h"
 #include "ui/modal_surface.h"
 #include "ui/settings_primary_button_style.h"
 #include "ui/settings_secondary_button_style.h"
@@ -195,6 +196,7 @@ void ShareKindRow::paintEvent(QPaintEvent*) {
     painter.setPen(ModalPalette::textMuted());
     painter.drawText(QRect(textLeft, top + titleMetrics.height() + 2, textWidth, detailMetrics.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, detailMetrics.elidedText(detail_, Qt::ElideRight, textWidth));
+    if (showsKeyboardFocus(*this)) paintFocusRing(painter, QRectF(rect()), 0.0, ModalPalette::accent());
 }
 
 ShareImageModal::ShareImageModal(AppModel& model, QWidget* parent, Scheduler& scheduler, MotionPreference& motion)

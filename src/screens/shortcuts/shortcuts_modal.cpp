@@ -2,10 +2,13 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <map>
 
 #include "screens/shortcuts/gesture_chip.h"
 #include "model/app_model.h"
@@ -159,6 +162,22 @@ QWidget* ShortcutsModal::buildGroupList() {
     groupList->setContent(content);
     groupList_ = groupList;
     return groupList_;
+}
+
+// The list holds no control, so it takes no focus; the keys that scroll it work from
+// anywhere in the dialog instead.
+void ShortcutsModal::keyPressEvent(QKeyEvent* event) {
+    static const std::map<int, QAbstractSlider::SliderAction> scrolling = {
+        {Qt::Key_Up, QAbstractSlider::SliderSingleStepSub},   {Qt::Key_Down, QAbstractSlider::SliderSingleStepAdd},
+        {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub}, {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd},
+        {Qt::Key_Home, QAbstractSlider::SliderToMinimum},     {Qt::Key_End, QAbstractSlider::SliderToMaximum}};
+    const auto action = scrolling.find(event->key());
+    if (action == scrolling.end() || event->modifiers() != Qt::NoModifier) {
+        ModalHost::keyPressEvent(event);
+        return;
+    }
+    groupList_->verticalScrollBar()->triggerAction(action->second);
+    event->accept();
 }
 
 void ShortcutsModal::close() {

@@ -31,6 +31,9 @@ public:
     QPushButton* footerCloseButton() const { return footerCloseButton_; }
     QScrollArea* groupList() const { return groupList_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QWidget* buildGroupList();
 

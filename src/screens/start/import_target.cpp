@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMimeData>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QSvgWidget>
@@ -252,6 +253,14 @@ void ImportTarget::dropEvent(QDropEvent* event) {
     }
 }
 
+void ImportTarget::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
 void ImportTarget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -271,11 +280,11 @@ void ImportTarget::paintEvent(QPaintEvent*) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(card.adjusted(1.0, 1.0, -1.0, -1.0), cornerRadius - 1.0, cornerRadius - 1.0);
 
+    // Inside the dashed border, which stays as it is.
     if (showsKeyboardFocus(*this)) {
-        QColor ring = StartupPalette::accentLight();
-        ring.setAlphaF(0.5f);
-        painter.setPen(QPen(ring, 2.0));
-        painter.drawRoundedRect(card.adjusted(4.0, 4.0, -4.0, -4.0), cornerRadius - 4.0, cornerRadius - 4.0);
+        constexpr double inset = 3.0;
+        paintFocusRing(painter, card.adjusted(inset, inset, -inset, -inset), cornerRadius - inset,
+                       StartupPalette::accent());
     }
 }
 

@@ -37,6 +37,8 @@ public:
     static constexpr int minimumHeight = 238;
 
 protected:
+    // Return and Enter open the panel as Space does, as for a default button.
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;

@@ -69,10 +69,7 @@ protected:
         const int baseline =
             (textRect.height() + metrics.ascent() - metrics.descent()) / 2 + metrics.underlinePos() + 1;
         painter.fillRect(QRect(textRect.left(), baseline, textRect.width(), 1), StartupPalette::cardRule());
-        if (showsKeyboardFocus(*this)) {
-            painter.setPen(QPen(StartupPalette::accentLight(), 1.0, Qt::DotLine));
-            painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        }
+        if (showsKeyboardFocus(*this)) paintFocusRing(painter, QRectF(rect()), 4.0, StartupPalette::accent());
     }
 };
 

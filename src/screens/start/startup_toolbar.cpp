@@ -46,13 +46,7 @@ protected:
         painter.setPen(StartupPalette::accent());
         painter.drawText(QRect(iconRect.right() + 1 + 8, 0, width(), height()), Qt::AlignVCenter | Qt::AlignLeft,
                          text());
-        if (showsKeyboardFocus(*this)) {
-            QColor ring = StartupPalette::accent();
-            ring.setAlphaF(0.45f);
-            painter.setPen(QPen(ring, 2.0));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8.0, 8.0);
-        }
+        if (showsKeyboardFocus(*this)) paintFocusRing(painter, QRectF(rect()), 8.0, StartupPalette::accent());
     }
 
 private:

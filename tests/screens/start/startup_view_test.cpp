@@ -151,11 +151,16 @@ TEST_F(StartupViewTest, HeadlineAndBorderFollowADragOverTheCard) {
     EXPECT_GT(resting.lightness() - dashColourAtTopEdge().lightness(), 20);
 }
 
-TEST_F(StartupViewTest, ClicksReachTheModelAndTheCardIgnoresThemWhileImporting) {
+TEST_F(StartupViewTest, ClicksAndReturnReachTheModelAndTheCardIgnoresThemWhileImporting) {
     int panelRequests = 0;
     model->onOpenImagePanelRequested = [&](std::function<void(std::optional<QUrl>)>) { ++panelRequests; };
     QTest::mouseClick(&target(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 200));
     EXPECT_EQ(panelRequests, 1);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        AppModelTestAccess::setImagePickerPresented(*model, false);
+        QTest::keyClick(&target(), key);
+    }
+    EXPECT_EQ(panelRequests, 3);
     AppModelTestAccess::setImagePickerPresented(*model, false);
 
     view->toolbar()->settingsButton()->click();
@@ -169,7 +174,7 @@ TEST_F(StartupViewTest, ClicksReachTheModelAndTheCardIgnoresThemWhileImporting) 
     EXPECT_TRUE(target().loadingContent()->isVisible());
     EXPECT_FALSE(target().normalContent()->isVisible());
     QTest::mouseClick(&target(), Qt::LeftButton);
-    EXPECT_EQ(panelRequests, 1);
+    EXPECT_EQ(panelRequests, 3);
     AppModelTestAccess::changeImportState(
         *model, [&](ImportState& state) { state.inlineImportError = QStringLiteral("That file could not be read."); });
     EXPECT_TRUE(target().errorLabel()->isVisible());
