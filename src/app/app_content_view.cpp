@@ -23,6 +23,9 @@
 #include "screens/share/share_image_modal.h"
 #include "screens/shortcuts/shortcuts_modal.h"
 #include "screens/start/startup_view.h"
+#include "screens/crop/crop_view.h"
+#include "screens/editor/editor_view.h"
+#include "screens/editor/editor_view_services.h"
 #include "screens/save_images/still_image_folder_picker.h"
 #include "screens/save_images/still_image_save_modal.h"
 #include "screens/save_images/still_image_save_overlays.h"
@@ -147,6 +150,15 @@ QString AppContentView::openPanelStartFolder() const {
 void AppContentView::setCropScreenFactory(CropScreenFactory factory) {
     cropScreenFactory_ = std::move(factory);
     refresh();
+}
+
+void AppContentView::useApplicationScreens() {
+    setCropScreenFactory([](AppModel& model, const std::shared_ptr<CropDocument>& document, QWidget* parent) {
+        return new CropView(model, document, parent);
+    });
+    setEditorScreenFactory([](AppModel& model, const std::shared_ptr<EditorSession>& session, QWidget* parent) {
+        return new EditorView(model, session, EditorViewServices::standard(), parent);
+    });
 }
 
 void AppContentView::setEditorScreenFactory(EditorScreenFactory factory) {

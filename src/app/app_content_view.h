@@ -54,6 +54,8 @@ public:
 
     void setCropScreenFactory(CropScreenFactory factory);
     void setEditorScreenFactory(EditorScreenFactory factory);
+    // The application's own crop screen and editor in place of the placeholders.
+    void useApplicationScreens();
     void setOverlayFactory(AppOverlayLayer layer, OverlayFactory factory);
 
     // Root tasks the application delegate takes part in: the first runs once, when the

@@ -20,12 +20,10 @@
 #include "app/termination_signal_watcher.h"
 #include "crash_reports/mac_crash_report_coordinator.h"
 #include "editing/preparation/editing_canvas.h"
-#include "screens/editor/editor_view.h"
 #include "foundation/app_language.h"
 #include "foundation/interface_translations.h"
 #include "foundation/json_application_settings_store.h"
 #include "foundation/settings_file_app_language_preference_store.h"
-#include "screens/crop/crop_view.h"
 #include "platform/desktop/desktop_file_manager.h"
 #include "platform/share/dbus_desktop_portal.h"
 #include "platform/share/desktop_share_services.h"
@@ -96,12 +94,7 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
     rootView->setRelaunchForLanguageChange([this] { delegate_->relaunchForLanguageChange(); });
     rootView->setImageFolderMemory(
         std::make_shared<ImageFolderMemory>(SettingsFileAppLanguagePreferenceStore::defaultFilePath()));
-    rootView->setCropScreenFactory([](AppModel& model, const std::shared_ptr<CropDocument>& document,
-                                      QWidget* parent) -> QWidget* { return new CropView(model, document, parent); });
-    rootView->setEditorScreenFactory(
-        [](AppModel& model, const std::shared_ptr<EditorSession>& session, QWidget* parent) -> QWidget* {
-            return new EditorView(model, session, EditorViewServices::standard(), parent);
-        });
+    rootView->useApplicationScreens();
     window_->setRootView(rootView);
     model_->sharePicker = std::make_shared<MenuSharePicker>(
         rootView, std::make_shared<PopupShareMenuDriver>(),

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QTest>
 
 #include "app/unsaved_changes_alert.h"
 #include "foundation/capturing_event_log_sink.h"
@@ -55,85 +56,56 @@ TEST_F(QuitTest, WithNothingUnsavedTheApplicationEndsAtOnceOrAfterTheEditorAnswe
     EXPECT_EQ(clean.alert(), nullptr);
 }
 
+// Before unsaved changes go, quitting and opening another image (here a second launch
+// with a file) ask, each in its own words: Return saves an image, Escape cancels, only
+// the discard button lets the changes go, and a second quit while asking changes nothing.
 TEST_F(QuitTest, UnsavedChangesAskFirstAndTheAnswerDecides) {
-    struct Case {
-        UnsavedChangesAlert::Answer answer;
-        int exits;
-        bool savesImages;
-    };
-    for (const Case& example :
-         {Case{UnsavedChangesAlert::Answer::cancel, 0, false}, Case{UnsavedChangesAlert::Answer::discard, 1, false},
-          Case{UnsavedChangesAlert::Answer::saveImage, 0, true}}) {
-        SCOPED_TRACE(int(example.answer));
-        ShellFixture asking;
-        asking.models.openEditor();
-        asking.models.makeUnsavedChange();
-        asking.delegate->requestTermination();
-        ASSERT_NE(asking.alert(), nullptr);
-        EXPECT_EQ(asking.alertInformativeText(), kCloseMessage);
-        EXPECT_EQ(UnsavedChangesAlert::discardButton(*asking.alert())->text(), QStringLiteral("Close Anyway"));
+    using Answer = UnsavedChangesAlert::Answer;
+    for (const bool opens : {false, true}) {
+        for (const Answer answer : {Answer::cancel, Answer::discard, Answer::saveImage}) {
+            SCOPED_TRACE(::testing::Message() << (opens ? "open " : "quit ") << int(answer));
+            ShellFixture asking;
+            asking.models.openEditor();
+            asking.models.makeUnsavedChange();
+            QSignalSpy decided(asking.delegate.get(), &AppDelegate::terminationDecided);
+            if (opens) {
+                asking.delegate->openURLs({QUrl::fromLocalFile(QStringLiteral("/tmp/other.png"))});
+            } else {
+                asking.delegate->requestTermination();
+            }
+            QMessageBox* alert = asking.alert();
+            ASSERT_NE(alert, nullptr);
+            EXPECT_EQ(asking.alertInformativeText(), opens ? kOpenMessage : kCloseMessage);
+            EXPECT_EQ(UnsavedChangesAlert::discardButton(*alert)->text(), opens ? "Open Anyway" : "Close Anyway");
+            EXPECT_EQ(alert->focusWidget(), UnsavedChangesAlert::cancelButton(*alert));
+            asking.delegate->requestTermination();
+            EXPECT_EQ(asking.window->findChildren<QMessageBox*>().size(), 1);
 
-        QSignalSpy decided(asking.delegate.get(), &AppDelegate::terminationDecided);
-        QAbstractButton* chosen = example.answer == UnsavedChangesAlert::Answer::cancel
-                                      ? UnsavedChangesAlert::cancelButton(*asking.alert())
-                                  : example.answer == UnsavedChangesAlert::Answer::discard
-                                      ? UnsavedChangesAlert::discardButton(*asking.alert())
-                                      : UnsavedChangesAlert::saveImageButton(*asking.alert());
-        asking.answer(chosen);
-        EXPECT_EQ(asking.exitCount, example.exits);
-        EXPECT_EQ(decided.count(), 1);
-        EXPECT_EQ(asking.model().stillImageSaveState().isSaveImagesPresented, example.savesImages);
-        EXPECT_FALSE(asking.model().closeRequestState().isCloseRequestPending);
-        EXPECT_FALSE(asking.delegate->isApplicationTerminationReplyPending());
+            if (answer == Answer::discard) asking.answer(UnsavedChangesAlert::discardButton(*alert));
+            if (answer != Answer::discard)
+                QTest::keyClick(alert, answer == Answer::cancel ? Qt::Key_Escape : Qt::Key_Return);
+            const bool discards = answer == Answer::discard;
+            EXPECT_EQ(asking.exitCount, discards && !opens ? 1 : 0);
+            EXPECT_EQ(asking.model().importState().importGeneration, discards && opens ? 1 : 0);
+            EXPECT_EQ(decided.count(), opens ? 0 : 1);
+            EXPECT_EQ(asking.model().stillImageSaveState().isSaveImagesPresented, answer == Answer::saveImage);
+            EXPECT_FALSE(asking.model().closeRequestState().isCloseRequestPending);
+            EXPECT_TRUE(asking.delegate->pendingFileOpenURLs().isEmpty());
+        }
     }
 }
 
-// Another image would take the editor's place: a second launch with a file, Ctrl+O
-// and the toolbar's "Open another image" ask first, and only "Open Anyway" goes on.
-TEST_F(QuitTest, OpeningAnotherImageOverUnsavedChangesAsksFirst) {
+// Ctrl+O and "Open another image" ask before the open panel; the editor stays until
+// an image is opened.
+TEST_F(QuitTest, TheOpenPanelComesOnlyAfterTheQuestion) {
     openUnsavedEditor();
-    const QList<QUrl> secondLaunch = {QUrl::fromLocalFile(QStringLiteral("/tmp/other.png"))};
-    std::function<void(std::optional<QUrl>)> panel;
-    shell.model().onOpenImagePanelRequested = [&panel](auto finish) { panel = std::move(finish); };
-    const auto imports = [this] { return shell.model().importState().importGeneration; };
-
-    shell.delegate->openURLs(secondLaunch);
-    ASSERT_NE(shell.alert(), nullptr);
-    EXPECT_EQ(shell.alertInformativeText(), kOpenMessage);
-    EXPECT_EQ(discard()->text(), QStringLiteral("Open Anyway"));
-    shell.delegate->requestTermination();
-    EXPECT_EQ(shell.window->findChildren<QMessageBox*>().size(), 1) << "one question at a time";
-    shell.answer(cancel());
-    EXPECT_EQ(imports(), 0);
-    EXPECT_TRUE(shell.delegate->pendingFileOpenURLs().isEmpty()) << "Cancel drops the file";
-
+    bool panelShown = false;
+    shell.model().onOpenImagePanelRequested = [&panelShown](auto) { panelShown = true; };
     shell.model().openImagePicker();
-    ASSERT_NE(shell.alert(), nullptr);
-    shell.answer(saveImage());
-    EXPECT_FALSE(panel);
-    EXPECT_TRUE(shell.model().stillImageSaveState().isSaveImagesPresented);
-    shell.model().dismissSaveImages();
-
-    shell.model().openImagePicker();
+    EXPECT_FALSE(panelShown);
     shell.answer(discard());
-    ASSERT_TRUE(panel);
-    panel(std::nullopt);
-    shell.delegate->openURLs(secondLaunch);
-    shell.answer(discard());
-    EXPECT_EQ(imports(), 1);
-    EXPECT_NE(shell.model().editorState().editorSession, nullptr) << "the editor stays until the import succeeds";
-    EXPECT_EQ(shell.exitCount, 0);
-}
-
-TEST_F(QuitTest, ASecondQuitWhileAskingNeitherAsksAgainNorEnds) {
-    openUnsavedEditor();
-    shell.delegate->requestTermination();
-    QMessageBox* first = shell.alert();
-
-    shell.delegate->requestTermination();
-    EXPECT_EQ(shell.alert(), first);
-    EXPECT_EQ(shell.exitCount, 0);
-    EXPECT_EQ(shell.window->findChildren<QMessageBox*>().size(), 1);
+    EXPECT_TRUE(panelShown);
+    EXPECT_NE(shell.model().editorState().editorSession, nullptr);
 }
 
 TEST_F(QuitTest, AQuestionFoundAlreadyShownEndsTheNewRequestSoClosingStillWorksLater) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -12,9 +11,6 @@
 #include "model/model_test_support.h"
 #include "model/still_image_save_view_model.h"
 #include "screens/save_images/still_image_save_modal.h"
-#include "screens/crop/crop_view.h"
-#include "screens/editor/editor_view.h"
-#include "screens/editor/editor_view_services.h"
 #include "screens/settings/settings_modal.h"
 #include "screens/shortcuts/shortcuts_modal.h"
 #include "ui/modal_close_button.h"
@@ -24,60 +20,43 @@
 namespace vlt {
 namespace {
 
-// Where a widget stands among its visible siblings as they are read: lines from top to
-// bottom (siblings that share some height share a line), each line from left to right.
-int readingRank(const QWidget* widget) {
-    std::vector<const QWidget*> siblings;
-    for (const QObject* child : widget->parentWidget()->children()) {
-        const auto* sibling = qobject_cast<const QWidget*>(child);
-        if (sibling != nullptr && !sibling->isWindow() && sibling->isVisibleTo(widget->parentWidget())) {
-            siblings.push_back(sibling);
-        }
-    }
-    std::stable_sort(siblings.begin(), siblings.end(),
-                     [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
-    for (auto line = siblings.begin(); line != siblings.end();) {
-        const QRect first = (*line)->geometry();
-        const auto end = std::find_if(line, siblings.end(), [&](const QWidget* w) { return w->y() > first.bottom(); });
-        std::stable_sort(line, end, [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
-        line = end;
-    }
-    return int(std::find(siblings.begin(), siblings.end(), widget) - siblings.begin());
-}
-
-// The widget's place in the dialog: its ranks from the dialog down to itself.
+// Where a widget is read in `dialog`: at each level its rank among the visible
+// siblings, taken line by line from the top (siblings sharing some height share a
+// line), each line from the left.
 std::vector<int> readingPlace(const QWidget* widget, const QWidget* dialog) {
     std::vector<int> place;
-    for (; widget != dialog; widget = widget->parentWidget()) place.insert(place.begin(), readingRank(widget));
+    for (; widget != dialog; widget = widget->parentWidget()) {
+        std::vector<const QWidget*> siblings;
+        for (const QWidget* sibling : widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!sibling->isWindow() && sibling->isVisibleTo(widget->parentWidget())) siblings.push_back(sibling);
+        }
+        const auto lineOf = [&siblings](const QWidget* w) {
+            return std::count_if(siblings.begin(), siblings.end(),
+                                 [w](const QWidget* other) { return other->geometry().bottom() < w->y(); });
+        };
+        const auto rank = std::count_if(siblings.begin(), siblings.end(), [&](const QWidget* other) {
+            return std::pair(lineOf(other), other->x()) < std::pair(lineOf(widget), widget->x());
+        });
+        place.insert(place.begin(), int(rank));
+    }
     return place;
 }
 
-QString describe(const QWidget* widget) {
-    if (!widget->accessibleName().isEmpty()) return widget->accessibleName();
-    if (const auto* button = qobject_cast<const QAbstractButton*>(widget); button && !button->text().isEmpty()) {
-        return button->text();
-    }
-    return widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
-                                          : widget->objectName();
-}
-
 std::string describe(const std::vector<QWidget*>& widgets) {
-    QStringList names;
-    for (const QWidget* widget : widgets) names << describe(widget);
-    return names.join(QStringLiteral(" → ")).toStdString();
+    std::string names;
+    for (const QWidget* widget : widgets) {
+        names += " → " +
+                 (widget->accessibleName().isEmpty() ? widget->objectName() : widget->accessibleName()).toStdString();
+    }
+    return names;
 }
 
-// Pixels whose colour differs between the two pictures by more than a shade.
+// Pixels whose brightness differs clearly between the two pictures.
 int clearlyChangedPixels(const QImage& first, const QImage& second) {
     int changed = 0;
     for (int y = 0; y < first.height(); ++y) {
-        for (int x = 0; x < first.width(); ++x) {
-            const QRgb a = first.pixel(x, y);
-            const QRgb b = second.pixel(x, y);
-            const int difference =
-                std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
-            changed += difference > 48 ? 1 : 0;
-        }
+        for (int x = 0; x < first.width(); ++x)
+            changed += std::abs(qGray(first.pixel(x, y)) - qGray(second.pixel(x, y))) > 40;
     }
     return changed;
 }
@@ -87,9 +66,7 @@ protected:
     void SetUp() override {
         MotionPreference::shared().setReduceMotion(true);
         session = models.openEditor();
-        session->prepareCommittedEditorState = [](EditorStatePreparationIntent, std::function<void(bool)> done) {
-            done(true);
-        };
+        session->prepareCommittedEditorState = [](auto, std::function<void(bool)> done) { done(true); };
         ApplicationSettings settings = model().settingsState().settings;
         settings.originalComparisonLabel = QStringLiteral("Before");
         settings.contactName = QStringLiteral("Dr. Ana Ruiz");
@@ -97,6 +74,8 @@ protected:
         view.resize(1180, 820);
         view.show();
         QApplication::setActiveWindow(&view);
+        // As after the first Tab: focus rings show from the start.
+        view.setAttribute(Qt::WA_KeyboardFocusChange);
     }
     void TearDown() override { MotionPreference::shared().setReduceMotion(false); }
     AppModel& model() { return *models.model; }
@@ -115,12 +94,14 @@ protected:
         return met;
     }
 
-    // Every control of the dialog that takes Tab is met once, in the order in which the
-    // dialog shows them.
+    // Every control of the dialog that takes Tab is met once, in the order the dialog
+    // shows them.
     void expectTabFollowsTheLayout(QWidget* dialog, const char* situation) {
         SCOPED_TRACE(situation);
         ASSERT_NE(dialog, nullptr);
-        const std::vector<QWidget*> met = tabThrough(dialog);
+        QApplication::processEvents();  // a section just chosen is laid out
+        const std::vector<QWidget*> met =
+            tabThrough(dialog, [this](QWidget* focused) { expectShowsItsFocus(focused); });
         ASSERT_FALSE(met.empty());
         std::vector<QWidget*> shown;
         for (QWidget* widget : dialog->findChildren<QWidget*>()) {
@@ -135,21 +116,14 @@ protected:
         EXPECT_EQ(describe(met), describe(shown));
     }
 
-    // Each control of `area` that Tab reaches looks clearly different while it has the
-    // focus, as the window shows it (a ring drawn by a frame around a field counts).
-    void expectEveryStopShowsItsFocus(QWidget* area, const char* situation) {
-        SCOPED_TRACE(situation);
-        area->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(area, Qt::Key_Tab);
-        const std::vector<QWidget*> met = tabThrough(area, [this](QWidget* focused) {
-            const QRect around = QRect(focused->mapTo(&view, QPoint()), focused->size()).adjusted(-4, -4, 4, 4);
-            const QImage withFocus = view.grab(around).toImage();
-            focused->clearFocus();
-            EXPECT_GE(clearlyChangedPixels(withFocus, view.grab(around).toImage()), 40)
-                << describe(focused).toStdString();
-            focused->setFocus(Qt::TabFocusReason);
-        });
-        EXPECT_GT(met.size(), 1u);
+    // A control looks clearly different while it has the focus, as the window shows it
+    // (a ring drawn by a frame around a field counts).
+    void expectShowsItsFocus(QWidget* focused) {
+        const QRect around = QRect(focused->mapTo(&view, QPoint()), focused->size()).adjusted(-4, -4, 4, 4);
+        const QImage withFocus = view.grab(around).toImage();
+        focused->clearFocus();
+        EXPECT_GE(clearlyChangedPixels(withFocus, view.grab(around).toImage()), 40) << describe({focused});
+        focused->setFocus(Qt::TabFocusReason);
     }
 
     testing::ModelFixture models;
@@ -160,34 +134,25 @@ protected:
 
 TEST_F(KeyboardWalkTest, EveryControlOfEveryScreenShowsWhenItHasTheFocus) {
     AppModelTestAccess::setEditorSession(model(), nullptr);
-    view.setCropScreenFactory([](AppModel& owner, const std::shared_ptr<CropDocument>& document,
-                                 QWidget* parent) -> QWidget* { return new CropView(owner, document, parent); });
-    view.setEditorScreenFactory(
-        [](AppModel& owner, const std::shared_ptr<EditorSession>& editor, QWidget* parent) -> QWidget* {
-            return new EditorView(owner, editor, EditorViewServices::standard(), parent);
-        });
-    expectEveryStopShowsItsFocus(view.baseScreenWidget(), "start page");
-    AppModelTestAccess::setDocument(model(), testing::makeCropDocument());
-    expectEveryStopShowsItsFocus(view.baseScreenWidget(), "crop screen");
-    AppModelTestAccess::setEditorSession(model(), session);
-    expectEveryStopShowsItsFocus(view.baseScreenWidget(), "editor");
-
-    model().presentSettings(SettingsSection::contactInformation);
-    expectEveryStopShowsItsFocus(view.overlay(AppOverlayLayer::settings), "settings");
-    model().closeSettings();
-    model().presentFeedback();
-    expectEveryStopShowsItsFocus(view.overlay(AppOverlayLayer::feedback), "feedback");
-    model().dismissFeedback();
-    model().requestShareImage();
-    expectEveryStopShowsItsFocus(view.overlay(AppOverlayLayer::shareImage), "share");
+    view.useApplicationScreens();
+    for (const auto& arrive : std::vector<std::function<void()>>{
+             [] {}, [this] { AppModelTestAccess::setDocument(model(), testing::makeCropDocument()); },
+             [this] { AppModelTestAccess::setEditorSession(model(), session); }}) {
+        arrive();
+        view.baseScreenWidget()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(view.baseScreenWidget(), Qt::Key_Tab);
+        EXPECT_GT(
+            tabThrough(view.baseScreenWidget(), [this](QWidget* focused) { expectShowsItsFocus(focused); }).size(), 2u);
+    }
 }
 
+// Every dialog's controls are also checked for their focus on the way.
 TEST_F(KeyboardWalkTest, TabVisitsEveryDialogsControlsInTheOrderTheyAreShown) {
-    model().presentSettings(SettingsSection::contactInformation);
+    model().presentSettings(SettingsSection::performance);
     auto* settings = qobject_cast<SettingsModal*>(view.overlay(AppOverlayLayer::settings));
-    ASSERT_NE(settings, nullptr);
-    for (const SettingsSection section : {SettingsSection::contactInformation, SettingsSection::comparisonLabels,
-                                          SettingsSection::language, SettingsSection::performance}) {
+    EXPECT_EQ(QApplication::focusWidget()->accessibleName(), "Performance settings")
+        << "the rail entry takes the focus";
+    for (const SettingsSection section : kAllSettingsSections) {
         model().selectSettingsSection(section);
         settings->header()->closeButton()->setFocus(Qt::TabFocusReason);
         expectTabFollowsTheLayout(settings, settingsSectionTitle(section).toUtf8());
@@ -196,7 +161,6 @@ TEST_F(KeyboardWalkTest, TabVisitsEveryDialogsControlsInTheOrderTheyAreShown) {
 
     model().requestSaveImages();
     auto* saveImages = qobject_cast<StillImageSaveModal*>(view.overlay(AppOverlayLayer::stillImageSave));
-    ASSERT_NE(saveImages, nullptr);
     saveImages->viewModel().toggleWatermarkEditor();
     for (const StillImageSaveSection section : {StillImageSaveSection::whereWhat, StillImageSaveSection::fileFormat,
                                                 StillImageSaveSection::imageSize, StillImageSaveSection::watermarks}) {
@@ -209,7 +173,6 @@ TEST_F(KeyboardWalkTest, TabVisitsEveryDialogsControlsInTheOrderTheyAreShown) {
     model().presentFeedback();
     expectTabFollowsTheLayout(view.overlay(AppOverlayLayer::feedback), "feedback");
     model().dismissFeedback();
-
     model().requestShareImage();
     expectTabFollowsTheLayout(view.overlay(AppOverlayLayer::shareImage), "share");
     model().dismissShareDialog();
@@ -217,7 +180,7 @@ TEST_F(KeyboardWalkTest, TabVisitsEveryDialogsControlsInTheOrderTheyAreShown) {
     model().presentShortcuts();
     auto* shortcuts = qobject_cast<ShortcutsModal*>(view.overlay(AppOverlayLayer::shortcuts));
     expectTabFollowsTheLayout(shortcuts, "shortcuts");
-    // The list is no stop, yet scrolls from the keys.
+    // The list is no stop, yet the keys scroll it.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
     EXPECT_GT(shortcuts->groupList()->verticalScrollBar()->value(), 0);
     model().closeShortcuts();

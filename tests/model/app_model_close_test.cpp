@@ -25,14 +25,6 @@ protected:
         };
     }
 
-    // An editor with unsaved changes, and a close request that asks about them.
-    CloseRequestDecision askAboutUnsavedChanges(ApplicationCloseIntent intent = ApplicationCloseIntent::close) {
-        fixture.openEditor();
-        fixture.makeUnsavedChange();
-        installWarningHook();
-        return request(intent);
-    }
-
     ModelFixture fixture;
     std::vector<bool> answers;
     std::vector<ApplicationCloseIntent> warnings;
@@ -72,32 +64,6 @@ TEST_F(AppModelCloseTest, NothingUnsavedIsGrantedWithoutAsking) {
         EXPECT_FALSE(model().closeRequestState().isCloseRequestPending);
         EXPECT_FALSE(model().closeRequestState().pendingCloseIntent.has_value());
     }
-}
-
-TEST_F(AppModelCloseTest, UnsavedChangesAskWithTheRequestsIntentAndLockUntilAnsweredOnce) {
-    EXPECT_EQ(askAboutUnsavedChanges(ApplicationCloseIntent::restartForUpdate), CloseRequestDecision::awaitingDecision);
-    EXPECT_EQ(warnings, std::vector<ApplicationCloseIntent>{ApplicationCloseIntent::restartForUpdate});
-    EXPECT_TRUE(model().isInteractionLocked());
-    EXPECT_FALSE(model().isPresentingModal());
-    fixture.scheduler.advance(5.0);
-    EXPECT_TRUE(answers.empty());
-
-    model().completePendingCloseRequest(false);
-    model().completePendingCloseRequest(true);
-    EXPECT_EQ(answers, std::vector<bool>{false});
-    EXPECT_FALSE(model().isInteractionLocked());
-}
-
-TEST_F(AppModelCloseTest, ASecondRequestWhileAskingIsDropped) {
-    askAboutUnsavedChanges();
-
-    bool secondAnswered = false;
-    EXPECT_EQ(model().requestClose(ApplicationCloseIntent::close, [&](bool) { secondAnswered = true; }),
-              CloseRequestDecision::alreadyPending);
-    EXPECT_EQ(warnings.size(), 1u);
-    model().completePendingCloseRequest(false);
-    EXPECT_FALSE(secondAnswered);
-    EXPECT_EQ(answers.size(), 1u);
 }
 
 TEST_F(AppModelCloseTest, WithoutAWayToAskUnsavedChangesAreKept) {

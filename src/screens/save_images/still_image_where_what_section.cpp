@@ -16,6 +16,7 @@
 #include "ui/settings_labeled_text_field.h"
 #include "ui/settings_section_header.h"
 #include "ui/settings_section_layout.h"
+#include "ui/keyboard_focus.h"
 #include "ui/modal_palette.h"
 #include "ui/settings_secondary_button_style.h"
 #include "ui/settings_section_card.h"
@@ -85,6 +86,7 @@ void StillImageSelectedFolderBox::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
                      fontMetrics().elidedText(text(), Qt::ElideMiddle, label.width()));
+    if (showsKeyboardFocus(*this)) paintFocusRing(painter, QRectF(rect()), kBoxCornerRadius, ModalPalette::accent());
 }
 
 StillImageFolderExplanation::StillImageFolderExplanation(const QString& text, QWidget* box)

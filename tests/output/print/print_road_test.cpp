@@ -48,12 +48,7 @@ TEST(PrintRoadTest, AllThreeTabsPrintToAPdfOfThreePagesWithThePictureOnThePage) 
     QWidget window;
     auto* root = new AppContentView(model, QtScheduler::shared(), MotionPreference::shared(), &window,
                                     AppContentView::RootTasks::leftToTheShell);
-    root->setCropScreenFactory([](AppModel& owner, const std::shared_ptr<CropDocument>& document,
-                                  QWidget* parent) -> QWidget* { return new CropView(owner, document, parent); });
-    root->setEditorScreenFactory(
-        [](AppModel& owner, const std::shared_ptr<EditorSession>& session, QWidget* parent) -> QWidget* {
-            return new EditorView(owner, session, EditorViewServices::standard(), parent);
-        });
+    root->useApplicationScreens();
     root->resize(1180, 820);
     window.show();
 

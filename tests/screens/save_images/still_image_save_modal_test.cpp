@@ -117,32 +117,18 @@ TEST_F(StillImageSaveModalTest, EscapeAndTheCloseButtonWaitForTheFolderPicker) {
 // The explanation is a popup: while it is up it holds the pointer and the keys, so
 // each way of closing it must work and hand both back to the dialog.
 TEST_F(StillImageSaveModalTest, TheFolderExplanationClosesByEscapeAClickOutsideOrOnTheBox) {
-    StillImageSaveModal* dialog = open();
-    ASSERT_NE(dialog, nullptr);
-    StillImageWhereWhatSection* section = dialog->whereWhatSection();
-    QWindow* window = view->window()->windowHandle();
-    ASSERT_NE(window, nullptr);
+    StillImageWhereWhatSection* section = open()->whereWhatSection();
+    QWindow* window = view->windowHandle();
     const auto clickAt = [window](QWidget* widget) {
-        QTest::mouseClick(window, Qt::LeftButton, {},
-                          window->mapFromGlobal(widget->mapToGlobal(widget->rect().center())));
+        QTest::mouseClick(window, Qt::LeftButton, {}, widget->mapTo(widget->window(), widget->rect().center()));
     };
-    const auto explains = [&] { return section->folderExplanation()->isVisible(); };
-
-    clickAt(section->folderBox());
-    ASSERT_TRUE(explains());
-    QTest::keyClick(window, Qt::Key_Escape);
-    EXPECT_FALSE(explains());
-    EXPECT_TRUE(model().stillImageSaveState().isSaveImagesPresented);
-
-    clickAt(section->folderBox());
-    ASSERT_TRUE(explains());
-    clickAt(section->folderBox());
-    EXPECT_FALSE(explains()) << "a second click on the box closes it";
-
-    clickAt(section->folderBox());
-    ASSERT_TRUE(explains());
-    clickAt(section->baseNameField());
-    EXPECT_FALSE(explains());
+    // Escape, a second click on the box and a click elsewhere each close it.
+    for (QWidget* elsewhere : std::vector<QWidget*>{nullptr, section->folderBox(), section->baseNameField()}) {
+        clickAt(section->folderBox());
+        ASSERT_TRUE(section->folderExplanation()->isVisible());
+        elsewhere ? clickAt(elsewhere) : QTest::keyClick(window, Qt::Key_Escape);
+        EXPECT_FALSE(section->folderExplanation()->isVisible());
+    }
     // The dialog has the pointer and the keys again.
     clickAt(section->baseNameField());
     for (const char letter : {'S', 'm', 'i', 't', 'h'}) QTest::keyClick(window, letter);

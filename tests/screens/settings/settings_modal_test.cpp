@@ -43,17 +43,6 @@ protected:
     SettingsModal* modal = nullptr;
 };
 
-TEST_F(SettingsModalTest, OpensAtTheAskedSectionWithItsRailEntryFocused) {
-    open(SettingsSection::performance);
-    SettingsRailEntry* entry = modal->rail()->entry(SettingsSection::performance);
-    EXPECT_TRUE(entry->hasFocus());
-    EXPECT_TRUE(entry->isSelected());
-    EXPECT_FALSE(modal->rail()->entry(SettingsSection::language)->isSelected());
-    EXPECT_TRUE(modal->performanceSection()->isVisible());
-    EXPECT_FALSE(modal->contactSection()->isVisible());
-    EXPECT_EQ(entry->accessibleName(), "Performance settings");
-}
-
 TEST_F(SettingsModalTest, TypedNumbersAreFilteredAndClampedWhenTheFocusLeaves) {
     open(SettingsSection::performance);
     SettingsTextField* number = modal->performanceSection()->numberField();

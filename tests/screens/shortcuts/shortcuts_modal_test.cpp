@@ -39,17 +39,14 @@ protected:
     QWidget window;
 };
 
-TEST_F(ShortcutsModalTest, EscapeClosesOnceAndClearsTheFlagAfterThePause) {
+// Closing once and the pause are the modal host's; the dialog adds its focus, its
+// footer and the model's flag.
+TEST_F(ShortcutsModalTest, EscapeClosesAndClearsTheFlagAfterThePause) {
     ShortcutsModal* modal = open();
     EXPECT_EQ(window.focusWidget(), modal->headerCloseButton());
     QTest::keyClick(modal->headerCloseButton(), Qt::Key_Escape);
-    EXPECT_TRUE(modal->isClosing());
     EXPECT_FALSE(modal->footerCloseButton()->isEnabled());
-    QTest::keyClick(modal->headerCloseButton(), Qt::Key_Escape);
-    modal->headerCloseButton()->click();
     EXPECT_TRUE(model->shortcutsState().isShortcutsPresented);
-    EXPECT_EQ(scheduler.pendingCount(), 1u);
-
     scheduler.advance(0.083);
     EXPECT_FALSE(model->shortcutsState().isShortcutsPresented);
 }
