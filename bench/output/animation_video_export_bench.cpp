@@ -6,8 +6,11 @@
 // 16 ms), as wall time and as the time the thread itself ran, and the longest gap
 // between two turns of its event loop; on a busy machine the wall times also count
 // time the system gave to other threads. A 4096 × 2304 canvas makes a 1920 × 1080
-// video, 4096 × 4096 a 1080 × 1080 one. The figures are for the cores the process may
-// use: run it under `taskset -c 0,1` for two cores.
+// video, 4096 × 2731 (a 6000 × 4000 photograph's canvas) a 1620 × 1080 one and
+// 4096 × 4096 a 1080 × 1080 one. Memory: how much the export adds to the resident size
+// of the process it runs in (its high-water mark during the export less the resident
+// size before), beside the ffmpeg process's own peak. The figures are for the cores
+// the process may use: run it under `taskset -c 0,1` for two cores.
 
 #include <bit>
 #include <cstdio>
@@ -19,10 +22,13 @@
 
 #include <time.h>
 
+#include <cstring>
+
 #include <benchmark/benchmark.h>
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -116,6 +122,28 @@ std::vector<AnnotationObject> annotations() {
     return {AnnotationObject{QUuid::createUuid(), circle, {}}, AnnotationObject{QUuid::createUuid(), label, {}}};
 }
 
+// This process's resident memory now and its high-water mark, in MiB; the mark can be
+// set back to the resident size now, so that it measures what follows.
+double residentMebibytes(const char* field) {
+    FILE* status = std::fopen("/proc/self/status", "r");
+    if (status == nullptr) return -1.0;
+    char line[256];
+    long kilobytes = -1;
+    const std::size_t length = std::strlen(field);
+    while (std::fgets(line, sizeof line, status) != nullptr) {
+        if (std::strncmp(line, field, length) == 0 && std::sscanf(line + length, "%ld", &kilobytes) == 1) break;
+    }
+    std::fclose(status);
+    return double(kilobytes) / 1024.0;
+}
+
+void resetHighWaterMark() {
+    FILE* refs = std::fopen("/proc/self/clear_refs", "w");
+    if (refs == nullptr) return;
+    std::fputs("5", refs);
+    std::fclose(refs);
+}
+
 // The export as the application runs it; returns its seconds and the longest gap
 // between two turns of the GUI thread's event loop.
 std::pair<double, double> timeExport(const std::shared_ptr<MetalDeformationRenderer>& renderer, int height,
@@ -165,16 +193,20 @@ std::map<std::uint32_t, QImage> rawFrames(const std::shared_ptr<MetalDeformation
     return frames;
 }
 
-double timeCommandLine(const std::map<std::uint32_t, QImage>& frames, const AnimationVideoSize& size,
-                       const QString& destination) {
+// Its seconds and, through its own -benchmark report, its peak resident size in MiB.
+// The shell runs ffmpeg as a child of its own (the command does not end with it), so
+// that the peak is ffmpeg's alone, not this large process's that forked the shell.
+std::pair<double, double> timeCommandLine(const std::map<std::uint32_t, QImage>& frames, const AnimationVideoSize& size,
+                                          const QString& destination) {
+    const QString report = destination + QStringLiteral(".report");
     const QString command =
         QStringLiteral(
-            "ffmpeg -v error -y -f rawvideo -pix_fmt bgra -s %1x%2 -r 30 -i - -vf "
+            "ffmpeg -benchmark -hide_banner -nostats -v info -y -f rawvideo -pix_fmt bgra -s %1x%2 -r 30 -i - -vf "
             "scale=out_color_matrix=bt709:out_range=tv -c:v libx264 -profile:v high -b:v 12M -g 60 -pix_fmt yuv420p "
-            "-color_primaries bt709 -color_trc bt709 -colorspace bt709 -movflags +faststart '%3'")
+            "-color_primaries bt709 -color_trc bt709 -colorspace bt709 -movflags +faststart '%3' 2>'%4'; exit $?")
             .arg(size.width)
             .arg(size.height)
-            .arg(destination);
+            .arg(destination, report);
     QElapsedTimer clock;
     clock.start();
     FILE* pipe = ::popen(command.toLocal8Bit().constData(), "w");
@@ -186,7 +218,15 @@ double timeCommandLine(const std::map<std::uint32_t, QImage>& frames, const Anim
         }
     }
     if (::pclose(pipe) != 0) std::abort();
-    return static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    QFile reportFile(report);
+    long kilobytes = -1;
+    if (reportFile.open(QIODevice::ReadOnly)) {
+        const QByteArray text = reportFile.readAll();
+        const qsizetype at = text.indexOf("maxrss=");
+        if (at >= 0) std::sscanf(text.constData() + at, "maxrss=%ldkB", &kilobytes);
+    }
+    return {seconds, double(kilobytes) / 1024.0};
 }
 
 void BM_ExportAgainstCommandLine(benchmark::State& state) {
@@ -201,16 +241,26 @@ void BM_ExportAgainstCommandLine(benchmark::State& state) {
     double longestGap = 0.0;
     double longestEvent = 0.0;
     double longestEventCpu = 0.0;
+    double exportAddedMebibytes = 0.0;
+    double commandLinePeakMebibytes = 0.0;
     for (auto _ : state) {
+        const double residentBefore = residentMebibytes("VmRSS:");
+        resetHighWaterMark();
         const auto [seconds, gap] = timeExport(renderer, height, folder.filePath(QStringLiteral("export.mp4")));
+        exportAddedMebibytes = std::max(exportAddedMebibytes, residentMebibytes("VmHWM:") - residentBefore);
         exportSeconds += seconds;
         longestGap = std::max(longestGap, gap);
         longestEvent = std::max(longestEvent, application().longestEventMilliseconds);
         longestEventCpu = std::max(longestEventCpu, application().longestEventCpuMilliseconds);
-        commandLineSeconds += timeCommandLine(frames, size, folder.filePath(QStringLiteral("command-line.mp4")));
+        const auto [commandSeconds, commandPeak] =
+            timeCommandLine(frames, size, folder.filePath(QStringLiteral("command-line.mp4")));
+        commandLineSeconds += commandSeconds;
+        commandLinePeakMebibytes = std::max(commandLinePeakMebibytes, commandPeak);
         state.SetIterationTime(seconds);
     }
     const double ratio = exportSeconds / commandLineSeconds;
+    state.counters["export_added_MiB"] = exportAddedMebibytes;
+    state.counters["ffmpeg_peak_MiB"] = commandLinePeakMebibytes;
     state.counters["export_s"] = exportSeconds / static_cast<double>(state.iterations());
     state.counters["ffmpeg_s"] = commandLineSeconds / static_cast<double>(state.iterations());
     state.counters["ratio"] = ratio;
@@ -221,14 +271,16 @@ void BM_ExportAgainstCommandLine(benchmark::State& state) {
         static_cast<double>(AnimationVideoFormat::kFrameCount * state.iterations()), benchmark::Counter::kIsRate);
     std::printf(
         "%lldx%lld video from a %dx%d canvas: export %.2f s, ffmpeg %.2f s, ratio %.2f; GUI thread: longest event "
-        "%.1f ms of which it ran %.1f ms, longest gap between turns %.1f ms\n",
+        "%.1f ms of which it ran %.1f ms, longest gap between turns %.1f ms; memory: the export added %.0f MiB to "
+        "the resident size, the ffmpeg process peaked at %.0f MiB\n",
         static_cast<long long>(size.width), static_cast<long long>(size.height), kCanvasWidth, height,
         state.counters["export_s"].value, state.counters["ffmpeg_s"].value, ratio, longestEvent, longestEventCpu,
-        longestGap);
+        longestGap, exportAddedMebibytes, commandLinePeakMebibytes);
 }
 
 BENCHMARK(BM_ExportAgainstCommandLine)
     ->Arg(2304)
+    ->Arg(2731)
     ->Arg(4096)
     ->ArgName("canvas_height")
     ->Iterations(2)

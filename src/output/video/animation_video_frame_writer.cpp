@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <deque>
+#include <filesystem>
 #include <optional>
 #include <unordered_map>
 #include <utility>
@@ -19,14 +20,16 @@
 #include "output/video/animation_video_frame_plan.h"
 #include "output/video/animation_video_size.h"
 #include "platform/video/h264_video_writer.h"
+#include "platform/video/video_picture_store.h"
 
 namespace vlt {
 
 namespace {
 
 // Frames asked for but not yet encoded: enough to keep the renderer and the encoder
-// busy at once, few enough to bound memory.
-constexpr std::size_t kFramesInFlight = 4;
+// busy at once, few enough to bound memory (each holds its render target and its
+// rows, 16 MB at 1080p).
+constexpr std::size_t kFramesInFlight = 2;
 
 ErrorPtr writerError(const VideoWriterFailure& failure) {
     using Case = AnimationVideoFailure::Case;
@@ -54,7 +57,9 @@ struct EncodingState {
     std::vector<AnnotationObject> annotations;
     std::stop_token stop;
     std::unique_ptr<H264VideoWriter> writer;
-    // Pictures that later frames show again, by the bits of their frame's scale.
+    // Pictures that later frames show again, by the bits of their frame's scale: in a
+    // file beside the video, or in memory where no such file can be made.
+    std::unique_ptr<VideoPictureStore> storedPictures;
     std::unordered_map<std::uint32_t, VideoPicture> pictures;
     bool failed = false;
 
@@ -65,6 +70,8 @@ struct EncodingState {
         auto created = H264VideoWriter::create(path, settings);
         if (!created.ok()) return writerError(created.error());
         writer = std::move(created).value();
+        storedPictures =
+            VideoPictureStore::create(std::filesystem::path(path).parent_path(), settings.width, settings.height);
         return {};
     }
 
@@ -83,14 +90,28 @@ struct EncodingState {
             auto made = writer->makePicture(rendered.constBits(), rendered.bytesPerLine());
             if (!made.ok()) return writerError(made.error());
             picture = std::move(made).value();
-            if (!frame.isLastOfPicture) pictures[key] = picture;
+            if (!frame.isLastOfPicture && !(storedPictures && storedPictures->store(key, picture))) {
+                pictures[key] = picture;
+            }
         } else {
-            picture = pictures[key];
-            if (frame.isLastOfPicture) pictures.erase(key);
+            picture = reusedPicture(key, frame.isLastOfPicture);
+            if (picture.isNull()) return AnimationVideoFailure::make(AnimationVideoFailure::Case::frameCreationFailed);
         }
         auto appended = writer->append(picture, frame.index);
         if (!appended.ok()) return writerError(appended.error());
         return {};
+    }
+
+    VideoPicture reusedPicture(std::uint32_t key, bool isLastUse) {
+        if (const auto kept = pictures.find(key); kept != pictures.end()) {
+            VideoPicture picture = kept->second;
+            if (isLastUse) pictures.erase(kept);
+            return picture;
+        }
+        if (!storedPictures) return {};
+        VideoPicture picture = storedPictures->load(key);
+        if (isLastUse) storedPictures->release(key);
+        return picture;
     }
 
     VoidResult finish() {
@@ -102,6 +123,7 @@ struct EncodingState {
     // Closes the file as it is, so that it can be removed.
     void abandon() {
         writer.reset();
+        storedPictures.reset();
         pictures.clear();
     }
 };

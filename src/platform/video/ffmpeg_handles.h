@@ -50,4 +50,20 @@ using SwsContextPtr = std::unique_ptr<SwsContext, SwsContextRelease>;
 using OutputFormatContextPtr = std::unique_ptr<AVFormatContext, OutputFormatContextRelease>;
 using InputFormatContextPtr = std::unique_ptr<AVFormatContext, InputFormatContextRelease>;
 
+// A 4:2:0 picture of the given size with its pixels allocated and tagged as the
+// writer encodes them (BT.709, limited range); null when the memory cannot be had.
+inline std::shared_ptr<AVFrame> allocateEncoderPicture(int width, int height) {
+    std::shared_ptr<AVFrame> frame(av_frame_alloc(), [](AVFrame* owned) { av_frame_free(&owned); });
+    if (!frame) return nullptr;
+    frame->format = AV_PIX_FMT_YUV420P;
+    frame->width = width;
+    frame->height = height;
+    frame->color_primaries = AVCOL_PRI_BT709;
+    frame->color_trc = AVCOL_TRC_BT709;
+    frame->colorspace = AVCOL_SPC_BT709;
+    frame->color_range = AVCOL_RANGE_MPEG;
+    if (av_frame_get_buffer(frame.get(), 0) < 0) return nullptr;
+    return frame;
+}
+
 }  // namespace vlt

@@ -17,6 +17,7 @@ public:
 
 private:
     friend class H264VideoWriter;
+    friend class VideoPictureStore;
     explicit VideoPicture(std::shared_ptr<const AVFrame> frame) : frame_(std::move(frame)) {}
 
     std::shared_ptr<const AVFrame> frame_;
