@@ -1,5 +1,6 @@
 #include "crash_capture/vt_crash_report_limits.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <memory>
@@ -23,13 +24,14 @@ constexpr std::uint32_t kThreadFrames = 2, kThreadCrashed = 3, kThreadRegisters 
 enum WireType : std::uint8_t { varint = 0, fixed64 = 1, lengthDelimited = 2, fixed32 = 5 };
 
 // One field as it stands in the bytes: its number, its wire type, the whole field (key
-// included) and, for a varint its value, for a length-delimited field its contents.
+// included), whether any bit after the key is set (the runtime reads a flag so, whatever
+// the wire type: a length prefix counts) and, for a length-delimited field, its contents.
 struct WireField {
     std::uint32_t number = 0;
     std::uint8_t wireType = 0;
     std::span<const std::uint8_t> whole;
     std::span<const std::uint8_t> contents;
-    std::uint64_t value = 0;
+    bool nonZero = false;
 };
 
 // Reads fields with the protobuf-c runtime's own rules, so that what it would refuse is
@@ -48,10 +50,12 @@ public:
         if (!readVarint(5, key)) return false;
         field.number = static_cast<std::uint32_t>(key >> 3);
         field.wireType = static_cast<std::uint8_t>(key & 7);
-        std::uint64_t length = 0;
+        const std::size_t valueStart = position_;
+        // A varint's value, or a length-delimited field's length.
+        std::uint64_t value = 0;
         switch (field.wireType) {
         case varint:
-            if (!readVarint(10, field.value)) return false;
+            if (!readVarint(10, value)) return false;
             break;
         case fixed64:
             if (!skip(8)) return false;
@@ -60,14 +64,17 @@ public:
             if (!skip(4)) return false;
             break;
         case lengthDelimited:
-            if (!readVarint(5, length) || length > bytes_.size() - position_) return false;
-            field.contents = bytes_.subspan(position_, static_cast<std::size_t>(length));
-            position_ += static_cast<std::size_t>(length);
+            if (!readVarint(5, value) || value > bytes_.size() - position_) return false;
+            field.contents = bytes_.subspan(position_, static_cast<std::size_t>(value));
+            position_ += static_cast<std::size_t>(value);
             break;
         default:
             return false;
         }
         field.whole = bytes_.subspan(start, position_ - start);
+        field.nonZero =
+            std::any_of(bytes_.begin() + std::ptrdiff_t(valueStart), bytes_.begin() + std::ptrdiff_t(position_),
+                        [](std::uint8_t byte) { return (byte & 0x7F) != 0; });
         return true;
     }
 
@@ -164,7 +171,7 @@ bool isCrashedThread(std::span<const std::uint8_t> thread) {
     WireField field;
     bool crashed = false;
     while (!reader.atEnd() && reader.next(field)) {
-        if (field.number == kThreadCrashed && field.wireType == varint) crashed = field.value != 0;
+        if (field.number == kThreadCrashed) crashed = field.nonZero;
     }
     return crashed;
 }

@@ -224,24 +224,6 @@ TEST(VTCrashReportTest, AbsentValuesStayAbsent) {
     EXPECT_EQ(report.applicationInfo().applicationIdentifier, "org.\uFFFDveltrano");
 }
 
-// Within limits, lists are decoded from the front, crashed threads on top of the others,
-// and fields the schema does not know are not kept at all.
-TEST(VTCrashReportTest, WithinLimitsOnlyTheFrontOfEachListIsDecoded) {
-    SampleLog sample;
-    std::vector<std::uint8_t> file = sample.bytes();
-    file.insert(file.end(), {15 << 3, 1});
-    const VTCrashReport whole = VTCrashReport::fromData(file).value();
-    const VTCrashReport bounded = VTCrashReport::fromData(file, VTCrashReportLimits{0, 2, 1, 3}).value();
-    ASSERT_EQ(bounded.threads().size(), 1u);
-    EXPECT_TRUE(bounded.threads()[0].crashed);
-    EXPECT_EQ(bounded.threads()[0].stackFrames.size(), 2u);
-    EXPECT_EQ(bounded.threads()[0].registers.size(), 1u);
-    EXPECT_EQ(bounded.exceptionInfo()->stackFrames->size(), 1u);
-    ASSERT_EQ(bounded.images().size(), 3u);
-    EXPECT_EQ(bounded.images()[2].imageName(), whole.images()[2].imageName());
-    EXPECT_EQ(bounded.customData(), whole.customData());
-}
-
 QByteArray runTool(const QString& logPath, int expectedExitCode, QByteArray* errors = nullptr) {
     QProcess tool;
     tool.start(QStringLiteral(VTCRASH_TEXT_REPORT_TOOL), {logPath});

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "crash_capture/crash_log.pb-c.h"
 #include "crash_capture/vt_crash_reporter.h"
 #include "crash_reports/firebase_mac_crash_report_client.h"
 #include "crash_reports/mac_crash_report_failure.h"
@@ -38,30 +37,6 @@ TEST(PreparedMacCrashReportTest, LogsOfTheWrongSizeOrFormAreRefused) {
         const auto prepared = PreparedMacCrashReport::make(bytes, std::string(32, 'a'), false);
         EXPECT_EQ(prepared ? std::nullopt : macCrashReportFailureCase(prepared.error()), failure) << bytes.size();
     }
-}
-
-// Every moment of the calendar is written as it is, also beyond the system clock's year
-// 2262; a log that names a moment outside the calendar is dated by its preparation.
-TEST(PreparedMacCrashReportTest, CrashTimesAreWrittenAcrossTheCalendar) {
-    const auto live = VTCrashReporter("org.veltrano.tests", "7", "1.2", {}).generateLiveReport().value();
-    Vtcrash__CrashReport* log = vtcrash__crash_report__unpack(nullptr, live.size() - 8, live.data() + 8);
-    ASSERT_NE(log, nullptr);
-    const auto now = std::chrono::sys_days(std::chrono::year(2025) / 3 / 14) + std::chrono::milliseconds(589);
-    const std::pair<std::int64_t, std::string> rows[] = {
-        {32503680000, "3000-01-01T00:00:00.000Z"},
-        {-62135596800, "0001-01-01T00:00:00.000Z"},
-        {std::numeric_limits<std::int64_t>::max(), "2025-03-14T00:00:00.589Z"},
-    };
-    for (const auto& [seconds, text] : rows) {
-        log->system_info->timestamp = seconds;
-        std::vector<std::uint8_t> bytes(live.begin(), live.begin() + 8);
-        bytes.resize(8 + vtcrash__crash_report__get_packed_size(log));
-        vtcrash__crash_report__pack(log, bytes.data() + 8);
-        EXPECT_EQ(
-            PreparedMacCrashReport::make(bytes, std::string(32, 'a'), false, now).value().request.report.crashAtUtc,
-            text);
-    }
-    vtcrash__crash_report__free_unpacked(log, nullptr);
 }
 
 TEST(PreparedMacCrashReportTest, TextsLoseControlCharactersAndImageIdentifiersTakeOneForm) {
