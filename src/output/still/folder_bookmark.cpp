@@ -44,7 +44,11 @@ Result<QByteArray> FolderBookmark::create(const QString& folderPath) {
 Result<FolderBookmark::Resolution> FolderBookmark::resolve(const QByteArray& bookmark) {
     const QJsonObject record = QJsonDocument::fromJson(bookmark).object();
     const QString path = record.value(kPathKey).toString();
-    if (!path.startsWith(QLatin1Char('/'))) return makeSystemError(EINVAL, "read folder bookmark");
+    // A NUL would end the path early for the file system, which would then look at (and
+    // write into) another folder than the one the path names.
+    if (!path.startsWith(QLatin1Char('/')) || path.contains(QChar(u'\0'))) {
+        return makeSystemError(EINVAL, "read folder bookmark");
+    }
     const Result<FolderIdentity> identity = folderIdentity(path);
     if (!identity.ok()) return identity.error();
     const bool isStale = record.value(kDeviceKey).toString() != identity.value().device ||

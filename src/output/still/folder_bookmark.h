@@ -22,8 +22,9 @@ struct FolderBookmark {
 
     // Fails with the system error of looking at the folder, or ENOTDIR for a file.
     static Result<QByteArray> create(const QString& folderPath);
-    // Succeeds while the path still names a folder. A record that is no bookmark fails
-    // with EINVAL, a missing folder with the system error of looking at it.
+    // Succeeds while the path still names a folder. A record that is no bookmark (or
+    // whose path holds a NUL) fails with EINVAL, a missing folder with the system error of
+    // looking at it.
     static Result<Resolution> resolve(const QByteArray& bookmark);
 };
 
