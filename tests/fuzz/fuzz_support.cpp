@@ -1,5 +1,7 @@
 #include "fuzz_support.h"
 
+#include "foundation/event_log.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -25,6 +27,18 @@ void ScratchFile::write(const void* data, std::size_t size) const {
     file.close();
     check(file.good(), "the scratch file can be written");
 }
+
+namespace {
+
+class SilentSink final : public EventLogSink {
+public:
+    bool isEnabled(EventLogCategory, EventLogLevel) const override { return false; }
+    void write(const EventLogEntry&) override {}
+};
+
+}  // namespace
+
+void silenceEventLog() { EventLog::install(std::make_shared<SilentSink>()); }
 
 void check(bool condition, const char* promise) {
     if (condition) return;

@@ -24,6 +24,10 @@ private:
     std::filesystem::path path_;
 };
 
+// Installs an event log that keeps nothing: readers log what they refuse, and the fuzzer
+// would drown in the lines.
+void silenceEventLog();
+
 // A broken promise of the code under test: reported like a crash, so the fuzzer keeps
 // the input and the replay fails on it.
 void check(bool condition, const char* promise);

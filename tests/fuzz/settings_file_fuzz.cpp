@@ -1,25 +1,12 @@
 // settings.json is the user's to edit: any bytes load as settings or fail cleanly, and
 // whatever loads comes back unchanged from the file it is saved as.
-#include <memory>
 #include <string>
 
-#include "foundation/event_log.h"
 #include "foundation/json_application_settings_store.h"
 #include "fuzz_support.h"
 
-namespace {
-
-// Refused versions are logged; the fuzzer would drown in the lines.
-class SilentSink final : public vlt::EventLogSink {
-public:
-    bool isEnabled(vlt::EventLogCategory, vlt::EventLogLevel) const override { return false; }
-    void write(const vlt::EventLogEntry&) override {}
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    vlt::EventLog::install(std::make_shared<SilentSink>());
+    vlt::fuzz::silenceEventLog();
     return 0;
 }
 
