@@ -17,8 +17,6 @@
 #include <unistd.h>
 #include <vector>
 
-#include <QProcess>
-
 #include "crash_capture/async/vtcrash_async_thread_capture.h"
 #include "crash_capture/vt_crash_report.h"
 #include "crash_capture/vt_crash_reporter.h"
@@ -208,16 +206,6 @@ TEST(VTCrashLiveReport, DescribesEveryThreadOfTheRunningProcess) {
     parked.waitUntilInside();
 }
 
-TEST(VTCrashLiveReport, AByteLimitCutsTheLogAndTheReaderRefusesIt) {
-    const auto bytes = reporterWithLimit(2048).generateLiveReport();
-    ASSERT_TRUE(bytes);
-    EXPECT_LE(bytes.value().size(), 2048u);
-    EXPECT_GT(bytes.value().size(), 1024u);
-    const auto report = VTCrashReport::fromData(bytes.value());
-    ASSERT_FALSE(report);
-    EXPECT_EQ(report.error()->code(), int64_t(VTCrashReporterErrorCode::crashLogInvalid));
-}
-
 // While another capture holds the threads, a report still lists the thread that writes it.
 TEST(VTCrashLiveReport, WithoutTheThreadListTheCallingThreadIsStillWritten) {
     ASSERT_EQ(vtcrash_async_thread_capture_prepare(), VTCRASH_OK);
@@ -235,18 +223,6 @@ TEST(VTCrashLiveReport, WithoutTheThreadListTheCallingThreadIsStillWritten) {
     ASSERT_EQ(report->value().threads().size(), 1u);
     EXPECT_TRUE(report->value().threads()[0].crashed);
     EXPECT_FALSE(report->value().threads()[0].stackFrames.empty());
-}
-
-TEST(VTCrashLiveReport, TheToolPrintsALiveReportOfItself) {
-    QProcess tool;
-    tool.start(QStringLiteral(VTCRASH_LIVE_REPORT_TOOL), {});
-    ASSERT_TRUE(tool.waitForFinished(10000));
-    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
-    const std::string text = tool.readAllStandardOutput().toStdString();
-    for (const char* expected : {"Exception Type:  SIGTRAP", "Thread 0 Crashed:", "__libc_start_main",
-                                 "Thread 3:", "__sched_yield", "Binary Images:"}) {
-        EXPECT_NE(text.find(expected), std::string::npos) << expected;
-    }
 }
 
 }  // namespace

@@ -74,12 +74,6 @@ protected:
     std::unique_ptr<MacCrashReportCoordinator> coordinator;
 };
 
-TEST_F(MacCrashReportCoordinatorTest, WithoutACrashLogOnlyCaptureIsEnabled) {
-    EXPECT_FALSE(startWith(std::nullopt).didOfferPendingReport());
-    EXPECT_EQ(events(), std::vector<std::string>{"crash_reporter_enabled"});
-    EXPECT_TRUE(fakes->alerts.empty());
-}
-
 TEST_F(MacCrashReportCoordinatorTest, UnderADebuggerCaptureIsSkippedButTheReportIsOfferedOnce) {
     MacCrashReportCoordinator& coordinator = startWith(crashLog(), true);
     EXPECT_EQ(events(), (std::vector<std::string>{"previous_crash_captured", "crash_reporter_skipped"}));
@@ -92,26 +86,6 @@ TEST_F(MacCrashReportCoordinatorTest, UnderADebuggerCaptureIsSkippedButTheReport
             .arg(std::llround(report.encodedBytes / 1000.0))));
     coordinator.offerPendingReportIfNeeded(&window);
     EXPECT_EQ(fakes->alerts.size(), 1u);
-}
-
-TEST_F(MacCrashReportCoordinatorTest, DontSendAndTheUnavailableNoticeRemoveTheLogWithoutSending) {
-    const std::vector<std::uint8_t> corrupt = {'v', 't', 'c', 'r', 'a', 's', 'h', 1, 0xFF};
-    const std::tuple<std::vector<std::uint8_t>, Answer, const char*> rows[] = {
-        {crashLog(), Answer::secondButton, "Veltrano encountered an unexpected error"},
-        {corrupt, Answer::firstButton, "Crash report unavailable"},
-    };
-    for (const auto& [bytes, button, message] : rows) {
-        fakes = std::make_shared<Fakes>();
-        log->clear();
-        EXPECT_EQ(startWith(bytes).pendingReportIsUnavailable(), bytes == corrupt);
-        EXPECT_EQ(log->eventsNamed("crash_reporter_failed").size(), bytes == corrupt ? 1u : 0u);
-        EXPECT_EQ(lastMessage(), message);
-        answer(button);
-        EXPECT_TRUE(fakes->submitted.empty());
-        EXPECT_EQ(fakes->purges, 1);
-        EXPECT_EQ(events().back(), "crash_report_discarded");
-        EXPECT_FALSE(coordinator->pendingReport() || coordinator->pendingReportIsUnavailable());
-    }
 }
 
 TEST_F(MacCrashReportCoordinatorTest, RetrySendsTheIdenticalReportAndSuccessPurgesBeforeTheThanks) {

@@ -1,17 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <deque>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
-
-#include <QTemporaryDir>
 
 #include "crash_capture/async/vtcrash_async_file.h"
 
@@ -88,26 +83,6 @@ TEST(VTCrashAsyncFileTest, WritesAreBufferedDirectRetriedOrRefusedWhole) {
         EXPECT_TRUE(vtcrash_async_file_close(&file));
         EXPECT_EQ(scratch.contents(), expected);
     }
-}
-
-TEST(VTCrashAsyncFileTest, CreateMakesTheFileAfreshWithMode644) {
-    QTemporaryDir folder;
-    const std::string path = folder.filePath(QStringLiteral("live_report.vtcrash")).toStdString();
-    const int folderFd = ::open(folder.path().toLocal8Bit().constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    ::umask(022);
-
-    vtcrash_async_file file;
-    struct stat status {};
-    for (const char* contents : {"old report", ""}) {
-        ASSERT_EQ(vtcrash_async_file_create(&file, folderFd, "live_report.vtcrash", 0), VTCRASH_OK);
-        EXPECT_TRUE(vtcrash_async_file_write(&file, contents, std::strlen(contents)));
-        EXPECT_TRUE(vtcrash_async_file_close(&file));
-        ASSERT_EQ(::stat(path.c_str(), &status), 0);
-        EXPECT_EQ(status.st_mode & 0777, 0644u);
-        EXPECT_EQ(status.st_size, off_t(std::strlen(contents)));
-    }
-    ::close(folderFd);
-    EXPECT_EQ(vtcrash_async_file_create(&file, folderFd, "live_report.vtcrash", 0), VTCRASH_ERR_OUTPUT);
 }
 
 }  // namespace

@@ -122,34 +122,6 @@ TEST(VTCrashImageList, AReaderStandingOnARemovedNodeWalksOnToTheRest) {
     EXPECT_EQ(vtcrash_async_image_list_node_count(&images.list), 4u);
 }
 
-TEST(VTCrashImageList, ReadersWalkWhileAWriterChangesTheList) {
-    const auto objects = loadedObjects();
-    ImageList images;
-    images.append(objects[0]);
-    std::atomic<bool> writing{true};
-    std::thread writer([&] {
-        for (int round = 0; round < 300; ++round) {
-            const auto& object = objects[1 + round % (objects.size() - 1)];
-            images.append(object);
-            vtcrash_async_image_list_remove(&images.list, images.header(object));
-        }
-        writing = false;
-    });
-    size_t walks = 0, bad = 0;
-    while (writing || walks == 0) {
-        vtcrash_async_image_list_set_reading(&images.list, true);
-        for (auto* image = vtcrash_async_image_list_next(&images.list, nullptr); image != nullptr;
-             image = vtcrash_async_image_list_next(&images.list, image)) {
-            bad += image->elf.name == nullptr || image->elf.name[0] != '/';
-        }
-        vtcrash_async_image_list_set_reading(&images.list, false);
-        ++walks;
-    }
-    writer.join();
-    EXPECT_EQ(bad, 0u);
-    EXPECT_EQ(images.names(), std::vector<std::string>{objects[0].name});
-}
-
 TEST(VTCrashImageList, FollowsTheLoaderAndFindsObjectsLoadedSinceTheLastSync) {
     ImageList images;
     vtcrash_async_image_list_sync(&images.list);

@@ -192,7 +192,8 @@ TEST(VTCrashCrashPathTest, EveryKindOfCrashLeavesALogOfTheCrashedThread) {
     }
 }
 
-// A link at the pending path is replaced by the log, never followed to its target.
+// A link at the pending path is replaced by the log (made afresh, mode 0644), never
+// followed to its target.
 TEST(VTCrashCrashPathTest, ALinkAtThePendingPathIsReplacedNotFollowed) {
     QTemporaryDir base;
     const std::string basePath = base.path().toStdString();
@@ -204,7 +205,9 @@ TEST(VTCrashCrashPathTest, ALinkAtThePendingPathIsReplacedNotFollowed) {
     std::string contents;
     EXPECT_FALSE(readFileContents(target, 100, contents));
     EXPECT_EQ(contents, "kept");
-    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(log)));
+    const auto created = std::filesystem::symlink_status(log);
+    EXPECT_TRUE(std::filesystem::is_regular_file(created));
+    EXPECT_EQ(created.permissions() & std::filesystem::perms::all, std::filesystem::perms(0644));
 }
 
 // A crash of the crasher, then the next launch's coordinator on the same folder: the
