@@ -224,8 +224,10 @@ private:
     bool copyElement(const ProtobufCMessageDescriptor& message, const WireField& field,
                      const ProtobufCMessageDescriptor& element, std::size_t limit, std::size_t& count,
                      std::string& out) {
-        const bool crashed = &message == &vtcrash__crash_report__descriptor && field.number == kReportThreads &&
-                             isCrashedThread(field.contents);
+        const bool isThread = &message == &vtcrash__crash_report__descriptor && field.number == kReportThreads;
+        // Once both kinds of thread are full, the rest need not be looked into.
+        if (isThread && count >= limit && crashedThreads_ >= kCrashedThreadsKept) return true;
+        const bool crashed = isThread && isCrashedThread(field.contents);
         std::size_t& kept = crashed ? crashedThreads_ : count;
         if (kept >= (crashed ? kCrashedThreadsKept : limit)) return true;
         ++kept;

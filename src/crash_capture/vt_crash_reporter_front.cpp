@@ -9,9 +9,9 @@
 #include <unistd.h>
 
 #include "base/application_folders.h"
-#include "base/file_contents.h"
 #include "base/folder_creation.h"
 #include "base/precondition.h"
+#include "base/regular_file.h"
 #include "base/system_error.h"
 #include "crash_capture/async/vtcrash_async_thread_capture.h"
 #include "crash_capture/vt_crash_reporter.h"
@@ -90,11 +90,14 @@ Result<std::vector<std::uint8_t>> VTCrashReporter::loadPendingCrashReportData() 
     // ours, and reading it whole would stall or exhaust the launch.
     const std::size_t limit =
         configuration_.maxReportBytes != 0 ? configuration_.maxReportBytes : kPendingReportReadLimitWithoutWriterLimit;
-    std::string contents;
-    if (const std::error_code error = readFileContents(crashReportPath(), limit, contents)) {
-        return makeSystemError(error, "read", crashReportPath().string());
-    }
-    return std::vector<std::uint8_t>(contents.begin(), contents.end());
+    const std::string path = crashReportPath().string();
+    RegularFile file;
+    if (const std::error_code error = RegularFile::open(path, file)) return makeSystemError(error, "read", path);
+    if (file.size() > limit) return makeSystemError(EFBIG, "read", path);
+    // Read once, into the bytes handed back: a log may be as large as the limit.
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file.size()));
+    if (file.readAt(0, bytes) != bytes.size()) return makeSystemError(EIO, "read", path);
+    return bytes;
 }
 
 VoidResult VTCrashReporter::purgePendingCrashReport() const {
