@@ -10,13 +10,14 @@
 
 namespace vlt {
 
-QLabel* makeSettingsFieldLabel(const QString& text, QWidget* parent) {
+QLabel* makeSettingsFieldLabel(const QString& text, QWidget* parent, bool wraps) {
     return makeSettingsLabel(text, textStyleFont(TextStyle::callout, QFont::Medium), ModalPalette::textSecondary(),
-                             parent);
+                             parent, wraps);
 }
 
 SettingsLabeledTextField::SettingsLabeledTextField(const QString& label, QWidget* parent) : QWidget(parent) {
-    label_ = makeSettingsFieldLabel(label, this);
+    // A column may be narrower than a long label: the label wraps above its field.
+    label_ = makeSettingsFieldLabel(label, this, true);
     field_ = new SettingsTextField(this);
     field_->setAccessibleName(label);
     label_->setBuddy(field_);

@@ -8,7 +8,8 @@ namespace vlt {
 
 class SettingsTextField;
 
-// A label over a single-line text field, 5 points apart, stretched to the width given.
+// A label over a single-line text field, 5 points apart, stretched to the width given;
+// a label longer than that width wraps.
 // The label also names the field for assistive technologies.
 class SettingsLabeledTextField final : public QWidget {
     Q_OBJECT
@@ -24,7 +25,7 @@ private:
     SettingsTextField* field_;
 };
 
-// The label style of the dialog's fields: callout, medium weight.
-QLabel* makeSettingsFieldLabel(const QString& text, QWidget* parent);
+// The label style of the dialog's fields: callout, medium weight; on one line unless it wraps.
+QLabel* makeSettingsFieldLabel(const QString& text, QWidget* parent, bool wraps = false);
 
 }  // namespace vlt

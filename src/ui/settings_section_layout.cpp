@@ -4,10 +4,13 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/ink_fitting_label.h"
+
 namespace vlt {
 
 QLabel* makeSettingsLabel(const QString& text, const QFont& font, const QColor& colour, QWidget* parent, bool wraps) {
-    auto* label = new QLabel(text, parent);
+    // One line is as tall as its ink; wrapped text keeps QLabel's own height.
+    QLabel* label = wraps ? new QLabel(text, parent) : new InkFittingLabel(text, parent);
     label->setFont(font);
     label->setTextFormat(Qt::PlainText);
     QPalette colours = label->palette();

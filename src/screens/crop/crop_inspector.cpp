@@ -17,6 +17,7 @@
 #include "screens/crop/crop_preset_button.h"
 #include "screens/crop/crop_ready_glyph.h"
 #include "ui/activity_indicator.h"
+#include "ui/ink_fitting_label.h"
 #include "ui/text_style.h"
 #include "ui/vertical_scroll_area.h"
 
@@ -33,7 +34,7 @@ void setTextColour(QWidget& widget, const QColor& colour) {
 }
 
 QLabel* makeLabel(const QString& text, TextStyle style, QFont::Weight weight, const QColor& colour) {
-    auto* label = new QLabel(text);
+    auto* label = new InkFittingLabel(text);
     label->setFont(textStyleFont(style, weight));
     setTextColour(*label, colour);
     return label;

@@ -28,6 +28,7 @@
 #include "screens/editor/suggestion_flow.h"
 #include "screens/editor/suggestion_hint_box.h"
 #include "screens/editor/tool_suggestions.h"
+#include "ui/ink_fitting_label.h"
 #include "ui/text_style.h"
 #include "ui/vertical_scroll_area.h"
 
@@ -139,7 +140,7 @@ EditorInspector::EditorInspector(EditorSession& session, QWidget* parent) : QWid
 }
 
 QLabel* EditorInspector::makeLabel(const QFont& font, const QColor& color, QWidget* parent) {
-    auto* label = new QLabel(parent);
+    auto* label = new InkFittingLabel(parent);
     label->setFont(font);
     QPalette colors = label->palette();
     colors.setColor(QPalette::WindowText, color);
@@ -398,6 +399,16 @@ void EditorInspector::refresh() {
         if (flow == activeFlow) flow->setSelected(current);
     }
     suggestionHint_->setHint(vlt::suggestionHint(tool, current));
+    settleLayouts();
+}
+
+void EditorInspector::settleLayouts() {
+    // Qt settles nested layouts one event round per level and may draw a frame between
+    // rounds, which would show a new hint in the box of the previous one, its last line
+    // cut. Settling them here, innermost first, gives every text its height at once.
+    for (QWidget* part = suggestionHint_; part != this; part = part->parentWidget()) {
+        if (QLayout* layout = part->layout()) layout->activate();
+    }
 }
 
 void EditorInspector::paintEvent(QPaintEvent*) {

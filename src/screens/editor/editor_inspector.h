@@ -85,6 +85,7 @@ private:
     void pickColor(const QColor& color);
     void connectSession();
     void refresh();
+    void settleLayouts();
 
     EditorSession& session_;
     FontPanelPresenter fontPanelPresenter_;

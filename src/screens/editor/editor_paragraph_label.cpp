@@ -21,16 +21,8 @@ void EditorParagraphLabel::setText(const QString& text) {
     if (text_ == text) return;
     text_ = text;
     setAccessibleName(text);
-    keepHeightForText();
     updateGeometry();
     update();
-}
-
-void EditorParagraphLabel::resizeEvent(QResizeEvent*) { keepHeightForText(); }
-
-void EditorParagraphLabel::keepHeightForText() {
-    const int needed = heightForWidth(width());
-    if (needed != minimumHeight()) setMinimumHeight(needed);
 }
 
 EditorParagraphLabel::Layout EditorParagraphLabel::measure(double width, QPainter* painter) const {

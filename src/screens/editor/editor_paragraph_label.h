@@ -27,14 +27,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Holds the widget at least as tall as its text needs at its width, so that a
-    // layout that sized it for a shorter text (another tool's hint, a language whose
-    // lines run taller) cannot cut the last lines.
-    void keepHeightForText();
-
     struct Layout {
         int lines = 0;
         double height = 0.0;

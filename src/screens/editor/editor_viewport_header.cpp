@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,6 +22,7 @@
 #include "screens/editor/editor_tab_button.h"
 #include "screens/editor/editor_text_button.h"
 #include "screens/editor/editor_zoom_readout_button_style.h"
+#include "ui/ink_fitting_label.h"
 
 namespace vlt {
 namespace {
@@ -99,7 +101,7 @@ QWidget* EditorViewportHeader::makeZoomGroup(QWidget* parent) {
     layout->setContentsMargins(0, 0, kZoomTrailingPadding, 0);
     layout->setSpacing(kZoomSpacing);
 
-    zoomCaption_ = new QLabel(EditorScreenTexts::zoomCaption(), group);
+    zoomCaption_ = new InkFittingLabel(EditorScreenTexts::zoomCaption(), group);
     zoomCaption_->setFont(editorSystemFont(kCaptionSize, QFont::Bold, kCaptionTracking));
     QPalette captionColors = zoomCaption_->palette();
     captionColors.setColor(QPalette::WindowText, EditorPalette::mutedText());
@@ -198,6 +200,12 @@ void EditorViewportHeader::resizeEvent(QResizeEvent*) { layoutRow(); }
 
 void EditorViewportHeader::layoutRow() {
     scroller_->setGeometry(rect());
+    measureRow();
+    if (keepReadoutInView()) measureRow();
+    fitRowToContent();
+}
+
+void EditorViewportHeader::measureRow() {
     // A selected tab's heavier title widens it; the size hints cached along the way up
     // must be fresh before the row is measured.
     for (QWidget* part : {tabBar_, zoomGroup_}) {
@@ -205,7 +213,46 @@ void EditorViewportHeader::layoutRow() {
         part->updateGeometry();
     }
     rowLayout_->invalidate();
-    fitRowToContent();
+}
+
+bool EditorViewportHeader::keepReadoutInView() {
+    // What lies beyond the readout may scroll out of the band; the readout itself stays
+    // in view wherever the band can make room for it: the zoom caption gives way first,
+    // then the widest tabs shorten their titles, none below its minimum width.
+    const int spacing = zoomGroup_->layout()->spacing();
+    const int captionRoom = zoomCaption_->sizeHint().width() + spacing;
+    int throughReadout = row_->sizeHint().width() - zoomGroup_->layout()->contentsMargins().right();
+    for (const QWidget* button : {fitButton_, moveButton_, labelButton_}) {
+        throughReadout -= spacing + button->sizeHint().width();
+    }
+    if (zoomCaption_->isHidden()) throughReadout += captionRoom;
+    std::vector<int> tabWidths;
+    int tabsRoom = 0;
+    for (const auto& [tab, button] : tabButtons_) {
+        tabWidths.push_back(button->sizeHint().width());
+        throughReadout += std::max(tabWidths.back() - button->maximumWidth(), 0);
+        tabsRoom += tabWidths.back() - EditorTabButton::kMinimumWidth;
+    }
+    const int excess = throughReadout - width();
+    const bool compact = excess > 0 && excess <= captionRoom + tabsRoom;
+    // The widest tabs give up room first: every tab wider than the cap shrinks to it.
+    const auto shed = [&](int cap) {
+        int room = 0;
+        for (const int tabWidth : tabWidths) room += std::max(tabWidth - cap, 0);
+        return room;
+    };
+    int cap = QWIDGETSIZE_MAX;
+    if (compact && excess > captionRoom) {
+        cap = *std::max_element(tabWidths.begin(), tabWidths.end());
+        while (shed(cap) < excess - captionRoom) --cap;
+    }
+    bool changed = zoomCaption_->isHidden() != compact;
+    zoomCaption_->setHidden(compact);
+    for (const auto& [tab, button] : tabButtons_) {
+        changed = changed || button->maximumWidth() != cap;
+        button->setMaximumWidth(cap);
+    }
+    return changed;
 }
 
 void EditorViewportHeader::fitRowToContent() {

@@ -21,8 +21,9 @@ class EditorTextButton;
 // caption, the zoom slider (Fit to sixteen times Fit on a log2 scale), the readout
 // that doubles as the one-to-one button, and "Fit", "Move" and "Label". While an
 // animation video is saved (output busy) the tabs and the zoom group are disabled; on
-// the Animate tab the zoom group is. A band narrower than its controls keeps every one
-// of them at its size and scrolls sideways, by the wheel or as the focus moves.
+// the Animate tab the zoom group is. A band narrower than its controls scrolls sideways,
+// by the wheel or as the focus moves; to keep the readout in view it first lets the
+// caption go and shortens the tab titles.
 class EditorViewportHeader final : public QWidget {
     Q_OBJECT
 
@@ -57,6 +58,9 @@ private:
     QWidget* makeTabBar(QWidget* parent);
     QWidget* makeZoomGroup(QWidget* parent);
     void layoutRow();
+    void measureRow();
+    // Lets the caption go and caps the tab widths as the band needs; true on a change.
+    bool keepReadoutInView();
     void fitRowToContent();
     void chooseTab(EditorTab tab);
     void zoomSliderMoved(double value);

@@ -11,6 +11,7 @@
 #include "base/main_thread.h"
 #include "base/precondition.h"
 #include "foundation/localized_string.h"
+#include "ui/ink_fitting_label.h"
 #include "ui/modal_palette.h"
 #include "ui/text_style.h"
 
@@ -53,7 +54,7 @@ PrintAccessoryViewController::PrintAccessoryViewController(StillImageKind curren
     setWindowTitle(QStringLiteral("Veltrano"));
 
     // 1. What to print.
-    auto* title = new QLabel(contentTitle(), this);
+    auto* title = new InkFittingLabel(contentTitle(), this);
     title->setFont(textStyleFont(TextStyle::body, QFont::DemiBold));
     title->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     contentPopup_ = new QComboBox(this);

@@ -15,6 +15,7 @@
 #include "foundation/localized_string.h"
 #include "output/still/still_image_composer.h"
 #include "ui/activity_indicator.h"
+#include "ui/ink_fitting_label.h"
 #include "ui/modal_close_button.h"
 #include "ui/modal_footer.h"
 #include "ui/modal_header.h"
@@ -72,8 +73,8 @@ void setTextColour(QWidget& widget, const QColor& colour) {
     widget.setPalette(palette);
 }
 
-QLabel* makeLabel(const QString& text, QFont font, const QColor& colour, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+QLabel* makeLabel(const QString& text, QFont font, const QColor& colour, QWidget* parent, bool holdsInk = false) {
+    QLabel* label = holdsInk ? new InkFittingLabel(text, parent) : new QLabel(text, parent);
     label->setFont(font);
     label->setTextFormat(Qt::PlainText);
     setTextColour(*label, colour);
@@ -83,7 +84,8 @@ QLabel* makeLabel(const QString& text, QFont font, const QColor& colour, QWidget
 QLabel* makeHeading(const QString& text, QWidget* parent) {
     QFont font = textStyleFont(TextStyle::callout, QFont::Bold);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 1.4);
-    return makeLabel(text, font, ModalPalette::textMuted(), parent);
+    // Upper case puts accents on capitals: the heading is as tall as their ink.
+    return makeLabel(text, font, ModalPalette::textMuted(), parent, true);
 }
 
 // The contact block on one line: its lines joined by " · ".

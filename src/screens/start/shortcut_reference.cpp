@@ -10,6 +10,7 @@
 #include "screens/start/shortcut_item.h"
 #include "screens/start/startup_palette.h"
 #include "foundation/localized_string.h"
+#include "ui/ink_fitting_label.h"
 #include "ui/keyboard_focus.h"
 #include "ui/text_style.h"
 
@@ -90,7 +91,7 @@ QString ShortcutReference::zoomImageShortcutText() { return localizedString("Ctr
 ShortcutReference::ShortcutReference(AppModel& model, QWidget* parent) : QWidget(parent), model_(&model) {
     auto* titleRow = new QHBoxLayout;
     titleRow->setSpacing(14);
-    auto* title = new QLabel(localizedString("3 SHORTCUTS WORTH KNOWING"), this);
+    auto* title = new InkFittingLabel(localizedString("3 SHORTCUTS WORTH KNOWING"), this);
     QFont titleFont = textStyleFont(TextStyle::callout, QFont::DemiBold);
     titleFont.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
     title->setFont(titleFont);
