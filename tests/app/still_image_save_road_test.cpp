@@ -2,16 +2,15 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <QRadialGradient>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/app_content_view.h"
+#include "screens/editor/editor_tab_button.h"
+#include "screens/editor/editor_view.h"
+#include "screens/editor/editor_viewport_header.h"
 #include "screens/save_images/still_image_file_format_section.h"
 #include "screens/save_images/still_image_save_modal.h"
 #include "screens/save_images/still_image_save_navigation.h"
@@ -19,119 +18,54 @@
 #include "screens/save_images/still_image_selection_option.h"
 #include "screens/save_images/still_image_watermarks_section.h"
 #include "screens/save_images/still_image_where_what_section.h"
-#include "canvas/editor_canvas_view.h"
-#include "editing/preparation/editing_canvas.h"
-#include "editing/session/editor_session.h"
-#include "screens/editor/editor_tab_button.h"
-#include "screens/editor/editor_tool_button.h"
-#include "screens/editor/editor_tool_rail.h"
-#include "screens/editor/editor_view.h"
-#include "screens/editor/editor_viewport_header.h"
-#include "foundation/json_application_settings_store.h"
-#include "foundation/settings_file_app_language_preference_store.h"
-#include "screens/crop/crop_go_to_editor_button.h"
-#include "screens/crop/crop_toolbar.h"
-#include "screens/crop/crop_view.h"
-#include "ui/motion_preference.h"
+#include "shell_test_support.h"
 #include "ui/settings_text_field.h"
 
 namespace vlt {
 namespace {
 
-constexpr int kPatience = 20000;
+using testing::kRoadPatience;
 
-QString writePhotograph(const QString& path) {
-    QImage photo(800, 600, QImage::Format_RGB32);
-    QPainter painter(&photo);
-    painter.fillRect(photo.rect(), QColor(60, 80, 90));
-    QRadialGradient face(QPointF(400, 300), 220);
-    face.setColorAt(0.0, QColor(236, 200, 174));
-    face.setColorAt(1.0, QColor(120, 80, 60));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(face);
-    painter.drawEllipse(QPointF(400, 300), 180, 230);
-    painter.end();
-    photo.save(path, "JPEG", 92);
-    return path;
-}
-
-// The whole road on the real event loop with real files: a JPEG is opened,
-// cropped and reshaped, the dialog picks a folder in the real picker and saves
-// all three kinds, the saved card reports them, and the files decode to the
-// sizes the editor shows. Pictures of each dialog section and of the saved card
-// stay beside the test binary.
+// The whole road on the real event loop with real files: a JPEG is opened and
+// reshaped, the dialog picks a folder in the real picker and saves all three kinds,
+// the saved card reports them, and the files decode to the sizes the editor shows.
+// Pictures of each dialog section and of the saved card stay beside the test binary.
 TEST(StillImageSaveRoadTest, AReshapedPhotographIsSavedAsAllThreeKindsAndDecodes) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    MotionPreference::shared().setReduceMotion(true);
-    AppModel model(
-        std::make_shared<JSONApplicationSettingsStore>(folder.filePath("settings.json").toStdString()),
-        std::make_shared<SettingsFileAppLanguagePreferenceStore>(folder.filePath("Veltrano.conf")),
-        AppLanguage::english, nullptr, nullptr,
-        [](const EditingCanvasDescriptor& descriptor) { return EditingCanvas::prepare(descriptor); },
-        QtScheduler::shared());
-    QWidget window;
-    window.resize(1180, 820);
-    auto* root = new AppContentView(model, QtScheduler::shared(), MotionPreference::shared(), &window,
-                                    AppContentView::RootTasks::leftToTheShell);
-    root->useApplicationScreens();
-    root->resize(window.size());
-    window.show();
+    testing::RoadFixture road;
+    AppModel& model = *road.model;
+    AppContentView* root = road.root;
+    QWidget& window = road.window;
 
-    // 1. Open, crop and go to the editor.
-    model.importImage(QUrl::fromLocalFile(writePhotograph(folder.filePath("Portrait.jpg"))),
-                      ImageImportOrigin::openPanel);
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return qobject_cast<CropView*>(root->baseScreenWidget()) != nullptr; }, kPatience));
-    qobject_cast<CropView*>(root->baseScreenWidget())->toolbar()->goToEditorButton()->click();
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return qobject_cast<EditorView*>(root->baseScreenWidget()) != nullptr; }, kPatience));
-    auto* editor = qobject_cast<EditorView*>(root->baseScreenWidget());
-    auto* canvas = qobject_cast<EditorCanvasView*>(editor->canvas());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return canvas->renderer() != nullptr; }, kPatience));
-    EditorSession& session = *model.editorState().editorSession;
+    // 1. Open and go to the editor.
+    ASSERT_NE(road.open(testing::writeJpeg(folder.filePath("Portrait.jpg"), 800, 600)), nullptr);
+    ASSERT_NE(road.goToEditor(), nullptr);
+    EditorSession& session = road.session();
     const ImageSize size = session.canvasSize();
 
-    // 2. A push across the middle of the Simulation.
-    editor->viewportHeader()->tabButton(EditorTab::simulation)->click();
-    editor->toolRail()->toolButton(EditorTool::push)->click();
-    QTest::qWait(50);
-    const EditorViewportGeometry geometry = canvas->viewportGeometry();
-    const QRectF image =
-        geometry.imageRect(geometry.panelRects().front(), geometry.clampedCenter(canvas->sessionState().center));
-    const QPointF from = image.center() - QPointF(40, 0);
-    const std::int64_t revision = session.historyStateRevision();
-    QMouseEvent press(QEvent::MouseButtonPress, from, canvas->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(canvas, &press);
-    for (int step = 1; step <= 8; ++step) {
-        QTest::qWait(20);
-        const QPointF at = from + QPointF(10.0 * step, 0);
-        QMouseEvent move(QEvent::MouseMove, at, canvas->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(canvas, &move);
-    }
-    QMouseEvent release(QEvent::MouseButtonRelease, from + QPointF(80, 0), canvas->mapToGlobal(from + QPointF(80, 0)),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(canvas, &release);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return session.historyStateRevision() != revision; }, kPatience));
+    // 2. A push across the middle of the Simulation, where the quadrants meet.
+    road.editor()->viewportHeader()->tabButton(EditorTab::simulation)->click();
+    road.selectTool(EditorTool::push);
+    const QPointF centre(size.width / 2.0, size.height / 2.0);
+    ASSERT_TRUE(road.recordsAStep([&] { road.drag(centre - QPointF(80, 0), centre + QPointF(80, 0), 8); }));
 
     // 3. The dialog: a folder from the real picker, all three kinds, a base name.
     model.requestSaveImages();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return root->overlay(AppOverlayLayer::stillImageSave) != nullptr; }, kPatience));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return root->overlay(AppOverlayLayer::stillImageSave) != nullptr; }, kRoadPatience));
     auto* dialog = qobject_cast<StillImageSaveModal*>(root->overlay(AppOverlayLayer::stillImageSave));
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(dialog->saveButton()->isEnabled());
     dialog->whereWhatSection()->browseButton()->click();
     auto* picker = window.findChild<QFileDialog*>();
     ASSERT_NE(picker, nullptr);
-    EXPECT_EQ(picker->windowTitle(), "Save images");
-    EXPECT_EQ(picker->labelText(QFileDialog::Accept), "Select folder");
     const QString target = folder.filePath("Saved");
     QDir().mkpath(target);
     picker->setDirectory(target);
     picker->selectFile(target);
     QMetaObject::invokeMethod(picker, "accept");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return model.stillImageSaveState().hasDestination; }, kPatience));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.stillImageSaveState().hasDestination; }, kRoadPatience));
     dialog->whereWhatSection()->option(StillImageSaveSelection::allThreeTabs)->click();
     SettingsTextField* baseName = dialog->whereWhatSection()->baseNameField();
     baseName->selectAll();
@@ -152,7 +86,8 @@ TEST(StillImageSaveRoadTest, AReshapedPhotographIsSavedAsAllThreeKindsAndDecodes
     dialog->saveButton()->click();
 
     // 4. The saved card, and the files.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return root->overlay(AppOverlayLayer::stillImageSaved) != nullptr; }, kPatience));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return root->overlay(AppOverlayLayer::stillImageSaved) != nullptr; }, kRoadPatience));
     auto* card = qobject_cast<StillImageSavedOverlay*>(root->overlay(AppOverlayLayer::stillImageSaved));
     ASSERT_NE(card, nullptr);
     QApplication::processEvents();
@@ -177,7 +112,6 @@ TEST(StillImageSaveRoadTest, AReshapedPhotographIsSavedAsAllThreeKindsAndDecodes
     EXPECT_FALSE(model.stillImageSaveState().savedImages);
     EXPECT_TRUE(QTest::qWaitFor([&] { return root->overlay(AppOverlayLayer::stillImageSaved) == nullptr; }));
     EXPECT_EQ(model.settingsState().settings.lastStillImageSaveLocationPath, target);
-    MotionPreference::shared().setReduceMotion(false);
 }
 
 }  // namespace

@@ -12,9 +12,7 @@
 #include "model/model_test_support.h"
 #include "base/system_error.h"
 #include "foundation/capturing_event_log_sink.h"
-#include "output/still/folder_bookmark.h"
 #include "output/still/still_output_test_support.h"
-#include "platform/desktop/file_manager.h"
 
 namespace vlt {
 namespace {
@@ -40,13 +38,7 @@ protected:
     QString path(const QString& name) { return folder.filePath(name); }
 
     // A folder remembered as the last one saved into.
-    void remember(const QString& name) {
-        QDir().mkpath(path(name));
-        const StillImageSaveLocation location{path(name), FolderBookmark::create(path(name)).value(), QString()};
-        AppModelTestAccess::changeSettingsState(model(), [&](SettingsState& changed) {
-            changed.settings = changed.settings.recordingStillImageSaveLocation(location);
-        });
-    }
+    void remember(const QString& name) { testing::rememberStillImageFolder(model(), path(name)); }
     void openDialog() {
         fixture.makeUnsavedChange();
         model().requestSaveImages();
@@ -132,25 +124,15 @@ TEST_F(AppModelStillImagesTest, AFailedSaveSaysWhyAndLeavesNothing) {
     }
 }
 
-// A Cancel before any file is written ends quietly; once files are written the save
-// runs to its end and reports every file, rather than keeping some and naming none.
-TEST_F(AppModelStillImagesTest, ACancelIsQuietBeforeWritingAndTooLateOnceFilesAreWritten) {
+// Once files are written a Cancel is too late: the save runs to its end and reports
+// every file, rather than keeping some and naming none.
+TEST_F(AppModelStillImagesTest, ACancelOnceFilesAreWrittenIsTooLate) {
     remember(QStringLiteral("out"));
     test::ScriptedFileSystem files;
     model().stillImageFileSystem = &files;
-
     openDialog();
     StillImageExportOptions options;
     options.selection = StillImageSaveSelection::allThreeTabs;
-    model().saveStillImages(QStringLiteral("Smith"), QString(), options);
-    model().cancelStillImageSave();
-    background.runAll();
-    EXPECT_FALSE(state().isSaving);
-    EXPECT_FALSE(state().errorTitle);
-    EXPECT_TRUE(entries(QStringLiteral("out")).isEmpty());
-    EXPECT_EQ(log->eventsNamed("still_image_save_cancelled").size(), 1u);
-
-    openDialog();
     model().saveStillImages(QStringLiteral("Smith"), QString(), options);
     const TaskHandlePtr task = model().stillImageSaveTask;
     files.onSync = [task](const std::filesystem::path&) -> VoidResult {
@@ -159,7 +141,6 @@ TEST_F(AppModelStillImagesTest, ACancelIsQuietBeforeWritingAndTooLateOnceFilesAr
     };
     background.runAll();
     EXPECT_FALSE(state().errorTitle);
-    ASSERT_TRUE(state().savedImages);
     ASSERT_TRUE(state().savedImages);
     EXPECT_EQ(entries(QStringLiteral("out")).size(), 3);
     EXPECT_EQ(log->eventsNamed("still_image_save_succeeded").size(), 1u);
@@ -269,33 +250,26 @@ TEST_F(AppModelStillImagesTest, APickedFolderThatCannotTakeFilesIsRefused) {
     EXPECT_EQ(state().destinationError, "This folder cannot be accessed. Choose another save location.");
 }
 
-class AnsweringFileManager final : public FileManager {
-public:
-    void showItems(const QStringList& paths, std::function<void(bool)> completion) override {
-        shownPaths << paths;
-        completion(answer);
-    }
-    bool answer = true;
-    QStringList shownPaths;
-};
-
 TEST_F(AppModelStillImagesTest, OpeningTheFolderSelectsTheFirstFileAndSaysWhenNothingCouldShowIt) {
-    auto files = std::make_shared<AnsweringFileManager>();
+    auto files = std::make_shared<testing::RecordingFileManager>();
     model().fileManager = files;
     remember(QStringLiteral("out"));
     openDialog();
     save(StillImageSaveSelection::allThreeTabs);
+    const auto reveal = [&](bool shown) {
+        files->answer = shown;
+        model().revealSavedStillImages();
+        testing::processEventsUntil([&] { return state().savedImagesFolderError.has_value() != shown; });
+    };
 
-    model().revealSavedStillImages();
-    EXPECT_EQ(files->shownPaths, QStringList{path(QStringLiteral("out/Smith-v01-original.png"))});
+    reveal(true);
+    EXPECT_EQ(files->requests, std::vector<QStringList>{{path(QStringLiteral("out/Smith-v01-original.png"))}});
     EXPECT_FALSE(state().savedImagesFolderError);
-    files->answer = false;
-    model().revealSavedStillImages();
+    reveal(false);
     EXPECT_EQ(state().savedImagesFolderError, "The file manager could not open the containing folder.");
-    files->answer = true;
     QFile::remove(path(QStringLiteral("out/Smith-v01-original.png")));
     model().revealSavedStillImages();
-    EXPECT_EQ(files->shownPaths.size(), 2);
+    EXPECT_EQ(files->requests.size(), 2u);
     EXPECT_TRUE(state().savedImagesFolderError);
     model().closeSavedStillImages();
     EXPECT_FALSE(state().savedImagesFolderError);

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include "model/animation_video_save_failure_report.h"
@@ -103,24 +102,6 @@ TEST(AppModelVideoTest, ASaveFinishedAfterTheEditorWasReplacedIsLoggedAsSucceede
               (std::vector<std::string>{"animation_video_save_started", "animation_video_save_succeeded"}));
     EXPECT_FALSE(fixture.models.model->animationVideoSaveState().savedVideo.has_value());
     EXPECT_TRUE(QFileInfo::exists(*fixture.panelAnswer));
-}
-
-TEST(AppModelVideoTest, CancelCountsOnceAndACleanCancellationEndsWithoutACard) {
-    VideoFixture fixture;
-    AppModel& model = *fixture.models.model;
-    testing::HeldVideoSave held(model, *fixture.session, *fixture.panelAnswer);
-    held.start();
-    ASSERT_TRUE(model.animationVideoSaveState().isSaving);
-    QSignalSpy changes(&model, &AppModel::animationVideoSaveStateChanged);
-    model.cancelAnimationVideoSave();
-    model.cancelAnimationVideoSave();
-    EXPECT_EQ(changes.count(), 1);
-    EXPECT_TRUE(model.animationVideoSaveState().isCancelling);
-    EXPECT_TRUE(held.stop.stop_requested());
-    held.finish();
-    EXPECT_EQ(model.animationVideoSaveState(), AnimationVideoSaveState{});
-    EXPECT_EQ(fixture.log->lastEvent()->name(), "animation_video_save_cancelled");
-    EXPECT_TRUE(QDir(fixture.folder.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 TEST(AnimationVideoSaveFailureReportTest, TitlesAndParagraphsFollowWhatWentWrongAndWhatIsLeft) {

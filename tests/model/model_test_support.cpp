@@ -9,6 +9,9 @@
 #include <QPainter>
 #include <QUuid>
 
+#include <QDir>
+#include <QWidget>
+
 #include "editing/preparation/editing_canvas.h"
 #include "base/cancellation_error.h"
 #include "editing/renderer/default_gpu_device.h"
@@ -16,6 +19,7 @@
 #include "output/video/animation_video_frame_writer.h"
 #include "base/system_error.h"
 #include "import/crop_document.h"
+#include "output/still/folder_bookmark.h"
 
 namespace vlt::testing {
 
@@ -77,6 +81,12 @@ void ManualBackgroundRunner::runAll() {
     while (!jobs_.empty()) runNext();
 }
 
+std::unique_ptr<AppModel> makeEventLoopModel() {
+    return std::make_unique<AppModel>(std::make_shared<FakeSettingsStore>(), std::make_shared<FakeLanguageStore>(),
+                                      AppLanguage::english, nullptr, nullptr, PrepareEditingCanvas(),
+                                      QtScheduler::shared());
+}
+
 SharedEditingCanvas makeCanvas(const EditingCanvasDescriptor& descriptor) {
     QImage image(static_cast<int>(descriptor.canvasSize.width), static_cast<int>(descriptor.canvasSize.height),
                  QImage::Format_RGBA8888_Premultiplied);
@@ -84,14 +94,17 @@ SharedEditingCanvas makeCanvas(const EditingCanvasDescriptor& descriptor) {
     return std::make_shared<const EditingCanvas>(QUuid::createUuid(), descriptor, image);
 }
 
-ImportedImage makeImportedImage(const QUrl& url, int width, int height) {
+ImportedImage makeImportedImage(const QUrl& url, int width, int height, const QImage& preview) {
     ImportedImage image;
     image.fileName = QFileInfo(url.toLocalFile()).fileName();
     image.encodedSize = {width, height};
     image.exifOrientedSize = {width, height};
-    image.previewSize = {width, height};
-    image.previewImage = QImage(width, height, QImage::Format_RGBA8888_Premultiplied);
-    image.previewImage.fill(Qt::gray);
+    image.previewImage = preview;
+    if (preview.isNull()) {
+        image.previewImage = QImage(width, height, QImage::Format_RGBA8888_Premultiplied);
+        image.previewImage.fill(Qt::gray);
+    }
+    image.previewSize = {image.previewImage.width(), image.previewImage.height()};
     return image;
 }
 
@@ -100,16 +113,27 @@ std::shared_ptr<CropDocument> makeCropDocument() {
         makeImportedImage(QUrl::fromLocalFile(QStringLiteral("/photos/portrait.jpg"))));
 }
 
-QUrl writeJpeg(const QString& path, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
+QImage makeQuadrantImage(int width, int height) {
+    QImage image(width, height, QImage::Format_RGBA8888_Premultiplied);
     QPainter painter(&image);
     painter.fillRect(0, 0, width / 2, height / 2, Qt::red);
     painter.fillRect(width / 2, 0, width - width / 2, height / 2, Qt::green);
     painter.fillRect(0, height / 2, width / 2, height - height / 2, Qt::blue);
     painter.fillRect(width / 2, height / 2, width - width / 2, height - height / 2, Qt::yellow);
-    painter.end();
-    image.save(path, "JPEG", 90);
+    return image;
+}
+
+QUrl writeJpeg(const QString& path, int width, int height) {
+    makeQuadrantImage(width, height).save(path, "JPEG", 90);
     return QUrl::fromLocalFile(path);
+}
+
+void rememberStillImageFolder(AppModel& model, const QString& path) {
+    QDir().mkpath(path);
+    const StillImageSaveLocation location{path, FolderBookmark::create(path).value(), QString()};
+    AppModelTestAccess::changeSettingsState(model, [&](SettingsState& changed) {
+        changed.settings = changed.settings.recordingStillImageSaveLocation(location);
+    });
 }
 
 HeldVideoSave::HeldVideoSave(AppModel& model, EditorSession& session, QString destination)
@@ -175,6 +199,23 @@ bool processEventsUntil(const std::function<bool()>& done) {
     tick.start(10);
     while (!done() && elapsed.elapsed() < 60000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return done();
+}
+
+::testing::AssertionResult colorNear(const QColor& actual, const QColor& expected, int tolerance) {
+    const QColor a = actual.toRgb();
+    const QColor e = expected.toRgb();
+    const bool near = std::abs(a.red() - e.red()) <= tolerance && std::abs(a.green() - e.green()) <= tolerance &&
+                      std::abs(a.blue() - e.blue()) <= tolerance && std::abs(a.alpha() - e.alpha()) <= tolerance;
+    if (near) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << a.name(QColor::HexArgb).toStdString() << " is not near "
+                                         << e.name(QColor::HexArgb).toStdString();
+}
+
+QImage render(QWidget& widget) {
+    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
 }
 
 ErrorPtr makeTestError(int code) { return makeSystemError(code, "write", "/tmp/settings.json"); }

@@ -5,8 +5,11 @@
 #include <optional>
 #include <vector>
 
+#include <QColor>
+#include <QImage>
 #include <QStringList>
 #include <QUrl>
+#include <gtest/gtest.h>
 
 #include "model/app_model.h"
 #include "model/background_runner.h"
@@ -103,14 +106,29 @@ private:
     std::vector<std::function<void()>> jobs_;
 };
 
+// A model on fake stores that runs on the real event loop and prepares real canvases,
+// as the road tests take it.
+std::unique_ptr<AppModel> makeEventLoopModel();
+
 // A grey canvas of the descriptor's size.
 SharedEditingCanvas makeCanvas(const EditingCanvasDescriptor& descriptor);
-// An imported picture of the given size, as the loader would give it for url.
-ImportedImage makeImportedImage(const QUrl& url, int width = 400, int height = 300);
+// An imported picture of the given size, as the loader would give it for url; its
+// preview is `preview`, or a grey one of the full size.
+ImportedImage makeImportedImage(const QUrl& url, int width = 400, int height = 300, const QImage& preview = {});
 // A document of a small imported picture.
 std::shared_ptr<CropDocument> makeCropDocument();
-// Writes a JPEG of four coloured quadrants and returns its URL.
+// A picture of four coloured quadrants, so that turns and mirrors can be told apart:
+// red top left, green top right, blue bottom left, yellow bottom right.
+QImage makeQuadrantImage(int width, int height);
+// Writes the quadrants as a JPEG and returns its URL.
 QUrl writeJpeg(const QString& path, int width, int height);
+// Records `path` as the last folder saved into, as a save would have.
+void rememberStillImageFolder(AppModel& model, const QString& path);
+
+// Colours equal within a tolerance on each 8-bit component, alpha included.
+::testing::AssertionResult colorNear(const QColor& actual, const QColor& expected, int tolerance = 2);
+// The widget drawn into a transparent image of its own size.
+QImage render(QWidget& widget);
 
 // Takes a video save along the model's own road up to its frames, which then wait
 // until the test ends them: meanwhile the model is in its saving state. The session

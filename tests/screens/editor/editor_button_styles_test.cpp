@@ -29,7 +29,6 @@ QColor outlinePixel(const QImage& image) { return image.pixelColor(0, image.heig
 TEST(EditorButtonStylesTest, ADisabledCommandButtonKeepsItsFaceAt45Percent) {
     EditorTextButton button(EditorCommandButtonStyle::shared(), QStringLiteral("Open another image"));
     button.resize(button.sizeHint());
-    EXPECT_GE(button.height(), 40);
     const QImage enabled = testing::render(button);
     EXPECT_TRUE(testing::colorNear(facePixel(enabled), Qt::white));
 
@@ -63,8 +62,6 @@ TEST(EditorButtonStylesTest, ADisabledUndoDrawsAGreyGlyphWithoutAFace) {
 TEST(EditorButtonStylesTest, ASelectedViewportButtonStaysLitWhilePressed) {
     EditorTextButton button(EditorViewportButtonStyle::shared(), QStringLiteral("Move"));
     button.resize(button.sizeHint());
-    EXPECT_GE(button.width(), 43);
-    EXPECT_GE(button.height(), 31);
     EXPECT_TRUE(testing::colorNear(facePixel(testing::render(button)), Qt::white));
     button.setSelected(true);
     EXPECT_TRUE(testing::colorNear(facePixel(testing::render(button)), EditorPalette::selectedFill()));
@@ -76,18 +73,16 @@ TEST(EditorButtonStylesTest, ASelectedViewportButtonStaysLitWhilePressed) {
 TEST(EditorButtonStylesTest, TheZoomReadoutShowsNoFaceUntilPressed) {
     EditorTextButton readout(EditorZoomReadoutButtonStyle::shared(), QStringLiteral("35%"));
     readout.resize(readout.sizeHint());
-    EXPECT_EQ(readout.size(), QSize(46, 31));
     EXPECT_EQ(qAlpha(testing::render(readout).pixel(3, 3)), 0);
     readout.setDown(true);
-    EXPECT_TRUE(testing::colorNear(testing::render(readout).pixelColor(3, 15), EditorPalette::selectedFill()));
+    EXPECT_TRUE(testing::colorNear(testing::render(readout).pixelColor(3, readout.height() / 2),
+                                   EditorPalette::selectedFill()));
 }
 
 TEST(EditorButtonStylesTest, PressingASuggestionDimsOnlyItsFace) {
     EditorTextButton chip(EditorSuggestionButtonStyle::shared(), QStringLiteral("Chin & jaw"));
     chip.resize(chip.sizeHint());
-    EXPECT_EQ(chip.height(), 34);
-    const int faceX = chip.height() / 2;  // inside the capsule's round end
-
+    const int faceX = chip.height() / 2;    // inside the capsule's round end
     const int outlineX = chip.width() / 2;  // on the flat top edge
     EXPECT_TRUE(
         testing::colorNear(testing::render(chip).pixelColor(outlineX, 0), EditorPalette::suggestionBorder(), 4));

@@ -8,9 +8,7 @@
 #include "editing/annotations/annotation_font_style.h"
 #include "screens/editor/editor_color_well.h"
 #include "screens/editor/editor_continuous_slider.h"
-#include "screens/editor/editor_image_view.h"
 #include "screens/editor/editor_label_button.h"
-#include "screens/editor/editor_paragraph_label.h"
 #include "screens/editor/editor_text_button.h"
 #include "screens/editor/suggestion_flow.h"
 #include "screens/editor/suggestion_hint_box.h"
@@ -72,8 +70,6 @@ TEST_F(EditorInspectorTest, EachToolShowsItsOwnSections) {
         fixture.session->selectTool(example.tool);
         EXPECT_EQ(sections(), example.shown);
         EXPECT_EQ(inspector.toolTitle()->text(), title(example.tool));
-        EXPECT_EQ(inspector.toolIcon()->assetName(), QString::fromLatin1(iconName(example.tool).data()));
-        EXPECT_EQ(inspector.usageParagraph()->text(), guidance(example.tool));
         if (example.sizeLabel == nullptr) continue;
         EXPECT_EQ(inspector.sizeLabel()->text(), QString::fromUtf8(example.sizeLabel));
     }
@@ -82,9 +78,6 @@ TEST_F(EditorInspectorTest, EachToolShowsItsOwnSections) {
     EXPECT_EQ(inspector.shortcutLine()->text(), QStringLiteral("Shortcut: E"));
     fixture.session->selectTool(EditorTool::circle);
     EXPECT_EQ(inspector.shortcutLine()->text(), QStringLiteral("No shortcut available"));
-    fixture.session->selectTool(EditorTool::reconstruct);
-    EXPECT_EQ(inspector.heading()->text(), QStringLiteral("RESHAPE · RECONSTRUCT"));
-    EXPECT_EQ(inspector.sizeSectionTitle()->text(), QStringLiteral("BRUSH"));
 }
 
 TEST_F(EditorInspectorTest, TheFontButtonDescribesTheFontAndOpensThePanel) {
@@ -152,12 +145,7 @@ TEST_F(EditorInspectorTest, PickingTheSameColourNotifiesNobody) {
     EXPECT_EQ(inspector.colorWell()->color(), QColor(255, 128, 0));
 }
 
-TEST_F(EditorInspectorTest, TheHideButtonCollapsesTheInspector) {
-    inspector.hideButton()->click();
-    EXPECT_FALSE(fixture.session->isInspectorExpanded());
-}
-
-TEST_F(EditorInspectorTest, SuggestionsExpandAndKeepTheirStateAcrossTools) {
+TEST_F(EditorInspectorTest, SuggestionsExpandAndKeepTheirStateAcrossToolsAndHideCollapses) {
     EXPECT_FALSE(inspector.suggestionsContent()->isVisibleTo(&inspector));
     inspector.suggestionsHeader()->click();
     EXPECT_TRUE(fixture.session->isToolSuggestionsExpanded());
@@ -167,30 +155,27 @@ TEST_F(EditorInspectorTest, SuggestionsExpandAndKeepTheirStateAcrossTools) {
     inspector.suggestionsHeader()->click();
     EXPECT_FALSE(inspector.suggestionsContent()->isVisibleTo(&inspector));
     EXPECT_TRUE(inspector.suggestionsHeader()->isVisibleTo(&inspector));
+
+    inspector.hideButton()->click();
+    EXPECT_FALSE(fixture.session->isInspectorExpanded());
 }
 
 TEST_F(EditorInspectorTest, EachBrushShowsItsOwnRowsAndChoice) {
     fixture.session->setToolSuggestionsExpanded(true);
     SuggestionFlow* push = inspector.activeSuggestionFlow();
     ASSERT_NE(push, nullptr);
-    EXPECT_EQ(push->chips(0).size(), 3u);
-    EXPECT_EQ(push->chips(1).size(), 4u);
-    EXPECT_EQ(push->chips(2).size(), 2u);
     EXPECT_TRUE(push->chip(QStringLiteral("Nose"))->isSelected());
     EXPECT_EQ(inspector.suggestionHint()->hint(), suggestionHint(EditorTool::push, QStringLiteral("Nose")));
 
     fixture.session->selectTool(EditorTool::shrink);
     SuggestionFlow* shrink = inspector.activeSuggestionFlow();
     ASSERT_NE(shrink, push);
-    EXPECT_EQ(shrink->chips(0).size(), 3u);
-    EXPECT_EQ(shrink->chips(1).size(), 2u);
     EXPECT_TRUE(shrink->chip(QStringLiteral("Breast"))->isSelected());
     shrink->chip(QStringLiteral("Ears"))->click();
     EXPECT_EQ(fixture.session->selectedShrinkSuggestion(), QStringLiteral("Ears"));
     EXPECT_TRUE(shrink->chip(QStringLiteral("Ears"))->isSelected());
     EXPECT_FALSE(shrink->chip(QStringLiteral("Breast"))->isSelected());
-    EXPECT_EQ(inspector.suggestionHint()->hint(),
-              QStringLiteral("Reduce the apparent size of prominent ears with small, gradual passes."));
+    EXPECT_EQ(inspector.suggestionHint()->hint(), suggestionHint(EditorTool::shrink, QStringLiteral("Ears")));
 
     fixture.session->selectTool(EditorTool::push);
     EXPECT_TRUE(inspector.activeSuggestionFlow()->chip(QStringLiteral("Nose"))->isSelected());

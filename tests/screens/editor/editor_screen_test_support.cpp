@@ -1,12 +1,7 @@
 #include "editor_screen_test_support.h"
-#include "model/app_model_test_access.h"
-
-#include <cstdlib>
 
 #include <QMouseEvent>
 #include <QPainter>
-
-#include "editing/preparation/editing_canvas.h"
 
 namespace vlt::testing {
 
@@ -20,28 +15,6 @@ void SyntheticCanvas::mousePressEvent(QMouseEvent* event) {
 }
 
 void SyntheticCanvas::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), QColor(92, 118, 128)); }
-
-namespace {
-
-SharedEditingCanvas makeCanvas(std::int64_t width, std::int64_t height) {
-    EditingCanvasDescriptor descriptor;
-    descriptor.canvasSize = ImageSize{width, height};
-    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGBA8888_Premultiplied);
-    image.fill(Qt::gray);
-    return std::make_shared<const EditingCanvas>(QUuid::createUuid(), descriptor, image);
-}
-
-}  // namespace
-
-EditorScreenFixture::EditorScreenFixture(std::int64_t canvasWidth, std::int64_t canvasHeight) {
-    model = std::make_unique<AppModel>(std::make_shared<MemorySettingsStore>(), std::make_shared<MemoryLanguageStore>(),
-                                       AppLanguage::english, nullptr, nullptr, PrepareEditingCanvas(), scheduler);
-    session = std::make_shared<EditorSession>(nullptr, makeCanvas(canvasWidth, canvasHeight),
-                                              QStringLiteral("Original"), QStringLiteral("Simulation"), scheduler);
-    AppModelTestAccess::setEditorSession(*model, session);
-}
-
-EditorScreenFixture::~EditorScreenFixture() = default;
 
 EditorViewServices EditorScreenFixture::services() {
     EditorViewServices result;
@@ -59,25 +32,8 @@ EditorViewServices EditorScreenFixture::services() {
         commitSheet = std::move(onCommit);
         return sheet;
     };
-    result.presentFontPanel = [this](EditorSession&, QWidget*) { ++fontPanelOpenings; };
+    result.presentFontPanel = [](EditorSession&, QWidget*) {};
     return result;
-}
-
-::testing::AssertionResult colorNear(const QColor& actual, const QColor& expected, int tolerance) {
-    const QColor a = actual.toRgb();
-    const QColor e = expected.toRgb();
-    const bool near = std::abs(a.red() - e.red()) <= tolerance && std::abs(a.green() - e.green()) <= tolerance &&
-                      std::abs(a.blue() - e.blue()) <= tolerance && std::abs(a.alpha() - e.alpha()) <= tolerance;
-    if (near) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << a.name(QColor::HexArgb).toStdString() << " is not near "
-                                         << e.name(QColor::HexArgb).toStdString();
-}
-
-QImage render(QWidget& widget) {
-    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
 }
 
 QRect inkBounds(const QImage& image, int alphaThreshold) {

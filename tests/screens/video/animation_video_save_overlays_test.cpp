@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -13,8 +14,6 @@
 #include "app/app_content_view.h"
 #include "model/model_test_support.h"
 #include "foundation/capturing_event_log_sink.h"
-#include "ui/modal_close_button.h"
-#include "ui/modal_header.h"
 #include "ui/motion_preference.h"
 
 namespace vlt {
@@ -53,24 +52,32 @@ protected:
     std::unique_ptr<AppContentView> view;
 };
 
+// Cancel counts once and waits for the frames to stop; a clean cancellation leaves no
+// file and no card.
 TEST_F(AnimationVideoSaveOverlaysTest, TheSavingCardFollowsTheProgressAndCancelWaitsForTheSaveToEnd) {
+    ScopedCapturingEventLog log;
     testing::HeldVideoSave held(model, *session, destination);
     held.start();
     auto* card = cardOn<AnimationVideoSavingOverlay>(AppOverlayLayer::animationVideoSaving);
     ASSERT_NE(card, nullptr);
-    EXPECT_EQ(card->titleLabel()->text(), "Your video is being saved");
     EXPECT_EQ(card->percentageLabel()->text(), "0%");
     held.progress(94.5);
     EXPECT_EQ(card->percentageLabel()->text(), "95%");
     EXPECT_EQ(card->progressBar()->value(), 945);
 
+    QSignalSpy changes(&model, &AppModel::animationVideoSaveStateChanged);
     card->cancelButton()->click();
+    model.cancelAnimationVideoSave();
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_TRUE(held.stop.stop_requested());
     EXPECT_EQ(card->titleLabel()->text(), "Cancelling video save…");
     EXPECT_FALSE(card->cancelButton()->isEnabled());
     ASSERT_EQ(view->overlay(AppOverlayLayer::animationVideoSaving), card);
     held.finish();
     EXPECT_EQ(view->overlay(AppOverlayLayer::animationVideoSaving), nullptr);
     EXPECT_EQ(view->overlay(AppOverlayLayer::animationVideoSaveError), nullptr);
+    EXPECT_EQ(log->lastEvent()->name(), "animation_video_save_cancelled");
+    EXPECT_TRUE(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 TEST_F(AnimationVideoSaveOverlaysTest, TheSavedCardShowsWhereTheVideoWentRevealsItAndCloses) {
@@ -78,9 +85,6 @@ TEST_F(AnimationVideoSaveOverlaysTest, TheSavedCardShowsWhereTheVideoWentReveals
     model.requestAnimationVideoSave();
     auto* card = cardOn<AnimationVideoSavedOverlay>(AppOverlayLayer::animationVideoSaved);
     ASSERT_NE(card, nullptr);
-    EXPECT_EQ(card->header()->titleLabel()->text(), "Video saved");
-    EXPECT_EQ(card->header()->closeButton()->accessibleName(), "Close saved video");
-    EXPECT_EQ(card->messageLabel()->text(), "The animation video was saved successfully.");
     EXPECT_EQ(card->detailView()->toPlainText(), destination);
     EXPECT_GT(QFileInfo(destination).size(), 1000);
     EXPECT_EQ(log->eventsNamed("animation_video_save_succeeded").size(), 1u);
@@ -108,8 +112,6 @@ TEST_F(AnimationVideoSaveOverlaysTest, TheErrorCardShowsTheModelsTextsVerbatimAn
     model.requestAnimationVideoSave();
     auto* card = cardOn<AnimationVideoSaveErrorOverlay>(AppOverlayLayer::animationVideoSaveError);
     ASSERT_NE(card, nullptr);
-    EXPECT_EQ(card->header()->titleLabel()->text(), "Video not saved");
-    EXPECT_EQ(card->header()->subtitleLabel()->text(), "The requested action could not be completed.");
     EXPECT_EQ(card->messageLabel()->text(), *model.animationVideoSaveState().errorMessage);
     EXPECT_TRUE(card->messageLabel()->text().contains("\n\nThe system may have started replacing the destination."));
     EXPECT_TRUE(card->messageLabel()->text().contains(":\n" + folder.filePath(".vlt-animation-")));
