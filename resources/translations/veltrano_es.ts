@@ -2200,6 +2200,14 @@ Si el problema persiste, póngase en contacto con el soporte en %1.</translation
         <translation>El nombre de la subcarpeta debe tener 255 caracteres como máximo.</translation>
     </message>
     <message>
+        <source>The system could not create or read the temporary sharing image.</source>
+        <translation>El sistema no ha podido crear ni leer la imagen temporal para compartir.</translation>
+    </message>
+    <message>
+        <source>The system could not open the Share menu for this application.</source>
+        <translation>El sistema no ha podido abrir el menú Compartir para esta aplicación.</translation>
+    </message>
+    <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>
         <translation>El sistema no ha podido escribir o finalizar el vídeo. Puede que el disco esté lleno, que la ubicación no esté disponible o que el archivo esté en uso.</translation>
     </message>
@@ -2438,6 +2446,10 @@ Señal: %3 (%4)</translation>
         <translation>Veltrano no ha encontrado ningún nombre de archivo disponible tras 999 versiones.</translation>
     </message>
     <message>
+        <source>Veltrano could not prepare the selected image for sharing.</source>
+        <translation>Veltrano no ha podido preparar la imagen seleccionada para compartirla.</translation>
+    </message>
+    <message>
         <source>Veltrano could not remove its temporary video file. You may delete it manually:</source>
         <translation>Veltrano no ha podido eliminar su archivo de vídeo temporal. Puede eliminarlo manualmente:</translation>
     </message>
@@ -2464,6 +2476,10 @@ Señal: %3 (%4)</translation>
     <message>
         <source>Veltrano image</source>
         <translation>Imagen de Veltrano</translation>
+    </message>
+    <message>
+        <source>Veltrano prepares one JPEG, then the desktop shows the compatible sharing apps installed for this account.</source>
+        <translation>Veltrano prepara un JPEG y, a continuación, el escritorio muestra las aplicaciones para compartir compatibles instaladas para esta cuenta.</translation>
     </message>
     <message>
         <source>Vertical 9:16</source>

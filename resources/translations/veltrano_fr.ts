@@ -2200,6 +2200,14 @@ Si le problème persiste, contactez l’assistance à l’adresse %1.</translati
         <translation>Le nom du sous-dossier doit comporter 255 caractères au maximum.</translation>
     </message>
     <message>
+        <source>The system could not create or read the temporary sharing image.</source>
+        <translation>Le système n’a pas pu créer ou lire l’image temporaire de partage.</translation>
+    </message>
+    <message>
+        <source>The system could not open the Share menu for this application.</source>
+        <translation>Le système n’a pas pu ouvrir le menu Partager pour cette application.</translation>
+    </message>
+    <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>
         <translation>Le système n’a pas pu écrire ou finaliser la vidéo. Le disque est peut-être plein, l’emplacement indisponible ou le fichier en cours d’utilisation.</translation>
     </message>
@@ -2438,6 +2446,10 @@ Signal : %3 (%4)</translation>
         <translation>Veltrano n’a trouvé aucun nom de fichier disponible après 999 versions.</translation>
     </message>
     <message>
+        <source>Veltrano could not prepare the selected image for sharing.</source>
+        <translation>Veltrano n’a pas pu préparer l’image sélectionnée pour le partage.</translation>
+    </message>
+    <message>
         <source>Veltrano could not remove its temporary video file. You may delete it manually:</source>
         <translation>Veltrano n’a pas pu supprimer son fichier vidéo temporaire. Vous pouvez le supprimer manuellement :</translation>
     </message>
@@ -2464,6 +2476,10 @@ Signal : %3 (%4)</translation>
     <message>
         <source>Veltrano image</source>
         <translation>Image Veltrano</translation>
+    </message>
+    <message>
+        <source>Veltrano prepares one JPEG, then the desktop shows the compatible sharing apps installed for this account.</source>
+        <translation>Veltrano prépare une image JPEG, puis le bureau affiche les applications de partage compatibles installées pour ce compte.</translation>
     </message>
     <message>
         <source>Vertical 9:16</source>

@@ -2200,6 +2200,14 @@ Se il problema persiste, contatta l’assistenza all’indirizzo %1.</translatio
         <translation>Il nome della sottocartella deve contenere al massimo 255 caratteri.</translation>
     </message>
     <message>
+        <source>The system could not create or read the temporary sharing image.</source>
+        <translation>Il sistema non è riuscito a creare o leggere l’immagine temporanea di condivisione.</translation>
+    </message>
+    <message>
+        <source>The system could not open the Share menu for this application.</source>
+        <translation>Il sistema non è riuscito ad aprire il menu Condividi per questa applicazione.</translation>
+    </message>
+    <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>
         <translation>Il sistema non è riuscito a scrivere o finalizzare il video. Il disco potrebbe essere pieno, la posizione non disponibile o il file in uso.</translation>
     </message>
@@ -2438,6 +2446,10 @@ Segnale: %3 (%4)</translation>
         <translation>Veltrano non ha trovato un nome file disponibile dopo 999 versioni.</translation>
     </message>
     <message>
+        <source>Veltrano could not prepare the selected image for sharing.</source>
+        <translation>Veltrano non è riuscito a preparare l’immagine selezionata per la condivisione.</translation>
+    </message>
+    <message>
         <source>Veltrano could not remove its temporary video file. You may delete it manually:</source>
         <translation>Veltrano non è riuscito a rimuovere il file video temporaneo. Puoi eliminarlo manualmente:</translation>
     </message>
@@ -2464,6 +2476,10 @@ Segnale: %3 (%4)</translation>
     <message>
         <source>Veltrano image</source>
         <translation>Immagine Veltrano</translation>
+    </message>
+    <message>
+        <source>Veltrano prepares one JPEG, then the desktop shows the compatible sharing apps installed for this account.</source>
+        <translation>Veltrano prepara un JPEG, poi il desktop mostra le app di condivisione compatibili installate per questo account.</translation>
     </message>
     <message>
         <source>Vertical 9:16</source>

@@ -2200,6 +2200,14 @@ If the problem persists, contact support at %1.</source>
         <translation>サブフォルダー名は255文字以内にしてください。</translation>
     </message>
     <message>
+        <source>The system could not create or read the temporary sharing image.</source>
+        <translation>システムが共有用の一時画像を作成または読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The system could not open the Share menu for this application.</source>
+        <translation>システムがこのアプリケーションの共有メニューを開けませんでした。</translation>
+    </message>
+    <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>
         <translation>システムが動画の書き込みまたは最終処理を完了できませんでした。ディスクがいっぱいか、保存先が利用できないか、ファイルが使用中の可能性があります。</translation>
     </message>
@@ -2438,6 +2446,10 @@ Signal: %3 (%4)</source>
         <translation>999バージョンを試しましたが、Veltranoは使用可能なファイル名を見つけられませんでした。</translation>
     </message>
     <message>
+        <source>Veltrano could not prepare the selected image for sharing.</source>
+        <translation>Veltranoは選択した画像を共有用に準備できませんでした。</translation>
+    </message>
+    <message>
         <source>Veltrano could not remove its temporary video file. You may delete it manually:</source>
         <translation>Veltranoは一時動画ファイルを削除できませんでした。手動で削除してください：</translation>
     </message>
@@ -2464,6 +2476,10 @@ Signal: %3 (%4)</source>
     <message>
         <source>Veltrano image</source>
         <translation>Veltranoの画像</translation>
+    </message>
+    <message>
+        <source>Veltrano prepares one JPEG, then the desktop shows the compatible sharing apps installed for this account.</source>
+        <translation>VeltranoがJPEGを1枚準備すると、デスクトップにこのアカウントにインストールされている対応の共有アプリが表示されます。</translation>
     </message>
     <message>
         <source>Vertical 9:16</source>

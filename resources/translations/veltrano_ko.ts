@@ -2199,6 +2199,14 @@ If the problem persists, contact support at %1.</source>
         <translation>하위 폴더 이름은 255자 이하여야 합니다.</translation>
     </message>
     <message>
+        <source>The system could not create or read the temporary sharing image.</source>
+        <translation>시스템에서 임시 공유 이미지를 만들거나 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The system could not open the Share menu for this application.</source>
+        <translation>시스템에서 이 응용 프로그램의 공유 메뉴를 열 수 없습니다.</translation>
+    </message>
+    <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>
         <translation>시스템에서 비디오를 기록하거나 마무리할 수 없습니다. 디스크가 가득 찼거나, 위치를 사용할 수 없거나, 파일이 사용 중일 수 있습니다.</translation>
     </message>
@@ -2437,6 +2445,10 @@ Signal: %3 (%4)</source>
         <translation>Veltrano가 999개의 버전을 확인한 후에도 사용 가능한 파일 이름을 찾지 못했습니다.</translation>
     </message>
     <message>
+        <source>Veltrano could not prepare the selected image for sharing.</source>
+        <translation>Veltrano에서 선택한 이미지를 공유용으로 준비할 수 없습니다.</translation>
+    </message>
+    <message>
         <source>Veltrano could not remove its temporary video file. You may delete it manually:</source>
         <translation>Veltrano가 임시 비디오 파일을 제거하지 못했습니다. 직접 삭제할 수 있습니다:</translation>
     </message>
@@ -2463,6 +2475,10 @@ Signal: %3 (%4)</source>
     <message>
         <source>Veltrano image</source>
         <translation>Veltrano 이미지</translation>
+    </message>
+    <message>
+        <source>Veltrano prepares one JPEG, then the desktop shows the compatible sharing apps installed for this account.</source>
+        <translation>Veltrano가 JPEG 하나를 준비하면 데스크톱에서 이 계정에 설치된 호환 공유 앱을 표시합니다.</translation>
     </message>
     <message>
         <source>Vertical 9:16</source>

@@ -2200,6 +2200,14 @@ Se o problema persistir, entre em contato com o suporte pelo endereço %1.</tran
         <translation>O nome da subpasta deve ter no máximo 255 caracteres.</translation>
     </message>
     <message>
+        <source>The system could not create or read the temporary sharing image.</source>
+        <translation>O sistema não conseguiu criar ou ler a imagem temporária de compartilhamento.</translation>
+    </message>
+    <message>
+        <source>The system could not open the Share menu for this application.</source>
+        <translation>O sistema não conseguiu abrir o menu Compartilhar para este aplicativo.</translation>
+    </message>
+    <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>
         <translation>O sistema não conseguiu gravar ou finalizar o vídeo. O disco pode estar cheio, o local indisponível ou o arquivo em uso.</translation>
     </message>
@@ -2438,6 +2446,10 @@ Sinal: %3 (%4)</translation>
         <translation>O Veltrano não encontrou um nome de arquivo disponível após 999 versões.</translation>
     </message>
     <message>
+        <source>Veltrano could not prepare the selected image for sharing.</source>
+        <translation>O Veltrano não conseguiu preparar a imagem selecionada para compartilhamento.</translation>
+    </message>
+    <message>
         <source>Veltrano could not remove its temporary video file. You may delete it manually:</source>
         <translation>O Veltrano não conseguiu remover seu arquivo de vídeo temporário. Você pode excluí-lo manualmente:</translation>
     </message>
@@ -2464,6 +2476,10 @@ Sinal: %3 (%4)</translation>
     <message>
         <source>Veltrano image</source>
         <translation>Imagem do Veltrano</translation>
+    </message>
+    <message>
+        <source>Veltrano prepares one JPEG, then the desktop shows the compatible sharing apps installed for this account.</source>
+        <translation>O Veltrano prepara um JPEG e, em seguida, a área de trabalho mostra os aplicativos de compartilhamento compatíveis instalados para esta conta.</translation>
     </message>
     <message>
         <source>Vertical 9:16</source>

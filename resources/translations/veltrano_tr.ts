@@ -2200,6 +2200,14 @@ Sorun devam ederse destek ekibiyle iletişime geçin: %1.</translation>
         <translation>Alt klasör adı en fazla 255 karakter olmalıdır.</translation>
     </message>
     <message>
+        <source>The system could not create or read the temporary sharing image.</source>
+        <translation>Sistem geçici paylaşım görüntüsünü oluşturamadı veya okuyamadı.</translation>
+    </message>
+    <message>
+        <source>The system could not open the Share menu for this application.</source>
+        <translation>Sistem bu uygulama için Paylaş menüsünü açamadı.</translation>
+    </message>
+    <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>
         <translation>Sistem videoyu yazamadı veya sonlandıramadı. Disk dolu, konum kullanılamıyor ya da dosya kullanımda olabilir.</translation>
     </message>
@@ -2438,6 +2446,10 @@ Sinyal: %3 (%4)</translation>
         <translation>Veltrano, 999 sürüm denedikten sonra kullanılabilir bir dosya adı bulamadı.</translation>
     </message>
     <message>
+        <source>Veltrano could not prepare the selected image for sharing.</source>
+        <translation>Veltrano seçilen görüntüyü paylaşım için hazırlayamadı.</translation>
+    </message>
+    <message>
         <source>Veltrano could not remove its temporary video file. You may delete it manually:</source>
         <translation>Veltrano geçici video dosyasını kaldıramadı. Dosyayı elle silebilirsiniz:</translation>
     </message>
@@ -2464,6 +2476,10 @@ Sinyal: %3 (%4)</translation>
     <message>
         <source>Veltrano image</source>
         <translation>Veltrano görüntüsü</translation>
+    </message>
+    <message>
+        <source>Veltrano prepares one JPEG, then the desktop shows the compatible sharing apps installed for this account.</source>
+        <translation>Veltrano tek bir JPEG hazırlar, ardından masaüstü bu hesap için yüklü uyumlu paylaşım uygulamalarını gösterir.</translation>
     </message>
     <message>
         <source>Vertical 9:16</source>

@@ -2200,6 +2200,14 @@ If the problem persists, contact support at %1.</source>
         <translation>子文件夹名称不能超过 255 个字符。</translation>
     </message>
     <message>
+        <source>The system could not create or read the temporary sharing image.</source>
+        <translation>系统无法创建或读取临时共享图像。</translation>
+    </message>
+    <message>
+        <source>The system could not open the Share menu for this application.</source>
+        <translation>系统无法为此应用打开共享菜单。</translation>
+    </message>
+    <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>
         <translation>系统无法写入视频或完成视频写入。磁盘可能已满、位置不可用，或文件正在使用中。</translation>
     </message>
@@ -2438,6 +2446,10 @@ Signal: %3 (%4)</source>
         <translation>尝试 999 个版本后，Veltrano 仍未找到可用的文件名。</translation>
     </message>
     <message>
+        <source>Veltrano could not prepare the selected image for sharing.</source>
+        <translation>Veltrano 无法准备所选图像以供共享。</translation>
+    </message>
+    <message>
         <source>Veltrano could not remove its temporary video file. You may delete it manually:</source>
         <translation>Veltrano 无法移除其临时视频文件。你可以手动删除：</translation>
     </message>
@@ -2464,6 +2476,10 @@ Signal: %3 (%4)</source>
     <message>
         <source>Veltrano image</source>
         <translation>Veltrano 图像</translation>
+    </message>
+    <message>
+        <source>Veltrano prepares one JPEG, then the desktop shows the compatible sharing apps installed for this account.</source>
+        <translation>Veltrano 会准备一个 JPEG 文件，然后桌面会显示此帐户已安装的兼容共享应用。</translation>
     </message>
     <message>
         <source>Vertical 9:16</source>

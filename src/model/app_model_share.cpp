@@ -29,8 +29,7 @@ namespace {
 constexpr double kSharedFileLifetimeSeconds = 1800.0;
 
 QString lockedFileMessage() {
-    return localizedString(
-        QT_TRANSLATE_NOOP("Veltrano", "The temporary shared image is locked and will be removed later."));
+    return localizedString("The temporary shared image is locked and will be removed later.");
 }
 
 }  // namespace

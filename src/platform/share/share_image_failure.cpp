@@ -23,16 +23,13 @@ std::string ShareImageFailure::diagnosticCode() const {
 std::string ShareImageFailure::userMessage() const {
     switch (case_) {
     case Case::temporaryLocationUnavailable:
-        return localizedStdString(
-            QT_TRANSLATE_NOOP("Veltrano", "The system could not create or read the temporary sharing image."));
+        return localizedStdString("The system could not create or read the temporary sharing image.");
     case Case::encodeFailed:
-        return localizedStdString(
-            QT_TRANSLATE_NOOP("Veltrano", "Veltrano could not prepare the selected image for sharing."));
+        return localizedStdString("Veltrano could not prepare the selected image for sharing.");
     case Case::validationFailed:
         return localizedStdString("The temporary sharing image could not be validated.");
     case Case::pickerUnavailable:
-        return localizedStdString(
-            QT_TRANSLATE_NOOP("Veltrano", "The system could not open the Share menu for this application."));
+        return localizedStdString("The system could not open the Share menu for this application.");
     }
     return {};
 }

@@ -250,9 +250,8 @@ QWidget* ShareImageModal::buildContent() {
     column->addWidget(buildWatermarkSection(content));
 
     static const QString noteText = localizedString(
-        QT_TRANSLATE_NOOP("Veltrano",
-                          "Veltrano prepares one JPEG, then the desktop shows the compatible sharing apps "
-                          "installed for this account."));
+        "Veltrano prepares one JPEG, then the desktop shows the compatible sharing apps "
+        "installed for this account.");
     auto* note = new NoteBox(content);
     auto* noteColumn = new QVBoxLayout(note);
     noteColumn->setContentsMargins(13, 13, 13, 13);
