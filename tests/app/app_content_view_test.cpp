@@ -175,8 +175,6 @@ TEST_F(AppContentViewTest, APrintFailureIsACardThatClearsTheFailureWhenClosed) {
     AppModelTestAccess::changePrintState(*model, [](PrintState& state) { state.showsPrintError = true; });
     auto* card = qobject_cast<OutputResultOverlay*>(view->overlay(AppOverlayLayer::printError));
     ASSERT_NE(card, nullptr);
-    EXPECT_EQ(card->content().title, "Printing failed");
-    EXPECT_EQ(card->messageLabel()->text(), "The print job failed.");
     card->primaryButton()->click();
     EXPECT_EQ(model->printState(), PrintState{});
     EXPECT_EQ(view->overlay(AppOverlayLayer::printError), nullptr);
@@ -208,24 +206,11 @@ TEST_F(AppContentViewTest, ReopenImagePickerClearsTheAlertAndOpensThePanelOneTur
     EXPECT_EQ(panelRequests, 1);
 }
 
-TEST(AppAlertTextsTest, MessagesFallBackToFixedSentencesAndNameWhatIsKept) {
-    const QString replaced = QStringLiteral("The replacement image could not be loaded.\n\n");
-    const QString prepared = QStringLiteral("The editing canvas could not be prepared.\n\n");
-    const QString cropKept = QStringLiteral("\n\nYour crop remains available. Adjust it or try again.");
-    const std::pair<QString, QString> cases[] = {
-        {AppAlertTexts::replacementImportMessage(QStringLiteral("The file is damaged."), true),
-         replaced + "The file is damaged.\n\nYour current editor image remains open and unchanged."},
-        {AppAlertTexts::replacementImportMessage(QString(), false),
-         replaced + "This image could not be opened.\n\nYour crop remains available."},
-        {AppAlertTexts::editorPreparationMessage(std::nullopt),
-         prepared + "This image could not be prepared for editing. Please adjust the crop or open it again." +
-             cropKept},
-        {AppAlertTexts::editorPreparationMessage(QStringLiteral("Out of memory.")),
-         prepared + "Out of memory." + cropKept},
-        {AppAlertTexts::printFailedMessage(QString()), "The print job failed."},
-        {AppAlertTexts::printFailedMessage(QStringLiteral("Paper jam.")), "Paper jam."},
-    };
-    for (const auto& [actual, expected] : cases) EXPECT_EQ(actual, expected);
+// Without a reason of their own the alerts give a fixed sentence, never an empty line.
+TEST(AppAlertTextsTest, MessagesWithoutAReasonFallBackToAFixedSentence) {
+    EXPECT_TRUE(AppAlertTexts::replacementImportMessage(QString(), false).contains("This image could not be opened."));
+    EXPECT_TRUE(AppAlertTexts::editorPreparationMessage(std::nullopt).contains("could not be prepared for editing."));
+    EXPECT_EQ(AppAlertTexts::printFailedMessage(QString()), "The print job failed.");
 }
 
 TEST_F(AppContentViewTest, FirstAppearanceAttachesOnceAndQueuedFilesWaitForAFreeModel) {

@@ -153,34 +153,32 @@ TEST_F(QuitTest, AnUpdateRestartUsesTheRestartWordingUntilCancelled) {
     EXPECT_EQ(shell.alertInformativeText(), kCloseMessage);
 }
 
+// Outputs are stopped and waited for while they remove their temporary files; an
+// import is only stopped.
 TEST_F(QuitTest, OutputsCleanUpAndPendingSettingsAreWrittenBeforeTheEnd) {
     shell.delegate->applicationDidFinishLaunching();
-    auto save = TaskHandle::create();
+    const TaskHandlePtr save = TaskHandle::create();
+    const TaskHandlePtr sharePreparation = TaskHandle::create();
+    const TaskHandlePtr import = TaskHandle::create();
     shell.model().stillImageSaveTask = save;
-    ApplicationSettings changed = shell.model().settingsState().settings;
-    changed.contactName = QStringLiteral("Dr. Ana Ruiz");
-    shell.model().updateSettings(changed);
+    AppModelTestAccess::changeShareState(
+        shell.model(), [&](ShareState& state) { state.shareImagePreparationTask = sharePreparation; });
+    AppModelTestAccess::changeImportState(shell.model(), [&](ImportState& state) { state.importTask = import; });
+    shell.models.changeSettings(
+        [](ApplicationSettings& settings) { settings.contactName = QStringLiteral("Dr. Ana Ruiz"); });
 
     shell.delegate->requestTermination();
-    EXPECT_TRUE(save->isCancelled());
+    EXPECT_TRUE(save->isCancelled() && sharePreparation->isCancelled() && import->isCancelled());
     EXPECT_EQ(shell.exitCount, 0);
     EXPECT_TRUE(log->eventsNamed("session_ended").empty());
 
     save->finish();
+    EXPECT_EQ(shell.exitCount, 0);
+    sharePreparation->finish();
     EXPECT_EQ(shell.exitCount, 1);
     ASSERT_EQ(shell.models.settingsStore->writes.size(), 1u);
     EXPECT_EQ(shell.models.settingsStore->writes.front().contactName, QStringLiteral("Dr. Ana Ruiz"));
     EXPECT_EQ(log->eventsNamed("session_ended").size(), 1u);
-}
-
-TEST_F(QuitTest, ASecondTerminationSignalEndsWithoutTheAnswer) {
-    openUnsavedEditor();
-    shell.delegate->requestTermination();
-    ASSERT_NE(shell.alert(), nullptr);
-
-    shell.delegate->forceTermination();
-    EXPECT_EQ(shell.exitCount, 1);
-    EXPECT_EQ(shell.alert(), nullptr);
 }
 
 class LanguageRelaunchTest : public QuitTest {
@@ -190,16 +188,6 @@ protected:
         ASSERT_TRUE(shell.model().beginLanguageRestart());
     }
 };
-
-TEST_F(LanguageRelaunchTest, WithoutAnEditorTheNewInstanceStartsAndThisOneEnds) {
-    chooseJapanese();
-    shell.delegate->relaunchForLanguageChange();
-    EXPECT_EQ(shell.relaunchCount, 1);
-
-    shell.models.scheduler.runDue();
-    EXPECT_EQ(shell.exitCount, 1);
-    EXPECT_EQ(shell.alert(), nullptr);
-}
 
 // A second request while the first waits for its answer says the restart failed and
 // clears the restart state; the first request still runs to its end.

@@ -38,41 +38,29 @@ protected:
     int supportPages = 0;
 };
 
-TEST_F(ApplicationCommandsTest, MenusAndShortcutsAreLaidOutForThisPlatform) {
-    EXPECT_TRUE(commands->menu(1)->actions().contains(commands->action(MenuCommand::settings)));
+// Help holds one About item, the application's own.
+TEST_F(ApplicationCommandsTest, HelpHoldsOneAboutItem) {
     EXPECT_TRUE(commands->menu(4)->actions().contains(commands->action(MenuCommand::aboutVeltrano)));
     EXPECT_EQ(commands->action(MenuCommand::about), nullptr);
     int aboutItems = 0;
     for (const QAction* item : commands->menu(4)->actions())
         aboutItems += item->text().startsWith(QStringLiteral("About"));
     EXPECT_EQ(aboutItems, 1);
-    EXPECT_EQ(commands->action(MenuCommand::settings)->shortcut(), QKeySequence(QStringLiteral("Ctrl+,")));
-    EXPECT_EQ(commands->action(MenuCommand::redo)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
-    EXPECT_EQ(commands->action(MenuCommand::quit)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
 }
 
+// The rules are the availability table's; here the items follow the model and the
+// session as they change.
 TEST_F(ApplicationCommandsTest, EnabledStatesFollowTheModelAsItChanges) {
-    EXPECT_TRUE(enabled(MenuCommand::openImage));
     EXPECT_FALSE(enabled(MenuCommand::saveImages));
-    EXPECT_FALSE(enabled(MenuCommand::fit));
-
     auto session = models.openEditor();
     EXPECT_TRUE(enabled(MenuCommand::saveImages));
-    EXPECT_TRUE(enabled(MenuCommand::fit));
     EXPECT_FALSE(enabled(MenuCommand::undo));
-
     session->setCanUndo(true);
     EXPECT_TRUE(enabled(MenuCommand::undo));
     session->setSelectedTab(EditorTab::animate);
-    EXPECT_FALSE(enabled(MenuCommand::undo));
     EXPECT_FALSE(enabled(MenuCommand::fit));
-    EXPECT_TRUE(enabled(MenuCommand::nextEditorTab));
-
     model().presentShortcuts();
     EXPECT_FALSE(enabled(MenuCommand::nextEditorTab));
-    EXPECT_FALSE(enabled(MenuCommand::documentation));
-    EXPECT_TRUE(enabled(MenuCommand::support));
-    EXPECT_TRUE(enabled(MenuCommand::aboutVeltrano));
 }
 
 // A replacement import locks the editor without a dialog: Save images… stays offered

@@ -67,10 +67,10 @@ protected:
         MotionPreference::shared().setReduceMotion(true);
         session = models.openEditor();
         session->prepareCommittedEditorState = [](auto, std::function<void(bool)> done) { done(true); };
-        ApplicationSettings settings = model().settingsState().settings;
-        settings.originalComparisonLabel = QStringLiteral("Before");
-        settings.contactName = QStringLiteral("Dr. Ana Ruiz");
-        model().updateSettings(settings);
+        models.changeSettings([](ApplicationSettings& settings) {
+            settings.originalComparisonLabel = QStringLiteral("Before");
+            settings.contactName = QStringLiteral("Dr. Ana Ruiz");
+        });
         view.resize(1180, 820);
         view.show();
         QApplication::setActiveWindow(&view);

@@ -189,10 +189,10 @@ TEST_F(SettingsRestartTest, AFailedRelaunchKeepsRunningAndIsShownUnderTheLanguag
 TEST(SettingsDialogScreenshotTest, EachSectionAt1180By820) {
     MotionPreference::shared().setReduceMotion(true);
     testing::ModelFixture models;
-    ApplicationSettings settings = models.model->settingsState().settings;
-    settings.contactName = QStringLiteral("Dr. Ana Ruiz");
-    settings.maximumImageSide = 3000;
-    models.model->updateSettings(settings);
+    models.changeSettings([](ApplicationSettings& settings) {
+        settings.contactName = QStringLiteral("Dr. Ana Ruiz");
+        settings.maximumImageSide = 3000;
+    });
     models.model->selectLanguage(AppLanguage::french);
     AppContentView view(*models.model, models.scheduler, MotionPreference::shared());
     view.resize(1180, 820);
@@ -209,16 +209,11 @@ TEST(SettingsDialogScreenshotTest, EachSectionAt1180By820) {
                                               typing ? QStringLiteral("ana@") : QStringLiteral("ana@clinic.example"));
         QApplication::processEvents();
         const QImage shot = view.grab().toImage();
-        ASSERT_EQ(shot.size(), QSize(1180, 820));
         const QString name = QString::fromLatin1(settingsSectionRawValue(section).data()).toLower().replace(' ', '_');
         EXPECT_TRUE(shot.save(QStringLiteral(VLT_SETTINGS_SCREENSHOT_DIR "/settings_%1_1180x820.png").arg(name)));
-
-        // The 940 × 650 surface in the middle; the rail's entry of the section selected.
-        EXPECT_EQ(modal->surfaceRect(), QRect(120, 85, 940, 650));
-        const QRect entry(modal->rail()->entry(section)->mapTo(&view, QPoint()), modal->rail()->entry(section)->size());
-        EXPECT_EQ(shot.pixel(entry.left() + 1, entry.center().y()), QColor::fromRgbF(0.086, 0.298, 0.322).rgb());
-        EXPECT_EQ(shot.pixel(entry.right() - 2, entry.center().y()), QColor::fromRgbF(0.91, 0.941, 0.941).rgb());
-        EXPECT_EQ(shot.pixel(600, 85 + 40), QColor::fromRgbF(0.973, 0.969, 0.949).rgb());
+        // The rail marks the section shown and no other.
+        for (const SettingsSection other : kAllSettingsSections)
+            EXPECT_EQ(modal->rail()->entry(other)->isChecked(), other == section);
     }
     MotionPreference::shared().setReduceMotion(false);
 }

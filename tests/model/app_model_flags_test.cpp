@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QSignalSpy>
-
 #include "model/app_model_flags.h"
 #include "model/model_test_support.h"
 #include "model/app_model_test_access.h"
@@ -79,24 +77,6 @@ TEST(AppModelDerivedFlagsTest, PanelsAndTheShareServiceDoNotCount) {
         model, [](StillImageSaveState& state) { state.isFolderPickerPresented = true; });
     AppModelTestAccess::changeShareState(model, [](ShareState& state) { state.isNativeShareServiceActive = true; });
     EXPECT_FALSE(model.isPresentingModal());
-    EXPECT_FALSE(model.isInteractionLocked());
-}
-
-TEST(AppModelDerivedFlagsTest, FlagSignalsFireOnlyWhenTheFlagChanges) {
-    testing::ModelFixture fixture;
-    AppModel& model = *fixture.model;
-    QSignalSpy presenting(&model, &AppModel::isPresentingModalChanged);
-    QSignalSpy locked(&model, &AppModel::isInteractionLockedChanged);
-
-    model.presentShortcuts();
-    model.reportGraphicsFailure();
-    EXPECT_EQ(presenting.count(), 1);
-    EXPECT_EQ(locked.count(), 1);
-
-    model.closeShortcuts();
-    EXPECT_EQ(presenting.count(), 1);
-    model.closeGraphicsFailure();
-    EXPECT_EQ(presenting.count(), 2);
     EXPECT_FALSE(model.isInteractionLocked());
 }
 

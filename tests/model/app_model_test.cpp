@@ -64,6 +64,7 @@ TEST(AppModelObservationTest, AnAreaSignalsOnceForEachWriteThatChangedIt) {
     QSignalSpy shortcuts(&model, &AppModel::shortcutsStateChanged);
     QSignalSpy settings(&model, &AppModel::settingsStateChanged);
     QSignalSpy presenting(&model, &AppModel::isPresentingModalChanged);
+    QSignalSpy locked(&model, &AppModel::isInteractionLockedChanged);
     QSignalSpy video(&model, &AppModel::animationVideoSaveStateChanged);
     QSignalSpy share(&model, &AppModel::shareStateChanged);
 
@@ -82,7 +83,9 @@ TEST(AppModelObservationTest, AnAreaSignalsOnceForEachWriteThatChangedIt) {
     EXPECT_EQ(import.count(), 1);
     EXPECT_EQ(shortcuts.count(), 2);
     EXPECT_EQ(settings.count(), 1);
+    // The derived flags signal only when they change.
     EXPECT_EQ(presenting.count(), 3);
+    EXPECT_EQ(locked.count(), 3);
     EXPECT_EQ(video.count(), 1);
     EXPECT_EQ(share.count(), 2);
 }

@@ -36,10 +36,12 @@ protected:
     std::optional<EditingCanvasPreparationFailure> failure;
 };
 
-TEST_F(EditorPreparationFlowTest, PreparesTheCanvasAndOpensTheEditor) {
+TEST_F(EditorPreparationFlowTest, PreparesTheCanvasOnceAndOpensTheEditor) {
+    goToEditor();
     goToEditor();
     EXPECT_TRUE(model().editorState().isPreparingEditor);
     EXPECT_FALSE(model().canGoToEditor());
+    EXPECT_EQ(background.pendingCount(), 1u) << "a second press starts nothing";
     EXPECT_EQ(model().editorState().editorPreparationGeneration, 1);
     background.runAll();
 
@@ -50,19 +52,12 @@ TEST_F(EditorPreparationFlowTest, PreparesTheCanvasAndOpensTheEditor) {
     EXPECT_EQ(log->eventsNamed("editor_preparation_succeeded").size(), 1u);
 }
 
-TEST_F(EditorPreparationFlowTest, PressingTwiceStartsOnePreparation) {
-    goToEditor();
-    goToEditor();
-    EXPECT_EQ(background.pendingCount(), 1u);
-    EXPECT_EQ(model().editorState().editorPreparationGeneration, 1);
-}
-
 TEST_F(EditorPreparationFlowTest, TheSessionGetsTheLabelsOfTheMomentTheCanvasArrives) {
     goToEditor();
-    ApplicationSettings settings = model().settingsState().settings;
-    settings.originalComparisonLabel = QStringLiteral("Before");
-    settings.simulationComparisonLabel = QStringLiteral("After");
-    model().updateSettings(settings.normalized());
+    fixture.changeSettings([](ApplicationSettings& settings) {
+        settings.originalComparisonLabel = QStringLiteral("Before");
+        settings.simulationComparisonLabel = QStringLiteral("After");
+    });
     background.runAll();
     ASSERT_NE(model().editorState().editorSession, nullptr);
     EXPECT_EQ(model().editorState().editorSession->originalComparisonLabel(), QStringLiteral("Before"));

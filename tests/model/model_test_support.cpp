@@ -66,6 +66,12 @@ void ModelFixture::makeUnsavedChange() {
     session->setHistoryStateRevision(session->historyStateRevision() + 1);
 }
 
+void ModelFixture::changeSettings(const std::function<void(ApplicationSettings&)>& edit) {
+    ApplicationSettings settings = model->settingsState().settings;
+    edit(settings);
+    model->updateSettings(settings.normalized());
+}
+
 BackgroundRunner ManualBackgroundRunner::runner() {
     return [this](std::function<void()> work) { jobs_.push_back(std::move(work)); };
 }

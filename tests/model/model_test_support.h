@@ -81,6 +81,8 @@ public:
                                               ImageSize size = {64, 48});
     // Gives the open editor a change that no image save covers.
     void makeUnsavedChange();
+    // Changes the settings in force as an edit in the dialog would.
+    void changeSettings(const std::function<void(ApplicationSettings&)>& edit);
 
     ManualClock clock;
     ManualScheduler scheduler{&clock};

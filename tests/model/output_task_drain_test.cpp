@@ -43,31 +43,6 @@ TEST(OutputTaskDrainTest, ATaskThatNeverEndsIsGivenUpOnAfterTheLimit) {
     EXPECT_EQ(calls, 1);
 }
 
-TEST(OutputTaskDrainTest, TerminationWaitsForTheRunningSaveToCleanUp) {
-    testing::ModelFixture fixture;
-    AppModel& model = *fixture.model;
-    FakeOutputTask save;
-    FakeOutputTask sharePreparation;
-    model.stillImageSaveTask = save.handle;
-    AppModelTestAccess::changeShareState(
-        model, [&](ShareState& state) { state.shareImagePreparationTask = sharePreparation.handle; });
-    auto import = TaskHandle::create();
-    AppModelTestAccess::changeImportState(model, [&](ImportState& state) { state.importTask = import; });
-
-    bool terminated = false;
-    model.finishOutputTasksBeforeTermination([&] {
-        EXPECT_TRUE(save.temporaryFileRemoved);
-        terminated = true;
-    });
-    EXPECT_TRUE(import->isCancelled());
-    EXPECT_TRUE(save.handle->isCancelled());
-    EXPECT_FALSE(terminated);
-
-    sharePreparation.finishCleanup();
-    save.finishCleanup();
-    EXPECT_TRUE(terminated);
-}
-
 TEST(OutputTaskDrainTest, FinishedTasksDoNotHoldUpTermination) {
     testing::ModelFixture fixture;
     FakeOutputTask earlierSave;

@@ -156,9 +156,7 @@ protected:
     CropInspectorSizeTest() : CropInspectorTest({3000, 4000}) {}
 
     void setMaximumImageSide(std::int64_t side) {
-        ApplicationSettings settings = fixture.model->settingsState().settings;
-        settings.maximumImageSide = side;
-        fixture.model->updateSettings(settings.normalized());
+        fixture.changeSettings([side](ApplicationSettings& settings) { settings.maximumImageSide = side; });
     }
 };
 

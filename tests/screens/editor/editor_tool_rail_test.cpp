@@ -75,16 +75,6 @@ TEST_F(EditorToolRailTest, CollapsesToIconsOnly) {
     EXPECT_FALSE(rail.toolButton(EditorTool::push)->showsLabel());
 }
 
-TEST_F(EditorToolRailTest, ALongTitleWrapsToAtMostTwoLines) {
-    rail.modeButton(EditorMode::annotate)->click();
-    QApplication::processEvents();
-    auto* button = rail.toolButton(EditorTool::filledRectangle);
-    const QFontMetricsF metrics(button->titleFont());
-    const QRectF title =
-        metrics.boundingRect(QRectF(0, 0, button->width(), 1e6), Qt::AlignHCenter | Qt::TextWordWrap, button->text());
-    EXPECT_LE(title.height(), 2 * metrics.lineSpacing() + 0.5);
-}
-
 // Under the toolbar of a window of the default height the nine annotation tools do
 // not fit; the list scrolls under a floating scroller that takes none of its width.
 TEST_F(EditorToolRailTest, TheListScrollsWhileTheModesAndCollapseStay) {

@@ -65,7 +65,7 @@ TEST_F(EditorViewportHeaderTest, TheReadoutShowsThePercentageAndGoesOneToOne) {
     EXPECT_DOUBLE_EQ(EditorViewportHeader::oneToOneZoom(0.0), 16.0);
 }
 
-TEST_F(EditorViewportHeaderTest, ChoosingAnimateFitsTheImage) {
+TEST_F(EditorViewportHeaderTest, ChoosingAnimateFitsTheImageAndAVideoSaveDisablesTheHeader) {
     fixture.session->setZoom(3.0);
     header.tabButton(EditorTab::animate)->click();
     EXPECT_EQ(fixture.session->selectedTab(), EditorTab::animate);
@@ -80,6 +80,13 @@ TEST_F(EditorViewportHeaderTest, ChoosingAnimateFitsTheImage) {
     EXPECT_TRUE(header.zoomGroup()->isEnabled());
     EXPECT_TRUE(header.tabButton(EditorTab::original)->isSelected());
     EXPECT_FALSE(header.tabButton(EditorTab::animate)->isSelected());
+
+    // A video save disables tabs and zoom on any tab.
+    header.setOutputBusy(true);
+    EXPECT_FALSE(header.tabBar()->isEnabled() || header.zoomGroup()->isEnabled());
+    EXPECT_FALSE(header.tabButton(EditorTab::original)->isEnabled());
+    header.setOutputBusy(false);
+    EXPECT_TRUE(header.tabButton(EditorTab::original)->isEnabled());
 }
 
 TEST_F(EditorViewportHeaderTest, ChoosingTheSelectedTabWritesNothingButRefreshesTheHint) {
@@ -91,15 +98,6 @@ TEST_F(EditorViewportHeaderTest, ChoosingTheSelectedTabWritesNothingButRefreshes
     header.tabButton(EditorTab::simulation)->click();
     EXPECT_EQ(tabWrites, 0);
     EXPECT_EQ(fixture.session->transientMessage(), EditorMessages::zoomedImageMoveHint());
-}
-
-TEST_F(EditorViewportHeaderTest, AVideoSaveDisablesTabsAndZoomOnAnyTab) {
-    header.setOutputBusy(true);
-    EXPECT_FALSE(header.tabBar()->isEnabled());
-    EXPECT_FALSE(header.zoomGroup()->isEnabled());
-    EXPECT_FALSE(header.tabButton(EditorTab::original)->isEnabled());
-    header.setOutputBusy(false);
-    EXPECT_TRUE(header.tabButton(EditorTab::original)->isEnabled());
 }
 
 TEST_F(EditorViewportHeaderTest, LabelIsShownSelectedOnlyOnComparison) {

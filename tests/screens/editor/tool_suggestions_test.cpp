@@ -5,14 +5,6 @@
 namespace vlt {
 namespace {
 
-TEST(ToolSuggestionsTest, OnlyTheThreeShapingBrushesHaveRows) {
-    for (const EditorTool tool : kAllEditorTools) {
-        const bool brush = tool == EditorTool::push || tool == EditorTool::grow || tool == EditorTool::shrink;
-        EXPECT_EQ(suggestionRows(tool).empty(), !brush) << rawValue(tool);
-    }
-    EXPECT_TRUE(suggestionHint(EditorTool::draw, QStringLiteral("Nose")).isEmpty());
-}
-
 TEST(ToolSuggestionsTest, EveryListedAreaHasAHintAndAName) {
     for (const EditorTool tool : {EditorTool::push, EditorTool::grow, EditorTool::shrink}) {
         for (const QStringList& row : suggestionRows(tool)) {

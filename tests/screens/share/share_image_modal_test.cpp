@@ -32,11 +32,6 @@ protected:
         modal->present();
         return modal;
     }
-    void changeSettings(const std::function<void(ApplicationSettings&)>& edit) {
-        ApplicationSettings settings = model().settingsState().settings;
-        edit(settings);
-        model().updateSettings(settings.normalized());
-    }
 
     testing::ModelFixture models;
     std::shared_ptr<EditorSession> session;
@@ -46,7 +41,7 @@ protected:
 // A watermark that would not be drawn cannot be switched and is handed over off, but
 // its toggle still shows the stored choice.
 TEST_F(ShareImageModalTest, WatermarksThatAreNotConfiguredShowTheStoredChoiceAndGoOff) {
-    changeSettings([](ApplicationSettings& settings) {
+    models.changeSettings([](ApplicationSettings& settings) {
         settings.originalComparisonLabel = QStringLiteral("  ");
         settings.simulationComparisonLabel.clear();
     });
@@ -58,7 +53,7 @@ TEST_F(ShareImageModalTest, WatermarksThatAreNotConfiguredShowTheStoredChoiceAnd
     }
     EXPECT_EQ(modal->currentDialogState(), (ShareImageDialogState{StillImageKind::simulation, false, false}));
 
-    changeSettings([](ApplicationSettings& settings) {
+    models.changeSettings([](ApplicationSettings& settings) {
         settings.contactName = QStringLiteral("Dr. Ana Ruiz");
         settings.contactAddress = QStringLiteral("Main Street 1\r\n\r\n Town ");
     });
@@ -103,7 +98,8 @@ TEST_F(ShareImageModalTest, WhilePreparingTheChoicesAreLockedAndEscapeCancels) {
 }
 
 TEST_F(ShareImageModalTest, EditLeavesForTheSettingsAndTheDialogComesBack) {
-    changeSettings([](ApplicationSettings& settings) { settings.simulationComparisonLabel = QStringLiteral("After"); });
+    models.changeSettings(
+        [](ApplicationSettings& settings) { settings.simulationComparisonLabel = QStringLiteral("After"); });
     ShareImageModal* modal = open({StillImageKind::simulation, true, true});
     modal->kindRow(StillImageKind::original)->click();
     modal->editLink(Watermark::contactInformation)->click();
