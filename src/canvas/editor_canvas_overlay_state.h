@@ -33,6 +33,8 @@ struct EditorCanvasOverlayState {
     float annotationOpacity = 1.0f;
     // View coordinates; none while the pointer is not over the canvas.
     std::optional<QPointF> hoverPoint;
+
+    friend bool operator==(const EditorCanvasOverlayState&, const EditorCanvasOverlayState&) = default;
 };
 
 }  // namespace vlt

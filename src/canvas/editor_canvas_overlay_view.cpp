@@ -186,33 +186,54 @@ std::optional<QRectF> brushPane(const EditorCanvasOverlayState& state, QPointF h
     return std::nullopt;
 }
 
-void drawBrushOutline(QPainter& painter, const EditorCanvasOverlayState& state) {
-    if (!isReshapeTool(state.tool) && !hasRoundAnnotationBrush(state.tool)) return;
-    if (!state.hoverPoint) return;
+// Where the brush outline goes: round the pointer, clipped to the visible image.
+struct BrushOutline {
+    QPointF centre;
+    double radius;
+    QRectF clip;
+};
+
+std::optional<BrushOutline> brushOutline(const EditorCanvasOverlayState& state) {
+    if (!isReshapeTool(state.tool) && !hasRoundAnnotationBrush(state.tool)) return std::nullopt;
+    if (!state.hoverPoint) return std::nullopt;
     const QPointF hover = *state.hoverPoint;
     const auto pane = brushPane(state, hover);
-    if (!pane) return;
+    if (!pane) return std::nullopt;
 
     const PaneImage placed = paneImage(state, *pane);
-    if (!EditorViewportGeometry::containsClosed(placed.image, hover) || !isUsable(placed.visible)) return;
-
+    if (!EditorViewportGeometry::containsClosed(placed.image, hover) || !isUsable(placed.visible)) return std::nullopt;
     const double diameter = state.toolDiameter * placed.image.width() / std::max(state.canvasSize.width(), 1);
+    return BrushOutline{hover, diameter * 0.5, placed.visible};
+}
+
+// The view points the brush outline may touch, its antialiased edge included.
+QRectF brushOutlineBounds(const EditorCanvasOverlayState& state) {
+    const std::optional<BrushOutline> outline = brushOutline(state);
+    if (!outline) return {};
+    const double reach = std::max(outline->radius, kBrushDotDiameter * 0.5) + kBrushOuterLineWidth + 1.0;
+    return QRectF(outline->centre.x() - reach, outline->centre.y() - reach, 2.0 * reach, 2.0 * reach)
+        .intersected(outline->clip);
+}
+
+void drawBrushOutline(QPainter& painter, const EditorCanvasOverlayState& state) {
+    const std::optional<BrushOutline> outline = brushOutline(state);
+    if (!outline) return;
     QColor outerColour(Qt::black);
     outerColour.setAlphaF(static_cast<float>(kBrushOuterAlpha));
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setClipRect(placed.visible, Qt::IntersectClip);
+    painter.setClipRect(outline->clip, Qt::IntersectClip);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(outerColour, kBrushOuterLineWidth));
-    painter.drawEllipse(hover, diameter * 0.5, diameter * 0.5);
+    painter.drawEllipse(outline->centre, outline->radius, outline->radius);
     painter.setPen(QPen(Qt::white, kBrushInnerLineWidth));
-    painter.drawEllipse(hover, diameter * 0.5, diameter * 0.5);
+    painter.drawEllipse(outline->centre, outline->radius, outline->radius);
 
     painter.setBrush(Qt::white);
     painter.setPen(QPen(Qt::black, 1.0));
-    painter.drawEllipse(QRectF(hover.x() - kBrushDotDiameter * 0.5, hover.y() - kBrushDotDiameter * 0.5,
-                               kBrushDotDiameter, kBrushDotDiameter));
+    painter.drawEllipse(QRectF(outline->centre.x() - kBrushDotDiameter * 0.5,
+                               outline->centre.y() - kBrushDotDiameter * 0.5, kBrushDotDiameter, kBrushDotDiameter));
     painter.restore();
 }
 
@@ -228,8 +249,19 @@ EditorCanvasOverlayView::EditorCanvasOverlayView(QWidget* parent) : QWidget(pare
 }
 
 void EditorCanvasOverlayView::setState(EditorCanvasOverlayState state) {
+    EditorCanvasOverlayState sameHover = state;
+    sameHover.hoverPoint = state_.hoverPoint;
+    if (!(sameHover == state_)) {
+        state_ = std::move(state);
+        update();
+        return;
+    }
+    // Only the pointer moved (or nothing did): the brush outline's old and new places,
+    // so that a drag repaints the brush's neighbourhood, not the whole canvas.
+    const QRectF before = brushOutlineBounds(state_);
     state_ = std::move(state);
-    update();
+    const QRect changed = before.united(brushOutlineBounds(state_)).toAlignedRect();
+    if (!changed.isEmpty()) update(changed);
 }
 
 void EditorCanvasOverlayView::paint(QPainter& painter, const EditorCanvasOverlayState& state) {

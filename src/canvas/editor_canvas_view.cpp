@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
@@ -142,10 +143,31 @@ void EditorCanvasView::frameClockTicked() {
 }
 
 void EditorCanvasView::framePresented() {
-    update();
+    scheduleRepaintOfPresentedFrame();
     if (!frameAwaitsPresent_) return;
     frameAwaitsPresent_ = false;
     if (!isPaused()) renderFrame();
+}
+
+void EditorCanvasView::scheduleRepaintOfPresentedFrame() {
+    const std::shared_ptr<const GpuTexture> shown = gpuView_->presentedTexture();
+    const std::uint64_t shownTag = shown ? shown->contentsTag() : GpuTexture::kUnknownContents;
+    std::optional<QRect> changed;
+    if (renderer_ && shownTag != GpuTexture::kUnknownContents) {
+        changed = renderer_->changedPixels(repaintScheduledFrameTag_, shownTag);
+    }
+    repaintScheduledFrameTag_ = shownTag;
+    if (!changed) {
+        update();
+        return;
+    }
+    if (changed->isEmpty()) return;
+    // Whole points around the changed pixels; during a stroke that is the brush's
+    // neighbourhood, not the whole view.
+    const double scale = devicePixelRatioF();
+    const QRectF points(changed->x() / scale, changed->y() / scale, changed->width() / scale,
+                        changed->height() / scale);
+    update(points.toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 void EditorCanvasView::drawFrameNow() { renderFrame(); }
@@ -260,19 +282,27 @@ void EditorCanvasView::renderFrame() {
     }
 }
 
-void EditorCanvasView::paintEvent(QPaintEvent*) {
+void EditorCanvasView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const bool opaque = renderer_ && renderer_->drawsOpaqueFrames();
     const QImage frame = presentedFrameImage(*gpuView_, opaque ? FrameOpacity::opaque : FrameOpacity::mayBeTransparent);
     const double backingScale = devicePixelRatioF();
     const QRectF frameRect(0.0, 0.0, frame.width() / backingScale, frame.height() / backingScale);
-    // An opaque frame of the widget's size is the whole paint: one copy of its pixels
-    // at the device pixel ratio they were drawn at. Anything else shows the clear
-    // colour where the frame leaves the widget uncovered or lets it through.
+    // An opaque frame of the widget's size is the whole paint: a copy of the asked-for
+    // rectangles of its pixels at the device pixel ratio they were drawn at. Anything
+    // else shows the clear colour where the frame leaves the widget uncovered or lets
+    // it through.
     if (!opaque || !frameRect.contains(QRectF(rect()))) {
         painter.fillRect(rect(), QColor::fromRgbF(kClearColorRed, kClearColorGreen, kClearColorBlue));
     }
-    if (!frame.isNull()) painter.drawImage(frameRect, frame);
+    if (frame.isNull()) return;
+    for (const QRect& asked : event->region()) {
+        const QRectF target = QRectF(asked).intersected(frameRect);
+        if (target.isEmpty()) continue;
+        const QRectF source(target.x() * backingScale, target.y() * backingScale, target.width() * backingScale,
+                            target.height() * backingScale);
+        painter.drawImage(target, frame, source);
+    }
 }
 
 // --- Strokes -------------------------------------------------------------------------

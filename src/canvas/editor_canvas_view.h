@@ -187,6 +187,8 @@ private:
     void drawFrameNow();
     void frameClockTicked();
     void framePresented();
+    // Asks for a repaint of what the newly presented frame changed.
+    void scheduleRepaintOfPresentedFrame();
 
     // Input routing.
     void pressPrimary(QPointF point, double now);
@@ -225,6 +227,9 @@ private:
     // A tick came while the previous frame was still being drawn; the frame follows
     // as soon as that one is shown, so frames never queue up behind each other.
     bool frameAwaitsPresent_ = false;
+    // The last presented frame whose changes a repaint was asked for (its contents
+    // tag); the widget shows it once that repaint has run.
+    std::uint64_t repaintScheduledFrameTag_ = 0;
 
     SharedEditingCanvas canvas_;
     std::shared_ptr<MetalDeformationRenderer> renderer_;

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QBackingStore>
+#include <QPixmap>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -72,6 +74,49 @@ TEST(EditorCanvasStrokeTest, StrokesThatChangeNothingRecordNothingAndAPushDragOn
     EXPECT_TRUE(allZero(harness.field()));
     EXPECT_FALSE(harness.session().canUndo());
     EXPECT_FALSE(harness.session().canReset());
+}
+
+// What the window shows is what its backing store holds.
+void expectShownAsAfterAWholeRepaint(EditorCanvasView& view) {
+    const auto* store = dynamic_cast<const QImage*>(view.backingStore()->paintDevice());
+    ASSERT_NE(store, nullptr);
+    const QImage shown = store->convertToFormat(QImage::Format_RGB32);
+    const QImage whole = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), whole.size());
+    EXPECT_TRUE(shown == whole);
+}
+
+TEST(EditorCanvasStrokeTest, RepaintingOnlyWhatFramesAndTheBrushChangedShowsWhatAWholeRepaintShows) {
+    for (const EditorTab tab : {EditorTab::simulation, EditorTab::comparison}) {
+        SCOPED_TRACE(title(tab).toStdString());
+        CanvasHarness harness;
+        harness.selectTab(tab);
+        harness.settle();
+        const int panel = tab == EditorTab::comparison ? 1 : 0;
+        const auto along = [&](int step) {
+            return harness.viewPointFor({60.0 + 12.0 * step, 60.0 + 7.0 * step}, panel);
+        };
+        // The brush outline alone follows the pointer.
+        for (int step = 0; step <= 12; ++step) {
+            harness.drag(along(step), Qt::NoButton);
+            harness.settle();
+        }
+        expectShownAsAfterAWholeRepaint(harness.view());
+        // A stroke changes the image under it.
+        harness.press(along(0));
+        for (int step = 1; step <= 12; ++step) {
+            harness.drag(along(step));
+            harness.view().renderFrame();
+            harness.settle();
+        }
+        expectShownAsAfterAWholeRepaint(harness.view());
+        harness.release(along(12));
+        // Undo changes the image where the pointer is not.
+        harness.drag(harness.viewPointFor({250, 10}, panel), Qt::NoButton);
+        harness.undo();
+        harness.settle();
+        expectShownAsAfterAWholeRepaint(harness.view());
+    }
 }
 
 TEST(EditorCanvasStrokeTest, UndoAtTheFiveStepBoundaryShowsTheLimitMessage) {

@@ -62,6 +62,29 @@ DrawnFrameHistory::Start DrawnFrameHistory::startFrame(const GpuTexture& target,
     return start;
 }
 
+const DrawnFrameHistory::Frame* DrawnFrameHistory::find(std::uint64_t contentsTag) const {
+    if (contentsTag == GpuTexture::kUnknownContents) return nullptr;
+    const auto found = std::find_if(frames_.begin(), frames_.end(), [&](const Frame& frame) {
+        return frame.target != nullptr && frame.contentsTag == contentsTag;
+    });
+    return found == frames_.end() ? nullptr : &*found;
+}
+
+std::optional<PixelRegion> DrawnFrameHistory::fieldChangedBetween(std::uint64_t older, std::uint64_t newer) const {
+    const Frame* first = find(older);
+    const Frame* second = find(newer);
+    if (first == nullptr || second == nullptr || first->age > second->age || first->changedEverywhere ||
+        !(first->layout == second->layout)) {
+        return std::nullopt;
+    }
+    return first->changedField;
+}
+
+const DrawnFrameLayout* DrawnFrameHistory::layoutOf(std::uint64_t contentsTag) const {
+    const Frame* frame = find(contentsTag);
+    return frame == nullptr ? nullptr : &frame->layout;
+}
+
 GpuScissorRect pixelsSamplingField(const PixelRegion& changedField, const QRectF& imageRect, std::int64_t canvasWidth,
                                    std::int64_t canvasHeight) {
     if (!changedField.hasPixels()) return {};

@@ -62,7 +62,18 @@ public:
     // target showed.
     Start startFrame(const GpuTexture& target, const DrawnFrameLayout& layout);
 
+    // At least where the frame tagged `newer` can differ from the one tagged `older`
+    // (GpuTexture::contentsTag): the field texels changed since `older` was encoded,
+    // when both frames are still remembered, `newer` came later, both have the same
+    // layout and nothing changed everywhere since. None otherwise.
+    std::optional<PixelRegion> fieldChangedBetween(std::uint64_t older, std::uint64_t newer) const;
+    // The layout a remembered frame was drawn with; null once it is forgotten.
+    const DrawnFrameLayout* layoutOf(std::uint64_t contentsTag) const;
+
 private:
+    struct Frame;
+    const Frame* find(std::uint64_t contentsTag) const;
+
     struct Frame {
         const GpuTexture* target = nullptr;
         std::uint64_t contentsTag = GpuTexture::kUnknownContents;

@@ -145,6 +145,14 @@ struct DrawableFrame {
     }
 };
 
+// The drawable of the given size for a view of the given bounds; bounds of at most one
+// point count as one.
+DrawableFrame drawableFrame(std::int64_t width, std::int64_t height, double boundsWidth, double boundsHeight) {
+    const double usableWidth = boundsWidth > kMinimumBoundsExtent ? boundsWidth : kMinimumBoundsExtent;
+    const double usableHeight = boundsHeight > kMinimumBoundsExtent ? boundsHeight : kMinimumBoundsExtent;
+    return {{static_cast<double>(width) / usableWidth, static_cast<double>(height) / usableHeight}, width, height};
+}
+
 // Pixels whose centres lie inside the image quad with two pixels to spare on every
 // side, so that no rounding on the way through clip space can leave one uncovered;
 // empty when the image is too small or its rectangle unusable.
@@ -468,12 +476,7 @@ void MetalDeformationRenderer::draw(GpuView& view, const std::vector<MetalRender
 
     const std::int64_t drawableWidth = drawable->texture()->width();
     const std::int64_t drawableHeight = drawable->texture()->height();
-    const double boundsWidth = view.boundsWidth() > kMinimumBoundsExtent ? view.boundsWidth() : kMinimumBoundsExtent;
-    const double boundsHeight = view.boundsHeight() > kMinimumBoundsExtent ? view.boundsHeight() : kMinimumBoundsExtent;
-    const DrawableFrame frame{
-        {static_cast<double>(drawableWidth) / boundsWidth, static_cast<double>(drawableHeight) / boundsHeight},
-        drawableWidth,
-        drawableHeight};
+    const DrawableFrame frame = drawableFrame(drawableWidth, drawableHeight, view.boundsWidth(), view.boundsHeight());
 
     GpuRenderPassDescriptor pass = view.renderPassDescriptor(*drawable);
     frameLayout_.drawableWidth = drawableWidth;
@@ -514,6 +517,19 @@ void MetalDeformationRenderer::draw(GpuView& view, const std::vector<MetalRender
     commands->present(std::move(drawable));
     commands->commit();
     lastFrameCommands_ = std::move(commands);
+}
+
+std::optional<QRect> MetalDeformationRenderer::changedPixels(std::uint64_t older, std::uint64_t newer) const {
+    const std::optional<PixelRegion> changedField = drawnFrames_.fieldChangedBetween(older, newer);
+    const DrawnFrameLayout* layout = drawnFrames_.layoutOf(newer);
+    if (!changedField || layout == nullptr) return std::nullopt;
+    const DrawableFrame frame =
+        drawableFrame(layout->drawableWidth, layout->drawableHeight, layout->boundsWidth, layout->boundsHeight);
+    const GpuScissorRect damage = imageDamage(*changedField, layout->panes, frame, width_, height_)
+                                      .intersected({0, 0, frame.width, frame.height});
+    if (damage.isEmpty()) return QRect();
+    return QRect(static_cast<int>(damage.x), static_cast<int>(damage.y), static_cast<int>(damage.width),
+                 static_cast<int>(damage.height));
 }
 
 bool MetalDeformationRenderer::isDrawingFrame() const {

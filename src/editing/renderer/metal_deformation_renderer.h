@@ -60,6 +60,11 @@ public:
     // that cannot be drawn (no free drawable, no command buffer) is skipped.
     void draw(GpuView& view, const std::vector<MetalRenderPane>& panes, double backingScale);
 
+    // The drawable pixels in which the frame tagged `newer` can differ from the earlier
+    // one tagged `older` (their textures' contentsTag), which lets a painter redraw
+    // just those; none when that is not known, and then any pixel may differ.
+    std::optional<QRect> changedPixels(std::uint64_t older, std::uint64_t newer) const;
+
     // Whether every frame draw() makes is opaque: the workspace is, and so is the
     // image when the canvas has no transparent pixel.
     bool drawsOpaqueFrames() const { return drawsOpaqueFrames_; }
