@@ -11,6 +11,7 @@ Glossary (English = es); later texts follow it:
   canvas = lienzo
   Comparison = Comparación
   comparison labels = etiquetas de comparación
+  configured in Settings = definido en Configuración
   contact information = datos de contacto
   crash report = informe de fallo
   crop (noun / verb) = recorte / recortar
@@ -39,11 +40,13 @@ Glossary (English = es); later texts follow it:
   reshape = remodelar (sustantivo: remodelado)
   Save images = Guardar imágenes
   Settings = Configuración
+  settings (individual options, section names) = ajustes
   Share = Compartir
   Shrink = Encoger
   Simulation = Simulación
   Spacebar = barra espaciadora
   still image = imagen fija
+  support (Veltrano support, support page) = soporte
   tab = pestaña
   undo = deshacer
   watermark = marca de agua
@@ -129,11 +132,11 @@ Glossary (English = es); later texts follow it:
     </message>
     <message>
         <source>Add mid-face volume for a filler-like fullness.</source>
-        <translation>Añadir volumen en el tercio medio facial para un efecto de relleno.</translation>
+        <translation>Añada volumen en el tercio medio facial para un efecto de relleno.</translation>
     </message>
     <message>
         <source>Add multiline text to the Simulation (T)</source>
-        <translation>Añadir texto de varias líneas a la simulación (T)</translation>
+        <translation>Añadir texto de varias líneas a la Simulación (T)</translation>
     </message>
     <message>
         <source>Add multiline text to the Simulation.</source>
@@ -141,7 +144,7 @@ Glossary (English = es); later texts follow it:
     </message>
     <message>
         <source>Add projection and roundness for an augmentation effect.</source>
-        <translation>Añadir proyección y redondez para un efecto de aumento.</translation>
+        <translation>Añada proyección y redondez para un efecto de aumento.</translation>
     </message>
     <message>
         <source>Add text</source>
@@ -255,7 +258,7 @@ o rueda del ratón</translation>
     </message>
     <message>
         <source>Brush over a changed area to progressively return it toward the Original, without resetting the rest of the simulation.</source>
-        <translation>Pase el pincel sobre una zona modificada para devolverla progresivamente hacia el original, sin restablecer el resto de la simulación.</translation>
+        <translation>Pase el pincel sobre una zona modificada para devolverla progresivamente hacia el Original, sin restablecer el resto de la simulación.</translation>
     </message>
     <message>
         <source>Buttocks</source>
@@ -503,7 +506,7 @@ o rueda del ratón</translation>
     </message>
     <message>
         <source>Contact information settings</source>
-        <translation>Ajustes de información de contacto</translation>
+        <translation>Ajustes de datos de contacto</translation>
     </message>
     <message>
         <source>Continue</source>
@@ -519,7 +522,7 @@ o rueda del ratón</translation>
     </message>
     <message>
         <source>Contract an area smoothly toward the centre of the brush. Use short, controlled passes for precise changes.</source>
-        <translation>Contraer una zona suavemente hacia el centro del pincel. Use pasadas cortas y controladas para cambios precisos.</translation>
+        <translation>Contraiga una zona suavemente hacia el centro del pincel. Use pasadas cortas y controladas para cambios precisos.</translation>
     </message>
     <message>
         <source>Copy Image</source>
@@ -739,7 +742,7 @@ o rueda del ratón</translation>
     </message>
     <message>
         <source>Drag the chin forward for augmentation, or pull the jawline in to slim the lower face.</source>
-        <translation>Adelantar el mentón para un aumento, o meter la línea mandibular para afinar el tercio inferior del rostro.</translation>
+        <translation>Desplace el mentón hacia delante para un aumento, o lleve la línea mandibular hacia dentro para afinar el tercio inferior del rostro.</translation>
     </message>
     <message>
         <source>Drag the selection area or its corners if necessary</source>
@@ -756,17 +759,17 @@ o rueda del ratón</translation>
     <message>
         <source>Draw a circle or ellipse outline on the Simulation.
 Double-click an existing circle to select it, then drag to move it.</source>
-        <translation>Dibuje el contorno de un círculo o una elipse en la simulación.
+        <translation>Dibuje el contorno de un círculo o una elipse en la Simulación.
 Haga doble clic en un círculo existente para seleccionarlo y arrástrelo para moverlo.</translation>
     </message>
     <message>
         <source>Draw a freeform annotation on the Simulation (D)</source>
-        <translation>Dibujar una anotación a mano alzada en la simulación (D)</translation>
+        <translation>Dibujar una anotación a mano alzada en la Simulación (D)</translation>
     </message>
     <message>
         <source>Draw a freeform line over the Simulation.
 Double-click an existing drawing to select it, then drag to move it.</source>
-        <translation>Dibuje una línea a mano alzada sobre la simulación.
+        <translation>Dibuje una línea a mano alzada sobre la Simulación.
 Haga doble clic en un dibujo existente para seleccionarlo y arrástrelo para moverlo.</translation>
     </message>
     <message>
@@ -776,7 +779,7 @@ Haga doble clic en un dibujo existente para seleccionarlo y arrástrelo para mov
     <message>
         <source>Draw a rectangular outline on the Simulation.
 Double-click an existing rectangle to select it, then drag to move it.</source>
-        <translation>Dibuje el contorno de un rectángulo en la simulación.
+        <translation>Dibuje el contorno de un rectángulo en la Simulación.
 Haga doble clic en un rectángulo existente para seleccionarlo y arrástrelo para moverlo.</translation>
     </message>
     <message>
@@ -839,7 +842,7 @@ Haga doble clic en una línea existente para seleccionarla y arrástrela para mo
     </message>
     <message>
         <source>Enlarge the vermilion evenly; keep the brush slightly larger than the lip being treated.</source>
-        <translation>Agrandar el bermellón de forma uniforme; mantenga el pincel algo mayor que el labio tratado.</translation>
+        <translation>Agrande el bermellón de forma uniforme; mantenga el pincel algo mayor que el labio tratado.</translation>
     </message>
     <message>
         <source>Enter a base filename.</source>
@@ -903,7 +906,7 @@ Haga doble clic en una línea existente para seleccionarla y arrástrela para mo
     </message>
     <message>
         <source>Expand an area smoothly away from the centre of the brush. Build the change with short, controlled passes.</source>
-        <translation>Expandir una zona suavemente desde el centro del pincel. Construya el cambio con pasadas cortas y controladas.</translation>
+        <translation>Expanda una zona suavemente desde el centro del pincel. Construya el cambio con pasadas cortas y controladas.</translation>
     </message>
     <message>
         <source>Expand toolbar (Ctrl+T)</source>
@@ -1099,11 +1102,11 @@ Haga doble clic en una línea existente para seleccionarla y arrástrela para mo
     </message>
     <message>
         <source>Increase breast volume symmetrically; work in small steps and compare both sides.</source>
-        <translation>Aumentar el volumen mamario de forma simétrica; trabaje en pasos pequeños y compare ambos lados.</translation>
+        <translation>Aumente el volumen mamario de forma simétrica; trabaje en pasos pequeños y compare ambos lados.</translation>
     </message>
     <message>
         <source>Increase calf volume for a more defined lower leg.</source>
-        <translation>Aumentar el volumen de las pantorrillas para una pierna más definida.</translation>
+        <translation>Aumente el volumen de las pantorrillas para una pierna más definida.</translation>
     </message>
     <message>
         <source>Italiano</source>
@@ -1147,7 +1150,7 @@ Haga doble clic en una línea existente para seleccionarla y arrástrela para mo
     </message>
     <message>
         <source>Lift the underarm contour upward in short strokes.</source>
-        <translation>Elevar el contorno de la parte inferior del brazo con trazos cortos.</translation>
+        <translation>Eleve el contorno de la parte inferior del brazo con trazos cortos.</translation>
     </message>
     <message>
         <source>Limits the longest side of the Original and Simulation images when Auto is off. Aspect ratio is preserved.</source>
@@ -1205,7 +1208,7 @@ o barra espaciadora + arrastrar</translation>
     </message>
     <message>
         <source>Move image mode</source>
-        <translation>Modo de mover imagen</translation>
+        <translation>Modo de desplazamiento de imagen</translation>
     </message>
     <message>
         <source>Move pixels in the direction you drag (P)</source>
@@ -1213,7 +1216,7 @@ o barra espaciadora + arrastrar</translation>
     </message>
     <message>
         <source>Move the outer ear closer to the head with small, slow strokes.</source>
-        <translation>Acercar la oreja a la cabeza con trazos pequeños y lentos.</translation>
+        <translation>Acerque la oreja a la cabeza con trazos pequeños y lentos.</translation>
     </message>
     <message>
         <source>Moves the image area inside the brush circle in the direction of your drag. Experiment with different brush sizes and slow strokes until you achieve the desired result.</source>
@@ -1233,11 +1236,11 @@ o barra espaciadora + arrastrar</translation>
     </message>
     <message>
         <source>Narrow flared nostrils; treat each side separately.</source>
-        <translation>Estrechar las aletas nasales abiertas; trate cada lado por separado.</translation>
+        <translation>Estreche las aletas nasales abiertas; trate cada lado por separado.</translation>
     </message>
     <message>
         <source>Narrow the bridge with short inward strokes from both sides; reduce a dorsal bump in profile.</source>
-        <translation>Estrechar el dorso con trazos cortos hacia dentro desde ambos lados; reducir una giba dorsal de perfil.</translation>
+        <translation>Estreche el dorso con trazos cortos hacia dentro desde ambos lados; reduzca una giba dorsal de perfil.</translation>
     </message>
     <message>
         <source>Neck</source>
@@ -1257,11 +1260,11 @@ o barra espaciadora + arrastrar</translation>
     </message>
     <message>
         <source>No Original or Simulation label is configured in Settings.</source>
-        <translation>No hay ninguna etiqueta Original o Simulación configurada en Configuración.</translation>
+        <translation>No hay ninguna etiqueta Original o Simulación definida en Configuración.</translation>
     </message>
     <message>
         <source>No contact information is configured in Settings.</source>
-        <translation>No hay datos de contacto configurados en Configuración.</translation>
+        <translation>No hay datos de contacto definidos en Configuración.</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -1289,7 +1292,7 @@ o barra espaciadora + arrastrar</translation>
     </message>
     <message>
         <source>No web browser could open the support page.</source>
-        <translation>Ningún navegador web ha podido abrir la página de asistencia.</translation>
+        <translation>Ningún navegador web ha podido abrir la página de soporte.</translation>
     </message>
     <message>
         <source>Non-destructive source crop</source>
@@ -1305,7 +1308,7 @@ o barra espaciadora + arrastrar</translation>
     </message>
     <message>
         <source>Not configured in Settings</source>
-        <translation>No configurado en Configuración</translation>
+        <translation>No definido en Configuración</translation>
     </message>
     <message>
         <source>Not selected</source>
@@ -1454,7 +1457,7 @@ o barra espaciadora + arrastrar</translation>
     <message>
         <source>Place a filled circle or ellipse on the Simulation.
 Double-click an existing circle to select it, then drag to move it.</source>
-        <translation>Coloque un círculo o una elipse rellenos en la simulación.
+        <translation>Coloque un círculo o una elipse rellenos en la Simulación.
 Haga doble clic en un círculo existente para seleccionarlo y arrástrelo para moverlo.</translation>
     </message>
     <message>
@@ -1464,7 +1467,7 @@ Haga doble clic en un círculo existente para seleccionarlo y arrástrelo para m
     <message>
         <source>Place a filled rectangular annotation on the Simulation. It can be used to conceal the eyes or help anonymize a patient.
 Double-click an existing rectangle to select it, then drag to move it.</source>
-        <translation>Coloque una anotación de rectángulo relleno en la simulación. Puede servir para ocultar los ojos o ayudar a anonimizar a un paciente.
+        <translation>Coloque una anotación de rectángulo relleno en la Simulación. Puede servir para ocultar los ojos o ayudar a anonimizar a un paciente.
 Haga doble clic en un rectángulo existente para seleccionarlo y arrástrelo para moverlo.</translation>
     </message>
     <message>
@@ -1529,11 +1532,11 @@ Haga doble clic en un rectángulo existente para seleccionarlo y arrástrelo par
     </message>
     <message>
         <source>Progressively return a changed area toward the Original (R)</source>
-        <translation>Devolver progresivamente una zona modificada hacia el original (R)</translation>
+        <translation>Devolver progresivamente una zona modificada hacia el Original (R)</translation>
     </message>
     <message>
         <source>Pull the submental area inward to reduce a double chin.</source>
-        <translation>Meter la zona submentoniana para reducir la papada.</translation>
+        <translation>Desplace la zona submentoniana hacia dentro para reducir la papada.</translation>
     </message>
     <message>
         <source>Push</source>
@@ -1541,11 +1544,11 @@ Haga doble clic en un rectángulo existente para seleccionarlo y arrástrelo par
     </message>
     <message>
         <source>Push both flanks inward evenly for a liposuction or tummy-tuck effect.</source>
-        <translation>Empujar ambos flancos hacia dentro por igual para un efecto de liposucción o abdominoplastia.</translation>
+        <translation>Empuje ambos flancos hacia dentro por igual para un efecto de liposucción o abdominoplastia.</translation>
     </message>
     <message>
         <source>Push cheek volume upward and outward for a filler-like lift.</source>
-        <translation>Empujar el volumen de las mejillas hacia arriba y hacia fuera para un efecto lifting de relleno.</translation>
+        <translation>Empuje el volumen de las mejillas hacia arriba y hacia fuera para un efecto lifting de relleno.</translation>
     </message>
     <message>
         <source>Push reshape tool</source>
@@ -1593,15 +1596,15 @@ Haga doble clic en un rectángulo existente para seleccionarlo y arrástrelo par
     </message>
     <message>
         <source>Reduce breast volume for a reduction simulation; compare both sides.</source>
-        <translation>Reducir el volumen mamario para simular una reducción; compare ambos lados.</translation>
+        <translation>Reduzca el volumen mamario para simular una reducción; compare ambos lados.</translation>
     </message>
     <message>
         <source>Reduce the apparent size of prominent ears with small, gradual passes.</source>
-        <translation>Reducir el tamaño aparente de unas orejas prominentes con pasadas pequeñas y graduales.</translation>
+        <translation>Reduzca el tamaño aparente de unas orejas prominentes con pasadas pequeñas y graduales.</translation>
     </message>
     <message>
         <source>Reduce the nasal tip with a small brush.</source>
-        <translation>Reducir la punta nasal con un pincel pequeño.</translation>
+        <translation>Reduzca la punta nasal con un pincel pequeño.</translation>
     </message>
     <message>
         <source>Remove complete annotation objects touched by the eraser. The photograph and deformation are not affected.</source>
@@ -1633,7 +1636,7 @@ Haga doble clic en un rectángulo existente para seleccionarlo y arrástrelo par
     </message>
     <message>
         <source>Reshape hip width outward or inward; keep strokes symmetrical.</source>
-        <translation>Modificar el ancho de las caderas hacia fuera o hacia dentro; mantenga trazos simétricos.</translation>
+        <translation>Modifique el ancho de las caderas hacia fuera o hacia dentro; mantenga trazos simétricos.</translation>
     </message>
     <message>
         <source>Reshape mode</source>
@@ -1818,7 +1821,7 @@ Haga doble clic en un rectángulo existente para seleccionarlo y arrástrelo par
     <message>
         <source>Select the topmost annotation under the pointer, then drag it to reposition it on the Simulation.
 You can also double-click any annotation to select it without first choosing this tool.</source>
-        <translation>Seleccione la anotación superior bajo el puntero y arrástrela para recolocarla en la simulación.
+        <translation>Seleccione la anotación superior bajo el puntero y arrástrela para recolocarla en la Simulación.
 También puede hacer doble clic en cualquier anotación para seleccionarla sin elegir antes esta herramienta.</translation>
     </message>
     <message>
@@ -1971,15 +1974,15 @@ También puede hacer doble clic en cualquier anotación para seleccionarla sin e
     </message>
     <message>
         <source>Slightly enlarge the eye opening; use a small brush and apply the effect gradually.</source>
-        <translation>Agrandar ligeramente la apertura del ojo; use un pincel pequeño y aplique el efecto gradualmente.</translation>
+        <translation>Agrande ligeramente la apertura del ojo; use un pincel pequeño y aplique el efecto gradualmente.</translation>
     </message>
     <message>
         <source>Slim full cheeks to simulate a buccal fat reduction.</source>
-        <translation>Afinar unas mejillas llenas para simular una reducción de las bolas de Bichat.</translation>
+        <translation>Afine unas mejillas llenas para simular una reducción de las bolas de Bichat.</translation>
     </message>
     <message>
         <source>Slim the inner and outer thigh line with opposing strokes.</source>
-        <translation>Afinar la línea interna y externa del muslo con trazos opuestos.</translation>
+        <translation>Afine la línea interna y externa del muslo con trazos opuestos.</translation>
     </message>
     <message>
         <source>Social 4:5</source>
@@ -2237,7 +2240,7 @@ Si el problema persiste, póngase en contacto con el soporte en %1.</translation
     </message>
     <message>
         <source>These settings could not be saved. They remain active for this session.</source>
-        <translation>No se ha podido guardar esta configuración. Seguirá activa durante esta sesión.</translation>
+        <translation>No se han podido guardar estos ajustes. Seguirán activos durante esta sesión.</translation>
     </message>
     <message>
         <source>These watermark labels appear in the top corners of the editor&apos;s Comparison tab. You can also include them in saved, shared, and printed Comparison images.</source>

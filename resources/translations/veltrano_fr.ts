@@ -8,6 +8,7 @@ Glossary (English = fr); later texts follow it:
   aspect ratio = proportions
   Browse… = Parcourir…
   brush = pinceau
+  build (software build) = compilation
   canvas = canevas
   Comparison = Comparaison
   comparison labels = libellés de comparaison
@@ -39,15 +40,18 @@ Glossary (English = fr); later texts follow it:
   reshape = remodeler (nom : remodelage)
   Save images = Enregistrer les images
   Settings = Paramètres
+  Settings (section names, e.g. Language settings) = Paramètres de …
   Share = Partager
   Shrink = Rétrécir
   Simulation = Simulation
+  Social (crop preset) = Réseaux
   Spacebar = barre d’espace
   still image = image fixe
   tab = onglet
   undo = annuler
   watermark = filigrane
   zoom = zoom
+  zoomed image = image agrandie
 -->
 <context>
     <name>Veltrano</name>
@@ -129,11 +133,11 @@ Glossary (English = fr); later texts follow it:
     </message>
     <message>
         <source>Add mid-face volume for a filler-like fullness.</source>
-        <translation>Ajouter du volume au milieu du visage pour un effet de comblement.</translation>
+        <translation>Ajoutez du volume au milieu du visage pour un effet de comblement.</translation>
     </message>
     <message>
         <source>Add multiline text to the Simulation (T)</source>
-        <translation>Ajouter du texte multiligne à la simulation (T)</translation>
+        <translation>Ajouter du texte sur plusieurs lignes à la Simulation (T)</translation>
     </message>
     <message>
         <source>Add multiline text to the Simulation.</source>
@@ -141,7 +145,7 @@ Glossary (English = fr); later texts follow it:
     </message>
     <message>
         <source>Add projection and roundness for an augmentation effect.</source>
-        <translation>Ajouter de la projection et du galbe pour un effet d’augmentation.</translation>
+        <translation>Ajoutez de la projection et du galbe pour un effet d’augmentation.</translation>
     </message>
     <message>
         <source>Add text</source>
@@ -255,7 +259,7 @@ ou molette de la souris</translation>
     </message>
     <message>
         <source>Brush over a changed area to progressively return it toward the Original, without resetting the rest of the simulation.</source>
-        <translation>Passer sur une zone modifiée pour la ramener progressivement vers l’original, sans réinitialiser le reste de la simulation.</translation>
+        <translation>Passez le pinceau sur une zone modifiée pour la ramener progressivement vers l’Original, sans réinitialiser le reste de la simulation.</translation>
     </message>
     <message>
         <source>Buttocks</source>
@@ -303,7 +307,7 @@ ou molette de la souris</translation>
     </message>
     <message>
         <source>Changes made here are also saved in Settings, even if image saving is cancelled.</source>
-        <translation>Les modifications effectuées ici sont également enregistrées dans les paramètres, même si l’enregistrement des images est annulé.</translation>
+        <translation>Les modifications effectuées ici sont également enregistrées dans les Paramètres, même si l’enregistrement des images est annulé.</translation>
     </message>
     <message>
         <source>Changes save automatically</source>
@@ -419,7 +423,7 @@ ou molette de la souris</translation>
     </message>
     <message>
         <source>Close Settings</source>
-        <translation>Fermer les paramètres</translation>
+        <translation>Fermer la fenêtre Paramètres</translation>
     </message>
     <message>
         <source>Close Share image</source>
@@ -427,7 +431,7 @@ ou molette de la souris</translation>
     </message>
     <message>
         <source>Close Shortcuts</source>
-        <translation>Fermer les raccourcis</translation>
+        <translation>Fermer la fenêtre Raccourcis</translation>
     </message>
     <message>
         <source>Close Veltrano without saving image changes</source>
@@ -479,7 +483,7 @@ ou molette de la souris</translation>
     </message>
     <message>
         <source>Comparison label settings</source>
-        <translation>Réglages des libellés de comparaison</translation>
+        <translation>Paramètres des libellés de comparaison</translation>
     </message>
     <message>
         <source>Comparison labels</source>
@@ -503,7 +507,7 @@ ou molette de la souris</translation>
     </message>
     <message>
         <source>Contact information settings</source>
-        <translation>Réglages des coordonnées</translation>
+        <translation>Paramètres des coordonnées</translation>
     </message>
     <message>
         <source>Continue</source>
@@ -519,7 +523,7 @@ ou molette de la souris</translation>
     </message>
     <message>
         <source>Contract an area smoothly toward the centre of the brush. Use short, controlled passes for precise changes.</source>
-        <translation>Contracter une zone en douceur vers le centre du pinceau. Procédez par passages courts et maîtrisés pour des modifications précises.</translation>
+        <translation>Contractez une zone en douceur vers le centre du pinceau. Procédez par passages courts et maîtrisés pour des modifications précises.</translation>
     </message>
     <message>
         <source>Copy Image</source>
@@ -711,7 +715,7 @@ ou molette de la souris</translation>
     </message>
     <message>
         <source>Display the image at 100%</source>
-        <translation>Afficher l’image à 100 %</translation>
+        <translation>Afficher l’image à 100 %</translation>
     </message>
     <message>
         <source>Documentation</source>
@@ -727,7 +731,7 @@ ou molette de la souris</translation>
     </message>
     <message>
         <source>Done with Settings</source>
-        <translation>Terminer et fermer les paramètres</translation>
+        <translation>Terminer et fermer les Paramètres</translation>
     </message>
     <message>
         <source>Drag an image here</source>
@@ -739,7 +743,7 @@ ou molette de la souris</translation>
     </message>
     <message>
         <source>Drag the chin forward for augmentation, or pull the jawline in to slim the lower face.</source>
-        <translation>Avancer le menton pour une augmentation, ou rentrer la ligne de la mâchoire pour affiner le bas du visage.</translation>
+        <translation>Avancez le menton pour une augmentation, ou rentrez la ligne de la mâchoire pour affiner le bas du visage.</translation>
     </message>
     <message>
         <source>Drag the selection area or its corners if necessary</source>
@@ -756,17 +760,17 @@ ou molette de la souris</translation>
     <message>
         <source>Draw a circle or ellipse outline on the Simulation.
 Double-click an existing circle to select it, then drag to move it.</source>
-        <translation>Tracer le contour d’un cercle ou d’une ellipse sur la simulation.
+        <translation>Tracez le contour d’un cercle ou d’une ellipse sur la Simulation.
 Double-cliquez sur un cercle existant pour le sélectionner, puis faites-le glisser pour le déplacer.</translation>
     </message>
     <message>
         <source>Draw a freeform annotation on the Simulation (D)</source>
-        <translation>Dessiner une annotation à main levée sur la simulation (D)</translation>
+        <translation>Dessiner une annotation à main levée sur la Simulation (D)</translation>
     </message>
     <message>
         <source>Draw a freeform line over the Simulation.
 Double-click an existing drawing to select it, then drag to move it.</source>
-        <translation>Tracer un trait à main levée sur la simulation.
+        <translation>Tracez un trait à main levée sur la Simulation.
 Double-cliquez sur un dessin existant pour le sélectionner, puis faites-le glisser pour le déplacer.</translation>
     </message>
     <message>
@@ -776,7 +780,7 @@ Double-cliquez sur un dessin existant pour le sélectionner, puis faites-le glis
     <message>
         <source>Draw a rectangular outline on the Simulation.
 Double-click an existing rectangle to select it, then drag to move it.</source>
-        <translation>Tracer le contour d’un rectangle sur la simulation.
+        <translation>Tracez le contour d’un rectangle sur la Simulation.
 Double-cliquez sur un rectangle existant pour le sélectionner, puis faites-le glisser pour le déplacer.</translation>
     </message>
     <message>
@@ -839,7 +843,7 @@ Double-cliquez sur une ligne existante pour la sélectionner, puis faites-la gli
     </message>
     <message>
         <source>Enlarge the vermilion evenly; keep the brush slightly larger than the lip being treated.</source>
-        <translation>Agrandir le vermillon de façon régulière ; gardez le pinceau un peu plus grand que la lèvre traitée.</translation>
+        <translation>Agrandissez le vermillon de façon régulière ; gardez le pinceau un peu plus grand que la lèvre traitée.</translation>
     </message>
     <message>
         <source>Enter a base filename.</source>
@@ -903,7 +907,7 @@ Double-cliquez sur une ligne existante pour la sélectionner, puis faites-la gli
     </message>
     <message>
         <source>Expand an area smoothly away from the centre of the brush. Build the change with short, controlled passes.</source>
-        <translation>Agrandir une zone en douceur à partir du centre du pinceau. Construisez la modification par passages courts et maîtrisés.</translation>
+        <translation>Agrandissez une zone en douceur à partir du centre du pinceau. Procédez par passages courts et maîtrisés pour construire la modification.</translation>
     </message>
     <message>
         <source>Expand toolbar (Ctrl+T)</source>
@@ -1051,7 +1055,7 @@ Double-cliquez sur une ligne existante pour la sélectionner, puis faites-la gli
     </message>
     <message>
         <source>Hold the middle mouse button or Spacebar to move the zoomed image.</source>
-        <translation>Maintenez enfoncé le bouton central de la souris ou la barre d’espace pour déplacer l’image zoomée.</translation>
+        <translation>Maintenez enfoncé le bouton central de la souris ou la barre d’espace pour déplacer l’image agrandie.</translation>
     </message>
     <message>
         <source>INSPECTOR</source>
@@ -1099,11 +1103,11 @@ Double-cliquez sur une ligne existante pour la sélectionner, puis faites-la gli
     </message>
     <message>
         <source>Increase breast volume symmetrically; work in small steps and compare both sides.</source>
-        <translation>Augmenter le volume mammaire de façon symétrique ; procédez par petites étapes et comparez les deux côtés.</translation>
+        <translation>Augmentez le volume mammaire de façon symétrique ; procédez par petites étapes et comparez les deux côtés.</translation>
     </message>
     <message>
         <source>Increase calf volume for a more defined lower leg.</source>
-        <translation>Augmenter le volume des mollets pour une jambe plus dessinée.</translation>
+        <translation>Augmentez le volume des mollets pour une jambe plus dessinée.</translation>
     </message>
     <message>
         <source>Italiano</source>
@@ -1135,7 +1139,7 @@ Double-cliquez sur une ligne existante pour la sélectionner, puis faites-la gli
     </message>
     <message>
         <source>Language settings</source>
-        <translation>Réglages de langue</translation>
+        <translation>Paramètres de langue</translation>
     </message>
     <message>
         <source>Leave a field empty to hide its watermark label everywhere. Changes are reflected immediately.</source>
@@ -1147,7 +1151,7 @@ Double-cliquez sur une ligne existante pour la sélectionner, puis faites-la gli
     </message>
     <message>
         <source>Lift the underarm contour upward in short strokes.</source>
-        <translation>Remonter le contour sous le bras par de courts mouvements.</translation>
+        <translation>Remontez le contour sous le bras par de courts mouvements.</translation>
     </message>
     <message>
         <source>Limits the longest side of the Original and Simulation images when Auto is off. Aspect ratio is preserved.</source>
@@ -1201,7 +1205,7 @@ ou barre d’espace + glisser</translation>
     </message>
     <message>
         <source>Move around a zoomed image (middle mouse button or Spacebar)</source>
-        <translation>Se déplacer dans une image zoomée (bouton central de la souris ou barre d’espace)</translation>
+        <translation>Se déplacer dans une image agrandie (bouton central de la souris ou barre d’espace)</translation>
     </message>
     <message>
         <source>Move image mode</source>
@@ -1213,7 +1217,7 @@ ou barre d’espace + glisser</translation>
     </message>
     <message>
         <source>Move the outer ear closer to the head with small, slow strokes.</source>
-        <translation>Rapprocher l’oreille de la tête par de petits mouvements lents.</translation>
+        <translation>Rapprochez l’oreille de la tête par de petits mouvements lents.</translation>
     </message>
     <message>
         <source>Moves the image area inside the brush circle in the direction of your drag. Experiment with different brush sizes and slow strokes until you achieve the desired result.</source>
@@ -1233,11 +1237,11 @@ ou barre d’espace + glisser</translation>
     </message>
     <message>
         <source>Narrow flared nostrils; treat each side separately.</source>
-        <translation>Affiner des narines évasées ; traitez chaque côté séparément.</translation>
+        <translation>Affinez des narines évasées ; traitez chaque côté séparément.</translation>
     </message>
     <message>
         <source>Narrow the bridge with short inward strokes from both sides; reduce a dorsal bump in profile.</source>
-        <translation>Affiner l’arête par de courts mouvements vers l’intérieur des deux côtés ; atténuer une bosse dorsale de profil.</translation>
+        <translation>Affinez l’arête par de courts mouvements vers l’intérieur des deux côtés ; atténuez une bosse dorsale de profil.</translation>
     </message>
     <message>
         <source>Neck</source>
@@ -1257,11 +1261,11 @@ ou barre d’espace + glisser</translation>
     </message>
     <message>
         <source>No Original or Simulation label is configured in Settings.</source>
-        <translation>Aucun libellé Original ou Simulation n’est défini dans les paramètres.</translation>
+        <translation>Aucun libellé Original ou Simulation n’est défini dans les Paramètres.</translation>
     </message>
     <message>
         <source>No contact information is configured in Settings.</source>
-        <translation>Aucune coordonnée n’est définie dans les paramètres.</translation>
+        <translation>Aucune coordonnée n’est définie dans les Paramètres.</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -1305,7 +1309,7 @@ ou barre d’espace + glisser</translation>
     </message>
     <message>
         <source>Not configured in Settings</source>
-        <translation>Non configuré dans les paramètres</translation>
+        <translation>Non configuré dans les Paramètres</translation>
     </message>
     <message>
         <source>Not selected</source>
@@ -1437,7 +1441,7 @@ ou barre d’espace + glisser</translation>
     </message>
     <message>
         <source>Performance settings</source>
-        <translation>Réglages de performances</translation>
+        <translation>Paramètres de performances</translation>
     </message>
     <message>
         <source>Phone number</source>
@@ -1454,7 +1458,7 @@ ou barre d’espace + glisser</translation>
     <message>
         <source>Place a filled circle or ellipse on the Simulation.
 Double-click an existing circle to select it, then drag to move it.</source>
-        <translation>Placer un cercle ou une ellipse plein sur la simulation.
+        <translation>Placez un cercle ou une ellipse pleins sur la Simulation.
 Double-cliquez sur un cercle existant pour le sélectionner, puis faites-le glisser pour le déplacer.</translation>
     </message>
     <message>
@@ -1464,7 +1468,7 @@ Double-cliquez sur un cercle existant pour le sélectionner, puis faites-le glis
     <message>
         <source>Place a filled rectangular annotation on the Simulation. It can be used to conceal the eyes or help anonymize a patient.
 Double-click an existing rectangle to select it, then drag to move it.</source>
-        <translation>Placer une annotation rectangle plein sur la simulation. Elle peut servir à masquer les yeux ou à anonymiser un patient.
+        <translation>Placez une annotation rectangle plein sur la Simulation. Elle peut servir à masquer les yeux ou à anonymiser un patient.
 Double-cliquez sur un rectangle existant pour le sélectionner, puis faites-le glisser pour le déplacer.</translation>
     </message>
     <message>
@@ -1529,11 +1533,11 @@ Double-cliquez sur un rectangle existant pour le sélectionner, puis faites-le g
     </message>
     <message>
         <source>Progressively return a changed area toward the Original (R)</source>
-        <translation>Ramener progressivement une zone modifiée vers l’original (R)</translation>
+        <translation>Ramener progressivement une zone modifiée vers l’Original (R)</translation>
     </message>
     <message>
         <source>Pull the submental area inward to reduce a double chin.</source>
-        <translation>Rentrer la zone sous-mentonnière pour réduire un double menton.</translation>
+        <translation>Rentrez la zone sous-mentonnière pour réduire un double menton.</translation>
     </message>
     <message>
         <source>Push</source>
@@ -1541,11 +1545,11 @@ Double-cliquez sur un rectangle existant pour le sélectionner, puis faites-le g
     </message>
     <message>
         <source>Push both flanks inward evenly for a liposuction or tummy-tuck effect.</source>
-        <translation>Pousser les deux flancs vers l’intérieur de façon égale pour un effet de liposuccion ou d’abdominoplastie.</translation>
+        <translation>Poussez les deux flancs vers l’intérieur de façon égale pour un effet de liposuccion ou d’abdominoplastie.</translation>
     </message>
     <message>
         <source>Push cheek volume upward and outward for a filler-like lift.</source>
-        <translation>Pousser le volume des joues vers le haut et l’extérieur pour un effet liftant de type comblement.</translation>
+        <translation>Poussez le volume des joues vers le haut et l’extérieur pour un effet liftant de type comblement.</translation>
     </message>
     <message>
         <source>Push reshape tool</source>
@@ -1593,15 +1597,15 @@ Double-cliquez sur un rectangle existant pour le sélectionner, puis faites-le g
     </message>
     <message>
         <source>Reduce breast volume for a reduction simulation; compare both sides.</source>
-        <translation>Réduire le volume mammaire pour simuler une réduction ; comparez les deux côtés.</translation>
+        <translation>Réduisez le volume mammaire pour simuler une réduction ; comparez les deux côtés.</translation>
     </message>
     <message>
         <source>Reduce the apparent size of prominent ears with small, gradual passes.</source>
-        <translation>Réduire la taille apparente d’oreilles décollées par petits passages progressifs.</translation>
+        <translation>Réduisez la taille apparente d’oreilles décollées par petits passages progressifs.</translation>
     </message>
     <message>
         <source>Reduce the nasal tip with a small brush.</source>
-        <translation>Réduire la pointe du nez avec un petit pinceau.</translation>
+        <translation>Réduisez la pointe du nez avec un petit pinceau.</translation>
     </message>
     <message>
         <source>Remove complete annotation objects touched by the eraser. The photograph and deformation are not affected.</source>
@@ -1633,7 +1637,7 @@ Double-cliquez sur un rectangle existant pour le sélectionner, puis faites-le g
     </message>
     <message>
         <source>Reshape hip width outward or inward; keep strokes symmetrical.</source>
-        <translation>Modifier la largeur des hanches vers l’extérieur ou l’intérieur ; gardez des mouvements symétriques.</translation>
+        <translation>Modifiez la largeur des hanches vers l’extérieur ou l’intérieur ; gardez des mouvements symétriques.</translation>
     </message>
     <message>
         <source>Reshape mode</source>
@@ -1818,7 +1822,7 @@ Double-cliquez sur un rectangle existant pour le sélectionner, puis faites-le g
     <message>
         <source>Select the topmost annotation under the pointer, then drag it to reposition it on the Simulation.
 You can also double-click any annotation to select it without first choosing this tool.</source>
-        <translation>Sélectionnez l’annotation située au premier plan sous le pointeur, puis faites-la glisser pour la repositionner sur la simulation.
+        <translation>Sélectionnez l’annotation située au premier plan sous le pointeur, puis faites-la glisser pour la repositionner sur la Simulation.
 Vous pouvez aussi double-cliquer sur une annotation pour la sélectionner sans choisir cet outil.</translation>
     </message>
     <message>
@@ -1971,19 +1975,19 @@ Vous pouvez aussi double-cliquer sur une annotation pour la sélectionner sans c
     </message>
     <message>
         <source>Slightly enlarge the eye opening; use a small brush and apply the effect gradually.</source>
-        <translation>Agrandir légèrement l’ouverture de l’œil ; utilisez un petit pinceau et appliquez l’effet progressivement.</translation>
+        <translation>Agrandissez légèrement l’ouverture de l’œil ; utilisez un petit pinceau et appliquez l’effet progressivement.</translation>
     </message>
     <message>
         <source>Slim full cheeks to simulate a buccal fat reduction.</source>
-        <translation>Affiner des joues pleines pour simuler une réduction de la boule de Bichat.</translation>
+        <translation>Affinez des joues pleines pour simuler une réduction de la boule de Bichat.</translation>
     </message>
     <message>
         <source>Slim the inner and outer thigh line with opposing strokes.</source>
-        <translation>Affiner la ligne intérieure et extérieure de la cuisse par des mouvements opposés.</translation>
+        <translation>Affinez la ligne intérieure et extérieure de la cuisse par des mouvements opposés.</translation>
     </message>
     <message>
         <source>Social 4:5</source>
-        <translation>Social 4:5</translation>
+        <translation>Réseaux 4:5</translation>
     </message>
     <message>
         <source>Source photo, unedited.</source>
@@ -2053,7 +2057,7 @@ Vous pouvez aussi double-cliquer sur une annotation pour la sélectionner sans c
     </message>
     <message>
         <source>The base filename cannot be “.” or “..”.</source>
-        <translation>Le nom de fichier de base ne peut pas être « . » ni « .. ».</translation>
+        <translation>Le nom de fichier de base ne peut pas être « . » ni « .. ».</translation>
     </message>
     <message>
         <source>The base filename cannot contain line breaks, tabs or other control characters.</source>
@@ -2185,7 +2189,7 @@ Si le problème persiste, contactez l’assistance à l’adresse %1.</translati
     </message>
     <message>
         <source>The subfolder name cannot be “.” or “..”.</source>
-        <translation>Le nom du sous-dossier ne peut pas être « . » ni « .. ».</translation>
+        <translation>Le nom du sous-dossier ne peut pas être « . » ni « .. ».</translation>
     </message>
     <message>
         <source>The subfolder name cannot contain line breaks, tabs or other control characters.</source>
@@ -2425,7 +2429,7 @@ Envoyer un rapport de diagnostic pour aider à en identifier la cause ?
 Inclus :
 • Versions de l’application, du système d’exploitation et de la compilation
 • Signal de plantage, type d’exception, piles et registres des fils d’exécution
-• Noms des binaires, adresses de chargement et identifiants de build pour la symbolisation
+• Noms des binaires, adresses de chargement et identifiants de compilation pour la symbolisation
 
 Non inclus :
 • Images ou contenu des projets

@@ -16,6 +16,7 @@ Glossary (English = it); later texts follow it:
   crop (noun / verb) = ritaglio / ritagliare
   Ctrl, Alt, Shift, key combinations = invariati (Ctrl+Z, Ctrl+Shift+Z…)
   deformation = deformazione
+  disclaimer = avvertenza
   editing canvas = tela di modifica
   editor = editor
   Eraser = Gomma
@@ -42,6 +43,7 @@ Glossary (English = it); later texts follow it:
   Share = Condividi
   Shrink = Contrai
   Simulation = Simulazione
+  size (of an image or a selection) = dimensioni
   Spacebar = barra spaziatrice
   still image = immagine fissa
   tab = scheda
@@ -133,7 +135,7 @@ Glossary (English = it); later texts follow it:
     </message>
     <message>
         <source>Add multiline text to the Simulation (T)</source>
-        <translation>Aggiungi testo su più righe alla simulazione (T)</translation>
+        <translation>Aggiungi testo su più righe alla Simulazione (T)</translation>
     </message>
     <message>
         <source>Add multiline text to the Simulation.</source>
@@ -255,7 +257,7 @@ o rotellina del mouse</translation>
     </message>
     <message>
         <source>Brush over a changed area to progressively return it toward the Original, without resetting the rest of the simulation.</source>
-        <translation>Passa il pennello su un’area modificata per riportarla gradualmente verso l’originale, senza reimpostare il resto della simulazione.</translation>
+        <translation>Passa il pennello su un’area modificata per riportarla gradualmente verso l’Originale, senza reimpostare il resto della simulazione.</translation>
     </message>
     <message>
         <source>Buttocks</source>
@@ -503,7 +505,7 @@ o rotellina del mouse</translation>
     </message>
     <message>
         <source>Contact information settings</source>
-        <translation>Impostazioni dei dati di contatto</translation>
+        <translation>Impostazioni delle informazioni di contatto</translation>
     </message>
     <message>
         <source>Continue</source>
@@ -756,17 +758,17 @@ o rotellina del mouse</translation>
     <message>
         <source>Draw a circle or ellipse outline on the Simulation.
 Double-click an existing circle to select it, then drag to move it.</source>
-        <translation>Disegna il contorno di un cerchio o di un’ellisse sulla simulazione.
+        <translation>Disegna il contorno di un cerchio o di un’ellisse sulla Simulazione.
 Fai doppio clic su un cerchio esistente per selezionarlo, poi trascinalo per spostarlo.</translation>
     </message>
     <message>
         <source>Draw a freeform annotation on the Simulation (D)</source>
-        <translation>Disegna un’annotazione a mano libera sulla simulazione (D)</translation>
+        <translation>Disegna un’annotazione a mano libera sulla Simulazione (D)</translation>
     </message>
     <message>
         <source>Draw a freeform line over the Simulation.
 Double-click an existing drawing to select it, then drag to move it.</source>
-        <translation>Disegna una linea a mano libera sulla simulazione.
+        <translation>Disegna una linea a mano libera sulla Simulazione.
 Fai doppio clic su un disegno esistente per selezionarlo, poi trascinalo per spostarlo.</translation>
     </message>
     <message>
@@ -776,7 +778,7 @@ Fai doppio clic su un disegno esistente per selezionarlo, poi trascinalo per spo
     <message>
         <source>Draw a rectangular outline on the Simulation.
 Double-click an existing rectangle to select it, then drag to move it.</source>
-        <translation>Disegna il contorno di un rettangolo sulla simulazione.
+        <translation>Disegna il contorno di un rettangolo sulla Simulazione.
 Fai doppio clic su un rettangolo esistente per selezionarlo, poi trascinalo per spostarlo.</translation>
     </message>
     <message>
@@ -999,7 +1001,7 @@ Fai doppio clic su una linea esistente per selezionarla, poi trascinala per spos
     </message>
     <message>
         <source>Free text (for example, a disclaimer)</source>
-        <translation>Testo libero (ad esempio, una clausola di esclusione di responsabilità)</translation>
+        <translation>Testo libero (ad esempio, un’avvertenza)</translation>
     </message>
     <message>
         <source>Full image</source>
@@ -1197,7 +1199,7 @@ o barra spaziatrice + trascina</translation>
     </message>
     <message>
         <source>Move around a zoomed image</source>
-        <translation>Spostati in un’immagine ingrandita</translation>
+        <translation>Sposta un’immagine ingrandita</translation>
     </message>
     <message>
         <source>Move around a zoomed image (middle mouse button or Spacebar)</source>
@@ -1454,7 +1456,7 @@ o barra spaziatrice + trascina</translation>
     <message>
         <source>Place a filled circle or ellipse on the Simulation.
 Double-click an existing circle to select it, then drag to move it.</source>
-        <translation>Inserisci un cerchio o un’ellisse pieni sulla simulazione.
+        <translation>Inserisci un cerchio o un’ellisse pieni sulla Simulazione.
 Fai doppio clic su un cerchio esistente per selezionarlo, poi trascinalo per spostarlo.</translation>
     </message>
     <message>
@@ -1464,7 +1466,7 @@ Fai doppio clic su un cerchio esistente per selezionarlo, poi trascinalo per spo
     <message>
         <source>Place a filled rectangular annotation on the Simulation. It can be used to conceal the eyes or help anonymize a patient.
 Double-click an existing rectangle to select it, then drag to move it.</source>
-        <translation>Inserisci un’annotazione rettangolo pieno sulla simulazione. Può servire a coprire gli occhi o ad anonimizzare un paziente.
+        <translation>Inserisci un’annotazione rettangolo pieno sulla Simulazione. Può servire a coprire gli occhi o ad anonimizzare un paziente.
 Fai doppio clic su un rettangolo esistente per selezionarlo, poi trascinalo per spostarlo.</translation>
     </message>
     <message>
@@ -1529,7 +1531,7 @@ Fai doppio clic su un rettangolo esistente per selezionarlo, poi trascinalo per 
     </message>
     <message>
         <source>Progressively return a changed area toward the Original (R)</source>
-        <translation>Riporta gradualmente un’area modificata verso l’originale (R)</translation>
+        <translation>Riporta gradualmente un’area modificata verso l’Originale (R)</translation>
     </message>
     <message>
         <source>Pull the submental area inward to reduce a double chin.</source>
@@ -1625,7 +1627,7 @@ Fai doppio clic su un rettangolo esistente per selezionarlo, poi trascinalo per 
     </message>
     <message>
         <source>Reset to full image</source>
-        <translation>Ripristina l’immagine intera</translation>
+        <translation>Reimposta all’immagine intera</translation>
     </message>
     <message>
         <source>Reshape</source>
@@ -1705,7 +1707,7 @@ Fai doppio clic su un rettangolo esistente per selezionarlo, poi trascinalo per 
     </message>
     <message>
         <source>SELECTION SIZE</source>
-        <translation>DIMENSIONE DELLA SELEZIONE</translation>
+        <translation>DIMENSIONI DELLA SELEZIONE</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1818,7 +1820,7 @@ Fai doppio clic su un rettangolo esistente per selezionarlo, poi trascinalo per 
     <message>
         <source>Select the topmost annotation under the pointer, then drag it to reposition it on the Simulation.
 You can also double-click any annotation to select it without first choosing this tool.</source>
-        <translation>Seleziona l’annotazione in primo piano sotto il puntatore, poi trascinala per riposizionarla sulla simulazione.
+        <translation>Seleziona l’annotazione in primo piano sotto il puntatore, poi trascinala per riposizionarla sulla Simulazione.
 Puoi anche fare doppio clic su un’annotazione per selezionarla senza scegliere prima questo strumento.</translation>
     </message>
     <message>
@@ -1851,7 +1853,7 @@ Puoi anche fare doppio clic su un’annotazione per selezionarla senza scegliere
     </message>
     <message>
         <source>Selection size</source>
-        <translation>Dimensioni selezione</translation>
+        <translation>Dimensioni della selezione</translation>
     </message>
     <message>
         <source>Send</source>
@@ -2053,7 +2055,7 @@ Puoi anche fare doppio clic su un’annotazione per selezionarla senza scegliere
     </message>
     <message>
         <source>The base filename cannot be “.” or “..”.</source>
-        <translation>Il nome file di base non può essere «.» né «..».</translation>
+        <translation>Il nome file di base non può essere “.” né “..”.</translation>
     </message>
     <message>
         <source>The base filename cannot contain line breaks, tabs or other control characters.</source>
@@ -2185,7 +2187,7 @@ Se il problema persiste, contatta l’assistenza all’indirizzo %1.</translatio
     </message>
     <message>
         <source>The subfolder name cannot be “.” or “..”.</source>
-        <translation>Il nome della sottocartella non può essere «.» né «..».</translation>
+        <translation>Il nome della sottocartella non può essere “.” né “..”.</translation>
     </message>
     <message>
         <source>The subfolder name cannot contain line breaks, tabs or other control characters.</source>
@@ -2431,7 +2433,7 @@ Non inclusi:
 • Immagini o contenuti del progetto
 • Nomi o percorsi dei file
 • Informazioni di contatto, credenziali
-• Motivi delle eccezioni, il journal di sistema o i rapporti sugli arresti anomali del sistema
+• Motivi delle eccezioni, il journal di sistema o le segnalazioni di arresto anomalo del sistema
 
 Thread: %1
 Dimensione del caricamento: %2

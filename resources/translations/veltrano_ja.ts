@@ -6,6 +6,7 @@ Glossary (English = ja); later texts follow it:
   Animate = アニメーション
   Annotate mode = 注釈モード
   annotation = 注釈
+  application = アプリ
   Before / After = 施術前 / 施術後
   brush = ブラシ
   canvas = キャンバス
@@ -24,6 +25,7 @@ Glossary (English = ja); later texts follow it:
   Grow = 膨張
   inspector = インスペクター
   label (watermark label) = ラベル
+  Open With… = 別のアプリで開く…
   Original = オリジナル
   Output = 出力
   Pictures (folder) = 画像フォルダー
@@ -36,6 +38,7 @@ Glossary (English = ja); later texts follow it:
   Save images = 画像を保存
   Save video = 動画を保存
   Settings = 設定
+  Settings (named in a sentence) = 「設定」
   Share = 共有
   Shrink = 収縮
   Simulation = シミュレーション
@@ -48,6 +51,8 @@ Glossary (English = ja); later texts follow it:
   watermark = 透かし
   zoom = ズーム
   Zoom In / Zoom Out = 拡大 / 縮小
+  Zoom in / Zoom out (verbs) = 拡大 / 縮小
+  zoomed image = 拡大した画像
 -->
 <context>
     <name>Veltrano</name>
@@ -133,7 +138,7 @@ Glossary (English = ja); later texts follow it:
     </message>
     <message>
         <source>Add multiline text to the Simulation (T)</source>
-        <translation>シミュレーションに複数行のテキストを追加 (T)</translation>
+        <translation>シミュレーションに複数行のテキストを追加（T）</translation>
     </message>
     <message>
         <source>Add multiline text to the Simulation.</source>
@@ -263,7 +268,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>CROP · SOURCE IMAGE</source>
-        <translation>トリミング · 元画像</translation>
+        <translation>トリミング · ソース画像</translation>
     </message>
     <message>
         <source>Calves</source>
@@ -411,11 +416,11 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Close Save images</source>
-        <translation>画像の保存を閉じる</translation>
+        <translation>「画像を保存」を閉じる</translation>
     </message>
     <message>
         <source>Close Send Feedback</source>
-        <translation>フィードバックの送信を閉じる</translation>
+        <translation>「フィードバックを送信」を閉じる</translation>
     </message>
     <message>
         <source>Close Settings</source>
@@ -423,7 +428,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Close Share image</source>
-        <translation>画像の共有を閉じる</translation>
+        <translation>「画像を共有」を閉じる</translation>
     </message>
     <message>
         <source>Close Shortcuts</source>
@@ -515,7 +520,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Contract an area smoothly (S)</source>
-        <translation>領域をなめらかに収縮 (S)</translation>
+        <translation>領域をなめらかに収縮（S）</translation>
     </message>
     <message>
         <source>Contract an area smoothly toward the centre of the brush. Use short, controlled passes for precise changes.</source>
@@ -675,7 +680,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Current Tab (%1)</source>
-        <translation>現在のタブ (%1)</translation>
+        <translation>現在のタブ（%1）</translation>
     </message>
     <message>
         <source>Current image dimensions: %1 × %2 px (width × height).</source>
@@ -691,7 +696,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Delete each complete drawing object touched by the eraser (E)</source>
-        <translation>消しゴムが触れた描画オブジェクトを丸ごと削除 (E)</translation>
+        <translation>消しゴムが触れた描画オブジェクトを丸ごと削除（E）</translation>
     </message>
     <message>
         <source>Delete the selected annotation</source>
@@ -761,7 +766,7 @@ Double-click an existing circle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Draw a freeform annotation on the Simulation (D)</source>
-        <translation>シミュレーションにフリーハンドの注釈を描画 (D)</translation>
+        <translation>シミュレーションにフリーハンドの注釈を描画（D）</translation>
     </message>
     <message>
         <source>Draw a freeform line over the Simulation.
@@ -899,7 +904,7 @@ Double-click an existing line to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Expand an area smoothly (G)</source>
-        <translation>領域をなめらかに膨張 (G)</translation>
+        <translation>領域をなめらかに膨張（G）</translation>
     </message>
     <message>
         <source>Expand an area smoothly away from the centre of the brush. Build the change with short, controlled passes.</source>
@@ -1051,7 +1056,7 @@ Double-click an existing line to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Hold the middle mouse button or Spacebar to move the zoomed image.</source>
-        <translation>マウスの中ボタンまたはスペースキーを押したまま、ズームした画像を移動します。</translation>
+        <translation>マウスの中ボタンまたはスペースキーを押したまま、拡大した画像を移動します。</translation>
     </message>
     <message>
         <source>INSPECTOR</source>
@@ -1201,7 +1206,7 @@ or Spacebar + drag</source>
     </message>
     <message>
         <source>Move around a zoomed image (middle mouse button or Spacebar)</source>
-        <translation>ズームした画像を移動（マウスの中ボタンまたはスペースキー）</translation>
+        <translation>拡大した画像内を移動（マウスの中ボタンまたはスペースキー）</translation>
     </message>
     <message>
         <source>Move image mode</source>
@@ -1209,7 +1214,7 @@ or Spacebar + drag</source>
     </message>
     <message>
         <source>Move pixels in the direction you drag (P)</source>
-        <translation>ドラッグした方向にピクセルを移動 (P)</translation>
+        <translation>ドラッグした方向にピクセルを移動（P）</translation>
     </message>
     <message>
         <source>Move the outer ear closer to the head with small, slow strokes.</source>
@@ -1257,11 +1262,11 @@ or Spacebar + drag</source>
     </message>
     <message>
         <source>No Original or Simulation label is configured in Settings.</source>
-        <translation>オリジナルまたはシミュレーションのラベルが設定されていません。</translation>
+        <translation>「設定」でオリジナルまたはシミュレーションのラベルが指定されていません。</translation>
     </message>
     <message>
         <source>No contact information is configured in Settings.</source>
-        <translation>連絡先情報が設定されていません。</translation>
+        <translation>「設定」で連絡先情報が指定されていません。</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -1305,7 +1310,7 @@ or Spacebar + drag</source>
     </message>
     <message>
         <source>Not configured in Settings</source>
-        <translation>設定で未設定</translation>
+        <translation>「設定」で未指定</translation>
     </message>
     <message>
         <source>Not selected</source>
@@ -1345,11 +1350,11 @@ or Spacebar + drag</source>
     </message>
     <message>
         <source>Open Save images</source>
-        <translation>画像を保存を開く</translation>
+        <translation>「画像を保存」を開く</translation>
     </message>
     <message>
         <source>Open With…</source>
-        <translation>このアプリケーションで開く…</translation>
+        <translation>別のアプリで開く…</translation>
     </message>
     <message>
         <source>Open another image</source>
@@ -1373,7 +1378,7 @@ or Spacebar + drag</source>
     </message>
     <message>
         <source>Open the system print workflow</source>
-        <translation>システムの印刷ワークフローを開く</translation>
+        <translation>システムの印刷機能を開く</translation>
     </message>
     <message>
         <source>Open the system share menu</source>
@@ -1417,7 +1422,7 @@ or Spacebar + drag</source>
     </message>
     <message>
         <source>PAN IMAGE</source>
-        <translation>画像のパン</translation>
+        <translation>画像の移動</translation>
     </message>
     <message>
         <source>PNG image (.png)</source>
@@ -1529,7 +1534,7 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Progressively return a changed area toward the Original (R)</source>
-        <translation>変更した領域を徐々にオリジナルに戻す (R)</translation>
+        <translation>変更した領域を徐々にオリジナルに戻す（R）</translation>
     </message>
     <message>
         <source>Pull the submental area inward to reduce a double chin.</source>
@@ -1589,7 +1594,7 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Redo the latest undone action</source>
-        <translation>最後に取り消した操作をやり直す</translation>
+        <translation>最後に元に戻した操作をやり直す</translation>
     </message>
     <message>
         <source>Reduce breast volume for a reduction simulation; compare both sides.</source>
@@ -1823,7 +1828,7 @@ You can also double-click any annotation to select it without first choosing thi
     </message>
     <message>
         <source>Select the topmost drawing object and drag it to move (V)</source>
-        <translation>最前面の描画オブジェクトを選択し、ドラッグして移動 (V)</translation>
+        <translation>最前面の描画オブジェクトを選択し、ドラッグして移動（V）</translation>
     </message>
     <message>
         <source>Select this crop aspect ratio</source>
@@ -2061,7 +2066,7 @@ You can also double-click any annotation to select it without first choosing thi
     </message>
     <message>
         <source>The base filename is too long for the file system.</source>
-        <translation>ベースファイル名がファイルシステムの上限より長すぎます。</translation>
+        <translation>ベースファイル名がファイルシステムの上限を超えています。</translation>
     </message>
     <message>
         <source>The base filename must be 180 characters or fewer.</source>
@@ -2193,7 +2198,7 @@ If the problem persists, contact support at %1.</source>
     </message>
     <message>
         <source>The subfolder name is too long for the file system.</source>
-        <translation>サブフォルダー名がファイルシステムの上限より長すぎます。</translation>
+        <translation>サブフォルダー名がファイルシステムの上限を超えています。</translation>
     </message>
     <message>
         <source>The subfolder name must be 255 characters or fewer.</source>
@@ -2205,7 +2210,7 @@ If the problem persists, contact support at %1.</source>
     </message>
     <message>
         <source>The system could not open the Share menu for this application.</source>
-        <translation>システムがこのアプリケーションの共有メニューを開けませんでした。</translation>
+        <translation>システムがこのアプリの共有メニューを開けませんでした。</translation>
     </message>
     <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>
@@ -2349,7 +2354,7 @@ If the problem persists, contact support at %1.</source>
     </message>
     <message>
         <source>Undo the latest action</source>
-        <translation>最後の操作を取り消す</translation>
+        <translation>最後の操作を元に戻す</translation>
     </message>
     <message>
         <source>Unsaved image changes</source>
@@ -2665,15 +2670,15 @@ Double-click existing text to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Zoom in incrementally</source>
-        <translation>段階的にズームイン</translation>
+        <translation>段階的に拡大</translation>
     </message>
     <message>
         <source>Zoom in or out</source>
-        <translation>ズームインまたはズームアウト</translation>
+        <translation>拡大または縮小</translation>
     </message>
     <message>
         <source>Zoom out incrementally</source>
-        <translation>段階的にズームアウト</translation>
+        <translation>段階的に縮小</translation>
     </message>
     <message>
         <source>or</source>

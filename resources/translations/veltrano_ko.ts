@@ -6,12 +6,14 @@ Glossary (English = ko); later texts follow it:
   Animate = 애니메이션
   Annotate mode = 주석 모드
   annotation = 주석
+  application = 앱
   Before / After = 시술 전 / 시술 후
   brush = 브러시
   canvas = 캔버스
   Comparison = 비교
   comparison labels = 비교 레이블
   contact information = 연락처 정보
+  containing folder = 파일이 있는 폴더
   crash report = 충돌 보고서
   crop = 자르기
   deformation = 변형
@@ -24,6 +26,7 @@ Glossary (English = ko); later texts follow it:
   Grow = 키우기
   inspector = 인스펙터
   label (watermark label) = 레이블
+  Open With… = 다른 앱으로 열기…
   Original = 원본
   Output = 출력
   Pictures (folder) = 사진
@@ -100,7 +103,7 @@ Glossary (English = ko); later texts follow it:
     </message>
     <message>
         <source>%1, mirrored</source>
-        <translation>%1, 반전됨</translation>
+        <translation>%1, 뒤집힘</translation>
     </message>
     <message>
         <source>1 byte</source>
@@ -132,7 +135,7 @@ Glossary (English = ko); later texts follow it:
     </message>
     <message>
         <source>Add multiline text to the Simulation (T)</source>
-        <translation>시뮬레이션에 여러 줄 텍스트 추가 (T)</translation>
+        <translation>시뮬레이션에 여러 줄 텍스트 추가(T)</translation>
     </message>
     <message>
         <source>Add multiline text to the Simulation.</source>
@@ -254,7 +257,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Brush over a changed area to progressively return it toward the Original, without resetting the rest of the simulation.</source>
-        <translation>변경된 영역 위를 브러시로 문질러 나머지 시뮬레이션을 초기화하지 않고 점차 원본으로 되돌립니다.</translation>
+        <translation>변경된 영역 위를 브러시로 문질러 나머지 시뮬레이션을 재설정하지 않고 점차 원본으로 되돌립니다.</translation>
     </message>
     <message>
         <source>Buttocks</source>
@@ -262,7 +265,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>CROP · SOURCE IMAGE</source>
-        <translation>자르기 · 원본 이미지</translation>
+        <translation>자르기 · 소스 이미지</translation>
     </message>
     <message>
         <source>Calves</source>
@@ -294,7 +297,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Center and fit the complete image</source>
-        <translation>전체 이미지를 가운데에 맞춤</translation>
+        <translation>전체 이미지를 가운데에 맞춰 표시</translation>
     </message>
     <message>
         <source>Center and fit the complete image (F)</source>
@@ -514,11 +517,11 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Contract an area smoothly (S)</source>
-        <translation>영역을 부드럽게 축소 (S)</translation>
+        <translation>영역을 부드럽게 줄이기(S)</translation>
     </message>
     <message>
         <source>Contract an area smoothly toward the centre of the brush. Use short, controlled passes for precise changes.</source>
-        <translation>영역을 브러시 중심 쪽으로 부드럽게 축소합니다. 정밀하게 변경하려면 짧고 조절된 동작으로 적용하십시오.</translation>
+        <translation>영역을 브러시 중심 쪽으로 부드럽게 줄입니다. 정밀하게 변경하려면 짧고 조절된 동작으로 적용하십시오.</translation>
     </message>
     <message>
         <source>Copy Image</source>
@@ -674,7 +677,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Current Tab (%1)</source>
-        <translation>현재 탭 (%1)</translation>
+        <translation>현재 탭(%1)</translation>
     </message>
     <message>
         <source>Current image dimensions: %1 × %2 px (width × height).</source>
@@ -690,7 +693,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Delete each complete drawing object touched by the eraser (E)</source>
-        <translation>지우개가 닿은 그리기 객체 전체 삭제 (E)</translation>
+        <translation>지우개가 닿은 그리기 객체 전체 삭제(E)</translation>
     </message>
     <message>
         <source>Delete the selected annotation</source>
@@ -760,7 +763,7 @@ Double-click an existing circle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Draw a freeform annotation on the Simulation (D)</source>
-        <translation>시뮬레이션에 자유형 주석 그리기 (D)</translation>
+        <translation>시뮬레이션에 자유형 주석 그리기(D)</translation>
     </message>
     <message>
         <source>Draw a freeform line over the Simulation.
@@ -842,7 +845,7 @@ Double-click an existing line to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Enter a base filename.</source>
-        <translation>기본 파일 이름을 입력하세요.</translation>
+        <translation>기본 파일 이름을 입력하십시오.</translation>
     </message>
     <message>
         <source>Enter a complete http:// or https:// address such as %1, or leave the field empty.</source>
@@ -866,11 +869,11 @@ Double-click an existing line to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Enter a valid system filename without a path separator.</source>
-        <translation>경로 구분 기호 없이 시스템에서 사용할 수 있는 파일 이름을 입력하세요.</translation>
+        <translation>경로 구분 기호 없이 시스템에서 사용할 수 있는 파일 이름을 입력하십시오.</translation>
     </message>
     <message>
         <source>Enter a valid system folder name without a path separator.</source>
-        <translation>경로 구분 기호 없이 시스템에서 사용할 수 있는 폴더 이름을 입력하세요.</translation>
+        <translation>경로 구분 기호 없이 시스템에서 사용할 수 있는 폴더 이름을 입력하십시오.</translation>
     </message>
     <message>
         <source>Enter a whole number from 1 to %1.</source>
@@ -898,11 +901,11 @@ Double-click an existing line to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Expand an area smoothly (G)</source>
-        <translation>영역을 부드럽게 확대 (G)</translation>
+        <translation>영역을 부드럽게 키우기(G)</translation>
     </message>
     <message>
         <source>Expand an area smoothly away from the centre of the brush. Build the change with short, controlled passes.</source>
-        <translation>영역을 브러시 중심에서 바깥쪽으로 부드럽게 확대합니다. 짧고 조절된 동작으로 변화를 쌓아 가십시오.</translation>
+        <translation>영역을 브러시 중심에서 바깥쪽으로 부드럽게 키웁니다. 짧고 조절된 동작으로 변화를 쌓아 가십시오.</translation>
     </message>
     <message>
         <source>Expand toolbar (Ctrl+T)</source>
@@ -1046,7 +1049,7 @@ Double-click an existing line to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Hold the middle mouse button and drag, or hold Spacebar and drag</source>
-        <translation>마우스 가운데 버튼을 누른 채 드래그하거나 스페이스 바를 누른 채 드래그</translation>
+        <translation>마우스 가운데 버튼을 누른 채 드래그하거나 스페이스바를 누른 채 드래그</translation>
     </message>
     <message>
         <source>Hold the middle mouse button or Spacebar to move the zoomed image.</source>
@@ -1196,11 +1199,11 @@ or Spacebar + drag</source>
     </message>
     <message>
         <source>Move around a zoomed image</source>
-        <translation>확대한 이미지에서 이동</translation>
+        <translation>확대된 이미지에서 이동</translation>
     </message>
     <message>
         <source>Move around a zoomed image (middle mouse button or Spacebar)</source>
-        <translation>확대된 이미지 이동(마우스 가운데 버튼 또는 스페이스바)</translation>
+        <translation>확대된 이미지에서 이동(마우스 가운데 버튼 또는 스페이스바)</translation>
     </message>
     <message>
         <source>Move image mode</source>
@@ -1208,7 +1211,7 @@ or Spacebar + drag</source>
     </message>
     <message>
         <source>Move pixels in the direction you drag (P)</source>
-        <translation>드래그하는 방향으로 픽셀 이동 (P)</translation>
+        <translation>드래그하는 방향으로 픽셀 이동(P)</translation>
     </message>
     <message>
         <source>Move the outer ear closer to the head with small, slow strokes.</source>
@@ -1304,7 +1307,7 @@ or Spacebar + drag</source>
     </message>
     <message>
         <source>Not configured in Settings</source>
-        <translation>설정에서 구성되지 않음</translation>
+        <translation>설정에 지정되지 않음</translation>
     </message>
     <message>
         <source>Not selected</source>
@@ -1348,7 +1351,7 @@ or Spacebar + drag</source>
     </message>
     <message>
         <source>Open With…</source>
-        <translation>다음으로 열기…</translation>
+        <translation>다른 앱으로 열기…</translation>
     </message>
     <message>
         <source>Open another image</source>
@@ -1360,7 +1363,7 @@ or Spacebar + drag</source>
     </message>
     <message>
         <source>Open containing folder</source>
-        <translation>포함된 폴더 열기</translation>
+        <translation>파일이 있는 폴더 열기</translation>
     </message>
     <message>
         <source>Open the file browser</source>
@@ -1372,7 +1375,7 @@ or Spacebar + drag</source>
     </message>
     <message>
         <source>Open the system print workflow</source>
-        <translation>시스템 인쇄 과정 열기</translation>
+        <translation>시스템 인쇄 기능 열기</translation>
     </message>
     <message>
         <source>Open the system share menu</source>
@@ -1528,7 +1531,7 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Progressively return a changed area toward the Original (R)</source>
-        <translation>변경된 영역을 점차 원본으로 되돌리기 (R)</translation>
+        <translation>변경된 영역을 점차 원본으로 되돌리기(R)</translation>
     </message>
     <message>
         <source>Pull the submental area inward to reduce a double chin.</source>
@@ -1584,7 +1587,7 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Redo the last undone action (Ctrl+Shift+Z)</source>
-        <translation>마지막으로 취소한 작업 다시 실행(Ctrl+Shift+Z)</translation>
+        <translation>마지막으로 실행 취소한 작업 다시 실행(Ctrl+Shift+Z)</translation>
     </message>
     <message>
         <source>Redo the latest undone action</source>
@@ -1620,7 +1623,7 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Reset orientation</source>
-        <translation>방향 초기화</translation>
+        <translation>방향 재설정</translation>
     </message>
     <message>
         <source>Reset to full image</source>
@@ -1822,7 +1825,7 @@ You can also double-click any annotation to select it without first choosing thi
     </message>
     <message>
         <source>Select the topmost drawing object and drag it to move (V)</source>
-        <translation>맨 위 그리기 객체를 선택하고 드래그하여 이동 (V)</translation>
+        <translation>맨 위 그리기 객체를 선택하고 드래그하여 이동(V)</translation>
     </message>
     <message>
         <source>Select this crop aspect ratio</source>
@@ -2120,7 +2123,7 @@ You can also double-click any annotation to select it without first choosing thi
     </message>
     <message>
         <source>The file manager could not open the containing folder.</source>
-        <translation>파일 관리자에서 포함된 폴더를 열 수 없습니다.</translation>
+        <translation>파일 관리자에서 파일이 있는 폴더를 열 수 없습니다.</translation>
     </message>
     <message>
         <source>The image could not be encoded.</source>
@@ -2204,7 +2207,7 @@ If the problem persists, contact support at %1.</source>
     </message>
     <message>
         <source>The system could not open the Share menu for this application.</source>
-        <translation>시스템에서 이 응용 프로그램의 공유 메뉴를 열 수 없습니다.</translation>
+        <translation>시스템에서 이 앱의 공유 메뉴를 열 수 없습니다.</translation>
     </message>
     <message>
         <source>The system could not write or finalize the video. The disk may be full, the location unavailable, or the file in use.</source>

@@ -9,8 +9,10 @@ Glossary (English = pt); later texts follow it:
   Browse… = Procurar…
   brush = pincel
   canvas = tela
+  Canvas size (working canvas) = Tamanho da tela de trabalho
   Comparison = Comparação
   comparison labels = rótulos de comparação
+  configured in Settings = definido em Configurações
   contact information = informações de contato
   crash report = relatório de falha
   crop (noun / verb) = recorte / recortar
@@ -44,6 +46,7 @@ Glossary (English = pt); later texts follow it:
   Simulation = Simulação
   Spacebar = barra de espaço
   still image = imagem estática
+  system journal = registro do sistema
   tab = aba
   undo = desfazer
   watermark = marca d'água
@@ -129,11 +132,11 @@ Glossary (English = pt); later texts follow it:
     </message>
     <message>
         <source>Add mid-face volume for a filler-like fullness.</source>
-        <translation>Adicionar volume no terço médio da face para um efeito de preenchimento.</translation>
+        <translation>Adicione volume no terço médio da face para um efeito de preenchimento.</translation>
     </message>
     <message>
         <source>Add multiline text to the Simulation (T)</source>
-        <translation>Adicionar texto de várias linhas à simulação (T)</translation>
+        <translation>Adicionar texto de várias linhas à Simulação (T)</translation>
     </message>
     <message>
         <source>Add multiline text to the Simulation.</source>
@@ -141,7 +144,7 @@ Glossary (English = pt); later texts follow it:
     </message>
     <message>
         <source>Add projection and roundness for an augmentation effect.</source>
-        <translation>Adicionar projeção e volume para um efeito de aumento.</translation>
+        <translation>Adicione projeção e volume para um efeito de aumento.</translation>
     </message>
     <message>
         <source>Add text</source>
@@ -255,7 +258,7 @@ ou roda do mouse</translation>
     </message>
     <message>
         <source>Brush over a changed area to progressively return it toward the Original, without resetting the rest of the simulation.</source>
-        <translation>Passe o pincel sobre uma área alterada para devolvê-la progressivamente ao original, sem redefinir o restante da simulação.</translation>
+        <translation>Passe o pincel sobre uma área alterada para devolvê-la progressivamente ao Original, sem redefinir o restante da simulação.</translation>
     </message>
     <message>
         <source>Buttocks</source>
@@ -291,7 +294,7 @@ ou roda do mouse</translation>
     </message>
     <message>
         <source>Canvas size</source>
-        <translation>Tamanho da tela</translation>
+        <translation>Tamanho da tela de trabalho</translation>
     </message>
     <message>
         <source>Center and fit the complete image</source>
@@ -519,7 +522,7 @@ ou roda do mouse</translation>
     </message>
     <message>
         <source>Contract an area smoothly toward the centre of the brush. Use short, controlled passes for precise changes.</source>
-        <translation>Contrair uma área suavemente em direção ao centro do pincel. Use passadas curtas e controladas para alterações precisas.</translation>
+        <translation>Contraia uma área suavemente em direção ao centro do pincel. Use passadas curtas e controladas para alterações precisas.</translation>
     </message>
     <message>
         <source>Copy Image</source>
@@ -739,7 +742,7 @@ ou roda do mouse</translation>
     </message>
     <message>
         <source>Drag the chin forward for augmentation, or pull the jawline in to slim the lower face.</source>
-        <translation>Projetar o queixo para um aumento, ou recolher a linha da mandíbula para afinar o terço inferior do rosto.</translation>
+        <translation>Projete o queixo para um aumento, ou recolha a linha da mandíbula para afinar o terço inferior do rosto.</translation>
     </message>
     <message>
         <source>Drag the selection area or its corners if necessary</source>
@@ -756,17 +759,17 @@ ou roda do mouse</translation>
     <message>
         <source>Draw a circle or ellipse outline on the Simulation.
 Double-click an existing circle to select it, then drag to move it.</source>
-        <translation>Desenhe o contorno de um círculo ou elipse na simulação.
+        <translation>Desenhe o contorno de um círculo ou elipse na Simulação.
 Clique duas vezes em um círculo existente para selecioná-lo e arraste para movê-lo.</translation>
     </message>
     <message>
         <source>Draw a freeform annotation on the Simulation (D)</source>
-        <translation>Desenhar uma anotação à mão livre na simulação (D)</translation>
+        <translation>Desenhar uma anotação à mão livre na Simulação (D)</translation>
     </message>
     <message>
         <source>Draw a freeform line over the Simulation.
 Double-click an existing drawing to select it, then drag to move it.</source>
-        <translation>Desenhe uma linha à mão livre sobre a simulação.
+        <translation>Desenhe uma linha à mão livre sobre a Simulação.
 Clique duas vezes em um desenho existente para selecioná-lo e arraste para movê-lo.</translation>
     </message>
     <message>
@@ -776,7 +779,7 @@ Clique duas vezes em um desenho existente para selecioná-lo e arraste para mov�
     <message>
         <source>Draw a rectangular outline on the Simulation.
 Double-click an existing rectangle to select it, then drag to move it.</source>
-        <translation>Desenhe o contorno de um retângulo na simulação.
+        <translation>Desenhe o contorno de um retângulo na Simulação.
 Clique duas vezes em um retângulo existente para selecioná-lo e arraste para movê-lo.</translation>
     </message>
     <message>
@@ -839,7 +842,7 @@ Clique duas vezes em uma linha existente para selecioná-la e arraste para movê
     </message>
     <message>
         <source>Enlarge the vermilion evenly; keep the brush slightly larger than the lip being treated.</source>
-        <translation>Aumentar o vermelhão de forma uniforme; mantenha o pincel um pouco maior que o lábio tratado.</translation>
+        <translation>Aumente o vermelhão de forma uniforme; mantenha o pincel um pouco maior que o lábio tratado.</translation>
     </message>
     <message>
         <source>Enter a base filename.</source>
@@ -903,7 +906,7 @@ Clique duas vezes em uma linha existente para selecioná-la e arraste para movê
     </message>
     <message>
         <source>Expand an area smoothly away from the centre of the brush. Build the change with short, controlled passes.</source>
-        <translation>Expandir uma área suavemente a partir do centro do pincel. Construa a alteração com passadas curtas e controladas.</translation>
+        <translation>Expanda uma área suavemente a partir do centro do pincel. Construa a alteração com passadas curtas e controladas.</translation>
     </message>
     <message>
         <source>Expand toolbar (Ctrl+T)</source>
@@ -1099,11 +1102,11 @@ Clique duas vezes em uma linha existente para selecioná-la e arraste para movê
     </message>
     <message>
         <source>Increase breast volume symmetrically; work in small steps and compare both sides.</source>
-        <translation>Aumentar o volume mamário de forma simétrica; trabalhe em pequenas etapas e compare os dois lados.</translation>
+        <translation>Aumente o volume mamário de forma simétrica; trabalhe em pequenas etapas e compare os dois lados.</translation>
     </message>
     <message>
         <source>Increase calf volume for a more defined lower leg.</source>
-        <translation>Aumentar o volume das panturrilhas para uma perna mais definida.</translation>
+        <translation>Aumente o volume das panturrilhas para uma perna mais definida.</translation>
     </message>
     <message>
         <source>Italiano</source>
@@ -1147,7 +1150,7 @@ Clique duas vezes em uma linha existente para selecioná-la e arraste para movê
     </message>
     <message>
         <source>Lift the underarm contour upward in short strokes.</source>
-        <translation>Elevar o contorno sob o braço com traços curtos.</translation>
+        <translation>Eleve o contorno sob o braço com traços curtos.</translation>
     </message>
     <message>
         <source>Limits the longest side of the Original and Simulation images when Auto is off. Aspect ratio is preserved.</source>
@@ -1201,7 +1204,7 @@ ou barra de espaço + arrastar</translation>
     </message>
     <message>
         <source>Move around a zoomed image (middle mouse button or Spacebar)</source>
-        <translation>Mover uma imagem ampliada (botão do meio do mouse ou barra de espaço)</translation>
+        <translation>Mover-se por uma imagem ampliada (botão do meio do mouse ou barra de espaço)</translation>
     </message>
     <message>
         <source>Move image mode</source>
@@ -1213,7 +1216,7 @@ ou barra de espaço + arrastar</translation>
     </message>
     <message>
         <source>Move the outer ear closer to the head with small, slow strokes.</source>
-        <translation>Aproximar a orelha da cabeça com traços pequenos e lentos.</translation>
+        <translation>Aproxime a orelha da cabeça com traços pequenos e lentos.</translation>
     </message>
     <message>
         <source>Moves the image area inside the brush circle in the direction of your drag. Experiment with different brush sizes and slow strokes until you achieve the desired result.</source>
@@ -1233,11 +1236,11 @@ ou barra de espaço + arrastar</translation>
     </message>
     <message>
         <source>Narrow flared nostrils; treat each side separately.</source>
-        <translation>Estreitar narinas alargadas; trate cada lado separadamente.</translation>
+        <translation>Estreite narinas alargadas; trate cada lado separadamente.</translation>
     </message>
     <message>
         <source>Narrow the bridge with short inward strokes from both sides; reduce a dorsal bump in profile.</source>
-        <translation>Estreitar o dorso com traços curtos para dentro dos dois lados; reduzir uma giba dorsal no perfil.</translation>
+        <translation>Estreite o dorso com traços curtos para dentro dos dois lados; reduza uma giba dorsal no perfil.</translation>
     </message>
     <message>
         <source>Neck</source>
@@ -1257,11 +1260,11 @@ ou barra de espaço + arrastar</translation>
     </message>
     <message>
         <source>No Original or Simulation label is configured in Settings.</source>
-        <translation>Nenhum rótulo Original ou Simulação está configurado em Configurações.</translation>
+        <translation>Nenhum rótulo Original ou Simulação está definido em Configurações.</translation>
     </message>
     <message>
         <source>No contact information is configured in Settings.</source>
-        <translation>Nenhuma informação de contato está configurada em Configurações.</translation>
+        <translation>Nenhuma informação de contato está definida em Configurações.</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -1305,7 +1308,7 @@ ou barra de espaço + arrastar</translation>
     </message>
     <message>
         <source>Not configured in Settings</source>
-        <translation>Não configurado em Configurações</translation>
+        <translation>Não definido em Configurações</translation>
     </message>
     <message>
         <source>Not selected</source>
@@ -1454,7 +1457,7 @@ ou barra de espaço + arrastar</translation>
     <message>
         <source>Place a filled circle or ellipse on the Simulation.
 Double-click an existing circle to select it, then drag to move it.</source>
-        <translation>Insira um círculo ou elipse preenchido na simulação.
+        <translation>Insira um círculo ou elipse preenchido na Simulação.
 Clique duas vezes em um círculo existente para selecioná-lo e arraste para movê-lo.</translation>
     </message>
     <message>
@@ -1464,7 +1467,7 @@ Clique duas vezes em um círculo existente para selecioná-lo e arraste para mov
     <message>
         <source>Place a filled rectangular annotation on the Simulation. It can be used to conceal the eyes or help anonymize a patient.
 Double-click an existing rectangle to select it, then drag to move it.</source>
-        <translation>Insira uma anotação de retângulo preenchido na simulação. Ela pode ocultar os olhos ou ajudar a anonimizar um paciente.
+        <translation>Insira uma anotação de retângulo preenchido na Simulação. Ela pode ocultar os olhos ou ajudar a anonimizar um paciente.
 Clique duas vezes em um retângulo existente para selecioná-lo e arraste para movê-lo.</translation>
     </message>
     <message>
@@ -1529,11 +1532,11 @@ Clique duas vezes em um retângulo existente para selecioná-lo e arraste para m
     </message>
     <message>
         <source>Progressively return a changed area toward the Original (R)</source>
-        <translation>Devolver progressivamente uma área alterada ao original (R)</translation>
+        <translation>Devolver progressivamente uma área alterada ao Original (R)</translation>
     </message>
     <message>
         <source>Pull the submental area inward to reduce a double chin.</source>
-        <translation>Recolher a região submentoniana para reduzir o queixo duplo.</translation>
+        <translation>Recolha a região submentoniana para reduzir o queixo duplo.</translation>
     </message>
     <message>
         <source>Push</source>
@@ -1541,11 +1544,11 @@ Clique duas vezes em um retângulo existente para selecioná-lo e arraste para m
     </message>
     <message>
         <source>Push both flanks inward evenly for a liposuction or tummy-tuck effect.</source>
-        <translation>Empurrar os dois flancos para dentro por igual para um efeito de lipoaspiração ou abdominoplastia.</translation>
+        <translation>Empurre os dois flancos para dentro por igual para um efeito de lipoaspiração ou abdominoplastia.</translation>
     </message>
     <message>
         <source>Push cheek volume upward and outward for a filler-like lift.</source>
-        <translation>Empurrar o volume das bochechas para cima e para fora para um efeito de lifting com preenchimento.</translation>
+        <translation>Empurre o volume das bochechas para cima e para fora para um efeito de lifting com preenchimento.</translation>
     </message>
     <message>
         <source>Push reshape tool</source>
@@ -1593,15 +1596,15 @@ Clique duas vezes em um retângulo existente para selecioná-lo e arraste para m
     </message>
     <message>
         <source>Reduce breast volume for a reduction simulation; compare both sides.</source>
-        <translation>Reduzir o volume mamário para simular uma redução; compare os dois lados.</translation>
+        <translation>Reduza o volume mamário para simular uma redução; compare os dois lados.</translation>
     </message>
     <message>
         <source>Reduce the apparent size of prominent ears with small, gradual passes.</source>
-        <translation>Reduzir o tamanho aparente de orelhas proeminentes com passadas pequenas e graduais.</translation>
+        <translation>Reduza o tamanho aparente de orelhas proeminentes com passadas pequenas e graduais.</translation>
     </message>
     <message>
         <source>Reduce the nasal tip with a small brush.</source>
-        <translation>Reduzir a ponta nasal com um pincel pequeno.</translation>
+        <translation>Reduza a ponta nasal com um pincel pequeno.</translation>
     </message>
     <message>
         <source>Remove complete annotation objects touched by the eraser. The photograph and deformation are not affected.</source>
@@ -1633,7 +1636,7 @@ Clique duas vezes em um retângulo existente para selecioná-lo e arraste para m
     </message>
     <message>
         <source>Reshape hip width outward or inward; keep strokes symmetrical.</source>
-        <translation>Alterar a largura dos quadris para fora ou para dentro; mantenha traços simétricos.</translation>
+        <translation>Altere a largura dos quadris para fora ou para dentro; mantenha traços simétricos.</translation>
     </message>
     <message>
         <source>Reshape mode</source>
@@ -1818,7 +1821,7 @@ Clique duas vezes em um retângulo existente para selecioná-lo e arraste para m
     <message>
         <source>Select the topmost annotation under the pointer, then drag it to reposition it on the Simulation.
 You can also double-click any annotation to select it without first choosing this tool.</source>
-        <translation>Selecione a anotação superior sob o ponteiro e arraste-a para reposicioná-la na simulação.
+        <translation>Selecione a anotação superior sob o ponteiro e arraste-a para reposicioná-la na Simulação.
 Você também pode clicar duas vezes em qualquer anotação para selecioná-la sem escolher esta ferramenta.</translation>
     </message>
     <message>
@@ -1971,15 +1974,15 @@ Você também pode clicar duas vezes em qualquer anotação para selecioná-la s
     </message>
     <message>
         <source>Slightly enlarge the eye opening; use a small brush and apply the effect gradually.</source>
-        <translation>Aumentar levemente a abertura do olho; use um pincel pequeno e aplique o efeito gradualmente.</translation>
+        <translation>Aumente levemente a abertura do olho; use um pincel pequeno e aplique o efeito gradualmente.</translation>
     </message>
     <message>
         <source>Slim full cheeks to simulate a buccal fat reduction.</source>
-        <translation>Afinar bochechas cheias para simular uma bichectomia.</translation>
+        <translation>Afine bochechas cheias para simular uma bichectomia.</translation>
     </message>
     <message>
         <source>Slim the inner and outer thigh line with opposing strokes.</source>
-        <translation>Afinar a linha interna e externa da coxa com traços opostos.</translation>
+        <translation>Afine a linha interna e externa da coxa com traços opostos.</translation>
     </message>
     <message>
         <source>Social 4:5</source>
@@ -2431,7 +2434,7 @@ Não incluído:
 • Imagens ou conteúdo do projeto
 • Nomes ou caminhos de arquivos
 • Informações de contato, credenciais
-• Motivos das exceções, o diário do sistema ou relatórios de falha do sistema
+• Motivos das exceções, o registro do sistema ou relatórios de falha do sistema
 
 Threads: %1
 Tamanho do envio: %2

@@ -6,6 +6,7 @@ Glossary (English = tr); later texts follow it:
   Animate = Animasyon
   Annotate mode = Ek açıklama modu
   annotation = ek açıklama
+  Backspace = Backspace
   Before / After = Öncesi / Sonrası
   brush = fırça
   canvas = tuval
@@ -22,11 +23,14 @@ Glossary (English = tr); later texts follow it:
   file manager = dosya yöneticisi
   Fit = Sığdır
   Grow = Büyüt
+  Hips = Basen
   image = görüntü
   inspector = denetçi
   label (watermark label) = etiket
+  Nostrils = Burun kanatları
   Original = Orijinal
   Output = Çıktı
+  percentage (%1%) = %%1 (percent sign before the number)
   Pictures (folder) = Resimler
   Print = Yazdır
   Push = İt
@@ -34,6 +38,7 @@ Glossary (English = tr); later texts follow it:
   redo = Yinele
   reset = Sıfırla
   reshape = şekillendirme
+  Reshape (mode title) = Şekillendirme
   Save images = Görüntüleri kaydet
   Save video = Videoyu kaydet
   Settings = Ayarlar
@@ -89,7 +94,7 @@ Glossary (English = tr); later texts follow it:
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1%</translation>
+        <translation>%%1</translation>
     </message>
     <message>
         <source>%1, %2 pt</source>
@@ -235,7 +240,7 @@ veya fare tekerleği</translation>
     </message>
     <message>
         <source>Backspace or Delete</source>
-        <translation>Geri Al tuşu veya Delete</translation>
+        <translation>Backspace veya Delete</translation>
     </message>
     <message>
         <source>Balance editing responsiveness and resource use on this computer.</source>
@@ -255,7 +260,7 @@ veya fare tekerleği</translation>
     </message>
     <message>
         <source>Brush over a changed area to progressively return it toward the Original, without resetting the rest of the simulation.</source>
-        <translation>Değişmiş bir alanın üzerinden fırçayla geçerek onu simülasyonun geri kalanını sıfırlamadan kademeli olarak orijinale döndürün.</translation>
+        <translation>Değişmiş bir alanın üzerinden fırçayla geçerek onu simülasyonun geri kalanını sıfırlamadan kademeli olarak Orijinale döndürün.</translation>
     </message>
     <message>
         <source>Buttocks</source>
@@ -1233,11 +1238,11 @@ veya Boşluk tuşu + sürükleme</translation>
     </message>
     <message>
         <source>Narrow flared nostrils; treat each side separately.</source>
-        <translation>Geniş burun deliklerini daraltın; her tarafı ayrı ayrı işleyin.</translation>
+        <translation>Geniş burun kanatlarını daraltın; her tarafı ayrı ayrı işleyin.</translation>
     </message>
     <message>
         <source>Narrow the bridge with short inward strokes from both sides; reduce a dorsal bump in profile.</source>
-        <translation>Burun sırtını iki yandan kısa, içe doğru darbelerle daraltın; profilde sırt kamburunu azaltın.</translation>
+        <translation>Burun sırtını iki yandan kısa, içe doğru darbelerle daraltın; profilde burun kemerini küçültün.</translation>
     </message>
     <message>
         <source>Neck</source>
@@ -1301,11 +1306,11 @@ veya Boşluk tuşu + sürükleme</translation>
     </message>
     <message>
         <source>Nostrils</source>
-        <translation>Burun delikleri</translation>
+        <translation>Burun kanatları</translation>
     </message>
     <message>
         <source>Not configured in Settings</source>
-        <translation>Ayarlar’da yapılandırılmadı</translation>
+        <translation>Ayarlar&apos;da tanımlanmamış</translation>
     </message>
     <message>
         <source>Not selected</source>
@@ -1345,7 +1350,7 @@ veya Boşluk tuşu + sürükleme</translation>
     </message>
     <message>
         <source>Open Save images</source>
-        <translation>Görüntüleri Kaydet&apos;i aç</translation>
+        <translation>Görüntüleri kaydet penceresini aç</translation>
     </message>
     <message>
         <source>Open With…</source>
@@ -1529,7 +1534,7 @@ Mevcut bir dikdörtgeni seçmek için çift tıklayın, ardından taşımak içi
     </message>
     <message>
         <source>Progressively return a changed area toward the Original (R)</source>
-        <translation>Değişmiş bir alanı kademeli olarak orijinale döndür (R)</translation>
+        <translation>Değişmiş bir alanı kademeli olarak Orijinale döndür (R)</translation>
     </message>
     <message>
         <source>Pull the submental area inward to reduce a double chin.</source>
@@ -1629,11 +1634,11 @@ Mevcut bir dikdörtgeni seçmek için çift tıklayın, ardından taşımak içi
     </message>
     <message>
         <source>Reshape</source>
-        <translation>Şekillendir</translation>
+        <translation>Şekillendirme</translation>
     </message>
     <message>
         <source>Reshape hip width outward or inward; keep strokes symmetrical.</source>
-        <translation>Kalça genişliğini dışa veya içe doğru yeniden şekillendirin; darbeleri simetrik tutun.</translation>
+        <translation>Basen genişliğini dışa veya içe doğru yeniden şekillendirin; darbeleri simetrik tutun.</translation>
     </message>
     <message>
         <source>Reshape mode</source>
@@ -1818,7 +1823,7 @@ Mevcut bir dikdörtgeni seçmek için çift tıklayın, ardından taşımak içi
     <message>
         <source>Select the topmost annotation under the pointer, then drag it to reposition it on the Simulation.
 You can also double-click any annotation to select it without first choosing this tool.</source>
-        <translation>İşaretçinin altındaki en üstteki ek açıklamayı seçin, ardından simülasyonda yeniden konumlandırmak için sürükleyin.
+        <translation>İşaretçinin altındaki en üstteki ek açıklamayı seçin, ardından Simülasyonda yeniden konumlandırmak için sürükleyin.
 Bu aracı seçmeden de herhangi bir ek açıklamayı çift tıklayarak seçebilirsiniz.</translation>
     </message>
     <message>
@@ -2519,7 +2524,7 @@ Sinyal: %3 (%4)</translation>
     </message>
     <message>
         <source>Watermark labels appear in saved image corners, including Comparison. Typical values: “Before / After” or “Original / Simulation.” Current values: %1 / %2.</source>
-        <translation>Filigran etiketleri, Karşılaştırma dahil kaydedilen görüntülerin köşelerinde görünür. Tipik değerler: “Öncesi / Sonrası” veya “Orijinal / Simülasyon”. Geçerli değerler: %1 / %2.</translation>
+        <translation>Filigran etiketleri, Karşılaştırma dahil kaydedilen görüntülerin köşelerinde görünür. Tipik değerler: “Öncesi / Sonrası” veya “Orijinal / Simülasyon”. Mevcut değerler: %1 / %2.</translation>
     </message>
     <message>
         <source>Watermarks</source>
@@ -2552,7 +2557,7 @@ Sinyal: %3 (%4)</translation>
     <message>
         <source>With the Text tool selected, click the Simulation image exactly where you want to add your text.
 Double-click existing text to select it, then drag to move it.</source>
-        <translation>Metin aracı seçiliyken, metni eklemek istediğiniz yere simülasyon görüntüsünde tam olarak tıklayın.
+        <translation>Metin aracı seçiliyken, metni eklemek istediğiniz yere Simülasyon görüntüsünde tam olarak tıklayın.
 Mevcut bir metni seçmek için çift tıklayın, ardından taşımak için sürükleyin.</translation>
     </message>
     <message>

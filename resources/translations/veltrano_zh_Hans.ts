@@ -9,6 +9,7 @@ Glossary (English = zh-Hans); later texts follow it:
   Before / After = 术前 / 术后
   brush = 画笔
   canvas = 画布
+  collapse / expand = 折叠 / 展开
   Comparison = 对比图
   comparison labels = 对比标签
   contact information = 联系信息
@@ -24,6 +25,8 @@ Glossary (English = zh-Hans); later texts follow it:
   Grow = 膨胀
   inspector = 检查器
   label (watermark label) = 标签
+  Left Arrow / Right Arrow = 左方向键 / 右方向键
+  mirrored = 已翻转
   Original = 原图
   Output = 输出
   Pictures (folder) = 图片
@@ -43,6 +46,7 @@ Glossary (English = zh-Hans); later texts follow it:
   Spacebar = 空格键
   still image = 静态图像
   tab = 标签页
+  Text (tool) / text = 文本
   undo = 撤销
   video = 视频
   watermark = 水印
@@ -101,7 +105,7 @@ Glossary (English = zh-Hans); later texts follow it:
     </message>
     <message>
         <source>%1, mirrored</source>
-        <translation>%1，已镜像</translation>
+        <translation>%1，已翻转</translation>
     </message>
     <message>
         <source>1 byte</source>
@@ -133,7 +137,7 @@ Glossary (English = zh-Hans); later texts follow it:
     </message>
     <message>
         <source>Add multiline text to the Simulation (T)</source>
-        <translation>向模拟图添加多行文字 (T)</translation>
+        <translation>向模拟图添加多行文本（T）</translation>
     </message>
     <message>
         <source>Add multiline text to the Simulation.</source>
@@ -295,7 +299,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Center and fit the complete image</source>
-        <translation>居中并适配完整图像</translation>
+        <translation>居中并完整显示图像</translation>
     </message>
     <message>
         <source>Center and fit the complete image (F)</source>
@@ -411,11 +415,11 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Close Save images</source>
-        <translation>关闭保存图像</translation>
+        <translation>关闭“保存图像”</translation>
     </message>
     <message>
         <source>Close Send Feedback</source>
-        <translation>关闭发送反馈</translation>
+        <translation>关闭“发送反馈”</translation>
     </message>
     <message>
         <source>Close Settings</source>
@@ -423,7 +427,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Close Share image</source>
-        <translation>关闭共享图像</translation>
+        <translation>关闭“共享图像”</translation>
     </message>
     <message>
         <source>Close Shortcuts</source>
@@ -459,7 +463,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Collapse toolbar (Ctrl+T)</source>
-        <translation>收起工具栏（Ctrl+T）</translation>
+        <translation>折叠工具栏（Ctrl+T）</translation>
     </message>
     <message>
         <source>Color</source>
@@ -515,7 +519,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Contract an area smoothly (S)</source>
-        <translation>平滑收缩区域 (S)</translation>
+        <translation>平滑收缩区域（S）</translation>
     </message>
     <message>
         <source>Contract an area smoothly toward the centre of the brush. Use short, controlled passes for precise changes.</source>
@@ -675,7 +679,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Current Tab (%1)</source>
-        <translation>当前标签页 (%1)</translation>
+        <translation>当前标签页（%1）</translation>
     </message>
     <message>
         <source>Current image dimensions: %1 × %2 px (width × height).</source>
@@ -691,7 +695,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Delete each complete drawing object touched by the eraser (E)</source>
-        <translation>删除橡皮擦触及的每个完整绘图对象 (E)</translation>
+        <translation>删除橡皮擦触及的每个完整绘图对象（E）</translation>
     </message>
     <message>
         <source>Delete the selected annotation</source>
@@ -761,7 +765,7 @@ Double-click an existing circle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Draw a freeform annotation on the Simulation (D)</source>
-        <translation>在模拟图上绘制自由标注 (D)</translation>
+        <translation>在模拟图上绘制自由标注（D）</translation>
     </message>
     <message>
         <source>Draw a freeform line over the Simulation.
@@ -899,7 +903,7 @@ Double-click an existing line to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Expand an area smoothly (G)</source>
-        <translation>平滑膨胀区域 (G)</translation>
+        <translation>平滑膨胀区域（G）</translation>
     </message>
     <message>
         <source>Expand an area smoothly away from the centre of the brush. Build the change with short, controlled passes.</source>
@@ -1059,7 +1063,7 @@ Double-click an existing line to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Image not opened</source>
-        <translation>未打开图像</translation>
+        <translation>图像未打开</translation>
     </message>
     <message>
         <source>Image not saved</source>
@@ -1111,7 +1115,7 @@ Double-click an existing line to select it, then drag to move it.</source>
     </message>
     <message>
         <source>JPEG image (.jpg)</source>
-        <translation>JPEG 图像 (.jpg)</translation>
+        <translation>JPEG 图像（.jpg）</translation>
     </message>
     <message>
         <source>JPEG quality</source>
@@ -1143,7 +1147,7 @@ Double-click an existing line to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Left Arrow</source>
-        <translation>左箭头</translation>
+        <translation>左方向键</translation>
     </message>
     <message>
         <source>Lift the underarm contour upward in short strokes.</source>
@@ -1201,7 +1205,7 @@ or Spacebar + drag</source>
     </message>
     <message>
         <source>Move around a zoomed image (middle mouse button or Spacebar)</source>
-        <translation>移动已放大的图像（鼠标中键或空格键）</translation>
+        <translation>在放大的图像中移动（鼠标中键或空格键）</translation>
     </message>
     <message>
         <source>Move image mode</source>
@@ -1209,7 +1213,7 @@ or Spacebar + drag</source>
     </message>
     <message>
         <source>Move pixels in the direction you drag (P)</source>
-        <translation>沿拖动方向移动像素 (P)</translation>
+        <translation>沿拖动方向移动像素（P）</translation>
     </message>
     <message>
         <source>Move the outer ear closer to the head with small, slow strokes.</source>
@@ -1421,7 +1425,7 @@ or Spacebar + drag</source>
     </message>
     <message>
         <source>PNG image (.png)</source>
-        <translation>PNG 图像 (.png)</translation>
+        <translation>PNG 图像（.png）</translation>
     </message>
     <message>
         <source>PNG is the default lossless format, but it produces larger files.</source>
@@ -1529,7 +1533,7 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Progressively return a changed area toward the Original (R)</source>
-        <translation>将已更改的区域逐步恢复为原图 (R)</translation>
+        <translation>将已更改的区域逐步恢复为原图（R）</translation>
     </message>
     <message>
         <source>Pull the submental area inward to reduce a double chin.</source>
@@ -1673,7 +1677,7 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Right Arrow</source>
-        <translation>右箭头</translation>
+        <translation>右方向键</translation>
     </message>
     <message>
         <source>Rotate left</source>
@@ -1789,7 +1793,7 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Select Text</source>
-        <translation>选择文字</translation>
+        <translation>选择文本</translation>
     </message>
     <message>
         <source>Select folder</source>
@@ -1823,7 +1827,7 @@ You can also double-click any annotation to select it without first choosing thi
     </message>
     <message>
         <source>Select the topmost drawing object and drag it to move (V)</source>
-        <translation>选择最上层的绘图对象并拖动以移动 (V)</translation>
+        <translation>选择最上层的绘图对象并拖动以移动（V）</translation>
     </message>
     <message>
         <source>Select this crop aspect ratio</source>
@@ -2027,7 +2031,7 @@ You can also double-click any annotation to select it without first choosing thi
     </message>
     <message>
         <source>Text annotation tool</source>
-        <translation>文字标注工具</translation>
+        <translation>文本标注工具</translation>
     </message>
     <message>
         <source>Thank you. Report ID:
@@ -2552,8 +2556,8 @@ Signal: %3 (%4)</source>
     <message>
         <source>With the Text tool selected, click the Simulation image exactly where you want to add your text.
 Double-click existing text to select it, then drag to move it.</source>
-        <translation>选中文字工具后，在模拟图上准确点击要添加文字的位置。
-双击现有文字将其选中，然后拖动以移动。</translation>
+        <translation>选中文本工具后，在模拟图上准确点击要添加文本的位置。
+双击现有文本将其选中，然后拖动以移动。</translation>
     </message>
     <message>
         <source>Yes</source>
