@@ -33,7 +33,7 @@ std::int64_t wholePixel(double value) {
 void DrawnFrameHistory::fieldChanged(const PixelRegion& region) {
     if (!region.hasPixels()) return;
     for (Frame& frame : frames_) {
-        if (frame.target != nullptr) frame.changedField = united(frame.changedField, region);
+        if (frame.contentsTag != GpuTexture::kUnknownContents) frame.changedField = united(frame.changedField, region);
     }
 }
 
@@ -48,10 +48,11 @@ DrawnFrameHistory::Start DrawnFrameHistory::startFrame(const GpuTexture& target,
     if (shown != frames_.end() && !shown->changedEverywhere && shown->layout == layout) {
         start.reuse = Reuse{shown->contentsTag, shown->changedField};
     }
-    Frame& slot = shown != frames_.end()
-                      ? *shown
-                      : *std::min_element(frames_.begin(), frames_.end(),
-                                          [](const Frame& a, const Frame& b) { return a.age < b.age; });
+    // The frame the target showed is kept, detached from it, for what it tells about
+    // later frames; the new one takes the oldest place.
+    if (shown != frames_.end()) shown->target = nullptr;
+    Frame& slot =
+        *std::min_element(frames_.begin(), frames_.end(), [](const Frame& a, const Frame& b) { return a.age < b.age; });
     slot.target = &target;
     slot.contentsTag = start.contentsTag;
     slot.age = ++clock_;
@@ -64,9 +65,8 @@ DrawnFrameHistory::Start DrawnFrameHistory::startFrame(const GpuTexture& target,
 
 const DrawnFrameHistory::Frame* DrawnFrameHistory::find(std::uint64_t contentsTag) const {
     if (contentsTag == GpuTexture::kUnknownContents) return nullptr;
-    const auto found = std::find_if(frames_.begin(), frames_.end(), [&](const Frame& frame) {
-        return frame.target != nullptr && frame.contentsTag == contentsTag;
-    });
+    const auto found = std::find_if(frames_.begin(), frames_.end(),
+                                    [&](const Frame& frame) { return frame.contentsTag == contentsTag; });
     return found == frames_.end() ? nullptr : &*found;
 }
 

@@ -37,8 +37,9 @@ struct DrawnFrameLayout {
 // is the stamps' neighbourhood instead of the whole view.
 class DrawnFrameHistory {
 public:
-    // One more than a view hands out, so the drawable shown longest is still known.
-    static constexpr std::size_t kRememberedFrames = GpuView::kMaximumDrawableCount + 1;
+    // Twice what a view hands out: the drawable shown longest is still known, and so
+    // is a frame whose drawable was drawn into again before its successor was painted.
+    static constexpr std::size_t kRememberedFrames = 2 * GpuView::kMaximumDrawableCount;
 
     struct Reuse {
         // The frame the target is expected to show (GpuTexture::contentsTag).
