@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>

@@ -8,7 +8,6 @@
 
 #include "platform/single_instance/single_instance.h"
 #include "shell_test_support.h"
-#include "model/app_model_test_access.h"
 
 namespace vlt {
 namespace {

@@ -5,7 +5,6 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QMainWindow>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-#include "model/app_model_test_access.h"
 #include "model/model_test_support.h"
 #include "foundation/capturing_event_log_sink.h"
 #include "output/share/share_image_payload_store.h"

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "model/app_model_test_access.h"
 #include "model/model_test_support.h"
 #include "base/system_error.h"
 #include "foundation/capturing_event_log_sink.h"

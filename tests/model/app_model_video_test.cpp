@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 

@@ -6,7 +6,6 @@
 
 #include "model/model_test_support.h"
 #include "model/app_model_test_access.h"
-#include "editing/session/editor_session.h"
 #include "foundation/capturing_event_log_sink.h"
 #include "import/crop_document.h"
 

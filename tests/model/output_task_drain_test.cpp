@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "model/model_test_support.h"
-#include "model/app_model_test_access.h"
 #include "model/output_task_drain.h"
 
 namespace vlt {

@@ -3,11 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
-#include <QTest>
 
 #include "screens/crop/crop_command_button.h"
 #include "screens/crop/crop_go_to_editor_button.h"
-#include "screens/crop/crop_inspector.h"
 #include "screens/crop/crop_palette.h"
 #include "screens/crop/crop_screen_test_support.h"
 #include "model/app_model_test_access.h"

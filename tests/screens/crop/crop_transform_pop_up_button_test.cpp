@@ -2,10 +2,8 @@
 
 #include <optional>
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QTest>
 
 #include "screens/crop/crop_accessibility.h"
 #include "screens/crop/crop_screen_test_support.h"

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-
 #include "screens/editor/editor_history_button.h"
 #include "screens/editor/editor_image_button.h"
 #include "screens/editor/editor_label_button.h"

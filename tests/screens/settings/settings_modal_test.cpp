@@ -9,7 +9,6 @@
 
 #include "model/model_test_support.h"
 #include "screens/settings/settings_contact_section.h"
-#include "screens/settings/settings_draft_controller.h"
 #include "screens/settings/settings_language_section.h"
 #include "screens/settings/settings_navigation_rail.h"
 #include "ui/settings_notice_frame.h"

@@ -1,6 +1,5 @@
 #include "screens/shortcuts/shortcuts_modal.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -8,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "model/model_test_support.h"
-#include "model/app_model_test_access.h"
 #include "screens/shortcuts/shortcut_reference_group.h"
 #include "ui/modal_close_button.h"
 #include "ui/motion_preference.h"
@@ -64,25 +62,6 @@ TEST_F(ShortcutsModalTest, ListsEveryGroupWithOneRuleFewerThanRows) {
         EXPECT_EQ(groups[i]->findChildren<QWidget*>(QStringLiteral("shortcutRowRule")).size(),
                   static_cast<qsizetype>(group.entries.size()) - 1);
     }
-}
-
-// Drawn over a white window as a person would see it; the picture stays in the build folder.
-TEST_F(ShortcutsModalTest, RendersOverTheWindowWithVeilBandsAndCards) {
-    motion.setReduceMotion(true);
-    window.setAutoFillBackground(true);
-    QPalette palette = window.palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    window.setPalette(palette);
-    ShortcutsModal* modal = open();
-    QTest::qWait(20);
-    const QImage image = window.grab().toImage();
-    image.save(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("shortcuts_modal_1180x820.png")));
-
-    // The header and footer bands share their colour, which stands out from the white window.
-    const QRect surface = modal->surfaceRect();
-    const QColor header = image.pixelColor(surface.left() + 300, surface.top() + 10);
-    EXPECT_NE(header.rgb(), QColor(Qt::white).rgb());
-    EXPECT_EQ(image.pixelColor(surface.left() + 300, surface.bottom() - 10).rgb(), header.rgb());
 }
 
 }  // namespace
