@@ -16,6 +16,7 @@
 #include "app/graphics_failure_overlay.h"
 #include "app/image_folder_memory.h"
 #include "model/model_test_support.h"
+#include "shell_test_support.h"
 #include "model/app_model_test_access.h"
 #include "screens/shortcuts/shortcuts_modal.h"
 #include "screens/start/startup_view.h"
@@ -32,14 +33,9 @@ namespace {
 class AppContentViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        MotionPreference::shared().setReduceMotion(true);
         view = std::make_unique<AppContentView>(*model, scheduler, MotionPreference::shared());
         view->resize(1180, 820);
         view->show();
-    }
-    void TearDown() override {
-        view.reset();
-        MotionPreference::shared().setReduceMotion(false);
     }
 
     // Factories that record the documents the crop screens were made for.
@@ -52,6 +48,7 @@ protected:
         });
     }
 
+    testing::ReducedMotion reducedMotion;
     testing::ModelFixture models;
     ManualScheduler& scheduler = models.scheduler;
     std::unique_ptr<AppModel>& model = models.model;

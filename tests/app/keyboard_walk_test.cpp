@@ -9,6 +9,7 @@
 #include "canvas/annotation_text_editor_sheet.h"
 #include "model/app_model_test_access.h"
 #include "model/model_test_support.h"
+#include "shell_test_support.h"
 #include "model/still_image_save_view_model.h"
 #include "screens/save_images/still_image_save_modal.h"
 #include "screens/settings/settings_modal.h"
@@ -64,7 +65,6 @@ int clearlyChangedPixels(const QImage& first, const QImage& second) {
 class KeyboardWalkTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        MotionPreference::shared().setReduceMotion(true);
         session = models.openEditor();
         session->prepareCommittedEditorState = [](auto, std::function<void(bool)> done) { done(true); };
         models.changeSettings([](ApplicationSettings& settings) {
@@ -77,7 +77,6 @@ protected:
         // As after the first Tab: focus rings show from the start.
         view.setAttribute(Qt::WA_KeyboardFocusChange);
     }
-    void TearDown() override { MotionPreference::shared().setReduceMotion(false); }
     AppModel& model() { return *models.model; }
 
     // Presses Tab from the focus until a control comes round again or the focus leaves
@@ -126,6 +125,7 @@ protected:
         focused->setFocus(Qt::TabFocusReason);
     }
 
+    testing::ReducedMotion reducedMotion;
     testing::ModelFixture models;
     std::shared_ptr<EditorSession> session;
     AppContentView view{model(), models.scheduler, MotionPreference::shared(), nullptr,

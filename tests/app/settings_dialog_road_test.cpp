@@ -123,20 +123,18 @@ TEST(SettingsDialogRoadTest, EditsReachTheSettingsFileAndTheDialogClosesWithEsca
 class SettingsRestartTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        MotionPreference::shared().setReduceMotion(true);
         view = new AppContentView(shell.model(), shell.models.scheduler, MotionPreference::shared(), shell.window.get(),
                                   AppContentView::RootTasks::leftToTheShell);
         view->setRelaunchForLanguageChange([this] { shell.delegate->relaunchForLanguageChange(); });
         shell.window->setRootView(view);
         view->show();
     }
-    void TearDown() override { MotionPreference::shared().setReduceMotion(false); }
-
     SettingsLanguageSection* openLanguageSection() {
         shell.model().presentSettings(SettingsSection::language);
         return settingsModal(*view)->languageSection();
     }
 
+    testing::ReducedMotion reducedMotion;
     testing::ShellFixture shell;
     AppContentView* view = nullptr;
 };
@@ -186,7 +184,7 @@ TEST_F(SettingsRestartTest, AFailedRelaunchKeepsRunningAndIsShownUnderTheLanguag
 
 // A picture of each section as the window shows it, kept beside the test binary.
 TEST(SettingsDialogScreenshotTest, EachSectionAt1180By820) {
-    MotionPreference::shared().setReduceMotion(true);
+    testing::ReducedMotion reducedMotion;
     testing::ModelFixture models;
     models.changeSettings([](ApplicationSettings& settings) {
         settings.contactName = QStringLiteral("Dr. Ana Ruiz");
@@ -214,7 +212,6 @@ TEST(SettingsDialogScreenshotTest, EachSectionAt1180By820) {
         for (const SettingsSection other : kAllSettingsSections)
             EXPECT_EQ(modal->rail()->entry(other)->isChecked(), other == section);
     }
-    MotionPreference::shared().setReduceMotion(false);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "app/app_content_view.h"
 #include "model/model_test_support.h"
+#include "shell_test_support.h"
 #include "screens/share/share_image_modal.h"
 #include "foundation/capturing_event_log_sink.h"
 #include "output/share/share_image_payload_store.h"
@@ -41,7 +42,7 @@ std::vector<fs::path> entriesOf(const fs::path& folder) {
 // the clipboard.
 TEST(ShareRoadTest, TheComparisonReachesTheClipboardOrTheApplicationThatOpensIt) {
     ScopedCapturingEventLog log;
-    MotionPreference::shared().setReduceMotion(true);
+    testing::ReducedMotion reducedMotion;
     testing::ModelFixture models;
     AppModel& model = *models.model;
     QTemporaryDir folder;
@@ -126,7 +127,6 @@ TEST(ShareRoadTest, TheComparisonReachesTheClipboardOrTheApplicationThatOpensIt)
               "The image could not be shared. The selected sharing app could not share the image.");
     models.scheduler.runDue();
     QTRY_COMPARE_WITH_TIMEOUT(entriesOf(root).size(), std::size_t(2), 5000);
-    MotionPreference::shared().setReduceMotion(false);
 }
 
 }  // namespace

@@ -49,7 +49,6 @@ void ShellFixture::answer(QAbstractButton* button) {
 QString ShellFixture::alertInformativeText() const { return alert() ? alert()->informativeText() : QString(); }
 
 RoadFixture::RoadFixture() {
-    MotionPreference::shared().setReduceMotion(true);
     window.resize(1180, 820);
     root = new AppContentView(*model, QtScheduler::shared(), MotionPreference::shared(), &window,
                               AppContentView::RootTasks::leftToTheShell);
@@ -58,9 +57,6 @@ RoadFixture::RoadFixture() {
     window.show();
     window.activateWindow();
 }
-
-// Later tests in the same process see motion on again.
-RoadFixture::~RoadFixture() { MotionPreference::shared().setReduceMotion(false); }
 
 CropView* RoadFixture::open(const QUrl& picture) {
     model->importImage(picture, ImageImportOrigin::openPanel);

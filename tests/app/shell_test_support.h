@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "model/model_test_support.h"
 #include "platform/updater/fake_updater.h"
+#include "ui/motion_preference.h"
 
 class QMessageBox;
 
@@ -22,6 +23,16 @@ class EditorCanvasView;
 class EditorView;
 
 namespace testing {
+
+// Motion is off while it lives, so that pictures are complete on their first frame, and
+// on again after it, also when a test ends early, for the tests that follow.
+class ReducedMotion {
+public:
+    ReducedMotion() { MotionPreference::shared().setReduceMotion(true); }
+    ~ReducedMotion() { MotionPreference::shared().setReduceMotion(false); }
+    ReducedMotion(const ReducedMotion&) = delete;
+    ReducedMotion& operator=(const ReducedMotion&) = delete;
+};
 
 // The shell as the application builds it, on fakes: a model on a manual scheduler, a
 // delegate whose relaunch and exit are only counted, and the window.
@@ -54,7 +65,6 @@ constexpr int kRoadPatience = 20000;
 class RoadFixture {
 public:
     RoadFixture();
-    ~RoadFixture();
 
     // Opens the picture and waits until the crop screen shows it.
     CropView* open(const QUrl& picture);
@@ -75,6 +85,7 @@ public:
     // Runs the action and waits until the history has recorded a new step.
     bool recordsAStep(const std::function<void()>& action);
 
+    ReducedMotion reducedMotion;
     std::unique_ptr<AppModel> model = makeEventLoopModel();
     QWidget window;
     AppContentView* root = nullptr;

@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include "app/app_content_view.h"
+#include "app/shell_test_support.h"
 #include "foundation/capturing_event_log_sink.h"
 #include "model/app_model_test_access.h"
 #include "model/model_test_support.h"
@@ -28,7 +29,6 @@ class StillImageSaveModalTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        MotionPreference::shared().setReduceMotion(true);
         model().runInBackground = background.runner();
         model().onStillImageFolderPickerRequested = [this](const QString& start, auto finish) {
             pickerStart = start;
@@ -46,7 +46,6 @@ protected:
         view->resize(1180, 820);
         view->show();
     }
-    void TearDown() override { MotionPreference::shared().setReduceMotion(false); }
 
     AppModel& model() { return *models.model; }
     // Remembers folders, newest last, as saves would have.
@@ -58,6 +57,7 @@ protected:
         return qobject_cast<StillImageSaveModal*>(view->overlay(AppOverlayLayer::stillImageSave));
     }
 
+    testing::ReducedMotion reducedMotion;
     QTemporaryDir folder;
     testing::ModelFixture models;
     testing::ManualBackgroundRunner background;

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/shell_test_support.h"
 #include "model/model_test_support.h"
 #include "screens/settings/settings_contact_section.h"
 #include "screens/settings/settings_language_section.h"
@@ -23,9 +24,6 @@ namespace {
 
 class SettingsModalTest : public ::testing::Test {
 protected:
-    void SetUp() override { motion.setReduceMotion(true); }
-    void TearDown() override { motion.setReduceMotion(false); }
-
     SettingsModal& open(SettingsSection section) {
         models.model->presentSettings(section);
         window.resize(1180, 820);
@@ -36,6 +34,7 @@ protected:
         return *modal;
     }
 
+    testing::ReducedMotion reducedMotion;
     testing::ModelFixture models;
     MotionPreference& motion = MotionPreference::shared();
     QWidget window;

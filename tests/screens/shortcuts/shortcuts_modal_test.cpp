@@ -22,7 +22,6 @@ protected:
         window.show();
         model->presentShortcuts();
     }
-    void TearDown() override { motion.setReduceMotion(false); }
 
     ShortcutsModal* open() {
         auto* modal = new ShortcutsModal(*model, &window, scheduler, motion);

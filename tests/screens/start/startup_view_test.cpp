@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "screens/start/import_target.h"
+#include "app/shell_test_support.h"
 #include "model/model_test_support.h"
 #include "model/app_model_test_access.h"
 #include "screens/start/shortcut_reference.h"
@@ -25,14 +26,11 @@ namespace {
 class StartupViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        MotionPreference::shared().setReduceMotion(true);
         view = std::make_unique<StartupView>(*model, scheduler, MotionPreference::shared());
         view->resize(1180, 820);
         view->show();
         QTest::qWait(5);
     }
-    void TearDown() override { MotionPreference::shared().setReduceMotion(false); }
-
     QUrl localFile(const QString& name) {
         const QString path = directory.filePath(name);
         QFile file(path);
@@ -55,6 +53,7 @@ protected:
     ImportTarget& target() { return *view->importTarget(); }
     std::optional<QString> error() const { return model->importState().inlineImportError; }
 
+    testing::ReducedMotion reducedMotion;
     testing::ModelFixture models;
     ManualScheduler& scheduler = models.scheduler;
     std::unique_ptr<AppModel>& model = models.model;
@@ -196,7 +195,8 @@ TEST_F(StartupViewTest, TheColumnKeepsItsWidthAndScrollsInALowWindow) {
 TEST(StartupViewEntranceTest, TheColumnRisesIntoPlaceOneTurnAfterShowingUnlessMotionIsReduced) {
     for (const bool reduced : {false, true}) {
         SCOPED_TRACE(reduced);
-        MotionPreference::shared().setReduceMotion(reduced);
+        std::optional<testing::ReducedMotion> reducedMotion;
+        if (reduced) reducedMotion.emplace();
         testing::ModelFixture models;
         StartupView view(*models.model, models.scheduler, MotionPreference::shared());
         view.resize(1180, 820);
@@ -211,7 +211,6 @@ TEST(StartupViewEntranceTest, TheColumnRisesIntoPlaceOneTurnAfterShowingUnlessMo
         EXPECT_TRUE(
             QTest::qWaitFor([&view] { return view.entranceOpacity() == 1.0 && view.entranceOffset() == 0.0; }, 5000));
     }
-    MotionPreference::shared().setReduceMotion(false);
 }
 
 // Renders the page as a person would see it; the picture stays in the build folder.

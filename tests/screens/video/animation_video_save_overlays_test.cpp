@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app_content_view.h"
+#include "app/shell_test_support.h"
 #include "model/model_test_support.h"
 #include "foundation/capturing_event_log_sink.h"
 #include "ui/motion_preference.h"
@@ -23,7 +24,6 @@ namespace {
 class AnimationVideoSaveOverlaysTest : public ::testing::Test {
 protected:
     AnimationVideoSaveOverlaysTest() {
-        MotionPreference::shared().setReduceMotion(true);
         session = models.openEditor();
         testing::installMorphVideoCommand(*session);
         model.fileManager = fileManager;
@@ -32,10 +32,6 @@ protected:
         view->resize(1180, 820);
         view->show();
     }
-    ~AnimationVideoSaveOverlaysTest() override {
-        view.reset();
-        MotionPreference::shared().setReduceMotion(false);
-    }
 
     template <typename Card>
     Card* cardOn(AppOverlayLayer layer) {
@@ -43,6 +39,7 @@ protected:
         return qobject_cast<Card*>(view->overlay(layer));
     }
 
+    testing::ReducedMotion reducedMotion;
     testing::ModelFixture models;
     AppModel& model = *models.model;
     std::shared_ptr<EditorSession> session;
