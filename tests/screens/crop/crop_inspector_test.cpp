@@ -53,7 +53,7 @@ TEST_F(CropInspectorTest, ANewDocumentHighlightsFullImageAndAShrunkCropFree) {
     }
 }
 
-TEST_F(CropInspectorTest, FreeKeepsTheSquareCropAndFullImageRestoresEverything) {
+TEST_F(CropInspectorTest, FreeKeepsTheSquareCropAndFullImageOrTheResetLinkRestoresEverything) {
     inspector.select(CropPreset::square);
     EXPECT_EQ(highlighted(), CropPreset::square);
     const ImageRect square = selection().crop;
@@ -67,6 +67,12 @@ TEST_F(CropInspectorTest, FreeKeepsTheSquareCropAndFullImageRestoresEverything) 
     inspector.select(CropPreset::fullImage);
     EXPECT_TRUE(selection().isFullImage());
     EXPECT_EQ(selection().aspectRatio, CropAspectRatio::free);
+    EXPECT_EQ(highlighted(), CropPreset::fullImage);
+
+    // So does the reset link.
+    inspector.select(CropPreset::cinema21By9);
+    inspector.resetLink()->click();
+    EXPECT_TRUE(selection().isFullImage());
     EXPECT_EQ(highlighted(), CropPreset::fullImage);
 }
 
@@ -142,13 +148,6 @@ TEST_F(CropInspectorTest, NothingChangesWhileTheEditorIsBeingPrepared) {
     AppModelTestAccess::setPreparingEditor(*fixture.model, false);
     EXPECT_FALSE(inspector.showsPreparationProgress());
     EXPECT_EQ(inspector.footerLabel()->text(), QStringLiteral("Crop ready"));
-}
-
-TEST_F(CropInspectorTest, TheResetLinkRestoresTheFullImage) {
-    inspector.select(CropPreset::cinema21By9);
-    inspector.resetLink()->click();
-    EXPECT_TRUE(selection().isFullImage());
-    EXPECT_EQ(highlighted(), CropPreset::fullImage);
 }
 
 class CropInspectorSizeTest : public CropInspectorTest {

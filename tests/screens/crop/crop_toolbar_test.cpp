@@ -38,13 +38,20 @@ protected:
     CropToolbar toolbar;
 };
 
-TEST_F(CropToolbarTest, ButtonsFollowWhetherTheModelAllowsGoingOn) {
+// The buttons wait while the model forbids going on; the loading indicator shows only
+// for an import that is not a replacement.
+TEST_F(CropToolbarTest, ButtonsAndTheLoadingIndicatorFollowTheModel) {
     EXPECT_TRUE(allButtonsEnabled());
+    EXPECT_FALSE(showsLoading());
     AppModelTestAccess::setPreparingEditor(*fixture.model, true);
     EXPECT_FALSE(anyButtonEnabled());
     AppModelTestAccess::setPreparingEditor(*fixture.model, false);
     AppModelTestAccess::setImporting(*fixture.model, true);
     EXPECT_FALSE(anyButtonEnabled());
+    EXPECT_TRUE(showsLoading());
+    AppModelTestAccess::setReplacingCropImage(*fixture.model, true);
+    EXPECT_FALSE(showsLoading());
+    AppModelTestAccess::setReplacingCropImage(*fixture.model, false);
     AppModelTestAccess::setImporting(*fixture.model, false);
     fixture.model->presentShortcuts();
     EXPECT_FALSE(anyButtonEnabled());
@@ -54,28 +61,18 @@ TEST_F(CropToolbarTest, ButtonsFollowWhetherTheModelAllowsGoingOn) {
 
 TEST_F(CropToolbarTest, GoToEditorIsDisabledAndBusyUntilThePreparationEnds) {
     EXPECT_FALSE(toolbar.goToEditorButton()->isBusy());
-    std::vector<std::function<void()>> held;
-    fixture.model->runInBackground = [&](std::function<void()> work) { held.push_back(std::move(work)); };
+    testing::ManualBackgroundRunner background;
+    fixture.model->runInBackground = background.runner();
     toolbar.goToEditorButton()->click();
-    ASSERT_EQ(held.size(), 1u);
+    ASSERT_EQ(background.pendingCount(), 1u);
     EXPECT_TRUE(fixture.model->editorState().isPreparingEditor);
     EXPECT_TRUE(toolbar.goToEditorButton()->isBusy());
     EXPECT_FALSE(toolbar.goToEditorButton()->isEnabled());
     toolbar.goToEditorButton()->click();
-    EXPECT_EQ(held.size(), 1u) << "a second press starts nothing";
-
-    held.front()();
-    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(background.pendingCount(), 1u) << "a second press starts nothing";
+    background.runAll();
     EXPECT_FALSE(fixture.model->editorState().isPreparingEditor);
     EXPECT_FALSE(toolbar.goToEditorButton()->isBusy());
-}
-
-TEST_F(CropToolbarTest, LoadingShowsOnlyForAnImportThatIsNotAReplacement) {
-    EXPECT_FALSE(showsLoading());
-    AppModelTestAccess::setImporting(*fixture.model, true);
-    EXPECT_TRUE(showsLoading());
-    AppModelTestAccess::setReplacingCropImage(*fixture.model, true);
-    EXPECT_FALSE(showsLoading());
 }
 
 TEST_F(CropToolbarTest, ButtonsCallTheModel) {

@@ -104,7 +104,7 @@ TEST_F(EditorInspectorTest, SelectMoveOffersEditTextOnlyForASelectedText) {
     EXPECT_FALSE(inspector.selectedTextSection()->isVisibleTo(&inspector));
 }
 
-TEST_F(EditorInspectorTest, TheSliderWritesTheDiameterOfTheCurrentModeAndTheValueRoundsHalvesUp) {
+TEST_F(EditorInspectorTest, TheSliderWritesTheDiameterOfTheCurrentModeWithinItsRange) {
     fixture.session->setDeformationToolDiameter(24.5);
     EXPECT_EQ(inspector.sizeValue()->text(), QStringLiteral("25 px"));
     fixture.session->setDeformationToolDiameter(24.49);
@@ -123,9 +123,8 @@ TEST_F(EditorInspectorTest, TheSliderWritesTheDiameterOfTheCurrentModeAndTheValu
     EXPECT_DOUBLE_EQ(slider->upper(), 300.0);
     EXPECT_DOUBLE_EQ(fixture.session->annotationToolDiameter(), 1.0);
     EXPECT_DOUBLE_EQ(fixture.session->deformationToolDiameter(), 500.0);
-}
 
-TEST_F(EditorInspectorTest, ATinyCanvasHoldsTheReshapeSliderStill) {
+    // A tiny canvas holds the reshape slider still.
     testing::EditorScreenFixture tiny(30, 20);
     EditorInspector small(*tiny.session);
     EXPECT_DOUBLE_EQ(small.sizeSlider()->lower(), 15.0);
@@ -160,7 +159,7 @@ TEST_F(EditorInspectorTest, SuggestionsExpandAndKeepTheirStateAcrossToolsAndHide
     EXPECT_FALSE(fixture.session->isInspectorExpanded());
 }
 
-TEST_F(EditorInspectorTest, EachBrushShowsItsOwnRowsAndChoice) {
+TEST_F(EditorInspectorTest, EachBrushShowsItsOwnRowsChoiceAndHint) {
     fixture.session->setToolSuggestionsExpanded(true);
     SuggestionFlow* push = inspector.activeSuggestionFlow();
     ASSERT_NE(push, nullptr);
@@ -181,10 +180,9 @@ TEST_F(EditorInspectorTest, EachBrushShowsItsOwnRowsAndChoice) {
     EXPECT_TRUE(inspector.activeSuggestionFlow()->chip(QStringLiteral("Nose"))->isSelected());
     fixture.session->selectTool(EditorTool::shrink);
     EXPECT_TRUE(inspector.activeSuggestionFlow()->chip(QStringLiteral("Ears"))->isSelected());
-}
 
-TEST_F(EditorInspectorTest, AnUnknownKeyShowsAnEmptyHintBox) {
-    fixture.session->setToolSuggestionsExpanded(true);
+    // An unknown key shows an empty hint box.
+    fixture.session->selectTool(EditorTool::push);
     fixture.session->setSelectedPushSuggestion(QStringLiteral("Lips"));
     QApplication::processEvents();
     EXPECT_TRUE(inspector.suggestionHint()->hint().isEmpty());
