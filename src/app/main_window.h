@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+class QWindow;
+
 namespace vlt {
 
 class AppDelegate;
@@ -26,9 +28,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // How long after one of its windows closed a lost keyboard is taken back.
+    static constexpr int kKeyboardHandBackMilliseconds = 1000;
+
+    void handBackKeyboardIfLost(const QWindow* focus);
+
     AppDelegate& delegate_;
+    bool handsKeyboardBack_ = false;
 };
 
 }  // namespace vlt

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -93,6 +94,21 @@ TEST_F(QuitTest, UnsavedChangesAskFirstAndTheAnswerDecides) {
             EXPECT_TRUE(asking.delegate->pendingFileOpenURLs().isEmpty());
         }
     }
+}
+
+// Where no window manager hands the keyboard back when a question closes (a bare X
+// server; the offscreen platform drops it the same way), the window takes it back:
+// otherwise Ctrl+Q and every other shortcut would stay dead until a click.
+TEST_F(QuitTest, TheWindowTakesTheKeyboardBackWhenTheQuestionCloses) {
+    shell.window->show();
+    shell.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(shell.window.get()));
+    openUnsavedEditor();
+    shell.delegate->requestTermination();
+    ASSERT_NE(shell.alert(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(shell.alert()));
+    QTest::keyClick(shell.alert()->windowHandle(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == shell.window->windowHandle(); }));
 }
 
 // Ctrl+O and "Open another image" ask before the open panel; the editor stays until
