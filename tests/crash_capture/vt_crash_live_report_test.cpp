@@ -4,11 +4,8 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
-#include <cstring>
 #include <dirent.h>
 #include <dlfcn.h>
-#include <elf.h>
-#include <fstream>
 #include <link.h>
 #include <pthread.h>
 #include <string>
@@ -40,44 +37,13 @@ std::vector<pid_t> threadIds() {
     return ids;
 }
 
-// The GNU build-id note of an ELF file, as lower-case hexadecimal, read from its
-// section headers.
-std::string fileBuildId(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    const auto read = [&](uint64_t offset, void* out, size_t size) {
-        file.seekg(std::streamoff(offset));
-        file.read(static_cast<char*>(out), std::streamsize(size));
-    };
-    ElfW(Ehdr) header;
-    read(0, &header, sizeof header);
-    for (int index = 0; index < header.e_shnum; ++index) {
-        ElfW(Shdr) section;
-        read(header.e_shoff + index * sizeof section, &section, sizeof section);
-        struct {
-            ElfW(Nhdr) header;
-            char name[4];
-            uint8_t id[64];
-        } note{};
-        if (section.sh_type != SHT_NOTE) continue;
-        read(section.sh_offset, &note, std::min<size_t>(section.sh_size, sizeof note));
-        if (note.header.n_type != NT_GNU_BUILD_ID || std::memcmp(note.name, "GNU", 4) != 0) continue;
-        std::string hex;
-        for (size_t byte = 0; byte < std::min<size_t>(note.header.n_descsz, 64); ++byte) {
-            hex += {"0123456789abcdef"[note.id[byte] >> 4], "0123456789abcdef"[note.id[byte] & 15]};
-        }
-        return hex;
-    }
-    return {};
-}
-
-// Four workers, each waiting inside its own function of the test object (the last one
+// Two workers, each waiting inside its own function of the test object (the second one
 // in a function whose final instruction is a call that never returns), and one thread
 // that blocks the capture signal.
 class ParkedThreads {
 public:
-    static constexpr size_t kWorkers = 4;
-    static constexpr const char* kMarkers[kWorkers] = {"vtcrash_test_object_wait_a", "vtcrash_test_object_wait_b",
-                                                       "vtcrash_test_object_wait_c", "vtcrash_test_object_wait_d"};
+    static constexpr size_t kWorkers = 2;
+    static constexpr const char* kMarkers[kWorkers] = {"vtcrash_test_object_wait_a", "vtcrash_test_object_wait_d"};
     static constexpr size_t kBlocker = kWorkers;
 
     ParkedThreads() {
@@ -188,18 +154,6 @@ TEST(VTCrashLiveReport, DescribesEveryThreadOfTheRunningProcess) {
         EXPECT_EQ(inMarker->symbolInfo->symbolName, ParkedThreads::kMarkers[index]);
         EXPECT_EQ(inMarker->symbolInfo->startAddress, start);
     }
-
-    // The test program's image carries the first 16 bytes of its file's build-id.
-    char path[4096] = {};
-    ASSERT_GT(readlink("/proc/self/exe", path, sizeof path - 1), 0);
-    const auto& images = report.value().images();
-    const auto executable =
-        std::find_if(images.begin(), images.end(), [&](const auto& image) { return image.imageName() == path; });
-    ASSERT_NE(executable, images.end());
-    const std::string buildId = fileBuildId(path);
-    ASSERT_GE(buildId.size(), 32u);
-    EXPECT_EQ(executable->imageUUID(), buildId.substr(0, 32));
-    EXPECT_EQ(executable->imageBuildID(), buildId);
 
     EXPECT_EQ(report.value().signalInfo().name, "SIGTRAP");
     EXPECT_EQ(report.value().signalInfo().code, "TRAP_TRACE");

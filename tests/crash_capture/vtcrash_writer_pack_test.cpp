@@ -18,13 +18,12 @@ struct PackedField {
 // Field numbers follow the type codes (code + 1); numbers above 15 take a two-byte key.
 uint32_t fieldOf(ProtobufCType type) { return static_cast<uint32_t>(type) + 1; }
 
-TEST(VTCrashWriterPackTest, EveryFieldTypeUnpacksWithProtobufC) {
-    const int32_t int32Value = -2, sint32Value = -3, sfixed32Value = -4, enumValue = -1;
-    const int64_t int64Value = -5, sint64Value = std::numeric_limits<int64_t>::min(), sfixed64Value = -6;
-    const uint32_t uint32Value = 300, fixed32Value = 0xDEADBEEF;
-    const uint64_t uint64Value = std::numeric_limits<uint64_t>::max(), fixed64Value = 0x0123456789ABCDEF;
-    const float floatValue = 1.5f;
-    const double doubleValue = -2.25;
+// The types the crash log writer packs.
+TEST(VTCrashWriterPackTest, EveryFieldTypeOfTheLogUnpacksWithProtobufC) {
+    const int32_t enumValue = -1;
+    const int64_t int64Value = -5;
+    const uint32_t uint32Value = 300;
+    const uint64_t uint64Value = std::numeric_limits<uint64_t>::max();
     const bool boolValue = true;
     const char* stringValue = "grüße";
     const uint8_t rawBytes[] = {0, 1, 2};
@@ -32,15 +31,10 @@ TEST(VTCrashWriterPackTest, EveryFieldTypeUnpacksWithProtobufC) {
     const uint64_t repeated[] = {1, 128};
 
     const PackedField fields[] = {
-        {PROTOBUF_C_TYPE_INT32, &int32Value, 11},  // negative int32 takes ten bytes
-        {PROTOBUF_C_TYPE_SINT32, &sint32Value, 2},     {PROTOBUF_C_TYPE_SFIXED32, &sfixed32Value, 5},
-        {PROTOBUF_C_TYPE_INT64, &int64Value, 11},      {PROTOBUF_C_TYPE_SINT64, &sint64Value, 11},
-        {PROTOBUF_C_TYPE_SFIXED64, &sfixed64Value, 9}, {PROTOBUF_C_TYPE_UINT32, &uint32Value, 3},
-        {PROTOBUF_C_TYPE_FIXED32, &fixed32Value, 5},   {PROTOBUF_C_TYPE_UINT64, &uint64Value, 11},
-        {PROTOBUF_C_TYPE_FIXED64, &fixed64Value, 9},   {PROTOBUF_C_TYPE_FLOAT, &floatValue, 5},
-        {PROTOBUF_C_TYPE_DOUBLE, &doubleValue, 9},     {PROTOBUF_C_TYPE_BOOL, &boolValue, 2},
-        {PROTOBUF_C_TYPE_ENUM, &enumValue, 11},        {PROTOBUF_C_TYPE_STRING, stringValue, 9},
-        {PROTOBUF_C_TYPE_BYTES, &bytesValue, 6},
+        {PROTOBUF_C_TYPE_INT64, &int64Value, 11},  // a negative value takes ten bytes
+        {PROTOBUF_C_TYPE_UINT32, &uint32Value, 3}, {PROTOBUF_C_TYPE_UINT64, &uint64Value, 11},
+        {PROTOBUF_C_TYPE_BOOL, &boolValue, 2},     {PROTOBUF_C_TYPE_ENUM, &enumValue, 11},
+        {PROTOBUF_C_TYPE_STRING, stringValue, 9},  {PROTOBUF_C_TYPE_BYTES, &bytesValue, 6},
     };
 
     std::FILE* scratch = std::tmpfile();
@@ -67,15 +61,9 @@ TEST(VTCrashWriterPackTest, EveryFieldTypeUnpacksWithProtobufC) {
     std::fclose(scratch);
     VtcrashTest__FieldTypes* message = vtcrash_test__field_types__unpack(nullptr, bytes.size(), bytes.data());
     ASSERT_NE(message, nullptr);
-    EXPECT_EQ(message->int32_value, int32Value);
-    EXPECT_EQ(message->sint32_value, sint32Value);
-    EXPECT_EQ(message->sfixed32_value, sfixed32Value);
     EXPECT_EQ(message->int64_value, int64Value);
-    EXPECT_EQ(message->sint64_value, sint64Value);
     EXPECT_EQ(message->uint32_value, uint32Value);
     EXPECT_EQ(message->uint64_value, uint64Value);
-    EXPECT_EQ(message->fixed64_value, fixed64Value);
-    EXPECT_EQ(message->double_value, doubleValue);
     EXPECT_TRUE(message->bool_value);
     EXPECT_EQ(message->enum_value, VTCRASH_TEST__KIND__NEGATIVE);
     EXPECT_STREQ(message->string_value, stringValue);

@@ -196,8 +196,6 @@ TEST(AsyncDwarfUnwind, HandAssembledCallFrameInformationGivesTheCallersRegisters
         {"at entry", entry, one({}), 0, Expected().sp(at(1)).ip(val(0)).fp(rbp).other(0xb0)},
         {"after advance_loc and push rbp", entry, one({0x41, 0x0e, 0x10, 0x86, 0x02}), 1,
          Expected().sp(at(2)).ip(val(1)).fp(val(0))},
-        {"the row before the advance", entry, one({0x41, 0x0e, 0x10, 0x86, 0x02}), 0,
-         Expected().sp(at(1)).ip(val(0)).fp(rbp)},
         {"advance_loc1 not yet reached", entry, one({0x02, 0x10, 0x0e, 0x10}), 0x0f, Expected().sp(at(1))},
         {"advance_loc1, 2 and 4", entry,
          one({0x02, 0x10, 0x0e, 0x10, 0x03, 0x00, 0x01, 0x0e, 0x18, 0x04, 0x00, 0x00, 0x01, 0x00, 0x0e, 0x20}), 0x10110,

@@ -131,30 +131,6 @@ TEST(AsyncTaskMemory, WindowsRunningIntoAGuardPageAreShorter) {
     }
 }
 
-TEST(AsyncTaskMemory, NumbersAreReadInTheHostOrderAndCutByTheirWindow) {
-    GuardedPages pages;
-    auto* bytes = reinterpret_cast<uint8_t*>(pages.base);
-    const uint8_t value[] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08};
-    std::memcpy(bytes, value, sizeof value);
-    // A LEB128 number whose continuation runs into the guard page.
-    bytes[pages.size - 2] = 0x81;
-    bytes[pages.size - 1] = 0x82;
-    Task task(VTCRASH_TASK_READER_VM);
-
-    uint64_t word = 0;
-    EXPECT_EQ(vtcrash_async_task_read_uint64(&task.task, vtcrash_async_byteorder_host(), pages.base, 0, &word),
-              VTCRASH_OK);
-    EXPECT_EQ(word, 0x0807060504030201u);
-
-    uint64_t number = 0;
-    uint64_t size = 0;
-    EXPECT_EQ(vtcrash_async_task_read_uleb128(&task.task, pages.base, 0, &number, &size), VTCRASH_OK);
-    EXPECT_EQ(number, 1u);
-    EXPECT_EQ(vtcrash_async_task_read_uleb128(&task.task, pages.base, int64_t(pages.size - 2), &number, &size),
-              VTCRASH_ERR_INVAL);
-    EXPECT_EQ(vtcrash_async_task_read_uleb128(&task.task, UINT64_MAX, 1, &number, &size), VTCRASH_ERR_INVAL);
-}
-
 TEST(AsyncTaskMemory, ARefusedKernelCopyFallsBackToThePipeAtEnableAndReadsAsAccessDeniedLater) {
     GuardedPages pages;
     refusedWith = EPERM;

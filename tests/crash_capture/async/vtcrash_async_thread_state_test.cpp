@@ -47,30 +47,6 @@ TEST(AsyncThreadState, OnlyTheRegistersACallPreservesSurviveClearingTheVolatileO
     EXPECT_EQ(vtcrash_async_thread_state_init(&state, 40 /* 32-bit ARM */), VTCRASH_ERR_NOTSUP);
 }
 
-TEST(AsyncThreadState, DwarfNumbersWithoutARegisterOfOursAreRefused) {
-    const struct {
-        uint32_t cpu;
-        uint64_t dwarf;
-        const char* expected;
-    } cases[] = {
-        {VTCRASH_CPU_X86_64, 7, "rsp"},    {VTCRASH_CPU_X86_64, 6, "rbp"}, {VTCRASH_CPU_X86_64, 3, "rbx"},
-        {VTCRASH_CPU_X86_64, 16, nullptr},  // the return address column
-        {VTCRASH_CPU_X86_64, 17, nullptr},  // xmm0
-        {VTCRASH_CPU_ARM64, 30, "lr"},     {VTCRASH_CPU_ARM64, 31, "sp"},  {VTCRASH_CPU_ARM64, 72, nullptr},  // d8
-    };
-    for (const auto& c : cases) {
-        const vtcrash_async_thread_state state = fullState(c.cpu);
-        uint32_t reg = 0;
-        const bool mapped = vtcrash_async_thread_state_map_dwarf_to_reg(&state, c.dwarf, &reg);
-        EXPECT_EQ(mapped, c.expected != nullptr) << c.dwarf;
-        if (!mapped) continue;
-        EXPECT_STREQ(vtcrash_async_thread_state_get_reg_name(&state, reg), c.expected);
-        uint64_t back = 0;
-        EXPECT_TRUE(vtcrash_async_thread_state_map_reg_to_dwarf(&state, reg, &back));
-        EXPECT_EQ(back, c.dwarf);
-    }
-}
-
 TEST(AsyncThreadState, Arm64AddressRegistersLoseOnlyTheBitsAboveTheUserAddressSpace) {
     // A 48-bit user address signed with a pointer-authentication code in its top bits.
     constexpr uint64_t kAddress = 0x0000ffffa0123456;

@@ -105,15 +105,14 @@ void crashByKind(const std::string& kind) {
     }
     if (kind == "abort") std::abort();
     if (kind == "throw") markerThrow();
-    if (kind == "stack-overflow" || kind == "worker-recursion") sink = markerRecurse(0);
+    if (kind == "stack-overflow") sink = markerRecurse(0);
     if (kind == "pool-worker-overflow") {
         // On a oneTBB worker, a thread that no code of ours started.
         static tbb::task_arena pool;
         pool.enqueue([] { sink = markerRecurse(0); });
         for (;;) ::pause();
     }
-    if (kind == "worker") park(3);
-    if (kind == "worker" || kind == "two-workers") crashOnWorkers(kind == "worker" ? 1 : 2);
+    if (kind == "two-workers") crashOnWorkers(2);
 }
 
 }  // namespace
@@ -130,10 +129,6 @@ int main(int argc, char** argv) {
     configuration.maxReportBytes = 10 * 1024 * 1024;
     if (!vlt::VTCrashReporter::forApplication(configuration).enableCrashReporter()) return 3;
 
-    if (kind == "worker-recursion") {
-        std::thread(markerWorker, kind).join();
-    } else {
-        markerMain(kind);
-    }
+    markerMain(kind);
     return 1;
 }

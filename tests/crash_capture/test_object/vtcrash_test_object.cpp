@@ -8,7 +8,7 @@ extern "C" {
 
 int vtcrash_test_object_counter;
 
-// Each waits in the function itself until the gate is set, telling every round by setting
+// Waits in the function itself until the gate is set, telling every round by setting
 // `inside`.
 [[gnu::noinline]] void vtcrash_test_object_wait_a(std::atomic<int>* gate, std::atomic<int>* inside) {
     while (gate->load() == 0) {
@@ -18,21 +18,6 @@ int vtcrash_test_object_counter;
     }
 }
 
-[[gnu::noinline]] void vtcrash_test_object_wait_b(std::atomic<int>* gate, std::atomic<int>* inside) {
-    while (gate->load() == 0) {
-        inside->store(1);
-        sched_yield();
-        __atomic_fetch_add(&vtcrash_test_object_counter, 2, __ATOMIC_RELAXED);
-    }
-}
-
-[[gnu::noinline]] void vtcrash_test_object_wait_c(std::atomic<int>* gate, std::atomic<int>* inside) {
-    while (gate->load() == 0) {
-        inside->store(1);
-        sched_yield();
-        __atomic_fetch_add(&vtcrash_test_object_counter, 3, __ATOMIC_RELAXED);
-    }
-}
 // Never returns: the thread ends here once the gate is set.
 [[noreturn, gnu::noinline]] void vtcrash_test_object_stay(std::atomic<int>* gate, std::atomic<int>* inside) {
     while (gate->load() == 0) {
