@@ -21,12 +21,9 @@ TEST(PrintAccessoryTest, UnavailableWatermarksAreDisabledWithANoteAndNeverChosen
     struct Case {
         bool labels;
         bool contact;
-        int height;
     };
-    for (const Case& c :
-         {Case{false, false, 184}, Case{true, false, 148}, Case{false, true, 148}, Case{true, true, 112}}) {
+    for (const Case& c : {Case{false, false}, Case{true, false}, Case{false, true}, Case{true, true}}) {
         PrintAccessoryViewController accessory(StillImageKind::simulation, c.labels, c.contact);
-        EXPECT_EQ(accessory.height(), c.height);
         EXPECT_EQ(accessory.labelsCheckbox()->isEnabled(), c.labels);
         EXPECT_EQ(accessory.contactNote() != nullptr, !c.contact);
         // Ticked behind the user's back, a disabled box still chooses nothing.
