@@ -44,14 +44,5 @@ TEST(ImageTypeSniffing, AnswersTheTypeOfTheContentSupportedOrNotAndNothingForTex
     for (const auto& [bytes, type] : cases) EXPECT_EQ(sniff(bytes), type) << bytes.left(12).toHex().toStdString();
 }
 
-TEST(ImageTypeIdentifiers, KnowTheirTypesCaseInsensitivelyAndConformOnlyToThemselves) {
-    EXPECT_TRUE(isKnownImageTypeIdentifier("public.jpeg"));
-    EXPECT_TRUE(isKnownImageTypeIdentifier("PUBLIC.HEIC"));
-    EXPECT_FALSE(isKnownImageTypeIdentifier("public.made-up"));
-    EXPECT_TRUE(imageTypeConforms("public.JPEG", kJpegTypeIdentifier));
-    EXPECT_FALSE(imageTypeConforms("public.jpeg-2000", kJpegTypeIdentifier));
-    EXPECT_FALSE(imageTypeConforms("public.png", kTiffTypeIdentifier));
-}
-
 }  // namespace
 }  // namespace vlt

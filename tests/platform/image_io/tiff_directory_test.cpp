@@ -13,27 +13,23 @@ std::vector<unsigned char> bytes(std::initializer_list<int> values) {
     return result;
 }
 
-TEST(TiffDirectory, ReadsTheOrientationOfALittleEndianExifBlock) {
+TEST(TiffDirectory, ReadsNumbersInEitherByteOrderInsideOrOutsideTheirEntry) {
+    // An EXIF block, little-endian: the orientation inside its entry, then a text.
     const auto exif = bytes({'E',  'x',  'i', 'f', 0, 0,          // prefix
                              'I',  'I',  42,  0,   8, 0, 0,   0,  // header
                              2,    0,                             // two entries
                              0x12, 0x01, 3,   0,   1, 0, 0,   0,   6,   0, 0, 0, 0x0F, 0x01,
                              2,    0,    4,   0,   0, 0, 'A', 'B', 'C', 0, 0, 0, 0,    0});
-    const auto directory = TiffDirectory::readExif(exif);
-    ASSERT_TRUE(directory);
-    EXPECT_EQ(directory->integer(TiffDirectory::kOrientationTag), 6u);
-    // Text is there but is no number.
-    EXPECT_TRUE(directory->contains(0x010F));
-    EXPECT_EQ(directory->integer(0x010F), std::nullopt);
-}
-
-TEST(TiffDirectory, ReadsBigEndianValuesStoredOutsideTheEntry) {
-    const auto tiff = bytes({'M', 'M', 0, 42, 0, 0, 0,    8, 0, 1,  0x01, 0x16,
-                             0,   4,   0, 0,  0, 2, 0,    0, 0, 26,  // two LONGs at offset 26
-                             0,   0,   0, 0,  0, 0, 0x10, 0, 0, 0,  0,    1});
-    const auto directory = TiffDirectory::readExif(tiff);
-    ASSERT_TRUE(directory);
-    EXPECT_EQ(directory->integer(TiffDirectory::kRowsPerStripTag), 4096u);
+    // A TIFF header, big-endian: two LONGs at offset 26, outside their entry.
+    const auto tiff = bytes({'M', 'M', 0, 42, 0,  0, 0, 8, 0, 1, 0x01, 0x16, 0, 4, 0, 0, 0,
+                             2,   0,   0, 0,  26, 0, 0, 0, 0, 0, 0,    0x10, 0, 0, 0, 0, 1});
+    const auto little = TiffDirectory::readExif(exif);
+    const auto big = TiffDirectory::readExif(tiff);
+    ASSERT_TRUE(little && big);
+    EXPECT_EQ(little->integer(TiffDirectory::kOrientationTag), 6u);
+    EXPECT_TRUE(little->contains(0x010F));
+    EXPECT_EQ(little->integer(0x010F), std::nullopt) << "a text is no number";
+    EXPECT_EQ(big->integer(TiffDirectory::kRowsPerStripTag), 4096u);
 }
 
 TEST(TiffDirectory, RefusesDamagedStructuresWithoutReadingOutside) {
