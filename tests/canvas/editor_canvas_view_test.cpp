@@ -242,72 +242,63 @@ TEST(EditorCanvasOutputTest, OutputsDuringAStrokeAndAfterIt) {
     EXPECT_GT(QFileInfo(folder.filePath("a.mp4")).size(), 1000);
 }
 
-TEST(EditorCanvasFailureTest, ComposeFailureRestoresTheCommittedTilesAndLogsOnce) {
-    ScopedCapturingEventLog log;
-    CanvasHarness harness;
-    int reported = 0;
-    harness.bridge().onGraphicsFailure = [&] { ++reported; };
-    harness.stroke({80, 80}, {160, 120});
-    const std::vector<std::uint8_t> committed = harness.field();
-
-    harness.openStroke({100, 140}, {150, 150});
-    harness.device().faultInjector().inject(GpuFaultPoint::computeEncoder, 0, GpuFaultInjector::kEveryTime);
-    harness.drag(harness.viewPointFor({190, 170}));
-    harness.view().renderFrame();
-    harness.release(harness.viewPointFor({190, 170}));
-
-    EXPECT_TRUE(harness.view().hasGraphicsFailure());
-    EXPECT_FALSE(harness.view().strokes().isOpen());
-    EXPECT_EQ(harness.field(), committed);
-    EXPECT_EQ(log->eventsNamed("editor_graphics_failed").size(), 1u);
-    EXPECT_EQ(log->eventsNamed("editor_graphics_failed").front().value("failure_code"),
-              "metal-command-encoding-failed");
-    EXPECT_EQ(reported, 1);
-
-    // Every later press on the image is refused, and reported no more.
-    harness.press(harness.viewPointFor({60, 60}));
-    EXPECT_FALSE(harness.view().strokes().isOpen());
-    harness.release(harness.viewPointFor({60, 60}));
-    EXPECT_EQ(log->eventsNamed("editor_graphics_failed").size(), 1u);
-    EXPECT_EQ(reported, 1);
-}
-
-// Whether the read-back of a finished stroke cannot start or its work fails, the
-// touched tiles are put back before the failure, so the field and the history agree.
-TEST(EditorCanvasFailureTest, AFailedReadBackRestoresTheTilesAndRecordsNothing) {
-    // The read-back's transfer buffer is refused, or its work fails (the stroke's
-    // last frame runs first); the restoring upload goes through.
-    for (const GpuFaultPoint point : {GpuFaultPoint::buffer, GpuFaultPoint::commandExecution}) {
-        SCOPED_TRACE(std::string(toString(point)));
+// A step whose graphics work fails puts the field back as it was before the step, so
+// that the history still describes it: a stroke whose frames cannot be composed, a
+// finished stroke whose read-back cannot start (its transfer buffer refused) or whose
+// work fails (the stroke's last frame runs first), an undo whose upload cannot start.
+// The canvas stays failed, says so once, and refuses every later press.
+TEST(EditorCanvasFailureTest, AFailedStepLeavesTheFieldAsBeforeAndTheHistoryAgreeing) {
+    const auto release = [](CanvasHarness& harness) { harness.release(harness.viewPointFor({150, 150})); };
+    const struct {
+        const char* situation;
+        bool strokeBefore;
+        GpuFaultPoint point;
+        int skip;
+        int times;
+        std::function<void(CanvasHarness&)> step;
+        const char* failureCode;
+    } cases[] = {
+        {"compose", true, GpuFaultPoint::computeEncoder, 0, GpuFaultInjector::kEveryTime,
+         [](CanvasHarness& harness) {
+             harness.drag(harness.viewPointFor({190, 170}));
+             harness.view().renderFrame();
+             harness.release(harness.viewPointFor({190, 170}));
+         },
+         "metal-command-encoding-failed"},
+        {"read-back buffer", false, GpuFaultPoint::buffer, 0, 1, release, "metal-texture-creation-failed"},
+        {"read-back work", false, GpuFaultPoint::commandExecution, 1, 1, release, "metal-command-execution-failed"},
+        {"undo upload", true, GpuFaultPoint::commandBuffer, 0, 1, [](CanvasHarness& harness) { harness.undo(); },
+         "metal-command-encoding-failed"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.situation);
         ScopedCapturingEventLog log;
         CanvasHarness harness;
-        harness.openStroke({80, 80}, {160, 110});
-        harness.settle();
-        harness.device().faultInjector().inject(point, point == GpuFaultPoint::commandExecution ? 1 : 0);
-        harness.release(harness.viewPointFor({160, 110}));
+        int reported = 0;
+        harness.bridge().onGraphicsFailure = [&] { ++reported; };
+        if (c.strokeBefore) harness.stroke({80, 80}, {160, 120});
+        const std::vector<std::uint8_t> before = harness.field();
+        if (c.point != GpuFaultPoint::commandBuffer) {
+            harness.openStroke({100, 140}, {150, 150});
+            harness.settle();
+        }
+        harness.device().faultInjector().inject(c.point, c.skip, c.times);
+        c.step(harness);
+
         EXPECT_TRUE(harness.view().hasGraphicsFailure());
+        EXPECT_FALSE(harness.view().strokes().isOpen());
         EXPECT_FALSE(harness.view().isHistoryBusy());
-        EXPECT_FALSE(harness.session().canUndo());
-        EXPECT_TRUE(allZero(harness.field()));
+        EXPECT_EQ(harness.field(), before);
+        EXPECT_EQ(harness.session().canUndo(), c.strokeBefore);
+        EXPECT_FALSE(harness.session().canRedo());
+        ASSERT_EQ(log->eventsNamed("editor_graphics_failed").size(), 1u);
+        EXPECT_EQ(log->eventsNamed("editor_graphics_failed").front().value("failure_code"), c.failureCode);
+        harness.press(harness.viewPointFor({60, 60}));
+        EXPECT_FALSE(harness.view().strokes().isOpen());
+        harness.release(harness.viewPointFor({60, 60}));
         EXPECT_EQ(log->eventsNamed("editor_graphics_failed").size(), 1u);
+        EXPECT_EQ(reported, 1);
     }
-}
-
-TEST(EditorCanvasFailureTest, UndoWhoseUploadCannotStartLeavesFieldAndHistoryTogether) {
-    ScopedCapturingEventLog log;
-    CanvasHarness harness;
-    harness.stroke({80, 80}, {160, 120});
-    const std::vector<std::uint8_t> edited = harness.field();
-
-    harness.device().faultInjector().inject(GpuFaultPoint::commandBuffer, 0, 1);
-    harness.undo();
-
-    EXPECT_TRUE(harness.view().hasGraphicsFailure());
-    EXPECT_EQ(harness.field(), edited);
-    // The stroke is still the applied one, as the field shows.
-    EXPECT_TRUE(harness.session().canUndo());
-    EXPECT_FALSE(harness.session().canRedo());
-    EXPECT_EQ(log->eventsNamed("editor_graphics_failed").size(), 1u);
 }
 
 }  // namespace
