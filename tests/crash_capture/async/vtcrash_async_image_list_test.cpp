@@ -182,8 +182,6 @@ TEST(VTCrashImageReader, SymbolsCoverTheirFunctionsOnly) {
     const auto* symbol = static_cast<const ElfW(Sym)*>(entry);
     const auto* image = vtcrash_async_image_list_image_containing_address(&images.list, uint64_t(wait_a));
     ASSERT_NE(image, nullptr);
-    EXPECT_NE(image->elf.eh_frame_hdr_addr, 0u);
-    EXPECT_GE(image->elf.build_id_length, 16u);
 
     struct Case {
         const char* situation;

@@ -102,7 +102,6 @@ TEST(VTCrashCrashPathTest, EveryKindOfCrashLeavesALogOfTheCrashedThread) {
     const std::vector<const char*> onMain = {"crash", "main"}, onWorker = {"crash", "worker"};
     const std::vector<const char*> recursion = {"recurse", "recurse"};
     const CrashCase cases[] = {
-        {"null-write", SIGSEGV, "SEGV_MAPERR", onMain},
         {"bus-error", SIGBUS, "BUS_ADRERR", onMain},
         // Frame 0 at pc 0; the callers from the call's return address on.
         {"null-call", SIGSEGV, "SEGV_MAPERR", {"null_call", "crash", "main"}},
@@ -122,6 +121,7 @@ TEST(VTCrashCrashPathTest, EveryKindOfCrashLeavesALogOfTheCrashedThread) {
         {"two-workers", SIGSEGV, "SEGV_MAPERR", onWorker, 3},
         // On a thread that no code of ours started.
         {"pool-worker-overflow", SIGSEGV, "SEGV_ACCERR", recursion},
+        // The null write, with a hundred threads parked.
         {"hundred-threads", SIGSEGV, "SEGV_MAPERR", onMain, 101},
     };
     const ElfFile crasherFile = readElfFile(VTCRASH_CRASHER);
