@@ -1,8 +1,10 @@
 #include "output/still/still_image_composer.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 
 #include <QPainter>
 #include <QStringList>
@@ -35,14 +37,80 @@ void prepare(QPainter& painter) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
-// The image reduced with area averaging (bilinear sampling alone would alias a large
-// reduction), then copied into its rectangle.
-void drawImage(QPainter& painter, const QImage& image, const QRect& target) {
-    if (image.size() == target.size()) {
-        painter.drawImage(target.topLeft(), image);
-        return;
+QRgb background(const StillImageExportOptions& options) {
+    return options.fileFormat == StillImageFileFormat::jpeg ? qRgb(255, 255, 255) : qRgba(0, 0, 0, 0);
+}
+
+// The 32-bit pixel layouts that the canvas takes without arithmetic: its own
+// (0xAARRGGBB words) and bytes in the order R, G, B, A. Whether a layout is
+// premultiplied makes no difference to an opaque pixel.
+enum class PixelWord { argb, rgbaBytes };
+
+std::optional<PixelWord> pixelWord(QImage::Format format) {
+    if constexpr (std::endian::native != std::endian::little) return std::nullopt;
+    switch (format) {
+    case QImage::Format_ARGB32_Premultiplied:
+    case QImage::Format_ARGB32:
+    case QImage::Format_RGB32:
+        return PixelWord::argb;
+    case QImage::Format_RGBA8888_Premultiplied:
+    case QImage::Format_RGBA8888:
+    case QImage::Format_RGBX8888:
+        return PixelWord::rgbaBytes;
+    default:
+        return std::nullopt;
     }
-    painter.drawImage(target.topLeft(), image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+constexpr std::uint32_t kOpaqueAlpha = 0xFF000000u;
+
+// Copies the picture's rows to `origin` on the canvas as long as every pixel is
+// opaque; false at the first row that holds one that is not (the rows copied so far
+// are to be painted over).
+bool copyOpaqueRows(const QImage& image, QImage& canvas, QPoint origin) {
+    const std::optional<PixelWord> word = pixelWord(image.format());
+    if (!word) return false;
+    uchar* canvasBits = canvas.bits();
+    const qsizetype canvasStride = canvas.bytesPerLine();
+    const int width = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* in = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        auto* out = reinterpret_cast<std::uint32_t*>(canvasBits + (origin.y() + y) * canvasStride) + origin.x();
+        std::uint32_t alpha = kOpaqueAlpha;
+        if (*word == PixelWord::argb) {
+            for (int x = 0; x < width; ++x) {
+                alpha &= in[x];
+                out[x] = in[x];
+            }
+        } else {
+            // Read as a little-endian word the bytes are 0xAABBGGRR: red and blue trade places.
+            for (int x = 0; x < width; ++x) {
+                const std::uint32_t pixel = in[x];
+                alpha &= pixel;
+                out[x] = (pixel & 0xFF00FF00u) | ((pixel >> 16) & 0xFFu) | ((pixel & 0xFFu) << 16);
+            }
+        }
+        if ((alpha & kOpaqueAlpha) != kOpaqueAlpha) return false;
+    }
+    return true;
+}
+
+// The picture in its rectangle of a canvas not yet painted there, as drawing it over
+// the canvas's background gives. An opaque picture covers any background, so its
+// pixels are copied; any other is drawn over the filled rectangle. A reduction is
+// made with area averaging first (bilinear sampling alone would alias it).
+void placeImage(QImage& canvas, const QImage& image, const QRect& target, QRgb backgroundPixel) {
+    const QImage sized = image.size() == target.size()
+                             ? image
+                             : image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (copyOpaqueRows(sized, canvas, target.topLeft())) return;
+    for (int y = target.top(); y <= target.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(canvas.scanLine(y)) + target.left();
+        std::fill_n(row, target.width(), backgroundPixel);
+    }
+    QPainter painter(&canvas);
+    prepare(painter);
+    painter.drawImage(target.topLeft(), sized);
 }
 
 void drawAnnotations(QPainter& painter, const StillImageRenderSnapshot& snapshot, const QRect& pane) {
@@ -62,6 +130,30 @@ double shorterSide(const QRectF& rect) { return std::min(rect.width(), rect.heig
 
 WatermarkTextLayout contactLayout(const QString& text, double fontSize, double wrapWidth) {
     return WatermarkTextLayout(text, fontSize, kContactLetterSpacingFraction * fontSize, wrapWidth);
+}
+
+struct FittedContactBlock {
+    StillImageTextPlacement placement;
+    WatermarkTextLayout layout;
+};
+
+// The contact block's placement and the layout that fits there, so that drawing it
+// lays the text out no second time.
+std::optional<FittedContactBlock> fittedContactBlock(const QString& contactText, const QRectF& rect) {
+    if (contactText.isEmpty()) return std::nullopt;
+    const double margin = StillImageComposer::watermarkMargin(rect);
+    const double maximumWidth = std::max(rect.width() * kContactExtentFraction - margin, 1.0);
+    const double maximumHeight = std::max(rect.height() * kContactExtentFraction - margin, 1.0);
+
+    double size = StillImageComposer::watermarkFontSize(rect);
+    WatermarkTextLayout layout = contactLayout(contactText, size, maximumWidth);
+    while (layout.size().height() > maximumHeight && size > StillImageComposer::kMinimumContactFontSize) {
+        size = std::max(size - 1.0, StillImageComposer::kMinimumContactFontSize);
+        layout = contactLayout(contactText, size, maximumWidth);
+    }
+    const double height = layout.size().height();
+    const QRectF box(rect.left() + margin, rect.bottom() - margin - height, maximumWidth, height);
+    return FittedContactBlock{StillImageTextPlacement{size, box}, std::move(layout)};
 }
 
 QStringList addressLines(const QString& address) {
@@ -89,15 +181,14 @@ Result<QImage> StillImageComposer::renderSingle(StillImageKind kind, const Still
     const double scale = std::min(double(options.individualMaximumDimension) / longer, 1.0);
     const StillImagePixelSize size = scaledSize(image.width(), image.height(), scale);
 
-    // 2. The canvas, then the picture over all of it.
-    std::optional<QImage> canvas =
-        makeCanvas(size.width, size.height, options.fileFormat == StillImageFileFormat::jpeg);
+    // 2. The canvas, the picture over all of it.
+    std::optional<QImage> canvas = makeCanvas(size.width, size.height);
     if (!canvas) return renderFailed();
+    const QRect whole(0, 0, canvas->width(), canvas->height());
+    placeImage(*canvas, image, whole, background(options));
     QPainter painter;
     if (!painter.begin(&*canvas)) return renderFailed();
     prepare(painter);
-    const QRect whole(0, 0, canvas->width(), canvas->height());
-    drawImage(painter, image, whole);
 
     // 3. Annotations, label and contact block.
     if (kind == StillImageKind::simulation) drawAnnotations(painter, snapshot, whole);
@@ -120,22 +211,21 @@ Result<QImage> StillImageComposer::renderComparison(const StillImageRenderSnapsh
     // 1. Layout from the Original's size.
     const StillImageComparisonLayout layout = comparisonLayout(snapshot.original.width(), snapshot.original.height(),
                                                                options.comparisonMaximumStackedDimension);
-    std::optional<QImage> canvas =
-        makeCanvas(layout.canvasWidth, layout.canvasHeight, options.fileFormat == StillImageFileFormat::jpeg);
+    std::optional<QImage> canvas = makeCanvas(layout.canvasWidth, layout.canvasHeight);
     if (!canvas) return renderFailed();
-    QPainter painter;
-    if (!painter.begin(&*canvas)) return renderFailed();
-    prepare(painter);
 
-    // 2. Panes: Original left or below, Simulation right or on top.
+    // 2. Panes, which tile the canvas: Original left or below, Simulation right or on top.
     const int paneWidth = int(layout.paneWidth);
     const int paneHeight = int(layout.paneHeight);
     const QRect originalPane =
         layout.isStacked ? QRect(0, paneHeight, paneWidth, paneHeight) : QRect(0, 0, paneWidth, paneHeight);
     const QRect simulationPane =
         layout.isStacked ? QRect(0, 0, paneWidth, paneHeight) : QRect(paneWidth, 0, paneWidth, paneHeight);
-    drawImage(painter, snapshot.original, originalPane);
-    drawImage(painter, snapshot.simulation, simulationPane);
+    placeImage(*canvas, snapshot.original, originalPane, background(options));
+    placeImage(*canvas, snapshot.simulation, simulationPane, background(options));
+    QPainter painter;
+    if (!painter.begin(&*canvas)) return renderFailed();
+    prepare(painter);
     drawAnnotations(painter, snapshot, simulationPane);
 
     // 3. Labels in the halves, contact block over the whole.
@@ -194,11 +284,10 @@ StillImageComparisonLayout StillImageComposer::comparisonLayout(std::int64_t wid
             stacked};
 }
 
-std::optional<QImage> StillImageComposer::makeCanvas(std::int64_t width, std::int64_t height, bool opaque) {
+std::optional<QImage> StillImageComposer::makeCanvas(std::int64_t width, std::int64_t height) {
     if (width < 1 || height < 1 || width > INT_MAX || height > INT_MAX) return std::nullopt;
     QImage canvas(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
     if (canvas.isNull()) return std::nullopt;
-    canvas.fill(opaque ? Qt::white : Qt::transparent);
     return canvas;
 }
 
@@ -222,25 +311,15 @@ void StillImageComposer::drawLabel(QPainter& painter, const QString& label, bool
 
 std::optional<StillImageTextPlacement> StillImageComposer::contactBlockPlacement(const QString& contactText,
                                                                                  const QRectF& rect) {
-    if (contactText.isEmpty()) return std::nullopt;
-    const double margin = watermarkMargin(rect);
-    const double maximumWidth = std::max(rect.width() * kContactExtentFraction - margin, 1.0);
-    const double maximumHeight = std::max(rect.height() * kContactExtentFraction - margin, 1.0);
-
-    double size = watermarkFontSize(rect);
-    QSizeF measured = contactLayout(contactText, size, maximumWidth).size();
-    while (measured.height() > maximumHeight && size > kMinimumContactFontSize) {
-        size = std::max(size - 1.0, kMinimumContactFontSize);
-        measured = contactLayout(contactText, size, maximumWidth).size();
-    }
-    const QRectF box(rect.left() + margin, rect.bottom() - margin - measured.height(), maximumWidth, measured.height());
-    return StillImageTextPlacement{size, box};
+    const std::optional<FittedContactBlock> fitted = fittedContactBlock(contactText, rect);
+    if (!fitted) return std::nullopt;
+    return fitted->placement;
 }
 
 void StillImageComposer::drawContactBlock(QPainter& painter, const QString& contactText, const QRectF& rect) {
-    const std::optional<StillImageTextPlacement> placement = contactBlockPlacement(contactText, rect);
-    if (!placement) return;
-    contactLayout(contactText, placement->fontSize, placement->rect.width()).draw(painter, placement->rect.topLeft());
+    const std::optional<FittedContactBlock> fitted = fittedContactBlock(contactText, rect);
+    if (!fitted) return;
+    fitted->layout.draw(painter, fitted->placement.rect.topLeft());
 }
 
 }  // namespace vlt

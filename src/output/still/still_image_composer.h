@@ -70,8 +70,10 @@ struct StillImageComposer {
     static StillImagePixelSize scaledSize(std::int64_t width, std::int64_t height, double scale);
     // The panes fitted so that the doubled shorter side stays within the maximum.
     static StillImageComparisonLayout comparisonLayout(std::int64_t width, std::int64_t height, std::int64_t maximum);
-    // Cleared to transparent, or filled white when opaque; none when it cannot be had.
-    static std::optional<QImage> makeCanvas(std::int64_t width, std::int64_t height, bool opaque);
+    // Not painted yet: the pictures placed on it cover all of it, each over the
+    // background of the file format (white for JPEG, transparent for PNG). None when
+    // it cannot be had.
+    static std::optional<QImage> makeCanvas(std::int64_t width, std::int64_t height);
 
     // The label and contact font size of a rectangle: 2 % of its shorter side, 7...36.
     static double watermarkFontSize(const QRectF& rect);

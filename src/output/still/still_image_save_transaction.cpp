@@ -1,6 +1,7 @@
 #include "output/still/still_image_save_transaction.h"
 
 #include <algorithm>
+#include <future>
 #include <mutex>
 #include <system_error>
 
@@ -113,14 +114,19 @@ private:
             !encoded.ok()) {
             return encoded;
         }
-        // A full disk often shows only here, when the delayed blocks are allocated.
-        if (VoidResult synced = fileSystem_.syncAndClose(std::move(file).value(), temporary); !synced.ok()) {
-            return StillImageOutputFailure::writeFailed(synced.error());
-        }
-
+        // The read-back reads what the system holds of the file already, so the file
+        // goes to the disk meanwhile (on a thread of its own where one can be had).
+        std::future<VoidResult> synced = std::async(std::launch::async | std::launch::deferred,
+                                                    [this, &temporary, written = std::move(file).value()]() mutable {
+                                                        return fileSystem_.syncAndClose(std::move(written), temporary);
+                                                    });
         report(StillImageSaveStep::validating, rendered.kind);
-        return StillImageSaveTransaction::validateWrittenImage(temporary, rendered.image.width(),
-                                                               rendered.image.height());
+        VoidResult validated =
+            StillImageSaveTransaction::validateWrittenImage(temporary, rendered.image.width(), rendered.image.height());
+        // A full disk often shows only at the sync, when the delayed blocks are
+        // allocated; that is the cause to report.
+        if (VoidResult wrote = synced.get(); !wrote.ok()) return StillImageOutputFailure::writeFailed(wrote.error());
+        return validated;
     }
 
     // The paths that are still there after trying to remove them.

@@ -6,6 +6,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 #include <QRgb>
 
@@ -48,7 +53,7 @@ private:
 };
 
 // Premultiplied 0xAARRGGBB words as R, G, B bytes; the alpha is dropped.
-void convertRow(const QRgb* in, VipsPel* out, int count) {
+void convertRowPlainly(const QRgb* in, VipsPel* out, int count) {
     for (int index = 0; index < count; ++index, out += 3) {
         out[0] = VipsPel(qRed(in[index]));
         out[1] = VipsPel(qGreen(in[index]));
@@ -56,11 +61,41 @@ void convertRow(const QRgb* in, VipsPel* out, int count) {
     }
 }
 
+#if defined(__x86_64__)
+// The same, four pixels per byte shuffle: about twice as fast, which matters because
+// the encoder waits for these rows. Each step stores 16 bytes of which the last 4
+// are the next step's to overwrite, so it stops while at least 6 pixels are left.
+__attribute__((target("ssse3"))) void convertRowShuffled(const QRgb* in, VipsPel* out, int count) {
+    const __m128i toRgb = _mm_setr_epi8(2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1);
+    int index = 0;
+    for (; index + 6 <= count; index += 4, out += 12) {
+        const __m128i words = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + index));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_shuffle_epi8(words, toRgb));
+    }
+    convertRowPlainly(in + index, out, count - index);
+}
+#endif
+
+using RowConversion = void (*)(const QRgb*, VipsPel*, int);
+
+RowConversion rowConversion() {
+#if defined(__x86_64__)
+    static const RowConversion chosen = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("ssse3") ? &convertRowShuffled : &convertRowPlainly;
+    }();
+    return chosen;
+#else
+    return &convertRowPlainly;
+#endif
+}
+
 // The encoder pulls rows through here region by region on libvips's worker threads,
 // so the layout change needs no second full-size copy and overlaps the compression.
 int generateRows(VipsRegion* region, void*, void* sourcePointer, void*, gboolean*) {
     const auto* source = static_cast<const QImage*>(sourcePointer);
     const VipsRect& area = region->valid;
+    const RowConversion convertRow = rowConversion();
     for (int y = area.top; y < area.top + area.height; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(source->constScanLine(y)) + area.left;
         convertRow(row, VIPS_REGION_ADDR(region, area.left, y), area.width);

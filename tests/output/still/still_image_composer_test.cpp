@@ -63,21 +63,38 @@ TEST(StillImageComposerTest, PanesAndAnnotationsSitWhereTheyBelong) {
     }
 }
 
-TEST(StillImageComposerTest, JpegCanvasesAreWhiteAndPngCanvasesTransparent) {
-    StillImageRenderSnapshot snapshot = colourSnapshot(100, 100);
-    for (QImage* image : {&snapshot.original, &snapshot.simulation}) {
-        QPainter painter(image);
-        painter.setCompositionMode(QPainter::CompositionMode_Clear);
-        painter.fillRect(0, 0, 20, 20, Qt::transparent);
-    }
-    for (StillImageKind kind : kAllStillImageKinds) {
-        SCOPED_TRACE(stillImageKindRawValue(kind).data());
-        const auto jpeg =
-            StillImageComposer::render(kind, snapshot, optionsWith(4096, 8192, StillImageFileFormat::jpeg));
-        const auto png = StillImageComposer::render(kind, snapshot, optionsWith(4096, 8192));
-        EXPECT_TRUE(near(jpeg.value().pixelColor(2, 2), Qt::white));
-        EXPECT_EQ(png.value().pixelColor(2, 2).alpha(), 0);
-        EXPECT_EQ(png.value().pixelColor(50, 50).alpha(), 255);
+// The pictures come out as drawn over the canvas's background (white for JPEG,
+// transparent for PNG), whatever their layout and wherever a pixel lets it through.
+TEST(StillImageComposerTest, PicturesLookAsIfDrawnOverTheBackground) {
+    for (const QImage::Format format :
+         {QImage::Format_ARGB32_Premultiplied, QImage::Format_RGBA8888_Premultiplied, QImage::Format_RGB32,
+          QImage::Format_RGBA8888, QImage::Format_RGBX8888, QImage::Format_RGB888}) {
+        for (const bool seeThrough : {false, true}) {
+            // Portrait: the Comparison puts the two side by side.
+            StillImageRenderSnapshot snapshot = colourSnapshot(23, 37);
+            for (QImage* picture : {&snapshot.original, &snapshot.simulation}) {
+                for (int y = 0; y < picture->height(); ++y) {
+                    for (int x = 0; x < picture->width(); ++x) {
+                        const int alpha = seeThrough && y == 30 && x > 15 ? (x % 2) * 90 : 255;
+                        picture->setPixelColor(x, y, QColor(7 * x, 6 * y, 200 - 3 * x, alpha));
+                    }
+                }
+                *picture = picture->convertToFormat(format);
+            }
+            for (const StillImageFileFormat fileFormat : {StillImageFileFormat::jpeg, StillImageFileFormat::png}) {
+                SCOPED_TRACE(testing::Message() << format << " " << seeThrough << " " << int(fileFormat));
+                QImage drawn(46, 37, QImage::Format_ARGB32_Premultiplied);
+                drawn.fill(fileFormat == StillImageFileFormat::jpeg ? Qt::white : Qt::transparent);
+                QPainter painter(&drawn);
+                painter.drawImage(0, 0, snapshot.original);
+                painter.drawImage(23, 0, snapshot.simulation);
+                painter.end();
+                const StillImageExportOptions options = optionsWith(4096, 8192, fileFormat);
+                EXPECT_EQ(StillImageComposer::renderComparison(snapshot, options).value(), drawn);
+                EXPECT_EQ(StillImageComposer::render(StillImageKind::simulation, snapshot, options).value(),
+                          drawn.copy(23, 0, 23, 37));
+            }
+        }
     }
 }
 
