@@ -6,6 +6,7 @@ constexpr uint64_t kNoDwarf = UINT64_MAX;
 
 struct CpuDescription {
     uint32_t cpu_type;
+    uint32_t register_size;
     uint32_t register_count;
     const char* const* names;
     // DWARF number of each of our registers, kNoDwarf where it has none.
@@ -43,10 +44,20 @@ constexpr uint64_t kArm64CalleeSaved = (((bit(10) - 1) << VTCRASH_ARM64_X19)) | 
 // the pointer-authentication code.
 constexpr uint64_t kArm64AddressMask = (uint64_t{1} << 48) - 1;
 
+constexpr const char* kI386Names[VTCRASH_X86_REG_COUNT] = {"eip", "ebp", "esp", "eax", "edx",
+                                                           "ecx", "ebx", "esi", "edi", "eflags"};
+// The i386 System V numbering: eax ecx edx ebx esp ebp esi edi, eip 8 (also the return
+// address column), eflags 9.
+constexpr uint64_t kI386Dwarf[VTCRASH_X86_REG_COUNT] = {8, 5, 4, 0, 2, 1, 3, 6, 7, 9};
+constexpr uint64_t kI386CalleeSaved =
+    bit(VTCRASH_REG_FP) | bit(VTCRASH_X86_EBX) | bit(VTCRASH_X86_ESI) | bit(VTCRASH_X86_EDI);
+
 constexpr CpuDescription kCpus[] = {
-    {VTCRASH_CPU_X86_64, VTCRASH_X86_64_REG_COUNT, kX86Names, kX86Dwarf, kX86CalleeSaved, UINT64_MAX, VTCRASH_REG_IP},
-    {VTCRASH_CPU_ARM64, VTCRASH_ARM64_REG_COUNT, kArm64Names, kArm64Dwarf, kArm64CalleeSaved, kArm64AddressMask,
+    {VTCRASH_CPU_X86_64, 8, VTCRASH_X86_64_REG_COUNT, kX86Names, kX86Dwarf, kX86CalleeSaved, UINT64_MAX,
+     VTCRASH_REG_IP},
+    {VTCRASH_CPU_ARM64, 8, VTCRASH_ARM64_REG_COUNT, kArm64Names, kArm64Dwarf, kArm64CalleeSaved, kArm64AddressMask,
      VTCRASH_ARM64_LR},
+    {VTCRASH_CPU_X86, 4, VTCRASH_X86_REG_COUNT, kI386Names, kI386Dwarf, kI386CalleeSaved, UINT64_MAX, VTCRASH_REG_IP},
 };
 
 const CpuDescription* describe(uint32_t cpu_type) {
@@ -64,10 +75,11 @@ bool holdsAddress(const CpuDescription* cpu, uint32_t reg) {
 
 vtcrash_error_t vtcrash_async_thread_state_init(vtcrash_async_thread_state* state, uint32_t cpu_type) {
     *state = {};
-    if (describe(cpu_type) == nullptr) return VTCRASH_ERR_NOTSUP;
+    const CpuDescription* cpu = describe(cpu_type);
+    if (cpu == nullptr) return VTCRASH_ERR_NOTSUP;
     state->stack_direction = VTCRASH_STACK_DIRECTION_DOWN;
     state->cpu_type = cpu_type;
-    state->greg_size = sizeof(uint64_t);
+    state->greg_size = cpu->register_size;
     return VTCRASH_OK;
 }
 

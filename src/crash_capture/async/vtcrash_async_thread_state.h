@@ -8,6 +8,7 @@
 
 // One frame's registers, machine-independent: a value and a validity bit per register.
 // The machines are named by their ELF machine numbers, as the images name them.
+constexpr uint32_t VTCRASH_CPU_X86 = 3;
 constexpr uint32_t VTCRASH_CPU_X86_64 = 62;
 constexpr uint32_t VTCRASH_CPU_ARM64 = 183;
 
@@ -32,6 +33,16 @@ constexpr uint32_t VTCRASH_ARM64_X19 = 22;
 constexpr uint32_t VTCRASH_ARM64_LR = 32;
 constexpr uint32_t VTCRASH_ARM64_CPSR = 33;
 constexpr uint32_t VTCRASH_ARM64_REG_COUNT = 34;
+// 32-bit x86, whose frames are only ever described by tables, never captured here: eip,
+// ebp, esp, then eax edx ecx ebx esi edi and eflags, in 4-byte registers.
+constexpr uint32_t VTCRASH_X86_EAX = 3;
+constexpr uint32_t VTCRASH_X86_EDX = 4;
+constexpr uint32_t VTCRASH_X86_ECX = 5;
+constexpr uint32_t VTCRASH_X86_EBX = 6;
+constexpr uint32_t VTCRASH_X86_ESI = 7;
+constexpr uint32_t VTCRASH_X86_EDI = 8;
+constexpr uint32_t VTCRASH_X86_EFLAGS = 9;
+constexpr uint32_t VTCRASH_X86_REG_COUNT = 10;
 
 constexpr size_t VTCRASH_THREAD_STATE_MAX_REGS = 34;
 

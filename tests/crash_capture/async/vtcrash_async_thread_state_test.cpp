@@ -35,6 +35,7 @@ TEST(AsyncThreadState, OnlyTheRegistersACallPreservesSurviveClearingTheVolatileO
     } cases[] = {
         {VTCRASH_CPU_X86_64, "rbp rbx r12 r13 r14 r15"},
         {VTCRASH_CPU_ARM64, "fp x19 x20 x21 x22 x23 x24 x25 x26 x27 x28"},
+        {VTCRASH_CPU_X86, "ebp ebx esi edi"},
     };
     for (const auto& c : cases) {
         vtcrash_async_thread_state state = fullState(c.cpu);
