@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "crash_capture/async/vtcrash_error.h"
+#include "crash_capture/async/vtcrash_async_symbol_result.h"
 #include "crash_capture/async/vtcrash_async_task.h"
 
 // An ELF object loaded in the process, described from its program headers in memory:
@@ -15,8 +16,6 @@
 constexpr size_t VTCRASH_ELF_BUILD_ID_MAX = 64;
 // The image uuid of a crash log: the first bytes of the build-id, zero-padded.
 constexpr size_t VTCRASH_ELF_UUID_SIZE = 16;
-// Symbol names handed to the lookup's callback are cut to this many bytes, NUL included.
-constexpr size_t VTCRASH_SYMBOL_NAME_SIZE = 256;
 
 // One symbol table and its string table, as addresses in the process.
 struct vtcrash_async_elf_symbols {
@@ -77,8 +76,6 @@ bool vtcrash_async_elf_uuid(const vtcrash_async_elf* image, uint8_t (&uuid)[VTCR
 vtcrash_error_t vtcrash_async_task_read_string(const vtcrash_async_task* task, uint64_t address, uint64_t limit,
                                                char* buffer, size_t size);
 
-typedef void (*vtcrash_async_found_symbol_callback)(uint64_t address, const char* name, void* context);
-
 // The function symbol that covers `pc`: among the defined symbols at or below it (and
 // reaching it, when the symbol has a size) the one with the highest address, the first
 // met on a tie, from .dynsym then .symtab. VTCRASH_ERR_NOTFOUND when none does.
@@ -87,6 +84,5 @@ vtcrash_error_t vtcrash_async_elf_find_symbol_by_pc(const vtcrash_async_elf* ima
 
 // The symbol lookup the crash log uses. Bit 0 of `strategy` enables the symbol tables;
 // no other source exists here. VTCRASH_ERR_NOTFOUND when no enabled source finds one.
-constexpr uint32_t VTCRASH_SYMBOL_STRATEGY_SYMBOL_TABLE = 1;
 vtcrash_error_t vtcrash_async_find_symbol(const vtcrash_async_elf* image, uint32_t strategy, uint64_t pc,
                                           vtcrash_async_found_symbol_callback callback, void* context);
