@@ -42,7 +42,8 @@ Found symbolAt(const vtcrash_async_macho& image, uint64_t pc) {
 constexpr uint8_t kLocal = 0x0e;
 constexpr uint8_t kGlobal = 0x0f;
 constexpr uint8_t kPrivateExternal = 0x1e;
-constexpr uint8_t kStab = 0x24;
+// A debugging entry whose low bits alone would read as a section symbol.
+constexpr uint8_t kStab = 0x2e;
 constexpr uint8_t kUndefined = 0x01;
 
 // As a linker lays it out: the locals, then the defined globals, then the undefined.
