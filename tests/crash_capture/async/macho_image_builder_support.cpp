@@ -146,6 +146,7 @@ void MachOImageBuilder::putPointer(uint64_t vmaddr, uint64_t value) {
 }
 
 void MachOImageBuilder::putBytes(uint64_t vmaddr, const void* bytes, size_t size) {
+    if (size == 0) return;
     std::memcpy(reinterpret_cast<void*>(base_ + offsetOf(vmaddr, size)), bytes, size);
 }
 
