@@ -219,11 +219,11 @@ vtcrash_error_t unwindFramePointer(const vtcrash_async_task* task, const vtcrash
 
 uint32_t vtcrash_async_cfe_cpu_type_machine(uint32_t cpu_type) {
     switch (cpu_type) {
-    case VTCRASH_CFE_CPU_TYPE_X86:
+    case VTCRASH_MACHO_CPU_TYPE_X86:
         return VTCRASH_CPU_X86;
-    case VTCRASH_CFE_CPU_TYPE_X86_64:
+    case VTCRASH_MACHO_CPU_TYPE_X86_64:
         return VTCRASH_CPU_X86_64;
-    case VTCRASH_CFE_CPU_TYPE_ARM64:
+    case VTCRASH_MACHO_CPU_TYPE_ARM64:
         return VTCRASH_CPU_ARM64;
     default:
         return 0;
@@ -233,11 +233,11 @@ uint32_t vtcrash_async_cfe_cpu_type_machine(uint32_t cpu_type) {
 vtcrash_error_t vtcrash_async_cfe_entry_init(vtcrash_async_cfe_entry* entry, uint32_t cpu_type, uint32_t encoding) {
     clearEntry(entry, cpu_type);
     switch (cpu_type) {
-    case VTCRASH_CFE_CPU_TYPE_X86:
+    case VTCRASH_MACHO_CPU_TYPE_X86:
         return decodeX86(entry, encoding, sizeof(uint32_t), kI386Registers);
-    case VTCRASH_CFE_CPU_TYPE_X86_64:
+    case VTCRASH_MACHO_CPU_TYPE_X86_64:
         return decodeX86(entry, encoding, sizeof(uint64_t), kX86_64Registers);
-    case VTCRASH_CFE_CPU_TYPE_ARM64:
+    case VTCRASH_MACHO_CPU_TYPE_ARM64:
         return decodeArm64(entry, encoding);
     default:
         return VTCRASH_ERR_NOTSUP;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "crash_capture/async/vtcrash_async_macho_cpu_type.h"
 #include "crash_capture/async/vtcrash_async_task.h"
 #include "crash_capture/async/vtcrash_async_thread_state.h"
 #include "crash_capture/async/vtcrash_error.h"
@@ -10,11 +11,6 @@
 // One function's compact unwind encoding, decoded: how its frame was built, so that a
 // frame inside it can be stepped to its caller without call frame information. Crash
 // time: no allocation, no lock.
-
-// The Mach-O CPU types whose encodings are known; an image's header names its type.
-constexpr uint32_t VTCRASH_CFE_CPU_TYPE_X86 = 7;
-constexpr uint32_t VTCRASH_CFE_CPU_TYPE_X86_64 = 0x1000007;
-constexpr uint32_t VTCRASH_CFE_CPU_TYPE_ARM64 = 0x100000c;
 
 typedef enum {
     // The caller's frame pointer and return address lie at the frame pointer.
@@ -52,8 +48,8 @@ struct vtcrash_async_cfe_entry {
     uint32_t register_list[VTCRASH_CFE_SAVED_REGISTERS_MAX];
 };
 
-// The ELF machine number of the thread states that entries of a CPU type apply to, or 0
-// for a CPU type without compact encodings.
+// The ELF machine number of the thread states that entries of a Mach-O CPU type apply
+// to: those of i386, x86_64 and arm64 have encodings; 0 for any other.
 uint32_t vtcrash_async_cfe_cpu_type_machine(uint32_t cpu_type);
 
 // Decodes `encoding` of an image of `cpu_type`. An unknown CPU type or mode gives

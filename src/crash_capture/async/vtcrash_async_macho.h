@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "crash_capture/async/vtcrash_async_byteorder.h"
+#include "crash_capture/async/vtcrash_async_macho_cpu_type.h"
 #include "crash_capture/async/vtcrash_async_mobject.h"
 #include "crash_capture/async/vtcrash_async_task.h"
 #include "crash_capture/async/vtcrash_error.h"
@@ -26,13 +27,6 @@ constexpr uint32_t VTCRASH_MACHO_LC_SYMTAB = 0x2;
 constexpr uint32_t VTCRASH_MACHO_LC_DYSYMTAB = 0xb;
 constexpr uint32_t VTCRASH_MACHO_LC_SEGMENT_64 = 0x19;
 constexpr uint32_t VTCRASH_MACHO_LC_UUID = 0x1b;
-
-// CPU types of the header; the 64-bit flag marks the wide variant of a family.
-constexpr int32_t VTCRASH_MACHO_CPU_ARCH_64 = 0x01000000;
-constexpr int32_t VTCRASH_MACHO_CPU_TYPE_X86 = 7;
-constexpr int32_t VTCRASH_MACHO_CPU_TYPE_X86_64 = VTCRASH_MACHO_CPU_TYPE_X86 | VTCRASH_MACHO_CPU_ARCH_64;
-constexpr int32_t VTCRASH_MACHO_CPU_TYPE_ARM = 12;
-constexpr int32_t VTCRASH_MACHO_CPU_TYPE_ARM64 = VTCRASH_MACHO_CPU_TYPE_ARM | VTCRASH_MACHO_CPU_ARCH_64;
 
 // Segment and section names are fixed fields of this many bytes, NUL-padded.
 constexpr size_t VTCRASH_MACHO_NAME_SIZE = 16;

@@ -12,9 +12,9 @@
 namespace {
 
 constexpr uint32_t kNone = VTCRASH_CFE_REG_NONE;
-constexpr uint32_t kX86 = VTCRASH_CFE_CPU_TYPE_X86;
-constexpr uint32_t kX86_64 = VTCRASH_CFE_CPU_TYPE_X86_64;
-constexpr uint32_t kArm64 = VTCRASH_CFE_CPU_TYPE_ARM64;
+constexpr uint32_t kX86 = VTCRASH_MACHO_CPU_TYPE_X86;
+constexpr uint32_t kX86_64 = VTCRASH_MACHO_CPU_TYPE_X86_64;
+constexpr uint32_t kArm64 = VTCRASH_MACHO_CPU_TYPE_ARM64;
 constexpr uint32_t x(uint32_t n) { return VTCRASH_ARM64_X0 + n; }
 constexpr uint32_t kR13 = VTCRASH_X86_64_R12 + 1;
 constexpr uint32_t kR14 = VTCRASH_X86_64_R12 + 2;

@@ -22,7 +22,7 @@ using vlt::testing::UnwindInfoTable;
 // A section in our own memory, read through a window as the cursor reads an image's.
 class SectionReader {
 public:
-    explicit SectionReader(std::vector<uint8_t> bytes, uint32_t cpu = VTCRASH_CFE_CPU_TYPE_X86_64,
+    explicit SectionReader(std::vector<uint8_t> bytes, uint32_t cpu = VTCRASH_MACHO_CPU_TYPE_X86_64,
                            size_t window = SIZE_MAX)
         : bytes_(std::move(bytes)) {
         vtcrash_async_task_init(&task_);
@@ -90,12 +90,12 @@ TEST(AsyncCfeReader, TheHeaderIsCheckedWhenTheReaderOpens) {
         size_t window;
         vtcrash_error_t expected;
     } cases[] = {
-        {"x86_64", valid, VTCRASH_CFE_CPU_TYPE_X86_64, SIZE_MAX, VTCRASH_OK},
-        {"i386", valid, VTCRASH_CFE_CPU_TYPE_X86, SIZE_MAX, VTCRASH_OK},
-        {"arm64", valid, VTCRASH_CFE_CPU_TYPE_ARM64, SIZE_MAX, VTCRASH_OK},
+        {"x86_64", valid, VTCRASH_MACHO_CPU_TYPE_X86_64, SIZE_MAX, VTCRASH_OK},
+        {"i386", valid, VTCRASH_MACHO_CPU_TYPE_X86, SIZE_MAX, VTCRASH_OK},
+        {"arm64", valid, VTCRASH_MACHO_CPU_TYPE_ARM64, SIZE_MAX, VTCRASH_OK},
         {"32-bit ARM", valid, 12, SIZE_MAX, VTCRASH_ERR_NOTSUP},
-        {"version 2", version2, VTCRASH_CFE_CPU_TYPE_X86_64, SIZE_MAX, VTCRASH_ERR_NOTSUP},
-        {"a window one byte short of the header", valid, VTCRASH_CFE_CPU_TYPE_X86_64, 27, VTCRASH_ERR_INVAL},
+        {"version 2", version2, VTCRASH_MACHO_CPU_TYPE_X86_64, SIZE_MAX, VTCRASH_ERR_NOTSUP},
+        {"a window one byte short of the header", valid, VTCRASH_MACHO_CPU_TYPE_X86_64, 27, VTCRASH_ERR_INVAL},
     };
     for (const auto& c : cases) {
         const SectionReader reader(c.bytes, c.cpu, c.window);
@@ -212,7 +212,7 @@ TEST(AsyncCfeReader, AFunctionFoundInTheTableUnwindsItsFrame) {
     EXPECT_EQ(base, 0x20u);
 
     vtcrash_async_cfe_entry entry;
-    ASSERT_EQ(vtcrash_async_cfe_entry_init(&entry, VTCRASH_CFE_CPU_TYPE_X86_64, encoding), VTCRASH_OK);
+    ASSERT_EQ(vtcrash_async_cfe_entry_init(&entry, VTCRASH_MACHO_CPU_TYPE_X86_64, encoding), VTCRASH_OK);
     vtcrash_async_thread_state state;
     vtcrash_async_thread_state_init(&state, VTCRASH_CPU_X86_64);
     vtcrash_async_thread_state_set_reg(&state, VTCRASH_REG_IP, header + 0x2c);
