@@ -10,8 +10,8 @@ namespace vlt {
 struct VTCrashReporterConfig {
     // Which crash handlers enabling installs.
     std::uint64_t signalHandlerType = 0;
-    // Symbol sources for the frames of a log (bit 0: the images' symbol tables); 0
-    // writes no symbols.
+    // Symbol sources for the frames of a log (bit 0: the images' symbol tables, bit 1:
+    // the Objective-C metadata of Mach-O images); 0 writes no symbols.
     std::uint64_t symbolicationStrategy = 0;
     bool shouldRegisterUncaughtExceptionHandler = true;
     // The folder under which the component keeps its data; none means the user's cache folder.

@@ -16,4 +16,12 @@ VTCrashSharedImages::VTCrashSharedImages() {
 
 void VTCrashSharedImages::sync() { vtcrash_async_image_list_sync(&imageList_); }
 
+bool VTCrashSharedImages::addImage(std::uint64_t headerAddress, const char* name) {
+    return vtcrash_async_image_list_append_at(&imageList_, headerAddress, name) == VTCRASH_OK;
+}
+
+void VTCrashSharedImages::removeImage(std::uint64_t headerAddress) {
+    vtcrash_async_image_list_remove(&imageList_, headerAddress);
+}
+
 }  // namespace vlt

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "crash_capture/async/vtcrash_async_image_list.h"
 
 namespace vlt {
@@ -16,6 +18,12 @@ public:
     // Brings the list in line with the loader when objects were loaded or unloaded since
     // the last call. Takes the loader's lock: never at crash time.
     void sync();
+    // Lists the image whose header lies at `headerAddress` (ELF or Mach-O, told by its
+    // magic) under `name`, for images laid out in memory that the loader does not know;
+    // it stays listed, whatever the loader reports, until removed. False when it cannot
+    // be described.
+    bool addImage(std::uint64_t headerAddress, const char* name);
+    void removeImage(std::uint64_t headerAddress);
 
     VTCrashSharedImages(const VTCrashSharedImages&) = delete;
     VTCrashSharedImages& operator=(const VTCrashSharedImages&) = delete;

@@ -10,6 +10,7 @@
 #include "base/precondition.h"
 #include "crash_capture/async/vtcrash_async_signal_info.h"
 #include "crash_capture/async/vtcrash_async_string.h"
+#include "crash_capture/async/vtcrash_async_symbol_lookup.h"
 #include "crash_capture/async/vtcrash_async_thread_capture.h"
 #include "crash_capture/async/vtcrash_frame_cursor.h"
 #include "crash_capture/crash_log.pb-c.h"
@@ -74,6 +75,13 @@ struct ProcessorNumbers {
 };
 constexpr uint64_t kSubtypeX86All = 3;
 constexpr uint64_t kSubtypeArmAll = 0;
+
+// A Mach-O image names its own; the subtype's high bits are flags, kept as they are.
+ProcessorNumbers processorOfMachO(const vtcrash_async_macho* macho) {
+    return {VTCRASH__CRASH_REPORT__PROCESSOR__TYPE_ENCODING__TYPE_ENCODING_MACH,
+            static_cast<uint32_t>(vtcrash_async_macho_get_cpu_type(macho)),
+            static_cast<uint32_t>(vtcrash_async_macho_get_cpu_subtype(macho))};
+}
 
 ProcessorNumbers processorOfMachine(uint16_t machine) {
     constexpr int32_t kMach = VTCRASH__CRASH_REPORT__PROCESSOR__TYPE_ENCODING__TYPE_ENCODING_MACH;
@@ -167,6 +175,9 @@ struct WriteContext {
     vtcrash_async_image_list* images;
     // A frame is measured and then written: the second lookup of the same pc is free.
     SymbolLookup last_symbol;
+    // What the symbol lookups of this log share: Mach-O images' Objective-C windows and
+    // class cache.
+    vtcrash_async_symbol_cache symbol_cache;
     vtcrash_frame_unwind_cache unwind_cache;
 };
 
@@ -195,7 +206,9 @@ const SymbolLookup* lookUpSymbol(WriteContext& context, uint64_t pc, bool return
         const uint64_t address = return_address && pc > 0 ? pc - 1 : pc;
         vtcrash_async_image_list_set_reading(context.images, true);
         const vtcrash_async_image* image = vtcrash_async_image_list_image_containing_address(context.images, address);
-        if (image != nullptr) vtcrash_async_find_symbol(&image->elf, strategy, address, storeSymbol, &lookup);
+        if (image != nullptr) {
+            vtcrash_async_find_symbol(image, strategy, &context.symbol_cache, address, storeSymbol, &lookup);
+        }
         vtcrash_async_image_list_set_reading(context.images, false);
     }
     return lookup.found ? &lookup : nullptr;
@@ -319,7 +332,20 @@ void writeHeadSections(WriteContext& context, vtcrash_async_file* file) {
     });
 }
 
-void writeImage(vtcrash_async_file* file, const vtcrash_async_elf* elf) {
+// A Mach-O image spans its __TEXT segment from the header on; its uuid is its UUID
+// command's, and it has no build-id.
+void writeMachOImage(vtcrash_async_file* file, const vtcrash_async_macho* macho) {
+    packMessage(file, report::kBinaryImages, [&](vtcrash_async_file* out) {
+        size_t size = packUint64(out, image::kSize, macho->text_size) +
+                      packUint64(out, image::kBaseAddress, macho->header_addr) +
+                      packString(out, image::kName, macho->name);
+        uint8_t uuid[VTCRASH_MACHO_UUID_SIZE];
+        if (vtcrash_async_macho_uuid(macho, uuid)) size += packBytes(out, image::kUuid, uuid, sizeof uuid);
+        return size + packProcessor(out, image::kCodeType, processorOfMachO(macho));
+    });
+}
+
+void writeElfImage(vtcrash_async_file* file, const vtcrash_async_elf* elf) {
     packMessage(file, report::kBinaryImages, [&](vtcrash_async_file* out) {
         size_t size = packUint64(out, image::kSize, elf->span_end - elf->header_addr) +
                       packUint64(out, image::kBaseAddress, elf->header_addr) + packString(out, image::kName, elf->name);
@@ -448,7 +474,7 @@ vtcrash_error_t vtcrash_log_writer_write(vtcrash_log_writer* writer, pid_t crash
                                          const vtcrash_async_task* task, vtcrash_async_image_list* image_list,
                                          vtcrash_async_file* file, const vtcrash_log_signal_info* signal_info,
                                          const vtcrash_async_thread_state* current_state) {
-    WriteContext context = {writer, task, image_list, {}, {}};
+    WriteContext context = {writer, task, image_list, {}, {}, {}};
     vtcrash_frame_unwind_cache_init(&context.unwind_cache);
     const pid_t self = vtcrash_async_thread_self();
 
@@ -467,7 +493,9 @@ vtcrash_error_t vtcrash_log_writer_write(vtcrash_log_writer* writer, pid_t crash
         threads = known;
     }
 
-    // 2. Header and the sections that describe the process.
+    // 2. The symbol lookups' cache, then the header and the sections that describe the
+    //    process.
+    vtcrash_async_symbol_cache_init(&context.symbol_cache);
     const uint8_t version = VTCRASH_LOG_FILE_VERSION;
     vtcrash_async_file_write(file, VTCRASH_LOG_FILE_MAGIC, VTCRASH_LOG_FILE_MAGIC_LENGTH);
     vtcrash_async_file_write(file, &version, sizeof version);
@@ -489,11 +517,16 @@ vtcrash_error_t vtcrash_log_writer_write(vtcrash_log_writer* writer, pid_t crash
     vtcrash_async_image_list_set_reading(image_list, true);
     for (vtcrash_async_image* listed = vtcrash_async_image_list_next(image_list, nullptr); listed != nullptr;
          listed = vtcrash_async_image_list_next(image_list, listed)) {
-        writeImage(file, &listed->elf);
+        if (listed->format == VTCRASH_IMAGE_FORMAT_MACHO) {
+            writeMachOImage(file, &listed->macho);
+        } else {
+            writeElfImage(file, &listed->elf);
+        }
     }
     vtcrash_async_image_list_set_reading(image_list, false);
     writeTailSections(context, file, signal_info);
 
+    vtcrash_async_symbol_cache_free(&context.symbol_cache);
     if (captured) vtcrash_async_thread_capture_end();
     return VTCRASH_OK;
 }

@@ -369,9 +369,3 @@ vtcrash_error_t vtcrash_async_elf_find_symbol_by_pc(const vtcrash_async_elf* ima
     callback(best.address, name, context);
     return VTCRASH_OK;
 }
-
-vtcrash_error_t vtcrash_async_find_symbol(const vtcrash_async_elf* image, uint32_t strategy, uint64_t pc,
-                                          vtcrash_async_found_symbol_callback callback, void* context) {
-    if ((strategy & VTCRASH_SYMBOL_STRATEGY_SYMBOL_TABLE) == 0) return VTCRASH_ERR_NOTFOUND;
-    return vtcrash_async_elf_find_symbol_by_pc(image, pc, callback, context);
-}

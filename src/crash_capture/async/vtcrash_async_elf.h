@@ -81,8 +81,3 @@ vtcrash_error_t vtcrash_async_task_read_string(const vtcrash_async_task* task, u
 // met on a tie, from .dynsym then .symtab. VTCRASH_ERR_NOTFOUND when none does.
 vtcrash_error_t vtcrash_async_elf_find_symbol_by_pc(const vtcrash_async_elf* image, uint64_t pc,
                                                     vtcrash_async_found_symbol_callback callback, void* context);
-
-// The symbol lookup the crash log uses. Bit 0 of `strategy` enables the symbol tables;
-// no other source exists here. VTCRASH_ERR_NOTFOUND when no enabled source finds one.
-vtcrash_error_t vtcrash_async_find_symbol(const vtcrash_async_elf* image, uint32_t strategy, uint64_t pc,
-                                          vtcrash_async_found_symbol_callback callback, void* context);

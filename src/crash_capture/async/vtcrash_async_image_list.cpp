@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <climits>
+#include <elf.h>
 #include <link.h>
 #include <memory>
 #include <mutex>
@@ -21,8 +22,16 @@ struct vtcrash_async_image_node {
 
 namespace {
 
-// A listed object with the copy of its path that its record points at.
+// A listed object with the copy of its path that its record points at (a Mach-O record
+// holds its own copy).
 struct OwnedImage {
+    OwnedImage() = default;
+    OwnedImage(const OwnedImage&) = delete;
+    OwnedImage& operator=(const OwnedImage&) = delete;
+    ~OwnedImage() {
+        if (image.format == VTCRASH_IMAGE_FORMAT_MACHO) vtcrash_async_macho_free(&image.macho);
+    }
+
     vtcrash_async_image image{};
     std::string name;
 };
@@ -100,15 +109,73 @@ struct vtcrash_async_image_list_storage {
 namespace {
 
 bool listedObjectMatches(const vtcrash_async_image* image, const LoadedObject& object) {
-    return image->elf.phdr_addr == object.phdr_addr && image->elf.load_bias == object.load_bias;
+    return image->from_loader && image->elf.phdr_addr == object.phdr_addr && image->elf.load_bias == object.load_bias;
 }
 
 bool holdsDynamicSection(vtcrash_async_image_list* list, uint64_t dynamic_addr) {
     for (auto* image = vtcrash_async_image_list_next(list, nullptr); image != nullptr;
          image = vtcrash_async_image_list_next(list, image)) {
-        if (image->elf.dynamic_addr == dynamic_addr) return true;
+        if (image->format == VTCRASH_IMAGE_FORMAT_ELF && image->elf.dynamic_addr == dynamic_addr) return true;
     }
     return false;
+}
+
+// Links a described record in at the tail.
+void publish(vtcrash_async_image_list_storage* storage, std::unique_ptr<OwnedImage> owned) {
+    owned->image.found_index = -1;
+    const std::lock_guard lock(storage->write_lock);
+    // A retired node is taken again only while no reader is active: one may still stand
+    // on it, and must not find it rewritten. A reader that starts now cannot reach it.
+    vtcrash_async_image_node* node = storage->refcount.load() == 0 ? storage->free_list : nullptr;
+    if (node != nullptr) {
+        storage->free_list = node->free_next;
+    } else {
+        node = new vtcrash_async_image_node();
+        storage->node_count.fetch_add(1);
+    }
+    node->image.store(&owned->image);
+    node->prev = nullptr;
+    node->free_next = nullptr;
+    node->next.store(nullptr);
+    owned->image.node = node;
+    storage->records.push_back(std::move(owned));
+
+    // Everything about the node is visible before a reader can reach it.
+    std::atomic_thread_fence(std::memory_order_seq_cst);
+    if (storage->tail != nullptr) {
+        node->prev = storage->tail;
+        storage->tail->next.store(node, std::memory_order_release);
+    } else {
+        storage->head.store(node, std::memory_order_release);
+    }
+    storage->tail = node;
+}
+
+vtcrash_error_t describeAt(const vtcrash_async_task* task, uint64_t header_addr, OwnedImage* owned) {
+    uint8_t magic[SELFMAG];
+    if (vtcrash_async_task_memcpy(task, header_addr, 0, magic, sizeof magic) != VTCRASH_OK) {
+        return VTCRASH_ERR_NOTFOUND;
+    }
+    if (__builtin_memcmp(magic, ELFMAG, SELFMAG) == 0) {
+        owned->image.format = VTCRASH_IMAGE_FORMAT_ELF;
+        return vtcrash_async_elf_init_at_bias(&owned->image.elf, task, owned->name.c_str(), header_addr);
+    }
+    uint32_t word = 0;
+    __builtin_memcpy(&word, magic, sizeof word);
+    switch (word) {
+    case VTCRASH_MACHO_MAGIC_32:
+    case VTCRASH_MACHO_MAGIC_64:
+    case VTCRASH_MACHO_MAGIC_32_SWAPPED:
+    case VTCRASH_MACHO_MAGIC_64_SWAPPED: {
+        const vtcrash_error_t described =
+            vtcrash_async_macho_init(&owned->image.macho, task, owned->name.c_str(), header_addr);
+        // Only a described record holds anything for the record's destructor to free.
+        if (described == VTCRASH_OK) owned->image.format = VTCRASH_IMAGE_FORMAT_MACHO;
+        return described;
+    }
+    default:
+        return VTCRASH_ERR_INVAL;
+    }
 }
 
 // Forgets the objects found at crash time once the list holds them, unless a reader
@@ -145,35 +212,19 @@ vtcrash_error_t vtcrash_async_image_list_append(vtcrash_async_image_list* list, 
     const vtcrash_error_t described =
         vtcrash_async_elf_init(&owned->image.elf, list->task, owned->name.c_str(), load_bias, phdr_addr, phnum);
     if (described != VTCRASH_OK) return described;
-    owned->image.found_index = -1;
+    owned->image.format = VTCRASH_IMAGE_FORMAT_ELF;
+    owned->image.from_loader = true;
+    publish(list->storage, std::move(owned));
+    return VTCRASH_OK;
+}
 
-    auto* storage = list->storage;
-    const std::lock_guard lock(storage->write_lock);
-    // A retired node is taken again only while no reader is active: one may still stand
-    // on it, and must not find it rewritten. A reader that starts now cannot reach it.
-    vtcrash_async_image_node* node = storage->refcount.load() == 0 ? storage->free_list : nullptr;
-    if (node != nullptr) {
-        storage->free_list = node->free_next;
-    } else {
-        node = new vtcrash_async_image_node();
-        storage->node_count.fetch_add(1);
-    }
-    node->image.store(&owned->image);
-    node->prev = nullptr;
-    node->free_next = nullptr;
-    node->next.store(nullptr);
-    owned->image.node = node;
-    storage->records.push_back(std::move(owned));
-
-    // Everything about the node is visible before a reader can reach it.
-    std::atomic_thread_fence(std::memory_order_seq_cst);
-    if (storage->tail != nullptr) {
-        node->prev = storage->tail;
-        storage->tail->next.store(node, std::memory_order_release);
-    } else {
-        storage->head.store(node, std::memory_order_release);
-    }
-    storage->tail = node;
+vtcrash_error_t vtcrash_async_image_list_append_at(vtcrash_async_image_list* list, uint64_t header_addr,
+                                                   const char* name) {
+    auto owned = std::make_unique<OwnedImage>();
+    owned->name = name != nullptr ? name : "";
+    const vtcrash_error_t described = describeAt(list->task, header_addr, owned.get());
+    if (described != VTCRASH_OK) return described;
+    publish(list->storage, std::move(owned));
     return VTCRASH_OK;
 }
 
@@ -181,7 +232,9 @@ void vtcrash_async_image_list_remove(vtcrash_async_image_list* list, uint64_t he
     auto* storage = list->storage;
     const std::lock_guard lock(storage->write_lock);
     vtcrash_async_image_node* node = storage->head.load();
-    while (node != nullptr && node->image.load()->elf.header_addr != header_addr) node = node->next.load();
+    while (node != nullptr && vtcrash_async_image_header_address(node->image.load()) != header_addr) {
+        node = node->next.load();
+    }
     if (node == nullptr) return;
 
     // The unlink and the reader count below are sequentially consistent: a reader that
@@ -222,9 +275,10 @@ bool vtcrash_async_image_list_sync(vtcrash_async_image_list* list) {
     std::vector<uint64_t> gone;
     vtcrash_async_image_list_set_reading(list, true);
     for (auto* node = storage->head.load(); node != nullptr; node = node->next.load()) {
-        bool loaded = false;
-        for (const auto& object : snapshot.objects) loaded = loaded || listedObjectMatches(node->image.load(), object);
-        if (!loaded) gone.push_back(node->image.load()->elf.header_addr);
+        const vtcrash_async_image* image = node->image.load();
+        bool loaded = !image->from_loader;
+        for (const auto& object : snapshot.objects) loaded = loaded || listedObjectMatches(image, object);
+        if (!loaded) gone.push_back(image->elf.header_addr);
     }
     vtcrash_async_image_list_set_reading(list, false);
     for (const uint64_t header_addr : gone) vtcrash_async_image_list_remove(list, header_addr);
@@ -283,6 +337,8 @@ size_t vtcrash_async_image_list_add_loaded_since_sync(vtcrash_async_image_list* 
         }
         vtcrash_async_image* image = &storage->found[index];
         if (vtcrash_async_elf_init_at_bias(&image->elf, list->task, name, object.l_addr) != VTCRASH_OK) continue;
+        image->format = VTCRASH_IMAGE_FORMAT_ELF;
+        image->from_loader = true;
         image->node = nullptr;
         image->found_index = static_cast<int32_t>(index);
         storage->found_names_used += name_size;
@@ -320,9 +376,22 @@ vtcrash_async_image* vtcrash_async_image_list_image_containing_address(vtcrash_a
                                                                        uint64_t address) {
     for (auto* image = vtcrash_async_image_list_next(list, nullptr); image != nullptr;
          image = vtcrash_async_image_list_next(list, image)) {
-        if (vtcrash_async_elf_contains_address(&image->elf, address)) return image;
+        if (vtcrash_async_image_contains_address(image, address)) return image;
     }
     return nullptr;
+}
+
+uint64_t vtcrash_async_image_header_address(const vtcrash_async_image* image) {
+    return image->format == VTCRASH_IMAGE_FORMAT_MACHO ? image->macho.header_addr : image->elf.header_addr;
+}
+
+const char* vtcrash_async_image_name(const vtcrash_async_image* image) {
+    return image->format == VTCRASH_IMAGE_FORMAT_MACHO ? image->macho.name : image->elf.name;
+}
+
+bool vtcrash_async_image_contains_address(const vtcrash_async_image* image, uint64_t address) {
+    return image->format == VTCRASH_IMAGE_FORMAT_MACHO ? vtcrash_async_macho_contains_address(&image->macho, address)
+                                                       : vtcrash_async_elf_contains_address(&image->elf, address);
 }
 
 size_t vtcrash_async_image_list_node_count(const vtcrash_async_image_list* list) {

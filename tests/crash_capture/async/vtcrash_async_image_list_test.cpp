@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "crash_capture/async/vtcrash_async_image_list.h"
+#include "crash_capture/async/vtcrash_async_symbol_lookup.h"
 
 namespace {
 
@@ -200,7 +201,7 @@ TEST(VTCrashImageReader, SymbolsCoverTheirFunctionsOnly) {
         SCOPED_TRACE(c.situation);
         std::pair<uint64_t, std::string> found{0, ""};
         const auto result = vtcrash_async_find_symbol(
-            &image->elf, c.strategy, c.pc,
+            image, c.strategy, nullptr, c.pc,
             [](uint64_t address, const char* name, void* context) {
                 *static_cast<std::pair<uint64_t, std::string>*>(context) = {address, name};
             },
