@@ -153,6 +153,49 @@ vtcrash_error_t findFde(const vtcrash_async_dwarf_frame_reader* reader, const vt
     return out_fde->pc_start <= pc && pc < out_fde->pc_end ? VTCRASH_OK : VTCRASH_ERR_NOTFOUND;
 }
 
+// The FDE at `address` when it covers pc.
+template <typename W>
+vtcrash_error_t fdeCovering(const vtcrash_async_dwarf_frame_reader* reader, uint64_t address, uint64_t pc,
+                            vtcrash_async_dwarf_fde_info* out_fde) {
+    const vtcrash_error_t result =
+        vtcrash_async_dwarf_fde_info_init<W>(out_fde, reader->mobj, reader->byteorder, address);
+    if (result != VTCRASH_OK) return result;
+    return out_fde->pc_start <= pc && pc < out_fde->pc_end ? VTCRASH_OK : VTCRASH_ERR_NOTFOUND;
+}
+
+template <typename W>
+vtcrash_error_t findFdeLinear(const vtcrash_async_dwarf_frame_reader* reader, uint64_t start, uint64_t pc,
+                              vtcrash_async_dwarf_fde_info* out_fde) {
+    const uint64_t end = vtcrash_async_mobject_base_address(reader->mobj) + vtcrash_async_mobject_length(reader->mobj);
+    for (uint64_t at = start; at < end;) {
+        uint32_t length32 = 0;
+        if (vtcrash_async_mobject_read_uint32(reader->mobj, reader->byteorder, at, 0, &length32) != VTCRASH_OK) {
+            return VTCRASH_ERR_INVAL;
+        }
+        if (length32 == 0) return VTCRASH_ERR_NOTFOUND;
+        EntryHeader header;
+        vtcrash_error_t result = readEntryHeader(reader->mobj, reader->byteorder, at, &header);
+        if (result != VTCRASH_OK) return result;
+        uint64_t id = 0;
+        if (readId(reader->mobj, reader->byteorder, at + header.header_size, header.id_size, &id) != VTCRASH_OK) {
+            return VTCRASH_ERR_INVAL;
+        }
+        // In .eh_frame a CIE's id is 0; an FDE's is the distance back to its CIE.
+        if (id != 0) {
+            result = fdeCovering<W>(reader, at, pc, out_fde);
+            if (result != VTCRASH_ERR_NOTFOUND) return result;
+        }
+        at = header.end;
+    }
+    return VTCRASH_ERR_NOTFOUND;
+}
+
+// Where `offset` of the reader's section lies, when inside it.
+bool sectionAddress(const vtcrash_async_dwarf_frame_reader* reader, uint64_t offset, uint64_t* out) {
+    return offset < vtcrash_async_mobject_length(reader->mobj) &&
+           !__builtin_add_overflow(vtcrash_async_mobject_base_address(reader->mobj), offset, out);
+}
+
 }  // namespace
 
 template <typename W>
@@ -372,6 +415,23 @@ vtcrash_error_t vtcrash_async_dwarf_frame_reader_find_fde(const vtcrash_async_dw
                                                           vtcrash_async_dwarf_fde_info* out_fde) {
     if (hdr->entry_size == 0) return VTCRASH_ERR_NOTSUP;
     return reader->m64 ? findFde<uint64_t>(reader, hdr, pc, out_fde) : findFde<uint32_t>(reader, hdr, pc, out_fde);
+}
+
+vtcrash_error_t vtcrash_async_dwarf_frame_reader_find_fde_linear(const vtcrash_async_dwarf_frame_reader* reader,
+                                                                 uint64_t offset, uint64_t pc,
+                                                                 vtcrash_async_dwarf_fde_info* out_fde) {
+    uint64_t start = 0;
+    if (!sectionAddress(reader, offset, &start)) return VTCRASH_ERR_INVAL;
+    return reader->m64 ? findFdeLinear<uint64_t>(reader, start, pc, out_fde)
+                       : findFdeLinear<uint32_t>(reader, start, pc, out_fde);
+}
+
+vtcrash_error_t vtcrash_async_dwarf_frame_reader_fde_at(const vtcrash_async_dwarf_frame_reader* reader, uint64_t offset,
+                                                        uint64_t pc, vtcrash_async_dwarf_fde_info* out_fde) {
+    uint64_t address = 0;
+    if (!sectionAddress(reader, offset, &address)) return VTCRASH_ERR_INVAL;
+    return reader->m64 ? fdeCovering<uint64_t>(reader, address, pc, out_fde)
+                       : fdeCovering<uint32_t>(reader, address, pc, out_fde);
 }
 
 template vtcrash_error_t vtcrash_async_dwarf_cie_info_init<uint32_t>(vtcrash_async_dwarf_cie_info*,

@@ -9,8 +9,10 @@
 
 // The entries of an image's .eh_frame (common information entries and the frame
 // description entries that point at them) and the binary-search table of its
-// .eh_frame_hdr, through which an FDE is found. A running image's unwind tables are
-// mapped with it; .debug_frame never is, so it is not read.
+// .eh_frame_hdr, through which an FDE is found. A Mach-O image's __eh_frame has no such
+// table: its FDEs are searched one after the other, or named by a compact unwind entry.
+// A running image's unwind tables are mapped with it; .debug_frame never is, so it is not
+// read.
 
 struct vtcrash_async_dwarf_cie_info {
     // Offset of the CIE's contents (after its length field) in the section window.
@@ -104,3 +106,15 @@ vtcrash_error_t vtcrash_async_dwarf_frame_reader_init(vtcrash_async_dwarf_frame_
 vtcrash_error_t vtcrash_async_dwarf_frame_reader_find_fde(const vtcrash_async_dwarf_frame_reader* reader,
                                                           const vtcrash_async_dwarf_eh_frame_hdr* hdr, uint64_t pc,
                                                           vtcrash_async_dwarf_fde_info* out_fde);
+
+// The FDE covering `pc`, searched entry by entry from `offset` of the section (CIEs are
+// skipped): VTCRASH_ERR_NOTFOUND at the section's end or at a zero length, which ends it;
+// an FDE that cannot be read gives its error at once.
+vtcrash_error_t vtcrash_async_dwarf_frame_reader_find_fde_linear(const vtcrash_async_dwarf_frame_reader* reader,
+                                                                 uint64_t offset, uint64_t pc,
+                                                                 vtcrash_async_dwarf_fde_info* out_fde);
+
+// The FDE at `offset` of the section: VTCRASH_ERR_NOTFOUND when it does not cover `pc`,
+// VTCRASH_ERR_INVAL when the offset lies outside the section.
+vtcrash_error_t vtcrash_async_dwarf_frame_reader_fde_at(const vtcrash_async_dwarf_frame_reader* reader, uint64_t offset,
+                                                        uint64_t pc, vtcrash_async_dwarf_fde_info* out_fde);

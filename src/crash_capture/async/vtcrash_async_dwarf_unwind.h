@@ -16,3 +16,15 @@ vtcrash_error_t vtcrash_async_dwarf_unwind_frame(const vtcrash_async_dwarf_frame
                                                  const vtcrash_async_dwarf_eh_frame_hdr* hdr,
                                                  const vtcrash_async_thread_state* thread_state,
                                                  vtcrash_async_thread_state* new_thread_state);
+
+// The same for an image whose frame section has no search table (a Mach-O image's
+// __eh_frame): the FDE is searched entry by entry from the section's start.
+vtcrash_error_t vtcrash_async_dwarf_unwind_frame_linear(const vtcrash_async_dwarf_frame_reader* reader,
+                                                        const vtcrash_async_thread_state* thread_state,
+                                                        vtcrash_async_thread_state* new_thread_state);
+
+// The same with the FDE at `fde_offset` of the frame section, as a compact unwind entry
+// names it; VTCRASH_ERR_NOTFOUND when that FDE does not cover the instruction pointer.
+vtcrash_error_t vtcrash_async_dwarf_unwind_frame_at(const vtcrash_async_dwarf_frame_reader* reader, uint64_t fde_offset,
+                                                    const vtcrash_async_thread_state* thread_state,
+                                                    vtcrash_async_thread_state* new_thread_state);

@@ -1,6 +1,7 @@
 #include "crash_capture/async/vtcrash_frame_cursor.h"
 
 #include "crash_capture/async/vtcrash_async_byteorder.h"
+#include "crash_capture/async/vtcrash_async_cfe_entry.h"
 #include "crash_capture/async/vtcrash_async_dwarf_unwind.h"
 #include "crash_capture/async/vtcrash_async_task.h"
 
@@ -15,17 +16,15 @@ constexpr const char* kFrameErrorTexts[] = {
 // (a zero return address) or garbage.
 constexpr uint64_t kFirstPageEnd = 4096;
 
-constexpr vtcrash_frame_reader_t kReaders[] = {vtcrash_frame_reader_dwarf, vtcrash_frame_reader_return_address,
-                                               vtcrash_frame_reader_frame_pointer};
+// The compact unwind reader answers only for Mach-O images, so an ELF object's frames
+// meet the other three in their own order.
+constexpr vtcrash_frame_reader_t kReaders[] = {vtcrash_frame_reader_compact_unwind, vtcrash_frame_reader_dwarf,
+                                               vtcrash_frame_reader_return_address, vtcrash_frame_reader_frame_pointer};
 
-// Opens the windows onto the image's .eh_frame_hdr and .eh_frame. The .eh_frame has
-// no recorded size: its window runs to the end of the image, or to the first page that
+// Opens the windows onto the object's .eh_frame_hdr and .eh_frame. The .eh_frame has
+// no recorded size: its window runs to the end of the object, or to the first page that
 // cannot be read.
-bool openUnwindTables(const vtcrash_async_task* task, const vtcrash_async_image* image,
-                      vtcrash_frame_unwind_tables* tables) {
-    const vtcrash_async_elf& elf = image->elf;
-    tables->image = image;
-    tables->usable = false;
+bool openElfTables(const vtcrash_async_task* task, const vtcrash_async_elf& elf, vtcrash_frame_unwind_tables* tables) {
     if (elf.eh_frame_hdr_addr == 0 || elf.eh_frame_hdr_size == 0) return false;
     if (vtcrash_async_mobject_init(&tables->hdr_window, task, elf.eh_frame_hdr_addr, elf.eh_frame_hdr_size, false) !=
             VTCRASH_OK ||
@@ -41,8 +40,40 @@ bool openUnwindTables(const vtcrash_async_task* task, const vtcrash_async_image*
                                               true) != VTCRASH_OK) {
         return false;
     }
-    tables->usable = true;
+    tables->has_index = true;
     return true;
+}
+
+// Opens the windows onto the image's __unwind_info and __eh_frame, each when it has one.
+void openMachOTables(const vtcrash_async_macho& macho, vtcrash_frame_unwind_tables* tables) {
+    const vtcrash_error_t mapped =
+        vtcrash_async_macho_map_section(&macho, "__TEXT", "__unwind_info", &tables->compact_window);
+    if (mapped != VTCRASH_OK) {
+        tables->compact_status = VTCRASH_FRAME_ENOTSUP;
+    } else if (vtcrash_async_cfe_reader_init(&tables->compact, &tables->compact_window,
+                                             static_cast<uint32_t>(vtcrash_async_macho_get_cpu_type(&macho))) !=
+               VTCRASH_OK) {
+        tables->compact_status = VTCRASH_FRAME_EINVAL;
+    } else {
+        tables->compact_status = VTCRASH_FRAME_OK;
+    }
+    tables->usable =
+        vtcrash_async_macho_map_section(&macho, "__TEXT", "__eh_frame", &tables->frame_window) == VTCRASH_OK &&
+        vtcrash_async_dwarf_frame_reader_init(&tables->reader, &tables->frame_window, macho.byteorder, macho.m64) ==
+            VTCRASH_OK;
+}
+
+void openUnwindTables(const vtcrash_async_task* task, const vtcrash_async_image* image,
+                      vtcrash_frame_unwind_tables* tables) {
+    tables->image = image;
+    tables->usable = false;
+    tables->has_index = false;
+    tables->compact_status = VTCRASH_FRAME_ENOTSUP;
+    if (image->format == VTCRASH_IMAGE_FORMAT_MACHO) {
+        openMachOTables(image->macho, tables);
+    } else {
+        tables->usable = openElfTables(task, image->elf, tables);
+    }
 }
 
 // The image's tables from the cache, opened into it when missing.
@@ -62,18 +93,23 @@ const vtcrash_frame_unwind_tables* cachedUnwindTables(const vtcrash_async_task* 
     return &cache->entries[slot];
 }
 
-vtcrash_frame_error_t unwindWithTables(const vtcrash_async_task* task, vtcrash_frame_unwind_cache* cache,
-                                       const vtcrash_async_image* image, const vtcrash_async_thread_state* current,
-                                       vtcrash_async_thread_state* next) {
+// The image's tables, from the cursor's cache when it has one, else opened into `local`.
+const vtcrash_frame_unwind_tables* unwindTables(const vtcrash_frame_cursor* cursor, const vtcrash_async_image* image,
+                                                vtcrash_frame_unwind_tables* local) {
+    if (cursor->unwind_cache != nullptr) return cachedUnwindTables(cursor->task, cursor->unwind_cache, image);
+    openUnwindTables(cursor->task, image, local);
+    return local;
+}
+
+vtcrash_frame_error_t unwindWithTables(const vtcrash_frame_cursor* cursor, const vtcrash_async_image* image,
+                                       const vtcrash_async_thread_state* current, vtcrash_async_thread_state* next) {
     vtcrash_frame_unwind_tables local;
-    const vtcrash_frame_unwind_tables* tables = &local;
-    if (cache != nullptr) {
-        tables = cachedUnwindTables(task, cache, image);
-    } else {
-        openUnwindTables(task, image, &local);
-    }
+    const vtcrash_frame_unwind_tables* tables = unwindTables(cursor, image, &local);
     if (!tables->usable) return VTCRASH_FRAME_ENOFRAME;
-    switch (vtcrash_async_dwarf_unwind_frame(&tables->reader, &tables->hdr, current, next)) {
+    const vtcrash_error_t result = tables->has_index
+                                       ? vtcrash_async_dwarf_unwind_frame(&tables->reader, &tables->hdr, current, next)
+                                       : vtcrash_async_dwarf_unwind_frame_linear(&tables->reader, current, next);
+    switch (result) {
     case VTCRASH_OK:
         return VTCRASH_FRAME_OK;
     case VTCRASH_ERR_NOTFOUND:
@@ -82,6 +118,47 @@ vtcrash_frame_error_t unwindWithTables(const vtcrash_async_task* task, vtcrash_f
     default:
         return VTCRASH_FRAME_ENOFRAME;
     }
+}
+
+// The caller's registers from the compact unwind entry of the function holding `address`
+// (the pc, or the byte before a return address), in a Mach-O image.
+vtcrash_frame_error_t unwindWithCompactEntry(const vtcrash_frame_cursor* cursor, const vtcrash_async_image* image,
+                                             uint64_t address, const vtcrash_async_thread_state* current,
+                                             vtcrash_async_thread_state* next) {
+    vtcrash_frame_unwind_tables local;
+    const vtcrash_frame_unwind_tables* tables = unwindTables(cursor, image, &local);
+    if (tables->compact_status != VTCRASH_FRAME_OK) return tables->compact_status;
+
+    // 1. The function's encoding, decoded.
+    const uint64_t header = image->macho.header_addr;
+    uint64_t function_base = 0;
+    uint32_t encoding = 0;
+    vtcrash_async_cfe_entry entry;
+    if (vtcrash_async_cfe_reader_find_pc(&tables->compact, address - header, &function_base, &encoding) != VTCRASH_OK ||
+        vtcrash_async_cfe_entry_init(&entry, tables->compact.cpu_type, encoding) != VTCRASH_OK) {
+        return VTCRASH_FRAME_ENOTSUP;
+    }
+    if (vtcrash_async_cfe_entry_type(&entry) == VTCRASH_CFE_TYPE_NONE) return VTCRASH_FRAME_ENOFRAME;
+    uint64_t function_address = 0;
+    if (__builtin_add_overflow(header, function_base, &function_address)) return VTCRASH_FRAME_EINVAL;
+
+    // 2. The caller: from the entry itself, or from the FDE it names.
+    vtcrash_error_t result = VTCRASH_ERR_NOTSUP;
+    if (vtcrash_async_cfe_entry_type(&entry) == VTCRASH_CFE_TYPE_DWARF) {
+        if (tables->usable) {
+            const auto fde_offset = static_cast<uint64_t>(vtcrash_async_cfe_entry_stack_offset(&entry));
+            result = vtcrash_async_dwarf_unwind_frame_at(&tables->reader, fde_offset, current, next);
+        }
+    } else {
+        result = vtcrash_async_cfe_entry_apply(cursor->task, function_address, current, &entry, next);
+    }
+    return result == VTCRASH_OK ? VTCRASH_FRAME_OK : VTCRASH_FRAME_ENOFRAME;
+}
+
+// A return address may lie just past the end of its image, after a last call that never
+// returns: it belongs to the byte before it.
+uint64_t lookupAddress(const vtcrash_async_thread_state* state, uint64_t ip) {
+    return state->ip_is_exact ? ip : ip - 1;
 }
 
 }  // namespace
@@ -97,6 +174,24 @@ const char* vtcrash_frame_strerror(vtcrash_frame_error_t error) {
                                                                         : "Unhandled error code";
 }
 
+vtcrash_frame_error_t vtcrash_frame_reader_compact_unwind(const vtcrash_frame_cursor* cursor,
+                                                          const vtcrash_async_thread_state* current,
+                                                          const vtcrash_async_thread_state*,
+                                                          vtcrash_async_thread_state* next) {
+    if (!vtcrash_async_thread_state_has_reg(current, VTCRASH_REG_IP)) return VTCRASH_FRAME_EBADFRAME;
+    const uint64_t ip = vtcrash_async_thread_state_get_reg(current, VTCRASH_REG_IP);
+    if (ip == 0 || cursor->image_list == nullptr) return VTCRASH_FRAME_ENOTSUP;
+
+    const uint64_t address = lookupAddress(current, ip);
+    vtcrash_async_image_list_set_reading(cursor->image_list, true);
+    const vtcrash_async_image* image = vtcrash_async_image_list_image_containing_address(cursor->image_list, address);
+    const vtcrash_frame_error_t result = image == nullptr || image->format != VTCRASH_IMAGE_FORMAT_MACHO
+                                             ? VTCRASH_FRAME_ENOTSUP
+                                             : unwindWithCompactEntry(cursor, image, address, current, next);
+    vtcrash_async_image_list_set_reading(cursor->image_list, false);
+    return result;
+}
+
 vtcrash_frame_error_t vtcrash_frame_reader_dwarf(const vtcrash_frame_cursor* cursor,
                                                  const vtcrash_async_thread_state* current,
                                                  const vtcrash_async_thread_state*, vtcrash_async_thread_state* next) {
@@ -104,14 +199,11 @@ vtcrash_frame_error_t vtcrash_frame_reader_dwarf(const vtcrash_frame_cursor* cur
     const uint64_t ip = vtcrash_async_thread_state_get_reg(current, VTCRASH_REG_IP);
     if (ip == 0 || cursor->image_list == nullptr) return VTCRASH_FRAME_ENOTSUP;
 
-    // A return address may lie just past the end of its image, after a last call that
-    // never returns: it belongs to the byte before it.
-    const uint64_t address = current->ip_is_exact ? ip : ip - 1;
+    const uint64_t address = lookupAddress(current, ip);
     vtcrash_async_image_list_set_reading(cursor->image_list, true);
     const vtcrash_async_image* image = vtcrash_async_image_list_image_containing_address(cursor->image_list, address);
     const vtcrash_frame_error_t result =
-        image == nullptr ? VTCRASH_FRAME_ENOTSUP
-                         : unwindWithTables(cursor->task, cursor->unwind_cache, image, current, next);
+        image == nullptr ? VTCRASH_FRAME_ENOTSUP : unwindWithTables(cursor, image, current, next);
     vtcrash_async_image_list_set_reading(cursor->image_list, false);
     return result;
 }

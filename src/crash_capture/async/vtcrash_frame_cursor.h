@@ -3,17 +3,19 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "crash_capture/async/vtcrash_async_cfe_reader.h"
 #include "crash_capture/async/vtcrash_async_dwarf_frame.h"
 #include "crash_capture/async/vtcrash_async_image_list.h"
 #include "crash_capture/async/vtcrash_async_mobject.h"
 #include "crash_capture/async/vtcrash_async_thread_state.h"
 
 // Walks one thread's stack from its registers, frame by frame towards its callers. Each
-// step asks the frame readers in order, DWARF call frame information first, then the
-// return address of a call that went nowhere, then the frame-pointer chain, and the first
-// that succeeds gives the caller's registers. The
-// walk ends when no reader succeeds or when the next instruction pointer falls into the
-// first page of memory. Crash time: no allocation, no lock.
+// step asks the frame readers in order and the first that succeeds gives the caller's
+// registers: the compact unwind table of a Mach-O image, call frame information (an ELF
+// object's found through .eh_frame_hdr, a Mach-O image's searched in its __eh_frame), the
+// return address of a call that went nowhere, then the frame-pointer chain. The walk ends
+// when no reader succeeds or when the next instruction pointer falls into the first page
+// of memory. Crash time: no allocation, no lock.
 
 typedef enum {
     VTCRASH_FRAME_OK = 0,
@@ -36,12 +38,20 @@ constexpr size_t VTCRASH_FRAME_UNWIND_CACHE_SIZE = 16;
 
 struct vtcrash_frame_unwind_tables {
     const vtcrash_async_image* image;
-    // Whether the image's tables could be opened; a failed image is not tried again.
+    // Whether the image's call frame information could be opened; a failed image is not
+    // tried again.
     bool usable;
+    // An ELF object's .eh_frame_hdr search table; a Mach-O image has none.
+    bool has_index;
     vtcrash_async_mobject hdr_window;
     vtcrash_async_mobject frame_window;
     vtcrash_async_dwarf_eh_frame_hdr hdr;
     vtcrash_async_dwarf_frame_reader reader;
+    // A Mach-O image's compact unwind table: VTCRASH_FRAME_OK when it could be opened,
+    // else the error the compact unwind reader answers with.
+    vtcrash_frame_error_t compact_status;
+    vtcrash_async_mobject compact_window;
+    vtcrash_async_cfe_reader compact;
 };
 
 struct vtcrash_frame_unwind_cache {
@@ -73,8 +83,16 @@ typedef vtcrash_frame_error_t (*vtcrash_frame_reader_t)(const vtcrash_frame_curs
                                                         const vtcrash_async_thread_state* previous,
                                                         vtcrash_async_thread_state* next);
 
-// Call frame information from the .eh_frame of the image holding the pc, found through
-// its .eh_frame_hdr table.
+// The compact unwind entry of the function holding the pc, in a Mach-O image's
+// __TEXT,__unwind_info. An entry that leaves the frame to call frame information names
+// its FDE in __eh_frame, through which the frame is unwound here.
+vtcrash_frame_error_t vtcrash_frame_reader_compact_unwind(const vtcrash_frame_cursor* cursor,
+                                                          const vtcrash_async_thread_state* current,
+                                                          const vtcrash_async_thread_state* previous,
+                                                          vtcrash_async_thread_state* next);
+// Call frame information of the image holding the pc: an ELF object's .eh_frame found
+// through its .eh_frame_hdr table, a Mach-O image's __TEXT,__eh_frame searched from its
+// start.
 vtcrash_frame_error_t vtcrash_frame_reader_dwarf(const vtcrash_frame_cursor* cursor,
                                                  const vtcrash_async_thread_state* current,
                                                  const vtcrash_async_thread_state* previous,
