@@ -29,6 +29,7 @@
 #include "platform/share/desktop_share_services.h"
 #include "platform/share/menu_share_picker.h"
 #include "platform/single_instance/single_instance.h"
+#include "platform/text/interface_text_preparation.h"
 #include "base/scheduler.h"
 #include "platform/updater/package_managed_updater.h"
 #include "ui/interface_font.h"
@@ -53,7 +54,7 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
     // The language first: every text looked up from here on is kept once computed.
     auto languageStore = std::make_shared<SettingsFileAppLanguagePreferenceStore>();
     const AppLanguage activeLanguage = activeInterfaceLanguage(*languageStore);
-    translations_ = std::make_unique<InterfaceTranslations>(activeLanguage);
+    translations_ = std::make_unique<InterfaceTranslations>(activeLanguage, interfaceTextPreparation(activeLanguage));
     applyInterfaceFont(activeLanguage);
 
     // Then the delegate, so that crash capture can start before anything else runs.

@@ -1,11 +1,34 @@
 #include "foundation/interface_translations.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLibraryInfo>
+#include <QMutex>
 
 namespace vlt {
 
 namespace {
+
+// Our table, each text prepared once: texts are looked up again on every refresh and
+// from any thread.
+class PreparingTranslator final : public QTranslator {
+public:
+    explicit PreparingTranslator(InterfaceTranslations::TextPreparation prepare) : prepare_(std::move(prepare)) {}
+
+    QString translate(const char* context, const char* sourceText, const char* disambiguation, int n) const override {
+        const QString translated = QTranslator::translate(context, sourceText, disambiguation, n);
+        if (!prepare_ || translated.isEmpty()) return translated;
+        const QMutexLocker lock(&mutex_);
+        auto prepared = prepared_.constFind(translated);
+        if (prepared == prepared_.cend()) prepared = prepared_.insert(translated, prepare_(translated));
+        return *prepared;
+    }
+
+private:
+    InterfaceTranslations::TextPreparation prepare_;
+    mutable QMutex mutex_;
+    mutable QHash<QString, QString> prepared_;
+};
 
 // Qt's name of the language, for its locale and its own tables ("qtbase_pt_BR.qm").
 QString qtLocaleName(AppLanguage language) {
@@ -26,11 +49,12 @@ QString InterfaceTranslations::tablePath(AppLanguage language) {
     return QStringLiteral(":/translations/veltrano_%1.qm").arg(code.replace(u'-', u'_'));
 }
 
-InterfaceTranslations::InterfaceTranslations(AppLanguage language) {
+InterfaceTranslations::InterfaceTranslations(AppLanguage language, TextPreparation prepareText)
+    : own_(std::make_unique<PreparingTranslator>(std::move(prepareText))) {
     if (language == AppLanguage::english) return;
     const QLocale locale(qtLocaleName(language));
     QLocale::setDefault(locale);
-    complete_ = own_.load(tablePath(language)) && QCoreApplication::installTranslator(&own_);
+    complete_ = own_->load(tablePath(language)) && QCoreApplication::installTranslator(own_.get());
     // Qt's tables come with the system's Qt (qt6-translations-l10n); without them its
     // dialogs stay in English, which is no reason to fail.
     if (qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -41,7 +65,7 @@ InterfaceTranslations::InterfaceTranslations(AppLanguage language) {
 
 InterfaceTranslations::~InterfaceTranslations() {
     QCoreApplication::removeTranslator(&qt_);
-    QCoreApplication::removeTranslator(&own_);
+    QCoreApplication::removeTranslator(own_.get());
     QLocale::setDefault(previousLocale_);
 }
 

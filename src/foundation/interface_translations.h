@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+
 #include <QLocale>
 #include <QTranslator>
 
@@ -14,7 +17,11 @@ namespace vlt {
 // no table. Create it before the first text is looked up: texts are kept once computed.
 class InterfaceTranslations final {
 public:
-    explicit InterfaceTranslations(AppLanguage language);
+    // Turns each translated text into the text shown, for what Qt's text layout cannot
+    // know by itself (where Japanese lines may end).
+    using TextPreparation = std::function<QString(const QString&)>;
+
+    explicit InterfaceTranslations(AppLanguage language, TextPreparation prepareText = {});
     ~InterfaceTranslations();
     InterfaceTranslations(const InterfaceTranslations&) = delete;
     InterfaceTranslations& operator=(const InterfaceTranslations&) = delete;
@@ -26,7 +33,7 @@ public:
     static QString tablePath(AppLanguage language);
 
 private:
-    QTranslator own_;
+    std::unique_ptr<QTranslator> own_;
     QTranslator qt_;
     QLocale previousLocale_;
     bool complete_ = true;
