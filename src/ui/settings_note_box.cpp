@@ -5,6 +5,7 @@
 #include <QSvgRenderer>
 #include <QSvgWidget>
 
+#include "ui/ink_fitting_label.h"
 #include "ui/settings_section_layout.h"
 #include "ui/modal_palette.h"
 #include "ui/text_style.h"
@@ -24,8 +25,17 @@ SettingsNoteBox::SettingsNoteBox(const QString& text, const QString& imageName, 
     // The lines stand a little further apart than the font's own spacing.
     const double lineSpacing = QFontMetricsF(font).lineSpacing();
     const int percent = qRound(100.0 * (lineSpacing + kExtraLineSpacing) / lineSpacing);
+    // Rich text is drawn clipped to its document: the room for marks above capitals
+    // (Turkish "İ") and cedillas below is part of it. A document drops the top margin of
+    // its first paragraph; a table around it keeps it.
+    const int markRoom = InkFittingLabel::markRoom(font, text);
     text_->setTextFormat(Qt::RichText);
-    text_->setText(QStringLiteral("<div style=\"line-height:%1%\">%2</div>").arg(percent).arg(text.toHtmlEscaped()));
+    text_->setText(QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\" "
+                                  "style=\"margin-top:%1px; margin-bottom:%1px\"><tr><td>"
+                                  "<div style=\"line-height:%2%\">%3</div></td></tr></table>")
+                       .arg(markRoom)
+                       .arg(percent)
+                       .arg(text.toHtmlEscaped()));
     text_->setAccessibleName(text);
 
     auto* row = new QHBoxLayout(this);

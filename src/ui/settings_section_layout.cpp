@@ -9,8 +9,8 @@
 namespace vlt {
 
 QLabel* makeSettingsLabel(const QString& text, const QFont& font, const QColor& colour, QWidget* parent, bool wraps) {
-    // One line is as tall as its ink; wrapped text keeps QLabel's own height.
-    QLabel* label = wraps ? new QLabel(text, parent) : new InkFittingLabel(text, parent);
+    // As tall as its ink, one line or several.
+    QLabel* label = new InkFittingLabel(text, parent);
     label->setFont(font);
     label->setTextFormat(Qt::PlainText);
     QPalette colours = label->palette();

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "screens/start/startup_palette.h"
+#include "ui/ink_fitting_label.h"
 #include "ui/text_style.h"
 
 namespace vlt {
@@ -52,7 +53,9 @@ protected:
 }  // namespace
 
 ShortcutItem::ShortcutItem(const QString& title, const QString& shortcut, QWidget* parent) : QWidget(parent) {
-    caption_ = new QLabel(title, this);
+    // Capitals with marks (Turkish "GÖRÜNTÜ", French "DÉPLACER") rise above the font's
+    // line; the caption is as tall as their ink.
+    caption_ = new InkFittingLabel(title, this);
     QFont captionFont = textStyleFont(TextStyle::callout);
     captionFont.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
     caption_->setFont(captionFont);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QDragEnterEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMimeData>
 #include <QScrollArea>
@@ -15,6 +16,7 @@
 #include "app/shell_test_support.h"
 #include "model/model_test_support.h"
 #include "model/app_model_test_access.h"
+#include "screens/start/shortcut_item.h"
 #include "screens/start/shortcut_reference.h"
 #include "screens/start/startup_palette.h"
 #include "screens/start/startup_toolbar.h"
@@ -238,6 +240,25 @@ TEST_F(StartupViewTest, RendersAtTheDefaultWindowSize) {
     }
     EXPECT_NEAR(darkest.greenF(), StartupPalette::ink().greenF(), 0.05);
     EXPECT_NEAR(darkest.blueF(), StartupPalette::ink().blueF(), 0.05);
+}
+
+// The captions are capitals, and capitals with marks ("GÖRÜNTÜ", "DÉPLACER", "TAMAÑO")
+// rise above the font's line: the caption is as tall as its ink, so no mark is cut.
+TEST(ShortcutItemTest, ACaptionHoldsTheMarksAboveItsCapitals) {
+    for (const QString& title : {QStringLiteral("GÖRÜNTÜ YAKINLAŞTIRMA"), QStringLiteral("DÉPLACER L’IMAGE"),
+                                 QStringLiteral("TAMAÑO DEL PINCEL")}) {
+        SCOPED_TRACE(title.toStdString());
+        ShortcutItem item(title, QStringLiteral("Ctrl + mouse wheel"));
+        item.resize(250, 120);
+        item.show();
+        const QLabel& caption = *item.captionLabel();
+        const QFontMetricsF metrics(caption.font());
+        // One centred line, as the caption stands at this width.
+        const double baseline = caption.contentsRect().center().y() + 0.5 - metrics.height() / 2 + metrics.ascent();
+        const QRectF ink = metrics.tightBoundingRect(title);
+        EXPECT_GE(baseline + ink.top(), -0.5);
+        EXPECT_LE(baseline + ink.bottom(), caption.height() + 0.5);
+    }
 }
 
 }  // namespace
