@@ -40,8 +40,20 @@ QLabel* makeLabel(const QString& text, TextStyle style, QFont::Weight weight, co
     return label;
 }
 
+// The panel keeps its width in every language: a text longer than the column runs onto
+// further lines instead of widening the column past the panel's edge.
+QLabel* makeWrappingLabel(const QString& text, TextStyle style, QFont::Weight weight, const QColor& colour) {
+    QLabel* label = makeLabel(text, style, weight, colour);
+    label->setWordWrap(true);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    label->setSizePolicy(policy);
+    return label;
+}
+
 QLabel* makeSectionTitle(const char* text, double letterSpacing) {
-    QLabel* label = makeLabel(localizedString(text), TextStyle::subheadline, QFont::Bold, CropPalette::secondaryText());
+    QLabel* label =
+        makeWrappingLabel(localizedString(text), TextStyle::subheadline, QFont::Bold, CropPalette::secondaryText());
     QFont font = label->font();
     font.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
     label->setFont(font);
@@ -182,17 +194,15 @@ QWidget* CropInspector::makeScrollContent() {
     auto* headingTexts = new QVBoxLayout;
     headingTexts->setSpacing(2);
     headingTexts->addWidget(
-        makeLabel(localizedString("Choose the frame"), TextStyle::title2, QFont::DemiBold, CropPalette::ink()));
-    headingTexts->addWidget(makeLabel(localizedString("Non-destructive source crop"), TextStyle::callout, QFont::Normal,
-                                      CropPalette::secondaryText()));
+        makeWrappingLabel(localizedString("Choose the frame"), TextStyle::title2, QFont::DemiBold, CropPalette::ink()));
+    headingTexts->addWidget(makeWrappingLabel(localizedString("Non-destructive source crop"), TextStyle::callout,
+                                              QFont::Normal, CropPalette::secondaryText()));
     heading->addLayout(headingTexts, 1);
     column->addLayout(heading);
     column->addSpacing(16);
-    QLabel* description = makeLabel(localizedString("Select the area you want to edit. The darker area remains visible "
-                                                    "for context but will be excluded from the editor."),
-                                    TextStyle::body, QFont::Normal, CropPalette::bodyText());
-    description->setWordWrap(true);
-    column->addWidget(description);
+    column->addWidget(makeWrappingLabel(localizedString("Select the area you want to edit. The darker area remains "
+                                                        "visible for context but will be excluded from the editor."),
+                                        TextStyle::body, QFont::Normal, CropPalette::bodyText()));
     column->addSpacing(18);
     column->addWidget(makeDivider());
     column->addSpacing(18);
@@ -227,15 +237,16 @@ QWidget* CropInspector::makeScrollContent() {
     auto* sizeBox = new SizeBox;
     auto* sizeRow = new QHBoxLayout(sizeBox);
     sizeRow->setContentsMargins(14, 0, 14, 0);
-    sizeRow->addWidget(
-        makeLabel(localizedString("Selection size"), TextStyle::callout, QFont::Normal, CropPalette::bodyText()));
-    sizeRow->addStretch(1);
+    // The caption gives way to the readout, which never breaks.
+    sizeRow->addWidget(makeWrappingLabel(localizedString("Selection size"), TextStyle::callout, QFont::Normal,
+                                         CropPalette::bodyText()),
+                       1);
     sizeValue_ = makeLabel(QString(), TextStyle::body, QFont::DemiBold, CropPalette::ink());
+    sizeValue_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     sizeRow->addWidget(sizeValue_);
     column->addWidget(sizeBox);
     column->addSpacing(10);
-    notice_ = makeLabel(QString(), TextStyle::subheadline, QFont::Normal, CropPalette::secondaryText());
-    notice_->setWordWrap(true);
+    notice_ = makeWrappingLabel(QString(), TextStyle::subheadline, QFont::Normal, CropPalette::secondaryText());
     column->addWidget(notice_);
     column->addSpacing(10);
 

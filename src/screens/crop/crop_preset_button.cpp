@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
 
 #include "foundation/localized_string.h"
 #include "screens/crop/crop_accessibility.h"
@@ -23,6 +24,12 @@ const QString& selectedText() {
 const QString& notSelectedText() {
     static const QString text = localizedString("Not selected");
     return text;
+}
+
+// A title's trailing ratio ("16:9"), which tells the presets apart and so is never cut.
+const QRegularExpression& trailingRatio() {
+    static const QRegularExpression ratio(QStringLiteral("\\s+\\d+:\\d+$"));
+    return ratio;
 }
 
 // Every glyph is centred in a slot as tall as the tallest one, so the titles of a grid
@@ -62,6 +69,25 @@ QSize CropPresetButton::sizeHint() const {
 
 QSize CropPresetButton::minimumSizeHint() const { return {10, sizeHint().height()}; }
 
+QRectF CropPresetButton::titleRect() const {
+    const QFontMetricsF metrics(font());
+    const int slot = glyphSlotHeight();
+    const double top = (height() - (slot + kGlyphToTitle + metrics.height())) / 2;
+    return {2, top + slot + kGlyphToTitle, width() - 4.0, metrics.height()};
+}
+
+QString CropPresetButton::shownTitle() const {
+    const QFontMetricsF metrics(font());
+    const double room = titleRect().width();
+    if (metrics.horizontalAdvance(text()) <= room) return text();
+    const QRegularExpressionMatch ratio = trailingRatio().match(text());
+    if (!ratio.hasMatch()) return metrics.elidedText(text(), Qt::ElideRight, room);
+    const QString ratioText = ratio.captured();
+    const QString name = metrics.elidedText(text().left(ratio.capturedStart()), Qt::ElideRight,
+                                            room - metrics.horizontalAdvance(ratioText));
+    return name.isEmpty() ? ratioText.trimmed() : name + ratioText;
+}
+
 void CropPresetButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -72,11 +98,10 @@ void CropPresetButton::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(isSelected_ ? CropPalette::selectedBorder() : CropPalette::hairline(), 1));
     painter.drawPath(shape);
 
-    const QFontMetricsF metrics(font());
     const QSize glyph = cropPresetGlyphSize(preset_);
     const int slot = glyphSlotHeight();
-    const double contentHeight = slot + kGlyphToTitle + metrics.height();
-    const double top = (height() - contentHeight) / 2;
+    const QRectF title = titleRect();
+    const double top = title.top() - kGlyphToTitle - slot;
     const QRectF glyphRect((width() - glyph.width()) / 2.0, top + (slot - glyph.height()) / 2.0, glyph.width(),
                            glyph.height());
     QPen outline(CropPalette::accent(), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
@@ -86,9 +111,7 @@ void CropPresetButton::paintEvent(QPaintEvent*) {
     painter.drawRect(glyphRect.adjusted(0.5, 0.5, -0.5, -0.5));
 
     painter.setPen(isSelected_ ? CropPalette::accent() : CropPalette::bodyText());
-    const QRectF titleRect(2, top + slot + kGlyphToTitle, width() - 4, metrics.height());
-    painter.drawText(titleRect, Qt::AlignHCenter | Qt::AlignTop,
-                     metrics.elidedText(text(), Qt::ElideRight, titleRect.width()));
+    painter.drawText(title, Qt::AlignHCenter | Qt::AlignTop, shownTitle());
 
     if (hasFocus()) {
         QColor ring = CropPalette::accent();
@@ -97,6 +120,11 @@ void CropPresetButton::paintEvent(QPaintEvent*) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), kCornerRadius - 1, kCornerRadius - 1);
     }
+}
+
+void CropPresetButton::resizeEvent(QResizeEvent* event) {
+    QAbstractButton::resizeEvent(event);
+    setToolTip(shownTitle() == text() ? QString() : text());
 }
 
 void CropPresetButton::keyPressEvent(QKeyEvent* event) {

@@ -27,17 +27,24 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // The title as the tile draws it at its width: whole when it fits, else shortened in
+    // its name, never in its ratio ("Panorá… 16:9"); the whole title is then the tooltip.
+    QString shownTitle() const;
+
 signals:
     void focusEntered(CropPreset preset);
     void focusLeft(CropPreset preset);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    QRectF titleRect() const;
+
     CropPreset preset_;
     bool isSelected_ = false;
 };

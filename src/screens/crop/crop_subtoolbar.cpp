@@ -15,7 +15,8 @@ namespace vlt {
 
 namespace {
 
-// One line, shortened in the middle when too long; the full text stays in text().
+// One line, shortened in the middle when too long; the full text stays in text() and
+// shows on hover while it is shortened.
 class MiddleElidedLabel final : public QLabel {
 public:
     using QLabel::QLabel;
@@ -27,9 +28,16 @@ protected:
         QPainter painter(this);
         painter.setPen(palette().color(QPalette::WindowText));
         painter.setFont(font());
-        const QString shown = fontMetrics().elidedText(text(), Qt::ElideMiddle, width());
-        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, shown);
+        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, shown());
     }
+
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        setToolTip(shown() == text() ? QString() : text());
+    }
+
+private:
+    QString shown() const { return fontMetrics().elidedText(text(), Qt::ElideMiddle, width()); }
 };
 
 void setTextColour(QWidget& widget, const QColor& colour) {

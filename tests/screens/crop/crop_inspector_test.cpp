@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <QCoreApplication>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
+#include <QTranslator>
 
 #include "foundation/application_settings.h"
 #include "screens/crop/crop_inspector.h"
@@ -167,6 +173,80 @@ TEST_F(CropInspectorSizeTest, TheReadoutAndTheNoticeFollowTheMaximumImageSide) {
     setMaximumImageSide(2000);
     EXPECT_EQ(inspector.sizeLabel()->text(), QStringLiteral("1500 × 2000 px"));
     EXPECT_TRUE(inspector.noticeLabel()->text().startsWith(QStringLiteral("Maximum image dimension: 2000 px. ")));
+}
+
+// The inspector's longest texts as Spanish, Portuguese and Italian write them; every
+// other text stays English.
+class LongInspectorTexts final : public QTranslator {
+public:
+    LongInspectorTexts() { QCoreApplication::installTranslator(this); }
+    ~LongInspectorTexts() override { QCoreApplication::removeTranslator(this); }
+
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* sourceText, const char*, int) const override {
+        static const QHash<QString, QString> texts = {
+            {QStringLiteral("CROP · SOURCE IMAGE"), QStringLiteral("RITAGLIO · IMMAGINE DI ORIGINE")},
+            {QStringLiteral("Choose the frame"), QStringLiteral("Escolha o enquadramento")},
+            {QStringLiteral("Non-destructive source crop"), QStringLiteral("Recorte no destructivo del origen")},
+            {QStringLiteral("SELECTION ASPECT RATIO"), QStringLiteral("RELACIÓN DE ASPECTO DE LA SELECCIÓN")},
+            {QStringLiteral("Selection size"), QStringLiteral("Dimensioni della selezione")},
+        };
+        return texts.value(QString::fromUtf8(sourceText));
+    }
+};
+
+// The panel keeps its width whatever the language: its texts wrap inside it, and the
+// right column of presets stays clear of its edge.
+TEST(CropInspectorTextsTest, LongTextsWrapInsideThePanelsWidth) {
+    const LongInspectorTexts texts;
+    testing::CropScreenFixture fixture;
+    CropInspector inspector(*fixture.model, fixture.document);
+    inspector.resize(CropInspector::kWidth, 720);
+    inspector.show();
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(inspector.width(), CropInspector::kWidth);
+    const auto* area = inspector.findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    const QWidget* viewport = area->viewport();
+    EXPECT_LE(area->widget()->width(), viewport->width());
+    const QList<QLabel*> labels = inspector.findChildren<QLabel*>();
+    ASSERT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+        return label->text() == QStringLiteral("RELACIÓN DE ASPECTO DE LA SELECCIÓN");
+    }));
+    for (const QWidget* shown : area->widget()->findChildren<QWidget*>()) {
+        const QRect placed(shown->mapTo(viewport, QPoint()), shown->size());
+        EXPECT_LE(placed.right(), viewport->width() - 18) << shown->metaObject()->className();
+    }
+    const QRect lastPreset(inspector.presetButton(CropPreset::portrait2By3)->mapTo(viewport, QPoint()),
+                           inspector.presetButton(CropPreset::portrait2By3)->size());
+    EXPECT_GE(lastPreset.width(), 60);
+}
+
+// A title too long for its tile is shortened in its name, never in its ratio, and shows
+// whole on hover; one that fits needs no tooltip.
+TEST(CropPresetButtonTest, AShortenedTitleKeepsItsRatioAndShowsWholeOnHover) {
+    CropPresetButton wide(CropPreset::landscape16By9);
+    wide.show();
+    wide.resize(200, 76);
+    EXPECT_EQ(wide.shownTitle(), QStringLiteral("Wide 16:9"));
+    EXPECT_EQ(wide.toolTip(), QString());
+
+    wide.resize(56, 76);
+    EXPECT_TRUE(wide.shownTitle().endsWith(QStringLiteral("… 16:9"))) << wide.shownTitle().toStdString();
+    EXPECT_TRUE(wide.shownTitle().startsWith(QStringLiteral("W")));
+    EXPECT_EQ(wide.toolTip(), QStringLiteral("Wide 16:9"));
+
+    // Narrower than the ratio and a letter: the ratio alone.
+    wide.resize(36, 76);
+    EXPECT_EQ(wide.shownTitle(), QStringLiteral("16:9"));
+    EXPECT_EQ(wide.toolTip(), QStringLiteral("Wide 16:9"));
+
+    CropPresetButton full(CropPreset::fullImage);
+    full.show();
+    full.resize(40, 76);
+    EXPECT_TRUE(full.shownTitle().endsWith(QStringLiteral("…")));
+    EXPECT_EQ(full.toolTip(), QStringLiteral("Full image"));
 }
 
 }  // namespace

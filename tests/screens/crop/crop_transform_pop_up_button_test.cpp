@@ -2,7 +2,9 @@
 
 #include <optional>
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 
 #include "screens/crop/crop_accessibility.h"
@@ -110,6 +112,27 @@ TEST_F(CropSubtoolbarTest, CommandsAreIgnoredWhileTheEditorIsBeingPrepared) {
     subtoolbar.perform(CropTransformCommand::rotateRight);
     subtoolbar.transformButton()->performKeyEquivalent(keyPress(Qt::Key_BracketLeft, Qt::ControlModifier));
     EXPECT_EQ(fixture.document->selection(), before);
+}
+
+// A file name too long for the sub-toolbar is shortened in the middle and shows whole
+// on hover; once there is room the tooltip goes.
+TEST(CropSubtoolbarFileNameTest, AShortenedFileNameShowsWholeOnHover) {
+    testing::CropScreenFixture fixture;
+    const QString name = QStringLiteral("Portrait of the patient, front view, before the consultation.jpg");
+    auto document = std::make_shared<CropDocument>(testing::makeImportedImage(
+        QUrl::fromLocalFile(QStringLiteral("/photos/") + name), 800, 600, testing::makeQuadrantImage(400, 300)));
+    AppModelTestAccess::setDocument(*fixture.model, document);
+    CropSubtoolbar subtoolbar(*fixture.model, document);
+    subtoolbar.resize(700, CropSubtoolbar::kHeight);
+    subtoolbar.show();
+    QCoreApplication::processEvents();
+    ASSERT_LT(subtoolbar.fileNameLabel()->width(), subtoolbar.fileNameLabel()->sizeHint().width());
+    EXPECT_EQ(subtoolbar.fileNameLabel()->toolTip(), name);
+
+    subtoolbar.resize(2400, CropSubtoolbar::kHeight);
+    QCoreApplication::processEvents();
+    ASSERT_GE(subtoolbar.fileNameLabel()->width(), subtoolbar.fileNameLabel()->sizeHint().width());
+    EXPECT_EQ(subtoolbar.fileNameLabel()->toolTip(), QString());
 }
 
 }  // namespace
