@@ -5,6 +5,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QStringList>
 #include <QTransform>
 
@@ -36,6 +37,19 @@ QString systemFamily() {
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 
+// The black faces of the CJK family, to stand after the system family: kana, kanji and
+// hangul come from a fallback face, which Qt picks at the weight the system family
+// reached (its bold), so they would look thin beside black Latin letters. The face of
+// the interface's language comes first, for its shapes of the shared Han characters.
+QStringList blackCjkFamilies() {
+    QStringList families = {QStringLiteral("Noto Sans CJK JP Black"), QStringLiteral("Noto Sans CJK SC Black"),
+                            QStringLiteral("Noto Sans CJK KR Black")};
+    const QLocale::Language language = QLocale().language();
+    if (language == QLocale::Chinese) families.move(1, 0);
+    if (language == QLocale::Korean) families.move(2, 0);
+    return families;
+}
+
 QStringList lines(const QString& text) {
     QString unified = text;
     unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -50,6 +64,7 @@ QStringList lines(const QString& text) {
 QFont AnnotationTextLayout::resolvedFont(const AnnotationFontStyle& style) {
     QString family = style.family;
     QFont::Weight weight = qtFontWeight(style.weight);
+    QStringList fallbacks;
     if (namesSystemFont(family)) {
         family = systemFamily();
     } else if (family == kArialFamily && !QFontDatabase::hasFamily(kArialFamily)) {
@@ -57,11 +72,13 @@ QFont AnnotationTextLayout::resolvedFont(const AnnotationFontStyle& style) {
     } else if (namesArialBlack(family) && !QFontDatabase::hasFamily(kArialBlackFamily)) {
         family = systemFamily();
         weight = QFont::Black;
+        fallbacks = blackCjkFamilies();
     } else if (!QFontDatabase::hasFamily(family)) {
         family = systemFamily();
     }
 
     QFont font(family);
+    if (!fallbacks.isEmpty()) font.setFamilies(QStringList{family} + fallbacks);
     font.setPixelSize(kReferencePixelSize);
     font.setWeight(weight);
     font.setItalic(style.italic);

@@ -25,8 +25,9 @@ public:
     QPainterPath glyphPath() const;
 
     // The font the style names on this system: "Arial" falls back to its metric twin
-    // Liberation Sans, "Arial-Black" to the system family at black weight, the system
-    // font is DejaVu Sans, and an unknown family gives the system font.
+    // Liberation Sans, "Arial-Black" to the system family at black weight (and the black
+    // Noto Sans CJK for what the system family lacks), the system font is DejaVu Sans,
+    // and an unknown family gives the system font.
     static QFont resolvedFont(const AnnotationFontStyle& style);
 
 private:

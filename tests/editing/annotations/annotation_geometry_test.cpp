@@ -2,8 +2,11 @@
 
 #include <cmath>
 
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QRectF>
 #include <QSizeF>
+#include <QTextLayout>
 
 #include "editing/annotations/annotation_bounds.h"
 #include "editing/annotations/annotation_halo.h"
@@ -131,6 +134,30 @@ TEST(AnnotationTextLayoutTest, BoxScalesWithTheFontAndCountsLines) {
     EXPECT_EQ(black.weight(), QFont::Black);
     EXPECT_EQ(AnnotationTextLayout::resolvedFont({QStringLiteral("System"), 20, 5, true}).family(),
               QStringLiteral("DejaVu Sans"));
+}
+
+// Labels drawn into images use "Arial-Black"; in its place the system family stands at
+// black weight, and Japanese, Korean and Chinese letters come from the black Noto Sans
+// CJK rather than a fallback at the system family's bold, so they are as heavy as the
+// Latin letters beside them.
+TEST(AnnotationTextLayoutTest, KanaHangulAndHanOfABlackTextAreBlackToo) {
+    const QFont black = AnnotationTextLayout::resolvedFont({QStringLiteral("Arial-Black"), 20, 5, false});
+    QTextLayout layout(QStringLiteral("Original オリジナル 원본 原图"), black);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    ASSERT_GE(runs.size(), 2);
+    for (const QGlyphRun& run : runs) {
+        const QRawFont face = run.rawFont();
+        SCOPED_TRACE(face.familyName().toStdString() + " " + face.styleName().toStdString());
+        if (face.familyName() == QStringLiteral("DejaVu Sans")) {
+            EXPECT_EQ(face.styleName(), QStringLiteral("Bold"));
+        } else {
+            EXPECT_TRUE(face.familyName().startsWith(QStringLiteral("Noto Sans CJK")));
+            EXPECT_EQ(face.styleName(), QStringLiteral("Black"));
+        }
+    }
 }
 
 TEST(AnnotationBoundsTest, BoundsIncludeHalfWidthAndHalo) {
