@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "foundation/decoding_error.h"
+#include "foundation/default_comparison_labels.h"
 #include "foundation/diagnostic_log.h"
 #include "foundation/pretty_printed_json.h"
 #include "foundation/settings_file_failure.h"
@@ -228,8 +229,15 @@ Result<SettingsDocument> decodeDocument(const Json& object) {
 ApplicationSettings settingsFrom(SettingsDocument document) {
     ApplicationSettings settings;
     settings.maximumImageSide = document.maximumImageSide.value_or(ApplicationSettings::kMaximumImageSide);
-    if (document.originalComparisonLabel) settings.originalComparisonLabel = *document.originalComparisonLabel;
-    if (document.simulationComparisonLabel) settings.simulationComparisonLabel = *document.simulationComparisonLabel;
+    // A stored default, whatever language wrote it, reads as the default of this launch's
+    // language; a typed label stays as typed.
+    if (document.originalComparisonLabel && !isDefaultOriginalComparisonLabel(*document.originalComparisonLabel)) {
+        settings.originalComparisonLabel = *document.originalComparisonLabel;
+    }
+    if (document.simulationComparisonLabel &&
+        !isDefaultSimulationComparisonLabel(*document.simulationComparisonLabel)) {
+        settings.simulationComparisonLabel = *document.simulationComparisonLabel;
+    }
     settings.contactName = document.contactName.value_or(QString());
     settings.contactEmail = document.contactEmail.value_or(QString());
     settings.contactPhoneNumber = document.contactPhoneNumber.value_or(QString());

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "foundation/capturing_event_log_sink.h"
+#include "foundation/app_language.h"
 #include "foundation/decoding_error.h"
+#include "foundation/interface_translations.h"
 #include "foundation/json_application_settings_store.h"
 #include "base/system_error.h"
 #include "settings_file_support.h"
@@ -139,6 +141,53 @@ TEST_F(JSONApplicationSettingsStoreTest, AbsentValuesAreTheDefaultsAndOthersAreN
          defaultsWith([](auto& s) { s.preferredStillImageIndividualMaximumDimension = 800; })},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(loadValid(text), expected) << text;
+}
+
+// A file keeps the default labels in the language that wrote them; under any other
+// language they read as that language's defaults, so badges and images follow the
+// language. Labels the person typed stay as typed, even one that is the other label's
+// default.
+TEST_F(JSONApplicationSettingsStoreTest, DefaultLabelsWrittenInAnyLanguageReadInTheCurrentOne) {
+    std::vector<std::pair<QString, QString>> writtenDefaults;
+    for (const AppLanguage writer : kAllAppLanguages) {
+        const InterfaceTranslations translations(writer);
+        ASSERT_TRUE(translations.isComplete());
+        const ApplicationSettings defaults = ApplicationSettings::defaults();
+        ASSERT_TRUE(store.save(defaults).ok());
+        const std::string file = folder.read("settings.json");
+        EXPECT_NE(file.find(defaults.originalComparisonLabel.toStdString()), std::string::npos);
+        writtenDefaults.emplace_back(defaults.originalComparisonLabel, defaults.simulationComparisonLabel);
+    }
+    ASSERT_EQ(writtenDefaults[5], std::make_pair(QStringLiteral("オリジナル"), QStringLiteral("シミュレーション")));
+
+    const std::pair<QString, QString> typed[] = {
+        {QStringLiteral("Before"), QStringLiteral("After")},
+        {QStringLiteral("Simulation"), QStringLiteral("Original")},
+        {QStringLiteral("Original "), QStringLiteral("オリジナル画像")},
+        {QString(), QString()},
+    };
+    for (const AppLanguage reader : kAllAppLanguages) {
+        const InterfaceTranslations translations(reader);
+        const ApplicationSettings own = ApplicationSettings::defaults();
+        SCOPED_TRACE(appLanguageRawValue(reader));
+        for (const auto& [original, simulation] : writtenDefaults) {
+            ApplicationSettings written = sampleSettings();
+            written.originalComparisonLabel = original;
+            written.simulationComparisonLabel = simulation;
+            ASSERT_TRUE(store.save(written).ok());
+            const ApplicationSettings read = store.load().value();
+            EXPECT_EQ(read.originalComparisonLabel, own.originalComparisonLabel);
+            EXPECT_EQ(read.simulationComparisonLabel, own.simulationComparisonLabel);
+            EXPECT_EQ(read.contactName, written.contactName);
+        }
+        for (const auto& [original, simulation] : typed) {
+            ApplicationSettings written = sampleSettings();
+            written.originalComparisonLabel = original;
+            written.simulationComparisonLabel = simulation;
+            ASSERT_TRUE(store.save(written).ok());
+            EXPECT_EQ(store.load().value(), written);
+        }
+    }
 }
 
 TEST_F(JSONApplicationSettingsStoreTest, BrokenFilesAreClearDecodingErrorsNeverCrashes) {

@@ -9,22 +9,16 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
 #include "app/app_content_view.h"
-#include "editing/preparation/editing_canvas.h"
 #include "editing/session/editor_messages.h"
 #include "editing/session/editor_session.h"
 #include "foundation/interface_translations.h"
-#include "foundation/json_application_settings_store.h"
 #include "foundation/localized_string.h"
-#include "foundation/settings_file_app_language_preference_store.h"
 #include "model/app_model.h"
 #include "model/app_model_test_access.h"
 #include "model/share_image_failure_report.h"
@@ -33,11 +27,7 @@
 #include "output/video/animation_video_failure.h"
 #include "platform/text/interface_text_preparation.h"
 #include "platform/text/japanese_phrase_breaks.h"
-#include "screens/crop/crop_go_to_editor_button.h"
-#include "screens/crop/crop_toolbar.h"
-#include "screens/crop/crop_view.h"
 #include "screens/editor/editor_text_button.h"
-#include "screens/editor/editor_view.h"
 #include "screens/editor/editor_viewport_header.h"
 #include "screens/print/print_accessory_view_controller.h"
 #include "screens/save_images/still_image_save_modal.h"
@@ -45,26 +35,20 @@
 #include "screens/settings/settings_modal.h"
 #include "screens/settings/settings_navigation_rail.h"
 #include "translations/painted_text_support.h"
+#include "translations/translated_road_support.h"
 #include "ui/interface_font.h"
-#include "ui/motion_preference.h"
 
 namespace vlt {
 namespace {
 
-constexpr int kPatience = 20000;
 // Half a pixel of ink may fall on a clipped edge: antialiasing rounds it away.
 constexpr double kInkTolerance = 0.5;
 const QChar kEllipsis(0x2026);
 const QChar kWordJoiner(0x2060);
 
-// The language under test comes from the environment: one process per language, since
-// texts are kept once looked up.
-AppLanguage languageUnderTest() {
-    const QByteArray code = qgetenv("VLT_TEST_INTERFACE_LANGUAGE");
-    return appLanguageFromRawValue(code.isEmpty() ? "fr" : code.toStdString()).value_or(AppLanguage::french);
-}
-
-QString languageCode() { return QString::fromLatin1(appLanguageRawValue(languageUnderTest()).data()); }
+using testing::kPatience;
+using testing::languageCode;
+using testing::languageUnderTest;
 
 class TranslationEnvironment final : public ::testing::Environment {
 public:
@@ -326,14 +310,6 @@ void expectNothingCut(QWidget& window, const char* screen) {
     EXPECT_EQ(cut.join(u'\n').toStdString(), "") << screen;
 }
 
-QString writePhotograph(const QString& path) {
-    QImage photo(900, 600, QImage::Format_RGB32);
-    photo.fill(QColor(150, 110, 90));
-    QPainter(&photo).fillRect(300, 150, 300, 300, QColor(220, 190, 170));
-    photo.save(path, "PNG");
-    return path;
-}
-
 // Shows a card by putting the model in its state, checks it and takes it away.
 template <typename Change>
 void expectCardNothingCut(AppContentView& root, QWidget& window, AppOverlayLayer layer, const char* screen,
@@ -349,25 +325,10 @@ void expectCardNothingCut(AppContentView& root, QWidget& window, AppOverlayLayer
 // page, the crop screen, the editor in both modes with its banners, every dialog with
 // each of its sections, and the cards of each output.
 TEST(TranslatedScreensTest, NoScreenCutsItsTexts) {
-    QTemporaryDir folder;
-    MotionPreference::shared().setReduceMotion(true);
-    AppModel model(
-        std::make_shared<JSONApplicationSettingsStore>(folder.filePath("settings.json").toStdString()),
-        std::make_shared<SettingsFileAppLanguagePreferenceStore>(folder.filePath("Veltrano.conf")), languageUnderTest(),
-        nullptr, nullptr, [](const EditingCanvasDescriptor& descriptor) { return EditingCanvas::prepare(descriptor); },
-        QtScheduler::shared());
-    QWidget window;
-    window.resize(1180, 820);
-    auto* root = new AppContentView(model, QtScheduler::shared(), MotionPreference::shared(), &window,
-                                    AppContentView::RootTasks::leftToTheShell);
-    root->setCropScreenFactory([](AppModel& owner, const std::shared_ptr<CropDocument>& document,
-                                  QWidget* parent) -> QWidget* { return new CropView(owner, document, parent); });
-    root->setEditorScreenFactory(
-        [](AppModel& owner, const std::shared_ptr<EditorSession>& session, QWidget* parent) -> QWidget* {
-            return new EditorView(owner, session, EditorViewServices::standard(), parent);
-        });
-    root->resize(window.size());
-    window.show();
+    testing::TranslatedRoad road;
+    AppModel& model = *road.model;
+    AppContentView* root = road.root;
+    QWidget& window = road.window;
     expectNothingCut(window, "start");
     model.presentShortcuts();
     ASSERT_TRUE(QTest::qWaitFor([&] { return root->overlay(AppOverlayLayer::shortcuts); }, kPatience));
@@ -375,34 +336,15 @@ TEST(TranslatedScreensTest, NoScreenCutsItsTexts) {
     model.closeShortcuts();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !root->overlay(AppOverlayLayer::shortcuts); }, kPatience));
 
-    model.importImage(QUrl::fromLocalFile(writePhotograph(
-                          folder.filePath("Portrait of the patient, front view, before the consultation.png"))),
-                      ImageImportOrigin::openPanel);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return qobject_cast<CropView*>(root->baseScreenWidget()); }, kPatience));
+    // A file name too long for the crop screen's sub-toolbar.
+    ASSERT_TRUE(road.open(QStringLiteral("Portrait of the patient, front view, before the consultation.png")));
     expectNothingCut(window, "crop");
     AppModelTestAccess::setPreparingEditor(model, true);
     expectNothingCut(window, "crop_preparing");
     AppModelTestAccess::setPreparingEditor(model, false);
 
-    qobject_cast<CropView*>(root->baseScreenWidget())->toolbar()->goToEditorButton()->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return qobject_cast<EditorView*>(root->baseScreenWidget()); }, kPatience));
-    EditorSession& session = *model.editorState().editorSession;
-    // One push across the middle, so that there is something to save.
-    QWidget* canvas = qobject_cast<EditorView*>(root->baseScreenWidget())->canvas();
-    session.setSelectedTab(EditorTab::simulation);
-    QTest::qWait(50);
-    const std::int64_t revision = session.historyStateRevision();
-    const QPointF from = QRectF(canvas->rect()).center();
-    for (int step = 0; step <= 8; ++step) {
-        const QEvent::Type type =
-            step == 0 ? QEvent::MouseButtonPress : (step == 8 ? QEvent::MouseButtonRelease : QEvent::MouseMove);
-        const QPointF at = from + QPointF(8.0 * step, 0);
-        QMouseEvent event(type, at, canvas->mapToGlobal(at), Qt::LeftButton, step == 8 ? Qt::NoButton : Qt::LeftButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(canvas, &event);
-        QTest::qWait(20);
-    }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return session.historyStateRevision() != revision; }, kPatience));
+    ASSERT_TRUE(road.goToEditorAndPush());
+    EditorSession& session = road.session();
     // The header may scroll what lies beyond the zoom readout, never the readout itself,
     // whichever of the longest titles is selected.
     const auto* header = window.findChild<EditorViewportHeader*>();
@@ -449,7 +391,7 @@ TEST(TranslatedScreensTest, NoScreenCutsItsTexts) {
         AppModelTestAccess::changeStillImageSaveState(model, [&](StillImageSaveState& state) {
             if (!shown) return state.savedImages.reset();
             state.savedImages = StillImageSaveResult{
-                folder.filePath("Saved").toStdString(),
+                road.filePath("Saved").toStdString(),
                 {QStringLiteral("Portrait-v01-original.png"), QStringLiteral("Portrait-v01-comparison.png")},
                 {StillImageKind::original, StillImageKind::comparison},
                 nullptr};
@@ -459,7 +401,7 @@ TEST(TranslatedScreensTest, NoScreenCutsItsTexts) {
         *root, window, AppOverlayLayer::stillImageSaveError, "still_image_save_error", [&](bool shown) {
             const StillImageSaveFailureReport report =
                 reportStillImageSaveFailure({StillImageOutputFailure::make(StillImageOutputFailure::Case::renderFailed),
-                                             {folder.filePath(".vlt-Portrait-v01-original.png").toStdString()}},
+                                             {road.filePath(".vlt-Portrait-v01-original.png").toStdString()}},
                                             false);
             AppModelTestAccess::changeStillImageSaveState(model, [&](StillImageSaveState& state) {
                 state.errorTitle = shown ? std::optional(report.title) : std::nullopt;
@@ -489,7 +431,7 @@ TEST(TranslatedScreensTest, NoScreenCutsItsTexts) {
     expectCardNothingCut(*root, window, AppOverlayLayer::animationVideoSaved, "video_saved", [&](bool shown) {
         AppModelTestAccess::changeAnimationVideoSaveState(model, [&](AnimationVideoSaveState& state) {
             if (!shown) return state.savedVideo.reset();
-            state.savedVideo = AnimationVideoSaveResult{folder.filePath("Portrait.mp4"), std::nullopt};
+            state.savedVideo = AnimationVideoSaveResult{road.filePath("Portrait.mp4"), std::nullopt};
         });
     });
     expectCardNothingCut(*root, window, AppOverlayLayer::printError, "print_error", [&](bool shown) {
@@ -519,7 +461,6 @@ TEST(TranslatedScreensTest, NoScreenCutsItsTexts) {
     PrintAccessoryViewController accessory(StillImageKind::simulation, true, false);
     accessory.show();
     expectNothingCut(accessory, "print_accessory");
-    MotionPreference::shared().setReduceMotion(false);
 }
 
 }  // namespace
