@@ -107,6 +107,10 @@ Glossary (English = es); later texts follow it:
         <translation>%1, reflejada</translation>
     </message>
     <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>1 byte</source>
         <translation>1 byte</translation>
     </message>

@@ -30,6 +30,7 @@ Glossary (English = fr); later texts follow it:
   mouse wheel = molette de la souris
   Original = Original
   Output (editor menu) = Exporter
+  percentage (%1%) = %1 % (espace insécable avant %, comme avant : ; ! ?)
   Performance = Performances
   Pictures (system folder) = Images
   Print = Imprimer
@@ -93,7 +94,7 @@ Glossary (English = fr); later texts follow it:
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1%</translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1, %2 pt</source>
@@ -106,6 +107,10 @@ Glossary (English = fr); later texts follow it:
     <message>
         <source>%1, mirrored</source>
         <translation>%1, en miroir</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>1 byte</source>

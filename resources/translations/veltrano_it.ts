@@ -17,6 +17,7 @@ Glossary (English = it); later texts follow it:
   Ctrl, Alt, Shift, key combinations = invariati (Ctrl+Z, Ctrl+Shift+Z…)
   deformation = deformazione
   disclaimer = avvertenza
+  Dismiss = Chiudi
   editing canvas = tela di modifica
   editor = editor
   Eraser = Gomma
@@ -50,6 +51,8 @@ Glossary (English = it); later texts follow it:
   undo = annulla
   watermark = filigrana
   zoom = zoom
+Never use (native readers misread them; the check refuses them):
+  Dismiss ≠ Ignora: means “ignore”; Dismiss is Chiudi
 -->
 <context>
     <name>Veltrano</name>
@@ -104,6 +107,10 @@ Glossary (English = it); later texts follow it:
     <message>
         <source>%1, mirrored</source>
         <translation>%1, riflessa</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>1 byte</source>
@@ -705,11 +712,11 @@ o rotellina del mouse</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation>Ignora</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Dismiss editor message</source>
-        <translation>Ignora il messaggio dell’editor</translation>
+        <translation>Chiudi il messaggio dell’editor</translation>
     </message>
     <message>
         <source>Display the image at 100%</source>

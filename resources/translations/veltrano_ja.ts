@@ -109,6 +109,10 @@ Glossary (English = ja); later texts follow it:
         <translation>%1、反転</translation>
     </message>
     <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
         <source>1 byte</source>
         <translation>1バイト</translation>
     </message>

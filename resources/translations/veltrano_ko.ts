@@ -106,6 +106,10 @@ Glossary (English = ko); later texts follow it:
         <translation>%1, 뒤집힘</translation>
     </message>
     <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>1 byte</source>
         <translation>1바이트</translation>
     </message>

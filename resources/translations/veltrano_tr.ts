@@ -33,7 +33,7 @@ Glossary (English = tr); later texts follow it:
   percentage (%1%) = %%1 (percent sign before the number)
   Pictures (folder) = Resimler
   Print = Yazdır
-  Push = İt
+  Push = İtme
   Reconstruct = Yeniden Oluştur
   redo = Yinele
   reset = Sıfırla
@@ -53,6 +53,8 @@ Glossary (English = tr); later texts follow it:
   watermark = filigran
   zoom = yakınlaştırma
   Zoom In / Zoom Out = Yakınlaştır / Uzaklaştır
+Never use (native readers misread them; the check refuses them):
+  Push ≠ İt: the noun “dog” (“İt'i seç” reads “select the dog”); Push is İtme
 -->
 <context>
     <name>Veltrano</name>
@@ -107,6 +109,10 @@ Glossary (English = tr); later texts follow it:
     <message>
         <source>%1, mirrored</source>
         <translation>%1, aynalanmış</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>1 byte</source>
@@ -1542,7 +1548,7 @@ Mevcut bir dikdörtgeni seçmek için çift tıklayın, ardından taşımak içi
     </message>
     <message>
         <source>Push</source>
-        <translation>İt</translation>
+        <translation>İtme</translation>
     </message>
     <message>
         <source>Push both flanks inward evenly for a liposuction or tummy-tuck effect.</source>
@@ -1554,7 +1560,7 @@ Mevcut bir dikdörtgeni seçmek için çift tıklayın, ardından taşımak içi
     </message>
     <message>
         <source>Push reshape tool</source>
-        <translation>İt şekillendirme aracı</translation>
+        <translation>İtme şekillendirme aracı</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1782,7 +1788,7 @@ Mevcut bir dikdörtgeni seçmek için çift tıklayın, ardından taşımak içi
     </message>
     <message>
         <source>Select Push</source>
-        <translation>İt&apos;i seç</translation>
+        <translation>İtme&apos;yi seç</translation>
     </message>
     <message>
         <source>Select Reconstruct</source>

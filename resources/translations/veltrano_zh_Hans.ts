@@ -31,7 +31,7 @@ Glossary (English = zh-Hans); later texts follow it:
   Output = 输出
   Pictures (folder) = 图片
   Print = 打印
-  Push = 推移
+  Push = 推动
   Reconstruct = 重建
   redo = 重做
   reset = 重置
@@ -52,6 +52,8 @@ Glossary (English = zh-Hans); later texts follow it:
   watermark = 水印
   zoom = 缩放
   Zoom In / Zoom Out = 放大 / 缩小
+Never use (native readers misread them; the check refuses them):
+  Push ≠ 推移: reads as “passage of time”; Push is 推动
 -->
 <context>
     <name>Veltrano</name>
@@ -106,6 +108,10 @@ Glossary (English = zh-Hans); later texts follow it:
     <message>
         <source>%1, mirrored</source>
         <translation>%1，已翻转</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>1 byte</source>
@@ -1541,7 +1547,7 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Push</source>
-        <translation>推移</translation>
+        <translation>推动</translation>
     </message>
     <message>
         <source>Push both flanks inward evenly for a liposuction or tummy-tuck effect.</source>
@@ -1553,7 +1559,7 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Push reshape tool</source>
-        <translation>推移塑形工具</translation>
+        <translation>推动塑形工具</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1781,7 +1787,7 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Select Push</source>
-        <translation>选择推移</translation>
+        <translation>选择推动</translation>
     </message>
     <message>
         <source>Select Reconstruct</source>

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
@@ -30,6 +31,7 @@
 #include "screens/editor/editor_text_button.h"
 #include "screens/editor/editor_viewport_header.h"
 #include "screens/print/print_accessory_view_controller.h"
+#include "screens/print/print_preview_window.h"
 #include "screens/save_images/still_image_save_modal.h"
 #include "screens/save_images/still_image_save_navigation.h"
 #include "screens/settings/settings_modal.h"
@@ -237,10 +239,19 @@ QStringList cutInLayout(const QWidget& widget, const QWidget& root) {
     return cut;
 }
 
+// A colon, semicolon, exclamation or question mark ending a phrase, or a percent sign
+// after a number, with no (no-break) space before it: "Contenu: Simulation", "15%"; a
+// key combination ("Ctrl+?") is no phrase.
+const QRegularExpression& frenchUnspaced() {
+    static const QRegularExpression unspaced(QStringLiteral("[^\\s\\x{00a0}\\x{202f}+]([:;!?](?=\\s|$)|(?<=[0-9])%)"));
+    return unspaced;
+}
+
 // What a widget's own painting tells: ink outside the widget, outside the painter's clip
 // or outside an ancestor (marks above capitals, the first or last line of a paragraph,
-// content wider than its panel), a text elided without its whole text on hover, and in
-// Japanese a line that ends inside a word.
+// content wider than its panel), a text elided without its whole text on hover, in
+// French a colon or percent sign without its no-break space, and in Japanese a line that
+// ends inside a word.
 QStringList cutInPainting(QWidget& widget, const QWidget& root) {
     static const WholeTexts wholeTexts;
     QStringList cut;
@@ -270,6 +281,9 @@ QStringList cutInPainting(QWidget& widget, const QWidget& root) {
         if (!lineEnds) continue;
         if (line.contains(kEllipsis) && !wholeTexts.contains(line) && !tellsWhole(hoverText(widget), line)) {
             cut << describe(widget, line) + QStringLiteral(" elided without its whole text on hover");
+        }
+        if (languageUnderTest() == AppLanguage::french && frenchUnspaced().match(line).hasMatch()) {
+            cut << describe(widget, line) + QStringLiteral(" lacks the no-break space French sets before : ; ! ? %");
         }
         line.clear();
     }
@@ -461,6 +475,16 @@ TEST(TranslatedScreensTest, NoScreenCutsItsTexts) {
     PrintAccessoryViewController accessory(StillImageKind::simulation, true, false);
     accessory.show();
     expectNothingCut(accessory, "print_accessory");
+
+    // The print preview with its summary of the accessory's choices, as a print shows it.
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(road.filePath(QStringLiteral("print.pdf")));
+    PrintPreviewWindow preview(printer, new PrintAccessoryViewController(StillImageKind::comparison, true, true),
+                               localizedString("Print…"), nullptr);
+    preview.resize(1000, 760);
+    preview.show();
+    expectNothingCut(preview, "print_preview");
 }
 
 }  // namespace

@@ -70,9 +70,12 @@ PrintPreviewWindow::PrintPreviewWindow(std::shared_ptr<QPrinter> printer, PrintA
 PrintPreviewWindow::~PrintPreviewWindow() { delete preview_; }
 
 void PrintPreviewWindow::refreshSummary() {
+    // Each language sets its own colon apart: French with a no-break space before it,
+    // Japanese and Chinese with a full-width one.
+    static const QString namedChoice = localizedString("%1: %2");
     QStringList lines;
     for (const PrintSummaryItem& item : accessory_->localizedSummaryItems()) {
-        lines << item.name + QStringLiteral(": ") + item.description;
+        lines << namedChoice.arg(item.name, item.description);
     }
     summary_->setText(lines.join(QStringLiteral(" · ")));
 }
