@@ -78,7 +78,17 @@ bool isJapaneseLetter(char32_t character) {
     }
 }
 
-std::vector<qsizetype> japanesePhraseBoundaries(const QString& text) { return phraseBreaker().boundaries(text); }
+std::vector<qsizetype> japanesePhraseBoundaries(const QString& text) {
+    // ICU's phrase model at times parts a kanji from its okurigana ("小|さくします") or a
+    // word inside its kana ("くだ|さい"). Kana that follow a letter belong to it:
+    // particles, endings and auxiliaries never start a line.
+    std::vector<qsizetype> boundaries = phraseBreaker().boundaries(text);
+    std::erase_if(boundaries, [&text](qsizetype at) {
+        return QChar::script(codePointAt(text, at)) == QChar::Script_Hiragana &&
+               isJapaneseLetter(codePointBefore(text, at));
+    });
+    return boundaries;
+}
 
 QString keepingJapanesePhrasesTogether(const QString& text) {
     const std::vector<qsizetype> phrases = japanesePhraseBoundaries(text);

@@ -11,7 +11,8 @@ namespace vlt {
 // Readers expect lines to end between phrases (bunsetsu); ICU finds those.
 
 // The positions (UTF-16 offsets, neither 0 nor the length) between two phrases of
-// `text`, where a line may end.
+// `text`, where a line may end: ICU's phrases, but never before hiragana that follow a
+// letter, since those end the word before them.
 std::vector<qsizetype> japanesePhraseBoundaries(const QString& text);
 
 // `text` with a word joiner (U+2060, invisible, no width) wherever Qt would end a line

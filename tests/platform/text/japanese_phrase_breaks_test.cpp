@@ -44,6 +44,14 @@ TEST(JapanesePhraseBreaksTest, PhrasesEndAfterTheirParticlesAndEndings) {
     EXPECT_NE(std::find(wheel.begin(), wheel.end(), 8), wheel.end());
     EXPECT_TRUE(std::none_of(wheel.begin(), wheel.end(), [](qsizetype at) { return at < 8; }));
     EXPECT_TRUE(japanesePhraseBoundaries(QString()).empty());
+    // A kanji keeps its okurigana, a word its kana, though ICU's model parts them.
+    const QString smaller = QStringLiteral("横顔の鼻背のこぶを小さくします。ゆっくり試してください。");
+    for (const qsizetype at : japanesePhraseBoundaries(smaller)) {
+        EXPECT_NE(smaller.mid(at, 4), QStringLiteral("さくしま"));
+        EXPECT_NE(smaller.mid(at, 2), QStringLiteral("さい"));
+    }
+    const std::vector<qsizetype> kept = japanesePhraseBoundaries(smaller);
+    EXPECT_NE(std::find(kept.begin(), kept.end(), smaller.indexOf(QStringLiteral("小"))), kept.end());
 }
 
 // At every width that holds the widest phrase, a wrapped text ends its lines between
