@@ -24,14 +24,20 @@ constexpr std::uint32_t kThreadFrames = 2, kThreadCrashed = 3, kThreadRegisters 
 enum WireType : std::uint8_t { varint = 0, fixed64 = 1, lengthDelimited = 2, fixed32 = 5 };
 
 // One field as it stands in the bytes: its number, its wire type, the whole field (key
-// included), whether any bit after the key is set (the runtime reads a flag so, whatever
-// the wire type: a length prefix counts) and, for a length-delimited field, its contents.
+// included), its value (a length-delimited field's with its length) and, for a
+// length-delimited field, its contents.
 struct WireField {
     std::uint32_t number = 0;
     std::uint8_t wireType = 0;
     std::span<const std::uint8_t> whole;
+    std::span<const std::uint8_t> value;
     std::span<const std::uint8_t> contents;
-    bool nonZero = false;
+
+    // A flag as the runtime reads it, whatever the wire type: set when any bit after the
+    // key is, a length prefix's included.
+    bool isFlagSet() const {
+        return std::any_of(value.begin(), value.end(), [](std::uint8_t byte) { return (byte & 0x7F) != 0; });
+    }
 };
 
 // Reads fields with the protobuf-c runtime's own rules, so that what it would refuse is
@@ -43,7 +49,7 @@ public:
 
     bool atEnd() const { return position_ == bytes_.size(); }
 
-    bool next(WireField& field) {
+    [[gnu::always_inline]] bool next(WireField& field) {
         const std::size_t start = position_;
         if ((bytes_[position_] & 0xF8) == 0) return false;
         std::uint64_t key = 0;
@@ -72,9 +78,7 @@ public:
             return false;
         }
         field.whole = bytes_.subspan(start, position_ - start);
-        field.nonZero =
-            std::any_of(bytes_.begin() + std::ptrdiff_t(valueStart), bytes_.begin() + std::ptrdiff_t(position_),
-                        [](std::uint8_t byte) { return (byte & 0x7F) != 0; });
+        field.value = bytes_.subspan(valueStart, position_ - valueStart);
         return true;
     }
 
@@ -88,7 +92,7 @@ public:
     }
 
 private:
-    bool readVarint(std::size_t maximumBytes, std::uint64_t& value) {
+    [[gnu::always_inline]] bool readVarint(std::size_t maximumBytes, std::uint64_t& value) {
         value = 0;
         for (std::size_t index = 0; index < maximumBytes && position_ < bytes_.size(); ++index) {
             const std::uint8_t byte = bytes_[position_++];
@@ -142,23 +146,30 @@ std::uint8_t scalarWireType(ProtobufCType type) {
 
 // The most fields a message of the schema has.
 constexpr std::size_t kMostFields = 10;
+// The wire types a field can be read with: varint, fixed64, length-delimited, fixed32.
+constexpr std::size_t kWireTypes = 4;
 
-// What one message (or, for a message field that appears more than once and is merged,
-// every appearance of it) has kept so far, by the field's place in its descriptor:
-// elements per repeated field, and the same for each message field within it.
-struct KeptCounts {
-    std::array<std::size_t, kMostFields> elements{};
-    std::array<std::unique_ptr<KeptCounts>, kMostFields> messages;
-
-    KeptCounts& of(std::size_t place) {
-        if (!messages[place]) messages[place] = std::make_unique<KeptCounts>();
-        return *messages[place];
+std::size_t wireTypeIndex(std::uint8_t wireType) {
+    switch (wireType) {
+    case varint:
+        return 0;
+    case fixed64:
+        return 1;
+    case lengthDelimited:
+        return 2;
+    default:
+        return 3;
     }
-};
+}
 
 // The schema's field of that number, and its place; none for a field the schema lacks.
 const ProtobufCFieldDescriptor* fieldOf(const ProtobufCMessageDescriptor& message, std::uint32_t number,
                                         std::size_t& place) {
+    // The generated descriptors list fields by number, and most messages number theirs from 1.
+    place = number - 1;
+    if (number >= 1 && place < message.n_fields && place < kMostFields && message.fields[place].id == number) {
+        return &message.fields[place];
+    }
     for (place = 0; place < message.n_fields && place < kMostFields; ++place) {
         if (message.fields[place].id == number) return &message.fields[place];
     }
@@ -171,75 +182,155 @@ bool isCrashedThread(std::span<const std::uint8_t> thread) {
     WireField field;
     bool crashed = false;
     while (!reader.atEnd() && reader.next(field)) {
-        if (field.number == kThreadCrashed) crashed = field.nonZero;
+        if (field.number == kThreadCrashed) crashed = field.isFlagSet();
     }
     return crashed;
 }
 
-class BoundedCopy {
-public:
-    explicit BoundedCopy(const VTCrashReportLimits& limits) : limits_(limits) {}
+// The first `limit` bytes of a text or byte string; a text is cut before a UTF-8
+// character that would not fit whole.
+std::span<const std::uint8_t> cutContents(std::span<const std::uint8_t> contents, std::size_t limit, bool isText) {
+    if (contents.size() <= limit) return contents;
+    std::size_t length = limit;
+    while (isText && length > 0 && (contents[length] & 0xC0) == 0x80) --length;
+    return contents.first(length);
+}
 
-    bool copyMessage(const ProtobufCMessageDescriptor& message, std::span<const std::uint8_t> bytes, KeptCounts& kept,
-                     std::string& out) {
+// What stays of a field that is no list and no message, however often it is given: the
+// last one, which the decoder keeps, and before it the first of each other wire type, so
+// that one the decoder refuses is still refused.
+class SingleField {
+public:
+    void take(const WireField& field) {
+        bool& seen = seenWireType_[wireTypeIndex(field.wireType)];
+        if (!seen) firsts_[firstCount_++] = field;
+        seen = true;
+        last_ = field;
+    }
+
+    // In file order.
+    template <typename Write>
+    void forEachKept(Write write) const {
+        if (firstCount_ == 0) return;
+        for (std::size_t index = 0; index < firstCount_; ++index) write(firsts_[index]);
+        // The last one comes after every first one, or is the latest of them.
+        if (last_.whole.data() != firsts_[firstCount_ - 1].whole.data()) write(last_);
+    }
+
+private:
+    std::array<bool, kWireTypes> seenWireType_{};
+    std::array<WireField, kWireTypes> firsts_;
+    std::size_t firstCount_ = 0;
+    WireField last_;
+};
+
+// What is shared by every message of one copy.
+struct CopyState {
+    const VTCrashReportLimits& limits;
+    std::size_t crashedThreads = 0;
+};
+
+// One message of the copy, fed its appearances one after the other: the decoder merges
+// them as if their bytes followed one another, so lists run on across them, and a message
+// field that is no list is itself one message fed by each of its appearances. Each
+// appearance must stand on its own, as the decoder reads it before merging.
+class MessageCopy {
+public:
+    MessageCopy(const ProtobufCMessageDescriptor& message, CopyState& state) : message_(message), state_(state) {}
+
+    // False when the appearance is not well-formed or lacks a field that the decoder
+    // requires of it (one that the schema marks required and gives no default).
+    bool feed(std::span<const std::uint8_t> bytes) {
+        std::array<bool, kMostFields> given{};
         WireReader reader(bytes);
         WireField field;
         std::size_t place = 0;
         while (!reader.atEnd()) {
             if (!reader.next(field)) return false;
-            const ProtobufCFieldDescriptor* known = fieldOf(message, field.number, place);
+            const ProtobufCFieldDescriptor* known = fieldOf(message_, field.number, place);
             // Unknown fields would only be stored and never read.
             if (known == nullptr) continue;
+            given[place] = true;
             const auto* fieldMessage = known->type == PROTOBUF_C_TYPE_MESSAGE && field.wireType == lengthDelimited
                                            ? static_cast<const ProtobufCMessageDescriptor*>(known->descriptor)
                                            : nullptr;
-            if (known->label != PROTOBUF_C_LABEL_REPEATED) {
-                // A field of the wrong wire type is copied as it stands: the unpack refuses it.
-                if (fieldMessage == nullptr) {
-                    appendBytes(out, field.whole);
-                    continue;
-                }
-                std::string contents;
-                if (!copyMessage(*fieldMessage, field.contents, kept.of(place), contents)) return false;
-                appendLengthDelimited(out, field.number, contents);
-                continue;
+            if (known->label == PROTOBUF_C_LABEL_REPEATED) {
+                if (!copyListed(*known, place, field, fieldMessage)) return false;
+            } else if (fieldMessage != nullptr) {
+                auto& merged = merged_[place];
+                if (!merged) merged = std::make_unique<MessageCopy>(*fieldMessage, state_);
+                if (!merged->feed(field.contents)) return false;
+            } else {
+                // Anything else that is no list, a message of the wrong wire type (which the
+                // decoder refuses) included.
+                singles_[place].take(field);
             }
-            const std::size_t limit = limitOf(message, field.number);
-            std::size_t& count = kept.elements[place];
-            if (fieldMessage != nullptr) {
-                if (!copyElement(message, field, *fieldMessage, limit, count, out)) return false;
-            } else if (field.wireType == lengthDelimited && known->type != PROTOBUF_C_TYPE_STRING &&
-                       known->type != PROTOBUF_C_TYPE_BYTES) {
-                if (!copyPacked(field, scalarWireType(known->type), limit, count, out)) return false;
-            } else if (count < limit) {
-                ++count;
-                appendBytes(out, field.whole);
+        }
+        for (place = 0; place < message_.n_fields && place < kMostFields; ++place) {
+            const ProtobufCFieldDescriptor& known = message_.fields[place];
+            if (known.label == PROTOBUF_C_LABEL_REQUIRED && known.default_value == nullptr && !given[place]) {
+                return false;
             }
         }
         return true;
     }
 
+    // The lists as kept, then the fields that are no list: the decoder minds no order
+    // between fields. Once only.
+    std::string finish() {
+        std::string out = std::move(lists_);
+        for (std::size_t place = 0; place < message_.n_fields && place < kMostFields; ++place) {
+            const ProtobufCFieldDescriptor& known = message_.fields[place];
+            const bool isText = known.type == PROTOBUF_C_TYPE_STRING;
+            singles_[place].forEachKept([&](const WireField& field) {
+                if (field.wireType != lengthDelimited) {
+                    appendBytes(out, field.whole);
+                    return;
+                }
+                const auto contents = cutContents(field.contents, state_.limits.textBytes, isText);
+                appendLengthDelimited(
+                    out, field.number,
+                    std::string_view(reinterpret_cast<const char*>(contents.data()), contents.size()));
+            });
+            if (merged_[place]) appendLengthDelimited(out, known.id, merged_[place]->finish());
+        }
+        return out;
+    }
+
 private:
-    // Elements past the limit are left out unread; crashed threads come on top of the others.
-    bool copyElement(const ProtobufCMessageDescriptor& message, const WireField& field,
-                     const ProtobufCMessageDescriptor& element, std::size_t limit, std::size_t& count,
-                     std::string& out) {
-        const bool isThread = &message == &vtcrash__crash_report__descriptor && field.number == kReportThreads;
-        // Once both kinds of thread are full, the rest need not be looked into.
-        if (isThread && count >= limit && crashedThreads_ >= kCrashedThreadsKept) return true;
-        const bool crashed = isThread && isCrashedThread(field.contents);
-        std::size_t& kept = crashed ? crashedThreads_ : count;
-        if (kept >= (crashed ? kCrashedThreadsKept : limit)) return true;
-        ++kept;
-        KeptCounts fresh;
-        std::string contents;
-        if (!copyMessage(element, field.contents, fresh, contents)) return false;
-        appendLengthDelimited(out, field.number, contents);
+    bool copyListed(const ProtobufCFieldDescriptor& known, std::size_t place, const WireField& field,
+                    const ProtobufCMessageDescriptor* fieldMessage) {
+        const std::size_t limit = limitOf(field.number);
+        std::size_t& count = kept_[place];
+        if (fieldMessage != nullptr) return copyElement(field, *fieldMessage, limit, count);
+        if (field.wireType == lengthDelimited && known.type != PROTOBUF_C_TYPE_STRING &&
+            known.type != PROTOBUF_C_TYPE_BYTES) {
+            return copyPacked(field, scalarWireType(known.type), limit, count);
+        }
+        if (count < limit) {
+            ++count;
+            appendBytes(lists_, field.whole);
+        }
         return true;
     }
 
-    static bool copyPacked(const WireField& field, std::uint8_t elementWireType, std::size_t limit, std::size_t& count,
-                           std::string& out) {
+    // Elements past the limit are left out unread; crashed threads come on top of the others.
+    bool copyElement(const WireField& field, const ProtobufCMessageDescriptor& element, std::size_t limit,
+                     std::size_t& count) {
+        const bool isThread = &message_ == &vtcrash__crash_report__descriptor && field.number == kReportThreads;
+        // Once both kinds of thread are full, the rest need not be looked into.
+        if (isThread && count >= limit && state_.crashedThreads >= kCrashedThreadsKept) return true;
+        const bool crashed = isThread && isCrashedThread(field.contents);
+        std::size_t& kept = crashed ? state_.crashedThreads : count;
+        if (kept >= (crashed ? kCrashedThreadsKept : limit)) return true;
+        ++kept;
+        MessageCopy copy(element, state_);
+        if (!copy.feed(field.contents)) return false;
+        appendLengthDelimited(lists_, field.number, copy.finish());
+        return true;
+    }
+
+    bool copyPacked(const WireField& field, std::uint8_t elementWireType, std::size_t limit, std::size_t& count) {
         WireReader reader(field.contents);
         std::string kept;
         std::span<const std::uint8_t> element;
@@ -249,37 +340,41 @@ private:
             ++count;
             appendBytes(kept, element);
         }
-        if (!kept.empty()) appendLengthDelimited(out, field.number, kept);
+        if (!kept.empty()) appendLengthDelimited(lists_, field.number, kept);
         return true;
     }
 
-    std::size_t limitOf(const ProtobufCMessageDescriptor& message, std::uint32_t number) const {
-        if (&message == &vtcrash__crash_report__descriptor) {
-            if (number == kReportThreads) return limits_.otherThreads;
-            if (number == kReportImages) return limits_.images;
+    std::size_t limitOf(std::uint32_t number) const {
+        const VTCrashReportLimits& limits = state_.limits;
+        if (&message_ == &vtcrash__crash_report__descriptor) {
+            if (number == kReportThreads) return limits.otherThreads;
+            if (number == kReportImages) return limits.images;
         }
-        if (&message == &vtcrash__crash_report__thread__descriptor) {
-            if (number == kThreadFrames) return limits_.framesPerThread;
-            if (number == kThreadRegisters) return limits_.registersPerThread;
+        if (&message_ == &vtcrash__crash_report__thread__descriptor) {
+            if (number == kThreadFrames) return limits.framesPerThread;
+            if (number == kThreadRegisters) return limits.registersPerThread;
         }
-        if (&message == &vtcrash__crash_report__exception__descriptor) return limits_.framesPerThread;
-        if (&message == &vtcrash__crash_report__signal__mach_exception__descriptor) return kMachExceptionCodesKept;
+        if (&message_ == &vtcrash__crash_report__exception__descriptor) return limits.framesPerThread;
+        if (&message_ == &vtcrash__crash_report__signal__mach_exception__descriptor) return kMachExceptionCodesKept;
         return std::numeric_limits<std::size_t>::max();
     }
 
-    const VTCrashReportLimits& limits_;
-    std::size_t crashedThreads_ = 0;
+    const ProtobufCMessageDescriptor& message_;
+    CopyState& state_;
+    std::string lists_;
+    std::array<std::size_t, kMostFields> kept_{};
+    std::array<SingleField, kMostFields> singles_;
+    std::array<std::unique_ptr<MessageCopy>, kMostFields> merged_;
 };
 
 }  // namespace
 
 std::optional<std::string> boundedCrashLogMessage(std::span<const std::uint8_t> message,
                                                   const VTCrashReportLimits& limits) {
-    KeptCounts kept;
-    std::string out;
-    BoundedCopy copy(limits);
-    if (!copy.copyMessage(vtcrash__crash_report__descriptor, message, kept, out)) return std::nullopt;
-    return out;
+    CopyState state{limits};
+    MessageCopy report(vtcrash__crash_report__descriptor, state);
+    if (!report.feed(message)) return std::nullopt;
+    return report.finish();
 }
 
 }  // namespace vlt

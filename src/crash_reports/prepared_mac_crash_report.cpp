@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cinttypes>
 #include <cstdio>
+#include <cstring>
 
 #include <QDateTime>
 #include <QString>
@@ -44,18 +45,33 @@ std::string hexadecimal(std::uint64_t value) {
 // the longest cut, and beyond any text our own writer leaves.
 constexpr std::size_t kLongestTextBytes = 64 * 1024;
 
-// Cleaned first, then cut.
+// The first bytes of a text, up to `bytes`, without a part of a character.
+std::string_view utf8Prefix(std::string_view text, std::size_t bytes) {
+    if (bytes >= text.size()) return text;
+    while (bytes > 0 && (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80) --bytes;
+    return text.substr(0, bytes);
+}
+
+// Cleaned first, then cut. Only as much of the text is cleaned as the cut needs, a
+// growing front of it: whether two characters are parted depends on what comes before
+// them, never on what follows, so a cut that ends inside the cleaned front is the cut of
+// the whole text.
 std::string cleaned(std::string_view text, qsizetype characters) {
-    const QString clean =
-        QString::fromStdString(MacCrashReportPayload::sanitizedText(text.substr(0, kLongestTextBytes)));
-    return firstUserPerceivedCharacters(clean, characters).toStdString();
+    text = text.substr(0, kLongestTextBytes);
+    for (std::size_t front = std::size_t(characters) + 1;; front *= 2) {
+        const std::string_view part = utf8Prefix(text, front);
+        const QString clean = QString::fromStdString(MacCrashReportPayload::sanitizedText(part));
+        const QString cut = firstUserPerceivedCharacters(clean, characters);
+        if (part.size() == text.size() || cut.size() < clean.size()) return cut.toStdString();
+    }
 }
 
 std::string_view lastPathComponent(std::string_view path) {
     while (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
     if (path == "/") return path;
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+    // memrchr rather than rfind, which steps byte by byte through names by the thousand.
+    const auto* slash = static_cast<const char*>(::memrchr(path.data(), '/', path.size()));
+    return slash == nullptr ? path : path.substr(std::size_t(slash - path.data()) + 1);
 }
 
 std::vector<MacCrashReportBinaryImage> binaryImagesOf(const VTCrashReport& report) {

@@ -1,5 +1,9 @@
 // What leaves the machine: the prepared report and its delivery to the service.
 
+#include <cstdlib>
+#include <fstream>
+#include <sys/resource.h>
+
 #include <QTest>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -8,6 +12,8 @@
 #include "crash_reports/firebase_mac_crash_report_client.h"
 #include "crash_reports/mac_crash_report_failure.h"
 #include "crash_reports/prepared_mac_crash_report.h"
+#include "foundation/user_perceived_text.h"
+#include "support/absurd_crash_log.h"
 #include "support/loopback_http_server.h"
 
 namespace vlt {
@@ -36,6 +42,75 @@ TEST(PreparedMacCrashReportTest, LogsOfTheWrongSizeOrFormAreRefused) {
     for (const auto& [bytes, failure] : rows) {
         const auto prepared = PreparedMacCrashReport::make(bytes, std::string(32, 'a'), false);
         EXPECT_EQ(prepared ? std::nullopt : macCrashReportFailureCase(prepared.error()), failure) << bytes.size();
+    }
+}
+
+// Lets the process's data grow by `bytes` beyond what it holds now, and no further.
+void limitDataGrowth(std::size_t bytes) {
+    std::ifstream status("/proc/self/status");
+    std::size_t kilobytes = 0;
+    for (std::string word; status >> word;) {
+        if (word == "VmData:" && status >> kilobytes) break;
+    }
+    const rlim_t limit = kilobytes * 1024 + bytes;
+    const rlimit data = {limit, limit};
+    ::setrlimit(RLIMIT_DATA, &data);
+}
+
+// Whatever one field a log of 10 MiB gives over and over, however long its texts, its
+// report is prepared in 40 MiB beyond the log's own bytes (a launch that loaded the log
+// spends 50 in all), in a child process whose data can grow no further.
+TEST(PreparedMacCrashReportTest, ALogThatRepeatsOneFieldIsPreparedInBoundedMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's own memory knows no such bound";
+#endif
+    constexpr std::size_t kBudget = std::size_t{40} << 20;
+    for (const auto& [situation, text] : testing::crashLogsRepeatingOneField()) {
+        SCOPED_TRACE(situation);
+        const std::vector<std::uint8_t> log(text.begin(), text.end());
+        ASSERT_LE(log.size(), PreparedMacCrashReport::kMaximumBytes);
+        ASSERT_GT(log.size(), PreparedMacCrashReport::kMaximumBytes - 4096);
+        EXPECT_EXIT(
+            {
+                limitDataGrowth(kBudget);
+                const auto prepared = PreparedMacCrashReport::make(log, std::string(32, 'a'), false);
+                std::_Exit(prepared && prepared.value().request.report.threads.size() == 1 ? 0 : 1);
+            },
+            ::testing::ExitedWithCode(0), "");
+    }
+}
+
+// Texts are cleaned only as far as their cut reaches; the cut is the one of the whole
+// cleaned text, whatever stands around where the cleaning stopped.
+TEST(PreparedMacCrashReportTest, ALongTextIsCutAsIfCleanedWhole) {
+    const auto times = [](const std::string& unit, int count) {
+        std::string out;
+        for (int index = 0; index < count; ++index) out += unit;
+        return out;
+    };
+    const std::string accent = "\u0301", zeroWidth = "\u200B", flag = "\U0001F1EB\U0001F1F7";
+    const std::string family = "\U0001F468\u200D\U0001F469\u200D\U0001F467";
+    const std::string names[] = {
+        times("x", 500),
+        times(zeroWidth, 10000) + "tail",
+        times("e" + times(accent, 100), 250),
+        times("\u4E2D", 250),
+        "a" + times(flag, 300),
+        times(family + "\t", 250),
+        times("e" + accent + zeroWidth, 400),
+    };
+    for (const std::string& name : names) {
+        ASSERT_LT(name.size(), std::size_t{64} << 10);
+        const auto log = VTCrashReporter("org.veltrano.tests", "7", "1.2", {})
+                             .generateLiveReportWithException({name, "reason", {}})
+                             .value();
+        const auto prepared = PreparedMacCrashReport::make(log, std::string(32, 'a'), false);
+        ASSERT_TRUE(prepared);
+        const QString whole = QString::fromStdString(MacCrashReportPayload::sanitizedText(name));
+        // Compared whole, never printed: they are long.
+        EXPECT_TRUE(prepared.value().request.report.exceptionName ==
+                    firstUserPerceivedCharacters(whole, 200).toStdString())
+            << "a name of " << name.size() << " bytes";
     }
 }
 

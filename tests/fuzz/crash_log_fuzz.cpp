@@ -1,9 +1,9 @@
 // The pending crash log is read at every launch, whatever a crash, a damaged disk or
 // another program left at its path: any bytes decode or fail cleanly; within the payload's
 // limits a decode keeps the front of each list of the whole one (the crashed threads, two
-// at most, and the first others, their stacks cut); a report comes only from a log that
-// decodes, dated at the moment the log names; the text report describes any log that
-// decodes.
+// at most, and the first others, their stacks cut) and reads everything else as the whole
+// one does, however often a log gives it; a report comes only from a log that decodes,
+// dated at the moment the log names; the text report describes any log that decodes.
 #include <algorithm>
 
 #include <QDateTime>
@@ -19,12 +19,95 @@ using Limits = vlt::PreparedMacCrashReport;
 const vlt::VTCrashReportLimits kLimits = {Limits::kMaximumThreads - 1, Limits::kMaximumFramesPerThread,
                                           Limits::kMaximumRegisters, Limits::kMaximumImages};
 
+// A text as kept within limits: whole, or the front of a longer one.
+bool sameText(const std::string& kept, const std::string& whole) {
+    return kept == whole || (whole.size() > kLimits.textBytes && whole.starts_with(kept));
+}
+bool sameText(const std::optional<std::string>& kept, const std::optional<std::string>& whole) {
+    return kept.has_value() == whole.has_value() && (!kept || sameText(*kept, *whole));
+}
+
+bool sameFrames(const std::vector<vlt::VTCrashReportStackFrameInfo>& kept,
+                const std::vector<vlt::VTCrashReportStackFrameInfo>& whole) {
+    const auto sameFrame = [](const auto& a, const auto& b) {
+        return a.instructionPointer == b.instructionPointer && a.symbolInfo.has_value() == b.symbolInfo.has_value() &&
+               (!a.symbolInfo || (sameText(a.symbolInfo->symbolName, b.symbolInfo->symbolName) &&
+                                  a.symbolInfo->startAddress == b.symbolInfo->startAddress &&
+                                  a.symbolInfo->endAddress == b.symbolInfo->endAddress));
+    };
+    return kept.size() == std::min(whole.size(), kLimits.framesPerThread) &&
+           std::equal(kept.begin(), kept.end(), whole.begin(), sameFrame);
+}
+
 bool isCutFrom(const vlt::VTCrashReportThreadInfo& kept, const vlt::VTCrashReportThreadInfo* whole) {
-    const auto samePc = [](const auto& a, const auto& b) { return a.instructionPointer == b.instructionPointer; };
+    const auto sameRegister = [](const auto& a, const auto& b) {
+        return sameText(a.registerName, b.registerName) && a.registerValue == b.registerValue;
+    };
     return kept.threadNumber == whole->threadNumber && kept.crashed == whole->crashed &&
-           kept.stackFrames.size() == std::min(whole->stackFrames.size(), kLimits.framesPerThread) &&
-           std::equal(kept.stackFrames.begin(), kept.stackFrames.end(), whole->stackFrames.begin(), samePc) &&
-           kept.registers.size() == std::min(whole->registers.size(), kLimits.registersPerThread);
+           sameFrames(kept.stackFrames, whole->stackFrames) &&
+           kept.registers.size() == std::min(whole->registers.size(), kLimits.registersPerThread) &&
+           std::equal(kept.registers.begin(), kept.registers.end(), whole->registers.begin(), sameRegister);
+}
+
+// Everything of a report but its lists of threads and images.
+bool sameFacts(const vlt::VTCrashReport& kept, const vlt::VTCrashReport& whole) {
+    const auto& system = kept.systemInfo();
+    const auto& wholeSystem = whole.systemInfo();
+    const bool sameSystem = system.operatingSystem == wholeSystem.operatingSystem &&
+                            sameText(system.operatingSystemVersion, wholeSystem.operatingSystemVersion) &&
+                            sameText(system.operatingSystemBuild, wholeSystem.operatingSystemBuild) &&
+                            sameText(system.operatingSystemName, wholeSystem.operatingSystemName) &&
+                            system.architecture == wholeSystem.architecture &&
+                            system.timestamp == wholeSystem.timestamp &&
+                            system.processorInfo == wholeSystem.processorInfo;
+    const auto& machine = kept.machineInfo();
+    const auto& wholeMachine = whole.machineInfo();
+    const bool sameMachine = machine.has_value() == wholeMachine.has_value() &&
+                             (!machine || (sameText(machine->modelName, wholeMachine->modelName) &&
+                                           machine->processorInfo == wholeMachine->processorInfo &&
+                                           machine->processorCount == wholeMachine->processorCount &&
+                                           machine->logicalProcessorCount == wholeMachine->logicalProcessorCount));
+    const auto& application = kept.applicationInfo();
+    const auto& wholeApplication = whole.applicationInfo();
+    const bool sameApplication =
+        sameText(application.applicationIdentifier, wholeApplication.applicationIdentifier) &&
+        sameText(application.applicationVersion, wholeApplication.applicationVersion) &&
+        sameText(application.applicationMarketingVersion, wholeApplication.applicationMarketingVersion);
+    const auto& process = kept.processInfo();
+    const auto& wholeProcess = whole.processInfo();
+    const bool sameProcess =
+        process.has_value() == wholeProcess.has_value() &&
+        (!process ||
+         (sameText(process->processName, wholeProcess->processName) && process->processID == wholeProcess->processID &&
+          sameText(process->processPath, wholeProcess->processPath) &&
+          process->processStartTime == wholeProcess->processStartTime &&
+          sameText(process->parentProcessName, wholeProcess->parentProcessName) &&
+          process->parentProcessID == wholeProcess->parentProcessID && process->native == wholeProcess->native));
+    const auto& signal = kept.signalInfo();
+    const bool sameSignal = sameText(signal.name, whole.signalInfo().name) &&
+                            sameText(signal.code, whole.signalInfo().code) &&
+                            signal.address == whole.signalInfo().address;
+    const auto& mach = kept.machExceptionInfo();
+    const bool sameMach =
+        mach.has_value() == whole.machExceptionInfo().has_value() &&
+        (!mach || (mach->type == whole.machExceptionInfo()->type && mach->codes == whole.machExceptionInfo()->codes));
+    const auto& exception = kept.exceptionInfo();
+    const auto& wholeException = whole.exceptionInfo();
+    const bool sameException =
+        exception.has_value() == wholeException.has_value() &&
+        (!exception ||
+         (sameText(exception->exceptionName, wholeException->exceptionName) &&
+          sameText(exception->exceptionReason, wholeException->exceptionReason) &&
+          exception->stackFrames.has_value() == wholeException->stackFrames.has_value() &&
+          (!exception->stackFrames || sameFrames(*exception->stackFrames, *wholeException->stackFrames))));
+    const auto& custom = kept.customData();
+    const auto& wholeCustom = whole.customData();
+    const bool sameCustomData = custom.has_value() == wholeCustom.has_value() &&
+                                (!custom || *custom == *wholeCustom ||
+                                 (wholeCustom->size() > kLimits.textBytes && custom->size() == kLimits.textBytes &&
+                                  std::equal(custom->begin(), custom->end(), wholeCustom->begin())));
+    return sameSystem && sameMachine && sameApplication && sameProcess && sameSignal && sameMach && sameException &&
+           sameCustomData && kept.uuidRef() == whole.uuidRef();
 }
 
 }  // namespace
@@ -54,10 +137,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vlt::fuzz::check(keptImages.size() == std::min(images.size(), kLimits.images) &&
                          std::equal(keptImages.begin(), keptImages.end(), images.begin(),
                                     [](const auto& a, const auto& b) {
-                                        return a.imageName() == b.imageName() &&
+                                        return sameText(a.imageName(), b.imageName()) &&
                                                a.imageBaseAddress() == b.imageBaseAddress();
                                     }),
                      "within limits the images are the first of all");
+    vlt::fuzz::check(sameFacts(bounded.value(), whole.value()),
+                     "within limits everything but the lists is read as from the whole log");
     std::vector<const vlt::VTCrashReportThreadInfo*> expected;
     std::size_t crashed = 0, others = 0;
     for (const auto& thread : whole.value().threads()) {
