@@ -1,10 +1,12 @@
 #pragma once
 
+#include <csignal>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <ucontext.h>
 #include <vector>
 
 #include "base/result.h"
@@ -12,6 +14,29 @@
 #include "crash_capture/vt_crash_uncaught_exception.h"
 
 namespace vlt {
+
+// What a crash calls once its crash log is written, on the crashing thread inside the
+// signal handler (so only async-signal-safe work): the signal's information, the
+// interrupted context and `context`.
+struct VTCrashReporterCallbacks {
+    // Must be 0.
+    std::uint16_t version = 0;
+    void* context = nullptr;
+    void (*handleCrash)(siginfo_t* info, ucontext_t* userContext, void* context) = nullptr;
+};
+
+// What names the application in its crash logs; what is missing is made up (see
+// VTCrashReporter::forApplicationFacts).
+struct VTCrashApplicationFacts {
+    std::optional<std::string> identifier;
+    std::optional<std::string> version;
+    std::optional<std::string> marketingVersion;
+    // Stands in for a missing identifier.
+    std::optional<std::string> processName;
+
+    // This build's identifier, build number and version, and the running program's name.
+    static VTCrashApplicationFacts ofThisBuild();
+};
 
 // The object through which the application uses crash capture. A live report is a
 // crash log of the running process, written without crashing: every thread's stack, the
@@ -28,6 +53,14 @@ public:
 
     // The application's own facts: its identifier, build and version.
     static VTCrashReporter forApplication(VTCrashReporterConfig configuration);
+    // Without an identifier the process name stands in, without a version "", each with a
+    // warning in the component's log. Throws VTCrashReporterException when there is
+    // neither identifier nor process name.
+    static VTCrashReporter forApplicationFacts(const VTCrashApplicationFacts& facts,
+                                               VTCrashReporterConfig configuration);
+    // One reporter for the whole process, made on first use for this application with the
+    // default configuration.
+    static VTCrashReporter& sharedReporter();
 
     // Where the crash log of this application waits for the next launch: a folder named
     // after the application identifier ("/" becomes "_") in the component's folder under
@@ -51,8 +84,9 @@ public:
     // the writer's facts, handlers for SIGABRT, SIGBUS, SIGFPE, SIGILL, SIGSEGV and
     // SIGTRAP (signal handler type 0; any other type installs none) and, when
     // configured, the handler of uncaught exceptions. Fails without installing anything
-    // when a crash could not write the log, as with a folder at its path. A second attempt
-    // in the process, also after a failed first one, fails with alreadyEnabled.
+    // when the folders cannot be made or a crash could not write the log, as with a folder
+    // that holds something at its path; a later attempt may then succeed. Any other
+    // attempt after the first one in the process fails with alreadyEnabled.
     VoidResult enableCrashReporter();
     bool isEnabled() const { return enabled_; }
 
@@ -63,9 +97,15 @@ public:
     // The signal handler type that installs the signal handlers.
     static constexpr std::uint64_t kSignalHandlerTypeSignals = 0;
 
-    // Bytes every report carries verbatim; none by default.
+    // Bytes every report carries verbatim; none by default. Once enabled, the next crash
+    // log carries what was set last.
     void setCustomData(std::optional<std::vector<std::uint8_t>> customData);
     const std::optional<std::vector<std::uint8_t>>& customData() const { return customData_; }
+
+    // What a crash of this process calls once its log is written (for every reporter:
+    // there is one such function per process). Throws VTCrashReporterException once this
+    // reporter is enabled; a version other than 0 stops the process.
+    void setCrashCallbacks(const VTCrashReporterCallbacks& callbacks);
 
     // The symbol sources the crash-time lookup knows, of the configured ones.
     static std::uint32_t mapToAsyncSymbolicationStrategy(std::uint64_t strategy);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 #include "base/error.h"
@@ -34,6 +35,20 @@ private:
     VTCrashReporterErrorCode code_;
     std::string description_;
     ErrorPtr underlying_;
+};
+
+// What the component throws when it is used wrongly in a way a caller can catch: a
+// reporter that is asked to change after it was enabled, or that cannot name the
+// application. Uncaught, it ends the process like any other exception, and the crash log
+// records it under its name.
+class VTCrashReporterException final : public std::logic_error {
+public:
+    static constexpr const char* kName = "VTCrashReporterException";
+
+    explicit VTCrashReporterException(const std::string& reason) : std::logic_error(reason) {}
+
+    const char* name() const { return kName; }
+    const char* reason() const { return what(); }
 };
 
 }  // namespace vlt

@@ -1,6 +1,7 @@
-// The reporter's files and its enabling; live reports are in vt_crash_reporter.cpp.
+// The reporter's facts, files and enabling; live reports are in vt_crash_reporter.cpp.
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <cstring>
 #include <mutex>
@@ -21,8 +22,7 @@
 #include "crash_capture/vt_crash_signal_handler.h"
 #include "crash_capture/vt_crash_thread_signal_stacks.h"
 #include "crash_capture/vtcrash_crash_handlers.h"
-#include "foundation/event_log_sink.h"
-#include "foundation/info_dictionary.h"
+#include "veltrano_version.h"
 
 namespace vlt {
 
@@ -36,13 +36,34 @@ bool enableAttempted = false;
 // carries at most.
 constexpr std::size_t kPendingReportReadLimitWithoutWriterLimit = std::size_t{10} << 20;
 
+bool isEmptyFolder(const std::filesystem::path& path) {
+    DIR* folder = ::opendir(path.c_str());
+    if (folder == nullptr) return false;
+    bool empty = true;
+    while (const dirent* entry = ::readdir(folder)) {
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0) {
+            empty = false;
+            break;
+        }
+    }
+    ::closedir(folder);
+    return empty;
+}
+
+// A crash replaces a file, a link or an empty folder at the path, but not a folder that
+// holds something.
 VoidResult crashTimeCanWrite(const std::filesystem::path& path) {
     struct stat status {};
-    if (::lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
+    if (::lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode) && !isEmptyFolder(path)) {
         return makeSystemError(EISDIR, "create", path.string());
     }
     if (::access(path.parent_path().c_str(), W_OK | X_OK) != 0) return makeSystemError(errno, "create", path.string());
     return {};
+}
+
+std::optional<std::string> nonEmpty(const char* text) {
+    if (text == nullptr || *text == '\0') return std::nullopt;
+    return std::string(text);
 }
 
 std::string folderNameFor(std::string identifier) {
@@ -54,9 +75,44 @@ std::string folderNameFor(std::string identifier) {
 
 }  // namespace
 
+VTCrashApplicationFacts VTCrashApplicationFacts::ofThisBuild() {
+    return {nonEmpty(version::kApplicationIdentifier), nonEmpty(version::kBuild), nonEmpty(version::kShortVersion),
+            nonEmpty(program_invocation_short_name)};
+}
+
 VTCrashReporter VTCrashReporter::forApplication(VTCrashReporterConfig configuration) {
-    return VTCrashReporter(std::string(kEventLogSubsystem), infoDictionaryString("CFBundleVersion"),
-                           infoDictionaryString("CFBundleShortVersionString"), std::move(configuration));
+    return forApplicationFacts(VTCrashApplicationFacts::ofThisBuild(), std::move(configuration));
+}
+
+VTCrashReporter VTCrashReporter::forApplicationFacts(const VTCrashApplicationFacts& facts,
+                                                     VTCrashReporterConfig configuration) {
+    std::string identifier;
+    if (facts.identifier) {
+        identifier = *facts.identifier;
+    } else if (facts.processName) {
+        identifier = *facts.processName;
+        vtCrashReporterLog("Warning -- bundle identifier, using process name " + identifier);
+    } else {
+        throw VTCrashReporterException("Can not determine process identifier or process name");
+    }
+    std::string version;
+    if (facts.version) {
+        version = *facts.version;
+    } else {
+        vtCrashReporterLog("Warning -- bundle version unavailable");
+    }
+    return VTCrashReporter(std::move(identifier), std::move(version), facts.marketingVersion, std::move(configuration));
+}
+
+VTCrashReporter& VTCrashReporter::sharedReporter() {
+    static VTCrashReporter shared = forApplication(VTCrashReporterConfig{});
+    return shared;
+}
+
+void VTCrashReporter::setCrashCallbacks(const VTCrashReporterCallbacks& callbacks) {
+    if (enabled_) throw VTCrashReporterException("The crash reporter has already been enabled");
+    VLT_PRECONDITION(callbacks.version == 0, "callbacks->version == 0");
+    vtcrash_set_crash_handler(callbacks.handleCrash, callbacks.context);
 }
 
 std::filesystem::path VTCrashReporter::crashReportDirectory() const {
@@ -112,19 +168,20 @@ VoidResult VTCrashReporter::purgePendingCrashReport() const {
 }
 
 VoidResult VTCrashReporter::enableCrashReporter() {
-    // 1. Once per process.
+    // 1, 2. Once per process; the folders, and a pending path that a crash can write: a
+    //    folder that holds something would keep every crash of this run from being
+    //    recorded. Nothing is installed yet when either fails, so the attempt does not
+    //    count: once the path is cleared (the report there answered), capture can start.
     {
         const std::lock_guard lock(enableLock);
         if (enableAttempted) {
             return makeError<VTCrashReporterError>(VTCrashReporterErrorCode::alreadyEnabled,
                                                    "A VTCrashReporter instance has already been enabled");
         }
+        if (VoidResult populated = populateCrashReportDirectory(); !populated) return populated;
+        if (VoidResult writable = crashTimeCanWrite(crashReportPath()); !writable) return writable;
         enableAttempted = true;
     }
-    // 2. The folders, and a pending path that a crash can write: it replaces a file or a
-    //    link there, but a folder would keep every crash of this run from being recorded.
-    if (VoidResult populated = populateCrashReportDirectory(); !populated) return populated;
-    if (VoidResult writable = crashTimeCanWrite(crashReportPath()); !writable) return writable;
 
     // 3-5. Everything the crash-time paths need, gathered now.
     VLT_PRECONDITION(!applicationIdentifier_.empty(), "_applicationIdentifier != nil");

@@ -11,11 +11,16 @@
 #include <string>
 
 #include "crash_capture/async/vtcrash_async_task.h"
+#include "crash_capture/vt_crash_reporter_error.h"
 
 namespace {
 
 // The thread that writes the crash log; 0 while no thread has crashed.
 std::atomic<pid_t> crashingThread{0};
+
+// The context is stored before the handler and read after it.
+std::atomic<vtcrash_crash_handler> crashHandler{nullptr};
+std::atomic<void*> crashHandlerContext{nullptr};
 
 // How long a thread that crashes while another one writes waits before ending the
 // process itself: far beyond any write, so that only a writer that hangs is cut short.
@@ -64,6 +69,11 @@ int firstThrowingFrame(void* const* frames, int count) {
 
 }  // namespace
 
+void vtcrash_set_crash_handler(vtcrash_crash_handler handler, void* context) {
+    crashHandlerContext.store(context, std::memory_order_release);
+    crashHandler.store(handler, std::memory_order_release);
+}
+
 vtcrash_crash_context* vtcrash_shared_crash_context() {
     static vtcrash_crash_context* const context = new vtcrash_crash_context{};
     return context;
@@ -85,7 +95,11 @@ bool vtcrash_signal_callback(int signo, siginfo_t* info, ucontext_t* userContext
     vtcrash_async_thread_state state;
     const bool haveState = vtcrash_async_thread_state_ucontext_init(&state, userContext) == VTCRASH_OK;
     const vtcrash_log_signal_info signal = {signo, info != nullptr ? info->si_code : 0, faultAddress(signo, info)};
-    vtcrash_write_report(crash, self, haveState ? &state : nullptr, &signal);
+    const vtcrash_error_t written = vtcrash_write_report(crash, self, haveState ? &state : nullptr, &signal);
+    const vtcrash_crash_handler handler = crashHandler.load(std::memory_order_acquire);
+    if (written == VTCRASH_OK && handler != nullptr) {
+        handler(info, userContext, crashHandlerContext.load(std::memory_order_acquire));
+    }
 
     resetCrashSignalsToDefault();
     return false;
@@ -98,11 +112,14 @@ bool vtcrash_signal_callback(int signo, siginfo_t* info, ucontext_t* userContext
     if (type != nullptr && recorded.compare_exchange_strong(expected, true)) {
         int status = 0;
         char* demangled = abi::__cxa_demangle(type->name(), nullptr, nullptr, &status);
-        const std::string name = status == 0 && demangled != nullptr ? demangled : type->name();
+        std::string name = status == 0 && demangled != nullptr ? demangled : type->name();
         std::free(demangled);
         std::string reason;
         try {
             throw;
+        } catch (const vlt::VTCrashReporterException& exception) {
+            name = exception.name();
+            reason = exception.reason();
         } catch (const std::exception& exception) {
             reason = exception.what();
         } catch (...) {}

@@ -383,8 +383,14 @@ void writeTailSections(WriteContext& context, vtcrash_async_file* file, const vt
                packUint64(out, signal::kAddress, signal_info->address);
     });
 
-    if (writer->custom_data != nullptr)
-        packBytes(file, report::kCustomData, writer->custom_data, writer->custom_data_length);
+    const vtcrash_log_custom_data* custom = __atomic_load_n(&writer->custom_data, __ATOMIC_ACQUIRE);
+    if (custom != nullptr) packBytes(file, report::kCustomData, custom->bytes, custom->length);
+}
+
+void freeCustomData(vtcrash_log_custom_data* custom) {
+    if (custom == nullptr) return;
+    std::free(custom->bytes);
+    std::free(custom);
 }
 
 }  // namespace
@@ -460,14 +466,15 @@ void vtcrash_log_writer_set_exception(vtcrash_log_writer* writer, const char* na
 }
 
 void vtcrash_log_writer_set_custom_data(vtcrash_log_writer* writer, const void* data, size_t length) {
-    std::free(writer->custom_data);
-    writer->custom_data = nullptr;
-    writer->custom_data_length = 0;
-    if (data == nullptr) return;
-    // One byte more, so that empty data is still held.
-    writer->custom_data = static_cast<uint8_t*>(std::malloc(length + 1));
-    std::memcpy(writer->custom_data, data, length);
-    writer->custom_data_length = length;
+    vtcrash_log_custom_data* fresh = nullptr;
+    if (data != nullptr) {
+        fresh = static_cast<vtcrash_log_custom_data*>(std::malloc(sizeof *fresh));
+        // One byte more, so that empty data is still held.
+        fresh->bytes = static_cast<uint8_t*>(std::malloc(length + 1));
+        std::memcpy(fresh->bytes, data, length);
+        fresh->length = length;
+    }
+    freeCustomData(__atomic_exchange_n(&writer->custom_data, fresh, __ATOMIC_ACQ_REL));
 }
 
 vtcrash_error_t vtcrash_log_writer_write(vtcrash_log_writer* writer, pid_t crashed_thread,
@@ -542,7 +549,7 @@ void vtcrash_log_writer_free(vtcrash_log_writer* writer) {
         std::free(text);
     }
     std::free(writer->uncaught_exception.return_addresses);
-    std::free(writer->custom_data);
+    freeCustomData(writer->custom_data);
     std::memset(writer, 0, sizeof *writer);
 }
 

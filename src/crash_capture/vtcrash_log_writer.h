@@ -26,6 +26,12 @@ struct vtcrash_log_exception {
     size_t return_address_count;
 };
 
+// Bytes a report carries as they are.
+struct vtcrash_log_custom_data {
+    size_t length;
+    uint8_t* bytes;
+};
+
 // Every text of the state is its own NUL-terminated copy; null when absent.
 struct vtcrash_log_writer {
     // Symbol sources for the frames (VTCRASH_SYMBOL_STRATEGY_*); 0 writes no symbols.
@@ -55,8 +61,8 @@ struct vtcrash_log_writer {
     uint32_t parent_process_id;
     bool native;
     vtcrash_log_exception uncaught_exception;
-    uint8_t* custom_data;
-    size_t custom_data_length;
+    // Replaced whole, so that a crash reads one copy or the other, never half of each.
+    vtcrash_log_custom_data* custom_data;
 };
 
 // What the writer is told about the crash.
@@ -76,7 +82,9 @@ vtcrash_error_t vtcrash_log_writer_init(vtcrash_log_writer* writer, const char* 
 // Records the uncaught exception the log carries; at most once per state.
 void vtcrash_log_writer_set_exception(vtcrash_log_writer* writer, const char* name, const char* reason,
                                       const uint64_t* return_addresses, size_t return_address_count);
-// Replaces the custom data; null forgets it.
+// Replaces the custom data; null forgets it. Also while capture is enabled: a crash on
+// another thread stops this one first, so it writes the copy that this call has not yet
+// freed or the one that replaced it.
 void vtcrash_log_writer_set_custom_data(vtcrash_log_writer* writer, const void* data, size_t length);
 
 // Crash time. Writes the whole log: every thread of the process in id order, the main

@@ -121,10 +121,15 @@ void MacCrashReportCoordinator::start() {
         return;
     }
     // 5. Capture for this run.
-    if (capture_->enableCrashReporter()) {
-        DiagnosticLog::crashReporterEnabled();
-    } else {
+    enableCapture();
+}
+
+void MacCrashReportCoordinator::enableCapture() {
+    didEnablingFail_ = !capture_->enableCrashReporter();
+    if (didEnablingFail_) {
         DiagnosticLog::crashReporterFailed(kEnableFailed);
+    } else {
+        DiagnosticLog::crashReporterEnabled();
     }
 }
 
@@ -223,6 +228,9 @@ void MacCrashReportCoordinator::purgePendingReport() {
     pendingReport_.reset();
     pendingReportIsUnavailable_ = false;
     DiagnosticLog::crashReportDiscarded();
+    // What stood at the crash log's path (a folder, say) may have kept capture off; the
+    // path is clear now.
+    if (didEnablingFail_) enableCapture();
 }
 
 }  // namespace vlt

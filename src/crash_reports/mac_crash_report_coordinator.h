@@ -58,6 +58,7 @@ public:
 
 private:
     void preparePendingReport();
+    void enableCapture();
     void presentUnavailableAlert(QWidget* window);
     void presentConsentAlert(QWidget* window);
     void presentSendFailureAlert(QWidget* window, const PreparedMacCrashReport& report);
@@ -73,6 +74,8 @@ private:
     std::optional<PreparedMacCrashReport> pendingReport_;
     bool pendingReportIsUnavailable_ = false;
     bool didOfferPendingReport_ = false;
+    // Enabling failed; it is tried once more when the report's removal clears the way.
+    bool didEnablingFail_ = false;
     // Ends a send still under way when the coordinator goes.
     std::stop_source stopSending_;
 };

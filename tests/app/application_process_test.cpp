@@ -20,6 +20,8 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+#include "base/file_contents.h"
+#include "crash_capture/vt_crash_report.h"
 #include "crash_reports/vt_crash_capture.h"
 #include "foundation/interface_translations.h"
 #include "support/absurd_crash_log.h"
@@ -75,6 +77,9 @@ public:
             ::fcntl(pointer, F_SETFD, 0);
             const rlimit limit = {dataLimit, dataLimit};
             if (dataLimit != 0) ::setrlimit(RLIMIT_DATA, &limit);
+            // A crash of the application is looked at through its own crash log.
+            const rlimit noCore = {0, 0};
+            ::setrlimit(RLIMIT_CORE, &noCore);
         });
         process_.start(QStringLiteral(VLT_APPLICATION_PATH), arguments);
         ::close(keyboard[0]);
@@ -116,6 +121,13 @@ public:
             if (serious && !line.contains(": evdev")) warnings << line;
         }
         return warnings;
+    }
+
+    // True once the process has been ended by the signal within the time given.
+    bool diesBy(int signal, int milliseconds) {
+        const bool ended = process_.waitForFinished(milliseconds) || process_.state() == QProcess::NotRunning;
+        eventCount("");
+        return ended && process_.exitStatus() == QProcess::CrashExit && process_.exitCode() == signal;
     }
 
     // True once the process has ended on its own (status 0) within the time given.
@@ -333,9 +345,6 @@ TEST(ApplicationProcessTest, APendingCrashLogIsOfferedInBoundedMemoryAndRemovedO
          },
          "failure_code=pending_report_invalid",
          [](ApplicationProcess& application) { application.sendSignal(SIGTERM); }},
-        {"a folder, which no crash could replace",
-         [](const std::string& path) { std::filesystem::create_directories(path + "/inside"); },
-         "failure_code=enable_failed"},
         {"a crafted log of 10 MiB, SIGINT at the question",
          [](const std::string& path) { std::ofstream(path) << testing::absurdCrashLog(); }, "previous_crash_captured",
          [](ApplicationProcess& application) { application.sendSignal(SIGINT); }},
@@ -360,12 +369,40 @@ TEST(ApplicationProcessTest, APendingCrashLogIsOfferedInBoundedMemoryAndRemovedO
         ApplicationProcess application({}, home.path(), kDataLimit);
         ASSERT_TRUE(application.waitForEvent("session_started"));
         EXPECT_TRUE(application.logHas(row.offered));
-        EXPECT_NE(application.logHas("crash_reporter_enabled"), application.logHas("failure_code=enable_failed"));
+        EXPECT_TRUE(application.logHas("crash_reporter_enabled"));
         EXPECT_TRUE(discardCrashReport(application));
         EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(path)));
         application.sendSignal(SIGTERM);
         EXPECT_TRUE(application.endsWithin(kPatienceMilliseconds));
     }
+}
+
+// A folder at the crash log's path, which no crash could replace, keeps capture off only
+// until the notice's OK has removed it: the next crash of the same run is recorded.
+TEST(ApplicationProcessTest, CaptureStartsOnceTheNoticeRemovedAFolderAtTheCrashLogsPath) {
+    QTemporaryDir home;
+    VTCrashReporterConfig configuration = VTCrashCapture::applicationConfiguration();
+    configuration.basePath = home.filePath(QStringLiteral("XDG_CACHE_HOME")).toStdString();
+    const VTCrashReporter reporter = VTCrashReporter::forApplication(configuration);
+    ASSERT_TRUE(reporter.populateCrashReportDirectory());
+    const std::filesystem::path path = reporter.crashReportPath();
+    std::filesystem::create_directories(path / "inside");
+
+    ApplicationProcess application({}, home.path());
+    ASSERT_TRUE(application.waitForEvent("session_started"));
+    EXPECT_TRUE(application.logHas("failure_code=pending_report_invalid"));
+    EXPECT_TRUE(application.logHas("failure_code=enable_failed"));
+    EXPECT_FALSE(application.logHas("crash_reporter_enabled"));
+    ASSERT_TRUE(discardCrashReport(application));
+    ASSERT_TRUE(application.waitForEvent("crash_reporter_enabled"));
+
+    application.sendSignal(SIGSEGV);
+    ASSERT_TRUE(application.diesBy(SIGSEGV, kPatienceMilliseconds));
+    std::string bytes;
+    ASSERT_FALSE(readFileContents(path, std::size_t{10} << 20, bytes));
+    const auto log = VTCrashReport::fromData(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    ASSERT_TRUE(log);
+    EXPECT_EQ(log.value().signalInfo().name, "SIGSEGV");
 }
 
 // The language road as a person takes it: Ctrl+, opens the settings, the keyboard

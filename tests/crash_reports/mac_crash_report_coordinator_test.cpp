@@ -5,6 +5,7 @@
 #include "crash_capture/vt_crash_reporter.h"
 #include "crash_reports/mac_crash_report_coordinator.h"
 #include "crash_reports/mac_crash_report_failure.h"
+#include "base/system_error.h"
 #include "foundation/capturing_event_log_sink.h"
 
 namespace vlt {
@@ -24,6 +25,8 @@ struct Fakes final : MacCrashReportSubmitting, CrashReportAlertPresenting {
     }
 
     std::optional<std::vector<std::uint8_t>> crashLog;
+    // As with a folder at the crash log's path: no crash could be recorded until it goes.
+    bool logBlocksCapture = false;
     int purges = 0;
     std::vector<PreparedMacCrashReport> submitted;
     std::vector<MacCrashReportSubmitting::Completion> sends;
@@ -39,7 +42,10 @@ struct FakeCapture final : CrashCapturing {
     explicit FakeCapture(Fakes& fakes) : fakes(fakes) {}
     bool hasPendingCrashReport() const override { return fakes.crashLog.has_value(); }
     Result<std::vector<std::uint8_t>> loadPendingCrashReportData() const override { return *fakes.crashLog; }
-    VoidResult enableCrashReporter() override { return {}; }
+    VoidResult enableCrashReporter() override {
+        if (fakes.logBlocksCapture && fakes.crashLog) return makeSystemError(EISDIR, "create");
+        return {};
+    }
     bool purgePendingCrashReport() override { return fakes.crashLog && (fakes.crashLog.reset(), ++fakes.purges); }
     Fakes& fakes;
 };
@@ -101,6 +107,19 @@ TEST_F(MacCrashReportCoordinatorTest, RetrySendsTheIdenticalReportAndSuccessPurg
     EXPECT_EQ(fakes->alerts.back().purgesBefore, 1);
     EXPECT_EQ(fakes->alerts.back().alert.information.toStdString(),
               "Thank you. Report ID:\n" + fakes->submitted[0].request.report.reportId);
+}
+
+TEST_F(MacCrashReportCoordinatorTest, CaptureKeptOffByWhatStoodAtTheLogsPathStartsOnceTheNoticeRemovedIt) {
+    fakes->logBlocksCapture = true;
+    const std::vector<std::uint8_t> unreadable = {'n', 'o', 't', ' ', 'a', ' ', 'l', 'o', 'g'};
+    MacCrashReportCoordinator& coordinator = startWith(unreadable);
+    EXPECT_EQ(events(), (std::vector<std::string>{"crash_reporter_failed", "crash_reporter_failed"}));
+    EXPECT_EQ(log->events()[1].value("failure_code"), "enable_failed");
+    EXPECT_EQ(lastMessage(), "Crash report unavailable");
+    answer(Answer::firstButton);
+    EXPECT_FALSE(coordinator.pendingReportIsUnavailable());
+    EXPECT_EQ(events(), (std::vector<std::string>{"crash_reporter_failed", "crash_reporter_failed",
+                                                  "crash_report_discarded", "crash_reporter_enabled"}));
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ vtcrash_error_t vtcrash_async_file_create(vtcrash_async_file* file, int folder_f
     // never follows a link; O_NOFOLLOW says so once more.
     constexpr int kFlags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
     constexpr mode_t kMode = 0644;
-    ::unlinkat(folder_fd, name, 0);
+    // A link goes, never its target; so does an empty folder, which a file cannot replace.
+    if (::unlinkat(folder_fd, name, 0) != 0 && errno != ENOENT) ::unlinkat(folder_fd, name, AT_REMOVEDIR);
     int fd = -1;
     do {
         fd = ::openat(folder_fd, name, kFlags, kMode);

@@ -29,8 +29,9 @@ ssize_t vtcrash_async_writen(int fd, const void* data, size_t length);
 void vtcrash_async_file_init(vtcrash_async_file* file, int fd, uint64_t limit_bytes);
 
 // Creates the file `name` afresh in the folder open as `folder_fd`, for reading and
-// writing with mode 0644, and sets `file` up on it. A file or a link that stands there is
-// removed first, never followed, and one put there meanwhile makes the creation fail.
+// writing with mode 0644, and sets `file` up on it. A file, a link or an empty folder that
+// stands there is removed first, never followed, and one put there meanwhile makes the
+// creation fail.
 // VTCRASH_ERR_OUTPUT when it cannot be created.
 vtcrash_error_t vtcrash_async_file_create(vtcrash_async_file* file, int folder_fd, const char* name,
                                           uint64_t limit_bytes);

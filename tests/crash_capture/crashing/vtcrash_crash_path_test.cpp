@@ -6,6 +6,7 @@
 #include <map>
 #include <nlohmann/json.hpp>
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -16,8 +17,10 @@
 #include <QTest>
 
 #include "base/file_contents.h"
+#include "base/system_error.h"
 #include "crash_capture/vt_crash_host_info.h"
 #include "crash_capture/vt_crash_report.h"
+#include "crash_capture/vt_crash_reporter_error.h"
 #include "crash_reports/crash_report_alert_presenter.h"
 #include "crash_reports/firebase_mac_crash_report_client.h"
 #include "crash_reports/mac_crash_report_coordinator.h"
@@ -32,10 +35,18 @@ namespace {
 
 // Runs the crasher with capture enabled under `basePath` and answers the signal it died
 // by; 0 when it exited or was still running at the deadline (a handler must never hang).
+// What it prints goes to `basePath`/stderr.
 int runCrasher(const std::string& kind, const std::string& basePath) {
     const char* arguments[] = {VTCRASH_CRASHER, kind.c_str(), basePath.c_str(), nullptr};
+    const std::string errors = basePath + "/stderr";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     pid_t child = 0;
-    if (::posix_spawn(&child, VTCRASH_CRASHER, nullptr, nullptr, const_cast<char**>(arguments), environ)) return 0;
+    const int spawned =
+        ::posix_spawn(&child, VTCRASH_CRASHER, &actions, nullptr, const_cast<char**>(arguments), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) return 0;
     int status = 0;
     for (int waited = 0; ::waitpid(child, &status, WNOHANG) == 0; waited += 10) {
         if (waited >= 10'000) ::kill(child, SIGKILL);
@@ -192,22 +203,109 @@ TEST(VTCrashCrashPathTest, EveryKindOfCrashLeavesALogOfTheCrashedThread) {
     }
 }
 
-// A link at the pending path is replaced by the log (made afresh, mode 0644), never
-// followed to its target.
-TEST(VTCrashCrashPathTest, ALinkAtThePendingPathIsReplacedNotFollowed) {
-    QTemporaryDir base;
-    const std::string basePath = base.path().toStdString();
-    const std::filesystem::path log = crashLogPath(basePath), target = basePath + "/target";
-    std::filesystem::create_directories(log.parent_path());
-    std::ofstream(target) << "kept";
-    std::filesystem::create_symlink(target, log);
-    ASSERT_EQ(runCrasher("abort", basePath), SIGABRT);
+Result<VTCrashReport> decodedLog(const std::filesystem::path& path) {
+    std::string bytes;
+    if (readFileContents(path, PreparedMacCrashReport::kMaximumBytes, bytes)) return makeSystemError(EIO, "read");
+    return VTCrashReport::fromData(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+}
+
+std::string fileText(const std::filesystem::path& path) {
     std::string contents;
-    EXPECT_FALSE(readFileContents(target, 100, contents));
-    EXPECT_EQ(contents, "kept");
-    const auto created = std::filesystem::symlink_status(log);
-    EXPECT_TRUE(std::filesystem::is_regular_file(created));
-    EXPECT_EQ(created.permissions() & std::filesystem::perms::all, std::filesystem::perms(0644));
+    return readFileContents(path, 1 << 20, contents) ? std::string() : contents;
+}
+
+// A link at the pending path is replaced by the log (made afresh, mode 0644), never
+// followed to its target, be it a file or a folder; so is an empty folder that turns up
+// there while capture is on.
+TEST(VTCrashCrashPathTest, WhatStandsAtThePendingPathIsReplacedNeverFollowed) {
+    const struct {
+        const char* situation;
+        const char* kind;
+        bool linkToAFolder;
+    } cases[] = {
+        {"a link to a file", "abort", false},
+        {"a link to a folder", "abort", true},
+        {"an empty folder made once capture is on", "empty-folder-at-pending-path", false},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.situation);
+        QTemporaryDir base;
+        const std::string basePath = base.path().toStdString();
+        const std::filesystem::path log = crashLogPath(basePath), target = basePath + "/target";
+        std::filesystem::create_directories(log.parent_path());
+        if (row.linkToAFolder) {
+            std::filesystem::create_directories(target);
+            std::ofstream(target / "inside") << "kept";
+            std::filesystem::create_symlink(target, log);
+        } else if (std::string(row.kind) == "abort") {
+            std::ofstream(target) << "kept";
+            std::filesystem::create_symlink(target, log);
+        }
+        ASSERT_EQ(runCrasher(row.kind, basePath), SIGABRT);
+        if (std::string(row.kind) == "abort") {
+            EXPECT_EQ(fileText(row.linkToAFolder ? target / "inside" : target), "kept");
+        }
+        const auto created = std::filesystem::symlink_status(log);
+        EXPECT_TRUE(std::filesystem::is_regular_file(created));
+        EXPECT_EQ(created.permissions() & std::filesystem::perms::all, std::filesystem::perms(0644));
+        EXPECT_TRUE(decodedLog(log));
+    }
+}
+
+// What the reporter adds to a crash of its own: the crash callback runs once the log is
+// written, with the signal's information and context; custom data set after enabling is
+// in the log; without identifier and version the program's name and "" stand in, and the
+// component says so; crash callbacks set once enabled are refused by an exception that
+// nobody catches, so the log records it.
+TEST(VTCrashCrashPathTest, TheReportersCallbacksCustomDataAndMissingFactsReachTheLog) {
+    {
+        SCOPED_TRACE("crash callback");
+        QTemporaryDir base;
+        const std::string basePath = base.path().toStdString();
+        ASSERT_EQ(runCrasher("crash-callback", basePath), SIGSEGV);
+        EXPECT_EQ(fileText(basePath + "/witness"), "signal=" + std::to_string(SIGSEGV) + " code=" +
+                                                       std::to_string(SEGV_MAPERR) + " user-context log-written\n");
+        EXPECT_TRUE(decodedLog(crashLogPath(basePath)));
+    }
+    {
+        SCOPED_TRACE("custom data after enabling");
+        QTemporaryDir base;
+        const std::string basePath = base.path().toStdString();
+        ASSERT_EQ(runCrasher("custom-data-after-enabling", basePath), SIGABRT);
+        const auto report = decodedLog(crashLogPath(basePath));
+        ASSERT_TRUE(report);
+        const std::string text = "set after enabling";
+        EXPECT_EQ(report.value().customData(), std::vector<std::uint8_t>(text.begin(), text.end()));
+    }
+    {
+        SCOPED_TRACE("without identifier and version");
+        QTemporaryDir base;
+        const std::string basePath = base.path().toStdString();
+        ASSERT_EQ(runCrasher("without-identifier", basePath), SIGABRT);
+        VTCrashReporterConfig configuration = VTCrashCapture::applicationConfiguration();
+        configuration.basePath = basePath;
+        const auto path =
+            VTCrashReporter::forApplicationFacts({"vtcrash_crasher", "", {}, {}}, configuration).crashReportPath();
+        EXPECT_EQ(path.parent_path().filename(), "vtcrash_crasher");
+        const auto report = decodedLog(path);
+        ASSERT_TRUE(report);
+        EXPECT_EQ(report.value().applicationInfo().applicationIdentifier, "vtcrash_crasher");
+        EXPECT_EQ(report.value().applicationInfo().applicationVersion, "");
+        EXPECT_EQ(fileText(basePath + "/stderr"),
+                  "[VTCrashReporter] Warning -- bundle identifier, using process name vtcrash_crasher\n"
+                  "[VTCrashReporter] Warning -- bundle version unavailable\n");
+    }
+    {
+        SCOPED_TRACE("crash callbacks after enabling");
+        QTemporaryDir base;
+        const std::string basePath = base.path().toStdString();
+        ASSERT_EQ(runCrasher("callbacks-after-enabling", basePath), SIGABRT);
+        const auto report = decodedLog(crashLogPath(basePath));
+        ASSERT_TRUE(report);
+        ASSERT_TRUE(report.value().exceptionInfo());
+        EXPECT_EQ(report.value().exceptionInfo()->exceptionName, "VTCrashReporterException");
+        EXPECT_EQ(report.value().exceptionInfo()->exceptionReason, "The crash reporter has already been enabled");
+    }
 }
 
 // A crash of the crasher, then the next launch's coordinator on the same folder: the

@@ -1,13 +1,18 @@
 // Crashes on purpose with capture enabled as the application enables it; built only for
 // tests. `vtcrash_crasher KIND BASE_PATH` leaves its crash log where the application
-// looks under BASE_PATH (the user's cache folder makes it the application's own).
+// looks under BASE_PATH (the user's cache folder makes it the application's own). A few
+// kinds set the reporter up further first: a crash callback that leaves a witness file
+// in BASE_PATH, custom data set after enabling, no identifier or version, or the crash
+// callbacks set once it is too late.
 
 #include <atomic>
+#include <cstring>
 #include <fcntl.h>
 #include <stdexcept>
 #include <string>
 #include <sys/mman.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -66,6 +71,45 @@ VTCRASH_MARKER(vtcrash_marker_worker) void markerWorker(const std::string& kind)
     sink = 3;
 }
 
+// The crash callback's witness: what it was given, and whether the log was there by then.
+struct CrashWitness {
+    std::string witnessPath;
+    std::string logPath;
+};
+CrashWitness witness;
+
+void appendNumber(char*& out, long number) {
+    char digits[24];
+    int count = 0;
+    if (number < 0) *out++ = '-';
+    do {
+        digits[count++] = static_cast<char>('0' + (number < 0 ? -(number % 10) : number % 10));
+        number /= 10;
+    } while (number != 0);
+    while (count > 0) *out++ = digits[--count];
+}
+
+void appendText(char*& out, const char* text) {
+    while (*text != '\0') *out++ = *text++;
+}
+
+// In the signal handler: only async-signal-safe calls.
+void recordCrash(siginfo_t* info, ucontext_t* userContext, void* context) {
+    const auto* seen = static_cast<const CrashWitness*>(context);
+    char line[256];
+    char* out = line;
+    appendText(out, "signal=");
+    appendNumber(out, info != nullptr ? info->si_signo : -1);
+    appendText(out, " code=");
+    appendNumber(out, info != nullptr ? info->si_code : -1);
+    appendText(out, userContext != nullptr ? " user-context" : " no-user-context");
+    appendText(out, ::access(seen->logPath.c_str(), F_OK) == 0 ? " log-written\n" : " no-log\n");
+    const int file = ::open(seen->witnessPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (file < 0) return;
+    [[maybe_unused]] const ssize_t written = ::write(file, line, static_cast<std::size_t>(out - line));
+    ::close(file);
+}
+
 void park(int count) {
     for (int index = 0; index < count; ++index) std::thread(markerParked).detach();
     while (parkedThreads.load() < count) ::usleep(1000);
@@ -113,6 +157,9 @@ void crashByKind(const std::string& kind) {
         for (;;) ::pause();
     }
     if (kind == "two-workers") crashOnWorkers(2);
+    if (kind == "crash-callback") *static_cast<volatile int*>(nullptr) = 1;
+    if (kind == "custom-data-after-enabling" || kind == "without-identifier") std::abort();
+    if (kind == "empty-folder-at-pending-path") std::abort();
 }
 
 }  // namespace
@@ -127,7 +174,24 @@ int main(int argc, char** argv) {
     vlt::VTCrashReporterConfig configuration;
     configuration.basePath = basePath;
     configuration.maxReportBytes = 10 * 1024 * 1024;
-    if (!vlt::VTCrashReporter::forApplication(configuration).enableCrashReporter()) return 3;
+    const vlt::VTCrashApplicationFacts build = vlt::VTCrashApplicationFacts::ofThisBuild();
+    const vlt::VTCrashApplicationFacts facts =
+        kind == "without-identifier" ? vlt::VTCrashApplicationFacts{{}, {}, build.marketingVersion, build.processName}
+                                     : build;
+    vlt::VTCrashReporter reporter = vlt::VTCrashReporter::forApplicationFacts(facts, configuration);
+    const vlt::VTCrashReporterCallbacks callbacks = {0, &witness, recordCrash};
+    if (kind == "crash-callback") {
+        witness = {basePath + "/witness", reporter.crashReportPath().string()};
+        reporter.setCrashCallbacks(callbacks);
+    }
+    if (!reporter.enableCrashReporter()) return 3;
+    if (kind == "custom-data-after-enabling") {
+        const char text[] = "set after enabling";
+        reporter.setCustomData(std::vector<std::uint8_t>(text, text + std::strlen(text)));
+    }
+    // Too late: the refusal is thrown, and nobody catches it.
+    if (kind == "callbacks-after-enabling") reporter.setCrashCallbacks(callbacks);
+    if (kind == "empty-folder-at-pending-path") ::mkdir(reporter.crashReportPath().c_str(), 0755);
 
     markerMain(kind);
     return 1;
