@@ -43,7 +43,9 @@ void ApplicationCommands::buildMenus(QMenuBar& menuBar) {
     addItem(*file, MenuCommand::share, localizedString("Share"));
     addItem(*file, MenuCommand::print, printCommandTitle(), QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
-    addItem(*file, MenuCommand::quit, localizedString("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // From any window of the application, a sheet above this one included.
+    addItem(*file, MenuCommand::quit, localizedString("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q))
+        ->setShortcutContext(Qt::ApplicationShortcut);
 
     QMenu* edit = menuBar.addMenu(localizedString("Edit"));
     addItem(*edit, MenuCommand::undo, localizedString("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));

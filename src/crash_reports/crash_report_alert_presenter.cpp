@@ -2,12 +2,70 @@
 
 #include <memory>
 
+#include <QEvent>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace vlt {
 
 namespace {
+
+// Covers the window's content (all of a main window but its menu bar) and takes every
+// click and key meant for it, while shortcuts go on working; the keyboard comes back to
+// where it was when the cover goes.
+class ContentShield final : public QWidget {
+public:
+    explicit ContentShield(QWidget* window) : QWidget(window) {
+        setObjectName(QString::fromLatin1(CrashReportAlertPresenter::kContentShieldName));
+        const auto* main = qobject_cast<const QMainWindow*>(window);
+        covered_ = main != nullptr && main->centralWidget() != nullptr ? main->centralWidget() : nullptr;
+        if (covered_) covered_->installEventFilter(this);
+        setFocusPolicy(Qt::StrongFocus);
+        cover();
+        show();
+        raise();
+        QWidget* focused = window->focusWidget();
+        if (focused != nullptr && focused != this) {
+            previousFocus_ = focused;
+            setFocus();
+        }
+    }
+
+    ~ContentShield() override {
+        if (previousFocus_ && previousFocus_->isVisible() && previousFocus_->isEnabled()) previousFocus_->setFocus();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Move) cover();
+        return QWidget::eventFilter(watched, event);
+    }
+
+    bool event(QEvent* event) override {
+        switch (event->type()) {
+        // Tab and Space never reach the content behind; shortcuts were tried before.
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            if (event->type() == QEvent::MouseButtonPress) setFocus(Qt::MouseFocusReason);
+            event->accept();
+            return true;
+        default:
+            return QWidget::event(event);
+        }
+    }
+
+private:
+    void cover() { setGeometry(covered_ ? covered_->geometry() : parentWidget()->rect()); }
+
+    QPointer<QWidget> covered_;
+    QPointer<QWidget> previousFocus_;
+};
 
 QPushButton* addButton(QMessageBox& box, const QString& title, QMessageBox::ButtonRole role, const char* name) {
     QPushButton* button = box.addButton(title, role);
@@ -20,7 +78,13 @@ QPushButton* addButton(QMessageBox& box, const QString& title, QMessageBox::Butt
 void CrashReportAlertPresenter::present(QWidget* window, const CrashReportAlert& alert, Completion completion) {
     auto* box = new QMessageBox(window);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
+    box->setWindowModality(Qt::NonModal);
+    if (window != nullptr) {
+        QPointer<QWidget> shield = new ContentShield(window);
+        // Gone as soon as the sheet closes, before its answer is acted on.
+        QObject::connect(box, &QMessageBox::finished, window, [shield] { delete shield; });
+        QObject::connect(box, &QObject::destroyed, window, [shield] { delete shield; });
+    }
     box->setIcon(alert.style == CrashReportAlert::Style::warning ? QMessageBox::Warning : QMessageBox::Information);
     box->setText(alert.message);
     box->setInformativeText(alert.information);
@@ -49,7 +113,7 @@ void CrashReportAlertPresenter::present(QWidget* window, const CrashReportAlert&
         }
     });
     QObject::connect(box, &QObject::destroyed, [answer] { answer(CrashReportAlertAnswer::dismissed); });
-    box->open();
+    box->show();
 }
 
 }  // namespace vlt

@@ -348,6 +348,12 @@ TEST(ApplicationProcessTest, APendingCrashLogIsOfferedInBoundedMemoryAndRemovedO
         {"a crafted log of 10 MiB, SIGINT at the question",
          [](const std::string& path) { std::ofstream(path) << testing::absurdCrashLog(); }, "previous_crash_captured",
          [](ApplicationProcess& application) { application.sendSignal(SIGINT); }},
+        {"a crafted log of 10 MiB, Ctrl+Q at the question",
+         [](const std::string& path) { std::ofstream(path) << testing::absurdCrashLog(); }, "previous_crash_captured",
+         [](ApplicationProcess& application) {
+             ASSERT_TRUE(application.showsWithin(QStringLiteral("Veltrano encountered an unexpected error")));
+             quitByKey(application);
+         }},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.situation);

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/application_commands.h"
+#include "crash_capture/vt_crash_reporter.h"
+#include "crash_reports/crash_report_alert_presenter.h"
+#include "crash_reports/mac_crash_report_coordinator.h"
+#include "crash_reports/mac_crash_report_failure.h"
+#include "shell_test_support.h"
+
+namespace vlt {
+namespace {
+
+// A crash log left by the last run, a report service that cannot be reached, and the
+// purges asked of capture.
+struct PendingCrash final : MacCrashReportSubmitting, CrashCapturing {
+    void submit(const PreparedMacCrashReport&, std::stop_token, Completion done) override {
+        done(makeMacCrashReportFailure(MacCrashReportFailure::Case::sendFailed));
+    }
+    bool hasPendingCrashReport() const override { return true; }
+    Result<std::vector<std::uint8_t>> loadPendingCrashReportData() const override {
+        return VTCrashReporter("org.veltrano.tests", "7", "1.2", {}).generateLiveReport();
+    }
+    VoidResult enableCrashReporter() override { return {}; }
+    bool purgePendingCrashReport() override { return ++purges, true; }
+    int purges = 0;
+};
+
+// The shell's window with the menu bar the application builds, a button as its content,
+// and the crash report's question offered in it, as at a launch after a crash.
+struct QuestionAtLaunch {
+    QuestionAtLaunch() {
+        ApplicationCommands::Actions actions;
+        actions.quit = [this] { shell.delegate->requestTermination(); };
+        commands = std::make_unique<ApplicationCommands>(shell.model(), *shell.window->menuBar(), std::move(actions));
+        content = new QPushButton(QStringLiteral("Behind the question"));
+        QObject::connect(content, &QPushButton::clicked, [this] { ++contentClicks; });
+        shell.window->setRootView(content);
+        content->setFocus();
+        MacCrashReportCoordinator::Services services{
+            crash, [] { return Result<std::string>(std::string(32, 'a')); },
+            [this] { return std::unique_ptr<CrashCapturing>(new ForwardingCapture(*crash)); }, [] { return true; },
+            std::make_shared<CrashReportAlertPresenter>()};
+        coordinator = std::make_unique<MacCrashReportCoordinator>(std::move(services));
+        coordinator->start();
+        coordinator->offerPendingReportIfNeeded(shell.window.get());
+    }
+
+    struct ForwardingCapture final : CrashCapturing {
+        explicit ForwardingCapture(PendingCrash& crash) : crash(crash) {}
+        bool hasPendingCrashReport() const override { return crash.hasPendingCrashReport(); }
+        Result<std::vector<std::uint8_t>> loadPendingCrashReportData() const override {
+            return crash.loadPendingCrashReportData();
+        }
+        VoidResult enableCrashReporter() override { return crash.enableCrashReporter(); }
+        bool purgePendingCrashReport() override { return crash.purgePendingCrashReport(); }
+        PendingCrash& crash;
+    };
+
+    QMessageBox* sheet(const QString& message) const {
+        for (QMessageBox* box : shell.window->findChildren<QMessageBox*>()) {
+            if (box->text() == message && box->isVisible()) return box;
+        }
+        return nullptr;
+    }
+    void clickAt(QWidget* widget, QPoint point) {
+        QWidget* top = widget->window();
+        QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, point));
+    }
+
+    testing::ShellFixture shell;
+    std::shared_ptr<PendingCrash> crash = std::make_shared<PendingCrash>();
+    std::unique_ptr<ApplicationCommands> commands;
+    QPushButton* content = nullptr;
+    int contentClicks = 0;
+    std::unique_ptr<MacCrashReportCoordinator> coordinator;
+};
+
+// While the question or its "Crash report not sent" notice is up, the window's content
+// takes neither clicks nor keys, but Ctrl+Q, wherever the keyboard is, and File > Quit
+// end the application; the report, unanswered, stays for the next launch.
+TEST(CrashReportQuestionTest, QuittingStaysPossibleAndKeepsTheReport) {
+    enum class Quit { ctrlQInTheSheet, ctrlQInTheWindow, fileMenu };
+    const struct {
+        const char* situation;
+        bool afterAFailedSend;
+        Quit quit;
+    } cases[] = {
+        {"Ctrl+Q at the question", false, Quit::ctrlQInTheSheet},
+        {"File > Quit at the question", false, Quit::fileMenu},
+        {"Ctrl+Q in the window, the notice up", true, Quit::ctrlQInTheWindow},
+        {"File > Quit at the notice", true, Quit::fileMenu},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.situation);
+        QuestionAtLaunch test;
+        QMessageBox* question = test.sheet(QStringLiteral("Veltrano encountered an unexpected error"));
+        ASSERT_NE(question, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(question));
+        if (row.afterAFailedSend) {
+            QTest::keyClick(question->windowHandle(), Qt::Key_Return);
+            ASSERT_NE(test.sheet(QStringLiteral("Crash report not sent")), nullptr);
+        }
+        QMessageBox* sheet =
+            test.sheet(row.afterAFailedSend ? QStringLiteral("Crash report not sent")
+                                            : QStringLiteral("Veltrano encountered an unexpected error"));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(sheet));
+
+        // The content: neither a click nor Space, once the window has the keyboard.
+        test.clickAt(test.content, test.content->rect().center());
+        QTest::keyClick(test.shell.window->windowHandle(), Qt::Key_Space);
+        EXPECT_EQ(test.contentClicks, 0);
+        EXPECT_TRUE(sheet->isVisible());
+        if (row.quit != Quit::ctrlQInTheWindow) {
+            test.shell.window->activateWindow();
+            sheet->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(sheet));
+        }
+
+        switch (row.quit) {
+        case Quit::ctrlQInTheSheet:
+            QTest::keyClick(sheet->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+            break;
+        case Quit::ctrlQInTheWindow:
+            QTest::keyClick(test.shell.window->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+            break;
+        case Quit::fileMenu: {
+            QMenuBar* bar = test.shell.window->menuBar();
+            QMenu* file = test.commands->menu(0);
+            test.clickAt(bar, bar->actionGeometry(file->menuAction()).center());
+            ASSERT_TRUE(QTest::qWaitFor([file] { return file->isVisible(); }, 2000)) << "the File menu did not open";
+            test.clickAt(file, file->actionGeometry(test.commands->action(MenuCommand::quit)).center());
+            break;
+        }
+        }
+        test.shell.models.scheduler.runDue();
+        EXPECT_EQ(test.shell.exitCount, 1);
+        // The application ends: its window goes, and the sheet with it, unanswered.
+        test.shell.window.reset();
+        EXPECT_EQ(test.crash->purges, 0);
+        EXPECT_TRUE(test.coordinator->pendingReport());
+    }
+}
+
+}  // namespace
+}  // namespace vlt
