@@ -56,9 +56,9 @@ class TextProbePlugin final : public QGenericPlugin {
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "text_probe_plugin.json")
 
 public:
-    QObject* create(const QString& key, const QString& specification) override {
+    QObject* create(const QString& key, const QString& parameters) override {
         if (key.compare(QLatin1String("vlttextprobe"), Qt::CaseInsensitive) != 0) return nullptr;
-        return new TextProbe(specification);
+        return new TextProbe(parameters);
     }
 };
 
