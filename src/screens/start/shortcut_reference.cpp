@@ -86,7 +86,8 @@ const QString& ShortcutReference::panImageShortcutText() {
     return text;
 }
 
-QString ShortcutReference::zoomImageShortcutText() { return localizedString("Ctrl + mouse wheel"); }
+// Key names, shown as they stand in every language.
+QString ShortcutReference::zoomImageShortcutText() { return QStringLiteral("Ctrl + mouse wheel"); }
 
 ShortcutReference::ShortcutReference(AppModel& model, QWidget* parent) : QWidget(parent), model_(&model) {
     auto* titleRow = new QHBoxLayout;
