@@ -96,10 +96,10 @@ void AppModel::openSettingsFromShareDialog(SettingsSection section, const ShareI
 }
 
 void AppModel::restoreShareDialogAfterSettings() {
-    if (!share_.shareImageStateAfterSettings) return;
-    const bool hasEditor = editor_.editorSession != nullptr;
-    changeShareState([hasEditor](ShareState& state) {
-        if (hasEditor) state.shareImageState = state.shareImageStateAfterSettings;
+    // Without an editor the choices wait for the next closing that has one.
+    if (!share_.shareImageStateAfterSettings || editor_.editorSession == nullptr) return;
+    changeShareState([](ShareState& state) {
+        state.shareImageState = state.shareImageStateAfterSettings;
         state.shareImageStateAfterSettings.reset();
     });
 }

@@ -106,6 +106,12 @@ TEST_F(ShareImageModalTest, EditLeavesForTheSettingsAndTheDialogComesBack) {
     EXPECT_EQ(model().settingsState().activeSettingsSection, SettingsSection::contactInformation);
     EXPECT_FALSE(model().shareState().shareImageState.has_value());
 
+    // Without an editor there is nothing to share: the choices wait for one.
+    AppModelTestAccess::setEditorSession(model(), nullptr);
+    model().closeSettings();
+    EXPECT_FALSE(model().shareState().shareImageState.has_value());
+    AppModelTestAccess::setEditorSession(model(), session);
+    model().presentSettings(SettingsSection::comparisonLabels);
     model().closeSettings();
     EXPECT_EQ(model().shareState().shareImageState, (ShareImageDialogState{StillImageKind::original, true, false}));
 }
