@@ -309,7 +309,15 @@ QWidget* ShareImageModal::buildWatermarkRow(Watermark watermark, const QString& 
     texts->setSpacing(5);
     auto* toggle = new QCheckBox(title, row);
     toggle->setFont(textStyleFont(TextStyle::body));
-    setTextColour(*toggle, ModalPalette::textPrimary());
+    // Dark only while it can be switched: a watermark that is not configured keeps the
+    // style's disabled look, as the Save images dialog's toggles do.
+    QPalette toggleColours = toggle->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        toggleColours.setColor(group, QPalette::WindowText, ModalPalette::textPrimary());
+        toggleColours.setColor(group, QPalette::ButtonText, ModalPalette::textPrimary());
+        toggleColours.setColor(group, QPalette::Text, ModalPalette::textPrimary());
+    }
+    toggle->setPalette(toggleColours);
     QLabel* detail = makeLabel(QString(), textStyleFont(TextStyle::callout), ModalPalette::textMuted(), row);
     detail->setWordWrap(true);
     texts->addWidget(toggle);

@@ -1,5 +1,7 @@
 #include "screens/share/share_image_modal.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -61,6 +63,35 @@ TEST_F(ShareImageModalTest, WatermarksThatAreNotConfiguredShowTheStoredChoiceAnd
     EXPECT_EQ(modal->toggleDetail(Watermark::contactInformation)->text(),
               QStringLiteral("Dr. Ana Ruiz · Main Street 1 · Town"));
     EXPECT_TRUE(modal->currentDialogState().includeContactInformation);
+}
+
+// The darkest ink of a toggle's title, right of its box.
+int darkestTitleInk(QCheckBox& toggle) {
+    const QImage image = toggle.grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = image.width() / 4; x < image.width(); ++x) {
+            darkest = std::min(darkest, image.pixelColor(x, y).lightness());
+        }
+    }
+    return darkest;
+}
+
+// Only the configured watermark can be switched, and only it looks as if it could.
+TEST_F(ShareImageModalTest, AToggleThatCannotBeSwitchedIsDrawnDisabled) {
+    models.changeSettings([](ApplicationSettings& settings) {
+        settings.originalComparisonLabel.clear();
+        settings.simulationComparisonLabel.clear();
+        settings.contactName = QStringLiteral("Dr. Ana Ruiz");
+    });
+    ShareImageModal* modal = open({StillImageKind::simulation, true, true});
+    QTest::qWait(5);
+    QCheckBox& labels = *modal->toggle(Watermark::labels);
+    QCheckBox& contact = *modal->toggle(Watermark::contactInformation);
+    ASSERT_FALSE(labels.isEnabled());
+    ASSERT_TRUE(contact.isEnabled());
+    EXPECT_LT(darkestTitleInk(contact), 80);
+    EXPECT_GT(darkestTitleInk(labels), darkestTitleInk(contact) + 60);
 }
 
 TEST_F(ShareImageModalTest, KindsChangeTheSummaryAndTogglesWriteBothSharingFlags) {
