@@ -9,6 +9,7 @@
 #include "canvas/editor_canvas_view.h"
 #include "editing/annotations/annotation_bounds.h"
 #include "editing/annotations/annotation_hit_test.h"
+#include "editing/annotations/interpolated_points.h"
 #include "editing/session/editor_action_history.h"
 
 namespace vlt {
@@ -26,7 +27,6 @@ constexpr float kMinimumPointSpacingSquared = 0.25f;
 constexpr float kMinimumShapeLengthSquared = 1.0f;
 constexpr float kMinimumMoveSquared = 0.25f;
 constexpr float kMinimumRectangleSide = 1.1920929e-7f;
-constexpr float kMinimumEraserSegment = 1.1920929e-7f;
 
 float squaredDistance(Float2 a, Float2 b) {
     const Float2 d = a - b;
@@ -263,15 +263,9 @@ void AnnotationGestureController::updateGesture(Float2 point) {
                 changed = true;
             } else {
                 if (squaredDistance(point, gesture.lastPoint) < kMinimumPointSpacingSquared) return;
-                const Float2 segment = point - gesture.lastPoint;
-                const float length = segment.length();
-                if (length >= kMinimumEraserSegment) {
-                    const float spacing = std::max(gesture.radius, 1.0f);
-                    const int count = std::max(static_cast<int>(std::ceil(length / spacing)), 1);
-                    for (int step = 1; step <= count; ++step) {
-                        const float fraction = static_cast<float>(step) / static_cast<float>(count);
-                        eraseAnnotations(gesture.lastPoint + segment * fraction, gesture.radius, gesture);
-                    }
+                const float spacing = std::max(gesture.radius, 1.0f);
+                for (const Float2 sample : interpolatedPoints(gesture.lastPoint, point, spacing)) {
+                    eraseAnnotations(sample, gesture.radius, gesture);
                 }
                 gesture.lastPoint = point;
                 changed = true;

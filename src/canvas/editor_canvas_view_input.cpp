@@ -10,6 +10,7 @@
 
 #include "canvas/editor_canvas_view.h"
 #include "editing/session/editor_messages.h"
+#include "editing/session/editor_tab.h"
 #include "base/precondition.h"
 #include "base/clock.h"
 #include "base/main_thread.h"
@@ -85,8 +86,13 @@ void EditorCanvasView::pressPrimary(QPointF point, double now) {
     refreshOverlay();
 
     const std::optional<Float2> onImage = canvasPoint(point, false);
+    const auto refuse = [this](EditorTab tab, bool onOriginalPanel) {
+        const std::optional<QString> refusal = editRefusalMessage(tab, onOriginalPanel);
+        if (refusal && onTransientMessage) onTransientMessage(*refusal);
+        return refusal.has_value();
+    };
     if (state_.tab == EditorTab::animate) {
-        if (onImage && onTransientMessage) onTransientMessage(EditorMessages::animateTabReadOnly());
+        if (onImage) refuse(state_.tab, false);
         return;
     }
     if (navigation_.primaryPressPans()) {
@@ -95,10 +101,8 @@ void EditorCanvasView::pressPrimary(QPointF point, double now) {
         return;
     }
     std::optional<Float2> mapped = canvasPoint(point, true);
-    if (state_.tab == EditorTab::comparison && onImage && !mapped) {
-        if (onTransientMessage) onTransientMessage(EditorMessages::originalImageReadOnly());
-        return;
-    }
+    // A point on the image that maps to no editable pixel lies on the Original panel.
+    if (onImage && refuse(state_.tab, !mapped)) return;
     if (isHistoryBusy_ || hasGraphicsFailure_ || !mapped) return;
     if (state_.tab == EditorTab::original) {
         state_.tab = EditorTab::simulation;

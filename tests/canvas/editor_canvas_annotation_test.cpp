@@ -121,6 +121,21 @@ TEST_F(EditorCanvasAnnotationTest, EraserClickDeletesTheUpperOfTwoLaterAndADragT
     EXPECT_EQ(annotationCount(), 3u);
 }
 
+// A pass quicker than the pointer's events erases along the whole way between two of
+// them, but only where it passed.
+TEST_F(EditorCanvasAnnotationTest, OneLongEraserMoveErasesWhatItCrossedBetweenTwoEvents) {
+    for (const double y : {60.0, 120.0, 180.0}) drawLine(y);
+    harness.selectTool(EditorTool::eraser);
+    harness.press(harness.viewPointFor({130, 20}));
+    harness.drag(harness.viewPointFor({130, 150}));
+    harness.release(harness.viewPointFor({130, 150}));
+    const std::vector<AnnotationObject> annotations = harness.view().currentAnnotations();
+    ASSERT_EQ(annotations.size(), 1u);
+    const auto* left = std::get_if<AnnotationStroke>(&annotations.front().content);
+    ASSERT_NE(left, nullptr);
+    EXPECT_FLOAT_EQ(left->points.front().y, 180.0f);
+}
+
 TEST_F(EditorCanvasAnnotationTest, ShapesTooSmallRecordNothingAndOnePointStrokesRecord) {
     harness.selectTool(EditorTool::line);
     click({40, 40});
