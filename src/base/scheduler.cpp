@@ -4,7 +4,9 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
+#include "base/boot_time_timer.h"
 #include "base/clock.h"
 
 namespace vlt {
@@ -24,16 +26,60 @@ ScheduledWork QtScheduler::schedule(double delaySeconds, std::function<void()> w
     return ScheduledWork(cancelled);
 }
 
+ScheduledWork QtScheduler::scheduleCountingSleep(double delaySeconds, std::function<void()> work) {
+    auto cancelled = std::make_shared<bool>(false);
+    QObject* context = hasContext_ ? context_.data() : QCoreApplication::instance();
+    if (context == nullptr) return ScheduledWork(cancelled);
+    auto timer = std::make_shared<QPointer<BootTimeTimer>>();
+    auto fired = [cancelled, timer, work] {
+        if (*timer) (*timer)->deleteLater();
+        if (*cancelled) return;
+        *cancelled = true;
+        work();
+    };
+    std::unique_ptr<BootTimeTimer> started = BootTimeTimer::start(delaySeconds, std::move(fired), context);
+    if (!started) return schedule(delaySeconds, std::move(work));
+    // The context owns the timer from here: it goes with the context, or once it fired.
+    *timer = started.release();
+    return ScheduledWork(cancelled);
+}
+
 QtScheduler& QtScheduler::shared() {
     static QtScheduler scheduler;
     return scheduler;
 }
 
 ScheduledWork ManualScheduler::schedule(double delaySeconds, std::function<void()> work) {
+    return enqueue(delaySeconds, std::move(work), false);
+}
+
+ScheduledWork ManualScheduler::scheduleCountingSleep(double delaySeconds, std::function<void()> work) {
+    return enqueue(delaySeconds, std::move(work), true);
+}
+
+ScheduledWork ManualScheduler::enqueue(double delaySeconds, std::function<void()> work, bool countsSleep) {
     auto cancelled = std::make_shared<bool>(false);
     const double due = now_ + std::max(0.0, delaySeconds);
-    queue_.emplace(std::make_pair(due, nextSequence_++), Entry{std::move(work), cancelled});
+    queue_.emplace(std::make_pair(due, nextSequence_++), Entry{std::move(work), cancelled, countsSleep});
     return ScheduledWork(cancelled);
+}
+
+void ManualScheduler::sleep(double seconds) {
+    // Due times are kept in waking time: a sleep brings sleep-counting work closer.
+    const double slept = std::max(0.0, seconds);
+    std::vector<decltype(queue_)::node_type> closer;
+    for (auto entry = queue_.begin(); entry != queue_.end();) {
+        if (entry->second.countsSleep) {
+            closer.push_back(queue_.extract(entry++));
+        } else {
+            ++entry;
+        }
+    }
+    for (auto& node : closer) {
+        node.key().first = std::max(node.key().first - slept, now_);
+        queue_.insert(std::move(node));
+    }
+    runDue();
 }
 
 void ManualScheduler::advance(double seconds) {

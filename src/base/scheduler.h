@@ -34,7 +34,12 @@ private:
 class Scheduler {
 public:
     virtual ~Scheduler() = default;
+    // The delay runs on the monotonic clock: time spent suspended does not count.
     virtual ScheduledWork schedule(double delaySeconds, std::function<void()> work) = 0;
+    // The delay runs on a clock that keeps counting while the computer sleeps, for waits
+    // that promise something about the time of day (a shared file gone half an hour
+    // later); work whose time passed during a sleep runs on waking.
+    virtual ScheduledWork scheduleCountingSleep(double delaySeconds, std::function<void()> work) = 0;
     // Runs the work on a later turn of the event loop.
     ScheduledWork post(std::function<void()> work) { return schedule(0.0, std::move(work)); }
 };
@@ -45,6 +50,8 @@ public:
     // Work is dropped when the context object is destroyed before it runs.
     explicit QtScheduler(QObject* context = nullptr);
     ScheduledWork schedule(double delaySeconds, std::function<void()> work) override;
+    // On the boot-time clock; on a system without it, as schedule() does.
+    ScheduledWork scheduleCountingSleep(double delaySeconds, std::function<void()> work) override;
     static QtScheduler& shared();
 
 private:
@@ -61,9 +68,13 @@ public:
     explicit ManualScheduler(ManualClock* clock = nullptr) : clock_(clock) {}
 
     ScheduledWork schedule(double delaySeconds, std::function<void()> work) override;
+    ScheduledWork scheduleCountingSleep(double delaySeconds, std::function<void()> work) override;
 
     // Moves time forward, running everything that falls due on the way.
     void advance(double seconds);
+    // The computer sleeps for `seconds`: the clock and ordinary delays stand still, work
+    // that counts sleep comes that much closer, and what fell due runs on waking.
+    void sleep(double seconds);
     // Runs everything due now (work posted with no delay included).
     void runDue() { advance(0.0); }
     std::size_t pendingCount() const;
@@ -73,7 +84,9 @@ private:
     struct Entry {
         std::function<void()> work;
         std::shared_ptr<bool> cancelled;
+        bool countsSleep = false;
     };
+    ScheduledWork enqueue(double delaySeconds, std::function<void()> work, bool countsSleep);
     ManualClock* clock_;
     double now_ = 0.0;
     std::uint64_t nextSequence_ = 0;

@@ -281,7 +281,9 @@ void AppModel::scheduleSharePayloadDeletion(const ShareImagePayload& payload, st
         return;
     }
     QPointer<AppModel> guard(this);
-    deletion.delay = scheduler_.schedule(*delaySeconds, [guard, key, payload, reportsFailure] {
+    // Half an hour of the person's time: a laptop that sleeps meanwhile does not keep
+    // the shared photograph longer.
+    deletion.delay = scheduler_.scheduleCountingSleep(*delaySeconds, [guard, key, payload, reportsFailure] {
         if (guard) guard->startSharePayloadDeletion(key, payload, reportsFailure);
     });
     // A cancel during the wait (the application ends) leaves the file to the sweep.

@@ -70,6 +70,55 @@ TEST(ManualSchedulerTest, WorkScheduledByWorkRunsWhenItFallsDue) {
     EXPECT_EQ(ran, (std::vector<int>{1, 2}));
 }
 
+// A sleep moves neither the clock nor ordinary delays; work that counts sleep falls due
+// that much sooner, and what fell due while asleep runs on waking, in its order.
+TEST(ManualSchedulerTest, ASleepBringsOnlyTheWorkThatCountsSleepCloser) {
+    ManualClock clock(10.0);
+    ManualScheduler scheduler(&clock);
+    std::vector<std::string> ran;
+    scheduler.schedule(60.0, [&] { ran.push_back("awake minute"); });
+    scheduler.scheduleCountingSleep(60.0, [&] { ran.push_back("minute"); });
+    scheduler.scheduleCountingSleep(30.0, [&] { ran.push_back("half minute"); });
+    ScheduledWork cancelled = scheduler.scheduleCountingSleep(10.0, [&] { ran.push_back("cancelled"); });
+    cancelled.cancel();
+
+    scheduler.sleep(45.0);
+    EXPECT_EQ(ran, std::vector<std::string>{"half minute"});
+    EXPECT_DOUBLE_EQ(clock.uptimeSeconds(), 10.0);
+    scheduler.advance(15.0);
+    EXPECT_EQ(ran, (std::vector<std::string>{"half minute", "minute"}));
+    scheduler.advance(44.0);
+    EXPECT_EQ(ran.size(), 2u);
+    scheduler.advance(1.0);
+    EXPECT_EQ(ran.back(), "awake minute");
+    EXPECT_EQ(scheduler.pendingCount(), 0u);
+}
+
+// The real boot-time timer: it fires from the event loop, not inline, and not once
+// cancelled.
+TEST(QtSchedulerTest, WorkCountingSleepRunsFromTheEventLoopAndHonoursCancel) {
+    QtScheduler scheduler;
+    bool ran = false;
+    bool cancelledRan = false;
+    ScheduledWork cancelled = scheduler.scheduleCountingSleep(0.01, [&] { cancelledRan = true; });
+    ScheduledWork work = scheduler.scheduleCountingSleep(0.02, [&] { ran = true; });
+    cancelled.cancel();
+    EXPECT_FALSE(ran);
+    EXPECT_TRUE(work.isScheduled());
+
+    QEventLoop loop;
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (ran) loop.quit();
+    });
+    poll.start(5);
+    loop.exec();
+    EXPECT_TRUE(ran);
+    EXPECT_FALSE(cancelledRan);
+    EXPECT_FALSE(work.isScheduled());
+}
+
 TEST(QtSchedulerTest, RunsOnTheEventLoopAndHonoursCancel) {
     QtScheduler scheduler;
     bool ran = false;

@@ -88,7 +88,7 @@ TEST_F(ShareFlowTest, FromAnimateTheDialogOpensOnTheTabShownBeforeEvenWithoutEdi
     EXPECT_FALSE(share().isShareImageOpening);
 }
 
-TEST_F(ShareFlowTest, ASharedFileStaysUntilHalfAnHourAndAFailedRemovalIsShown) {
+TEST_F(ShareFlowTest, ASharedFileStaysForHalfAnHourSleepIncludedAndAFailedRemovalIsShown) {
     model().updateSettings(model().settingsState().settings.updatingComparisonLabels(QString(), QStringLiteral(" ")));
     model().requestShareImage();
     model().startSharePreparation({StillImageKind::comparison, true, true});
@@ -106,9 +106,14 @@ TEST_F(ShareFlowTest, ASharedFileStaysUntilHalfAnHourAndAFailedRemovalIsShown) {
 
     picker->completions.front()(SharePickerOutcome::shared());
     EXPECT_FALSE(share().isNativeShareServiceActive || share().activeShareOperationID);
-    fixture.scheduler.advance(1799.0);
+    // The half hour counts the time the computer slept.
+    fixture.scheduler.sleep(1500.0);
+    fixture.scheduler.advance(299.0);
     background.runAll();
     EXPECT_TRUE(fs::exists(file));
+    fixture.scheduler.advance(1.0);
+    background.runAll();
+    EXPECT_FALSE(fs::exists(file));
 
     shareUntilThePicker();
     picker->completions.back()(SharePickerOutcome::shared());
