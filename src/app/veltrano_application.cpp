@@ -25,6 +25,7 @@
 #include "foundation/json_application_settings_store.h"
 #include "foundation/settings_file_app_language_preference_store.h"
 #include "platform/desktop/desktop_file_manager.h"
+#include "platform/desktop/portal_animation_setting.h"
 #include "platform/share/dbus_desktop_portal.h"
 #include "platform/share/desktop_share_services.h"
 #include "platform/share/menu_share_picker.h"
@@ -56,6 +57,9 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
     const AppLanguage activeLanguage = activeInterfaceLanguage(*languageStore);
     translations_ = std::make_unique<InterfaceTranslations>(activeLanguage, interfaceTextPreparation(activeLanguage));
     applyInterfaceFont(activeLanguage);
+    // Before the first screen: with the desktop's animations off, nothing moves.
+    animationSetting_ = std::make_unique<PortalAnimationSetting>();
+    MotionPreference::shared().follow(*animationSetting_);
 
     // Then the delegate, so that crash capture can start before anything else runs.
     AppDelegate::Environment environment;

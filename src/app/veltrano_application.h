@@ -11,6 +11,7 @@ namespace vlt {
 class AppDelegate;
 class AppModel;
 class ApplicationCommands;
+class DesktopAnimationSetting;
 class InterfaceTranslations;
 class MainWindow;
 class SingleInstance;
@@ -40,6 +41,7 @@ private:
 
     SingleInstance& instance_;
     std::unique_ptr<InterfaceTranslations> translations_;
+    std::unique_ptr<DesktopAnimationSetting> animationSetting_;
     std::unique_ptr<AppDelegate> delegate_;
     std::unique_ptr<AppModel> model_;
     std::unique_ptr<MainWindow> window_;

@@ -4,8 +4,10 @@
 
 namespace vlt {
 
-// Whether screens and dialogs animate. Linux desktops offer no portable reduced-motion
-// switch to Qt, so the application starts with motion on; tests and the shell set it.
+class DesktopAnimationSetting;
+
+// Whether screens and dialogs animate. Qt offers no reduced-motion switch of its own:
+// the shell has it follow the desktop's animation setting; tests set it themselves.
 class MotionPreference final : public QObject {
     Q_OBJECT
 
@@ -14,6 +16,9 @@ public:
 
     bool reduceMotion() const { return reduceMotion_; }
     void setReduceMotion(bool reduceMotion);
+    // Reduces motion while the desktop's animations are off, from now on and for as
+    // long as the setting lives.
+    void follow(const DesktopAnimationSetting& setting);
 
 signals:
     void reduceMotionChanged(bool reduceMotion);
