@@ -8,6 +8,7 @@
 #include "app/background_work_at_exit.h"
 #include "app/launch_arguments.h"
 #include "app/veltrano_application.h"
+#include "platform/log/folder_watch_warning_filter.h"
 #include "platform/log/journal_event_log_sink.h"
 #include "platform/single_instance/single_instance.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     // One light look whatever the desktop's theme: the screens are drawn for it.
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(QApplication::style()->standardPalette());
+    vlt::installFolderWatchWarningFilter();
 
     const QList<QUrl> files = vlt::filesFromLaunchArguments(QApplication::arguments(), QDir::currentPath());
     int status = 0;
