@@ -1763,6 +1763,14 @@ Haga doble clic en un rectángulo existente para seleccionarlo y arrástrelo par
         <translation>Guardado en</translation>
     </message>
     <message>
+        <source>Scroll left</source>
+        <translation>Desplazar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Scroll right</source>
+        <translation>Desplazar a la derecha</translation>
+    </message>
+    <message>
         <source>Select / Move</source>
         <translation>Seleccionar / Mover</translation>
     </message>

@@ -1765,6 +1765,14 @@ Double-cliquez sur un rectangle existant pour le sélectionner, puis faites-le g
         <translation>Enregistré dans</translation>
     </message>
     <message>
+        <source>Scroll left</source>
+        <translation>Faire défiler vers la gauche</translation>
+    </message>
+    <message>
+        <source>Scroll right</source>
+        <translation>Faire défiler vers la droite</translation>
+    </message>
+    <message>
         <source>Select / Move</source>
         <translation>Sélection / Déplacement</translation>
     </message>

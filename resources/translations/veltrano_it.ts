@@ -1765,6 +1765,14 @@ Fai doppio clic su un rettangolo esistente per selezionarlo, poi trascinalo per 
         <translation>Salvato in</translation>
     </message>
     <message>
+        <source>Scroll left</source>
+        <translation>Scorri a sinistra</translation>
+    </message>
+    <message>
+        <source>Scroll right</source>
+        <translation>Scorri a destra</translation>
+    </message>
+    <message>
         <source>Select / Move</source>
         <translation>Seleziona / Sposta</translation>
     </message>

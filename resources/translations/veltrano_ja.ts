@@ -1765,6 +1765,14 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
         <translation>保存先</translation>
     </message>
     <message>
+        <source>Scroll left</source>
+        <translation>左へスクロール</translation>
+    </message>
+    <message>
+        <source>Scroll right</source>
+        <translation>右へスクロール</translation>
+    </message>
+    <message>
         <source>Select / Move</source>
         <translation>選択 / 移動</translation>
     </message>

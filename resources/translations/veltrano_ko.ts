@@ -1762,6 +1762,14 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
         <translation>저장 위치</translation>
     </message>
     <message>
+        <source>Scroll left</source>
+        <translation>왼쪽으로 스크롤</translation>
+    </message>
+    <message>
+        <source>Scroll right</source>
+        <translation>오른쪽으로 스크롤</translation>
+    </message>
+    <message>
         <source>Select / Move</source>
         <translation>선택 / 이동</translation>
     </message>

@@ -1763,6 +1763,14 @@ Clique duas vezes em um retângulo existente para selecioná-lo e arraste para m
         <translation>Salvo em</translation>
     </message>
     <message>
+        <source>Scroll left</source>
+        <translation>Rolar para a esquerda</translation>
+    </message>
+    <message>
+        <source>Scroll right</source>
+        <translation>Rolar para a direita</translation>
+    </message>
+    <message>
         <source>Select / Move</source>
         <translation>Selecionar / Mover</translation>
     </message>

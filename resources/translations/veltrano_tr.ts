@@ -1767,6 +1767,14 @@ Mevcut bir dikdörtgeni seçmek için çift tıklayın, ardından taşımak içi
         <translation>Kaydedildiği konum</translation>
     </message>
     <message>
+        <source>Scroll left</source>
+        <translation>Sola kaydır</translation>
+    </message>
+    <message>
+        <source>Scroll right</source>
+        <translation>Sağa kaydır</translation>
+    </message>
+    <message>
         <source>Select / Move</source>
         <translation>Seç / Taşı</translation>
     </message>

@@ -1766,6 +1766,14 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
         <translation>保存位置</translation>
     </message>
     <message>
+        <source>Scroll left</source>
+        <translation>向左滚动</translation>
+    </message>
+    <message>
+        <source>Scroll right</source>
+        <translation>向右滚动</translation>
+    </message>
+    <message>
         <source>Select / Move</source>
         <translation>选择 / 移动</translation>
     </message>

@@ -66,6 +66,16 @@ const QString& EditorScreenTexts::zoomSliderAccessibility() {
     return text;
 }
 
+const QString& EditorScreenTexts::scrollHeaderBack() {
+    static const QString text = localizedString("Scroll left");
+    return text;
+}
+
+const QString& EditorScreenTexts::scrollHeaderForward() {
+    static const QString text = localizedString("Scroll right");
+    return text;
+}
+
 const QString& EditorScreenTexts::fit() {
     static const QString text = localizedString("Fit");
     return text;

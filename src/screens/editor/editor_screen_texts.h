@@ -27,6 +27,9 @@ public:
     static const QString& label();
     static const QString& moveImageModeAccessibility();
     static const QString& comparisonLabelsAccessibility();
+    // The viewport header's ends while its controls run past them.
+    static const QString& scrollHeaderBack();
+    static const QString& scrollHeaderForward();
     static const QString& hideInspector();
     static const QString& noShortcut();
     static const QString& toolDiameterAccessibility();

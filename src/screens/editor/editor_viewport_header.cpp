@@ -15,6 +15,7 @@
 #include "editing/session/editor_session.h"
 #include "screens/editor/editor_continuous_slider.h"
 #include "screens/editor/editor_font.h"
+#include "screens/editor/editor_header_scroll_button.h"
 #include "screens/editor/editor_outlined_button_style.h"
 #include "screens/editor/editor_palette.h"
 #include "screens/editor/editor_rule.h"
@@ -38,6 +39,25 @@ constexpr double kCaptionSize = 10.0;
 constexpr double kCaptionTracking = 1.2;
 // Above this the zoom counts as zoomed in; at or below it the slider fits the image.
 constexpr double kFitTolerance = EditorSession::kFitZoomTolerance;
+constexpr int kScrollButtonWidth = EditorHeaderScrollButton::kWidth;
+
+// The band's fill laid over what lies behind it: the first ancestor that paints its
+// own background, or the window.
+QColor opaqueBandColour(const QWidget& header) {
+    QColor behind = Qt::white;
+    for (const QWidget* ancestor = header.parentWidget(); ancestor != nullptr; ancestor = ancestor->parentWidget()) {
+        if (ancestor->autoFillBackground() || ancestor->isWindow()) {
+            behind = ancestor->palette().color(ancestor->backgroundRole());
+            break;
+        }
+    }
+    const QColor& fill = EditorPalette::headerFill();
+    const double alpha = fill.alphaF();
+    const auto blend = [alpha](double over, double under) { return over * alpha + under * (1.0 - alpha); };
+    return QColor::fromRgbF(static_cast<float>(blend(fill.redF(), behind.redF())),
+                            static_cast<float>(blend(fill.greenF(), behind.greenF())),
+                            static_cast<float>(blend(fill.blueF(), behind.blueF())));
+}
 
 }  // namespace
 
@@ -71,6 +91,18 @@ EditorViewportHeader::EditorViewportHeader(EditorSession& session, QWidget* pare
     scroller_->setWidget(row_);
     // The scroll area paints its content with the window colour; the band has its own fill.
     row_->setAutoFillBackground(false);
+
+    scrollBackButton_ = new EditorHeaderScrollButton(EditorHeaderScrollButton::Direction::back, this);
+    scrollForwardButton_ = new EditorHeaderScrollButton(EditorHeaderScrollButton::Direction::forward, this);
+    connect(scrollBackButton_, &QAbstractButton::clicked, this, [this] { scrollByPage(-1); });
+    connect(scrollForwardButton_, &QAbstractButton::clicked, this, [this] { scrollByPage(1); });
+    QScrollBar* bar = scroller_->horizontalScrollBar();
+    connect(bar, &QScrollBar::valueChanged, this, &EditorViewportHeader::refreshScrollButtons);
+    connect(bar, &QScrollBar::rangeChanged, this, &EditorViewportHeader::refreshScrollButtons);
+    // A control that takes the keyboard focus out of view comes into view.
+    for (QWidget* control : row_->findChildren<QWidget*>()) {
+        if (control->focusPolicy() != Qt::NoFocus) control->installEventFilter(this);
+    }
 
     connectSession();
     refresh();
@@ -203,6 +235,46 @@ void EditorViewportHeader::layoutRow() {
     measureRow();
     if (keepReadoutInView()) measureRow();
     fitRowToContent();
+    placeScrollButtons();
+}
+
+void EditorViewportHeader::placeScrollButtons() {
+    // Over the band's ends, clear of the line along its bottom edge.
+    const int buttonHeight = height() - 1;
+    scrollBackButton_->setGeometry(0, 0, kScrollButtonWidth, buttonHeight);
+    scrollForwardButton_->setGeometry(width() - kScrollButtonWidth, 0, kScrollButtonWidth, buttonHeight);
+    refreshScrollButtons();
+}
+
+void EditorViewportHeader::refreshScrollButtons() {
+    const QScrollBar* bar = scroller_->horizontalScrollBar();
+    const QColor band = opaqueBandColour(*this);
+    scrollBackButton_->setBandColour(band);
+    scrollForwardButton_->setBandColour(band);
+    scrollBackButton_->setVisible(bar->value() > bar->minimum());
+    scrollForwardButton_->setVisible(bar->value() < bar->maximum());
+    scrollBackButton_->raise();
+    scrollForwardButton_->raise();
+}
+
+void EditorViewportHeader::scrollByPage(int direction) {
+    QScrollBar* bar = scroller_->horizontalScrollBar();
+    const int page = std::max(width() - 2 * kScrollButtonWidth, kScrollButtonWidth);
+    bar->setValue(bar->value() + direction * page);
+}
+
+void EditorViewportHeader::bringIntoView(const QWidget& control) {
+    // Clear of the chevron that stands at either end while more lies beyond it.
+    QScrollBar* bar = scroller_->horizontalScrollBar();
+    const int left = control.mapTo(row_, QPoint(0, 0)).x();
+    const int right = left + control.width();
+    int value = bar->value();
+    if (left - kScrollButtonWidth < value) {
+        value = left - kScrollButtonWidth;
+    } else if (right + kScrollButtonWidth > value + width()) {
+        value = right + kScrollButtonWidth - width();
+    }
+    bar->setValue(std::clamp(value, bar->minimum(), bar->maximum()));
 }
 
 void EditorViewportHeader::measureRow() {
@@ -233,7 +305,13 @@ bool EditorViewportHeader::keepReadoutInView() {
         throughReadout += std::max(tabWidths.back() - button->maximumWidth(), 0);
         tabsRoom += tabWidths.back() - EditorTabButton::kMinimumWidth;
     }
-    const int excess = throughReadout - width();
+    // While anything lies beyond the band's end, its chevron covers that end.
+    int throughEnd = throughReadout + zoomGroup_->layout()->contentsMargins().right();
+    for (const QWidget* button : {fitButton_, moveButton_, labelButton_}) {
+        throughEnd += spacing + button->sizeHint().width();
+    }
+    const int room = throughEnd > width() ? width() - kScrollButtonWidth : width();
+    const int excess = throughReadout - room;
     const bool compact = excess > 0 && excess <= captionRoom + tabsRoom;
     // The widest tabs give up room first: every tab wider than the cap shrinks to it.
     const auto shed = [&](int cap) {
@@ -262,6 +340,9 @@ void EditorViewportHeader::fitRowToContent() {
 }
 
 bool EditorViewportHeader::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && watched != row_ && watched != scroller_->viewport()) {
+        bringIntoView(*static_cast<QWidget*>(watched));
+    }
     // The row lives in the scroller, outside any layout: when its content asks for
     // more room (or less), the row itself must follow.
     if (watched == row_ && event->type() == QEvent::LayoutRequest) fitRowToContent();

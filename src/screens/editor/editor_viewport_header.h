@@ -13,6 +13,7 @@ class QScrollArea;
 namespace vlt {
 
 class EditorContinuousSlider;
+class EditorHeaderScrollButton;
 class EditorSession;
 class EditorTabButton;
 class EditorTextButton;
@@ -22,8 +23,9 @@ class EditorTextButton;
 // that doubles as the one-to-one button, and "Fit", "Move" and "Label". While an
 // animation video is saved (output busy) the tabs and the zoom group are disabled; on
 // the Animate tab the zoom group is. A band narrower than its controls scrolls sideways,
-// by the wheel or as the focus moves; to keep the readout in view it first lets the
-// caption go and shortens the tab titles.
+// by the wheel, by the chevrons that stand at each end with more beyond it, or as the
+// keyboard focus moves to a control out of view; to keep the readout in view it first
+// lets the caption go and shortens the tab titles.
 class EditorViewportHeader final : public QWidget {
     Q_OBJECT
 
@@ -45,6 +47,9 @@ public:
     EditorTextButton* fitButton() const { return fitButton_; }
     EditorTextButton* moveButton() const { return moveButton_; }
     EditorTextButton* labelButton() const { return labelButton_; }
+    // Shown only while controls lie beyond that end of the band.
+    EditorHeaderScrollButton* scrollBackButton() const { return scrollBackButton_; }
+    EditorHeaderScrollButton* scrollForwardButton() const { return scrollForwardButton_; }
 
     // The zoom that shows one canvas pixel per layout point, within 1...16.
     static double oneToOneZoom(double fitScale);
@@ -62,6 +67,10 @@ private:
     // Lets the caption go and caps the tab widths as the band needs; true on a change.
     bool keepReadoutInView();
     void fitRowToContent();
+    void placeScrollButtons();
+    void refreshScrollButtons();
+    void scrollByPage(int direction);
+    void bringIntoView(const QWidget& control);
     void chooseTab(EditorTab tab);
     void zoomSliderMoved(double value);
     void connectSession();
@@ -81,6 +90,8 @@ private:
     EditorTextButton* fitButton_ = nullptr;
     EditorTextButton* moveButton_ = nullptr;
     EditorTextButton* labelButton_ = nullptr;
+    EditorHeaderScrollButton* scrollBackButton_ = nullptr;
+    EditorHeaderScrollButton* scrollForwardButton_ = nullptr;
 };
 
 }  // namespace vlt

@@ -17,6 +17,7 @@
 #include "screens/editor/editor_paragraph_label.h"
 #include "screens/editor/editor_persistent_message.h"
 #include "screens/editor/editor_continuous_slider.h"
+#include "screens/editor/editor_header_scroll_button.h"
 #include "screens/editor/editor_tab_button.h"
 #include "screens/editor/editor_text_button.h"
 #include "screens/editor/editor_palette.h"
@@ -91,12 +92,15 @@ TEST_F(EditorViewTest, TheAnimateTabAndAVideoSaveLockEditingButKeepItVisible) {
 }
 
 // Between the open rail and inspector the band is narrower than its controls: it keeps
-// the 150-point slider, the caption and every tab icon, and scrolls sideways instead.
+// the 150-point slider and every tab icon, and scrolls sideways instead; the caption
+// gives way to the chevron that shows there is more.
 TEST_F(EditorViewTest, ANarrowHeaderScrollsSidewaysKeepingEveryControlWhole) {
     EditorViewportHeader& header = *view.viewportHeader();
     ASSERT_EQ(header.width(), 1180 - 108 - 310);
     EXPECT_EQ(header.zoomSlider()->width(), 150);
-    EXPECT_TRUE(header.zoomCaption()->isVisible());
+    EXPECT_FALSE(header.zoomCaption()->isVisible());
+    EXPECT_TRUE(header.scrollForwardButton()->isVisible());
+    EXPECT_FALSE(header.scrollBackButton()->isVisible());
     for (const EditorTab tab : kAllEditorTabs) {
         EditorTabButton* button = header.tabButton(tab);
         const double title = QFontMetricsF(button->font()).horizontalAdvance(button->text());
@@ -116,6 +120,8 @@ TEST_F(EditorViewTest, ANarrowHeaderScrollsSidewaysKeepingEveryControlWhole) {
     QApplication::sendEvent(band->viewport(), &wheel);
     EXPECT_TRUE(shown(header.labelButton()));
     EXPECT_FALSE(shown(header.tabButton(EditorTab::original)));
+    EXPECT_TRUE(header.scrollBackButton()->isVisible());
+    EXPECT_FALSE(header.scrollForwardButton()->isVisible());
     EXPECT_EQ(fixture.session->selectedTab(), EditorTab::comparison);
 }
 

@@ -13,6 +13,7 @@
 
 #include "editing/session/editor_messages.h"
 #include "screens/editor/editor_continuous_slider.h"
+#include "screens/editor/editor_header_scroll_button.h"
 #include "screens/editor/editor_tab_button.h"
 #include "screens/editor/editor_text_button.h"
 #include "editor_screen_test_support.h"
@@ -144,18 +145,21 @@ TEST_F(EditorViewportHeaderTest, TheBandFollowsTheSelectedTabsWidth) {
     }
 }
 
-// Before the readout would scroll away, the caption gives way, then the widest title
-// shortens (named in full in its help), no tab below its minimum width.
+// Before the readout would scroll away or under the chevron that shows the band goes
+// on, the caption gives way, then the widest title shortens (named in full in its help),
+// no tab below its minimum width.
 TEST_F(EditorViewportHeaderTest, TheBandMakesRoomToKeepTheReadoutInView) {
     const auto readoutEnd = [&] { return header.zoomReadout()->geometry().right() + header.zoomGroup()->x(); };
     header.resize(300, EditorViewportHeader::kHeight);  // too narrow to help: laid out in full
     header.show();
     QApplication::processEvents();
-    const int tight = readoutEnd() - header.zoomCaption()->width() - 40;
+    const int chevron = EditorHeaderScrollButton::kWidth;
+    const int tight = readoutEnd() - header.zoomCaption()->width() - 40 + chevron;
     header.resize(tight, EditorViewportHeader::kHeight);
     QApplication::processEvents();
     EXPECT_TRUE(header.zoomCaption()->isHidden());
-    EXPECT_LT(readoutEnd(), tight);
+    EXPECT_TRUE(header.scrollForwardButton()->isVisible());
+    EXPECT_LT(readoutEnd(), tight - chevron);
     const EditorTabButton* selected = header.tabButton(EditorTab::comparison);
     EXPECT_TRUE(selected->isTitleShortened());
     EXPECT_TRUE(selected->toolTip().startsWith(selected->text() + u'\n'));

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+
+namespace vlt {
+
+// One end of the viewport header while its controls run past that end: the band's own
+// colour fades in over them, and a chevron scrolls the band that way. It takes no
+// keyboard focus: a control reached by Tab comes into view by itself.
+class EditorHeaderScrollButton final : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    enum class Direction { back, forward };
+
+    static constexpr int kWidth = 28;
+
+    EditorHeaderScrollButton(Direction direction, QWidget* parent = nullptr);
+
+    Direction direction() const { return direction_; }
+    // The opaque colour of the band beneath, which the fade ends in.
+    void setBandColour(const QColor& colour);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    Direction direction_;
+    QColor band_;
+};
+
+}  // namespace vlt
