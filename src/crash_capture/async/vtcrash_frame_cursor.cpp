@@ -84,6 +84,27 @@ vtcrash_frame_error_t unwindWithTables(const vtcrash_async_task* task, vtcrash_f
     }
 }
 
+// The address a frame's pc stands for: a return address may lie just past the end of its
+// image, after a last call that never returns, and belongs to the byte before it.
+uint64_t lookupAddress(const vtcrash_async_thread_state* frame) {
+    const uint64_t ip = vtcrash_async_thread_state_get_reg(frame, VTCRASH_REG_IP);
+    return frame->ip_is_exact || ip == 0 ? ip : ip - 1;
+}
+
+// Whether the address is code in a listed image with an unwind table: there the call
+// frame information speaks for the frame, and no guess is made.
+bool inUnwindableCode(vtcrash_async_image_list* images, uint64_t address) {
+    const vtcrash_async_image* image = vtcrash_async_image_list_image_containing_address(images, address);
+    return image != nullptr && image->elf.eh_frame_hdr_addr != 0 &&
+           vtcrash_async_elf_address_is_code(&image->elf, address);
+}
+
+// Whether the address is code in a listed image: where a return address points.
+bool inListedCode(vtcrash_async_image_list* images, uint64_t address) {
+    const vtcrash_async_image* image = vtcrash_async_image_list_image_containing_address(images, address);
+    return image != nullptr && vtcrash_async_elf_address_is_code(&image->elf, address);
+}
+
 }  // namespace
 
 void vtcrash_frame_unwind_cache_init(vtcrash_frame_unwind_cache* cache) {
@@ -104,9 +125,7 @@ vtcrash_frame_error_t vtcrash_frame_reader_dwarf(const vtcrash_frame_cursor* cur
     const uint64_t ip = vtcrash_async_thread_state_get_reg(current, VTCRASH_REG_IP);
     if (ip == 0 || cursor->image_list == nullptr) return VTCRASH_FRAME_ENOTSUP;
 
-    // A return address may lie just past the end of its image, after a last call that
-    // never returns: it belongs to the byte before it.
-    const uint64_t address = current->ip_is_exact ? ip : ip - 1;
+    const uint64_t address = lookupAddress(current);
     vtcrash_async_image_list_set_reading(cursor->image_list, true);
     const vtcrash_async_image* image = vtcrash_async_image_list_image_containing_address(cursor->image_list, address);
     const vtcrash_frame_error_t result =
@@ -139,11 +158,10 @@ vtcrash_frame_error_t vtcrash_frame_reader_return_address(const vtcrash_frame_cu
     const uint64_t return_address = vtcrash_async_thread_state_get_reg(current, VTCRASH_ARM64_LR);
 #endif
     vtcrash_async_image_list_set_reading(cursor->image_list, true);
-    const bool went_nowhere = vtcrash_async_image_list_image_containing_address(cursor->image_list, ip) == nullptr;
-    const bool returns_into_image = return_address != 0 && vtcrash_async_image_list_image_containing_address(
-                                                               cursor->image_list, return_address - 1) != nullptr;
+    const bool went_astray = !inUnwindableCode(cursor->image_list, ip);
+    const bool returns_into_code = return_address != 0 && inListedCode(cursor->image_list, return_address - 1);
     vtcrash_async_image_list_set_reading(cursor->image_list, false);
-    if (!went_nowhere || !returns_into_image) return VTCRASH_FRAME_ENOTSUP;
+    if (!went_astray || !returns_into_code) return VTCRASH_FRAME_ENOTSUP;
 
     vtcrash_async_thread_state_copy(next, current);
     vtcrash_async_thread_state_clear_volatile_regs(next);

@@ -10,10 +10,10 @@
 
 // Walks one thread's stack from its registers, frame by frame towards its callers. Each
 // step asks the frame readers in order, DWARF call frame information first, then the
-// return address of a call that went nowhere, then the frame-pointer chain, and the first
-// that succeeds gives the caller's registers. The
-// walk ends when no reader succeeds or when the next instruction pointer falls into the
-// first page of memory. Crash time: no allocation, no lock.
+// return address of a call that went astray, then the frame-pointer chain, and the first
+// that succeeds gives the caller's registers. The walk ends when no reader succeeds or
+// when the next instruction pointer falls into the first page of memory. Crash time: no
+// allocation, no lock.
 
 typedef enum {
     VTCRASH_FRAME_OK = 0,
@@ -79,11 +79,12 @@ vtcrash_frame_error_t vtcrash_frame_reader_dwarf(const vtcrash_frame_cursor* cur
                                                  const vtcrash_async_thread_state* current,
                                                  const vtcrash_async_thread_state* previous,
                                                  vtcrash_async_thread_state* next);
-// The caller of an innermost frame whose pc lies in no loaded image, as after a call
-// through a null or wild function pointer: nothing of the callee ran, so the return
-// address is where the call left it (on top of the stack on x86_64, in the link register
-// on arm64) and every register a call preserves is still the caller's. Only a return
-// address into a loaded image is taken.
+// The caller of an innermost frame whose pc is not code with unwind information, as
+// after a call through a null or wild function pointer, into no image or into an
+// image's data: nothing of the callee ran, so the return address is where the call left
+// it (on top of the stack on x86_64, in the link register on arm64) and every register a
+// call preserves is still the caller's. Only a return address into an image's code is
+// taken.
 vtcrash_frame_error_t vtcrash_frame_reader_return_address(const vtcrash_frame_cursor* cursor,
                                                           const vtcrash_async_thread_state* current,
                                                           const vtcrash_async_thread_state* previous,
