@@ -367,6 +367,26 @@ bool vtcrash_async_elf_address_is_code(const vtcrash_async_elf* image, uint64_t 
     return false;
 }
 
+bool vtcrash_async_elf_object_at_bias_contains_address(const vtcrash_async_task* task, uint64_t load_bias,
+                                                       uint64_t address) {
+    Ehdr header;
+    uint64_t phdr_addr = 0;
+    if (readValue(task, load_bias, &header) != VTCRASH_OK || !headerIsHostObject(header) ||
+        header.e_phentsize != sizeof(Phdr) || header.e_phnum > kMaxProgramHeaders ||
+        !addChecked(load_bias, header.e_phoff, &phdr_addr)) {
+        return false;
+    }
+    for (uint32_t index = 0; index < header.e_phnum; ++index) {
+        Phdr segment;
+        if (vtcrash_async_task_memcpy(task, phdr_addr, int64_t{index} * int64_t{sizeof(Phdr)}, &segment,
+                                      sizeof segment) != VTCRASH_OK) {
+            return false;
+        }
+        if (segment.p_type == PT_LOAD && segmentHolds(load_bias, segment, address)) return true;
+    }
+    return false;
+}
+
 bool vtcrash_async_elf_uuid(const vtcrash_async_elf* image, uint8_t (&uuid)[VTCRASH_ELF_UUID_SIZE]) {
     if (image->build_id_length == 0) return false;
     vtcrash_async_memset(uuid, 0, sizeof uuid);

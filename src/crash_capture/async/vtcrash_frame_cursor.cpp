@@ -105,6 +105,13 @@ bool inListedCode(vtcrash_async_image_list* images, uint64_t address) {
     return image != nullptr && vtcrash_async_elf_address_is_code(&image->elf, address);
 }
 
+// A frame in an object the list could not describe: nothing is known of how its code
+// keeps its frames, and any guess at its caller would be garbage.
+bool inUndescribedObject(const vtcrash_frame_cursor* cursor, const vtcrash_async_thread_state* frame) {
+    return cursor->image_list != nullptr && vtcrash_async_thread_state_has_reg(frame, VTCRASH_REG_IP) &&
+           vtcrash_async_image_list_unlisted_object_contains_address(cursor->image_list, lookupAddress(frame));
+}
+
 }  // namespace
 
 void vtcrash_frame_unwind_cache_init(vtcrash_frame_unwind_cache* cache) {
@@ -157,6 +164,7 @@ vtcrash_frame_error_t vtcrash_frame_reader_return_address(const vtcrash_frame_cu
     if (!vtcrash_async_thread_state_has_reg(current, VTCRASH_ARM64_LR)) return VTCRASH_FRAME_ENOTSUP;
     const uint64_t return_address = vtcrash_async_thread_state_get_reg(current, VTCRASH_ARM64_LR);
 #endif
+    if (inUndescribedObject(cursor, current)) return VTCRASH_FRAME_ENOFRAME;
     vtcrash_async_image_list_set_reading(cursor->image_list, true);
     const bool went_astray = !inUnwindableCode(cursor->image_list, ip);
     const bool returns_into_code = return_address != 0 && inListedCode(cursor->image_list, return_address - 1);
@@ -176,7 +184,7 @@ vtcrash_frame_error_t vtcrash_frame_reader_frame_pointer(const vtcrash_frame_cur
                                                          vtcrash_async_thread_state* next) {
     if (!vtcrash_async_thread_state_has_reg(current, VTCRASH_REG_FP)) return VTCRASH_FRAME_EBADFRAME;
     const uint64_t frame_pointer = vtcrash_async_thread_state_get_reg(current, VTCRASH_REG_FP);
-    if (frame_pointer == 0) return VTCRASH_FRAME_ENOFRAME;
+    if (frame_pointer == 0 || inUndescribedObject(cursor, current)) return VTCRASH_FRAME_ENOFRAME;
 
     // Frame records lie ever further from where the stack started.
     if (previous != nullptr && vtcrash_async_thread_state_has_reg(previous, VTCRASH_REG_FP)) {

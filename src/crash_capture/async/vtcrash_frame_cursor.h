@@ -90,7 +90,8 @@ vtcrash_frame_error_t vtcrash_frame_reader_return_address(const vtcrash_frame_cu
                                                           const vtcrash_async_thread_state* previous,
                                                           vtcrash_async_thread_state* next);
 // The chain of frame records (saved frame pointer, return address) that code built
-// with frame pointers keeps.
+// with frame pointers keeps. Neither this reader nor the one above guesses for a frame
+// in an object the image list could not describe: the walk ends there.
 vtcrash_frame_error_t vtcrash_frame_reader_frame_pointer(const vtcrash_frame_cursor* cursor,
                                                          const vtcrash_async_thread_state* current,
                                                          const vtcrash_async_thread_state* previous,
