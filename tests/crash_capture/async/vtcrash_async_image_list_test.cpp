@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 #include <filesystem>
 #include <link.h>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -121,6 +122,57 @@ TEST(VTCrashImageList, AReaderStandingOnARemovedNodeWalksOnToTheRest) {
     vtcrash_async_image_list_set_reading(&images.list, false);
     EXPECT_EQ(rest, (std::vector<std::string>{objects[2].name, objects[3].name}));
     EXPECT_EQ(vtcrash_async_image_list_node_count(&images.list), 4u);
+}
+
+// Readers walk the list while a writer moves objects to its end, as a crash log is
+// written while libraries load and unload: the writer appends an object again before it
+// removes its older node, so every walk must meet every object and only whole records.
+// A reader standing on a node that is taken again for an append would end its walk
+// early; under a thread sanitizer any plain write a reader races with shows too.
+TEST(VTCrashImageList, ReadersWalkWhileAWriterChangesTheList) {
+    // Two small objects move, so that the writer goes round often.
+    QTemporaryDir folder;
+    const std::string copy = folder.filePath(QStringLiteral("copy")).toStdString();
+    std::filesystem::copy_file(VTCRASH_TEST_OBJECT, copy);
+    void* small[] = {dlopen(VTCRASH_TEST_OBJECT, RTLD_NOW | RTLD_LOCAL), dlopen(copy.c_str(), RTLD_NOW | RTLD_LOCAL)};
+    ASSERT_TRUE(small[0] && small[1]);
+    std::vector<LoadedObject> objects = {loadedObjects().front()};
+    for (const auto& object : loadedObjects()) {
+        if (object.name == VTCRASH_TEST_OBJECT || object.name == copy) objects.push_back(object);
+    }
+    ASSERT_EQ(objects.size(), 3u);
+    ImageList images;
+    for (const auto& object : objects) images.append(object);
+    std::atomic<bool> writing{true};
+    std::thread writer([&] {
+        for (int round = 0; round < 1000; ++round) {
+            const auto& moved = objects[1 + round % 2];
+            images.append(moved);
+            vtcrash_async_image_list_remove(&images.list, images.header(moved));
+        }
+        writing = false;
+    });
+    size_t walks = 0, bad = 0, incomplete = 0;
+    while (writing || walks == 0) {
+        vtcrash_async_image_list_set_reading(&images.list, true);
+        std::set<std::string> met;
+        for (auto* image = vtcrash_async_image_list_next(&images.list, nullptr); image != nullptr;
+             image = vtcrash_async_image_list_next(&images.list, image)) {
+            const bool whole = image->elf.name != nullptr && image->elf.name[0] == '/';
+            bad += !whole;
+            if (whole) met.insert(image->elf.name);
+            // Standing on the node a while, as a writer of a crash log does.
+            std::this_thread::yield();
+        }
+        vtcrash_async_image_list_set_reading(&images.list, false);
+        incomplete += met.size() != 3;
+        ++walks;
+    }
+    writer.join();
+    EXPECT_EQ(bad, 0u);
+    EXPECT_EQ(incomplete, 0u) << "of " << walks << " walks";
+    EXPECT_EQ(images.names().size(), 3u);
+    for (void* object : small) dlclose(object);
 }
 
 TEST(VTCrashImageList, FollowsTheLoaderAndFindsObjectsLoadedSinceTheLastSync) {
