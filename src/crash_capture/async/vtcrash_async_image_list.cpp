@@ -258,6 +258,8 @@ size_t vtcrash_async_image_list_add_loaded_since_sync(vtcrash_async_image_list* 
     vtcrash_async_image_list_set_reading(list, true);
 
     size_t added = 0;
+    // Objects the list does not hold; each is either described here or left out.
+    size_t unlisted = 0;
     link_map* first = nullptr;
     uint64_t entry = 0;
     if (vtcrash_async_task_memcpy(list->task, reinterpret_cast<uint64_t>(&_r_debug.r_map), 0, &first, sizeof first) ==
@@ -271,10 +273,8 @@ size_t vtcrash_async_image_list_add_loaded_since_sync(vtcrash_async_image_list* 
         const uint32_t index = storage->found_count.load(std::memory_order_relaxed);
         const auto dynamic_addr = reinterpret_cast<uint64_t>(object.l_ld);
         if (dynamic_addr == 0 || holdsDynamicSection(list, dynamic_addr)) continue;
-        if (index >= VTCRASH_IMAGE_LIST_RESERVED) {
-            storage->found_incomplete.store(true, std::memory_order_release);
-            continue;
-        }
+        ++unlisted;
+        if (index >= VTCRASH_IMAGE_LIST_RESERVED) continue;
         // Paths follow one another in the pool; once it is full, objects go without one.
         const size_t room = VTCRASH_IMAGE_LIST_RESERVED_NAMES_SIZE - storage->found_names_used;
         char* pooled = storage->found_names + storage->found_names_used;
@@ -287,10 +287,7 @@ size_t vtcrash_async_image_list_add_loaded_since_sync(vtcrash_async_image_list* 
             while (pooled[name_size++] != '\0') {}
         }
         vtcrash_async_image* image = &storage->found[index];
-        if (vtcrash_async_elf_init_at_bias(&image->elf, list->task, name, object.l_addr) != VTCRASH_OK) {
-            storage->found_incomplete.store(true, std::memory_order_release);
-            continue;
-        }
+        if (vtcrash_async_elf_init_at_bias(&image->elf, list->task, name, object.l_addr) != VTCRASH_OK) continue;
         image->node = nullptr;
         image->found_index = static_cast<int32_t>(index);
         storage->found_names_used += name_size;
@@ -298,6 +295,8 @@ size_t vtcrash_async_image_list_add_loaded_since_sync(vtcrash_async_image_list* 
         ++added;
     }
 
+    // Past the reserve, or not readable where the loader says it is.
+    if (added != unlisted) storage->found_incomplete.store(true, std::memory_order_release);
     vtcrash_async_image_list_set_reading(list, false);
     storage->finding.store(false, std::memory_order_release);
     return added;

@@ -84,9 +84,43 @@ vtcrash_frame_error_t unwindWithTables(const vtcrash_async_task* task, vtcrash_f
     }
 }
 
+}  // namespace
+
+void vtcrash_frame_unwind_cache_init(vtcrash_frame_unwind_cache* cache) {
+    cache->count = 0;
+    cache->next_replaced = 0;
+}
+
+const char* vtcrash_frame_strerror(vtcrash_frame_error_t error) {
+    const auto index = static_cast<size_t>(error);
+    return index < sizeof kFrameErrorTexts / sizeof kFrameErrorTexts[0] ? kFrameErrorTexts[index]
+                                                                        : "Unhandled error code";
+}
+
+vtcrash_frame_error_t vtcrash_frame_reader_dwarf(const vtcrash_frame_cursor* cursor,
+                                                 const vtcrash_async_thread_state* current,
+                                                 const vtcrash_async_thread_state*, vtcrash_async_thread_state* next) {
+    if (!vtcrash_async_thread_state_has_reg(current, VTCRASH_REG_IP)) return VTCRASH_FRAME_EBADFRAME;
+    const uint64_t ip = vtcrash_async_thread_state_get_reg(current, VTCRASH_REG_IP);
+    if (ip == 0 || cursor->image_list == nullptr) return VTCRASH_FRAME_ENOTSUP;
+
+    // A return address may lie just past the end of its image, after a last call that
+    // never returns: it belongs to the byte before it.
+    const uint64_t address = current->ip_is_exact ? ip : ip - 1;
+    vtcrash_async_image_list_set_reading(cursor->image_list, true);
+    const vtcrash_async_image* image = vtcrash_async_image_list_image_containing_address(cursor->image_list, address);
+    const vtcrash_frame_error_t result =
+        image == nullptr ? VTCRASH_FRAME_ENOTSUP
+                         : unwindWithTables(cursor->task, cursor->unwind_cache, image, current, next);
+    vtcrash_async_image_list_set_reading(cursor->image_list, false);
+    return result;
+}
+
+namespace {
+
 // The address a frame's pc stands for: a return address may lie just past the end of its
 // image, after a last call that never returns, and belongs to the byte before it.
-uint64_t lookupAddress(const vtcrash_async_thread_state* frame) {
+uint64_t pcLookupAddress(const vtcrash_async_thread_state* frame) {
     const uint64_t ip = vtcrash_async_thread_state_get_reg(frame, VTCRASH_REG_IP);
     return frame->ip_is_exact || ip == 0 ? ip : ip - 1;
 }
@@ -109,38 +143,10 @@ bool inListedCode(vtcrash_async_image_list* images, uint64_t address) {
 // keeps its frames, and any guess at its caller would be garbage.
 bool inUndescribedObject(const vtcrash_frame_cursor* cursor, const vtcrash_async_thread_state* frame) {
     return cursor->image_list != nullptr && vtcrash_async_thread_state_has_reg(frame, VTCRASH_REG_IP) &&
-           vtcrash_async_image_list_unlisted_object_contains_address(cursor->image_list, lookupAddress(frame));
+           vtcrash_async_image_list_unlisted_object_contains_address(cursor->image_list, pcLookupAddress(frame));
 }
 
 }  // namespace
-
-void vtcrash_frame_unwind_cache_init(vtcrash_frame_unwind_cache* cache) {
-    cache->count = 0;
-    cache->next_replaced = 0;
-}
-
-const char* vtcrash_frame_strerror(vtcrash_frame_error_t error) {
-    const auto index = static_cast<size_t>(error);
-    return index < sizeof kFrameErrorTexts / sizeof kFrameErrorTexts[0] ? kFrameErrorTexts[index]
-                                                                        : "Unhandled error code";
-}
-
-vtcrash_frame_error_t vtcrash_frame_reader_dwarf(const vtcrash_frame_cursor* cursor,
-                                                 const vtcrash_async_thread_state* current,
-                                                 const vtcrash_async_thread_state*, vtcrash_async_thread_state* next) {
-    if (!vtcrash_async_thread_state_has_reg(current, VTCRASH_REG_IP)) return VTCRASH_FRAME_EBADFRAME;
-    const uint64_t ip = vtcrash_async_thread_state_get_reg(current, VTCRASH_REG_IP);
-    if (ip == 0 || cursor->image_list == nullptr) return VTCRASH_FRAME_ENOTSUP;
-
-    const uint64_t address = lookupAddress(current);
-    vtcrash_async_image_list_set_reading(cursor->image_list, true);
-    const vtcrash_async_image* image = vtcrash_async_image_list_image_containing_address(cursor->image_list, address);
-    const vtcrash_frame_error_t result =
-        image == nullptr ? VTCRASH_FRAME_ENOTSUP
-                         : unwindWithTables(cursor->task, cursor->unwind_cache, image, current, next);
-    vtcrash_async_image_list_set_reading(cursor->image_list, false);
-    return result;
-}
 
 vtcrash_frame_error_t vtcrash_frame_reader_return_address(const vtcrash_frame_cursor* cursor,
                                                           const vtcrash_async_thread_state* current,

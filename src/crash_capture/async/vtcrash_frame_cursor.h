@@ -10,10 +10,10 @@
 
 // Walks one thread's stack from its registers, frame by frame towards its callers. Each
 // step asks the frame readers in order, DWARF call frame information first, then the
-// return address of a call that went astray, then the frame-pointer chain, and the first
-// that succeeds gives the caller's registers. The walk ends when no reader succeeds or
-// when the next instruction pointer falls into the first page of memory. Crash time: no
-// allocation, no lock.
+// return address of a call that went nowhere, then the frame-pointer chain, and the first
+// that succeeds gives the caller's registers. The
+// walk ends when no reader succeeds or when the next instruction pointer falls into the
+// first page of memory. Crash time: no allocation, no lock.
 
 typedef enum {
     VTCRASH_FRAME_OK = 0,

@@ -11,8 +11,8 @@
 
 #include <QTemporaryDir>
 
-#include "crash_capture/async/vtcrash_async_image_list.h"
 #include "crash_capture/async/vtcrash_frame_cursor.h"
+#include "crash_capture/async/vtcrash_async_image_list.h"
 
 namespace {
 
