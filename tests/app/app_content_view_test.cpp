@@ -210,6 +210,16 @@ TEST(AppAlertTextsTest, MessagesWithoutAReasonFallBackToAFixedSentence) {
     EXPECT_EQ(AppAlertTexts::printFailedMessage(QString()), "The print job failed.");
 }
 
+// A replacement that failed leaves what was there: the editor when one is open, else
+// the crop.
+TEST(AppAlertTextsTest, TheReplacementMessageNamesWhatIsKept) {
+    const QString lead = QStringLiteral("The replacement image could not be loaded.\n\nThe file is damaged.\n\n");
+    EXPECT_EQ(AppAlertTexts::replacementImportMessage(QStringLiteral("The file is damaged."), true),
+              lead + "Your current editor image remains open and unchanged.");
+    EXPECT_EQ(AppAlertTexts::replacementImportMessage(QStringLiteral("The file is damaged."), false),
+              lead + "Your crop remains available.");
+}
+
 TEST_F(AppContentViewTest, FirstAppearanceAttachesOnceAndQueuedFilesWaitForAFreeModel) {
     int attached = 0;
     int queuedAttempts = 0;

@@ -160,6 +160,18 @@ TEST(VTCrashLiveReport, DescribesEveryThreadOfTheRunningProcess) {
     parked.waitUntilInside();
 }
 
+// The configured byte limit reaches the crash-time writer: the log is cut there, and the
+// reader refuses a log cut short.
+TEST(VTCrashLiveReport, AByteLimitCutsTheLogAndTheReaderRefusesIt) {
+    const auto bytes = reporterWithLimit(2048).generateLiveReport();
+    ASSERT_TRUE(bytes);
+    EXPECT_LE(bytes.value().size(), 2048u);
+    EXPECT_GT(bytes.value().size(), 1024u);
+    const auto report = VTCrashReport::fromData(bytes.value());
+    ASSERT_FALSE(report);
+    EXPECT_EQ(report.error()->code(), int64_t(VTCrashReporterErrorCode::crashLogInvalid));
+}
+
 // While another capture holds the threads, a report still lists the thread that writes it.
 TEST(VTCrashLiveReport, WithoutTheThreadListTheCallingThreadIsStillWritten) {
     ASSERT_EQ(vtcrash_async_thread_capture_prepare(), VTCRASH_OK);

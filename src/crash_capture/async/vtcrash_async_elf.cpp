@@ -51,6 +51,13 @@ vtcrash_error_t readProgramHeader(const vtcrash_async_elf* image, uint32_t index
                                      sizeof(Phdr));
 }
 
+// Whether the segment, moved by the load bias, holds the address.
+bool segmentHolds(uint64_t load_bias, const Phdr& segment, uint64_t address) {
+    uint64_t start = 0, end = 0;
+    return addChecked(load_bias, segment.p_vaddr, &start) && addChecked(start, segment.p_memsz, &end) &&
+           address >= start && address < end;
+}
+
 // The address where the bytes [offset, offset + length) of the file are mapped, when
 // one PT_LOAD segment maps them all.
 bool fileRangeAddress(const vtcrash_async_elf* image, uint64_t offset, uint64_t length, uint64_t* out) {
@@ -345,6 +352,39 @@ vtcrash_error_t vtcrash_async_elf_init_at_bias(vtcrash_async_elf* image, const v
 
 bool vtcrash_async_elf_contains_address(const vtcrash_async_elf* image, uint64_t address) {
     return address >= image->span_start && address < image->span_end;
+}
+
+bool vtcrash_async_elf_address_is_code(const vtcrash_async_elf* image, uint64_t address) {
+    if (!vtcrash_async_elf_contains_address(image, address)) return false;
+    for (uint32_t index = 0; index < image->phnum; ++index) {
+        Phdr segment;
+        if (readProgramHeader(image, index, &segment) != VTCRASH_OK) return false;
+        if (segment.p_type == PT_LOAD && (segment.p_flags & PF_X) != 0 &&
+            segmentHolds(image->load_bias, segment, address)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool vtcrash_async_elf_object_at_bias_contains_address(const vtcrash_async_task* task, uint64_t load_bias,
+                                                       uint64_t address) {
+    Ehdr header;
+    uint64_t phdr_addr = 0;
+    if (readValue(task, load_bias, &header) != VTCRASH_OK || !headerIsHostObject(header) ||
+        header.e_phentsize != sizeof(Phdr) || header.e_phnum > kMaxProgramHeaders ||
+        !addChecked(load_bias, header.e_phoff, &phdr_addr)) {
+        return false;
+    }
+    for (uint32_t index = 0; index < header.e_phnum; ++index) {
+        Phdr segment;
+        if (vtcrash_async_task_memcpy(task, phdr_addr, int64_t{index} * int64_t{sizeof(Phdr)}, &segment,
+                                      sizeof segment) != VTCRASH_OK) {
+            return false;
+        }
+        if (segment.p_type == PT_LOAD && segmentHolds(load_bias, segment, address)) return true;
+    }
+    return false;
 }
 
 bool vtcrash_async_elf_uuid(const vtcrash_async_elf* image, uint8_t (&uuid)[VTCRASH_ELF_UUID_SIZE]) {

@@ -66,6 +66,16 @@ vtcrash_error_t vtcrash_async_elf_init_at_bias(vtcrash_async_elf* image, const v
 // Whether the address lies in the span of the object's PT_LOAD segments.
 bool vtcrash_async_elf_contains_address(const vtcrash_async_elf* image, uint64_t address);
 
+// Whether the address lies in an executable PT_LOAD segment of the object: code, as
+// against its read-only data, its variables or a gap between segments.
+bool vtcrash_async_elf_address_is_code(const vtcrash_async_elf* image, uint64_t address);
+
+// Whether the address lies in a PT_LOAD segment of the object whose ELF header lies at
+// `load_bias`, as the loader's own list gives an object, without describing it any
+// further; false when no object of this machine's kind can be read there.
+bool vtcrash_async_elf_object_at_bias_contains_address(const vtcrash_async_task* task, uint64_t load_bias,
+                                                       uint64_t address);
+
 // The first 16 bytes of the build-id, zero-padded; false when the object has none.
 bool vtcrash_async_elf_uuid(const vtcrash_async_elf* image, uint8_t (&uuid)[VTCRASH_ELF_UUID_SIZE]);
 

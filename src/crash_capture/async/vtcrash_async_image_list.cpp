@@ -101,6 +101,8 @@ struct vtcrash_async_image_list_storage {
     // a record is written before found_count publishes it.
     std::atomic<bool> finding{false};
     std::atomic<uint32_t> found_count{0};
+    // Whether the last find met an object it could not describe.
+    std::atomic<bool> found_incomplete{false};
     size_t found_names_used = 0;
     vtcrash_async_image found[VTCRASH_IMAGE_LIST_RESERVED];
     char found_names[VTCRASH_IMAGE_LIST_RESERVED_NAMES_SIZE];
@@ -185,6 +187,7 @@ void forgetFoundObjects(vtcrash_async_image_list_storage* storage) {
     if (storage->refcount.load() == 0) {
         storage->found_count.store(0, std::memory_order_release);
         storage->found_names_used = 0;
+        storage->found_incomplete.store(false, std::memory_order_release);
     }
     storage->finding.store(false, std::memory_order_release);
 }
@@ -309,6 +312,8 @@ size_t vtcrash_async_image_list_add_loaded_since_sync(vtcrash_async_image_list* 
     vtcrash_async_image_list_set_reading(list, true);
 
     size_t added = 0;
+    // Objects the list does not hold; each is either described here or left out.
+    size_t unlisted = 0;
     link_map* first = nullptr;
     uint64_t entry = 0;
     if (vtcrash_async_task_memcpy(list->task, reinterpret_cast<uint64_t>(&_r_debug.r_map), 0, &first, sizeof first) ==
@@ -321,9 +326,9 @@ size_t vtcrash_async_image_list_add_loaded_since_sync(vtcrash_async_image_list* 
         entry = reinterpret_cast<uint64_t>(object.l_next);
         const uint32_t index = storage->found_count.load(std::memory_order_relaxed);
         const auto dynamic_addr = reinterpret_cast<uint64_t>(object.l_ld);
-        if (dynamic_addr == 0 || index >= VTCRASH_IMAGE_LIST_RESERVED || holdsDynamicSection(list, dynamic_addr)) {
-            continue;
-        }
+        if (dynamic_addr == 0 || holdsDynamicSection(list, dynamic_addr)) continue;
+        ++unlisted;
+        if (index >= VTCRASH_IMAGE_LIST_RESERVED) continue;
         // Paths follow one another in the pool; once it is full, objects go without one.
         const size_t room = VTCRASH_IMAGE_LIST_RESERVED_NAMES_SIZE - storage->found_names_used;
         char* pooled = storage->found_names + storage->found_names_used;
@@ -346,9 +351,37 @@ size_t vtcrash_async_image_list_add_loaded_since_sync(vtcrash_async_image_list* 
         ++added;
     }
 
+    // Past the reserve, or not readable where the loader says it is.
+    if (added != unlisted) storage->found_incomplete.store(true, std::memory_order_release);
     vtcrash_async_image_list_set_reading(list, false);
     storage->finding.store(false, std::memory_order_release);
     return added;
+}
+
+bool vtcrash_async_image_list_unlisted_object_contains_address(vtcrash_async_image_list* list, uint64_t address) {
+    auto* storage = list->storage;
+    if (!storage->found_incomplete.load(std::memory_order_acquire)) return false;
+    vtcrash_async_image_list_set_reading(list, true);
+    const bool listed = vtcrash_async_image_list_image_containing_address(list, address) != nullptr;
+    vtcrash_async_image_list_set_reading(list, false);
+    if (listed) return false;
+
+    link_map* first = nullptr;
+    if (vtcrash_async_task_memcpy(list->task, reinterpret_cast<uint64_t>(&_r_debug.r_map), 0, &first, sizeof first) !=
+        VTCRASH_OK) {
+        return false;
+    }
+    auto entry = reinterpret_cast<uint64_t>(first);
+    for (size_t step = 0; step < kMaxLoaderEntries && entry != 0; ++step) {
+        link_map object;
+        if (vtcrash_async_task_memcpy(list->task, entry, 0, &object, sizeof object) != VTCRASH_OK) return false;
+        entry = reinterpret_cast<uint64_t>(object.l_next);
+        if (object.l_ld != nullptr &&
+            vtcrash_async_elf_object_at_bias_contains_address(list->task, object.l_addr, address)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void vtcrash_async_image_list_set_reading(vtcrash_async_image_list* list, bool enable) {

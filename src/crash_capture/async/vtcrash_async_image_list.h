@@ -83,6 +83,12 @@ bool vtcrash_async_image_list_sync(vtcrash_async_image_list* list);
 // another caller is already doing it.
 size_t vtcrash_async_image_list_add_loaded_since_sync(vtcrash_async_image_list* list);
 
+// Crash time: whether the address lies in no listed object but in one the loader holds
+// and the list could not describe (past the reserve, or unreadable there). Frames there
+// cannot be unwound, and a guess would give a garbage caller. Looked for only once the
+// last crash-time find left an object out.
+bool vtcrash_async_image_list_unlisted_object_contains_address(vtcrash_async_image_list* list, uint64_t address);
+
 // Every reader brackets its walk with true and false: removed nodes stay readable while
 // any reader is active.
 void vtcrash_async_image_list_set_reading(vtcrash_async_image_list* list, bool enable);

@@ -208,6 +208,60 @@ vtcrash_frame_error_t vtcrash_frame_reader_dwarf(const vtcrash_frame_cursor* cur
     return result;
 }
 
+namespace {
+
+// The address a frame's pc stands for: a return address may lie just past the end of its
+// image, after a last call that never returns, and belongs to the byte before it.
+uint64_t pcLookupAddress(const vtcrash_async_thread_state* frame) {
+    const uint64_t ip = vtcrash_async_thread_state_get_reg(frame, VTCRASH_REG_IP);
+    return frame->ip_is_exact || ip == 0 ? ip : ip - 1;
+}
+
+bool hasMachOSection(const vtcrash_async_macho& macho, const char* segment, const char* section) {
+    vtcrash_async_mobject window;
+    if (vtcrash_async_macho_map_section(&macho, segment, section, &window) != VTCRASH_OK) return false;
+    vtcrash_async_mobject_free(&window);
+    return true;
+}
+
+// Whether the address is code of the image: an executable segment of an ELF object, the
+// __TEXT segment of a Mach-O image (the only part of it the list spans).
+bool isCode(const vtcrash_async_image* image, uint64_t address) {
+    if (image->format == VTCRASH_IMAGE_FORMAT_MACHO)
+        return vtcrash_async_macho_contains_address(&image->macho, address);
+    return vtcrash_async_elf_address_is_code(&image->elf, address);
+}
+
+bool hasUnwindTable(const vtcrash_async_image* image) {
+    if (image->format == VTCRASH_IMAGE_FORMAT_MACHO) {
+        return hasMachOSection(image->macho, "__TEXT", "__unwind_info") ||
+               hasMachOSection(image->macho, "__TEXT", "__eh_frame");
+    }
+    return image->elf.eh_frame_hdr_addr != 0;
+}
+
+// Whether the address is code in a listed image with an unwind table: there the call
+// frame information speaks for the frame, and no guess is made.
+bool inUnwindableCode(vtcrash_async_image_list* images, uint64_t address) {
+    const vtcrash_async_image* image = vtcrash_async_image_list_image_containing_address(images, address);
+    return image != nullptr && isCode(image, address) && hasUnwindTable(image);
+}
+
+// Whether the address is code in a listed image: where a return address points.
+bool inListedCode(vtcrash_async_image_list* images, uint64_t address) {
+    const vtcrash_async_image* image = vtcrash_async_image_list_image_containing_address(images, address);
+    return image != nullptr && isCode(image, address);
+}
+
+// A frame in an object the list could not describe: nothing is known of how its code
+// keeps its frames, and any guess at its caller would be garbage.
+bool inUndescribedObject(const vtcrash_frame_cursor* cursor, const vtcrash_async_thread_state* frame) {
+    return cursor->image_list != nullptr && vtcrash_async_thread_state_has_reg(frame, VTCRASH_REG_IP) &&
+           vtcrash_async_image_list_unlisted_object_contains_address(cursor->image_list, pcLookupAddress(frame));
+}
+
+}  // namespace
+
 vtcrash_frame_error_t vtcrash_frame_reader_return_address(const vtcrash_frame_cursor* cursor,
                                                           const vtcrash_async_thread_state* current,
                                                           const vtcrash_async_thread_state* previous,
@@ -230,12 +284,12 @@ vtcrash_frame_error_t vtcrash_frame_reader_return_address(const vtcrash_frame_cu
     if (!vtcrash_async_thread_state_has_reg(current, VTCRASH_ARM64_LR)) return VTCRASH_FRAME_ENOTSUP;
     const uint64_t return_address = vtcrash_async_thread_state_get_reg(current, VTCRASH_ARM64_LR);
 #endif
+    if (inUndescribedObject(cursor, current)) return VTCRASH_FRAME_ENOFRAME;
     vtcrash_async_image_list_set_reading(cursor->image_list, true);
-    const bool went_nowhere = vtcrash_async_image_list_image_containing_address(cursor->image_list, ip) == nullptr;
-    const bool returns_into_image = return_address != 0 && vtcrash_async_image_list_image_containing_address(
-                                                               cursor->image_list, return_address - 1) != nullptr;
+    const bool went_astray = !inUnwindableCode(cursor->image_list, ip);
+    const bool returns_into_code = return_address != 0 && inListedCode(cursor->image_list, return_address - 1);
     vtcrash_async_image_list_set_reading(cursor->image_list, false);
-    if (!went_nowhere || !returns_into_image) return VTCRASH_FRAME_ENOTSUP;
+    if (!went_astray || !returns_into_code) return VTCRASH_FRAME_ENOTSUP;
 
     vtcrash_async_thread_state_copy(next, current);
     vtcrash_async_thread_state_clear_volatile_regs(next);
@@ -250,7 +304,7 @@ vtcrash_frame_error_t vtcrash_frame_reader_frame_pointer(const vtcrash_frame_cur
                                                          vtcrash_async_thread_state* next) {
     if (!vtcrash_async_thread_state_has_reg(current, VTCRASH_REG_FP)) return VTCRASH_FRAME_EBADFRAME;
     const uint64_t frame_pointer = vtcrash_async_thread_state_get_reg(current, VTCRASH_REG_FP);
-    if (frame_pointer == 0) return VTCRASH_FRAME_ENOFRAME;
+    if (frame_pointer == 0 || inUndescribedObject(cursor, current)) return VTCRASH_FRAME_ENOFRAME;
 
     // Frame records lie ever further from where the stack started.
     if (previous != nullptr && vtcrash_async_thread_state_has_reg(previous, VTCRASH_REG_FP)) {

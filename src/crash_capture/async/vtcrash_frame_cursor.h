@@ -97,17 +97,19 @@ vtcrash_frame_error_t vtcrash_frame_reader_dwarf(const vtcrash_frame_cursor* cur
                                                  const vtcrash_async_thread_state* current,
                                                  const vtcrash_async_thread_state* previous,
                                                  vtcrash_async_thread_state* next);
-// The caller of an innermost frame whose pc lies in no loaded image, as after a call
-// through a null or wild function pointer: nothing of the callee ran, so the return
-// address is where the call left it (on top of the stack on x86_64, in the link register
-// on arm64) and every register a call preserves is still the caller's. Only a return
-// address into a loaded image is taken.
+// The caller of an innermost frame whose pc is not code with unwind information, as
+// after a call through a null or wild function pointer, into no image or into an
+// image's data: nothing of the callee ran, so the return address is where the call left
+// it (on top of the stack on x86_64, in the link register on arm64) and every register a
+// call preserves is still the caller's. Only a return address into an image's code is
+// taken.
 vtcrash_frame_error_t vtcrash_frame_reader_return_address(const vtcrash_frame_cursor* cursor,
                                                           const vtcrash_async_thread_state* current,
                                                           const vtcrash_async_thread_state* previous,
                                                           vtcrash_async_thread_state* next);
 // The chain of frame records (saved frame pointer, return address) that code built
-// with frame pointers keeps.
+// with frame pointers keeps. Neither this reader nor the one above guesses for a frame
+// in an object the image list could not describe: the walk ends there.
 vtcrash_frame_error_t vtcrash_frame_reader_frame_pointer(const vtcrash_frame_cursor* cursor,
                                                          const vtcrash_async_thread_state* current,
                                                          const vtcrash_async_thread_state* previous,

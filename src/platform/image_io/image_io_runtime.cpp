@@ -1,19 +1,20 @@
 #include "platform/image_io/image_io_runtime.h"
 
-#include <algorithm>
-#include <cstdlib>
 #include <mutex>
 
 #include <vips/vips.h>
 
-#include "base/usable_cpu_count.h"
-
 namespace vlt {
 namespace {
 
-// Beyond four workers the decoders (mostly single-threaded) gain little, while every
-// worker adds its own strip buffers to the peak memory.
-constexpr int kMaximumWorkerThreads = 4;
+// libvips 8.14 (Debian 12 ships 8.14.1) ends a pool of workers whose work failed by
+// raising the pool's stop flag without the lock under which the other workers look at
+// it; a worker that looked just before then trips an assertion (!pool->stop in
+// vips_worker_allocate) and aborts the whole process. Damaged files fail on a worker,
+// and so does a write to a full disk. With one worker per pool the failing worker is
+// the only one, and it asks for no more work once it failed. The decoders are mostly
+// single-threaded, and the encoder waits on its compression, so little speed is lost.
+constexpr int kWorkerThreads = 1;
 
 }  // namespace
 
@@ -27,10 +28,8 @@ void ensureImageIORuntime() {
         vips_cache_set_max(0);
         vips_cache_set_max_mem(0);
         vips_cache_set_max_files(0);
-        // An explicit VIPS_CONCURRENCY still decides.
-        if (std::getenv("VIPS_CONCURRENCY") == nullptr) {
-            vips_concurrency_set(std::min(usableCpuCount(), kMaximumWorkerThreads));
-        }
+        // Set whatever VIPS_CONCURRENCY says: no pool may have more than one worker.
+        vips_concurrency_set(kWorkerThreads);
     });
 }
 

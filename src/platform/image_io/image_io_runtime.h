@@ -5,8 +5,8 @@
 namespace vlt {
 
 // The decoding library is set up once per process, on first use from any thread: no
-// operation cache (a file replaced on disk must never be answered from memory), a
-// bounded number of worker threads.
+// operation cache (a file replaced on disk must never be answered from memory), one
+// worker thread per picture.
 void ensureImageIORuntime();
 
 // The most memory a decoder may need for a whole-image buffer (progressive JPEG

@@ -4,12 +4,14 @@
 #include <dlfcn.h>
 #include <filesystem>
 #include <link.h>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include <QTemporaryDir>
 
+#include "crash_capture/async/vtcrash_frame_cursor.h"
 #include "crash_capture/async/vtcrash_async_image_list.h"
 #include "crash_capture/async/vtcrash_async_symbol_lookup.h"
 
@@ -123,6 +125,57 @@ TEST(VTCrashImageList, AReaderStandingOnARemovedNodeWalksOnToTheRest) {
     EXPECT_EQ(vtcrash_async_image_list_node_count(&images.list), 4u);
 }
 
+// Readers walk the list while a writer moves objects to its end, as a crash log is
+// written while libraries load and unload: the writer appends an object again before it
+// removes its older node, so every walk must meet every object and only whole records.
+// A reader standing on a node that is taken again for an append would end its walk
+// early; under a thread sanitizer any plain write a reader races with shows too.
+TEST(VTCrashImageList, ReadersWalkWhileAWriterChangesTheList) {
+    // Two small objects move, so that the writer goes round often.
+    QTemporaryDir folder;
+    const std::string copy = folder.filePath(QStringLiteral("copy")).toStdString();
+    std::filesystem::copy_file(VTCRASH_TEST_OBJECT, copy);
+    void* small[] = {dlopen(VTCRASH_TEST_OBJECT, RTLD_NOW | RTLD_LOCAL), dlopen(copy.c_str(), RTLD_NOW | RTLD_LOCAL)};
+    ASSERT_TRUE(small[0] && small[1]);
+    std::vector<LoadedObject> objects = {loadedObjects().front()};
+    for (const auto& object : loadedObjects()) {
+        if (object.name == VTCRASH_TEST_OBJECT || object.name == copy) objects.push_back(object);
+    }
+    ASSERT_EQ(objects.size(), 3u);
+    ImageList images;
+    for (const auto& object : objects) images.append(object);
+    std::atomic<bool> writing{true};
+    std::thread writer([&] {
+        for (int round = 0; round < 1000; ++round) {
+            const auto& moved = objects[1 + round % 2];
+            images.append(moved);
+            vtcrash_async_image_list_remove(&images.list, images.header(moved));
+        }
+        writing = false;
+    });
+    size_t walks = 0, bad = 0, incomplete = 0;
+    while (writing || walks == 0) {
+        vtcrash_async_image_list_set_reading(&images.list, true);
+        std::set<std::string> met;
+        for (auto* image = vtcrash_async_image_list_next(&images.list, nullptr); image != nullptr;
+             image = vtcrash_async_image_list_next(&images.list, image)) {
+            const bool whole = image->elf.name != nullptr && image->elf.name[0] == '/';
+            bad += !whole;
+            if (whole) met.insert(image->elf.name);
+            // Standing on the node a while, as a writer of a crash log does.
+            std::this_thread::yield();
+        }
+        vtcrash_async_image_list_set_reading(&images.list, false);
+        incomplete += met.size() != 3;
+        ++walks;
+    }
+    writer.join();
+    EXPECT_EQ(bad, 0u);
+    EXPECT_EQ(incomplete, 0u) << "of " << walks << " walks";
+    EXPECT_EQ(images.names().size(), 3u);
+    for (void* object : small) dlclose(object);
+}
+
 TEST(VTCrashImageList, FollowsTheLoaderAndFindsObjectsLoadedSinceTheLastSync) {
     ImageList images;
     vtcrash_async_image_list_sync(&images.list);
@@ -167,6 +220,82 @@ TEST(VTCrashImageList, FollowsTheLoaderAndFindsObjectsLoadedSinceTheLastSync) {
     ASSERT_EQ(dlclose(object), 0);
     EXPECT_TRUE(vtcrash_async_image_list_sync(&images.list));
     EXPECT_EQ(count(path), 0u);
+}
+
+#if defined(__x86_64__)
+constexpr uint32_t kMachine = VTCRASH_CPU_X86_64;
+#else
+constexpr uint32_t kMachine = VTCRASH_CPU_ARM64;
+#endif
+
+// Walks with every reader from `pc`, the stack and frame pointers at `stack` (whose top
+// word and frame record tempt the guessing readers), and gives the frames yielded and
+// the final step's error.
+std::pair<size_t, vtcrash_frame_error_t> walkFrom(ImageList& images, uint64_t pc, bool exact, uint64_t* stack) {
+    vtcrash_async_thread_state state;
+    vtcrash_async_thread_state_init(&state, kMachine);
+    vtcrash_async_thread_state_set_reg(&state, VTCRASH_REG_IP, pc);
+    vtcrash_async_thread_state_set_reg(&state, VTCRASH_REG_SP, uint64_t(stack));
+    vtcrash_async_thread_state_set_reg(&state, VTCRASH_REG_FP, uint64_t(stack));
+#if defined(__aarch64__)
+    vtcrash_async_thread_state_set_reg(&state, VTCRASH_ARM64_LR, stack[1]);
+#endif
+    state.ip_is_exact = exact;
+    vtcrash_frame_cursor cursor;
+    vtcrash_frame_cursor_init(&cursor, &images.task, &state, &images.list);
+    size_t frames = 0;
+    vtcrash_frame_error_t result = VTCRASH_FRAME_OK;
+    while (frames < 8 && (result = vtcrash_frame_cursor_next(&cursor)) == VTCRASH_FRAME_OK) ++frames;
+    return {frames, result};
+}
+
+// More objects load after the last sync than crash time can describe: those past the
+// reserve are told apart from code in no object, and a walk ends at a frame in one of
+// them instead of guessing a garbage caller.
+TEST(VTCrashImageList, AWalkEndsCleanlyInAnObjectPastTheReserve) {
+    ImageList images;
+    vtcrash_async_image_list_sync(&images.list);
+    QTemporaryDir folder;
+    std::vector<void*> copies;
+    for (size_t index = 0; index < VTCRASH_IMAGE_LIST_RESERVED + 4; ++index) {
+        const std::string copy = folder.filePath(QString::number(index)).toStdString();
+        std::filesystem::copy_file(VTCRASH_TEST_OBJECT, copy);
+        copies.push_back(dlopen(copy.c_str(), RTLD_NOW | RTLD_LOCAL));
+        ASSERT_NE(copies.back(), nullptr) << dlerror();
+    }
+    EXPECT_EQ(vtcrash_async_image_list_add_loaded_since_sync(&images.list), VTCRASH_IMAGE_LIST_RESERVED);
+    const auto codeIn = [](void* object) { return uint64_t(dlsym(object, "vtcrash_test_object_wait_a")) + 4; };
+    const uint64_t described = codeIn(copies.front()), undescribed = codeIn(copies.back());
+    EXPECT_NE(vtcrash_async_image_list_image_containing_address(&images.list, described), nullptr);
+    EXPECT_FALSE(vtcrash_async_image_list_unlisted_object_contains_address(&images.list, described));
+    EXPECT_EQ(vtcrash_async_image_list_image_containing_address(&images.list, undescribed), nullptr);
+    EXPECT_TRUE(vtcrash_async_image_list_unlisted_object_contains_address(&images.list, undescribed));
+
+    // On top of the stack (the return address of a call) and in the frame record it
+    // starts (the caller's frame pointer, then its return address): listed code.
+    struct Case {
+        const char* situation;
+        uint64_t pc;
+        bool exact;
+        uint64_t top;
+        size_t frames;
+    };
+    uint64_t stack[4] = {};
+    const Case cases[] = {
+        {"a fault in an undescribed object", undescribed, true, described + 1, 1},
+        {"a return address into an undescribed object", undescribed, false, uint64_t(&stack[2]), 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.situation);
+        stack[0] = c.top;
+        stack[1] = described + 1;
+        const auto [frames, end] = walkFrom(images, c.pc, c.exact, stack);
+        EXPECT_EQ(frames, c.frames);
+        EXPECT_EQ(end, VTCRASH_FRAME_ENOFRAME);
+    }
+    stack[0] = described + 1;
+    EXPECT_GE(walkFrom(images, 0, true, stack).first, 2u) << "a call to nowhere still finds its caller";
+    for (void* copy : copies) dlclose(copy);
 }
 
 // The symbol lookup's answers for addresses in a loaded object, with the loader's own

@@ -181,6 +181,19 @@ TEST(VTCrashFrameCursorMachO, EachFunctionIsUnwoundByTheFirstReaderThatDescribes
     EXPECT_FALSE(cache.entries[0].has_index);
 }
 
+// A call through a wild pointer made from the image's code: nothing ran at the target, so
+// the return address the call left on top of the stack names the caller in the image.
+TEST(VTCrashFrameCursorMachO, AWildCallFromTheImageReturnsIntoIt) {
+    TableImage table;
+    MarkedStack stack;
+    const uint64_t returnAddress = table.image.at(kText + kCompactAndDwarf + 8);
+    stack.words[4] = returnAddress;
+    const Step taken = step(table, stack, 0x1234, nullptr);
+    ASSERT_EQ(taken.result, VTCRASH_FRAME_OK);
+    EXPECT_EQ(taken.ip, returnAddress);
+    EXPECT_EQ(taken.sp, stack.at(5));
+}
+
 #endif
 
 // A Mach-O image is looked up by its __TEXT range, from its header on.

@@ -89,4 +89,23 @@ TEST(VTCrashFrameCursor, FramePointerChainsAndTheirEnds) {
     EXPECT_EQ(walk(0x5000, 8).second, VTCRASH_FRAME_EBADFRAME) << "a record that cannot be read";
 }
 
+// The first step yields the initial state without asking any reader; a later one needs
+// readers. Every error has a text, and a number past them still gets one.
+TEST(VTCrashFrameCursor, TheFirstStepNeedsNoReaderAndAnUnknownErrorStillHasAText) {
+    vtcrash_async_thread_state state;
+    vtcrash_async_thread_state_init(&state, kMachine);
+    vtcrash_async_thread_state_set_reg(&state, VTCRASH_REG_IP, 0x1234);
+    vtcrash_frame_cursor cursor;
+    vtcrash_frame_cursor_init(&cursor, nullptr, &state, nullptr);
+    EXPECT_EQ(vtcrash_frame_cursor_next_with_readers(&cursor, nullptr, 0), VTCRASH_FRAME_OK);
+    uint64_t ip = 0, sp = 0;
+    EXPECT_EQ(vtcrash_frame_cursor_get_reg(&cursor, VTCRASH_REG_IP, &ip), VTCRASH_FRAME_OK);
+    EXPECT_EQ(ip, 0x1234u);
+    EXPECT_EQ(vtcrash_frame_cursor_get_reg(&cursor, VTCRASH_REG_SP, &sp), VTCRASH_FRAME_ENOTSUP);
+    EXPECT_EQ(vtcrash_frame_cursor_next_with_readers(&cursor, nullptr, 0), VTCRASH_FRAME_EINVAL);
+
+    EXPECT_STREQ(vtcrash_frame_strerror(VTCRASH_FRAME_EBADREG), "Invalid register");
+    EXPECT_STREQ(vtcrash_frame_strerror(vtcrash_frame_error_t(8)), "Unhandled error code");
+}
+
 }  // namespace

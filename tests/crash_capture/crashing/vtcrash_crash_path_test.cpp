@@ -116,6 +116,8 @@ TEST(VTCrashCrashPathTest, EveryKindOfCrashLeavesALogOfTheCrashedThread) {
         {"bus-error", SIGBUS, "BUS_ADRERR", onMain},
         // Frame 0 at pc 0; the callers from the call's return address on.
         {"null-call", SIGSEGV, "SEGV_MAPERR", {"null_call", "crash", "main"}},
+        // Frame 0 in the C library's variables, which hold no code.
+        {"data-call", SIGSEGV, "SEGV_ACCERR", {"data_call", "crash", "main"}},
 #if defined(__x86_64__)
         {"builtin-trap", SIGILL, "ILL_ILLOPN", onMain},
         {"breakpoint", SIGTRAP, "SI_KERNEL", onMain},

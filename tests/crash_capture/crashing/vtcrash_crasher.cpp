@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstring>
 #include <fcntl.h>
+#include <link.h>
 #include <stdexcept>
 #include <string>
 #include <sys/mman.h>
@@ -52,6 +53,33 @@ VTCRASH_MARKER(vtcrash_marker_null_call) void markerNullCall() {
     void (*volatile nowhere)() = nullptr;
     nowhere();
     sink = 4;
+}
+
+// The start of the C library's variables: a writable segment, mapped but not executable.
+void* libraryData() {
+    void* found = nullptr;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void* out) {
+            if (info->dlpi_name == nullptr || std::strstr(info->dlpi_name, "/libc.so") == nullptr) return 0;
+            for (int index = 0; index < info->dlpi_phnum; ++index) {
+                const ElfW(Phdr)& segment = info->dlpi_phdr[index];
+                if (segment.p_type == PT_LOAD && (segment.p_flags & PF_W) != 0 && (segment.p_flags & PF_X) == 0) {
+                    *static_cast<void**>(out) = reinterpret_cast<void*>(info->dlpi_addr + segment.p_vaddr);
+                    return 1;
+                }
+            }
+            return 0;
+        },
+        &found);
+    return found;
+}
+
+// A call through a wild pointer into a library's data: the crash is at a pc inside that
+// library, where no code is, and its caller is this.
+VTCRASH_MARKER(vtcrash_marker_data_call) void markerDataCall() {
+    void (*volatile astray)() = reinterpret_cast<void (*)()>(libraryData());
+    astray();
+    sink = 5;
 }
 
 VTCRASH_MARKER(vtcrash_marker_throw) void markerThrow() { throw std::runtime_error("the render queue stopped"); }
@@ -143,6 +171,7 @@ void crashByKind(const std::string& kind) {
     if (kind == "breakpoint") asm volatile("brk #0");
 #endif
     if (kind == "null-call") markerNullCall();
+    if (kind == "data-call") markerDataCall();
     if (kind == "divide-by-zero") {
         volatile int numerator = 7, zero = 0;
         sink = numerator / zero;

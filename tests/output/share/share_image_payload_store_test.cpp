@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include "output/share/share_image_export_options.h"
 #include "output/still/still_image_output_failure.h"
 #include "platform/image_io/image_read_back.h"
 #include "platform/share/share_image_failure.h"
@@ -184,6 +185,23 @@ TEST_F(ShareImagePayloadStoreTest, ALinkedOrForeignRootIsRefused) {
                   foreignStore.preparePayload(picture(), QStringLiteral("p"), StillImageKind::original).error()),
               ShareImageFailure::Case::temporaryLocationUnavailable);
     EXPECT_TRUE(entriesOf(root()).empty());
+}
+
+// A shared Comparison stacks two pictures: it is held to twice the shorter side of the
+// Original, and to the share's own maximum; every share is a JPEG.
+TEST(ShareImageExportOptionsTest, TheComparisonIsLimitedByTheShorterSideAndTheShareMaximum) {
+    const struct {
+        std::int64_t width;
+        std::int64_t height;
+        std::int64_t limit;
+    } cases[] = {{3000, 2000, 4000}, {1000, 1500, 2000}, {5000, 5000, 4096}};
+    for (const auto& example : cases) {
+        const StillImageExportOptions options = ShareImageExportOptions::make(
+            StillImageKind::comparison, example.width, example.height, false, false, ApplicationSettings::defaults());
+        EXPECT_EQ(options.comparisonMaximumStackedDimension, example.limit) << example.width << "x" << example.height;
+        EXPECT_EQ(options.individualMaximumDimension, 4096);
+        EXPECT_EQ(options.fileFormat, StillImageFileFormat::jpeg);
+    }
 }
 
 }  // namespace
