@@ -155,10 +155,28 @@ vtcrash_frame_error_t unwindWithCompactEntry(const vtcrash_frame_cursor* cursor,
     return result == VTCRASH_OK ? VTCRASH_FRAME_OK : VTCRASH_FRAME_ENOFRAME;
 }
 
-// A return address may lie just past the end of its image, after a last call that never
-// returns: it belongs to the byte before it.
-uint64_t lookupAddress(const vtcrash_async_thread_state* state, uint64_t ip) {
-    return state->ip_is_exact ? ip : ip - 1;
+// The address a frame's pc stands for: a return address may lie just past the end of its
+// image, after a last call that never returns, and belongs to the byte before it.
+uint64_t pcLookupAddress(const vtcrash_async_thread_state* frame) {
+    const uint64_t ip = vtcrash_async_thread_state_get_reg(frame, VTCRASH_REG_IP);
+    return frame->ip_is_exact || ip == 0 ? ip : ip - 1;
+}
+
+// Runs unwind(image, address) for the listed image that holds the frame's pc, under the
+// list's reading mark; a frame without a pc, or one in no image, is not for this reader.
+template <typename Unwind>
+vtcrash_frame_error_t unwindInImageOfPc(const vtcrash_frame_cursor* cursor, const vtcrash_async_thread_state* current,
+                                        Unwind unwind) {
+    if (!vtcrash_async_thread_state_has_reg(current, VTCRASH_REG_IP)) return VTCRASH_FRAME_EBADFRAME;
+    if (vtcrash_async_thread_state_get_reg(current, VTCRASH_REG_IP) == 0 || cursor->image_list == nullptr) {
+        return VTCRASH_FRAME_ENOTSUP;
+    }
+    const uint64_t address = pcLookupAddress(current);
+    vtcrash_async_image_list_set_reading(cursor->image_list, true);
+    const vtcrash_async_image* image = vtcrash_async_image_list_image_containing_address(cursor->image_list, address);
+    const vtcrash_frame_error_t result = image == nullptr ? VTCRASH_FRAME_ENOTSUP : unwind(image, address);
+    vtcrash_async_image_list_set_reading(cursor->image_list, false);
+    return result;
 }
 
 }  // namespace
@@ -178,44 +196,21 @@ vtcrash_frame_error_t vtcrash_frame_reader_compact_unwind(const vtcrash_frame_cu
                                                           const vtcrash_async_thread_state* current,
                                                           const vtcrash_async_thread_state*,
                                                           vtcrash_async_thread_state* next) {
-    if (!vtcrash_async_thread_state_has_reg(current, VTCRASH_REG_IP)) return VTCRASH_FRAME_EBADFRAME;
-    const uint64_t ip = vtcrash_async_thread_state_get_reg(current, VTCRASH_REG_IP);
-    if (ip == 0 || cursor->image_list == nullptr) return VTCRASH_FRAME_ENOTSUP;
-
-    const uint64_t address = lookupAddress(current, ip);
-    vtcrash_async_image_list_set_reading(cursor->image_list, true);
-    const vtcrash_async_image* image = vtcrash_async_image_list_image_containing_address(cursor->image_list, address);
-    const vtcrash_frame_error_t result = image == nullptr || image->format != VTCRASH_IMAGE_FORMAT_MACHO
-                                             ? VTCRASH_FRAME_ENOTSUP
-                                             : unwindWithCompactEntry(cursor, image, address, current, next);
-    vtcrash_async_image_list_set_reading(cursor->image_list, false);
-    return result;
+    return unwindInImageOfPc(cursor, current, [&](const vtcrash_async_image* image, uint64_t address) {
+        if (image->format != VTCRASH_IMAGE_FORMAT_MACHO) return VTCRASH_FRAME_ENOTSUP;
+        return unwindWithCompactEntry(cursor, image, address, current, next);
+    });
 }
 
 vtcrash_frame_error_t vtcrash_frame_reader_dwarf(const vtcrash_frame_cursor* cursor,
                                                  const vtcrash_async_thread_state* current,
                                                  const vtcrash_async_thread_state*, vtcrash_async_thread_state* next) {
-    if (!vtcrash_async_thread_state_has_reg(current, VTCRASH_REG_IP)) return VTCRASH_FRAME_EBADFRAME;
-    const uint64_t ip = vtcrash_async_thread_state_get_reg(current, VTCRASH_REG_IP);
-    if (ip == 0 || cursor->image_list == nullptr) return VTCRASH_FRAME_ENOTSUP;
-
-    const uint64_t address = lookupAddress(current, ip);
-    vtcrash_async_image_list_set_reading(cursor->image_list, true);
-    const vtcrash_async_image* image = vtcrash_async_image_list_image_containing_address(cursor->image_list, address);
-    const vtcrash_frame_error_t result =
-        image == nullptr ? VTCRASH_FRAME_ENOTSUP : unwindWithTables(cursor, image, current, next);
-    vtcrash_async_image_list_set_reading(cursor->image_list, false);
-    return result;
+    return unwindInImageOfPc(cursor, current, [&](const vtcrash_async_image* image, uint64_t) {
+        return unwindWithTables(cursor, image, current, next);
+    });
 }
 
 namespace {
-
-// The address a frame's pc stands for: a return address may lie just past the end of its
-// image, after a last call that never returns, and belongs to the byte before it.
-uint64_t pcLookupAddress(const vtcrash_async_thread_state* frame) {
-    const uint64_t ip = vtcrash_async_thread_state_get_reg(frame, VTCRASH_REG_IP);
-    return frame->ip_is_exact || ip == 0 ? ip : ip - 1;
-}
 
 bool hasMachOSection(const vtcrash_async_macho& macho, const char* segment, const char* section) {
     vtcrash_async_mobject window;
