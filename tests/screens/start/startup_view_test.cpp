@@ -156,11 +156,22 @@ TEST_F(StartupViewTest, ClicksAndReturnReachTheModelAndTheCardIgnoresThemWhileIm
     model->onOpenImagePanelRequested = [&](std::function<void(std::optional<QUrl>)>) { ++panelRequests; };
     QTest::mouseClick(&target(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 200));
     EXPECT_EQ(panelRequests, 1);
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    // Return, and Enter from the main keyboard or the keypad (which adds the keypad's
+    // modifier), typed into the window while the card has the focus.
+    view->activateWindow();
+    target().setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}};
+    for (const auto& [key, modifiers] : keys) {
         AppModelTestAccess::setImagePickerPresented(*model, false);
-        QTest::keyClick(&target(), key);
+        QTest::keyClick(view->windowHandle(), key, modifiers);
     }
-    EXPECT_EQ(panelRequests, 3);
+    EXPECT_EQ(panelRequests, 4);
+    // A modifier held on purpose is no Return.
+    AppModelTestAccess::setImagePickerPresented(*model, false);
+    QTest::keyClick(view->windowHandle(), Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier);
+    EXPECT_EQ(panelRequests, 4);
     AppModelTestAccess::setImagePickerPresented(*model, false);
 
     view->toolbar()->settingsButton()->click();
@@ -174,7 +185,7 @@ TEST_F(StartupViewTest, ClicksAndReturnReachTheModelAndTheCardIgnoresThemWhileIm
     EXPECT_TRUE(target().loadingContent()->isVisible());
     EXPECT_FALSE(target().normalContent()->isVisible());
     QTest::mouseClick(&target(), Qt::LeftButton);
-    EXPECT_EQ(panelRequests, 3);
+    EXPECT_EQ(panelRequests, 4);
     AppModelTestAccess::changeImportState(
         *model, [&](ImportState& state) { state.inlineImportError = QStringLiteral("That file could not be read."); });
     EXPECT_TRUE(target().errorLabel()->isVisible());
