@@ -515,7 +515,13 @@ void AppContentView::refreshQueuedFileGate() {
                          !model_->importState().isImagePickerPresented;
     if (mayOpen == queuedFilesMayOpen_) return;
     queuedFilesMayOpen_ = mayOpen;
-    if (mayOpen && onQueuedFilesMayOpen_) onQueuedFilesMayOpen_();
+    if (!mayOpen || !onQueuedFilesMayOpen_) return;
+    // An answered question frees the model before its answer has run; the files wait
+    // for that answer's own work.
+    QPointer<AppContentView> guard(this);
+    scheduler_.post([guard] {
+        if (guard && guard->queuedFilesMayOpen_ && guard->onQueuedFilesMayOpen_) guard->onQueuedFilesMayOpen_();
+    });
 }
 
 void AppContentView::resizeEvent(QResizeEvent* event) {

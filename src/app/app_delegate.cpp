@@ -81,7 +81,18 @@ void AppDelegate::modelAvailabilityMayHaveChanged() {
     const bool canTake = canModelTakeFiles();
     const bool becameAvailable = canTake && !canModelTakeFiles_;
     canModelTakeFiles_ = canTake;
-    if (becameAvailable) openPendingFileURLsIfNeeded();
+    if (!becameAvailable) return;
+    // An answered question frees the model before its answer has run: the queued files
+    // wait for the answer's own work (the image it opens, the end it allows), or they
+    // would meet the editor that answer lets go of.
+    if (!environment_.scheduler) {
+        openPendingFileURLsIfNeeded();
+        return;
+    }
+    QPointer<AppDelegate> guard(this);
+    environment_.scheduler->post([guard] {
+        if (guard) guard->openPendingFileURLsIfNeeded();
+    });
 }
 
 bool AppDelegate::canModelTakeFiles() const {
@@ -90,7 +101,7 @@ bool AppDelegate::canModelTakeFiles() const {
 }
 
 void AppDelegate::openPendingFileURLsIfNeeded() {
-    if (pendingFileOpenURLs_.isEmpty() || !model_) return;
+    if (pendingFileOpenURLs_.isEmpty() || !model_ || isTerminating()) return;
     if (model_->openFileURLs(pendingFileOpenURLs_)) pendingFileOpenURLs_.clear();
 }
 

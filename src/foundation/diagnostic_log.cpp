@@ -289,6 +289,9 @@ void DiagnosticLog::importCancelled(const QUuid& id, ImageImportOrigin origin) {
 void DiagnosticLog::importFailed(const QUuid& id, ImageImportOrigin origin, const Error& error) {
     writeEvent(DiagnosticEvent::importFailed, EventValues().withOperationId(id).withOrigin(origin).withError(error));
 }
+void DiagnosticLog::openRequestSuperseded(ImageImportOrigin origin) {
+    writeEvent(DiagnosticEvent::openRequestSuperseded, EventValues().withOrigin(origin));
+}
 
 void DiagnosticLog::editorPreparationStarted(const QUuid& id) {
     writeOperation(DiagnosticEvent::editorPreparationStarted, id);

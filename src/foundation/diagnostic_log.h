@@ -110,6 +110,7 @@ public:
     static void importSucceeded(const QUuid& operationId, ImageImportOrigin origin);
     static void importCancelled(const QUuid& operationId, ImageImportOrigin origin);
     static void importFailed(const QUuid& operationId, ImageImportOrigin origin, const Error& error);
+    static void openRequestSuperseded(ImageImportOrigin origin);
 
     // Editor.
     static void editorPreparationStarted(const QUuid& operationId);

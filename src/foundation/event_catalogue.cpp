@@ -21,6 +21,7 @@ constexpr EventKey kOperationFailedNoElapsed[] = {K::sessionId,   K::operationId
 constexpr EventKey kImport[] = {K::sessionId, K::operationId, K::origin};
 constexpr EventKey kImportFailed[] = {K::sessionId,   K::operationId, K::origin,     K::errorType,
                                       K::errorDomain, K::errorCode,   K::failureCode};
+constexpr EventKey kSessionOrigin[] = {K::sessionId, K::origin};
 constexpr EventKey kOpenPanelFinished[] = {K::sessionId, K::operationId, K::outcome};
 constexpr EventKey kSessionStarted[] = {K::sessionId,     K::version,   K::build,
                                         K::configuration, K::processId, K::osVersion};
@@ -47,6 +48,9 @@ constexpr std::array kCatalogue = {
     VLT_EVENT(importSucceeded, "import_succeeded", C::imageImport, kImport),
     VLT_EVENT(importCancelled, "import_cancelled", C::imageImport, kImport),
     VLT_EVENT(importFailed, "import_failed", C::imageImport, kImportFailed),
+    // An image waiting for the unsaved-changes answer gave way to a file handed over
+    // since; origin tells how the image that gave way was chosen.
+    VLT_EVENT(openRequestSuperseded, "open_request_superseded", C::imageImport, kSessionOrigin),
     VLT_EVENT(editorPreparationStarted, "editor_preparation_started", C::editor, kOperation),
     VLT_EVENT(editorPreparationSucceeded, "editor_preparation_succeeded", C::editor, kOperation),
     VLT_EVENT(editorPreparationCancelled, "editor_preparation_cancelled", C::editor, kOperation),

@@ -19,6 +19,7 @@ enum class DiagnosticEvent {
     importSucceeded,
     importCancelled,
     importFailed,
+    openRequestSuperseded,
     editorPreparationStarted,
     editorPreparationSucceeded,
     editorPreparationCancelled,

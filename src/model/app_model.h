@@ -220,7 +220,9 @@ public:
     void openImagePicker();
     // Files handed over by the system; true when one of them was taken (it is being
     // imported, or waits for the unsaved-changes answer, which may drop it), false
-    // when the caller should keep the list for a later attempt.
+    // when the caller should keep the list for a later attempt. While the question
+    // about opening another image is up, the file takes the place of the image that
+    // waits for the answer: one question, and the newest choice wins.
     bool openFileURLs(const QList<QUrl>& urls);
     // A drop on the start page; false when it was ignored, true when it was taken
     // or refused with a message.
@@ -390,10 +392,16 @@ private:
     void refreshDerivedFlags();
 
     void closePreparationDidFinish(const std::shared_ptr<EditorSession>& session, bool hasChanges);
+    // An image to open once the unsaved-changes question allows it; a newer hand-over
+    // takes its place while the question is up.
+    struct WaitingOpen {
+        ImageImportOrigin origin;
+        std::function<void()> open;
+    };
     // Runs `open` once the editor's work may go: at once without an editor, after the
     // editor committed its work when nothing is unsaved, after "Open Anyway" otherwise;
     // never after Cancel or "Save Image".
-    void askBeforeReplacingEditor(std::function<void()> open);
+    void askBeforeReplacingEditor(ImageImportOrigin origin, std::function<void()> open);
     // The open panel, once the question (if any) is answered.
     void presentOpenImagePanel();
     bool mayOpenImagePicker() const;
@@ -513,6 +521,8 @@ private:
     DebouncedAction settingsSave_;
     std::function<void(bool)> pendingCloseRequestCompletion_;
     std::weak_ptr<EditorSession> closePreparationSession_;
+    // What the pending question about opening another image would open.
+    std::shared_ptr<WaitingOpen> waitingOpen_;
     // The share area's work in flight: removals of shared files under their own keys,
     // and the sweep of earlier runs' files.
     std::map<QUuid, SharePayloadDeletion> sharePayloadDeletions_;

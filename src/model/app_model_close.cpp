@@ -59,13 +59,19 @@ void AppModel::closePreparationDidFinish(const std::shared_ptr<EditorSession>& s
     });
 }
 
-void AppModel::askBeforeReplacingEditor(std::function<void()> open) {
+void AppModel::askBeforeReplacingEditor(ImageImportOrigin origin, std::function<void()> open) {
+    // The completion keeps its own record, so that a later request can never run it.
+    auto waiting = std::make_shared<WaitingOpen>(WaitingOpen{origin, std::move(open)});
     QPointer<AppModel> guard(this);
     const CloseRequestDecision decision =
-        requestClose(ApplicationCloseIntent::openAnotherImage, [guard, open](bool allowed) {
-            if (guard && allowed) open();
+        requestClose(ApplicationCloseIntent::openAnotherImage, [guard, waiting](bool allowed) {
+            if (guard && guard->waitingOpen_ == waiting) guard->waitingOpen_.reset();
+            if (guard && allowed && waiting->open) waiting->open();
         });
-    if (decision == CloseRequestDecision::closeNow) open();
+    if (decision == CloseRequestDecision::awaitingDecision && closeRequest_.isCloseRequestPending) {
+        waitingOpen_ = waiting;
+    }
+    if (decision == CloseRequestDecision::closeNow) waiting->open();
 }
 
 void AppModel::completePendingCloseRequest(bool allowed) {

@@ -35,7 +35,7 @@ bool AppModel::mayOpenImagePicker() const {
 
 void AppModel::openImagePicker() {
     if (!mayOpenImagePicker()) return;
-    askBeforeReplacingEditor([this] { presentOpenImagePanel(); });
+    askBeforeReplacingEditor(ImageImportOrigin::openPanel, [this] { presentOpenImagePanel(); });
 }
 
 void AppModel::presentOpenImagePanel() {
@@ -60,15 +60,19 @@ void AppModel::presentOpenImagePanel() {
 }
 
 bool AppModel::openFileURLs(const QList<QUrl>& urls) {
-    if (closeRequest_.isCloseRequestPending || isInteractionLocked() || import_.isImagePickerPresented ||
-        urls.isEmpty()) {
-        return false;
-    }
     const auto found = std::find_if(urls.begin(), urls.end(), isOpenableLocalFile);
     if (found == urls.end()) return false;
+    const QUrl url = *found;
+    auto open = [this, url] { importImage(url, ImageImportOrigin::fileOpen); };
+    if (waitingOpen_ && closeRequest_.isCloseRequestPending) {
+        DiagnosticLog::openRequestSuperseded(waitingOpen_->origin);
+        *waitingOpen_ = WaitingOpen{ImageImportOrigin::fileOpen, std::move(open)};
+        return true;
+    }
+    if (closeRequest_.isCloseRequestPending || isInteractionLocked() || import_.isImagePickerPresented) return false;
     // A running import does not block files handed over by the system: the new import
     // supersedes it.
-    askBeforeReplacingEditor([this, url = *found] { importImage(url, ImageImportOrigin::fileOpen); });
+    askBeforeReplacingEditor(ImageImportOrigin::fileOpen, std::move(open));
     return true;
 }
 
@@ -76,7 +80,8 @@ bool AppModel::handleDroppedItems(const QList<QUrl>& urls) {
     if (isInteractionLocked() || import_.isImagePickerPresented || import_.isImporting) return false;
     auto validated = validatedDroppedFileURL(urls);
     if (validated.ok()) {
-        askBeforeReplacingEditor([this, url = validated.value()] { importImage(url, ImageImportOrigin::drop); });
+        askBeforeReplacingEditor(ImageImportOrigin::drop,
+                                 [this, url = validated.value()] { importImage(url, ImageImportOrigin::drop); });
     } else {
         refuseDrop(QString::fromStdString(validated.error().userMessage()));
     }

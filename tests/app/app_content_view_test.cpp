@@ -238,6 +238,8 @@ TEST_F(AppContentViewTest, FirstAppearanceAttachesOnceAndQueuedFilesWaitForAFree
     model->closeShortcuts();
     EXPECT_EQ(queuedAttempts, 0);
     AppModelTestAccess::setImagePickerPresented(*model, false);
+    EXPECT_EQ(queuedAttempts, 0) << "the attempt comes on the next turn";
+    scheduler.runDue();
     EXPECT_EQ(queuedAttempts, 1);
 }
 

@@ -2,10 +2,14 @@
 
 #include <future>
 
+#include <QAbstractButton>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/unsaved_changes_alert.h"
+#include "foundation/capturing_event_log_sink.h"
 #include "platform/single_instance/single_instance.h"
 #include "shell_test_support.h"
 
@@ -55,6 +59,7 @@ TEST_F(FileHandoverTest, FilesHandedOverTwiceBeforeDeliveryKeepOnlyTheSecondList
     EXPECT_EQ(shell.delegate->pendingFileOpenURLs(), QList<QUrl>{second});
 
     shell.model().closeShortcuts();
+    shell.models.scheduler.runDue();
     EXPECT_TRUE(shell.delegate->pendingFileOpenURLs().isEmpty());
     EXPECT_EQ(shell.model().importState().importGeneration, 1);
 }
@@ -77,6 +82,87 @@ TEST_F(FileHandoverTest, ASecondLaunchHandsItsFilesToTheRunningInstanceOnce) {
     EXPECT_EQ(secondLaunch.get(), SingleInstance::Role::forwarded);
     EXPECT_EQ(shell.model().importState().importGeneration, 1);
     EXPECT_TRUE(shell.delegate->pendingFileOpenURLs().isEmpty());
+}
+
+// Files handed over while the question about the editor's changes is up: one question,
+// the newest file wins (and the one it replaces is logged), and no question ever asks
+// about changes that are already gone.
+class HandoverDuringQuestionTest : public FileHandoverTest {
+protected:
+    void SetUp() override {
+        FileHandoverTest::SetUp();
+        shell.models.openEditor();
+        shell.models.makeUnsavedChange();
+        shell.model().runInBackground = [](std::function<void()> work) { work(); };
+        shell.model().loadImportedImage = [this](const QUrl& url, SharedFileAccess) {
+            loaded.push_back(url);
+            return Result<ImportedImage, ImageImportFailure>(testing::makeImportedImage(url));
+        };
+    }
+    int questionsUp() const {
+        const QList<QMessageBox*> questions = shell.window->findChildren<QMessageBox*>();
+        return int(
+            std::count_if(questions.begin(), questions.end(), [](QMessageBox* box) { return box->isVisible(); }));
+    }
+    void answer(QAbstractButton* (*button)(const QMessageBox&)) {
+        ASSERT_NE(shell.alert(), nullptr);
+        shell.answer(button(*shell.alert()));
+        shell.models.scheduler.runDue();
+    }
+    ScopedCapturingEventLog log;
+    testing::ShellFixture shell;
+    std::vector<QUrl> loaded;
+};
+
+TEST_F(HandoverDuringQuestionTest, TheNewestFileTakesThePlaceOfTheOneWaitingForTheAnswer) {
+    shell.delegate->openURLs({first});
+    ASSERT_NE(shell.alert(), nullptr);
+    shell.delegate->openURLs({second});
+    EXPECT_EQ(questionsUp(), 1);
+    EXPECT_TRUE(shell.delegate->pendingFileOpenURLs().isEmpty());
+    ASSERT_EQ(log->eventsNamed("open_request_superseded").size(), 1u);
+    EXPECT_EQ(log->eventsNamed("open_request_superseded").front().value("origin"), "file-open");
+
+    answer(&UnsavedChangesAlert::discardButton);
+    EXPECT_EQ(questionsUp(), 0) << "no second question about the changes just discarded";
+    EXPECT_EQ(loaded, std::vector<QUrl>{second});
+    EXPECT_TRUE(shell.delegate->pendingFileOpenURLs().isEmpty());
+}
+
+TEST_F(HandoverDuringQuestionTest, CancelOrSaveImageOpensNeitherFile) {
+    for (auto* button : {&UnsavedChangesAlert::cancelButton, &UnsavedChangesAlert::saveImageButton}) {
+        shell.delegate->openURLs({first});
+        shell.delegate->openURLs({second});
+        answer(button);
+        EXPECT_EQ(questionsUp(), 0);
+        EXPECT_TRUE(loaded.empty());
+        shell.model().dismissSaveImages();
+        shell.models.scheduler.runDue();
+    }
+}
+
+// A file handed over while quitting is asked about waits: it is not opened on the way
+// out, and after Cancel it is asked about once, for the changes that are still there.
+TEST_F(HandoverDuringQuestionTest, AFileHandedOverWhileQuittingWaitsForTheAnswer) {
+    shell.delegate->requestTermination();
+    shell.delegate->openURLs({second});
+    EXPECT_EQ(questionsUp(), 1);
+    answer(&UnsavedChangesAlert::cancelButton);
+    EXPECT_EQ(questionsUp(), 1);
+    EXPECT_EQ(UnsavedChangesAlert::discardButton(*shell.alert())->text(), "Open Anyway");
+    answer(&UnsavedChangesAlert::discardButton);
+    EXPECT_EQ(loaded, std::vector<QUrl>{second});
+
+    testing::ShellFixture quitting;
+    quitting.models.openEditor();
+    quitting.models.makeUnsavedChange();
+    quitting.delegate->requestTermination();
+    quitting.delegate->openURLs({second});
+    quitting.answer(UnsavedChangesAlert::discardButton(*quitting.alert()));
+    quitting.models.scheduler.runDue();
+    EXPECT_EQ(quitting.exitCount, 1);
+    EXPECT_EQ(quitting.alert(), nullptr);
+    EXPECT_EQ(quitting.model().importState().importGeneration, 0);
 }
 
 }  // namespace

@@ -136,6 +136,7 @@ TEST(EventCatalogueTest, EveryWriterWritesItsCatalogueEntry) {
     DiagnosticLog::importSucceeded(id, origin);
     DiagnosticLog::importCancelled(id, origin);
     DiagnosticLog::importFailed(id, origin, error);
+    DiagnosticLog::openRequestSuperseded(origin);
     DiagnosticLog::editorPreparationStarted(id);
     DiagnosticLog::editorPreparationSucceeded(id);
     DiagnosticLog::editorPreparationCancelled(id);
