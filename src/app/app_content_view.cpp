@@ -8,6 +8,7 @@
 #include <QVariantAnimation>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "screens/video/animation_video_save_overlays.h"
 #include "screens/video/animation_video_save_panel.h"
@@ -318,7 +319,29 @@ bool AppContentView::isBaseScreenLocked() const {
 }
 
 void AppContentView::refreshLock() {
-    if (base_) base_->setEnabled(!isBaseScreenLocked());
+    if (!base_) return;
+    const bool locked = isBaseScreenLocked();
+    if (locked && !isBaseLocked_) {
+        QWidget* focused = window()->focusWidget();
+        focusBeforeLock_ = focused != nullptr && base_->isAncestorOf(focused) ? focused : nullptr;
+    }
+    isBaseLocked_ = locked;
+    base_->setEnabled(!locked);
+    if (!locked) giveFocusBackToBaseScreen();
+}
+
+// Whichever way the dialog or question went, the keyboard returns to where it was
+// before, unless it found a place of its own meanwhile: otherwise the tool letters,
+// Delete, Escape and the Spacebar would do nothing until a click.
+void AppContentView::giveFocusBackToBaseScreen() {
+    QWidget* previous = std::exchange(focusBeforeLock_, nullptr);
+    if (previous == nullptr || !base_->isAncestorOf(previous) || !previous->isVisible() || !previous->isEnabled()) {
+        return;
+    }
+    const QWidget* focused = window()->focusWidget();
+    const bool isInLeavingLayer = focused != nullptr && isAncestorOf(focused) && !base_->isAncestorOf(focused);
+    const bool isLost = focused == nullptr || focused == this || !focused->isVisible() || !focused->isEnabled();
+    if (isLost || isInLeavingLayer) previous->setFocus(Qt::OtherFocusReason);
 }
 
 void AppContentView::refreshOverlays() {

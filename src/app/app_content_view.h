@@ -89,6 +89,7 @@ private:
     void refresh();
     void refreshBaseScreen();
     void refreshLock();
+    void giveFocusBackToBaseScreen();
     void refreshOverlays();
     void refreshAlerts();
     void refreshQueuedFileGate();
@@ -119,6 +120,10 @@ private:
     QPointer<QWidget> base_;
     const void* baseIdentity_ = nullptr;
     bool hasBase_ = false;
+    bool isBaseLocked_ = false;
+    // The control of the base screen that had the keyboard when the lock began: the lock
+    // disables the screen, which takes the focus away, and unlocking gives it back.
+    QPointer<QWidget> focusBeforeLock_;
     bool cropScreenIsPlaceholder_ = false;
     bool editorIsPlaceholder_ = false;
     bool hasAppeared_ = false;

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QApplication>
 #include <QChildEvent>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -11,6 +12,17 @@
 #include "ui/application_accent_color.h"
 
 namespace vlt {
+namespace {
+
+// Whether the window belongs to `owner` (Qt's own ancestor test stops at window edges).
+bool belongsTo(const QWidget* window, const QWidget* owner) {
+    for (const QWidget* widget = window; widget != nullptr; widget = widget->parentWidget()) {
+        if (widget == owner) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 MainWindow::MainWindow(AppDelegate& delegate, QWidget* parent) : QMainWindow(parent), delegate_(delegate) {
     setObjectName(QStringLiteral("startup"));
@@ -23,6 +35,8 @@ MainWindow::MainWindow(AppDelegate& delegate, QWidget* parent) : QMainWindow(par
     tinted.setColor(QPalette::Link, applicationAccentColor());
     setPalette(tinted);
 
+    keyboardWatch_.setInterval(kKeyboardWatchIntervalMilliseconds);
+    connect(&keyboardWatch_, &QTimer::timeout, this, &MainWindow::handBackKeyboardIfLost);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::handBackKeyboardIfLost);
 
     auto* placeholder = new QWidget(this);
@@ -36,7 +50,25 @@ void MainWindow::bringToFront() {
     if (isMinimized()) showNormal();
     show();
     raise();
-    activateWindow();
+    // Its questions and panels stay above it: raised over one of them, the window would
+    // hide the one thing that takes clicks and keys while it is up. Where no window
+    // manager keeps them on top, nothing else would.
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (child->isWindow() && child->isVisible()) child->raise();
+    }
+    QWidget* owner = keyboardOwner();
+    owner->raise();
+    owner->activateWindow();
+}
+
+QWidget* MainWindow::keyboardOwner() {
+    QWidget* question = QApplication::activeModalWidget();
+    return question != nullptr && belongsTo(question, this) ? question : this;
+}
+
+void MainWindow::receiveSecondLaunch(const QList<QUrl>& files) {
+    bringToFront();
+    if (!files.isEmpty()) delegate_.openURLs(files);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -58,36 +90,39 @@ bool MainWindow::event(QEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // One of its windows closed while the application had the keyboard: for a moment,
-    // a keyboard that goes nowhere is taken back (see handBackKeyboardIfLost), whether
-    // it is lost as the window closes or as it is destroyed. A later loss (the person
-    // switching to another application) is left alone.
+    // One of its windows closed while the application had the keyboard (in any of its
+    // windows: the closing panel's own pop-up, such as the completion list of its name
+    // field, counts). For a moment, a keyboard that goes nowhere is taken back, whether
+    // it is lost as the window closes, as it is destroyed or as its pop-up goes. A later
+    // loss (the person switching to another application) is left alone.
     if (event->type() == QEvent::Hide && isVisible()) {
-        const QWindow* focus = QGuiApplication::focusWindow();
-        const QWindow* closing = static_cast<QWidget*>(watched)->windowHandle();
-        handsKeyboardBack_ = focus == nullptr ? QGuiApplication::applicationState() == Qt::ApplicationActive
-                                              : focus == windowHandle() || focus == closing;
-        if (handsKeyboardBack_) {
-            QTimer::singleShot(kKeyboardHandBackMilliseconds, this, [this] { handsKeyboardBack_ = false; });
-            QMetaObject::invokeMethod(
-                this, [this] { handBackKeyboardIfLost(QGuiApplication::focusWindow()); }, Qt::QueuedConnection);
+        const bool hadKeyboard =
+            QGuiApplication::focusWindow() != nullptr || QGuiApplication::applicationState() == Qt::ApplicationActive;
+        if (hadKeyboard) {
+            keyboardWatchEnd_.setRemainingTime(kKeyboardHandBackMilliseconds);
+            keyboardWatch_.start();
+            QMetaObject::invokeMethod(this, &MainWindow::handBackKeyboardIfLost, Qt::QueuedConnection);
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::handBackKeyboardIfLost(const QWindow* focus) {
+void MainWindow::handBackKeyboardIfLost() {
     // A window manager gives the keyboard back to the window when one of its windows
     // closes; without one (a bare X server, a kiosk session) it stays with the closed
     // window or goes nowhere, and every shortcut, Ctrl+Q included, would stay dead
-    // until a click.
-    if (!handsKeyboardBack_) return;
-    if (focus != nullptr && focus->isVisible()) {
-        if (focus != windowHandle()) handsKeyboardBack_ = false;
+    // until a click. A window that is destroyed with the keyboard gives no notice, so
+    // the keyboard is looked after until the moment has passed.
+    if (!keyboardWatch_.isActive()) return;
+    const QWindow* focus = QGuiApplication::focusWindow();
+    if (focus == nullptr || !focus->isVisible()) {
+        // A question or panel that opened as the other one closed takes it, not the
+        // window it blocks.
+        keyboardWatch_.stop();
+        keyboardOwner()->activateWindow();
         return;
     }
-    handsKeyboardBack_ = false;
-    if (isVisible()) activateWindow();
+    if (keyboardWatchEnd_.hasExpired()) keyboardWatch_.stop();
 }
 
 }  // namespace vlt

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDeadlineTimer>
+#include <QList>
 #include <QMainWindow>
-
-class QWindow;
+#include <QTimer>
+#include <QUrl>
 
 namespace vlt {
 
@@ -23,8 +25,12 @@ public:
 
     // Shows the root view; until one is installed the window is empty.
     void setRootView(QWidget* rootView);
-    // Brings the window to the front (a second launch was started).
+    // Brings the window to the front (a second launch was started), with its own
+    // question or panel, if one is up, above it and given the keyboard.
     void bringToFront();
+    // A later launch was started, with files or without: the window comes forward (as
+    // above) and the files go to the delegate, which opens them once the model can.
+    void receiveSecondLaunch(const QList<QUrl>& files);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -32,13 +38,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // How long after one of its windows closed a lost keyboard is taken back.
+    // How long after one of its windows closed a lost keyboard is taken back, and how
+    // often meanwhile it is looked for.
     static constexpr int kKeyboardHandBackMilliseconds = 1000;
+    static constexpr int kKeyboardWatchIntervalMilliseconds = 40;
 
-    void handBackKeyboardIfLost(const QWindow* focus);
+    void handBackKeyboardIfLost();
+    // The window that should have the keyboard: its open question or panel, else itself.
+    QWidget* keyboardOwner();
 
     AppDelegate& delegate_;
-    bool handsKeyboardBack_ = false;
+    QTimer keyboardWatch_;
+    QDeadlineTimer keyboardWatchEnd_;
 };
 
 }  // namespace vlt

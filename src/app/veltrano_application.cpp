@@ -115,10 +115,7 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
     signalWatcher_ = std::make_unique<TerminationSignalWatcher>();
     connect(signalWatcher_.get(), &TerminationSignalWatcher::terminationRequested, this,
             &VeltranoApplication::handleTerminationSignal);
-    connect(&instance_, &SingleInstance::filesReceived, this, [this](const QList<QUrl>& files) {
-        window_->bringToFront();
-        if (!files.isEmpty()) delegate_->openURLs(files);
-    });
+    connect(&instance_, &SingleInstance::filesReceived, window_.get(), &MainWindow::receiveSecondLaunch);
 }
 
 VeltranoApplication::~VeltranoApplication() = default;

@@ -52,6 +52,7 @@ ModalHost::ModalHost(std::optional<ModalSurfaceMetrics> metrics, QWidget* parent
 }
 
 ModalHost::~ModalHost() {
+    returnFocus();
     if (parentWidget() != nullptr) parentWidget()->removeEventFilter(this);
 }
 
@@ -66,6 +67,8 @@ void ModalHost::present() {
     animate(surfaceAnimation_, surfaceProgress_, 1.0,
             reduceMotion ? 0.0 : (rises ? surfaceFadeInSeconds : veilFadeInSeconds));
     orderFocusChainByLayout(surface_);
+    QWidget* focused = window()->focusWidget();
+    if (focused != nullptr && focused != this && !isAncestorOf(focused)) focusBefore_ = focused;
     QWidget* focusTarget = initialFocus_ ? initialFocus_.data() : this;
     focusTarget->setFocus(Qt::OtherFocusReason);
 }
@@ -73,6 +76,8 @@ void ModalHost::present() {
 bool ModalHost::requestClose() {
     if (closing_) return false;
     closing_ = true;
+    // The keys typed while the dialog fades out already reach what lies beneath.
+    returnFocus();
     emit closingStarted();
     const bool reduceMotion = motion_.reduceMotion();
     const double seconds = reduceMotion ? 0.0 : closeFadeSeconds;
@@ -93,6 +98,16 @@ bool ModalHost::requestClose() {
 
 void ModalHost::finishClose() {
     if (dismissAction_) dismissAction_();
+}
+
+void ModalHost::returnFocus() {
+    QWidget* previous = focusBefore_.data();
+    if (previous == nullptr || !previous->isVisible() || !previous->isEnabled()) return;
+    // Only a focus that is still inside the dialog, or nowhere, is taken back; one that
+    // moved on (to a dialog opened in its place) stays where it is.
+    const QWidget* focused = window()->focusWidget();
+    if (focused != nullptr && focused != this && !isAncestorOf(focused)) return;
+    previous->setFocus(Qt::OtherFocusReason);
 }
 
 void ModalHost::animate(QVariantAnimation*& animation, double& value, double target, double seconds) {
@@ -199,6 +214,11 @@ void ModalHost::paintEvent(QPaintEvent*) {
 void ModalHost::resizeEvent(QResizeEvent* event) {
     layoutSurface();
     QWidget::resizeEvent(event);
+}
+
+void ModalHost::hideEvent(QHideEvent* event) {
+    returnFocus();
+    QWidget::hideEvent(event);
 }
 
 }  // namespace vlt

@@ -26,6 +26,8 @@ class MotionPreference;
 // runs once: veil and surface fade out together (0.083 s) and the dismiss action runs
 // 0.083 s later, through the scheduler. Under reduced motion nothing animates and the
 // dismiss action runs at once. Escape runs the exit command, which closes by default.
+// However the dialog goes (a close, being hidden or destroyed), the keyboard focus goes
+// back to the control that had it when the dialog opened.
 class ModalHost : public QWidget {
     Q_OBJECT
 
@@ -88,6 +90,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void animate(QVariantAnimation*& animation, double& value, double target, double seconds);
@@ -95,6 +98,7 @@ private:
     void setSurfaceProgress(double value);
     void layoutSurface();
     void finishClose();
+    void returnFocus();
 
     std::optional<ModalSurfaceMetrics> metrics_;
     Scheduler& scheduler_;
@@ -105,6 +109,7 @@ private:
     QVariantAnimation* surfaceAnimation_ = nullptr;
     SoftShadow shadow_;
     QPointer<QWidget> initialFocus_;
+    QPointer<QWidget> focusBefore_;
     std::function<void()> exitCommand_;
     std::function<void()> dismissAction_;
     Entrance entrance_ = Entrance::dialog;

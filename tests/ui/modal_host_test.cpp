@@ -108,6 +108,33 @@ TEST_F(ModalHostTest, DismissStillRunsWhenTheDialogIsDestroyedDuringThePause) {
     EXPECT_EQ(dismissCount, 1);
 }
 
+// The control beneath that had the keyboard has it again however the dialog goes: as
+// its close begins, when it is hidden or destroyed without a close, also after a click
+// on the veil.
+TEST_F(ModalHostTest, TheKeyboardGoesBackToTheControlThatHadItWhicheverWayTheDialogGoes) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const std::vector<std::pair<const char*, std::function<void(ModalHost*)>>> ways = {
+        {"a close", [](ModalHost* host) { host->requestClose(); }},
+        {"hidden", [](ModalHost* host) { host->hide(); }},
+        {"destroyed", [](ModalHost* host) { delete host; }},
+        {"a click on the veil, then Escape",
+         [](ModalHost* host) {
+             QTest::mouseClick(host, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+             QTest::keyClick(host, Qt::Key_Escape);
+         }},
+    };
+    for (const auto& [way, close] : ways) {
+        SCOPED_TRACE(way);
+        baseButton->setFocus(Qt::OtherFocusReason);
+        ModalHost* host = makeHost();
+        host->present();
+        ASSERT_EQ(QApplication::focusWidget(), focusButton);
+        close(host);
+        EXPECT_EQ(QApplication::focusWidget(), baseButton);
+    }
+}
+
 TEST_F(ModalHostTest, VeilTakesEveryClickEvenWhileTransparent) {
     ModalHost* host = makeHost();
     QSignalSpy clicked(baseButton, &QPushButton::clicked);
