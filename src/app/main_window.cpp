@@ -80,6 +80,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     delegate_.windowDidClose();
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (hasBeenShown_) return;
+    hasBeenShown_ = true;
+    // Without a window manager nobody gives a new window the keyboard: the application
+    // would start deaf to every key, Ctrl+Q included, until a click.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isVisible() && QGuiApplication::focusWindow() == nullptr) keyboardOwner()->activateWindow();
+        },
+        Qt::QueuedConnection);
+}
+
 bool MainWindow::event(QEvent* event) {
     // Its questions, panels and sheets are windows of their own; watch them go away.
     if (event->type() == QEvent::ChildPolished) {
@@ -119,7 +133,7 @@ void MainWindow::handBackKeyboardIfLost() {
         // A question or panel that opened as the other one closed takes it, not the
         // window it blocks.
         keyboardWatch_.stop();
-        keyboardOwner()->activateWindow();
+        if (isVisible()) keyboardOwner()->activateWindow();
         return;
     }
     if (keyboardWatchEnd_.hasExpired()) keyboardWatch_.stop();

@@ -36,6 +36,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // How long after one of its windows closed a lost keyboard is taken back, and how
@@ -50,6 +51,7 @@ private:
     AppDelegate& delegate_;
     QTimer keyboardWatch_;
     QDeadlineTimer keyboardWatchEnd_;
+    bool hasBeenShown_ = false;
 };
 
 }  // namespace vlt

@@ -164,6 +164,8 @@ protected:
         delegate->attach(model.get());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         person.rest();
+        // A new window has the keyboard from the start, before any click.
+        ASSERT_TRUE(waitFor([this] { return hasKeyboard(window.get()); })) << "the window started without the keyboard";
     }
 
     void TearDown() override {
