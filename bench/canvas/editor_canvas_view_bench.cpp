@@ -11,8 +11,17 @@
 //   compute side (render_ms) and the widget's paint on the GUI thread (paint_ms),
 //   beside the paint of one bare blit of an image of the window's size and format
 //   (blit_ms, the floor of painting) and their ratio;
-// - paced (through the canvas's own 60 Hz frame clock and event loop, a 10 s drag):
-//   the gaps between shown frames, the longest against the display period.
+// - paced (through the canvas's own frame clock and event loop, a 10 s drag with the
+//   pointer moving every 8 ms, as a common mouse reports): the gaps between shown
+//   frames, the longest and the count over 17.5 ms beside the goal (none over it), and
+//   the hand-over of a frame to the window (its paint and flush, handover_ms). How
+//   loaded the machine was shows in how long the process's threads ran and how long
+//   they were ready to run but waited for a processor, per shown frame (run_ms,
+//   wait_ms, from the kernel's scheduler statistics).
+//
+// Frames are shown on the platform that QT_QPA_PLATFORM names, offscreen when unset;
+// `QT_QPA_PLATFORM=xcb xvfb-run -a bench_canvas_view` times the hand-over to a real X
+// display.
 
 // TBB's headers must come before Qt's, whose keywords they use as names.
 #include <tbb/global_control.h>
@@ -28,8 +37,13 @@
 #include <vector>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include <benchmark/benchmark.h>
 
@@ -50,13 +64,18 @@ namespace {
 constexpr int kCanvasSide = 4096;
 constexpr int kWindowWidth = 1180;
 constexpr int kWindowHeight = 820;
-// Pointer travel between two frames, view points: a brisk drag.
+// Pointer travel between two frames at 60 Hz, view points: a brisk drag.
 constexpr double kDragStepPoints = 9.0;
 constexpr double kDragRadiusPoints = 140.0;
 constexpr int kWarmUpFrames = 4;
 // Ten seconds of frames at the display rate.
 constexpr int kPacedFrames = 600;
 constexpr double kPacedGapGoalMilliseconds = 17.5;
+constexpr int kPointerIntervalMilliseconds = 8;
+// The same drag at the same speed, reported by the pointer every 8 ms.
+constexpr double kPointerStepPoints = kDragStepPoints * kPointerIntervalMilliseconds * 60.0 / 1000.0;
+constexpr int kExposurePatienceMilliseconds = 5000;
+constexpr int kStalledFrameSeconds = 10;
 
 using Milliseconds = std::chrono::duration<double, std::milli>;
 
@@ -64,6 +83,8 @@ double devicePixelRatio = 1.0;
 
 // Times the paints of one window: each update request it handles paints the window's
 // dirty widgets (the canvas and its overlay) into the backing store and flushes it.
+// With a view to watch, a paint that puts a newly presented frame on the window is a
+// shown frame; its end is when it was shown.
 class PaintTimingApplication final : public QApplication {
 public:
     using QApplication::QApplication;
@@ -74,21 +95,48 @@ public:
         }
         const auto start = std::chrono::steady_clock::now();
         const bool handled = QApplication::notify(receiver, event);
-        paintMilliseconds += Milliseconds(std::chrono::steady_clock::now() - start).count();
+        const auto end = std::chrono::steady_clock::now();
+        const double milliseconds = Milliseconds(end - start).count();
+        paintMilliseconds += milliseconds;
         ++paints;
+        if (watchedView != nullptr && watchedView->presentedFrameCount() != shownFrameCount) {
+            shownFrameCount = watchedView->presentedFrameCount();
+            shownAt.push_back(end);
+
+            handOverMilliseconds.push_back(milliseconds);
+        }
         return handled;
     }
 
+    void startTiming(QObject* window, const GpuView* view) {
+        timedWindow = window;
+        watchedView = view;
+        shownFrameCount = view == nullptr ? 0 : view->presentedFrameCount();
+        paintMilliseconds = 0.0;
+        paints = 0;
+        shownAt.clear();
+        handOverMilliseconds.clear();
+    }
+
+    void stopTiming() {
+        timedWindow = nullptr;
+        watchedView = nullptr;
+    }
+
     QObject* timedWindow = nullptr;
+    const GpuView* watchedView = nullptr;
+    std::uint64_t shownFrameCount = 0;
     double paintMilliseconds = 0.0;
     int paints = 0;
+    std::vector<std::chrono::steady_clock::time_point> shownAt;
+    std::vector<double> handOverMilliseconds;
 };
 
 // The application lives until the process ends and is never destroyed: destroying
 // it in an exit handler would run after Qt's own globals are gone, and crash.
 PaintTimingApplication& application() {
     static PaintTimingApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         qputenv("QT_SCALE_FACTOR", QByteArray::number(devicePixelRatio));
         static int argc = 1;
         static char name[] = "bench_canvas_view";
@@ -121,6 +169,37 @@ const SharedEditingCanvas& sharedCanvas() {
     return canvas;
 }
 
+// What the scheduler says about every thread of the process: time on a processor and
+// time ready to run but waiting for one, in milliseconds.
+struct SchedulerTimes {
+    double runMilliseconds = 0.0;
+    double waitMilliseconds = 0.0;
+};
+
+SchedulerTimes schedulerTimes() {
+    SchedulerTimes times;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile file(tasks.filePath(task + QStringLiteral("/schedstat")));
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        const QList<QByteArray> fields = file.readAll().simplified().split(' ');
+        if (fields.size() < 2) continue;
+        times.runMilliseconds += fields[0].toDouble() / 1e6;
+        times.waitMilliseconds += fields[1].toDouble() / 1e6;
+    }
+    return times;
+}
+
+// A window on a real display paints only once the display has mapped it.
+void waitUntilExposed(QWidget& widget) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kExposurePatienceMilliseconds);
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    } while ((widget.windowHandle() == nullptr || !widget.windowHandle()->isExposed()) &&
+             std::chrono::steady_clock::now() < deadline);
+    QCoreApplication::processEvents();
+}
+
 int threadsOf(const benchmark::State& state) { return static_cast<int>(state.range(0)); }
 
 // A live canvas with its session and bridge, and a pointer that drags the Push brush
@@ -137,7 +216,7 @@ public:
         view_.resize(kWindowWidth, kWindowHeight);
         view_.show();
         bridge_.bind(&view_);
-        QCoreApplication::processEvents();
+        waitUntilExposed(view_);
         centre_ = view_.viewportGeometry().panelRects().back().center();
         sendMouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
     }
@@ -148,8 +227,8 @@ public:
         QCoreApplication::processEvents();
     }
 
-    void move() {
-        angle_ += kDragStepPoints / kDragRadiusPoints;
+    void move(double stepPoints = kDragStepPoints) {
+        angle_ += stepPoints / kDragRadiusPoints;
         sendMouse(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
     }
 
@@ -180,7 +259,7 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent, true);
         resize(kWindowWidth, kWindowHeight);
         show();
-        QCoreApplication::processEvents();
+        waitUntilExposed(*this);
         const double ratio = devicePixelRatioF();
         frame_ = QImage(static_cast<int>(std::lround(width() * ratio)), static_cast<int>(std::lround(height() * ratio)),
                         QImage::Format_RGB32);
@@ -203,15 +282,13 @@ double bareBlitMilliseconds() {
     static const double milliseconds = [] {
         BareBlitWidget widget;
         PaintTimingApplication& timing = application();
-        timing.timedWindow = &widget;
-        timing.paintMilliseconds = 0.0;
-        timing.paints = 0;
+        timing.startTiming(&widget, nullptr);
         constexpr int kRepaints = 200;
         for (int repaint = 0; repaint < kRepaints; ++repaint) {
             widget.update();
             QCoreApplication::sendPostedEvents();
         }
-        timing.timedWindow = nullptr;
+        timing.stopTiming();
         return timing.paintMilliseconds / std::max(timing.paints, 1);
     }();
     return milliseconds;
@@ -245,9 +322,7 @@ void runDrag(benchmark::State& state, EditorTab tab) {
     }
 
     PaintTimingApplication& timing = application();
-    timing.timedWindow = &view;
-    timing.paintMilliseconds = 0.0;
-    timing.paints = 0;
+    timing.startTiming(&view, nullptr);
     double worstMilliseconds = 0.0;
     double renderMilliseconds = 0.0;
     for (auto _ : state) {
@@ -260,7 +335,7 @@ void runDrag(benchmark::State& state, EditorTab tab) {
         worstMilliseconds = std::max(worstMilliseconds, Milliseconds(end - start).count());
     }
 
-    timing.timedWindow = nullptr;
+    timing.stopTiming();
     const double frames = static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
     const double paintMilliseconds = timing.paintMilliseconds / std::max(timing.paints, 1);
     state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
@@ -274,49 +349,75 @@ void runDrag(benchmark::State& state, EditorTab tab) {
     state.counters["stamp_radius"] = rig.stampRadius();
 }
 
-// The drag as the application runs it: the frame clock draws, the present
-// notification repaints, all through the event loop. One iteration is one shown frame.
+// The drag as the application runs it: the pointer moves on its own timer, the frame
+// clock draws and hands frames over, all through the event loop. One iteration is one
+// shown frame.
 void runPacedDrag(benchmark::State& state, EditorTab tab) {
     ensureApplication();
     DragRig rig(threadsOf(state), tab);
-    const GpuView& gpuView = rig.view().gpuView();
-    const auto nextShownFrame = [&] {
-        rig.move();
-        const std::uint64_t shown = gpuView.presentedFrameCount();
-        while (gpuView.presentedFrameCount() == shown) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        }
-        // The repaint the present asked for.
-        QCoreApplication::processEvents();
-    };
-    for (int frame = 0; frame < kWarmUpFrames; ++frame) nextShownFrame();
+    QTimer pointer;
+    pointer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&pointer, &QTimer::timeout, [&rig] { rig.move(kPointerStepPoints); });
+    pointer.start(kPointerIntervalMilliseconds);
 
     PaintTimingApplication& timing = application();
-    timing.timedWindow = &rig.view();
-    timing.paintMilliseconds = 0.0;
-    timing.paints = 0;
-    std::vector<double> gaps;
-    gaps.reserve(kPacedFrames);
-    auto last = std::chrono::steady_clock::now();
+    timing.startTiming(rig.view().window(), &rig.view().gpuView());
+    // A canvas that stops showing frames fails the run instead of hanging it.
+    const auto nextShownFrame = [&] {
+        const std::size_t shown = timing.shownAt.size();
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kStalledFrameSeconds);
+        while (timing.shownAt.size() == shown) {
+            if (std::chrono::steady_clock::now() > deadline) return false;
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        return true;
+    };
+    bool stalled = false;
+    for (int frame = 0; frame < kWarmUpFrames && !stalled; ++frame) stalled = !nextShownFrame();
+    const std::size_t firstShown = timing.shownAt.empty() ? 0 : timing.shownAt.size() - 1;
+    const SchedulerTimes before = schedulerTimes();
     for (auto _ : state) {
-        nextShownFrame();
-        const auto now = std::chrono::steady_clock::now();
-        gaps.push_back(Milliseconds(now - last).count());
-        last = now;
+        if (stalled || !nextShownFrame()) {
+            stalled = true;
+            state.SkipWithError("no frame was shown for a long time");
+            break;
+        }
     }
+    const SchedulerTimes after = schedulerTimes();
+    pointer.stop();
+    timing.stopTiming();
 
-    timing.timedWindow = nullptr;
-    const double period = 1e3 / CanvasFrameClock::kDefaultFramesPerSecond;
+    if (stalled) return;
+    std::vector<double> gaps;
+    for (std::size_t index = firstShown + 1; index < timing.shownAt.size(); ++index) {
+        gaps.push_back(Milliseconds(timing.shownAt[index] - timing.shownAt[index - 1]).count());
+    }
+    std::vector<double> handOvers(timing.handOverMilliseconds.begin() + static_cast<std::ptrdiff_t>(firstShown) + 1,
+                                  timing.handOverMilliseconds.end());
+    // The clock runs at the display's rate, kept within its limits.
+    CanvasFrameClock rate([] {});
+    if (const QScreen* screen = rig.view().screen()) rate.setFramesPerSecond(screen->refreshRate());
+    const double period = 1e3 / rate.framesPerSecond();
     std::sort(gaps.begin(), gaps.end());
+    std::sort(handOvers.begin(), handOvers.end());
     const double worst = gaps.empty() ? 0.0 : gaps.back();
+    double handOverTotal = 0.0;
+    for (const double milliseconds : handOvers) handOverTotal += milliseconds;
     state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["worst_gap_ms"] = worst;
-    state.counters["median_gap_ms"] = gaps.empty() ? 0.0 : gaps[gaps.size() / 2];
-    state.counters["gaps_over_17_5_ms"] =
+    state.counters["goal_worst_gap_ms"] = kPacedGapGoalMilliseconds;
+    state.counters["gaps_over_goal"] =
         static_cast<double>(gaps.end() - std::upper_bound(gaps.begin(), gaps.end(), kPacedGapGoalMilliseconds));
+    state.counters["goal_gaps_over"] = 0.0;
+    state.counters["median_gap_ms"] = gaps.empty() ? 0.0 : gaps[gaps.size() / 2];
     state.counters["period_ms"] = period;
+    state.counters["handover_ms"] = handOverTotal / static_cast<double>(std::max<std::size_t>(handOvers.size(), 1));
+    state.counters["handover_worst_ms"] = handOvers.empty() ? 0.0 : handOvers.back();
     state.counters["paint_ms"] = timing.paintMilliseconds / std::max(timing.paints, 1);
-    state.counters["worst_per_period"] = worst / period;
+    const double shownFrames = static_cast<double>(std::max<std::size_t>(gaps.size(), 1));
+    state.counters["paints_per_shown_frame"] = static_cast<double>(timing.paints) / shownFrames;
+    state.counters["run_ms"] = (after.runMilliseconds - before.runMilliseconds) / shownFrames;
+    state.counters["wait_ms"] = (after.waitMilliseconds - before.waitMilliseconds) / shownFrames;
 }
 
 void BM_CanvasPushDragComparison(benchmark::State& state) { runDrag(state, EditorTab::comparison); }
@@ -361,7 +462,9 @@ void takeDevicePixelRatio(int& argc, char** argv) {
 int main(int argc, char** argv) {
     vlt::takeDevicePixelRatio(argc, argv);
     benchmark::Initialize(&argc, argv);
+    vlt::ensureApplication();
     benchmark::AddCustomContext("device_pixel_ratio", std::to_string(vlt::devicePixelRatio));
+    benchmark::AddCustomContext("platform", QGuiApplication::platformName().toStdString());
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

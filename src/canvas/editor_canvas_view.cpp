@@ -128,46 +128,74 @@ void EditorCanvasView::unpause() {
 
 void EditorCanvasView::pause() {
     frameClock_->stop();
-    frameAwaitsPresent_ = false;
+    frameMissedTick_ = false;
+    // A frame still being drawn is shown when it is done; no tick will come for it.
+    if (gpuView_->isPacedPresentation()) {
+        gpuView_->setPacedPresentation(false);
+        refreshOverlay();
+    }
 }
 
 void EditorCanvasView::frameClockTicked() {
-    // Drawing into a queue that is still busy with the last frame would only make
-    // every later frame older when it is shown; the samples wait and are drained
-    // together.
-    if (renderer_ && renderer_->isDrawingFrame()) {
-        frameAwaitsPresent_ = true;
+    // The frame drawn since the last tick is shown now, at the display's pace, and
+    // not whenever its drawing happened to end; the next one is drawn for the next
+    // tick.
+    const bool shown = handOverHeldFrame();
+    if (!shown && renderer_ && renderer_->isDrawingFrame()) {
+        // It missed its tick: it is shown as soon as it is done, and the next frame
+        // starts then. Drawing behind it would only make every later frame older.
+        frameMissedTick_ = true;
         return;
     }
+    frameMissedTick_ = false;
+    gpuView_->setPacedPresentation(true);
     renderFrame();
 }
 
-void EditorCanvasView::framePresented() {
-    scheduleRepaintOfPresentedFrame();
-    if (!frameAwaitsPresent_) return;
-    frameAwaitsPresent_ = false;
-    if (!isPaused()) renderFrame();
+bool EditorCanvasView::handOverHeldFrame() {
+    if (!gpuView_->handOver()) return false;
+    // The overlay fades with the Animate frame that is shown, not the one being drawn.
+    refreshOverlay();
+    repaintPresentedFrame(RepaintTiming::now);
+    return true;
 }
 
-void EditorCanvasView::scheduleRepaintOfPresentedFrame() {
+void EditorCanvasView::framePresented() {
+    if (frameMissedTick_ && gpuView_->hasHeldFrame()) {
+        frameMissedTick_ = false;
+        handOverHeldFrame();
+        if (!isPaused()) renderFrame();
+        return;
+    }
+    repaintPresentedFrame(RepaintTiming::withNextUpdate);
+}
+
+void EditorCanvasView::repaintPresentedFrame(RepaintTiming timing) {
     const std::shared_ptr<const GpuTexture> shown = gpuView_->presentedTexture();
     const std::uint64_t shownTag = shown ? shown->contentsTag() : GpuTexture::kUnknownContents;
+    if (shownTag != GpuTexture::kUnknownContents && shownTag == repaintScheduledFrameTag_) return;
     std::optional<QRect> changed;
     if (renderer_ && shownTag != GpuTexture::kUnknownContents) {
         changed = renderer_->changedPixels(repaintScheduledFrameTag_, shownTag);
     }
     repaintScheduledFrameTag_ = shownTag;
-    if (!changed) {
-        update();
-        return;
+    QRect asked = rect();
+    if (changed) {
+        if (changed->isEmpty()) return;
+        // Whole points around the changed pixels; during a stroke that is the brush's
+        // neighbourhood, not the whole view.
+        const double scale = devicePixelRatioF();
+        const QRectF points(changed->x() / scale, changed->y() / scale, changed->width() / scale,
+                            changed->height() / scale);
+        asked = points.toAlignedRect().adjusted(-1, -1, 1, 1);
     }
-    if (changed->isEmpty()) return;
-    // Whole points around the changed pixels; during a stroke that is the brush's
-    // neighbourhood, not the whole view.
-    const double scale = devicePixelRatioF();
-    const QRectF points(changed->x() / scale, changed->y() / scale, changed->width() / scale,
-                        changed->height() / scale);
-    update(points.toAlignedRect().adjusted(-1, -1, 1, 1));
+    if (timing == RepaintTiming::now) {
+        // Painted and flushed to the window before anything else runs: this is the
+        // moment the frame is shown.
+        repaint(asked);
+    } else {
+        update(asked);
+    }
 }
 
 void EditorCanvasView::drawFrameNow() { renderFrame(); }
@@ -253,8 +281,11 @@ void EditorCanvasView::renderFrame() {
     if (!renderer_) return;
     const double now = clock_.uptimeSeconds();
 
+    const bool paced = gpuView_->isPacedPresentation();
     if (animationStartedAt_ && state_.tab == EditorTab::animate && !isInteractionSuspended_) {
-        animationScale_ = animationTimeline_.scale(now - *animationStartedAt_);
+        // A paced frame is shown at the next tick: the morph is taken at that moment.
+        const double shownAt = paced ? now + 1.0 / frameClock_->framesPerSecond() : now;
+        animationScale_ = animationTimeline_.scale(shownAt - *animationStartedAt_);
     }
     const std::vector<BrushStamp>& stamps = strokes_.drainFrame(now);
     if (!stamps.empty()) {
@@ -274,7 +305,8 @@ void EditorCanvasView::renderFrame() {
     renderPanes(framePanes_);
     renderer_->draw(*gpuView_, framePanes_, backingScale);
 
-    refreshOverlay();
+    // A paced frame's overlay follows when the frame is handed over.
+    if (!paced) refreshOverlay();
 
     if (auto finished = strokes_.takeFinishedStroke()) {
         commitStroke(std::move(*finished));

@@ -186,9 +186,13 @@ private:
     void pause();
     void drawFrameNow();
     void frameClockTicked();
+    // Shows the frame the view holds for the tick, repainted at once; false when none
+    // is held.
+    bool handOverHeldFrame();
     void framePresented();
-    // Asks for a repaint of what the newly presented frame changed.
-    void scheduleRepaintOfPresentedFrame();
+    enum class RepaintTiming { now, withNextUpdate };
+    // Repaints what the newly presented frame changed.
+    void repaintPresentedFrame(RepaintTiming timing);
 
     // Input routing.
     void pressPrimary(QPointF point, double now);
@@ -224,9 +228,10 @@ private:
     std::unique_ptr<GpuView> gpuView_;
     // Runs while a stroke is open or Animate plays.
     std::unique_ptr<CanvasFrameClock> frameClock_;
-    // A tick came while the previous frame was still being drawn; the frame follows
-    // as soon as that one is shown, so frames never queue up behind each other.
-    bool frameAwaitsPresent_ = false;
+    // A tick came while the frame drawn for it was still being drawn: that frame is
+    // handed over as soon as it is done and the next one starts then, so frames never
+    // queue up behind each other.
+    bool frameMissedTick_ = false;
     // The last presented frame whose changes a repaint was asked for (its contents
     // tag); the widget shows it once that repaint has run.
     std::uint64_t repaintScheduledFrameTag_ = 0;

@@ -8,10 +8,12 @@
 #include <QPixmap>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include "editor_canvas_test_support.h"
 #include "editing/renderer/metal_deformation_renderer.h"
+#include "editing/renderer/presented_frame_image.h"
 #include "editing/session/editor_messages.h"
 #include "foundation/capturing_event_log_sink.h"
 #include "platform/gpu/gpu_fault_injector.h"
@@ -117,6 +119,45 @@ TEST(EditorCanvasStrokeTest, RepaintingOnlyWhatFramesAndTheBrushChangedShowsWhat
         harness.settle();
         expectShownAsAfterAWholeRepaint(harness.view());
     }
+}
+
+// While the frame clock runs, its ticks hand the frames over; once it stops nothing is
+// left waiting, and what is shown is the field as it now is.
+TEST(EditorCanvasStrokeTest, FramesOfTheFrameClockAreHandedOverAtItsTicksAndNoneIsLeftWhenItStops) {
+    CanvasHarness harness;
+    const GpuView& gpuView = harness.view().gpuView();
+    const auto expectShowsTheCurrentField = [&] {
+        EXPECT_FALSE(gpuView.isPacedPresentation());
+        EXPECT_FALSE(gpuView.hasHeldFrame());
+        expectShownAsAfterAWholeRepaint(harness.view());
+        const QImage shown = presentedFrameImage(gpuView).copy();
+        harness.view().renderFrame();
+        harness.settle();
+        EXPECT_TRUE(presentedFrameImage(gpuView) == shown);
+    };
+    const auto awaitShownFrame = [&] {
+        const std::uint64_t shown = gpuView.presentedFrameCount();
+        return QTest::qWaitFor([&] { return gpuView.presentedFrameCount() > shown; }, 10000);
+    };
+
+    harness.press(harness.viewPointFor({60, 60}));
+    bool handedOver = false;
+    for (int step = 1; step <= 8; ++step) {
+        harness.drag(harness.viewPointFor({60.0 + 15.0 * step, 60.0 + 8.0 * step}));
+        ASSERT_TRUE(awaitShownFrame()) << step;
+        handedOver = handedOver || gpuView.isPacedPresentation();
+    }
+    EXPECT_TRUE(handedOver);
+    harness.release(harness.viewPointFor({180, 124}));
+    EXPECT_TRUE(harness.session().canUndo());
+    expectShowsTheCurrentField();
+
+    harness.selectTab(EditorTab::animate);
+    ASSERT_TRUE(harness.session().isAnimationPlaying());
+    for (int frame = 0; frame < 4; ++frame) ASSERT_TRUE(awaitShownFrame()) << frame;
+    harness.selectTab(EditorTab::simulation);
+    EXPECT_TRUE(harness.view().isPaused());
+    expectShowsTheCurrentField();
 }
 
 TEST(EditorCanvasStrokeTest, UndoAtTheFiveStepBoundaryShowsTheLimitMessage) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/main_thread.h"
+#include "base/precondition.h"
 
 namespace vlt {
 
@@ -11,25 +12,26 @@ struct GpuDrawable::Shared {
     mutable std::mutex mutex;
     std::shared_ptr<GpuTexture> presented;
     std::uint64_t presentedCount = 0;
+    bool paced = false;
+    // The newest paced frame whose work has run, waiting for its hand-over.
+    std::shared_ptr<GpuTexture> held;
     std::function<void()> presentedHandler;
     // A notification is on its way to the GUI thread; frames presented before it
     // runs need no other.
     bool notificationPending = false;
+
+    // These two are called with the mutex held.
+    void show(std::shared_ptr<GpuTexture> texture) {
+        presented = std::move(texture);
+        ++presentedCount;
+    }
+    void notify(const std::weak_ptr<Shared>& weakView);
 };
 
-void GpuDrawable::presentNow() const {
-    std::shared_ptr<Shared> view = view_.lock();
-    if (!view) return;
-    bool notify = false;
-    {
-        std::lock_guard lock(view->mutex);
-        view->presented = texture_;
-        ++view->presentedCount;
-        notify = view->presentedHandler && !view->notificationPending;
-        view->notificationPending = view->notificationPending || notify;
-    }
-    if (!notify) return;
-    postToMainThread([weakView = view_] {
+void GpuDrawable::Shared::notify(const std::weak_ptr<Shared>& weakView) {
+    if (!presentedHandler || notificationPending) return;
+    notificationPending = true;
+    postToMainThread([weakView] {
         std::shared_ptr<Shared> shared = weakView.lock();
         if (!shared) return;
         std::function<void()> handler;
@@ -40,6 +42,19 @@ void GpuDrawable::presentNow() const {
         }
         if (handler) handler();
     });
+}
+
+void GpuDrawable::presentNow() const {
+    std::shared_ptr<Shared> view = view_.lock();
+    if (!view) return;
+    std::lock_guard lock(view->mutex);
+    if (view->paced) {
+        // A frame held from before is older and is dropped unseen.
+        view->held = texture_;
+    } else {
+        view->show(texture_);
+    }
+    view->notify(view_);
 }
 
 GpuView::GpuView(std::shared_ptr<GpuDevice> device, GpuPixelFormat colorPixelFormat)
@@ -99,6 +114,33 @@ std::uint64_t GpuView::presentedFrameCount() const {
 void GpuView::setPresentedHandler(std::function<void()> handler) {
     std::lock_guard lock(shared_->mutex);
     shared_->presentedHandler = std::move(handler);
+}
+
+void GpuView::setPacedPresentation(bool paced) {
+    VLT_PRECONDITION(isMainThread(), "frames are paced on the GUI thread");
+    std::lock_guard lock(shared_->mutex);
+    shared_->paced = paced;
+    if (paced || !shared_->held) return;
+    shared_->show(std::move(shared_->held));
+    shared_->notify(shared_);
+}
+
+bool GpuView::isPacedPresentation() const {
+    std::lock_guard lock(shared_->mutex);
+    return shared_->paced;
+}
+
+bool GpuView::handOver() {
+    VLT_PRECONDITION(isMainThread(), "frames are handed over on the GUI thread");
+    std::lock_guard lock(shared_->mutex);
+    if (!shared_->held) return false;
+    shared_->show(std::move(shared_->held));
+    return true;
+}
+
+bool GpuView::hasHeldFrame() const {
+    std::lock_guard lock(shared_->mutex);
+    return shared_->held != nullptr;
 }
 
 }  // namespace vlt

@@ -15,7 +15,8 @@ namespace vlt {
 class GpuView;
 
 // One frame's target of a GpuView. Presenting it (through the command buffer that
-// draws it) makes it the view's shown frame once that work has run.
+// draws it) makes it the view's shown frame once that work has run, or, while the
+// view paces its frames, its frame held for the next hand-over.
 class GpuDrawable {
 public:
     const std::shared_ptr<GpuTexture>& texture() const { return texture_; }
@@ -37,6 +38,11 @@ private:
 // The drawing surface of a widget: a small ring of frame textures. A frame is
 // drawn into a free one and presented; the widget paints the last presented frame,
 // which is never handed out for drawing while it is shown.
+//
+// Paced, a finished frame is not shown when its work ends but held until the owner
+// hands it over at the display's tick, so that frames reach the window at a steady
+// pace however long each took to draw. Only the newest finished frame is held: an
+// older one that was never handed over is dropped unseen, so frames stay in order.
 class GpuView {
 public:
     static constexpr int kMaximumDrawableCount = 3;
@@ -71,9 +77,19 @@ public:
     std::shared_ptr<const GpuTexture> presentedTexture() const;
     std::uint64_t presentedFrameCount() const;
 
-    // Runs on the GUI thread after a present, e.g. to schedule a repaint; frames
-    // presented while a call is pending share it.
+    // Runs on the GUI thread after a present, e.g. to schedule a repaint, and after a
+    // paced frame finished and is held; frames finished while a call is pending
+    // share it.
     void setPresentedHandler(std::function<void()> handler);
+
+    // GUI thread. While paced, presented frames are held for handOver(). Turning it
+    // off shows the held frame at once (with the handler's notification), and later
+    // presents show their frames as their work ends.
+    void setPacedPresentation(bool paced);
+    bool isPacedPresentation() const;
+    // Shows the held frame; false when none is held.
+    bool handOver();
+    bool hasHeldFrame() const;
 
 private:
     std::shared_ptr<GpuDevice> device_;

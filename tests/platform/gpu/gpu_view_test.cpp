@@ -66,6 +66,52 @@ TEST_F(ViewFixture, NeverHandsOutTheShownFrameOrOneStillInUse) {
     EXPECT_EQ(reused->texture().get(), shown);
 }
 
+// Paced, a finished frame waits for its hand-over; only the newest waits, so frames
+// are shown in order and none twice, and nothing stays held once pacing ends.
+TEST_F(ViewFixture, PacedFramesAreShownAtTheirHandOverNewestFirstAndNoneIsLeftBehind) {
+    view.setDrawableSize(4, 4);
+    int notified = 0;
+    view.setPresentedHandler([&] { ++notified; });
+    presentCleared(view.nextDrawable(), {1.0, 0.0, 0.0, 1.0});
+    ASSERT_TRUE(testing::processEventsUntil([&] { return notified == 1; }));
+    const std::shared_ptr<const GpuTexture> first = view.presentedTexture();
+    view.setPacedPresentation(true);
+    EXPECT_FALSE(view.handOver());
+
+    auto second = view.nextDrawable();
+    presentCleared(second, {0.0, 1.0, 0.0, 1.0});
+    EXPECT_EQ(view.presentedTexture(), first);
+    EXPECT_TRUE(view.hasHeldFrame());
+    // The worker says the frame is ready, so a late hand-over need not wait for a tick.
+    ASSERT_TRUE(testing::processEventsUntil([&] { return notified == 2; }));
+    EXPECT_EQ(view.presentedFrameCount(), 1u);
+
+    // A newer frame takes the place of the held one, which is never shown; the held
+    // and the shown frame are not handed out for drawing meanwhile.
+    auto third = view.nextDrawable();
+    EXPECT_NE(third->texture(), second->texture());
+    second.reset();
+    presentCleared(third, {0.0, 0.0, 1.0, 1.0});
+    EXPECT_TRUE(view.handOver());
+    EXPECT_EQ(view.presentedTexture(), third->texture());
+    EXPECT_EQ(view.presentedFrameCount(), 2u);
+    EXPECT_FALSE(view.hasHeldFrame());
+    EXPECT_FALSE(view.handOver());
+
+    // Turning pacing off shows a held frame at once, and later frames as they end.
+    third.reset();
+    auto fourth = view.nextDrawable();
+    presentCleared(fourth, {1.0, 1.0, 0.0, 1.0});
+    view.setPacedPresentation(false);
+    EXPECT_EQ(view.presentedTexture(), fourth->texture());
+    EXPECT_FALSE(view.hasHeldFrame());
+    fourth.reset();
+    auto fifth = view.nextDrawable();
+    presentCleared(fifth, {0.0, 1.0, 1.0, 1.0});
+    EXPECT_EQ(view.presentedTexture(), fifth->texture());
+    EXPECT_EQ(view.presentedFrameCount(), 4u);
+}
+
 TEST_F(ViewFixture, DrawablesHaveTheLatestSizeAndNeedASizeAndADevice) {
     EXPECT_EQ(view.nextDrawable(), nullptr);
     view.setDrawableSize(4, 4);
