@@ -6,7 +6,9 @@
 #include <QPainter>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "ui/focus_chain.h"
 #include "ui/modal_palette.h"
@@ -195,6 +197,32 @@ void ModalHost::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+// While the dialog is up, Tab goes round its own controls and never to those behind the
+// veil. Qt asks here too when the control that has the keyboard is disabled (an answered
+// button): the keyboard stays in the dialog, which gives it back as it closes.
+bool ModalHost::focusNextPrevChild(bool next) {
+    if (!presented_ || closing_) return QWidget::focusNextPrevChild(next);
+    std::vector<QWidget*> stops;
+    for (QWidget* widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain()) {
+        const bool takesTab = (widget->focusPolicy() & Qt::TabFocus) && widget->focusProxy() == nullptr;
+        if (takesTab && isAncestorOf(widget) && widget->isVisible() && widget->isEnabled()) stops.push_back(widget);
+    }
+    if (stops.empty()) {
+        setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    const auto current = std::find(stops.begin(), stops.end(), window()->focusWidget());
+    std::size_t index = 0;
+    if (current == stops.end()) {
+        index = next ? 0 : stops.size() - 1;
+    } else {
+        const std::size_t at = static_cast<std::size_t>(current - stops.begin());
+        index = next ? (at + 1) % stops.size() : (at + stops.size() - 1) % stops.size();
+    }
+    stops[index]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 // The veil takes every click, also while it is still transparent; it has no action.

@@ -377,9 +377,21 @@ TEST_F(KeyboardAfterOverlaysTest, EveryToolLetterAndCtrlQWorkAfterEveryOverlayCl
           {escape(),
            button("Cancel", [textSheet] { return textSheet()->cancelButton(); }),
            veilThenEscape(textSheet),
-           {"Ctrl+Return after typing", [this] {
+           {"Ctrl+Return after typing",
+            [this] {
                 person.type(QStringLiteral("x"));
                 person.press("ctrl+Return", Qt::Key_Return, Qt::ControlModifier);
+            }},
+           // Save goes grey as it answers: the keyboard must not slip past it to the screen beneath.
+           {"Save after typing",
+            [this, textSheet] {
+                person.type(QStringLiteral("x"));
+                person.click(textSheet()->saveButton());
+            }},
+           // Tab goes round the sheet's controls; Escape, wherever it landed, still closes.
+           {"Tab past the last control, then Escape", [this] {
+                for (int stop = 0; stop < 4; ++stop) person.press("Tab", Qt::Key_Tab);
+                person.press("Escape", Qt::Key_Escape);
             }}}});
 
     const auto settings = [this] { return overlay<SettingsModal>(AppOverlayLayer::settings); };

@@ -135,6 +135,27 @@ TEST_F(ModalHostTest, TheKeyboardGoesBackToTheControlThatHadItWhicheverWayTheDia
     }
 }
 
+// Tab never reaches the control behind the veil, and a control disabled as it answers
+// does not hand the keyboard to it either: the close then gives it back where it was.
+TEST_F(ModalHostTest, TheKeyboardStaysInTheDialogWhileItIsUp) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    baseButton->setFocus(Qt::OtherFocusReason);
+    ModalHost* host = makeHost();
+    host->present();
+    ASSERT_EQ(QApplication::focusWidget(), focusButton);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), otherButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), focusButton);
+
+    focusButton->setEnabled(false);
+    EXPECT_EQ(QApplication::focusWidget(), otherButton);
+    host->requestClose();
+    EXPECT_EQ(QApplication::focusWidget(), baseButton);
+}
+
 TEST_F(ModalHostTest, VeilTakesEveryClickEvenWhileTransparent) {
     ModalHost* host = makeHost();
     QSignalSpy clicked(baseButton, &QPushButton::clicked);
