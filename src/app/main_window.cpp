@@ -4,10 +4,12 @@
 #include <QChildEvent>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QTimer>
 #include <QWindow>
 
 #include "app/app_delegate.h"
+#include "app/menu_bar_keyboard.h"
 #include "foundation/localized_string.h"
 #include "ui/application_accent_color.h"
 
@@ -38,6 +40,9 @@ MainWindow::MainWindow(AppDelegate& delegate, QWidget* parent) : QMainWindow(par
     keyboardWatch_.setInterval(kKeyboardWatchIntervalMilliseconds);
     connect(&keyboardWatch_, &QTimer::timeout, this, &MainWindow::handBackKeyboardIfLost);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::handBackKeyboardIfLost);
+
+    new MenuBarKeyboard(*menuBar());
+    menuBar()->installEventFilter(this);
 
     auto* placeholder = new QWidget(this);
     placeholder->setObjectName(QStringLiteral("rootViewPlaceholder"));
@@ -96,14 +101,20 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 bool MainWindow::event(QEvent* event) {
     // Its questions, panels and sheets are windows of their own; watch them go away.
-    if (event->type() == QEvent::ChildPolished) {
-        auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
-        if (child != nullptr && child->isWindow()) child->installEventFilter(this);
-    }
+    if (event->type() == QEvent::ChildPolished) watchIfWindow(static_cast<QChildEvent*>(event)->child());
     return QMainWindow::event(event);
 }
 
+void MainWindow::watchIfWindow(QObject* child) {
+    auto* widget = qobject_cast<QWidget*>(child);
+    if (widget != nullptr && widget->isWindow()) widget->installEventFilter(this);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The menus of the menu bar are windows too.
+    if (watched == menuBar() && event->type() == QEvent::ChildPolished) {
+        watchIfWindow(static_cast<QChildEvent*>(event)->child());
+    }
     // One of its windows closed while the application had the keyboard (in any of its
     // windows: the closing panel's own pop-up, such as the completion list of its name
     // field, counts). For a moment, a keyboard that goes nowhere is taken back, whether

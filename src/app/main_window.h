@@ -44,6 +44,7 @@ private:
     static constexpr int kKeyboardHandBackMilliseconds = 1000;
     static constexpr int kKeyboardWatchIntervalMilliseconds = 40;
 
+    void watchIfWindow(QObject* child);
     void handBackKeyboardIfLost();
     // The window that should have the keyboard: its open question or panel, else itself.
     QWidget* keyboardOwner();

@@ -11,6 +11,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include "app/about_panel.h"
@@ -116,6 +118,25 @@ public:
         }
         QWidget* window = widget->window();
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, widget->mapTo(window, point));
+    }
+
+    // Alt held while the wheel turns once over the widget (the brush size), then let go.
+    void altWheel(QWidget* widget) {
+        ASSERT_NE(widget, nullptr);
+        const QPoint global = widget->mapToGlobal(widget->rect().center());
+        if (onXServer()) {
+            xdotool({QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y()),
+                     QStringLiteral("keydown"), QStringLiteral("alt"), QStringLiteral("click"), QStringLiteral("4"),
+                     QStringLiteral("keyup"), QStringLiteral("alt")});
+            rest();
+            return;
+        }
+        QWindow* window = widget->window()->windowHandle();
+        QTest::keyPress(window, Qt::Key_Alt, Qt::AltModifier);
+        QWheelEvent wheel(widget->rect().center(), global, QPoint(), QPoint(0, 120), Qt::NoButton, Qt::AltModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(widget, &wheel);
+        QTest::keyRelease(window, Qt::Key_Alt, Qt::AltModifier);
     }
 
     void rest() {
@@ -470,6 +491,36 @@ TEST_F(KeyboardAfterOverlaysTest, EveryToolLetterAndCtrlQWorkAfterEveryOverlayCl
           [this] { trigger(MenuCommand::aboutVeltrano); },
           [about] { return about() != nullptr && about()->isVisible(); },
           {escape(), returnKey()}});
+
+    // The menu bar holds the keyboard only while a menu is open: after a menu opened by a
+    // click or by F10 closes with Escape, after a tap of Alt and after Alt held for a
+    // turn of the wheel, the editor's keys work at once.
+    const auto expectTheKeyboardReachesTheEditorAfterAMenu = [this](const std::string& how,
+                                                                    const std::function<void()>& open) {
+        SCOPED_TRACE(how);
+        open();
+        ASSERT_TRUE(waitFor([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; }))
+            << how << " opened no menu";
+        person.press("Escape", Qt::Key_Escape);
+        ASSERT_TRUE(waitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+        expectTheKeyboardReachesTheEditor(how + ", then Escape");
+    };
+    expectTheKeyboardReachesTheEditorAfterAMenu("a click on the Edit menu", [this] {
+        QMenuBar* bar = window->menuBar();
+        person.click(bar, bar->actionGeometry(commands->menu(1)->menuAction()).center());
+    });
+    if (HasFatalFailure()) return;
+    expectTheKeyboardReachesTheEditorAfterAMenu("F10", [this] { person.press("F10", Qt::Key_F10); });
+    if (HasFatalFailure()) return;
+    person.press("alt", Qt::Key_Alt, Qt::AltModifier);
+    expectTheKeyboardReachesTheEditor("a tap of Alt");
+    if (HasFatalFailure()) return;
+    editor()->toolRail()->toolButton(EditorTool::push)->click();
+    const double brushSize = session().toolDiameter();
+    person.altWheel(canvas());
+    ASSERT_TRUE(waitFor([&] { return session().toolDiameter() != brushSize; })) << "Alt and the wheel did nothing";
+    expectTheKeyboardReachesTheEditor("Alt held for a turn of the wheel");
+    if (HasFatalFailure()) return;
 
     // The question itself, answered by its buttons and by Return, which saves first.
     walk({"the unsaved-changes question",

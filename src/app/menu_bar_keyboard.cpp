@@ -1,0 +1,42 @@
+#include "app/menu_bar_keyboard.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QProxyStyle>
+#include <QShortcut>
+
+namespace vlt {
+namespace {
+
+// The application's style, except that the bar keeps no keyboard mode of its own.
+class MenuBarStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == QStyle::SH_MenuBar_AltKeyNavigation) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+}  // namespace
+
+// Owned by the window, so the style outlives the bar that uses it.
+MenuBarKeyboard::MenuBarKeyboard(QMenuBar& menuBar) : QObject(menuBar.window()), menuBar_(menuBar) {
+    auto* style = new MenuBarStyle();
+    style->setParent(this);
+    menuBar_.setStyle(style);
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F10), menuBar_.window());
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, &MenuBarKeyboard::openFirstMenu);
+}
+
+void MenuBarKeyboard::openFirstMenu() {
+    for (QAction* action : menuBar_.actions()) {
+        if (action->isVisible() && action->menu() != nullptr) {
+            menuBar_.setActiveAction(action);
+            return;
+        }
+    }
+}
+
+}  // namespace vlt
