@@ -16,7 +16,15 @@
 namespace vlt {
 
 AppDelegate::AppDelegate(Environment environment, QObject* parent)
-    : QObject(parent), environment_(std::move(environment)) {}
+    : QObject(parent), environment_(std::move(environment)) {
+    if (!environment_.crashReports) return;
+    QPointer<AppDelegate> guard(this);
+    environment_.crashReports->observeAlerts([guard](bool isUp) {
+        if (!guard) return;
+        guard->isCrashReportAlertUp_ = isUp;
+        if (guard->model_) guard->model_->setCrashReportAlertPresented(isUp);
+    });
+}
 
 AppDelegate::~AppDelegate() {
     if (model_) model_->onUnsavedChangesWarningRequested = nullptr;
@@ -56,6 +64,7 @@ void AppDelegate::attach(AppModel* model) {
 
     model_ = model;
     if (!model_) return;
+    model_->setCrashReportAlertPresented(isCrashReportAlertUp_);
     QPointer<AppDelegate> guard(this);
     model_->onUnsavedChangesWarningRequested = [guard](ApplicationCloseIntent intent) {
         if (guard) guard->presentUnsavedChangesAlert(intent);

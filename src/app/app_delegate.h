@@ -127,6 +127,8 @@ private:
     Termination termination_ = Termination::running;
     QPointer<QMessageBox> unsavedChangesAlert_;
     bool canModelTakeFiles_ = false;
+    // The crash report's question or a notice of it is up over the window.
+    bool isCrashReportAlertUp_ = false;
     QList<QMetaObject::Connection> modelConnections_;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 namespace vlt {
@@ -13,6 +15,9 @@ public:
     virtual void start() = 0;
     // Once the window exists: asks, at most once per launch, whether to send the held report.
     virtual void offerPendingReportIfNeeded(QWidget* window) = 0;
+    // Told true as a question or notice opens over the window and false as it closes,
+    // so nothing else opens beneath it meanwhile.
+    virtual void observeAlerts(std::function<void(bool isUp)> observer) = 0;
 };
 
 }  // namespace vlt

@@ -169,23 +169,38 @@ void MacCrashReportCoordinator::offerPendingReportIfNeeded(QWidget* window) {
     }
 }
 
+void MacCrashReportCoordinator::observeAlerts(std::function<void(bool isUp)> observer) {
+    alertObserver_ = std::move(observer);
+}
+
+void MacCrashReportCoordinator::present(QWidget* window, const CrashReportAlert& alert,
+                                        CrashReportAlertPresenting::Completion completion) {
+    if (alertObserver_) alertObserver_(true);
+    QPointer<MacCrashReportCoordinator> guard(this);
+    // Closed before the answer runs: a notice the answer opens is up again at once.
+    services_.alerts->present(window, alert, [guard, completion](CrashReportAlertAnswer answer) {
+        if (guard && guard->alertObserver_) guard->alertObserver_(false);
+        if (completion) completion(answer);
+    });
+}
+
 void MacCrashReportCoordinator::presentUnavailableAlert(QWidget* window) {
     QPointer<MacCrashReportCoordinator> guard(this);
-    services_.alerts->present(window, unavailableAlert(), [guard](CrashReportAlertAnswer answer) {
+    present(window, unavailableAlert(), [guard](CrashReportAlertAnswer answer) {
         if (guard && answer != CrashReportAlertAnswer::dismissed) guard->purgePendingReport();
     });
 }
 
 void MacCrashReportCoordinator::presentConsentAlert(QWidget* window) {
-    services_.alerts->present(window, consentAlert(*pendingReport_), sendOrPurge(window, *pendingReport_));
+    present(window, consentAlert(*pendingReport_), sendOrPurge(window, *pendingReport_));
 }
 
 void MacCrashReportCoordinator::presentSendFailureAlert(QWidget* window, const PreparedMacCrashReport& report) {
-    services_.alerts->present(window, sendFailureAlert(), sendOrPurge(window, report));
+    present(window, sendFailureAlert(), sendOrPurge(window, report));
 }
 
 void MacCrashReportCoordinator::presentSentAlert(QWidget* window, const std::string& reportId) {
-    services_.alerts->present(window, sentAlert(reportId), [](CrashReportAlertAnswer) {});
+    present(window, sentAlert(reportId), [](CrashReportAlertAnswer) {});
 }
 
 CrashReportAlertPresenting::Completion MacCrashReportCoordinator::sendOrPurge(QWidget* window,

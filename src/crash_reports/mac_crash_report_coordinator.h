@@ -47,6 +47,7 @@ public:
 
     void start() override;
     void offerPendingReportIfNeeded(QWidget* window) override;
+    void observeAlerts(std::function<void(bool isUp)> observer) override;
 
     // State, for tests.
     const std::optional<PreparedMacCrashReport>& pendingReport() const { return pendingReport_; }
@@ -59,6 +60,8 @@ public:
 private:
     void preparePendingReport();
     void enableCapture();
+    // Every question and notice opens here, so the observer sees each open and close.
+    void present(QWidget* window, const CrashReportAlert& alert, CrashReportAlertPresenting::Completion completion);
     void presentUnavailableAlert(QWidget* window);
     void presentConsentAlert(QWidget* window);
     void presentSendFailureAlert(QWidget* window, const PreparedMacCrashReport& report);
@@ -70,6 +73,7 @@ private:
     void purgePendingReport();
 
     Services services_;
+    std::function<void(bool)> alertObserver_;
     std::unique_ptr<CrashCapturing> capture_;
     std::optional<PreparedMacCrashReport> pendingReport_;
     bool pendingReportIsUnavailable_ = false;

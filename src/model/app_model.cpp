@@ -79,6 +79,7 @@ void AppModel::loadSettings() {
 AppModelFlags AppModel::flagInputs() const {
     AppModelFlags flags;
     flags.isShortcutsPresented = shortcuts_.isShortcutsPresented;
+    flags.isCrashReportAlertPresented = crashReport_.isAlertPresented;
     flags.hasFeedbackState = feedbackState_.has_value();
     flags.hasActiveSettingsSection = settings_.activeSettingsSection.has_value();
     flags.isSaveImagesPresented = stillImageSave_.isSaveImagesPresented;

@@ -18,6 +18,7 @@
 #include "model/application_close_intent.h"
 #include "model/close_request_decision.h"
 #include "model/close_request_state.h"
+#include "model/crash_report_state.h"
 #include "model/debounced_action.h"
 #include "model/feedback_dialog_state.h"
 #include "model/editor_state.h"
@@ -109,6 +110,7 @@ public:
     const CloseRequestState& closeRequestState() const { return closeRequest_; }
     const SettingsState& settingsState() const { return settings_; }
     const ShortcutsState& shortcutsState() const { return shortcuts_; }
+    const CrashReportState& crashReportState() const { return crashReport_; }
     const AnimationVideoSaveState& animationVideoSaveState() const { return animationVideoSave_; }
     bool isAnimationVideoSaving() const { return animationVideoSave_.isSaving; }
     const ShareState& shareState() const { return share_; }
@@ -180,6 +182,12 @@ public:
     // editor gesture first.
     void presentShortcuts();
     void closeShortcuts();
+
+    // Crash reports (app_model_crash_reports.cpp)
+
+    // The crash report's question or one of its notices opened or closed over the
+    // window; while one is up the model counts as presenting.
+    void setCrashReportAlertPresented(bool presented);
 
     // Close, quit and restart (app_model_close.cpp)
 
@@ -350,6 +358,7 @@ signals:
     void closeRequestStateChanged();
     void settingsStateChanged();
     void shortcutsStateChanged();
+    void crashReportStateChanged();
     void animationVideoSaveStateChanged();
     void shareStateChanged();
     void printStateChanged();
@@ -371,6 +380,7 @@ private:
     void changeCloseRequestState(const std::function<void(CloseRequestState&)>& edit);
     void changeSettingsState(const std::function<void(SettingsState&)>& edit);
     void changeShortcutsState(const std::function<void(ShortcutsState&)>& edit);
+    void changeCrashReportState(const std::function<void(CrashReportState&)>& edit);
     void changeAnimationVideoSaveState(const std::function<void(AnimationVideoSaveState&)>& edit);
     void changeShareState(const std::function<void(ShareState&)>& edit);
     void changePrintState(const std::function<void(PrintState&)>& edit);
@@ -501,6 +511,7 @@ private:
     CloseRequestState closeRequest_;
     SettingsState settings_;
     ShortcutsState shortcuts_;
+    CrashReportState crashReport_;
     AnimationVideoSaveState animationVideoSave_;
     ShareState share_;
     PrintState print_;

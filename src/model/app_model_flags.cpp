@@ -8,7 +8,7 @@ bool AppModelFlags::isPresentingModal() const {
            hasShareImageState || isShareImagePreparing || hasShareImageErrorTitle ||
            isAnimationVideoSavePanelPresented || isAnimationVideoSaving || hasSavedAnimationVideo ||
            hasAnimationVideoSaveErrorTitle || isPrinting || showsPrintError || showsReplacementImportError ||
-           showsEditorPreparationError || showsGraphicsFailure;
+           showsEditorPreparationError || showsGraphicsFailure || isCrashReportAlertPresented;
 }
 
 bool AppModelFlags::isInteractionLocked() const {

@@ -27,6 +27,7 @@ struct AppModelFlags {
     bool showsReplacementImportError = false;
     bool showsEditorPreparationError = false;
     bool showsGraphicsFailure = false;
+    bool isCrashReportAlertPresented = false;
 
     // Work and requests that lock or block the screens.
     bool isCloseRequestPending = false;

@@ -13,6 +13,7 @@ class CountingCrashReports final : public CrashReportCoordinating {
 public:
     void start() override { ++starts; }
     void offerPendingReportIfNeeded(QWidget* window) override { offeredWindows.push_back(window); }
+    void observeAlerts(std::function<void(bool)>) override {}
 
     int starts = 0;
     std::vector<QWidget*> offeredWindows;

@@ -4,13 +4,18 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "app/app_content_view.h"
+#include "app/app_overlay_layer.h"
 #include "app/application_commands.h"
 #include "crash_capture/vt_crash_reporter.h"
 #include "crash_reports/crash_report_alert_presenter.h"
 #include "crash_reports/mac_crash_report_coordinator.h"
 #include "crash_reports/mac_crash_report_failure.h"
+#include "screens/crop/crop_view.h"
 #include "shell_test_support.h"
 
 namespace vlt {
@@ -145,6 +150,75 @@ TEST(CrashReportQuestionTest, QuittingStaysPossibleAndKeepsTheReport) {
         EXPECT_EQ(test.crash->purges, 0);
         EXPECT_TRUE(test.coordinator->pendingReport());
     }
+}
+
+// The application as it starts after a crash: its delegate offers the report in the
+// window with the real screens, menus and an image model on the event loop.
+TEST(CrashReportQuestionTest, NothingOpensBeneathTheQuestionAndAFileHandedOverWaitsForTheAnswer) {
+    testing::ReducedMotion reducedMotion;
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QUrl picture = testing::writeJpeg(folder.filePath(QStringLiteral("patient.jpg")), 480, 360);
+    auto crash = std::make_shared<PendingCrash>();
+    MacCrashReportCoordinator::Services services{
+        crash, [] { return Result<std::string>(std::string(32, 'a')); },
+        [crash] { return std::unique_ptr<CrashCapturing>(new QuestionAtLaunch::ForwardingCapture(*crash)); },
+        [] { return true; }, std::make_shared<CrashReportAlertPresenter>()};
+    AppDelegate::Environment environment;
+    environment.scheduler = &QtScheduler::shared();
+    environment.updater = std::make_shared<FakeUpdater>();
+    environment.crashReports = std::make_shared<MacCrashReportCoordinator>(std::move(services));
+    int exits = 0;
+    environment.exitEventLoop = [&exits] { ++exits; };
+    AppDelegate delegate(std::move(environment));
+    std::unique_ptr<AppModel> model = testing::makeEventLoopModel();
+    MainWindow window(delegate);
+    auto* root = new AppContentView(*model, QtScheduler::shared(), MotionPreference::shared(), &window,
+                                    AppContentView::RootTasks::leftToTheShell);
+    root->useApplicationScreens();
+    window.setRootView(root);
+    ApplicationCommands::Actions actions;
+    actions.quit = [&delegate] { delegate.requestTermination(); };
+    ApplicationCommands commands(*model, *window.menuBar(), std::move(actions));
+    delegate.applicationWillFinishLaunching();
+    window.show();
+    delegate.attach(&window);
+    delegate.attach(model.get());
+    const auto question = [&window] {
+        for (QMessageBox* box : window.findChildren<QMessageBox*>()) {
+            if (box->isVisible()) return box;
+        }
+        return static_cast<QMessageBox*>(nullptr);
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return question() != nullptr; }, 5000));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(question()));
+
+    // Only Quit, About and the support page stay in the menus.
+    for (const MenuCommand command : {MenuCommand::openImage, MenuCommand::settings, MenuCommand::shortcuts,
+                                      MenuCommand::sendFeedback, MenuCommand::settingsLanguage}) {
+        EXPECT_FALSE(commands.action(command)->isEnabled()) << "a menu command stays available beneath the question";
+    }
+    for (const MenuCommand command : {MenuCommand::quit, MenuCommand::aboutVeltrano, MenuCommand::support}) {
+        EXPECT_TRUE(commands.action(command)->isEnabled());
+    }
+    // Their keys open nothing, from the question or from the window.
+    QTest::keyClick(question()->windowHandle(), Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Comma, Qt::ControlModifier);
+    QTest::qWait(100);
+    EXPECT_EQ(window.findChild<QFileDialog*>(), nullptr) << "the open panel came up over the question";
+    EXPECT_EQ(root->overlay(AppOverlayLayer::settings), nullptr) << "Settings opened beneath the question";
+
+    // A file handed over meanwhile (a second launch) opens once the question is answered.
+    delegate.openURLs({picture});
+    QTest::qWait(100);
+    EXPECT_EQ(qobject_cast<CropView*>(root->baseScreenWidget()), nullptr) << "the file opened beneath the question";
+    QTest::keyClick(question()->windowHandle(), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return question() == nullptr; }, 5000));
+    EXPECT_EQ(crash->purges, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return qobject_cast<CropView*>(root->baseScreenWidget()) != nullptr; }, 10000));
+    EXPECT_TRUE(commands.action(MenuCommand::openImage)->isEnabled());
+    EXPECT_TRUE(commands.action(MenuCommand::settings)->isEnabled());
+    EXPECT_EQ(exits, 0);
 }
 
 }  // namespace
