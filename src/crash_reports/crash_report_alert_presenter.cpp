@@ -14,10 +14,11 @@ namespace {
 
 // Covers the window's content (all of a main window but its menu bar) and takes every
 // click and key meant for it, while shortcuts go on working; the keyboard comes back to
-// where it was when the cover goes.
+// where it was when the cover goes. Whenever the window gets the keyboard meanwhile (a
+// panel above the sheet closed, a click on the content), its sheet is given it.
 class ContentShield final : public QWidget {
 public:
-    explicit ContentShield(QWidget* window) : QWidget(window) {
+    ContentShield(QWidget* window, QWidget* sheet) : QWidget(window), sheet_(sheet) {
         setObjectName(QString::fromLatin1(CrashReportAlertPresenter::kContentShieldName));
         const auto* main = qobject_cast<const QMainWindow*>(window);
         covered_ = main != nullptr && main->centralWidget() != nullptr ? main->centralWidget() : nullptr;
@@ -53,16 +54,27 @@ protected:
         case QEvent::MouseButtonDblClick:
         case QEvent::Wheel:
             if (event->type() == QEvent::MouseButtonPress) setFocus(Qt::MouseFocusReason);
+            if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) bringSheetForward();
             event->accept();
             return true;
+        case QEvent::FocusIn:
+            bringSheetForward();
+            return QWidget::event(event);
         default:
             return QWidget::event(event);
         }
     }
 
 private:
+    void bringSheetForward() {
+        if (!sheet_ || !sheet_->isVisible()) return;
+        sheet_->raise();
+        sheet_->activateWindow();
+    }
+
     void cover() { setGeometry(covered_ ? covered_->geometry() : parentWidget()->rect()); }
 
+    QPointer<QWidget> sheet_;
     QPointer<QWidget> covered_;
     QPointer<QWidget> previousFocus_;
 };
@@ -80,7 +92,7 @@ void CrashReportAlertPresenter::present(QWidget* window, const CrashReportAlert&
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     if (window != nullptr) {
-        QPointer<QWidget> shield = new ContentShield(window);
+        QPointer<QWidget> shield = new ContentShield(window, box);
         // Gone as soon as the sheet closes, before its answer is acted on.
         QObject::connect(box, &QMessageBox::finished, window, [shield] { delete shield; });
         QObject::connect(box, &QObject::destroyed, window, [shield] { delete shield; });

@@ -208,6 +208,16 @@ TEST(CrashReportQuestionTest, NothingOpensBeneathTheQuestionAndAFileHandedOverWa
     EXPECT_EQ(window.findChild<QFileDialog*>(), nullptr) << "the open panel came up over the question";
     EXPECT_EQ(root->overlay(AppOverlayLayer::settings), nullptr) << "Settings opened beneath the question";
 
+    // The window given the keyboard (a panel above the question closed) hands it to the
+    // question, which Escape then answers.
+    bool windowHadTheKeyboard = false;
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, &window,
+                     [&](QWindow* focus) { windowHadTheKeyboard |= focus == window.windowHandle(); });
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windowHadTheKeyboard; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == question()->windowHandle(); }, 5000))
+        << "the window kept the keyboard from the question";
+
     // A file handed over meanwhile (a second launch) opens once the question is answered.
     delegate.openURLs({picture});
     QTest::qWait(100);
