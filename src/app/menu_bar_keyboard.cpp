@@ -1,6 +1,7 @@
 #include "app/menu_bar_keyboard.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QShortcut>
@@ -32,10 +33,18 @@ MenuBarKeyboard::MenuBarKeyboard(QMenuBar& menuBar) : QObject(menuBar.window()),
 
 void MenuBarKeyboard::openFirstMenu() {
     for (QAction* action : menuBar_.actions()) {
-        if (action->isVisible() && action->menu() != nullptr) {
-            menuBar_.setActiveAction(action);
-            return;
+        if (!action->isVisible() || action->menu() == nullptr) continue;
+        menuBar_.setActiveAction(action);
+        // Its first item is marked, as when the arrows move on to the next menu, so
+        // Return takes it and Down the one below.
+        QMenu* menu = action->menu();
+        for (QAction* item : menu->actions()) {
+            if (item->isVisible() && item->isEnabled() && !item->isSeparator()) {
+                menu->setActiveAction(item);
+                break;
+            }
         }
+        return;
     }
 }
 

@@ -510,7 +510,13 @@ TEST_F(KeyboardAfterOverlaysTest, EveryToolLetterAndCtrlQWorkAfterEveryOverlayCl
         person.click(bar, bar->actionGeometry(commands->menu(1)->menuAction()).center());
     });
     if (HasFatalFailure()) return;
-    expectTheKeyboardReachesTheEditorAfterAMenu("F10", [this] { person.press("F10", Qt::Key_F10); });
+    expectTheKeyboardReachesTheEditorAfterAMenu("F10", [this] {
+        person.press("F10", Qt::Key_F10);
+        // The File menu, its first item marked for Return.
+        ASSERT_TRUE(waitFor([this] {
+            return commands->menu(0)->activeAction() == commands->action(MenuCommand::openImage);
+        })) << "F10 did not open the File menu at its first item";
+    });
     if (HasFatalFailure()) return;
     person.press("alt", Qt::Key_Alt, Qt::AltModifier);
     expectTheKeyboardReachesTheEditor("a tap of Alt");
