@@ -126,6 +126,9 @@ void CrashReportAlertPresenter::present(QWidget* window, const CrashReportAlert&
     });
     QObject::connect(box, &QObject::destroyed, [answer] { answer(CrashReportAlertAnswer::dismissed); });
     box->show();
+    // Where no window manager gives a new window the keyboard, the sheet takes it from
+    // the window it covers, as a sheet does; Return and Escape answer it at once.
+    if (window != nullptr && window->isActiveWindow()) box->activateWindow();
 }
 
 }  // namespace vlt

@@ -29,6 +29,10 @@
 #include "canvas/annotation_font_panel_controller.h"
 #include "canvas/annotation_text_editor_sheet.h"
 #include "canvas/editor_canvas_view.h"
+#include "crash_capture/vt_crash_reporter.h"
+#include "crash_reports/crash_report_alert_presenter.h"
+#include "crash_reports/mac_crash_report_coordinator.h"
+#include "crash_reports/mac_crash_report_failure.h"
 #include "model/app_model_test_access.h"
 #include "platform/single_instance/single_instance.h"
 #include "screens/crop/crop_go_to_editor_button.h"
@@ -63,7 +67,10 @@ const QString kKeyHoldSeconds = QStringLiteral("0.08");
 // The X server's screen: larger than the window, so the pointer can rest beside it.
 constexpr int kScreenWidth = 1600;
 constexpr int kScreenHeight = 1200;
-constexpr char kWalkTest[] = "KeyboardAfterOverlaysTest.EveryToolLetterAndCtrlQWorkAfterEveryOverlayClosesEachWay";
+// The walks that run again under the X server.
+constexpr char kWalkTests[] =
+    "KeyboardAfterOverlaysTest.EveryToolLetterAndCtrlQWorkAfterEveryOverlayClosesEachWay:"
+    "KeyboardAfterOverlaysTest.TheCrashReportQuestionAndItsNoticeHaveTheKeyboard";
 
 bool onXServer() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
 
@@ -608,6 +615,59 @@ TEST_F(KeyboardAfterOverlaysTest, EveryToolLetterAndCtrlQWorkAfterEveryOverlayCl
     EXPECT_TRUE(waitFor([this] { return exits == 1; })) << "Ctrl+Q did not quit after the open panel";
 }
 
+// A crash log left by the last run, and a report service that cannot be reached.
+struct UnsendableCrash final : MacCrashReportSubmitting, CrashCapturing {
+    void submit(const PreparedMacCrashReport&, std::stop_token, Completion done) override {
+        done(makeMacCrashReportFailure(MacCrashReportFailure::Case::sendFailed));
+    }
+    bool hasPendingCrashReport() const override { return true; }
+    Result<std::vector<std::uint8_t>> loadPendingCrashReportData() const override {
+        return VTCrashReporter("org.veltrano.tests", "7", "1.2", {}).generateLiveReport();
+    }
+    VoidResult enableCrashReporter() override { return {}; }
+    bool purgePendingCrashReport() override { return ++purges, true; }
+    int purges = 0;
+};
+
+// At a launch after a crash the question has the keyboard, and so has the notice that
+// follows a failed send: Return and Escape answer them at once, also where no window
+// manager gives a new window the keyboard.
+TEST_F(KeyboardAfterOverlaysTest, TheCrashReportQuestionAndItsNoticeHaveTheKeyboard) {
+    auto crash = std::make_shared<UnsendableCrash>();
+    struct Capture final : CrashCapturing {
+        explicit Capture(UnsendableCrash& crash) : crash(crash) {}
+        bool hasPendingCrashReport() const override { return crash.hasPendingCrashReport(); }
+        Result<std::vector<std::uint8_t>> loadPendingCrashReportData() const override {
+            return crash.loadPendingCrashReportData();
+        }
+        VoidResult enableCrashReporter() override { return crash.enableCrashReporter(); }
+        bool purgePendingCrashReport() override { return crash.purgePendingCrashReport(); }
+        UnsendableCrash& crash;
+    };
+    MacCrashReportCoordinator coordinator({crash, [] { return Result<std::string>(std::string(32, 'a')); },
+                                           [crash] { return std::unique_ptr<CrashCapturing>(new Capture(*crash)); },
+                                           [] { return true; }, std::make_shared<CrashReportAlertPresenter>()});
+    coordinator.start();
+    coordinator.offerPendingReportIfNeeded(window.get());
+    const auto sheet = [this](const char* message) {
+        for (QMessageBox* box : window->findChildren<QMessageBox*>()) {
+            if (box->isVisible() && box->text() == QLatin1String(message)) return box;
+        }
+        return static_cast<QMessageBox*>(nullptr);
+    };
+
+    ASSERT_TRUE(waitFor([&] { return hasKeyboard(sheet("Veltrano encountered an unexpected error")); }))
+        << "the question did not get the keyboard";
+    person.press("Return", Qt::Key_Return);
+    ASSERT_TRUE(waitFor([&] { return hasKeyboard(sheet("Crash report not sent")); }))
+        << "the notice after a failed send did not get the keyboard";
+    person.press("Escape", Qt::Key_Escape);
+    ASSERT_TRUE(waitFor([&] { return crash->purges == 1; })) << "Escape did not answer the notice";
+    ASSERT_TRUE(waitFor([this] { return hasKeyboard(window.get()); })) << "the window never got the keyboard back";
+    person.press("ctrl+q", Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(waitFor([this] { return exits == 1; })) << "Ctrl+Q did not quit after the notice";
+}
+
 // The X server: a pipe tells which display it took.
 class XServer {
 public:
@@ -664,7 +724,7 @@ TEST_F(KeyboardAfterOverlaysTest, AndSoUnderAnXServerWithoutWindowManager) {
     walk.setProcessEnvironment(environment);
     walk.setProcessChannelMode(QProcess::MergedChannels);
     walk.start(QCoreApplication::applicationFilePath(),
-               {QStringLiteral("--gtest_filter=") + QLatin1String(kWalkTest), QStringLiteral("--gtest_brief=1")});
+               {QStringLiteral("--gtest_filter=") + QLatin1String(kWalkTests), QStringLiteral("--gtest_brief=1")});
     ASSERT_TRUE(walk.waitForFinished(180000));
     const QByteArray output = walk.readAll();
     EXPECT_EQ(walk.exitStatus(), QProcess::NormalExit);
