@@ -285,6 +285,9 @@ void AppDelegate::presentUnsavedChangesAlert(ApplicationCloseIntent intent) {
         }
     });
     alert->open();
+    // Its focus on Cancel is drawn from the start, not only once Tab was pressed: the
+    // default button's mark alone would tell that Space saves.
+    alert->setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void AppDelegate::closePendingAlertQuietly() {

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QStyleOption>
 #include <QTest>
 
 #include "app/unsaved_changes_alert.h"
@@ -79,6 +80,10 @@ TEST_F(QuitTest, UnsavedChangesAskFirstAndTheAnswerDecides) {
             EXPECT_EQ(asking.alertInformativeText(), opens ? kOpenMessage : kCloseMessage);
             EXPECT_EQ(UnsavedChangesAlert::discardButton(*alert)->text(), opens ? "Open Anyway" : "Close Anyway");
             EXPECT_EQ(alert->focusWidget(), UnsavedChangesAlert::cancelButton(*alert));
+            // Its focus is drawn from the start, beside the default button's mark.
+            QStyleOption drawn;
+            drawn.initFrom(UnsavedChangesAlert::cancelButton(*alert));
+            EXPECT_TRUE(drawn.state & QStyle::State_KeyboardFocusChange) << "the focus on Cancel is not drawn";
             asking.delegate->requestTermination();
             EXPECT_EQ(asking.window->findChildren<QMessageBox*>().size(), 1);
 
