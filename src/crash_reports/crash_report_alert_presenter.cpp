@@ -28,10 +28,10 @@ public:
         show();
         raise();
         QWidget* focused = window->focusWidget();
-        if (focused != nullptr && focused != this) {
-            previousFocus_ = focused;
-            setFocus();
-        }
+        if (focused != nullptr && focused != this) previousFocus_ = focused;
+        // Also when nothing beneath had the keyboard: a key that reaches the window then
+        // finds the cover, which hands it on to the sheet.
+        setFocus();
     }
 
     ~ContentShield() override {

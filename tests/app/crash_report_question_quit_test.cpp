@@ -182,6 +182,7 @@ TEST(CrashReportQuestionTest, NothingOpensBeneathTheQuestionAndAFileHandedOverWa
     ApplicationCommands commands(*model, *window.menuBar(), std::move(actions));
     delegate.applicationWillFinishLaunching();
     window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     delegate.attach(&window);
     delegate.attach(model.get());
     const auto question = [&window] {
@@ -192,6 +193,12 @@ TEST(CrashReportQuestionTest, NothingOpensBeneathTheQuestionAndAFileHandedOverWa
     };
     ASSERT_TRUE(QTest::qWaitFor([&] { return question() != nullptr; }, 5000));
     ASSERT_TRUE(QTest::qWaitForWindowActive(question()));
+    // A key that still reaches the window (without a window manager it may keep the
+    // keyboard as the question opens) lands on the cover, which hands it on.
+    const QWidget* windowFocus = window.focusWidget();
+    EXPECT_TRUE(windowFocus != nullptr &&
+                windowFocus->objectName() == QLatin1String(CrashReportAlertPresenter::kContentShieldName))
+        << "keys reaching the window land nowhere";
 
     // Only Quit, About and the support page stay in the menus.
     for (const MenuCommand command : {MenuCommand::openImage, MenuCommand::settings, MenuCommand::shortcuts,
