@@ -1,5 +1,6 @@
 #include "ui/modal_host.h"
 
+#include <QAbstractButton>
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QLayout>
@@ -194,6 +195,17 @@ void ModalHost::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         if (exitCommand_) exitCommand_();
         event->accept();
+        return;
+    }
+    // A dialog without a default action of its own (those with one take Return before
+    // it gets here): Return presses the button the keyboard is on, as Space does, where
+    // it would otherwise do nothing at all ("Restart now", "Done", a close button).
+    const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* button = qobject_cast<QAbstractButton*>(window()->focusWidget());
+    if (isReturn && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && button != nullptr &&
+        isAncestorOf(button) && button->isEnabled() && !button->isCheckable() && !closing_) {
+        event->accept();
+        button->animateClick();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -344,6 +344,13 @@ protected:
     Way button(const std::string& name, std::function<QWidget*()> find) {
         return {name, [this, find] { person.click(find()); }};
     }
+    // The keyboard brought to the button (as Tab brings it), then Return.
+    Way returnOn(const std::string& name, std::function<QWidget*()> find) {
+        return {"Return on " + name, [this, find] {
+                    find()->setFocus(Qt::TabFocusReason);
+                    person.press("Return", Qt::Key_Return);
+                }};
+    }
     // A click on the veil does nothing, yet takes the focus: Escape closes afterwards.
     Way veilThenEscape(std::function<QWidget*()> veil) {
         return {"a click on the veil, then Escape", [this, veil] {
@@ -426,12 +433,14 @@ TEST_F(KeyboardAfterOverlaysTest, EveryToolLetterAndCtrlQWorkAfterEveryOverlayCl
     walk(layerOverlay("Settings", AppOverlayLayer::settings,
                       [this] { person.press("ctrl+comma", Qt::Key_Comma, Qt::ControlModifier); },
                       {escape(), button("Done", [settings] { return settings()->doneButton(); }),
+                       returnOn("Done", [settings] { return settings()->doneButton(); }),
                        button("the close button", [settings] { return settings()->header()->closeButton(); }),
                        veilThenEscape(settings)}));
 
     const auto shortcuts = [this] { return overlay<ShortcutsModal>(AppOverlayLayer::shortcuts); };
     walk(layerOverlay("Shortcuts", AppOverlayLayer::shortcuts, [this] { trigger(MenuCommand::shortcuts); },
                       {escape(), button("Close", [shortcuts] { return shortcuts()->footerCloseButton(); }),
+                       returnOn("the close button", [shortcuts] { return shortcuts()->headerCloseButton(); }),
                        button("the close button", [shortcuts] { return shortcuts()->headerCloseButton(); }),
                        veilThenEscape(shortcuts)}));
 

@@ -156,6 +156,18 @@ TEST_F(ModalHostTest, TheKeyboardStaysInTheDialogWhileItIsUp) {
     EXPECT_EQ(QApplication::focusWidget(), baseButton);
 }
 
+// Return presses the button the keyboard is on; a dialog with a default action of its
+// own takes Return before the host sees it.
+TEST_F(ModalHostTest, ReturnPressesTheFocusedButton) {
+    ModalHost* host = makeHost();
+    QSignalSpy clicked(otherButton, &QPushButton::clicked);
+    host->present();
+    otherButton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(otherButton, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clicked.count() == 1; }, 2000));
+    EXPECT_FALSE(host->isClosing());
+}
+
 TEST_F(ModalHostTest, VeilTakesEveryClickEvenWhileTransparent) {
     ModalHost* host = makeHost();
     QSignalSpy clicked(baseButton, &QPushButton::clicked);
