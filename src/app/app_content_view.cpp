@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGraphicsOpacityEffect>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -30,6 +31,7 @@
 #include "screens/save_images/still_image_folder_picker.h"
 #include "screens/save_images/still_image_save_modal.h"
 #include "screens/save_images/still_image_save_overlays.h"
+#include "ui/keyboard_focus.h"
 #include "base/scheduler.h"
 #include "screens/feedback/feedback_modal.h"
 #include "screens/settings/settings_modal.h"
@@ -342,6 +344,14 @@ void AppContentView::giveFocusBackToBaseScreen() {
     const bool isInLeavingLayer = focused != nullptr && isAncestorOf(focused) && !base_->isAncestorOf(focused);
     const bool isLost = focused == nullptr || focused == this || !focused->isVisible() || !focused->isEnabled();
     if (isLost || isInLeavingLayer) previous->setFocus(Qt::OtherFocusReason);
+}
+
+// A screen's button that has the keyboard ("Go to editor", "Open another image") answers
+// Return as it answers Space; keys the screen took for itself never get here. Only the
+// screen's own: a dialog passes Return on while it closes, and its buttons must not answer.
+void AppContentView::keyPressEvent(QKeyEvent* event) {
+    if (base_ && pressFocusedButtonOnReturn(*base_, *event)) return;
+    QWidget::keyPressEvent(event);
 }
 
 void AppContentView::refreshOverlays() {

@@ -80,6 +80,7 @@ public:
     QMessageBox* alert(Alert alert) const;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

@@ -1,5 +1,7 @@
 #include "ui/keyboard_focus.h"
 
+#include <QAbstractButton>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QWidget>
@@ -32,6 +34,19 @@ void paintFocusRing(QPainter& painter, const QRectF& rect, double cornerRadius, 
     QPainterPath shape;
     shape.addRoundedRect(rect, cornerRadius, cornerRadius);
     paintFocusRing(painter, shape, accent);
+}
+
+bool pressFocusedButtonOnReturn(const QWidget& scope, QKeyEvent& event) {
+    const bool isReturn = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+    if (!isReturn || (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    auto* button = qobject_cast<QAbstractButton*>(scope.window()->focusWidget());
+    // Checkable buttons (tools, options) keep Space as their only key.
+    if (button == nullptr || !scope.isAncestorOf(button) || !button->isEnabled() || button->isCheckable()) {
+        return false;
+    }
+    event.accept();
+    button->animateClick();
+    return true;
 }
 
 }  // namespace vlt

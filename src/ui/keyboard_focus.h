@@ -1,6 +1,7 @@
 #pragma once
 
 class QColor;
+class QKeyEvent;
 class QPainter;
 class QPainterPath;
 class QRectF;
@@ -18,5 +19,10 @@ bool showsKeyboardFocus(const QWidget& widget);
 // within it, so the ring shows on white faces and on faces filled with the accent alike.
 void paintFocusRing(QPainter& painter, const QPainterPath& shape, const QColor& accent);
 void paintFocusRing(QPainter& painter, const QRectF& rect, double cornerRadius, const QColor& accent);
+
+// Return or Enter, from either keyboard and without another modifier, presses the push
+// button within `scope` that has the keyboard, as Space does; Qt leaves Return to a
+// dialog's default button alone. True when the key was taken so.
+bool pressFocusedButtonOnReturn(const QWidget& scope, QKeyEvent& event);
 
 }  // namespace vlt

@@ -1,6 +1,5 @@
 #include "ui/modal_host.h"
 
-#include <QAbstractButton>
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QLayout>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "ui/focus_chain.h"
+#include "ui/keyboard_focus.h"
 #include "ui/modal_palette.h"
 #include "ui/modal_surface.h"
 #include "ui/motion_preference.h"
@@ -198,16 +198,9 @@ void ModalHost::keyPressEvent(QKeyEvent* event) {
         return;
     }
     // A dialog without a default action of its own (those with one take Return before
-    // it gets here): Return presses the button the keyboard is on, as Space does, where
-    // it would otherwise do nothing at all ("Restart now", "Done", a close button).
-    const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    auto* button = qobject_cast<QAbstractButton*>(window()->focusWidget());
-    if (isReturn && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && button != nullptr &&
-        isAncestorOf(button) && button->isEnabled() && !button->isCheckable() && !closing_) {
-        event->accept();
-        button->animateClick();
-        return;
-    }
+    // it gets here): Return presses the button the keyboard is on ("Restart now", "Done",
+    // a close button), where it would otherwise do nothing at all.
+    if (!closing_ && pressFocusedButtonOnReturn(*this, *event)) return;
     QWidget::keyPressEvent(event);
 }
 

@@ -259,6 +259,47 @@ TEST_F(AppContentViewTest, ACropScreenReplacedWhileItStillRisesFadesOutFromWhere
         [&] { return rising.isNull() && view->baseScreenWidget()->graphicsEffect() == nullptr; }, 5000));
 }
 
+// Return presses the screen's button that has the keyboard, as Space does, but never a
+// toggle (Space alone flips those) nor a button outside the screen, such as one of a
+// dialog that passes the key on as it fades.
+TEST_F(AppContentViewTest, ReturnPressesTheScreensFocusedButtonOnly) {
+    QPushButton* action = nullptr;
+    QPushButton* toggle = nullptr;
+    view->setCropScreenFactory([&](AppModel&, const std::shared_ptr<CropDocument>&, QWidget* parent) {
+        auto* screen = new QWidget(parent);
+        action = new QPushButton(QStringLiteral("Go"), screen);
+        toggle = new QPushButton(QStringLiteral("Flip"), screen);
+        toggle->setCheckable(true);
+        toggle->move(0, 40);
+        return screen;
+    });
+    AppModelTestAccess::setDocument(*model, testing::makeCropDocument());
+    ASSERT_NE(action, nullptr);
+    view->activateWindow();
+    int actions = 0;
+    QObject::connect(action, &QPushButton::clicked, [&actions] { ++actions; });
+    action->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(action, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&actions] { return actions == 1; }, 2000));
+    QTest::keyClick(action, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&actions] { return actions == 2; }, 2000));
+    QTest::keyClick(action, Qt::Key_Return, Qt::ControlModifier);
+
+    toggle->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(toggle, Qt::Key_Return);
+
+    auto* fadingDialogButton = new QPushButton(QStringLiteral("Done"), view.get());
+    fadingDialogButton->show();
+    int dialogPresses = 0;
+    QObject::connect(fadingDialogButton, &QPushButton::clicked, [&dialogPresses] { ++dialogPresses; });
+    fadingDialogButton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(fadingDialogButton, Qt::Key_Return);
+    QTest::qWait(300);
+    EXPECT_EQ(actions, 2);
+    EXPECT_FALSE(toggle->isChecked());
+    EXPECT_EQ(dialogPresses, 0);
+}
+
 // The open panel starts in the folder of the last image opened, also after a new
 // launch; before any, or once that folder is gone, in Pictures, else at home.
 TEST_F(AppContentViewTest, TheOpenPanelStartsWhereTheLastImageCameFrom) {

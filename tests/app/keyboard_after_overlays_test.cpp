@@ -620,6 +620,12 @@ TEST_F(KeyboardAfterOverlaysTest, EveryToolLetterAndCtrlQWorkAfterEveryOverlayCl
     ASSERT_TRUE(waitFor([this] { return modalWindow<QFileDialog>() == nullptr; }));
     ASSERT_TRUE(waitFor([this] { return qobject_cast<CropView*>(root->baseScreenWidget()) != nullptr; }));
     ASSERT_TRUE(waitFor([this] { return hasKeyboard(window.get()); })) << "the window never got the keyboard back";
+    // Return on the button the keyboard is on, as Tab brings it there.
+    auto* crop = qobject_cast<CropView*>(root->baseScreenWidget());
+    ASSERT_TRUE(waitFor([crop] { return crop->graphicsEffect() == nullptr; }));
+    crop->toolbar()->goToEditorButton()->setFocus(Qt::TabFocusReason);
+    person.press("Return", Qt::Key_Return);
+    ASSERT_TRUE(waitFor([this] { return editor() != nullptr; })) << "Return on \"Go to editor\" did nothing";
     person.press("ctrl+q", Qt::Key_Q, Qt::ControlModifier);
     EXPECT_TRUE(waitFor([this] { return exits == 1; })) << "Ctrl+Q did not quit after the open panel";
 }
