@@ -45,7 +45,7 @@ bool pressFocusedButtonOnReturn(const QWidget& scope, QKeyEvent& event) {
         return false;
     }
     event.accept();
-    button->animateClick();
+    button->click();
     return true;
 }
 

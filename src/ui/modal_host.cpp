@@ -197,11 +197,15 @@ void ModalHost::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    // A dialog without a default action of its own (those with one take Return before
-    // it gets here): Return presses the button the keyboard is on ("Restart now", "Done",
-    // a close button), where it would otherwise do nothing at all.
-    if (!closing_ && pressFocusedButtonOnReturn(*this, *event)) return;
+    // A dialog without a default action of its own: Return presses the button the
+    // keyboard is on ("Restart now", "Done", a close button), where it would otherwise
+    // do nothing at all.
+    if (returnPressesFocusedButton(*event)) return;
     QWidget::keyPressEvent(event);
+}
+
+bool ModalHost::returnPressesFocusedButton(QKeyEvent& event) {
+    return !closing_ && pressFocusedButtonOnReturn(*this, event);
 }
 
 // While the dialog is up, Tab goes round its own controls and never to those behind the

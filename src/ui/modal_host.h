@@ -83,6 +83,11 @@ protected:
     // change while they are up).
     void surfaceContentChanged();
 
+    // Return on a button the keyboard was brought to (Cancel, a close button, a link, a
+    // folder button) presses that button, as Space does, also in a dialog that keeps
+    // Return for its default action. True when the key was taken so.
+    bool returnPressesFocusedButton(QKeyEvent& event);
+
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;

@@ -150,6 +150,7 @@ void OutputResultOverlay::runPrimaryAction() {
 }
 
 void OutputResultOverlay::keyPressEvent(QKeyEvent* event) {
+    if (returnPressesFocusedButton(*event)) return;
     const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (isReturn && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         event->accept();

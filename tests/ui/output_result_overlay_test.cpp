@@ -70,6 +70,20 @@ TEST_F(OutputResultOverlayTest, ReturnTheCloseButtonAndThePrimaryButtonRunThePri
     EXPECT_EQ(primaryRuns, 4);
 }
 
+// Return runs the primary action, but on the secondary button, where Tab brought the
+// keyboard, it presses that one instead.
+TEST_F(OutputResultOverlayTest, ReturnOnTheFocusedSecondaryButtonPressesIt) {
+    OutputResultContent content;
+    content.secondaryTitle = "Show in Folder";
+    int secondaryRuns = 0;
+    content.secondaryAction = [&secondaryRuns] { ++secondaryRuns; };
+    OutputResultOverlay& shown = show(content);
+    shown.secondaryButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(shown.secondaryButton(), Qt::Key_Return);
+    EXPECT_EQ(secondaryRuns, 1);
+    EXPECT_EQ(primaryRuns, 0);
+}
+
 TEST_F(OutputResultOverlayTest, ALongDetailScrollsInsideItsBoxAndAnErrorNoticeAppearsWhenItArrives) {
     QStringList lines;
     for (int line = 0; line < 40; ++line) lines << QStringLiteral("/home/ana/Videos/portrait-%1.mp4").arg(line);

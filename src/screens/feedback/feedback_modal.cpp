@@ -282,6 +282,7 @@ void FeedbackModal::fitMessageEditorToText() {
 }
 
 void FeedbackModal::keyPressEvent(QKeyEvent* event) {
+    if (returnPressesFocusedButton(*event)) return;
     const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (!isReturn || event->modifiers() & ~Qt::KeypadModifier) {
         ModalHost::keyPressEvent(event);

@@ -110,7 +110,9 @@ void StillImageSaveModal::refresh() {
 
 void StillImageSaveModal::keyPressEvent(QKeyEvent* event) {
     // Return is the dialog's default action wherever the focus is, except in the
-    // address editor, which takes it for a new line.
+    // address editor, which takes it for a new line, and on a button the keyboard
+    // was brought to ("Browse…", Cancel), which it presses.
+    if (returnPressesFocusedButton(*event)) return;
     const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (isReturn && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         event->accept();

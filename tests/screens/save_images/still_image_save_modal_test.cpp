@@ -90,6 +90,26 @@ TEST_F(StillImageSaveModalTest, ReturnSavesOnlyWhileSaveIsEnabled) {
     EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("out/Smith-v01-comparison.png"))));
 }
 
+// A button the keyboard was brought to takes Return for itself: "Browse…" asks for a
+// folder and Cancel cancels, where Return used to save.
+TEST_F(StillImageSaveModalTest, ReturnOnAFocusedButtonPressesItInsteadOfSaving) {
+    remember({QStringLiteral("out")});
+    StillImageSaveModal* dialog = open();
+    ASSERT_NE(dialog, nullptr);
+    QPushButton* browse = dialog->whereWhatSection()->browseButton();
+    browse->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(browse, Qt::Key_Return);
+    EXPECT_EQ(pickerStart, folder.filePath(QStringLiteral("out")));
+    ASSERT_TRUE(answerPicker);
+    answerPicker(std::nullopt);
+    EXPECT_FALSE(model().stillImageSaveState().isSaving);
+
+    dialog->cancelButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(dialog->cancelButton(), Qt::Key_Return);
+    EXPECT_FALSE(model().stillImageSaveState().isSaveImagesPresented);
+    EXPECT_FALSE(model().stillImageSaveState().isSaving);
+}
+
 TEST_F(StillImageSaveModalTest, EscapeAndTheCloseButtonWaitForTheFolderPicker) {
     remember({QStringLiteral("start")});
     StillImageSaveModal* dialog = open();

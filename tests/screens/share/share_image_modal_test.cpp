@@ -147,6 +147,29 @@ TEST_F(ShareImageModalTest, EditLeavesForTheSettingsAndTheDialogComesBack) {
     EXPECT_EQ(model().shareState().shareImageState, (ShareImageDialogState{StillImageKind::original, true, false}));
 }
 
+// Return continues from wherever the keyboard is, except from a button it was brought
+// to, which Return presses as Space does: Cancel cancels and "Edit ›" leaves for the
+// settings, neither shares the picture.
+TEST_F(ShareImageModalTest, ReturnPressesTheFocusedButtonAndOtherwiseContinues) {
+    const auto pressReturnOn = [](QWidget* widget) {
+        widget->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(widget, Qt::Key_Return);
+    };
+    pressReturnOn(open({StillImageKind::simulation, false, false})->cancelButton());
+    EXPECT_FALSE(model().shareState().shareImageState.has_value());
+    EXPECT_FALSE(model().shareState().isShareImagePreparing);
+
+    pressReturnOn(open({StillImageKind::simulation, false, false})->editLink(Watermark::labels));
+    EXPECT_EQ(model().settingsState().activeSettingsSection, SettingsSection::comparisonLabels);
+    EXPECT_FALSE(model().shareState().isShareImagePreparing);
+    model().closeSettings();
+
+    ShareImageModal* modal = open({StillImageKind::simulation, false, false});
+    pressReturnOn(modal->kindRow(StillImageKind::original));
+    EXPECT_TRUE(model().shareState().isShareImagePreparing);
+    EXPECT_FALSE(modal->kindRow(StillImageKind::original)->isChecked()) << "Return chose instead of continuing";
+}
+
 TEST_F(ShareImageModalTest, TheErrorCardClosesWithCloseAndReturnButNotEscape) {
     AppModelTestAccess::changeShareState(model(), [](ShareState& state) {
         state.shareImageErrorTitle = QStringLiteral("Image not shared");
