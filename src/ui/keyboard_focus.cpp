@@ -36,9 +36,13 @@ void paintFocusRing(QPainter& painter, const QRectF& rect, double cornerRadius, 
     paintFocusRing(painter, shape, accent);
 }
 
-bool pressFocusedButtonOnReturn(const QWidget& scope, QKeyEvent& event) {
+bool isPlainReturn(const QKeyEvent& event) {
     const bool isReturn = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-    if (!isReturn || (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    return isReturn && (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+bool pressFocusedButtonOnReturn(const QWidget& scope, QKeyEvent& event) {
+    if (!isPlainReturn(event)) return false;
     auto* button = qobject_cast<QAbstractButton*>(scope.window()->focusWidget());
     // Checkable buttons (tools, options) keep Space as their only key.
     if (button == nullptr || !scope.isAncestorOf(button) || !button->isEnabled() || button->isCheckable()) {

@@ -20,6 +20,9 @@ bool showsKeyboardFocus(const QWidget& widget);
 void paintFocusRing(QPainter& painter, const QPainterPath& shape, const QColor& accent);
 void paintFocusRing(QPainter& painter, const QRectF& rect, double cornerRadius, const QColor& accent);
 
+// Return or Enter, from either keyboard, without another modifier.
+bool isPlainReturn(const QKeyEvent& event);
+
 // Return or Enter, from either keyboard and without another modifier, presses the push
 // button within `scope` that has the keyboard, as Space does; Qt leaves Return to a
 // dialog's default button alone. True when the key was taken so.

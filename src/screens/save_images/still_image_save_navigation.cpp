@@ -1,8 +1,10 @@
 #include "screens/save_images/still_image_save_navigation.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "ui/keyboard_focus.h"
 #include "ui/modal_navigation_row_painting.h"
 #include "ui/modal_palette.h"
 #include "ui/text_style.h"
@@ -39,6 +41,18 @@ QSize StillImageSaveNavigationRow::minimumSizeHint() const {
 void StillImageSaveNavigationRow::paintEvent(QPaintEvent*) {
     paintModalNavigationRow(*this, isSelected(), ModalPalette::textPrimary(),
                             {horizontalPadding, cornerRadius, barWidth, barHeight});
+}
+
+// A row opens its section: Return does so as Space does, where the dialog would
+// otherwise take it for Save. On the section already open (where the keyboard starts)
+// Return is still Save.
+void StillImageSaveNavigationRow::keyPressEvent(QKeyEvent* event) {
+    if (!isPlainReturn(*event) || isSelected()) {
+        QAbstractButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    click();
 }
 
 StillImageSaveNavigation::StillImageSaveNavigation(QWidget* parent) : QWidget(parent) {

@@ -29,6 +29,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // Only the navigation selects: a click never unchecks the selected row.
     void nextCheckState() override {}
 };

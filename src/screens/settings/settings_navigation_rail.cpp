@@ -1,8 +1,10 @@
 #include "screens/settings/settings_navigation_rail.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "ui/keyboard_focus.h"
 #include "ui/modal_navigation_row_painting.h"
 #include "ui/modal_palette.h"
 #include "ui/text_style.h"
@@ -56,6 +58,16 @@ SettingsNavigationRail::SettingsNavigationRail(QWidget* parent) : QWidget(parent
         column->addWidget(entry);
     }
     column->addStretch(1);
+}
+
+// An entry opens its section: Return does so as Space does, as on a list's row.
+void SettingsRailEntry::keyPressEvent(QKeyEvent* event) {
+    if (!isPlainReturn(*event) || isSelected()) {
+        QAbstractButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    click();
 }
 
 void SettingsNavigationRail::setSelectedSection(SettingsSection section) {

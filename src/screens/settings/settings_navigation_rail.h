@@ -30,6 +30,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // Only the rail selects: a click never unchecks the selected entry.
     void nextCheckState() override {}
 

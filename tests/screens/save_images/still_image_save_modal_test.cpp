@@ -14,6 +14,7 @@
 #include "model/app_model_test_access.h"
 #include "model/model_test_support.h"
 #include "screens/save_images/still_image_save_modal.h"
+#include "screens/save_images/still_image_save_navigation.h"
 #include "screens/save_images/still_image_save_overlays.h"
 #include "screens/save_images/still_image_where_what_section.h"
 #include "output/still/still_output_test_support.h"
@@ -91,7 +92,7 @@ TEST_F(StillImageSaveModalTest, ReturnSavesOnlyWhileSaveIsEnabled) {
 }
 
 // A button the keyboard was brought to takes Return for itself: "Browse…" asks for a
-// folder and Cancel cancels, where Return used to save.
+// folder, a section row opens its section and Cancel cancels, where Return used to save.
 TEST_F(StillImageSaveModalTest, ReturnOnAFocusedButtonPressesItInsteadOfSaving) {
     remember({QStringLiteral("out")});
     StillImageSaveModal* dialog = open();
@@ -102,6 +103,14 @@ TEST_F(StillImageSaveModalTest, ReturnOnAFocusedButtonPressesItInsteadOfSaving) 
     EXPECT_EQ(pickerStart, folder.filePath(QStringLiteral("out")));
     ASSERT_TRUE(answerPicker);
     answerPicker(std::nullopt);
+    EXPECT_FALSE(model().stillImageSaveState().isSaving);
+
+    // A section row opens its section.
+    StillImageSaveNavigationRow* format = dialog->navigation()->row(StillImageSaveSection::fileFormat);
+    format->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(format, Qt::Key_Return);
+    EXPECT_EQ(dialog->viewModel().selectedSection(), StillImageSaveSection::fileFormat);
+    EXPECT_TRUE(model().stillImageSaveState().isSaveImagesPresented);
     EXPECT_FALSE(model().stillImageSaveState().isSaving);
 
     dialog->cancelButton()->setFocus(Qt::TabFocusReason);

@@ -60,6 +60,21 @@ TEST_F(SettingsModalTest, TypedNumbersAreFilteredAndClampedWhenTheFocusLeaves) {
     EXPECT_FALSE(number->border()->showsFocus());
 }
 
+// A rail entry the keyboard is on opens its section with Return as with Space; the
+// dialog stays up.
+TEST_F(SettingsModalTest, ReturnOnARailEntryOpensItsSection) {
+    open(SettingsSection::contactInformation);
+    for (const SettingsSection section : {SettingsSection::language, SettingsSection::performance}) {
+        SettingsRailEntry* entry = modal->rail()->entry(section);
+        entry->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(entry, Qt::Key_Return);
+        EXPECT_EQ(models.model->settingsState().activeSettingsSection, section);
+        EXPECT_TRUE(entry->isSelected());
+    }
+    QTest::keyClick(modal->rail()->entry(SettingsSection::performance), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_FALSE(modal->isClosing());
+}
+
 TEST_F(SettingsModalTest, InvalidEmailDisablesDoneAndEscapeLeadsBackToIt) {
     open(SettingsSection::contactInformation);
     SettingsContactSection* contact = modal->contactSection();
