@@ -3,11 +3,13 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
+#include "ui/keyboard_focus.h"
 #include "ui/modal_palette.h"
 
 namespace vlt {
@@ -15,6 +17,8 @@ namespace {
 
 constexpr float kTrackOpacity = 0.55f;
 constexpr double kKnobOutlineWidth = 1.0;
+// Page Up and Page Down move by this share of the range.
+constexpr double kPageShare = 0.1;
 
 // What screen readers and other assistive tools are given in place of the drawing.
 class SliderAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
@@ -66,6 +70,8 @@ SettingsSingleTrackSlider::SettingsSingleTrackSlider(const Configuration& config
     (void)factoryInstalled;
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setMinimumHeight(minimumHeight);
+    // The keyboard reaches it by Tab; a click moves the knob and leaves the focus where it is.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void SettingsSingleTrackSlider::setValue(double value) {
@@ -137,6 +143,44 @@ void SettingsSingleTrackSlider::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
+std::optional<double> SettingsSingleTrackSlider::keyTarget(int key) const {
+    const double step = configuration_.step;
+    const double page = std::max(step, kPageShare * (configuration_.upper - configuration_.lower));
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        return snapped(value_ - step);
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        return snapped(value_ + step);
+    case Qt::Key_PageDown:
+        return snapped(value_ - page);
+    case Qt::Key_PageUp:
+        return snapped(value_ + page);
+    case Qt::Key_Home:
+        return configuration_.lower;
+    case Qt::Key_End:
+        return snapped(configuration_.upper);
+    default:
+        return std::nullopt;
+    }
+}
+
+void SettingsSingleTrackSlider::keyPressEvent(QKeyEvent* event) {
+    const std::optional<double> target =
+        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier ? keyTarget(event->key())
+                                                                                         : std::nullopt;
+    if (!target) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // At an end the key is taken but reports nothing: nothing moved.
+    if (*target == value_) return;
+    setValue(*target);
+    emit valueEdited(value_);
+}
+
 QSize SettingsSingleTrackSlider::sizeHint() const {
     const int knob = static_cast<int>(std::ceil(configuration_.knobDiameter));
     return {knob * 8, std::max(minimumHeight, knob)};
@@ -166,7 +210,9 @@ void SettingsSingleTrackSlider::paintEvent(QPaintEvent*) {
     const double inset = kKnobOutlineWidth / 2.0;
     painter.setPen(QPen(ModalPalette::cardBorder(), kKnobOutlineWidth));
     painter.setBrush(Qt::white);
-    painter.drawEllipse(QRectF(fill, centreY - knob / 2.0, knob, knob).adjusted(inset, inset, -inset, -inset));
+    const QRectF knobRect(fill, centreY - knob / 2.0, knob, knob);
+    painter.drawEllipse(knobRect.adjusted(inset, inset, -inset, -inset));
+    if (showsKeyboardFocus(*this)) paintFocusRing(painter, knobRect, knob / 2.0, ModalPalette::accent());
 }
 
 }  // namespace vlt

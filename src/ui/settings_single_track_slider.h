@@ -8,9 +8,11 @@ namespace vlt {
 // A painted slider of one track: the track runs from the knob's centre at the lower
 // bound to its centre at the upper bound, the accent fill ends under the knob's centre.
 // A press or a drag anywhere on it sets the value under the pointer, snapped to the
-// step (halves away from zero). Assistive technologies see a standard slider with the
-// same value, range and step. Setting the value from outside is silent; only the
-// user's moves are reported, on every change.
+// step (halves away from zero). The keyboard moves it too, once Tab brought it there: the
+// arrow keys by one step, Page Up and Page Down by a tenth of the range, Home and End to
+// the ends. Assistive technologies see a standard slider with the same value, range and
+// step. Setting the value from outside is silent; only the user's moves are reported,
+// on every change.
 class SettingsSingleTrackSlider final : public QWidget {
     Q_OBJECT
 
@@ -54,9 +56,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void dragTo(double x);
+    // The value a key moves to; none for a key that does not move the slider.
+    std::optional<double> keyTarget(int key) const;
 
     Configuration configuration_;
     double value_ = 0.0;

@@ -92,13 +92,20 @@ TEST(SettingsDialogRoadTest, EditsReachTheSettingsFileAndTheDialogClosesWithEsca
     SettingsSingleTrackSlider* slider = modal->performanceSection()->slider();
     QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(8, slider->height() / 2));
     EXPECT_EQ(modal->performanceSection()->numberField()->text(), "500");
+    // From the number field, Tab reaches the slider, whose keys write the size too.
+    modal->performanceSection()->numberField()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), slider);
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(modal->performanceSection()->numberField()->text(), "501");
+    QTRY_COMPARE_WITH_TIMEOUT(readJson(settingsPath).value("maximumImageSide").toInt(), 501, 3000);
     modal->rail()->entry(SettingsSection::language)->click();
     modal->languageSection()->option(AppLanguage::turkish)->click();
     EXPECT_EQ(QSettings(languagePath, QSettings::IniFormat).value("AppleLanguages").toStringList(),
               QStringList{QStringLiteral("tr")});
 
     QTest::keyClick(modal->rail()->entry(SettingsSection::language), Qt::Key_Escape);
-    EXPECT_EQ(readJson(settingsPath).value("maximumImageSide").toInt(), 500);
+    EXPECT_EQ(readJson(settingsPath).value("maximumImageSide").toInt(), 501);
     QTRY_VERIFY_WITH_TIMEOUT(view->overlay(AppOverlayLayer::settings) == nullptr, 2000);
     EXPECT_FALSE(model.settingsState().activeSettingsSection.has_value());
     EXPECT_TRUE(view->baseScreenWidget()->isEnabled());

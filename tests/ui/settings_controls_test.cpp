@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QApplication>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -86,6 +87,39 @@ TEST(SettingsSingleTrackSliderTest, DrawsFillUpToTheKnobAndReportsEveryDragStep)
     EXPECT_TRUE(near(image.pixelColor(90, 10), overWhite(ModalPalette::fieldBorder(), 0.55)));
     EXPECT_TRUE(near(image.pixelColor(58, 10), Qt::white));
     EXPECT_TRUE(near(image.pixelColor(30, 3), Qt::white));
+}
+
+// Tab brings the keyboard to the slider, which then shows its focus on the knob; the
+// arrows move it by a step, the page keys by a tenth of the range, Home and End to the
+// ends, each move reported once; at an end nothing more is reported.
+TEST(SettingsSingleTrackSliderTest, TheKeyboardReachesAndMovesIt) {
+    QWidget window;
+    auto* column = new QVBoxLayout(&window);
+    auto* before = new QLineEdit(&window);
+    auto* slider = new SettingsSingleTrackSlider(range(0.0, 100.0), &window);
+    column->addWidget(before);
+    column->addWidget(slider);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    before->setFocus();
+    slider->setValue(50.0);
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_TRUE(slider->hasFocus());
+    slider->resize(116, 20);
+    const double knobLeft = 50.0 + 1.0;
+    EXPECT_TRUE(near(renderOnWhite(*slider).pixelColor(static_cast<int>(knobLeft), 10), ModalPalette::accent()));
+
+    QSignalSpy edits(slider, &SettingsSingleTrackSlider::valueEdited);
+    const std::pair<Qt::Key, double> moves[] = {{Qt::Key_Right, 51.0},    {Qt::Key_Down, 50.0}, {Qt::Key_PageUp, 60.0},
+                                                {Qt::Key_PageDown, 50.0}, {Qt::Key_End, 100.0}, {Qt::Key_Up, 100.0},
+                                                {Qt::Key_Home, 0.0},      {Qt::Key_Left, 0.0}};
+    for (const auto& [key, value] : moves) {
+        QTest::keyClick(slider, key);
+        EXPECT_EQ(slider->value(), value) << key;
+    }
+    EXPECT_EQ(edits.count(), 6);
+    QTest::keyClick(slider, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(slider->value(), 0.0);
 }
 
 TEST(SettingsSingleTrackSliderTest, AssistiveTechnologiesSeeASliderWithValueRangeAndStep) {
