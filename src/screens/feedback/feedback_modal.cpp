@@ -253,6 +253,14 @@ void FeedbackModal::refresh() {
     sendingButton_->setVisible(phase_ == Phase::sending);
     closeButton_->setVisible(phase_ == Phase::received);
     closeButton_->setEnabled(usable);
+
+    // Send hides while the feedback goes out, and the keyboard it had is left on the sheet
+    // itself; once the form is back or the thanks show, it goes to the footer's button.
+    QPushButton* footerButton =
+        phase_ == Phase::form ? sendButton_ : (phase_ == Phase::received ? closeButton_ : nullptr);
+    const QWidget* focused = window()->focusWidget();
+    const bool isAdrift = focused == this || (focused != nullptr && isAncestorOf(focused) && !focused->isVisible());
+    if (footerButton != nullptr && usable && isAdrift) footerButton->setFocus(Qt::OtherFocusReason);
 }
 
 void FeedbackModal::close() {

@@ -75,6 +75,26 @@ TEST_F(FeedbackModalTest, FormSendingReceivedAndAFailedSendFollowTheModel) {
         EXPECT_TRUE(!label->isVisible() || label->height() >= label->heightForWidth(label->width()));
 }
 
+// Send hides while the feedback goes out; the keyboard that was on it finds the footer's
+// button again after a failed send and after the thanks, instead of staying on the sheet
+// itself, where nothing shows it and Tab starts over.
+TEST_F(FeedbackModalTest, TheKeyboardReturnsToTheFooterAfterSending) {
+    QTest::keyClicks(modal->messageEditor(), QStringLiteral("Too slow"));
+    modal->sendButton()->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);
+    ASSERT_EQ(modal->phase(), Phase::sending);
+    answer(makeError<FeedbackSubmissionFailure>(FeedbackSubmissionFailure::Case::sendFailed));
+    ASSERT_EQ(modal->phase(), Phase::form);
+    EXPECT_EQ(QApplication::focusWidget(), modal->sendButton());
+
+    press(Qt::Key_Return);
+    answer(VoidResult());
+    ASSERT_EQ(modal->phase(), Phase::received);
+    EXPECT_EQ(QApplication::focusWidget(), modal->closeButton());
+    press(Qt::Key_Return);
+    EXPECT_TRUE(modal->isClosing());
+}
+
 TEST_F(FeedbackModalTest, EscapeClosesOnceAndNeverWhileSending) {
     QTest::keyClicks(modal->messageEditor(), QStringLiteral("Great"));
     modal->sendButton()->click();
