@@ -11,7 +11,7 @@
 #include "base/application_folders.h"
 #include "base/cancellation_error.h"
 #include "base/precondition.h"
-#include "output/share/share_root_folder.h"
+#include "base/private_folder.h"
 #include "output/still/still_image_file_naming.h"
 #include "output/still/still_image_output_failure.h"
 #include "platform/image_io/image_encoding.h"
@@ -38,7 +38,7 @@ public:
     WorkingFolder& operator=(const WorkingFolder&) = delete;
     ~WorkingFolder() {
         // A removal that fails is left to the sweep of a later launch.
-        if (!kept_) ShareRootFolder::removeEntry(root_, name_);
+        if (!kept_) PrivateFolder::removeEntry(root_, name_);
     }
     void keep() { kept_ = true; }
 
@@ -100,8 +100,8 @@ Result<ShareImagePayload> ShareImagePayloadStore::preparePayload(const QImage& i
     if (!isValidBaseName(baseName))
         return StillImageOutputFailure::make(StillImageOutputFailure::Case::invalidBaseName);
 
-    const ShareRootFolder root = ShareRootFolder::open(root_, true);
-    if (root.status() != ShareRootFolder::Status::opened) {
+    const PrivateFolder root = PrivateFolder::open(root_, true);
+    if (root.status() != PrivateFolder::Status::opened) {
         return failure(ShareImageFailure::Case::temporaryLocationUnavailable);
     }
     const std::string folderName = QUuid::createUuid().toString(QUuid::WithoutBraces).toLower().toStdString();
@@ -138,16 +138,16 @@ bool ShareImagePayloadStore::removeWorkingDirectory(const std::filesystem::path&
     const std::filesystem::path folder = normalized(workingDirectory, error);
     if (error || folder == root || folder.parent_path() != root) return false;
 
-    const ShareRootFolder opened = ShareRootFolder::open(root_, false);
-    if (opened.status() == ShareRootFolder::Status::missing) return true;
-    if (opened.status() != ShareRootFolder::Status::opened) return false;
-    return ShareRootFolder::removeEntry(opened.descriptor(), folder.filename().string());
+    const PrivateFolder opened = PrivateFolder::open(root_, false);
+    if (opened.status() == PrivateFolder::Status::missing) return true;
+    if (opened.status() != PrivateFolder::Status::opened) return false;
+    return PrivateFolder::removeEntry(opened.descriptor(), folder.filename().string());
 }
 
 void ShareImagePayloadStore::removeStaleWorkingDirectories(std::chrono::system_clock::time_point now,
                                                            std::stop_token stop) const {
-    const ShareRootFolder root = ShareRootFolder::open(root_, false);
-    if (root.status() != ShareRootFolder::Status::opened) return;
+    const PrivateFolder root = PrivateFolder::open(root_, false);
+    if (root.status() != PrivateFolder::Status::opened) return;
     const int listing = ::dup(root.descriptor());
     DIR* entries = listing >= 0 ? ::fdopendir(listing) : nullptr;
     if (entries == nullptr) {
@@ -169,7 +169,7 @@ void ShareImagePayloadStore::removeStaleWorkingDirectories(std::chrono::system_c
     ::closedir(entries);
     for (const std::string& name : stale) {
         if (stop.stop_requested()) return;
-        ShareRootFolder::removeEntry(root.descriptor(), name);
+        PrivateFolder::removeEntry(root.descriptor(), name);
     }
 }
 

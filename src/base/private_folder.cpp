@@ -1,4 +1,4 @@
-#include "output/share/share_root_folder.h"
+#include "base/private_folder.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -18,24 +18,24 @@ constexpr mode_t kOthersMayWrite = S_IWGRP | S_IWOTH;
 constexpr mode_t kOthersMayEnter = S_IRWXG | S_IRWXO;
 
 struct Opened {
-    ShareRootFolder::Status status;
+    PrivateFolder::Status status;
     FileDescriptor folder;
 };
 
 // A folder inside `parent`, opened without following a link; created first when asked.
 Opened openChild(int parent, const std::string& name, bool create) {
     if (create && ::mkdirat(parent, name.c_str(), kPrivateFolderMode) != 0 && errno != EEXIST) {
-        return {ShareRootFolder::Status::refused, {}};
+        return {PrivateFolder::Status::refused, {}};
     }
     FileDescriptor folder(::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!folder.isOpen()) {
-        return {errno == ENOENT ? ShareRootFolder::Status::missing : ShareRootFolder::Status::refused, {}};
+        return {errno == ENOENT ? PrivateFolder::Status::missing : PrivateFolder::Status::refused, {}};
     }
     struct stat status {};
     if (::fstat(folder.get(), &status) != 0 || !S_ISDIR(status.st_mode) || status.st_uid != ::geteuid()) {
-        return {ShareRootFolder::Status::refused, {}};
+        return {PrivateFolder::Status::refused, {}};
     }
-    return {ShareRootFolder::Status::opened, std::move(folder)};
+    return {PrivateFolder::Status::opened, std::move(folder)};
 }
 
 bool isGone(int folder, const std::string& name) {
@@ -45,7 +45,7 @@ bool isGone(int folder, const std::string& name) {
 
 }  // namespace
 
-ShareRootFolder ShareRootFolder::open(const std::filesystem::path& root, bool create) {
+PrivateFolder PrivateFolder::open(const std::filesystem::path& root, bool create) {
     const std::filesystem::path normal = root.lexically_normal();
     const std::filesystem::path rootPath = normal.has_filename() ? normal : normal.parent_path();
     const std::filesystem::path parentPath = rootPath.parent_path();
@@ -75,7 +75,7 @@ ShareRootFolder ShareRootFolder::open(const std::filesystem::path& root, bool cr
     return {Status::opened, std::move(opened.folder)};
 }
 
-bool ShareRootFolder::removeEntry(int folder, const std::string& name) {
+bool PrivateFolder::removeEntry(int folder, const std::string& name) {
     struct stat status {};
     if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) return errno == ENOENT;
     if (!S_ISDIR(status.st_mode)) return ::unlinkat(folder, name.c_str(), 0) == 0 || isGone(folder, name);

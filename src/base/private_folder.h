@@ -7,12 +7,13 @@
 
 namespace vlt {
 
-// The share root opened for use. Shared pictures are patients' photographs, so the
-// root must be the user's alone: its folder and the folder above it are real folders
-// (no symbolic links) owned by the user, the folder above writable by nobody else,
-// and the root itself is kept at mode 0700. Everything inside is then reached through
-// the open descriptor, never through a path that could be swapped.
-class ShareRootFolder {
+// A folder of the user's own, opened for use: what goes in it comes from patients'
+// photographs (shared pictures, decoded pixels), so it must be the user's alone: the
+// folder and the folder above it are real folders (no symbolic links) owned by the
+// user, the folder above writable by nobody else, and the folder itself is kept at mode
+// 0700. Everything inside is then reached through the open descriptor, never through a
+// path that could be swapped.
+class PrivateFolder {
 public:
     enum class Status {
         opened,
@@ -23,7 +24,7 @@ public:
     };
 
     // Creates the missing folders (0700) when asked to.
-    static ShareRootFolder open(const std::filesystem::path& root, bool create);
+    static PrivateFolder open(const std::filesystem::path& root, bool create);
 
     Status status() const { return status_; }
     int descriptor() const { return folder_.get(); }
@@ -34,7 +35,7 @@ public:
     static bool removeEntry(int folder, const std::string& name);
 
 private:
-    ShareRootFolder(Status status, FileDescriptor folder) : status_(status), folder_(std::move(folder)) {}
+    PrivateFolder(Status status, FileDescriptor folder) : status_(status), folder_(std::move(folder)) {}
 
     Status status_;
     FileDescriptor folder_;
