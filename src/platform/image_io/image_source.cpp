@@ -15,6 +15,7 @@
 
 #include "base/regular_file.h"
 #include "platform/image_io/bmp_vips_image.h"
+#include "platform/image_io/decoded_pixel_store.h"
 #include "platform/image_io/image_io_runtime.h"
 #include "platform/image_io/image_type_identifier.h"
 #include "platform/image_io/tiff_directory.h"
@@ -31,6 +32,8 @@ constexpr std::uint64_t kMaximumSamplesPerPixel = 5;
 // spare (measured at about forty with four workers).
 constexpr std::uint64_t kRowsHeldWhileDecoding = 64;
 constexpr std::uint64_t kBmpRowIndexBytesPerRow = 32;
+constexpr std::uint64_t kTiffUncompressed = 1;
+constexpr int kRowsPerWalkStep = 256;
 
 // libvips drops a decoder's failure in some multi-threaded vertical reductions, but
 // its error text stays in the one process-wide error buffer. Decodes therefore run
@@ -399,6 +402,21 @@ Result<VipsImageRef, ImageSourceFailure> openPixels(Decoder decoder, const std::
     return image;
 }
 
+// A decoder that reads in sequence reaches the first row of a crop by decoding every
+// row above it in one piece: gigabytes, for a crop far down a giant source. Walked
+// down a few rows at a time, it holds no more than while decoding the crop itself.
+bool walkDownTo(VipsImage* image, int top) {
+    if (top == 0 || !vips_image_is_sequential(image)) return true;
+    VipsRegion* region = vips_region_new(image);
+    bool walked = true;
+    for (int y = 0; walked && y < top; y += kRowsPerWalkStep) {
+        const VipsRect rows{0, y, 1, std::min(kRowsPerWalkStep, top - y)};
+        walked = vips_region_prepare(region, &rows) == 0;
+    }
+    g_object_unref(region);
+    return walked && !decoderReportedError();
+}
+
 // Crops in the (possibly shrunk) stored picture.
 StepResult cropStored(VipsImageRef& image, const RenderPlan& plan) {
     const std::int64_t loadedWidth = vips_image_get_width(image.get());
@@ -413,6 +431,7 @@ StepResult cropStored(VipsImageRef& image, const RenderPlan& plan) {
     const std::int64_t bottom =
         std::clamp<std::int64_t>(roundedCoordinate(double(crop.y + crop.height) * fy), top + 1, loadedHeight);
     const bool whole = left == 0 && top == 0 && right == loadedWidth && bottom == loadedHeight;
+    if (!walkDownTo(image.get(), int(top))) return ImageSourceFailure::decodeFailed;
     if (whole || step(image, [&](VipsImage* in, VipsImage** out) {
             return vips_extract_area(in, out, int(left), int(top), int(right - left), int(bottom - top), nullptr);
         })) {
@@ -488,6 +507,83 @@ Result<QImage, ImageSourceFailure> computePixels(VipsImageRef& image, ImageOrien
     return *std::move(result);
 }
 
+// The header's limits, then the request in the stored picture.
+Result<std::pair<Decoder, RenderPlan>, ImageSourceFailure> checkedPlan(const std::optional<std::string>& typeIdentifier,
+                                                                       const std::optional<ImageProperties>& properties,
+                                                                       std::uint64_t samplesPerPixel,
+                                                                       std::uint64_t decoderBufferBytes,
+                                                                       const ImageRenderRequest& request) {
+    const std::optional<Decoder> decoder = decoderFor(typeIdentifier);
+    if (!decoder) return ImageSourceFailure::unknownType;
+    if (!properties) return ImageSourceFailure::noImage;
+    if (samplesPerPixel > kMaximumSamplesPerPixel) return ImageSourceFailure::unsupportedLayout;
+    if (decoderBufferBytes > kMaximumDecoderBufferBytes) return ImageSourceFailure::tooLargeToDecode;
+    const std::optional<RenderPlan> plan = planRender(*decoder, *properties, request);
+    if (!plan) return ImageSourceFailure::invalidRequest;
+    return std::pair{*decoder, *plan};
+}
+
+StoredRenderShape shapeOf(const RenderPlan& plan) {
+    return {plan.storedCrop, plan.outputWidth, plan.outputHeight, plan.shrink};
+}
+
+// Everything after the decoder: crop, scale, colour, pixels.
+Result<QImage, ImageSourceFailure> finishRender(VipsImageRef image, const RenderPlan& plan,
+                                                const ImageRenderRequest& request) {
+    if (auto cropped = cropStored(image, plan); !cropped) return cropped.error();
+    const bool hasAlpha = vips_image_hasalpha(image.get()) != 0;
+    if (auto scaled = scaleToOutput(image, plan, hasAlpha); !scaled) return scaled.error();
+    if (auto converted = convertColour(image, hasAlpha); !converted) return converted.error();
+    return computePixels(image, plan.total, request.outputWidth, request.outputHeight);
+}
+
+// The kept picture, turned from the orientation it was rendered in to `total`: the
+// same pixels, moved.
+Result<QImage, ImageSourceFailure> turnedRender(const ImageDecodeCache& cache, ImageOrientation total) {
+    const QImage& rendered = cache.rendered();
+    const ImageOrientation turn = total.after(cache.renderedOrientation().inverse());
+    if (turn == ImageOrientation{}) return rendered;
+    if (rendered.format() != QImage::Format_RGBA8888_Premultiplied || rendered.bytesPerLine() != rendered.width() * 4) {
+        return ImageSourceFailure::processingFailed;
+    }
+    VipsImageRef image(vips_image_new_from_memory(rendered.constBits(), size_t(rendered.sizeInBytes()),
+                                                  rendered.width(), rendered.height(), 4, VIPS_FORMAT_UCHAR));
+    if (!image || !applyOrientation(image, turn)) {
+        vips_error_clear();
+        return ImageSourceFailure::processingFailed;
+    }
+    std::optional<QImage> result = toQImage(image);
+    if (!result) return ImageSourceFailure::processingFailed;
+    return *std::move(result);
+}
+
+// Keeping the decoded pixels pays where they hold more than the rendered picture and
+// decoding them again costs much more than reading them back: compressed data. An
+// uncompressed file is read back as fast as a copy of it would be. A JPEG is kept only
+// when its decoder shrank it: at full scale, writing its pixels costs about a tenth of
+// the import, which must stay level with the thumbnailer, while decoding it again is
+// quick; shrunk, the pixels are a quarter or less of what was decoded.
+bool worthKeeping(Decoder decoder, const std::string& path, VipsImage* decoded, const RenderPlan& plan) {
+    const auto decodedPixels =
+        std::uint64_t(vips_image_get_width(decoded)) * std::uint64_t(vips_image_get_height(decoded));
+    if (decodedPixels <= std::uint64_t(plan.outputWidth) * std::uint64_t(plan.outputHeight)) return false;
+    switch (decoder) {
+    case Decoder::jpeg:
+        return plan.shrink > 1;
+    case Decoder::png:
+    case Decoder::heif:
+        return true;
+    case Decoder::tiff: {
+        const auto directory = TiffDirectory::readFile(path);
+        return directory &&
+               directory->integer(TiffDirectory::kCompressionTag).value_or(kTiffUncompressed) != kTiffUncompressed;
+    }
+    case Decoder::bmp:
+        return false;
+    }
+    return false;
+}
+
 }  // namespace
 
 Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& path) {
@@ -502,6 +598,7 @@ Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& pat
 
     ImageSource source;
     source.path_ = path;
+    source.identity_ = FileIdentity::ofDescriptor(file.descriptor());
     const std::lock_guard lock(decodeMutex());
     vips_error_clear();
     source.typeIdentifier_ = sniffImageTypeIdentifier(std::span(head.data(), headLength));
@@ -544,8 +641,7 @@ Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& pat
     return source;
 }
 
-Result<QImage, ImageSourceFailure> ImageSource::thumbnail(std::int64_t maxPixelSize) const {
-    if (!properties_) return ImageSourceFailure::noImage;
+ImageRenderRequest ImageSource::thumbnailRequest(std::int64_t maxPixelSize) const {
     const auto orientation = ImageOrientation::fromExifCode(
         std::int32_t(std::clamp<std::int64_t>(properties_->orientation.value_or(1), 0, 9)));
     std::int64_t width = properties_->pixelWidth;
@@ -564,35 +660,85 @@ Result<QImage, ImageSourceFailure> ImageSource::thumbnail(std::int64_t maxPixelS
         request.outputWidth = std::max<std::int64_t>(roundedCoordinate(scale * double(width)), 1);
         request.outputHeight = std::max<std::int64_t>(roundedCoordinate(scale * double(height)), 1);
     }
-    return render(request);
+    return request;
 }
 
-Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest& request) const {
-    ensureImageIORuntime();
-    // 1. What the header allows, before a pixel is decoded.
-    const std::optional<Decoder> decoder = decoderFor(typeIdentifier_);
-    if (!decoder) return ImageSourceFailure::unknownType;
+Result<QImage, ImageSourceFailure> ImageSource::thumbnail(std::int64_t maxPixelSize) const {
     if (!properties_) return ImageSourceFailure::noImage;
-    if (samplesPerPixel_ > kMaximumSamplesPerPixel) return ImageSourceFailure::unsupportedLayout;
-    if (decoderBufferBytes_ > kMaximumDecoderBufferBytes) return ImageSourceFailure::tooLargeToDecode;
+    return render(thumbnailRequest(maxPixelSize));
+}
 
-    // 2. The request, in the stored picture.
-    const std::optional<RenderPlan> plan = planRender(*decoder, *properties_, request);
-    if (!plan) return ImageSourceFailure::invalidRequest;
+Result<ImageSource::KeptThumbnail, ImageSourceFailure> ImageSource::thumbnailKeepingDecode(
+    std::int64_t maxPixelSize) const {
+    ensureImageIORuntime();
+    if (!properties_) return ImageSourceFailure::noImage;
+    const ImageRenderRequest request = thumbnailRequest(maxPixelSize);
+    auto planned = checkedPlan(typeIdentifier_, properties_, samplesPerPixel_, decoderBufferBytes_, request);
+    if (!planned) return planned.error();
+    const auto& [decoder, plan] = planned.value();
 
-    // 3-6. One pipeline from the file to the result.
     const std::lock_guard lock(decodeMutex());
     vips_error_clear();
-    auto opened = openPixels(*decoder, path_, *plan);
+    auto opened = openPixels(decoder, path_, plan);
     if (!opened) return opened.error();
     VipsImageRef image = std::move(opened).value();
-    if (auto cropped = cropStored(image, *plan); !cropped) return cropped.error();
-    const bool hasAlpha = vips_image_hasalpha(image.get()) != 0;
-    if (auto scaled = scaleToOutput(image, *plan, hasAlpha); !scaled) return scaled.error();
-    if (auto converted = convertColour(image, hasAlpha); !converted) return converted.error();
+    // Declared before the pipeline that writes into it, so that it outlives it.
+    std::shared_ptr<DecodedPixelStore> store;
+    if (worthKeeping(decoder, path_, image.get(), plan)) store = DecodedPixelStore::reserveFor(image.get());
+    if (store) image = store->tee(std::move(image));
+    auto rendered = finishRender(std::move(image), plan, request);
+    if (!rendered) return rendered.error();
 
-    // 7. The pixels.
-    return computePixels(image, plan->total, request.outputWidth, request.outputHeight);
+    KeptThumbnail kept;
+    kept.image = std::move(rendered).value();
+    // A file written while it was decoded may have given part old, part new pixels.
+    if (identity_ && FileIdentity::ofPath(path_) == identity_) {
+        const bool keepsPixels = store && store->isComplete();
+        kept.cache = std::make_shared<const ImageDecodeCache>(*identity_, shapeOf(plan), plan.total, kept.image,
+                                                              keepsPixels ? std::move(store) : nullptr, plan.shrink);
+    }
+    return kept;
+}
+
+Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest& request, const ImageDecodeCache* cache,
+                                                       RenderOrigin* origin) const {
+    RenderOrigin ignored = RenderOrigin::file;
+    RenderOrigin& from = origin != nullptr ? *origin : ignored;
+    from = RenderOrigin::file;
+    ensureImageIORuntime();
+    // 1-2. What the header allows, before a pixel is decoded, and the request in the
+    //      stored picture.
+    auto planned = checkedPlan(typeIdentifier_, properties_, samplesPerPixel_, decoderBufferBytes_, request);
+    if (!planned) return planned.error();
+    const auto& [decoder, plan] = planned.value();
+
+    const std::lock_guard lock(decodeMutex());
+    vips_error_clear();
+    // 3. What an earlier decode of this same, unchanged file kept: the picture it
+    //    rendered, when that is this one in another turn, else the decoded pixels at
+    //    the scale this render would decode. Whatever fails there is decoded anew.
+    if (cache != nullptr && identity_ && cache->source() == *identity_) {
+        if (cache->renderedShape() == shapeOf(plan)) {
+            if (auto turned = turnedRender(*cache, plan.total)) {
+                from = RenderOrigin::keptPicture;
+                return turned;
+            }
+        }
+        if (cache->pixels() != nullptr && cache->pixelShrink() == plan.shrink) {
+            if (VipsImageRef kept = cache->pixels()->image()) {
+                if (auto result = finishRender(std::move(kept), plan, request)) {
+                    from = RenderOrigin::keptPixels;
+                    return result;
+                }
+            }
+            vips_error_clear();
+        }
+    }
+
+    // 4-7. One pipeline from the file to the result.
+    auto opened = openPixels(decoder, path_, plan);
+    if (!opened) return opened.error();
+    return finishRender(std::move(opened).value(), plan, request);
 }
 
 }  // namespace vlt

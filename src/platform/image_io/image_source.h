@@ -1,17 +1,30 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include <QImage>
 
+#include "base/file_identity.h"
 #include "base/result.h"
+#include "platform/image_io/image_decode_cache.h"
 #include "platform/image_io/image_properties.h"
 #include "platform/image_io/image_render_request.h"
 #include "platform/image_io/image_source_failure.h"
 
 namespace vlt {
+
+// Where a render's pixels came from.
+enum class RenderOrigin {
+    // Decoded from the file.
+    file,
+    // The picture an earlier decode rendered, turned.
+    keptPicture,
+    // The pixels an earlier decode kept.
+    keptPixels,
+};
 
 // An image file opened for reading: its content type and header, and the decodes
 // made from it. Every decode streams from the file: it shrinks while loading where the
@@ -37,11 +50,26 @@ public:
     // image data, never from an embedded thumbnail.
     Result<QImage, ImageSourceFailure> thumbnail(std::int64_t maxPixelSize) const;
 
-    // Decode, orientations, crop and scale in one streamed pipeline.
-    Result<QImage, ImageSourceFailure> render(const ImageRenderRequest& request) const;
+    // The thumbnail, and what its decode keeps for later renders of the same file.
+    struct KeptThumbnail {
+        QImage image;
+        std::shared_ptr<const ImageDecodeCache> cache;
+    };
+    Result<KeptThumbnail, ImageSourceFailure> thumbnailKeepingDecode(std::int64_t maxPixelSize) const;
+
+    // Decode, orientations, crop and scale in one streamed pipeline. With the cache of
+    // an earlier decode of this same file, unchanged since, the request is answered
+    // from what that decode kept where it can be, byte for byte as from the file.
+    Result<QImage, ImageSourceFailure> render(const ImageRenderRequest& request,
+                                              const ImageDecodeCache* cache = nullptr,
+                                              RenderOrigin* origin = nullptr) const;
 
 private:
+    ImageRenderRequest thumbnailRequest(std::int64_t maxPixelSize) const;
+
     std::string path_;
+    // The file as it was opened; none when it could not be asked.
+    std::optional<FileIdentity> identity_;
     std::optional<std::string> typeIdentifier_;
     std::optional<ImageProperties> properties_;
     // Decoder details read with the header.

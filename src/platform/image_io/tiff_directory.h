@@ -20,6 +20,7 @@ public:
     static constexpr std::uint16_t kImageWidthTag = 256;
     static constexpr std::uint16_t kImageLengthTag = 257;
     static constexpr std::uint16_t kBitsPerSampleTag = 258;
+    static constexpr std::uint16_t kCompressionTag = 259;
     static constexpr std::uint16_t kOrientationTag = 274;
     static constexpr std::uint16_t kSamplesPerPixelTag = 277;
     static constexpr std::uint16_t kRowsPerStripTag = 278;

@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "platform/image_io/test_image_fixtures.h"
@@ -164,6 +165,27 @@ TEST_F(ImageSourceTest, RefusesAnInterlacedPngWhoseWholeImageBufferIsTooLarge) {
     ASSERT_TRUE(source.ok());
     ASSERT_EQ(source.value().imageCount(), 1);
     EXPECT_EQ(source.value().thumbnail(4096).error(), ImageSourceFailure::tooLargeToDecode);
+}
+
+// A decoder that reads in sequence must pass every row above a crop; taken in one piece,
+// 20,000 rows of 20,000 grey pixels would be 400 MB.
+TEST_F(ImageSourceTest, ACropFarDownAGiantSourceHoldsOnlyAFewRowsAtATime) {
+    const std::string tall = path("tall.png");
+    ASSERT_TRUE(test::writeLargeGreyPng(QString::fromStdString(tall), 20000, 20100));
+    const auto source = ImageSource::open(tall);
+    ASSERT_TRUE(source.ok());
+    ImageRenderRequest request;
+    request.crop = {9900, 20000, 100, 100};
+    request.outputWidth = 100;
+    request.outputHeight = 100;
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    const auto rendered = source.value().render(request);
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    ASSERT_TRUE(rendered.ok());
+    EXPECT_EQ(rendered.value().pixelColor(50, 50), QColor(0, 0, 0));
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 100 * 1024);
 }
 
 }  // namespace

@@ -177,6 +177,7 @@ bool writeWithVips(const QImage& image, const QString& path, const VipsFixtureOp
     if (options.interlaced) settings << "interlace";
     if (options.palette) settings << "palette";
     if (options.tiled) settings.append({"tile", "tile_width=64", "tile_height=64"});
+    if (options.compressed) settings.append({"compression=lzw", "predictor=horizontal"});
     const QByteArray file = (path + "[" + settings.join(',') + "]").toLocal8Bit();
     const int status = ok ? vips_image_write_to_file(current, file.constData(), nullptr) : -1;
     if (current != nullptr) g_object_unref(current);

@@ -48,6 +48,8 @@ struct VipsFixtureOptions {
     bool palette = false;
     bool interlaced = false;
     bool tiled = false;
+    // TIFF only: LZW with the horizontal predictor instead of no compression.
+    bool compressed = false;
 };
 // The format follows the suffix (.jpg, .png, .tif, .heic). False when it cannot be written.
 bool writeWithVips(const QImage& image, const QString& path, const VipsFixtureOptions& options = {});

@@ -1,0 +1,212 @@
+// GLib names a struct member "signals", which Qt defines as a keyword: libvips comes
+// before any Qt header.
+#include "platform/image_io/decoded_pixel_store.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "platform/image_io/image_source.h"
+#include "platform/image_io/test_image_fixtures.h"
+
+namespace vlt {
+namespace {
+
+// Quadrants under a fine grain, so that every resampling step shows in the bytes.
+QImage grainedImage(int width, int height) {
+    QImage image = test::fourColourImage(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            const int grain = int((std::uint32_t(x) * 2654435761u ^ std::uint32_t(y) * 40503u) >> 27) - 16;
+            image.setPixelColor(
+                x, y,
+                QColor(std::clamp(colour.red() + grain, 0, 255), std::clamp(colour.green() - grain, 0, 255),
+                       std::clamp(colour.blue() + grain / 2, 0, 255), colour.alpha()));
+        }
+    }
+    return image;
+}
+
+ImageRenderRequest requestFor(PixelRect crop, std::int64_t width, std::int64_t height, int encoded = 1, int user = 1) {
+    ImageRenderRequest request;
+    request.encodedOrientation = ImageOrientation::fromExifCode(encoded);
+    request.userOrientation = ImageOrientation::fromExifCode(user);
+    request.crop = crop;
+    request.outputWidth = width;
+    request.outputHeight = height;
+    return request;
+}
+
+class ImageDecodeCacheTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(directory_.isValid());
+        // The store's private folder goes under a cache folder of the test's own.
+        previousCacheHome_ = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", directory_.filePath("cache").toLocal8Bit());
+    }
+    void TearDown() override { qputenv("XDG_CACHE_HOME", previousCacheHome_); }
+
+    std::string writeVips(const QString& name, const QImage& image, const test::VipsFixtureOptions& options = {}) {
+        EXPECT_TRUE(test::writeWithVips(image, directory_.filePath(name), options)) << name.toStdString();
+        return directory_.filePath(name).toStdString();
+    }
+    QString storeFolder() const { return directory_.filePath("cache/Veltrano/Decoded"); }
+
+    QTemporaryDir directory_;
+    QByteArray previousCacheHome_;
+};
+
+// Whatever the kept decode answers must be what the file gives: the same bytes.
+TEST_F(ImageDecodeCacheTest, EveryRenderFromWhatWasKeptEqualsANewDecodeByteForByte) {
+    const QImage picture = grainedImage(240, 160);
+    const struct {
+        const char* name;
+        test::VipsFixtureOptions options;
+        bool keepsPixels;
+    } sources[] = {
+        {"photo.png", {}, true},
+        {"alpha.png", {.keepAlpha = true}, true},
+        {"deep.png", {.sixteenBit = true}, true},
+        {"photo.jpg", {.orientation = 6}, false},
+        {"lzw.tif", {.compressed = true}, true},
+        {"plain.tif", {}, false},
+        {"photo.heic", {}, true},
+    };
+    // Whole pictures in every turn, the preview's own size and others, crops at the
+    // decoded scale and below it.
+    const struct {
+        PixelRect crop;
+        std::int64_t width;
+        std::int64_t height;
+        int user;
+    } requests[] = {
+        {{0, 0, 240, 160}, 64, 43, 1},  {{0, 0, 240, 160}, 64, 43, 2},   {{0, 0, 160, 240}, 43, 64, 6},
+        {{0, 0, 240, 160}, 30, 20, 1},  {{0, 0, 240, 160}, 240, 160, 1}, {{30, 20, 150, 100}, 75, 50, 1},
+        {{100, 40, 61, 37}, 61, 37, 3}, {{0, 0, 110, 150}, 33, 71, 8},   {{5, 7, 40, 40}, 40, 40, 1},
+    };
+    for (const auto& source : sources) {
+        SCOPED_TRACE(source.name);
+        const bool turned = source.options.orientation == 6;
+        const std::string path =
+            writeVips(source.name, turned ? test::storedForExifOrientation(picture, 6) : picture, source.options);
+        const auto opened = ImageSource::open(path);
+        ASSERT_TRUE(opened.ok());
+        const ImageSource& file = opened.value();
+        auto kept = file.thumbnailKeepingDecode(64);
+        ASSERT_TRUE(kept.ok());
+        const std::shared_ptr<const ImageDecodeCache> cache = kept.value().cache;
+        ASSERT_TRUE(cache);
+        EXPECT_EQ(kept.value().image, file.thumbnail(64).value());
+        EXPECT_EQ(cache->pixels() != nullptr, source.keepsPixels);
+
+        for (const auto& row : requests) {
+            SCOPED_TRACE(testing::Message()
+                         << row.crop.x << "," << row.crop.y << " " << row.crop.width << "x" << row.crop.height << " → "
+                         << row.width << "x" << row.height << " user " << row.user);
+            const bool userSwaps = row.user >= 5;
+            // The crops above are in the upright picture, which user turns 6 and 8 stand on end.
+            if ((userSwaps ? row.crop.height : row.crop.width) > 240 - (userSwaps ? row.crop.y : row.crop.x)) continue;
+            const ImageRenderRequest request = requestFor(row.crop, row.width, row.height, turned ? 6 : 1, row.user);
+            RenderOrigin origin = RenderOrigin::file;
+            const auto fromCache = file.render(request, cache.get(), &origin);
+            const auto fromFile = file.render(request);
+            ASSERT_TRUE(fromCache.ok());
+            ASSERT_TRUE(fromFile.ok());
+            EXPECT_EQ(fromCache.value(), fromFile.value());
+            const bool isPreview = row.crop == PixelRect{0, 0, row.user >= 5 ? 160 : 240, row.user >= 5 ? 240 : 160} &&
+                                   std::max(row.width, row.height) == 64;
+            if (isPreview) {
+                EXPECT_EQ(origin, RenderOrigin::keptPicture);
+            } else if (source.keepsPixels) {
+                EXPECT_EQ(origin, RenderOrigin::keptPixels);
+            }
+        }
+    }
+}
+
+// A JPEG keeps what its decoder gave only when it shrank while decoding: renders at
+// that shrink come from it, renders that need more detail come from the file.
+TEST_F(ImageDecodeCacheTest, AJpegAnswersOnlyRendersAtTheShrinkItWasDecodedAt) {
+    const std::string path = writeVips("wide.jpg", grainedImage(512, 256));
+    const auto opened = ImageSource::open(path);
+    ASSERT_TRUE(opened.ok());
+    const auto cache = opened.value().thumbnailKeepingDecode(100).value().cache;  // shrunk by 2 while decoding
+    ASSERT_TRUE(cache && cache->pixels());
+    EXPECT_EQ(cache->pixelShrink(), 2);
+    RenderOrigin origin = RenderOrigin::file;
+    const auto halved = requestFor({0, 0, 400, 200}, 80, 40);
+    EXPECT_EQ(opened.value().render(halved, cache.get(), &origin).value(), opened.value().render(halved).value());
+    EXPECT_EQ(origin, RenderOrigin::keptPixels);
+    const auto detail = requestFor({100, 50, 200, 100}, 200, 100);
+    EXPECT_EQ(opened.value().render(detail, cache.get(), &origin).value(), opened.value().render(detail).value());
+    EXPECT_EQ(origin, RenderOrigin::file);
+}
+
+// Rewritten since it was decoded, the file is decoded again, even with the same size.
+TEST_F(ImageDecodeCacheTest, AFileWrittenSinceTheDecodeIsDecodedAgain) {
+    const std::string path = writeVips("photo.png", grainedImage(240, 160));
+    const auto before = ImageSource::open(path);
+    const auto cache = before.value().thumbnailKeepingDecode(64).value().cache;
+    ASSERT_TRUE(cache && cache->pixels());
+
+    // Replaced the way editors save: a new file renamed over the old one.
+    const std::string replacement = writeVips("new.png", grainedImage(240, 160).mirrored(true, false));
+    ASSERT_EQ(std::rename(replacement.c_str(), path.c_str()), 0);
+    const auto after = ImageSource::open(path);
+    RenderOrigin origin = RenderOrigin::keptPicture;
+    const auto whole = requestFor({0, 0, 240, 160}, 64, 43);
+    EXPECT_EQ(after.value().render(whole, cache.get(), &origin).value(), after.value().render(whole).value());
+    EXPECT_EQ(origin, RenderOrigin::file);
+    EXPECT_NE(after.value().render(whole).value(), cache->rendered());
+}
+
+// Pixels beyond what memory keeps go to a file that no name leads to, in a folder only
+// the user may enter: gone with the cache, and with a process that dies holding it.
+TEST_F(ImageDecodeCacheTest, LargePixelsLiveInAnUnlinkedFileOfThePrivateFolder) {
+    const int side = 3400;  // 3 bytes a pixel: a little above what memory keeps
+    const std::string path = writeVips("large.png", test::fourColourImage(side, side));
+    const auto opened = ImageSource::open(path);
+    ASSERT_TRUE(opened.ok());
+    const auto storesOpenIn = [](const QString& process) {
+        int count = 0;
+        for (const QFileInfo& entry : QDir(process + "/fd").entryInfoList(QDir::System | QDir::Files)) {
+            if (entry.symLinkTarget().contains("/Veltrano/Decoded/")) ++count;
+        }
+        return count;
+    };
+    const auto storeEntries = [this] {
+        return QDir(storeFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    };
+    {
+        const auto cache = opened.value().thumbnailKeepingDecode(256).value().cache;
+        ASSERT_TRUE(cache && cache->pixels());
+        EXPECT_FALSE(cache->pixels()->isInMemory());
+        EXPECT_EQ(storesOpenIn("/proc/self"), 1);
+        EXPECT_TRUE(storeEntries().isEmpty());
+        EXPECT_EQ(QFileInfo(storeFolder()).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                              QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+        const auto crop = requestFor({1000, 1000, 800, 600}, 800, 600);
+        EXPECT_EQ(opened.value().render(crop, cache.get()).value(), opened.value().render(crop).value());
+    }
+    EXPECT_EQ(storesOpenIn("/proc/self"), 0);
+
+    QProcess holder;
+    holder.start(VLT_DECODE_CACHE_HOLDER, {QString::fromStdString(path)});
+    ASSERT_TRUE(holder.waitForReadyRead(60'000));
+    ASSERT_EQ(holder.readLine().trimmed(), "kept");
+    EXPECT_EQ(storesOpenIn(QString("/proc/%1").arg(holder.processId())), 1);
+    holder.kill();
+    ASSERT_TRUE(holder.waitForFinished(10'000));
+    EXPECT_TRUE(storeEntries().isEmpty());
+}
+
+}  // namespace
+}  // namespace vlt
