@@ -14,6 +14,7 @@ CropDocument::CropDocument(const ImportedImage& importedImage, QObject* parent)
       encodedOrientation_(importedImage.encodedOrientation),
       previewSize_(importedImage.previewSize),
       previewImage_(importedImage.previewImage),
+      decodeCache_(importedImage.decodeCache),
       selection_(importedImage.exifOrientedSize, kMinimumCropSize) {}
 
 void CropDocument::setSelection(const CropSelection& selection) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include <QImage>
 #include <QObject>
@@ -33,6 +34,11 @@ public:
     std::int32_t encodedOrientation() const { return encodedOrientation_; }
     ImageSize previewSize() const { return previewSize_; }
     const QImage& previewImage() const { return previewImage_; }
+    // What the import's decode kept, for the editing canvas; may be none.
+    const std::shared_ptr<const ImageDecodeCache>& decodeCache() const { return decodeCache_; }
+    // Once the canvas is made nothing else needs it: its memory and its temporary file
+    // go now rather than with the document.
+    void releaseDecodeCache() { decodeCache_.reset(); }
 
     const CropSelection& selection() const { return selection_; }
     // Stores the whole value; observers hear of it only when any field differs.
@@ -54,6 +60,7 @@ private:
     std::int32_t encodedOrientation_;
     ImageSize previewSize_;
     QImage previewImage_;
+    std::shared_ptr<const ImageDecodeCache> decodeCache_;
     CropSelection selection_;
 };
 

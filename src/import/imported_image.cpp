@@ -63,12 +63,12 @@ Result<ImportedImage, ImageImportFailure> ImportedImage::load(const QUrl& url, S
     const std::int32_t orientation = storedOrientation(properties.orientation);
 
     // 7-8. The upright preview, decoded from the image data itself.
-    auto thumbnail = source.thumbnail(kMaximumPreviewSide);
+    auto thumbnail = source.thumbnailKeepingDecode(kMaximumPreviewSide);
     if (!thumbnail) {
         const bool tooLarge = thumbnail.error() == ImageSourceFailure::tooLargeToDecode;
         return failure(tooLarge ? ImageImportFailure::Case::tooLarge : ImageImportFailure::Case::corrupted);
     }
-    std::optional<QImage> preview = makeSRGBPreview(thumbnail.value());
+    std::optional<QImage> preview = makeSRGBPreview(thumbnail.value().image);
     if (!preview) return failure(ImageImportFailure::Case::corrupted);
 
     // 9. The record.
@@ -81,6 +81,7 @@ Result<ImportedImage, ImageImportFailure> ImportedImage::load(const QUrl& url, S
     image.encodedOrientation = orientation;
     image.previewSize = {preview->width(), preview->height()};
     image.previewImage = *std::move(preview);
+    image.decodeCache = std::move(thumbnail).value().cache;
     return image;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include <QImage>
@@ -14,6 +15,8 @@
 #include "import/supported_image_format.h"
 
 namespace vlt {
+
+class ImageDecodeCache;
 
 // One opened photograph: the facts of its header and an upright preview.
 struct ImportedImage {
@@ -31,6 +34,9 @@ struct ImportedImage {
     // Upright, at most kMaximumPreviewSide on its longer side, 8-bit sRGB with
     // premultiplied alpha (QImage::Format_RGBA8888_Premultiplied).
     QImage previewImage;
+    // What the preview's decode kept for the editing canvas, which is made later from
+    // the same file; none when the file changed while it was decoded.
+    std::shared_ptr<const ImageDecodeCache> decodeCache;
 
     static constexpr std::int64_t kMaximumSide = 100'000;
     static constexpr std::int64_t kMaximumPixelCount = 1'000'000'000;

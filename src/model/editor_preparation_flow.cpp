@@ -119,6 +119,7 @@ void EditorPreparationFlow::didFinish(AppModel* model, const Run& run, const Sha
         state.editorSession = std::move(session);
         state.isPreparingEditor = false;
     });
+    document->releaseDecodeCache();
     DiagnosticLog::editorPreparationSucceeded(run.operationId);
 }
 

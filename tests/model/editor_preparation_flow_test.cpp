@@ -164,6 +164,16 @@ TEST_F(EditorSourceTest, AReplacedFileIsRecognised) {
     EXPECT_EQ(failureCode(), "editor-source-changed");
     EXPECT_EQ(model().editorState().editorPreparationError,
               QStringLiteral("The source image changed after it was opened. Please open it again before editing."));
+    EXPECT_NE(model().importState().document->decodeCache(), nullptr) << "kept for the next try";
+}
+
+// What the import's decode kept serves only the canvas; the editor lets go of it.
+TEST_F(EditorSourceTest, WhatTheImportKeptIsLetGoOnceTheEditorOpens) {
+    const std::weak_ptr<const ImageDecodeCache> kept = model().importState().document->decodeCache();
+    ASSERT_FALSE(kept.expired());
+    goToEditor();
+    ASSERT_NE(model().editorState().editorSession, nullptr);
+    EXPECT_TRUE(kept.expired());
 }
 
 }  // namespace

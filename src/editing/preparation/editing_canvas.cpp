@@ -7,6 +7,9 @@ namespace vlt {
 
 EditingCanvas::EditingCanvas(QUuid id, EditingCanvasDescriptor descriptor, QImage image)
     : id_(id), descriptor_(std::move(descriptor)), image_(std::move(image)) {
+    // Made, the canvas needs nothing of the source's decode: it would hold its memory
+    // and temporary file for as long as the editor lives.
+    descriptor_.decodeCache.reset();
     VLT_PRECONDITION(descriptor_.canvasSize.width >= 1 && descriptor_.canvasSize.height >= 1,
                      "an editing canvas has at least one pixel on each side");
     VLT_PRECONDITION(image_.width() == descriptor_.canvasSize.width && image_.height() == descriptor_.canvasSize.height,
@@ -49,14 +52,15 @@ Result<SharedEditingCanvas, EditingCanvasPreparationFailure> EditingCanvas::prep
         return EditingCanvasPreparationFailure(Case::invalidCrop);
     }
 
-    // 6-8. One streamed decode, stretched exactly onto the canvas.
+    // 6-8. One streamed decode, stretched exactly onto the canvas, or what the
+    //      import's decode kept of this unchanged file.
     ImageRenderRequest request;
     request.encodedOrientation = encoded;
     request.userOrientation = user;
     request.crop = {left, top, right - left, bottom - top};
     request.outputWidth = descriptor.canvasSize.width;
     request.outputHeight = descriptor.canvasSize.height;
-    auto rendered = source.render(request);
+    auto rendered = source.render(request, descriptor.decodeCache.get());
     if (!rendered) {
         // A canvas the decoder cannot make is the crop's fault, not the photograph's.
         const bool badRequest = rendered.error() == ImageSourceFailure::invalidRequest;

@@ -33,6 +33,7 @@ Result<EditingCanvasDescriptor, EditingCanvasPreparationFailure> EditingCanvasDe
     descriptor.canvasSize = sourceCrop.size().fitting(maximumDimension);
     descriptor.sourceFingerprint = EditingSourceFingerprint{document.format(), document.encodedSize(),
                                                             document.exifOrientedSize(), document.encodedOrientation()};
+    descriptor.decodeCache = document.decodeCache();
     return descriptor;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include <QUrl>
@@ -14,6 +15,7 @@
 namespace vlt {
 
 class CropDocument;
+class ImageDecodeCache;
 
 // How the editing canvas is made from the source: plain values, so it can cross to
 // the background preparation.
@@ -29,13 +31,22 @@ struct EditingCanvasDescriptor {
     PixelAlignedCrop sourceCrop;
     ImageSize canvasSize;
     std::optional<EditingSourceFingerprint> sourceFingerprint;
+    // What the import's decode of the source kept; the canvas comes out the same with
+    // or without it, only sooner with it.
+    std::shared_ptr<const ImageDecodeCache> decodeCache;
 
     // Freezes the document's crop. Main thread; invalidCrop when the crop has no
     // whole pixel.
     static Result<EditingCanvasDescriptor, EditingCanvasPreparationFailure> make(const CropDocument& document,
                                                                                  std::int64_t maximumDimension);
 
-    friend bool operator==(const EditingCanvasDescriptor&, const EditingCanvasDescriptor&) = default;
+    // The decode cache describes no part of the canvas, so it is left out.
+    friend bool operator==(const EditingCanvasDescriptor& a, const EditingCanvasDescriptor& b) {
+        return a.sourceURL == b.sourceURL && a.encodedOrientation == b.encodedOrientation &&
+               a.userOrientation == b.userOrientation && a.currentImageSize == b.currentImageSize &&
+               a.sourceCrop == b.sourceCrop && a.canvasSize == b.canvasSize &&
+               a.sourceFingerprint == b.sourceFingerprint;
+    }
 };
 
 // The EXIF code of clockwise quarter turns (taken modulo 4) and a mirror:

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <QColorSpace>
 #include <QFile>
 #include <QTemporaryDir>
@@ -156,6 +158,56 @@ TEST_F(EditingCanvasPreparation, OrientationTableTurnsEveryCornerIntoPlace) {
             }
         }
     }
+}
+
+// A source wider than the preview: the import's decode keeps its pixels, and every
+// canvas made from them is the canvas a new decode of the file gives, byte for byte;
+// a file rewritten since is decoded anew.
+TEST_F(EditingCanvasPreparation, CanvasesFromWhatTheImportKeptAreTheCanvasesOfTheFile) {
+    QImage picture = test::fourColourImage(4400, 300);
+    for (int x = 0; x < picture.width(); x += 7) picture.setPixelColor(x, (x / 7) % 300, QColor(255, 255, 255));
+    ASSERT_TRUE(test::writeFile(path("wide.png"), test::pngBytes(picture)));
+    const auto document = test::openDocument(path("wide.png"));
+    ASSERT_TRUE(document && document->decodeCache());
+    const auto canvasOf = [](EditingCanvasDescriptor descriptor, bool keptDecode) {
+        if (!keptDecode) descriptor.decodeCache = nullptr;
+        return EditingCanvas::prepare(descriptor).value()->image();
+    };
+    const struct {
+        const char* name;
+        ImageRect crop;
+        int turns;
+        std::int64_t maximum;
+    } crops[] = {
+        {"whole, as previewed", {0, 0, 4400, 300}, 0, 4096}, {"whole, turned", {0, 0, 300, 4400}, 1, 4096},
+        {"whole, smaller", {0, 0, 4400, 300}, 0, 1000},      {"a part", {1000, 20, 2500, 250}, 0, 4096},
+        {"a small part", {3000, 100, 90, 60}, 2, 4096},
+    };
+    for (const auto& c : crops) {
+        SCOPED_TRACE(c.name);
+        CropSelection selection = document->selection();
+        selection.clockwiseQuarterTurns = c.turns;
+        selection.crop = c.crop;
+        document->setSelection(selection);
+        const EditingCanvasDescriptor descriptor = descriptorOf(*document, c.maximum);
+        const QImage kept = canvasOf(descriptor, true);
+        EXPECT_EQ(kept, canvasOf(descriptor, false));
+        if (c.turns == 0 && c.maximum == 4096 && c.crop.width == 4400) {
+            EXPECT_EQ(kept, document->previewImage());
+        }
+    }
+
+    CropSelection whole = document->selection();
+    whole.clockwiseQuarterTurns = 0;
+    whole.resetToFullImage();
+    document->setSelection(whole);
+    const EditingCanvasDescriptor before = descriptorOf(*document);
+    // Replaced the way editors save: a new file renamed over the old one.
+    ASSERT_TRUE(test::writeFile(path("new.png"), test::pngBytes(picture.mirrored(true, false))));
+    ASSERT_EQ(std::rename(path("new.png").toLocal8Bit().constData(), path("wide.png").toLocal8Bit().constData()), 0);
+    const QImage replaced = canvasOf(before, true);
+    EXPECT_EQ(replaced, canvasOf(before, false));
+    EXPECT_NE(replaced, document->previewImage());
 }
 
 TEST_F(EditingCanvasPreparation, HeifAndTiffOrientationsComeOutUpright) {
