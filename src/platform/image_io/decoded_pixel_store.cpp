@@ -148,8 +148,6 @@ VipsImageRef DecodedPixelStore::image() const {
         vips_error_clear();
         return {};
     }
-    // Any row can be read at any time, unlike from the decoder whose header it copies.
-    vips_image_remove(stored.get(), VIPS_META_SEQUENTIAL);
     return stored;
 }
 

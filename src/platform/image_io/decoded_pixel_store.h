@@ -41,7 +41,9 @@ public:
     // Every row arrived and was stored.
     bool isComplete() const;
     // A new image that reads the stored pixels, with the header and metadata of the
-    // decoded one. Only for a complete store, which must outlive the image.
+    // decoded one. Only for a complete store, which must outlive the image. Any row can
+    // be read at any time; it still says it is read in sequence, as the decoded image
+    // did, because the scaling then keeps the rows it needs instead of asking again.
     VipsImageRef image() const;
 
     bool isInMemory() const { return memory_ != nullptr; }

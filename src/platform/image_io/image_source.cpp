@@ -418,7 +418,7 @@ bool walkDownTo(VipsImage* image, int top) {
 }
 
 // Crops in the (possibly shrunk) stored picture.
-StepResult cropStored(VipsImageRef& image, const RenderPlan& plan) {
+StepResult cropStored(VipsImageRef& image, const RenderPlan& plan, bool fromDecoder) {
     const std::int64_t loadedWidth = vips_image_get_width(image.get());
     const std::int64_t loadedHeight = vips_image_get_height(image.get());
     const double fx = double(loadedWidth) / double(plan.storedWidth);
@@ -431,7 +431,7 @@ StepResult cropStored(VipsImageRef& image, const RenderPlan& plan) {
     const std::int64_t bottom =
         std::clamp<std::int64_t>(roundedCoordinate(double(crop.y + crop.height) * fy), top + 1, loadedHeight);
     const bool whole = left == 0 && top == 0 && right == loadedWidth && bottom == loadedHeight;
-    if (!walkDownTo(image.get(), int(top))) return ImageSourceFailure::decodeFailed;
+    if (fromDecoder && !walkDownTo(image.get(), int(top))) return ImageSourceFailure::decodeFailed;
     if (whole || step(image, [&](VipsImage* in, VipsImage** out) {
             return vips_extract_area(in, out, int(left), int(top), int(right - left), int(bottom - top), nullptr);
         })) {
@@ -527,10 +527,11 @@ StoredRenderShape shapeOf(const RenderPlan& plan) {
     return {plan.storedCrop, plan.outputWidth, plan.outputHeight, plan.shrink};
 }
 
-// Everything after the decoder: crop, scale, colour, pixels.
+// Everything after the decoder, or after the pixels a decoder left: crop, scale,
+// colour, pixels.
 Result<QImage, ImageSourceFailure> finishRender(VipsImageRef image, const RenderPlan& plan,
-                                                const ImageRenderRequest& request) {
-    if (auto cropped = cropStored(image, plan); !cropped) return cropped.error();
+                                                const ImageRenderRequest& request, bool fromDecoder) {
+    if (auto cropped = cropStored(image, plan, fromDecoder); !cropped) return cropped.error();
     const bool hasAlpha = vips_image_hasalpha(image.get()) != 0;
     if (auto scaled = scaleToOutput(image, plan, hasAlpha); !scaled) return scaled.error();
     if (auto converted = convertColour(image, hasAlpha); !converted) return converted.error();
@@ -686,7 +687,7 @@ Result<ImageSource::KeptThumbnail, ImageSourceFailure> ImageSource::thumbnailKee
     std::shared_ptr<DecodedPixelStore> store;
     if (worthKeeping(decoder, path_, image.get(), plan)) store = DecodedPixelStore::reserveFor(image.get());
     if (store) image = store->tee(std::move(image));
-    auto rendered = finishRender(std::move(image), plan, request);
+    auto rendered = finishRender(std::move(image), plan, request, true);
     if (!rendered) return rendered.error();
 
     KeptThumbnail kept;
@@ -726,7 +727,7 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
         }
         if (cache->pixels() != nullptr && cache->pixelShrink() == plan.shrink) {
             if (VipsImageRef kept = cache->pixels()->image()) {
-                if (auto result = finishRender(std::move(kept), plan, request)) {
+                if (auto result = finishRender(std::move(kept), plan, request, false)) {
                     from = RenderOrigin::keptPixels;
                     return result;
                 }
@@ -738,7 +739,7 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
     // 4-7. One pipeline from the file to the result.
     auto opened = openPixels(decoder, path_, plan);
     if (!opened) return opened.error();
-    return finishRender(std::move(opened).value(), plan, request);
+    return finishRender(std::move(opened).value(), plan, request, true);
 }
 
 }  // namespace vlt
