@@ -14,7 +14,9 @@
 // - paced (through the canvas's own frame clock and event loop, a 10 s drag with the
 //   pointer moving every 8 ms, as a common mouse reports): the gaps between shown
 //   frames, the longest and the count over 17.5 ms beside the goal (none over it), and
-//   the hand-over of a frame to the window (its paint and flush, handover_ms). How
+//   the hand-over of a frame to the window (its paint and flush, handover_ms); how far
+//   the stroke fell behind the pointer (lag_stamps_worst, lag_stamps_end), the stamps
+//   composed per second and the time from the release to the commit (catch_up_ms). How
 //   loaded the machine was shows in how long the process's threads ran and how long
 //   they were ready to run but waited for a processor, per shown frame (run_ms,
 //   wait_ms, from the kernel's scheduler statistics).
@@ -222,9 +224,15 @@ public:
     }
 
     ~DragRig() {
-        sendMouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+        release();
         view_.renderer()->waitUntilScheduledWorkCompleted();
         QCoreApplication::processEvents();
+    }
+
+    void release() {
+        if (released_) return;
+        released_ = true;
+        sendMouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
     }
 
     void move(double stepPoints = kDragStepPoints) {
@@ -249,6 +257,7 @@ private:
     EditorCanvasRepresentable bridge_;
     QPointF centre_;
     double angle_ = 0.0;
+    bool released_ = false;
 };
 
 // The floor of painting: a window of the canvas's size whose paint is one blit of an
@@ -375,6 +384,9 @@ void runPacedDrag(benchmark::State& state, EditorTab tab) {
     bool stalled = false;
     for (int frame = 0; frame < kWarmUpFrames && !stalled; ++frame) stalled = !nextShownFrame();
     const std::size_t firstShown = timing.shownAt.empty() ? 0 : timing.shownAt.size() - 1;
+    const BrushStrokeController& stroke = rig.view().strokes();
+    const std::size_t appliedBefore = stroke.appliedStampCount();
+    std::size_t worstLag = 0;
     const SchedulerTimes before = schedulerTimes();
     for (auto _ : state) {
         if (stalled || !nextShownFrame()) {
@@ -382,10 +394,22 @@ void runPacedDrag(benchmark::State& state, EditorTab tab) {
             state.SkipWithError("no frame was shown for a long time");
             break;
         }
+        worstLag = std::max(worstLag, stroke.waitingStampCount());
     }
     const SchedulerTimes after = schedulerTimes();
+    const std::size_t appliedAfter = stroke.appliedStampCount();
+    const std::size_t endLag = stroke.waitingStampCount();
     pointer.stop();
     timing.stopTiming();
+
+    // The pointer lets go: how long the stroke takes to catch up and be committed.
+    const auto released = std::chrono::steady_clock::now();
+    rig.release();
+    const auto deadline = released + std::chrono::seconds(kStalledFrameSeconds);
+    while ((stroke.needsFrames() || rig.view().isHistoryBusy()) && std::chrono::steady_clock::now() < deadline) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    }
+    const double catchUpMilliseconds = Milliseconds(std::chrono::steady_clock::now() - released).count();
 
     if (stalled) return;
     std::vector<double> gaps;
@@ -418,6 +442,15 @@ void runPacedDrag(benchmark::State& state, EditorTab tab) {
     state.counters["paints_per_shown_frame"] = static_cast<double>(timing.paints) / shownFrames;
     state.counters["run_ms"] = (after.runMilliseconds - before.runMilliseconds) / shownFrames;
     state.counters["wait_ms"] = (after.waitMilliseconds - before.waitMilliseconds) / shownFrames;
+    // How far the stroke fell behind the pointer (stamps planned but not yet
+    // composed), the stamps composed per second while dragging, and the time from the
+    // release to the commit.
+    const double dragSeconds =
+        gaps.empty() ? 1.0 : Milliseconds(timing.shownAt.back() - timing.shownAt[firstShown]).count() / 1e3;
+    state.counters["lag_stamps_worst"] = static_cast<double>(worstLag);
+    state.counters["lag_stamps_end"] = static_cast<double>(endLag);
+    state.counters["stamps_per_s"] = static_cast<double>(appliedAfter - appliedBefore) / dragSeconds;
+    state.counters["catch_up_ms"] = catchUpMilliseconds;
 }
 
 void BM_CanvasPushDragComparison(benchmark::State& state) { runDrag(state, EditorTab::comparison); }

@@ -24,8 +24,9 @@ DeformationTool deformationTool(EditorTool tool) {
 }
 
 bool BrushStrokeController::begin(DeformationTool tool, Float2 point, float radius, double now) {
-    if (!isUsableRadius(radius) || !point.isFinite()) return false;
+    if (phase_ != Phase::idle || !isUsableRadius(radius) || !point.isFinite()) return false;
     appliedStamps_.clear();
+    forgetPlannedStamps();
     queue_.reset();
     queue_.append(StrokeSample::begin(tool, point, radius));
     reconstructPlanner_.begin(tool, point, radius, now);
@@ -42,16 +43,26 @@ void BrushStrokeController::move(Float2 point, float radius, double now) {
 
 bool BrushStrokeController::end() {
     if (phase_ != Phase::open) return false;
-    phase_ = Phase::awaitingFinalFrame;
+    phase_ = Phase::released;
     reconstructPlanner_.deactivate();
     queue_.append(StrokeSample::end());
     return true;
 }
 
-const std::vector<BrushStamp>& BrushStrokeController::drainFrame(double now) {
+const std::vector<BrushStamp>& BrushStrokeController::drainFrame(double now, std::int64_t workLimit,
+                                                                 const StampWork& workOf) {
     if (phase_ == Phase::open && reconstructPlanner_.isActive()) reconstructPlanner_.queueDueRepeats(now, queue_);
+    queue_.drain(planned_);
     frameStamps_.clear();
-    queue_.drain(frameStamps_);
+    std::int64_t work = 0;
+    while (plannedHead_ < planned_.size()) {
+        const BrushStamp& stamp = planned_[plannedHead_];
+        work += workOf(stamp);
+        if (work > workLimit && !frameStamps_.empty()) break;
+        frameStamps_.push_back(stamp);
+        ++plannedHead_;
+    }
+    if (plannedHead_ == planned_.size()) forgetPlannedStamps();
     return frameStamps_;
 }
 
@@ -60,7 +71,7 @@ void BrushStrokeController::frameApplied() {
 }
 
 std::optional<std::vector<BrushStamp>> BrushStrokeController::takeFinishedStroke() {
-    if (phase_ != Phase::awaitingFinalFrame) return std::nullopt;
+    if (phase_ != Phase::released || waitingStampCount() != 0 || !queue_.pending().empty()) return std::nullopt;
     phase_ = Phase::idle;
     return takeAppliedStamps();
 }
@@ -69,6 +80,7 @@ std::vector<BrushStamp> BrushStrokeController::cancel() {
     phase_ = Phase::idle;
     reconstructPlanner_.deactivate();
     queue_.reset();
+    forgetPlannedStamps();
     return takeAppliedStamps();
 }
 
@@ -77,6 +89,11 @@ std::vector<BrushStamp> BrushStrokeController::takeAppliedStamps() {
     std::vector<BrushStamp> stamps(appliedStamps_.begin(), appliedStamps_.end());
     appliedStamps_.clear();
     return stamps;
+}
+
+void BrushStrokeController::forgetPlannedStamps() {
+    planned_.clear();
+    plannedHead_ = 0;
 }
 
 }  // namespace vlt

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -13,6 +14,7 @@
 
 #include "canvas/canvas_frame_clock.h"
 #include "canvas/editor_canvas_overlay_view.h"
+#include "editing/renderer/frame_cost_estimate.h"
 #include "editing/renderer/metal_deformation_failure.h"
 #include "editing/renderer/metal_deformation_renderer.h"
 #include "editing/renderer/presented_frame_image.h"
@@ -203,7 +205,7 @@ void EditorCanvasView::drawFrameNow() { renderFrame(); }
 void EditorCanvasView::requestRedraw() {
     if (!isVisible()) return;
     const bool playing = animationStartedAt_ && state_.tab == EditorTab::animate && !isInteractionSuspended_;
-    if (playing || strokes_.isOpen()) {
+    if (playing || strokes_.needsFrames()) {
         unpause();
     } else {
         drawFrameNow();
@@ -276,7 +278,15 @@ void EditorCanvasView::renderPanes(std::vector<MetalRenderPane>& panes) const {
     }
 }
 
-void EditorCanvasView::renderFrame() {
+void EditorCanvasView::renderFrame() { drawFrame(FrameComposition::limited); }
+
+std::int64_t EditorCanvasView::frameCompositionWorkLimit() {
+    const double seconds = kWorkShareOfFrame / frameClock_->framesPerSecond();
+    const std::int64_t within = renderer_->compositionWorkWithin(seconds).value_or(kMaximumFrameCompositionWork);
+    return std::clamp(within, kMinimumFrameCompositionWork, kMaximumFrameCompositionWork);
+}
+
+void EditorCanvasView::drawFrame(FrameComposition composition) {
     VLT_PRECONDITION(isMainThread(), "the canvas draws on the main thread");
     if (!renderer_) return;
     const double now = clock_.uptimeSeconds();
@@ -287,7 +297,17 @@ void EditorCanvasView::renderFrame() {
         const double shownAt = paced ? now + 1.0 / frameClock_->framesPerSecond() : now;
         animationScale_ = animationTimeline_.scale(shownAt - *animationStartedAt_);
     }
-    const std::vector<BrushStamp>& stamps = strokes_.drainFrame(now);
+    // A stroke that fell behind the pointer catches up over several frames rather
+    // than in one that grows with the delay, and with it the delay of the next.
+    const std::int64_t workLimit = composition == FrameComposition::everything
+                                       ? std::numeric_limits<std::int64_t>::max()
+                                       : frameCompositionWorkLimit();
+    const std::int64_t canvasWidth = renderer_->width();
+    const std::int64_t canvasHeight = renderer_->height();
+    const std::vector<BrushStamp>& stamps =
+        strokes_.drainFrame(now, workLimit, [canvasWidth, canvasHeight](const BrushStamp& stamp) {
+            return FrameCostEstimate::stampWork(stamp.affectedRegion(canvasWidth, canvasHeight));
+        });
     if (!stamps.empty()) {
         auto applied = renderer_->apply(stamps);
         if (applied.ok()) {
@@ -350,8 +370,13 @@ void EditorCanvasView::endStroke() {
     if (strokes_.end()) drawFrameNow();
 }
 
+void EditorCanvasView::finishStroke() {
+    strokes_.end();
+    if (strokes_.phase() == BrushStrokeController::Phase::released) drawFrame(FrameComposition::everything);
+}
+
 void EditorCanvasView::clickBrush(EditorTool tool, Float2 point, float radius, double timestamp) {
-    if (isHistoryBusy_ || hasGraphicsFailure_ || strokes_.isOpen()) return;
+    if (isHistoryBusy_ || hasGraphicsFailure_ || strokes_.needsFrames()) return;
     beginStroke(deformationTool(tool), point, radius, timestamp);
     endStroke();
 }
@@ -496,7 +521,7 @@ void EditorCanvasView::finishOpenInteraction() {
     if (annotations_.hasActiveGesture()) {
         annotations_.finishGesture(true);
     } else {
-        endStroke();
+        finishStroke();
     }
 }
 
@@ -646,7 +671,7 @@ void EditorCanvasView::stopAnimationPlayback() {
     isAnimationStartPending_ = false;
     animationStartedAt_.reset();
     animationScale_ = 1.0f;
-    if (!strokes_.isOpen()) pause();
+    if (!strokes_.needsFrames()) pause();
     if (onAnimationPlaybackChange) onAnimationPlaybackChange(false);
     requestRedraw();
 }

@@ -58,6 +58,16 @@ public:
     static constexpr double kClearColorRed = 236.0 / 255.0;
     static constexpr double kClearColorGreen = 234.0 / 255.0;
     static constexpr double kClearColorBlue = 227.0 / 255.0;
+    // A frame's work, composing and drawing, is to take this share of the frame
+    // period as the renderer has lately managed; the rest is the hand-over's and the
+    // scheduler's.
+    static constexpr double kWorkShareOfFrame = 0.75;
+    // Stamp work (FrameCostEstimate::stampWork) that a frame may always compose,
+    // however slow composing has lately been: small strokes are never drawn out.
+    static constexpr std::int64_t kMinimumFrameCompositionWork = std::int64_t{1} << 18;
+    // ... and that no frame composes beyond, however fast it has been (one stamp
+    // larger than this still goes in a frame of its own).
+    static constexpr std::int64_t kMaximumFrameCompositionWork = std::int64_t{1} << 22;
 
     // The system clock, the Qt scheduler and the shared default device.
     explicit EditorCanvasView(QWidget* parent = nullptr);
@@ -123,14 +133,17 @@ public:
     // The same into a list whose storage is reused from frame to frame.
     void renderPanes(std::vector<MetalRenderPane>& panes) const;
     void updateHistoryAvailability();
-    // Ends an open stroke; its commit follows the next frame.
+    // Releases an open stroke: the stamps it still owes are composed over the next
+    // frames, as many as each frame's limit allows, and the frame that composes the
+    // last commits it.
     void endStroke();
     // A click of a brush, held on an annotation until it proved a single click: a
     // stroke that begins and ends at once. Nothing while the history is busy, after a
     // graphics failure or while a stroke is open.
     void clickBrush(EditorTool tool, Float2 point, float radius, double timestamp);
     // Commands act on committed work: an annotation gesture or brush stroke still
-    // under way is finished first, as if the pointer had been released.
+    // under way is finished first, as if the pointer had been released, and a stroke's
+    // remaining stamps are composed at once.
     void finishOpenInteraction();
     // The canvas pixel under a view point; none outside the image, and none on a
     // read-only panel when those are refused.
@@ -185,6 +198,14 @@ private:
     void unpause();
     void pause();
     void drawFrameNow();
+    enum class FrameComposition {
+        // The stamps that fit in the frame's work limit.
+        limited,
+        // Every stamp the stroke still owes.
+        everything,
+    };
+    void drawFrame(FrameComposition composition);
+    std::int64_t frameCompositionWorkLimit();
     void frameClockTicked();
     // Shows the frame the view holds for the tick, repainted at once; false when none
     // is held.
@@ -208,6 +229,9 @@ private:
 
     // Strokes and history.
     bool beginStroke(DeformationTool tool, Float2 point, float radius, double now);
+    // Ends an open stroke, or one still catching up, with one frame that composes all
+    // it owes and commits it.
+    void finishStroke();
     void cancelStroke();
     void commitStroke(std::vector<BrushStamp> stamps);
     void finishReadback(std::vector<BrushStamp> stamps,

@@ -103,7 +103,8 @@ void EditorCanvasView::pressPrimary(QPointF point, double now) {
     std::optional<Float2> mapped = canvasPoint(point, true);
     // A point on the image that maps to no editable pixel lies on the Original panel.
     if (onImage && refuse(state_.tab, !mapped)) return;
-    if (isHistoryBusy_ || hasGraphicsFailure_ || !mapped) return;
+    // A stroke still catching up after its release holds the field like a read-back.
+    if (isHistoryBusy_ || hasGraphicsFailure_ || strokes_.needsFrames() || !mapped) return;
     if (state_.tab == EditorTab::original) {
         state_.tab = EditorTab::simulation;
         if (onSelectTab) onSelectTab(EditorTab::simulation);
@@ -169,7 +170,10 @@ void EditorCanvasView::mouseMoveEvent(QMouseEvent* event) {
 void EditorCanvasView::dragPrimary(QPointF point, double now) {
     navigation_.setHoverPoint(point);
     navigation_.updateCursor();
-    refreshOverlay();
+    // While a stroke runs the frame clock, each shown frame brings the overlay up to
+    // date; doing it for every pointer event too would repaint the window once per
+    // event, several times a frame, on the thread the frames wait for.
+    if (gesture_ != CanvasGesture::stroke || isPaused()) refreshOverlay();
     switch (gesture_) {
     case CanvasGesture::none:
         return;

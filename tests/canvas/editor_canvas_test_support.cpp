@@ -1,6 +1,7 @@
 #include "editor_canvas_test_support.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -45,6 +46,11 @@ CanvasHarness::~CanvasHarness() {
 }
 
 void CanvasHarness::settle() {
+    constexpr int kCatchUpPatienceMilliseconds = 20000;
+    QDeadlineTimer catchUp(kCatchUpPatienceMilliseconds);
+    while (view_ && view_->strokes().phase() == BrushStrokeController::Phase::released && !catchUp.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    }
     for (int round = 0; round < 20; ++round) {
         if (view_ && view_->renderer()) view_->renderer()->waitUntilScheduledWorkCompleted();
         QCoreApplication::processEvents();
@@ -72,10 +78,14 @@ void CanvasHarness::drag(QPointF point, Qt::MouseButtons buttons) {
 }
 
 void CanvasHarness::release(QPointF point, Qt::MouseButton button) {
+    releaseOnly(point, button);
+    settle();
+}
+
+void CanvasHarness::releaseOnly(QPointF point, Qt::MouseButton button) {
     QMouseEvent event(QEvent::MouseButtonRelease, point, view_->mapToGlobal(point), button, Qt::NoButton,
                       Qt::NoModifier);
     QApplication::sendEvent(view_.get(), &event);
-    settle();
 }
 
 void CanvasHarness::wheel(QPointF point, QPoint angleDelta, Qt::KeyboardModifiers modifiers, QPoint pixelDelta,

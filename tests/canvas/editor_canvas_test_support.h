@@ -38,7 +38,8 @@ public:
     EditorCanvasRepresentable& bridge() { return *bridge_; }
     GpuDevice& device() { return *device_; }
 
-    // Runs deferred bridge work and GPU completions until nothing is left.
+    // Runs deferred bridge work and GPU completions until nothing is left, and the
+    // frames of a released stroke until it caught up.
     void settle();
 
     // The view point over a canvas pixel in the given panel (0: the only or left one).
@@ -50,6 +51,8 @@ public:
                Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void drag(QPointF point, Qt::MouseButtons buttons = Qt::LeftButton);
     void release(QPointF point, Qt::MouseButton button = Qt::LeftButton);
+    // The release alone: a stroke that is behind is left catching up.
+    void releaseOnly(QPointF point, Qt::MouseButton button = Qt::LeftButton);
     void wheel(QPointF point, QPoint angleDelta, Qt::KeyboardModifiers modifiers, QPoint pixelDelta = QPoint(),
                Qt::ScrollPhase phase = Qt::NoScrollPhase);
     // A drag from one canvas pixel to another in steps, each step followed by a frame.

@@ -406,14 +406,17 @@ void MetalDeformationRenderer::markUploadOccupancy(GpuBlitEncoder& blit, const D
 
 Result<void, MetalDeformationFailure> MetalDeformationRenderer::apply(const std::vector<BrushStamp>& stamps) {
     if (stamps.empty()) return {};
+    measureFinishedWork();
     std::shared_ptr<GpuCommandBuffer> commands = commandQueue_->makeCommandBuffer();
     if (!commands) return failure(RenderFailure::Case::commandEncoding);
     const PackedFloat2 canvasSize{static_cast<float>(width_), static_cast<float>(height_)};
     const GpuSize groupShape = threadsPerThreadgroup(*compositionPipeline_);
 
+    std::int64_t work = 0;
     for (const BrushStamp& stamp : stamps) {
         const PixelRegion region = stamp.affectedRegion(width_, height_);
         if (!region.hasPixels()) continue;
+        work += FrameCostEstimate::stampWork(region);
         auto scratch = ensureScratchTexture(region.width, region.height);
         if (!scratch) return scratch.error();
         if (!scratchTexture_) return failure(RenderFailure::Case::commandEncoding);
@@ -445,8 +448,36 @@ Result<void, MetalDeformationFailure> MetalDeformationRenderer::apply(const std:
         blit->endEncoding();
     }
     commands->commit();
+    rememberCommittedWork(std::move(commands), work);
     for (const BrushStamp& stamp : stamps) drawnFrames_.fieldChanged(stamp.affectedRegion(width_, height_));
     return {};
+}
+
+void MetalDeformationRenderer::rememberCommittedWork(std::shared_ptr<GpuCommandBuffer> commands,
+                                                     std::int64_t stampWork) {
+    // Work that never finishes (a queue gone) is forgotten rather than kept forever.
+    if (committedWork_.size() >= 2 * FrameCostEstimate::kRememberedFrames) committedWork_.erase(committedWork_.begin());
+    committedWork_.push_back({std::move(commands), stampWork});
+}
+
+void MetalDeformationRenderer::measureFinishedWork() {
+    std::erase_if(committedWork_, [this](const CommittedWork& work) {
+        const GpuCommandBufferStatus status = work.commands->status();
+        if (status == GpuCommandBufferStatus::committed) return false;
+        if (status == GpuCommandBufferStatus::completed) {
+            if (work.stampWork > 0) {
+                frameCost_.recordComposition(work.stampWork, work.commands->executionSeconds());
+            } else {
+                frameCost_.recordDraw(work.commands->executionSeconds());
+            }
+        }
+        return true;
+    });
+}
+
+std::optional<std::int64_t> MetalDeformationRenderer::compositionWorkWithin(double frameSeconds) {
+    measureFinishedWork();
+    return frameCost_.compositionWorkWithin(frameSeconds);
 }
 
 Result<void, MetalDeformationFailure> MetalDeformationRenderer::clearDisplacement() {
@@ -516,6 +547,8 @@ void MetalDeformationRenderer::draw(GpuView& view, const std::vector<MetalRender
     encoder->endEncoding();
     commands->present(std::move(drawable));
     commands->commit();
+    measureFinishedWork();
+    rememberCommittedWork(commands, 0);
     lastFrameCommands_ = std::move(commands);
 }
 

@@ -13,6 +13,7 @@
 #include "editing/engine/deformation_tile_upload.h"
 #include "editing/engine/pixel_region.h"
 #include "editing/renderer/drawn_frame_history.h"
+#include "editing/renderer/frame_cost_estimate.h"
 #include "editing/renderer/metal_deformation_failure.h"
 #include "editing/renderer/metal_render_pane.h"
 #include "base/result.h"
@@ -54,6 +55,11 @@ public:
     Result<void, MetalDeformationFailure> apply(const std::vector<BrushStamp>& stamps);
 
     Result<void, MetalDeformationFailure> clearDisplacement();
+
+    // The stamp work (FrameCostEstimate::stampWork) that, as frames have lately gone
+    // here, composes beside the frame's draw in a frame of this many seconds; none
+    // before a composition has run.
+    std::optional<std::int64_t> compositionWorkWithin(double frameSeconds);
 
     // Draws one frame into the view's next drawable and presents it: the workspace
     // background, then each pane's background and image under its clip. A frame
@@ -102,6 +108,8 @@ private:
     MetalDeformationRenderer() = default;
 
     Result<void, MetalDeformationFailure> ensureScratchTexture(std::int64_t width, std::int64_t height);
+    // Learns from the compositions and draws that finished since the last look.
+    void measureFinishedWork();
     void markOccupancy(GpuBlitEncoder& blit, const PixelRegion& region, std::uint8_t value) const;
     void markUploadOccupancy(GpuBlitEncoder& blit, const DeformationTileUpload& tile) const;
 
@@ -122,6 +130,15 @@ private:
     // The image pipeline for output images when drawables use another format.
     std::shared_ptr<GpuRenderPipeline> outputImagePipeline_;
     std::shared_ptr<GpuTexture> scratchTexture_;
+    // Compositions (with their stamp work) and frame draws (no work) committed and
+    // not yet measured.
+    struct CommittedWork {
+        std::shared_ptr<GpuCommandBuffer> commands;
+        std::int64_t stampWork = 0;
+    };
+    void rememberCommittedWork(std::shared_ptr<GpuCommandBuffer> commands, std::int64_t stampWork);
+    std::vector<CommittedWork> committedWork_;
+    FrameCostEstimate frameCost_;
     // The work of the last frame drawn, to tell whether it has finished.
     std::shared_ptr<GpuCommandBuffer> lastFrameCommands_;
     // Frames drawn lately, so that a frame redraws only what the field changed.

@@ -1,5 +1,7 @@
 #include "platform/gpu/gpu_command_buffer.h"
 
+#include <chrono>
+
 #include "base/precondition.h"
 #include "platform/gpu/gpu_command_queue.h"
 #include "base/main_thread.h"
@@ -80,13 +82,16 @@ void GpuCommandBuffer::prepareForReuse() {
     handlers_.clear();
     encoderOpen_ = false;
     failsExecution_ = false;
+    executionSeconds_ = 0.0;
     status_.store(GpuCommandBufferStatus::notEnqueued, std::memory_order_release);
     std::lock_guard lock(doneMutex_);
     done_ = false;
 }
 
 void GpuCommandBuffer::run() {
+    const auto start = std::chrono::steady_clock::now();
     if (!failsExecution_) executeGpuCommands(commands_);
+    executionSeconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     // Resources go back as soon as the work is done, not when the buffer is reused.
     commands_.clear();
     status_.store(failsExecution_ ? GpuCommandBufferStatus::error : GpuCommandBufferStatus::completed,

@@ -55,6 +55,10 @@ public:
 
     GpuCommandBufferStatus status() const { return status_.load(std::memory_order_acquire); }
 
+    // How long the work ran on the queue's worker, wall time from its first command to
+    // its last, once the status is no longer committed; 0 before.
+    double executionSeconds() const { return executionSeconds_; }
+
 private:
     friend class GpuCommandQueue;
     friend class GpuComputeEncoder;
@@ -76,6 +80,8 @@ private:
     std::vector<CompletedHandler> handlers_;
     bool encoderOpen_ = false;
     bool failsExecution_ = false;
+    // Written before the status leaves committed, which publishes it.
+    double executionSeconds_ = 0.0;
     std::atomic<GpuCommandBufferStatus> status_{GpuCommandBufferStatus::notEnqueued};
     mutable std::mutex doneMutex_;
     mutable std::condition_variable doneCondition_;

@@ -116,5 +116,22 @@ TEST_F(ComposeFixture, AFailureWhileEncodingLeavesTheFieldAsItWas) {
     EXPECT_EQ(readField(*renderer), before);
 }
 
+// A frame's room for composing is learnt from compositions that ran to their end; one
+// whose work failed teaches nothing.
+TEST_F(ComposeFixture, TheRoomForComposingIsLearntFromCompositionsThatRan) {
+    const std::vector<BrushStamp> stamps = strokeStamps(DeformationTool::push, {{60, 60}, {140, 90}}, 30);
+    device->faultInjector().inject(GpuFaultPoint::commandExecution);
+    apply(stamps);
+    renderer->waitUntilScheduledWorkCompleted();
+    EXPECT_FALSE(renderer->compositionWorkWithin(1.0).has_value());
+
+    apply(stamps);
+    renderer->waitUntilScheduledWorkCompleted();
+    const std::optional<std::int64_t> oneSecond = renderer->compositionWorkWithin(1.0);
+    ASSERT_TRUE(oneSecond.has_value());
+    EXPECT_GT(*oneSecond, 0);
+    EXPECT_EQ(renderer->compositionWorkWithin(0.0), 0);
+}
+
 }  // namespace
 }  // namespace vlt
