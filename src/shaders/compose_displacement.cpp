@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "shaders/bilinear_sampling.h"
 #include "shaders/composition_tool_code.h"
@@ -97,27 +98,52 @@ VLT_SHADING_INLINE Lanes lanesLerp(Lanes a, Lanes b, Lanes t) {
     return a * weightA + b * t;
 }
 
+// One texel of each of four lanes, as its x and y components. Each texel is loaded
+// whole and the four are transposed in registers: lanes assembled in memory one
+// float at a time make the vector read of them wait for every single store.
+struct LaneTexels {
+    Lanes x;
+    Lanes y;
+};
+
+// Two texels side by side, each moved as one 64-bit unit.
+typedef double TexelPair __attribute__((vector_size(16)));
+static_assert(sizeof(double) == sizeof(PackedFloat2));
+
+VLT_SHADING_INLINE Lanes texelPair(const PackedFloat2* first, const PackedFloat2* second) {
+    double firstBits;
+    double secondBits;
+    std::memcpy(&firstBits, first, sizeof firstBits);
+    std::memcpy(&secondBits, second, sizeof secondBits);
+    return reinterpret_cast<Lanes>(TexelPair{firstBits, secondBits});
+}
+
+VLT_SHADING_INLINE LaneTexels laneTexels(const PackedFloat2* const (&texels)[kLaneCount]) {
+    const Lanes low = texelPair(texels[0], texels[1]);
+    const Lanes high = texelPair(texels[2], texels[3]);
+    return {__builtin_shufflevector(low, high, 0, 2, 4, 6), __builtin_shufflevector(low, high, 1, 3, 5, 7)};
+}
+
 // The field sampled bilinearly at four positions, returned as x and y components.
 VLT_SHADING_INLINE void lanesSampleField(const FieldView& field, Lanes x, Lanes y, Lanes& sampledX, Lanes& sampledY) {
     const LaneFootprint fx = lanesFootprint(x, field.width);
     const LaneFootprint fy = lanesFootprint(y, field.height);
-    Lanes topLeftX, topLeftY, topRightX, topRightY, bottomLeftX, bottomLeftY, bottomRightX, bottomRightY;
+    const PackedFloat2* topLeft[kLaneCount];
+    const PackedFloat2* topRight[kLaneCount];
+    const PackedFloat2* bottomLeft[kLaneCount];
+    const PackedFloat2* bottomRight[kLaneCount];
     for (int lane = 0; lane < kLaneCount; ++lane) {
         const PackedFloat2* top = field.row(fy.first[lane]);
         const PackedFloat2* bottom = field.row(fy.second[lane]);
-        const PackedFloat2 a = top[fx.first[lane]];
-        const PackedFloat2 b = top[fx.second[lane]];
-        const PackedFloat2 c = bottom[fx.first[lane]];
-        const PackedFloat2 d = bottom[fx.second[lane]];
-        topLeftX[lane] = a.x;
-        topLeftY[lane] = a.y;
-        topRightX[lane] = b.x;
-        topRightY[lane] = b.y;
-        bottomLeftX[lane] = c.x;
-        bottomLeftY[lane] = c.y;
-        bottomRightX[lane] = d.x;
-        bottomRightY[lane] = d.y;
+        topLeft[lane] = top + fx.first[lane];
+        topRight[lane] = top + fx.second[lane];
+        bottomLeft[lane] = bottom + fx.first[lane];
+        bottomRight[lane] = bottom + fx.second[lane];
     }
+    const auto [topLeftX, topLeftY] = laneTexels(topLeft);
+    const auto [topRightX, topRightY] = laneTexels(topRight);
+    const auto [bottomLeftX, bottomLeftY] = laneTexels(bottomLeft);
+    const auto [bottomRightX, bottomRightY] = laneTexels(bottomRight);
     sampledX = lanesLerp(lanesLerp(topLeftX, topRightX, fx.fraction), lanesLerp(bottomLeftX, bottomRightX, fx.fraction),
                          fy.fraction);
     sampledY = lanesLerp(lanesLerp(topLeftY, topRightY, fx.fraction), lanesLerp(bottomLeftY, bottomRightY, fx.fraction),
