@@ -565,6 +565,9 @@ void EditorCanvasView::resetEdits() {
 }
 
 bool EditorCanvasView::cancelGesture() {
+    // A released stroke is finished work even while it catches up: it is completed,
+    // never cancelled.
+    if (strokes_.phase() == BrushStrokeController::Phase::released) finishStroke();
     const bool hadClick = annotations_.hasHeldClick();
     const bool hadGesture = annotations_.hasActiveGesture();
     const bool cancelsStroke = strokes_.isUnderWay();

@@ -153,8 +153,9 @@ public:
     void undo();
     void redo();
     void resetEdits();
-    // Drops a held click and an annotation gesture and cancels an open or uncommitted
-    // stroke; true when anything was cancelled.
+    // Drops a held click and an annotation gesture and cancels an open stroke (a
+    // released one still catching up is finished instead); true when anything was
+    // cancelled.
     bool cancelGesture();
     bool deleteSelectedAnnotation();
     bool editSelectedTextAnnotation();

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QKeyEvent>
 
 #include "editor_canvas_test_support.h"
 #include "editing/renderer/frame_cost_estimate.h"
@@ -87,20 +90,41 @@ TEST(EditorCanvasStrokePacingTest, AStrokeThatFellBehindCatchesUpOverBoundedFram
     EXPECT_EQ(harness.field(), expected);
 }
 
-// Commands act on committed work: they finish a stroke that is catching up at once.
-TEST(EditorCanvasStrokePacingTest, ACommandDuringTheCatchUpFinishesTheStrokeAtOnce) {
+// A released stroke is the user's finished work. Commands, which act on committed
+// work, and whatever cancels a gesture (Escape, the window losing the keyboard)
+// finish one that is catching up at once; none of them loses it.
+TEST(EditorCanvasStrokePacingTest, ACommandOrACancelDuringTheCatchUpFinishesTheStrokeAtOnce) {
     const std::vector<std::uint8_t> expected = fieldOfTheBurstComposedAtOnce();
-
-    CanvasHarness harness;
-    pressAndDragInABurst(harness);
-    harness.releaseOnly(harness.viewPointFor({40, 140}));
-    ASSERT_EQ(harness.view().strokes().phase(), BrushStrokeController::Phase::released);
-    harness.session().undoEditor();
-    EXPECT_FALSE(harness.view().strokes().needsFrames());
-    harness.settle();
-    // As during an open stroke, the undo waited for the stroke's read-back and did nothing.
-    EXPECT_TRUE(harness.session().canUndo());
-    EXPECT_EQ(harness.field(), expected);
+    const struct {
+        const char* interruption;
+        std::function<void(CanvasHarness&)> interrupt;
+    } cases[] = {
+        // As during an open stroke, the undo waits for the stroke's read-back and does
+        // nothing.
+        {"undo", [](CanvasHarness& harness) { harness.session().undoEditor(); }},
+        {"Escape",
+         [](CanvasHarness& harness) {
+             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+             QApplication::sendEvent(&harness.view(), &escape);
+         }},
+        {"window deactivated",
+         [](CanvasHarness& harness) {
+             QEvent deactivate(QEvent::WindowDeactivate);
+             QApplication::sendEvent(&harness.view(), &deactivate);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.interruption);
+        CanvasHarness harness;
+        pressAndDragInABurst(harness);
+        harness.releaseOnly(harness.viewPointFor({40, 140}));
+        ASSERT_EQ(harness.view().strokes().phase(), BrushStrokeController::Phase::released);
+        c.interrupt(harness);
+        EXPECT_FALSE(harness.view().strokes().needsFrames());
+        harness.settle();
+        EXPECT_TRUE(harness.session().canUndo());
+        EXPECT_EQ(harness.field(), expected);
+    }
 }
 
 // Pointer events come faster than frames. During a stroke the overlay follows the
