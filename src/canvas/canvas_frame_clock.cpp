@@ -6,6 +6,8 @@
 #include <QMetaObject>
 #include <QObject>
 
+#include "base/thread_wake_latency.h"
+
 namespace vlt {
 
 namespace {
@@ -20,6 +22,9 @@ std::chrono::steady_clock::duration periodOf(double framesPerSecond) {
 CanvasFrameClock::CanvasFrameClock(std::function<void()> tick)
     : receiver_(std::make_unique<QObject>()), tick_(std::move(tick)), timeline_(std::make_shared<Timeline>()) {
     timeline_->period = periodOf(kDefaultFramesPerSecond);
+    // The GUI thread shows each frame at the tick: on a busy machine it must get a
+    // processor then, not after another program's turn.
+    ThreadWakeLatency::shortenForCurrentThread();
 }
 
 CanvasFrameClock::~CanvasFrameClock() {
@@ -78,6 +83,7 @@ double CanvasFrameClock::framesPerSecond() const {
 }
 
 void CanvasFrameClock::runTimeline() {
+    ThreadWakeLatency::shortenForCurrentThread();
     Timeline& timeline = *timeline_;
     std::unique_lock lock(timeline.mutex);
     while (!timeline.quitting) {

@@ -16,7 +16,9 @@ namespace vlt {
 // happened to the ticks before it, so neither timer latency nor a busy GUI thread
 // shifts the ones after. A thread of the clock's own sleeps until each due time to
 // the microsecond and posts the tick; ticks that fall due while one is still waiting
-// for the GUI thread are dropped instead of firing in a burst.
+// for the GUI thread are dropped instead of firing in a burst. Both the clock's thread
+// and the GUI thread ask for short scheduling turns, so that a machine busy with
+// other programs does not hold a tick back.
 class CanvasFrameClock {
 public:
     static constexpr double kDefaultFramesPerSecond = 60.0;

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QTest>
 
+#include "base/thread_wake_latency.h"
 #include "canvas/canvas_frame_clock.h"
 
 namespace vlt {
@@ -60,6 +61,15 @@ TEST(CanvasFrameClockTest, TakesTheDisplayRateWithinItsLimits) {
         clock.setFramesPerSecond(requested);
         EXPECT_NEAR(clock.framesPerSecond(), taken, 1e-3) << requested;
     }
+}
+
+TEST(CanvasFrameClockTest, TheGuiThreadAsksForShortTurnsWhereTheKernelHasThem) {
+    bool supported = false;
+    std::thread probe([&] { supported = ThreadWakeLatency::shortenForCurrentThread(); });
+    probe.join();
+    if (!supported) GTEST_SKIP() << "the kernel has no per-thread scheduling slice";
+    CanvasFrameClock clock([] {});
+    EXPECT_EQ(ThreadWakeLatency::currentSlice(), ThreadWakeLatency::kShortSlice);
 }
 
 }  // namespace
