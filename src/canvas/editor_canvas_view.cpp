@@ -308,15 +308,15 @@ void EditorCanvasView::drawFrame(FrameComposition composition) {
         strokes_.drainFrame(now, workLimit, [canvasWidth, canvasHeight](const BrushStamp& stamp) {
             return FrameCostEstimate::stampWork(stamp.affectedRegion(canvasWidth, canvasHeight));
         });
-    if (!stamps.empty()) {
-        auto applied = renderer_->apply(stamps);
-        if (applied.ok()) {
-            strokes_.frameApplied();
-        } else {
-            failGraphics(applied.error());
-            cancelStroke();
-        }
-    }
+    const bool drainedWholeStroke =
+        strokes_.phase() == BrushStrokeController::Phase::released && strokes_.waitingStampCount() == 0;
+    // A paced frame draws the stamps composed for the frame before it and composes
+    // its own after its draw, for the next: the draw, which the tick waits for, never
+    // waits behind a composition, and a composition slowed by a busy machine may run
+    // on past the tick without holding back the frame shown there. A stroke's last
+    // frame shows its last stamps.
+    const bool composesAfterDraw = paced && !drainedWholeStroke;
+    if (!composesAfterDraw) applyFrameStamps(stamps);
 
     gpuView_->setBoundsSize(width(), height());
     const double backingScale = devicePixelRatioF();
@@ -324,6 +324,7 @@ void EditorCanvasView::drawFrame(FrameComposition composition) {
                               static_cast<std::int64_t>(std::lround(height() * backingScale)));
     renderPanes(framePanes_);
     renderer_->draw(*gpuView_, framePanes_, backingScale);
+    if (composesAfterDraw) applyFrameStamps(stamps);
 
     // A paced frame's overlay follows when the frame is handed over.
     if (!paced) refreshOverlay();
@@ -331,6 +332,17 @@ void EditorCanvasView::drawFrame(FrameComposition composition) {
     if (auto finished = strokes_.takeFinishedStroke()) {
         commitStroke(std::move(*finished));
         pause();
+    }
+}
+
+void EditorCanvasView::applyFrameStamps(const std::vector<BrushStamp>& stamps) {
+    if (stamps.empty()) return;
+    auto applied = renderer_->apply(stamps);
+    if (applied.ok()) {
+        strokes_.frameApplied();
+    } else {
+        failGraphics(applied.error());
+        cancelStroke();
     }
 }
 

@@ -206,6 +206,8 @@ private:
         everything,
     };
     void drawFrame(FrameComposition composition);
+    // Composes a frame's stamps into the field; a failure ends the stroke.
+    void applyFrameStamps(const std::vector<BrushStamp>& stamps);
     std::int64_t frameCompositionWorkLimit();
     void frameClockTicked();
     // Shows the frame the view holds for the tick, repainted at once; false when none
