@@ -1,7 +1,17 @@
-// A whole still-image save of all three kinds from a 4096 × 4096 canvas, as JPEG 90
-// and as PNG, with its compose, encode, validate and publish steps timed apart, beside
-// libvips's own jpegsave/pngsave of the same three bitmaps: the encode is the floor.
-// The save runs on this (worker) thread, as it does in the application.
+// Still-image saves of all three kinds, as JPEG 90 and as PNG.
+//
+//   bench_still_output [benchmark flags]
+//       The steps of a save from a 4096 × 4096 canvas one by one (compose, encode,
+//       validate, publish) beside libvips's own jpegsave/pngsave of the same three
+//       bitmaps, and WarmRoad: the whole save as a person waits for it in the
+//       application (see still_image_save_road.h), each paired with its peer.
+//   bench_still_output --first_saves=N [--dialog_seconds=S]
+//       The first save of a session, in N fresh processes one after the other: each
+//       opens and edits the photograph, shows the dialog for S seconds (1 by default)
+//       as a person reads it, saves once and then times its peer. Prints every run
+//       and the medians.
+//
+// Run it under `taskset -c 0,1` for two cores.
 #include <vips/vips.h>
 
 #include <benchmark/benchmark.h>
@@ -9,14 +19,19 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
 #include <cstring>
 #include <random>
+#include <string>
 
-#include <QGuiApplication>
+#include <unistd.h>
+
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QUuid>
@@ -25,22 +40,72 @@
 #include "output/still/still_image_save_job.h"
 #include "output/still/still_image_save_transaction.h"
 #include "platform/image_io/image_io_runtime.h"
+#include "still_image_save_road.h"
 
 namespace vlt {
 namespace {
 
 constexpr int kCanvasSide = 4096;
+constexpr int kRoadRuns = 7;
 using Clock = std::chrono::steady_clock;
 
+// The application lives until the process ends and is never destroyed.
 void ensureApplication() {
-    static std::unique_ptr<QGuiApplication> application = [] {
+    static QApplication* application = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "bench_still_output";
         static char* argv[] = {name, nullptr};
-        return std::make_unique<QGuiApplication>(argc, argv);
+        return new QApplication(argc, argv);
     }();
+    (void)application;
     ensureImageIORuntime();
+}
+
+// Saves and their peers, run after run.
+struct RoadRecord {
+    std::vector<double> ours;
+    std::vector<double> peers;
+    std::vector<double> ratios;
+    std::vector<double> ourProcessor;
+    std::vector<double> peerProcessor;
+    std::vector<double> renders;
+    std::vector<double> bares;
+
+    void add(const RoadTiming& saved, const RoadTiming& render, const RoadTiming& bare) {
+        const RoadTiming peer = render + bare;
+        ours.push_back(saved.wall);
+        peers.push_back(peer.wall);
+        ratios.push_back(saved.wall / peer.wall);
+        ourProcessor.push_back(saved.processor);
+        peerProcessor.push_back(peer.processor);
+        renders.push_back(render.wall);
+        bares.push_back(bare.wall);
+    }
+    double ratio() const { return median(ours) / median(peers); }
+    std::string summary() const {
+        char text[512];
+        std::snprintf(text, sizeof text,
+                      "ours %.0f ms, peer %.0f ms (render %.0f + bare encodes %.0f), ratio %.2f (median of the "
+                      "pairs' ratios %.2f); processor time ours %.0f ms, peer %.0f ms",
+                      median(ours), median(peers), median(renders), median(bares), ratio(), median(ratios),
+                      median(ourProcessor), median(peerProcessor));
+        return text;
+    }
+};
+
+// How long the dialog stands before Save is pressed, as a person reads it.
+double dialogSeconds = 1.0;
+
+// Built once, on first use, with a save done so that later ones are warm.
+StillImageSaveRoad& sharedRoad() {
+    static StillImageSaveRoad* road = [] {
+        auto* made = new StillImageSaveRoad();
+        made->openDialog(dialogSeconds);
+        if (!made->save()) std::abort();
+        return made;
+    }();
+    return *road;
 }
 
 // A smooth gradient with grain: compresses like a photograph, not like flat colour.
@@ -236,47 +301,27 @@ void BM_Publish(benchmark::State& state, StillImageFileFormat format) {
     }
 }
 
-std::uintmax_t folderBytes(const std::filesystem::path& folder) {
-    std::uintmax_t bytes = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) bytes += entry.file_size();
-    return bytes;
-}
-
-// Each save is followed by the bare encodes of its three bitmaps, outside the timing,
-// so the ratio compares the two under the same load. Printed: the save's time and
-// the bare encodes' (libvips's own savers with their defaults, as the files were
-// written before this system wrote PNG itself), the ratio, and both files' sizes.
-void BM_WholeSave(benchmark::State& state, StillImageFileFormat format) {
+// The whole road as the application runs it (see StillImageSaveRoad), warm: the
+// process has saved once before. Each save is paired with its peer under the same
+// load: one full-size render and libvips's bare encodes of the three bitmaps.
+// Printed: the medians of ours and of the peer, the ratio of the medians and the
+// median of the pairs' ratios.
+void BM_WarmRoad(benchmark::State& state) {
     ensureApplication();
-    bareBitmaps(format);
-    StillImageSaveRequest request{snapshot(), allKinds(), {}, QString(), QStringLiteral("Bench"), options(format)};
-    double saving = 0.0;
-    double bare = 0.0;
-    std::uintmax_t savedBytes = 0;
-    std::uintmax_t bareBytes = 0;
+    StillImageSaveRoad& road = sharedRoad();
+    RoadRecord record;
     for (auto _ : state) {
-        state.PauseTiming();
-        request.destinationFolder = freshFolder();
-        state.ResumeTiming();
-        const auto start = Clock::now();
-        const bool saved = runStillImageSaveJob(request).ok();
-        saving += std::chrono::duration<double>(Clock::now() - start).count();
-        state.PauseTiming();
-        savedBytes = folderBytes(request.destinationFolder);
-        const std::filesystem::path bareFolder = freshFolder();
-        bare += bareSaveSeconds(format, bareFolder);
-        bareBytes = folderBytes(bareFolder);
-        state.ResumeTiming();
+        road.openDialog(dialogSeconds);
+        const std::optional<RoadTiming> saved = road.save();
         if (!saved) return state.SkipWithError("the save failed");
+        const RoadTiming render = road.render();
+        record.add(*saved, render, road.bareEncodes());
+        state.SetIterationTime(saved->wall / 1e3);
     }
-    state.counters["save_ms"] = 1e3 * saving / double(state.iterations());
-    state.counters["bare_encode_ms"] = 1e3 * bare / double(state.iterations());
-    state.counters["times_bare_encode"] = saving / bare;
-    state.counters["saved_MB"] = double(savedBytes) / 1e6;
-    state.counters["bare_MB"] = double(bareBytes) / 1e6;
-    state.counters["size_per_bare"] = double(savedBytes) / double(std::max<std::uintmax_t>(bareBytes, 1));
-    const double pixels = 4.0 * double(kCanvasSide) * kCanvasSide;
-    state.counters["output_pixels_per_s"] = benchmark::Counter(pixels, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["save_ms"] = median(record.ours);
+    state.counters["peer_ms"] = median(record.peers);
+    state.counters["ratio"] = record.ratio();
+    std::printf("warm saves, median of %zu: %s\n", record.ours.size(), record.summary().c_str());
 }
 
 void registerFormat(const char* name, StillImageFileFormat format) {
@@ -290,14 +335,96 @@ void registerFormat(const char* name, StillImageFileFormat format) {
     add("Encode", BM_Encode);
     add("Validate", BM_Validate);
     add("Publish", BM_Publish);
-    add("WholeSave", BM_WholeSave);
 }
 
 const bool registered = [] {
     registerFormat("jpeg90", StillImageFileFormat::jpeg);
     registerFormat("png", StillImageFileFormat::png);
+    benchmark::RegisterBenchmark("WarmRoad/jpeg90", BM_WarmRoad)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(kRoadRuns);
     return true;
 }();
 
 }  // namespace
 }  // namespace vlt
+
+namespace vlt {
+namespace {
+
+// One first save in this fresh process, and its peer after it.
+int runFirstSave() {
+    ensureApplication();
+    auto* road = new StillImageSaveRoad();
+    road->openDialog(dialogSeconds);
+    const std::optional<RoadTiming> saved = road->save();
+    if (!saved) std::_Exit(1);
+    const RoadTiming render = road->render();
+    const RoadTiming bare = road->bareEncodes();
+    std::printf("first_save %.1f %.1f render %.1f %.1f bare %.1f %.1f\n", saved->wall, saved->processor, render.wall,
+                render.processor, bare.wall, bare.processor);
+    std::fflush(stdout);
+    // Nothing to tidy: the process ends here, without Qt's teardown.
+    std::_Exit(0);
+}
+
+int runFirstSaves(int runs) {
+    RoadRecord record;
+    const std::string command = "/proc/" + std::to_string(::getpid()) +
+                                "/exe --first_save_child --dialog_seconds=" + std::to_string(dialogSeconds);
+    for (int run = 0; run < runs; ++run) {
+        FILE* child = ::popen(command.c_str(), "r");
+        if (child == nullptr) return 1;
+        RoadTiming saved{-1.0, 0.0};
+        RoadTiming render;
+        RoadTiming bare;
+        char line[256];
+        while (std::fgets(line, sizeof line, child) != nullptr) {
+            std::sscanf(line, "first_save %lf %lf render %lf %lf bare %lf %lf", &saved.wall, &saved.processor,
+                        &render.wall, &render.processor, &bare.wall, &bare.processor);
+        }
+        if (::pclose(child) != 0 || saved.wall < 0) {
+            std::fprintf(stderr, "run %d failed\n", run);
+            return 1;
+        }
+        record.add(saved, render, bare);
+        std::printf("run %d: first save %.0f ms, peer %.0f ms (render %.0f + bare encodes %.0f), ratio %.2f\n", run,
+                    saved.wall, (render + bare).wall, render.wall, bare.wall, saved.wall / (render + bare).wall);
+        std::fflush(stdout);
+    }
+    std::printf("first save of a session, median of %d fresh processes: %s\n", runs, record.summary().c_str());
+    return 0;
+}
+
+// The value of --name=value among the arguments, removed from them.
+std::optional<std::string> takeFlag(int& argc, char** argv, const std::string& name) {
+    std::optional<std::string> value;
+    int kept = 1;
+    for (int index = 1; index < argc; ++index) {
+        const std::string argument = argv[index];
+        if (argument == "--" + name) {
+            value = "";
+        } else if (argument.rfind("--" + name + "=", 0) == 0) {
+            value = argument.substr(name.size() + 3);
+        } else {
+            argv[kept++] = argv[index];
+        }
+    }
+    argc = kept;
+    return value;
+}
+
+}  // namespace
+}  // namespace vlt
+
+int main(int argc, char** argv) {
+    const std::optional<std::string> dialog = vlt::takeFlag(argc, argv, "dialog_seconds");
+    if (dialog) vlt::dialogSeconds = std::stod(*dialog);
+    if (vlt::takeFlag(argc, argv, "first_save_child")) return vlt::runFirstSave();
+    if (const auto runs = vlt::takeFlag(argc, argv, "first_saves")) return vlt::runFirstSaves(std::stoi(*runs));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -31,6 +31,7 @@
 #include "model/share_state.h"
 #include "model/shortcuts_state.h"
 #include "model/still_image_save_state.h"
+#include "model/still_image_save_preparation.h"
 #include "model/task_handle.h"
 #include "editing/preparation/editing_canvas.h"
 #include "editing/session/still_image_render_snapshot.h"
@@ -490,6 +491,7 @@ private:
     // The still-image save's steps and destinations (app_model_still_images.cpp).
     void completeSaveImagesRequest(const std::shared_ptr<EditorSession>& session, bool hasEdits);
     bool mayPresentSaveImages() const;
+    void prepareStillImageSave(const std::shared_ptr<EditorSession>& session);
     void startStillImageSave(const ResolvedStillImageSaveLocation& destination, const QString& baseName,
                              const QString& subfolder, const StillImageExportOptions& options);
     void completeStillImageSave(const StillImageSaveResult& result, const std::shared_ptr<EditorSession>& session,
@@ -516,6 +518,7 @@ private:
     ShareState share_;
     PrintState print_;
     StillImageSaveState stillImageSave_;
+    StillImageSavePreparation stillImageSavePreparation_;
 
     // The output areas' fields, in the order of their accessors above.
     std::optional<FeedbackDialogState> feedbackState_;

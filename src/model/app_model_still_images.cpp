@@ -1,11 +1,13 @@
 #include <algorithm>
 #include <utility>
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QPointer>
 
 #include "model/app_model.h"
 #include "model/still_image_save_failure_report.h"
+#include "model/still_image_save_view_model.h"
 #include "base/main_thread.h"
 #include "editing/session/editor_session.h"
 #include "foundation/diagnostic_log.h"
@@ -72,6 +74,7 @@ void AppModel::completeSaveImagesRequest(const std::shared_ptr<EditorSession>& s
     }
     refreshStillImageSaveDestination();
     changeStillImageSaveState([](StillImageSaveState& state) { state.isSaveImagesPresented = true; });
+    prepareStillImageSave(session);
 }
 
 void AppModel::presentSaveImages() {
@@ -87,6 +90,15 @@ void AppModel::presentSaveImages() {
 
     refreshStillImageSaveDestination();
     changeStillImageSaveState([](StillImageSaveState& state) { state.isSaveImagesPresented = true; });
+    prepareStillImageSave(session);
+}
+
+// The render and the canvas memory the dialog's first choices need, made ready while
+// the person reads the dialog.
+void AppModel::prepareStillImageSave(const std::shared_ptr<EditorSession>& session) {
+    const StillImageExportOptions options =
+        StillImageSaveViewModel(*this, QDateTime::currentDateTime()).makeExportOptions();
+    stillImageSavePreparation_.start(session, options);
 }
 
 bool AppModel::mayPresentSaveImages() const {
@@ -99,6 +111,7 @@ void AppModel::dismissSaveImages() {
     changeStillImageSaveState([](StillImageSaveState& state) {
         if (!state.isFolderPickerPresented) state.isSaveImagesPresented = false;
     });
+    if (!stillImageSave_.isSaveImagesPresented) stillImageSavePreparation_.drop();
 }
 
 // Saving
@@ -149,8 +162,10 @@ void AppModel::startStillImageSave(const ResolvedStillImageSaveLocation& destina
     const TaskHandlePtr task = TaskHandle::create();
     stillImageSaveTask = task;
 
-    // 3. The editor's snapshot on this thread, then composing and writing on a worker.
+    // 3. The editor's snapshot (asked for when the dialog opened, or now) and the work on
+    //    workers, which start on the Original while the Simulation may still render.
     StillImageSaveRequest request;
+    request.snapshot = stillImageSavePreparation_.takeSnapshot(session);
     request.kinds = std::move(kinds);
     request.destinationFolder = destination.destinationPath.toStdString();
     request.subfolderName = subfolder;
@@ -168,24 +183,11 @@ void AppModel::startStillImageSave(const ResolvedStillImageSaveLocation& destina
         }
         task->finish();
     };
-    session->makeStillImageSnapshot(
-        [guard, task, request = std::move(request), finish,
-         fileSystem = stillImageFileSystem](Result<StillImageRenderSnapshot> snapshot) mutable {
-            if (!snapshot.ok()) {
-                finish(StillImageSaveFailure{snapshot.error(), {}});
-                return;
-            }
-            if (!guard) {
-                task->finish();
-                return;
-            }
-            request.snapshot = std::move(snapshot).value();
-            guard->runInBackground([request = std::move(request), task, finish, fileSystem] {
-                Result<StillImageSaveResult, StillImageSaveFailure> outcome =
-                    runStillImageSaveJob(request, task->stopToken(), {}, *fileSystem);
-                postToMainThread([finish, outcome = std::move(outcome)] { finish(outcome); });
-            });
-        });
+    runInBackground([request = std::move(request), task, finish, fileSystem = stillImageFileSystem] {
+        Result<StillImageSaveResult, StillImageSaveFailure> outcome =
+            runStillImageSaveJob(request, task->stopToken(), {}, *fileSystem);
+        postToMainThread([finish, outcome = std::move(outcome)] { finish(outcome); });
+    });
 }
 
 void AppModel::completeStillImageSave(const StillImageSaveResult& result, const std::shared_ptr<EditorSession>& session,
@@ -194,6 +196,7 @@ void AppModel::completeStillImageSave(const StillImageSaveResult& result, const 
     // 1. The card belongs to the editor that asked for it; the files are published
     //    either way, so the save counts as succeeded.
     stillImageSaveTask.reset();
+    stillImageSavePreparation_.drop();
     const bool isSameEditor = session && session == editor_.editorSession;
     changeStillImageSaveState([&result, isSameEditor](StillImageSaveState& state) {
         state.isSaving = false;
@@ -220,6 +223,7 @@ void AppModel::completeStillImageSave(const StillImageSaveResult& result, const 
 void AppModel::failStillImageSave(const StillImageSaveFailure& failure, bool taskCancelled,
                                   const StillImageSaveOperation& operation) {
     stillImageSaveTask.reset();
+    stillImageSavePreparation_.drop();
     const StillImageSaveFailureReport report = reportStillImageSaveFailure(failure, taskCancelled);
     const std::int64_t elapsed = elapsedMilliseconds(operation.startedAt, *uptimeClock);
     changeStillImageSaveState([&report](StillImageSaveState& state) {

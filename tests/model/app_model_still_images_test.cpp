@@ -11,6 +11,7 @@
 #include "model/model_test_support.h"
 #include "base/system_error.h"
 #include "foundation/capturing_event_log_sink.h"
+#include "output/still/still_image_output_failure.h"
 #include "output/still/still_output_test_support.h"
 
 namespace vlt {
@@ -123,9 +124,9 @@ TEST_F(AppModelStillImagesTest, AFailedSaveSaysWhyAndLeavesNothing) {
     }
 }
 
-// Once files are written a Cancel is too late: the save runs to its end and reports
-// every file, rather than keeping some and naming none.
-TEST_F(AppModelStillImagesTest, ACancelOnceFilesAreWrittenIsTooLate) {
+// Once every file is written a Cancel is too late: the save runs to its end and
+// reports every file, rather than keeping some and naming none.
+TEST_F(AppModelStillImagesTest, ACancelWhileFilesArePublishedIsTooLate) {
     remember(QStringLiteral("out"));
     test::ScriptedFileSystem files;
     model().stillImageFileSystem = &files;
@@ -134,16 +135,86 @@ TEST_F(AppModelStillImagesTest, ACancelOnceFilesAreWrittenIsTooLate) {
     options.selection = StillImageSaveSelection::allThreeTabs;
     model().saveStillImages(QStringLiteral("Smith"), QString(), options);
     const TaskHandlePtr task = model().stillImageSaveTask;
-    files.onSync = [task](const std::filesystem::path&) -> VoidResult {
-        task->cancel();
-        return {};
-    };
+    files.beforeRename = [task](const std::filesystem::path&) { task->cancel(); };
     background.runAll();
     EXPECT_FALSE(state().errorTitle);
     ASSERT_TRUE(state().savedImages);
     EXPECT_EQ(entries(QStringLiteral("out")).size(), 3);
     EXPECT_EQ(log->eventsNamed("still_image_save_succeeded").size(), 1u);
     EXPECT_TRUE(task->isFinished());
+}
+
+// The Original is written while the Simulation still renders. A Cancel meanwhile ends
+// the wait and takes the written file away again; a refused snapshot fails the save
+// the same way, also when only the Original was asked for.
+TEST_F(AppModelStillImagesTest, WhatWasWrittenBeforeTheSnapshotCameGoesWhenTheSaveEnds) {
+    remember(QStringLiteral("out"));
+    std::vector<EditorSession::StillImageSnapshotCompletion> waiting;
+    session->makeStillImageSnapshot = [&waiting](EditorSession::StillImageSnapshotCompletion done) {
+        waiting.push_back(std::move(done));
+    };
+    test::ScriptedFileSystem files;
+    model().stillImageFileSystem = &files;
+
+    // 1. Cancelled while the Original is synced, the others waiting for the render.
+    openDialog();
+    StillImageExportOptions options;
+    options.selection = StillImageSaveSelection::allThreeTabs;
+    model().saveStillImages(QStringLiteral("Smith"), QString(), options);
+    ASSERT_EQ(waiting.size(), 1u);
+    const TaskHandlePtr task = model().stillImageSaveTask;
+    files.onSync = [task](const std::filesystem::path&) -> VoidResult {
+        task->cancel();
+        return {};
+    };
+    background.runAll();
+    EXPECT_FALSE(state().isSaving || state().savedImages || state().errorTitle);
+    EXPECT_EQ(log->eventsNamed("still_image_save_cancelled").size(), 1u);
+    EXPECT_TRUE(entries(QStringLiteral("out")).isEmpty());
+    files.onSync = {};
+
+    // 2. The snapshot refused once the Original is written.
+    openDialog();
+    options.selection = StillImageSaveSelection::original;
+    model().saveStillImages(QStringLiteral("Smith"), QString(), options);
+    ASSERT_EQ(waiting.size(), 2u);
+    files.onSync = [&waiting](const std::filesystem::path&) -> VoidResult {
+        waiting.back()(StillImageOutputFailure::rendererUnavailable());
+        return {};
+    };
+    background.runAll();
+    EXPECT_EQ(state().errorMessage, "The image could not be saved. The complete image could not be prepared.");
+    EXPECT_EQ(log->eventsNamed("still_image_save_failed").back().value("failure_code"), "still-renderer-unavailable");
+    EXPECT_TRUE(entries(QStringLiteral("out")).isEmpty());
+}
+
+// The render starts when the dialog opens, so that it runs while the person reads the
+// dialog; the save takes that snapshot unless the editor's history moved on since.
+TEST_F(AppModelStillImagesTest, TheSnapshotAskedForWithTheDialogServesTheSaveOfTheSameState) {
+    remember(QStringLiteral("out"));
+    int requests = 0;
+    session->makeStillImageSnapshot = [&requests](EditorSession::StillImageSnapshotCompletion done) {
+        ++requests;
+        done(test::colourSnapshot(64, 48));
+    };
+    openDialog();
+    EXPECT_EQ(requests, 1);
+    save(StillImageSaveSelection::allThreeTabs);
+    EXPECT_EQ(requests, 1);
+    ASSERT_TRUE(state().savedImages);
+    model().closeSavedStillImages();
+
+    openDialog();
+    session->setHistoryStateRevision(session->historyStateRevision() + 1);
+    save(StillImageSaveSelection::simulation);
+    EXPECT_EQ(requests, 3);
+    ASSERT_TRUE(state().savedImages);
+    model().closeSavedStillImages();
+
+    openDialog();
+    model().dismissSaveImages();
+    openDialog();
+    EXPECT_EQ(requests, 5);
 }
 
 // A drop box: files may be put in, but the folder cannot be read. Once every file is

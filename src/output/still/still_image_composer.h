@@ -52,10 +52,12 @@ struct StillImageComposer {
     static constexpr double kMinimumContactFontSize = 6.0;
 
     // kind is original or simulation. Fails with renderFailed when no canvas can be
-    // made. Both snapshot images must have a size and the limit must be at least 1.
+    // made. The snapshot's image of that kind must have a size (the other is not
+    // read, and for the Original neither are the annotations) and the limit must be
+    // at least 1.
     static Result<QImage> renderSingle(StillImageKind kind, const StillImageRenderSnapshot& snapshot,
                                        const StillImageExportOptions& options);
-    // The limit must be at least 2.
+    // Both snapshot images must have a size and the limit must be at least 2.
     static Result<QImage> renderComparison(const StillImageRenderSnapshot& snapshot,
                                            const StillImageExportOptions& options);
     // The composed picture of any kind.
@@ -66,6 +68,10 @@ struct StillImageComposer {
     // the free text, each trimmed, blank ones left out; empty when nothing is left.
     static QString contactText(const ApplicationSettings& settings);
 
+    // The size of the finished picture of a kind whose snapshot images measure width ×
+    // height (the Original and the Simulation are of one size).
+    static StillImagePixelSize canvasSize(StillImageKind kind, std::int64_t width, std::int64_t height,
+                                          const StillImageExportOptions& options);
     // Each side times scale, rounded half away from zero, at least 1.
     static StillImagePixelSize scaledSize(std::int64_t width, std::int64_t height, double scale);
     // The panes fitted so that the doubled shorter side stays within the maximum.

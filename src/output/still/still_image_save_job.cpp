@@ -56,17 +56,40 @@ Result<StillImageSaveResult, StillImageSaveFailure> runStillImageSaveJob(const S
             return StillImageSaveFailure{created.error(), {}};
         }
     }
-
-    // 2. The images.
-    Result<std::vector<StillImageRenderedImage>> images =
-        composeStillImages(request.snapshot, request.kinds, request.options, stopToken, progress);
-    if (!images.ok()) return StillImageSaveFailure{images.error(), {}};
-
-    // 3. The files. A stop no longer reaches the transaction once it has started: it
-    // would keep the files already renamed and report nothing of them.
     if (stopToken.stop_requested()) return StillImageSaveFailure{makeCancellationError(), {}};
-    const StillImageTransactionPayload payload{std::move(images).value(), folder, request.baseName, request.options};
-    return StillImageSaveTransaction(fileSystem).save(payload, {}, progress);
+
+    // 2. Each image composed when its turn comes: the Original from the editing canvas,
+    //    the others once the snapshot is there.
+    const StillImageSnapshotSource& source = *request.snapshot;
+    const StillImageExportOptions& options = request.options;
+    const std::int64_t pixels = std::int64_t(source.original().width()) * source.original().height();
+    std::vector<StillImageComposition> images;
+    for (StillImageKind kind : request.kinds) {
+        if (kind == StillImageKind::original) {
+            images.push_back({kind, pixels, true, [&source, &options]() {
+                                  return StillImageComposer::renderSingle(
+                                      StillImageKind::original, StillImageRenderSnapshot{source.original(), {}, {}},
+                                      options);
+                              }});
+            continue;
+        }
+        const std::int64_t shown = kind == StillImageKind::comparison ? 2 * pixels : pixels;
+        images.push_back({kind, shown, source.isFulfilled(), [&source, &options, kind, stopToken]() -> Result<QImage> {
+                              const Result<StillImageRenderSnapshot> snapshot = source.wait(stopToken);
+                              if (!snapshot.ok()) return snapshot.error();
+                              return StillImageComposer::render(kind, snapshot.value(), options);
+                          }});
+    }
+
+    // 3. The files, published only once the snapshot has come (also when no kind drew
+    //    from it): a refused snapshot fails the save.
+    const auto snapshotCame = [&source, stopToken]() -> VoidResult {
+        const Result<StillImageRenderSnapshot> snapshot = source.wait(stopToken);
+        if (!snapshot.ok()) return snapshot.error();
+        return {};
+    };
+    return StillImageSaveTransaction(fileSystem)
+        .saveComposing(std::move(images), folder, request.baseName, options, stopToken, snapshotCame, progress);
 }
 
 }  // namespace vlt

@@ -36,61 +36,83 @@ struct PendingPublish {
     StillImageKind kind;
 };
 
+// The order in which the images start: those whose inputs are there, then the
+// largest first; equal ones keep their output order.
+std::vector<std::size_t> workOrder(const std::vector<StillImageComposition>& images) {
+    std::vector<std::int64_t> pixelCounts;
+    for (const StillImageComposition& image : images) pixelCounts.push_back(image.pixelCount);
+    std::vector<std::size_t> order = largestFirst(pixelCounts);
+    std::stable_partition(order.begin(), order.end(), [&](std::size_t index) { return images[index].isReady; });
+    return order;
+}
+
+// What one run is told to write and how far a stop reaches.
+struct SaveRequest {
+    std::vector<StillImageComposition> images;
+    std::filesystem::path folder;
+    QString baseName;
+    StillImageExportOptions options;
+    // Seen before each image is composed and written.
+    std::stop_token stopWriting;
+    // Seen before each rename.
+    std::stop_token stopPublishing;
+    // Whether composing is a step of its own to report.
+    bool reportsComposing = false;
+    std::function<VoidResult()> readyToPublish;
+};
+
 // One run of the transaction: what is written so far and what must go on failure.
 class SaveRun {
 public:
-    SaveRun(StillImageFileSystem& fileSystem, const StillImageTransactionPayload& payload, std::stop_token stopToken,
-            const StillImageSaveProgressHandler& progress)
-        : fileSystem_(fileSystem), payload_(payload), stopToken_(std::move(stopToken)), progress_(progress) {}
+    SaveRun(StillImageFileSystem& fileSystem, SaveRequest request, const StillImageSaveProgressHandler& progress)
+        : fileSystem_(fileSystem), request_(std::move(request)), progress_(progress) {}
 
     Result<StillImageSaveResult, StillImageSaveFailure> run() {
         VoidResult outcome = writeAndPublish();
         if (!outcome.ok()) return StillImageSaveFailure{outcome.error(), removeTemporaryFiles()};
         // 5. The new names themselves should survive a power cut too; once every file
         //    is published, a folder that cannot be synced no longer fails the save.
-        const VoidResult synced = fileSystem_.syncFolder(payload_.folder);
-        return StillImageSaveResult{payload_.folder, publishedNames_, publishedKinds_,
+        const VoidResult synced = fileSystem_.syncFolder(request_.folder);
+        return StillImageSaveResult{request_.folder, publishedNames_, publishedKinds_,
                                     synced.ok() ? nullptr : synced.error()};
     }
 
 private:
     VoidResult writeAndPublish() {
         // 1. One version for every file of this save.
-        const StillImageFileFormat format = payload_.options.fileFormat;
+        const StillImageFileFormat format = request_.options.fileFormat;
         const Result<int> version =
-            StillImageFileNaming::firstAvailableVersion(payload_.folder, payload_.baseName, format, fileSystem_);
+            StillImageFileNaming::firstAvailableVersion(request_.folder, request_.baseName, format, fileSystem_);
         if (!version.ok()) return version.error();
 
         // 2. The final names, each within the folder's limit, and a hidden name for
         //    every image, listed for removal before anything is written.
-        const std::size_t nameLimit = fileSystem_.nameLengthLimit(payload_.folder);
-        for (const StillImageRenderedImage& rendered : payload_.images) {
-            QString finalName =
-                StillImageFileNaming::fileName(payload_.baseName, rendered.kind, format, version.value());
+        const std::size_t nameLimit = fileSystem_.nameLengthLimit(request_.folder);
+        for (const StillImageComposition& image : request_.images) {
+            QString finalName = StillImageFileNaming::fileName(request_.baseName, image.kind, format, version.value());
             if (std::size_t(finalName.toUtf8().size()) > nameLimit) {
                 return failure(StillImageOutputFailure::Case::invalidBaseName);
             }
             pending_.push_back(
-                PendingPublish{temporaryPath(payload_.folder, format), std::move(finalName), rendered.kind});
+                PendingPublish{temporaryPath(request_.folder, format), std::move(finalName), image.kind});
             cleanup_.push_back(pending_.back().temporary);
         }
 
-        // 3. Every image written, synced and read back under its hidden name.
-        std::vector<std::int64_t> pixelCounts;
-        for (const StillImageRenderedImage& rendered : payload_.images) {
-            pixelCounts.push_back(std::int64_t(rendered.image.width()) * rendered.image.height());
-        }
-        if (VoidResult written = runConcurrentImageWork(largestFirst(pixelCounts), stopToken_,
+        // 3. Every image composed, written, synced and read back under its hidden name.
+        if (VoidResult written = runConcurrentImageWork(workOrder(request_.images), request_.stopWriting,
                                                         [this](std::size_t index) { return writeTemporary(index); });
             !written.ok()) {
             return written;
         }
+        if (request_.readyToPublish) {
+            if (VoidResult ready = request_.readyToPublish(); !ready.ok()) return ready;
+        }
 
         // 4. Published in order, never over an existing file.
         for (const PendingPublish& pending : pending_) {
-            if (stopToken_.stop_requested()) return makeCancellationError();
+            if (request_.stopPublishing.stop_requested()) return makeCancellationError();
             report(StillImageSaveStep::publishing, pending.kind);
-            const std::filesystem::path finalPath = payload_.folder / pending.finalName.toStdString();
+            const std::filesystem::path finalPath = request_.folder / pending.finalName.toStdString();
             if (VoidResult renamed = fileSystem_.renameWithoutReplacing(pending.temporary, finalPath); !renamed.ok()) {
                 return renamed;
             }
@@ -103,26 +125,31 @@ private:
 
     // One image on one of the working threads; touches only its own entries.
     VoidResult writeTemporary(std::size_t index) {
-        const StillImageRenderedImage& rendered = payload_.images[index];
+        const StillImageComposition& composition = request_.images[index];
         const std::filesystem::path& temporary = pending_[index].temporary;
 
-        report(StillImageSaveStep::encoding, rendered.kind);
+        if (request_.reportsComposing) report(StillImageSaveStep::composing, composition.kind);
+        Result<QImage> composed = composition.compose();
+        if (!composed.ok()) return composed.error();
+        QImage image = std::move(composed).value();
+        const std::int64_t width = image.width();
+        const std::int64_t height = image.height();
+
+        report(StillImageSaveStep::encoding, composition.kind);
         Result<FileDescriptor> file = fileSystem_.createNewFile(temporary);
         if (!file.ok()) return file.error();
-        if (VoidResult encoded =
-                StillImageSaveTransaction::encode(rendered.image, file.value().get(), payload_.options);
-            !encoded.ok()) {
-            return encoded;
-        }
+        const VoidResult encoded = StillImageSaveTransaction::encode(image, file.value().get(), request_.options);
+        // The bitmap is not needed again; its memory goes back while the file is checked.
+        image = QImage();
+        if (!encoded.ok()) return encoded;
         // The read-back reads what the system holds of the file already, so the file
         // goes to the disk meanwhile (on a thread of its own where one can be had).
         std::future<VoidResult> synced = std::async(std::launch::async | std::launch::deferred,
                                                     [this, &temporary, written = std::move(file).value()]() mutable {
                                                         return fileSystem_.syncAndClose(std::move(written), temporary);
                                                     });
-        report(StillImageSaveStep::validating, rendered.kind);
-        VoidResult validated =
-            StillImageSaveTransaction::validateWrittenImage(temporary, rendered.image.width(), rendered.image.height());
+        report(StillImageSaveStep::validating, composition.kind);
+        VoidResult validated = StillImageSaveTransaction::validateWrittenImage(temporary, width, height);
         // A full disk often shows only at the sync, when the delayed blocks are
         // allocated; that is the cause to report.
         if (VoidResult wrote = synced.get(); !wrote.ok()) return StillImageOutputFailure::writeFailed(wrote.error());
@@ -148,8 +175,7 @@ private:
     }
 
     StillImageFileSystem& fileSystem_;
-    const StillImageTransactionPayload& payload_;
-    std::stop_token stopToken_;
+    const SaveRequest request_;
     const StillImageSaveProgressHandler& progress_;
     std::mutex progressMutex_;
     std::vector<std::filesystem::path> cleanup_;
@@ -165,7 +191,22 @@ StillImageSaveTransaction::StillImageSaveTransaction(StillImageFileSystem& fileS
 Result<StillImageSaveResult, StillImageSaveFailure> StillImageSaveTransaction::save(
     const StillImageTransactionPayload& payload, std::stop_token stopToken,
     const StillImageSaveProgressHandler& progress) {
-    return SaveRun(fileSystem_, payload, std::move(stopToken), progress).run();
+    SaveRequest request{{}, payload.folder, payload.baseName, payload.options, stopToken, stopToken, false, {}};
+    for (const StillImageRenderedImage& rendered : payload.images) {
+        const QImage& image = rendered.image;
+        request.images.push_back({rendered.kind, std::int64_t(image.width()) * image.height(), true,
+                                  [&image]() -> Result<QImage> { return image; }});
+    }
+    return SaveRun(fileSystem_, std::move(request), progress).run();
+}
+
+Result<StillImageSaveResult, StillImageSaveFailure> StillImageSaveTransaction::saveComposing(
+    std::vector<StillImageComposition> images, const std::filesystem::path& folder, const QString& baseName,
+    const StillImageExportOptions& options, std::stop_token stopBeforeComposing,
+    const std::function<VoidResult()>& readyToPublish, const StillImageSaveProgressHandler& progress) {
+    SaveRequest request{std::move(images), folder, baseName, options, std::move(stopBeforeComposing), {}, true,
+                        readyToPublish};
+    return SaveRun(fileSystem_, std::move(request), progress).run();
 }
 
 int StillImageSaveTransaction::jpegQuality(const StillImageExportOptions& options) {

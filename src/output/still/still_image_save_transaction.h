@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <stop_token>
+#include <vector>
 
 #include <QImage>
 
@@ -15,6 +17,18 @@
 #include "output/still/still_image_transaction_payload.h"
 
 namespace vlt {
+
+// One image of a save that is composed only when its turn comes, on the thread that
+// writes it, so that its bitmap lives no longer than its encode.
+struct StillImageComposition {
+    StillImageKind kind = StillImageKind::original;
+    // Its size in pixels: the largest start first.
+    std::int64_t pixelCount = 0;
+    // Whether what it is composed from is there already; these start before the ones
+    // that would wait.
+    bool isReady = true;
+    std::function<Result<QImage>()> compose;
+};
 
 // Writes the images of one save so that a file only ever appears under its final
 // name complete, synced to the disk and read back, never replaces an existing file,
@@ -35,6 +49,16 @@ public:
     Result<StillImageSaveResult, StillImageSaveFailure> save(const StillImageTransactionPayload& payload,
                                                              std::stop_token stopToken = {},
                                                              const StillImageSaveProgressHandler& progress = {});
+    // The same for images composed as they are written, in the given output order (the
+    // payload's images are these compositions). A stop request reaches the images that
+    // have not begun composing, with nothing published yet; once every image is under
+    // way the save runs to its end. readyToPublish, when given, is asked once every
+    // file is written and checked; a failure it returns fails the save before anything
+    // is published.
+    Result<StillImageSaveResult, StillImageSaveFailure> saveComposing(
+        std::vector<StillImageComposition> images, const std::filesystem::path& folder, const QString& baseName,
+        const StillImageExportOptions& options, std::stop_token stopBeforeComposing = {},
+        const std::function<VoidResult()>& readyToPublish = {}, const StillImageSaveProgressHandler& progress = {});
 
     // The quality the encoder is given: the option limited to 60...100.
     static int jpegQuality(const StillImageExportOptions& options);

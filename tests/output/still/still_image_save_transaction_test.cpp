@@ -92,6 +92,37 @@ TEST_F(StillImageSaveTransactionTest, JpegQualityIsHeldWithinSixtyAndAHundred) {
     }
 }
 
+// Images composed only when their turn comes are written as composed ones are; until
+// the last is ready to publish nothing is, and a failure then leaves nothing behind.
+TEST_F(StillImageSaveTransactionTest, ImagesComposedOnTheirTurnArePublishedOnlyWhenAllAreReady) {
+    const StillImageTransactionPayload composed = payload(StillImageFileFormat::jpeg);
+    std::vector<StillImageComposition> images;
+    for (const StillImageRenderedImage& rendered : composed.images) {
+        images.push_back({rendered.kind, 1, rendered.kind == StillImageKind::original,
+                          [image = rendered.image]() -> Result<QImage> { return image; }});
+    }
+    const auto refused =
+        Transaction(fileSystem_).saveComposing(images, folder_, composed.baseName, composed.options, {}, [] {
+            return VoidResult(StillImageOutputFailure::rendererUnavailable());
+        });
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(stillImageOutputFailureCase(refused.error().underlying),
+              StillImageOutputFailure::Case::rendererUnavailable);
+    EXPECT_TRUE(refused.error().cleanupPaths.empty());
+    EXPECT_TRUE(entries(folder_).empty());
+
+    const auto saved = Transaction(fileSystem_).saveComposing(images, folder_, composed.baseName, composed.options);
+    ASSERT_TRUE(saved.ok());
+    const std::filesystem::path elsewhere = folder_ / "elsewhere";
+    std::filesystem::create_directory(elsewhere);
+    StillImageTransactionPayload same = composed;
+    same.folder = elsewhere;
+    ASSERT_TRUE(Transaction(fileSystem_).save(same).ok());
+    for (const QString& name : saved.value().fileNames) {
+        EXPECT_EQ(contents(folder_ / name.toStdString()), contents(elsewhere / name.toStdString()));
+    }
+}
+
 TEST_F(StillImageSaveTransactionTest, ANameTakenBeforeItsRenameFailsAndTheOtherFileIsKept) {
     fileSystem_.beforeRename = [](const std::filesystem::path& to) {
         if (!std::filesystem::exists(to)) std::ofstream(to) << "someone else's";
