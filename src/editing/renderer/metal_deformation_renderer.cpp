@@ -40,7 +40,6 @@ using RenderFailure = MetalDeformationFailure;
 
 constexpr std::string_view kDefaultLibraryName = "default library";
 constexpr std::string_view kFunctionPairSeparator = "/";
-constexpr std::int64_t kOutputTexelBytes = 4;
 constexpr float kGridSpacingPoints = 32.0f;
 constexpr float kGridLineWidthPoints = 1.0f;
 constexpr std::uint32_t kWholeDrawable = 0;
@@ -255,25 +254,16 @@ bool regionInside(const PixelRegion& region, std::int64_t width, std::int64_t he
 
 GpuRegion gpuRegion(const PixelRegion& region) { return {{region.x, region.y}, {region.width, region.height}}; }
 
-void releaseOutputRows(void* rows) { delete static_cast<std::shared_ptr<GpuBuffer>*>(rows); }
+void releaseOutputTexture(void* texture) { delete static_cast<std::shared_ptr<GpuTexture>*>(texture); }
 
-// The output image from the transfer rows. Rows without padding become the image
-// as they are (no copy: the image keeps the buffer); padded rows are compacted.
-QImage outputImageFromRows(const std::shared_ptr<GpuBuffer>& buffer, std::int64_t pitch, std::int64_t width,
-                           std::int64_t height) {
-    const std::int64_t rowBytes = width * kOutputTexelBytes;
-    if (pitch == rowBytes) {
-        auto* holder = new std::shared_ptr<GpuBuffer>(buffer);
-        return QImage(buffer->contents(), static_cast<int>(width), static_cast<int>(height),
-                      static_cast<qsizetype>(rowBytes), QImage::Format_ARGB32_Premultiplied, &releaseOutputRows,
-                      holder);
-    }
-    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull()) return image;
-    for (std::int64_t row = 0; row < height; ++row) {
-        std::memcpy(image.scanLine(static_cast<int>(row)), buffer->contents() + row * pitch,
-                    static_cast<std::size_t>(rowBytes));
-    }
+// The output image over the rendered texture's own rows (compact, B, G, R, A): no
+// copy, the image keeps the texture, which nothing else draws into again.
+QImage outputImageOfTexture(const std::shared_ptr<GpuTexture>& texture) {
+    auto* holder = new std::shared_ptr<GpuTexture>(texture);
+    QImage image(texture->data(), static_cast<int>(texture->width()), static_cast<int>(texture->height()),
+                 static_cast<qsizetype>(texture->rowBytes()), QImage::Format_ARGB32_Premultiplied,
+                 &releaseOutputTexture, holder);
+    if (image.isNull()) delete holder;
     return image;
 }
 
@@ -584,8 +574,10 @@ void MetalDeformationRenderer::makeOutputImage(float displacementScale, std::int
     std::shared_ptr<GpuCommandBuffer> commands = commandQueue_->makeCommandBuffer();
     if (!commands) return reportLater(failure(RenderFailure::Case::textureCreation));
 
+    // A new texture starts zero-filled, which is the clear colour, and the image covers
+    // all of it: nothing to clear first.
     std::optional<GpuRenderEncoder> encoder =
-        commands->makeRenderEncoder({target, GpuLoadAction::clear, GpuClearColor{}});
+        commands->makeRenderEncoder({target, GpuLoadAction::load, GpuClearColor{}});
     if (!encoder) return reportLater(failure(RenderFailure::Case::commandEncoding));
     const ImageUniforms uniforms =
         imageUniforms(QRectF(0.0, 0.0, static_cast<double>(outputWidth), static_cast<double>(outputHeight)),
@@ -599,22 +591,13 @@ void MetalDeformationRenderer::makeOutputImage(float displacementScale, std::int
     encoder->drawTriangles(0, kImageVertexCount);
     encoder->endEncoding();
 
-    const std::int64_t pitch = transferRowPitch(outputWidth * kOutputTexelBytes);
-    std::shared_ptr<GpuBuffer> buffer = device_->makeBuffer(static_cast<std::size_t>(pitch * outputHeight));
-    if (!buffer) return reportLater(failure(RenderFailure::Case::textureCreation));
-    std::optional<GpuBlitEncoder> blit = commands->makeBlitEncoder();
-    if (!blit) return reportLater(failure(RenderFailure::Case::textureCreation));
-    blit->copy(target, {{0, 0}, {outputWidth, outputHeight}}, buffer, 0, static_cast<std::size_t>(pitch));
-    blit->endEncoding();
-
-    commands->addCompletedHandler([buffer, pitch, outputWidth, outputHeight,
-                                   completion = std::move(completion)](const GpuCommandBuffer& finished) {
+    commands->addCompletedHandler([target, completion = std::move(completion)](const GpuCommandBuffer& finished) {
         VLT_PRECONDITION(isMainThread(), "GPU results arrive on the GUI thread");
         if (finished.status() != GpuCommandBufferStatus::completed) {
             completion(failure(RenderFailure::Case::commandExecution));
             return;
         }
-        QImage image = outputImageFromRows(buffer, pitch, outputWidth, outputHeight);
+        QImage image = outputImageOfTexture(target);
         if (image.isNull()) {
             completion(failure(RenderFailure::Case::commandExecution));
             return;
