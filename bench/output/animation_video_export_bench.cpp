@@ -1,18 +1,36 @@
 // The whole animation video export (270 frames rendered from the canvas, annotations
 // drawn, encoded, validated and published) of a 4096-pixel-wide canvas, against the
-// ffmpeg command-line tool encoding the same 270 raw frames with the same encoder
-// settings in the same run. Reported: both times, their ratio (goal: at most 1.2) and
-// the GUI thread during the export: its longest single event handled (goal: at most
-// 16 ms), as wall time and as the time the thread itself ran, and the longest gap
-// between two turns of its event loop; on a busy machine the wall times also count
-// time the system gave to other threads. A 4096 × 2304 canvas makes a 1920 × 1080
-// video, 4096 × 2731 (a 6000 × 4000 photograph's canvas) a 1620 × 1080 one and
-// 4096 × 4096 a 1080 × 1080 one. Memory: how much the export adds to the resident size
-// of the process it runs in (its high-water mark during the export less the resident
-// size before), beside the ffmpeg process's own peak. The figures are for the cores
-// the process may use: run it under `taskset -c 0,1` for two cores.
+// ffmpeg command-line tool encoding the same 270 raw frames with the encoder's defaults
+// at the same bit rate, key frame interval and profile.
+//
+//   bench_video_output [--runs=N] [benchmark flags, e.g. --benchmark_filter=2731]
+//
+// Each case runs N times (3 by default), each time in a fresh process of its own, so
+// that memory an earlier export kept cannot hide what this one adds; the command line
+// runs in the same process right after. A 4096 × 2304 canvas makes a 1920 × 1080
+// video, 4096 × 2731 (a 6000 × 4000 photograph's canvas) a 1618 × 1080 one and
+// 4096 × 4096 a 1080 × 1080 one. Printed per run and as medians per case:
+// - time: the export's and the command line's, and their ratio (goal: at most 1.2);
+// - memory: how much the export adds to the resident size of the process it runs in
+//   (its high-water mark during the export less the resident size before, with the
+//   renderer and its canvas made as in the editor), beside the ffmpeg process's own
+//   peak;
+// - quality: the PSNR (all planes, in dB) of both videos against the same frames as
+//   the command line's own conversion makes them, and the difference;
+// - the GUI thread during the export: its longest single event handled, as wall time
+//   and as the time the thread itself ran, and the longest gap between two turns of
+//   its event loop; on a busy machine the wall times also count time the system gave
+//   to other threads.
+// The figures are for the processors the process may use: run it under
+// `taskset -c 0,1` for two cores.
 
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <bit>
+#include <string>
+#include <vector>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -23,8 +41,6 @@
 #include <time.h>
 
 #include <cstring>
-
-#include <benchmark/benchmark.h>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -193,6 +209,16 @@ std::map<std::uint32_t, QImage> rawFrames(const std::shared_ptr<MetalDeformation
     return frames;
 }
 
+// The 270 frames in order, as raw B, G, R, A rows.
+void writeFrames(const std::map<std::uint32_t, QImage>& frames, FILE* pipe) {
+    for (const AnimationVideoFrame& frame : planAnimationVideoFrames()) {
+        const QImage& image = frames.at(std::bit_cast<std::uint32_t>(frame.scale));
+        for (int y = 0; y < image.height(); ++y) {
+            std::fwrite(image.constScanLine(y), 4, static_cast<std::size_t>(image.width()), pipe);
+        }
+    }
+}
+
 // Its seconds and, through its own -benchmark report, its peak resident size in MiB.
 // The shell runs ffmpeg as a child of its own (the command does not end with it), so
 // that the peak is ffmpeg's alone, not this large process's that forked the shell.
@@ -211,12 +237,7 @@ std::pair<double, double> timeCommandLine(const std::map<std::uint32_t, QImage>&
     clock.start();
     FILE* pipe = ::popen(command.toLocal8Bit().constData(), "w");
     if (pipe == nullptr) std::abort();
-    for (const AnimationVideoFrame& frame : planAnimationVideoFrames()) {
-        const QImage& image = frames.at(std::bit_cast<std::uint32_t>(frame.scale));
-        for (int y = 0; y < image.height(); ++y) {
-            std::fwrite(image.constScanLine(y), 4, static_cast<std::size_t>(image.width()), pipe);
-        }
-    }
+    writeFrames(frames, pipe);
     if (::pclose(pipe) != 0) std::abort();
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     QFile reportFile(report);
@@ -229,53 +250,125 @@ std::pair<double, double> timeCommandLine(const std::map<std::uint32_t, QImage>&
     return {seconds, double(kilobytes) / 1024.0};
 }
 
-void BM_ExportAgainstCommandLine(benchmark::State& state) {
+// The PSNR of a video against the frames, converted as the command line converts them
+// for its own encode; negative when it cannot be measured.
+double psnrAgainstFrames(const QString& video, const std::map<std::uint32_t, QImage>& frames,
+                         const AnimationVideoSize& size) {
+    const QString report = video + QStringLiteral(".psnr");
+    const QString command =
+        QStringLiteral(
+            "ffmpeg -hide_banner -nostats -v info -i '%1' -f rawvideo -pix_fmt bgra -s %2x%3 -r 30 -i - -lavfi "
+            "\"[1:v]scale=out_color_matrix=bt709:out_range=tv,format=yuv420p[reference];[0:v][reference]psnr\" "
+            "-f null - 2>'%4'; exit $?")
+            .arg(video)
+            .arg(size.width)
+            .arg(size.height)
+            .arg(report);
+    FILE* pipe = ::popen(command.toLocal8Bit().constData(), "w");
+    if (pipe == nullptr) return -1.0;
+    writeFrames(frames, pipe);
+    if (::pclose(pipe) != 0) return -1.0;
+    QFile reportFile(report);
+    if (!reportFile.open(QIODevice::ReadOnly)) return -1.0;
+    const QByteArray text = reportFile.readAll();
+    const qsizetype at = text.indexOf("average:");
+    double psnr = -1.0;
+    if (at >= 0) std::sscanf(text.constData() + at, "average:%lf", &psnr);
+    return psnr;
+}
+
+// One run of a case in this fresh process: the export first, then the command line.
+int runCase(int height) {
     application();
-    const int height = static_cast<int>(state.range(0));
     const auto renderer = makeRenderer(height);
     const AnimationVideoSize size = AnimationVideoSize::forCanvas(kCanvasWidth, height).value();
     QTemporaryDir folder;
+    const QString exported = folder.filePath(QStringLiteral("export.mp4"));
+    const QString commandLine = folder.filePath(QStringLiteral("command-line.mp4"));
+
+    const double residentBefore = residentMebibytes("VmRSS:");
+    resetHighWaterMark();
+    const auto [seconds, gap] = timeExport(renderer, height, exported);
+    const double added = residentMebibytes("VmHWM:") - residentBefore;
+
     const auto frames = rawFrames(renderer, height, size);
-    double exportSeconds = 0.0;
-    double commandLineSeconds = 0.0;
-    double longestGap = 0.0;
-    double longestEvent = 0.0;
-    double longestEventCpu = 0.0;
-    double exportAddedMebibytes = 0.0;
-    double commandLinePeakMebibytes = 0.0;
+    const auto [commandSeconds, commandPeak] = timeCommandLine(frames, size, commandLine);
+    const double psnr = psnrAgainstFrames(exported, frames, size);
+    const double commandPsnr = psnrAgainstFrames(commandLine, frames, size);
+    std::printf("case %lld %lld export %.3f ffmpeg %.3f added %.1f peak %.1f psnr %.3f %.3f gui %.1f %.1f %.1f\n",
+                static_cast<long long>(size.width), static_cast<long long>(size.height), seconds, commandSeconds, added,
+                commandPeak, psnr, commandPsnr, application().longestEventMilliseconds,
+                application().longestEventCpuMilliseconds, gap);
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) return 0.0;
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : 0.5 * (values[middle - 1] + values[middle]);
+}
+
+int runs = 3;
+
+// One case, run `runs` times, each in a fresh process of its own.
+void BM_ExportAgainstCommandLine(benchmark::State& state) {
+    const int height = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        const double residentBefore = residentMebibytes("VmRSS:");
-        resetHighWaterMark();
-        const auto [seconds, gap] = timeExport(renderer, height, folder.filePath(QStringLiteral("export.mp4")));
-        exportAddedMebibytes = std::max(exportAddedMebibytes, residentMebibytes("VmHWM:") - residentBefore);
-        exportSeconds += seconds;
-        longestGap = std::max(longestGap, gap);
-        longestEvent = std::max(longestEvent, application().longestEventMilliseconds);
-        longestEventCpu = std::max(longestEventCpu, application().longestEventCpuMilliseconds);
-        const auto [commandSeconds, commandPeak] =
-            timeCommandLine(frames, size, folder.filePath(QStringLiteral("command-line.mp4")));
-        commandLineSeconds += commandSeconds;
-        commandLinePeakMebibytes = std::max(commandLinePeakMebibytes, commandPeak);
-        state.SetIterationTime(seconds);
+        std::vector<double> exports, commands, ratios, added, peaks, psnrs, commandPsnrs, events, eventCpus, gaps;
+        long long width = 0;
+        long long videoHeight = 0;
+        for (int run = 0; run < runs; ++run) {
+            const std::string command =
+                "/proc/" + std::to_string(::getpid()) + "/exe --video_case=" + std::to_string(height);
+            FILE* child = ::popen(command.c_str(), "r");
+            if (child == nullptr) return state.SkipWithError("no process");
+            double values[10] = {-1};
+            char line[512];
+            while (std::fgets(line, sizeof line, child) != nullptr) {
+                std::sscanf(line,
+                            "case %lld %lld export %lf ffmpeg %lf added %lf peak %lf psnr %lf %lf gui %lf %lf %lf",
+                            &width, &videoHeight, &values[0], &values[1], &values[2], &values[3], &values[4],
+                            &values[5], &values[6], &values[7], &values[8]);
+            }
+            if (::pclose(child) != 0 || values[0] <= 0) return state.SkipWithError("a run failed");
+            exports.push_back(values[0]);
+            commands.push_back(values[1]);
+            ratios.push_back(values[0] / values[1]);
+            added.push_back(values[2]);
+            peaks.push_back(values[3]);
+            psnrs.push_back(values[4]);
+            commandPsnrs.push_back(values[5]);
+            events.push_back(values[6]);
+            eventCpus.push_back(values[7]);
+            gaps.push_back(values[8]);
+            std::printf(
+                "%lldx%lld run %d: export %.2f s, ffmpeg %.2f s, ratio %.2f; added %.0f MiB, ffmpeg peak %.0f MiB; "
+                "PSNR %.2f dB, ffmpeg %.2f dB\n",
+                width, videoHeight, run, values[0], values[1], values[0] / values[1], values[2], values[3], values[4],
+                values[5]);
+            std::fflush(stdout);
+        }
+        std::printf(
+            "%lldx%lld video from a %dx%d canvas, medians of %d fresh processes: export %.2f s, ffmpeg %.2f s, ratio "
+            "%.2f (median of the pairs' ratios %.2f); memory: the export added %.0f MiB (largest %.0f), the ffmpeg "
+            "process peaked at %.0f MiB; PSNR %.2f dB, ffmpeg's defaults %.2f dB, difference %+.2f dB; GUI thread: "
+            "longest event %.1f ms of which it ran %.1f ms, longest gap between turns %.1f ms\n",
+            width, videoHeight, kCanvasWidth, height, runs, median(exports), median(commands),
+            median(exports) / median(commands), median(ratios), median(added),
+            *std::max_element(added.begin(), added.end()), median(peaks), median(psnrs), median(commandPsnrs),
+            median(psnrs) - median(commandPsnrs), median(events), median(eventCpus), median(gaps));
+        std::fflush(stdout);
+        state.SetIterationTime(median(exports));
+        state.counters["export_s"] = median(exports);
+        state.counters["ffmpeg_s"] = median(commands);
+        state.counters["ratio"] = median(exports) / median(commands);
+        state.counters["export_added_MiB"] = median(added);
+        state.counters["ffmpeg_peak_MiB"] = median(peaks);
+        state.counters["psnr_dB"] = median(psnrs);
+        state.counters["ffmpeg_psnr_dB"] = median(commandPsnrs);
     }
-    const double ratio = exportSeconds / commandLineSeconds;
-    state.counters["export_added_MiB"] = exportAddedMebibytes;
-    state.counters["ffmpeg_peak_MiB"] = commandLinePeakMebibytes;
-    state.counters["export_s"] = exportSeconds / static_cast<double>(state.iterations());
-    state.counters["ffmpeg_s"] = commandLineSeconds / static_cast<double>(state.iterations());
-    state.counters["ratio"] = ratio;
-    state.counters["gui_gap_ms"] = longestGap;
-    state.counters["gui_event_ms"] = longestEvent;
-    state.counters["gui_event_cpu_ms"] = longestEventCpu;
-    state.counters["frames_per_s"] = benchmark::Counter(
-        static_cast<double>(AnimationVideoFormat::kFrameCount * state.iterations()), benchmark::Counter::kIsRate);
-    std::printf(
-        "%lldx%lld video from a %dx%d canvas: export %.2f s, ffmpeg %.2f s, ratio %.2f; GUI thread: longest event "
-        "%.1f ms of which it ran %.1f ms, longest gap between turns %.1f ms; memory: the export added %.0f MiB to "
-        "the resident size, the ffmpeg process peaked at %.0f MiB\n",
-        static_cast<long long>(size.width), static_cast<long long>(size.height), kCanvasWidth, height,
-        state.counters["export_s"].value, state.counters["ffmpeg_s"].value, ratio, longestEvent, longestEventCpu,
-        longestGap, exportAddedMebibytes, commandLinePeakMebibytes);
 }
 
 BENCHMARK(BM_ExportAgainstCommandLine)
@@ -283,9 +376,34 @@ BENCHMARK(BM_ExportAgainstCommandLine)
     ->Arg(2731)
     ->Arg(4096)
     ->ArgName("canvas_height")
-    ->Iterations(2)
+    ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kSecond);
 
+// The value of --name=value among the arguments, removed from them.
+std::optional<std::string> takeFlag(int& argc, char** argv, const std::string& name) {
+    std::optional<std::string> value;
+    int kept = 1;
+    for (int index = 1; index < argc; ++index) {
+        const std::string argument = argv[index];
+        if (argument.rfind("--" + name + "=", 0) == 0) {
+            value = argument.substr(name.size() + 3);
+        } else {
+            argv[kept++] = argv[index];
+        }
+    }
+    argc = kept;
+    return value;
+}
+
 }  // namespace
 }  // namespace vlt
+
+int main(int argc, char** argv) {
+    if (const auto height = vlt::takeFlag(argc, argv, "video_case")) return vlt::runCase(std::stoi(*height));
+    if (const auto runs = vlt::takeFlag(argc, argv, "runs")) vlt::runs = std::stoi(*runs);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

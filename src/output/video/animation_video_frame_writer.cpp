@@ -1,5 +1,6 @@
 #include "output/video/animation_video_frame_writer.h"
 
+#include <atomic>
 #include <bit>
 #include <deque>
 #include <filesystem>
@@ -26,10 +27,23 @@ namespace vlt {
 
 namespace {
 
-// Frames asked for but not yet encoded: enough to keep the renderer and the encoder
-// busy at once, few enough to bound memory (each holds its render target and its
-// rows, 16 MB at 1080p).
+// Frames asked for but not yet encoded: one being encoded while the next is rendered,
+// drawn on and converted; few enough to bound memory (each holds its render target,
+// 8 MB at 1080p, and its converted picture, 3 MB). A third would make nothing faster.
 constexpr std::size_t kFramesInFlight = 2;
+// All that the export adds to the editor's memory, encoder included.
+constexpr std::int64_t kExportMemoryBudgetBytes = std::int64_t(250) << 20;
+// Beyond its frames in flight the export's own work (the renderer, the annotations'
+// drawing, the converter, its threads, the file) holds up to this much, as measured at
+// 1080p and 1618 × 1080 on two and eight processors.
+constexpr std::int64_t kExportWorkBytes = std::int64_t(45) << 20;
+
+// What the encoder may hold: the budget less the export's own work and its frames in
+// flight.
+std::int64_t encoderMemoryBudget(std::int64_t width, std::int64_t height) {
+    const std::int64_t frameBytes = width * height * 4 + width * height * 3 / 2;
+    return kExportMemoryBudgetBytes - kExportWorkBytes - std::int64_t(kFramesInFlight) * frameBytes;
+}
 
 ErrorPtr writerError(const VideoWriterFailure& failure) {
     using Case = AnimationVideoFailure::Case;
@@ -48,7 +62,10 @@ ErrorPtr writerError(const VideoWriterFailure& failure) {
 
 ErrorPtr rendererError(const MetalDeformationFailure& failure) { return makeError<MetalDeformationFailure>(failure); }
 
-// What the encoding thread keeps between frames; only that thread touches it.
+// What the export keeps between frames. The preparing thread draws, converts and keeps
+// pictures for reuse; the encoding thread appends them and finishes the file. The
+// writer is opened before either touches it, and its conversion and its encoder are
+// used one thread each.
 struct EncodingState {
     std::string path;
     VideoWriterSettings settings;
@@ -61,7 +78,7 @@ struct EncodingState {
     // file beside the video, or in memory where no such file can be made.
     std::unique_ptr<VideoPictureStore> storedPictures;
     std::unordered_map<std::uint32_t, VideoPicture> pictures;
-    bool failed = false;
+    std::atomic<bool> failed{false};
 
     // False once the work has failed or is to stop; nothing more is then written.
     bool isLive() const { return !failed && !stop.stop_requested(); }
@@ -75,29 +92,35 @@ struct EncodingState {
         return {};
     }
 
-    VoidResult encode(const AnimationVideoFrame& frame, QImage rendered) {
+    // The frame's picture: drawn on and converted when the frame rendered it, else the
+    // one it reuses. The preparing thread.
+    Result<VideoPicture> preparePicture(const AnimationVideoFrame& frame, QImage rendered) {
         const auto key = std::bit_cast<std::uint32_t>(frame.scale);
-        VideoPicture picture;
-        if (frame.rendersPicture) {
-            // The writer reads B, G, R, A rows of exactly its size.
-            if (rendered.size() != QSize(settings.width, settings.height)) {
-                return AnimationVideoFailure::make(AnimationVideoFailure::Case::frameCreationFailed);
-            }
-            if (rendered.format() != QImage::Format_ARGB32_Premultiplied) {
-                rendered.convertTo(QImage::Format_ARGB32_Premultiplied);
-            }
-            drawAnimationVideoAnnotations(rendered, canvasWidth, canvasHeight, annotations, frame.scale);
-            auto made = writer->makePicture(rendered.constBits(), rendered.bytesPerLine());
-            if (!made.ok()) return writerError(made.error());
-            picture = std::move(made).value();
-            if (!frame.isLastOfPicture && !(storedPictures && storedPictures->store(key, picture))) {
-                pictures[key] = picture;
-            }
-        } else {
-            picture = reusedPicture(key, frame.isLastOfPicture);
+        if (!frame.rendersPicture) {
+            VideoPicture picture = reusedPicture(key, frame.isLastOfPicture);
             if (picture.isNull()) return AnimationVideoFailure::make(AnimationVideoFailure::Case::frameCreationFailed);
+            return picture;
         }
-        auto appended = writer->append(picture, frame.index);
+        // The writer reads B, G, R, A rows of exactly its size.
+        if (rendered.size() != QSize(settings.width, settings.height)) {
+            return AnimationVideoFailure::make(AnimationVideoFailure::Case::frameCreationFailed);
+        }
+        if (rendered.format() != QImage::Format_ARGB32_Premultiplied) {
+            rendered.convertTo(QImage::Format_ARGB32_Premultiplied);
+        }
+        drawAnimationVideoAnnotations(rendered, canvasWidth, canvasHeight, annotations, frame.scale);
+        auto made = writer->makePicture(rendered.constBits(), rendered.bytesPerLine());
+        if (!made.ok()) return writerError(made.error());
+        VideoPicture picture = std::move(made).value();
+        if (!frame.isLastOfPicture && !(storedPictures && storedPictures->store(key, picture))) {
+            pictures[key] = picture;
+        }
+        return picture;
+    }
+
+    // The encoding thread.
+    VoidResult append(const VideoPicture& picture, std::int64_t frameIndex) {
+        auto appended = writer->append(picture, frameIndex);
         if (!appended.ok()) return writerError(appended.error());
         return {};
     }
@@ -120,12 +143,13 @@ struct EncodingState {
         return {};
     }
 
-    // Closes the file as it is, so that it can be removed.
-    void abandon() {
-        writer.reset();
+    // The preparing thread lets go of the pictures, then the encoding thread closes the
+    // file as it is, so that it can be removed.
+    void abandonPictures() {
         storedPictures.reset();
         pictures.clear();
     }
+    void abandonFile() { writer.reset(); }
 };
 
 // One run of the frame writer. It keeps itself alive until it has completed.
@@ -150,7 +174,8 @@ public:
                 if (auto operation = weak.lock()) operation->fail(makeCancellationError());
             });
         });
-        onWorker([](EncodingState& state) -> std::optional<VoidResult> {
+        // Opened before the first picture is prepared, and so before the first is appended.
+        onWorker(preparer_, [](EncodingState& state) -> std::optional<VoidResult> {
             if (!state.isLive()) return std::nullopt;
             return state.open();
         });
@@ -164,11 +189,11 @@ private:
         QImage rendered;
     };
 
-    // Runs `step` on the encoding thread; a failure it returns reaches fail() here.
+    // Runs `step` on the worker's thread; a failure it returns reaches fail() here.
     template <typename Step>
-    void onWorker(Step step, std::function<void(FrameWriterOperation&)> done = {}) {
+    void onWorker(SerialWorker& worker, Step step, std::function<void(FrameWriterOperation&)> done = {}) {
         std::weak_ptr<FrameWriterOperation> weak = self_;
-        worker_.post([weak, encoding = encoding_, step = std::move(step), done = std::move(done)]() mutable {
+        worker.post([weak, encoding = encoding_, step = std::move(step), done = std::move(done)]() mutable {
             std::optional<VoidResult> outcome = step(*encoding);
             if (!outcome) return;
             if (!outcome->ok()) encoding->failed = true;
@@ -196,7 +221,7 @@ private:
                                            self->frameRendered(index, std::move(image));
                                        });
         }
-        handReadyFramesToEncoder();
+        handReadyFramesToPreparer();
     }
 
     void frameRendered(std::int64_t index, Result<QImage, MetalDeformationFailure> image) {
@@ -210,23 +235,40 @@ private:
             pending.rendered = std::move(image).value();
             pending.isReady = true;
         }
-        handReadyFramesToEncoder();
+        handReadyFramesToPreparer();
     }
 
-    // Frames reach the encoder in order, each once its picture is there.
-    void handReadyFramesToEncoder() {
+    // Frames are prepared in order, each once its render is there, and go on to the
+    // encoder in the same order; the encoder appends one while the next is prepared.
+    void handReadyFramesToPreparer() {
         while (!isEnding_ && !pending_.empty() && pending_.front().isReady) {
             PendingFrame pending = std::move(pending_.front());
             pending_.pop_front();
             const std::int64_t index = pending.frame.index;
+            auto prepared = std::make_shared<VideoPicture>();
             onWorker(
-                [frame = pending.frame,
-                 rendered = std::move(pending.rendered)](EncodingState& state) mutable -> std::optional<VoidResult> {
+                preparer_,
+                [frame = pending.frame, rendered = std::move(pending.rendered),
+                 prepared](EncodingState& state) mutable -> std::optional<VoidResult> {
                     if (!state.isLive()) return std::nullopt;
-                    return state.encode(frame, std::move(rendered));
+                    Result<VideoPicture> picture = state.preparePicture(frame, std::move(rendered));
+                    if (!picture.ok()) return VoidResult(picture.error());
+                    *prepared = std::move(picture).value();
+                    return VoidResult();
                 },
-                [index](FrameWriterOperation& operation) { operation.frameEncoded(index); });
+                [index, prepared](FrameWriterOperation& operation) { operation.picturePrepared(index, *prepared); });
         }
+    }
+
+    void picturePrepared(std::int64_t index, const VideoPicture& picture) {
+        if (isEnding_) return;
+        onWorker(
+            encoder_,
+            [index, picture](EncodingState& state) -> std::optional<VoidResult> {
+                if (!state.isLive()) return std::nullopt;
+                return state.append(picture, index);
+            },
+            [index](FrameWriterOperation& operation) { operation.frameEncoded(index); });
     }
 
     void frameEncoded(std::int64_t index) {
@@ -239,6 +281,7 @@ private:
             return;
         }
         onWorker(
+            encoder_,
             [](EncodingState& state) -> std::optional<VoidResult> {
                 if (!state.isLive()) return std::nullopt;
                 return state.finish();
@@ -255,18 +298,25 @@ private:
         complete(descriptor);
     }
 
-    // Ends the run: the encoding thread lets go of the file first, so the caller may
-    // remove it at once.
+    // Ends the run: the preparing thread lets go of the pictures and then the encoding
+    // thread of the file, so the caller may remove it at once.
     void fail(ErrorPtr error) {
         if (isEnding_) return;
         isEnding_ = true;
         pending_.clear();
+        encoding_->failed = true;
         std::weak_ptr<FrameWriterOperation> weak = self_;
-        worker_.post([weak, encoding = encoding_, error = std::move(error)] {
-            encoding->failed = true;
-            encoding->abandon();
+        preparer_.post([weak, encoding = encoding_, error] {
+            encoding->abandonPictures();
             postToMainThread([weak, error] {
-                if (auto operation = weak.lock()) operation->complete(error);
+                auto operation = weak.lock();
+                if (!operation) return;
+                operation->encoder_.post([weak, encoding = operation->encoding_, error] {
+                    encoding->abandonFile();
+                    postToMainThread([weak, error] {
+                        if (auto ended = weak.lock()) ended->complete(error);
+                    });
+                });
             });
         });
     }
@@ -296,7 +346,8 @@ private:
     bool isEnding_ = false;
     std::optional<std::stop_callback<std::function<void()>>> stopCallback_;
     std::shared_ptr<FrameWriterOperation> self_;
-    SerialWorker worker_{SerialWorker::Priority::batch};
+    SerialWorker preparer_{SerialWorker::Priority::batch};
+    SerialWorker encoder_{SerialWorker::Priority::batch};
 };
 
 }  // namespace
@@ -320,7 +371,8 @@ void writeAnimationVideoFrames(const QString& path, std::shared_ptr<MetalDeforma
     encoding->path = path.toStdString();
     encoding->settings =
         VideoWriterSettings{static_cast<int>(size.value().width), static_cast<int>(size.value().height),
-                            AnimationVideoFormat::kFramesPerSecond, AnimationVideoFormat::kAverageBitRate};
+                            AnimationVideoFormat::kFramesPerSecond, AnimationVideoFormat::kAverageBitRate,
+                            encoderMemoryBudget(size.value().width, size.value().height)};
     encoding->canvasWidth = canvasWidth;
     encoding->canvasHeight = canvasHeight;
     encoding->annotations = std::move(annotations);

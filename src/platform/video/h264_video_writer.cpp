@@ -1,5 +1,8 @@
 #include "platform/video/h264_video_writer.h"
 
+#include <algorithm>
+#include <cmath>
+#include <string>
 #include <vector>
 
 #include "base/usable_cpu_count.h"
@@ -17,6 +20,32 @@ namespace {
 constexpr const char* kPreferredEncoder = "libx264";
 // Keyframes every two seconds keep seeking quick in players.
 constexpr int kKeyframeIntervalSeconds = 2;
+
+// libx264's own lookahead, and the fewest pictures it is given.
+constexpr int kDefaultLookaheadFrames = 40;
+constexpr int kMinimumLookaheadFrames = 10;
+// Beyond eight slices a picture gains little speed and loses compression at the edges.
+constexpr int kMaximumSliceThreads = 8;
+// What libx264 holds, as measured for 1080 × 1080 to 1920 × 1080 (the resident size
+// it adds, for lookaheads of 10 to 40 and 2 to 8 sliced threads), in bytes per pixel
+// of its padded picture (32 pixels round each side, rows in 64-byte steps): its
+// reference pictures and analysis tables, each slice thread's work space, and each
+// picture waiting in the lookahead (the picture and its quarter-size copies, about
+// 7 MB at 1080p). Frame threads would each hold pictures as well, about 25 MB apiece
+// at 1080p, which is why slices are used.
+constexpr double kEncoderBytes = 6e6;
+constexpr double kEncoderBytesPerPixel = 37.0;
+constexpr double kSliceThreadBytesPerPixel = 1.2;
+constexpr double kLookaheadBytesPerPixel = 3.25;
+constexpr int kPicturePadding = 32;
+constexpr int kRowAlignment = 64;
+constexpr int kMacroblockSide = 16;
+
+double paddedPixels(int width, int height) {
+    const int rowPixels = (width + 2 * kPicturePadding + kRowAlignment - 1) / kRowAlignment * kRowAlignment;
+    const int rows = (height + kMacroblockSide - 1) / kMacroblockSide * kMacroblockSide + 2 * kPicturePadding;
+    return double(rowPixels) * double(rows);
+}
 
 VideoWriterFailure failure(VideoWriterStage stage, int averror, std::string operation) {
     return {stage, makeFfmpegError(averror, std::move(operation))};
@@ -41,6 +70,7 @@ std::vector<const AVCodec*> h264EncoderCandidates() {
 }
 
 AVCodecContextPtr openEncoder(const AVCodec* codec, const VideoWriterSettings& settings, bool globalHeader) {
+    const bool isPreferred = std::string(codec->name) == kPreferredEncoder;
     AVCodecContextPtr context(avcodec_alloc_context3(codec));
     if (!context) return nullptr;
     context->width = settings.width;
@@ -55,17 +85,25 @@ AVCodecContextPtr openEncoder(const AVCodec* codec, const VideoWriterSettings& s
     context->color_trc = AVCOL_TRC_BT709;
     context->colorspace = AVCOL_SPC_BT709;
     context->color_range = AVCOL_RANGE_MPEG;
-    // A thread for each processor the process may use; the library's default is one,
-    // and libx264 would take half as many again, each holding frames of its own.
-    context->thread_count = usableCpuCount();
     if (globalHeader) context->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
 
     AVDictionary* options = nullptr;
     av_dict_set(&options, "profile", "high", 0);
-    // libx264 keeps every frame of its rate-control lookahead in memory, over 6 MB each
-    // at 1080p: ten frames instead of its default forty keep the encoder near 210 MB
-    // instead of 430 at the same bit rate.
-    if (std::string(codec->name) == kPreferredEncoder) av_dict_set(&options, "x264-params", "rc-lookahead=10", 0);
+    if (!settings.memoryBudgetBytes) {
+        // The library's default is one thread; libx264's own is one frame thread and a
+        // half per processor.
+        context->thread_count = 0;
+    } else if (isPreferred) {
+        const H264EncoderPlan plan =
+            planH264Encoder(settings.width, settings.height, usableCpuCount(), *settings.memoryBudgetBytes);
+        context->thread_count = plan.threads;
+        const std::string parameters =
+            "rc-lookahead=" + std::to_string(plan.lookaheadFrames) + (plan.slicedThreads ? ":sliced-threads=1" : "");
+        av_dict_set(&options, "x264-params", parameters.c_str(), 0);
+    } else {
+        // Another encoder: its memory is unknown, so one thread of it.
+        context->thread_count = 1;
+    }
     const int opened = avcodec_open2(context.get(), codec, &options);
     av_dict_free(&options);
     if (opened < 0) return nullptr;
@@ -73,6 +111,18 @@ AVCodecContextPtr openEncoder(const AVCodec* codec, const VideoWriterSettings& s
 }
 
 }  // namespace
+
+H264EncoderPlan planH264Encoder(int width, int height, int processors, std::int64_t memoryBudgetBytes) {
+    H264EncoderPlan plan;
+    plan.threads = std::clamp(processors, 1, kMaximumSliceThreads);
+    plan.slicedThreads = plan.threads > 1;
+    const double pixels = paddedPixels(width, height);
+    const double fixed = kEncoderBytes + pixels * (kEncoderBytesPerPixel + kSliceThreadBytesPerPixel * plan.threads);
+    const double room = (double(memoryBudgetBytes) - fixed) / (pixels * kLookaheadBytesPerPixel);
+    plan.lookaheadFrames =
+        int(std::clamp(std::floor(room), double(kMinimumLookaheadFrames), double(kDefaultLookaheadFrames)));
+    return plan;
+}
 
 struct H264VideoWriter::State {
     VideoWriterSettings settings;

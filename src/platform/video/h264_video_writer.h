@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/result.h"
@@ -17,15 +18,35 @@ struct VideoWriterSettings {
     int height = 0;
     int framesPerSecond = 30;
     std::int64_t averageBitRate = 12'000'000;
+    // The memory the encoder may hold, in bytes: it bounds how many pictures it looks
+    // ahead at. None: the encoder's own defaults, one frame thread per processor.
+    std::optional<std::int64_t> memoryBudgetBytes;
 };
+
+// How the encoder works through the pictures: with how many threads, each taking a
+// slice of every picture (so that the threads hold no pictures of their own), and over
+// how many pictures ahead its rate control looks (each of which it holds in memory).
+struct H264EncoderPlan {
+    int threads = 1;
+    bool slicedThreads = false;
+    int lookaheadFrames = 40;
+
+    friend bool operator==(const H264EncoderPlan&, const H264EncoderPlan&) = default;
+};
+
+// The plan for pictures of this size on this many processors within the budget: sliced
+// threads on up to eight processors, and the encoder's own lookahead of 40 pictures
+// or as many as the budget leaves room for, at least 10.
+H264EncoderPlan planH264Encoder(int width, int height, int processors, std::int64_t memoryBudgetBytes);
 
 // Writes one H.264 track (High profile, 4:2:0, BT.709 tags) into a new MPEG-4 file, fed
 // with 32-bit BGRA pictures. Pictures are appended in order, one per frame index; the
 // last one lasts one frame, so n frames make a file of n / framesPerSecond seconds.
 // libx264 is preferred; without it any other H.264 encoder that opens will do.
 //
-// Not thread-safe: one thread at a time. A writer dropped before finish() leaves an
-// unplayable file behind, which the caller removes.
+// Not thread-safe, but its two halves are apart: makePicture() may run on one thread
+// while append() and finish() run on another, each half one call at a time. A writer
+// dropped before finish() leaves an unplayable file behind, which the caller removes.
 class H264VideoWriter {
 public:
     static Result<std::unique_ptr<H264VideoWriter>, VideoWriterFailure> create(const std::string& path,
