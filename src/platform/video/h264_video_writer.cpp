@@ -24,6 +24,13 @@ constexpr int kKeyframeIntervalSeconds = 2;
 // libx264's own lookahead, and the fewest pictures it is given.
 constexpr int kDefaultLookaheadFrames = 40;
 constexpr int kMinimumLookaheadFrames = 10;
+// libx264's own curve compression, and how much lower it goes for each picture the
+// lookahead is short of the encoder's own: the macroblock tree's bit shift to what
+// later pictures refer to grows as the curve is compressed harder, which makes up for
+// the pictures it no longer sees (measured on the morph's 1618 × 1080 and 1920 × 1080
+// videos at 12 Mbit/s: 20 pictures at 0.4 or 12 at 0.32 reach the PSNR of 40 at 0.6).
+constexpr double kDefaultCurveCompression = 0.6;
+constexpr double kCurveCompressionPerMissingFrame = 0.01;
 // Beyond eight slices a picture gains little speed and loses compression at the edges.
 constexpr int kMaximumSliceThreads = 8;
 // What libx264 holds, as measured for 1080 × 1080 to 1920 × 1080 (the resident size
@@ -97,6 +104,9 @@ AVCodecContextPtr openEncoder(const AVCodec* codec, const VideoWriterSettings& s
         const H264EncoderPlan plan =
             planH264Encoder(settings.width, settings.height, usableCpuCount(), *settings.memoryBudgetBytes);
         context->thread_count = plan.threads;
+        // Given as a number, not as text: libx264 reads a text's decimal point by the
+        // locale, which the application takes from the desktop.
+        context->qcompress = float(plan.curveCompression);
         const std::string parameters =
             "rc-lookahead=" + std::to_string(plan.lookaheadFrames) + (plan.slicedThreads ? ":sliced-threads=1" : "");
         av_dict_set(&options, "x264-params", parameters.c_str(), 0);
@@ -121,6 +131,8 @@ H264EncoderPlan planH264Encoder(int width, int height, int processors, std::int6
     const double room = (double(memoryBudgetBytes) - fixed) / (pixels * kLookaheadBytesPerPixel);
     plan.lookaheadFrames =
         int(std::clamp(std::floor(room), double(kMinimumLookaheadFrames), double(kDefaultLookaheadFrames)));
+    plan.curveCompression =
+        kDefaultCurveCompression - kCurveCompressionPerMissingFrame * (kDefaultLookaheadFrames - plan.lookaheadFrames);
     return plan;
 }
 
