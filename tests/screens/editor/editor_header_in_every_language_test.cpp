@@ -82,8 +82,12 @@ TEST_F(EditorHeaderInEveryLanguageTest, EveryControlIsInViewOrBehindAChevronAndT
             const auto [left, right] = spanOf(control);
             const auto [clearLeft, clearRight] = clearSpan();
             SCOPED_TRACE(control->metaObject()->className());
-            if (right > clearRight) EXPECT_TRUE(header().scrollForwardButton()->isVisible());
-            if (left < clearLeft) EXPECT_TRUE(header().scrollBackButton()->isVisible());
+            if (right > clearRight) {
+                EXPECT_TRUE(header().scrollForwardButton()->isVisible());
+            }
+            if (left < clearLeft) {
+                EXPECT_TRUE(header().scrollBackButton()->isVisible());
+            }
         }
 
         std::set<QWidget*> reached;
