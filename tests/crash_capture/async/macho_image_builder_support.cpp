@@ -360,28 +360,28 @@ uint64_t ObjcMetadataWriter::classData(uint64_t readOnly, ObjcClassState state) 
     return image_.at(readWrite) | flagBits;
 }
 
-uint64_t ObjcMetadataWriter::addClass(const ObjcClassSpec& spec) {
+uint64_t ObjcMetadataWriter::addClass(const ObjcClassLayout& layout) {
     const uint64_t word = image_.pointerSize();
-    const uint64_t name = string(kClassNames, spec.name);
-    const uint64_t instanceReadOnly = readOnlyData(0, name, methodList(spec.instanceMethods, spec.lists));
-    const uint64_t metaReadOnly = readOnlyData(1, name, methodList(spec.classMethods, spec.lists));
+    const uint64_t name = string(kClassNames, layout.name);
+    const uint64_t instanceReadOnly = readOnlyData(0, name, methodList(layout.instanceMethods, layout.lists));
+    const uint64_t metaReadOnly = readOnlyData(1, name, methodList(layout.classMethods, layout.lists));
     const uint64_t metaclass = take(kClasses, 5 * word);
     const uint64_t klass = take(kClasses, 5 * word);
-    image_.putPointer(metaclass + 4 * word, classData(metaReadOnly, spec.state));
-    require(!spec.packedIsa || image_.at(metaclass) < (uint64_t{1} << 36), "a packed isa needs a low-address image");
-    image_.putPointer(klass, spec.packedIsa ? image_.at(metaclass) | 0x001d800000000001 : image_.at(metaclass));
-    image_.putPointer(klass + 4 * word, classData(instanceReadOnly, spec.state));
+    image_.putPointer(metaclass + 4 * word, classData(metaReadOnly, layout.state));
+    require(!layout.packedIsa || image_.at(metaclass) < (uint64_t{1} << 36), "a packed isa needs a low-address image");
+    image_.putPointer(klass, layout.packedIsa ? image_.at(metaclass) | 0x001d800000000001 : image_.at(metaclass));
+    image_.putPointer(klass + 4 * word, classData(instanceReadOnly, layout.state));
     image_.putPointer(take(kClassList, word), image_.at(klass));
     return image_.at(klass);
 }
 
-void ObjcMetadataWriter::addCategory(const ObjcCategorySpec& spec) {
+void ObjcMetadataWriter::addCategory(const ObjcCategoryLayout& layout) {
     const uint64_t word = image_.pointerSize();
     const uint64_t category = take(kConstants, 6 * word);
-    image_.putPointer(category, string(kClassNames, spec.name));
-    image_.putPointer(category + word, spec.classAddress);
-    image_.putPointer(category + 2 * word, methodList(spec.instanceMethods, spec.lists));
-    image_.putPointer(category + 3 * word, methodList(spec.classMethods, spec.lists));
+    image_.putPointer(category, string(kClassNames, layout.name));
+    image_.putPointer(category + word, layout.classAddress);
+    image_.putPointer(category + 2 * word, methodList(layout.instanceMethods, layout.lists));
+    image_.putPointer(category + 3 * word, methodList(layout.classMethods, layout.lists));
     image_.putPointer(take(kCategoryList, word), image_.at(category));
 }
 
@@ -449,31 +449,31 @@ uint64_t ObjcModuleWriter::methods(const std::vector<ObjcMethodSpec>& methods, b
     return image_.at(array);
 }
 
-void ObjcModuleWriter::addClass(const ObjcOldClassSpec& spec) {
-    const uint64_t name = take(spec.name.size() + 1);
-    image_.putString(name, spec.name);
-    const uint32_t single = spec.listArray ? 0 : 0x4000;
+void ObjcModuleWriter::addClass(const ObjcOldClassLayout& layout) {
+    const uint64_t name = take(layout.name.size() + 1);
+    image_.putString(name, layout.name);
+    const uint32_t single = layout.listArray ? 0 : 0x4000;
     const uint64_t metaclass = take(40);
     const uint64_t klass = take(40);
     const uint64_t records[] = {klass, metaclass};
-    const std::vector<ObjcMethodSpec>* lists[] = {&spec.instanceMethods, &spec.classMethods};
+    const std::vector<ObjcMethodSpec>* lists[] = {&layout.instanceMethods, &layout.classMethods};
     for (int meta = 0; meta < 2; ++meta) {
         const uint64_t record = records[meta];
         image_.put32(record, meta == 0 ? static_cast<uint32_t>(image_.at(metaclass)) : 0);
         image_.put32(record + 8, static_cast<uint32_t>(image_.at(name)));
         image_.put32(record + 16, single | (meta == 0 ? 0x1 : 0x2));
-        image_.put32(record + 28, static_cast<uint32_t>(methods(*lists[meta], spec.listArray)));
+        image_.put32(record + 28, static_cast<uint32_t>(methods(*lists[meta], layout.listArray)));
     }
     classes_.push_back(image_.at(klass));
 }
 
-void ObjcModuleWriter::addCategory(const ObjcOldCategorySpec& spec) {
-    const uint64_t className = take(spec.className.size() + 1);
-    image_.putString(className, spec.className);
+void ObjcModuleWriter::addCategory(const ObjcOldCategoryLayout& layout) {
+    const uint64_t className = take(layout.className.size() + 1);
+    image_.putString(className, layout.className);
     const uint64_t category = take(20);
     image_.put32(category + 4, static_cast<uint32_t>(image_.at(className)));
-    image_.put32(category + 8, static_cast<uint32_t>(methods(spec.instanceMethods, false)));
-    image_.put32(category + 12, static_cast<uint32_t>(methods(spec.classMethods, false)));
+    image_.put32(category + 8, static_cast<uint32_t>(methods(layout.instanceMethods, false)));
+    image_.put32(category + 12, static_cast<uint32_t>(methods(layout.classMethods, false)));
     categories_.push_back(image_.at(category));
 }
 

@@ -162,7 +162,7 @@ struct ObjcMethodSpec {
     uint64_t imp = 0;
 };
 
-struct ObjcClassSpec {
+struct ObjcClassLayout {
     std::string name;
     std::vector<ObjcMethodSpec> instanceMethods{};
     std::vector<ObjcMethodSpec> classMethods{};
@@ -172,7 +172,7 @@ struct ObjcClassSpec {
     bool packedIsa = false;
 };
 
-struct ObjcCategorySpec {
+struct ObjcCategoryLayout {
     std::string name;
     // The extended class, an address in this process; 0 for none.
     uint64_t classAddress = 0;
@@ -196,8 +196,8 @@ class ObjcMetadataWriter {
 public:
     ObjcMetadataWriter(MachOImageBuilder& image, const ObjcLayout& layout);
     // The class's address in this process.
-    uint64_t addClass(const ObjcClassSpec& spec);
-    void addCategory(const ObjcCategorySpec& spec);
+    uint64_t addClass(const ObjcClassLayout& layout);
+    void addCategory(const ObjcCategoryLayout& layout);
     // Adds a section for every room that holds something; call before the image's finish().
     void finish();
 
@@ -229,7 +229,7 @@ private:
 // Objective-C metadata of the older runtime (32-bit images): one module in
 // __OBJC,__module_info listing classes and categories, with their records, lists and
 // names in a room of the __OBJC segment.
-struct ObjcOldClassSpec {
+struct ObjcOldClassLayout {
     std::string name;
     std::vector<ObjcMethodSpec> instanceMethods{};
     std::vector<ObjcMethodSpec> classMethods{};
@@ -237,7 +237,7 @@ struct ObjcOldClassSpec {
     bool listArray = false;
 };
 
-struct ObjcOldCategorySpec {
+struct ObjcOldCategoryLayout {
     std::string className;
     std::vector<ObjcMethodSpec> instanceMethods{};
     std::vector<ObjcMethodSpec> classMethods{};
@@ -246,8 +246,8 @@ struct ObjcOldCategorySpec {
 class ObjcModuleWriter {
 public:
     ObjcModuleWriter(MachOImageBuilder& image, uint64_t vmaddr, uint64_t room = 0x1000);
-    void addClass(const ObjcOldClassSpec& spec);
-    void addCategory(const ObjcOldCategorySpec& spec);
+    void addClass(const ObjcOldClassLayout& layout);
+    void addCategory(const ObjcOldCategoryLayout& layout);
     void finish();
 
 private:
