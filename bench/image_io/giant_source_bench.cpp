@@ -30,6 +30,7 @@
 
 #include <QUrl>
 
+#include "support/bench_process.h"
 #include "editing/preparation/editing_canvas.h"
 #include "import/crop_document.h"
 #include "import/imported_image.h"
@@ -131,18 +132,6 @@ double cpuSeconds() {
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-long highWaterKilobytes() {
-    FILE* status = std::fopen("/proc/self/status", "r");
-    if (status == nullptr) return -1;
-    char line[256];
-    long kilobytes = -1;
-    while (std::fgets(line, sizeof line, status) != nullptr) {
-        if (std::sscanf(line, "VmHWM: %ld kB", &kilobytes) == 1) break;
-    }
-    std::fclose(status);
-    return kilobytes;
-}
-
 double secondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
@@ -172,7 +161,7 @@ int measureOurs(const std::string& path, const std::string& scenario) {
     auto canvas = vlt::EditingCanvas::prepare(descriptor.value());
     if (!canvas.ok()) return 1;
     std::printf("wall_ms=%.1f cpu_ms=%.1f peak_kB=%ld import_ms=%.1f prepare_ms=%.1f\n", 1e3 * secondsSince(start),
-                1e3 * (cpuSeconds() - cpuStart), highWaterKilobytes(), 1e3 * importSeconds,
+                1e3 * (cpuSeconds() - cpuStart), vlt::bench::processKilobytes("VmHWM:"), 1e3 * importSeconds,
                 1e3 * secondsSince(prepareStart));
     return 0;
 }
@@ -189,7 +178,7 @@ int measureThumbnail(const std::string& path, int workers) {
     if (decoded == nullptr) return 1;
     g_object_unref(decoded);
     std::printf("wall_ms=%.1f cpu_ms=%.1f peak_kB=%ld\n", 1e3 * secondsSince(start), 1e3 * (cpuSeconds() - cpuStart),
-                highWaterKilobytes());
+                vlt::bench::processKilobytes("VmHWM:"));
     return 0;
 }
 
@@ -288,7 +277,7 @@ int runChildMode(const std::string& operation, const std::string& path, const st
     if (operation == "ours") return measureOurs(path, scenario);
     if (operation == "thumbnail") return measureThumbnail(path, 1);
     if (operation == "thumbnail_default") return measureThumbnail(path, 0);
-    std::printf("wall_ms=0 cpu_ms=0 peak_kB=%ld\n", highWaterKilobytes());
+    std::printf("wall_ms=0 cpu_ms=0 peak_kB=%ld\n", vlt::bench::processKilobytes("VmHWM:"));
     return 0;
 }
 

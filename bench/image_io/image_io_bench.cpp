@@ -21,6 +21,7 @@
 
 #include <QUrl>
 
+#include "support/bench_process.h"
 #include "editing/preparation/editing_canvas.h"
 #include "import/crop_document.h"
 #include "import/imported_image.h"
@@ -150,18 +151,6 @@ double peakMegabytes(const std::string& operation, const std::string& path) {
     const double megabytes = status == 0 && kilobytes >= 0 ? double(kilobytes) / 1024.0 : -1;
     cache[key] = megabytes;
     return megabytes;
-}
-
-long highWaterKilobytes() {
-    FILE* status = std::fopen("/proc/self/status", "r");
-    if (status == nullptr) return -1;
-    char line[256];
-    long kilobytes = -1;
-    while (std::fgets(line, sizeof line, status) != nullptr) {
-        if (std::sscanf(line, "VmHWM: %ld kB", &kilobytes) == 1) break;
-    }
-    std::fclose(status);
-    return kilobytes;
 }
 
 void report(benchmark::State& state, const Fixture& fixture, const std::string& operation, const std::string& path) {
@@ -308,7 +297,7 @@ int measurePeak(const std::string& operation, const std::string& path) {
     if (operation == "import") ok = runImport(path);
     if (operation == "canvas") ok = runCanvasPreparation(path);
     if (operation == "vips-thumbnail") ok = runVipsThumbnail(path);
-    std::printf("peak_kB=%ld\n", highWaterKilobytes());
+    std::printf("peak_kB=%ld\n", vlt::bench::processKilobytes("VmHWM:"));
     return ok ? 0 : 1;
 }
 

@@ -50,6 +50,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "support/bench_process.h"
 #include "editing/annotations/annotation_drawing.h"
 #include "editing/renderer/default_gpu_device.h"
 #include "editing/renderer/metal_deformation_renderer.h"
@@ -138,21 +139,8 @@ std::vector<AnnotationObject> annotations() {
     return {AnnotationObject{QUuid::createUuid(), circle, {}}, AnnotationObject{QUuid::createUuid(), label, {}}};
 }
 
-// This process's resident memory now and its high-water mark, in MiB; the mark can be
-// set back to the resident size now, so that it measures what follows.
-double residentMebibytes(const char* field) {
-    FILE* status = std::fopen("/proc/self/status", "r");
-    if (status == nullptr) return -1.0;
-    char line[256];
-    long kilobytes = -1;
-    const std::size_t length = std::strlen(field);
-    while (std::fgets(line, sizeof line, status) != nullptr) {
-        if (std::strncmp(line, field, length) == 0 && std::sscanf(line + length, "%ld", &kilobytes) == 1) break;
-    }
-    std::fclose(status);
-    return double(kilobytes) / 1024.0;
-}
-
+// Sets this process's high-water mark back to its resident size now, so that the mark
+// measures what follows.
 void resetHighWaterMark() {
     FILE* refs = std::fopen("/proc/self/clear_refs", "w");
     if (refs == nullptr) return;
@@ -286,10 +274,10 @@ int runCase(int height) {
     const QString exported = folder.filePath(QStringLiteral("export.mp4"));
     const QString commandLine = folder.filePath(QStringLiteral("command-line.mp4"));
 
-    const double residentBefore = residentMebibytes("VmRSS:");
+    const double residentBefore = double(bench::processKilobytes("VmRSS:")) / 1024.0;
     resetHighWaterMark();
     const auto [seconds, gap] = timeExport(renderer, height, exported);
-    const double added = residentMebibytes("VmHWM:") - residentBefore;
+    const double added = double(bench::processKilobytes("VmHWM:")) / 1024.0 - residentBefore;
 
     const auto frames = rawFrames(renderer, height, size);
     const auto [commandSeconds, commandPeak] = timeCommandLine(frames, size, commandLine);
@@ -382,28 +370,12 @@ BENCHMARK(BM_ExportAgainstCommandLine)
     ->UseManualTime()
     ->Unit(benchmark::kSecond);
 
-// The value of --name=value among the arguments, removed from them.
-std::optional<std::string> takeFlag(int& argc, char** argv, const std::string& name) {
-    std::optional<std::string> value;
-    int kept = 1;
-    for (int index = 1; index < argc; ++index) {
-        const std::string argument = argv[index];
-        if (argument.rfind("--" + name + "=", 0) == 0) {
-            value = argument.substr(name.size() + 3);
-        } else {
-            argv[kept++] = argv[index];
-        }
-    }
-    argc = kept;
-    return value;
-}
-
 }  // namespace
 }  // namespace vlt
 
 int main(int argc, char** argv) {
-    if (const auto height = vlt::takeFlag(argc, argv, "video_case")) return vlt::runCase(std::stoi(*height));
-    if (const auto runs = vlt::takeFlag(argc, argv, "runs")) vlt::runs = std::stoi(*runs);
+    if (const auto height = vlt::bench::takeFlag(argc, argv, "video_case")) return vlt::runCase(std::stoi(*height));
+    if (const auto runs = vlt::bench::takeFlag(argc, argv, "runs")) vlt::runs = std::stoi(*runs);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -36,6 +36,7 @@
 #include <QPainter>
 #include <QUuid>
 
+#include "support/bench_process.h"
 #include "output/still/still_image_composer.h"
 #include "output/still/still_image_save_job.h"
 #include "output/still/still_image_save_transaction.h"
@@ -397,32 +398,14 @@ int runFirstSaves(int runs) {
     return 0;
 }
 
-// The value of --name=value among the arguments, removed from them.
-std::optional<std::string> takeFlag(int& argc, char** argv, const std::string& name) {
-    std::optional<std::string> value;
-    int kept = 1;
-    for (int index = 1; index < argc; ++index) {
-        const std::string argument = argv[index];
-        if (argument == "--" + name) {
-            value = "";
-        } else if (argument.rfind("--" + name + "=", 0) == 0) {
-            value = argument.substr(name.size() + 3);
-        } else {
-            argv[kept++] = argv[index];
-        }
-    }
-    argc = kept;
-    return value;
-}
-
 }  // namespace
 }  // namespace vlt
 
 int main(int argc, char** argv) {
-    const std::optional<std::string> dialog = vlt::takeFlag(argc, argv, "dialog_seconds");
+    const std::optional<std::string> dialog = vlt::bench::takeFlag(argc, argv, "dialog_seconds");
     if (dialog) vlt::dialogSeconds = std::stod(*dialog);
-    if (vlt::takeFlag(argc, argv, "first_save_child")) return vlt::runFirstSave();
-    if (const auto runs = vlt::takeFlag(argc, argv, "first_saves")) return vlt::runFirstSaves(std::stoi(*runs));
+    if (vlt::bench::takeFlag(argc, argv, "first_save_child")) return vlt::runFirstSave();
+    if (const auto runs = vlt::bench::takeFlag(argc, argv, "first_saves")) return vlt::runFirstSaves(std::stoi(*runs));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
