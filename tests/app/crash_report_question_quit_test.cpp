@@ -16,25 +16,13 @@
 #include "crash_reports/mac_crash_report_coordinator.h"
 #include "crash_reports/mac_crash_report_failure.h"
 #include "screens/crop/crop_view.h"
+#include "pending_crash_support.h"
 #include "shell_test_support.h"
 
 namespace vlt {
 namespace {
 
-// A crash log left by the last run, a report service that cannot be reached, and the
-// purges asked of capture.
-struct PendingCrash final : MacCrashReportSubmitting, CrashCapturing {
-    void submit(const PreparedMacCrashReport&, std::stop_token, Completion done) override {
-        done(makeMacCrashReportFailure(MacCrashReportFailure::Case::sendFailed));
-    }
-    bool hasPendingCrashReport() const override { return true; }
-    Result<std::vector<std::uint8_t>> loadPendingCrashReportData() const override {
-        return VTCrashReporter("org.veltrano.tests", "7", "1.2", {}).generateLiveReport();
-    }
-    VoidResult enableCrashReporter() override { return {}; }
-    bool purgePendingCrashReport() override { return ++purges, true; }
-    int purges = 0;
-};
+using PendingCrash = testing::UnsendablePendingCrash;
 
 // The shell's window with the menu bar the application builds, a button as its content,
 // and the crash report's question offered in it, as at a launch after a crash.
@@ -49,23 +37,12 @@ struct QuestionAtLaunch {
         content->setFocus();
         MacCrashReportCoordinator::Services services{
             crash, [] { return Result<std::string>(std::string(32, 'a')); },
-            [this] { return std::unique_ptr<CrashCapturing>(new ForwardingCapture(*crash)); }, [] { return true; },
-            std::make_shared<CrashReportAlertPresenter>()};
+            [this] { return std::unique_ptr<CrashCapturing>(new testing::ForwardingCrashCapture(*crash)); },
+            [] { return true; }, std::make_shared<CrashReportAlertPresenter>()};
         coordinator = std::make_unique<MacCrashReportCoordinator>(std::move(services));
         coordinator->start();
         coordinator->offerPendingReportIfNeeded(shell.window.get());
     }
-
-    struct ForwardingCapture final : CrashCapturing {
-        explicit ForwardingCapture(PendingCrash& crash) : crash(crash) {}
-        bool hasPendingCrashReport() const override { return crash.hasPendingCrashReport(); }
-        Result<std::vector<std::uint8_t>> loadPendingCrashReportData() const override {
-            return crash.loadPendingCrashReportData();
-        }
-        VoidResult enableCrashReporter() override { return crash.enableCrashReporter(); }
-        bool purgePendingCrashReport() override { return crash.purgePendingCrashReport(); }
-        PendingCrash& crash;
-    };
 
     QMessageBox* sheet(const QString& message) const {
         for (QMessageBox* box : shell.window->findChildren<QMessageBox*>()) {
@@ -162,7 +139,7 @@ TEST(CrashReportQuestionTest, NothingOpensBeneathTheQuestionAndAFileHandedOverWa
     auto crash = std::make_shared<PendingCrash>();
     MacCrashReportCoordinator::Services services{
         crash, [] { return Result<std::string>(std::string(32, 'a')); },
-        [crash] { return std::unique_ptr<CrashCapturing>(new QuestionAtLaunch::ForwardingCapture(*crash)); },
+        [crash] { return std::unique_ptr<CrashCapturing>(new testing::ForwardingCrashCapture(*crash)); },
         [] { return true; }, std::make_shared<CrashReportAlertPresenter>()};
     AppDelegate::Environment environment;
     environment.scheduler = &QtScheduler::shared();

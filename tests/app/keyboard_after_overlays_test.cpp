@@ -50,6 +50,7 @@
 #include "screens/settings/settings_modal.h"
 #include "screens/share/share_image_modal.h"
 #include "screens/shortcuts/shortcuts_modal.h"
+#include "pending_crash_support.h"
 #include "shell_test_support.h"
 #include "ui/modal_close_button.h"
 #include "ui/modal_header.h"
@@ -630,38 +631,15 @@ TEST_F(KeyboardAfterOverlaysTest, EveryToolLetterAndCtrlQWorkAfterEveryOverlayCl
     EXPECT_TRUE(waitFor([this] { return exits == 1; })) << "Ctrl+Q did not quit after the open panel";
 }
 
-// A crash log left by the last run, and a report service that cannot be reached.
-struct UnsendableCrash final : MacCrashReportSubmitting, CrashCapturing {
-    void submit(const PreparedMacCrashReport&, std::stop_token, Completion done) override {
-        done(makeMacCrashReportFailure(MacCrashReportFailure::Case::sendFailed));
-    }
-    bool hasPendingCrashReport() const override { return true; }
-    Result<std::vector<std::uint8_t>> loadPendingCrashReportData() const override {
-        return VTCrashReporter("org.veltrano.tests", "7", "1.2", {}).generateLiveReport();
-    }
-    VoidResult enableCrashReporter() override { return {}; }
-    bool purgePendingCrashReport() override { return ++purges, true; }
-    int purges = 0;
-};
-
 // At a launch after a crash the question has the keyboard, and so has the notice that
 // follows a failed send: Return and Escape answer them at once, also where no window
 // manager gives a new window the keyboard.
 TEST_F(KeyboardAfterOverlaysTest, TheCrashReportQuestionAndItsNoticeHaveTheKeyboard) {
-    auto crash = std::make_shared<UnsendableCrash>();
-    struct Capture final : CrashCapturing {
-        explicit Capture(UnsendableCrash& crash) : crash(crash) {}
-        bool hasPendingCrashReport() const override { return crash.hasPendingCrashReport(); }
-        Result<std::vector<std::uint8_t>> loadPendingCrashReportData() const override {
-            return crash.loadPendingCrashReportData();
-        }
-        VoidResult enableCrashReporter() override { return crash.enableCrashReporter(); }
-        bool purgePendingCrashReport() override { return crash.purgePendingCrashReport(); }
-        UnsendableCrash& crash;
-    };
-    MacCrashReportCoordinator coordinator({crash, [] { return Result<std::string>(std::string(32, 'a')); },
-                                           [crash] { return std::unique_ptr<CrashCapturing>(new Capture(*crash)); },
-                                           [] { return true; }, std::make_shared<CrashReportAlertPresenter>()});
+    auto crash = std::make_shared<testing::UnsendablePendingCrash>();
+    MacCrashReportCoordinator coordinator(
+        {crash, [] { return Result<std::string>(std::string(32, 'a')); },
+         [crash] { return std::unique_ptr<CrashCapturing>(new testing::ForwardingCrashCapture(*crash)); },
+         [] { return true; }, std::make_shared<CrashReportAlertPresenter>()});
     coordinator.start();
     coordinator.offerPendingReportIfNeeded(window.get());
     const auto sheet = [this](const char* message) {
