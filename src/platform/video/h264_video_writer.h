@@ -33,6 +33,9 @@ struct H264EncoderPlan {
     // How little the quantizer follows each picture's complexity (libx264's qcomp):
     // the encoder's own 0.6 at its own lookahead, lower for a shorter one.
     double curveCompression = 0.6;
+    // How sub-pixel motion is refined (libx264's subme): the default preset's 7, or 6
+    // where many slices would otherwise make the export slow.
+    int subpixelRefinement = 7;
 
     friend bool operator==(const H264EncoderPlan&, const H264EncoderPlan&) = default;
 };
@@ -40,7 +43,8 @@ struct H264EncoderPlan {
 // The plan for pictures of this size on this many processors within the budget: sliced
 // threads on up to eight processors, and the encoder's own lookahead of 40 pictures
 // or as many as the budget leaves room for, at least 10, with the curve compressed
-// harder the shorter the lookahead, so that the quality at the bit rate stays.
+// harder the shorter the lookahead, so that the quality at the bit rate stays; on more
+// than two processors sub-pixel motion is refined more cheaply.
 H264EncoderPlan planH264Encoder(int width, int height, int processors, std::int64_t memoryBudgetBytes);
 
 // Writes one H.264 track (High profile, 4:2:0, BT.709 tags) into a new MPEG-4 file, fed

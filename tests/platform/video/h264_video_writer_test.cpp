@@ -10,6 +10,8 @@
 
 #include <unistd.h>
 
+#include "base/usable_cpu_count.h"
+
 namespace vlt {
 namespace {
 
@@ -35,6 +37,16 @@ TEST(H264EncoderPlanTest, TheLookaheadFollowsTheBudgetAndThreadsTakeSlices) {
     EXPECT_GT(planH264Encoder(1080, 1080, 2, 200 * kMebibyte).lookaheadFrames, smaller);
     EXPECT_EQ(planH264Encoder(640, 360, 2, 200 * kMebibyte).lookaheadFrames, 40);
     EXPECT_EQ(planH264Encoder(1920, 1080, 2, 50 * kMebibyte).lookaheadFrames, 10);
+}
+
+// Up to two slices keep the default preset's sub-pixel refinement; more of them, which
+// scale worse, refine more cheaply, whatever the budget.
+TEST(H264EncoderPlanTest, ManySlicesRefineSubpixelMotionMoreCheaply) {
+    EXPECT_EQ(planH264Encoder(1920, 1080, 1, 200 * kMebibyte).subpixelRefinement, 7);
+    EXPECT_EQ(planH264Encoder(1920, 1080, 2, 200 * kMebibyte).subpixelRefinement, 7);
+    EXPECT_EQ(planH264Encoder(1920, 1080, 3, 200 * kMebibyte).subpixelRefinement, 6);
+    EXPECT_EQ(planH264Encoder(1920, 1080, 8, 50 * kMebibyte).subpixelRefinement, 6);
+    EXPECT_EQ(planH264Encoder(640, 360, 64, 200 * kMebibyte).subpixelRefinement, 6);
 }
 
 // A lookahead cut short is made up for by a harder compressed curve, the more the
@@ -75,6 +87,8 @@ TEST(H264VideoWriterTest, AVideoWrittenWithinABudgetIsEncodedByItsPlan) {
     std::filesystem::remove(path);
     EXPECT_NE(bytes.find("rc_lookahead=10 "), std::string::npos);
     EXPECT_NE(bytes.find("qcomp=0.30 "), std::string::npos);
+    const int refinement = planH264Encoder(side, side, usableCpuCount(), kMebibyte).subpixelRefinement;
+    EXPECT_NE(bytes.find("subme=" + std::to_string(refinement) + " "), std::string::npos);
 }
 
 }  // namespace
