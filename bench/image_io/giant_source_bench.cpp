@@ -31,6 +31,7 @@
 #include <QUrl>
 
 #include "support/bench_process.h"
+#include "support/photograph_like_picture.h"
 #include "editing/preparation/editing_canvas.h"
 #include "import/crop_document.h"
 #include "import/imported_image.h"
@@ -60,30 +61,14 @@ constexpr const char* kScenarios[] = {"whole", "trim", "detail"};
 
 std::filesystem::path sourceFolder() { return std::filesystem::temp_directory_path() / "veltrano-giant-source-bench"; }
 
-// A smooth colour gradient with mild grain: compresses and decodes like a photograph
-// rather than like flat colour or pure noise.
+// A photograph-like picture in the source's encoding.
 bool writeSource(const Source& source, const std::string& path) {
-    VipsImage* xyz = nullptr;
-    VipsImage* x = nullptr;
-    VipsImage* y = nullptr;
-    VipsImage* bands[3] = {};
-    VipsImage* noise = nullptr;
-    VipsImage* joined = nullptr;
-    VipsImage* grained = nullptr;
-    VipsImage* picture = nullptr;
-    const double scale = 255.0 / kSide;
-    bool ok = vips_xyz(&xyz, kSide, kSide, nullptr) == 0 && vips_extract_band(xyz, &x, 0, nullptr) == 0 &&
-              vips_extract_band(xyz, &y, 1, nullptr) == 0 && vips_linear1(x, &bands[0], scale, 0, nullptr) == 0 &&
-              vips_linear1(y, &bands[1], scale, 0, nullptr) == 0 &&
-              vips_linear1(x, &bands[2], -scale * 0.5, 200, nullptr) == 0 &&
-              vips_bandjoin(bands, &joined, 3, nullptr) == 0 &&
-              vips_gaussnoise(&noise, kSide, kSide, "mean", 0.0, "sigma", 6.0, nullptr) == 0 &&
-              vips_add(joined, noise, &grained, nullptr) == 0 && vips_cast_uchar(grained, &picture, nullptr) == 0;
+    VipsImage* picture = vlt::bench::makePhotographLikePicture(kSide, kSide);
+    bool ok = picture != nullptr;
     // Written beside its final name and renamed, so that an interrupted set-up never
     // leaves half a source behind.
     const std::string partial = path + ".partial";
     if (ok) {
-        picture->Type = VIPS_INTERPRETATION_sRGB;
         switch (source.encoding) {
         case Encoding::jpeg:
             ok = vips_jpegsave(picture, partial.c_str(), "Q", 90, nullptr) == 0;
@@ -100,9 +85,7 @@ bool writeSource(const Source& source, const std::string& path) {
             break;
         }
     }
-    for (VipsImage* image : {xyz, x, y, bands[0], bands[1], bands[2], noise, joined, grained, picture}) {
-        if (image) g_object_unref(image);
-    }
+    if (picture) g_object_unref(picture);
     std::error_code error;
     if (ok) std::filesystem::rename(partial, path, error);
     if (!ok || error) {

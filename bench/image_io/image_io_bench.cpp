@@ -22,6 +22,7 @@
 #include <QUrl>
 
 #include "support/bench_process.h"
+#include "support/photograph_like_picture.h"
 #include "editing/preparation/editing_canvas.h"
 #include "import/crop_document.h"
 #include "import/imported_image.h"
@@ -58,42 +59,18 @@ bool writeFlatGreyFixture(const Fixture& fixture, const std::string& path) {
 
 std::filesystem::path fixtureFolder() { return std::filesystem::temp_directory_path() / "veltrano-image-io-bench"; }
 
-// A smooth colour gradient with mild grain: compresses and decodes like a photograph
-// rather than like flat colour or pure noise.
+// A photograph-like picture (or flat grey) in the fixture's format.
 bool writeFixture(const Fixture& fixture, const std::string& path) {
     if (fixture.flatGrey) return writeFlatGreyFixture(fixture, path);
-    VipsImage* xyz = nullptr;
-    VipsImage* bands[3] = {};
-    VipsImage* noise = nullptr;
-    VipsImage* joined = nullptr;
-    VipsImage* grained = nullptr;
-    VipsImage* picture = nullptr;
-    bool ok = vips_xyz(&xyz, fixture.width, fixture.height, nullptr) == 0;
+    VipsImage* picture = vlt::bench::makePhotographLikePicture(fixture.width, fixture.height);
+    bool ok = picture != nullptr;
     if (ok) {
-        VipsImage* x = nullptr;
-        VipsImage* y = nullptr;
-        ok = vips_extract_band(xyz, &x, 0, nullptr) == 0 && vips_extract_band(xyz, &y, 1, nullptr) == 0;
-        const double xScale = 255.0 / fixture.width;
-        const double yScale = 255.0 / fixture.height;
-        ok = ok && vips_linear1(x, &bands[0], xScale, 0, nullptr) == 0 &&
-             vips_linear1(y, &bands[1], yScale, 0, nullptr) == 0 &&
-             vips_linear1(x, &bands[2], -xScale * 0.5, 200, nullptr) == 0;
-        if (x) g_object_unref(x);
-        if (y) g_object_unref(y);
-    }
-    ok = ok && vips_bandjoin(bands, &joined, 3, nullptr) == 0 &&
-         vips_gaussnoise(&noise, fixture.width, fixture.height, "mean", 0.0, "sigma", 6.0, nullptr) == 0 &&
-         vips_add(joined, noise, &grained, nullptr) == 0 && vips_cast_uchar(grained, &picture, nullptr) == 0;
-    if (ok) {
-        picture->Type = VIPS_INTERPRETATION_sRGB;
         const std::string suffix = fixture.suffix;
         if (suffix == ".jpg") ok = vips_jpegsave(picture, path.c_str(), "Q", 90, nullptr) == 0;
         if (suffix == ".tif") ok = vips_tiffsave(picture, path.c_str(), nullptr) == 0;
         if (suffix == ".heic") ok = vips_heifsave(picture, path.c_str(), "Q", 80, nullptr) == 0;
     }
-    for (VipsImage* image : {xyz, bands[0], bands[1], bands[2], noise, joined, grained, picture}) {
-        if (image) g_object_unref(image);
-    }
+    if (picture) g_object_unref(picture);
     if (!ok) std::fprintf(stderr, "could not write %s: %s\n", path.c_str(), vips_error_buffer());
     return ok;
 }
