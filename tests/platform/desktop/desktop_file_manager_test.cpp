@@ -4,11 +4,15 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QEvent>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <iterator>
+#include <optional>
 
 namespace vlt {
 namespace {
@@ -78,13 +82,32 @@ TEST(DesktopFileManagerTest, AsksTheFileManagerOnTheBusAndOpensTheFolderWhenNone
     daemon.waitForFinished(5000);
 }
 
+// Counts the opener's processes as they are freed, so a test can wait for the last one
+// instead of guessing how long it takes.
+class FreedProcesses final : public QObject {
+public:
+    FreedProcesses() { QCoreApplication::instance()->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::DeferredDelete && qobject_cast<QProcess*>(watched) != nullptr) ++count;
+        return false;
+    }
+};
+
 TEST(DesktopFileManagerTest, TheDefaultApplicationCountsOnlyWhenItsOpenerSucceeds) {
+    // Deadlines are generous so that a busy machine cannot change an answer: the
+    // openers that end are answered by their exit long before, and the one that stays
+    // in the foreground stays until the test lets it go.
+    constexpr int kGenerousMs = 30000;
     QTemporaryDir bin;
-    const auto opener = [&](const char* name, const char* body) {
+    const QString release = bin.filePath("release");
+    const auto opener = [&](const char* name, const QByteArray& body) {
         const QString path = bin.filePath(QLatin1String(name));
         QFile script(path);
         script.open(QIODevice::WriteOnly);
-        script.write(QByteArray("#!/bin/sh\n") + body + "\n");
+        script.write("#!/bin/sh\n" + body + "\n");
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
         return path;
@@ -92,24 +115,29 @@ TEST(DesktopFileManagerTest, TheDefaultApplicationCountsOnlyWhenItsOpenerSucceed
     const struct {
         const char* situation;
         QString program;
+        int patienceMs;
         bool opened;
     } cases[] = {
-        {"opened", opener("opens", "exit 0"), true},
+        {"opened", opener("opens", "exit 0"), kGenerousMs, true},
         // A desktop without any application for folders: xdg-open starts, then fails.
-        {"nothing to open folders with", opener("fails", "exit 3"), false},
-        {"no opener at all", bin.filePath("missing"), false},
-        {"an application still in the foreground", opener("stays", "exec sleep 1"), true},
+        {"nothing to open folders with", opener("fails", "exit 3"), kGenerousMs, false},
+        {"no opener at all", bin.filePath("missing"), kGenerousMs, false},
+        {"an application still in the foreground",
+         opener("stays", "while [ ! -e '" + release.toUtf8() + "' ]; do sleep 0.05; done"), 300, true},
     };
+    FreedProcesses freed;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.situation);
         std::optional<bool> answer;
         openWithDefaultApplication(
-            bin.path(), [&](bool opened) { answer = opened; }, c.program, 300);
+            bin.path(), [&](bool opened) { answer = opened; }, c.program, c.patienceMs);
         EXPECT_FALSE(answer.has_value());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 10000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, kGenerousMs));
         EXPECT_EQ(answer, c.opened);
     }
-    QTest::qWait(1200);  // the opener left in the foreground ends and its process is freed
+    // The opener left in the foreground ends, and its process is freed with the others.
+    QFile(release).open(QIODevice::WriteOnly);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return freed.count == int(std::size(cases)); }, kGenerousMs));
 }
 
 }  // namespace
