@@ -62,8 +62,12 @@ void PrintOperationCoordinator::start(QWidget* window) {
     });
     connect(preview_, &PrintPreviewWindow::printRequested, this, &PrintOperationCoordinator::openPrintDialog);
     connect(preview_, &QDialog::rejected, this, [this] { didRun(PrintOperationOutcome::cancelled()); });
-    // A preview taken down with its window still ends the print.
-    connect(preview_, &QObject::destroyed, this, [this] { didRun(PrintOperationOutcome::cancelled()); });
+    // A preview taken down with its window still ends the print. It is then half gone
+    // (its pages already are), so nothing may reach into it any more.
+    connect(preview_, &QObject::destroyed, this, [this] {
+        preview_.clear();
+        didRun(PrintOperationOutcome::cancelled());
+    });
     preview_->open();
 }
 

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <memory>
+
 #include "base/scheduler.h"
 #include "screens/print/print_accessory_view_controller.h"
 #include "screens/print/print_operation_coordinator.h"
@@ -83,11 +85,12 @@ TEST(PrintJobTest, TitlesAndOutcomes) {
 }
 
 // The print ends once, after its windows: a page that cannot be composed fails it
-// while the preview is drawn; dismissing either dialog cancels it.
+// while the preview is drawn; dismissing either dialog, or closing the window under the
+// preview (as when the application is told to quit), cancels it.
 TEST(PrintOperationCoordinatorTest, EachWayOutEndsThePrintOnceWithItsOutcome) {
-    enum class End { composerFails, previewCancelled, printDialogRejected };
-    for (const End end : {End::composerFails, End::previewCancelled, End::printDialogRejected}) {
-        QWidget window;
+    enum class End { composerFails, previewCancelled, printDialogRejected, windowClosed };
+    for (const End end : {End::composerFails, End::previewCancelled, End::printDialogRejected, End::windowClosed}) {
+        auto window = std::make_unique<QWidget>();
         QImage picture(40, 30, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
         std::vector<PrintOperationOutcome> outcomes;
@@ -99,12 +102,13 @@ TEST(PrintOperationCoordinatorTest, EachWayOutEndsThePrintOnceWithItsOutcome) {
                 return StillImageOutputFailure::make(StillImageOutputFailure::Case::renderFailed);
             };
         }
-        coordinator.start(&window);
+        coordinator.start(window.get());
         if (end == End::previewCancelled) coordinator.previewWindow()->cancelButton()->click();
         if (end == End::printDialogRejected) {
             coordinator.previewWindow()->printButton()->click();
             coordinator.printDialog()->reject();
         }
+        if (end == End::windowClosed) window.reset();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !outcomes.empty(); }, 20000));
         QTest::qWait(20);
         ASSERT_EQ(outcomes.size(), 1u);
