@@ -143,6 +143,8 @@ protected:
             QWidget::keyPressEvent(event);
             return;
         }
+        // A preset reached with the arrows shows its focus ring, as one reached with Tab.
+        window()->setAttribute(Qt::WA_KeyboardFocusChange);
         event->accept();
     }
 

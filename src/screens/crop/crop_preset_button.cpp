@@ -10,6 +10,7 @@
 #include "foundation/localized_string.h"
 #include "screens/crop/crop_accessibility.h"
 #include "screens/crop/crop_palette.h"
+#include "ui/keyboard_focus.h"
 #include "ui/text_style.h"
 
 namespace vlt {
@@ -97,6 +98,14 @@ void CropPresetButton::paintEvent(QPaintEvent*) {
     painter.fillPath(shape, isSelected_ ? CropPalette::accentWash() : QColor(Qt::white));
     painter.setPen(QPen(isSelected_ ? CropPalette::selectedBorder() : CropPalette::hairline(), 1));
     painter.drawPath(shape);
+    // The ring of every other control, inside the outline, which stays as it is: with the
+    // gap between them a focused tile never looks merely selected. Drawn under the
+    // title, which may run close to the edges.
+    if (showsKeyboardFocus(*this)) {
+        constexpr double inset = 3.0;
+        paintFocusRing(painter, bounds.adjusted(inset, inset, -inset, -inset), kCornerRadius - inset,
+                       CropPalette::accent());
+    }
 
     const QSize glyph = cropPresetGlyphSize(preset_);
     const int slot = glyphSlotHeight();
@@ -112,14 +121,6 @@ void CropPresetButton::paintEvent(QPaintEvent*) {
 
     painter.setPen(isSelected_ ? CropPalette::accent() : CropPalette::bodyText());
     painter.drawText(title, Qt::AlignHCenter | Qt::AlignTop, shownTitle());
-
-    if (hasFocus()) {
-        QColor ring = CropPalette::accent();
-        ring.setAlphaF(0.5f);
-        painter.setPen(QPen(ring, 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), kCornerRadius - 1, kCornerRadius - 1);
-    }
 }
 
 void CropPresetButton::resizeEvent(QResizeEvent* event) {

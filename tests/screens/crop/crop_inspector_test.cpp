@@ -140,6 +140,43 @@ TEST_F(CropInspectorTest, ArrowKeysPressedOnAPresetButtonReachTheGrid) {
     EXPECT_EQ(highlighted(), CropPreset::social4By5);
 }
 
+// The focus ring lies inside the tile's outline with a gap between the two, so a focused
+// tile never looks merely selected; a preset reached with the arrows shows it as one
+// reached with Tab does.
+TEST_F(CropInspectorTest, AFocusedPresetShowsARingApartFromTheSelectedOutline) {
+    inspector.resize(322, 760);
+    inspector.show();
+    inspector.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&inspector));
+    // Dark lines met from the tile's left edge inwards, at half its height.
+    const auto darkLinesFromTheEdge = [this](CropPreset preset) {
+        const QImage face = inspector.presetButton(preset)->grab().toImage();
+        int lines = 0;
+        bool inLine = false;
+        for (int x = 0; x < 10; ++x) {
+            const bool dark = qGray(face.pixel(x, face.height() / 2)) < 160;
+            lines += dark && !inLine;
+            inLine = dark;
+        }
+        return lines;
+    };
+    shrinkCrop();
+    ASSERT_EQ(highlighted(), CropPreset::free);
+    // As after a click: no ring until the keyboard moves the focus.
+    inspector.presetButton(CropPreset::free)->setFocus();
+    EXPECT_EQ(darkLinesFromTheEdge(CropPreset::free), 1) << "selected: its outline";
+    EXPECT_EQ(darkLinesFromTheEdge(CropPreset::landscape16By9), 0) << "neither";
+
+    QTest::keyClick(inspector.presetButton(CropPreset::free), Qt::Key_Right);
+    ASSERT_EQ(inspector.focusedPreset(), CropPreset::landscape16By9);
+    EXPECT_EQ(darkLinesFromTheEdge(CropPreset::landscape16By9), 2) << "selected with the focus: outline and ring";
+    EXPECT_EQ(darkLinesFromTheEdge(CropPreset::free), 0) << "neither";
+
+    inspector.presetButton(CropPreset::square)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(darkLinesFromTheEdge(CropPreset::square), 1) << "the focus alone: the ring";
+    EXPECT_EQ(darkLinesFromTheEdge(CropPreset::landscape16By9), 1) << "selected: its outline";
+}
+
 TEST_F(CropInspectorTest, NothingChangesWhileTheEditorIsBeingPrepared) {
     inspector.select(CropPreset::square);
     AppModelTestAccess::setPreparingEditor(*fixture.model, true);
