@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPrinter>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -11,6 +13,8 @@
 #include "model/model_test_support.h"
 #include "shell_test_support.h"
 #include "model/still_image_save_view_model.h"
+#include "screens/print/print_accessory_view_controller.h"
+#include "screens/print/print_preview_window.h"
 #include "screens/save_images/still_image_save_modal.h"
 #include "screens/settings/settings_modal.h"
 #include "screens/shortcuts/shortcuts_modal.h"
@@ -118,10 +122,11 @@ protected:
     // A control looks clearly different while it has the focus, as the window shows it
     // (a ring drawn by a frame around a field counts).
     void expectShowsItsFocus(QWidget* focused) {
-        const QRect around = QRect(focused->mapTo(&view, QPoint()), focused->size()).adjusted(-4, -4, 4, 4);
-        const QImage withFocus = view.grab(around).toImage();
+        QWidget* window = focused->window();
+        const QRect around = QRect(focused->mapTo(window, QPoint()), focused->size()).adjusted(-4, -4, 4, 4);
+        const QImage withFocus = window->grab(around).toImage();
         focused->clearFocus();
-        EXPECT_GE(clearlyChangedPixels(withFocus, view.grab(around).toImage()), 40) << describe({focused});
+        EXPECT_GE(clearlyChangedPixels(withFocus, window->grab(around).toImage()), 40) << describe({focused});
         focused->setFocus(Qt::TabFocusReason);
     }
 
@@ -184,6 +189,19 @@ TEST_F(KeyboardWalkTest, TabVisitsEveryDialogsControlsInTheOrderTheyAreShown) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
     EXPECT_GT(shortcuts->groupList()->verticalScrollBar()->value(), 0);
     model().closeShortcuts();
+
+    // The print preview, a window of its own over the main one.
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    PrintPreviewWindow preview(printer, new PrintAccessoryViewController(StillImageKind::comparison, true, true),
+                               QStringLiteral("Print"), &view);
+    preview.show();
+    QApplication::setActiveWindow(&preview);
+    preview.setAttribute(Qt::WA_KeyboardFocusChange);
+    preview.cancelButton()->setFocus(Qt::TabFocusReason);
+    expectTabFollowsTheLayout(&preview, "print preview");
+    preview.close();
+    QApplication::setActiveWindow(&view);
 
     auto* sheet = new AnnotationTextEditorSheet(
         AnnotationTextRequest{QUuid::createUuid(), AnnotationTextRequest::Add{}, QStringLiteral("Note")}, [] {},

@@ -1,6 +1,7 @@
 #include "screens/print/print_preview_window.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -9,6 +10,9 @@
 
 #include "foundation/localized_string.h"
 #include "screens/print/print_accessory_view_controller.h"
+#include "ui/keyboard_focus.h"
+#include "ui/settings_primary_button_style.h"
+#include "ui/settings_secondary_button_style.h"
 
 namespace vlt {
 namespace {
@@ -32,6 +36,10 @@ PrintPreviewWindow::PrintPreviewWindow(std::shared_ptr<QPrinter> printer, PrintA
     preview_->setViewMode(QPrintPreviewWidget::AllPagesView);
     preview_->setZoomMode(QPrintPreviewWidget::FitInView);
     preview_->setMinimumSize(kPreviewMinimumWidth, kPreviewMinimumHeight);
+    // The pages always fit in view: there is nothing for the keyboard to do there, so
+    // Tab passes them by.
+    preview_->setFocusPolicy(Qt::NoFocus);
+    for (QWidget* part : preview_->findChildren<QWidget*>()) part->setFocusPolicy(Qt::NoFocus);
     accessory_->setParent(this);
     auto* side = new QVBoxLayout;
     side->addWidget(accessory_);
@@ -45,8 +53,11 @@ PrintPreviewWindow::PrintPreviewWindow(std::shared_ptr<QPrinter> printer, PrintA
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("printSummary"));
     summary_->setWordWrap(true);
+    // The buttons of every other dialog, with their focus ring.
     cancelButton_ = new QPushButton(localizedString("Cancel"), this);
+    SettingsSecondaryButtonStyle::apply(*cancelButton_);
     printButton_ = new QPushButton(localizedString("Print…"), this);
+    SettingsPrimaryButtonStyle::apply(*printButton_);
     printButton_->setDefault(true);
     auto* footer = new QHBoxLayout;
     footer->addWidget(summary_, 1);
@@ -68,6 +79,12 @@ PrintPreviewWindow::PrintPreviewWindow(std::shared_ptr<QPrinter> printer, PrintA
 }
 
 PrintPreviewWindow::~PrintPreviewWindow() { delete preview_; }
+
+void PrintPreviewWindow::keyPressEvent(QKeyEvent* event) {
+    // Return presses the button that has the focus, Cancel included; elsewhere Print….
+    if (pressFocusedButtonOnReturn(*this, *event)) return;
+    QDialog::keyPressEvent(event);
+}
 
 void PrintPreviewWindow::refreshSummary() {
     // Each language sets its own colon apart: French with a no-break space before it,

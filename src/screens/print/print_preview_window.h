@@ -36,6 +36,9 @@ public:
 signals:
     void printRequested();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void refreshSummary();
 

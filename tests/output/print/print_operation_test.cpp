@@ -85,11 +85,13 @@ TEST(PrintJobTest, TitlesAndOutcomes) {
 }
 
 // The print ends once, after its windows: a page that cannot be composed fails it
-// while the preview is drawn; dismissing either dialog, or closing the window under the
-// preview (as when the application is told to quit), cancels it.
+// while the preview is drawn; dismissing either dialog (Return on the preview's focused
+// Cancel among the ways), or closing the window under the preview (as when the
+// application is told to quit), cancels it.
 TEST(PrintOperationCoordinatorTest, EachWayOutEndsThePrintOnceWithItsOutcome) {
-    enum class End { composerFails, previewCancelled, printDialogRejected, windowClosed };
-    for (const End end : {End::composerFails, End::previewCancelled, End::printDialogRejected, End::windowClosed}) {
+    enum class End { composerFails, previewCancelled, returnOnCancel, printDialogRejected, windowClosed };
+    for (const End end : {End::composerFails, End::previewCancelled, End::returnOnCancel, End::printDialogRejected,
+                          End::windowClosed}) {
         auto window = std::make_unique<QWidget>();
         QImage picture(40, 30, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
@@ -104,6 +106,12 @@ TEST(PrintOperationCoordinatorTest, EachWayOutEndsThePrintOnceWithItsOutcome) {
         }
         coordinator.start(window.get());
         if (end == End::previewCancelled) coordinator.previewWindow()->cancelButton()->click();
+        if (end == End::returnOnCancel) {
+            QPushButton* cancel = coordinator.previewWindow()->cancelButton();
+            cancel->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(cancel, Qt::Key_Return);
+            EXPECT_EQ(coordinator.printDialog(), nullptr) << "Return went to Print…";
+        }
         if (end == End::printDialogRejected) {
             coordinator.previewWindow()->printButton()->click();
             coordinator.printDialog()->reject();
