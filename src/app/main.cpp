@@ -11,6 +11,7 @@
 #include "platform/log/folder_watch_warning_filter.h"
 #include "platform/log/journal_event_log_sink.h"
 #include "platform/single_instance/single_instance.h"
+#include "ui/application_style.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("veltrano"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vlt-rounded-logo.svg")));
     // One light look whatever the desktop's theme: the screens are drawn for it.
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new vlt::ApplicationStyle);
     QApplication::setPalette(QApplication::style()->standardPalette());
     vlt::installFolderWatchWarningFilter();
 

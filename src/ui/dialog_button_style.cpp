@@ -13,12 +13,6 @@ namespace {
 
 constexpr int kLabelVerticalRoom = 8;
 
-void drawFocusRing(QPainter& painter, const QStyleOption& option, double cornerRadius) {
-    const QStyle::State keyboardFocus = QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
-    if ((option.state & keyboardFocus) != keyboardFocus || !(option.state & QStyle::State_Enabled)) return;
-    paintFocusRing(painter, QRectF(option.rect), cornerRadius, ModalPalette::accent());
-}
-
 }  // namespace
 
 DialogButtonStyle::DialogButtonStyle(const Metrics& metrics) : metrics_(metrics) {}
@@ -45,7 +39,9 @@ void DialogButtonStyle::drawControl(ControlElement element, const QStyleOption* 
     if (widget != nullptr) painter->setFont(widget->font());
     painter->setPen(labelColor());
     painter->drawText(option->rect, Qt::AlignCenter | Qt::TextShowMnemonic, button->text);
-    drawFocusRing(*painter, *option, metrics_.cornerRadius);
+    if (showsKeyboardFocus(*option)) {
+        paintFocusRing(*painter, QRectF(option->rect), metrics_.cornerRadius, ModalPalette::accent());
+    }
     painter->restore();
 }
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyleOption>
 #include <QWidget>
 
 namespace vlt {
@@ -17,6 +18,11 @@ constexpr double kSeparatorWidth = 1.5;
 bool showsKeyboardFocus(const QWidget& widget) {
     const QWidget* window = widget.window();
     return widget.hasFocus() && window != nullptr && window->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+bool showsKeyboardFocus(const QStyleOption& option) {
+    const QStyle::State keyboardFocus = QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+    return (option.state & keyboardFocus) == keyboardFocus && (option.state & QStyle::State_Enabled);
 }
 
 void paintFocusRing(QPainter& painter, const QPainterPath& shape, const QColor& accent) {

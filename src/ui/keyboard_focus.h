@@ -5,6 +5,7 @@ class QKeyEvent;
 class QPainter;
 class QPainterPath;
 class QRectF;
+class QStyleOption;
 class QWidget;
 
 namespace vlt {
@@ -13,6 +14,8 @@ namespace vlt {
 // user has moved focus with the keyboard in this window (as the platform's own
 // controls do, so a ring does not appear merely because a window opened).
 bool showsKeyboardFocus(const QWidget& widget);
+// The same for a control that a style draws from its option; a disabled one shows none.
+bool showsKeyboardFocus(const QStyleOption& option);
 
 // The focus ring of a custom-drawn control, drawn last, inside the control's shape: a
 // 2-point band of the screen's accent colour along the edge and a thin white band
