@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPrintDialog>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -476,7 +477,16 @@ TEST_F(KeyboardAfterOverlaysTest, EveryToolLetterAndCtrlQWorkAfterEveryOverlayCl
     walk({"the print preview",
           [this] { person.press("ctrl+p", Qt::Key_P, Qt::ControlModifier); },
           [this] { return modalWindow<PrintPreviewWindow>() != nullptr; },
-          {escape(), button("Cancel", [this] { return modalWindow<PrintPreviewWindow>()->cancelButton(); })}});
+          {escape(),
+           button("Cancel", [this] { return modalWindow<PrintPreviewWindow>()->cancelButton(); }),
+           returnOn("Cancel", [this] { return modalWindow<PrintPreviewWindow>()->cancelButton(); }),
+           // Return anywhere else is Print…: the print dialog opens over the preview.
+           {"Return, then Escape in the print dialog", [this] {
+                person.press("Return", Qt::Key_Return);
+                ASSERT_TRUE(waitFor([this] { return hasKeyboard(modalWindow<QPrintDialog>()); }))
+                    << "the print dialog did not take the keyboard";
+                person.press("Escape", Qt::Key_Escape);
+            }}}});
 
     walk({"the video save panel",
           [this] { trigger(MenuCommand::saveVideo); },
