@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAbstractItemView>
 #include <QFontDatabase>
 #include <QFontDialog>
 
@@ -26,6 +27,15 @@ QFont systemFontOfSize(double size) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setPointSizeF(size);
     return font;
+}
+
+// A list of the panel with no current row (a size that none of the listed sizes
+// matches) makes its first row current as Tab enters it, which would change the font
+// by merely passing through; told that no row is current, it waits for a choice.
+void keepListsWithoutCurrentRow(QFontDialog& panel) {
+    for (QAbstractItemView* list : panel.findChildren<QAbstractItemView*>()) {
+        if (!list->currentIndex().isValid()) list->setCurrentIndex(QModelIndex());
+    }
 }
 
 }  // namespace
@@ -69,12 +79,15 @@ void AnnotationFontPanelController::open(const AnnotationFontStyle& style,
         dialog_->setModal(false);
         dialog_->setOption(QFontDialog::NoButtons, true);
         connect(dialog_, &QFontDialog::currentFontChanged, this, [this](const QFont& font) {
+            // Another family or style lists its own sizes afresh.
+            keepListsWithoutCurrentRow(*dialog_);
             if (font != selectedFont_) changeFont(font);
         });
     }
     dialog_->blockSignals(true);
     dialog_->setCurrentFont(selectedFont_);
     dialog_->blockSignals(false);
+    keepListsWithoutCurrentRow(*dialog_);
     dialog_->show();
     dialog_->raise();
     dialog_->activateWindow();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -123,6 +124,24 @@ TEST(AnnotationFontPanelControllerTest, ChangesReachTheLastSessionAsFontStylesAn
     session.reset();
     controller.changeFont(known);
     controller.dialog()->hide();
+}
+
+// Passing through the panel with Tab chooses nothing, not even for a size that none of
+// its listed sizes matches.
+TEST(AnnotationFontPanelControllerTest, TabThroughThePanelLeavesTheFontAsItWas) {
+    auto& controller = AnnotationFontPanelController::shared();
+    std::vector<AnnotationFontStyle> changes;
+    const AnnotationFontStyle unlisted{QStringLiteral("DejaVu Sans"), 64.0f, 5, false};
+    controller.open(unlisted, [&](const AnnotationFontStyle& style) { changes.push_back(style); });
+    QFontDialog* panel = controller.dialog();
+    ASSERT_NE(panel, nullptr);
+    panel->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(panel));
+    const int stops = int(panel->findChildren<QWidget*>().size());
+    for (int stop = 0; stop < stops; ++stop) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(changes.empty()) << changes.front().size;
+    EXPECT_DOUBLE_EQ(controller.selectedFont().pointSizeF(), 64.0);
+    panel->hide();
 }
 
 }  // namespace
