@@ -12,6 +12,7 @@
 #include "model/app_model_test_access.h"
 #include "model/model_test_support.h"
 #include "shell_test_support.h"
+#include "support/clearly_changed_pixels.h"
 #include "model/still_image_save_view_model.h"
 #include "screens/print/print_accessory_view_controller.h"
 #include "screens/print/print_preview_window.h"
@@ -24,6 +25,8 @@
 
 namespace vlt {
 namespace {
+
+using testing::clearlyChangedPixels;
 
 // Where a widget is read in `dialog`: at each level its rank among the visible
 // siblings, taken line by line from the top (siblings sharing some height share a
@@ -54,16 +57,6 @@ std::string describe(const std::vector<QWidget*>& widgets) {
                  (widget->accessibleName().isEmpty() ? widget->objectName() : widget->accessibleName()).toStdString();
     }
     return names;
-}
-
-// Pixels whose brightness differs clearly between the two pictures.
-int clearlyChangedPixels(const QImage& first, const QImage& second) {
-    int changed = 0;
-    for (int y = 0; y < first.height(); ++y) {
-        for (int x = 0; x < first.width(); ++x)
-            changed += std::abs(qGray(first.pixel(x, y)) - qGray(second.pixel(x, y))) > 40;
-    }
-    return changed;
 }
 
 class KeyboardWalkTest : public ::testing::Test {

@@ -5,19 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "ui/application_style.h"
+#include "support/clearly_changed_pixels.h"
 
 namespace vlt {
 namespace {
 
-// Pixels whose brightness differs clearly between the two pictures.
-int clearlyChangedPixels(const QImage& first, const QImage& second) {
-    int changed = 0;
-    for (int y = 0; y < first.height(); ++y) {
-        for (int x = 0; x < first.width(); ++x)
-            changed += std::abs(qGray(first.pixel(x, y)) - qGray(second.pixel(x, y))) > 40;
-    }
-    return changed;
-}
+using testing::clearlyChangedPixels;
 
 // Fusion marks a focused push button as it marks the default one: the ring tells the
 // keyboard's place apart on every button, the default one included, once the keyboard
