@@ -15,6 +15,7 @@
 
 #include "base/application_folders.h"
 #include "base/private_folder.h"
+#include "base/usable_cpu_count.h"
 
 namespace vlt {
 
@@ -25,6 +26,8 @@ constexpr mode_t kStoreFileMode = 0600;
 // A store takes at most this share of the free space, and always leaves this much.
 constexpr std::uint64_t kLargestShareOfFreeSpace = 2;
 constexpr std::uint64_t kFreeSpaceLeft = std::uint64_t(2) << 30;
+// Rows copied for the writer thread and not yet written.
+constexpr std::uint64_t kMaximumQueuedBytes = std::uint64_t(64) << 20;
 
 // Not the runtime folder, which the share store prefers: that one lives in memory,
 // and decoded pixels can take gigabytes.
@@ -93,6 +96,7 @@ std::shared_ptr<DecodedPixelStore> DecodedPixelStore::reserveFor(VipsImage* deco
         if (!file.isOpen()) return nullptr;
     }
     std::shared_ptr<DecodedPixelStore> store(new DecodedPixelStore(decoded, bytes, std::move(memory), std::move(file)));
+    store->writesAside_ = !store->memory_ && usableCpuCount() > 1;
     return store->header_ ? store : nullptr;
 }
 
@@ -116,7 +120,15 @@ DecodedPixelStore::DecodedPixelStore(VipsImage* decoded, std::uint64_t bytes, st
     }
 }
 
-DecodedPixelStore::~DecodedPixelStore() = default;
+DecodedPixelStore::~DecodedPixelStore() {
+    {
+        const std::lock_guard lock(queueMutex_);
+        queueClosed_ = true;
+        queue_.clear();
+    }
+    queueChanged_.notify_all();
+    if (writer_.joinable()) writer_.join();
+}
 
 VipsImageRef DecodedPixelStore::tee(VipsImageRef decoded) {
     VipsImageRef passed(vips_image_new());
@@ -148,6 +160,8 @@ VipsImageRef DecodedPixelStore::image() const {
         vips_error_clear();
         return {};
     }
+    // The decoded image said it was read in sequence; the stored one is read anywhere.
+    vips_image_remove(stored.get(), VIPS_META_SEQUENTIAL);
     return stored;
 }
 
@@ -186,6 +200,7 @@ void DecodedPixelStore::storeRows(VipsRegion* input, const VipsRect& area) {
 }
 
 void DecodedPixelStore::storeRun(VipsRegion* input, int first, int end) {
+    if (writesAside_) return queueRun(input, first, end);
     bool written = true;
     if (std::uint64_t(VIPS_REGION_LSKIP(input)) == rowBytes_) {
         written = write(std::uint64_t(first) * rowBytes_, VIPS_REGION_ADDR(input, 0, first),
@@ -197,13 +212,98 @@ void DecodedPixelStore::storeRun(VipsRegion* input, int first, int end) {
     }
     if (!written) {
         failed_ = true;
+        finishFilling();
         return;
     }
+    markStored(first, end);
+}
+
+void DecodedPixelStore::queueRun(VipsRegion* input, int first, int end) {
+    std::unique_lock lock(queueMutex_);
+    // A decoder far ahead of the disk waits, so that memory stays bounded.
+    queueChanged_.wait(lock, [this] { return queuedBytes_ < kMaximumQueuedBytes || queueClosed_; });
+    if (queueClosed_) return;
+    Chunk chunk{first, end, {}};
+    if (!spareBuffers_.empty()) {
+        chunk.bytes = std::move(spareBuffers_.back());
+        spareBuffers_.pop_back();
+    }
+    lock.unlock();
+    chunk.bytes.resize(std::size_t(std::uint64_t(end - first) * rowBytes_));
+    for (int y = first; y < end; ++y) {
+        std::memcpy(chunk.bytes.data() + std::uint64_t(y - first) * rowBytes_, VIPS_REGION_ADDR(input, 0, y),
+                    rowBytes_);
+    }
+    lock.lock();
+    queuedBytes_ += chunk.bytes.size();
+    queue_.push_back(std::move(chunk));
+    if (!writer_.joinable()) writer_ = std::thread([this] { writeQueuedRuns(); });
+    lock.unlock();
+    queueChanged_.notify_all();
+}
+
+void DecodedPixelStore::writeQueuedRuns() {
+    std::unique_lock lock(queueMutex_);
+    while (true) {
+        queueChanged_.wait(lock, [this] { return !queue_.empty() || queueClosed_; });
+        if (queue_.empty()) return;
+        Chunk chunk = std::move(queue_.front());
+        queue_.pop_front();
+        lock.unlock();
+        const bool written =
+            !failed_ && write(std::uint64_t(chunk.first) * rowBytes_, chunk.bytes.data(), chunk.bytes.size());
+        if (written) {
+            markStored(chunk.first, chunk.end);
+        } else {
+            failed_ = true;
+            const std::lock_guard progress(progressMutex_);
+            progress_.notify_all();
+        }
+        lock.lock();
+        queuedBytes_ -= chunk.bytes.size();
+        spareBuffers_.push_back(std::move(chunk.bytes));
+        queueChanged_.notify_all();
+    }
+}
+
+void DecodedPixelStore::markStored(int first, int end) {
     for (int y = first; y < end; ++y) rows_[std::size_t(y)].store(kRowStored, std::memory_order_release);
+    const std::lock_guard lock(progressMutex_);
+    const int before = storedFromTop_;
+    while (storedFromTop_ < height_ &&
+           rows_[std::size_t(storedFromTop_)].load(std::memory_order_acquire) == kRowStored) {
+        ++storedFromTop_;
+    }
+    if (storedFromTop_ != before) progress_.notify_all();
+}
+
+void DecodedPixelStore::finishFilling() {
+    {
+        std::unique_lock lock(queueMutex_);
+        queueClosed_ = true;
+        queueChanged_.notify_all();
+    }
+    // The writer leaves once the queue is empty.
+    if (writer_.joinable() && writer_.get_id() != std::this_thread::get_id()) writer_.join();
+    spareBuffers_.clear();
+    const std::lock_guard lock(progressMutex_);
+    filling_ = false;
+    progress_.notify_all();
+}
+
+bool DecodedPixelStore::waitForRows(int top, int bottom) const {
+    std::unique_lock lock(progressMutex_);
+    progress_.wait(lock, [&] { return storedFromTop_ >= bottom || !filling_ || failed_; });
+    if (storedFromTop_ >= bottom) return true;
+    for (int y = top; y < bottom; ++y) {
+        if (rows_[std::size_t(y)].load(std::memory_order_acquire) != kRowStored) return false;
+    }
+    return true;
 }
 
 bool DecodedPixelStore::loadRows(VipsRegion* out) const {
     const VipsRect& area = out->valid;
+    if (!waitForRows(area.top, area.top + area.height)) return false;
     const std::uint64_t count = std::uint64_t(area.width) * pixelBytes_;
     for (int y = area.top; y < area.top + area.height; ++y) {
         const std::uint64_t offset = std::uint64_t(y) * rowBytes_ + std::uint64_t(area.left) * pixelBytes_;

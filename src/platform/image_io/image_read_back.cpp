@@ -19,6 +19,7 @@
 
 #include "base/regular_file.h"
 #include "platform/image_io/image_type_identifier.h"
+#include "platform/image_io/jpeg_file_input.h"
 
 namespace vlt {
 namespace {
@@ -33,73 +34,6 @@ FilePointer openFile(const std::string& path) {
 
 // --- JPEG ------------------------------------------------------------------------------
 
-struct JpegErrors {
-    jpeg_error_mgr manager;
-    std::jmp_buf escape;
-};
-
-[[noreturn]] void leaveJpeg(j_common_ptr decoder) {
-    std::longjmp(reinterpret_cast<JpegErrors*>(decoder->err)->escape, 1);
-}
-
-void keepJpegQuiet(j_common_ptr) {}
-
-// libjpeg's own file source refills 4 KiB at a time, and its Huffman decoder takes
-// its fast road only while a few KiB are buffered: a larger buffer decodes about a
-// twentieth faster. The end of the file is met as libjpeg's source meets it.
-constexpr std::size_t kJpegInputBufferBytes = std::size_t(64) * 1024;
-
-boolean fillJpegInput(j_decompress_ptr decoder);
-void skipJpegInput(j_decompress_ptr decoder, long count);
-void startOrEndJpegInput(j_decompress_ptr) {}
-
-// Its manager comes first: libjpeg hands the manager back, which is the whole.
-struct JpegFileInput {
-    explicit JpegFileInput(FILE* from) : file(from) {
-        manager.init_source = startOrEndJpegInput;
-        manager.fill_input_buffer = fillJpegInput;
-        manager.skip_input_data = skipJpegInput;
-        manager.resync_to_restart = jpeg_resync_to_restart;
-        manager.term_source = startOrEndJpegInput;
-    }
-
-    jpeg_source_mgr manager{};
-    FILE* file;
-    bool readAny = false;
-    std::vector<JOCTET> buffer = std::vector<JOCTET>(kJpegInputBufferBytes);
-};
-
-JpegFileInput& jpegInput(j_decompress_ptr decoder) { return *reinterpret_cast<JpegFileInput*>(decoder->src); }
-
-boolean fillJpegInput(j_decompress_ptr decoder) {
-    JpegFileInput& input = jpegInput(decoder);
-    const std::size_t count = std::fread(input.buffer.data(), 1, input.buffer.size(), input.file);
-    if (count == 0) {
-        if (!input.readAny) ERREXIT(decoder, JERR_INPUT_EMPTY);
-        // A premature end: a warning (which fails the file) and an end marker.
-        WARNMS(decoder, JWRN_JPEG_EOF);
-        static const JOCTET kEnd[] = {0xFF, JPEG_EOI};
-        input.manager.next_input_byte = kEnd;
-        input.manager.bytes_in_buffer = sizeof kEnd;
-        return TRUE;
-    }
-    input.readAny = true;
-    input.manager.next_input_byte = input.buffer.data();
-    input.manager.bytes_in_buffer = count;
-    return TRUE;
-}
-
-void skipJpegInput(j_decompress_ptr decoder, long count) {
-    if (count <= 0) return;
-    jpeg_source_mgr& manager = jpegInput(decoder).manager;
-    while (std::size_t(count) > manager.bytes_in_buffer) {
-        count -= long(manager.bytes_in_buffer);
-        fillJpegInput(decoder);
-    }
-    manager.next_input_byte += count;
-    manager.bytes_in_buffer -= std::size_t(count);
-}
-
 // Every entropy-coded segment is decoded, but no pixels are reconstructed: skipping
 // rows still decodes each block's coefficients (so a damaged or missing segment is
 // noticed), only the inverse transforms, upsampling and colour conversion are left
@@ -111,9 +45,7 @@ std::optional<DecodedImageSize> readBackJpeg(FILE* file) {
     JpegErrors errors{};
     // Before the escape point: a jump back to it must not leave the buffer's scope.
     JpegFileInput input(file);
-    decoder.err = jpeg_std_error(&errors.manager);
-    errors.manager.error_exit = leaveJpeg;
-    errors.manager.output_message = keepJpegQuiet;
+    decoder.err = quietJpegErrors(errors);
     if (setjmp(errors.escape) != 0) {
         jpeg_destroy_decompress(&decoder);
         return std::nullopt;

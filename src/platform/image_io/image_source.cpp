@@ -9,15 +9,19 @@
 #include <cmath>
 #include <cstring>
 #include <mutex>
+#include <thread>
 #include <utility>
 
 #include <QColorSpace>
 
 #include "base/regular_file.h"
+#include "base/usable_cpu_count.h"
 #include "platform/image_io/bmp_vips_image.h"
 #include "platform/image_io/decoded_pixel_store.h"
 #include "platform/image_io/image_io_runtime.h"
 #include "platform/image_io/image_type_identifier.h"
+#include "platform/image_io/jpeg_region.h"
+#include "platform/image_io/row_band_computation.h"
 #include "platform/image_io/tiff_directory.h"
 #include "platform/image_io/vips_image_ref.h"
 
@@ -34,6 +38,14 @@ constexpr std::uint64_t kRowsHeldWhileDecoding = 64;
 constexpr std::uint64_t kBmpRowIndexBytesPerRow = 32;
 constexpr std::uint64_t kTiffUncompressed = 1;
 constexpr int kRowsPerWalkStep = 256;
+constexpr int kRowsPerPull = 64;
+// Output rows in each band computed on our own threads: a band reads again the rows
+// its resampling kernel needs beyond its own.
+constexpr int kRowsPerBand = 64;
+// From this reduction on, libvips's resampler shrinks by an integer factor first.
+constexpr double kPreShrinkingReduction = 4.0;
+// The most a JPEG crop decoded by itself may take in memory.
+constexpr std::uint64_t kMaximumJpegRegionBytes = std::uint64_t(192) << 20;
 
 // libvips drops a decoder's failure in some multi-threaded vertical reductions, but
 // its error text stays in the one process-wide error buffer. Decodes therefore run
@@ -324,15 +336,28 @@ bool applyOrientation(VipsImageRef& image, ImageOrientation orientation) {
 
 void freeVipsBuffer(void* buffer) { g_free(buffer); }
 
-std::optional<QImage> toQImage(VipsImageRef& image) {
+// How a pipeline's pixels are made: by libvips's own sink, or in bands of output rows
+// on our own threads (see computeRowBands) where the pipeline reads pixels that can be
+// read anywhere and scales without an integer pre-shrink, whose box filter libvips
+// runs well only when it reads in sequence.
+struct Computation {
+    bool inBands = false;
+};
+
+void* computeBuffer(VipsImage* image, const Computation& computation, size_t* size) {
+    if (computation.inBands) return computeRowBands(image, usableCpuCount(), kRowsPerBand, size);
+    return vips_image_write_to_memory(image, size);
+}
+
+std::optional<QImage> toQImage(VipsImage* image, const Computation& computation = {}) {
     size_t size = 0;
-    void* buffer = vips_image_write_to_memory(image.get(), &size);
+    void* buffer = computeBuffer(image, computation, &size);
     if (buffer == nullptr) {
         vips_error_clear();
         return std::nullopt;
     }
-    const int width = vips_image_get_width(image.get());
-    const int height = vips_image_get_height(image.get());
+    const int width = vips_image_get_width(image);
+    const int height = vips_image_get_height(image);
     if (size != size_t(width) * size_t(height) * 4) {
         g_free(buffer);
         return std::nullopt;
@@ -417,10 +442,24 @@ bool walkDownTo(VipsImage* image, int top) {
     return walked && !decoderReportedError();
 }
 
-// Crops in the (possibly shrunk) stored picture.
-StepResult cropStored(VipsImageRef& image, const RenderPlan& plan, bool fromDecoder) {
-    const std::int64_t loadedWidth = vips_image_get_width(image.get());
-    const std::int64_t loadedHeight = vips_image_get_height(image.get());
+// Decodes every row of a decoder that reads in sequence, top to bottom, full width,
+// so that whatever it passes through sees each row.
+bool pullEveryRow(VipsImage* image) {
+    VipsRegion* region = vips_region_new(image);
+    if (region == nullptr) return false;
+    const int width = vips_image_get_width(image);
+    const int height = vips_image_get_height(image);
+    bool pulled = true;
+    for (int y = 0; pulled && y < height; y += kRowsPerPull) {
+        const VipsRect rows{0, y, width, std::min(kRowsPerPull, height - y)};
+        pulled = vips_region_prepare(region, &rows) == 0;
+    }
+    g_object_unref(region);
+    return pulled && !decoderReportedError();
+}
+
+// The crop in the (possibly shrunk) stored picture as the decoder loads it.
+VipsRect loadedRegion(const RenderPlan& plan, std::int64_t loadedWidth, std::int64_t loadedHeight) {
     const double fx = double(loadedWidth) / double(plan.storedWidth);
     const double fy = double(loadedHeight) / double(plan.storedHeight);
     const PixelRect& crop = plan.storedCrop;
@@ -430,10 +469,20 @@ StepResult cropStored(VipsImageRef& image, const RenderPlan& plan, bool fromDeco
         std::clamp<std::int64_t>(roundedCoordinate(double(crop.x + crop.width) * fx), left + 1, loadedWidth);
     const std::int64_t bottom =
         std::clamp<std::int64_t>(roundedCoordinate(double(crop.y + crop.height) * fy), top + 1, loadedHeight);
-    const bool whole = left == 0 && top == 0 && right == loadedWidth && bottom == loadedHeight;
-    if (fromDecoder && !walkDownTo(image.get(), int(top))) return ImageSourceFailure::decodeFailed;
-    if (whole || step(image, [&](VipsImage* in, VipsImage** out) {
-            return vips_extract_area(in, out, int(left), int(top), int(right - left), int(bottom - top), nullptr);
+    return {int(left), int(top), int(right - left), int(bottom - top)};
+}
+
+bool isWhole(const VipsRect& region, VipsImage* image) {
+    return region.left == 0 && region.top == 0 && region.width == vips_image_get_width(image) &&
+           region.height == vips_image_get_height(image);
+}
+
+// Crops in the (possibly shrunk) stored picture.
+StepResult cropStored(VipsImageRef& image, const RenderPlan& plan, bool fromDecoder) {
+    const VipsRect region = loadedRegion(plan, vips_image_get_width(image.get()), vips_image_get_height(image.get()));
+    if (fromDecoder && !walkDownTo(image.get(), region.top)) return ImageSourceFailure::decodeFailed;
+    if (isWhole(region, image.get()) || step(image, [&region](VipsImage* in, VipsImage** out) {
+            return vips_extract_area(in, out, region.left, region.top, region.width, region.height, nullptr);
         })) {
         return {};
     }
@@ -485,20 +534,32 @@ StepResult convertColour(VipsImageRef& image, bool hasAlpha) {
 // Runs the pipeline: the pixels are decoded now, into the small result, which is then
 // turned upright. Turning needs the whole result at hand; without a turn the pipeline
 // runs straight into the final buffer.
-Result<QImage, ImageSourceFailure> computePixels(VipsImageRef& image, ImageOrientation total, std::int64_t width,
-                                                 std::int64_t height) {
+Result<QImage, ImageSourceFailure> computePixels(VipsImageRef image, ImageOrientation total, std::int64_t width,
+                                                 std::int64_t height, const Computation& computation) {
     if (total != ImageOrientation{}) {
-        const bool computed = step(image, [](VipsImage* in, VipsImage** out) {
-            *out = vips_image_copy_memory(in);
-            return *out == nullptr ? -1 : 0;
-        });
+        VipsImage* in = image.get();
+        size_t size = 0;
+        void* buffer = computeBuffer(in, computation, &size);
+        VipsImageRef computed;
+        if (buffer != nullptr) {
+            *computed.out() =
+                vips_image_new_from_memory(buffer, size, vips_image_get_width(in), vips_image_get_height(in),
+                                           vips_image_get_bands(in), vips_image_get_format(in));
+            if (computed) {
+                g_signal_connect(computed.get(), "postclose",
+                                 G_CALLBACK(+[](VipsImage*, gpointer pixels) { g_free(pixels); }), buffer);
+            } else {
+                g_free(buffer);
+            }
+        }
         if (!computed || decoderReportedError()) {
             vips_error_clear();
             return ImageSourceFailure::decodeFailed;
         }
+        image = std::move(computed);
         if (!applyOrientation(image, total)) return ImageSourceFailure::processingFailed;
     }
-    std::optional<QImage> result = toQImage(image);
+    std::optional<QImage> result = toQImage(image.get(), total != ImageOrientation{} ? Computation{} : computation);
     if (!result || decoderReportedError()) {
         vips_error_clear();
         return ImageSourceFailure::decodeFailed;
@@ -527,15 +588,37 @@ StoredRenderShape shapeOf(const RenderPlan& plan) {
     return {plan.storedCrop, plan.outputWidth, plan.outputHeight, plan.shrink};
 }
 
-// Everything after the decoder, or after the pixels a decoder left: crop, scale,
-// colour, pixels.
+// Where a render's pixels come from.
+enum class Pixels {
+    // A decoder that reads in sequence.
+    decoder,
+    // Pixels that any thread may read at any row.
+    anywhere,
+    // The crop alone, readable anywhere.
+    cropped,
+};
+
+// Everything after the decoder, or after pixels a decoder left: crop, scale, colour,
+// pixels.
 Result<QImage, ImageSourceFailure> finishRender(VipsImageRef image, const RenderPlan& plan,
-                                                const ImageRenderRequest& request, bool fromDecoder) {
-    if (auto cropped = cropStored(image, plan, fromDecoder); !cropped) return cropped.error();
+                                                const ImageRenderRequest& request, Pixels pixels) {
+    if (pixels != Pixels::cropped) {
+        if (auto cropped = cropStored(image, plan, pixels == Pixels::decoder); !cropped) return cropped.error();
+    }
+    Computation computation;
+    if (pixels != Pixels::decoder) {
+        // From a reduction of four on, the resampler shrinks by an integer factor first.
+        const bool preShrinks =
+            vips_image_get_height(image.get()) >= kPreShrinkingReduction * double(plan.outputHeight) ||
+            vips_image_get_width(image.get()) >= kPreShrinkingReduction * double(plan.outputWidth);
+        computation.inBands = !preShrinks;
+        // Told that it reads in sequence, it keeps the rows it needs instead of asking again.
+        if (preShrinks) vips_image_set_int(image.get(), VIPS_META_SEQUENTIAL, 1);
+    }
     const bool hasAlpha = vips_image_hasalpha(image.get()) != 0;
     if (auto scaled = scaleToOutput(image, plan, hasAlpha); !scaled) return scaled.error();
     if (auto converted = convertColour(image, hasAlpha); !converted) return converted.error();
-    return computePixels(image, plan.total, request.outputWidth, request.outputHeight);
+    return computePixels(std::move(image), plan.total, request.outputWidth, request.outputHeight, computation);
 }
 
 // The kept picture, turned from the orientation it was rendered in to `total`: the
@@ -553,7 +636,7 @@ Result<QImage, ImageSourceFailure> turnedRender(const ImageDecodeCache& cache, I
         vips_error_clear();
         return ImageSourceFailure::processingFailed;
     }
-    std::optional<QImage> result = toQImage(image);
+    std::optional<QImage> result = toQImage(image.get());
     if (!result) return ImageSourceFailure::processingFailed;
     return *std::move(result);
 }
@@ -686,8 +769,41 @@ Result<ImageSource::KeptThumbnail, ImageSourceFailure> ImageSource::thumbnailKee
     // Declared before the pipeline that writes into it, so that it outlives it.
     std::shared_ptr<DecodedPixelStore> store;
     if (worthKeeping(decoder, path_, image.get(), plan)) store = DecodedPixelStore::reserveFor(image.get());
-    if (store) image = store->tee(std::move(image));
-    auto rendered = finishRender(std::move(image), plan, request, true);
+    if (store) {
+        VipsImage* decoded = image.get();
+        image = store->tee(std::move(image));
+        if (image.get() == decoded) store.reset();
+    }
+    Result<QImage, ImageSourceFailure> rendered = ImageSourceFailure::processingFailed;
+    if (store && usableCpuCount() > 1) {
+        // The decoder reads in sequence on a thread of its own and fills the store, while
+        // the picture is made from the rows stored so far, on the other processors.
+        bool decoded = false;
+        std::thread decoding([&decoded, &image, &store] {
+            decoded = pullEveryRow(image.get());
+            store->finishFilling();
+            vips_thread_shutdown();
+        });
+        if (VipsImageRef stored = store->image())
+            rendered = finishRender(std::move(stored), plan, request, Pixels::anywhere);
+        decoding.join();
+        image = {};
+        if (!rendered) {
+            // The store failed, or the file: decoded anew without keeping anything, which
+            // fails again where the file is damaged.
+            vips_error_clear();
+            store.reset();
+            auto reopened = openPixels(decoder, path_, plan);
+            if (!reopened) return reopened.error();
+            rendered = finishRender(std::move(reopened).value(), plan, request, Pixels::decoder);
+        } else if (!decoded || decoderReportedError()) {
+            vips_error_clear();
+            return ImageSourceFailure::decodeFailed;
+        }
+    } else {
+        rendered = finishRender(std::move(image), plan, request, Pixels::decoder);
+        if (store) store->finishFilling();
+    }
     if (!rendered) return rendered.error();
 
     KeptThumbnail kept;
@@ -727,7 +843,7 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
         }
         if (cache->pixels() != nullptr && cache->pixelShrink() == plan.shrink) {
             if (VipsImageRef kept = cache->pixels()->image()) {
-                if (auto result = finishRender(std::move(kept), plan, request, false)) {
+                if (auto result = finishRender(std::move(kept), plan, request, Pixels::anywhere)) {
                     from = RenderOrigin::keptPixels;
                     return result;
                 }
@@ -736,10 +852,21 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
         }
     }
 
-    // 4-7. One pipeline from the file to the result.
+    // 4-7. One pipeline from the file to the result; of a JPEG, from the crop alone
+    //      where that can be decoded by itself.
     auto opened = openPixels(decoder, path_, plan);
     if (!opened) return opened.error();
-    return finishRender(std::move(opened).value(), plan, request, true);
+    VipsImage* decoded = opened.value().get();
+    const VipsRect region = loadedRegion(plan, vips_image_get_width(decoded), vips_image_get_height(decoded));
+    const auto regionBytes = std::uint64_t(region.width) * std::uint64_t(region.height) *
+                             std::uint64_t(std::max(vips_image_get_bands(decoded), 1));
+    if (decoder == Decoder::jpeg && !isWhole(region, decoded) && regionBytes <= kMaximumJpegRegionBytes) {
+        if (VipsImageRef cropped = decodeJpegRegion(path_, decoded, plan.shrink, region)) {
+            if (auto result = finishRender(std::move(cropped), plan, request, Pixels::cropped)) return result;
+        }
+        vips_error_clear();
+    }
+    return finishRender(std::move(opened).value(), plan, request, Pixels::decoder);
 }
 
 }  // namespace vlt

@@ -150,6 +150,32 @@ TEST_F(ImageDecodeCacheTest, AJpegAnswersOnlyRendersAtTheShrinkItWasDecodedAt) {
     EXPECT_EQ(origin, RenderOrigin::file);
 }
 
+// The decode that fills the kept pixels runs beside the picture made from them: a file
+// cut short fails the import, and nothing is kept of it.
+TEST_F(ImageDecodeCacheTest, AFileCutShortFailsWhileItsPixelsAreKept) {
+    for (const char* name : {"cut.png", "cut.jpg", "cut.tif"}) {
+        SCOPED_TRACE(name);
+        const std::string whole =
+            writeVips(QString("whole-") + name, grainedImage(640, 480), {.compressed = QString(name).endsWith(".tif")});
+        const QByteArray bytes = test::readFile(QString::fromStdString(whole));
+        const QString cutPath = directory_.filePath(name);
+        // TIFF keeps its directory at the end: its middle is zeroed instead, which the
+        // LZW decoder refuses.
+        QByteArray cut = bytes.left(bytes.size() * 2 / 3);
+        if (QString(name).endsWith(".tif")) {
+            cut = bytes;
+            cut.replace(bytes.size() / 3, bytes.size() / 4, QByteArray(bytes.size() / 4, '\xFF'));
+        }
+        ASSERT_TRUE(test::writeFile(cutPath, cut));
+        const auto opened = ImageSource::open(cutPath.toStdString());
+        ASSERT_TRUE(opened.ok());
+        const auto kept = opened.value().thumbnailKeepingDecode(100);
+        ASSERT_FALSE(kept.ok());
+        EXPECT_EQ(kept.error(), ImageSourceFailure::decodeFailed);
+    }
+    EXPECT_TRUE(QDir(storeFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+}
+
 // Rewritten since it was decoded, the file is decoded again, even with the same size.
 TEST_F(ImageDecodeCacheTest, AFileWrittenSinceTheDecodeIsDecodedAgain) {
     const std::string path = writeVips("photo.png", grainedImage(240, 160));

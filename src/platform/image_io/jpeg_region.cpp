@@ -1,0 +1,148 @@
+#include "platform/image_io/jpeg_region.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "base/regular_file.h"
+#include "platform/image_io/jpeg_file_input.h"
+
+namespace vlt {
+namespace {
+
+// Rows and columns decoded beyond the region on each side and dropped: at the edges of
+// what it decodes, the decoder's smooth chroma upsampling has no neighbours and
+// repeats the edge, and its skipping resumes at the start of a block row.
+constexpr int kMarginPixels = 32;
+
+struct Region {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int components = 0;
+};
+
+bool takesLayout(const jpeg_decompress_struct& decoder) {
+    if (decoder.progressive_mode || decoder.data_precision != 8) return false;
+    switch (decoder.jpeg_color_space) {
+    case JCS_GRAYSCALE:
+        return decoder.num_components == 1;
+    case JCS_RGB:
+    case JCS_YCbCr:
+        return decoder.num_components == 3;
+    default:
+        return false;
+    }
+}
+
+// Fills `pixels` (region.width × region.height × components) with the region's rows;
+// false on any complaint. No object with a destructor lives across libjpeg's calls,
+// which may leave through a jump.
+bool decodeRows(FILE* file, int shrink, int expectedWidth, int expectedHeight, const Region& region,
+                unsigned char* pixels) {
+    jpeg_decompress_struct decoder{};
+    JpegErrors errors{};
+    // Before the escape point: a jump back to it must not leave the buffer's scope.
+    JpegFileInput input(file);
+    decoder.err = quietJpegErrors(errors);
+    if (setjmp(errors.escape) != 0) {
+        jpeg_destroy_decompress(&decoder);
+        return false;
+    }
+    jpeg_create_decompress(&decoder);
+    decoder.src = &input.manager;
+    if (jpeg_read_header(&decoder, TRUE) != JPEG_HEADER_OK || !takesLayout(decoder)) {
+        jpeg_destroy_decompress(&decoder);
+        return false;
+    }
+    decoder.scale_num = 1;
+    decoder.scale_denom = unsigned(shrink);
+    jpeg_start_decompress(&decoder);
+    if (int(decoder.output_width) != expectedWidth || int(decoder.output_height) != expectedHeight ||
+        decoder.output_components != region.components) {
+        jpeg_destroy_decompress(&decoder);
+        return false;
+    }
+    const int firstColumn = std::max(region.left - kMarginPixels, 0);
+    const int endColumn = std::min(region.left + region.width + kMarginPixels, expectedWidth);
+    JDIMENSION cropLeft = JDIMENSION(firstColumn);
+    JDIMENSION cropWidth = JDIMENSION(endColumn - firstColumn);
+    // Widened by the decoder to whole blocks.
+    jpeg_crop_scanline(&decoder, &cropLeft, &cropWidth);
+    const int firstRow = std::max(region.top - kMarginPixels, 0);
+    if (firstRow > 0 && jpeg_skip_scanlines(&decoder, JDIMENSION(firstRow)) != JDIMENSION(firstRow)) {
+        jpeg_destroy_decompress(&decoder);
+        return false;
+    }
+    JSAMPARRAY row = (*decoder.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&decoder), JPOOL_IMAGE,
+                                                  cropWidth * JDIMENSION(region.components), 1);
+    const std::size_t rowBytes = std::size_t(region.width) * std::size_t(region.components);
+    const std::size_t skippedBytes = std::size_t(region.left - int(cropLeft)) * std::size_t(region.components);
+    bool complete = true;
+    for (int y = firstRow; complete && y < region.top + region.height; ++y) {
+        complete = jpeg_read_scanlines(&decoder, row, 1) == 1;
+        if (complete && y >= region.top) {
+            std::memcpy(pixels + std::size_t(y - region.top) * rowBytes, row[0] + skippedBytes, rowBytes);
+        }
+    }
+    complete = complete && errors.manager.num_warnings == 0;
+    jpeg_destroy_decompress(&decoder);
+    return complete;
+}
+
+void freePixels(VipsImage*, gpointer pixels) { g_free(pixels); }
+
+int copyPixels(VipsRegion* out, void*, void* pixels, void*, gboolean*) {
+    const VipsRect& area = out->valid;
+    const std::size_t pixelBytes = std::size_t(VIPS_IMAGE_SIZEOF_PEL(out->im));
+    const std::size_t lineBytes = std::size_t(VIPS_IMAGE_SIZEOF_LINE(out->im));
+    for (int y = area.top; y < area.top + area.height; ++y) {
+        std::memcpy(VIPS_REGION_ADDR(out, area.left, y),
+                    static_cast<const unsigned char*>(pixels) + std::size_t(y) * lineBytes +
+                        std::size_t(area.left) * pixelBytes,
+                    std::size_t(area.width) * pixelBytes);
+    }
+    return 0;
+}
+
+}  // namespace
+
+VipsImageRef decodeJpegRegion(const std::string& path, VipsImage* decoded, int shrink, const VipsRect& rect) {
+    const Region region{rect.left, rect.top, rect.width, rect.height, vips_image_get_bands(decoded)};
+    const int width = vips_image_get_width(decoded);
+    const int height = vips_image_get_height(decoded);
+    if (vips_image_get_format(decoded) != VIPS_FORMAT_UCHAR || region.width < 1 || region.height < 1 ||
+        region.left < 0 || region.top < 0 || region.left + region.width > width ||
+        region.top + region.height > height) {
+        return {};
+    }
+    // Only a regular file: a pipe would keep the reader waiting for ever.
+    if (RegularFile::check(path)) return {};
+    const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!file) return {};
+    const std::size_t bytes = std::size_t(region.width) * std::size_t(region.height) * std::size_t(region.components);
+    auto* pixels = static_cast<unsigned char*>(g_try_malloc(bytes));
+    if (pixels == nullptr) return {};
+    if (!decodeRows(file.get(), shrink, width, height, region, pixels)) {
+        g_free(pixels);
+        return {};
+    }
+    VipsImageRef image(vips_image_new());
+    g_signal_connect(image.get(), "close", G_CALLBACK(freePixels), pixels);
+    if (vips_image_pipelinev(image.get(), VIPS_DEMAND_STYLE_THINSTRIP, decoded, nullptr) != 0) {
+        vips_error_clear();
+        return {};
+    }
+    // The decoder's header and metadata, the region's size, readable anywhere.
+    image.get()->Xsize = region.width;
+    image.get()->Ysize = region.height;
+    vips_image_remove(image.get(), VIPS_META_SEQUENTIAL);
+    if (vips_image_generate(image.get(), nullptr, copyPixels, nullptr, pixels, nullptr) != 0) {
+        vips_error_clear();
+        return {};
+    }
+    return image;
+}
+
+}  // namespace vlt

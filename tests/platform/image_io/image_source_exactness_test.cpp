@@ -1,0 +1,255 @@
+// GLib names a struct member "signals", which Qt defines as a keyword: libvips comes
+// before any Qt header.
+#include <vips/vips.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include <QColorSpace>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTransform>
+
+#include "platform/image_io/image_source.h"
+#include "platform/image_io/test_image_fixtures.h"
+
+namespace vlt {
+namespace {
+
+// Quadrants under a fine grain, so that every resampling step shows in the bytes.
+QImage grainedImage(int width, int height) {
+    QImage image = test::fourColourImage(width, height).convertToFormat(QImage::Format_RGBA8888);
+    for (int y = 0; y < height; ++y) {
+        auto* pixel = image.scanLine(y);
+        for (int x = 0; x < width; ++x, pixel += 4) {
+            const int grain = int((std::uint32_t(x) * 2654435761u ^ std::uint32_t(y) * 40503u) >> 27) - 16;
+            for (int channel = 0; channel < 3; ++channel) {
+                pixel[channel] = std::uint8_t(std::clamp(pixel[channel] + (channel == 1 ? -grain : grain), 0, 255));
+            }
+        }
+    }
+    return image;
+}
+
+ImageRenderRequest requestFor(PixelRect crop, std::int64_t width, std::int64_t height, int user = 1) {
+    ImageRenderRequest request;
+    request.userOrientation = ImageOrientation::fromExifCode(user);
+    request.crop = crop;
+    request.outputWidth = width;
+    request.outputHeight = height;
+    return request;
+}
+
+// What one libvips pipeline, read in sequence on one worker, makes of an opaque 8-bit
+// file: the crop stretched onto the size, as sRGB with an opaque alpha. A JPEG is
+// decoded at 1/`shrink` of its size, and the crop taken there.
+QImage onePipeline(const std::string& path, PixelRect crop, int width, int height, int shrink = 1) {
+    VipsImage* image = nullptr;
+    if (shrink > 1) {
+        vips_jpegload(path.c_str(), &image, "access", VIPS_ACCESS_SEQUENTIAL, "shrink", shrink, nullptr);
+        const auto scaled = [shrink](std::int64_t value) { return std::int64_t(std::llround(double(value) / shrink)); };
+        crop = {scaled(crop.x), scaled(crop.y), scaled(crop.x + crop.width) - scaled(crop.x),
+                scaled(crop.y + crop.height) - scaled(crop.y)};
+    } else {
+        image = vips_image_new_from_file(path.c_str(), "access", VIPS_ACCESS_SEQUENTIAL, nullptr);
+    }
+    const auto next = [&image](auto operation) {
+        VipsImage* out = nullptr;
+        const bool ok = image != nullptr && operation(image, &out) == 0;
+        if (image != nullptr) g_object_unref(image);
+        image = ok ? out : nullptr;
+    };
+    next([&](VipsImage* in, VipsImage** out) {
+        return vips_extract_area(in, out, int(crop.x), int(crop.y), int(crop.width), int(crop.height), nullptr);
+    });
+    if (crop.width != width || crop.height != height) {
+        next([&](VipsImage* in, VipsImage** out) {
+            return vips_resize(in, out, double(width) / double(crop.width), "vscale",
+                               double(height) / double(crop.height), nullptr);
+        });
+        next([&](VipsImage* in, VipsImage** out) {
+            return vips_embed(in, out, 0, 0, width, height, "extend", VIPS_EXTEND_COPY, nullptr);
+        });
+    }
+    next([](VipsImage* in, VipsImage** out) { return vips_colourspace(in, out, VIPS_INTERPRETATION_sRGB, nullptr); });
+    next([](VipsImage* in, VipsImage** out) { return vips_bandjoin_const1(in, out, 255.0, nullptr); });
+    if (image == nullptr) return {};
+    size_t size = 0;
+    void* pixels = vips_image_write_to_memory(image, &size);
+    g_object_unref(image);
+    if (pixels == nullptr) return {};
+    QImage result(width, height, QImage::Format_RGBA8888_Premultiplied);
+    std::memcpy(result.bits(), pixels, std::min<std::size_t>(size, std::size_t(result.sizeInBytes())));
+    g_free(pixels);
+    result.setColorSpace(QColorSpace(QColorSpace::SRgb));
+    return result;
+}
+
+class ImageSourceExactnessTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(directory_.isValid());
+        vips_concurrency_set(1);
+    }
+    std::string writeVips(const QString& name, const QImage& image, const test::VipsFixtureOptions& options = {}) {
+        EXPECT_TRUE(test::writeWithVips(image, directory_.filePath(name), options)) << name.toStdString();
+        return directory_.filePath(name).toStdString();
+    }
+
+    QTemporaryDir directory_;
+};
+
+// Pixels kept by a decode are read anywhere, in bands on several threads, and a decode
+// fills them on one thread while the picture is made from them on others. Either way
+// the bytes are one pipeline's.
+TEST_F(ImageSourceExactnessTest, RendersAreTheBytesOfOnePipelineReadInSequence) {
+    const QImage picture = grainedImage(900, 700);
+    const struct {
+        const char* name;
+        test::VipsFixtureOptions options;
+    } sources[] = {
+        {"plain.tif", {}},
+        {"lzw.tif", {.compressed = true}},
+        {"grey.tif", {.grey = true}},
+        {"grey-lzw.tif", {.grey = true, .compressed = true}},
+        {"tiled.tif", {.tiled = true}},
+        {"photo.png", {}},
+        {"grey.png", {.grey = true}},
+    };
+    const struct {
+        PixelRect crop;
+        int width;
+        int height;
+    } requests[] = {
+        {{0, 0, 900, 700}, 400, 311}, {{90, 70, 720, 560}, 400, 311}, {{333, 201, 250, 300}, 250, 300},
+        {{1, 2, 897, 695}, 600, 500}, {{0, 0, 900, 700}, 900, 700},   {{450, 0, 450, 700}, 101, 517},
+        {{0, 0, 900, 700}, 100, 78},  {{10, 20, 800, 600}, 130, 97},
+    };
+    for (const auto& source : sources) {
+        SCOPED_TRACE(source.name);
+        const std::string path = writeVips(source.name, picture, source.options);
+        const auto opened = ImageSource::open(path);
+        ASSERT_TRUE(opened.ok());
+        const auto kept = opened.value().thumbnailKeepingDecode(300);
+        ASSERT_TRUE(kept.ok());
+        EXPECT_EQ(kept.value().image, onePipeline(path, {0, 0, 900, 700}, 300, 233));
+        for (const auto& row : requests) {
+            SCOPED_TRACE(testing::Message()
+                         << row.crop.x << "," << row.crop.y << " → " << row.width << "x" << row.height);
+            const QImage expected = onePipeline(path, row.crop, row.width, row.height);
+            ASSERT_FALSE(expected.isNull());
+            EXPECT_EQ(opened.value().render(requestFor(row.crop, row.width, row.height)).value(), expected);
+            EXPECT_EQ(
+                opened.value().render(requestFor(row.crop, row.width, row.height), kept.value().cache.get()).value(),
+                expected);
+            // A quarter turn moves the same pixels.
+            const PixelRect turnedCrop{700 - row.crop.y - row.crop.height, row.crop.x, row.crop.height, row.crop.width};
+            QImage expectedTurned = expected.transformed(QTransform().rotate(90));
+            expectedTurned.setColorSpace(expected.colorSpace());
+            EXPECT_EQ(opened.value().render(requestFor(turnedCrop, row.height, row.width, 6)).value(), expectedTurned);
+        }
+    }
+}
+
+// A JPEG crop is decoded by itself (the rows above it only entropy-decoded, the
+// columns beside it not transformed) into the same bytes as the whole picture gives.
+TEST_F(ImageSourceExactnessTest, AJpegCropDecodedByItselfIsTheBytesOfTheWholeDecode) {
+    const QImage picture = grainedImage(900, 700);
+    const struct {
+        const char* name;
+        std::string path;
+    } sources[] = {
+        // Qt's encoder halves the chroma both ways; libvips's keeps it whole at this quality.
+        {"halved chroma", directory_.filePath("halved.jpg").toStdString()},
+        {"whole chroma", writeVips("whole.jpg", picture)},
+        {"grey", writeVips("grey.jpg", picture, {.grey = true})},
+    };
+    ASSERT_TRUE(test::writeFile(QString::fromStdString(sources[0].path), test::jpegBytes(picture, 90)));
+    const struct {
+        PixelRect crop;
+        int width;
+        int height;
+        int shrink;
+    } requests[] = {
+        {{333, 201, 250, 300}, 250, 300, 1}, {{17, 411, 301, 203}, 151, 102, 1},
+        {{601, 5, 299, 695}, 299, 695, 1},   {{1, 1, 5, 3}, 5, 3, 1},
+        {{880, 690, 20, 10}, 20, 10, 1},     {{450, 350, 64, 64}, 200, 200, 1},
+        {{100, 100, 800, 560}, 150, 105, 2}, {{37, 333, 640, 360}, 80, 45, 4},
+        {{0, 0, 899, 700}, 100, 78, 4},
+    };
+    for (const auto& source : sources) {
+        SCOPED_TRACE(source.name);
+        const auto opened = ImageSource::open(source.path);
+        ASSERT_TRUE(opened.ok());
+        for (const auto& row : requests) {
+            SCOPED_TRACE(testing::Message() << row.crop.x << "," << row.crop.y << " " << row.crop.width << "x"
+                                            << row.crop.height << " → " << row.width << "x" << row.height);
+            const QImage expected = onePipeline(source.path, row.crop, row.width, row.height, row.shrink);
+            ASSERT_FALSE(expected.isNull());
+            EXPECT_EQ(opened.value().render(requestFor(row.crop, row.width, row.height)).value(), expected);
+        }
+    }
+}
+
+std::uint32_t readLittle(const QByteArray& bytes, qsizetype at, int size) {
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i) value = value << 8 | std::uint8_t(bytes[at + i]);
+    return value;
+}
+
+void writeLittle(QByteArray& bytes, qsizetype at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = char(value >> (8 * i));
+}
+
+// A little-endian TIFF whose directory follows its pixels, with the pixels from
+// `keptPixelBytes` on cut away: its directory still promises every strip.
+QByteArray cutShort(const QByteArray& tiff, qsizetype keptPixelBytes) {
+    const qsizetype directory = readLittle(tiff, 4, 4);
+    if (tiff.left(2) != "II" || directory <= keptPixelBytes) return {};
+    const qsizetype removed = directory - keptPixelBytes;
+    QByteArray cut = tiff.left(keptPixelBytes) + tiff.mid(directory);
+    writeLittle(cut, 4, std::uint32_t(keptPixelBytes));
+    static constexpr int kTypeBytes[] = {0, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
+    const int entries = int(readLittle(cut, keptPixelBytes, 2));
+    for (int i = 0; i < entries; ++i) {
+        const qsizetype entry = keptPixelBytes + 2 + 12 * i;
+        const std::uint32_t type = readLittle(cut, entry + 2, 2);
+        const std::uint64_t bytes = std::uint64_t(readLittle(cut, entry + 4, 4)) * kTypeBytes[type < 13 ? type : 0];
+        const std::uint32_t offset = readLittle(cut, entry + 8, 4);
+        // Values that did not fit the entry lie after the directory, which moved.
+        if (bytes > 4 && offset >= directory) writeLittle(cut, entry + 8, std::uint32_t(offset - removed));
+    }
+    return cut;
+}
+
+// A file cut short fails, from whichever row its reader reaches first, and never comes
+// out with grey or black rows.
+TEST_F(ImageSourceExactnessTest, ATiffCutShortFailsInsteadOfShowingMissingRows) {
+    const QImage picture = grainedImage(600, 500);
+    for (const bool compressed : {false, true}) {
+        SCOPED_TRACE(compressed ? "lzw" : "uncompressed");
+        const std::string whole = writeVips("whole.tif", picture, {.compressed = compressed});
+        const QByteArray bytes = test::readFile(QString::fromStdString(whole));
+        const QByteArray cut = cutShort(bytes, readLittle(bytes, 4, 4) / 2);
+        ASSERT_FALSE(cut.isEmpty());
+        const QString cutPath = directory_.filePath("cut.tif");
+        ASSERT_TRUE(test::writeFile(cutPath, cut));
+        const auto opened = ImageSource::open(cutPath.toStdString());
+        ASSERT_TRUE(opened.ok());
+        ASSERT_TRUE(opened.value().properties());
+        EXPECT_EQ(opened.value().properties()->pixelHeight, 500);
+        for (const PixelRect crop : {PixelRect{0, 0, 600, 500}, PixelRect{100, 300, 200, 200}}) {
+            const auto rendered = opened.value().render(requestFor(crop, crop.width / 2, crop.height / 2));
+            ASSERT_FALSE(rendered.ok());
+            EXPECT_EQ(rendered.error(), ImageSourceFailure::decodeFailed);
+        }
+        // What lies before the cut is still there.
+        EXPECT_TRUE(opened.value().render(requestFor({0, 0, 600, 50}, 300, 25)).ok());
+    }
+}
+
+}  // namespace
+}  // namespace vlt
