@@ -18,22 +18,6 @@
 namespace vlt {
 namespace {
 
-// Quadrants under a fine grain, so that every resampling step shows in the bytes.
-QImage grainedImage(int width, int height) {
-    QImage image = test::fourColourImage(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const QColor colour = image.pixelColor(x, y);
-            const int grain = int((std::uint32_t(x) * 2654435761u ^ std::uint32_t(y) * 40503u) >> 27) - 16;
-            image.setPixelColor(
-                x, y,
-                QColor(std::clamp(colour.red() + grain, 0, 255), std::clamp(colour.green() - grain, 0, 255),
-                       std::clamp(colour.blue() + grain / 2, 0, 255), colour.alpha()));
-        }
-    }
-    return image;
-}
-
 ImageRenderRequest requestFor(PixelRect crop, std::int64_t width, std::int64_t height, int encoded = 1, int user = 1) {
     ImageRenderRequest request;
     request.encodedOrientation = ImageOrientation::fromExifCode(encoded);
@@ -66,7 +50,7 @@ protected:
 
 // Whatever the kept decode answers must be what the file gives: the same bytes.
 TEST_F(ImageDecodeCacheTest, EveryRenderFromWhatWasKeptEqualsANewDecodeByteForByte) {
-    const QImage picture = grainedImage(240, 160);
+    const QImage picture = test::grainedImage(240, 160);
     const struct {
         const char* name;
         test::VipsFixtureOptions options;
@@ -135,7 +119,7 @@ TEST_F(ImageDecodeCacheTest, EveryRenderFromWhatWasKeptEqualsANewDecodeByteForBy
 // A JPEG keeps what its decoder gave only when it shrank while decoding: renders at
 // that shrink come from it, renders that need more detail come from the file.
 TEST_F(ImageDecodeCacheTest, AJpegAnswersOnlyRendersAtTheShrinkItWasDecodedAt) {
-    const std::string path = writeVips("wide.jpg", grainedImage(512, 256));
+    const std::string path = writeVips("wide.jpg", test::grainedImage(512, 256));
     const auto opened = ImageSource::open(path);
     ASSERT_TRUE(opened.ok());
     const auto cache = opened.value().thumbnailKeepingDecode(100).value().cache;  // shrunk by 2 while decoding
@@ -155,8 +139,8 @@ TEST_F(ImageDecodeCacheTest, AJpegAnswersOnlyRendersAtTheShrinkItWasDecodedAt) {
 TEST_F(ImageDecodeCacheTest, AFileCutShortFailsWhileItsPixelsAreKept) {
     for (const char* name : {"cut.png", "cut.jpg", "cut.tif"}) {
         SCOPED_TRACE(name);
-        const std::string whole =
-            writeVips(QString("whole-") + name, grainedImage(640, 480), {.compressed = QString(name).endsWith(".tif")});
+        const std::string whole = writeVips(QString("whole-") + name, test::grainedImage(640, 480),
+                                            {.compressed = QString(name).endsWith(".tif")});
         const QByteArray bytes = test::readFile(QString::fromStdString(whole));
         const QString cutPath = directory_.filePath(name);
         // TIFF keeps its directory at the end: its middle is zeroed instead, which the
@@ -178,13 +162,13 @@ TEST_F(ImageDecodeCacheTest, AFileCutShortFailsWhileItsPixelsAreKept) {
 
 // Rewritten since it was decoded, the file is decoded again, even with the same size.
 TEST_F(ImageDecodeCacheTest, AFileWrittenSinceTheDecodeIsDecodedAgain) {
-    const std::string path = writeVips("photo.png", grainedImage(240, 160));
+    const std::string path = writeVips("photo.png", test::grainedImage(240, 160));
     const auto before = ImageSource::open(path);
     const auto cache = before.value().thumbnailKeepingDecode(64).value().cache;
     ASSERT_TRUE(cache && cache->pixels());
 
     // Replaced the way editors save: a new file renamed over the old one.
-    const std::string replacement = writeVips("new.png", grainedImage(240, 160).mirrored(true, false));
+    const std::string replacement = writeVips("new.png", test::grainedImage(240, 160).mirrored(true, false));
     ASSERT_EQ(std::rename(replacement.c_str(), path.c_str()), 0);
     const auto after = ImageSource::open(path);
     RenderOrigin origin = RenderOrigin::keptPicture;

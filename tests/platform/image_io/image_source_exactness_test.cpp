@@ -9,7 +9,6 @@
 #include <cstring>
 
 #include <QColorSpace>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTransform>
 
@@ -18,21 +17,6 @@
 
 namespace vlt {
 namespace {
-
-// Quadrants under a fine grain, so that every resampling step shows in the bytes.
-QImage grainedImage(int width, int height) {
-    QImage image = test::fourColourImage(width, height).convertToFormat(QImage::Format_RGBA8888);
-    for (int y = 0; y < height; ++y) {
-        auto* pixel = image.scanLine(y);
-        for (int x = 0; x < width; ++x, pixel += 4) {
-            const int grain = int((std::uint32_t(x) * 2654435761u ^ std::uint32_t(y) * 40503u) >> 27) - 16;
-            for (int channel = 0; channel < 3; ++channel) {
-                pixel[channel] = std::uint8_t(std::clamp(pixel[channel] + (channel == 1 ? -grain : grain), 0, 255));
-            }
-        }
-    }
-    return image;
-}
 
 ImageRenderRequest requestFor(PixelRect crop, std::int64_t width, std::int64_t height, int user = 1) {
     ImageRenderRequest request;
@@ -106,7 +90,7 @@ protected:
 // fills them on one thread while the picture is made from them on others. Either way
 // the bytes are one pipeline's.
 TEST_F(ImageSourceExactnessTest, RendersAreTheBytesOfOnePipelineReadInSequence) {
-    const QImage picture = grainedImage(900, 700);
+    const QImage picture = test::grainedImage(900, 700);
     const struct {
         const char* name;
         test::VipsFixtureOptions options;
@@ -157,7 +141,7 @@ TEST_F(ImageSourceExactnessTest, RendersAreTheBytesOfOnePipelineReadInSequence) 
 // A JPEG crop is decoded by itself (the rows above it only entropy-decoded, the
 // columns beside it not transformed) into the same bytes as the whole picture gives.
 TEST_F(ImageSourceExactnessTest, AJpegCropDecodedByItselfIsTheBytesOfTheWholeDecode) {
-    const QImage picture = grainedImage(900, 700);
+    const QImage picture = test::grainedImage(900, 700);
     const struct {
         const char* name;
         std::string path;
@@ -191,63 +175,6 @@ TEST_F(ImageSourceExactnessTest, AJpegCropDecodedByItselfIsTheBytesOfTheWholeDec
             ASSERT_FALSE(expected.isNull());
             EXPECT_EQ(opened.value().render(requestFor(row.crop, row.width, row.height)).value(), expected);
         }
-    }
-}
-
-std::uint32_t readLittle(const QByteArray& bytes, qsizetype at, int size) {
-    std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i) value = value << 8 | std::uint8_t(bytes[at + i]);
-    return value;
-}
-
-void writeLittle(QByteArray& bytes, qsizetype at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[at + i] = char(value >> (8 * i));
-}
-
-// A little-endian TIFF whose directory follows its pixels, with the pixels from
-// `keptPixelBytes` on cut away: its directory still promises every strip.
-QByteArray cutShort(const QByteArray& tiff, qsizetype keptPixelBytes) {
-    const qsizetype directory = readLittle(tiff, 4, 4);
-    if (tiff.left(2) != "II" || directory <= keptPixelBytes) return {};
-    const qsizetype removed = directory - keptPixelBytes;
-    QByteArray cut = tiff.left(keptPixelBytes) + tiff.mid(directory);
-    writeLittle(cut, 4, std::uint32_t(keptPixelBytes));
-    static constexpr int kTypeBytes[] = {0, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
-    const int entries = int(readLittle(cut, keptPixelBytes, 2));
-    for (int i = 0; i < entries; ++i) {
-        const qsizetype entry = keptPixelBytes + 2 + 12 * i;
-        const std::uint32_t type = readLittle(cut, entry + 2, 2);
-        const std::uint64_t bytes = std::uint64_t(readLittle(cut, entry + 4, 4)) * kTypeBytes[type < 13 ? type : 0];
-        const std::uint32_t offset = readLittle(cut, entry + 8, 4);
-        // Values that did not fit the entry lie after the directory, which moved.
-        if (bytes > 4 && offset >= directory) writeLittle(cut, entry + 8, std::uint32_t(offset - removed));
-    }
-    return cut;
-}
-
-// A file cut short fails, from whichever row its reader reaches first, and never comes
-// out with grey or black rows.
-TEST_F(ImageSourceExactnessTest, ATiffCutShortFailsInsteadOfShowingMissingRows) {
-    const QImage picture = grainedImage(600, 500);
-    for (const bool compressed : {false, true}) {
-        SCOPED_TRACE(compressed ? "lzw" : "uncompressed");
-        const std::string whole = writeVips("whole.tif", picture, {.compressed = compressed});
-        const QByteArray bytes = test::readFile(QString::fromStdString(whole));
-        const QByteArray cut = cutShort(bytes, readLittle(bytes, 4, 4) / 2);
-        ASSERT_FALSE(cut.isEmpty());
-        const QString cutPath = directory_.filePath("cut.tif");
-        ASSERT_TRUE(test::writeFile(cutPath, cut));
-        const auto opened = ImageSource::open(cutPath.toStdString());
-        ASSERT_TRUE(opened.ok());
-        ASSERT_TRUE(opened.value().properties());
-        EXPECT_EQ(opened.value().properties()->pixelHeight, 500);
-        for (const PixelRect crop : {PixelRect{0, 0, 600, 500}, PixelRect{100, 300, 200, 200}}) {
-            const auto rendered = opened.value().render(requestFor(crop, crop.width / 2, crop.height / 2));
-            ASSERT_FALSE(rendered.ok());
-            EXPECT_EQ(rendered.error(), ImageSourceFailure::decodeFailed);
-        }
-        // What lies before the cut is still there.
-        EXPECT_TRUE(opened.value().render(requestFor({0, 0, 600, 50}, 300, 25)).ok());
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "platform/image_io/test_image_fixtures.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 #include <QBuffer>
@@ -64,6 +66,20 @@ QImage turned(const QImage& picture, int clockwiseQuarterTurns, bool mirrored) {
 }
 
 // The inverse of each orientation's viewing operation, written out case by case.
+QImage grainedImage(int width, int height) {
+    QImage image = fourColourImage(width, height).convertToFormat(QImage::Format_RGBA8888);
+    for (int y = 0; y < height; ++y) {
+        auto* pixel = image.scanLine(y);
+        for (int x = 0; x < width; ++x, pixel += 4) {
+            const int grain = int((std::uint32_t(x) * 2654435761u ^ std::uint32_t(y) * 40503u) >> 27) - 16;
+            for (int channel = 0; channel < 3; ++channel) {
+                pixel[channel] = std::uint8_t(std::clamp(pixel[channel] + (channel == 1 ? -grain : grain), 0, 255));
+            }
+        }
+    }
+    return image;
+}
+
 QImage storedForExifOrientation(const QImage& upright, int exifOrientation) {
     switch (exifOrientation) {
     case 2:

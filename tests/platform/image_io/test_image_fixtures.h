@@ -20,6 +20,9 @@ inline const QColor kTopRightColour{64, 160, 64};
 inline const QColor kBottomRightColour{64, 64, 176};
 inline const QColor kBottomLeftColour{200, 192, 64};
 
+// The four colours under a fine grain, so that every resampling step shows in the bytes.
+QImage grainedImage(int width, int height);
+
 // The stored picture that a viewer honouring the EXIF orientation shows as `upright`.
 QImage storedForExifOrientation(const QImage& upright, int exifOrientation);
 // `picture` as shown after a mirror (first) and clockwise quarter turns.
