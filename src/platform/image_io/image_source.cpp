@@ -8,9 +8,11 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include <QColorSpace>
 
@@ -21,6 +23,7 @@
 #include "platform/image_io/image_io_runtime.h"
 #include "platform/image_io/image_type_identifier.h"
 #include "platform/image_io/jpeg_region.h"
+#include "platform/image_io/pixel_buffer_image.h"
 #include "platform/image_io/row_band_computation.h"
 #include "platform/image_io/tiff_directory.h"
 #include "platform/image_io/vips_image_ref.h"
@@ -44,6 +47,12 @@ constexpr int kRowsPerPull = 64;
 constexpr int kRowsPerBand = 64;
 // From this reduction on, libvips's resampler shrinks by an integer factor first.
 constexpr double kPreShrinkingReduction = 4.0;
+// A strip of columns of its own is worth this many columns.
+constexpr int kMinimumColumnStripWidth = 256;
+// The most the vertical pass of a resampling run on strips of columns may hold.
+constexpr std::uint64_t kMaximumColumnStripBytes = std::uint64_t(384) << 20;
+// The reducing gap vips_resize gives its passes.
+constexpr double kResamplingGap = 2.0;
 // The most a JPEG crop decoded by itself may take in memory.
 constexpr std::uint64_t kMaximumJpegRegionBytes = std::uint64_t(192) << 20;
 
@@ -491,7 +500,64 @@ StepResult cropStored(VipsImageRef& image, const RenderPlan& plan, bool fromDeco
 
 // Scales each axis by its own factor, in premultiplied form so that transparent pixels
 // do not bleed their colour into their neighbours.
-StepResult scaleToOutput(VipsImageRef& image, const RenderPlan& plan, bool hasAlpha) {
+// vips_resize, reducing both axes, runs its vertical pass and then its horizontal pass;
+// the vertical one reads every pixel, and each of its columns depends on that column
+// alone. Here it runs on strips of columns, one for each processor, each read in
+// sequence as libvips's resampler runs best, and the horizontal pass runs over what
+// they made: the same bytes. Not where the vertical pass would hold too much at once.
+// Opens the pixels being scaled once more, for a strip of columns of its own.
+using PixelOpener = std::function<VipsImageRef()>;
+
+std::optional<bool> resizeInColumnStrips(VipsImageRef& image, const PixelOpener& openAgain, double horizontalScale,
+                                         double verticalScale) {
+    const int width = vips_image_get_width(image.get());
+    const int height = vips_image_get_height(image.get());
+    const int count = std::clamp(width / kMinimumColumnStripWidth, 1, usableCpuCount());
+    const double rows = std::ceil(double(height) * verticalScale);
+    if (count < 2 || rows * double(VIPS_IMAGE_SIZEOF_LINE(image.get())) > double(kMaximumColumnStripBytes)) {
+        return std::nullopt;
+    }
+    std::vector<VipsImageRef> strips;
+    std::vector<VipsImage*> stripImages;
+    for (int i = 0; i < count; ++i) {
+        const int left = int(std::int64_t(width) * i / count);
+        const int right = int(std::int64_t(width) * (i + 1) / count);
+        VipsImageRef source = i == 0 ? VipsImageRef() : openAgain();
+        if (i > 0 && !source) return false;
+        VipsImageRef strip;
+        if (vips_extract_area(i == 0 ? image.get() : source.get(), strip.out(), left, 0, right - left, height,
+                              nullptr) != 0) {
+            vips_error_clear();
+            return false;
+        }
+        vips_image_set_int(strip.get(), VIPS_META_SEQUENTIAL, 1);
+        if (!step(strip, [verticalScale](VipsImage* in, VipsImage** out) {
+                return vips_reducev(in, out, 1.0 / verticalScale, "gap", kResamplingGap, nullptr);
+            })) {
+            return false;
+        }
+        stripImages.push_back(strip.get());
+        strips.push_back(std::move(strip));
+    }
+    size_t size = 0;
+    void* pixels = computeColumnStrips(stripImages, &size);
+    if (pixels == nullptr) {
+        vips_error_clear();
+        return false;
+    }
+    VipsImageRef reduced =
+        newPixelBufferImage(stripImages.front(), width, vips_image_get_height(stripImages.front()), pixels);
+    if (!reduced) return false;
+    image = std::move(reduced);
+    return step(image, [horizontalScale](VipsImage* in, VipsImage** out) {
+        return vips_reduceh(in, out, 1.0 / horizontalScale, "gap", kResamplingGap, nullptr);
+    });
+}
+
+// `openAgain`, where given, lets the costly part run on strips of columns; `inColumns`
+// tells whether it did.
+StepResult scaleToOutput(VipsImageRef& image, const RenderPlan& plan, bool hasAlpha, const PixelOpener& openAgain,
+                         bool& inColumns) {
     const auto failed = ImageSourceFailure::processingFailed;
     const VipsBandFormat decodedFormat = vips_image_get_format(image.get());
     if (hasAlpha && !step(image, [](VipsImage* in, VipsImage** out) { return vips_premultiply(in, out, nullptr); })) {
@@ -501,7 +567,13 @@ StepResult scaleToOutput(VipsImageRef& image, const RenderPlan& plan, bool hasAl
     const int regionHeight = vips_image_get_height(image.get());
     const double horizontalScale = double(plan.outputWidth) / double(regionWidth);
     const double verticalScale = double(plan.outputHeight) / double(regionHeight);
-    if ((regionWidth != plan.outputWidth || regionHeight != plan.outputHeight) &&
+    std::optional<bool> resized;
+    if (openAgain && horizontalScale < 1 && verticalScale < 1) {
+        resized = resizeInColumnStrips(image, openAgain, horizontalScale, verticalScale);
+    }
+    if (resized && !*resized) return failed;
+    inColumns = resized.has_value();
+    if (!resized && (regionWidth != plan.outputWidth || regionHeight != plan.outputHeight) &&
         !step(image, [&](VipsImage* in, VipsImage** out) {
             return vips_resize(in, out, horizontalScale, "vscale", verticalScale, nullptr);
         })) {
@@ -594,29 +666,50 @@ enum class Pixels {
     decoder,
     // Pixels that any thread may read at any row.
     anywhere,
+    // The same, while a decoder on another processor is still filling them in.
+    arriving,
     // The crop alone, readable anywhere.
     cropped,
 };
 
 // Everything after the decoder, or after pixels a decoder left: crop, scale, colour,
-// pixels.
+// pixels. `openDecoderAgain`: a decoder's pixels cost little to read once more.
 Result<QImage, ImageSourceFailure> finishRender(VipsImageRef image, const RenderPlan& plan,
-                                                const ImageRenderRequest& request, Pixels pixels) {
+                                                const ImageRenderRequest& request, Pixels pixels,
+                                                const PixelOpener& openDecoderAgain = {}) {
     if (pixels != Pixels::cropped) {
         if (auto cropped = cropStored(image, plan, pixels == Pixels::decoder); !cropped) return cropped.error();
     }
-    Computation computation;
-    if (pixels != Pixels::decoder) {
-        // From a reduction of four on, the resampler shrinks by an integer factor first.
-        const bool preShrinks =
-            vips_image_get_height(image.get()) >= kPreShrinkingReduction * double(plan.outputHeight) ||
-            vips_image_get_width(image.get()) >= kPreShrinkingReduction * double(plan.outputWidth);
-        computation.inBands = !preShrinks;
-        // Told that it reads in sequence, it keeps the rows it needs instead of asking again.
-        if (preShrinks) vips_image_set_int(image.get(), VIPS_META_SEQUENTIAL, 1);
-    }
+    // From a reduction of four on, the resampler shrinks by an integer factor first,
+    // which it runs well only when it reads in sequence: its costly vertical pass then
+    // runs on strips of columns, where the pixels can be read by more than one thread.
+    // Pixels still arriving leave the processors to their decoder, which is slower.
+    const bool preShrinks = vips_image_get_height(image.get()) >= kPreShrinkingReduction * double(plan.outputHeight) ||
+                            vips_image_get_width(image.get()) >= kPreShrinkingReduction * double(plan.outputWidth);
     const bool hasAlpha = vips_image_hasalpha(image.get()) != 0;
-    if (auto scaled = scaleToOutput(image, plan, hasAlpha); !scaled) return scaled.error();
+    PixelOpener openAgain;
+    if (preShrinks && (pixels == Pixels::anywhere || pixels == Pixels::cropped)) {
+        // The same pixels serve every strip: `image` is what scaling has made of them so far.
+        openAgain = [&image] {
+            g_object_ref(image.get());
+            return VipsImageRef(image.get());
+        };
+    } else if (preShrinks && pixels == Pixels::decoder && openDecoderAgain) {
+        openAgain = [&] {
+            VipsImageRef again = openDecoderAgain();
+            const bool prepared =
+                again && cropStored(again, plan, true) && (!hasAlpha || step(again, [](VipsImage* in, VipsImage** out) {
+                    return vips_premultiply(in, out, nullptr);
+                }));
+            return prepared ? std::move(again) : VipsImageRef();
+        };
+    }
+    if (preShrinks && pixels != Pixels::decoder) vips_image_set_int(image.get(), VIPS_META_SEQUENTIAL, 1);
+    bool inColumns = false;
+    if (auto scaled = scaleToOutput(image, plan, hasAlpha, openAgain, inColumns); !scaled) return scaled.error();
+    // What is left reads pixels that can be read anywhere, unless it reads a decoder.
+    Computation computation;
+    computation.inBands = inColumns || (pixels != Pixels::decoder && !preShrinks);
     if (auto converted = convertColour(image, hasAlpha); !converted) return converted.error();
     return computePixels(std::move(image), plan.total, request.outputWidth, request.outputHeight, computation);
 }
@@ -641,6 +734,12 @@ Result<QImage, ImageSourceFailure> turnedRender(const ImageDecodeCache& cache, I
     return *std::move(result);
 }
 
+bool isUncompressedTiff(const std::string& path) {
+    const auto directory = TiffDirectory::readFile(path);
+    return directory &&
+           directory->integer(TiffDirectory::kCompressionTag).value_or(kTiffUncompressed) == kTiffUncompressed;
+}
+
 // Keeping the decoded pixels pays where they hold more than the rendered picture and
 // decoding them again costs much more than reading them back: compressed data. An
 // uncompressed file is read back as fast as a copy of it would be. A JPEG is kept only
@@ -657,15 +756,19 @@ bool worthKeeping(Decoder decoder, const std::string& path, VipsImage* decoded, 
     case Decoder::png:
     case Decoder::heif:
         return true;
-    case Decoder::tiff: {
-        const auto directory = TiffDirectory::readFile(path);
-        return directory &&
-               directory->integer(TiffDirectory::kCompressionTag).value_or(kTiffUncompressed) != kTiffUncompressed;
-    }
+    case Decoder::tiff:
+        return !isUncompressedTiff(path);
     case Decoder::bmp:
         return false;
     }
     return false;
+}
+
+// Where reading the file once more costs little beside scaling it, a decoder of its own
+// for each strip of columns: an uncompressed TIFF.
+PixelOpener decoderOpenerFor(Decoder decoder, const std::string& path, const RenderPlan& plan) {
+    if (decoder != Decoder::tiff || !isUncompressedTiff(path)) return {};
+    return [decoder, path, shrink = plan.shrink] { return load(decoder, path, shrink); };
 }
 
 }  // namespace
@@ -785,7 +888,7 @@ Result<ImageSource::KeptThumbnail, ImageSourceFailure> ImageSource::thumbnailKee
             vips_thread_shutdown();
         });
         if (VipsImageRef stored = store->image())
-            rendered = finishRender(std::move(stored), plan, request, Pixels::anywhere);
+            rendered = finishRender(std::move(stored), plan, request, Pixels::arriving);
         decoding.join();
         image = {};
         if (!rendered) {
@@ -801,7 +904,8 @@ Result<ImageSource::KeptThumbnail, ImageSourceFailure> ImageSource::thumbnailKee
             return ImageSourceFailure::decodeFailed;
         }
     } else {
-        rendered = finishRender(std::move(image), plan, request, Pixels::decoder);
+        rendered = finishRender(std::move(image), plan, request, Pixels::decoder,
+                                store ? PixelOpener() : decoderOpenerFor(decoder, path_, plan));
         if (store) store->finishFilling();
     }
     if (!rendered) return rendered.error();
@@ -866,7 +970,8 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
         }
         vips_error_clear();
     }
-    return finishRender(std::move(opened).value(), plan, request, Pixels::decoder);
+    return finishRender(std::move(opened).value(), plan, request, Pixels::decoder,
+                        decoderOpenerFor(decoder, path_, plan));
 }
 
 }  // namespace vlt

@@ -6,6 +6,7 @@
 
 #include "base/regular_file.h"
 #include "platform/image_io/jpeg_file_input.h"
+#include "platform/image_io/pixel_buffer_image.h"
 
 namespace vlt {
 namespace {
@@ -91,21 +92,6 @@ bool decodeRows(FILE* file, int shrink, int expectedWidth, int expectedHeight, c
     return complete;
 }
 
-void freePixels(VipsImage*, gpointer pixels) { g_free(pixels); }
-
-int copyPixels(VipsRegion* out, void*, void* pixels, void*, gboolean*) {
-    const VipsRect& area = out->valid;
-    const std::size_t pixelBytes = std::size_t(VIPS_IMAGE_SIZEOF_PEL(out->im));
-    const std::size_t lineBytes = std::size_t(VIPS_IMAGE_SIZEOF_LINE(out->im));
-    for (int y = area.top; y < area.top + area.height; ++y) {
-        std::memcpy(VIPS_REGION_ADDR(out, area.left, y),
-                    static_cast<const unsigned char*>(pixels) + std::size_t(y) * lineBytes +
-                        std::size_t(area.left) * pixelBytes,
-                    std::size_t(area.width) * pixelBytes);
-    }
-    return 0;
-}
-
 }  // namespace
 
 VipsImageRef decodeJpegRegion(const std::string& path, VipsImage* decoded, int shrink, const VipsRect& rect) {
@@ -128,21 +114,7 @@ VipsImageRef decodeJpegRegion(const std::string& path, VipsImage* decoded, int s
         g_free(pixels);
         return {};
     }
-    VipsImageRef image(vips_image_new());
-    g_signal_connect(image.get(), "close", G_CALLBACK(freePixels), pixels);
-    if (vips_image_pipelinev(image.get(), VIPS_DEMAND_STYLE_THINSTRIP, decoded, nullptr) != 0) {
-        vips_error_clear();
-        return {};
-    }
-    // The decoder's header and metadata, the region's size, readable anywhere.
-    image.get()->Xsize = region.width;
-    image.get()->Ysize = region.height;
-    vips_image_remove(image.get(), VIPS_META_SEQUENTIAL);
-    if (vips_image_generate(image.get(), nullptr, copyPixels, nullptr, pixels, nullptr) != 0) {
-        vips_error_clear();
-        return {};
-    }
-    return image;
+    return newPixelBufferImage(decoded, region.width, region.height, pixels);
 }
 
 }  // namespace vlt

@@ -5,6 +5,7 @@
 #include <vips/vips.h>
 
 #include <cstddef>
+#include <span>
 
 namespace vlt {
 
@@ -16,5 +17,12 @@ namespace vlt {
 // those one libvips pipeline makes. Our own threads, not a libvips pool, so that a
 // failing band stops the others without the pool's shutdown race. None on failure.
 void* computeRowBands(VipsImage* image, int threads, int bandRows, std::size_t* size);
+
+// Computes pipelines that each make a strip of columns of one picture, side by side,
+// into one buffer of tightly packed rows (g_malloc'ed): each pipeline on a thread of its
+// own (the first on the calling thread), its rows top to bottom, so that one that reads
+// in sequence passes each row once. The pipelines are equally tall; the first starts at
+// column 0 and each next one where the one before it ends. None on failure.
+void* computeColumnStrips(std::span<VipsImage* const> strips, std::size_t* size);
 
 }  // namespace vlt
