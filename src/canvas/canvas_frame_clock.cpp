@@ -103,8 +103,14 @@ void CanvasFrameClock::runTimeline() {
         if (timeline.tickPosted) continue;
         timeline.tickPosted = true;
         const std::uint64_t generation = timeline.generation;
+        // Posted with the timeline unlocked: the GUI thread, woken by the post, may
+        // run at once on this processor and take the lock in fire(); were it still
+        // held, it would wait for this thread's next turn, which another program's
+        // turn can put milliseconds away.
+        lock.unlock();
         QMetaObject::invokeMethod(
             receiver_.get(), [this, generation] { fire(generation); }, Qt::QueuedConnection);
+        lock.lock();
     }
 }
 

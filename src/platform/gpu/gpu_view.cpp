@@ -20,17 +20,25 @@ struct GpuDrawable::Shared {
     // runs need no other.
     bool notificationPending = false;
 
-    // These two are called with the mutex held.
+    // Called with the mutex held.
     void show(std::shared_ptr<GpuTexture> texture) {
         presented = std::move(texture);
         ++presentedCount;
     }
-    void notify(const std::weak_ptr<Shared>& weakView);
+    // Called with the mutex held; true when the caller is to post a notification
+    // once it has let go of the mutex.
+    bool takeNotification() {
+        if (!presentedHandler || notificationPending) return false;
+        notificationPending = true;
+        return true;
+    }
+    // Called without the mutex: the GUI thread, woken by the post, may run at once
+    // on this processor and take the mutex; were it still held, the GUI thread would
+    // wait for this thread's next turn, which a busy machine can put milliseconds away.
+    static void postNotification(const std::weak_ptr<Shared>& weakView);
 };
 
-void GpuDrawable::Shared::notify(const std::weak_ptr<Shared>& weakView) {
-    if (!presentedHandler || notificationPending) return;
-    notificationPending = true;
+void GpuDrawable::Shared::postNotification(const std::weak_ptr<Shared>& weakView) {
     postToMainThread([weakView] {
         std::shared_ptr<Shared> shared = weakView.lock();
         if (!shared) return;
@@ -47,14 +55,18 @@ void GpuDrawable::Shared::notify(const std::weak_ptr<Shared>& weakView) {
 void GpuDrawable::presentNow() const {
     std::shared_ptr<Shared> view = view_.lock();
     if (!view) return;
-    std::lock_guard lock(view->mutex);
-    if (view->paced) {
-        // A frame held from before is older and is dropped unseen.
-        view->held = texture_;
-    } else {
-        view->show(texture_);
+    bool notifies = false;
+    {
+        std::lock_guard lock(view->mutex);
+        if (view->paced) {
+            // A frame held from before is older and is dropped unseen.
+            view->held = texture_;
+        } else {
+            view->show(texture_);
+        }
+        notifies = view->takeNotification();
     }
-    view->notify(view_);
+    if (notifies) Shared::postNotification(view_);
 }
 
 GpuView::GpuView(std::shared_ptr<GpuDevice> device, GpuPixelFormat colorPixelFormat)
@@ -118,11 +130,14 @@ void GpuView::setPresentedHandler(std::function<void()> handler) {
 
 void GpuView::setPacedPresentation(bool paced) {
     VLT_PRECONDITION(isMainThread(), "frames are paced on the GUI thread");
-    std::lock_guard lock(shared_->mutex);
-    shared_->paced = paced;
-    if (paced || !shared_->held) return;
-    shared_->show(std::move(shared_->held));
-    shared_->notify(shared_);
+    {
+        std::lock_guard lock(shared_->mutex);
+        shared_->paced = paced;
+        if (paced || !shared_->held) return;
+        shared_->show(std::move(shared_->held));
+        if (!shared_->takeNotification()) return;
+    }
+    GpuDrawable::Shared::postNotification(shared_);
 }
 
 bool GpuView::isPacedPresentation() const {
