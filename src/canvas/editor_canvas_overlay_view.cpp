@@ -1,10 +1,12 @@
 #include "canvas/editor_canvas_overlay_view.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
@@ -215,25 +217,66 @@ QRectF brushOutlineBounds(const EditorCanvasOverlayState& state) {
         .intersected(outline->clip);
 }
 
-void drawBrushOutline(QPainter& painter, const EditorCanvasOverlayState& state) {
-    const std::optional<BrushOutline> outline = brushOutline(state);
-    if (!outline) return;
+// The outline and its centre dot as drawn round `centre` in a painter of this user
+// space.
+void strokeBrushOutline(QPainter& painter, QPointF centre, double radius) {
     QColor outerColour(Qt::black);
     outerColour.setAlphaF(static_cast<float>(kBrushOuterAlpha));
-
-    painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setClipRect(outline->clip, Qt::IntersectClip);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(outerColour, kBrushOuterLineWidth));
-    painter.drawEllipse(outline->centre, outline->radius, outline->radius);
+    painter.drawEllipse(centre, radius, radius);
     painter.setPen(QPen(Qt::white, kBrushInnerLineWidth));
-    painter.drawEllipse(outline->centre, outline->radius, outline->radius);
+    painter.drawEllipse(centre, radius, radius);
 
     painter.setBrush(Qt::white);
     painter.setPen(QPen(Qt::black, 1.0));
-    painter.drawEllipse(QRectF(outline->centre.x() - kBrushDotDiameter * 0.5,
-                               outline->centre.y() - kBrushDotDiameter * 0.5, kBrushDotDiameter, kBrushDotDiameter));
+    painter.drawEllipse(QRectF(centre.x() - kBrushDotDiameter * 0.5, centre.y() - kBrushDotDiameter * 0.5,
+                               kBrushDotDiameter, kBrushDotDiameter));
+}
+
+// The outline drawn once into an image of device pixels and kept while the brush size
+// and the device pixel ratio stay the same, as they do through a drag; it is placed
+// with its centre on the device pixel nearest the pointer. Stroking the antialiased
+// circle at every shown frame hands its rows to Qt's thread pool and waits for them:
+// on a machine busy with other programs each wait can cost the GUI thread a scheduler
+// turn, and the frame its tick.
+class BrushOutlineSprite {
+public:
+    void draw(QPainter& painter, QPointF centre, double radius, double ratio) {
+        if (image_.isNull() || radius != radius_ || ratio != ratio_) {
+            radius_ = radius;
+            ratio_ = ratio;
+            const double reach = std::max(radius, kBrushDotDiameter * 0.5) + kBrushOuterLineWidth + 1.0;
+            halfSide_ = static_cast<int>(std::ceil(reach * ratio));
+            image_ = QImage(2 * halfSide_, 2 * halfSide_, QImage::Format_ARGB32_Premultiplied);
+            image_.fill(Qt::transparent);
+            QPainter sprite(&image_);
+            sprite.scale(ratio, ratio);
+            strokeBrushOutline(sprite, QPointF(halfSide_, halfSide_) / ratio, radius);
+            sprite.end();
+            image_.setDevicePixelRatio(ratio);
+        }
+        const QPointF pixel(std::round(centre.x() * ratio) - halfSide_, std::round(centre.y() * ratio) - halfSide_);
+        painter.drawImage(pixel / ratio, image_);
+    }
+
+private:
+    QImage image_;
+    double radius_ = 0.0;
+    double ratio_ = 0.0;
+    int halfSide_ = 0;
+};
+
+void drawBrushOutline(QPainter& painter, const EditorCanvasOverlayState& state) {
+    const std::optional<BrushOutline> outline = brushOutline(state);
+    if (!outline) return;
+    static BrushOutlineSprite sprite;
+    const QPaintDevice* device = painter.device();
+    const double ratio = device != nullptr ? device->devicePixelRatio() : 1.0;
+    painter.save();
+    painter.setClipRect(outline->clip, Qt::IntersectClip);
+    sprite.draw(painter, outline->centre, outline->radius, ratio);
     painter.restore();
 }
 
@@ -248,13 +291,13 @@ EditorCanvasOverlayView::EditorCanvasOverlayView(QWidget* parent) : QWidget(pare
     setFocusPolicy(Qt::NoFocus);
 }
 
-void EditorCanvasOverlayView::setState(EditorCanvasOverlayState state) {
+QRect EditorCanvasOverlayView::setState(EditorCanvasOverlayState state) {
     EditorCanvasOverlayState sameHover = state;
     sameHover.hoverPoint = state_.hoverPoint;
     if (!(sameHover == state_)) {
         state_ = std::move(state);
         update();
-        return;
+        return rect();
     }
     // Only the pointer moved (or nothing did): the brush outline's old and new places,
     // so that a drag repaints the brush's neighbourhood, not the whole canvas.
@@ -262,6 +305,7 @@ void EditorCanvasOverlayView::setState(EditorCanvasOverlayState state) {
     state_ = std::move(state);
     const QRect changed = before.united(brushOutlineBounds(state_)).toAlignedRect();
     if (!changed.isEmpty()) update(changed);
+    return changed;
 }
 
 void EditorCanvasOverlayView::paint(QPainter& painter, const EditorCanvasOverlayState& state) {

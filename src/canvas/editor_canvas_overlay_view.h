@@ -31,8 +31,9 @@ public:
     explicit EditorCanvasOverlayView(QWidget* parent = nullptr);
 
     const EditorCanvasOverlayState& state() const { return state_; }
-    // Takes the canvas's current state and schedules a repaint.
-    void setState(EditorCanvasOverlayState state);
+    // Takes the canvas's current state and schedules a repaint of what it changes;
+    // returns that rectangle (empty when nothing changed).
+    QRect setState(EditorCanvasOverlayState state);
 
     // Draws the whole overlay into a painter whose user space is the view's.
     static void paint(QPainter& painter, const EditorCanvasOverlayState& state);

@@ -156,9 +156,10 @@ void EditorCanvasView::frameClockTicked() {
 
 bool EditorCanvasView::handOverHeldFrame() {
     if (!gpuView_->handOver()) return false;
-    // The overlay fades with the Animate frame that is shown, not the one being drawn.
-    refreshOverlay();
-    repaintPresentedFrame(RepaintTiming::now);
+    // The overlay fades with the Animate frame that is shown, not the one being drawn,
+    // and its brush outline follows the shown frames.
+    const QRect overlayChanged = refreshOverlay();
+    repaintPresentedFrame(RepaintTiming::now, overlayChanged);
     return true;
 }
 
@@ -172,7 +173,7 @@ void EditorCanvasView::framePresented() {
     repaintPresentedFrame(RepaintTiming::withNextUpdate);
 }
 
-void EditorCanvasView::repaintPresentedFrame(RepaintTiming timing) {
+void EditorCanvasView::repaintPresentedFrame(RepaintTiming timing, QRect alsoChanged) {
     const std::shared_ptr<const GpuTexture> shown = gpuView_->presentedTexture();
     const std::uint64_t shownTag = shown ? shown->contentsTag() : GpuTexture::kUnknownContents;
     if (shownTag != GpuTexture::kUnknownContents && shownTag == repaintScheduledFrameTag_) return;
@@ -193,8 +194,10 @@ void EditorCanvasView::repaintPresentedFrame(RepaintTiming timing) {
     }
     if (timing == RepaintTiming::now) {
         // Painted and flushed to the window before anything else runs: this is the
-        // moment the frame is shown.
-        repaint(asked);
+        // moment the frame is shown. One rectangle round all that changed keeps the
+        // paint's clip a rectangle, so that Qt copies the frame's pixels on this
+        // thread instead of handing rows to its thread pool and waiting for them.
+        repaint(asked.united(alsoChanged));
     } else {
         update(asked);
     }
@@ -227,7 +230,7 @@ void EditorCanvasView::setViewport(double zoomFactor, QPointF center) {
     state_.center = center;
 }
 
-void EditorCanvasView::refreshOverlay() {
+QRect EditorCanvasView::refreshOverlay() {
     EditorCanvasOverlayState overlay;
     overlay.geometry = viewportGeometry();
     if (canvas_) {
@@ -244,7 +247,7 @@ void EditorCanvasView::refreshOverlay() {
     overlay.annotations = annotations_.presentation();
     overlay.annotationOpacity = state_.tab == EditorTab::animate ? std::clamp(animationScale_, 0.0f, 1.0f) : 1.0f;
     overlay.hoverPoint = navigation_.hoverPoint();
-    overlayView_->setState(std::move(overlay));
+    return overlayView_->setState(std::move(overlay));
 }
 
 std::vector<MetalRenderPane> EditorCanvasView::renderPanes() const {

@@ -127,7 +127,8 @@ public:
 
     // --- Frame loop and strokes -------------------------------------------------
     void requestRedraw();
-    void refreshOverlay();
+    // Gives the overlay the canvas's state; returns the view rectangle it will repaint.
+    QRect refreshOverlay();
     void renderFrame();
     std::vector<MetalRenderPane> renderPanes() const;
     // The same into a list whose storage is reused from frame to frame.
@@ -215,8 +216,9 @@ private:
     bool handOverHeldFrame();
     void framePresented();
     enum class RepaintTiming { now, withNextUpdate };
-    // Repaints what the newly presented frame changed.
-    void repaintPresentedFrame(RepaintTiming timing);
+    // Repaints what the newly presented frame changed, with `alsoChanged` (view points)
+    // in the same rectangle.
+    void repaintPresentedFrame(RepaintTiming timing, QRect alsoChanged = {});
 
     // Input routing.
     void pressPrimary(QPointF point, double now);

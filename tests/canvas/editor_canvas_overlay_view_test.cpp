@@ -182,5 +182,45 @@ TEST(EditorCanvasOverlayBrushTest, OutlineOnlyInsideTheDisplayedSimulationImage)
     EXPECT_TRUE(near(painted(state).pixel(744, 300), Qt::white, 30));
 }
 
+QImage paintedAtRatio(const EditorCanvasOverlayState& state, double ratio) {
+    QImage image(static_cast<int>(1000 * ratio), static_cast<int>(600 * ratio), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    EditorCanvasOverlayView::paint(painter, state);
+    return image;
+}
+
+// The outline is drawn once per brush size and display scale and then placed: it
+// follows each new size, scale and pointer position.
+TEST(EditorCanvasOverlayBrushTest, OutlineFollowsTheBrushSizeTheDisplayScaleAndAFractionalPointer) {
+    // One canvas pixel is one view point: a 100-pixel brush is 50 points in radius.
+    EditorCanvasOverlayState state = overlayState(EditorTab::simulation);
+    state.toolDiameter = 100;
+    state.hoverPoint = QPointF(500, 300);
+    EXPECT_GT(qAlpha(painted(state).pixel(550, 300)), 150);
+    EXPECT_TRUE(isTransparent(painted(state).pixel(530, 300)));
+
+    state.toolDiameter = 60;
+    QImage image = painted(state);
+    EXPECT_GT(qAlpha(image.pixel(530, 300)), 150);
+    EXPECT_TRUE(isTransparent(image.pixel(550, 300)));
+
+    // A pointer between pixels: the dot and ring stay round it.
+    state.hoverPoint = QPointF(400.4, 250.6);
+    image = painted(state);
+    EXPECT_TRUE(near(image.pixel(400, 251), Qt::white, 30));
+    EXPECT_GT(qAlpha(image.pixel(430, 251)), 150);
+    EXPECT_GT(qAlpha(image.pixel(400, 281)), 150);
+    EXPECT_TRUE(isTransparent(image.pixel(500, 300)));
+
+    // Twice the device pixels: the same place in view points.
+    image = paintedAtRatio(state, 2.0);
+    EXPECT_TRUE(near(image.pixel(801, 501), Qt::white, 30));
+    EXPECT_GT(qAlpha(image.pixel(860, 502)), 150);
+    EXPECT_TRUE(isTransparent(image.pixel(840, 502)));
+    EXPECT_TRUE(isTransparent(image.pixel(880, 502)));
+}
+
 }  // namespace
 }  // namespace vlt

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QKeyEvent>
+#include <QPaintEvent>
+#include <QRegion>
 
 #include "editor_canvas_test_support.h"
 #include "editing/renderer/frame_cost_estimate.h"
@@ -156,6 +158,50 @@ TEST(EditorCanvasStrokePacingTest, RepaintsDuringAStrokeFollowTheShownFramesNotT
     // Each shown frame repaints what it changed and the overlay's brush outline.
     EXPECT_LE(overlayPaints, 2 * shown + 2) << shown << " frames shown for " << kDrags << " pointer events";
     harness.release(harness.viewPointFor({180, 140}));
+    EXPECT_TRUE(harness.session().canUndo());
+}
+
+// A frame is shown at its tick by one paint of one rectangle round what it changed
+// and where the brush outline moved: a paint clipped to several rectangles has Qt hand
+// its rows to a thread pool and wait, which a busy machine turns into a late frame.
+TEST(EditorCanvasStrokePacingTest, AFrameIsShownByThePaintOfOneRectangleWithTheBrushOutline) {
+    CanvasHarness harness;
+    EditorCanvasView& view = harness.view();
+    struct HandOverRegions : QObject {
+        const GpuView* gpuView;
+        std::uint64_t shownAtLastPaint;
+        std::vector<QRegion> regions;
+        explicit HandOverRegions(const GpuView& watched)
+            : gpuView(&watched), shownAtLastPaint(watched.presentedFrameCount()) {}
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() != QEvent::Paint) return false;
+            const std::uint64_t shown = gpuView->presentedFrameCount();
+            if (shown != shownAtLastPaint) regions.push_back(static_cast<QPaintEvent*>(event)->region());
+            shownAtLastPaint = shown;
+            return false;
+        }
+    } handOvers(view.gpuView());
+
+    harness.press(harness.viewPointFor({60, 60}));
+    harness.settle();
+    view.installEventFilter(&handOvers);
+    constexpr int kDrags = 12;
+    for (int drag = 1; drag <= kDrags; ++drag) {
+        harness.drag(harness.viewPointFor({60.0 + 7.0 * drag, 60.0 + 5.0 * drag}));
+        const std::size_t before = handOvers.regions.size();
+        const QDeadlineTimer patience(5000);
+        while (handOvers.regions.size() == before && !patience.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        }
+    }
+    view.removeEventFilter(&handOvers);
+    EXPECT_GE(handOvers.regions.size(), static_cast<std::size_t>(kDrags));
+    for (const QRegion& region : handOvers.regions) {
+        EXPECT_EQ(region.rectCount(), 1) << region.boundingRect().x() << "," << region.boundingRect().y();
+        // The brush's neighbourhood, not the whole view.
+        EXPECT_LT(region.boundingRect().width(), view.width());
+    }
+    harness.release(harness.viewPointFor({150, 130}));
     EXPECT_TRUE(harness.session().canUndo());
 }
 
