@@ -7,14 +7,13 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstring>
 #include <new>
-#include <random>
 #include <string>
 
 #include "base/application_folders.h"
 #include "base/private_folder.h"
+#include "base/unlinked_file.h"
 #include "base/usable_cpu_count.h"
 
 namespace vlt {
@@ -52,26 +51,12 @@ bool hasRoomFor(int folder, std::uint64_t bytes) {
     return bytes <= available / kLargestShareOfFreeSpace && available - bytes >= kFreeSpaceLeft;
 }
 
-// A file that no name leads to: the system removes it with its last descriptor.
-FileDescriptor createUnlinkedFile(int folder) {
-    FileDescriptor file(::openat(folder, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, kStoreFileMode));
-    if (file.isOpen()) return file;
-    // A file system without unnamed files: the name lives only for a moment.
-    std::random_device random;
-    const std::string name = ".vlt-decoded-" + std::to_string(random()) + std::to_string(random());
-    FileDescriptor named(
-        ::openat(folder, name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kStoreFileMode));
-    if (!named.isOpen()) return {};
-    if (::unlinkat(folder, name.c_str(), 0) != 0) return {};
-    return named;
-}
-
 // The file's blocks are claimed now, so the disk cannot fill up half way.
 FileDescriptor temporaryFileOf(std::uint64_t bytes) {
     const PrivateFolder folder = PrivateFolder::open(storeFolder(), true);
     if (folder.status() != PrivateFolder::Status::opened) return {};
     if (isMemoryBacked(folder.descriptor()) || !hasRoomFor(folder.descriptor(), bytes)) return {};
-    FileDescriptor file = createUnlinkedFile(folder.descriptor());
+    FileDescriptor file = createUnlinkedFile(folder.descriptor(), kStoreFileMode);
     if (!file.isOpen() || ::fallocate(file.get(), 0, 0, off_t(bytes)) != 0) return {};
     return file;
 }
@@ -318,15 +303,7 @@ bool DecodedPixelStore::write(std::uint64_t offset, const void* data, std::uint6
         std::memcpy(memory_.get() + offset, bytes, count);
         return true;
     }
-    while (count > 0) {
-        const ssize_t written = ::pwrite(file_.get(), bytes, count, off_t(offset));
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        bytes += written;
-        offset += std::uint64_t(written);
-        count -= std::uint64_t(written);
-    }
-    return true;
+    return writeAllAt(file_.get(), bytes, std::size_t(count), offset);
 }
 
 bool DecodedPixelStore::read(std::uint64_t offset, unsigned char* bytes, std::uint64_t count) const {
@@ -334,15 +311,7 @@ bool DecodedPixelStore::read(std::uint64_t offset, unsigned char* bytes, std::ui
         std::memcpy(bytes, memory_.get() + offset, count);
         return true;
     }
-    while (count > 0) {
-        const ssize_t got = ::pread(file_.get(), bytes, count, off_t(offset));
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) return false;
-        bytes += got;
-        offset += std::uint64_t(got);
-        count -= std::uint64_t(got);
-    }
-    return true;
+    return readAllAt(file_.get(), bytes, std::size_t(count), offset);
 }
 
 }  // namespace vlt

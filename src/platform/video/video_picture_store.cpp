@@ -4,9 +4,8 @@
 #include <unistd.h>
 
 #include <array>
-#include <cerrno>
-#include <string>
 
+#include "base/unlinked_file.h"
 #include "platform/video/ffmpeg_handles.h"
 
 namespace vlt {
@@ -23,28 +22,10 @@ std::array<PlaneShape, 3> planesOf(int width, int height) {
             PlaneShape{(width + 1) / 2, (height + 1) / 2}};
 }
 
+// A nameless file in `folder`, which the system removes with its last descriptor.
 FileDescriptor unlinkedFile(const std::filesystem::path& folder) {
-    // Nameless from the start where the file system allows it.
-    FileDescriptor file(::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
-    if (file.isOpen()) return file;
-    std::string pattern = (folder / ".vlt-pictures-XXXXXX").string();
-    file = FileDescriptor(::mkostemp(pattern.data(), O_CLOEXEC));
-    if (file.isOpen()) ::unlink(pattern.c_str());
-    return file;
-}
-
-// Moves count bytes between memory and the file at offset, all or nothing.
-template <typename Transfer>
-bool transferAll(Transfer transfer, int descriptor, std::uint8_t* bytes, std::size_t count, off_t offset) {
-    while (count > 0) {
-        const ssize_t moved = transfer(descriptor, bytes, count, offset);
-        if (moved < 0 && errno == EINTR) continue;
-        if (moved <= 0) return false;
-        bytes += moved;
-        count -= static_cast<std::size_t>(moved);
-        offset += moved;
-    }
-    return true;
+    const FileDescriptor directory(::open(folder.c_str(), O_DIRECTORY | O_CLOEXEC));
+    return directory.isOpen() ? createUnlinkedFile(directory.get(), 0600) : FileDescriptor();
 }
 
 }  // namespace
@@ -74,11 +55,8 @@ bool VideoPictureStore::store(std::uint64_t key, const VideoPicture& picture) {
     const auto planes = planesOf(width_, height_);
     for (std::size_t index = 0; index < planes.size(); ++index) {
         for (int row = 0; row < planes[index].height; ++row) {
-            auto* bytes = const_cast<std::uint8_t*>(frame->data[index] + std::ptrdiff_t(row) * frame->linesize[index]);
-            const auto write = [](int descriptor, std::uint8_t* data, std::size_t count, off_t at) {
-                return ::pwrite(descriptor, data, count, at);
-            };
-            if (!transferAll(write, file_.get(), bytes, std::size_t(planes[index].width), offset)) return false;
+            const std::uint8_t* bytes = frame->data[index] + std::ptrdiff_t(row) * frame->linesize[index];
+            if (!writeAllAt(file_.get(), bytes, std::size_t(planes[index].width), std::uint64_t(offset))) return false;
             offset += planes[index].width;
         }
     }
@@ -103,13 +81,13 @@ VideoPicture VideoPictureStore::load(std::uint64_t key) const {
         // Rows packed in the file; one read for the plane when its rows are packed in memory too.
         if (frame->linesize[index] == plane.width) {
             const std::size_t bytes = std::size_t(plane.width) * std::size_t(plane.height);
-            if (!transferAll(::pread, file_.get(), frame->data[index], bytes, offset)) return {};
+            if (!readAllAt(file_.get(), frame->data[index], bytes, std::uint64_t(offset))) return {};
             offset += off_t(bytes);
             continue;
         }
         for (int row = 0; row < plane.height; ++row) {
             std::uint8_t* bytes = frame->data[index] + std::ptrdiff_t(row) * frame->linesize[index];
-            if (!transferAll(::pread, file_.get(), bytes, std::size_t(plane.width), offset)) return {};
+            if (!readAllAt(file_.get(), bytes, std::size_t(plane.width), std::uint64_t(offset))) return {};
             offset += plane.width;
         }
     }
