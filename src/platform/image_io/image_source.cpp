@@ -734,19 +734,13 @@ Result<QImage, ImageSourceFailure> turnedRender(const ImageDecodeCache& cache, I
     return *std::move(result);
 }
 
-bool isUncompressedTiff(const std::string& path) {
-    const auto directory = TiffDirectory::readFile(path);
-    return directory &&
-           directory->integer(TiffDirectory::kCompressionTag).value_or(kTiffUncompressed) == kTiffUncompressed;
-}
-
 // Keeping the decoded pixels pays where they hold more than the rendered picture and
 // decoding them again costs much more than reading them back: compressed data. An
 // uncompressed file is read back as fast as a copy of it would be. A JPEG is kept only
 // when its decoder shrank it: at full scale, writing its pixels costs about a tenth of
 // the import, which must stay level with the thumbnailer, while decoding it again is
 // quick; shrunk, the pixels are a quarter or less of what was decoded.
-bool worthKeeping(Decoder decoder, const std::string& path, VipsImage* decoded, const RenderPlan& plan) {
+bool worthKeeping(Decoder decoder, bool uncompressedTiff, VipsImage* decoded, const RenderPlan& plan) {
     const auto decodedPixels =
         std::uint64_t(vips_image_get_width(decoded)) * std::uint64_t(vips_image_get_height(decoded));
     if (decodedPixels <= std::uint64_t(plan.outputWidth) * std::uint64_t(plan.outputHeight)) return false;
@@ -757,7 +751,7 @@ bool worthKeeping(Decoder decoder, const std::string& path, VipsImage* decoded, 
     case Decoder::heif:
         return true;
     case Decoder::tiff:
-        return !isUncompressedTiff(path);
+        return !uncompressedTiff;
     case Decoder::bmp:
         return false;
     }
@@ -766,8 +760,8 @@ bool worthKeeping(Decoder decoder, const std::string& path, VipsImage* decoded, 
 
 // Where reading the file once more costs little beside scaling it, a decoder of its own
 // for each strip of columns: an uncompressed TIFF.
-PixelOpener decoderOpenerFor(Decoder decoder, const std::string& path, const RenderPlan& plan) {
-    if (decoder != Decoder::tiff || !isUncompressedTiff(path)) return {};
+PixelOpener decoderOpenerFor(Decoder decoder, bool uncompressedTiff, const std::string& path, const RenderPlan& plan) {
+    if (decoder != Decoder::tiff || !uncompressedTiff) return {};
     return [decoder, path, shrink = plan.shrink] { return load(decoder, path, shrink); };
 }
 
@@ -814,6 +808,8 @@ Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& pat
             if (const auto value = directory->integer(TiffDirectory::kOrientationTag)) {
                 properties.orientation = std::int64_t(*value);
             }
+            source.isUncompressedTiff_ =
+                directory->integer(TiffDirectory::kCompressionTag).value_or(kTiffUncompressed) == kTiffUncompressed;
         }
         break;
     case Decoder::heif:
@@ -871,7 +867,8 @@ Result<ImageSource::KeptThumbnail, ImageSourceFailure> ImageSource::thumbnailKee
     VipsImageRef image = std::move(opened).value();
     // Declared before the pipeline that writes into it, so that it outlives it.
     std::shared_ptr<DecodedPixelStore> store;
-    if (worthKeeping(decoder, path_, image.get(), plan)) store = DecodedPixelStore::reserveFor(image.get());
+    if (worthKeeping(decoder, isUncompressedTiff_, image.get(), plan))
+        store = DecodedPixelStore::reserveFor(image.get());
     if (store) {
         VipsImage* decoded = image.get();
         image = store->tee(std::move(image));
@@ -905,7 +902,7 @@ Result<ImageSource::KeptThumbnail, ImageSourceFailure> ImageSource::thumbnailKee
         }
     } else {
         rendered = finishRender(std::move(image), plan, request, Pixels::decoder,
-                                store ? PixelOpener() : decoderOpenerFor(decoder, path_, plan));
+                                store ? PixelOpener() : decoderOpenerFor(decoder, isUncompressedTiff_, path_, plan));
         if (store) store->finishFilling();
     }
     if (!rendered) return rendered.error();
@@ -971,7 +968,7 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
         vips_error_clear();
     }
     return finishRender(std::move(opened).value(), plan, request, Pixels::decoder,
-                        decoderOpenerFor(decoder, path_, plan));
+                        decoderOpenerFor(decoder, isUncompressedTiff_, path_, plan));
 }
 
 }  // namespace vlt

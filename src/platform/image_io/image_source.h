@@ -75,6 +75,9 @@ private:
     // Decoder details read with the header.
     std::uint64_t samplesPerPixel_ = 0;
     std::uint64_t decoderBufferBytes_ = 0;
+    // Read back about as fast as a copy of it: its pixels need not be kept, and each
+    // thread may read it on its own.
+    bool isUncompressedTiff_ = false;
 };
 
 }  // namespace vlt
