@@ -207,6 +207,27 @@ void writeFrames(const std::map<std::uint32_t, QImage>& frames, FILE* pipe) {
     }
 }
 
+// Runs an ffmpeg command that reads the 270 frames on its standard input and writes
+// its log to `report`; the log, or none when the command failed.
+std::optional<QByteArray> runWithFrames(const QString& command, const std::map<std::uint32_t, QImage>& frames,
+                                        const QString& report) {
+    FILE* pipe = ::popen(command.toLocal8Bit().constData(), "w");
+    if (pipe == nullptr) return std::nullopt;
+    writeFrames(frames, pipe);
+    if (::pclose(pipe) != 0) return std::nullopt;
+    QFile reportFile(report);
+    if (!reportFile.open(QIODevice::ReadOnly)) return QByteArray();
+    return reportFile.readAll();
+}
+
+// The number after `key` in an ffmpeg log; `fallback` when it is not there.
+template <typename Number>
+Number numberAfter(const QByteArray& log, const char* key, const char* format, Number fallback) {
+    const qsizetype at = log.indexOf(key);
+    if (at >= 0) std::sscanf(log.constData() + at, format, &fallback);
+    return fallback;
+}
+
 // Its seconds and, through its own -benchmark report, its peak resident size in MiB.
 // The shell runs ffmpeg as a child of its own (the command does not end with it), so
 // that the peak is ffmpeg's alone, not this large process's that forked the shell.
@@ -223,19 +244,10 @@ std::pair<double, double> timeCommandLine(const std::map<std::uint32_t, QImage>&
             .arg(destination, report);
     QElapsedTimer clock;
     clock.start();
-    FILE* pipe = ::popen(command.toLocal8Bit().constData(), "w");
-    if (pipe == nullptr) std::abort();
-    writeFrames(frames, pipe);
-    if (::pclose(pipe) != 0) std::abort();
+    const std::optional<QByteArray> log = runWithFrames(command, frames, report);
+    if (!log) std::abort();
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    QFile reportFile(report);
-    long kilobytes = -1;
-    if (reportFile.open(QIODevice::ReadOnly)) {
-        const QByteArray text = reportFile.readAll();
-        const qsizetype at = text.indexOf("maxrss=");
-        if (at >= 0) std::sscanf(text.constData() + at, "maxrss=%ldkB", &kilobytes);
-    }
-    return {seconds, double(kilobytes) / 1024.0};
+    return {seconds, double(numberAfter(*log, "maxrss=", "maxrss=%ldkB", -1L)) / 1024.0};
 }
 
 // The PSNR of a video against the frames, converted as the command line converts them
@@ -252,17 +264,8 @@ double psnrAgainstFrames(const QString& video, const std::map<std::uint32_t, QIm
             .arg(size.width)
             .arg(size.height)
             .arg(report);
-    FILE* pipe = ::popen(command.toLocal8Bit().constData(), "w");
-    if (pipe == nullptr) return -1.0;
-    writeFrames(frames, pipe);
-    if (::pclose(pipe) != 0) return -1.0;
-    QFile reportFile(report);
-    if (!reportFile.open(QIODevice::ReadOnly)) return -1.0;
-    const QByteArray text = reportFile.readAll();
-    const qsizetype at = text.indexOf("average:");
-    double psnr = -1.0;
-    if (at >= 0) std::sscanf(text.constData() + at, "average:%lf", &psnr);
-    return psnr;
+    const std::optional<QByteArray> log = runWithFrames(command, frames, report);
+    return log ? numberAfter(*log, "average:", "average:%lf", -1.0) : -1.0;
 }
 
 // One run of a case in this fresh process: the export first, then the command line.
