@@ -5,6 +5,7 @@
 #include <span>
 
 #include "base/unlinked_file.h"
+#include "platform/image_io/generated_image.h"
 #include "platform/image_io/tiff_directory.h"
 
 namespace vlt {
@@ -21,8 +22,9 @@ constexpr std::uint64_t kUnsignedSamples = 1;
 // alpha out.
 constexpr std::uint64_t kUnspecifiedExtraSample = 0;
 constexpr std::uint64_t kUnassociatedAlpha = 2;
-// Beyond any size libvips can hold, and small enough that no product below overflows.
-constexpr std::uint64_t kLargestSide = std::uint64_t(1) << 31;
+// Beyond any side libvips can hold, and small enough that no product below overflows:
+// a strip's bytes stay below 2^24 rows × 2^24 pixels × 8 bytes.
+constexpr std::uint64_t kLargestSide = std::uint64_t(1) << 24;
 
 bool allEqual(std::span<const std::uint64_t> values, std::uint64_t expected) {
     return std::all_of(values.begin(), values.end(), [expected](std::uint64_t value) { return value == expected; });
@@ -121,28 +123,12 @@ std::unique_ptr<UncompressedTiffPixels> UncompressedTiffPixels::open(
     }
     pixels->identity_ = identity;
     pixels->layout_ = std::move(layout);
-    // An image without pixels of its own that carries the decoder's header: every image
-    // made later copies it.
-    VipsImageRef copy(vips_image_new());
-    if (vips_image_pipelinev(copy.get(), VIPS_DEMAND_STYLE_THINSTRIP, header, nullptr) != 0) {
-        vips_error_clear();
-        return nullptr;
-    }
-    pixels->header_ = std::move(copy);
-    return pixels;
+    pixels->header_ = headerImageOf(header);
+    return pixels->header_ ? std::move(pixels) : nullptr;
 }
 
 VipsImageRef UncompressedTiffPixels::image() const {
-    VipsImageRef image(vips_image_new());
-    if (vips_image_pipelinev(image.get(), VIPS_DEMAND_STYLE_THINSTRIP, header_.get(), nullptr) != 0 ||
-        vips_image_generate(image.get(), nullptr, generate, nullptr, const_cast<UncompressedTiffPixels*>(this),
-                            nullptr) != 0) {
-        vips_error_clear();
-        return {};
-    }
-    // The decoder reads in sequence; these pixels are read anywhere.
-    vips_image_remove(image.get(), VIPS_META_SEQUENTIAL);
-    return image;
+    return newGeneratedImage(header_.get(), generate, const_cast<UncompressedTiffPixels*>(this));
 }
 
 bool UncompressedTiffPixels::isIntact() const {
