@@ -15,6 +15,7 @@
 #include "base/private_folder.h"
 #include "base/unlinked_file.h"
 #include "base/usable_cpu_count.h"
+#include "platform/image_io/generated_image.h"
 
 namespace vlt {
 
@@ -95,14 +96,7 @@ DecodedPixelStore::DecodedPixelStore(VipsImage* decoded, std::uint64_t bytes, st
       file_(std::move(file)),
       rows_(new std::atomic<std::uint8_t>[std::size_t(height_)]) {
     for (int y = 0; y < height_; ++y) rows_[std::size_t(y)].store(kRowMissing, std::memory_order_relaxed);
-    // An image without pixels of its own that carries the decoded header: every image
-    // read from the store later copies it, colour profile and all.
-    VipsImageRef header(vips_image_new());
-    if (vips_image_pipelinev(header.get(), VIPS_DEMAND_STYLE_THINSTRIP, decoded, nullptr) == 0) {
-        header_ = std::move(header);
-    } else {
-        vips_error_clear();
-    }
+    header_ = headerImageOf(decoded);
 }
 
 DecodedPixelStore::~DecodedPixelStore() {
@@ -138,16 +132,7 @@ bool DecodedPixelStore::isComplete() const {
 }
 
 VipsImageRef DecodedPixelStore::image() const {
-    VipsImageRef stored(vips_image_new());
-    if (vips_image_pipelinev(stored.get(), VIPS_DEMAND_STYLE_THINSTRIP, header_.get(), nullptr) != 0 ||
-        vips_image_generate(stored.get(), nullptr, generateStored, nullptr, const_cast<DecodedPixelStore*>(this),
-                            nullptr) != 0) {
-        vips_error_clear();
-        return {};
-    }
-    // The decoded image said it was read in sequence; the stored one is read anywhere.
-    vips_image_remove(stored.get(), VIPS_META_SEQUENTIAL);
-    return stored;
+    return newGeneratedImage(header_.get(), generateStored, const_cast<DecodedPixelStore*>(this));
 }
 
 int DecodedPixelStore::generateTee(VipsRegion* out, void* sequence, void*, void* store, gboolean*) {

@@ -26,6 +26,7 @@
 #include "platform/image_io/pixel_buffer_image.h"
 #include "platform/image_io/row_band_computation.h"
 #include "platform/image_io/tiff_directory.h"
+#include "platform/image_io/uncompressed_tiff_pixels.h"
 #include "platform/image_io/vips_image_ref.h"
 
 namespace vlt {
@@ -152,19 +153,15 @@ std::uint64_t saturatingProduct(std::initializer_list<std::uint64_t> factors) {
 }
 
 // Samples in each pixel as the header tells them; a TIFF says so in its directory too.
-std::uint64_t samplesPerPixel(Decoder decoder, VipsImage* header, const std::string& path) {
+std::uint64_t samplesPerPixel(VipsImage* header, const TiffDirectory* directory) {
     std::uint64_t samples = header ? std::uint64_t(std::max(vips_image_get_bands(header), 0)) : 0;
-    if (decoder == Decoder::tiff) {
-        if (const auto directory = TiffDirectory::readFile(path)) {
-            samples = std::max(samples, directory->integer(TiffDirectory::kSamplesPerPixelTag).value_or(1));
-        }
-    }
+    if (directory) samples = std::max(samples, directory->integer(TiffDirectory::kSamplesPerPixelTag).value_or(1));
     return samples;
 }
 
 // The largest buffer the decoder must hold at once for the whole image or one strip
 // or tile of it, as far as the header tells.
-std::uint64_t wholeBufferBytes(Decoder decoder, VipsImage* image, const std::string& path) {
+std::uint64_t wholeBufferBytes(Decoder decoder, VipsImage* image, const TiffDirectory* directory) {
     const auto width = std::uint64_t(vips_image_get_width(image));
     const auto height = std::uint64_t(vips_image_get_height(image));
     const auto bands = std::uint64_t(vips_image_get_bands(image));
@@ -182,7 +179,6 @@ std::uint64_t wholeBufferBytes(Decoder decoder, VipsImage* image, const std::str
         // Decoded a few rows at a time; run-length data keeps where each row starts.
         return saturatingProduct({height, kBmpRowIndexBytesPerRow});
     case Decoder::tiff: {
-        const auto directory = TiffDirectory::readFile(path);
         if (!directory) return 0;
         const std::uint64_t samples = directory->integer(TiffDirectory::kSamplesPerPixelTag).value_or(1);
         const std::uint64_t bits = directory->integer(TiffDirectory::kBitsPerSampleTag).value_or(1);
@@ -201,12 +197,12 @@ std::uint64_t wholeBufferBytes(Decoder decoder, VipsImage* image, const std::str
 // What decoding needs at most at once: the whole-image buffer where the format has
 // one, and in any case the rows of full width that the decoder's workers, the shrink
 // and the conversions hold together, each row as wide as its bands and samples make it.
-std::uint64_t decoderBufferBytes(Decoder decoder, VipsImage* image, const std::string& path) {
+std::uint64_t decoderBufferBytes(Decoder decoder, VipsImage* image, const TiffDirectory* directory) {
     const auto width = std::uint64_t(vips_image_get_width(image));
-    const std::uint64_t bands = samplesPerPixel(decoder, image, path);
+    const std::uint64_t bands = samplesPerPixel(image, directory);
     const auto sampleBytes = std::uint64_t(vips_format_sizeof(vips_image_get_format(image)));
     const std::uint64_t rows = saturatingProduct({width, bands, sampleBytes, kRowsHeldWhileDecoding});
-    return std::max(rows, wholeBufferBytes(decoder, image, path));
+    return std::max(rows, wholeBufferBytes(decoder, image, directory));
 }
 
 std::uint32_t littleEndian32(std::span<const unsigned char> bytes, std::size_t offset) {
@@ -217,7 +213,7 @@ std::uint32_t littleEndian32(std::span<const unsigned char> bytes, std::size_t o
 // The size a header announces, read by hand for the formats whose decoders refuse
 // large or empty sizes while reading the header. Nothing here is decoded.
 std::optional<ImageProperties> announcedProperties(Decoder decoder, std::span<const unsigned char> head,
-                                                   const std::string& path) {
+                                                   const TiffDirectory* directory) {
     switch (decoder) {
     case Decoder::png: {
         constexpr std::size_t kIhdrEnd = 24;
@@ -240,7 +236,6 @@ std::optional<ImageProperties> announcedProperties(Decoder decoder, std::span<co
         return ImageProperties{std::int64_t(width), std::abs(std::int64_t(height)), std::nullopt};
     }
     case Decoder::tiff: {
-        const auto directory = TiffDirectory::readFile(path);
         if (!directory) return std::nullopt;
         const auto width = directory->integer(TiffDirectory::kImageWidthTag);
         const auto height = directory->integer(TiffDirectory::kImageLengthTag);
@@ -508,8 +503,10 @@ StepResult cropStored(VipsImageRef& image, const RenderPlan& plan, bool fromDeco
 // Opens the pixels being scaled once more, for a strip of columns of its own.
 using PixelOpener = std::function<VipsImageRef()>;
 
-std::optional<bool> resizeInColumnStrips(VipsImageRef& image, const PixelOpener& openAgain, double horizontalScale,
-                                         double verticalScale) {
+// None where the strips would not pay; a failure to compute the pixels is the decoder's.
+std::optional<StepResult> resizeInColumnStrips(VipsImageRef& image, const PixelOpener& openAgain,
+                                               double horizontalScale, double verticalScale) {
+    const auto failed = ImageSourceFailure::processingFailed;
     const int width = vips_image_get_width(image.get());
     const int height = vips_image_get_height(image.get());
     const int count = std::clamp(width / kMinimumColumnStripWidth, 1, usableCpuCount());
@@ -523,18 +520,18 @@ std::optional<bool> resizeInColumnStrips(VipsImageRef& image, const PixelOpener&
         const int left = int(std::int64_t(width) * i / count);
         const int right = int(std::int64_t(width) * (i + 1) / count);
         VipsImageRef source = i == 0 ? VipsImageRef() : openAgain();
-        if (i > 0 && !source) return false;
+        if (i > 0 && !source) return StepResult(ImageSourceFailure::decodeFailed);
         VipsImageRef strip;
         if (vips_extract_area(i == 0 ? image.get() : source.get(), strip.out(), left, 0, right - left, height,
                               nullptr) != 0) {
             vips_error_clear();
-            return false;
+            return StepResult(failed);
         }
         vips_image_set_int(strip.get(), VIPS_META_SEQUENTIAL, 1);
         if (!step(strip, [verticalScale](VipsImage* in, VipsImage** out) {
                 return vips_reducev(in, out, 1.0 / verticalScale, "gap", kResamplingGap, nullptr);
             })) {
-            return false;
+            return StepResult(failed);
         }
         stripImages.push_back(strip.get());
         strips.push_back(std::move(strip));
@@ -543,15 +540,16 @@ std::optional<bool> resizeInColumnStrips(VipsImageRef& image, const PixelOpener&
     void* pixels = computeColumnStrips(stripImages, &size);
     if (pixels == nullptr) {
         vips_error_clear();
-        return false;
+        return StepResult(ImageSourceFailure::decodeFailed);
     }
     VipsImageRef reduced =
         newPixelBufferImage(stripImages.front(), width, vips_image_get_height(stripImages.front()), pixels);
-    if (!reduced) return false;
+    if (!reduced) return StepResult(failed);
     image = std::move(reduced);
-    return step(image, [horizontalScale](VipsImage* in, VipsImage** out) {
+    const bool reducedAcross = step(image, [horizontalScale](VipsImage* in, VipsImage** out) {
         return vips_reduceh(in, out, 1.0 / horizontalScale, "gap", kResamplingGap, nullptr);
     });
+    return reducedAcross ? StepResult() : StepResult(failed);
 }
 
 // `openAgain`, where given, lets the costly part run on strips of columns; `inColumns`
@@ -567,11 +565,11 @@ StepResult scaleToOutput(VipsImageRef& image, const RenderPlan& plan, bool hasAl
     const int regionHeight = vips_image_get_height(image.get());
     const double horizontalScale = double(plan.outputWidth) / double(regionWidth);
     const double verticalScale = double(plan.outputHeight) / double(regionHeight);
-    std::optional<bool> resized;
+    std::optional<StepResult> resized;
     if (openAgain && horizontalScale < 1 && verticalScale < 1) {
         resized = resizeInColumnStrips(image, openAgain, horizontalScale, verticalScale);
     }
-    if (resized && !*resized) return failed;
+    if (resized && !*resized) return *resized;
     inColumns = resized.has_value();
     if (!resized && (regionWidth != plan.outputWidth || regionHeight != plan.outputHeight) &&
         !step(image, [&](VipsImage* in, VipsImage** out) {
@@ -765,6 +763,77 @@ PixelOpener decoderOpenerFor(Decoder decoder, bool uncompressedTiff, const std::
     return [decoder, path, shrink = plan.shrink] { return load(decoder, path, shrink); };
 }
 
+// One decode of the file into the picture, which fills `store` with the decoded pixels
+// where keeping them pays.
+Result<QImage, ImageSourceFailure> renderKeepingPixels(Decoder decoder, const std::string& path, bool uncompressedTiff,
+                                                       const RenderPlan& plan, const ImageRenderRequest& request,
+                                                       VipsImageRef image, std::shared_ptr<DecodedPixelStore>& store) {
+    if (worthKeeping(decoder, uncompressedTiff, image.get(), plan)) store = DecodedPixelStore::reserveFor(image.get());
+    if (store) {
+        VipsImage* decoded = image.get();
+        image = store->tee(std::move(image));
+        if (image.get() == decoded) store.reset();
+    }
+    Result<QImage, ImageSourceFailure> rendered = ImageSourceFailure::processingFailed;
+    if (store && usableCpuCount() > 1) {
+        // The decoder reads in sequence on a thread of its own and fills the store, while
+        // the picture is made from the rows stored so far, on the other processors.
+        bool decoded = false;
+        std::thread decoding([&decoded, &image, &store] {
+            decoded = pullEveryRow(image.get());
+            store->finishFilling();
+            vips_thread_shutdown();
+        });
+        if (VipsImageRef stored = store->image())
+            rendered = finishRender(std::move(stored), plan, request, Pixels::arriving);
+        decoding.join();
+        image = {};
+        if (!rendered) {
+            // The store failed, or the file: decoded anew without keeping anything, which
+            // fails again where the file is damaged.
+            vips_error_clear();
+            store.reset();
+            auto reopened = openPixels(decoder, path, plan);
+            if (!reopened) return reopened.error();
+            rendered = finishRender(std::move(reopened).value(), plan, request, Pixels::decoder);
+        } else if (!decoded || decoderReportedError()) {
+            vips_error_clear();
+            return ImageSourceFailure::decodeFailed;
+        }
+    } else {
+        rendered = finishRender(std::move(image), plan, request, Pixels::decoder,
+                                store ? PixelOpener() : decoderOpenerFor(decoder, uncompressedTiff, path, plan));
+        if (store) store->finishFilling();
+    }
+    return rendered;
+}
+
+// An uncompressed TIFF whose rows lie in its file as the decoder would give them: its
+// pixels are read straight from the file, by every strip of columns or band of rows on
+// its own thread, each only the part it needs. None where the file is not such a file
+// or no longer the one that was opened; `decoder`, whose header describes the pixels,
+// is let go otherwise.
+std::optional<Result<QImage, ImageSourceFailure>> renderUncompressedTiff(
+    const std::string& path, const std::shared_ptr<const UncompressedTiffLayout>& layout,
+    const std::optional<FileIdentity>& identity, VipsImageRef& decoder, const RenderPlan& plan,
+    const ImageRenderRequest& request) {
+    if (!layout || !identity) return std::nullopt;
+    const std::unique_ptr<UncompressedTiffPixels> pixels =
+        UncompressedTiffPixels::open(path, layout, *identity, decoder.get());
+    if (!pixels) return std::nullopt;
+    VipsImageRef image = pixels->image();
+    if (!image) return std::nullopt;
+    decoder = {};
+    Result<QImage, ImageSourceFailure> rendered = finishRender(std::move(image), plan, request, Pixels::anywhere);
+    // A read that came short, or a file written meanwhile: what was made is not the
+    // file's picture, whatever else went wrong.
+    if (!pixels->isIntact()) {
+        vips_error_clear();
+        return Result<QImage, ImageSourceFailure>(ImageSourceFailure::decodeFailed);
+    }
+    return rendered;
+}
+
 }  // namespace
 
 Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& path) {
@@ -785,13 +854,17 @@ Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& pat
     source.typeIdentifier_ = sniffImageTypeIdentifier(std::span(head.data(), headLength));
     const std::optional<Decoder> decoder = decoderFor(source.typeIdentifier_);
     if (!decoder) return source;
+    // A TIFF's directory, read once: its orientation, samples, strips and compression.
+    std::optional<TiffDirectory> directory;
+    if (*decoder == Decoder::tiff) directory = TiffDirectory::readFile(file);
+    const TiffDirectory* tiff = directory ? &*directory : nullptr;
 
     VipsImageRef header = load(*decoder, path, 1);
     if (!header) {
         // The decoder refuses sizes beyond its own limits (or of zero) before the size
         // limits of the caller could speak; the header's own words still count.
-        source.properties_ = announcedProperties(*decoder, std::span(head.data(), headLength), path);
-        source.samplesPerPixel_ = samplesPerPixel(*decoder, nullptr, path);
+        source.properties_ = announcedProperties(*decoder, std::span(head.data(), headLength), tiff);
+        source.samplesPerPixel_ = samplesPerPixel(nullptr, tiff);
         return source;
     }
 
@@ -804,12 +877,15 @@ Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& pat
         properties.orientation = exifOrientation(header.get());
         break;
     case Decoder::tiff:
-        if (const auto directory = TiffDirectory::readFile(path)) {
-            if (const auto value = directory->integer(TiffDirectory::kOrientationTag)) {
+        if (tiff) {
+            if (const auto value = tiff->integer(TiffDirectory::kOrientationTag)) {
                 properties.orientation = std::int64_t(*value);
             }
             source.isUncompressedTiff_ =
-                directory->integer(TiffDirectory::kCompressionTag).value_or(kTiffUncompressed) == kTiffUncompressed;
+                tiff->integer(TiffDirectory::kCompressionTag).value_or(kTiffUncompressed) == kTiffUncompressed;
+            if (auto layout = UncompressedTiffLayout::of(*tiff, file.size())) {
+                source.uncompressedTiffLayout_ = std::make_shared<const UncompressedTiffLayout>(*std::move(layout));
+            }
         }
         break;
     case Decoder::heif:
@@ -819,8 +895,8 @@ Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& pat
         break;
     }
     source.properties_ = properties;
-    source.samplesPerPixel_ = samplesPerPixel(*decoder, header.get(), path);
-    source.decoderBufferBytes_ = decoderBufferBytes(*decoder, header.get(), path);
+    source.samplesPerPixel_ = samplesPerPixel(header.get(), tiff);
+    source.decoderBufferBytes_ = decoderBufferBytes(*decoder, header.get(), tiff);
     return source;
 }
 
@@ -867,44 +943,10 @@ Result<ImageSource::KeptThumbnail, ImageSourceFailure> ImageSource::thumbnailKee
     VipsImageRef image = std::move(opened).value();
     // Declared before the pipeline that writes into it, so that it outlives it.
     std::shared_ptr<DecodedPixelStore> store;
-    if (worthKeeping(decoder, isUncompressedTiff_, image.get(), plan))
-        store = DecodedPixelStore::reserveFor(image.get());
-    if (store) {
-        VipsImage* decoded = image.get();
-        image = store->tee(std::move(image));
-        if (image.get() == decoded) store.reset();
-    }
-    Result<QImage, ImageSourceFailure> rendered = ImageSourceFailure::processingFailed;
-    if (store && usableCpuCount() > 1) {
-        // The decoder reads in sequence on a thread of its own and fills the store, while
-        // the picture is made from the rows stored so far, on the other processors.
-        bool decoded = false;
-        std::thread decoding([&decoded, &image, &store] {
-            decoded = pullEveryRow(image.get());
-            store->finishFilling();
-            vips_thread_shutdown();
-        });
-        if (VipsImageRef stored = store->image())
-            rendered = finishRender(std::move(stored), plan, request, Pixels::arriving);
-        decoding.join();
-        image = {};
-        if (!rendered) {
-            // The store failed, or the file: decoded anew without keeping anything, which
-            // fails again where the file is damaged.
-            vips_error_clear();
-            store.reset();
-            auto reopened = openPixels(decoder, path_, plan);
-            if (!reopened) return reopened.error();
-            rendered = finishRender(std::move(reopened).value(), plan, request, Pixels::decoder);
-        } else if (!decoded || decoderReportedError()) {
-            vips_error_clear();
-            return ImageSourceFailure::decodeFailed;
-        }
-    } else {
-        rendered = finishRender(std::move(image), plan, request, Pixels::decoder,
-                                store ? PixelOpener() : decoderOpenerFor(decoder, isUncompressedTiff_, path_, plan));
-        if (store) store->finishFilling();
-    }
+    auto direct = renderUncompressedTiff(path_, uncompressedTiffLayout_, identity_, image, plan, request);
+    Result<QImage, ImageSourceFailure> rendered =
+        direct ? *std::move(direct)
+               : renderKeepingPixels(decoder, path_, isUncompressedTiff_, plan, request, std::move(image), store);
     if (!rendered) return rendered.error();
 
     KeptThumbnail kept;
@@ -957,6 +999,10 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
     //      where that can be decoded by itself.
     auto opened = openPixels(decoder, path_, plan);
     if (!opened) return opened.error();
+    if (auto direct =
+            renderUncompressedTiff(path_, uncompressedTiffLayout_, identity_, opened.value(), plan, request)) {
+        return *std::move(direct);
+    }
     VipsImage* decoded = opened.value().get();
     const VipsRect region = loadedRegion(plan, vips_image_get_width(decoded), vips_image_get_height(decoded));
     const auto regionBytes = std::uint64_t(region.width) * std::uint64_t(region.height) *

@@ -16,6 +16,8 @@
 
 namespace vlt {
 
+struct UncompressedTiffLayout;
+
 // Where a render's pixels came from.
 enum class RenderOrigin {
     // Decoded from the file.
@@ -78,6 +80,8 @@ private:
     // Read back about as fast as a copy of it: its pixels need not be kept, and each
     // thread may read it on its own.
     bool isUncompressedTiff_ = false;
+    // Where its rows lie, when its pixels can be read straight from the file.
+    std::shared_ptr<const UncompressedTiffLayout> uncompressedTiffLayout_;
 };
 
 }  // namespace vlt

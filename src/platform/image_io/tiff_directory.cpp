@@ -2,6 +2,7 @@
 
 #include "base/regular_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -10,6 +11,9 @@ namespace {
 
 // A directory with more entries than this is damaged, not a photograph.
 constexpr std::uint64_t kMaximumEntries = 4096;
+// Values read at once when a tag keeps them all: a count that lies costs no more memory
+// than the data that is really there.
+constexpr std::uint64_t kValuesPerRead = 8192;
 
 struct ByteOrder {
     bool littleEndian = true;
@@ -44,6 +48,39 @@ int integerTypeSize(std::uint16_t type) {
     default:
         return 0;
     }
+}
+
+bool keepsEveryValue(std::uint16_t tag) {
+    switch (tag) {
+    case TiffDirectory::kBitsPerSampleTag:
+    case TiffDirectory::kStripOffsetsTag:
+    case TiffDirectory::kStripByteCountsTag:
+    case TiffDirectory::kExtraSamplesTag:
+    case TiffDirectory::kSampleFormatTag:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The `count` values of `valueSize` bytes each from `offset` on; none when any of them
+// cannot be read.
+std::optional<std::vector<std::uint64_t>> readValues(const TiffDirectory::ByteReader& reader, const ByteOrder& order,
+                                                     std::uint64_t offset, std::uint64_t count, int valueSize) {
+    if (count > TiffDirectory::kMaximumKeptValues) return std::nullopt;
+    const std::uint64_t byteCount = count * std::uint64_t(valueSize);
+    if (offset > UINT64_MAX - byteCount) return std::nullopt;
+    std::vector<std::uint64_t> values;
+    std::vector<unsigned char> bytes;
+    for (std::uint64_t first = 0; first < count; first += kValuesPerRead) {
+        const std::uint64_t chunk = std::min(kValuesPerRead, count - first);
+        bytes.resize(std::size_t(chunk) * std::size_t(valueSize));
+        if (!reader(offset + first * std::uint64_t(valueSize), bytes)) return std::nullopt;
+        for (std::uint64_t index = 0; index < chunk; ++index) {
+            values.push_back(order.decode(&bytes[std::size_t(index) * std::size_t(valueSize)], valueSize));
+        }
+    }
+    return values;
 }
 
 }  // namespace
@@ -82,6 +119,7 @@ std::optional<TiffDirectory> TiffDirectory::read(const ByteReader& reader) {
     if (entryCount > kMaximumEntries) return std::nullopt;
 
     TiffDirectory directory;
+    directory.littleEndian_ = order.littleEndian;
     std::array<unsigned char, 20> entry{};
     for (std::uint64_t index = 0; index < entryCount; ++index) {
         const std::uint64_t entryOffset = directoryOffset + std::uint64_t(countSize) + index * std::uint64_t(entrySize);
@@ -95,7 +133,8 @@ std::optional<TiffDirectory> TiffDirectory::read(const ByteReader& reader) {
         const int valueSize = integerTypeSize(type);
         if (valueSize == 0 || count == 0) continue;
         const unsigned char* valueField = &entry[bigTiff ? 12 : 8];
-        if (count * std::uint64_t(valueSize) <= std::uint64_t(inlineSize)) {
+        const bool inlineValues = count <= std::uint64_t(inlineSize / valueSize);
+        if (inlineValues) {
             directory.integers_[tag] = order.decode(valueField, valueSize);
         } else {
             std::array<unsigned char, 8> value{};
@@ -104,6 +143,17 @@ std::optional<TiffDirectory> TiffDirectory::read(const ByteReader& reader) {
                 directory.integers_[tag] = order.decode(value.data(), valueSize);
             }
         }
+        if (!keepsEveryValue(tag)) continue;
+        std::optional<std::vector<std::uint64_t>> values;
+        if (inlineValues) {
+            values.emplace();
+            for (std::uint64_t index = 0; index < count; ++index) {
+                values->push_back(order.decode(valueField + index * std::uint64_t(valueSize), valueSize));
+            }
+        } else {
+            values = readValues(reader, order, order.decode(valueField, inlineSize), count, valueSize);
+        }
+        if (values) directory.allIntegers_[tag] = *std::move(values);
     }
     return directory;
 }
@@ -123,6 +173,10 @@ std::optional<TiffDirectory> TiffDirectory::readExif(std::span<const unsigned ch
 std::optional<TiffDirectory> TiffDirectory::readFile(const std::string& path) {
     RegularFile file;
     if (RegularFile::open(path, file)) return std::nullopt;
+    return readFile(file);
+}
+
+std::optional<TiffDirectory> TiffDirectory::readFile(const RegularFile& file) {
     return read([&file](std::uint64_t offset, std::span<unsigned char> buffer) {
         return file.readAt(offset, buffer) == buffer.size();
     });
@@ -131,6 +185,12 @@ std::optional<TiffDirectory> TiffDirectory::readFile(const std::string& path) {
 std::optional<std::uint64_t> TiffDirectory::integer(std::uint16_t tag) const {
     const auto found = integers_.find(tag);
     if (found == integers_.end()) return std::nullopt;
+    return found->second;
+}
+
+std::span<const std::uint64_t> TiffDirectory::integers(std::uint16_t tag) const {
+    const auto found = allIntegers_.find(tag);
+    if (found == allIntegers_.end()) return {};
     return found->second;
 }
 

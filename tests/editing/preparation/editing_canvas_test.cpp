@@ -210,6 +210,42 @@ TEST_F(EditingCanvasPreparation, CanvasesFromWhatTheImportKeptAreTheCanvasesOfTh
     EXPECT_NE(replaced, document->previewImage());
 }
 
+// An uncompressed TIFF in strips is read straight from its file, by every processor at
+// once: the preview and the canvases are those of the same picture stored in tiles,
+// which its decoder reads.
+TEST_F(EditingCanvasPreparation, AnUncompressedTiffReadStraightFromItsFileGivesTheCanvasesOfItsDecoder) {
+    const QImage picture = test::grainedImage(2400, 1600);
+    ASSERT_TRUE(test::writeWithVips(picture, path("strips.tif")));
+    ASSERT_TRUE(test::writeWithVips(picture, path("tiles.tif"), {.tiled = true}));
+    const auto strips = test::openDocument(path("strips.tif"));
+    const auto tiles = test::openDocument(path("tiles.tif"));
+    ASSERT_TRUE(strips && tiles);
+    EXPECT_EQ(strips->previewImage(), tiles->previewImage());
+    const struct {
+        const char* name;
+        ImageRect crop;
+        int turns;
+        std::int64_t maximum;
+    } crops[] = {
+        {"whole", {0, 0, 2400, 1600}, 0, 500},
+        {"trimmed", {240, 160, 1920, 1280}, 0, 400},
+        {"a detail at full size", {1000, 700, 300, 200}, 0, 4096},
+        {"turned", {160, 240, 1280, 1920}, 1, 300},
+    };
+    for (const auto& c : crops) {
+        SCOPED_TRACE(c.name);
+        for (CropDocument* document : {strips.get(), tiles.get()}) {
+            CropSelection selection = document->selection();
+            selection.clockwiseQuarterTurns = c.turns;
+            selection.crop = c.crop;
+            document->setSelection(selection);
+        }
+        const auto canvas = EditingCanvas::prepare(descriptorOf(*strips, c.maximum));
+        ASSERT_TRUE(canvas.ok());
+        EXPECT_EQ(canvas.value()->image(), EditingCanvas::prepare(descriptorOf(*tiles, c.maximum)).value()->image());
+    }
+}
+
 TEST_F(EditingCanvasPreparation, HeifAndTiffOrientationsComeOutUpright) {
     const QImage upright = test::fourColourImage(64, 48);
     ASSERT_TRUE(test::writeWithVips(upright, path("photo.heic")));

@@ -72,6 +72,25 @@ QImage onePipeline(const std::string& path, PixelRect crop, int width, int heigh
     return result;
 }
 
+struct Request {
+    PixelRect crop;
+    int width;
+    int height;
+};
+
+// Of a 900 × 700 picture: reductions on either side of a pre-shrink, parts, the same size.
+constexpr Request kRequests[] = {
+    {{0, 0, 900, 700}, 400, 311}, {{90, 70, 720, 560}, 400, 311}, {{333, 201, 250, 300}, 250, 300},
+    {{1, 2, 897, 695}, 600, 500}, {{0, 0, 900, 700}, 900, 700},   {{450, 0, 450, 700}, 101, 517},
+    {{0, 0, 900, 700}, 100, 78},  {{10, 20, 800, 600}, 130, 97},
+};
+
+// The request, a quarter turn further, in the turned picture.
+ImageRenderRequest turnedRequestFor(const Request& row) {
+    const PixelRect turnedCrop{700 - row.crop.y - row.crop.height, row.crop.x, row.crop.height, row.crop.width};
+    return requestFor(turnedCrop, row.height, row.width, 6);
+}
+
 class ImageSourceExactnessTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -103,15 +122,6 @@ TEST_F(ImageSourceExactnessTest, RendersAreTheBytesOfOnePipelineReadInSequence) 
         {"photo.png", {}},
         {"grey.png", {.grey = true}},
     };
-    const struct {
-        PixelRect crop;
-        int width;
-        int height;
-    } requests[] = {
-        {{0, 0, 900, 700}, 400, 311}, {{90, 70, 720, 560}, 400, 311}, {{333, 201, 250, 300}, 250, 300},
-        {{1, 2, 897, 695}, 600, 500}, {{0, 0, 900, 700}, 900, 700},   {{450, 0, 450, 700}, 101, 517},
-        {{0, 0, 900, 700}, 100, 78},  {{10, 20, 800, 600}, 130, 97},
-    };
     for (const auto& source : sources) {
         SCOPED_TRACE(source.name);
         const std::string path = writeVips(source.name, picture, source.options);
@@ -120,7 +130,7 @@ TEST_F(ImageSourceExactnessTest, RendersAreTheBytesOfOnePipelineReadInSequence) 
         const auto kept = opened.value().thumbnailKeepingDecode(300);
         ASSERT_TRUE(kept.ok());
         EXPECT_EQ(kept.value().image, onePipeline(path, {0, 0, 900, 700}, 300, 233));
-        for (const auto& row : requests) {
+        for (const auto& row : kRequests) {
             SCOPED_TRACE(testing::Message()
                          << row.crop.x << "," << row.crop.y << " → " << row.width << "x" << row.height);
             const QImage expected = onePipeline(path, row.crop, row.width, row.height);
@@ -130,10 +140,60 @@ TEST_F(ImageSourceExactnessTest, RendersAreTheBytesOfOnePipelineReadInSequence) 
                 opened.value().render(requestFor(row.crop, row.width, row.height), kept.value().cache.get()).value(),
                 expected);
             // A quarter turn moves the same pixels.
-            const PixelRect turnedCrop{700 - row.crop.y - row.crop.height, row.crop.x, row.crop.height, row.crop.width};
             QImage expectedTurned = expected.transformed(QTransform().rotate(90));
             expectedTurned.setColorSpace(expected.colorSpace());
-            EXPECT_EQ(opened.value().render(requestFor(turnedCrop, row.height, row.width, 6)).value(), expectedTurned);
+            EXPECT_EQ(opened.value().render(turnedRequestFor(row)).value(), expectedTurned);
+        }
+    }
+}
+
+// The pixels of an uncompressed TIFF in strips are read straight from the file where the
+// decoder would pass its bytes on unchanged. Every render is the bytes of the same
+// samples stored in tiles, which only the decoder reads; a layout that is not read
+// straight (16-bit samples in the other byte order) renders through the decoder alike.
+TEST_F(ImageSourceExactnessTest, UncompressedStripsReadFromTheFileAreTheBytesOfTheDecoder) {
+    const QImage picture = test::grainedImage(900, 700);
+    const struct {
+        const char* name;
+        test::HandWrittenTiffOptions options;
+    } layouts[] = {
+        {"rgb, last strip shorter", {.samples = 3, .rowsPerStrip = 13}},
+        {"rgb, one row a strip, last first", {.samples = 3, .rowsPerStrip = 1, .stripsReversed = true}},
+        {"grey, last first", {.samples = 1, .rowsPerStrip = 64, .stripsReversed = true}},
+        {"grey and alpha", {.samples = 2, .rowsPerStrip = 9}},
+        {"rgba", {.samples = 4, .rowsPerStrip = 16}},
+        {"rgba in one strip", {.samples = 4, .alphaKind = 0}},
+        {"rgb 16-bit", {.samples = 3, .bitsPerSample = 16, .rowsPerStrip = 5}},
+        {"rgb 16-bit big-endian", {.samples = 3, .bitsPerSample = 16, .bigEndian = true, .rowsPerStrip = 5}},
+    };
+    for (const auto& layout : layouts) {
+        SCOPED_TRACE(layout.name);
+        const std::string path = directory_.filePath("strips.tif").toStdString();
+        ASSERT_TRUE(test::writeFile(QString::fromStdString(path), test::handWrittenTiffBytes(picture, layout.options)));
+        test::HandWrittenTiffOptions tiled = layout.options;
+        tiled.tileSide = 64;
+        tiled.bigEndian = false;
+        const std::string tiledPath = directory_.filePath("tiles.tif").toStdString();
+        ASSERT_TRUE(test::writeFile(QString::fromStdString(tiledPath), test::handWrittenTiffBytes(picture, tiled)));
+        const auto strips = ImageSource::open(path);
+        const auto tiles = ImageSource::open(tiledPath);
+        ASSERT_TRUE(strips.ok() && tiles.ok());
+
+        const auto kept = strips.value().thumbnailKeepingDecode(300);
+        ASSERT_TRUE(kept.ok());
+        EXPECT_EQ(kept.value().image, tiles.value().thumbnail(300).value());
+        if (layout.options.samples == 3 && layout.options.bitsPerSample == 8) {
+            EXPECT_EQ(kept.value().image, onePipeline(path, {0, 0, 900, 700}, 300, 233));
+        }
+        for (const auto& row : kRequests) {
+            SCOPED_TRACE(testing::Message()
+                         << row.crop.x << "," << row.crop.y << " → " << row.width << "x" << row.height);
+            const ImageRenderRequest request = requestFor(row.crop, row.width, row.height);
+            const QImage expected = tiles.value().render(request).value();
+            EXPECT_EQ(strips.value().render(request).value(), expected);
+            EXPECT_EQ(strips.value().render(request, kept.value().cache.get()).value(), expected);
+            EXPECT_EQ(strips.value().render(turnedRequestFor(row)).value(),
+                      tiles.value().render(turnedRequestFor(row)).value());
         }
     }
 }

@@ -6,6 +6,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/image_io/test_image_fixtures.h"
 #include "platform/image_io/tiff_directory.h"
@@ -109,6 +110,30 @@ TEST_F(ImageSourceTest, RenderTellsARequestOutsideThePictureFromADamagedOne) {
         request.outputWidth = row.width;
         request.outputHeight = row.height;
         EXPECT_EQ(row.source.render(request).error(), row.failure) << row.crop.x << " " << row.width;
+    }
+}
+
+// An uncompressed TIFF cut short inside its pixels, before it was opened or after,
+// fails to decode: no part of it comes out as a picture.
+TEST_F(ImageSourceTest, AnUncompressedTiffCutInsideItsPixelsFailsToDecode) {
+    const QByteArray whole =
+        test::handWrittenTiffBytes(test::grainedImage(600, 200), {.rowsPerStrip = 16, .directoryFirst = true});
+    const QByteArray cut = whole.left(whole.size() - 600 * 3 * 50);
+    const auto cutBefore = ImageSource::open(write("before.tif", cut));
+    const std::string later = write("after.tif", whole);
+    const auto cutAfter = ImageSource::open(later);
+    ASSERT_EQ(::truncate(later.c_str(), cut.size()), 0);
+    for (const auto* source : {&cutBefore, &cutAfter}) {
+        ASSERT_TRUE(source->ok());
+        ASSERT_EQ(source->value().imageCount(), 1);
+        for (const std::int64_t width : {600, 100}) {
+            ImageRenderRequest request;
+            request.crop = {0, 0, 600, 200};
+            request.outputWidth = width;
+            request.outputHeight = width / 3;
+            EXPECT_EQ(source->value().render(request).error(), ImageSourceFailure::decodeFailed) << width;
+        }
+        EXPECT_EQ(source->value().thumbnailKeepingDecode(100).error(), ImageSourceFailure::decodeFailed);
     }
 }
 

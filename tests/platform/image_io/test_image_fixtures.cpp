@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 #include <QBuffer>
 #include <QFile>
@@ -37,6 +38,38 @@ QByteArray encoded(const QImage& image, const char* format, int quality = -1) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format, quality);
     return bytes;
+}
+
+// The numbers of a hand-written TIFF in its byte order.
+struct TiffBytes {
+    bool bigEndian = false;
+    QByteArray bytes;
+
+    void put(std::uint64_t value, int size) {
+        for (int i = 0; i < size; ++i) {
+            const int shift = 8 * (bigEndian ? size - 1 - i : i);
+            bytes.append(char((value >> shift) & 0xFF));
+        }
+    }
+};
+
+// One pixel's samples as the options lay them out.
+void putSamples(TiffBytes& out, const QImage& picture, int x, int y, const HandWrittenTiffOptions& options) {
+    const QColor colour = picture.pixelColor(x, y);
+    std::vector<int> values;
+    if (options.samples >= 3) {
+        values = {colour.red(), colour.green(), colour.blue()};
+    } else {
+        values = {colour.green()};
+    }
+    if (options.samples == 2 || options.samples == 4) values.push_back((x * 5 + y * 3) % 256);
+    for (const int value : values) {
+        if (options.bitsPerSample == 16) {
+            out.put(std::uint64_t(value) << 8 | std::uint64_t((x * 7 + y * 13) & 0xFF), 2);
+        } else {
+            out.put(std::uint64_t(value), 1);
+        }
+    }
 }
 
 bool ensureVips() {
@@ -202,6 +235,126 @@ bool writeWithVips(const QImage& image, const QString& path, const VipsFixtureOp
         vips_error_clear();
     }
     return status == 0;
+}
+
+QByteArray handWrittenTiffBytes(const QImage& picture, const HandWrittenTiffOptions& options) {
+    const int width = picture.width();
+    const int height = picture.height();
+    const bool tiled = options.tileSide > 0;
+    // 1. The pieces in picture order: strips of rows, or tiles padded at the edges.
+    std::vector<QByteArray> pieces;
+    const int rows = options.rowsPerStrip > 0 ? options.rowsPerStrip : height;
+    if (tiled) {
+        const int side = options.tileSide;
+        for (int top = 0; top < height; top += side) {
+            for (int left = 0; left < width; left += side) {
+                TiffBytes tile{options.bigEndian, {}};
+                for (int y = top; y < top + side; ++y) {
+                    for (int x = left; x < left + side; ++x) {
+                        putSamples(tile, picture, std::min(x, width - 1), std::min(y, height - 1), options);
+                    }
+                }
+                pieces.push_back(tile.bytes);
+            }
+        }
+    } else {
+        for (int top = 0; top < height; top += rows) {
+            TiffBytes strip{options.bigEndian, {}};
+            for (int y = top; y < std::min(top + rows, height); ++y) {
+                for (int x = 0; x < width; ++x) putSamples(strip, picture, x, y, options);
+            }
+            pieces.push_back(strip.bytes);
+        }
+    }
+
+    // 2. The directory, whose size does not depend on where the pieces lie.
+    constexpr int kShort = 3;
+    constexpr int kLong = 4;
+    struct Entry {
+        int tag;
+        int type;
+        std::vector<std::uint64_t> values;
+    };
+    std::vector<Entry> entries = {
+        {256, kLong, {std::uint64_t(width)}},
+        {257, kLong, {std::uint64_t(height)}},
+        {258, kShort, std::vector<std::uint64_t>(std::size_t(options.samples), std::uint64_t(options.bitsPerSample))},
+        {259, kShort, {std::uint64_t(options.compression)}},
+        {262, kShort, {std::uint64_t(options.photometric.value_or(options.samples >= 3 ? 2 : 1))}},
+        {tiled ? 324 : 273, kLong, std::vector<std::uint64_t>(pieces.size())},
+        {277, kShort, {std::uint64_t(options.samples)}},
+        {tiled ? 325 : 279, kLong, std::vector<std::uint64_t>(pieces.size())},
+        {284, kShort, {1}},
+    };
+    if (tiled) {
+        entries.push_back({322, kLong, {std::uint64_t(options.tileSide)}});
+        entries.push_back({323, kLong, {std::uint64_t(options.tileSide)}});
+    } else {
+        entries.push_back({278, kLong, {std::uint64_t(rows)}});
+    }
+    if (options.samples == 2 || options.samples == 4) {
+        entries.push_back({338, kShort, {std::uint64_t(options.alphaKind)}});
+    }
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.tag < b.tag; });
+    const auto directoryBytes = [&entries, &options](std::uint64_t at) {
+        TiffBytes directory{options.bigEndian, {}};
+        TiffBytes values{options.bigEndian, {}};
+        const std::uint64_t valuesAt = at + 2 + 12 * entries.size() + 4;
+        directory.put(entries.size(), 2);
+        for (const Entry& entry : entries) {
+            const int size = entry.type == kShort ? 2 : 4;
+            directory.put(std::uint64_t(entry.tag), 2);
+            directory.put(std::uint64_t(entry.type), 2);
+            directory.put(entry.values.size(), 4);
+            TiffBytes packed{options.bigEndian, {}};
+            for (const std::uint64_t value : entry.values) packed.put(value, size);
+            if (packed.bytes.size() <= 4) {
+                directory.bytes.append(packed.bytes.leftJustified(4, '\0'));
+            } else {
+                directory.put(valuesAt + std::uint64_t(values.bytes.size()), 4);
+                values.bytes.append(packed.bytes);
+            }
+        }
+        directory.put(0, 4);
+        return directory.bytes + values.bytes;
+    };
+
+    // 3. Where each piece lies, the pieces, and the directory before or after them.
+    constexpr std::uint64_t kHeaderBytes = 8;
+    const auto even = [](std::uint64_t offset) { return offset + offset % 2; };
+    const std::uint64_t piecesAt =
+        options.directoryFirst ? even(kHeaderBytes + directoryBytes(0).size()) : kHeaderBytes;
+    auto& offsets = std::find_if(entries.begin(), entries.end(), [](const Entry& e) {
+                        return e.tag == 273 || e.tag == 324;
+                    })->values;
+    auto& byteCounts = std::find_if(entries.begin(), entries.end(), [](const Entry& e) {
+                           return e.tag == 279 || e.tag == 325;
+                       })->values;
+    QByteArray data;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const std::size_t index = options.stripsReversed ? pieces.size() - 1 - i : i;
+        offsets[index] = piecesAt + std::uint64_t(data.size());
+        byteCounts[index] = std::uint64_t(pieces[index].size());
+        data.append(pieces[index]);
+    }
+    byteCounts.back() -= std::uint64_t(options.lastStripShortBy);
+    const std::uint64_t directoryAt =
+        options.directoryFirst ? kHeaderBytes : even(kHeaderBytes + std::uint64_t(data.size()));
+
+    TiffBytes file{options.bigEndian, options.bigEndian ? QByteArray("MM") : QByteArray("II")};
+    file.put(42, 2);
+    file.put(directoryAt, 4);
+    const QByteArray directory = directoryBytes(directoryAt);
+    if (options.directoryFirst) {
+        file.bytes.append(directory);
+        file.bytes.append(QByteArray(int(piecesAt) - int(file.bytes.size()), '\0'));
+        file.bytes.append(data);
+    } else {
+        file.bytes.append(data);
+        file.bytes.append(QByteArray(int(directoryAt) - int(file.bytes.size()), '\0'));
+        file.bytes.append(directory);
+    }
+    return file.bytes;
 }
 
 bool writeLargeGreyPng(const QString& path, int width, int height) {

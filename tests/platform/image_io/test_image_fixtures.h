@@ -56,6 +56,33 @@ struct VipsFixtureOptions {
 };
 // The format follows the suffix (.jpg, .png, .tif, .heic). False when it cannot be written.
 bool writeWithVips(const QImage& image, const QString& path, const VipsFixtureOptions& options = {});
+// A TIFF laid out by hand, for layouts no encoder at hand writes. Its samples come from
+// `picture`: red, green and blue, or green alone for grey, then an alpha of its own
+// pattern; 16-bit samples add a pattern of their own in the low byte.
+struct HandWrittenTiffOptions {
+    // 1 or 2 is grey, 3 or 4 RGB; the last of 2 or 4 is alpha.
+    int samples = 3;
+    int bitsPerSample = 8;
+    bool bigEndian = false;
+    // The alpha's kind (ExtraSamples): 0 unspecified, 1 premultiplied, 2 straight.
+    int alphaKind = 2;
+    // Otherwise MinIsBlack for grey and RGB for colour.
+    std::optional<int> photometric = std::nullopt;
+    // 0: every row in one strip.
+    int rowsPerStrip = 0;
+    // The strips lie in the file from the last to the first.
+    bool stripsReversed = false;
+    // Square tiles of this side instead of strips.
+    int tileSide = 0;
+    // The tag alone: the data is always stored as it is.
+    int compression = 1;
+    // Taken from the last strip's byte count.
+    int lastStripShortBy = 0;
+    // The directory before the pixels, so that a file cut short keeps it.
+    bool directoryFirst = false;
+};
+QByteArray handWrittenTiffBytes(const QImage& picture, const HandWrittenTiffOptions& options = {});
+
 // A black PNG that decodes to width × height grey pixels, written streaming.
 bool writeLargeGreyPng(const QString& path, int width, int height);
 

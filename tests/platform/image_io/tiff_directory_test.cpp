@@ -32,6 +32,33 @@ TEST(TiffDirectory, ReadsNumbersInEitherByteOrderInsideOrOutsideTheirEntry) {
     EXPECT_EQ(big->integer(TiffDirectory::kRowsPerStripTag), 4096u);
 }
 
+// Samples and strips have a value each: those tags keep them all, inline or not; a
+// count that runs past the data keeps none, and other tags keep their first alone.
+TEST(TiffDirectory, KeepsEveryValueOfTheTagsThatDescribeSamplesAndStrips) {
+    const auto tiff = bytes({'M',  'M',  0, 42, 0, 0,    0,    8,                  // header
+                             0,    4,                                              // four entries
+                             0x01, 0x02, 0, 3,  0, 0,    0,    3,    0, 0, 0, 62,  // BitsPerSample, 3 SHORTs at 62
+                             0x01, 0x11, 0, 4,  0, 0,    0,    2,    0, 0, 0, 68,  // StripOffsets, 2 LONGs at 68
+                             0x01, 0x17, 0, 4,  0, 0x0F, 0x42, 0x40, 0, 0, 0, 76,  // StripByteCounts, a million
+                             0x01, 0x52, 0, 3,  0, 0,    0,    2,    0, 0, 0, 2,   // ExtraSamples, 2 inline
+                             0,    0,    0, 0,                                     // no next directory
+                             0,    8,    0, 8,  0, 8,                              // 62: bits
+                             0,    0,    1, 0,  0, 0,    2,    0,                  // 68: offsets
+                             0,    0,    0, 16});                                  // 76: the first byte count
+    const auto directory = TiffDirectory::readExif(tiff);
+    ASSERT_TRUE(directory);
+    EXPECT_FALSE(directory->isLittleEndian());
+    const auto values = [&directory](std::uint16_t tag) {
+        const auto all = directory->integers(tag);
+        return std::vector<std::uint64_t>(all.begin(), all.end());
+    };
+    EXPECT_EQ(values(TiffDirectory::kBitsPerSampleTag), (std::vector<std::uint64_t>{8, 8, 8}));
+    EXPECT_EQ(values(TiffDirectory::kStripOffsetsTag), (std::vector<std::uint64_t>{256, 512}));
+    EXPECT_EQ(values(TiffDirectory::kExtraSamplesTag), (std::vector<std::uint64_t>{0, 2}));
+    EXPECT_TRUE(values(TiffDirectory::kStripByteCountsTag).empty());
+    EXPECT_EQ(directory->integer(TiffDirectory::kStripByteCountsTag), 16u);
+}
+
 TEST(TiffDirectory, RefusesDamagedStructuresWithoutReadingOutside) {
     EXPECT_FALSE(TiffDirectory::readExif(bytes({})));
     EXPECT_FALSE(TiffDirectory::readExif(bytes({'X', 'X', 42, 0, 8, 0, 0, 0})));
