@@ -4,6 +4,7 @@
 
 #include <QColorSpace>
 
+#include "base/background_release.h"
 #include "platform/image_io/image_source.h"
 
 namespace vlt {
@@ -81,7 +82,8 @@ Result<ImportedImage, ImageImportFailure> ImportedImage::load(const QUrl& url, S
     image.encodedOrientation = orientation;
     image.previewSize = {preview->width(), preview->height()};
     image.previewImage = *std::move(preview);
-    image.decodeCache = std::move(thumbnail).value().cache;
+    // Its last holder is often the GUI thread (the crop screen going, the editor opening).
+    image.decodeCache = destroyedAwayFromMainThread(std::move(thumbnail).value().cache);
     return image;
 }
 

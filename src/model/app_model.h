@@ -491,6 +491,7 @@ private:
     // The still-image save's steps and destinations (app_model_still_images.cpp).
     void completeSaveImagesRequest(const std::shared_ptr<EditorSession>& session, bool hasEdits);
     bool mayPresentSaveImages() const;
+    void closeSaveImagesOfReplacedEditor();
     void prepareStillImageSave(const std::shared_ptr<EditorSession>& session);
     void startStillImageSave(const ResolvedStillImageSaveLocation& destination, const QString& baseName,
                              const QString& subfolder, const StillImageExportOptions& options);

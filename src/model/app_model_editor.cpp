@@ -7,7 +7,9 @@
 namespace vlt {
 
 void AppModel::changeEditorState(const std::function<void(EditorState&)>& edit) {
+    const EditorSession* before = editor_.editorSession.get();
     changeArea(editor_, edit, &AppModel::editorStateChanged);
+    if (editor_.editorSession.get() != before) closeSaveImagesOfReplacedEditor();
 }
 
 void AppModel::goToEditor() { EditorPreparationFlow::start(*this, runInBackground); }

@@ -107,6 +107,15 @@ bool AppModel::mayPresentSaveImages() const {
            !animationVideoSave_.isSaving && !print_.isPrinting;
 }
 
+// The dialog saves the editor it was opened for. The unsaved-changes question can open
+// it while another photograph loads; once that photograph replaced the editor, Save
+// would close the dialog having saved nothing, so the dialog goes with its editor.
+void AppModel::closeSaveImagesOfReplacedEditor() {
+    if (!stillImageSave_.isSaveImagesPresented) return;
+    changeStillImageSaveState([](StillImageSaveState& state) { state.isSaveImagesPresented = false; });
+    stillImageSavePreparation_.drop();
+}
+
 void AppModel::dismissSaveImages() {
     changeStillImageSaveState([](StillImageSaveState& state) {
         if (!state.isFolderPickerPresented) state.isSaveImagesPresented = false;

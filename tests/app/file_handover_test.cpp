@@ -10,6 +10,7 @@
 
 #include "app/unsaved_changes_alert.h"
 #include "foundation/capturing_event_log_sink.h"
+#include "import/crop_document.h"
 #include "platform/single_instance/single_instance.h"
 #include "shell_test_support.h"
 
@@ -163,6 +164,40 @@ TEST_F(HandoverDuringQuestionTest, AFileHandedOverWhileQuittingWaitsForTheAnswer
     EXPECT_EQ(quitting.exitCount, 1);
     EXPECT_EQ(quitting.alert(), nullptr);
     EXPECT_EQ(quitting.model().importState().importGeneration, 0);
+}
+
+// "Open Anyway" on a photograph that takes long to load leaves the editor on screen
+// meanwhile, and quitting asks about its changes again. A Save images dialog opened by
+// that question's "Save Image" goes with the editor once the photograph replaced it:
+// its Save could only have closed it having saved nothing.
+TEST_F(FileHandoverTest, TheSaveImagesDialogGoesWithTheEditorAPhotographReplaced) {
+    ScopedCapturingEventLog log;
+    testing::ShellFixture shell;
+    testing::ManualBackgroundRunner background;
+    shell.model().runInBackground = background.runner();
+    shell.models.openEditor();
+    shell.models.makeUnsavedChange();
+    const QUrl photograph = testing::writeJpeg(folder.filePath(QStringLiteral("replacement.jpg")), 120, 90);
+
+    shell.delegate->openURLs({photograph});
+    ASSERT_NE(shell.alert(), nullptr);
+    shell.answer(UnsavedChangesAlert::discardButton(*shell.alert()));
+    shell.models.scheduler.runDue();
+    ASSERT_TRUE(shell.model().importState().isImporting);
+
+    shell.delegate->requestTermination();
+    shell.models.scheduler.runDue();
+    ASSERT_NE(shell.alert(), nullptr);
+    shell.answer(UnsavedChangesAlert::saveImageButton(*shell.alert()));
+    shell.models.scheduler.runDue();
+    ASSERT_TRUE(shell.model().stillImageSaveState().isSaveImagesPresented);
+
+    background.runAll();
+    ASSERT_NE(shell.model().importState().document, nullptr);
+    EXPECT_EQ(shell.model().importState().document->fileName(), QStringLiteral("replacement.jpg"));
+    EXPECT_EQ(shell.model().editorState().editorSession, nullptr);
+    EXPECT_FALSE(shell.model().stillImageSaveState().isSaveImagesPresented);
+    EXPECT_EQ(shell.exitCount, 0);
 }
 
 }  // namespace

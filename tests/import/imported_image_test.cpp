@@ -7,6 +7,7 @@
 
 #include <QTemporaryDir>
 
+#include "base/background_release.h"
 #include "platform/image_io/test_image_fixtures.h"
 
 namespace vlt {
@@ -77,6 +78,16 @@ TEST_F(ImportedImageLoading, ReadsTheFactsAndAnUprightPreview) {
     EXPECT_EQ(image.previewImage.format(), QImage::Format_RGBA8888_Premultiplied);
     EXPECT_TRUE(test::coloursNear(test::colourAt(image.previewImage, 0.25, 0.25), test::kTopLeftColour));
     EXPECT_TRUE(test::coloursNear(test::colourAt(image.previewImage, 0.75, 0.75), test::kBottomRightColour));
+}
+
+// The crop screen and the editor let go of what the decode kept on the GUI thread; for
+// a giant photograph that closes a multi-gigabyte file, which must happen elsewhere.
+TEST_F(ImportedImageLoading, WhatTheDecodeKeptIsDestroyedAwayFromTheGuiThread) {
+    auto loaded = load(write("kept.png", test::pngBytes(test::fourColourImage(64, 48))));
+    ASSERT_TRUE(loaded.ok());
+    const auto& kept = loaded.value().decodeCache;
+    ASSERT_NE(kept, nullptr);
+    EXPECT_NE(std::get_deleter<AwayFromMainThreadDeleter<const ImageDecodeCache>>(kept), nullptr);
 }
 
 TEST_F(ImportedImageLoading, OrientationsOutsideTheTableAreKeptAndTurnNothing) {

@@ -20,10 +20,14 @@
 #include "editing/session/editor_session.h"
 #include "foundation/interface_translations.h"
 #include "foundation/localized_string.h"
+#include "import/image_import_failure.h"
+#include "import/startup_drop_failure.h"
 #include "model/app_model.h"
 #include "model/app_model_test_access.h"
+#include "model/import_flow.h"
 #include "model/share_image_failure_report.h"
 #include "model/still_image_save_failure_report.h"
+#include "model/unexpected_task_error.h"
 #include "output/still/still_image_output_failure.h"
 #include "output/video/animation_video_failure.h"
 #include "platform/text/interface_text_preparation.h"
@@ -309,6 +313,21 @@ QStringList cutInPainting(QWidget& widget, const QWidget& root) {
     return cut;
 }
 
+// What the start page's import card may say after a failed import or a refused drop.
+QStringList importMessages() {
+    QStringList messages;
+    for (const auto failure : {ImageImportFailure::Case::unsupported, ImageImportFailure::Case::corrupted,
+                               ImageImportFailure::Case::tooLarge}) {
+        messages << QString::fromStdString(ImageImportFailure(failure).userMessage());
+    }
+    for (const auto refusal : {StartupDropFailure::Case::notAFile, StartupDropFailure::Case::multipleItems,
+                               StartupDropFailure::Case::folder}) {
+        messages << QString::fromStdString(StartupDropFailure(refusal).userMessage());
+    }
+    messages << ImportFlow::failureMessage(UnexpectedTaskError());
+    return messages;
+}
+
 // Checks the window as it stands and keeps a picture of it beside the test binary.
 // One pixel of rounding is allowed in sizes, half a pixel in ink.
 void expectNothingCut(QWidget& window, const char* screen) {
@@ -345,6 +364,16 @@ TEST(TranslatedScreensTest, NoScreenCutsItsTexts) {
     AppContentView* root = road.root;
     QWidget& window = road.window;
     expectNothingCut(window, "start");
+    // The import card while a photograph loads, then with each message it may show.
+    AppModelTestAccess::setImporting(model, true);
+    expectNothingCut(window, "start_loading");
+    AppModelTestAccess::setImporting(model, false);
+    for (const QString& message : importMessages()) {
+        AppModelTestAccess::changeImportState(model,
+                                              [&message](ImportState& state) { state.inlineImportError = message; });
+        expectNothingCut(window, "start_import_error");
+    }
+    AppModelTestAccess::changeImportState(model, [](ImportState& state) { state.inlineImportError.reset(); });
     model.presentShortcuts();
     ASSERT_TRUE(QTest::qWaitFor([&] { return root->overlay(AppOverlayLayer::shortcuts); }, kPatience));
     expectNothingCut(window, "shortcuts");
@@ -357,6 +386,10 @@ TEST(TranslatedScreensTest, NoScreenCutsItsTexts) {
     AppModelTestAccess::setPreparingEditor(model, true);
     expectNothingCut(window, "crop_preparing");
     AppModelTestAccess::setPreparingEditor(model, false);
+    expectCardNothingCut(*root, window, AppOverlayLayer::replacementImageLoading, "crop_replacing", [&](bool shown) {
+        AppModelTestAccess::setReplacingCropImage(model, shown);
+        AppModelTestAccess::setImporting(model, shown);
+    });
 
     ASSERT_TRUE(road.goToEditorAndPush());
     EditorSession& session = road.session();
