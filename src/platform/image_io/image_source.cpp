@@ -447,7 +447,8 @@ bool walkDownTo(VipsImage* image, int top) {
 }
 
 // Decodes every row of a decoder that reads in sequence, top to bottom, full width,
-// so that whatever it passes through sees each row.
+// so that whatever it passes through sees each row. False when the decoder failed;
+// the error buffer is not asked, since readers on other threads write there too.
 bool pullEveryRow(VipsImage* image) {
     VipsRegion* region = vips_region_new(image);
     if (region == nullptr) return false;
@@ -459,7 +460,7 @@ bool pullEveryRow(VipsImage* image) {
         pulled = vips_region_prepare(region, &rows) == 0;
     }
     g_object_unref(region);
-    return pulled && !decoderReportedError();
+    return pulled;
 }
 
 // The crop in the (possibly shrunk) stored picture as the decoder loads it.
@@ -789,9 +790,10 @@ Result<QImage, ImageSourceFailure> renderKeepingPixels(Decoder decoder, const st
         decoding.join();
         image = {};
         if (!rendered) {
-            // The store failed, or the file: decoded anew without keeping anything, which
-            // fails again where the file is damaged.
             vips_error_clear();
+            // A damaged file: decoding it again would fail again, after as long.
+            if (!decoded) return ImageSourceFailure::decodeFailed;
+            // The store failed: decoded anew without keeping anything.
             store.reset();
             auto reopened = openPixels(decoder, path, plan);
             if (!reopened) return reopened.error();
