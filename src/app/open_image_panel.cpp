@@ -1,11 +1,10 @@
 #include "app/open_image_panel.h"
 
 #include <QFileDialog>
-#include <QGridLayout>
-#include <QLabel>
 #include <QPointer>
 
 #include "foundation/localized_string.h"
+#include "ui/file_dialog_room.h"
 
 namespace vlt {
 
@@ -33,13 +32,10 @@ QFileDialog* OpenImagePanel::create(QWidget* window, const QString& startFolder)
     panel->setOption(QFileDialog::DontResolveSymlinks, false);
     panel->setWindowModality(window != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
 
-    auto* message =
-        new QLabel(localizedString("Choose one local image to crop. The original file will not be changed."), panel);
-    message->setObjectName(QStringLiteral("openPanelMessage"));
-    message->setWordWrap(true);
-    if (auto* grid = qobject_cast<QGridLayout*>(panel->layout())) {
-        grid->addWidget(message, grid->rowCount(), 0, 1, grid->columnCount());
-    }
+    addFileDialogMessage(*panel,
+                         localizedString("Choose one local image to crop. The original file will not be changed."),
+                         QStringLiteral("openPanelMessage"));
+    giveFileDialogRoom(*panel);
     return panel;
 }
 

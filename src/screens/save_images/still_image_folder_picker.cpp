@@ -1,10 +1,9 @@
 #include "screens/save_images/still_image_folder_picker.h"
 
 #include <QFileDialog>
-#include <QGridLayout>
-#include <QLabel>
 
 #include "foundation/localized_string.h"
+#include "ui/file_dialog_room.h"
 
 namespace vlt {
 
@@ -21,12 +20,9 @@ QFileDialog* StillImageFolderPicker::create(QWidget* window, const QString& star
     picker->setOption(QFileDialog::ShowDirsOnly, true);
     picker->setWindowModality(window != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
 
-    auto* message = new QLabel(localizedString("Choose the destination for your saved image files."), picker);
-    message->setObjectName(QStringLiteral("stillImageFolderPickerMessage"));
-    message->setWordWrap(true);
-    if (auto* grid = qobject_cast<QGridLayout*>(picker->layout())) {
-        grid->addWidget(message, grid->rowCount(), 0, 1, grid->columnCount());
-    }
+    addFileDialogMessage(*picker, localizedString("Choose the destination for your saved image files."),
+                         QStringLiteral("stillImageFolderPickerMessage"));
+    giveFileDialogRoom(*picker);
     return picker;
 }
 

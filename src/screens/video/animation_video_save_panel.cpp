@@ -3,11 +3,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
-#include <QLabel>
 #include <QStandardPaths>
 
 #include "foundation/localized_string.h"
+#include "ui/file_dialog_room.h"
 
 namespace vlt {
 
@@ -53,12 +52,9 @@ QFileDialog* AnimationVideoSavePanel::create(QWidget* window, const QString& pro
     panel->setDirectory(QDir(movies).exists() ? movies : QDir::homePath());
     panel->selectFile(proposedName);
 
-    auto* message = new QLabel(localizedString("Choose where to save the animation video."), panel);
-    message->setObjectName(QStringLiteral("videoSavePanelMessage"));
-    message->setWordWrap(true);
-    if (auto* grid = qobject_cast<QGridLayout*>(panel->layout())) {
-        grid->addWidget(message, grid->rowCount(), 0, 1, grid->columnCount());
-    }
+    addFileDialogMessage(*panel, localizedString("Choose where to save the animation video."),
+                         QStringLiteral("videoSavePanelMessage"));
+    giveFileDialogRoom(*panel);
     return panel;
 }
 
