@@ -176,7 +176,7 @@ protected:
         AppDelegate::Environment environment;
         environment.scheduler = &QtScheduler::shared();
         environment.updater = std::make_shared<FakeUpdater>();
-        environment.relaunchApplication = [] { return VoidResult(); };
+        environment.relaunchApplication = [](const QStringList&) { return VoidResult(); };
         environment.exitEventLoop = [this] { ++exits; };
         delegate = std::make_unique<AppDelegate>(std::move(environment));
         window = std::make_unique<MainWindow>(*delegate);
