@@ -334,7 +334,11 @@ void AppDelegate::relaunchForLanguageChange() {
 }
 
 void AppDelegate::performLanguageRelaunch() {
-    VoidResult started = environment_.relaunchApplication ? environment_.relaunchApplication() : VoidResult();
+    // A file handed over while the question was up goes with the restart: the new
+    // instance asks nothing more, so it opens it.
+    QStringList files;
+    for (const QUrl& url : std::as_const(pendingFileOpenURLs_)) files << url.toLocalFile();
+    VoidResult started = environment_.relaunchApplication ? environment_.relaunchApplication(files) : VoidResult();
     QPointer<AppDelegate> guard(this);
     auto outcome = [guard, started = std::move(started)] {
         if (!guard) return;

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <QUrl>
 
 #include "model/app_model.h"
@@ -41,8 +42,9 @@ public:
         Scheduler* scheduler = nullptr;
         std::shared_ptr<CrashReportCoordinating> crashReports;
         std::shared_ptr<Updater> updater;
-        // Starts a new instance of the application.
-        std::function<VoidResult()> relaunchApplication;
+        // Starts a new instance of the application, which opens the files (paths) as
+        // though they were handed over at its launch.
+        std::function<VoidResult(const QStringList& files)> relaunchApplication;
         // Ends the event loop once everything that must happen before exit has happened.
         std::function<void()> exitEventLoop;
     };

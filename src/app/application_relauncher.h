@@ -23,11 +23,11 @@ private:
     std::string description_;
 };
 
-// Starts a new, independent instance of the running executable.
+// Starts a new, independent instance of the running executable, given the files to open.
 class ApplicationRelauncher {
 public:
     ApplicationRelauncher() = delete;
-    static VoidResult relaunch();
+    static VoidResult relaunch(const QStringList& files);
 };
 
 }  // namespace vlt

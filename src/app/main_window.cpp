@@ -29,8 +29,6 @@ bool belongsTo(const QWidget* window, const QWidget* owner) {
 MainWindow::MainWindow(AppDelegate& delegate, QWidget* parent) : QMainWindow(parent), delegate_(delegate) {
     setObjectName(QStringLiteral("startup"));
     setWindowTitle(localizedString("Veltrano"));
-    setMinimumSize(kMinimumWidth, kMinimumHeight);
-    resize(kDefaultWidth, kDefaultHeight);
 
     QPalette tinted = palette();
     tinted.setColor(QPalette::Highlight, applicationAccentColor());
@@ -46,7 +44,18 @@ MainWindow::MainWindow(AppDelegate& delegate, QWidget* parent) : QMainWindow(par
 
     auto* placeholder = new QWidget(this);
     placeholder->setObjectName(QStringLiteral("rootViewPlaceholder"));
-    setCentralWidget(placeholder);
+    setRootView(placeholder);
+}
+
+void MainWindow::setVisible(bool visible) {
+    // The sizes are the content's, and the menu bar comes on top of them: it has its
+    // height once its menus are in, just before the window first shows.
+    if (visible && !hasBeenShown_) {
+        const int menuBarHeight = menuBar()->sizeHint().height();
+        setMinimumSize(kMinimumWidth, kMinimumHeight + menuBarHeight);
+        if (!testAttribute(Qt::WA_Resized)) resize(kDefaultWidth, kDefaultHeight + menuBarHeight);
+    }
+    QMainWindow::setVisible(visible);
 }
 
 void MainWindow::setRootView(QWidget* rootView) { setCentralWidget(rootView); }

@@ -16,6 +16,7 @@ class MainWindow final : public QMainWindow {
     Q_OBJECT
 
 public:
+    // The content's sizes: the menu bar comes on top of them.
     static constexpr int kDefaultWidth = 1180;
     static constexpr int kDefaultHeight = 820;
     static constexpr int kMinimumWidth = 820;
@@ -31,6 +32,8 @@ public:
     // A later launch was started, with files or without: the window comes forward (as
     // above) and the files go to the delegate, which opens them once the model can.
     void receiveSecondLaunch(const QList<QUrl>& files);
+
+    void setVisible(bool visible) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -67,10 +67,10 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
     environment.crashReports =
         std::make_shared<MacCrashReportCoordinator>(MacCrashReportCoordinator::standardServices());
     environment.updater = std::make_shared<PackageManagedUpdater>();
-    environment.relaunchApplication = [this]() -> VoidResult {
+    environment.relaunchApplication = [this](const QStringList& files) -> VoidResult {
         // The new instance must become the running one, not hand itself over to us.
         instance_.stopListening();
-        VoidResult started = ApplicationRelauncher::relaunch();
+        VoidResult started = ApplicationRelauncher::relaunch(files);
         if (!started.ok()) instance_.resumeListening();
         return started;
     };

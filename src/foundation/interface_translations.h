@@ -29,6 +29,11 @@ public:
     // False when the language has a table of ours that could not be loaded.
     bool isComplete() const { return complete_; }
 
+    // A text composed of translated pieces ("Current Tab (%1)" with its argument), prepared
+    // as a translated text is: where a Japanese line may end changes once an argument
+    // stands inside its format. Unchanged when no table is installed.
+    static QString prepareComposedText(const QString& composed);
+
     // ":/translations/veltrano_fr.qm"; "veltrano_zh_Hans.qm" for simplified Chinese.
     static QString tablePath(AppLanguage language);
 

@@ -6,6 +6,7 @@
 #include "model/app_model.h"
 #include "editing/session/editor_session.h"
 #include "foundation/contact_validation.h"
+#include "foundation/interface_translations.h"
 #include "foundation/localized_string.h"
 #include "foundation/user_perceived_text.h"
 #include "import/crop_document.h"
@@ -177,7 +178,8 @@ QStringList StillImageSaveViewModel::previewFileNames() const {
 QString StillImageSaveViewModel::selectionTitle(StillImageSaveSelection selection) const {
     switch (selection) {
     case StillImageSaveSelection::currentTab:
-        return localizedString("Current Tab (%1)").arg(stillImageKindTitle(currentTab_));
+        return InterfaceTranslations::prepareComposedText(
+            localizedString("Current Tab (%1)").arg(stillImageKindTitle(currentTab_)));
     case StillImageSaveSelection::original:
         return localizedString("Original image");
     case StillImageSaveSelection::simulation:
@@ -221,10 +223,11 @@ QString StillImageSaveViewModel::labelSummaryText() const {
     const QString original = draft_.originalComparisonLabel.trimmed();
     const QString simulation = draft_.simulationComparisonLabel.trimmed();
     if (!original.isEmpty() && !simulation.isEmpty()) {
-        return localizedString(
-                   "Watermark labels appear in saved image corners, including Comparison. Typical values: “Before / "
-                   "After” or “Original / Simulation.” Current values: %1 / %2.")
-            .arg(original, simulation);
+        return InterfaceTranslations::prepareComposedText(
+            localizedString(
+                "Watermark labels appear in saved image corners, including Comparison. Typical values: “Before / "
+                "After” or “Original / Simulation.” Current values: %1 / %2.")
+                .arg(original, simulation));
     }
     if (!original.isEmpty()) return localizedString("Only the Original label is set; Simulation will have no label.");
     return localizedString("Only the Simulation label is set; Original will have no label.");

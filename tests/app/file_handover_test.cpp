@@ -166,6 +166,19 @@ TEST_F(HandoverDuringQuestionTest, AFileHandedOverWhileQuittingWaitsForTheAnswer
     EXPECT_EQ(quitting.model().importState().importGeneration, 0);
 }
 
+// A file handed over while the language restart is asked about goes with the restart:
+// the new instance opens it, this one opens nothing on its way out.
+TEST_F(HandoverDuringQuestionTest, AFileHandedOverDuringTheRestartQuestionGoesWithTheRestart) {
+    shell.delegate->relaunchForLanguageChange();
+    shell.delegate->openURLs({second});
+    EXPECT_EQ(questionsUp(), 1);
+    answer(&UnsavedChangesAlert::discardButton);
+    EXPECT_EQ(shell.relaunchCount, 1);
+    EXPECT_EQ(shell.relaunchFiles, QStringList{second.toLocalFile()});
+    EXPECT_TRUE(loaded.empty());
+    EXPECT_EQ(shell.exitCount, 1);
+}
+
 // "Open Anyway" on a photograph that takes long to load leaves the editor on screen
 // meanwhile, and quitting asks about its changes again. A Save images dialog opened by
 // that question's "Save Image" goes with the editor once the photograph replaced it:

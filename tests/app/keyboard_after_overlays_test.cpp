@@ -176,7 +176,7 @@ protected:
         AppDelegate::Environment environment;
         environment.scheduler = &QtScheduler::shared();
         environment.updater = std::make_shared<FakeUpdater>();
-        environment.relaunchApplication = [] { return VoidResult(); };
+        environment.relaunchApplication = [](const QStringList&) { return VoidResult(); };
         environment.exitEventLoop = [this] { ++exits; };
         delegate = std::make_unique<AppDelegate>(std::move(environment));
         window = std::make_unique<MainWindow>(*delegate);
@@ -644,6 +644,16 @@ TEST_F(KeyboardAfterOverlaysTest, EveryToolLetterAndCtrlQWorkAfterEveryOverlayCl
 // At a launch after a crash the question has the keyboard, and so has the notice that
 // follows a failed send: Return and Escape answer them at once, also where no window
 // manager gives a new window the keyboard.
+// The window's default and least sizes are its content's: the menu bar comes on top, so
+// the screens beneath it are never shorter than their least height.
+TEST_F(KeyboardAfterOverlaysTest, TheWindowsSizesAreThoseOfItsContent) {
+    EXPECT_EQ(root->size(), QSize(MainWindow::kDefaultWidth, MainWindow::kDefaultHeight));
+    window->resize(1, 1);
+    ASSERT_TRUE(waitFor([this] { return root->width() == MainWindow::kMinimumWidth; }));
+    EXPECT_EQ(root->size(), QSize(MainWindow::kMinimumWidth, MainWindow::kMinimumHeight));
+    EXPECT_EQ(window->minimumSize().height(), MainWindow::kMinimumHeight + window->menuBar()->height());
+}
+
 TEST_F(KeyboardAfterOverlaysTest, TheCrashReportQuestionAndItsNoticeHaveTheKeyboard) {
     auto crash = std::make_shared<testing::UnsendablePendingCrash>();
     MacCrashReportCoordinator coordinator(

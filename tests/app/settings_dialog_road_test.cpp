@@ -153,6 +153,7 @@ TEST_F(SettingsRestartTest, QuickPressesStartOneRestartAndARefusedCloseEnablesTh
     section->option(AppLanguage::japanese)->click();
     ASSERT_TRUE(section->restartNotice()->isVisible());
 
+    section->restartButton()->setFocus();
     section->restartButton()->click();
     section->restartButton()->click();
     EXPECT_FALSE(section->restartButton()->isEnabled());
@@ -168,6 +169,8 @@ TEST_F(SettingsRestartTest, QuickPressesStartOneRestartAndARefusedCloseEnablesTh
     EXPECT_TRUE(section->restartButton()->isEnabled());
     EXPECT_TRUE(section->picker()->isEnabled());
     EXPECT_TRUE(section->restartNotice()->isVisible());
+    // The keyboard is back on the button, not on the dialog's close button.
+    EXPECT_EQ(shell.window->focusWidget(), section->restartButton());
 }
 
 TEST_F(SettingsRestartTest, AFailedRelaunchKeepsRunningAndIsShownUnderTheLanguages) {

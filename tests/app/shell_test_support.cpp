@@ -23,8 +23,9 @@ ShellFixture::ShellFixture() {
     AppDelegate::Environment environment;
     environment.scheduler = &models.scheduler;
     environment.updater = updater;
-    environment.relaunchApplication = [this]() -> VoidResult {
+    environment.relaunchApplication = [this](const QStringList& files) -> VoidResult {
         ++relaunchCount;
+        relaunchFiles = files;
         if (relaunchFailure) return relaunchFailure;
         return {};
     };

@@ -52,6 +52,7 @@ public:
     std::shared_ptr<FakeUpdater> updater = std::make_shared<FakeUpdater>();
     int exitCount = 0;
     int relaunchCount = 0;
+    QStringList relaunchFiles;
     ErrorPtr relaunchFailure;
     std::unique_ptr<AppDelegate> delegate;
     std::unique_ptr<MainWindow> window;

@@ -27,7 +27,7 @@ AppLanguage languageUnderTest() {
 
 QString languageCode() { return QString::fromLatin1(appLanguageRawValue(languageUnderTest()).data()); }
 
-TranslatedRoad::TranslatedRoad(const QByteArray& settingsText) {
+TranslatedRoad::TranslatedRoad(const QByteArray& settingsText, QSize windowSize) {
     MotionPreference::shared().setReduceMotion(true);
     const QString settingsPath = folder_.filePath(QStringLiteral("settings.json"));
     if (!settingsText.isEmpty()) {
@@ -40,7 +40,7 @@ TranslatedRoad::TranslatedRoad(const QByteArray& settingsText) {
         languageUnderTest(), nullptr, nullptr,
         [](const EditingCanvasDescriptor& descriptor) { return EditingCanvas::prepare(descriptor); },
         QtScheduler::shared());
-    window.resize(1180, 820);
+    window.resize(windowSize);
     root = new AppContentView(*model, QtScheduler::shared(), MotionPreference::shared(), &window,
                               AppContentView::RootTasks::leftToTheShell);
     root->setCropScreenFactory([](AppModel& owner, const std::shared_ptr<CropDocument>& document,

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "app/main_window.h"
 #include "foundation/app_language.h"
 
 namespace vlt {
@@ -24,7 +25,11 @@ constexpr int kPatience = 20000;
 AppLanguage languageUnderTest();
 QString languageCode();
 
-// The application's screens in a window of the default size over a model on the real
+// The window's default and least sizes.
+inline constexpr QSize kDefaultWindowSize(MainWindow::kDefaultWidth, MainWindow::kDefaultHeight);
+inline constexpr QSize kMinimumWindowSize(MainWindow::kMinimumWidth, MainWindow::kMinimumHeight);
+
+// The application's screens in a window of the given size over a model on the real
 // event loop, with its settings in a real file of a folder of its own and motion off.
 class TranslatedRoad {
     // First, so that it outlasts the model that writes into it.
@@ -33,7 +38,7 @@ class TranslatedRoad {
 public:
     // `settingsText`: the settings file as it stands before the model starts; none for
     // no file.
-    explicit TranslatedRoad(const QByteArray& settingsText = {});
+    explicit TranslatedRoad(const QByteArray& settingsText = {}, QSize windowSize = kDefaultWindowSize);
     ~TranslatedRoad();
 
     QString filePath(const QString& name) const { return folder_.filePath(name); }

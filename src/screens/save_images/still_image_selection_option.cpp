@@ -1,5 +1,7 @@
 #include "screens/save_images/still_image_selection_option.h"
 
+#include <algorithm>
+
 #include <QPainter>
 
 #include "ui/keyboard_focus.h"
@@ -11,7 +13,9 @@ namespace vlt {
 StillImageSelectionOption::StillImageSelectionOption(QWidget* parent) : QAbstractButton(parent) {
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Minimum);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
     setFont(textStyleFont(TextStyle::body));
 }
 
@@ -30,6 +34,21 @@ QSize StillImageSelectionOption::sizeHint() const {
 
 QSize StillImageSelectionOption::minimumSizeHint() const {
     return {2 * horizontalPadding + int(ringSide), minimumHeight};
+}
+
+int StillImageSelectionOption::textLeft() const { return horizontalPadding + int(ringSide) + spacing; }
+
+QRect StillImageSelectionOption::titleArea(int width, int height) const {
+    return {textLeft(), verticalPadding, std::max(width - textLeft() - horizontalPadding, 1),
+            height - 2 * verticalPadding};
+}
+
+int StillImageSelectionOption::heightForWidth(int width) const {
+    // Measured in the chosen weight, so that choosing an option never changes its height.
+    const QFontMetrics metrics(textStyleFont(TextStyle::body, QFont::DemiBold));
+    const QRect room = titleArea(width, QWIDGETSIZE_MAX);
+    const int textHeight = metrics.boundingRect(room, Qt::TextWordWrap, text()).height();
+    return std::max(minimumHeight, textHeight + 2 * verticalPadding);
 }
 
 void StillImageSelectionOption::paintEvent(QPaintEvent*) {
@@ -56,10 +75,7 @@ void StillImageSelectionOption::paintEvent(QPaintEvent*) {
 
     painter.setPen(ModalPalette::textPrimary());
     painter.setFont(font());
-    const int textLeft = int(ring.right()) + spacing;
-    const QRect label(textLeft, 0, width() - textLeft - horizontalPadding, height());
-    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
-                     fontMetrics().elidedText(text(), Qt::ElideRight, label.width()));
+    painter.drawText(titleArea(width(), height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
 }
 
 }  // namespace vlt

@@ -26,8 +26,8 @@ SettingsSectionCard* limitCard(const QString& title, SettingsTextField*& field, 
                                QWidget* parent) {
     auto* card = new SettingsSectionCard(parent);
     card->column()->setSpacing(8);
-    card->column()->addWidget(
-        makeSettingsLabel(title, textStyleFont(TextStyle::title3, QFont::DemiBold), ModalPalette::textPrimary(), card));
+    card->column()->addWidget(makeSettingsLabel(title, textStyleFont(TextStyle::title3, QFont::DemiBold),
+                                                ModalPalette::textPrimary(), card, true));
     field = new SettingsTextField(card);
     field->setAccessibleName(title);
     field->setMaximumWidth(StillImageSizeSection::fieldMaximumWidth);

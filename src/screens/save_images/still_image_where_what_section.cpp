@@ -13,6 +13,7 @@
 #include "model/still_image_save_view_model.h"
 #include "screens/save_images/still_image_selection_option.h"
 #include "foundation/localized_string.h"
+#include "ui/selectable_name_list.h"
 #include "ui/settings_labeled_text_field.h"
 #include "ui/settings_section_header.h"
 #include "ui/settings_section_layout.h"
@@ -217,9 +218,8 @@ QWidget* StillImageWhereWhatSection::buildNameFields(QWidget* parent) {
     monospaced.setStyleHint(QFont::Monospace);
     monospaced.setFamilies(
         {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"), QStringLiteral("monospace")});
-    preview_ = makeSettingsLabel(QString(), monospaced, ModalPalette::textMuted(), previewRow, true);
+    preview_ = new SelectableNameList(monospaced, ModalPalette::textMuted(), previewRow);
     preview_->setObjectName(QStringLiteral("stillImagePreviewNames"));
-    preview_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     preview->addWidget(preview_, 1, Qt::AlignTop);
     baseName->addWidget(previewRow);
 
@@ -301,7 +301,7 @@ void StillImageWhereWhatSection::refresh() {
     showMessage(*subfolderMessage_, viewModel_.subfolderMessage());
     baseName_->showText(viewModel_.baseName());
     showMessage(*baseNameMessage_, viewModel_.baseNameMessage());
-    preview_->setText(viewModel_.previewFileNames().join(QLatin1Char('\n')));
+    preview_->setNames(viewModel_.previewFileNames());
 
     for (const auto& [selection, option] : options_) {
         option->setText(viewModel_.selectionTitle(selection));

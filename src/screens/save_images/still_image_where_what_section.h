@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace vlt {
 
+class SelectableNameList;
 class SettingsTextField;
 class StillImageSaveViewModel;
 class StillImageSelectionOption;
@@ -77,7 +78,7 @@ public:
     QLabel* subfolderMessageLabel() const { return subfolderMessage_; }
     SettingsTextField* baseNameField() const { return baseName_; }
     QLabel* baseNameMessageLabel() const { return baseNameMessage_; }
-    QLabel* previewLabel() const { return preview_; }
+    SelectableNameList* previewNames() const { return preview_; }
     StillImageSelectionOption* option(StillImageSaveSelection selection) const { return options_.at(selection); }
 
     void refresh();
@@ -103,7 +104,7 @@ private:
     QLabel* subfolderMessage_ = nullptr;
     SettingsTextField* baseName_ = nullptr;
     QLabel* baseNameMessage_ = nullptr;
-    QLabel* preview_ = nullptr;
+    SelectableNameList* preview_ = nullptr;
     std::map<StillImageSaveSelection, StillImageSelectionOption*> options_;
 };
 

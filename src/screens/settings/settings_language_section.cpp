@@ -75,7 +75,12 @@ void SettingsLanguageSection::refresh() {
     options_.at(state.selectedLanguage)->setChecked(true);
     picker_->setEnabled(!isRestarting);
     restartNotice_->setVisible(state.selectedLanguage != state.activeLanguage);
+    // While the question is up the button is disabled, and Qt moves the keyboard away
+    // from it (to the dialog's first control); a cancelled restart gives it back.
+    if (isRestarting && restartButton_->isEnabled()) restartHadKeyboard_ = window()->focusWidget() == restartButton_;
+    const bool giveKeyboardBack = !isRestarting && !restartButton_->isEnabled() && restartHadKeyboard_;
     restartButton_->setEnabled(!isRestarting);
+    if (giveKeyboardBack && restartButton_->isVisible()) restartButton_->setFocus(Qt::OtherFocusReason);
     error_->setVisible(state.languageRestartError.has_value());
     error_->setText(state.languageRestartError.value_or(QString()));
 }

@@ -39,6 +39,7 @@ private:
     std::map<AppLanguage, QRadioButton*> options_;
     SettingsNoticeFrame* restartNotice_ = nullptr;
     QPushButton* restartButton_ = nullptr;
+    bool restartHadKeyboard_ = false;
     QLabel* error_ = nullptr;
 };
 
