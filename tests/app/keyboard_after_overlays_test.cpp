@@ -641,9 +641,6 @@ TEST_F(KeyboardAfterOverlaysTest, EveryToolLetterAndCtrlQWorkAfterEveryOverlayCl
     EXPECT_TRUE(waitFor([this] { return exits == 1; })) << "Ctrl+Q did not quit after the open panel";
 }
 
-// At a launch after a crash the question has the keyboard, and so has the notice that
-// follows a failed send: Return and Escape answer them at once, also where no window
-// manager gives a new window the keyboard.
 // The window's default and least sizes are its content's: the menu bar comes on top, so
 // the screens beneath it are never shorter than their least height.
 TEST_F(KeyboardAfterOverlaysTest, TheWindowsSizesAreThoseOfItsContent) {
@@ -654,6 +651,9 @@ TEST_F(KeyboardAfterOverlaysTest, TheWindowsSizesAreThoseOfItsContent) {
     EXPECT_EQ(window->minimumSize().height(), MainWindow::kMinimumHeight + window->menuBar()->height());
 }
 
+// At a launch after a crash the question has the keyboard, and so has the notice that
+// follows a failed send: Return and Escape answer them at once, also where no window
+// manager gives a new window the keyboard.
 TEST_F(KeyboardAfterOverlaysTest, TheCrashReportQuestionAndItsNoticeHaveTheKeyboard) {
     auto crash = std::make_shared<testing::UnsendablePendingCrash>();
     MacCrashReportCoordinator coordinator(
