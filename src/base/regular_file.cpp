@@ -41,6 +41,11 @@ std::error_code RegularFile::check(const std::filesystem::path& path) {
     return kindError(status.st_mode);
 }
 
+RegularFile::Stream RegularFile::openStream(const std::filesystem::path& path) {
+    if (check(path)) return {nullptr, &std::fclose};
+    return {std::fopen(path.c_str(), "rb"), &std::fclose};
+}
+
 RegularFile::RegularFile(RegularFile&& other) noexcept
     : descriptor_(std::exchange(other.descriptor_, -1)), size_(other.size_) {}
 

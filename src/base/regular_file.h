@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <system_error>
 
@@ -17,6 +19,10 @@ public:
     static std::error_code open(const std::filesystem::path& path, RegularFile& opened);
     // The same answer as open() without opening anything (ENOENT when nothing is there).
     static std::error_code check(const std::filesystem::path& path);
+    // A stdio stream for a library that reads one; none for anything but a regular file,
+    // so that such a reader never waits on a pipe.
+    using Stream = std::unique_ptr<FILE, int (*)(FILE*)>;
+    static Stream openStream(const std::filesystem::path& path);
 
     RegularFile() = default;
     RegularFile(RegularFile&& other) noexcept;

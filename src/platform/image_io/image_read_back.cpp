@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <csetjmp>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -24,14 +23,6 @@
 namespace vlt {
 namespace {
 
-using FilePointer = std::unique_ptr<FILE, int (*)(FILE*)>;
-
-FilePointer openFile(const std::string& path) {
-    // Only a regular file: a pipe would keep the reader waiting for ever.
-    if (RegularFile::check(path)) return {nullptr, &std::fclose};
-    return {std::fopen(path.c_str(), "rb"), &std::fclose};
-}
-
 // --- JPEG ------------------------------------------------------------------------------
 
 // Every entropy-coded segment is decoded, but no pixels are reconstructed: skipping
@@ -41,30 +32,17 @@ FilePointer openFile(const std::string& path) {
 // Any complaint of the decoder, a warning included (a premature end, a bad code),
 // fails the file.
 std::optional<DecodedImageSize> readBackJpeg(FILE* file) {
-    jpeg_decompress_struct decoder{};
-    JpegErrors errors{};
-    // Before the escape point: a jump back to it must not leave the buffer's scope.
-    JpegFileInput input(file);
-    decoder.err = quietJpegErrors(errors);
-    if (setjmp(errors.escape) != 0) {
-        jpeg_destroy_decompress(&decoder);
-        return std::nullopt;
-    }
-    jpeg_create_decompress(&decoder);
-    decoder.src = &input.manager;
-    if (jpeg_read_header(&decoder, TRUE) != JPEG_HEADER_OK) {
-        jpeg_destroy_decompress(&decoder);
-        return std::nullopt;
-    }
-    jpeg_start_decompress(&decoder);
-    if (decoder.output_height > 1) jpeg_skip_scanlines(&decoder, decoder.output_height - 1);
-    JSAMPARRAY lastRow = (*decoder.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&decoder), JPOOL_IMAGE,
-                                                      decoder.output_width * decoder.output_components, 1);
-    const bool readLastRow = jpeg_read_scanlines(&decoder, lastRow, 1) == 1;
-    jpeg_finish_decompress(&decoder);
-    const bool clean = readLastRow && errors.manager.num_warnings == 0;
-    const DecodedImageSize size{decoder.image_width, decoder.image_height};
-    jpeg_destroy_decompress(&decoder);
+    DecodedImageSize size{};
+    const bool clean = runJpegDecoder(file, [&size](jpeg_decompress_struct& decoder) {
+        jpeg_start_decompress(&decoder);
+        if (decoder.output_height > 1) jpeg_skip_scanlines(&decoder, decoder.output_height - 1);
+        JSAMPARRAY lastRow = (*decoder.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&decoder), JPOOL_IMAGE,
+                                                          decoder.output_width * decoder.output_components, 1);
+        const bool readLastRow = jpeg_read_scanlines(&decoder, lastRow, 1) == 1;
+        jpeg_finish_decompress(&decoder);
+        size = {decoder.image_width, decoder.image_height};
+        return readLastRow;
+    });
     if (!clean) return std::nullopt;
     return size;
 }
@@ -212,7 +190,7 @@ std::optional<DecodedImageSize> readBackPng(FILE* file) {
 }  // namespace
 
 std::optional<DecodedImageSize> readBackImageSize(const std::string& path) {
-    const FilePointer file = openFile(path);
+    const RegularFile::Stream file = RegularFile::openStream(path);
     if (!file) return std::nullopt;
     std::array<unsigned char, kTypeSniffLength> head{};
     const std::size_t length = std::fread(head.data(), 1, head.size(), file.get());

@@ -63,4 +63,22 @@ JpegFileInput::JpegFileInput(FILE* from) : file(from), buffer(kJpegInputBufferBy
     manager.term_source = startOrEndJpegInput;
 }
 
+bool runJpegDecoder(FILE* file, const std::function<bool(jpeg_decompress_struct&)>& decode) {
+    jpeg_decompress_struct decoder{};
+    JpegErrors errors{};
+    // Before the escape point: a jump back to it must not leave the buffer's scope.
+    JpegFileInput input(file);
+    decoder.err = quietJpegErrors(errors);
+    if (setjmp(errors.escape) != 0) {
+        jpeg_destroy_decompress(&decoder);
+        return false;
+    }
+    jpeg_create_decompress(&decoder);
+    decoder.src = &input.manager;
+    const bool decoded = jpeg_read_header(&decoder, TRUE) == JPEG_HEADER_OK && decode(decoder);
+    const bool clean = decoded && errors.manager.num_warnings == 0;
+    jpeg_destroy_decompress(&decoder);
+    return clean;
+}
+
 }  // namespace vlt

@@ -7,6 +7,7 @@
 #include <jpeglib.h>
 
 #include <csetjmp>
+#include <functional>
 #include <vector>
 
 namespace vlt {
@@ -34,5 +35,11 @@ struct JpegFileInput {
     bool readAny = false;
     std::vector<JOCTET> buffer;
 };
+
+// Runs `decode` on a decoder that reads `file` through a JpegFileInput with quiet
+// errors, once its header is read. True when `decode` returned true and libjpeg neither
+// failed (its jump lands in here, past `decode`) nor warned. No object with a destructor
+// may live in `decode` across libjpeg's calls, which may leave through that jump.
+bool runJpegDecoder(FILE* file, const std::function<bool(jpeg_decompress_struct&)>& decode);
 
 }  // namespace vlt

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 #include "base/regular_file.h"
 #include "platform/image_io/jpeg_file_input.h"
@@ -38,58 +37,38 @@ bool takesLayout(const jpeg_decompress_struct& decoder) {
 }
 
 // Fills `pixels` (region.width × region.height × components) with the region's rows;
-// false on any complaint. No object with a destructor lives across libjpeg's calls,
-// which may leave through a jump.
+// false on any complaint.
 bool decodeRows(FILE* file, int shrink, int expectedWidth, int expectedHeight, const Region& region,
                 unsigned char* pixels) {
-    jpeg_decompress_struct decoder{};
-    JpegErrors errors{};
-    // Before the escape point: a jump back to it must not leave the buffer's scope.
-    JpegFileInput input(file);
-    decoder.err = quietJpegErrors(errors);
-    if (setjmp(errors.escape) != 0) {
-        jpeg_destroy_decompress(&decoder);
-        return false;
-    }
-    jpeg_create_decompress(&decoder);
-    decoder.src = &input.manager;
-    if (jpeg_read_header(&decoder, TRUE) != JPEG_HEADER_OK || !takesLayout(decoder)) {
-        jpeg_destroy_decompress(&decoder);
-        return false;
-    }
-    decoder.scale_num = 1;
-    decoder.scale_denom = unsigned(shrink);
-    jpeg_start_decompress(&decoder);
-    if (int(decoder.output_width) != expectedWidth || int(decoder.output_height) != expectedHeight ||
-        decoder.output_components != region.components) {
-        jpeg_destroy_decompress(&decoder);
-        return false;
-    }
-    const int firstColumn = std::max(region.left - kMarginPixels, 0);
-    const int endColumn = std::min(region.left + region.width + kMarginPixels, expectedWidth);
-    JDIMENSION cropLeft = JDIMENSION(firstColumn);
-    JDIMENSION cropWidth = JDIMENSION(endColumn - firstColumn);
-    // Widened by the decoder to whole blocks.
-    jpeg_crop_scanline(&decoder, &cropLeft, &cropWidth);
-    const int firstRow = std::max(region.top - kMarginPixels, 0);
-    if (firstRow > 0 && jpeg_skip_scanlines(&decoder, JDIMENSION(firstRow)) != JDIMENSION(firstRow)) {
-        jpeg_destroy_decompress(&decoder);
-        return false;
-    }
-    JSAMPARRAY row = (*decoder.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&decoder), JPOOL_IMAGE,
-                                                  cropWidth * JDIMENSION(region.components), 1);
-    const std::size_t rowBytes = std::size_t(region.width) * std::size_t(region.components);
-    const std::size_t skippedBytes = std::size_t(region.left - int(cropLeft)) * std::size_t(region.components);
-    bool complete = true;
-    for (int y = firstRow; complete && y < region.top + region.height; ++y) {
-        complete = jpeg_read_scanlines(&decoder, row, 1) == 1;
-        if (complete && y >= region.top) {
-            std::memcpy(pixels + std::size_t(y - region.top) * rowBytes, row[0] + skippedBytes, rowBytes);
+    return runJpegDecoder(file, [&](jpeg_decompress_struct& decoder) {
+        if (!takesLayout(decoder)) return false;
+        decoder.scale_num = 1;
+        decoder.scale_denom = unsigned(shrink);
+        jpeg_start_decompress(&decoder);
+        if (int(decoder.output_width) != expectedWidth || int(decoder.output_height) != expectedHeight ||
+            decoder.output_components != region.components) {
+            return false;
         }
-    }
-    complete = complete && errors.manager.num_warnings == 0;
-    jpeg_destroy_decompress(&decoder);
-    return complete;
+        const int firstColumn = std::max(region.left - kMarginPixels, 0);
+        const int endColumn = std::min(region.left + region.width + kMarginPixels, expectedWidth);
+        JDIMENSION cropLeft = JDIMENSION(firstColumn);
+        JDIMENSION cropWidth = JDIMENSION(endColumn - firstColumn);
+        // Widened by the decoder to whole blocks.
+        jpeg_crop_scanline(&decoder, &cropLeft, &cropWidth);
+        const int firstRow = std::max(region.top - kMarginPixels, 0);
+        if (firstRow > 0 && jpeg_skip_scanlines(&decoder, JDIMENSION(firstRow)) != JDIMENSION(firstRow)) return false;
+        JSAMPARRAY row = (*decoder.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&decoder), JPOOL_IMAGE,
+                                                      cropWidth * JDIMENSION(region.components), 1);
+        const std::size_t rowBytes = std::size_t(region.width) * std::size_t(region.components);
+        const std::size_t skippedBytes = std::size_t(region.left - int(cropLeft)) * std::size_t(region.components);
+        for (int y = firstRow; y < region.top + region.height; ++y) {
+            if (jpeg_read_scanlines(&decoder, row, 1) != 1) return false;
+            if (y >= region.top) {
+                std::memcpy(pixels + std::size_t(y - region.top) * rowBytes, row[0] + skippedBytes, rowBytes);
+            }
+        }
+        return true;
+    });
 }
 
 }  // namespace
@@ -103,9 +82,7 @@ VipsImageRef decodeJpegRegion(const std::string& path, VipsImage* decoded, int s
         region.top + region.height > height) {
         return {};
     }
-    // Only a regular file: a pipe would keep the reader waiting for ever.
-    if (RegularFile::check(path)) return {};
-    const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    const RegularFile::Stream file = RegularFile::openStream(path);
     if (!file) return {};
     const std::size_t bytes = std::size_t(region.width) * std::size_t(region.height) * std::size_t(region.components);
     auto* pixels = static_cast<unsigned char*>(g_try_malloc(bytes));
