@@ -1,5 +1,8 @@
 #include "canvas/canvas_frame_clock.h"
 
+#include <pthread.h>
+#include <sched.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -15,6 +18,31 @@ namespace {
 std::chrono::steady_clock::duration periodOf(double framesPerSecond) {
     return std::chrono::duration_cast<std::chrono::steady_clock::duration>(
         std::chrono::duration<double>(1.0 / framesPerSecond));
+}
+
+// The processors the clock's threads wait on: the two halves of those the process may
+// use, or one thread anywhere where there is a single one.
+std::vector<std::vector<int>> tickThreadProcessors() {
+    cpu_set_t allowed;
+    CPU_ZERO(&allowed);
+    std::vector<int> usable;
+    if (sched_getaffinity(0, sizeof allowed, &allowed) == 0) {
+        for (int processor = 0; processor < CPU_SETSIZE; ++processor) {
+            if (CPU_ISSET(processor, &allowed)) usable.push_back(processor);
+        }
+    }
+    if (usable.size() < 2) return {{}};
+    const auto middle = usable.begin() + static_cast<std::ptrdiff_t>(usable.size() / 2);
+    return {std::vector<int>(usable.begin(), middle), std::vector<int>(middle, usable.end())};
+}
+
+void keepCurrentThreadOn(const std::vector<int>& processors) {
+    if (processors.empty()) return;
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    for (const int processor : processors) CPU_SET(processor, &set);
+    // Where it is refused, the thread runs anywhere, as it would have.
+    pthread_setaffinity_np(pthread_self(), sizeof set, &set);
 }
 
 }  // namespace
@@ -34,7 +62,7 @@ CanvasFrameClock::~CanvasFrameClock() {
         timeline_->quitting = true;
     }
     timeline_->changed.notify_all();
-    if (thread_.joinable()) thread_.join();
+    for (std::thread& thread : threads_) thread.join();
     // Ticks still on their way are dropped with their receiver, after this.
 }
 
@@ -49,7 +77,11 @@ void CanvasFrameClock::start() {
         timeline_->due = 0;
         timeline_->tickPosted = false;
     }
-    if (!thread_.joinable()) thread_ = std::thread([this] { runTimeline(); });
+    if (threads_.empty()) {
+        for (std::vector<int>& processors : tickThreadProcessors()) {
+            threads_.emplace_back([this, processors = std::move(processors)] { runTimeline(processors); });
+        }
+    }
     timeline_->changed.notify_all();
 }
 
@@ -82,7 +114,8 @@ double CanvasFrameClock::framesPerSecond() const {
     return 1.0 / std::chrono::duration<double>(timeline_->period).count();
 }
 
-void CanvasFrameClock::runTimeline() {
+void CanvasFrameClock::runTimeline(const std::vector<int>& processors) {
+    keepCurrentThreadOn(processors);
     ThreadWakeLatency::shortenForCurrentThread();
     Timeline& timeline = *timeline_;
     std::unique_lock lock(timeline.mutex);
@@ -98,7 +131,8 @@ void CanvasFrameClock::runTimeline() {
             continue;
         }
         // Every tick that fell due meanwhile is passed over at once: the timeline
-        // never falls behind, and a late GUI thread gets one tick, not a burst.
+        // never falls behind, and a late GUI thread gets one tick, not a burst. The
+        // other thread, woken for the same tick, finds it taken and waits for the next.
         timeline.due = (Clock::now() - timeline.origin) / timeline.period;
         if (timeline.tickPosted) continue;
         timeline.tickPosted = true;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 class QObject;
 
@@ -14,11 +15,15 @@ namespace vlt {
 // The canvas's display loop: one tick per display refresh while running, on the GUI
 // thread. Tick k is due at start + k periods on the monotonic clock, whatever
 // happened to the ticks before it, so neither timer latency nor a busy GUI thread
-// shifts the ones after. A thread of the clock's own sleeps until each due time to
-// the microsecond and posts the tick; ticks that fall due while one is still waiting
-// for the GUI thread are dropped instead of firing in a burst. Both the clock's thread
-// and the GUI thread ask for short scheduling turns, so that a machine busy with
-// other programs does not hold a tick back.
+// shifts the ones after. Threads of the clock's own sleep until each due time to the
+// microsecond and post the tick; ticks that fall due while one is still waiting for
+// the GUI thread are dropped instead of firing in a burst. The clock's threads and the
+// GUI thread ask for short scheduling turns, so that a machine busy with other
+// programs does not hold a tick back. Where the process may use two processors or
+// more, two threads wait for each tick, each on its own half of them, and the first
+// awake posts it: the kernel now and then leaves a woken thread waiting for its
+// processor's next scheduler tick, milliseconds away, but seldom on both halves at
+// once.
 class CanvasFrameClock {
 public:
     static constexpr double kDefaultFramesPerSecond = 60.0;
@@ -61,7 +66,7 @@ private:
         bool tickPosted = false;
     };
 
-    void runTimeline();
+    void runTimeline(const std::vector<int>& processors);
     void fire(std::uint64_t generation);
 
     // Lives on the GUI thread; ticks reach it as posted calls.
@@ -69,7 +74,7 @@ private:
     std::function<void()> tick_;
     std::shared_ptr<Timeline> timeline_;
     bool running_ = false;
-    std::thread thread_;
+    std::vector<std::thread> threads_;
 };
 
 }  // namespace vlt

@@ -50,6 +50,20 @@ TEST(CanvasFrameClockTest, FramesMissedWhileTheGuiThreadWasBusyAreDroppedNotBurs
     clock.stop();
 }
 
+TEST(CanvasFrameClockTest, EachDueFrameTicksOnceThoughSeveralThreadsWaitForIt) {
+    int ticks = 0;
+    CanvasFrameClock clock([&] { ++ticks; });
+    clock.setFramesPerSecond(CanvasFrameClock::kMaximumFramesPerSecond);
+    const auto started = std::chrono::steady_clock::now();
+    clock.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 40; }, kPatienceMilliseconds));
+    clock.stop();
+    const double periods = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count() *
+                           CanvasFrameClock::kMaximumFramesPerSecond;
+    // At most one tick per period that fell due, however late any of them ran.
+    EXPECT_LE(ticks, static_cast<int>(periods) + 1);
+}
+
 TEST(CanvasFrameClockTest, TakesTheDisplayRateWithinItsLimits) {
     CanvasFrameClock clock([] {});
     EXPECT_NEAR(clock.framesPerSecond(), CanvasFrameClock::kDefaultFramesPerSecond, 1e-3);
