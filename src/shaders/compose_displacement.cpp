@@ -8,6 +8,10 @@
 #include "shaders/composition_tool_code.h"
 #include "shaders/deformation_constants.h"
 
+// The 256-bit lane helpers below are always inlined into code compiled for AVX2, so no
+// call passes their vectors across the ABI the warning is about.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
 namespace vlt {
 
 namespace {
@@ -66,73 +70,98 @@ PackedFloat2 composedTexel(const CompositionUniforms& u, float radiusSquared, co
     return composedInside<Tool>(u, radiusSquared, field, current, px, py, dx, dy, distanceSquared);
 }
 
-// Four pixels of a row at once. Every lane does exactly the scalar arithmetic of
-// composedInside (the same IEEE operations in the same order), so the bytes do not
-// depend on whether a pixel is composed here or one by one.
-typedef float Lanes __attribute__((vector_size(16)));
-typedef std::int32_t LaneInts __attribute__((vector_size(16)));
-inline constexpr int kLaneCount = 4;
+// Four or eight pixels of a row at once. Every lane does exactly the scalar
+// arithmetic of composedInside (the same IEEE operations in the same order, never
+// fused), so the bytes depend neither on whether a pixel is composed here or one by
+// one, nor on how many lanes the processor has.
+template <int LaneCount>
+struct LaneWidth;
 
-struct LaneFootprint {
-    LaneInts first;
-    LaneInts second;
-    Lanes fraction;
+// Each lane's texel is loaded whole (as one 64-bit unit) and the lanes are transposed
+// in registers into x and y components: lanes assembled in memory one float at a time
+// make the vector read of them wait for every single store.
+VLT_SHADING_INLINE double texelBits(const PackedFloat2* texel) {
+    double bits;
+    std::memcpy(&bits, texel, sizeof bits);
+    return bits;
+}
+static_assert(sizeof(double) == sizeof(PackedFloat2));
+
+template <>
+struct LaneWidth<4> {
+    typedef float Lanes __attribute__((vector_size(16)));
+    typedef std::int32_t Ints __attribute__((vector_size(16)));
+    typedef double Texels __attribute__((vector_size(16)));
+    static constexpr Lanes kOffsets = {0.0f, 1.0f, 2.0f, 3.0f};
+
+    VLT_SHADING_INLINE static void transpose(const PackedFloat2* const (&texels)[4], Lanes& x, Lanes& y) {
+        const Lanes low = reinterpret_cast<Lanes>(Texels{texelBits(texels[0]), texelBits(texels[1])});
+        const Lanes high = reinterpret_cast<Lanes>(Texels{texelBits(texels[2]), texelBits(texels[3])});
+        x = __builtin_shufflevector(low, high, 0, 2, 4, 6);
+        y = __builtin_shufflevector(low, high, 1, 3, 5, 7);
+    }
 };
 
-// footprintAlong for four coordinates; field extents are far below 2³¹.
-VLT_SHADING_INLINE LaneFootprint lanesFootprint(Lanes coordinate, std::int64_t extent) {
+template <>
+struct LaneWidth<8> {
+    typedef float Lanes __attribute__((vector_size(32)));
+    typedef std::int32_t Ints __attribute__((vector_size(32)));
+    typedef double Texels __attribute__((vector_size(32)));
+    static constexpr Lanes kOffsets = {0.0f, 1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f, 7.0f};
+
+    VLT_SHADING_INLINE static void transpose(const PackedFloat2* const (&texels)[8], Lanes& x, Lanes& y) {
+        const Lanes low = reinterpret_cast<Lanes>(
+            Texels{texelBits(texels[0]), texelBits(texels[1]), texelBits(texels[2]), texelBits(texels[3])});
+        const Lanes high = reinterpret_cast<Lanes>(
+            Texels{texelBits(texels[4]), texelBits(texels[5]), texelBits(texels[6]), texelBits(texels[7])});
+        x = __builtin_shufflevector(low, high, 0, 2, 4, 6, 8, 10, 12, 14);
+        y = __builtin_shufflevector(low, high, 1, 3, 5, 7, 9, 11, 13, 15);
+    }
+};
+
+template <int N>
+struct LaneFootprint {
+    typename LaneWidth<N>::Ints first;
+    typename LaneWidth<N>::Ints second;
+    typename LaneWidth<N>::Lanes fraction;
+};
+
+// footprintAlong for every lane's coordinate; field extents are far below 2³¹.
+template <int N>
+VLT_SHADING_INLINE LaneFootprint<N> lanesFootprint(typename LaneWidth<N>::Lanes coordinate, std::int64_t extent) {
+    using Lanes = typename LaneWidth<N>::Lanes;
+    using Ints = typename LaneWidth<N>::Ints;
     const float last = static_cast<float>(extent - 1);
     const Lanes zero = Lanes{} + kZero;
     const Lanes lastLanes = zero + last;
     const Lanes below = coordinate < lastLanes ? coordinate : lastLanes;
     const Lanes clamped = coordinate > zero ? below : zero;
-    const LaneInts first = __builtin_convertvector(clamped, LaneInts);
-    const LaneInts next = first + 1;
-    const LaneInts extentLanes = LaneInts{} + static_cast<std::int32_t>(extent);
-    const LaneInts second = next < extentLanes ? next : first;
+    const Ints first = __builtin_convertvector(clamped, Ints);
+    const Ints next = first + 1;
+    const Ints extentLanes = Ints{} + static_cast<std::int32_t>(extent);
+    const Ints second = next < extentLanes ? next : first;
     return {first, second, clamped - __builtin_convertvector(first, Lanes)};
 }
 
+template <typename Lanes>
 VLT_SHADING_INLINE Lanes lanesLerp(Lanes a, Lanes b, Lanes t) {
     const Lanes weightA = (Lanes{} + kOne) - t;
     return a * weightA + b * t;
 }
 
-// One texel of each of four lanes, as its x and y components. Each texel is loaded
-// whole and the four are transposed in registers: lanes assembled in memory one
-// float at a time make the vector read of them wait for every single store.
-struct LaneTexels {
-    Lanes x;
-    Lanes y;
-};
-
-// Two texels side by side, each moved as one 64-bit unit.
-typedef double TexelPair __attribute__((vector_size(16)));
-static_assert(sizeof(double) == sizeof(PackedFloat2));
-
-VLT_SHADING_INLINE Lanes texelPair(const PackedFloat2* first, const PackedFloat2* second) {
-    double firstBits;
-    double secondBits;
-    std::memcpy(&firstBits, first, sizeof firstBits);
-    std::memcpy(&secondBits, second, sizeof secondBits);
-    return reinterpret_cast<Lanes>(TexelPair{firstBits, secondBits});
-}
-
-VLT_SHADING_INLINE LaneTexels laneTexels(const PackedFloat2* const (&texels)[kLaneCount]) {
-    const Lanes low = texelPair(texels[0], texels[1]);
-    const Lanes high = texelPair(texels[2], texels[3]);
-    return {__builtin_shufflevector(low, high, 0, 2, 4, 6), __builtin_shufflevector(low, high, 1, 3, 5, 7)};
-}
-
-// The field sampled bilinearly at four positions, returned as x and y components.
-VLT_SHADING_INLINE void lanesSampleField(const FieldView& field, Lanes x, Lanes y, Lanes& sampledX, Lanes& sampledY) {
-    const LaneFootprint fx = lanesFootprint(x, field.width);
-    const LaneFootprint fy = lanesFootprint(y, field.height);
-    const PackedFloat2* topLeft[kLaneCount];
-    const PackedFloat2* topRight[kLaneCount];
-    const PackedFloat2* bottomLeft[kLaneCount];
-    const PackedFloat2* bottomRight[kLaneCount];
-    for (int lane = 0; lane < kLaneCount; ++lane) {
+// The field sampled bilinearly at every lane's position, as x and y components.
+template <int N>
+VLT_SHADING_INLINE void lanesSampleField(const FieldView& field, typename LaneWidth<N>::Lanes x,
+                                         typename LaneWidth<N>::Lanes y, typename LaneWidth<N>::Lanes& sampledX,
+                                         typename LaneWidth<N>::Lanes& sampledY) {
+    using Lanes = typename LaneWidth<N>::Lanes;
+    const LaneFootprint<N> fx = lanesFootprint<N>(x, field.width);
+    const LaneFootprint<N> fy = lanesFootprint<N>(y, field.height);
+    const PackedFloat2* topLeft[N];
+    const PackedFloat2* topRight[N];
+    const PackedFloat2* bottomLeft[N];
+    const PackedFloat2* bottomRight[N];
+    for (int lane = 0; lane < N; ++lane) {
         const PackedFloat2* top = field.row(fy.first[lane]);
         const PackedFloat2* bottom = field.row(fy.second[lane]);
         topLeft[lane] = top + fx.first[lane];
@@ -140,16 +169,18 @@ VLT_SHADING_INLINE void lanesSampleField(const FieldView& field, Lanes x, Lanes 
         bottomLeft[lane] = bottom + fx.first[lane];
         bottomRight[lane] = bottom + fx.second[lane];
     }
-    const auto [topLeftX, topLeftY] = laneTexels(topLeft);
-    const auto [topRightX, topRightY] = laneTexels(topRight);
-    const auto [bottomLeftX, bottomLeftY] = laneTexels(bottomLeft);
-    const auto [bottomRightX, bottomRightY] = laneTexels(bottomRight);
+    Lanes topLeftX, topLeftY, topRightX, topRightY, bottomLeftX, bottomLeftY, bottomRightX, bottomRightY;
+    LaneWidth<N>::transpose(topLeft, topLeftX, topLeftY);
+    LaneWidth<N>::transpose(topRight, topRightX, topRightY);
+    LaneWidth<N>::transpose(bottomLeft, bottomLeftX, bottomLeftY);
+    LaneWidth<N>::transpose(bottomRight, bottomRightX, bottomRightY);
     sampledX = lanesLerp(lanesLerp(topLeftX, topRightX, fx.fraction), lanesLerp(bottomLeftX, bottomRightX, fx.fraction),
                          fy.fraction);
     sampledY = lanesLerp(lanesLerp(topLeftY, topRightY, fx.fraction), lanesLerp(bottomLeftY, bottomRightY, fx.fraction),
                          fy.fraction);
 }
 
+template <typename Lanes>
 VLT_SHADING_INLINE Lanes lanesReconstructed(Lanes component, Lanes keep) {
     const Lanes value = component * keep;
     const Lanes threshold = Lanes{} + kReconstructZeroThreshold;
@@ -158,15 +189,16 @@ VLT_SHADING_INLINE Lanes lanesReconstructed(Lanes component, Lanes keep) {
     return negligible ? Lanes{} + kZero : value + kZero;
 }
 
-// Composes pixels [begin, begin + 4 × groups) of row y, all inside the circle.
-template <CompositionToolCode Tool>
-void composeLanes(const CompositionUniforms& u, float radiusSquared, const FieldView& field, const PackedFloat2* in,
-                  PackedFloat2* out, std::int64_t begin, std::int64_t groups, float py, float dySquared) {
-    const Lanes laneOffsets = {0.0f, 1.0f, 2.0f, 3.0f};
+// Composes pixels [begin, begin + N × groups) of row y, all inside the circle.
+template <CompositionToolCode Tool, int N>
+VLT_SHADING_INLINE void composeLanes(const CompositionUniforms& u, float radiusSquared, const FieldView& field,
+                                     const PackedFloat2* in, PackedFloat2* out, std::int64_t begin, std::int64_t groups,
+                                     float py, float dySquared) {
+    using Lanes = typename LaneWidth<N>::Lanes;
     for (std::int64_t group = 0; group < groups; ++group) {
-        const std::int64_t x = begin + group * kLaneCount;
+        const std::int64_t x = begin + group * N;
         // Exact: pixel columns are integers far below 2²⁴.
-        const Lanes px = (Lanes{} + static_cast<float>(x)) + laneOffsets;
+        const Lanes px = (Lanes{} + static_cast<float>(x)) + LaneWidth<N>::kOffsets;
         const Lanes dx = px - u.center.x;
         const Lanes distanceSquared = dx * dx + dySquared;
         const Lanes ratio = distanceSquared / radiusSquared;
@@ -178,7 +210,7 @@ void composeLanes(const CompositionUniforms& u, float radiusSquared, const Field
             const Lanes keep = kOne - kReconstructRate * weight;
             Lanes currentX;
             Lanes currentY;
-            for (int lane = 0; lane < kLaneCount; ++lane) {
+            for (int lane = 0; lane < N; ++lane) {
                 currentX[lane] = in[x + lane].x;
                 currentY[lane] = in[x + lane].y;
             }
@@ -199,20 +231,20 @@ void composeLanes(const CompositionUniforms& u, float radiusSquared, const Field
             }
             Lanes sampledX;
             Lanes sampledY;
-            lanesSampleField(field, px - offsetX, (Lanes{} + py) - offsetY, sampledX, sampledY);
+            lanesSampleField<N>(field, px - offsetX, (Lanes{} + py) - offsetY, sampledX, sampledY);
             resultX = (sampledX - offsetX) + kZero;
             resultY = (sampledY - offsetY) + kZero;
         }
-        for (int lane = 0; lane < kLaneCount; ++lane) out[x + lane] = {resultX[lane], resultY[lane]};
+        for (int lane = 0; lane < N; ++lane) out[x + lane] = {resultX[lane], resultY[lane]};
     }
 }
 
 // Rows are split where they cross the circle: the parts outside are copied as
 // they are, only the part inside is composed. The split uses the same test as a
 // pixel-by-pixel pass, so the bytes are the same.
-template <CompositionToolCode Tool>
-void composeRegion(const CompositionUniforms& u, const FieldView& field, GpuTexture& scratch,
-                   const GpuGridRegion& region) {
+template <CompositionToolCode Tool, int N>
+VLT_SHADING_INLINE void composeRegion(const CompositionUniforms& u, const FieldView& field, GpuTexture& scratch,
+                                      const GpuGridRegion& region) {
     const float radiusSquared = u.radius * u.radius;
     const std::int64_t originX = u.regionOrigin.x;
     const std::int64_t first = originX + region.x0;
@@ -242,9 +274,9 @@ void composeRegion(const CompositionUniforms& u, const FieldView& field, GpuText
             while (insideEnd > insideBegin && !inside(insideEnd - 1)) --insideEnd;
         }
         std::copy(in + first, in + insideBegin, out + (first - originX));
-        const std::int64_t groups = (insideEnd - insideBegin) / kLaneCount;
-        composeLanes<Tool>(u, radiusSquared, field, in, out - originX, insideBegin, groups, py, dySquared);
-        for (std::int64_t x = insideBegin + groups * kLaneCount; x < insideEnd; ++x) {
+        const std::int64_t groups = (insideEnd - insideBegin) / N;
+        composeLanes<Tool, N>(u, radiusSquared, field, in, out - originX, insideBegin, groups, py, dySquared);
+        for (std::int64_t x = insideBegin + groups * N; x < insideEnd; ++x) {
             const float px = static_cast<float>(x);
             const float dx = px - u.center.x;
             out[x - originX] = composedInside<Tool>(u, radiusSquared, field, in[x], px, py, dx, dy, dx * dx + dy * dy);
@@ -253,27 +285,53 @@ void composeRegion(const CompositionUniforms& u, const FieldView& field, GpuText
     }
 }
 
-}  // namespace
-
-void composeDisplacement(const GpuArguments& arguments, const GpuGridRegion& region) {
-    const auto uniforms = arguments.bytes<CompositionUniforms>(kComposeUniformsBufferIndex);
-    const FieldView field(*arguments.texture(kComposeFieldTextureIndex));
-    GpuTexture& scratch = *arguments.texture(kComposeScratchTextureIndex);
+template <int N>
+VLT_SHADING_INLINE void composeWithLanes(const CompositionUniforms& uniforms, const FieldView& field,
+                                         GpuTexture& scratch, const GpuGridRegion& region) {
     switch (static_cast<CompositionToolCode>(uniforms.tool)) {
     case CompositionToolCode::push:
-        return composeRegion<CompositionToolCode::push>(uniforms, field, scratch, region);
+        return composeRegion<CompositionToolCode::push, N>(uniforms, field, scratch, region);
     case CompositionToolCode::grow:
-        return composeRegion<CompositionToolCode::grow>(uniforms, field, scratch, region);
+        return composeRegion<CompositionToolCode::grow, N>(uniforms, field, scratch, region);
     case CompositionToolCode::shrink:
-        return composeRegion<CompositionToolCode::shrink>(uniforms, field, scratch, region);
+        return composeRegion<CompositionToolCode::shrink, N>(uniforms, field, scratch, region);
     case CompositionToolCode::reconstruct:
-        return composeRegion<CompositionToolCode::reconstruct>(uniforms, field, scratch, region);
+        return composeRegion<CompositionToolCode::reconstruct, N>(uniforms, field, scratch, region);
     }
     // An unknown tool changes nothing: the region is copied.
     for (std::uint32_t gy = region.y0; gy < region.y1; ++gy) {
         const PackedFloat2* in = field.row(uniforms.regionOrigin.y + gy) + uniforms.regionOrigin.x;
         std::copy(in + region.x0, in + region.x1, scratch.row<PackedFloat2>(gy) + region.x0);
     }
+}
+
+// The same for processors with 256-bit vectors, compiled for them: the code above is
+// inlined into it.
+__attribute__((target("avx2"))) void composeWithEightLanes(const CompositionUniforms& uniforms, const FieldView& field,
+                                                           GpuTexture& scratch, const GpuGridRegion& region) {
+    composeWithLanes<8>(uniforms, field, scratch, region);
+}
+
+void composeOnThisProcessor(const GpuArguments& arguments, const GpuGridRegion& region, bool eightLanes) {
+    const auto uniforms = arguments.bytes<CompositionUniforms>(kComposeUniformsBufferIndex);
+    const FieldView field(*arguments.texture(kComposeFieldTextureIndex));
+    GpuTexture& scratch = *arguments.texture(kComposeScratchTextureIndex);
+    if (eightLanes) {
+        composeWithEightLanes(uniforms, field, scratch, region);
+    } else {
+        composeWithLanes<4>(uniforms, field, scratch, region);
+    }
+}
+
+}  // namespace
+
+void composeDisplacement(const GpuArguments& arguments, const GpuGridRegion& region) {
+    static const bool eightLanes = __builtin_cpu_supports("avx2");
+    composeOnThisProcessor(arguments, region, eightLanes);
+}
+
+void composeDisplacementInFourLanes(const GpuArguments& arguments, const GpuGridRegion& region) {
+    composeOnThisProcessor(arguments, region, false);
 }
 
 PackedFloat2 composeDisplacementTexel(const CompositionUniforms& uniforms, const GpuTexture& field, std::int64_t x,

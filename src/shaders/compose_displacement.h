@@ -24,7 +24,12 @@ inline constexpr int kComposeUniformsBufferIndex = 0;
 // - Grow: q = P − G·w·(P − c), D'(P) = D̃(q) + (q − P); Shrink: q = P + G·w·(P − c).
 // - Reconstruct: D'(P) = D(P) · (1 − R·w), tiny components snapped to zero.
 // D̃ is D sampled bilinearly with clamp-to-edge. No texel is ever written as −0.
+// It composes eight pixels at a time where the processor has AVX2, four elsewhere,
+// with the same bytes.
 void composeDisplacement(const GpuArguments& arguments, const GpuGridRegion& region);
+
+// The same in four lanes whatever the processor, as processors without AVX2 run it.
+void composeDisplacementInFourLanes(const GpuArguments& arguments, const GpuGridRegion& region);
 
 // The composed value of one canvas pixel, as the kernel computes it.
 PackedFloat2 composeDisplacementTexel(const CompositionUniforms& uniforms, const GpuTexture& field, std::int64_t x,

@@ -92,7 +92,10 @@ TEST(ComposeDisplacement, NeverWritesNegativeZeroInsideTheCircle) {
 // Random stamps of every tool, partly off the canvas: each grid thread writes the
 // per-texel rule into the scratch texture, which outside the circle is the field's
 // texel bit for bit.
-TEST(ComposeDisplacement, KernelWritesThePerTexelRuleAndCopiesOutsideTheCircle) {
+// Eight lanes where the processor has AVX2, and four as elsewhere: the same bytes.
+class ComposeDisplacementKernel : public testing::TestWithParam<GpuComputeKernel> {};
+
+TEST_P(ComposeDisplacementKernel, WritesThePerTexelRuleAndCopiesOutsideTheCircle) {
     std::mt19937 random(11);
     std::uniform_real_distribution<float> position(-10.0f, 90.0f);
     std::uniform_real_distribution<float> size(0.3f, 40.0f);
@@ -114,8 +117,7 @@ TEST(ComposeDisplacement, KernelWritesThePerTexelRuleAndCopiesOutsideTheCircle) 
         arguments.setTexture(kComposeFieldTextureIndex, texture);
         arguments.setTexture(kComposeScratchTextureIndex, scratch);
         arguments.setBytes(kComposeUniformsBufferIndex, &uniforms, sizeof uniforms);
-        composeDisplacement(arguments,
-                            {0, 0, static_cast<std::uint32_t>(x1 - x0 + 1), static_cast<std::uint32_t>(y1 - y0 + 1)});
+        GetParam()(arguments, {0, 0, static_cast<std::uint32_t>(x1 - x0 + 1), static_cast<std::uint32_t>(y1 - y0 + 1)});
         for (std::int64_t y = y0; y <= y1; ++y) {
             for (std::int64_t x = x0; x <= x1; ++x) {
                 const PackedFloat2 expected = composeDisplacementTexel(uniforms, *texture, x, y);
@@ -130,6 +132,9 @@ TEST(ComposeDisplacement, KernelWritesThePerTexelRuleAndCopiesOutsideTheCircle) 
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(LaneCounts, ComposeDisplacementKernel,
+                         testing::Values(&composeDisplacement, &composeDisplacementInFourLanes));
 
 }  // namespace
 }  // namespace vlt
