@@ -35,7 +35,8 @@ ImageSize sizeAfterExifOrientation(ImageSize encodedSize, std::int32_t encodedOr
     return swaps ? encodedSize.transposed() : encodedSize;
 }
 
-Result<ImportedImage, ImageImportFailure> ImportedImage::load(const QUrl& url, SharedFileAccess fileAccess) {
+Result<ImportedImage, ImageImportFailure> ImportedImage::load(const QUrl& url, SharedFileAccess fileAccess,
+                                                              std::stop_token stop) {
     // 1. A readable local file.
     if (!url.isLocalFile()) return failure(ImageImportFailure::Case::corrupted);
     auto opened = ImageSource::open(url.toLocalFile().toStdString());
@@ -64,7 +65,7 @@ Result<ImportedImage, ImageImportFailure> ImportedImage::load(const QUrl& url, S
     const std::int32_t orientation = storedOrientation(properties.orientation);
 
     // 7-8. The upright preview, decoded from the image data itself.
-    auto thumbnail = source.thumbnailKeepingDecode(kMaximumPreviewSide);
+    auto thumbnail = source.thumbnailKeepingDecode(kMaximumPreviewSide, std::move(stop));
     if (!thumbnail) {
         const bool tooLarge = thumbnail.error() == ImageSourceFailure::tooLargeToDecode;
         return failure(tooLarge ? ImageImportFailure::Case::tooLarge : ImageImportFailure::Case::corrupted);

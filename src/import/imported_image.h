@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <stop_token>
 
 #include <QImage>
 #include <QString>
@@ -43,8 +44,10 @@ struct ImportedImage {
     static constexpr int kMaximumPreviewSide = 4096;
 
     // Reads the header, checks the limits and decodes the preview. Blocking: call it
-    // off the main thread. Keeps fileAccess in the result.
-    static Result<ImportedImage, ImageImportFailure> load(const QUrl& url, SharedFileAccess fileAccess);
+    // off the main thread. Keeps fileAccess in the result. A stop asked for meanwhile
+    // ends the decode early, as a failure.
+    static Result<ImportedImage, ImageImportFailure> load(const QUrl& url, SharedFileAccess fileAccess,
+                                                          std::stop_token stop = {});
 
     // The picture as 8-bit sRGB with premultiplied alpha; none for a null image.
     static std::optional<QImage> makeSRGBPreview(const QImage& image);

@@ -26,10 +26,11 @@ struct DecodeOutcome {
     ErrorPtr error;
 };
 
-DecodeOutcome decode(const LoadImportedImage& load, const QUrl& url, const SharedFileAccess& access) {
+DecodeOutcome decode(const LoadImportedImage& load, const QUrl& url, const SharedFileAccess& access,
+                     std::stop_token stop) {
     DecodeOutcome outcome;
     try {
-        auto loaded = load(url, access);
+        auto loaded = load(url, access, std::move(stop));
         if (loaded.ok()) {
             outcome.image = std::move(loaded).value();
         } else {
@@ -95,7 +96,7 @@ void ImportFlow::start(AppModel& model, const QUrl& url, ImageImportOrigin origi
 
     QPointer<AppModel> guard(&model);
     runInBackground([load, run, guard]() mutable {
-        DecodeOutcome outcome = decode(load, run.url, run.fileAccess);
+        DecodeOutcome outcome = decode(load, run.url, run.fileAccess, run.task->stopToken());
         postToMainThread([guard, run = std::move(run), outcome = std::move(outcome)]() mutable {
             AppModel* model = guard.data();
             if (outcome.image) {

@@ -19,8 +19,10 @@ namespace vlt {
 class AppModel;
 class Error;
 
-// Reads and previews one photograph; blocking. ImportedImage::load in the application.
-using LoadImportedImage = std::function<Result<ImportedImage, ImageImportFailure>(const QUrl&, SharedFileAccess)>;
+// Reads and previews one photograph; blocking, and cut short when the import is
+// cancelled. ImportedImage::load in the application.
+using LoadImportedImage =
+    std::function<Result<ImportedImage, ImageImportFailure>(const QUrl&, SharedFileAccess, std::stop_token)>;
 
 // The model's import of one photograph: it starts on the GUI thread, decodes on a
 // worker and applies its outcome back on the GUI thread only while it is still the

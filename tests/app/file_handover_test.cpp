@@ -95,7 +95,7 @@ protected:
         shell.models.openEditor();
         shell.models.makeUnsavedChange();
         shell.model().runInBackground = [](std::function<void()> work) { work(); };
-        shell.model().loadImportedImage = [this](const QUrl& url, SharedFileAccess) {
+        shell.model().loadImportedImage = [this](const QUrl& url, SharedFileAccess, std::stop_token) {
             loaded.push_back(url);
             return Result<ImportedImage, ImageImportFailure>(testing::makeImportedImage(url));
         };

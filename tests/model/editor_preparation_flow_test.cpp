@@ -69,8 +69,8 @@ TEST_F(EditorPreparationFlowTest, AnOvertakenPreparationDropsItsCanvas) {
     const std::function<void(AppModel&)> overtake[] = {
         [](AppModel& model) { model.cancelAllOperations(); },
         [](AppModel& model) {
-            model.loadImportedImage = [](const QUrl& url,
-                                         SharedFileAccess) -> Result<ImportedImage, ImageImportFailure> {
+            model.loadImportedImage = [](const QUrl& url, SharedFileAccess,
+                                         std::stop_token) -> Result<ImportedImage, ImageImportFailure> {
                 return testing::makeImportedImage(url);
             };
             model.importImage(QUrl::fromLocalFile(QDir::temp().filePath(QStringLiteral("other.jpg"))),

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 #include <QDir>
 
@@ -19,8 +20,8 @@ QUrl temporaryFile(const QString& name) { return QUrl::fromLocalFile(QDir::temp(
 class ImportFlowTest : public ::testing::Test {
 protected:
     ImportFlowTest() {
-        model().loadImportedImage = [this](const QUrl& url,
-                                           SharedFileAccess access) -> Result<ImportedImage, ImageImportFailure> {
+        model().loadImportedImage = [this](const QUrl& url, SharedFileAccess access,
+                                           std::stop_token) -> Result<ImportedImage, ImageImportFailure> {
             if (throws) throw std::runtime_error("out of memory");
             if (failure) return *failure;
             ImportedImage image = testing::makeImportedImage(url);
@@ -64,6 +65,24 @@ TEST_F(ImportFlowTest, ASuccessfulImportOpensTheDocument) {
     EXPECT_EQ(model().importState().cropReplacementMotionGeneration, 0);
     EXPECT_EQ(log->eventsNamed("import_succeeded").size(), 1u);
     EXPECT_TRUE(model().importState().importTask->isFinished());
+}
+
+// The older decode is told to stop, so it gives up the decoder instead of reading a
+// picture nobody will see.
+TEST_F(ImportFlowTest, ANewerImportStopsTheOlderOnesDecode) {
+    std::vector<bool> stoppedWhenDecoded;
+    model().loadImportedImage = [&stoppedWhenDecoded](
+                                    const QUrl& url, SharedFileAccess,
+                                    std::stop_token stop) -> Result<ImportedImage, ImageImportFailure> {
+        stoppedWhenDecoded.push_back(stop.stop_requested());
+        return testing::makeImportedImage(url);
+    };
+    importFile(QStringLiteral("older.jpg"));
+    importFile(QStringLiteral("newer.jpg"));
+    background.runAll();
+    EXPECT_EQ(stoppedWhenDecoded, (std::vector<bool>{true, false}));
+    ASSERT_NE(model().importState().document, nullptr);
+    EXPECT_EQ(model().importState().document->fileName(), QStringLiteral("newer.jpg"));
 }
 
 TEST_F(ImportFlowTest, ANewerImportMakesTheOlderOneStale) {

@@ -929,8 +929,8 @@ Result<QImage, ImageSourceFailure> ImageSource::thumbnail(std::int64_t maxPixelS
     return render(thumbnailRequest(maxPixelSize));
 }
 
-Result<ImageSource::KeptThumbnail, ImageSourceFailure> ImageSource::thumbnailKeepingDecode(
-    std::int64_t maxPixelSize) const {
+Result<ImageSource::KeptThumbnail, ImageSourceFailure> ImageSource::thumbnailKeepingDecode(std::int64_t maxPixelSize,
+                                                                                           std::stop_token stop) const {
     ensureImageIORuntime();
     if (!properties_) return ImageSourceFailure::noImage;
     const ImageRenderRequest request = thumbnailRequest(maxPixelSize);
@@ -943,6 +943,12 @@ Result<ImageSource::KeptThumbnail, ImageSourceFailure> ImageSource::thumbnailKee
     auto opened = openPixels(decoder, path_, plan);
     if (!opened) return opened.error();
     VipsImageRef image = std::move(opened).value();
+    // A stop fails every pipeline that reads the decoder at its next region: a decode
+    // nobody waits for any more lets go of the decode lock, and of the processors, at
+    // once. The decoder's image is kept as long as a stop may come.
+    const VipsImageRef decoding(static_cast<VipsImage*>(g_object_ref(image.get())));
+    const std::stop_callback abandon(stop, [&decoding] { vips_image_set_kill(decoding.get(), TRUE); });
+    if (stop.stop_requested()) return ImageSourceFailure::decodeFailed;
     // Declared before the pipeline that writes into it, so that it outlives it.
     std::shared_ptr<DecodedPixelStore> store;
     auto direct = renderUncompressedTiff(path_, uncompressedTiffLayout_, identity_, image, plan, request);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
 
 #include <QImage>
@@ -57,7 +58,10 @@ public:
         QImage image;
         std::shared_ptr<const ImageDecodeCache> cache;
     };
-    Result<KeptThumbnail, ImageSourceFailure> thumbnailKeepingDecode(std::int64_t maxPixelSize) const;
+    // A stop asked for while it decodes ends the decode within a band of rows, as a
+    // failure; whoever asked knows why.
+    Result<KeptThumbnail, ImageSourceFailure> thumbnailKeepingDecode(std::int64_t maxPixelSize,
+                                                                     std::stop_token stop = {}) const;
 
     // Decode, orientations, crop and scale in one streamed pipeline. With the cache of
     // an earlier decode of this same file, unchanged since, the request is answered

@@ -4,6 +4,10 @@
 
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <stop_token>
+#include <thread>
+
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -211,6 +215,38 @@ TEST_F(ImageSourceTest, ACropFarDownAGiantSourceHoldsOnlyAFewRowsAtATime) {
     ASSERT_TRUE(rendered.ok());
     EXPECT_EQ(rendered.value().pixelColor(50, 50), QColor(0, 0, 0));
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 100 * 1024);
+}
+
+// An import replaced by another stops its decode: the decode lock and the processors
+// go to the new one at once, not after the old picture is read to its end. Decoding
+// these 400 million pixels takes far longer than the pause before the stop.
+TEST_F(ImageSourceTest, AStoppedDecodeEndsWithoutAPictureAndTheNextDecodeIsWhole) {
+    const std::string tall = path("tall.png");
+    ASSERT_TRUE(test::writeLargeGreyPng(QString::fromStdString(tall), 20000, 20100));
+    const auto source = ImageSource::open(tall);
+    ASSERT_TRUE(source.ok());
+
+    std::stop_source stopped;
+    stopped.request_stop();
+    EXPECT_FALSE(source.value().thumbnailKeepingDecode(512, stopped.get_token()).ok());
+
+    std::stop_source stop;
+    std::thread stopping([&stop] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        stop.request_stop();
+    });
+    const auto stoppedMidway = source.value().thumbnailKeepingDecode(512, stop.get_token());
+    stopping.join();
+    EXPECT_FALSE(stoppedMidway.ok());
+
+    // Nothing of the stop stays with the file.
+    ImageRenderRequest request;
+    request.crop = {9900, 20000, 100, 100};
+    request.outputWidth = 100;
+    request.outputHeight = 100;
+    const auto rendered = source.value().render(request);
+    ASSERT_TRUE(rendered.ok());
+    EXPECT_EQ(rendered.value().pixelColor(50, 50), QColor(0, 0, 0));
 }
 
 }  // namespace
