@@ -210,9 +210,7 @@ StillImageSaveRoad::StillImageSaveRoad() : parts_(std::make_unique<Parts>()) {
     std::filesystem::create_directories(parts.bareFolder);
 
     // 1. The model with settings and language in files of its own, as the application makes it.
-    PrepareEditingCanvas prepare = [](const EditingCanvasDescriptor& descriptor) {
-        return EditingCanvas::prepare(descriptor);
-    };
+    PrepareEditingCanvas prepare = &EditingCanvas::prepare;
     parts.model =
         std::make_unique<AppModel>(std::make_shared<JSONApplicationSettingsStore>(
                                        parts.folder.filePath(QStringLiteral("settings.json")).toStdString()),

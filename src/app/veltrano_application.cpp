@@ -82,9 +82,7 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
     auto settingsStore =
         std::make_shared<JSONApplicationSettingsStore>(JSONApplicationSettingsStore::defaultSettingsURL());
 
-    PrepareEditingCanvas prepare = [](const EditingCanvasDescriptor& descriptor) {
-        return EditingCanvas::prepare(descriptor);
-    };
+    PrepareEditingCanvas prepare = &EditingCanvas::prepare;
     model_ = std::make_unique<AppModel>(
         settingsStore, languageStore, activeLanguage, std::make_shared<FirebaseFeedbackClient>(),
         std::make_shared<FeedbackIdentityStore>(), std::move(prepare), QtScheduler::shared());

@@ -65,9 +65,10 @@ class SharePicker;
 struct SharePickerOutcome;
 
 // Makes the editing canvas from a descriptor. Runs on a worker thread and blocks until
-// the canvas is ready or has failed; EditingCanvas::prepare in the application.
-using PrepareEditingCanvas =
-    std::function<Result<SharedEditingCanvas, EditingCanvasPreparationFailure>(const EditingCanvasDescriptor&)>;
+// the canvas is ready, has failed or, stopped, given up; EditingCanvas::prepare in the
+// application.
+using PrepareEditingCanvas = std::function<Result<SharedEditingCanvas, EditingCanvasPreparationFailure>(
+    const EditingCanvasDescriptor&, std::stop_token)>;
 
 // The one application model. It owns every screen's state, every dialog and alert flag,
 // the handle of every long-running task and the pending close request; which screen

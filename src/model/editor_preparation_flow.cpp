@@ -24,10 +24,11 @@ struct PreparationOutcome {
     ErrorPtr error;
 };
 
-PreparationOutcome prepare(const PrepareEditingCanvas& prepareCanvas, const EditingCanvasDescriptor& descriptor) {
+PreparationOutcome prepare(const PrepareEditingCanvas& prepareCanvas, const EditingCanvasDescriptor& descriptor,
+                           std::stop_token stop) {
     PreparationOutcome outcome;
     try {
-        auto prepared = prepareCanvas ? prepareCanvas(descriptor) : EditingCanvas::prepare(descriptor);
+        auto prepared = prepareCanvas ? prepareCanvas(descriptor, stop) : EditingCanvas::prepare(descriptor, stop);
         if (prepared.ok()) {
             outcome.canvas = std::move(prepared).value();
         } else {
@@ -88,7 +89,7 @@ void EditorPreparationFlow::start(AppModel& model, const BackgroundRunner& runIn
     QPointer<AppModel> guard(&model);
     PrepareEditingCanvas prepareCanvas = model.prepareEditingCanvas();
     runInBackground([prepareCanvas, descriptor = std::move(descriptor).value(), run, guard]() mutable {
-        PreparationOutcome outcome = prepare(prepareCanvas, descriptor);
+        PreparationOutcome outcome = prepare(prepareCanvas, descriptor, run.task->stopToken());
         postToMainThread([guard, run = std::move(run), outcome = std::move(outcome)] {
             AppModel* model = guard.data();
             if (outcome.canvas) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,8 +19,9 @@ class EditorPreparationFlowTest : public ::testing::Test {
 protected:
     EditorPreparationFlowTest() {
         fixture.rebuild(AppLanguage::english,
-                        [this](const EditingCanvasDescriptor& descriptor)
-                            -> Result<SharedEditingCanvas, EditingCanvasPreparationFailure> {
+                        [this](const EditingCanvasDescriptor& descriptor,
+                               std::stop_token stop) -> Result<SharedEditingCanvas, EditingCanvasPreparationFailure> {
+                            stoppedWhenPrepared.push_back(stop.stop_requested());
                             if (failure) return *failure;
                             return testing::makeCanvas(descriptor);
                         });
@@ -33,6 +36,7 @@ protected:
     testing::ModelFixture fixture;
     testing::ManualBackgroundRunner background;
     std::optional<EditingCanvasPreparationFailure> failure;
+    std::vector<bool> stoppedWhenPrepared;
 };
 
 TEST_F(EditorPreparationFlowTest, PreparesTheCanvasOnceAndOpensTheEditor) {
@@ -64,7 +68,7 @@ TEST_F(EditorPreparationFlowTest, TheSessionGetsTheLabelsOfTheMomentTheCanvasArr
 }
 
 // A preparation overtaken by a cancel, an import or another document ends cancelled
-// without an editor or an alert.
+// without an editor or an alert; a cancel or an import also stops its decode.
 TEST_F(EditorPreparationFlowTest, AnOvertakenPreparationDropsItsCanvas) {
     const std::function<void(AppModel&)> overtake[] = {
         [](AppModel& model) { model.cancelAllOperations(); },
@@ -84,6 +88,10 @@ TEST_F(EditorPreparationFlowTest, AnOvertakenPreparationDropsItsCanvas) {
         goToEditor();
         overtake[index](model());
         background.runNext();
+        if (index < 2) {
+            ASSERT_FALSE(stoppedWhenPrepared.empty());
+            EXPECT_TRUE(stoppedWhenPrepared.back());
+        }
         EXPECT_EQ(model().editorState().editorSession, nullptr);
         EXPECT_FALSE(model().editorState().showsEditorPreparationError);
         EXPECT_EQ(log->eventsNamed("editor_preparation_cancelled").size(), index + 1);

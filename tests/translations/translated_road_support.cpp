@@ -37,9 +37,7 @@ TranslatedRoad::TranslatedRoad(const QByteArray& settingsText, QSize windowSize)
     model = std::make_unique<AppModel>(
         std::make_shared<JSONApplicationSettingsStore>(settingsPath.toStdString()),
         std::make_shared<SettingsFileAppLanguagePreferenceStore>(folder_.filePath(QStringLiteral("Veltrano.conf"))),
-        languageUnderTest(), nullptr, nullptr,
-        [](const EditingCanvasDescriptor& descriptor) { return EditingCanvas::prepare(descriptor); },
-        QtScheduler::shared());
+        languageUnderTest(), nullptr, nullptr, &EditingCanvas::prepare, QtScheduler::shared());
     window.resize(windowSize);
     root = new AppContentView(*model, QtScheduler::shared(), MotionPreference::shared(), &window,
                               AppContentView::RootTasks::leftToTheShell);

@@ -17,7 +17,7 @@ EditingCanvas::EditingCanvas(QUuid id, EditingCanvasDescriptor descriptor, QImag
 }
 
 Result<SharedEditingCanvas, EditingCanvasPreparationFailure> EditingCanvas::prepare(
-    const EditingCanvasDescriptor& descriptor) {
+    const EditingCanvasDescriptor& descriptor, std::stop_token stop) {
     using Case = EditingCanvasPreparationFailure::Case;
 
     // 1. The file must still be the one that was opened.
@@ -60,7 +60,7 @@ Result<SharedEditingCanvas, EditingCanvasPreparationFailure> EditingCanvas::prep
     request.crop = {left, top, right - left, bottom - top};
     request.outputWidth = descriptor.canvasSize.width;
     request.outputHeight = descriptor.canvasSize.height;
-    auto rendered = source.render(request, descriptor.decodeCache.get());
+    auto rendered = source.render(request, descriptor.decodeCache.get(), nullptr, std::move(stop));
     if (!rendered) {
         // A canvas the decoder cannot make is the crop's fault, not the photograph's.
         const bool badRequest = rendered.error() == ImageSourceFailure::invalidRequest;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <stop_token>
 
 #include <QImage>
 #include <QUuid>
@@ -24,9 +25,10 @@ public:
 
     // Checks the source against its fingerprint, then decodes, orients, crops and
     // scales it onto the canvas in one pass. Blocking and free of interface state:
-    // runs off the main thread.
+    // runs off the main thread. A stop asked for meanwhile ends a decode of the file
+    // early, as a failure.
     static Result<std::shared_ptr<const EditingCanvas>, EditingCanvasPreparationFailure> prepare(
-        const EditingCanvasDescriptor& descriptor);
+        const EditingCanvasDescriptor& descriptor, std::stop_token stop = {});
 
 private:
     QUuid id_;

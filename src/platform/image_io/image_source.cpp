@@ -924,6 +924,28 @@ ImageRenderRequest ImageSource::thumbnailRequest(std::int64_t maxPixelSize) cons
     return request;
 }
 
+namespace {
+
+// Once a stop is asked for, every pipeline reading a freshly opened decoder fails at its
+// next region: a decode nobody waits for any more lets go of the decode lock, and of
+// the processors, at once. The decoder's image is kept as long as a stop may come. Only
+// for a decoder of this render's own: an image a cache shares would stay failed.
+class DecoderStop {
+public:
+    DecoderStop(VipsImage* decoder, std::stop_token stop)
+        : decoder_(static_cast<VipsImage*>(g_object_ref(decoder))), stopping_(std::move(stop), Kill{decoder_.get()}) {}
+
+private:
+    struct Kill {
+        VipsImage* image;
+        void operator()() const { vips_image_set_kill(image, TRUE); }
+    };
+    VipsImageRef decoder_;
+    std::stop_callback<Kill> stopping_;
+};
+
+}  // namespace
+
 Result<QImage, ImageSourceFailure> ImageSource::thumbnail(std::int64_t maxPixelSize) const {
     if (!properties_) return ImageSourceFailure::noImage;
     return render(thumbnailRequest(maxPixelSize));
@@ -943,11 +965,7 @@ Result<ImageSource::KeptThumbnail, ImageSourceFailure> ImageSource::thumbnailKee
     auto opened = openPixels(decoder, path_, plan);
     if (!opened) return opened.error();
     VipsImageRef image = std::move(opened).value();
-    // A stop fails every pipeline that reads the decoder at its next region: a decode
-    // nobody waits for any more lets go of the decode lock, and of the processors, at
-    // once. The decoder's image is kept as long as a stop may come.
-    const VipsImageRef decoding(static_cast<VipsImage*>(g_object_ref(image.get())));
-    const std::stop_callback abandon(stop, [&decoding] { vips_image_set_kill(decoding.get(), TRUE); });
+    const DecoderStop abandon(image.get(), stop);
     if (stop.stop_requested()) return ImageSourceFailure::decodeFailed;
     // Declared before the pipeline that writes into it, so that it outlives it.
     std::shared_ptr<DecodedPixelStore> store;
@@ -969,7 +987,7 @@ Result<ImageSource::KeptThumbnail, ImageSourceFailure> ImageSource::thumbnailKee
 }
 
 Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest& request, const ImageDecodeCache* cache,
-                                                       RenderOrigin* origin) const {
+                                                       RenderOrigin* origin, std::stop_token stop) const {
     RenderOrigin ignored = RenderOrigin::file;
     RenderOrigin& from = origin != nullptr ? *origin : ignored;
     from = RenderOrigin::file;
@@ -1007,6 +1025,8 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
     //      where that can be decoded by itself.
     auto opened = openPixels(decoder, path_, plan);
     if (!opened) return opened.error();
+    const DecoderStop abandon(opened.value().get(), stop);
+    if (stop.stop_requested()) return ImageSourceFailure::decodeFailed;
     if (auto direct =
             renderUncompressedTiff(path_, uncompressedTiffLayout_, identity_, opened.value(), plan, request)) {
         return *std::move(direct);

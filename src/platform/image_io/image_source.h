@@ -65,10 +65,11 @@ public:
 
     // Decode, orientations, crop and scale in one streamed pipeline. With the cache of
     // an earlier decode of this same file, unchanged since, the request is answered
-    // from what that decode kept where it can be, byte for byte as from the file.
+    // from what that decode kept where it can be, byte for byte as from the file. A
+    // stop asked for while it decodes the file ends the decode early, as a failure.
     Result<QImage, ImageSourceFailure> render(const ImageRenderRequest& request,
-                                              const ImageDecodeCache* cache = nullptr,
-                                              RenderOrigin* origin = nullptr) const;
+                                              const ImageDecodeCache* cache = nullptr, RenderOrigin* origin = nullptr,
+                                              std::stop_token stop = {}) const;
 
 private:
     ImageRenderRequest thumbnailRequest(std::int64_t maxPixelSize) const;

@@ -239,11 +239,13 @@ TEST_F(ImageSourceTest, AStoppedDecodeEndsWithoutAPictureAndTheNextDecodeIsWhole
     stopping.join();
     EXPECT_FALSE(stoppedMidway.ok());
 
-    // Nothing of the stop stays with the file.
     ImageRenderRequest request;
     request.crop = {9900, 20000, 100, 100};
     request.outputWidth = 100;
     request.outputHeight = 100;
+    EXPECT_FALSE(source.value().render(request, nullptr, nullptr, stopped.get_token()).ok());
+
+    // Nothing of the stop stays with the file.
     const auto rendered = source.value().render(request);
     ASSERT_TRUE(rendered.ok());
     EXPECT_EQ(rendered.value().pixelColor(50, 50), QColor(0, 0, 0));
