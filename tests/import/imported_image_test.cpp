@@ -7,6 +7,8 @@
 
 #include <QTemporaryDir>
 
+#include <stop_token>
+
 #include "base/background_release.h"
 #include "platform/image_io/test_image_fixtures.h"
 
@@ -59,6 +61,15 @@ protected:
 
     QTemporaryDir directory_;
 };
+
+// An import that was replaced before its decode decodes nothing.
+TEST_F(ImportedImageLoading, AStoppedImportDecodesNoPreview) {
+    const QUrl url = write("face.jpeg", test::jpegBytes(test::fourColourImage(120, 80)));
+    std::stop_source stop;
+    stop.request_stop();
+    EXPECT_FALSE(ImportedImage::load(url, SecurityScopedFileAccess::start(url), stop.get_token()).ok());
+    EXPECT_TRUE(load(url).ok());
+}
 
 TEST_F(ImportedImageLoading, ReadsTheFactsAndAnUprightPreview) {
     const QImage upright = test::fourColourImage(120, 80);
