@@ -40,7 +40,6 @@ constexpr std::uint64_t kMaximumSamplesPerPixel = 5;
 // spare (measured at about forty with four workers).
 constexpr std::uint64_t kRowsHeldWhileDecoding = 64;
 constexpr std::uint64_t kBmpRowIndexBytesPerRow = 32;
-constexpr std::uint64_t kTiffUncompressed = 1;
 constexpr int kRowsPerWalkStep = 256;
 constexpr int kRowsPerPull = 64;
 // Output rows in each band computed on our own threads: a band reads again the rows
@@ -884,7 +883,8 @@ Result<ImageSource, ImageSourceFailure> ImageSource::open(const std::string& pat
                 properties.orientation = std::int64_t(*value);
             }
             source.isUncompressedTiff_ =
-                tiff->integer(TiffDirectory::kCompressionTag).value_or(kTiffUncompressed) == kTiffUncompressed;
+                tiff->integer(TiffDirectory::kCompressionTag).value_or(TiffDirectory::kNoCompression) ==
+                TiffDirectory::kNoCompression;
             if (auto layout = UncompressedTiffLayout::of(*tiff, file.size())) {
                 source.uncompressedTiffLayout_ = std::make_shared<const UncompressedTiffLayout>(*std::move(layout));
             }

@@ -25,6 +25,8 @@ public:
     static constexpr std::uint16_t kImageLengthTag = 257;
     static constexpr std::uint16_t kBitsPerSampleTag = 258;
     static constexpr std::uint16_t kCompressionTag = 259;
+    // The Compression value of pixels stored as they are, and its meaning when absent.
+    static constexpr std::uint64_t kNoCompression = 1;
     static constexpr std::uint16_t kPhotometricInterpretationTag = 262;
     static constexpr std::uint16_t kFillOrderTag = 266;
     static constexpr std::uint16_t kStripOffsetsTag = 273;

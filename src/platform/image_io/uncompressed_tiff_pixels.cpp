@@ -11,7 +11,6 @@
 namespace vlt {
 namespace {
 
-constexpr std::uint64_t kNoCompression = 1;
 constexpr std::uint64_t kMinIsBlack = 1;
 constexpr std::uint64_t kRgb = 2;
 constexpr std::uint64_t kMostSignificantBitFirst = 1;
@@ -61,7 +60,7 @@ bool storedAsIs(const TiffDirectory& directory) {
                                      : true;
     const bool tiled =
         directory.contains(TiffDirectory::kTileWidthTag) || directory.contains(TiffDirectory::kTileLengthTag);
-    return valueOr(TiffDirectory::kCompressionTag, kNoCompression) == kNoCompression &&
+    return valueOr(TiffDirectory::kCompressionTag, TiffDirectory::kNoCompression) == TiffDirectory::kNoCompression &&
            valueOr(TiffDirectory::kPlanarConfigurationTag, kInterleaved) == kInterleaved &&
            valueOr(TiffDirectory::kFillOrderTag, kMostSignificantBitFirst) == kMostSignificantBitFirst &&
            valueOr(TiffDirectory::kPredictorTag, kNoPredictor) == kNoPredictor && unsignedSamples && !tiled;

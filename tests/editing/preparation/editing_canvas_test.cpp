@@ -16,6 +16,21 @@ namespace {
 
 using Case = EditingCanvasPreparationFailure::Case;
 
+// A crop chosen on the crop screen, turned, for a canvas of at most `maximum` pixels a side.
+struct CropCase {
+    const char* name;
+    ImageRect crop;
+    int turns;
+    std::int64_t maximum;
+
+    void selectIn(CropDocument& document) const {
+        CropSelection selection = document.selection();
+        selection.clockwiseQuarterTurns = turns;
+        selection.crop = crop;
+        document.setSelection(selection);
+    }
+};
+
 class EditingCanvasPreparation : public ::testing::Test {
 protected:
     QString path(const QString& name) const { return directory_.filePath(name); }
@@ -173,22 +188,14 @@ TEST_F(EditingCanvasPreparation, CanvasesFromWhatTheImportKeptAreTheCanvasesOfTh
         if (!keptDecode) descriptor.decodeCache = nullptr;
         return EditingCanvas::prepare(descriptor).value()->image();
     };
-    const struct {
-        const char* name;
-        ImageRect crop;
-        int turns;
-        std::int64_t maximum;
-    } crops[] = {
+    const CropCase crops[] = {
         {"whole, as previewed", {0, 0, 4400, 300}, 0, 4096}, {"whole, turned", {0, 0, 300, 4400}, 1, 4096},
         {"whole, smaller", {0, 0, 4400, 300}, 0, 1000},      {"a part", {1000, 20, 2500, 250}, 0, 4096},
         {"a small part", {3000, 100, 90, 60}, 2, 4096},
     };
     for (const auto& c : crops) {
         SCOPED_TRACE(c.name);
-        CropSelection selection = document->selection();
-        selection.clockwiseQuarterTurns = c.turns;
-        selection.crop = c.crop;
-        document->setSelection(selection);
+        c.selectIn(*document);
         const EditingCanvasDescriptor descriptor = descriptorOf(*document, c.maximum);
         const QImage kept = canvasOf(descriptor, true);
         EXPECT_EQ(kept, canvasOf(descriptor, false));
@@ -221,12 +228,7 @@ TEST_F(EditingCanvasPreparation, AnUncompressedTiffReadStraightFromItsFileGivesT
     const auto tiles = test::openDocument(path("tiles.tif"));
     ASSERT_TRUE(strips && tiles);
     EXPECT_EQ(strips->previewImage(), tiles->previewImage());
-    const struct {
-        const char* name;
-        ImageRect crop;
-        int turns;
-        std::int64_t maximum;
-    } crops[] = {
+    const CropCase crops[] = {
         {"whole", {0, 0, 2400, 1600}, 0, 500},
         {"trimmed", {240, 160, 1920, 1280}, 0, 400},
         {"a detail at full size", {1000, 700, 300, 200}, 0, 4096},
@@ -234,12 +236,7 @@ TEST_F(EditingCanvasPreparation, AnUncompressedTiffReadStraightFromItsFileGivesT
     };
     for (const auto& c : crops) {
         SCOPED_TRACE(c.name);
-        for (CropDocument* document : {strips.get(), tiles.get()}) {
-            CropSelection selection = document->selection();
-            selection.clockwiseQuarterTurns = c.turns;
-            selection.crop = c.crop;
-            document->setSelection(selection);
-        }
+        for (CropDocument* document : {strips.get(), tiles.get()}) c.selectIn(*document);
         const auto canvas = EditingCanvas::prepare(descriptorOf(*strips, c.maximum));
         ASSERT_TRUE(canvas.ok());
         EXPECT_EQ(canvas.value()->image(), EditingCanvas::prepare(descriptorOf(*tiles, c.maximum)).value()->image());
