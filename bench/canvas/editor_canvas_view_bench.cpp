@@ -19,7 +19,12 @@
 //   composed per second and the time from the release to the commit (catch_up_ms). How
 //   loaded the machine was shows in how long the process's threads ran and how long
 //   they were ready to run but waited for a processor, per shown frame (run_ms,
-//   wait_ms, from the kernel's scheduler statistics).
+//   wait_ms, from the kernel's scheduler statistics);
+// - the floor of pacing (BareWindowPaced): the same clock and event loop for as many
+//   frames, each repainting a bare window of the same size with one blit, with the
+//   same gap counters. Frames late there are late for the machine and the display,
+//   whatever is drawn; run it beside the paced drags (--benchmark_filter=
+//   'BareWindow|Paced') to tell the canvas's late frames from theirs.
 //
 // Frames are shown on the platform that QT_QPA_PLATFORM names, offscreen when unset;
 // `QT_QPA_PLATFORM=xcb xvfb-run -a bench_canvas_view` times the hand-over to a real X
@@ -101,8 +106,8 @@ public:
         const double milliseconds = Milliseconds(end - start).count();
         paintMilliseconds += milliseconds;
         ++paints;
-        if (watchedView != nullptr && watchedView->presentedFrameCount() != shownFrameCount) {
-            shownFrameCount = watchedView->presentedFrameCount();
+        if (everyPaintShown || (watchedView != nullptr && watchedView->presentedFrameCount() != shownFrameCount)) {
+            if (watchedView != nullptr) shownFrameCount = watchedView->presentedFrameCount();
             shownAt.push_back(end);
 
             handOverMilliseconds.push_back(milliseconds);
@@ -110,9 +115,11 @@ public:
         return handled;
     }
 
-    void startTiming(QObject* window, const GpuView* view) {
+    // Without a view, every paint is a shown frame when `everyPaint` says so.
+    void startTiming(QObject* window, const GpuView* view, bool everyPaint = false) {
         timedWindow = window;
         watchedView = view;
+        everyPaintShown = everyPaint;
         shownFrameCount = view == nullptr ? 0 : view->presentedFrameCount();
         paintMilliseconds = 0.0;
         paints = 0;
@@ -123,10 +130,12 @@ public:
     void stopTiming() {
         timedWindow = nullptr;
         watchedView = nullptr;
+        everyPaintShown = false;
     }
 
     QObject* timedWindow = nullptr;
     const GpuView* watchedView = nullptr;
+    bool everyPaintShown = false;
     std::uint64_t shownFrameCount = 0;
     double paintMilliseconds = 0.0;
     int paints = 0;
@@ -358,6 +367,64 @@ void runDrag(benchmark::State& state, EditorTab tab) {
     state.counters["stamp_radius"] = rig.stampRadius();
 }
 
+// Runs the event loop until the next shown frame; false when none came for a long
+// time, so that a canvas that stops showing frames fails the run instead of hanging it.
+bool waitForShownFrame(const PaintTimingApplication& timing) {
+    const std::size_t shown = timing.shownAt.size();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kStalledFrameSeconds);
+    while (timing.shownAt.size() == shown) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+// The gaps between successive times from `first` on, sorted, with their counters
+// beside the goal.
+std::vector<double> reportGaps(benchmark::State& state, const std::vector<std::chrono::steady_clock::time_point>& times,
+                               std::size_t first) {
+    std::vector<double> gaps;
+    for (std::size_t index = first + 1; index < times.size(); ++index) {
+        gaps.push_back(Milliseconds(times[index] - times[index - 1]).count());
+    }
+    std::sort(gaps.begin(), gaps.end());
+    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["worst_gap_ms"] = gaps.empty() ? 0.0 : gaps.back();
+    state.counters["goal_worst_gap_ms"] = kPacedGapGoalMilliseconds;
+    state.counters["gaps_over_goal"] =
+        static_cast<double>(gaps.end() - std::upper_bound(gaps.begin(), gaps.end(), kPacedGapGoalMilliseconds));
+    state.counters["goal_gaps_over"] = 0.0;
+    state.counters["median_gap_ms"] = gaps.empty() ? 0.0 : gaps[gaps.size() / 2];
+    return gaps;
+}
+
+// The floor of a paced drag on this machine and display: the same frame clock for as
+// long, each tick repainting a bare window of the canvas's size with one blit. A frame
+// shown late here would be as late under any canvas, so the drag's late frames are the
+// canvas's own only beyond these.
+void BM_BareWindowPaced(benchmark::State& state) {
+    ensureApplication();
+    BareBlitWidget widget;
+    CanvasFrameClock clock([&widget] { widget.update(); });
+    if (const QScreen* screen = widget.screen()) clock.setFramesPerSecond(screen->refreshRate());
+    PaintTimingApplication& timing = application();
+    timing.startTiming(&widget, nullptr, true);
+    clock.start();
+    bool stalled = false;
+    for (int frame = 0; frame < kWarmUpFrames && !stalled; ++frame) stalled = !waitForShownFrame(timing);
+    const std::size_t firstShown = timing.shownAt.empty() ? 0 : timing.shownAt.size() - 1;
+    for (auto _ : state) {
+        if (stalled || !waitForShownFrame(timing)) {
+            stalled = true;
+            state.SkipWithError("no frame was shown for a long time");
+            break;
+        }
+    }
+    clock.stop();
+    timing.stopTiming();
+    if (!stalled) reportGaps(state, timing.shownAt, firstShown);
+}
+
 // The drag as the application runs it: the pointer moves on its own timer, the frame
 // clock draws and hands frames over, all through the event loop. One iteration is one
 // shown frame.
@@ -371,25 +438,15 @@ void runPacedDrag(benchmark::State& state, EditorTab tab) {
 
     PaintTimingApplication& timing = application();
     timing.startTiming(rig.view().window(), &rig.view().gpuView());
-    // A canvas that stops showing frames fails the run instead of hanging it.
-    const auto nextShownFrame = [&] {
-        const std::size_t shown = timing.shownAt.size();
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kStalledFrameSeconds);
-        while (timing.shownAt.size() == shown) {
-            if (std::chrono::steady_clock::now() > deadline) return false;
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        }
-        return true;
-    };
     bool stalled = false;
-    for (int frame = 0; frame < kWarmUpFrames && !stalled; ++frame) stalled = !nextShownFrame();
+    for (int frame = 0; frame < kWarmUpFrames && !stalled; ++frame) stalled = !waitForShownFrame(timing);
     const std::size_t firstShown = timing.shownAt.empty() ? 0 : timing.shownAt.size() - 1;
     const BrushStrokeController& stroke = rig.view().strokes();
     const std::size_t appliedBefore = stroke.appliedStampCount();
     std::size_t worstLag = 0;
     const SchedulerTimes before = schedulerTimes();
     for (auto _ : state) {
-        if (stalled || !nextShownFrame()) {
+        if (stalled || !waitForShownFrame(timing)) {
             stalled = true;
             state.SkipWithError("no frame was shown for a long time");
             break;
@@ -412,28 +469,16 @@ void runPacedDrag(benchmark::State& state, EditorTab tab) {
     const double catchUpMilliseconds = Milliseconds(std::chrono::steady_clock::now() - released).count();
 
     if (stalled) return;
-    std::vector<double> gaps;
-    for (std::size_t index = firstShown + 1; index < timing.shownAt.size(); ++index) {
-        gaps.push_back(Milliseconds(timing.shownAt[index] - timing.shownAt[index - 1]).count());
-    }
+    std::vector<double> gaps = reportGaps(state, timing.shownAt, firstShown);
     std::vector<double> handOvers(timing.handOverMilliseconds.begin() + static_cast<std::ptrdiff_t>(firstShown) + 1,
                                   timing.handOverMilliseconds.end());
     // The clock runs at the display's rate, kept within its limits.
     CanvasFrameClock rate([] {});
     if (const QScreen* screen = rig.view().screen()) rate.setFramesPerSecond(screen->refreshRate());
     const double period = 1e3 / rate.framesPerSecond();
-    std::sort(gaps.begin(), gaps.end());
     std::sort(handOvers.begin(), handOvers.end());
-    const double worst = gaps.empty() ? 0.0 : gaps.back();
     double handOverTotal = 0.0;
     for (const double milliseconds : handOvers) handOverTotal += milliseconds;
-    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
-    state.counters["worst_gap_ms"] = worst;
-    state.counters["goal_worst_gap_ms"] = kPacedGapGoalMilliseconds;
-    state.counters["gaps_over_goal"] =
-        static_cast<double>(gaps.end() - std::upper_bound(gaps.begin(), gaps.end(), kPacedGapGoalMilliseconds));
-    state.counters["goal_gaps_over"] = 0.0;
-    state.counters["median_gap_ms"] = gaps.empty() ? 0.0 : gaps[gaps.size() / 2];
     state.counters["period_ms"] = period;
     state.counters["handover_ms"] = handOverTotal / static_cast<double>(std::max<std::size_t>(handOvers.size(), 1));
     state.counters["handover_worst_ms"] = handOvers.empty() ? 0.0 : handOvers.back();
@@ -471,6 +516,7 @@ void threadArguments(benchmark::internal::Benchmark* benchmark) {
 
 BENCHMARK(BM_CanvasPushDragComparison)->Apply(threadArguments)->MinTime(3.0);
 BENCHMARK(BM_CanvasPushDragSimulation)->Apply(threadArguments)->MinTime(3.0);
+BENCHMARK(BM_BareWindowPaced)->Iterations(kPacedFrames)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CanvasPushDragComparisonPaced)->Apply(threadArguments)->Iterations(kPacedFrames);
 BENCHMARK(BM_CanvasPushDragSimulationPaced)->Apply(threadArguments)->Iterations(kPacedFrames);
 
