@@ -15,6 +15,8 @@ namespace vlt {
 namespace {
 
 constexpr auto kSocketName = "veltrano-instance";
+// A socket's path has room for about a hundred bytes; a display name is seldom over ten.
+constexpr qsizetype kMaximumDisplayNameLength = 32;
 constexpr auto kAcknowledgement = "ok\n";
 // A sender that neither finishes nor hangs up is dropped after this long.
 constexpr int kReceiveTimeLimitMilliseconds = 10000;
@@ -29,7 +31,31 @@ SingleInstance::~SingleInstance() { stopListening(); }
 QString SingleInstance::defaultSocketPath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) folder = QDir::tempPath();
-    return QDir(folder).filePath(QLatin1String(kSocketName));
+    return QDir(folder).filePath(QLatin1String(kSocketName) + displaySuffix());
+}
+
+QString SingleInstance::displaySuffix() {
+    // One instance per display, not per user: a launch on a second display of the same
+    // user (another login, a forwarded connection) opens its window there instead of
+    // handing its files to a window on a screen nobody in front of this one sees.
+    QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (display.isEmpty()) {
+        display = qEnvironmentVariable("DISPLAY");
+        // ":0" and ":0.0" are the same X server.
+        const qsizetype colon = display.lastIndexOf(QLatin1Char(':'));
+        const qsizetype dot = display.indexOf(QLatin1Char('.'), colon + 1);
+        if (colon >= 0 && dot > colon) display.truncate(dot);
+    }
+    if (display.isEmpty()) return {};
+    QString suffix = QStringLiteral("-");
+    for (const QChar character : display.left(kMaximumDisplayNameLength)) {
+        const bool plain = (character >= QLatin1Char('a') && character <= QLatin1Char('z')) ||
+                           (character >= QLatin1Char('A') && character <= QLatin1Char('Z')) ||
+                           (character >= QLatin1Char('0') && character <= QLatin1Char('9')) ||
+                           character == QLatin1Char('-');
+        suffix += plain ? character : QLatin1Char('_');
+    }
+    return suffix;
 }
 
 SingleInstance::Role SingleInstance::claimOrForward(const QList<QUrl>& files, int timeoutMilliseconds) {

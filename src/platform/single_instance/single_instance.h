@@ -10,8 +10,9 @@ class QLocalSocket;
 
 namespace vlt {
 
-// Keeps the application to one running instance per user. The first launch listens
-// on a per-user local socket; a later launch hands its files to it and ends. Launches
+// Keeps the application to one running instance per user and display. The first
+// launch listens on a local socket of the user's and the display's; a later launch on
+// the same display hands its files to it and ends. Launches
 // are serialised by a lock file beside the socket, so two at once cannot both claim.
 class SingleInstance final : public QObject {
     Q_OBJECT
@@ -32,7 +33,8 @@ public:
     explicit SingleInstance(QString socketPath, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // "$XDG_RUNTIME_DIR/veltrano-instance", or the per-user runtime folder Qt falls back to.
+    // "$XDG_RUNTIME_DIR/veltrano-instance-<display>" (or in the per-user runtime folder
+    // Qt falls back to), without the display part where there is no display.
     static QString defaultSocketPath();
 
     // Becomes the running instance, or hands the files to the one already running.
@@ -53,6 +55,9 @@ signals:
     void filesReceived(const QList<QUrl>& files);
 
 private:
+    // The display the process shows on, as it can stand in a file name: "-wayland-0",
+    // "-_1" for X's ":1"; empty without one.
+    static QString displaySuffix();
     bool listen();
     void acceptConnections();
     void readFrom(QLocalSocket* socket);
