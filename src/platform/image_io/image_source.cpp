@@ -809,6 +809,24 @@ Result<QImage, ImageSourceFailure> renderKeepingPixels(Decoder decoder, const st
     return rendered;
 }
 
+// Once a stop is asked for, every pipeline reading a freshly opened decoder fails at its
+// next region: a decode nobody waits for any more lets go of the decode lock, and of
+// the processors, at once. The decoder's image is kept as long as a stop may come. Only
+// for a decoder of this render's own: an image a cache shares would stay failed.
+class DecoderStop {
+public:
+    DecoderStop(VipsImage* decoder, std::stop_token stop)
+        : decoder_(static_cast<VipsImage*>(g_object_ref(decoder))), stopping_(std::move(stop), Kill{decoder_.get()}) {}
+
+private:
+    struct Kill {
+        VipsImage* image;
+        void operator()() const { vips_image_set_kill(image, TRUE); }
+    };
+    VipsImageRef decoder_;
+    std::stop_callback<Kill> stopping_;
+};
+
 // An uncompressed TIFF whose rows lie in its file as the decoder would give them: its
 // pixels are read straight from the file, by every strip of columns or band of rows on
 // its own thread, each only the part it needs. None where the file is not such a file
@@ -817,7 +835,7 @@ Result<QImage, ImageSourceFailure> renderKeepingPixels(Decoder decoder, const st
 std::optional<Result<QImage, ImageSourceFailure>> renderUncompressedTiff(
     const std::string& path, const std::shared_ptr<const UncompressedTiffLayout>& layout,
     const std::optional<FileIdentity>& identity, VipsImageRef& decoder, const RenderPlan& plan,
-    const ImageRenderRequest& request) {
+    const ImageRenderRequest& request, const std::stop_token& stop) {
     if (!layout || !identity) return std::nullopt;
     const std::unique_ptr<UncompressedTiffPixels> pixels =
         UncompressedTiffPixels::open(path, layout, *identity, decoder.get());
@@ -825,6 +843,8 @@ std::optional<Result<QImage, ImageSourceFailure>> renderUncompressedTiff(
     VipsImageRef image = pixels->image();
     if (!image) return std::nullopt;
     decoder = {};
+    // The file's pixels are read here, not by the decoder that a stop ends.
+    const DecoderStop abandon(image.get(), stop);
     Result<QImage, ImageSourceFailure> rendered = finishRender(std::move(image), plan, request, Pixels::anywhere);
     // A read that came short, or a file written meanwhile: what was made is not the
     // file's picture, whatever else went wrong.
@@ -924,28 +944,6 @@ ImageRenderRequest ImageSource::thumbnailRequest(std::int64_t maxPixelSize) cons
     return request;
 }
 
-namespace {
-
-// Once a stop is asked for, every pipeline reading a freshly opened decoder fails at its
-// next region: a decode nobody waits for any more lets go of the decode lock, and of
-// the processors, at once. The decoder's image is kept as long as a stop may come. Only
-// for a decoder of this render's own: an image a cache shares would stay failed.
-class DecoderStop {
-public:
-    DecoderStop(VipsImage* decoder, std::stop_token stop)
-        : decoder_(static_cast<VipsImage*>(g_object_ref(decoder))), stopping_(std::move(stop), Kill{decoder_.get()}) {}
-
-private:
-    struct Kill {
-        VipsImage* image;
-        void operator()() const { vips_image_set_kill(image, TRUE); }
-    };
-    VipsImageRef decoder_;
-    std::stop_callback<Kill> stopping_;
-};
-
-}  // namespace
-
 Result<QImage, ImageSourceFailure> ImageSource::thumbnail(std::int64_t maxPixelSize) const {
     if (!properties_) return ImageSourceFailure::noImage;
     return render(thumbnailRequest(maxPixelSize));
@@ -969,7 +967,7 @@ Result<ImageSource::KeptThumbnail, ImageSourceFailure> ImageSource::thumbnailKee
     if (stop.stop_requested()) return ImageSourceFailure::decodeFailed;
     // Declared before the pipeline that writes into it, so that it outlives it.
     std::shared_ptr<DecodedPixelStore> store;
-    auto direct = renderUncompressedTiff(path_, uncompressedTiffLayout_, identity_, image, plan, request);
+    auto direct = renderUncompressedTiff(path_, uncompressedTiffLayout_, identity_, image, plan, request, stop);
     Result<QImage, ImageSourceFailure> rendered =
         direct ? *std::move(direct)
                : renderKeepingPixels(decoder, path_, isUncompressedTiff_, plan, request, std::move(image), store);
@@ -1028,7 +1026,7 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
     const DecoderStop abandon(opened.value().get(), stop);
     if (stop.stop_requested()) return ImageSourceFailure::decodeFailed;
     if (auto direct =
-            renderUncompressedTiff(path_, uncompressedTiffLayout_, identity_, opened.value(), plan, request)) {
+            renderUncompressedTiff(path_, uncompressedTiffLayout_, identity_, opened.value(), plan, request, stop)) {
         return *std::move(direct);
     }
     VipsImage* decoded = opened.value().get();
@@ -1036,10 +1034,11 @@ Result<QImage, ImageSourceFailure> ImageSource::render(const ImageRenderRequest&
     const auto regionBytes = std::uint64_t(region.width) * std::uint64_t(region.height) *
                              std::uint64_t(std::max(vips_image_get_bands(decoded), 1));
     if (decoder == Decoder::jpeg && !isWhole(region, decoded) && regionBytes <= kMaximumJpegRegionBytes) {
-        if (VipsImageRef cropped = decodeJpegRegion(path_, decoded, plan.shrink, region)) {
+        if (VipsImageRef cropped = decodeJpegRegion(path_, decoded, plan.shrink, region, stop)) {
             if (auto result = finishRender(std::move(cropped), plan, request, Pixels::cropped)) return result;
         }
         vips_error_clear();
+        if (stop.stop_requested()) return ImageSourceFailure::decodeFailed;
     }
     return finishRender(std::move(opened).value(), plan, request, Pixels::decoder,
                         decoderOpenerFor(decoder, isUncompressedTiff_, path_, plan));

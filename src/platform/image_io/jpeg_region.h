@@ -4,6 +4,7 @@
 // header before any Qt header.
 #include <vips/vips.h>
 
+#include <stop_token>
 #include <string>
 
 #include "platform/image_io/vips_image_ref.h"
@@ -17,7 +18,9 @@ namespace vlt {
 // that decoder's image of the file, not yet computed, whose size and metadata the
 // result takes. In memory, readable anywhere. None for a layout this reader does not
 // take (progressive scans, other colours than grey, RGB or YCbCr) or for any complaint
-// of the decoder, a warning included: the whole file is then decoded as before.
-VipsImageRef decodeJpegRegion(const std::string& path, VipsImage* decoded, int shrink, const VipsRect& region);
+// of the decoder, a warning included: the whole file is then decoded as before. None
+// too once `stop` is asked for, which the decode heeds within a few hundred rows.
+VipsImageRef decodeJpegRegion(const std::string& path, VipsImage* decoded, int shrink, const VipsRect& region,
+                              const std::stop_token& stop = {});
 
 }  // namespace vlt
