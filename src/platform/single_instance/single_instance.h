@@ -12,8 +12,8 @@ namespace vlt {
 
 // Keeps the application to one running instance per user and display. The first
 // launch listens on a local socket of the user's and the display's; a later launch on
-// the same display hands its files to it and ends. Launches
-// are serialised by a lock file beside the socket, so two at once cannot both claim.
+// the same display hands its files to it and ends. Launches are serialised by a lock
+// file beside the socket, so two at once cannot both claim.
 class SingleInstance final : public QObject {
     Q_OBJECT
 
