@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,35 @@ TEST(MetalDeformationRendererSetUp, RefusedStepsFailWithTheirCase) {
         auto device = testing::makeDevice();
         device->faultInjector().inject(point, skipped);
         EXPECT_EQ(failureOf(device), MetalDeformationFailure(expected)) << toString(point) << " after " << skipped;
+    }
+}
+
+// Frames are opaque only when every pixel of the canvas is. An opaque premultiplied
+// canvas, the application's, is taken as it is and shows the same pixels as its straight
+// copy; one translucent pixel anywhere, in the middle of a row or in its last few
+// pixels, makes the frames translucent.
+TEST(MetalDeformationRendererSetUp, FramesAreOpaqueOnlyWhenEveryCanvasPixelIs) {
+    constexpr int kWidth = 37;
+    constexpr int kHeight = 5;
+    const QImage premultiplied =
+        testing::syntheticCanvas(kWidth, kHeight).convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    auto opaque = testing::makeRenderer(defaultGpuDevice(), premultiplied);
+    auto straight = testing::makeRenderer(defaultGpuDevice(), premultiplied.convertToFormat(QImage::Format_RGBA8888));
+    ASSERT_NE(opaque, nullptr);
+    ASSERT_NE(straight, nullptr);
+    EXPECT_TRUE(opaque->drawsOpaqueFrames());
+    EXPECT_TRUE(straight->drawsOpaqueFrames());
+    EXPECT_EQ(testing::renderedOutput(*opaque, 1.0f, kWidth, kHeight),
+              testing::renderedOutput(*straight, 1.0f, kWidth, kHeight));
+
+    for (const auto& [x, y] : {std::pair{0, 0}, std::pair{9, 2}, std::pair{kWidth - 1, 3}, std::pair{kWidth - 2, 4}}) {
+        for (const int alpha : {0, 254}) {
+            QImage translucent = premultiplied;
+            translucent.setPixelColor(x, y, QColor(0, 0, 0, alpha));
+            auto renderer = testing::makeRenderer(defaultGpuDevice(), translucent);
+            ASSERT_NE(renderer, nullptr);
+            EXPECT_FALSE(renderer->drawsOpaqueFrames()) << x << "," << y << " alpha " << alpha;
+        }
     }
 }
 
