@@ -95,9 +95,6 @@ TEST_F(SingleInstanceTest, EachDisplayHasARunningInstanceOfItsOwn) {
     EXPECT_EQ(QFileInfo(secondDisplay).fileName(), QStringLiteral("veltrano-instance-localhost_1"));
     EXPECT_EQ(QFileInfo(waylandDisplay).fileName(), QStringLiteral("veltrano-instance-wayland-1"));
     EXPECT_EQ(QFileInfo(noDisplay).fileName(), QStringLiteral("veltrano-instance"));
-    for (const QString& path : {firstDisplay, secondDisplay, waylandDisplay, noDisplay}) {
-        EXPECT_EQ(QFileInfo(path).absolutePath(), QFileInfo(folder.path()).absoluteFilePath());
-    }
 
     // A launch on the second display runs on its own rather than handing its files to
     // the window on the first.
