@@ -28,6 +28,15 @@ void ScratchFile::write(const void* data, std::size_t size) const {
     check(file.good(), "the scratch file can be written");
 }
 
+const std::filesystem::path& pictureFile(const std::uint8_t* data, std::size_t size) {
+    static const ScratchFile file = [] {
+        setenv("VIPS_WARNING", "0", 1);
+        return ScratchFile("picture");
+    }();
+    file.write(data, size);
+    return file.path();
+}
+
 namespace {
 
 class SilentSink final : public EventLogSink {

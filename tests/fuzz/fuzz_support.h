@@ -24,6 +24,11 @@ private:
     std::filesystem::path path_;
 };
 
+// The input as a picture file, for the image readers, which take a path: one scratch
+// file rewritten with each input. The decoders' warnings about damaged files, expected
+// by the thousand, are silenced before the first input reaches them.
+const std::filesystem::path& pictureFile(const std::uint8_t* data, std::size_t size);
+
 // Installs an event log that keeps nothing: readers log what they refuse, and the fuzzer
 // would drown in the lines.
 void silenceEventLog();

@@ -3,21 +3,12 @@
 // file, and every other decoder's crop, in bounded memory (see image_crop.options). The
 // crop lies in the lower half, so that the rows above it are passed over.
 #include <algorithm>
-#include <cstdlib>
 
 #include "fuzz_support.h"
 #include "platform/image_io/image_source.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    // The decoders' warnings about damaged files are expected by the thousand.
-    setenv("VIPS_WARNING", "0", 1);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const vlt::fuzz::ScratchFile file("picture");
-    file.write(data, size);
-    const auto source = vlt::ImageSource::open(file.path().string());
+    const auto source = vlt::ImageSource::open(vlt::fuzz::pictureFile(data, size).string());
     if (!source || !source.value().properties()) return 0;
     const vlt::ImageProperties& properties = *source.value().properties();
     if (properties.pixelWidth < 1 || properties.pixelHeight < 1) return 0;
