@@ -809,10 +809,11 @@ Result<QImage, ImageSourceFailure> renderKeepingPixels(Decoder decoder, const st
     return rendered;
 }
 
-// Once a stop is asked for, every pipeline reading a freshly opened decoder fails at its
-// next region: a decode nobody waits for any more lets go of the decode lock, and of
-// the processors, at once. The decoder's image is kept as long as a stop may come. Only
-// for a decoder of this render's own: an image a cache shares would stay failed.
+// Once a stop is asked for, every pipeline reading the image fails at its next region:
+// a decode nobody waits for any more lets go of the decode lock, and of the processors,
+// at once. The image is kept as long as a stop may come. Only for an image of this
+// render's own, a freshly opened decoder or the pixels read past it: an image a cache
+// shares would stay failed.
 class DecoderStop {
 public:
     DecoderStop(VipsImage* decoder, std::stop_token stop)
