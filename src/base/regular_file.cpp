@@ -42,8 +42,13 @@ std::error_code RegularFile::check(const std::filesystem::path& path) {
 }
 
 RegularFile::Stream RegularFile::openStream(const std::filesystem::path& path) {
-    if (check(path)) return {nullptr, &std::fclose};
-    return {std::fopen(path.c_str(), "rb"), &std::fclose};
+    // Opened and judged as one descriptor: a path checked first and opened after could
+    // meanwhile name a pipe.
+    RegularFile file;
+    if (open(path, file)) return {nullptr, &std::fclose};
+    Stream stream(::fdopen(file.descriptor_, "rb"), &std::fclose);
+    if (stream) file.descriptor_ = -1;
+    return stream;
 }
 
 RegularFile::RegularFile(RegularFile&& other) noexcept

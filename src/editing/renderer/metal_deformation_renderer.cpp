@@ -129,13 +129,14 @@ CanvasPixels canvasPixels(const QImage& image) {
     if (space.isValid() && space != QColorSpace(QColorSpace::SRgb)) {
         pixels = pixels.convertedToColorSpace(QColorSpace::SRgb);
     }
-    // Opaque premultiplied rows are their straight rows already: the canvas the editor
-    // opens with goes to its texture without being converted first, on the GUI thread.
+    // Alpha reads the same straight or premultiplied, and opaque premultiplied rows are
+    // their straight rows already: the canvas the editor opens with goes to its texture
+    // without being converted first, on the GUI thread.
     const bool rgbaRows =
         pixels.format() == QImage::Format_RGBA8888 || pixels.format() == QImage::Format_RGBA8888_Premultiplied;
-    if (rgbaRows && isOpaque(pixels)) return {pixels, true};
-    pixels = pixels.convertToFormat(QImage::Format_RGBA8888);
+    if (!rgbaRows) pixels = pixels.convertToFormat(QImage::Format_RGBA8888);
     const bool opaque = isOpaque(pixels);
+    if (!opaque) pixels = pixels.convertToFormat(QImage::Format_RGBA8888);
     return {std::move(pixels), opaque};
 }
 

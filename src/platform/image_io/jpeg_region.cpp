@@ -44,7 +44,6 @@ bool takesLayout(const jpeg_decompress_struct& decoder) {
 bool decodeRows(FILE* file, int shrink, int expectedWidth, int expectedHeight, const Region& region,
                 unsigned char* pixels, const std::stop_token& stop) {
     return runJpegDecoder(file, [&](jpeg_decompress_struct& decoder) {
-        if (stop.stop_requested()) return false;
         if (!takesLayout(decoder)) return false;
         decoder.scale_num = 1;
         decoder.scale_denom = unsigned(shrink);
