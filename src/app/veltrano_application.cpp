@@ -113,6 +113,7 @@ VeltranoApplication::VeltranoApplication(SingleInstance& instance, QObject* pare
     signalWatcher_ = std::make_unique<TerminationSignalWatcher>();
     connect(signalWatcher_.get(), &TerminationSignalWatcher::terminationRequested, this,
             &VeltranoApplication::handleTerminationSignal);
+    connect(model_.get(), &AppModel::closeRequestStateChanged, this, &VeltranoApplication::closeRequestMayHaveEnded);
     connect(&instance_, &SingleInstance::filesReceived, window_.get(), &MainWindow::receiveSecondLaunch);
 }
 
@@ -138,13 +139,22 @@ int VeltranoApplication::run(const QList<QUrl>& launchFiles) {
 }
 
 void VeltranoApplication::handleTerminationSignal() {
-    // The first signal asks like Quit does; a second one means it.
-    ++terminationSignalCount_;
-    if (terminationSignalCount_ == 1) {
-        delegate_->requestTermination();
-    } else {
+    // A signal asks like Quit does. Another one means it, but only while the question
+    // the first one met is still open, or while the end already decided waits on output
+    // tasks: once the practitioner has answered Cancel and gone on editing, the next
+    // signal asks again.
+    const bool questionOpen = model_->closeRequestState().isCloseRequestPending;
+    if ((questionOpen && signalMetCloseRequest_) || (delegate_->isTerminating() && signalCameBefore_)) {
         delegate_->forceTermination();
+        return;
     }
+    signalCameBefore_ = true;
+    signalMetCloseRequest_ = true;
+    delegate_->requestTermination();
+}
+
+void VeltranoApplication::closeRequestMayHaveEnded() {
+    if (!model_->closeRequestState().isCloseRequestPending) signalMetCloseRequest_ = false;
 }
 
 }  // namespace vlt

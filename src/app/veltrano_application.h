@@ -38,6 +38,7 @@ public:
 
 private:
     void handleTerminationSignal();
+    void closeRequestMayHaveEnded();
 
     SingleInstance& instance_;
     std::unique_ptr<InterfaceTranslations> translations_;
@@ -47,7 +48,9 @@ private:
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<ApplicationCommands> commands_;
     std::unique_ptr<TerminationSignalWatcher> signalWatcher_;
-    int terminationSignalCount_ = 0;
+    bool signalCameBefore_ = false;
+    // A termination signal came while the close request now pending was open.
+    bool signalMetCloseRequest_ = false;
 };
 
 }  // namespace vlt

@@ -32,6 +32,7 @@ namespace {
 constexpr int kPatienceMilliseconds = 20000;
 // The close question is up long before this; a process that quits without asking is gone by then.
 constexpr int kQuestionMilliseconds = 700;
+const QString kUnsavedChangesQuestion = QStringLiteral("Unsaved image changes");
 
 // The built application in a process of its own, headless, on folders of its own (or on
 // those of `home`, so that one launch finds what an earlier one left), its data memory
@@ -149,6 +150,14 @@ public:
             QThread::msleep(50);
         } while (!deadline.hasExpired());
         return false;
+    }
+
+    // True once the windows no longer show `text`, within the time given.
+    bool hidesWithin(const QString& text, int milliseconds = kPatienceMilliseconds) {
+        for (const QDeadlineTimer deadline(milliseconds); showsWithin(text, 0);) {
+            if (deadline.hasExpired()) return false;
+        }
+        return true;
     }
 
     // The process whose windows the probe reports last: a relaunched application is no
@@ -271,9 +280,12 @@ TEST(ApplicationProcessTest, QuitWithTheEditorOpenEndsTheProcessOnceAndForAll) {
              // What a file manager's Open does: the stroke is not let go without a question.
              EXPECT_EQ(application.launchAgain(application.arguments()), 0);
              EXPECT_FALSE(application.waitForEvent("import_started", 2, kQuestionMilliseconds));
+             EXPECT_TRUE(application.showsWithin(kUnsavedChangesQuestion));
              application.pressKey(KEY_ESC);
+             EXPECT_TRUE(application.hidesWithin(kUnsavedChangesQuestion));
              application.sendSignal(SIGINT);
              EXPECT_FALSE(application.endsWithin(kQuestionMilliseconds)) << "quit without asking";
+             EXPECT_TRUE(application.showsWithin(kUnsavedChangesQuestion));
              application.sendSignal(SIGINT);
          }},
     };
@@ -306,6 +318,38 @@ TEST(ApplicationProcessTest, QuitWithTheEditorOpenEndsTheProcessOnceAndForAll) {
         EXPECT_TRUE(application.endsWithin(kPatienceMilliseconds));
         EXPECT_EQ(application.eventCount("session_ended"), 1);
     }
+}
+
+// A second SIGTERM means it only while the first one's question is open: after Cancel
+// and more editing, the next one asks again.
+TEST(ApplicationProcessTest, ASignalAfterTheQuestionWasCancelledAsksAgain) {
+    QTemporaryDir pictures;
+    QImage picture(640, 480, QImage::Format_RGB32);
+    picture.fill(QColor(180, 120, 90));
+    ASSERT_TRUE(picture.save(pictures.filePath(QStringLiteral("portrait.png"))));
+    ApplicationProcess application({pictures.filePath(QStringLiteral("portrait.png"))});
+    ASSERT_TRUE(application.waitForEvent("import_succeeded"));
+    for (const int key : {KEY_TAB, KEY_TAB, KEY_SPACE}) application.pressKey(key);
+    ASSERT_TRUE(application.waitForEvent("editor_preparation_succeeded"));
+    application.pressKey(KEY_LEFT);
+    QThread::msleep(500);
+    application.drag(400, 320, 60);
+    QThread::msleep(1000);
+
+    application.sendSignal(SIGTERM);
+    ASSERT_TRUE(application.showsWithin(kUnsavedChangesQuestion));
+    application.pressKey(KEY_ESC);
+    ASSERT_TRUE(application.hidesWithin(kUnsavedChangesQuestion)) << "Escape did not answer the question";
+    application.drag(400, 260, 60);
+    QThread::msleep(1000);
+
+    application.sendSignal(SIGTERM);
+    ASSERT_FALSE(application.endsWithin(kQuestionMilliseconds)) << "the second signal ended it without asking";
+    EXPECT_TRUE(application.showsWithin(kUnsavedChangesQuestion));
+    // The question opens on Cancel; the stop before it is Close Anyway.
+    application.pressKey(KEY_TAB, KEY_LEFTSHIFT);
+    application.pressKey(KEY_SPACE);
+    EXPECT_TRUE(application.endsWithin(kPatienceMilliseconds));
 }
 
 TEST(ApplicationProcessTest, APipeIsNoImageFromTheCommandLineNorFromASecondLaunch) {
