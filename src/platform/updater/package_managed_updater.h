@@ -4,7 +4,8 @@
 
 namespace vlt {
 
-// The Linux backend: the distribution's package manager installs new versions, so
+// The Linux backend: nothing updates the application from within it (a build from
+// source is updated by rebuilding it, a packaged one by its package manager), so
 // starting succeeds and a check does nothing. It never relaunches the application.
 class PackageManagedUpdater final : public Updater {
 public:
