@@ -669,10 +669,6 @@ o rueda del ratón</translation>
         <translation>Recorte listo</translation>
     </message>
     <message>
-        <source>Ctrl+mouse wheel</source>
-        <translation>Ctrl+rueda del ratón</translation>
-    </message>
-    <message>
         <source>Current Tab</source>
         <translation>Pestaña actual</translation>
     </message>

@@ -671,10 +671,6 @@ ou molette de la souris</translation>
         <translation>Recadrage prêt</translation>
     </message>
     <message>
-        <source>Ctrl+mouse wheel</source>
-        <translation>Ctrl+molette de la souris</translation>
-    </message>
-    <message>
         <source>Current Tab</source>
         <translation>Onglet actuel</translation>
     </message>

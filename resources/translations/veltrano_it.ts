@@ -671,10 +671,6 @@ o rotellina del mouse</translation>
         <translation>Ritaglio pronto</translation>
     </message>
     <message>
-        <source>Ctrl+mouse wheel</source>
-        <translation>Ctrl+rotellina del mouse</translation>
-    </message>
-    <message>
         <source>Current Tab</source>
         <translation>Scheda attuale</translation>
     </message>

@@ -671,10 +671,6 @@ or mouse wheel</source>
         <translation>トリミングの準備完了</translation>
     </message>
     <message>
-        <source>Ctrl+mouse wheel</source>
-        <translation>Ctrl+マウスホイール</translation>
-    </message>
-    <message>
         <source>Current Tab</source>
         <translation>現在のタブ</translation>
     </message>

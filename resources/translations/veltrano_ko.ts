@@ -668,10 +668,6 @@ or mouse wheel</source>
         <translation>자르기 준비 완료</translation>
     </message>
     <message>
-        <source>Ctrl+mouse wheel</source>
-        <translation>Ctrl+마우스 휠</translation>
-    </message>
-    <message>
         <source>Current Tab</source>
         <translation>현재 탭</translation>
     </message>

@@ -669,10 +669,6 @@ ou roda do mouse</translation>
         <translation>Recorte pronto</translation>
     </message>
     <message>
-        <source>Ctrl+mouse wheel</source>
-        <translation>Ctrl+roda do mouse</translation>
-    </message>
-    <message>
         <source>Current Tab</source>
         <translation>Aba atual</translation>
     </message>

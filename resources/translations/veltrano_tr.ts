@@ -673,10 +673,6 @@ veya fare tekerleği</translation>
         <translation>Kırpma hazır</translation>
     </message>
     <message>
-        <source>Ctrl+mouse wheel</source>
-        <translation>Ctrl+fare tekerleği</translation>
-    </message>
-    <message>
         <source>Current Tab</source>
         <translation>Geçerli sekme</translation>
     </message>

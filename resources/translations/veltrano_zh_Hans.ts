@@ -672,10 +672,6 @@ or mouse wheel</source>
         <translation>裁剪就绪</translation>
     </message>
     <message>
-        <source>Ctrl+mouse wheel</source>
-        <translation>Ctrl+鼠标滚轮</translation>
-    </message>
-    <message>
         <source>Current Tab</source>
         <translation>当前标签页</translation>
     </message>
