@@ -1259,8 +1259,16 @@ o barra espaciadora + arrastrar</translation>
         <translation>No hay ninguna etiqueta Original o Simulación definida en Configuración.</translation>
     </message>
     <message>
+        <source>No application could open the image.</source>
+        <translation>Ninguna aplicación ha podido abrir la imagen.</translation>
+    </message>
+    <message>
         <source>No contact information is configured in Settings.</source>
         <translation>No hay datos de contacto definidos en Configuración.</translation>
+    </message>
+    <message>
+        <source>No e-mail program could attach the image.</source>
+        <translation>Ningún programa de correo electrónico ha podido adjuntar la imagen.</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -2131,6 +2139,14 @@ También puede hacer doble clic en cualquier anotación para seleccionarla sin e
         <translation>El gestor de archivos no ha podido abrir la carpeta de destino.</translation>
     </message>
     <message>
+        <source>The file manager could not show the image.</source>
+        <translation>El gestor de archivos no ha podido mostrar la imagen.</translation>
+    </message>
+    <message>
+        <source>The image could not be copied to the clipboard.</source>
+        <translation>No se ha podido copiar la imagen al portapapeles.</translation>
+    </message>
+    <message>
         <source>The image could not be encoded.</source>
         <translation>No se ha podido codificar la imagen.</translation>
     </message>
@@ -2177,10 +2193,6 @@ Si el problema persiste, póngase en contacto con el soporte en %1.</translation
     <message>
         <source>The saved image could not be validated.</source>
         <translation>No se ha podido validar la imagen guardada.</translation>
-    </message>
-    <message>
-        <source>The selected sharing app could not share the image.</source>
-        <translation>La aplicación para compartir seleccionada no ha podido compartir la imagen.</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>

@@ -1261,8 +1261,16 @@ o barra spaziatrice + trascina</translation>
         <translation>Nessuna etichetta Originale o Simulazione configurata nelle Impostazioni.</translation>
     </message>
     <message>
+        <source>No application could open the image.</source>
+        <translation>Nessuna app è riuscita ad aprire l’immagine.</translation>
+    </message>
+    <message>
         <source>No contact information is configured in Settings.</source>
         <translation>Nessuna informazione di contatto configurata nelle Impostazioni.</translation>
+    </message>
+    <message>
+        <source>No e-mail program could attach the image.</source>
+        <translation>Nessun programma di posta elettronica è riuscito ad allegare l’immagine.</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -2133,6 +2141,14 @@ Puoi anche fare doppio clic su un’annotazione per selezionarla senza scegliere
         <translation>Il file manager non è riuscito ad aprire la cartella di destinazione.</translation>
     </message>
     <message>
+        <source>The file manager could not show the image.</source>
+        <translation>Il file manager non è riuscito a mostrare l’immagine.</translation>
+    </message>
+    <message>
+        <source>The image could not be copied to the clipboard.</source>
+        <translation>Impossibile copiare l’immagine negli appunti.</translation>
+    </message>
+    <message>
         <source>The image could not be encoded.</source>
         <translation>Impossibile codificare l’immagine.</translation>
     </message>
@@ -2179,10 +2195,6 @@ Se il problema persiste, contatta l’assistenza all’indirizzo %1.</translatio
     <message>
         <source>The saved image could not be validated.</source>
         <translation>Impossibile convalidare l’immagine salvata.</translation>
-    </message>
-    <message>
-        <source>The selected sharing app could not share the image.</source>
-        <translation>L’app di condivisione selezionata non è riuscita a condividere l’immagine.</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>

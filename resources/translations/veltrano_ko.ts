@@ -1258,8 +1258,16 @@ or Spacebar + drag</source>
         <translation>설정에 원본 또는 시뮬레이션 레이블이 지정되어 있지 않습니다.</translation>
     </message>
     <message>
+        <source>No application could open the image.</source>
+        <translation>이미지를 열 수 있는 앱이 없습니다.</translation>
+    </message>
+    <message>
         <source>No contact information is configured in Settings.</source>
         <translation>설정에 연락처 정보가 지정되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>No e-mail program could attach the image.</source>
+        <translation>이미지를 첨부할 수 있는 이메일 프로그램이 없습니다.</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -2130,6 +2138,14 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>파일 관리자에서 파일이 있는 폴더를 열 수 없습니다.</translation>
     </message>
     <message>
+        <source>The file manager could not show the image.</source>
+        <translation>파일 관리자에서 이미지를 표시할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The image could not be copied to the clipboard.</source>
+        <translation>이미지를 클립보드에 복사할 수 없습니다.</translation>
+    </message>
+    <message>
         <source>The image could not be encoded.</source>
         <translation>이미지를 인코딩할 수 없습니다.</translation>
     </message>
@@ -2176,10 +2192,6 @@ If the problem persists, contact support at %1.</source>
     <message>
         <source>The saved image could not be validated.</source>
         <translation>저장된 이미지를 검증할 수 없습니다.</translation>
-    </message>
-    <message>
-        <source>The selected sharing app could not share the image.</source>
-        <translation>선택한 공유 앱이 이미지를 공유할 수 없습니다.</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>

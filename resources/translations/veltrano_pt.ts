@@ -1259,8 +1259,16 @@ ou barra de espaço + arrastar</translation>
         <translation>Nenhum rótulo Original ou Simulação está definido em Configurações.</translation>
     </message>
     <message>
+        <source>No application could open the image.</source>
+        <translation>Nenhum aplicativo conseguiu abrir a imagem.</translation>
+    </message>
+    <message>
         <source>No contact information is configured in Settings.</source>
         <translation>Nenhuma informação de contato está definida em Configurações.</translation>
+    </message>
+    <message>
+        <source>No e-mail program could attach the image.</source>
+        <translation>Nenhum programa de e-mail conseguiu anexar a imagem.</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -2131,6 +2139,14 @@ Você também pode clicar duas vezes em qualquer anotação para selecioná-la s
         <translation>O gerenciador de arquivos não conseguiu abrir a pasta de destino.</translation>
     </message>
     <message>
+        <source>The file manager could not show the image.</source>
+        <translation>O gerenciador de arquivos não conseguiu mostrar a imagem.</translation>
+    </message>
+    <message>
+        <source>The image could not be copied to the clipboard.</source>
+        <translation>Não foi possível copiar a imagem para a área de transferência.</translation>
+    </message>
+    <message>
         <source>The image could not be encoded.</source>
         <translation>Não foi possível codificar a imagem.</translation>
     </message>
@@ -2177,10 +2193,6 @@ Se o problema persistir, entre em contato com o suporte pelo endereço %1.</tran
     <message>
         <source>The saved image could not be validated.</source>
         <translation>Não foi possível validar a imagem salva.</translation>
-    </message>
-    <message>
-        <source>The selected sharing app could not share the image.</source>
-        <translation>O aplicativo de compartilhamento selecionado não conseguiu compartilhar a imagem.</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>

@@ -1262,8 +1262,16 @@ or Spacebar + drag</source>
         <translation>尚未在设置中配置原图或模拟图标签。</translation>
     </message>
     <message>
+        <source>No application could open the image.</source>
+        <translation>没有应用能够打开该图像。</translation>
+    </message>
+    <message>
         <source>No contact information is configured in Settings.</source>
         <translation>尚未在设置中配置联系信息。</translation>
+    </message>
+    <message>
+        <source>No e-mail program could attach the image.</source>
+        <translation>没有电子邮件程序能够附加该图像。</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -2134,6 +2142,14 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>文件管理器无法打开所在文件夹。</translation>
     </message>
     <message>
+        <source>The file manager could not show the image.</source>
+        <translation>文件管理器无法显示该图像。</translation>
+    </message>
+    <message>
+        <source>The image could not be copied to the clipboard.</source>
+        <translation>无法将图像复制到剪贴板。</translation>
+    </message>
+    <message>
         <source>The image could not be encoded.</source>
         <translation>无法对图像进行编码。</translation>
     </message>
@@ -2180,10 +2196,6 @@ If the problem persists, contact support at %1.</source>
     <message>
         <source>The saved image could not be validated.</source>
         <translation>无法验证已保存的图像。</translation>
-    </message>
-    <message>
-        <source>The selected sharing app could not share the image.</source>
-        <translation>所选共享应用无法共享该图像。</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>

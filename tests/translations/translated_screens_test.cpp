@@ -471,7 +471,7 @@ TEST_P(TranslatedScreensTest, NoScreenCutsItsTexts) {
     model.dismissShareDialog();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !root->overlay(AppOverlayLayer::shareImage); }, kPatience));
     expectCardNothingCut(*root, window, AppOverlayLayer::shareImageError, "share_error", [&](bool shown) {
-        const ShareImageFailureReport report = ShareImageFailureReport::forService();
+        const ShareImageFailureReport report = ShareImageFailureReport::forService(ShareMenuEntry::sendByEmail);
         AppModelTestAccess::changeShareState(model, [&](ShareState& state) {
             state.shareImageErrorTitle = shown ? std::optional(report.title) : std::nullopt;
             state.shareImageErrorMessage = shown ? std::optional(report.message) : std::nullopt;
