@@ -6,6 +6,7 @@ Glossary (English = es); later texts follow it:
   Animate = Animación
   annotation = anotación
   aspect ratio = relación de aspecto
+  bridge (of the nose) = dorso nasal
   Browse… = Examinar…
   brush = pincel
   canvas = lienzo
@@ -30,6 +31,7 @@ Glossary (English = es); later texts follow it:
   mouse wheel = rueda del ratón
   Original = Original
   Output (editor menu) = Exportar
+  percentage (%1%) = %1 % (espacio de no separación antes de %)
   Performance = Rendimiento
   Pictures (system folder) = Imágenes
   Print = Imprimir
@@ -51,6 +53,8 @@ Glossary (English = es); later texts follow it:
   undo = deshacer
   watermark = marca de agua
   zoom = zoom
+Never use (native readers misread them; the check refuses them):
+  bridge ≠ dorso: alone it is any back (of the hand, of a book); the nose’s is dorso nasal
 -->
 <context>
     <name>Veltrano</name>
@@ -92,7 +96,7 @@ Glossary (English = es); later texts follow it:
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1%</translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1, %2 pt</source>
@@ -710,7 +714,7 @@ o rueda del ratón</translation>
     </message>
     <message>
         <source>Display the image at 100%</source>
-        <translation>Mostrar la imagen al 100 %</translation>
+        <translation>Mostrar la imagen al 100 %</translation>
     </message>
     <message>
         <source>Documentation</source>
@@ -1236,7 +1240,7 @@ o barra espaciadora + arrastrar</translation>
     </message>
     <message>
         <source>Narrow the bridge with short inward strokes from both sides; reduce a dorsal bump in profile.</source>
-        <translation>Estreche el dorso con trazos cortos hacia dentro desde ambos lados; reduzca una giba dorsal de perfil.</translation>
+        <translation>Estreche el dorso nasal con trazos cortos hacia dentro desde ambos lados; reduzca una giba dorsal de perfil.</translation>
     </message>
     <message>
         <source>Neck</source>

@@ -6,6 +6,7 @@ Glossary (English = it); later texts follow it:
   Animate = Animazione
   annotation = annotazione
   aspect ratio = proporzioni
+  bridge (of the nose) = dorso nasale
   Browse… = Sfoglia…
   brush = pennello
   canvas = tela
@@ -53,6 +54,9 @@ Glossary (English = it); later texts follow it:
   zoom = zoom
 Never use (native readers misread them; the check refuses them):
   Dismiss ≠ Ignora: means “ignore”; Dismiss is Chiudi
+  bridge ≠ dorso: alone it is any back (of the hand, of a book); the nose’s is dorso nasale
+  Pull ≠ Rientra: rientrare is “to go back in” and takes no object; say Spingi verso l’interno
+  pull ≠ rientra: the same inside a sentence: spingi verso l’interno
 -->
 <context>
     <name>Veltrano</name>
@@ -740,7 +744,7 @@ o rotellina del mouse</translation>
     </message>
     <message>
         <source>Drag the chin forward for augmentation, or pull the jawline in to slim the lower face.</source>
-        <translation>Porta in avanti il mento per un aumento, o rientra la linea mandibolare per snellire il terzo inferiore del viso.</translation>
+        <translation>Porta in avanti il mento per un aumento, o spingi verso l’interno la linea mandibolare per snellire il terzo inferiore del viso.</translation>
     </message>
     <message>
         <source>Drag the selection area or its corners if necessary</source>
@@ -1238,7 +1242,7 @@ o barra spaziatrice + trascina</translation>
     </message>
     <message>
         <source>Narrow the bridge with short inward strokes from both sides; reduce a dorsal bump in profile.</source>
-        <translation>Restringi il dorso con brevi tratti verso l’interno da entrambi i lati; riduci un gibbo dorsale di profilo.</translation>
+        <translation>Restringi il dorso nasale con brevi tratti verso l’interno da entrambi i lati; riduci un gibbo dorsale di profilo.</translation>
     </message>
     <message>
         <source>Neck</source>
@@ -1542,7 +1546,7 @@ Fai doppio clic su un rettangolo esistente per selezionarlo, poi trascinalo per 
     </message>
     <message>
         <source>Pull the submental area inward to reduce a double chin.</source>
-        <translation>Rientra la zona sottomentoniera per ridurre il doppio mento.</translation>
+        <translation>Spingi verso l’interno la zona sottomentoniera per ridurre il doppio mento.</translation>
     </message>
     <message>
         <source>Push</source>

@@ -50,6 +50,11 @@ Glossary (English = ko); later texts follow it:
   watermark = 워터마크
   zoom = 확대/축소
   Zoom In / Zoom Out = 확대 / 축소
+Never use (native readers misread them; the check refuses them):
+  Drag an image here ≠ 십시오: the start page asks in the polite -세요 form (놓으세요, 선택하세요); the formal -십시오 reads stiff beside it
+  drop one image file ≠ 십시오: as above: the start page asks with -세요
+  exactly one image at a time ≠ 십시오: as above: the start page asks with -세요
+  Folders cannot be opened here ≠ 십시오: as above: the start page asks with -세요
 -->
 <context>
     <name>Veltrano</name>
@@ -729,11 +734,11 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Drag an image here</source>
-        <translation>이미지를 여기로 끌어다 놓으십시오</translation>
+        <translation>이미지를 여기로 끌어다 놓으세요</translation>
     </message>
     <message>
         <source>Drag an image here or open the file browser</source>
-        <translation>이미지를 여기로 끌어다 놓거나 파일 브라우저를 여십시오</translation>
+        <translation>이미지를 여기로 끌어다 놓거나 파일 브라우저를 여세요</translation>
     </message>
     <message>
         <source>Drag the chin forward for augmentation, or pull the jawline in to slim the lower face.</source>
@@ -977,7 +982,7 @@ Double-click an existing line to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Folders cannot be opened here. Please choose one image file.</source>
-        <translation>여기에서는 폴더를 열 수 없습니다. 이미지 파일을 하나 선택하십시오.</translation>
+        <translation>여기에서는 폴더를 열 수 없습니다. 이미지 파일을 하나 선택하세요.</translation>
     </message>
     <message>
         <source>Font</source>
@@ -1475,11 +1480,11 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Please choose exactly one image at a time.</source>
-        <translation>한 번에 이미지를 하나만 선택하십시오.</translation>
+        <translation>한 번에 이미지를 하나만 선택하세요.</translation>
     </message>
     <message>
         <source>Please drop one image file.</source>
-        <translation>이미지 파일을 하나만 끌어다 놓으십시오.</translation>
+        <translation>이미지 파일을 하나만 끌어다 놓으세요.</translation>
     </message>
     <message>
         <source>Portrait 2:3</source>

@@ -6,6 +6,7 @@ Glossary (English = pt); later texts follow it:
   Animate = Animação
   annotation = anotação
   aspect ratio = proporção
+  bridge (of the nose) = dorso nasal
   Browse… = Procurar…
   brush = pincel
   canvas = tela
@@ -51,6 +52,8 @@ Glossary (English = pt); later texts follow it:
   undo = desfazer
   watermark = marca d'água
   zoom = zoom
+Never use (native readers misread them; the check refuses them):
+  bridge ≠ dorso: alone it is any back (of the hand, of a book); the nose’s is dorso nasal
 -->
 <context>
     <name>Veltrano</name>
@@ -1236,7 +1239,7 @@ ou barra de espaço + arrastar</translation>
     </message>
     <message>
         <source>Narrow the bridge with short inward strokes from both sides; reduce a dorsal bump in profile.</source>
-        <translation>Estreite o dorso com traços curtos para dentro dos dois lados; reduza uma giba dorsal no perfil.</translation>
+        <translation>Estreite o dorso nasal com traços curtos para dentro dos dois lados; reduza uma giba dorsal no perfil.</translation>
     </message>
     <message>
         <source>Neck</source>

@@ -9,6 +9,7 @@ Glossary (English = zh-Hans); later texts follow it:
   Before / After = 术前 / 术后
   brush = 画笔
   canvas = 画布
+  Cinema (crop preset) = 宽银幕
   collapse / expand = 折叠 / 展开
   Comparison = 对比图
   comparison labels = 对比标签
@@ -44,6 +45,7 @@ Glossary (English = zh-Hans); later texts follow it:
   Simulation = 模拟图
   source image = 源图像
   Spacebar = 空格键
+  square (Square 1:1, square images) = 正方形
   still image = 静态图像
   tab = 标签页
   Text (tool) / text = 文本
@@ -54,6 +56,8 @@ Glossary (English = zh-Hans); later texts follow it:
   Zoom In / Zoom Out = 放大 / 缩小
 Never use (native readers misread them; the check refuses them):
   Push ≠ 推移: reads as “passage of time”; Push is 推动
+  square ≠ 方形: reads as any squarish shape; the 1:1 square is 正方形
+  Cinema ≠ 影院: names the building, a movie theatre, not the picture’s shape; 21:9 is 宽银幕
 -->
 <context>
     <name>Veltrano</name>
@@ -393,7 +397,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Cinema 21:9</source>
-        <translation>影院 21:9</translation>
+        <translation>宽银幕 21:9</translation>
     </message>
     <message>
         <source>Circle</source>
@@ -1491,7 +1495,7 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Portrait and square images are arranged side by side. This value limits the total width; Original is left and Simulation is right.</source>
-        <translation>纵向和方形图像将左右并排。此值限制总宽度；原图在左，模拟图在右。</translation>
+        <translation>纵向和正方形图像将左右并排。此值限制总宽度；原图在左，模拟图在右。</translation>
     </message>
     <message>
         <source>Português (Brasil)</source>
@@ -2009,7 +2013,7 @@ You can also double-click any annotation to select it without first choosing thi
     </message>
     <message>
         <source>Square 1:1</source>
-        <translation>方形 1:1</translation>
+        <translation>正方形 1:1</translation>
     </message>
     <message>
         <source>Stored locally on this device.</source>
