@@ -6,6 +6,7 @@ Glossary (English = es); later texts follow it:
   Animate = Animación
   annotation = anotación
   aspect ratio = relación de aspecto
+  bridge (of the nose) = dorso nasal
   Browse… = Examinar…
   brush = pincel
   canvas = lienzo
@@ -30,6 +31,7 @@ Glossary (English = es); later texts follow it:
   mouse wheel = rueda del ratón
   Original = Original
   Output (editor menu) = Exportar
+  percentage (%1%) = %1 % (espacio de no separación antes de %)
   Performance = Rendimiento
   Pictures (system folder) = Imágenes
   Print = Imprimir
@@ -51,6 +53,8 @@ Glossary (English = es); later texts follow it:
   undo = deshacer
   watermark = marca de agua
   zoom = zoom
+Never use (native readers misread them; the check refuses them):
+  bridge ≠ dorso: alone it is any back (of the hand, of a book); the nose’s is dorso nasal
 -->
 <context>
     <name>Veltrano</name>
@@ -92,7 +96,7 @@ Glossary (English = es); later texts follow it:
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1%</translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1, %2 pt</source>
@@ -669,10 +673,6 @@ o rueda del ratón</translation>
         <translation>Recorte listo</translation>
     </message>
     <message>
-        <source>Ctrl+mouse wheel</source>
-        <translation>Ctrl+rueda del ratón</translation>
-    </message>
-    <message>
         <source>Current Tab</source>
         <translation>Pestaña actual</translation>
     </message>
@@ -714,7 +714,7 @@ o rueda del ratón</translation>
     </message>
     <message>
         <source>Display the image at 100%</source>
-        <translation>Mostrar la imagen al 100 %</translation>
+        <translation>Mostrar la imagen al 100 %</translation>
     </message>
     <message>
         <source>Documentation</source>
@@ -1240,7 +1240,7 @@ o barra espaciadora + arrastrar</translation>
     </message>
     <message>
         <source>Narrow the bridge with short inward strokes from both sides; reduce a dorsal bump in profile.</source>
-        <translation>Estreche el dorso con trazos cortos hacia dentro desde ambos lados; reduzca una giba dorsal de perfil.</translation>
+        <translation>Estreche el dorso nasal con trazos cortos hacia dentro desde ambos lados; reduzca una giba dorsal de perfil.</translation>
     </message>
     <message>
         <source>Neck</source>
@@ -1263,8 +1263,16 @@ o barra espaciadora + arrastrar</translation>
         <translation>No hay ninguna etiqueta Original o Simulación definida en Configuración.</translation>
     </message>
     <message>
+        <source>No application could open the image.</source>
+        <translation>Ninguna aplicación ha podido abrir la imagen.</translation>
+    </message>
+    <message>
         <source>No contact information is configured in Settings.</source>
         <translation>No hay datos de contacto definidos en Configuración.</translation>
+    </message>
+    <message>
+        <source>No e-mail program could attach the image.</source>
+        <translation>Ningún programa de correo electrónico ha podido adjuntar la imagen.</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -2135,6 +2143,14 @@ También puede hacer doble clic en cualquier anotación para seleccionarla sin e
         <translation>El gestor de archivos no ha podido abrir la carpeta de destino.</translation>
     </message>
     <message>
+        <source>The file manager could not show the image.</source>
+        <translation>El gestor de archivos no ha podido mostrar la imagen.</translation>
+    </message>
+    <message>
+        <source>The image could not be copied to the clipboard.</source>
+        <translation>No se ha podido copiar la imagen al portapapeles.</translation>
+    </message>
+    <message>
         <source>The image could not be encoded.</source>
         <translation>No se ha podido codificar la imagen.</translation>
     </message>
@@ -2181,10 +2197,6 @@ Si el problema persiste, póngase en contacto con el soporte en %1.</translation
     <message>
         <source>The saved image could not be validated.</source>
         <translation>No se ha podido validar la imagen guardada.</translation>
-    </message>
-    <message>
-        <source>The selected sharing app could not share the image.</source>
-        <translation>La aplicación para compartir seleccionada no ha podido compartir la imagen.</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>

@@ -671,10 +671,6 @@ ou molette de la souris</translation>
         <translation>Recadrage prêt</translation>
     </message>
     <message>
-        <source>Ctrl+mouse wheel</source>
-        <translation>Ctrl+molette de la souris</translation>
-    </message>
-    <message>
         <source>Current Tab</source>
         <translation>Onglet actuel</translation>
     </message>
@@ -1265,8 +1261,16 @@ ou barre d’espace + glisser</translation>
         <translation>Aucun libellé Original ou Simulation n’est défini dans les Paramètres.</translation>
     </message>
     <message>
+        <source>No application could open the image.</source>
+        <translation>Aucune application n’a pu ouvrir l’image.</translation>
+    </message>
+    <message>
         <source>No contact information is configured in Settings.</source>
         <translation>Aucune coordonnée n’est définie dans les Paramètres.</translation>
+    </message>
+    <message>
+        <source>No e-mail program could attach the image.</source>
+        <translation>Aucun programme de messagerie n’a pu joindre l’image.</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -2137,6 +2141,14 @@ Vous pouvez aussi double-cliquer sur une annotation pour la sélectionner sans c
         <translation>Le gestionnaire de fichiers n’a pas pu ouvrir le dossier de destination.</translation>
     </message>
     <message>
+        <source>The file manager could not show the image.</source>
+        <translation>Le gestionnaire de fichiers n’a pas pu afficher l’image.</translation>
+    </message>
+    <message>
+        <source>The image could not be copied to the clipboard.</source>
+        <translation>L’image n’a pas pu être copiée dans le presse-papiers.</translation>
+    </message>
+    <message>
         <source>The image could not be encoded.</source>
         <translation>Impossible d’encoder l’image.</translation>
     </message>
@@ -2183,10 +2195,6 @@ Si le problème persiste, contactez l’assistance à l’adresse %1.</translati
     <message>
         <source>The saved image could not be validated.</source>
         <translation>Impossible de valider l’image enregistrée.</translation>
-    </message>
-    <message>
-        <source>The selected sharing app could not share the image.</source>
-        <translation>L’application de partage choisie n’a pas pu partager l’image.</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>

@@ -6,6 +6,7 @@ Glossary (English = it); later texts follow it:
   Animate = Animazione
   annotation = annotazione
   aspect ratio = proporzioni
+  bridge (of the nose) = dorso nasale
   Browse… = Sfoglia…
   brush = pennello
   canvas = tela
@@ -53,6 +54,9 @@ Glossary (English = it); later texts follow it:
   zoom = zoom
 Never use (native readers misread them; the check refuses them):
   Dismiss ≠ Ignora: means “ignore”; Dismiss is Chiudi
+  bridge ≠ dorso: alone it is any back (of the hand, of a book); the nose’s is dorso nasale
+  Pull ≠ Rientra: rientrare is “to go back in” and takes no object; say Spingi verso l’interno
+  pull ≠ rientra: the same inside a sentence: spingi verso l’interno
 -->
 <context>
     <name>Veltrano</name>
@@ -671,10 +675,6 @@ o rotellina del mouse</translation>
         <translation>Ritaglio pronto</translation>
     </message>
     <message>
-        <source>Ctrl+mouse wheel</source>
-        <translation>Ctrl+rotellina del mouse</translation>
-    </message>
-    <message>
         <source>Current Tab</source>
         <translation>Scheda attuale</translation>
     </message>
@@ -744,7 +744,7 @@ o rotellina del mouse</translation>
     </message>
     <message>
         <source>Drag the chin forward for augmentation, or pull the jawline in to slim the lower face.</source>
-        <translation>Porta in avanti il mento per un aumento, o rientra la linea mandibolare per snellire il terzo inferiore del viso.</translation>
+        <translation>Porta in avanti il mento per un aumento, o spingi verso l’interno la linea mandibolare per snellire il terzo inferiore del viso.</translation>
     </message>
     <message>
         <source>Drag the selection area or its corners if necessary</source>
@@ -1242,7 +1242,7 @@ o barra spaziatrice + trascina</translation>
     </message>
     <message>
         <source>Narrow the bridge with short inward strokes from both sides; reduce a dorsal bump in profile.</source>
-        <translation>Restringi il dorso con brevi tratti verso l’interno da entrambi i lati; riduci un gibbo dorsale di profilo.</translation>
+        <translation>Restringi il dorso nasale con brevi tratti verso l’interno da entrambi i lati; riduci un gibbo dorsale di profilo.</translation>
     </message>
     <message>
         <source>Neck</source>
@@ -1265,8 +1265,16 @@ o barra spaziatrice + trascina</translation>
         <translation>Nessuna etichetta Originale o Simulazione configurata nelle Impostazioni.</translation>
     </message>
     <message>
+        <source>No application could open the image.</source>
+        <translation>Nessuna app è riuscita ad aprire l’immagine.</translation>
+    </message>
+    <message>
         <source>No contact information is configured in Settings.</source>
         <translation>Nessuna informazione di contatto configurata nelle Impostazioni.</translation>
+    </message>
+    <message>
+        <source>No e-mail program could attach the image.</source>
+        <translation>Nessun programma di posta elettronica è riuscito ad allegare l’immagine.</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -1538,7 +1546,7 @@ Fai doppio clic su un rettangolo esistente per selezionarlo, poi trascinalo per 
     </message>
     <message>
         <source>Pull the submental area inward to reduce a double chin.</source>
-        <translation>Rientra la zona sottomentoniera per ridurre il doppio mento.</translation>
+        <translation>Spingi verso l’interno la zona sottomentoniera per ridurre il doppio mento.</translation>
     </message>
     <message>
         <source>Push</source>
@@ -2137,6 +2145,14 @@ Puoi anche fare doppio clic su un’annotazione per selezionarla senza scegliere
         <translation>Il file manager non è riuscito ad aprire la cartella di destinazione.</translation>
     </message>
     <message>
+        <source>The file manager could not show the image.</source>
+        <translation>Il file manager non è riuscito a mostrare l’immagine.</translation>
+    </message>
+    <message>
+        <source>The image could not be copied to the clipboard.</source>
+        <translation>Impossibile copiare l’immagine negli appunti.</translation>
+    </message>
+    <message>
         <source>The image could not be encoded.</source>
         <translation>Impossibile codificare l’immagine.</translation>
     </message>
@@ -2183,10 +2199,6 @@ Se il problema persiste, contatta l’assistenza all’indirizzo %1.</translatio
     <message>
         <source>The saved image could not be validated.</source>
         <translation>Impossibile convalidare l’immagine salvata.</translation>
-    </message>
-    <message>
-        <source>The selected sharing app could not share the image.</source>
-        <translation>L’app di condivisione selezionata non è riuscita a condividere l’immagine.</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>

@@ -671,10 +671,6 @@ or mouse wheel</source>
         <translation>トリミングの準備完了</translation>
     </message>
     <message>
-        <source>Ctrl+mouse wheel</source>
-        <translation>Ctrl+マウスホイール</translation>
-    </message>
-    <message>
         <source>Current Tab</source>
         <translation>現在のタブ</translation>
     </message>
@@ -1265,8 +1261,16 @@ or Spacebar + drag</source>
         <translation>「設定」でオリジナルまたはシミュレーションのラベルが指定されていません。</translation>
     </message>
     <message>
+        <source>No application could open the image.</source>
+        <translation>画像を開けるアプリがありませんでした。</translation>
+    </message>
+    <message>
         <source>No contact information is configured in Settings.</source>
         <translation>「設定」で連絡先情報が指定されていません。</translation>
+    </message>
+    <message>
+        <source>No e-mail program could attach the image.</source>
+        <translation>画像を添付できるメールアプリがありませんでした。</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -2137,6 +2141,14 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>ファイルマネージャーで保存先フォルダーを開けませんでした。</translation>
     </message>
     <message>
+        <source>The file manager could not show the image.</source>
+        <translation>ファイルマネージャーで画像を表示できませんでした。</translation>
+    </message>
+    <message>
+        <source>The image could not be copied to the clipboard.</source>
+        <translation>画像をクリップボードにコピーできませんでした。</translation>
+    </message>
+    <message>
         <source>The image could not be encoded.</source>
         <translation>画像をエンコードできませんでした。</translation>
     </message>
@@ -2183,10 +2195,6 @@ If the problem persists, contact support at %1.</source>
     <message>
         <source>The saved image could not be validated.</source>
         <translation>保存した画像を検証できませんでした。</translation>
-    </message>
-    <message>
-        <source>The selected sharing app could not share the image.</source>
-        <translation>選択した共有アプリで画像を共有できませんでした。</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>

@@ -50,6 +50,11 @@ Glossary (English = ko); later texts follow it:
   watermark = 워터마크
   zoom = 확대/축소
   Zoom In / Zoom Out = 확대 / 축소
+Never use (native readers misread them; the check refuses them):
+  Drag an image here ≠ 십시오: the start page asks in the polite -세요 form (놓으세요, 선택하세요); the formal -십시오 reads stiff beside it
+  drop one image file ≠ 십시오: as above: the start page asks with -세요
+  exactly one image at a time ≠ 십시오: as above: the start page asks with -세요
+  Folders cannot be opened here ≠ 십시오: as above: the start page asks with -세요
 -->
 <context>
     <name>Veltrano</name>
@@ -668,10 +673,6 @@ or mouse wheel</source>
         <translation>자르기 준비 완료</translation>
     </message>
     <message>
-        <source>Ctrl+mouse wheel</source>
-        <translation>Ctrl+마우스 휠</translation>
-    </message>
-    <message>
         <source>Current Tab</source>
         <translation>현재 탭</translation>
     </message>
@@ -733,11 +734,11 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Drag an image here</source>
-        <translation>이미지를 여기로 끌어다 놓으십시오</translation>
+        <translation>이미지를 여기로 끌어다 놓으세요</translation>
     </message>
     <message>
         <source>Drag an image here or open the file browser</source>
-        <translation>이미지를 여기로 끌어다 놓거나 파일 브라우저를 여십시오</translation>
+        <translation>이미지를 여기로 끌어다 놓거나 파일 브라우저를 여세요</translation>
     </message>
     <message>
         <source>Drag the chin forward for augmentation, or pull the jawline in to slim the lower face.</source>
@@ -981,7 +982,7 @@ Double-click an existing line to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Folders cannot be opened here. Please choose one image file.</source>
-        <translation>여기에서는 폴더를 열 수 없습니다. 이미지 파일을 하나 선택하십시오.</translation>
+        <translation>여기에서는 폴더를 열 수 없습니다. 이미지 파일을 하나 선택하세요.</translation>
     </message>
     <message>
         <source>Font</source>
@@ -1262,8 +1263,16 @@ or Spacebar + drag</source>
         <translation>설정에 원본 또는 시뮬레이션 레이블이 지정되어 있지 않습니다.</translation>
     </message>
     <message>
+        <source>No application could open the image.</source>
+        <translation>이미지를 열 수 있는 앱이 없습니다.</translation>
+    </message>
+    <message>
         <source>No contact information is configured in Settings.</source>
         <translation>설정에 연락처 정보가 지정되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>No e-mail program could attach the image.</source>
+        <translation>이미지를 첨부할 수 있는 이메일 프로그램이 없습니다.</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -1471,11 +1480,11 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Please choose exactly one image at a time.</source>
-        <translation>한 번에 이미지를 하나만 선택하십시오.</translation>
+        <translation>한 번에 이미지를 하나만 선택하세요.</translation>
     </message>
     <message>
         <source>Please drop one image file.</source>
-        <translation>이미지 파일을 하나만 끌어다 놓으십시오.</translation>
+        <translation>이미지 파일을 하나만 끌어다 놓으세요.</translation>
     </message>
     <message>
         <source>Portrait 2:3</source>
@@ -2134,6 +2143,14 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>파일 관리자에서 파일이 있는 폴더를 열 수 없습니다.</translation>
     </message>
     <message>
+        <source>The file manager could not show the image.</source>
+        <translation>파일 관리자에서 이미지를 표시할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The image could not be copied to the clipboard.</source>
+        <translation>이미지를 클립보드에 복사할 수 없습니다.</translation>
+    </message>
+    <message>
         <source>The image could not be encoded.</source>
         <translation>이미지를 인코딩할 수 없습니다.</translation>
     </message>
@@ -2180,10 +2197,6 @@ If the problem persists, contact support at %1.</source>
     <message>
         <source>The saved image could not be validated.</source>
         <translation>저장된 이미지를 검증할 수 없습니다.</translation>
-    </message>
-    <message>
-        <source>The selected sharing app could not share the image.</source>
-        <translation>선택한 공유 앱이 이미지를 공유할 수 없습니다.</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>

@@ -6,6 +6,7 @@ Glossary (English = pt); later texts follow it:
   Animate = Animação
   annotation = anotação
   aspect ratio = proporção
+  bridge (of the nose) = dorso nasal
   Browse… = Procurar…
   brush = pincel
   canvas = tela
@@ -51,6 +52,8 @@ Glossary (English = pt); later texts follow it:
   undo = desfazer
   watermark = marca d'água
   zoom = zoom
+Never use (native readers misread them; the check refuses them):
+  bridge ≠ dorso: alone it is any back (of the hand, of a book); the nose’s is dorso nasal
 -->
 <context>
     <name>Veltrano</name>
@@ -669,10 +672,6 @@ ou roda do mouse</translation>
         <translation>Recorte pronto</translation>
     </message>
     <message>
-        <source>Ctrl+mouse wheel</source>
-        <translation>Ctrl+roda do mouse</translation>
-    </message>
-    <message>
         <source>Current Tab</source>
         <translation>Aba atual</translation>
     </message>
@@ -1240,7 +1239,7 @@ ou barra de espaço + arrastar</translation>
     </message>
     <message>
         <source>Narrow the bridge with short inward strokes from both sides; reduce a dorsal bump in profile.</source>
-        <translation>Estreite o dorso com traços curtos para dentro dos dois lados; reduza uma giba dorsal no perfil.</translation>
+        <translation>Estreite o dorso nasal com traços curtos para dentro dos dois lados; reduza uma giba dorsal no perfil.</translation>
     </message>
     <message>
         <source>Neck</source>
@@ -1263,8 +1262,16 @@ ou barra de espaço + arrastar</translation>
         <translation>Nenhum rótulo Original ou Simulação está definido em Configurações.</translation>
     </message>
     <message>
+        <source>No application could open the image.</source>
+        <translation>Nenhum aplicativo conseguiu abrir a imagem.</translation>
+    </message>
+    <message>
         <source>No contact information is configured in Settings.</source>
         <translation>Nenhuma informação de contato está definida em Configurações.</translation>
+    </message>
+    <message>
+        <source>No e-mail program could attach the image.</source>
+        <translation>Nenhum programa de e-mail conseguiu anexar a imagem.</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -2135,6 +2142,14 @@ Você também pode clicar duas vezes em qualquer anotação para selecioná-la s
         <translation>O gerenciador de arquivos não conseguiu abrir a pasta de destino.</translation>
     </message>
     <message>
+        <source>The file manager could not show the image.</source>
+        <translation>O gerenciador de arquivos não conseguiu mostrar a imagem.</translation>
+    </message>
+    <message>
+        <source>The image could not be copied to the clipboard.</source>
+        <translation>Não foi possível copiar a imagem para a área de transferência.</translation>
+    </message>
+    <message>
         <source>The image could not be encoded.</source>
         <translation>Não foi possível codificar a imagem.</translation>
     </message>
@@ -2181,10 +2196,6 @@ Se o problema persistir, entre em contato com o suporte pelo endereço %1.</tran
     <message>
         <source>The saved image could not be validated.</source>
         <translation>Não foi possível validar a imagem salva.</translation>
-    </message>
-    <message>
-        <source>The selected sharing app could not share the image.</source>
-        <translation>O aplicativo de compartilhamento selecionado não conseguiu compartilhar a imagem.</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>

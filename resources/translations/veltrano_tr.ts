@@ -673,10 +673,6 @@ veya fare tekerleği</translation>
         <translation>Kırpma hazır</translation>
     </message>
     <message>
-        <source>Ctrl+mouse wheel</source>
-        <translation>Ctrl+fare tekerleği</translation>
-    </message>
-    <message>
         <source>Current Tab</source>
         <translation>Geçerli sekme</translation>
     </message>
@@ -1267,8 +1263,16 @@ veya Boşluk tuşu + sürükleme</translation>
         <translation>Ayarlar&apos;da Orijinal veya Simülasyon etiketi tanımlanmamış.</translation>
     </message>
     <message>
+        <source>No application could open the image.</source>
+        <translation>Hiçbir uygulama görüntüyü açamadı.</translation>
+    </message>
+    <message>
         <source>No contact information is configured in Settings.</source>
         <translation>Ayarlar&apos;da iletişim bilgisi tanımlanmamış.</translation>
+    </message>
+    <message>
+        <source>No e-mail program could attach the image.</source>
+        <translation>Hiçbir e-posta programı görüntüyü ekleyemedi.</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -2139,6 +2143,14 @@ Bu aracı seçmeden de herhangi bir ek açıklamayı çift tıklayarak seçebili
         <translation>Dosya yöneticisi içeren klasörü açamadı.</translation>
     </message>
     <message>
+        <source>The file manager could not show the image.</source>
+        <translation>Dosya yöneticisi görüntüyü gösteremedi.</translation>
+    </message>
+    <message>
+        <source>The image could not be copied to the clipboard.</source>
+        <translation>Görüntü panoya kopyalanamadı.</translation>
+    </message>
+    <message>
         <source>The image could not be encoded.</source>
         <translation>Görüntü kodlanamadı.</translation>
     </message>
@@ -2185,10 +2197,6 @@ Sorun devam ederse destek ekibiyle iletişime geçin: %1.</translation>
     <message>
         <source>The saved image could not be validated.</source>
         <translation>Kaydedilen görüntü doğrulanamadı.</translation>
-    </message>
-    <message>
-        <source>The selected sharing app could not share the image.</source>
-        <translation>Seçilen paylaşım uygulaması görüntüyü paylaşamadı.</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>

@@ -9,6 +9,7 @@ Glossary (English = zh-Hans); later texts follow it:
   Before / After = 术前 / 术后
   brush = 画笔
   canvas = 画布
+  Cinema (crop preset) = 宽银幕
   collapse / expand = 折叠 / 展开
   Comparison = 对比图
   comparison labels = 对比标签
@@ -44,6 +45,7 @@ Glossary (English = zh-Hans); later texts follow it:
   Simulation = 模拟图
   source image = 源图像
   Spacebar = 空格键
+  square (Square 1:1, square images) = 正方形
   still image = 静态图像
   tab = 标签页
   Text (tool) / text = 文本
@@ -54,6 +56,8 @@ Glossary (English = zh-Hans); later texts follow it:
   Zoom In / Zoom Out = 放大 / 缩小
 Never use (native readers misread them; the check refuses them):
   Push ≠ 推移: reads as “passage of time”; Push is 推动
+  square ≠ 方形: reads as any squarish shape; the 1:1 square is 正方形
+  Cinema ≠ 影院: names the building, a movie theatre, not the picture’s shape; 21:9 is 宽银幕
 -->
 <context>
     <name>Veltrano</name>
@@ -393,7 +397,7 @@ or mouse wheel</source>
     </message>
     <message>
         <source>Cinema 21:9</source>
-        <translation>影院 21:9</translation>
+        <translation>宽银幕 21:9</translation>
     </message>
     <message>
         <source>Circle</source>
@@ -670,10 +674,6 @@ or mouse wheel</source>
     <message>
         <source>Crop ready</source>
         <translation>裁剪就绪</translation>
-    </message>
-    <message>
-        <source>Ctrl+mouse wheel</source>
-        <translation>Ctrl+鼠标滚轮</translation>
     </message>
     <message>
         <source>Current Tab</source>
@@ -1266,8 +1266,16 @@ or Spacebar + drag</source>
         <translation>尚未在设置中配置原图或模拟图标签。</translation>
     </message>
     <message>
+        <source>No application could open the image.</source>
+        <translation>没有应用能够打开该图像。</translation>
+    </message>
+    <message>
         <source>No contact information is configured in Settings.</source>
         <translation>尚未在设置中配置联系信息。</translation>
+    </message>
+    <message>
+        <source>No e-mail program could attach the image.</source>
+        <translation>没有电子邮件程序能够附加该图像。</translation>
     </message>
     <message>
         <source>No edits have been made, so there are no changes to save.</source>
@@ -1487,7 +1495,7 @@ Double-click an existing rectangle to select it, then drag to move it.</source>
     </message>
     <message>
         <source>Portrait and square images are arranged side by side. This value limits the total width; Original is left and Simulation is right.</source>
-        <translation>纵向和方形图像将左右并排。此值限制总宽度；原图在左，模拟图在右。</translation>
+        <translation>纵向和正方形图像将左右并排。此值限制总宽度；原图在左，模拟图在右。</translation>
     </message>
     <message>
         <source>Português (Brasil)</source>
@@ -2005,7 +2013,7 @@ You can also double-click any annotation to select it without first choosing thi
     </message>
     <message>
         <source>Square 1:1</source>
-        <translation>方形 1:1</translation>
+        <translation>正方形 1:1</translation>
     </message>
     <message>
         <source>Stored locally on this device.</source>
@@ -2138,6 +2146,14 @@ You can also double-click any annotation to select it without first choosing thi
         <translation>文件管理器无法打开所在文件夹。</translation>
     </message>
     <message>
+        <source>The file manager could not show the image.</source>
+        <translation>文件管理器无法显示该图像。</translation>
+    </message>
+    <message>
+        <source>The image could not be copied to the clipboard.</source>
+        <translation>无法将图像复制到剪贴板。</translation>
+    </message>
+    <message>
         <source>The image could not be encoded.</source>
         <translation>无法对图像进行编码。</translation>
     </message>
@@ -2184,10 +2200,6 @@ If the problem persists, contact support at %1.</source>
     <message>
         <source>The saved image could not be validated.</source>
         <translation>无法验证已保存的图像。</translation>
-    </message>
-    <message>
-        <source>The selected sharing app could not share the image.</source>
-        <translation>所选共享应用无法共享该图像。</translation>
     </message>
     <message>
         <source>The settings file was written by another version of Veltrano.</source>

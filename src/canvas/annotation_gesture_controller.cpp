@@ -9,6 +9,7 @@
 #include "canvas/editor_canvas_view.h"
 #include "editing/annotations/annotation_bounds.h"
 #include "editing/annotations/annotation_hit_test.h"
+#include "editing/annotations/annotation_shape_geometry.h"
 #include "editing/annotations/interpolated_points.h"
 #include "editing/session/editor_action_history.h"
 
@@ -24,9 +25,7 @@ constexpr double kMinimumPixelScale = 0.0001;
 // The double-click distance when the image is shrunk almost to nothing.
 constexpr float kFarDoubleClickDistance = 40000.0f;
 constexpr float kMinimumPointSpacingSquared = 0.25f;
-constexpr float kMinimumShapeLengthSquared = 1.0f;
 constexpr float kMinimumMoveSquared = 0.25f;
-constexpr float kMinimumRectangleSide = 1.1920929e-7f;
 
 float squaredDistance(Float2 a, Float2 b) {
     const Float2 d = a - b;
@@ -305,18 +304,10 @@ void AnnotationGestureController::finishGesture(bool commit) {
                     QUuid::createUuid(), AnnotationStroke{finished.points, finished.size, finished.color}, {}}));
                 recorded = true;
             } else if constexpr (std::is_same_v<Gesture, ActiveAnnotationGesture::Shape>) {
-                const Float2 d = finished.end - finished.start;
-                bool large = d.x * d.x + d.y * d.y >= kMinimumShapeLengthSquared;
-                const bool rectangular =
-                    finished.tool == EditorTool::rectangle || finished.tool == EditorTool::filledRectangle;
-                if (rectangular) {
-                    large = large && std::abs(d.x) > kMinimumRectangleSide && std::abs(d.y) > kMinimumRectangleSide;
-                }
-                if (large) {
-                    history_.record(EditorAction::annotationAdd(AnnotationObject{
-                        QUuid::createUuid(),
-                        AnnotationShape{finished.tool, finished.start, finished.end, finished.size, finished.color},
-                        {}}));
+                // A shape that would draw nothing is not kept.
+                const AnnotationShape shape{finished.tool, finished.start, finished.end, finished.size, finished.color};
+                if (annotationShapeIsDrawable(shape)) {
+                    history_.record(EditorAction::annotationAdd(AnnotationObject{QUuid::createUuid(), shape, {}}));
                     recorded = true;
                 }
             } else if constexpr (std::is_same_v<Gesture, ActiveAnnotationGesture::Move>) {

@@ -264,7 +264,7 @@ void AppModel::handleSharePickerOutcome(const SharePickerOutcome& outcome, const
     }
     DiagnosticLog::shareImageFailed(operation.id, elapsed, ShareImageSystemFailure(outcome.error));
     scheduleSharePayloadDeletion(payload, std::nullopt, false);
-    const ShareImageFailureReport report = ShareImageFailureReport::forService();
+    const ShareImageFailureReport report = ShareImageFailureReport::forService(outcome.failedService);
     changeShareState([&report](ShareState& state) {
         state.shareImageErrorTitle = report.title;
         state.shareImageErrorMessage = report.message;

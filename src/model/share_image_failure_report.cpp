@@ -31,8 +31,21 @@ ShareImageFailureReport ShareImageFailureReport::forPreparation(const ErrorPtr& 
     return {notSharedTitle(), notSharedMessage(reasonOf(error))};
 }
 
-ShareImageFailureReport ShareImageFailureReport::forService() {
-    return {notSharedTitle(), notSharedMessage(localizedString("The selected sharing app could not share the image."))};
+ShareImageFailureReport ShareImageFailureReport::forService(ShareMenuEntry service) {
+    const QString reason = [service] {
+        switch (service) {
+        case ShareMenuEntry::openWith:
+            return localizedString("No application could open the image.");
+        case ShareMenuEntry::sendByEmail:
+            return localizedString("No e-mail program could attach the image.");
+        case ShareMenuEntry::copyImage:
+            return localizedString("The image could not be copied to the clipboard.");
+        case ShareMenuEntry::showInFileManager:
+            break;
+        }
+        return localizedString("The file manager could not show the image.");
+    }();
+    return {notSharedTitle(), notSharedMessage(reason)};
 }
 
 }  // namespace vlt

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "base/error.h"
+#include "platform/share/share_menu_driver.h"
 
 namespace vlt {
 
@@ -14,8 +15,9 @@ struct ShareImageFailureReport {
     // A failure of the preparation: "Sharing unavailable" when the picker could not be
     // shown, else "Image not shared", with the failure's own reason.
     static ShareImageFailureReport forPreparation(const ErrorPtr& error);
-    // The chosen sharing service failed.
-    static ShareImageFailureReport forService();
+    // The chosen sharing service failed: "Image not shared", naming what was missing or
+    // refused (no application, no e-mail program, the clipboard, the file manager).
+    static ShareImageFailureReport forService(ShareMenuEntry service);
 };
 
 }  // namespace vlt

@@ -39,7 +39,7 @@ std::vector<fs::path> entriesOf(const fs::path& folder) {
 // The whole road on the real event loop: the root view sweeps what an earlier run
 // left, Share opens the dialog, Continue composes and writes the JPEG on a worker, the
 // real menu pops up with the desktop's services, and "Copy Image" puts the picture on
-// the clipboard.
+// the clipboard; a service that fails is named on the error card.
 TEST(ShareRoadTest, TheComparisonReachesTheClipboardOrTheApplicationThatOpensIt) {
     ScopedCapturingEventLog log;
     testing::ReducedMotion reducedMotion;
@@ -121,12 +121,29 @@ TEST(ShareRoadTest, TheComparisonReachesTheClipboardOrTheApplicationThatOpensIt)
     }
     ASSERT_EQ(log->eventsNamed("share_image_failed").size(), 1u);
     EXPECT_EQ(log->eventsNamed("share_image_failed").front().value("failure_code"), "share-service-failed");
-    auto* card = qobject_cast<OutputResultOverlay*>(view->overlay(AppOverlayLayer::shareImageError));
-    ASSERT_NE(card, nullptr);
-    EXPECT_EQ(card->messageLabel()->text(),
-              "The image could not be shared. The selected sharing app could not share the image.");
     models.scheduler.runDue();
     QTRY_COMPARE_WITH_TIMEOUT(entriesOf(root).size(), std::size_t(2), 5000);
+
+    // The card names the service that failed, not some sharing app: here no desktop
+    // application, a mail program that gives up, no file manager at all.
+    const auto cardMessage = [&] {
+        auto* card = qobject_cast<OutputResultOverlay*>(view->overlay(AppOverlayLayer::shareImageError));
+        const std::string message = card ? card->messageLabel()->text().toStdString() : "no card";
+        if (card) card->primaryButton()->click();
+        return message;
+    };
+    EXPECT_EQ(cardMessage(), "The image could not be shared. No application could open the image.");
+    {
+        testing::ScopedStubProgram mailFails(QStringLiteral("xdg-email"), "exit 4");
+        shareThrough(QStringLiteral("Send by Email…"));
+    }
+    EXPECT_EQ(cardMessage(), "The image could not be shared. No e-mail program could attach the image.");
+    shareThrough(QStringLiteral("Show in File Manager"));
+    EXPECT_EQ(cardMessage(), "The image could not be shared. The file manager could not show the image.");
+    EXPECT_EQ(log->eventsNamed("share_image_failed").size(), 3u);
+    for (const auto& failed : log->eventsNamed("share_image_failed")) {
+        EXPECT_EQ(failed.value("failure_code"), "share-service-failed");
+    }
 }
 
 }  // namespace

@@ -136,18 +136,23 @@ TEST_F(EditorCanvasAnnotationTest, OneLongEraserMoveErasesWhatItCrossedBetweenTw
     EXPECT_FLOAT_EQ(left->points.front().y, 180.0f);
 }
 
-TEST_F(EditorCanvasAnnotationTest, ShapesTooSmallRecordNothingAndOnePointStrokesRecord) {
+TEST_F(EditorCanvasAnnotationTest, ShapesThatDrawNothingRecordNothingAndOnePointStrokesRecord) {
     harness.selectTool(EditorTool::line);
     click({40, 40});
     harness.selectTool(EditorTool::rectangle);
     harness.stroke({40, 200}, {120, 200}, 2);
     EXPECT_EQ(annotationCount(), 0u);
+    // A circle dragged the same way grows its square below the line: it is kept.
+    harness.selectTool(EditorTool::circle);
+    harness.stroke({40, 100}, {120, 100}, 2);
+    ASSERT_EQ(annotationCount(), 1u);
+    EXPECT_EQ(std::get<AnnotationShape>(harness.view().currentAnnotations().front().content).tool, EditorTool::circle);
 
     harness.selectTool(EditorTool::draw);
     click({200, 40});
     harness.settle();
-    ASSERT_EQ(annotationCount(), 1u);
-    EXPECT_EQ(std::get<AnnotationStroke>(harness.view().currentAnnotations().front().content).points.size(), 1u);
+    ASSERT_EQ(annotationCount(), 2u);
+    EXPECT_EQ(std::get<AnnotationStroke>(harness.view().currentAnnotations().back().content).points.size(), 1u);
 }
 
 TEST_F(EditorCanvasAnnotationTest, SelectMoveDragsTheSelectionEmptyCanvasOrEscapeClearsItAndDeleteRemovesIt) {

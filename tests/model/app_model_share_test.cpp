@@ -173,7 +173,7 @@ TEST_F(ShareFlowTest, ALateOutcomeOfAnEarlierShareChangesNothing) {
     const ShareState during = share();
     const std::size_t events = log->count();
 
-    earlier(SharePickerOutcome::failed(makeTestError()));
+    earlier(SharePickerOutcome::failed(ShareMenuEntry::openWith, makeTestError()));
     background.runAll();
     EXPECT_EQ(share(), during);
     EXPECT_EQ(log->count(), events);

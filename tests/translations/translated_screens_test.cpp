@@ -305,8 +305,11 @@ QStringList cutInPainting(QWidget& widget, const QWidget& root) {
         line.clear();
     }
     if (languageUnderTest() == AppLanguage::japanese) {
+        // A widget that paints its name over its description starts a line of its own there.
         const auto* label = qobject_cast<const QLabel*>(&widget);
-        for (const QString& split : wordsSplitAcrossLines(painted, label ? label->text() : widget.accessibleName())) {
+        const QString written =
+            label ? label->text() : QStringList{widget.accessibleName(), widget.accessibleDescription()}.join(u'\n');
+        for (const QString& split : wordsSplitAcrossLines(painted, written)) {
             cut << describe(widget, split) + QStringLiteral(" ends a line inside a word");
         }
     }
@@ -471,7 +474,7 @@ TEST_P(TranslatedScreensTest, NoScreenCutsItsTexts) {
     model.dismissShareDialog();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !root->overlay(AppOverlayLayer::shareImage); }, kPatience));
     expectCardNothingCut(*root, window, AppOverlayLayer::shareImageError, "share_error", [&](bool shown) {
-        const ShareImageFailureReport report = ShareImageFailureReport::forService();
+        const ShareImageFailureReport report = ShareImageFailureReport::forService(ShareMenuEntry::sendByEmail);
         AppModelTestAccess::changeShareState(model, [&](ShareState& state) {
             state.shareImageErrorTitle = shown ? std::optional(report.title) : std::nullopt;
             state.shareImageErrorMessage = shown ? std::optional(report.message) : std::nullopt;

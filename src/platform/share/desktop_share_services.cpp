@@ -22,7 +22,25 @@ namespace {
 const QString kEmailProgram = QStringLiteral("xdg-email");
 const QString kJpegMimeType = QStringLiteral("image/jpeg");
 
-SharePickerOutcome outcomeOf(PortalResponse response, ShareServiceFailure::Case failure) {
+// The failure of one service, logged under its own code.
+SharePickerOutcome failedIn(ShareMenuEntry service) {
+    const ShareServiceFailure::Case failure = [service] {
+        switch (service) {
+        case ShareMenuEntry::openWith:
+            return ShareServiceFailure::Case::openFailed;
+        case ShareMenuEntry::sendByEmail:
+            return ShareServiceFailure::Case::emailFailed;
+        case ShareMenuEntry::copyImage:
+            return ShareServiceFailure::Case::copyFailed;
+        case ShareMenuEntry::showInFileManager:
+            break;
+        }
+        return ShareServiceFailure::Case::showFailed;
+    }();
+    return SharePickerOutcome::failed(service, ShareServiceFailure::make(failure));
+}
+
+SharePickerOutcome outcomeOf(PortalResponse response, ShareMenuEntry service) {
     switch (response) {
     case PortalResponse::success:
         return SharePickerOutcome::shared();
@@ -31,7 +49,7 @@ SharePickerOutcome outcomeOf(PortalResponse response, ShareServiceFailure::Case 
     case PortalResponse::failed:
         break;
     }
-    return SharePickerOutcome::failed(ShareServiceFailure::make(failure));
+    return failedIn(service);
 }
 
 // Services that answer at once still answer on a later turn, as the contract says.
@@ -95,14 +113,12 @@ void DesktopShareServices::run(ShareMenuEntry entry, const QString& filePath, Sh
 void DesktopShareServices::openWith(const QString& filePath, SharePickerCompletion completion) {
     if (portal_ && portal_->hasOpenURI()) {
         portal_->openFile(filePath, [completion = std::move(completion)](PortalResponse response) {
-            completion(outcomeOf(response, ShareServiceFailure::Case::openFailed));
+            completion(outcomeOf(response, ShareMenuEntry::openWith));
         });
         return;
     }
     auto answer = [completion = std::move(completion)](bool opened) {
-        completion(opened
-                       ? SharePickerOutcome::shared()
-                       : SharePickerOutcome::failed(ShareServiceFailure::make(ShareServiceFailure::Case::openFailed)));
+        completion(opened ? SharePickerOutcome::shared() : failedIn(ShareMenuEntry::openWith));
     };
     if (!launcher_.openDefault) {
         QTimer::singleShot(0, [answer = std::move(answer)] { answer(false); });
@@ -114,21 +130,18 @@ void DesktopShareServices::openWith(const QString& filePath, SharePickerCompleti
 void DesktopShareServices::sendByEmail(const QString& filePath, SharePickerCompletion completion) {
     if (portal_ && portal_->hasEmail()) {
         portal_->composeEmail(filePath, [completion = std::move(completion)](PortalResponse response) {
-            completion(outcomeOf(response, ShareServiceFailure::Case::emailFailed));
+            completion(outcomeOf(response, ShareMenuEntry::sendByEmail));
         });
         return;
     }
     const QString program = emailProgram();
     if (program.isEmpty() || !launcher_.runProgram) {
-        answerLater(std::move(completion),
-                    SharePickerOutcome::failed(ShareServiceFailure::make(ShareServiceFailure::Case::emailFailed)));
+        answerLater(std::move(completion), failedIn(ShareMenuEntry::sendByEmail));
         return;
     }
     launcher_.runProgram(
         program, {QStringLiteral("--attach"), filePath}, [completion = std::move(completion)](bool succeeded) {
-            completion(succeeded ? SharePickerOutcome::shared()
-                                 : SharePickerOutcome::failed(
-                                       ShareServiceFailure::make(ShareServiceFailure::Case::emailFailed)));
+            completion(succeeded ? SharePickerOutcome::shared() : failedIn(ShareMenuEntry::sendByEmail));
         });
 }
 
@@ -137,8 +150,7 @@ void DesktopShareServices::copyImage(const QString& filePath, SharePickerComplet
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     const QImage image = QImage::fromData(bytes, "JPEG");
     if (image.isNull()) {
-        answerLater(std::move(completion),
-                    SharePickerOutcome::failed(ShareServiceFailure::make(ShareServiceFailure::Case::copyFailed)));
+        answerLater(std::move(completion), failedIn(ShareMenuEntry::copyImage));
         return;
     }
     // Image editors take the pixels, browsers and mail the JPEG itself, file managers
@@ -153,14 +165,11 @@ void DesktopShareServices::copyImage(const QString& filePath, SharePickerComplet
 
 void DesktopShareServices::showInFileManager(const QString& filePath, SharePickerCompletion completion) {
     if (!fileManager_) {
-        answerLater(std::move(completion),
-                    SharePickerOutcome::failed(ShareServiceFailure::make(ShareServiceFailure::Case::showFailed)));
+        answerLater(std::move(completion), failedIn(ShareMenuEntry::showInFileManager));
         return;
     }
     fileManager_->showItems({filePath}, [completion = std::move(completion)](bool shown) {
-        completion(shown
-                       ? SharePickerOutcome::shared()
-                       : SharePickerOutcome::failed(ShareServiceFailure::make(ShareServiceFailure::Case::showFailed)));
+        completion(shown ? SharePickerOutcome::shared() : failedIn(ShareMenuEntry::showInFileManager));
     });
 }
 

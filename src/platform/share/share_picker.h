@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "base/result.h"
+#include "platform/share/share_menu_driver.h"
 
 namespace vlt {
 
@@ -13,12 +14,16 @@ struct SharePickerOutcome {
     enum class Kind { failed, cancelled, shared };
 
     Kind kind = Kind::cancelled;
-    // What the service reported; set only when it failed.
+    // The service that failed and what it reported; read only when it failed. The
+    // person is told which one: a missing mail program is not a missing file manager.
+    ShareMenuEntry failedService = ShareMenuEntry::openWith;
     ErrorPtr error;
 
-    static SharePickerOutcome shared() { return {Kind::shared, nullptr}; }
-    static SharePickerOutcome cancelled() { return {Kind::cancelled, nullptr}; }
-    static SharePickerOutcome failed(ErrorPtr error) { return {Kind::failed, std::move(error)}; }
+    static SharePickerOutcome shared() { return {Kind::shared, {}, nullptr}; }
+    static SharePickerOutcome cancelled() { return {Kind::cancelled, {}, nullptr}; }
+    static SharePickerOutcome failed(ShareMenuEntry service, ErrorPtr error) {
+        return {Kind::failed, service, std::move(error)};
+    }
 };
 
 using SharePickerCompletion = std::function<void(const SharePickerOutcome&)>;

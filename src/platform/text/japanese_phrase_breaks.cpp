@@ -80,12 +80,16 @@ bool isJapaneseLetter(char32_t character) {
 
 std::vector<qsizetype> japanesePhraseBoundaries(const QString& text) {
     // ICU's phrase model at times parts a kanji from its okurigana ("小|さくします") or a
-    // word inside its kana ("くだ|さい"). Kana that follow a letter belong to it:
-    // particles, endings and auxiliaries never start a line.
+    // word inside its kana ("くだ|さい"), and it parts compounds into their words
+    // ("選択|範囲", "比較|ラベル"). Between two letters a phrase ends only where hiragana
+    // (a particle or an ending) meet the kanji or katakana of the next word: kana that
+    // follow a letter belong to it, and a run of kanji and katakana is one compound.
     std::vector<qsizetype> boundaries = phraseBreaker().boundaries(text);
     std::erase_if(boundaries, [&text](qsizetype at) {
-        return QChar::script(codePointAt(text, at)) == QChar::Script_Hiragana &&
-               isJapaneseLetter(codePointBefore(text, at));
+        const char32_t before = codePointBefore(text, at);
+        const char32_t after = codePointAt(text, at);
+        if (!isJapaneseLetter(before) || !isJapaneseLetter(after)) return false;
+        return QChar::script(after) == QChar::Script_Hiragana || QChar::script(before) != QChar::Script_Hiragana;
     });
     return boundaries;
 }

@@ -12,7 +12,8 @@ namespace vlt {
 
 // The positions (UTF-16 offsets, neither 0 nor the length) between two phrases of
 // `text`, where a line may end: ICU's phrases, but never before hiragana that follow a
-// letter, since those end the word before them.
+// letter, since those end the word before them, nor inside a run of kanji and katakana,
+// which is one compound ("選択範囲", "比較ラベル").
 std::vector<qsizetype> japanesePhraseBoundaries(const QString& text);
 
 // `text` with a word joiner (U+2060, invisible, no width) wherever Qt would end a line

@@ -13,8 +13,9 @@ ShortcutReferenceGroup::ShortcutReferenceGroup(QString groupTitle,
 
 namespace {
 
-// Key combinations are written the way Linux menus show them; they are the same in
-// every language. The zoom-out key is the minus sign U+2212, as on the key cap.
+// Key combinations, the zoom's "Ctrl+mouse wheel" among them, are written the way Linux
+// menus show them and read the same in every language, as on the start page. The
+// zoom-out key is the minus sign U+2212, as on the key cap.
 QString keys(const char* text) { return QString::fromUtf8(text); }
 
 std::vector<ShortcutReferenceGroup> buildTable() {
@@ -22,7 +23,7 @@ std::vector<ShortcutReferenceGroup> buildTable() {
         {localizedString("Must use"),
          {{localizedString("Adjust brush size"),
            localizedString("Hold Alt and scroll with two fingers, or use the mouse wheel")},
-          {localizedString("Zoom in or out"), localizedString("Ctrl+mouse wheel")},
+          {localizedString("Zoom in or out"), keys("Ctrl+mouse wheel")},
           {localizedString("Move around a zoomed image"),
            localizedString("Hold the middle mouse button and drag, or hold Spacebar and drag")}}},
         {localizedString("File and output"),

@@ -86,7 +86,7 @@ TEST_F(MenuSharePickerTest, OneShareEndsExactlyOnce) {
     EXPECT_EQ(services->filePath, QStringLiteral("/run/share/a.jpg"));
     const SharePickerCompletion report = services->report;
     report(SharePickerOutcome::shared());
-    report(SharePickerOutcome::failed(makeCancellationError()));
+    report(SharePickerOutcome::failed(ShareMenuEntry::showInFileManager, makeCancellationError()));
     EXPECT_EQ(outcomes, std::vector{SharePickerOutcome::Kind::shared});
 }
 
