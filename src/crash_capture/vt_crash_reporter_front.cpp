@@ -168,15 +168,22 @@ VoidResult VTCrashReporter::purgePendingCrashReport() const {
 }
 
 VoidResult VTCrashReporter::enableCrashReporter() {
-    // 1, 2. Once per process; the folders, and a pending path that a crash can write: a
-    //    folder that holds something would keep every crash of this run from being
-    //    recorded. Nothing is installed yet when either fails, so the attempt does not
-    //    count: once the path is cleared (the report there answered), capture can start.
+    // 1, 2. Once per process; a handler type this system has, the folders, and a pending
+    //    path that a crash can write: a folder that holds something would keep every
+    //    crash of this run from being recorded. Nothing is installed yet when any of them
+    //    fails, so the attempt does not count: once the path is cleared (the report there
+    //    answered), capture can start.
     {
         const std::lock_guard lock(enableLock);
         if (enableAttempted) {
             return makeError<VTCrashReporterError>(VTCrashReporterErrorCode::alreadyEnabled,
                                                    "A VTCrashReporter instance has already been enabled");
+        }
+        // No system call failed: the configuration asks for what this system lacks.
+        if (configuration_.signalHandlerType == kSignalHandlerTypeMach) {
+            return makeError<VTCrashReporterError>(
+                VTCrashReporterErrorCode::otherFailure,
+                "The Mach exception handler type (1) is not available on this system");
         }
         if (VoidResult populated = populateCrashReportDirectory(); !populated) return populated;
         if (VoidResult writable = crashTimeCanWrite(crashReportPath()); !writable) return writable;
