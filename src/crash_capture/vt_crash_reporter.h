@@ -100,8 +100,9 @@ public:
     // The signal handler type of Mach exceptions, which this system does not have.
     static constexpr std::uint64_t kSignalHandlerTypeMach = 1;
 
-    // Bytes every report carries verbatim; none by default. Once enabled, the next crash
-    // log carries what was set last.
+    // Bytes every report carries verbatim; none by default. Once capture is enabled in the
+    // process, by this reporter or another, the next crash log carries what was set last
+    // on any reporter.
     void setCustomData(std::optional<std::vector<std::uint8_t>> customData);
     const std::optional<std::vector<std::uint8_t>>& customData() const { return customData_; }
 

@@ -1,4 +1,5 @@
-// The reporter's facts, files and enabling; live reports are in vt_crash_reporter.cpp.
+// The reporter's facts, files, enabling and the crash-time state it fills; live reports
+// are in vt_crash_reporter.cpp.
 
 #include <cerrno>
 #include <dirent.h>
@@ -31,6 +32,9 @@ namespace {
 // Set by the first attempt to enable, whatever its outcome, and never cleared.
 std::mutex enableLock;
 bool enableAttempted = false;
+// Set once enabling has filled the crash-time writer state; from then on custom data set
+// on any reporter goes into it. Under enableLock.
+bool crashTimeWriterFilled = false;
 
 // What a pending crash log may hold when its writer had no limit: as much as a report
 // carries at most.
@@ -107,6 +111,17 @@ VTCrashReporter VTCrashReporter::forApplicationFacts(const VTCrashApplicationFac
 VTCrashReporter& VTCrashReporter::sharedReporter() {
     static VTCrashReporter shared = forApplication(VTCrashReporterConfig{});
     return shared;
+}
+
+void VTCrashReporter::setCustomData(std::optional<std::vector<std::uint8_t>> customData) {
+    customData_ = std::move(customData);
+    // There is one crash-time writer per process, whichever reporter filled it; before it
+    // is filled, enabling hands over the enabling reporter's own.
+    const std::lock_guard lock(enableLock);
+    if (!crashTimeWriterFilled) return;
+    vtcrash_log_writer_set_custom_data(&vtcrash_shared_crash_context()->writer,
+                                       customData_ ? customData_->data() : nullptr,
+                                       customData_ ? customData_->size() : 0);
 }
 
 void VTCrashReporter::setCrashCallbacks(const VTCrashReporterCallbacks& callbacks) {
@@ -203,7 +218,11 @@ VoidResult VTCrashReporter::enableCrashReporter() {
     vtcrash_log_writer_init(&context->writer, applicationIdentifier_.c_str(), applicationVersion_.c_str(),
                             applicationMarketingVersion_ ? applicationMarketingVersion_->c_str() : nullptr,
                             mapToAsyncSymbolicationStrategy(configuration_.symbolicationStrategy), false);
-    if (customData_) vtcrash_log_writer_set_custom_data(&context->writer, customData_->data(), customData_->size());
+    {
+        const std::lock_guard lock(enableLock);
+        if (customData_) vtcrash_log_writer_set_custom_data(&context->writer, customData_->data(), customData_->size());
+        crashTimeWriterFilled = true;
+    }
     VTCrashSharedImages& images = VTCrashSharedImages::shared();
     images.sync();
     context->task = images.task();
