@@ -15,7 +15,6 @@
 #include "crash_capture/vt_crash_reporter_error.h"
 #include "crash_capture/vt_crash_reporter_log.h"
 #include "crash_capture/vt_crash_shared_images.h"
-#include "crash_capture/vtcrash_crash_handlers.h"
 #include "crash_capture/vtcrash_log_writer.h"
 #include "foundation/localized_string.h"
 
@@ -69,15 +68,6 @@ VTCrashReporter::VTCrashReporter(std::string applicationIdentifier, std::string 
       applicationIdentifier_(std::move(applicationIdentifier)),
       applicationVersion_(std::move(applicationVersion)),
       applicationMarketingVersion_(std::move(applicationMarketingVersion)) {}
-
-void VTCrashReporter::setCustomData(std::optional<std::vector<std::uint8_t>> customData) {
-    customData_ = std::move(customData);
-    // Before enabling, enabling hands it over.
-    if (!enabled_) return;
-    vtcrash_log_writer_set_custom_data(&vtcrash_shared_crash_context()->writer,
-                                       customData_ ? customData_->data() : nullptr,
-                                       customData_ ? customData_->size() : 0);
-}
 
 std::uint32_t VTCrashReporter::mapToAsyncSymbolicationStrategy(std::uint64_t strategy) {
     return static_cast<std::uint32_t>(strategy & 3);

@@ -82,11 +82,12 @@ public:
 
     // Capture for the rest of the process, once per process: the crash log's folder,
     // the writer's facts, handlers for SIGABRT, SIGBUS, SIGFPE, SIGILL, SIGSEGV and
-    // SIGTRAP (signal handler type 0; any other type installs none) and, when
+    // SIGTRAP (signal handler type 0; type 1, Mach exceptions, is refused with
+    // otherFailure, there being none here; any other type installs none) and, when
     // configured, the handler of uncaught exceptions. Fails without installing anything
-    // when the folders cannot be made or a crash could not write the log, as with a folder
-    // that holds something at its path; a later attempt may then succeed. Any other
-    // attempt after the first one in the process fails with alreadyEnabled.
+    // for type 1, when the folders cannot be made or when a crash could not write the log,
+    // as with a folder that holds something at its path; a later attempt may then succeed.
+    // Any other attempt after the first one in the process fails with alreadyEnabled.
     VoidResult enableCrashReporter();
     bool isEnabled() const { return enabled_; }
 
@@ -96,9 +97,12 @@ public:
     static constexpr const char* kQueuedReportsFolderName = "queued_reports";
     // The signal handler type that installs the signal handlers.
     static constexpr std::uint64_t kSignalHandlerTypeSignals = 0;
+    // The signal handler type of Mach exceptions, which this system does not have.
+    static constexpr std::uint64_t kSignalHandlerTypeMach = 1;
 
-    // Bytes every report carries verbatim; none by default. Once enabled, the next crash
-    // log carries what was set last.
+    // Bytes every report carries verbatim; none by default. Once capture is enabled in the
+    // process, by this reporter or another, the next crash log carries what was set last
+    // on any reporter.
     void setCustomData(std::optional<std::vector<std::uint8_t>> customData);
     const std::optional<std::vector<std::uint8_t>>& customData() const { return customData_; }
 

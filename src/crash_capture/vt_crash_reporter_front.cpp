@@ -1,4 +1,5 @@
-// The reporter's facts, files and enabling; live reports are in vt_crash_reporter.cpp.
+// The reporter's facts, files, enabling and the crash-time state it fills; live reports
+// are in vt_crash_reporter.cpp.
 
 #include <cerrno>
 #include <dirent.h>
@@ -31,6 +32,9 @@ namespace {
 // Set by the first attempt to enable, whatever its outcome, and never cleared.
 std::mutex enableLock;
 bool enableAttempted = false;
+// Set once enabling has filled the crash-time writer state; from then on custom data set
+// on any reporter goes into it. Under enableLock.
+bool crashTimeWriterFilled = false;
 
 // What a pending crash log may hold when its writer had no limit: as much as a report
 // carries at most.
@@ -109,6 +113,17 @@ VTCrashReporter& VTCrashReporter::sharedReporter() {
     return shared;
 }
 
+void VTCrashReporter::setCustomData(std::optional<std::vector<std::uint8_t>> customData) {
+    customData_ = std::move(customData);
+    // There is one crash-time writer per process, whichever reporter filled it; before it
+    // is filled, enabling hands over the enabling reporter's own.
+    const std::lock_guard lock(enableLock);
+    if (!crashTimeWriterFilled) return;
+    vtcrash_log_writer_set_custom_data(&vtcrash_shared_crash_context()->writer,
+                                       customData_ ? customData_->data() : nullptr,
+                                       customData_ ? customData_->size() : 0);
+}
+
 void VTCrashReporter::setCrashCallbacks(const VTCrashReporterCallbacks& callbacks) {
     if (enabled_) throw VTCrashReporterException("The crash reporter has already been enabled");
     VLT_PRECONDITION(callbacks.version == 0, "callbacks->version == 0");
@@ -168,15 +183,22 @@ VoidResult VTCrashReporter::purgePendingCrashReport() const {
 }
 
 VoidResult VTCrashReporter::enableCrashReporter() {
-    // 1, 2. Once per process; the folders, and a pending path that a crash can write: a
-    //    folder that holds something would keep every crash of this run from being
-    //    recorded. Nothing is installed yet when either fails, so the attempt does not
-    //    count: once the path is cleared (the report there answered), capture can start.
+    // 1, 2. Once per process; a handler type this system has, the folders, and a pending
+    //    path that a crash can write: a folder that holds something would keep every
+    //    crash of this run from being recorded. Nothing is installed yet when any of them
+    //    fails, so the attempt does not count: once the path is cleared (the report there
+    //    answered), capture can start.
     {
         const std::lock_guard lock(enableLock);
         if (enableAttempted) {
             return makeError<VTCrashReporterError>(VTCrashReporterErrorCode::alreadyEnabled,
                                                    "A VTCrashReporter instance has already been enabled");
+        }
+        // No system call failed: the configuration asks for what this system lacks.
+        if (configuration_.signalHandlerType == kSignalHandlerTypeMach) {
+            return makeError<VTCrashReporterError>(
+                VTCrashReporterErrorCode::otherFailure,
+                "The Mach exception handler type (1) is not available on this system");
         }
         if (VoidResult populated = populateCrashReportDirectory(); !populated) return populated;
         if (VoidResult writable = crashTimeCanWrite(crashReportPath()); !writable) return writable;
@@ -196,7 +218,11 @@ VoidResult VTCrashReporter::enableCrashReporter() {
     vtcrash_log_writer_init(&context->writer, applicationIdentifier_.c_str(), applicationVersion_.c_str(),
                             applicationMarketingVersion_ ? applicationMarketingVersion_->c_str() : nullptr,
                             mapToAsyncSymbolicationStrategy(configuration_.symbolicationStrategy), false);
-    if (customData_) vtcrash_log_writer_set_custom_data(&context->writer, customData_->data(), customData_->size());
+    {
+        const std::lock_guard lock(enableLock);
+        if (customData_) vtcrash_log_writer_set_custom_data(&context->writer, customData_->data(), customData_->size());
+        crashTimeWriterFilled = true;
+    }
     VTCrashSharedImages& images = VTCrashSharedImages::shared();
     images.sync();
     context->task = images.task();

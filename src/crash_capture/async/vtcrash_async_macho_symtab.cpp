@@ -179,7 +179,7 @@ vtcrash_error_t vtcrash_async_macho_find_symbol_by_name(const vtcrash_async_mach
 vtcrash_error_t vtcrash_async_macho_find_symbol_by_pc(const vtcrash_async_macho* image, uint64_t pc,
                                                       vtcrash_async_found_symbol_callback callback, void* context) {
     uint64_t relative_pc = 0;
-    if (!vtcrash_async_address_apply_offset(pc, -image->vmaddr_slide, &relative_pc)) return VTCRASH_ERR_NOTFOUND;
+    if (!vtcrash_async_address_remove_offset(pc, image->vmaddr_slide, &relative_pc)) return VTCRASH_ERR_NOTFOUND;
     vtcrash_async_macho_symtab_reader reader;
     const vtcrash_error_t opened = vtcrash_async_macho_symtab_reader_init(&reader, image);
     if (opened != VTCRASH_OK) return opened;

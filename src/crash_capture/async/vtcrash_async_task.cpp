@@ -144,6 +144,15 @@ bool vtcrash_async_address_apply_offset(uint64_t base, int64_t offset, uint64_t*
     return true;
 }
 
+bool vtcrash_async_address_remove_offset(uint64_t base, int64_t offset, uint64_t* out) {
+    uint64_t difference = 0;
+    const bool wraps = offset >= 0 ? __builtin_sub_overflow(base, static_cast<uint64_t>(offset), &difference)
+                                   : __builtin_add_overflow(base, ~static_cast<uint64_t>(offset) + 1, &difference);
+    if (wraps) return false;
+    if (out != nullptr) *out = difference;
+    return true;
+}
+
 vtcrash_error_t vtcrash_async_task_memcpy(const vtcrash_async_task* task, uint64_t address, int64_t offset, void* dest,
                                           uint64_t length) {
     uint64_t source = 0;

@@ -38,6 +38,9 @@ void vtcrash_async_task_free(vtcrash_async_task* task);
 // base + offset, or false when the sum wraps past the top or below zero. Every address
 // sum of the crash-time code goes through here.
 bool vtcrash_async_address_apply_offset(uint64_t base, int64_t offset, uint64_t* out);
+// base − offset, or false when the difference wraps below zero or past the top; also for
+// the most negative offset, which has no positive counterpart to add.
+bool vtcrash_async_address_remove_offset(uint64_t base, int64_t offset, uint64_t* out);
 
 // Copies `length` bytes at address + offset into `dest`. A wrapping sum gives
 // VTCRASH_ERR_NOMEM, a range that is not wholly readable VTCRASH_ERR_NOTFOUND, a refused

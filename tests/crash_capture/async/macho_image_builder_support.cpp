@@ -77,6 +77,7 @@ MachOImageBuilder::MachOImageBuilder(const MachOImageOptions& options) : options
     if (options_.textVmaddr == 0) options_.textVmaddr = options_.is64 ? kDefaultTextVmaddr64 : kDefaultTextVmaddr32;
     options_.capacity = roundUp(options_.capacity, pageSize());
     base_ = reinterpret_cast<uint64_t>(mapImage(options_.capacity, options_.lowAddress || !options_.is64));
+    if (options_.slide) options_.textVmaddr = base_ - static_cast<uint64_t>(*options_.slide);
 }
 
 MachOImageBuilder::~MachOImageBuilder() { ::munmap(reinterpret_cast<void*>(base_), options_.capacity); }

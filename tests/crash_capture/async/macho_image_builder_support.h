@@ -28,6 +28,9 @@ struct MachOImageOptions {
     // Where __TEXT and the header lie in the file's view; 0 picks 0x100000000 for a 64-bit
     // image and 0x1000 for a 32-bit one.
     uint64_t textVmaddr = 0;
+    // Instead of textVmaddr: __TEXT placed so that the image's slide is this, whatever
+    // address its memory gets.
+    std::optional<int64_t> slide{};
     // Bytes reserved for the whole image, __LINKEDIT included.
     uint64_t capacity = 256 * 1024;
     // Places the image below 4 GiB, so that 32-bit pointers (and packed isa fields) reach

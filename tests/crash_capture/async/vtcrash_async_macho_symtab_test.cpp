@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -111,6 +112,39 @@ TEST(VTCrashMachOSymbols, TheBestSymbolForAPc) {
             vtcrash_async_macho_free(&image);
         }
     }
+}
+
+// The slide is taken as a 64-bit word, so the most negative one, which has no positive
+// counterpart, is just another slide.
+TEST(VTCrashMachOSymbols, AnImageWhoseSlideIsTheMostNegativeAnswersLikeAnyOther) {
+    Task task;
+    MachOImageBuilder builder({.slide = INT64_MIN});
+    builder.addSegment("__TEXT", builder.textVmaddr(), 0x4000);
+    addSymbols(builder, true);
+    builder.finish();
+    vtcrash_async_macho image;
+    ASSERT_EQ(vtcrash_async_macho_init(&image, &task.task, "image", builder.base()), VTCRASH_OK);
+    ASSERT_EQ(image.vmaddr_slide, INT64_MIN);
+    const struct {
+        uint64_t offset;
+        vtcrash_error_t result;
+        const char* name;
+        uint64_t symbolOffset;
+    } cases[] = {
+        {0x0fff, VTCRASH_ERR_NOTFOUND, "", 0},
+        {0x1000, VTCRASH_OK, "_a", 0x1000},
+        {0x1250, VTCRASH_OK, "_local", 0x1180},
+        {0x1560, VTCRASH_OK, "_p", 0x1500},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "at +" << std::hex << c.offset);
+        const Found found = symbolAt(image, builder.at(builder.textVmaddr() + c.offset));
+        EXPECT_EQ(found.result, c.result);
+        if (c.result != VTCRASH_OK) continue;
+        EXPECT_EQ(found.name, c.name);
+        EXPECT_EQ(found.address, builder.at(builder.textVmaddr() + c.symbolOffset));
+    }
+    vtcrash_async_macho_free(&image);
 }
 
 TEST(VTCrashMachOSymbols, LooksUpSectionSymbolsByName) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <cstdio>
 #include <unistd.h>
 
 #include "crash_capture/vt_crash_reporter.h"
@@ -60,6 +61,44 @@ void enableTwice(const std::string& basePath) {
     if (first.crashReportDirectory() != std::filesystem::path(basePath) / "vtcrash/org.veltrano_tests") ::_exit(1);
     const VoidResult again = second.enableCrashReporter();
     ::_exit(again ? 0 : static_cast<int>(again.error()->code()));
+}
+
+// Says how each attempt went, then exits.
+void enableInTheMachModeThenWithSignals(const std::string& basePath) {
+    VTCrashReporterConfig configuration;
+    configuration.basePath = basePath;
+    configuration.signalHandlerType = VTCrashReporter::kSignalHandlerTypeMach;
+    VTCrashReporter mach("org.veltrano/tests", "7", std::nullopt, configuration);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const VoidResult refused = mach.enableCrashReporter();
+        if (refused) ::_exit(1);
+        const auto* error = dynamic_cast<const VTCrashReporterError*>(refused.error().get());
+        std::fprintf(stderr, "refused: %s %lld %s\n", error->domain().c_str(), static_cast<long long>(error->code()),
+                     error->description().c_str());
+    }
+    struct sigaction before {};
+    ::sigaction(SIGSEGV, nullptr, &before);
+    configuration.signalHandlerType = VTCrashReporter::kSignalHandlerTypeSignals;
+    VTCrashReporter withSignals("org.veltrano/tests", "7", std::nullopt, configuration);
+    if (!withSignals.enableCrashReporter()) ::_exit(2);
+    struct sigaction after {};
+    ::sigaction(SIGSEGV, nullptr, &after);
+    std::fprintf(stderr, "then enabled: %s\n",
+                 mach.isEnabled() || after.sa_handler == before.sa_handler ? "no" : "yes");
+    ::_exit(0);
+}
+
+// Mach exceptions have no counterpart here: that mode is refused rather than enabled
+// with no crash handler at all, and being refused installs nothing, so capture may still
+// be enabled with the signal handlers.
+TEST(VTCrashSignalHandlerDeathTest, TheMachModeIsRefusedAndLeavesEnablingOpen) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QTemporaryDir base;
+    const std::string refused =
+        "refused: VTCrashReporterErrorDomain 0 The Mach exception handler type \\(1\\) is not available on this "
+        "system\n";
+    EXPECT_EXIT(enableInTheMachModeThenWithSignals(base.path().toStdString()), ::testing::ExitedWithCode(0),
+                refused + refused + "then enabled: yes\n");
 }
 
 TEST(VTCrashSignalHandlerDeathTest, NothingComesBackAndCaptureIsEnabledOnce) {

@@ -254,11 +254,37 @@ TEST(VTCrashCrashPathTest, WhatStandsAtThePendingPathIsReplacedNeverFollowed) {
     }
 }
 
+// A link at the pending path to a file of someone else's: neither purging the pending
+// report nor a crash with capture enabled over the link writes, moves or truncates it.
+TEST(VTCrashCrashPathTest, AForeignFileLinkedAtThePendingPathIsLeftAsItWas) {
+    QTemporaryDir base;
+    const std::string basePath = base.path().toStdString();
+    const std::filesystem::path log = crashLogPath(basePath), foreign = basePath + "/foreign";
+    std::string bytes(4096, '\0');
+    for (std::size_t index = 0; index < bytes.size(); ++index) bytes[index] = static_cast<char>(index * 7);
+    std::ofstream(foreign, std::ios::binary) << bytes;
+    std::filesystem::create_directories(log.parent_path());
+    VTCrashReporterConfig configuration = VTCrashCapture::applicationConfiguration();
+    configuration.basePath = basePath;
+    const VTCrashReporter reporter = VTCrashReporter::forApplication(configuration);
+
+    std::filesystem::create_symlink(foreign, log);
+    ASSERT_TRUE(reporter.purgePendingCrashReport());
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(log)));
+    EXPECT_EQ(fileText(foreign), bytes);
+
+    std::filesystem::create_symlink(foreign, log);
+    ASSERT_EQ(runCrasher("abort", basePath), SIGABRT);
+    EXPECT_EQ(fileText(foreign), bytes);
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(log)));
+    EXPECT_TRUE(decodedLog(log));
+}
+
 // What the reporter adds to a crash of its own: the crash callback runs once the log is
-// written, with the signal's information and context; custom data set after enabling is
-// in the log; without identifier and version the program's name and "" stand in, and the
-// component says so; crash callbacks set once enabled are refused by an exception that
-// nobody catches, so the log records it.
+// written, with the signal's information and context; custom data set after enabling, on
+// the enabled reporter or on another one, is in the log; without identifier and version
+// the program's name and "" stand in, and the component says so; crash callbacks set
+// once enabled are refused by an exception that nobody catches, so the log records it.
 TEST(VTCrashCrashPathTest, TheReportersCallbacksCustomDataAndMissingFactsReachTheLog) {
     {
         SCOPED_TRACE("crash callback");
@@ -269,14 +295,15 @@ TEST(VTCrashCrashPathTest, TheReportersCallbacksCustomDataAndMissingFactsReachTh
                                                        std::to_string(SEGV_MAPERR) + " user-context log-written\n");
         EXPECT_TRUE(decodedLog(crashLogPath(basePath)));
     }
-    {
-        SCOPED_TRACE("custom data after enabling");
+    for (const auto& [kind, text] :
+         {std::pair<std::string, std::string>{"custom-data-after-enabling", "set after enabling"},
+          {"custom-data-on-the-shared-reporter", "set on the shared reporter"}}) {
+        SCOPED_TRACE(kind);
         QTemporaryDir base;
         const std::string basePath = base.path().toStdString();
-        ASSERT_EQ(runCrasher("custom-data-after-enabling", basePath), SIGABRT);
+        ASSERT_EQ(runCrasher(kind, basePath), SIGABRT);
         const auto report = decodedLog(crashLogPath(basePath));
         ASSERT_TRUE(report);
-        const std::string text = "set after enabling";
         EXPECT_EQ(report.value().customData(), std::vector<std::uint8_t>(text.begin(), text.end()));
     }
     {

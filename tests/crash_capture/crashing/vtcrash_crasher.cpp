@@ -2,8 +2,8 @@
 // tests. `vtcrash_crasher KIND BASE_PATH` leaves its crash log where the application
 // looks under BASE_PATH (the user's cache folder makes it the application's own). A few
 // kinds set the reporter up further first: a crash callback that leaves a witness file
-// in BASE_PATH, custom data set after enabling, no identifier or version, or the crash
-// callbacks set once it is too late.
+// in BASE_PATH, custom data set after enabling (on the enabled reporter or the shared
+// one), no identifier or version, or the crash callbacks set once it is too late.
 
 #include <atomic>
 #include <cstring>
@@ -187,7 +187,10 @@ void crashByKind(const std::string& kind) {
     }
     if (kind == "two-workers") crashOnWorkers(2);
     if (kind == "crash-callback") *static_cast<volatile int*>(nullptr) = 1;
-    if (kind == "custom-data-after-enabling" || kind == "without-identifier") std::abort();
+    if (kind == "custom-data-after-enabling" || kind == "custom-data-on-the-shared-reporter" ||
+        kind == "without-identifier") {
+        std::abort();
+    }
     if (kind == "empty-folder-at-pending-path") std::abort();
 }
 
@@ -217,6 +220,10 @@ int main(int argc, char** argv) {
     if (kind == "custom-data-after-enabling") {
         const char text[] = "set after enabling";
         reporter.setCustomData(std::vector<std::uint8_t>(text, text + std::strlen(text)));
+    }
+    if (kind == "custom-data-on-the-shared-reporter") {
+        const char text[] = "set on the shared reporter";
+        vlt::VTCrashReporter::sharedReporter().setCustomData(std::vector<std::uint8_t>(text, text + std::strlen(text)));
     }
     // Too late: the refusal is thrown, and nobody catches it.
     if (kind == "callbacks-after-enabling") reporter.setCrashCallbacks(callbacks);
