@@ -4,22 +4,18 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace vlt {
 
-ImageFolderMemory::ImageFolderMemory(QString configFilePath) : configFilePath_(std::move(configFilePath)) {
-    const QSettings settings(configFilePath_, QSettings::IniFormat);
-    folder_ = settings.value(QString::fromLatin1(kKey)).toString();
+ImageFolderMemory::ImageFolderMemory(QString configFilePath) : configFile_(std::move(configFilePath)) {
+    folder_ = configFile_.value(QString::fromLatin1(kKey)).toString();
 }
 
 void ImageFolderMemory::remember(const QString& folder) {
     if (folder.isEmpty() || folder == folder_) return;
     folder_ = folder;
-    QSettings settings(configFilePath_, QSettings::IniFormat);
-    settings.setValue(QString::fromLatin1(kKey), folder_);
-    settings.sync();
+    configFile_.setValue(QString::fromLatin1(kKey), folder_);
 }
 
 QString ImageFolderMemory::startFolder(const QString& lastImageFolder) {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "foundation/configuration_file.h"
+
 namespace vlt {
 
 // Remembers, across launches, the folder of the last image the user opened, so that
@@ -20,10 +22,10 @@ public:
     // folder and the home folder that exists as a folder now.
     static QString startFolder(const QString& lastImageFolder);
 
-    static constexpr const char* kKey = "LastImageFolder";
+    static constexpr const char* kKey = ConfigurationFile::kLastImageFolderKey;
 
 private:
-    QString configFilePath_;
+    ConfigurationFile configFile_;
     QString folder_;
 };
 

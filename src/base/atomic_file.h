@@ -1,10 +1,13 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <system_error>
 
 #include <sys/types.h>
+
+#include "base/file_identity.h"
 
 namespace vlt {
 
@@ -15,12 +18,16 @@ namespace vlt {
 // temporary file is removed.
 //
 // The new file gets `mode` whatever the old one had: each caller says who may read
-// what it writes. A `path` that is a symbolic link (a dotfile kept elsewhere) stays a
-// link: the file it leads to is replaced, in that file's folder.
-std::error_code replaceFileAtomically(const std::filesystem::path& path, std::string_view contents, mode_t mode);
-
-// Where `path` leads once every symbolic link on its last component is followed (the
-// path itself when it is no link); the file there need not exist. ELOOP for a cycle.
-std::error_code resolveFileLinks(const std::filesystem::path& path, std::filesystem::path& target);
+// what it writes.
+//
+// No file the program did not make is overwritten through a symbolic link. A link at
+// `path` is written through only while it leads to `ownFile`, the file the caller has
+// just read as its own valid file or written itself (same device and inode), so a
+// settings file kept elsewhere as a dotfile stays a link. Any other link, a dangling
+// one too, gives way to the new file. `written`, when given, receives which file now
+// holds the contents: the caller's own file for its next write.
+std::error_code replaceFileAtomically(const std::filesystem::path& path, std::string_view contents, mode_t mode,
+                                      const std::optional<FileIdentity>& ownFile = std::nullopt,
+                                      FileIdentity* written = nullptr);
 
 }  // namespace vlt

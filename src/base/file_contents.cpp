@@ -41,9 +41,15 @@ std::error_code readOpenFile(const RegularFile& file, std::size_t maximumBytes, 
 
 }  // namespace
 
-std::error_code readFileContents(const std::filesystem::path& path, std::size_t maximumBytes, std::string& contents) {
+std::error_code readFileContents(const std::filesystem::path& path, std::size_t maximumBytes, std::string& contents,
+                                 FileIdentity* identity) {
     RegularFile file;
     if (const std::error_code error = RegularFile::open(path, file)) return error;
+    if (identity != nullptr) {
+        const std::optional<FileIdentity> opened = FileIdentity::ofDescriptor(file.descriptor());
+        if (!opened) return lastError();
+        *identity = *opened;
+    }
     return readOpenFile(file, maximumBytes, contents);
 }
 

@@ -1,5 +1,6 @@
 #include "base/file_identity.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace vlt {
@@ -29,6 +30,12 @@ std::optional<FileIdentity> FileIdentity::ofDescriptor(int descriptor) {
 std::optional<FileIdentity> FileIdentity::ofPath(const std::filesystem::path& path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) return std::nullopt;
+    return identityOf(status);
+}
+
+std::optional<FileIdentity> FileIdentity::ofEntry(int folder, const std::string& name) {
+    struct stat status {};
+    if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
     return identityOf(status);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace vlt {
 
@@ -22,6 +23,11 @@ struct FileIdentity {
     static std::optional<FileIdentity> ofDescriptor(int descriptor);
     // Follows links, as opening the path would.
     static std::optional<FileIdentity> ofPath(const std::filesystem::path& path);
+    // The entry `name` in the open `folder` itself: a link is not followed.
+    static std::optional<FileIdentity> ofEntry(int folder, const std::string& name);
+
+    // The same file, whatever was written into it since.
+    bool isSameFile(const FileIdentity& other) const { return device == other.device && inode == other.inode; }
 
     friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
 };

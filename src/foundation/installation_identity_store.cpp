@@ -18,27 +18,25 @@ namespace {
 // A real identity file is about seventy bytes; anything far larger is not one.
 constexpr std::size_t kMaximumFileBytes = 64 * 1024;
 
+// A valid identity file is never rewritten, so the store writes only where nothing of
+// its own stands: a link there, whatever it leads to, gives way to the new file.
+std::error_code replaceEntry(const std::filesystem::path& path, std::string_view contents, mode_t mode) {
+    return replaceFileAtomically(path, contents, mode);
+}
+
 }  // namespace
 
 InstallationIdentityStore::InstallationIdentityStore(std::filesystem::path filePath, DamagedIdentityPolicy policy,
                                                      WriteFile writeFile)
-    : filePath_(std::move(filePath)),
-      policy_(policy),
-      writeFile_(writeFile != nullptr ? writeFile : &replaceFileAtomically) {}
+    : filePath_(std::move(filePath)), policy_(policy), writeFile_(writeFile != nullptr ? writeFile : &replaceEntry) {}
 
 Result<std::string> InstallationIdentityStore::loadOrCreate() const {
     // The entry itself, not where a link leads: a link whose target is missing is a
-    // damaged file, and writing through it would create a file outside our folder.
+    // damaged file, not a missing one.
     std::error_code statusError;
-    const std::filesystem::file_status entry = std::filesystem::symlink_status(filePath_, statusError);
-    if (!std::filesystem::exists(entry)) return create();
+    if (!std::filesystem::exists(std::filesystem::symlink_status(filePath_, statusError))) return create();
     Result<std::string> loaded = load();
     if (loaded.ok() || policy_ == DamagedIdentityPolicy::reject) return loaded;
-    if (std::filesystem::is_symlink(entry) && !std::filesystem::exists(filePath_, statusError)) {
-        // Replaced where it stands: the dangling link gives way to a file of our own.
-        std::filesystem::remove(filePath_, statusError);
-        if (statusError) return makeSystemError(statusError, "remove", filePath_.string());
-    }
     return create();
 }
 

@@ -33,7 +33,8 @@ public:
 // atomically and readable by its owner only; a valid file is never rewritten.
 class InstallationIdentityStore {
 public:
-    // Writes the bytes atomically with the given mode; replaceFileAtomically outside tests.
+    // Writes the bytes atomically with the given mode, never through a link;
+    // replaceFileAtomically outside tests.
     using WriteFile = std::error_code (*)(const std::filesystem::path&, std::string_view, mode_t);
 
     static constexpr const char* kFeedbackFileName = "feedback-installation.json";
@@ -47,9 +48,10 @@ public:
     // The identifier in the file, or a new one saved there when nothing exists at the
     // path (and, under the replace policy, when the file is unusable). Fails with the
     // read, decoding or write error, or an InstallationIdentityFailure for a well-formed
-    // file with an unusable identity; nothing is written then under reject. A symbolic
-    // link whose target is missing is an unusable file: nothing is created through it,
-    // and under replace the new file takes the link's own place.
+    // file with an unusable identity; nothing is written then under reject. Nothing is
+    // ever written through a symbolic link: a link that leads to no valid identity
+    // (nowhere, or to a file of someone else's) is an unusable file, left as it is under
+    // reject, and under replace the new file takes the link's own place.
     Result<std::string> loadOrCreate() const;
 
     const std::filesystem::path& filePath() const { return filePath_; }

@@ -305,9 +305,11 @@ std::filesystem::path JSONApplicationSettingsStore::defaultSettingsURL() {
 Result<ApplicationSettings> JSONApplicationSettingsStore::load() {
     std::lock_guard lock(mutex_);
     unusableFileNeedsSettingAside_ = false;
+    ownFile_.reset();
 
     std::string bytes;
-    const std::error_code readError = readFileContents(settingsURL_, kMaximumFileBytes, bytes);
+    FileIdentity read;
+    const std::error_code readError = readFileContents(settingsURL_, kMaximumFileBytes, bytes, &read);
     if (readError == std::errc::no_such_file_or_directory || readError == std::errc::not_a_directory) {
         return ApplicationSettings::defaults();
     }
@@ -325,6 +327,7 @@ Result<ApplicationSettings> JSONApplicationSettingsStore::load() {
         DiagnosticLog::settingsLoadFailed(SettingsFileFailure::unsupportedVersion(document.value().version));
         return ApplicationSettings::defaults();
     }
+    ownFile_ = read;
     return settingsFrom(std::move(document).value());
 }
 
@@ -335,28 +338,28 @@ VoidResult JSONApplicationSettingsStore::save(const ApplicationSettings& setting
     if (const std::error_code error = createFolderWithIntermediates(folder)) {
         return makeSystemError(error, "create folder", folder.string());
     }
-    // A settings file that is a link (a dotfile kept elsewhere) stays one: what it leads
-    // to is set aside and rewritten.
-    std::filesystem::path target;
-    if (const std::error_code error = resolveFileLinks(settingsURL_, target)) {
-        return makeSystemError(error, "write", settingsURL_.string());
-    }
+    // What stands at the path is moved, never what a link there leads to: that may be
+    // anyone's file, and the link itself keeps the way to it.
     if (unusableFileNeedsSettingAside_) {
-        VoidResult setAside = setAsideUnusableFile(target);
+        VoidResult setAside = setAsideUnusableFile();
         if (!setAside) return setAside;
         unusableFileNeedsSettingAside_ = false;
     }
-    // It holds the practitioner's name, address and telephone number: theirs alone.
-    if (const std::error_code error = replaceFileAtomically(target, bytes, kFileMode)) {
+    // It holds the practitioner's name, address and telephone number: theirs alone. A
+    // link (a dotfile kept elsewhere) is written through only to the file last read
+    // or written here.
+    FileIdentity written;
+    if (const std::error_code error = replaceFileAtomically(settingsURL_, bytes, kFileMode, ownFile_, &written)) {
         return makeSystemError(error, "write", settingsURL_.string());
     }
+    ownFile_ = written;
     return {};
 }
 
-VoidResult JSONApplicationSettingsStore::setAsideUnusableFile(const std::filesystem::path& file) {
+VoidResult JSONApplicationSettingsStore::setAsideUnusableFile() {
     for (int attempt = 0; attempt < kSetAsideAttempts; ++attempt) {
-        const std::filesystem::path destination = setAsidePath(file, attempt);
-        const std::error_code error = renameWithoutReplacing(file, destination);
+        const std::filesystem::path destination = setAsidePath(settingsURL_, attempt);
+        const std::error_code error = renameWithoutReplacing(settingsURL_, destination);
         // Gone in the meantime: there is nothing left to keep.
         if (!error || error == std::errc::no_such_file_or_directory) return {};
         if (error != std::errc::file_exists) return makeSystemError(error, "set aside", settingsURL_.string());

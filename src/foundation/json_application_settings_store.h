@@ -7,6 +7,7 @@
 
 #include <sys/types.h>
 
+#include "base/file_identity.h"
 #include "foundation/application_settings_storing.h"
 
 namespace vlt {
@@ -18,7 +19,8 @@ namespace vlt {
 // A file that exists but cannot be used (unreadable, not JSON, wrong types, too
 // large, another "version") is never silently overwritten: the first save after such
 // a load first moves it aside as "settings.json.unreadable-<UTC time>", so the user's
-// settings can still be recovered by hand. The store does this itself, so no caller
+// settings can still be recovered by hand. When it is a symbolic link, the link is
+// moved aside and the file it leads to is left where and as it is. The store does this itself, so no caller
 // can forget it. A failed load is logged once as settings_load_failed: by the caller
 // when load() returns an error, by the store when it declines a file of another
 // version (load() still returns the defaults then).
@@ -45,12 +47,15 @@ public:
     static constexpr mode_t kFileMode = 0600;
 
 private:
-    VoidResult setAsideUnusableFile(const std::filesystem::path& file);
+    VoidResult setAsideUnusableFile();
 
     const std::filesystem::path settingsURL_;
     std::mutex mutex_;
     // Set when the last load found a file it could not use; cleared once the file is moved aside.
     bool unusableFileNeedsSettingAside_ = false;
+    // The file last loaded as a valid settings file, or last written: the only one a
+    // link at the path is written through to.
+    std::optional<FileIdentity> ownFile_;
 };
 
 }  // namespace vlt

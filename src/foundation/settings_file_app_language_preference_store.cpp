@@ -1,8 +1,7 @@
 #include "foundation/settings_file_app_language_preference_store.h"
 
-#include <QSettings>
-
 #include "base/application_folders.h"
+#include "foundation/configuration_file.h"
 
 namespace vlt {
 
@@ -15,15 +14,13 @@ QString SettingsFileAppLanguagePreferenceStore::defaultFilePath() {
 }
 
 void SettingsFileAppLanguagePreferenceStore::save(AppLanguage language) {
-    QSettings settings(filePath_, QSettings::IniFormat);
-    settings.setValue(preferenceKey_, QStringList{QString::fromLatin1(appLanguageRawValue(language).data())});
-    // The result is not examined: a lost choice only means the old language at next launch.
-    settings.sync();
+    // A lost choice only means the old language at next launch.
+    ConfigurationFile(filePath_).setValue(preferenceKey_,
+                                          QStringList{QString::fromLatin1(appLanguageRawValue(language).data())});
 }
 
 QStringList SettingsFileAppLanguagePreferenceStore::storedPreferredLanguages() const {
-    const QSettings settings(filePath_, QSettings::IniFormat);
-    const QVariant value = settings.value(preferenceKey_);
+    const QVariant value = ConfigurationFile(filePath_).value(preferenceKey_);
     // A hand-edited file may hold a plain text instead of a list; anything else counts as nothing.
     if (value.typeId() == QMetaType::QStringList) return value.toStringList();
     if (value.typeId() == QMetaType::QString) return QStringList{value.toString()};

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "foundation/app_language_preference_storing.h"
+#include "foundation/configuration_file.h"
 
 namespace vlt {
 
@@ -22,7 +23,7 @@ public:
 
     static QString defaultFilePath();
 
-    static constexpr const char* kPreferenceKey = "AppleLanguages";
+    static constexpr const char* kPreferenceKey = ConfigurationFile::kLanguagesKey;
 
 private:
     QString filePath_;

@@ -46,30 +46,68 @@ TEST(AtomicFileTest, TheFileGetsTheModeAskedAndALinkStaysALinkToTheReplacedFile)
     std::filesystem::create_directory(folder / "dotfiles");
     writeText(folder / "dotfiles" / "kept.json", "old");
     std::filesystem::permissions(folder / "dotfiles" / "kept.json", std::filesystem::perms(0644));
-    // A relative link to a relative link, one that leads nowhere yet, and a cycle.
+    // A relative link to a relative link.
     std::filesystem::create_symlink("dotfiles/kept.json", folder / "inner.json");
     std::filesystem::create_symlink("inner.json", folder / "outer.json");
-    std::filesystem::create_symlink("dotfiles/new.json", folder / "dangling.json");
-    std::filesystem::create_symlink("loop.json", folder / "loop.json");
     const struct {
         std::filesystem::path written;
         std::filesystem::path file;
     } cases[] = {
         {folder / "dotfiles" / "kept.json", folder / "dotfiles" / "kept.json"},
         {folder / "outer.json", folder / "dotfiles" / "kept.json"},
-        {folder / "dangling.json", folder / "dotfiles" / "new.json"},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.written);
-        ASSERT_FALSE(replaceFileAtomically(row.written, row.written.string(), 0600));
+        FileIdentity written;
+        ASSERT_FALSE(
+            replaceFileAtomically(row.written, row.written.string(), 0600, FileIdentity::ofPath(row.file), &written));
         EXPECT_EQ(readText(row.file), row.written.string());
         EXPECT_EQ(std::filesystem::status(row.file).permissions(), std::filesystem::perms(0600));
+        EXPECT_TRUE(written.isSameFile(FileIdentity::ofPath(row.file).value()));
     }
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "outer.json"));
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "inner.json"));
-    EXPECT_TRUE(std::filesystem::is_symlink(folder / "dangling.json"));
-    EXPECT_EQ(entryCount(folder / "dotfiles"), 2u);
-    EXPECT_EQ(replaceFileAtomically(folder / "loop.json", "x", 0600), std::errc::too_many_symbolic_link_levels);
+    EXPECT_EQ(entryCount(folder / "dotfiles"), 1u);
+}
+
+// Only the caller's own file is written through a link, and only while the link still
+// leads to that very file: any other link gives way to the new file in its place.
+TEST(AtomicFileTest, ALinkToAnythingButTheCallersOwnFileGivesWayAndWhatItLeadsToIsLeftAsItWas) {
+    QTemporaryDir temporary;
+    const auto folder = folderOf(temporary);
+    const auto elsewhere = folder / "elsewhere";
+    std::filesystem::create_directory(elsewhere);
+    writeText(elsewhere / "notes", "someone else's");
+    writeText(elsewhere / "own.json", "ours");
+    const std::optional<FileIdentity> own = FileIdentity::ofPath(elsewhere / "own.json");
+    // Ours once, since replaced by another file under the same name.
+    writeText(elsewhere / "replaced.json", "ours");
+    const std::optional<FileIdentity> replaced = FileIdentity::ofPath(elsewhere / "replaced.json");
+    writeText(elsewhere / "other", "someone else's too");
+    std::filesystem::rename(elsewhere / "other", elsewhere / "replaced.json");
+
+    const struct {
+        const char* link;
+        const char* target;
+        std::optional<FileIdentity> ownFile;
+    } cases[] = {
+        {"foreign.json", "elsewhere/notes", std::nullopt},
+        {"not-own.json", "elsewhere/notes", own},
+        {"swapped.json", "elsewhere/replaced.json", replaced},
+        {"dangling.json", "elsewhere/new.json", own},
+        {"loop.json", "loop.json", own},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.link);
+        std::filesystem::create_symlink(row.target, folder / row.link);
+        ASSERT_FALSE(replaceFileAtomically(folder / row.link, "new", 0600, row.ownFile));
+        EXPECT_FALSE(std::filesystem::is_symlink(folder / row.link));
+        EXPECT_EQ(readText(folder / row.link), "new");
+    }
+    EXPECT_EQ(readText(elsewhere / "notes"), "someone else's");
+    EXPECT_EQ(readText(elsewhere / "replaced.json"), "someone else's too");
+    EXPECT_EQ(readText(elsewhere / "own.json"), "ours");
+    EXPECT_EQ(entryCount(elsewhere), 3u);
 }
 
 TEST(ExclusiveRenameTest, MovesOnlyWhenTheDestinationIsFree) {

@@ -59,6 +59,38 @@ TEST(SettingsFileAppLanguagePreferenceStoreTest, AHandWrittenTextCountsAndOtherV
     EXPECT_TRUE(SettingsFileAppLanguagePreferenceStore(pathOf("number.conf")).storedPreferredLanguages().isEmpty());
 }
 
+// A link at the configuration file may lead to any file the user can write: only one
+// that holds nothing but the application's own entries is written through.
+TEST(SettingsFileAppLanguagePreferenceStoreTest, ALinkIsWrittenThroughOnlyToTheApplicationsOwnFile) {
+    TemporaryFolder folder;
+    std::filesystem::create_directory(folder / "elsewhere");
+    const QString path = QString::fromStdString((folder / "Veltrano.conf").string());
+    const std::string foreign[] = {
+        std::string("notes\n\0\x01\xff", 9) + std::string(3700, 'n'),
+        "[user]\nname=Ana\nAppleLanguages=ja\n",
+        "",
+    };
+    for (const std::string& content : foreign) {
+        folder.write("elsewhere/other", content);
+        std::filesystem::remove(folder / "Veltrano.conf");
+        std::filesystem::create_symlink(folder / "elsewhere" / "other", folder / "Veltrano.conf");
+        SettingsFileAppLanguagePreferenceStore(path).save(AppLanguage::french);
+        EXPECT_EQ(folder.read("elsewhere/other"), content);
+        EXPECT_FALSE(std::filesystem::is_symlink(folder / "Veltrano.conf"));
+        EXPECT_EQ(SettingsFileAppLanguagePreferenceStore(path).storedPreferredLanguages(), QStringList{"fr"});
+    }
+
+    folder.write("elsewhere/own.conf", "[General]\nAppleLanguages=ja\nLastImageFolder=/home/ana/Pictures\n");
+    std::filesystem::remove(folder / "Veltrano.conf");
+    std::filesystem::create_symlink("elsewhere/own.conf", folder / "Veltrano.conf");
+    SettingsFileAppLanguagePreferenceStore(path).save(AppLanguage::french);
+    SettingsFileAppLanguagePreferenceStore(path).save(AppLanguage::korean);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "Veltrano.conf"));
+    const QSettings own(QString::fromStdString((folder / "elsewhere" / "own.conf").string()), QSettings::IniFormat);
+    EXPECT_EQ(own.value("AppleLanguages").toString(), QStringLiteral("ko"));
+    EXPECT_EQ(own.value("LastImageFolder").toString(), QStringLiteral("/home/ana/Pictures"));
+}
+
 TEST(SettingsFileAppLanguagePreferenceStoreTest, DefaultFileIsInTheConfigurationFolder) {
     const testing::ScopedEnvironment config("XDG_CONFIG_HOME", "/srv/config");
     EXPECT_EQ(SettingsFileAppLanguagePreferenceStore::defaultFilePath(),

@@ -47,6 +47,38 @@ TEST(InstallationIdentityStoreTest, ALinkToAMissingFileIsDamagedAndNothingIsCrea
     EXPECT_FALSE(std::filesystem::is_symlink(folder / "id.json") || std::filesystem::exists(folder / "outside.json"));
 }
 
+// A link left at the identity's place may lead to any file the user can write: only a
+// file that holds a valid identity is the store's own, and that one is only read.
+TEST(InstallationIdentityStoreTest, ALinkIsNeverWrittenThroughAndTheFileItLeadsToIsLeftAsItWas) {
+    testing::TemporaryFolder folder;
+    std::filesystem::create_directory(folder / "elsewhere");
+    const std::string foreign[] = {
+        std::string("notes\n\0\x01\xff", 9) + std::string(3700, 'n'),
+        R"({"schemaVersion": 1, "owner": {"name": "Ana"}, "tags": ["a", "b"]})",
+    };
+    for (const std::string& content : foreign) {
+        folder.write("elsewhere/notes", content);
+        for (const Policy policy : {Policy::reject, Policy::replace}) {
+            std::filesystem::remove(folder / "id.json");
+            std::filesystem::create_symlink(folder / "elsewhere" / "notes", folder / "id.json");
+            const InstallationIdentityStore store(folder / "id.json", policy);
+            const auto identity = store.loadOrCreate();
+            EXPECT_EQ(folder.read("elsewhere/notes"), content);
+            EXPECT_EQ(identity.ok(), policy == Policy::replace);
+            EXPECT_EQ(std::filesystem::is_symlink(folder / "id.json"), policy == Policy::reject);
+            if (!identity) continue;
+            EXPECT_EQ(folder.read("id.json"), identityFile(identity.value()));
+            EXPECT_EQ(store.loadOrCreate().value(), identity.value());
+        }
+    }
+
+    folder.write("elsewhere/own.json", identityFile(kStored));
+    std::filesystem::remove(folder / "id.json");
+    std::filesystem::create_symlink("elsewhere/own.json", folder / "id.json");
+    EXPECT_EQ(InstallationIdentityStore(folder / "id.json", Policy::replace).loadOrCreate().value(), kStored);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "id.json"));
+}
+
 TEST(InstallationIdentityStoreTest, ValidFilesAreKeptMissingOnesCreatedForTheOwnerUnlessWritingFails) {
     testing::TemporaryFolder folder;
     const std::string content = "{\"note\":[1],\"installationId\":\"" + kStored + "\",\"schemaVersion\":1}";

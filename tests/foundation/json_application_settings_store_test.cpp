@@ -269,17 +269,44 @@ TEST_F(JSONApplicationSettingsStoreTest, SavingWritesForTheOwnerOnlyAndThroughAL
     EXPECT_EQ(std::filesystem::status(folder / "settings.json").permissions(), std::filesystem::perms(0600));
 
     std::filesystem::create_directory(folder / "dotfiles");
-    folder.write("dotfiles/veltrano.json", R"({"version": 1, "contactName": )");
+    folder.write("dotfiles/veltrano.json", R"({"version": 1, "contactName": "Ana"})");
     std::filesystem::create_symlink("dotfiles/veltrano.json", folder / "linked.json");
     JSONApplicationSettingsStore linked(folder / "linked.json");
-    ASSERT_FALSE(linked.load().ok());
+    ASSERT_TRUE(linked.load().ok());
     ASSERT_TRUE(linked.save(sampleSettings()).ok());
+    ASSERT_TRUE(linked.save(ApplicationSettings::defaults()).ok());
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "linked.json"));
-    EXPECT_EQ(linked.load().value(), sampleSettings());
+    EXPECT_EQ(linked.load().value(), ApplicationSettings::defaults());
     EXPECT_EQ(std::filesystem::status(folder / "linked.json").permissions(), std::filesystem::perms(0600));
-    // The unreadable file was set aside beside the file the link leads to.
     EXPECT_EQ(folder.namesStartingWith("linked.json"), std::vector<std::string>{"linked.json"});
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "dotfiles"), {}), 2);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "dotfiles"), {}), 1);
+}
+
+// A link may lead to any file the user can write. Only one read as a valid settings
+// file is the store's own; any other is neither set aside nor written: the link is.
+TEST_F(JSONApplicationSettingsStoreTest, ALinkToAFileNotItsOwnGivesWayAndTheFileIsLeftAsItWas) {
+    std::filesystem::create_directory(folder / "elsewhere");
+    // Another version loads as the defaults; the others do not load.
+    const std::pair<std::string, bool> foreign[] = {
+        {std::string("notes\n\0\x01\xff", 9) + std::string(3700, 'n'), false},
+        {R"({"name": "Ana", "tags": ["a", "b"]})", false},
+        {R"({"version": 2, "editor": {"fontSize": 14}})", true},
+    };
+    for (const auto& [content, loads] : foreign) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+            if (entry.path().filename() != "elsewhere") std::filesystem::remove(entry.path());
+        }
+        folder.write("elsewhere/notes", content);
+        std::filesystem::create_symlink(folder / "elsewhere" / "notes", folder / "settings.json");
+        EXPECT_EQ(store.load().ok(), loads);
+        ASSERT_TRUE(store.save(sampleSettings()).ok());
+        EXPECT_EQ(folder.read("elsewhere/notes"), content);
+        EXPECT_FALSE(std::filesystem::is_symlink(folder / "settings.json"));
+        EXPECT_EQ(store.load().value(), sampleSettings());
+        const auto setAside = folder.namesStartingWith("settings.json.unreadable-");
+        ASSERT_EQ(setAside.size(), 1u);
+        EXPECT_EQ(std::filesystem::read_symlink(folder / setAside[0]), folder / "elsewhere" / "notes");
+    }
 }
 
 TEST_F(JSONApplicationSettingsStoreTest, SaveCreatesMissingFoldersAndSaysWhenItCannot) {

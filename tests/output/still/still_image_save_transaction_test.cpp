@@ -136,6 +136,24 @@ TEST_F(StillImageSaveTransactionTest, ANameTakenBeforeItsRenameFailsAndTheOtherF
     EXPECT_EQ(contents(folder_ / "Patient-v01-original.png"), "someone else's");
 }
 
+// A link at a final name, there before the save or made just before its rename, counts
+// as a taken name: the file it leads to is never written.
+TEST_F(StillImageSaveTransactionTest, ALinkAtAFinalNameIsNeverWrittenThrough) {
+    const std::filesystem::path elsewhere = folder_ / "elsewhere";
+    std::filesystem::create_directory(elsewhere);
+    std::ofstream(elsewhere / "notes") << "someone else's";
+    std::filesystem::create_symlink(elsewhere / "notes", folder_ / "Patient-v01-simulation.png");
+    fileSystem_.beforeRename = [&](const std::filesystem::path& to) {
+        if (to.filename() == "Patient-v02-comparison.png") std::filesystem::create_symlink(elsewhere / "notes", to);
+    };
+    const auto result = Transaction(fileSystem_).save(payload());
+
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(dynamic_cast<const SystemError&>(*result.error().underlying).errnoValue(), EEXIST);
+    EXPECT_EQ(contents(elsewhere / "notes"), "someone else's");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder_ / "Patient-v02-comparison.png"));
+}
+
 TEST_F(StillImageSaveTransactionTest, AStopKeepsWhatWasPublishedAndRemovesTheRest) {
     for (const auto& [step, published] :
          {std::pair{StillImageSaveStep::encoding, std::vector<std::string>{}},

@@ -252,5 +252,26 @@ TEST_F(ImageDecodeCacheTest, LargePixelsLiveInAnUnlinkedFileOfThePrivateFolder) 
     EXPECT_TRUE(storeEntries().isEmpty());
 }
 
+// A store folder that is a link is no private folder of the user's: nothing is kept
+// there, and the folder it leads to keeps its entries and its mode.
+TEST_F(ImageDecodeCacheTest, ALinkedStoreFolderIsRefusedAndWhereItLeadsIsLeftAlone) {
+    const QString elsewhere = directory_.filePath("elsewhere");
+    ASSERT_TRUE(QDir().mkpath(elsewhere) && QDir().mkpath(directory_.filePath("cache/Veltrano")));
+    const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser |
+                      QFile::ExeUser | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(elsewhere, mode));
+    ASSERT_TRUE(QFile::link(elsewhere, storeFolder()));
+    const std::string path = writeVips("large.png", test::fourColourImage(3400, 3400));
+    const auto opened = ImageSource::open(path);
+    ASSERT_TRUE(opened.ok());
+
+    const auto kept = opened.value().thumbnailKeepingDecode(256);
+    ASSERT_TRUE(kept.ok() && kept.value().cache);
+    EXPECT_EQ(kept.value().cache->pixels(), nullptr);
+    EXPECT_TRUE(
+        QDir(elsewhere).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).isEmpty());
+    EXPECT_EQ(QFileInfo(elsewhere).permissions(), mode);
+}
+
 }  // namespace
 }  // namespace vlt
