@@ -20,10 +20,10 @@ namespace vlt {
 // large, another "version") is never silently overwritten: the first save after such
 // a load first moves it aside as "settings.json.unreadable-<UTC time>", so the user's
 // settings can still be recovered by hand. When it is a symbolic link, the link is
-// moved aside and the file it leads to is left where and as it is. The store does this itself, so no caller
-// can forget it. A failed load is logged once as settings_load_failed: by the caller
-// when load() returns an error, by the store when it declines a file of another
-// version (load() still returns the defaults then).
+// moved aside and the file it leads to is left where and as it is. The store does this
+// itself, so no caller can forget it. A failed load is logged once as
+// settings_load_failed: by the caller when load() returns an error, by the store when
+// it declines a file of another version (load() still returns the defaults then).
 class JSONApplicationSettingsStore final : public ApplicationSettingsStoring {
 public:
     explicit JSONApplicationSettingsStore(std::filesystem::path settingsURL);
