@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTextEdit>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -44,6 +45,10 @@
 #include "translations/painted_text_support.h"
 #include "translations/translated_road_support.h"
 #include "ui/interface_font.h"
+#include "ui/modal_footer.h"
+#include "ui/modal_header.h"
+#include "ui/modal_surface.h"
+#include "ui/output_result_overlay.h"
 
 namespace vlt {
 namespace {
@@ -453,6 +458,41 @@ TEST_P(TranslatedScreensTest, NoScreenCutsItsTexts) {
                 nullptr};
         });
     });
+    // The reveal of the saved files fails while the card is up: its notice joins the
+    // body, under the message, and the header keeps its height.
+    AppModelTestAccess::changeStillImageSaveState(model, [&](StillImageSaveState& state) {
+        state.savedImages = StillImageSaveResult{
+            road.filePath("Saved").toStdString(),
+            {QStringLiteral("Portrait-v01-original.png"), QStringLiteral("Portrait-v01-comparison.png")},
+            {StillImageKind::original, StillImageKind::comparison},
+            nullptr};
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return root->overlay(AppOverlayLayer::stillImageSaved); }, kPatience));
+    AppModelTestAccess::changeStillImageSaveState(model, [](StillImageSaveState& state) {
+        state.savedImagesFolderError = localizedString("The file manager could not open the containing folder.");
+    });
+    QApplication::processEvents();
+    {
+        auto* card = qobject_cast<OutputResultOverlay*>(root->overlay(AppOverlayLayer::stillImageSaved));
+        const QWidget* notice = card->additionalErrorLabel();
+        EXPECT_EQ(card->header()->geometry().height(), ModalHeader::height);
+        EXPECT_TRUE(notice->isVisible());
+        EXPECT_EQ(notice->mapTo(card->surface(), QPoint()).y(),
+                  card->messageLabel()->mapTo(card->surface(), QPoint()).y() + card->messageLabel()->height() +
+                      OutputResultOverlay::bodySpacing);
+        // The body ends where its last row does, and the three short lines of the detail
+        // need no scrolling: no empty band anywhere on the card.
+        const QWidget* detail = card->detailView();
+        EXPECT_LT(detail->height(), OutputResultOverlay::detailMaximumHeight);
+        EXPECT_EQ(detail->mapTo(card->surface(), QPoint()).y() + detail->height() + OutputResultOverlay::bodyPadding,
+                  card->surface()->height() - ModalFooter::height);
+    }
+    expectNothingCut(window, "still_image_saved_folder_error");
+    AppModelTestAccess::changeStillImageSaveState(model, [](StillImageSaveState& state) {
+        state.savedImages.reset();
+        state.savedImagesFolderError.reset();
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !root->overlay(AppOverlayLayer::stillImageSaved); }, kPatience));
     expectCardNothingCut(
         *root, window, AppOverlayLayer::stillImageSaveError, "still_image_save_error", [&](bool shown) {
             const StillImageSaveFailureReport report =
