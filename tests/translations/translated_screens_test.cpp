@@ -40,6 +40,8 @@
 #include "screens/print/print_preview_window.h"
 #include "screens/save_images/still_image_save_modal.h"
 #include "screens/save_images/still_image_save_navigation.h"
+#include "screens/save_images/still_image_selection_option.h"
+#include "screens/save_images/still_image_where_what_section.h"
 #include "screens/settings/settings_modal.h"
 #include "screens/settings/settings_navigation_rail.h"
 #include "translations/painted_text_support.h"
@@ -49,6 +51,7 @@
 #include "ui/modal_header.h"
 #include "ui/modal_surface.h"
 #include "ui/output_result_overlay.h"
+#include "ui/selectable_name_list.h"
 
 namespace vlt {
 namespace {
@@ -281,15 +284,19 @@ QStringList cutInPainting(QWidget& widget, const QWidget& root) {
     std::erase_if(painted, [](const testing::PaintedText& text) {
         return QString(text.text).remove(kWordJoiner).trimmed().isEmpty();
     });
-    // A text field scrolls its text under the caret.
+    // A text field scrolls its text under the caret; lines that scroll sideways may run
+    // past the sides of their clip, not past its top or bottom.
     const bool scrollsItsText = qobject_cast<const QLineEdit*>(&widget) != nullptr;
+    const bool scrollsAcross = isScrolledViewport(widget, Qt::Horizontal);
     QString line;
     for (std::size_t index = 0; index < painted.size(); ++index) {
         const testing::PaintedText& text = painted[index];
         const QString shown = QString(text.text).remove(kWordJoiner);
         const QRectF clip =
             text.clip.value_or(text.ink).adjusted(-kInkTolerance, -kInkTolerance, kInkTolerance, kInkTolerance);
-        if (!scrollsItsText && (!showsWhole(widget, text.ink, root) || !clip.contains(text.ink))) {
+        const bool clipped =
+            scrollsAcross ? text.ink.top() < clip.top() || text.ink.bottom() > clip.bottom() : !clip.contains(text.ink);
+        if (!scrollsItsText && (!showsWhole(widget, text.ink, root) || clipped)) {
             cut << describe(widget, shown) + QStringLiteral(" ink %1,%2 %3x%4")
                                                  .arg(text.ink.x())
                                                  .arg(text.ink.y())
@@ -316,6 +323,18 @@ QStringList cutInPainting(QWidget& widget, const QWidget& root) {
         }
     }
     return cut;
+}
+
+// The lines a widget paints, each the runs on one baseline.
+QStringList paintedLines(QWidget& widget) {
+    QStringList lines;
+    std::optional<double> baseline;
+    for (const testing::PaintedText& text : testing::paintedTexts(widget)) {
+        if (!baseline || std::abs(text.baseline - *baseline) >= 0.5) lines << QString();
+        lines.back() += text.text;
+        baseline = text.baseline;
+    }
+    return lines;
 }
 
 // What the start page's import card may say after a failed import or a refused drop.
@@ -437,9 +456,17 @@ TEST_P(TranslatedScreensTest, NoScreenCutsItsTexts) {
     model.requestSaveImages();
     ASSERT_TRUE(QTest::qWaitFor([&] { return root->overlay(AppOverlayLayer::stillImageSave); }, kPatience));
     auto* saveDialog = qobject_cast<StillImageSaveModal*>(root->overlay(AppOverlayLayer::stillImageSave));
+    // All three tabs: the preview lists three names, each whole on a line of its own,
+    // the long photograph's name and all.
+    saveDialog->whereWhatSection()->option(StillImageSaveSelection::allThreeTabs)->click();
     for (const StillImageSaveSection section : kAllStillImageSaveSections) {
         saveDialog->navigation()->row(section)->click();
-        expectNothingCut(window, "save_images");
+        const bool whereWhat = section == StillImageSaveSection::whereWhat;
+        expectNothingCut(window, whereWhat ? "save_images_where_what" : "save_images");
+        if (!whereWhat) continue;
+        SelectableNameList* preview = saveDialog->whereWhatSection()->previewNames();
+        EXPECT_EQ(preview->names().size(), 3);
+        EXPECT_EQ(paintedLines(*preview->viewport()), preview->names());
     }
     model.dismissSaveImages();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !root->overlay(AppOverlayLayer::stillImageSave); }, kPatience));
