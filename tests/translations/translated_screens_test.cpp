@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QTest>
@@ -34,6 +35,7 @@
 #include "platform/text/interface_text_preparation.h"
 #include "platform/text/japanese_phrase_breaks.h"
 #include "screens/editor/editor_header_scroll_button.h"
+#include "screens/editor/editor_tab_button.h"
 #include "screens/editor/editor_text_button.h"
 #include "screens/editor/editor_viewport_header.h"
 #include "screens/print/print_accessory_view_controller.h"
@@ -325,6 +327,36 @@ QStringList cutInPainting(QWidget& widget, const QWidget& root) {
     return cut;
 }
 
+// What the viewport header cuts: a tab narrower than its title, or a control (a tab, a
+// separator, a part of the zoom group) that stands partly in the band's clear span,
+// between the chevrons that show, and partly out of it.
+QStringList headerControlsCut(EditorViewportHeader& header) {
+    QApplication::processEvents();
+    QStringList cut;
+    for (const EditorTab tab : kAllEditorTabs) {
+        const EditorTabButton* button = header.tabButton(tab);
+        if (button->width() < button->sizeHint().width()) cut << describe(*button, button->text());
+    }
+    const QWidget* back = header.scrollBackButton();
+    const QWidget* forward = header.scrollForwardButton();
+    const int clearLeft = back->isVisible() ? back->geometry().right() + 1 : 0;
+    const int clearRight = forward->isVisible() ? forward->geometry().left() : header.width();
+    for (const QWidget* part : {header.tabBar(), header.zoomGroup()}) {
+        for (const QWidget* control : part->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (control->isHidden()) continue;
+            const int left = control->mapTo(&header, QPoint()).x();
+            const int right = left + control->width();
+            if ((left >= clearLeft && right <= clearRight) || right <= clearLeft || left >= clearRight) continue;
+            cut << describe(*control, QStringLiteral("at %1..%2, the band clear over %3..%4")
+                                          .arg(left)
+                                          .arg(right)
+                                          .arg(clearLeft)
+                                          .arg(clearRight));
+        }
+    }
+    return cut;
+}
+
 // The lines a widget paints, each the runs on one baseline.
 QStringList paintedLines(QWidget& widget) {
     QStringList lines;
@@ -388,7 +420,6 @@ class TranslatedScreensTest : public ::testing::TestWithParam<QSize> {};
 // least: the start page, the crop screen, the editor in both modes with its banners,
 // every dialog with each of its sections, and the cards of each output.
 TEST_P(TranslatedScreensTest, NoScreenCutsItsTexts) {
-    const bool atDefaultSize = GetParam() == testing::kDefaultWindowSize;
     testing::TranslatedRoad road({}, GetParam());
     AppModel& model = *road.model;
     AppContentView* root = road.root;
@@ -423,15 +454,26 @@ TEST_P(TranslatedScreensTest, NoScreenCutsItsTexts) {
 
     ASSERT_TRUE(road.goToEditorAndPush());
     EditorSession& session = road.session();
-    // At the default size the header may scroll what lies beyond the zoom readout, never
-    // the readout itself, whichever of the longest titles is selected; at the least size
-    // the readout too lies beyond the chevron.
-    const auto* header = window.findChild<EditorViewportHeader*>();
+    // The header keeps every tab title whole and scrolls instead, whichever of the
+    // longest titles is selected: from either end, part way along and at each stop of
+    // its chevrons, no control shows cut.
+    auto* header = window.findChild<EditorViewportHeader*>();
+    QScrollBar* band = header->findChild<QScrollArea*>()->horizontalScrollBar();
     for (const EditorTab tab : {EditorTab::comparison, EditorTab::simulation}) {
         session.setSelectedTab(tab);
         QApplication::processEvents();
-        if (!atDefaultSize) continue;
-        EXPECT_LE(header->zoomReadout()->mapTo(header, header->zoomReadout()->rect().topRight()).x(), header->width());
+        for (const int third : {0, 1, 2}) {
+            band->setValue(band->maximum() * third / 3);
+            EXPECT_EQ(headerControlsCut(*header).join(u'\n').toStdString(), "");
+        }
+        for (int click = 0; click < 8 && header->scrollForwardButton()->isVisible(); ++click) {
+            header->scrollForwardButton()->click();
+            EXPECT_EQ(headerControlsCut(*header).join(u'\n').toStdString(), "");
+        }
+        for (int click = 0; click < 8 && header->scrollBackButton()->isVisible(); ++click) {
+            header->scrollBackButton()->click();
+            EXPECT_EQ(headerControlsCut(*header).join(u'\n').toStdString(), "");
+        }
     }
     session.setToolSuggestionsExpanded(true);
     for (const EditorTool tool : {EditorTool::reconstruct, EditorTool::grow, EditorTool::shrink, EditorTool::push}) {
