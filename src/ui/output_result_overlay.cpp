@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -49,6 +51,8 @@ OutputResultOverlay::OutputResultOverlay(OutputResultContent content, QWidget* p
     : ModalHost(std::nullopt, parent, scheduler, motion), content_(std::move(content)) {
     header_ = new ModalHeader(QString(), QString(), QString(), surface());
     header_->layout()->setContentsMargins(kBandPadding, 0, kBandPadding, 1);
+    // Title and subtitle only: whatever the body comes to hold, the band keeps its height.
+    header_->setFixedHeight(ModalHeader::height);
     connect(header_, &ModalHeader::closeClicked, this, [this] { runPrimaryAction(); });
 
     // The padding belongs to a layout around the texts: a label's own margins are lost
@@ -134,14 +138,21 @@ void OutputResultOverlay::refresh() {
     secondaryButton_->setText(content_.secondaryTitle.value_or(QString()));
     secondaryButton_->setVisible(showsSecondary);
     primaryButton_->setText(content_.primaryTitle);
+    // A row shown or hidden in the body changes the card's height: the column's cached
+    // measure would keep the old one and hand the difference to a band.
+    surface()->column()->invalidate();
     surfaceContentChanged();
 }
 
 // As tall as its text, up to the limit; beyond it the text scrolls.
 void OutputResultOverlay::fitDetailHeight() {
     const int width = cardWidth - 2 * bodyPadding;
-    detail_->document()->setTextWidth(width - detail_->verticalScrollBar()->sizeHint().width());
-    const int textHeight = static_cast<int>(std::ceil(detail_->document()->size().height()));
+    // Measured on a copy: the view lays its own document out lazily, at the width it
+    // had last, so that document's height need not be the text's.
+    const std::unique_ptr<QTextDocument> measured(detail_->document()->clone());
+    measured->setDefaultFont(detail_->font());
+    measured->setTextWidth(width - detail_->verticalScrollBar()->sizeHint().width());
+    const int textHeight = static_cast<int>(std::ceil(measured->size().height()));
     detail_->setFixedSize(width, std::clamp(textHeight + 2 * detail_->frameWidth(), 1, detailMaximumHeight));
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <QResizeEvent>
+#include <QScrollBar>
 #include <QTextDocument>
 
 namespace vlt {
@@ -13,9 +14,8 @@ SelectableNameList::SelectableNameList(const QFont& font, const QColor& colour, 
     setAcceptRichText(false);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFrameShape(QFrame::NoFrame);
-    setLineWrapMode(QTextEdit::WidgetWidth);
-    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Selecting is done with the mouse; Tab moves on through the dialog.
     setFocusPolicy(Qt::ClickFocus);
@@ -44,11 +44,15 @@ QStringList SelectableNameList::names() const {
 }
 
 int SelectableNameList::heightForWidth(int width) const {
+    if (document()->isEmpty()) return 0;
     // Measured on a copy, so that asking never lays out the shown text anew.
     const std::unique_ptr<QTextDocument> measured(document()->clone());
     measured->setDefaultFont(font());
-    measured->setTextWidth(std::max(width, 1));
-    return document()->isEmpty() ? 0 : static_cast<int>(std::ceil(measured->size().height()));
+    measured->setDocumentMargin(document()->documentMargin());
+    measured->setTextWidth(-1);
+    const QSizeF lines = measured->size();
+    const bool scrolls = std::ceil(lines.width()) > width;
+    return static_cast<int>(std::ceil(lines.height())) + (scrolls ? horizontalScrollBar()->sizeHint().height() : 0);
 }
 
 QSize SelectableNameList::sizeHint() const {
@@ -60,7 +64,7 @@ QSize SelectableNameList::minimumSizeHint() const { return {fontMetrics().averag
 
 void SelectableNameList::resizeEvent(QResizeEvent* event) {
     QTextEdit::resizeEvent(event);
-    // A new width may call for another number of lines.
+    // A new width may call for the scroll bar or do without it.
     if (event->size().width() != event->oldSize().width()) updateGeometry();
 }
 

@@ -7,10 +7,10 @@
 
 namespace vlt {
 
-// Names shown one per line and selectable as text. File names carry few places where a
-// line may break ("IMG_20261207_153012-2026-12-07-" has none), so a name wider than its
-// room breaks anywhere rather than running past the edge; the list is as tall as its
-// lines at the width it is given and never scrolls.
+// Names shown one per line and selectable as text. A name never breaks over lines: one
+// wider than the room scrolls sideways, a scroll bar under the names while any runs
+// past the edge, so each can still be read and copied whole. The list is as tall as its
+// lines (and that bar) and never scrolls up or down.
 class SelectableNameList final : public QTextEdit {
     Q_OBJECT
 

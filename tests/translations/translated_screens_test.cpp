@@ -11,7 +11,9 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QTextEdit>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -33,17 +35,25 @@
 #include "platform/text/interface_text_preparation.h"
 #include "platform/text/japanese_phrase_breaks.h"
 #include "screens/editor/editor_header_scroll_button.h"
+#include "screens/editor/editor_tab_button.h"
 #include "screens/editor/editor_text_button.h"
 #include "screens/editor/editor_viewport_header.h"
 #include "screens/print/print_accessory_view_controller.h"
 #include "screens/print/print_preview_window.h"
 #include "screens/save_images/still_image_save_modal.h"
 #include "screens/save_images/still_image_save_navigation.h"
+#include "screens/save_images/still_image_selection_option.h"
+#include "screens/save_images/still_image_where_what_section.h"
 #include "screens/settings/settings_modal.h"
 #include "screens/settings/settings_navigation_rail.h"
 #include "translations/painted_text_support.h"
 #include "translations/translated_road_support.h"
 #include "ui/interface_font.h"
+#include "ui/modal_footer.h"
+#include "ui/modal_header.h"
+#include "ui/modal_surface.h"
+#include "ui/output_result_overlay.h"
+#include "ui/selectable_name_list.h"
 
 namespace vlt {
 namespace {
@@ -276,15 +286,19 @@ QStringList cutInPainting(QWidget& widget, const QWidget& root) {
     std::erase_if(painted, [](const testing::PaintedText& text) {
         return QString(text.text).remove(kWordJoiner).trimmed().isEmpty();
     });
-    // A text field scrolls its text under the caret.
+    // A text field scrolls its text under the caret; lines that scroll sideways may run
+    // past the sides of their clip, not past its top or bottom.
     const bool scrollsItsText = qobject_cast<const QLineEdit*>(&widget) != nullptr;
+    const bool scrollsAcross = isScrolledViewport(widget, Qt::Horizontal);
     QString line;
     for (std::size_t index = 0; index < painted.size(); ++index) {
         const testing::PaintedText& text = painted[index];
         const QString shown = QString(text.text).remove(kWordJoiner);
         const QRectF clip =
             text.clip.value_or(text.ink).adjusted(-kInkTolerance, -kInkTolerance, kInkTolerance, kInkTolerance);
-        if (!scrollsItsText && (!showsWhole(widget, text.ink, root) || !clip.contains(text.ink))) {
+        const bool clipped =
+            scrollsAcross ? text.ink.top() < clip.top() || text.ink.bottom() > clip.bottom() : !clip.contains(text.ink);
+        if (!scrollsItsText && (!showsWhole(widget, text.ink, root) || clipped)) {
             cut << describe(widget, shown) + QStringLiteral(" ink %1,%2 %3x%4")
                                                  .arg(text.ink.x())
                                                  .arg(text.ink.y())
@@ -314,6 +328,48 @@ QStringList cutInPainting(QWidget& widget, const QWidget& root) {
         }
     }
     return cut;
+}
+
+// What the viewport header cuts: a tab narrower than its title, or a control (a tab, a
+// separator, a part of the zoom group) that stands partly in the band's clear span,
+// between the chevrons that show, and partly out of it.
+QStringList headerControlsCut(EditorViewportHeader& header) {
+    QApplication::processEvents();
+    QStringList cut;
+    for (const EditorTab tab : kAllEditorTabs) {
+        const EditorTabButton* button = header.tabButton(tab);
+        if (button->width() < button->sizeHint().width()) cut << describe(*button, button->text());
+    }
+    const QWidget* back = header.scrollBackButton();
+    const QWidget* forward = header.scrollForwardButton();
+    const int clearLeft = back->isVisible() ? back->geometry().right() + 1 : 0;
+    const int clearRight = forward->isVisible() ? forward->geometry().left() : header.width();
+    for (const QWidget* part : {header.tabBar(), header.zoomGroup()}) {
+        for (const QWidget* control : part->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (control->isHidden()) continue;
+            const int left = control->mapTo(&header, QPoint()).x();
+            const int right = left + control->width();
+            if ((left >= clearLeft && right <= clearRight) || right <= clearLeft || left >= clearRight) continue;
+            cut << describe(*control, QStringLiteral("at %1..%2, the band clear over %3..%4")
+                                          .arg(left)
+                                          .arg(right)
+                                          .arg(clearLeft)
+                                          .arg(clearRight));
+        }
+    }
+    return cut;
+}
+
+// The lines a widget paints, each the runs on one baseline.
+QStringList paintedLines(QWidget& widget) {
+    QStringList lines;
+    std::optional<double> baseline;
+    for (const testing::PaintedText& text : testing::paintedTexts(widget)) {
+        if (!baseline || std::abs(text.baseline - *baseline) >= 0.5) lines << QString();
+        lines.back() += text.text;
+        baseline = text.baseline;
+    }
+    return lines;
 }
 
 // What the start page's import card may say after a failed import or a refused drop.
@@ -367,7 +423,6 @@ class TranslatedScreensTest : public ::testing::TestWithParam<QSize> {};
 // least: the start page, the crop screen, the editor in both modes with its banners,
 // every dialog with each of its sections, and the cards of each output.
 TEST_P(TranslatedScreensTest, NoScreenCutsItsTexts) {
-    const bool atDefaultSize = GetParam() == testing::kDefaultWindowSize;
     testing::TranslatedRoad road({}, GetParam());
     AppModel& model = *road.model;
     AppContentView* root = road.root;
@@ -402,15 +457,26 @@ TEST_P(TranslatedScreensTest, NoScreenCutsItsTexts) {
 
     ASSERT_TRUE(road.goToEditorAndPush());
     EditorSession& session = road.session();
-    // At the default size the header may scroll what lies beyond the zoom readout, never
-    // the readout itself, whichever of the longest titles is selected; at the least size
-    // the readout too lies beyond the chevron.
-    const auto* header = window.findChild<EditorViewportHeader*>();
+    // The header keeps every tab title whole and scrolls instead, whichever of the
+    // longest titles is selected: from either end, part way along and at each stop of
+    // its chevrons, no control shows cut.
+    auto* header = window.findChild<EditorViewportHeader*>();
+    QScrollBar* band = header->findChild<QScrollArea*>()->horizontalScrollBar();
     for (const EditorTab tab : {EditorTab::comparison, EditorTab::simulation}) {
         session.setSelectedTab(tab);
         QApplication::processEvents();
-        if (!atDefaultSize) continue;
-        EXPECT_LE(header->zoomReadout()->mapTo(header, header->zoomReadout()->rect().topRight()).x(), header->width());
+        for (const int third : {0, 1, 2}) {
+            band->setValue(band->maximum() * third / 3);
+            EXPECT_EQ(headerControlsCut(*header).join(u'\n').toStdString(), "");
+        }
+        for (int click = 0; click < 8 && header->scrollForwardButton()->isVisible(); ++click) {
+            header->scrollForwardButton()->click();
+            EXPECT_EQ(headerControlsCut(*header).join(u'\n').toStdString(), "");
+        }
+        for (int click = 0; click < 8 && header->scrollBackButton()->isVisible(); ++click) {
+            header->scrollBackButton()->click();
+            EXPECT_EQ(headerControlsCut(*header).join(u'\n').toStdString(), "");
+        }
     }
     session.setToolSuggestionsExpanded(true);
     for (const EditorTool tool : {EditorTool::reconstruct, EditorTool::grow, EditorTool::shrink, EditorTool::push}) {
@@ -435,9 +501,17 @@ TEST_P(TranslatedScreensTest, NoScreenCutsItsTexts) {
     model.requestSaveImages();
     ASSERT_TRUE(QTest::qWaitFor([&] { return root->overlay(AppOverlayLayer::stillImageSave); }, kPatience));
     auto* saveDialog = qobject_cast<StillImageSaveModal*>(root->overlay(AppOverlayLayer::stillImageSave));
+    // All three tabs: the preview lists three names, each whole on a line of its own,
+    // the long photograph's name and all.
+    saveDialog->whereWhatSection()->option(StillImageSaveSelection::allThreeTabs)->click();
     for (const StillImageSaveSection section : kAllStillImageSaveSections) {
         saveDialog->navigation()->row(section)->click();
-        expectNothingCut(window, "save_images");
+        const bool whereWhat = section == StillImageSaveSection::whereWhat;
+        expectNothingCut(window, whereWhat ? "save_images_where_what" : "save_images");
+        if (!whereWhat) continue;
+        SelectableNameList* preview = saveDialog->whereWhatSection()->previewNames();
+        EXPECT_EQ(preview->names().size(), 3);
+        EXPECT_EQ(paintedLines(*preview->viewport()), preview->names());
     }
     model.dismissSaveImages();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !root->overlay(AppOverlayLayer::stillImageSave); }, kPatience));
@@ -456,6 +530,41 @@ TEST_P(TranslatedScreensTest, NoScreenCutsItsTexts) {
                 nullptr};
         });
     });
+    // The reveal of the saved files fails while the card is up: its notice joins the
+    // body, under the message, and the header keeps its height.
+    AppModelTestAccess::changeStillImageSaveState(model, [&](StillImageSaveState& state) {
+        state.savedImages = StillImageSaveResult{
+            road.filePath("Saved").toStdString(),
+            {QStringLiteral("Portrait-v01-original.png"), QStringLiteral("Portrait-v01-comparison.png")},
+            {StillImageKind::original, StillImageKind::comparison},
+            nullptr};
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return root->overlay(AppOverlayLayer::stillImageSaved); }, kPatience));
+    AppModelTestAccess::changeStillImageSaveState(model, [](StillImageSaveState& state) {
+        state.savedImagesFolderError = localizedString("The file manager could not open the containing folder.");
+    });
+    QApplication::processEvents();
+    {
+        auto* card = qobject_cast<OutputResultOverlay*>(root->overlay(AppOverlayLayer::stillImageSaved));
+        const QWidget* notice = card->additionalErrorLabel();
+        EXPECT_EQ(card->header()->geometry().height(), ModalHeader::height);
+        EXPECT_TRUE(notice->isVisible());
+        EXPECT_EQ(notice->mapTo(card->surface(), QPoint()).y(),
+                  card->messageLabel()->mapTo(card->surface(), QPoint()).y() + card->messageLabel()->height() +
+                      OutputResultOverlay::bodySpacing);
+        // The body ends where its last row does, and the three short lines of the detail
+        // need no scrolling: no empty band anywhere on the card.
+        const QWidget* detail = card->detailView();
+        EXPECT_LT(detail->height(), OutputResultOverlay::detailMaximumHeight);
+        EXPECT_EQ(detail->mapTo(card->surface(), QPoint()).y() + detail->height() + OutputResultOverlay::bodyPadding,
+                  card->surface()->height() - ModalFooter::height);
+    }
+    expectNothingCut(window, "still_image_saved_folder_error");
+    AppModelTestAccess::changeStillImageSaveState(model, [](StillImageSaveState& state) {
+        state.savedImages.reset();
+        state.savedImagesFolderError.reset();
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !root->overlay(AppOverlayLayer::stillImageSaved); }, kPatience));
     expectCardNothingCut(
         *root, window, AppOverlayLayer::stillImageSaveError, "still_image_save_error", [&](bool shown) {
             const StillImageSaveFailureReport report =

@@ -6,20 +6,22 @@
 namespace vlt {
 
 // One end of the viewport header while its controls run past that end: the band's own
-// colour fades in over them, and a chevron scrolls the band that way. It takes no
-// keyboard focus: a control reached by Tab comes into view by itself.
+// colour over that end, as far in as the controls it hides reach, and at the very end a
+// chevron that scrolls the band that way. It takes no keyboard focus: a control reached
+// by Tab comes into view by itself.
 class EditorHeaderScrollButton final : public QAbstractButton {
     Q_OBJECT
 
 public:
     enum class Direction { back, forward };
 
+    // The chevron's own cell at the end of the band, and so the least width.
     static constexpr int kWidth = 28;
 
     EditorHeaderScrollButton(Direction direction, QWidget* parent = nullptr);
 
     Direction direction() const { return direction_; }
-    // The opaque colour of the band beneath, which the fade ends in.
+    // The opaque colour of the band beneath.
     void setBandColour(const QColor& colour);
     QSize sizeHint() const override;
 

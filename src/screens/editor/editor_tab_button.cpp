@@ -37,27 +37,11 @@ QString tabIconName(EditorTab tab) {
 EditorTabButton::EditorTabButton(EditorTab tab, std::function<void()> action, QWidget* parent)
     : EditorButton(EditorToggleButtonStyle::tab(), parent), tab_(tab) {
     setText(title(tab));
+    setToolTip(help(tab));
     setAccessibleName(title(tab));
     setFont(titleFont());
-    updateHelp();
     runOnClick(std::move(action));
 }
-
-QSize EditorTabButton::minimumSizeHint() const { return {kMinimumWidth, sizeHint().height()}; }
-
-QString EditorTabButton::shownTitle() const {
-    const double room = width() - 2 * kSidePadding - kIconSide - kSpacing;
-    return QFontMetricsF(font()).elidedText(text(), Qt::ElideRight, std::max(room, 0.0));
-}
-
-bool EditorTabButton::isTitleShortened() const { return shownTitle() != text(); }
-
-void EditorTabButton::resizeEvent(QResizeEvent* event) {
-    EditorButton::resizeEvent(event);
-    updateHelp();
-}
-
-void EditorTabButton::updateHelp() { setToolTip(isTitleShortened() ? text() + u'\n' + help(tab_) : help(tab_)); }
 
 QFont EditorTabButton::titleFont() const {
     return editorSystemFont(kTitleSize, isSelected() ? QFont::DemiBold : QFont::Normal);
@@ -67,7 +51,6 @@ void EditorTabButton::checkStateSet() {
     EditorButton::checkStateSet();
     setFont(titleFont());
     updateGeometry();
-    updateHelp();
 }
 
 QSizeF EditorTabButton::contentSize() const {
@@ -80,8 +63,7 @@ QSizeF EditorTabButton::contentSize() const {
 
 void EditorTabButton::paintContent(QPainter& painter, const QRectF& contentRect, const QColor&) {
     const QColor ink = isSelected() ? EditorPalette::ink() : EditorPalette::secondaryText();
-    const QString shown = shownTitle();
-    const double textWidth = QFontMetricsF(font()).horizontalAdvance(shown);
+    const double textWidth = QFontMetricsF(font()).horizontalAdvance(text());
     const double icon = kIconSide + kSpacing;
     const double left = contentRect.left() + (contentRect.width() - icon - textWidth) / 2.0;
     const QRectF iconFrame(left, contentRect.center().y() - kIconSide / 2.0, kIconSide, kIconSide);
@@ -93,7 +75,7 @@ void EditorTabButton::paintContent(QPainter& painter, const QRectF& contentRect,
     painter.setFont(font());
     painter.setPen(ink);
     painter.drawText(QRectF(left + icon, contentRect.top(), textWidth + 1.0, contentRect.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
 }
 
 }  // namespace vlt

@@ -8,8 +8,8 @@
 namespace vlt {
 
 // One tab of the viewport header: icon and title side by side, on a white outlined
-// face while selected. Narrower than its title needs (never below its minimum width),
-// it shortens the title with an ellipsis and names it in full in its help tooltip.
+// face while selected. It is always as wide as its whole title needs: a band too
+// narrow for the tabs scrolls rather than shortening them.
 class EditorTabButton final : public EditorButton {
     Q_OBJECT
 
@@ -21,20 +21,14 @@ public:
     EditorTabButton(EditorTab tab, std::function<void()> action, QWidget* parent = nullptr);
 
     EditorTab tab() const { return tab_; }
-    bool isTitleShortened() const;
-
-    QSize minimumSizeHint() const override;
 
 protected:
     QSizeF contentSize() const override;
     void paintContent(QPainter& painter, const QRectF& contentRect, const QColor& foreground) override;
     void checkStateSet() override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QFont titleFont() const;
-    QString shownTitle() const;
-    void updateHelp();
 
     EditorTab tab_;
 };

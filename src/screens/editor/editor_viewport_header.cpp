@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include <QHBoxLayout>
@@ -230,37 +231,101 @@ void EditorViewportHeader::refresh() {
 
 void EditorViewportHeader::resizeEvent(QResizeEvent*) { layoutRow(); }
 
+void EditorViewportHeader::showEvent(QShowEvent*) { layoutRow(); }
+
 void EditorViewportHeader::layoutRow() {
     scroller_->setGeometry(rect());
     measureRow();
-    if (keepReadoutInView()) measureRow();
     fitRowToContent();
-    placeScrollButtons();
 }
 
-void EditorViewportHeader::placeScrollButtons() {
-    // Over the band's ends, clear of the line along its bottom edge.
-    const int buttonHeight = height() - 1;
-    scrollBackButton_->setGeometry(0, 0, kScrollButtonWidth, buttonHeight);
-    scrollForwardButton_->setGeometry(width() - kScrollButtonWidth, 0, kScrollButtonWidth, buttonHeight);
+void EditorViewportHeader::measureRow() {
+    // A selected tab's heavier title widens it; the size hints cached along the way up
+    // must be fresh before the row is measured.
+    for (QWidget* part : {tabBar_, zoomGroup_}) {
+        part->layout()->invalidate();
+        part->updateGeometry();
+    }
+    rowLayout_->invalidate();
+}
+
+void EditorViewportHeader::fitRowToContent() {
+    // The row is at least as wide as the band, so the zoom group keeps to the right
+    // edge; a wider row scrolls.
+    row_->resize(std::max(row_->sizeHint().width(), width()), height());
     refreshScrollButtons();
 }
 
+std::vector<std::pair<int, int>> EditorViewportHeader::controlSpans() const {
+    std::vector<std::pair<int, int>> spans;
+    for (const QWidget* part : {tabBar_, zoomGroup_}) {
+        for (const QWidget* control : part->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (control->isHidden()) continue;
+            const int left = control->mapTo(row_, QPoint(0, 0)).x();
+            spans.emplace_back(left, left + control->width());
+        }
+    }
+    std::sort(spans.begin(), spans.end());
+    return spans;
+}
+
 void EditorViewportHeader::refreshScrollButtons() {
+    // Each chevron stands over its end of the band while more lies beyond it, and
+    // reaches on over any control that end would show only in part.
     const QScrollBar* bar = scroller_->horizontalScrollBar();
+    const int offset = bar->value();
+    const int end = offset + width();
+    const std::vector<std::pair<int, int>> spans = controlSpans();
+    int back = 0;
+    if (offset > bar->minimum()) {
+        back = kScrollButtonWidth;
+        for (const auto& [left, right] : spans) {
+            if (right > offset && left < offset + back) back = std::max(back, right - offset);
+        }
+    }
+    int forward = 0;
+    if (offset < bar->maximum()) {
+        forward = kScrollButtonWidth;
+        for (auto span = spans.rbegin(); span != spans.rend(); ++span) {
+            if (span->first < end && span->second > end - forward) forward = std::max(forward, end - span->first);
+        }
+    }
+    forward = std::min(forward, width() - back);
+
+    // Clear of the line along the band's bottom edge.
+    const int buttonHeight = height() - 1;
+    scrollBackButton_->setGeometry(0, 0, back, buttonHeight);
+    scrollForwardButton_->setGeometry(width() - forward, 0, forward, buttonHeight);
     const QColor band = opaqueBandColour(*this);
     scrollBackButton_->setBandColour(band);
     scrollForwardButton_->setBandColour(band);
-    scrollBackButton_->setVisible(bar->value() > bar->minimum());
-    scrollForwardButton_->setVisible(bar->value() < bar->maximum());
+    scrollBackButton_->setVisible(back > 0);
+    scrollForwardButton_->setVisible(forward > 0);
     scrollBackButton_->raise();
     scrollForwardButton_->raise();
 }
 
 void EditorViewportHeader::scrollByPage(int direction) {
+    // A page on, the first control the forward chevron covers comes to stand just after
+    // the back chevron; a page back, the last one the back chevron covers comes to stand
+    // just before the forward one.
     QScrollBar* bar = scroller_->horizontalScrollBar();
-    const int page = std::max(width() - 2 * kScrollButtonWidth, kScrollButtonWidth);
-    bar->setValue(bar->value() + direction * page);
+    const int offset = bar->value();
+    const int clearLeft = offset + (scrollBackButton_->isVisible() ? scrollBackButton_->width() : 0);
+    const int clearRight = offset + width() - (scrollForwardButton_->isVisible() ? scrollForwardButton_->width() : 0);
+    std::optional<int> target;
+    for (const auto& [left, right] : controlSpans()) {
+        if (direction > 0 && right > clearRight) {
+            target = left - kScrollButtonWidth;
+            break;
+        }
+        if (direction < 0 && left < clearLeft) target = right + kScrollButtonWidth - width();
+    }
+    // A control wider than the band between two chevrons: a plain page.
+    if (!target || (*target - offset) * direction <= 0) {
+        target = offset + direction * std::max(width() - 2 * kScrollButtonWidth, kScrollButtonWidth);
+    }
+    bar->setValue(std::clamp(*target, bar->minimum(), bar->maximum()));
 }
 
 void EditorViewportHeader::bringIntoView(const QWidget& control) {
@@ -275,68 +340,6 @@ void EditorViewportHeader::bringIntoView(const QWidget& control) {
         value = right + kScrollButtonWidth - width();
     }
     bar->setValue(std::clamp(value, bar->minimum(), bar->maximum()));
-}
-
-void EditorViewportHeader::measureRow() {
-    // A selected tab's heavier title widens it; the size hints cached along the way up
-    // must be fresh before the row is measured.
-    for (QWidget* part : {tabBar_, zoomGroup_}) {
-        part->layout()->invalidate();
-        part->updateGeometry();
-    }
-    rowLayout_->invalidate();
-}
-
-bool EditorViewportHeader::keepReadoutInView() {
-    // What lies beyond the readout may scroll out of the band; the readout itself stays
-    // in view wherever the band can make room for it: the zoom caption gives way first,
-    // then the widest tabs shorten their titles, none below its minimum width.
-    const int spacing = zoomGroup_->layout()->spacing();
-    const int captionRoom = zoomCaption_->sizeHint().width() + spacing;
-    int throughReadout = row_->sizeHint().width() - zoomGroup_->layout()->contentsMargins().right();
-    for (const QWidget* button : {fitButton_, moveButton_, labelButton_}) {
-        throughReadout -= spacing + button->sizeHint().width();
-    }
-    if (zoomCaption_->isHidden()) throughReadout += captionRoom;
-    std::vector<int> tabWidths;
-    int tabsRoom = 0;
-    for (const auto& [tab, button] : tabButtons_) {
-        tabWidths.push_back(button->sizeHint().width());
-        throughReadout += std::max(tabWidths.back() - button->maximumWidth(), 0);
-        tabsRoom += tabWidths.back() - EditorTabButton::kMinimumWidth;
-    }
-    // While anything lies beyond the band's end, its chevron covers that end.
-    int throughEnd = throughReadout + zoomGroup_->layout()->contentsMargins().right();
-    for (const QWidget* button : {fitButton_, moveButton_, labelButton_}) {
-        throughEnd += spacing + button->sizeHint().width();
-    }
-    const int room = throughEnd > width() ? width() - kScrollButtonWidth : width();
-    const int excess = throughReadout - room;
-    const bool compact = excess > 0 && excess <= captionRoom + tabsRoom;
-    // The widest tabs give up room first: every tab wider than the cap shrinks to it.
-    const auto shed = [&](int cap) {
-        int room = 0;
-        for (const int tabWidth : tabWidths) room += std::max(tabWidth - cap, 0);
-        return room;
-    };
-    int cap = QWIDGETSIZE_MAX;
-    if (compact && excess > captionRoom) {
-        cap = *std::max_element(tabWidths.begin(), tabWidths.end());
-        while (shed(cap) < excess - captionRoom) --cap;
-    }
-    bool changed = zoomCaption_->isHidden() != compact;
-    zoomCaption_->setHidden(compact);
-    for (const auto& [tab, button] : tabButtons_) {
-        changed = changed || button->maximumWidth() != cap;
-        button->setMaximumWidth(cap);
-    }
-    return changed;
-}
-
-void EditorViewportHeader::fitRowToContent() {
-    // The row is at least as wide as the band, so the zoom group keeps to the right
-    // edge; a wider row scrolls.
-    row_->resize(std::max(row_->sizeHint().width(), width()), height());
 }
 
 bool EditorViewportHeader::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <map>
+#include <utility>
+#include <vector>
 
 #include <QWidget>
 
@@ -22,10 +24,10 @@ class EditorTextButton;
 // caption, the zoom slider (Fit to sixteen times Fit on a log2 scale), the readout
 // that doubles as the one-to-one button, and "Fit", "Move" and "Label". While an
 // animation video is saved (output busy) the tabs and the zoom group are disabled; on
-// the Animate tab the zoom group is. A band narrower than its controls scrolls sideways,
-// by the wheel, by the chevrons that stand at each end with more beyond it, or as the
-// keyboard focus moves to a control out of view; to keep the readout in view it first
-// lets the caption go and shortens the tab titles.
+// the Animate tab the zoom group is. A band narrower than its controls scrolls sideways
+// rather than squeezing them, by the wheel, by the chevrons that stand at each end with
+// more beyond it, or as the keyboard focus moves to a control out of view. A chevron
+// covers every control it would cut, so each control shows whole or not at all.
 class EditorViewportHeader final : public QWidget {
     Q_OBJECT
 
@@ -47,7 +49,8 @@ public:
     EditorTextButton* fitButton() const { return fitButton_; }
     EditorTextButton* moveButton() const { return moveButton_; }
     EditorTextButton* labelButton() const { return labelButton_; }
-    // Shown only while controls lie beyond that end of the band.
+    // Shown only while controls lie beyond that end of the band; as wide as the
+    // controls it covers there need.
     EditorHeaderScrollButton* scrollBackButton() const { return scrollBackButton_; }
     EditorHeaderScrollButton* scrollForwardButton() const { return scrollForwardButton_; }
 
@@ -58,16 +61,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* makeTabBar(QWidget* parent);
     QWidget* makeZoomGroup(QWidget* parent);
     void layoutRow();
     void measureRow();
-    // Lets the caption go and caps the tab widths as the band needs; true on a change.
-    bool keepReadoutInView();
     void fitRowToContent();
-    void placeScrollButtons();
+    // Where each control of the row stands, left to right: its left and right edge.
+    std::vector<std::pair<int, int>> controlSpans() const;
     void refreshScrollButtons();
     void scrollByPage(int direction);
     void bringIntoView(const QWidget& control);
