@@ -12,6 +12,7 @@
 #include "app/menu_bar_keyboard.h"
 #include "foundation/localized_string.h"
 #include "ui/application_accent_color.h"
+#include "ui/keyboard_focus.h"
 
 namespace vlt {
 namespace {
@@ -38,6 +39,7 @@ MainWindow::MainWindow(AppDelegate& delegate, QWidget* parent) : QMainWindow(par
     keyboardWatch_.setInterval(kKeyboardWatchIntervalMilliseconds);
     connect(&keyboardWatch_, &QTimer::timeout, this, &MainWindow::handBackKeyboardIfLost);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::handBackKeyboardIfLost);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::keepKeyboardWithQuestion);
 
     new MenuBarKeyboard(*menuBar());
     menuBar()->installEventFilter(this);
@@ -139,6 +141,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::keepKeyboardWithQuestion(QWindow* focus) {
+    // A click on a window that a question or panel blocks gives that window the
+    // keyboard where no window manager keeps it with the question, and Qt then drops
+    // every key, Escape and Return included: the question takes it back at once.
+    QWidget* question = focus != nullptr ? blockingModalWidget(*focus) : nullptr;
+    if (question == nullptr || !belongsTo(question, this)) return;
+    question->raise();
+    question->activateWindow();
 }
 
 void MainWindow::handBackKeyboardIfLost() {

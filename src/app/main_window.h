@@ -49,6 +49,7 @@ private:
 
     void watchIfWindow(QObject* child);
     void handBackKeyboardIfLost();
+    void keepKeyboardWithQuestion(QWindow* focus);
     // The window that should have the keyboard: its open question or panel, else itself.
     QWidget* keyboardOwner();
 

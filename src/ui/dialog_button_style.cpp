@@ -22,6 +22,10 @@ void DialogButtonStyle::install(QPushButton& button, DialogButtonStyle* style) {
     button.setStyle(style);
     button.setFont(textStyleFont(TextStyle::body, style->metrics_.labelWeight));
     button.setAutoDefault(false);
+    // Return presses a button only after Tab brought the keyboard to it, with its ring
+    // showing; a click leaves the keyboard where it was, so Return then runs the
+    // dialog's default action instead of the clicked button once more.
+    button.setFocusPolicy(Qt::TabFocus);
     button.setCursor(Qt::ArrowCursor);
 }
 

@@ -13,6 +13,7 @@ namespace vlt {
 // (padding on both sides, a minimum size) and draws the face that the subclass chooses
 // for the enabled and pressed state, the centred label and, under keyboard focus, a
 // ring in the accent colour. A button disabled by its surroundings counts as disabled.
+// The keyboard reaches the button by Tab only: a click does not take it there.
 class DialogButtonStyle : public QProxyStyle {
     Q_OBJECT
 

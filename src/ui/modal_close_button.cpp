@@ -13,7 +13,9 @@ ModalCloseButton::ModalCloseButton(const QString& accessibleLabel, QWidget* pare
     : QAbstractButton(parent), foreground_(ModalPalette::textSecondary()) {
     setFixedSize(34, 34);
     setCursor(Qt::ArrowCursor);
-    setFocusPolicy(Qt::StrongFocus);
+    // Like the dialogs' other buttons, reached by Tab only: a click that does not close
+    // (a folder picker still open) leaves Return to the dialog's default action.
+    setFocusPolicy(Qt::TabFocus);
     setAccessibleName(accessibleLabel);
     static const QString closeHelp = localizedString("Close");
     setToolTip(closeHelp);

@@ -70,8 +70,9 @@ SettingsSingleTrackSlider::SettingsSingleTrackSlider(const Configuration& config
     (void)factoryInstalled;
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setMinimumHeight(minimumHeight);
-    // The keyboard reaches it by Tab; a click moves the knob and leaves the focus where it is.
-    setFocusPolicy(Qt::TabFocus);
+    // A click moves the knob and takes the keyboard too, so the arrow keys go on from
+    // there; Tab reaches it as well.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void SettingsSingleTrackSlider::setValue(double value) {
@@ -212,7 +213,8 @@ void SettingsSingleTrackSlider::paintEvent(QPaintEvent*) {
     painter.setBrush(Qt::white);
     const QRectF knobRect(fill, centreY - knob / 2.0, knob, knob);
     painter.drawEllipse(knobRect.adjusted(inset, inset, -inset, -inset));
-    if (showsKeyboardFocus(*this)) paintFocusRing(painter, knobRect, knob / 2.0, ModalPalette::accent());
+    // However it got the keyboard, by Tab or by a click, it shows that the arrows move it.
+    if (hasFocus() && isEnabled()) paintFocusRing(painter, knobRect, knob / 2.0, ModalPalette::accent());
 }
 
 }  // namespace vlt

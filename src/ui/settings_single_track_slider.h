@@ -8,11 +8,12 @@ namespace vlt {
 // A painted slider of one track: the track runs from the knob's centre at the lower
 // bound to its centre at the upper bound, the accent fill ends under the knob's centre.
 // A press or a drag anywhere on it sets the value under the pointer, snapped to the
-// step (halves away from zero). The keyboard moves it too, once Tab brought it there: the
-// arrow keys by one step, Page Up and Page Down by a tenth of the range, Home and End to
-// the ends. Assistive technologies see a standard slider with the same value, range and
-// step. Setting the value from outside is silent; only the user's moves are reported,
-// on every change.
+// step (halves away from zero), and takes the keyboard. The keyboard moves it too, once
+// Tab or a click brought it there (its knob wears the focus ring): the arrow keys by one
+// step, Page Up and Page Down by a tenth of the range, Home and End to the ends.
+// Assistive technologies see a standard slider with the same value, range and step.
+// Setting the value from outside is silent; only the user's moves are reported, on
+// every change.
 class SettingsSingleTrackSlider final : public QWidget {
     Q_OBJECT
 

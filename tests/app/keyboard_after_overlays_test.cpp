@@ -562,7 +562,20 @@ TEST_F(KeyboardAfterOverlaysTest, EveryToolLetterAndCtrlQWorkAfterEveryOverlayCl
               person.press("ctrl+q", Qt::Key_Q, Qt::ControlModifier);
           },
           [this] { return question() != nullptr; },
-          {button("Cancel", [this] { return UnsavedChangesAlert::cancelButton(*question()); }),
+          {// A click on the window beneath gives it the keyboard where no window manager
+           // keeps it with the question: the question must take it back.
+           {"a click on the window, then Escape",
+            [this] {
+                const QPoint corner(12, 12);
+                ASSERT_FALSE(question()->frameGeometry().contains(canvas()->mapToGlobal(corner)));
+                const int exitsBefore = exits;
+                person.click(canvas(), corner);
+                person.press("Escape", Qt::Key_Escape);
+                ASSERT_TRUE(waitFor([this] { return question() == nullptr; })) << "Escape did not reach the question";
+                EXPECT_EQ(exits, exitsBefore) << "Escape did not answer Cancel";
+                EXPECT_EQ(root->overlay(AppOverlayLayer::stillImageSave), nullptr) << "Escape did not answer Cancel";
+            }},
+           button("Cancel", [this] { return UnsavedChangesAlert::cancelButton(*question()); }),
            {"Return, then Escape in Save images", [this] {
                 person.press("Return", Qt::Key_Return);
                 ASSERT_TRUE(waitFor([this] {

@@ -16,6 +16,12 @@
 #include "model/still_image_save_view_model.h"
 #include "screens/print/print_accessory_view_controller.h"
 #include "screens/print/print_preview_window.h"
+#include "screens/editor/editor_inspector.h"
+#include "screens/editor/editor_palette.h"
+#include "screens/editor/editor_tool_rail.h"
+#include "screens/editor/editor_toolbar.h"
+#include "screens/editor/editor_view.h"
+#include "screens/editor/editor_viewport_header.h"
 #include "screens/save_images/still_image_save_modal.h"
 #include "screens/settings/settings_modal.h"
 #include "screens/shortcuts/shortcuts_modal.h"
@@ -115,12 +121,38 @@ protected:
     // A control looks clearly different while it has the focus, as the window shows it
     // (a ring drawn by a frame around a field counts).
     void expectShowsItsFocus(QWidget* focused) {
+        const auto [withFocus, without] = withAndWithoutFocus(focused);
+        EXPECT_GE(clearlyChangedPixels(withFocus, without), 40) << describe({focused});
+    }
+
+    // The focused control and what lies around it, as the window shows it with the focus
+    // and without; the focus is given back.
+    static std::pair<QImage, QImage> withAndWithoutFocus(QWidget* focused) {
         QWidget* window = focused->window();
         const QRect around = QRect(focused->mapTo(window, QPoint()), focused->size()).adjusted(-4, -4, 4, 4);
-        const QImage withFocus = window->grab(around).toImage();
+        QImage withFocus = window->grab(around).toImage();
         focused->clearFocus();
-        EXPECT_GE(clearlyChangedPixels(withFocus, window->grab(around).toImage()), 40) << describe({focused});
+        QImage without = window->grab(around).toImage();
         focused->setFocus(Qt::TabFocusReason);
+        return {std::move(withFocus), std::move(without)};
+    }
+
+    // Pixels of the focused control that take a colour of the focus ring, the editor's ink
+    // or white within it, only while it has the focus.
+    static int ringPixels(QWidget* focused) {
+        const auto [withFocus, without] = withAndWithoutFocus(focused);
+        const auto isRing = [](QRgb pixel, const QColor& ring) {
+            return std::abs(qRed(pixel) - ring.red()) <= 3 && std::abs(qGreen(pixel) - ring.green()) <= 3 &&
+                   std::abs(qBlue(pixel) - ring.blue()) <= 3;
+        };
+        int count = 0;
+        for (int y = 0; y < withFocus.height(); ++y) {
+            for (int x = 0; x < withFocus.width(); ++x) {
+                for (const QColor& ring : {EditorPalette::ink(), QColor(Qt::white)})
+                    count += isRing(withFocus.pixel(x, y), ring) && !isRing(without.pixel(x, y), ring);
+            }
+        }
+        return count;
     }
 
     testing::ReducedMotion reducedMotion;
@@ -203,6 +235,35 @@ TEST_F(KeyboardWalkTest, TabVisitsEveryDialogsControlsInTheOrderTheyAreShown) {
     sheet->show();
     sheet->present();
     expectTabFollowsTheLayout(sheet, "text sheet");
+}
+
+// From the canvas, Tab goes round the whole editor screen and back to the canvas, and
+// every stop shows its focus as a ring in the editor's ink, as the dialogs' controls do
+// in their accent (a darker outline alone goes unseen). The inspector is walked with
+// the Push tool's suggestions open and with the Text tool's colour and font.
+TEST_F(KeyboardWalkTest, TabGoesRoundTheWholeEditorAndEveryStopShowsItsRing) {
+    AppModelTestAccess::setEditorSession(model(), nullptr);
+    view.useApplicationScreens();
+    AppModelTestAccess::setEditorSession(model(), session);
+    auto* editor = qobject_cast<EditorView*>(view.baseScreenWidget());
+    ASSERT_NE(editor, nullptr);
+    session->setToolSuggestionsExpanded(true);
+    for (const EditorTool tool : {EditorTool::push, EditorTool::text}) {
+        SCOPED_TRACE(tool == EditorTool::push ? "Push" : "Text");
+        session->selectTool(tool);
+        QApplication::processEvents();
+        editor->canvas()->setFocus(Qt::TabFocusReason);
+        const std::vector<QWidget*> met = tabThrough(editor, [this](QWidget* focused) {
+            expectShowsItsFocus(focused);
+            EXPECT_GE(ringPixels(focused), 40) << describe({focused});
+        });
+        EXPECT_EQ(QApplication::focusWidget(), editor->canvas()) << "Tab did not come round to the canvas";
+        for (QWidget* part : std::vector<QWidget*>{editor->toolbar(), editor->toolRail(), editor->viewportHeader(),
+                                                   editor->inspector()}) {
+            EXPECT_TRUE(std::any_of(met.begin(), met.end(), [part](QWidget* stop) { return part->isAncestorOf(stop); }))
+                << part->metaObject()->className() << " was never reached";
+        }
+    }
 }
 
 }  // namespace

@@ -3,9 +3,20 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStyleOptionSlider>
+
+#include "screens/editor/editor_palette.h"
+#include "ui/keyboard_focus.h"
 
 namespace vlt {
+namespace {
+
+// The knob's corners as the application style rounds them.
+constexpr double kKnobCornerRadius = 2.5;
+
+}  // namespace
 
 EditorContinuousSlider::EditorContinuousSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
     setRange(0, kSteps);
@@ -35,6 +46,16 @@ void EditorContinuousSlider::setDoubleValue(double value) {
     }
     const double fraction = std::clamp((value - lower_) / (upper_ - lower_), 0.0, 1.0);
     setValue(static_cast<int>(std::lround(fraction * kSteps)));
+}
+
+void EditorContinuousSlider::paintEvent(QPaintEvent* event) {
+    QSlider::paintEvent(event);
+    if (!showsKeyboardFocus(*this)) return;
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRect knob = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+    QPainter painter(this);
+    paintFocusRing(painter, QRectF(knob), kKnobCornerRadius, EditorPalette::ink());
 }
 
 }  // namespace vlt

@@ -6,6 +6,7 @@ namespace vlt {
 
 // A horizontal slider over a range of real numbers, fine enough to feel continuous.
 // Setting its value from the model is silent; only the user's moves are reported.
+// Reached by Tab, its knob wears the focus ring of the editor's other controls.
 class EditorContinuousSlider final : public QSlider {
     Q_OBJECT
 
@@ -23,6 +24,9 @@ public:
 
 signals:
     void doubleValueChanged(double value);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     double lower_ = 0.0;

@@ -75,6 +75,8 @@ StillImageWatermarksSection::StillImageWatermarksSection(StillImageSaveViewModel
     disclosure_->setFont(textStyleFont(TextStyle::body));
     disclosure_->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding: 4px 0; border: none; }"));
     disclosure_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // Reached by Tab only, as the dialog's buttons: after a click Return still saves.
+    disclosure_->setFocusPolicy(Qt::TabFocus);
     connect(disclosure_, &QPushButton::clicked, this, [this] { viewModel_.toggleWatermarkEditor(); });
     column->addWidget(disclosure_);
     column->addWidget(buildEditor());

@@ -59,7 +59,8 @@ void showMessage(QLabel& label, const std::optional<QString>& message) {
 }  // namespace
 
 StillImageSelectedFolderBox::StillImageSelectedFolderBox(QWidget* parent) : QAbstractButton(parent) {
-    setFocusPolicy(Qt::StrongFocus);
+    // Reached by Tab only, as the dialog's buttons: after a click Return still saves.
+    setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setMinimumHeight(minimumHeight);
     setFont(textStyleFont(TextStyle::body));

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -15,13 +17,16 @@
 #include "model/model_test_support.h"
 #include "screens/save_images/still_image_save_modal.h"
 #include "screens/save_images/still_image_save_navigation.h"
+#include "screens/save_images/still_image_file_format_section.h"
 #include "screens/save_images/still_image_save_overlays.h"
 #include "screens/save_images/still_image_where_what_section.h"
 #include "output/still/still_output_test_support.h"
 #include "ui/modal_close_button.h"
 #include "ui/modal_header.h"
 #include "ui/motion_preference.h"
+#include "ui/settings_single_track_slider.h"
 #include "ui/settings_text_field.h"
+#include "support/clearly_changed_pixels.h"
 
 namespace vlt {
 namespace {
@@ -117,6 +122,42 @@ TEST_F(StillImageSaveModalTest, ReturnOnAFocusedButtonPressesItInsteadOfSaving) 
     QTest::keyClick(dialog->cancelButton(), Qt::Key_Return);
     EXPECT_FALSE(model().stillImageSaveState().isSaveImagesPresented);
     EXPECT_FALSE(model().stillImageSaveState().isSaving);
+}
+
+// A button clicked with the mouse leaves the keyboard where it was, so Return still
+// saves; a slider clicked with the mouse takes the keyboard and shows it, so the arrow
+// keys move it from there.
+TEST_F(StillImageSaveModalTest, AClickedButtonLeavesReturnToSaveAndAClickedSliderTakesTheArrows) {
+    const QString pictures = folder.filePath(QStringLiteral("pictures"));
+    ASSERT_TRUE(QDir().mkpath(pictures));
+    model().stillImageFolders.picturesFolder = [pictures] { return pictures; };
+    remember({QStringLiteral("out")});
+    StillImageSaveModal* dialog = open();
+    ASSERT_NE(dialog, nullptr);
+    QApplication::setActiveWindow(view.get());
+    QWindow* window = view->windowHandle();
+
+    dialog->viewModel().selectSection(StillImageSaveSection::fileFormat);
+    dialog->fileFormatSection()->formatOption(StillImageFileFormat::jpeg)->click();
+    SettingsSingleTrackSlider* slider = dialog->fileFormatSection()->qualitySlider();
+    QTest::mouseClick(slider, Qt::LeftButton, Qt::NoModifier, slider->rect().center());
+    const double clicked = slider->value();
+    QTest::keyClick(window, Qt::Key_Right);
+    EXPECT_EQ(slider->value(), clicked + 1);
+    const QImage focused = slider->grab().toImage();
+    slider->clearFocus();
+    EXPECT_GE(testing::clearlyChangedPixels(focused, slider->grab().toImage()), 40) << "the focus does not show";
+
+    dialog->viewModel().selectSection(StillImageSaveSection::whereWhat);
+    SettingsTextField* baseName = dialog->whereWhatSection()->baseNameField();
+    baseName->setFocus();
+    baseName->selectAll();
+    QTest::keyClicks(baseName, QStringLiteral("Smith"));
+    QTest::mouseClick(dialog->whereWhatSection()->picturesButton(), Qt::LeftButton);
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_TRUE(model().stillImageSaveState().isSaving) << "Return pressed Pictures again";
+    background.runAll();
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("pictures/Veltrano/Smith-v01-comparison.jpg"))));
 }
 
 TEST_F(StillImageSaveModalTest, EscapeAndTheCloseButtonWaitForTheFolderPicker) {
