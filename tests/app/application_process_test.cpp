@@ -259,6 +259,39 @@ bool discardCrashReport(ApplicationProcess& application) {
     return false;
 }
 
+// A folder with one plain 640 × 480 photograph.
+class PortraitFolder {
+public:
+    PortraitFolder() {
+        QImage picture(640, 480, QImage::Format_RGB32);
+        picture.fill(QColor(180, 120, 90));
+        saved_ = picture.save(portrait());
+    }
+    QString portrait() const { return folder_.filePath(QStringLiteral("portrait.png")); }
+    bool isSaved() const { return saved_; }
+
+private:
+    QTemporaryDir folder_;
+    bool saved_ = false;
+};
+
+// From the crop screen into the editor: the toolbar's second stop is "Go to editor".
+bool goToEditor(ApplicationProcess& application) {
+    if (!application.waitForEvent("import_succeeded")) return false;
+    for (const int key : {KEY_TAB, KEY_TAB, KEY_SPACE}) application.pressKey(key);
+    return application.waitForEvent("editor_preparation_succeeded");
+}
+
+// One stroke across the middle of the simulation, which alone fills the middle of the
+// (offscreen) screen once the tab before the comparison is shown. Pauses are generous:
+// a loaded two-core machine or a sanitizer build is slow to switch tabs and to commit
+// the stroke, and nothing is logged for either.
+void strokeTheSimulation(ApplicationProcess& application, int y) {
+    QThread::msleep(500);
+    application.drag(400, y, 60);
+    QThread::msleep(1000);
+}
+
 TEST(ApplicationProcessTest, QuitWithTheEditorOpenEndsTheProcessOnceAndForAll) {
     const struct {
         const char* situation;
@@ -291,27 +324,15 @@ TEST(ApplicationProcessTest, QuitWithTheEditorOpenEndsTheProcessOnceAndForAll) {
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.situation);
-        QTemporaryDir pictures;
-        QImage picture(640, 480, QImage::Format_RGB32);
-        picture.fill(QColor(180, 120, 90));
-        ASSERT_TRUE(picture.save(pictures.filePath(QStringLiteral("portrait.png"))));
-        ApplicationProcess application({pictures.filePath(QStringLiteral("portrait.png"))});
-
-        // On the crop screen the toolbar's second stop is "Go to editor".
-        ASSERT_TRUE(application.waitForEvent("import_succeeded"));
-        for (const int key : {KEY_TAB, KEY_TAB, KEY_SPACE}) application.pressKey(key);
-        ASSERT_TRUE(application.waitForEvent("editor_preparation_succeeded"));
+        const PortraitFolder pictures;
+        ASSERT_TRUE(pictures.isSaved());
+        ApplicationProcess application({pictures.portrait()});
+        ASSERT_TRUE(goToEditor(application));
         const QByteArrayList warnings = application.qtWarnings();
         EXPECT_TRUE(warnings.isEmpty()) << "on the road to the editor: " << warnings.join('\n').constData();
         if (row.unsavedChange) {
-            // The editor opens on the comparison; the simulation alone fills the middle
-            // of the (offscreen) screen.
-            // Pauses are generous: a loaded two-core machine or a sanitizer build is slow to
-            // switch tabs and to commit the stroke, and nothing is logged for either.
             application.pressKey(KEY_LEFT);
-            QThread::msleep(500);
-            application.drag(400, 320, 60);
-            QThread::msleep(1000);
+            strokeTheSimulation(application, 320);
         }
 
         row.quit(application);
@@ -323,25 +344,18 @@ TEST(ApplicationProcessTest, QuitWithTheEditorOpenEndsTheProcessOnceAndForAll) {
 // A second SIGTERM means it only while the first one's question is open: after Cancel
 // and more editing, the next one asks again.
 TEST(ApplicationProcessTest, ASignalAfterTheQuestionWasCancelledAsksAgain) {
-    QTemporaryDir pictures;
-    QImage picture(640, 480, QImage::Format_RGB32);
-    picture.fill(QColor(180, 120, 90));
-    ASSERT_TRUE(picture.save(pictures.filePath(QStringLiteral("portrait.png"))));
-    ApplicationProcess application({pictures.filePath(QStringLiteral("portrait.png"))});
-    ASSERT_TRUE(application.waitForEvent("import_succeeded"));
-    for (const int key : {KEY_TAB, KEY_TAB, KEY_SPACE}) application.pressKey(key);
-    ASSERT_TRUE(application.waitForEvent("editor_preparation_succeeded"));
+    const PortraitFolder pictures;
+    ASSERT_TRUE(pictures.isSaved());
+    ApplicationProcess application({pictures.portrait()});
+    ASSERT_TRUE(goToEditor(application));
     application.pressKey(KEY_LEFT);
-    QThread::msleep(500);
-    application.drag(400, 320, 60);
-    QThread::msleep(1000);
+    strokeTheSimulation(application, 320);
 
     application.sendSignal(SIGTERM);
     ASSERT_TRUE(application.showsWithin(kUnsavedChangesQuestion));
     application.pressKey(KEY_ESC);
     ASSERT_TRUE(application.hidesWithin(kUnsavedChangesQuestion)) << "Escape did not answer the question";
-    application.drag(400, 260, 60);
-    QThread::msleep(1000);
+    strokeTheSimulation(application, 260);
 
     application.sendSignal(SIGTERM);
     ASSERT_FALSE(application.endsWithin(kQuestionMilliseconds)) << "the second signal ended it without asking";
