@@ -12,7 +12,6 @@
 #include "app/menu_bar_keyboard.h"
 #include "foundation/localized_string.h"
 #include "ui/application_accent_color.h"
-#include "ui/keyboard_focus.h"
 
 namespace vlt {
 namespace {
@@ -144,13 +143,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::keepKeyboardWithQuestion(QWindow* focus) {
-    // A click on a window that a question or panel blocks gives that window the
+    // A click on the window while a question or panel of it is up gives the window the
     // keyboard where no window manager keeps it with the question, and Qt then drops
-    // every key, Escape and Return included: the question takes it back at once.
-    QWidget* question = focus != nullptr ? blockingModalWidget(*focus) : nullptr;
-    if (question == nullptr || !belongsTo(question, this)) return;
-    question->raise();
-    question->activateWindow();
+    // every key, Escape and Return included: the question takes it back at once. The
+    // window's own native children (the canvas) count as the window.
+    const QWindow* window = windowHandle();
+    if (focus == nullptr || window == nullptr || (focus != window && !window->isAncestorOf(focus))) return;
+    QWidget* owner = keyboardOwner();
+    if (owner == this) return;
+    owner->raise();
+    owner->activateWindow();
 }
 
 void MainWindow::handBackKeyboardIfLost() {

@@ -1,13 +1,11 @@
 #include "ui/keyboard_focus.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOption>
 #include <QWidget>
-#include <QWindow>
 
 namespace vlt {
 namespace {
@@ -59,21 +57,6 @@ bool pressFocusedButtonOnReturn(const QWidget& scope, QKeyEvent& event) {
     event.accept();
     button->click();
     return true;
-}
-
-QWidget* blockingModalWidget(const QWindow& window) {
-    QWidget* modal = QApplication::activeModalWidget();
-    const QWindow* modalWindow = modal != nullptr ? modal->windowHandle() : nullptr;
-    if (modalWindow == nullptr || modalWindow == &window ||
-        modalWindow->isAncestorOf(&window, QWindow::IncludeTransients)) {
-        return nullptr;
-    }
-    if (modalWindow->modality() == Qt::ApplicationModal) return modal;
-    for (const QWindow* standing = &window; standing != nullptr;
-         standing = standing->parent() != nullptr ? standing->parent() : standing->transientParent()) {
-        if (standing->isAncestorOf(modalWindow, QWindow::IncludeTransients)) return modal;
-    }
-    return nullptr;
 }
 
 }  // namespace vlt

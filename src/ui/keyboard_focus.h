@@ -7,7 +7,6 @@ class QPainterPath;
 class QRectF;
 class QStyleOption;
 class QWidget;
-class QWindow;
 
 namespace vlt {
 
@@ -31,11 +30,5 @@ bool isPlainReturn(const QKeyEvent& event);
 // button within `scope` that has the keyboard, as Space does; Qt leaves Return to a
 // dialog's default button alone. True when the key was taken so.
 bool pressFocusedButtonOnReturn(const QWidget& scope, QKeyEvent& event);
-
-// The modal window that keeps keys and clicks from `window`, as Qt decides it: the
-// topmost modal window unless `window` is that one or stands on it (its pop-ups and
-// panels); an application-modal one blocks every other window, a window-modal one the
-// windows it stands on and their other windows. Null when nothing blocks `window`.
-QWidget* blockingModalWidget(const QWindow& window);
 
 }  // namespace vlt

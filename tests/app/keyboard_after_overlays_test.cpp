@@ -19,6 +19,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 #include <QWindow>
@@ -569,7 +570,15 @@ TEST_F(KeyboardAfterOverlaysTest, EveryToolLetterAndCtrlQWorkAfterEveryOverlayCl
                 const QPoint corner(12, 12);
                 ASSERT_FALSE(question()->frameGeometry().contains(canvas()->mapToGlobal(corner)));
                 const int exitsBefore = exits;
+                QSignalSpy focusMoves(qGuiApp, &QGuiApplication::focusWindowChanged);
                 person.click(canvas(), corner);
+                // A person's next key comes after the click has reached the window.
+                if (onXServer()) {
+                    ASSERT_TRUE(focusMoves.wait(kPatience)) << "the click did not reach the window";
+                    ASSERT_TRUE(waitFor([this] {
+                        return QGuiApplication::focusWindow() == question()->windowHandle();
+                    })) << "the question did not take the keyboard back";
+                }
                 person.press("Escape", Qt::Key_Escape);
                 ASSERT_TRUE(waitFor([this] { return question() == nullptr; })) << "Escape did not reach the question";
                 EXPECT_EQ(exits, exitsBefore) << "Escape did not answer Cancel";
